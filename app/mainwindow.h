@@ -1,0 +1,15 @@
+#ifndef RLAY_MAINWINDOW_H
+#define RLAY_MAINWINDOW_H
+
+#include <QMainWindow>
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+};
+
+#endif

@@ -1,0 +1,100 @@
+#include "model/check.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+ModalHook &modalHook()
+{
+    static ModalHook hook;
+    return hook;
+}
+
+QString tq(const char *text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+bool failCheck(const char *message, const char *file, int line)
+{
+    showError(tq(message).arg(QString::fromLocal8Bit(file)).arg(line));
+    return false;
+}
+
+} // namespace
+
+void setModalHook(ModalHook hook)
+{
+    modalHook() = std::move(hook);
+}
+
+int execModal(QDialog *dialog)
+{
+    if (modalHook())
+        return modalHook()(dialog);
+    return dialog->exec();
+}
+
+bool checkCondition(bool condition, const char *file, int line)
+{
+    if (condition)
+        return true;
+    return failCheck("In file %1, line %2: FALSE expression", file, line);
+}
+
+bool checkPointer(const void *pointer, const char *file, int line)
+{
+    if (pointer)
+        return true;
+    return failCheck("In file %1, line %2: Out of memory", file, line);
+}
+
+void showInformation(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, tq("Information"), text, QMessageBox::Ok);
+    execModal(&box);
+}
+
+void showError(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, tq("Error"), text, QMessageBox::Ok);
+    execModal(&box);
+}
+
+bool askYesNo(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, tq("Question"), text);
+    QAbstractButton *yes = box.addButton(tq("&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(tq("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    execModal(&box);
+    return box.clickedButton() == yes;
+}
+
+int askYesNoCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, tq("Question"), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(tq("&Yes"));
+    box.button(QMessageBox::No)->setText(tq("&No"));
+    box.button(QMessageBox::Cancel)->setText(tq("&Cancel"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    execModal(&box);
+    QAbstractButton *clicked = box.clickedButton();
+    if (!clicked)
+        return QMessageBox::Cancel;
+    return box.standardButton(clicked);
+}
+
+int divideRoundUp(int dividend, int divisor)
+{
+    int quotient = dividend / divisor;
+    if (dividend % divisor != 0)
+        ++quotient;
+    return quotient;
+}

@@ -1,0 +1,36 @@
+#ifndef RLAY_CHECK_H
+#define RLAY_CHECK_H
+
+// Process-wide check and message routines. Nothing in R-LAY throws or aborts:
+// a failed consistency check shows one error box and hands the tested value
+// back, and the caller leaves its current step.
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+
+bool checkCondition(bool condition, const char *file, int line);
+bool checkPointer(const void *pointer, const char *file, int line);
+
+#define CHECK(condition) checkCondition((condition), __FILE__, __LINE__)
+#define CHECK_PTR(pointer) checkPointer((pointer), __FILE__, __LINE__)
+
+void showInformation(const QString &text);
+void showError(const QString &text);
+// True only when "&Yes" was chosen.
+bool askYesNo(const QString &text);
+// The standard-button code of the choice: QMessageBox::Yes, No or Cancel.
+int askYesNoCancel(const QString &text);
+
+// Truncated quotient, plus one when a remainder is left.
+int divideRoundUp(int dividend, int divisor);
+
+// Every modal box and dialog of the program is run through execModal. By
+// default it is the dialog's own exec(); a test installs a hook that answers
+// the dialog instead (clicks a button, fills fields) and returns its result.
+using ModalHook = std::function<int(QDialog *)>;
+void setModalHook(ModalHook hook);
+int execModal(QDialog *dialog);
+
+#endif

@@ -1,0 +1,273 @@
+#include "model/file.h"
+
+#include "model/check.h"
+#include "model/datastream.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdlib>
+
+namespace {
+
+QString tq(const char *text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+const int headerSize = 6;
+
+} // namespace
+
+File::File(const QString &defaultExtension)
+    : m_defaultExtension(defaultExtension)
+{
+}
+
+File::~File()
+{
+    discard();
+    m_buffer.clear();
+    if (isOpen()) {
+        seek(0);
+        close();
+    }
+}
+
+void File::changeFileName(const QString &name)
+{
+    if (!fileName().isEmpty()) {
+        m_buffer.clear();
+        discard();
+        if (isOpen()) {
+            seek(0);
+            close();
+        }
+    }
+    setFileName(name);
+}
+
+QString File::shortFileName() const
+{
+    return QFileInfo(fileName()).fileName();
+}
+
+QString File::absolutePath() const
+{
+    return QFileInfo(fileName()).absolutePath();
+}
+
+bool File::openFile()
+{
+    bool ok = CHECK(m_buffer.isEmpty());
+    if (ok)
+        ok = CHECK(pos() == 0);
+    // The file is opened for reading only: writing goes through a staged copy,
+    // and loading a missing file must not create it.
+    if (ok && !isOpen())
+        ok = exists() && open(QIODevice::ReadOnly);
+    if (!ok) {
+        showError(tq("Cannot open file %1!").arg(fileName()));
+        return false;
+    }
+    return true;
+}
+
+void File::clear(bool close)
+{
+    m_buffer.clear();
+    if (isOpen()) {
+        seek(0);
+        if (close)
+            QFile::close();
+    }
+}
+
+bool File::writeNameAndDate(DataStream &stream)
+{
+    if (!CHECK(m_buffer.isEmpty()) || !CHECK(pos() == 0)) {
+        showError(tq("Cannot open file %1!").arg(fileName()));
+        return false;
+    }
+    m_record.name = shortFileName();
+    m_record.dateTime = QDateTime::currentDateTime();
+    stream << m_record.name << m_record.dateTime;
+    return true;
+}
+
+bool File::save()
+{
+    return stage() && commit();
+}
+
+bool File::stage()
+{
+    discard();
+
+    QByteArray header;
+    {
+        DataStream hs(&header, QIODevice::WriteOnly);
+        hs.setFormatIndex(DataStream::CurrentFormat);
+        m_record.size = m_buffer.size();
+        m_record.checkSum = qChecksum(QByteArrayView(m_buffer));
+        hs << qint32(m_record.size) << quint16(m_record.checkSum);
+    }
+
+    m_staged = std::make_unique<QSaveFile>(fileName());
+    if (!m_staged->open(QIODevice::WriteOnly)) {
+        m_staged.reset();
+        showError(tq("Cannot open file %1!").arg(fileName()));
+        return false;
+    }
+    if (!m_staged->resize(qint64(m_buffer.size()) + headerSize)) {
+        discard();
+        showError(tq("Cannot resize file! Promptly need save as project!"));
+        return false;
+    }
+    if (m_staged->write(header) != headerSize) {
+        discard();
+        showError(tq("Write header file %1 is not correct! Promptly need save as project!").arg(fileName()));
+        return false;
+    }
+    if (m_staged->write(m_buffer) != m_buffer.size() || !m_staged->flush()
+        || m_staged->error() != QFileDevice::NoError) {
+        discard();
+        showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(fileName()));
+        return false;
+    }
+    return true;
+}
+
+bool File::commit()
+{
+    if (!CHECK(m_staged != nullptr))
+        return false;
+    // A read handle still open on the old file would go on reading it.
+    if (isOpen())
+        QFile::close();
+    const bool ok = m_staged->commit();
+    m_staged.reset();
+    if (!ok) {
+        showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(fileName()));
+        return false;
+    }
+    return true;
+}
+
+void File::discard()
+{
+    // An uncommitted save file removes its temporary copy.
+    m_staged.reset();
+}
+
+bool File::load(DataStream &stream)
+{
+    if (!openFile())
+        return false;
+
+    const QByteArray header = read(headerSize);
+    if (header.size() < headerSize) {
+        showError(tq("Header file %1 is corrupt!").arg(fileName()));
+        return false;
+    }
+    qint32 size = 0;
+    quint16 checkSum = 0;
+    {
+        QByteArray headerCopy = header;
+        DataStream hs(&headerCopy, QIODevice::ReadOnly);
+        hs.setFormatIndex(stream.formatIndex());
+        hs >> size >> checkSum;
+    }
+
+    // The payload is whatever the file holds: never more than the file's own
+    // size is read, whatever size the header states.
+    m_buffer = readAll();
+    // Everything is in memory now; no handle is kept on the file.
+    QFile::close();
+
+    if (m_buffer.size() != size || (m_record.size != 0 && m_record.size != size)) {
+        showError(tq("Size file %1 not correct!").arg(fileName()));
+        return false;
+    }
+    if (qChecksum(QByteArrayView(m_buffer)) != checkSum
+        || (m_record.checkSum != 0 && m_record.checkSum != checkSum)) {
+        showError(tq("Check summ file %1 not correct!").arg(fileName()));
+        return false;
+    }
+
+    if (stream.device())
+        stream.device()->seek(0);
+    QString name;
+    stream >> name;
+    if (name != shortFileName()) {
+        showError(tq("Name file %1 is corrupt!").arg(fileName()));
+        return false;
+    }
+    QDateTime dateTime;
+    stream >> dateTime;
+    if (!m_record.dateTime.isNull() && m_record.dateTime != dateTime) {
+        showError(tq("DateTime file %1 is corrupt!").arg(fileName()));
+        return false;
+    }
+    return true;
+}
+
+void File::writeHeader(DataStream &stream) const
+{
+    stream << m_record.name << qint32(m_record.size) << quint16(m_record.checkSum) << m_record.dateTime;
+}
+
+void File::readHeader(DataStream &stream)
+{
+    qint32 size = 0;
+    quint16 checkSum = 0;
+    stream >> m_record.name >> size >> checkSum >> m_record.dateTime;
+    m_record.size = size;
+    m_record.checkSum = checkSum;
+}
+
+int pickFreeNumber(const std::function<bool(int)> &taken)
+{
+    for (int attempt = 0; attempt < 4000; ++attempt) {
+        const int n = std::rand() % 1000;
+        if (n > 0 && !taken(n))
+            return n;
+    }
+    for (int n = 1; n < 1000; ++n) {
+        if (!taken(n))
+            return n;
+    }
+    return 0;
+}
+
+QString File::uniqueTempName(const QString &directory) const
+{
+    const auto nameOf = [&](int n) { return directory + "/" + QString::number(n) + m_defaultExtension; };
+    const int n = pickFreeNumber([&](int n) { return QFile::exists(nameOf(n)); });
+    return n > 0 ? nameOf(n) : QString();
+}
+
+QString DirNumber::path(const QString &baseDirectory) const
+{
+    return baseDirectory + "/" + QString::number(number);
+}
+
+bool DirNumber::create(const QString &baseDirectory)
+{
+    if (number == 0) {
+        const int n = pickFreeNumber([&](int n) { return QDir(DirNumber(n).path(baseDirectory)).exists(); });
+        if (n == 0) {
+            showError(tq("Cannot create dir %1").arg(baseDirectory));
+            return false;
+        }
+        number = n;
+    }
+    const QString dir = path(baseDirectory);
+    if (!QDir(dir).exists() && !QDir().mkpath(dir)) {
+        showError(tq("Cannot create dir %1").arg(dir));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,95 @@
+#ifndef RLAY_FILE_H
+#define RLAY_FILE_H
+
+// The container of every project file: a six-byte header (payload size and
+// CRC-16) in front of a payload that starts with the file's own short name
+// and the date-time of writing. The main project file keeps each side file's
+// header record, so a side file that was replaced, cut short or copied from
+// another project is refused on loading.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class DataStream;
+class QSaveFile;
+
+struct FileHeader
+{
+    QString name;
+    int size = 0;
+    quint16 checkSum = 0;
+    QDateTime dateTime;
+};
+
+class File : public QFile
+{
+public:
+    explicit File(const QString &defaultExtension);
+    ~File() override;
+
+    void changeFileName(const QString &name);
+    QString shortFileName() const;
+    QString absolutePath() const;
+
+    // Ready for one write or one read: the buffer must be empty.
+    bool openFile();
+    void clear(bool close);
+
+    bool writeNameAndDate(DataStream &stream);
+    // Writes header and payload. The target is replaced only once every byte
+    // is written, so a failed save leaves the old file intact.
+    bool save();
+    bool load(DataStream &stream);
+
+    // A save in two steps, for writing several files as one: stage() writes
+    // the bytes beside the target, commit() puts them in its place,
+    // discard() drops them and leaves the target as it was.
+    bool stage();
+    bool commit();
+    void discard();
+    bool isStaged() const { return m_staged != nullptr; }
+
+    void writeHeader(DataStream &stream) const;
+    void readHeader(DataStream &stream);
+
+    // A name "<dir>/<n><extension>" with n in 1..999 that does not exist yet;
+    // empty when every number is taken.
+    QString uniqueTempName(const QString &directory) const;
+
+    QByteArray &buffer() { return m_buffer; }
+    const QByteArray &buffer() const { return m_buffer; }
+    FileHeader &record() { return m_record; }
+    const FileHeader &record() const { return m_record; }
+    QString defaultExtension() const { return m_defaultExtension; }
+
+private:
+    QByteArray m_buffer;
+    FileHeader m_record;
+    QString m_defaultExtension;
+    std::unique_ptr<QSaveFile> m_staged;
+};
+
+// The number (1 to 999, 0 while none is chosen) of a scheme group's
+// directory beside the main project file.
+class DirNumber
+{
+public:
+    DirNumber() = default;
+    explicit DirNumber(int number) : number(number) {}
+
+    QString path(const QString &baseDirectory) const;
+    bool create(const QString &baseDirectory);
+
+    int number = 0;
+};
+
+// Picks a number in 1..999 for which taken(number) is false: random draws
+// first, then every number in turn. Returns 0 when all are taken.
+int pickFreeNumber(const std::function<bool(int)> &taken);
+
+#endif

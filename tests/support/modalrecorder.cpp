@@ -1,0 +1,80 @@
+#include "support/modalrecorder.h"
+
+#include "model/check.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+ModalRecorder::ModalRecorder()
+{
+    setModalHook([this](QDialog *dialog) {
+        Shown s;
+        s.className = QString::fromLatin1(dialog->metaObject()->className());
+        s.title = dialog->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            s.text = box->text();
+            for (QAbstractButton *b : box->buttons())
+                s.buttons << b->text();
+            if (box->defaultButton())
+                s.defaultButton = box->defaultButton()->text();
+        }
+        shown << s;
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst()(dialog);
+        dialog->reject();
+        return int(QDialog::Rejected);
+    });
+}
+
+ModalRecorder::~ModalRecorder()
+{
+    setModalHook(nullptr);
+}
+
+void ModalRecorder::answer(const Answer &a)
+{
+    m_answers << a;
+}
+
+void ModalRecorder::clickButton(const QString &text)
+{
+    answer([text](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        if (!box)
+            return int(QDialog::Rejected);
+        for (QAbstractButton *b : box->buttons()) {
+            if (b->text() == text) {
+                b->click();
+                return box->result();
+            }
+        }
+        return int(QDialog::Rejected);
+    });
+}
+
+void ModalRecorder::handle(const std::function<void(QDialog *)> &step)
+{
+    answer([step](QDialog *dialog) {
+        dialog->setResult(QDialog::Rejected);
+        step(dialog);
+        return dialog->result();
+    });
+}
+
+void ModalRecorder::reject()
+{
+    answer([](QDialog *dialog) {
+        dialog->reject();
+        return int(QDialog::Rejected);
+    });
+}
+
+QStringList ModalRecorder::texts() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        out << s.text;
+    return out;
+}

@@ -1,0 +1,52 @@
+#ifndef RLAY_TEST_MODALRECORDER_H
+#define RLAY_TEST_MODALRECORDER_H
+
+// Answers every modal box and dialog the code under test opens, so no test
+// ever blocks, and records what was shown.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
+
+class ModalRecorder
+{
+public:
+    struct Shown
+    {
+        QString className; // the dialog's class, "QMessageBox" for boxes
+        QString title;
+        QString text;
+        QStringList buttons; // a box's button texts
+        QString defaultButton;
+    };
+
+    // Answers a dialog; returns the dialog's result code.
+    using Answer = std::function<int(QDialog *)>;
+
+    ModalRecorder();
+    ~ModalRecorder();
+
+    // Answers used in turn; when none are left, a box is closed with Escape
+    // semantics (no button clicked) and a dialog is rejected.
+    void answer(const Answer &answer);
+    // Clicks the box button with this text ("&Yes", "&No", "&Cancel", "OK").
+    void clickButton(const QString &text);
+    // Runs a step on the dialog (fill fields, press its OK button); the
+    // dialog's result afterwards is the answer.
+    void handle(const std::function<void(QDialog *)> &step);
+    void reject();
+
+    QList<Shown> shown;
+    QStringList texts() const;
+    int count() const { return shown.size(); }
+    void clear() { shown.clear(); }
+
+private:
+    QList<Answer> m_answers;
+};
+
+#endif

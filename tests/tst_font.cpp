@@ -1,0 +1,87 @@
+#include "graphics/font.h"
+#include "support/modalrecorder.h"
+
+#include <QImage>
+#include <QtTest>
+
+class TestFont : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { deleteFonts(); setFontSet(0); }
+
+    void tableAndScreenSet()
+    {
+        QCOMPARE(int(FontCount), 14);
+        QCOMPARE(fontTable[0].size, 10.0);
+        QCOMPARE(fontTable[7].lineHeight, 85.0);
+        QCOMPARE(fontTable[13].size, 400.0);
+        QCOMPARE(QString(fontTable[5].family), QString("R LAY R"));
+        createScreenFonts();
+        QCOMPARE(font(0).pointSizeF(), 9.6);
+        QCOMPARE(font(0).family(), QString("R LAY R"));
+        QCOMPARE(lineHeight(13), 500.0);
+    }
+
+    void secondCreateKeepsFirstSet()
+    {
+        ModalRecorder rec;
+        createScreenFonts();
+        QFont *first = &font(3);
+        createScreenFonts();
+        QCOMPARE(rec.count(), 1);
+        QCOMPARE(&font(3), first);
+    }
+
+    void printerSetAndSwitching()
+    {
+        ModalRecorder rec;
+        createScreenFonts();
+        QImage device(10, 10, QImage::Format_RGB32);
+        device.setDotsPerMeterY(int(600 / 0.0254 + 0.5));
+        QCOMPARE(device.logicalDpiY(), 600);
+        createPrinterFonts(&device);
+        QVERIFY(setFontSet(1));
+        QCOMPARE(font(3).pointSizeF(), 3.75);
+        QVERIFY(!setFontSet(2));
+        QCOMPARE(rec.count(), 1);
+        QCOMPARE(currentFontSet(), 1);
+        QVERIFY(setFontSet(0));
+        QCOMPARE(font(3).pointSizeF(), 25 * 0.96);
+    }
+
+    void badIndexesAreChecked()
+    {
+        ModalRecorder rec;
+        QCOMPARE(lineHeight(-1), 0.0);
+        QFont f("Serif", 12);
+        initFont(f, -1);
+        QCOMPARE(f.pointSizeF(), 12.0);
+        QCOMPARE(rec.count(), 2);
+    }
+
+    void screenConversionRoundTrip()
+    {
+        QFont f("Serif");
+        f.setPointSizeF(17.5);
+        QCOMPARE(fromScreenFont(toScreenFont(f)).pointSizeF(), 17.5);
+        QCOMPARE(toScreenFont(f).pointSizeF(), 17.5 * 0.96);
+    }
+
+    void drawingDefaults()
+    {
+        QCOMPARE(pinSize, QSizeF(14, 14));
+        QCOMPARE(penBlack.widthF(), 3.5);
+        QCOMPARE(penBlueThin.widthF(), 0.875);
+        QCOMPARE(penGreyDash.color(), QColor(192, 192, 192));
+        QCOMPARE(penGreenDash.style(), Qt::DashLine);
+        QCOMPARE(penRed.capStyle(), Qt::SquareCap);
+        QCOMPARE(penRed.joinStyle(), Qt::BevelJoin);
+        QCOMPARE(noPosition, QPointF(-99999, -99999));
+        QCOMPARE(nameSeparator, QChar('-'));
+    }
+};
+
+QTEST_MAIN(TestFont)
+#include "tst_font.moc"
