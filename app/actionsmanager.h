@@ -54,7 +54,7 @@ public:
     void addActionsToMenu(QMenu *menu, const int *ids, int count);
 
     const QList<ActionHandler> &handlers() const { return m_handlers; }
-    QList<QAction *> *actions() const { return m_actions; }
+    QList<QAction *> *actionList() const { return m_actions; }
 
     // Build the actions from the tables; createMenus (ids 0 to 72) must run
     // before createToolBox (ids 73 to 117).
