@@ -2,6 +2,7 @@
 #include "app/dlgsettings.h"
 #include "app/images.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "equipment/frameedit.h"
 #include "schemes/schemeedit.h"
 #include "support/modalrecorder.h"
@@ -19,6 +20,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -68,6 +70,31 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    }
+
+    void translatorsAtStartUp()
+    {
+        QCOMPARE(installTranslators(qApp, "C"), QStringList());
+        QCOMPARE(installTranslators(qApp, ""), QStringList());
+
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        // A translation file holding just its header loads.
+        QFile file("r-lay_ru.qm");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd"));
+        file.close();
+        const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+        QCOMPARE(installTranslators(qApp, "ru_RU"), QStringList({"qt_ru", "r-lay_ru"}));
+        QDir::setCurrent(previous);
+        // The one that did not load is gone; the other stays with the application.
+        QList<QTranslator *> added = qApp->findChildren<QTranslator *>();
+        for (QTranslator *t : before)
+            added.removeAll(t);
+        QCOMPARE(added.size(), 1);
+        QCoreApplication::removeTranslator(added.first());
+        delete added.first();
     }
 
     void windowLayout()
