@@ -1,15 +1,66 @@
 #ifndef RLAY_MAINWINDOW_H
 #define RLAY_MAINWINDOW_H
 
-#include <QMainWindow>
+// The single top-level window: menus, main tool bar, the toolbox dock, one
+// tab per open document view, the cursor position in the status bar. It owns
+// the action list shared by every ActionsManager and switches the active
+// view's actions when the current tab changes.
 
-class MainWindow : public QMainWindow
+#include "app/actionsmanager.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointF>
+
+class QAction;
+class QGraphicsScene;
+class QGraphicsView;
+class QLabel;
+class QTabWidget;
+
+class DlgCheckProject;
+class DlgExplorerSources;
+class DlgFind;
+class EquipmentLayout;
+class Project;
+
+// The product name: the window title without a project, the end of it with one.
+inline constexpr char productName[] = "R-LAY";
+
+class MainWindow : public QMainWindow, public ActionsManager
 {
     Q_OBJECT
 
 public:
     MainWindow();
     ~MainWindow() override;
+
+public slots:
+    void setCursorPos(const QPointF &pos);
+    void closeTabWidget();
+    void tabWidgetChanged(int index);
+    void importProject();
+    void showDlgSettings();
+    void showDlgAbout();
+
+private:
+    QGraphicsView *findSceneView(QGraphicsScene *scene) const;
+    void closeView(QWidget *view);
+    ActionsManager *viewActions(QWidget *widget) const;
+    void setProjectTitle(const QString &name);
+
+    QTabWidget *m_tabWidget = nullptr;
+    QPointF m_lastCursorPos;
+    QLabel *m_statusLabel = nullptr;
+    // The open project and the "Table devices" content; none until the
+    // project commands (new, open, save, close, properties) are connected.
+    Project *m_project = nullptr;
+    EquipmentLayout *m_equipmentLayout = nullptr;
+    QList<QAction *> m_actions; // indexed by action id
+    ActionsManager *m_viewActions = nullptr;
+    DlgFind *m_dlgFind = nullptr;
+    DlgCheckProject *m_dlgCheckProject = nullptr;
+    DlgExplorerSources *m_dlgExplorerSources = nullptr;
 };
 
 #endif

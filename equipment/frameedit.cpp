@@ -1,0 +1,6 @@
+#include "equipment/frameedit.h"
+
+FrameEdit::FrameEdit(QList<QAction *> *actions)
+    : ActionsManager(actions)
+{
+}

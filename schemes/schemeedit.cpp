@@ -1,0 +1,6 @@
+#include "schemes/schemeedit.h"
+
+SchemeEdit::SchemeEdit(QList<QAction *> *actions)
+    : ActionsManager(actions)
+{
+}
