@@ -1,0 +1,6 @@
+#include "devices/ammeter.h"
+
+Ammeter::Ammeter(Project *project)
+    : Device(project, AmmeterKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/autoswitch.h"
+
+AutoSwitch::AutoSwitch(Project *project)
+    : Device(project, AutoSwitchKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/bell.h"
+
+Bell::Bell(Project *project)
+    : Device(project, BellKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/block.h"
+
+Block::Block(Project *project)
+    : Device(project, BlockKind)
+{
+}

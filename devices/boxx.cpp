@@ -1,0 +1,6 @@
+#include "devices/boxx.h"
+
+Boxx::Boxx(Project *project)
+    : Device(project, BoxKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/button.h"
+
+Button::Button(Project *project)
+    : Device(project, ButtonKind)
+{
+}

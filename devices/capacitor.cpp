@@ -1,0 +1,6 @@
+#include "devices/capacitor.h"
+
+Capacitor::Capacitor(Project *project)
+    : Device(project, CapacitorKind)
+{
+}

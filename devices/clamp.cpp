@@ -1,0 +1,6 @@
+#include "devices/clamp.h"
+
+ClampPanel::ClampPanel(Project *project)
+    : Device(project, ClampPanelKind)
+{
+}

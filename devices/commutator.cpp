@@ -1,0 +1,6 @@
+#include "devices/commutator.h"
+
+Commutator::Commutator(Project *project)
+    : Device(project, CommutatorKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/diode.h"
+
+Diode::Diode(Project *project)
+    : Device(project, DiodeKind)
+{
+}

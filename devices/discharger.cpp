@@ -1,0 +1,6 @@
+#include "devices/discharger.h"
+
+Discharger::Discharger(Project *project)
+    : Device(project, DischargerKind)
+{
+}

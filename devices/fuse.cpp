@@ -1,0 +1,6 @@
+#include "devices/fuse.h"
+
+Fuse::Fuse(Project *project)
+    : Device(project, FuseKind)
+{
+}

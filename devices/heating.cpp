@@ -1,0 +1,6 @@
+#include "devices/heating.h"
+
+Heating::Heating(Project *project)
+    : Device(project, HeatingKind)
+{
+}

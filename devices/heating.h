@@ -1,0 +1,14 @@
+#ifndef RLAY_HEATING_H
+#define RLAY_HEATING_H
+
+// A heating element.
+
+#include "model/device.h"
+
+class Heating : public Device
+{
+public:
+    explicit Heating(Project *project);
+};
+
+#endif

@@ -1,0 +1,6 @@
+#include "devices/interrupter.h"
+
+Interrupter::Interrupter(Project *project)
+    : Device(project, InterrupterKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/keystaff.h"
+
+Keystaff::Keystaff(Project *project)
+    : Device(project, KeystaffKind)
+{
+}

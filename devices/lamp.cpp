@@ -1,0 +1,6 @@
+#include "devices/lamp.h"
+
+Lamp::Lamp(Project *project)
+    : Device(project, LampKind)
+{
+}

@@ -1,0 +1,14 @@
+#ifndef RLAY_LAMP_H
+#define RLAY_LAMP_H
+
+// A lamp.
+
+#include "model/device.h"
+
+class Lamp : public Device
+{
+public:
+    explicit Lamp(Project *project);
+};
+
+#endif

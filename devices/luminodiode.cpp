@@ -1,0 +1,6 @@
+#include "devices/luminodiode.h"
+
+Luminodiode::Luminodiode(Project *project)
+    : Device(project, LuminodiodeKind)
+{
+}

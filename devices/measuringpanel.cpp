@@ -1,0 +1,6 @@
+#include "devices/measuringpanel.h"
+
+MeasuringPanel::MeasuringPanel(Project *project)
+    : Device(project, MeasuringPanelKind)
+{
+}

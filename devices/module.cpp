@@ -1,0 +1,6 @@
+#include "devices/module.h"
+
+Module::Module(Project *project)
+    : Device(project, ModuleKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/plughole.h"
+
+Plughole::Plughole(Project *project)
+    : Device(project, PlugholeKind)
+{
+}

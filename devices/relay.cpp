@@ -1,0 +1,6 @@
+#include "devices/relay.h"
+
+Relay::Relay(Project *project)
+    : Device(project, RelayKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/resistor.h"
+
+Resistor::Resistor(Project *project)
+    : Device(project, ResistorKind)
+{
+}

@@ -1,0 +1,14 @@
+#ifndef RLAY_RESISTOR_H
+#define RLAY_RESISTOR_H
+
+// A resistor.
+
+#include "model/device.h"
+
+class Resistor : public Device
+{
+public:
+    explicit Resistor(Project *project);
+};
+
+#endif

@@ -1,0 +1,6 @@
+#include "devices/signallamp.h"
+
+Signallamp::Signallamp(Project *project)
+    : Device(project, SignallampKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "devices/stabilitron.h"
+
+Stabilitron::Stabilitron(Project *project)
+    : Device(project, StabilitronKind)
+{
+}

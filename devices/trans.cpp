@@ -1,0 +1,6 @@
+#include "devices/trans.h"
+
+Trans::Trans(Project *project)
+    : Device(project, TransKind)
+{
+}

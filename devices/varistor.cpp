@@ -1,0 +1,6 @@
+#include "devices/varistor.h"
+
+Varistor::Varistor(Project *project)
+    : Device(project, VaristorKind)
+{
+}

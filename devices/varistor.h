@@ -1,0 +1,14 @@
+#ifndef RLAY_VARISTOR_H
+#define RLAY_VARISTOR_H
+
+// A varistor.
+
+#include "model/device.h"
+
+class Varistor : public Device
+{
+public:
+    explicit Varistor(Project *project);
+};
+
+#endif

@@ -1,0 +1,141 @@
+#include "model/obj.h"
+
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/pin.h"
+#include "model/project.h"
+
+#include <QGraphicsItem>
+
+namespace {
+
+// Type ids of the device items.
+const int firstDeviceItemType = QGraphicsItem::UserType + 300;
+const int endDeviceItemType = QGraphicsItem::UserType + 499;
+
+} // namespace
+
+ObjItem::~ObjItem() = default;
+
+Obj::Obj(Project *project, int kind)
+    : m_project(project)
+    , m_kind(kind)
+{
+}
+
+Obj::~Obj()
+{
+    const QList<ObjItem *> items = m_items;
+    m_items.clear();
+    for (ObjItem *item : items) {
+        item->setBoundObj(nullptr);
+        item->setDocumentModified();
+        item->updatePinNames();
+    }
+    // An object that was named but never indexed (one refused while a file
+    // was read) has nothing to take out.
+    if (!m_name.isEmpty() && m_project && m_project->findObj(m_kind, m_name) == this)
+        m_project->removeObj(this);
+}
+
+bool Obj::setName(const QString &name)
+{
+    if (!CHECK(!name.isEmpty()))
+        return false;
+    if (name == m_name)
+        return false;
+    // Names are unique within a kind: taking the name of another object
+    // would drop that object from the index (and from the saved project).
+    if (!CHECK(!m_project->findObj(m_kind, name)))
+        return false;
+    const QString former = m_name;
+    m_name = name;
+    for (ObjItem *item : std::as_const(m_items)) {
+        item->setOwnName(name);
+        item->setDocumentModified();
+    }
+    if (former.isEmpty())
+        return m_project->appendObj(this);
+    return m_project->renameObj(this, former);
+}
+
+bool Obj::canAppend(ObjItem *)
+{
+    return true;
+}
+
+bool Obj::appendItem(ObjItem *item)
+{
+    if (!CHECK(item && !item->boundObj()))
+        return false;
+    if (!canAppend(item))
+        return false;
+    m_items.append(item);
+    item->setBoundObj(this);
+    item->setDocumentModified();
+    return true;
+}
+
+bool Obj::removeItem(ObjItem *item)
+{
+    if (!CHECK(m_items.removeAll(item) > 0))
+        return false;
+    item->setBoundObj(nullptr);
+    item->setDocumentModified();
+    return true;
+}
+
+void Obj::write(DataStream &stream)
+{
+    stream << m_name << m_project->identity(this);
+    writeData(stream);
+}
+
+void Obj::read(DataStream &stream)
+{
+    qint32 id = 0;
+    stream >> m_name >> id;
+    if (stream.status() == QDataStream::Ok)
+        m_project->registerOldId(id, this);
+    readData(stream);
+}
+
+void Obj::writeData(DataStream &)
+{
+}
+
+void Obj::readData(DataStream &)
+{
+}
+
+bool Obj::itemTypeIn(ObjItem *item, int first, int last)
+{
+    PinOwner *owner = item ? item->pinOwner() : nullptr;
+    QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
+    return graphics && graphics->type() >= first && graphics->type() < last;
+}
+
+void Obj::pinsByName(QHash<QString, Pin *> &pins) const
+{
+    for (ObjItem *item : m_items) {
+        if (!CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
+            continue;
+        PinOwner *owner = item->pinOwner();
+        for (int i = 0; i < owner->pinCount(); ++i) {
+            auto *pin = dynamic_cast<WiringPin *>(owner->pin(i));
+            if (pin && pin->name())
+                pins.insert(QString::fromUtf8(pin->name()), pin);
+        }
+    }
+}
+
+void Obj::allPins(QList<Pin *> &pins) const
+{
+    for (ObjItem *item : m_items) {
+        if (!CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
+            continue;
+        PinOwner *owner = item->pinOwner();
+        for (int i = 0; i < owner->pinCount(); ++i)
+            pins.append(owner->pin(i));
+    }
+}

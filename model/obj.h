@@ -1,0 +1,117 @@
+#ifndef RLAY_OBJ_H
+#define RLAY_OBJ_H
+
+// The model objects of a project: every device and every tag is an Obj,
+// indexed by the project under its kind code and its name, and shown on the
+// documents by the scene items bound to it.
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class DataStream;
+class Obj;
+class Pin;
+class PinOwner;
+class Project;
+
+// Kind codes. Below 100: objects carried inside a scene item; 101 to 199:
+// tags; 201 and above: devices.
+enum ObjKind {
+    RelayWindingKind = 2,
+    SourceKind = 101,
+    FootnoteKind = 102,
+    ConductorKind = 103,
+    BlockKind = 201,
+    RelayKind = 202,
+    ClampPanelKind = 203,
+    FuseKind = 204,
+    TransKind = 205,
+    PlugholeKind = 206,
+    CapacitorKind = 207,
+    ResistorKind = 208,
+    DischargerKind = 209,
+    VaristorKind = 210,
+    DiodeKind = 211,
+    StabilitronKind = 212,
+    LampKind = 213,
+    BellKind = 214,
+    MeasuringPanelKind = 215,
+    HeatingKind = 216,
+    BoxKind = 217,
+    InterrupterKind = 218,
+    LuminodiodeKind = 219,
+    SignallampKind = 220,
+    ButtonKind = 221,
+    CommutatorKind = 222,
+    KeystaffKind = 223,
+    ModuleKind = 224,
+    AmmeterKind = 225,
+    AutoSwitchKind = 226
+};
+
+// What an object needs of a scene item bound to it. The bound scene items
+// implement it; the object keeps the list of its items and tells each one
+// when it is bound, unbound or renamed.
+class ObjItem
+{
+public:
+    virtual ~ObjItem();
+
+    // The item's pins and scene item (its type id tells device items from
+    // tag items).
+    virtual PinOwner *pinOwner() = 0;
+    virtual Obj *boundObj() const = 0;
+    // Only the field: the object keeps its list itself.
+    virtual void setBoundObj(Obj *obj) = 0;
+    virtual void setOwnName(const QString &name) = 0;
+    // Marks the item's document modified.
+    virtual void setDocumentModified() = 0;
+    virtual void updatePinNames() = 0;
+};
+
+class Obj
+{
+public:
+    Obj(Project *project, int kind);
+    virtual ~Obj();
+
+    Obj(const Obj &) = delete;
+    Obj &operator=(const Obj &) = delete;
+
+    Project *project() const { return m_project; }
+    const QString &name() const { return m_name; }
+    const QList<ObjItem *> &items() const { return m_items; }
+    int kind() const { return m_kind; }
+
+    // The first name indexes the object, later ones re-key it. A name that
+    // another object of the kind bears is refused.
+    virtual bool setName(const QString &name);
+    // Whether the object accepts one more bound item.
+    virtual bool canAppend(ObjItem *item);
+    virtual bool appendItem(ObjItem *item);
+    virtual bool removeItem(ObjItem *item);
+
+    // Record: name, identity, then the kind's own fields.
+    virtual void write(DataStream &stream);
+    // Sets the name without indexing and registers the saved identity.
+    virtual void read(DataStream &stream);
+    virtual void writeData(DataStream &stream);
+    virtual void readData(DataStream &stream);
+
+    // The pins of the bound device items, by name and all of them.
+    void pinsByName(QHash<QString, Pin *> &pins) const;
+    void allPins(QList<Pin *> &pins) const;
+
+protected:
+    // True for a bound item whose type id lies in [first, last).
+    static bool itemTypeIn(ObjItem *item, int first, int last);
+
+private:
+    Project *m_project;
+    QString m_name;
+    QList<ObjItem *> m_items;
+    int m_kind;
+};
+
+#endif

@@ -1,0 +1,361 @@
+#include "model/pin.h"
+
+#include "graphics/font.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/project.h"
+
+#include <QGraphicsItem>
+
+#include <algorithm>
+
+namespace {
+
+// Type ids of the items whose pins the walks treat specially.
+const int slantingNetType = QGraphicsItem::UserType + 112;
+const int clampType = QGraphicsItem::UserType + 402;
+
+int ownerType(PinOwner *owner)
+{
+    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    return item ? item->type() : 0;
+}
+
+} // namespace
+
+PinOwner::~PinOwner() = default;
+
+Address *PinOwner::address()
+{
+    return nullptr;
+}
+
+QString PinOwner::pinName(Pin *, Pin *)
+{
+    return QString();
+}
+
+bool PinOwner::isConnected(Pin *, Pin *)
+{
+    return false;
+}
+
+PinOwner *PinOwner::linkedItem()
+{
+    return nullptr;
+}
+
+Pin::Pin()
+    : QRectF(QPointF(0, 0), pinSize)
+{
+}
+
+Pin::~Pin()
+{
+    unsolder();
+    m_owner = nullptr;
+}
+
+bool Pin::solder(Pin *other)
+{
+    if (!CHECK(other && other != this && !m_partner && !other->m_partner))
+        return false;
+    m_partner = other;
+    other->m_partner = this;
+    m_contactFlag = 0;
+    other->m_contactFlag = 0;
+    return true;
+}
+
+Pin *Pin::unsolder()
+{
+    Pin *former = m_partner;
+    if (former) {
+        if (former->m_partner == this)
+            former->m_partner = nullptr;
+        m_partner = nullptr;
+    }
+    return former;
+}
+
+bool Pin::resolder(Pin *other)
+{
+    if (!CHECK(other && other != this))
+        return false;
+    unsolder();
+    other->unsolder();
+    return solder(other);
+}
+
+void Pin::setContactFlag(quint8 value)
+{
+    if (value == m_contactFlag)
+        return;
+    QGraphicsItem *item = m_owner ? m_owner->graphicsItem() : nullptr;
+    if (!CHECK_PTR(item))
+        return;
+    m_contactFlag = value;
+    item->update(*this);
+}
+
+Address *Pin::ownerAddress() const
+{
+    if (!CHECK_PTR(m_owner))
+        return nullptr;
+    return m_owner->address();
+}
+
+void Pin::collectNetPinsAcross(QList<Pin *> &pins)
+{
+    if (ownerType(m_owner) == clampType) {
+        // A clamp is one point of the net: the walk passes through it.
+        if (PinOwner *linked = m_owner->linkedItem()) {
+            linked->collectNetPins(m_owner->pin(0), pins);
+            return;
+        }
+        for (int i = 0; i < m_owner->pinCount(); ++i) {
+            Pin *p = m_owner->pin(i);
+            if (!p || !p->m_partner)
+                continue;
+            if (CHECK_PTR(p->m_partner->m_owner))
+                p->m_partner->m_owner->collectNetPins(p->m_partner, pins);
+        }
+        return;
+    }
+    if (m_partner && m_partner->m_owner)
+        m_partner->m_owner->collectNetPins(m_partner, pins);
+}
+
+void Pin::collectNetAcross(QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
+{
+    if (ownerType(m_owner) == clampType) {
+        if (PinOwner *linked = m_owner->linkedItem()) {
+            linked->collectNet(m_owner->pin(0), pins, items, n);
+            return;
+        }
+        for (int i = 0; i < m_owner->pinCount(); ++i) {
+            Pin *p = m_owner->pin(i);
+            if (!p || !p->m_partner)
+                continue;
+            if (CHECK_PTR(p->m_partner->m_owner))
+                p->m_partner->m_owner->collectNet(p->m_partner, pins, items, n);
+        }
+        return;
+    }
+    if (m_partner && m_partner->m_owner)
+        m_partner->m_owner->collectNet(m_partner, pins, items, n);
+}
+
+PinOwner *Pin::collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets, QList<Pin *> *netPins)
+{
+    if (!CHECK(pins.isEmpty() && (!nets || nets->isEmpty()) && (!nets || !netPins || netPins->isEmpty())))
+        return nullptr;
+    QList<Pin *> walkPins;
+    QList<Pin *> &collected = netPins ? *netPins : walkPins;
+
+    collectNetPinsAcross(pins);
+    if (nets)
+        collectNetAcross(collected, nets);
+
+    if (pins.size() != 1)
+        return nullptr;
+    PinOwner *slanting = pins.first()->m_owner;
+    if (ownerType(slanting) != slantingNetType)
+        return nullptr;
+    if (!CHECK(slanting->pinCount() >= 3 && pins.first() == slanting->pin(2)))
+        return nullptr;
+
+    // The chain entered the slanting net at its branch: it goes on through
+    // the net's two main pins instead.
+    pins.clear();
+    slanting->pin(0)->collectNetPinsAcross(pins);
+    slanting->pin(1)->collectNetPinsAcross(pins);
+    if (nets) {
+        nets->clear();
+        collected.clear();
+        slanting->pin(0)->collectNetAcross(collected, nets);
+        slanting->pin(1)->collectNetAcross(collected, nets);
+    }
+    return slanting;
+}
+
+void Pin::write(DataStream &stream, Project &project) const
+{
+    stream << project.identity(this) << project.identity(m_partner);
+}
+
+void Pin::read(DataStream &stream, QHash<int, Pin *> &pinMap)
+{
+    qint32 own = 0;
+    qint32 partner = 0;
+    stream >> own >> partner;
+    // The partner is known only once every pin is read: until the fix-up
+    // the pin is free and only remembers the identity.
+    unsolder();
+    m_pendingPartner = partner;
+    pinMap.insert(own, this);
+}
+
+bool Pin::resolveIds(const QHash<int, Pin *> &pinMap)
+{
+    const qint32 id = m_pendingPartner;
+    m_pendingPartner = 0;
+    if (id == 0)
+        return true;
+    Pin *found = pinMap.value(id, nullptr);
+    if (!found || found == this)
+        return false;
+    unsolder();
+    m_partner = found;
+    return true;
+}
+
+bool Pin::dropOneSidedReferences()
+{
+    if (!m_partner || m_partner->m_partner == this)
+        return true;
+    m_partner = nullptr;
+    return false;
+}
+
+WiringPin::WiringPin(int capacity)
+{
+    setLinkCapacity(capacity);
+}
+
+WiringPin::~WiringPin()
+{
+    dropLinksFrom(0);
+}
+
+void WiringPin::setLinkCapacity(int capacity)
+{
+    if (!CHECK(capacity >= 0 && capacity <= 255))
+        return;
+    const int old = linkCapacity();
+    if (capacity == old)
+        return;
+    if (capacity < old)
+        dropLinksFrom(capacity);
+    m_links.resize(size_t(capacity), nullptr);
+    m_links.shrink_to_fit();
+    m_pendingLinks.assign(size_t(capacity), 0);
+    m_pendingLinks.shrink_to_fit();
+}
+
+WiringPin *WiringPin::linkSlot(int index) const
+{
+    if (index < 0 || index >= linkCapacity())
+        return nullptr;
+    return m_links[size_t(index)];
+}
+
+bool WiringPin::linkTo(WiringPin *other)
+{
+    if (!CHECK(other && other != this))
+        return false;
+    if (std::find(m_links.begin(), m_links.end(), other) != m_links.end())
+        return false;
+    auto mine = std::find(m_links.begin(), m_links.end(), nullptr);
+    auto theirs = std::find(other->m_links.begin(), other->m_links.end(), nullptr);
+    if (mine == m_links.end() || theirs == other->m_links.end())
+        return false;
+    *mine = other;
+    *theirs = this;
+    return true;
+}
+
+void WiringPin::unlinkSlot(int index)
+{
+    WiringPin *far = m_links[size_t(index)];
+    if (!far)
+        return;
+    for (WiringPin *&back : far->m_links) {
+        if (back == this)
+            back = nullptr;
+    }
+    m_links[size_t(index)] = nullptr;
+}
+
+void WiringPin::dropLinksFrom(int index)
+{
+    for (int i = std::max(index, 0); i < linkCapacity(); ++i)
+        unlinkSlot(i);
+}
+
+void WiringPin::keepLinksIn(const QList<Pin *> &pins)
+{
+    if (!m_partner) {
+        dropLinksFrom(0);
+        return;
+    }
+    for (int i = 0; i < linkCapacity(); ++i) {
+        if (m_links[size_t(i)] && !pins.contains(m_links[size_t(i)]))
+            unlinkSlot(i);
+    }
+}
+
+int WiringPin::linkCount() const
+{
+    return int(std::count_if(m_links.begin(), m_links.end(), [](WiringPin *p) { return p != nullptr; }));
+}
+
+WiringPin *WiringPin::link(int n) const
+{
+    for (WiringPin *p : m_links) {
+        if (p && n-- == 0)
+            return p;
+    }
+    return nullptr;
+}
+
+void WiringPin::write(DataStream &stream, Project &project) const
+{
+    Pin::write(stream, project);
+    stream << quint8(m_links.size());
+    for (WiringPin *p : m_links)
+        stream << project.identity(p);
+}
+
+void WiringPin::read(DataStream &stream, QHash<int, Pin *> &pinMap)
+{
+    Pin::read(stream, pinMap);
+    quint8 capacity = 0;
+    stream >> capacity;
+    dropLinksFrom(0);
+    setLinkCapacity(capacity);
+    for (qint32 &id : m_pendingLinks)
+        stream >> id;
+}
+
+bool WiringPin::resolveIds(const QHash<int, Pin *> &pinMap)
+{
+    // A reference that cannot be resolved becomes null and the others are
+    // still resolved: no identity is ever left where a pin is expected.
+    bool ok = Pin::resolveIds(pinMap);
+    for (size_t i = 0; i < m_pendingLinks.size(); ++i) {
+        const qint32 id = m_pendingLinks[i];
+        m_pendingLinks[i] = 0;
+        if (id == 0)
+            continue;
+        auto *far = dynamic_cast<WiringPin *>(pinMap.value(id, nullptr));
+        if (!far || far == this) {
+            ok = false;
+            continue;
+        }
+        m_links[i] = far;
+    }
+    return ok;
+}
+
+bool WiringPin::dropOneSidedReferences()
+{
+    bool ok = Pin::dropOneSidedReferences();
+    for (WiringPin *&far : m_links) {
+        if (far && std::find(far->m_links.begin(), far->m_links.end(), this) == far->m_links.end()) {
+            far = nullptr;
+            ok = false;
+        }
+    }
+    return ok;
+}

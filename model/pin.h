@@ -1,0 +1,147 @@
+#ifndef RLAY_PIN_H
+#define RLAY_PIN_H
+
+// Connection points of scene items. A pin is soldered to at most one pin of
+// another item; chains of soldered pins and connection items make up the nets
+// of a schematic. A wiring pin (the pin of a device) also keeps wire links to
+// pins of other devices, which the wiring documents draw.
+
+#include <QHash>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class Address;
+class DataStream;
+class GraphicsUnite;
+class Pin;
+class Project;
+class QGraphicsItem;
+
+// What a pin needs of the scene item that holds it. Every pinned scene item
+// implements it; the walks along a net go from item to item through it.
+class PinOwner
+{
+public:
+    virtual ~PinOwner();
+
+    // The scene item itself: its type id tells the kind, and a pin repaints
+    // its rectangle in it.
+    virtual QGraphicsItem *graphicsItem() = 0;
+    virtual int pinCount() const = 0;
+    virtual Pin *pin(int index) = 0;
+    // The address of the item's device; null for items without one.
+    virtual Address *address();
+    // The item's own name for one of its pins; empty by default.
+    virtual QString pinName(Pin *pin, Pin *other);
+
+    // The end pins of the net beyond the entry pin.
+    virtual void collectNetPins(Pin *entry, QList<Pin *> &pins) = 0;
+    // As collectNetPins, also listing the connection items passed (when
+    // items is given); n is handed on to every item reached.
+    virtual void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n) = 0;
+    // Prunes the wire links of the device pins reached to those in pins.
+    virtual void updateNetLinks(Pin *entry, QList<Pin *> &pins) = 0;
+    // Whether target is reached from the entry pin through this item.
+    virtual bool isConnected(Pin *target, Pin *entry);
+
+    // A clamp carried by a passage answers the passage: walks that reach
+    // the clamp go on through it.
+    virtual PinOwner *linkedItem();
+};
+
+class Pin : public QRectF
+{
+public:
+    Pin();
+    virtual ~Pin();
+
+    Pin(const Pin &) = delete;
+    Pin &operator=(const Pin &) = delete;
+
+    PinOwner *owner() const { return m_owner; }
+    void setOwner(PinOwner *owner) { m_owner = owner; }
+    Pin *partner() const { return m_partner; }
+    bool isFree() const { return m_partner == nullptr; }
+    quint8 contactFlag() const { return m_contactFlag; }
+
+    // Soldering keeps the partner relation mutual.
+    bool solder(Pin *other);
+    Pin *unsolder();
+    bool resolder(Pin *other);
+
+    // Stores the flag and repaints the pin in its owner.
+    void setContactFlag(quint8 value);
+    Address *ownerAddress() const;
+
+    // Walks along the net, crossing the solder joint of this pin.
+    void collectNetPinsAcross(QList<Pin *> &pins);
+    void collectNetAcross(QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n = 0);
+    // The pins reached across this pin and, when nets is given, the
+    // connection items passed (with the pins of that walk in netPins when
+    // given). A chain that ends at the branch pin of a slanting net goes on
+    // through the net's two main pins; the slanting net is then returned.
+    PinOwner *collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets = nullptr,
+                           QList<Pin *> *netPins = nullptr);
+
+    // Stream record: own identity, then the partner's (0 when free). The
+    // identities come from the project's identity numbering of the save or
+    // copy in progress.
+    virtual void write(DataStream &stream, Project &project) const;
+    // Reads the record, keeps the partner's identity pending and maps the
+    // own identity to this pin.
+    virtual void read(DataStream &stream, QHash<int, Pin *> &pinMap);
+    // Replaces the pending identities by pins. An identity missing from the
+    // map leaves the reference null and makes the result false.
+    virtual bool resolveIds(const QHash<int, Pin *> &pinMap);
+    // After the fix-up of all pins read together: drops every reference
+    // that the other side does not return (damaged data), so that soldering
+    // and links stay mutual. False when one was dropped.
+    virtual bool dropOneSidedReferences();
+
+protected:
+    PinOwner *m_owner = nullptr;
+    Pin *m_partner = nullptr;
+    qint32 m_pendingPartner = 0;
+    quint8 m_contactFlag = 0;
+};
+
+class WiringPin : public Pin
+{
+public:
+    explicit WiringPin(int capacity = 2);
+    ~WiringPin() override;
+
+    const char *name() const { return m_name; }
+    void setName(const char *name) { m_name = name; }
+
+    int linkCapacity() const { return int(m_links.size()); }
+    void setLinkCapacity(int capacity);
+    // The slot's link, null for an empty slot or an index out of range.
+    WiringPin *linkSlot(int index) const;
+    // Links both pins, each in its first empty slot; false when either
+    // has none or they are linked already.
+    bool linkTo(WiringPin *other);
+    void dropLinksFrom(int index);
+    void keepLinksIn(const QList<Pin *> &pins);
+    int linkCount() const;
+    // The n-th non-empty link, counted from 0.
+    WiringPin *link(int n) const;
+
+    // Adds the capacity and one identity per slot to the pin record.
+    void write(DataStream &stream, Project &project) const override;
+    void read(DataStream &stream, QHash<int, Pin *> &pinMap) override;
+    bool resolveIds(const QHash<int, Pin *> &pinMap) override;
+    bool dropOneSidedReferences() override;
+
+private:
+    void unlinkSlot(int index);
+
+    const char *m_name = nullptr;
+    std::vector<WiringPin *> m_links;
+    std::vector<qint32> m_pendingLinks;
+};
+
+#endif

@@ -1,0 +1,597 @@
+#include "model/project.h"
+
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/file.h"
+#include "model/obj.h"
+#include "model/pin.h"
+#include "model/projectitembase.h"
+
+#include "devices/ammeter.h"
+#include "devices/autoswitch.h"
+#include "devices/bell.h"
+#include "devices/block.h"
+#include "devices/boxx.h"
+#include "devices/button.h"
+#include "devices/capacitor.h"
+#include "devices/clamp.h"
+#include "devices/commutator.h"
+#include "devices/diode.h"
+#include "devices/discharger.h"
+#include "devices/fuse.h"
+#include "devices/heating.h"
+#include "devices/interrupter.h"
+#include "devices/keystaff.h"
+#include "devices/lamp.h"
+#include "devices/luminodiode.h"
+#include "devices/measuringpanel.h"
+#include "devices/module.h"
+#include "devices/plughole.h"
+#include "devices/relay.h"
+#include "devices/resistor.h"
+#include "devices/signallamp.h"
+#include "devices/stabilitron.h"
+#include "devices/trans.h"
+#include "devices/varistor.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/specificationmanagercable.h"
+#include "equipment/specificationmanagerdevice.h"
+#include "schemes/conductor.h"
+#include "schemes/footnote.h"
+#include "schemes/schememenager.h"
+#include "schemes/source.h"
+
+#include <QContextMenuEvent>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+template <class T>
+Obj *create(Project *project)
+{
+    return new T(project);
+}
+
+const char *const languageNames[Project::LanguageCount] = {
+    QT_TRANSLATE_NOOP("Project", "Russian"),
+    QT_TRANSLATE_NOOP("Project", "Ukrainian"),
+};
+
+const char *const fileExtensions[Project::FileCount] = {
+    ".rlay", ".obj", ".schm", ".eqm", ".spd", ".spc",
+};
+
+// Objects of these kinds live inside a scene item: they are indexed but
+// neither reported nor saved with the devices.
+bool isCarriedKind(int kind)
+{
+    return kind >= 1 && kind <= 99;
+}
+
+} // namespace
+
+const DeviceKindEntry deviceKindTable[DeviceKindCount + 1] = {
+    {202, create<Relay>, QT_TRANSLATE_NOOP("Project", "Relay"), 0, 0, 0, 0},
+    {2, nullptr, QT_TRANSLATE_NOOP("Project", "RelayWinding"), 0, 0, 0, 0},
+    {201, create<Block>, QT_TRANSLATE_NOOP("Project", "Block"), 0, 0, 0, 0},
+    {101, create<Source>, QT_TRANSLATE_NOOP("Project", "Source"), 0, 0, 0, 0},
+    {205, create<Trans>, QT_TRANSLATE_NOOP("Project", "Trans"), 0, 0, 0, 0},
+    {102, create<Footnote>, QT_TRANSLATE_NOOP("Project", "Footnote"), 0, 0, 0, 0},
+    {204, create<Fuse>, QT_TRANSLATE_NOOP("Project", "Fuse"), 1, 0, 0, 0},
+    {203, create<ClampPanel>, QT_TRANSLATE_NOOP("Project", "ClampPanel"), 0, 0, 0, 0},
+    {206, create<Plughole>, QT_TRANSLATE_NOOP("Project", "Plughole"), 1, 1, 1, 0},
+    {207, create<Capacitor>, QT_TRANSLATE_NOOP("Project", "Capacitor"), 1, 1, 1, 0},
+    {208, create<Resistor>, QT_TRANSLATE_NOOP("Project", "Resistor"), 1, 1, 1, 0},
+    {209, create<Discharger>, QT_TRANSLATE_NOOP("Project", "Discharger"), 1, 1, 1, 0},
+    {210, create<Varistor>, QT_TRANSLATE_NOOP("Project", "Varistor"), 1, 1, 1, 0},
+    {103, create<Conductor>, QT_TRANSLATE_NOOP("Project", "Conductor"), 0, 0, 0, 0},
+    {211, create<Diode>, QT_TRANSLATE_NOOP("Project", "Diode"), 1, 1, 1, 0},
+    {212, create<Stabilitron>, QT_TRANSLATE_NOOP("Project", "Stabilitron"), 1, 1, 1, 0},
+    {213, create<Lamp>, QT_TRANSLATE_NOOP("Project", "Lamp"), 0, 0, 0, 0},
+    {214, create<Bell>, QT_TRANSLATE_NOOP("Project", "Bell"), 0, 0, 0, 0},
+    {215, create<MeasuringPanel>, QT_TRANSLATE_NOOP("Project", "MeasuringPanel"), 0, 0, 0, 0},
+    {216, create<Heating>, QT_TRANSLATE_NOOP("Project", "Heating"), 0, 0, 0, 0},
+    {217, create<Boxx>, QT_TRANSLATE_NOOP("Project", "Box"), 0, 0, 0, 0},
+    {218, create<Interrupter>, QT_TRANSLATE_NOOP("Project", "Interrupter"), 1, 1, 1, 0},
+    {219, create<Luminodiode>, QT_TRANSLATE_NOOP("Project", "Luminodiode"), 0, 0, 1, 0},
+    {220, create<Signallamp>, QT_TRANSLATE_NOOP("Project", "Signallamp"), 0, 0, 1, 0},
+    {221, create<Button>, QT_TRANSLATE_NOOP("Project", "Button"), 0, 0, 0, 0},
+    {222, create<Commutator>, QT_TRANSLATE_NOOP("Project", "Commutator"), 0, 0, 0, 0},
+    {223, create<Keystaff>, QT_TRANSLATE_NOOP("Project", "Keystaff"), 0, 0, 0, 0},
+    {224, create<Module>, QT_TRANSLATE_NOOP("Project", "Module"), 0, 0, 0, 0},
+    {225, create<Ammeter>, QT_TRANSLATE_NOOP("Project", "Ammeter"), 0, 0, 1, 0},
+    {226, create<AutoSwitch>, QT_TRANSLATE_NOOP("Project", "AutoSwitch"), 0, 0, 0, 0},
+    {0, nullptr, nullptr, 0, 0, 0, 0},
+};
+
+Project::Project(QWidget *parent, QList<QAction *> *actions)
+    : QTreeWidget(parent)
+    , m_actions(actions)
+{
+    for (int i = 0; i < FileCount; ++i)
+        m_files[size_t(i)] = std::make_unique<File>(QString::fromLatin1(fileExtensions[i]));
+
+    setColumnCount(2);
+    setHeaderLabels({tr("Issue"), tr("Comment")});
+    setColumnWidth(0, 170);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    for (const DeviceKindEntry *row = deviceKindTable; row->kind; ++row)
+        m_registry.insert(row->kind, *row);
+
+    m_schemes = new SchemeMenager(this, m_actions);
+    m_equipment = new EquipmentMenager(this, m_actions);
+    m_specificationDevice = new SpecificationManagerDevice(this, m_actions);
+    m_specificationCable = new SpecificationManagerCable(this, m_actions);
+
+    connect(this, &QTreeWidget::currentItemChanged, this, &Project::changeCurrentItem);
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            qOverload<QTreeWidgetItem *, int>(&Project::doubleClickCurrentItem));
+    connect(this, &QTreeWidget::itemCollapsed, this, &Project::collapseItem);
+    connect(this, &QTreeWidget::itemExpanded, this, &Project::expandedItem);
+
+    // A new project is unsaved, and every one of its files is due.
+    m_modified = true;
+    std::fill(std::begin(m_changed), std::end(m_changed), true);
+    m_hasFileName = false;
+
+    sortItems(0, Qt::AscendingOrder);
+}
+
+Project::~Project()
+{
+    delete m_equipment;
+    m_equipment = nullptr;
+    delete m_schemes;
+    m_schemes = nullptr;
+    delete m_specificationDevice;
+    m_specificationDevice = nullptr;
+    delete m_specificationCable;
+    m_specificationCable = nullptr;
+
+    // Every object left in the index; each one takes itself out as it goes.
+    QList<Obj *> objects;
+    for (int kind : indexedKinds())
+        objects += sortedObjectsOfKind(kind);
+    for (Obj *obj : std::as_const(objects))
+        delete obj;
+
+    // The tree widget is destroyed after this: its last signals must not
+    // reach this part of the object any more.
+    disconnect(this, nullptr, this, nullptr);
+    clear();
+}
+
+Obj *Project::findObj(int kind, const QString &name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    auto inner = m_index.constFind(kind);
+    if (inner == m_index.cend())
+        return nullptr;
+    return inner->value(name, nullptr);
+}
+
+const QHash<QString, Obj *> *Project::objectsOfKind(int kind) const
+{
+    auto inner = m_index.constFind(kind);
+    return inner == m_index.cend() ? nullptr : &inner.value();
+}
+
+QList<Obj *> Project::sortedObjectsOfKind(int kind) const
+{
+    QList<Obj *> objects;
+    const QHash<QString, Obj *> *inner = objectsOfKind(kind);
+    if (!inner)
+        return objects;
+    QStringList names = inner->keys();
+    std::sort(names.begin(), names.end());
+    objects.reserve(names.size());
+    for (const QString &name : std::as_const(names))
+        objects.append(inner->value(name));
+    return objects;
+}
+
+QList<int> Project::indexedKinds() const
+{
+    QList<int> kinds = m_index.keys();
+    std::sort(kinds.begin(), kinds.end());
+    return kinds;
+}
+
+bool Project::appendObj(Obj *obj)
+{
+    if (!CHECK(obj && !obj->name().isEmpty()))
+        return false;
+    QHash<QString, Obj *> &inner = m_index[obj->kind()];
+    if (!CHECK(!inner.contains(obj->name())))
+        return false;
+    inner.insert(obj->name(), obj);
+    if (isCarriedKind(obj->kind()))
+        return true;
+    setDevicesChanged();
+    emit objAppend(*obj);
+    return true;
+}
+
+bool Project::removeObj(Obj *obj)
+{
+    if (!CHECK(obj && !obj->name().isEmpty()))
+        return false;
+    auto inner = m_index.find(obj->kind());
+    if (!CHECK(inner != m_index.end()))
+        return false;
+    auto entry = inner->find(obj->name());
+    if (!CHECK(entry != inner->end() && entry.value() == obj))
+        return false;
+    inner->erase(entry);
+    if (inner->isEmpty())
+        m_index.erase(inner);
+    if (isCarriedKind(obj->kind()))
+        return true;
+    emit objDelete(*obj);
+    setDevicesChanged();
+    return true;
+}
+
+bool Project::renameObj(Obj *obj, const QString &formerName)
+{
+    if (!CHECK(obj && !formerName.isEmpty() && !obj->name().isEmpty()))
+        return false;
+    auto inner = m_index.find(obj->kind());
+    if (!CHECK(inner != m_index.end()))
+        return false;
+    auto entry = inner->find(formerName);
+    if (!CHECK(entry != inner->end() && entry.value() == obj))
+        return false;
+    inner->erase(entry);
+    inner->insert(obj->name(), obj);
+    updateObj(obj);
+    return true;
+}
+
+void Project::updateObj(Obj *obj)
+{
+    if (!CHECK_PTR(obj) || isCarriedKind(obj->kind()))
+        return;
+    setDevicesChanged();
+    emit objUpdate(*obj);
+}
+
+Obj *Project::createDevice(int kind)
+{
+    if (!CHECK(kind > 0))
+        return nullptr;
+    auto entry = m_registry.constFind(kind);
+    const DeviceKindEntry *row = entry == m_registry.cend() || !entry->factory ? nullptr : &entry.value();
+    if (!CHECK_PTR(row))
+        return nullptr;
+    return row->factory(this);
+}
+
+QString Project::kindName(int kind) const
+{
+    auto entry = m_registry.constFind(kind);
+    if (!CHECK(entry != m_registry.cend()))
+        return QString();
+    return tr(entry->name);
+}
+
+const DeviceKindEntry *Project::kindEntry(int kind) const
+{
+    auto entry = m_registry.constFind(kind);
+    if (!CHECK(entry != m_registry.cend()))
+        return nullptr;
+    return &entry.value();
+}
+
+QString Project::projectProperty(int index) const
+{
+    if (!CHECK(index >= 0 && index < PropertyCount))
+        return QStringLiteral("?");
+    return m_properties[index];
+}
+
+void Project::setProjectProperty(int index, const QString &text)
+{
+    if (!CHECK(index >= 0 && index < PropertyCount))
+        return;
+    if (m_properties[index] == text)
+        return;
+    m_properties[index] = text;
+    setModified(true);
+}
+
+void Project::setLanguage(int index)
+{
+    if (index == m_language)
+        return;
+    m_language = index;
+    setModified(true);
+}
+
+QString Project::languageName(int index)
+{
+    if (!CHECK(index >= 0 && index < LanguageCount))
+        return QStringLiteral("?");
+    return tr(languageNames[index]);
+}
+
+void Project::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    if (modified)
+        emit projectChanged();
+}
+
+void Project::setSideFileChanged(int flag)
+{
+    if (m_changed[flag])
+        return;
+    m_changed[flag] = true;
+    if (!m_modified) {
+        m_modified = true;
+        emit projectChanged();
+    }
+}
+
+void Project::setDevicesChanged()
+{
+    setSideFileChanged(0);
+}
+
+void Project::setSchemesChanged()
+{
+    setSideFileChanged(1);
+}
+
+void Project::setEquipmentChanged()
+{
+    setSideFileChanged(2);
+}
+
+void Project::setSpecificationDeviceChanged()
+{
+    setSideFileChanged(3);
+}
+
+void Project::setSpecificationCableChanged()
+{
+    setSideFileChanged(4);
+}
+
+void Project::clearChangeFlags()
+{
+    std::fill(std::begin(m_changed), std::end(m_changed), false);
+}
+
+void Project::setBuildStamp(const QDateTime &stamp)
+{
+    m_keepStamp = true;
+    m_stamp = stamp;
+}
+
+void Project::setFileName(const QString &path)
+{
+    File &main = *m_files[MainFile];
+    if (path.isEmpty() || path == main.fileName())
+        return;
+    main.changeFileName(path);
+    const QString base = main.absolutePath() + QLatin1Char('/') + QFileInfo(main.fileName()).baseName();
+    for (int i = DevicesFile; i < FileCount; ++i)
+        m_files[size_t(i)]->changeFileName(base + QString::fromLatin1(fileExtensions[i]));
+}
+
+QString Project::fileName() const
+{
+    return m_files[MainFile]->fileName();
+}
+
+File *Project::file(int index) const
+{
+    if (!CHECK(index >= 0 && index < FileCount))
+        return nullptr;
+    return m_files[size_t(index)].get();
+}
+
+void Project::check(QTreeWidget *results, int code)
+{
+    if (!CHECK(m_schemes && m_equipment))
+        return;
+    m_schemes->check(results, code);
+}
+
+Project::IdentityScope::IdentityScope(Project &project)
+    : m_project(project)
+{
+    if (m_project.m_identityDepth++ == 0) {
+        m_project.m_identities.clear();
+        m_project.m_lastIdentity = 0;
+    }
+}
+
+Project::IdentityScope::~IdentityScope()
+{
+    if (--m_project.m_identityDepth == 0) {
+        m_project.m_identities.clear();
+        m_project.m_lastIdentity = 0;
+    }
+}
+
+qint32 Project::identity(const void *pointer)
+{
+    if (!pointer)
+        return 0;
+    CHECK(m_identityDepth > 0);
+    auto found = m_identities.constFind(pointer);
+    if (found != m_identities.cend())
+        return found.value();
+    m_identities.insert(pointer, ++m_lastIdentity);
+    return m_lastIdentity;
+}
+
+void Project::registerOldId(int id, Obj *obj)
+{
+    if (!CHECK(id != 0) || !CHECK_PTR(obj))
+        return;
+    m_oldIds.insert(id, obj);
+}
+
+Obj *Project::objByOldId(int id) const
+{
+    return m_oldIds.value(id, nullptr);
+}
+
+void Project::clearOldIds()
+{
+    m_oldIds.clear();
+}
+
+bool Project::updatePinsPointers()
+{
+    bool ok = true;
+    for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
+        if (!CHECK_PTR(it.value())) {
+            ok = false;
+            continue;
+        }
+        if (!it.value()->resolveIds(m_pinMap))
+            ok = false;
+    }
+    for (Pin *pin : std::as_const(m_pinMap)) {
+        if (pin && !pin->dropOneSidedReferences())
+            ok = false;
+    }
+    m_pinMap.clear();
+    return ok;
+}
+
+void Project::writeDevices(DataStream &stream)
+{
+    IdentityScope scope(*this);
+    QList<int> kinds = indexedKinds();
+    kinds.erase(std::remove_if(kinds.begin(), kinds.end(), [](int kind) { return kind <= 100; }), kinds.end());
+    stream << qint32(kinds.size());
+    for (int kind : std::as_const(kinds)) {
+        const QList<Obj *> objects = sortedObjectsOfKind(kind);
+        stream << qint32(kind) << qint32(objects.size());
+        for (Obj *obj : objects)
+            obj->write(stream);
+    }
+}
+
+bool Project::readDevices(DataStream &stream, QString *message)
+{
+    const QString name = m_files[DevicesFile]->fileName();
+    const QString corrupt = tr("Load devices not correct. File %1 is corrupt!").arg(name);
+    QString failure;
+    qint32 kindCount = 0;
+    stream >> kindCount;
+    for (qint32 k = 0; k < kindCount; ++k) {
+        qint32 kind = 0;
+        qint32 count = 0;
+        stream >> kind >> count;
+        // Damaged counts must not run on past the end of the data.
+        if (stream.status() != QDataStream::Ok) {
+            failure = corrupt;
+            break;
+        }
+        if (!CHECK(kind >= 0)) {
+            failure = tr("Load devices cast not correct. File %1 is corrupt!").arg(name);
+            continue;
+        }
+        for (qint32 i = 0; i < count; ++i) {
+            Obj *obj = createDevice(kind);
+            if (!CHECK_PTR(obj)) {
+                failure = corrupt;
+                break;
+            }
+            obj->read(stream);
+            if (stream.status() != QDataStream::Ok) {
+                forgetOldIds(obj);
+                delete obj;
+                failure = corrupt;
+                k = kindCount;
+                break;
+            }
+            // An object whose name is empty or already taken cannot be
+            // indexed: it is dropped, and nothing can refer to it any more.
+            if (!appendObj(obj)) {
+                forgetOldIds(obj);
+                delete obj;
+            }
+        }
+    }
+    if (message && !failure.isEmpty())
+        *message = failure;
+    return failure.isEmpty();
+}
+
+void Project::forgetOldIds(const Obj *obj)
+{
+    for (auto it = m_oldIds.begin(); it != m_oldIds.end();) {
+        if (it.value() == obj)
+            it = m_oldIds.erase(it);
+        else
+            ++it;
+    }
+}
+
+void Project::emitShowGraphicsScene(GraphicsScene &scene, GraphicsItem *item)
+{
+    emit showGraphicsScene(scene, item);
+}
+
+void Project::emitDeleteGraphicsScene(GraphicsScene *scene)
+{
+    emit deleteGraphicsScene(scene);
+}
+
+void Project::emitNameChangedGraphicsScene(const GraphicsScene &scene)
+{
+    emit nameChangedGraphicsScene(scene);
+}
+
+void Project::changeCurrentItem(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+{
+    if (auto *row = dynamic_cast<ProjectItemBase *>(previous))
+        row->setCurrent(false);
+    if (auto *row = dynamic_cast<ProjectItemBase *>(current))
+        row->setCurrent(true);
+}
+
+void Project::doubleClickCurrentItem(QTreeWidgetItem *item, int)
+{
+    doubleClickCurrentItem(item);
+}
+
+void Project::doubleClickCurrentItem(QTreeWidgetItem *item)
+{
+    if (auto *row = dynamic_cast<ProjectItemBase *>(item))
+        row->doubleClicked();
+}
+
+void Project::collapseItem(QTreeWidgetItem *item)
+{
+    if (auto *row = dynamic_cast<ProjectItemBase *>(item))
+        row->collapsed();
+}
+
+void Project::expandedItem(QTreeWidgetItem *item)
+{
+    if (auto *row = dynamic_cast<ProjectItemBase *>(item))
+        row->expanded();
+}
+
+void Project::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!CHECK_PTR(event))
+        return;
+    if (auto *row = dynamic_cast<ProjectItemBase *>(currentItem()))
+        row->contextMenu(event->globalPos());
+    event->accept();
+}

@@ -1,0 +1,223 @@
+#ifndef RLAY_PROJECT_H
+#define RLAY_PROJECT_H
+
+// The open document: one installation's devices, tags, schemes, equipment
+// layout and specifications. It is also the project explorer, the tree that
+// the main window shows in its "Project Explorer" dock. It owns the four
+// managers whose branches make up the tree, the six project files, the
+// registry that creates a device or tag from its kind code, and the index
+// that finds every model object by kind and name; every change to the set of
+// objects goes through it and is reported by its signals.
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QTreeWidget>
+
+#include <array>
+#include <memory>
+
+class DataStream;
+class EquipmentMenager;
+class File;
+class GraphicsItem;
+class GraphicsScene;
+class Obj;
+class Pin;
+class Project;
+class QAction;
+class SchemeMenager;
+class SpecificationManagerCable;
+class SpecificationManagerDevice;
+
+// The scene types are only named by the signals below, which pass them by
+// pointer or reference: the meta-type system must not look inside them.
+// These two lines go once the signals can see the scene and item classes.
+Q_DECLARE_OPAQUE_POINTER(GraphicsScene *)
+Q_DECLARE_OPAQUE_POINTER(GraphicsItem *)
+
+// One row of the kind table.
+struct DeviceKindEntry
+{
+    int kind;
+    Obj *(*factory)(Project *project);
+    // Untranslated; also the translation key in the context "Project".
+    const char *name;
+    quint8 renamesPinsOnAddressChange;
+    quint8 hasPositionCode;
+    quint8 pinNamesByPosition;
+    quint8 reserved;
+};
+
+// The kind table: its rows in order, then an all-zero end row.
+enum { DeviceKindCount = 30 };
+extern const DeviceKindEntry deviceKindTable[DeviceKindCount + 1];
+
+class Project : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    enum { PropertyCount = 18, LanguageCount = 2 };
+    // The six files: the main file, then the five side files.
+    enum FileIndex {
+        MainFile,
+        DevicesFile,
+        SchemesFile,
+        EquipmentFile,
+        SpecificationDeviceFile,
+        SpecificationCableFile,
+        FileCount
+    };
+
+    Project(QWidget *parent, QList<QAction *> *actions);
+    ~Project() override;
+
+    // Object index.
+    Obj *findObj(int kind, const QString &name) const;
+    // The name-to-object hash of a kind, null when the kind has none. Do
+    // not keep it across changes of the index.
+    const QHash<QString, Obj *> *objectsOfKind(int kind) const;
+    // The objects of a kind sorted by name: a stable order for files.
+    QList<Obj *> sortedObjectsOfKind(int kind) const;
+    // The kinds that have objects, ascending.
+    QList<int> indexedKinds() const;
+    bool appendObj(Obj *obj);
+    bool removeObj(Obj *obj);
+    bool renameObj(Obj *obj, const QString &formerName);
+    void updateObj(Obj *obj);
+
+    // Registry.
+    Obj *createDevice(int kind);
+    QString kindName(int kind) const;
+    const DeviceKindEntry *kindEntry(int kind) const;
+
+    // Properties and flags.
+    QString projectProperty(int index) const;
+    void setProjectProperty(int index, const QString &text);
+    int language() const { return m_language; }
+    void setLanguage(int index);
+    static QString languageName(int index);
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified);
+    void setDevicesChanged();
+    void setSchemesChanged();
+    void setEquipmentChanged();
+    void setSpecificationDeviceChanged();
+    void setSpecificationCableChanged();
+    bool devicesChanged() const { return m_changed[0]; }
+    bool schemesChanged() const { return m_changed[1]; }
+    bool equipmentChanged() const { return m_changed[2]; }
+    bool specificationDeviceChanged() const { return m_changed[3]; }
+    bool specificationCableChanged() const { return m_changed[4]; }
+    // After a save: every side file is written.
+    void clearChangeFlags();
+    bool hasFileName() const { return m_hasFileName; }
+    void setHasFileName(bool has) { m_hasFileName = has; }
+    void setBuildStamp(const QDateTime &stamp);
+    bool keepsStamp() const { return m_keepStamp; }
+    QDateTime stamp() const { return m_stamp; }
+
+    // Files. The main file takes the path; each side file the same
+    // directory and base name with its own extension.
+    void setFileName(const QString &path);
+    QString fileName() const;
+    File *file(int index) const;
+
+    SchemeMenager *schemes() const { return m_schemes; }
+    EquipmentMenager *equipment() const { return m_equipment; }
+    SpecificationManagerDevice *specificationDevice() const { return m_specificationDevice; }
+    SpecificationManagerCable *specificationCable() const { return m_specificationCable; }
+    QList<QAction *> *actions() const { return m_actions; }
+
+    void check(QTreeWidget *results, int code);
+
+    // Identities written to files and to the clipboard. Every object, bound
+    // item and pin is written with a 32-bit identity numbered from 1 in the
+    // order it is first asked for. The numbering lives as long as the
+    // outermost IdentityScope, which spans one whole save (main file, side
+    // files and scheme files) or one clipboard copy; the same project saved
+    // twice thus gives the same bytes. A null pointer is 0.
+    class IdentityScope
+    {
+    public:
+        explicit IdentityScope(Project &project);
+        ~IdentityScope();
+        IdentityScope(const IdentityScope &) = delete;
+        IdentityScope &operator=(const IdentityScope &) = delete;
+
+    private:
+        Project &m_project;
+    };
+    qint32 identity(const void *pointer);
+    // Objects and pins are always numbered by their base pointer.
+    qint32 identity(const Obj *obj) { return identity(static_cast<const void *>(obj)); }
+    qint32 identity(const Pin *pin) { return identity(static_cast<const void *>(pin)); }
+
+    // Load support: the identities read map to the new objects and pins.
+    void registerOldId(int id, Obj *obj);
+    Obj *objByOldId(int id) const;
+    void clearOldIds();
+    QHash<int, Pin *> &pinMap() { return m_pinMap; }
+    bool updatePinsPointers();
+
+    // The devices side file's content after its name and date: the kinds
+    // above 100 in ascending order, each with its objects by name.
+    void writeDevices(DataStream &stream);
+    // Reads it back, creating and indexing every object; false with the
+    // message set when the data is damaged.
+    bool readDevices(DataStream &stream, QString *message);
+
+    void emitShowGraphicsScene(GraphicsScene &scene, GraphicsItem *item = nullptr);
+    void emitDeleteGraphicsScene(GraphicsScene *scene);
+    void emitNameChangedGraphicsScene(const GraphicsScene &scene);
+
+signals:
+    void projectChanged();
+    void showGraphicsScene(GraphicsScene &scene, GraphicsItem *item = nullptr);
+    void deleteGraphicsScene(GraphicsScene *scene);
+    void nameChangedGraphicsScene(const GraphicsScene &scene);
+    void objAppend(Obj &obj);
+    void objDelete(Obj &obj);
+    void objUpdate(Obj &obj);
+
+public slots:
+    void changeCurrentItem(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+    void doubleClickCurrentItem(QTreeWidgetItem *item, int column);
+    void doubleClickCurrentItem(QTreeWidgetItem *item);
+    void collapseItem(QTreeWidgetItem *item);
+    void expandedItem(QTreeWidgetItem *item);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void setSideFileChanged(int flag);
+    void forgetOldIds(const Obj *obj);
+
+    QHash<int, DeviceKindEntry> m_registry;
+    QHash<int, QHash<QString, Obj *>> m_index;
+    SchemeMenager *m_schemes = nullptr;
+    EquipmentMenager *m_equipment = nullptr;
+    SpecificationManagerDevice *m_specificationDevice = nullptr;
+    SpecificationManagerCable *m_specificationCable = nullptr;
+    bool m_modified = false;
+    // Devices, schemes, equipment, device and cable specification.
+    bool m_changed[5] = {false, false, false, false, false};
+    bool m_hasFileName = false;
+    int m_language = 1;
+    QString m_properties[PropertyCount];
+    QList<QAction *> *m_actions;
+    QHash<int, Obj *> m_oldIds;
+    QHash<int, Pin *> m_pinMap;
+    std::array<std::unique_ptr<File>, FileCount> m_files;
+    bool m_keepStamp = false;
+    QDateTime m_stamp;
+
+    QHash<const void *, qint32> m_identities;
+    qint32 m_lastIdentity = 0;
+    int m_identityDepth = 0;
+};
+
+#endif

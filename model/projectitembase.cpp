@@ -1,0 +1,107 @@
+#include "model/projectitembase.h"
+
+#include <QDataStream>
+#include <QIcon>
+#include <QTreeWidget>
+
+ProjectItemBase::ProjectItemBase(ProjectItemBase *parent)
+    : QTreeWidgetItem(parent)
+{
+}
+
+ProjectItemBase::~ProjectItemBase()
+{
+    // The tree must not hold a current row that is going away: when the
+    // current row is this one or lies below it, the tree gets none first,
+    // while every row on the way up is still whole.
+    if (QTreeWidget *tree = treeWidget()) {
+        for (QTreeWidgetItem *row = tree->currentItem(); row; row = row->parent()) {
+            if (row == this) {
+                tree->setCurrentItem(nullptr);
+                break;
+            }
+        }
+    }
+    if (QTreeWidgetItem *up = parent())
+        up->removeChild(this);
+}
+
+void ProjectItemBase::setIcons(const QString &closedImage, const QString &openImage)
+{
+    m_closedIcon = std::make_unique<QIcon>(closedImage);
+    m_openIcon = std::make_unique<QIcon>(openImage);
+    collapsed();
+}
+
+void ProjectItemBase::setTexts(const QString &name, const QString &comment)
+{
+    setText(0, name);
+    setText(1, comment);
+}
+
+ProjectItemBase *ProjectItemBase::parentRow() const
+{
+    return dynamic_cast<ProjectItemBase *>(parent());
+}
+
+void ProjectItemBase::setCurrent(bool current)
+{
+    if (ProjectItemBase *up = parentRow())
+        up->setChildCurrent(this, current);
+}
+
+bool ProjectItemBase::contextMenu(const QPoint &globalPos)
+{
+    ProjectItemBase *up = parentRow();
+    if (!up)
+        return false;
+    up->contextMenu(globalPos);
+    return true;
+}
+
+void ProjectItemBase::doubleClicked()
+{
+}
+
+void ProjectItemBase::collapsed()
+{
+    if (m_closedIcon)
+        setIcon(0, *m_closedIcon);
+}
+
+void ProjectItemBase::expanded()
+{
+    if (m_openIcon)
+        setIcon(0, *m_openIcon);
+}
+
+void ProjectItemBase::writeTexts(QDataStream &stream) const
+{
+    stream << text(0) << text(1);
+}
+
+void ProjectItemBase::readTexts(QDataStream &stream)
+{
+    QString name;
+    QString comment;
+    stream >> name >> comment;
+    setTexts(name, comment);
+}
+
+void ProjectItemBase::setChildCurrent(ProjectItemBase *child, bool current)
+{
+    if (ProjectItemBase *up = parentRow())
+        up->setChildCurrent(child, current);
+}
+
+void ProjectItemBase::setChanged()
+{
+    if (ProjectItemBase *up = parentRow())
+        up->setChanged();
+}
+
+void ProjectItemBase::setParentChanged()
+{
+    if (ProjectItemBase *up = parentRow())
+        up->setChanged();
+}

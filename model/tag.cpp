@@ -1,0 +1,61 @@
+#include "model/tag.h"
+
+#include "model/check.h"
+#include "model/pin.h"
+
+#include <QGraphicsItem>
+
+namespace {
+
+// Type ids of the tag items.
+const int firstTagItemType = QGraphicsItem::UserType + 201;
+const int endTagItemType = QGraphicsItem::UserType + 300;
+
+} // namespace
+
+Tag::Tag(Project *project, int kind)
+    : Obj(project, kind)
+{
+}
+
+Tag::~Tag() = default;
+
+void Tag::updateNetLinks(Pin *from, QList<Pin *> &pins)
+{
+    // The walk may change the item list: it goes over a copy.
+    const QList<ObjItem *> tagItems = items();
+    for (ObjItem *item : tagItems) {
+        if (!CHECK_PTR(itemTypeIn(item, firstTagItemType, endTagItemType) ? item : nullptr))
+            continue;
+        PinOwner *owner = item->pinOwner();
+        for (int i = 0; i < owner->pinCount(); ++i) {
+            Pin *pin = owner->pin(i);
+            if (!pin || pin == from)
+                continue;
+            Pin *partner = pin->partner();
+            if (partner && partner->owner())
+                partner->owner()->updateNetLinks(partner, pins);
+        }
+    }
+}
+
+bool Tag::isConnected(Pin *target, Pin *from)
+{
+    const QList<ObjItem *> tagItems = items();
+    for (ObjItem *item : tagItems) {
+        if (!CHECK_PTR(itemTypeIn(item, firstTagItemType, endTagItemType) ? item : nullptr))
+            continue;
+        PinOwner *owner = item->pinOwner();
+        for (int i = 0; i < owner->pinCount(); ++i) {
+            Pin *pin = owner->pin(i);
+            if (!pin || pin == from)
+                continue;
+            if (pin == target)
+                return true;
+            Pin *partner = pin->partner();
+            if (partner && partner->owner() && partner->owner()->isConnected(target, partner))
+                return true;
+        }
+    }
+    return false;
+}

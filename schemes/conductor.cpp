@@ -1,0 +1,6 @@
+#include "schemes/conductor.h"
+
+Conductor::Conductor(Project *project)
+    : Tag(project, ConductorKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "schemes/footnote.h"
+
+Footnote::Footnote(Project *project)
+    : Tag(project, FootnoteKind)
+{
+}

@@ -1,0 +1,6 @@
+#include "schemes/source.h"
+
+Source::Source(Project *project)
+    : Tag(project, SourceKind)
+{
+}
