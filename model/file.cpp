@@ -19,7 +19,23 @@ QString tq(const char *text)
 
 const int headerSize = 6;
 
+FileClock &fileClock()
+{
+    static FileClock clock;
+    return clock;
+}
+
 } // namespace
+
+void setFileClock(FileClock clock)
+{
+    fileClock() = std::move(clock);
+}
+
+QDateTime fileClockNow()
+{
+    return fileClock() ? fileClock()() : QDateTime::currentDateTime();
+}
 
 File::File(const QString &defaultExtension)
     : m_defaultExtension(defaultExtension)
@@ -92,7 +108,7 @@ bool File::writeNameAndDate(DataStream &stream)
         return false;
     }
     m_record.name = shortFileName();
-    m_record.dateTime = QDateTime::currentDateTime();
+    m_record.dateTime = fileClockNow();
     stream << m_record.name << m_record.dateTime;
     return true;
 }

@@ -88,6 +88,12 @@ public:
     int number = 0;
 };
 
+// The clock that dates every file written: the current date-time, unless a
+// test has set a clock of its own (a null clock restores the real one).
+using FileClock = std::function<QDateTime()>;
+void setFileClock(FileClock clock);
+QDateTime fileClockNow();
+
 // Picks a number in 1..999 for which taken(number) is false: random draws
 // first, then every number in turn. Returns 0 when all are taken.
 int pickFreeNumber(const std::function<bool(int)> &taken);

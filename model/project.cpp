@@ -381,9 +381,18 @@ void Project::setFileName(const QString &path)
     if (path.isEmpty() || path == main.fileName())
         return;
     main.changeFileName(path);
-    const QString base = main.absolutePath() + QLatin1Char('/') + QFileInfo(main.fileName()).baseName();
     for (int i = DevicesFile; i < FileCount; ++i)
-        m_files[size_t(i)]->changeFileName(base + QString::fromLatin1(fileExtensions[i]));
+        m_files[size_t(i)]->changeFileName(sideFilePath(i, false));
+}
+
+QString Project::sideFilePath(int index, bool firstDot) const
+{
+    // The name up to the last dot keeps "plant.v1.rlay" and "plant.v2.rlay"
+    // apart; projects written before that used the name up to the first dot.
+    const File &main = *m_files[MainFile];
+    const QFileInfo info(main.fileName());
+    return main.absolutePath() + QLatin1Char('/') + (firstDot ? info.baseName() : info.completeBaseName())
+        + QString::fromLatin1(fileExtensions[index]);
 }
 
 QString Project::fileName() const

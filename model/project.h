@@ -59,7 +59,7 @@ class Project : public QTreeWidget
     Q_OBJECT
 
 public:
-    enum { PropertyCount = 18, LanguageCount = 2 };
+    enum { PropertyCount = 18, LanguageCount = 2, DefaultLanguage = 1 };
     // The six files: the main file, then the five side files.
     enum FileIndex {
         MainFile,
@@ -120,10 +120,27 @@ public:
     QDateTime stamp() const { return m_stamp; }
 
     // Files. The main file takes the path; each side file the same
-    // directory and base name with its own extension.
+    // directory and the main file's name up to its last dot, with its own
+    // extension.
     void setFileName(const QString &path);
     QString fileName() const;
     File *file(int index) const;
+
+    // Writes the side files whose change flag is set, then the main file.
+    // Every file is first written beside its target and the targets are
+    // replaced only once all of them were written, so a failed save leaves
+    // the files on disk as they were. False after the failure's message.
+    bool save();
+    // Reads the project from its files (names set with setFileName); false
+    // after a message that names the step and the file. Called once, on a
+    // new project.
+    bool load();
+    // During a save: writes a file of this save beside its target; it
+    // replaces the target when the whole save succeeds and is dropped
+    // otherwise. False after the file's message.
+    bool stageFile(File *file);
+    // The date-time at which the program was built.
+    static QDateTime buildDateTime();
 
     SchemeMenager *schemes() const { return m_schemes; }
     EquipmentMenager *equipment() const { return m_equipment; }
@@ -195,6 +212,13 @@ protected:
 private:
     void setSideFileChanged(int flag);
     void forgetOldIds(const Obj *obj);
+    QString sideFilePath(int index, bool firstDot) const;
+    void writeSideFile(int index, DataStream &stream);
+    void writeMainFile(DataStream &stream);
+    enum MainFileResult { MainFileRead, MainFileDamaged, ProgramTooOld };
+    MainFileResult readMainFile(DataStream *const *streams);
+    void runLoadPasses(DataStream *const *streams, QString *message);
+    void useRecordedSideFileNames();
 
     QHash<int, DeviceKindEntry> m_registry;
     QHash<int, QHash<QString, Obj *>> m_index;
@@ -206,7 +230,7 @@ private:
     // Devices, schemes, equipment, device and cable specification.
     bool m_changed[5] = {false, false, false, false, false};
     bool m_hasFileName = false;
-    int m_language = 1;
+    int m_language = DefaultLanguage;
     QString m_properties[PropertyCount];
     QList<QAction *> *m_actions;
     QHash<int, Obj *> m_oldIds;
@@ -214,6 +238,9 @@ private:
     std::array<std::unique_ptr<File>, FileCount> m_files;
     bool m_keepStamp = false;
     QDateTime m_stamp;
+
+    // The files written so far by the save under way.
+    QList<File *> m_stagedFiles;
 
     QHash<const void *, qint32> m_identities;
     qint32 m_lastIdentity = 0;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 
+class DataStream;
 class Project;
 class QAction;
 class QTreeWidget;
@@ -30,10 +31,27 @@ public:
     // Checks the documents of the branch; the results go to the list.
     void check(QTreeWidget *results, int code);
 
+    // Gives every scheme group its numbered directory beside the main file
+    // and every scheme its own file in it; false at the first failure, its
+    // message shown.
+    bool prepareSchemeFiles(const QString &directory);
+
+    // The passes of a save and a load over the scheme groups. The list
+    // records go to the side file; the scheme drawings to their own files.
+    virtual void writeItems(DataStream &stream);
+    virtual void readItems(DataStream &stream);
+    virtual void saveFirst(DataStream &stream);
+    virtual bool loadFirst(DataStream &stream);
+    virtual bool saveSecond(DataStream &stream);
+    virtual bool loadSecond(DataStream &stream);
+    virtual bool updatePointers(bool first);
+
 private:
     Project *m_project;
     QList<QAction *> *m_actions;
     ProjectItemOwner<SchemeMenager> *m_treeItem = nullptr;
+    // Scheme groups found in a file that this branch cannot hold yet.
+    qint32 m_unreadItems = 0;
 };
 
 // The branch's row tells its manager of every change below it.

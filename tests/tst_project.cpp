@@ -447,8 +447,9 @@ private slots:
         QTemporaryDir dir;
         project.setFileName(dir.path() + "/plant.b.rlay");
         QCOMPARE(project.fileName(), dir.path() + "/plant.b.rlay");
-        QCOMPARE(project.file(Project::DevicesFile)->fileName(), dir.path() + "/plant.obj");
-        QCOMPARE(project.file(Project::SpecificationCableFile)->fileName(), dir.path() + "/plant.spc");
+        // Side files take the name up to the last dot.
+        QCOMPARE(project.file(Project::DevicesFile)->fileName(), dir.path() + "/plant.b.obj");
+        QCOMPARE(project.file(Project::SpecificationCableFile)->fileName(), dir.path() + "/plant.b.spc");
         project.setFileName(QString());
         QCOMPARE(project.fileName(), dir.path() + "/plant.b.rlay");
     }

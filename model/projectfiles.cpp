@@ -1,0 +1,332 @@
+// Saving and loading a project: the main file, the five side files and the
+// passes of the managers over them.
+
+#include "model/project.h"
+
+#include "app/buildstamp.h"
+#include "equipment/cable.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/specificationmanagercable.h"
+#include "equipment/specificationmanagerdevice.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/file.h"
+#include "schemes/schememenager.h"
+
+#include <QFileInfo>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+QDateTime Project::buildDateTime()
+{
+    return programBuildDateTime();
+}
+
+bool Project::stageFile(File *file)
+{
+    if (!CHECK_PTR(file) || !file->stage())
+        return false;
+    m_stagedFiles.append(file);
+    return true;
+}
+
+void Project::writeSideFile(int index, DataStream &stream)
+{
+    switch (index) {
+    case DevicesFile:
+        writeDevices(stream);
+        break;
+    case SchemesFile:
+        m_schemes->saveFirst(stream);
+        m_schemes->saveSecond(stream);
+        m_schemes->writeItems(stream);
+        break;
+    case EquipmentFile:
+        m_equipment->writeItems(stream);
+        m_equipment->saveFirst(stream);
+        m_equipment->saveSecond(stream);
+        m_equipment->saveWLFirst(stream);
+        m_equipment->saveWLSecond(stream);
+        break;
+    case SpecificationDeviceFile:
+        m_specificationDevice->writeItems(stream);
+        m_specificationDevice->saveFirst(stream);
+        m_specificationDevice->saveSecond(stream);
+        break;
+    case SpecificationCableFile:
+        m_specificationCable->writeCables(stream);
+        m_specificationCable->writeItems(stream);
+        m_specificationCable->saveFirst(stream);
+        m_specificationCable->saveSecond(stream);
+        break;
+    default:
+        CHECK(false);
+    }
+}
+
+void Project::writeMainFile(DataStream &stream)
+{
+    stream << qint32(DataStream::CurrentFormat) << qint32(0);
+    stream << (m_keepStamp ? m_stamp : buildDateTime());
+    stream << qint32(m_language) << qint32(PropertyCount);
+    for (const QString &property : m_properties)
+        stream << property;
+    // What each side file on disk must be: the ones written by this save
+    // carry their new records, the others what the last save or load left.
+    for (int i = DevicesFile; i < FileCount; ++i)
+        m_files[size_t(i)]->writeHeader(stream);
+}
+
+bool Project::save()
+{
+    if (!CHECK_PTR(m_schemes) || !CHECK_PTR(m_equipment) || !CHECK_PTR(m_specificationDevice)
+        || !CHECK_PTR(m_specificationCable))
+        return false;
+    if (!CHECK(m_stagedFiles.isEmpty()))
+        return false;
+    if (!m_schemes->prepareSchemeFiles(m_files[MainFile]->absolutePath()))
+        return false;
+
+    // A failed save puts every record back: they must go on describing the
+    // files on disk, which the failure leaves as they were.
+    std::array<FileHeader, FileCount> records;
+    for (int i = 0; i < FileCount; ++i)
+        records[size_t(i)] = m_files[size_t(i)]->record();
+
+    // The side files in their order, then the main file, which records them.
+    const int order[FileCount] = {DevicesFile, SchemesFile, EquipmentFile, SpecificationDeviceFile,
+                                  SpecificationCableFile, MainFile};
+    bool ok = true;
+    {
+        // One numbering of identities across every file of the save.
+        IdentityScope scope(*this);
+        for (int index : order) {
+            if (index != MainFile && !m_changed[index - DevicesFile])
+                continue;
+            File &file = *m_files[size_t(index)];
+            {
+                DataStream stream(&file.buffer(), QIODevice::WriteOnly);
+                stream.setFormatIndex(DataStream::CurrentFormat);
+                ok = file.writeNameAndDate(stream);
+                if (ok) {
+                    if (index == MainFile)
+                        writeMainFile(stream);
+                    else
+                        writeSideFile(index, stream);
+                    ok = stageFile(&file);
+                }
+            }
+            file.clear(false);
+            if (!ok)
+                break;
+        }
+    }
+
+    // Every file is written: the targets are replaced in the order written.
+    for (int i = 0; i < m_stagedFiles.size() && ok; ++i)
+        ok = m_stagedFiles[i]->commit();
+    for (File *file : std::as_const(m_stagedFiles))
+        file->discard();
+    m_stagedFiles.clear();
+
+    if (!ok) {
+        for (int i = 0; i < FileCount; ++i)
+            m_files[size_t(i)]->record() = records[size_t(i)];
+        return false;
+    }
+    clearChangeFlags();
+    m_modified = false;
+    return true;
+}
+
+Project::MainFileResult Project::readMainFile(DataStream *const *streams)
+{
+    DataStream &stream = *streams[MainFile];
+    qint32 format = 0;
+    qint32 reserved = 0;
+    stream >> format >> reserved;
+    if (stream.status() != QDataStream::Ok || format < 0)
+        return MainFileDamaged;
+    if (format > DataStream::CurrentFormat)
+        return ProgramTooOld;
+    for (int i = 0; i < FileCount; ++i)
+        streams[i]->setFormatIndex(format);
+
+    if (format >= 9) {
+        stream >> m_stamp;
+        m_keepStamp = false;
+        if (m_stamp > buildDateTime())
+            return ProgramTooOld;
+    }
+
+    qint32 language = 0;
+    stream >> language;
+    // The language indexes tables of texts: anything else is damage.
+    if (language < 0 || language >= LanguageCount)
+        return MainFileDamaged;
+    m_language = language;
+
+    qint32 count = 0;
+    stream >> count;
+    // Strings beyond the known properties are read and dropped.
+    for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        QString property;
+        stream >> property;
+        if (i < PropertyCount)
+            m_properties[i] = property;
+    }
+
+    for (int i = DevicesFile; i < FileCount; ++i)
+        m_files[size_t(i)]->readHeader(stream);
+    return stream.status() == QDataStream::Ok ? MainFileRead : MainFileDamaged;
+}
+
+void Project::useRecordedSideFileNames()
+{
+    // Each record names the side file as it was written. A project written
+    // with side files named up to the first dot is read from those.
+    for (int i = DevicesFile; i < FileCount; ++i) {
+        File &file = *m_files[size_t(i)];
+        const QString firstDot = sideFilePath(i, true);
+        if (file.record().name == QFileInfo(firstDot).fileName() && file.fileName() != firstDot
+            && !QFileInfo::exists(file.fileName()))
+            file.changeFileName(firstDot);
+    }
+}
+
+void Project::runLoadPasses(DataStream *const *streams, QString *message)
+{
+    struct Pass
+    {
+        std::function<bool()> run;
+        const char *message; // null: the result is not tested
+        int file;            // the file the message names, -1 for none
+    };
+    DataStream &schm = *streams[SchemesFile];
+    DataStream &eqm = *streams[EquipmentFile];
+    DataStream &spd = *streams[SpecificationDeviceFile];
+    DataStream &spc = *streams[SpecificationCableFile];
+    const Pass passes[] = {
+        {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
+        {[&] { return m_schemes->loadFirst(schm); },
+         QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
+        {[&] { return m_schemes->updatePointers(true); },
+         QT_TR_NOOP("First update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
+        {[&] { return m_schemes->updatePointers(false); },
+         QT_TR_NOOP("Second update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
+        {[&] { return m_schemes->loadSecond(schm); },
+         QT_TR_NOOP("Load second in schememenager not correct. File %1 is corrupt!"), SchemesFile},
+        {[&] { m_equipment->readItems(eqm); return true; }, nullptr, EquipmentFile},
+        {[&] { return m_equipment->loadFirst(eqm); },
+         QT_TR_NOOP("Load first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
+        {[&] { return m_equipment->updatePointers(true); },
+         QT_TR_NOOP("Update pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
+        {[&] { return m_equipment->loadSecond(eqm); },
+         QT_TR_NOOP("Load second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
+        {[&] { m_specificationDevice->readItems(spd); return true; }, nullptr, SpecificationDeviceFile},
+        {[&] { return m_specificationDevice->loadFirst(spd); },
+         QT_TR_NOOP("Load first in SpecificationManagerDevice not correct. File %1 is corrupt!"),
+         SpecificationDeviceFile},
+        {[&] { return m_specificationDevice->loadSecond(spd); },
+         QT_TR_NOOP("Load second in SpecificationManagerDevice not correct. File %1 is corrupt!"),
+         SpecificationDeviceFile},
+        {[&] { return m_specificationCable->readCables(spc); },
+         QT_TR_NOOP("Load in SpecificationManagerCable not correct. File %1 is corrupt!"), SpecificationCableFile},
+        {[&] { m_specificationCable->readItems(spc); return true; }, nullptr, SpecificationCableFile},
+        {[&] { return m_specificationCable->loadFirst(spc); },
+         QT_TR_NOOP("Load first in SpecificationManagerCable not correct. File %1 is corrupt!"),
+         SpecificationCableFile},
+        {[&] { return m_specificationCable->loadSecond(spc); },
+         QT_TR_NOOP("Load second in SpecificationManagerCable not correct. File %1 is corrupt!"),
+         SpecificationCableFile},
+        {[&] { return updatePinsPointers(); }, QT_TR_NOOP("Update pins pointers not correct!"), -1},
+        {[&] { return m_equipment->createWiringLayouts(m_specificationCable->cables()); },
+         QT_TR_NOOP("Cannot create wiring layouts!"), -1},
+        {[&] { return m_equipment->loadWLFirst(eqm); },
+         QT_TR_NOOP("Load WL first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
+        {[&] { return m_equipment->updateWLPointers(); },
+         QT_TR_NOOP("Update WL pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
+        {[&] { return m_equipment->loadWLSecond(eqm); },
+         QT_TR_NOOP("Load WL second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
+    };
+    for (const Pass &pass : passes) {
+        if (!message->isEmpty())
+            return;
+        if (pass.run() || !pass.message)
+            continue;
+        *message = tr(pass.message);
+        if (pass.file >= 0)
+            *message = message->arg(m_files[size_t(pass.file)]->fileName());
+    }
+}
+
+bool Project::load()
+{
+    Cable::resetGlobals();
+
+    std::array<std::unique_ptr<DataStream>, FileCount> owned;
+    DataStream *streams[FileCount];
+    for (int i = 0; i < FileCount; ++i) {
+        owned[size_t(i)] = std::make_unique<DataStream>(&m_files[size_t(i)]->buffer(), QIODevice::ReadOnly);
+        streams[i] = owned[size_t(i)].get();
+    }
+
+    File &main = *m_files[MainFile];
+    QString message;
+    bool tooOld = false;
+    const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)
+        && CHECK_PTR(m_specificationCable);
+    if (!managers || !main.load(*streams[MainFile])) {
+        message = tr("Cannot load project file %1!").arg(main.fileName());
+    } else {
+        switch (readMainFile(streams)) {
+        case MainFileRead:
+            break;
+        case MainFileDamaged:
+            message = tr("Cannot load project file %1!").arg(main.fileName());
+            break;
+        case ProgramTooOld:
+            tooOld = true;
+            break;
+        }
+    }
+
+    if (message.isEmpty() && !tooOld) {
+        useRecordedSideFileNames();
+        for (int i = DevicesFile; i < FileCount; ++i) {
+            if (!m_files[size_t(i)]->load(*streams[i])) {
+                message = tr("Cannot load files!");
+                break;
+            }
+        }
+    }
+    if (message.isEmpty() && !tooOld) {
+        readDevices(*streams[DevicesFile], &message);
+        runLoadPasses(streams, &message);
+    }
+
+    for (int i : {int(DevicesFile), int(SchemesFile), int(EquipmentFile), int(SpecificationDeviceFile),
+                  int(SpecificationCableFile), int(MainFile)})
+        m_files[size_t(i)]->clear(false);
+    clearOldIds();
+    m_pinMap.clear();
+    // The next save writes the side files under the names of this build.
+    for (int i = DevicesFile; i < FileCount; ++i) {
+        const QString path = sideFilePath(i, false);
+        if (m_files[size_t(i)]->fileName() != path)
+            m_files[size_t(i)]->changeFileName(path);
+    }
+
+    if (tooOld) {
+        showError(tr("Programm is old. Need update programm!"));
+        return false;
+    }
+    if (!message.isEmpty()) {
+        showError(message);
+        return false;
+    }
+    sortItems(0, Qt::AscendingOrder);
+    return true;
+}
