@@ -2,16 +2,24 @@
 
 #include "app/buildstamp.h"
 #include "app/dlgsettings.h"
+#include "app/filedialogs.h"
 #include "app/images.h"
+#include "equipment/equipmentlayout.h"
+#include "equipment/frameedit.h"
 #include "equipment/framelayout.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/dlgprojectprop.h"
+#include "model/project.h"
 #include "schemes/scheme.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDockWidget>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QFontMetrics>
 #include <QGraphicsView>
 #include <QIcon>
@@ -43,14 +51,13 @@ MainWindow::MainWindow()
     toolBoxDock->setWidget(toolBox);
     createToolBox(toolBox, &m_actions);
 
-    // New and Open stay off until the project commands are connected; the
-    // other project commands (2, 3, 5, 6) and the project tools (22, 32, 33,
-    // 34) are off from the start and are enabled only with an open project.
-    for (int id : {0, 1}) {
-        if (QAction *a = action(id))
-            a->setEnabled(false);
-    }
+    addHandler(0, this, SLOT(newProject()), true);
+    addHandler(1, this, SLOT(openProject()), true);
+    addHandler(2, this, SLOT(saveProject()));
+    addHandler(3, this, SLOT(saveAsProject()));
     addHandler(4, this, SLOT(importProject()));
+    addHandler(5, this, SLOT(propertyProject()));
+    addHandler(6, this, SLOT(closeProject()));
     addHandler(10, qApp, SLOT(closeAllWindows()), true);
     addHandler(36, this, SLOT(showDlgSettings()), true);
     addHandler(38, this, SLOT(showDlgAbout()), true);
@@ -76,7 +83,123 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow()
 {
+    // A project still open goes without a question, before its docks.
+    delete m_project;
+    m_project = nullptr;
     deleteFonts();
+}
+
+namespace {
+
+// The project actions that an open project enables.
+const int projectActions[] = {2, 3, 4, 5, 6};
+
+const char projectExtension[] = ".rlay";
+
+} // namespace
+
+void MainWindow::createProjectDocks()
+{
+    if (!CHECK(!m_project))
+        return;
+    m_explorerDock = new QDockWidget(tr("Project Explorer"), this);
+    m_explorerDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::LeftDockWidgetArea, m_explorerDock);
+    m_project = new Project(m_explorerDock, &m_actions);
+    m_explorerDock->setWidget(m_project);
+
+    m_devicesDock = new QDockWidget(tr("Table devices"), this);
+    m_devicesDock->hide();
+    m_devicesDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_devicesDock);
+    m_equipmentLayout = new EquipmentLayout(m_devicesDock, m_project);
+    m_devicesDock->setWidget(m_equipmentLayout);
+    m_equipmentLayout->setEnabled(false);
+
+    connect(m_project, &Project::projectChanged, this, &MainWindow::changeProject);
+    connect(m_project, &Project::objAppend, m_equipmentLayout, &EquipmentLayout::appendObj);
+    connect(m_project, &Project::objDelete, m_equipmentLayout, &EquipmentLayout::deleteObj);
+    connect(m_project, &Project::objUpdate, m_equipmentLayout, &EquipmentLayout::updateObj);
+
+    for (int id : projectActions)
+        setActionEnabled(id, true);
+}
+
+void MainWindow::newProject()
+{
+    DlgProjectProp dialog(this);
+    dialog.setFromDefaults();
+    if (execModal(&dialog) != QDialog::Accepted)
+        return;
+    if (m_project && !closeProject())
+        return;
+    createProjectDocks();
+    if (!CHECK_PTR(m_project))
+        return;
+    dialog.applyToProject(m_project);
+    m_project->setFileName(QCoreApplication::applicationDirPath() + QLatin1Char('/') + tr("New project")
+                           + QLatin1String(projectExtension));
+    setProjectTitle(tr("New project"));
+}
+
+void MainWindow::openProject()
+{
+    const QString name = askOpenFileName(this, tr("Open File"), QCoreApplication::applicationDirPath(),
+                                         tr("Project (*%1)").arg(QLatin1String(projectExtension)));
+    if (name.isEmpty())
+        return;
+    if (m_project && !closeProject())
+        return;
+    createProjectDocks();
+    if (!CHECK_PTR(m_project))
+        return;
+    m_project->setFileName(name);
+    if (m_project->load()) {
+        m_project->setHasFileName(true);
+        setProjectTitle(QFileInfo(name).baseName());
+        return;
+    }
+    // The loader has told why; the half-read project goes without a question.
+    m_project->setModified(false);
+    closeProject();
+}
+
+bool MainWindow::saveProject()
+{
+    if (!CHECK_PTR(m_project))
+        return false;
+    if (!m_project->hasFileName())
+        return saveAsProject();
+    if (!m_project->save())
+        return false;
+    setActionEnabled(2, false);
+    return true;
+}
+
+bool MainWindow::saveAsProject()
+{
+    if (!CHECK_PTR(m_project))
+        return false;
+    QString name = askSaveFileName(this, tr("Save As..."), QCoreApplication::applicationDirPath(),
+                                   tr("Project (*%1)").arg(QLatin1String(projectExtension)));
+    if (name.isEmpty())
+        return false;
+    // The file dialog of some desktops adds no extension of its own.
+    if (!name.endsWith(QLatin1String(projectExtension), Qt::CaseInsensitive))
+        name += QLatin1String(projectExtension);
+    m_project->setFileName(name);
+    m_project->setModified(true);
+    m_project->setDevicesChanged();
+    m_project->setSchemesChanged();
+    m_project->setEquipmentChanged();
+    m_project->setSpecificationDeviceChanged();
+    m_project->setSpecificationCableChanged();
+    if (!m_project->save())
+        return false;
+    m_project->setHasFileName(true);
+    setProjectTitle(QFileInfo(name).baseName());
+    setActionEnabled(2, false);
+    return true;
 }
 
 void MainWindow::setCursorPos(const QPointF &pos)
@@ -108,11 +231,80 @@ void MainWindow::tabWidgetChanged(int index)
     m_viewActions = viewActions(view);
     if (m_viewActions)
         m_viewActions->setActive(true);
+    if (m_equipmentLayout) {
+        auto *frameEdit = qobject_cast<FrameEdit *>(view);
+        m_equipmentLayout->setFrameEdit(frameEdit);
+        m_equipmentLayout->setEnabled(frameEdit != nullptr);
+    }
 }
 
 void MainWindow::importProject()
 {
     // Import has no function of its own.
+}
+
+void MainWindow::propertyProject()
+{
+    if (!CHECK_PTR(m_project))
+        return;
+    DlgProjectProp dialog(this);
+    dialog.setFromProject(m_project);
+    if (execModal(&dialog) != QDialog::Accepted)
+        return;
+    dialog.applyToProject(m_project);
+    m_project->setModified(true);
+    // The cable types in use are saved with the cable specification.
+    m_project->setSpecificationCableChanged();
+    setActionEnabled(2, true);
+}
+
+bool MainWindow::closeProject()
+{
+    if (!m_project)
+        return true;
+    if (m_project->isModified()) {
+        const int answer = askYesNoCancel(QStringLiteral("Save project %1?").arg(m_project->fileName()));
+        if (answer == QMessageBox::Yes) {
+            if (!saveProject())
+                return false;
+        } else if (answer != QMessageBox::No) {
+            return false;
+        }
+    }
+
+    if (m_equipmentLayout)
+        m_equipmentLayout->setFrameEdit(nullptr);
+    delete m_project;
+    m_project = nullptr;
+    if (m_explorerDock) {
+        removeDockWidget(m_explorerDock);
+        delete m_explorerDock;
+        m_explorerDock = nullptr;
+    }
+    delete m_equipmentLayout;
+    m_equipmentLayout = nullptr;
+    if (m_devicesDock) {
+        removeDockWidget(m_devicesDock);
+        delete m_devicesDock;
+        m_devicesDock = nullptr;
+    }
+    for (int id : projectActions)
+        setActionEnabled(id, false);
+    setWindowTitle(QString::fromLatin1(productName));
+    return true;
+}
+
+void MainWindow::changeProject()
+{
+    setActionEnabled(2, true);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (closeProject())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::showDlgSettings()
@@ -146,6 +338,10 @@ void MainWindow::closeView(QWidget *view)
 {
     if (!CHECK_PTR(view) || !CHECK_PTR(m_tabWidget))
         return;
+    if (qobject_cast<FrameEdit *>(view) && m_equipmentLayout) {
+        m_equipmentLayout->setFrameEdit(nullptr);
+        m_equipmentLayout->setEnabled(false);
+    }
     m_tabWidget->removeTab(m_tabWidget->indexOf(view));
     tabWidgetChanged(m_tabWidget->currentIndex());
     delete view;

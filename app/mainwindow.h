@@ -13,6 +13,8 @@
 #include <QPointF>
 
 class QAction;
+class QCloseEvent;
+class QDockWidget;
 class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
@@ -35,15 +37,31 @@ public:
     MainWindow();
     ~MainWindow() override;
 
+    // The open project and the content of the "Table devices" dock, or none.
+    Project *project() const { return m_project; }
+    EquipmentLayout *equipmentLayout() const { return m_equipmentLayout; }
+
 public slots:
     void setCursorPos(const QPointF &pos);
     void closeTabWidget();
     void tabWidgetChanged(int index);
+    void newProject();
+    void openProject();
+    bool saveProject();
+    bool saveAsProject();
     void importProject();
+    void propertyProject();
+    // True when no project is open afterwards.
+    bool closeProject();
+    void changeProject();
     void showDlgSettings();
     void showDlgAbout();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void createProjectDocks();
     QGraphicsView *findSceneView(QGraphicsScene *scene) const;
     void closeView(QWidget *view);
     ActionsManager *viewActions(QWidget *widget) const;
@@ -52,10 +70,10 @@ private:
     QTabWidget *m_tabWidget = nullptr;
     QPointF m_lastCursorPos;
     QLabel *m_statusLabel = nullptr;
-    // The open project and the "Table devices" content; none until the
-    // project commands (new, open, save, close, properties) are connected.
     Project *m_project = nullptr;
     EquipmentLayout *m_equipmentLayout = nullptr;
+    QDockWidget *m_explorerDock = nullptr;
+    QDockWidget *m_devicesDock = nullptr;
     QList<QAction *> m_actions; // indexed by action id
     ActionsManager *m_viewActions = nullptr;
     DlgFind *m_dlgFind = nullptr;

@@ -8,12 +8,18 @@
 
 #include <QGraphicsView>
 
+class Device;
+
 class FrameEdit : public QGraphicsView, public ActionsManager
 {
     Q_OBJECT
 
 public:
     explicit FrameEdit(QList<QAction *> *actions);
+
+public slots:
+    // Carries a device from the table of devices to place into the frame.
+    void placingDevice(Device &device);
 };
 
 #endif

@@ -1,0 +1,65 @@
+#ifndef RLAY_EQUIPMENTLAYOUT_H
+#define RLAY_EQUIPMENTLAYOUT_H
+
+// The table of devices to place, the content of the "Table devices" dock:
+// one row per placeable device of the project, kept in step with the
+// project's object signals. A double click on a device without a place
+// hands it to the current frame editor.
+
+#include <QPointer>
+#include <QWidget>
+
+class Device;
+class FrameEdit;
+class Obj;
+class Project;
+class QTreeWidget;
+class QTreeWidgetItem;
+class RTreeWidget;
+
+class EquipmentLayout : public QWidget
+{
+    Q_OBJECT
+
+public:
+    EquipmentLayout(QWidget *parent, Project *project);
+
+    // The frame editor that places the devices, or none.
+    void setFrameEdit(FrameEdit *edit);
+    FrameEdit *frameEdit() const { return m_frameEdit; }
+
+    // The row of a device, null when it has none.
+    QTreeWidgetItem *findTreeItemOfObj(Obj &obj) const;
+    // The device of a row.
+    static Device *treeItemObj(QTreeWidgetItem *item);
+    QTreeWidget *tree() const;
+
+    // Devices of these kinds are placed in frames; clamp panels and boxes
+    // are not.
+    static bool isPlaceable(const Obj &obj);
+
+signals:
+    void needPlacingDevice(Device &device);
+
+public slots:
+    void appendObj(Obj &obj);
+    void deleteObj(Obj &obj);
+    void updateObj(Obj &obj);
+
+protected slots:
+    void treeDoubleClick(QTreeWidgetItem *item, int column);
+
+protected:
+    // The rows are built when the table is first shown.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fillRow(QTreeWidgetItem *item, Device &device);
+
+    Project *m_project;
+    QPointer<FrameEdit> m_frameEdit;
+    RTreeWidget *m_tree = nullptr;
+    bool m_stale = true;
+};
+
+#endif
