@@ -158,8 +158,7 @@ private slots:
         ModalRecorder recorder;
         MainWindow w;
         // New, Open, Exit, Parameters, Settings, Help and About; the other
-        // project commands
-        // and project tools wait for a project.
+        // project commands and the project tools wait for a project.
         const QList<int> enabled = {0, 1, 10, 35, 36, 37, 38};
         for (int id = 0; id < 118; ++id)
             QVERIFY2(w.action(id)->isEnabled() == enabled.contains(id), qPrintable(QString::number(id)));

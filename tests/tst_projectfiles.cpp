@@ -1,0 +1,940 @@
+#include "equipment/cable.h"
+#include "equipment/specificationmanagercable.h"
+#include "equipment/specificationmanagerdevice.h"
+#include "model/datastream.h"
+#include "model/device.h"
+#include "model/file.h"
+#include "model/obj.h"
+#include "model/project.h"
+#include "model/tag.h"
+#include "support/modalrecorder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Every file of a project folder by name.
+using Snapshot = QMap<QString, QByteArray>;
+
+Snapshot snapshot(const QString &dir)
+{
+    Snapshot files;
+    const QDir d(dir);
+    for (const QString &name : d.entryList(QDir::Files | QDir::Hidden)) {
+        QFile f(d.filePath(name));
+        if (f.open(QIODevice::ReadOnly))
+            files.insert(name, f.readAll());
+    }
+    return files;
+}
+
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray readRaw(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void restore(const QString &dir, const Snapshot &files)
+{
+    const Snapshot now = snapshot(dir);
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (!files.contains(it.key()))
+            QFile::remove(dir + "/" + it.key());
+    }
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (now.value(it.key()) != it.value() || !now.contains(it.key()))
+            writeRaw(dir + "/" + it.key(), it.value());
+    }
+}
+
+// The container: size and checksum in front of the payload.
+QByteArray container(const QByteArray &payload)
+{
+    QByteArray bytes;
+    DataStream s(&bytes, QIODevice::WriteOnly);
+    s << qint32(payload.size()) << quint16(qChecksum(QByteArrayView(payload)));
+    s.writeRawData(payload.constData(), int(payload.size()));
+    return bytes;
+}
+
+template <class Write>
+QByteArray bytesOf(Write write)
+{
+    QByteArray bytes;
+    DataStream s(&bytes, QIODevice::WriteOnly);
+    s.setFormatIndex(DataStream::CurrentFormat);
+    write(s);
+    return bytes;
+}
+
+// A side file's payload: its name and date-time, then its content.
+struct SideImage
+{
+    QString name;
+    QDateTime written;
+    QByteArray content;
+
+    static SideImage decode(const QByteArray &payload)
+    {
+        SideImage image;
+        QByteArray copy = payload;
+        DataStream s(&copy, QIODevice::ReadOnly);
+        s >> image.name >> image.written;
+        image.content = payload.mid(int(s.device()->pos()));
+        return image;
+    }
+    QByteArray encode() const
+    {
+        QByteArray bytes = bytesOf([&](DataStream &s) { s << name << written; });
+        return bytes + content;
+    }
+};
+
+// The main file's payload, field by field.
+struct MainImage
+{
+    QString name;
+    QDateTime written;
+    qint32 format = 11;
+    qint32 reserved = 0;
+    QDateTime stamp;
+    qint32 language = 1;
+    QStringList properties;
+    FileHeader records[5];
+
+    static bool decode(const QByteArray &payload, MainImage &image)
+    {
+        QByteArray copy = payload;
+        DataStream s(&copy, QIODevice::ReadOnly);
+        s >> image.name >> image.written >> image.format >> image.reserved;
+        if (image.format >= 9)
+            s >> image.stamp;
+        qint32 count = 0;
+        s >> image.language >> count;
+        image.properties.clear();
+        for (qint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+            QString p;
+            s >> p;
+            image.properties << p;
+        }
+        for (FileHeader &r : image.records) {
+            qint32 size = 0;
+            s >> r.name >> size >> r.checkSum >> r.dateTime;
+            r.size = size;
+        }
+        return s.status() == QDataStream::Ok && s.atEnd();
+    }
+    QByteArray encode() const
+    {
+        return bytesOf([&](DataStream &s) {
+            s << name << written << format << reserved;
+            if (format >= 9)
+                s << stamp;
+            s << language << qint32(properties.size());
+            for (const QString &p : properties)
+                s << p;
+            for (const FileHeader &r : records)
+                s << r.name << qint32(r.size) << r.checkSum << r.dateTime;
+        });
+    }
+};
+
+const QStringList sideExtensions = {".obj", ".schm", ".eqm", ".spd", ".spc"};
+
+// A project folder holding "<base>.rlay" and its side files, edited at the
+// byte level with the container and the main file's records kept right.
+struct ProjectFiles
+{
+    QString dir;
+    QString base;
+
+    QString path(const QString &ext) const { return dir + "/" + base + ext; }
+    QByteArray payload(const QString &ext) const { return readRaw(path(ext)).mid(6); }
+    MainImage main() const
+    {
+        MainImage m;
+        MainImage::decode(payload(".rlay"), m);
+        return m;
+    }
+    void setMain(const MainImage &m) const { writeRaw(path(".rlay"), container(m.encode())); }
+    void setMainPayload(const QByteArray &payload) const { writeRaw(path(".rlay"), container(payload)); }
+    // Writes a side payload and makes the main file expect it.
+    void setSidePayload(const QString &ext, const QByteArray &payload) const
+    {
+        writeRaw(path(ext), container(payload));
+        MainImage m = main();
+        FileHeader &r = m.records[sideExtensions.indexOf(ext)];
+        r.size = int(payload.size());
+        r.checkSum = qChecksum(QByteArrayView(payload));
+        setMain(m);
+    }
+    void setSideContent(const QString &ext, const QByteArray &content) const
+    {
+        SideImage side = SideImage::decode(payload(ext));
+        side.content = content;
+        setSidePayload(ext, side.encode());
+    }
+    QByteArray sideContent(const QString &ext) const { return SideImage::decode(payload(ext)).content; }
+};
+
+QDateTime clockNow;
+
+void resetCableGlobals()
+{
+    usedCableTypes.clear();
+    twistedPairStandard = true;
+}
+
+// A project with devices and tags of several kinds, properties, cables and
+// the cable types in use.
+void fillProject(Project &p, int scale = 1)
+{
+    const int kinds[] = {RelayKind,   BlockKind,   FuseKind,   ClampPanelKind, AmmeterKind,
+                         ResistorKind, ButtonKind, ModuleKind, SourceKind,     FootnoteKind,
+                         ConductorKind};
+    int n = 0;
+    for (int kind : kinds) {
+        for (int i = 0; i < 3 * scale; ++i) {
+            Obj *obj = p.createDevice(kind);
+            QVERIFY(obj);
+            QVERIFY(obj->setName(QString("%1-%2").arg(p.kindName(kind)).arg(i + 1)));
+            if (auto *device = dynamic_cast<Device *>(obj)) {
+                device->setModelIndex(n++ % 7 - 1);
+                device->setShowAddress(n % 3 == 0);
+            }
+        }
+    }
+    // The object carried inside a relay winding item is saved with its item.
+    auto *winding = new Obj(&p, RelayWindingKind);
+    QVERIFY(winding->setName("K1 winding"));
+
+    for (int i = 0; i < Project::PropertyCount; ++i)
+        p.setProjectProperty(i, i % 4 == 1 ? QString("Line %1\nsecond line \u0416").arg(i) : QString("P%1").arg(i));
+    p.setLanguage(0);
+
+    p.specificationDevice()->setAtrNumber(7);
+    p.specificationDevice()->setComment("devices");
+    SpecificationManagerCable *cables = p.specificationCable();
+    cables->setAtrNumber(9);
+    cables->setComment("cables");
+    for (int i = 0; i < 4 * scale; ++i) {
+        auto *cable = new Cable(i % 86);
+        cable->setNumber(i + 1);
+        for (int c = 0; c < i % 5; ++c)
+            cable->appendCore(new CableCore{QString("K%1:%2").arg(i).arg(c), QString("X1:%1").arg(c), c});
+        cables->addCable((quint64(0x000100 + i % 3) << 32) | quint64(0x000200 + i % 2), cable);
+    }
+    usedCableTypes = {0, 3, 18, 85};
+    twistedPairStandard = false;
+}
+
+int objectCount(const Project &p)
+{
+    int count = 0;
+    for (int kind : p.indexedKinds())
+        count += int(p.objectsOfKind(kind)->size());
+    return count;
+}
+
+} // namespace
+
+class TestProjectFiles : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString dir() const { return m_dir.path(); }
+
+    // Saves a filled project as <name> in a fresh folder and returns it.
+    ProjectFiles savedProject(const QString &folder, const QString &name = "plant.rlay")
+    {
+        const QString d = dir() + "/" + folder;
+        QDir().mkpath(d);
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        p.setFileName(d + "/" + name);
+        ModalRecorder rec;
+        [&] { QVERIFY(p.save()); }();
+        [&] { QCOMPARE(rec.count(), 0); }();
+        return ProjectFiles{d, QFileInfo(name).completeBaseName()};
+    }
+
+    // Loads a project into a new Project; the boxes shown go to texts.
+    bool loadInto(Project &p, const QString &path, QStringList *texts = nullptr)
+    {
+        ModalRecorder rec;
+        p.setFileName(path);
+        const bool ok = p.load();
+        if (texts)
+            *texts = rec.texts();
+        return ok;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        clockNow = QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9, 123));
+        setFileClock([] { return clockNow; });
+    }
+
+    void cleanupTestCase()
+    {
+        setFileClock(nullptr);
+    }
+
+    void init()
+    {
+        resetCableGlobals();
+    }
+
+    void roundTripGivesTheSameBytes()
+    {
+        const QString d = dir() + "/round";
+        QDir().mkpath(d);
+        Snapshot first;
+        {
+            ModalRecorder rec;
+            Project p(nullptr, nullptr);
+            fillProject(p);
+            p.setFileName(d + "/plant.rlay");
+            QVERIFY(p.isModified());
+            QVERIFY(p.save());
+            QVERIFY(!p.isModified());
+            QVERIFY(!p.devicesChanged() && !p.schemesChanged() && !p.equipmentChanged()
+                    && !p.specificationDeviceChanged() && !p.specificationCableChanged());
+            QCOMPARE(rec.count(), 0);
+            first = snapshot(d);
+        }
+        QCOMPARE(first.keys(), QStringList({"plant.eqm", "plant.obj", "plant.rlay", "plant.schm", "plant.spc",
+                                            "plant.spd"}));
+
+        // The cable values belong to the file, not to what the process holds.
+        usedCableTypes = {1};
+        twistedPairStandard = true;
+        clockNow = clockNow.addSecs(3600);
+
+        Project loaded(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(loaded, d + "/plant.rlay", &texts));
+        QCOMPARE(texts, QStringList());
+        // Everything is restored.
+        QCOMPARE(objectCount(loaded), 33);
+        QVERIFY(!loaded.findObj(RelayWindingKind, "K1 winding"));
+        auto *fuse = dynamic_cast<Device *>(loaded.findObj(FuseKind, "Fuse-2"));
+        QVERIFY(fuse);
+        QVERIFY(dynamic_cast<Tag *>(loaded.findObj(ConductorKind, "Conductor-3")));
+        QCOMPARE(loaded.language(), 0);
+        QCOMPARE(loaded.projectProperty(5), QString("Line 5\nsecond line \u0416"));
+        QCOMPARE(loaded.projectProperty(16), QString("P16"));
+        QCOMPARE(loaded.stamp(), Project::buildDateTime());
+        QCOMPARE(loaded.specificationDevice()->atrNumber(), 7);
+        QCOMPARE(loaded.specificationCable()->comment(), QString("cables"));
+        QCOMPARE(loaded.specificationCable()->keys().size(), 4);
+        QCOMPARE(usedCableTypes, (QList<int>{0, 3, 18, 85}));
+        QVERIFY(!twistedPairStandard);
+        // A loaded project is due for a whole save, like a new one.
+        QVERIFY(loaded.isModified());
+        QVERIFY(loaded.devicesChanged() && loaded.specificationCableChanged());
+        QCOMPARE(loaded.topLevelItemCount(), 4);
+
+        // Saving it again, at the same clock, writes the same bytes.
+        clockNow = clockNow.addSecs(-3600);
+        {
+            ModalRecorder rec;
+            QVERIFY(loaded.save());
+            QCOMPARE(rec.count(), 0);
+        }
+        const Snapshot second = snapshot(d);
+        QCOMPARE(second.keys(), first.keys());
+        for (const QString &name : first.keys())
+            QVERIFY2(second[name] == first[name], qPrintable(name));
+    }
+
+    void mainFileLayout()
+    {
+        const ProjectFiles f = savedProject("layout");
+        const QByteArray bytes = readRaw(f.path(".rlay"));
+        QDataStream header(bytes);
+        qint32 size = 0;
+        quint16 checkSum = 0;
+        header >> size >> checkSum;
+        QCOMPARE(size, qint32(bytes.size() - 6));
+        QCOMPARE(checkSum, qChecksum(QByteArrayView(bytes.mid(6))));
+
+        MainImage m;
+        QVERIFY(MainImage::decode(bytes.mid(6), m));
+        QCOMPARE(m.name, QString("plant.rlay"));
+        QCOMPARE(m.written, clockNow);
+        QCOMPARE(m.format, 11);
+        QCOMPARE(m.reserved, 0);
+        QCOMPARE(m.stamp, Project::buildDateTime());
+        QCOMPARE(m.language, 0);
+        QCOMPARE(m.properties.size(), 18);
+        QCOMPARE(m.properties[16], QString("P16"));
+        // Each record is the side file as it lies on disk.
+        for (int i = 0; i < 5; ++i) {
+            const QByteArray side = readRaw(f.path(sideExtensions[i]));
+            QCOMPARE(m.records[i].name, "plant" + sideExtensions[i]);
+            QCOMPARE(m.records[i].size, int(side.size() - 6));
+            QCOMPARE(m.records[i].checkSum, qChecksum(QByteArrayView(side.mid(6))));
+            QCOMPARE(m.records[i].dateTime, clockNow);
+            QCOMPARE(SideImage::decode(side.mid(6)).name, "plant" + sideExtensions[i]);
+        }
+    }
+
+    void sideFileContents()
+    {
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        const ProjectFiles f = savedProject("contents");
+        // The devices file is the devices record; the empty branches write
+        // their item counts (and the specifications their ATR and comment).
+        QCOMPARE(f.sideContent(".obj"), bytesOf([&](DataStream &s) {
+                     Project::IdentityScope scope(p);
+                     p.writeDevices(s);
+                 }));
+        QCOMPARE(f.sideContent(".schm"), bytesOf([](DataStream &s) { s << qint32(0); }));
+        QCOMPARE(f.sideContent(".eqm"), bytesOf([](DataStream &s) { s << qint32(0); }));
+        QCOMPARE(f.sideContent(".spd"),
+                 bytesOf([](DataStream &s) { s << qint32(7) << QString("devices") << qint32(0); }));
+        QCOMPARE(f.sideContent(".spc"), bytesOf([&](DataStream &s) {
+                     p.specificationCable()->writeCables(s);
+                     s << qint32(0);
+                 }));
+    }
+
+    void saveWritesOnlyTheChangedSideFiles()
+    {
+        const QString d = dir() + "/changed";
+        QDir().mkpath(d);
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        p.setFileName(d + "/plant.rlay");
+        QVERIFY(p.save());
+        const Snapshot before = snapshot(d);
+
+        // Nothing changed: only the main file is written, and it still
+        // describes the side files on disk.
+        clockNow = clockNow.addSecs(60);
+        QVERIFY(p.save());
+        Snapshot after = snapshot(d);
+        for (const QString &name : before.keys())
+            QCOMPARE(after[name] == before[name], name != "plant.rlay");
+
+        // A new device: the devices file and the main file.
+        clockNow = clockNow.addSecs(60);
+        Obj *lamp = p.createDevice(LampKind);
+        QVERIFY(lamp->setName("HL1"));
+        QVERIFY(p.isModified());
+        QVERIFY(p.devicesChanged() && !p.schemesChanged());
+        QVERIFY(p.save());
+        const Snapshot third = snapshot(d);
+        for (const QString &name : before.keys())
+            QCOMPARE(third[name] == after[name], name != "plant.rlay" && name != "plant.obj");
+
+        // The cable specification only.
+        clockNow = clockNow.addSecs(60);
+        p.setSpecificationCableChanged();
+        QVERIFY(p.save());
+        const Snapshot fourth = snapshot(d);
+        for (const QString &name : before.keys())
+            QCOMPARE(fourth[name] == third[name], name != "plant.rlay" && name != "plant.spc");
+        QCOMPARE(rec.count(), 0);
+
+        Project loaded(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(loaded, d + "/plant.rlay", &texts));
+        QCOMPARE(texts, QStringList());
+        QVERIFY(loaded.findObj(LampKind, "HL1"));
+    }
+
+    void everyLoadMessage()
+    {
+        const ProjectFiles f = savedProject("messages");
+        const Snapshot pristine = snapshot(f.dir);
+        const auto full = [&](const QString &ext) { return f.path(ext); };
+        // An older copy of the cable specification file.
+        clockNow = clockNow.addSecs(-7200);
+        const ProjectFiles older = savedProject("messages-older");
+        clockNow = clockNow.addSecs(7200);
+        const QByteArray olderSpc = readRaw(older.path(".spc"));
+
+        struct Case
+        {
+            const char *label;
+            std::function<void()> damage;
+            QStringList expected;   // exact texts
+            QString loadPath = QString(); // empty: plant.rlay
+        };
+        const QString cannotProject = "Cannot load project file %1!";
+        const QString cannotFiles = "Cannot load files!";
+        const QString checkFailed = "FALSE expression";
+        const QList<Case> cases = {
+            {"not a project", [&] { writeRaw(full(".rlay"), "This is not a project at all."); },
+             {QString("Size file %1 not correct!").arg(full(".rlay")), cannotProject.arg(full(".rlay"))}},
+            {"empty main file", [&] { writeRaw(full(".rlay"), ""); },
+             {QString("Header file %1 is corrupt!").arg(full(".rlay")), cannotProject.arg(full(".rlay"))}},
+            {"main file missing", [&] { QFile::remove(full(".rlay")); },
+             {QString("Cannot open file %1!").arg(full(".rlay")), cannotProject.arg(full(".rlay"))}},
+            {"main file truncated", [&] { writeRaw(full(".rlay"), pristine["plant.rlay"].chopped(9)); },
+             {QString("Size file %1 not correct!").arg(full(".rlay")), cannotProject.arg(full(".rlay"))}},
+            {"main file byte changed",
+             [&] {
+                 QByteArray b = pristine["plant.rlay"];
+                 b[40] = char(b[40] ^ 0x20);
+                 writeRaw(full(".rlay"), b);
+             },
+             {QString("Check summ file %1 not correct!").arg(full(".rlay")), cannotProject.arg(full(".rlay"))}},
+            {"main file under another name",
+             [&] { writeRaw(f.dir + "/other.rlay", pristine["plant.rlay"]); },
+             {QString("Name file %1 is corrupt!").arg(f.dir + "/other.rlay"),
+              cannotProject.arg(f.dir + "/other.rlay")},
+             f.dir + "/other.rlay"},
+            {"newer format",
+             [&] {
+                 MainImage m = f.main();
+                 m.format = 12;
+                 f.setMain(m);
+             },
+             {"Programm is old. Need update programm!"}},
+            {"newer program",
+             [&] {
+                 MainImage m = f.main();
+                 m.stamp = Project::buildDateTime().addDays(1);
+                 f.setMain(m);
+             },
+             {"Programm is old. Need update programm!"}},
+            {"negative format",
+             [&] {
+                 MainImage m = f.main();
+                 m.format = -1;
+                 f.setMain(m);
+             },
+             {cannotProject.arg(full(".rlay"))}},
+            {"language out of range",
+             [&] {
+                 MainImage m = f.main();
+                 m.language = 7;
+                 f.setMain(m);
+             },
+             {cannotProject.arg(full(".rlay"))}},
+            {"main file cut inside its records",
+             [&] { f.setMainPayload(f.payload(".rlay").chopped(5)); },
+             {cannotProject.arg(full(".rlay"))}},
+            {"side file truncated", [&] { writeRaw(full(".eqm"), pristine["plant.eqm"].chopped(1)); },
+             {QString("Size file %1 not correct!").arg(full(".eqm")), cannotFiles}},
+            {"side file missing", [&] { QFile::remove(full(".spd")); },
+             {QString("Cannot open file %1!").arg(full(".spd")), cannotFiles}},
+            {"side file from another save", [&] { writeRaw(full(".spc"), olderSpc); },
+             {QString("Check summ file %1 not correct!").arg(full(".spc")), cannotFiles}},
+            {"side files swapped",
+             [&] {
+                 writeRaw(full(".schm"), pristine["plant.eqm"]);
+                 writeRaw(full(".eqm"), pristine["plant.schm"]);
+             },
+             {QString("Size file %1 not correct!").arg(full(".schm")), cannotFiles}},
+            {"devices file in place of the schemes file",
+             [&] { writeRaw(full(".schm"), pristine["plant.obj"]); },
+             {QString("Size file %1 not correct!").arg(full(".schm")), cannotFiles}},
+            {"side file of another date",
+             [&] {
+                 MainImage m = f.main();
+                 m.records[0].size = 0;
+                 m.records[0].checkSum = 0;
+                 m.records[0].dateTime = m.records[0].dateTime.addSecs(1);
+                 f.setMain(m);
+             },
+             {QString("DateTime file %1 is corrupt!").arg(full(".obj")), cannotFiles}},
+            {"side file naming another file",
+             [&] {
+                 SideImage side = SideImage::decode(f.payload(".obj"));
+                 side.name = "other.obj";
+                 f.setSidePayload(".obj", side.encode());
+             },
+             {QString("Name file %1 is corrupt!").arg(full(".obj")), cannotFiles}},
+            {"negative kind code",
+             [&] {
+                 f.setSideContent(".obj", bytesOf([](DataStream &s) { s << qint32(1) << qint32(-5) << qint32(0); }));
+             },
+             {checkFailed, QString("Load devices cast not correct. File %1 is corrupt!").arg(full(".obj"))}},
+            {"unknown kind code",
+             [&] {
+                 f.setSideContent(".obj", bytesOf([](DataStream &s) {
+                     s << qint32(1) << qint32(150) << qint32(1) << QString("Z") << qint32(1);
+                 }));
+             },
+             {"Out of memory", "Out of memory", QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
+            {"devices cut short", [&] { f.setSideContent(".obj", f.sideContent(".obj").chopped(3)); },
+             {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
+            {"scheme group this build cannot read",
+             [&] { f.setSideContent(".schm", bytesOf([](DataStream &s) { s << qint32(1); })); },
+             {QString("Load first in schememenager not correct. File %1 is corrupt!").arg(full(".schm"))}},
+            {"schemes file empty", [&] { f.setSideContent(".schm", QByteArray()); },
+             {QString("Load first in schememenager not correct. File %1 is corrupt!").arg(full(".schm"))}},
+            {"row of frames this build cannot read",
+             [&] { f.setSideContent(".eqm", bytesOf([](DataStream &s) { s << qint32(2); })); },
+             {QString("Load first in equipmentmenager not correct. File %1 is corrupt!").arg(full(".eqm"))}},
+            {"equipment file empty", [&] { f.setSideContent(".eqm", QByteArray()); },
+             {QString("Load first in equipmentmenager not correct. File %1 is corrupt!").arg(full(".eqm"))}},
+            {"device specification group this build cannot read",
+             [&] {
+                 f.setSideContent(".spd", bytesOf([](DataStream &s) { s << qint32(0) << QString() << qint32(1); }));
+             },
+             {QString("Load first in SpecificationManagerDevice not correct. File %1 is corrupt!").arg(full(".spd"))}},
+            {"cables cut short", [&] { f.setSideContent(".spc", f.sideContent(".spc").left(40)); },
+             {QString("Load in SpecificationManagerCable not correct. File %1 is corrupt!").arg(full(".spc"))}},
+            {"cable page this build cannot read",
+             [&] {
+                 QByteArray content = f.sideContent(".spc");
+                 content.chop(4);
+                 content += bytesOf([](DataStream &s) { s << qint32(3); });
+                 f.setSideContent(".spc", content);
+             },
+             {QString("Load first in SpecificationManagerCable not correct. File %1 is corrupt!").arg(full(".spc"))}},
+        };
+
+        for (const Case &c : cases) {
+            restore(f.dir, pristine);
+            c.damage();
+            const Snapshot damaged = snapshot(f.dir);
+            Project p(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY2(!loadInto(p, c.loadPath.isEmpty() ? full(".rlay") : c.loadPath, &texts), c.label);
+            QVERIFY2(texts.size() == c.expected.size(), qPrintable(QString(c.label) + ": " + texts.join(" | ")));
+            for (int i = 0; i < texts.size(); ++i) {
+                const bool same = c.expected[i] == checkFailed || c.expected[i] == "Out of memory"
+                    ? texts[i].endsWith(c.expected[i])
+                    : texts[i] == c.expected[i];
+                QVERIFY2(same, qPrintable(QString(c.label) + ": " + texts[i]));
+            }
+            // A failed load changes nothing on disk.
+            QVERIFY2(snapshot(f.dir) == damaged, c.label);
+        }
+
+        // The pristine project loads.
+        restore(f.dir, pristine);
+        Project p(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(p, full(".rlay"), &texts));
+        QCOMPARE(texts, QStringList());
+    }
+
+    void formatEightHasNoStamp()
+    {
+        // Written by hand as a format 8 build wrote it: no stamp in the main
+        // file, no ATR number and comment in the specification files.
+        const QString d = dir() + "/format8";
+        QDir().mkpath(d);
+        const ProjectFiles f{d, "old"};
+        const QDateTime when(QDate(2007, 3, 4), QTime(5, 6, 7));
+        const QList<QByteArray> contents = {
+            bytesOf([](DataStream &s) {
+                s << qint32(1) << qint32(RelayKind) << qint32(1) << QString("K7") << qint32(40) << qint32(2) << true;
+            }),
+            bytesOf([](DataStream &s) { s << qint32(0); }),
+            bytesOf([](DataStream &s) { s << qint32(0); }),
+            bytesOf([](DataStream &s) { s << qint32(0); }),
+            bytesOf([](DataStream &s) { s << qint32(0) << quint32(1) << qint32(4) << qint32(86) << false << qint32(0); }),
+        };
+        MainImage m;
+        m.name = "old.rlay";
+        m.written = when;
+        m.format = 8;
+        m.language = 0;
+        m.properties = {"treaty", "title"};
+        for (int i = 0; i < 5; ++i) {
+            SideImage side{"old" + sideExtensions[i], when, contents[i]};
+            const QByteArray payload = side.encode();
+            writeRaw(f.path(sideExtensions[i]), container(payload));
+            m.records[i] = FileHeader{side.name, int(payload.size()), qChecksum(QByteArrayView(payload)), when};
+        }
+        f.setMain(m);
+
+        Project p(nullptr, nullptr);
+        p.setBuildStamp(QDateTime(QDate(2001, 1, 1), QTime(0, 0)));
+        QStringList texts;
+        QVERIFY(loadInto(p, f.path(".rlay"), &texts));
+        QCOMPARE(texts, QStringList());
+        QCOMPARE(p.language(), 0);
+        QCOMPARE(p.projectProperty(1), QString("title"));
+        QCOMPARE(p.projectProperty(2), QString());
+        // No stamp test, and the stamp set before stays unread.
+        QVERIFY(p.keepsStamp());
+        auto *relay = dynamic_cast<Device *>(p.findObj(RelayKind, "K7"));
+        QVERIFY(relay);
+        QCOMPARE(relay->modelIndex(), 2);
+        QVERIFY(relay->showAddress());
+        QCOMPARE(p.specificationDevice()->atrNumber(), 0);
+        QCOMPARE(usedCableTypes.first(), 4);
+        QVERIFY(!twistedPairStandard);
+    }
+
+    void propertyCounts()
+    {
+        const ProjectFiles f = savedProject("counts");
+        // More strings than properties: the surplus is read and dropped.
+        MainImage m = f.main();
+        m.properties << "surplus" << "more";
+        f.setMain(m);
+        {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            QCOMPARE(p.projectProperty(16), QString("P16"));
+        }
+        // Fewer: the rest stay empty.
+        m.properties = QStringList({"only"});
+        f.setMain(m);
+        {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            QCOMPARE(p.projectProperty(0), QString("only"));
+            QCOMPARE(p.projectProperty(1), QString());
+        }
+    }
+
+    void failedSaveLeavesTheOldProject()
+    {
+        const QString d = dir() + "/atomic";
+        QDir().mkpath(d);
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        p.setFileName(d + "/plant.rlay");
+        QVERIFY(p.save());
+        const Snapshot old = snapshot(d);
+        QCOMPARE(rec.count(), 0);
+
+        // No file may grow beyond 64 KB: a cable specification or a main
+        // file larger than that fails to be written.
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const auto limitFileSize = [&](bool on) {
+            struct rlimit l = saved;
+            if (on)
+                l.rlim_cur = 64 * 1024;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &l), 0);
+        };
+
+        // The last side file fails after the others were written.
+        for (int i = 0; i < 8000; ++i)
+            p.specificationCable()->addCable(7, new Cable(1));
+        Obj *extra = p.createDevice(LampKind);
+        QVERIFY(extra->setName("HL9"));
+        p.setSchemesChanged();
+        p.setSpecificationCableChanged();
+        limitFileSize(true);
+        const bool firstTry = p.save();
+        limitFileSize(false);
+        QVERIFY(!firstTry);
+        QCOMPARE(rec.count(), 1);
+        QVERIFY(rec.shown[0].text.contains("Promptly need save as project!"));
+        QCOMPARE(snapshot(d), old);
+        // Every flag stays, so the next save tries the same files again.
+        QVERIFY(p.isModified() && p.devicesChanged() && p.schemesChanged() && p.specificationCableChanged());
+        QVERIFY(!p.equipmentChanged());
+
+        // The main file fails after every side file was written.
+        rec.clear();
+        {
+            Project q(nullptr, nullptr);
+            q.setFileName(d + "/plant.rlay");
+            q.setProjectProperty(1, QString(40000, QChar('x')));
+            limitFileSize(true);
+            const bool saved = q.save();
+            limitFileSize(false);
+            QVERIFY(!saved);
+            QCOMPARE(rec.count(), 1);
+            QCOMPARE(snapshot(d), old);
+        }
+
+        // The old project loads as it was.
+        {
+            Project loaded(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(loadInto(loaded, d + "/plant.rlay", &texts));
+            QCOMPARE(texts, QStringList());
+            QVERIFY(!loaded.findObj(LampKind, "HL9"));
+            QCOMPARE(objectCount(loaded), 33);
+        }
+
+        // With room again the same save goes through whole.
+        rec.clear();
+        QVERIFY(p.save());
+        QCOMPARE(rec.count(), 0);
+        QCOMPARE(snapshot(d).keys(), old.keys());
+        Project loaded(nullptr, nullptr);
+        QVERIFY(loadInto(loaded, d + "/plant.rlay"));
+        QVERIFY(loaded.findObj(LampKind, "HL9"));
+        QCOMPARE(loaded.specificationCable()->cables().value(7).size(), 8000);
+    }
+
+    void sideFilesNamedUpToTheLastDot()
+    {
+        const QString d = dir() + "/versions";
+        QDir().mkpath(d);
+        ModalRecorder rec;
+        for (const QString &version : {QString("v1"), QString("v2")}) {
+            Project p(nullptr, nullptr);
+            Obj *obj = p.createDevice(RelayKind);
+            QVERIFY(obj->setName("K-" + version));
+            p.setFileName(d + "/plant." + version + ".rlay");
+            QVERIFY(p.save());
+        }
+        QCOMPARE(snapshot(d).size(), 12);
+        QVERIFY(QFile::exists(d + "/plant.v1.obj"));
+        QVERIFY(QFile::exists(d + "/plant.v2.spc"));
+        for (const QString &version : {QString("v1"), QString("v2")}) {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, d + "/plant." + version + ".rlay"));
+            QVERIFY(p.findObj(RelayKind, "K-" + version));
+            QCOMPARE(objectCount(p), 1);
+        }
+        QCOMPARE(rec.count(), 0);
+    }
+
+    void projectsNamedUpToTheFirstDotStillLoad()
+    {
+        // A project whose side files were named up to the first dot of its
+        // main file: "plant.v1.rlay" with "plant.obj" and so on.
+        const QString d = dir() + "/firstdot";
+        QDir().mkpath(d);
+        {
+            ModalRecorder rec;
+            Project p(nullptr, nullptr);
+            fillProject(p);
+            p.setFileName(d + "/plant.rlay");
+            QVERIFY(p.save());
+        }
+        const ProjectFiles f{d, "plant"};
+        MainImage m = f.main();
+        m.name = "plant.v1.rlay";
+        writeRaw(d + "/plant.v1.rlay", container(m.encode()));
+        QFile::remove(d + "/plant.rlay");
+        const Snapshot before = snapshot(d);
+
+        Project p(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(p, d + "/plant.v1.rlay", &texts));
+        QCOMPARE(texts, QStringList());
+        QCOMPARE(objectCount(p), 33);
+        QCOMPARE(snapshot(d), before);
+        // The next save writes the side files under the new names; the old
+        // ones are left alone.
+        ModalRecorder rec;
+        QVERIFY(p.save());
+        QVERIFY(QFile::exists(d + "/plant.v1.obj"));
+        QCOMPARE(readRaw(d + "/plant.obj"), before["plant.obj"]);
+        Project again(nullptr, nullptr);
+        QVERIFY(loadInto(again, d + "/plant.v1.rlay"));
+        QCOMPARE(objectCount(again), 33);
+        QCOMPARE(again.file(Project::DevicesFile)->fileName(), d + "/plant.v1.obj");
+    }
+
+    void mutatedProjectsNeverCrashOrHang()
+    {
+        const ProjectFiles f = savedProject("fuzz");
+        const Snapshot pristine = snapshot(f.dir);
+        const QStringList all = QStringList(sideExtensions) << ".rlay";
+        QRandomGenerator random(20240506);
+        const qint32 interesting[] = {0, -1, 1, 0x7FFFFFFF, qint32(0x80000000), 0x10000, 255, 86, 12, 9};
+
+        QElapsedTimer total;
+        total.start();
+        int loaded = 0;
+        const int rounds = 2000;
+        for (int round = 0; round < rounds; ++round) {
+            restore(f.dir, pristine);
+            const QString ext = all[random.bounded(int(all.size()))];
+            const bool isMain = ext == ".rlay";
+            const int kind = random.bounded(7);
+            QByteArray payload = f.payload(ext);
+            switch (kind) {
+            case 0: { // a raw byte of the file, container unchanged
+                QByteArray raw = readRaw(f.path(ext));
+                const int at = random.bounded(int(raw.size()));
+                raw[at] = char(raw[at] ^ (1 + random.bounded(255)));
+                writeRaw(f.path(ext), raw);
+                break;
+            }
+            case 1: // payload bytes changed
+                for (int i = random.bounded(1, 4); i > 0; --i) {
+                    const int at = random.bounded(int(payload.size()));
+                    payload[at] = char(random.bounded(256));
+                }
+                break;
+            case 2: // payload cut short
+                payload.truncate(random.bounded(int(payload.size())));
+                break;
+            case 3: { // bytes inserted
+                QByteArray extra;
+                for (int i = random.bounded(1, 9); i > 0; --i)
+                    extra += char(random.bounded(256));
+                payload.insert(random.bounded(int(payload.size()) + 1), extra);
+                break;
+            }
+            case 4: case 5: { // a counter or size smashed
+                if (payload.size() < 4)
+                    break;
+                const int at = random.bounded(int(payload.size()) - 3);
+                const qint32 v = interesting[random.bounded(int(std::size(interesting)))];
+                const QByteArray b = bytesOf([&](DataStream &s) { s << v; });
+                payload.replace(at, 4, b);
+                break;
+            }
+            case 6: { // a file swapped for another one, or gone
+                const QString other = all[random.bounded(int(all.size()))];
+                if (other == ext)
+                    QFile::remove(f.path(ext));
+                else
+                    writeRaw(f.path(ext), pristine["plant" + other]);
+                break;
+            }
+            }
+            if (kind >= 1 && kind <= 5) {
+                if (isMain)
+                    f.setMainPayload(payload);
+                else
+                    f.setSidePayload(ext, payload);
+            }
+
+            const Snapshot damaged = snapshot(f.dir);
+            QElapsedTimer one;
+            one.start();
+            {
+                Project p(nullptr, nullptr);
+                if (loadInto(p, f.path(".rlay")))
+                    ++loaded;
+            }
+            QVERIFY2(one.elapsed() < 2000, qPrintable(QString("round %1 took %2 ms").arg(round).arg(one.elapsed())));
+            if (round % 10 == 0)
+                QVERIFY2(snapshot(f.dir) == damaged, qPrintable(QString("round %1 changed the files").arg(round)));
+        }
+        qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
+        QVERIFY(loaded < rounds);
+        QVERIFY(total.elapsed() < 60000);
+    }
+};
+
+QTEST_MAIN(TestProjectFiles)
+#include "tst_projectfiles.moc"
