@@ -1,9 +1,18 @@
 #include "app/buildstamp.h"
 #include "app/dlgsettings.h"
+#include "app/filedialogs.h"
 #include "app/images.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "equipment/cable.h"
+#include "equipment/equipmentlayout.h"
 #include "equipment/frameedit.h"
+#include "graphics/rcombobox.h"
+#include "graphics/rlineedit.h"
+#include "model/device.h"
+#include "model/dlgprojectprop.h"
+#include "model/file.h"
+#include "model/project.h"
 #include "schemes/schemeedit.h"
 #include "support/modalrecorder.h"
 
@@ -45,6 +54,57 @@ QImage normalized(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
+
+QDockWidget *dock(MainWindow &w, const QString &title)
+{
+    for (QDockWidget *d : w.findChildren<QDockWidget *>())
+        if (d->windowTitle() == title)
+            return d;
+    return nullptr;
+}
+
+// Answers the file dialogs in turn and records what they asked.
+class FileDialogs
+{
+public:
+    struct Asked
+    {
+        FileDialogKind kind;
+        QString caption;
+        QString directory;
+        QString filter;
+    };
+
+    FileDialogs()
+    {
+        setFileDialogHook([this](FileDialogKind kind, const QString &caption, const QString &directory,
+                                 const QString &filter) {
+            asked << Asked{kind, caption, directory, filter};
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        });
+    }
+    ~FileDialogs() { setFileDialogHook(nullptr); }
+
+    QStringList answers;
+    QList<Asked> asked;
+};
+
+void pressOk(QDialog *dialog)
+{
+    for (QPushButton *b : dialog->findChildren<QPushButton *>())
+        if (b->text() == "Ok")
+            b->click();
+}
+
+// Runs New with its dialog accepted unchanged.
+void newProject(MainWindow &w, ModalRecorder &recorder)
+{
+    recorder.handle(pressOk);
+    w.action(0)->trigger();
+}
+
+const QList<int> projectActions = {2, 3, 4, 5, 6};
+const QList<int> projectTools = {22, 32, 33, 34};
 
 } // namespace
 
@@ -284,6 +344,309 @@ private slots:
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.shown[0].title, QString("Error"));
         QVERIFY(w.action(36)->isEnabled());
+    }
+
+    void newProjectShowsTheExplorer()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        usedCableTypes.clear();
+        twistedPairStandard = false;
+        newProject(w, recorder);
+        QCOMPARE(recorder.count(), 1);
+        QCOMPARE(recorder.shown[0].className, QString("DlgProjectProp"));
+
+        QCOMPARE(w.windowTitle(), QString("New project - R-LAY"));
+        Project *project = w.project();
+        QVERIFY(project);
+        QDockWidget *explorer = dock(w, "Project Explorer");
+        QVERIFY(explorer);
+        QCOMPARE(explorer->widget(), project);
+        QCOMPARE(w.dockWidgetArea(explorer), Qt::LeftDockWidgetArea);
+        QCOMPARE(explorer->allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        QVERIFY(!explorer->isHidden());
+        QCOMPARE(project->topLevelItemCount(), 4);
+        QDockWidget *devices = dock(w, "Table devices");
+        QVERIFY(devices);
+        QVERIFY(devices->isHidden());
+        QCOMPARE(w.dockWidgetArea(devices), Qt::RightDockWidgetArea);
+        QCOMPARE(devices->widget(), w.equipmentLayout());
+        QVERIFY(!w.equipmentLayout()->isEnabled());
+
+        for (int id : projectActions)
+            QVERIFY2(w.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id : projectTools)
+            QVERIFY(!w.action(id)->isEnabled());
+        QCOMPARE(project->fileName(), QCoreApplication::applicationDirPath() + "/New project.rlay");
+        QVERIFY(!project->hasFileName());
+        QVERIFY(project->isModified());
+        // The dialog started from the defaults of a new project.
+        QCOMPARE(project->language(), 1);
+        QCOMPARE(usedCableTypes, Cable::defaultUsedTypes());
+        QVERIFY(twistedPairStandard);
+    }
+
+    void newProjectCancelled()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        w.action(0)->trigger();
+        QCOMPARE(recorder.count(), 1);
+        QVERIFY(!w.project());
+        QCOMPARE(w.windowTitle(), QString("R-LAY"));
+        QCOMPARE(w.findChildren<QDockWidget *>().size(), 1);
+    }
+
+    void closeAsksToSave()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        newProject(w, recorder);
+        recorder.clear();
+        const QString name = w.project()->fileName();
+
+        recorder.clickButton("&Cancel");
+        w.action(6)->trigger();
+        QCOMPARE(recorder.count(), 1);
+        QCOMPARE(recorder.shown[0].text, QString("Save project %1?").arg(name));
+        QCOMPARE(recorder.shown[0].buttons.size(), 3);
+        QVERIFY(recorder.shown[0].buttons.contains("&Yes"));
+        QVERIFY(recorder.shown[0].buttons.contains("&No"));
+        QCOMPARE(recorder.shown[0].defaultButton, QString("&Cancel"));
+        QVERIFY(w.project());
+        QCOMPARE(w.windowTitle(), QString("New project - R-LAY"));
+
+        recorder.clickButton("&No");
+        w.action(6)->trigger();
+        QVERIFY(!w.project());
+        QVERIFY(!w.equipmentLayout());
+        QCOMPARE(w.windowTitle(), QString("R-LAY"));
+        QCOMPARE(w.findChildren<QDockWidget *>().size(), 1);
+        for (int id : projectActions + projectTools)
+            QVERIFY(!w.action(id)->isEnabled());
+        QVERIFY(w.action(0)->isEnabled() && w.action(1)->isEnabled());
+        QCOMPARE(recorder.count(), 2);
+    }
+
+    void saveOfANewProjectRunsSaveAs()
+    {
+        QTemporaryDir dir;
+        ModalRecorder recorder;
+        FileDialogs files;
+        MainWindow w;
+        newProject(w, recorder);
+        recorder.clear();
+        QVERIFY(w.action(2)->isEnabled());
+
+        // The file dialog adds no extension: the window does.
+        files.answers << dir.path() + "/plant";
+        w.action(2)->trigger();
+        QCOMPARE(files.asked.size(), 1);
+        QCOMPARE(files.asked[0].kind, FileDialogKind::Save);
+        QCOMPARE(files.asked[0].caption, QString("Save As..."));
+        QCOMPARE(files.asked[0].directory, QCoreApplication::applicationDirPath());
+        QCOMPARE(files.asked[0].filter, QString("Project (*.rlay)"));
+        QCOMPARE(recorder.count(), 0);
+        for (const char *ext : {".rlay", ".obj", ".schm", ".eqm", ".spd", ".spc"})
+            QVERIFY2(QFile::exists(dir.path() + "/plant" + ext), ext);
+        QCOMPARE(w.windowTitle(), QString("plant - R-LAY"));
+        QVERIFY(w.project()->hasFileName());
+        QVERIFY(!w.project()->isModified());
+        QVERIFY(!w.action(2)->isEnabled());
+
+        // A change enables Save; Save now writes the file without asking.
+        Obj *relay = w.project()->createDevice(RelayKind);
+        QVERIFY(relay->setName("K1"));
+        QVERIFY(w.action(2)->isEnabled());
+        w.action(2)->trigger();
+        QCOMPARE(files.asked.size(), 1);
+        QVERIFY(!w.action(2)->isEnabled());
+        QVERIFY(!w.project()->isModified());
+
+        // Closing a saved project asks nothing.
+        w.action(6)->trigger();
+        QVERIFY(!w.project());
+        QCOMPARE(recorder.count(), 0);
+
+        // Open brings it back.
+        files.answers << dir.path() + "/plant.rlay";
+        w.action(1)->trigger();
+        QCOMPARE(files.asked.last().kind, FileDialogKind::Open);
+        QCOMPARE(files.asked.last().caption, QString("Open File"));
+        QCOMPARE(files.asked.last().filter, QString("Project (*.rlay)"));
+        QVERIFY(w.project());
+        QVERIFY(w.project()->findObj(RelayKind, "K1"));
+        QVERIFY(w.project()->hasFileName());
+        QCOMPARE(w.windowTitle(), QString("plant - R-LAY"));
+        QVERIFY(w.action(2)->isEnabled());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void saveAsKeepsAGivenExtension()
+    {
+        QTemporaryDir dir;
+        ModalRecorder recorder;
+        FileDialogs files;
+        MainWindow w;
+        newProject(w, recorder);
+        files.answers << dir.path() + "/plant.b.RLAY";
+        QVERIFY(w.saveAsProject());
+        QVERIFY(QFile::exists(dir.path() + "/plant.b.RLAY"));
+        QVERIFY(QFile::exists(dir.path() + "/plant.b.obj"));
+        // The title is the name up to the first dot.
+        QCOMPARE(w.windowTitle(), QString("plant - R-LAY"));
+        // A cancelled dialog saves nothing.
+        QVERIFY(!w.saveAsProject());
+        QCOMPARE(w.project()->fileName(), dir.path() + "/plant.b.RLAY");
+    }
+
+    void yesWithACancelledSaveAsKeepsTheProject()
+    {
+        ModalRecorder recorder;
+        FileDialogs files;
+        MainWindow w;
+        newProject(w, recorder);
+        recorder.clickButton("&Yes");
+        QVERIFY(!w.closeProject());
+        QCOMPARE(files.asked.size(), 1);
+        QVERIFY(w.project());
+        QCOMPARE(w.windowTitle(), QString("New project - R-LAY"));
+
+        // New asks about the open project too; Cancel keeps it.
+        Project *before = w.project();
+        recorder.handle(pressOk);
+        recorder.clickButton("&Cancel");
+        w.action(0)->trigger();
+        QCOMPARE(w.project(), before);
+    }
+
+    void exitAsksAndCancelKeepsTheWindow()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        w.show();
+        newProject(w, recorder);
+        recorder.clickButton("&Cancel");
+        w.action(10)->trigger();
+        QVERIFY(w.isVisible());
+        QVERIFY(w.project());
+        recorder.clickButton("&No");
+        w.action(10)->trigger();
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.project());
+    }
+
+    void openingADamagedFileLeavesNoProject()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.path() + "/broken.rlay";
+        {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("not a project");
+        }
+        ModalRecorder recorder;
+        FileDialogs files;
+        MainWindow w;
+        files.answers << name;
+        w.action(1)->trigger();
+        QCOMPARE(recorder.count(), 2);
+        QCOMPARE(recorder.shown[1].text, QString("Cannot load project file %1!").arg(name));
+        QVERIFY(!w.project());
+        QCOMPARE(w.windowTitle(), QString("R-LAY"));
+        QCOMPARE(w.findChildren<QDockWidget *>().size(), 1);
+        for (int id : projectActions)
+            QVERIFY(!w.action(id)->isEnabled());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"broken.rlay"});
+
+        // A cancelled file dialog changes nothing.
+        recorder.clear();
+        w.action(1)->trigger();
+        QVERIFY(!w.project());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void propertiesOfTheProject()
+    {
+        QTemporaryDir dir;
+        ModalRecorder recorder;
+        FileDialogs files;
+        MainWindow w;
+        newProject(w, recorder);
+        files.answers << dir.path() + "/p.rlay";
+        QVERIFY(w.saveProject());
+        QVERIFY(!w.action(2)->isEnabled());
+
+        recorder.handle([](QDialog *d) {
+            auto *dialog = qobject_cast<DlgProjectProp *>(d);
+            QVERIFY(dialog);
+            // Filled from the project.
+            QCOMPARE(dialog->languageCombo()->currentIndex(), 1);
+            dialog->treatyNumberEdit()->setText("T-7");
+            pressOk(d);
+        });
+        w.action(5)->trigger();
+        QCOMPARE(w.project()->projectProperty(0), QString("T-7"));
+        QVERIFY(w.project()->isModified());
+        QVERIFY(w.project()->specificationCableChanged());
+        QVERIFY(!w.project()->devicesChanged());
+        QVERIFY(w.action(2)->isEnabled());
+
+        // Cancel changes nothing.
+        QVERIFY(w.saveProject());
+        recorder.handle([](QDialog *d) { d->reject(); });
+        w.action(5)->trigger();
+        QVERIFY(!w.project()->isModified());
+        QVERIFY(!w.action(2)->isEnabled());
+    }
+
+    void tableOfDevices()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        w.show();
+        newProject(w, recorder);
+        Project *project = w.project();
+        EquipmentLayout *table = w.equipmentLayout();
+        Obj *early = project->createDevice(RelayKind);
+        QVERIFY(early->setName("K1"));
+        QCOMPARE(table->tree()->topLevelItemCount(), 0);
+        // Rows are built when the table is first shown.
+        dock(w, "Table devices")->show();
+        QCOMPARE(table->tree()->topLevelItemCount(), 1);
+        Obj *clamps = project->createDevice(ClampPanelKind);
+        QVERIFY(clamps->setName("X1"));
+        Obj *fuse = project->createDevice(FuseKind);
+        QVERIFY(fuse->setName("F1"));
+        QCOMPARE(table->tree()->topLevelItemCount(), 2);
+        QVERIFY(table->findTreeItemOfObj(*fuse));
+        QVERIFY(!table->findTreeItemOfObj(*clamps));
+        QVERIFY(fuse->setName("F2"));
+        QCOMPARE(table->findTreeItemOfObj(*fuse)->text(0), QString("F2"));
+        delete fuse;
+        QCOMPARE(table->tree()->topLevelItemCount(), 1);
+        QCOMPARE(recorder.count(), 1);
+
+        // Only a frame editor enables the table, and it receives the
+        // devices to place.
+        QPointer<FrameEdit> frame = new FrameEdit(w.actionList());
+        tabs(w)->insertTab(0, frame, "frame");
+        tabs(w)->setCurrentIndex(0);
+        QVERIFY(table->isEnabled());
+        QCOMPARE(table->frameEdit(), frame.data());
+        QStringList placing;
+        connect(table, &EquipmentLayout::needPlacingDevice, [&](Device &d) { placing << d.name(); });
+        emit table->tree()->itemDoubleClicked(table->tree()->topLevelItem(0), 0);
+        QCOMPARE(placing, QStringList{"K1"});
+        SchemeEdit *scheme = new SchemeEdit(w.actionList());
+        tabs(w)->insertTab(0, scheme, "scheme");
+        tabs(w)->setCurrentIndex(0);
+        QVERIFY(!table->isEnabled());
+        QCOMPARE(table->frameEdit(), nullptr);
+        tabs(w)->setCurrentWidget(frame);
+        closeButton(w)->click();
+        QVERIFY(frame.isNull());
+        QVERIFY(!table->isEnabled());
     }
 
     void everyImageLoads()
