@@ -239,7 +239,8 @@ private:
     bool m_keepStamp = false;
     QDateTime m_stamp;
 
-    // The files written so far by the save under way.
+    // The save under way and the files it has written so far.
+    bool m_saving = false;
     QList<File *> m_stagedFiles;
 
     QHash<const void *, qint32> m_identities;

@@ -26,7 +26,7 @@ QDateTime Project::buildDateTime()
 
 bool Project::stageFile(File *file)
 {
-    if (!CHECK_PTR(file) || !file->stage())
+    if (!CHECK(m_saving) || !CHECK_PTR(file) || !file->stage())
         return false;
     m_stagedFiles.append(file);
     return true;
@@ -99,6 +99,7 @@ bool Project::save()
     const int order[FileCount] = {DevicesFile, SchemesFile, EquipmentFile, SpecificationDeviceFile,
                                   SpecificationCableFile, MainFile};
     bool ok = true;
+    m_saving = true;
     {
         // One numbering of identities across every file of the save.
         IdentityScope scope(*this);
@@ -123,6 +124,8 @@ bool Project::save()
                 break;
         }
     }
+
+    m_saving = false;
 
     // Every file is written: the targets are replaced in the order written.
     for (int i = 0; i < m_stagedFiles.size() && ok; ++i)
@@ -190,8 +193,7 @@ void Project::useRecordedSideFileNames()
     for (int i = DevicesFile; i < FileCount; ++i) {
         File &file = *m_files[size_t(i)];
         const QString firstDot = sideFilePath(i, true);
-        if (file.record().name == QFileInfo(firstDot).fileName() && file.fileName() != firstDot
-            && !QFileInfo::exists(file.fileName()))
+        if (file.record().name == QFileInfo(firstDot).fileName() && file.fileName() != firstDot)
             file.changeFileName(firstDot);
     }
 }

@@ -468,6 +468,17 @@ private slots:
         QVERIFY(loaded.findObj(LampKind, "HL1"));
     }
 
+    void stagingBelongsToASave()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        File f(".sch");
+        f.changeFileName(dir() + "/lone.sch");
+        QVERIFY(!p.stageFile(&f));
+        QCOMPARE(rec.count(), 1);
+        QVERIFY(!QFile::exists(dir() + "/lone.sch"));
+    }
+
     void everyLoadMessage()
     {
         const ProjectFiles f = savedProject("messages");
