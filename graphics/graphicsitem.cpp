@@ -52,6 +52,10 @@ GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int item
 {
     // Without it the framework sends no position changes: no grid snap.
     setFlag(ItemSendsGeometryChanges, true);
+    // A child made under an item on a sheet joined it while it was still
+    // being built, unseen by itemChange.
+    if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))
+        m_sheetIndex = sheet->nextSheetIndex();
 }
 
 GraphicsItem::~GraphicsItem()
