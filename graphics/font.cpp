@@ -64,6 +64,11 @@ int currentFontSet()
     return currentSet;
 }
 
+bool hasFontSet()
+{
+    return fontSets[currentSet] != nullptr;
+}
+
 QFont &font(int index)
 {
     static QFont fallback;

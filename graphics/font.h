@@ -31,6 +31,8 @@ void createScreenFonts();
 void createPrinterFonts(QPaintDevice *device);
 bool setFontSet(int set);
 int currentFontSet();
+// Whether the current set is built (painters draw no text before).
+bool hasFontSet();
 QFont &font(int index);
 double lineHeight(int index);
 void initFont(QFont &f, int index);

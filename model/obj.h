@@ -68,6 +68,10 @@ public:
     // Marks the item's document modified.
     virtual void setDocumentModified() = 0;
     virtual void updatePinNames() = 0;
+    // 0 bound by name only, 1 sharing its object, 2 owning its object.
+    virtual int bindMode() const = 0;
+    // Binds an unbound item to the object of its kind and own name.
+    virtual bool bindByName() = 0;
 };
 
 class Obj

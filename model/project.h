@@ -15,14 +15,16 @@
 #include <QString>
 #include <QTreeWidget>
 
+// The signals pass sheets and items: the meta-type system sees their classes.
+#include "graphics/graphicsitem.h"
+#include "graphics/graphicsscene.h"
+
 #include <array>
 #include <memory>
 
 class DataStream;
 class EquipmentMenager;
 class File;
-class GraphicsItem;
-class GraphicsScene;
 class Obj;
 class Pin;
 class Project;
@@ -30,12 +32,6 @@ class QAction;
 class SchemeMenager;
 class SpecificationManagerCable;
 class SpecificationManagerDevice;
-
-// The scene types are only named by the signals below, which pass them by
-// pointer or reference: the meta-type system must not look inside them.
-// These two lines go once the signals can see the scene and item classes.
-Q_DECLARE_OPAQUE_POINTER(GraphicsScene *)
-Q_DECLARE_OPAQUE_POINTER(GraphicsItem *)
 
 // One row of the kind table.
 struct DeviceKindEntry

@@ -51,6 +51,8 @@ public:
     void setOwnName(const QString &name) override { ownName = name; }
     void setDocumentModified() override { ++modified; }
     void updatePinNames() override { ++pinNamesUpdated; }
+    int bindMode() const override { return 1; }
+    bool bindByName() override { return false; }
 
     Obj *bound = nullptr;
     QString ownName;

@@ -1,0 +1,558 @@
+#include "graphics/graphicsitem.h"
+
+#include "app/dlgsettings.h"
+#include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/font.h"
+#include "graphics/graphicsscene.h"
+#include "model/check.h"
+#include "model/datastream.h"
+
+#include <QDebug>
+#include <QFontMetricsF>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGraphicsItem>
+
+#include <algorithm>
+#include <cmath>
+
+const double GraphicsItem::angles[4] = {0, 90, 180, 270};
+
+namespace {
+
+// The entries of the matrices of scene items are 0, 1 or -1.
+int unit(double value)
+{
+    return value > 0.5 ? 1 : (value < -0.5 ? -1 : 0);
+}
+
+// True when an ancestor of the item is selected: it moves with that one.
+bool hasSelectedAncestor(const QGraphicsItem *item)
+{
+    for (const QGraphicsItem *p = item->parentItem(); p; p = p->parentItem()) {
+        if (p->isSelected())
+            return true;
+    }
+    return false;
+}
+
+QRectF grown(const QRectF &rect)
+{
+    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
+}
+
+} // namespace
+
+GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
+    : QGraphicsItem(parent)
+    , m_scene(scene)
+    , m_itemFlags(itemFlags)
+{
+    // Without it the framework sends no position changes: no grid snap.
+    setFlag(ItemSendsGeometryChanges, true);
+    // A child made under an item on a sheet joined it while it was still
+    // being built, unseen by itemChange.
+    if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))
+        m_sheetIndex = sheet->nextSheetIndex();
+}
+
+GraphicsItem::~GraphicsItem()
+{
+    if (m_scene)
+        m_scene->forgetItem(this);
+}
+
+void GraphicsItem::saveData(DataStream &)
+{
+}
+
+void GraphicsItem::loadData(DataStream &)
+{
+}
+
+void GraphicsItem::saveGeometry(DataStream &stream)
+{
+    const bool transformed = !transform().isIdentity();
+    stream << pos() << transformed;
+    if (transformed)
+        stream << quint8(rotationIndex()) << isMirrored();
+}
+
+void GraphicsItem::loadGeometry(DataStream &stream)
+{
+    QPointF position;
+    bool transformed = false;
+    stream >> position >> transformed;
+    quietly([&] { setPos(position); });
+    quint8 index = 0;
+    bool mirrored = false;
+    if (transformed)
+        stream >> index >> mirrored;
+    // Written indexes are 0 to 3; anything else is read modulo 4.
+    setMatrixQuiet(matrixOf(index & 3, mirrored), false);
+}
+
+void GraphicsItem::saveClipboardData(DataStream &stream)
+{
+    saveData(stream);
+}
+
+void GraphicsItem::loadClipboardData(DataStream &stream)
+{
+    loadData(stream);
+}
+
+void GraphicsItem::saveClipboardGeometry(DataStream &stream)
+{
+    saveGeometry(stream);
+}
+
+void GraphicsItem::loadClipboardGeometry(DataStream &stream)
+{
+    loadGeometry(stream);
+}
+
+bool GraphicsItem::resolveLinks()
+{
+    return true;
+}
+
+void GraphicsItem::check(QTreeWidget *, int)
+{
+}
+
+void GraphicsItem::transformChanged()
+{
+    const QList<QGraphicsItem *> children = childItems();
+    for (QGraphicsItem *child : children) {
+        if (auto *item = dynamic_cast<GraphicsItem *>(child))
+            item->transformChanged();
+    }
+}
+
+void GraphicsItem::rotateBy(int quarterTurns, bool clockwise)
+{
+    const int n = quarterTurns & 3;
+    if (n == 0)
+        return;
+    // Through the quiet setter, so that the sheet is marked modified: a
+    // turned item must reach the file even when nothing else changed.
+    setMatrixQuiet(QTransform().rotate(clockwise ? angles[n] : -angles[n]), true);
+    transformChanged();
+}
+
+void GraphicsItem::mirror(bool withHalfTurn)
+{
+    QTransform matrix = transform();
+    matrix.scale(-1, 1);
+    if (withHalfTurn)
+        matrix.rotate(180);
+    setMatrixQuiet(matrix, false);
+    if (withHalfTurn)
+        transformChanged();
+    const QList<QGraphicsItem *> children = childItems();
+    for (QGraphicsItem *child : children) {
+        if (auto *item = dynamic_cast<GraphicsItem *>(child))
+            item->mirror(withHalfTurn);
+    }
+}
+
+void GraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
+{
+    if (painter)
+        draw(painter, option, hideHelp);
+}
+
+void GraphicsItem::showDialog()
+{
+    if (!CHECK_PTR(m_scene))
+        return;
+    DlgPropGraphicsItem *dialog = m_scene->createDialog(type());
+    if (!CHECK_PTR(dialog))
+        return;
+    dialog->execDialog(this, type());
+    delete dialog;
+}
+
+template <class F>
+void GraphicsItem::quietly(F change)
+{
+    const bool was = m_quiet;
+    m_quiet = true;
+    change();
+    m_quiet = was;
+}
+
+void GraphicsItem::setPosQuiet(const QPointF &position)
+{
+    quietly([&] { setPos(position); });
+    if (m_scene)
+        m_scene->setModified(true);
+}
+
+void GraphicsItem::moveByQuiet(const QPointF &delta)
+{
+    setPosQuiet(pos() + delta);
+}
+
+void GraphicsItem::setZQuiet(double z)
+{
+    quietly([&] { setZValue(z); });
+}
+
+void GraphicsItem::setMatrixQuiet(const QTransform &matrix, bool combine)
+{
+    const QTransform next = combine ? matrix * transform() : matrix;
+    if (next == transform())
+        return;
+    quietly([&] { setTransform(next); });
+    if (m_scene)
+        m_scene->setModified(true);
+}
+
+void GraphicsItem::setSelectedTree(bool selected)
+{
+    if (isSelected() == selected)
+        return;
+    {
+        const QSignalBlocker blocker(scene());
+        setSelected(selected);
+    }
+    const QList<QGraphicsItem *> children = childItems();
+    for (QGraphicsItem *child : children) {
+        if (auto *item = dynamic_cast<GraphicsItem *>(child)) {
+            item->setSelectedTree(selected);
+        } else if (child->isSelected() != selected) {
+            const QSignalBlocker blocker(scene());
+            child->setSelected(selected);
+        }
+    }
+}
+
+void GraphicsItem::reparent(QGraphicsItem *newParent)
+{
+    quietly([&] { setParentItem(newParent); });
+}
+
+void GraphicsItem::updateInViews()
+{
+    if (QGraphicsScene *s = scene())
+        s->update(grown(sceneBoundingRect()));
+}
+
+int GraphicsItem::rotationIndexOf(const QTransform &matrix)
+{
+    const int m12 = unit(matrix.m12());
+    const int m21 = unit(matrix.m21());
+    const int m22 = unit(matrix.m22());
+    if (m12 == 0 && m21 == 0)
+        return m22 < 0 ? 2 : 0;
+    if (m12 == 1)
+        return 1;
+    if (m12 == -1)
+        return 3;
+    return 0;
+}
+
+bool GraphicsItem::isMirroredMatrix(const QTransform &matrix)
+{
+    const int m12 = unit(matrix.m12());
+    return (m12 != 0 && m12 == unit(matrix.m21())) || unit(matrix.m11()) != unit(matrix.m22());
+}
+
+bool GraphicsItem::isTurnedMatrix(const QTransform &matrix)
+{
+    return unit(matrix.m12()) != 0 || unit(matrix.m21()) != 0;
+}
+
+QTransform GraphicsItem::matrixOf(int rotationIndex, bool mirrored)
+{
+    QTransform matrix;
+    if (mirrored)
+        matrix.scale(-1, 1);
+    matrix.rotate(angles[rotationIndex & 3]);
+    return matrix;
+}
+
+void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || !(flags() & ItemIsMovable) || !m_scene) {
+        event->ignore();
+        return;
+    }
+
+    QList<GraphicsItem *> items = m_scene->selectedGraphicsItems();
+    if (!items.contains(this))
+        items.append(this);
+
+    QPointF newPos = mapToParent(event->pos()) - transform().map(event->buttonDownPos(Qt::LeftButton));
+    const bool allFree = std::all_of(items.cbegin(), items.cend(),
+                                     [](const GraphicsItem *item) { return item->itemFlags() & FreePlacement; });
+    if (!((event->modifiers() & Qt::ControlModifier) && allFree))
+        newPos = m_scene->snapToGrid(newPos);
+
+    const QPointF delta = newPos - pos();
+    if (delta.isNull())
+        return;
+
+    QRectF damaged = sceneBoundingRect();
+    QList<GraphicsItem *> moved;
+    moved.reserve(items.size());
+    for (GraphicsItem *item : std::as_const(items)) {
+        // A child of a selected item moves with it, never on its own.
+        if (!(item->flags() & ItemIsMovable) || hasSelectedAncestor(item))
+            continue;
+        damaged |= item->sceneBoundingRect();
+        item->setPosQuiet(item == this ? newPos : item->pos() + delta);
+        moved.append(item);
+    }
+    for (GraphicsItem *item : std::as_const(moved))
+        item->transformChanged();
+
+    damaged = grown(damaged);
+    m_scene->update(damaged);
+    m_scene->update(damaged.translated(delta));
+}
+
+void GraphicsItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    showDialog();
+    event->accept();
+}
+
+QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemSceneChange) {
+        // Items take their place in the sheet's order as they join it,
+        // parents before their children.
+        if (auto *sheet = qobject_cast<GraphicsScene *>(value.value<QGraphicsScene *>()))
+            m_sheetIndex = sheet->nextSheetIndex();
+        return QGraphicsItem::itemChange(change, value);
+    }
+    if (m_quiet || change != ItemPositionChange || parentItem() || (m_itemFlags & FreePlacement) || !m_scene
+        || !value.canConvert<QPointF>())
+        return QGraphicsItem::itemChange(change, value);
+
+    const QPointF snapped = m_scene->snapToGrid(value.toPointF());
+    if (std::fabs(snapped.x() - pos().x()) > 1e-11 || std::fabs(snapped.y() - pos().y()) > 1e-11)
+        m_scene->setModified(true);
+    return snapped;
+}
+
+int translateAlignment(int alignment, int rotationIndex, bool mirrored)
+{
+    using namespace Qt;
+    // [mirrored][rotation index]
+    static const int left[2][4] = {{AlignLeft, AlignTop, AlignRight, AlignBottom},
+                                   {AlignRight, AlignTop, AlignLeft, AlignBottom}};
+    static const int right[2][4] = {{AlignRight, AlignBottom, AlignLeft, AlignTop},
+                                    {AlignLeft, AlignBottom, AlignRight, AlignTop}};
+    static const int hcenter[4] = {AlignHCenter, AlignVCenter, AlignHCenter, AlignVCenter};
+    static const int top[2][4] = {{AlignTop, AlignRight, AlignBottom, AlignLeft},
+                                  {AlignTop, AlignLeft, AlignBottom, AlignRight}};
+    static const int bottom[2][4] = {{AlignBottom, AlignLeft, AlignTop, AlignRight},
+                                     {AlignBottom, AlignRight, AlignTop, AlignLeft}};
+    static const int vcenter[4] = {AlignVCenter, AlignHCenter, AlignVCenter, AlignHCenter};
+
+    const int m = mirrored ? 1 : 0;
+    const int r = rotationIndex & 3;
+    const int h = alignment & AlignHorizontal_Mask;
+    const int v = alignment & AlignVertical_Mask;
+    const int hor = h == AlignLeft ? left[m][r] : (h == AlignRight ? right[m][r] : hcenter[r]);
+    const int ver = v == AlignTop ? top[m][r] : (v == AlignBottom ? bottom[m][r] : vcenter[r]);
+    return hor | ver;
+}
+
+namespace {
+
+// The painter-side turn that undoes the item's rotation and mirror: the
+// rotation for any non-zero index (a half turn too, so that text of a
+// half-turned item is not drawn upside down), then the mirror.
+bool readsStraight(const GraphicsItem *item)
+{
+    return !item || (item->rotationIndex() == 0 && !item->isMirrored());
+}
+
+QTransform uprightTurn(const GraphicsItem *item)
+{
+    QTransform turn;
+    const int index = item->rotationIndex();
+    if (index != 0)
+        turn.rotate(-GraphicsItem::angles[index]);
+    if (item->isMirrored())
+        turn.scale(-1, 1);
+    return turn;
+}
+
+} // namespace
+
+void drawTextAt(const GraphicsItem *item, QPainter *painter, const QPointF &anchor, int alignment,
+                const QString &text)
+{
+    if (!painter)
+        return;
+    if (readsStraight(item)) {
+        const QRectF box = painter->boundingRect(QRectF(anchor, QSizeF(0, 0)), alignment, text);
+        painter->drawText(box, alignment, text);
+        return;
+    }
+    const int turned = translateAlignment(alignment, item->rotationIndex(), item->isMirrored());
+    painter->save();
+    painter->translate(anchor);
+    painter->setTransform(uprightTurn(item), true);
+    const QRectF box = painter->boundingRect(QRectF(0, 0, 0, 0), turned, text);
+    painter->drawText(box, turned, text);
+    painter->restore();
+}
+
+QRectF textRect(const GraphicsItem *item, const QFont &font, const QPointF &anchor, int alignment,
+                const QString &text)
+{
+    const QFontMetricsF metrics(font);
+    if (readsStraight(item))
+        return metrics.boundingRect(QRectF(anchor, QSizeF(0, 0)), alignment, text);
+    const int turned = translateAlignment(alignment, item->rotationIndex(), item->isMirrored());
+    const QRectF box = metrics.boundingRect(QRectF(0, 0, 0, 0), turned, text);
+    return uprightTurn(item).mapRect(box).translated(anchor);
+}
+
+namespace {
+
+int swapLeftRight(int alignment)
+{
+    const int h = alignment & Qt::AlignHorizontal_Mask;
+    const int rest = alignment & ~Qt::AlignHorizontal_Mask;
+    if (h == Qt::AlignLeft)
+        return rest | Qt::AlignRight;
+    if (h == Qt::AlignRight)
+        return rest | Qt::AlignLeft;
+    return alignment;
+}
+
+int swapTopBottom(int alignment)
+{
+    const int v = alignment & Qt::AlignVertical_Mask;
+    const int rest = alignment & ~Qt::AlignVertical_Mask;
+    if (v == Qt::AlignTop)
+        return rest | Qt::AlignBottom;
+    if (v == Qt::AlignBottom)
+        return rest | Qt::AlignTop;
+    return alignment;
+}
+
+} // namespace
+
+void drawTextInRect(const GraphicsItem *item, QPainter *painter, const QRectF &rect, int alignment,
+                    const QString &text, bool vertical)
+{
+    if (!painter)
+        return;
+    const QRectF r = rect.normalized();
+    const QRectF turnedBox(0, 0, r.height(), r.width());
+    const bool mirrored = item && item->isMirrored();
+
+    if (!mirrored) {
+        if (!vertical) {
+            painter->drawText(r, alignment, text);
+            return;
+        }
+        painter->save();
+        painter->translate(r.bottomLeft());
+        painter->rotate(-90);
+        painter->drawText(turnedBox, alignment, text);
+        painter->restore();
+        return;
+    }
+
+    painter->save();
+    painter->scale(-1, 1);
+    if (item->rotationIndex() == 2) {
+        // Mirrored and half turned: a flip about the horizontal axis.
+        painter->rotate(-180);
+        if (!vertical) {
+            painter->translate(0, -2 * r.top() - r.height());
+            painter->drawText(r, swapTopBottom(alignment), text);
+        } else {
+            painter->translate(r.left(), -r.top());
+            painter->rotate(-90);
+            painter->drawText(turnedBox, swapLeftRight(alignment), text);
+        }
+    } else if (!vertical) {
+        painter->translate(-2 * r.left() - r.width(), 0);
+        painter->drawText(r, swapLeftRight(alignment), text);
+    } else {
+        painter->translate(-r.left() - r.width(), r.top() + r.height());
+        painter->rotate(-90);
+        painter->drawText(turnedBox, alignment, text);
+    }
+    painter->restore();
+}
+
+void drawRectCross(QPainter *painter, const QRectF &rect, bool keepPen, bool skip)
+{
+    if (!painter || (!keepPen && skip))
+        return;
+    const QPen previous = painter->pen();
+    if (!keepPen)
+        painter->setPen(penGreen);
+    painter->drawLine(rect.topLeft(), rect.bottomRight());
+    painter->drawLine(rect.topRight(), rect.bottomLeft());
+    if (!keepPen)
+        painter->setPen(previous);
+}
+
+void drawSelection(QPainter *painter, const QStyleOptionGraphicsItem *option, const QRectF *rect)
+{
+    if (!painter || !option || !(option->state & QStyle::State_Selected))
+        return;
+    const QPen pen = painter->pen();
+    const QBrush brush = painter->brush();
+    painter->setPen(penBlueThin);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(rect ? *rect : QRectF(option->rect));
+    painter->setPen(pen);
+    painter->setBrush(brush);
+}
+
+QRectF cutRect(const QRectF &rect, double thickness, int side, QRectF *strip)
+{
+    if (!rect.isValid() || !(thickness > 0)) {
+        qDebug("x=%f y=%f w=%f h=%f", rect.x(), rect.y(), rect.width(), rect.height());
+        return rect;
+    }
+    QRectF result = rect;
+    QRectF cut = rect;
+    switch (side) {
+    case 0:
+        result.setLeft(rect.left() + thickness);
+        cut.setRight(result.left());
+        break;
+    case 1:
+        result.setRight(rect.right() - thickness);
+        cut.setLeft(result.right());
+        break;
+    case 2:
+        result.setTop(rect.top() + thickness);
+        cut.setBottom(result.top());
+        break;
+    default:
+        result.setBottom(rect.bottom() - thickness);
+        cut.setTop(result.bottom());
+        break;
+    }
+    if (strip)
+        *strip = cut;
+    return result;
+}
+
+bool splitAtLastSeparator(const QString &name, QString &left, QString &right)
+{
+    const int at = int(name.lastIndexOf(nameSeparator));
+    if (name.isEmpty() || at < 0)
+        return false;
+    left = name.left(at);
+    right = name.mid(at + 1);
+    return true;
+}

@@ -1,0 +1,257 @@
+#include "graphics/graphicspins.h"
+
+#include "graphics/font.h"
+#include "graphics/graphicsscene.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/project.h"
+#include "schemes/scheme.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+const int firstPinnedType = QGraphicsItem::UserType + 100;
+
+bool atNoPosition(const QPointF &point)
+{
+    return std::fabs(point.x() - noPosition.x()) < 1e-11 && std::fabs(point.y() - noPosition.y()) < 1e-11;
+}
+
+GraphicsPins *ownerItem(const Pin *pin)
+{
+    PinOwner *owner = pin ? pin->owner() : nullptr;
+    return owner ? dynamic_cast<GraphicsPins *>(owner) : nullptr;
+}
+
+// The pinned children of an item.
+QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
+{
+    QList<GraphicsPins *> result;
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (QGraphicsItem *child : children) {
+        if (GraphicsPins *pinned = toNonPrimitiveItem(child))
+            result.append(pinned);
+    }
+    return result;
+}
+
+} // namespace
+
+GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
+    : GraphicsItem(scene, parent, itemFlags)
+{
+    setFlag(ItemIsMovable, true);
+    setFlag(ItemIsSelectable, true);
+}
+
+GraphicsPins::~GraphicsPins() = default;
+
+Pin *GraphicsPins::pin(int index)
+{
+    if (index < 0 || index >= pinCount())
+        return nullptr;
+    return m_pins[size_t(index)].get();
+}
+
+Pin *GraphicsPins::freePinAt(const QRectF &sceneRect, Pin *)
+{
+    const QRectF local = mapRectFromScene(sceneRect);
+    for (const auto &p : m_pins) {
+        if (p->isFree() && p->intersects(local))
+            return p.get();
+    }
+    return nullptr;
+}
+
+void GraphicsPins::updatePinNames()
+{
+}
+
+bool GraphicsPins::attachPin(Pin *, const QPointF &)
+{
+    return false;
+}
+
+void GraphicsPins::drawPins(QPainter *painter, bool)
+{
+    if (!painter)
+        return;
+    painter->setPen(penGreen);
+    for (const auto &p : m_pins) {
+        if (!p->isFree() || atNoPosition(p->center()))
+            continue;
+        if (p->contactFlag()) {
+            const QBrush previous = painter->brush();
+            painter->setBrush(QBrush(Qt::red, Qt::SolidPattern));
+            painter->drawRect(*p);
+            painter->setBrush(previous);
+        } else {
+            painter->drawRect(*p);
+        }
+    }
+}
+
+void GraphicsPins::saveGeometry(DataStream &stream)
+{
+    GraphicsItem::saveGeometry(stream);
+    savePins(stream);
+}
+
+void GraphicsPins::loadGeometry(DataStream &stream)
+{
+    GraphicsItem::loadGeometry(stream);
+    Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
+    if (!CHECK_PTR(project))
+        return;
+    loadPins(stream, project->pinMap());
+}
+
+void GraphicsPins::transformChanged()
+{
+    for (const auto &p : m_pins) {
+        if (p->isFree()) {
+            updatePinContact(p.get());
+            continue;
+        }
+        Pin *partner = p->partner();
+        GraphicsPins *other = ownerItem(partner);
+        // A connected item that moves along keeps its end where it is.
+        if (!other || other->isSelected())
+            continue;
+        other->attachPin(partner, other->mapFromScene(mapToScene(p->center())));
+    }
+    GraphicsItem::transformChanged();
+}
+
+int GraphicsPins::pinIndex(Pin *pin) const
+{
+    for (size_t i = 0; i < m_pins.size(); ++i) {
+        if (m_pins[i].get() == pin)
+            return int(i);
+    }
+    CHECK(false);
+    return -1;
+}
+
+Pin *GraphicsPins::firstFreePin() const
+{
+    for (const auto &p : m_pins) {
+        if (p->isFree())
+            return p.get();
+    }
+    return nullptr;
+}
+
+QRectF GraphicsPins::pinSceneRect(const Pin *pin) const
+{
+    return pin ? mapRectToScene(*pin) : QRectF();
+}
+
+void GraphicsPins::joinPinAtScene(Pin *pin)
+{
+    if (!CHECK_PTR(pin) || !CHECK_PTR(graphicsScene()))
+        return;
+    graphicsScene()->solderPin(pin, pinSceneRect(pin), this);
+}
+
+void GraphicsPins::updatePinContact(Pin *pin)
+{
+    if (!CHECK_PTR(pin) || !CHECK_PTR(graphicsScene()))
+        return;
+    graphicsScene()->checkPinContact(pin, pinSceneRect(pin), this);
+}
+
+void GraphicsPins::joinAllPins()
+{
+    for (int i = 0; i < pinCount(); ++i) {
+        // Joining one pin may solder a later one.
+        Pin *p = m_pins[size_t(i)].get();
+        if (p->isFree())
+            joinPinAtScene(p);
+    }
+    const QList<GraphicsPins *> children = pinnedChildren(this);
+    for (GraphicsPins *child : children)
+        child->joinAllPins();
+}
+
+void GraphicsPins::unsolderOutside()
+{
+    for (const auto &p : m_pins) {
+        Pin *partner = p->partner();
+        if (!partner)
+            continue;
+        PinOwner *owner = partner->owner();
+        if (!CHECK_PTR(owner)) {
+            p->unsolder();
+            continue;
+        }
+        QGraphicsItem *item = owner->graphicsItem();
+        if (!item || !item->isSelected())
+            p->unsolder();
+    }
+    const QList<GraphicsPins *> children = pinnedChildren(this);
+    for (GraphicsPins *child : children)
+        child->unsolderOutside();
+}
+
+void GraphicsPins::unsolderAll()
+{
+    for (const auto &p : m_pins)
+        p->unsolder();
+    const QList<GraphicsPins *> children = pinnedChildren(this);
+    for (GraphicsPins *child : children)
+        child->unsolderAll();
+}
+
+void GraphicsPins::savePins(DataStream &stream)
+{
+    Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
+    if (!CHECK_PTR(project))
+        return;
+    for (const auto &p : m_pins)
+        p->write(stream, *project);
+}
+
+void GraphicsPins::loadPins(DataStream &stream, QHash<int, Pin *> &pinMap)
+{
+    for (const auto &p : m_pins)
+        p->read(stream, pinMap);
+}
+
+QString pinLabel(const QString &prefix, Pin *pin)
+{
+    PinOwner *owner = pin ? pin->owner() : nullptr;
+    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    const SchemeItemType *kind = item ? Scheme::itemTypeRecord(item->type()) : nullptr;
+    auto *named = dynamic_cast<WiringPin *>(pin);
+    QString text;
+    if (kind && kind->name && named && named->name())
+        text = QCoreApplication::translate(kind->name, named->name());
+    if (!CHECK(!text.isEmpty()))
+        return QString();
+    return prefix.isEmpty() ? text : prefix + nameSeparator + text;
+}
+
+QString joinName(const QString &prefix, const char *name)
+{
+    if (!CHECK_PTR(name))
+        return QString();
+    const QString text = QString::fromUtf8(name);
+    return prefix.isEmpty() ? text : prefix + nameSeparator + text;
+}
+
+QString joinWithSeparator(const QString &left, const QString &right)
+{
+    return left + nameSeparator + right;
+}
+
+GraphicsPins *toNonPrimitiveItem(QGraphicsItem *item)
+{
+    if (!item || item->type() < firstPinnedType)
+        return nullptr;
+    return dynamic_cast<GraphicsPins *>(item);
+}

@@ -1,0 +1,88 @@
+#ifndef RLAY_GRAPHICSPINS_H
+#define RLAY_GRAPHICSPINS_H
+
+// Base of every scene item with connection points: nets, nodes, passages,
+// ground and power-bus symbols and every item bound to a project object. It
+// owns the item's pins and gives every kind the same pin operations: find a
+// free pin under a rectangle, join free pins to what lies under them, drop
+// connections, draw the marks of open pins, and write the pins after the
+// item's geometry. Joining and contact tests are the sheet's.
+
+#include "graphics/graphicsitem.h"
+#include "model/pin.h"
+
+#include <QHash>
+
+#include <memory>
+#include <vector>
+
+class GraphicsPins : public GraphicsItem, public PinOwner
+{
+public:
+    GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags);
+    ~GraphicsPins() override;
+
+    QGraphicsItem *graphicsItem() override { return this; }
+    int pinCount() const override { return int(m_pins.size()); }
+    // Null for an index out of range.
+    Pin *pin(int index) override;
+
+    // The kind allocates its pins (with allocatePins) in its constructor.
+    virtual void createPins(int count) = 0;
+    // The first free pin whose rectangle meets the sheet rectangle.
+    virtual Pin *freePinAt(const QRectF &sceneRect, Pin *asking);
+    virtual void updatePinNames();
+    // An item that can stretch (a net) moves its end to the point, given in
+    // item coordinates, and answers true.
+    virtual bool attachPin(Pin *own, const QPointF &centre);
+    // Marks the free pins: outlined, or filled red with the contact flag.
+    virtual void drawPins(QPainter *painter, bool flag);
+
+    // The geometry record followed by every pin record.
+    void saveGeometry(DataStream &stream) override;
+    void loadGeometry(DataStream &stream) override;
+    // Refreshes the contact marks of the free pins and drags the ends of
+    // connected items that do not move along.
+    void transformChanged() override;
+
+    // The index of one of the item's pins; -1 after a failed check.
+    int pinIndex(Pin *pin) const;
+    Pin *firstFreePin() const;
+    // The pin's rectangle on the sheet.
+    QRectF pinSceneRect(const Pin *pin) const;
+    void joinPinAtScene(Pin *pin);
+    void updatePinContact(Pin *pin);
+    // Joins every free pin, then the pins of the pinned children.
+    void joinAllPins();
+    // Drops the connections to items that are not selected.
+    void unsolderOutside();
+    void unsolderAll();
+    void savePins(DataStream &stream);
+    void loadPins(DataStream &stream, QHash<int, Pin *> &pinMap);
+
+protected:
+    // Allocates count pins of class P owned by this item.
+    template <class P>
+    void allocatePins(int count)
+    {
+        m_pins.clear();
+        m_pins.reserve(size_t(count > 0 ? count : 0));
+        for (int i = 0; i < count; ++i) {
+            m_pins.emplace_back(new P);
+            m_pins.back()->setOwner(this);
+        }
+    }
+
+private:
+    std::vector<std::unique_ptr<Pin>> m_pins;
+};
+
+// The pin's name, translated in the context of the owner kind's class name,
+// after the prefix and the separator when the prefix is not empty.
+QString pinLabel(const QString &prefix, Pin *pin);
+QString joinName(const QString &prefix, const char *name);
+QString joinWithSeparator(const QString &left, const QString &right);
+// The item as a pinned item when it is not a drawing primitive.
+GraphicsPins *toNonPrimitiveItem(QGraphicsItem *item);
+
+#endif

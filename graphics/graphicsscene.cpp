@@ -1,0 +1,722 @@
+#include "graphics/graphicsscene.h"
+
+#include "app/dlgsettings.h"
+#include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/font.h"
+#include "graphics/graphicsitem.h"
+#include "graphics/sceneitem.h"
+#include "graphics/sheetframe.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/obj.h"
+#include "model/project.h"
+
+#include <QCursor>
+#include <QGraphicsView>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSignalBlocker>
+#include <QStyleOptionGraphicsItem>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+const PaperFormat paperFormats[PaperFormatCount] = {
+    {"A4", GraphicsScene::PaperA4, QPageSize::A4, 210, 297},
+    {"A3", GraphicsScene::PaperA3, QPageSize::A3, 297, 420},
+    {"A2", GraphicsScene::PaperA2, QPageSize::A2, 420, 594},
+    {"A1", GraphicsScene::PaperA1, QPageSize::A1, 594, 841},
+    {"A0", GraphicsScene::PaperA0, QPageSize::A0, 841, 1189},
+};
+
+namespace {
+
+// The drawing primitives every sheet creates by type id (text, line,
+// ellipse, rectangle, picture), ended by an all-zero row.
+const PrimitiveItemType primitiveTypes[] = {
+    {0, nullptr, nullptr, nullptr},
+};
+
+const int firstPrimitiveType = QGraphicsItem::UserType + 5;
+const int endPrimitiveType = QGraphicsItem::UserType + 40;
+const int firstBoundItemType = QGraphicsItem::UserType + 200;
+const int endBoundItemType = QGraphicsItem::UserType + 499;
+
+// Items carrying an object of their own bind at once when they are read
+// from the clipboard.
+bool carriesOwnObject(const GraphicsItem *item)
+{
+    const int type = item->type();
+    return type >= QGraphicsItem::UserType + 301 && type <= QGraphicsItem::UserType + 399;
+}
+
+QRectF grown(const QRectF &rect)
+{
+    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
+}
+
+// Gives an item and its descendants the sheet they belong to.
+void setSheetOfTree(QGraphicsItem *item, GraphicsScene *scene)
+{
+    if (auto *graphics = dynamic_cast<GraphicsItem *>(item))
+        graphics->setGraphicsScene(scene);
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (QGraphicsItem *child : children)
+        setSheetOfTree(child, scene);
+}
+
+// Selects an item and all its descendants (signals are blocked by the
+// caller); true when anything changed.
+bool selectTree(QGraphicsItem *item)
+{
+    bool changed = false;
+    if (!item->isSelected() && (item->flags() & QGraphicsItem::ItemIsSelectable)) {
+        item->setSelected(true);
+        changed = item->isSelected();
+    }
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (QGraphicsItem *child : children)
+        changed = selectTree(child) || changed;
+    return changed;
+}
+
+} // namespace
+
+GraphicsScene::GraphicsScene(Project *project)
+    : QGraphicsScene(nullptr)
+    , m_project(project)
+{
+    m_sceneItem = new SceneItem(this);
+    m_sceneItem->setExpanded(true);
+    setItemIndexMethod(NoIndex);
+}
+
+GraphicsScene::~GraphicsScene()
+{
+    QList<GraphicsItem *> pending;
+    pending.swap(m_pendingDeletes);
+    m_queued.clear();
+    for (GraphicsItem *item : std::as_const(pending))
+        delete item;
+
+    delete m_sceneItem;
+    m_sceneItem = nullptr;
+    if (m_project)
+        m_project->emitDeleteGraphicsScene(this);
+    // Items destroyed from here on find the sheet modified already and
+    // change nothing.
+    m_modified = true;
+
+    // The items go while the sheet is still whole: their destructors may
+    // reach it.
+    m_items.clear();
+    m_owned.clear();
+    clear();
+}
+
+GraphicsItem *GraphicsScene::createItem(int type)
+{
+    const PrimitiveItemType *row = primitiveType(type);
+    if (!CHECK_PTR(row))
+        return nullptr;
+    return row->createItem ? row->createItem(this) : nullptr;
+}
+
+DlgPropGraphicsItem *GraphicsScene::createDialog(int type)
+{
+    const PrimitiveItemType *row = primitiveType(type);
+    if (!CHECK_PTR(row) || !row->createDialog)
+        return nullptr;
+    DlgPropGraphicsItem *dialog = row->createDialog(this);
+    if (dialog)
+        dialog->setWindowTitle(tr(row->name));
+    return dialog;
+}
+
+bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
+{
+    if (!CHECK(item && !item->scene() && !m_owned.contains(item)))
+        return false;
+    // An item taken off the sheet and put back before its deletion stays.
+    if (m_queued.remove(item))
+        m_pendingDeletes.removeAll(item);
+    m_items.append(item);
+    m_owned.insert(item);
+    setSheetOfTree(item, this);
+    addItem(item);
+    setModified(true);
+    return true;
+}
+
+bool GraphicsScene::removeGraphicsItem(GraphicsItem *item)
+{
+    if (!CHECK(item != nullptr))
+        return false;
+    // Only items the sheet owns are queued, each once. A child belongs to
+    // its parent and is deleted with it: queuing it too would free it
+    // twice when parent and child are removed together.
+    if (!m_owned.contains(item) || isQueued(item))
+        return false;
+
+    m_owned.remove(item);
+    m_items.removeAll(item);
+    dropQueuedDescendants(item);
+
+    const QRectF former = item->sceneBoundingRect();
+    if (item->scene() == this)
+        removeItem(item);
+    update(grown(former));
+
+    if (m_pendingDeletes.isEmpty())
+        QTimer::singleShot(0, this, &GraphicsScene::deleteGraphicsItemsLater);
+    m_pendingDeletes.append(item);
+    m_queued.insert(item);
+    setModified(true);
+    return true;
+}
+
+bool GraphicsScene::isQueued(const QGraphicsItem *item) const
+{
+    for (const QGraphicsItem *p = item; p; p = p->parentItem()) {
+        if (m_queued.contains(p))
+            return true;
+    }
+    return false;
+}
+
+void GraphicsScene::dropQueuedDescendants(const QGraphicsItem *item)
+{
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (QGraphicsItem *child : children) {
+        auto *graphics = dynamic_cast<GraphicsItem *>(child);
+        if (graphics && m_owned.remove(graphics))
+            m_items.removeAll(graphics);
+        if (graphics && m_queued.remove(graphics))
+            m_pendingDeletes.removeAll(graphics);
+        dropQueuedDescendants(child);
+    }
+}
+
+void GraphicsScene::forgetItem(GraphicsItem *item)
+{
+    if (m_owned.remove(item))
+        m_items.removeAll(item);
+    if (m_queued.remove(item))
+        m_pendingDeletes.removeAll(item);
+}
+
+void GraphicsScene::deleteGraphicsItemsLater()
+{
+    while (!m_pendingDeletes.isEmpty()) {
+        GraphicsItem *item = m_pendingDeletes.takeFirst();
+        m_queued.remove(item);
+        delete item;
+    }
+}
+
+void GraphicsScene::notifyItem(GraphicsItem *)
+{
+}
+
+QString GraphicsScene::displayName() const
+{
+    return m_modified ? QStringLiteral("*") : QString();
+}
+
+void GraphicsScene::setNumber(int number)
+{
+    if (!CHECK_PTR(m_sceneItem))
+        return;
+    if (number != m_number) {
+        m_number = number;
+        if (m_project)
+            m_project->emitNameChangedGraphicsScene(*this);
+    }
+    m_sceneItem->setText(0, QString::asprintf(" %.2d", m_number));
+    m_sceneItem->setText(1, m_name);
+}
+
+QString GraphicsScene::property(int id) const
+{
+    return m_project ? m_project->projectProperty(id) : QString();
+}
+
+void GraphicsScene::saveReference(DataStream &)
+{
+}
+
+void GraphicsScene::loadReference(DataStream &)
+{
+}
+
+void GraphicsScene::saveScene(DataStream &stream)
+{
+    writeHeader(stream);
+    QList<GraphicsItem *> items;
+    items.reserve(m_items.size());
+    for (GraphicsItem *item : std::as_const(m_items)) {
+        if (CHECK_PTR(item))
+            items.append(item);
+    }
+    stream << qint32(items.size());
+    for (GraphicsItem *item : std::as_const(items)) {
+        stream << qint32(item->type());
+        item->saveData(stream);
+    }
+}
+
+bool GraphicsScene::loadScene(DataStream &stream)
+{
+    readHeader(stream);
+    qint32 count = 0;
+    stream >> count;
+    if (!CHECK(stream.status() == QDataStream::Ok && count >= 0))
+        return false;
+    for (qint32 i = 0; i < count; ++i) {
+        qint32 type = -1;
+        stream >> type;
+        if (!CHECK(stream.status() == QDataStream::Ok && type >= 0))
+            return false;
+        GraphicsItem *item = createItem(type);
+        if (!CHECK(item != nullptr))
+            return false;
+        if (!CHECK(addGraphicsItem(item))) {
+            delete item;
+            return false;
+        }
+        item->loadData(stream);
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    }
+    return true;
+}
+
+bool GraphicsScene::saveItemsGeometry(DataStream &stream)
+{
+    for (GraphicsItem *item : std::as_const(m_items)) {
+        if (!CHECK_PTR(item))
+            return false;
+        item->saveGeometry(stream);
+    }
+    return true;
+}
+
+bool GraphicsScene::loadItemsGeometry(DataStream &stream)
+{
+    for (GraphicsItem *item : std::as_const(m_items))
+        item->loadGeometry(stream);
+    return stream.status() == QDataStream::Ok;
+}
+
+void GraphicsScene::saveClipboard(DataStream &stream)
+{
+    writeHeader(stream);
+    writeItems(stream, m_items);
+}
+
+QList<GraphicsItem *> GraphicsScene::loadClipboard(DataStream &stream)
+{
+    readHeader(stream);
+    return readItems(stream);
+}
+
+void GraphicsScene::saveClipboardGeometry(DataStream &stream)
+{
+    for (GraphicsItem *item : std::as_const(m_items))
+        item->saveClipboardGeometry(stream);
+}
+
+void GraphicsScene::loadClipboardGeometry(DataStream &stream)
+{
+    const QList<GraphicsItem *> items = m_items;
+    for (GraphicsItem *item : items) {
+        if (!carriesOwnObject(item))
+            resolveItemLinks(item);
+        item->loadClipboardGeometry(stream);
+    }
+}
+
+bool GraphicsScene::updatePointers(bool)
+{
+    return true;
+}
+
+void GraphicsScene::saveUserItems(DataStream &)
+{
+}
+
+bool GraphicsScene::loadUserItems(DataStream &)
+{
+    return true;
+}
+
+bool GraphicsScene::saveUserItemsGeometry(DataStream &)
+{
+    return true;
+}
+
+bool GraphicsScene::loadUserItemsGeometry(DataStream &)
+{
+    return true;
+}
+
+bool GraphicsScene::updateWLPointers()
+{
+    return true;
+}
+
+void GraphicsScene::checkItems(QTreeWidget *results, int code)
+{
+    for (GraphicsItem *item : std::as_const(m_items)) {
+        if (CHECK_PTR(item))
+            item->check(results, code);
+    }
+}
+
+void GraphicsScene::printScene(QPainter *painter)
+{
+    if (painter) {
+        renderTo(painter);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer);
+    dialog.setWindowTitle(tr("Print page") + QString::asprintf(" %.2d", m_number));
+    if (execModal(&dialog) != QDialog::Accepted)
+        return;
+    QPainter page(&printer);
+    renderTo(&page);
+}
+
+void GraphicsScene::solderPin(Pin *, const QRectF &, GraphicsPins *)
+{
+}
+
+void GraphicsScene::checkPinContact(Pin *, const QRectF &, GraphicsPins *)
+{
+}
+
+void GraphicsScene::setSheetFormat(int pageSize, bool landscape, quint8 sheetsAcross)
+{
+    const PaperFormat &format = paperFormats[paperIndex(pageSize)];
+    m_pageSize = format.pageSize;
+    m_landscape = landscape;
+    m_sheetsAcross = sheetsAcross;
+    double width = format.width;
+    double height = format.height;
+    if (landscape)
+        std::swap(width, height);
+    setSceneRect(0, 0, width * sheetsAcross * 10, height * 10);
+}
+
+int GraphicsScene::paperIndex(int pageSize)
+{
+    for (int i = 0; i < PaperFormatCount; ++i) {
+        if (paperFormats[i].pageSize == pageSize)
+            return i;
+    }
+    CHECK(false);
+    return 0;
+}
+
+QPageSize::PageSizeId GraphicsScene::pageSizeId(int pageSize)
+{
+    return paperFormats[paperIndex(pageSize)].pageSizeId;
+}
+
+QPointF GraphicsScene::snapToGrid(const QPointF &point) const
+{
+    if (m_gridStep < 1)
+        return point;
+    const double step = m_gridStep;
+    return QPointF(qRound(point.x() / step) * step, qRound(point.y() / step) * step);
+}
+
+void GraphicsScene::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    if (modified && CHECK_PTR(m_sceneItem))
+        m_sceneItem->setParentChanged();
+    if (m_project)
+        m_project->emitNameChangedGraphicsScene(*this);
+}
+
+void GraphicsScene::showInProject(GraphicsItem *item)
+{
+    if (CHECK_PTR(m_project))
+        m_project->emitShowGraphicsScene(*this, item);
+}
+
+QString GraphicsScene::groupNumberText() const
+{
+    const int group = groupNumber();
+    return showAtrNumWith0 ? QString::asprintf("%.2d", group) : QString::number(group);
+}
+
+QString GraphicsScene::sheetDesignation(bool withPrefix) const
+{
+    const int language = m_project && m_project->language() == 1 ? 1 : 0;
+    const QString prefix = withPrefix ? tr("ATR.") : QString();
+    return prefix
+        + QStringLiteral("%1 %2%3")
+              .arg(groupNumberText(), SheetFrame::caption(SheetFrame::PageWordCaption, language),
+                   QString::number(m_number));
+}
+
+void GraphicsScene::writeHeader(DataStream &stream)
+{
+    stream << qint32(m_number) << m_name << qint32(m_gridStep) << quint8(m_pageSize) << quint8(m_landscape)
+           << quint8(m_sheetsAcross) << quint8(m_bindingPosition) << quint8(m_borderType);
+}
+
+void GraphicsScene::readHeader(DataStream &stream)
+{
+    qint32 number = 0;
+    QString name;
+    qint32 gridStep = 0;
+    quint8 pageSize = 0;
+    quint8 landscape = 0;
+    quint8 sheetsAcross = 0;
+    quint8 bindingPosition = 0;
+    quint8 borderType = 0;
+    stream >> number >> name >> gridStep >> pageSize >> landscape >> sheetsAcross >> bindingPosition >> borderType;
+    // A cut-off header changes nothing; the caller sees the stream's state.
+    if (stream.status() != QDataStream::Ok)
+        return;
+    m_name = name;
+    m_gridStep = gridStep;
+    setNumber(number);
+    setSheetFormat(pageSize, landscape != 0, sheetsAcross);
+    m_bindingPosition = bindingPosition;
+    m_borderType = borderType;
+}
+
+void GraphicsScene::writeItems(DataStream &stream, const QList<GraphicsItem *> &items)
+{
+    QList<GraphicsItem *> written;
+    written.reserve(items.size());
+    for (GraphicsItem *item : items) {
+        if (CHECK_PTR(item))
+            written.append(item);
+    }
+    // The count is that of the records that follow.
+    stream << qint32(written.size());
+    for (GraphicsItem *item : std::as_const(written)) {
+        stream << qint32(item->type());
+        item->saveClipboardData(stream);
+    }
+}
+
+QList<GraphicsItem *> GraphicsScene::readItems(DataStream &stream)
+{
+    QList<GraphicsItem *> result;
+    qint32 count = 0;
+    stream >> count;
+    for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        qint32 type = -1;
+        stream >> type;
+        if (stream.status() != QDataStream::Ok)
+            break;
+        GraphicsItem *item = createItem(type);
+        if (!CHECK_PTR(item))
+            return result;
+        if (!addGraphicsItem(item)) {
+            delete item;
+            return result;
+        }
+        item->loadClipboardData(stream);
+        if (carriesOwnObject(item))
+            resolveItemLinks(item);
+        result.append(item);
+    }
+    return result;
+}
+
+void GraphicsScene::resolveItemLinks(GraphicsItem *item)
+{
+    if (!item)
+        return;
+    const int type = item->type();
+    if (type >= firstBoundItemType && type < endBoundItemType) {
+        if (auto *bound = dynamic_cast<ObjItem *>(item)) {
+            // An item that owns its object must find it; the others fall
+            // back to the object of their name.
+            if (bound->bindMode() == 2) {
+                CHECK(item->resolveLinks());
+                return;
+            }
+            if (!item->resolveLinks())
+                bound->bindByName();
+            return;
+        }
+    }
+    item->resolveLinks();
+}
+
+QList<GraphicsItem *> GraphicsScene::selectedGraphicsItems() const
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    QList<GraphicsItem *> result;
+    result.reserve(selected.size());
+    for (QGraphicsItem *each : selected) {
+        auto *item = dynamic_cast<GraphicsItem *>(each);
+        if (CHECK_PTR(item))
+            result.append(item);
+    }
+    // The framework keeps its selection in hash order: give it the sheet's.
+    std::stable_sort(result.begin(), result.end(),
+                     [](const GraphicsItem *a, const GraphicsItem *b) { return a->sheetIndex() < b->sheetIndex(); });
+    return result;
+}
+
+QList<GraphicsItem *> GraphicsScene::primitiveItems(const QList<GraphicsItem *> &items)
+{
+    QList<GraphicsItem *> result;
+    for (GraphicsItem *item : items) {
+        if (item && item->type() >= firstPrimitiveType && item->type() < endPrimitiveType)
+            result.append(item);
+    }
+    return result;
+}
+
+bool GraphicsScene::hasSelection() const
+{
+    return !selectedItems().isEmpty();
+}
+
+void GraphicsScene::selectAllItems()
+{
+    bool changed = false;
+    {
+        const QSignalBlocker blocker(this);
+        for (GraphicsItem *item : std::as_const(m_items))
+            changed = selectTree(item) || changed;
+    }
+    if (changed)
+        emit selectionChanged();
+}
+
+bool GraphicsScene::containsItem(const GraphicsScene *scene, const GraphicsItem *item) const
+{
+    return scene == this && item && item->scene() == this;
+}
+
+void GraphicsScene::appendTo(QList<GraphicsScene *> &pages)
+{
+    pages.append(this);
+}
+
+QPointF GraphicsScene::cursorScenePos() const
+{
+    const QList<QGraphicsView *> shown = views();
+    if (shown.isEmpty())
+        return QPointF(0, 0);
+    QGraphicsView *view = shown.first();
+    return view->mapToScene(view->viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+void GraphicsScene::clearSelectionFast()
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    if (selected.isEmpty())
+        return;
+    QRectF area;
+    {
+        const QSignalBlocker blocker(this);
+        for (QGraphicsItem *item : selected) {
+            area |= item->sceneBoundingRect();
+            item->setSelected(false);
+        }
+    }
+    update(grown(area));
+}
+
+void GraphicsScene::renderTo(QPainter *painter)
+{
+    QPaintDevice *device = painter ? painter->device() : nullptr;
+    if (!device)
+        return;
+    const double margin = 2 * device->logicalDpiY() / 25.4;
+    const QRectF source = sceneRect();
+    // A sheet several papers wide fits the device's page; the PDF output
+    // widens its page by the count across before it paints.
+    const QRectF target(margin, margin, device->width() - 2 * margin, device->height() - 2 * margin);
+    if (source.isEmpty() || target.isEmpty())
+        return;
+    const double scale = qMin(target.width() / source.width(), target.height() / source.height());
+
+    const QList<QGraphicsItem *> shown = items(source, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
+
+    painter->save();
+    painter->setClipRect(target, Qt::ReplaceClip);
+    painter->translate(target.topLeft());
+    painter->scale(scale, scale);
+    painter->translate(-source.topLeft());
+
+    createPrinterFonts(device);
+    setFontSet(1);
+    drawBackground(painter, source);
+    drawItemList(painter, shown, QStyleOptionGraphicsItem());
+    drawForeground(painter, source);
+    setFontSet(0);
+
+    painter->restore();
+}
+
+void GraphicsScene::drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
+                                 const QStyleOptionGraphicsItem &option)
+{
+    if (!painter)
+        return;
+    for (QGraphicsItem *item : items) {
+        if (!item)
+            continue;
+        QStyleOptionGraphicsItem each(option);
+        each.rect = item->boundingRect().toAlignedRect();
+        each.exposedRect = item->boundingRect();
+        drawOneItem(painter, item, each);
+    }
+}
+
+void GraphicsScene::drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option)
+{
+    painter->save();
+    painter->setTransform(item->sceneTransform(), true);
+    auto *graphics = item->type() >= QGraphicsItem::UserType ? dynamic_cast<GraphicsItem *>(item) : nullptr;
+    if (graphics)
+        graphics->draw(painter, &option, hideHelp);
+    else
+        item->paint(painter, &option, nullptr);
+    painter->restore();
+}
+
+const PrimitiveItemType *GraphicsScene::primitiveType(int type)
+{
+    for (const PrimitiveItemType *row = primitiveTypes; row->typeId; ++row) {
+        if (row->typeId == type)
+            return row;
+    }
+    return nullptr;
+}
+
+void GraphicsScene::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    SheetFrame::draw(*this, painter, rect);
+}
+
+void GraphicsScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
+                              const QStyleOptionGraphicsItem options[], QWidget *)
+{
+    if (!painter || !items || !options)
+        return;
+    for (int i = 0; i < numItems; ++i) {
+        if (items[i])
+            drawOneItem(painter, items[i], options[i]);
+    }
+}

@@ -1,0 +1,216 @@
+#ifndef RLAY_GRAPHICSSCENE_H
+#define RLAY_GRAPHICSSCENE_H
+
+// Base of every document sheet: schemes, the equipment scheme, frame and
+// wiring layouts, specification pages. A sheet has a name and a number, a
+// paper format with a count of sheets laid side by side, a grid step, the
+// sheet frame and title block as its background, its own ordered list of
+// the items it owns (the order of every stream), deferred deletion of
+// removed items, its row in the project tree, creation of items and
+// property dialogs by type id, the scene stream of the project files and the
+// clipboard, and printing.
+//
+// Scene coordinates are tenths of a millimetre.
+
+#include <QGraphicsScene>
+#include <QList>
+#include <QPageSize>
+#include <QPointF>
+#include <QSet>
+#include <QString>
+
+class DataStream;
+class DlgPropGraphicsItem;
+class GraphicsItem;
+class GraphicsPins;
+class GraphicsScene;
+class Pin;
+class Project;
+class QPainter;
+class QStyleOptionGraphicsItem;
+class QTreeWidget;
+class SceneItem;
+
+// A paper format. Sheets store the paper size under its Qt 4 number (A4 0,
+// A0 5, A1 6, A2 7, A3 8); pageSizeId is the framework's own id for it.
+struct PaperFormat
+{
+    const char *name;
+    int pageSize;
+    QPageSize::PageSizeId pageSizeId;
+    int width; // millimetres, portrait
+    int height;
+};
+
+enum { PaperFormatCount = 5 };
+extern const PaperFormat paperFormats[PaperFormatCount];
+
+// A kind of drawing primitive that every sheet can create.
+struct PrimitiveItemType
+{
+    int typeId;
+    GraphicsItem *(*createItem)(GraphicsScene *scene);
+    DlgPropGraphicsItem *(*createDialog)(GraphicsScene *scene);
+    // Untranslated; the dialog title in the context "GraphicsScene".
+    const char *name;
+};
+
+class GraphicsScene : public QGraphicsScene
+{
+    Q_OBJECT
+
+public:
+    // Stored paper-size numbers.
+    enum PaperSize { PaperA4 = 0, PaperA0 = 5, PaperA1 = 6, PaperA2 = 7, PaperA3 = 8 };
+    enum BindingPosition { BindingLeft = 0, BindingTop = 1 };
+    enum BorderType { BorderBig = 0, BorderSmall = 1 };
+
+    explicit GraphicsScene(Project *project);
+    ~GraphicsScene() override;
+
+    Project *project() const { return m_project; }
+    SceneItem *sceneItem() const { return m_sceneItem; }
+    const QString &name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+    int number() const { return m_number; }
+    int bindingPosition() const { return m_bindingPosition; }
+    void setBindingPosition(int position) { m_bindingPosition = position; }
+    int borderType() const { return m_borderType; }
+    void setBorderType(int type) { m_borderType = type; }
+    int gridStep() const { return m_gridStep; }
+    void setGridStep(int step) { m_gridStep = step; }
+    int pageSize() const { return m_pageSize; }
+    bool isLandscape() const { return m_landscape; }
+    int sheetsAcross() const { return m_sheetsAcross; }
+    bool isModified() const { return m_modified; }
+    // The items the sheet owns, in the order they were added.
+    const QList<GraphicsItem *> &graphicsItems() const { return m_items; }
+    const QList<GraphicsItem *> &pendingDeletes() const { return m_pendingDeletes; }
+
+    // Creates an item of a primitive type; null (after a failed check) for
+    // a type the sheet does not know.
+    virtual GraphicsItem *createItem(int type);
+    // The property dialog of a type, titled with the kind's name; null
+    // after a failed check when there is none.
+    virtual DlgPropGraphicsItem *createDialog(int type);
+    // Takes an item that belongs to no scene: appended to the sheet's list
+    // and shown with its children.
+    virtual bool addGraphicsItem(GraphicsItem *item);
+    // Takes an item the sheet owns off the sheet and deletes it once control
+    // returns to the event loop. Only top-level items of the sheet are
+    // queued (children go with their parent), and never twice.
+    virtual bool removeGraphicsItem(GraphicsItem *item);
+    // Called after an item was inserted through its property dialog.
+    virtual void notifyItem(GraphicsItem *item);
+    // "*" when modified; document classes put their name before it.
+    virtual QString displayName() const;
+    virtual void setNumber(int number);
+    // The number of the group the sheet belongs to.
+    virtual int groupNumber() const = 0;
+    // A project property as the sheet shows it (title block texts).
+    virtual QString property(int id) const;
+
+    // Document stream. The caller holds a Project::IdentityScope across
+    // the body and the geometry of everything saved together.
+    virtual void saveReference(DataStream &stream);
+    virtual void loadReference(DataStream &stream);
+    virtual void saveScene(DataStream &stream);
+    virtual bool loadScene(DataStream &stream);
+    virtual bool saveItemsGeometry(DataStream &stream);
+    virtual bool loadItemsGeometry(DataStream &stream);
+    virtual void saveClipboard(DataStream &stream);
+    virtual QList<GraphicsItem *> loadClipboard(DataStream &stream);
+    virtual void saveClipboardGeometry(DataStream &stream);
+    virtual void loadClipboardGeometry(DataStream &stream);
+    // Pointer fix-up after loading; document classes resolve their links.
+    virtual bool updatePointers(bool second);
+    virtual void saveUserItems(DataStream &stream);
+    virtual bool loadUserItems(DataStream &stream);
+    virtual bool saveUserItemsGeometry(DataStream &stream);
+    virtual bool loadUserItemsGeometry(DataStream &stream);
+    virtual bool updateWLPointers();
+    virtual void checkItems(QTreeWidget *results, int code);
+    // Prints the sheet: through a print dialog without a painter, else
+    // onto the given painter's device.
+    virtual void printScene(QPainter *painter = nullptr);
+
+    // Joining and contact tests of pins belong to the schematic sheet; on
+    // other sheets they do nothing.
+    virtual void solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item);
+    virtual void checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *item);
+
+    // Paper format: the scene rectangle becomes the paper (turned when
+    // landscape) times the count across. An unknown paper size takes A4.
+    void setSheetFormat(int pageSize, bool landscape, quint8 sheetsAcross);
+    static int paperIndex(int pageSize);
+    static QPageSize::PageSizeId pageSizeId(int pageSize);
+    QPointF snapToGrid(const QPointF &point) const;
+    void setModified(bool modified);
+    void showInProject(GraphicsItem *item);
+    QString groupNumberText() const;
+    QString sheetDesignation(bool withPrefix) const;
+
+    void writeHeader(DataStream &stream);
+    void readHeader(DataStream &stream);
+    void writeItems(DataStream &stream, const QList<GraphicsItem *> &items);
+    QList<GraphicsItem *> readItems(DataStream &stream);
+    void resolveItemLinks(GraphicsItem *item);
+
+    // The selected items in the order they joined the sheet.
+    QList<GraphicsItem *> selectedGraphicsItems() const;
+    static QList<GraphicsItem *> primitiveItems(const QList<GraphicsItem *> &items);
+    bool hasSelection() const;
+    void selectAllItems();
+    bool containsItem(const GraphicsScene *scene, const GraphicsItem *item) const;
+    void appendTo(QList<GraphicsScene *> &pages);
+    QPointF cursorScenePos() const;
+    // Deselects everything without signals and repaints only what was
+    // selected.
+    void clearSelectionFast();
+    // Fits the whole sheet onto the painter's device with a 2 mm margin.
+    void renderTo(QPainter *painter);
+    // Paints items with their sheet matrices, as the sheet's own paint pass
+    // does (also used to grab a selection as a picture).
+    static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
+                             const QStyleOptionGraphicsItem &option);
+
+    // The registry of drawing primitives; null for other types.
+    static const PrimitiveItemType *primitiveType(int type);
+
+    // For GraphicsItem: the next place in the sheet's order, and a deleted
+    // item leaving the sheet's lists.
+    quint64 nextSheetIndex() { return ++m_lastSheetIndex; }
+    void forgetItem(GraphicsItem *item);
+
+public slots:
+    void deleteGraphicsItemsLater();
+
+protected:
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
+    void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
+                   const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
+
+private:
+    static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
+    bool isQueued(const QGraphicsItem *item) const;
+    void dropQueuedDescendants(const QGraphicsItem *item);
+
+    QString m_name;
+    int m_number = -1;
+    int m_bindingPosition = BindingLeft;
+    int m_borderType = BorderSmall;
+    SceneItem *m_sceneItem = nullptr;
+    int m_gridStep = 0;
+    int m_pageSize = PaperA4;
+    bool m_landscape = true;
+    quint8 m_sheetsAcross = 0;
+    bool m_modified = true;
+    QList<GraphicsItem *> m_items;
+    QSet<const GraphicsItem *> m_owned;
+    QList<GraphicsItem *> m_pendingDeletes;
+    QSet<const QGraphicsItem *> m_queued;
+    Project *m_project;
+    quint64 m_lastSheetIndex = 0;
+};
+
+#endif
