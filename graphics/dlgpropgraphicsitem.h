@@ -10,6 +10,8 @@
 
 class GraphicsItem;
 class GraphicsScene;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 class DlgPropGraphicsItem : public DlgProp
 {
@@ -30,5 +32,11 @@ public:
 protected:
     GraphicsScene *m_scene;
 };
+
+// Binds a project object to a row of a dialog's table: the pointer is kept
+// under column 0, role Qt::UserRole + 1.
+void setTreeItemObject(QTreeWidgetItem *row, const void *object);
+// The first top-level row bound to the object, or null.
+QTreeWidgetItem *findTopLevelItemByObject(QTreeWidget *tree, const void *object);
 
 #endif

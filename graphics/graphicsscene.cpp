@@ -1,9 +1,19 @@
 #include "graphics/graphicsscene.h"
 
 #include "app/dlgsettings.h"
+#include "graphics/dlgpropellipse.h"
 #include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/dlgpropline.h"
+#include "graphics/dlgproppixmap.h"
+#include "graphics/dlgproprect.h"
+#include "graphics/dlgproptext.h"
 #include "graphics/font.h"
+#include "graphics/graphicsellipse.h"
 #include "graphics/graphicsitem.h"
+#include "graphics/graphicsline.h"
+#include "graphics/graphicspixmap.h"
+#include "graphics/graphicsrect.h"
+#include "graphics/graphicstext.h"
 #include "graphics/sceneitem.h"
 #include "graphics/sheetframe.h"
 #include "model/check.h"
@@ -34,9 +44,26 @@ const PaperFormat paperFormats[PaperFormatCount] = {
 
 namespace {
 
+template <class Item>
+GraphicsItem *newPrimitive(GraphicsScene *scene)
+{
+    return new Item(scene, nullptr);
+}
+
+template <class Dialog>
+DlgPropGraphicsItem *newPrimitiveDialog(GraphicsScene *scene)
+{
+    return new Dialog(scene);
+}
+
 // The drawing primitives every sheet creates by type id (text, line,
 // ellipse, rectangle, picture), ended by an all-zero row.
 const PrimitiveItemType primitiveTypes[] = {
+    {GraphicsText::Type, newPrimitive<GraphicsText>, newPrimitiveDialog<DlgPropText>, QT_TRANSLATE_NOOP("GraphicsScene", "Text")},
+    {GraphicsLine::Type, newPrimitive<GraphicsLine>, newPrimitiveDialog<DlgPropLine>, QT_TRANSLATE_NOOP("GraphicsScene", "Line")},
+    {GraphicsEllipse::Type, newPrimitive<GraphicsEllipse>, newPrimitiveDialog<DlgPropEllipse>, QT_TRANSLATE_NOOP("GraphicsScene", "Ellipse")},
+    {GraphicsRect::Type, newPrimitive<GraphicsRect>, newPrimitiveDialog<DlgPropRect>, QT_TRANSLATE_NOOP("GraphicsScene", "Rect")},
+    {GraphicsPixmap::Type, newPrimitive<GraphicsPixmap>, newPrimitiveDialog<DlgPropPixmap>, QT_TRANSLATE_NOOP("GraphicsScene", "Pixmap")},
     {0, nullptr, nullptr, nullptr},
 };
 
@@ -667,6 +694,13 @@ void GraphicsScene::renderTo(QPainter *painter)
     setFontSet(0);
 
     painter->restore();
+    // The pictures were decoded for this device.
+    dropCachedPixmaps(shown);
+}
+
+void GraphicsScene::clearPixmapCaches()
+{
+    dropCachedPixmaps(items());
 }
 
 void GraphicsScene::drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,

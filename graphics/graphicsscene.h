@@ -169,6 +169,9 @@ public:
     void clearSelectionFast();
     // Fits the whole sheet onto the painter's device with a 2 mm margin.
     void renderTo(QPainter *painter);
+    // Every picture of the sheet drops its decoded image (when a view
+    // starts or stops showing the sheet).
+    void clearPixmapCaches();
     // Paints items with their sheet matrices, as the sheet's own paint pass
     // does (also used to grab a selection as a picture).
     static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,

@@ -419,7 +419,7 @@ private slots:
         rec.clear();
         bytes = bytesOf([&](DataStream &out) {
             scene.writeHeader(out);
-            out << qint32(1) << qint32(QGraphicsItem::UserType + 6);
+            out << qint32(1) << qint32(QGraphicsItem::UserType + 8);
         });
         TestScene other(&project);
         DataStream in2(&bytes, QIODevice::ReadOnly);
@@ -445,12 +445,14 @@ private slots:
         ModalRecorder rec;
         Project project(nullptr, nullptr);
         TestScene scene(&project);
-        QCOMPARE(scene.createItem(QGraphicsItem::UserType + 6), nullptr);
+        // Types in the primitives' range that have no row.
+        QCOMPARE(scene.createItem(QGraphicsItem::UserType + 8), nullptr);
         QCOMPARE(rec.count(), 1);
         QVERIFY(rec.texts().first().endsWith("Out of memory"));
-        QCOMPARE(scene.createDialog(QGraphicsItem::UserType + 16), nullptr);
+        QCOMPARE(scene.createDialog(QGraphicsItem::UserType + 17), nullptr);
         QCOMPARE(rec.count(), 2);
-        QCOMPARE(GraphicsScene::primitiveType(QGraphicsItem::UserType + 27), nullptr);
+        QCOMPARE(GraphicsScene::primitiveType(QGraphicsItem::UserType + 28), nullptr);
+        QVERIFY(GraphicsScene::primitiveType(QGraphicsItem::UserType + 27));
     }
 
     void ownedItemsAndRegistration()

@@ -1,0 +1,6 @@
+#include "graphics/dlgpropellipse.h"
+
+DlgPropEllipse::DlgPropEllipse(GraphicsScene *scene)
+    : DlgPropFillPrimitive(scene)
+{
+}

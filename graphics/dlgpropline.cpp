@@ -1,0 +1,6 @@
+#include "graphics/dlgpropline.h"
+
+DlgPropLine::DlgPropLine(GraphicsScene *scene)
+    : DlgPropPrimitive(scene)
+{
+}

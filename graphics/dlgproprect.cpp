@@ -1,0 +1,6 @@
+#include "graphics/dlgproprect.h"
+
+DlgPropRect::DlgPropRect(GraphicsScene *scene)
+    : DlgPropFillPrimitive(scene)
+{
+}

@@ -1,0 +1,136 @@
+#include "graphics/graphicspixmap.h"
+
+#include "model/check.h"
+#include "model/datastream.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QVariant>
+
+GraphicsPixmap::GraphicsPixmap(GraphicsScene *scene, QGraphicsItem *parent)
+    : GraphicsPrimitive(scene, parent, CanRotate | FreePlacement)
+{
+    setZValue(BackgroundZ);
+}
+
+QRectF GraphicsPixmap::boundingRect() const
+{
+    const QSize size = m_cachedPixmap.isNull() ? m_imageSize : m_cachedPixmap.size();
+    const QSizeF shown = size.isValid() ? QSizeF(size) : QSizeF(0, 0);
+    return QRectF(QPointF(0, 0), shown).adjusted(-1.75, -1.75, 1.75, 1.75);
+}
+
+void GraphicsPixmap::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool)
+{
+    if (m_cachedPixmap.isNull() && !m_imageData.isEmpty())
+        m_cachedPixmap.loadFromData(m_imageData, "PNG");
+    const QRectF r(QPointF(0, 0), QSizeF(m_cachedPixmap.size()));
+    if (!m_cachedPixmap.isNull())
+        painter->drawPixmap(r, m_cachedPixmap, QRectF(m_cachedPixmap.rect()));
+    drawSelection(painter, option, &r);
+}
+
+void GraphicsPixmap::saveData(DataStream &stream)
+{
+    stream << zValue();
+    stream << false;
+    stream << m_imageSize << m_imageData;
+}
+
+void GraphicsPixmap::loadData(DataStream &stream)
+{
+    double z = 0;
+    stream >> z;
+    if (stream.formatIndex() >= 3) {
+        bool reserved = false;
+        stream >> reserved;
+    }
+    if (stream.formatIndex() >= 5) {
+        QSize size;
+        QByteArray bytes;
+        stream >> size >> bytes;
+        prepareGeometryChange();
+        m_cachedPixmap = QPixmap();
+        m_imageSize = size;
+        m_imageData = bytes;
+    } else {
+        QPixmap image;
+        stream >> image;
+        prepareGeometryChange();
+        m_cachedPixmap = image;
+        encodeImage();
+        dropCachedPixmap();
+    }
+    setZQuiet(z);
+}
+
+QPixmap GraphicsPixmap::pixmap() const
+{
+    if (!m_cachedPixmap.isNull())
+        return m_cachedPixmap;
+    QPixmap decoded;
+    decoded.loadFromData(m_imageData, "PNG");
+    return decoded;
+}
+
+void GraphicsPixmap::setPixmap(const QPixmap &pixmap)
+{
+    prepareGeometryChange();
+    m_cachedPixmap = pixmap;
+    encodeImage();
+    update();
+}
+
+bool GraphicsPixmap::setPixmapFromMimeData(const QMimeData *data)
+{
+    QImage image;
+    if (data && data->hasImage()) {
+        const QVariant value = data->imageData();
+        image = value.typeId() == QMetaType::QPixmap ? value.value<QPixmap>().toImage() : value.value<QImage>();
+    }
+    if (image.isNull()) {
+        showInformation(QCoreApplication::translate("GraphicsPixmap", "The clipboard holds no image"));
+        return false;
+    }
+    setPixmap(QPixmap::fromImage(image));
+    return true;
+}
+
+void GraphicsPixmap::encodeImage()
+{
+    // No image (an empty picture of an old file): no bytes, no size.
+    if (m_cachedPixmap.isNull()) {
+        m_imageData.clear();
+        m_imageSize = QSize();
+        return;
+    }
+    // A fresh array: bytes of a larger earlier image must not survive.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    const bool opened = buffer.open(QIODevice::WriteOnly);
+    const bool written = opened && m_cachedPixmap.save(&buffer, "PNG");
+    if (!CHECK(opened && written))
+        return;
+    buffer.close();
+    m_imageData = bytes;
+    m_imageSize = m_cachedPixmap.size();
+}
+
+void GraphicsPixmap::dropCachedPixmap()
+{
+    if (!m_cachedPixmap.isNull())
+        m_cachedPixmap = QPixmap();
+}
+
+void dropCachedPixmaps(const QList<QGraphicsItem *> &items)
+{
+    for (QGraphicsItem *item : items) {
+        if (item && item->type() == GraphicsPixmap::Type) {
+            if (auto *picture = dynamic_cast<GraphicsPixmap *>(item))
+                picture->dropCachedPixmap();
+        }
+    }
+}
