@@ -59,11 +59,16 @@ DlgPropGraphicsItem *newPrimitiveDialog(GraphicsScene *scene)
 // The drawing primitives every sheet creates by type id (text, line,
 // ellipse, rectangle, picture), ended by an all-zero row.
 const PrimitiveItemType primitiveTypes[] = {
-    {GraphicsText::Type, newPrimitive<GraphicsText>, newPrimitiveDialog<DlgPropText>, QT_TRANSLATE_NOOP("GraphicsScene", "Text")},
-    {GraphicsLine::Type, newPrimitive<GraphicsLine>, newPrimitiveDialog<DlgPropLine>, QT_TRANSLATE_NOOP("GraphicsScene", "Line")},
-    {GraphicsEllipse::Type, newPrimitive<GraphicsEllipse>, newPrimitiveDialog<DlgPropEllipse>, QT_TRANSLATE_NOOP("GraphicsScene", "Ellipse")},
-    {GraphicsRect::Type, newPrimitive<GraphicsRect>, newPrimitiveDialog<DlgPropRect>, QT_TRANSLATE_NOOP("GraphicsScene", "Rect")},
-    {GraphicsPixmap::Type, newPrimitive<GraphicsPixmap>, newPrimitiveDialog<DlgPropPixmap>, QT_TRANSLATE_NOOP("GraphicsScene", "Pixmap")},
+    {GraphicsText::Type, newPrimitive<GraphicsText>, newPrimitiveDialog<DlgPropText>,
+     QT_TRANSLATE_NOOP("GraphicsScene", "Text")},
+    {GraphicsLine::Type, newPrimitive<GraphicsLine>, newPrimitiveDialog<DlgPropLine>,
+     QT_TRANSLATE_NOOP("GraphicsScene", "Line")},
+    {GraphicsEllipse::Type, newPrimitive<GraphicsEllipse>, newPrimitiveDialog<DlgPropEllipse>,
+     QT_TRANSLATE_NOOP("GraphicsScene", "Ellipse")},
+    {GraphicsRect::Type, newPrimitive<GraphicsRect>, newPrimitiveDialog<DlgPropRect>,
+     QT_TRANSLATE_NOOP("GraphicsScene", "Rect")},
+    {GraphicsPixmap::Type, newPrimitive<GraphicsPixmap>, newPrimitiveDialog<DlgPropPixmap>,
+     QT_TRANSLATE_NOOP("GraphicsScene", "Pixmap")},
     {0, nullptr, nullptr, nullptr},
 };
 

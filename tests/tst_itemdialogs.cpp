@@ -540,8 +540,8 @@ private slots:
         });
         QCOMPARE(dialog->execDialog(nullptr, GraphicsPixmap::Type), nullptr);
         QCOMPARE(results, QStringList({"0", "0", "0", "0"}));
-        QCOMPARE(rec.texts().mid(1), QStringList({"File name is empty", "File not exist", "File format is not supported",
-                                                  "File format is not supported"}));
+        QCOMPARE(rec.texts().mid(1), QStringList({"File name is empty", "File not exist",
+                                                  "File format is not supported", "File format is not supported"}));
         QVERIFY(scene.graphicsItems().isEmpty());
         rec.clear();
 
