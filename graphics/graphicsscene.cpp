@@ -3,6 +3,7 @@
 #include "app/dlgsettings.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
+#include "graphics/graphicsedit.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/sceneitem.h"
 #include "graphics/sheetframe.h"
@@ -134,6 +135,15 @@ DlgPropGraphicsItem *GraphicsScene::createDialog(int type)
     if (dialog)
         dialog->setWindowTitle(tr(row->name));
     return dialog;
+}
+
+GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
+{
+    auto *edit = new GraphicsEdit(actions, "");
+    if (!CHECK_PTR(edit))
+        return nullptr;
+    edit->setScene(this);
+    return edit;
 }
 
 bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
@@ -332,6 +342,11 @@ void GraphicsScene::saveClipboardGeometry(DataStream &stream)
 void GraphicsScene::loadClipboardGeometry(DataStream &stream)
 {
     const QList<GraphicsItem *> items = m_items;
+    loadClipboardGeometryOf(stream, items);
+}
+
+void GraphicsScene::loadClipboardGeometryOf(DataStream &stream, const QList<GraphicsItem *> &items)
+{
     for (GraphicsItem *item : items) {
         if (!carriesOwnObject(item))
             resolveItemLinks(item);
