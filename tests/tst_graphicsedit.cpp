@@ -496,6 +496,14 @@ private slots:
         QVERIFY(!action(24)->isEnabled());
         QVERIFY(action(13)->isEnabled());
 
+        // A right press on a selected item keeps the selection for the
+        // context menu; on empty space it clears it.
+        QTest::mouseClick(v.viewport(), Qt::RightButton, {}, viewPoint(v, full->pos()));
+        QVERIFY(full->isSelected() && ground->isSelected());
+        QTest::mouseClick(v.viewport(), Qt::RightButton, {}, viewPoint(v, QPointF(900, 900)));
+        QVERIFY(!full->isSelected() && !ground->isSelected());
+        full->setSelected(true);
+
         // A click on empty space disables them again.
         QTest::mouseClick(v.viewport(), Qt::LeftButton, {}, viewPoint(v, QPointF(900, 900)));
         for (int id : {13, 14, 16, 18, 19, 20, 21, 23, 24})
