@@ -8,6 +8,8 @@
 #include "equipment/frameedit.h"
 #include "equipment/framelayout.h"
 #include "graphics/font.h"
+#include "graphics/graphicsedit.h"
+#include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/dlgprojectprop.h"
@@ -21,7 +23,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QFontMetrics>
-#include <QGraphicsView>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -116,6 +117,9 @@ void MainWindow::createProjectDocks()
     m_devicesDock->setWidget(m_equipmentLayout);
     m_equipmentLayout->setEnabled(false);
 
+    connect(m_project, &Project::showGraphicsScene, this, &MainWindow::showGraphicsScene);
+    connect(m_project, &Project::deleteGraphicsScene, this, &MainWindow::deleteGraphicsScene);
+    connect(m_project, &Project::nameChangedGraphicsScene, this, &MainWindow::changeGraphicsSceneName);
     connect(m_project, &Project::projectChanged, this, &MainWindow::changeProject);
     connect(m_project, &Project::objAppend, m_equipmentLayout, &EquipmentLayout::appendObj);
     connect(m_project, &Project::objDelete, m_equipmentLayout, &EquipmentLayout::deleteObj);
@@ -238,6 +242,44 @@ void MainWindow::tabWidgetChanged(int index)
     }
 }
 
+void MainWindow::showGraphicsScene(GraphicsScene &scene, GraphicsItem *item)
+{
+    if (!CHECK_PTR(m_tabWidget))
+        return;
+    GraphicsEdit *view = findSceneView(&scene);
+    if (!view) {
+        view = scene.createEdit(&m_actions);
+        if (!CHECK_PTR(view))
+            return;
+        m_tabWidget->insertTab(0, view, scene.displayName());
+        connect(view, &GraphicsEdit::cursorPosChanged, this, &MainWindow::setCursorPos);
+    }
+    m_tabWidget->setCurrentWidget(view);
+    if (item)
+        view->ensureVisible(item, 50, 50);
+    if (m_tabWidget->count() == 1)
+        tabWidgetChanged(m_tabWidget->currentIndex());
+}
+
+void MainWindow::changeGraphicsSceneName(const GraphicsScene &scene)
+{
+    if (!m_tabWidget)
+        return;
+    if (GraphicsEdit *view = findSceneView(&scene))
+        m_tabWidget->setTabText(m_tabWidget->indexOf(view), scene.displayName());
+}
+
+void MainWindow::deleteGraphicsScene(GraphicsScene *scene)
+{
+    if (!CHECK_PTR(scene) || !m_tabWidget)
+        return;
+    // The view lets go of the sheet being destroyed, then closes.
+    if (GraphicsEdit *view = findSceneView(scene)) {
+        view->setScene(nullptr);
+        closeView(view);
+    }
+}
+
 void MainWindow::importProject()
 {
     // Import has no function of its own.
@@ -324,11 +366,11 @@ void MainWindow::showDlgAbout()
                     + stamp.time().toString(Qt::TextDate));
 }
 
-QGraphicsView *MainWindow::findSceneView(QGraphicsScene *scene) const
+GraphicsEdit *MainWindow::findSceneView(const GraphicsScene *scene) const
 {
     for (int i = 0; i < m_tabWidget->count(); ++i) {
-        auto *view = qobject_cast<QGraphicsView *>(m_tabWidget->widget(i));
-        if (view && view->scene() == scene)
+        auto *view = qobject_cast<GraphicsEdit *>(m_tabWidget->widget(i));
+        if (view && view->graphicsScene() == scene)
             return view;
     }
     return nullptr;
@@ -351,7 +393,8 @@ ActionsManager *MainWindow::viewActions(QWidget *widget) const
 {
     if (!CHECK_PTR(widget))
         return nullptr;
-    return dynamic_cast<ActionsManager *>(widget);
+    auto *view = qobject_cast<GraphicsEdit *>(widget);
+    return view ? static_cast<ActionsManager *>(view) : nullptr;
 }
 
 void MainWindow::setProjectTitle(const QString &name)

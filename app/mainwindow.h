@@ -15,8 +15,6 @@
 class QAction;
 class QCloseEvent;
 class QDockWidget;
-class QGraphicsScene;
-class QGraphicsView;
 class QLabel;
 class QTabWidget;
 
@@ -24,6 +22,9 @@ class DlgCheckProject;
 class DlgExplorerSources;
 class DlgFind;
 class EquipmentLayout;
+class GraphicsEdit;
+class GraphicsItem;
+class GraphicsScene;
 class Project;
 
 // The product name: the window title without a project, the end of it with one.
@@ -45,6 +46,11 @@ public slots:
     void setCursorPos(const QPointF &pos);
     void closeTabWidget();
     void tabWidgetChanged(int index);
+    // Shows the sheet in its tab (made first when it has none) and scrolls
+    // the item, when given, into view.
+    void showGraphicsScene(GraphicsScene &scene, GraphicsItem *item = nullptr);
+    void changeGraphicsSceneName(const GraphicsScene &scene);
+    void deleteGraphicsScene(GraphicsScene *scene);
     void newProject();
     void openProject();
     bool saveProject();
@@ -62,7 +68,7 @@ protected:
 
 private:
     void createProjectDocks();
-    QGraphicsView *findSceneView(QGraphicsScene *scene) const;
+    GraphicsEdit *findSceneView(const GraphicsScene *scene) const;
     void closeView(QWidget *view);
     ActionsManager *viewActions(QWidget *widget) const;
     void setProjectTitle(const QString &name);

@@ -28,16 +28,6 @@ int unit(double value)
     return value > 0.5 ? 1 : (value < -0.5 ? -1 : 0);
 }
 
-// True when an ancestor of the item is selected: it moves with that one.
-bool hasSelectedAncestor(const QGraphicsItem *item)
-{
-    for (const QGraphicsItem *p = item->parentItem(); p; p = p->parentItem()) {
-        if (p->isSelected())
-            return true;
-    }
-    return false;
-}
-
 QRectF grown(const QRectF &rect)
 {
     return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
@@ -231,6 +221,15 @@ void GraphicsItem::setSelectedTree(bool selected)
     }
 }
 
+bool GraphicsItem::hasSelectedAncestor() const
+{
+    for (const QGraphicsItem *p = parentItem(); p; p = p->parentItem()) {
+        if (p->isSelected())
+            return true;
+    }
+    return false;
+}
+
 void GraphicsItem::reparent(QGraphicsItem *newParent)
 {
     quietly([&] { setParentItem(newParent); });
@@ -302,7 +301,7 @@ void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     moved.reserve(items.size());
     for (GraphicsItem *item : std::as_const(items)) {
         // A child of a selected item moves with it, never on its own.
-        if (!(item->flags() & ItemIsMovable) || hasSelectedAncestor(item))
+        if (!(item->flags() & ItemIsMovable) || item->hasSelectedAncestor())
             continue;
         damaged |= item->sceneBoundingRect();
         item->setPosQuiet(item == this ? newPos : item->pos() + delta);

@@ -91,6 +91,9 @@ public:
     void updateInViews();
 
     bool hasChildItems() const { return !childItems().isEmpty(); }
+    // True when an ancestor is selected: the item moves, turns and mirrors
+    // with that one, never on its own.
+    bool hasSelectedAncestor() const;
     int itemFlags() const { return m_itemFlags; }
     int rotationIndex() const { return rotationIndexOf(transform()); }
     bool isMirrored() const { return isMirroredMatrix(transform()); }

@@ -8,6 +8,7 @@
 #include "graphics/dlgproprect.h"
 #include "graphics/dlgproptext.h"
 #include "graphics/font.h"
+#include "graphics/graphicsedit.h"
 #include "graphics/graphicsellipse.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsline.h"
@@ -166,6 +167,15 @@ DlgPropGraphicsItem *GraphicsScene::createDialog(int type)
     if (dialog)
         dialog->setWindowTitle(tr(row->name));
     return dialog;
+}
+
+GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
+{
+    auto *edit = new GraphicsEdit(actions, "");
+    if (!CHECK_PTR(edit))
+        return nullptr;
+    edit->setScene(this);
+    return edit;
 }
 
 bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
@@ -364,6 +374,11 @@ void GraphicsScene::saveClipboardGeometry(DataStream &stream)
 void GraphicsScene::loadClipboardGeometry(DataStream &stream)
 {
     const QList<GraphicsItem *> items = m_items;
+    loadClipboardGeometryOf(stream, items);
+}
+
+void GraphicsScene::loadClipboardGeometryOf(DataStream &stream, const QList<GraphicsItem *> &items)
+{
     for (GraphicsItem *item : items) {
         if (!carriesOwnObject(item))
             resolveItemLinks(item);

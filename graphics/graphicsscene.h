@@ -21,11 +21,13 @@
 
 class DataStream;
 class DlgPropGraphicsItem;
+class GraphicsEdit;
 class GraphicsItem;
 class GraphicsPins;
 class GraphicsScene;
 class Pin;
 class Project;
+class QAction;
 class QPainter;
 class QStyleOptionGraphicsItem;
 class QTreeWidget;
@@ -93,6 +95,9 @@ public:
     // The property dialog of a type, titled with the kind's name; null
     // after a failed check when there is none.
     virtual DlgPropGraphicsItem *createDialog(int type);
+    // A new editor view bound to the shared actions and showing this
+    // sheet; null after a failed check.
+    virtual GraphicsEdit *createEdit(QList<QAction *> *actions);
     // Takes an item that belongs to no scene: appended to the sheet's list
     // and shown with its children.
     virtual bool addGraphicsItem(GraphicsItem *item);
@@ -122,6 +127,8 @@ public:
     virtual QList<GraphicsItem *> loadClipboard(DataStream &stream);
     virtual void saveClipboardGeometry(DataStream &stream);
     virtual void loadClipboardGeometry(DataStream &stream);
+    // The same for some of the items (those just pasted).
+    void loadClipboardGeometryOf(DataStream &stream, const QList<GraphicsItem *> &items);
     // Pointer fix-up after loading; document classes resolve their links.
     virtual bool updatePointers(bool second);
     virtual void saveUserItems(DataStream &stream);

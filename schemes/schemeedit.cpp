@@ -1,6 +1,106 @@
 #include "schemes/schemeedit.h"
 
-SchemeEdit::SchemeEdit(QList<QAction *> *actions)
-    : ActionsManager(actions)
+#include "graphics/graphicsitem.h"
+#include "graphics/graphicspins.h"
+#include "graphics/graphicsscene.h"
+#include "model/check.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+// The drawing modes of connections: Net, Node, CrossNet, Ground.
+const int modeActions[] = {73, 74, 75, 76};
+
+// The placing commands and the scheme item each inserts.
+struct PlacingAction
 {
+    int actionId;
+    int typeOffset; // from QGraphicsItem::UserType
+};
+
+const PlacingAction placingActions[] = {
+    {77, 112},  // SlantingNet
+    {78, 113},  // CopperPlate
+    {79, 302},  // Relay
+    {80, 401},  // Contact
+    {81, 400},  // Block
+    {82, 202},  // Source
+    {83, 404},  // Trans
+    {84, 203},  // Footnote
+    {85, 403},  // Fuse
+    {86, 402},  // Clamp
+    {87, 104},  // Passage
+    {88, 405},  // Plughole
+    {89, 406},  // Capacitor
+    {90, 407},  // Resistor
+    {91, 408},  // Discharger
+    {92, 409},  // Varistor
+    {93, 502},  // Bottom
+    {94, 204},  // Conductor
+    {95, 410},  // Diode
+    {96, 411},  // Stabilitron
+    {97, 412},  // Lamp
+    {98, 413},  // Bell
+    {106, 414}, // MeasuringPanel
+    {107, 415}, // Heating
+    {108, 416}, // Box
+    {109, 417}, // Interrupter
+    {99, 418},  // Luminodiode
+    {100, 419}, // Signallamp
+    {101, 420}, // Button
+    {102, 421}, // Commutator
+    {103, 422}, // Keystaff
+    {104, 424}, // Ammeter
+    {105, 425}, // AutoSwitch
+};
+
+const int netMode = 73;
+
+} // namespace
+
+SchemeEdit::SchemeEdit(QList<QAction *> *actions)
+    : GraphicsEdit(actions, "r-lay/scheme-edit")
+{
+    for (int id : modeActions)
+        addHandler(id, this, SLOT(setEditMode()), true);
+    for (const PlacingAction &placing : placingActions)
+        addHandler(placing.actionId, this, SLOT(showDlgProp()), true);
+}
+
+int SchemeEdit::itemTypeForMode(int actionId) const
+{
+    for (const PlacingAction &placing : placingActions) {
+        if (placing.actionId == actionId)
+            return QGraphicsItem::UserType + placing.typeOffset;
+    }
+    return GraphicsEdit::itemTypeForMode(actionId);
+}
+
+void SchemeEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!CHECK_PTR(event))
+        return;
+    // The status bar shows the grid point under the cursor in millimetres.
+    if (GraphicsScene *sheet = graphicsScene())
+        emit cursorPosChanged(sheet->snapToGrid(mapToScene(event->position().toPoint())) / 10);
+    GraphicsEdit::mouseMoveEvent(event);
+}
+
+void SchemeEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!CHECK_PTR(event))
+        return;
+    // Items moved onto other pins are soldered there, unless Alt alone
+    // is held.
+    GraphicsScene *sheet = graphicsScene();
+    if (sheet && event->button() == Qt::LeftButton && event->modifiers() != Qt::AltModifier
+        && editMode() != netMode) {
+        const QList<GraphicsItem *> selected = sheet->selectedGraphicsItems();
+        for (GraphicsItem *item : selected) {
+            if (GraphicsPins *pinned = toNonPrimitiveItem(item))
+                pinned->joinAllPins();
+        }
+    }
+    GraphicsEdit::mouseReleaseEvent(event);
 }

@@ -1,19 +1,28 @@
 #ifndef RLAY_SCHEMEEDIT_H
 #define RLAY_SCHEMEEDIT_H
 
-// The editor view of a scheme. The main window recognises it by a
-// meta-object cast to hand its scene to the find dialog.
+// The editor view of a scheme: the view of every sheet, with the scheme's
+// drawing modes for connections and the toolbox commands that place scheme
+// items through their property dialogs. It reports the cursor's position on
+// the sheet in millimetres, and after a move it joins the free pins of the
+// selected items to what they landed on. The main window recognises it by a
+// meta-object cast to hand its sheet to the find dialog.
 
-#include "app/actionsmanager.h"
+#include "graphics/graphicsedit.h"
 
-#include <QGraphicsView>
-
-class SchemeEdit : public QGraphicsView, public ActionsManager
+class SchemeEdit : public GraphicsEdit
 {
     Q_OBJECT
 
 public:
     explicit SchemeEdit(QList<QAction *> *actions);
+
+    // The scheme item a placing command inserts; other ids go to the base.
+    int itemTypeForMode(int actionId) const override;
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 #endif

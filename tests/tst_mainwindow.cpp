@@ -7,6 +7,9 @@
 #include "equipment/cable.h"
 #include "equipment/equipmentlayout.h"
 #include "equipment/frameedit.h"
+#include "graphics/graphicsedit.h"
+#include "graphics/graphicsitem.h"
+#include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "model/device.h"
@@ -22,6 +25,8 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -31,6 +36,8 @@
 #include <QToolBar>
 #include <QTranslator>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -108,16 +115,65 @@ const QList<int> projectTools = {22, 32, 33, 34};
 
 } // namespace
 
-class Receiver : public QObject
+namespace {
+
+// A small item for the sheets below.
+class TestItem : public GraphicsItem
 {
-    Q_OBJECT
-
 public:
-    int hits = 0;
-
-public slots:
-    void hit() { ++hits; }
+    explicit TestItem(GraphicsScene *scene)
+        : GraphicsItem(scene, nullptr, 7)
+    {
+        setFlag(ItemIsSelectable, true);
+    }
+    int type() const override { return UserType + 50; }
+    QRectF boundingRect() const override { return QRectF(-20, -10, 40, 20); }
+    void draw(QPainter *painter, const QStyleOptionGraphicsItem *, bool) override { painter->drawRect(boundingRect()); }
 };
+
+// A named A3 sheet whose editor view is the plain view, a scheme view or a
+// frame view.
+class TestScene : public GraphicsScene
+{
+public:
+    enum ViewKind { Plain, Scheme, Frame };
+
+    TestScene(Project *project, const QString &name, ViewKind kind = Plain)
+        : GraphicsScene(project)
+        , m_kind(kind)
+    {
+        setName(name);
+        setSheetFormat(PaperA3, true, 1);
+    }
+
+    int groupNumber() const override { return 0; }
+    QString displayName() const override { return name() + GraphicsScene::displayName(); }
+    GraphicsEdit *createEdit(QList<QAction *> *actions) override
+    {
+        ++edits;
+        GraphicsEdit *view = nullptr;
+        if (m_kind == Scheme)
+            view = new SchemeEdit(actions);
+        else if (m_kind == Frame)
+            view = new FrameEdit(actions);
+        else
+            return GraphicsScene::createEdit(actions);
+        view->setScene(this);
+        return view;
+    }
+
+    int edits = 0;
+
+private:
+    ViewKind m_kind;
+};
+
+GraphicsEdit *tabView(MainWindow &w, int index)
+{
+    return qobject_cast<GraphicsEdit *>(tabs(w)->widget(index));
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -295,48 +351,50 @@ private slots:
     {
         ModalRecorder recorder;
         MainWindow w;
-        Receiver schemeReceiver, frameReceiver;
         QPointer<SchemeEdit> scheme = new SchemeEdit(w.actionList());
-        scheme->addHandler(14, &schemeReceiver, SLOT(hit()), true);
         QPointer<FrameEdit> frame = new FrameEdit(w.actionList());
-        frame->addHandler(117, &frameReceiver, SLOT(hit()), true);
 
         tabs(w)->insertTab(0, scheme, "scheme");
         QVERIFY(scheme->isActive());
-        QVERIFY(w.action(14)->isEnabled());
+        QVERIFY(w.action(73)->isEnabled());
+        QVERIFY(!w.action(116)->isEnabled());
 
         tabs(w)->insertTab(0, frame, "frame");
         tabs(w)->setCurrentIndex(0);
         QVERIFY(!scheme->isActive());
         QVERIFY(frame->isActive());
-        QVERIFY(!w.action(14)->isEnabled());
-        QVERIFY(w.action(117)->isEnabled());
-        w.action(14)->setEnabled(true);
-        w.action(14)->trigger();
-        w.action(117)->trigger();
-        QCOMPARE(schemeReceiver.hits, 0);
-        QCOMPARE(frameReceiver.hits, 1);
+        QVERIFY(!w.action(73)->isEnabled());
+        QVERIFY(w.action(116)->isEnabled());
+        // The commands reach the current view only.
+        w.action(73)->setEnabled(true);
+        w.action(73)->trigger();
+        QCOMPARE(scheme->editMode(), -1);
+        w.action(30)->trigger();
+        QCOMPARE(frame->editMode(), 30);
 
         // A tab that answers no commands leaves none active.
         QWidget *plain = new QWidget;
         tabs(w)->addTab(plain, "plain");
         tabs(w)->setCurrentWidget(plain);
         QVERIFY(!frame->isActive());
-        QVERIFY(!w.action(117)->isEnabled());
+        QVERIFY(!w.action(116)->isEnabled());
+        QVERIFY(!w.action(30)->isChecked());
         tabs(w)->setCurrentWidget(frame);
+        QVERIFY(w.action(30)->isChecked());
 
         // The corner button closes the current view and activates the next.
         closeButton(w)->click();
         QVERIFY(frame.isNull());
         QCOMPARE(tabs(w)->count(), 2);
         QVERIFY(scheme->isActive());
-        QVERIFY(!w.action(117)->isEnabled());
-        QVERIFY(w.action(14)->isEnabled());
+        QVERIFY(!w.action(116)->isEnabled());
+        QVERIFY(w.action(73)->isEnabled());
         closeButton(w)->click();
         closeButton(w)->click();
         QVERIFY(scheme.isNull());
         QCOMPARE(tabs(w)->count(), 0);
-        QVERIFY(!w.action(14)->isEnabled());
+        QVERIFY(!w.action(73)->isEnabled());
+        QVERIFY(!w.action(17)->isEnabled());
         QCOMPARE(recorder.count(), 0);
 
         // With no tab left the button reports a failed check and does nothing.
@@ -344,6 +402,109 @@ private slots:
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.shown[0].title, QString("Error"));
         QVERIFY(w.action(36)->isEnabled());
+    }
+
+    void sheetsOpenInTabs()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        w.show();
+        newProject(w, recorder);
+        Project *project = w.project();
+        auto first = std::make_unique<TestScene>(project, "First");
+        auto second = std::make_unique<TestScene>(project, "Second");
+
+        // Opening a sheet makes its view the first and current tab.
+        first->showInProject(nullptr);
+        QCOMPARE(tabs(w)->count(), 1);
+        QPointer<GraphicsEdit> firstView = tabView(w, 0);
+        QVERIFY(firstView);
+        QCOMPARE(firstView->graphicsScene(), first.get());
+        QCOMPARE(tabs(w)->tabText(0), QString("First*"));
+        QVERIFY(firstView->isActive());
+        QVERIFY(w.action(17)->isEnabled());
+
+        // A sheet shown twice keeps its one tab.
+        first->showInProject(nullptr);
+        QCOMPARE(tabs(w)->count(), 1);
+        QCOMPARE(first->edits, 1);
+
+        second->showInProject(nullptr);
+        QCOMPARE(tabs(w)->count(), 2);
+        QPointer<GraphicsEdit> secondView = tabView(w, 0);
+        QCOMPARE(secondView->graphicsScene(), second.get());
+        QCOMPARE(tabs(w)->currentIndex(), 0);
+        QVERIFY(secondView->isActive());
+        QVERIFY(!firstView->isActive());
+
+        // Each view keeps its own states: a zoom in the second is not the
+        // first's.
+        w.action(25)->trigger();
+        QVERIFY(w.action(27)->isEnabled());
+        first->showInProject(nullptr);
+        QCOMPARE(tabs(w)->currentWidget(), firstView.data());
+        QVERIFY(firstView->isActive());
+        QVERIFY(!secondView->isActive());
+        QVERIFY(!w.action(27)->isEnabled());
+
+        // Showing an item scrolls it into view.
+        auto *item = new TestItem(first.get());
+        first->addGraphicsItem(item);
+        item->setPosQuiet(QPointF(4100, 2900));
+        QVERIFY(!firstView->viewport()->rect().contains(firstView->mapFromScene(item->pos())));
+        second->showInProject(nullptr);
+        first->showInProject(item);
+        QCOMPARE(tabs(w)->currentWidget(), firstView.data());
+        QVERIFY(firstView->viewport()->rect().contains(firstView->mapFromScene(item->pos())));
+
+        // Tab texts follow the sheets' names and modified marks.
+        first->setModified(false);
+        QCOMPARE(tabs(w)->tabText(tabs(w)->indexOf(firstView)), QString("First"));
+        second->setName("Renamed");
+        second->setNumber(4);
+        QCOMPARE(tabs(w)->tabText(tabs(w)->indexOf(secondView)), QString("Renamed*"));
+
+        // Closing a tab keeps the sheet; showing it again opens a new view.
+        tabs(w)->setCurrentWidget(secondView);
+        closeButton(w)->click();
+        QVERIFY(secondView.isNull());
+        QCOMPARE(tabs(w)->count(), 1);
+        QVERIFY(firstView->isActive());
+        second->showInProject(nullptr);
+        QCOMPARE(tabs(w)->count(), 2);
+        QCOMPARE(second->edits, 2);
+        secondView = tabView(w, 0);
+
+        // A deleted sheet closes its tab.
+        first.reset();
+        QVERIFY(firstView.isNull());
+        QCOMPARE(tabs(w)->count(), 1);
+        QVERIFY(secondView->isActive());
+        second.reset();
+        QVERIFY(secondView.isNull());
+        QCOMPARE(tabs(w)->count(), 0);
+        QVERIFY(!w.action(17)->isEnabled());
+        QCOMPARE(recorder.count(), 1);
+    }
+
+    void theStatusLabelFollowsTheSchemeView()
+    {
+        ModalRecorder recorder;
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        newProject(w, recorder);
+        TestScene scheme(w.project(), "Scheme", TestScene::Scheme);
+        scheme.setGridStep(10);
+        scheme.showInProject(nullptr);
+        auto *view = qobject_cast<SchemeEdit *>(tabView(w, 0));
+        QVERIFY(view);
+        view->centerOn(1000, 1000);
+        const QPoint at = view->mapFromScene(QPointF(1234, 567));
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(view->viewport()->mapToGlobal(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QCOMPARE(statusLabel(w)->text(), QString(" X: 123.00, Y: 57.00 "));
     }
 
     void newProjectShowsTheExplorer()
@@ -629,24 +790,35 @@ private slots:
 
         // Only a frame editor enables the table, and it receives the
         // devices to place.
-        QPointer<FrameEdit> frame = new FrameEdit(w.actionList());
-        tabs(w)->insertTab(0, frame, "frame");
-        tabs(w)->setCurrentIndex(0);
+        auto frameSheet = std::make_unique<TestScene>(project, "Frame", TestScene::Frame);
+        auto schemeSheet = std::make_unique<TestScene>(project, "Scheme", TestScene::Scheme);
+        frameSheet->showInProject(nullptr);
+        QPointer<FrameEdit> frame = qobject_cast<FrameEdit *>(tabView(w, 0));
+        QVERIFY(frame);
         QVERIFY(table->isEnabled());
         QCOMPARE(table->frameEdit(), frame.data());
         QStringList placing;
         connect(table, &EquipmentLayout::needPlacingDevice, [&](Device &d) { placing << d.name(); });
         emit table->tree()->itemDoubleClicked(table->tree()->topLevelItem(0), 0);
         QCOMPARE(placing, QStringList{"K1"});
-        SchemeEdit *scheme = new SchemeEdit(w.actionList());
-        tabs(w)->insertTab(0, scheme, "scheme");
-        tabs(w)->setCurrentIndex(0);
+        schemeSheet->showInProject(nullptr);
+        QVERIFY(qobject_cast<SchemeEdit *>(tabView(w, 0)));
         QVERIFY(!table->isEnabled());
         QCOMPARE(table->frameEdit(), nullptr);
-        tabs(w)->setCurrentWidget(frame);
+        frameSheet->showInProject(nullptr);
+        QVERIFY(table->isEnabled());
         closeButton(w)->click();
         QVERIFY(frame.isNull());
         QVERIFY(!table->isEnabled());
+        QCOMPARE(table->frameEdit(), nullptr);
+
+        // A frame sheet deleted while current clears the table's editor.
+        frameSheet->showInProject(nullptr);
+        QVERIFY(table->isEnabled());
+        frameSheet.reset();
+        QVERIFY(!table->isEnabled());
+        QCOMPARE(table->frameEdit(), nullptr);
+        QCOMPARE(tabs(w)->count(), 1);
     }
 
     void everyImageLoads()

@@ -1,0 +1,6 @@
+#include "equipment/wiringedit.h"
+
+WiringEdit::WiringEdit(QList<QAction *> *actions)
+    : GraphicsEdit(actions, "")
+{
+}
