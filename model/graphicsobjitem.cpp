@@ -27,6 +27,13 @@ GraphicsObjItem::~GraphicsObjItem()
     detachObj(true);
 }
 
+void GraphicsObjItem::setBoundObj(Obj *obj)
+{
+    m_obj = obj;
+    if (obj && !obj->name().isEmpty())
+        m_name = obj->name();
+}
+
 void GraphicsObjItem::setOwnName(const QString &name)
 {
     m_name = name;
@@ -137,8 +144,12 @@ void GraphicsObjItem::setName(const QString &name)
         return;
     }
     if (m_obj->name() != name) {
-        if (m_bindMode == BindOwned && !CHECK(named == nullptr))
+        // The name belongs to another object: the item keeps its object's
+        // name, as a bound item always does.
+        if (m_bindMode == BindOwned && !CHECK(named == nullptr)) {
+            m_name = m_obj->name();
             return;
+        }
         m_obj->setName(name);
     }
     if (!changed)

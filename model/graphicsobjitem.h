@@ -46,7 +46,8 @@ public:
     // ObjItem.
     PinOwner *pinOwner() override { return this; }
     Obj *boundObj() const override { return m_obj; }
-    void setBoundObj(Obj *obj) override { m_obj = obj; }
+    // A bound item bears its object's name.
+    void setBoundObj(Obj *obj) override;
     void setOwnName(const QString &name) override;
     void setDocumentModified() override;
     void updatePinNames() override;
