@@ -291,6 +291,33 @@ private slots:
         QCOMPARE(results.topLevelItem(0)->text(2), QString("Parent is absent"));
     }
 
+    void deletingAWindingObjectTakesItsItem()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        TestScene scene(&project);
+        auto *winding = addItem<TestWindingItem>(scene, WindingItemType);
+        QVERIFY(named(project, RelayKind, "K1")->appendItem(winding));
+        QVERIFY(winding->ownObj()->setName("K1-1"));
+        auto *contact = addItem(scene, ContactItemType);
+        contact->setName("K1-1");
+        QCOMPARE(contact->obj(), winding->ownObj());
+
+        // The table of a contact's dialog lists the windings' objects; such
+        // an object is part of its winding item, which goes with it.
+        TestDialog dialog(&scene, RelayWindingKind, false);
+        QCOMPARE(dialog.rowNames(), QStringList({"K1-1"}));
+        dialog.select("K1-1");
+        rec.clickButton("&Yes");
+        dialog.button("Del")->click();
+        QCOMPARE(rec.count(), 1);
+        QCOMPARE(contact->obj(), nullptr);
+        QCOMPARE(scene.graphicsItems(), QList<GraphicsItem *>({contact}));
+        QCOMPARE(project.findObj(RelayWindingKind, "K1-1"), nullptr);
+        // The relay went with its last winding.
+        QCOMPARE(project.findObj(RelayKind, "K1"), nullptr);
+    }
+
     void okValidatesTheName()
     {
         ModalRecorder rec;

@@ -455,6 +455,33 @@ private slots:
         QCOMPARE(dynamic_cast<TestDeviceItem *>(again[0])->name(), QString("C1??"));
     }
 
+    void pastingAWindingNamedAsItsRelay()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        TestScene scene(&project);
+        TestScene target(&project);
+        Obj *k2 = named(project, RelayKind, "K2");
+        auto *winding = addItem<TestWindingItem>(scene, WindingItemType);
+        QVERIFY(k2->appendItem(winding));
+        QVERIFY(winding->ownObj()->setName("K2"));
+
+        // Both names are made unique together: the winding name K2 is
+        // taken, so the copy gets a relay and a winding named K2?.
+        const QList<GraphicsItem *> pasted = pasteItems(project, target, copyItems(project, scene, {winding}));
+        QCOMPARE(pasted.size(), 1);
+        auto *copy = dynamic_cast<TestWindingItem *>(pasted.first());
+        QVERIFY(copy);
+        Obj *relay = project.findObj(RelayKind, "K2?");
+        QVERIFY(relay && relay != k2);
+        QCOMPARE(copy->obj(), relay);
+        QCOMPARE(copy->ownName(), QString("K2?"));
+        QCOMPARE(copy->ownObj()->name(), QString("K2?"));
+        QCOMPARE(project.findObj(RelayWindingKind, "K2?"), copy->ownObj());
+        QCOMPARE(project.findObj(RelayWindingKind, "K2"), winding->ownObj());
+        QCOMPARE(rec.count(), 0);
+    }
+
     void pastingIntoAnotherProject()
     {
         ModalRecorder rec;
