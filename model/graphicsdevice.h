@@ -34,7 +34,8 @@ public:
     virtual void allPins(QList<Pin *> &pins);
     // Every named pin under its name; a later pin of a name wins.
     virtual void pinsByName(QHash<QString, Pin *> &pins);
-    // The bound device's show-address flag.
+    // The bound device's show-address flag; a failed check for an unbound
+    // item, so painters ask it of bound items only.
     virtual bool showAddress() const;
 
     // The bound device's address; null without a device or an address.

@@ -7,6 +7,7 @@
 #include "model/datastream.h"
 #include "model/graphicstag.h"
 #include "model/project.h"
+#include "schemes/scheme.h"
 
 #include <QGraphicsItem>
 
@@ -125,6 +126,15 @@ QString Pin::labelText(const Address *from, Pin *asking) const
     QString prefix;
     if (at)
         prefix = from ? at->textRelativeTo(*from) : at->toString(1);
+    // A pin without a name, or of a kind the scheme registry does not know,
+    // is labelled by what there is rather than by a check box.
+    auto *named = dynamic_cast<const WiringPin *>(this);
+    if (!named || !named->name())
+        return prefix;
+    QGraphicsItem *item = m_owner->graphicsItem();
+    const SchemeItemType *kind = item ? Scheme::itemTypeRecord(item->type()) : nullptr;
+    if (!kind || !kind->name)
+        return joinName(prefix, named->name());
     return pinLabel(prefix, self);
 }
 

@@ -29,6 +29,28 @@ public:
     bool addressSuffix() const override { return true; }
 };
 
+// A symbol that ends a chain: ground, copper plate.
+class ChainEnd : public GraphicsPins
+{
+public:
+    ChainEnd(GraphicsScene *scene, int typeOffset)
+        : GraphicsPins(scene, nullptr, 3)
+        , m_type(UserType + typeOffset)
+    {
+        createPins(1);
+    }
+    int type() const override { return m_type; }
+    QRectF boundingRect() const override { return QRectF(-10, -10, 20, 20); }
+    void draw(QPainter *, const QStyleOptionGraphicsItem *, bool) override {}
+    void createPins(int count) override { allocatePins<Pin>(count); }
+    void collectNetPins(Pin *entry, QList<Pin *> &pins) override { pins.append(entry); }
+    void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *, int) override { pins.append(entry); }
+    void updateNetLinks(Pin *, QList<Pin *> &) override {}
+
+private:
+    int m_type;
+};
+
 Device *named(Project &project, int kind, const QString &name)
 {
     auto *device = static_cast<Device *>(project.createDevice(kind));
@@ -373,6 +395,86 @@ private slots:
         QCOMPARE(winding->findPin("43"), winding->wiringPin(1));
         QCOMPARE(winding->findPin("12"), nullptr);
         QCOMPARE(winding->firstPinName(), "13");
+        QCOMPARE(rec.count(), 0);
+    }
+
+    void pinLabels()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        TestScene scheme(&project);
+        TestScene frame(&project);
+        Device *relay = named(project, RelayKind, "K1");
+        auto *winding = addItem<TestWindingItem>(scheme, WindingItemType);
+        QVERIFY(relay->appendItem(winding));
+        winding->wiringPin(0)->setName("13");
+        // Unplaced: the pin's name alone.
+        QCOMPARE(winding->pin(0)->labelText(nullptr), QString("13"));
+
+        placeDevice(frame, relay, positionAddress(3));
+        Address elsewhere = positionAddress(3);
+        elsewhere.setField(1, 4);
+        const QString prefix = positionAddress(3).textRelativeTo(elsewhere);
+        QVERIFY(!prefix.isEmpty());
+        QCOMPARE(winding->pin(0)->labelText(&elsewhere), prefix + "-13");
+        // A pin without a name is labelled by the address part only.
+        QCOMPARE(winding->pin(1)->labelText(&elsewhere), prefix);
+        // An item's own name for its pin comes first.
+        auto *resistor = boundItem(scheme, ResistorItemType, named(project, ResistorKind, "R5"));
+        resistor->updatePinNames();
+        QCOMPARE(resistor->pin(0)->labelText(&elsewhere), QString("R5:1"));
+        Pin loose;
+        QVERIFY(loose.labelText(&elsewhere).isEmpty());
+        QCOMPARE(rec.count(), 0);
+    }
+
+    void sourcesOfChains()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        TestScene scheme(&project);
+        auto *resistor = boundItem(scheme, ResistorItemType, named(project, ResistorKind, "R1"));
+        auto *contact = addItem(scheme, ContactItemType);
+        auto *source = addItem<TestSourceItem>(scheme, SourceItemType);
+        auto *ground = new ChainEnd(&scheme, 501);
+        auto *plate = new ChainEnd(&scheme, 113);
+        auto *otherPlate = new ChainEnd(&scheme, 113);
+        for (GraphicsItem *item : std::initializer_list<GraphicsItem *>{ground, plate, otherPlate})
+            scheme.addGraphicsItem(item);
+
+        QString name = "old";
+        bool grounded = false;
+        bool plated = false;
+        // A free pin: no source, the name is cleared.
+        QCOMPARE(resistor->pin(0)->sourceName(&name, &grounded, &plated), 1);
+        QVERIFY(name.isEmpty());
+
+        // The source's item name while it has no tag, else the tag's.
+        source->setOwnName("S0");
+        QVERIFY(resistor->pin(0)->solder(source->pin(0)));
+        resistor->pin(0)->sourceName(&name);
+        QCOMPARE(name, QString("S0"));
+        Obj *s1 = project.createDevice(SourceKind);
+        s1->setName("S1");
+        QVERIFY(s1->appendItem(source));
+        resistor->pin(0)->sourceName(&name);
+        QCOMPARE(name, QString("S1"));
+
+        QVERIFY(resistor->pin(1)->solder(ground->pin(0)));
+        resistor->pin(1)->sourceName(&name, &grounded, &plated);
+        QVERIFY(name.isEmpty());
+        QVERIFY(grounded);
+        QVERIFY(!plated);
+
+        // A copper plate ends the chain of a contact only.
+        QVERIFY(resistor->pin(0)->resolder(plate->pin(0)));
+        grounded = false;
+        resistor->pin(0)->sourceName(&name, &grounded, &plated);
+        QVERIFY(!plated);
+        QVERIFY(contact->pin(0)->solder(otherPlate->pin(0)));
+        contact->pin(0)->sourceName(&name, &grounded, &plated);
+        QVERIFY(plated);
+        QVERIFY(!grounded);
         QCOMPARE(rec.count(), 0);
     }
 

@@ -31,7 +31,7 @@ enum {
     PanelItemType = QGraphicsItem::UserType + 453,    // by name, binds measuring panels
     ResistorItemType = QGraphicsItem::UserType + 454, // owned, resistors: pins named by position
     WindingItemType = QGraphicsItem::UserType + 390,  // carries a winding object, owns its relay
-    ContactItemType = QGraphicsItem::UserType + 410,  // by name, binds winding objects
+    ContactItemType = QGraphicsItem::UserType + 401,  // by name, binds winding objects
     SourceItemType = QGraphicsItem::UserType + 202,   // shared, binds sources
     JointItemType = QGraphicsItem::UserType + 150     // a connection item between pins
 };
