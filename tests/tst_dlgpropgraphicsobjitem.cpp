@@ -18,7 +18,7 @@ using namespace boundtest;
 
 namespace {
 
-// A kind's dialog built from the base's pieces: the name row with its
+// A kind's dialog built from the base's builders: the name row with its
 // choose button, the find field, the table (name and item count), the
 // object-name field and the three object buttons.
 class TestDialog : public DlgPropGraphicsObjItem
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(treeItemObj(row), c1);
         QCOMPARE(treeItemObj(nullptr), nullptr);
 
-        // The widgets the pieces made.
+        // The widgets the builders made.
         QVERIFY(dialog.edName());
         QCOMPARE(dialog.edName()->sizeHint().width(), 50);
         QPushButton *choose = dialog.button("V");
