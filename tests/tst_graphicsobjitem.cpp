@@ -582,7 +582,30 @@ private slots:
         // A pin the tag does not reach is offered the free pin.
         auto *device = addItem(scene, BlockItemType);
         QCOMPARE(first->freePinAt(at, device->pin(0)), first->pin(0));
+
+        // A net update reaching one tag item goes through the others to
+        // the devices on them: a device pin keeps only links into the net.
+        auto *far = addItem(scene, BlockItemType);
+        QVERIFY(device->pin(0)->solder(second->pin(0)));
+        QVERIFY(device->wiringPin(0)->linkTo(far->wiringPin(0)));
+        QList<Pin *> net = {far->pin(0)};
+        first->updateNetLinks(first->pin(0), net);
+        QCOMPARE(device->wiringPin(0)->linkCount(), 1);
+        net.clear();
+        first->updateNetLinks(first->pin(0), net);
+        QCOMPARE(device->wiringPin(0)->linkCount(), 0);
+        QCOMPARE(far->wiringPin(0)->linkCount(), 0);
         QCOMPARE(rec.count(), 0);
+
+        // Unbound tag items pass nothing on.
+        QVERIFY(device->wiringPin(0)->linkTo(far->wiringPin(0)));
+        s1->removeItem(first);
+        first->updateNetLinks(first->pin(0), net);
+        QCOMPARE(device->wiringPin(0)->linkCount(), 1);
+        // A device item prunes only its own pins.
+        device->updateNetLinks(far->pin(0), net);
+        QCOMPARE(rec.count(), 1);
+        QCOMPARE(far->wiringPin(0)->linkCount(), 1);
     }
 };
 
