@@ -4,3 +4,8 @@ Ammeter::Ammeter(Project *project)
     : Device(project, AmmeterKind)
 {
 }
+
+bool Ammeter::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

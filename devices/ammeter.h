@@ -9,6 +9,9 @@ class Ammeter : public Device
 {
 public:
     explicit Ammeter(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ AutoSwitch::AutoSwitch(Project *project)
     : Device(project, AutoSwitchKind)
 {
 }
+
+bool AutoSwitch::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class AutoSwitch : public Device
 {
 public:
     explicit AutoSwitch(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ Bell::Bell(Project *project)
     : Device(project, BellKind)
 {
 }
+
+bool Bell::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

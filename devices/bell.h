@@ -9,6 +9,9 @@ class Bell : public Device
 {
 public:
     explicit Bell(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ Capacitor::Capacitor(Project *project)
     : Device(project, CapacitorKind)
 {
 }
+
+bool Capacitor::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Capacitor : public Device
 {
 public:
     explicit Capacitor(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ Diode::Diode(Project *project)
     : Device(project, DiodeKind)
 {
 }
+
+bool Diode::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Diode : public Device
 {
 public:
     explicit Diode(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

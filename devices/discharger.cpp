@@ -4,3 +4,8 @@ Discharger::Discharger(Project *project)
     : Device(project, DischargerKind)
 {
 }
+
+bool Discharger::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Discharger : public Device
 {
 public:
     explicit Discharger(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

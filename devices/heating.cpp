@@ -4,3 +4,8 @@ Heating::Heating(Project *project)
     : Device(project, HeatingKind)
 {
 }
+
+bool Heating::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

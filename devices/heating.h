@@ -9,6 +9,9 @@ class Heating : public Device
 {
 public:
     explicit Heating(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

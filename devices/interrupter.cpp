@@ -4,3 +4,8 @@ Interrupter::Interrupter(Project *project)
     : Device(project, InterrupterKind)
 {
 }
+
+bool Interrupter::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Interrupter : public Device
 {
 public:
     explicit Interrupter(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

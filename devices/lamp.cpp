@@ -4,3 +4,8 @@ Lamp::Lamp(Project *project)
     : Device(project, LampKind)
 {
 }
+
+bool Lamp::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

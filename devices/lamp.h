@@ -9,6 +9,9 @@ class Lamp : public Device
 {
 public:
     explicit Lamp(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ Luminodiode::Luminodiode(Project *project)
     : Device(project, LuminodiodeKind)
 {
 }
+
+bool Luminodiode::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

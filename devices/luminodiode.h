@@ -9,6 +9,9 @@ class Luminodiode : public Device
 {
 public:
     explicit Luminodiode(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

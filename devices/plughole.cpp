@@ -4,3 +4,8 @@ Plughole::Plughole(Project *project)
     : Device(project, PlugholeKind)
 {
 }
+
+bool Plughole::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Plughole : public Device
 {
 public:
     explicit Plughole(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ Resistor::Resistor(Project *project)
     : Device(project, ResistorKind)
 {
 }
+
+bool Resistor::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Resistor : public Device
 {
 public:
     explicit Resistor(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -4,3 +4,8 @@ Signallamp::Signallamp(Project *project)
     : Device(project, SignallampKind)
 {
 }
+
+bool Signallamp::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Signallamp : public Device
 {
 public:
     explicit Signallamp(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

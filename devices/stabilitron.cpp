@@ -4,3 +4,8 @@ Stabilitron::Stabilitron(Project *project)
     : Device(project, StabilitronKind)
 {
 }
+
+bool Stabilitron::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Stabilitron : public Device
 {
 public:
     explicit Stabilitron(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

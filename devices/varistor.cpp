@@ -4,3 +4,8 @@ Varistor::Varistor(Project *project)
     : Device(project, VaristorKind)
 {
 }
+
+bool Varistor::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item);
+}

@@ -9,6 +9,9 @@ class Varistor : public Device
 {
 public:
     explicit Varistor(Project *project);
+
+    // Shown by one scene item only.
+    bool canAppend(ObjItem *item) override;
 };
 
 #endif

@@ -1,10 +1,62 @@
 #include "model/device.h"
 
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/graphicswiringitemdevice.h"
+#include "equipment/place.h"
+#include "graphics/font.h"
+#include "graphics/graphicsscene.h"
+#include "model/address.h"
+#include "model/check.h"
 #include "model/datastream.h"
+#include "model/graphicstag.h"
+#include "model/pin.h"
+#include "model/project.h"
+
+#include <QPainter>
+
+namespace {
+
+const int firstDeviceItemType = QGraphicsItem::UserType + 300;
+const int endDeviceItemType = QGraphicsItem::UserType + 499;
+const int sourceItemType = QGraphicsItem::UserType + 202;
+
+// The position code of the devices without a position of their own.
+const int positionCodeBase = 23;
+const int suffixN = 5;
+
+// Frame kinds whose places take the small font.
+const int consoleFrameKind = 2;
+const int visualFrameKind = 3;
+
+int ownerType(const Pin *pin)
+{
+    PinOwner *owner = pin ? pin->owner() : nullptr;
+    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    return item ? item->type() : 0;
+}
+
+// Whether the pin's chain to its source passes a slanting net.
+bool chainPassesSlanting(Pin *pin)
+{
+    QList<Pin *> chain;
+    return pin->collectChain(chain) != nullptr;
+}
+
+} // namespace
 
 Device::Device(Project *project, int kind)
     : Obj(project, kind)
 {
+}
+
+Device::~Device()
+{
+    dropPlaceItem();
+    const QList<GraphicsWiringItemDevice *> wiring = m_wiringItems;
+    m_wiringItems.clear();
+    for (GraphicsWiringItemDevice *item : wiring)
+        item->forgetDevice();
+    m_wiringItem = nullptr;
 }
 
 bool Device::setName(const QString &name)
@@ -42,6 +94,24 @@ QString Device::baseName() const
     return name().section(QLatin1Char('_'), 0, 0);
 }
 
+GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
+{
+    if (!CHECK(m_placeItem == nullptr))
+        return nullptr;
+    m_placeItem = new GraphicsPlaceItemDevice(scene, parent, this);
+    return m_placeItem;
+}
+
+GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+{
+    auto *item = new GraphicsWiringItemDevice(scene, parent, this, address());
+    if (!CHECK_PTR(item))
+        return nullptr;
+    m_wiringItems.append(item);
+    m_wiringItem = item;
+    return item;
+}
+
 QString Device::modelName() const
 {
     return QString();
@@ -57,6 +127,81 @@ bool Device::addressSuffix() const
     return false;
 }
 
+QString Device::sceneName() const
+{
+    if (items().isEmpty())
+        return QString();
+    ObjItem *first = items().first();
+    PinOwner *owner = first ? first->pinOwner() : nullptr;
+    auto *item = owner ? dynamic_cast<GraphicsItem *>(owner->graphicsItem()) : nullptr;
+    GraphicsScene *scene = item ? item->graphicsScene() : nullptr;
+    return scene ? scene->displayName() : QString();
+}
+
+Address *Device::address() const
+{
+    Place *place = m_placeItem ? m_placeItem->place() : nullptr;
+    return place ? &place->address() : nullptr;
+}
+
+void Device::addressChanged()
+{
+    const bool placed = address() != nullptr;
+    const DeviceKindEntry *row = project() ? project()->kindEntry(kind()) : nullptr;
+    const bool renames = row && row->renamesPinsOnAddressChange;
+    for (ObjItem *item : items()) {
+        if (!itemTypeIn(item, firstDeviceItemType, endDeviceItemType))
+            continue;
+        if (!placed) {
+            PinOwner *owner = item->pinOwner();
+            for (int i = 0; i < owner->pinCount(); ++i) {
+                if (auto *pin = dynamic_cast<WiringPin *>(owner->pin(i)))
+                    pin->dropLinksFrom(0);
+            }
+        }
+        if (renames)
+            item->updatePinNames();
+    }
+    if (project())
+        project()->updateObj(this);
+}
+
+int Device::positionCode() const
+{
+    const DeviceKindEntry *row = project() ? project()->kindEntry(kind()) : nullptr;
+    if (!row || !row->hasPositionCode)
+        return -1;
+    const Address *at = address();
+    if (!CHECK_PTR(at))
+        return -1;
+    if (at->suffixKind() == suffixN)
+        return positionCodeBase;
+    return positionCodeBase + at->field(5);
+}
+
+void Device::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *place,
+                          bool)
+{
+    const Address *at = address();
+    const int frameKind = at ? at->field(0) : -1;
+    const int fontIndex = frameKind == consoleFrameKind || frameKind == visualFrameKind ? 1 : 4;
+    drawInPlace(painter, rect, place, name(), modelName(), true, fontIndex);
+}
+
+void Device::paintPicture(QPainter *)
+{
+}
+
+void Device::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    if (!painter || !hasFontSet())
+        return;
+    painter->setFont(font(5));
+    const double half = rect.height() / 2;
+    painter->drawText(QRectF(rect.left(), rect.top(), rect.width(), half), Qt::AlignCenter, name());
+    painter->drawText(QRectF(rect.left(), rect.top() + half, rect.width(), half), Qt::AlignCenter, modelName());
+}
+
 const char *Device::pinIndex(const char *) const
 {
     return nullptr;
@@ -69,5 +214,154 @@ int Device::pinCount() const
 
 void Device::setModelIndex(int index)
 {
+    if (index == m_modelIndex)
+        return;
     m_modelIndex = index;
+    if (!m_placeItem)
+        return;
+    dropPlaceItem();
+    m_showAddress = false;
+    // The device has no address any more: its pins and its row follow.
+    addressChanged();
+}
+
+QString Device::placeTypeName() const
+{
+    const int type = placeType();
+    return type == -1 ? QString() : Place::modelName(type);
+}
+
+void Device::drawInPlace(QPainter *painter, const QRectF &rect, Place *place, const QString &name,
+                         const QString &model, bool nameFirst, int fontIndex)
+{
+    if (!painter)
+        return;
+    const bool withText = hasFontSet();
+    if (withText)
+        painter->setFont(font(fontIndex));
+    painter->drawRect(rect);
+    if (!withText)
+        return;
+    int rows = 1;
+    if (place)
+        rows = place->rowCount();
+    else if (rect.height() >= 100)
+        rows = qRound(rect.height() / 50);
+    if (rows <= 1) {
+        painter->drawText(rect, Qt::AlignCenter, nameFirst ? name : model);
+        return;
+    }
+    const double rowHeight = rect.height() / rows;
+    painter->drawText(QRectF(0, 0, rect.width(), rowHeight), Qt::AlignCenter, name);
+    painter->drawText(QRectF(0, rowHeight, rect.width(), rowHeight), Qt::AlignCenter, model);
+}
+
+void Device::collectWires(QList<Pin *> &toWire, QList<QList<Pin *>> *groups)
+{
+    QList<Pin *> work;
+    allPins(work);
+    while (!work.isEmpty()) {
+        Pin *pin = work.takeFirst();
+        if (!CHECK_PTR(pin) || !toWire.contains(pin))
+            continue;
+
+        QList<Pin *> chain;
+        const bool pinPassesSlanting = pin->collectChain(chain) != nullptr;
+        GraphicsTag *source = nullptr;
+        for (Pin *p : std::as_const(chain)) {
+            if (ownerType(p) == sourceItemType) {
+                source = dynamic_cast<GraphicsTag *>(p->owner());
+                break;
+            }
+        }
+        if (!CHECK_PTR(source))
+            continue;
+
+        // A source numbered for one frame feeds only the devices of that
+        // frame.
+        const int tiedFrame = source->tiedFrameNumber();
+        const Address *at = address();
+        if (tiedFrame != 0 && at && at->number(0) != tiedFrame)
+            continue;
+
+        Pin *sourcePin = source->pin(0);
+        if (!CHECK_PTR(sourcePin))
+            continue;
+        QList<Pin *> net;
+        sourcePin->collectNetAcross(net, nullptr);
+        QList<Pin *> group;
+        for (Pin *p : std::as_const(net)) {
+            if (p->owner() == pin->owner() && !group.contains(p))
+                group.append(p);
+        }
+        if (!CHECK(group.contains(pin)))
+            continue;
+
+        Pin *lead = pin;
+        if (groups && group.size() > 1) {
+            lead = pinPassesSlanting ? nullptr : pin;
+            Pin *noted = nullptr;
+            for (Pin *p : std::as_const(group)) {
+                toWire.removeAll(p);
+                work.removeAll(p);
+                if (chainPassesSlanting(p)) {
+                    if (CHECK(noted == nullptr))
+                        noted = p;
+                } else if (!lead) {
+                    lead = p;
+                }
+            }
+            if (!CHECK_PTR(lead))
+                continue;
+            if (noted)
+                group.swapItemsAt(group.indexOf(noted), group.size() - 1);
+            group.move(group.indexOf(lead), 0);
+            groups->append(group);
+        }
+        toWire.removeAll(lead);
+    }
+}
+
+void Device::forgetPlaceItem(GraphicsPlaceItemDevice *item)
+{
+    if (!item || item != m_placeItem)
+        return;
+    m_placeItem = nullptr;
+    addressChanged();
+    m_showAddress = false;
+}
+
+void Device::forgetWiringItem(GraphicsWiringItemDevice *item)
+{
+    m_wiringItems.removeAll(item);
+    if (m_wiringItem == item)
+        m_wiringItem = m_wiringItems.isEmpty() ? nullptr : m_wiringItems.last();
+}
+
+bool Device::acceptsFirstItemOnly(ObjItem *item) const
+{
+    if (!CHECK_PTR(item))
+        return false;
+    return items().isEmpty();
+}
+
+void Device::dropPlaceItem()
+{
+    GraphicsPlaceItemDevice *item = m_placeItem;
+    if (!item)
+        return;
+    m_placeItem = nullptr;
+    item->forgetDevice();
+    // The place is free at once; the item goes once control returns to the
+    // event loop.
+    if (Place *place = item->place()) {
+        if (place->item() == item)
+            place->setItem(nullptr);
+        item->setPlace(nullptr);
+    }
+    GraphicsScene *scene = item->graphicsScene();
+    if (scene && scene->removeGraphicsItem(item))
+        return;
+    if (!item->scene() && !item->parentItem())
+        delete item;
 }

@@ -7,13 +7,25 @@
 
 #include "model/obj.h"
 
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+class Address;
 class GraphicsPlaceItemDevice;
+class GraphicsScene;
 class GraphicsWiringItemDevice;
+class Place;
+class QGraphicsItem;
+class QPainter;
+class QStyleOptionGraphicsItem;
 
 class Device : public Obj
 {
 public:
     Device(Project *project, int kind);
+    // Takes the device out of its place and out of its wiring items.
+    ~Device() override;
 
     // A new name hides the address until the device is placed anew.
     bool setName(const QString &name) override;
@@ -27,29 +39,79 @@ public:
 
     // The name up to its first "_"; the whole name when it has none.
     virtual QString baseName() const;
+    // The device's item for a place of a frame layout; null when it has one
+    // already.
+    virtual GraphicsPlaceItemDevice *createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr);
+    // The device's item on a wiring document, with its current address; it
+    // replaces the device's earlier wiring item.
+    virtual GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr);
     // The catalogue row's type name; empty in the base.
     virtual QString modelName() const;
     // The row of the equipment-model table that describes the space the
     // device takes in a frame; -1 in the base.
     virtual int placeType() const;
     virtual bool addressSuffix() const;
+    // The display name of the document of the first bound item.
+    virtual QString sceneName() const;
+    // The address of the place that holds the device; null when unplaced.
+    virtual Address *address() const;
+    // After the device's place or the place's address changed: unplaced
+    // devices lose their wire links, some kinds rename their pins, and the
+    // change is reported.
+    virtual void addressChanged();
+    // 23 plus the address position for the kinds with positions; -1 for
+    // the others and for unplaced devices.
+    virtual int positionCode() const;
+    // The device inside its place on a frame layout.
+    virtual void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                              Place *place, bool hideHelp);
+    // The device's symbol on its wiring item; nothing in the base.
+    virtual void paintPicture(QPainter *painter);
+    // Name over type name, for the caption cells of the wiring documents.
+    virtual void paintCaption(QPainter *painter, const QRectF &rect);
     // The catalogue's own string of a pin name, null when there is none.
     virtual const char *pinIndex(const char *name) const;
     virtual int pinCount() const;
 
     // The catalogue row; -1 while none is chosen.
     int modelIndex() const { return m_modelIndex; }
+    // Another type no longer fits the device's place: the device leaves it.
     void setModelIndex(int index);
+    // The name of the place type's row, empty for none.
+    QString placeTypeName() const;
     bool showAddress() const { return m_showAddress; }
     void setShowAddress(bool show) { m_showAddress = show; }
     GraphicsPlaceItemDevice *placeItem() const { return m_placeItem; }
     GraphicsWiringItemDevice *wiringItem() const { return m_wiringItem; }
 
+    // Rows of name and type name inside a place (or a rectangle without
+    // one), in the font of the index.
+    void drawInPlace(QPainter *painter, const QRectF &rect, Place *place, const QString &name,
+                     const QString &model, bool nameFirst, int fontIndex);
+
+    // Takes the pins of this device that the wiring documents can join out
+    // of toWire; with groups, the pins of one device item that meet on one
+    // source's net are appended as a group, lead pin first.
+    void collectWires(QList<Pin *> &toWire, QList<QList<Pin *>> *groups);
+
+    // For the items: a destroyed place item or wiring item is forgotten.
+    void forgetPlaceItem(GraphicsPlaceItemDevice *item);
+    void forgetWiringItem(GraphicsWiringItemDevice *item);
+
 protected:
+    // A device shown by one scene item at most.
+    bool acceptsFirstItemOnly(ObjItem *item) const;
+    // Takes the place item off its document; the device forgets it.
+    void dropPlaceItem();
+
     GraphicsPlaceItemDevice *m_placeItem = nullptr;
     GraphicsWiringItemDevice *m_wiringItem = nullptr;
     int m_modelIndex = -1;
     bool m_showAddress = false;
+
+private:
+    // Every wiring item still showing the device, the current one last.
+    QList<GraphicsWiringItemDevice *> m_wiringItems;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/graphicsdevice.h"
 #include "model/pin.h"
 #include "model/project.h"
 
@@ -76,6 +77,15 @@ bool Obj::appendItem(ObjItem *item)
     return true;
 }
 
+bool Obj::restoreItem(ObjItem *item)
+{
+    if (!CHECK(item && !item->boundObj() && !m_items.contains(item)))
+        return false;
+    m_items.append(item);
+    item->setBoundObj(this);
+    return true;
+}
+
 bool Obj::removeItem(ObjItem *item)
 {
     if (!CHECK(m_items.removeAll(item) > 0))
@@ -120,6 +130,10 @@ void Obj::pinsByName(QHash<QString, Pin *> &pins) const
     for (ObjItem *item : m_items) {
         if (!CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
             continue;
+        if (auto *device = dynamic_cast<GraphicsDevice *>(item)) {
+            device->pinsByName(pins);
+            continue;
+        }
         PinOwner *owner = item->pinOwner();
         for (int i = 0; i < owner->pinCount(); ++i) {
             auto *pin = dynamic_cast<WiringPin *>(owner->pin(i));
@@ -134,6 +148,10 @@ void Obj::allPins(QList<Pin *> &pins) const
     for (ObjItem *item : m_items) {
         if (!CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
             continue;
+        if (auto *device = dynamic_cast<GraphicsDevice *>(item)) {
+            device->allPins(pins);
+            continue;
+        }
         PinOwner *owner = item->pinOwner();
         for (int i = 0; i < owner->pinCount(); ++i)
             pins.append(owner->pin(i));

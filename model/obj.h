@@ -95,6 +95,10 @@ public:
     virtual bool canAppend(ObjItem *item);
     virtual bool appendItem(ObjItem *item);
     virtual bool removeItem(ObjItem *item);
+    // Binds an item read from a file or the clipboard to this object: the
+    // binding was accepted when it was saved, so the object is not asked
+    // again and no document is marked modified.
+    bool restoreItem(ObjItem *item);
 
     // Record: name, identity, then the kind's own fields.
     virtual void write(DataStream &stream);
@@ -103,13 +107,18 @@ public:
     virtual void writeData(DataStream &stream);
     virtual void readData(DataStream &stream);
 
-    // The pins of the bound device items, by name and all of them.
+    // The pins of the bound device items, by name and all of them; a
+    // device item that carries an object of its own adds the pins of the
+    // items bound to that object.
     void pinsByName(QHash<QString, Pin *> &pins) const;
     void allPins(QList<Pin *> &pins) const;
 
 protected:
     // True for a bound item whose type id lies in [first, last).
     static bool itemTypeIn(ObjItem *item, int first, int last);
+    // Only for an object that is not in the project's index (an object
+    // carried by a scene item while it is pasted): the index is untouched.
+    void setStoredName(const QString &name) { m_name = name; }
 
 private:
     Project *m_project;

@@ -1,9 +1,13 @@
 #include "model/pin.h"
 
 #include "graphics/font.h"
+#include "graphics/graphicspins.h"
+#include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/graphicstag.h"
 #include "model/project.h"
+#include "schemes/scheme.h"
 
 #include <QGraphicsItem>
 
@@ -14,6 +18,10 @@ namespace {
 // Type ids of the items whose pins the walks treat specially.
 const int slantingNetType = QGraphicsItem::UserType + 112;
 const int clampType = QGraphicsItem::UserType + 402;
+const int copperPlateType = QGraphicsItem::UserType + 113;
+const int sourceType = QGraphicsItem::UserType + 202;
+const int contactType = QGraphicsItem::UserType + 401;
+const int groundType = QGraphicsItem::UserType + 501;
 
 int ownerType(PinOwner *owner)
 {
@@ -103,6 +111,66 @@ Address *Pin::ownerAddress() const
     if (!CHECK_PTR(m_owner))
         return nullptr;
     return m_owner->address();
+}
+
+QString Pin::labelText(const Address *from, Pin *asking) const
+{
+    // Drawn by the wiring documents: no check boxes here.
+    if (!m_owner)
+        return QString();
+    auto *self = const_cast<Pin *>(this);
+    const QString own = m_owner->pinName(self, asking);
+    if (!own.isEmpty())
+        return own;
+    const Address *at = m_owner->address();
+    QString prefix;
+    if (at)
+        prefix = from ? at->textRelativeTo(*from) : at->toString(1);
+    // A pin without a name, or of a kind the scheme registry does not know,
+    // is labelled by what there is rather than by a check box.
+    auto *named = dynamic_cast<const WiringPin *>(this);
+    if (!named || !named->name())
+        return prefix;
+    QGraphicsItem *item = m_owner->graphicsItem();
+    const SchemeItemType *kind = item ? Scheme::itemTypeRecord(item->type()) : nullptr;
+    if (!kind || !kind->name)
+        return joinName(prefix, named->name());
+    return pinLabel(prefix, self);
+}
+
+int Pin::sourceName(QString *name, bool *ground, bool *copperPlate)
+{
+    QList<Pin *> chain;
+    collectChain(chain);
+    if (name)
+        name->clear();
+    if (!name && !ground && !copperPlate)
+        return 1;
+    const bool fromContact = ownerType(m_owner) == contactType;
+    for (Pin *p : std::as_const(chain)) {
+        if (!CHECK_PTR(p) || !CHECK_PTR(p->m_owner))
+            continue;
+        const int type = ownerType(p->m_owner);
+        if (type == sourceType) {
+            auto *source = dynamic_cast<GraphicsTag *>(p->m_owner);
+            if (name && source)
+                *name = source->netName();
+            break;
+        }
+        if (type == groundType) {
+            if (ground)
+                *ground = true;
+            break;
+        }
+        if (type == copperPlateType && fromContact) {
+            if (copperPlate)
+                *copperPlate = true;
+            break;
+        }
+    }
+    // The wire sections are the nets' to tell; a chain without nets has
+    // the first section.
+    return 1;
 }
 
 void Pin::collectNetPinsAcross(QList<Pin *> &pins)

@@ -75,6 +75,14 @@ public:
     // Stores the flag and repaints the pin in its owner.
     void setContactFlag(quint8 value);
     Address *ownerAddress() const;
+    // The text that names the pin as seen from a device at another
+    // address: the owner's own name for the pin when it has one, else the
+    // pin's label after the part of the owner's address that differs.
+    QString labelText(const Address *from, Pin *asking = nullptr) const;
+    // Follows the pin's chain to its source: its name (empty when none is
+    // met), whether a ground item ends the chain first, and, from a contact,
+    // whether a copper plate does. The result is the chain's wire section.
+    int sourceName(QString *name, bool *ground = nullptr, bool *copperPlate = nullptr);
 
     // Walks along the net, crossing the solder joint of this pin.
     void collectNetPinsAcross(QList<Pin *> &pins);

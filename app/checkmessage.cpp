@@ -1,0 +1,18 @@
+#include "app/checkmessage.h"
+
+#include <QBrush>
+#include <QTreeWidget>
+
+CheckMessage::CheckMessage(QTreeWidget *list, int kind)
+    : QTreeWidgetItem(list, 0)
+{
+    if (kind != Error)
+        return;
+    const QBrush red(Qt::red, Qt::SolidPattern);
+    for (int column = SceneColumn; column <= MessageColumn; ++column)
+        setForeground(column, red);
+}
+
+void CheckMessage::activate()
+{
+}

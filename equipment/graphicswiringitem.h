@@ -1,0 +1,24 @@
+#ifndef RLAY_GRAPHICSWIRINGITEM_H
+#define RLAY_GRAPHICSWIRINGITEM_H
+
+// Base of the items of the wiring documents. They are made from the frame
+// layout each time, never saved, and neither moved nor selected by the
+// user.
+
+#include "graphics/graphicsitem.h"
+
+class GraphicsWiringItem : public GraphicsItem
+{
+public:
+    enum { Type = UserType + 100 };
+
+    GraphicsWiringItem(GraphicsScene *scene, QGraphicsItem *parent);
+
+    int type() const override { return Type; }
+
+protected:
+    // Positions are taken as given: no grid.
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+};
+
+#endif

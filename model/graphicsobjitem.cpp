@@ -1,0 +1,295 @@
+#include "model/graphicsobjitem.h"
+
+#include "app/checkmessagegraphicsitem.h"
+#include "graphics/graphicsscene.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/project.h"
+
+namespace {
+
+// Items that carry an object of their own (relay windings).
+const int firstCarryingType = QGraphicsItem::UserType + 301;
+const int endCarryingType = QGraphicsItem::UserType + 400;
+
+const QChar uniqueMark = QLatin1Char('?');
+
+} // namespace
+
+GraphicsObjItem::GraphicsObjItem(GraphicsScene *scene, int bindMode, QGraphicsItem *parent, int itemFlags)
+    : GraphicsPins(scene, parent, itemFlags)
+    , m_bindMode(bindMode)
+{
+}
+
+GraphicsObjItem::~GraphicsObjItem()
+{
+    detachObj(true);
+}
+
+void GraphicsObjItem::setBoundObj(Obj *obj)
+{
+    m_obj = obj;
+    if (obj && !obj->name().isEmpty())
+        m_name = obj->name();
+}
+
+void GraphicsObjItem::setOwnName(const QString &name)
+{
+    m_name = name;
+    update();
+}
+
+void GraphicsObjItem::setDocumentModified()
+{
+    if (GraphicsScene *scene = graphicsScene())
+        scene->setModified(true);
+}
+
+void GraphicsObjItem::updatePinNames()
+{
+    GraphicsPins::updatePinNames();
+}
+
+Project *GraphicsObjItem::sceneProject() const
+{
+    GraphicsScene *scene = graphicsScene();
+    return scene ? scene->project() : nullptr;
+}
+
+bool GraphicsObjItem::ownsPin(const Pin *pin) const
+{
+    if (!pin)
+        return false;
+    auto *self = const_cast<GraphicsObjItem *>(this);
+    for (int i = 0; i < pinCount(); ++i) {
+        if (self->pin(i) == pin)
+            return true;
+    }
+    return false;
+}
+
+Obj *GraphicsObjItem::carriedObj()
+{
+    return nullptr;
+}
+
+QString GraphicsObjItem::name() const
+{
+    return m_obj ? m_obj->name() : m_name;
+}
+
+bool GraphicsObjItem::bindByName()
+{
+    if (m_obj || m_name.isEmpty())
+        return false;
+    Project *project = sceneProject();
+    Obj *found = project ? project->findObj(objType(), m_name) : nullptr;
+    if (!found)
+        return false;
+    return found->appendItem(this);
+}
+
+Obj *GraphicsObjItem::makeUniqueName()
+{
+    Project *project = sceneProject();
+    if (!CHECK_PTR(project))
+        return nullptr;
+    Obj *found = project->findObj(objType(), m_name);
+    while (found && !found->canAppend(this)) {
+        m_name += uniqueMark;
+        found = project->findObj(objType(), m_name);
+    }
+    return found;
+}
+
+void GraphicsObjItem::updateFromObj()
+{
+}
+
+void GraphicsObjItem::bindAndRefresh()
+{
+    bindByName();
+    updatePinNames();
+    updateFromObj();
+}
+
+void GraphicsObjItem::setName(const QString &name)
+{
+    const bool changed = name != m_name;
+    m_name = name;
+
+    if (!m_obj) {
+        // An item that owns its object gets one from its dialog, never by
+        // its name alone.
+        if (!CHECK(m_bindMode != BindOwned))
+            return;
+        bindAndRefresh();
+        return;
+    }
+    if (m_bindMode == BindByName) {
+        detachObj(true);
+        bindAndRefresh();
+        return;
+    }
+    Project *project = sceneProject();
+    if (!CHECK_PTR(project))
+        return;
+    Obj *named = project->findObj(objType(), name);
+    if (m_bindMode == BindShared && (m_obj->items().size() > 1 || (named && named != m_obj))) {
+        // A shared object keeps its name for the other items; the item
+        // joins the object of the new name when there is one.
+        detachObj(true);
+        bindAndRefresh();
+        return;
+    }
+    if (m_obj->name() != name) {
+        // The name belongs to another object: the item keeps its object's
+        // name, as a bound item always does.
+        if (m_bindMode == BindOwned && !CHECK(named == nullptr)) {
+            m_name = m_obj->name();
+            return;
+        }
+        m_obj->setName(name);
+    }
+    if (!changed)
+        return;
+    updatePinNames();
+    updateFromObj();
+}
+
+void GraphicsObjItem::detachObj(bool deleteAlone)
+{
+    Obj *obj = m_obj;
+    if (!obj)
+        return;
+    if (obj->removeItem(this) && deleteAlone && m_bindMode != BindByName && obj->items().isEmpty())
+        delete obj;
+    m_obj = nullptr;
+    setDocumentModified();
+}
+
+void GraphicsObjItem::rebindByName()
+{
+    if (!CHECK(m_obj == nullptr))
+        return;
+    if (!bindByName())
+        return;
+    updatePinNames();
+    updateFromObj();
+    updateInViews();
+}
+
+void GraphicsObjItem::saveData(DataStream &stream)
+{
+    GraphicsPins::saveData(stream);
+    Project *project = sceneProject();
+    const qint32 id = m_obj && CHECK_PTR(project) ? project->identity(m_obj) : 0;
+    stream << id;
+    if (id == 0)
+        stream << m_name;
+}
+
+void GraphicsObjItem::loadData(DataStream &stream)
+{
+    GraphicsPins::loadData(stream);
+    qint32 id = 0;
+    stream >> id;
+    m_pendingId = stream.status() == QDataStream::Ok ? id : 0;
+    if (id == 0)
+        stream >> m_name;
+}
+
+void GraphicsObjItem::saveClipboardData(DataStream &stream)
+{
+    saveData(stream);
+    const bool bound = m_obj != nullptr;
+    stream << bound;
+    if (!bound)
+        return;
+    stream << m_name;
+    if (m_bindMode != BindByName)
+        m_obj->writeData(stream);
+}
+
+void GraphicsObjItem::loadClipboardData(DataStream &stream)
+{
+    loadData(stream);
+    bool bound = false;
+    stream >> bound;
+    if (stream.status() != QDataStream::Ok || !bound)
+        return;
+    stream >> m_name;
+    if (stream.status() != QDataStream::Ok || m_bindMode == BindByName)
+        return;
+
+    Project *project = sceneProject();
+    Obj *copy = CHECK_PTR(project) ? project->createDevice(objType()) : nullptr;
+    if (!CHECK_PTR(copy)) {
+        // The object's fields cannot be read past: the rest of the record
+        // is lost.
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    copy->readData(stream);
+    if (stream.status() != QDataStream::Ok) {
+        delete copy;
+        return;
+    }
+    Obj *chosen = makeUniqueName();
+    if (chosen) {
+        delete copy;
+    } else if (copy->setName(m_name)) {
+        chosen = copy;
+    } else {
+        delete copy;
+    }
+    if (chosen && m_pendingId != 0)
+        project->registerOldId(m_pendingId, chosen);
+}
+
+bool GraphicsObjItem::resolveLinks()
+{
+    if (m_pendingId != 0) {
+        Project *project = sceneProject();
+        Obj *found = project ? project->objByOldId(m_pendingId) : nullptr;
+        m_pendingId = 0;
+        if (!found)
+            return false;
+        if (m_obj)
+            detachObj(false);
+        if (!found->restoreItem(this))
+            return false;
+        m_name = found->name();
+    }
+    const int kind = type();
+    if (kind >= firstCarryingType && kind < endCarryingType) {
+        Obj *own = carriedObj();
+        Project *project = sceneProject();
+        if (CHECK_PTR(own) && CHECK_PTR(project) && project->findObj(own->kind(), own->name()) != own)
+            CHECK(project->appendObj(own));
+    }
+    return true;
+}
+
+void GraphicsObjItem::check(QTreeWidget *results, int code)
+{
+    if (code != 0 || m_obj || !results)
+        return;
+    auto *row = new CheckMessageGraphicsItem(results, CheckMessage::Error, this);
+    row->setText(CheckMessage::MessageColumn, tr("Parent is absent"));
+}
+
+void GraphicsObjItem::rotateBy(int quarterTurns, bool clockwise)
+{
+    GraphicsPins::rotateBy(quarterTurns, clockwise);
+    updateFromObj();
+    updateInViews();
+}
+
+void GraphicsObjItem::collectNetPins(Pin *entry, QList<Pin *> &pins)
+{
+    if (!CHECK(ownsPin(entry)))
+        return;
+    pins.append(entry);
+}
