@@ -413,7 +413,8 @@ private slots:
                      p.writeDevices(s);
                  }));
         QCOMPARE(f.sideContent(".schm"), bytesOf([](DataStream &s) { s << qint32(0); }));
-        QCOMPARE(f.sideContent(".eqm"), bytesOf([](DataStream &s) { s << qint32(0); }));
+        // The equipment file: no rows, then the empty table of distances.
+        QCOMPARE(f.sideContent(".eqm"), bytesOf([](DataStream &s) { s << qint32(0) << quint32(0); }));
         QCOMPARE(f.sideContent(".spd"),
                  bytesOf([](DataStream &s) { s << qint32(7) << QString("devices") << qint32(0); }));
         QCOMPARE(f.sideContent(".spc"), bytesOf([&](DataStream &s) {
