@@ -40,10 +40,10 @@ void Printer::setPageOf(QPrinter &printer, const GraphicsScene &page)
         printer.setPageOrientation(page.isLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
         return;
     }
-    // A sheet several papers wide gets a page as wide as all of them. The
-    // page size is given upright and the layout turns it when it is wider
-    // than high.
-    QSizeF size = paper.size(QPageSize::Point);
+    // A sheet several papers wide gets a page as wide as all of them, in
+    // whole points of the paper (A3 is 842 by 1191). The page size is given
+    // upright and the layout turns it when it is wider than high.
+    QSizeF size = paper.sizePoints();
     if (page.isLandscape())
         size.transpose();
     size.setWidth(size.width() * page.sheetsAcross());
