@@ -6,6 +6,7 @@
 #include "model/datastream.h"
 #include "model/project.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -60,8 +61,15 @@ ItemMenagerBase::ItemMenagerBase(Project *project, QList<QAction *> *actions)
 ItemMenagerBase::~ItemMenagerBase()
 {
     // The shared actions must not stay enabled for a manager that is gone.
-    if (hasCommands() && isActive())
-        setActive(false);
+    // Its connections go with the object itself.
+    if (hasCommands() && isActive()) {
+        for (const ActionHandler &handler : handlers()) {
+            if (QAction *a = action(handler.actionId)) {
+                a->setEnabled(false);
+                a->setChecked(false);
+            }
+        }
+    }
     delete m_treeItem;
     m_treeItem = nullptr;
 }
