@@ -52,14 +52,16 @@ public:
     // The items in the order they were added.
     const QList<Item *> &itemList() const { return items; }
 
-    // Takes the item and places its node under the manager's, sorted.
-    void appendItem(Item *item)
+    // Takes the item and places its node under the manager's, sorted (a
+    // reader of many items sorts once after the last).
+    void appendItem(Item *item, bool sort = true)
     {
         items.append(item);
         ProjectItemBase *row = item ? itemprotocol::node(item) : nullptr;
         if (CHECK_PTR(row) && CHECK_PTR(treeItem())) {
             treeItem()->addChild(row);
-            treeItem()->sortChildren(0, Qt::AscendingOrder);
+            if (sort)
+                treeItem()->sortChildren(0, Qt::AscendingOrder);
         }
     }
 
@@ -113,9 +115,10 @@ public:
             Item *item = new Item(project());
             if (!CHECK_PTR(item))
                 continue;
-            appendItem(item);
+            appendItem(item, false);
             itemprotocol::readRecord(item, stream);
         }
+        sortChildren();
     }
 
     void saveFirst(DataStream &stream) override
@@ -240,9 +243,10 @@ public:
             Item *item = new Item(project());
             if (!CHECK_PTR(item))
                 continue;
-            appendItem(item);
+            appendItem(item, false);
             itemprotocol::loadClipboard(item, stream);
         }
+        sortChildren();
     }
 
     void saveClipboardGeometry(DataStream &stream) override
@@ -318,7 +322,7 @@ public:
             return false;
         }
         for (Item *item : std::as_const(pasted)) {
-            appendItem(item);
+            appendItem(item, false);
             // The branch now holds data its side file does not.
             if (ProjectItemBase *row = itemprotocol::node(item))
                 row->setParentChanged();
@@ -500,6 +504,12 @@ protected:
     QList<Item *> items;
 
 private:
+    void sortChildren()
+    {
+        if (treeItem())
+            treeItem()->sortChildren(0, Qt::AscendingOrder);
+    }
+
     QHash<const QTreeWidgetItem *, Item *> nodeIndex() const
     {
         QHash<const QTreeWidgetItem *, Item *> index;
