@@ -1,4 +1,5 @@
-// Saving and loading whole projects of two sizes, one ten times the other.
+// Saving and loading whole projects of two sizes, one ten times the other,
+// with their scheme files.
 // Prints the save and load times, the bytes written and the time to read
 // the same files' bytes without parsing them: load time over read time shows
 // how close loading comes to the disk, and the two sizes show whether save
@@ -8,6 +9,7 @@
 #include "model/check.h"
 #include "model/device.h"
 #include "model/project.h"
+#include "schemes/schememenager.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -41,6 +43,21 @@ void fill(Project &project, int devices)
         for (int c = 0; c < 4; ++c)
             cable->appendCore(new CableCore{QStringLiteral("K%1:%2").arg(i).arg(c), QStringLiteral("X%1").arg(c), c});
         cables->addCable((quint64(0x000100 + i % 40) << 32) | quint64(0x000200 + i % 30), cable);
+    }
+    // One scheme for every fifty devices, ten to a group, each in its own
+    // file.
+    SchemeGroup *group = nullptr;
+    for (int i = 0; i < devices / 50; ++i) {
+        if (i % 10 == 0) {
+            group = new SchemeGroup(&project);
+            group->setAtrNumber(i / 10 + 1);
+            project.schemes()->appendItem(group);
+        }
+        auto *scheme = new Scheme(&project);
+        scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
+        scheme->setName(QStringLiteral("scheme %1").arg(i));
+        scheme->setNumber(i % 10 + 1);
+        group->appendItem(scheme);
     }
 }
 

@@ -1,107 +1,89 @@
 #include "equipment/equipmentmenager.h"
 
+#include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
 
-// The branch holds no rows of frames yet: every pass runs over an empty list
-// and writes or reads exactly what an empty branch has in the side file.
+namespace {
+
+const int itemActions[4] = {54, 55, 59, 56};
+const int menuActions[] = {54, 55, 56, 57, 58, 59, -1, 60, 62, 63, 64, 61, 65};
+const int menagerChildActions[] = {55, 59, 56, 58};
+
+} // namespace
 
 EquipmentMenager::EquipmentMenager(Project *project, QList<QAction *> *actions)
-    : m_project(project)
-    , m_actions(actions)
+    : ItemMenager<FrameGroup, DlgPropFrameGroup>(project, actions)
+    , m_scheme(project)
 {
-    if (!CHECK_PTR(project))
+    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
         return;
-    if (!m_actions)
-        m_actions = project->actions();
-    m_treeItem = new ProjectItemOwner<EquipmentMenager>(this);
-    m_treeItem->setTexts(tr("Placing of equipment"), QString());
-    m_treeItem->setIcons(QStringLiteral(":/images/equipment_placing.png"), QStringLiteral(":/images/equipment_placing.png"));
-    project->addTopLevelItem(m_treeItem);
+    treeItem()->setTexts(tr("Placing of equipment"), QString());
+    treeItem()->setIcons(QStringLiteral(":/images/equipment_placing.png"),
+                         QStringLiteral(":/images/equipment_placing.png"));
+    project->addTopLevelItem(treeItem());
+    if (m_scheme.sceneItem())
+        treeItem()->insertChild(0, m_scheme.sceneItem());
+    registerItemActions(itemActions, 4);
+    if (hasCommands())
+        addHandler(58, this, SLOT(clickSavePdfFiles()));
 }
 
-EquipmentMenager::~EquipmentMenager()
+EquipmentMenager::~EquipmentMenager() = default;
+
+void EquipmentMenager::setChildCurrent(QTreeWidgetItem *child, bool current)
 {
-    delete m_treeItem;
+    if (!child || child != m_scheme.sceneItem()) {
+        ItemMenager<FrameGroup, DlgPropFrameGroup>::setChildCurrent(child, current);
+        return;
+    }
+    if (!hasCommands())
+        return;
+    int count = 0;
+    if (const int *ids = childActions(count))
+        setActionsEnabled(ids, count, false);
+    setActive(current);
 }
 
 void EquipmentMenager::changed()
 {
-    if (m_project)
-        m_project->setEquipmentChanged();
+    if (project())
+        project()->setEquipmentChanged();
 }
 
-void EquipmentMenager::writeItems(DataStream &stream)
+void EquipmentMenager::saveFirst(DataStream &stream)
 {
-    stream << qint32(0);
-}
-
-void EquipmentMenager::readItems(DataStream &stream)
-{
-    qint32 count = 0;
-    stream >> count;
-    m_unreadItems = stream.status() == QDataStream::Ok && count > 0 ? count : 0;
-}
-
-void EquipmentMenager::saveFirst(DataStream &)
-{
+    m_scheme.saveScene(stream);
+    ItemMenager<FrameGroup, DlgPropFrameGroup>::saveFirst(stream);
 }
 
 bool EquipmentMenager::loadFirst(DataStream &stream)
 {
-    // Rows listed in the file but not read are damage, not an empty branch.
-    return m_unreadItems == 0 && stream.status() == QDataStream::Ok;
+    // The table's own result does not decide the pass: a table cut off at
+    // the end of the file is left empty and the rest loads; a damaged one
+    // in the middle leaves the stream failed for the rows.
+    const bool wasReadable = stream.status() == QDataStream::Ok;
+    m_scheme.loadScene(stream);
+    if (wasReadable && stream.status() != QDataStream::Ok && stream.atEnd())
+        stream.resetStatus();
+    return ItemMenager<FrameGroup, DlgPropFrameGroup>::loadFirst(stream);
 }
 
-bool EquipmentMenager::saveSecond(DataStream &)
+const int *EquipmentMenager::actions(int &count)
 {
-    return true;
+    count = int(std::size(menuActions));
+    return menuActions;
 }
 
-bool EquipmentMenager::loadSecond(DataStream &stream)
+const int *EquipmentMenager::childActions(int &count)
 {
-    return stream.status() == QDataStream::Ok;
-}
-
-bool EquipmentMenager::updatePointers(bool)
-{
-    return true;
-}
-
-void EquipmentMenager::saveWLFirst(DataStream &)
-{
-}
-
-bool EquipmentMenager::loadWLFirst(DataStream &stream)
-{
-    return stream.status() == QDataStream::Ok;
-}
-
-bool EquipmentMenager::saveWLSecond(DataStream &)
-{
-    return true;
-}
-
-bool EquipmentMenager::loadWLSecond(DataStream &stream)
-{
-    return stream.status() == QDataStream::Ok;
-}
-
-bool EquipmentMenager::updateWLPointers()
-{
-    return true;
+    count = int(std::size(menagerChildActions));
+    return menagerChildActions;
 }
 
 bool EquipmentMenager::createWiringLayouts(const CableTable &)
 {
+    // The frames have no layouts yet, so there is nothing to build.
     return true;
-}
-
-template <>
-void ProjectItemOwner<EquipmentMenager>::setChanged()
-{
-    ProjectItemBase::setChanged();
-    if (owner())
-        owner()->changed();
 }

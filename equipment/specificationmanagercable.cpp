@@ -1,39 +1,92 @@
 #include "equipment/specificationmanagercable.h"
 
+#include "graphics/rgridlayout.h"
+#include "graphics/rlineedit.h"
+#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
 
+#include <QLabel>
+#include <QSpinBox>
+
 #include <algorithm>
 
-// The branch holds no pages yet: the page passes run over an empty list and
-// write or read exactly what an empty branch has in the side file. The
-// cables are whole.
+namespace {
+
+const int itemActions[4] = {-1, -1, -1, 70};
+const int menuActions[] = {70, 71, 68, -1, 72};
+const int menagerChildActions[] = {70, 68};
+
+} // namespace
 
 SpecificationManagerCable::SpecificationManagerCable(Project *project, QList<QAction *> *actions)
-    : m_project(project)
-    , m_actions(actions)
+    : ItemMenager<SpecificationCable, DlgPropSpecificationCable>(project, actions)
 {
-    if (!CHECK_PTR(project))
+    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
         return;
-    if (!m_actions)
-        m_actions = project->actions();
-    m_treeItem = new ProjectItemOwner<SpecificationManagerCable>(this);
-    m_treeItem->setTexts(tr("Specification cables"), QString());
-    m_treeItem->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
-    project->addTopLevelItem(m_treeItem);
+    treeItem()->setTexts(tr("Specification cables"), QString());
+    treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
+    project->addTopLevelItem(treeItem());
+    registerItemActions(itemActions, 4);
+    if (hasCommands()) {
+        addHandler(68, this, SLOT(clickSavePdfFiles()));
+        addHandler(72, this, SLOT(clickSpecProperty()), true);
+    }
 }
 
 SpecificationManagerCable::~SpecificationManagerCable()
 {
     deleteCables();
-    delete m_treeItem;
 }
 
 void SpecificationManagerCable::changed()
 {
-    if (m_project)
-        m_project->setSpecificationCableChanged();
+    if (project())
+        project()->setSpecificationCableChanged();
+}
+
+const int *SpecificationManagerCable::actions(int &count)
+{
+    count = int(std::size(menuActions));
+    return menuActions;
+}
+
+const int *SpecificationManagerCable::childActions(int &count)
+{
+    count = int(std::size(menagerChildActions));
+    return menagerChildActions;
+}
+
+void SpecificationManagerCable::clickSpecProperty()
+{
+    DlgPropSpecificationManagerCable dialog(project());
+    dialog.atrSpin()->setValue(m_atrNumber);
+    dialog.commentEdit()->setText(m_comment);
+    if (execModal(&dialog) != QDialog::Accepted)
+        return;
+    m_comment = dialog.commentEdit()->text().simplified();
+    m_atrNumber = dialog.atrSpin()->value();
+    changed();
+}
+
+DlgPropSpecificationManagerCable::DlgPropSpecificationManagerCable(QWidget *parent)
+    : DlgProp(parent)
+{
+    auto *layout = new RVBoxLayout(this, 5, 5);
+    auto *grid = new RGridLayout();
+    layout->addLayout(grid);
+
+    m_atr = new QSpinBox(this);
+    m_atr->setRange(0, 999);
+    grid->addWidget(new QLabel(tr("ATR Num:"), this), 0, 0);
+    grid->addWidget(m_atr, 0, 1);
+
+    m_comment = new RLineEdit(this, 200);
+    grid->addWidget(new QLabel(tr("Comment:"), this), 1, 0);
+    grid->addWidget(m_comment, 1, 1);
+
+    addButtons(layout);
 }
 
 void SpecificationManagerCable::addCable(quint64 key, Cable *cable)
@@ -125,44 +178,4 @@ bool SpecificationManagerCable::readCables(DataStream &stream)
         Cable::readUsedTypes(stream);
     rebuildKeys();
     return ok && stream.status() == QDataStream::Ok;
-}
-
-void SpecificationManagerCable::writeItems(DataStream &stream)
-{
-    stream << qint32(0);
-}
-
-void SpecificationManagerCable::readItems(DataStream &stream)
-{
-    qint32 count = 0;
-    stream >> count;
-    m_unreadItems = stream.status() == QDataStream::Ok && count > 0 ? count : 0;
-}
-
-void SpecificationManagerCable::saveFirst(DataStream &)
-{
-}
-
-bool SpecificationManagerCable::loadFirst(DataStream &stream)
-{
-    // Pages listed in the file but not read are damage, not an empty branch.
-    return m_unreadItems == 0 && stream.status() == QDataStream::Ok;
-}
-
-bool SpecificationManagerCable::saveSecond(DataStream &)
-{
-    return true;
-}
-
-bool SpecificationManagerCable::loadSecond(DataStream &stream)
-{
-    return stream.status() == QDataStream::Ok;
-}
-
-template <>
-void ProjectItemOwner<SpecificationManagerCable>::setChanged()
-{
-    ProjectItemBase::setChanged();
-    if (owner())
-        owner()->changed();
 }

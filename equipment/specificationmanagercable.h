@@ -6,17 +6,17 @@
 // together with the cable types in use.
 
 #include "equipment/cable.h"
-#include "model/projectitemowner.h"
+#include "equipment/specificationcable.h"
+#include "graphics/dlgprop.h"
+#include "model/itemmenager.h"
 
 #include <QList>
-#include <QObject>
 #include <QString>
 
-class DataStream;
-class Project;
-class QAction;
+class QSpinBox;
+class RLineEdit;
 
-class SpecificationManagerCable : public QObject
+class SpecificationManagerCable : public ItemMenager<SpecificationCable, DlgPropSpecificationCable>
 {
     Q_OBJECT
 
@@ -26,11 +26,8 @@ public:
     // Deletes every cable.
     ~SpecificationManagerCable() override;
 
-    Project *project() const { return m_project; }
-    ProjectItemOwner<SpecificationManagerCable> *treeItem() const { return m_treeItem; }
-
     // Something below the branch changed: its side file is due.
-    virtual void changed();
+    void changed() override;
 
     int atrNumber() const { return m_atrNumber; }
     void setAtrNumber(int number) { m_atrNumber = number; }
@@ -48,31 +45,37 @@ public:
     // False when the data ends early.
     bool readCables(DataStream &stream);
 
-    // The passes of a save and a load over the pages.
-    virtual void writeItems(DataStream &stream);
-    virtual void readItems(DataStream &stream);
-    virtual void saveFirst(DataStream &stream);
-    virtual bool loadFirst(DataStream &stream);
-    virtual bool saveSecond(DataStream &stream);
-    virtual bool loadSecond(DataStream &stream);
+    const int *actions(int &count) override;
+    const int *childActions(int &count) override;
+
+public slots:
+    // Edits the ATR number and comment.
+    void clickSpecProperty();
 
 private:
     void deleteCables();
     void rebuildKeys();
 
-    Project *m_project;
-    QList<QAction *> *m_actions;
-    ProjectItemOwner<SpecificationManagerCable> *m_treeItem = nullptr;
     CableTable m_cables;
     QList<quint64> m_keys;
     int m_atrNumber = 0;
     QString m_comment;
-    // Pages found in a file that this branch cannot hold yet.
-    qint32 m_unreadItems = 0;
 };
 
-// The branch's row tells its manager of every change below it.
-template <>
-void ProjectItemOwner<SpecificationManagerCable>::setChanged();
+// The ATR number and comment of the cable specification.
+class DlgPropSpecificationManagerCable : public DlgProp
+{
+    Q_OBJECT
+
+public:
+    explicit DlgPropSpecificationManagerCable(QWidget *parent);
+
+    QSpinBox *atrSpin() const { return m_atr; }
+    RLineEdit *commentEdit() const { return m_comment; }
+
+private:
+    QSpinBox *m_atr;
+    RLineEdit *m_comment;
+};
 
 #endif

@@ -1,41 +1,48 @@
 #include "equipment/specificationmanagerdevice.h"
 
+#include "graphics/rgridlayout.h"
+#include "graphics/rlineedit.h"
+#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
 
-// The branch holds no groups of pages yet: every pass runs over an empty
-// list and writes or reads exactly what an empty branch has in the side file.
+#include <QLabel>
+#include <QSpinBox>
+
+namespace {
+
+const int itemActions[4] = {-1, -1, -1, 66};
+const int menuActions[] = {66, 67, 68, -1, 70, 71, -1, 72};
+const int menagerChildActions[] = {66, 68};
+
+} // namespace
 
 SpecificationManagerDevice::SpecificationManagerDevice(Project *project, QList<QAction *> *actions)
-    : m_project(project)
-    , m_actions(actions)
+    : ItemMenager<SpecificationGroupDevice, DlgPropSpecificationGroupDevice>(project, actions)
 {
-    if (!CHECK_PTR(project))
+    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
         return;
-    if (!m_actions)
-        m_actions = project->actions();
-    m_treeItem = new ProjectItemOwner<SpecificationManagerDevice>(this);
-    m_treeItem->setTexts(tr("Specification devices"), QString());
-    m_treeItem->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
-    project->addTopLevelItem(m_treeItem);
-}
-
-SpecificationManagerDevice::~SpecificationManagerDevice()
-{
-    delete m_treeItem;
+    treeItem()->setTexts(tr("Specification devices"), QString());
+    treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
+    project->addTopLevelItem(treeItem());
+    registerItemActions(itemActions, 4);
+    if (hasCommands()) {
+        addHandler(68, this, SLOT(clickSavePdfFiles()));
+        addHandler(72, this, SLOT(clickSpecProperty()), true);
+    }
 }
 
 void SpecificationManagerDevice::changed()
 {
-    if (m_project)
-        m_project->setSpecificationDeviceChanged();
+    if (project())
+        project()->setSpecificationDeviceChanged();
 }
 
 void SpecificationManagerDevice::writeItems(DataStream &stream)
 {
     stream << qint32(m_atrNumber) << m_comment;
-    stream << qint32(0);
+    ItemMenager<SpecificationGroupDevice, DlgPropSpecificationGroupDevice>::writeItems(stream);
 }
 
 void SpecificationManagerDevice::readItems(DataStream &stream)
@@ -46,35 +53,48 @@ void SpecificationManagerDevice::readItems(DataStream &stream)
         stream >> atr >> m_comment;
         m_atrNumber = atr;
     }
-    qint32 count = 0;
-    stream >> count;
-    m_unreadItems = stream.status() == QDataStream::Ok && count > 0 ? count : 0;
+    ItemMenager<SpecificationGroupDevice, DlgPropSpecificationGroupDevice>::readItems(stream);
 }
 
-void SpecificationManagerDevice::saveFirst(DataStream &)
+const int *SpecificationManagerDevice::actions(int &count)
 {
+    count = int(std::size(menuActions));
+    return menuActions;
 }
 
-bool SpecificationManagerDevice::loadFirst(DataStream &stream)
+const int *SpecificationManagerDevice::childActions(int &count)
 {
-    // Groups listed in the file but not read are damage, not an empty branch.
-    return m_unreadItems == 0 && stream.status() == QDataStream::Ok;
+    count = int(std::size(menagerChildActions));
+    return menagerChildActions;
 }
 
-bool SpecificationManagerDevice::saveSecond(DataStream &)
+void SpecificationManagerDevice::clickSpecProperty()
 {
-    return true;
+    DlgPropSpecificationManagerDevice dialog(project());
+    dialog.atrSpin()->setValue(m_atrNumber);
+    dialog.commentEdit()->setText(m_comment);
+    if (execModal(&dialog) != QDialog::Accepted)
+        return;
+    m_comment = dialog.commentEdit()->text().simplified();
+    m_atrNumber = dialog.atrSpin()->value();
+    changed();
 }
 
-bool SpecificationManagerDevice::loadSecond(DataStream &stream)
+DlgPropSpecificationManagerDevice::DlgPropSpecificationManagerDevice(QWidget *parent)
+    : DlgProp(parent)
 {
-    return stream.status() == QDataStream::Ok;
-}
+    auto *layout = new RVBoxLayout(this, 5, 5);
+    auto *grid = new RGridLayout();
+    layout->addLayout(grid);
 
-template <>
-void ProjectItemOwner<SpecificationManagerDevice>::setChanged()
-{
-    ProjectItemBase::setChanged();
-    if (owner())
-        owner()->changed();
+    m_atr = new QSpinBox(this);
+    m_atr->setRange(0, 999);
+    grid->addWidget(new QLabel(tr("ATR Num:"), this), 0, 0);
+    grid->addWidget(m_atr, 0, 1);
+
+    m_comment = new RLineEdit(this, 200);
+    grid->addWidget(new QLabel(tr("Comment:"), this), 1, 0);
+    grid->addWidget(m_comment, 1, 1);
+
+    addButtons(layout);
 }

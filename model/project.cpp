@@ -38,6 +38,7 @@
 #include "equipment/specificationmanagerdevice.h"
 #include "schemes/conductor.h"
 #include "schemes/footnote.h"
+#include "schemes/scheme.h"
 #include "schemes/schememenager.h"
 #include "schemes/source.h"
 
@@ -125,6 +126,7 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
     m_equipment = new EquipmentMenager(this, m_actions);
     m_specificationDevice = new SpecificationManagerDevice(this, m_actions);
     m_specificationCable = new SpecificationManagerCable(this, m_actions);
+    m_referenceScheme = new Scheme(this);
 
     connect(this, &QTreeWidget::currentItemChanged, this, &Project::changeCurrentItem);
     connect(this, &QTreeWidget::itemDoubleClicked, this,
@@ -136,6 +138,8 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
     m_modified = true;
     std::fill(std::begin(m_changed), std::end(m_changed), true);
     m_hasFileName = false;
+    if (m_referenceScheme)
+        m_referenceScheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
 
     sortItems(0, Qt::AscendingOrder);
 }
@@ -146,6 +150,8 @@ Project::~Project()
     m_equipment = nullptr;
     delete m_schemes;
     m_schemes = nullptr;
+    delete m_referenceScheme;
+    m_referenceScheme = nullptr;
     delete m_specificationDevice;
     m_specificationDevice = nullptr;
     delete m_specificationCable;

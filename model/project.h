@@ -29,6 +29,7 @@ class Obj;
 class Pin;
 class Project;
 class QAction;
+class Scheme;
 class SchemeMenager;
 class SpecificationManagerCable;
 class SpecificationManagerDevice;
@@ -143,6 +144,9 @@ public:
     SpecificationManagerDevice *specificationDevice() const { return m_specificationDevice; }
     SpecificationManagerCable *specificationCable() const { return m_specificationCable; }
     QList<QAction *> *actions() const { return m_actions; }
+    // The sheet of the project's reference format (A3, landscape, one
+    // sheet across); it belongs to no branch.
+    Scheme *referenceScheme() const { return m_referenceScheme; }
 
     void check(QTreeWidget *results, int code);
 
@@ -209,7 +213,7 @@ private:
     void setSideFileChanged(int flag);
     void forgetOldIds(const Obj *obj);
     QString sideFilePath(int index, bool firstDot) const;
-    void writeSideFile(int index, DataStream &stream);
+    bool writeSideFile(int index, DataStream &stream);
     void writeMainFile(DataStream &stream);
     enum MainFileResult { MainFileRead, MainFileDamaged, ProgramTooOld };
     MainFileResult readMainFile(DataStream *const *streams);
@@ -222,6 +226,7 @@ private:
     EquipmentMenager *m_equipment = nullptr;
     SpecificationManagerDevice *m_specificationDevice = nullptr;
     SpecificationManagerCable *m_specificationCable = nullptr;
+    Scheme *m_referenceScheme = nullptr;
     bool m_modified = false;
     // Devices, schemes, equipment, device and cable specification.
     bool m_changed[5] = {false, false, false, false, false};

@@ -32,38 +32,42 @@ bool Project::stageFile(File *file)
     return true;
 }
 
-void Project::writeSideFile(int index, DataStream &stream)
+bool Project::writeSideFile(int index, DataStream &stream)
 {
+    // A pass that could not write its part fails the save: the side file
+    // must not describe files that were not written.
+    bool ok = true;
     switch (index) {
     case DevicesFile:
         writeDevices(stream);
         break;
     case SchemesFile:
         m_schemes->saveFirst(stream);
-        m_schemes->saveSecond(stream);
+        ok = m_schemes->saveSecond(stream);
         m_schemes->writeItems(stream);
         break;
     case EquipmentFile:
         m_equipment->writeItems(stream);
         m_equipment->saveFirst(stream);
-        m_equipment->saveSecond(stream);
+        ok = m_equipment->saveSecond(stream);
         m_equipment->saveWLFirst(stream);
-        m_equipment->saveWLSecond(stream);
+        ok = m_equipment->saveWLSecond(stream) && ok;
         break;
     case SpecificationDeviceFile:
         m_specificationDevice->writeItems(stream);
         m_specificationDevice->saveFirst(stream);
-        m_specificationDevice->saveSecond(stream);
+        ok = m_specificationDevice->saveSecond(stream);
         break;
     case SpecificationCableFile:
         m_specificationCable->writeCables(stream);
         m_specificationCable->writeItems(stream);
         m_specificationCable->saveFirst(stream);
-        m_specificationCable->saveSecond(stream);
+        ok = m_specificationCable->saveSecond(stream);
         break;
     default:
-        CHECK(false);
+        ok = CHECK(false);
     }
+    return ok;
 }
 
 void Project::writeMainFile(DataStream &stream)
@@ -115,8 +119,9 @@ bool Project::save()
                     if (index == MainFile)
                         writeMainFile(stream);
                     else
-                        writeSideFile(index, stream);
-                    ok = stageFile(&file);
+                        ok = writeSideFile(index, stream);
+                    if (ok)
+                        ok = stageFile(&file);
                 }
             }
             file.clear(false);
@@ -133,6 +138,8 @@ bool Project::save()
     for (File *file : std::as_const(m_stagedFiles))
         file->discard();
     m_stagedFiles.clear();
+    // The schemes written by this save learn whether their files stand.
+    m_schemes->saveFinished(ok);
 
     if (!ok) {
         for (int i = 0; i < FileCount; ++i)

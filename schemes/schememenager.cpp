@@ -4,84 +4,81 @@
 #include "model/datastream.h"
 #include "model/project.h"
 
-// The branch holds no scheme groups yet: every pass runs over an empty list
-// and writes or reads exactly what an empty branch has in the side file.
+namespace {
+
+const int itemActions[4] = {39, 40, 44, 41};
+const int menuActions[] = {39, 40, 41, 42, 43, 44, -1, 45, 46, -1, 47, 48, 49, 50, 51, -1, 52, 53};
+const int menagerChildActions[] = {40, 44, 41, 43, 45};
+
+} // namespace
 
 SchemeMenager::SchemeMenager(Project *project, QList<QAction *> *actions)
-    : m_project(project)
-    , m_actions(actions)
+    : ItemMenager<SchemeGroup, DlgPropSchemeGroup>(project, actions)
 {
-    if (!CHECK_PTR(project))
+    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
         return;
-    if (!m_actions)
-        m_actions = project->actions();
-    m_treeItem = new ProjectItemOwner<SchemeMenager>(this);
-    m_treeItem->setTexts(tr("Principial schemes"), QString());
-    m_treeItem->setIcons(QStringLiteral(":/images/schematics.png"), QStringLiteral(":/images/schematics.png"));
-    project->addTopLevelItem(m_treeItem);
-}
-
-SchemeMenager::~SchemeMenager()
-{
-    delete m_treeItem;
+    treeItem()->setTexts(tr("Principial schemes"), QString());
+    treeItem()->setIcons(QStringLiteral(":/images/schematics.png"), QStringLiteral(":/images/schematics.png"));
+    project->addTopLevelItem(treeItem());
+    registerItemActions(itemActions, 4);
+    if (hasCommands()) {
+        addHandler(45, this, SLOT(copy()));
+        addHandler(46, this, SLOT(paste()));
+        addHandler(43, this, SLOT(clickSavePdfFiles()));
+    }
 }
 
 void SchemeMenager::changed()
 {
-    if (m_project)
-        m_project->setSchemesChanged();
+    if (project())
+        project()->setSchemesChanged();
 }
 
-void SchemeMenager::check(QTreeWidget *, int)
+const int *SchemeMenager::actions(int &count)
 {
+    if (hasCommands())
+        setActionEnabled(46, canPaste());
+    count = int(std::size(menuActions));
+    return menuActions;
 }
 
-bool SchemeMenager::prepareSchemeFiles(const QString &)
+const int *SchemeMenager::childActions(int &count)
 {
+    count = int(std::size(menagerChildActions));
+    return menagerChildActions;
+}
+
+const char *SchemeMenager::mimeType() const
+{
+    return "r-lay/scheme-group";
+}
+
+bool SchemeMenager::prepareSchemeFiles(const QString &directory)
+{
+    for (SchemeGroup *group : std::as_const(items)) {
+        if (!CHECK_PTR(group) || !group->prepareSchemeFiles(directory))
+            return false;
+    }
     return true;
 }
 
-void SchemeMenager::writeItems(DataStream &stream)
+void SchemeMenager::saveFinished(bool saved)
 {
-    stream << qint32(0);
+    for (SchemeGroup *group : std::as_const(items)) {
+        if (group)
+            group->saveFinished(saved);
+    }
 }
 
-void SchemeMenager::readItems(DataStream &stream)
+bool SchemeMenager::showGraphicsItem(GraphicsScene *scene, GraphicsItem *item)
 {
-    qint32 count = 0;
-    stream >> count;
-    m_unreadItems = stream.status() == QDataStream::Ok && count > 0 ? count : 0;
-}
-
-void SchemeMenager::saveFirst(DataStream &)
-{
-}
-
-bool SchemeMenager::loadFirst(DataStream &stream)
-{
-    // Items listed in the file but not read are damage, not an empty branch.
-    return m_unreadItems == 0 && stream.status() == QDataStream::Ok;
-}
-
-bool SchemeMenager::saveSecond(DataStream &)
-{
-    return true;
-}
-
-bool SchemeMenager::loadSecond(DataStream &stream)
-{
-    return stream.status() == QDataStream::Ok;
-}
-
-bool SchemeMenager::updatePointers(bool)
-{
-    return true;
-}
-
-template <>
-void ProjectItemOwner<SchemeMenager>::setChanged()
-{
-    ProjectItemBase::setChanged();
-    if (owner())
-        owner()->changed();
+    if (!CHECK(scene && item))
+        return false;
+    for (SchemeGroup *group : std::as_const(items)) {
+        if (group && group->hasGraphicsItem(scene, item)) {
+            scene->showInProject(item);
+            return true;
+        }
+    }
+    return false;
 }

@@ -352,6 +352,8 @@ private slots:
         QCOMPARE(log.lines,
                  (QStringList{"showGraphicsScene", "nameChangedGraphicsScene", "deleteGraphicsScene"}));
         QCOMPARE(rec.count(), 0);
+        // The project's own sheets still report their end to the log.
+        project.reset();
     }
 
     void newProjectState()

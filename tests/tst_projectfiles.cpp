@@ -1,15 +1,19 @@
 #include "equipment/cable.h"
+#include "equipment/equipmentmenager.h"
 #include "equipment/specificationmanagercable.h"
 #include "equipment/specificationmanagerdevice.h"
+#include "graphics/sceneitem.h"
 #include "model/datastream.h"
 #include "model/device.h"
 #include "model/file.h"
 #include "model/obj.h"
 #include "model/project.h"
 #include "model/tag.h"
+#include "schemes/schememenager.h"
 #include "support/modalrecorder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -245,6 +249,79 @@ void fillProject(Project &p, int scale = 1)
     twistedPairStandard = false;
 }
 
+// Documents in every branch: two scheme groups with three schemes, a row
+// with two frames, the distances between them, a bill of devices with a
+// page, and two cable pages.
+void fillSheets(Project &p)
+{
+    const struct
+    {
+        int atr;
+        QStringList schemes;
+    } groups[] = {{7, {"power", "signals"}}, {2, {"lamps"}}};
+    for (const auto &g : groups) {
+        auto *group = new SchemeGroup(&p);
+        group->setAtrNumber(g.atr);
+        group->setComment(QString("group %1").arg(g.atr));
+        p.schemes()->appendItem(group);
+        int number = 1;
+        for (const QString &name : g.schemes) {
+            auto *scheme = new Scheme(&p);
+            scheme->setSheetFormat(GraphicsScene::PaperA3, true, quint8(number));
+            scheme->setName(name);
+            scheme->setNumber(number++);
+            group->appendItem(scheme);
+        }
+    }
+
+    auto *row = new FrameGroup(&p);
+    p.equipment()->appendItem(row);
+    Address address;
+    address.setField(1, 3);
+    row->setAddress(address);
+    for (int n = 1; n <= 2; ++n) {
+        auto *frame = new Frame(&p);
+        Address a;
+        a.setField(2, quint8(n));
+        frame->setAddressField(a, 2);
+        frame->setComment(QString("frame %1").arg(n));
+        row->appendItem(frame);
+        frame->setAddressField(row->address(), 1);
+    }
+    EquipmentScheme::DistanceTable distances;
+    distances[0x000301][0x000302] = 25;
+    p.equipment()->equipmentScheme()->setDistances(distances);
+
+    auto *bill = new SpecificationGroupDevice(&p);
+    bill->treeItem()->setTexts("Bill", "of devices");
+    bill->columns() = {0x000301, 0x000302};
+    bill->rows().append(SpecificationDeviceRow{"K1", {{0x000301, 2}, {0x000302, 5}}});
+    p.specificationDevice()->appendItem(bill);
+    auto *page = new SpecificationDevice(&p);
+    page->setRange(0, 2, 0, 1);
+    page->setNumber(1);
+    bill->appendItem(page);
+    for (int n = 1; n <= 2; ++n) {
+        auto *cables = new SpecificationCable(&p, n - 1, 0, 50);
+        cables->setNumber(n);
+        p.specificationCable()->appendItem(cables);
+    }
+}
+
+// Every file below a folder, by relative path.
+Snapshot deepSnapshot(const QString &dir)
+{
+    Snapshot files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
+    }
+    return files;
+}
+
 int objectCount(const Project &p)
 {
     int count = 0;
@@ -264,12 +341,14 @@ class TestProjectFiles : public QObject
     QString dir() const { return m_dir.path(); }
 
     // Saves a filled project as <name> in a fresh folder and returns it.
-    ProjectFiles savedProject(const QString &folder, const QString &name = "plant.rlay")
+    ProjectFiles savedProject(const QString &folder, const QString &name = "plant.rlay", bool withSheets = false)
     {
         const QString d = dir() + "/" + folder;
         QDir().mkpath(d);
         Project p(nullptr, nullptr);
         fillProject(p);
+        if (withSheets)
+            fillSheets(p);
         p.setFileName(d + "/" + name);
         ModalRecorder rec;
         [&] { QVERIFY(p.save()); }();
@@ -369,6 +448,102 @@ private slots:
             QVERIFY2(second[name] == first[name], qPrintable(name));
     }
 
+    void roundTripWithSheets()
+    {
+        const QString d = dir() + "/sheets";
+        QDir().mkpath(d);
+        Snapshot first;
+        {
+            ModalRecorder rec;
+            Project p(nullptr, nullptr);
+            fillProject(p);
+            fillSheets(p);
+            p.setFileName(d + "/plant.rlay");
+            QVERIFY(p.save());
+            QCOMPARE(rec.count(), 0);
+            first = deepSnapshot(d);
+        }
+        // The six project files and a file for each scheme in its group's
+        // directory.
+        QCOMPARE(first.size(), 9);
+        int schemeFiles = 0;
+        for (const QString &name : first.keys()) {
+            if (name.endsWith(".sch")) {
+                QVERIFY(name.contains('/'));
+                ++schemeFiles;
+            }
+        }
+        QCOMPARE(schemeFiles, 3);
+
+        clockNow = clockNow.addSecs(3600);
+        Project loaded(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(loaded, d + "/plant.rlay", &texts));
+        QCOMPARE(texts, QStringList());
+
+        const QList<SchemeGroup *> groups = loaded.schemes()->itemList();
+        QCOMPARE(groups.size(), 2);
+        QCOMPARE(groups[0]->atrNumber(), 7);
+        QCOMPARE(groups[0]->itemList().size(), 2);
+        QCOMPARE(groups[0]->itemList()[1]->name(), QString("signals"));
+        QCOMPARE(groups[0]->itemList()[1]->sheetsAcross(), 2);
+        QCOMPARE(groups[1]->itemList()[0]->groupNumber(), 2);
+
+        const QList<FrameGroup *> rows = loaded.equipment()->itemList();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]->itemList().size(), 2);
+        QCOMPARE(int(rows[0]->itemList()[1]->address().field(1)), 3);
+        QCOMPARE(rows[0]->itemList()[1]->comment(), QString("frame 2"));
+        QCOMPARE(loaded.equipment()->equipmentScheme()->distances().value(0x000301).value(0x000302), 25u);
+
+        const QList<SpecificationGroupDevice *> bills = loaded.specificationDevice()->itemList();
+        QCOMPARE(bills.size(), 1);
+        QCOMPARE(bills[0]->treeItem()->text(0), QString("Bill"));
+        QCOMPARE(bills[0]->columns(), (QList<quint32>{0x000301, 0x000302}));
+        QCOMPARE(bills[0]->rows().size(), 1);
+        QCOMPARE(bills[0]->rows()[0].counts.value(0x000302), 5u);
+        QCOMPARE(bills[0]->itemList().size(), 1);
+        QCOMPARE(bills[0]->itemList()[0]->columnEnd(), 2);
+        QCOMPARE(bills[0]->itemList()[0]->groupNumber(), 7);
+        const QList<SpecificationCable *> pages = loaded.specificationCable()->itemList();
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages[1]->firstKey(), 1);
+        QCOMPARE(pages[1]->rowLimit(), 50);
+        QCOMPARE(pages[1]->number(), 2);
+        QCOMPARE(pages[1]->groupNumber(), 9);
+
+        // Saved again at the same clock: the same bytes in every file.
+        clockNow = clockNow.addSecs(-3600);
+        {
+            ModalRecorder rec;
+            QVERIFY(loaded.save());
+            QCOMPARE(rec.count(), 0);
+        }
+        const Snapshot second = deepSnapshot(d);
+        QCOMPARE(second.keys(), first.keys());
+        for (const QString &name : first.keys())
+            QVERIFY2(second[name] == first[name], qPrintable(name));
+
+        // Saved as another project elsewhere: every file written there, the
+        // scheme files in the groups' directories beside it.
+        const QString other = dir() + "/sheets-copy";
+        QDir().mkpath(other);
+        loaded.setFileName(other + "/copy.rlay");
+        loaded.setDevicesChanged();
+        loaded.setSchemesChanged();
+        loaded.setEquipmentChanged();
+        loaded.setSpecificationDeviceChanged();
+        loaded.setSpecificationCableChanged();
+        QVERIFY(loaded.save());
+        const Snapshot copied = deepSnapshot(other);
+        QCOMPARE(copied.size(), 9);
+        QCOMPARE(deepSnapshot(d), first);
+        Project again(nullptr, nullptr);
+        QVERIFY(loadInto(again, other + "/copy.rlay", &texts));
+        QCOMPARE(texts, QStringList());
+        QCOMPARE(again.schemes()->itemList()[0]->itemList()[0]->name(), QString("power"));
+    }
+
     void mainFileLayout()
     {
         const ProjectFiles f = savedProject("layout");
@@ -413,7 +588,8 @@ private slots:
                      p.writeDevices(s);
                  }));
         QCOMPARE(f.sideContent(".schm"), bytesOf([](DataStream &s) { s << qint32(0); }));
-        QCOMPARE(f.sideContent(".eqm"), bytesOf([](DataStream &s) { s << qint32(0); }));
+        // The equipment file: no rows, then the empty table of distances.
+        QCOMPARE(f.sideContent(".eqm"), bytesOf([](DataStream &s) { s << qint32(0) << quint32(0); }));
         QCOMPARE(f.sideContent(".spd"),
                  bytesOf([](DataStream &s) { s << qint32(7) << QString("devices") << qint32(0); }));
         QCOMPARE(f.sideContent(".spc"), bytesOf([&](DataStream &s) {
@@ -864,7 +1040,7 @@ private slots:
 
     void mutatedProjectsNeverCrashOrHang()
     {
-        const ProjectFiles f = savedProject("fuzz");
+        const ProjectFiles f = savedProject("fuzz", "plant.rlay", true);
         const Snapshot pristine = snapshot(f.dir);
         const QStringList all = QStringList(sideExtensions) << ".rlay";
         QRandomGenerator random(20240506);

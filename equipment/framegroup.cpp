@@ -1,0 +1,155 @@
+#include "equipment/framegroup.h"
+
+#include "graphics/rgridlayout.h"
+#include "graphics/rlineedit.h"
+#include "graphics/rvboxlayout.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/project.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
+
+namespace {
+
+const int itemActions[4] = {60, 61, 65, 62};
+const int rowChildActions[] = {61, 65, 62, 64};
+
+} // namespace
+
+FrameGroup::FrameGroup(Project *project)
+    : ItemMenager<Frame, DlgPropFrame>(project)
+{
+    if (treeItem())
+        treeItem()->setIcons(QStringLiteral(":/images/frame_row.png"), QStringLiteral(":/images/frame_row.png"));
+    registerItemActions(itemActions, 4);
+    if (hasCommands())
+        addHandler(64, this, SLOT(clickSavePdfFiles()));
+}
+
+void FrameGroup::setAddress(const Address &address)
+{
+    bool same = true;
+    for (int i = 0; i <= 6 && same; ++i)
+        same = address.field(i) == m_address.field(i);
+    if (same && treeItem() && !treeItem()->text(0).isEmpty())
+        return;
+    m_address = address;
+    if (treeItem())
+        treeItem()->setTexts(tr("Row") + QLatin1Char(' ') + QString::number(m_address.field(1)), m_comment);
+    for (Frame *frame : std::as_const(items)) {
+        if (frame)
+            frame->setAddressField(m_address, 1);
+    }
+}
+
+void FrameGroup::setComment(const QString &comment)
+{
+    m_comment = comment;
+    if (treeItem() && !treeItem()->text(0).isEmpty())
+        treeItem()->setText(1, m_comment);
+}
+
+void FrameGroup::setSideOfLeft(bool left)
+{
+    // The frames' clamp parts follow the side once frames have layouts.
+    m_sideOfLeft = left;
+}
+
+void FrameGroup::saveFirst(DataStream &stream)
+{
+    stream << quint8(m_address.field(1)) << m_comment << m_sideOfLeft;
+    ItemMenager<Frame, DlgPropFrame>::saveFirst(stream);
+}
+
+bool FrameGroup::loadFirst(DataStream &stream)
+{
+    quint8 number = 0;
+    bool left = true;
+    stream >> number >> m_comment >> left;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    Address address;
+    address.setField(1, number);
+    setSideOfLeft(left);
+    if (!ItemMenager<Frame, DlgPropFrame>::loadFirst(stream))
+        return false;
+    setAddress(address);
+    return true;
+}
+
+const int *FrameGroup::childActions(int &count)
+{
+    count = int(std::size(rowChildActions));
+    return rowChildActions;
+}
+
+void *FrameGroup::clickNewItem()
+{
+    auto *frame = static_cast<Frame *>(ItemMenager<Frame, DlgPropFrame>::clickNewItem());
+    if (frame)
+        frame->setAddressField(m_address, 1);
+    return frame;
+}
+
+DlgPropFrameGroup::DlgPropFrameGroup(Project *project)
+    : DlgProp(project)
+    , m_project(project)
+{
+    auto *layout = new RVBoxLayout(this, 5, 5);
+    auto *grid = new RGridLayout();
+    layout->addLayout(grid);
+
+    m_number = new QSpinBox(this);
+    m_number->setMinimum(0);
+    grid->addWidget(new QLabel(tr("Frame Group Num:"), this), 0, 0);
+    grid->addWidget(m_number, 0, 1);
+
+    m_comment = new RLineEdit(this, 200);
+    grid->addWidget(new QLabel(tr("Comment:"), this), 1, 0);
+    grid->addWidget(m_comment, 1, 1);
+
+    m_sideOfLeft = new QCheckBox(tr("Side of left in framelayout"), this);
+    m_sideOfLeft->setChecked(true);
+    grid->addWidget(m_sideOfLeft, 2, 0, 1, 2);
+
+    layout->addStretch();
+    addButtons(layout);
+}
+
+FrameGroup *DlgPropFrameGroup::execDialog(FrameGroup *group)
+{
+    m_group = group;
+    if (group)
+        loadFromObject();
+    if (execModal(this) != QDialog::Accepted)
+        return nullptr;
+    if (!m_group) {
+        m_group = new FrameGroup(m_project);
+        if (!CHECK_PTR(m_group))
+            return nullptr;
+    }
+    saveToObject();
+    return m_group;
+}
+
+void DlgPropFrameGroup::loadFromObject()
+{
+    if (!CHECK_PTR(m_group))
+        return;
+    m_number->setValue(m_group->address().field(1));
+    m_comment->setText(m_group->comment());
+    m_sideOfLeft->setChecked(m_group->sideOfLeft());
+}
+
+void DlgPropFrameGroup::saveToObject()
+{
+    if (!CHECK_PTR(m_group))
+        return;
+    Address address;
+    address.setField(1, quint8(m_number->value()));
+    m_group->setComment(m_comment->text());
+    m_group->setAddress(address);
+    m_group->setSideOfLeft(m_sideOfLeft->isChecked());
+}

@@ -1,0 +1,72 @@
+#ifndef RLAY_FRAMEGROUP_H
+#define RLAY_FRAMEGROUP_H
+
+// A row of frames of the equipment room, shown as "Row" and its number.
+
+#include "equipment/frame.h"
+#include "graphics/dlgprop.h"
+#include "model/address.h"
+#include "model/itemmenager.h"
+
+class QCheckBox;
+
+class FrameGroup : public ItemMenager<Frame, DlgPropFrame>
+{
+    Q_OBJECT
+
+public:
+    explicit FrameGroup(Project *project);
+
+    // Field 1 is the row number.
+    const Address &address() const { return m_address; }
+    // Renames the row and every frame's row number when the address
+    // changed or the row has no name yet.
+    void setAddress(const Address &address);
+    QString comment() const { return m_comment; }
+    void setComment(const QString &comment);
+    bool sideOfLeft() const { return m_sideOfLeft; }
+    void setSideOfLeft(bool left);
+
+    // The row's number, comment and side first, then its frames.
+    void saveFirst(DataStream &stream) override;
+    bool loadFirst(DataStream &stream) override;
+    const int *childActions(int &count) override;
+
+protected slots:
+    // The new frame takes the row's number.
+    void *clickNewItem() override;
+
+private:
+    Address m_address;
+    QString m_comment;
+    bool m_sideOfLeft = true;
+};
+
+// The properties of a row: its number, comment and the side of the frames'
+// clamp parts.
+class DlgPropFrameGroup : public DlgProp
+{
+    Q_OBJECT
+
+public:
+    explicit DlgPropFrameGroup(Project *project);
+
+    // The same contract as DlgPropFrame::execDialog, for a row.
+    FrameGroup *execDialog(FrameGroup *group);
+
+    void loadFromObject() override;
+    void saveToObject() override;
+
+    QSpinBox *numberSpin() const { return m_number; }
+    RLineEdit *commentEdit() const { return m_comment; }
+    QCheckBox *sideOfLeftBox() const { return m_sideOfLeft; }
+
+private:
+    Project *m_project;
+    FrameGroup *m_group = nullptr;
+    QSpinBox *m_number;
+    RLineEdit *m_comment;
+    QCheckBox *m_sideOfLeft;
+};
+
+#endif

@@ -1,0 +1,177 @@
+#include "schemes/schemegroup.h"
+
+#include "graphics/graphicsitem.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/project.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+const int itemActions[4] = {47, 48, 51, 49};
+const int groupChildActions[] = {48, 51, 49, 52};
+
+} // namespace
+
+SchemeGroup::SchemeGroup(Project *project)
+    : ItemMenager<Scheme, DlgPropScheme>(project)
+{
+    if (treeItem())
+        treeItem()->setIcons(QStringLiteral(":/images/scheme_group.png"),
+                             QStringLiteral(":/images/scheme_group_open.png"));
+    registerItemActions(itemActions, 4);
+    if (hasCommands()) {
+        addHandler(52, this, SLOT(copy()));
+        addHandler(53, this, SLOT(paste()));
+        setActionEnabled(53, canPaste());
+    }
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &SchemeGroup::clipboardChanged);
+}
+
+void SchemeGroup::clipboardChanged()
+{
+    if (hasCommands())
+        setActionEnabled(53, canPaste());
+}
+
+void SchemeGroup::updateTexts()
+{
+    if (treeItem())
+        treeItem()->setTexts(tr("ATR") + QString::asprintf(" %.2d", m_atrNumber), m_comment);
+}
+
+void SchemeGroup::setAtrNumber(int number)
+{
+    if (!CHECK_PTR(treeItem()))
+        return;
+    if (number != m_atrNumber) {
+        m_atrNumber = number;
+        // The sheets' names carry the number.
+        if (project()) {
+            for (Scheme *scheme : std::as_const(items)) {
+                if (scheme)
+                    project()->emitNameChangedGraphicsScene(*scheme);
+            }
+        }
+    }
+    updateTexts();
+}
+
+void SchemeGroup::setComment(const QString &comment)
+{
+    m_comment = comment;
+    updateTexts();
+}
+
+QString SchemeGroup::projectProperty(int index, bool ownOnly) const
+{
+    if (index >= FirstMember && index < FirstMember + MemberCount && !m_members[index - FirstMember].isEmpty())
+        return m_members[index - FirstMember];
+    if (ownOnly || !project())
+        return QString();
+    return project()->projectProperty(index);
+}
+
+bool SchemeGroup::setOwnProperty(int index, const QString &text)
+{
+    if (index < FirstMember || index >= FirstMember + MemberCount || m_members[index - FirstMember] == text)
+        return false;
+    m_members[index - FirstMember] = text;
+    return true;
+}
+
+bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory)
+{
+    if (!m_dirNumber.create(projectDirectory))
+        return false;
+    const QString directory = m_dirNumber.path(projectDirectory);
+    // Names already given in the group are not given twice.
+    QSet<QString> taken;
+    for (Scheme *scheme : std::as_const(items)) {
+        if (scheme && !scheme->file().fileName().isEmpty())
+            taken.insert(scheme->file().shortFileName());
+    }
+    for (Scheme *scheme : std::as_const(items)) {
+        if (!CHECK_PTR(scheme) || !scheme->prepareFile(directory, taken))
+            return false;
+    }
+    return true;
+}
+
+bool SchemeGroup::hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const
+{
+    auto *scheme = dynamic_cast<Scheme *>(scene);
+    return scheme && items.contains(scheme) && scheme->containsItem(scene, item);
+}
+
+void SchemeGroup::saveFinished(bool saved)
+{
+    for (Scheme *scheme : std::as_const(items)) {
+        if (scheme)
+            scheme->saveFinished(saved);
+    }
+}
+
+void SchemeGroup::writeMembers(DataStream &stream) const
+{
+    for (const QString &member : m_members)
+        stream << member;
+}
+
+void SchemeGroup::readMembers(DataStream &stream)
+{
+    // Groups before format 8 have no members of their own.
+    if (stream.formatIndex() < 8)
+        return;
+    for (QString &member : m_members)
+        stream >> member;
+}
+
+void SchemeGroup::writeItems(DataStream &stream)
+{
+    stream << qint32(m_atrNumber) << m_comment << qint32(m_dirNumber.number) << m_schemesName;
+    writeMembers(stream);
+    ItemMenager<Scheme, DlgPropScheme>::writeItems(stream);
+}
+
+void SchemeGroup::readItems(DataStream &stream)
+{
+    qint32 atr = 0;
+    qint32 directory = 0;
+    stream >> atr >> m_comment >> directory >> m_schemesName;
+    m_dirNumber.number = directory;
+    readMembers(stream);
+    setAtrNumber(atr);
+    ItemMenager<Scheme, DlgPropScheme>::readItems(stream);
+}
+
+void SchemeGroup::saveClipboard(DataStream &stream)
+{
+    // No directory: a pasted group gets its own at the next save.
+    stream << qint32(m_atrNumber) << m_comment << m_schemesName;
+    writeMembers(stream);
+    ItemMenager<Scheme, DlgPropScheme>::saveClipboard(stream);
+}
+
+void SchemeGroup::loadClipboard(DataStream &stream)
+{
+    qint32 atr = 0;
+    stream >> atr >> m_comment >> m_schemesName;
+    readMembers(stream);
+    setAtrNumber(atr);
+    ItemMenager<Scheme, DlgPropScheme>::loadClipboard(stream);
+}
+
+const int *SchemeGroup::childActions(int &count)
+{
+    count = int(std::size(groupChildActions));
+    return groupChildActions;
+}
+
+const char *SchemeGroup::mimeType() const
+{
+    return "r-lay/scheme";
+}

@@ -1,0 +1,76 @@
+#ifndef RLAY_SCHEMEGROUP_H
+#define RLAY_SCHEMEGROUP_H
+
+// One numbered group of schemes in the project tree, shown as "ATR" and its
+// number with its comment beside. It owns its schemes, the directory beside
+// the main project file that holds their files, and may give its sheets its
+// own values of the project's member properties.
+
+#include "model/file.h"
+#include "model/itemmenager.h"
+#include "schemes/dlgpropscheme.h"
+#include "schemes/scheme.h"
+
+#include <QString>
+
+class GraphicsItem;
+
+class SchemeGroup : public ItemMenager<Scheme, DlgPropScheme>
+{
+    Q_OBJECT
+
+public:
+    // The member properties a group may give its sheets: 4 to 15.
+    enum { FirstMember = 4, MemberCount = 12 };
+
+    explicit SchemeGroup(Project *project);
+
+    int atrNumber() const { return m_atrNumber; }
+    // Renames the tree row; a changed number renames the open sheets too.
+    void setAtrNumber(int number);
+    QString comment() const { return m_comment; }
+    void setComment(const QString &comment);
+    QString schemesName() const { return m_schemesName; }
+    void setSchemesName(const QString &name) { m_schemesName = name; }
+    const DirNumber &dirNumber() const { return m_dirNumber; }
+    void setDirNumber(int number) { m_dirNumber.number = number; }
+
+    // For a member: the group's own value when it has one; otherwise empty
+    // when ownOnly, else the project's.
+    QString projectProperty(int index, bool ownOnly) const;
+    // Stores the group's own value of a member; false for another index or
+    // an unchanged value.
+    bool setOwnProperty(int index, const QString &text);
+
+    // Makes the group's directory and gives every scheme its file there.
+    bool prepareSchemeFiles(const QString &projectDirectory);
+    // The scheme is one of the group's and the item stands on it.
+    bool hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const;
+
+    // The group's own fields come first, then the schemes.
+    void writeItems(DataStream &stream) override;
+    void readItems(DataStream &stream) override;
+    void saveClipboard(DataStream &stream) override;
+    void loadClipboard(DataStream &stream) override;
+    const int *childActions(int &count) override;
+    const char *mimeType() const override;
+
+    // The save of the project ended (see Scheme::saveFinished).
+    void saveFinished(bool saved);
+
+public slots:
+    void clipboardChanged();
+
+private:
+    void updateTexts();
+    void writeMembers(DataStream &stream) const;
+    void readMembers(DataStream &stream);
+
+    int m_atrNumber = -1;
+    QString m_comment;
+    DirNumber m_dirNumber;
+    QString m_schemesName;
+    QString m_members[MemberCount];
+};
+
+#endif
