@@ -1,5 +1,6 @@
 #include "equipment/equipmentscheme.h"
 
+#include "equipment/equipmentschemeedit.h"
 #include "graphics/sceneitem.h"
 #include "model/datastream.h"
 
@@ -21,6 +22,13 @@ void EquipmentScheme::setDistances(const DistanceTable &table)
 {
     m_distances = table;
     setModified(true);
+}
+
+GraphicsEdit *EquipmentScheme::createEdit(QList<QAction *> *actions)
+{
+    auto *edit = new EquipmentSchemeEdit(actions);
+    edit->setScene(this);
+    return edit;
 }
 
 DlgPropGraphicsItem *EquipmentScheme::createDialog(int)

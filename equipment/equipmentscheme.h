@@ -26,6 +26,7 @@ public:
 
     // No item can be inserted on this sheet.
     DlgPropGraphicsItem *createDialog(int type) override;
+    GraphicsEdit *createEdit(QList<QAction *> *actions) override;
     int groupNumber() const override;
     // The distance table only: no sheet header, no items.
     void saveScene(DataStream &stream) override;

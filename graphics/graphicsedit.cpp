@@ -117,8 +117,7 @@ GraphicsEdit::GraphicsEdit(QList<QAction *> *actions, const char *mimeFormat)
     addHandler(21, this, SLOT(mirrorVertical()), false);
     addHandler(23, this, SLOT(del()), false);
     addHandler(24, this, SLOT(property()), false);
-    // "Print..." (7) is bound once the sheets print through the shared
-    // printer; print() is ready for it.
+    addHandler(7, this, SLOT(print()), true);
 
     setInteractive(true);
     setMouseTracking(true);
@@ -611,7 +610,7 @@ void GraphicsEdit::print()
 {
     if (!CHECK_PTR(m_scene))
         return;
-    printSheet();
+    m_scene->printScene();
 }
 
 // ---------------------------------------------------------------------------
@@ -837,9 +836,4 @@ void GraphicsEdit::dropPictureCaches(GraphicsScene *scene)
 {
     if (scene)
         scene->clearPixmapCaches();
-}
-
-void GraphicsEdit::printSheet()
-{
-    m_scene->printScene();
 }

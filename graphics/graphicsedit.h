@@ -124,7 +124,6 @@ private:
     void stretchDrawnItem(GraphicsItem *item, const QPointF &scenePoint, Qt::KeyboardModifiers modifiers);
     GraphicsItem *createPicture(const QPixmap &pixmap);
     void dropPictureCaches(GraphicsScene *scene);
-    void printSheet();
 
     QPointer<GraphicsScene> m_scene;
     int m_editMode = -1;

@@ -1,6 +1,7 @@
 #include "graphics/graphicsscene.h"
 
 #include "app/dlgsettings.h"
+#include "app/printer.h"
 #include "graphics/dlgpropellipse.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropline.h"
@@ -429,7 +430,7 @@ void GraphicsScene::printScene(QPainter *painter)
         renderTo(painter);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
+    Printer printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintDialog dialog(&printer);
     dialog.setWindowTitle(tr("Print page") + QString::asprintf(" %.2d", m_number));

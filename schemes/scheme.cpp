@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+#include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 
 #include <QDir>
@@ -76,6 +77,13 @@ GraphicsItem *Scheme::createItem(int type)
     if (record && record->createItem)
         return record->createItem(this);
     return GraphicsScene::createItem(type);
+}
+
+GraphicsEdit *Scheme::createEdit(QList<QAction *> *actions)
+{
+    auto *edit = new SchemeEdit(actions);
+    edit->setScene(this);
+    return edit;
 }
 
 DlgPropGraphicsItem *Scheme::createDialog(int type)

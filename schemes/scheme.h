@@ -41,6 +41,7 @@ public:
 
     GraphicsItem *createItem(int type) override;
     DlgPropGraphicsItem *createDialog(int type) override;
+    GraphicsEdit *createEdit(QList<QAction *> *actions) override;
     // " 03_07" for sheet 7 of group 3, then the modified mark.
     QString displayName() const override;
     // The number of the owning group; 0 outside a group.

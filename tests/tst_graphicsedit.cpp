@@ -310,7 +310,7 @@ private slots:
         QVERIFY(v.renderHints().testFlag(QPainter::TextAntialiasing));
         QVERIFY(v.renderHints().testFlag(QPainter::SmoothPixmapTransform));
 
-        const QList<int> enabled = {112, 113, 114, 30, 31, 111, 115, 25, 26, 17};
+        const QList<int> enabled = {112, 113, 114, 30, 31, 111, 115, 25, 26, 17, 7};
         const QList<int> disabled = {27, 13, 14, 15, 16, 18, 19, 20, 21, 23, 24};
         for (int id : enabled)
             QVERIFY2(action(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -318,8 +318,6 @@ private slots:
             QVERIFY2(!action(id)->isEnabled(), qPrintable(QString::number(id)));
         for (int id : enabled + disabled)
             QVERIFY(!action(id)->isChecked());
-        // Printing is not bound to the view for now.
-        QVERIFY(!action(7)->isEnabled());
         QCOMPARE(v.handlers().size(), enabled.size() + disabled.size());
 
         v.setActive(false);
