@@ -18,6 +18,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include "graphics/graphicsellipse.h"
+#include "graphics/graphicsline.h"
+#include "graphics/graphicspixmap.h"
+#include "graphics/graphicsrect.h"
+#include "graphics/graphicstext.h"
 
 #include <functional>
 
@@ -252,6 +257,38 @@ void fillProject(Project &p, int scale = 1)
 // Documents in every branch: two scheme groups with three schemes, a row
 // with two frames, the distances between them, a bill of devices with a
 // page, and two cable pages.
+// One of each drawing primitive, turned or mirrored where it can be.
+void addPrimitives(Scheme &scheme)
+{
+    auto *line = new GraphicsLine(&scheme, nullptr);
+    line->setPoints(QPointF(0, 0), QPointF(400, 120));
+    line->setPenStyle(Qt::DashLine);
+    line->setPos(200, 200);
+    scheme.addGraphicsItem(line);
+    auto *rect = new GraphicsRect(&scheme, nullptr);
+    rect->setPoints(QPointF(0, 0), QPointF(300, 200));
+    rect->setFillColor(Qt::yellow);
+    rect->setBrushStyle(Qt::SolidPattern);
+    rect->setPos(800, 400);
+    rect->rotateBy(1, true);
+    scheme.addGraphicsItem(rect);
+    auto *ellipse = new GraphicsEllipse(&scheme, nullptr);
+    ellipse->setPoints(QPointF(0, 0), QPointF(160, 80));
+    ellipse->setPos(1200, 600);
+    ellipse->mirror(false);
+    scheme.addGraphicsItem(ellipse);
+    auto *text = new GraphicsText(&scheme, nullptr);
+    text->setText("Feeder <1> & 2");
+    text->setPos(400, 900);
+    scheme.addGraphicsItem(text);
+    auto *picture = new GraphicsPixmap(&scheme, nullptr);
+    QImage image(24, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPos(1600, 300);
+    scheme.addGraphicsItem(picture);
+}
+
 void fillSheets(Project &p)
 {
     const struct
@@ -273,6 +310,7 @@ void fillSheets(Project &p)
             group->appendItem(scheme);
         }
     }
+    addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
 
     auto *row = new FrameGroup(&p);
     p.equipment()->appendItem(row);
@@ -488,6 +526,18 @@ private slots:
         QCOMPARE(groups[0]->itemList()[1]->name(), QString("signals"));
         QCOMPARE(groups[0]->itemList()[1]->sheetsAcross(), 2);
         QCOMPARE(groups[1]->itemList()[0]->groupNumber(), 2);
+        const QList<GraphicsItem *> drawn = groups[0]->itemList()[0]->graphicsItems();
+        QCOMPARE(drawn.size(), 5);
+        QCOMPARE(drawn[0]->type(), int(GraphicsLine::Type));
+        QCOMPARE(drawn[0]->pos(), QPointF(200, 200));
+        QCOMPARE(drawn[1]->rotationIndex(), 1);
+        QVERIFY(drawn[2]->isMirrored());
+        auto *text = dynamic_cast<GraphicsText *>(drawn[3]);
+        QVERIFY(text);
+        QCOMPARE(text->text(), QString("Feeder <1> & 2"));
+        auto *picture = dynamic_cast<GraphicsPixmap *>(drawn[4]);
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().size(), QSize(24, 16));
 
         const QList<FrameGroup *> rows = loaded.equipment()->itemList();
         QCOMPARE(rows.size(), 1);
