@@ -324,7 +324,8 @@ void DlgPropRelay::btnOkClick()
             showError(tr("Cannot change relay type!"));
             return;
         }
-        if (!named->canAddWinding(winding)) {
+        // A relay that shows no winding yet takes the chosen type with it.
+        if (!named->items().isEmpty() && !named->canAddWinding(winding)) {
             showError(tr("Relay already exists and not can add this winding!"));
             return;
         }

@@ -10,14 +10,11 @@
 
 #include "model/graphicsdevice.h"
 
-#include <QCoreApplication>
 
 class GraphicsRelayWinding;
 
 class GraphicsContact : public GraphicsDevice
 {
-    Q_DECLARE_TR_FUNCTIONS(GraphicsContact)
-
 public:
     enum { Type = QGraphicsItem::UserType + 401 };
     // The contact number of an item that shows none yet.

@@ -9,6 +9,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>

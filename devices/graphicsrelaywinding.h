@@ -9,15 +9,12 @@
 
 #include "model/graphicsdeviceobj.h"
 
-#include <QCoreApplication>
 
 class GraphicsContact;
 class Relay;
 
 class GraphicsRelayWinding : public GraphicsDeviceObj
 {
-    Q_DECLARE_TR_FUNCTIONS(GraphicsRelayWinding)
-
 public:
     enum { Type = QGraphicsItem::UserType + 302 };
 

@@ -79,8 +79,8 @@ int Relay::pinCount() const
 
 bool Relay::canAddWinding(int winding) const
 {
-    const RelayType *type = relayType(modelIndex());
-    if (!type || winding < 0 || winding >= type->windingCount)
+    const int type = checkedType();
+    if (type < 0 || winding < 0 || winding >= relayTypes[type].windingCount)
         return false;
     for (ObjItem *item : items()) {
         if (!CHECK_PTR(item))

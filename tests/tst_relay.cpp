@@ -770,6 +770,13 @@ private slots:
         QVERIFY(runRelayDialog(sheet, rec, "K2", "K2", 5, 0, 1, k2));
         QCOMPARE(relayNamed(project, "K2")->modelIndex(), 5);
         QVERIFY(runRelayDialog(sheet, rec, "K1", "K1a", d3, 0, 0, k1a));
+        // A relay of the project that shows no winding yet takes the type.
+        Obj *bare = project.createDevice(RelayKind);
+        QVERIFY(bare->setName("K4"));
+        QVERIFY(runRelayDialog(sheet, rec, "K4", "K4", 3, 0, 0));
+        QCOMPARE(relayNamed(project, "K4"), bare);
+        QCOMPARE(relayNamed(project, "K4")->modelIndex(), 3);
+        QCOMPARE(bare->items().size(), 1);
         QCOMPARE(boxes(rec), QStringList());
     }
 
@@ -888,6 +895,40 @@ private slots:
         QVERIFY(a->pin(0)->isFree());
         QVERIFY(c1->pin(2)->isFree());
         QCOMPARE(c3->pos(), QPointF(400, 400));
+        QCOMPARE(boxes(rec), QStringList());
+    }
+
+    void pastingAWindingAndItsContact()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        RelaySheet sheet(&project);
+        GraphicsRelayWinding *k1 = runRelayDialog(sheet, rec, "K1", "K1", 0, 0, 4);
+        GraphicsContact *contact = runContactDialog(sheet, rec, "K1", 7, 2);
+        QVERIFY(k1 && contact);
+        const QByteArray bytes = copyItems(project, sheet, {k1, contact});
+
+        // The relay shows that winding already: the copy gets a relay and a
+        // winding of a free name, of the same type, and the copied contact
+        // follows the copied winding.
+        RelaySheet target(&project);
+        const QList<GraphicsItem *> pasted = pasteItems(project, target, bytes);
+        QCOMPARE(pasted.size(), 2);
+        auto *winding = dynamic_cast<GraphicsRelayWinding *>(pasted[0]);
+        auto *copy = dynamic_cast<GraphicsContact *>(pasted[1]);
+        QVERIFY(winding && copy);
+        Relay *relay = relayNamed(project, "K1?");
+        QVERIFY(relay);
+        QCOMPARE(relay->modelIndex(), 0);
+        QCOMPARE(winding->relay(), relay);
+        QCOMPARE(winding->windingName(), QString("K1?"));
+        QCOMPARE(winding->variant(), 4);
+        QCOMPARE(pinNames(winding), QStringList({"1", "4", "2", "3"}));
+        QCOMPARE(copy->windingItem(), winding);
+        QCOMPARE(copy->contactNumber(), 2);
+        QCOMPARE(pinNames(copy), QStringList({"31", "32", "33"}));
+        QCOMPARE(contact->windingItem(), k1);
+        QCOMPARE(relayNamed(project, "K1")->items().size(), 1);
         QCOMPARE(boxes(rec), QStringList());
     }
 
