@@ -1,0 +1,83 @@
+#ifndef RLAY_GRAPHICSCONTACT_H
+#define RLAY_GRAPHICSCONTACT_H
+
+// The scene item of one contact of a relay winding. It binds by name to the
+// winding object that every winding item carries, shows one contact of that
+// winding's contact list (its contact number) in one form (its contact kind,
+// which must suit the catalogue contact's kind), energised or released. Its
+// pins and their names come from the catalogue contact. An unbound contact
+// keeps its name, has no pin names and is drawn red.
+
+#include "model/graphicsdevice.h"
+
+
+class GraphicsRelayWinding;
+
+class GraphicsContact : public GraphicsDevice
+{
+public:
+    enum { Type = QGraphicsItem::UserType + 401 };
+    // The contact number of an item that shows none yet.
+    enum { NoContact = 255 };
+
+    explicit GraphicsContact(GraphicsScene *scene);
+    ~GraphicsContact() override;
+
+    int type() const override { return Type; }
+    int objType() const override { return RelayWindingKind; }
+    QRectF boundingRect() const override;
+    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
+
+    // Own fields, then the bound-item record. A contact kind read outside
+    // the fourteen kinds (other than unset) is a damaged record.
+    void saveData(DataStream &stream) override;
+    void loadData(DataStream &stream) override;
+    // After the binding read with the item: a contact number that the
+    // winding does not have, or a contact that its kind cannot show, is
+    // damaged data; the item is left unbound and the fix-up fails.
+    bool resolveLinks() override;
+
+    // The winding's relay's address; none for an unbound contact.
+    Address *address() override;
+    // The relay's show-address flag; a failed check when unbound.
+    bool showAddress() const override;
+    // The catalogue contact's names on the pins; none while unbound.
+    void updatePinNames() override;
+    // The extent around the symbol, the pin labels and the name block.
+    void updateFromObj() override;
+
+    // Sets the kind and makes its pins (unsoldering the former ones).
+    void setContactKind(int kind);
+    int contactKind() const { return m_contactKind; }
+    bool underCurrent() const { return m_underCurrent; }
+    void setUnderCurrent(bool underCurrent) { m_underCurrent = underCurrent; }
+    quint8 contactNumber() const { return m_contactNumber; }
+    void setContactNumber(quint8 number) { m_contactNumber = number; }
+
+    // The bound winding item, null while unbound.
+    GraphicsRelayWinding *windingItem() const;
+    double extentWidth() const { return m_width; }
+    double extentHeight() const { return m_height; }
+
+private:
+    qint32 m_contactKind = -1;
+    bool m_underCurrent = false;
+    quint8 m_contactNumber = NoContact;
+    // Pin size plus symbol width; the height follows the kind.
+    double m_width = 174;
+    double m_height = 0;
+};
+
+// The parts of a contact kind: the front (make) part, the back (break) part,
+// the polar arm, as the symbol shows them.
+bool hasFrontContact(int kind);
+bool hasBackContact(int kind);
+bool isPolarContact(int kind);
+// Whether an item of itemKind may show a catalogue contact of
+// catalogueKind: the same kind, or one half of a changeover contact.
+bool isContactKindCompatible(int catalogueKind, int itemKind);
+
+// The item factory of the scheme item registry.
+GraphicsItem *createGraphicsContact(GraphicsScene *scene);
+
+#endif
