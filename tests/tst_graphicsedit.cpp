@@ -1132,21 +1132,23 @@ private slots:
         QCOMPARE(equipment.itemTypeForMode(115), -1);
         QCOMPARE(wiring.itemTypeForMode(115), QGraphicsItem::UserType + 7);
 
-        // No scheme kind is built into the registry yet: its commands are
-        // off.
+        // With no scheme kind built into the registry its commands are off.
         Scheme::registerItemTypes();
-        scheme.setActive(true);
+        int count = 0;
+        const SchemeItemType *rows = Scheme::itemTypes(count);
+        for (int i = 0; i < count; ++i)
+            QVERIFY(Scheme::setItemTypeFactories(rows[i].typeId, nullptr, nullptr));
+        SchemeEdit bare(&m_actions->list);
+        bare.setActive(true);
         for (int id = 73; id <= 110; ++id) {
             QVERIFY2(!action(id)->isEnabled(), qPrintable(QString::number(id)));
             QVERIFY(!action(id)->isChecked());
         }
-        scheme.setActive(false);
+        bare.setActive(false);
 
         // With the kinds' factories the commands are on.
         const auto item = [](GraphicsScene *sheet) -> GraphicsItem * { return new TestItem(sheet, 0); };
         const auto dialog = [](GraphicsScene *sheet) -> DlgPropGraphicsItem * { return new TestDialog(sheet); };
-        int count = 0;
-        const SchemeItemType *rows = Scheme::itemTypes(count);
         for (int i = 0; i < count; ++i)
             QVERIFY(Scheme::setItemTypeFactories(rows[i].typeId, item, dialog));
         SchemeEdit built(&m_actions->list);
