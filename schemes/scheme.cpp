@@ -208,7 +208,6 @@ bool Scheme::removeGraphicsItem(GraphicsItem *item)
             passage->releaseClamps();
         m_passages.removeAll(item);
         layoutPassages();
-        update(sceneRect());
     }
     if (item->type() >= FirstJoiningType) {
         if (auto *pinned = dynamic_cast<GraphicsPins *>(item))
@@ -464,6 +463,8 @@ void Scheme::layoutPassages()
                 clamp->setPosQuiet(place);
         }
     }
+    // The table is drawn with the background: the whole sheet is shown anew.
+    update(sceneRect());
 }
 
 void Scheme::drawPassageTable(QPainter *painter) const

@@ -128,7 +128,8 @@ public:
     const QList<GraphicsItem *> &passages() const { return m_passages; }
     int passageIndex(const GraphicsItem *passage) const;
     double clampColumnWidth() const { return m_clampColumnWidth; }
-    // Lines the passages' clamps up in columns at the right edge.
+    // Lines the passages' clamps up in columns at the right edge and
+    // repaints the sheet.
     void layoutPassages();
 
     // Appends the items whose name contains the text: a bound item's
