@@ -190,7 +190,9 @@ public:
     // For GraphicsItem: the next place in the sheet's order, and a deleted
     // item leaving the sheet's lists.
     quint64 nextSheetIndex() { return ++m_lastSheetIndex; }
-    void forgetItem(GraphicsItem *item);
+    // Called from the item's destructor: a kind of sheet that lists items
+    // of its own drops them too.
+    virtual void forgetItem(GraphicsItem *item);
 
 public slots:
     void deleteGraphicsItemsLater();

@@ -270,10 +270,12 @@ QString DirNumber::path(const QString &baseDirectory) const
     return baseDirectory + "/" + QString::number(number);
 }
 
-bool DirNumber::create(const QString &baseDirectory)
+bool DirNumber::create(const QString &baseDirectory, const std::function<bool(int)> &reserved)
 {
     if (number == 0) {
-        const int n = pickFreeNumber([&](int n) { return QDir(DirNumber(n).path(baseDirectory)).exists(); });
+        const int n = pickFreeNumber([&](int n) {
+            return (reserved && reserved(n)) || QDir(DirNumber(n).path(baseDirectory)).exists();
+        });
         if (n == 0) {
             showError(tq("Cannot create dir %1").arg(baseDirectory));
             return false;

@@ -83,7 +83,10 @@ public:
     explicit DirNumber(int number) : number(number) {}
 
     QString path(const QString &baseDirectory) const;
-    bool create(const QString &baseDirectory);
+    // Draws a number when there is none (one that names no directory and
+    // that reserved does not claim) and makes the directory; false after a
+    // message when no number is free or the directory cannot be made.
+    bool create(const QString &baseDirectory, const std::function<bool(int)> &reserved = nullptr);
 
     int number = 0;
 };

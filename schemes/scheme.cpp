@@ -1,18 +1,29 @@
 #include "schemes/scheme.h"
 
+#include "app/dlgsettings.h"
+#include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/font.h"
 #include "graphics/graphicsitem.h"
+#include "graphics/graphicspins.h"
+#include "graphics/graphicstext.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/graphicsobjitem.h"
 #include "model/project.h"
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
+#include "schemes/schemepassage.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,15 +33,56 @@ QHash<int, SchemeItemType> &registry()
     return types;
 }
 
-// The kinds that can stand on a scheme; their rows join as each kind lands.
-const SchemeItemType *const itemTypes = nullptr;
-const int itemTypeCount = 0;
+constexpr int U = QGraphicsItem::UserType;
 
-// Relay windings are resolved before the items that refer to them.
+// Every kind that can stand on a scheme. A kind gets its factories here when
+// its item and dialog classes exist; until then both are null.
+const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
+    {U + 302, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
+    {U + 401, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
+    {U + 400, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
+    {U + 202, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
+    {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
+    {U + 203, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
+    {U + 403, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
+    {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
+    {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
+    {U + 102, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
+    {U + 103, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
+    {U + 111, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
+    {U + 500, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "PowerBus"), "PowerBus"},
+    {U + 405, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Plughole"), "Plughole"},
+    {U + 406, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Capacitor"), "Capacitor"},
+    {U + 407, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Resistor"), "Resistor"},
+    {U + 408, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Discharger"), "Discharger"},
+    {U + 409, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Varistor"), "Varistor"},
+    {U + 501, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
+    {U + 112, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
+    {U + 113, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
+    {U + 502, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
+    {U + 204, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
+    {U + 410, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
+    {U + 411, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
+    {U + 412, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
+    {U + 413, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
+    {U + 414, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
+    {U + 415, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
+    {U + 416, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
+    {U + 417, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
+    {U + 418, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
+    {U + 419, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
+    {U + 420, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
+    {U + 421, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
+    {U + 422, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
+    {U + 423, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
+    {U + 424, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
+    {U + 425, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
+};
+
 bool isWinding(const GraphicsItem *item)
 {
     const int type = item->type();
-    return type >= QGraphicsItem::UserType + 301 && type < QGraphicsItem::UserType + 400;
+    return type >= Scheme::FirstWindingType && type < Scheme::EndWindingType;
 }
 
 // A recorded file name names a file in the group directory, nothing else.
@@ -41,7 +93,22 @@ bool isPlainFileName(const QString &name)
         && !name.contains(QChar(0));
 }
 
+// The width of the widest of the text's lines.
+double textWidth(const QFontMetricsF &metrics, const QString &text)
+{
+    double width = 0;
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\\n\\x{2028}]")));
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return width;
+}
+
 } // namespace
+
+SchemePassage *schemePassageCast(GraphicsItem *item)
+{
+    return item && item->type() == Scheme::PassageType ? dynamic_cast<SchemePassage *>(item) : nullptr;
+}
 
 Scheme::Scheme(Project *project)
     : GraphicsScene(project)
@@ -59,8 +126,8 @@ Scheme::~Scheme()
 
 void Scheme::registerItemTypes()
 {
-    for (int i = 0; i < itemTypeCount; ++i)
-        registry().insert(itemTypes[i].typeId, itemTypes[i]);
+    for (const SchemeItemType &row : itemTypeTable)
+        registry().insert(row.typeId, row);
 }
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)
@@ -69,21 +136,30 @@ const SchemeItemType *Scheme::itemTypeRecord(int typeId)
     return it == registry().constEnd() ? nullptr : &it.value();
 }
 
+bool Scheme::setItemTypeFactories(int typeId, SchemeItemFactory item, SchemeDialogFactory dialog)
+{
+    const auto it = registry().find(typeId);
+    if (it == registry().end())
+        return false;
+    it->createItem = item;
+    it->createDialog = dialog;
+    return true;
+}
+
+const SchemeItemType *Scheme::itemTypes(int &count)
+{
+    count = ItemTypeCount;
+    return itemTypeTable;
+}
+
 GraphicsItem *Scheme::createItem(int type)
 {
     if (!CHECK(type >= 1))
         return nullptr;
     const SchemeItemType *record = itemTypeRecord(type);
-    if (record && record->createItem)
-        return record->createItem(this);
-    return GraphicsScene::createItem(type);
-}
-
-GraphicsEdit *Scheme::createEdit(QList<QAction *> *actions)
-{
-    auto *edit = new SchemeEdit(actions);
-    edit->setScene(this);
-    return edit;
+    if (!record)
+        return GraphicsScene::createItem(type);
+    return record->createItem ? record->createItem(this) : nullptr;
 }
 
 DlgPropGraphicsItem *Scheme::createDialog(int type)
@@ -91,9 +167,65 @@ DlgPropGraphicsItem *Scheme::createDialog(int type)
     if (!CHECK(type >= 1))
         return nullptr;
     const SchemeItemType *record = itemTypeRecord(type);
-    if (record && record->createDialog)
-        return record->createDialog(this);
-    return GraphicsScene::createDialog(type);
+    if (!record)
+        return GraphicsScene::createDialog(type);
+    if (!record->createDialog)
+        return nullptr;
+    DlgPropGraphicsItem *dialog = record->createDialog(this);
+    if (!CHECK_PTR(dialog))
+        return nullptr;
+    dialog->setWindowTitle(tr(record->name));
+    return dialog;
+}
+
+GraphicsEdit *Scheme::createEdit(QList<QAction *> *actions)
+{
+    auto *edit = new SchemeEdit(actions);
+    if (!CHECK_PTR(edit))
+        return nullptr;
+    edit->setScene(this);
+    return edit;
+}
+
+bool Scheme::addGraphicsItem(GraphicsItem *item)
+{
+    if (!GraphicsScene::addGraphicsItem(item))
+        return false;
+    if (item->type() != PassageType)
+        return true;
+    if (!CHECK(!m_passages.contains(item)))
+        return false;
+    m_passages.append(item);
+    return true;
+}
+
+bool Scheme::removeGraphicsItem(GraphicsItem *item)
+{
+    if (!GraphicsScene::removeGraphicsItem(item))
+        return false;
+    if (item->type() == PassageType) {
+        if (SchemePassage *passage = schemePassageCast(item))
+            passage->releaseClamps();
+        m_passages.removeAll(item);
+        layoutPassages();
+    }
+    if (item->type() >= FirstJoiningType) {
+        if (auto *pinned = dynamic_cast<GraphicsPins *>(item))
+            pinned->unsolderAll();
+    }
+    return true;
+}
+
+void Scheme::notifyItem(GraphicsItem *item)
+{
+    if (item && item->type() == PassageType)
+        layoutPassages();
+}
+
+void Scheme::forgetItem(GraphicsItem *item)
+{
+    m_passages.removeAll(item);
+    GraphicsScene::forgetItem(item);
 }
 
 QString Scheme::displayName() const
@@ -222,17 +354,18 @@ bool Scheme::loadItemsGeometry(DataStream &)
     const bool ok = GraphicsScene::loadItemsGeometry(*m_stream);
     dropStream();
     m_file.clear(false);
+    layoutPassages();
     // What was read is what lies on disk.
     if (ok)
         setModified(false);
     return ok;
 }
 
-bool Scheme::updatePointers(bool first)
+bool Scheme::updatePointers(bool windings)
 {
     const QList<GraphicsItem *> list = graphicsItems();
     for (GraphicsItem *item : list) {
-        if (item && isWinding(item) == first && !item->resolveLinks())
+        if (item && isWinding(item) == windings && !item->resolveLinks())
             return false;
     }
     return true;
@@ -247,8 +380,11 @@ bool Scheme::prepareFile(const QString &directory, QSet<QString> &takenNames)
         const int n = pickFreeNumber([&](int n) {
             return takenNames.contains(nameOf(n)) || QFile::exists(directory + QLatin1Char('/') + nameOf(n));
         });
-        if (!CHECK(n > 0))
+        // Every number is taken: the group's directory is full.
+        if (n <= 0) {
+            showError(tr("Cannot create file in dir %1").arg(directory));
             return false;
+        }
         path = directory + QLatin1Char('/') + nameOf(n);
     } else if (QDir(QFileInfo(m_file.fileName()).absolutePath()) != QDir(directory)) {
         path = directory + QLatin1Char('/') + m_file.shortFileName();
@@ -260,4 +396,156 @@ bool Scheme::prepareFile(const QString &directory, QSet<QString> &takenNames)
     m_file.changeFileName(path);
     takenNames.insert(m_file.shortFileName());
     return true;
+}
+
+int Scheme::passageIndex(const GraphicsItem *passage) const
+{
+    return m_passages.indexOf(const_cast<GraphicsItem *>(passage));
+}
+
+int Scheme::tableFontIndex()
+{
+    return showBigDeviceNames ? 4 : 3;
+}
+
+QList<Scheme::Block> Scheme::tableBlocks() const
+{
+    QList<Block> blocks;
+    const QRectF sheet = sceneRect();
+    const double stampHeight = borderType() == BorderSmall ? 150 : 550;
+    const double bottomLimit = sheet.height() - stampHeight - 150;
+    double x = 40 * std::floor((sheet.width() - 50) / 40);
+    double y = 0;
+    bool firstColumn = true;
+    blocks.reserve(m_passages.size());
+    for (int k = 0; k < m_passages.size(); ++k) {
+        const SchemePassage *passage = schemePassageCast(m_passages[k]);
+        const int count = passage ? std::max(passage->clampCount(), 1) : 1;
+        const double height = 40.0 * count;
+        const bool newColumn = k == 0 || !(y + height < bottomLimit);
+        if (newColumn) {
+            firstColumn = k == 0;
+            x = x - m_clampColumnWidth - 40;
+            y = 60;
+        }
+        blocks.append(Block{x, y, height, newColumn, firstColumn});
+        y += height;
+    }
+    return blocks;
+}
+
+void Scheme::layoutPassages()
+{
+    double widest = 0;
+    if (hasFontSet()) {
+        const QFontMetricsF metrics(::font(tableFontIndex()));
+        for (GraphicsItem *item : std::as_const(m_passages)) {
+            const SchemePassage *passage = schemePassageCast(item);
+            for (int j = 0; passage && j < passage->clampCount(); ++j)
+                widest = std::max(widest, textWidth(metrics, passage->clampLabel(j)));
+        }
+    }
+    double width = widest + 20;
+    const qint64 whole = qint64(width);
+    if (whole % 40 != 0)
+        width = 40.0 * double(whole / 40 + 1);
+    m_clampColumnWidth = width;
+
+    const QList<Block> blocks = tableBlocks();
+    for (int k = 0; k < blocks.size(); ++k) {
+        const SchemePassage *passage = schemePassageCast(m_passages[k]);
+        for (int j = 0; passage && j < passage->clampCount(); ++j) {
+            GraphicsItem *clamp = passage->clampItem(j);
+            if (!clamp || passage->isBottomClamp(j))
+                continue;
+            const QPointF place(blocks[k].x + 40, blocks[k].y + (j + 0.5) * 40);
+            if (clamp->pos() != place)
+                clamp->setPosQuiet(place);
+        }
+    }
+    // The table is drawn with the background: the whole sheet is shown anew.
+    update(sceneRect());
+}
+
+void Scheme::drawPassageTable(QPainter *painter) const
+{
+    const QRectF sheet = sceneRect();
+    const double usable = sheet.width() - 50;
+    const double extraOfFirst = usable - 40 * std::floor(usable / 40);
+    const bool withText = hasFontSet();
+    painter->setPen(penBlack);
+    painter->setBrush(Qt::NoBrush);
+    if (withText)
+        painter->setFont(::font(tableFontIndex()));
+    const QList<Block> blocks = tableBlocks();
+    for (int k = 0; k < blocks.size(); ++k) {
+        const Block &b = blocks[k];
+        const double d = b.firstInColumn ? 10 : 0;
+        const double extra = b.firstColumn ? extraOfFirst : 0;
+        painter->drawRect(QRectF(b.x + 40, b.y - d, m_clampColumnWidth + extra, b.height + d));
+        painter->drawRect(QRectF(b.x, b.y - d, 40, b.height + d));
+        if (!withText)
+            continue;
+        painter->drawText(QRectF(b.x, b.y, 40, 40), Qt::AlignCenter, QString::number(k + 1));
+        const SchemePassage *passage = schemePassageCast(m_passages[k]);
+        for (int j = 0; passage && j < passage->clampCount(); ++j) {
+            if (passage->isBottomClamp(j))
+                painter->drawText(QRectF(b.x + 52, b.y + 40 * j, m_clampColumnWidth, 40),
+                                  Qt::AlignLeft | Qt::AlignVCenter, passage->clampLabel(j));
+        }
+    }
+}
+
+void Scheme::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    GraphicsScene::drawBackground(painter, rect);
+    if (!painter)
+        return;
+    painter->save();
+    const QRectF sheet = sceneRect();
+    if (m_passages.isEmpty()) {
+        // Where the passage table will stand.
+        if (!hideHelp) {
+            const double x = sheet.right() - 290;
+            const double top = sheet.top() + (bindingPosition() == BindingTop ? 200 : 50);
+            const double bottom = sheet.bottom() - (borderType() == BorderBig ? 600 : 200);
+            painter->setPen(penGreenDash);
+            painter->drawLine(QPointF(x, top), QPointF(x, bottom));
+        }
+    } else {
+        drawPassageTable(painter);
+    }
+
+    const SchemeGroup *owner = group();
+    if (owner && borderType() == BorderSmall && hasFontSet() && !owner->schemesName().isEmpty()) {
+        const QString text = owner->schemesName();
+        painter->setPen(penBlack);
+        painter->setFont(::font(4));
+        const double w = textWidth(QFontMetricsF(painter->font()), text);
+        painter->drawText(QRectF(sheet.width() - 1940 - w, sheet.height() - 200, w, 150), Qt::AlignCenter, text);
+    }
+    painter->restore();
+}
+
+void Scheme::findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
+                       Qt::CaseSensitivity sensitivity, bool includeTexts, bool selectedOnly) const
+{
+    const QList<GraphicsItem *> items = selectedOnly ? selectedGraphicsItems() : graphicsItems();
+    for (GraphicsItem *item : items) {
+        if (!item)
+            continue;
+        const int type = item->type();
+        QString name;
+        if (type >= FirstNamedType && type < EndNamedType) {
+            if (const auto *bound = dynamic_cast<const GraphicsObjItem *>(item))
+                name = bound->name();
+        } else if (includeTexts && type == TextType) {
+            if (const auto *label = dynamic_cast<const GraphicsText *>(item))
+                name = label->text();
+        }
+        if (name.isEmpty())
+            continue;
+        if (name.contains(text, sensitivity) && (!wholeName || name.size() == text.size()))
+            found.append(item);
+    }
 }

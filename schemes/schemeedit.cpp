@@ -4,13 +4,21 @@
 #include "graphics/graphicspins.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "schemes/scheme.h"
 
 #include <QMouseEvent>
 
 namespace {
 
-// The drawing modes of connections: Net, Node, CrossNet, Ground.
-const int modeActions[] = {73, 74, 75, 76};
+// The drawing modes of connections and the item each draws: Net, Node,
+// CrossNet, Ground.
+struct ModeAction
+{
+    int actionId;
+    int typeOffset; // from QGraphicsItem::UserType
+};
+
+const ModeAction modeActions[] = {{73, 102}, {74, 103}, {75, 111}, {76, 501}};
 
 // The placing commands and the scheme item each inserts.
 struct PlacingAction
@@ -59,13 +67,37 @@ const int netMode = 73;
 
 } // namespace
 
+bool SchemeEdit::canDraw(int typeId)
+{
+    const SchemeItemType *record = Scheme::itemTypeRecord(typeId);
+    return record && record->createItem;
+}
+
+bool SchemeEdit::canPlace(int typeId)
+{
+    const SchemeItemType *record = Scheme::itemTypeRecord(typeId);
+    return record && record->createItem && record->createDialog;
+}
+
 SchemeEdit::SchemeEdit(QList<QAction *> *actions)
     : GraphicsEdit(actions, "r-lay/scheme-edit")
 {
-    for (int id : modeActions)
-        addHandler(id, this, SLOT(setEditMode()), true);
+    // A command whose kind is not built yet stays off.
+    for (const ModeAction &mode : modeActions)
+        addHandler(mode.actionId, this, SLOT(setEditMode()), canDraw(QGraphicsItem::UserType + mode.typeOffset));
     for (const PlacingAction &placing : placingActions)
-        addHandler(placing.actionId, this, SLOT(showDlgProp()), true);
+        addHandler(placing.actionId, this, SLOT(showDlgProp()),
+                   canPlace(QGraphicsItem::UserType + placing.typeOffset));
+}
+
+void SchemeEdit::paste()
+{
+    GraphicsEdit::paste();
+    GraphicsScene *sheet = graphicsScene();
+    if (!CHECK_PTR(sheet))
+        return;
+    if (auto *scheme = dynamic_cast<Scheme *>(sheet))
+        scheme->layoutPassages();
 }
 
 int SchemeEdit::itemTypeForMode(int actionId) const

@@ -83,9 +83,9 @@ bool SchemeGroup::setOwnProperty(int index, const QString &text)
     return true;
 }
 
-bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory)
+bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet<int> &reserved)
 {
-    if (!m_dirNumber.create(projectDirectory))
+    if (!m_dirNumber.create(projectDirectory, [&reserved](int n) { return reserved.contains(n); }))
         return false;
     const QString directory = m_dirNumber.path(projectDirectory);
     // Names already given in the group are not given twice.
@@ -105,6 +105,15 @@ bool SchemeGroup::hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) cons
 {
     auto *scheme = dynamic_cast<Scheme *>(scene);
     return scheme && items.contains(scheme) && scheme->containsItem(scene, item);
+}
+
+void SchemeGroup::findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
+                            Qt::CaseSensitivity sensitivity, bool includeTexts, bool selectedOnly) const
+{
+    for (const Scheme *scheme : items) {
+        if (CHECK_PTR(scheme))
+            scheme->findItems(text, found, wholeName, sensitivity, includeTexts, selectedOnly);
+    }
 }
 
 void SchemeGroup::saveFinished(bool saved)

@@ -11,6 +11,7 @@
 #include "schemes/dlgpropscheme.h"
 #include "schemes/scheme.h"
 
+#include <QSet>
 #include <QString>
 
 class GraphicsItem;
@@ -42,10 +43,15 @@ public:
     // an unchanged value.
     bool setOwnProperty(int index, const QString &text);
 
-    // Makes the group's directory and gives every scheme its file there.
-    bool prepareSchemeFiles(const QString &projectDirectory);
+    // Makes the group's directory and gives every scheme its file there. A
+    // group without a directory draws a number that no directory has and
+    // that reserved (the numbers of the other groups) does not claim.
+    bool prepareSchemeFiles(const QString &projectDirectory, const QSet<int> &reserved = QSet<int>());
     // The scheme is one of the group's and the item stands on it.
     bool hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const;
+    // Scheme::findItems on every scheme, in list order.
+    void findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
+                   Qt::CaseSensitivity sensitivity, bool includeTexts, bool selectedOnly) const;
 
     // The group's own fields come first, then the schemes.
     void writeItems(DataStream &stream) override;

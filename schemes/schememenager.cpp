@@ -55,9 +55,22 @@ const char *SchemeMenager::mimeType() const
 
 bool SchemeMenager::prepareSchemeFiles(const QString &directory)
 {
+    // The numbers the groups have are theirs even where their directories
+    // are not made yet (a project saved into another folder): a group that
+    // draws a number must not take one of them.
+    QSet<int> taken;
+    for (const SchemeGroup *group : std::as_const(items)) {
+        if (group && group->dirNumber().number != 0)
+            taken.insert(group->dirNumber().number);
+    }
     for (SchemeGroup *group : std::as_const(items)) {
-        if (!CHECK_PTR(group) || !group->prepareSchemeFiles(directory))
+        if (!CHECK_PTR(group))
             return false;
+        const bool drawn = group->dirNumber().number == 0;
+        if (!group->prepareSchemeFiles(directory, taken))
+            return false;
+        if (drawn)
+            taken.insert(group->dirNumber().number);
     }
     return true;
 }
@@ -70,15 +83,22 @@ void SchemeMenager::saveFinished(bool saved)
     }
 }
 
-bool SchemeMenager::showGraphicsItem(GraphicsScene *scene, GraphicsItem *item)
+bool SchemeMenager::hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const
 {
     if (!CHECK(scene && item))
         return false;
-    for (SchemeGroup *group : std::as_const(items)) {
-        if (group && group->hasGraphicsItem(scene, item)) {
-            scene->showInProject(item);
+    for (const SchemeGroup *group : items) {
+        if (group && group->hasGraphicsItem(scene, item))
             return true;
-        }
     }
     return false;
+}
+
+void SchemeMenager::findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
+                              Qt::CaseSensitivity sensitivity, bool includeTexts) const
+{
+    for (const SchemeGroup *group : items) {
+        if (CHECK_PTR(group))
+            group->findItems(text, found, wholeName, sensitivity, includeTexts, false);
+    }
 }

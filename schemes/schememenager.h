@@ -35,9 +35,12 @@ public:
     // The save of the project ended: schemes written by a failed save are
     // due again.
     void saveFinished(bool saved);
-    // Opens the scheme that is this scene at the item; false when no group
-    // holds it.
-    bool showGraphicsItem(GraphicsScene *scene, GraphicsItem *item);
+    // Some group holds the scheme and the item stands on it (the project
+    // check makes sure of it before it opens a message's item).
+    bool hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const;
+    // SchemeGroup::findItems on every group, over every item.
+    void findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
+                   Qt::CaseSensitivity sensitivity, bool includeTexts) const;
 };
 
 #endif

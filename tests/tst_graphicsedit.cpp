@@ -9,6 +9,7 @@
 #include "graphics/graphicsscene.h"
 #include "model/datastream.h"
 #include "model/project.h"
+#include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
 #include "support/modalrecorder.h"
 
@@ -1131,7 +1132,27 @@ private slots:
         QCOMPARE(equipment.itemTypeForMode(115), -1);
         QCOMPARE(wiring.itemTypeForMode(115), QGraphicsItem::UserType + 7);
 
-        scheme.setActive(true);
+        // With no scheme kind built into the registry its commands are off.
+        Scheme::registerItemTypes();
+        int count = 0;
+        const SchemeItemType *rows = Scheme::itemTypes(count);
+        for (int i = 0; i < count; ++i)
+            QVERIFY(Scheme::setItemTypeFactories(rows[i].typeId, nullptr, nullptr));
+        SchemeEdit bare(&m_actions->list);
+        bare.setActive(true);
+        for (int id = 73; id <= 110; ++id) {
+            QVERIFY2(!action(id)->isEnabled(), qPrintable(QString::number(id)));
+            QVERIFY(!action(id)->isChecked());
+        }
+        bare.setActive(false);
+
+        // With the kinds' factories the commands are on.
+        const auto item = [](GraphicsScene *sheet) -> GraphicsItem * { return new TestItem(sheet, 0); };
+        const auto dialog = [](GraphicsScene *sheet) -> DlgPropGraphicsItem * { return new TestDialog(sheet); };
+        for (int i = 0; i < count; ++i)
+            QVERIFY(Scheme::setItemTypeFactories(rows[i].typeId, item, dialog));
+        SchemeEdit built(&m_actions->list);
+        built.setActive(true);
         for (int id = 73; id <= 109; ++id) {
             QVERIFY2(action(id)->isEnabled(), qPrintable(QString::number(id)));
             QVERIFY(!action(id)->isChecked());
@@ -1140,11 +1161,12 @@ private slots:
         QVERIFY(!action(116)->isEnabled());
         // A connection drawing command is a mode.
         action(74)->trigger();
-        QCOMPARE(scheme.editMode(), 74);
+        QCOMPARE(built.editMode(), 74);
         QVERIFY(action(74)->isChecked());
         action(74)->trigger();
-        QCOMPARE(scheme.editMode(), 30);
-        scheme.setActive(false);
+        QCOMPARE(built.editMode(), 30);
+        built.setActive(false);
+        Scheme::registerItemTypes();
 
         frame.setActive(true);
         QVERIFY(action(116)->isEnabled());

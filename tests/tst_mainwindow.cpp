@@ -16,6 +16,7 @@
 #include "model/dlgprojectprop.h"
 #include "model/file.h"
 #include "model/project.h"
+#include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
 #include "support/modalrecorder.h"
 
@@ -351,8 +352,12 @@ private slots:
     {
         ModalRecorder recorder;
         MainWindow w;
+        // The net's kind is built: its drawing command belongs to the view.
+        QVERIFY(Scheme::setItemTypeFactories(QGraphicsItem::UserType + 102,
+                                             [](GraphicsScene *) -> GraphicsItem * { return nullptr; }, nullptr));
         QPointer<SchemeEdit> scheme = new SchemeEdit(w.actionList());
         QPointer<FrameEdit> frame = new FrameEdit(w.actionList());
+        Scheme::registerItemTypes();
 
         tabs(w)->insertTab(0, scheme, "scheme");
         QVERIFY(scheme->isActive());

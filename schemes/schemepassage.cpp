@@ -1,0 +1,3 @@
+#include "schemes/schemepassage.h"
+
+SchemePassage::~SchemePassage() = default;
