@@ -1,6 +1,10 @@
 #include "schemes/scheme.h"
 
 #include "app/dlgsettings.h"
+#include "devices/dlgpropcontact.h"
+#include "devices/dlgproprelay.h"
+#include "devices/graphicscontact.h"
+#include "devices/graphicsrelaywinding.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsitem.h"
@@ -38,8 +42,8 @@ constexpr int U = QGraphicsItem::UserType;
 // Every kind that can stand on a scheme. A kind gets its factories here when
 // its item and dialog classes exist; until then both are null.
 const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
-    {U + 302, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
-    {U + 401, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
+    {U + 302, createGraphicsRelayWinding, createDlgPropRelay, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
+    {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
     {U + 400, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
     {U + 202, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
     {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
