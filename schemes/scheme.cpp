@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+#include "schemes/net.h"
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 
@@ -61,6 +62,7 @@ void Scheme::registerItemTypes()
 {
     for (int i = 0; i < itemTypeCount; ++i)
         registry().insert(itemTypes[i].typeId, itemTypes[i]);
+    registerConnectionItems(registry());
 }
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)

@@ -15,6 +15,7 @@
 class DataStream;
 class GraphicsItem;
 class DlgPropGraphicsItem;
+class GraphicsNet;
 class SchemeGroup;
 
 struct SchemeItemType
@@ -72,6 +73,13 @@ public:
     // The save that wrote this sheet's file ended: on failure the sheet is
     // modified again and its record is what lies on disk.
     void saveFinished(bool saved);
+
+    // Soldering (schemesolder.cpp): what a pin offered at its place is
+    // joined to, whether something could be joined at a free pin, and the
+    // net whose free end lies at a point (that end becomes its moving one).
+    void solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item) override;
+    void checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *item) override;
+    GraphicsNet *freeNetEndAt(const QPointF &point);
 
 private:
     void dropStream();
