@@ -39,15 +39,6 @@ using namespace schemetest;
 
 namespace {
 
-// A net at the sheet origin whose ends are the given sheet points, so that
-// its own coordinates are the sheet's.
-GraphicsNet *straightNet(GraphicsScene &scene, const QPointF &a, const QPointF &b)
-{
-    auto *wire = put(scene, new GraphicsNet(&scene), QPointF(0, 0));
-    wire->moveEnds(wire->pin(0), a, wire->pin(1), b);
-    return wire;
-}
-
 // Moves an item as a drag in the editor does: quietly, then the change.
 void moveBy(GraphicsItem *item, const QPointF &delta)
 {

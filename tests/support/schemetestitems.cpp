@@ -42,6 +42,13 @@ GraphicsNet *net(GraphicsScene &scene, const QPointF &a, const QPointF &b)
     return wire;
 }
 
+GraphicsNet *straightNet(GraphicsScene &scene, const QPointF &a, const QPointF &b)
+{
+    auto *wire = put(scene, new GraphicsNet(&scene), QPointF(0, 0));
+    wire->moveEnds(wire->pin(0), a, wire->pin(1), b);
+    return wire;
+}
+
 QPointF end(GraphicsNet *net, int index)
 {
     return net->mapToScene(net->pin(index)->center());

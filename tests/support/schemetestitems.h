@@ -21,6 +21,8 @@ class TestDevice : public boundtest::TestDeviceItem
 {
 public:
     explicit TestDevice(GraphicsScene *scene, int type = DeviceType);
+
+    QRectF boundingRect() const override { return QRectF(-10, -10, 100, 20); }
 };
 
 // A clamp stand-in: one pin, bound to nothing.
@@ -60,6 +62,9 @@ T *put(GraphicsScene &scene, T *item, const QPointF &pos)
 TestDevice *device(GraphicsScene &scene, const QPointF &pos);
 // A net on the sheet at its first point, from a to b (sheet points).
 GraphicsNet *net(GraphicsScene &scene, const QPointF &a, const QPointF &b);
+// A net at the sheet origin whose ends are the given sheet points, so that
+// its own coordinates are the sheet's.
+GraphicsNet *straightNet(GraphicsScene &scene, const QPointF &a, const QPointF &b);
 // The end points of a net on the sheet.
 QPointF end(GraphicsNet *net, int index);
 // The nets of the sheet, in its order.
