@@ -8,8 +8,9 @@ TestDevice::TestDevice(GraphicsScene *scene, int type)
     pin(1)->moveCenter(QPointF(80, 0));
 }
 
-TestClamp::TestClamp(GraphicsScene *scene)
+TestClamp::TestClamp(GraphicsScene *scene, int type)
     : GraphicsPins(scene, nullptr, 3)
+    , m_type(type)
 {
     createPins(1);
     pin(0)->moveCenter(QPointF(0, 0));
@@ -25,9 +26,15 @@ GraphicsItem *DeviceScheme::createItem(int type)
 {
     if (type == DeviceType)
         return new TestDevice(this);
-    if (type == ClampType)
-        return new TestClamp(this);
+    if (type == ClampType || type == PassageType)
+        return new TestClamp(this, type);
     return Scheme::createItem(type);
+}
+
+void DeviceScheme::notifyItem(GraphicsItem *item)
+{
+    notified.append(item);
+    Scheme::notifyItem(item);
 }
 
 TestDevice *device(GraphicsScene &scene, const QPointF &pos)

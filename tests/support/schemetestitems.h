@@ -13,7 +13,11 @@
 
 namespace schemetest {
 
-enum { DeviceType = boundtest::ResistorItemType, ClampType = QGraphicsItem::UserType + 402 };
+enum {
+    DeviceType = boundtest::ResistorItemType,
+    ClampType = QGraphicsItem::UserType + 402,
+    PassageType = QGraphicsItem::UserType + 104
+};
 
 // A device item whose two pins are 80 apart: pin 0 at its origin, pin 1 at
 // (80, 0).
@@ -25,19 +29,23 @@ public:
     QRectF boundingRect() const override { return QRectF(-10, -10, 100, 20); }
 };
 
-// A clamp stand-in: one pin, bound to nothing.
+// A clamp stand-in (or, with the passage type, a passage stand-in): one
+// pin, bound to nothing.
 class TestClamp : public GraphicsPins
 {
 public:
-    explicit TestClamp(GraphicsScene *scene);
+    explicit TestClamp(GraphicsScene *scene, int type = ClampType);
 
-    int type() const override { return ClampType; }
+    int type() const override { return m_type; }
     QRectF boundingRect() const override { return QRectF(-10, -10, 20, 20); }
     void draw(QPainter *, const QStyleOptionGraphicsItem *, bool) override {}
     void createPins(int count) override { allocatePins<Pin>(count); }
     void collectNetPins(Pin *entry, QList<Pin *> &pins) override { pins.append(entry); }
     void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *, int) override { pins.append(entry); }
     void updateNetLinks(Pin *, QList<Pin *> &) override {}
+
+private:
+    int m_type;
 };
 
 // An A3 landscape scheme that makes the stand-in kinds and every
@@ -48,6 +56,10 @@ public:
     explicit DeviceScheme(Project *project);
 
     GraphicsItem *createItem(int type) override;
+    // Records the items announced to the sheet.
+    void notifyItem(GraphicsItem *item) override;
+
+    QList<GraphicsItem *> notified;
 };
 
 // Puts an item on the sheet at a point, without grid snap.
