@@ -4,6 +4,7 @@
 #include "model/check.h"
 #include "model/netwalk.h"
 
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -105,4 +106,9 @@ bool GraphicsCrossNet::isConnected(Pin *target, Pin *entry)
 GraphicsItem *createCrossNet(GraphicsScene *scene)
 {
     return new GraphicsCrossNet(scene);
+}
+
+void GraphicsCrossNet::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    event->accept();
 }

@@ -3,6 +3,7 @@
 #include "graphics/font.h"
 #include "model/check.h"
 
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -62,4 +63,9 @@ QString GraphicsGround::groundText()
 GraphicsItem *createGround(GraphicsScene *scene)
 {
     return new GraphicsGround(scene);
+}
+
+void GraphicsGround::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    event->accept();
 }

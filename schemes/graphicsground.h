@@ -29,6 +29,10 @@ public:
 
     // What the wiring documents print for a grounded lead.
     static QString groundText();
+
+protected:
+    // The kind has no property dialog: a double click opens nothing.
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 };
 
 GraphicsItem *createGround(GraphicsScene *scene);

@@ -2,6 +2,7 @@
 
 #include "graphics/font.h"
 
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -55,4 +56,9 @@ bool isNodeFamily(const QGraphicsItem *item)
 GraphicsItem *createNode(GraphicsScene *scene)
 {
     return new GraphicsNode(scene);
+}
+
+void GraphicsNode::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    event->accept();
 }

@@ -21,6 +21,10 @@ public:
     // Only the dot itself is hit, not the corners of its square.
     bool contains(const QPointF &point) const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
+
+protected:
+    // The kind has no property dialog: a double click opens nothing.
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 };
 
 // Whether the item is of the node family.

@@ -11,6 +11,7 @@
 #include "model/datastream.h"
 #include "model/project.h"
 #include "schemes/dlgpropcopperplate.h"
+#include "schemes/dlgpropnet.h"
 #include "schemes/graphicscopperplate.h"
 #include "schemes/graphicscrossnet.h"
 #include "schemes/graphicsground.h"
@@ -175,6 +176,23 @@ class TestSchemeEdit : public QObject
     void click(const QPointF &scenePoint, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, modifiers, point(scenePoint));
+    }
+
+    // A press, a release, a double click and a release, as the window
+    // system delivers them.
+    void doubleClick(const QPointF &scenePoint)
+    {
+        QWidget *target = m_view->viewport();
+        const QPointF pos(point(scenePoint));
+        const QPointF global(target->mapToGlobal(pos.toPoint()));
+        const QEvent::Type sequence[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease};
+        for (QEvent::Type type : sequence) {
+            const bool down = type != QEvent::MouseButtonRelease;
+            QMouseEvent event(type, pos, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+        }
     }
 
     void hover(const QPointF &scenePoint) { moveMouse(m_view->viewport(), point(scenePoint)); }
@@ -354,6 +372,28 @@ private slots:
         QVERIFY(soldered(crossings.first()->pin(0), nets(scheme()).last()->pin(1)));
         QCOMPARE(m_view->editMode(), 75);
         QCOMPARE(recorder.count(), 0);
+    }
+
+    void doubleClicksOpenTheDialogsThereAre()
+    {
+        ModalRecorder recorder;
+        view();
+        action(73)->trigger();
+        drawNet(QPointF(400, 400), QPointF(800, 400));
+        action(74)->trigger();
+        click(QPointF(400, 400));
+        action(76)->trigger();
+        click(QPointF(800, 400));
+        action(30)->trigger();
+        // A net's dialog opens on it.
+        recorder.handle([](QDialog *d) { QVERIFY(qobject_cast<DlgPropNet *>(d)); });
+        doubleClick(QPointF(600, 400));
+        QCOMPARE(recorder.count(), 1);
+        // A node and a ground have no dialog: nothing opens.
+        doubleClick(QPointF(400, 400));
+        doubleClick(QPointF(800, 430));
+        QVERIFY(!scheme().mouseGrabberItem());
+        QCOMPARE(recorder.count(), 1);
     }
 
     void continueANetFromItsFreeEnd()
