@@ -561,6 +561,37 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    void aDamagedSectionOnTheClipboardIsRefused()
+    {
+        ModalRecorder recorder;
+        view();
+        GraphicsNet *wire = net(scheme(), QPointF(400, 400), QPointF(800, 400));
+        wire->setSection(3);
+        scheme().clearSelection();
+        wire->setSelected(true);
+        m_view->copy();
+        QByteArray record = QGuiApplication::clipboard()->mimeData()->data("r-lay/scheme-edit");
+        // Format, count, type, two points, then the section byte.
+        const int at = 4 + 4 + 4 + 16 + 16;
+        QCOMPARE(int(record[at]), 3);
+        record[at] = char(16);
+        auto *mime = new QMimeData;
+        mime->setData("r-lay/scheme-edit", record);
+        QGuiApplication::clipboard()->setMimeData(mime);
+        const int before = scheme().graphicsItems().size();
+        m_view->paste();
+        QCOMPARE(scheme().graphicsItems().size(), before);
+        QCOMPARE(recorder.count(), 1);
+        record[at] = char(15);
+        mime = new QMimeData;
+        mime->setData("r-lay/scheme-edit", record);
+        QGuiApplication::clipboard()->setMimeData(mime);
+        m_view->paste();
+        QCOMPARE(scheme().graphicsItems().size(), before + 1);
+        QCOMPARE(nets(scheme()).last()->section(), 15);
+        QCOMPARE(recorder.count(), 1);
+    }
+
     void placeFromTheToolbox()
     {
         ModalRecorder recorder;
