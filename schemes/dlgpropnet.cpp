@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "schemes/net.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTreeWidgetItem>
 

@@ -7,6 +7,8 @@
 
 #include "schemes/net.h"
 
+#include <QCoreApplication>
+
 class GraphicsCopperPlate : public GraphicsUnite
 {
     Q_DECLARE_TR_FUNCTIONS(GraphicsCopperPlate)

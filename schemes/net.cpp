@@ -16,6 +16,7 @@
 #include "schemes/graphicsslantingnet.h"
 #include "schemes/scheme.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 

@@ -11,7 +11,6 @@
 
 #include "graphics/graphicspins.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QLineF>
 
@@ -65,8 +64,6 @@ GraphicsUnite *graphicsUniteCast(QGraphicsItem *item);
 
 class GraphicsNet : public GraphicsUnite
 {
-    Q_DECLARE_TR_FUNCTIONS(GraphicsNet)
-
 public:
     enum { Type = QGraphicsItem::UserType + 102 };
     enum { DefaultSection = 1, ScreenedSection = 15 };
