@@ -88,6 +88,10 @@ void Scheme::solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item)
 {
     if (!CHECK_PTR(pin) || !CHECK_PTR(item))
         return;
+    // An item not yet placed on the sheet (a new one whose dialog has just
+    // been applied) joins nothing where it happens to lie.
+    if (item->scene() != this)
+        return;
     const bool pinOnNet = graphicsNetCast(item) != nullptr;
     const QList<GraphicsPins *> candidates = candidatesAt(this, sceneRect, item);
     for (GraphicsPins *candidate : candidates) {
@@ -161,7 +165,8 @@ void Scheme::checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *it
         return;
     const bool pinOnNet = graphicsNetCast(item) != nullptr;
     bool contact = false;
-    const QList<GraphicsPins *> candidates = candidatesAt(this, sceneRect, item);
+    const QList<GraphicsPins *> candidates =
+        item->scene() == this ? candidatesAt(this, sceneRect, item) : QList<GraphicsPins *>();
     for (GraphicsPins *candidate : candidates) {
         GraphicsNet *net = graphicsNetCast(candidate);
         if (candidate->freePinAt(sceneRect, pin) || (pinOnNet && net && net->touches(sceneRect, pin))) {

@@ -297,6 +297,22 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    void anItemNotOnTheSheetJoinsNothing()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        // A new copper plate, written by its dialog before it is placed,
+        // lies at the sheet's origin on the net's free end.
+        std::unique_ptr<GraphicsItem> plate(scheme().createItem(QGraphicsItem::UserType + 113));
+        auto *pinned = toNonPrimitiveItem(plate.get());
+        pinned->joinAllPins();
+        QVERIFY(wire->pin(0)->isFree());
+        QVERIFY(pinned->pin(0)->isFree());
+        pinned->updatePinContact(pinned->pin(0));
+        QVERIFY(!pinned->pin(0)->contactFlag());
+        QCOMPARE(recorder.count(), 0);
+    }
+
     void continuingFromAFreeNetEnd()
     {
         ModalRecorder recorder;
