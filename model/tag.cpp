@@ -1,6 +1,7 @@
 #include "model/tag.h"
 
 #include "model/check.h"
+#include "model/netwalk.h"
 #include "model/pin.h"
 
 #include <QGraphicsItem>
@@ -22,6 +23,9 @@ Tag::~Tag() = default;
 
 void Tag::updateNetLinks(Pin *from, QList<Pin *> &pins)
 {
+    NetWalk walk(NetWalk::UpdateLinks);
+    if (!walk.enter(this))
+        return;
     // The walk may change the item list: it goes over a copy.
     const QList<ObjItem *> tagItems = items();
     for (ObjItem *item : tagItems) {
@@ -41,6 +45,9 @@ void Tag::updateNetLinks(Pin *from, QList<Pin *> &pins)
 
 bool Tag::isConnected(Pin *target, Pin *from)
 {
+    NetWalk walk(NetWalk::Connected);
+    if (!walk.enter(this))
+        return false;
     const QList<ObjItem *> tagItems = items();
     for (ObjItem *item : tagItems) {
         if (!CHECK_PTR(itemTypeIn(item, firstTagItemType, endTagItemType) ? item : nullptr))

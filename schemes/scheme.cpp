@@ -6,6 +6,7 @@
 #include "devices/graphicscontact.h"
 #include "devices/graphicsrelaywinding.h"
 #include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/dlgpropgraphicspins.h"
 #include "graphics/font.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicspins.h"
@@ -15,6 +16,14 @@
 #include "model/datastream.h"
 #include "model/graphicsobjitem.h"
 #include "model/project.h"
+#include "schemes/dlgpropcopperplate.h"
+#include "schemes/dlgpropslantingnet.h"
+#include "schemes/graphicscopperplate.h"
+#include "schemes/graphicscrossnet.h"
+#include "schemes/graphicsground.h"
+#include "schemes/graphicsnode.h"
+#include "schemes/graphicsslantingnet.h"
+#include "schemes/net.h"
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schemepassage.h"
@@ -51,18 +60,18 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 403, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
     {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
     {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
-    {U + 102, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
-    {U + 103, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
-    {U + 111, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
+    {U + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
+    {U + 103, createNode, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
+    {U + 111, createCrossNet, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
     {U + 500, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "PowerBus"), "PowerBus"},
     {U + 405, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Plughole"), "Plughole"},
     {U + 406, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Capacitor"), "Capacitor"},
     {U + 407, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Resistor"), "Resistor"},
     {U + 408, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Discharger"), "Discharger"},
     {U + 409, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Varistor"), "Varistor"},
-    {U + 501, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
-    {U + 112, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
-    {U + 113, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
+    {U + 501, createGround, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
+    {U + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
+    {U + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
     {U + 502, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
     {U + 204, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
     {U + 410, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
@@ -132,6 +141,8 @@ void Scheme::registerItemTypes()
 {
     for (const SchemeItemType &row : itemTypeTable)
         registry().insert(row.typeId, row);
+    // Pinned items' dialogs measure nets the way the nets themselves do.
+    DlgPropGraphicsPins::setNetLengthFunction(&GraphicsNet::lengthOf);
 }
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)

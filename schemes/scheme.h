@@ -19,6 +19,7 @@
 class DataStream;
 class GraphicsItem;
 class DlgPropGraphicsItem;
+class GraphicsNet;
 class SchemeGroup;
 class SchemePassage;
 
@@ -138,6 +139,13 @@ public:
     // text.
     void findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
                    Qt::CaseSensitivity sensitivity, bool includeTexts, bool selectedOnly) const;
+
+    // Soldering (schemesolder.cpp): what a pin offered at its place is
+    // joined to, whether something could be joined at a free pin, and the
+    // net whose free end lies at a point (that end becomes its moving one).
+    void solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item) override;
+    void checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *item) override;
+    GraphicsNet *freeNetEndAt(const QPointF &point);
 
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;

@@ -4,6 +4,10 @@
 #include "graphics/graphicspins.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "schemes/graphicscrossnet.h"
+#include "schemes/graphicsground.h"
+#include "schemes/graphicsnode.h"
+#include "schemes/net.h"
 #include "schemes/scheme.h"
 
 #include <QMouseEvent>
@@ -63,7 +67,8 @@ const PlacingAction placingActions[] = {
     {105, 425}, // AutoSwitch
 };
 
-const int netMode = 73;
+const int netMode = SchemeEdit::ModeNet;
+const int passageType = QGraphicsItem::UserType + 104;
 
 } // namespace
 
@@ -113,9 +118,16 @@ void SchemeEdit::mouseMoveEvent(QMouseEvent *event)
 {
     if (!CHECK_PTR(event))
         return;
+    GraphicsScene *sheet = graphicsScene();
+    const QPointF scenePoint = mapToScene(event->position().toPoint());
     // The status bar shows the grid point under the cursor in millimetres.
-    if (GraphicsScene *sheet = graphicsScene())
-        emit cursorPosChanged(sheet->snapToGrid(mapToScene(event->position().toPoint())) / 10);
+    if (sheet)
+        emit cursorPosChanged(sheet->snapToGrid(scenePoint) / 10);
+    if (GraphicsNet *net = editMode() == netMode ? drawnNet() : nullptr) {
+        net->dragEndTo(scenePoint);
+        QGraphicsView::mouseMoveEvent(event);
+        return;
+    }
     GraphicsEdit::mouseMoveEvent(event);
 }
 
@@ -135,4 +147,90 @@ void SchemeEdit::mouseReleaseEvent(QMouseEvent *event)
         }
     }
     GraphicsEdit::mouseReleaseEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing connections
+
+void SchemeEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (!CHECK_PTR(event))
+        return;
+    GraphicsScene *sheet = graphicsScene();
+    if (sheet && event->button() == Qt::LeftButton) {
+        const QPointF scenePoint = mapToScene(event->position().toPoint());
+        if (sheet->sceneRect().contains(scenePoint) && pressConnection(scenePoint)) {
+            event->accept();
+            return;
+        }
+    }
+    GraphicsEdit::mousePressEvent(event);
+}
+
+GraphicsNet *SchemeEdit::drawnNet() const
+{
+    const QList<GraphicsItem *> &carried = carriedItems();
+    return carried.size() == 1 ? graphicsNetCast(carried.first()) : nullptr;
+}
+
+bool SchemeEdit::pressConnection(const QPointF &scenePoint)
+{
+    GraphicsScene *sheet = graphicsScene();
+    switch (editMode()) {
+    case ModeNet:
+        if (carriedItems().isEmpty()) {
+            auto *net = new GraphicsNet(sheet);
+            if (!sheet->addGraphicsItem(net)) {
+                delete net;
+                return true;
+            }
+            setCarriedItems({net});
+            net->startAt(scenePoint);
+            sheet->clearSelectionFast();
+            net->setSelectedTree(true);
+        } else {
+            if (GraphicsNet *net = drawnNet())
+                net->finish();
+            dropCarriedItems();
+        }
+        return true;
+    case ModeNode:
+        dropConnectionItem(new GraphicsNode(sheet), scenePoint);
+        return true;
+    case ModeCrossNet:
+        dropConnectionItem(new GraphicsCrossNet(sheet), scenePoint);
+        return true;
+    case ModeGround:
+        dropConnectionItem(new GraphicsGround(sheet), scenePoint);
+        return true;
+    default:
+        break;
+    }
+    // Elsewhere a press on the free end of a net goes on drawing it.
+    auto *scheme = qobject_cast<Scheme *>(sheet);
+    if (!scheme || !carriedItems().isEmpty())
+        return false;
+    GraphicsNet *net = scheme->freeNetEndAt(scenePoint);
+    if (!net)
+        return false;
+    setEditMode(ModeNet);
+    sheet->clearSelectionFast();
+    net->setSelectedTree(true);
+    net->updateInViews();
+    setCarriedItems({net});
+    return true;
+}
+
+void SchemeEdit::dropConnectionItem(GraphicsItem *item, const QPointF &scenePoint)
+{
+    GraphicsScene *sheet = graphicsScene();
+    if (!sheet->addGraphicsItem(item)) {
+        delete item;
+        return;
+    }
+    // Through the ordinary position change: the point snaps to the grid.
+    item->setPos(scenePoint);
+    item->updateInViews();
+    if (GraphicsPins *pinned = toNonPrimitiveItem(item))
+        pinned->joinAllPins();
 }

@@ -8,14 +8,25 @@
 // selected items to what they landed on. A command whose kind has no
 // factory in the scheme-item registry stays disabled. The main window
 // recognises it by a meta-object cast to hand its sheet to the find dialog.
+//
+// Connections are drawn in four modes: Net (a press starts a net, the mouse
+// stretches it horizontally or vertically, the next press ends it), Node,
+// CrossNet and Ground (a press drops the item and joins its pins). In the
+// other modes a press on the free end of a net goes on drawing that net.
 
 #include "graphics/graphicsedit.h"
+
+class GraphicsItem;
+class GraphicsNet;
 
 class SchemeEdit : public GraphicsEdit
 {
     Q_OBJECT
 
 public:
+    // The drawing modes of connections.
+    enum ConnectionMode { ModeNet = 73, ModeNode = 74, ModeCrossNet = 75, ModeGround = 76 };
+
     explicit SchemeEdit(QList<QAction *> *actions);
 
     // The scheme item a placing command inserts; other ids go to the base.
@@ -29,8 +40,18 @@ public:
     static bool canPlace(int typeId);
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // The connection modes' handling of a left press in the sheet; false
+    // when the press is the base's.
+    bool pressConnection(const QPointF &scenePoint);
+    // The net being drawn, or null.
+    GraphicsNet *drawnNet() const;
+    // Drops a node, cross net or ground at the point and joins its pins.
+    void dropConnectionItem(GraphicsItem *item, const QPointF &scenePoint);
 };
 
 #endif

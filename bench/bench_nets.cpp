@@ -1,0 +1,240 @@
+// A scheme of thousands of soldered items at two sizes, one four times the
+// other: rows of devices whose pins hang by branch nets from nodes on one
+// long trunk, so that the whole sheet is one clew.
+// Prints the time of a clew walk over it (the pins, and the pins with the
+// connection items), of a question the clew cannot answer (which passes
+// all of it), of a paint of the whole sheet, of the move of half the sheet
+// with the nets that follow it, and of the joining of that half's pins
+// after the move (what the editor does at the release). The ratios between
+// the sizes show which of them stay linear.
+#include "graphics/font.h"
+#include "graphics/graphicspins.h"
+#include "model/check.h"
+#include "model/project.h"
+#include "schemes/graphicsnode.h"
+#include "schemes/net.h"
+#include "schemes/scheme.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// A device with two pins 80 apart; a walk ends at the pin it entered by.
+class BenchDevice : public GraphicsPins
+{
+public:
+    explicit BenchDevice(GraphicsScene *scene)
+        : GraphicsPins(scene, nullptr, 7)
+    {
+        createPins(2);
+        pin(0)->moveCenter(QPointF(0, 0));
+        pin(1)->moveCenter(QPointF(80, 0));
+    }
+    int type() const override { return UserType + 450; }
+    QRectF boundingRect() const override { return QRectF(-10, -20, 100, 40); }
+    void draw(QPainter *painter, const QStyleOptionGraphicsItem *, bool hideHelp) override
+    {
+        painter->setPen(penBlack);
+        painter->drawRect(QRectF(10, -15, 60, 30));
+        if (!hideHelp)
+            drawPins(painter, hideHelp);
+    }
+    void createPins(int count) override { allocatePins<Pin>(count); }
+    void collectNetPins(Pin *entry, QList<Pin *> &pins) override { pins.append(entry); }
+    void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *, int) override { pins.append(entry); }
+    void updateNetLinks(Pin *, QList<Pin *> &) override {}
+};
+
+template <class T>
+T *put(Scheme &scheme, T *item, const QPointF &pos)
+{
+    scheme.addGraphicsItem(item);
+    item->setPosQuiet(pos);
+    return item;
+}
+
+GraphicsNet *wire(Scheme &scheme, const QPointF &a, const QPointF &b)
+{
+    auto *net = put(scheme, new GraphicsNet(&scheme), a);
+    net->moveEnds(net->pin(0), QPointF(0, 0), net->pin(1), b - a);
+    return net;
+}
+
+struct Sheet
+{
+    std::unique_ptr<Project> project;
+    std::unique_ptr<Scheme> scheme;
+    BenchDevice *first = nullptr;
+    int devices = 0;
+};
+
+// Rows of devices; above each device a node on the trunk, a branch net
+// down to the device's pin 0, trunk nets between the nodes and a net from
+// the end of each row to the start of the next.
+Sheet build(int rows, int perRow)
+{
+    Sheet sheet;
+    sheet.project.reset(new Project(nullptr, nullptr));
+    sheet.scheme.reset(new Scheme(sheet.project.get()));
+    Scheme &s = *sheet.scheme;
+    s.setSheetFormat(GraphicsScene::PaperA0, true, 2);
+    GraphicsNode *previous = nullptr;
+    for (int r = 0; r < rows; ++r) {
+        const double y = 200 + 240.0 * r;
+        for (int c = 0; c < perRow; ++c) {
+            const double x = 200 + 120.0 * c;
+            auto *device = put(s, new BenchDevice(&s), QPointF(x, y + 120));
+            auto *node = put(s, new GraphicsNode(&s), QPointF(x, y));
+            GraphicsNet *branch = wire(s, QPointF(x, y), QPointF(x, y + 120));
+            node->pin(0)->solder(branch->pin(0));
+            branch->pin(1)->solder(device->pin(0));
+            if (previous) {
+                GraphicsNet *trunk = wire(s, previous->pos(), node->pos());
+                previous->pin(1)->solder(trunk->pin(0));
+                trunk->pin(1)->solder(node->pin(2));
+            }
+            previous = node;
+            if (!sheet.first)
+                sheet.first = device;
+            ++sheet.devices;
+        }
+    }
+    s.setModified(false);
+    return sheet;
+}
+
+double msSince(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+struct Figures
+{
+    int items = 0;
+    double walk = 0;
+    double collect = 0;
+    double unreachable = 0;
+    double paint = 0;
+    double move = 0;
+    double join = 0;
+    int moved = 0;
+};
+
+Figures measure(int rows, int perRow)
+{
+    Figures f;
+    Sheet sheet = build(rows, perRow);
+    Scheme &s = *sheet.scheme;
+    f.items = int(s.graphicsItems().size());
+    const int repeats = 20;
+
+    QElapsedTimer timer;
+    QList<Pin *> pins;
+    timer.start();
+    for (int i = 0; i < repeats; ++i) {
+        pins.clear();
+        sheet.first->pin(0)->collectNetPinsAcross(pins);
+    }
+    f.walk = msSince(timer) / repeats;
+    if (pins.size() != sheet.devices - 1)
+        std::fprintf(stderr, "walk found %lld pins\n", qint64(pins.size()));
+
+    QList<GraphicsUnite *> items;
+    timer.restart();
+    for (int i = 0; i < repeats; ++i) {
+        pins.clear();
+        items.clear();
+        sheet.first->pin(0)->collectNetAcross(pins, &items);
+    }
+    f.collect = msSince(timer) / repeats;
+
+    // A pin of no connection item of the clew: every item is asked.
+    GraphicsNet stranger(&s);
+    timer.restart();
+    bool found = false;
+    for (int i = 0; i < repeats; ++i) {
+        auto *branch = graphicsNetCast(sheet.first->pin(0)->partner()->owner()->graphicsItem());
+        found = branch->isConnected(stranger.pin(0), nullptr) || found;
+    }
+    f.unreachable = msSince(timer) / repeats;
+    if (found)
+        std::fprintf(stderr, "a stranger was reached\n");
+
+    QImage image(2400, 1700, QImage::Format_ARGB32_Premultiplied);
+    timer.restart();
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        s.render(&painter, QRectF(image.rect()), s.sceneRect());
+    }
+    f.paint = msSince(timer);
+
+    // Half the rows are selected and moved one grid step down, as a drag
+    // moves them: a quiet move of each, then each item's change. The trunk
+    // net between the halves follows.
+    QList<GraphicsItem *> half;
+    const double limit = 200 + 240.0 * (rows / 2) - 1;
+    for (GraphicsItem *item : s.graphicsItems()) {
+        if (item->sceneBoundingRect().bottom() < limit + 150 && item->pos().y() < limit) {
+            item->setSelected(true);
+            half.append(item);
+        }
+    }
+    f.moved = int(half.size());
+    timer.restart();
+    for (GraphicsItem *item : half)
+        item->moveByQuiet(QPointF(40, 40));
+    for (GraphicsItem *item : half)
+        item->transformChanged();
+    f.move = msSince(timer);
+
+    // The release joins the free pins of the selected items.
+    timer.restart();
+    for (GraphicsItem *item : half) {
+        if (GraphicsPins *pinned = toNonPrimitiveItem(item))
+            pinned->joinAllPins();
+    }
+    f.join = msSince(timer);
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    createScreenFonts();
+    Scheme::registerItemTypes();
+    setModalHook([](QDialog *dialog) {
+        std::fprintf(stderr, "box: %s\n", qPrintable(dialog->windowTitle()));
+        return 0;
+    });
+
+    const int sizes[2][2] = {{10, 100}, {20, 200}};
+    Figures figures[2];
+    std::printf("%8s %7s %9s %11s %13s %9s %7s %9s %9s\n", "devices", "items", "walk ms", "collect ms",
+                "unreached ms", "paint ms", "moved", "move ms", "join ms");
+    for (int i = 0; i < 2; ++i) {
+        figures[i] = measure(sizes[i][0], sizes[i][1]);
+        const Figures &f = figures[i];
+        std::printf("%8d %7d %9.3f %11.3f %13.3f %9.1f %7d %9.1f %9.1f\n", sizes[i][0] * sizes[i][1], f.items, f.walk,
+                    f.collect, f.unreachable, f.paint, f.moved, f.move, f.join);
+    }
+    const Figures &a = figures[0];
+    const Figures &b = figures[1];
+    std::printf("four times the size: walk x%.1f, collect x%.1f, unreached x%.1f, paint x%.1f, move x%.1f, "
+                "join x%.1f\n",
+                b.walk / a.walk, b.collect / a.collect, b.unreachable / a.unreachable, b.paint / a.paint,
+                b.move / a.move, b.join / a.join);
+    deleteFonts();
+    return 0;
+}

@@ -1,0 +1,335 @@
+// Soldering on a scheme: pins that meet are soldered, two device pins
+// through a net of no length; a net end or a node on the middle of a net
+// splits it; nothing is joined where a clamp lies; a pin that would close a
+// loop is refused; the contact mark of free pins.
+
+#include "graphics/font.h"
+#include "graphics/graphicsprimitive.h"
+#include "model/project.h"
+#include "schemes/graphicsnode.h"
+#include "schemes/net.h"
+#include "schemes/scheme.h"
+#include "support/boundtestitems.h"
+#include "support/modalrecorder.h"
+#include "support/schemetestitems.h"
+
+#include <QPainter>
+#include <QtTest>
+
+#include <memory>
+
+using namespace schemetest;
+
+namespace {
+
+// Offers one pin at its place, as the editor and the dialogs do.
+void offer(GraphicsPins *item, int pin)
+{
+    item->joinPinAtScene(item->pin(pin));
+}
+
+QPointF at(Pin *pin)
+{
+    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+}
+
+} // namespace
+
+class TestSoldering : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Project> m_project;
+    std::unique_ptr<DeviceScheme> m_scheme;
+
+    DeviceScheme &scheme() { return *m_scheme; }
+
+private slots:
+    void initTestCase()
+    {
+        createScreenFonts();
+        Scheme::registerItemTypes();
+    }
+    void cleanupTestCase() { deleteFonts(); }
+
+    void init()
+    {
+        m_project.reset(new Project(nullptr, nullptr));
+        m_scheme.reset(new DeviceScheme(m_project.get()));
+    }
+
+    void cleanup()
+    {
+        m_scheme.reset();
+        m_project.reset();
+    }
+
+    void pinsThatMeetAreSoldered()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        TestDevice *d = device(scheme(), QPointF(400, 0));
+        d->joinAllPins();
+        QVERIFY(soldered(d->pin(0), wire->pin(1)));
+        QVERIFY(d->pin(1)->isFree());
+        QCOMPARE(nets(scheme()).size(), 1);
+
+        // A net end on a free net end.
+        GraphicsNet *next = net(scheme(), QPointF(0, 400), QPointF(0, 0));
+        offer(next, 1);
+        QVERIFY(soldered(next->pin(1), wire->pin(0)));
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void twoDevicePinsAreJoinedByANetOfNoLength()
+    {
+        ModalRecorder recorder;
+        TestDevice *a = device(scheme(), QPointF(0, 0));
+        // Dropped so that its pin 0 lies on a's free pin 1.
+        TestDevice *b = device(scheme(), QPointF(80, 0));
+        b->joinAllPins();
+        const QList<GraphicsNet *> all = nets(scheme());
+        QCOMPARE(all.size(), 1);
+        GraphicsNet *joint = all.first();
+        QCOMPARE(joint->pos(), QPointF(80, 0));
+        QCOMPARE(joint->length(), 0.0);
+        QVERIFY(soldered(a->pin(1), joint->pin(0)));
+        QVERIFY(soldered(b->pin(0), joint->pin(1)));
+        QCOMPARE(clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void rotatedPinsMeetWhereTheyAreOnTheSheet()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(400, 0), QPointF(400, 400));
+        TestDevice *d = device(scheme(), QPointF(400, 480));
+        d->setMatrixQuiet(GraphicsItem::matrixOf(3, false), false);
+        // Turned a quarter, its pin 1 stands 80 above its origin.
+        QCOMPARE(at(d->pin(1)), QPointF(400, 400));
+        d->joinAllPins();
+        QVERIFY(soldered(d->pin(1), wire->pin(1)));
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void netEndOnTheMiddleOfANetSplitsIt()
+    {
+        ModalRecorder recorder;
+        TestDevice *left = device(scheme(), QPointF(-80, 0));
+        TestDevice *right = device(scheme(), QPointF(400, 0));
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        left->pin(1)->solder(wire->pin(0));
+        wire->pin(1)->solder(right->pin(0));
+        TestDevice *below = device(scheme(), QPointF(120, 400));
+        GraphicsNet *branch = net(scheme(), QPointF(200, 400), QPointF(200, 0));
+        below->pin(1)->solder(branch->pin(0));
+        offer(branch, 1);
+
+        QCOMPARE(nets(scheme()).size(), 3);
+        QCOMPARE(countOf(scheme(), GraphicsNode::Type), 1);
+        GraphicsNet *added = nets(scheme()).last();
+        GraphicsNode *node = nullptr;
+        for (GraphicsItem *item : scheme().graphicsItems())
+            if (item->type() == GraphicsNode::Type)
+                node = static_cast<GraphicsNode *>(item);
+        QCOMPARE(node->pos(), QPointF(200, 0));
+        QCOMPARE(end(wire, 1), QPointF(200, 0));
+        QCOMPARE(end(added, 0), QPointF(400, 0));
+        QCOMPARE(end(added, 1), QPointF(200, 0));
+        QCOMPARE(added->pos(), wire->pos());
+        QVERIFY(soldered(right->pin(0), added->pin(0)));
+        QVERIFY(soldered(node->pin(0), added->pin(1)));
+        QVERIFY(soldered(node->pin(1), wire->pin(1)));
+        QVERIFY(soldered(node->pin(2), branch->pin(1)));
+        QVERIFY(node->pin(3)->isFree());
+        QCOMPARE(clew(left->pin(1)), QList<Pin *>({right->pin(0), below->pin(1)}));
+        // The node's free pin is not offered to the clew it joins.
+        QCOMPARE(node->freePinAt(node->pinSceneRect(node->pin(3)), wire->pin(0)), nullptr);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void nothingIsJoinedOntoAClamp()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        auto *clamp = put(scheme(), new TestClamp(&scheme()), QPointF(200, 0));
+        GraphicsNet *held = net(scheme(), QPointF(200, 0), QPointF(200, -400));
+        clamp->pin(0)->solder(held->pin(0));
+        GraphicsNet *branch = net(scheme(), QPointF(200, 400), QPointF(200, 0));
+        offer(branch, 1);
+        QVERIFY(branch->pin(1)->isFree());
+        QCOMPARE(nets(scheme()).size(), 3);
+        QCOMPARE(countOf(scheme(), GraphicsNode::Type), 0);
+        QCOMPARE(end(wire, 1), QPointF(400, 0));
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void aClampOnTheMiddleOfANetTakesItsFirstHalf()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        auto *clamp = put(scheme(), new TestClamp(&scheme()), QPointF(200, 0));
+        clamp->joinAllPins();
+        QCOMPARE(nets(scheme()).size(), 2);
+        GraphicsNet *added = nets(scheme()).last();
+        QVERIFY(soldered(clamp->pin(0), added->pin(1)));
+        // A clamp has no second pin: the other half stays free there.
+        QVERIFY(wire->pin(1)->isFree());
+        QCOMPARE(end(wire, 1), QPointF(200, 0));
+        QCOMPARE(countOf(scheme(), GraphicsNode::Type), 0);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void aNodeOnTheMiddleOfANetTakesBothHalves()
+    {
+        ModalRecorder recorder;
+        TestDevice *left = device(scheme(), QPointF(-80, 0));
+        TestDevice *right = device(scheme(), QPointF(400, 0));
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        left->pin(1)->solder(wire->pin(0));
+        wire->pin(1)->solder(right->pin(0));
+        auto *node = put(scheme(), new GraphicsNode(&scheme()), QPointF(200, 0));
+        node->joinAllPins();
+        QCOMPARE(nets(scheme()).size(), 2);
+        QCOMPARE(countOf(scheme(), GraphicsNode::Type), 1);
+        GraphicsNet *added = nets(scheme()).last();
+        QVERIFY(soldered(node->pin(0), added->pin(1)));
+        QVERIFY(soldered(node->pin(1), wire->pin(1)));
+        QVERIFY(soldered(added->pin(0), right->pin(0)));
+        QVERIFY(node->pin(2)->isFree());
+        QVERIFY(node->pin(3)->isFree());
+        QCOMPARE(clew(left->pin(1)), QList<Pin *>({right->pin(0)}));
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void aDevicePinOnTheMiddleOfANetIsNotJoined()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        TestDevice *d = device(scheme(), QPointF(200, 0));
+        d->joinAllPins();
+        QVERIFY(d->pin(0)->isFree());
+        QCOMPARE(nets(scheme()).size(), 1);
+        QCOMPARE(end(wire, 1), QPointF(400, 0));
+        // Nor is its contact marked: only a net end meets a net's middle.
+        d->updatePinContact(d->pin(0));
+        QVERIFY(!d->pin(0)->contactFlag());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void aPinThatWouldCloseALoopIsRefused()
+    {
+        ModalRecorder recorder;
+        auto *node = put(scheme(), new GraphicsNode(&scheme()), QPointF(400, 0));
+        GraphicsNet *wire = straightNet(scheme(), QPointF(400, 0), QPointF(400, 0));
+        node->pin(0)->solder(wire->pin(0));
+        // Both ends of the net lie on the node; the free end is not joined.
+        offer(wire, 1);
+        QVERIFY(wire->pin(1)->isFree());
+        QCOMPARE(nets(scheme()).size(), 1);
+        // Nor does a net end join the middle of a net that it reaches.
+        GraphicsNet *bent = net(scheme(), QPointF(400, 0), QPointF(800, 0));
+        node->pin(1)->solder(bent->pin(0));
+        GraphicsNet *back = straightNet(scheme(), QPointF(800, 0), QPointF(600, 0));
+        bent->pin(1)->solder(back->pin(0));
+        offer(back, 1);
+        QVERIFY(back->pin(1)->isFree());
+        QCOMPARE(countOf(scheme(), GraphicsNode::Type), 1);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void primitivesAreNoCandidates()
+    {
+        ModalRecorder recorder;
+        GraphicsItem *line = scheme().createItem(QGraphicsItem::UserType + 16);
+        QVERIFY(line);
+        put(scheme(), line, QPointF(400, 0));
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        offer(wire, 1);
+        QVERIFY(wire->pin(1)->isFree());
+        wire->updatePinContact(wire->pin(1));
+        QVERIFY(!wire->pin(1)->contactFlag());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void onlyTheContactTestSetsTheContactFlag()
+    {
+        ModalRecorder recorder;
+        TestDevice *a = device(scheme(), QPointF(0, 0));
+        a->updatePinContact(a->pin(1));
+        QVERIFY(!a->pin(1)->contactFlag());
+        // A free pin of another item under it: the flag is set.
+        GraphicsNet *wire = net(scheme(), QPointF(80, 0), QPointF(80, 400));
+        a->updatePinContact(a->pin(1));
+        QVERIFY(a->pin(1)->contactFlag());
+        // The mark is drawn filled red.
+        boundtest::PaintRecorder recorded;
+        {
+            QPainter painter(&recorded);
+            a->drawPins(&painter, false);
+        }
+        int red = 0;
+        for (const auto &shape : recorded.shapesOf("rect"))
+            red += shape.brush == QColor(Qt::red) ? 1 : 0;
+        QCOMPARE(red, 1);
+        // Soldering clears it; soldering itself never sets it.
+        TestDevice *b = device(scheme(), QPointF(400, 400));
+        b->joinAllPins();
+        QVERIFY(!b->pin(0)->contactFlag());
+        a->joinAllPins();
+        QVERIFY(soldered(a->pin(1), wire->pin(0)));
+        QVERIFY(!a->pin(1)->contactFlag());
+        QVERIFY(!wire->pin(0)->contactFlag());
+        // A soldered pin under a free pin: no contact, nothing to join.
+        TestDevice *c = device(scheme(), QPointF(-80, 0));
+        c->updatePinContact(c->pin(1));
+        QVERIFY(c->pin(1)->contactFlag());
+        a->pin(0)->solder(c->pin(1));
+        c->updatePinContact(c->pin(0));
+        QVERIFY(!c->pin(0)->contactFlag());
+
+        // A net end over the middle of a net marks a contact.
+        GraphicsNet *crossing = net(scheme(), QPointF(800, 0), QPointF(800, 400));
+        GraphicsNet *reaching = net(scheme(), QPointF(600, 200), QPointF(800, 200));
+        reaching->updatePinContact(reaching->pin(1));
+        QVERIFY(reaching->pin(1)->contactFlag());
+        QVERIFY(crossing->pin(0)->isFree());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void anItemNotOnTheSheetJoinsNothing()
+    {
+        ModalRecorder recorder;
+        GraphicsNet *wire = net(scheme(), QPointF(0, 0), QPointF(400, 0));
+        // A new copper plate, written by its dialog before it is placed,
+        // lies at the sheet's origin on the net's free end.
+        std::unique_ptr<GraphicsItem> plate(scheme().createItem(QGraphicsItem::UserType + 113));
+        auto *pinned = toNonPrimitiveItem(plate.get());
+        pinned->joinAllPins();
+        QVERIFY(wire->pin(0)->isFree());
+        QVERIFY(pinned->pin(0)->isFree());
+        pinned->updatePinContact(pinned->pin(0));
+        QVERIFY(!pinned->pin(0)->contactFlag());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void continuingFromAFreeNetEnd()
+    {
+        ModalRecorder recorder;
+        TestDevice *d = device(scheme(), QPointF(400, 0));
+        GraphicsNet *wire = net(scheme(), QPointF(80, 0), QPointF(400, 0));
+        d->pin(0)->solder(wire->pin(1));
+        QCOMPARE(scheme().freeNetEndAt(QPointF(400, 0)), nullptr);
+        QCOMPARE(scheme().freeNetEndAt(QPointF(200, 200)), nullptr);
+        // The free end, pin 0, becomes the moving end with its partner.
+        QCOMPARE(scheme().freeNetEndAt(QPointF(82, 3)), wire);
+        QCOMPARE(end(wire, 1), QPointF(80, 0));
+        QCOMPARE(end(wire, 0), QPointF(400, 0));
+        QVERIFY(soldered(wire->pin(0), d->pin(0)));
+        QVERIFY(wire->pin(1)->isFree());
+        QCOMPARE(recorder.count(), 0);
+    }
+};
+
+QTEST_MAIN(TestSoldering)
+#include "tst_soldering.moc"
