@@ -23,9 +23,8 @@ GraphicsItem *DlgPropGraphicsItem::execDialog(GraphicsItem *item, int type)
         item = m_scene->createItem(type);
     if (!CHECK_PTR(item))
         return nullptr;
-    // The sheet keeps no item index; on a sheet that keeps one, the items
-    // announce every change of their bounding rectangle
-    // (prepareGeometryChange), which keeps the index consistent.
+    // The items announce every change of their bounding rectangle
+    // (prepareGeometryChange), which keeps the sheet's item index consistent.
     saveToItem(item);
     if (m_scene)
         m_scene->setModified(true);

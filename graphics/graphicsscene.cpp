@@ -125,7 +125,9 @@ GraphicsScene::GraphicsScene(Project *project)
 {
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
-    setItemIndexMethod(NoIndex);
+    // Soldering and contact marks look items up by rectangle for every pin
+    // of a moved selection: an index keeps that logarithmic on large sheets.
+    setItemIndexMethod(BspTreeIndex);
 }
 
 GraphicsScene::~GraphicsScene()
