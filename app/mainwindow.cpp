@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/buildstamp.h"
+#include "app/dlgcheckproject.h"
+#include "app/dlgfind.h"
 #include "app/dlgsettings.h"
 #include "app/filedialogs.h"
 #include "app/images.h"
@@ -15,6 +17,7 @@
 #include "model/dlgprojectprop.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
+#include "schemes/schemeedit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +63,8 @@ MainWindow::MainWindow()
     addHandler(5, this, SLOT(propertyProject()));
     addHandler(6, this, SLOT(closeProject()));
     addHandler(10, qApp, SLOT(closeAllWindows()), true);
+    addHandler(32, this, SLOT(showDlgCheckProject()));
+    addHandler(22, this, SLOT(showDlgFind()));
     addHandler(36, this, SLOT(showDlgSettings()), true);
     addHandler(38, this, SLOT(showDlgAbout()), true);
     setActive(true);
@@ -92,8 +97,9 @@ MainWindow::~MainWindow()
 
 namespace {
 
-// The project actions that an open project enables.
-const int projectActions[] = {2, 3, 4, 5, 6};
+// The project actions that an open project enables: the project commands,
+// "Find" and "Check project".
+const int projectActions[] = {2, 3, 4, 5, 6, 22, 32};
 
 const char projectExtension[] = ".rlay";
 
@@ -161,6 +167,10 @@ void MainWindow::openProject()
     if (m_project->load()) {
         m_project->setHasFileName(true);
         setProjectTitle(QFileInfo(name).baseName());
+        if (m_dlgFind)
+            m_dlgFind->setProject(m_project);
+        if (m_dlgCheckProject)
+            m_dlgCheckProject->setProject(m_project);
         return;
     }
     // The loader has told why; the half-read project goes without a question.
@@ -227,6 +237,10 @@ void MainWindow::tabWidgetChanged(int index)
         m_viewActions->setActive(false);
         m_viewActions = nullptr;
     }
+    // The find window follows the current scheme; with no tab left it has
+    // none.
+    if (m_dlgFind)
+        m_dlgFind->setScene(index < 0 || !m_tabWidget ? nullptr : schemeSceneOf(m_tabWidget->widget(index)));
     if (index < 0 || !CHECK_PTR(m_tabWidget))
         return;
     QWidget *view = m_tabWidget->widget(index);
@@ -314,6 +328,13 @@ bool MainWindow::closeProject()
         }
     }
 
+    // The tool windows let go of the project before it goes.
+    if (m_dlgFind) {
+        m_dlgFind->setProject(nullptr);
+        m_dlgFind->setScene(nullptr);
+    }
+    if (m_dlgCheckProject)
+        m_dlgCheckProject->setProject(nullptr);
     if (m_equipmentLayout)
         m_equipmentLayout->setFrameEdit(nullptr);
     delete m_project;
@@ -347,6 +368,42 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::showDlgCheckProject()
+{
+    if (!m_dlgCheckProject) {
+        m_dlgCheckProject = new DlgCheckProject(this, Qt::Tool);
+        if (!CHECK_PTR(m_dlgCheckProject))
+            return;
+    }
+    m_dlgCheckProject->setProject(m_project);
+    m_dlgCheckProject->show();
+    m_dlgCheckProject->raise();
+    m_dlgCheckProject->activateWindow();
+}
+
+void MainWindow::showDlgFind()
+{
+    if (!m_dlgFind) {
+        m_dlgFind = new DlgFind(this, Qt::Tool);
+        if (!CHECK_PTR(m_dlgFind))
+            return;
+        m_dlgFind->adjustSize();
+        m_dlgFind->move(x() + (width() - m_dlgFind->width()) / 2, y() + (height() - m_dlgFind->height()) / 2);
+    }
+    m_dlgFind->setScene(m_tabWidget ? schemeSceneOf(m_tabWidget->currentWidget()) : nullptr);
+    m_dlgFind->setProject(m_project);
+    m_dlgFind->show();
+    m_dlgFind->raise();
+    m_dlgFind->activateWindow();
+    m_dlgFind->clearCurrentItem();
+}
+
+GraphicsScene *MainWindow::schemeSceneOf(QWidget *widget) const
+{
+    auto *view = qobject_cast<SchemeEdit *>(widget);
+    return view ? view->graphicsScene() : nullptr;
 }
 
 void MainWindow::showDlgSettings()

@@ -41,6 +41,9 @@ public:
     // The open project and the content of the "Table devices" dock, or none.
     Project *project() const { return m_project; }
     EquipmentLayout *equipmentLayout() const { return m_equipmentLayout; }
+    // The tool windows, once they have been opened.
+    DlgCheckProject *dlgCheckProject() const { return m_dlgCheckProject; }
+    DlgFind *dlgFind() const { return m_dlgFind; }
 
 public slots:
     void setCursorPos(const QPointF &pos);
@@ -60,6 +63,8 @@ public slots:
     // True when no project is open afterwards.
     bool closeProject();
     void changeProject();
+    void showDlgCheckProject();
+    void showDlgFind();
     void showDlgSettings();
     void showDlgAbout();
 
@@ -71,6 +76,8 @@ private:
     GraphicsEdit *findSceneView(const GraphicsScene *scene) const;
     void closeView(QWidget *view);
     ActionsManager *viewActions(QWidget *widget) const;
+    // The sheet of a tab's view when that is a scheme editor, else none.
+    GraphicsScene *schemeSceneOf(QWidget *widget) const;
     void setProjectTitle(const QString &name);
 
     QTabWidget *m_tabWidget = nullptr;
