@@ -44,6 +44,9 @@ DlgCheckProject::DlgCheckProject(QWidget *parent, Qt::WindowFlags flags)
     auto *buttons = new RHBoxLayout;
     buttons->addStretch();
     m_run = new QPushButton(tr("Run"), this);
+    // Enter on a row opens the row's item; it must not run the check again
+    // (which would clear the list under the user's hands).
+    m_run->setAutoDefault(false);
     connect(m_run, &QPushButton::clicked, this, &DlgCheckProject::btnRunClick);
     buttons->addWidget(m_run);
     layout->addLayout(buttons);
