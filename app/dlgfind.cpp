@@ -1,6 +1,5 @@
 #include "app/dlgfind.h"
 
-#include "app/checkmessagegraphicsitem.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/graphicstext.h"
