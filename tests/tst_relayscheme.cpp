@@ -523,12 +523,39 @@ private slots:
         const QStringList drawn = wiring(*m_scheme);
         QCOMPARE(nets(*m_scheme).size(), 3 + 3 + 3);
 
+        // The dialogs opened on the placed items and left with Ok change
+        // nothing: bindings, pin names and soldering stay.
+        action(30)->trigger();
+        rec.handle([](QDialog *d) {
+            auto *dialog = qobject_cast<DlgPropRelay *>(d);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->edName()->text(), QString("K5"));
+            QCOMPARE(dialog->edWindingName()->text(), QString("K5a"));
+            pressOk(d);
+        });
+        doubleClick(a->mapToScene(QPointF(100, 40 + a->leadOffset())));
+        rec.handle([](QDialog *d) {
+            auto *dialog = qobject_cast<DlgPropContact *>(d);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->edName()->text(), QString("K5a"));
+            QCOMPARE(dialog->spinNumber()->value(), 2);
+            QCOMPARE(dialog->kindButtons()->checkedId(), 7);
+            pressOk(d);
+        });
+        doubleClick(c1->mapToScene(QPointF(80, 20)));
+        QCOMPARE(rec.count(), 7);
+        QCOMPARE(boxTexts(rec), QStringList());
+        QCOMPARE(wiring(*m_scheme), drawn);
+        QCOMPARE(relay->items().size(), 2);
+        QCOMPARE(a->contactAt(1), c1);
+        QCOMPARE(appended.count(), 1);
+
         // Saved: the six project files and the scheme's own file.
         const QString dir = m_dir.path() + "/first";
         QVERIFY(QDir().mkpath(dir));
         m_project->setFileName(dir + "/plant.rlay");
         QVERIFY(m_project->save());
-        QCOMPARE(rec.count(), 5);
+        QCOMPARE(rec.count(), 7);
         const QMap<QString, QByteArray> first = deepSnapshot(dir);
         QCOMPARE(first.size(), 7);
         closeScheme();
@@ -537,7 +564,7 @@ private slots:
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");
         QVERIFY(loaded.load());
-        QCOMPARE(rec.count(), 5);
+        QCOMPARE(rec.count(), 7);
         QCOMPARE(loaded.schemes()->itemList().size(), 1);
         SchemeGroup *group = loaded.schemes()->itemList().first();
         QCOMPARE(group->itemList().size(), 1);
@@ -597,11 +624,72 @@ private slots:
         loaded.setSpecificationCableChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        QCOMPARE(rec.count(), 5);
+        QCOMPARE(rec.count(), 7);
         const QMap<QString, QByteArray> second = deepSnapshot(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
+    }
+
+    void aContactOnAnotherSheet()
+    {
+        ModalRecorder rec;
+        openScheme();
+        GraphicsRelayWinding *coil = placeRelay(rec, {"K1", "K1", "REL1-1600", 0, 0, false}, QPointF(800, 800));
+        QVERIFY(coil);
+        Scheme *first = m_scheme;
+
+        // The contacts of a relay are drawn where they switch: here on a
+        // sheet of another group.
+        auto *group = new SchemeGroup(m_project.get());
+        group->setAtrNumber(4);
+        m_project->schemes()->appendItem(group);
+        auto *other = new Scheme(m_project.get());
+        other->setSheetFormat(GraphicsScene::PaperA3, true, 1);
+        other->setNumber(2);
+        group->appendItem(other);
+        m_scheme = other;
+        m_view->setScene(other);
+        m_view->centerOn(1400, 1400);
+        GraphicsContact *contact = placeContact(rec, 7, true, "K1", 5, true, QPointF(1200, 1200));
+        QVERIFY(contact);
+        QCOMPARE(contact->windingItem(), coil);
+        QCOMPARE(pinNames(contact), QStringList({"61", "62", "63"}));
+        QCOMPARE(boxTexts(rec), QStringList());
+
+        // The contact dialog tells on which sheet each contact is drawn.
+        rec.handle([&](QDialog *d) {
+            auto *dialog = qobject_cast<DlgPropContact *>(d);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objTable()->topLevelItem(0)->text(3), first->displayName());
+            QCOMPARE(dialog->contactsTable()->topLevelItem(5)->text(3), other->displayName());
+            QCOMPARE(dialog->contactsTable()->topLevelItem(4)->text(3), QString());
+        });
+        action(30)->trigger();
+        doubleClick(contact->mapToScene(QPointF(80, 20)));
+        QCOMPARE(contact->windingItem(), coil);
+
+        const QString dir = m_dir.path() + "/sheets";
+        QVERIFY(QDir().mkpath(dir));
+        m_project->setFileName(dir + "/plant.rlay");
+        QVERIFY(m_project->save());
+        closeScheme();
+        QCOMPARE(deepSnapshot(dir).size(), 8);
+
+        Project loaded(nullptr, nullptr);
+        loaded.setFileName(dir + "/plant.rlay");
+        QVERIFY(loaded.load());
+        QCOMPARE(boxTexts(rec), QStringList());
+        const QList<SchemeGroup *> groups = loaded.schemes()->itemList();
+        QCOMPARE(groups.size(), 2);
+        const QList<GraphicsRelayWinding *> coils = itemsOf<GraphicsRelayWinding>(*groups[0]->itemList().first());
+        const QList<GraphicsContact *> contacts = itemsOf<GraphicsContact>(*groups[1]->itemList().first());
+        QCOMPARE(coils.size(), 1);
+        QCOMPARE(contacts.size(), 1);
+        QCOMPARE(contacts.first()->windingItem(), coils.first());
+        QCOMPARE(coils.first()->contactAt(5), contacts.first());
+        QCOMPARE(coils.first()->relay(), loaded.findObj(RelayKind, "K1"));
+        QCOMPARE(pinNames(contacts.first()), QStringList({"61", "62", "63"}));
     }
 
     void everyRefusalOfTheRelayDialog()
