@@ -1,10 +1,14 @@
 #include "equipment/equipmentlayout.h"
 
 #include "equipment/frameedit.h"
+#include "graphics/graphicsitem.h"
+#include "graphics/graphicsscene.h"
 #include "graphics/rtreewidget.h"
 #include "graphics/rvboxlayout.h"
+#include "model/address.h"
 #include "model/check.h"
 #include "model/device.h"
+#include "model/pin.h"
 #include "model/project.h"
 
 #include <QHeaderView>
@@ -65,6 +69,20 @@ void EquipmentLayout::fillRow(QTreeWidgetItem *item, Device &device)
 {
     item->setText(0, device.name());
     item->setText(1, device.modelName());
+    item->setText(2, device.placeTypeName());
+    // Where the device is drawn: the document of each of its items, a
+    // document as often as it shows the device.
+    QStringList scenes;
+    for (ObjItem *bound : device.items()) {
+        PinOwner *owner = bound ? bound->pinOwner() : nullptr;
+        auto *drawn = owner ? dynamic_cast<GraphicsItem *>(owner->graphicsItem()) : nullptr;
+        GraphicsScene *scene = drawn ? drawn->graphicsScene() : nullptr;
+        if (scene)
+            scenes << scene->displayName();
+    }
+    item->setText(3, scenes.join(QLatin1Char(';')));
+    const Address *at = device.address();
+    item->setText(4, at ? at->toString(1) : QString());
 }
 
 void EquipmentLayout::appendObj(Obj &obj)
