@@ -26,6 +26,7 @@ public:
 
     // No item can be inserted on this sheet.
     DlgPropGraphicsItem *createDialog(int type) override;
+    bool hasDialog(int) const override { return false; }
     GraphicsEdit *createEdit(QList<QAction *> *actions) override;
     int groupNumber() const override;
     // The distance table only: no sheet header, no items.

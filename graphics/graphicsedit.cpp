@@ -456,7 +456,8 @@ void GraphicsEdit::updateSelectionActions(const QList<GraphicsItem *> &items)
         const int always[] = {13, 14, 16, 23};
         setActionsEnabled(always, 4, true);
     }
-    setActionEnabled(24, items.size() == 1);
+    // Items without a property dialog (a node, a ground) have no Property.
+    setActionEnabled(24, items.size() == 1 && m_scene && m_scene->hasDialog(items.first()->type()));
 }
 
 void GraphicsEdit::selectAll()

@@ -317,7 +317,9 @@ void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
 void GraphicsItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
-    showDialog();
+    // A kind without a property dialog (a node, a ground) opens nothing.
+    if (m_scene && m_scene->hasDialog(type()))
+        showDialog();
     event->accept();
 }
 

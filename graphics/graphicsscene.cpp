@@ -172,6 +172,13 @@ DlgPropGraphicsItem *GraphicsScene::createDialog(int type)
     return dialog;
 }
 
+bool GraphicsScene::hasDialog(int) const
+{
+    // Every kind a plain sheet holds has its dialog; documents with kinds
+    // that have none say so.
+    return true;
+}
+
 GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
 {
     auto *edit = new GraphicsEdit(actions, "");

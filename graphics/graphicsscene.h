@@ -95,6 +95,9 @@ public:
     // The property dialog of a type, titled with the kind's name; null
     // after a failed check when there is none.
     virtual DlgPropGraphicsItem *createDialog(int type);
+    // Whether the type has a property dialog at all (asked quietly, before
+    // offering the Property command or answering a double click).
+    virtual bool hasDialog(int type) const;
     // A new editor view bound to the shared actions and showing this
     // sheet; null after a failed check.
     virtual GraphicsEdit *createEdit(QList<QAction *> *actions);

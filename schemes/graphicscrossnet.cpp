@@ -107,8 +107,3 @@ GraphicsItem *createCrossNet(GraphicsScene *scene)
 {
     return new GraphicsCrossNet(scene);
 }
-
-void GraphicsCrossNet::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
-{
-    event->accept();
-}

@@ -27,9 +27,6 @@ public:
     // Pin 3 - i for pin i; pin 0 after a failed check for a foreign pin.
     Pin *oppositePin(Pin *pin);
 
-protected:
-    // The kind has no property dialog: a double click opens nothing.
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
     // The pin that names the wire through the entry: the walks pass each

@@ -64,8 +64,3 @@ GraphicsItem *createGround(GraphicsScene *scene)
 {
     return new GraphicsGround(scene);
 }
-
-void GraphicsGround::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
-{
-    event->accept();
-}

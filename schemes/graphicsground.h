@@ -30,9 +30,6 @@ public:
     // What the wiring documents print for a grounded lead.
     static QString groundText();
 
-protected:
-    // The kind has no property dialog: a double click opens nothing.
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 };
 
 GraphicsItem *createGround(GraphicsScene *scene);

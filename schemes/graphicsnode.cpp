@@ -57,8 +57,3 @@ GraphicsItem *createNode(GraphicsScene *scene)
 {
     return new GraphicsNode(scene);
 }
-
-void GraphicsNode::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
-{
-    event->accept();
-}

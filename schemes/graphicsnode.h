@@ -22,9 +22,6 @@ public:
     bool contains(const QPointF &point) const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
-protected:
-    // The kind has no property dialog: a double click opens nothing.
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 };
 
 // Whether the item is of the node family.

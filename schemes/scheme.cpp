@@ -177,6 +177,12 @@ GraphicsItem *Scheme::createItem(int type)
     return record->createItem ? record->createItem(this) : nullptr;
 }
 
+bool Scheme::hasDialog(int type) const
+{
+    const SchemeItemType *record = itemTypeRecord(type);
+    return record ? record->createDialog != nullptr : GraphicsScene::hasDialog(type);
+}
+
 DlgPropGraphicsItem *Scheme::createDialog(int type)
 {
     if (!CHECK(type >= 1))

@@ -83,6 +83,7 @@ public:
 
     GraphicsItem *createItem(int type) override;
     DlgPropGraphicsItem *createDialog(int type) override;
+    bool hasDialog(int type) const override;
     GraphicsEdit *createEdit(QList<QAction *> *actions) override;
     // A passage joins the passage list; one already in it is refused.
     bool addGraphicsItem(GraphicsItem *item) override;

@@ -394,6 +394,12 @@ private slots:
         doubleClick(QPointF(800, 430));
         QVERIFY(!scheme().mouseGrabberItem());
         QCOMPARE(recorder.count(), 1);
+        // Nor do they offer the Property command; a net does.
+        click(QPointF(400, 400));
+        QCOMPARE(scheme().selectedGraphicsItems().size(), 1);
+        QVERIFY(!action(24)->isEnabled());
+        click(QPointF(600, 400));
+        QVERIFY(action(24)->isEnabled());
     }
 
     void continueANetFromItsFreeEnd()
