@@ -93,41 +93,17 @@ public:
 
     void writeItems(DataStream &stream) override
     {
-        const QList<Item *> snapshot = items;
-        stream << qint32(snapshot.size());
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::writeRecord(item, stream);
-        }
+        writeList(stream, [&stream](Item *item) { itemprotocol::writeRecord(item, stream); });
     }
 
     void readItems(DataStream &stream) override
     {
-        qint32 count = 0;
-        stream >> count;
-        if (stream.status() != QDataStream::Ok || count <= 0)
-            return;
-        if (!plausibleCount(stream, count)) {
-            stream.setStatus(QDataStream::ReadCorruptData);
-            return;
-        }
-        for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-            Item *item = new Item(project());
-            if (!CHECK_PTR(item))
-                continue;
-            appendItem(item, false);
-            itemprotocol::readRecord(item, stream);
-        }
-        sortChildren();
+        readList(stream, [&stream](Item *item) { itemprotocol::readRecord(item, stream); });
     }
 
     void saveFirst(DataStream &stream) override
     {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::saveFirst(item, stream);
-        }
+        eachItem([&stream](Item *item) { itemprotocol::saveFirst(item, stream); });
     }
 
     // The reading passes fail on a stream that ran out or was damaged by an
@@ -154,11 +130,7 @@ public:
 
     void saveWLFirst(DataStream &stream) override
     {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::saveWLFirst(item, stream);
-        }
+        eachItem([&stream](Item *item) { itemprotocol::saveWLFirst(item, stream); });
     }
 
     bool loadWLFirst(DataStream &stream) override
@@ -183,11 +155,7 @@ public:
 
     void check(QTreeWidget *results, int code) override
     {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::check(item, results, code);
-        }
+        eachItem([&results, &code](Item *item) { itemprotocol::check(item, results, code); });
     }
 
     void printAll(QPainter *painter) override
@@ -221,50 +189,22 @@ public:
 
     void saveClipboard(DataStream &stream) override
     {
-        const QList<Item *> snapshot = items;
-        stream << qint32(snapshot.size());
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::saveClipboard(item, stream);
-        }
+        writeList(stream, [&stream](Item *item) { itemprotocol::saveClipboard(item, stream); });
     }
 
     void loadClipboard(DataStream &stream) override
     {
-        qint32 count = 0;
-        stream >> count;
-        if (stream.status() != QDataStream::Ok || count <= 0)
-            return;
-        if (!plausibleCount(stream, count)) {
-            stream.setStatus(QDataStream::ReadCorruptData);
-            return;
-        }
-        for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-            Item *item = new Item(project());
-            if (!CHECK_PTR(item))
-                continue;
-            appendItem(item, false);
-            itemprotocol::loadClipboard(item, stream);
-        }
-        sortChildren();
+        readList(stream, [&stream](Item *item) { itemprotocol::loadClipboard(item, stream); });
     }
 
     void saveClipboardGeometry(DataStream &stream) override
     {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::saveClipboardGeometry(item, stream);
-        }
+        eachItem([&stream](Item *item) { itemprotocol::saveClipboardGeometry(item, stream); });
     }
 
     void loadClipboardGeometry(DataStream &stream) override
     {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                itemprotocol::loadClipboardGeometry(item, stream);
-        }
+        eachItem([&stream](Item *item) { itemprotocol::loadClipboardGeometry(item, stream); });
     }
 
     // Reads a clipboard record of this manager's items and adds them. A
@@ -519,6 +459,49 @@ private:
                 index.insert(itemprotocol::node(item), item);
         }
         return index;
+    }
+
+    // Runs a step on every item in list order (a copy of the list: a step
+    // may change it).
+    template <class Step>
+    void eachItem(Step step)
+    {
+        const QList<Item *> snapshot = items;
+        for (Item *item : snapshot) {
+            if (CHECK_PTR(item))
+                step(item);
+        }
+    }
+
+    // An item count, then a record per item.
+    template <class Write>
+    void writeList(DataStream &stream, Write write)
+    {
+        stream << qint32(items.size());
+        eachItem(write);
+    }
+
+    // Reads what writeList wrote: a new item per record, sorted into the
+    // tree once at the end. A count beyond the bytes left is damage.
+    template <class Read>
+    void readList(DataStream &stream, Read read)
+    {
+        qint32 count = 0;
+        stream >> count;
+        if (stream.status() != QDataStream::Ok || count <= 0)
+            return;
+        if (!plausibleCount(stream, count)) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            return;
+        }
+        for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+            Item *item = new Item(project());
+            if (!CHECK_PTR(item))
+                continue;
+            appendItem(item, false);
+            read(item);
+        }
+        sortChildren();
     }
 
     template <class Step>
