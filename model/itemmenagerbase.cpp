@@ -52,7 +52,7 @@ void ProjectItem<ItemMenagerBase>::setChildCurrent(ProjectItemBase *child, bool 
 
 ItemMenagerBase::ItemMenagerBase(Project *project, QList<QAction *> *actions)
     : QObject(nullptr)
-    , ActionsManager(actions ? actions : (project ? project->actions() : nullptr))
+    , ActionsManager(actions ? actions : (project ? project->actionList() : nullptr))
     , m_project(project)
 {
     m_treeItem = new ProjectItem<ItemMenagerBase>(this);

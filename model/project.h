@@ -143,7 +143,8 @@ public:
     EquipmentMenager *equipment() const { return m_equipment; }
     SpecificationManagerDevice *specificationDevice() const { return m_specificationDevice; }
     SpecificationManagerCable *specificationCable() const { return m_specificationCable; }
-    QList<QAction *> *actions() const { return m_actions; }
+    // The window's shared action list (not QWidget::actions()).
+    QList<QAction *> *actionList() const { return m_actions; }
     // The sheet of the project's reference format (A3, landscape, one
     // sheet across); it belongs to no branch.
     Scheme *referenceScheme() const { return m_referenceScheme; }

@@ -468,7 +468,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(project->isVisible());
-        QCOMPARE(project->actions(), &actions);
+        QCOMPARE(project->actionList(), &actions);
         QCOMPARE(project->headerItem()->text(0), QString("Issue"));
         QCOMPARE(project->headerItem()->text(1), QString("Comment"));
         QCOMPARE(project->columnWidth(0), 170);
