@@ -303,8 +303,11 @@ private slots:
         // Kinds ascending, names in order, the carried kind left out.
         const QByteArray expected = bytesOf([](DataStream &s) {
             s << qint32(5);
-            s << qint32(101) << qint32(1) << QString("+24") << qint32(1);
-            s << qint32(103) << qint32(1) << QString("W1") << qint32(2);
+            // A source's three bus flags; a conductor's count, polarity,
+            // ring, twisted pair and cable name.
+            s << qint32(101) << qint32(1) << QString("+24") << qint32(1) << false << false << false;
+            s << qint32(103) << qint32(1) << QString("W1") << qint32(2) << quint8(0) << false << false << false
+              << QString();
             s << qint32(202) << qint32(3);
             s << QString("K1") << qint32(3) << qint32(2) << false;
             s << QString("K10") << qint32(4) << qint32(3) << false;
