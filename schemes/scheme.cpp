@@ -16,13 +16,19 @@
 #include "model/datastream.h"
 #include "model/graphicsobjitem.h"
 #include "model/project.h"
+#include "schemes/dlgpropconductor.h"
 #include "schemes/dlgpropcopperplate.h"
+#include "schemes/dlgpropfootnote.h"
 #include "schemes/dlgpropslantingnet.h"
+#include "schemes/dlgpropsource.h"
+#include "schemes/graphicsconductor.h"
 #include "schemes/graphicscopperplate.h"
 #include "schemes/graphicscrossnet.h"
+#include "schemes/graphicsfootnote.h"
 #include "schemes/graphicsground.h"
 #include "schemes/graphicsnode.h"
 #include "schemes/graphicsslantingnet.h"
+#include "schemes/graphicssource.h"
 #include "schemes/net.h"
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
@@ -54,9 +60,9 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 302, createGraphicsRelayWinding, createDlgPropRelay, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
     {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
     {U + 400, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
-    {U + 202, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
+    {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
     {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
-    {U + 203, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
+    {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
     {U + 403, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
     {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
     {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
@@ -73,7 +79,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
     {U + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
     {U + 502, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
-    {U + 204, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
+    {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
     {U + 410, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
     {U + 411, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
     {U + 412, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
