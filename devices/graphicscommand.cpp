@@ -163,7 +163,9 @@ void GraphicsCommand::draw(QPainter *painter, const QStyleOptionGraphicsItem *op
         return;
 
     if (hasFontSet()) {
-        if (showStrTemplateCommand) {
+        // A painter reports nothing: a template outside the catalogue has
+        // no text.
+        if (showStrTemplateCommand && m_templateIndex >= 0 && m_templateIndex < CommandTemplateCount) {
             painter->setPen(penGreen);
             const QString text = templateText();
             const double w = QFontMetricsF(painter->font()).horizontalAdvance(text);

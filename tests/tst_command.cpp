@@ -41,6 +41,8 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QMimeData>
+#include <QtEndian>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -1571,12 +1573,17 @@ private slots:
         QCOMPARE(int(a->number()), 0);
         QCOMPARE(clew(a->pin(0)), QList<Pin *>({copies[0]->pin(1)}));
 
-        // The project check: only the command with an empty parameter that
-        // is bound to no module would be reported; this one is bound.
+        // The project check reports only a command with an empty parameter
+        // that is bound to no module.
         QTreeWidget results;
         results.setColumnCount(3);
         m_project->check(&results, 0);
         QCOMPARE(results.topLevelItemCount(), 0);
+        GraphicsCommand *loose = newCommand(*m_scheme, 0, {""});
+        m_project->check(&results, 0);
+        QCOMPARE(results.topLevelItemCount(), 1);
+        QCOMPARE(results.topLevelItem(0)->text(CheckMessage::MessageColumn), QString("Parent is absent"));
+        m_scheme->removeGraphicsItem(loose);
         QCOMPARE(boxes(rec), QStringList());
 
         // As the user sees it, with the commands' texts shown.
@@ -1646,18 +1653,51 @@ private slots:
         QCOMPARE(boxes(rec), QStringList());
     }
 
-    void theProjectCheckFindsLooseCommands()
+    void aDamagedClipboardRecordIsRefused()
     {
         ModalRecorder rec;
         openProject();
-        newCommand(*m_scheme, 0, {"a", "b"});
-        GraphicsCommand *loose = newCommand(*m_scheme, 0, {"a", ""});
-        QTreeWidget results;
-        results.setColumnCount(3);
-        m_project->check(&results, 0);
-        QCOMPARE(results.topLevelItemCount(), 1);
-        QCOMPARE(results.topLevelItem(0)->text(CheckMessage::MessageColumn), QString("Parent is absent"));
-        QVERIFY(loose);
+        openView();
+        newModule(*m_project, "TS1", 0);
+        GraphicsCommand *a = newCommand(*m_scheme, 0);
+        a->setName("TS1");
+        a->setPos(800, 800);
+        action(30)->trigger();
+        click(a->mapToScene(QPointF(60, 20)));
+        action(14)->trigger();
+        const QString format = "r-lay/scheme-edit";
+        const QByteArray good = QGuiApplication::clipboard()->mimeData()->data(format);
+        // Format, count, type id, then the kind, the signal and the template.
+        QCOMPARE(qFromBigEndian<qint32>(good.constData() + 8), commandType);
+        QCOMPARE(qFromBigEndian<qint32>(good.constData() + 12), 0);
+        QCOMPARE(qFromBigEndian<qint32>(good.constData() + 20), 0);
+        const auto patched = [&](int offset, qint32 value) {
+            QByteArray bytes = good;
+            qToBigEndian<qint32>(value, bytes.data() + offset);
+            return bytes;
+        };
+        const int before = m_scheme->graphicsItems().size();
+        for (const QByteArray &bytes : {patched(12, 9), patched(16, 7), patched(20, 623), patched(20, -5)}) {
+            rec.clear();
+            auto *mime = new QMimeData;
+            mime->setData(format, bytes);
+            QGuiApplication::clipboard()->setMimeData(mime);
+            action(15)->trigger();
+            QCOMPARE(m_scheme->graphicsItems().size(), before);
+            QVERIFY(m_view->carriedItems().isEmpty());
+            QCOMPARE(boxes(rec).size(), 1);
+            QVERIFY(boxes(rec).first().endsWith("FALSE expression"));
+        }
+        QCOMPARE(a->module()->items().size(), 1);
+
+        // The record as copied pastes a second command of the module.
+        rec.clear();
+        auto *mime = new QMimeData;
+        mime->setData(format, good);
+        QGuiApplication::clipboard()->setMimeData(mime);
+        action(15)->trigger();
+        QCOMPARE(m_scheme->graphicsItems().size(), before + 1);
+        QCOMPARE(a->module()->items().size(), 2);
         QCOMPARE(boxes(rec), QStringList());
     }
 };
