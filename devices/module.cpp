@@ -1,6 +1,164 @@
 #include "devices/module.h"
 
+#include "devices/graphicscommand.h"
+#include "devices/modulecatalogue.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/project.h"
+
+#include <QVector>
+
+namespace {
+
+const ModuleType *checkedType(int type)
+{
+    if (!CHECK(type >= 0 && type < ModuleTypeCount))
+        return nullptr;
+    return &moduleTypes[type];
+}
+
+GraphicsCommand *commandOf(ObjItem *item)
+{
+    PinOwner *owner = item ? item->pinOwner() : nullptr;
+    QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
+    if (!graphics || graphics->type() != GraphicsCommand::Type)
+        return nullptr;
+    return dynamic_cast<GraphicsCommand *>(graphics);
+}
+
+} // namespace
+
 Module::Module(Project *project)
     : Device(project, ModuleKind)
 {
+}
+
+bool Module::canAppend(ObjItem *item)
+{
+    if (!CHECK_PTR(item))
+        return false;
+    // Only command items show a module.
+    GraphicsCommand *command = commandOf(item);
+    if (!command)
+        return false;
+    const int number = freeCommandNumber(command->kind(), command->number(), command);
+    if (number < 0)
+        return false;
+    command->setNumber(quint8(number));
+    return true;
+}
+
+void Module::readData(DataStream &stream)
+{
+    Device::readData(stream);
+    if (stream.status() != QDataStream::Ok)
+        return;
+    if (m_modelIndex < -1 || m_modelIndex >= ModuleTypeCount) {
+        m_modelIndex = -1;
+        stream.setStatus(QDataStream::ReadCorruptData);
+    }
+}
+
+QString Module::modelName() const
+{
+    return typeModelName(modelIndex());
+}
+
+int Module::placeType() const
+{
+    const int type = modelIndex();
+    return type >= 0 && type < ModuleTypeCount ? moduleTypes[type].placeType : -1;
+}
+
+bool Module::addressSuffix() const
+{
+    return true;
+}
+
+int Module::number() const
+{
+    bool ok = false;
+    const int value = name().mid(2).toInt(&ok);
+    return ok ? value : 0;
+}
+
+QList<GraphicsCommand *> Module::commandItems() const
+{
+    QList<GraphicsCommand *> result;
+    for (ObjItem *item : items()) {
+        if (GraphicsCommand *command = commandOf(item))
+            result.append(command);
+    }
+    return result;
+}
+
+int Module::freeCommandNumber(int kind, int wanted, const GraphicsCommand *except) const
+{
+    const int type = modelIndex();
+    if (type < 0 || type >= ModuleTypeCount || moduleTypeOfKind(kind) != type)
+        return -1;
+    const int count = moduleTypes[type].commandCount;
+    QVector<bool> taken(count, false);
+    for (GraphicsCommand *command : commandItems()) {
+        if (command != except && command->number() < count)
+            taken[command->number()] = true;
+    }
+    if (wanted >= 0 && wanted < count && !taken[wanted])
+        return wanted;
+    for (int i = 0; i < count; ++i) {
+        if (!taken[i])
+            return i;
+    }
+    return -1;
+}
+
+QString Module::typeName(int type)
+{
+    const ModuleType *row = checkedType(type);
+    return row ? tr(row->name) : QString();
+}
+
+QString Module::typeDescription(int type)
+{
+    const ModuleType *row = checkedType(type);
+    return row ? tr(row->description) : QString();
+}
+
+QString Module::signalName(int type, int signal)
+{
+    const ModuleType *row = checkedType(type);
+    if (!row || !CHECK(signal >= 0 && signal < row->signalCount))
+        return QString();
+    return tr(row->signalNames[signal]);
+}
+
+int Module::signalCount(int type)
+{
+    const ModuleType *row = checkedType(type);
+    return row ? row->signalCount : 0;
+}
+
+int Module::commandCount(int type)
+{
+    const ModuleType *row = checkedType(type);
+    return row ? row->commandCount : 0;
+}
+
+QString Module::typeModelName(int type)
+{
+    return tr("M") + typeName(type);
+}
+
+int Module::countOfType(Project *project, int type)
+{
+    const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
+    if (!modules)
+        return 0;
+    int count = 0;
+    for (Obj *obj : *modules) {
+        auto *module = dynamic_cast<Module *>(obj);
+        if (CHECK_PTR(module) && module->modelIndex() == type)
+            ++count;
+    }
+    return count;
 }
