@@ -1,8 +1,10 @@
 #include "schemes/scheme.h"
 
 #include "app/dlgsettings.h"
+#include "devices/dlgpropcommand.h"
 #include "devices/dlgpropcontact.h"
 #include "devices/dlgproprelay.h"
+#include "devices/graphicscommand.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsrelaywinding.h"
 #include "graphics/dlgpropgraphicsitem.h"
@@ -93,7 +95,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 420, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
     {U + 421, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
     {U + 422, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
-    {U + 423, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
+    {U + 423, createGraphicsCommand, createDlgPropCommand, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
     {U + 424, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
     {U + 425, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
 };
