@@ -261,9 +261,13 @@ void DlgPropBlock::saveToItem(GraphicsItem *item)
     graphics->layoutPins();
 
     // The name may bind the item to another block; the items of a block it
-    // keeps share its pins anew.
+    // keeps share its pins anew. An item that keeps its block's name keeps
+    // its place among the block's items: leaving and joining again would
+    // hand the pins it holds to the items after it.
     Block *before = graphics->block();
-    graphics->setName(edName()->text().simplified());
+    const QString name = edName()->text().simplified();
+    if (!before || before->name() != name)
+        graphics->setName(name);
     if (before && graphics->block() == before)
         before->updateItemsPinNames();
     DlgPropGraphicsObjItem::saveToItem(item);

@@ -173,7 +173,11 @@ void DlgPropBox::saveToItem(GraphicsItem *item)
     }
     graphics->setPinRows(records);
     graphics->layoutPins();
-    graphics->setName(edName()->text().simplified());
+    // An item that keeps its box's name keeps its place among the box's
+    // items.
+    const QString name = edName()->text().simplified();
+    if (!graphics->box() || graphics->box()->name() != name)
+        graphics->setName(name);
     DlgPropGraphicsObjItem::saveToItem(item);
 }
 
