@@ -4,3 +4,8 @@ Boxx::Boxx(Project *project)
     : Device(project, BoxKind)
 {
 }
+
+Address *Boxx::address() const
+{
+    return &m_address;
+}

@@ -1,0 +1,715 @@
+// The block types: every plug-in unit a block of a project can be, by class,
+// with its pin names, the place it takes in a frame and its position code.
+// Project files keep only the row index of a type, so no row may ever move
+// or go; new types are appended before the closing all-zero row.
+
+#include "devices/blockcatalogue.h"
+
+#include <QCoreApplication>
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+template <std::size_t N>
+constexpr BlockType row(const char *name, qint32 blockClass, const char *const (&pins)[N], qint32 placeType,
+                        qint32 positionCode)
+{
+    return {name, blockClass, pins, qint32(N), placeType, positionCode};
+}
+
+// The pin lists; types with the same terminals share one.
+// BVMSH and 8 more.
+const char *const pins0[] = {
+    "11", "12", "13", "31", "32", "33", "51", "52", "53", "71", "72", "73",
+};
+// KBMSH-1A and 13 more.
+const char *const pins1[] = {
+    "1", "2", "3", "4", "5", "6", "7", "8",
+};
+// BDSH-20 and 2 more.
+const char *const pins2[] = {
+    "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52",
+    "53", "61", "62", "63", "71", "72", "73", "81", "82", "83",
+};
+// BKSMSH-2 and 37 more.
+const char *const pins3[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33",
+};
+// BKSH-1 and 7 more.
+const char *const pins4[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
+    "62", "63",
+};
+// BKR-76 and 7 more.
+const char *const pins5[] = {
+    "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
+};
+// KB-1 and 1 more.
+const char *const pins6[] = {
+    "1", "2", "3", "4", "5", "6",
+};
+// KB-1x2 and 12 more.
+const char *const pins7[] = {
+    "1", "2", "3", "4",
+};
+// KB-4x1 and 2 more.
+const char *const pins8[] = {
+    "1", "2",
+};
+// KBD-6.
+const char *const pins9[] = {
+    "1", "2", "3", "4", "5",
+};
+// MI and 9 more.
+const char *const pins10[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
+    "117", "118", "119", "120", "122", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211",
+    "212", "213", "215", "216", "217", "218", "219", "220", "221", "222",
+};
+// MII and 52 more.
+const char *const pins11[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
+    "117", "118", "119", "120", "121", "122", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210",
+    "211", "212", "213", "214", "215", "216", "217", "218", "219", "220", "221", "222",
+};
+// MIII and 1 more.
+const char *const pins12[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
+    "117", "118", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215",
+    "216", "217", "218", "219", "220",
+};
+// VI and 1 more.
+const char *const pins13[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
+    "117", "118", "119", "120", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212",
+    "213", "215", "216", "217", "218", "219", "220", "221",
+};
+// VIII-65 and 4 more.
+const char *const pins14[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
+    "117", "118", "119", "120", "122", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211",
+    "212", "213", "214", "215", "216", "217", "218", "219", "220", "221", "222",
+};
+// UP-65 and 1 more.
+const char *const pins15[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116", "21",
+    "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215", "216", "217", "218",
+};
+// VHD.
+const char *const pins16[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116", "21",
+    "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215", "216", "217",
+};
+// NN and 1 more.
+const char *const pins17[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
+    "117", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215", "216",
+    "217", "218", "219",
+};
+// NPS.
+const char *const pins18[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "21", "22", "23", "24", "25",
+    "26", "27", "28", "29", "210", "211", "212",
+};
+// NPS-M.
+const char *const pins19[] = {
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "21", "22", "23", "24", "25", "26",
+    "27", "28", "29", "210", "211", "212",
+};
+// BPK.
+const char *const pins20[] = {
+    "25/1", "25/2", "25/3", "25/4", "25/5", "25/6", "25/7", "25/8", "RC2", "S", "PK3", "PK4", "50/1", "50/2",
+    "50/3", "50/4", "50/5", "50/6", "50/7", "50/8", "RC1", "OS", "PK1", "PK2", "T1-N", "T1-K", "T2-N", "T2-K",
+};
+// BRK and 5 more.
+const char *const pins21[] = {
+    "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43",
+};
+// PCH50/25-40.
+const char *const pins22[] = {
+    "I1", "I2", "I3", "I4", "II1", "II2", "II3", "II4", "II5", "II6", "N1", "K1", "N2", "K2", "K", "K.",
+};
+// PCH50/25-100.
+const char *const pins23[] = {
+    "I1", "I2", "I3", "I4", "II1", "II2", "II3", "II4", "II5", "II6", "II7", "II8", "II9", "II10", "N1", "K1",
+    "N2", "K2", "K", "K.",
+};
+// PCH50/25-150 and 1 more.
+const char *const pins24[] = {
+    "I1", "I2", "I3", "I4", "II1", "II2", "II3", "N1", "K1", "N2", "K2", "K", "K.",
+};
+// PPSH-3 and 1 more.
+const char *const pins25[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43",
+};
+// RTA and 1 more.
+const char *const pins26[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
+};
+// VAK-13 and 5 more.
+const char *const pins27[] = {
+    "110V", "127V", "220V", "S", "0", "+", "-", "1", "2", "3", "4", "5", "6",
+};
+// VAK-11A and 6 more.
+const char *const pins28[] = {
+    "110V", "127V", "220V", "0", "+", "-",
+};
+// BPS-1 and 2 more.
+const char *const pins29[] = {
+    "1", "2", "3", "4", "11", "12", "13", "21", "22", "23",
+};
+// BZ-1 and 58 more.
+const char *const pins30[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23",
+};
+// ZB-DSSH.
+const char *const pins31[] = {
+    "11", "12", "13",
+};
+// ZBF-1 and 8 more.
+const char *const pins32[] = {
+    "11", "12", "13", "21", "22", "23",
+};
+// KPTSH-515 and 10 more.
+const char *const pins33[] = {
+    "Z1", "J1", "KJ1", "OZ1", "OJ1", "OKJ1", "Z2", "J2", "KJ2", "OZ2", "OJ2", "OKJ2", "220", "0",
+};
+// KPTSH-1015 and 1 more.
+const char *const pins34[] = {
+    "1", "Gen.1", "1A", "Gen.1A", "2", "Gen.2", "2A", "Gen.2A", "220", "0",
+};
+// BS-DA and 1 more.
+const char *const pins35[] = {
+    "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52",
+    "53", "61", "62", "63",
+};
+// DIM-3.
+const char *const pins36[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
+    "62", "63", "71", "72", "73",
+};
+// KPTSH - 515.
+const char *const pins37[] = {
+    "PKJ1", "PKJ2", "PKJ3", "PKJ4", "PKJ5", "PKJ6", "OPKJ1", "OPKJ2", "OPKJ3", "OPKJ4", "OPKJ5", "OPKJ6", "220",
+    "0",
+};
+// PP and 6 more.
+const char *const pins38[] = {
+    "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62", "63",
+};
+// PP3 and 2 more.
+const char *const pins39[] = {
+    "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62", "63",
+    "71", "72", "73",
+};
+// PRC4L-4/8 and 11 more.
+const char *const pins40[] = {
+    "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33",
+};
+// FRC4.
+const char *const pins41[] = {
+    "1", "2", "3", "4", "11", "12", "13",
+};
+// GP.
+const char *const pins42[] = {
+    "1", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62",
+    "63", "71", "72", "73", "81", "82", "83",
+};
+// GP3.
+const char *const pins43[] = {
+    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
+    "62", "63", "71", "72", "73", "81", "82", "83",
+};
+// GRC4 and 1 more.
+const char *const pins44[] = {
+    "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62", "63",
+    "71", "72", "73", "81", "82", "83",
+};
+// KCHF.
+const char *const pins45[] = {
+    "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52",
+    "53",
+};
+// RNM-1.
+const char *const pins46[] = {
+    "1", "2", "11", "12", "13",
+};
+// URPI-1 and 4 more.
+const char *const pins47[] = {
+    "XT1-a1", "XT1-a2", "XT1-a3", "XT1-a4", "XT1-a5", "XT1-a6", "XT1-a7", "XT1-a8", "XT1-a9", "XT1-a0",
+    "XT1-b1", "XT1-b2", "XT1-b3", "XT1-b4", "XT1-b5", "XT1-b6", "XT1-b7", "XT1-b8", "XT1-b9", "XT1-b0",
+    "XT1-c1", "XT1-c2", "XT1-c3", "XT1-c4", "XT1-c5", "XT1-c6", "XT1-c7", "XT1-c8", "XT1-c9", "XT1-c0",
+    "XT2-a1", "XT2-a2", "XT2-a3", "XT2-a4", "XT2-a5", "XT2-a6", "XT2-a7", "XT2-a8", "XT2-a9", "XT2-a0",
+    "XT2-b1", "XT2-b2", "XT2-b3", "XT2-b4", "XT2-b5", "XT2-b6", "XT2-b7", "XT2-b8", "XT2-b9", "XT2-b0",
+    "XT2-c1", "XT2-c2", "XT2-c3", "XT2-c4", "XT2-c5", "XT2-c6", "XT2-c7", "XT2-c8", "XT2-c9", "XT2-c0",
+};
+// GKSH-MA.
+const char *const pins48[] = {
+    "1", "2", "3", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
+    "61", "62", "63", "71", "72", "73", "81", "82", "83",
+};
+// BK-75.
+const char *const pins49[] = {
+    "11", "12", "13", "21", "22", "23", "31", "32", "33",
+};
+// 140DDI35300 and 3 more.
+const char *const pins50[] = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
+    "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "31", "32", "33", "34", "35", "36", "37",
+    "38", "39", "40",
+};
+// DEK-OV-24DC/24DC/3.
+const char *const pins51[] = {
+    "A1+", "A2-", "13+", "14",
+};
+// ABE-7H20 and 2 more.
+const char *const pins52[] = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
+    "20",
+};
+// PK5-1 and 7 more.
+const char *const pins53[] = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+};
+// UPDK-2.
+const char *const pins54[] = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9",
+};
+
+} // namespace
+
+const char *const blockClasses[BlockClassCount] = {
+    QT_TRANSLATE_NOOP("Block", "Time blocks"),
+    QT_TRANSLATE_NOOP("Block", "R-C blocks  "),
+    QT_TRANSLATE_NOOP("Block", "BMRC blocks"),
+    QT_TRANSLATE_NOOP("Block", "Rectifier bloks"),
+    QT_TRANSLATE_NOOP("Block", "Shield blocks"),
+    QT_TRANSLATE_NOOP("Block", "Coding blocks"),
+    QT_TRANSLATE_NOOP("Block", "TRC blocks"),
+    QT_TRANSLATE_NOOP("Block", "GAC blocks"),
+    QT_TRANSLATE_NOOP("Block", "Other blocks"),
+    QT_TRANSLATE_NOOP("Block", "CHDK blocks"),
+};
+
+const BlockType blockTypes[BlockTypeCount + 1] = {
+    // Time blocks
+    row(QT_TRANSLATE_NOOP("Block", "BVMSH"), 0, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVMSH-M1"), 0, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVMSH-U"), 0, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVMSH-I"), 0, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVV"), 0, pins0, 18, 0),
+    // R-C blocks
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-1A"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-4"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-4A"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-5"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-5M"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-6"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-6M"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BDSH-20"), 1, pins2, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BDSH-20M"), 1, pins2, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKSMSH-2"), 1, pins3, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKSMSH-3"), 1, pins3, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKSH-1"), 1, pins4, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKSH-1M"), 1, pins4, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKR-76"), 1, pins5, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKR-76M"), 1, pins5, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KB-1"), 1, pins6, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KB-1x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KB-2x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KB-4x1"), 1, pins8, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KB-4x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KB-6"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBD-6"), 1, pins9, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM4x1"), 1, pins8, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM1x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM2x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM1x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM2x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM3x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM2x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM3x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM12x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "KBM12x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BK-1"), 1, pins6, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BK-1x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BK-2x2"), 1, pins7, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BK-4x1"), 1, pins8, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BK-4x4"), 1, pins1, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BK-6"), 1, pins7, 31, 4),
+    // BMRC blocks
+    row(QT_TRANSLATE_NOOP("Block", "MI"), 2, pins10, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MI-M"), 2, pins10, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MII"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MII-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MIII"), 2, pins12, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MIII-M"), 2, pins12, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VI"), 2, pins13, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VI-M"), 2, pins13, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VII"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VII-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VIII-65"), 2, pins14, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VIII-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VD-62"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VD-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "SP-69"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "SP-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "UP-65"), 2, pins15, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "UP-M"), 2, pins15, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "P-62"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "P-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "PS-110A"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "PS-220A"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "PS"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "S"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "S-M"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "PST"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "OG1-76"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "OG1-M"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VH"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "VHD"), 2, pins16, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MPU-69"), 2, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMI"), 2, pins14, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMI-M"), 2, pins14, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMID"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMID-M"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMIIP"), 2, pins14, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMIIP-M"), 2, pins14, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMIIAP"), 2, pins11, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NMIIAP-M"), 2, pins11, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NPM-69"), 2, pins11, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NPM-69-M"), 2, pins11, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NN"), 2, pins17, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NN-M"), 2, pins17, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NSOx2"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NSOx2M"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NSS"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NSS-M"), 2, pins10, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NPS"), 2, pins18, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NPS-M"), 2, pins19, 23, 3),
+    row(QT_TRANSLATE_NOOP("Block", "PS-220M"), 2, pins11, 22, 3),
+    // Rectifier bloks
+    row(QT_TRANSLATE_NOOP("Block", "BV"), 3, pins3, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BV-M"), 3, pins3, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVZ"), 3, pins5, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVZ-M"), 3, pins5, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BPSH"), 3, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BPSH-M"), 3, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BPK"), 3, pins20, 35, 12),
+    row(QT_TRANSLATE_NOOP("Block", "BP"), 3, pins5, 35, 11),
+    row(QT_TRANSLATE_NOOP("Block", "BRK"), 3, pins21, 35, 11),
+    row(QT_TRANSLATE_NOOP("Block", "PCH50/25-40"), 3, pins22, 39, 6),
+    row(QT_TRANSLATE_NOOP("Block", "PCH50/25-100"), 3, pins23, 39, 7),
+    row(QT_TRANSLATE_NOOP("Block", "PCH50/25-150"), 3, pins24, 39, 7),
+    row(QT_TRANSLATE_NOOP("Block", "PCH50/25-300"), 3, pins24, 39, 7),
+    row(QT_TRANSLATE_NOOP("Block", "PPSH-3"), 3, pins25, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RTA"), 3, pins26, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "RTA1"), 3, pins26, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "UZA-24-10"), 3, pins4, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "UZAT-24-30"), 3, pins4, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-13"), 3, pins27, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-14"), 3, pins27, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-16"), 3, pins27, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-11A"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-13A"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-14A"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-16A"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-13B"), 3, pins27, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-14B"), 3, pins27, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-16B"), 3, pins27, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-13M"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-14M"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VAK-16M"), 3, pins28, 31, 5),
+    row(QT_TRANSLATE_NOOP("Block", "VUS-1,3"), 3, pins7, 42, 4),
+    row(QT_TRANSLATE_NOOP("Block", "FK-75"), 3, pins3, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BP3"), 3, pins21, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "DSNP-2"), 3, pins25, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "BPS-1"), 3, pins29, 31, 0),
+    // Shield blocks
+    row(QT_TRANSLATE_NOOP("Block", "BZ-1"), 4, pins30, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BZ-2"), 4, pins3, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "ZB-DSSH"), 4, pins31, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "ZBF-1"), 4, pins32, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "RZFSH-2"), 4, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "FP-25M"), 4, pins7, 37, 4),
+    row(QT_TRANSLATE_NOOP("Block", "FP-75M"), 4, pins7, 37, 4),
+    // Coding blocks
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-515"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-715"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-815"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-915"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-1115"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-1015"), 5, pins34, 31, 9),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH-1315"), 5, pins34, 31, 9),
+    row(QT_TRANSLATE_NOOP("Block", "BKPT-5"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "BKPT-7"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "BI-DA"), 5, pins21, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BI-DAM"), 5, pins21, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BS-DA"), 5, pins35, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BS-DAM"), 5, pins35, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BK-DA"), 5, pins32, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BK-DAM"), 5, pins32, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "DIM-1"), 5, pins0, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "DIM-1M"), 5, pins0, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "DIM-3"), 5, pins36, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKPTU (5)"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "BKPTU (7)"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "BKPTU (11)"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "BKPTU (13)"), 5, pins33, 31, 8),
+    row(QT_TRANSLATE_NOOP("Block", "DIM-1U"), 5, pins3, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KPTSH - 515"), 5, pins37, 31, 8),
+    // TRC blocks
+    row(QT_TRANSLATE_NOOP("Block", "PP"), 6, pins38, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-8/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-8/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-9/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-9/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-11/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-11/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-14/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-14/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-15/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP-15/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1"), 6, pins38, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-8/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-8/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-9/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-9/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-11/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-11/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-14/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-14/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-15/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1-15/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM"), 6, pins38, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-8/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-8/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-9/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-9/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-11/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-11/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-14/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-14/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-15/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPM-15/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M"), 6, pins38, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-8/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-8/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-9/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-9/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-11/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-11/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-14/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-14/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-15/8"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1M-15/12"), 6, pins30, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN"), 6, pins38, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-8/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-8/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-9/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-9/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-11/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-11/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-14/8"), 6, pins32, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-14/12"), 6, pins32, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-15/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PPN-15/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N"), 6, pins38, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-8/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-8/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-9/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-9/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-11/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-11/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-14/8"), 6, pins32, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-14/12"), 6, pins32, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-15/8"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP1N-15/12"), 6, pins30, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3"), 6, pins39, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-8/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-8/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-9/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-9/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-11/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-11/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-14/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-14/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-15/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3-15/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M"), 6, pins39, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-8/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-8/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-9/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-9/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-11/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-11/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-14/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-14/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-15/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP3M-15/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4"), 6, pins39, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-8/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-8/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-9/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-9/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-11/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-11/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-14/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-14/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-15/8"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PP4-15/12"), 6, pins3, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4"), 6, pins5, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4L-4/8"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4L-4/12"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4L-5/8"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4L-5/12"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4L-6/8"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4L-6/12"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4-4/8"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4-4/12"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4-5/8"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4-5/12"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4-6/8"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "PRC4-6/12"), 6, pins40, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "FPM"), 6, pins4, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "FRC4"), 6, pins41, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVC4"), 6, pins4, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BVC4L"), 6, pins4, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "P12/14"), 6, pins38, 20, 0),
+    row(QT_TRANSLATE_NOOP("Block", "GP"), 6, pins42, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "GP3"), 6, pins43, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "GP4"), 6, pins4, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "GRC4"), 6, pins44, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "FPU"), 6, pins44, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "GPU"), 6, pins2, 21, 0),
+    // GAC blocks
+    row(QT_TRANSLATE_NOOP("Block", "VD"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "SPDx2"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "S"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "P"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "V"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "USP"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "M"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "PI"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NPM"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NM"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "MT"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "V1"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "NG"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "BP1"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "BP2"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "TG1"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "TG2"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "TG3"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "BI"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "SCHG"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "I-62"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "II-67"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "III-67"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "IV-66"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "BN-62"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "BMP-62"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "BS-62"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "SG-66"), 7, pins11, 22, 3),
+    row(QT_TRANSLATE_NOOP("Block", "SG-76"), 7, pins11, 22, 3),
+    // Other blocks
+    row(QT_TRANSLATE_NOOP("Block", "BKT"), 8, pins29, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BKT-2M"), 8, pins3, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "DIV"), 8, pins30, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KCHF"), 8, pins45, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "FU-2M"), 8, pins29, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RNP"), 8, pins21, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RNP-M"), 8, pins21, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RNM-1"), 8, pins46, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RNM-3"), 8, pins32, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RNM-3U"), 8, pins32, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "URPI-1"), 8, pins47, 41, 13),
+    row(QT_TRANSLATE_NOOP("Block", "URPI-2"), 8, pins47, 41, 13),
+    row(QT_TRANSLATE_NOOP("Block", "URPM1-1"), 8, pins47, 41, 13),
+    row(QT_TRANSLATE_NOOP("Block", "URPM1-2"), 8, pins47, 41, 13),
+    row(QT_TRANSLATE_NOOP("Block", "URPM1-3"), 8, pins47, 41, 13),
+    row(QT_TRANSLATE_NOOP("Block", "SZICN"), 8, pins5, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "SZICR"), 8, pins5, 19, 0),
+    row(QT_TRANSLATE_NOOP("Block", "GKSH-MA"), 8, pins48, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "BK-75"), 8, pins49, 21, 0),
+    row(QT_TRANSLATE_NOOP("Block", "140DDI35300"), 8, pins50, 203, -1),
+    row(QT_TRANSLATE_NOOP("Block", "140DDO35300"), 8, pins50, 203, -1),
+    row(QT_TRANSLATE_NOOP("Block", "140DDI35310"), 8, pins50, 203, -1),
+    row(QT_TRANSLATE_NOOP("Block", "140DDO35310"), 8, pins50, 203, -1),
+    row(QT_TRANSLATE_NOOP("Block", "DEK-OV-24DC/24DC/3"), 8, pins51, 207, -1),
+    row(QT_TRANSLATE_NOOP("Block", "ABE-7H20"), 8, pins52, 211, -1),
+    row(QT_TRANSLATE_NOOP("Block", "ABE-7S16"), 8, pins52, 211, -1),
+    row(QT_TRANSLATE_NOOP("Block", "ABE-7P16"), 8, pins52, 211, -1),
+    // CHDK blocks
+    row(QT_TRANSLATE_NOOP("Block", "PK5-1"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-2"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-3"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-4"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-5"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-6"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-7"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "PK5-8"), 9, pins53, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "UPDK-2"), 9, pins54, 31, 4),
+    {nullptr, 0, nullptr, 0, 0, 0},
+};
+
+const BlockType *blockTypeAt(int index)
+{
+    if (index < 0 || index >= BlockTypeCount)
+        return nullptr;
+    return &blockTypes[index];
+}
+
+QString blockTypeName(int index)
+{
+    const BlockType *type = blockTypeAt(index);
+    return type ? QCoreApplication::translate("Block", type->name) : QString();
+}
+
+QString blockClassName(int blockClass)
+{
+    if (blockClass < 0 || blockClass >= BlockClassCount)
+        return QString();
+    return QCoreApplication::translate("Block", blockClasses[blockClass]);
+}
+
+QString blockPinText(const char *pin)
+{
+    return pin ? QCoreApplication::translate("Block", pin) : QString();
+}
+
+const char *blockFindPin(int index, const char *name)
+{
+    const BlockType *type = blockTypeAt(index);
+    if (!type || !name)
+        return nullptr;
+    for (int i = 0; i < type->pinCount; ++i) {
+        if (std::strcmp(type->pins[i], name) == 0)
+            return type->pins[i];
+    }
+    return nullptr;
+}
+
+const char *blockPinByLabel(int index, const QString &label)
+{
+    const BlockType *type = blockTypeAt(index);
+    if (!type)
+        return nullptr;
+    for (int i = 0; i < type->pinCount; ++i) {
+        if (blockPinText(type->pins[i]) == label)
+            return type->pins[i];
+    }
+    return nullptr;
+}
+
+QList<int> blockTypesOfClass(int blockClass)
+{
+    QList<int> rows;
+    for (int i = 0; i < BlockTypeCount; ++i) {
+        if (blockTypes[i].blockClass == blockClass)
+            rows.append(i);
+    }
+    return rows;
+}

@@ -1,0 +1,246 @@
+#include "devices/graphicsbox.h"
+
+#include "devices/boxx.h"
+#include "graphics/font.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/pin.h"
+#include "schemes/scheme.h"
+#include "schemes/schemepassage.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionGraphicsItem>
+
+#include <algorithm>
+
+namespace {
+
+const double rowStep = 40;
+const double bodyLeft = 40;
+const double leadLength = 80;
+const double labelWidth = 400;
+const int clampItemType = QGraphicsItem::UserType + 402;
+// A clamp takes at most this many cores of one pin.
+const int coresPerClamp = 5;
+
+// The place of the clamp in the list of the passage that holds it; -1 when
+// the item is no clamp or no passage holds it.
+int clampPosition(PinOwner *owner)
+{
+    QGraphicsItem *clamp = owner ? owner->graphicsItem() : nullptr;
+    if (!clamp || clamp->type() != clampItemType)
+        return -1;
+    PinOwner *holder = owner->linkedItem();
+    auto *item = holder ? dynamic_cast<GraphicsItem *>(holder->graphicsItem()) : nullptr;
+    SchemePassage *passage = schemePassageCast(item);
+    if (!passage)
+        return -1;
+    for (int k = 0; k < passage->clampCount(); ++k) {
+        if (passage->clampItem(k) == clamp)
+            return k;
+    }
+    return -1;
+}
+
+} // namespace
+
+GraphicsBox::GraphicsBox(GraphicsScene *scene)
+    : GraphicsDevice(scene, BindShared, nullptr, CanRotate | CanMirrorHorizontal)
+{
+}
+
+GraphicsBox::~GraphicsBox() = default;
+
+Boxx *GraphicsBox::box() const
+{
+    return dynamic_cast<Boxx *>(obj());
+}
+
+QString GraphicsBox::coreSuffix()
+{
+    return tr("j");
+}
+
+void GraphicsBox::setBoxWidth(quint8 width)
+{
+    if (width == m_width)
+        return;
+    prepareGeometryChange();
+    m_width = width;
+}
+
+void GraphicsBox::setRows(quint8 rows)
+{
+    if (rows == m_rows)
+        return;
+    prepareGeometryChange();
+    m_rows = rows;
+}
+
+QRectF GraphicsBox::boundingRect() const
+{
+    const double w = pinSize.width();
+    return QRectF(-w, -rowStep, 10.0 * m_width + leadLength + 2 * w, rowStep * (m_rows + 2))
+        .adjusted(-3.5, -3.5, 3.5, 3.5);
+}
+
+void GraphicsBox::layoutPins()
+{
+    createPins(int(m_pinRows.size()));
+    if (pinCount() != m_pinRows.size())
+        return;
+    const double right = 10.0 * m_width + leadLength;
+    for (int i = 0; i < pinCount(); ++i) {
+        const BoxPinRow &record = m_pinRows[i];
+        pin(i)->moveCenter(QPointF(record.left ? 0 : right, rowStep * (record.row + 1)));
+    }
+}
+
+void GraphicsBox::collectNet(Pin *entry, QList<Pin *> &, QList<GraphicsUnite *> *, int)
+{
+    CHECK(ownsPin(entry));
+}
+
+QString GraphicsBox::pinName(Pin *p, Pin *other)
+{
+    // Looked up without the checked index: wiring pages draw this text.
+    int index = -1;
+    for (int i = 0; i < pinCount() && index < 0; ++i) {
+        if (pin(i) == p)
+            index = i;
+    }
+    if (index < 0 || index >= m_pinRows.size())
+        return QString();
+    const BoxPinRow &record = m_pinRows[index];
+    const int cores = record.cores;
+    if (cores < 2)
+        return record.label;
+    const int k = other ? clampPosition(other->owner()) : -1;
+    if (k < 0)
+        return QString();
+    // The cores are spread over as few clamps as take them, each taking as
+    // many and the last what is left; a clamp beyond those takes none.
+    const int per = divideRoundUp(cores, divideRoundUp(cores, coresPerClamp));
+    int n = per;
+    if ((k + 1) * per > cores)
+        n = std::max(0, cores - k * per);
+    return record.label + QStringLiteral(" (%1%2)").arg(n).arg(coreSuffix());
+}
+
+void GraphicsBox::saveData(DataStream &stream)
+{
+    stream << m_width << m_rows << m_drawBorder << qint32(m_pinRows.size());
+    for (const BoxPinRow &record : std::as_const(m_pinRows))
+        stream << record.label << record.left << record.row << record.cores;
+    GraphicsDevice::saveData(stream);
+}
+
+void GraphicsBox::loadData(DataStream &stream)
+{
+    quint8 width = 0;
+    quint8 rows = 0;
+    bool border = true;
+    qint32 count = 0;
+    stream >> width >> rows >> border >> count;
+    if (stream.status() != QDataStream::Ok)
+        return;
+    if (count < 0 || count > 2 * MaxRows) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    QList<BoxPinRow> records;
+    records.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        BoxPinRow record;
+        stream >> record.label >> record.left >> record.row >> record.cores;
+        if (stream.status() != QDataStream::Ok)
+            return;
+        if (record.row >= MaxRows || record.row >= rows || record.cores == 0) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            return;
+        }
+        records.append(record);
+    }
+    prepareGeometryChange();
+    m_width = width;
+    m_rows = rows;
+    m_drawBorder = border;
+    m_pinRows = records;
+    layoutPins();
+    GraphicsDevice::loadData(stream);
+}
+
+void GraphicsBox::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+{
+    if (!painter)
+        return;
+    const bool selected = option && (option->state & QStyle::State_Selected);
+    const bool bound = obj() != nullptr;
+    const QPen pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const bool withText = hasFontSet();
+    const double W = 10.0 * m_width;
+    const double H = rowStep * (m_rows + 1);
+    const QRectF nameRect(bodyLeft, -rowStep, W, rowStep);
+
+    painter->setPen(pen);
+    if (withText)
+        painter->setFont(font(3));
+
+    if (m_drawBorder) {
+        painter->drawRect(QRectF(bodyLeft, 0, W, H));
+        if (withText)
+            drawTextInRect(this, painter, nameRect, Qt::AlignCenter, name(), false);
+    } else if (!hideHelp && withText) {
+        // Without a border the name is a help mark.
+        if (!selected && bound)
+            painter->setPen(penGreen);
+        drawTextInRect(this, painter, nameRect, Qt::AlignCenter, name(), false);
+        painter->setPen(pen);
+    }
+
+    for (const BoxPinRow &record : std::as_const(m_pinRows)) {
+        const double y = rowStep * (record.row + 1);
+        const QString cores = QStringLiteral("(%1%2)").arg(record.cores).arg(coreSuffix());
+        if (record.left) {
+            painter->drawLine(QLineF(0, y, leadLength, y));
+            if (!withText)
+                continue;
+            drawTextInRect(this, painter, QRectF(45, y - rowStep, labelWidth, rowStep),
+                           Qt::AlignLeft | Qt::AlignVCenter, record.label, false);
+            if (record.cores > 1)
+                drawTextInRect(this, painter, QRectF(-42, y, 80, rowStep), Qt::AlignRight | Qt::AlignVCenter,
+                               cores, false);
+        } else {
+            painter->drawLine(QLineF(W, y, W + leadLength, y));
+            if (!withText)
+                continue;
+            drawTextInRect(this, painter, QRectF(W - 365, y - rowStep, labelWidth, rowStep),
+                           Qt::AlignRight | Qt::AlignVCenter, record.label, false);
+            if (record.cores > 1)
+                drawTextInRect(this, painter, QRectF(W + 42, y, 80, rowStep), Qt::AlignLeft | Qt::AlignVCenter,
+                               cores, false);
+        }
+    }
+
+    if (hideHelp)
+        return;
+    painter->setPen(penGreen);
+    if (withText) {
+        painter->setFont(font(2));
+        for (int i = 0; i < m_rows; ++i) {
+            const QString number = QString::number(i + 1);
+            drawTextInRect(this, painter, QRectF(0, rowStep * i, 30, rowStep), Qt::AlignRight | Qt::AlignBottom,
+                           number, false);
+            drawTextInRect(this, painter, QRectF(W + 50, rowStep * i, 30, rowStep), Qt::AlignLeft | Qt::AlignBottom,
+                           number, false);
+        }
+    }
+    drawPins(painter, hideHelp);
+    drawSelection(painter, option, nullptr);
+}
+
+GraphicsItem *createGraphicsBox(GraphicsScene *scene)
+{
+    return new GraphicsBox(scene);
+}
