@@ -1,9 +1,13 @@
 #include "schemes/scheme.h"
 
 #include "app/dlgsettings.h"
+#include "devices/dlgpropblock.h"
+#include "devices/dlgpropbox.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/dlgpropcontact.h"
 #include "devices/dlgproprelay.h"
+#include "devices/graphicsblock.h"
+#include "devices/graphicsbox.h"
 #include "devices/graphicscommand.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsrelaywinding.h"
@@ -61,7 +65,7 @@ constexpr int U = QGraphicsItem::UserType;
 const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 302, createGraphicsRelayWinding, createDlgPropRelay, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
     {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
-    {U + 400, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
+    {U + 400, createGraphicsBlock, createDlgPropBlock, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
     {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
     {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
@@ -88,7 +92,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 413, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
     {U + 414, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
     {U + 415, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
-    {U + 416, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
+    {U + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
     {U + 417, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
     {U + 418, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
     {U + 419, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},

@@ -3,9 +3,24 @@
 #include "model/check.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+// No test writes to the user's own settings: remembered dialog choices go to
+// a folder of the test process instead.
+const bool settingsIsolated = [] {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QDir::tempPath() + "/r-lay-test-settings-" + QString::number(QCoreApplication::applicationPid()));
+    return true;
+}();
+
+} // namespace
 
 ModalRecorder::ModalRecorder()
 {
