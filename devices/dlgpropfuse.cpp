@@ -163,6 +163,8 @@ void DlgPropFuse::objSelected(Obj *obj, QTreeWidgetItem *)
 void DlgPropFuse::loadFromItem(GraphicsItem *graphics)
 {
     auto *item = dynamic_cast<GraphicsFuse *>(graphics);
+    // The edited item: what it shows is its own, not another's.
+    m_item = item;
     if (!CHECK_PTR(item))
         return;
     m_chkPrintName->setChecked(item->printName());

@@ -107,6 +107,8 @@ void DlgPropInterrupter::fillObjRow(Obj *obj, QTreeWidgetItem *row)
 void DlgPropInterrupter::loadFromItem(GraphicsItem *graphics)
 {
     auto *item = dynamic_cast<GraphicsInterrupter *>(graphics);
+    // The edited item: what it shows is its own, not another's.
+    m_item = item;
     if (!CHECK_PTR(item))
         return;
     if (Interrupter *interrupter = item->interrupter(); CHECK_PTR(interrupter)) {

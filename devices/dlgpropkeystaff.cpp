@@ -165,6 +165,8 @@ bool DlgPropKeystaff::btnChoiseClick(QTreeWidgetItem *row)
 void DlgPropKeystaff::loadFromItem(GraphicsItem *graphics)
 {
     auto *item = dynamic_cast<GraphicsKeystaff *>(graphics);
+    // The edited item: what it shows is its own, not another's.
+    m_item = item;
     if (!CHECK_PTR(item))
         return;
     const QString name = item->name();
