@@ -221,6 +221,30 @@ QPointF at(Pin *pin)
     return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
+// The part of the sheet as the screen fonts show it, one pixel per scene
+// unit.
+QImage renderPart(GraphicsScene &scene, const QRectF &part)
+{
+    QImage image(int(part.width()), int(part.height()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, QRectF(QPointF(0, 0), part.size()), part);
+    painter.end();
+    return image;
+}
+
+// Dark pixels inside a rectangle of the image.
+int darkPixels(const QImage &image, const QRect &rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++count;
+    return count;
+}
+
 } // namespace
 
 class TestFuse : public QObject
@@ -741,6 +765,49 @@ private slots:
         }
         QCOMPARE(caption.texts, QStringList({" F12", "7,5 "}));
         QCOMPARE(boxes(rec), QStringList());
+    }
+
+    // A sheet of fuses as the user sees it: every role, several types,
+    // turned and mirrored, bound and unbound.
+    void renderedSheet()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        FuseSheet sheet(&project);
+        TestScene frame(&project);
+        Fuse *f1 = newFuse(project, "F1", 39);
+        placeDevice(frame, f1, positionAddress(2));
+        f1->setShowAddress(true);
+        newFuse(project, "F2", 8);
+        newFuse(project, "F3_long name", 85);
+        const auto put = [&](GraphicsFuse *item, const QPointF &pos) {
+            item->setPosQuiet(pos);
+            return item;
+        };
+        put(placeItem(sheet, "F1", false, false), QPointF(200, 200));
+        put(placeItem(sheet, "F1", true, true), QPointF(600, 200));
+        put(placeItem(sheet, "F1", true, false), QPointF(1000, 200));
+        GraphicsFuse *turned = put(placeItem(sheet, "F2", false, false), QPointF(1600, 160));
+        turned->rotateBy(1, true);
+        GraphicsFuse *mirrored = put(placeItem(sheet, "F3_long name", false, false), QPointF(200, 700));
+        mirrored->mirror(false);
+        mirrored->setPrintName(true);
+        put(placeItem(sheet, "F3_long name", true, false), QPointF(700, 700));
+        put(placeItem(sheet, "F9", false, false), QPointF(1100, 700));
+        GraphicsFuse *selected = put(placeItem(sheet, "F2", true, true), QPointF(1500, 700));
+        selected->setSelected(true);
+        QCOMPARE(boxes(rec), QStringList());
+
+        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 1000));
+        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
+            image.save(QDir::temp().filePath("rlay_fuses.png"));
+        // Every item shows its body where it stands.
+        QVERIFY(darkPixels(image, QRect(240, 225, 80, 30)) > 0);
+        QVERIFY(darkPixels(image, QRect(640, 225, 80, 30)) > 0);
+        QVERIFY(darkPixels(image, QRect(1030, 200, 100, 50)) > 0);
+        QVERIFY(darkPixels(image, QRect(1545, 180, 30, 120)) > 0);
+        QVERIFY(darkPixels(image, QRect(80, 725, 80, 30)) > 0);
+        QVERIFY(darkPixels(image, QRect(1700, 400, 200, 200)) == 0);
     }
 
     void itemRecords()

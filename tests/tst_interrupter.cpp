@@ -196,6 +196,30 @@ QPointF at(Pin *pin)
     return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
+// The part of the sheet as the screen fonts show it, one pixel per scene
+// unit.
+QImage renderPart(GraphicsScene &scene, const QRectF &part)
+{
+    QImage image(int(part.width()), int(part.height()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, QRectF(QPointF(0, 0), part.size()), part);
+    painter.end();
+    return image;
+}
+
+// Dark pixels inside a rectangle of the image.
+int darkPixels(const QImage &image, const QRect &rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++count;
+    return count;
+}
+
 } // namespace
 
 class TestInterrupter : public QObject
@@ -434,6 +458,40 @@ private slots:
         QCOMPARE(picture.texts, QStringList({"AVM-2"}));
         QCOMPARE(picture.shapesOf("line").size(), 4);
         QCOMPARE(boxes(rec), QStringList());
+    }
+
+    // A sheet of interrupters as the user sees it: bound and unbound,
+    // turned and mirrored, with and without the address.
+    void renderedSheet()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        InterrupterSheet sheet(&project);
+        TestScene frame(&project);
+        GraphicsInterrupter *a = placeItem(sheet, "Q1", 0);
+        a->setPosQuiet(QPointF(200, 300));
+        placeDevice(frame, a->interrupter(), positionAddress(4));
+        a->interrupter()->setShowAddress(true);
+        GraphicsInterrupter *b = placeItem(sheet, "Q2 of the feeder", 2);
+        b->setPosQuiet(QPointF(600, 300));
+        b->mirror(false);
+        GraphicsInterrupter *c = placeItem(sheet, "Q3", 4);
+        c->setPosQuiet(QPointF(1200, 200));
+        c->rotateBy(1, true);
+        auto *lost = new GraphicsInterrupter(&sheet);
+        sheet.addGraphicsItem(lost);
+        lost->setOwnName("Q4");
+        lost->setPosQuiet(QPointF(1500, 300));
+        lost->setSelected(true);
+        QCOMPARE(boxes(rec), QStringList());
+
+        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 600));
+        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
+            image.save(QDir::temp().filePath("rlay_interrupters.png"));
+        QVERIFY(darkPixels(image, QRect(240, 335, 80, 10)) > 0);
+        QVERIFY(darkPixels(image, QRect(480, 335, 80, 10)) > 0);
+        QVERIFY(darkPixels(image, QRect(1150, 230, 20, 100)) > 0);
+        QVERIFY(darkPixels(image, QRect(1800, 400, 200, 200)) == 0);
     }
 
     void itemRecordsAndClipboard()

@@ -193,6 +193,30 @@ QByteArray itemRecord(int format, int number, int kind, const QString &name)
     return bytes;
 }
 
+// The part of the sheet as the screen fonts show it, one pixel per scene
+// unit.
+QImage renderPart(GraphicsScene &scene, const QRectF &part)
+{
+    QImage image(int(part.width()), int(part.height()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, QRectF(QPointF(0, 0), part.size()), part);
+    painter.end();
+    return image;
+}
+
+// Dark pixels inside a rectangle of the image.
+int darkPixels(const QImage &image, const QRect &rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++count;
+    return count;
+}
+
 } // namespace
 
 class TestKeystaff : public QObject
@@ -450,6 +474,42 @@ private slots:
         QVERIFY(!penColours(selected).contains(penBlack.color()));
         QCOMPARE(selected.shapesOf("rect").last().pen, penBlueThin.color());
         QCOMPARE(boxes(rec), QStringList());
+    }
+
+    // A sheet of keystaff groups as the user sees it: every kind, turned
+    // and mirrored, bound and unbound.
+    void renderedSheet()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        KeystaffSheet sheet(&project);
+        newKeystaff(project, "SA1", WithLock);
+        newKeystaff(project, "SA2", Stand);
+        const auto put = [&](GraphicsKeystaff *item, const QPointF &pos) {
+            item->setPosQuiet(pos);
+            return item;
+        };
+        put(placeItem(sheet, "SA1", Opened, 0), QPointF(200, 200));
+        put(placeItem(sheet, "SA1", Closed, 1), QPointF(600, 200));
+        put(placeItem(sheet, "SA1", ContactT, 2), QPointF(1000, 200));
+        put(placeItem(sheet, "SA1", Resistor, 4), QPointF(1400, 200));
+        GraphicsKeystaff *turned = put(placeItem(sheet, "SA1", ContactT, 3), QPointF(400, 600));
+        turned->rotateBy(1, true);
+        GraphicsKeystaff *mirrored = put(placeItem(sheet, "SA2", Opened, 1), QPointF(600, 600));
+        mirrored->mirror(false);
+        GraphicsKeystaff *lost = put(placeItem(sheet, "SA9", Closed, 0), QPointF(1000, 600));
+        lost->setSelected(true);
+        showBigDeviceNames = true;
+        put(placeItem(sheet, "SA2", Closed, 0), QPointF(1400, 600));
+        QCOMPARE(boxes(rec), QStringList());
+
+        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 900));
+        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
+            image.save(QDir::temp().filePath("rlay_keystaffs.png"));
+        QVERIFY(darkPixels(image, QRect(270, 160, 20, 20)) > 0);
+        QVERIFY(darkPixels(image, QRect(1080, 210, 40, 40)) > 0);
+        QVERIFY(darkPixels(image, QRect(1440, 185, 80, 30)) > 0);
+        QVERIFY(darkPixels(image, QRect(1700, 800, 200, 90)) == 0);
     }
 
     void itemRecords()
