@@ -3,7 +3,6 @@
 // and the property dialog; then fuses placed, wired, saved and loaded
 // through the real scheme editor.
 
-#include "app/actionsmanager.h"
 #include "app/dlgsettings.h"
 #include "devices/dlgpropfuse.h"
 #include "devices/fuse.h"
@@ -18,34 +17,29 @@
 #include "model/address.h"
 #include "model/pin.h"
 #include "model/project.h"
-#include "schemes/net.h"
 #include "schemes/scheme.h"
-#include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "support/boundtestitems.h"
+#include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStyleOptionGraphicsItem>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
 
 using namespace boundtest;
+using namespace devicekindtest;
 
 namespace {
 
@@ -72,16 +66,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 Fuse *newFuse(Project &project, const QString &name, int type)
 {
     auto *fuse = dynamic_cast<Fuse *>(project.createDevice(FuseKind));
@@ -102,81 +86,6 @@ GraphicsFuse *placeItem(FuseSheet &sheet, const QString &name, bool duplicate, b
     return item;
 }
 
-QStringList pinNames(GraphicsDevice *item)
-{
-    QStringList names;
-    for (int i = 0; i < item->pinCount(); ++i) {
-        WiringPin *pin = item->wiringPin(i);
-        names << (pin && pin->name() ? QString::fromUtf8(pin->name()) : QString());
-    }
-    return names;
-}
-
-PaintRecorder *paint(PaintRecorder *recorder, GraphicsItem *item, bool hideHelp, bool selected = false)
-{
-    QPainter painter(recorder);
-    QStyleOptionGraphicsItem option;
-    option.rect = item->boundingRect().toRect();
-    if (selected)
-        option.state |= QStyle::State_Selected;
-    item->draw(&painter, &option, hideHelp);
-    return recorder;
-}
-
-QList<QColor> penColours(const PaintRecorder &recorder)
-{
-    QList<QColor> colours;
-    for (const PaintRecorder::Shape &shape : recorder.shapes) {
-        if (!colours.contains(shape.pen))
-            colours << shape.pen;
-    }
-    return colours;
-}
-
-// An address at a position of a place.
-Address positionAddress(int position, int suffixKind = -1, int frameKind = 0)
-{
-    Address address;
-    address.setField(0, quint8(frameKind));
-    address.setField(1, 1);
-    address.setField(2, 2);
-    address.setField(3, 3);
-    address.setField(4, 5);
-    address.setField(5, quint8(position));
-    if (suffixKind >= 0)
-        address.setSuffixKind(suffixKind);
-    return address;
-}
-
-// Puts the device into a new place of the frame sheet at that address.
-Place *placeDevice(TestScene &frame, Device *device, const Address &address)
-{
-    auto *place = new Place(&frame, nullptr, 0, 1);
-    place->setPlaceSize(QSizeF(100, 80), 1);
-    frame.addItem(place);
-    place->setAddress(address);
-    GraphicsPlaceItemDevice *item = device->createPlaceItem(&frame);
-    frame.addGraphicsItem(item);
-    place->putItem(item);
-    return place;
-}
-
-QPushButton *buttonOf(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
-void pressOk(QDialog *dialog)
-{
-    QPushButton *ok = buttonOf(dialog, "Ok");
-    QVERIFY(ok);
-    ok->click();
-}
-
 QStringList comboTexts(QComboBox *combo)
 {
     QStringList texts;
@@ -190,59 +99,6 @@ void chooseType(DlgPropFuse &dialog, int row)
 {
     dialog.classCombo()->setCurrentIndex(dialog.classCombo()->findData(fuseTypes[row].fuseClass));
     dialog.typeCombo()->setCurrentIndex(dialog.typeCombo()->findData(row));
-}
-
-struct Actions
-{
-    Actions()
-    {
-        ActionsManager::createMenus(&host, &list, &menuBar, &toolBar);
-        ActionsManager::createToolBox(&toolBox, &list);
-    }
-    QWidget host;
-    QMenuBar menuBar;
-    QToolBar toolBar;
-    QTabWidget toolBox;
-    QList<QAction *> list;
-};
-
-template <class T>
-QList<T *> itemsOf(GraphicsScene &scene)
-{
-    QList<T *> result;
-    for (GraphicsItem *item : scene.graphicsItems())
-        if (auto *found = dynamic_cast<T *>(item))
-            result.append(found);
-    return result;
-}
-
-QPointF at(Pin *pin)
-{
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
-}
-
-// The part of the sheet as the screen fonts show it, one pixel per scene
-// unit.
-QImage renderPart(GraphicsScene &scene, const QRectF &part)
-{
-    QImage image(int(part.width()), int(part.height()), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, QRectF(QPointF(0, 0), part.size()), part);
-    painter.end();
-    return image;
-}
-
-// Dark pixels inside a rectangle of the image.
-int darkPixels(const QImage &image, const QRect &rect)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ++count;
-    return count;
 }
 
 } // namespace
@@ -798,9 +654,7 @@ private slots:
         selected->setSelected(true);
         QCOMPARE(boxes(rec), QStringList());
 
-        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 1000));
-        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
-            image.save(QDir::temp().filePath("rlay_fuses.png"));
+        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 1000), "rlay_fuses.png");
         // Every item shows its body where it stands.
         QVERIFY(darkPixels(image, QRect(240, 225, 80, 30)) > 0);
         QVERIFY(darkPixels(image, QRect(640, 225, 80, 30)) > 0);
@@ -1159,42 +1013,12 @@ private slots:
     {
         ModalRecorder rec;
         QVERIFY(Scheme::setItemTypeFactories(GraphicsFuse::Type, createGraphicsFuse, createDlgPropFuse));
-        Actions actions;
-        auto project = std::make_unique<Project>(nullptr, nullptr);
-        auto *group = new SchemeGroup(project.get());
-        group->setAtrNumber(3);
-        project->schemes()->appendItem(group);
-        auto *scheme = new Scheme(project.get());
-        scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
-        scheme->setNumber(1);
-        group->appendItem(scheme);
-        auto view = std::make_unique<SchemeEdit>(&actions.list);
-        view->setScene(scheme);
-        view->resize(1200, 800);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->setActive(true);
-        view->zoom(1);
-        view->zoom(1);
-        view->centerOn(1400, 1400);
-        QAction *fuseAction = actions.list.at(85);
-        QVERIFY(fuseAction->isEnabled());
-
-        const auto point = [&](const QPointF &scenePoint) { return view->mapFromScene(scenePoint); };
-        const auto hover = [&](const QPointF &scenePoint) {
-            const QPoint pos = point(scenePoint);
-            QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(view->viewport()->mapToGlobal(pos)),
-                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(view->viewport(), &event);
-        };
-        const auto click = [&](const QPointF &scenePoint) {
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point(scenePoint));
-        };
+        SchemeEditor editor(3);
+        QVERIFY(editor.action(85)->isEnabled());
         // "Fuse" from the toolbox; the item dropped with pin 0 on pinAt.
         const auto place = [&](const QString &name, int type, bool duplicate, bool reservation,
-                               const QPointF &pinAt) -> GraphicsFuse * {
-            const int before = scheme->graphicsItems().size();
-            rec.handle([&](QDialog *d) {
+                               const QPointF &pinAt) {
+            const auto fill = [&](QDialog *d) {
                 auto *dialog = qobject_cast<DlgPropFuse *>(d);
                 QVERIFY(dialog);
                 QCOMPARE(dialog->windowTitle(), QString("Fuse"));
@@ -1204,17 +1028,8 @@ private slots:
                 dialog->duplicateBox()->setChecked(duplicate);
                 (reservation ? dialog->rbReservation() : dialog->rbFusion())->setChecked(true);
                 pressOk(d);
-            });
-            fuseAction->trigger();
-            if (scheme->graphicsItems().size() != before + 1)
-                return nullptr;
-            auto *item = dynamic_cast<GraphicsFuse *>(scheme->graphicsItems().last());
-            if (!item || view->carriedItems() != QList<GraphicsItem *>({item}))
-                return nullptr;
-            const QPointF mouse = pinAt + item->boundingRect().center() - item->pin(0)->center();
-            hover(mouse);
-            click(mouse);
-            return view->carriedItems().isEmpty() ? item : nullptr;
+            };
+            return dynamic_cast<GraphicsFuse *>(editor.place(85, rec, fill, pinAt));
         };
 
         GraphicsFuse *primary = place("F1", 39, false, false, QPointF(800, 800));
@@ -1225,54 +1040,24 @@ private slots:
         QVERIFY(fusion);
         GraphicsFuse *other = place("F2", 5, false, false, QPointF(1600, 1600));
         QVERIFY(other);
-        auto *fuse = dynamic_cast<Fuse *>(project->findObj(FuseKind, "F1"));
+        auto *fuse = dynamic_cast<Fuse *>(editor.project()->findObj(FuseKind, "F1"));
         QVERIFY(fuse);
         QCOMPARE(fuse->items().size(), 3);
         QCOMPARE(primary->fuse(), fuse);
         QCOMPARE(reservation->fuse(), fuse);
         QCOMPARE(fusion->fuse(), fuse);
-        QCOMPARE(boxTexts(rec), QStringList());
+        QCOMPARE(boxes(rec), QStringList());
 
         // Nets: primary's second terminal to the contact, the reservation's
         // terminal to the other fuse.
-        actions.list.at(73)->trigger();
-        const auto wire = [&](Pin *a, Pin *b) {
-            const QPointF from = at(a);
-            const QPointF to = at(b);
-            QList<QPointF> points = {from};
-            if (from.y() != to.y())
-                points << QPointF(from.x(), to.y());
-            points << to;
-            for (int i = 0; i + 1 < points.size(); ++i) {
-                if (points[i] == points[i + 1])
-                    continue;
-                click(points[i]);
-                hover(points[i + 1]);
-                click(points[i + 1]);
-            }
-        };
-        wire(primary->pin(1), fusion->pin(0));
-        wire(reservation->pin(0), other->pin(0));
-        actions.list.at(73)->trigger();
+        editor.wire(primary->pin(1), fusion->pin(0));
+        editor.wire(reservation->pin(0), other->pin(0));
         QCOMPARE(schemetest::clew(fusion->pin(0)), QList<Pin *>({primary->pin(1)}));
         QCOMPARE(schemetest::clew(other->pin(0)), QList<Pin *>({primary->pin(1)}));
-        QCOMPARE(boxTexts(rec), QStringList());
-
+        QCOMPARE(boxes(rec), QStringList());
+        renderPart(*editor.scheme(), QRectF(400, 400, 1600, 1400), "rlay_fuses_placed.png");
         const QString dir = m_dir.path() + "/plant";
-        QVERIFY(QDir().mkpath(dir));
-        project->setFileName(dir + "/plant.rlay");
-        QVERIFY(project->save());
-        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS")) {
-            QImage image(2000, 1400, QImage::Format_ARGB32);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            scheme->render(&painter, QRectF(), QRectF(400, 400, 1600, 1600 * 0.7));
-            painter.end();
-            image.save(QDir::temp().filePath("rlay_fuses_placed.png"));
-        }
-        view->setActive(false);
-        view.reset();
-        project.reset();
+        QVERIFY(editor.saveAndClose(dir));
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");
@@ -1299,12 +1084,9 @@ private slots:
         QCOMPARE(pinNames(items[2]), QStringList({"3", "4"}));
         QCOMPARE(schemetest::clew(items[2]->pin(0)), QList<Pin *>({items[0]->pin(1)}));
         QCOMPARE(schemetest::clew(items[3]->pin(0)), QList<Pin *>({items[0]->pin(1)}));
-        QCOMPARE(boxTexts(rec), QStringList());
+        QCOMPARE(boxes(rec), QStringList());
         Scheme::registerItemTypes();
     }
-
-private:
-    static QStringList boxTexts(const ModalRecorder &rec) { return boxes(rec); }
 };
 
 QTEST_MAIN(TestFuse)

@@ -3,7 +3,6 @@
 // clipboard) and the property dialog; then interrupters placed, saved and
 // loaded through the real scheme editor.
 
-#include "app/actionsmanager.h"
 #include "devices/dlgpropinterrupter.h"
 #include "devices/graphicsinterrupter.h"
 #include "devices/interrupter.h"
@@ -17,28 +16,24 @@
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
-#include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "support/boundtestitems.h"
+#include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 
-#include <QApplication>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
-#include <QStyleOptionGraphicsItem>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
 
 using namespace boundtest;
+using namespace devicekindtest;
 
 namespace {
 
@@ -63,16 +58,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 // An item with its own interrupter of that type and nominal, on the sheet.
 GraphicsInterrupter *placeItem(InterrupterSheet &sheet, const QString &name, int nominal)
 {
@@ -88,76 +73,6 @@ GraphicsInterrupter *placeItem(InterrupterSheet &sheet, const QString &name, int
     return item;
 }
 
-QStringList pinNames(GraphicsDevice *item)
-{
-    QStringList names;
-    for (int i = 0; i < item->pinCount(); ++i) {
-        WiringPin *pin = item->wiringPin(i);
-        names << (pin && pin->name() ? QString::fromUtf8(pin->name()) : QString());
-    }
-    return names;
-}
-
-PaintRecorder *paint(PaintRecorder *recorder, GraphicsItem *item, bool hideHelp, bool selected = false)
-{
-    QPainter painter(recorder);
-    QStyleOptionGraphicsItem option;
-    option.rect = item->boundingRect().toRect();
-    if (selected)
-        option.state |= QStyle::State_Selected;
-    item->draw(&painter, &option, hideHelp);
-    return recorder;
-}
-
-QList<QColor> penColours(const PaintRecorder &recorder)
-{
-    QList<QColor> colours;
-    for (const PaintRecorder::Shape &shape : recorder.shapes) {
-        if (!colours.contains(shape.pen))
-            colours << shape.pen;
-    }
-    return colours;
-}
-
-Address positionAddress(int position)
-{
-    Address address;
-    address.setField(1, 1);
-    address.setField(2, 2);
-    address.setField(3, 3);
-    address.setField(4, 5);
-    address.setField(5, quint8(position));
-    return address;
-}
-
-Place *placeDevice(TestScene &frame, Device *device, const Address &address)
-{
-    auto *place = new Place(&frame, nullptr, 0, 1);
-    place->setPlaceSize(QSizeF(100, 80), 1);
-    frame.addItem(place);
-    place->setAddress(address);
-    GraphicsPlaceItemDevice *item = device->createPlaceItem(&frame);
-    frame.addGraphicsItem(item);
-    place->putItem(item);
-    return place;
-}
-
-QPushButton *buttonOf(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
-void pressOk(QDialog *dialog)
-{
-    QPushButton *ok = buttonOf(dialog, "Ok");
-    QVERIFY(ok);
-    ok->click();
-}
-
 QByteArray deviceRecord(const QString &name, qint32 id, qint32 type, qint32 nominal, bool showAddress)
 {
     QByteArray bytes;
@@ -165,59 +80,6 @@ QByteArray deviceRecord(const QString &name, qint32 id, qint32 type, qint32 nomi
     out.setFormatIndex(DataStream::CurrentFormat);
     out << name << id << type << nominal << showAddress;
     return bytes;
-}
-
-struct Actions
-{
-    Actions()
-    {
-        ActionsManager::createMenus(&host, &list, &menuBar, &toolBar);
-        ActionsManager::createToolBox(&toolBox, &list);
-    }
-    QWidget host;
-    QMenuBar menuBar;
-    QToolBar toolBar;
-    QTabWidget toolBox;
-    QList<QAction *> list;
-};
-
-template <class T>
-QList<T *> itemsOf(GraphicsScene &scene)
-{
-    QList<T *> result;
-    for (GraphicsItem *item : scene.graphicsItems())
-        if (auto *found = dynamic_cast<T *>(item))
-            result.append(found);
-    return result;
-}
-
-QPointF at(Pin *pin)
-{
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
-}
-
-// The part of the sheet as the screen fonts show it, one pixel per scene
-// unit.
-QImage renderPart(GraphicsScene &scene, const QRectF &part)
-{
-    QImage image(int(part.width()), int(part.height()), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, QRectF(QPointF(0, 0), part.size()), part);
-    painter.end();
-    return image;
-}
-
-// Dark pixels inside a rectangle of the image.
-int darkPixels(const QImage &image, const QRect &rect)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ++count;
-    return count;
 }
 
 } // namespace
@@ -485,9 +347,7 @@ private slots:
         lost->setSelected(true);
         QCOMPARE(boxes(rec), QStringList());
 
-        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 600));
-        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
-            image.save(QDir::temp().filePath("rlay_interrupters.png"));
+        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 600), "rlay_interrupters.png");
         QVERIFY(darkPixels(image, QRect(240, 335, 80, 10)) > 0);
         QVERIFY(darkPixels(image, QRect(480, 335, 80, 10)) > 0);
         QVERIFY(darkPixels(image, QRect(1150, 230, 20, 100)) > 0);
@@ -661,57 +521,18 @@ private slots:
         ModalRecorder rec;
         QVERIFY(Scheme::setItemTypeFactories(GraphicsInterrupter::Type, createGraphicsInterrupter,
                                              createDlgPropInterrupter));
-        Actions actions;
-        auto project = std::make_unique<Project>(nullptr, nullptr);
-        auto *group = new SchemeGroup(project.get());
-        group->setAtrNumber(2);
-        project->schemes()->appendItem(group);
-        auto *scheme = new Scheme(project.get());
-        scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
-        scheme->setNumber(1);
-        group->appendItem(scheme);
-        auto view = std::make_unique<SchemeEdit>(&actions.list);
-        view->setScene(scheme);
-        view->resize(1200, 800);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->setActive(true);
-        view->zoom(1);
-        view->zoom(1);
-        view->centerOn(1400, 1400);
-        QAction *placing = actions.list.at(109);
-        QVERIFY(placing->isEnabled());
-
-        const auto point = [&](const QPointF &p) { return view->mapFromScene(p); };
-        const auto hover = [&](const QPointF &p) {
-            const QPoint pos = point(p);
-            QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(view->viewport()->mapToGlobal(pos)),
-                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(view->viewport(), &event);
-        };
-        const auto click = [&](const QPointF &p) {
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point(p));
-        };
-        const auto place = [&](const QString &name, int nominal, const QPointF &pinAt) -> GraphicsInterrupter * {
-            const int before = scheme->graphicsItems().size();
-            rec.handle([&](QDialog *d) {
+        SchemeEditor editor(2);
+        QVERIFY(editor.action(109)->isEnabled());
+        const auto place = [&](const QString &name, int nominal, const QPointF &pinAt) {
+            const auto fill = [&](QDialog *d) {
                 auto *dialog = qobject_cast<DlgPropInterrupter *>(d);
                 QVERIFY(dialog);
                 QCOMPARE(dialog->windowTitle(), QString("Interrupter"));
                 QTest::keyClicks(dialog->edName(), name);
                 dialog->nominalCombo()->setCurrentIndex(nominal);
                 pressOk(d);
-            });
-            placing->trigger();
-            if (scheme->graphicsItems().size() != before + 1)
-                return nullptr;
-            auto *item = dynamic_cast<GraphicsInterrupter *>(scheme->graphicsItems().last());
-            if (!item || view->carriedItems() != QList<GraphicsItem *>({item}))
-                return nullptr;
-            const QPointF mouse = pinAt + item->boundingRect().center() - item->pin(0)->center();
-            hover(mouse);
-            click(mouse);
-            return view->carriedItems().isEmpty() ? item : nullptr;
+            };
+            return dynamic_cast<GraphicsInterrupter *>(editor.place(109, rec, fill, pinAt));
         };
         GraphicsInterrupter *a = place("Q1", 1, QPointF(800, 800));
         QVERIFY(a);
@@ -723,14 +544,8 @@ private slots:
         QCOMPARE(a->interrupter()->nominalText(), QString("5A"));
         QCOMPARE(b->interrupter()->nominalText(), QString("10A"));
         QCOMPARE(boxes(rec), QStringList());
-
         const QString dir = m_dir.path() + "/plant";
-        QVERIFY(QDir().mkpath(dir));
-        project->setFileName(dir + "/plant.rlay");
-        QVERIFY(project->save());
-        view->setActive(false);
-        view.reset();
-        project.reset();
+        QVERIFY(editor.saveAndClose(dir));
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");

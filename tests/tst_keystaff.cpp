@@ -3,7 +3,6 @@
 // and 11) and the property dialog with its choice and type change; then
 // keystaffs placed, saved and loaded through the real scheme editor.
 
-#include "app/actionsmanager.h"
 #include "app/dlgsettings.h"
 #include "devices/dlgpropkeystaff.h"
 #include "devices/graphicskeystaff.h"
@@ -15,29 +14,25 @@
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
-#include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "support/boundtestitems.h"
+#include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 
-#include <QApplication>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStyleOptionGraphicsItem>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
 
 using namespace boundtest;
+using namespace devicekindtest;
 
 namespace {
 
@@ -65,16 +60,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 Keystaff *newKeystaff(Project &project, const QString &name, int type)
 {
     auto *keystaff = dynamic_cast<Keystaff *>(project.createDevice(KeystaffKind));
@@ -96,88 +81,12 @@ GraphicsKeystaff *placeItem(KeystaffSheet &sheet, const QString &name, int kind,
     return item;
 }
 
-QStringList pinNames(GraphicsDevice *item)
-{
-    QStringList names;
-    for (int i = 0; i < item->pinCount(); ++i) {
-        WiringPin *pin = item->wiringPin(i);
-        names << (pin && pin->name() ? QString::fromUtf8(pin->name()) : QString());
-    }
-    return names;
-}
-
-PaintRecorder *paint(PaintRecorder *recorder, GraphicsItem *item, bool hideHelp, bool selected = false)
-{
-    QPainter painter(recorder);
-    QStyleOptionGraphicsItem option;
-    option.rect = item->boundingRect().toRect();
-    if (selected)
-        option.state |= QStyle::State_Selected;
-    item->draw(&painter, &option, hideHelp);
-    return recorder;
-}
-
-QList<QColor> penColours(const PaintRecorder &recorder)
-{
-    QList<QColor> colours;
-    for (const PaintRecorder::Shape &shape : recorder.shapes) {
-        if (!colours.contains(shape.pen))
-            colours << shape.pen;
-    }
-    return colours;
-}
-
-QPushButton *buttonOf(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
-void pressOk(QDialog *dialog)
-{
-    QPushButton *ok = buttonOf(dialog, "Ok");
-    QVERIFY(ok);
-    ok->click();
-}
-
 QStringList rowTexts(QTreeWidgetItem *row)
 {
     QStringList texts;
     for (int i = 0; i < row->columnCount(); ++i)
         texts << row->text(i);
     return texts;
-}
-
-struct Actions
-{
-    Actions()
-    {
-        ActionsManager::createMenus(&host, &list, &menuBar, &toolBar);
-        ActionsManager::createToolBox(&toolBox, &list);
-    }
-    QWidget host;
-    QMenuBar menuBar;
-    QToolBar toolBar;
-    QTabWidget toolBox;
-    QList<QAction *> list;
-};
-
-template <class T>
-QList<T *> itemsOf(GraphicsScene &scene)
-{
-    QList<T *> result;
-    for (GraphicsItem *item : scene.graphicsItems())
-        if (auto *found = dynamic_cast<T *>(item))
-            result.append(found);
-    return result;
-}
-
-QPointF at(Pin *pin)
-{
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 // An item record: number, kind (from format 11), the unbound own name.
@@ -191,30 +100,6 @@ QByteArray itemRecord(int format, int number, int kind, const QString &name)
         out << quint8(kind);
     out << qint32(0) << name;
     return bytes;
-}
-
-// The part of the sheet as the screen fonts show it, one pixel per scene
-// unit.
-QImage renderPart(GraphicsScene &scene, const QRectF &part)
-{
-    QImage image(int(part.width()), int(part.height()), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, QRectF(QPointF(0, 0), part.size()), part);
-    painter.end();
-    return image;
-}
-
-// Dark pixels inside a rectangle of the image.
-int darkPixels(const QImage &image, const QRect &rect)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ++count;
-    return count;
 }
 
 } // namespace
@@ -503,9 +388,7 @@ private slots:
         put(placeItem(sheet, "SA2", Closed, 0), QPointF(1400, 600));
         QCOMPARE(boxes(rec), QStringList());
 
-        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 900));
-        if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
-            image.save(QDir::temp().filePath("rlay_keystaffs.png"));
+        const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 900), "rlay_keystaffs.png");
         QVERIFY(darkPixels(image, QRect(270, 160, 20, 20)) > 0);
         QVERIFY(darkPixels(image, QRect(1080, 210, 40, 40)) > 0);
         QVERIFY(darkPixels(image, QRect(1440, 185, 80, 30)) > 0);
@@ -843,42 +726,12 @@ private slots:
     {
         ModalRecorder rec;
         QVERIFY(Scheme::setItemTypeFactories(GraphicsKeystaff::Type, createGraphicsKeystaff, createDlgPropKeystaff));
-        Actions actions;
-        auto project = std::make_unique<Project>(nullptr, nullptr);
-        auto *group = new SchemeGroup(project.get());
-        group->setAtrNumber(5);
-        project->schemes()->appendItem(group);
-        auto *scheme = new Scheme(project.get());
-        scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
-        scheme->setNumber(1);
-        group->appendItem(scheme);
-        auto view = std::make_unique<SchemeEdit>(&actions.list);
-        view->setScene(scheme);
-        view->resize(1200, 800);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->setActive(true);
-        view->zoom(1);
-        view->zoom(1);
-        view->centerOn(1400, 1400);
-        QAction *placing = actions.list.at(103);
-        QVERIFY(placing->isEnabled());
-
-        const auto point = [&](const QPointF &p) { return view->mapFromScene(p); };
-        const auto hover = [&](const QPointF &p) {
-            const QPoint pos = point(p);
-            QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(view->viewport()->mapToGlobal(pos)),
-                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(view->viewport(), &event);
-        };
-        const auto click = [&](const QPointF &p) {
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point(p));
-        };
-        // "Keystaff" from the toolbox; the first one adds its keystaff.
-        const auto place = [&](const QString &name, int addType, int kind, int group,
-                               const QPointF &pinAt) -> GraphicsKeystaff * {
-            const int before = scheme->graphicsItems().size();
-            rec.handle([&](QDialog *d) {
+        SchemeEditor editor(5);
+        QVERIFY(editor.action(103)->isEnabled());
+        // "Keystaff" from the toolbox; the first one adds its keystaff, and
+        // the group is chosen from the table.
+        const auto place = [&](const QString &name, int addType, int kind, int group, const QPointF &pinAt) {
+            const auto fill = [&](QDialog *d) {
                 auto *dialog = qobject_cast<DlgPropKeystaff *>(d);
                 QVERIFY(dialog);
                 QCOMPARE(dialog->windowTitle(), QString("Keystaff"));
@@ -893,17 +746,8 @@ private slots:
                 dialog->selectTreeItem(dialog->contactsTable(), dialog->contactsTable()->topLevelItem(group));
                 buttonOf(d, "V")->click();
                 pressOk(d);
-            });
-            placing->trigger();
-            if (scheme->graphicsItems().size() != before + 1)
-                return nullptr;
-            auto *item = dynamic_cast<GraphicsKeystaff *>(scheme->graphicsItems().last());
-            if (!item || view->carriedItems() != QList<GraphicsItem *>({item}))
-                return nullptr;
-            const QPointF mouse = pinAt + item->boundingRect().center() - item->pin(0)->center();
-            hover(mouse);
-            click(mouse);
-            return view->carriedItems().isEmpty() ? item : nullptr;
+            };
+            return dynamic_cast<GraphicsKeystaff *>(editor.place(103, rec, fill, pinAt));
         };
         GraphicsKeystaff *a = place("SA1", WithLock, Opened, 0, QPointF(800, 800));
         QVERIFY(a);
@@ -911,20 +755,14 @@ private slots:
         QVERIFY(b);
         GraphicsKeystaff *c = place("SA1", -1, Resistor, 4, QPointF(800, 1600));
         QVERIFY(c);
-        auto *keystaff = dynamic_cast<Keystaff *>(project->findObj(KeystaffKind, "SA1"));
+        auto *keystaff = dynamic_cast<Keystaff *>(editor.project()->findObj(KeystaffKind, "SA1"));
         QVERIFY(keystaff);
         QCOMPARE(keystaff->items().size(), 3);
         QCOMPARE(b->number(), 3);
         QCOMPARE(schemetest::clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
         QCOMPARE(boxes(rec), QStringList());
-
         const QString dir = m_dir.path() + "/plant";
-        QVERIFY(QDir().mkpath(dir));
-        project->setFileName(dir + "/plant.rlay");
-        QVERIFY(project->save());
-        view->setActive(false);
-        view.reset();
-        project.reset();
+        QVERIFY(editor.saveAndClose(dir));
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");
