@@ -5,11 +5,17 @@
 #include "devices/dlgpropbox.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/dlgpropcontact.h"
+#include "devices/dlgpropfuse.h"
+#include "devices/dlgpropinterrupter.h"
+#include "devices/dlgpropkeystaff.h"
 #include "devices/dlgproprelay.h"
 #include "devices/graphicsblock.h"
 #include "devices/graphicsbox.h"
 #include "devices/graphicscommand.h"
 #include "devices/graphicscontact.h"
+#include "devices/graphicsfuse.h"
+#include "devices/graphicsinterrupter.h"
+#include "devices/graphicskeystaff.h"
 #include "devices/graphicsrelaywinding.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropgraphicspins.h"
@@ -69,7 +75,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
     {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
-    {U + 403, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
+    {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
     {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
     {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
     {U + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
@@ -93,12 +99,12 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 414, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
     {U + 415, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
     {U + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
-    {U + 417, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
+    {U + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
     {U + 418, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
     {U + 419, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
     {U + 420, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
     {U + 421, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
-    {U + 422, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
+    {U + 422, createGraphicsKeystaff, createDlgPropKeystaff, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
     {U + 423, createGraphicsCommand, createDlgPropCommand, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
     {U + 424, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
     {U + 425, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
