@@ -2,6 +2,7 @@
 
 #include "devices/autoswitch.h"
 #include "devices/autoswitchcatalogue.h"
+#include "devices/nameextent.h"
 #include "graphics/font.h"
 #include "model/pin.h"
 
@@ -59,6 +60,7 @@ void GraphicsAutoSwitch::updateFromObj()
     const double nameWidth = QFontMetricsF(font(3)).horizontalAdvance(name());
     const double least = pinSize.width() + symbolSize.width();
     prepareGeometryChange();
+    m_titleRect = nameExtent(this, font(3), QPointF(80, -45), name());
     if (isTurned()) {
         m_width = least;
         m_height = nameWidth;
@@ -71,9 +73,11 @@ void GraphicsAutoSwitch::updateFromObj()
 
 QRectF GraphicsAutoSwitch::boundingRect() const
 {
-    return QRectF((symbolSize.width() - m_width) / 2, -40 - m_height, m_width,
-                  pinSize.width() / 2 + 120 + m_height)
-        .adjusted(-3.5, -3.5, 3.5, 3.5);
+    QRectF bounds((symbolSize.width() - m_width) / 2, -40 - m_height, m_width, pinSize.width() / 2 + 120 + m_height);
+    // The name of a turned item runs along its side: keep it inside.
+    if (!m_titleRect.isNull())
+        bounds |= m_titleRect;
+    return bounds.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 void GraphicsAutoSwitch::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)

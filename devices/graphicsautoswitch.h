@@ -42,6 +42,8 @@ private:
     // Pin size plus symbol width; one row of text.
     double m_width = 174;
     double m_height = 40;
+    // Where the name is drawn, in item coordinates.
+    QRectF m_titleRect;
 };
 
 // The item factory of the scheme item registry.

@@ -2,6 +2,7 @@
 
 #include "devices/commutator.h"
 #include "devices/commutatorcatalogue.h"
+#include "devices/nameextent.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -26,16 +27,6 @@ int shownType(const Commutator *commutator)
 {
     const int index = commutator ? commutator->modelIndex() : -1;
     return index >= 0 && index < CommutatorTypeCount ? index : -1;
-}
-
-// The room a name measured at the anchor takes whichever way the item is
-// mirrored later: the rectangle and its reflections about the anchor.
-QRectF textExtent(const QRectF &text, const QPointF &anchor)
-{
-    const QRectF across(2 * anchor.x() - text.right(), text.top(), text.width(), text.height());
-    const QRectF upDown(text.left(), 2 * anchor.y() - text.bottom(), text.width(), text.height());
-    const QRectF both(across.left(), upDown.top(), text.width(), text.height());
-    return text | across | upDown | both;
 }
 
 QString pinText(WiringPin *pin)
@@ -121,8 +112,7 @@ void GraphicsCommutator::updateFromObj()
         return;
     const QRectF title = textRect(this, font(3), QPointF(80, -10), Qt::AlignHCenter | Qt::AlignBottom, name());
     prepareGeometryChange();
-    m_titleRect = textExtent(textRect(this, font(3), QPointF(80, -50), Qt::AlignHCenter | Qt::AlignBottom, name()),
-                             QPointF(80, -50));
+    m_titleRect = nameExtent(this, font(3), QPointF(80, -50), name());
     m_width = qMax(pinSize.width() + symbolSize.width(), title.width());
     m_height = pinSize.width() / 2 + 3 * 40;
     m_wide = shownType(commutator()) == CommutatorTypeP2G;
