@@ -1,14 +1,44 @@
 #ifndef RLAY_BUTTON_H
 #define RLAY_BUTTON_H
 
-// A push button with its contact groups.
+// A push button with its contact groups. Its catalogue index is a row of
+// buttonTypes; each group of the type is shown by at most one button item,
+// possibly on several schemes, all bound to the one button.
 
 #include "model/device.h"
+
+#include <QtGlobal>
+
+class GraphicsButton;
+struct ButtonType;
 
 class Button : public Device
 {
 public:
     explicit Button(Project *project);
+    ~Button() override;
+
+    // Takes a button item on a free group that suits its form: its own
+    // group when it can, else the first such group, which the item then
+    // shows. Refuses it when none is left.
+    bool canAppend(ObjItem *item) override;
+    // The catalogue index read is a row of the catalogue or -1 (none);
+    // anything else is a damaged record.
+    void readData(DataStream &stream) override;
+
+    // The type's translated name; empty without a type.
+    QString modelName() const override;
+    // "Console Control".
+    int placeType() const override;
+
+    // The first bound item showing the group, or null.
+    GraphicsButton *itemForGroup(quint8 group) const;
+    // Whether the item may show its group as it stands: one of the type's,
+    // suiting its form and shown by no other bound item.
+    bool fitsGroup(const GraphicsButton *item) const;
+    // The type's row; null without a type (a failed check for an index
+    // outside the catalogue).
+    const ButtonType *buttonType() const;
 };
 
 #endif
