@@ -1,17 +1,23 @@
 #include "schemes/scheme.h"
 
 #include "app/dlgsettings.h"
+#include "devices/dlgpropautoswitch.h"
 #include "devices/dlgpropblock.h"
 #include "devices/dlgpropbox.h"
+#include "devices/dlgpropbutton.h"
 #include "devices/dlgpropcommand.h"
+#include "devices/dlgpropcommutator.h"
 #include "devices/dlgpropcontact.h"
 #include "devices/dlgpropfuse.h"
 #include "devices/dlgpropinterrupter.h"
 #include "devices/dlgpropkeystaff.h"
 #include "devices/dlgproprelay.h"
+#include "devices/graphicsautoswitch.h"
 #include "devices/graphicsblock.h"
 #include "devices/graphicsbox.h"
+#include "devices/graphicsbutton.h"
 #include "devices/graphicscommand.h"
+#include "devices/graphicscommutator.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsfuse.h"
 #include "devices/graphicsinterrupter.h"
@@ -102,12 +108,12 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
     {U + 418, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
     {U + 419, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
-    {U + 420, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
-    {U + 421, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
+    {U + 420, createGraphicsButton, createDlgPropButton, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
+    {U + 421, createGraphicsCommutator, createDlgPropCommutator, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
     {U + 422, createGraphicsKeystaff, createDlgPropKeystaff, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
     {U + 423, createGraphicsCommand, createDlgPropCommand, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
     {U + 424, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
-    {U + 425, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
+    {U + 425, createGraphicsAutoSwitch, createDlgPropAutoSwitch, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
 };
 
 bool isWinding(const GraphicsItem *item)
