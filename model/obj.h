@@ -121,10 +121,14 @@ protected:
     void setStoredName(const QString &name) { m_name = name; }
 
 private:
+    friend class Project;
+
     Project *m_project;
     QString m_name;
     QList<ObjItem *> m_items;
     int m_kind;
+    // The identity in files, given by the project (0 until it is given).
+    mutable qint32 m_identity = 0;
 };
 
 #endif

@@ -95,8 +95,7 @@ public:
                            QList<Pin *> *netPins = nullptr);
 
     // Stream record: own identity, then the partner's (0 when free). The
-    // identities come from the project's identity numbering of the save or
-    // copy in progress.
+    // identities are the pins' own, kept by the project (Project::identity).
     virtual void write(DataStream &stream, Project &project) const;
     // Reads the record, keeps the partner's identity pending and maps the
     // own identity to this pin.
@@ -114,6 +113,11 @@ protected:
     Pin *m_partner = nullptr;
     qint32 m_pendingPartner = 0;
     quint8 m_contactFlag = 0;
+
+private:
+    friend class Project;
+    // The identity in files, given by the project (0 until it is given).
+    mutable qint32 m_identity = 0;
 };
 
 class WiringPin : public Pin

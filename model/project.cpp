@@ -46,6 +46,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -420,33 +421,53 @@ void Project::check(QTreeWidget *results, int code)
     m_schemes->check(results, code);
 }
 
-Project::IdentityScope::IdentityScope(Project &project)
-    : m_project(project)
+qint32 Project::newIdentity()
 {
-    if (m_project.m_identityDepth++ == 0) {
-        m_project.m_identities.clear();
-        m_project.m_lastIdentity = 0;
-    }
+    // The next number that neither an object nor a pin holds; 0 is "none".
+    do {
+        m_lastIdentity = m_lastIdentity >= std::numeric_limits<qint32>::max() ? 1 : m_lastIdentity + 1;
+    } while (m_objIdentities.contains(m_lastIdentity) || m_pinIdentities.contains(m_lastIdentity));
+    return m_lastIdentity;
 }
 
-Project::IdentityScope::~IdentityScope()
+qint32 Project::identity(const Obj *obj)
 {
-    if (--m_project.m_identityDepth == 0) {
-        m_project.m_identities.clear();
-        m_project.m_lastIdentity = 0;
+    if (!obj)
+        return 0;
+    if (obj->m_identity == 0) {
+        obj->m_identity = newIdentity();
+        m_objIdentities.insert(obj->m_identity);
     }
+    return obj->m_identity;
+}
+
+qint32 Project::identity(const Pin *pin)
+{
+    if (!pin)
+        return 0;
+    if (pin->m_identity == 0) {
+        pin->m_identity = newIdentity();
+        m_pinIdentities.insert(pin->m_identity);
+    }
+    return pin->m_identity;
 }
 
 qint32 Project::identity(const void *pointer)
 {
     if (!pointer)
         return 0;
-    CHECK(m_identityDepth > 0);
-    auto found = m_identities.constFind(pointer);
-    if (found != m_identities.cend())
+    auto found = m_otherIdentities.constFind(pointer);
+    if (found != m_otherIdentities.cend())
         return found.value();
-    m_identities.insert(pointer, ++m_lastIdentity);
-    return m_lastIdentity;
+    const qint32 id = newIdentity();
+    m_objIdentities.insert(id);
+    m_otherIdentities.insert(pointer, id);
+    return id;
+}
+
+void Project::forgetIdentity(const void *pointer)
+{
+    m_otherIdentities.remove(pointer);
 }
 
 void Project::registerOldId(int id, Obj *obj)
@@ -454,6 +475,12 @@ void Project::registerOldId(int id, Obj *obj)
     if (!CHECK(id != 0) || !CHECK_PTR(obj))
         return;
     m_oldIds.insert(id, obj);
+    // Read from the project's files: the object keeps the identity that the
+    // files know it by. One already held (damaged data) is not taken twice.
+    if (m_loading && obj->m_identity == 0 && !m_objIdentities.contains(id)) {
+        obj->m_identity = id;
+        m_objIdentities.insert(id);
+    }
 }
 
 Obj *Project::objByOldId(int id) const
@@ -469,6 +496,17 @@ void Project::clearOldIds()
 bool Project::updatePinsPointers()
 {
     bool ok = true;
+    // Pins read from the project's files keep the identities they were read
+    // with (a repeated one was replaced in the map and is not taken).
+    if (m_loading) {
+        for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
+            Pin *pin = it.value();
+            if (pin && it.key() != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(it.key())) {
+                pin->m_identity = it.key();
+                m_pinIdentities.insert(it.key());
+            }
+        }
+    }
     for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
         if (!CHECK_PTR(it.value())) {
             ok = false;
@@ -487,7 +525,6 @@ bool Project::updatePinsPointers()
 
 void Project::writeDevices(DataStream &stream)
 {
-    IdentityScope scope(*this);
     QList<int> kinds = indexedKinds();
     kinds.erase(std::remove_if(kinds.begin(), kinds.end(), [](int kind) { return kind <= 100; }), kinds.end());
     stream << qint32(kinds.size());

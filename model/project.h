@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QTreeWidget>
 
@@ -151,27 +152,27 @@ public:
 
     void check(QTreeWidget *results, int code);
 
-    // Identities written to files and to the clipboard. Every object, bound
-    // item and pin is written with a 32-bit identity numbered from 1 in the
-    // order it is first asked for. The numbering lives as long as the
-    // outermost IdentityScope, which spans one whole save (main file, side
-    // files and scheme files) or one clipboard copy; the same project saved
-    // twice thus gives the same bytes. A null pointer is 0.
+    // Identities written to files and to the clipboard. Every object and pin
+    // keeps one 32-bit identity for its whole life: the one it was loaded
+    // with, or, when first asked for, a number that no other object or pin
+    // of the project holds. A save rewrites only the changed files, so the
+    // files left as they were and those rewritten always agree. A null
+    // pointer is 0.
+    qint32 identity(const Obj *obj);
+    qint32 identity(const Pin *pin);
+    // Any other record: its number is kept while its address is asked for
+    // (take it back with forgetIdentity when the record dies).
+    qint32 identity(const void *pointer);
+    void forgetIdentity(const void *pointer);
+    // Marks a save or a clipboard copy. Identities no longer depend on it;
+    // it stays for the callers that open one.
     class IdentityScope
     {
     public:
-        explicit IdentityScope(Project &project);
-        ~IdentityScope();
+        explicit IdentityScope(Project &) {}
         IdentityScope(const IdentityScope &) = delete;
         IdentityScope &operator=(const IdentityScope &) = delete;
-
-    private:
-        Project &m_project;
     };
-    qint32 identity(const void *pointer);
-    // Objects and pins are always numbered by their base pointer.
-    qint32 identity(const Obj *obj) { return identity(static_cast<const void *>(obj)); }
-    qint32 identity(const Pin *pin) { return identity(static_cast<const void *>(pin)); }
 
     // Load support: the identities read map to the new objects and pins.
     void registerOldId(int id, Obj *obj);
@@ -245,9 +246,16 @@ private:
     bool m_saving = false;
     QList<File *> m_stagedFiles;
 
-    QHash<const void *, qint32> m_identities;
+    // Identities held by objects and by pins (the two are looked up apart
+    // on loading, so each set is unique on its own); new numbers avoid both.
+    qint32 newIdentity();
+    QSet<qint32> m_objIdentities;
+    QSet<qint32> m_pinIdentities;
+    QHash<const void *, qint32> m_otherIdentities;
     qint32 m_lastIdentity = 0;
-    int m_identityDepth = 0;
+    // While a project is read, the identities read become the objects' and
+    // pins' own.
+    bool m_loading = false;
 };
 
 #endif

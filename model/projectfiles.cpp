@@ -105,8 +105,6 @@ bool Project::save()
     bool ok = true;
     m_saving = true;
     {
-        // One numbering of identities across every file of the save.
-        IdentityScope scope(*this);
         for (int index : order) {
             if (index != MainFile && !m_changed[index - DevicesFile])
                 continue;
@@ -274,6 +272,8 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
 bool Project::load()
 {
     Cable::resetGlobals();
+    // The objects and pins read keep the identities of the files.
+    m_loading = true;
 
     std::array<std::unique_ptr<DataStream>, FileCount> owned;
     DataStream *streams[FileCount];
@@ -321,6 +321,7 @@ bool Project::load()
         m_files[size_t(i)]->clear(false);
     clearOldIds();
     m_pinMap.clear();
+    m_loading = false;
     // The next save writes the side files under the names of this build.
     for (int i = DevicesFile; i < FileCount; ++i) {
         const QString path = sideFilePath(i, false);

@@ -18,6 +18,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include "devices/fuse.h"
+#include "devices/graphicsfuse.h"
 #include "graphics/graphicsellipse.h"
 #include "graphics/graphicsline.h"
 #include "graphics/graphicspixmap.h"
@@ -1086,6 +1088,50 @@ private slots:
         QVERIFY(loadInto(again, d + "/plant.v1.rlay"));
         QCOMPARE(objectCount(again), 33);
         QCOMPARE(again.file(Project::DevicesFile)->fileName(), d + "/plant.v1.obj");
+    }
+
+    void itemsStayBoundToTheirObjectsAcrossSaves()
+    {
+        // Each save rewrites only what changed: the files it leaves and the
+        // ones it writes must still agree on which object is which.
+        Scheme::registerItemTypes();
+        const QString d = dir() + "/bound";
+        QDir().mkpath(d);
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillSheets(p);
+        Scheme *sheet = p.schemes()->itemList()[1]->itemList()[0];
+        QList<GraphicsFuse *> fuses;
+        for (const QString name : {"C", "B"}) {
+            QVERIFY(p.createDevice(FuseKind)->setName(name));
+            auto *fuse = dynamic_cast<GraphicsFuse *>(sheet->createItem(GraphicsFuse::Type));
+            QVERIFY(fuse && sheet->addGraphicsItem(fuse));
+            fuse->setRole(false, false);
+            fuse->setName(name);
+            fuse->setPos(400 * (fuses.size() + 1), 400);
+            fuses << fuse;
+        }
+        p.setFileName(d + "/plant.rlay");
+        const std::function<void()> edits[] = {
+            [] {},
+            [&] { QVERIFY(p.createDevice(FuseKind)->setName("A")); },
+            [&] { fuses[0]->setPos(fuses[0]->pos() + QPointF(40, 0)); },
+            [&] { QVERIFY(p.createDevice(FuseKind)->setName("AA")); fuses[1]->moveBy(0, 40); },
+        };
+        for (const auto &edit : edits) {
+            edit();
+            QVERIFY(p.save());
+            Project loaded(nullptr, nullptr);
+            QVERIFY(loadInto(loaded, d + "/plant.rlay"));
+            QStringList bound;
+            for (GraphicsItem *item : loaded.schemes()->itemList()[1]->itemList()[0]->graphicsItems()) {
+                if (auto *fuse = dynamic_cast<GraphicsFuse *>(item))
+                    bound << QString("%1@%2").arg(fuse->fuse() ? fuse->fuse()->name() : "-").arg(fuse->pos().x());
+            }
+            QCOMPARE(bound, (QStringList{QString("C@%1").arg(fuses[0]->pos().x()),
+                                         QString("B@%1").arg(fuses[1]->pos().x())}));
+        }
+        QCOMPARE(rec.texts(), QStringList());
     }
 
     void mutatedProjectsNeverCrashOrHang()
