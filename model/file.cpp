@@ -6,9 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cstdio>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,10 +118,15 @@ bool File::writeNameAndDate(DataStream &stream)
 
 bool File::save()
 {
-    return stage() && commit();
+    if (!stage())
+        return false;
+    if (commit())
+        return true;
+    discard();
+    return false;
 }
 
-bool File::stage()
+bool File::stage(const QString &stagedPath)
 {
     discard();
 
@@ -131,24 +139,31 @@ bool File::stage()
         hs << qint32(m_record.size) << quint16(m_record.checkSum);
     }
 
-    m_staged = std::make_unique<QSaveFile>(fileName());
-    if (!m_staged->open(QIODevice::WriteOnly)) {
-        m_staged.reset();
+    m_stagedPath = stagedPath.isEmpty() ? fileName() + QStringLiteral(".new") : stagedPath;
+    QFile staged(m_stagedPath);
+    // A target that a file cannot replace (a directory) fails here, before
+    // anything of the save is replaced.
+    if (QFileInfo(fileName()).isDir() || !staged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_stagedPath.clear();
         showError(tq("Cannot open file %1!").arg(fileName()));
         return false;
     }
-    if (!m_staged->resize(qint64(m_buffer.size()) + headerSize)) {
+    if (!staged.resize(qint64(m_buffer.size()) + headerSize)) {
+        staged.close();
         discard();
         showError(tq("Cannot resize file! Promptly need save as project!"));
         return false;
     }
-    if (m_staged->write(header) != headerSize) {
+    if (staged.write(header) != headerSize) {
+        staged.close();
         discard();
         showError(tq("Write header file %1 is not correct! Promptly need save as project!").arg(fileName()));
         return false;
     }
-    if (m_staged->write(m_buffer) != m_buffer.size() || !m_staged->flush()
-        || m_staged->error() != QFileDevice::NoError) {
+    // The bytes are on the disk before anything is replaced by them.
+    bool ok = staged.write(m_buffer) == m_buffer.size() && staged.flush() && staged.error() == QFileDevice::NoError;
+    staged.close();
+    if (!ok || !syncToDisk(m_stagedPath)) {
         discard();
         showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(fileName()));
         return false;
@@ -158,24 +173,43 @@ bool File::stage()
 
 bool File::commit()
 {
-    if (!CHECK(m_staged != nullptr))
+    if (!CHECK(isStaged()))
         return false;
     // A read handle still open on the old file would go on reading it.
     if (isOpen())
         QFile::close();
-    const bool ok = m_staged->commit();
-    m_staged.reset();
-    if (!ok) {
+    if (!replaceFile(m_stagedPath, fileName())) {
+        // The staged file stays: the caller drops it or tries again.
         showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(fileName()));
         return false;
     }
+    m_stagedPath.clear();
+    // The new name stands on the disk before the save goes on.
+    syncToDisk(absolutePath());
     return true;
 }
 
 void File::discard()
 {
-    // An uncommitted save file removes its temporary copy.
-    m_staged.reset();
+    if (m_stagedPath.isEmpty())
+        return;
+    QFile::remove(m_stagedPath);
+    m_stagedPath.clear();
+}
+
+bool syncToDisk(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool replaceFile(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 bool File::load(DataStream &stream)

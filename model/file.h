@@ -16,7 +16,6 @@
 #include <memory>
 
 class DataStream;
-class QSaveFile;
 
 struct FileHeader
 {
@@ -47,12 +46,18 @@ public:
     bool load(DataStream &stream);
 
     // A save in two steps, for writing several files as one: stage() writes
-    // the bytes beside the target, commit() puts them in its place,
-    // discard() drops them and leaves the target as it was.
-    bool stage();
+    // the bytes into a file of their own (the path given, by default the
+    // target's name + ".new") and flushes them to the disk, commit() renames
+    // that file onto the target in one step, discard() removes it and leaves
+    // the target as it was.
+    bool stage(const QString &stagedPath = QString());
     bool commit();
     void discard();
-    bool isStaged() const { return m_staged != nullptr; }
+    bool isStaged() const { return !m_stagedPath.isEmpty(); }
+    QString stagedPath() const { return m_stagedPath; }
+    // Forgets the staged file and leaves it on disk, as a save killed before
+    // its commit would.
+    void abandonStaged() { m_stagedPath.clear(); }
 
     void writeHeader(DataStream &stream) const;
     void readHeader(DataStream &stream);
@@ -71,7 +76,7 @@ private:
     QByteArray m_buffer;
     FileHeader m_record;
     QString m_defaultExtension;
-    std::unique_ptr<QSaveFile> m_staged;
+    QString m_stagedPath;
 };
 
 // The number (1 to 999, 0 while none is chosen) of a scheme group's
@@ -96,6 +101,12 @@ public:
 using FileClock = std::function<QDateTime()>;
 void setFileClock(FileClock clock);
 QDateTime fileClockNow();
+
+// Flushes a written file's bytes, or a directory's entries (the names just
+// renamed or removed in it), to the disk; false when the system refuses.
+bool syncToDisk(const QString &path);
+// Renames a file onto another in one step, replacing it; false on failure.
+bool replaceFile(const QString &from, const QString &to);
 
 // Picks a number in 1..999 for which taken(number) is false: random draws
 // first, then every number in turn. Returns 0 when all are taken.

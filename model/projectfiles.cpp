@@ -9,6 +9,7 @@
 #include "equipment/specificationmanagercable.h"
 #include "equipment/specificationmanagerdevice.h"
 #include "model/check.h"
+#include "model/commitrecord.h"
 #include "model/datastream.h"
 #include "model/file.h"
 #include "schemes/schememenager.h"
@@ -26,7 +27,10 @@ QDateTime Project::buildDateTime()
 
 bool Project::stageFile(File *file)
 {
-    if (!CHECK(m_saving) || !CHECK_PTR(file) || !file->stage())
+    if (!CHECK(m_saving) || !CHECK_PTR(file))
+        return false;
+    // Staged beside the main file, where the commit record names it.
+    if (!file->stage(CommitRecord(m_files[MainFile]->fileName()).stagedPath(int(m_stagedFiles.size()) + 1)))
         return false;
     m_stagedFiles.append(file);
     return true;
@@ -90,6 +94,9 @@ bool Project::save()
         return false;
     if (!CHECK(m_stagedFiles.isEmpty()))
         return false;
+    // What an interrupted save left beside the main file is finished first.
+    CommitRecord commit(m_files[MainFile]->fileName());
+    commit.recover();
     if (!m_schemes->prepareSchemeFiles(m_files[MainFile]->absolutePath()))
         return false;
 
@@ -130,9 +137,11 @@ bool Project::save()
 
     m_saving = false;
 
-    // Every file is written: the targets are replaced in the order written.
-    for (int i = 0; i < m_stagedFiles.size() && ok; ++i)
-        ok = m_stagedFiles[i]->commit();
+    // Every file is written: the commit record names them, then the targets
+    // are replaced in the order written. From the record on, a kill leaves
+    // a save that the next open finishes.
+    if (ok)
+        ok = commit.write(m_stagedFiles) && commit.replaceAll(m_stagedFiles);
     for (File *file : std::as_const(m_stagedFiles))
         file->discard();
     m_stagedFiles.clear();
@@ -283,6 +292,9 @@ bool Project::load()
     }
 
     File &main = *m_files[MainFile];
+    // A save that was cut short is finished (or dropped) before reading.
+    if (!main.fileName().isEmpty())
+        CommitRecord(main.fileName()).recover();
     QString message;
     bool tooOld = false;
     const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)

@@ -3,6 +3,7 @@
 #include "equipment/specificationmanagercable.h"
 #include "equipment/specificationmanagerdevice.h"
 #include "graphics/sceneitem.h"
+#include "model/commitrecord.h"
 #include "model/datastream.h"
 #include "model/device.h"
 #include "model/file.h"
@@ -1132,6 +1133,52 @@ private slots:
                                          QString("B@%1").arg(fuses[1]->pos().x())}));
         }
         QCOMPARE(rec.texts(), QStringList());
+    }
+
+    void saveCutShortAtAnyReplacementStillOpens()
+    {
+        const QString d = dir() + "/killed";
+        QDir().mkpath(d);
+        {
+            Project p(nullptr, nullptr);
+            fillProject(p);
+            fillSheets(p);
+            p.setFileName(d + "/plant.rlay");
+            QVERIFY(p.save());
+        }
+        const Snapshot before = deepSnapshot(d);
+        const auto openedWhole = [&](bool edited) {
+            Project loaded(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(loadInto(loaded, d + "/plant.rlay", &texts));
+            QCOMPARE(texts, QStringList());
+            QCOMPARE(loaded.findObj(LampKind, "HL9") != nullptr, edited);
+            QCOMPARE(loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), edited ? 10 : 5);
+            for (const QString &name : deepSnapshot(d).keys())
+                QVERIFY2(!name.contains(".staged.") && !name.endsWith(".commit"), qPrintable(name));
+        };
+        // Cut short before the first replacement, after each one, and after
+        // the last: the commit record lets the open finish the save.
+        int stop = 0;
+        for (bool whole = false; !whole; ++stop) {
+            restore(d, before);
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, d + "/plant.rlay"));
+            QVERIFY(p.createDevice(LampKind)->setName("HL9"));
+            addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
+            CommitRecord::setInterruption([stop](int replaced) { return replaced == stop; });
+            whole = p.save();
+            CommitRecord::setInterruption(nullptr);
+            openedWhole(true);
+            QVERIFY(!QTest::currentTestFailed());
+        }
+        // Seven files, so eight points to stop at.
+        QCOMPARE(stop, 9);
+        // Cut short while staging, before the record: the old project.
+        restore(d, before);
+        writeRaw(d + "/plant.rlay.staged.1", "half a file");
+        openedWhole(false);
+        QCOMPARE(deepSnapshot(d), before);
     }
 
     void mutatedProjectsNeverCrashOrHang()

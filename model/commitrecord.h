@@ -1,0 +1,63 @@
+#ifndef RLAY_COMMITRECORD_H
+#define RLAY_COMMITRECORD_H
+
+// A save replaces several files, one rename each. So that a kill or a power
+// cut between two renames never leaves a project that cannot be opened, the
+// save writes every file under a staged name beside the main file
+// ("<main>.staged.<n>"), then a small commit record ("<main>.commit") that
+// names each staged file and the file it replaces, and only then renames the
+// staged files onto their targets and removes the record. Opening the
+// project (or saving it again) finishes the replacements of a record left
+// behind, or drops them when its staged files are not whole, and removes
+// the staged files of a save that never reached its record.
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class File;
+
+class CommitRecord
+{
+public:
+    // The record of the project whose main file has this path.
+    explicit CommitRecord(const QString &mainPath);
+
+    // The name the number-th file of a save is staged under (from 1).
+    QString stagedPath(int number) const;
+    QString recordPath() const;
+
+    // Writes the record of the staged files and flushes it to the disk;
+    // false after a message.
+    bool write(const QList<File *> &staged);
+    // Renames every staged file onto its target, in order, then removes the
+    // record. At a failure the rest stays staged on disk with the record,
+    // and the next open or save finishes it; false (after the failing
+    // file's message).
+    bool replaceAll(const QList<File *> &staged);
+    // Finishes or drops what an interrupted save left beside the main file.
+    void recover();
+
+    // For tests: asked before each replacement and after the last with the
+    // number done so far; true stops the save there as a kill would (nothing
+    // more happens on disk, the save returns false). Null never stops.
+    using Interruption = std::function<bool(int replaced)>;
+    static void setInterruption(Interruption stop);
+
+private:
+    struct Entry
+    {
+        QString staged; // a staged name beside the main file
+        QString target; // relative to the main file's directory
+        qint64 length = 0;
+    };
+    bool read(QList<Entry> &entries) const;
+    bool isStagedName(const QString &name) const;
+
+    QString m_directory;
+    QString m_prefix;
+    QString m_mainName;
+};
+
+#endif
