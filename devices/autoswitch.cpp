@@ -22,6 +22,11 @@ bool AutoSwitch::canAppend(ObjItem *item)
     return acceptsFirstItemOnly(item);
 }
 
+bool AutoSwitch::isModelIndex(int index) const
+{
+    return index >= -1 && index < AutoSwitchTypeCount;
+}
+
 void AutoSwitch::readData(DataStream &stream)
 {
     Device::readData(stream);

@@ -33,6 +33,11 @@ bool Block::removeItem(ObjItem *item)
     return true;
 }
 
+bool Block::isModelIndex(int index) const
+{
+    return index >= -1 && index < BlockTypeCount;
+}
+
 void Block::readData(DataStream &stream)
 {
     Device::readData(stream);

@@ -44,6 +44,11 @@ bool Button::canAppend(ObjItem *item)
     return true;
 }
 
+bool Button::isModelIndex(int index) const
+{
+    return index >= -1 && index < ButtonTypeCount;
+}
+
 void Button::readData(DataStream &stream)
 {
     Device::readData(stream);

@@ -44,6 +44,11 @@ bool Commutator::canAppend(ObjItem *item)
     return true;
 }
 
+bool Commutator::isModelIndex(int index) const
+{
+    return index >= -1 && index < CommutatorTypeCount;
+}
+
 void Commutator::readData(DataStream &stream)
 {
     Device::readData(stream);

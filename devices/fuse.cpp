@@ -67,6 +67,11 @@ bool Fuse::canAppend(ObjItem *item)
     return true;
 }
 
+bool Fuse::isModelIndex(int index) const
+{
+    return index == -1 || isFuseType(index);
+}
+
 void Fuse::readData(DataStream &stream)
 {
     Device::readData(stream);

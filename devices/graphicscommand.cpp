@@ -193,6 +193,26 @@ void GraphicsCommand::saveData(DataStream &stream)
     GraphicsDevice::saveData(stream);
 }
 
+void GraphicsCommand::setSignal(int signal)
+{
+    const int type = moduleTypeOfKind(m_kind);
+    if (CHECK(noneOrBelow(signal, type < 0 ? 0 : moduleTypes[type].signalCount)))
+        m_signal = signal;
+}
+
+void GraphicsCommand::setNumber(quint8 number)
+{
+    const int type = moduleTypeOfKind(m_kind);
+    if (CHECK(number == NoNumber || (type >= 0 && number < moduleTypes[type].commandCount)))
+        m_number = number;
+}
+
+void GraphicsCommand::setTemplateIndex(int index)
+{
+    if (CHECK(index >= -1 && index < CommandTemplateCount))
+        m_templateIndex = index;
+}
+
 void GraphicsCommand::loadData(DataStream &stream)
 {
     qint32 kind = -1;

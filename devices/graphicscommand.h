@@ -54,9 +54,11 @@ public:
     // module type is dropped.
     void setKind(int kind);
     int signal() const { return m_signal; }
-    void setSignal(int signal) { m_signal = signal; }
+    // -1 or a signal of the kind's module type; another one is refused.
+    void setSignal(int signal);
     int templateIndex() const { return m_templateIndex; }
-    void setTemplateIndex(int index) { m_templateIndex = index; }
+    // -1 or a row of the template catalogue; another index is refused.
+    void setTemplateIndex(int index);
     const QStringList &templateParams() const { return m_templateParams; }
     void setTemplateParams(const QStringList &params) { m_templateParams = params; }
     bool drawTitle() const { return m_drawTitle; }
@@ -70,7 +72,8 @@ public:
     const QString &commentLeftPin() const { return m_commentLeftPin; }
     quint8 number() const { return m_number; }
     // Set by the module that takes the item.
-    void setNumber(quint8 number) { m_number = number; }
+    // NoNumber or a command of the kind's module type; another is refused.
+    void setNumber(quint8 number);
 
     // The template's text with the parameters filled in; empty without a
     // template.

@@ -307,6 +307,9 @@ void GraphicsRelayWinding::setType(int type, int winding, int variant)
 {
     if (type == m_type && winding == m_winding && variant == m_variant)
         return;
+    // Only a variant of the catalogue, as the reader takes it.
+    if (!CHECK(winding >= 0 && winding < 255 && variant >= 0 && variant < 255 && variantOf(type, winding, variant)))
+        return;
     m_type = type;
     m_winding = quint8(winding);
     m_variant = quint8(variant);

@@ -61,6 +61,11 @@ bool Keystaff::canAppend(ObjItem *item)
     return false;
 }
 
+bool Keystaff::isModelIndex(int index) const
+{
+    return index == -1 || isKeystaffType(index);
+}
+
 void Keystaff::readData(DataStream &stream)
 {
     Device::readData(stream);

@@ -48,6 +48,11 @@ bool Module::canAppend(ObjItem *item)
     return true;
 }
 
+bool Module::isModelIndex(int index) const
+{
+    return index >= -1 && index < ModuleTypeCount;
+}
+
 void Module::readData(DataStream &stream)
 {
     Device::readData(stream);

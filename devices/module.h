@@ -30,6 +30,7 @@ public:
     // The type read is a row of the type table or -1 (none); anything else
     // is a damaged record.
     void readData(DataStream &stream) override;
+    bool isModelIndex(int index) const override;
 
     // "M" and the type name; "M" alone (after a report) without a type.
     QString modelName() const override;

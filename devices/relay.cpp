@@ -34,6 +34,11 @@ bool Relay::canAppend(ObjItem *item)
     return canAddWinding(winding->winding());
 }
 
+bool Relay::isModelIndex(int index) const
+{
+    return index >= -1 && index < RelayTypeCount;
+}
+
 void Relay::readData(DataStream &stream)
 {
     Device::readData(stream);

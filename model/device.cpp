@@ -87,6 +87,11 @@ void Device::readData(DataStream &stream)
     qint32 index = -1;
     stream >> index;
     m_modelIndex = index;
+    // A row the catalogue does not have is damaged data.
+    if (stream.status() == QDataStream::Ok && !isModelIndex(index)) {
+        m_modelIndex = -1;
+        stream.setStatus(QDataStream::ReadCorruptData);
+    }
 }
 
 QString Device::baseName() const
@@ -212,17 +217,25 @@ int Device::pinCount() const
     return 0;
 }
 
-void Device::setModelIndex(int index)
+bool Device::isModelIndex(int index) const
 {
+    return index >= -1;
+}
+
+bool Device::setModelIndex(int index)
+{
+    if (!CHECK(isModelIndex(index)))
+        return false;
     if (index == m_modelIndex)
-        return;
+        return true;
     m_modelIndex = index;
     if (!m_placeItem)
-        return;
+        return true;
     dropPlaceItem();
     m_showAddress = false;
     // The device has no address any more: its pins and its row follow.
     addressChanged();
+    return true;
 }
 
 QString Device::placeTypeName() const

@@ -75,8 +75,13 @@ public:
 
     // The catalogue row; -1 while none is chosen.
     int modelIndex() const { return m_modelIndex; }
+    // Whether the index is a row of the kind's catalogue or -1. The base has
+    // no catalogue and takes any index from -1 on; a kind with a catalogue
+    // answers for its table, and its records are read by the same rule.
+    virtual bool isModelIndex(int index) const;
     // Another type no longer fits the device's place: the device leaves it.
-    void setModelIndex(int index);
+    // An index outside the catalogue is refused (check box, false).
+    bool setModelIndex(int index);
     // The name of the place type's row, empty for none.
     QString placeTypeName() const;
     bool showAddress() const { return m_showAddress; }

@@ -237,8 +237,9 @@ private slots:
         QVERIFY(!device->canAppend(nullptr));
         QCOMPARE(boxes(rec).size(), 1);
         rec.clear();
-        device->setModelIndex(3);
-        QCOMPARE(device->modelName(), QString());
+        // A type outside the catalogue is refused with a failed check.
+        QVERIFY(!device->setModelIndex(3));
+        QCOMPARE(device->modelName(), QString("ADN"));
         QCOMPARE(boxes(rec).size(), 1);
         device->setModelIndex(0);
         // The item owns its device: it goes with it.

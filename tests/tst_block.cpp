@@ -618,21 +618,10 @@ private slots:
         }
 
         // An index outside the catalogue set by code is an error of the
-        // caller, reported once per lookup; painters stay silent.
-        block->setModelIndex(348);
-        QVERIFY(block->modelName().isEmpty());
+        // caller: refused once, and the block keeps its type.
+        QVERIFY(!block->setModelIndex(348));
+        QCOMPARE(block->modelName(), QString("BDSH-20"));
         QCOMPARE(boxes(rec).size(), 1);
-        QCOMPARE(block->pinCount(), 0);
-        QCOMPARE(block->pinIndex("1"), nullptr);
-        QCOMPARE(block->modelPinByLabel("1"), nullptr);
-        QCOMPARE(boxes(rec).size(), 4);
-        {
-            PaintRecorder recorder;
-            QPainter painter(&recorder);
-            block->paintCaption(&painter, QRectF(0, 0, 200, 100));
-            painter.end();
-        }
-        QCOMPARE(boxes(rec).size(), 4);
     }
 
     void blockRecordIsRangeChecked()

@@ -720,13 +720,10 @@ private slots:
         // Through the devices record of a project.
         QByteArray bytes;
         {
-            Project source(nullptr, nullptr);
-            Button *button = addButton(source, "SB1", 3);
-            button->setModelIndex(57);
+            // One kind, one button "SB1" of type 57.
             DataStream out(&bytes, QIODevice::WriteOnly);
             out.setFormatIndex(DataStream::CurrentFormat);
-            Project::IdentityScope scope(source);
-            source.writeDevices(out);
+            out << qint32(1) << qint32(ButtonKind) << qint32(1) << QString("SB1") << qint32(1) << qint32(57) << false;
         }
         DataStream in(&bytes, QIODevice::ReadOnly);
         in.setFormatIndex(DataStream::CurrentFormat);

@@ -705,12 +705,11 @@ private slots:
         }
         QByteArray bytes;
         {
-            Project source(nullptr, nullptr);
-            addCommutator(source, "SA1", 1)->setModelIndex(10);
+            // One kind, one commutator "SA1" of type 10.
             DataStream out(&bytes, QIODevice::WriteOnly);
             out.setFormatIndex(DataStream::CurrentFormat);
-            Project::IdentityScope scope(source);
-            source.writeDevices(out);
+            out << qint32(1) << qint32(CommutatorKind) << qint32(1) << QString("SA1") << qint32(1) << qint32(10)
+                << false;
         }
         DataStream in(&bytes, QIODevice::ReadOnly);
         in.setFormatIndex(DataStream::CurrentFormat);

@@ -1,3 +1,12 @@
+#include "devices/autoswitchcatalogue.h"
+#include "devices/blockcatalogue.h"
+#include "devices/buttoncatalogue.h"
+#include "devices/commutatorcatalogue.h"
+#include "devices/fusecatalogue.h"
+#include "devices/interruptercatalogue.h"
+#include "devices/keystaffcatalogue.h"
+#include "devices/modulecatalogue.h"
+#include "devices/relaycatalogue.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
@@ -143,6 +152,36 @@ private slots:
         Device *capacitor = named(project, CapacitorKind, "C1");
         QCOMPARE(capacitor->positionCode(), -1);
         QCOMPARE(rec.count(), 1);
+    }
+
+    void catalogueIndicesOutsideTheTableAreRefused()
+    {
+        // What the setter takes, the devices file can be read back with.
+        const int tables[][2] = {{RelayKind, RelayTypeCount},           {BlockKind, BlockTypeCount},
+                                 {FuseKind, FuseTypeCount},             {ButtonKind, ButtonTypeCount},
+                                 {CommutatorKind, CommutatorTypeCount}, {KeystaffKind, KeystaffTypeCount},
+                                 {ModuleKind, ModuleTypeCount},         {InterrupterKind, InterrupterTypeCount},
+                                 {AutoSwitchKind, AutoSwitchTypeCount}};
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        for (const auto &table : tables) {
+            Device *device = named(project, table[0], QString("D%1").arg(table[0]));
+            QVERIFY(device->setModelIndex(table[1] - 1));
+            QVERIFY(!device->setModelIndex(table[1]));
+            QVERIFY(!device->setModelIndex(-2));
+            QCOMPARE(device->modelIndex(), table[1] - 1);
+        }
+        QCOMPARE(rec.count(), 2 * int(std::size(tables)));
+        QByteArray bytes;
+        DataStream out(&bytes, QIODevice::WriteOnly);
+        out.setFormatIndex(DataStream::CurrentFormat);
+        project.writeDevices(out);
+        Project loaded(nullptr, nullptr);
+        DataStream in(&bytes, QIODevice::ReadOnly);
+        in.setFormatIndex(DataStream::CurrentFormat);
+        QString message;
+        QVERIFY(loaded.readDevices(in, &message));
+        QCOMPARE(loaded.indexedKinds().size(), int(std::size(tables)));
     }
 
     void deviceRecord()

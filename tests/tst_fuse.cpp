@@ -234,10 +234,11 @@ private slots:
         QVERIFY(!plain->hasContact());
         QCOMPARE(boxes(rec), QStringList());
 
-        // An index beyond the catalogue is a failed check, and only the
-        // designation is left.
-        plain->setModelIndex(91);
-        QCOMPARE(plain->modelName(), QString("FU-"));
+        // An index beyond the catalogue is refused with a failed check: the
+        // fuse keeps its type.
+        const QString before = plain->modelName();
+        QVERIFY(!plain->setModelIndex(91));
+        QCOMPARE(plain->modelName(), before);
         QCOMPARE(boxes(rec).size(), 1);
     }
 

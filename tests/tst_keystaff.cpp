@@ -170,9 +170,10 @@ private slots:
         QCOMPARE(lock->groupCount(), 5);
         QCOMPARE(newKeystaff(project, "SA2", Stand)->modelName(), QString("Stand."));
         QCOMPARE(boxes(rec), QStringList());
-        lock->setModelIndex(2);
-        QCOMPARE(lock->modelName(), QString());
-        QCOMPARE(lock->groupCount(), 0);
+        // A type outside the catalogue is refused with a failed check.
+        QVERIFY(!lock->setModelIndex(2));
+        QCOMPARE(lock->modelName(), QString("With electrical lock"));
+        QCOMPARE(lock->groupCount(), 5);
         QCOMPARE(boxes(rec).size(), 1);
 
         // Records: the Device record; a type outside the catalogue is a
