@@ -19,13 +19,36 @@ QString tq(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
+int quietDepth = 0;
+long long quietFailures = 0;
+
 bool failCheck(const char *message, const char *file, int line)
 {
+    if (quietDepth > 0) {
+        ++quietFailures;
+        return false;
+    }
     showError(tq(message).arg(QString::fromLocal8Bit(file)).arg(line));
     return false;
 }
 
 } // namespace
+
+CountedChecks::CountedChecks()
+    : m_start(quietFailures)
+{
+    ++quietDepth;
+}
+
+CountedChecks::~CountedChecks()
+{
+    --quietDepth;
+}
+
+int CountedChecks::failed() const
+{
+    return int(quietFailures - m_start);
+}
 
 void setModalHook(ModalHook hook)
 {

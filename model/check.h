@@ -16,6 +16,24 @@ bool checkPointer(const void *pointer, const char *file, int line);
 #define CHECK(condition) checkCondition((condition), __FILE__, __LINE__)
 #define CHECK_PTR(pointer) checkPointer((pointer), __FILE__, __LINE__)
 
+// While a CountedChecks lives, a failed check shows no box: it is counted
+// instead. A reader of a file opens one, so that damaged data costs no box
+// per bad value, and a read during which checks failed ends with the one
+// message of the file. Scopes nest; each counts the failures since it began.
+class CountedChecks
+{
+public:
+    CountedChecks();
+    ~CountedChecks();
+    CountedChecks(const CountedChecks &) = delete;
+    CountedChecks &operator=(const CountedChecks &) = delete;
+
+    int failed() const;
+
+private:
+    long long m_start;
+};
+
 void showInformation(const QString &text);
 void showError(const QString &text);
 // True only when "&Yes" was chosen.

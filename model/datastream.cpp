@@ -2,6 +2,13 @@
 
 #include "model/check.h"
 
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Stream version of each format index: every format is written at Qt 4.3's.
@@ -33,4 +40,43 @@ void DataStream::setFormatIndex(int index)
         return;
     m_formatIndex = index;
     setVersion(streamVersions[index]);
+}
+
+bool DataStream::checkRecord(bool condition)
+{
+    if (!condition && status() == Ok)
+        setStatus(ReadCorruptData);
+    return status() == Ok;
+}
+
+bool DataStream::checkCoordinate(double value)
+{
+    return checkRecord(std::isfinite(value) && std::fabs(value) <= CoordinateLimit);
+}
+
+bool DataStream::checkPoint(const QPointF &point)
+{
+    return checkCoordinate(point.x()) && checkCoordinate(point.y());
+}
+
+bool DataStream::checkRect(const QRectF &rect)
+{
+    return checkPoint(rect.topLeft()) && checkSize(rect.size());
+}
+
+bool DataStream::checkSize(const QSizeF &size)
+{
+    return checkCoordinate(size.width()) && checkCoordinate(size.height());
+}
+
+bool DataStream::checkCount(qint64 count, qint64 recordSize)
+{
+    const QIODevice *source = device();
+    const qint64 left = source ? source->bytesAvailable() : 0;
+    return checkRecord(count >= 0 && (count == 0 || !source || count <= left / std::max<qint64>(recordSize, 1)));
+}
+
+bool DataStream::checkAtEnd()
+{
+    return checkRecord(atEnd());
 }

@@ -10,6 +10,9 @@
 #include <QIODevice>
 
 class QByteArray;
+class QPointF;
+class QRectF;
+class QSizeF;
 
 class DataStream : public QDataStream
 {
@@ -23,6 +26,29 @@ public:
     // the index and the stream version as they were.
     void setFormatIndex(int index);
     int formatIndex() const { return m_formatIndex; }
+
+    // Checks for the readers of files and clipboard records. Each one tests
+    // values just read; when the test fails it marks the stream damaged
+    // (status ReadCorruptData), so that the reader and every pass after it
+    // stop there without a message of their own. Each returns whether the
+    // stream is still good (a stream damaged before stays damaged).
+    //
+    // The largest coordinate, size or length a record may hold: beyond any
+    // sheet (an A0 sheet is 11890 wide, and a sheet is at most 255 wide).
+    static constexpr double CoordinateLimit = 1.0e7;
+    // Any condition a record must meet.
+    bool checkRecord(bool condition);
+    // A coordinate, size or angle: finite and within +-CoordinateLimit.
+    bool checkCoordinate(double value);
+    bool checkPoint(const QPointF &point);
+    bool checkRect(const QRectF &rect);
+    bool checkSize(const QSizeF &size);
+    // A count of records each of which takes at least recordSize bytes
+    // further on: not negative, and not more than the bytes left can hold.
+    bool checkCount(qint64 count, qint64 recordSize = 1);
+    // Nothing is left to read: a reader calls it after the last record of
+    // its file or block, so that bytes it did not understand are damage.
+    bool checkAtEnd();
 
 private:
     int m_formatIndex = 0;

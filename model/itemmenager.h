@@ -488,12 +488,9 @@ private:
     {
         qint32 count = 0;
         stream >> count;
-        if (stream.status() != QDataStream::Ok || count <= 0)
+        // A negative count, or one beyond the bytes left, is damage.
+        if (!stream.checkCount(count) || count == 0)
             return;
-        if (!plausibleCount(stream, count)) {
-            stream.setStatus(QDataStream::ReadCorruptData);
-            return;
-        }
         for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
             Item *item = new Item(project());
             if (!CHECK_PTR(item))

@@ -539,48 +539,49 @@ void Project::writeDevices(DataStream &stream)
 bool Project::readDevices(DataStream &stream, QString *message)
 {
     const QString name = m_files[DevicesFile]->fileName();
-    const QString corrupt = tr("Load devices not correct. File %1 is corrupt!").arg(name);
-    QString failure;
+    // Damaged data costs no box per value: the first record that cannot be
+    // read ends the reading, and the one message names the file.
+    CountedChecks quiet;
+    bool negativeKind = false;
     qint32 kindCount = 0;
     stream >> kindCount;
-    for (qint32 k = 0; k < kindCount; ++k) {
+    // A kind record holds at least its code and its count, an object at
+    // least its name's length and its identity.
+    stream.checkCount(kindCount, 8);
+    for (qint32 k = 0; k < kindCount && stream.status() == QDataStream::Ok; ++k) {
         qint32 kind = 0;
         qint32 count = 0;
         stream >> kind >> count;
-        // Damaged counts must not run on past the end of the data.
-        if (stream.status() != QDataStream::Ok) {
-            failure = corrupt;
+        if (stream.status() != QDataStream::Ok)
+            break;
+        if (kind < 0) {
+            negativeKind = true;
+            stream.setStatus(QDataStream::ReadCorruptData);
             break;
         }
-        if (!CHECK(kind >= 0)) {
-            failure = tr("Load devices cast not correct. File %1 is corrupt!").arg(name);
-            continue;
-        }
+        if (!stream.checkCount(count, 8))
+            break;
         for (qint32 i = 0; i < count; ++i) {
             Obj *obj = createDevice(kind);
-            if (!CHECK_PTR(obj)) {
-                failure = corrupt;
+            if (!stream.checkRecord(obj != nullptr))
                 break;
-            }
             obj->read(stream);
-            if (stream.status() != QDataStream::Ok) {
-                forgetOldIds(obj);
-                delete obj;
-                failure = corrupt;
-                k = kindCount;
-                break;
-            }
             // An object whose name is empty or already taken cannot be
-            // indexed: it is dropped, and nothing can refer to it any more.
-            if (!appendObj(obj)) {
+            // indexed: the file is damaged.
+            if (stream.status() != QDataStream::Ok || quiet.failed() > 0 || !appendObj(obj)) {
                 forgetOldIds(obj);
                 delete obj;
+                stream.setStatus(QDataStream::ReadCorruptData);
+                break;
             }
         }
     }
-    if (message && !failure.isEmpty())
-        *message = failure;
-    return failure.isEmpty();
+    const bool ok = stream.status() == QDataStream::Ok && quiet.failed() == 0;
+    if (message && !ok) {
+        *message = negativeKind ? tr("Load devices cast not correct. File %1 is corrupt!").arg(name)
+                                : tr("Load devices not correct. File %1 is corrupt!").arg(name);
+    }
+    return ok;
 }
 
 void Project::forgetOldIds(const Obj *obj)

@@ -181,6 +181,15 @@ public:
     QHash<int, Pin *> &pinMap() { return m_pinMap; }
     bool updatePinsPointers();
 
+    // While a project is read: a reader of a file other than its pass's own
+    // (a scheme's file) names that file as the one that failed, for the
+    // load's message.
+    void setFailedFile(const QString &path)
+    {
+        if (m_failedFile.isEmpty())
+            m_failedFile = path;
+    }
+
     // The devices side file's content after its name and date: the kinds
     // above 100 in ascending order, each with its objects by name.
     void writeDevices(DataStream &stream);
@@ -256,6 +265,7 @@ private:
     // While a project is read, the identities read become the objects' and
     // pins' own.
     bool m_loading = false;
+    QString m_failedFile;
 };
 
 #endif

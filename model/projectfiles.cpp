@@ -188,6 +188,7 @@ Project::MainFileResult Project::readMainFile(DataStream *const *streams)
     qint32 count = 0;
     stream >> count;
     // Strings beyond the known properties are read and dropped.
+    stream.checkCount(count, 4);
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         QString property;
         stream >> property;
@@ -197,7 +198,7 @@ Project::MainFileResult Project::readMainFile(DataStream *const *streams)
 
     for (int i = DevicesFile; i < FileCount; ++i)
         m_files[size_t(i)]->readHeader(stream);
-    return stream.status() == QDataStream::Ok ? MainFileRead : MainFileDamaged;
+    return stream.checkAtEnd() ? MainFileRead : MainFileDamaged;
 }
 
 void Project::useRecordedSideFileNames()
@@ -232,7 +233,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
          QT_TR_NOOP("First update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
         {[&] { return m_schemes->updatePointers(false); },
          QT_TR_NOOP("Second update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return m_schemes->loadSecond(schm); },
+        {[&] { return m_schemes->loadSecond(schm) && schm.checkAtEnd(); },
          QT_TR_NOOP("Load second in schememenager not correct. File %1 is corrupt!"), SchemesFile},
         {[&] { m_equipment->readItems(eqm); return true; }, nullptr, EquipmentFile},
         {[&] { return m_equipment->loadFirst(eqm); },
@@ -245,7 +246,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { return m_specificationDevice->loadFirst(spd); },
          QT_TR_NOOP("Load first in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
-        {[&] { return m_specificationDevice->loadSecond(spd); },
+        {[&] { return m_specificationDevice->loadSecond(spd) && spd.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
         {[&] { return m_specificationCable->readCables(spc); },
@@ -254,7 +255,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { return m_specificationCable->loadFirst(spc); },
          QT_TR_NOOP("Load first in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
-        {[&] { return m_specificationCable->loadSecond(spc); },
+        {[&] { return m_specificationCable->loadSecond(spc) && spc.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
         {[&] { return updatePinsPointers(); }, QT_TR_NOOP("Update pins pointers not correct!"), -1},
@@ -264,16 +265,31 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
          QT_TR_NOOP("Load WL first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
         {[&] { return m_equipment->updateWLPointers(); },
          QT_TR_NOOP("Update WL pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return m_equipment->loadWLSecond(eqm); },
+        {[&] { return m_equipment->loadWLSecond(eqm) && eqm.checkAtEnd(); },
          QT_TR_NOOP("Load WL second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
     };
+    // A check that fails while a pass reads is damaged data: no box of its
+    // own, the pass fails (an untested pass hands its failure on to the
+    // next one, which reads the same file).
+    CountedChecks quiet;
+    int failedChecks = 0;
+    bool failing = false;
+    m_failedFile.clear();
     for (const Pass &pass : passes) {
         if (!message->isEmpty())
             return;
-        if (pass.run() || !pass.message)
+        failing = !pass.run() || failing;
+        if (quiet.failed() > failedChecks) {
+            failedChecks = quiet.failed();
+            failing = true;
+        }
+        if (!failing || !pass.message)
             continue;
         *message = tr(pass.message);
-        if (pass.file >= 0)
+        // A scheme's own file names itself as the one that failed.
+        if (!m_failedFile.isEmpty())
+            *message = message->arg(m_failedFile);
+        else if (pass.file >= 0)
             *message = message->arg(m_files[size_t(pass.file)]->fileName());
     }
 }
@@ -324,7 +340,9 @@ bool Project::load()
         }
     }
     if (message.isEmpty() && !tooOld) {
-        readDevices(*streams[DevicesFile], &message);
+        // The devices are the whole content of their file.
+        if (readDevices(*streams[DevicesFile], &message) && !streams[DevicesFile]->checkAtEnd())
+            message = tr("Load devices not correct. File %1 is corrupt!").arg(m_files[DevicesFile]->fileName());
         runLoadPasses(streams, &message);
     }
 

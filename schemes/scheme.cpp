@@ -384,7 +384,10 @@ bool Scheme::loadScene(DataStream &stream)
     m_file.clear(false);
     m_stream = new DataStream(&m_file.buffer(), QIODevice::ReadOnly);
     m_stream->setFormatIndex(stream.formatIndex());
-    if (!m_file.load(*m_stream) || !GraphicsScene::loadScene(*m_stream)) {
+    // A damaged drawing fails the load as a fault of this sheet's file.
+    CountedChecks quiet;
+    if (!m_file.load(*m_stream) || !GraphicsScene::loadScene(*m_stream) || quiet.failed() > 0) {
+        project()->setFailedFile(m_file.fileName());
         dropStream();
         m_file.clear(false);
         return false;
@@ -396,7 +399,11 @@ bool Scheme::loadItemsGeometry(DataStream &)
 {
     if (!CHECK(m_stream != nullptr))
         return false;
-    const bool ok = GraphicsScene::loadItemsGeometry(*m_stream);
+    CountedChecks quiet;
+    // The geometry is the last of the file: nothing may be left.
+    const bool ok = GraphicsScene::loadItemsGeometry(*m_stream) && m_stream->checkAtEnd() && quiet.failed() == 0;
+    if (!ok && project())
+        project()->setFailedFile(m_file.fileName());
     dropStream();
     m_file.clear(false);
     layoutPassages();
@@ -410,8 +417,13 @@ bool Scheme::updatePointers(bool windings)
 {
     const QList<GraphicsItem *> list = graphicsItems();
     for (GraphicsItem *item : list) {
-        if (item && isWinding(item) == windings && !item->resolveLinks())
+        if (item && isWinding(item) == windings && !item->resolveLinks()) {
+            // The item refers to what no file holds: this sheet's file is
+            // the one that does not fit.
+            if (project())
+                project()->setFailedFile(m_file.fileName());
             return false;
+        }
     }
     return true;
 }

@@ -958,8 +958,9 @@ private slots:
         ModalRecorder rec;
         p.setFileName(d + "/plant.rlay");
         QVERIFY(!p.load());
+        // The message names the file that is missing.
         QCOMPARE(rec.texts().last(),
-                 QString("Load first in schememenager not correct. File %1 is corrupt!").arg(d + "/plant.schm"));
+                 QString("Load first in schememenager not correct. File %1 is corrupt!").arg(schemePath));
     }
 
     void printSelectedPages()

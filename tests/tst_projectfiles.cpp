@@ -816,14 +816,14 @@ private slots:
              [&] {
                  f.setSideContent(".obj", bytesOf([](DataStream &s) { s << qint32(1) << qint32(-5) << qint32(0); }));
              },
-             {checkFailed, QString("Load devices cast not correct. File %1 is corrupt!").arg(full(".obj"))}},
+             {QString("Load devices cast not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"unknown kind code",
              [&] {
                  f.setSideContent(".obj", bytesOf([](DataStream &s) {
                      s << qint32(1) << qint32(150) << qint32(1) << QString("Z") << qint32(1);
                  }));
              },
-             {"Out of memory", "Out of memory", QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
+             {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"devices cut short", [&] { f.setSideContent(".obj", f.sideContent(".obj").chopped(3)); },
              {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"scheme group this build cannot read",
@@ -1179,6 +1179,93 @@ private slots:
         writeRaw(d + "/plant.rlay.staged.1", "half a file");
         openedWhole(false);
         QCOMPARE(deepSnapshot(d), before);
+    }
+
+    void damagedCountsAndLeftoversFailTheLoad()
+    {
+        // Counts that still pass the checksum, and bytes that no reader
+        // used: the load fails and names the file, nothing is dropped.
+        const ProjectFiles f = savedProject("counts-damaged", "plant.rlay", true);
+        const Snapshot pristine = deepSnapshot(f.dir);
+        QString sheet;
+        for (const QString &name : pristine.keys())
+            sheet = name.endsWith(".sch") && sheet.isEmpty() ? name : sheet;
+        // Rewrites a scheme file, and its record in the schemes file.
+        const auto setSheet = [&](const QByteArray &payload) {
+            const QByteArray old = readRaw(f.dir + "/" + sheet);
+            writeRaw(f.dir + "/" + sheet, container(payload));
+            QByteArray schm = f.sideContent(".schm");
+            schm.replace(schm.indexOf(old.left(6)), 6, container(payload).left(6));
+            f.setSideContent(".schm", schm);
+        };
+        const auto lowered = [](QByteArray content, int at) {
+            content.replace(at, 4, bytesOf([&](DataStream &s) { s << qint32(qFromBigEndian<qint32>(content.constData() + at) - 1); }));
+            return content;
+        };
+        const QString schm = f.path(".schm");
+        const struct
+        {
+            const char *label;
+            std::function<void()> damage;
+            QString file;
+        } cases[] = {
+            {"a scheme group fewer", [&] { f.setSideContent(".schm", lowered(f.sideContent(".schm"), 0)); }, schm},
+            {"a sheet item fewer",
+             [&] {
+                 // The item count follows the sheet's name, date and header.
+                 const QByteArray payload = pristine[sheet].mid(6);
+                 QByteArray copy = payload;
+                 DataStream in(&copy, QIODevice::ReadOnly);
+                 QString text;
+                 QDateTime when;
+                 qint32 number = 0;
+                 quint8 bytes[5];
+                 in >> text >> when >> number >> text >> number;
+                 for (quint8 &b : bytes)
+                     in >> b;
+                 setSheet(lowered(payload, int(in.device()->pos())));
+             },
+             f.dir + "/" + sheet},
+            {"bytes after a sheet", [&] { setSheet(pristine[sheet].mid(6) + QByteArray(4, 0)); }, f.dir + "/" + sheet},
+        };
+        for (const auto &c : cases) {
+            restore(f.dir, pristine);
+            c.damage();
+            Project p(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY2(!loadInto(p, f.path(".rlay"), &texts), c.label);
+            QVERIFY2(texts.size() == 1 && texts[0].endsWith(QString("File %1 is corrupt!").arg(c.file)),
+                     qPrintable(QString(c.label) + ": " + texts.join(" | ")));
+        }
+        for (const QString &ext : QStringList(sideExtensions)) {
+            restore(f.dir, pristine);
+            f.setSideContent(ext, f.sideContent(ext) + QByteArray(1, 'x'));
+            Project p(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY2(!loadInto(p, f.path(".rlay"), &texts), qPrintable(ext));
+            QVERIFY2(texts.size() == 1 && texts[0].endsWith(QString("File %1 is corrupt!").arg(f.path(ext))),
+                     qPrintable(ext + ": " + texts.join(" | ")));
+        }
+    }
+
+    void damagedDevicesFileGivesOneMessage()
+    {
+        const ProjectFiles f = savedProject("one-message");
+        // Four thousand kind records that name no kind, then a kind with
+        // more objects than the data holds.
+        for (const qint32 kind : {150, -3, int(RelayKind)}) {
+            f.setSideContent(".obj", bytesOf([&](DataStream &s) {
+                s << qint32(4001);
+                for (int i = 0; i < 4001; ++i)
+                    s << kind << qint32(kind == RelayKind ? 50000 : 1) << QString("Z") << qint32(i + 1);
+            }));
+            Project p(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(!loadInto(p, f.path(".rlay"), &texts));
+            QCOMPARE(texts, QStringList(QString(kind < 0 ? "Load devices cast not correct. File %1 is corrupt!"
+                                                         : "Load devices not correct. File %1 is corrupt!")
+                                            .arg(f.path(".obj"))));
+        }
     }
 
     void mutatedProjectsNeverCrashOrHang()
