@@ -75,6 +75,9 @@ void GraphicsItem::loadGeometry(DataStream &stream)
     QPointF position;
     bool transformed = false;
     stream >> position >> transformed;
+    // A position that is no number, or far off any sheet, is damage.
+    if (!stream.checkPoint(position))
+        return;
     quietly([&] { setPos(position); });
     quint8 index = 0;
     bool mirrored = false;

@@ -44,6 +44,8 @@ void GraphicsPixmap::loadData(DataStream &stream)
 {
     double z = 0;
     stream >> z;
+    if (!stream.checkCoordinate(z))
+        return;
     if (stream.formatIndex() >= 3) {
         bool reserved = false;
         stream >> reserved;
@@ -52,6 +54,8 @@ void GraphicsPixmap::loadData(DataStream &stream)
         QSize size;
         QByteArray bytes;
         stream >> size >> bytes;
+        if (!stream.checkRecord(size.width() >= 0 && size.height() >= 0 && stream.checkSize(size)))
+            return;
         prepareGeometryChange();
         m_cachedPixmap = QPixmap();
         m_imageSize = size;

@@ -37,7 +37,11 @@ void GraphicsBorderPrimitive::loadData(DataStream &stream)
 {
     QPointF p1;
     QPointF p2;
-    stream >> p1 >> p2 >> m_borderColor >> m_penStyle >> m_width;
+    double width = m_width;
+    stream >> p1 >> p2 >> m_borderColor >> m_penStyle >> width;
+    if (!stream.checkPoint(p1) || !stream.checkPoint(p2) || !stream.checkCoordinate(width) || !stream.checkRecord(width >= 0))
+        return;
+    m_width = width;
     setPoints(p1, p2);
 }
 

@@ -316,11 +316,8 @@ void GraphicsNet::loadData(DataStream &stream)
         return;
     // The section indexes the table: a byte beyond it, or an end that is no
     // number, is a damaged record.
-    if (section >= WireSectionCount || !std::isfinite(first.x()) || !std::isfinite(first.y())
-        || !std::isfinite(second.x()) || !std::isfinite(second.y())) {
-        stream.setStatus(QDataStream::ReadCorruptData);
+    if (!stream.checkRecord(section < WireSectionCount) || !stream.checkPoint(first) || !stream.checkPoint(second))
         return;
-    }
     prepareGeometryChange();
     pin(0)->moveCenter(first);
     pin(1)->moveCenter(second);
