@@ -4,6 +4,7 @@
 #include "model/device.h"
 #include "model/pin.h"
 #include "model/project.h"
+#include "schemes/net.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -89,9 +90,6 @@ void GraphicsWiringItemDevice::draw(QPainter *painter, const QStyleOptionGraphic
 void GraphicsWiringItemDevice::drawPinLinks(QPainter *painter, WiringPin *pin, const QPointF &terminal, bool left,
                                             bool up, int language, double h, double length)
 {
-    // The wire sections of the nets are not shown yet: the language that
-    // their texts would take is not needed.
-    Q_UNUSED(language);
     if (!painter || !pin)
         return;
     const Address *own = pin->owner() ? pin->owner()->address() : nullptr;
@@ -109,9 +107,13 @@ void GraphicsWiringItemDevice::drawPinLinks(QPainter *painter, WiringPin *pin, c
         if (row == 0) {
             QString source;
             bool ground = false;
-            pin->sourceName(&source, &ground);
+            const int section = pin->sourceName(&source, &ground);
             if (ground)
                 source = groundText();
+            // The chain's wire section, in the project's language, leads.
+            const QString sectionText = GraphicsNet::sectionText(section, false, language != 0);
+            if (!sectionText.isEmpty())
+                source = sectionText + QLatin1Char(' ') + source;
             painter->drawLine(QPointF(x, y), QPointF(left ? x - length : x + length, y));
             painter->drawText(left ? QRectF(x - length, y - h, length - h, h) : QRectF(x + h, y - h, length - h, h),
                               align, label);

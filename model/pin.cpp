@@ -7,6 +7,7 @@
 #include "model/datastream.h"
 #include "model/graphicstag.h"
 #include "model/project.h"
+#include "schemes/net.h"
 #include "schemes/scheme.h"
 
 #include <QGraphicsItem>
@@ -141,36 +142,40 @@ QString Pin::labelText(const Address *from, Pin *asking) const
 int Pin::sourceName(QString *name, bool *ground, bool *copperPlate)
 {
     QList<Pin *> chain;
-    collectChain(chain);
+    QList<GraphicsUnite *> nets;
+    collectChain(chain, &nets);
     if (name)
         name->clear();
-    if (!name && !ground && !copperPlate)
-        return 1;
-    const bool fromContact = ownerType(m_owner) == contactType;
-    for (Pin *p : std::as_const(chain)) {
-        if (!CHECK_PTR(p) || !CHECK_PTR(p->m_owner))
-            continue;
-        const int type = ownerType(p->m_owner);
-        if (type == sourceType) {
-            auto *source = dynamic_cast<GraphicsTag *>(p->m_owner);
-            if (name && source)
-                *name = source->netName();
-            break;
-        }
-        if (type == groundType) {
-            if (ground)
-                *ground = true;
-            break;
-        }
-        if (type == copperPlateType && fromContact) {
-            if (copperPlate)
-                *copperPlate = true;
-            break;
+    if (name || ground || copperPlate) {
+        const bool fromContact = ownerType(m_owner) == contactType;
+        for (Pin *p : std::as_const(chain)) {
+            if (!CHECK_PTR(p) || !CHECK_PTR(p->m_owner))
+                continue;
+            const int type = ownerType(p->m_owner);
+            if (type == sourceType) {
+                auto *source = dynamic_cast<GraphicsTag *>(p->m_owner);
+                if (name && source)
+                    *name = source->netName();
+                break;
+            }
+            if (type == groundType) {
+                if (ground)
+                    *ground = true;
+                break;
+            }
+            if (type == copperPlateType && fromContact) {
+                if (copperPlate)
+                    *copperPlate = true;
+                break;
+            }
         }
     }
-    // The wire sections are the nets' to tell; a chain without nets has
-    // the first section.
-    return 1;
+    // The chain's wire section is that of its thickest net; a chain
+    // without nets has the first section.
+    const bool hasNet = std::any_of(nets.cbegin(), nets.cend(), [](GraphicsUnite *item) {
+        return graphicsNetCast(item) != nullptr;
+    });
+    return hasNet ? GraphicsNet::largestSection(nets) : GraphicsNet::DefaultSection;
 }
 
 void Pin::collectNetPinsAcross(QList<Pin *> &pins)

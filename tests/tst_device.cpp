@@ -13,6 +13,7 @@
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/device.h"
+#include "schemes/net.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
@@ -635,12 +636,19 @@ private slots:
         placeDevice(frame, r2, positionAddress(2));
         QVERIFY(a->wiringPin(0)->linkTo(b->wiringPin(0)));
         QVERIFY(a->wiringPin(0)->linkTo(b->wiringPin(1)));
-        // Pin 0 of R1 is fed by source S1.
+        // Pin 0 of R1 is fed by source S1 through a thin net and a thick
+        // one: the chain's section is the thickest.
         auto *source = addItem<TestSourceItem>(scheme, SourceItemType);
         Obj *s1 = project.createDevice(SourceKind);
         s1->setName("S1");
         QVERIFY(s1->appendItem(source));
-        QVERIFY(a->pin(0)->solder(source->pin(0)));
+        auto *thin = new GraphicsNet(&scheme);
+        auto *thick = new GraphicsNet(&scheme);
+        thick->setSection(5);
+        QVERIFY(scheme.addGraphicsItem(thin) && scheme.addGraphicsItem(thick));
+        QVERIFY(a->pin(0)->solder(thin->pin(0)) && thin->pin(1)->solder(thick->pin(0)));
+        QVERIFY(thick->pin(1)->solder(source->pin(0)));
+        QCOMPARE(a->pin(0)->sourceName(nullptr), 5);
 
         GraphicsWiringItemDevice *picture = r1->createWiringItem(&page);
         page.addGraphicsItem(picture);
@@ -649,10 +657,12 @@ private slots:
         QVERIFY(!(picture->flags() & QGraphicsItem::ItemIsSelectable));
         PaintRecorder recorder;
         paint(&recorder, picture);
-        // Address, two rows of labels on the left with the source on the
-        // first, terminal numbers.
+        // Address, two rows of labels on the left with the wire section and
+        // the source on the first (in the project's language), terminals.
+        const QString section = GraphicsNet::sectionText(5, false, true);
+        QVERIFY(section.contains("mounting net ua"));
         QCOMPARE(recorder.texts,
-                 QStringList({positionAddress(1).toString(3), "R2:21", "S1", "R2:22", "1", "2"}));
+                 QStringList({positionAddress(1).toString(3), "R2:21", section + " S1", "R2:22", "1", "2"}));
 
         // A device shown by two items: frame, address and terminals only.
         auto *extra = addItem(scheme, ResistorItemType);
