@@ -77,7 +77,8 @@ QString GraphicsPowerBus::caption() const
 QString GraphicsPowerBus::terminalLabel(int terminal, int n)
 {
     WiringPin *own = wiringPin(terminal);
-    WiringPin *linked = own ? own->link(n) : nullptr;
+    // The slot, not the n-th filled one: each slot has its own place.
+    WiringPin *linked = own ? own->linkSlot(n) : nullptr;
     if (!linked)
         return QString();
     QString label = linked->labelText(&m_address, own);

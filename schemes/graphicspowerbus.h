@@ -54,9 +54,9 @@ public:
     // The caption beside the bar: the place number, the suffix name and,
     // on a second line, the object's name.
     QString caption() const;
-    // The label of a terminal's n-th wire link: the linked pin as seen
-    // from the bus, with terminal "I" followed by the mark of its wire
-    // section; empty when there is no such link.
+    // The label of a terminal's link slot n (0 or 1): the linked pin as
+    // seen from the bus, with terminal "I" followed by the mark of its wire
+    // section; empty when the slot is empty.
     QString terminalLabel(int terminal, int n);
 
 private:

@@ -213,6 +213,17 @@ private slots:
         }
         QCOMPARE(rec.count(), 0);
 
+        // With slot 0 of terminal "I" empty, its label stays off the tap and
+        // the second lead keeps its own.
+        const QString second = bus->terminalLabel(30, 1);
+        c2->wiringPin(0)->dropLinksFrom(0);
+        QCOMPARE(bus->terminalLabel(30, 0), QString());
+        QCOMPARE(bus->terminalLabel(30, 1), second);
+        boundtest::PaintRecorder recorder;
+        paint(&recorder, bus, false, false);
+        QCOMPARE(recorder.texts.count(second), 1);
+        QVERIFY(recorder.textRects[recorder.texts.indexOf(second)].center().x() > 1550);
+
         const QByteArray out = qgetenv("RLAY_RENDER_DIR");
         if (!out.isEmpty()) {
             QImage image(1900, 300, QImage::Format_ARGB32);
