@@ -132,7 +132,17 @@ QRectF GraphicsCommand::boundingRect() const
 {
     const double width = symbolWidth(m_kind);
     const double height = m_kind == 0 ? 120 : 130;
-    return QRectF(-7, -80, width + pinSize.width(), height).adjusted(-3.5, -3.5, 3.5, 3.5);
+    // The symbol with its pins, and the band above it where the module's
+    // number and address are shown.
+    QRectF bounds = QRectF(-7, -80, width + pinSize.width(), height) | QRectF(-40, -118, 200, 80);
+    if (m_drawTitle)
+        bounds |= m_kind == 0 ? QRectF(0, -78, 120, 40) : QRectF(0, -88, 200, 40);
+    // The template's text below, as wide as it is drawn.
+    if (hasFontSet() && m_templateIndex >= 0 && m_templateIndex < CommandTemplateCount) {
+        const double w = QFontMetricsF(font(3)).horizontalAdvance(templateText());
+        bounds |= QRectF(80 - w / 2, 50, w, 40);
+    }
+    return bounds.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 void GraphicsCommand::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
@@ -209,8 +219,26 @@ void GraphicsCommand::setNumber(quint8 number)
 
 void GraphicsCommand::setTemplateIndex(int index)
 {
-    if (CHECK(index >= -1 && index < CommandTemplateCount))
-        m_templateIndex = index;
+    if (!CHECK(index >= -1 && index < CommandTemplateCount) || index == m_templateIndex)
+        return;
+    prepareGeometryChange();
+    m_templateIndex = index;
+}
+
+void GraphicsCommand::setTemplateParams(const QStringList &params)
+{
+    if (params == m_templateParams)
+        return;
+    prepareGeometryChange();
+    m_templateParams = params;
+}
+
+void GraphicsCommand::setDrawTitle(bool draw)
+{
+    if (draw == m_drawTitle)
+        return;
+    prepareGeometryChange();
+    m_drawTitle = draw;
 }
 
 void GraphicsCommand::loadData(DataStream &stream)
@@ -256,6 +284,7 @@ void GraphicsCommand::loadData(DataStream &stream)
     }
     if (kind != -1)
         setKind(kind);
+    prepareGeometryChange();
     m_signal = signal;
     m_templateIndex = templateIndex;
     m_drawTitle = drawTitle;
@@ -284,8 +313,7 @@ bool GraphicsCommand::resolveLinks()
 
 void GraphicsCommand::check(QTreeWidget *results, int code)
 {
-    if (hasEmptyParam())
-        GraphicsDevice::check(results, code);
+    GraphicsDevice::check(results, code);
 }
 
 void GraphicsCommand::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *, int n)
@@ -339,7 +367,9 @@ void GraphicsCommand::updatePinNames()
 QString composeTemplateText(int templateIndex, const QStringList &params)
 {
     QString text = commandTemplateName(templateIndex);
-    for (int i = 0; i < params.size(); ++i) {
+    // From the last parameter down: "%10" is replaced before "%1" can take
+    // its first two characters.
+    for (int i = int(params.size()) - 1; i >= 0; --i) {
         QString param = params[i];
         param.remove(QLatin1Char('%'));
         param = param.simplified();

@@ -39,7 +39,8 @@ public:
     void loadData(DataStream &stream) override;
     // A bound item read without a number takes a free one of its module.
     bool resolveLinks() override;
-    // The bound-item check, only while a parameter is empty.
+    // The bound-item check: an unbound command is reported, whatever its
+    // parameters.
     void check(QTreeWidget *results, int code) override;
     // Unnamed pins are collected only when n is not 0.
     void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n) override;
@@ -60,9 +61,11 @@ public:
     // -1 or a row of the template catalogue; another index is refused.
     void setTemplateIndex(int index);
     const QStringList &templateParams() const { return m_templateParams; }
-    void setTemplateParams(const QStringList &params) { m_templateParams = params; }
+    // The template text, the title and the help texts lie inside the
+    // bounding rectangle: changing them changes it.
+    void setTemplateParams(const QStringList &params);
     bool drawTitle() const { return m_drawTitle; }
-    void setDrawTitle(bool draw) { m_drawTitle = draw; }
+    void setDrawTitle(bool draw);
     const QString &commentGi() const { return m_commentGi; }
     void setCommentGi(const QString &comment) { m_commentGi = comment; }
     // Pin 0 the right pin, pin 1 the left pin.
@@ -71,8 +74,8 @@ public:
     const QString &commentRightPin() const { return m_commentRightPin; }
     const QString &commentLeftPin() const { return m_commentLeftPin; }
     quint8 number() const { return m_number; }
-    // Set by the module that takes the item.
-    // NoNumber or a command of the kind's module type; another is refused.
+    // Set by the module that takes the item: NoNumber or a command of the
+    // kind's module type; another is refused.
     void setNumber(quint8 number);
 
     // The template's text with the parameters filled in; empty without a

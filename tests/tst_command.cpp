@@ -493,11 +493,13 @@ private slots:
 
         item.setKind(0);
         QCOMPARE(item.pin(0)->center(), QPointF(120, 0));
-        QCOMPARE(item.boundingRect(), QRectF(-10.5, -83.5, 141, 127));
+        // The symbol, its pins and the band of the module's number and
+        // address above it.
+        QCOMPARE(item.boundingRect(), QRectF(-43.5, -121.5, 207, 165));
         item.setKind(1);
         QCOMPARE(item.pin(0)->center(), QPointF(200, 0));
         QCOMPARE(item.pin(1)->center(), QPointF(0, 0));
-        QCOMPARE(item.boundingRect(), QRectF(-10.5, -83.5, 221, 137));
+        QCOMPARE(item.boundingRect(), QRectF(-43.5, -121.5, 254, 175));
         // The same kind again moves nothing.
         item.pin(0)->moveCenter(QPointF(5, 5));
         item.setKind(1);
@@ -648,8 +650,8 @@ private slots:
         QCOMPARE(composeTemplateText(0, {"A", "B"}), QString("Cross A ''B'' state %3"));
         // Without quotes round it, "-" takes the placeholder alone.
         QCOMPARE(composeTemplateText(1, {"-", "B"}), QString("Switch to B"));
-        // "%1" is replaced first, within "%10" as well.
-        QCOMPARE(composeTemplateText(2, {"x", "", "", "", "", "", "", "", "", "y"}), QString("Lamp x and x0"));
+        // "%10" is replaced before "%1" could take part of it.
+        QCOMPARE(composeTemplateText(2, {"x", "", "", "", "", "", "", "", "", "y"}), QString("Lamp x and y"));
         // Untranslated: the name itself, simplified.
         QCOMPARE(composeTemplateText(622, {"a"}), QString("TU Route 1078"));
         QCOMPARE(composeTemplateText(20, {}), QString("TS Cross 21"));
@@ -873,7 +875,7 @@ private slots:
         QCOMPARE(boxes(rec), QStringList());
     }
 
-    void checkReportsOnlyWithAnEmptyParameter()
+    void checkReportsEveryUnboundCommand()
     {
         ModalRecorder rec;
         Project project(nullptr, nullptr);
@@ -889,12 +891,13 @@ private slots:
         filledLoose->check(&results, 0);
         noParams->check(&results, 0);
         emptyBound->check(&results, 0);
-        QCOMPARE(results.topLevelItemCount(), 0);
         emptyLoose->check(&results, 1);
-        QCOMPARE(results.topLevelItemCount(), 0);
+        // The two unbound ones, whatever their parameters; not the bound one.
+        QCOMPARE(results.topLevelItemCount(), 2);
         emptyLoose->check(&results, 0);
-        QCOMPARE(results.topLevelItemCount(), 1);
-        QCOMPARE(results.topLevelItem(0)->text(CheckMessage::MessageColumn), QString("Parent is absent"));
+        QCOMPARE(results.topLevelItemCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(results.topLevelItem(i)->text(CheckMessage::MessageColumn), QString("Parent is absent"));
         QCOMPARE(boxes(rec), QStringList());
     }
 
@@ -981,6 +984,21 @@ private slots:
         QCOMPARE(paint(loose, true)->texts, QStringList({"c"}));
         QCOMPARE(loose->commandName(loose->pin(0)), QString("K35-01"));
         QCOMPARE(boxes(rec), QStringList());
+
+        // Whatever it paints lies inside its bounding rectangle, so a moved
+        // item leaves nothing behind.
+        loose->setDrawTitle(true);
+        loose->setTemplateIndex(0);
+        loose->setTemplateParams({"a cross of a long name", "B", "on"});
+        showStrTemplateCommand = true;
+        auto all = paint(loose, false);
+        showStrTemplateCommand = false;
+        QCOMPARE(all->texts.size(), 5);
+        for (const QRectF &rect : std::as_const(all->textRects))
+            QVERIFY(loose->boundingRect().contains(rect));
+        for (const PaintRecorder::Shape &shape : std::as_const(all->shapes))
+            QVERIFY(loose->boundingRect().contains(shape.bounds.topLeft())
+                    && loose->boundingRect().contains(shape.bounds.bottomRight()));
     }
 
     void drawingTheSymbol()
@@ -1573,8 +1591,7 @@ private slots:
         QCOMPARE(int(a->number()), 0);
         QCOMPARE(clew(a->pin(0)), QList<Pin *>({copies[0]->pin(1)}));
 
-        // The project check reports only a command with an empty parameter
-        // that is bound to no module.
+        // The project check reports a command bound to no module.
         QTreeWidget results;
         results.setColumnCount(3);
         m_project->check(&results, 0);
