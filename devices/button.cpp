@@ -35,13 +35,22 @@ bool Button::canAppend(ObjItem *item)
     const ButtonType *type = buttonType();
     if (!shown || !type)
         return false;
-    const int group = chooseContactGroup(type->groups, type->groupCount, shown->contactKind(),
-                                         shown->contactNumber(),
-                                         [this](int g) { return itemForGroup(quint8(g)) != nullptr; });
+    const int group = groupFor(shown->contactKind(), shown->contactNumber());
     if (group < 0)
         return false;
     shown->setContactNumber(quint8(group));
     return true;
+}
+
+int Button::groupFor(int contactKind, int wanted, const ObjItem *leaving) const
+{
+    const auto *type = buttonType();
+    if (!type)
+        return -1;
+    return chooseContactGroup(type->groups, type->groupCount, contactKind, wanted, [&](int g) {
+        const ObjItem *shown = itemForGroup(quint8(g));
+        return shown && shown != leaving;
+    });
 }
 
 bool Button::isModelIndex(int index) const

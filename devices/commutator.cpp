@@ -35,13 +35,22 @@ bool Commutator::canAppend(ObjItem *item)
     const CommutatorType *type = commutatorType();
     if (!shown || !type)
         return false;
-    const int group = chooseContactGroup(type->groups, type->groupCount, shown->contactKind(),
-                                         shown->contactNumber(),
-                                         [this](int g) { return itemForGroup(quint8(g)) != nullptr; });
+    const int group = groupFor(shown->contactKind(), shown->contactNumber());
     if (group < 0)
         return false;
     shown->setContactNumber(quint8(group));
     return true;
+}
+
+int Commutator::groupFor(int contactKind, int wanted, const ObjItem *leaving) const
+{
+    const auto *type = commutatorType();
+    if (!type)
+        return -1;
+    return chooseContactGroup(type->groups, type->groupCount, contactKind, wanted, [&](int g) {
+        const ObjItem *shown = itemForGroup(quint8(g));
+        return shown && shown != leaving;
+    });
 }
 
 bool Commutator::isModelIndex(int index) const

@@ -23,6 +23,10 @@ public:
     // group when it can, else the first such group, which the item then
     // shows. Refuses it when none is left.
     bool canAppend(ObjItem *item) override;
+    // The group an item of the form asking for the wanted group would get,
+    // the leaving item (one this device shows now) not counted; -1 when the
+    // device would refuse it.
+    int groupFor(int contactKind, int wanted, const ObjItem *leaving = nullptr) const;
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;

@@ -188,6 +188,21 @@ bool DlgPropButton::btnChoiseClick(QTreeWidgetItem *row)
     return true;
 }
 
+void DlgPropButton::btnOkClick()
+{
+    auto *button = dynamic_cast<Button *>(soleObjAfterOk(edName()->text().simplified()));
+    const int kind = m_kindCombo->currentIndex();
+    const int wanted = m_spinNumber->value() - 1;
+    if (button && button->groupFor(kind, wanted, m_item) < 0) {
+        const ButtonType *type = button->buttonType();
+        const bool suits = type && wanted >= 0 && wanted < type->groupCount
+            && isButtonGroupCompatible(type->groups[wanted].kind, kind);
+        showError(suits ? tr("Button is busy!") : tr("Choise button and button type not compatibility! "));
+        return;
+    }
+    DlgPropGraphicsObjItem::btnOkClick();
+}
+
 void DlgPropButton::saveToItem(GraphicsItem *graphics)
 {
     auto *item = dynamic_cast<GraphicsButton *>(graphics);

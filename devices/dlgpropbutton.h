@@ -49,6 +49,11 @@ public slots:
     // Renames and retypes the chosen button, then shows its groups anew.
     void btnReplObjClick() override;
 
+protected slots:
+    // Refused (and nothing changes) when the button that the item alone
+    // shows would keep it but has no group that suits its new form.
+    void btnOkClick() override;
+
 private:
     RComboBox *m_typeCombo = nullptr;
     QTreeWidget *m_groupsTable = nullptr;

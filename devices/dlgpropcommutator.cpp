@@ -196,6 +196,21 @@ void DlgPropCommutator::btnReplObjClick()
         objSelected(treeItemObj(selected.first()), selected.first());
 }
 
+void DlgPropCommutator::btnOkClick()
+{
+    auto *commutator = dynamic_cast<Commutator *>(soleObjAfterOk(edName()->text().simplified()));
+    const int kind = m_kindCombo->currentIndex();
+    const int wanted = m_spinNumber->value() - 1;
+    if (commutator && commutator->groupFor(kind, wanted, m_item) < 0) {
+        const CommutatorType *type = commutator->commutatorType();
+        const bool suits = type && wanted >= 0 && wanted < type->groupCount
+            && isGroupCompatible(type->groups[wanted].kind, kind);
+        showError(suits ? tr("Commutator is busy!") : tr("Choise commutator and commutator type not compatibility! "));
+        return;
+    }
+    DlgPropGraphicsObjItem::btnOkClick();
+}
+
 void DlgPropCommutator::saveToItem(GraphicsItem *graphics)
 {
     auto *item = dynamic_cast<GraphicsCommutator *>(graphics);

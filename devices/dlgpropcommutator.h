@@ -52,6 +52,11 @@ public slots:
     // anew.
     void btnReplObjClick() override;
 
+protected slots:
+    // Refused (and nothing changes) when the commutator that the item
+    // alone shows would keep it but has no group that suits its new form.
+    void btnOkClick() override;
+
 private:
     RComboBox *m_typeCombo = nullptr;
     QTreeWidget *m_contactsTable = nullptr;

@@ -45,7 +45,9 @@ public slots:
     void changeFuseClassType(int index);
 
 protected slots:
-    // The item needs a name.
+    // The item needs a name; refused (and nothing changes) when the fuse
+    // that the item alone shows would keep it but takes no item in its new
+    // role.
     void btnOkClick() override;
 
 private:

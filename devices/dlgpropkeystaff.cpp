@@ -182,6 +182,17 @@ void DlgPropKeystaff::loadFromItem(GraphicsItem *graphics)
 
 void DlgPropKeystaff::btnOkClick()
 {
+    // A keystaff that only this item shows and that keeps it must have a
+    // group of its kind; otherwise the Ok is refused and nothing changes.
+    auto *keystaff = dynamic_cast<Keystaff *>(soleObjAfterOk(edName()->text().simplified()));
+    const int kind = m_kindCombo->currentIndex();
+    const int wanted = m_spinNumber->value() - 1;
+    if (keystaff && keystaff->groupFor(kind, wanted, m_item) < 0) {
+        const bool suits = wanted >= 0 && wanted < keystaff->groupCount()
+            && keystaffTypes[keystaff->modelIndex()].groups[wanted].kind == kind;
+        showError(suits ? tr("Keystaff is busy!") : tr("Choise button and button type not compatibility! "));
+        return;
+    }
     checkGraphicsName(KeystaffKind);
 }
 

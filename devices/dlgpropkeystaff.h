@@ -42,7 +42,9 @@ public slots:
     bool btnChoiseClick(QTreeWidgetItem *row) override;
 
 protected slots:
-    // The item needs a name.
+    // The item needs a name; refused (and nothing changes) when the
+    // keystaff that the item alone shows would keep it but has no group of
+    // its new kind.
     void btnOkClick() override;
 
 private:

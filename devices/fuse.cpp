@@ -44,27 +44,34 @@ bool Fuse::canAppend(ObjItem *item)
 {
     if (!CHECK_PTR(item))
         return false;
-    if (items().size() >= maxItems)
+    if (items().size() >= maxItems || items().contains(item))
         return false;
     // Only fuse items have a role; an item of another class takes none.
     auto *fuseItem = dynamic_cast<GraphicsFuse *>(item);
     if (!fuseItem)
         return true;
+    return acceptsRole(fuseItem->isDuplicate(), fuseItem->isReservation());
+}
+
+bool Fuse::acceptsRole(bool duplicate, bool reservation, const ObjItem *leaving) const
+{
+    const bool fusionControl = duplicate && !reservation;
     // A fusion control shows the type's contact: a type without one has
     // nothing to show, whether the fuse has other items or not.
-    if (fuseItem->isFusionControl() && !hasContact())
+    if (fusionControl && !hasContact())
         return false;
+    int others = 0;
     for (ObjItem *bound : items()) {
         if (!CHECK_PTR(bound))
             return false;
-        if (bound == item)
-            return false;
+        if (bound == leaving)
+            continue;
+        ++others;
         auto *other = dynamic_cast<GraphicsFuse *>(bound);
-        if (other && other->isDuplicate() == fuseItem->isDuplicate()
-            && other->isFusionControl() == fuseItem->isFusionControl())
+        if (other && other->isDuplicate() == duplicate && other->isFusionControl() == fusionControl)
             return false;
     }
-    return true;
+    return others < maxItems;
 }
 
 bool Fuse::isModelIndex(int index) const

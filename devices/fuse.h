@@ -20,6 +20,10 @@ public:
     // At most three items, no two in the same role, and a fusion control
     // only for a type with the contact.
     bool canAppend(ObjItem *item) override;
+    // Whether the fuse would take an item in the role (a duplicate in
+    // reservation or fusion control), the leaving item (one it shows now)
+    // not counted.
+    bool acceptsRole(bool duplicate, bool reservation, const ObjItem *leaving = nullptr) const;
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;

@@ -45,20 +45,31 @@ bool Keystaff::canAppend(ObjItem *item)
     auto *shown = dynamic_cast<GraphicsKeystaff *>(item);
     if (!shown)
         return true;
+    const int group = groupFor(shown->kind(), shown->number());
+    if (group < 0)
+        return false;
+    if (group != shown->number())
+        shown->setNumber(quint8(group));
+    return true;
+}
+
+int Keystaff::groupFor(int kind, int wanted, const ObjItem *leaving) const
+{
     const int count = groupCount();
     if (count == 0)
-        return false;
+        return -1;
     const KeystaffGroup *groups = keystaffTypes[modelIndex()].groups;
-    const auto fits = [&](int n) { return groups[n].kind == shown->kind() && !itemByNumber(n); };
-    if (shown->number() < count && fits(shown->number()))
-        return true;
+    const auto fits = [&](int n) {
+        const ObjItem *shown = itemByNumber(n);
+        return groups[n].kind == kind && (!shown || shown == leaving);
+    };
+    if (wanted >= 0 && wanted < count && fits(wanted))
+        return wanted;
     for (int n = 0; n < count; ++n) {
-        if (fits(n)) {
-            shown->setNumber(quint8(n));
-            return true;
-        }
+        if (fits(n))
+            return n;
     }
-    return false;
+    return -1;
 }
 
 bool Keystaff::isModelIndex(int index) const

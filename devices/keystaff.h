@@ -19,6 +19,10 @@ public:
     // Takes an item for a free group of the item's kind, keeping its number
     // when that group fits; a keystaff without type takes none.
     bool canAppend(ObjItem *item) override;
+    // The group an item of the kind asking for the wanted group would get,
+    // the leaving item (one this keystaff shows now) not counted; -1 when
+    // the keystaff would refuse it.
+    int groupFor(int kind, int wanted, const ObjItem *leaving = nullptr) const;
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;

@@ -261,6 +261,16 @@ void DlgPropGraphicsObjItem::btnOkClick()
     accept();
 }
 
+Obj *DlgPropGraphicsObjItem::soleObjAfterOk(const QString &name) const
+{
+    Project *owner = project();
+    Obj *own = m_item ? m_item->obj() : nullptr;
+    if (!owner || !own || own->items().size() != 1)
+        return nullptr;
+    Obj *named = owner->findObj(m_kind, name);
+    return !named || named == own ? own : nullptr;
+}
+
 void DlgPropGraphicsObjItem::checkGraphicsName(int kind)
 {
     if (!CHECK_PTR(m_edName))

@@ -88,6 +88,12 @@ protected:
     Project *project() const;
     // The kind's name as the project's registry gives it.
     QString kindName() const;
+    // The object that the edited item alone shows and that keeps it when
+    // Ok names it so (the same name, or a free one the object takes); null
+    // for none. Should that object refuse the item's new form, the Ok would
+    // leave it with no item: the kinds' dialogs refuse such an Ok, and a
+    // refused Ok changes nothing.
+    Obj *soleObjAfterOk(const QString &name) const;
 
     RLineEdit *m_edName = nullptr;
     QLineEdit *m_edObjName = nullptr;

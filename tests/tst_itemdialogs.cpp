@@ -1,3 +1,13 @@
+#include "devices/button.h"
+#include "devices/contactgroup.h"
+#include "devices/dlgpropbutton.h"
+#include "devices/dlgpropfuse.h"
+#include "devices/dlgpropkeystaff.h"
+#include "devices/fuse.h"
+#include "devices/graphicsbutton.h"
+#include "devices/graphicsfuse.h"
+#include "devices/graphicskeystaff.h"
+#include "devices/keystaff.h"
 #include "graphics/dlgpropellipse.h"
 #include "graphics/dlgpropgraphicspins.h"
 #include "graphics/dlgpropline.h"
@@ -14,17 +24,20 @@
 #include "graphics/graphicsscene.h"
 #include "graphics/graphicstext.h"
 #include "graphics/rbrushstylecombobox.h"
+#include "graphics/rcombobox.h"
 #include "graphics/rcolorpushbutton.h"
 #include "graphics/rfontpushbutton.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rpenstylecombobox.h"
 #include "model/project.h"
+#include "schemes/scheme.h"
 #include "support/modalrecorder.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +48,8 @@
 #include <QVBoxLayout>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <functional>
 
 #include <memory>
 
@@ -844,6 +859,59 @@ private slots:
             QCOMPARE(dialog.execDialog(sheet.get()), nullptr);
         }
         QCOMPARE(rec.count(), 6);
+    }
+
+    void refusedOkLeavesNoDeviceWithoutItem()
+    {
+        // The only item of a device asks, on Ok, for a form that the device
+        // cannot take: the Ok is refused, and the device keeps its item.
+        Scheme::registerItemTypes();
+        const struct
+        {
+            int type;
+            int kind;
+            int model; // "KMD I" (one "f" group), "Stand." (closed, opened), a fuse without contact
+            std::function<void(GraphicsItem *)> form;
+            std::function<void(QDialog *)> change;
+        } cases[] = {
+            {GraphicsButton::Type, ButtonKind, 10,
+             [](GraphicsItem *item) { static_cast<GraphicsButton *>(item)->setContactKind(GroupKindF); },
+             [](QDialog *d) { static_cast<DlgPropButton *>(d)->kindCombo()->setCurrentIndex(GroupKindT); }},
+            {GraphicsKeystaff::Type, KeystaffKind, 0,
+             [](GraphicsItem *item) { static_cast<GraphicsKeystaff *>(item)->setKind(1); },
+             [](QDialog *d) { static_cast<DlgPropKeystaff *>(d)->kindCombo()->setCurrentIndex(2); }},
+            {GraphicsFuse::Type, FuseKind, 1,
+             [](GraphicsItem *item) { static_cast<GraphicsFuse *>(item)->setRole(false, false); },
+             [](QDialog *d) {
+                 static_cast<DlgPropFuse *>(d)->duplicateBox()->setChecked(true);
+                 static_cast<DlgPropFuse *>(d)->rbFusion()->click();
+             }},
+        };
+        for (const auto &c : cases) {
+            ModalRecorder rec;
+            Project project(nullptr, nullptr);
+            Scheme sheet(&project);
+            auto *device = static_cast<Device *>(project.createDevice(c.kind));
+            QVERIFY(device->setName("D1") && device->setModelIndex(c.model));
+            auto *item = dynamic_cast<GraphicsObjItem *>(sheet.createItem(c.type));
+            QVERIFY(item && sheet.addGraphicsItem(item));
+            c.form(item);
+            item->setName("D1");
+            QCOMPARE(item->obj(), device);
+            for (const QString name : {"D1", "D2"}) {
+                std::unique_ptr<DlgPropGraphicsItem> dialog(sheet.createDialog(c.type));
+                rec.handle([&](QDialog *d) {
+                    c.change(d);
+                    static_cast<DlgPropGraphicsObjItem *>(d)->edName()->setText(name);
+                    pressOk(d);
+                });
+                QCOMPARE(dialog->execDialog(item, c.type), nullptr);
+                QCOMPARE(item->obj(), device);
+                QCOMPARE(device->name(), QString("D1"));
+            }
+            QCOMPARE(rec.count(), 4);
+            QCOMPARE(project.objectsOfKind(c.kind)->size(), 1);
+        }
     }
 
     void treeRowsBoundToObjects()
