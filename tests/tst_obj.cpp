@@ -358,8 +358,7 @@ private slots:
         DataStream s1(&bytes, QIODevice::ReadOnly);
         QVERIFY(!project.readDevices(s1, &message));
         QCOMPARE(message, QString("Load devices cast not correct. File %1 is corrupt!").arg(obj));
-        // Damaged data shows no box of its own: the load shows the message.
-        QCOMPARE(rec.count(), 0);
+        QCOMPARE(rec.count(), 0); // no box of its own: the load shows the message
 
         // A kind that is not registered.
         rec.clear();
@@ -382,8 +381,7 @@ private slots:
         QCOMPARE(message, QString("Load devices not correct. File %1 is corrupt!").arg(obj));
         QCOMPARE(project.findObj(RelayKind, "K1"), nullptr);
 
-        // A name used twice: the file is damaged, the second object is
-        // dropped with its identity.
+        // A name used twice: damage; the second object goes with its identity.
         rec.clear();
         project.clearOldIds();
         bytes = bytesOf([](DataStream &s) {

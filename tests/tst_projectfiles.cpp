@@ -824,6 +824,15 @@ private slots:
                  }));
              },
              {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
+            {"four thousand records of no kind: one message",
+             [&] {
+                 f.setSideContent(".obj", bytesOf([](DataStream &s) {
+                     s << qint32(4001);
+                     for (int i = 0; i < 4001; ++i)
+                         s << qint32(150) << qint32(1) << QString("Z") << qint32(i + 1);
+                 }));
+             },
+             {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"devices cut short", [&] { f.setSideContent(".obj", f.sideContent(".obj").chopped(3)); },
              {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"scheme group this build cannot read",
@@ -1093,178 +1102,93 @@ private slots:
 
     void itemsStayBoundToTheirObjectsAcrossSaves()
     {
-        // Each save rewrites only what changed: the files it leaves and the
-        // ones it writes must still agree on which object is which.
+        // A save rewrites only what changed: the files it leaves and those
+        // it writes must agree on which object is which.
         Scheme::registerItemTypes();
-        const QString d = dir() + "/bound";
-        QDir().mkpath(d);
         ModalRecorder rec;
         Project p(nullptr, nullptr);
         fillSheets(p);
         Scheme *sheet = p.schemes()->itemList()[1]->itemList()[0];
-        QList<GraphicsFuse *> fuses;
         for (const QString name : {"C", "B"}) {
             QVERIFY(p.createDevice(FuseKind)->setName(name));
-            auto *fuse = dynamic_cast<GraphicsFuse *>(sheet->createItem(GraphicsFuse::Type));
-            QVERIFY(fuse && sheet->addGraphicsItem(fuse));
+            auto *fuse = static_cast<GraphicsFuse *>(sheet->createItem(GraphicsFuse::Type));
+            QVERIFY(sheet->addGraphicsItem(fuse));
             fuse->setRole(false, false);
             fuse->setName(name);
-            fuse->setPos(400 * (fuses.size() + 1), 400);
-            fuses << fuse;
         }
-        p.setFileName(d + "/plant.rlay");
-        const std::function<void()> edits[] = {
-            [] {},
-            [&] { QVERIFY(p.createDevice(FuseKind)->setName("A")); },
-            [&] { fuses[0]->setPos(fuses[0]->pos() + QPointF(40, 0)); },
-            [&] { QVERIFY(p.createDevice(FuseKind)->setName("AA")); fuses[1]->moveBy(0, 40); },
-        };
+        p.setFileName(savedProject("bound").path(".rlay"));
+        const std::function<void()> edits[] = {[] {}, [&] { QVERIFY(p.createDevice(FuseKind)->setName("A")); },
+                                               [&] { sheet->graphicsItems().last()->moveBy(40, 0); }};
         for (const auto &edit : edits) {
             edit();
             QVERIFY(p.save());
             Project loaded(nullptr, nullptr);
-            QVERIFY(loadInto(loaded, d + "/plant.rlay"));
+            QVERIFY(loadInto(loaded, p.fileName()));
             QStringList bound;
-            for (GraphicsItem *item : loaded.schemes()->itemList()[1]->itemList()[0]->graphicsItems()) {
-                if (auto *fuse = dynamic_cast<GraphicsFuse *>(item))
-                    bound << QString("%1@%2").arg(fuse->fuse() ? fuse->fuse()->name() : "-").arg(fuse->pos().x());
-            }
-            QCOMPARE(bound, (QStringList{QString("C@%1").arg(fuses[0]->pos().x()),
-                                         QString("B@%1").arg(fuses[1]->pos().x())}));
+            for (GraphicsItem *item : loaded.schemes()->itemList()[1]->itemList()[0]->graphicsItems())
+                bound << static_cast<GraphicsFuse *>(item)->fuse()->name();
+            QVERIFY(bound == QStringList({"C", "B"}) && rec.count() == 0);
         }
-        QCOMPARE(rec.texts(), QStringList());
     }
 
     void saveCutShortAtAnyReplacementStillOpens()
     {
-        const QString d = dir() + "/killed";
-        QDir().mkpath(d);
-        {
-            Project p(nullptr, nullptr);
-            fillProject(p);
-            fillSheets(p);
-            p.setFileName(d + "/plant.rlay");
-            QVERIFY(p.save());
-        }
-        const Snapshot before = deepSnapshot(d);
-        const auto openedWhole = [&](bool edited) {
+        const ProjectFiles f = savedProject("killed", "plant.rlay", true);
+        const Snapshot before = deepSnapshot(f.dir);
+        const auto opensWhole = [&](bool edited) {
             Project loaded(nullptr, nullptr);
             QStringList texts;
-            QVERIFY(loadInto(loaded, d + "/plant.rlay", &texts));
-            QCOMPARE(texts, QStringList());
-            QCOMPARE(loaded.findObj(LampKind, "HL9") != nullptr, edited);
+            QVERIFY(loadInto(loaded, f.path(".rlay"), &texts) && texts.isEmpty());
             QCOMPARE(loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), edited ? 10 : 5);
-            for (const QString &name : deepSnapshot(d).keys())
-                QVERIFY2(!name.contains(".staged.") && !name.endsWith(".commit"), qPrintable(name));
+            QCOMPARE(deepSnapshot(f.dir).size(), before.size());
         };
-        // Cut short before the first replacement, after each one, and after
-        // the last: the commit record lets the open finish the save.
+        // Stopped as by a kill before each of the seven replacements and
+        // after the last: the open finishes the save.
         int stop = 0;
-        for (bool whole = false; !whole; ++stop) {
-            restore(d, before);
+        for (bool whole = false; !whole && !QTest::currentTestFailed(); ++stop) {
+            restore(f.dir, before);
             Project p(nullptr, nullptr);
-            QVERIFY(loadInto(p, d + "/plant.rlay"));
-            QVERIFY(p.createDevice(LampKind)->setName("HL9"));
+            QVERIFY(loadInto(p, f.path(".rlay")));
             addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
             CommitRecord::setInterruption([stop](int replaced) { return replaced == stop; });
             whole = p.save();
             CommitRecord::setInterruption(nullptr);
-            openedWhole(true);
-            QVERIFY(!QTest::currentTestFailed());
+            opensWhole(true);
         }
-        // Seven files, so eight points to stop at.
         QCOMPARE(stop, 9);
-        // Cut short while staging, before the record: the old project.
-        restore(d, before);
-        writeRaw(d + "/plant.rlay.staged.1", "half a file");
-        openedWhole(false);
-        QCOMPARE(deepSnapshot(d), before);
+        // Killed while staging, before the record: the old project, and the
+        // staged file is gone.
+        restore(f.dir, before);
+        writeRaw(f.path(".rlay.staged.1"), "half a file");
+        opensWhole(false);
     }
 
     void damagedCountsAndLeftoversFailTheLoad()
     {
-        // Counts that still pass the checksum, and bytes that no reader
-        // used: the load fails and names the file, nothing is dropped.
+        // A count that passes the checksum, or bytes no reader used: the
+        // load fails with one message that names the file.
         const ProjectFiles f = savedProject("counts-damaged", "plant.rlay", true);
         const Snapshot pristine = deepSnapshot(f.dir);
-        QString sheet;
-        for (const QString &name : pristine.keys())
-            sheet = name.endsWith(".sch") && sheet.isEmpty() ? name : sheet;
-        // Rewrites a scheme file, and its record in the schemes file.
-        const auto setSheet = [&](const QByteArray &payload) {
-            const QByteArray old = readRaw(f.dir + "/" + sheet);
-            writeRaw(f.dir + "/" + sheet, container(payload));
-            QByteArray schm = f.sideContent(".schm");
-            schm.replace(schm.indexOf(old.left(6)), 6, container(payload).left(6));
-            f.setSideContent(".schm", schm);
-        };
-        const auto lowered = [](QByteArray content, int at) {
-            content.replace(at, 4, bytesOf([&](DataStream &s) { s << qint32(qFromBigEndian<qint32>(content.constData() + at) - 1); }));
-            return content;
-        };
-        const QString schm = f.path(".schm");
-        const struct
-        {
-            const char *label;
-            std::function<void()> damage;
-            QString file;
-        } cases[] = {
-            {"a scheme group fewer", [&] { f.setSideContent(".schm", lowered(f.sideContent(".schm"), 0)); }, schm},
-            {"a sheet item fewer",
-             [&] {
-                 // The item count follows the sheet's name, date and header.
-                 const QByteArray payload = pristine[sheet].mid(6);
-                 QByteArray copy = payload;
-                 DataStream in(&copy, QIODevice::ReadOnly);
-                 QString text;
-                 QDateTime when;
-                 qint32 number = 0;
-                 quint8 bytes[5];
-                 in >> text >> when >> number >> text >> number;
-                 for (quint8 &b : bytes)
-                     in >> b;
-                 setSheet(lowered(payload, int(in.device()->pos())));
-             },
-             f.dir + "/" + sheet},
-            {"bytes after a sheet", [&] { setSheet(pristine[sheet].mid(6) + QByteArray(4, 0)); }, f.dir + "/" + sheet},
-        };
-        for (const auto &c : cases) {
-            restore(f.dir, pristine);
-            c.damage();
-            Project p(nullptr, nullptr);
-            QStringList texts;
-            QVERIFY2(!loadInto(p, f.path(".rlay"), &texts), c.label);
-            QVERIFY2(texts.size() == 1 && texts[0].endsWith(QString("File %1 is corrupt!").arg(c.file)),
-                     qPrintable(QString(c.label) + ": " + texts.join(" | ")));
-        }
-        for (const QString &ext : QStringList(sideExtensions)) {
-            restore(f.dir, pristine);
-            f.setSideContent(ext, f.sideContent(ext) + QByteArray(1, 'x'));
-            Project p(nullptr, nullptr);
-            QStringList texts;
-            QVERIFY2(!loadInto(p, f.path(".rlay"), &texts), qPrintable(ext));
-            QVERIFY2(texts.size() == 1 && texts[0].endsWith(QString("File %1 is corrupt!").arg(f.path(ext))),
-                     qPrintable(ext + ": " + texts.join(" | ")));
-        }
-    }
-
-    void damagedDevicesFileGivesOneMessage()
-    {
-        const ProjectFiles f = savedProject("one-message");
-        // Four thousand kind records that name no kind, then a kind with
-        // more objects than the data holds.
-        for (const qint32 kind : {150, -3, int(RelayKind)}) {
-            f.setSideContent(".obj", bytesOf([&](DataStream &s) {
-                s << qint32(4001);
-                for (int i = 0; i < 4001; ++i)
-                    s << kind << qint32(kind == RelayKind ? 50000 : 1) << QString("Z") << qint32(i + 1);
-            }));
+        const auto fails = [&](const QString &file) {
             Project p(nullptr, nullptr);
             QStringList texts;
             QVERIFY(!loadInto(p, f.path(".rlay"), &texts));
-            QCOMPARE(texts, QStringList(QString(kind < 0 ? "Load devices cast not correct. File %1 is corrupt!"
-                                                         : "Load devices not correct. File %1 is corrupt!")
-                                            .arg(f.path(".obj"))));
+            QVERIFY2(texts.size() == 1 && texts[0].endsWith("File " + file + " is corrupt!"), qPrintable(texts.join("|")));
+            restore(f.dir, pristine);
+        };
+        // One scheme group fewer than the file holds.
+        f.setSideContent(".schm", bytesOf([](DataStream &s) { s << qint32(1); }) + f.sideContent(".schm").mid(4));
+        fails(f.path(".schm"));
+        // Bytes after a sheet's geometry, and after each side file's content.
+        const QString sheet = pristine.keys().filter(".sch").first();
+        const QByteArray payload = pristine[sheet].mid(6) + QByteArray(4, 0);
+        writeRaw(f.dir + "/" + sheet, container(payload));
+        QByteArray schm = f.sideContent(".schm");
+        f.setSideContent(".schm", schm.replace(schm.indexOf(pristine[sheet].left(6)), 6, container(payload).left(6)));
+        fails(f.dir + "/" + sheet);
+        for (const QString &ext : sideExtensions) {
+            f.setSideContent(ext, f.sideContent(ext) + "x");
+            fails(f.path(ext));
         }
     }
 

@@ -1012,16 +1012,11 @@ private slots:
     void everyLoadMessage()
     {
         const QString d = saveFilled("messages");
-        // The messages name the file of the sheet that failed: the one with
-        // the winding and the contact.
-        QString sheetFile;
-        {
-            init();
-            Project p(nullptr, nullptr);
-            p.setFileName(d + "/plant.rlay");
-            QVERIFY(p.load());
-            sheetFile = p.schemes()->itemList()[0]->itemList()[1]->file().fileName();
-        }
+        // The messages name the file of the sheet with the failing items.
+        Project probe(nullptr, nullptr);
+        probe.setFileName(d + "/plant.rlay");
+        QVERIFY(probe.load());
+        const QString sheetFile = probe.schemes()->itemList()[0]->itemList()[1]->file().fileName();
         struct Case
         {
             const char *label;
