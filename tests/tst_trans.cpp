@@ -190,6 +190,10 @@ private slots:
         QVERIFY(single->isSingleWinding());
         QCOMPARE(at(single->pin(1)) - at(single->pin(0)), QPointF(160, 0));
         QCOMPARE(single->pin(0)->center(), QPointF(0, 40));
+        // A winding without a start is left out, silently.
+        PaintRecorder drawn;
+        paint(&drawn, addItem(sheet, "T1", {"<I1@1", "<I2@2", ">II1@2*"}), true);
+        QCOMPARE(drawn.shapesOf("path").size(), 0);
         QCOMPARE(rec.count(), 0);
     }
 
