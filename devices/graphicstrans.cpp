@@ -85,10 +85,13 @@ void GraphicsTrans::usedTerminalNames(QStringList &names) const
         names << terminal.name;
     if (m_jumpers.isEmpty())
         return;
+    QSet<QString> seen(names.cbegin(), names.cend());
     const QStringList linked = jumperNames(m_jumpers);
     for (const QString &name : linked) {
-        if (!names.contains(name))
+        if (!seen.contains(name)) {
+            seen.insert(name);
             names << name;
+        }
     }
 }
 
