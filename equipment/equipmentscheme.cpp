@@ -2,6 +2,7 @@
 
 #include "equipment/equipmentschemeedit.h"
 #include "graphics/sceneitem.h"
+#include "model/address.h"
 #include "model/datastream.h"
 
 #include <algorithm>
@@ -22,6 +23,33 @@ void EquipmentScheme::setDistances(const DistanceTable &table)
 {
     m_distances = table;
     setModified(true);
+}
+
+quint32 EquipmentScheme::distance(quint32 a, quint32 b) const
+{
+    if (a == b)
+        return 0;
+    const quint32 d = m_distances.value(a).value(b);
+    return d ? d : m_distances.value(b).value(a);
+}
+
+quint32 EquipmentScheme::distanceBetween(quint32 a, quint32 b) const
+{
+    const quint32 d = distance(a, b);
+    // Millimetres, rounded up to whole metres.
+    return d < 500 ? d : d / 1000 + (d % 1000 ? 1 : 0);
+}
+
+QString EquipmentScheme::distanceError(quint32 a, quint32 b) const
+{
+    if (distance(a, b))
+        return QString();
+    Address from;
+    from.setPackedFrameCode(a);
+    Address to;
+    to.setPackedFrameCode(b);
+    return tr("Distance not correct between %1 and %2 frame!")
+        .arg(from.toString(1), to.toString(1));
 }
 
 GraphicsEdit *EquipmentScheme::createEdit(QList<QAction *> *actions)
