@@ -1,5 +1,6 @@
 #include "equipment/framelayout.h"
 
+#include "devices/clamp.h"
 #include "equipment/frame.h"
 #include "equipment/frameedit.h"
 #include "equipment/frametypes.h"
@@ -257,6 +258,20 @@ GraphicsFramePart *FrameLayout::partForClampPanelModel(int model) const
             return part;
     }
     return nullptr;
+}
+
+int FrameLayout::clampStripTypeInFrame(int model) const
+{
+    if (!project())
+        return -1;
+    const quint32 code = frameAddress().packedFrameCode();
+    for (Obj *obj : project()->sortedObjectsOfKind(ClampPanelKind)) {
+        auto *panel = dynamic_cast<ClampPanel *>(obj);
+        const Address *at = panel ? panel->address() : nullptr;
+        if (panel && panel->modelIndex() == model && at && at->packedFrameCode() == code)
+            return panel->stripType();
+    }
+    return -1;
 }
 
 void FrameLayout::setHighlighted(Place *place)

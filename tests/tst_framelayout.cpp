@@ -180,6 +180,11 @@ private slots:
         QCOMPARE(bodyPlace(frame, 17)->state(), int(Place::Covered));
         QCOMPARE(bodyPlace(frame, 18)->state(), int(Place::Covered));
         QCOMPARE(bodyPlace(frame, 19)->state(), int(Place::Normal));
+        // A double click marks an empty place.
+        Place *marked = bodyPlace(frame, 30);
+        edit->centerOn(marked);
+        QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, edit->mapFromScene(marked->sceneRect().center()));
+        QCOMPARE(marked->state(), int(Place::Covered));
         // Placed again: "This device already complete!".
         emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*relay), 0);
         QCOMPARE(rec.texts().last(), QString("This device already complete!"));
@@ -216,6 +221,8 @@ private slots:
         QCOMPARE(bl1->address()->toString(1), QString("12-17"));
         Frame *again = loaded.equipment()->itemList().first()->itemList().first();
         QCOMPARE(bodyPlace(again, 18)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(again, 30)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(again, 30)->coveringItem(), nullptr);
         QVERIFY(!again->layout()->isModified());
         loaded.setFileName(dir.path() + "/copy.rlay");
         loaded.setDevicesChanged();
