@@ -405,18 +405,20 @@ bool FrameLayout::loadScene(DataStream &stream)
         stream >> type;
         if (stream.status() != QDataStream::Ok || type < 1)
             return false;
+        // A damaged record fails the pass, which names the file: no box of
+        // its own.
         GraphicsItem *item = nullptr;
         if (type < firstDeviceItemType) {
-            if (type == partType || !CHECK(itemType(type) || primitiveType(type)))
+            if (type == partType || !(itemType(type) || primitiveType(type)))
                 return false;
             item = createItem(type);
-            if (!CHECK_PTR(item))
+            if (!item)
                 return false;
             if (type >= firstContainerType) {
                 qint32 containerType = -1;
                 stream >> containerType;
                 auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
-                if (!CHECK_PTR(container) || stream.status() != QDataStream::Ok) {
+                if (!container || stream.status() != QDataStream::Ok) {
                     delete item;
                     return false;
                 }
@@ -426,10 +428,11 @@ bool FrameLayout::loadScene(DataStream &stream)
             qint32 id = 0;
             stream >> id;
             auto *device = dynamic_cast<Device *>(project() ? project()->objByOldId(id) : nullptr);
-            if (stream.status() != QDataStream::Ok || !CHECK_PTR(device))
+            // A device stands in one place only.
+            if (stream.status() != QDataStream::Ok || !device || device->placeItem())
                 return false;
             item = device->createPlaceItem(this);
-            if (!CHECK_PTR(item))
+            if (!item)
                 return false;
         }
         item->loadData(stream);

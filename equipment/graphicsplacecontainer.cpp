@@ -406,7 +406,8 @@ void GraphicsPlaceContainer::loadData(DataStream &stream)
         stream >> id;
         if (stream.status() != QDataStream::Ok)
             return;
-        if (CHECK(id != 0) && layout)
+        // 0 names no place: nothing can be put back into it.
+        if (id != 0 && layout)
             layout->registerPlace(id, m_places[i]);
         GraphicsPlaceContainer *nested = nestedContainer(i);
         if (nested && m_places[i]->item() == nested)
