@@ -263,6 +263,33 @@ private slots:
         QCOMPARE(rec.count(), 0);
     }
 
+    // A damaged layout record fails the load without a box of its own.
+    void damagedLayoutRecord()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        Frame *frame = newFrame(p, 1, 1, blockFrameType);
+        QByteArray parts;
+        {
+            Project::IdentityScope scope(p);
+            DataStream out(&parts, QIODevice::WriteOnly);
+            frame->layout()->saveScene(out);
+        }
+        parts.chop(4); // the count of the other items
+        const auto loads = [&](qint32 count, qint32 type, qint32 id) {
+            QByteArray bytes = parts;
+            DataStream out(&bytes, QIODevice::WriteOnly | QIODevice::Append);
+            out << count << type << id << qint32(0);
+            DataStream in(&bytes, QIODevice::ReadOnly);
+            in.setFormatIndex(DataStream::CurrentFormat);
+            return newFrame(p, 1, 2 + count, blockFrameType)->layout()->loadScene(in);
+        };
+        QVERIFY(!loads(1, QGraphicsItem::UserType + 200, 77)); // no such device
+        QVERIFY(!loads(1, QGraphicsItem::UserType + 104, 0));  // a part among the items
+        QVERIFY(!loads(100000, QGraphicsItem::UserType + 6, 0)); // more items than bytes
+        QCOMPARE(rec.count(), 0);
+    }
+
     // A project saved before frames had layouts holds no layout records.
     void framesWithoutLayoutRecords()
     {
