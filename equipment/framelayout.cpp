@@ -303,6 +303,11 @@ void FrameLayout::dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint)
         return;
     Place *target = m_highlighted;
     setHighlighted(nullptr);
+    // A device dropped by the user shows its new address on its schemes.
+    if (auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
+        if (deviceItem->device())
+            deviceItem->device()->setShowAddress(true);
+    }
     target->putItem(item);
 }
 

@@ -161,6 +161,9 @@ void Device::addressChanged()
         }
         if (renames)
             item->updatePinNames();
+        // The schemes show the new address.
+        if (QGraphicsItem *shown = item->pinOwner() ? item->pinOwner()->graphicsItem() : nullptr)
+            shown->update();
     }
     if (project())
         project()->updateObj(this);

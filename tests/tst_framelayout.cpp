@@ -176,6 +176,7 @@ private slots:
         QCOMPARE(relay->address()->toString(1), QString("12-10"));
         QCOMPARE(block->address()->toString(1), QString("12-17"));
         QCOMPARE(table->findTreeItemOfObj(*relay)->text(4), QString("12-10"));
+        QVERIFY(relay->showAddress());
         // The wide block covers its two neighbours.
         QCOMPARE(bodyPlace(frame, 17)->state(), int(Place::Covered));
         QCOMPARE(bodyPlace(frame, 18)->state(), int(Place::Covered));
@@ -218,6 +219,7 @@ private slots:
         auto *bl1 = static_cast<Device *>(loaded.findObj(BlockKind, "BL1"));
         QVERIFY(k1->placeItem() && bl1->placeItem());
         QCOMPARE(k1->address()->toString(1), QString("12-10"));
+        QVERIFY(k1->showAddress());
         QCOMPARE(bl1->address()->toString(1), QString("12-17"));
         Frame *again = loaded.equipment()->itemList().first()->itemList().first();
         QCOMPARE(bodyPlace(again, 18)->state(), int(Place::Covered));
