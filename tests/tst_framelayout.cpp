@@ -258,10 +258,14 @@ private slots:
         Device *other = newDevice(bare, RelayKind, "K2", 18);
         QVERIFY(put(other, bodyPlace(zero, 4)));
         QCOMPARE(other->address()->toString(1), QString("-05"));
-        // Another type drops what the old parts held.
+        // Another type drops what the old parts held; the row's side
+        // reaches the new clamp part.
+        FrameGroup *group = p.equipment()->itemList().first();
+        group->setSideOfLeft(false);
         frame->setFrameType(0);
         QCOMPARE(relay->placeItem(), nullptr);
         QCOMPARE(relay->address(), nullptr);
+        QCOMPARE(frame->layout()->partForClampPanelModel(1)->pos().x(), 2970.0 - 100 - 50);
         QCOMPARE(rec.count(), 0);
     }
 
