@@ -1,11 +1,15 @@
 #include "devices/luminodiode.h"
 
+#include "devices/luminodiodecatalogue.h"
+
 Luminodiode::Luminodiode(Project *project)
-    : Device(project, LuminodiodeKind)
+    : TwoPinDevice(project, LuminodiodeKind, luminodiodeCatalogue)
 {
 }
 
-bool Luminodiode::canAppend(ObjItem *item)
+Luminodiode::~Luminodiode() = default;
+
+int Luminodiode::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 153;
 }

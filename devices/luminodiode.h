@@ -1,17 +1,19 @@
 #ifndef RLAY_LUMINODIODE_H
 #define RLAY_LUMINODIODE_H
 
-// A light-emitting diode.
+// A luminodiode (light-emitting diode) of one of luminodiodeColors, with
+// a small number after its colour letter.
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Luminodiode : public Device
+class Luminodiode : public TwoPinDevice
 {
 public:
     explicit Luminodiode(Project *project);
+    ~Luminodiode() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // The equipment model "Light_Diode_Panel".
+    int placeType() const override;
 };
 
 #endif

@@ -1,11 +1,15 @@
 #include "devices/signallamp.h"
 
+#include "devices/signallampcatalogue.h"
+
 Signallamp::Signallamp(Project *project)
-    : Device(project, SignallampKind)
+    : TwoPinDevice(project, SignallampKind, signallampCatalogue)
 {
 }
 
-bool Signallamp::canAppend(ObjItem *item)
+Signallamp::~Signallamp() = default;
+
+int Signallamp::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 153;
 }
