@@ -1,5 +1,6 @@
 #include "devices/luminodiode.h"
 
+#include "devices/lampsymbol.h"
 #include "devices/luminodiodecatalogue.h"
 
 Luminodiode::Luminodiode(Project *project)
@@ -12,4 +13,13 @@ Luminodiode::~Luminodiode() = default;
 int Luminodiode::placeType() const
 {
     return 153;
+}
+
+void Luminodiode::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                              Place *place, bool hideHelp)
+{
+    if (frameKind() == 0)
+        drawLampInPlace(painter, rect, option, place, hideHelp, name());
+    else
+        Device::paintInPlace(painter, rect, option, place, hideHelp);
 }

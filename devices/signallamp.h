@@ -14,6 +14,10 @@ public:
 
     // The equipment model "Light_Diode_Panel".
     int placeType() const override;
+    // In a basic frame the lamp picture with the full name, elsewhere the
+    // name over the colour.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
 };
 
 #endif

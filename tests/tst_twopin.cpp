@@ -346,6 +346,9 @@ private slots:
             {StabilitronKind, {"D815A"}, {"X1"}, {}},
             {BellKind, {"X1_a", "S-03-12V"}, {"S-03-12V"}, {}},
             {AmmeterKind, {"X1_a", "E-140"}, {"X1_a", "E-140"}, {}},
+            // The lamp picture, with the full name as help.
+            {LuminodiodeKind, {"X1_a"}, {"X1_a", "K2"}, {}},
+            {SignallampKind, {"X1_a"}, {"X1_a", "S1"}, {}},
         };
         for (const Picture &p : pictures) {
             const Kind &k =
