@@ -130,7 +130,8 @@ void GraphicsPlughole::loadData(DataStream &stream)
     stream >> outside >> spacing;
     if (stream.status() != QDataStream::Ok)
         return;
-    // A spacing the dialog never offers is a damaged record.
+    // A negative spacing or one beyond the largest offered is a damaged
+    // record.
     if (spacing < 0 || spacing > maxSpacing) {
         stream.setStatus(QDataStream::ReadCorruptData);
         return;

@@ -236,6 +236,7 @@ private slots:
             device->setNumber(qMax(k.number, 0));
             QCOMPARE(device->modelName(), QString(k.model));
             QCOMPARE(device->placeType(), k.placeType);
+            QVERIFY2(!device->placeTypeName().isEmpty(), k.name);
         }
         QCOMPARE(boxes(rec), QStringList());
 
