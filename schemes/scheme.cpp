@@ -22,6 +22,7 @@
 #include "devices/dlgpropresistor.h"
 #include "devices/dlgpropsignallamp.h"
 #include "devices/dlgpropstabilitron.h"
+#include "devices/dlgproptrans.h"
 #include "devices/dlgpropvaristor.h"
 #include "devices/graphicsammeter.h"
 #include "devices/graphicsautoswitch.h"
@@ -44,6 +45,7 @@
 #include "devices/graphicsresistor.h"
 #include "devices/graphicssignallamp.h"
 #include "devices/graphicsstabilitron.h"
+#include "devices/graphicstrans.h"
 #include "devices/graphicsvaristor.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropgraphicspins.h"
@@ -101,7 +103,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
     {U + 400, createGraphicsBlock, createDlgPropBlock, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
     {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
-    {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
+    {U + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
     {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
     {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
