@@ -9,8 +9,11 @@
 #include "devices/dlgpropcommutator.h"
 #include "devices/dlgpropcontact.h"
 #include "devices/dlgpropfuse.h"
+#include "devices/dlgpropheating.h"
 #include "devices/dlgpropinterrupter.h"
 #include "devices/dlgpropkeystaff.h"
+#include "devices/dlgproplamp.h"
+#include "devices/dlgpropmeasuringpanel.h"
 #include "devices/dlgproprelay.h"
 #include "devices/graphicsautoswitch.h"
 #include "devices/graphicsblock.h"
@@ -20,8 +23,11 @@
 #include "devices/graphicscommutator.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsfuse.h"
+#include "devices/graphicsheating.h"
 #include "devices/graphicsinterrupter.h"
 #include "devices/graphicskeystaff.h"
+#include "devices/graphicslamp.h"
+#include "devices/graphicsmeasuringpanel.h"
 #include "devices/graphicsrelaywinding.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropgraphicspins.h"
@@ -100,10 +106,10 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
     {U + 410, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
     {U + 411, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
-    {U + 412, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
+    {U + 412, createGraphicsLamp, createDlgPropLamp, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
     {U + 413, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
-    {U + 414, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
-    {U + 415, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
+    {U + 414, createGraphicsMeasuringPanel, createDlgPropMeasuringPanel, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
+    {U + 415, createGraphicsHeating, createDlgPropHeating, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
     {U + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
     {U + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
     {U + 418, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
