@@ -15,9 +15,10 @@ class QStyleOptionGraphicsItem;
 // that has lost it.
 const QPen &devicePen(const QStyleOptionGraphicsItem *option, bool bound);
 
-// The room that text drawn aligned in the rectangle (drawTextInRect) takes
-// in item coordinates, whatever the item's mirror: a text wider or taller
-// than the rectangle spills over its sides, and a mirror swaps the sides.
+// The room that text drawn aligned in the rectangle (drawTextInRect, not
+// clipped) takes in item coordinates, whatever the item's mirror: a text
+// wider or taller than the rectangle spills over its sides, and a mirror
+// swaps the sides.
 QRectF textExtent(const QFont &font, const QRectF &rect, int alignment, const QString &text);
 
 #endif

@@ -47,7 +47,7 @@ void GraphicsTypedDevice::drawTexts(QPainter *painter, Layer layer)
         if (slot.layer != layer || slot.text.isEmpty())
             continue;
         painter->setFont(font(slot.font));
-        drawTextInRect(this, painter, slot.rect, slot.alignment, slot.text, false);
+        drawTextInRect(this, painter, slot.rect, slot.alignment | Qt::TextDontClip, slot.text, false);
     }
     painter->setPen(pen);
 }

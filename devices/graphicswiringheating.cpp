@@ -15,8 +15,9 @@ namespace {
 const double rowStep = 50;
 const double stubLength = 190;
 const QChar lineSeparator(0x2028);
-const int centred = Qt::AlignCenter;
-const int leftCentred = Qt::AlignLeft | Qt::AlignVCenter;
+// Texts wider than their boxes are shown whole.
+const int centred = Qt::AlignCenter | Qt::TextDontClip;
+const int leftCentred = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip;
 
 // The texts of the picture, in the scheme symbol's translation context.
 QString pictureText(const char *text)

@@ -12,6 +12,8 @@
 namespace {
 
 const double rowStep = 40;
+// Texts wider than their boxes are shown whole.
+const int centred = Qt::AlignCenter | Qt::TextDontClip;
 const double stubLength = 190;
 const QPointF leftTerminal(0, 0);
 const QPointF rightTerminal(160, 0);
@@ -53,16 +55,16 @@ void GraphicsWiringLamp::draw(QPainter *painter, const QStyleOptionGraphicsItem 
     painter->drawLine(QLineF(leftTerminal, QPointF(40, 0)));
     painter->drawLine(QLineF(QPointF(120, 0), rightTerminal));
     if (withText)
-        painter->drawText(circle, Qt::AlignCenter, QCoreApplication::translate("Lamp", "K"));
+        painter->drawText(circle, centred, QCoreApplication::translate("Lamp", "K"));
 
     // The terminals need the lamp's one scheme item and its address.
     GraphicsDevice *item = soleItem();
     const Address *at = device() ? device()->address() : nullptr;
     if (!item || item->pinCount() != 2 || !at || !withText)
         return;
-    painter->drawText(QRectF(0, 0, 40, 40), Qt::AlignCenter, pinText(item->wiringPin(0)));
-    painter->drawText(QRectF(120, 0, 40, 40), Qt::AlignCenter, pinText(item->wiringPin(1)));
+    painter->drawText(QRectF(0, 0, 40, 40), centred, pinText(item->wiringPin(0)));
+    painter->drawText(QRectF(120, 0, 40, 40), centred, pinText(item->wiringPin(1)));
     drawPinLinks(painter, item->wiringPin(0), leftTerminal, true, true, language(), rowStep, stubLength);
     drawPinLinks(painter, item->wiringPin(1), rightTerminal, false, true, language(), rowStep, stubLength);
-    painter->drawText(QRectF(0, -80, 160, 40), Qt::AlignCenter, at->toString(1));
+    painter->drawText(QRectF(0, -80, 160, 40), centred, at->toString(1));
 }

@@ -69,6 +69,11 @@ int MeasuringPanel::pinCount() const
     return TerminalCount;
 }
 
+bool MeasuringPanel::hasModel(int) const
+{
+    return false;
+}
+
 GraphicsMeasuringPanel *MeasuringPanel::itemByNumber(int number) const
 {
     if (!CHECK(isTerminalNumber(number)))

@@ -30,6 +30,8 @@ public:
     void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
                       Place *place, bool hideHelp) override;
     int pinCount() const override;
+    // No catalogue: no type but -1.
+    bool hasModel(int index) const override;
 
     // The item of the terminal number; null when none carries it. A number
     // outside 1..18 is a failed check.
