@@ -1,6 +1,174 @@
 #include "devices/clamp.h"
 
+#include "devices/clampcatalogue.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/graphicsdevice.h"
+
+#include <cstring>
+
+namespace {
+
+const int clampItemType = QGraphicsItem::UserType + 402;
+const quint8 noStripType = 255;
+
+GraphicsDevice *clampItemOf(ObjItem *item)
+{
+    PinOwner *owner = item ? item->pinOwner() : nullptr;
+    QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
+    if (!graphics || graphics->type() != clampItemType)
+        return nullptr;
+    return dynamic_cast<GraphicsDevice *>(graphics);
+}
+
+} // namespace
+
+const char *clampNameOfItem(ObjItem *item)
+{
+    GraphicsDevice *clamp = clampItemOf(item);
+    return clamp ? clamp->firstPinName() : nullptr;
+}
+
 ClampPanel::ClampPanel(Project *project)
     : Device(project, ClampPanelKind)
 {
+}
+
+ClampPanel::~ClampPanel() = default;
+
+bool ClampPanel::canAppend(ObjItem *item)
+{
+    if (!CHECK_PTR(clampItemOf(item)) || !CHECK(hasStripType()))
+        return false;
+    const char *name = clampNameOfItem(item);
+    if (!CHECK_PTR(name))
+        return false;
+    return positionOf(name) >= 0 && !clampItem(name);
+}
+
+void ClampPanel::writeData(DataStream &stream)
+{
+    Device::writeData(stream);
+    stream << quint8(hasStripType() ? quint8(m_stripType) : noStripType);
+}
+
+void ClampPanel::readData(DataStream &stream)
+{
+    Device::readData(stream);
+    quint8 strip = noStripType;
+    stream >> strip;
+    if (stream.status() != QDataStream::Ok)
+        return;
+    const bool modelOk = m_modelIndex >= -1 && m_modelIndex < clampPanelModelCount;
+    const bool stripOk = strip == noStripType || strip < clampStripTypeCount;
+    if (!modelOk || !stripOk) {
+        m_modelIndex = -1;
+        m_stripType = -1;
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    m_stripType = strip == noStripType ? -1 : strip;
+}
+
+QString ClampPanel::baseName() const
+{
+    // Painted on frames and wiring pages: a name without its place text
+    // (a damaged file) shows the place text and raises no box.
+    const int model = modelIndex();
+    if (model < 0 || model >= clampPanelModelCount)
+        return name();
+    const ClampPanelModel &row = clampPanelModels[model];
+    const QString place = Address::placeKindText(row.frameKind, row.placeKind);
+    const int at = place.isEmpty() ? -1 : name().indexOf(place);
+    return at < 0 ? place : name().mid(at);
+}
+
+QString ClampPanel::modelName() const
+{
+    return hasStripType() ? clampStripTypeName(m_stripType) : QString();
+}
+
+int ClampPanel::placeType() const
+{
+    const int model = modelIndex();
+    if (model == -1)
+        return -1;
+    if (!CHECK(model >= 0 && model < clampPanelModelCount))
+        return -1;
+    return clampPanelModels[model].placeType;
+}
+
+bool ClampPanel::addressSuffix() const
+{
+    // The place kind of the model is what the panel's place takes.
+    const int model = modelIndex();
+    return model >= 0 && model < clampPanelModelCount;
+}
+
+bool ClampPanel::setModelAndStripType(int model, int stripType)
+{
+    if (!CHECK(model >= 0 && model < clampPanelModelCount && stripType >= 0 && stripType < clampStripTypeCount))
+        return false;
+    if (model != modelIndex())
+        setModelIndex(model);
+    m_stripType = stripType;
+    return true;
+}
+
+int ClampPanel::clampCount() const
+{
+    return hasStripType() ? clampStripTypes[m_stripType].clampCount : 0;
+}
+
+int ClampPanel::positionOf(const char *clampName) const
+{
+    if (!clampName || !hasStripType())
+        return -1;
+    const ClampStripType &strip = clampStripTypes[m_stripType];
+    for (int i = 0; i < strip.clampCount; ++i) {
+        if (std::strcmp(clampNameList[strip.clampNames[i]], clampName) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int ClampPanel::clampPosition(const char *clampName) const
+{
+    const int position = positionOf(clampName);
+    CHECK(position >= 0);
+    return position;
+}
+
+GraphicsDevice *ClampPanel::clampItem(const char *clampName) const
+{
+    if (!clampName)
+        return nullptr;
+    for (ObjItem *item : items()) {
+        GraphicsDevice *clamp = clampItemOf(item);
+        if (!CHECK_PTR(clamp))
+            continue;
+        const char *name = clamp->firstPinName();
+        if (name && std::strcmp(name, clampName) == 0)
+            return clamp;
+    }
+    return nullptr;
+}
+
+GraphicsDevice *ClampPanel::clampItemAt(int position) const
+{
+    if (!CHECK(hasStripType()) || !CHECK(position >= 0))
+        return nullptr;
+    return clampItem(clampStripClampName(m_stripType, position));
+}
+
+GraphicsDevice *ClampPanel::pairedClamp(GraphicsDevice *item) const
+{
+    if (!CHECK(item && item->obj() == this))
+        return nullptr;
+    // Walks ask this: a clamp off the strip (a damaged file) has no pair
+    // and raises no box.
+    const int position = positionOf(item->firstPinName());
+    if (position < 0)
+        return nullptr;
+    return clampItem(clampStripClampName(m_stripType, position % 2 == 0 ? position + 1 : position - 1));
 }

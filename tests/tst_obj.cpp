@@ -312,7 +312,7 @@ private slots:
             s << QString("K1") << qint32(3) << qint32(2) << false;
             s << QString("K10") << qint32(4) << qint32(3) << false;
             s << QString("K2") << qint32(5) << qint32(2) << false;
-            s << qint32(203) << qint32(1) << QString("X1") << qint32(6) << qint32(2) << true;
+            s << qint32(203) << qint32(1) << QString("X1") << qint32(6) << qint32(2) << quint8(255) << true;
             s << qint32(225) << qint32(1) << QString("PA1") << qint32(7) << qint32(3) << false;
         });
         QCOMPARE(bytes, expected);

@@ -8,6 +8,7 @@
 #include "app/actionsmanager.h"
 #include "app/checkmessage.h"
 #include "app/dlgsettings.h"
+#include "devices/clamp.h"
 #include "model/address.h"
 #include "graphics/font.h"
 #include "graphics/rlineedit.h"
@@ -966,16 +967,18 @@ private slots:
         wire(sheet, feed->pin(0), main->pin(0));
 
         // The bottom panel's clamps, a pair.
-        auto *panel = dynamic_cast<Device *>(project.createDevice(ClampPanelKind));
+        auto *panel = dynamic_cast<ClampPanel *>(project.createDevice(ClampPanelKind));
         QVERIFY(panel);
         QVERIFY(panel->setName("XB"));
-        panel->setModelIndex(2);
+        panel->setModelAndStripType(2, 3);
         auto *clamp = put(sheet, new boundtest::TestDeviceItem(&sheet, schemetest::ClampType,
                                                                GraphicsObjItem::BindShared, ClampPanelKind),
                           QPointF(2400, 1200));
         auto *partner = put(sheet, new boundtest::TestDeviceItem(&sheet, schemetest::ClampType,
                                                                  GraphicsObjItem::BindShared, ClampPanelKind),
                             QPointF(2400, 1600));
+        clamp->wiringPin(0)->setName("1");
+        partner->wiringPin(0)->setName("2");
         clamp->setName("XB");
         partner->setName("XB");
         QCOMPARE(clamp->obj(), panel);
