@@ -119,13 +119,14 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("placeType");
         QTest::addColumn<int>("pins");
-        QTest::newRow("heating") << int(HeatingKind) << 0 << "DTKB-49" << 117 << 12;
-        QTest::newRow("heating, no type") << int(HeatingKind) << -1 << "" << 117 << 12;
-        QTest::newRow("lamp NB220-60") << int(LampKind) << 0 << "NB220-60" << 107 << 2;
-        QTest::newRow("lamp KM-24") << int(LampKind) << 2 << "KM-24" << 154 << 2;
-        QTest::newRow("lamp NB220-25") << int(LampKind) << 3 << "NB220-25" << 107 << 2;
-        QTest::newRow("lamp, no type") << int(LampKind) << -1 << "" << -1 << 2;
-        QTest::newRow("measuring panel") << int(MeasuringPanelKind) << -1 << "" << 120 << 18;
+        QTest::addColumn<QString>("placeName");
+        QTest::newRow("heating") << int(HeatingKind) << 0 << "DTKB-49" << 117 << 12 << "Heating";
+        QTest::newRow("heating, no type") << int(HeatingKind) << -1 << "" << 117 << 12 << "Heating";
+        QTest::newRow("lamp NB220-60") << int(LampKind) << 0 << "NB220-60" << 107 << 2 << "Lamp";
+        QTest::newRow("lamp KM-24") << int(LampKind) << 2 << "KM-24" << 154 << 2 << "Lamp FU";
+        QTest::newRow("lamp NB220-25") << int(LampKind) << 3 << "NB220-25" << 107 << 2 << "Lamp";
+        QTest::newRow("lamp, no type") << int(LampKind) << -1 << "" << -1 << 2 << "";
+        QTest::newRow("measuring panel") << int(MeasuringPanelKind) << -1 << "" << 120 << 18 << "IP";
     }
     void catalogues()
     {
@@ -141,6 +142,7 @@ private slots:
         QTEST(device->modelName(), "model");
         QTEST(device->placeType(), "placeType");
         QTEST(device->pinCount(), "pins");
+        QTEST(device->placeTypeName(), "placeName");
         // A type outside the table is refused; the device keeps its own.
         QVERIFY(!device->setModelIndex(kind == MeasuringPanelKind ? -2 : 4));
         QCOMPARE(device->modelIndex(), type);
