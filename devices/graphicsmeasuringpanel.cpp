@@ -141,6 +141,8 @@ void GraphicsMeasuringPanel::loadData(DataStream &stream)
     m_sourceName = source;
     updatePinNames();
     GraphicsDevice::loadData(stream);
+    // An item read without its panel measures its own name.
+    updateFromObj();
 }
 
 void GraphicsMeasuringPanel::collectNet(Pin *entry, QList<Pin *> &, QList<GraphicsUnite *> *, int)

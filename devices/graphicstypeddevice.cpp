@@ -36,6 +36,12 @@ bool GraphicsTypedDevice::resolveLinks()
     return false;
 }
 
+void GraphicsTypedDevice::loadData(DataStream &stream)
+{
+    GraphicsDevice::loadData(stream);
+    updateFromObj();
+}
+
 void GraphicsTypedDevice::drawTexts(QPainter *painter, Layer layer)
 {
     if (!painter || !hasFontSet())

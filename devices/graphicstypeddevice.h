@@ -25,6 +25,8 @@ public:
     bool resolveLinks() override;
     // Measures the texts again.
     void updateFromObj() override;
+    // An item read without its device measures its own name.
+    void loadData(DataStream &stream) override;
 
     // The bound device, null while unbound.
     TypedDevice *typedDevice() const;

@@ -371,6 +371,17 @@ private slots:
         item.loadData(in);
         QCOMPARE(in.status(), QDataStream::ReadCorruptData);
         QCOMPARE(item.number(), 0);
+        // A sound record of a terminal without its panel keeps its label
+        // inside its extent.
+        QByteArray sound;
+        DataStream write(&sound, QIODevice::WriteOnly);
+        write << qint32(3) << QString("+24") << qint32(0) << QString("IP1_OF_THE_LEFT_RACK_AND_MORE");
+        DataStream read(&sound, QIODevice::ReadOnly);
+        GraphicsMeasuringPanel loaded(&sheet);
+        loaded.loadData(read);
+        QCOMPARE(read.status(), QDataStream::Ok);
+        QCOMPARE(loaded.labelText(), QString("IP1_OF_THE_LEFT_RACK_AND_MORE-3"));
+        QCOMPARE(darkOutside(&loaded, false), 0);
     }
 
     // The dialogs: a device without a type in the catalogue is told and
