@@ -2,6 +2,7 @@
 // editor and their dialogs: the clew through a passage and a conductor, the
 // passage table, saving and loading every kind, and pasting.
 
+#include "app/dlgfind.h"
 #include "devices/clamp.h"
 #include "devices/dlgpropbottom.h"
 #include "devices/dlgpropclamp.h"
@@ -225,6 +226,30 @@ private slots:
         QCOMPARE(walk(feed2->pin(0)), QList<Pin *>({bottomClamp(bottom, "4")->pin(0)}));
         QCOMPARE(boxes(rec), QStringList());
         renderPart(sheet, sheet.sceneRect(), "clamps-sheet.png");
+    }
+
+    // Find and replace renames a clamp with its clamp name: it moves to
+    // the panel of the new address.
+    void findAndReplaceRenamesClamps()
+    {
+        ModalRecorder rec;
+        SchemeEditor editor(1);
+        auto *clamp = dynamic_cast<GraphicsClamp *>(
+            editor.place(ClampAction, rec, [](QDialog *d) { fillClamp(d, "3"); }, QPointF(800, 800)));
+        auto *other = dynamic_cast<ClampPanel *>(editor.project()->createDevice(ClampPanelKind));
+        QVERIFY(clamp && other);
+        other->setModelAndStripType(0, 4);
+        QVERIFY(other->setName("12V31"));
+        DlgFind find(nullptr);
+        find.setProject(editor.project());
+        find.setScene(editor.scheme());
+        find.scopeCombo()->setCurrentIndex(DlgFind::ScopeCurrentScheme);
+        find.findCombo()->setEditText("V21");
+        find.replaceCombo()->setEditText("V31");
+        find.replaceAllButton()->click();
+        QCOMPARE(clamp->clampPanel(), other);
+        QCOMPARE(clamp->clampText(true), QString("12V31-3"));
+        QCOMPARE(boxes(rec), QStringList({"List is empty!"}));
     }
 
     // Passages stand in the order they were placed, one block of rows
