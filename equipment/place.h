@@ -22,7 +22,6 @@ class Place : public GraphicsItem
 
 public:
     enum { Type = UserType + 2 };
-    enum { EquipmentModelCount = 212 };
 
     Place(GraphicsScene *scene, QGraphicsItem *container, int placeType, quint8 number);
     // A held item leaves the place first.

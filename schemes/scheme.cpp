@@ -14,6 +14,7 @@
 #include "devices/dlgpropinterrupter.h"
 #include "devices/dlgpropkeystaff.h"
 #include "devices/dlgproprelay.h"
+#include "devices/dlgproptrans.h"
 #include "devices/graphicsautoswitch.h"
 #include "devices/graphicsblock.h"
 #include "devices/graphicsbottom.h"
@@ -27,6 +28,7 @@
 #include "devices/graphicsinterrupter.h"
 #include "devices/graphicskeystaff.h"
 #include "devices/graphicsrelaywinding.h"
+#include "devices/graphicstrans.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropgraphicspins.h"
 #include "graphics/font.h"
@@ -85,7 +87,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
     {U + 400, createGraphicsBlock, createDlgPropBlock, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
     {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
-    {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
+    {U + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
     {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
     {U + 402, createGraphicsClamp, createDlgPropClamp, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
