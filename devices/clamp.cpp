@@ -1,6 +1,7 @@
 #include "devices/clamp.h"
 
 #include "devices/clampcatalogue.h"
+#include "devices/clamppanelitems.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "devices/graphicsbottom.h"
@@ -78,6 +79,19 @@ QString ClampPanel::baseName() const
     const QString place = Address::placeKindText(row.frameKind, row.placeKind);
     const int at = place.isEmpty() ? -1 : name().indexOf(place);
     return at < 0 ? place : name().mid(at);
+}
+
+GraphicsPlaceItemDevice *ClampPanel::createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
+{
+    if (!CHECK(m_placeItem == nullptr))
+        return nullptr;
+    m_placeItem = new GraphicsPlaceItemClampPanel(scene, parent, this);
+    return m_placeItem;
+}
+
+GraphicsWiringItemDevice *ClampPanel::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+{
+    return keepWiringItem(new GraphicsWiringClampPanel(scene, parent, this));
 }
 
 QString ClampPanel::modelName() const

@@ -104,7 +104,11 @@ GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, QGraphics
 
 GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
 {
-    auto *item = new GraphicsWiringItemDevice(scene, parent, this, address());
+    return keepWiringItem(new GraphicsWiringItemDevice(scene, parent, this, address()));
+}
+
+GraphicsWiringItemDevice *Device::keepWiringItem(GraphicsWiringItemDevice *item)
+{
     if (!CHECK_PTR(item))
         return nullptr;
     m_wiringItems.append(item);

@@ -99,6 +99,8 @@ public:
     void forgetWiringItem(GraphicsWiringItemDevice *item);
 
 protected:
+    // Makes a kind's own wiring picture the device's current wiring item.
+    GraphicsWiringItemDevice *keepWiringItem(GraphicsWiringItemDevice *item);
     // A device shown by one scene item at most.
     bool acceptsFirstItemOnly(ObjItem *item) const;
     // Takes the place item off its document; the device forgets it.
