@@ -2,10 +2,10 @@
 
 #include "devices/clampcatalogue.h"
 #include "devices/clamppanelitems.h"
-#include "model/check.h"
-#include "model/datastream.h"
 #include "devices/graphicsbottom.h"
 #include "devices/graphicsclamp.h"
+#include "model/check.h"
+#include "model/datastream.h"
 
 #include <cstring>
 
@@ -91,7 +91,9 @@ GraphicsPlaceItemDevice *ClampPanel::createPlaceItem(GraphicsScene *scene, QGrap
 
 GraphicsWiringItemDevice *ClampPanel::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
 {
-    return keepWiringItem(new GraphicsWiringClampPanel(scene, parent, this));
+    auto *item = new GraphicsWiringClampPanel(scene, parent, this);
+    adoptWiringItem(item);
+    return item;
 }
 
 QString ClampPanel::modelName() const
@@ -109,11 +111,13 @@ int ClampPanel::placeType() const
     return clampPanelModels[model].placeType;
 }
 
-bool ClampPanel::addressSuffix() const
+int ClampPanel::addressSuffix() const
 {
     // The place kind of the model is what the panel's place takes.
     const int model = modelIndex();
-    return model >= 0 && model < clampPanelModelCount;
+    if (model < 0 || model >= clampPanelModelCount)
+        return 0;
+    return 0x80 | clampPanelModels[model].placeKind;
 }
 
 bool ClampPanel::setModelAndStripType(int model, int stripType)

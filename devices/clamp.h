@@ -34,7 +34,7 @@ public:
     // The strip type's name: what the tables show as the panel's type.
     QString modelName() const override;
     int placeType() const override;
-    bool addressSuffix() const override;
+    int addressSuffix() const override;
 
     // -1 while none is chosen.
     int stripType() const { return m_stripType; }

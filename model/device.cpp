@@ -86,6 +86,10 @@ void Device::readData(DataStream &stream)
 {
     qint32 index = -1;
     stream >> index;
+    if (stream.status() == QDataStream::Ok && index != -1 && !hasModel(index)) {
+        index = -1;
+        stream.setStatus(QDataStream::ReadCorruptData);
+    }
     m_modelIndex = index;
 }
 
@@ -104,15 +108,10 @@ GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, QGraphics
 
 GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
 {
-    return keepWiringItem(new GraphicsWiringItemDevice(scene, parent, this, address()));
-}
-
-GraphicsWiringItemDevice *Device::keepWiringItem(GraphicsWiringItemDevice *item)
-{
+    auto *item = new GraphicsWiringItemDevice(scene, parent, this, address());
     if (!CHECK_PTR(item))
         return nullptr;
-    m_wiringItems.append(item);
-    m_wiringItem = item;
+    adoptWiringItem(item);
     return item;
 }
 
@@ -126,9 +125,9 @@ int Device::placeType() const
     return -1;
 }
 
-bool Device::addressSuffix() const
+int Device::addressSuffix() const
 {
-    return false;
+    return 0;
 }
 
 QString Device::sceneName() const
@@ -216,17 +215,25 @@ int Device::pinCount() const
     return 0;
 }
 
-void Device::setModelIndex(int index)
+bool Device::hasModel(int) const
 {
+    return true;
+}
+
+bool Device::setModelIndex(int index)
+{
+    if (index != -1 && !hasModel(index))
+        return false;
     if (index == m_modelIndex)
-        return;
+        return true;
     m_modelIndex = index;
     if (!m_placeItem)
-        return;
+        return true;
     dropPlaceItem();
     m_showAddress = false;
     // The device has no address any more: its pins and its row follow.
     addressChanged();
+    return true;
 }
 
 QString Device::placeTypeName() const
@@ -333,6 +340,14 @@ void Device::forgetPlaceItem(GraphicsPlaceItemDevice *item)
     m_placeItem = nullptr;
     addressChanged();
     m_showAddress = false;
+}
+
+void Device::adoptWiringItem(GraphicsWiringItemDevice *item)
+{
+    if (!item || m_wiringItems.contains(item))
+        return;
+    m_wiringItems.append(item);
+    m_wiringItem = item;
 }
 
 void Device::forgetWiringItem(GraphicsWiringItemDevice *item)
