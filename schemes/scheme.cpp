@@ -5,9 +5,11 @@
 #include "devices/dlgpropautoswitch.h"
 #include "devices/dlgpropbell.h"
 #include "devices/dlgpropblock.h"
+#include "devices/dlgpropbottom.h"
 #include "devices/dlgpropbox.h"
 #include "devices/dlgpropbutton.h"
 #include "devices/dlgpropcapacitor.h"
+#include "devices/dlgpropclamp.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/dlgpropcommutator.h"
 #include "devices/dlgpropcontact.h"
@@ -31,9 +33,11 @@
 #include "devices/graphicsautoswitch.h"
 #include "devices/graphicsbell.h"
 #include "devices/graphicsblock.h"
+#include "devices/graphicsbottom.h"
 #include "devices/graphicsbox.h"
 #include "devices/graphicsbutton.h"
 #include "devices/graphicscapacitor.h"
+#include "devices/graphicsclamp.h"
 #include "devices/graphicscommand.h"
 #include "devices/graphicscommutator.h"
 #include "devices/graphicscontact.h"
@@ -67,6 +71,7 @@
 #include "schemes/dlgpropconductor.h"
 #include "schemes/dlgpropcopperplate.h"
 #include "schemes/dlgpropfootnote.h"
+#include "schemes/dlgproppassage.h"
 #include "schemes/dlgpropslantingnet.h"
 #include "schemes/dlgpropsource.h"
 #include "schemes/graphicsconductor.h"
@@ -75,6 +80,7 @@
 #include "schemes/graphicsfootnote.h"
 #include "schemes/graphicsground.h"
 #include "schemes/graphicsnode.h"
+#include "schemes/graphicspassage.h"
 #include "schemes/graphicsslantingnet.h"
 #include "schemes/graphicssource.h"
 #include "schemes/net.h"
@@ -112,8 +118,8 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
     {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
-    {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
-    {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
+    {U + 402, createGraphicsClamp, createDlgPropClamp, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
+    {U + 104, createGraphicsPassage, createDlgPropPassage, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
     {U + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
     {U + 103, createNode, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
     {U + 111, createCrossNet, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
@@ -126,7 +132,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 501, createGround, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
     {U + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
     {U + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
-    {U + 502, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
+    {U + 502, createGraphicsBottom, createDlgPropBottom, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
     {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
     {U + 410, createGraphicsDiode, createDlgPropDiode, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
     {U + 411, createGraphicsStabilitron, createDlgPropStabilitron, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
@@ -197,6 +203,8 @@ void Scheme::registerItemTypes()
         registry().insert(row.typeId, row);
     // Pinned items' dialogs measure nets the way the nets themselves do.
     DlgPropGraphicsPins::setNetLengthFunction(&GraphicsNet::lengthOf);
+    // Conductors carry a net over to the paired clamp of a bottom panel.
+    GraphicsConductor::setPairedClampLookup(&pairedClampOf);
 }
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)
