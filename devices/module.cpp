@@ -70,9 +70,9 @@ int Module::placeType() const
     return type >= 0 && type < ModuleTypeCount ? moduleTypes[type].placeType : -1;
 }
 
-bool Module::addressSuffix() const
+int Module::addressSuffix() const
 {
-    return true;
+    return AddressSuffixFlag;
 }
 
 int Module::number() const
