@@ -11,6 +11,7 @@
 #include "model/datastream.h"
 #include "model/project.h"
 
+#include <QFontMetricsF>
 #include <QMap>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -53,15 +54,24 @@ void drawCells(QPainter *painter, const TableColumn (&columns)[N], double shift,
         painter->drawRect(QRectF(column.left + shift, y, column.width, height));
 }
 
+// The header row; a header too wide for its cell takes the first smaller
+// size that fits.
 template <std::size_t N>
-void drawHeaders(QPainter *painter, const TableColumn (&columns)[N], double shift, double y, double height)
+void drawHeaders(QPainter *painter, const TableColumn (&columns)[N], double shift, double y, double height,
+                 int fontIndex)
 {
     drawCells(painter, columns, shift, y, height);
     if (!hasFontSet())
         return;
-    for (const TableColumn &column : columns)
-        painter->drawText(QRectF(column.left + shift, y, column.width, height), Qt::AlignCenter,
-                          QCoreApplication::translate("SpecificationCable", column.header));
+    for (const TableColumn &column : columns) {
+        const QString text = QCoreApplication::translate("SpecificationCable", column.header);
+        int size = fontIndex;
+        while (size > 0 && QFontMetricsF(font(size), painter->device()).horizontalAdvance(text) > column.width - 10)
+            --size;
+        painter->setFont(font(size));
+        painter->drawText(QRectF(column.left + shift, y, column.width, height), Qt::AlignCenter, text);
+    }
+    painter->setFont(font(fontIndex));
 }
 
 // A text in a cell, left and top, 10 in from the left edge.
@@ -260,7 +270,7 @@ void SpecificationCable::drawSummary(QPainter *painter, const SpecificationManag
         const double shift = tableColumnStep * (i / SummaryRowsPerColumn - firstColumn);
         const double y = 180 + rowHeight * (i % SummaryRowsPerColumn);
         if (i % SummaryRowsPerColumn == 0)
-            drawHeaders(painter, summaryColumns, shift, 100, rowHeight);
+            drawHeaders(painter, summaryColumns, shift, 100, rowHeight, 7);
         drawCells(painter, summaryColumns, shift, y, rowHeight);
         if (!hasFontSet())
             continue;
@@ -289,7 +299,7 @@ void SpecificationCable::drawList(QPainter *painter, const EquipmentScheme &sche
         const double shift = tableColumnStep * column;
         const double y = 150 + rowHeight * (i % RowsPerColumn);
         if (i % RowsPerColumn == 0)
-            drawHeaders(painter, listColumns, shift, 100, rowHeight);
+            drawHeaders(painter, listColumns, shift, 100, rowHeight, 5);
         drawCells(painter, listColumns, shift, y, rowHeight);
         if (!hasFontSet())
             continue;
