@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+#include "schemes/clewindex.h"
 #include "schemes/scheme.h"
 
 #include <QCoreApplication>
@@ -167,6 +168,7 @@ void GraphicsPins::updatePinContact(Pin *pin)
 
 void GraphicsPins::joinAllPins()
 {
+    const ClewIndex clews;
     for (int i = 0; i < pinCount(); ++i) {
         // Joining one pin may solder a later one.
         Pin *p = m_pins[size_t(i)].get();
@@ -176,6 +178,15 @@ void GraphicsPins::joinAllPins()
     const QList<GraphicsPins *> children = pinnedChildren(this);
     for (GraphicsPins *child : children)
         child->joinAllPins();
+}
+
+void GraphicsPins::joinAllPins(const QList<GraphicsItem *> &items)
+{
+    const ClewIndex clews;
+    for (GraphicsItem *item : items) {
+        if (GraphicsPins *pinned = toNonPrimitiveItem(item))
+            pinned->joinAllPins();
+    }
 }
 
 void GraphicsPins::unsolderOutside()
