@@ -2,6 +2,7 @@
 
 #include "model/check.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPaintDevice>
@@ -126,12 +127,24 @@ size_t qHash(const ExtentKey &key, size_t seed = 0)
                       key.rect.height(), key.flags, key.text);
 }
 
-// Bounded: a long session that types many texts starts it afresh.
+// Bounded: a long session that types many texts starts it afresh. The
+// fonts in it go with the application, while the GUI still stands.
 const qsizetype extentCacheLimit = 200000;
+QHash<ExtentKey, QRectF> *extentCache = nullptr;
+
+void dropExtentCache()
+{
+    delete extentCache;
+    extentCache = nullptr;
+}
 
 QRectF cachedExtent(const QFont &f, bool advance, const QRectF &rect, int flags, const QString &text)
 {
-    static QHash<ExtentKey, QRectF> extents;
+    if (!extentCache) {
+        extentCache = new QHash<ExtentKey, QRectF>;
+        qAddPostRoutine(dropExtentCache);
+    }
+    QHash<ExtentKey, QRectF> &extents = *extentCache;
     const QFontMetricsF metrics(f);
     ExtentKey key{f, metrics.fontDpi(), advance, rect, flags, text};
     const auto it = extents.constFind(key);
