@@ -377,6 +377,16 @@ int ClewIndex::Data::answer(PinOwner *item, Pin *target, Pin *entry)
     }
 
     const int targetPart = partOf(target);
+    if (starts.size() == 1) {
+        // The common case: one part, no slanting net to pass.
+        const int root = partOf(starts.first());
+        const Part &part = m_parts[size_t(root)];
+        if (part.slanting.isEmpty()) {
+            if (part.unknown || loops(root))
+                return -1;
+            return part.reachesUnboundTag || root == find(targetPart) ? 1 : 0;
+        }
+    }
     QList<int> pending;
     for (Pin *start : std::as_const(starts))
         pending.append(partOf(start));
