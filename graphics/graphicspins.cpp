@@ -45,8 +45,8 @@ QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
 GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
     : GraphicsItem(scene, parent, itemFlags)
 {
-    setFlag(ItemIsMovable, true);
-    setFlag(ItemIsSelectable, true);
+    // One change of flags: every item of a sheet being read passes here.
+    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
 }
 
 GraphicsPins::~GraphicsPins() = default;
