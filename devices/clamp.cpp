@@ -3,44 +3,41 @@
 #include "devices/clampcatalogue.h"
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/graphicsdevice.h"
+#include "devices/graphicsbottom.h"
+#include "devices/graphicsclamp.h"
 
 #include <cstring>
 
 namespace {
 
-const int clampItemType = QGraphicsItem::UserType + 402;
 const quint8 noStripType = 255;
 
-GraphicsDevice *clampItemOf(ObjItem *item)
+GraphicsClamp *clampItemOf(ObjItem *item)
 {
     PinOwner *owner = item ? item->pinOwner() : nullptr;
-    QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
-    if (!graphics || graphics->type() != clampItemType)
-        return nullptr;
-    return dynamic_cast<GraphicsDevice *>(graphics);
+    return graphicsClampCast(owner ? owner->graphicsItem() : nullptr);
 }
 
 } // namespace
-
-const char *clampNameOfItem(ObjItem *item)
-{
-    GraphicsDevice *clamp = clampItemOf(item);
-    return clamp ? clamp->firstPinName() : nullptr;
-}
 
 ClampPanel::ClampPanel(Project *project)
     : Device(project, ClampPanelKind)
 {
 }
 
-ClampPanel::~ClampPanel() = default;
+ClampPanel::~ClampPanel()
+{
+    if (GraphicsBottom *owner = m_bottom) {
+        m_bottom = nullptr;
+        owner->setClampPanel(nullptr);
+    }
+}
 
 bool ClampPanel::canAppend(ObjItem *item)
 {
     if (!CHECK_PTR(clampItemOf(item)) || !CHECK(hasStripType()))
         return false;
-    const char *name = clampNameOfItem(item);
+    const char *name = clampItemOf(item)->clampName();
     if (!CHECK_PTR(name))
         return false;
     return positionOf(name) >= 0 && !clampItem(name);
@@ -139,35 +136,35 @@ int ClampPanel::clampPosition(const char *clampName) const
     return position;
 }
 
-GraphicsDevice *ClampPanel::clampItem(const char *clampName) const
+GraphicsClamp *ClampPanel::clampItem(const char *clampName) const
 {
     if (!clampName)
         return nullptr;
     for (ObjItem *item : items()) {
-        GraphicsDevice *clamp = clampItemOf(item);
+        GraphicsClamp *clamp = clampItemOf(item);
         if (!CHECK_PTR(clamp))
             continue;
-        const char *name = clamp->firstPinName();
+        const char *name = clamp->clampName();
         if (name && std::strcmp(name, clampName) == 0)
             return clamp;
     }
     return nullptr;
 }
 
-GraphicsDevice *ClampPanel::clampItemAt(int position) const
+GraphicsClamp *ClampPanel::clampItemAt(int position) const
 {
     if (!CHECK(hasStripType()) || !CHECK(position >= 0))
         return nullptr;
     return clampItem(clampStripClampName(m_stripType, position));
 }
 
-GraphicsDevice *ClampPanel::pairedClamp(GraphicsDevice *item) const
+GraphicsClamp *ClampPanel::pairedClamp(GraphicsClamp *item) const
 {
     if (!CHECK(item && item->obj() == this))
         return nullptr;
     // Walks ask this: a clamp off the strip (a damaged file) has no pair
     // and raises no box.
-    const int position = positionOf(item->firstPinName());
+    const int position = positionOf(item->clampName());
     if (position < 0)
         return nullptr;
     return clampItem(clampStripClampName(m_stripType, position % 2 == 0 ? position + 1 : position - 1));

@@ -11,12 +11,13 @@
 #include "model/device.h"
 
 class GraphicsBottom;
-class GraphicsDevice;
+class GraphicsClamp;
 
 class ClampPanel : public Device
 {
 public:
     explicit ClampPanel(Project *project);
+    // Leaves its bottom first.
     ~ClampPanel() override;
 
     // Only clamp items, each clamp name of the strip once.
@@ -48,24 +49,21 @@ public:
     // failed check when it is not there.
     int clampPosition(const char *clampName) const;
     // The bound clamp item of that clamp name; null when none.
-    GraphicsDevice *clampItem(const char *clampName) const;
-    GraphicsDevice *clampItemAt(int position) const;
+    GraphicsClamp *clampItem(const char *clampName) const;
+    GraphicsClamp *clampItemAt(int position) const;
     // The clamp paired with a bound clamp item: first with second, third
     // with fourth and so on by strip position; null when that clamp is not
     // used or the item's clamp is not on the strip.
-    GraphicsDevice *pairedClamp(GraphicsDevice *item) const;
+    GraphicsClamp *pairedClamp(GraphicsClamp *item) const;
+    // The strip position of a clamp name; -1 when not listed, without a
+    // check (for painters and walks).
+    int positionOf(const char *clampName) const;
 
 private:
-    // The strip position of a clamp name; -1 when not listed, no check.
-    int positionOf(const char *clampName) const;
     bool hasStripType() const { return m_stripType >= 0 && m_stripType < 10; }
 
     int m_stripType = -1;
     GraphicsBottom *m_bottom = nullptr;
 };
-
-// The clamp name a bound item of a clamp panel stands for: the name of its
-// pin 0; null for another kind or an unnamed pin.
-const char *clampNameOfItem(ObjItem *item);
 
 #endif

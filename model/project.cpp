@@ -461,9 +461,22 @@ Obj *Project::objByOldId(int id) const
     return m_oldIds.value(id, nullptr);
 }
 
+void Project::registerOldItem(int id, GraphicsItem *item)
+{
+    if (!CHECK(id != 0) || !CHECK_PTR(item))
+        return;
+    m_oldItems.insert(id, item);
+}
+
+GraphicsItem *Project::itemByOldId(int id) const
+{
+    return m_oldItems.value(id, nullptr);
+}
+
 void Project::clearOldIds()
 {
     m_oldIds.clear();
+    m_oldItems.clear();
 }
 
 bool Project::updatePinsPointers()

@@ -3,8 +3,10 @@
 #include "app/dlgsettings.h"
 #include "devices/dlgpropautoswitch.h"
 #include "devices/dlgpropblock.h"
+#include "devices/dlgpropbottom.h"
 #include "devices/dlgpropbox.h"
 #include "devices/dlgpropbutton.h"
+#include "devices/dlgpropclamp.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/dlgpropcommutator.h"
 #include "devices/dlgpropcontact.h"
@@ -15,8 +17,10 @@
 #include "devices/dlgproptrans.h"
 #include "devices/graphicsautoswitch.h"
 #include "devices/graphicsblock.h"
+#include "devices/graphicsbottom.h"
 #include "devices/graphicsbox.h"
 #include "devices/graphicsbutton.h"
+#include "devices/graphicsclamp.h"
 #include "devices/graphicscommand.h"
 #include "devices/graphicscommutator.h"
 #include "devices/graphicscontact.h"
@@ -39,6 +43,7 @@
 #include "schemes/dlgpropconductor.h"
 #include "schemes/dlgpropcopperplate.h"
 #include "schemes/dlgpropfootnote.h"
+#include "schemes/dlgproppassage.h"
 #include "schemes/dlgpropslantingnet.h"
 #include "schemes/dlgpropsource.h"
 #include "schemes/graphicsconductor.h"
@@ -47,6 +52,7 @@
 #include "schemes/graphicsfootnote.h"
 #include "schemes/graphicsground.h"
 #include "schemes/graphicsnode.h"
+#include "schemes/graphicspassage.h"
 #include "schemes/graphicsslantingnet.h"
 #include "schemes/graphicssource.h"
 #include "schemes/net.h"
@@ -84,8 +90,8 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
     {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
-    {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
-    {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
+    {U + 402, createGraphicsClamp, createDlgPropClamp, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
+    {U + 104, createGraphicsPassage, createDlgPropPassage, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
     {U + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
     {U + 103, createNode, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
     {U + 111, createCrossNet, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
@@ -98,7 +104,7 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 501, createGround, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
     {U + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
     {U + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
-    {U + 502, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
+    {U + 502, createGraphicsBottom, createDlgPropBottom, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
     {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
     {U + 410, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
     {U + 411, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
@@ -169,6 +175,8 @@ void Scheme::registerItemTypes()
         registry().insert(row.typeId, row);
     // Pinned items' dialogs measure nets the way the nets themselves do.
     DlgPropGraphicsPins::setNetLengthFunction(&GraphicsNet::lengthOf);
+    // Conductors carry a net over to the paired clamp of a bottom panel.
+    GraphicsConductor::setPairedClampLookup(&pairedClampOf);
 }
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)
