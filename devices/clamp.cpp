@@ -95,11 +95,13 @@ int ClampPanel::placeType() const
     return clampPanelModels[model].placeType;
 }
 
-bool ClampPanel::addressSuffix() const
+int ClampPanel::addressSuffix() const
 {
     // The place kind of the model is what the panel's place takes.
     const int model = modelIndex();
-    return model >= 0 && model < clampPanelModelCount;
+    if (!CHECK(model >= 0 && model < clampPanelModelCount))
+        return 0;
+    return 0x80 | clampPanelModels[model].placeKind;
 }
 
 bool ClampPanel::setModelAndStripType(int model, int stripType)

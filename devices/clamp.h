@@ -31,7 +31,8 @@ public:
     // The strip type's name: what the tables show as the panel's type.
     QString modelName() const override;
     int placeType() const override;
-    bool addressSuffix() const override;
+    // The place-kind byte of the model's place kind (0x80 | place kind).
+    int addressSuffix() const override;
 
     // -1 while none is chosen.
     int stripType() const { return m_stripType; }

@@ -70,9 +70,10 @@ int Module::placeType() const
     return type >= 0 && type < ModuleTypeCount ? moduleTypes[type].placeType : -1;
 }
 
-bool Module::addressSuffix() const
+int Module::addressSuffix() const
 {
-    return true;
+    // A module's place carries the "DCK" suffix.
+    return 0x40 | 11;
 }
 
 int Module::number() const

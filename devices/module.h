@@ -36,7 +36,7 @@ public:
     // The type's place type; -1 without a type.
     int placeType() const override;
     // A module's place carries the "DCK" suffix (AddressSuffixFlag).
-    bool addressSuffix() const override;
+    int addressSuffix() const override;
 
     // The integer after the two-character type prefix of the name; 0 when
     // it is no number.

@@ -1,9 +1,13 @@
 #include "equipment/frameedit.h"
 
+#include "equipment/framelayout.h"
+#include "equipment/graphicsplaceitemdevice.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "model/device.h"
 
 #include <QGraphicsItem>
+#include <QMouseEvent>
 
 FrameEdit::FrameEdit(QList<QAction *> *actions)
     : GraphicsEdit(actions, "r-lay/frame-edit")
@@ -32,7 +36,30 @@ void FrameEdit::copy()
     selectionMimeData(GraphicsScene::primitiveItems(sheet->selectedGraphicsItems()));
 }
 
-void FrameEdit::placingDevice(Device &)
+void FrameEdit::placingDevice(Device &device)
 {
-    // Frame layouts have no place items yet, so there is nothing to carry.
+    GraphicsScene *sheet = graphicsScene();
+    if (!CHECK_PTR(sheet))
+        return;
+    GraphicsPlaceItemDevice *item = device.createPlaceItem(sheet);
+    if (!CHECK_PTR(item))
+        return;
+    if (!sheet->addGraphicsItem(item)) {
+        delete item;
+        return;
+    }
+    // It appears in the middle of the view until the mouse takes it.
+    item->setPos(mapToScene(viewport()->rect().center()) - item->boundingRect().center());
+    sheet->clearSelectionFast();
+    item->setSelectedTree(true);
+    setCarriedItems({item});
+}
+
+void FrameEdit::mousePressEvent(QMouseEvent *event)
+{
+    GraphicsScene *sheet = graphicsScene();
+    if (event->button() == Qt::LeftButton && sheet && !carriedItems().isEmpty()
+        && sheet->sceneRect().contains(mapToScene(event->position().toPoint())))
+        dropCarriedItems();
+    GraphicsEdit::mousePressEvent(event);
 }

@@ -17,7 +17,7 @@ const int boardItem = userType + 103;
 const int place0Models[] = {11, 157, 158, 159, 191, 192, 193, 194, 195, 196, 197, 198};
 const int place1Models[] = {11, 12, 14, 155, 156, 157, 158, 159, 191, 192, 193, 194, 195, 196, 197, 198};
 const int place2Models[] = {11, 12, 13, 14, 155, 156, 157, 158, 159, 191, 192, 193, 194, 195, 196, 197, 198};
-const int place3Models[] = {14, 11, 12, 13};
+const int place3Models[] = {18, 19, 20, 21, 22, 23, 31, 35};
 const int place4Models[] = {15};
 const int place5Models[] = {16, 28};
 const int place6Models[] = {15, 11, 14};
@@ -170,8 +170,19 @@ const NestedContainerInfo kind1Nested[] = {{panelItem, 0}, {panelItem, 0}, {pane
 const int kind2Places[] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 0};
 const int kind3Places[] = {4, 4};
 const NestedContainerInfo kind3Nested[] = {{panelItem, 0}, {panelItem, 0}};
-const int kind4Places[] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 0};
-const int kind5Places[] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 0};
+const int kind4Places[] = {
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3
+};
+const int kind5Places[] = {
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3
+};
 const int kind6Places[] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 2, 2, 2, 2, 2, 2, 2};
 const NestedContainerInfo kind6Nested[] = {
     {panelItem, 0}, {panelItem, 0}, {panelItem, 0}, {panelItem, 0}, {panelItem, 0}, {panelItem, 0},
@@ -405,8 +416,19 @@ const NestedContainerInfo kind148Nested[] = {
     {panelItem, 0}, {panelItem, 0}, {panelItem, 0}, {panelItem, 0}, {panelItem, 0}, {-1, -1}, {-1, -1},
     {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}
 };
-const int kind149Places[] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 0};
-const int kind150Places[] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 0};
+const int kind149Places[] = {
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3
+};
+const int kind150Places[] = {
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+    3, 3, 3, 3
+};
 const int kind151Places[] = {114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 1, 0};
 const int kind152Places[] = {114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 114, 1, 0};
 const int kind153Places[] = {64};
@@ -497,7 +519,7 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place0Models, 12, 2360, 160, 1, 1, false, -1, 0, 1}, // 0 frame row 17: one-row panels
     {place1Models, 16, 2360, 160, 1, 1, false, -1, 0, 1}, // 1 frame row 16
     {place2Models, 17, 2360, 160, 1, 1, false, -1, 0, 1}, // 2 frame row
-    {place3Models, 4, 2360, 160, 1, 1, false, -1, 0, 1}, // 3 frame row of block panels
+    {place3Models, 8, 295, 160, 3, 1, false, -1, 0, 1}, // 3 place of a block frame
     {place4Models, 1, 2360, 160, 1, 1, false, -1, 0, 1}, // 4 top panel of a frame
     {place5Models, 2, 196.667, 160, 1, 1, true, -1, 0, 1}, // 5 clamp panel of a top panel
     {place6Models, 3, 2360, 160, 1, 1, false, -1, 0, 1}, // 6 cross frame row
@@ -660,8 +682,8 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "REL"), 0, 0, 147.5, 160, false}, // 19
     {QT_TRANSLATE_NOOP("Place", "DSSH"), 0, 0, 295, 160, false}, // 20
     {QT_TRANSLATE_NOOP("Place", "NSH"), 0, 0, 295, 160, false}, // 21
-    {QT_TRANSLATE_NOOP("Place", "Block Big"), 0, 0, 786.667, 160, false}, // 22
-    {QT_TRANSLATE_NOOP("Place", "Block Small"), 0, 0, 590, 160, false}, // 23
+    {QT_TRANSLATE_NOOP("Place", "Block Big"), 0, -160, 786.667, 160, false}, // 22
+    {QT_TRANSLATE_NOOP("Place", "Block Small"), 0, -160, 590, 160, false}, // 23
     {QT_TRANSLATE_NOOP("Place", "Board FU-RR-R"), 0, -120, 196.667, 120, false}, // 24
     {QT_TRANSLATE_NOOP("Place", "Board-REL-NMSH"), 0, 0, 295, 160, false}, // 25
     {QT_TRANSLATE_NOOP("Place", "Board-IRC"), 0, 0, 295, 160, false}, // 26
@@ -669,18 +691,18 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "Clamp Commut"), 0, 0, 196.667, 160, false}, // 28
     {QT_TRANSLATE_NOOP("Place", "R"), 0, 0, 146.667, 40, false}, // 29
     {QT_TRANSLATE_NOOP("Place", "RR"), 0, 0, 146.667, 40, false}, // 30
-    {QT_TRANSLATE_NOOP("Place", "Shelf"), 0, 0, 590, 160, false}, // 31
+    {QT_TRANSLATE_NOOP("Place", "Shelf"), 0, -160, 590, 160, false}, // 31
     {QT_TRANSLATE_NOOP("Place", "FV"), 0, 0, 98.333, 160, false}, // 32
     {QT_TRANSLATE_NOOP("Place", "RV"), 0, 0, 98.333, 160, false}, // 33
     {QT_TRANSLATE_NOOP("Place", "IRC"), 0, 0, 73.75, 160, false}, // 34
-    {QT_TRANSLATE_NOOP("Place", "Block BP"), 0, 0, 590, 160, false}, // 35
+    {QT_TRANSLATE_NOOP("Place", "Block BP"), 0, -160, 590, 160, false}, // 35
     {QT_TRANSLATE_NOOP("Place", "POBS"), 0, 0, 295, 160, false}, // 36
-    {QT_TRANSLATE_NOOP("Place", "FP"), 0, 0, 590, 160, false}, // 37
+    {QT_TRANSLATE_NOOP("Place", "FP"), 0, -160, 590, 160, false}, // 37
     {QT_TRANSLATE_NOOP("Place", "Board-FV-RV-3"), 0, 0, 295, 160, false}, // 38
-    {QT_TRANSLATE_NOOP("Place", "PCH-50-25"), 0, 0, 590, 160, false}, // 39
+    {QT_TRANSLATE_NOOP("Place", "PCH-50-25"), 0, -160, 590, 160, false}, // 39
     {QT_TRANSLATE_NOOP("Place", "Board-C-6"), 0, 0, 295, 160, false}, // 40
-    {QT_TRANSLATE_NOOP("Place", "URP"), 0, 0, 590, 160, false}, // 41
-    {QT_TRANSLATE_NOOP("Place", "VUS-1,3"), 0, 0, 590, 160, false}, // 42
+    {QT_TRANSLATE_NOOP("Place", "URP"), 0, -160, 590, 160, false}, // 41
+    {QT_TRANSLATE_NOOP("Place", "VUS-1,3"), 0, -160, 590, 160, false}, // 42
     {QT_TRANSLATE_NOOP("Place", "Board-DSSH-C"), 0, 0, 295, 320, true}, // 43
     {QT_TRANSLATE_NOOP("Place", "Board-PTM-ST-ROBS"), 0, 0, 295, 160, false}, // 44
     {QT_TRANSLATE_NOOP("Place", "Board-SKT-C"), 0, 0, 295, 160, false}, // 45
@@ -784,7 +806,7 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "Panel RC-11"), 0, 0, 2360, 640, false}, // 143
     {QT_TRANSLATE_NOOP("Place", "Panel RC-12"), 0, 0, 2360, 640, false}, // 144
     {nullptr, 300, 3000, 2520, 320, false}, // 145
-    {nullptr, 840, 200, 2520, 1760, false}, // 146
+    {nullptr, 300, 200, 2520, 1760, false}, // 146
     {QT_TRANSLATE_NOOP("Place", "Panel LP Varnel"), 0, 0, 2360, 160, false}, // 147
     {QT_TRANSLATE_NOOP("Place", "Board LP Varnel"), 0, 0, 295, 160, false}, // 148
     {QT_TRANSLATE_NOOP("Place", "LP MTS"), 0, 0, 442.5, 160, false}, // 149
@@ -798,21 +820,21 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R"), -80, -160, 2440, 160, false}, // 157
     {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-R"), -80, -160, 2440, 160, false}, // 158
     {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-L"), -80, -160, 2440, 160, false}, // 159
-    {nullptr, 840, 200, 2520, 1760, false}, // 160
-    {nullptr, 840, 200, 2520, 1760, false}, // 161
+    {nullptr, 300, 200, 2520, 1760, false}, // 160
+    {nullptr, 300, 200, 2520, 1760, false}, // 161
     {nullptr, 250, 260, 50, 3040, false}, // 162
     {QT_TRANSLATE_NOOP("Place", "Panel Top1-13"), 0, 0, 2360, 160, false}, // 163
     {QT_TRANSLATE_NOOP("Place", "Panel Top1-10"), 0, 0, 2360, 160, false}, // 164
     {QT_TRANSLATE_NOOP("Place", "Panel Top1-15"), 0, 0, 2360, 160, false}, // 165
     {nullptr, 300, 420, 2520, 2880, false}, // 166
-    {nullptr, 840, 200, 2520, 1760, false}, // 167
-    {nullptr, 840, 200, 2520, 1760, false}, // 168
-    {nullptr, 840, 200, 2520, 1760, false}, // 169
-    {nullptr, 840, 200, 2520, 1760, false}, // 170
+    {nullptr, 300, 200, 2520, 1760, false}, // 167
+    {nullptr, 300, 200, 2520, 1760, false}, // 168
+    {nullptr, 300, 200, 2520, 1760, false}, // 169
+    {nullptr, 300, 200, 2520, 1760, false}, // 170
     {nullptr, 300, 100, 2520, 2560, false}, // 171
     {nullptr, 300, 2700, 2520, 160, false}, // 172
     {nullptr, 300, 2880, 2520, 160, false}, // 173
-    {nullptr, 840, 200, 2520, 1760, false}, // 174
+    {nullptr, 300, 200, 2520, 1760, false}, // 174
     {nullptr, 300, 3060, 2520, 160, false}, // 175
     {QT_TRANSLATE_NOOP("Place", "Panel Side 4"), 0, 0, 50, 3040, false}, // 176
     {nullptr, 0, 0, 0, 0, false}, // 177
@@ -877,12 +899,12 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
      kind3Places, 2, kind3Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
      2520, 320, 1, 1, 0, -1, 1, nullptr, 0, 1},
     // 4 block frame body
-    {4, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
-     kind4Places, 17, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,
+    {4, nullptr, -1, 0, 1, 80, 1, 0, 80, nullptr, -1, 0,
+     kind4Places, 136, nullptr, 3, 0, 17, 2, 0, 0, nullptr, -1,
      2520, 2720, 1, 1, 0, -1, 1, nullptr, 0, 1},
     // 5 block frame body, eighteen rows
-    {5, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
-     kind5Places, 18, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,
+    {5, nullptr, -1, 0, 1, 80, 1, 0, 80, nullptr, -1, 0,
+     kind5Places, 144, nullptr, 3, 0, 18, 2, 0, 0, nullptr, -1,
      2520, 2880, 1, 1, 0, -1, 1, nullptr, 0, 1},
     // 6 cross frame body
     {6, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
@@ -1457,12 +1479,12 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
      kind148Places, 18, kind148Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
      2520, 2880, 1, 1, 0, -1, 1, nullptr, 0, 1},
     // 149 SRBKMU frame body
-    {4, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
-     kind149Places, 17, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,
+    {4, nullptr, -1, 0, 1, 80, 1, 0, 80, nullptr, -1, 0,
+     kind149Places, 136, nullptr, 3, 0, 17, 2, 0, 0, nullptr, -1,
      2520, 2720, 1, 1, 0, -1, 1, nullptr, 0, 1},
     // 150 SRBKMU frame body, eighteen rows
-    {5, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
-     kind150Places, 18, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,
+    {5, nullptr, -1, 0, 1, 80, 1, 0, 80, nullptr, -1, 0,
+     kind150Places, 144, nullptr, 3, 0, 18, 2, 0, 0, nullptr, -1,
      2520, 2880, 1, 1, 0, -1, 1, nullptr, 0, 1},
     // 151 frame body with module panels
     {0, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,

@@ -122,9 +122,9 @@ int Device::placeType() const
     return -1;
 }
 
-bool Device::addressSuffix() const
+int Device::addressSuffix() const
 {
-    return false;
+    return 0;
 }
 
 QString Device::sceneName() const

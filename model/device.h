@@ -50,7 +50,9 @@ public:
     // The row of the equipment-model table that describes the space the
     // device takes in a frame; -1 in the base.
     virtual int placeType() const;
-    virtual bool addressSuffix() const;
+    // The address flag byte the device's place takes (a place kind or a
+    // suffix kind); 0 for none.
+    virtual int addressSuffix() const;
     // The display name of the document of the first bound item.
     virtual QString sceneName() const;
     // The address of the place that holds the device; null when unplaced.

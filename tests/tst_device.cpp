@@ -26,7 +26,7 @@ public:
     }
     QString modelName() const override { return QStringLiteral("FU-2A"); }
     int placeType() const override { return 27; }
-    bool addressSuffix() const override { return true; }
+    int addressSuffix() const override { return 0x40 | 5; }
 };
 
 // A symbol that ends a chain: ground, copper plate.

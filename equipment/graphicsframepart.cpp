@@ -1,0 +1,75 @@
+#include "equipment/graphicsframepart.h"
+
+#include "devices/clampcatalogue.h"
+#include "equipment/frame.h"
+#include "equipment/framelayout.h"
+#include "equipment/frametypes.h"
+#include "model/check.h"
+
+GraphicsFramePart::GraphicsFramePart(GraphicsScene *scene, int partKind)
+    : GraphicsPlaceContainer(scene, nullptr)
+    , m_partKind(partKind)
+{
+    setZValue(0);
+    setFlags(ItemSendsGeometryChanges);
+}
+
+int GraphicsFramePart::containerType() const
+{
+    CHECK(false);
+    return -1;
+}
+
+bool GraphicsFramePart::setContainerType(int)
+{
+    CHECK(false);
+    return false;
+}
+
+void GraphicsFramePart::drawPlaceText(QPainter *painter, const QRectF &rect, int, Place *place, const char *note)
+{
+    GraphicsPlaceContainer::drawPlaceText(painter, rect, Qt::AlignCenter, place, note);
+}
+
+int GraphicsFramePart::clampPanelType() const
+{
+    if (!CHECK(m_partKind >= 0 && m_partKind < framePartKindCount))
+        return 0;
+    return framePartKinds[m_partKind].clampPanelType;
+}
+
+bool GraphicsFramePart::hasClampPanelModel(int model) const
+{
+    const int type = clampPanelType();
+    if (type <= 0 || type >= clampPanelTypeCount)
+        return false;
+    const ClampPanelType &row = clampPanelTypes[type];
+    for (int i = 0; i < row.count; ++i) {
+        if (row.models[i] == model)
+            return true;
+    }
+    return false;
+}
+
+int GraphicsFramePart::clampPanelModel() const
+{
+    const int type = clampPanelType();
+    if (type <= 0 || type >= clampPanelTypeCount || clampPanelTypes[type].count == 0)
+        return -1;
+    const ClampPanelType &row = clampPanelTypes[type];
+    if (row.count > 1) {
+        auto *layout = qobject_cast<FrameLayout *>(graphicsScene());
+        Frame *frame = layout ? layout->frame() : nullptr;
+        const int chosen = frame ? frame->defaultClampPanelModel() : -1;
+        if (chosen != -1 && layout->partForClampPanelModel(chosen) == this && hasClampPanelModel(chosen))
+            return chosen;
+    }
+    return row.models[0];
+}
+
+QVariant GraphicsFramePart::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemPositionChange)
+        return value;
+    return GraphicsPlaceContainer::itemChange(change, value);
+}
