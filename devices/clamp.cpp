@@ -99,7 +99,7 @@ int ClampPanel::addressSuffix() const
 {
     // The place kind of the model is what the panel's place takes.
     const int model = modelIndex();
-    if (!CHECK(model >= 0 && model < clampPanelModelCount))
+    if (model < 0 || model >= clampPanelModelCount)
         return 0;
     return 0x80 | clampPanelModels[model].placeKind;
 }

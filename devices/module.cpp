@@ -72,8 +72,7 @@ int Module::placeType() const
 
 int Module::addressSuffix() const
 {
-    // A module's place carries the "DCK" suffix.
-    return 0x40 | 11;
+    return AddressSuffixFlag;
 }
 
 int Module::number() const
