@@ -1,8 +1,11 @@
 #include "equipment/framelayout.h"
 
+#include "equipment/dlgproppanel.h"
 #include "equipment/frame.h"
 #include "equipment/frameedit.h"
 #include "equipment/frametypes.h"
+#include "equipment/graphicsboard.h"
+#include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
@@ -20,10 +23,14 @@
 
 namespace {
 
-// The kinds of items the user inserts into a frame layout; the panel and
-// board classes join this table.
-const FrameItemType *const itemTypes = nullptr;
-const int itemTypeCount = 0;
+// The kinds of items the user inserts into a frame layout.
+const FrameItemType itemTypes[] = {
+    {QGraphicsItem::UserType + 102, createGraphicsFramePanel, createDlgPropPanel,
+     QT_TRANSLATE_NOOP("FrameLayout", "Panel")},
+    {QGraphicsItem::UserType + 103, createGraphicsBoard, createDlgPropBoard,
+     QT_TRANSLATE_NOOP("FrameLayout", "Board")},
+};
+const int itemTypeCount = int(std::size(itemTypes));
 
 QList<FrameItemType> &registry()
 {
