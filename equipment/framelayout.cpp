@@ -1,5 +1,6 @@
 #include "equipment/framelayout.h"
 
+#include "equipment/boardcatalogue.h"
 #include "equipment/dlgproppanel.h"
 #include "equipment/frame.h"
 #include "equipment/frameedit.h"
@@ -8,6 +9,7 @@
 #include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
 #include "graphics/dlgpropgraphicsitem.h"
@@ -43,7 +45,6 @@ const int firstDeviceItemType = QGraphicsItem::UserType + 200;
 const int panelType = QGraphicsItem::UserType + 102;
 const int boardType = QGraphicsItem::UserType + 103;
 const int partType = QGraphicsItem::UserType + 104;
-const int panelTypeCount = 78;
 
 // Frame kinds with a background of their own.
 const int consoleFrameKind = 2;
@@ -408,7 +409,11 @@ bool FrameLayout::loadScene(DataStream &stream)
                 qint32 containerType = -1;
                 stream >> containerType;
                 auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
-                if (!CHECK_PTR(container) || stream.status() != QDataStream::Ok) {
+                // A type outside its table is a damaged record: the load
+                // fails with its own message alone.
+                const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
+                                                     : boardTypeInfo(containerType) != nullptr;
+                if (!CHECK_PTR(container) || stream.status() != QDataStream::Ok || !known) {
                     delete item;
                     return false;
                 }

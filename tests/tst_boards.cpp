@@ -216,6 +216,15 @@ private slots:
         delete bus;
         QVERIFY(!panel.powerBus());
         QCOMPARE(p.referenceScheme()->graphicsItems().size(), 0);
+
+        // A panel type outside the table fails the layout's record quietly:
+        // the load's own message is the only one.
+        QByteArray bytes;
+        DataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(1) << qint32(GraphicsFramePanel::Type) << qint32(panelTypeCount);
+        DataStream in(&bytes, QIODevice::ReadOnly);
+        QVERIFY(!layout.loadScene(in));
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 };
 
