@@ -1,10 +1,11 @@
 #include "devices/clamp.h"
 
 #include "devices/clampcatalogue.h"
-#include "model/check.h"
-#include "model/datastream.h"
+#include "devices/clamppanelitems.h"
 #include "devices/graphicsbottom.h"
 #include "devices/graphicsclamp.h"
+#include "model/check.h"
+#include "model/datastream.h"
 
 #include <cstring>
 
@@ -78,6 +79,21 @@ QString ClampPanel::baseName() const
     const QString place = Address::placeKindText(row.frameKind, row.placeKind);
     const int at = place.isEmpty() ? -1 : name().indexOf(place);
     return at < 0 ? place : name().mid(at);
+}
+
+GraphicsPlaceItemDevice *ClampPanel::createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
+{
+    if (!CHECK(m_placeItem == nullptr))
+        return nullptr;
+    m_placeItem = new GraphicsPlaceItemClampPanel(scene, parent, this);
+    return m_placeItem;
+}
+
+GraphicsWiringItemDevice *ClampPanel::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+{
+    auto *item = new GraphicsWiringClampPanel(scene, parent, this);
+    adoptWiringItem(item);
+    return item;
 }
 
 QString ClampPanel::modelName() const

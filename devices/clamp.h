@@ -28,10 +28,12 @@ public:
     void readData(DataStream &stream) override;
     // The name from the model's place text on (the frame is dropped).
     QString baseName() const override;
+    // Its pictures in a place of a frame and on the wiring layouts.
+    GraphicsPlaceItemDevice *createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr) override;
+    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr) override;
     // The strip type's name: what the tables show as the panel's type.
     QString modelName() const override;
     int placeType() const override;
-    // The place-kind byte of the model's place kind (0x80 | place kind).
     int addressSuffix() const override;
 
     // -1 while none is chosen.

@@ -267,6 +267,13 @@ void GraphicsClamp::loadClipboardData(DataStream &stream)
     m_passageOptional = true;
 }
 
+void GraphicsClamp::loadGeometry(DataStream &stream)
+{
+    GraphicsDevice::loadGeometry(stream);
+    updatePinNames();
+    updateFromObj();
+}
+
 bool GraphicsClamp::resolveLinks()
 {
     bool ok = true;

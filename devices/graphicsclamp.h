@@ -37,6 +37,8 @@ public:
     // binds only to a panel of its name that has the clamp free, else it
     // stays unbound.
     void loadClipboardData(DataStream &stream) override;
+    // Then the clamp name and the label's width, bound or not.
+    void loadGeometry(DataStream &stream) override;
     // The panel, then the passage read under its identity.
     bool resolveLinks() override;
     // All four pins are one point of the net.

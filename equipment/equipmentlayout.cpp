@@ -95,12 +95,7 @@ Device *EquipmentLayout::treeItemObj(QTreeWidgetItem *item)
 
 QTreeWidgetItem *EquipmentLayout::findTreeItemOfObj(Obj &obj) const
 {
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_tree->topLevelItem(i);
-        if (treeItemObj(item) == &obj)
-            return item;
-    }
-    return nullptr;
+    return m_rows.value(&obj, nullptr);
 }
 
 void EquipmentLayout::fillRow(QTreeWidgetItem *item, Device &device)
@@ -134,6 +129,7 @@ void EquipmentLayout::appendObj(Obj &obj)
     item->setData(0, Qt::UserRole, QVariant::fromValue<void *>(device));
     fillRow(item, *device);
     m_tree->addTopLevelItem(item);
+    m_rows.insert(device, item);
 }
 
 void EquipmentLayout::deleteObj(Obj &obj)
@@ -143,6 +139,7 @@ void EquipmentLayout::deleteObj(Obj &obj)
     QTreeWidgetItem *item = findTreeItemOfObj(obj);
     if (!CHECK_PTR(item))
         return;
+    m_rows.remove(&obj);
     delete item;
 }
 

@@ -8,6 +8,7 @@
 // double click on a device without a place hands it to the current frame
 // editor.
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -83,6 +84,9 @@ private:
     QPushButton *m_setFilter = nullptr;
     QPushButton *m_cancelFilter = nullptr;
     RTreeWidget *m_tree = nullptr;
+    // The row of each device: renumbering a frame updates every device in
+    // it, so the lookup must not walk the table.
+    QHash<const Obj *, QTreeWidgetItem *> m_rows;
     bool m_stale = true;
 };
 

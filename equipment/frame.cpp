@@ -119,22 +119,13 @@ int Frame::clampPanelType() const
 int Frame::defaultClampPanelModel() const
 {
     const int type = clampPanelType();
-    if (type <= 0 || type >= clampPanelTypeCount || clampPanelTypes[type].count == 0)
-        return -1;
-    return clampPanelTypes[type].models[0];
+    return type == 0 ? -1 : ::defaultClampPanelModel(type);
 }
 
 bool Frame::hasClampPanelModel(int model) const
 {
     const int type = clampPanelType();
-    if (type <= 0 || type >= clampPanelTypeCount)
-        return false;
-    const ClampPanelType &row = clampPanelTypes[type];
-    for (int i = 0; i < row.count; ++i) {
-        if (row.models[i] == model)
-            return true;
-    }
-    return false;
+    return type != 0 && clampPanelTypeHasModel(type, model);
 }
 
 QString Frame::property(int index, bool frameOnly) const

@@ -1,6 +1,8 @@
 #include "equipment/frameedit.h"
 
 #include "equipment/framelayout.h"
+#include "equipment/graphicsplacecontainer.h"
+#include "equipment/place.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
@@ -62,4 +64,24 @@ void FrameEdit::mousePressEvent(QMouseEvent *event)
         && sheet->sceneRect().contains(mapToScene(event->position().toPoint())))
         dropCarriedItems();
     GraphicsEdit::mousePressEvent(event);
+}
+
+void FrameEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        const QList<QGraphicsItem *> under = items(at);
+        for (QGraphicsItem *item : under) {
+            if (item->type() == Place::Type)
+                continue;
+            auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
+            if (container && !(container->flags() & QGraphicsItem::ItemIsMovable)
+                && container->markPlaceAt(mapToScene(at))) {
+                event->accept();
+                return;
+            }
+            break;
+        }
+    }
+    GraphicsEdit::mouseDoubleClickEvent(event);
 }

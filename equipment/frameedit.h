@@ -31,6 +31,9 @@ protected:
     // A press stops carrying; the carried item drops itself into the place
     // under the mouse when the button is released.
     void mousePressEvent(QMouseEvent *event) override;
+    // A frame part takes no press (a drag over it selects), so the sheet
+    // would not hand it the double click that marks one of its places.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "equipment/framelayout.h"
 
+#include "devices/clamp.h"
 #include "equipment/boardcatalogue.h"
 #include "equipment/dlgproppanel.h"
 #include "equipment/frame.h"
@@ -267,6 +268,20 @@ GraphicsFramePart *FrameLayout::partForClampPanelModel(int model) const
     return nullptr;
 }
 
+int FrameLayout::clampStripTypeInFrame(int model) const
+{
+    if (!project())
+        return -1;
+    const quint32 code = frameAddress().packedFrameCode();
+    for (Obj *obj : project()->sortedObjectsOfKind(ClampPanelKind)) {
+        auto *panel = dynamic_cast<ClampPanel *>(obj);
+        const Address *at = panel ? panel->address() : nullptr;
+        if (panel && panel->modelIndex() == model && at && at->packedFrameCode() == code)
+            return panel->stripType();
+    }
+    return -1;
+}
+
 void FrameLayout::setHighlighted(Place *place)
 {
     if (place == m_highlighted)
@@ -296,6 +311,11 @@ void FrameLayout::dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint)
         return;
     Place *target = m_highlighted;
     setHighlighted(nullptr);
+    // A device dropped by the user shows its new address on its schemes.
+    if (auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
+        if (deviceItem->device())
+            deviceItem->device()->setShowAddress(true);
+    }
     target->putItem(item);
 }
 
@@ -398,22 +418,23 @@ bool FrameLayout::loadScene(DataStream &stream)
         stream >> type;
         if (stream.status() != QDataStream::Ok || type < 1)
             return false;
+        // A damaged record fails the pass, which names the file: no box of
+        // its own.
         GraphicsItem *item = nullptr;
         if (type < firstDeviceItemType) {
-            if (type == partType || !CHECK(itemType(type) || primitiveType(type)))
+            if (type == partType || !(itemType(type) || primitiveType(type)))
                 return false;
             item = createItem(type);
-            if (!CHECK_PTR(item))
+            if (!item)
                 return false;
             if (type >= firstContainerType) {
                 qint32 containerType = -1;
                 stream >> containerType;
                 auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
-                // A type outside its table is a damaged record: the load
-                // fails with its own message alone.
+                // So is a panel or board type outside its table.
                 const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
                                                      : boardTypeInfo(containerType) != nullptr;
-                if (!CHECK_PTR(container) || stream.status() != QDataStream::Ok || !known) {
+                if (!container || stream.status() != QDataStream::Ok || !known) {
                     delete item;
                     return false;
                 }
@@ -423,10 +444,11 @@ bool FrameLayout::loadScene(DataStream &stream)
             qint32 id = 0;
             stream >> id;
             auto *device = dynamic_cast<Device *>(project() ? project()->objByOldId(id) : nullptr);
-            if (stream.status() != QDataStream::Ok || !CHECK_PTR(device))
+            // A device stands in one place only.
+            if (stream.status() != QDataStream::Ok || !device || device->placeItem())
                 return false;
             item = device->createPlaceItem(this);
-            if (!CHECK_PTR(item))
+            if (!item)
                 return false;
         }
         item->loadData(stream);

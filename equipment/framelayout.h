@@ -66,6 +66,9 @@ public:
     void updateAddresses();
     // The first part whose clamp-panel type lists the model.
     GraphicsFramePart *partForClampPanelModel(int model) const;
+    // The strip type of the first clamp panel of the model (by name) whose
+    // address lies in this frame; -1 for none.
+    int clampStripTypeInFrame(int model) const;
 
     // Carrying and dropping a place item.
     void trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);

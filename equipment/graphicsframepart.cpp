@@ -60,20 +60,15 @@ int GraphicsFramePart::clampPanelType() const
 bool GraphicsFramePart::hasClampPanelModel(int model) const
 {
     const int type = clampPanelType();
-    if (type <= 0 || type >= clampPanelTypeCount)
-        return false;
-    const ClampPanelType &row = clampPanelTypes[type];
-    for (int i = 0; i < row.count; ++i) {
-        if (row.models[i] == model)
-            return true;
-    }
-    return false;
+    return type != 0 && clampPanelTypeHasModel(type, model);
 }
 
 int GraphicsFramePart::clampPanelModel() const
 {
     const int type = clampPanelType();
-    if (type <= 0 || type >= clampPanelTypeCount || clampPanelTypes[type].count == 0)
+    if (type == 0)
+        return -1;
+    if (!CHECK(type > 0 && type < clampPanelTypeCount))
         return -1;
     const ClampPanelType &row = clampPanelTypes[type];
     if (row.count > 1) {
@@ -83,7 +78,7 @@ int GraphicsFramePart::clampPanelModel() const
         if (chosen != -1 && layout->partForClampPanelModel(chosen) == this && hasClampPanelModel(chosen))
             return chosen;
     }
-    return row.models[0];
+    return defaultClampPanelModel(type);
 }
 
 QVariant GraphicsFramePart::itemChange(GraphicsItemChange change, const QVariant &value)

@@ -406,7 +406,8 @@ void GraphicsPlaceContainer::loadData(DataStream &stream)
         stream >> id;
         if (stream.status() != QDataStream::Ok)
             return;
-        if (CHECK(id != 0) && layout)
+        // 0 names no place: nothing can be put back into it.
+        if (id != 0 && layout)
             layout->registerPlace(id, m_places[i]);
         GraphicsPlaceContainer *nested = nestedContainer(i);
         if (nested && m_places[i]->item() == nested)
@@ -463,13 +464,17 @@ bool GraphicsPlaceContainer::updatePlacePointer(const QHash<qint32, Place *> &pl
 
 void GraphicsPlaceContainer::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
+    markPlaceAt(event->scenePos());
+    event->accept();
+}
+
+bool GraphicsPlaceContainer::markPlaceAt(const QPointF &scenePoint)
+{
     for (Place *place : std::as_const(m_places)) {
-        if (!place->placeRect().contains(place->mapFromScene(event->scenePos())))
+        if (!place->placeRect().contains(place->mapFromScene(scenePoint)))
             continue;
-        if (GraphicsPlaceContainer *held = asContainer(place->item())) {
-            held->mouseDoubleClickEvent(event);
-            return;
-        }
+        if (GraphicsPlaceContainer *held = asContainer(place->item()))
+            return held->markPlaceAt(scenePoint);
         if (!place->item() && !place->coveringItem()) {
             place->setState((place->state() + 1) % 3);
             // A change of the sheet: its side file is due.
@@ -477,10 +482,9 @@ void GraphicsPlaceContainer::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *eve
                 graphicsScene()->setModified(true);
             update();
         }
-        event->accept();
-        return;
+        return true;
     }
-    event->accept();
+    return false;
 }
 
 void GraphicsPlaceContainer::drawPlaceText(QPainter *painter, const QRectF &rect, int flags, Place *place,

@@ -88,6 +88,10 @@ public:
     void coverPlaces(Place *except, GraphicsPlaceItem *item, const QRectF &sceneRect);
     // Lets every place without a pre-built container give up its item.
     void releasePlaces();
+    // A double click on the place at the point: an empty place cycles its
+    // user marks, a held container passes it on, a covered place ignores
+    // it. False when no place is there.
+    bool markPlaceAt(const QPointF &scenePoint);
 
     // Walks of the tree, places in order, into the containers they hold.
     void collectPlaces(QList<Place *> &list) const;

@@ -71,8 +71,6 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     FrameLayout *frameLayout() const;
-    qint32 savedPlace() const { return m_savedPlace; }
-    void setSavedPlace(qint32 id) { m_savedPlace = id; }
 
 private:
     Place *m_place = nullptr;

@@ -86,6 +86,10 @@ void Device::readData(DataStream &stream)
 {
     qint32 index = -1;
     stream >> index;
+    if (stream.status() == QDataStream::Ok && index != -1 && !hasModel(index)) {
+        index = -1;
+        stream.setStatus(QDataStream::ReadCorruptData);
+    }
     m_modelIndex = index;
 }
 
@@ -107,8 +111,7 @@ GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphi
     auto *item = new GraphicsWiringItemDevice(scene, parent, this, address());
     if (!CHECK_PTR(item))
         return nullptr;
-    m_wiringItems.append(item);
-    m_wiringItem = item;
+    adoptWiringItem(item);
     return item;
 }
 
@@ -161,6 +164,9 @@ void Device::addressChanged()
         }
         if (renames)
             item->updatePinNames();
+        // The schemes show the new address.
+        if (QGraphicsItem *shown = item->pinOwner() ? item->pinOwner()->graphicsItem() : nullptr)
+            shown->update();
     }
     if (project())
         project()->updateObj(this);
@@ -212,17 +218,25 @@ int Device::pinCount() const
     return 0;
 }
 
-void Device::setModelIndex(int index)
+bool Device::hasModel(int) const
 {
+    return true;
+}
+
+bool Device::setModelIndex(int index)
+{
+    if (index != -1 && !hasModel(index))
+        return false;
     if (index == m_modelIndex)
-        return;
+        return true;
     m_modelIndex = index;
     if (!m_placeItem)
-        return;
+        return true;
     dropPlaceItem();
     m_showAddress = false;
     // The device has no address any more: its pins and its row follow.
     addressChanged();
+    return true;
 }
 
 QString Device::placeTypeName() const
@@ -329,6 +343,14 @@ void Device::forgetPlaceItem(GraphicsPlaceItemDevice *item)
     m_placeItem = nullptr;
     addressChanged();
     m_showAddress = false;
+}
+
+void Device::adoptWiringItem(GraphicsWiringItemDevice *item)
+{
+    if (!item || m_wiringItems.contains(item))
+        return;
+    m_wiringItems.append(item);
+    m_wiringItem = item;
 }
 
 void Device::forgetWiringItem(GraphicsWiringItemDevice *item)

@@ -74,11 +74,15 @@ public:
     // The catalogue's own string of a pin name, null when there is none.
     virtual const char *pinIndex(const char *name) const;
     virtual int pinCount() const;
+    // Whether the index is a row of the kind's catalogue; every index in
+    // the base, which knows no catalogue.
+    virtual bool hasModel(int index) const;
 
     // The catalogue row; -1 while none is chosen.
     int modelIndex() const { return m_modelIndex; }
     // Another type no longer fits the device's place: the device leaves it.
-    void setModelIndex(int index);
+    // An index that is neither -1 nor a row of the catalogue is refused.
+    bool setModelIndex(int index);
     // The name of the place type's row, empty for none.
     QString placeTypeName() const;
     bool showAddress() const { return m_showAddress; }
@@ -99,6 +103,9 @@ public:
     // For the items: a destroyed place item or wiring item is forgotten.
     void forgetPlaceItem(GraphicsPlaceItemDevice *item);
     void forgetWiringItem(GraphicsWiringItemDevice *item);
+    // A wiring item made for the device becomes its current one; the
+    // device tells it when the device goes.
+    void adoptWiringItem(GraphicsWiringItemDevice *item);
 
 protected:
     // A device shown by one scene item at most.

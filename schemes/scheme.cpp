@@ -16,9 +16,12 @@
 #include "devices/dlgpropdiode.h"
 #include "devices/dlgpropdischarger.h"
 #include "devices/dlgpropfuse.h"
+#include "devices/dlgpropheating.h"
 #include "devices/dlgpropinterrupter.h"
 #include "devices/dlgpropkeystaff.h"
+#include "devices/dlgproplamp.h"
 #include "devices/dlgpropluminodiode.h"
+#include "devices/dlgpropmeasuringpanel.h"
 #include "devices/dlgpropplughole.h"
 #include "devices/dlgproprelay.h"
 #include "devices/dlgpropresistor.h"
@@ -41,9 +44,12 @@
 #include "devices/graphicsdiode.h"
 #include "devices/graphicsdischarger.h"
 #include "devices/graphicsfuse.h"
+#include "devices/graphicsheating.h"
 #include "devices/graphicsinterrupter.h"
 #include "devices/graphicskeystaff.h"
+#include "devices/graphicslamp.h"
 #include "devices/graphicsluminodiode.h"
+#include "devices/graphicsmeasuringpanel.h"
 #include "devices/graphicsplughole.h"
 #include "devices/graphicsrelaywinding.h"
 #include "devices/graphicsresistor.h"
@@ -130,10 +136,10 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
     {U + 410, createGraphicsDiode, createDlgPropDiode, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
     {U + 411, createGraphicsStabilitron, createDlgPropStabilitron, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
-    {U + 412, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
+    {U + 412, createGraphicsLamp, createDlgPropLamp, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
     {U + 413, createGraphicsBell, createDlgPropBell, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
-    {U + 414, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
-    {U + 415, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
+    {U + 414, createGraphicsMeasuringPanel, createDlgPropMeasuringPanel, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
+    {U + 415, createGraphicsHeating, createDlgPropHeating, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
     {U + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
     {U + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
     {U + 418, createGraphicsLuminodiode, createDlgPropLuminodiode, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},

@@ -4,6 +4,8 @@
 
 #include "app/dlgfind.h"
 #include "devices/clamp.h"
+#include "devices/clampcatalogue.h"
+#include "devices/clamppanelitems.h"
 #include "devices/dlgpropbottom.h"
 #include "devices/dlgpropclamp.h"
 #include "devices/graphicsbottom.h"
@@ -23,6 +25,7 @@
 #include "schemes/schemeedit.h"
 #include "schemes/source.h"
 #include "support/devicekindtests.h"
+#include "support/schemetestitems.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -393,6 +396,64 @@ private slots:
         QCOMPARE(elsewhere.size(), 1);
         QCOMPARE(elsewhere[0]->obj(), nullptr);
         QCOMPARE(other.project()->findObj(ClampPanelKind, "12V21"), nullptr);
+        QCOMPARE(boxes(rec), QStringList());
+    }
+
+    // In its place the panel is a strip with its name and type, green while
+    // no clamp is used; on a wiring page each clamp shows its wires, the
+    // third and fourth sharing the row 80 below the dot.
+    void panelPictures()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        boundtest::TestScene frame(&project);
+        schemetest::DeviceScheme sheet(&project);
+        auto *panel = dynamic_cast<ClampPanel *>(project.createDevice(ClampPanelKind));
+        panel->setModelAndStripType(0, 4);
+        QVERIFY(panel->setName("12V21"));
+        bool ok = false;
+        placeDevice(frame, panel, parseClampPanelName("12V21", nullptr, &ok, nullptr));
+        auto *placed = dynamic_cast<GraphicsPlaceItemClampPanel *>(panel->placeItem());
+        QVERIFY(placed && !(placed->flags() & QGraphicsItem::ItemIsSelectable));
+        boundtest::PaintRecorder idle;
+        QCOMPARE(paint(&idle, placed, true)->shapes.size(), 0);
+        QCOMPARE(penColours(*paint(&idle, placed, false)), QList<QColor>({penGreen.color()}));
+
+        // Clamps "1" and "3", on side 1, each with four wires.
+        for (int c = 0; c < 2; ++c) {
+            auto *clamp = schemetest::put(sheet, new GraphicsClamp(&sheet), QPointF(400, 400 + 400 * c));
+            clamp->setClamp(quint8(2 * c), "12V21");
+            QCOMPARE(clamp->wiringPin(0)->linkCapacity(), 4);
+            for (int i = 0; i < 2; ++i) {
+                auto *device = schemetest::device(sheet, QPointF(800, 400 + 400 * i));
+                device->setOwnName(QStringLiteral("R%1").arg(2 * c + i + 1));
+                for (int p = 0; p < 2; ++p) {
+                    device->wiringPin(p)->setName(p ? "2" : "1");
+                    QVERIFY(clamp->wiringPin(0)->linkTo(device->wiringPin(p)));
+                }
+            }
+        }
+        boundtest::PaintRecorder used;
+        paint(&used, placed, true);
+        QCOMPARE(penColours(used), QList<QColor>({penBlack.color()}));
+        QCOMPARE(used.texts, QStringList({"V21", "20"}));
+
+        std::unique_ptr<GraphicsWiringItemDevice> wiring(panel->createWiringItem(&frame));
+        QCOMPARE(wiring->type(), int(GraphicsWiringClampPanel::Type));
+        QCOMPARE(panel->wiringItem(), wiring.get());
+        boundtest::PaintRecorder page;
+        paint(&page, wiring.get(), true);
+        QVERIFY(page.texts.contains("V21"));
+        // "1" at y = 120: rows 0, +40, -40, +80; "3" at y = 240, after a
+        // clamp with four wires: rows 0, +40, +80, +80.
+        QCOMPARE(page.texts.mid(page.texts.indexOf("1") + 1, 4), QStringList({"R1:1", "R1:2", "R2:1", "R2:2"}));
+        const auto rowOf = [&page](const QString &text, const QString &from) {
+            return page.textRects[page.texts.indexOf(text)].y() - page.textRects[page.texts.indexOf(from)].y();
+        };
+        QCOMPARE(rowOf("R2:1", "R1:1"), -40.0);
+        QCOMPARE(rowOf("R2:2", "R1:1"), 80.0);
+        QCOMPARE(page.texts.mid(page.texts.indexOf("3") + 1, 3), QStringList({"R3:1", "R3:2", "R4:1;R4:2"}));
+        QCOMPARE(rowOf("R4:1;R4:2", "R3:1"), 80.0);
         QCOMPARE(boxes(rec), QStringList());
     }
 };

@@ -26,7 +26,7 @@ public:
     }
     QString modelName() const override { return QStringLiteral("FU-2A"); }
     int placeType() const override { return 27; }
-    int addressSuffix() const override { return 0x40 | 5; }
+    int addressSuffix() const override { return 0x40; }
 };
 
 // A symbol that ends a chain: ground, copper plate.

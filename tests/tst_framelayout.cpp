@@ -176,10 +176,16 @@ private slots:
         QCOMPARE(relay->address()->toString(1), QString("12-10"));
         QCOMPARE(block->address()->toString(1), QString("12-17"));
         QCOMPARE(table->findTreeItemOfObj(*relay)->text(4), QString("12-10"));
+        QVERIFY(relay->showAddress());
         // The wide block covers its two neighbours.
         QCOMPARE(bodyPlace(frame, 17)->state(), int(Place::Covered));
         QCOMPARE(bodyPlace(frame, 18)->state(), int(Place::Covered));
         QCOMPARE(bodyPlace(frame, 19)->state(), int(Place::Normal));
+        // A double click marks an empty place.
+        Place *marked = bodyPlace(frame, 30);
+        edit->centerOn(marked);
+        QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, edit->mapFromScene(marked->sceneRect().center()));
+        QCOMPARE(marked->state(), int(Place::Covered));
         // Placed again: "This device already complete!".
         emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*relay), 0);
         QCOMPARE(rec.texts().last(), QString("This device already complete!"));
@@ -213,9 +219,12 @@ private slots:
         auto *bl1 = static_cast<Device *>(loaded.findObj(BlockKind, "BL1"));
         QVERIFY(k1->placeItem() && bl1->placeItem());
         QCOMPARE(k1->address()->toString(1), QString("12-10"));
+        QVERIFY(k1->showAddress());
         QCOMPARE(bl1->address()->toString(1), QString("12-17"));
         Frame *again = loaded.equipment()->itemList().first()->itemList().first();
         QCOMPARE(bodyPlace(again, 18)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(again, 30)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(again, 30)->coveringItem(), nullptr);
         QVERIFY(!again->layout()->isModified());
         loaded.setFileName(dir.path() + "/copy.rlay");
         loaded.setDevicesChanged();
@@ -249,10 +258,41 @@ private slots:
         Device *other = newDevice(bare, RelayKind, "K2", 18);
         QVERIFY(put(other, bodyPlace(zero, 4)));
         QCOMPARE(other->address()->toString(1), QString("-05"));
-        // Another type drops what the old parts held.
+        // Another type drops what the old parts held; the row's side
+        // reaches the new clamp part.
+        FrameGroup *group = p.equipment()->itemList().first();
+        group->setSideOfLeft(false);
         frame->setFrameType(0);
         QCOMPARE(relay->placeItem(), nullptr);
         QCOMPARE(relay->address(), nullptr);
+        QCOMPARE(frame->layout()->partForClampPanelModel(1)->pos().x(), 2970.0 - 100 - 50);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A damaged layout record fails the load without a box of its own.
+    void damagedLayoutRecord()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        Frame *frame = newFrame(p, 1, 1, blockFrameType);
+        QByteArray parts;
+        {
+            Project::IdentityScope scope(p);
+            DataStream out(&parts, QIODevice::WriteOnly);
+            frame->layout()->saveScene(out);
+        }
+        parts.chop(4); // the count of the other items
+        const auto loads = [&](qint32 count, qint32 type, qint32 id) {
+            QByteArray bytes = parts;
+            DataStream out(&bytes, QIODevice::WriteOnly | QIODevice::Append);
+            out << count << type << id << qint32(0);
+            DataStream in(&bytes, QIODevice::ReadOnly);
+            in.setFormatIndex(DataStream::CurrentFormat);
+            return newFrame(p, 1, 2 + count, blockFrameType)->layout()->loadScene(in);
+        };
+        QVERIFY(!loads(1, QGraphicsItem::UserType + 200, 77)); // no such device
+        QVERIFY(!loads(1, QGraphicsItem::UserType + 104, 0));  // a part among the items
+        QVERIFY(!loads(100000, QGraphicsItem::UserType + 6, 0)); // more items than bytes
         QCOMPARE(rec.count(), 0);
     }
 
