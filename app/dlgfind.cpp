@@ -1,5 +1,6 @@
 #include "app/dlgfind.h"
 
+#include "devices/graphicsclamp.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/graphicstext.h"
@@ -360,6 +361,14 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
                           .arg(newName));
             return;
         }
+    }
+    // A clamp is renamed with its clamp name: it binds to the panel of the
+    // new address.
+    if (auto *clamp = graphicsClampCast(item)) {
+        const char *pinName = clamp->firstPinName();
+        clamp->setClampName(pinName ? joinName(newName, pinName) : newName);
+        item->updateInViews();
+        return;
     }
     bound->setName(newName);
     item->updateInViews();

@@ -1,11 +1,15 @@
 #include "devices/ammeter.h"
 
+#include "devices/ammetercatalogue.h"
+
 Ammeter::Ammeter(Project *project)
-    : Device(project, AmmeterKind)
+    : TwoPinDevice(project, AmmeterKind, ammeterCatalogue)
 {
 }
 
-bool Ammeter::canAppend(ObjItem *item)
+Ammeter::~Ammeter() = default;
+
+int Ammeter::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 142;
 }

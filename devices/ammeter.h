@@ -1,17 +1,19 @@
 #ifndef RLAY_AMMETER_H
 #define RLAY_AMMETER_H
 
-// An ammeter.
+// An ammeter of one of ammeterTypes, with a small number shown after the
+// "A" of its symbol.
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Ammeter : public Device
+class Ammeter : public TwoPinDevice
 {
 public:
     explicit Ammeter(Project *project);
+    ~Ammeter() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // The equipment model "Console Control".
+    int placeType() const override;
 };
 
 #endif

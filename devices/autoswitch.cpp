@@ -22,9 +22,9 @@ bool AutoSwitch::canAppend(ObjItem *item)
     return acceptsFirstItemOnly(item);
 }
 
-bool AutoSwitch::isModelIndex(int index) const
+bool AutoSwitch::hasModel(int index) const
 {
-    return index >= -1 && index < AutoSwitchTypeCount;
+    return index >= 0 && index < AutoSwitchTypeCount;
 }
 
 void AutoSwitch::readData(DataStream &stream)

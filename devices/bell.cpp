@@ -1,11 +1,25 @@
 #include "devices/bell.h"
 
+#include "devices/bellcatalogue.h"
+
 Bell::Bell(Project *project)
-    : Device(project, BellKind)
+    : TwoPinDevice(project, BellKind, bellCatalogue)
 {
 }
 
-bool Bell::canAppend(ObjItem *item)
+Bell::~Bell() = default;
+
+int Bell::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 105;
+}
+
+int Bell::positionCode() const
+{
+    return 23;
+}
+
+void Bell::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    drawCaption(painter, rect, modelName());
 }

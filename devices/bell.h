@@ -1,17 +1,22 @@
 #ifndef RLAY_BELL_H
 #define RLAY_BELL_H
 
-// A bell.
+// A bell of one of bellTypes.
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Bell : public Device
+class Bell : public TwoPinDevice
 {
 public:
     explicit Bell(Project *project);
+    ~Bell() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // The equipment model "Bell".
+    int placeType() const override;
+    // 23, placed or not.
+    int positionCode() const override;
+    // The type alone.
+    void paintCaption(QPainter *painter, const QRectF &rect) override;
 };
 
 #endif

@@ -33,9 +33,9 @@ bool Block::removeItem(ObjItem *item)
     return true;
 }
 
-bool Block::isModelIndex(int index) const
+bool Block::hasModel(int index) const
 {
-    return index >= -1 && index < BlockTypeCount;
+    return index >= 0 && index < BlockTypeCount;
 }
 
 void Block::readData(DataStream &stream)

@@ -53,9 +53,9 @@ int Button::groupFor(int contactKind, int wanted, const ObjItem *leaving) const
     });
 }
 
-bool Button::isModelIndex(int index) const
+bool Button::hasModel(int index) const
 {
-    return index >= -1 && index < ButtonTypeCount;
+    return index >= 0 && index < ButtonTypeCount;
 }
 
 void Button::readData(DataStream &stream)

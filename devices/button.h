@@ -29,7 +29,7 @@ public:
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;
-    bool isModelIndex(int index) const override;
+    bool hasModel(int index) const override;
 
     // The type's translated name; empty without a type.
     QString modelName() const override;

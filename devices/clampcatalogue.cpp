@@ -5,7 +5,43 @@
 
 #include <QCoreApplication>
 
+#include <cstring>
+
 namespace {
+
+// The position in clampNameList of the clamp numbered n; with twoDigits the
+// numbers below 10 are those written with a leading zero.
+constexpr quint8 nameIndexOf(int n, bool twoDigits)
+{
+    return quint8(twoDigits && n < 10 ? 19 + n : n <= 20 ? n - 1 : n + 8);
+}
+
+// The clamps numbered 1 to N of a strip, as positions in clampNameList.
+template <int N, bool TwoDigits = false>
+struct Numbered
+{
+    quint8 names[N];
+    constexpr Numbered()
+        : names()
+    {
+        for (int i = 0; i < N; ++i)
+            names[i] = nameIndexOf(i + 1, TwoDigits);
+    }
+};
+
+// The strip "2" has the clamps "1" and "3".
+const quint8 clamps2[] = {0, 2};
+constexpr Numbered<3> clamps3;
+constexpr Numbered<8> clamps8;
+constexpr Numbered<16> clamps16;
+constexpr Numbered<20> clamps20;
+constexpr Numbered<14> clamps14;
+constexpr Numbered<64, true> clamps64;
+constexpr Numbered<6> clamps6;
+constexpr Numbered<50> clamps50;
+constexpr Numbered<30> clamps30;
+
+#define NAMES(list) list.names, int(sizeof(list.names))
 
 // Clamp-strip types by index: 0 "2", 1 "3", 2 "8", 3 "PK-8-69", 4 "20",
 // 5 "14", 6 "64", 7 "6", 8 "50", 9 "30".
@@ -90,6 +126,54 @@ const ClampPanelType clampPanelTypes[clampPanelTypeCount] = {
     {{19}, 1},
 };
 
+const ClampStripType clampStripTypes[clampStripTypeCount] = {
+    {QT_TRANSLATE_NOOP("Clamp", "2"), 6, clamps2, 2},
+    {QT_TRANSLATE_NOOP("Clamp", "3"), 6, NAMES(clamps3)},
+    {QT_TRANSLATE_NOOP("Clamp", "8"), 6, NAMES(clamps8)},
+    {QT_TRANSLATE_NOOP("Clamp", "PK-8-69"), 4, NAMES(clamps16)},
+    {QT_TRANSLATE_NOOP("Clamp", "20"), 4, NAMES(clamps20)},
+    {QT_TRANSLATE_NOOP("Clamp", "14"), 4, NAMES(clamps14)},
+    {QT_TRANSLATE_NOOP("Clamp", "64"), 4, NAMES(clamps64)},
+    {QT_TRANSLATE_NOOP("Clamp", "6"), 4, NAMES(clamps6)},
+    {QT_TRANSLATE_NOOP("Clamp", "50"), 4, NAMES(clamps50)},
+    {QT_TRANSLATE_NOOP("Clamp", "30"), 4, NAMES(clamps30)},
+};
+
+#undef NAMES
+
+const char *const clampNameList[clampNameCount] = {
+    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15",
+    "16", "17", "18", "19", "20", "01", "02", "03", "04", "05", "06", "07", "08", "09", "21",
+    "22", "23", "24", "25", "26", "27", "28", "29", "30", "31", "32", "33", "34", "35", "36",
+    "37", "38", "39", "40", "41", "42", "43", "44", "45", "46", "47", "48", "49", "50", "51",
+    "52", "53", "54", "55", "56", "57", "58", "59", "60", "61", "62", "63", "64",
+};
+
+QString clampStripTypeName(int stripType)
+{
+    if (!CHECK(stripType >= 0 && stripType < clampStripTypeCount))
+        return QString();
+    return QCoreApplication::translate("Clamp", clampStripTypes[stripType].name);
+}
+
+const char *clampStripClampName(int stripType, int position)
+{
+    if (!CHECK(stripType >= 0 && stripType < clampStripTypeCount))
+        return nullptr;
+    const ClampStripType &strip = clampStripTypes[stripType];
+    if (position < 0 || position >= strip.clampCount)
+        return nullptr;
+    return clampNameList[strip.clampNames[position]];
+}
+
+QString clampPanelModelPlaceText(int model)
+{
+    if (!CHECK(model >= 0 && model < clampPanelModelCount))
+        return QString();
+    const ClampPanelModel &row = clampPanelModels[model];
+    return Address::placeKindText(row.frameKind, row.placeKind);
+}
+
 QString clampPanelModelText(int model)
 {
     if (!CHECK(model >= 0 && model < clampPanelModelCount))
@@ -100,4 +184,94 @@ QString clampPanelModelText(int model)
     if (row.note)
         text += QLatin1Char(' ') + QCoreApplication::translate("Clamp", row.note);
     return text;
+}
+
+const char *clampNameOf(int model, const QString &text)
+{
+    if (!CHECK(model >= 0 && model < clampPanelModelCount))
+        return nullptr;
+    const QByteArray wanted = text.toLatin1();
+    const ClampPanelModel &row = clampPanelModels[model];
+    for (int s = 0; s < row.stripTypeCount; ++s) {
+        const ClampStripType &strip = clampStripTypes[row.stripTypes[s]];
+        for (int i = 0; i < strip.clampCount; ++i) {
+            const char *name = clampNameList[strip.clampNames[i]];
+            if (wanted == name)
+                return name;
+        }
+    }
+    return nullptr;
+}
+
+int clampStripTypeFromText(int model, const QString &text)
+{
+    if (!CHECK(model >= 0 && model < clampPanelModelCount))
+        return -1;
+    const ClampPanelModel &row = clampPanelModels[model];
+    for (int s = 0; s < row.stripTypeCount; ++s) {
+        if (clampStripTypeName(row.stripTypes[s]) == text)
+            return row.stripTypes[s];
+    }
+    return -1;
+}
+
+int clampNameIndex(const char *name)
+{
+    if (name) {
+        for (int i = 0; i < clampNameCount; ++i) {
+            if (std::strcmp(clampNameList[i], name) == 0)
+                return i;
+        }
+    }
+    CHECK(false);
+    return -1;
+}
+
+const char *clampNameAt(quint8 index)
+{
+    return index < clampNameCount ? clampNameList[index] : nullptr;
+}
+
+Address parseClampPanelName(const QString &name, const int *frameKind, bool *ok, int *model)
+{
+    if (ok)
+        *ok = false;
+    if (model)
+        *model = -1;
+    if (name.isEmpty())
+        return Address();
+    for (int m = 0; m < clampPanelModelCount; ++m) {
+        const ClampPanelModel &row = clampPanelModels[m];
+        if (frameKind && row.frameKind != *frameKind)
+            continue;
+        bool parsed = false;
+        const Address address = Address::fromText(row.frameKind, row.placeKind, name, &parsed);
+        if (!parsed)
+            continue;
+        if (ok)
+            *ok = true;
+        if (model)
+            *model = m;
+        return address;
+    }
+    return Address();
+}
+
+bool clampPanelTypeHasModel(int type, int model)
+{
+    if (!CHECK(type >= 1 && type < clampPanelTypeCount))
+        return false;
+    const ClampPanelType &row = clampPanelTypes[type];
+    for (int i = 0; i < row.count; ++i) {
+        if (row.models[i] == model)
+            return true;
+    }
+    return false;
+}
+
+int defaultClampPanelModel(int type)
+{
+    if (!CHECK(type >= 1 && type < clampPanelTypeCount && clampPanelTypes[type].count > 0))
+        return -1;
+    return clampPanelTypes[type].models[0];
 }

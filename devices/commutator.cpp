@@ -53,9 +53,9 @@ int Commutator::groupFor(int contactKind, int wanted, const ObjItem *leaving) co
     });
 }
 
-bool Commutator::isModelIndex(int index) const
+bool Commutator::hasModel(int index) const
 {
-    return index >= -1 && index < CommutatorTypeCount;
+    return index >= 0 && index < CommutatorTypeCount;
 }
 
 void Commutator::readData(DataStream &stream)

@@ -1,11 +1,25 @@
 #include "devices/diode.h"
 
+#include "devices/diodecatalogue.h"
+
 Diode::Diode(Project *project)
-    : Device(project, DiodeKind)
+    : TwoPinDevice(project, DiodeKind, diodeCatalogue)
 {
 }
 
-bool Diode::canAppend(ObjItem *item)
+Diode::~Diode() = default;
+
+int Diode::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 65;
+}
+
+void Diode::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *place, bool)
+{
+    drawInPlace(painter, rect, place, name(), modelName(), false, 2);
+}
+
+void Diode::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    drawCaption(painter, rect, baseName());
 }

@@ -1,11 +1,67 @@
 #include "devices/discharger.h"
 
+#include "devices/dischargercatalogue.h"
+#include "devices/fusesymbol.h"
+#include "equipment/place.h"
+
+#include <QPainter>
+
+namespace {
+
+const int rcFrameKind = 5;
+// The places of a varistor panel.
+const int panelPlaceType = 138;
+
+} // namespace
+
 Discharger::Discharger(Project *project)
-    : Device(project, DischargerKind)
+    : TwoPinDevice(project, DischargerKind, dischargerCatalogue)
 {
 }
 
-bool Discharger::canAppend(ObjItem *item)
+Discharger::~Discharger() = default;
+
+int Discharger::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 33;
+}
+
+int Discharger::addressSuffix() const
+{
+    return 0x40 | 0;
+}
+
+void Discharger::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *place,
+                              bool)
+{
+    if (!painter)
+        return;
+    if (frameKind() == rcFrameKind || (place && place->placeType() == panelPlaceType)) {
+        drawInPlace(painter, rect, place, baseName(), modelName(), false, 3);
+        return;
+    }
+    painter->drawRect(rect);
+    drawTurned(painter, rect, 2, twoLines(baseName(), modelName()));
+}
+
+void Discharger::paintPicture(QPainter *painter)
+{
+    if (!painter)
+        return;
+    drawDischargerSymbol(painter);
+    drawCentred(painter, QRectF(-20, 40, 200, 40), 3, modelName());
+}
+
+void Discharger::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    drawCaption(painter, rect, modelName());
+}
+
+void drawDischargerSymbol(QPainter *painter)
+{
+    if (!painter)
+        return;
+    drawFuseSymbol(painter);
+    const QLineF arrow[3] = {QLineF(120, 0, 90, 0), QLineF(100, -5, 90, 0), QLineF(100, 5, 90, 0)};
+    painter->drawLines(arrow, 3);
 }

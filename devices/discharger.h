@@ -1,17 +1,32 @@
 #ifndef RLAY_DISCHARGER_H
 #define RLAY_DISCHARGER_H
 
-// A discharger (surge arrester).
+// A discharger (surge arrester) of one of dischargerTypes. Its place takes
+// the address suffix "R".
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Discharger : public Device
+class Discharger : public TwoPinDevice
 {
 public:
     explicit Discharger(Project *project);
+    ~Discharger() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    int placeType() const override;
+    // 0x40 | suffix kind 0 ("R").
+    int addressSuffix() const override;
+    // Name and type across the place in RC frames and varistor panels,
+    // else along it.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
+    // The discharger symbol with the type below.
+    void paintPicture(QPainter *painter) override;
+    // The type.
+    void paintCaption(QPainter *painter, const QRectF &rect) override;
 };
+
+// The discharger body in item coordinates, 160 long on y = 0: the fuse
+// body with an arrow inside.
+void drawDischargerSymbol(QPainter *painter);
 
 #endif

@@ -74,9 +74,9 @@ bool Fuse::acceptsRole(bool duplicate, bool reservation, const ObjItem *leaving)
     return others < maxItems;
 }
 
-bool Fuse::isModelIndex(int index) const
+bool Fuse::hasModel(int index) const
 {
-    return index == -1 || isFuseType(index);
+    return isFuseType(index);
 }
 
 void Fuse::readData(DataStream &stream)

@@ -27,7 +27,7 @@ public:
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;
-    bool isModelIndex(int index) const override;
+    bool hasModel(int index) const override;
 
     // "FU-" and the nominal, e.g. "FU-0,3".
     QString modelName() const override;

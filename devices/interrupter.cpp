@@ -48,15 +48,15 @@ void Interrupter::writeData(DataStream &stream)
 bool Interrupter::setNominalIndex(int index)
 {
     // Without a type the nominal names nothing yet; with one it is the type's.
-    if (!CHECK(m_modelIndex == -1 ? index >= 0 : isInterrupterNominal(m_modelIndex, index)))
+    if (m_modelIndex == -1 ? index < 0 : !isInterrupterNominal(m_modelIndex, index))
         return false;
     m_nominalIndex = index;
     return true;
 }
 
-bool Interrupter::isModelIndex(int index) const
+bool Interrupter::hasModel(int index) const
 {
-    return index == -1 || isInterrupterType(index);
+    return isInterrupterType(index);
 }
 
 void Interrupter::readData(DataStream &stream)

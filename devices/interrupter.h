@@ -19,7 +19,7 @@ public:
     // outside the catalogue is a damaged record.
     void writeData(DataStream &stream) override;
     void readData(DataStream &stream) override;
-    bool isModelIndex(int index) const override;
+    bool hasModel(int index) const override;
     // The type's translated name; empty without a type.
     QString modelName() const override;
     // The equipment model "AVM".
@@ -30,7 +30,8 @@ public:
     void paintPicture(QPainter *painter) override;
 
     int nominalIndex() const { return m_nominalIndex; }
-    // A nominal the type does not have is refused (check box, false).
+    // A nominal the type does not have is refused (false), as the reader
+    // refuses it.
     bool setNominalIndex(int index);
     // The nominal followed by "A", e.g. "7,5A"; empty without a valid type
     // and nominal.

@@ -72,9 +72,9 @@ int Keystaff::groupFor(int kind, int wanted, const ObjItem *leaving) const
     return -1;
 }
 
-bool Keystaff::isModelIndex(int index) const
+bool Keystaff::hasModel(int index) const
 {
-    return index == -1 || isKeystaffType(index);
+    return isKeystaffType(index);
 }
 
 void Keystaff::readData(DataStream &stream)

@@ -1,11 +1,44 @@
 #include "devices/lamp.h"
 
+#include "devices/lampcatalogue.h"
+#include "devices/lampsymbol.h"
+
+namespace {
+
+// The position code of every lamp: the pin names "1" and "2".
+const int lampPositionCode = 23;
+// The equipment model whose places show the lamp symbol.
+const int lampFuPlace = 154;
+
+} // namespace
+
 Lamp::Lamp(Project *project)
-    : Device(project, LampKind)
+    : TypedDevice(project, LampKind, LampTypeCount, lampTypeName)
 {
 }
 
-bool Lamp::canAppend(ObjItem *item)
+Lamp::~Lamp() = default;
+
+int Lamp::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return isLampType(modelIndex()) ? lampTypes[modelIndex()].placeType : -1;
+}
+
+int Lamp::positionCode() const
+{
+    return lampPositionCode;
+}
+
+void Lamp::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option, Place *place,
+                        bool hideHelp)
+{
+    if (placeType() == lampFuPlace)
+        drawLampInPlace(painter, rect, option, place, hideHelp, name());
+    else
+        Device::paintInPlace(painter, rect, option, place, hideHelp);
+}
+
+int Lamp::pinCount() const
+{
+    return 2;
 }

@@ -1,17 +1,23 @@
 #ifndef RLAY_LUMINODIODE_H
 #define RLAY_LUMINODIODE_H
 
-// A light-emitting diode.
+// A luminodiode (light-emitting diode) of one of luminodiodeColors, with
+// a small number after its colour letter.
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Luminodiode : public Device
+class Luminodiode : public TwoPinDevice
 {
 public:
     explicit Luminodiode(Project *project);
+    ~Luminodiode() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // The equipment model "Light_Diode_Panel".
+    int placeType() const override;
+    // In a basic frame the lamp picture with the full name, elsewhere the
+    // name over the colour.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
 };
 
 #endif

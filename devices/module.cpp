@@ -48,9 +48,9 @@ bool Module::canAppend(ObjItem *item)
     return true;
 }
 
-bool Module::isModelIndex(int index) const
+bool Module::hasModel(int index) const
 {
-    return index >= -1 && index < ModuleTypeCount;
+    return index >= 0 && index < ModuleTypeCount;
 }
 
 void Module::readData(DataStream &stream)
@@ -75,9 +75,9 @@ int Module::placeType() const
     return type >= 0 && type < ModuleTypeCount ? moduleTypes[type].placeType : -1;
 }
 
-bool Module::addressSuffix() const
+int Module::addressSuffix() const
 {
-    return true;
+    return AddressSuffixFlag;
 }
 
 int Module::number() const

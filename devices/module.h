@@ -30,14 +30,14 @@ public:
     // The type read is a row of the type table or -1 (none); anything else
     // is a damaged record.
     void readData(DataStream &stream) override;
-    bool isModelIndex(int index) const override;
+    bool hasModel(int index) const override;
 
     // "M" and the type name; "M" alone (after a report) without a type.
     QString modelName() const override;
     // The type's place type; -1 without a type.
     int placeType() const override;
     // A module's place carries the "DCK" suffix (AddressSuffixFlag).
-    bool addressSuffix() const override;
+    int addressSuffix() const override;
 
     // The integer after the two-character type prefix of the name; 0 when
     // it is no number.

@@ -1,17 +1,27 @@
 #ifndef RLAY_PLUGHOLE_H
 #define RLAY_PLUGHOLE_H
 
-// A plug hole (socket).
+// A plug hole (a socket with two contacts). It has one type only.
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Plughole : public Device
+class Plughole : public TwoPinDevice
 {
 public:
     explicit Plughole(Project *project);
+    ~Plughole() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // Always the translated "Plughole".
+    QString modelName() const override;
+    int placeType() const override;
+    // The base name in the place, in the largest font that fits.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
+    // The base name.
+    void paintCaption(QPainter *painter, const QRectF &rect) override;
 };
+
+// The plughole's catalogue has no rows.
+extern const TwoPinCatalogue plugholeCatalogue;
 
 #endif

@@ -34,9 +34,9 @@ bool Relay::canAppend(ObjItem *item)
     return canAddWinding(winding->winding());
 }
 
-bool Relay::isModelIndex(int index) const
+bool Relay::hasModel(int index) const
 {
-    return index >= -1 && index < RelayTypeCount;
+    return index >= 0 && index < RelayTypeCount;
 }
 
 void Relay::readData(DataStream &stream)

@@ -1,11 +1,25 @@
 #include "devices/signallamp.h"
 
+#include "devices/lampsymbol.h"
+#include "devices/signallampcatalogue.h"
+
 Signallamp::Signallamp(Project *project)
-    : Device(project, SignallampKind)
+    : TwoPinDevice(project, SignallampKind, signallampCatalogue)
 {
 }
 
-bool Signallamp::canAppend(ObjItem *item)
+Signallamp::~Signallamp() = default;
+
+int Signallamp::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return 153;
+}
+
+void Signallamp::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                              Place *place, bool hideHelp)
+{
+    if (frameKind() == 0)
+        drawLampInPlace(painter, rect, option, place, hideHelp, name());
+    else
+        Device::paintInPlace(painter, rect, option, place, hideHelp);
 }

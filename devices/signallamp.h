@@ -1,17 +1,23 @@
 #ifndef RLAY_SIGNALLAMP_H
 #define RLAY_SIGNALLAMP_H
 
-// A signal lamp.
+// A signal lamp of one of signallampColors, with a small number
+// after its colour letter.
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Signallamp : public Device
+class Signallamp : public TwoPinDevice
 {
 public:
     explicit Signallamp(Project *project);
+    ~Signallamp() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // The equipment model "Light_Diode_Panel".
+    int placeType() const override;
+    // In a basic frame the lamp picture with the full name, elsewhere the
+    // name over the colour.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
 };
 
 #endif

@@ -1,11 +1,71 @@
 #include "devices/varistor.h"
 
+#include "devices/fusesymbol.h"
+#include "devices/varistorcatalogue.h"
+#include "equipment/place.h"
+
+#include <QPainter>
+
+namespace {
+
+const int rcFrameKind = 5;
+// The places of a varistor panel.
+const int panelPlaceType = 138;
+// The small varistor sits in a diode's place.
+const int smallPlaceType = 65;
+
+} // namespace
+
 Varistor::Varistor(Project *project)
-    : Device(project, VaristorKind)
+    : TwoPinDevice(project, VaristorKind, varistorCatalogue)
 {
 }
 
-bool Varistor::canAppend(ObjItem *item)
+Varistor::~Varistor() = default;
+
+int Varistor::placeType() const
 {
-    return acceptsFirstItemOnly(item);
+    return hasType() ? varistorTypes[modelIndex()].placeType : -1;
+}
+
+int Varistor::addressSuffix() const
+{
+    return 0x40 | 1;
+}
+
+void Varistor::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *place,
+                            bool)
+{
+    if (!painter)
+        return;
+    painter->drawRect(rect);
+    const bool small = placeType() == smallPlaceType;
+    if (frameKind() == rcFrameKind || (place && place->placeType() == panelPlaceType))
+        drawCentred(painter, rect, small ? 1 : 2, modelName());
+    else if (small)
+        drawCentred(painter, rect, 1, twoLines(baseName(), modelName()));
+    else
+        drawTurned(painter, rect, 2, twoLines(baseName(), modelName()));
+}
+
+void Varistor::paintPicture(QPainter *painter)
+{
+    if (!painter)
+        return;
+    drawVaristorSymbol(painter);
+    drawCentred(painter, QRectF(-20, 40, 200, 40), 3, modelName());
+}
+
+void Varistor::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    drawCaption(painter, rect, modelName());
+}
+
+void drawVaristorSymbol(QPainter *painter)
+{
+    if (!painter)
+        return;
+    drawFuseSymbol(painter);
+    painter->drawLine(QLineF(120, -30, 50, 30));
+    painter->drawLine(QLineF(50, 30, 20, 30));
 }

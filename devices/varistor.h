@@ -1,17 +1,31 @@
 #ifndef RLAY_VARISTOR_H
 #define RLAY_VARISTOR_H
 
-// A varistor.
+// A varistor of one of varistorTypes; its place follows its type and takes
+// the address suffix "V".
 
-#include "model/device.h"
+#include "devices/twopindevice.h"
 
-class Varistor : public Device
+class Varistor : public TwoPinDevice
 {
 public:
     explicit Varistor(Project *project);
+    ~Varistor() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // The type's place; -1 without a type.
+    int placeType() const override;
+    // 0x40 | suffix kind 1 ("V").
+    int addressSuffix() const override;
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
+    // The varistor symbol with the type below.
+    void paintPicture(QPainter *painter) override;
+    // The type.
+    void paintCaption(QPainter *painter, const QRectF &rect) override;
 };
+
+// The varistor body in item coordinates, 160 long on y = 0: the fuse body
+// crossed by a slanted line with its foot.
+void drawVaristorSymbol(QPainter *painter);
 
 #endif

@@ -3,6 +3,9 @@
 #include "equipment/frameedit.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/rgridlayout.h"
+#include "graphics/rhboxlayout.h"
+#include "graphics/rlineedit.h"
 #include "graphics/rtreewidget.h"
 #include "graphics/rvboxlayout.h"
 #include "model/address.h"
@@ -11,7 +14,11 @@
 #include "model/pin.h"
 #include "model/project.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QVariant>
 
 EquipmentLayout::EquipmentLayout(QWidget *parent, Project *project)
@@ -19,6 +26,35 @@ EquipmentLayout::EquipmentLayout(QWidget *parent, Project *project)
     , m_project(project)
 {
     auto *layout = new RVBoxLayout(this, 5, 5);
+    auto *grid = new RGridLayout();
+    layout->addLayout(grid);
+    m_atr = new QSpinBox(this);
+    m_atr->setMinimum(0);
+    m_page = new QSpinBox(this);
+    m_page->setMinimum(0);
+    m_deviceType = new RLineEdit(this, 40);
+    m_placeType = new RLineEdit(this, 40);
+    grid->addWidget(new QLabel(tr("ATR Num:"), this), 0, 0);
+    grid->addWidget(m_atr, 0, 1);
+    grid->addWidget(new QLabel(tr("Page num:"), this), 0, 2);
+    grid->addWidget(m_page, 0, 3);
+    grid->addWidget(new QLabel(tr("Device type:"), this), 1, 0);
+    grid->addWidget(m_deviceType, 1, 1);
+    grid->addWidget(new QLabel(tr("Place type:"), this), 1, 2);
+    grid->addWidget(m_placeType, 1, 3);
+
+    auto *buttons = new RHBoxLayout();
+    layout->addLayout(buttons);
+    m_withoutAddress = new QCheckBox(tr("Show devices only without address"), this);
+    m_setFilter = new QPushButton(tr("V"), this);
+    m_setFilter->setFixedWidth(25);
+    m_cancelFilter = new QPushButton(tr("X"), this);
+    m_cancelFilter->setFixedWidth(25);
+    m_cancelFilter->setEnabled(false);
+    buttons->addWidget(m_withoutAddress);
+    buttons->addWidget(m_setFilter);
+    buttons->addWidget(m_cancelFilter);
+
     m_tree = new RTreeWidget(this, 290, 300);
     m_tree->setColumnCount(5);
     m_tree->setHeaderLabels({tr("D. Name"), tr("D. Type"), tr("ST"), tr("Scheme"), tr("Address")});
@@ -27,6 +63,8 @@ EquipmentLayout::EquipmentLayout(QWidget *parent, Project *project)
         m_tree->setColumnWidth(column, widths[column]);
     layout->addWidget(m_tree);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &EquipmentLayout::treeDoubleClick);
+    connect(m_setFilter, &QPushButton::clicked, this, &EquipmentLayout::btnSetFilterClick);
+    connect(m_cancelFilter, &QPushButton::clicked, this, &EquipmentLayout::btnCanFilterClick);
 }
 
 void EquipmentLayout::setFrameEdit(FrameEdit *edit)
@@ -57,12 +95,7 @@ Device *EquipmentLayout::treeItemObj(QTreeWidgetItem *item)
 
 QTreeWidgetItem *EquipmentLayout::findTreeItemOfObj(Obj &obj) const
 {
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_tree->topLevelItem(i);
-        if (treeItemObj(item) == &obj)
-            return item;
-    }
-    return nullptr;
+    return m_rows.value(&obj, nullptr);
 }
 
 void EquipmentLayout::fillRow(QTreeWidgetItem *item, Device &device)
@@ -96,6 +129,7 @@ void EquipmentLayout::appendObj(Obj &obj)
     item->setData(0, Qt::UserRole, QVariant::fromValue<void *>(device));
     fillRow(item, *device);
     m_tree->addTopLevelItem(item);
+    m_rows.insert(device, item);
 }
 
 void EquipmentLayout::deleteObj(Obj &obj)
@@ -105,6 +139,7 @@ void EquipmentLayout::deleteObj(Obj &obj)
     QTreeWidgetItem *item = findTreeItemOfObj(obj);
     if (!CHECK_PTR(item))
         return;
+    m_rows.remove(&obj);
     delete item;
 }
 
@@ -146,4 +181,37 @@ void EquipmentLayout::showEvent(QShowEvent *event)
                 appendObj(*obj);
         }
     }
+}
+
+void EquipmentLayout::btnSetFilterClick()
+{
+    // The schemes' display names hold "ATR_page": 05_03 for ATR 5, page 3.
+    QString pattern;
+    if (m_atr->value() != 0)
+        pattern = QString::asprintf("%.2d", m_atr->value()) + QLatin1Char('_');
+    if (m_page->value() != 0)
+        pattern += QString::asprintf(pattern.isEmpty() ? "_%.2d" : "%.2d", m_page->value());
+    const QString deviceType = m_deviceType->text().simplified();
+    const QString placeType = m_placeType->text().simplified();
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_tree->topLevelItem(i);
+        bool match = true;
+        if (!deviceType.isEmpty())
+            match = item->text(1).contains(deviceType, Qt::CaseInsensitive);
+        if (match && !placeType.isEmpty())
+            match = item->text(2).contains(placeType, Qt::CaseInsensitive);
+        if (match && !pattern.isEmpty())
+            match = QString(item->text(3)).remove(QLatin1Char('*')).contains(pattern);
+        if (match && m_withoutAddress->isChecked())
+            match = item->text(4).simplified().isEmpty();
+        item->setHidden(!match);
+    }
+    m_cancelFilter->setEnabled(true);
+}
+
+void EquipmentLayout::btnCanFilterClick()
+{
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        m_tree->topLevelItem(i)->setHidden(false);
+    m_cancelFilter->setEnabled(false);
 }

@@ -3,9 +3,12 @@
 
 // The table of devices to place, the content of the "Table devices" dock:
 // one row per placeable device of the project, kept in step with the
-// project's object signals. A double click on a device without a place
-// hands it to the current frame editor.
+// project's object signals, and a filter over the rows by ATR and page
+// number of the schemes, device type, place type and missing address. A
+// double click on a device without a place hands it to the current frame
+// editor.
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,8 +16,12 @@ class Device;
 class FrameEdit;
 class Obj;
 class Project;
+class QCheckBox;
+class QPushButton;
+class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RLineEdit;
 class RTreeWidget;
 
 class EquipmentLayout : public QWidget
@@ -33,6 +40,13 @@ public:
     // The device of a row.
     static Device *treeItemObj(QTreeWidgetItem *item);
     QTreeWidget *tree() const;
+    QSpinBox *atrSpin() const { return m_atr; }
+    QSpinBox *pageSpin() const { return m_page; }
+    RLineEdit *deviceTypeEdit() const { return m_deviceType; }
+    RLineEdit *placeTypeEdit() const { return m_placeType; }
+    QCheckBox *withoutAddressBox() const { return m_withoutAddress; }
+    QPushButton *setFilterButton() const { return m_setFilter; }
+    QPushButton *cancelFilterButton() const { return m_cancelFilter; }
 
     // Devices of these kinds are placed in frames; clamp panels and boxes
     // are not.
@@ -48,6 +62,10 @@ public slots:
 
 protected slots:
     void treeDoubleClick(QTreeWidgetItem *item, int column);
+    // Hides the rows that do not match the filter, once.
+    void btnSetFilterClick();
+    // Shows every row again.
+    void btnCanFilterClick();
 
 protected:
     // The rows are built when the table is first shown.
@@ -58,7 +76,17 @@ private:
 
     Project *m_project;
     QPointer<FrameEdit> m_frameEdit;
+    QSpinBox *m_atr = nullptr;
+    QSpinBox *m_page = nullptr;
+    RLineEdit *m_deviceType = nullptr;
+    RLineEdit *m_placeType = nullptr;
+    QCheckBox *m_withoutAddress = nullptr;
+    QPushButton *m_setFilter = nullptr;
+    QPushButton *m_cancelFilter = nullptr;
     RTreeWidget *m_tree = nullptr;
+    // The row of each device: renumbering a frame updates every device in
+    // it, so the lookup must not walk the table.
+    QHash<const Obj *, QTreeWidgetItem *> m_rows;
     bool m_stale = true;
 };
 

@@ -67,7 +67,42 @@ bool EquipmentMenager::loadFirst(DataStream &stream)
     m_scheme.loadScene(stream);
     if (wasReadable && stream.status() != QDataStream::Ok && stream.atEnd())
         stream.resetStatus();
+    const bool records = framesCarryLayoutRecords(stream);
+    for (FrameGroup *row : std::as_const(items)) {
+        for (Frame *frame : row->itemList())
+            frame->setLayoutRecordExpected(records);
+    }
     return ItemMenager<FrameGroup, DlgPropFrameGroup>::loadFirst(stream);
+}
+
+bool EquipmentMenager::framesCarryLayoutRecords(DataStream &stream) const
+{
+    // A frame with a type always saved its layout; only frames that all
+    // lack one may come from before.
+    bool anyFrame = false;
+    for (FrameGroup *row : items) {
+        for (Frame *frame : row->itemList()) {
+            if (frame->frameType() != -1)
+                return true;
+            anyFrame = true;
+        }
+    }
+    QIODevice *device = stream.device();
+    if (!anyFrame || stream.status() != QDataStream::Ok || !device || device->isSequential())
+        return true;
+    const qint64 start = device->pos();
+    for (FrameGroup *row : items) {
+        quint8 number = 0;
+        QString comment;
+        bool left = true;
+        stream >> number >> comment >> left;
+        for (int i = 0; i < row->itemList().size(); ++i)
+            stream >> number >> comment;
+    }
+    const bool bare = stream.status() == QDataStream::Ok && stream.atEnd();
+    stream.resetStatus();
+    device->seek(start);
+    return !bare;
 }
 
 const int *EquipmentMenager::actions(int &count)

@@ -38,6 +38,11 @@ public:
     bool createWiringLayouts(const CableTable &cables);
 
 private:
+    // Whether the frames' first-pass records hold their layouts: files
+    // written before frames had layouts end after the frames' numbers and
+    // comments.
+    bool framesCarryLayoutRecords(DataStream &stream) const;
+
     EquipmentScheme m_scheme;
 };
 

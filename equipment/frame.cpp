@@ -1,10 +1,19 @@
 #include "equipment/frame.h"
 
+#include "equipment/equipmentmenager.h"
+#include "equipment/framegroup.h"
+#include "equipment/framelayout.h"
+#include "equipment/frametypes.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/placecatalogue.h"
+#include "devices/clampcatalogue.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/rcombobox.h"
 #include "graphics/rgridlayout.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rvboxlayout.h"
 #include "graphics/sceneitem.h"
+#include "model/addresstables.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/itemmenagerbase.h"
@@ -13,11 +22,35 @@
 #include <QLabel>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSettings>
 #include <QSpinBox>
+
+namespace {
+
+const char organisation[] = "R-LAY";
+const char application[] = "DlgPropFrame";
+const char frameTypeKey[] = "frame_type";
+const char clampPanelTypeKey[] = "clamp_panel_type";
+const int defaultFrameTypeChoice = 21;
+
+// The side panel of a basic frame: the part that holds it is the frame's
+// clamp part.
+const int sideClampPanelModel = 1;
+// The clamp part keeps this distance from the sheet's edge on either side.
+const double clampPartMargin = 150;
+
+} // namespace
 
 FrameItem::FrameItem(Frame *frame, ProjectItemBase *parent)
     : ProjectItemOwner<Frame>(frame, parent)
 {
+}
+
+void FrameItem::doubleClicked()
+{
+    Frame *frame = owner();
+    if (frame && frame->layout())
+        frame->layout()->showInProject(nullptr);
 }
 
 Frame::Frame(Project *project)
@@ -27,10 +60,19 @@ Frame::Frame(Project *project)
     m_treeItem = new FrameItem(this);
     if (CHECK_PTR(m_treeItem))
         m_treeItem->setIcons(QStringLiteral(":/images/frame.png"), QStringLiteral(":/images/frame.png"));
+    m_layout = new FrameLayout(project, this);
+    if (CHECK_PTR(m_layout)) {
+        m_layout->setNumber(m_pageCounter);
+        if (m_treeItem && m_layout->sceneItem())
+            m_treeItem->insertChild(0, m_layout->sceneItem());
+    }
 }
 
 Frame::~Frame()
 {
+    // The layout takes its own row out of the frame's.
+    delete m_layout;
+    m_layout = nullptr;
     delete m_treeItem;
     m_treeItem = nullptr;
 }
@@ -44,9 +86,46 @@ void Frame::setComment(const QString &comment)
 
 void Frame::setFrameType(int type)
 {
-    if (!CHECK(type >= -1 && type < 40))
+    if (!CHECK(type >= 0 && type < frameTypeCount))
+        return;
+    if (type == m_frameType)
         return;
     m_frameType = type;
+    const FrameTypeInfo &row = frameTypes[type];
+    m_address.setFrameKind(row.frameKind);
+    if (!m_layout)
+        return;
+    m_layout->setFrameType(type);
+    if (row.shortTitleBlock)
+        ++m_pageCounter;
+    m_layout->setBorderType(row.shortTitleBlock ? GraphicsScene::BorderSmall : GraphicsScene::BorderBig);
+    m_layout->setSheetFormat(GraphicsScene::PaperA3, row.landscape, 1);
+    m_layout->setNumber(m_pageCounter);
+    // The new parts stand on the row's side and their places take their
+    // addresses at once, whatever the frame's number.
+    placeClampPart(m_sideOfLeft);
+    m_layout->updateAddresses();
+}
+
+int Frame::clampPanelType() const
+{
+    const int kind = m_address.field(0);
+    if (kind >= frameKindCount || m_clampPanelChoice < 0)
+        return 0;
+    const FrameKindRow &row = frameKindTable[kind];
+    return m_clampPanelChoice < row.clampPanelTypeCount ? row.clampPanelTypes[m_clampPanelChoice] : 0;
+}
+
+int Frame::defaultClampPanelModel() const
+{
+    const int type = clampPanelType();
+    return type == 0 ? -1 : ::defaultClampPanelModel(type);
+}
+
+bool Frame::hasClampPanelModel(int model) const
+{
+    const int type = clampPanelType();
+    return type != 0 && clampPanelTypeHasModel(type, model);
 }
 
 QString Frame::property(int index, bool frameOnly) const
@@ -86,13 +165,37 @@ void Frame::setAddressField(const Address &from, int field)
 {
     if (!CHECK(field >= 0 && field <= 6))
         return;
-    bool same = true;
-    for (int i = 0; i <= 6 && same; ++i)
-        same = from.field(i) == m_address.field(i);
-    if (same)
+    if (from == m_address)
         return;
     m_address.setField(field, from.field(field));
     updateTexts();
+    if (m_layout)
+        m_layout->updateAddresses();
+}
+
+void Frame::placeClampPart(bool left)
+{
+    m_sideOfLeft = left;
+    GraphicsFramePart *part = m_layout ? m_layout->partForClampPanelModel(sideClampPanelModel) : nullptr;
+    if (!part)
+        return;
+    const int partKind = part->partKind();
+    const ContainerKindInfo *kind =
+        CHECK(partKind >= 0 && partKind < framePartKindCount) ? containerKindInfo(framePartKinds[partKind].containerKind)
+                                                             : nullptr;
+    const EquipmentModelInfo *model = kind ? equipmentModelInfo(kind->model) : nullptr;
+    if (!CHECK(model != nullptr))
+        return;
+    const double x =
+        left ? model->x : m_layout->sceneRect().width() - (model->x - clampPartMargin) - kind->width;
+    part->setPosQuiet(QPointF(x, part->pos().y()));
+    // What stands in the part's places moves with it.
+    QList<GraphicsPlaceItem *> held;
+    part->collectHeldItems(held);
+    for (GraphicsPlaceItem *item : std::as_const(held)) {
+        if (!item->parentItem() && item->place())
+            item->setPosQuiet(GraphicsPlaceItem::scenePositionIn(item->place(), item->modelId()));
+    }
 }
 
 void Frame::writeProperties(DataStream &stream)
@@ -114,10 +217,13 @@ void Frame::readProperties(DataStream &stream)
         for (QString &member : m_members)
             stream >> member;
     }
-    if (stream.status() == QDataStream::Ok && type >= -1 && type < 40)
-        m_frameType = type;
-    else
+    if (stream.status() != QDataStream::Ok || type < -1 || type >= frameTypeCount) {
         stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    // A frame saved before it had a type keeps none.
+    if (type != -1)
+        setFrameType(type);
     // Frames before format 3 have no clamp-panel choice.
     if (stream.formatIndex() >= 3) {
         qint32 choice = 0;
@@ -129,6 +235,10 @@ void Frame::readProperties(DataStream &stream)
 void Frame::saveFirst(DataStream &stream)
 {
     stream << quint8(m_address.field(2)) << m_comment;
+    if (m_layout)
+        m_layout->saveScene(stream);
+    else
+        stream << qint32(0);
 }
 
 bool Frame::loadFirst(DataStream &stream)
@@ -143,41 +253,60 @@ bool Frame::loadFirst(DataStream &stream)
     address.setField(2, number);
     setAddressField(address, 2);
     updateTexts();
-    return true;
+    if (!m_layoutRecord)
+        return true;
+    return CHECK_PTR(m_layout) && m_layout->loadScene(stream);
 }
 
-bool Frame::saveSecond(DataStream &)
+bool Frame::saveSecond(DataStream &stream)
 {
-    return true;
+    return m_layout ? m_layout->saveItemsGeometry(stream) : true;
 }
 
 bool Frame::loadSecond(DataStream &stream)
 {
-    return stream.status() == QDataStream::Ok;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    return m_layout ? m_layout->loadItemsGeometry(stream) : true;
 }
 
-bool Frame::updatePointers(bool)
+bool Frame::updatePointers(bool second)
 {
-    return true;
+    return CHECK_PTR(m_layout) && m_layout->updatePointers(second);
 }
 
-void Frame::saveWLFirst(DataStream &)
+void Frame::saveWLFirst(DataStream &stream)
 {
+    for (GraphicsScene *page : pages())
+        page->saveUserItems(stream);
 }
 
 bool Frame::loadWLFirst(DataStream &stream)
 {
-    return stream.status() == QDataStream::Ok;
+    bool ok = stream.status() == QDataStream::Ok;
+    for (GraphicsScene *page : pages())
+        ok = page->loadUserItems(stream) && ok;
+    return ok;
 }
 
-bool Frame::saveWLSecond(DataStream &)
+bool Frame::saveWLSecond(DataStream &stream)
 {
+    for (GraphicsScene *page : pages()) {
+        if (!page->saveUserItemsGeometry(stream))
+            return false;
+    }
     return true;
 }
 
 bool Frame::loadWLSecond(DataStream &stream)
 {
-    return stream.status() == QDataStream::Ok;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    for (GraphicsScene *page : pages()) {
+        if (!page->loadUserItemsGeometry(stream))
+            return false;
+    }
+    return true;
 }
 
 void Frame::check(QTreeWidget *, int)
@@ -329,24 +458,76 @@ DlgPropFrame::DlgPropFrame(Project *project)
     auto *grid = new RGridLayout();
     layout->addLayout(grid);
 
+    m_frameType = new RComboBox(this, 200);
+    for (int i = 0; i < frameTypeCount; ++i) {
+        if (frameTypes[i].name)
+            m_frameType->insertComboItemSorted(tr(frameTypes[i].name), i);
+    }
+    m_frameType->setCurrentIndex(-1);
+    grid->addWidget(new QLabel(tr("Frame type:"), this), 0, 0);
+    grid->addWidget(m_frameType, 0, 1);
+
+    m_clampType = new RComboBox(this, 200);
+    grid->addWidget(new QLabel(tr("Clamp type:"), this), 1, 0);
+    grid->addWidget(m_clampType, 1, 1);
+    connect(m_frameType, qOverload<int>(&QComboBox::currentIndexChanged), this, &DlgPropFrame::changeFrameType);
+
     m_number = new QSpinBox(this);
     m_number->setRange(0, 5);
     m_number->setValue(1);
-    grid->addWidget(new QLabel(tr("Frame number:"), this), 0, 0);
-    grid->addWidget(m_number, 0, 1);
+    grid->addWidget(new QLabel(tr("Frame number:"), this), 2, 0);
+    grid->addWidget(m_number, 2, 1);
 
     m_atr = new QSpinBox(this);
     m_atr->setRange(0, 999);
     m_atr->setValue(1);
-    grid->addWidget(new QLabel(tr("ATR number:"), this), 1, 0);
-    grid->addWidget(m_atr, 1, 1);
+    grid->addWidget(new QLabel(tr("ATR number:"), this), 3, 0);
+    grid->addWidget(m_atr, 3, 1);
+
+    auto *members = new RGridLayout();
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            m_members[column][row] = new RLineEdit(this, 100);
+            members->addWidget(m_members[column][row], row, column);
+        }
+    }
+    grid->addWidget(new QLabel(tr("Members:"), this), 4, 0, Qt::AlignTop);
+    grid->addLayout(members, 4, 1);
 
     m_comment = new RLineEdit(this, 200);
-    grid->addWidget(new QLabel(tr("Comment:"), this), 2, 0);
-    grid->addWidget(m_comment, 2, 1);
+    grid->addWidget(new QLabel(tr("Comment:"), this), 5, 0);
+    grid->addWidget(m_comment, 5, 1);
 
     layout->addStretch();
     addButtons(layout);
+
+    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    const int typeChoice = store.value(QString::fromLatin1(frameTypeKey), defaultFrameTypeChoice).toInt();
+    if (typeChoice >= 0 && typeChoice < m_frameType->count())
+        m_frameType->setCurrentIndex(typeChoice);
+    const int clampChoice = store.value(QString::fromLatin1(clampPanelTypeKey), 0).toInt();
+    if (clampChoice >= 0 && clampChoice < m_clampType->count())
+        m_clampType->setCurrentIndex(clampChoice);
+}
+
+DlgPropFrame::~DlgPropFrame()
+{
+    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    store.setValue(QString::fromLatin1(frameTypeKey), m_frameType->currentIndex());
+    store.setValue(QString::fromLatin1(clampPanelTypeKey), m_clampType->currentIndex());
+}
+
+void DlgPropFrame::changeFrameType(int index)
+{
+    if (index < 0)
+        return;
+    const int type = m_frameType->itemData(index).toInt();
+    if (!CHECK(type >= 0 && type < frameTypeCount))
+        return;
+    m_clampType->clear();
+    Address::fillClampPanelModelCombo(frameTypes[type].frameKind, m_clampType);
+    if (CHECK(m_clampType->count() > 0))
+        m_clampType->setCurrentIndex(0);
 }
 
 Frame *DlgPropFrame::execDialog(Frame *frame)
@@ -370,8 +551,21 @@ void DlgPropFrame::loadFromObject()
     if (!CHECK_PTR(m_frame))
         return;
     m_number->setValue(m_frame->address().field(2));
+    // A frame saved before it had a type keeps the remembered choice.
+    if (m_frame->frameType() != -1) {
+        const int typeIndex = m_frameType->findData(m_frame->frameType());
+        if (CHECK(typeIndex >= 0))
+            m_frameType->setCurrentIndex(typeIndex);
+    }
     m_atr->setValue(m_frame->atrNumber());
     m_comment->setText(m_frame->comment());
+    const int clampIndex = m_clampType->findData(m_frame->clampPanelChoice());
+    if (CHECK(clampIndex >= 0))
+        m_clampType->setCurrentIndex(clampIndex);
+    for (int row = 0; row < 6; ++row) {
+        m_members[0][row]->setText(m_frame->property(Frame::FirstMember + row, true));
+        m_members[1][row]->setText(m_frame->property(Frame::FirstMember + 6 + row, true));
+    }
 }
 
 void DlgPropFrame::saveToObject()
@@ -381,6 +575,53 @@ void DlgPropFrame::saveToObject()
     Address address = m_frame->address();
     address.setField(2, quint8(m_number->value()));
     m_frame->setAtrNumber(m_atr->value());
+    if (m_frameType->currentIndex() >= 0)
+        m_frame->setFrameType(m_frameType->comboCurrentData());
     m_frame->setAddressField(address, 2);
     m_frame->setComment(m_comment->text().simplified());
+    m_frame->setClampPanelChoice(m_clampType->comboCurrentData());
+    for (int row = 0; row < 6; ++row) {
+        m_frame->setProperty(Frame::FirstMember + row, m_members[0][row]->text());
+        m_frame->setProperty(Frame::FirstMember + 6 + row, m_members[1][row]->text());
+    }
+}
+
+FrameGroup *DlgPropFrame::row() const
+{
+    EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
+    if (!equipment)
+        return nullptr;
+    const QList<FrameGroup *> &rows = equipment->itemList();
+    if (m_frame) {
+        for (FrameGroup *group : rows) {
+            if (group && group->itemList().contains(m_frame))
+                return group;
+        }
+        return nullptr;
+    }
+    // A new frame joins the row whose command made it: the current row of
+    // the tree or the row above the current frame.
+    for (QTreeWidgetItem *node = m_project->currentItem(); node; node = node->parent()) {
+        for (FrameGroup *group : rows) {
+            if (group && group->treeItem() == node)
+                return group;
+        }
+    }
+    return nullptr;
+}
+
+void DlgPropFrame::btnOkClick()
+{
+    // Frame codes key the distances, the cables and the clamp names: two
+    // frames of one row with one number would be one frame to them.
+    if (FrameGroup *group = row()) {
+        const int number = m_number->value();
+        for (Frame *other : group->itemList()) {
+            if (other && other != m_frame && other->address().field(2) == number) {
+                showError(tr("A frame with the number %1 already stands in this row!").arg(number));
+                return;
+            }
+        }
+    }
+    DlgProp::btnOkClick();
 }

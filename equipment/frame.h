@@ -2,9 +2,10 @@
 #define RLAY_FRAME_H
 
 // One rack of the equipment room, a frame of a row: its address (frame
-// kind, row number, frame number), ATR number, comment, frame type,
-// clamp-panel choice and its own values of the project's member
-// properties. Its row in the project tree holds the frame's documents.
+// kind, row number, frame number), ATR number, comment, catalogued frame
+// type, clamp-panel choice and its own values of the project's member
+// properties. It owns its frame layout, built from its frame type; its row
+// in the project tree holds the layout and the frame's other documents.
 
 #include "graphics/dlgprop.h"
 #include "model/address.h"
@@ -16,18 +17,23 @@
 
 class DataStream;
 class Frame;
+class FrameGroup;
+class FrameLayout;
 class GraphicsScene;
 class Project;
 class QPainter;
 class QSpinBox;
 class QTreeWidget;
+class RComboBox;
 class RLineEdit;
 
-// The project-tree row of a frame.
+// The project-tree row of a frame: a double click opens its layout.
 class FrameItem : public ProjectItemOwner<Frame>
 {
 public:
     explicit FrameItem(Frame *frame, ProjectItemBase *parent = nullptr);
+
+    void doubleClicked() override;
 };
 
 class Frame : public QObject
@@ -38,11 +44,12 @@ public:
     enum { FirstMember = 4, MemberCount = 12 };
 
     explicit Frame(Project *project);
-    // Takes the frame's row out of the tree.
+    // The layout goes first, then the frame's row.
     ~Frame() override;
 
     Project *project() const { return m_project; }
     FrameItem *treeItem() const { return m_treeItem; }
+    FrameLayout *layout() const { return m_layout; }
     const Address &address() const { return m_address; }
     int atrNumber() const { return m_atrNumber; }
     void setAtrNumber(int number) { m_atrNumber = number; }
@@ -50,22 +57,35 @@ public:
     void setComment(const QString &comment);
     int pageCounter() const { return m_pageCounter; }
     int frameType() const { return m_frameType; }
+    // Takes a catalogued frame type: its frame kind, a layout built from
+    // its parts, its sheet and page number.
     void setFrameType(int type);
     int clampPanelChoice() const { return m_clampPanelChoice; }
     void setClampPanelChoice(int choice) { m_clampPanelChoice = choice; }
+
+    // The clamp-panel type the frame carries: the entry of its frame kind's
+    // list chosen by the clamp-panel choice; 0 for none.
+    int clampPanelType() const;
+    // The first clamp-panel model of that type; -1 for none.
+    int defaultClampPanelModel() const;
+    bool hasClampPanelModel(int model) const;
 
     // For a member: the frame's own value when it has one; otherwise empty
     // when frameOnly, else the project's.
     QString property(int index, bool frameOnly) const;
     // A member is the frame's own; any other index is the project's.
     void setProperty(int index, const QString &text);
-    // Takes one field of the address when the addresses differ, and
-    // renames the row.
+    // Takes one field of the address when the addresses differ, renames the
+    // row, and the places of the layout take their new addresses.
     void setAddressField(const Address &from, int field);
+    // Puts the layout's clamp part on the left or the right of the sheet.
+    void placeClampPart(bool left);
 
     // The property record of the list pass.
     void writeProperties(DataStream &stream);
     void readProperties(DataStream &stream);
+    // Files written before frames had layouts hold no layout record.
+    void setLayoutRecordExpected(bool expected) { m_layoutRecord = expected; }
     // The frame's share of each pass of the equipment side file.
     void saveFirst(DataStream &stream);
     bool loadFirst(DataStream &stream);
@@ -89,6 +109,7 @@ private:
 
     Project *m_project;
     FrameItem *m_treeItem = nullptr;
+    FrameLayout *m_layout = nullptr;
     Address m_address;
     int m_atrNumber = 0;
     QString m_comment;
@@ -96,15 +117,20 @@ private:
     int m_frameType = -1;
     int m_clampPanelChoice = 0;
     QString m_members[MemberCount];
+    bool m_sideOfLeft = true;
+    bool m_layoutRecord = true;
 };
 
-// The properties of a frame: its number in the row, ATR number and comment.
+// The properties of a frame: its type and clamp panels, its number in the
+// row, ATR number, members and comment.
 class DlgPropFrame : public DlgProp
 {
     Q_OBJECT
 
 public:
     explicit DlgPropFrame(Project *project);
+    // Remembers the chosen frame type and clamp panels.
+    ~DlgPropFrame() override;
 
     // Fills the dialog from the frame when one is given and runs it; on Ok
     // a new frame when none was given, the fields applied, the frame
@@ -114,15 +140,30 @@ public:
     void loadFromObject() override;
     void saveToObject() override;
 
+    RComboBox *frameTypeCombo() const { return m_frameType; }
+    RComboBox *clampTypeCombo() const { return m_clampType; }
     QSpinBox *numberSpin() const { return m_number; }
     QSpinBox *atrSpin() const { return m_atr; }
+    RLineEdit *memberEdit(int row, bool right) const { return m_members[right ? 1 : 0][row]; }
     RLineEdit *commentEdit() const { return m_comment; }
 
+protected slots:
+    // Offers the clamp panels of the chosen type's frame kind.
+    void changeFrameType(int index);
+    // A frame number that another frame of the row has is refused.
+    void btnOkClick() override;
+
 private:
+    // The row that holds, or will hold, the frame.
+    FrameGroup *row() const;
+
     Project *m_project;
     Frame *m_frame = nullptr;
+    RComboBox *m_frameType;
+    RComboBox *m_clampType;
     QSpinBox *m_number;
     QSpinBox *m_atr;
+    RLineEdit *m_members[2][6];
     RLineEdit *m_comment;
 };
 

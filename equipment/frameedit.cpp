@@ -1,9 +1,15 @@
 #include "equipment/frameedit.h"
 
+#include "equipment/framelayout.h"
+#include "equipment/graphicsplacecontainer.h"
+#include "equipment/place.h"
+#include "equipment/graphicsplaceitemdevice.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "model/device.h"
 
 #include <QGraphicsItem>
+#include <QMouseEvent>
 
 FrameEdit::FrameEdit(QList<QAction *> *actions)
     : GraphicsEdit(actions, "r-lay/frame-edit")
@@ -32,7 +38,50 @@ void FrameEdit::copy()
     selectionMimeData(GraphicsScene::primitiveItems(sheet->selectedGraphicsItems()));
 }
 
-void FrameEdit::placingDevice(Device &)
+void FrameEdit::placingDevice(Device &device)
 {
-    // Frame layouts have no place items yet, so there is nothing to carry.
+    GraphicsScene *sheet = graphicsScene();
+    if (!CHECK_PTR(sheet))
+        return;
+    GraphicsPlaceItemDevice *item = device.createPlaceItem(sheet);
+    if (!CHECK_PTR(item))
+        return;
+    if (!sheet->addGraphicsItem(item)) {
+        delete item;
+        return;
+    }
+    // It appears in the middle of the view until the mouse takes it.
+    item->setPos(mapToScene(viewport()->rect().center()) - item->boundingRect().center());
+    sheet->clearSelectionFast();
+    item->setSelectedTree(true);
+    setCarriedItems({item});
+}
+
+void FrameEdit::mousePressEvent(QMouseEvent *event)
+{
+    GraphicsScene *sheet = graphicsScene();
+    if (event->button() == Qt::LeftButton && sheet && !carriedItems().isEmpty()
+        && sheet->sceneRect().contains(mapToScene(event->position().toPoint())))
+        dropCarriedItems();
+    GraphicsEdit::mousePressEvent(event);
+}
+
+void FrameEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        const QList<QGraphicsItem *> under = items(at);
+        for (QGraphicsItem *item : under) {
+            if (item->type() == Place::Type)
+                continue;
+            auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
+            if (container && !(container->flags() & QGraphicsItem::ItemIsMovable)
+                && container->markPlaceAt(mapToScene(at))) {
+                event->accept();
+                return;
+            }
+            break;
+        }
+    }
+    GraphicsEdit::mouseDoubleClickEvent(event);
 }

@@ -3,6 +3,7 @@
 
 // The editor view of a frame layout: inserts panels and boards from the
 // toolbox and receives the devices picked in the table of devices to
+// place, which it carries under the mouse until they are dropped into a
 // place. Only drawing primitives are copied from it. The main window
 // recognises it by a meta-object cast to enable that table.
 
@@ -23,8 +24,16 @@ public:
 public slots:
     // Places, parts, panels, boards and device items are never copied.
     void copy() override;
-    // Carries a device from the table of devices to place into the frame.
+    // The device's place item joins the sheet and follows the mouse.
     void placingDevice(Device &device);
+
+protected:
+    // A press stops carrying; the carried item drops itself into the place
+    // under the mouse when the button is released.
+    void mousePressEvent(QMouseEvent *event) override;
+    // A frame part takes no press (a drag over it selects), so the sheet
+    // would not hand it the double click that marks one of its places.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
 
 #endif

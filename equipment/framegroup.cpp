@@ -53,8 +53,13 @@ void FrameGroup::setComment(const QString &comment)
 
 void FrameGroup::setSideOfLeft(bool left)
 {
-    // The frames' clamp parts follow the side once frames have layouts.
+    if (left == m_sideOfLeft)
+        return;
     m_sideOfLeft = left;
+    for (Frame *frame : std::as_const(items)) {
+        if (frame)
+            frame->placeClampPart(left);
+    }
 }
 
 void FrameGroup::saveFirst(DataStream &stream)
@@ -88,8 +93,10 @@ const int *FrameGroup::childActions(int &count)
 void *FrameGroup::clickNewItem()
 {
     auto *frame = static_cast<Frame *>(ItemMenager<Frame, DlgPropFrame>::clickNewItem());
-    if (frame)
+    if (frame) {
         frame->setAddressField(m_address, 1);
+        frame->placeClampPart(m_sideOfLeft);
+    }
     return frame;
 }
 

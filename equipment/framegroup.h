@@ -25,6 +25,7 @@ public:
     QString comment() const { return m_comment; }
     void setComment(const QString &comment);
     bool sideOfLeft() const { return m_sideOfLeft; }
+    // The frames' clamp parts move to that side.
     void setSideOfLeft(bool left);
 
     // The row's number, comment and side first, then its frames.
@@ -33,7 +34,7 @@ public:
     const int *childActions(int &count) override;
 
 protected slots:
-    // The new frame takes the row's number.
+    // The new frame takes the row's number and side.
     void *clickNewItem() override;
 
 private:

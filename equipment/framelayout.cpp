@@ -1,23 +1,584 @@
 #include "equipment/framelayout.h"
 
-#include <QHash>
+#include "devices/clamp.h"
+#include "equipment/boardcatalogue.h"
+#include "equipment/dlgproppanel.h"
+#include "equipment/frame.h"
+#include "equipment/frameedit.h"
+#include "equipment/frametypes.h"
+#include "equipment/graphicsboard.h"
+#include "equipment/graphicsframepanel.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/panelcatalogue.h"
+#include "equipment/place.h"
+#include "equipment/placecatalogue.h"
+#include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/font.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/device.h"
+#include "model/project.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QPainter>
 
 namespace {
 
-QHash<int, FrameItemType> &registry()
+// The kinds of items the user inserts into a frame layout.
+const FrameItemType itemTypes[] = {
+    {QGraphicsItem::UserType + 102, createGraphicsFramePanel, createDlgPropPanel,
+     QT_TRANSLATE_NOOP("FrameLayout", "Panel")},
+    {QGraphicsItem::UserType + 103, createGraphicsBoard, createDlgPropBoard,
+     QT_TRANSLATE_NOOP("FrameLayout", "Board")},
+};
+const int itemTypeCount = int(std::size(itemTypes));
+
+QList<FrameItemType> &registry()
 {
-    static QHash<int, FrameItemType> types;
+    static QList<FrameItemType> types;
     return types;
 }
 
-// The panel and board kinds join this table with their item classes.
-const FrameItemType *const itemTypes = nullptr;
-const int itemTypeCount = 0;
+const int firstContainerType = QGraphicsItem::UserType + 101;
+const int firstDeviceItemType = QGraphicsItem::UserType + 200;
+const int panelType = QGraphicsItem::UserType + 102;
+const int boardType = QGraphicsItem::UserType + 103;
+const int partType = QGraphicsItem::UserType + 104;
+
+// Frame kinds with a background of their own.
+const int consoleFrameKind = 2;
+const int visualFrameKind = 3;
+const int relayCaseFrameKind = 5;
+
+// Files before format 7 hold no record of this part kind.
+const int recordlessPartKind = 56;
+const int recordlessBeforeFormat = 7;
+
+QRectF shrunk(const QRectF &rect)
+{
+    return rect.normalized().adjusted(1.75, 1.75, -1.75, -1.75);
+}
+
+QString heatingText(const char *text)
+{
+    return QCoreApplication::translate("GraphicsHeating", text);
+}
+
+void drawSocket(QPainter *painter, double x, double y, int n)
+{
+    painter->drawText(QRectF(x, y, 100, 50), Qt::AlignCenter, heatingText("SH.R.") + QString::number(n));
+    painter->drawEllipse(QRectF(x + 10, y + 50, 80, 80));
+    const QBrush brush = painter->brush();
+    painter->setBrush(QBrush(painter->pen().color(), Qt::SolidPattern));
+    painter->drawEllipse(QRectF(x + 25, y + 85, 10, 10));
+    painter->drawEllipse(QRectF(x + 65, y + 85, 10, 10));
+    painter->setBrush(brush);
+}
+
+void drawLamp(QPainter *painter, double x, double y, int n)
+{
+    painter->drawEllipse(QRectF(x + 30, y + 50, 60, 60));
+    painter->drawLine(QPointF(x + 60, y + 50), QPointF(x + 80, y));
+    painter->drawLine(QPointF(x + 80, y), QPointF(x + 120, y));
+    painter->drawText(QRectF(x, y, 60, 50), Qt::AlignCenter, heatingText("V") + QString::number(n));
+}
+
+void drawLight(QPainter *painter, double x, double y, int n)
+{
+    painter->drawText(QRectF(x, y, 80, 50), Qt::AlignCenter, heatingText("L") + QString::number(n));
+    const QRectF circle(x, y + 50, 80, 80);
+    painter->drawEllipse(circle);
+    painter->drawChord(circle, 2160, 2880);
+    painter->drawChord(circle, 720, 2880);
+}
 
 } // namespace
 
+FrameLayout::FrameLayout(Project *project, Frame *frame)
+    : GraphicsScene(project)
+    , m_frame(frame)
+{
+    setGridStep(40);
+    setSheetFormat(PaperA3, false, 1);
+}
+
+FrameLayout::~FrameLayout()
+{
+    // The places go with their parts; nothing may point into them then.
+    m_highlighted = nullptr;
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        QList<GraphicsPlaceItem *> held;
+        part->collectHeldItems(held);
+        for (GraphicsPlaceItem *item : std::as_const(held)) {
+            if (!item->parentItem())
+                item->removeFromPlace();
+        }
+    }
+    m_parts.clear();
+}
+
 void FrameLayout::registerItemTypes()
 {
+    registry().clear();
     for (int i = 0; i < itemTypeCount; ++i)
-        registry().insert(itemTypes[i].typeId, itemTypes[i]);
+        registry().append(itemTypes[i]);
+}
+
+const FrameItemType *FrameLayout::itemType(int typeId)
+{
+    for (const FrameItemType &row : registry()) {
+        if (row.typeId == typeId)
+            return &row;
+    }
+    return nullptr;
+}
+
+GraphicsItem *FrameLayout::createItem(int type)
+{
+    if (!CHECK(type >= 1))
+        return nullptr;
+    if (const FrameItemType *row = itemType(type))
+        return row->createItem ? row->createItem(this) : nullptr;
+    return GraphicsScene::createItem(type);
+}
+
+DlgPropGraphicsItem *FrameLayout::createDialog(int type)
+{
+    if (!CHECK(type >= 1))
+        return nullptr;
+    const FrameItemType *row = itemType(type);
+    if (!row)
+        return GraphicsScene::createDialog(type);
+    DlgPropGraphicsItem *dialog = row->createDialog ? row->createDialog(this) : nullptr;
+    if (dialog)
+        dialog->setWindowTitle(QCoreApplication::translate("FrameLayout", row->name));
+    return dialog;
+}
+
+bool FrameLayout::hasDialog(int type) const
+{
+    return itemType(type) || primitiveType(type);
+}
+
+GraphicsEdit *FrameLayout::createEdit(QList<QAction *> *actions)
+{
+    auto *edit = new FrameEdit(actions);
+    edit->setScene(this);
+    return edit;
+}
+
+QString FrameLayout::displayName() const
+{
+    return QStringLiteral("F ") + frameAddress().numberText(0) + QString::asprintf("_%.2d", number())
+        + GraphicsScene::displayName();
+}
+
+int FrameLayout::groupNumber() const
+{
+    return m_frame ? m_frame->atrNumber() : 0;
+}
+
+QString FrameLayout::property(int id) const
+{
+    return m_frame ? m_frame->property(id, false) : GraphicsScene::property(id);
+}
+
+void FrameLayout::forgetItem(GraphicsItem *item)
+{
+    for (int i = 0; i < m_parts.size(); ++i) {
+        if (static_cast<GraphicsItem *>(m_parts[i]) == item) {
+            m_parts.removeAt(i);
+            break;
+        }
+    }
+    GraphicsScene::forgetItem(item);
+}
+
+Address FrameLayout::frameAddress() const
+{
+    return m_frame ? m_frame->address() : Address();
+}
+
+void FrameLayout::setFrameType(int type)
+{
+    if (!CHECK(type >= 0 && type < frameTypeCount))
+        return;
+    setHighlighted(nullptr);
+    // The old parts leave with everything placed in them: the devices lose
+    // their places at once, the items go once control returns to the event
+    // loop.
+    while (!m_parts.isEmpty()) {
+        GraphicsFramePart *part = m_parts.takeFirst();
+        QList<GraphicsPlaceItem *> held;
+        part->collectHeldItems(held);
+        for (GraphicsPlaceItem *item : std::as_const(held)) {
+            if (item->parentItem())
+                continue;
+            item->removeFromPlace();
+            if (auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
+                Device *device = deviceItem->device();
+                deviceItem->forgetDevice();
+                if (device)
+                    device->forgetPlaceItem(deviceItem);
+            }
+            removeGraphicsItem(item);
+        }
+        removeGraphicsItem(part);
+    }
+
+    const FrameTypeInfo &row = frameTypes[type];
+    for (int i = 0; i < row.partCount; ++i) {
+        const int kind = row.parts[i];
+        if (!CHECK(kind >= 0 && kind < framePartKindCount))
+            continue;
+        const int containerKind = framePartKinds[kind].containerKind;
+        const ContainerKindInfo *container = containerKindInfo(containerKind);
+        if (!CHECK(container != nullptr))
+            continue;
+        auto *part = new GraphicsFramePart(this, kind);
+        part->setContainerKind(containerKind);
+        if (!addGraphicsItem(part)) {
+            delete part;
+            continue;
+        }
+        m_parts.append(part);
+        const EquipmentModelInfo *model = equipmentModelInfo(container->model);
+        if (CHECK(model != nullptr))
+            part->setPosQuiet(QPointF(model->x, model->y));
+    }
+}
+
+void FrameLayout::updateAddresses()
+{
+    const Address address = frameAddress();
+    for (GraphicsFramePart *part : std::as_const(m_parts))
+        part->setAddress(address, 2);
+    if (project())
+        project()->emitNameChangedGraphicsScene(*this);
+}
+
+GraphicsFramePart *FrameLayout::partForClampPanelModel(int model) const
+{
+    for (GraphicsFramePart *part : m_parts) {
+        if (part->hasClampPanelModel(model))
+            return part;
+    }
+    return nullptr;
+}
+
+int FrameLayout::clampStripTypeInFrame(int model) const
+{
+    if (!project())
+        return -1;
+    const quint32 code = frameAddress().packedFrameCode();
+    for (Obj *obj : project()->sortedObjectsOfKind(ClampPanelKind)) {
+        auto *panel = dynamic_cast<ClampPanel *>(obj);
+        const Address *at = panel ? panel->address() : nullptr;
+        if (panel && panel->modelIndex() == model && at && at->packedFrameCode() == code)
+            return panel->stripType();
+    }
+    return -1;
+}
+
+void FrameLayout::setHighlighted(Place *place)
+{
+    if (place == m_highlighted)
+        return;
+    Place *former = m_highlighted;
+    m_highlighted = place;
+    if (former)
+        former->update();
+    if (place)
+        place->update();
+}
+
+void FrameLayout::trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
+{
+    Place *found = nullptr;
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        found = part->findDropPlace(item, scenePoint);
+        if (found)
+            break;
+    }
+    setHighlighted(found);
+}
+
+void FrameLayout::dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint)
+{
+    if (!item || !m_highlighted || !m_highlighted->canDrop(item, scenePoint))
+        return;
+    Place *target = m_highlighted;
+    setHighlighted(nullptr);
+    // A device dropped by the user shows its new address on its schemes.
+    if (auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
+        if (deviceItem->device())
+            deviceItem->device()->setShowAddress(true);
+    }
+    target->putItem(item);
+}
+
+void FrameLayout::forgetPlace(Place *place)
+{
+    if (place == m_highlighted)
+        m_highlighted = nullptr;
+}
+
+bool FrameLayout::isAreaFree(const QRectF &sceneRect) const
+{
+    const QRectF area = shrunk(sceneRect);
+    for (const GraphicsFramePart *part : m_parts) {
+        if (part->sceneBodyRect().intersects(area) && !part->isAreaFree(area))
+            return false;
+    }
+    return true;
+}
+
+void FrameLayout::uncover(GraphicsPlaceItem *item)
+{
+    for (GraphicsFramePart *part : std::as_const(m_parts))
+        part->uncover(item);
+}
+
+void FrameLayout::registerPlace(qint32 id, Place *place)
+{
+    if (place)
+        m_placeMap.insert(id, place);
+}
+
+QList<GraphicsItem *> FrameLayout::recordOrder() const
+{
+    QList<GraphicsItem *> order;
+    for (GraphicsFramePart *part : m_parts)
+        order.append(part);
+    for (GraphicsItem *item : graphicsItems()) {
+        if (item && item->type() != partType)
+            order.append(item);
+    }
+    return order;
+}
+
+void FrameLayout::saveScene(DataStream &stream)
+{
+    Project *owner = project();
+    for (GraphicsFramePart *part : std::as_const(m_parts))
+        part->saveData(stream);
+
+    QByteArray records;
+    DataStream buffer(&records, QIODevice::WriteOnly);
+    buffer.setFormatIndex(stream.formatIndex());
+    qint32 count = 0;
+    for (GraphicsItem *item : graphicsItems()) {
+        if (!CHECK_PTR(item))
+            continue;
+        const int type = item->type();
+        if (type == partType)
+            continue;
+        if (type >= firstDeviceItemType) {
+            auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
+            // A device item in no place is not kept.
+            if (!placed || !placed->place() || !placed->device())
+                continue;
+            buffer << qint32(type) << qint32(owner ? owner->identity(placed->device()) : 0);
+            placed->saveData(buffer);
+        } else if (type >= firstContainerType) {
+            auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
+            if (!CHECK_PTR(container))
+                continue;
+            buffer << qint32(type) << qint32(container->containerType());
+            container->saveData(buffer);
+        } else {
+            buffer << qint32(type);
+            item->saveData(buffer);
+        }
+        ++count;
+    }
+    stream << count;
+    stream.writeRawData(records.constData(), int(records.size()));
+}
+
+bool FrameLayout::loadScene(DataStream &stream)
+{
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        if (stream.formatIndex() < recordlessBeforeFormat && part->partKind() == recordlessPartKind)
+            continue;
+        part->loadData(stream);
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    }
+    qint32 count = 0;
+    stream >> count;
+    // Every record holds at least its type id.
+    const qint64 left = stream.device() ? stream.device()->bytesAvailable() : 0;
+    if (stream.status() != QDataStream::Ok || count < 0 || count > left / 4)
+        return false;
+    for (qint32 i = 0; i < count; ++i) {
+        qint32 type = 0;
+        stream >> type;
+        if (stream.status() != QDataStream::Ok || type < 1)
+            return false;
+        // A damaged record fails the pass, which names the file: no box of
+        // its own.
+        GraphicsItem *item = nullptr;
+        if (type < firstDeviceItemType) {
+            if (type == partType || !(itemType(type) || primitiveType(type)))
+                return false;
+            item = createItem(type);
+            if (!item)
+                return false;
+            if (type >= firstContainerType) {
+                qint32 containerType = -1;
+                stream >> containerType;
+                auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
+                // So is a panel or board type outside its table.
+                const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
+                                                     : boardTypeInfo(containerType) != nullptr;
+                if (!container || stream.status() != QDataStream::Ok || !known) {
+                    delete item;
+                    return false;
+                }
+                container->setContainerType(containerType);
+            }
+        } else {
+            qint32 id = 0;
+            stream >> id;
+            auto *device = dynamic_cast<Device *>(project() ? project()->objByOldId(id) : nullptr);
+            // A device stands in one place only.
+            if (stream.status() != QDataStream::Ok || !device || device->placeItem())
+                return false;
+            item = device->createPlaceItem(this);
+            if (!item)
+                return false;
+        }
+        item->loadData(stream);
+        if (!addGraphicsItem(item)) {
+            delete item;
+            return false;
+        }
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    }
+    return true;
+}
+
+bool FrameLayout::saveItemsGeometry(DataStream &stream)
+{
+    for (GraphicsItem *item : recordOrder()) {
+        if (!CHECK_PTR(item))
+            return false;
+        item->saveGeometry(stream);
+    }
+    setModified(false);
+    return true;
+}
+
+bool FrameLayout::loadItemsGeometry(DataStream &stream)
+{
+    for (GraphicsItem *item : recordOrder()) {
+        if (!CHECK_PTR(item))
+            return false;
+        item->loadGeometry(stream);
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    }
+    // As loaded, the sheet matches its file.
+    setModified(false);
+    return true;
+}
+
+bool FrameLayout::fixPlaces(int type, int raised)
+{
+    for (GraphicsItem *item : graphicsItems()) {
+        if (!item || item->type() != type)
+            continue;
+        auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
+        if (!CHECK_PTR(placeItem))
+            return false;
+        if (type == panelType) {
+            auto *panel = static_cast<GraphicsPlaceContainer *>(placeItem);
+            if (!CHECK(panel->containerType() < panelTypeCount))
+                return false;
+            const ContainerKindInfo *kind = containerKindInfo(panel->containerKind());
+            if (int(kind && kind->raised) != raised)
+                continue;
+        }
+        if (!placeItem->updatePlacePointer(m_placeMap))
+            return false;
+    }
+    return true;
+}
+
+bool FrameLayout::updatePointers(bool)
+{
+    bool ok = fixPlaces(panelType, 0) && fixPlaces(panelType, 1) && fixPlaces(boardType, 0);
+    if (ok) {
+        for (GraphicsItem *item : graphicsItems()) {
+            if (!item || item->type() < firstDeviceItemType)
+                continue;
+            auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
+            if (!CHECK_PTR(placeItem) || !placeItem->updatePlacePointer(m_placeMap)) {
+                ok = false;
+                break;
+            }
+        }
+    }
+    m_placeMap.clear();
+    return ok;
+}
+
+void FrameLayout::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    GraphicsScene::drawBackground(painter, rect);
+    if (!painter || !hasFontSet())
+        return;
+    painter->save();
+    painter->setFont(::font(5));
+    painter->setPen(penBlack);
+    painter->setBrush(Qt::NoBrush);
+    const int frameKind = frameAddress().field(0);
+    if (frameKind == relayCaseFrameKind) {
+        drawRelayCase(painter);
+    } else if (frameKind != consoleFrameKind && frameKind != visualFrameKind) {
+        for (int i = 0; i < 8; ++i)
+            painter->drawText(QRectF(400 + 295 * i, 25, 295, 100), Qt::AlignCenter, QString::number(i + 1));
+    }
+    if (borderType() == BorderSmall && project()) {
+        painter->setFont(::font(7));
+        const QString name = project()->projectProperty(2);
+        const double width = painter->fontMetrics().horizontalAdvance(name);
+        const QRectF sheet = sceneRect();
+        painter->drawText(QRectF(sheet.right() - 1940 - width, sheet.bottom() - 220, width, 150), Qt::AlignCenter,
+                          name);
+    }
+    painter->restore();
+}
+
+void FrameLayout::drawRelayCase(QPainter *painter)
+{
+    for (int i = 0; i < 8; ++i)
+        painter->drawText(QRectF(995 + 295 * i, 100, 295, 50), Qt::AlignCenter, QString::number(i + 1));
+    painter->drawRect(QRectF(260, 150, 590, 2300));
+    painter->drawRect(QRectF(3500, 150, 590, 2300));
+    painter->drawText(QRectF(260, 100, 590, 50), Qt::AlignCenter, tr("Left side"));
+    painter->drawText(QRectF(3500, 100, 590, 50), Qt::AlignCenter, tr("Right side"));
+    drawSocket(painter, 510, 2100, 2);
+    drawSocket(painter, 2250, 1435, 1);
+    drawLamp(painter, 500, 2300, 2);
+    drawLamp(painter, 2000, 1445, 1);
+    drawLight(painter, 3560, 160, 1);
+    drawLight(painter, 3700, 160, 2);
+    painter->drawText(QRectF(3900, 160, 100, 50), Qt::AlignCenter, heatingText("TD"));
+    painter->drawRect(QRectF(3900, 210, 100, 100));
+    painter->drawLine(QPointF(3930, 210), QPointF(3930, 270));
+    painter->drawLine(QPointF(3970, 210), QPointF(3970, 270));
+    painter->drawLine(QPointF(3930, 270), QPointF(3950, 290));
+    painter->drawLine(QPointF(3970, 270), QPointF(3950, 290));
+    painter->drawLine(QPointF(3435, 1430), QPointF(3435, 2223.3));
+    painter->save();
+    painter->translate(915, 2223.3);
+    painter->rotate(-90);
+    painter->drawRect(QRectF(0, 0, 793.3, 80));
+    painter->drawText(QRectF(0, 0, 700, 80), Qt::AlignCenter, tr("BOTTOM CLAMPS"));
+    painter->restore();
 }

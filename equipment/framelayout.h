@@ -1,25 +1,111 @@
 #ifndef RLAY_FRAMELAYOUT_H
 #define RLAY_FRAMELAYOUT_H
 
-// The layout sheet of one frame. For now only its process-wide registry of
-// item kinds (panel and board), filled once at start-up.
+// The placement drawing of one frame: a sheet holding the frame parts that
+// its frame type prescribes, the panels and boards put into their places,
+// the place items of the devices, and drawings of the user. A device
+// carried over the sheet shows the place it would drop into; dropped there
+// it receives that place's address. The sheet draws a fixed background per
+// frame kind and is saved in the equipment side file.
 
-class GraphicsItem;
-class GraphicsScene;
+#include "graphics/graphicsscene.h"
+#include "model/address.h"
+
+#include <QHash>
+#include <QList>
+
 class DlgPropGraphicsItem;
+class Frame;
+class GraphicsFramePart;
+class GraphicsItem;
+class GraphicsPlaceItem;
+class Place;
 
+// A kind of item the user inserts into a frame layout (panel, board).
 struct FrameItemType
 {
     int typeId;
     GraphicsItem *(*createItem)(GraphicsScene *scene);
     DlgPropGraphicsItem *(*createDialog)(GraphicsScene *scene);
-    const char *name;
+    const char *name; // the dialog's title in the context "FrameLayout"
 };
 
-class FrameLayout
+class FrameLayout : public GraphicsScene
 {
+    Q_OBJECT
+
 public:
+    FrameLayout(Project *project, Frame *frame);
+    // Lets go of the placed items before the sheet's items go.
+    ~FrameLayout() override;
+
+    // Fills the process-wide registry of the item kinds (once, at start-up).
     static void registerItemTypes();
+    // The registry row of a type id; null for a type it does not hold.
+    static const FrameItemType *itemType(int typeId);
+
+    Frame *frame() const { return m_frame; }
+    const QList<GraphicsFramePart *> &parts() const { return m_parts; }
+
+    GraphicsItem *createItem(int type) override;
+    DlgPropGraphicsItem *createDialog(int type) override;
+    bool hasDialog(int type) const override;
+    GraphicsEdit *createEdit(QList<QAction *> *actions) override;
+    // "F ", the frame's designation, "_" and the sheet number.
+    QString displayName() const override;
+    int groupNumber() const override;
+    QString property(int id) const override;
+    void forgetItem(GraphicsItem *item) override;
+
+    Address frameAddress() const;
+    // Builds the parts of the frame type anew; what stood in the old parts
+    // goes with them.
+    void setFrameType(int type);
+    // Every part takes the frame's address; the new addresses reach every
+    // place and every device placed.
+    void updateAddresses();
+    // The first part whose clamp-panel type lists the model.
+    GraphicsFramePart *partForClampPanelModel(int model) const;
+    // The strip type of the first clamp panel of the model (by name) whose
+    // address lies in this frame; -1 for none.
+    int clampStripTypeInFrame(int model) const;
+
+    // Carrying and dropping a place item.
+    void trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);
+    void dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint);
+    Place *highlightedPlace() const { return m_highlighted; }
+    void forgetPlace(Place *place);
+    // Whether no part has a taken place in the sheet rectangle.
+    bool isAreaFree(const QRectF &sceneRect) const;
+    void uncover(GraphicsPlaceItem *item);
+
+    // While loading: a place read under its saved identity.
+    void registerPlace(qint32 id, Place *place);
+
+    // The parts' place records, then the other items; no sheet header (the
+    // frame type restores the sheet).
+    void saveScene(DataStream &stream) override;
+    bool loadScene(DataStream &stream) override;
+    bool saveItemsGeometry(DataStream &stream) override;
+    bool loadItemsGeometry(DataStream &stream) override;
+    // Puts the loaded panels, boards and devices into their places.
+    bool updatePointers(bool second) override;
+
+protected:
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
+
+private:
+    void setHighlighted(Place *place);
+    // Parts first, then the other items in the sheet's order: the order of
+    // every record of the sheet.
+    QList<GraphicsItem *> recordOrder() const;
+    bool fixPlaces(int type, int raised);
+    void drawRelayCase(QPainter *painter);
+
+    Frame *m_frame;
+    QList<GraphicsFramePart *> m_parts;
+    QHash<qint32, Place *> m_placeMap;
+    Place *m_highlighted = nullptr;
 };
 
 #endif

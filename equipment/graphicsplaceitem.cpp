@@ -1,6 +1,13 @@
 #include "equipment/graphicsplaceitem.h"
 
+#include "equipment/framelayout.h"
 #include "equipment/place.h"
+#include "equipment/placecatalogue.h"
+#include "graphics/graphicsscene.h"
+#include "model/datastream.h"
+#include "model/project.h"
+
+#include <QGraphicsSceneMouseEvent>
 
 GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
     : GraphicsItem(scene, parent, 0)
@@ -23,14 +30,42 @@ void GraphicsPlaceItem::draw(QPainter *, const QStyleOptionGraphicsItem *, bool)
 {
 }
 
+void GraphicsPlaceItem::saveData(DataStream &stream)
+{
+    Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
+    stream << qint32(project && m_place ? project->identity(m_place) : 0);
+}
+
+void GraphicsPlaceItem::loadData(DataStream &stream)
+{
+    qint32 id = 0;
+    stream >> id;
+    m_savedPlace = stream.status() == QDataStream::Ok ? id : 0;
+}
+
+void GraphicsPlaceItem::saveGeometry(DataStream &)
+{
+}
+
+void GraphicsPlaceItem::loadGeometry(DataStream &)
+{
+}
+
+void GraphicsPlaceItem::transformChanged()
+{
+    removeFromPlace();
+    if (FrameLayout *layout = frameLayout())
+        layout->trackDrop(this, m_dragging ? m_dragPoint : sceneBodyRect().center());
+}
+
 int GraphicsPlaceItem::modelId() const
 {
     return -1;
 }
 
-bool GraphicsPlaceItem::addressSuffix() const
+int GraphicsPlaceItem::addressSuffix() const
 {
-    return false;
+    return 0;
 }
 
 void GraphicsPlaceItem::setPlace(Place *place)
@@ -41,7 +76,7 @@ void GraphicsPlaceItem::setPlace(Place *place)
     m_place = place;
     if (!place)
         return;
-    const QPointF at = place->scenePos();
+    const QPointF at = scenePositionIn(place, modelId());
     setPosQuiet(parentItem() ? parentItem()->mapFromScene(at) : at);
 }
 
@@ -49,7 +84,88 @@ void GraphicsPlaceItem::addressChanged()
 {
 }
 
+bool GraphicsPlaceItem::updatePlacePointer(const QHash<qint32, Place *> &places)
+{
+    const qint32 saved = m_savedPlace;
+    m_savedPlace = 0;
+    if (saved == 0)
+        return true;
+    Place *place = places.value(saved, nullptr);
+    if (!place)
+        return false;
+    return place->putItem(this);
+}
+
 QRectF GraphicsPlaceItem::itemRect() const
 {
-    return m_place ? m_place->placeRect() : QRectF();
+    const EquipmentModelInfo *model = equipmentModelInfo(modelId());
+    if (!model)
+        return QRectF();
+    if (!m_place || model->ownSize || model->x != 0 || model->y != 0)
+        return QRectF(0, 0, model->width, model->height);
+    return m_place->placeRect();
+}
+
+bool GraphicsPlaceItem::hasOffset() const
+{
+    return equipmentModelHasOffset(modelId());
+}
+
+bool GraphicsPlaceItem::hasOwnSize() const
+{
+    const EquipmentModelInfo *model = equipmentModelInfo(modelId());
+    return model && model->ownSize;
+}
+
+QRectF GraphicsPlaceItem::sceneBodyRect() const
+{
+    return mapRectToScene(boundingRect().adjusted(3.5, 3.5, -3.5, -3.5));
+}
+
+void GraphicsPlaceItem::removeFromPlace()
+{
+    if (!m_place)
+        return;
+    if (m_place->item() == this)
+        m_place->setItem(nullptr);
+    setPlace(nullptr);
+}
+
+QPointF GraphicsPlaceItem::scenePositionIn(const Place *place, int model)
+{
+    if (!place)
+        return QPointF();
+    const EquipmentModelInfo *info = equipmentModelInfo(model);
+    if (info && (info->x != 0 || info->y != 0))
+        return place->mapToScene(QPointF(info->x, place->placeRect().bottom() + info->y));
+    return place->scenePos();
+}
+
+void GraphicsPlaceItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    m_dragging = true;
+    m_dragPoint = event->scenePos();
+    GraphicsItem::mouseMoveEvent(event);
+}
+
+void GraphicsPlaceItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    GraphicsItem::mouseReleaseEvent(event);
+    m_dragging = false;
+    if (m_place)
+        return;
+    if (FrameLayout *layout = frameLayout())
+        layout->dropItem(this, event->scenePos());
+}
+
+QVariant GraphicsPlaceItem::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemPositionChange && m_place)
+        return value;
+    return GraphicsItem::itemChange(change, value);
+}
+
+FrameLayout *GraphicsPlaceItem::frameLayout() const
+{
+    return qobject_cast<FrameLayout *>(graphicsScene());
 }

@@ -3,11 +3,15 @@
 
 // An item of a frame layout that can stand in a place: a device's place
 // item or a further container. It answers the equipment model it shows, so
-// that a place can tell whether it fits, and learns when its address
-// changes.
+// that a place can tell whether it fits, takes its position from its place,
+// and learns when its address changes. While the user carries or drags it,
+// it leaves its place and the layout shows the place it would drop into.
 
 #include "graphics/graphicsitem.h"
 
+#include <QHash>
+
+class FrameLayout;
 class Place;
 
 class GraphicsPlaceItem : public GraphicsItem
@@ -22,23 +26,58 @@ public:
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
+    // The identity of the item's place; 0 when it stands in none.
+    void saveData(DataStream &stream) override;
+    void loadData(DataStream &stream) override;
+    // The position always follows from the place: no geometry record.
+    void saveGeometry(DataStream &stream) override;
+    void loadGeometry(DataStream &stream) override;
+    // Moving takes the item out of its place; the layout shows where it
+    // would drop.
+    void transformChanged() override;
 
     Place *place() const { return m_place; }
 
     // The row of the equipment-model table the item shows; -1 for none.
     virtual int modelId() const;
-    // Whether the item gives its place the address suffix.
-    virtual bool addressSuffix() const;
+    // The address flag byte the item gives to a place that takes it.
+    virtual int addressSuffix() const;
     // Moves the item into the place (none: out of its place).
     virtual void setPlace(Place *place);
     // After the item's address changed; nothing here.
     virtual void addressChanged();
+    // After loading: into the place of the saved identity; true for an
+    // item saved in no place, false when the place is missing.
+    virtual bool updatePlacePointer(const QHash<qint32, Place *> &places);
 
-    // The item's rectangle: its place's rectangle, null without a place.
+    // The model's rectangle when the item hangs at an offset, keeps its own
+    // size or stands in no place; otherwise its place's rectangle.
     QRectF itemRect() const;
+    // Whether the model hangs at an offset from its place.
+    bool hasOffset() const;
+    // Whether the model keeps its size in a place.
+    bool hasOwnSize() const;
+    // The item's body (its bounding rectangle without the margin) on the
+    // sheet.
+    QRectF sceneBodyRect() const;
+    // Takes the item out of its place.
+    void removeFromPlace();
+    // The scene point at which the item stands in a place: the place's
+    // position, or the model's offset from the place's bottom.
+    static QPointF scenePositionIn(const Place *place, int model);
+
+protected:
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+    FrameLayout *frameLayout() const;
 
 private:
     Place *m_place = nullptr;
+    qint32 m_savedPlace = 0;
+    // Where the mouse drags the item, while it does.
+    QPointF m_dragPoint;
+    bool m_dragging = false;
 };
 
 #endif

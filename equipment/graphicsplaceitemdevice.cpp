@@ -2,7 +2,6 @@
 
 #include "equipment/place.h"
 #include "graphics/font.h"
-#include "model/check.h"
 #include "model/device.h"
 
 #include <QPainter>
@@ -10,6 +9,7 @@
 GraphicsPlaceItemDevice::GraphicsPlaceItemDevice(GraphicsScene *scene, QGraphicsItem *parent, Device *device)
     : GraphicsPlaceItem(scene, parent)
     , m_device(device)
+    , m_model(device ? device->placeType() : -1)
 {
     setFlag(ItemIsMovable, true);
     setFlag(ItemIsSelectable, true);
@@ -24,34 +24,25 @@ GraphicsPlaceItemDevice::~GraphicsPlaceItemDevice()
         device->forgetPlaceItem(this);
 }
 
-QRectF GraphicsPlaceItemDevice::boundingRect() const
-{
-    if (place())
-        return place()->placeRect().adjusted(-3.5, -3.5, 3.5, 3.5);
-    return GraphicsPlaceItem::boundingRect();
-}
-
 void GraphicsPlaceItemDevice::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
 {
     // No check boxes while painting: an item without a device or a model
     // draws nothing.
-    if (!painter || !m_device || m_device->placeType() == -1)
+    if (!painter || !m_device || m_model == -1)
         return;
-    const QRectF rect = place() ? place()->placeRect() : itemRect();
     painter->setPen(isSelected() ? penBlue : penBlack);
-    m_device->paintInPlace(painter, rect, option, place(), hideHelp);
+    painter->setBrush(Qt::NoBrush);
+    m_device->paintInPlace(painter, itemRect(), option, place(), hideHelp);
 }
 
 int GraphicsPlaceItemDevice::modelId() const
 {
-    if (!CHECK_PTR(m_device))
-        return -1;
-    return m_device->placeType();
+    return m_device ? m_model : -1;
 }
 
-bool GraphicsPlaceItemDevice::addressSuffix() const
+int GraphicsPlaceItemDevice::addressSuffix() const
 {
-    return m_device ? m_device->addressSuffix() : false;
+    return m_device ? m_device->addressSuffix() : 0;
 }
 
 void GraphicsPlaceItemDevice::setPlace(Place *place)

@@ -19,7 +19,6 @@ public:
     ~GraphicsPlaceItemDevice() override;
 
     int type() const override { return Type; }
-    QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
     Device *device() const { return m_device; }
@@ -27,15 +26,17 @@ public:
     // or was deleted).
     void forgetDevice() { m_device = nullptr; }
 
-    // The device's place type and address suffix.
+    // The device's place type, as it was when the item was made: a device
+    // that changes its type leaves its place. -1 without a device.
     int modelId() const override;
-    bool addressSuffix() const override;
+    int addressSuffix() const override;
     // The place, then the device learns its new address.
     void setPlace(Place *place) override;
     void addressChanged() override;
 
 private:
     Device *m_device;
+    int m_model;
 };
 
 #endif

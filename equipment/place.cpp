@@ -1,273 +1,188 @@
 #include "equipment/place.h"
 
+#include "equipment/framelayout.h"
+#include "equipment/graphicsplacecontainer.h"
 #include "equipment/graphicsplaceitem.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/placecatalogue.h"
+#include "graphics/font.h"
 #include "model/check.h"
+#include "model/datastream.h"
+#include "model/device.h"
+
+#include <QPainter>
+#include <QStringList>
 
 namespace {
 
-// The names of the equipment models; rows without a name are null.
-const char *const equipmentModelNames[Place::EquipmentModelCount] = {
-    nullptr, // 0
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr, // 10
-    QT_TRANSLATE_NOOP("Place", "Panel 1Row"),
-    QT_TRANSLATE_NOOP("Place", "Panel 2Row"),
-    QT_TRANSLATE_NOOP("Place", "Panel 3Row"),
-    QT_TRANSLATE_NOOP("Place", "Panel Block"),
-    QT_TRANSLATE_NOOP("Place", "Panel Top"),
-    QT_TRANSLATE_NOOP("Place", "Clamp Top"),
-    QT_TRANSLATE_NOOP("Place", "S"),
-    QT_TRANSLATE_NOOP("Place", "NMSH"),
-    QT_TRANSLATE_NOOP("Place", "REL"),
-    QT_TRANSLATE_NOOP("Place", "DSSH"), // 20
-    QT_TRANSLATE_NOOP("Place", "NSH"),
-    QT_TRANSLATE_NOOP("Place", "Block Big"),
-    QT_TRANSLATE_NOOP("Place", "Block Small"),
-    QT_TRANSLATE_NOOP("Place", "Board FU-RR-R"),
-    QT_TRANSLATE_NOOP("Place", "Board-REL-NMSH"),
-    QT_TRANSLATE_NOOP("Place", "Board-IRC"),
-    QT_TRANSLATE_NOOP("Place", "FU"),
-    QT_TRANSLATE_NOOP("Place", "Clamp Commut"),
-    QT_TRANSLATE_NOOP("Place", "R"),
-    QT_TRANSLATE_NOOP("Place", "RR"), // 30
-    QT_TRANSLATE_NOOP("Place", "Shelf"),
-    QT_TRANSLATE_NOOP("Place", "FV"),
-    QT_TRANSLATE_NOOP("Place", "RV"),
-    QT_TRANSLATE_NOOP("Place", "IRC"),
-    QT_TRANSLATE_NOOP("Place", "Block BP"),
-    QT_TRANSLATE_NOOP("Place", "POBS"),
-    QT_TRANSLATE_NOOP("Place", "FP"),
-    QT_TRANSLATE_NOOP("Place", "Board-FV-RV-3"),
-    QT_TRANSLATE_NOOP("Place", "PCH-50-25"),
-    QT_TRANSLATE_NOOP("Place", "Board-C-6"), // 40
-    QT_TRANSLATE_NOOP("Place", "URP"),
-    QT_TRANSLATE_NOOP("Place", "VUS-1,3"),
-    QT_TRANSLATE_NOOP("Place", "Board-DSSH-C"),
-    QT_TRANSLATE_NOOP("Place", "Board-PTM-ST-ROBS"),
-    QT_TRANSLATE_NOOP("Place", "Board-SKT-C"),
-    QT_TRANSLATE_NOOP("Place", "PTM-ST-ROBS"),
-    QT_TRANSLATE_NOOP("Place", "SKT-1"),
-    QT_TRANSLATE_NOOP("Place", "PT-PRT-SOBS"),
-    nullptr,
-    nullptr, // 50
-    QT_TRANSLATE_NOOP("Place", "Panel Console"),
-    QT_TRANSLATE_NOOP("Place", "Panel Side 8"),
-    QT_TRANSLATE_NOOP("Place", "Panel Side 12"),
-    QT_TRANSLATE_NOOP("Place", "K50-16-50V-500mkf "),
-    QT_TRANSLATE_NOOP("Place", "Board-4xK50-16-50V"),
-    QT_TRANSLATE_NOOP("Place", "K50-16-50-200mkf"),
-    QT_TRANSLATE_NOOP("Place", "K50-16-50-1000mkf"),
-    QT_TRANSLATE_NOOP("Place", "Board-4xK73P-2-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "K73P-2-1000-1mkf"),
-    QT_TRANSLATE_NOOP("Place", "K73P-2-630-4mkf"), // 60
-    QT_TRANSLATE_NOOP("Place", "K73P-2-4000-2mkf"),
-    QT_TRANSLATE_NOOP("Place", "Board-K73P-2-1000-4"),
-    QT_TRANSLATE_NOOP("Place", "K73P-2-1000-4mkf"),
-    QT_TRANSLATE_NOOP("Place", "Board-MLT-6"),
-    QT_TRANSLATE_NOOP("Place", "6 elements"),
-    QT_TRANSLATE_NOOP("Place", "Board-4xMBGP-2-400-2"),
-    QT_TRANSLATE_NOOP("Place", "MBGP-2-400-2mkf"),
-    QT_TRANSLATE_NOOP("Place", "Board-4xMBGCH-1-2A"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-500-2mkf"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-1000-1mkf"), // 70
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-500-0,5mkf"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-500-1mkf"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-250-0,5mkf"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-250-1mkf"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-250-2mkf"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-250-4mkf"),
-    QT_TRANSLATE_NOOP("Place", "Board-8xMBGCH-1-250-0,25"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-1-2A-500-0,25mkf"),
-    QT_TRANSLATE_NOOP("Place", "Board-K42-19"),
-    QT_TRANSLATE_NOOP("Place", "K42-19-500-2"), // 80
-    QT_TRANSLATE_NOOP("Place", "K42-19-250-10"),
-    QT_TRANSLATE_NOOP("Place", "Board-2xK42-19-500-3,9"),
-    QT_TRANSLATE_NOOP("Place", "K42-19-500-3,9"),
-    QT_TRANSLATE_NOOP("Place", "Board-4xK75-24-630-2,2"),
-    QT_TRANSLATE_NOOP("Place", "K75-24-630-2,2"),
-    QT_TRANSLATE_NOOP("Place", "Board-4xK75-24-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "K75-24-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "Board-K75-24-1000-4"),
-    QT_TRANSLATE_NOOP("Place", "K75-24-1000-4"),
-    QT_TRANSLATE_NOOP("Place", "Board-K75-24-1000-4"), // 90
-    QT_TRANSLATE_NOOP("Place", "K75-10-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "Board-2xK75-24-400-10"),
-    QT_TRANSLATE_NOOP("Place", "K75-24-400-10"),
-    QT_TRANSLATE_NOOP("Place", "K75-24-630-4"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-2xK75-10-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-4xK42-19-500-3,9"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-8xK75-24-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-3xK75-24-1000-4"),
-    QT_TRANSLATE_NOOP("Place", "Board-MBGCH-2-250-10"),
-    QT_TRANSLATE_NOOP("Place", "MBGCH-2-250-10mkf"), // 100
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-8xK73P-2-1000-1"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-8xK50-16-50"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-3xK73P-2-1000-4"),
-    QT_TRANSLATE_NOOP("Place", "Board-Bell"),
-    QT_TRANSLATE_NOOP("Place", "Bell"),
-    QT_TRANSLATE_NOOP("Place", "Board-Lamp"),
-    QT_TRANSLATE_NOOP("Place", "Lamp"),
-    QT_TRANSLATE_NOOP("Place", "Board-4xD815"),
-    QT_TRANSLATE_NOOP("Place", "D815"),
-    QT_TRANSLATE_NOOP("Place", "Board-R-3-1-8"), // 110
-    QT_TRANSLATE_NOOP("Place", "Board-NMSH-2-RR"),
-    QT_TRANSLATE_NOOP("Place", "Board-NSH-3-RR"),
-    nullptr,
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Heating"),
-    QT_TRANSLATE_NOOP("Place", "Heating"),
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel IP"),
-    QT_TRANSLATE_NOOP("Place", "IP"), // 120
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel RC Side"),
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Clamp Bottom"),
-    QT_TRANSLATE_NOOP("Place", "Clamp Bottom"),
-    QT_TRANSLATE_NOOP("Place", "Board-RC-4-FU-FV-RV"),
-    QT_TRANSLATE_NOOP("Place", "Board-RC-4-RR"),
-    QT_TRANSLATE_NOOP("Place", "Board-RC-4-RR-190"),
-    QT_TRANSLATE_NOOP("Place", "Panel RC-8-RR"), // 130
-    QT_TRANSLATE_NOOP("Place", "Panel NMSH RC"),
-    QT_TRANSLATE_NOOP("Place", "Board-RC-2-AVM"),
-    QT_TRANSLATE_NOOP("Place", "AVM"),
-    QT_TRANSLATE_NOOP("Place", "Panel DSSH in 2NSH"),
-    QT_TRANSLATE_NOOP("Place", "Panel DSSH in 3NSH"),
-    QT_TRANSLATE_NOOP("Place", "Board DSSH C Reduction"),
-    QT_TRANSLATE_NOOP("Place", "Panel PT-PRT-SOBS in 2NSH"),
-    QT_TRANSLATE_NOOP("Place", "Panel PT-PRT-SOBS in 3NSH"),
-    QT_TRANSLATE_NOOP("Place", "Panel-PTM-ST-ROBS in 2NSH"),
-    nullptr, // 140
-    QT_TRANSLATE_NOOP("Place", "Panel Console Control"),
-    QT_TRANSLATE_NOOP("Place", "Console Control"),
-    QT_TRANSLATE_NOOP("Place", "Panel RC-11"),
-    QT_TRANSLATE_NOOP("Place", "Panel RC-12"),
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel LP Varnel"),
-    QT_TRANSLATE_NOOP("Place", "Board LP Varnel"),
-    QT_TRANSLATE_NOOP("Place", "LP MTS"),
-    QT_TRANSLATE_NOOP("Place", "LP MTU"), // 150
-    QT_TRANSLATE_NOOP("Place", "LP MTV"),
-    QT_TRANSLATE_NOOP("Place", "LP Clamp"),
-    QT_TRANSLATE_NOOP("Place", "Light_Diode_Panel"),
-    QT_TRANSLATE_NOOP("Place", "Lamp FU"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-30"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-20"),
-    QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R"),
-    QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-R"),
-    QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-L"),
-    nullptr, // 160
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-13"),
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-10"),
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-15"),
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr, // 170
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Side 4"),
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr, // 180
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-14"),
-    nullptr,
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-9"),
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-11"),
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel Top1-32"), // 190
-    QT_TRANSLATE_NOOP("Place", "Panel-R-36"),
-    QT_TRANSLATE_NOOP("Place", "Panel-RR-18"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-6-PE-24"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-6-RR-12"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-10-PE-18"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-10-RR-9"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-14-PE-12"),
-    QT_TRANSLATE_NOOP("Place", "Panel-FU-14-RR-6"),
-    nullptr,
-    nullptr, // 200
-    QT_TRANSLATE_NOOP("Place", "Panel Top 6 HZHDA"),
-    QT_TRANSLATE_NOOP("Place", "Panel 16 HZHDA"),
-    QT_TRANSLATE_NOOP("Place", "Block 140DD"),
-    nullptr,
-    QT_TRANSLATE_NOOP("Place", "Panel 6-10-HZHDA"),
-    QT_TRANSLATE_NOOP("Place", "Board-10DEK"),
-    QT_TRANSLATE_NOOP("Place", "Block DEK"),
-    QT_TRANSLATE_NOOP("Place", "Board-Clamp-Top-1-AVM"),
-    nullptr,
-    nullptr, // 210
-    QT_TRANSLATE_NOOP("Place", "Block ABE"),
-};
+// Place types that show a caption above the place.
+const int captionedType = 89;
+const int suffixCaptionedType = 93;
+const int socketType = 116;
+const int railType = 18;
+const int clampPanelKind = 203;
+const int firstContainerType = QGraphicsItem::UserType + 101;
+const int endContainerType = QGraphicsItem::UserType + 200;
+const int boardType = QGraphicsItem::UserType + 103;
+
+bool isContainer(const QGraphicsItem *item)
+{
+    return item && item->type() >= firstContainerType && item->type() < endContainerType;
+}
+
+FrameLayout *layoutOf(const GraphicsItem *item)
+{
+    return qobject_cast<FrameLayout *>(item->graphicsScene());
+}
+
+// A rectangle shrunk by the margin that keeps touching neighbours apart.
+QRectF inner(const QRectF &rect)
+{
+    return rect.normalized().adjusted(1.75, 1.75, -1.75, -1.75);
+}
 
 } // namespace
 
-Place::Place(GraphicsScene *scene, QGraphicsItem *container, int placeType, quint8 number)
+Place::Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeType, quint8 number)
     : GraphicsItem(scene, container, 0)
+    , m_container(container)
     , m_placeType(placeType)
     , m_number(number)
 {
     setZValue(3);
+    // Clicks reach the container under the place.
+    setAcceptedMouseButtons(Qt::NoButton);
+    if (container) {
+        const int level = container->level();
+        if (CHECK(level >= 0 && level < 5))
+            m_address.setField(level + 1, number);
+    }
 }
 
 Place::~Place()
 {
-    if (m_item) {
+    if (m_item && m_state == Normal) {
         GraphicsPlaceItem *held = m_item;
         m_item = nullptr;
         held->setPlace(nullptr);
     }
+    m_item = nullptr;
+    if (FrameLayout *layout = layoutOf(this))
+        layout->forgetPlace(this);
 }
 
 QRectF Place::boundingRect() const
 {
-    return placeRect().adjusted(-3.5, -3.5, 3.5, 3.5);
+    QRectF rect = placeRect();
+    if (m_placeType == captionedType || m_placeType == suffixCaptionedType)
+        rect.setTop(rect.top() - 50);
+    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
-void Place::draw(QPainter *, const QStyleOptionGraphicsItem *, bool)
+void Place::saveData(DataStream &)
+{
+}
+
+void Place::loadData(DataStream &)
+{
+}
+
+void Place::saveGeometry(DataStream &)
+{
+}
+
+void Place::loadGeometry(DataStream &)
+{
+}
+
+void Place::saveClipboardData(DataStream &)
+{
+}
+
+void Place::loadClipboardData(DataStream &)
+{
+}
+
+void Place::saveClipboardGeometry(DataStream &)
+{
+}
+
+void Place::loadClipboardGeometry(DataStream &)
 {
 }
 
 void Place::setAddress(const Address &address)
 {
-    if (address == m_address)
+    m_addressSet = true;
+    if (address == m_address && address.hasField5() == m_address.hasField5()
+        && address.padWithZero() == m_address.padWithZero())
         return;
     m_address = address;
-    if (m_item)
-        m_item->addressChanged();
+    if (GraphicsPlaceItem *held = item())
+        held->addressChanged();
+}
+
+void Place::setAddress(const Address &from, int field)
+{
+    if (m_addressSet && from == m_address)
+        return;
+    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
+    if (!CHECK(type != nullptr) || !CHECK(field >= 0 && field < 6))
+        return;
+    Address address = m_address;
+    address.copyFields(from, field, true);
+    if (from.hasSuffixKind())
+        address.setSuffixKind(from.suffixKind());
+    if (!CHECK_PTR(m_container))
+        return;
+    const ContainerKindInfo *kind = containerKindInfo(m_container->containerKind());
+    if (!CHECK(kind != nullptr))
+        return;
+    address.setField(field, kind->numberingContinues ? quint8(from.field(field) + m_number - 1) : m_number);
+    if (type->suffixKind != -1)
+        address.setSuffixKind(type->suffixKind);
+    if (type->hasField5 != 0)
+        address.setHasField5(true);
+    if (type->padWithZero != 1)
+        address.setPadWithZero(type->padWithZero != 0);
+
+    const bool same = m_addressSet && address == m_address && address.hasField5() == m_address.hasField5()
+        && address.padWithZero() == m_address.padWithZero();
+    m_address = address;
+    m_addressSet = true;
+    GraphicsPlaceItem *held = item();
+    if (!held)
+        return;
+    // A container below derives its places again; a device hears of its
+    // new address only when it changed.
+    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(held))
+        container->setAddress(m_address, container->level());
+    else if (!same)
+        held->addressChanged();
 }
 
 QRectF Place::placeRect() const
 {
-    if (m_placeType < 0)
+    if (m_placeType == -1)
         return QRectF();
-    return QRectF(QPointF(0, 0), m_size);
+    if (m_size.isValid())
+        return QRectF(QPointF(0, 0), m_size);
+    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
+    return type ? QRectF(0, 0, type->width, type->height) : QRectF();
+}
+
+QRectF Place::sceneRect() const
+{
+    return mapRectToScene(placeRect());
 }
 
 int Place::rowCount() const
 {
-    return m_rowCount;
+    // Painters ask: no check box here.
+    if (m_rowCount > 0)
+        return m_rowCount;
+    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
+    return type && type->rows > 1 ? type->rows : 1;
 }
 
 void Place::setPlaceSize(const QSizeF &size, int rowCount)
@@ -277,18 +192,266 @@ void Place::setPlaceSize(const QSizeF &size, int rowCount)
     m_rowCount = rowCount < 1 ? 1 : rowCount;
 }
 
+bool Place::allowsModel(int model) const
+{
+    return placeTypeAllowsModel(m_placeType, model);
+}
+
+QString Place::allowedModelsText(int placeType)
+{
+    const PlaceTypeInfo *type = placeTypeInfo(placeType);
+    if (!type)
+        return QString();
+    QStringList names;
+    for (int i = 0; i < type->modelCount; ++i) {
+        const QString name = equipmentModelName(type->models[i]);
+        if (!name.isEmpty())
+            names << name;
+    }
+    return names.join(QLatin1Char('\n'));
+}
+
+QString Place::numberText() const
+{
+    const int level = m_container ? m_container->level() : -1;
+    if (level < 0 || level >= 5)
+        return QString::number(m_number);
+    if (level + 1 == 3)
+        return m_address.fieldText(3);
+    return QString::number(m_address.field(level + 1));
+}
+
+GraphicsPlaceItem *Place::item() const
+{
+    return m_state == Normal ? m_item : nullptr;
+}
+
+GraphicsPlaceItem *Place::coveringItem() const
+{
+    return m_state == Normal ? nullptr : m_item;
+}
+
+void Place::setState(int state)
+{
+    if (state == Normal && !CHECK(m_item == nullptr || m_state == Normal))
+        return;
+    m_state = state;
+}
+
+bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
+{
+    if (!item || m_placeType == -1 || m_item || m_state != Normal)
+        return false;
+    if (!sceneRect().contains(scenePoint))
+        return false;
+    const int model = item->modelId();
+    if (!CHECK(model != -1) || !allowsModel(model))
+        return false;
+    const EquipmentModelInfo *info = equipmentModelInfo(model);
+    if (equipmentModelHasOffset(model) || (info && info->ownSize)) {
+        const QRectF body = item->boundingRect().adjusted(3.5, 3.5, -3.5, -3.5);
+        const QPointF at = GraphicsPlaceItem::scenePositionIn(this, model);
+        FrameLayout *layout = layoutOf(this);
+        return layout && layout->isAreaFree(body.translated(at));
+    }
+    return true;
+}
+
 bool Place::putItem(GraphicsPlaceItem *item)
 {
-    if (!CHECK(item && !m_item && !item->place()))
+    // A place standing alone takes any item; only the user's drop asks
+    // whether the model fits (canDrop).
+    if (!CHECK(item && !m_item && m_state == Normal && !item->place()))
         return false;
-    m_item = item;
+    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
+    if (type && type->suffixFlag)
+        m_address.setField(6, quint8(item->addressSuffix()));
+    item->updateInViews();
     item->setPlace(this);
+    if (m_container)
+        item->setZValue(m_container->zValue() + 1);
+    setItem(item);
+    item->updateInViews();
+    return true;
+}
+
+void Place::setItem(GraphicsPlaceItem *item)
+{
+    if (!CHECK(m_state == Normal && item != m_item))
+        return;
+    FrameLayout *layout = layoutOf(this);
+    if (m_item && layout)
+        layout->uncover(m_item);
+    m_item = item;
+    if (!item || !(item->hasOffset() || item->hasOwnSize()))
+        return;
+    // An item reaching beyond its place covers the neighbours it meets, in
+    // this container and in the containers above it.
+    const QRectF rect = inner(item->sceneBodyRect());
+    Place *except = this;
+    GraphicsPlaceContainer *container = m_container;
+    while (container) {
+        container->coverPlaces(except, item, rect);
+        except = container->place();
+        container = except ? except->container() : nullptr;
+    }
+}
+
+void Place::cover(GraphicsPlaceItem *item, const QRectF &rect)
+{
+    if (!sceneRect().intersects(rect))
+        return;
+    if (m_state == Normal && m_item) {
+        // A container held here passes the cover on to its places.
+        if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(m_item))
+            container->coverPlaces(nullptr, item, rect);
+        return;
+    }
+    if (!CHECK(m_state == Normal))
+        return;
+    bool overPlaces = false;
+    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(item)) {
+        const QRectF mine = sceneRect();
+        for (const Place *p : container->places())
+            overPlaces = overPlaces || p->sceneRect().intersects(mine);
+    }
+    m_state = overPlaces ? CoveredByContainer : Covered;
+    m_item = item;
+    repaintContainer();
+}
+
+void Place::uncover(GraphicsPlaceItem *item)
+{
+    if (m_state != Normal && m_item && m_item == item) {
+        m_state = Normal;
+        m_item = nullptr;
+        repaintContainer();
+        return;
+    }
+    if (m_state == Normal) {
+        if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(m_item))
+            container->uncover(item);
+    }
+}
+
+void Place::writeState(DataStream &stream) const
+{
+    stream << bool(m_state != Normal);
+    if (m_state != Normal)
+        stream << quint8(m_state);
+}
+
+bool Place::readState(DataStream &stream)
+{
+    bool marked = false;
+    stream >> marked;
+    quint8 state = Normal;
+    if (marked)
+        stream >> state;
+    if (stream.status() != QDataStream::Ok || state > CoveredByContainer)
+        return false;
+    if (!m_item) {
+        m_state = state;
+        update();
+    }
     return true;
 }
 
 QString Place::modelName(int model)
 {
-    if (model < 0 || model >= EquipmentModelCount || !equipmentModelNames[model])
-        return QString();
-    return tr(equipmentModelNames[model]);
+    return equipmentModelName(model);
+}
+
+void Place::repaintContainer()
+{
+    if (m_container)
+        m_container->update();
+    else
+        update();
+}
+
+void Place::draw(QPainter *painter, const QStyleOptionGraphicsItem *, bool hideHelp)
+{
+    if (!painter)
+        return;
+    const QRectF rect = placeRect();
+    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
+    GraphicsPlaceItem *held = item();
+    painter->setBrush(Qt::NoBrush);
+
+    const int rows = rowCount();
+    if (rows > 1 && !(held && held->type() == boardType)) {
+        painter->setPen(penBlack);
+        const bool horizontal = type && type->rowDirection == 1;
+        for (int k = 1; k < rows; ++k) {
+            if (horizontal) {
+                const double y = k * qRound(rect.height() / rows);
+                painter->drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+            } else {
+                const double x = k * qRound(rect.width() / rows);
+                painter->drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
+            }
+        }
+    }
+    if (m_placeType == socketType) {
+        painter->setPen(penBlack);
+        const double cx = rect.center().x();
+        const double b = rect.bottom();
+        painter->drawEllipse(QRectF(cx - 16, b - 47, 32, 32));
+        painter->drawEllipse(QRectF(cx - 9, b - 33, 4, 4));
+        painter->drawEllipse(QRectF(cx + 5, b - 33, 4, 4));
+    }
+
+    if (held) {
+        drawCaption(painter, hideHelp);
+        return;
+    }
+    if (m_item)
+        return; // covered
+    FrameLayout *layout = layoutOf(this);
+    if (layout && layout->highlightedPlace() == this) {
+        painter->fillRect(rect, QBrush(Qt::darkGreen, Qt::SolidPattern));
+        return;
+    }
+    if (m_placeType == -1) {
+        drawRectCross(painter, rect, false, hideHelp);
+        return;
+    }
+    if (m_placeType == railType) {
+        painter->setPen(penBlack);
+        painter->drawEllipse(QRectF(rect.center().x() - 17, rect.top() - 34, 34, 34));
+    }
+    if (hideHelp || m_state != Normal || !hasFontSet())
+        return;
+    painter->setPen(QPen(Qt::darkGreen));
+    painter->setFont(font(0));
+    drawTextInRect(this, painter, rect, Qt::AlignCenter, allowedModelsText(m_placeType), false);
+}
+
+void Place::drawCaption(QPainter *painter, bool hideHelp)
+{
+    if (m_placeType != captionedType && m_placeType != suffixCaptionedType)
+        return;
+    GraphicsPlaceItem *held = item();
+    if (m_placeType == suffixCaptionedType && isContainer(held)) {
+        auto *container = static_cast<GraphicsPlaceContainer *>(held);
+        const ContainerKindInfo *kind = containerKindInfo(container->containerKind());
+        if (kind && kind->fixedField)
+            return;
+    }
+    if (!hasFontSet())
+        return;
+    // A clamp panel that no scheme uses yet is only a help mark.
+    auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(held);
+    const Device *device = deviceItem ? deviceItem->device() : nullptr;
+    const bool idle = device && device->kind() == clampPanelKind && device->items().isEmpty();
+    if (idle && hideHelp)
+        return;
+    painter->setPen(idle ? penGreen : penBlack);
+    painter->setFont(font(5));
+    QString text = m_placeType == suffixCaptionedType ? Address::suffixKindName(5) : QString();
+    text += m_address.toString(3);
+    const QRectF rect = placeRect();
+    drawTextInRect(this, painter, QRectF(rect.left(), rect.top() - 50, rect.width(), 50), Qt::AlignCenter, text,
+                   false);
 }

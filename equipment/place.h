@@ -2,11 +2,10 @@
 #define RLAY_PLACE_H
 
 // One mounting place of a frame layout: a rectangle of its place type inside
-// its container, with the address that a device put into it receives. A
-// place holds at most one place item.
-//
-// For now the place takes its size and its count of text rows from its
-// builder; the place-type catalogue will supply them.
+// its container (a frame part, a panel or a board), with the address that a
+// device put into it receives. A place holds at most one place item; an item
+// of a neighbouring place that reaches over it covers it, and the user may
+// mark an empty place by double clicks.
 
 #include "graphics/graphicsitem.h"
 #include "model/address.h"
@@ -14,6 +13,8 @@
 #include <QCoreApplication>
 #include <QSizeF>
 
+class DataStream;
+class GraphicsPlaceContainer;
 class GraphicsPlaceItem;
 
 class Place : public GraphicsItem
@@ -22,46 +23,101 @@ class Place : public GraphicsItem
 
 public:
     enum { Type = UserType + 2 };
-    enum { EquipmentModelCount = 212 };
+    // Normal (holding its item, if any); covered by a neighbour's item or
+    // marked by the user; marked by the user; covered by a container.
+    enum State { Normal = 0, Covered = 1, Marked = 2, CoveredByContainer = 3 };
 
-    Place(GraphicsScene *scene, QGraphicsItem *container, int placeType, quint8 number);
+    // A place of the container, its child item; the container's address
+    // field of the next level takes the number. Without a container the
+    // place stands alone and takes its size and address as given.
+    Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeType, quint8 number);
     // A held item leaves the place first.
     ~Place() override;
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
+    // The container saves what a place needs: the place's own records are
+    // empty.
+    void saveData(DataStream &stream) override;
+    void loadData(DataStream &stream) override;
+    void saveGeometry(DataStream &stream) override;
+    void loadGeometry(DataStream &stream) override;
+    void saveClipboardData(DataStream &stream) override;
+    void loadClipboardData(DataStream &stream) override;
+    void saveClipboardGeometry(DataStream &stream) override;
+    void loadClipboardGeometry(DataStream &stream) override;
 
+    GraphicsPlaceContainer *container() const { return m_container; }
     int placeType() const { return m_placeType; }
     quint8 number() const { return m_number; }
     Address &address() { return m_address; }
     const Address &address() const { return m_address; }
-    // Stores the address; a held item learns that its address changed.
+    // Stores the address as given (a place outside any container); a held
+    // item learns that its address changed.
     void setAddress(const Address &address);
+    // Derives the place's address from its container's: fields up to the
+    // field, then the place's number in that field, then what the place
+    // type adds; passed on to the held item.
+    void setAddress(const Address &from, int field);
 
-    // (0, 0, width, height) of the place.
+    // (0, 0, width, height) of the place type; null for type -1.
     QRectF placeRect() const;
+    // The place rectangle on the sheet.
+    QRectF sceneRect() const;
     // The count of text rows, at least 1.
     int rowCount() const;
+    // Overrides the place type's size and rows (a place standing alone).
     void setPlaceSize(const QSizeF &size, int rowCount);
+    bool allowsModel(int model) const;
+    // The names of the models the place type accepts, one a line.
+    static QString allowedModelsText(int placeType);
+    // The place's number as its address shows it.
+    QString numberText() const;
 
-    GraphicsPlaceItem *item() const { return m_item; }
+    // The held item in the normal state, else null.
+    GraphicsPlaceItem *item() const;
+    // The item that covers the place, or null.
+    GraphicsPlaceItem *coveringItem() const;
+    int state() const { return m_state; }
+    void setState(int state);
+
+    // Whether the item may be dropped here with the cursor at the point.
+    bool canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);
     // Puts an item that stands in no place into this empty place.
     bool putItem(GraphicsPlaceItem *item);
-    // The place's side of the link only.
-    void setItem(GraphicsPlaceItem *item) { m_item = item; }
+    // The place's side of the link; an item reaching over its neighbours
+    // covers them.
+    void setItem(GraphicsPlaceItem *item);
+    // An item of another place reaches over this one.
+    void cover(GraphicsPlaceItem *item, const QRectF &sceneRect);
+    // The item no longer covers this place (nor the places of a container
+    // held here).
+    void uncover(GraphicsPlaceItem *item);
+
+    // Whether the state is not normal, then the state.
+    void writeState(DataStream &stream) const;
+    bool readState(DataStream &stream);
 
     // The translated name of an equipment-model row; empty for a row
     // without a name or out of range.
     static QString modelName(int model);
 
 private:
+    void repaintContainer();
+    void drawCaption(QPainter *painter, bool hideHelp);
+
+    GraphicsPlaceContainer *m_container;
     int m_placeType;
     quint8 m_number;
     Address m_address;
+    // False until the place received its first address: the first one is
+    // always taken, even when it equals the default.
+    bool m_addressSet = false;
     QSizeF m_size;
-    int m_rowCount = 1;
+    int m_rowCount = 0;
     GraphicsPlaceItem *m_item = nullptr;
+    int m_state = Normal;
 };
 
 #endif

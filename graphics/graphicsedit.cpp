@@ -28,7 +28,6 @@
 #include <QtMath>
 
 #include <limits>
-#include <optional>
 
 const int GraphicsEdit::contextMenuIds[] = {13, 14, 15, -1, 16, 18, 19, -1, 20, 21, -1, 23, -1, 24, -1, 7};
 const int GraphicsEdit::contextMenuIdCount = int(sizeof(contextMenuIds) / sizeof(contextMenuIds[0]));
@@ -261,10 +260,6 @@ QByteArray GraphicsEdit::clipboardRecord(const QList<GraphicsItem *> &items)
     QByteArray bytes;
     DataStream out(&bytes, QIODevice::WriteOnly);
     out.setFormatIndex(DataStream::CurrentFormat);
-    // Objects and pins are written with identities numbered for this copy.
-    std::optional<Project::IdentityScope> scope;
-    if (m_scene && m_scene->project())
-        scope.emplace(*m_scene->project());
     out << qint32(DataStream::CurrentFormat);
     m_scene->writeItems(out, items);
     for (GraphicsItem *item : items) {

@@ -118,8 +118,8 @@ public:
     // A project property as the sheet shows it (title block texts).
     virtual QString property(int id) const;
 
-    // Document stream. The caller holds a Project::IdentityScope across
-    // the body and the geometry of everything saved together.
+    // Document stream. Objects and pins are written with the identities
+    // they keep for their life (Project::identity).
     virtual void saveReference(DataStream &stream);
     virtual void loadReference(DataStream &stream);
     virtual void saveScene(DataStream &stream);

@@ -159,9 +159,10 @@ void drawTable(GraphicsScene &scene, QPainter *painter, const StampLayout &layou
             text += scene.groupNumberText();
 
         int fontIndex = cell.fontIndex;
-        if (cell.textId >= 1 && cell.textId <= 3) {
-            // Long titles take the first smaller size whose wrapped text
-            // fits; at the smallest size the text is drawn as it comes.
+        if ((cell.textId >= 1 && cell.textId <= 3) || cell.textId >= SheetFrame::FirstCaption) {
+            // Long titles, and captions too wide for their narrow cells,
+            // take the first smaller size whose wrapped text fits; at the
+            // smallest size the text is drawn as it comes.
             while (fontIndex > 0) {
                 const QRectF needed
                     = QFontMetricsF(font(fontIndex), painter->device()).boundingRect(cell.rect, cell.flags, text);

@@ -86,12 +86,11 @@ void Device::readData(DataStream &stream)
 {
     qint32 index = -1;
     stream >> index;
-    m_modelIndex = index;
-    // A row the catalogue does not have is damaged data.
-    if (stream.status() == QDataStream::Ok && !isModelIndex(index)) {
-        m_modelIndex = -1;
+    if (stream.status() == QDataStream::Ok && index != -1 && !hasModel(index)) {
+        index = -1;
         stream.setStatus(QDataStream::ReadCorruptData);
     }
+    m_modelIndex = index;
 }
 
 QString Device::baseName() const
@@ -112,8 +111,7 @@ GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphi
     auto *item = new GraphicsWiringItemDevice(scene, parent, this, address());
     if (!CHECK_PTR(item))
         return nullptr;
-    m_wiringItems.append(item);
-    m_wiringItem = item;
+    adoptWiringItem(item);
     return item;
 }
 
@@ -127,9 +125,9 @@ int Device::placeType() const
     return -1;
 }
 
-bool Device::addressSuffix() const
+int Device::addressSuffix() const
 {
-    return false;
+    return 0;
 }
 
 QString Device::sceneName() const
@@ -166,6 +164,9 @@ void Device::addressChanged()
         }
         if (renames)
             item->updatePinNames();
+        // The schemes show the new address.
+        if (QGraphicsItem *shown = item->pinOwner() ? item->pinOwner()->graphicsItem() : nullptr)
+            shown->update();
     }
     if (project())
         project()->updateObj(this);
@@ -217,14 +218,14 @@ int Device::pinCount() const
     return 0;
 }
 
-bool Device::isModelIndex(int index) const
+bool Device::hasModel(int) const
 {
-    return index >= -1;
+    return true;
 }
 
 bool Device::setModelIndex(int index)
 {
-    if (!CHECK(isModelIndex(index)))
+    if (index != -1 && !hasModel(index))
         return false;
     if (index == m_modelIndex)
         return true;
@@ -342,6 +343,14 @@ void Device::forgetPlaceItem(GraphicsPlaceItemDevice *item)
     m_placeItem = nullptr;
     addressChanged();
     m_showAddress = false;
+}
+
+void Device::adoptWiringItem(GraphicsWiringItemDevice *item)
+{
+    if (!item || m_wiringItems.contains(item))
+        return;
+    m_wiringItems.append(item);
+    m_wiringItem = item;
 }
 
 void Device::forgetWiringItem(GraphicsWiringItemDevice *item)

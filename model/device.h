@@ -50,7 +50,9 @@ public:
     // The row of the equipment-model table that describes the space the
     // device takes in a frame; -1 in the base.
     virtual int placeType() const;
-    virtual bool addressSuffix() const;
+    // The address flag byte the device's place takes (a place kind or a
+    // suffix kind); 0 for none.
+    virtual int addressSuffix() const;
     // The display name of the document of the first bound item.
     virtual QString sceneName() const;
     // The address of the place that holds the device; null when unplaced.
@@ -72,15 +74,15 @@ public:
     // The catalogue's own string of a pin name, null when there is none.
     virtual const char *pinIndex(const char *name) const;
     virtual int pinCount() const;
+    // Whether the index is a row of the kind's catalogue; every index in
+    // the base, which knows no catalogue.
+    virtual bool hasModel(int index) const;
 
     // The catalogue row; -1 while none is chosen.
     int modelIndex() const { return m_modelIndex; }
-    // Whether the index is a row of the kind's catalogue or -1. The base has
-    // no catalogue and takes any index from -1 on; a kind with a catalogue
-    // answers for its table, and its records are read by the same rule.
-    virtual bool isModelIndex(int index) const;
     // Another type no longer fits the device's place: the device leaves it.
-    // An index outside the catalogue is refused (check box, false).
+    // An index that is neither -1 nor a row of the catalogue is refused,
+    // by the rule the readers apply.
     bool setModelIndex(int index);
     // The name of the place type's row, empty for none.
     QString placeTypeName() const;
@@ -102,6 +104,9 @@ public:
     // For the items: a destroyed place item or wiring item is forgotten.
     void forgetPlaceItem(GraphicsPlaceItemDevice *item);
     void forgetWiringItem(GraphicsWiringItemDevice *item);
+    // A wiring item made for the device becomes its current one; the
+    // device tells it when the device goes.
+    void adoptWiringItem(GraphicsWiringItemDevice *item);
 
 protected:
     // A device shown by one scene item at most.

@@ -406,8 +406,6 @@ protected:
         {
             DataStream stream(&bytes, QIODevice::WriteOnly);
             stream.setFormatIndex(DataStream::CurrentFormat);
-            // One numbering of identities for the whole record.
-            Project::IdentityScope scope(*project());
             stream << qint32(DataStream::CurrentFormat) << qint32(list.size());
             for (Item *item : std::as_const(list))
                 itemprotocol::saveClipboard(item, stream);

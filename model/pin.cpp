@@ -7,6 +7,7 @@
 #include "model/datastream.h"
 #include "model/graphicstag.h"
 #include "model/project.h"
+#include "schemes/clewindex.h"
 #include "schemes/net.h"
 #include "schemes/scheme.h"
 
@@ -62,6 +63,7 @@ Pin::Pin()
 Pin::~Pin()
 {
     unsolder();
+    ClewIndex::destroyed(this);
     m_owner = nullptr;
 }
 
@@ -73,6 +75,7 @@ bool Pin::solder(Pin *other)
     other->m_partner = this;
     m_contactFlag = 0;
     other->m_contactFlag = 0;
+    ClewIndex::soldered(this, other);
     return true;
 }
 
@@ -83,6 +86,7 @@ Pin *Pin::unsolder()
         if (former->m_partner == this)
             former->m_partner = nullptr;
         m_partner = nullptr;
+        ClewIndex::unsoldered(this, former);
     }
     return former;
 }

@@ -47,6 +47,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -193,11 +195,16 @@ QList<Obj *> Project::sortedObjectsOfKind(int kind) const
     const QHash<QString, Obj *> *inner = objectsOfKind(kind);
     if (!inner)
         return objects;
-    QStringList names = inner->keys();
-    std::sort(names.begin(), names.end());
-    objects.reserve(names.size());
-    for (const QString &name : std::as_const(names))
-        objects.append(inner->value(name));
+    // Sorted by the index's own keys, without copying them or looking
+    // every object up again.
+    std::vector<std::pair<const QString *, Obj *>> named;
+    named.reserve(size_t(inner->size()));
+    for (auto it = inner->cbegin(); it != inner->cend(); ++it)
+        named.emplace_back(&it.key(), it.value());
+    std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) { return *a.first < *b.first; });
+    objects.reserve(qsizetype(named.size()));
+    for (const auto &entry : named)
+        objects.append(entry.second);
     return objects;
 }
 
@@ -488,9 +495,22 @@ Obj *Project::objByOldId(int id) const
     return m_oldIds.value(id, nullptr);
 }
 
+void Project::registerOldItem(int id, GraphicsItem *item)
+{
+    if (!CHECK(id != 0) || !CHECK_PTR(item))
+        return;
+    m_oldItems.insert(id, item);
+}
+
+GraphicsItem *Project::itemByOldId(int id) const
+{
+    return m_oldItems.value(id, nullptr);
+}
+
 void Project::clearOldIds()
 {
     m_oldIds.clear();
+    m_oldItems.clear();
 }
 
 bool Project::updatePinsPointers()

@@ -177,6 +177,9 @@ public:
     // Load support: the identities read map to the new objects and pins.
     void registerOldId(int id, Obj *obj);
     Obj *objByOldId(int id) const;
+    // The same for the scene items that other items refer to (passages).
+    void registerOldItem(int id, GraphicsItem *item);
+    GraphicsItem *itemByOldId(int id) const;
     void clearOldIds();
     QHash<int, Pin *> &pinMap() { return m_pinMap; }
     bool updatePinsPointers();
@@ -246,6 +249,7 @@ private:
     QString m_properties[PropertyCount];
     QList<QAction *> *m_actions;
     QHash<int, Obj *> m_oldIds;
+    QHash<int, GraphicsItem *> m_oldItems;
     QHash<int, Pin *> m_pinMap;
     std::array<std::unique_ptr<File>, FileCount> m_files;
     bool m_keepStamp = false;

@@ -9,7 +9,6 @@
 #include "schemes/graphicssource.h"
 #include "schemes/source.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -87,7 +86,7 @@ double GraphicsConductor::roundedLabelWidth(double textWidth)
 
 void GraphicsConductor::updateFromObj()
 {
-    double measured = hasFontSet() ? QFontMetricsF(font(3)).horizontalAdvance(ownName()) : 0;
+    double measured = hasFontSet() ? textAdvance(font(3), ownName()) : 0;
     if (isMarkedDuplicate())
         measured += 20;
     prepareGeometryChange();
@@ -250,6 +249,8 @@ void GraphicsConductor::loadData(DataStream &stream)
 
 void GraphicsConductor::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *, int)
 {
+    // A walk raises no box: what it cannot follow it passes over.
+    const QuietChecks quiet;
     Conductor *bound = conductor();
     if (m_duplicate || !bound || !entry)
         return;
@@ -275,17 +276,20 @@ void GraphicsConductor::collectNet(Pin *entry, QList<Pin *> &pins, QList<Graphic
         return;
     QList<Pin *> reached;
     solder->pin(0)->collectNetAcross(reached, nullptr, 0);
-    Pin *clampPin = reached.size() == 1 ? reached.first() : nullptr;
-    GraphicsDevice *clamp = nullptr;
-    if (clampPin && ownerType(clampPin) == clampType)
-        clamp = dynamic_cast<GraphicsDevice *>(clampPin->owner());
+    // A walk that reaches a clamp collects all its pins: they are one
+    // point. The duplicate must reach one clamp and nothing else.
+    PinOwner *clampOwner = reached.isEmpty() ? nullptr : reached.first()->owner();
+    for (Pin *p : std::as_const(reached)) {
+        if (p->owner() != clampOwner || ownerType(p) != clampType)
+            clampOwner = nullptr;
+    }
+    auto *clamp = clampOwner ? dynamic_cast<GraphicsDevice *>(clampOwner) : nullptr;
     Device *panel = clamp ? clamp->device() : nullptr;
     const bool bottom = panel && panel->kind() == ClampPanelKind && panel->modelIndex() == bottomPanelModel;
     GraphicsPins *paired = bottom && pairedClampLookup ? pairedClampLookup(clamp) : nullptr;
-    Pin *far = paired ? paired->pin(0) : nullptr;
-    if (!VERIFY(far != nullptr))
-        return;
-    pins.append(far);
+    // No bottom clamp there, or its pair is not used: nothing to carry.
+    if (Pin *far = paired ? paired->pin(0) : nullptr)
+        pins.append(far);
 }
 
 void GraphicsConductor::updateNetLinks(Pin *, QList<Pin *> &)

@@ -1,28 +1,62 @@
 #include "schemes/scheme.h"
 
 #include "app/dlgsettings.h"
+#include "devices/dlgpropammeter.h"
 #include "devices/dlgpropautoswitch.h"
+#include "devices/dlgpropbell.h"
 #include "devices/dlgpropblock.h"
+#include "devices/dlgpropbottom.h"
 #include "devices/dlgpropbox.h"
 #include "devices/dlgpropbutton.h"
+#include "devices/dlgpropcapacitor.h"
+#include "devices/dlgpropclamp.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/dlgpropcommutator.h"
 #include "devices/dlgpropcontact.h"
+#include "devices/dlgpropdiode.h"
+#include "devices/dlgpropdischarger.h"
 #include "devices/dlgpropfuse.h"
+#include "devices/dlgpropheating.h"
 #include "devices/dlgpropinterrupter.h"
 #include "devices/dlgpropkeystaff.h"
+#include "devices/dlgproplamp.h"
+#include "devices/dlgpropluminodiode.h"
+#include "devices/dlgpropmeasuringpanel.h"
+#include "devices/dlgpropplughole.h"
 #include "devices/dlgproprelay.h"
+#include "devices/dlgpropresistor.h"
+#include "devices/dlgpropsignallamp.h"
+#include "devices/dlgpropstabilitron.h"
+#include "devices/dlgproptrans.h"
+#include "devices/dlgpropvaristor.h"
+#include "devices/graphicsammeter.h"
 #include "devices/graphicsautoswitch.h"
+#include "devices/graphicsbell.h"
 #include "devices/graphicsblock.h"
+#include "devices/graphicsbottom.h"
 #include "devices/graphicsbox.h"
 #include "devices/graphicsbutton.h"
+#include "devices/graphicscapacitor.h"
+#include "devices/graphicsclamp.h"
 #include "devices/graphicscommand.h"
 #include "devices/graphicscommutator.h"
 #include "devices/graphicscontact.h"
+#include "devices/graphicsdiode.h"
+#include "devices/graphicsdischarger.h"
 #include "devices/graphicsfuse.h"
+#include "devices/graphicsheating.h"
 #include "devices/graphicsinterrupter.h"
 #include "devices/graphicskeystaff.h"
+#include "devices/graphicslamp.h"
+#include "devices/graphicsluminodiode.h"
+#include "devices/graphicsmeasuringpanel.h"
+#include "devices/graphicsplughole.h"
 #include "devices/graphicsrelaywinding.h"
+#include "devices/graphicsresistor.h"
+#include "devices/graphicssignallamp.h"
+#include "devices/graphicsstabilitron.h"
+#include "devices/graphicstrans.h"
+#include "devices/graphicsvaristor.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropgraphicspins.h"
 #include "graphics/font.h"
@@ -37,6 +71,7 @@
 #include "schemes/dlgpropconductor.h"
 #include "schemes/dlgpropcopperplate.h"
 #include "schemes/dlgpropfootnote.h"
+#include "schemes/dlgproppassage.h"
 #include "schemes/dlgpropslantingnet.h"
 #include "schemes/dlgpropsource.h"
 #include "schemes/graphicsconductor.h"
@@ -45,6 +80,7 @@
 #include "schemes/graphicsfootnote.h"
 #include "schemes/graphicsground.h"
 #include "schemes/graphicsnode.h"
+#include "schemes/graphicspassage.h"
 #include "schemes/graphicsslantingnet.h"
 #include "schemes/graphicssource.h"
 #include "schemes/net.h"
@@ -79,40 +115,40 @@ const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
     {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
     {U + 400, createGraphicsBlock, createDlgPropBlock, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
     {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
-    {U + 404, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
+    {U + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
     {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
     {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
-    {U + 402, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
-    {U + 104, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
+    {U + 402, createGraphicsClamp, createDlgPropClamp, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
+    {U + 104, createGraphicsPassage, createDlgPropPassage, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
     {U + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
     {U + 103, createNode, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
     {U + 111, createCrossNet, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
     {U + 500, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "PowerBus"), "PowerBus"},
-    {U + 405, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Plughole"), "Plughole"},
-    {U + 406, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Capacitor"), "Capacitor"},
-    {U + 407, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Resistor"), "Resistor"},
-    {U + 408, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Discharger"), "Discharger"},
-    {U + 409, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Varistor"), "Varistor"},
+    {U + 405, createGraphicsPlughole, createDlgPropPlughole, QT_TRANSLATE_NOOP("Scheme", "Plughole"), "Plughole"},
+    {U + 406, createGraphicsCapacitor, createDlgPropCapacitor, QT_TRANSLATE_NOOP("Scheme", "Capacitor"), "Capacitor"},
+    {U + 407, createGraphicsResistor, createDlgPropResistor, QT_TRANSLATE_NOOP("Scheme", "Resistor"), "Resistor"},
+    {U + 408, createGraphicsDischarger, createDlgPropDischarger, QT_TRANSLATE_NOOP("Scheme", "Discharger"), "Discharger"},
+    {U + 409, createGraphicsVaristor, createDlgPropVaristor, QT_TRANSLATE_NOOP("Scheme", "Varistor"), "Varistor"},
     {U + 501, createGround, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
     {U + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
     {U + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
-    {U + 502, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
+    {U + 502, createGraphicsBottom, createDlgPropBottom, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
     {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
-    {U + 410, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
-    {U + 411, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
-    {U + 412, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
-    {U + 413, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
-    {U + 414, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
-    {U + 415, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
+    {U + 410, createGraphicsDiode, createDlgPropDiode, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
+    {U + 411, createGraphicsStabilitron, createDlgPropStabilitron, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
+    {U + 412, createGraphicsLamp, createDlgPropLamp, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
+    {U + 413, createGraphicsBell, createDlgPropBell, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
+    {U + 414, createGraphicsMeasuringPanel, createDlgPropMeasuringPanel, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
+    {U + 415, createGraphicsHeating, createDlgPropHeating, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
     {U + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
     {U + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
-    {U + 418, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
-    {U + 419, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
+    {U + 418, createGraphicsLuminodiode, createDlgPropLuminodiode, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
+    {U + 419, createGraphicsSignallamp, createDlgPropSignallamp, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
     {U + 420, createGraphicsButton, createDlgPropButton, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
     {U + 421, createGraphicsCommutator, createDlgPropCommutator, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
     {U + 422, createGraphicsKeystaff, createDlgPropKeystaff, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
     {U + 423, createGraphicsCommand, createDlgPropCommand, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
-    {U + 424, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
+    {U + 424, createGraphicsAmmeter, createDlgPropAmmeter, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
     {U + 425, createGraphicsAutoSwitch, createDlgPropAutoSwitch, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
 };
 
@@ -167,6 +203,8 @@ void Scheme::registerItemTypes()
         registry().insert(row.typeId, row);
     // Pinned items' dialogs measure nets the way the nets themselves do.
     DlgPropGraphicsPins::setNetLengthFunction(&GraphicsNet::lengthOf);
+    // Conductors carry a net over to the paired clamp of a bottom panel.
+    GraphicsConductor::setPairedClampLookup(&pairedClampOf);
 }
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)

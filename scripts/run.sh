@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds R-LAY and starts it (under Xvfb when there is no display).
+# Builds R-LAY and starts it (under Xvfb when there is no display) from the
+# build directory, where the build puts its translation files: the program
+# loads them from the directory it starts in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+cd build
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec xvfb-run -a ./build/r-lay
+  exec xvfb-run -a ./r-lay
 fi
-exec ./build/r-lay
+exec ./r-lay

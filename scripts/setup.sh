@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth poppler-utils)
+packages=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl1-mesa-dev xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -344,10 +344,10 @@ private slots:
         auto *bare = dynamic_cast<Button *>(project.createDevice(ButtonKind));
         QCOMPARE(bare->modelName(), QString());
         QCOMPARE(boxes(rec), QStringList());
-        // An index outside the catalogue is a failed check.
-        bare->setModelIndex(22);
+        // An index outside the catalogue is refused.
+        QVERIFY(!bare->setModelIndex(22));
         QCOMPARE(bare->modelName(), QString());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxes(rec).size(), 0);
         delete bare;
     }
 

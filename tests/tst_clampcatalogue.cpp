@@ -1,4 +1,7 @@
+#include "devices/clamp.h"
 #include "devices/clampcatalogue.h"
+#include "model/datastream.h"
+#include "model/project.h"
 #include "support/modalrecorder.h"
 
 #include <QtTest>
@@ -100,6 +103,129 @@ private slots:
             for (int m : modelsOf(t))
                 QVERIFY(m >= 0 && m < clampPanelModelCount);
         }
+    }
+
+    void stripTypesAndClampNames()
+    {
+        ModalRecorder rec;
+        QCOMPARE(int(std::size(clampStripTypes)), 10);
+        QCOMPARE(int(std::size(clampNameList)), 73);
+        QStringList names;
+        QList<int> counts;
+        for (int s = 0; s < clampStripTypeCount; ++s) {
+            names << clampStripTypeName(s);
+            counts << clampStripTypes[s].clampCount;
+        }
+        QCOMPARE(names, (QStringList{"2", "3", "8", "PK-8-69", "20", "14", "64", "6", "50", "30"}));
+        QCOMPARE(counts, (QList<int>{2, 3, 8, 16, 20, 14, 64, 6, 50, 30}));
+        QCOMPARE(clampStripTypes[2].maxWires, 6);
+        QCOMPARE(clampStripTypes[3].maxWires, 4);
+        QCOMPARE(QString(clampStripClampName(0, 1)), QString("3"));
+        QCOMPARE(QString(clampStripClampName(6, 0)), QString("01"));
+        QCOMPARE(QString(clampStripClampName(6, 63)), QString("64"));
+        QCOMPARE(QString(clampStripClampName(8, 49)), QString("50"));
+        QCOMPARE(clampStripClampName(4, 20), nullptr);
+
+        // Every name once; every clamp of every strip is in the list.
+        QCOMPARE(QString(clampNameList[20]) + clampNameList[29] + clampNameList[72], QString("0121" "64"));
+        QCOMPARE(QSet<QString>(std::begin(clampNameList), std::end(clampNameList)).size(), 73);
+        for (const ClampStripType &strip : clampStripTypes)
+            for (int i = 0; i < strip.clampCount; ++i)
+                QVERIFY(strip.clampNames[i] < 73);
+        QCOMPARE(clampNameIndex("01"), 20);
+        QCOMPARE(clampNameAt(72), clampNameList[72]);
+        QCOMPARE(clampNameAt(73), nullptr);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    void lookups()
+    {
+        ModalRecorder rec;
+        QCOMPARE(clampPanelModelPlaceText(3), QString("PR X"));
+        QCOMPARE(QString(clampNameOf(10, "07")), QString("07"));
+        QCOMPARE(clampNameOf(10, "7"), nullptr);
+        QCOMPARE(clampNameOf(0, "3"), clampNameList[2]);
+        QCOMPARE(clampStripTypeFromText(0, "30"), 9);
+        QCOMPARE(clampStripTypeFromText(0, "50"), -1);
+        QVERIFY(clampPanelTypeHasModel(3, 2));
+        QVERIFY(!clampPanelTypeHasModel(3, 0));
+        QCOMPARE(defaultClampPanelModel(24), 6);
+
+        // A name parses back to the first model row that accepts it.
+        bool ok = true;
+        int model = 0;
+        parseClampPanelName(QString(), nullptr, &ok, &model);
+        QVERIFY(!ok);
+        QCOMPARE(model, -1);
+        const Address top = parseClampPanelName("12V21", nullptr, &ok, &model);
+        QVERIFY(ok);
+        QCOMPARE(model, 0);
+        QCOMPARE(top.number(0), 12);
+        QCOMPARE(top.number(1), 21);
+        parseClampPanelName("K12V21", nullptr, &ok, &model);
+        QCOMPARE(model, 6);
+        const int cross = 4;
+        parseClampPanelName("12V21", &cross, &ok, &model);
+        QVERIFY(!ok);
+        QCOMPARE(rec.count(), 0);
+
+        // Bad indices fail their check and answer the empty value.
+        QCOMPARE(clampStripTypeName(10), QString());
+        QCOMPARE(clampNameIndex("65"), -1);
+        QCOMPARE(defaultClampPanelModel(0), -1);
+        QCOMPARE(rec.count(), 3);
+    }
+
+    void panelRecord()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        auto *panel = dynamic_cast<ClampPanel *>(project.createDevice(ClampPanelKind));
+        QVERIFY(panel);
+        QCOMPARE(panel->kind(), 203);
+        QCOMPARE(panel->stripType(), -1);
+        QCOMPARE(panel->placeType(), -1);
+        QVERIFY(!panel->setModelAndStripType(24, 0));
+        QVERIFY(!panel->setModelAndStripType(0, 10));
+        QCOMPARE(rec.count(), 2);
+        QCOMPARE(panel->modelIndex(), -1);
+
+        // Saved without a strip type, read back without one.
+        QByteArray bytes;
+        {
+            DataStream out(&bytes, QIODevice::WriteOnly);
+            panel->writeData(out);
+        }
+        QCOMPARE(bytes.toHex(), QByteArray("ffffffffff"));
+        ClampPanel none(&project);
+        DataStream in(&bytes, QIODevice::ReadOnly);
+        none.setModelAndStripType(0, 0);
+        none.readData(in);
+        QCOMPARE(in.status(), QDataStream::Ok);
+        QCOMPARE(none.stripType(), -1);
+        QCOMPARE(none.clampCount(), 0);
+
+        QVERIFY(panel->setModelAndStripType(7, 5));
+        QVERIFY(panel->setName("12N21"));
+        QCOMPARE(panel->modelName(), QString("14"));
+        QCOMPARE(panel->baseName(), QString("N21"));
+        QCOMPARE(panel->placeType(), 126);
+        QCOMPARE(panel->clampCount(), 14);
+        bytes.clear();
+        {
+            DataStream out(&bytes, QIODevice::WriteOnly);
+            panel->writeData(out);
+        }
+        QCOMPARE(bytes.toHex(), QByteArray("0000000705"));
+
+        // A strip type outside the table is a damaged record.
+        bytes[4] = 10;
+        ClampPanel damaged(&project);
+        DataStream bad(&bytes, QIODevice::ReadOnly);
+        damaged.readData(bad);
+        QCOMPARE(bad.status(), QDataStream::ReadCorruptData);
+        QCOMPARE(damaged.stripType(), -1);
+        QCOMPARE(rec.count(), 2);
     }
 };
 

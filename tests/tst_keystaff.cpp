@@ -170,11 +170,11 @@ private slots:
         QCOMPARE(lock->groupCount(), 5);
         QCOMPARE(newKeystaff(project, "SA2", Stand)->modelName(), QString("Stand."));
         QCOMPARE(boxes(rec), QStringList());
-        // A type outside the catalogue is refused with a failed check.
+        // A type outside the catalogue is refused.
         QVERIFY(!lock->setModelIndex(2));
         QCOMPARE(lock->modelName(), QString("With electrical lock"));
         QCOMPARE(lock->groupCount(), 5);
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxes(rec).size(), 0);
 
         // Records: the Device record; a type outside the catalogue is a
         // damaged one.
@@ -195,7 +195,7 @@ private slots:
             QCOMPARE(in.status() == QDataStream::Ok, valid);
             QCOMPARE(static_cast<Keystaff *>(copy.get())->modelIndex(), valid ? index : -1);
         }
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxes(rec).size(), 0);
     }
 
     void groupsForItems()

@@ -294,7 +294,7 @@ private slots:
             Obj *obj = m.first == RelayWindingKind ? new Obj(&project, RelayWindingKind) : project.createDevice(m.first);
             QVERIFY(obj->setName(m.second));
             if (auto *device = dynamic_cast<Device *>(obj))
-                device->setModelIndex(m.second.size());
+                device->setModelIndex(m.first == AmmeterKind ? 1 : int(m.second.size()));
         }
         static_cast<Device *>(project.findObj(ClampPanelKind, "X1"))->setShowAddress(true);
 
@@ -312,8 +312,9 @@ private slots:
             s << QString("K1") << qint32(3) << qint32(2) << false;
             s << QString("K10") << qint32(4) << qint32(3) << false;
             s << QString("K2") << qint32(5) << qint32(2) << false;
-            s << qint32(203) << qint32(1) << QString("X1") << qint32(6) << qint32(2) << true;
-            s << qint32(225) << qint32(1) << QString("PA1") << qint32(7) << qint32(3) << false;
+            s << qint32(203) << qint32(1) << QString("X1") << qint32(6) << qint32(2) << quint8(255) << true;
+            // An ammeter's type row, then its number.
+            s << qint32(225) << qint32(1) << QString("PA1") << qint32(7) << qint32(1) << qint32(0) << false;
         });
         QCOMPARE(bytes, expected);
 

@@ -228,7 +228,9 @@ void fillProject(Project &p, int scale = 1)
             QVERIFY(obj);
             QVERIFY(obj->setName(QString("%1-%2").arg(p.kindName(kind)).arg(i + 1)));
             if (auto *device = dynamic_cast<Device *>(obj)) {
-                device->setModelIndex(n++ % 7 - 1);
+                // Rows -1 to 5, within the kind's catalogue (the ammeter has two).
+                const int row = n++ % 7 - 1;
+                device->setModelIndex(kind == AmmeterKind ? row % 2 : row);
                 device->setShowAddress(n % 3 == 0);
             }
         }

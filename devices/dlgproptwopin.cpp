@@ -1,0 +1,204 @@
+#include "devices/dlgproptwopin.h"
+
+#include "devices/graphicstwopin.h"
+#include "devices/twopindevice.h"
+#include "graphics/graphicsscene.h"
+#include "graphics/rcombobox.h"
+#include "graphics/rgridlayout.h"
+#include "graphics/rhboxlayout.h"
+#include "graphics/rlineedit.h"
+#include "graphics/rtreewidget.h"
+#include "graphics/rvboxlayout.h"
+#include "model/check.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+namespace {
+
+// The largest number the dialog offers.
+const int maxNumber = 3;
+
+} // namespace
+
+DlgPropTwoPin::DlgPropTwoPin(GraphicsScene *scene, int kind, const TwoPinCatalogue &catalogue,
+                             const TwoPinDialogForm &form)
+    : DlgPropGraphicsObjItem(scene, kind, true)
+    , m_catalogue(catalogue)
+    , m_form(form)
+{
+    // The devices of the kind.
+    auto *findRow = new RHBoxLayout();
+    findRow->addWidget(new QLabel(label(form.findLabel), this));
+    m_edFind = new RLineEdit(this, 0);
+    findRow->addWidget(m_edFind);
+    auto *table = new RTreeWidget(this, form.tableWidth, form.tableHeight);
+    QStringList columns = {label("Name")};
+    QList<int> widths = {form.nameWidth};
+    if (form.typeColumn) {
+        columns << label(form.typeColumn);
+        widths << 80;
+    }
+    if (form.extraColumn) {
+        columns << label(form.extraColumn);
+        widths << form.extraWidth;
+    }
+    columns << label("Scheme");
+    widths << form.schemeWidth;
+    table->setColumnCount(int(columns.size()));
+    table->setHeaderLabels(columns);
+    for (int i = 0; i < int(widths.size()); ++i)
+        table->setColumnWidth(i, widths[i]);
+    m_objTable = table;
+
+    // The item's device.
+    m_grid = new RGridLayout();
+    m_grid->addWidget(new QLabel(label(form.nameLabel), this), 0, 0);
+    m_edName = new RLineEdit(this, 0);
+    m_grid->addWidget(m_edName, 0, 1);
+    if (form.typeColumn) {
+        m_grid->addWidget(new QLabel(label(form.typeLabel), this), 1, 0);
+        m_typeCombo = new RComboBox(this, 0);
+        for (int row = 0; row < catalogue.typeCount; ++row)
+            m_typeCombo->insertComboItemSorted(
+                QCoreApplication::translate(catalogue.context, catalogue.typeText(row)), row);
+        m_grid->addWidget(m_typeCombo, 1, 1);
+    }
+    if (catalogue.hasNominals()) {
+        m_grid->addWidget(new QLabel(label("Nominal:"), this), 2, 0);
+        m_nominalCombo = new RComboBox(this, 0);
+        m_grid->addWidget(m_nominalCombo, 2, 1);
+    } else if (catalogue.numbered) {
+        m_grid->addWidget(new QLabel(label("Number:"), this), 2, 0);
+        m_numberSpin = new QSpinBox(this);
+        m_numberSpin->setRange(0, maxNumber);
+        m_grid->addWidget(m_numberSpin, 2, 1);
+    }
+
+    auto *fields = new RVBoxLayout();
+    fields->addLayout(m_grid);
+    if (form.sideBySide) {
+        auto *layout = new RHBoxLayout(this, 5, 5);
+        auto *left = new RVBoxLayout();
+        left->addLayout(findRow);
+        left->addWidget(table, 1);
+        layout->addLayout(left, 1);
+        fields->addStretch();
+        addButtons(fields);
+        layout->addLayout(fields);
+    } else {
+        auto *layout = new RVBoxLayout(this, 5, 5);
+        layout->addLayout(findRow);
+        layout->addWidget(table, 1);
+        layout->addLayout(fields);
+        addButtons(layout);
+    }
+
+    initObjTable(true, false);
+    if (m_typeCombo && m_typeCombo->count() > 0) {
+        m_typeCombo->setCurrentIndex(0);
+        changeType(0);
+    }
+    m_edName->setFocus();
+}
+
+DlgPropTwoPin::~DlgPropTwoPin() = default;
+
+QString DlgPropTwoPin::label(const char *text) const
+{
+    return QCoreApplication::translate(m_form.context, text);
+}
+
+void DlgPropTwoPin::changeType(int index)
+{
+    if (!m_nominalCombo)
+        return;
+    m_nominalCombo->clear();
+    if (index < 0)
+        return;
+    const int row = m_typeCombo->itemData(index).toInt();
+    if (!CHECK(m_catalogue.isType(row)))
+        return;
+    for (int i = 0; i < m_catalogue.nominalCount(row); ++i)
+        m_nominalCombo->insertComboItemSorted(
+            QCoreApplication::translate(m_catalogue.context, m_catalogue.nominalText(row, i)), i);
+    if (m_nominalCombo->count() > 0)
+        m_nominalCombo->setCurrentIndex(0);
+}
+
+void DlgPropTwoPin::fillObjRow(Obj *obj, QTreeWidgetItem *row)
+{
+    auto *device = dynamic_cast<TwoPinDevice *>(obj);
+    if (!CHECK_PTR(device) || !CHECK_PTR(row))
+        return;
+    int column = 0;
+    row->setText(column++, device->name());
+    if (m_typeCombo)
+        row->setText(column++, device->modelName());
+    if (m_nominalCombo)
+        row->setText(column++, device->nominalName());
+    else if (m_numberSpin)
+        row->setText(column++, QString::number(device->number()));
+    if (!CHECK(!device->items().isEmpty()))
+        return;
+    row->setText(column, device->sceneName());
+}
+
+void DlgPropTwoPin::loadFromItem(GraphicsItem *graphics)
+{
+    auto *item = dynamic_cast<GraphicsTwoPin *>(graphics);
+    // The edited item: what it shows is its own, not another's.
+    m_item = item;
+    if (!CHECK_PTR(item))
+        return;
+    TwoPinDevice *device = item->twoPinDevice();
+    if (CHECK_PTR(device) && m_typeCombo && device->modelIndex() != -1) {
+        const int typeEntry = m_typeCombo->findData(device->modelIndex());
+        if (typeEntry < 0) {
+            showError(tr("The stored type %1 is not in the catalogue; it is kept unless another type is chosen.")
+                          .arg(device->modelIndex()));
+            m_typeCombo->setCurrentIndex(-1);
+            changeType(-1);
+        } else {
+            m_typeCombo->setCurrentIndex(typeEntry);
+            changeType(typeEntry);
+            if (m_nominalCombo) {
+                const int nominalEntry = m_nominalCombo->findData(device->nominalIndex());
+                if (nominalEntry >= 0)
+                    m_nominalCombo->setCurrentIndex(nominalEntry);
+            }
+        }
+    }
+    if (device && m_numberSpin)
+        m_numberSpin->setValue(device->number());
+    edName()->setText(item->name());
+    findInTree(m_objTable, item->name(), Qt::MatchFixedString, 0);
+}
+
+void DlgPropTwoPin::saveToItem(GraphicsItem *graphics)
+{
+    auto *item = dynamic_cast<GraphicsTwoPin *>(graphics);
+    if (!CHECK_PTR(item))
+        return;
+    applyObj(item);
+    item->updatePinNames();
+    item->updateFromObj();
+    item->update();
+    DlgPropGraphicsObjItem::saveToItem(graphics);
+}
+
+void DlgPropTwoPin::saveObj(Obj *obj)
+{
+    auto *device = dynamic_cast<TwoPinDevice *>(obj);
+    if (!CHECK_PTR(device))
+        return;
+    // No entry is current only for a kept type outside the catalogue.
+    if (m_typeCombo && m_typeCombo->currentIndex() >= 0)
+        device->setType(m_typeCombo->comboCurrentData());
+    if (m_nominalCombo && m_nominalCombo->currentIndex() >= 0)
+        device->setNominalIndex(m_nominalCombo->comboCurrentData());
+    if (m_numberSpin)
+        device->setNumber(m_numberSpin->value());
+}

@@ -1,0 +1,329 @@
+#include "app/mainwindow.h"
+#include "devices/blockcatalogue.h"
+#include "devices/relaycatalogue.h"
+#include "equipment/equipmentlayout.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/frameedit.h"
+#include "equipment/framelayout.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/place.h"
+#include "graphics/rcombobox.h"
+#include "graphics/rlineedit.h"
+#include "graphics/sceneitem.h"
+#include "model/datastream.h"
+#include "model/device.h"
+#include "model/file.h"
+#include "model/project.h"
+#include "support/modalrecorder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const int blockFrameType = 6; // "SRBKM-18-75-6": devices straight in the frame body
+
+void pressOk(QDialog *dialog)
+{
+    for (QPushButton *b : dialog->findChildren<QPushButton *>())
+        if (b->text() == "Ok")
+            b->click();
+}
+
+Device *newDevice(Project &p, int kind, const QString &name, int placeType)
+{
+    int index = 0;
+    if (kind == RelayKind)
+        while (relayTypes[index].placeType != placeType)
+            ++index;
+    else
+        while (blockTypes[index].placeType != placeType)
+            ++index;
+    auto *device = static_cast<Device *>(p.createDevice(kind));
+    device->setModelIndex(index);
+    device->setName(name);
+    return device;
+}
+
+// A frame of a row, built by code.
+Frame *newFrame(Project &p, int row, int number, int type)
+{
+    FrameGroup *group = p.equipment()->itemList().isEmpty() ? nullptr : p.equipment()->itemList().first();
+    if (!group) {
+        group = new FrameGroup(&p);
+        p.equipment()->appendItem(group);
+        Address a;
+        a.setField(1, quint8(row));
+        group->setAddress(a);
+    }
+    auto *frame = new Frame(&p);
+    group->appendItem(frame);
+    Address a = frame->address();
+    a.setField(2, quint8(number));
+    frame->setAddressField(a, 2);
+    frame->setAddressField(group->address(), 1);
+    frame->setFrameType(type);
+    return frame;
+}
+
+Place *bodyPlace(Frame *frame, int index)
+{
+    return frame->layout()->parts().first()->places().at(index);
+}
+
+bool put(Device *device, Place *place)
+{
+    GraphicsPlaceItemDevice *item = device->createPlaceItem(place->graphicsScene());
+    place->graphicsScene()->addGraphicsItem(item);
+    if (!place->canDrop(item, place->sceneRect().center()))
+        return false;
+    return place->putItem(item);
+}
+
+// The content of the equipment side file after its name and date.
+QByteArray equipmentContent(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    QByteArray payload = file.readAll().mid(6);
+    DataStream in(&payload, QIODevice::ReadOnly);
+    QString name;
+    QDateTime written;
+    in >> name >> written;
+    return payload.mid(int(in.device()->pos()));
+}
+
+} // namespace
+
+class TestFrameLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Row and frame through their dialogs, the layout by a double click,
+    // a relay and a block from the table of devices into the frame editor,
+    // then saved, reloaded and saved again.
+    void placementWalk()
+    {
+        ModalRecorder rec;
+        MainWindow w;
+        w.show();
+        rec.handle(pressOk);
+        w.action(0)->trigger();
+        Project *p = w.project();
+
+        rec.handle([](QDialog *d) {
+            qobject_cast<DlgPropFrameGroup *>(d)->numberSpin()->setValue(1);
+            pressOk(d);
+        });
+        p->setCurrentItem(p->equipment()->treeItem());
+        w.action(54)->trigger();
+        FrameGroup *row = p->equipment()->itemList().first();
+        auto frameDialog = [](int number) {
+            return [number](QDialog *d) {
+                auto *dialog = qobject_cast<DlgPropFrame *>(d);
+                dialog->frameTypeCombo()->setCurrentIndex(dialog->frameTypeCombo()->findData(blockFrameType));
+                dialog->numberSpin()->setValue(number);
+                pressOk(d);
+            };
+        };
+        rec.handle(frameDialog(2));
+        p->setCurrentItem(row->treeItem());
+        w.action(60)->trigger();
+        Frame *frame = row->itemList().first();
+        QCOMPARE(frame->frameType(), blockFrameType);
+        QCOMPARE(frame->layout()->parts().size(), 3);
+        QCOMPARE(frame->treeItem()->child(0), static_cast<QTreeWidgetItem *>(frame->layout()->sceneItem()));
+        // A second frame 2 in the row is refused.
+        rec.clear();
+        rec.handle(frameDialog(2));
+        w.action(60)->trigger();
+        QCOMPARE(row->itemList().size(), 1);
+        QCOMPARE(rec.texts().last(), QString("A frame with the number 2 already stands in this row!"));
+
+        p->doubleClickCurrentItem(frame->treeItem());
+        auto *edit = qobject_cast<FrameEdit *>(qobject_cast<QTabWidget *>(w.centralWidget())->currentWidget());
+        QVERIFY(edit && edit->graphicsScene() == frame->layout());
+
+        Device *relay = newDevice(*p, RelayKind, "K1", 18);
+        Device *block = newDevice(*p, BlockKind, "BL1", 22);
+        EquipmentLayout *table = w.equipmentLayout();
+        qobject_cast<QDockWidget *>(table->parentWidget())->show();
+        QVERIFY(table->isEnabled());
+        auto carryTo = [&](Device *device, Place *target) {
+            emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*device), 0);
+            QCOMPARE(edit->carriedItems().size(), 1);
+            edit->centerOn(target);
+            const QPoint at = edit->mapFromScene(target->sceneRect().center());
+            QMouseEvent move(QEvent::MouseMove, at, edit->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(edit->viewport(), &move);
+            QCOMPARE(frame->layout()->highlightedPlace(), target);
+            QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
+            QVERIFY(edit->carriedItems().isEmpty());
+            QCOMPARE(target->item(), device->placeItem());
+        };
+        carryTo(relay, bodyPlace(frame, 9));
+        carryTo(block, bodyPlace(frame, 16));
+        QCOMPARE(relay->address()->toString(1), QString("12-10"));
+        QCOMPARE(block->address()->toString(1), QString("12-17"));
+        QCOMPARE(table->findTreeItemOfObj(*relay)->text(4), QString("12-10"));
+        QVERIFY(relay->showAddress());
+        // The wide block covers its two neighbours.
+        QCOMPARE(bodyPlace(frame, 17)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(frame, 18)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(frame, 19)->state(), int(Place::Normal));
+        // A double click marks an empty place.
+        Place *marked = bodyPlace(frame, 30);
+        edit->centerOn(marked);
+        QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, edit->mapFromScene(marked->sceneRect().center()));
+        QCOMPARE(marked->state(), int(Place::Covered));
+        // Placed again: "This device already complete!".
+        emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*relay), 0);
+        QCOMPARE(rec.texts().last(), QString("This device already complete!"));
+
+        // The filter: a place type, then devices without an address only.
+        table->placeTypeEdit()->setText("block ");
+        table->setFilterButton()->click();
+        QVERIFY(table->findTreeItemOfObj(*relay)->isHidden() && !table->findTreeItemOfObj(*block)->isHidden());
+        QVERIFY(table->cancelFilterButton()->isEnabled());
+        table->placeTypeEdit()->clear();
+        table->withoutAddressBox()->setChecked(true);
+        table->setFilterButton()->click();
+        QVERIFY(table->findTreeItemOfObj(*block)->isHidden());
+        table->cancelFilterButton()->click();
+        QVERIFY(!table->findTreeItemOfObj(*block)->isHidden() && !table->cancelFilterButton()->isEnabled());
+
+        QTemporaryDir dir;
+        p->setFileName(dir.path() + "/plant.rlay");
+        QVERIFY(p->save());
+        const QByteArray saved = equipmentContent(dir.path() + "/plant.eqm");
+        // Saved again with the same files: the same bytes.
+        p->setDevicesChanged();
+        p->setEquipmentChanged();
+        QVERIFY(p->save());
+        QCOMPARE(equipmentContent(dir.path() + "/plant.eqm"), saved);
+
+        Project loaded(nullptr, nullptr);
+        loaded.setFileName(dir.path() + "/plant.rlay");
+        QVERIFY(loaded.load());
+        auto *k1 = static_cast<Device *>(loaded.findObj(RelayKind, "K1"));
+        auto *bl1 = static_cast<Device *>(loaded.findObj(BlockKind, "BL1"));
+        QVERIFY(k1->placeItem() && bl1->placeItem());
+        QCOMPARE(k1->address()->toString(1), QString("12-10"));
+        QVERIFY(k1->showAddress());
+        QCOMPARE(bl1->address()->toString(1), QString("12-17"));
+        Frame *again = loaded.equipment()->itemList().first()->itemList().first();
+        QCOMPARE(bodyPlace(again, 18)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(again, 30)->state(), int(Place::Covered));
+        QCOMPARE(bodyPlace(again, 30)->coveringItem(), nullptr);
+        QVERIFY(!again->layout()->isModified());
+        loaded.setFileName(dir.path() + "/copy.rlay");
+        loaded.setDevicesChanged();
+        loaded.setEquipmentChanged();
+        QVERIFY(loaded.save());
+        QCOMPARE(equipmentContent(dir.path() + "/copy.eqm"), saved);
+        QCOMPARE(rec.texts().size(), 3);
+    }
+
+    // Addresses follow the row, the frame and the frame type at once.
+    void addressRules()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        Frame *frame = newFrame(p, 1, 2, 0);
+        Device *relay = newDevice(p, RelayKind, "K1", 18);
+        // No relay fits a frame body of panel rows.
+        QVERIFY(!put(relay, bodyPlace(frame, 0)));
+        delete relay->placeItem();
+        // The type changes: new parts, addressed from the frame at once.
+        frame->setFrameType(blockFrameType);
+        QVERIFY(put(relay, bodyPlace(frame, 3)));
+        QCOMPARE(relay->address()->toString(1), QString("12-04"));
+        Address row;
+        row.setField(1, 3);
+        p.equipment()->itemList().first()->setAddress(row);
+        QCOMPARE(relay->address()->toString(1), QString("32-04"));
+        // A frame of kind 0 in row 0 with number 0 numbers its places too.
+        Project bare(nullptr, nullptr);
+        Frame *zero = newFrame(bare, 0, 0, blockFrameType);
+        Device *other = newDevice(bare, RelayKind, "K2", 18);
+        QVERIFY(put(other, bodyPlace(zero, 4)));
+        QCOMPARE(other->address()->toString(1), QString("-05"));
+        // Another type drops what the old parts held; the row's side
+        // reaches the new clamp part.
+        FrameGroup *group = p.equipment()->itemList().first();
+        group->setSideOfLeft(false);
+        frame->setFrameType(0);
+        QCOMPARE(relay->placeItem(), nullptr);
+        QCOMPARE(relay->address(), nullptr);
+        QCOMPARE(frame->layout()->partForClampPanelModel(1)->pos().x(), 2970.0 - 100 - 50);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A damaged layout record fails the load without a box of its own.
+    void damagedLayoutRecord()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        Frame *frame = newFrame(p, 1, 1, blockFrameType);
+        QByteArray parts;
+        {
+            Project::IdentityScope scope(p);
+            DataStream out(&parts, QIODevice::WriteOnly);
+            frame->layout()->saveScene(out);
+        }
+        parts.chop(4); // the count of the other items
+        const auto loads = [&](qint32 count, qint32 type, qint32 id) {
+            QByteArray bytes = parts;
+            DataStream out(&bytes, QIODevice::WriteOnly | QIODevice::Append);
+            out << count << type << id << qint32(0);
+            DataStream in(&bytes, QIODevice::ReadOnly);
+            in.setFormatIndex(DataStream::CurrentFormat);
+            return newFrame(p, 1, 2 + count, blockFrameType)->layout()->loadScene(in);
+        };
+        QVERIFY(!loads(1, QGraphicsItem::UserType + 200, 77)); // no such device
+        QVERIFY(!loads(1, QGraphicsItem::UserType + 104, 0));  // a part among the items
+        QVERIFY(!loads(100000, QGraphicsItem::UserType + 6, 0)); // more items than bytes
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A project saved before frames had layouts holds no layout records.
+    void framesWithoutLayoutRecords()
+    {
+        QByteArray bytes;
+        DataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(1) << qint32(2);
+        for (int i = 0; i < 2; ++i) {
+            out << qint32(-1) << qint32(0) << QString();
+            for (int m = 0; m < 12; ++m)
+                out << QString();
+            out << qint32(0);
+        }
+        out << quint32(0) << quint8(4) << QString("old") << false << quint8(1) << QString("a") << quint8(2)
+            << QString("b");
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        DataStream in(&bytes, QIODevice::ReadOnly);
+        in.setFormatIndex(DataStream::CurrentFormat);
+        p.equipment()->readItems(in);
+        QVERIFY(p.equipment()->loadFirst(in));
+        const QList<Frame *> frames = p.equipment()->itemList().first()->itemList();
+        QCOMPARE(frames.size(), 2);
+        QCOMPARE(int(frames[1]->address().field(1)), 4);
+        QCOMPARE(frames[1]->comment(), QString("b"));
+        QVERIFY(frames[1]->layout()->parts().isEmpty());
+        QCOMPARE(rec.count(), 0);
+    }
+};
+
+QTEST_MAIN(TestFrameLayout)
+#include "tst_framelayout.moc"
