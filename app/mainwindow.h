@@ -65,6 +65,7 @@ public slots:
     void changeProject();
     void showDlgCheckProject();
     void showDlgFind();
+    void showDlgDistances();
     void showDlgSettings();
     void showDlgAbout();
 
