@@ -18,7 +18,8 @@ namespace {
 const double rowHeight = 40;
 const double columnWidth = 250;
 const double firstRow = -80;
-const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
+// Texts wider than their boxes are shown whole.
+const int centred = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextDontClip;
 // Suffix kinds of the place texts: "R" for a discharger, "V" for a varistor.
 const int dischargerSuffix = 0;
 const int varistorSuffix = 1;
@@ -108,7 +109,7 @@ void GraphicsWiringVaristor::drawTerminalRows(QPainter *painter, GraphicsDevice 
         return;
     const bool left = index == 0;
     const double x = left ? -columnWidth : 160;
-    const int align = Qt::AlignVCenter | (left ? Qt::AlignRight : Qt::AlignLeft);
+    const int align = Qt::AlignVCenter | Qt::TextDontClip | (left ? Qt::AlignRight : Qt::AlignLeft);
     double y = firstRow;
     auto row = [&](const QString &text) {
         painter->drawText(QRectF(x, y, columnWidth, rowHeight), align, text);

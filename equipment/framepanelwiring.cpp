@@ -159,6 +159,10 @@ void GraphicsFramePanel::buildWiringPage()
                 container = new GraphicsWiringContainer(page, sub, subType->wiringKind);
                 continue;
             }
+            // The boards the panel's kind builds in are no lamps: they are
+            // passed over.
+            if (item->type() < firstDeviceItemType)
+                continue;
             Device *device = deviceOf(item);
             if (!CHECK_PTR(device))
                 continue;

@@ -114,6 +114,14 @@ WiringPin *passThrough(WiringPin *first, const Pin *start)
     return current;
 }
 
+// The designation of a command pin; empty for a command whose module has
+// no place yet.
+QString commandDesignation(GraphicsCommand *item, Pin *pin)
+{
+    Module *module = item->module();
+    return module && module->address() ? item->commandName(pin) : QString();
+}
+
 void drawArrow(QPainter *painter, double x, double y, double length)
 {
     painter->drawLine(QPointF(x, y), QPointF(x + length, y));
@@ -143,7 +151,7 @@ void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *ite
     if (!start)
         return;
     if (draw)
-        painter->drawText(QRectF(x, y - 40, 200, 40), leftMiddle, item->commandName(start));
+        painter->drawText(QRectF(x, y - 40, 200, 40), leftMiddle, commandDesignation(item, start));
 
     QList<Pin *> net;
     start->collectNetPinsAcross(net);
@@ -181,7 +189,8 @@ void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *ite
             }
         } else if (draw && type == GraphicsCommand::Type) {
             auto *command = static_cast<GraphicsCommand *>(linked->owner()->graphicsItem());
-            painter->drawText(QRectF(x + 100, y + 5 + 50 * m, 200, 40), rightMiddle, command->commandName(linked));
+            painter->drawText(QRectF(x + 100, y + 5 + 50 * m, 200, 40), rightMiddle,
+                              commandDesignation(command, linked));
             drawArrow(painter, x, y, 300);
         } else if (draw) {
             drawPinNote(painter, x, y, item, pin);
