@@ -5,7 +5,8 @@
 // connection items), of a question the clew cannot answer (which passes
 // all of it), of a paint of the whole sheet, of the move of half the sheet
 // with the nets that follow it, and of the joining of that half's pins
-// after the move (what the editor does at the release). The ratios between
+// after the move (what the editor does at the release, with one clew index
+// for the whole selection). The ratios between
 // the sizes show which of them stay linear.
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
@@ -125,6 +126,7 @@ struct Figures
     double move = 0;
     double join = 0;
     int moved = 0;
+    bool valid = true;
 };
 
 Figures measure(int rows, int perRow)
@@ -143,8 +145,10 @@ Figures measure(int rows, int perRow)
         sheet.first->pin(0)->collectNetPinsAcross(pins);
     }
     f.walk = msSince(timer) / repeats;
-    if (pins.size() != sheet.devices - 1)
-        std::fprintf(stderr, "walk found %lld pins\n", qint64(pins.size()));
+    if (pins.size() != sheet.devices - 1) {
+        std::fprintf(stderr, "walk found %lld pins: the sheet is not one clew\n", qint64(pins.size()));
+        f.valid = false;
+    }
 
     QList<GraphicsUnite *> items;
     timer.restart();
@@ -164,8 +168,10 @@ Figures measure(int rows, int perRow)
         found = branch->isConnected(stranger.pin(0), nullptr) || found;
     }
     f.unreachable = msSince(timer) / repeats;
-    if (found)
+    if (found) {
         std::fprintf(stderr, "a stranger was reached\n");
+        f.valid = false;
+    }
 
     QImage image(2400, 1700, QImage::Format_ARGB32_Premultiplied);
     timer.restart();
@@ -195,13 +201,21 @@ Figures measure(int rows, int perRow)
         item->transformChanged();
     f.move = msSince(timer);
 
+    QList<Pin *> movedClew;
+    sheet.first->pin(0)->collectNetPinsAcross(movedClew);
+
     // The release joins the free pins of the selected items.
     timer.restart();
-    for (GraphicsItem *item : half) {
-        if (GraphicsPins *pinned = toNonPrimitiveItem(item))
-            pinned->joinAllPins();
-    }
+    GraphicsPins::joinAllPins(half);
     f.join = msSince(timer);
+    // The release joins nothing new here: the moved half keeps its clew.
+    pins.clear();
+    sheet.first->pin(0)->collectNetPinsAcross(pins);
+    if (pins != movedClew) {
+        std::fprintf(stderr, "the join changed the clew from %lld to %lld pins\n", qint64(movedClew.size()),
+                     qint64(pins.size()));
+        f.valid = false;
+    }
     return f;
 }
 
@@ -226,6 +240,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < 2; ++i) {
         figures[i] = measure(sizes[i][0], sizes[i][1]);
         const Figures &f = figures[i];
+        if (!f.valid)
+            return 1;
         std::printf("%8d %7d %9.3f %11.3f %13.3f %9.1f %7d %9.1f %9.1f\n", sizes[i][0] * sizes[i][1], f.items, f.walk,
                     f.collect, f.unreachable, f.paint, f.moved, f.move, f.join);
     }

@@ -1,39 +1,160 @@
-// Saving and loading whole projects of two sizes, one ten times the other,
-// with their scheme files.
-// Prints the save and load times, the bytes written and the time to read
-// the same files' bytes without parsing them: load time over read time shows
-// how close loading comes to the disk, and the two sizes show whether save
-// and load stay linear.
+// Saving, loading and closing whole projects of two sizes, one ten times the
+// other: devices with cables, scheme sheets full of bound symbols, nodes,
+// nets, sources and texts, and rows of frames.
+// Prints the save, load and close times and the time to read and to write
+// the same files' bytes raw (written as a save commits a file): load over read shows how close loading comes to
+// the disk, save over write the same for saving, close over load what a
+// close costs, and the two sizes show whether each stays linear.
+// Every load is checked (result, boxes shown, objects and items read)
+// before its time counts.
+#include "devices/graphicsfuse.h"
+#include "devices/graphicskeystaff.h"
 #include "equipment/cable.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/frame.h"
+#include "equipment/framegroup.h"
+#include "equipment/framelayout.h"
 #include "equipment/specificationmanagercable.h"
+#include "graphics/font.h"
+#include "graphics/graphicstext.h"
+#include "model/address.h"
 #include "model/check.h"
 #include "model/device.h"
 #include "model/project.h"
+#include "schemes/graphicsnode.h"
+#include "schemes/graphicssource.h"
+#include "schemes/net.h"
+#include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
+#include <memory>
 
 namespace {
 
-const char *const extensions[] = {".rlay", ".obj", ".schm", ".eqm", ".spd", ".spc"};
+int boxes = 0;
+
+// Devices of these kinds, in turn, each with a type of its catalogue.
+struct KindRow
+{
+    int kind;
+    int types;
+};
+const KindRow kinds[] = {{RelayKind, 116}, {FuseKind, 91},  {ResistorKind, 1}, {ButtonKind, 22},
+                         {ModuleKind, 3},  {LampKind, 1},   {KeystaffKind, 2}, {FuseKind, 91}};
+const int kindCount = int(sizeof kinds / sizeof kinds[0]);
+// Devices drawn on one sheet.
+const int perSheet = 17;
+
+template <class T>
+T *put(Scheme &scheme, T *item, const QPointF &pos)
+{
+    scheme.addGraphicsItem(item);
+    item->setPosQuiet(pos);
+    return item;
+}
+
+GraphicsNet *wire(Scheme &scheme, Pin *a, Pin *b)
+{
+    auto at = [](Pin *pin) { return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center()); };
+    const QPointF from = at(a);
+    auto *net = put(scheme, new GraphicsNet(&scheme), from);
+    net->moveEnds(net->pin(0), QPointF(0, 0), net->pin(1), at(b) - from);
+    a->solder(net->pin(0));
+    net->pin(1)->solder(b);
+    return net;
+}
+
+// The symbol of a device on a sheet: fuses and keystaffs by their own
+// items bound by name, the other kinds by a text with their name.
+GraphicsItem *symbol(Scheme &scheme, Obj *obj, const QPointF &pos)
+{
+    switch (obj->kind()) {
+    case FuseKind: {
+        auto *item = put(scheme, new GraphicsFuse(&scheme), pos);
+        item->setRole(false, false);
+        item->setName(obj->name());
+        return item;
+    }
+    case KeystaffKind: {
+        auto *item = put(scheme, new GraphicsKeystaff(&scheme), pos);
+        item->setName(obj->name());
+        return item;
+    }
+    default: {
+        auto *text = put(scheme, new GraphicsText(&scheme, nullptr), pos);
+        text->setText(obj->name());
+        return text;
+    }
+    }
+}
+
+// One sheet: a row of symbols, each hung from a node on a trunk by a
+// branch net, a source feeding the trunk and a title text.
+void drawSheet(Scheme &scheme, const QList<Obj *> &devices, int sheet)
+{
+    auto *source = put(scheme, new GraphicsSource(&scheme), QPointF(100, 100));
+    source->setName(QStringLiteral("S%1").arg(sheet % 40));
+    auto *title = put(scheme, new GraphicsText(&scheme, nullptr), QPointF(200, 60));
+    title->setText(QStringLiteral("Sheet %1 of the feeders").arg(sheet));
+    Pin *trunkEnd = source->pin(0);
+    for (int i = 0; i < devices.size(); ++i) {
+        const double x = 200 + 200.0 * (i % 16);
+        const double y = 300 + 600.0 * (i / 16);
+        auto *node = put(scheme, new GraphicsNode(&scheme), QPointF(x, y));
+        GraphicsItem *item = symbol(scheme, devices[i], QPointF(x, y + 200));
+        if (trunkEnd)
+            wire(scheme, trunkEnd, node->pin(2));
+        trunkEnd = node->pin(1);
+        auto *pinned = toNonPrimitiveItem(item);
+        if (Pin *free = pinned ? pinned->firstFreePin() : nullptr)
+            wire(scheme, node->pin(0), free);
+    }
+    scheme.setModified(true);
+}
+
+struct Counts
+{
+    int objects = 0;
+    int items = 0;
+    int sheets = 0;
+};
+
+Counts countOf(Project &project)
+{
+    Counts c;
+    for (int kind : project.indexedKinds())
+        c.objects += int(project.objectsOfKind(kind)->size());
+    for (SchemeGroup *group : project.schemes()->itemList()) {
+        for (Scheme *scheme : group->itemList()) {
+            ++c.sheets;
+            c.items += int(scheme->graphicsItems().size());
+        }
+    }
+    return c;
+}
 
 void fill(Project &project, int devices)
 {
-    const int kinds[] = {RelayKind, FuseKind, ResistorKind, ButtonKind, ModuleKind, LampKind, SourceKind, ConductorKind};
+    QList<Obj *> objects;
     for (int i = 0; i < devices; ++i) {
-        const int kind = kinds[i % 8];
-        Obj *obj = project.createDevice(kind);
-        obj->setName(QStringLiteral("%1%2").arg(project.kindName(kind)).arg(i));
+        const KindRow &row = kinds[i % kindCount];
+        Obj *obj = project.createDevice(row.kind);
+        obj->setName(QStringLiteral("%1%2").arg(project.kindName(row.kind)).arg(i));
         if (auto *device = dynamic_cast<Device *>(obj))
-            device->setModelIndex(i % 13);
+            device->setModelIndex(i % row.types);
+        objects.append(obj);
     }
     // One cable for every ten devices, with a few cores each.
     SpecificationManagerCable *cables = project.specificationCable();
@@ -44,10 +165,10 @@ void fill(Project &project, int devices)
             cable->appendCore(new CableCore{QStringLiteral("K%1:%2").arg(i).arg(c), QStringLiteral("X%1").arg(c), c});
         cables->addCable((quint64(0x000100 + i % 40) << 32) | quint64(0x000200 + i % 30), cable);
     }
-    // One scheme for every fifty devices, ten to a group, each in its own
-    // file.
+    // The sheets, ten to a group, each in its own file.
     SchemeGroup *group = nullptr;
-    for (int i = 0; i < devices / 50; ++i) {
+    const int sheets = (devices + perSheet - 1) / perSheet;
+    for (int i = 0; i < sheets; ++i) {
         if (i % 10 == 0) {
             group = new SchemeGroup(&project);
             group->setAtrNumber(i / 10 + 1);
@@ -58,57 +179,147 @@ void fill(Project &project, int devices)
         scheme->setName(QStringLiteral("scheme %1").arg(i));
         scheme->setNumber(i % 10 + 1);
         group->appendItem(scheme);
+        drawSheet(*scheme, objects.mid(i * perSheet, perSheet), i);
     }
+    // One frame for every hundred devices, ten to a row.
+    FrameGroup *row = nullptr;
+    for (int i = 0; i < devices / 100; ++i) {
+        if (i % 10 == 0) {
+            row = new FrameGroup(&project);
+            project.equipment()->appendItem(row);
+            Address address;
+            address.setField(1, quint8(i / 10 + 1));
+            row->setAddress(address);
+        }
+        auto *frame = new Frame(&project);
+        Address a;
+        a.setField(2, quint8(i % 10 + 1));
+        frame->setAddressField(a, 2);
+        row->appendItem(frame);
+        frame->setAddressField(row->address(), 1);
+    }
+}
+
+// The files of the project as they lie in the folder.
+QList<QPair<QString, QByteArray>> readAll(const QString &dir)
+{
+    QList<QPair<QString, QByteArray>> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            files.append({path, f.readAll()});
+    }
+    return files;
 }
 
 struct Figures
 {
-    qint64 saveNs = 0;
-    qint64 loadNs = 0;
-    qint64 readNs = 0;
+    qint64 saveNs = std::numeric_limits<qint64>::max();
+    qint64 loadNs = std::numeric_limits<qint64>::max();
+    qint64 closeNs = std::numeric_limits<qint64>::max();
+    qint64 readNs = std::numeric_limits<qint64>::max();
+    qint64 writeNs = std::numeric_limits<qint64>::max();
     qint64 bytes = 0;
+    int files = 0;
+    Counts counts;
+    bool valid = true;
 };
 
-Figures measure(int devices, const QString &dir)
+Figures measure(int devices, const QString &root, int rounds)
 {
     Figures best;
-    best.saveNs = best.loadNs = best.readNs = std::numeric_limits<qint64>::max();
+    const QString dir = root + QStringLiteral("/p%1").arg(devices);
+    const QString rawDir = root + QStringLiteral("/raw%1").arg(devices);
+    QDir().mkpath(dir);
+    QDir().mkpath(rawDir);
     const QString path = dir + QStringLiteral("/bench%1.rlay").arg(devices);
-    Project project(nullptr, nullptr);
-    fill(project, devices);
-    project.setFileName(path);
-    for (int round = 0; round < 3; ++round) {
-        project.setModified(true);
-        project.setDevicesChanged();
-        project.setSchemesChanged();
-        project.setEquipmentChanged();
-        project.setSpecificationDeviceChanged();
-        project.setSpecificationCableChanged();
-        QElapsedTimer t;
+    auto project = std::make_unique<Project>(nullptr, nullptr);
+    fill(*project, devices);
+    best.counts = countOf(*project);
+    project->setFileName(path);
+    QElapsedTimer t;
+    for (int round = 0; round < rounds; ++round) {
+        // Every file is due again.
+        project->setModified(true);
+        project->setDevicesChanged();
+        project->setSchemesChanged();
+        project->setEquipmentChanged();
+        project->setSpecificationDeviceChanged();
+        project->setSpecificationCableChanged();
+        for (SchemeGroup *group : project->schemes()->itemList()) {
+            for (Scheme *scheme : group->itemList())
+                scheme->setModified(true);
+        }
+        boxes = 0;
         t.start();
-        if (!project.save())
-            std::fprintf(stderr, "save failed\n");
-        best.saveNs = std::min(best.saveNs, t.nsecsElapsed());
-
-        {
-            Project loaded(nullptr, nullptr);
-            loaded.setFileName(path);
-            t.restart();
-            if (!loaded.load())
-                std::fprintf(stderr, "load failed\n");
-            best.loadNs = std::min(best.loadNs, t.nsecsElapsed());
+        const bool saved = project->save();
+        const qint64 ns = t.nsecsElapsed();
+        if (!saved || boxes) {
+            std::fprintf(stderr, "save of %d devices failed\n", devices);
+            best.valid = false;
+            return best;
         }
+        best.saveNs = std::min(best.saveNs, ns);
+    }
+    project.reset();
 
-        best.bytes = 0;
-        t.restart();
-        for (const char *ext : extensions) {
-            QFile f(dir + QStringLiteral("/bench%1").arg(devices) + QLatin1String(ext));
-            f.open(QIODevice::ReadOnly);
-            best.bytes += f.readAll().size();
+    for (int round = 0; round < rounds; ++round) {
+        auto loaded = std::make_unique<Project>(nullptr, nullptr);
+        loaded->setFileName(path);
+        boxes = 0;
+        t.start();
+        const bool ok = loaded->load();
+        const qint64 ns = t.nsecsElapsed();
+        const Counts c = countOf(*loaded);
+        if (!ok || boxes || c.objects != best.counts.objects || c.items != best.counts.items
+            || c.sheets != best.counts.sheets) {
+            std::fprintf(stderr, "load of %d devices failed: %s, %d boxes, %d of %d objects, %d of %d items\n",
+                         devices, ok ? "true" : "false", boxes, c.objects, best.counts.objects, c.items,
+                         best.counts.items);
+            best.valid = false;
+            return best;
         }
+        best.loadNs = std::min(best.loadNs, ns);
+        // The program goes back to its event loop after a load: what the
+        // sheets posted meanwhile is delivered there, before any close.
+        QCoreApplication::sendPostedEvents();
+        t.start();
+        loaded.reset();
+        best.closeNs = std::min(best.closeNs, t.nsecsElapsed());
+    }
+
+    // The same bytes, read and written without parsing.
+    for (int round = 0; round < rounds; ++round) {
+        t.start();
+        const QList<QPair<QString, QByteArray>> files = readAll(dir);
         best.readNs = std::min(best.readNs, t.nsecsElapsed());
+        best.bytes = 0;
+        best.files = int(files.size());
+        for (const auto &file : files)
+            best.bytes += file.second.size();
+        // Written as a save writes a file: staged, then committed to the
+        // disk.
+        t.start();
+        for (const auto &file : files) {
+            QSaveFile out(rawDir + QLatin1Char('/') + QFileInfo(file.first).fileName());
+            if (!out.open(QIODevice::WriteOnly) || out.write(file.second) != file.second.size() || !out.commit())
+                std::fprintf(stderr, "raw write failed\n");
+        }
+        best.writeNs = std::min(best.writeNs, t.nsecsElapsed());
     }
     return best;
+}
+
+double ms(qint64 ns)
+{
+    return ns / 1e6;
+}
+
+double ratio(qint64 a, qint64 b)
+{
+    return double(a) / double(std::max<qint64>(b, 1));
 }
 
 } // namespace
@@ -118,25 +329,39 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // Nothing may wait for a click: every box goes to the console.
+    createScreenFonts();
+    Scheme::registerItemTypes();
+    FrameLayout::registerItemTypes();
+    // Nothing may wait for a click: every box goes to the console and
+    // marks the run as failed.
     setModalHook([](QDialog *dialog) {
+        ++boxes;
         std::fprintf(stderr, "box: %s\n", qPrintable(dialog->windowTitle()));
         return int(QDialog::Rejected);
     });
+    // Sizes and rounds can be given: bench_project [small [rounds]].
+    const int small = argc > 1 ? std::max(100, atoi(argv[1])) : 5000;
+    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
 
     QTemporaryDir dir;
-    const int sizes[] = {5000, 50000};
+    const int sizes[] = {small, small * 10};
     Figures figures[2];
-    std::printf("%8s %10s %10s %10s %10s %8s\n", "devices", "bytes", "save ms", "load ms", "read ms", "load/read");
+    std::printf("%7s %7s %7s %6s %9s %9s %9s %9s %8s %8s %9s %10s %10s\n", "devices", "items", "sheets", "files",
+                "bytes", "save ms", "load ms", "close ms", "read ms", "write ms", "load/read", "save/write",
+                "close/load");
     for (int i = 0; i < 2; ++i) {
-        figures[i] = measure(sizes[i], dir.path());
+        figures[i] = measure(sizes[i], dir.path(), rounds);
         const Figures &f = figures[i];
-        std::printf("%8d %10lld %10.2f %10.2f %10.3f %8.1f\n", sizes[i], f.bytes, f.saveNs / 1e6, f.loadNs / 1e6,
-                    f.readNs / 1e6, double(f.loadNs) / double(std::max<qint64>(f.readNs, 1)));
+        if (!f.valid)
+            return 1;
+        std::printf("%7d %7d %7d %6d %9lld %9.1f %9.1f %9.1f %8.2f %8.2f %9.1f %10.1f %10.2f\n", sizes[i],
+                    f.counts.items, f.counts.sheets, f.files, f.bytes, ms(f.saveNs), ms(f.loadNs), ms(f.closeNs),
+                    ms(f.readNs), ms(f.writeNs), ratio(f.loadNs, f.readNs), ratio(f.saveNs, f.writeNs),
+                    ratio(f.closeNs, f.loadNs));
     }
-    std::printf("ten times the size: save x%.1f, load x%.1f, bytes x%.1f\n",
-                double(figures[1].saveNs) / double(figures[0].saveNs),
-                double(figures[1].loadNs) / double(figures[0].loadNs),
-                double(figures[1].bytes) / double(figures[0].bytes));
+    std::printf("ten times the size: save x%.1f, load x%.1f, close x%.1f, bytes x%.1f\n",
+                ratio(figures[1].saveNs, figures[0].saveNs), ratio(figures[1].loadNs, figures[0].loadNs),
+                ratio(figures[1].closeNs, figures[0].closeNs), ratio(figures[1].bytes, figures[0].bytes));
+    deleteFonts();
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "graphics/font.h"
 #include "model/pin.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>
@@ -57,7 +56,7 @@ void GraphicsAutoSwitch::updateFromObj()
 {
     if (!hasFontSet())
         return;
-    const double nameWidth = QFontMetricsF(font(3)).horizontalAdvance(name());
+    const double nameWidth = textAdvance(font(3), name());
     const double least = pinSize.width() + symbolSize.width();
     prepareGeometryChange();
     m_titleRect = nameExtent(this, font(3), QPointF(80, -45), name());

@@ -9,7 +9,6 @@
 #include "model/check.h"
 #include "model/datastream.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>
@@ -199,7 +198,7 @@ void GraphicsContact::updateFromObj()
     double margin = 0;
     double height = 0;
     if (!isTurned()) {
-        const double labelWidth = QFontMetricsF(font(3)).horizontalAdvance(pinText(wiringPin(0)));
+        const double labelWidth = textAdvance(font(3), pinText(wiringPin(0)));
         margin = labelWidth + labelShift(m_contactKind) - 40;
         height = box.height() + 80 + halfPin;
     } else {

@@ -9,7 +9,6 @@
 #include "model/datastream.h"
 #include "model/pin.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>
@@ -100,7 +99,7 @@ void GraphicsFuse::updateFromObj()
 {
     if (!hasFontSet())
         return;
-    const double width = qMax(QFontMetricsF(font(3)).horizontalAdvance(name()), minimumWidth);
+    const double width = qMax(textAdvance(font(3), name()), minimumWidth);
     if (width == textWidth())
         return;
     prepareGeometryChange();

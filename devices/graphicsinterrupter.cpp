@@ -4,7 +4,6 @@
 #include "graphics/font.h"
 #include "model/pin.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>
@@ -49,10 +48,9 @@ void GraphicsInterrupter::updateFromObj()
 {
     if (!hasFontSet())
         return;
-    const QFontMetricsF metrics(font(3));
-    double width = qMax(metrics.horizontalAdvance(addressText()), metrics.horizontalAdvance(name()));
+    double width = qMax(textAdvance(font(3), addressText()), textAdvance(font(3), name()));
     if (Interrupter *bound = interrupter())
-        width = qMax(width, metrics.horizontalAdvance(bound->modelName()));
+        width = qMax(width, textAdvance(font(3), bound->modelName()));
     width = qMax(width, minimumWidth);
     if (width == textWidth())
         return;

@@ -214,17 +214,18 @@ void WiringLayout::drawBackground(QPainter *painter, const QRectF &rect)
 
 void drawTitleBlock(Project *project, int kind, QPainter *painter, double width, double height)
 {
-    if (!painter || !hasFontSet())
+    if (!project || !painter || !hasFontSet())
         return;
-    painter->setPen(penBlack);
-    painter->setFont(::font(6));
-    const QString text = project ? project->projectProperty(2) : QString();
-    if (kind == WiringLayout::PartPage) {
+    painter->setFont(font(6));
+    const QString text = project->projectProperty(2);
+    if (kind == 0) {
         painter->drawText(QRectF(width - 1900, height - 330, 1850, 120), Qt::AlignLeft | Qt::AlignBottom, text);
         return;
     }
-    const double tw = QFontMetricsF(painter->font(), painter->device()).boundingRect(QRectF(), 0, text).width();
-    painter->drawText(QRectF(width - 1900 - 40 - tw, height - 220, tw, 150), centred, text);
+    // Right-aligned 40 units left of the stamp, as wide as the text itself.
+    const double textWidth = QFontMetricsF(painter->font(), painter->device()).boundingRect(QRectF(), 0, text).width();
+    painter->drawText(QRectF(width - 1900 - 40 - textWidth, height - 220, textWidth, 150),
+                      Qt::AlignHCenter | Qt::AlignVCenter, text);
 }
 
 WiringLayoutCable::WiringLayoutCable(Project *project, Frame *frame)

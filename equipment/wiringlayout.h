@@ -9,7 +9,8 @@
 // on a page by hand (texts, lines, rectangles, ellipses, pictures) is saved,
 // as a block of the equipment side file, and put back on the page built
 // anew. A page hangs under its frame's row in the project tree; whoever
-// built it owns it.
+// built it owns it. Wiring pages and cable specification pages draw the
+// project-name field over their title block.
 
 #include "equipment/frame.h"
 #include "graphics/graphicsscene.h"
@@ -153,7 +154,9 @@ private:
     bool m_firstPage = false;
 };
 
-// The project-name field of a wiring or cable-specification sheet.
+// The project's object name (property 2) in font 6, on a sheet of the given
+// width and height: above the stamp for kind 0 (part and cable pages, cable
+// specification lists), to the left of the stamp for the other kinds.
 void drawTitleBlock(Project *project, int kind, QPainter *painter, double width, double height);
 
 // The destination of one command pin: with draw, the scheme form (the pin's

@@ -2,6 +2,9 @@
 
 #include "model/check.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 
 const FontRow fontTable[FontCount] = {
@@ -98,6 +101,73 @@ void deleteFonts()
     delete[] fontSets[1];
     fontSets[0] = nullptr;
     fontSets[1] = nullptr;
+}
+
+namespace {
+
+struct ExtentKey
+{
+    QFont font;
+    qreal dpi;
+    bool advance; // the advance, else the bounding rectangle laid out in rect
+    QRectF rect;
+    int flags;
+    QString text;
+
+    bool operator==(const ExtentKey &other) const
+    {
+        return advance == other.advance && flags == other.flags && rect == other.rect && dpi == other.dpi
+            && text == other.text && font == other.font;
+    }
+};
+
+size_t qHash(const ExtentKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, key.dpi, key.advance, key.rect.x(), key.rect.y(), key.rect.width(),
+                      key.rect.height(), key.flags, key.text);
+}
+
+// Bounded: a long session that types many texts starts it afresh. The
+// fonts in it go with the application, while the GUI still stands.
+const qsizetype extentCacheLimit = 200000;
+QHash<ExtentKey, QRectF> *extentCache = nullptr;
+
+void dropExtentCache()
+{
+    delete extentCache;
+    extentCache = nullptr;
+}
+
+QRectF cachedExtent(const QFont &f, bool advance, const QRectF &rect, int flags, const QString &text)
+{
+    if (!extentCache) {
+        extentCache = new QHash<ExtentKey, QRectF>;
+        qAddPostRoutine(dropExtentCache);
+    }
+    QHash<ExtentKey, QRectF> &extents = *extentCache;
+    const QFontMetricsF metrics(f);
+    ExtentKey key{f, metrics.fontDpi(), advance, rect, flags, text};
+    const auto it = extents.constFind(key);
+    if (it != extents.constEnd())
+        return *it;
+    const QRectF extent = advance ? QRectF(0, 0, metrics.horizontalAdvance(text), 0)
+                                    : metrics.boundingRect(rect, flags, text);
+    if (extents.size() >= extentCacheLimit)
+        extents.clear();
+    extents.insert(std::move(key), extent);
+    return extent;
+}
+
+} // namespace
+
+double textAdvance(const QFont &f, const QString &text)
+{
+    return cachedExtent(f, true, QRectF(), 0, text).width();
+}
+
+QRectF textBoundingRect(const QFont &f, const QRectF &rect, int flags, const QString &text)
+{
+    return cachedExtent(f, false, rect, flags, text);
 }
 
 QFont toScreenFont(const QFont &f)

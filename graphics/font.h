@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPen>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 
 class QPaintDevice;
@@ -39,6 +40,13 @@ void initFont(QFont &f, int index);
 void deleteFonts();
 QFont toScreenFont(const QFont &f);
 QFont fromScreenFont(const QFont &f);
+
+// Text extents as QFontMetricsF gives them (horizontalAdvance and
+// boundingRect), measured once for equal fonts and texts: a sheet being
+// read asks for the extent of every text, often of the same names, several
+// times over.
+double textAdvance(const QFont &f, const QString &text);
+QRectF textBoundingRect(const QFont &f, const QRectF &rect, int flags, const QString &text);
 
 extern const QChar nameSeparator;
 extern const double pinSide;

@@ -8,7 +8,6 @@
 #include "model/datastream.h"
 
 #include <QDebug>
-#include <QFontMetricsF>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -411,11 +410,10 @@ void drawTextAt(const GraphicsItem *item, QPainter *painter, const QPointF &anch
 QRectF textRect(const GraphicsItem *item, const QFont &font, const QPointF &anchor, int alignment,
                 const QString &text)
 {
-    const QFontMetricsF metrics(font);
     if (readsStraight(item))
-        return metrics.boundingRect(QRectF(anchor, QSizeF(0, 0)), alignment, text);
+        return textBoundingRect(font, QRectF(anchor, QSizeF(0, 0)), alignment, text);
     const int turned = translateAlignment(alignment, item->rotationIndex(), item->isMirrored());
-    const QRectF box = metrics.boundingRect(QRectF(0, 0, 0, 0), turned, text);
+    const QRectF box = textBoundingRect(font, QRectF(0, 0, 0, 0), turned, text);
     return uprightTurn(item).mapRect(box).translated(anchor);
 }
 

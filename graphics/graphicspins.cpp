@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+#include "schemes/clewindex.h"
 #include "schemes/scheme.h"
 
 #include <QCoreApplication>
@@ -44,8 +45,8 @@ QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
 GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
     : GraphicsItem(scene, parent, itemFlags)
 {
-    setFlag(ItemIsMovable, true);
-    setFlag(ItemIsSelectable, true);
+    // One change of flags: every item of a sheet being read passes here.
+    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
 }
 
 GraphicsPins::~GraphicsPins() = default;
@@ -167,6 +168,7 @@ void GraphicsPins::updatePinContact(Pin *pin)
 
 void GraphicsPins::joinAllPins()
 {
+    const ClewIndex clews;
     for (int i = 0; i < pinCount(); ++i) {
         // Joining one pin may solder a later one.
         Pin *p = m_pins[size_t(i)].get();
@@ -176,6 +178,15 @@ void GraphicsPins::joinAllPins()
     const QList<GraphicsPins *> children = pinnedChildren(this);
     for (GraphicsPins *child : children)
         child->joinAllPins();
+}
+
+void GraphicsPins::joinAllPins(const QList<GraphicsItem *> &items)
+{
+    const ClewIndex clews;
+    for (GraphicsItem *item : items) {
+        if (GraphicsPins *pinned = toNonPrimitiveItem(item))
+            pinned->joinAllPins();
+    }
 }
 
 void GraphicsPins::unsolderOutside()

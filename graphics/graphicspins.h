@@ -54,6 +54,9 @@ public:
     void updatePinContact(Pin *pin);
     // Joins every free pin, then the pins of the pinned children.
     void joinAllPins();
+    // joinAllPins for every pinned item of the list (a moved selection),
+    // with the clews met walked once for all of them.
+    static void joinAllPins(const QList<GraphicsItem *> &items);
     // Drops the connections to items that are not selected.
     void unsolderOutside();
     void unsolderAll();

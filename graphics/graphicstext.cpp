@@ -1,8 +1,8 @@
 #include "graphics/graphicstext.h"
 
+#include "graphics/font.h"
 #include "model/datastream.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -13,7 +13,11 @@ GraphicsText::GraphicsText(GraphicsScene *scene, QGraphicsItem *parent)
 
 QRectF GraphicsText::boundingRect() const
 {
-    return QFontMetricsF(m_font).boundingRect(QRectF(0, 0, 0, 0), m_alignment, m_text);
+    if (!m_extentValid) {
+        m_extent = textBoundingRect(m_font, QRectF(0, 0, 0, 0), m_alignment, m_text);
+        m_extentValid = true;
+    }
+    return m_extent;
 }
 
 void GraphicsText::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool)
@@ -53,22 +57,26 @@ void GraphicsText::loadData(DataStream &stream)
     m_color = color;
     m_alignment = alignment;
     m_text = text;
+    m_extentValid = false;
 }
 
 void GraphicsText::setText(const QString &text)
 {
     prepareGeometryChange();
     m_text = text;
+    m_extentValid = false;
 }
 
 void GraphicsText::setFont(const QFont &font)
 {
     prepareGeometryChange();
     m_font = font;
+    m_extentValid = false;
 }
 
 void GraphicsText::setAlignment(int flags)
 {
     prepareGeometryChange();
     m_alignment = flags | Qt::AlignBottom;
+    m_extentValid = false;
 }

@@ -45,6 +45,9 @@ private:
     QFont m_font;
     QColor m_color;
     qint32 m_alignment = 0;
+    // The extent, measured when first asked for after a change.
+    mutable QRectF m_extent;
+    mutable bool m_extentValid = false;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "model/graphicstag.h"
 
 #include "model/tag.h"
+#include "schemes/clewindex.h"
 
 GraphicsTag::GraphicsTag(GraphicsScene *scene, int bindMode, int itemFlags)
     : GraphicsObjItem(scene, bindMode, nullptr, itemFlags)
@@ -43,7 +44,7 @@ bool GraphicsTag::isConnected(Pin *target, Pin *entry)
 Pin *GraphicsTag::freePinAt(const QRectF &sceneRect, Pin *asking)
 {
     Pin *free = GraphicsObjItem::freePinAt(sceneRect, asking);
-    if (free && isConnected(asking, free))
+    if (free && ClewIndex::isConnected(this, asking, free))
         return nullptr;
     return free;
 }

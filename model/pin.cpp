@@ -7,6 +7,7 @@
 #include "model/datastream.h"
 #include "model/graphicstag.h"
 #include "model/project.h"
+#include "schemes/clewindex.h"
 #include "schemes/scheme.h"
 
 #include <QGraphicsItem>
@@ -61,6 +62,7 @@ Pin::Pin()
 Pin::~Pin()
 {
     unsolder();
+    ClewIndex::destroyed(this);
     m_owner = nullptr;
 }
 
@@ -72,6 +74,7 @@ bool Pin::solder(Pin *other)
     other->m_partner = this;
     m_contactFlag = 0;
     other->m_contactFlag = 0;
+    ClewIndex::soldered(this, other);
     return true;
 }
 
@@ -82,6 +85,7 @@ Pin *Pin::unsolder()
         if (former->m_partner == this)
             former->m_partner = nullptr;
         m_partner = nullptr;
+        ClewIndex::unsoldered(this, former);
     }
     return former;
 }

@@ -46,6 +46,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -192,11 +194,16 @@ QList<Obj *> Project::sortedObjectsOfKind(int kind) const
     const QHash<QString, Obj *> *inner = objectsOfKind(kind);
     if (!inner)
         return objects;
-    QStringList names = inner->keys();
-    std::sort(names.begin(), names.end());
-    objects.reserve(names.size());
-    for (const QString &name : std::as_const(names))
-        objects.append(inner->value(name));
+    // Sorted by the index's own keys, without copying them or looking
+    // every object up again.
+    std::vector<std::pair<const QString *, Obj *>> named;
+    named.reserve(size_t(inner->size()));
+    for (auto it = inner->cbegin(); it != inner->cend(); ++it)
+        named.emplace_back(&it.key(), it.value());
+    std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) { return *a.first < *b.first; });
+    objects.reserve(qsizetype(named.size()));
+    for (const auto &entry : named)
+        objects.append(entry.second);
     return objects;
 }
 

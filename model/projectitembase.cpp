@@ -1,8 +1,38 @@
 #include "model/projectitembase.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
+#include <QHash>
 #include <QIcon>
 #include <QTreeWidget>
+
+namespace {
+
+// The tree's icons by image path. Every sheet, frame and group row shows
+// one of a few images: each is decoded once and the rows share it. The
+// icons go with the application, while the GUI that holds them still
+// stands.
+QHash<QString, QIcon> *iconCache = nullptr;
+
+void dropIconCache()
+{
+    delete iconCache;
+    iconCache = nullptr;
+}
+
+QIcon sharedIcon(const QString &path)
+{
+    if (!iconCache) {
+        iconCache = new QHash<QString, QIcon>;
+        qAddPostRoutine(dropIconCache);
+    }
+    auto it = iconCache->find(path);
+    if (it == iconCache->end())
+        it = iconCache->insert(path, QIcon(path));
+    return *it;
+}
+
+} // namespace
 
 ProjectItemBase::ProjectItemBase(ProjectItemBase *parent)
     : QTreeWidgetItem(parent)
@@ -28,8 +58,8 @@ ProjectItemBase::~ProjectItemBase()
 
 void ProjectItemBase::setIcons(const QString &closedImage, const QString &openImage)
 {
-    m_closedIcon = std::make_unique<QIcon>(closedImage);
-    m_openIcon = std::make_unique<QIcon>(openImage);
+    m_closedIcon = std::make_unique<QIcon>(sharedIcon(closedImage));
+    m_openIcon = std::make_unique<QIcon>(sharedIcon(openImage));
     collapsed();
 }
 

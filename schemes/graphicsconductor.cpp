@@ -9,7 +9,6 @@
 #include "schemes/graphicssource.h"
 #include "schemes/source.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -87,7 +86,7 @@ double GraphicsConductor::roundedLabelWidth(double textWidth)
 
 void GraphicsConductor::updateFromObj()
 {
-    double measured = hasFontSet() ? QFontMetricsF(font(3)).horizontalAdvance(ownName()) : 0;
+    double measured = hasFontSet() ? textAdvance(font(3), ownName()) : 0;
     if (isMarkedDuplicate())
         measured += 20;
     prepareGeometryChange();

@@ -4,7 +4,6 @@
 #include "model/check.h"
 #include "schemes/footnote.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -65,8 +64,8 @@ void GraphicsFootnote::updateFromObj()
 {
     double measured = 0;
     if (hasFontSet()) {
-        measured = std::max(QFontMetricsF(font(3)).horizontalAdvance(topPart()),
-                            QFontMetricsF(font(2)).horizontalAdvance(bottomPart()));
+        measured = std::max(textAdvance(font(3), topPart()),
+                            textAdvance(font(2), bottomPart()));
     }
     prepareGeometryChange();
     setTextWidth(40.0 * divideRoundUp(int(measured), 40));

@@ -6,7 +6,6 @@
 #include "model/datastream.h"
 #include "schemes/source.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -72,7 +71,7 @@ void GraphicsSource::setFromFrame(qint32 frame)
 void GraphicsSource::updateFromObj()
 {
     const double measured =
-        hasFontSet() ? QFontMetricsF(font(nameFontIndex())).horizontalAdvance(numberedName()) : 0;
+        hasFontSet() ? textAdvance(font(nameFontIndex()), numberedName()) : 0;
     double width = 0;
     if (m_additional && measured < additionalWidth)
         width = additionalWidth;

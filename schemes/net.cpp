@@ -6,6 +6,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/netwalk.h"
+#include "schemes/clewindex.h"
 #include "schemes/dlgpropcopperplate.h"
 #include "schemes/dlgpropnet.h"
 #include "schemes/dlgpropslantingnet.h"
@@ -164,7 +165,7 @@ Pin *GraphicsUnite::freePinAt(const QRectF &sceneRect, Pin *asking)
     Pin *free = GraphicsPins::freePinAt(sceneRect, asking);
     if (!free)
         return nullptr;
-    return isConnected(asking, free) ? nullptr : free;
+    return ClewIndex::isConnected(this, asking, free) ? nullptr : free;
 }
 
 GraphicsUnite *graphicsUniteCast(QGraphicsItem *item)
@@ -446,7 +447,7 @@ bool GraphicsNet::touches(const QRectF &sceneRect, Pin *pin)
     const QRectF local = mapRectFromScene(sceneRect);
     if (!wireRect().intersects(local))
         return false;
-    return !isConnected(pin, nullptr);
+    return !ClewIndex::isConnected(this, pin, nullptr);
 }
 
 QLineF GraphicsNet::middleSegment(const QPointF &t, const QPointF &qc) const

@@ -140,11 +140,7 @@ void SchemeEdit::mouseReleaseEvent(QMouseEvent *event)
     GraphicsScene *sheet = graphicsScene();
     if (sheet && event->button() == Qt::LeftButton && event->modifiers() != Qt::AltModifier
         && editMode() != netMode) {
-        const QList<GraphicsItem *> selected = sheet->selectedGraphicsItems();
-        for (GraphicsItem *item : selected) {
-            if (GraphicsPins *pinned = toNonPrimitiveItem(item))
-                pinned->joinAllPins();
-        }
+        GraphicsPins::joinAllPins(sheet->selectedGraphicsItems());
     }
     GraphicsEdit::mouseReleaseEvent(event);
 }

@@ -6,7 +6,9 @@
 #include "graphics/font.h"
 #include "graphics/graphicsprimitive.h"
 #include "model/project.h"
+#include "schemes/graphicscrossnet.h"
 #include "schemes/graphicsnode.h"
+#include "schemes/graphicsslantingnet.h"
 #include "schemes/net.h"
 #include "schemes/scheme.h"
 #include "support/boundtestitems.h"
@@ -31,6 +33,69 @@ void offer(GraphicsPins *item, int pin)
 QPointF at(Pin *pin)
 {
     return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+}
+
+// A sheet with one clew through a net, nodes and a slanting net, and a few
+// loose items; then a selection dragged into place, as the editor moves it,
+// whose free pins meet a net end, a net's middle, a slanting net's pin, a
+// node's free pin, device pins and a pin that its own clew reaches. Named
+// items of the result: D, M, G, Q, Y (moved) and V, S, N, E, F (fixed).
+QHash<QString, GraphicsPins *> dragOntoClew(Scheme &s, QList<GraphicsItem *> &moved)
+{
+    QHash<QString, GraphicsPins *> named;
+    TestDevice *left = device(s, QPointF(0, 0));
+    GraphicsNet *w = net(s, QPointF(80, 0), QPointF(800, 0));
+    auto *n = named["N"] = put(s, new GraphicsNode(&s), QPointF(800, 0));
+    GraphicsNet *v = net(s, QPointF(800, 0), QPointF(800, 400));
+    auto *slanting = new GraphicsSlantingNet(&s);
+    slanting->setWide(true);
+    put(s, slanting, QPointF(1200, 0));
+    GraphicsNet *t = net(s, QPointF(800, 0), QPointF(1200, 0));
+    left->pin(1)->solder(w->pin(0));
+    w->pin(1)->solder(n->pin(0));
+    n->pin(1)->solder(v->pin(0));
+    n->pin(2)->solder(t->pin(0));
+    t->pin(1)->solder(slanting->pin(0));
+    auto *p = put(s, new GraphicsNode(&s), QPointF(1200, 800));
+    GraphicsNet *e = net(s, QPointF(1200, 800), QPointF(1600, 800));
+    p->pin(0)->solder(e->pin(0));
+    device(s, QPointF(0, 1200));
+    named["V"] = v;
+    named["S"] = slanting;
+    named["E"] = e;
+    named["F"] = net(s, QPointF(2000, 0), QPointF(2000, 400));
+
+    const QPointF d(-3000, 0);
+    moved = {named["D"] = device(s, QPointF(800, 400) + d), net(s, QPointF(400, 300) + d, QPointF(400, 0) + d),
+             named["M"] = put(s, new GraphicsNode(&s), QPointF(1280, 0) + d),
+             named["G"] = net(s, QPointF(800, 0) + d, QPointF(800, -400) + d),
+             named["Q"] = net(s, QPointF(1600, 800) + d, QPointF(1200, 800) + d), device(s, QPointF(80, 1200) + d),
+             named["Y"] = put(s, new GraphicsCrossNet(&s), QPointF(2000, 0) + d)};
+    for (GraphicsItem *item : moved)
+        item->setSelected(true);
+    for (GraphicsItem *item : moved)
+        item->moveByQuiet(-d);
+    for (GraphicsItem *item : moved)
+        item->transformChanged();
+    return named;
+}
+
+// Every item of the sheet with its place and, for each pin, the item and
+// pin it is soldered to.
+QString joints(Scheme &s)
+{
+    const QList<GraphicsItem *> items = s.graphicsItems();
+    QString text;
+    for (GraphicsItem *item : items) {
+        text += QString("\n%1 (%2,%3):").arg(item->type()).arg(item->pos().x()).arg(item->pos().y());
+        GraphicsPins *pinned = toNonPrimitiveItem(item);
+        for (int i = 0; pinned && i < pinned->pinCount(); ++i) {
+            Pin *partner = pinned->pin(i)->partner();
+            auto *owner = partner ? dynamic_cast<GraphicsPins *>(partner->owner()) : nullptr;
+            text += owner ? QString(" %1.%2").arg(items.indexOf(owner)).arg(owner->pinIndex(partner)) : " -";
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -310,6 +375,39 @@ private slots:
         QVERIFY(pinned->pin(0)->isFree());
         pinned->updatePinContact(pinned->pin(0));
         QVERIFY(!pinned->pin(0)->contactFlag());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void aMovedSelectionJoinsAsEachPinOfferedAlone()
+    {
+        ModalRecorder recorder;
+        // Released at once, with the clews met walked once for the whole.
+        QList<GraphicsItem *> moved;
+        QHash<QString, GraphicsPins *> x = dragOntoClew(scheme(), moved);
+        GraphicsPins::joinAllPins(moved);
+        QVERIFY(soldered(x["D"]->pin(0), x["V"]->pin(1)));
+        GraphicsNet *bridge = netOfPin(x["M"]->pin(0)->partner());
+        QVERIFY(bridge && soldered(bridge->pin(0), x["S"]->pin(1)));
+        QVERIFY(soldered(x["G"]->pin(0), x["N"]->pin(3)));
+        QVERIFY(soldered(x["Q"]->pin(0), x["E"]->pin(1)));
+        QVERIFY(x["Q"]->pin(1)->isFree());
+        QVERIFY(soldered(x["Y"]->pin(0), x["F"]->pin(0)));
+        // A net split with a node, and nets of no length.
+        QCOMPARE(nets(scheme()).size(), 11);
+        QCOMPARE(countOf(scheme(), GraphicsNode::Type), 4);
+
+        // The same pins offered one by one, each asking the walk itself.
+        DeviceScheme alone(m_project.get());
+        moved.clear();
+        dragOntoClew(alone, moved);
+        for (GraphicsItem *item : moved) {
+            GraphicsPins *pinned = toNonPrimitiveItem(item);
+            for (int i = 0; i < pinned->pinCount(); ++i) {
+                if (pinned->pin(i)->isFree())
+                    offer(pinned, i);
+            }
+        }
+        QCOMPARE(joints(scheme()), joints(alone));
         QCOMPARE(recorder.count(), 0);
     }
 
