@@ -146,7 +146,8 @@ void GraphicsFramePanel::buildWiringPage()
     }
     if (panel->wiringKind == lampRowKind) {
         double x = 3600;
-        for (Place *place : places()) {
+        for (int i = 0; i < places().size(); ++i) {
+            Place *place = places()[i];
             GraphicsPlaceItem *item = place && place->state() == Place::Normal ? place->item() : nullptr;
             if (!item)
                 continue;
@@ -157,6 +158,7 @@ void GraphicsFramePanel::buildWiringPage()
                            && subType->wiringKind < WiringContainerKindCount))
                     continue;
                 container = new GraphicsWiringContainer(page, sub, subType->wiringKind);
+                container->setHeldIn(this, i);
                 continue;
             }
             // The boards the panel's kind builds in are no lamps: they are

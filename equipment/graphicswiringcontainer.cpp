@@ -71,6 +71,25 @@ GraphicsWiringContainer::GraphicsWiringContainer(GraphicsScene *scene, GraphicsP
     setZValue(1);
 }
 
+void GraphicsWiringContainer::setHeldIn(GraphicsPlaceContainer *holder, int placeIndex)
+{
+    m_holder = holder;
+    m_nestedIn = nullptr;
+    m_placeIndex = placeIndex;
+}
+
+GraphicsPlaceContainer *GraphicsWiringContainer::source() const
+{
+    if (m_placeIndex < 0)
+        return m_source;
+    GraphicsPlaceContainer *holder = m_nestedIn ? m_nestedIn->source() : m_holder;
+    if (!holder || m_placeIndex >= holder->places().size())
+        return nullptr;
+    Place *place = holder->places().at(m_placeIndex);
+    GraphicsPlaceContainer *held = place && place->state() == Place::Normal ? asContainer(place->item()) : nullptr;
+    return held && wiringKindOf(held) == m_kind ? held : nullptr;
+}
+
 const WiringContainerKind *GraphicsWiringContainer::row() const
 {
     return m_kind >= 0 && m_kind < WiringContainerKindCount ? &wiringContainerKinds[m_kind] : nullptr;
@@ -105,7 +124,8 @@ int GraphicsWiringContainer::wiringKindOf(const GraphicsPlaceContainer *containe
 
 void GraphicsWiringContainer::layoutContainers()
 {
-    if (!CHECK(row() != nullptr) || !m_source || !graphicsScene())
+    GraphicsPlaceContainer *shown = source();
+    if (!CHECK(row() != nullptr) || !shown || !graphicsScene())
         return;
     const WiringContainerKind &r = *row();
     // A kind without lines has no slots to put anything over.
@@ -116,7 +136,7 @@ void GraphicsWiringContainer::layoutContainers()
     const double inset = r.header ? r.sizes[0] : 0;
     const double w = r.width;
     const double h = r.height;
-    const QList<Place *> &places = m_source->places();
+    const QList<Place *> &places = shown->places();
     for (int i = 0; i < places.size(); ++i) {
         GraphicsPlaceContainer *held = places[i] ? asContainer(places[i]->item()) : nullptr;
         if (!held || !held->rootFlag())
@@ -125,6 +145,8 @@ void GraphicsWiringContainer::layoutContainers()
         if (kind < 0)
             continue;
         auto *child = new GraphicsWiringContainer(graphicsScene(), held, kind);
+        child->m_nestedIn = this;
+        child->m_placeIndex = i;
         if (!graphicsScene()->addGraphicsItem(child)) {
             delete child;
             continue;
@@ -149,7 +171,8 @@ void GraphicsWiringContainer::draw(QPainter *painter, const QStyleOptionGraphics
 {
     // Painting never reports: a row that cannot be drawn draws nothing.
     const WiringContainerKind *r = row();
-    if (!painter || !r || !m_source || r->lines < 1 || r->lines > r->slotCount || !r->elements)
+    GraphicsPlaceContainer *shown = source();
+    if (!painter || !r || !shown || r->lines < 1 || r->lines > r->slotCount || !r->elements)
         return;
     painter->setPen(penBlack);
     painter->setBrush(Qt::NoBrush);
@@ -193,12 +216,13 @@ void GraphicsWiringContainer::draw(QPainter *painter, const QStyleOptionGraphics
                 line = cutRect(line, e.lines * S, r->mode, &slotRect);
             else
                 line = cutRect(line, (pinRows + e.count + (e.flag ? 1 : 0)) * h, r->mode == 2 ? 2 : 3, &slotRect);
-            drawSlot(painter, slotRect, p, element);
+            drawSlot(painter, shown, slotRect, p, element);
         }
     }
 }
 
-void GraphicsWiringContainer::drawSlot(QPainter *painter, const QRectF &slotRect, int p, int element)
+void GraphicsWiringContainer::drawSlot(QPainter *painter, GraphicsPlaceContainer *shown, const QRectF &slotRect, int p,
+                                       int element)
 {
     const WiringContainerKind &r = *row();
     const WiringElementKind &e = wiringElementKinds[element];
@@ -209,7 +233,7 @@ void GraphicsWiringContainer::drawSlot(QPainter *painter, const QRectF &slotRect
     const double c = r.sizes[3];
     const double S = a + b + c;
     const int pinRows = divideRoundUp(e.pins, e.lines);
-    const QList<Place *> &places = m_source->places();
+    const QList<Place *> &places = shown->places();
     Place *place = p < places.size() ? places[p] : nullptr;
 
     if (place && place->state() == Place::Covered) {

@@ -24,8 +24,14 @@ public:
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
-    GraphicsPlaceContainer *source() const { return m_source; }
+    // The panel or board shown; null once it has left the place it was
+    // shown for.
+    GraphicsPlaceContainer *source() const;
     int kind() const { return m_kind; }
+    // Shows whatever container of the kind the place of that index of the
+    // holder holds, looked up at every use: a board or panel taken out of
+    // the frame leaves the picture empty instead of dangling.
+    void setHeldIn(GraphicsPlaceContainer *holder, int placeIndex);
     // The position plus the kind's own offset.
     void setPosWithOffset(const QPointF &pos);
     // Makes and places the containers of the boards and panels in the
@@ -38,10 +44,15 @@ public:
 
 private:
     const WiringContainerKind *row() const;
-    void drawSlot(QPainter *painter, const QRectF &slotRect, int place, int element);
+    void drawSlot(QPainter *painter, GraphicsPlaceContainer *shown, const QRectF &slotRect, int place, int element);
 
     GraphicsPlaceContainer *m_source;
     int m_kind;
+    // Where the source is held: a place of the holder, or of the source of
+    // the container this one is nested in.
+    GraphicsPlaceContainer *m_holder = nullptr;
+    const GraphicsWiringContainer *m_nestedIn = nullptr;
+    int m_placeIndex = -1;
 };
 
 #endif

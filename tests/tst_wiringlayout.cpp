@@ -286,6 +286,12 @@ private slots:
         }
         panel->buildWiring();
         QCOMPARE(panel->wiringPage(), page);
+        // A board gone from its place leaves its picture empty, quietly.
+        panel->places().at(0)->item()->removeFromPlace();
+        QVERIFY(!containers[1]->source() && containers[2]->source());
+        QImage image(420, 297, QImage::Format_RGB32);
+        QPainter painter(&image);
+        page->renderTo(&painter);
 
         // A varistor row: a picture per place in state 0, a gap for a
         // marked place.
