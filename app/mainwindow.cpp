@@ -2,6 +2,7 @@
 
 #include "app/buildstamp.h"
 #include "app/dlgcheckproject.h"
+#include "app/dlgdistances.h"
 #include "app/dlgexplorersources.h"
 #include "app/dlgfind.h"
 #include "app/dlgsettings.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow()
     addHandler(32, this, SLOT(showDlgCheckProject()));
     addHandler(22, this, SLOT(showDlgFind()));
     addHandler(33, this, SLOT(showDlgExplorerSources()));
+    addHandler(34, this, SLOT(showDlgDistances()));
     addHandler(36, this, SLOT(showDlgSettings()), true);
     addHandler(38, this, SLOT(showDlgAbout()), true);
     setActive(true);
@@ -100,8 +102,8 @@ MainWindow::~MainWindow()
 namespace {
 
 // The project actions that an open project enables: the project commands,
-// "Find", "Check project" and "Sources explorer".
-const int projectActions[] = {2, 3, 4, 5, 6, 22, 32, 33};
+// "Find", "Check project", "Sources explorer" and "Distances explorer".
+const int projectActions[] = {2, 3, 4, 5, 6, 22, 32, 33, 34};
 
 const char projectExtension[] = ".rlay";
 
@@ -387,6 +389,15 @@ void MainWindow::showDlgCheckProject()
     m_dlgCheckProject->show();
     m_dlgCheckProject->raise();
     m_dlgCheckProject->activateWindow();
+}
+
+void MainWindow::showDlgDistances()
+{
+    if (!CHECK_PTR(m_project))
+        return;
+    DlgDistances dialog(this, m_project);
+    dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
+    execModal(&dialog);
 }
 
 void MainWindow::showDlgFind()

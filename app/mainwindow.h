@@ -67,6 +67,7 @@ public slots:
     void showDlgCheckProject();
     void showDlgFind();
     void showDlgExplorerSources();
+    void showDlgDistances();
     void showDlgSettings();
     void showDlgAbout();
 

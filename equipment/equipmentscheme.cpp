@@ -2,6 +2,8 @@
 
 #include "equipment/equipmentschemeedit.h"
 #include "graphics/sceneitem.h"
+#include "model/address.h"
+#include "model/addresstables.h"
 #include "model/datastream.h"
 
 #include <algorithm>
@@ -22,6 +24,33 @@ void EquipmentScheme::setDistances(const DistanceTable &table)
 {
     m_distances = table;
     setModified(true);
+}
+
+quint32 EquipmentScheme::distance(quint32 a, quint32 b) const
+{
+    if (a == b)
+        return 0;
+    const quint32 d = m_distances.value(a).value(b);
+    return d ? d : m_distances.value(b).value(a);
+}
+
+quint32 EquipmentScheme::distanceBetween(quint32 a, quint32 b) const
+{
+    const quint32 d = distance(a, b);
+    // Millimetres, rounded up to whole metres.
+    return d < 500 ? d : d / 1000 + (d % 1000 ? 1 : 0);
+}
+
+QString EquipmentScheme::distanceError(quint32 a, quint32 b) const
+{
+    if (distance(a, b))
+        return QString();
+    Address from;
+    from.setPackedFrameCode(a);
+    Address to;
+    to.setPackedFrameCode(b);
+    return tr("Distance not correct between %1 and %2 frame!")
+        .arg(from.toString(1), to.toString(1));
 }
 
 GraphicsEdit *EquipmentScheme::createEdit(QList<QAction *> *actions)
@@ -63,23 +92,28 @@ bool EquipmentScheme::loadScene(DataStream &stream)
     const QDataStream::Status kept = stream.status();
     stream.resetStatus();
     m_distances.clear();
+    // A code that names no frame makes the table as damaged as a short one.
+    auto isFrame = [](quint32 code) { return code <= 0xFFFFFF && (code >> 16) < quint32(frameKindCount); };
+    bool framesValid = true;
     quint32 count = 0;
     stream >> count;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         quint32 from = 0;
         quint32 entries = 0;
         stream >> from >> entries;
+        framesValid = framesValid && isFrame(from);
         QHash<quint32, quint32> inner;
         for (quint32 j = 0; j < entries && stream.status() == QDataStream::Ok; ++j) {
             quint32 to = 0;
             quint32 distance = 0;
             stream >> to >> distance;
+            framesValid = framesValid && isFrame(to);
             if (stream.status() == QDataStream::Ok)
                 inner.insert(to, distance);
         }
         m_distances.insert(from, inner);
     }
-    if (stream.status() != QDataStream::Ok)
+    if (stream.status() != QDataStream::Ok || !framesValid)
         m_distances.clear();
     if (kept != QDataStream::Ok) {
         stream.resetStatus();

@@ -24,6 +24,17 @@ public:
     // Replaces the whole table; the sheet becomes modified.
     void setDistances(const DistanceTable &table);
 
+    // The distance stored for two frames, under either order; 0 when none
+    // is known or when both codes name the same frame. It raises no box, so
+    // that pages may call it while painting: a request of the user reports
+    // a 0 through distanceError.
+    quint32 distance(quint32 a, quint32 b) const;
+    // The distance in metres: millimetres (500 and more) rounded up.
+    quint32 distanceBetween(quint32 a, quint32 b) const;
+    // "Distance not correct between %1 and %2 frame!" for a pair without a
+    // distance, empty when the pair has one.
+    QString distanceError(quint32 a, quint32 b) const;
+
     // No item can be inserted on this sheet.
     DlgPropGraphicsItem *createDialog(int type) override;
     bool hasDialog(int) const override { return false; }

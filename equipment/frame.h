@@ -115,6 +115,13 @@ public:
     void printPages(QPainter *painter);
     void appendPages(QList<GraphicsScene *> &pages);
 
+    // A new wiring page of the class under the frame's row, after its other
+    // documents, numbered with the next sheet number of the frame; the
+    // caller owns it.
+    template <class Page>
+    Page *addWiringLayout(const QString &name, int kind, const QString &firstCaption, bool frontView,
+                          const QString &secondCaption);
+
 private:
     void updateTexts();
     // The documents below the frame's row, in tree order.

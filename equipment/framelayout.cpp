@@ -1,11 +1,16 @@
 #include "equipment/framelayout.h"
 
 #include "devices/clamp.h"
+#include "equipment/boardcatalogue.h"
+#include "equipment/dlgproppanel.h"
 #include "equipment/frame.h"
 #include "equipment/frameedit.h"
 #include "equipment/frametypes.h"
+#include "equipment/graphicsboard.h"
+#include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
 #include "graphics/dlgpropgraphicsitem.h"
@@ -21,10 +26,14 @@
 
 namespace {
 
-// The kinds of items the user inserts into a frame layout; the panel and
-// board classes join this table.
-const FrameItemType *const itemTypes = nullptr;
-const int itemTypeCount = 0;
+// The kinds of items the user inserts into a frame layout.
+const FrameItemType itemTypes[] = {
+    {QGraphicsItem::UserType + 102, createGraphicsFramePanel, createDlgPropPanel,
+     QT_TRANSLATE_NOOP("FrameLayout", "Panel")},
+    {QGraphicsItem::UserType + 103, createGraphicsBoard, createDlgPropBoard,
+     QT_TRANSLATE_NOOP("FrameLayout", "Board")},
+};
+const int itemTypeCount = int(std::size(itemTypes));
 
 QList<FrameItemType> &registry()
 {
@@ -37,7 +46,6 @@ const int firstDeviceItemType = QGraphicsItem::UserType + 200;
 const int panelType = QGraphicsItem::UserType + 102;
 const int boardType = QGraphicsItem::UserType + 103;
 const int partType = QGraphicsItem::UserType + 104;
-const int panelTypeCount = 78;
 
 // Frame kinds with a background of their own.
 const int consoleFrameKind = 2;
@@ -424,7 +432,11 @@ bool FrameLayout::loadScene(DataStream &stream)
                 qint32 containerType = -1;
                 stream >> containerType;
                 auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
-                if (!container || stream.status() != QDataStream::Ok) {
+                // A type outside its table is a damaged record: the load
+                // fails with its own message alone.
+                const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
+                                                     : boardTypeInfo(containerType) != nullptr;
+                if (!container || stream.status() != QDataStream::Ok || !known) {
                     delete item;
                     return false;
                 }

@@ -4,6 +4,9 @@
 #include "equipment/frame.h"
 #include "equipment/framelayout.h"
 #include "equipment/frametypes.h"
+#include "equipment/graphicsframepanel.h"
+#include "equipment/panelcatalogue.h"
+#include "equipment/place.h"
 #include "model/check.h"
 
 GraphicsFramePart::GraphicsFramePart(GraphicsScene *scene, int partKind)
@@ -29,6 +32,22 @@ bool GraphicsFramePart::setContainerType(int)
 void GraphicsFramePart::drawPlaceText(QPainter *painter, const QRectF &rect, int, Place *place, const char *note)
 {
     GraphicsPlaceContainer::drawPlaceText(painter, rect, Qt::AlignCenter, place, note);
+    // The band of a panel's place names the panel's bus, or the buses of
+    // the panels a carrier holds, one above the other.
+    auto *panel = place ? dynamic_cast<GraphicsFramePanel *>(place->item()) : nullptr;
+    if (!panel || !panelTypeInfo(panel->containerType()))
+        return;
+    if (panel->isWiredPanel()) {
+        panel->drawBusName(painter, rect);
+        return;
+    }
+    QRectF band = rect;
+    for (Place *inner : panel->places()) {
+        if (auto *held = dynamic_cast<GraphicsFramePanel *>(inner->item())) {
+            held->drawBusName(painter, band);
+            band.translate(0, -160);
+        }
+    }
 }
 
 int GraphicsFramePart::clampPanelType() const

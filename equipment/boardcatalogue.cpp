@@ -1,0 +1,68 @@
+#include "equipment/boardcatalogue.h"
+
+#include <QtGlobal>
+
+// name, container kind, wiring kind, listed
+const BoardTypeInfo boardTypes[boardTypeCount] = {
+    {QT_TRANSLATE_NOOP("Board", "Board-FU-2"), 49, 9, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-FU-3"), 50, 10, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-FU-4"), 51, 11, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-R-6-1-6"), 52, 13, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-R-3-1-12"), 53, 12, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-RR-1-6"), 54, 12, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-RR-1-12"), 55, 12, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-RR-1-5"), 56, 12, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-RR-1-10"), 57, 12, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-FU-3-1-10"), 58, 10, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-R-6-1-5"), 59, 13, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-R-3-1-10"), 60, 12, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-FU-2-1-10"), 61, 9, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-C-6"), 65, 14, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-DSSH-C"), 66, 19, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-REL-NMSH"), 62, 16, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-IRC"), 63, 15, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-FV-RV-3"), 64, 22, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-SKT-C"), 68, 17, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-PTM-ST-ROBS"), 67, 18, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xK50-16"), 74, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xK73P-2-1000-1"), 75, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-K73P-2-1000-4"), 76, 24, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-MLT-6"), 77, 37, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xMBGP-2-4000"), 78, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xMBGCH-1"), 79, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-8xMBGCH-1-0,25"), 80, 25, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-K42-19"), 81, 24, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-2xK42-19-500-3,9"), 82, 26, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xK75-24-630-2,2"), 83, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xK75-24-1000-1"), 84, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-K75-24-1000-4"), 85, 24, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-K75-10-1000-1"), 86, 24, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-2xK75-24-400-10"), 87, 26, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-2xK75-10-1000-1"), 88, 26, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-4xK42-19-500-3,9"), 89, 23, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-8xK75-24-1000-1"), 90, 25, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-3xK75-24-1000-4"), 91, 27, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-MBGCH-2-250-10"), 92, 26, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-8xK73P-2-1000-1"), 93, 25, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-8xK50-16-50"), 94, 25, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-3xK73P-2-1000-4"), 95, 27, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-Bell"), 96, 24, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-Lamp"), 97, 24, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-4xD815"), 98, 38, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-DSSH-C-Reduction"), 99, 29, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-R-3-1-8"), 100, 12, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NMSH-2-RR"), 101, 28, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-NSH-3-RR"), 102, 12, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-RC-4-FU-FV-RV"), 118, -1, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-RC-4-RR-110"), 119, -1, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-RC-4-RR-190"), 120, -1, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-RC-2-AVM"), 124, -1, true},
+    {QT_TRANSLATE_NOOP("Board", "Board-LP-Varnel"), 137, -1, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-10-DEK"), 175, -1, false},
+    {QT_TRANSLATE_NOOP("Board", "Board-Clamp-Top-1-AVM"), 176, -1, true},
+};
+
+const BoardTypeInfo *boardTypeInfo(int type)
+{
+    return type >= 0 && type < boardTypeCount ? &boardTypes[type] : nullptr;
+}

@@ -1,0 +1,28 @@
+#include "equipment/graphicsboard.h"
+
+#include "equipment/boardcatalogue.h"
+#include "model/check.h"
+
+GraphicsBoard::GraphicsBoard(GraphicsScene *scene)
+    : GraphicsPlaceContainer(scene, nullptr)
+{
+    setZValue(2);
+    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
+}
+
+bool GraphicsBoard::setContainerType(int type)
+{
+    if (type == m_boardType)
+        return boardTypeInfo(type) != nullptr;
+    m_boardType = type;
+    const BoardTypeInfo *row = boardTypeInfo(type);
+    if (!CHECK(row != nullptr))
+        return false;
+    setContainerKind(row->containerKind);
+    return true;
+}
+
+GraphicsItem *createGraphicsBoard(GraphicsScene *scene)
+{
+    return new GraphicsBoard(scene);
+}
