@@ -432,8 +432,7 @@ bool FrameLayout::loadScene(DataStream &stream)
                 qint32 containerType = -1;
                 stream >> containerType;
                 auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
-                // A type outside its table is a damaged record: the load
-                // fails with its own message alone.
+                // So is a panel or board type outside its table.
                 const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
                                                      : boardTypeInfo(containerType) != nullptr;
                 if (!container || stream.status() != QDataStream::Ok || !known) {

@@ -1,11 +1,16 @@
 #include "equipment/specificationdevice.h"
 
 #include "equipment/specificationmanagerdevice.h"
+#include "graphics/font.h"
 #include "graphics/rvboxlayout.h"
 #include "graphics/sceneitem.h"
+#include "model/address.h"
+#include "model/addresstables.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+
+#include <QPainter>
 
 #include <algorithm>
 
@@ -45,6 +50,13 @@ int Specification::groupNumber() const
     return -1;
 }
 
+QString Specification::frameText(quint32 code)
+{
+    if ((code >> 16) >= quint32(frameKindCount))
+        return QStringLiteral("?");
+    return Address::frameCodeText(code, false);
+}
+
 SpecificationDevice::SpecificationDevice(Project *project)
     : Specification(project)
 {
@@ -60,12 +72,88 @@ void SpecificationDevice::setRange(int columnBegin, int columnCount, int rowBegi
     m_rowEnd = rowBegin + rowCount;
 }
 
+SpecificationGroupDevice *SpecificationDevice::group() const
+{
+    auto *row = sceneItem() ? dynamic_cast<const ProjectItemOwner<ItemMenagerBase> *>(sceneItem()->parent()) : nullptr;
+    return row ? dynamic_cast<SpecificationGroupDevice *>(row->owner()) : nullptr;
+}
+
 int SpecificationDevice::groupNumber() const
 {
     const QTreeWidgetItem *group = sceneItem() ? sceneItem()->parent() : nullptr;
     auto *row = group ? dynamic_cast<const ProjectItemOwner<ItemMenagerBase> *>(group->parent()) : nullptr;
     auto *menager = row ? dynamic_cast<SpecificationManagerDevice *>(row->owner()) : nullptr;
     return menager ? menager->atrNumber() : 0;
+}
+
+void SpecificationDevice::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    Specification::drawBackground(painter, rect);
+    const SpecificationGroupDevice *owner = group();
+    if (!painter || !owner)
+        return;
+    const QList<SpecificationDeviceRow> &rows = owner->rows();
+    const QList<quint32> &columns = owner->columns();
+    // Ranges come from the file: a page that does not fit its matrix shows
+    // the bare sheet.
+    if (m_columnBegin < 0 || m_columnBegin > m_columnEnd || m_columnEnd > columns.size() || m_rowBegin < 0
+        || m_rowBegin > m_rowEnd || m_rowEnd > rows.size())
+        return;
+
+    painter->save();
+    painter->setPen(penBlack);
+    painter->setBrush(Qt::NoBrush);
+    // The table: row number, an empty column, the device name, 28 count
+    // columns and the total, under a header row.
+    const double left = 250;
+    const double right = 4100;
+    const double top = 100;
+    const double bottom = 2700;
+    painter->drawRect(QRectF(left, top, right - left, bottom - top));
+    for (double y = 150; y < bottom; y += 50)
+        painter->drawLine(QPointF(left, y), QPointF(right, y));
+    for (double x : {300.0, 600.0, 1200.0})
+        painter->drawLine(QPointF(x, top), QPointF(x, bottom));
+    for (double x = 1300; x <= 4000; x += 100)
+        painter->drawLine(QPointF(x, top), QPointF(x, bottom));
+
+    if (hasFontSet()) {
+        painter->setFont(::font(5));
+        const int flags = Qt::AlignHCenter | Qt::AlignVCenter;
+        for (int r = m_rowBegin; r < m_rowEnd; ++r) {
+            const double y = 150 + 50 * (r - m_rowBegin);
+            painter->drawText(QRectF(250, y, 50, 50), flags, QString::number(r + 1));
+            painter->drawText(QRectF(600, y, 600, 50), flags, rows.at(r).name);
+        }
+        for (int c = m_columnBegin; c < m_columnEnd; ++c) {
+            const double x = 1200 + 100 * (c - m_columnBegin);
+            const quint32 key = columns.at(c);
+            painter->drawText(QRectF(x, top, 100, 50), flags, frameText(key));
+            for (int r = m_rowBegin; r < m_rowEnd; ++r) {
+                const auto found = rows.at(r).counts.constFind(key);
+                if (found != rows.at(r).counts.constEnd())
+                    painter->drawText(QRectF(x, 150 + 50 * (r - m_rowBegin), 100, 50), flags,
+                                      QString::number(found.value()));
+            }
+        }
+        // The page with the last column totals each row over the whole
+        // matrix.
+        if (m_columnEnd == columns.size()) {
+            painter->drawText(QRectF(4000, top, 100, 50), flags, tr("Total"));
+            for (int r = m_rowBegin; r < m_rowEnd; ++r) {
+                quint64 total = 0;
+                for (quint32 count : rows.at(r).counts)
+                    total += count;
+                if (total > 0)
+                    painter->drawText(QRectF(4000, 150 + 50 * (r - m_rowBegin), 100, 50), flags,
+                                      QString::number(total));
+            }
+        }
+        const QString caption = owner->treeItem() ? owner->treeItem()->text(0) : QString();
+        painter->drawText(QRectF(250, 2700, 3850, 50), Qt::AlignRight | Qt::AlignVCenter,
+                          tr("Specification") + QStringLiteral(": ") + caption);
+    }
+    painter->restore();
 }
 
 void SpecificationDevice::saveScene(DataStream &stream)

@@ -27,13 +27,22 @@ public:
     // The text of the sheet's row in the project tree.
     QString displayName() const override;
     int groupNumber() const override;
+
+    // The text of a frame code as the tables head it; "?" for a code of no
+    // known frame kind (painting reports nothing).
+    static QString frameText(quint32 code);
 };
+
+class SpecificationGroupDevice;
 
 class SpecificationDevice : public Specification
 {
     Q_OBJECT
 
 public:
+    // The room of the drawn table.
+    enum { PageColumns = 28, PageRows = 51 };
+
     explicit SpecificationDevice(Project *project);
 
     int columnBegin() const { return m_columnBegin; }
@@ -44,11 +53,18 @@ public:
     // below 1 changes nothing.
     void setRange(int columnBegin, int columnCount, int rowBegin, int rowCount);
 
+    // The group above the page in the project tree; null for none.
+    SpecificationGroupDevice *group() const;
     // The ATR number of the device specification above the page's group.
     int groupNumber() const override;
     // The ranges, the sheet, then the row's texts.
     void saveScene(DataStream &stream) override;
     bool loadScene(DataStream &stream) override;
+
+protected:
+    // The sheet, then the table of the page's part of the matrix. A page
+    // whose ranges do not fit its group shows the bare sheet.
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
 
 private:
     int m_columnBegin = 0;
@@ -86,8 +102,10 @@ public:
     explicit SpecificationGroupDevice(Project *project);
 
     QList<SpecificationDeviceRow> &rows() { return m_rows; }
+    const QList<SpecificationDeviceRow> &rows() const { return m_rows; }
     // The column keys (frame codes) in display order.
     QList<quint32> &columns() { return m_columns; }
+    const QList<quint32> &columns() const { return m_columns; }
 
     // The row's texts, the matrix, then the pages.
     void writeItems(DataStream &stream) override;

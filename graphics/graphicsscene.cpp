@@ -446,7 +446,8 @@ void GraphicsScene::printScene(QPainter *painter)
     if (execModal(&dialog) != QDialog::Accepted)
         return;
     QPainter page(&printer);
-    renderTo(&page);
+    // A document printing over several sheets prints them all.
+    printScene(&page);
 }
 
 void GraphicsScene::solderPin(Pin *, const QRectF &, GraphicsPins *)
