@@ -13,7 +13,7 @@
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
 #include "equipment/specificationmanagercable.h"
-#include "equipment/wiringbuilder.h"
+#include "equipment/wiringlayout.h"
 #include "graphics/font.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
@@ -31,53 +31,15 @@
 namespace {
 
 int boxes = 0;
-int pages = 0;
-
-// A page of the wiring documents as the generation makes it: a sheet under
-// the frame's row with its sheet number.
-class BenchPage : public GraphicsScene
+// The wiring pages below the frames' rows.
+int pageCount(Project &project)
 {
-public:
-    BenchPage(Project *project, int pageClass, int kind)
-        : GraphicsScene(project)
-        , pageClass(pageClass)
-        , kind(kind)
-    {
-    }
-    int groupNumber() const override { return 0; }
-    int pageClass;
-    int kind;
-};
-
-class BenchBuilder : public WiringBuilder
-{
-public:
-    GraphicsScene *addPage(Frame *frame, int pageClass, const QString &name, int kind, bool) override
-    {
-        auto *page = new BenchPage(frame->project(), pageClass, kind);
-        page->setName(name);
-        frame->treeItem()->addChild(page->sceneItem());
-        page->setNumber(frame->nextPageNumber());
-        ++pages;
-        return page;
-    }
-    void setModules(GraphicsScene *, const QList<Device *> &) override {}
-    void setModule(GraphicsScene *, Device *, bool) override {}
-    void setCables(GraphicsScene *, const QList<Cable *> &) override {}
-    void appendNote(GraphicsScene *, const QString &) override {}
-    void setSecondCaption(GraphicsScene *, const QString &) override {}
-    void buildPanelWiring(GraphicsPlaceContainer *) override {}
-    void releasePanelWiring(GraphicsPlaceContainer *) override {}
-    bool describe(const GraphicsScene *page, int *pageClass, int *kind) const override
-    {
-        auto *own = dynamic_cast<const BenchPage *>(page);
-        if (own) {
-            *pageClass = own->pageClass;
-            *kind = own->kind;
-        }
-        return own;
-    }
-};
+    int count = 0;
+    for (FrameGroup *row : project.equipment()->itemList())
+        for (Frame *frame : row->itemList())
+            count += frame->treeItem()->childCount() - 1;
+    return count;
+}
 
 const int framesPerRow = 10;
 const int dcFrameType = 11; // the frame type that gets the DC pages
@@ -168,23 +130,21 @@ Figures measure(int frames, int devices, const QString &dir)
         f.load = timer.nsecsElapsed() / 1e6;
     }
 
-    BenchBuilder builder;
-    WiringBuilder::install(&builder);
-    pages = 0;
     QElapsedTimer timer;
     timer.start();
     const bool built = project->equipment()->createWiringLayouts(project->specificationCable()->cables());
     f.generate = timer.nsecsElapsed() / 1e6;
-    f.pages = built ? pages : -1;
+    f.pages = built ? pageCount(*project) : -1;
 
-    // The same number of pages made by the builder alone, on a frame of
+    // The same number of pages made alone, on a frame of
     // their own: what the walk adds is the difference.
     Frame *spare = project->equipment()->itemList().first()->itemList().first();
     timer.restart();
+    QList<WiringLayout *> alone;
     for (int i = 0; i < f.pages; ++i)
-        builder.addPage(spare, WiringBuilder::PlainPage, QStringLiteral("N"), 1, true);
+        alone.append(spare->addWiringLayout<WiringLayout>(QStringLiteral("N"), 1, QString(), true, QString()));
     f.pagesOnly = timer.nsecsElapsed() / 1e6;
-    WiringBuilder::install(nullptr);
+    qDeleteAll(alone);
     project.reset();
     return f;
 }

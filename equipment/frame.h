@@ -103,8 +103,6 @@ public:
     bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
     // The wiring pages are numbered anew after the layout's sheet.
     void resetPageCounter();
-    // The sheet number of the next wiring page, counted.
-    int nextPageNumber() { return ++m_pageCounter; }
 
     // The frame's rows of the sources explorer.
     void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);

@@ -16,7 +16,6 @@
 
 class Cable;
 class CheckLog;
-class Device;
 class DlgPropGraphicsItem;
 class Frame;
 class GraphicsFramePart;
@@ -36,11 +35,10 @@ struct SourceNet
 };
 
 // What the wiring generation of every frame reads, gathered once for all
-// frames: the placed modules and the cables by frame code, in name and key
-// order.
+// frames: the cable lists of the cable table by the codes of the frames
+// they end at, in key order.
 struct WiringIndex
 {
-    QHash<quint32, QList<Device *>> modules;
     QHash<quint32, QList<QList<Cable *>>> cables;
 };
 

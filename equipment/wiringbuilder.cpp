@@ -1,6 +1,93 @@
 #include "equipment/wiringbuilder.h"
 
+#include "equipment/frame.h"
+#include "equipment/graphicsframepanel.h"
+#include "equipment/place.h"
+#include "equipment/wiringlayout.h"
+
 namespace {
+
+// The pages of the program: the wiring document classes.
+class WiringLayoutBuilder : public WiringBuilder
+{
+public:
+    GraphicsScene *addPage(Frame *frame, int pageClass, const QString &name, int kind, bool frontView) override
+    {
+        if (!frame)
+            return nullptr;
+        switch (pageClass) {
+        case CablePage:
+            return frame->addWiringLayout<WiringLayoutCable>(name, kind, QString(), frontView, QString());
+        case DCTablePage:
+            return frame->addWiringLayout<WiringLayoutDCTable>(name, kind, QString(), frontView, QString());
+        case DCSchemePage:
+            return frame->addWiringLayout<WiringLayoutDCScheme>(name, kind, QString(), frontView, QString());
+        default:
+            return frame->addWiringLayout<WiringLayout>(name, kind, QString(), frontView, QString());
+        }
+    }
+
+    void addModulePages(Frame *frame, QList<GraphicsScene *> &pages) override
+    {
+        QList<WiringLayout *> made;
+        createModuleWiringLayouts(frame, made);
+        for (WiringLayout *page : std::as_const(made))
+            pages.append(page);
+    }
+
+    void setCables(GraphicsScene *page, const QList<Cable *> &cables) override
+    {
+        if (auto *cablePage = dynamic_cast<WiringLayoutCable *>(page))
+            cablePage->setCables(cables);
+    }
+
+    void appendNote(GraphicsScene *page, const QString &text) override
+    {
+        if (auto *layout = dynamic_cast<WiringLayout *>(page))
+            layout->appendNote(text);
+    }
+
+    void setSecondCaption(GraphicsScene *page, const QString &text) override
+    {
+        if (auto *layout = dynamic_cast<WiringLayout *>(page))
+            layout->setSecondCaption(text);
+    }
+
+    void buildPanelWiring(GraphicsPlaceContainer *panel) override
+    {
+        if (auto *framePanel = dynamic_cast<GraphicsFramePanel *>(panel))
+            framePanel->buildWiring();
+    }
+
+    void releasePanelWiring(GraphicsPlaceContainer *panel) override
+    {
+        auto *framePanel = dynamic_cast<GraphicsFramePanel *>(panel);
+        if (!framePanel)
+            return;
+        framePanel->setWiringPage(nullptr);
+        for (Place *place : framePanel->places()) {
+            if (place && place->state() == Place::Normal)
+                releasePanelWiring(dynamic_cast<GraphicsFramePanel *>(place->item()));
+        }
+    }
+
+    bool describe(const GraphicsScene *page, int *pageClass, int *kind) const override
+    {
+        auto *layout = dynamic_cast<const WiringLayout *>(page);
+        if (!layout)
+            return false;
+        *kind = layout->kind();
+        if (dynamic_cast<const WiringLayoutCable *>(page))
+            *pageClass = CablePage;
+        else if (dynamic_cast<const WiringLayoutDCTable *>(page))
+            *pageClass = DCTablePage;
+        else if (dynamic_cast<const WiringLayoutDCScheme *>(page))
+            *pageClass = DCSchemePage;
+        else
+            *pageClass = PlainPage;
+        return true;
+    }
+};
 
 WiringBuilder *&builder()
 {
@@ -12,7 +99,8 @@ WiringBuilder *&builder()
 
 WiringBuilder *WiringBuilder::installed()
 {
-    return builder();
+    static WiringLayoutBuilder wiringLayouts;
+    return builder() ? builder() : &wiringLayouts;
 }
 
 void WiringBuilder::install(WiringBuilder *value)

@@ -16,8 +16,6 @@
 #include "devices/clampcatalogue.h"
 #include "devices/clamp.h"
 #include "devices/clamppanelitems.h"
-#include "devices/graphicscommand.h"
-#include "devices/module.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -46,12 +44,6 @@ const int powerBusFeedPin = 30;
 // The wire section that a power bus stands for.
 const int powerBusSection = 4;
 const int panelTypeCount = 78;
-
-// The module types in page order: TU, TV, TS; per type the modules on one
-// DC table page.
-const int moduleTypeOrder[] = {1, 2, 0};
-const int modulesPerTablePage[] = {2, 2, 4};
-const int tvModuleType = 2;
 
 // Frame kind 5, the relay case, and its part kinds.
 const int relayCaseFrameKind = 5;
@@ -286,61 +278,11 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     if (!builder || !m_frame)
         return true;
     const quint32 code = m_frame->address().packedFrameCode();
-    const int frameType = m_frame->frameType();
     const bool ua = isLanguageUa(this);
 
-    // DC table pages, then DC scheme pages, of the modules placed here.
-    const QList<Device *> modules = index.modules.value(code);
-    if (frameType >= 0 && frameType < frameTypeCount && frameTypes[frameType].modulePages == 0
-        && !modules.isEmpty()) {
-        for (int step = 0; step < 3; ++step) {
-            const int type = moduleTypeOrder[step];
-            QList<Device *> onPage;
-            auto flush = [&] {
-                if (onPage.isEmpty())
-                    return;
-                GraphicsScene *page =
-                    builder->addPage(m_frame, WiringBuilder::DCTablePage, Module::typeName(type), 2, true);
-                if (LOG_CHECK_PTR(log, page)) {
-                    builder->setModules(page, onPage);
-                    m_wiringPages.append(page);
-                }
-                onPage.clear();
-            };
-            for (Device *module : modules) {
-                if (module->modelIndex() != type)
-                    continue;
-                onPage.append(module);
-                if (onPage.size() == modulesPerTablePage[step])
-                    flush();
-            }
-            flush();
-        }
-        for (int type : moduleTypeOrder) {
-            const int half = type == tvModuleType ? 0 : Module::commandCount(type) / 2;
-            for (Device *module : modules) {
-                if (module->modelIndex() != type)
-                    continue;
-                bool two = false;
-                if (half > 0) {
-                    two = module->items().size() > half;
-                    for (ObjItem *item : module->items()) {
-                        auto *command = dynamic_cast<GraphicsCommand *>(item);
-                        if (!two && LOG_CHECK_PTR(log, command) && command->number() >= half)
-                            two = true;
-                    }
-                }
-                for (int p = 0; p < (two ? 2 : 1); ++p) {
-                    GraphicsScene *page =
-                        builder->addPage(m_frame, WiringBuilder::DCSchemePage, module->name(), 3, true);
-                    if (!LOG_CHECK_PTR(log, page))
-                        continue;
-                    builder->setModule(page, module, p == 0);
-                    m_wiringPages.append(page);
-                }
-            }
-        }
-    }
+    // The DC table pages, then the DC scheme pages, of the modules placed
+    // here.
+    builder->addModulePages(m_frame, m_wiringPages);
 
     if (m_frame->address().field(0) != relayCaseFrameKind) {
         for (GraphicsFramePart *part : std::as_const(m_parts)) {
@@ -739,27 +681,11 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
 
 namespace {
 
-// What the generation reads of the project, gathered once: modules by the
-// frame they stand in and cable lists by the frames they end at. Names and
-// keys are sorted, so that pages never follow the hashes' seed.
-WiringIndex wiringIndex(Project *project, const CableTable &cables)
+// The cable lists by the frames they end at, gathered once for all frames;
+// the keys are sorted, so that pages never follow the hash's seed.
+WiringIndex wiringIndex(const CableTable &cables)
 {
     WiringIndex index;
-    if (const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr) {
-        // Within a type the modules go by number, then by name.
-        QList<QPair<int, QString>> order;
-        for (auto it = modules->cbegin(); it != modules->cend(); ++it) {
-            auto *module = dynamic_cast<Module *>(it.value());
-            order.append({module ? module->number() : 0, it.key()});
-        }
-        std::sort(order.begin(), order.end());
-        for (const auto &[number, name] : std::as_const(order)) {
-            auto *module = dynamic_cast<Device *>(modules->value(name));
-            // A module not placed yet belongs to no frame.
-            if (module && module->address())
-                index.modules[module->address()->packedFrameCode()].append(module);
-        }
-    }
     QList<quint64> keys = cables.keys();
     std::sort(keys.begin(), keys.end());
     for (quint64 key : std::as_const(keys)) {
@@ -830,6 +756,8 @@ QByteArray takeUserItems(GraphicsScene *page)
         out << qint32(item->type());
         item->saveData(out);
         item->saveGeometry(out);
+        // A page that outlives the rebuild gets its drawings back once.
+        page->removeGraphicsItem(item);
     }
     return bytes;
 }
@@ -854,7 +782,7 @@ void putUserItems(GraphicsScene *page, QByteArray bytes)
 
 bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
 {
-    const WiringIndex index = wiringIndex(project(), cables);
+    const WiringIndex index = wiringIndex(cables);
     for (FrameGroup *row : std::as_const(items)) {
         if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(index, m_generationLog))
             return false;
@@ -873,7 +801,7 @@ void EquipmentMenager::rebuildWiringLayouts()
     Project *project = this->project();
     if (!builder || !project || !project->specificationCable())
         return;
-    const WiringIndex index = wiringIndex(project, project->specificationCable()->cables());
+    const WiringIndex index = wiringIndex(project->specificationCable()->cables());
     Project::IdentityScope scope(*project);
     bool listChanged = false;
     for (FrameGroup *row : std::as_const(items)) {

@@ -3,7 +3,7 @@
 #include "devices/module.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/specificationmanagercable.h"
-#include "equipment/wiringbuilder.h"
+#include "equipment/wiringlayout.h"
 #include "graphics/graphicstext.h"
 #include "graphics/sceneitem.h"
 #include "model/datastream.h"
@@ -47,107 +47,14 @@ public:
 const int dcFrameType = 11; // "SRKM-75-6+LP Varnel ": gets the DC pages of its modules
 const int TS = 0, TU = 1, TV = 2;
 
-// A wiring page as the generation sees it, with the drawings of the user
-// saved as the equipment file holds them: a count, then each item's type
-// and data; then the geometry.
-class TestPage : public GraphicsScene
+QList<GraphicsItem *> drawings(GraphicsScene *page)
 {
-public:
-    TestPage(Project *project, int pageClass, int kind)
-        : GraphicsScene(project)
-        , pageClass(pageClass)
-        , kind(kind)
-    {
-    }
-    int groupNumber() const override { return 0; }
-    QList<GraphicsItem *> drawings() const
-    {
-        QList<GraphicsItem *> list;
-        for (GraphicsItem *item : graphicsItems())
-            if (item->type() >= QGraphicsItem::UserType + 5 && item->type() < QGraphicsItem::UserType + 40)
-                list << item;
-        return list;
-    }
-    void saveUserItems(DataStream &out) override
-    {
-        out << qint32(drawings().size());
-        for (GraphicsItem *item : drawings()) {
-            out << qint32(item->type());
-            item->saveData(out);
-        }
-    }
-    bool loadUserItems(DataStream &in) override
-    {
-        qint32 n = 0;
-        in >> n;
-        for (int i = 0; i < n; ++i) {
-            qint32 type = 0;
-            in >> type;
-            GraphicsItem *item = createItem(type);
-            if (!item || !addGraphicsItem(item))
-                return false;
-            item->loadData(in);
-        }
-        return in.status() == QDataStream::Ok;
-    }
-    bool saveUserItemsGeometry(DataStream &out) override
-    {
-        for (GraphicsItem *item : drawings())
-            item->saveGeometry(out);
-        return true;
-    }
-    bool loadUserItemsGeometry(DataStream &in) override
-    {
-        for (GraphicsItem *item : drawings())
-            item->loadGeometry(in);
-        return in.status() == QDataStream::Ok;
-    }
-
-    int pageClass;
-    int kind;
-    QList<Device *> modules;
-    QList<Cable *> cables;
-};
-
-class TestBuilder : public WiringBuilder
-{
-public:
-    TestBuilder() { install(this); }
-    ~TestBuilder() override { install(nullptr); }
-    GraphicsScene *addPage(Frame *frame, int pageClass, const QString &name, int kind, bool) override
-    {
-        auto *page = new TestPage(frame->project(), pageClass, kind);
-        page->setName(name);
-        frame->treeItem()->addChild(page->sceneItem());
-        page->setNumber(frame->nextPageNumber());
-        return page;
-    }
-    void setModules(GraphicsScene *page, const QList<Device *> &modules) override
-    {
-        static_cast<TestPage *>(page)->modules = modules;
-    }
-    void setModule(GraphicsScene *page, Device *module, bool) override
-    {
-        static_cast<TestPage *>(page)->modules = {module};
-    }
-    void setCables(GraphicsScene *page, const QList<Cable *> &cables) override
-    {
-        static_cast<TestPage *>(page)->cables = cables;
-    }
-    void appendNote(GraphicsScene *, const QString &) override {}
-    void setSecondCaption(GraphicsScene *, const QString &) override {}
-    void buildPanelWiring(GraphicsPlaceContainer *) override {}
-    void releasePanelWiring(GraphicsPlaceContainer *) override {}
-    bool describe(const GraphicsScene *page, int *pageClass, int *kind) const override
-    {
-        auto *own = dynamic_cast<const TestPage *>(page);
-        if (own) {
-            *pageClass = own->pageClass;
-            *kind = own->kind;
-        }
-        return own;
-    }
-};
+    QList<GraphicsItem *> list;
+    for (GraphicsItem *item : page->graphicsItems())
+        if (WiringLayout::isUserItemType(item->type()))
+            list << item;
+    return list;
+}
 
 // The frame's row in the tree: "number name" of each page.
 QStringList tree(Frame *frame)
@@ -160,10 +67,11 @@ QStringList tree(Frame *frame)
     return list;
 }
 
-TestPage *page(Frame *frame, int index)
+template <class Page = WiringLayout>
+Page *page(Frame *frame, int index)
 {
     auto *row = dynamic_cast<SceneItem *>(frame->treeItem()->child(index));
-    return row ? dynamic_cast<TestPage *>(row->owner()) : nullptr;
+    return row ? dynamic_cast<Page *>(row->owner()) : nullptr;
 }
 
 // A module of the type placed in the frame.
@@ -281,7 +189,6 @@ private slots:
     void pageOrderOfTwoFrames()
     {
         ModalRecorder rec;
-        TestBuilder builder;
         Project project(nullptr, nullptr);
         Frame *a = newFrame(project, 1, 1, dcFrameType);
         Frame *b = newFrame(project, 1, 2, dcFrameType);
@@ -296,12 +203,12 @@ private slots:
         QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
         QCOMPARE(tree(a), QStringList({"01", "02 TU", "03 TU", "04 TV", "05 TS", "06 TU2", "07 TU7", "08 TU10",
                                        "09 TV1", "10 TS1", "11 Cable", "12 Cable"}));
-        QCOMPARE(page(a, 1)->modules.size(), 2);
-        QCOMPARE(page(a, 1)->modules.first()->name(), QString("TU2"));
+        QCOMPARE(page<WiringLayoutDCTable>(a, 1)->modules().size(), 2);
+        QCOMPARE(page<WiringLayoutDCTable>(a, 1)->modules().first()->name(), QString("TU2"));
         QCOMPARE(tree(b), QStringList({"01", "02 TS", "03 TS2", "04 Cable", "05 Cable"}));
         // A cable page holds 200 cores at most, a cable never split.
-        QCOMPARE(page(b, 3)->cables.size(), 1);
-        QCOMPARE(page(b, 3)->cables.first()->cores().size(), 150);
+        QCOMPARE(page<WiringLayoutCable>(b, 3)->cables().size(), 1);
+        QCOMPARE(page<WiringLayoutCable>(b, 3)->cables().first()->cores().size(), 150);
         QCOMPARE(rec.count(), 0);
     }
 
@@ -310,7 +217,6 @@ private slots:
     void drawingsKeepTheirPages()
     {
         ModalRecorder rec;
-        TestBuilder builder;
         QTemporaryDir dir;
         Project project(nullptr, nullptr);
         Frame *a = newFrame(project, 1, 1, dcFrameType);
@@ -335,7 +241,7 @@ private slots:
         project.setSpecificationCableChanged();
         QVERIFY(project.save());
         QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TV", "04 TU1", "05 TV1", "06 Cable"}));
-        QCOMPARE(page(b, 5)->drawings().size(), 1);
+        QCOMPARE(drawings(page(b, 5)).size(), 1);
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir.path() + "/plant.rlay");
@@ -343,8 +249,8 @@ private slots:
         Frame *again = loaded.equipment()->itemList().first()->itemList().at(1);
         QCOMPARE(tree(again), tree(b));
         for (int i = 1; i < 5; ++i)
-            QVERIFY(page(again, i)->drawings().isEmpty());
-        const QList<GraphicsItem *> drawn = page(again, 5)->drawings();
+            QVERIFY(drawings(page(again, i)).isEmpty());
+        const QList<GraphicsItem *> drawn = drawings(page(again, 5));
         QCOMPARE(drawn.size(), 1);
         QCOMPARE(static_cast<GraphicsText *>(drawn.first())->text(), QString("north wall"));
         QCOMPARE(drawn.first()->pos(), QPointF(400, 800));
