@@ -15,24 +15,42 @@ public:
     {
         if (!frame)
             return nullptr;
+        WiringLayout *page = nullptr;
         switch (pageClass) {
         case CablePage:
-            return frame->addWiringLayout<WiringLayoutCable>(name, kind, QString(), frontView, QString());
+            page = frame->addWiringLayout<WiringLayoutCable>(name, kind, QString(), frontView, QString());
+            break;
         case DCTablePage:
-            return frame->addWiringLayout<WiringLayoutDCTable>(name, kind, QString(), frontView, QString());
+            page = frame->addWiringLayout<WiringLayoutDCTable>(name, kind, QString(), frontView, QString());
+            break;
         case DCSchemePage:
-            return frame->addWiringLayout<WiringLayoutDCScheme>(name, kind, QString(), frontView, QString());
+            page = frame->addWiringLayout<WiringLayoutDCScheme>(name, kind, QString(), frontView, QString());
+            break;
         default:
-            return frame->addWiringLayout<WiringLayout>(name, kind, QString(), frontView, QString());
+            page = frame->addWiringLayout<WiringLayout>(name, kind, QString(), frontView, QString());
+            break;
         }
+        unindexed(page);
+        return page;
     }
 
     void addModulePages(Frame *frame, QList<GraphicsScene *> &pages) override
     {
         QList<WiringLayout *> made;
         createModuleWiringLayouts(frame, made);
-        for (WiringLayout *page : std::as_const(made))
+        for (WiringLayout *page : std::as_const(made)) {
+            unindexed(page);
             pages.append(page);
+        }
+    }
+
+    // A generated page holds a few fixed pictures: it needs no index of its
+    // items, whose refresh timer, one per page, would make thousands of
+    // pages cost the square of their number.
+    static void unindexed(WiringLayout *page)
+    {
+        if (page)
+            page->setItemIndexMethod(QGraphicsScene::NoIndex);
     }
 
     void setCables(GraphicsScene *page, const QList<Cable *> &cables) override
