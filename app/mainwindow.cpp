@@ -3,6 +3,7 @@
 #include "app/buildstamp.h"
 #include "app/dlgcheckproject.h"
 #include "app/dlgdistances.h"
+#include "app/dlgexplorersources.h"
 #include "app/dlgfind.h"
 #include "app/dlgsettings.h"
 #include "app/filedialogs.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow()
     addHandler(10, qApp, SLOT(closeAllWindows()), true);
     addHandler(32, this, SLOT(showDlgCheckProject()));
     addHandler(22, this, SLOT(showDlgFind()));
+    addHandler(33, this, SLOT(showDlgExplorerSources()));
     addHandler(34, this, SLOT(showDlgDistances()));
     addHandler(36, this, SLOT(showDlgSettings()), true);
     addHandler(38, this, SLOT(showDlgAbout()), true);
@@ -100,8 +102,8 @@ MainWindow::~MainWindow()
 namespace {
 
 // The project actions that an open project enables: the project commands,
-// "Find" and "Check project".
-const int projectActions[] = {2, 3, 4, 5, 6, 22, 32, 34};
+// "Find", "Check project", "Sources explorer" and "Distances explorer".
+const int projectActions[] = {2, 3, 4, 5, 6, 22, 32, 33, 34};
 
 const char projectExtension[] = ".rlay";
 
@@ -173,6 +175,8 @@ void MainWindow::openProject()
             m_dlgFind->setProject(m_project);
         if (m_dlgCheckProject)
             m_dlgCheckProject->setProject(m_project);
+        if (m_dlgExplorerSources)
+            m_dlgExplorerSources->setProject(m_project);
         return;
     }
     // The loader has told why; the half-read project goes without a question.
@@ -337,6 +341,8 @@ bool MainWindow::closeProject()
     }
     if (m_dlgCheckProject)
         m_dlgCheckProject->setProject(nullptr);
+    if (m_dlgExplorerSources)
+        m_dlgExplorerSources->setProject(nullptr);
     if (m_equipmentLayout)
         m_equipmentLayout->setFrameEdit(nullptr);
     delete m_project;
@@ -409,6 +415,23 @@ void MainWindow::showDlgFind()
     m_dlgFind->raise();
     m_dlgFind->activateWindow();
     m_dlgFind->clearCurrentItem();
+}
+
+void MainWindow::showDlgExplorerSources()
+{
+    if (!m_dlgExplorerSources) {
+        m_dlgExplorerSources = new DlgExplorerSources(this);
+        if (!CHECK_PTR(m_dlgExplorerSources))
+            return;
+        m_dlgExplorerSources->adjustSize();
+        m_dlgExplorerSources->move(x() + (width() - m_dlgExplorerSources->width()) / 2,
+                                   y() + (height() - m_dlgExplorerSources->height()) / 2);
+    }
+    m_dlgExplorerSources->setProject(m_project);
+    m_dlgExplorerSources->setWindowFlags(Qt::Tool);
+    m_dlgExplorerSources->show();
+    m_dlgExplorerSources->raise();
+    m_dlgExplorerSources->activateWindow();
 }
 
 GraphicsScene *MainWindow::schemeSceneOf(QWidget *widget) const

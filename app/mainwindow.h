@@ -44,6 +44,7 @@ public:
     // The tool windows, once they have been opened.
     DlgCheckProject *dlgCheckProject() const { return m_dlgCheckProject; }
     DlgFind *dlgFind() const { return m_dlgFind; }
+    DlgExplorerSources *dlgExplorerSources() const { return m_dlgExplorerSources; }
 
 public slots:
     void setCursorPos(const QPointF &pos);
@@ -65,6 +66,7 @@ public slots:
     void changeProject();
     void showDlgCheckProject();
     void showDlgFind();
+    void showDlgExplorerSources();
     void showDlgDistances();
     void showDlgSettings();
     void showDlgAbout();

@@ -116,9 +116,3 @@ const int *EquipmentMenager::childActions(int &count)
     count = int(std::size(menagerChildActions));
     return menagerChildActions;
 }
-
-bool EquipmentMenager::createWiringLayouts(const CableTable &)
-{
-    // The frames have no layouts yet, so there is nothing to build.
-    return true;
-}

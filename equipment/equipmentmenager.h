@@ -6,9 +6,12 @@
 // the equipment side file.
 
 #include "equipment/cable.h"
+#include "equipment/checklog.h"
 #include "equipment/equipmentscheme.h"
 #include "equipment/framegroup.h"
 #include "model/itemmenager.h"
+
+class QTreeWidget;
 
 class EquipmentMenager : public ItemMenager<FrameGroup, DlgPropFrameGroup>
 {
@@ -33,9 +36,22 @@ public:
     const int *actions(int &count) override;
     const int *childActions(int &count) override;
 
+    // Adds to the sources explorer's list a row for every source and every
+    // frame whose equipment it feeds.
+    void fillSourcesTree(QTreeWidget *tree);
+
     // Builds the wiring pages of every frame from the loaded frames and the
-    // cables; false at the first failure.
+    // cables; false at the first failure. Broken elements are skipped and
+    // kept for showGenerationChecks.
     bool createWiringLayouts(const CableTable &cables);
+    // One box with what the generation skipped, once per load.
+    void showGenerationChecks();
+    // Before a save: every frame's pages are built anew from the project as
+    // it is now, each page's drawings carried to the page of the same
+    // frame, class, kind, name and number among its like, and the
+    // equipment file is marked changed when the list of pages changed, so
+    // that the next load finds every drawing on its own page.
+    void rebuildWiringLayouts();
 
 private:
     // Whether the frames' first-pass records hold their layouts: files
@@ -44,6 +60,7 @@ private:
     bool framesCarryLayoutRecords(DataStream &stream) const;
 
     EquipmentScheme m_scheme;
+    CheckLog m_generationLog;
 };
 
 #endif

@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 
+class CheckLog;
 class DataStream;
 class Frame;
 class FrameGroup;
@@ -26,6 +27,8 @@ class QSpinBox;
 class QTreeWidget;
 class RComboBox;
 class RLineEdit;
+struct SourceNet;
+struct WiringIndex;
 
 // The project-tree row of a frame: a double click opens its layout.
 class FrameItem : public ProjectItemOwner<Frame>
@@ -96,11 +99,26 @@ public:
     bool loadWLFirst(DataStream &stream);
     bool saveWLSecond(DataStream &stream);
     bool loadWLSecond(DataStream &stream);
+    // The frame's wiring documents (none without a layout: true).
+    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    // The wiring pages are numbered anew after the layout's sheet.
+    void resetPageCounter();
+
+    // The frame's rows of the sources explorer.
+    void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);
+
     // The frame adds no check messages.
     void check(QTreeWidget *results, int code);
     // Every document of the frame's row, in tree order, one per page.
     void printPages(QPainter *painter);
     void appendPages(QList<GraphicsScene *> &pages);
+
+    // A new wiring page of the class under the frame's row, after its other
+    // documents, numbered with the next sheet number of the frame; the
+    // caller owns it.
+    template <class Page>
+    Page *addWiringLayout(const QString &name, int kind, const QString &firstCaption, bool frontView,
+                          const QString &secondCaption);
 
 private:
     void updateTexts();

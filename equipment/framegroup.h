@@ -8,7 +8,11 @@
 #include "model/address.h"
 #include "model/itemmenager.h"
 
+class CheckLog;
 class QCheckBox;
+class QTreeWidget;
+struct SourceNet;
+struct WiringIndex;
 
 class FrameGroup : public ItemMenager<Frame, DlgPropFrame>
 {
@@ -27,6 +31,12 @@ public:
     bool sideOfLeft() const { return m_sideOfLeft; }
     // The frames' clamp parts move to that side.
     void setSideOfLeft(bool left);
+
+    // The wiring documents of every frame in list order; false at the
+    // first frame that fails.
+    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    // The rows of the sources explorer of every frame, in list order.
+    void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);
 
     // The row's number, comment and side first, then its frames.
     void saveFirst(DataStream &stream) override;

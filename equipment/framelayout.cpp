@@ -106,6 +106,7 @@ FrameLayout::FrameLayout(Project *project, Frame *frame)
 
 FrameLayout::~FrameLayout()
 {
+    clearWiringLayouts();
     // The places go with their parts; nothing may point into them then.
     m_highlighted = nullptr;
     for (GraphicsFramePart *part : std::as_const(m_parts)) {

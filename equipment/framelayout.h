@@ -14,12 +14,33 @@
 #include <QHash>
 #include <QList>
 
+class Cable;
+class CheckLog;
 class DlgPropGraphicsItem;
 class Frame;
 class GraphicsFramePart;
 class GraphicsItem;
 class GraphicsPlaceItem;
+class Pin;
 class Place;
+class QTreeWidget;
+class Source;
+class WiringBuilder;
+
+// A source of the project with the device pins its net reaches.
+struct SourceNet
+{
+    Source *source;
+    QList<Pin *> pins;
+};
+
+// What the wiring generation of every frame reads, gathered once for all
+// frames: the cable lists of the cable table by the codes of the frames
+// they end at, in key order.
+struct WiringIndex
+{
+    QHash<quint32, QList<QList<Cable *>>> cables;
+};
 
 // A kind of item the user inserts into a frame layout (panel, board).
 struct FrameItemType
@@ -79,6 +100,23 @@ public:
     bool isAreaFree(const QRectF &sceneRect) const;
     void uncover(GraphicsPlaceItem *item);
 
+    // The sources of the project in name order, each with its net's pins,
+    // read once for all frames.
+    static QList<SourceNet> sourceNets(Project *project);
+    // A row for every source that feeds equipment of the frame's panels:
+    // the source, the frame number, the count of wire groups, the sheet of
+    // the source's item created for this frame.
+    void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);
+
+    // Builds the frame's wiring documents: the DC table and DC scheme pages
+    // of its modules, the pages of its parts, the cable pages. False when a
+    // part that the pages need is broken; the pages made so far stay.
+    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    // Deletes every wiring page of the frame; panels let go of theirs.
+    void clearWiringLayouts();
+    // The DC and cable pages, in the order they were made.
+    const QList<GraphicsScene *> &wiringPages() const { return m_wiringPages; }
+
     // While loading: a place read under its saved identity.
     void registerPlace(qint32 id, Place *place);
 
@@ -100,12 +138,15 @@ private:
     // every record of the sheet.
     QList<GraphicsItem *> recordOrder() const;
     bool fixPlaces(int type, int raised);
+    // The heating, column and left-side pages of a relay case.
+    bool createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLog &log);
     void drawRelayCase(QPainter *painter);
 
     Frame *m_frame;
     QList<GraphicsFramePart *> m_parts;
     QHash<qint32, Place *> m_placeMap;
     Place *m_highlighted = nullptr;
+    QList<GraphicsScene *> m_wiringPages;
 };
 
 #endif

@@ -62,6 +62,13 @@ public:
     void setWiringPage(GraphicsScene *page);
     // Drops the wiring page and the bus.
     void releaseWiring();
+    // The frame's wiring generation asks a panel under a part that carries
+    // the flag for its page: a panel of level 3 builds its own, a carrier
+    // passes the request to the panels in its places.
+    void buildWiring();
+    // The panel's own wiring page with its container, varistor or lamp
+    // rows and bus; nothing when it has one already.
+    void buildWiringPage();
 
 private:
     void deleteWiringPage();

@@ -8,12 +8,16 @@
 
 #include "equipment/graphicsplacecontainer.h"
 
+class CheckLog;
+
 class GraphicsFramePart : public GraphicsPlaceContainer
 {
 public:
     enum { Type = UserType + 104 };
 
     GraphicsFramePart(GraphicsScene *scene, int partKind);
+    // The part's wiring pages go with it.
+    ~GraphicsFramePart() override;
 
     int type() const override { return Type; }
     int partKind() const { return m_partKind; }
@@ -33,12 +37,22 @@ public:
     bool hasClampPanelModel(int model) const;
     bool hasNoClampPanelType() const { return clampPanelType() == 0; }
 
+    // Builds the wiring pages of a part read from a file as a top-level
+    // part: its panels' own pages, or pages of its clamp panels and devices
+    // in bands. Always true; a broken element is skipped and logged.
+    bool createPartWiringLayouts(CheckLog &log);
+    // Deletes the part's pages; its panels let go of theirs.
+    void clearWiringLayouts(CheckLog &log);
+    // The part's pages, in the order they were made.
+    QList<GraphicsScene *> &wiringPages() { return m_wiringPages; }
+
 protected:
     // A part is placed by code: its position is never snapped.
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 
 private:
     int m_partKind;
+    QList<GraphicsScene *> m_wiringPages;
 };
 
 #endif

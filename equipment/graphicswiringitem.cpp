@@ -3,9 +3,24 @@
 GraphicsWiringItem::GraphicsWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
     : GraphicsItem(scene, parent, 0)
 {
-    setFlag(ItemIsMovable, false);
-    setFlag(ItemIsSelectable, false);
+    setFlags(GraphicsItemFlags());
     setZValue(-1);
+}
+
+void GraphicsWiringItem::saveData(DataStream &)
+{
+}
+
+void GraphicsWiringItem::loadData(DataStream &)
+{
+}
+
+void GraphicsWiringItem::saveGeometry(DataStream &)
+{
+}
+
+void GraphicsWiringItem::loadGeometry(DataStream &)
+{
 }
 
 QVariant GraphicsWiringItem::itemChange(GraphicsItemChange change, const QVariant &value)

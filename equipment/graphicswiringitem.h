@@ -15,9 +15,14 @@ public:
     GraphicsWiringItem(GraphicsScene *scene, QGraphicsItem *parent);
 
     int type() const override { return Type; }
+    // Wiring pages are built anew at every load: nothing is written.
+    void saveData(DataStream &stream) override;
+    void loadData(DataStream &stream) override;
+    void saveGeometry(DataStream &stream) override;
+    void loadGeometry(DataStream &stream) override;
 
 protected:
-    // Positions are taken as given: no grid.
+    // Positions are taken as given: no grid, and the page stays as it was.
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 };
 

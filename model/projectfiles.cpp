@@ -97,6 +97,9 @@ bool Project::save()
     // What an interrupted save left beside the main file is finished first.
     CommitRecord commit(m_files[MainFile]->fileName());
     commit.recover();
+    // The wiring pages as the next load will build them, with the drawings
+    // of the user on them.
+    m_equipment->rebuildWiringLayouts();
     if (!m_schemes->prepareSchemeFiles(m_files[MainFile]->absolutePath()))
         return false;
 
@@ -359,6 +362,9 @@ bool Project::load()
             m_files[size_t(i)]->changeFileName(path);
     }
 
+    // What the wiring generation had to skip, in one box.
+    if (m_equipment)
+        m_equipment->showGenerationChecks();
     if (tooOld) {
         showError(tr("Programm is old. Need update programm!"));
         return false;

@@ -1,0 +1,843 @@
+// What a frame layout derives for the rest of the project: the sources
+// that feed its equipment (the sources explorer) and its wiring documents.
+
+#include "equipment/checklog.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/frame.h"
+#include "equipment/framegroup.h"
+#include "equipment/framelayout.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/frametypes.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/graphicswiringitemdevice.h"
+#include "equipment/place.h"
+#include "equipment/specificationmanagercable.h"
+#include "equipment/wiringbuilder.h"
+#include "devices/clampcatalogue.h"
+#include "devices/clamp.h"
+#include "devices/clamppanelitems.h"
+#include "graphics/sceneitem.h"
+#include "model/check.h"
+#include "model/datastream.h"
+#include "model/pin.h"
+#include "model/project.h"
+#include "schemes/graphicssource.h"
+#include "schemes/net.h"
+#include "schemes/source.h"
+
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+const int panelItemType = QGraphicsItem::UserType + 102;
+const int firstContainerType = QGraphicsItem::UserType + 101;
+const int endContainerType = QGraphicsItem::UserType + 200;
+const int firstDeviceItemType = QGraphicsItem::UserType + 200;
+const int powerBusType = QGraphicsItem::UserType + 500;
+// The drawings of the user on a wiring page: the primitives.
+const int firstUserItemType = QGraphicsItem::UserType + 5;
+const int endUserItemType = QGraphicsItem::UserType + 40;
+// The pin of a power bus that feeds the devices of its panel.
+const int powerBusFeedPin = 30;
+// The wire section that a power bus stands for.
+const int powerBusSection = 4;
+const int panelTypeCount = 78;
+
+// Frame kind 5, the relay case, and its part kinds.
+const int relayCaseFrameKind = 5;
+enum { UpperClampPart = 14, LowerClampPart = 15, HeatingPart = 16, ColumnPart = 17, LeftSidePart = 18,
+       LeftSideHeatingPart = 19, SecondColumnPart = 20 };
+
+// The page grid of part pages: the width left for bands, a band's height.
+const double bandWidth = 4200 - 250;
+const double bandHeight = 1300;
+const double blockWidth = 560;
+const int columnPitch = 770;
+const int columnPageWidth = 4100;
+const QChar noteSeparator(0x2028);
+// The clamp-panel types of the catalogue are 1 to 26; 0 is none.
+const int clampPanelTypeLimit = 27;
+
+// The panel held by a place in the normal state; null for an empty place
+// or another item, which the log notes.
+GraphicsPlaceContainer *heldPanel(Place *place, CheckLog &log)
+{
+    if (!place || place->state() != Place::Normal)
+        return nullptr;
+    GraphicsPlaceItem *held = place->item();
+    if (!held)
+        return nullptr;
+    if (!LOG_CHECK(log, held->type() == panelItemType))
+        return nullptr;
+    return dynamic_cast<GraphicsPlaceContainer *>(held);
+}
+
+} // namespace
+
+QList<SourceNet> FrameLayout::sourceNets(Project *project)
+{
+    QList<SourceNet> nets;
+    const QHash<QString, Obj *> *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
+    if (!sources)
+        return nets;
+    // Name order: the rows and their counts never follow the hash's seed.
+    QStringList names = sources->keys();
+    std::sort(names.begin(), names.end());
+    nets.reserve(names.size());
+    for (const QString &name : std::as_const(names)) {
+        auto *source = dynamic_cast<Source *>(sources->value(name));
+        SourceNet net{source, {}};
+        if (CHECK_PTR(source))
+            source->checkSingleSource(net.pins);
+        nets.append(net);
+    }
+    return nets;
+}
+
+void FrameLayout::fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log)
+{
+    if (!LOG_CHECK_PTR(log, tree) || !m_frame)
+        return;
+    const int number = m_frame->address().number(0);
+    const QString numberText = QString::number(number);
+    for (const SourceNet &net : nets) {
+        if (!net.source)
+            continue;
+        // The walk takes every pin it wires off the list: the next panel
+        // sees only what is left.
+        QList<Pin *> toWire = net.pins;
+        int count = 0;
+        for (GraphicsFramePart *part : std::as_const(m_parts)) {
+            if (!LOG_CHECK_PTR(log, part))
+                continue;
+            const int type = part->clampPanelType();
+            if (!LOG_CHECK(log, type < clampPanelTypeLimit) || type == 0)
+                continue;
+            for (Place *place : part->places()) {
+                GraphicsPlaceContainer *panel = heldPanel(place, log);
+                if (!panel)
+                    continue;
+                QList<QList<Pin *>> groups;
+                panel->collectWires(toWire, groups);
+                count += int(groups.size());
+            }
+        }
+        if (count < 1)
+            continue;
+        // The sheet of the source's item that creates the supply in this
+        // frame.
+        QString sheet;
+        for (ObjItem *entry : net.source->items()) {
+            auto *item = dynamic_cast<GraphicsSource *>(entry);
+            if (item && item->additional() && item->placeCreate() && item->fromFrame() == number) {
+                if (GraphicsScene *scene = item->graphicsScene())
+                    sheet = scene->displayName();
+                break;
+            }
+        }
+        auto *row = new QTreeWidgetItem(tree);
+        row->setText(0, net.source->name());
+        row->setText(1, numberText);
+        row->setText(2, QString::number(count));
+        row->setText(3, sheet);
+    }
+}
+
+void Frame::fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log)
+{
+    if (m_layout)
+        m_layout->fillSourcesTree(tree, nets, log);
+}
+
+void FrameGroup::fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log)
+{
+    for (Frame *frame : std::as_const(items)) {
+        if (LOG_CHECK_PTR(log, frame))
+            frame->fillSourcesTree(tree, nets, log);
+    }
+}
+
+void EquipmentMenager::fillSourcesTree(QTreeWidget *tree)
+{
+    if (!CHECK_PTR(tree))
+        return;
+    // Each source's net is walked once for all frames.
+    const QList<SourceNet> nets = FrameLayout::sourceNets(project());
+    if (nets.isEmpty())
+        return;
+    CheckLog log;
+    for (FrameGroup *row : std::as_const(items)) {
+        if (LOG_CHECK_PTR(log, row))
+            row->fillSourcesTree(tree, nets, log);
+    }
+    log.show();
+}
+
+// ---------------------------------------------------------------------------
+// Wiring generation
+
+namespace {
+
+bool isDeviceItem(const GraphicsPlaceItem *item)
+{
+    return item && item->type() >= firstDeviceItemType;
+}
+
+bool isContainerItem(const GraphicsPlaceItem *item)
+{
+    return item && item->type() >= firstContainerType && item->type() < endContainerType;
+}
+
+// The device of a device place item; null (logged) for a missing one.
+Device *placedDevice(GraphicsPlaceItem *item, CheckLog &log)
+{
+    auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item);
+    if (!LOG_CHECK_PTR(log, deviceItem))
+        return nullptr;
+    Device *device = deviceItem->device();
+    LOG_CHECK_PTR(log, device);
+    return device;
+}
+
+// The panel a place holds in the normal state, with the checks of the
+// walks over panels: an empty place is passed over quietly.
+GraphicsPlaceContainer *panelIn(Place *place, CheckLog &log)
+{
+    return place ? heldPanel(place, log) : nullptr;
+}
+
+bool isLanguageUa(const GraphicsScene *scene)
+{
+    return scene && scene->project() && scene->project()->language() != 0;
+}
+
+// The long wire-section text of a pin's chain; empty for sections without
+// one.
+QString sectionNote(Pin *pin, bool ua)
+{
+    return GraphicsNet::sectionText(pin->sourceName(nullptr), false, ua);
+}
+
+// The section notes of every pin of the device, in pin order.
+QStringList deviceNotes(Device *device, bool ua, CheckLog &log)
+{
+    QStringList notes;
+    QList<Pin *> pins;
+    device->allPins(pins);
+    for (Pin *pin : std::as_const(pins)) {
+        if (!LOG_CHECK_PTR(log, pin))
+            continue;
+        const QString text = sectionNote(pin, ua);
+        if (!text.isEmpty())
+            notes.append(text);
+    }
+    return notes;
+}
+
+// The wiring item of a placed device on the page at the position.
+GraphicsWiringItemDevice *placeWiringItem(GraphicsScene *page, GraphicsWiringItemDevice *item, const QPointF &pos)
+{
+    if (!item)
+        return nullptr;
+    page->addGraphicsItem(item);
+    item->setPosQuiet(pos);
+    return item;
+}
+
+GraphicsWiringItemDevice *placeAddressOnly(GraphicsScene *page, const Address &address, const QPointF &pos)
+{
+    return placeWiringItem(page, new GraphicsWiringItemDevice(page, nullptr, nullptr, &address), pos);
+}
+
+} // namespace
+
+bool Frame::createWiringLayouts(const WiringIndex &index, CheckLog &log)
+{
+    return m_layout ? m_layout->createWiringLayouts(index, log) : true;
+}
+
+void Frame::resetPageCounter()
+{
+    m_pageCounter = m_layout ? m_layout->number() : 1;
+}
+
+bool FrameGroup::createWiringLayouts(const WiringIndex &index, CheckLog &log)
+{
+    for (Frame *frame : std::as_const(items)) {
+        if (!LOG_CHECK_PTR(log, frame) || !frame->createWiringLayouts(index, log))
+            return false;
+    }
+    return true;
+}
+
+bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
+{
+    WiringBuilder *builder = WiringBuilder::installed();
+    if (!builder || !m_frame)
+        return true;
+    const quint32 code = m_frame->address().packedFrameCode();
+    const bool ua = isLanguageUa(this);
+
+    // The DC table pages, then the DC scheme pages, of the modules placed
+    // here.
+    builder->addModulePages(m_frame, m_wiringPages);
+
+    if (m_frame->address().field(0) != relayCaseFrameKind) {
+        for (GraphicsFramePart *part : std::as_const(m_parts)) {
+            if (!LOG_CHECK_PTR(log, part))
+                return false;
+            part->createPartWiringLayouts(log);
+        }
+    } else if (!createRelayCaseWiring(builder, ua, log)) {
+        return false;
+    }
+
+    // Cable pages: at most 200 cores a page, a cable never split.
+    const QString cableName = tr("Cable");
+    QList<Cable *> collected;
+    int cores = 0;
+    auto flushCables = [&] {
+        GraphicsScene *page = builder->addPage(m_frame, WiringBuilder::CablePage, cableName, 0, true);
+        if (LOG_CHECK_PTR(log, page)) {
+            builder->setCables(page, collected);
+            m_wiringPages.append(page);
+        }
+        collected.clear();
+        cores = 0;
+    };
+    for (const QList<Cable *> &entry : index.cables.value(code)) {
+        for (Cable *cable : entry) {
+            if (!LOG_CHECK_PTR(log, cable))
+                continue;
+            const int count = int(cable->cores().size());
+            if (cores + count > 200 && !collected.isEmpty())
+                flushCables();
+            collected.append(cable);
+            cores += count;
+        }
+    }
+    if (!collected.isEmpty())
+        flushCables();
+    return true;
+}
+
+bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLog &log)
+{
+    int x = columnPageWidth;
+    GraphicsScene *columnPage = nullptr;
+    GraphicsScene *heatingPage = nullptr;
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        if (!LOG_CHECK_PTR(log, part) || !part->flag())
+            continue;
+        const QList<Place *> &places = part->places();
+        switch (part->partKind()) {
+        case UpperClampPart:
+        case LowerClampPart:
+            part->createPartWiringLayouts(log);
+            break;
+        case HeatingPart: {
+            heatingPage = builder->addPage(m_frame, WiringBuilder::PlainPage, QStringLiteral("Heating"), 1, true);
+            if (!LOG_CHECK_PTR(log, heatingPage))
+                break;
+            part->wiringPages().append(heatingPage);
+            if (!LOG_CHECK(log, places.size() == 1))
+                break;
+            GraphicsPlaceContainer *panel = panelIn(places.first(), log);
+            if (!LOG_CHECK_PTR(log, panel) || !LOG_CHECK(log, panel->places().size() == 1))
+                break;
+            Place *place = panel->places().first();
+            if (!place || place->state() != Place::Normal || !place->item())
+                break;
+            if (!LOG_CHECK(log, isDeviceItem(place->item())))
+                break;
+            Device *device = placedDevice(place->item(), log);
+            if (device && device->showAddress()) {
+                GraphicsWiringItemDevice *item = device->createWiringItem(heatingPage);
+                if (LOG_CHECK_PTR(log, item))
+                    placeWiringItem(heatingPage, item, QPointF(800, 2300));
+            }
+            break;
+        }
+        case ColumnPart:
+        case SecondColumnPart: {
+            if (!LOG_CHECK(log, places.size() == 2))
+                break;
+            GraphicsPlaceContainer *panels[2] = {panelIn(places[1], log), panelIn(places[0], log)};
+            if (!LOG_CHECK_PTR(log, panels[0]) || !LOG_CHECK_PTR(log, panels[1])
+                || !LOG_CHECK(log, panels[0]->places().size() == panels[1]->places().size()))
+                return false;
+            int containerOffset = 0;
+            for (int j = 0; j < panels[0]->places().size(); ++j) {
+                Place *at[2] = {panels[0]->places()[j], panels[1]->places()[j]};
+                auto filled = [](Place *place) {
+                    return place && place->state() == Place::Normal && place->item();
+                };
+                if (!filled(at[0]) && !filled(at[1]))
+                    continue;
+                int longest = 0;
+                for (int r = 0; r < 2; ++r) {
+                    if (!filled(at[r]))
+                        continue;
+                    QList<Place *> list;
+                    int xOffset = 0;
+                    int yOffset = 0;
+                    if (isContainerItem(at[r]->item())) {
+                        if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(at[r]->item()))
+                            container->collectPlaces(list);
+                        containerOffset = 40 * 3 + 200;
+                        xOffset = containerOffset;
+                        yOffset = 40 * 4;
+                    } else {
+                        list.append(at[r]);
+                        xOffset = part->partKind() == SecondColumnPart ? 40 * 3 : containerOffset;
+                    }
+                    longest = std::max(longest, int(list.size()));
+                    const int columns = divideRoundUp(int(list.size()), 4);
+                    if (x + columnPitch * columns > columnPageWidth) {
+                        columnPage = builder->addPage(m_frame, WiringBuilder::PlainPage, QStringLiteral("N"), 1, true);
+                        if (LOG_CHECK_PTR(log, columnPage))
+                            part->wiringPages().append(columnPage);
+                        x = 250;
+                    }
+                    if (!columnPage)
+                        continue;
+                    for (int i = 0; i < list.size(); ++i) {
+                        Place *entry = list[i];
+                        const QPointF pos(x + xOffset + columnPitch * (i / 4),
+                                          bandHeight * r + 60 + yOffset + 325 * (i % 4));
+                        if (!entry->item()) {
+                            placeAddressOnly(columnPage, entry->address(), pos);
+                            continue;
+                        }
+                        if (!LOG_CHECK(log, isDeviceItem(entry->item())))
+                            continue;
+                        Device *device = placedDevice(entry->item(), log);
+                        if (!device || !device->showAddress())
+                            continue;
+                        GraphicsWiringItemDevice *item = device->createWiringItem(columnPage);
+                        if (!LOG_CHECK_PTR(log, item))
+                            continue;
+                        placeWiringItem(columnPage, item, pos);
+                        for (const QString &note : deviceNotes(device, ua, log))
+                            builder->appendNote(columnPage, note);
+                    }
+                }
+                x += columnPitch * divideRoundUp(longest, 4);
+            }
+            break;
+        }
+        case LeftSidePart:
+        case LeftSideHeatingPart: {
+            GraphicsScene *page = nullptr;
+            if (part->partKind() == LeftSidePart) {
+                bool found = false;
+                for (Place *place : places) {
+                    GraphicsPlaceContainer *panel = place ? heldPanel(place, log) : nullptr;
+                    if (!LOG_CHECK_PTR(log, panel))
+                        continue;
+                    for (int k = int(panel->places().size()) - 1; k >= 0 && !found; --k) {
+                        Place *inner = panel->places()[k];
+                        if (LOG_CHECK_PTR(log, inner) && inner->state() == Place::Normal
+                            && isDeviceItem(inner->item()))
+                            found = true;
+                    }
+                    if (found)
+                        break;
+                }
+                if (!found)
+                    break;
+                page = builder->addPage(m_frame, WiringBuilder::PlainPage, QStringLiteral("Left Side"), 1, true);
+                if (!LOG_CHECK_PTR(log, page))
+                    break;
+                part->wiringPages().append(page);
+            } else {
+                // The heating part before it lends its page.
+                page = heatingPage;
+                if (!LOG_CHECK_PTR(log, page))
+                    break;
+            }
+            double px = 660;
+            for (Place *place : places) {
+                GraphicsPlaceContainer *panel = place ? heldPanel(place, log) : nullptr;
+                if (!LOG_CHECK_PTR(log, panel))
+                    continue;
+                double py = 200;
+                for (int k = int(panel->places().size()) - 1; k >= 0; --k, py += 200) {
+                    Place *inner = panel->places()[k];
+                    if (!LOG_CHECK_PTR(log, inner) || inner->state() != Place::Normal)
+                        continue;
+                    GraphicsPlaceItem *held = inner->item();
+                    Device *device = isDeviceItem(held) ? placedDevice(held, log) : nullptr;
+                    GraphicsWiringItemDevice *item = nullptr;
+                    if (device && device->showAddress()) {
+                        item = device->createWiringItem(page);
+                        LOG_CHECK_PTR(log, item);
+                    }
+                    if (item)
+                        placeWiringItem(page, item, QPointF(px, py));
+                    else
+                        placeAddressOnly(page, inner->address(), QPointF(px, py));
+                    if (device) {
+                        for (const QString &note : deviceNotes(device, ua, log))
+                            builder->appendNote(page, note);
+                    }
+                }
+                px += 950;
+            }
+            break;
+        }
+        default:
+            LOG_CHECK(log, false);
+            break;
+        }
+    }
+    return true;
+}
+
+void FrameLayout::clearWiringLayouts()
+{
+    CheckLog log;
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        if (LOG_CHECK_PTR(log, part))
+            part->clearWiringLayouts(log);
+    }
+    const QList<GraphicsScene *> pages = m_wiringPages;
+    m_wiringPages.clear();
+    for (GraphicsScene *page : pages)
+        delete page;
+}
+
+GraphicsFramePart::~GraphicsFramePart()
+{
+    const QList<GraphicsScene *> pages = m_wiringPages;
+    m_wiringPages.clear();
+    for (GraphicsScene *page : pages)
+        delete page;
+}
+
+void GraphicsFramePart::clearWiringLayouts(CheckLog &log)
+{
+    const QList<GraphicsScene *> pages = m_wiringPages;
+    m_wiringPages.clear();
+    for (GraphicsScene *page : pages)
+        delete page;
+    WiringBuilder *builder = WiringBuilder::installed();
+    for (Place *place : places()) {
+        if (GraphicsPlaceContainer *panel = panelIn(place, log)) {
+            if (builder)
+                builder->releasePanelWiring(panel);
+        }
+    }
+}
+
+bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
+{
+    WiringBuilder *builder = WiringBuilder::installed();
+    auto *layout = qobject_cast<FrameLayout *>(graphicsScene());
+    Frame *frame = layout ? layout->frame() : nullptr;
+    // Only parts read as top-level parts from a file get pages.
+    if (!builder || !frame || !flag())
+        return true;
+    const bool ua = isLanguageUa(layout);
+
+    QList<GraphicsPlaceContainer *> panels;
+    for (Place *place : places()) {
+        if (GraphicsPlaceContainer *panel = panelIn(place, log))
+            panels.append(panel);
+    }
+    int model = clampPanelModel();
+    const bool asPlainModel = model == 20 && !frame->hasClampPanelModel(20);
+    if (model == -1 || model == 10) {
+        for (GraphicsPlaceContainer *panel : std::as_const(panels))
+            builder->buildPanelWiring(panel);
+        return true;
+    }
+    if (model == 7) {
+        LOG_CHECK(log, false);
+        return true;
+    }
+    if (model == 2 || model == 20) {
+        // The varistor and fuse panels have pages of their own.
+        for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+            const int type = panel->containerType();
+            if (LOG_CHECK(log, type >= 0 && type < panelTypeCount)
+                && (panel->containerKind() == 28 || panel->containerKind() == 29))
+                builder->buildPanelWiring(panel);
+        }
+        if (model == 2 || asPlainModel)
+            return true;
+    }
+
+    const int kind = partKind();
+    const int perBand = kind >= 0 && kind < framePartKindCount ? framePartKinds[kind].placesPerBand : 0;
+    int bands = kind >= 0 && kind < framePartKindCount ? framePartKinds[kind].bandsPerPage : 0;
+    if ((model == 4 || model == 5) && layout->clampStripTypeInFrame(model) == 8)
+        bands = 1;
+    if (!LOG_CHECK(log, perBand > 0 && bands > 0))
+        return true;
+    const double pitch = bandWidth / perBand;
+    const QString name = clampPanelModelPlaceText(model);
+    const bool onePlace = places().size() == 1;
+
+    QList<QStringList> notes;
+    int a = 0;
+    int b = 0;
+    for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+        const int panelPlaces = int(panel->places().size());
+        for (Place *place : panel->places()) {
+            if (!LOG_CHECK_PTR(log, place))
+                continue;
+            GraphicsScene *page = nullptr;
+            int pageIndex = -1;
+            if (onePlace || b == 0) {
+                const bool fresh = onePlace ? a == 0 && b == 0 : a % perBand == 0;
+                if (fresh) {
+                    GraphicsScene *made = builder->addPage(frame, WiringBuilder::PlainPage, name, 0, !onePlace);
+                    if (LOG_CHECK_PTR(log, made)) {
+                        m_wiringPages.append(made);
+                        notes.append(QStringList());
+                    }
+                }
+                pageIndex = int(m_wiringPages.size()) - 1;
+            } else {
+                pageIndex = a / perBand + int(m_wiringPages.size()) - divideRoundUp(panelPlaces, perBand);
+                if (!LOG_CHECK(log, pageIndex >= 0 && pageIndex < m_wiringPages.size()))
+                    pageIndex = -1;
+            }
+            if (pageIndex >= 0)
+                page = m_wiringPages[pageIndex];
+
+            const int r = a % perBand;
+            Device *shown = nullptr;
+            GraphicsPlaceItem *held = place->state() == Place::Normal ? place->item() : nullptr;
+            if (page && held && isDeviceItem(held)) {
+                Device *device = placedDevice(held, log);
+                if (auto *clampPanel = device && device->kind() == ClampPanelKind ? dynamic_cast<ClampPanel *>(device)
+                                                                                   : nullptr) {
+                    auto *item = new GraphicsWiringClampPanel(page, nullptr, clampPanel);
+                    placeWiringItem(page, item,
+                                    QPointF(200 + r * pitch + (pitch - blockWidth) / 2, 60 + bandHeight * b));
+                    shown = device;
+                }
+            } else if (page && held) {
+                auto *container = isContainerItem(held) ? dynamic_cast<GraphicsPlaceContainer *>(held) : nullptr;
+                if (LOG_CHECK_PTR(log, container) && LOG_CHECK(log, !container->places().isEmpty())) {
+                    Place *first = container->places().first();
+                    if (LOG_CHECK_PTR(log, first) && first->state() == Place::Normal && isDeviceItem(first->item())) {
+                        Device *device = placedDevice(first->item(), log);
+                        GraphicsWiringItemDevice *item = device ? device->createWiringItem(page) : nullptr;
+                        if (placeWiringItem(page, item,
+                                            QPointF(390 + r * pitch + (pitch - blockWidth) / 2,
+                                                    260 + bandHeight * b)))
+                            shown = device;
+                    }
+                }
+            }
+
+            if (shown) {
+                QStringList &list = notes[pageIndex];
+                auto add = [&list](const QString &text) {
+                    if (!text.isEmpty() && !list.contains(text))
+                        list.append(text);
+                };
+                for (ObjItem *entry : shown->items()) {
+                    PinOwner *owner = entry ? entry->pinOwner() : nullptr;
+                    if (!LOG_CHECK_PTR(log, owner))
+                        continue;
+                    for (int i = 0; i < owner->pinCount(); ++i) {
+                        if (Pin *pin = owner->pin(i))
+                            add(sectionNote(pin, ua));
+                    }
+                    auto *first = owner->pinCount() > 0 ? dynamic_cast<WiringPin *>(owner->pin(0)) : nullptr;
+                    for (int k = 0; first && k < first->linkCount(); ++k) {
+                        WiringPin *far = first->link(k);
+                        PinOwner *farOwner = far ? far->owner() : nullptr;
+                        QGraphicsItem *farItem = farOwner ? farOwner->graphicsItem() : nullptr;
+                        if (farItem && farItem->type() == powerBusType && farOwner->pinCount() > powerBusFeedPin
+                            && farOwner->pin(powerBusFeedPin) == far)
+                            add(GraphicsNet::sectionText(powerBusSection, false, ua));
+                    }
+                }
+                if (!list.isEmpty())
+                    builder->setSecondCaption(page, list.join(noteSeparator));
+            }
+
+            ++a;
+            if (a == panelPlaces || (onePlace && a == perBand)) {
+                ++b;
+                a = 0;
+                if (b == bands)
+                    b = 0;
+            }
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Every frame
+
+namespace {
+
+// The cable lists by the frames they end at, gathered once for all frames;
+// the keys are sorted, so that pages never follow the hash's seed.
+WiringIndex wiringIndex(const CableTable &cables)
+{
+    WiringIndex index;
+    QList<quint64> keys = cables.keys();
+    std::sort(keys.begin(), keys.end());
+    for (quint64 key : std::as_const(keys)) {
+        const auto low = quint32(key & 0xffffffffu);
+        const auto high = quint32(key >> 32);
+        index.cables[low].append(cables.value(key));
+        if (high != low)
+            index.cables[high].append(cables.value(key));
+    }
+    return index;
+}
+
+// A wiring page's place among the frame's pages: its class, kind, name and
+// number among the pages with the same three.
+struct PageKey
+{
+    int pageClass;
+    int kind;
+    QString name;
+    int number;
+
+    bool operator==(const PageKey &other) const
+    {
+        return pageClass == other.pageClass && kind == other.kind && name == other.name && number == other.number;
+    }
+};
+
+size_t qHash(const PageKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.pageClass, key.kind, key.name, key.number);
+}
+
+// The wiring pages below the frame's row, in tree order, with their keys.
+QList<QPair<GraphicsScene *, PageKey>> framePages(Frame *frame, WiringBuilder *builder)
+{
+    QList<QPair<GraphicsScene *, PageKey>> pages;
+    QHash<PageKey, int> seen;
+    FrameItem *row = frame->treeItem();
+    for (int i = 0; row && i < row->childCount(); ++i) {
+        auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(row->child(i));
+        GraphicsScene *page = node ? node->owner() : nullptr;
+        PageKey key{0, 0, QString(), 0};
+        if (!page || page == frame->layout() || !builder->describe(page, &key.pageClass, &key.kind))
+            continue;
+        key.name = page->name();
+        int &count = seen[key];
+        key.number = count++;
+        pages.append({page, key});
+    }
+    return pages;
+}
+
+bool isUserItem(const GraphicsItem *item)
+{
+    return item && item->type() >= firstUserItemType && item->type() < endUserItemType;
+}
+
+// The drawings of the user on a page: for each its type, data and geometry.
+QByteArray takeUserItems(GraphicsScene *page)
+{
+    QByteArray bytes;
+    DataStream out(&bytes, QIODevice::WriteOnly);
+    out.setFormatIndex(DataStream::CurrentFormat);
+    const QList<GraphicsItem *> items = page->graphicsItems();
+    for (GraphicsItem *item : items) {
+        if (!isUserItem(item))
+            continue;
+        out << qint32(item->type());
+        item->saveData(out);
+        item->saveGeometry(out);
+        // A page that outlives the rebuild gets its drawings back once.
+        page->removeGraphicsItem(item);
+    }
+    return bytes;
+}
+
+void putUserItems(GraphicsScene *page, QByteArray bytes)
+{
+    DataStream in(&bytes, QIODevice::ReadOnly);
+    in.setFormatIndex(DataStream::CurrentFormat);
+    while (!in.atEnd() && in.status() == QDataStream::Ok) {
+        qint32 type = 0;
+        in >> type;
+        GraphicsItem *item = CHECK(type >= firstUserItemType && type < endUserItemType) ? page->createItem(type)
+                                                                                      : nullptr;
+        if (!CHECK_PTR(item) || !page->addGraphicsItem(item))
+            return;
+        item->loadData(in);
+        item->loadGeometry(in);
+    }
+}
+
+} // namespace
+
+bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
+{
+    const WiringIndex index = wiringIndex(cables);
+    for (FrameGroup *row : std::as_const(items)) {
+        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(index, m_generationLog))
+            return false;
+    }
+    return true;
+}
+
+void EquipmentMenager::showGenerationChecks()
+{
+    m_generationLog.show();
+}
+
+void EquipmentMenager::rebuildWiringLayouts()
+{
+    WiringBuilder *builder = WiringBuilder::installed();
+    Project *project = this->project();
+    if (!builder || !project || !project->specificationCable())
+        return;
+    const WiringIndex index = wiringIndex(project->specificationCable()->cables());
+    Project::IdentityScope scope(*project);
+    bool listChanged = false;
+    for (FrameGroup *row : std::as_const(items)) {
+        for (Frame *frame : row->itemList()) {
+            if (!frame || !frame->layout())
+                continue;
+            QList<PageKey> before;
+            QHash<PageKey, QByteArray> drawings;
+            QSet<PageKey> shown;
+            for (const auto &[page, key] : framePages(frame, builder)) {
+                before.append(key);
+                drawings.insert(key, takeUserItems(page));
+                if (!page->views().isEmpty())
+                    shown.insert(key);
+            }
+            frame->layout()->clearWiringLayouts();
+            frame->resetPageCounter();
+            frame->createWiringLayouts(index, m_generationLog);
+            QList<PageKey> after;
+            QList<GraphicsScene *> reopen;
+            for (const auto &[page, key] : framePages(frame, builder)) {
+                after.append(key);
+                if (drawings.contains(key))
+                    putUserItems(page, drawings.value(key));
+                // Built anew, the page is as saved.
+                page->setModified(false);
+                if (shown.contains(key))
+                    reopen.append(page);
+            }
+            listChanged = listChanged || after != before;
+            for (GraphicsScene *page : std::as_const(reopen))
+                page->showInProject(nullptr);
+        }
+    }
+    m_generationLog.show();
+    // The saved drawings follow the page list of this save.
+    if (listChanged)
+        changed();
+}

@@ -1,0 +1,330 @@
+#include "app/dlgexplorersources.h"
+#include "app/mainwindow.h"
+#include "devices/module.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/specificationmanagercable.h"
+#include "equipment/wiringlayout.h"
+#include "graphics/graphicstext.h"
+#include "graphics/sceneitem.h"
+#include "model/datastream.h"
+#include "equipment/framelayout.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/place.h"
+#include "equipment/placecatalogue.h"
+#include "graphics/rlineedit.h"
+#include "graphics/rtreewidget.h"
+#include "model/device.h"
+#include "model/project.h"
+#include "schemes/graphicssource.h"
+#include "support/boundtestitems.h"
+#include "support/modalrecorder.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace boundtest;
+
+namespace {
+
+const int clampBodyFrameType = 0; // "SRKM-75-17": its second part carries clamp panels
+
+// A panel of the frame editor as the walks see it: a container of the
+// panel's type id.
+class TestPanel : public GraphicsPlaceContainer
+{
+public:
+    explicit TestPanel(GraphicsScene *scene)
+        : GraphicsPlaceContainer(scene, nullptr)
+    {
+    }
+    int type() const override { return UserType + 102; }
+    int level() const override { return 3; }
+};
+
+const int dcFrameType = 11; // "SRKM-75-6+LP Varnel ": gets the DC pages of its modules
+const int TS = 0, TU = 1, TV = 2;
+
+QList<GraphicsItem *> drawings(GraphicsScene *page)
+{
+    QList<GraphicsItem *> list;
+    for (GraphicsItem *item : page->graphicsItems())
+        if (WiringLayout::isUserItemType(item->type()))
+            list << item;
+    return list;
+}
+
+// The frame's row in the tree: "number name" of each page.
+QStringList tree(Frame *frame)
+{
+    QStringList list;
+    for (int i = 0; i < frame->treeItem()->childCount(); ++i) {
+        QTreeWidgetItem *row = frame->treeItem()->child(i);
+        list << (row->text(0).trimmed() + " " + row->text(1)).trimmed();
+    }
+    return list;
+}
+
+template <class Page = WiringLayout>
+Page *page(Frame *frame, int index)
+{
+    auto *row = dynamic_cast<SceneItem *>(frame->treeItem()->child(index));
+    return row ? dynamic_cast<Page *>(row->owner()) : nullptr;
+}
+
+// A module of the type placed in the frame.
+void placeModule(Project &p, Frame *frame, const QString &name, int type, int placeIndex)
+{
+    auto *module = static_cast<Device *>(p.createDevice(ModuleKind));
+    module->setModelIndex(type);
+    module->setName(name);
+    Place *place = frame->layout()->parts().first()->places().at(placeIndex);
+    GraphicsPlaceItemDevice *item = module->createPlaceItem(frame->layout());
+    frame->layout()->addGraphicsItem(item);
+    place->putItem(item);
+}
+
+void addCable(Project &p, Frame *from, Frame *to, int cores)
+{
+    auto *cable = new Cable(0);
+    for (int i = 0; i < cores; ++i)
+        cable->appendCore(new CableCore);
+    p.specificationCable()->addCable(quint64(from->address().packedFrameCode()) << 32
+                                         | to->address().packedFrameCode(),
+                                     cable);
+}
+
+Frame *newFrame(Project &p, int row, int number, int type)
+{
+    FrameGroup *group = nullptr;
+    for (FrameGroup *g : p.equipment()->itemList())
+        if (g->address().field(1) == row)
+            group = g;
+    if (!group) {
+        group = new FrameGroup(&p);
+        p.equipment()->appendItem(group);
+        Address a;
+        a.setField(1, quint8(row));
+        group->setAddress(a);
+    }
+    Address a;
+    auto *frame = new Frame(&p);
+    group->appendItem(frame);
+    a = frame->address();
+    a.setField(2, quint8(number));
+    frame->setAddressField(a, 2);
+    frame->setAddressField(group->address(), 1);
+    frame->setFrameType(type);
+    return frame;
+}
+
+// A panel in the first place of the frame's part, with its first place.
+Place *panelPlace(Frame *frame, int partIndex)
+{
+    FrameLayout *layout = frame->layout();
+    auto *panel = new TestPanel(layout);
+    for (int kind = 0; kind < containerKindCount && panel->places().isEmpty(); ++kind) {
+        if (!containerKinds[kind].nested)
+            panel->setContainerKind(kind);
+    }
+    layout->addGraphicsItem(panel);
+    layout->parts().at(partIndex)->places().first()->putItem(panel);
+    return panel->places().first();
+}
+
+// A relay placed in the place whose two winding pins a source feeds.
+void feed(Project &p, TestScene &sheet, Place *place, const QString &relayName, const QString &sourceName)
+{
+    auto *relay = static_cast<Device *>(p.createDevice(RelayKind));
+    relay->setName(relayName);
+    auto *winding = addItem<TestWindingItem>(sheet, WindingItemType);
+    relay->appendItem(winding);
+    winding->ownObj()->setName(relayName);
+    GraphicsPlaceItemDevice *item = relay->createPlaceItem(place->graphicsScene());
+    place->graphicsScene()->addGraphicsItem(item);
+    place->putItem(item);
+    if (!p.findObj(SourceKind, sourceName))
+        p.createDevice(SourceKind)->setName(sourceName);
+    auto *source = new GraphicsSource(&sheet);
+    sheet.addGraphicsItem(source);
+    source->setName(sourceName);
+    auto *joint = new TestJoint(&sheet, 3);
+    sheet.addGraphicsItem(joint);
+    joint->pin(0)->solder(source->pin(0));
+    joint->pin(1)->solder(winding->pin(0));
+    joint->pin(2)->solder(winding->pin(1));
+}
+
+QPushButton *button(QDialog &dialog, const QString &text)
+{
+    for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+QStringList rows(QTreeWidget *tree)
+{
+    QStringList result;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = tree->topLevelItem(i);
+        if (!row->isHidden())
+            result << QStringList({row->text(0), row->text(1), row->text(2), row->text(3)}).join('|');
+    }
+    return result;
+}
+
+} // namespace
+
+class TestWiringGeneration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each frame: its layout, the DC table pages (TU, TV, TS), the DC
+    // scheme pages, then the cable pages; modules by number.
+    void pageOrderOfTwoFrames()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        Frame *a = newFrame(project, 1, 1, dcFrameType);
+        Frame *b = newFrame(project, 1, 2, dcFrameType);
+        placeModule(project, a, "TU7", TU, 0);
+        placeModule(project, a, "TS1", TS, 1);
+        placeModule(project, a, "TU2", TU, 2);
+        placeModule(project, a, "TV1", TV, 3);
+        placeModule(project, a, "TU10", TU, 4);
+        placeModule(project, b, "TS2", TS, 0);
+        addCable(project, a, b, 150);
+        addCable(project, b, a, 100);
+        QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
+        QCOMPARE(tree(a), QStringList({"01", "02 TU", "03 TU", "04 TV", "05 TS", "06 TU2", "07 TU7", "08 TU10",
+                                       "09 TV1", "10 TS1", "11 Cable", "12 Cable"}));
+        QCOMPARE(page<WiringLayoutDCTable>(a, 1)->modules().size(), 2);
+        QCOMPARE(page<WiringLayoutDCTable>(a, 1)->modules().first()->name(), QString("TU2"));
+        QCOMPARE(tree(b), QStringList({"01", "02 TS", "03 TS2", "04 Cable", "05 Cable"}));
+        // A cable page holds 200 cores at most, a cable never split.
+        QCOMPARE(page<WiringLayoutCable>(b, 3)->cables().size(), 1);
+        QCOMPARE(page<WiringLayoutCable>(b, 3)->cables().first()->cores().size(), 150);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A drawing saved on a page comes back on the same page after pages
+    // were added before it and a frame was added.
+    void drawingsKeepTheirPages()
+    {
+        ModalRecorder rec;
+        QTemporaryDir dir;
+        Project project(nullptr, nullptr);
+        Frame *a = newFrame(project, 1, 1, dcFrameType);
+        Frame *b = newFrame(project, 1, 2, dcFrameType);
+        placeModule(project, b, "TU1", TU, 0);
+        addCable(project, a, b, 10);
+        QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
+        QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TU1", "04 Cable"}));
+        auto *text = static_cast<GraphicsText *>(page(b, 3)->createItem(GraphicsText::Type));
+        text->setText("north wall");
+        page(b, 3)->addGraphicsItem(text);
+        text->setPos(400, 800);
+
+        // A module before the cable page, a third frame after.
+        placeModule(project, b, "TV1", TV, 1);
+        newFrame(project, 1, 3, dcFrameType);
+        project.setFileName(dir.path() + "/plant.rlay");
+        project.setDevicesChanged();
+        project.setSchemesChanged();
+        project.setEquipmentChanged();
+        project.setSpecificationDeviceChanged();
+        project.setSpecificationCableChanged();
+        QVERIFY(project.save());
+        QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TV", "04 TU1", "05 TV1", "06 Cable"}));
+        QCOMPARE(drawings(page(b, 5)).size(), 1);
+
+        Project loaded(nullptr, nullptr);
+        loaded.setFileName(dir.path() + "/plant.rlay");
+        QVERIFY(loaded.load());
+        Frame *again = loaded.equipment()->itemList().first()->itemList().at(1);
+        QCOMPARE(tree(again), tree(b));
+        for (int i = 1; i < 5; ++i)
+            QVERIFY(drawings(page(again, i)).isEmpty());
+        const QList<GraphicsItem *> drawn = drawings(page(again, 5));
+        QCOMPARE(drawn.size(), 1);
+        QCOMPARE(static_cast<GraphicsText *>(drawn.first())->text(), QString("north wall"));
+        QCOMPARE(drawn.first()->pos(), QPointF(400, 800));
+        QCOMPARE(rec.count(), 0);
+    }
+
+    void sourcesExplorerRowsAndFilter()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        TestScene sheet(&project);
+        Frame *first = newFrame(project, 1, 2, clampBodyFrameType);
+        Frame *second = newFrame(project, 3, 1, clampBodyFrameType);
+        feed(project, sheet, panelPlace(first, 1), "K1", "G1");
+        feed(project, sheet, panelPlace(second, 1), "K2", "G12");
+        feed(project, sheet, panelPlace(second, 1 + 1), "K3", "G1");
+        // The item that creates G1 in frame 12 names the sheet.
+        auto *created = new GraphicsSource(&sheet);
+        sheet.addGraphicsItem(created);
+        created->setName("G1");
+        created->setAdditional(true);
+        created->setPlaceCreate(true);
+        created->setFromFrame(12);
+
+        DlgExplorerSources dialog(nullptr);
+        QCOMPARE(dialog.list()->headerItem()->text(3), QString("PC"));
+        QVERIFY(!dialog.cancelFilterButton()->isEnabled());
+        dialog.setProject(&project);
+        button(dialog, "U")->click();
+        const QString pc = sheet.displayName();
+        QCOMPARE(rows(dialog.list()), QStringList({"G1|12|1|" + pc, "G1|31|1|", "G12|31|1|"}));
+
+        // The name must match whole: G1 keeps none of G12's rows.
+        dialog.sourceFilter()->setText(" G1 ");
+        button(dialog, "V")->click();
+        QCOMPARE(rows(dialog.list()), QStringList({"G1|12|1|" + pc, "G1|31|1|"}));
+        QVERIFY(dialog.cancelFilterButton()->isEnabled());
+        dialog.sourceFilter()->clear();
+        dialog.frameFilter()->setValue(31);
+        button(dialog, "V")->click();
+        QCOMPARE(rows(dialog.list()), QStringList({"G1|31|1|", "G12|31|1|"}));
+        // New rows come unfiltered; "X" stays as it was.
+        button(dialog, "U")->click();
+        QCOMPARE(rows(dialog.list()).size(), 3);
+        QVERIFY(dialog.cancelFilterButton()->isEnabled());
+        button(dialog, "X")->click();
+        QVERIFY(!dialog.cancelFilterButton()->isEnabled());
+        QCOMPARE(rec.count(), 0);
+
+        // Without a project the list stays empty, after the check's box.
+        dialog.setProject(nullptr);
+        button(dialog, "U")->click();
+        QCOMPARE(dialog.list()->topLevelItemCount(), 0);
+        QCOMPARE(rec.count(), 1);
+    }
+
+    void sourcesExplorerFollowsTheProject()
+    {
+        ModalRecorder rec;
+        MainWindow w;
+        QVERIFY(!w.action(33)->isEnabled());
+        rec.handle([](QDialog *d) { button(*d, "Ok")->click(); });
+        w.action(0)->trigger();
+        QVERIFY(w.action(33)->isEnabled());
+        w.action(33)->trigger();
+        QVERIFY(w.dlgExplorerSources() && w.dlgExplorerSources()->isVisible());
+        QVERIFY(w.dlgExplorerSources()->windowFlags() & Qt::Tool);
+        QCOMPARE(w.dlgExplorerSources()->project(), w.project());
+        w.project()->setModified(false);
+        QVERIFY(w.closeProject());
+        QCOMPARE(w.dlgExplorerSources()->project(), nullptr);
+        QVERIFY(!w.action(33)->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestWiringGeneration)
+#include "tst_wiringgeneration.moc"
