@@ -237,7 +237,6 @@ private slots:
         QVERIFY(!device->canAppend(nullptr));
         QCOMPARE(boxes(rec).size(), 1);
         rec.clear();
-        // A type outside the catalogue is refused.
         QVERIFY(!device->setModelIndex(3));
         QCOMPARE(device->modelName(), QString("ADN"));
         QCOMPARE(boxes(rec).size(), 0);

@@ -617,8 +617,7 @@ private slots:
             QCOMPARE(recorder.texts, QStringList({"B7", "BDSH-20", "B7", "BDSH-20"}));
         }
 
-        // An index outside the catalogue is refused: the block keeps its
-        // type.
+        // An index outside the catalogue is refused: the type stays.
         QVERIFY(!block->setModelIndex(348));
         QCOMPARE(block->modelName(), QString("BDSH-20"));
         QCOMPARE(boxes(rec).size(), 0);

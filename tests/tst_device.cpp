@@ -158,10 +158,9 @@ private slots:
             for (int index = -3; index < 400; ++index) {
                 const bool taken = device->setModelIndex(index);
                 refused += taken ? 0 : 1;
-                QByteArray bytes;
-                DataStream out(&bytes, QIODevice::WriteOnly);
-                out << qint32(1) << qint32(kind) << qint32(1) << QString::number(index) << qint32(1) << qint32(index);
-                out << qint32(0) << false; // an interrupter's nominal; for the others the flag, and more
+                QByteArray bytes; // an interrupter's nominal; for the others the flag, and more
+                DataStream(&bytes, QIODevice::WriteOnly) << qint32(1) << qint32(kind) << qint32(1) << QString::number(index)
+                                                         << qint32(1) << qint32(index) << qint32(0) << false;
                 DataStream in(&bytes, QIODevice::ReadOnly);
                 QString message;
                 QVERIFY((device->modelIndex() == index) == taken && project.readDevices(in, &message) == taken);
@@ -627,8 +626,7 @@ private slots:
         Obj *s1 = project.createDevice(SourceKind);
         s1->setName("S1");
         QVERIFY(s1->appendItem(source));
-        auto *thin = new GraphicsNet(&scheme);
-        auto *thick = new GraphicsNet(&scheme);
+        auto *thin = new GraphicsNet(&scheme), *thick = new GraphicsNet(&scheme);
         thick->setSection(5);
         QVERIFY(scheme.addGraphicsItem(thin) && scheme.addGraphicsItem(thick));
         QVERIFY(a->pin(0)->solder(thin->pin(0)) && thin->pin(1)->solder(thick->pin(0))
@@ -642,8 +640,8 @@ private slots:
         QVERIFY(!(picture->flags() & QGraphicsItem::ItemIsSelectable));
         PaintRecorder recorder;
         paint(&recorder, picture);
-        // Address, two rows of labels on the left with the wire section and
-        // the source on the first (in the project's language), terminals.
+        // Address, two rows of labels on the left with the wire section (in
+        // the project's language) and source on the first, terminals.
         const QString section = GraphicsNet::sectionText(5, false, true); // "... mounting net ua ..."
         QCOMPARE(recorder.texts,
                  QStringList({positionAddress(1).toString(3), "R2:21", section + " S1", "R2:22", "1", "2"}));

@@ -322,7 +322,6 @@ private slots:
         TestPinned *wired = place(scene, 1, QPointF(0, 0), true);
         TestPinned *wired2 = place(scene, 1, QPointF(0, 0), true);
         QVERIFY(static_cast<WiringPin *>(wired->pin(0))->linkTo(static_cast<WiringPin *>(wired2->pin(0))));
-        // Pins keep their identities: the first three were given above.
         QCOMPARE(geometryOf(project, {wired}).toHex(), QByteArray("0000000000000000000000000000000000"
                                                                   "00000004"
                                                                   "00000000"

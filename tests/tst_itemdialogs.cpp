@@ -1,4 +1,3 @@
-#include "devices/contactgroup.h"
 #include "model/device.h"
 #include "devices/dlgpropbutton.h"
 #include "devices/dlgpropfuse.h"
@@ -46,8 +45,6 @@
 #include <QVBoxLayout>
 #include <QTreeWidget>
 #include <QtTest>
-
-#include <functional>
 
 #include <memory>
 
@@ -866,12 +863,12 @@ private slots:
         Scheme::registerItemTypes();
         const struct
         {
-            int type, kind, model; // "KMD I" has one "f" group, "Stand." no "t"; fuse 1 no contact
+            int type, kind, model; // "KMD I" takes form 1 ("f") not 2; "Stand." no kind 2; fuse 1 no contact
             std::function<void(GraphicsItem *)> form;
             std::function<void(QDialog *)> change;
         } cases[] = {
-            {GraphicsButton::Type, ButtonKind, 10, [](GraphicsItem *i) { static_cast<GraphicsButton *>(i)->setContactKind(GroupKindF); },
-             [](QDialog *d) { static_cast<DlgPropButton *>(d)->kindCombo()->setCurrentIndex(GroupKindT); }},
+            {GraphicsButton::Type, ButtonKind, 10, [](GraphicsItem *i) { static_cast<GraphicsButton *>(i)->setContactKind(1); },
+             [](QDialog *d) { static_cast<DlgPropButton *>(d)->kindCombo()->setCurrentIndex(2); }},
             {GraphicsKeystaff::Type, KeystaffKind, 0, [](GraphicsItem *i) { static_cast<GraphicsKeystaff *>(i)->setKind(1); },
              [](QDialog *d) { static_cast<DlgPropKeystaff *>(d)->kindCombo()->setCurrentIndex(2); }},
             {GraphicsFuse::Type, FuseKind, 1, [](GraphicsItem *i) { static_cast<GraphicsFuse *>(i)->setRole(false, false); },

@@ -219,8 +219,8 @@ private slots:
         QVERIFY(bus->terminalLabel(30, 0).isEmpty() && bus->terminalLabel(30, 1) == second);
         boundtest::PaintRecorder recorder;
         paint(&recorder, bus, false, false);
-        QCOMPARE(recorder.texts.count(second), 1);
-        QVERIFY(recorder.textRects[recorder.texts.indexOf(second)].center().x() > 1550);
+        QVERIFY(recorder.texts.count(second) == 1
+                && recorder.textRects[recorder.texts.indexOf(second)].center().x() > 1550);
 
         const QByteArray out = qgetenv("RLAY_RENDER_DIR");
         if (!out.isEmpty()) {

@@ -151,9 +151,8 @@ private slots:
 
     void pastedCoordinatesMustBeNumbersOnTheSheet()
     {
-        // A pasted point or position that is no number, or far off any
-        // sheet, is a damaged record: nothing is pasted, and the sheet saves
-        // and opens.
+        // A pasted point or position that is no number, or off any sheet, is
+        // damage: nothing is pasted, and the sheet saves and opens.
         QTemporaryDir dir;
         ModalRecorder rec;
         devicekindtest::SchemeEditor editor(1);
@@ -162,7 +161,7 @@ private slots:
         line->setSelected(true);
         editor.view()->copy();
         const QByteArray copied = QGuiApplication::clipboard()->mimeData()->data("r-lay/scheme-edit");
-        // The first point follows the type; the position comes before the
+        // The first point follows the type; the position precedes the
         // transform flag and the end mark.
         for (const int at : {12, int(copied.size()) - 21}) {
             for (const double bad : {qQNaN(), qInf(), -qInf(), 1e300}) {

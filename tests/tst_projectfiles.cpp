@@ -826,15 +826,11 @@ private slots:
                  }));
              },
              {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
-            {"four thousand records of no kind: one message",
-             [&] {
-                 f.setSideContent(".obj", bytesOf([](DataStream &s) {
-                     s << qint32(4001);
-                     for (int i = 0; i < 4001; ++i)
-                         s << qint32(150) << qint32(1) << QString("Z") << qint32(i + 1);
-                 }));
-             },
-             {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
+            {"four thousand records of no kind: one message", [&] { f.setSideContent(".obj", bytesOf([](DataStream &s) {
+                 s << qint32(4001);
+                 for (int i = 0; i < 4001; ++i)
+                     s << qint32(150) << qint32(1) << QString("Z") << qint32(i + 1);
+             })); }, {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"devices cut short", [&] { f.setSideContent(".obj", f.sideContent(".obj").chopped(3)); },
              {QString("Load devices not correct. File %1 is corrupt!").arg(full(".obj"))}},
             {"scheme group this build cannot read",
@@ -1144,8 +1140,8 @@ private slots:
             QCOMPARE(loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), edited ? 10 : 5);
             QCOMPARE(deepSnapshot(f.dir).size(), before.size());
         };
-        // Stopped as by a kill before each of the seven replacements and
-        // after the last: the open finishes the save.
+        // Stopped as by a kill before each of seven replacements, and after
+        // the last: the open finishes the save.
         int stop = 0;
         for (bool whole = false; !whole && !QTest::currentTestFailed(); ++stop) {
             restore(f.dir, before);
@@ -1158,8 +1154,7 @@ private slots:
             opensWhole(true);
         }
         QCOMPARE(stop, 9);
-        // Killed while staging, before the record: the old project, and the
-        // staged file is gone.
+        // Killed while staging: the old project, the staged file gone.
         restore(f.dir, before);
         writeRaw(f.path(".rlay.staged.1"), "half a file");
         opensWhole(false);
