@@ -271,20 +271,20 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { return m_equipment->loadWLSecond(eqm) && eqm.checkAtEnd(); },
          QT_TR_NOOP("Load WL second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
     };
-    // A check that fails while a pass reads is damaged data: no box of its
-    // own, the pass fails (an untested pass hands its failure on to the
-    // next one, which reads the same file).
-    CountedChecks quiet;
-    int failedChecks = 0;
+    // A check that fails while a pass reads a file is damaged data: no box
+    // of its own, the pass fails (an untested pass hands its failure on to
+    // the next one, which reads the same file). The passes that read no
+    // file report their checks as ever.
     bool failing = false;
     m_failedFile.clear();
     for (const Pass &pass : passes) {
         if (!message->isEmpty())
             return;
-        failing = !pass.run() || failing;
-        if (quiet.failed() > failedChecks) {
-            failedChecks = quiet.failed();
-            failing = true;
+        if (pass.file >= 0) {
+            CountedChecks quiet;
+            failing = !pass.run() || quiet.failed() > 0 || failing;
+        } else {
+            failing = !pass.run() || failing;
         }
         if (!failing || !pass.message)
             continue;
