@@ -5,6 +5,11 @@ Boxx::Boxx(Project *project)
 {
 }
 
+bool Boxx::hasModel(int) const
+{
+    return false;
+}
+
 Address *Boxx::address() const
 {
     return &m_address;

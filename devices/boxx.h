@@ -13,6 +13,9 @@ class Boxx : public Device
 public:
     explicit Boxx(Project *project);
 
+    // No type: only -1 is a catalogue index.
+    bool hasModel(int index) const override;
+
     // The box's own address, never a place's.
     Address *address() const override;
 

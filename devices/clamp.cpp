@@ -50,6 +50,11 @@ void ClampPanel::writeData(DataStream &stream)
     stream << quint8(hasStripType() ? quint8(m_stripType) : noStripType);
 }
 
+bool ClampPanel::hasModel(int index) const
+{
+    return index >= 0 && index < clampPanelModelCount;
+}
+
 void ClampPanel::readData(DataStream &stream)
 {
     Device::readData(stream);

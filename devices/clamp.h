@@ -22,6 +22,8 @@ public:
 
     // Only clamp items, each clamp name of the strip once.
     bool canAppend(ObjItem *item) override;
+    // A row of the model table: the setter refuses any other index.
+    bool hasModel(int index) const override;
     // The strip type as one byte after the device fields; 255 is none. A
     // model or strip type outside the tables is a damaged record.
     void writeData(DataStream &stream) override;

@@ -54,6 +54,11 @@ bool Trans::removeItem(ObjItem *item)
     return true;
 }
 
+bool Trans::hasModel(int index) const
+{
+    return isTransType(index);
+}
+
 void Trans::readData(DataStream &stream)
 {
     Device::readData(stream);

@@ -22,6 +22,8 @@ public:
     // The leaving item gives up its terminal names, which the items that
     // stay may then take.
     bool removeItem(ObjItem *item) override;
+    // A row of the catalogue: the setter refuses any other index.
+    bool hasModel(int index) const override;
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;

@@ -28,6 +28,11 @@ bool TwoPinDevice::canAppend(ObjItem *item)
     return acceptsFirstItemOnly(item);
 }
 
+bool TwoPinDevice::hasModel(int index) const
+{
+    return m_catalogue.isType(index);
+}
+
 void TwoPinDevice::writeData(DataStream &stream)
 {
     Device::writeData(stream);

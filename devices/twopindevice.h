@@ -19,6 +19,8 @@ public:
 
     // Shown by one scene item only.
     bool canAppend(ObjItem *item) override;
+    // A row of the kind's catalogue: the setter refuses any other index.
+    bool hasModel(int index) const override;
     // The Device record, then the nominal's index (kinds with nominals)
     // and the number (numbered kinds). A type or nominal outside the
     // catalogue is a damaged record.

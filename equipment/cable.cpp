@@ -119,6 +119,10 @@ void Cable::read(DataStream &stream)
     qint32 number = 0;
     qint32 count = 0;
     stream >> type >> number >> count;
+    // A type outside the table names no cable: the record is damaged, and
+    // nothing would paint or count it.
+    if (!stream.checkRecord(validType(type)))
+        return;
     m_type = type;
     m_number = number;
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {

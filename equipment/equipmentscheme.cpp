@@ -115,6 +115,9 @@ bool EquipmentScheme::loadScene(DataStream &stream)
     }
     if (stream.status() != QDataStream::Ok || !framesValid)
         m_distances.clear();
+    // So the file that holds it is damaged: its load fails with its one
+    // message instead of opening without the distances.
+    stream.checkRecord(framesValid);
     if (kept != QDataStream::Ok) {
         stream.resetStatus();
         stream.setStatus(kept);

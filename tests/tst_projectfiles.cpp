@@ -26,6 +26,37 @@
 #include "graphics/graphicspixmap.h"
 #include "graphics/graphicsrect.h"
 #include "graphics/graphicstext.h"
+#include "devices/clamp.h"
+#include "devices/clampcatalogue.h"
+#include "devices/graphicsbottom.h"
+#include "devices/graphicsclamp.h"
+#include "devices/graphicsrelaywinding.h"
+#include "devices/graphicstrans.h"
+#include "devices/graphicsbutton.h"
+#include "devices/graphicscommutator.h"
+#include "devices/graphicscontact.h"
+#include "devices/relaycatalogue.h"
+#include "equipment/framelayout.h"
+#include "equipment/graphicsboard.h"
+#include "equipment/graphicsframepanel.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/place.h"
+#include "model/graphicsobjitem.h"
+#include "schemes/graphicspassage.h"
+#include "schemes/scheme.h"
+#include "schemes/schemeedit.h"
+#include "app/actionsmanager.h"
+#include "equipment/equipmentscheme.h"
+#include "equipment/equipmentschemeedit.h"
+#include "equipment/frameedit.h"
+
+#include <QClipboard>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolBar>
+
+#include <memory>
 
 #include <functional>
 
@@ -351,6 +382,158 @@ void fillSheets(Project &p)
     }
 }
 
+// Every device kind on a scheme of its own (a transformer on two schemes),
+// a clamp through a passage and a bottom; frames of two types with devices
+// in their places and a panel of boards on a bus; a user's text on a
+// frame's cable page. Added to a project filled by fillProject and
+// fillSheets.
+void fillEveryKind(Project &p)
+{
+    Scheme::registerItemTypes();
+    FrameLayout::registerItemTypes();
+    SchemeGroup *group = p.schemes()->itemList()[0];
+    auto *sheet = new Scheme(&p);
+    sheet->setSheetFormat(GraphicsScene::PaperA3, true, 1);
+    sheet->setName("kinds");
+    sheet->setNumber(3);
+    group->appendItem(sheet);
+    int count = 0;
+    const SchemeItemType *rows = Scheme::itemTypes(count);
+    int placed = 0;
+    const auto at = [&placed] {
+        const QPointF pos(400 + (placed % 8) * 480, 400 + (placed / 8) * 560);
+        ++placed;
+        return pos;
+    };
+    for (int i = 0; i < count; ++i) {
+        const int type = rows[i].typeId;
+        if (!rows[i].createItem || type == GraphicsPassage::Type || type == GraphicsClamp::Type
+            || type == GraphicsBottom::Type || type == GraphicsTrans::Type)
+            continue;
+        auto *item = dynamic_cast<GraphicsObjItem *>(sheet->createItem(type));
+        if (!item || (item->objType() < BlockKind && item->objType() != RelayWindingKind)) {
+            delete item;
+            continue;
+        }
+        QVERIFY(sheet->addGraphicsItem(item));
+        item->setPosQuiet(at());
+        if (item->objType() == RelayWindingKind) {
+            // A contact of the relay's one winding.
+            auto *contact = dynamic_cast<GraphicsContact *>(item);
+            QVERIFY(contact);
+            contact->setContactKind(0);
+            contact->setContactNumber(0);
+            item->setName("D302");
+            continue;
+        }
+        const QString name = QString("D%1").arg(type - QGraphicsItem::UserType);
+        Obj *obj = p.findObj(item->objType(), name);
+        if (!obj) {
+            obj = p.createDevice(item->objType());
+            QVERIFY(obj && obj->setName(name));
+            if (auto *device = dynamic_cast<Device *>(obj))
+                device->setModelIndex(0);
+        }
+        if (auto *winding = dynamic_cast<GraphicsRelayWinding *>(item)) {
+            winding->setType(0, 0, 0);
+            winding->Obj::setName(name);
+        }
+        if (auto *fuse = dynamic_cast<GraphicsFuse *>(item))
+            fuse->setRole(false, false);
+        if (auto *button = dynamic_cast<GraphicsButton *>(item))
+            button->setContactKind(0), button->setContactNumber(0);
+        if (auto *commutator = dynamic_cast<GraphicsCommutator *>(item))
+            commutator->setContactKind(0), commutator->setContactNumber(0);
+        if (item->bindMode() == GraphicsObjItem::BindOwned)
+            QVERIFY2(obj->appendItem(item), qPrintable(name));
+        item->setName(name);
+    }
+
+    // The clamp panel 12-21 and two of its clamps through a passage.
+    auto *panel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
+    QVERIFY(panel && panel->setModelAndStripType(1, 0) && panel->setName("12V21"));
+    auto *passage = static_cast<GraphicsPassage *>(sheet->createItem(GraphicsPassage::Type));
+    QVERIFY(sheet->addGraphicsItem(passage));
+    passage->setPosQuiet(at());
+    for (const char *clampName : {"12V21:1", "12V21:2"}) {
+        auto *clamp = new GraphicsClamp(sheet);
+        QVERIFY(sheet->addGraphicsItem(clamp));
+        clamp->setClampName(clampName);
+        passage->addClamp(clamp);
+    }
+    sheet->notifyItem(passage);
+    // A bottom with its own panel and clamps.
+    auto *bottom = static_cast<GraphicsBottom *>(sheet->createItem(GraphicsBottom::Type));
+    QVERIFY(sheet->addGraphicsItem(bottom));
+    bottom->setPosQuiet(at());
+    auto *bottomPanel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
+    QVERIFY(bottomPanel && bottomPanel->setModelAndStripType(bottomClampPanelModel, 0));
+    QVERIFY(bottomPanel->setName("12N21"));
+    bottom->setClampPanel(bottomPanel);
+    bottom->createClamps();
+    // One transformer on two schemes.
+    auto *trans = dynamic_cast<Device *>(p.createDevice(TransKind));
+    QVERIFY(trans && trans->setModelIndex(0) && trans->setName("T1"));
+    for (Scheme *on : {sheet, group->itemList()[0]}) {
+        auto *item = new GraphicsTrans(on);
+        QVERIFY(on->addGraphicsItem(item));
+        item->appendTerminal(TransTerminal{"I1", true, 1, true});
+        item->appendTerminal(TransTerminal{on == sheet ? "II1" : "II2", false, 1, false});
+        item->placePins();
+        item->setName("T1");
+        item->setPosQuiet(on == sheet ? at() : QPointF(2400, 1600));
+    }
+
+    // Frames of two types; devices in their places, a panel with two boards
+    // on a bus.
+    FrameGroup *row = p.equipment()->itemList()[0];
+    Frame *first = row->itemList()[0];
+    Frame *second = row->itemList()[1];
+    first->setFrameType(0);
+    second->setFrameType(6);
+    const auto put = [](GraphicsPlaceItem *item, Place *place) {
+        return place->canDrop(item, place->sceneRect().center()) && place->putItem(item);
+    };
+    const auto putDevice = [&](const char *name, int placeType, Place *place) {
+        auto *device = dynamic_cast<Device *>(p.findObj(RelayKind, name));
+        int model = 0;
+        while (relayTypes[model].placeType != placeType)
+            ++model;
+        QVERIFY(device && device->setModelIndex(model));
+        GraphicsPlaceItemDevice *item = device->createPlaceItem(place->graphicsScene());
+        place->graphicsScene()->addGraphicsItem(item);
+        QVERIFY(put(item, place));
+    };
+    FrameLayout *layout = first->layout();
+    auto *nmsh = new GraphicsFramePanel(layout);
+    QVERIFY(nmsh->setContainerType(11) && layout->addGraphicsItem(nmsh));
+    QVERIFY(put(nmsh, layout->parts()[0]->places()[4]));
+    for (int i = 0; i < 2; ++i) {
+        auto *board = new GraphicsBoard(layout);
+        QVERIFY(board->setContainerType(15) && layout->addGraphicsItem(board));
+        QVERIFY(put(board, nmsh->places()[2 * i]));
+        if (i == 1)
+            putDevice("Relay-3", relayTypes[0].placeType, board->places()[1]);
+    }
+    QVERIFY(nmsh->createPowerBus(p.findObj(SourceKind, "Source-1")));
+    putDevice("Relay-1", 18, second->layout()->parts()[0]->places()[9]);
+
+    // A cable between the two frames gives each a cable page; the user
+    // writes on the first one.
+    auto *cable = new Cable(2);
+    cable->setNumber(40);
+    cable->appendCore(new CableCore{"X1:1", "X2:1", 1});
+    p.specificationCable()->addCable((quint64(0x000301) << 32) | 0x000302, cable);
+    p.equipment()->rebuildWiringLayouts();
+    QList<GraphicsScene *> pages;
+    first->appendPages(pages);
+    QVERIFY(pages.size() > 1);
+    auto *note = new GraphicsText(pages.last(), nullptr);
+    note->setText("checked by hand");
+    QVERIFY(pages.last()->addGraphicsItem(note));
+    note->setPos(400, 400);
+}
+
 // Every file below a folder, by relative path.
 Snapshot deepSnapshot(const QString &dir)
 {
@@ -363,6 +546,19 @@ Snapshot deepSnapshot(const QString &dir)
             files.insert(QDir(dir).relativeFilePath(path), f.readAll());
     }
     return files;
+}
+
+void deepRestore(const QString &dir, const Snapshot &files)
+{
+    const Snapshot now = deepSnapshot(dir);
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (!files.contains(it.key()))
+            QFile::remove(dir + "/" + it.key());
+    }
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (now.value(it.key()) != it.value() || !now.contains(it.key()))
+            writeRaw(dir + "/" + it.key(), it.value());
+    }
 }
 
 int objectCount(const Project &p)
@@ -384,18 +580,21 @@ class TestProjectFiles : public QObject
     QString dir() const { return m_dir.path(); }
 
     // Saves a filled project as <name> in a fresh folder and returns it.
-    ProjectFiles savedProject(const QString &folder, const QString &name = "plant.rlay", bool withSheets = false)
+    ProjectFiles savedProject(const QString &folder, const QString &name = "plant.rlay", bool withSheets = false,
+                              bool everyKind = false)
     {
         const QString d = dir() + "/" + folder;
         QDir().mkpath(d);
+        ModalRecorder rec;
         Project p(nullptr, nullptr);
         fillProject(p);
         if (withSheets)
             fillSheets(p);
+        if (everyKind)
+            fillEveryKind(p);
         p.setFileName(d + "/" + name);
-        ModalRecorder rec;
         [&] { QVERIFY(p.save()); }();
-        [&] { QCOMPARE(rec.count(), 0); }();
+        [&] { QVERIFY2(rec.count() == 0, qPrintable(rec.texts().join(" | "))); }();
         return ProjectFiles{d, QFileInfo(name).completeBaseName()};
     }
 
@@ -1191,28 +1390,62 @@ private slots:
 
     void mutatedProjectsNeverCrashOrHang()
     {
-        const ProjectFiles f = savedProject("fuzz", "plant.rlay", true);
-        const Snapshot pristine = snapshot(f.dir);
-        const QStringList all = QStringList(sideExtensions) << ".rlay";
+        const ProjectFiles f = savedProject("fuzz", "plant.rlay", true, true);
+        const Snapshot pristine = deepSnapshot(f.dir);
+        const QStringList all = pristine.keys();
+        QVERIFY2(all.size() == 10 && all.filter(QRegularExpression("\\.sch$")).size() == 4, qPrintable(all.join(" ")));
+        // Whole, every kind reads back, and saved again gives the same bytes.
+        {
+            Project p(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY2(loadInto(p, f.path(".rlay"), &texts), qPrintable(texts.join(" | ")));
+            QCOMPARE(texts, QStringList());
+            int drawn = 0;
+            for (Scheme *scheme : p.schemes()->itemList()[0]->itemList())
+                drawn += int(scheme->graphicsItems().size());
+            QVERIFY2(drawn >= 36, qPrintable(QString::number(drawn)));
+            auto *trans = dynamic_cast<Device *>(p.findObj(TransKind, "T1"));
+            QVERIFY(trans && trans->items().size() == 2);
+            p.setDevicesChanged();
+            p.setSchemesChanged();
+            p.setEquipmentChanged();
+            p.setSpecificationDeviceChanged();
+            p.setSpecificationCableChanged();
+            for (SchemeGroup *group : p.schemes()->itemList())
+                for (Scheme *scheme : group->itemList())
+                    scheme->setModified(true);
+            ModalRecorder rec;
+            QVERIFY(p.save());
+            QCOMPARE(rec.count(), 0);
+            const Snapshot again = deepSnapshot(f.dir);
+            QCOMPARE(again.keys(), pristine.keys());
+            for (const QString &name : all)
+            {
+                if (again[name] != pristine[name]) { QFile a("/tmp/dbg_a.bin"); a.open(QIODevice::WriteOnly); a.write(pristine[name]); QFile b("/tmp/dbg_b.bin"); b.open(QIODevice::WriteOnly); b.write(again[name]); }
+                QVERIFY2(again[name] == pristine[name], qPrintable(name));
+            }
+        }
         QRandomGenerator random(20240506);
         const qint32 interesting[] = {0, -1, 1, 0x7FFFFFFF, qint32(0x80000000), 0x10000, 255, 86, 12, 9};
 
         QElapsedTimer total;
         total.start();
         int loaded = 0;
-        const int rounds = 2000;
+        const int rounds = 1500;
         for (int round = 0; round < rounds; ++round) {
-            restore(f.dir, pristine);
-            const QString ext = all[random.bounded(int(all.size()))];
-            const bool isMain = ext == ".rlay";
+            deepRestore(f.dir, pristine);
+            const QString name = all[random.bounded(int(all.size()))];
+            const QString path = f.dir + "/" + name;
+            const bool isScheme = name.endsWith(".sch");
+            const QString ext = isScheme ? QString() : name.mid(name.lastIndexOf('.'));
             const int kind = random.bounded(7);
-            QByteArray payload = f.payload(ext);
+            QByteArray payload = readRaw(path).mid(6);
             switch (kind) {
             case 0: { // a raw byte of the file, container unchanged
-                QByteArray raw = readRaw(f.path(ext));
+                QByteArray raw = readRaw(path);
                 const int at = random.bounded(int(raw.size()));
                 raw[at] = char(raw[at] ^ (1 + random.bounded(255)));
-                writeRaw(f.path(ext), raw);
+                writeRaw(path, raw);
                 break;
             }
             case 1: // payload bytes changed
@@ -1242,35 +1475,199 @@ private slots:
             }
             case 6: { // a file swapped for another one, or gone
                 const QString other = all[random.bounded(int(all.size()))];
-                if (other == ext)
-                    QFile::remove(f.path(ext));
+                if (other == name)
+                    QFile::remove(path);
                 else
-                    writeRaw(f.path(ext), pristine["plant" + other]);
+                    writeRaw(path, pristine[other]);
                 break;
             }
             }
             if (kind >= 1 && kind <= 5) {
-                if (isMain)
+                if (ext == ".rlay") {
                     f.setMainPayload(payload);
-                else
+                } else if (!isScheme) {
                     f.setSidePayload(ext, payload);
+                } else {
+                    // The schemes file records each scheme file's header.
+                    writeRaw(path, container(payload));
+                    QByteArray schm = f.sideContent(".schm");
+                    schm.replace(schm.indexOf(pristine[name].left(6)), 6, container(payload).left(6));
+                    f.setSideContent(".schm", schm);
+                }
             }
 
-            const Snapshot damaged = snapshot(f.dir);
+            const Snapshot damaged = deepSnapshot(f.dir);
+            const QString label = QString("round %1, %2, mutation %3").arg(round).arg(name).arg(kind);
             QElapsedTimer one;
             one.start();
+            QStringList texts;
             {
                 Project p(nullptr, nullptr);
-                if (loadInto(p, f.path(".rlay")))
+                if (loadInto(p, f.path(".rlay"), &texts)) {
                     ++loaded;
+                    // What opens is whole: saved elsewhere, it opens again
+                    // without a word.
+                    const QString copy = dir() + "/fuzz-resaved";
+                    QDir(copy).removeRecursively();
+                    QDir().mkpath(copy);
+                    p.setFileName(copy + "/plant.rlay");
+                    ModalRecorder rec;
+                    QVERIFY2(p.save() && rec.count() == 0, qPrintable(label + ": " + rec.texts().join(" | ")));
+                    Project again(nullptr, nullptr);
+                    QStringList second;
+                    QVERIFY2(loadInto(again, copy + "/plant.rlay", &second) && second.isEmpty(),
+                             qPrintable(label + ": " + second.join(" | ")));
+                }
             }
-            QVERIFY2(one.elapsed() < 2000, qPrintable(QString("round %1 took %2 ms").arg(round).arg(one.elapsed())));
+            QVERIFY2(one.elapsed() < 2000, qPrintable(QString("%1 took %2 ms").arg(label).arg(one.elapsed())));
+            // One message; a file whose container is refused gives its own
+            // message before the load's.
+            const QStringList refusals = {"Cannot open file ", "Header file ", "Size file ", "Check summ file ",
+                                          "Name file ", "DateTime file "};
+            const bool framing = texts.size() == 2
+                && std::any_of(refusals.begin(), refusals.end(), [&](const QString &r) { return texts[0].startsWith(r); });
+            QVERIFY2(texts.size() <= 1 || framing, qPrintable(label + ": " + texts.join(" | ")));
             if (round % 10 == 0)
-                QVERIFY2(snapshot(f.dir) == damaged, qPrintable(QString("round %1 changed the files").arg(round)));
+                QVERIFY2(deepSnapshot(f.dir) == damaged, qPrintable(label + " changed the files"));
         }
         qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
         QVERIFY(loaded < rounds);
-        QVERIFY(total.elapsed() < 60000);
+        QVERIFY(total.elapsed() < 120000);
+    }
+
+    // Records of the scheme editor (every kind), the frame editor, the
+    // equipment scheme editor and of a whole scheme group, damaged: a paste
+    // that fails adds nothing, changes no object and shows one box.
+    void mutatedClipboardRecordsPasteNothing()
+    {
+        const ProjectFiles f = savedProject("clipboard", "plant.rlay", true, true);
+        QWidget host;
+        QMenuBar menuBar;
+        QToolBar toolBar;
+        QList<QAction *> actions;
+        ActionsManager::createMenus(&host, &actions, &menuBar, &toolBar);
+        ModalRecorder rec;
+        Project source(nullptr, nullptr);
+        QVERIFY(loadInto(source, f.path(".rlay")));
+        const auto copied = [](GraphicsEdit &edit, GraphicsScene *scene, const char *format) {
+            edit.setScene(scene);
+            scene->selectAllItems();
+            edit.copy();
+            return QGuiApplication::clipboard()->mimeData()->data(format);
+        };
+        struct Record
+        {
+            const char *format;
+            QByteArray bytes;
+        };
+        QList<Record> records;
+        {
+            SchemeEdit edit(&actions);
+            records.append({"r-lay/scheme-edit",
+                            copied(edit, source.schemes()->itemList()[0]->itemList()[2], "r-lay/scheme-edit")});
+        }
+        FrameLayout *layout = source.equipment()->itemList()[0]->itemList()[0]->layout();
+        EquipmentScheme *equipment = source.equipment()->equipmentScheme();
+        for (GraphicsScene *sheet : {static_cast<GraphicsScene *>(layout), static_cast<GraphicsScene *>(equipment)}) {
+            auto *text = new GraphicsText(sheet, nullptr);
+            text->setText("note");
+            QVERIFY(sheet->addGraphicsItem(text));
+            auto *line = new GraphicsLine(sheet, nullptr);
+            line->setPoints(QPointF(0, 0), QPointF(200, 40));
+            QVERIFY(sheet->addGraphicsItem(line));
+        }
+        {
+            FrameEdit edit(&actions);
+            records.append({"r-lay/frame-edit", copied(edit, layout, "r-lay/frame-edit")});
+        }
+        {
+            EquipmentSchemeEdit edit(&actions);
+            records.append({"r-lay/equipment-scheme-edit",
+                            copied(edit, equipment, "r-lay/equipment-scheme-edit")});
+        }
+        records.append({"r-lay/scheme-group", bytesOf([&](DataStream &s) {
+                            SchemeGroup *group = source.schemes()->itemList()[0];
+                            s << qint32(DataStream::CurrentFormat) << qint32(1);
+                            group->saveClipboard(s);
+                            group->saveClipboardGeometry(s);
+                            s << ~qint32(DataStream::CurrentFormat);
+                        })});
+        for (const Record &r : std::as_const(records))
+            QVERIFY2(r.bytes.size() > 40, r.format);
+        QCOMPARE(rec.count(), 0);
+
+        QRandomGenerator random(20240507);
+        const qint32 interesting[] = {0, -1, 1, 0x7FFFFFFF, qint32(0x80000000), 0x10000, 255, 12, 11};
+        int pasted = 0;
+        const int rounds = 400;
+        for (int round = 0; round < rounds; ++round) {
+            const Record &r = records[round % records.size()];
+            QByteArray bytes = r.bytes;
+            switch (random.bounded(4)) {
+            case 0:
+                for (int i = random.bounded(1, 4); i > 0; --i)
+                    bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+                break;
+            case 1:
+                bytes.truncate(random.bounded(int(bytes.size())));
+                break;
+            case 2:
+                bytes.insert(random.bounded(int(bytes.size()) + 1), QByteArray(random.bounded(1, 9), char(random.bounded(256))));
+                break;
+            default: {
+                const qint32 v = interesting[random.bounded(int(std::size(interesting)))];
+                bytes.replace(random.bounded(int(bytes.size()) - 3), 4, bytesOf([&](DataStream &s) { s << v; }));
+            }
+            }
+            const QString label = QString("round %1, %2").arg(round).arg(r.format);
+            // A project of one scheme and one frame takes the paste.
+            Project target(nullptr, nullptr);
+            auto *group = new SchemeGroup(&target);
+            target.schemes()->appendItem(group);
+            auto *scheme = new Scheme(&target);
+            scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
+            group->appendItem(scheme);
+            auto *row = new FrameGroup(&target);
+            target.equipment()->appendItem(row);
+            auto *frame = new Frame(&target);
+            row->appendItem(frame);
+            frame->setFrameType(0);
+            const int objects = objectCount(target);
+            const int groups = int(target.schemes()->itemList().size());
+            std::unique_ptr<GraphicsEdit> edit;
+            GraphicsScene *sheet = nullptr;
+            const QByteArray format(r.format);
+            if (format == "r-lay/scheme-edit")
+                edit.reset(new SchemeEdit(&actions)), sheet = scheme;
+            else if (format == "r-lay/frame-edit")
+                edit.reset(new FrameEdit(&actions)), sheet = frame->layout();
+            else if (format == "r-lay/equipment-scheme-edit")
+                edit.reset(new EquipmentSchemeEdit(&actions)), sheet = target.equipment()->equipmentScheme();
+            const int items = sheet ? int(sheet->graphicsItems().size()) : 0;
+            const bool modified = sheet && sheet->isModified();
+            rec.clear();
+            bool ok = false;
+            if (edit) {
+                edit->setScene(sheet);
+                auto *mime = new QMimeData;
+                mime->setData(r.format, bytes);
+                QGuiApplication::clipboard()->setMimeData(mime);
+                edit->paste();
+                ok = sheet->graphicsItems().size() != items;
+            } else {
+                ok = target.schemes()->pasteRecord(bytes);
+            }
+            if (ok) {
+                ++pasted;
+                continue;
+            }
+            QVERIFY2(rec.count() <= 1, qPrintable(label + ": " + rec.texts().join(" | ")));
+            QVERIFY2(objectCount(target) == objects, qPrintable(label));
+            QVERIFY2(int(target.schemes()->itemList().size()) == groups, qPrintable(label));
+            if (sheet)
+                QVERIFY2(int(sheet->graphicsItems().size()) == items && sheet->isModified() == modified, qPrintable(label));
+        }
+        qDebug("%d damaged records, %d of them pasted", rounds, pasted);
     }
 };
 
