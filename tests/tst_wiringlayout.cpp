@@ -6,6 +6,7 @@
 #include "devices/graphicscommand.h"
 #include "devices/graphicswiringvaristor.h"
 #include "devices/module.h"
+#include "equipment/checklog.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/framelayout.h"
 #include "equipment/graphicsframepanel.h"
@@ -201,8 +202,8 @@ private slots:
         delete page;
     }
 
-    // Two TU modules share a table page in the order of their numbers; a
-    // module whose commands reach past the half gets two scheme pages. A
+    // Two TU modules share a table page in the order given; a module
+    // whose commands reach past the half gets two scheme pages. A
     // page whose module is gone draws its sheet alone, quietly.
     void modulePages()
     {
@@ -226,7 +227,7 @@ private slots:
         QCOMPARE(tu12->commandItems().size(), 2);
 
         QList<WiringLayout *> pages;
-        createModuleWiringLayouts(frame, pages);
+        createModuleWiringLayouts(frame, {tu3, tu12}, pages);
         QCOMPARE(pages.size(), 4);
         auto *table = qobject_cast<WiringLayoutDCTable *>(pages[0]);
         QVERIFY(table && table->name() == "TU" && table->kind() == WiringLayout::DCTablePage);
@@ -265,7 +266,8 @@ private slots:
         Frame *frame = newFrame(*p, 1, panelFrameType);
         GraphicsFramePanel *panel = panelFromFile(frame, fu30Panel);
         QVERIFY(frame->layout()->parts().first()->places().at(4)->putItem(panel));
-        panel->buildWiring();
+        CheckLog log;
+        panel->buildWiring(log);
         auto *page = qobject_cast<WiringLayout *>(panel->wiringPage());
         QVERIFY(page);
         QCOMPARE(page->name(), QString("P05"));
@@ -284,7 +286,7 @@ private slots:
             QCOMPARE(containers[i]->kind(), i == 1 || i == 8 ? 10 : 11);
             QCOMPARE(containers[i]->pos(), QPointF(300 + 3744 - i * 468, 100 + 70));
         }
-        panel->buildWiring();
+        panel->buildWiring(log);
         QCOMPARE(panel->wiringPage(), page);
         // A board gone from its place leaves its picture empty, quietly.
         panel->places().at(0)->item()->removeFromPlace();
@@ -298,7 +300,7 @@ private slots:
         GraphicsFramePanel *row = panelFromFile(frame, varistorPanel);
         QVERIFY(frame->layout()->parts().first()->places().at(6)->putItem(row));
         row->places().at(2)->setState(Place::Marked);
-        row->buildWiringPage();
+        row->buildWiringPage(log);
         auto *rowPage = qobject_cast<WiringLayout *>(row->wiringPage());
         QVERIFY(rowPage && rowPage->isFrontView());
         QList<QPointF> at;
@@ -308,6 +310,7 @@ private slots:
         QCOMPARE(at.size(), row->places().size() - 1);
         QCOMPARE(at[1], QPointF(680, 1000));
         QCOMPARE(at[2], QPointF(1180, 1000));
+        QVERIFY(log.isEmpty());
         QCOMPARE(rec.count(), 1);
     }
 };
