@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "devices/graphicscommand.h"
+#include "devices/graphicswiringlamp.h"
 #include "devices/graphicswiringvaristor.h"
 #include "devices/module.h"
 #include "equipment/checklog.h"
@@ -34,6 +35,10 @@ const int moduleFrameType = 11; // "SRKM-75-6+LP Varnel ": DC pages for its modu
 const int panelFrameType = 0;   // "SRKM-75-17": a frame body of one-row panels
 const int fu30Panel = 1;        // "Panel FU-30": eight pre-built fuse boards
 const int varistorPanel = 14;   // "Panel FV-RV": a row of varistors
+const int lampCarrier = 58;     // "Panel PROP-FU-R": carries a one-row panel
+const int lampRightCarrier = 59; // and a lamp on the right
+const int fuseResistorPanel = 5; // "Panel FU-6-R-24": six pre-built boards
+const int fuseLamp = 2;          // "KM-24", the lamp that such carriers take
 
 void pressOk(QDialog *dialog)
 {
@@ -311,6 +316,51 @@ private slots:
         QCOMPARE(at[1], QPointF(680, 1000));
         QCOMPARE(at[2], QPointF(1180, 1000));
         QVERIFY(log.isEmpty());
+        QCOMPARE(rec.count(), 1);
+    }
+
+    // A lamp carrier takes a one-row panel and its lamp: its page shows the
+    // lamp and the panel's containers, and reports nothing. A carrier left
+    // without its panel reports that once.
+    void lampCarrierPage()
+    {
+        ModalRecorder rec;
+        MainWindow w;
+        rec.handle(pressOk);
+        w.action(0)->trigger();
+        Project *p = w.project();
+        Frame *frame = newFrame(*p, 1, panelFrameType);
+        GraphicsFramePanel *carrier = panelFromFile(frame, lampRightCarrier);
+        QVERIFY(frame->layout()->parts().first()->places().at(4)->putItem(carrier));
+        GraphicsFramePanel *sub = panelFromFile(frame, fuseResistorPanel);
+        QVERIFY(putAnywhere(carrier, sub));
+        auto *lamp = static_cast<Device *>(p->createDevice(LampKind));
+        lamp->setModelIndex(fuseLamp);
+        GraphicsPlaceItemDevice *item = lamp->createPlaceItem(frame->layout());
+        frame->layout()->addGraphicsItem(item);
+        QVERIFY(putAnywhere(carrier, item));
+
+        CheckLog log;
+        carrier->buildWiring(log);
+        QVERIFY(log.isEmpty());
+        auto *page = qobject_cast<WiringLayout *>(carrier->wiringPage());
+        QVERIFY(page);
+        QList<QPointF> lamps;
+        QList<int> kinds;
+        for (GraphicsItem *shown : page->graphicsItems()) {
+            if (shown->type() == GraphicsWiringLamp::Type)
+                lamps << shown->pos();
+            else if (auto *container = dynamic_cast<GraphicsWiringContainer *>(shown))
+                kinds << container->kind();
+        }
+        QCOMPARE(lamps, QList<QPointF>({QPointF(3600, 1900)}));
+        QCOMPARE(kinds.size(), 1 + sub->places().size());
+        QCOMPARE(kinds.first(), 0);
+
+        GraphicsFramePanel *empty = panelFromFile(frame, lampCarrier);
+        QVERIFY(frame->layout()->parts().first()->places().at(6)->putItem(empty));
+        empty->buildWiring(log);
+        QCOMPARE(log.pending().size(), 1);
         QCOMPARE(rec.count(), 1);
     }
 };
