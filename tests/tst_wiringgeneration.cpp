@@ -34,9 +34,6 @@ namespace {
 const int dcFrameType = 11;  // "SRKM-75-6+LP Varnel ": module panels; DC pages for its modules
 const int clampFrameType = 13; // "PR X": its body is a clamp part that takes one-row panels
 const int relayPanelType = 11; // "Panel NMSH": relays
-const int relayPanelModel = 11;
-const int relayModel = 19;
-const int moduleModel = 149;
 const int TS = 0, TU = 1, TV = 2;
 
 QList<GraphicsItem *> drawings(GraphicsScene *page)
@@ -79,31 +76,25 @@ Place *freePlace(GraphicsPlaceContainer *container, int model)
     return nullptr;
 }
 
-Place *freePlace(Frame *frame, int model)
+// The item dropped into the first place of the frame that takes it.
+void place(Frame *frame, GraphicsPlaceItem *item)
 {
-    for (GraphicsFramePart *part : frame->layout()->parts())
-        if (Place *place = freePlace(part, model))
-            return place;
-    return nullptr;
-}
-
-// A device's place item put into the first place of the frame that takes
-// it.
-void place(Frame *frame, Device *device, int model)
-{
-    GraphicsPlaceItemDevice *item = device->createPlaceItem(frame->layout());
     frame->layout()->addGraphicsItem(item);
-    Place *at = freePlace(frame, model);
-    QVERIFY(at && at->putItem(item));
+    for (GraphicsFramePart *part : frame->layout()->parts()) {
+        if (Place *at = freePlace(part, item->modelId())) {
+            QVERIFY(at->canDrop(item, at->sceneRect().center()) && at->putItem(item));
+            return;
+        }
+    }
+    QFAIL("no place");
 }
 
-// A module of the type in the first free module place of the frame.
 void placeModule(Project &p, Frame *frame, const QString &name, int type)
 {
     auto *module = static_cast<Device *>(p.createDevice(ModuleKind));
     module->setModelIndex(type);
     module->setName(name);
-    place(frame, module, moduleModel);
+    place(frame, module->createPlaceItem(frame->layout()));
 }
 
 void addCable(Project &p, Frame *from, Frame *to, int cores)
@@ -140,14 +131,11 @@ Frame *newFrame(Project &p, int row, int number, int type)
     return frame;
 }
 
-// A relay panel in the first place of the frame that takes one.
 void addRelayPanel(Frame *frame)
 {
     auto *panel = new GraphicsFramePanel(frame->layout());
     panel->setContainerType(relayPanelType);
-    frame->layout()->addGraphicsItem(panel);
-    Place *at = freePlace(frame, relayPanelModel);
-    QVERIFY(at && at->canDrop(panel, at->sceneRect().center()) && at->putItem(panel));
+    place(frame, panel);
 }
 
 // A relay placed in the frame's relay panel whose two winding pins a
@@ -157,11 +145,12 @@ void feed(Project &p, Frame *frame, const QString &relayName, const QString &sou
     Scheme *sheet = p.referenceScheme();
     auto *relay = static_cast<Device *>(p.createDevice(RelayKind));
     relay->setName(relayName);
+    relay->setModelIndex(0);
     auto *winding = new TestWindingItem(sheet);
     sheet->addGraphicsItem(winding);
     relay->appendItem(winding);
     winding->ownObj()->setName(relayName);
-    place(frame, relay, relayModel);
+    place(frame, relay->createPlaceItem(frame->layout()));
     if (!p.findObj(SourceKind, sourceName))
         p.createDevice(SourceKind)->setName(sourceName);
     auto *source = new GraphicsSource(sheet);
