@@ -27,8 +27,7 @@ DlgPropInterrupter::DlgPropInterrupter(GraphicsScene *scene)
         grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
         m_typeCombo = new RComboBox(this, 0);
         for (int type = 0; type < InterrupterTypeCount; ++type)
-            m_typeCombo->insertComboItemSorted(
-                QCoreApplication::translate("Interrupter", interrupterTypes[type].name), type);
+            m_typeCombo->insertComboItemSorted(interrupterTypeName(type), type);
         grid->addWidget(m_typeCombo, 1, 1);
         grid->addWidget(new QLabel(tr("Nominal:"), this), 2, 0);
         m_nominalCombo = new RComboBox(this, 0);

@@ -16,16 +16,21 @@ const int visualFrameKind = 3;
 } // namespace
 
 TwoPinDevice::TwoPinDevice(Project *project, int kind, const TwoPinCatalogue &catalogue)
-    : Device(project, kind)
+    : TypedDevice(project, kind, catalogue.typeCount,
+                  [&catalogue](int row) {
+                      return catalogue.isType(row)
+                          ? QCoreApplication::translate(catalogue.context, catalogue.typeText(row))
+                          : QString();
+                  })
     , m_catalogue(catalogue)
 {
 }
 
 TwoPinDevice::~TwoPinDevice() = default;
 
-bool TwoPinDevice::canAppend(ObjItem *item)
+bool TwoPinDevice::hasModel(int index) const
 {
-    return acceptsFirstItemOnly(item);
+    return Device::hasModel(index);
 }
 
 void TwoPinDevice::writeData(DataStream &stream)
@@ -61,10 +66,8 @@ void TwoPinDevice::readData(DataStream &stream)
 
 QString TwoPinDevice::modelName() const
 {
-    if (!hasType())
-        return QString();
-    QString text = typeName(modelIndex());
-    if (m_catalogue.numberInModelName && m_number != 0)
+    QString text = TypedDevice::modelName();
+    if (hasType() && m_catalogue.numberInModelName && m_number != 0)
         text += QString::number(m_number);
     return text;
 }
@@ -72,11 +75,6 @@ QString TwoPinDevice::modelName() const
 int TwoPinDevice::pinCount() const
 {
     return 2;
-}
-
-bool TwoPinDevice::hasType() const
-{
-    return m_catalogue.isType(modelIndex());
 }
 
 bool TwoPinDevice::setType(int row)
@@ -102,13 +100,6 @@ QString TwoPinDevice::nominalName() const
     if (!m_catalogue.isNominal(modelIndex(), m_nominalIndex))
         return QString();
     return QCoreApplication::translate(m_catalogue.context, m_catalogue.nominalText(modelIndex(), m_nominalIndex));
-}
-
-QString TwoPinDevice::typeName(int row) const
-{
-    if (!m_catalogue.isType(row))
-        return QString();
-    return QCoreApplication::translate(m_catalogue.context, m_catalogue.typeText(row));
 }
 
 int TwoPinDevice::frameKind() const

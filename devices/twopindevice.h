@@ -9,16 +9,18 @@
 // by exactly one scene item, which owns it.
 
 #include "devices/twopincatalogue.h"
-#include "model/device.h"
+#include "devices/typeddevice.h"
 
-class TwoPinDevice : public Device
+class TwoPinDevice : public TypedDevice
 {
 public:
     TwoPinDevice(Project *project, int kind, const TwoPinCatalogue &catalogue);
     ~TwoPinDevice() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // Any index is taken, as by a Device: a type outside the catalogue is
+    // kept (its dialog says so) until another is chosen. The reader refuses
+    // one.
+    bool hasModel(int index) const override;
     // The Device record, then the nominal's index (kinds with nominals)
     // and the number (numbered kinds). A type or nominal outside the
     // catalogue is a damaged record.
@@ -31,7 +33,7 @@ public:
 
     const TwoPinCatalogue &catalogue() const { return m_catalogue; }
     // Whether the catalogue index is a row of the catalogue.
-    bool hasType() const;
+    bool hasType() const { return isType(modelIndex()); }
     // Refuses a row outside the catalogue (-1 clears the type); a nominal
     // that the new type does not have is cleared.
     bool setType(int row);
@@ -44,8 +46,6 @@ public:
     int number() const { return m_number; }
     void setNumber(int number) { m_number = number; }
 
-    // The translated text of a catalogue row; empty outside the catalogue.
-    QString typeName(int row) const;
     // The frame kind of the device's address; -1 when unplaced.
     int frameKind() const;
     // In a console or visual frame the item's texts are help.
