@@ -7,7 +7,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyle>
 #include <QStyleOptionGraphicsItem>
 
 GraphicsTwoPin::GraphicsTwoPin(GraphicsScene *scene, double length)
@@ -84,18 +83,6 @@ void GraphicsTwoPin::updateFromObj()
     prepareGeometryChange();
     setTextWidth(width);
     update();
-}
-
-const QPen &GraphicsTwoPin::itemPen(const QStyleOptionGraphicsItem *option) const
-{
-    if (option && (option->state & QStyle::State_Selected))
-        return penBlue;
-    return obj() ? penBlack : penRed;
-}
-
-const QPen &GraphicsTwoPin::helpPen(const QPen &pen)
-{
-    return &pen == &penBlack ? penGreen : pen;
 }
 
 void GraphicsTwoPin::text(QPainter *painter, const QRectF &rect, int alignment, const QString &text)

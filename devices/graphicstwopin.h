@@ -51,10 +51,6 @@ protected:
     double columnLeft() const { return columnCentre() - textWidth() / 2; }
     // A row of the column, 40 high.
     QRectF row(double top) const { return QRectF(columnLeft(), top, textWidth(), 40); }
-    // Blue when selected, else red while unbound, else black.
-    const QPen &itemPen(const QStyleOptionGraphicsItem *option) const;
-    // The help pen for a picture drawn with the pen.
-    static const QPen &helpPen(const QPen &pen);
     // Text that reads upright in the item; nothing without fonts.
     void text(QPainter *painter, const QRectF &rect, int alignment, const QString &text);
     // The name of the pin, empty for none.
