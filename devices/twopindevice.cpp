@@ -1,5 +1,6 @@
 #include "devices/twopindevice.h"
 
+#include "devices/lampsymbol.h"
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/datastream.h"
@@ -12,6 +13,8 @@ namespace {
 
 const int consoleFrameKind = 2;
 const int visualFrameKind = 3;
+// The row "Light_Diode_Panel" of the equipment-model table.
+const int panelLightPlace = 153;
 
 } // namespace
 
@@ -158,6 +161,46 @@ void TwoPinDevice::drawCaption(QPainter *painter, const QRectF &rect, const QStr
     const double half = rect.height() / 2;
     painter->drawText(QRectF(rect.left(), rect.top(), rect.width(), half), Qt::AlignCenter, upper);
     painter->drawText(QRectF(rect.left(), rect.top() + half, rect.width(), half), Qt::AlignCenter, lower);
+}
+
+int PanelLight::placeType() const
+{
+    return panelLightPlace;
+}
+
+void PanelLight::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                              Place *place, bool hideHelp)
+{
+    if (frameKind() == 0)
+        drawLampInPlace(painter, rect, option, place, hideHelp, name());
+    else
+        Device::paintInPlace(painter, rect, option, place, hideHelp);
+}
+
+SurgeProtector::SurgeProtector(Project *project, int kind, const TwoPinCatalogue &catalogue, int suffixKind,
+                               void (*drawSymbol)(QPainter *painter))
+    : TwoPinDevice(project, kind, catalogue)
+    , m_suffixKind(suffixKind)
+    , m_drawSymbol(drawSymbol)
+{
+}
+
+int SurgeProtector::addressSuffix() const
+{
+    return 0x40 | m_suffixKind;
+}
+
+void SurgeProtector::paintPicture(QPainter *painter)
+{
+    if (!painter)
+        return;
+    m_drawSymbol(painter);
+    drawCentred(painter, QRectF(-20, 40, 200, 40), 3, modelName());
+}
+
+void SurgeProtector::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    drawCaption(painter, rect, modelName());
 }
 
 QString twoLines(const QString &first, const QString &second)

@@ -70,6 +70,43 @@ private:
     int m_number = 0;
 };
 
+// The lights of the console panels (luminodiode, signal lamp): a colour and
+// a small number.
+class PanelLight : public TwoPinDevice
+{
+public:
+    using TwoPinDevice::TwoPinDevice;
+
+    // The equipment model "Light_Diode_Panel".
+    int placeType() const override;
+    // In a basic frame the lamp picture with the full name, elsewhere the
+    // name over the colour.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
+};
+
+// The overvoltage protectors (discharger, varistor): their places take an
+// address suffix of their own, and the wiring documents show their symbol.
+class SurgeProtector : public TwoPinDevice
+{
+public:
+    // The suffix kind of the address ("R" 0, "V" 1) and the symbol, drawn
+    // in item coordinates 160 long on y = 0.
+    SurgeProtector(Project *project, int kind, const TwoPinCatalogue &catalogue, int suffixKind,
+                   void (*drawSymbol)(QPainter *painter));
+
+    // 0x40 | the suffix kind.
+    int addressSuffix() const override;
+    // The symbol with the type below.
+    void paintPicture(QPainter *painter) override;
+    // The type.
+    void paintCaption(QPainter *painter, const QRectF &rect) override;
+
+private:
+    int m_suffixKind;
+    void (*m_drawSymbol)(QPainter *painter);
+};
+
 // The two texts of a place or caption on two lines.
 QString twoLines(const QString &first, const QString &second);
 
