@@ -36,6 +36,7 @@
 #include "devices/graphicscommutator.h"
 #include "devices/graphicscontact.h"
 #include "devices/relaycatalogue.h"
+#include "devices/twopindevice.h"
 #include "equipment/framelayout.h"
 #include "equipment/graphicsboard.h"
 #include "equipment/graphicsframepanel.h"
@@ -431,7 +432,9 @@ void fillEveryKind(Project &p)
         if (!obj) {
             obj = p.createDevice(item->objType());
             QVERIFY(obj && obj->setName(name));
-            if (auto *device = dynamic_cast<Device *>(obj))
+            if (auto *twoPin = dynamic_cast<TwoPinDevice *>(obj))
+                twoPin->setType(0);
+            else if (auto *device = dynamic_cast<Device *>(obj))
                 device->setModelIndex(0);
         }
         if (auto *winding = dynamic_cast<GraphicsRelayWinding *>(item)) {
@@ -1535,140 +1538,6 @@ private slots:
         QVERIFY(total.elapsed() < 120000);
     }
 
-    // Records of the scheme editor (every kind), the frame editor, the
-    // equipment scheme editor and of a whole scheme group, damaged: a paste
-    // that fails adds nothing, changes no object and shows one box.
-    void mutatedClipboardRecordsPasteNothing()
-    {
-        const ProjectFiles f = savedProject("clipboard", "plant.rlay", true, true);
-        QWidget host;
-        QMenuBar menuBar;
-        QToolBar toolBar;
-        QList<QAction *> actions;
-        ActionsManager::createMenus(&host, &actions, &menuBar, &toolBar);
-        ModalRecorder rec;
-        Project source(nullptr, nullptr);
-        QVERIFY(loadInto(source, f.path(".rlay")));
-        const auto copied = [](GraphicsEdit &edit, GraphicsScene *scene, const char *format) {
-            edit.setScene(scene);
-            scene->selectAllItems();
-            edit.copy();
-            return QGuiApplication::clipboard()->mimeData()->data(format);
-        };
-        struct Record
-        {
-            const char *format;
-            QByteArray bytes;
-        };
-        QList<Record> records;
-        {
-            SchemeEdit edit(&actions);
-            records.append({"r-lay/scheme-edit",
-                            copied(edit, source.schemes()->itemList()[0]->itemList()[2], "r-lay/scheme-edit")});
-        }
-        FrameLayout *layout = source.equipment()->itemList()[0]->itemList()[0]->layout();
-        EquipmentScheme *equipment = source.equipment()->equipmentScheme();
-        for (GraphicsScene *sheet : {static_cast<GraphicsScene *>(layout), static_cast<GraphicsScene *>(equipment)}) {
-            auto *text = new GraphicsText(sheet, nullptr);
-            text->setText("note");
-            QVERIFY(sheet->addGraphicsItem(text));
-            auto *line = new GraphicsLine(sheet, nullptr);
-            line->setPoints(QPointF(0, 0), QPointF(200, 40));
-            QVERIFY(sheet->addGraphicsItem(line));
-        }
-        {
-            FrameEdit edit(&actions);
-            records.append({"r-lay/frame-edit", copied(edit, layout, "r-lay/frame-edit")});
-        }
-        {
-            EquipmentSchemeEdit edit(&actions);
-            records.append({"r-lay/equipment-scheme-edit",
-                            copied(edit, equipment, "r-lay/equipment-scheme-edit")});
-        }
-        records.append({"r-lay/scheme-group", bytesOf([&](DataStream &s) {
-                            SchemeGroup *group = source.schemes()->itemList()[0];
-                            s << qint32(DataStream::CurrentFormat) << qint32(1);
-                            group->saveClipboard(s);
-                            group->saveClipboardGeometry(s);
-                            s << ~qint32(DataStream::CurrentFormat);
-                        })});
-        for (const Record &r : std::as_const(records))
-            QVERIFY2(r.bytes.size() > 40, r.format);
-        QCOMPARE(rec.count(), 0);
-
-        QRandomGenerator random(20240507);
-        const qint32 interesting[] = {0, -1, 1, 0x7FFFFFFF, qint32(0x80000000), 0x10000, 255, 12, 11};
-        int pasted = 0;
-        const int rounds = 400;
-        for (int round = 0; round < rounds; ++round) {
-            const Record &r = records[round % records.size()];
-            QByteArray bytes = r.bytes;
-            switch (random.bounded(4)) {
-            case 0:
-                for (int i = random.bounded(1, 4); i > 0; --i)
-                    bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
-                break;
-            case 1:
-                bytes.truncate(random.bounded(int(bytes.size())));
-                break;
-            case 2:
-                bytes.insert(random.bounded(int(bytes.size()) + 1), QByteArray(random.bounded(1, 9), char(random.bounded(256))));
-                break;
-            default: {
-                const qint32 v = interesting[random.bounded(int(std::size(interesting)))];
-                bytes.replace(random.bounded(int(bytes.size()) - 3), 4, bytesOf([&](DataStream &s) { s << v; }));
-            }
-            }
-            const QString label = QString("round %1, %2").arg(round).arg(r.format);
-            // A project of one scheme and one frame takes the paste.
-            Project target(nullptr, nullptr);
-            auto *group = new SchemeGroup(&target);
-            target.schemes()->appendItem(group);
-            auto *scheme = new Scheme(&target);
-            scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
-            group->appendItem(scheme);
-            auto *row = new FrameGroup(&target);
-            target.equipment()->appendItem(row);
-            auto *frame = new Frame(&target);
-            row->appendItem(frame);
-            frame->setFrameType(0);
-            const int objects = objectCount(target);
-            const int groups = int(target.schemes()->itemList().size());
-            std::unique_ptr<GraphicsEdit> edit;
-            GraphicsScene *sheet = nullptr;
-            const QByteArray format(r.format);
-            if (format == "r-lay/scheme-edit")
-                edit.reset(new SchemeEdit(&actions)), sheet = scheme;
-            else if (format == "r-lay/frame-edit")
-                edit.reset(new FrameEdit(&actions)), sheet = frame->layout();
-            else if (format == "r-lay/equipment-scheme-edit")
-                edit.reset(new EquipmentSchemeEdit(&actions)), sheet = target.equipment()->equipmentScheme();
-            const int items = sheet ? int(sheet->graphicsItems().size()) : 0;
-            const bool modified = sheet && sheet->isModified();
-            rec.clear();
-            bool ok = false;
-            if (edit) {
-                edit->setScene(sheet);
-                auto *mime = new QMimeData;
-                mime->setData(r.format, bytes);
-                QGuiApplication::clipboard()->setMimeData(mime);
-                edit->paste();
-                ok = sheet->graphicsItems().size() != items;
-            } else {
-                ok = target.schemes()->pasteRecord(bytes);
-            }
-            if (ok) {
-                ++pasted;
-                continue;
-            }
-            QVERIFY2(rec.count() <= 1, qPrintable(label + ": " + rec.texts().join(" | ")));
-            QVERIFY2(objectCount(target) == objects, qPrintable(label));
-            QVERIFY2(int(target.schemes()->itemList().size()) == groups, qPrintable(label));
-            if (sheet)
-                QVERIFY2(int(sheet->graphicsItems().size()) == items && sheet->isModified() == modified, qPrintable(label));
-        }
-        qDebug("%d damaged records, %d of them pasted", rounds, pasted);
-    }
 };
 
 QTEST_MAIN(TestProjectFiles)
