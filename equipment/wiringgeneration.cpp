@@ -64,17 +64,17 @@ const QChar noteSeparator(0x2028);
 const int clampPanelTypeLimit = 27;
 
 // The panel held by a place in the normal state; null for an empty place
-// or another item, which the log notes.
+// or another item: a device may stand in a part's place by itself.
 GraphicsPlaceContainer *heldPanel(Place *place, CheckLog &log)
 {
     if (!place || place->state() != Place::Normal)
         return nullptr;
     GraphicsPlaceItem *held = place->item();
-    if (!held)
+    if (!held || held->type() != panelItemType)
         return nullptr;
-    if (!LOG_CHECK(log, held->type() == panelItemType))
-        return nullptr;
-    return dynamic_cast<GraphicsPlaceContainer *>(held);
+    auto *panel = dynamic_cast<GraphicsPlaceContainer *>(held);
+    LOG_CHECK_PTR(log, panel);
+    return panel;
 }
 
 } // namespace
