@@ -43,21 +43,7 @@
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
-#include "model/graphicsobjitem.h"
 #include "schemes/graphicspassage.h"
-#include "schemes/scheme.h"
-#include "schemes/schemeedit.h"
-#include "app/actionsmanager.h"
-#include "equipment/equipmentscheme.h"
-#include "equipment/equipmentschemeedit.h"
-#include "equipment/frameedit.h"
-
-#include <QClipboard>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QToolBar>
-
-#include <memory>
 
 #include <functional>
 
@@ -95,9 +81,11 @@ QByteArray readRaw(const QString &path)
     return f.readAll();
 }
 
+Snapshot deepSnapshot(const QString &dir);
+
 void restore(const QString &dir, const Snapshot &files)
 {
-    const Snapshot now = snapshot(dir);
+    const Snapshot now = deepSnapshot(dir);
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         if (!files.contains(it.key()))
             QFile::remove(dir + "/" + it.key());
@@ -383,60 +371,49 @@ void fillSheets(Project &p)
     }
 }
 
-// Every device kind on a scheme of its own (a transformer on two schemes),
-// a clamp through a passage and a bottom; frames of two types with devices
-// in their places and a panel of boards on a bus; a user's text on a
-// frame's cable page. Added to a project filled by fillProject and
-// fillSheets.
+// Every scheme item kind with a device of its kind, a transformer on two
+// schemes, clamps through a passage and a bottom, and in the frames of
+// fillSheets devices, a panel of boards on a bus and a note on a cable page.
 void fillEveryKind(Project &p)
 {
     Scheme::registerItemTypes();
     FrameLayout::registerItemTypes();
-    SchemeGroup *group = p.schemes()->itemList()[0];
     auto *sheet = new Scheme(&p);
     sheet->setSheetFormat(GraphicsScene::PaperA3, true, 1);
-    sheet->setName("kinds");
     sheet->setNumber(3);
-    group->appendItem(sheet);
-    int count = 0;
+    p.schemes()->itemList()[0]->appendItem(sheet);
+    int count = 0, placed = 0;
     const SchemeItemType *rows = Scheme::itemTypes(count);
-    int placed = 0;
-    const auto at = [&placed] {
-        const QPointF pos(400 + (placed % 8) * 480, 400 + (placed / 8) * 560);
+    const auto add = [&](GraphicsItem *item, Scheme *on) {
+        QVERIFY(item && on->addGraphicsItem(item));
+        item->setPosQuiet(QPointF(400 + placed % 8 * 480, 400 + placed / 8 * 560));
         ++placed;
-        return pos;
     };
+    // Those below are made apart: they need more than a device.
+    const QList<int> apart = {GraphicsPassage::Type, GraphicsClamp::Type, GraphicsBottom::Type, GraphicsTrans::Type};
     for (int i = 0; i < count; ++i) {
-        const int type = rows[i].typeId;
-        if (!rows[i].createItem || type == GraphicsPassage::Type || type == GraphicsClamp::Type
-            || type == GraphicsBottom::Type || type == GraphicsTrans::Type)
-            continue;
-        auto *item = dynamic_cast<GraphicsObjItem *>(sheet->createItem(type));
+        const int type = rows[i].createItem && !apart.contains(rows[i].typeId) ? rows[i].typeId : 0;
+        GraphicsItem *made = type ? sheet->createItem(type) : nullptr;
+        auto *item = dynamic_cast<GraphicsObjItem *>(made);
         if (!item || (item->objType() < BlockKind && item->objType() != RelayWindingKind)) {
-            delete item;
+            delete made;
             continue;
         }
-        QVERIFY(sheet->addGraphicsItem(item));
-        item->setPosQuiet(at());
-        if (item->objType() == RelayWindingKind) {
-            // A contact of the relay's one winding.
-            auto *contact = dynamic_cast<GraphicsContact *>(item);
-            QVERIFY(contact);
+        add(item, sheet);
+        if (auto *contact = dynamic_cast<GraphicsContact *>(item)) {
+            // A contact of the winding named after its type.
             contact->setContactKind(0);
             contact->setContactNumber(0);
             item->setName("D302");
             continue;
         }
         const QString name = QString("D%1").arg(type - QGraphicsItem::UserType);
-        Obj *obj = p.findObj(item->objType(), name);
-        if (!obj) {
-            obj = p.createDevice(item->objType());
-            QVERIFY(obj && obj->setName(name));
-            if (auto *twoPin = dynamic_cast<TwoPinDevice *>(obj))
-                twoPin->setType(0);
-            else if (auto *device = dynamic_cast<Device *>(obj))
-                device->setModelIndex(0);
-        }
+        Obj *obj = p.createDevice(item->objType());
+        QVERIFY(obj && obj->setName(name));
+        if (auto *twoPin = dynamic_cast<TwoPinDevice *>(obj))
+            twoPin->setType(0);
+        else if (auto *device = dynamic_cast<Device *>(obj))
+            device->setModelIndex(0);
         if (auto *winding = dynamic_cast<GraphicsRelayWinding *>(item)) {
             winding->setType(0, 0, 0);
             winding->Obj::setName(name);
@@ -451,13 +428,12 @@ void fillEveryKind(Project &p)
             QVERIFY2(obj->appendItem(item), qPrintable(name));
         item->setName(name);
     }
-
-    // The clamp panel 12-21 and two of its clamps through a passage.
+    // The clamp panel 12V21: two clamps through a passage; a bottom makes
+    // its own.
+    auto *passage = static_cast<GraphicsPassage *>(sheet->createItem(GraphicsPassage::Type));
+    add(passage, sheet);
     auto *panel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
     QVERIFY(panel && panel->setModelAndStripType(1, 0) && panel->setName("12V21"));
-    auto *passage = static_cast<GraphicsPassage *>(sheet->createItem(GraphicsPassage::Type));
-    QVERIFY(sheet->addGraphicsItem(passage));
-    passage->setPosQuiet(at());
     for (const char *clampName : {"12V21:1", "12V21:2"}) {
         auto *clamp = new GraphicsClamp(sheet);
         QVERIFY(sheet->addGraphicsItem(clamp));
@@ -465,76 +441,57 @@ void fillEveryKind(Project &p)
         passage->addClamp(clamp);
     }
     sheet->notifyItem(passage);
-    // A bottom with its own panel and clamps.
     auto *bottom = static_cast<GraphicsBottom *>(sheet->createItem(GraphicsBottom::Type));
-    QVERIFY(sheet->addGraphicsItem(bottom));
-    bottom->setPosQuiet(at());
-    auto *bottomPanel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
-    QVERIFY(bottomPanel && bottomPanel->setModelAndStripType(bottomClampPanelModel, 0));
-    QVERIFY(bottomPanel->setName("12N21"));
-    bottom->setClampPanel(bottomPanel);
+    add(bottom, sheet);
+    panel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
+    QVERIFY(panel && panel->setModelAndStripType(bottomClampPanelModel, 0) && panel->setName("12N21"));
+    bottom->setClampPanel(panel);
     bottom->createClamps();
-    // One transformer on two schemes.
     auto *trans = dynamic_cast<Device *>(p.createDevice(TransKind));
     QVERIFY(trans && trans->setModelIndex(0) && trans->setName("T1"));
-    for (Scheme *on : {sheet, group->itemList()[0]}) {
+    for (Scheme *on : {sheet, p.schemes()->itemList()[0]->itemList()[0]}) {
         auto *item = new GraphicsTrans(on);
         QVERIFY(on->addGraphicsItem(item));
-        item->appendTerminal(TransTerminal{"I1", true, 1, true});
-        item->appendTerminal(TransTerminal{on == sheet ? "II1" : "II2", false, 1, false});
+        item->appendTerminal(TransTerminal{on == sheet ? "I1" : "II1", on == sheet, 1, on == sheet});
         item->placePins();
         item->setName("T1");
-        item->setPosQuiet(on == sheet ? at() : QPointF(2400, 1600));
+        item->setPosQuiet(QPointF(2400, 1600));
     }
 
-    // Frames of two types; devices in their places, a panel with two boards
-    // on a bus.
     FrameGroup *row = p.equipment()->itemList()[0];
-    Frame *first = row->itemList()[0];
-    Frame *second = row->itemList()[1];
-    first->setFrameType(0);
-    second->setFrameType(6);
+    FrameLayout *first = row->itemList()[0]->layout();
+    row->itemList()[0]->setFrameType(0);
+    row->itemList()[1]->setFrameType(6);
     const auto put = [](GraphicsPlaceItem *item, Place *place) {
-        return place->canDrop(item, place->sceneRect().center()) && place->putItem(item);
+        QVERIFY(place->canDrop(item, place->sceneRect().center()) && place->putItem(item));
     };
-    const auto putDevice = [&](const char *name, int placeType, Place *place) {
+    const auto putRelay = [&](const char *name, int model, Place *place) {
         auto *device = dynamic_cast<Device *>(p.findObj(RelayKind, name));
-        int model = 0;
-        while (relayTypes[model].placeType != placeType)
-            ++model;
         QVERIFY(device && device->setModelIndex(model));
         GraphicsPlaceItemDevice *item = device->createPlaceItem(place->graphicsScene());
-        place->graphicsScene()->addGraphicsItem(item);
-        QVERIFY(put(item, place));
+        QVERIFY(place->graphicsScene()->addGraphicsItem(item));
+        put(item, place);
     };
-    FrameLayout *layout = first->layout();
-    auto *nmsh = new GraphicsFramePanel(layout);
-    QVERIFY(nmsh->setContainerType(11) && layout->addGraphicsItem(nmsh));
-    QVERIFY(put(nmsh, layout->parts()[0]->places()[4]));
+    auto *nmsh = new GraphicsFramePanel(first);
+    QVERIFY(nmsh->setContainerType(11) && first->addGraphicsItem(nmsh));
+    put(nmsh, first->parts()[0]->places()[4]);
     for (int i = 0; i < 2; ++i) {
-        auto *board = new GraphicsBoard(layout);
-        QVERIFY(board->setContainerType(15) && layout->addGraphicsItem(board));
-        QVERIFY(put(board, nmsh->places()[2 * i]));
-        if (i == 1)
-            putDevice("Relay-3", relayTypes[0].placeType, board->places()[1]);
+        auto *board = new GraphicsBoard(first);
+        QVERIFY(board->setContainerType(15) && first->addGraphicsItem(board));
+        put(board, nmsh->places()[2 * i]);
     }
+    putRelay("Relay-3", 0, static_cast<GraphicsBoard *>(nmsh->places()[2]->item())->places()[1]);
     QVERIFY(nmsh->createPowerBus(p.findObj(SourceKind, "Source-1")));
-    putDevice("Relay-1", 18, second->layout()->parts()[0]->places()[9]);
-
-    // A cable between the two frames gives each a cable page; the user
-    // writes on the first one.
+    putRelay("Relay-1", 25, row->itemList()[1]->layout()->parts()[0]->places()[9]);
     auto *cable = new Cable(2);
-    cable->setNumber(40);
     cable->appendCore(new CableCore{"X1:1", "X2:1", 1});
     p.specificationCable()->addCable((quint64(0x000301) << 32) | 0x000302, cable);
     p.equipment()->rebuildWiringLayouts();
     QList<GraphicsScene *> pages;
-    first->appendPages(pages);
-    QVERIFY(pages.size() > 1);
+    row->itemList()[0]->appendPages(pages);
     auto *note = new GraphicsText(pages.last(), nullptr);
     note->setText("checked by hand");
     QVERIFY(pages.last()->addGraphicsItem(note));
-    note->setPos(400, 400);
 }
 
 // Every file below a folder, by relative path.
@@ -549,19 +506,6 @@ Snapshot deepSnapshot(const QString &dir)
             files.insert(QDir(dir).relativeFilePath(path), f.readAll());
     }
     return files;
-}
-
-void deepRestore(const QString &dir, const Snapshot &files)
-{
-    const Snapshot now = deepSnapshot(dir);
-    for (auto it = now.cbegin(); it != now.cend(); ++it) {
-        if (!files.contains(it.key()))
-            QFile::remove(dir + "/" + it.key());
-    }
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        if (now.value(it.key()) != it.value() || !now.contains(it.key()))
-            writeRaw(dir + "/" + it.key(), it.value());
-    }
 }
 
 int objectCount(const Project &p)
@@ -597,7 +541,7 @@ class TestProjectFiles : public QObject
             fillEveryKind(p);
         p.setFileName(d + "/" + name);
         [&] { QVERIFY(p.save()); }();
-        [&] { QVERIFY2(rec.count() == 0, qPrintable(rec.texts().join(" | "))); }();
+        [&] { QCOMPARE(rec.count(), 0); }();
         return ProjectFiles{d, QFileInfo(name).completeBaseName()};
     }
 
@@ -1391,56 +1335,45 @@ private slots:
         }
     }
 
+    // A project of every kind opens and saves again to the same bytes; its
+    // files damaged, each load opens a whole project or fails with one
+    // message, quickly and without touching the files.
     void mutatedProjectsNeverCrashOrHang()
     {
         const ProjectFiles f = savedProject("fuzz", "plant.rlay", true, true);
         const Snapshot pristine = deepSnapshot(f.dir);
         const QStringList all = pristine.keys();
-        QVERIFY2(all.size() == 10 && all.filter(QRegularExpression("\\.sch$")).size() == 4, qPrintable(all.join(" ")));
-        // Whole, every kind reads back, and saved again gives the same bytes.
+        QCOMPARE(all.size(), 10); // six project files and four schemes
+        // What opened, saved in another folder, opens there without a word.
+        const QString copy = dir() + "/fuzz-resaved";
+        const auto resaved = [&](Project &p) {
+            QDir(copy).removeRecursively();
+            QDir().mkpath(copy);
+            p.setFileName(copy + "/plant.rlay");
+            ModalRecorder rec;
+            Project again(nullptr, nullptr);
+            QStringList texts;
+            const bool ok = p.save() && rec.count() == 0 && loadInto(again, copy + "/plant.rlay", &texts);
+            return ok && texts.isEmpty() ? deepSnapshot(copy) : Snapshot();
+        };
         {
             Project p(nullptr, nullptr);
-            QStringList texts;
-            QVERIFY2(loadInto(p, f.path(".rlay"), &texts), qPrintable(texts.join(" | ")));
-            QCOMPARE(texts, QStringList());
-            int drawn = 0;
-            for (Scheme *scheme : p.schemes()->itemList()[0]->itemList())
-                drawn += int(scheme->graphicsItems().size());
-            QVERIFY2(drawn >= 36, qPrintable(QString::number(drawn)));
-            auto *trans = dynamic_cast<Device *>(p.findObj(TransKind, "T1"));
-            QVERIFY(trans && trans->items().size() == 2);
-            p.setDevicesChanged();
-            p.setSchemesChanged();
-            p.setEquipmentChanged();
-            p.setSpecificationDeviceChanged();
-            p.setSpecificationCableChanged();
-            for (SchemeGroup *group : p.schemes()->itemList())
-                for (Scheme *scheme : group->itemList())
-                    scheme->setModified(true);
-            ModalRecorder rec;
-            QVERIFY(p.save());
-            QCOMPARE(rec.count(), 0);
-            const Snapshot again = deepSnapshot(f.dir);
-            QCOMPARE(again.keys(), pristine.keys());
-            for (const QString &name : all)
-            {
-                if (again[name] != pristine[name]) { QFile a("/tmp/dbg_a.bin"); a.open(QIODevice::WriteOnly); a.write(pristine[name]); QFile b("/tmp/dbg_b.bin"); b.open(QIODevice::WriteOnly); b.write(again[name]); }
-                QVERIFY2(again[name] == pristine[name], qPrintable(name));
-            }
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            QCOMPARE(resaved(p), pristine);
         }
         QRandomGenerator random(20240506);
         const qint32 interesting[] = {0, -1, 1, 0x7FFFFFFF, qint32(0x80000000), 0x10000, 255, 86, 12, 9};
+        const QStringList refusals = {"Cannot open", "Header", "Size", "Check summ", "Name", "DateTime"};
 
         QElapsedTimer total;
         total.start();
         int loaded = 0;
-        const int rounds = 1500;
+        const int rounds = 800;
         for (int round = 0; round < rounds; ++round) {
-            deepRestore(f.dir, pristine);
+            restore(f.dir, pristine);
             const QString name = all[random.bounded(int(all.size()))];
             const QString path = f.dir + "/" + name;
-            const bool isScheme = name.endsWith(".sch");
-            const QString ext = isScheme ? QString() : name.mid(name.lastIndexOf('.'));
+            const QString ext = name.mid(name.lastIndexOf('.'));
             const int kind = random.bounded(7);
             QByteArray payload = readRaw(path).mid(6);
             switch (kind) {
@@ -1488,14 +1421,14 @@ private slots:
             if (kind >= 1 && kind <= 5) {
                 if (ext == ".rlay") {
                     f.setMainPayload(payload);
-                } else if (!isScheme) {
+                } else if (ext != ".sch") {
                     f.setSidePayload(ext, payload);
                 } else {
                     // The schemes file records each scheme file's header.
-                    writeRaw(path, container(payload));
                     QByteArray schm = f.sideContent(".schm");
                     schm.replace(schm.indexOf(pristine[name].left(6)), 6, container(payload).left(6));
                     f.setSideContent(".schm", schm);
+                    writeRaw(path, container(payload));
                 }
             }
 
@@ -1508,36 +1441,20 @@ private slots:
                 Project p(nullptr, nullptr);
                 if (loadInto(p, f.path(".rlay"), &texts)) {
                     ++loaded;
-                    // What opens is whole: saved elsewhere, it opens again
-                    // without a word.
-                    const QString copy = dir() + "/fuzz-resaved";
-                    QDir(copy).removeRecursively();
-                    QDir().mkpath(copy);
-                    p.setFileName(copy + "/plant.rlay");
-                    ModalRecorder rec;
-                    QVERIFY2(p.save() && rec.count() == 0, qPrintable(label + ": " + rec.texts().join(" | ")));
-                    Project again(nullptr, nullptr);
-                    QStringList second;
-                    QVERIFY2(loadInto(again, copy + "/plant.rlay", &second) && second.isEmpty(),
-                             qPrintable(label + ": " + second.join(" | ")));
+                    QVERIFY2(!resaved(p).isEmpty(), qPrintable(label));
                 }
             }
             QVERIFY2(one.elapsed() < 2000, qPrintable(QString("%1 took %2 ms").arg(label).arg(one.elapsed())));
-            // One message; a file whose container is refused gives its own
-            // message before the load's.
-            const QStringList refusals = {"Cannot open file ", "Header file ", "Size file ", "Check summ file ",
-                                          "Name file ", "DateTime file "};
-            const bool framing = texts.size() == 2
-                && std::any_of(refusals.begin(), refusals.end(), [&](const QString &r) { return texts[0].startsWith(r); });
-            QVERIFY2(texts.size() <= 1 || framing, qPrintable(label + ": " + texts.join(" | ")));
+            // One message; a file whose container is refused says so first.
+            QVERIFY2(texts.size() <= 1 || (texts.size() == 2 && refusals.contains(texts[0].section(" file ", 0, 0))),
+                     qPrintable(label + ": " + texts.join(" | ")));
             if (round % 10 == 0)
                 QVERIFY2(deepSnapshot(f.dir) == damaged, qPrintable(label + " changed the files"));
         }
         qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
         QVERIFY(loaded < rounds);
-        QVERIFY(total.elapsed() < 120000);
+        QVERIFY(total.elapsed() < 60000);
     }
-
 };
 
 QTEST_MAIN(TestProjectFiles)

@@ -335,6 +335,7 @@ private slots:
         QVERIFY(putAnywhere(carrier, sub));
         auto *lamp = static_cast<Device *>(p->createDevice(LampKind));
         lamp->setModelIndex(fuseLamp);
+        QVERIFY(lamp->setName("H1"));
         GraphicsPlaceItemDevice *item = lamp->createPlaceItem(frame->layout());
         frame->layout()->addGraphicsItem(item);
         QVERIFY(putAnywhere(carrier, item));
