@@ -11,21 +11,11 @@ const int consoleControlPlace = 142;
 } // namespace
 
 AutoSwitch::AutoSwitch(Project *project)
-    : Device(project, AutoSwitchKind)
+    : TypedDevice(project, AutoSwitchKind, AutoSwitchTypeCount, autoSwitchModelName)
 {
 }
 
 AutoSwitch::~AutoSwitch() = default;
-
-bool AutoSwitch::canAppend(ObjItem *item)
-{
-    return acceptsFirstItemOnly(item);
-}
-
-bool AutoSwitch::hasModel(int index) const
-{
-    return index >= 0 && index < AutoSwitchTypeCount;
-}
 
 void AutoSwitch::readData(DataStream &stream)
 {
@@ -36,12 +26,6 @@ void AutoSwitch::readData(DataStream &stream)
         m_modelIndex = -1;
         stream.setStatus(QDataStream::ReadCorruptData);
     }
-}
-
-QString AutoSwitch::modelName() const
-{
-    // A device whose type is not chosen yet has no name to show.
-    return modelIndex() == -1 ? QString() : autoSwitchModelName(modelIndex());
 }
 
 int AutoSwitch::placeType() const

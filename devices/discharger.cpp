@@ -15,7 +15,7 @@ const int panelPlaceType = 138;
 } // namespace
 
 Discharger::Discharger(Project *project)
-    : TwoPinDevice(project, DischargerKind, dischargerCatalogue)
+    : SurgeProtector(project, DischargerKind, dischargerCatalogue, 0, drawDischargerSymbol)
 {
 }
 
@@ -24,11 +24,6 @@ Discharger::~Discharger() = default;
 int Discharger::placeType() const
 {
     return 33;
-}
-
-int Discharger::addressSuffix() const
-{
-    return 0x40 | 0;
 }
 
 void Discharger::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *place,
@@ -42,19 +37,6 @@ void Discharger::paintInPlace(QPainter *painter, const QRectF &rect, const QStyl
     }
     painter->drawRect(rect);
     drawTurned(painter, rect, 2, twoLines(baseName(), modelName()));
-}
-
-void Discharger::paintPicture(QPainter *painter)
-{
-    if (!painter)
-        return;
-    drawDischargerSymbol(painter);
-    drawCentred(painter, QRectF(-20, 40, 200, 40), 3, modelName());
-}
-
-void Discharger::paintCaption(QPainter *painter, const QRectF &rect)
-{
-    drawCaption(painter, rect, modelName());
 }
 
 void drawDischargerSymbol(QPainter *painter)

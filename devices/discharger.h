@@ -6,23 +6,17 @@
 
 #include "devices/twopindevice.h"
 
-class Discharger : public TwoPinDevice
+class Discharger : public SurgeProtector
 {
 public:
     explicit Discharger(Project *project);
     ~Discharger() override;
 
     int placeType() const override;
-    // 0x40 | suffix kind 0 ("R").
-    int addressSuffix() const override;
     // Name and type across the place in RC frames and varistor panels,
     // else along it.
     void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
                       Place *place, bool hideHelp) override;
-    // The discharger symbol with the type below.
-    void paintPicture(QPainter *painter) override;
-    // The type.
-    void paintCaption(QPainter *painter, const QRectF &rect) override;
 };
 
 // The discharger body in item coordinates, 160 long on y = 0: the fuse

@@ -3,59 +3,27 @@
 #include "devices/autoswitch.h"
 #include "devices/autoswitchcatalogue.h"
 #include "devices/graphicsautoswitch.h"
-#include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
-#include "graphics/rgridlayout.h"
-#include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
-#include "graphics/rtreewidget.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QTreeWidget>
 
 DlgPropAutoSwitch::DlgPropAutoSwitch(GraphicsScene *scene)
     : DlgPropGraphicsObjItem(scene, AutoSwitchKind, true)
 {
-    auto *layout = new RHBoxLayout(this, 5, 5);
-
-    // The autoswitches of the project.
-    auto *left = new RVBoxLayout();
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find autoswitch:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 240, 200);
-    table->setColumnCount(3);
-    table->setHeaderLabels({tr("Name"), tr("Type"), tr("Scheme")});
-    table->setColumnWidth(0, 80);
-    table->setColumnWidth(1, 80);
-    table->setColumnWidth(2, 50);
-    m_objTable = table;
-    left->addWidget(table, 1);
-    layout->addLayout(left, 1);
-
-    // The item's name and type.
-    auto *right = new RVBoxLayout();
-    auto *grid = new RGridLayout();
-    grid->addWidget(new QLabel(tr("Name:"), this), 0, 0);
-    m_edName = new RLineEdit(this, 50);
-    grid->addWidget(m_edName, 0, 1);
-    grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
-    m_typeCombo = new RComboBox(this, 0);
-    for (int i = 0; i < AutoSwitchTypeCount; ++i)
-        m_typeCombo->addItem(autoSwitchModelName(i), i);
-    grid->addWidget(m_typeCombo, 1, 1);
-    right->addLayout(grid);
-    right->addStretch();
-    addButtons(right);
-    layout->addLayout(right);
-
-    initObjTable(true, false);
+    const ObjFrame frame = {tr("Find autoswitch:"), 240, 200, {tr("Name"), tr("Type"), tr("Scheme")}, {80, 80, 50},
+                            tr("Name:"), 50, true};
+    createObjFrame(frame, [this](QGridLayout *grid) {
+        grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
+        m_typeCombo = new RComboBox(this, 0);
+        for (int i = 0; i < AutoSwitchTypeCount; ++i)
+            m_typeCombo->addItem(autoSwitchModelName(i), i);
+        grid->addWidget(m_typeCombo, 1, 1);
+    });
     m_typeCombo->setCurrentIndex(0);
-    m_edName->setFocus();
 }
 
 DlgPropAutoSwitch::~DlgPropAutoSwitch() = default;
@@ -69,11 +37,7 @@ void DlgPropAutoSwitch::fillObjRow(Obj *obj, QTreeWidgetItem *row)
     row->setText(1, device->modelName());
     if (!CHECK(!device->items().isEmpty()))
         return;
-    auto *item = dynamic_cast<GraphicsItem *>(device->items().first());
-    if (!CHECK_PTR(item))
-        return;
-    GraphicsScene *sheet = item->graphicsScene();
-    row->setText(2, sheet ? sheet->displayName() : QString());
+    row->setText(2, device->sceneName());
 }
 
 void DlgPropAutoSwitch::loadFromItem(GraphicsItem *graphics)
@@ -98,13 +62,7 @@ void DlgPropAutoSwitch::loadFromItem(GraphicsItem *graphics)
 
 void DlgPropAutoSwitch::saveToItem(GraphicsItem *graphics)
 {
-    auto *item = dynamic_cast<GraphicsAutoSwitch *>(graphics);
-    if (!CHECK_PTR(item))
-        return;
-    applyObj(item);
-    item->updateFromObj();
-    item->update();
-    DlgPropGraphicsObjItem::saveToItem(graphics);
+    saveObjItem(graphics, false);
 }
 
 void DlgPropAutoSwitch::saveObj(Obj *obj)

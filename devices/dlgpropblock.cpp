@@ -29,14 +29,6 @@ const int defaultRows = 8;
 const int defaultWidth = 20;
 const int widthStep = 4;
 
-void setColumns(QTreeWidget *tree, const QStringList &columns, const QList<int> &widths)
-{
-    tree->setColumnCount(int(columns.size()));
-    tree->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        tree->setColumnWidth(i, widths[i]);
-}
-
 } // namespace
 
 DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
@@ -58,20 +50,14 @@ DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
     grid->addWidget(m_typeCombo, 2, 1, 1, 2);
     createObjButtons(grid, this, 3);
     left->addLayout(grid);
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find Block:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 300, 250);
-    setColumns(table, {tr("Name"), tr("Type"), tr("Cont."), tr("Cnt GB")}, {90, 90, 50, 50});
-    m_objTable = table;
-    left->addWidget(table, 1);
+    left->addLayout(createFindRow(tr("Find Block:")));
+    left->addWidget(createObjTable(300, 250, {tr("Name"), tr("Type"), tr("Cont."), tr("Cnt GB")}, {90, 90, 50, 50}),
+                    1);
     layout->addLayout(left, 2);
 
     // The pins of the chosen block's type.
     m_contactsTree = new RTreeWidget(this, 130, 200);
-    setColumns(m_contactsTree, {tr("Cont."), tr("Scheme")}, {60, 50});
+    setTreeColumns(m_contactsTree, {tr("Cont."), tr("Scheme")}, {60, 50});
     layout->addWidget(m_contactsTree, 1);
     createVLine(layout);
 
@@ -135,15 +121,9 @@ DlgPropBlock::~DlgPropBlock()
 
 void DlgPropBlock::changeBlockClassType(int index)
 {
-    m_typeCombo->clear();
-    if (index < 0)
-        return;
-    const int blockClass = m_classCombo->itemData(index).toInt();
-    const QList<int> rows = blockTypesOfClass(blockClass);
-    for (int row : rows)
-        m_typeCombo->insertComboItemSorted(blockTypeName(row), row);
-    if (m_typeCombo->count() > 0)
-        m_typeCombo->setCurrentIndex(0);
+    listTypesOfClass(
+        m_classCombo, index, m_typeCombo, BlockTypeCount, [](int row) { return int(blockTypes[row].blockClass); },
+        blockTypeName);
 }
 
 void DlgPropBlock::spinChange(int n)

@@ -26,8 +26,7 @@ DlgPropBottom::DlgPropBottom(GraphicsScene *scene)
     m_strip = addStripTypeRow(this, grid, 3);
     layout->addLayout(grid);
     m_tree = new RTreeWidget(this, 250, 150);
-    m_tree->setColumnCount(2);
-    m_tree->setHeaderLabels({tr("Clamp panel"), tr("Scheme")});
+    setTreeColumns(m_tree, {tr("Clamp panel"), tr("Scheme")}, {});
     layout->addWidget(m_tree, 1);
     addButtons(layout);
 

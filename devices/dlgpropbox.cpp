@@ -34,18 +34,8 @@ DlgPropBox::DlgPropBox(GraphicsScene *scene)
     grid->addWidget(m_edObjName, 0, 1, 1, 2);
     createObjButtons(grid, this, 1);
     left->addLayout(grid);
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find Box:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 150, 250);
-    table->setColumnCount(2);
-    table->setHeaderLabels({tr("Name"), tr("Cnt GB")});
-    table->setColumnWidth(0, 140);
-    table->setColumnWidth(1, 30);
-    m_objTable = table;
-    left->addWidget(table, 1);
+    left->addLayout(createFindRow(tr("Find Box:")));
+    left->addWidget(createObjTable(150, 250, {tr("Name"), tr("Cnt GB")}, {140, 30}), 1);
     layout->addLayout(left);
     createVLine(layout);
 

@@ -20,18 +20,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
-namespace {
-
-void setColumns(QTreeWidget *table, const QStringList &columns, const QList<int> &widths)
-{
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        table->setColumnWidth(i, widths[i]);
-}
-
-} // namespace
-
 DlgPropButton::DlgPropButton(GraphicsScene *scene)
     : DlgPropGraphicsObjItem(scene, ButtonKind, false)
 {
@@ -53,18 +41,11 @@ DlgPropButton::DlgPropButton(GraphicsScene *scene)
     layout->addLayout(grid);
 
     // The buttons of the project and the groups of the chosen one.
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find button:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    layout->addLayout(findRow);
-    auto *buttons = new RTreeWidget(this, 240, 250);
-    setColumns(buttons, {tr("Name"), tr("Type"), tr("Contacts")}, {70, 70, 50});
-    m_objTable = buttons;
-    layout->addWidget(buttons, 1);
+    layout->addLayout(createFindRow(tr("Find button:")));
+    layout->addWidget(createObjTable(240, 250, {tr("Name"), tr("Type"), tr("Contacts")}, {70, 70, 50}), 1);
     auto *groups = new RTreeWidget(this, 240, 90);
     groups->setSortingEnabled(false);
-    setColumns(groups, {tr("N"), tr("Contacts"), tr("Type"), tr("Scheme")}, {40, 80, 50, 50});
+    setTreeColumns(groups, {tr("N"), tr("Contacts"), tr("Type"), tr("Scheme")}, {40, 80, 50, 50});
     m_groupsTable = groups;
     layout->addWidget(groups);
     createHLine(layout);

@@ -1,7 +1,6 @@
 #include "devices/dlgpropcapacitor.h"
 
 #include "devices/capacitorcatalogue.h"
-#include "graphics/rcombobox.h"
 #include "model/obj.h"
 
 #include <QCoreApplication>
@@ -19,16 +18,9 @@ const TwoPinDialogForm form = {
 DlgPropCapacitor::DlgPropCapacitor(GraphicsScene *scene)
     : DlgPropTwoPin(scene, CapacitorKind, capacitorCatalogue, form)
 {
-    connect(typeCombo(), qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &DlgPropCapacitor::changeCapacitorType);
 }
 
 DlgPropCapacitor::~DlgPropCapacitor() = default;
-
-void DlgPropCapacitor::changeCapacitorType(int index)
-{
-    changeType(index);
-}
 
 DlgPropGraphicsItem *createDlgPropCapacitor(GraphicsScene *scene)
 {

@@ -12,10 +12,6 @@ class DlgPropCapacitor : public DlgPropTwoPin
 public:
     explicit DlgPropCapacitor(GraphicsScene *scene);
     ~DlgPropCapacitor() override;
-
-public slots:
-    // Lists the nominals of the type chosen at that entry.
-    void changeCapacitorType(int index);
 };
 
 // The dialog factory of the scheme item registry.

@@ -261,11 +261,7 @@ DlgPropClamp::DlgPropClamp(GraphicsScene *scene)
 
     // The panels of the project and the panel fields.
     auto *left = new RVBoxLayout();
-    auto *panels = new RTreeWidget(this, 200, 260);
-    panels->setColumnCount(2);
-    panels->setHeaderLabels({tr("Clamp panel"), tr("State")});
-    m_objTable = panels;
-    left->addWidget(panels, 1);
+    left->addWidget(createObjTable(200, 260, {tr("Clamp panel"), tr("State")}, {}), 1);
     auto *panelGrid = new RGridLayout();
     m_panelFrame = addFrameNumRow(this, panelGrid, 0);
     m_panelModel = addClampPanelModelRow(this, panelGrid, 1, bottomClampPanelModel, false);
@@ -283,9 +279,7 @@ DlgPropClamp::DlgPropClamp(GraphicsScene *scene)
 
     // The panel's clamps.
     auto *clamps = new RTreeWidget(this, 150, 260);
-    clamps->setColumnCount(2);
-    clamps->setHeaderLabels({tr("Clamp"), tr("Scheme")});
-    clamps->setColumnWidth(ClampNameColumn, 60);
+    setTreeColumns(clamps, {tr("Clamp"), tr("Scheme")}, {60});
     clamps->setSortingEnabled(true);
     m_clampTree = clamps;
     layout->addWidget(clamps, 1);

@@ -30,14 +30,6 @@ namespace {
 
 const int paramCount = 10;
 
-void setColumns(QTreeWidget *table, const QStringList &columns, const QList<int> &widths)
-{
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        table->setColumnWidth(i, widths[i]);
-}
-
 // Makes the entry whose data is the value current; a missing one is
 // reported and the selection stays.
 void selectData(QComboBox *combo, int value)
@@ -67,7 +59,7 @@ DlgPropCommand::DlgPropCommand(GraphicsScene *scene)
     m_commandsTable = new RTreeWidget(this, 540, 550);
     m_commandsTable->setMinimumWidth(540);
     m_commandsTable->setClipboardMenuEnabled(false);
-    setColumns(m_commandsTable,
+    setTreeColumns(m_commandsTable,
                {tr("Command name"), tr("Type"), tr("Signal"), tr("Scheme"), tr("Comment gi"),
                 tr("Comment connect left pin"), tr("Comment connect right pin")},
                {400, 30, 20, 45, 40, 40, 40});
@@ -98,13 +90,11 @@ DlgPropCommand::DlgPropCommand(GraphicsScene *scene)
     m_typesTable = new RTreeWidget(this, 150, 120);
     m_typesTable->setMinimumWidth(150);
     m_typesTable->setSortingEnabled(false);
-    setColumns(m_typesTable, {tr("Type module"), tr("Cnt commands"), tr("Cnt")}, {40, 50, 50});
+    setTreeColumns(m_typesTable, {tr("Type module"), tr("Cnt commands"), tr("Cnt")}, {40, 50, 50});
     top->addWidget(m_typesTable);
 
-    auto *modules = new RTreeWidget(this, 60, 120);
+    RTreeWidget *modules = createObjTable(60, 120, {tr("Modules")}, {50});
     modules->setMinimumWidth(60);
-    setColumns(modules, {tr("Modules")}, {50});
-    m_objTable = modules;
     top->addWidget(modules);
     fields->addLayout(top);
 

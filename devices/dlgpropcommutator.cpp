@@ -20,18 +20,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
-namespace {
-
-void setColumns(QTreeWidget *table, const QStringList &columns, const QList<int> &widths)
-{
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        table->setColumnWidth(i, widths[i]);
-}
-
-} // namespace
-
 DlgPropCommutator::DlgPropCommutator(GraphicsScene *scene)
     : DlgPropGraphicsObjItem(scene, CommutatorKind, false)
 {
@@ -53,18 +41,11 @@ DlgPropCommutator::DlgPropCommutator(GraphicsScene *scene)
     layout->addLayout(grid);
 
     // The commutators of the project and the groups of the chosen one.
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find commutator:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    layout->addLayout(findRow);
-    auto *commutators = new RTreeWidget(this, 240, 250);
-    setColumns(commutators, {tr("Name"), tr("Type"), tr("Contacts")}, {70, 70, 50});
-    m_objTable = commutators;
-    layout->addWidget(commutators, 1);
+    layout->addLayout(createFindRow(tr("Find commutator:")));
+    layout->addWidget(createObjTable(240, 250, {tr("Name"), tr("Type"), tr("Contacts")}, {70, 70, 50}), 1);
     auto *contacts = new RTreeWidget(this, 240, 90);
     contacts->setSortingEnabled(false);
-    setColumns(contacts, {tr("N"), tr("Contacts"), tr("Type"), tr("Scheme")}, {40, 80, 50, 50});
+    setTreeColumns(contacts, {tr("N"), tr("Contacts"), tr("Type"), tr("Scheme")}, {40, 80, 50, 50});
     m_contactsTable = contacts;
     layout->addWidget(contacts);
     createHLine(layout);

@@ -28,15 +28,6 @@ namespace {
 // The contact kind shown first: the plain changeover contact.
 const int defaultKind = 7;
 
-void setColumns(QTreeWidget *table, const QStringList &columns, const QList<int> &widths)
-{
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        table->setColumnWidth(i, widths[i]);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
 } // namespace
 
 DlgPropContact::DlgPropContact(GraphicsScene *scene)
@@ -69,18 +60,15 @@ DlgPropContact::DlgPropContact(GraphicsScene *scene)
 
     // The windings, their contacts and the choice.
     auto *choice = new RVBoxLayout();
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find Winding: "), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    choice->addLayout(findRow);
+    choice->addLayout(createFindRow(tr("Find Winding: ")));
     auto *splitter = new QSplitter(Qt::Vertical, this);
-    auto *windings = new RTreeWidget(splitter, 300, 305);
-    setColumns(windings, {tr("Winding Name"), tr("Relay Type"), tr("Contacts"), tr("Scheme")}, {90, 90, 50, 50});
-    m_objTable = windings;
+    RTreeWidget *windings = createObjTable(
+        300, 305, {tr("Winding Name"), tr("Relay Type"), tr("Contacts"), tr("Scheme")}, {90, 90, 50, 50}, splitter);
+    windings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *contacts = new RTreeWidget(splitter, 300, 120);
     contacts->setSortingEnabled(false);
-    setColumns(contacts, {tr("N"), tr("Contact Numbers"), tr("Type"), tr("Scheme")}, {30, 120, 60, 60});
+    setTreeColumns(contacts, {tr("N"), tr("Contact Numbers"), tr("Type"), tr("Scheme")}, {30, 120, 60, 60});
+    contacts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_contactsTable = contacts;
     splitter->addWidget(windings);
     splitter->addWidget(contacts);

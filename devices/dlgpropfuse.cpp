@@ -33,21 +33,10 @@ DlgPropFuse::DlgPropFuse(GraphicsScene *scene)
 
     // The fuses of the project.
     auto *left = new RVBoxLayout();
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find fuse:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 390, 300);
+    left->addLayout(createFindRow(tr("Find fuse:")));
     const QStringList columns = {tr("Name"), tr("Class"), tr("Type"), tr("Nom."), tr("S. Orig."), tr("S. URP"),
                                  tr("S. KF")};
-    const int widths[] = {70, 55, 70, 40, 50, 50, 50};
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < int(columns.size()); ++i)
-        table->setColumnWidth(i, widths[i]);
-    m_objTable = table;
-    left->addWidget(table, 1);
+    left->addWidget(createObjTable(390, 300, columns, {70, 55, 70, 40, 50, 50, 50}), 1);
     layout->addLayout(left, 1);
 
     // The fuse, the item's name and its role.
@@ -102,16 +91,9 @@ DlgPropFuse::~DlgPropFuse() = default;
 
 void DlgPropFuse::changeFuseClassType(int index)
 {
-    const int fuseClass = m_classCombo->itemData(index).toInt();
-    m_typeCombo->clear();
-    if (index < 0)
-        return;
-    for (int row = 0; row < FuseTypeCount; ++row) {
-        if (fuseTypes[row].fuseClass == fuseClass)
-            m_typeCombo->insertComboItemSorted(fuseTypeText(row), row);
-    }
-    if (m_typeCombo->count() > 0)
-        m_typeCombo->setCurrentIndex(0);
+    listTypesOfClass(
+        m_classCombo, index, m_typeCombo, FuseTypeCount, [](int row) { return int(fuseTypes[row].fuseClass); },
+        fuseTypeText);
 }
 
 void DlgPropFuse::fillObjRow(Obj *obj, QTreeWidgetItem *row)

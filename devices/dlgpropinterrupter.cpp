@@ -3,16 +3,12 @@
 #include "devices/graphicsinterrupter.h"
 #include "devices/interrupter.h"
 #include "devices/interruptercatalogue.h"
-#include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
-#include "graphics/rgridlayout.h"
-#include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
-#include "graphics/rtreewidget.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -25,51 +21,22 @@ enum Column { NameColumn, TypeColumn, NominalColumn, SchemeColumn };
 DlgPropInterrupter::DlgPropInterrupter(GraphicsScene *scene)
     : DlgPropGraphicsObjItem(scene, InterrupterKind, true)
 {
-    auto *layout = new RHBoxLayout(this, 5, 5);
-
-    // The interrupters of the project.
-    auto *left = new RVBoxLayout();
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find interrupter:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 280, 200);
-    table->setColumnCount(4);
-    table->setHeaderLabels({tr("Name"), tr("Type"), tr("Nom."), tr("Scheme")});
-    const int widths[] = {80, 80, 50, 50};
-    for (int i = 0; i < 4; ++i)
-        table->setColumnWidth(i, widths[i]);
-    m_objTable = table;
-    left->addWidget(table, 1);
-    layout->addLayout(left, 1);
-
-    // The item's interrupter.
-    auto *right = new RVBoxLayout();
-    auto *grid = new RGridLayout();
-    grid->addWidget(new QLabel(tr("Name:"), this), 0, 0);
-    m_edName = new RLineEdit(this, 0);
-    grid->addWidget(m_edName, 0, 1);
-    grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
-    m_typeCombo = new RComboBox(this, 0);
-    for (int type = 0; type < InterrupterTypeCount; ++type)
-        m_typeCombo->insertComboItemSorted(QCoreApplication::translate("Interrupter", interrupterTypes[type].name),
-                                           type);
-    grid->addWidget(m_typeCombo, 1, 1);
-    grid->addWidget(new QLabel(tr("Nominal:"), this), 2, 0);
-    m_nominalCombo = new RComboBox(this, 0);
-    grid->addWidget(m_nominalCombo, 2, 1);
-    right->addLayout(grid);
-    right->addStretch();
-    addButtons(right);
-    layout->addLayout(right);
-
-    initObjTable(true, false);
+    const ObjFrame frame = {tr("Find interrupter:"), 280, 200, {tr("Name"), tr("Type"), tr("Nom."), tr("Scheme")},
+                            {80, 80, 50, 50}, tr("Name:"), 0, true};
+    createObjFrame(frame, [this](QGridLayout *grid) {
+        grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
+        m_typeCombo = new RComboBox(this, 0);
+        for (int type = 0; type < InterrupterTypeCount; ++type)
+            m_typeCombo->insertComboItemSorted(interrupterTypeName(type), type);
+        grid->addWidget(m_typeCombo, 1, 1);
+        grid->addWidget(new QLabel(tr("Nominal:"), this), 2, 0);
+        m_nominalCombo = new RComboBox(this, 0);
+        grid->addWidget(m_nominalCombo, 2, 1);
+    });
     m_typeCombo->setCurrentIndex(0);
     changeInterrupterType(0);
     connect(m_typeCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &DlgPropInterrupter::changeInterrupterType);
-    m_edName->setFocus();
 }
 
 DlgPropInterrupter::~DlgPropInterrupter() = default;
@@ -99,9 +66,7 @@ void DlgPropInterrupter::fillObjRow(Obj *obj, QTreeWidgetItem *row)
     row->setText(NominalColumn, interrupter->nominalText());
     if (!CHECK(!interrupter->items().isEmpty()))
         return;
-    auto *item = dynamic_cast<GraphicsInterrupter *>(interrupter->items().first());
-    GraphicsScene *scene = item ? item->graphicsScene() : nullptr;
-    row->setText(SchemeColumn, scene ? scene->displayName() : QString());
+    row->setText(SchemeColumn, interrupter->sceneName());
 }
 
 void DlgPropInterrupter::loadFromItem(GraphicsItem *graphics)
@@ -126,14 +91,7 @@ void DlgPropInterrupter::loadFromItem(GraphicsItem *graphics)
 
 void DlgPropInterrupter::saveToItem(GraphicsItem *graphics)
 {
-    auto *item = dynamic_cast<GraphicsInterrupter *>(graphics);
-    if (!CHECK_PTR(item))
-        return;
-    applyObj(item);
-    item->updatePinNames();
-    item->updateFromObj();
-    item->update();
-    DlgPropGraphicsObjItem::saveToItem(graphics);
+    saveObjItem(graphics, true);
 }
 
 void DlgPropInterrupter::saveObj(Obj *obj)

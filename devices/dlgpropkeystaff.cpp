@@ -18,18 +18,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
-namespace {
-
-void setColumns(QTreeWidget *table, const QStringList &columns, const QList<int> &widths)
-{
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        table->setColumnWidth(i, widths[i]);
-}
-
-} // namespace
-
 DlgPropKeystaff::DlgPropKeystaff(GraphicsScene *scene)
     : DlgPropGraphicsObjItem(scene, KeystaffKind, false)
 {
@@ -47,21 +35,13 @@ DlgPropKeystaff::DlgPropKeystaff(GraphicsScene *scene)
     createObjButtons(grid, this, 2);
     layout->addLayout(grid);
 
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find keystaff:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    layout->addLayout(findRow);
-
-    auto *table = new RTreeWidget(this, 240, 220);
-    setColumns(table, {tr("Name"), tr("Type"), tr("Contacts")}, {70, 70, 50});
-    m_objTable = table;
-    layout->addWidget(table, 1);
+    layout->addLayout(createFindRow(tr("Find keystaff:")));
+    layout->addWidget(createObjTable(240, 220, {tr("Name"), tr("Type"), tr("Contacts")}, {70, 70, 50}), 1);
 
     auto *contacts = new RTreeWidget(this, 240, 120);
     // The rows stand in group order: a row's index is its group.
     contacts->setSortingEnabled(false);
-    setColumns(contacts, {tr("N"), tr("Contacts"), tr("Type"), tr("Scheme")}, {40, 60, 60, 50});
+    setTreeColumns(contacts, {tr("N"), tr("Contacts"), tr("Type"), tr("Scheme")}, {40, 60, 60, 50});
     m_contactsTable = contacts;
     layout->addWidget(contacts);
 

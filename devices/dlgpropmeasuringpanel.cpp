@@ -30,18 +30,10 @@ DlgPropMeasuringPanel::DlgPropMeasuringPanel(GraphicsScene *scene)
 
     // The panels, and the terminals of the chosen one.
     auto *tables = new RHBoxLayout();
-    auto *objects = new RTreeWidget(this, 100, 200);
-    objects->setColumnCount(1);
-    objects->setHeaderLabels({tr("Name")});
-    objects->setColumnWidth(0, 80);
-    m_objTable = objects;
-    tables->addWidget(objects);
+    tables->addWidget(createObjTable(100, 200, {tr("Name")}, {80}));
     auto *pins = new RTreeWidget(this, 110, 200);
     pins->setSortingEnabled(false);
-    pins->setColumnCount(2);
-    pins->setHeaderLabels({tr("Num pin"), tr("Scheme")});
-    pins->setColumnWidth(0, 50);
-    pins->setColumnWidth(1, 50);
+    setTreeColumns(pins, {tr("Num pin"), tr("Scheme")}, {50, 50});
     m_pinsTable = pins;
     tables->addWidget(pins);
     layout->addLayout(tables);

@@ -32,10 +32,7 @@ QTreeWidget *makeTable(QWidget *parent, const QStringList &columns, const QList<
     auto *table = new QTreeWidget(parent);
     table->setRootIsDecorated(false);
     table->setAlternatingRowColors(true);
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        table->setColumnWidth(i, widths[i]);
+    setTreeColumns(table, columns, widths);
     return table;
 }
 
@@ -50,18 +47,8 @@ DlgPropRelay::DlgPropRelay(GraphicsScene *scene)
 
     // The relays of the project and the windings of the chosen one.
     auto *relays = new RVBoxLayout();
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find relay:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    relays->addLayout(findRow);
-    auto *objTable = new RTreeWidget(this, 0, 0);
-    objTable->setColumnCount(2);
-    objTable->setHeaderLabels({tr("Relay Name"), tr("Relay Type")});
-    objTable->setColumnWidth(0, 110);
-    objTable->setColumnWidth(1, 90);
-    m_objTable = objTable;
-    relays->addWidget(m_objTable, 1);
+    relays->addLayout(createFindRow(tr("Find relay:")));
+    relays->addWidget(createObjTable(0, 0, {tr("Relay Name"), tr("Relay Type")}, {110, 90}), 1);
     m_windingsTable = makeTable(this, {tr("N"), tr("W. Name"), tr("Scheme"), tr("C. Cnt"), tr("C. Use")},
                                 {20, 65, 50, 40, 40});
     m_windingsTable->setFixedHeight(60);

@@ -1,7 +1,6 @@
 #include "devices/dlgpropresistor.h"
 
 #include "devices/resistorcatalogue.h"
-#include "graphics/rcombobox.h"
 #include "model/obj.h"
 
 #include <QCoreApplication>
@@ -19,16 +18,9 @@ const TwoPinDialogForm form = {
 DlgPropResistor::DlgPropResistor(GraphicsScene *scene)
     : DlgPropTwoPin(scene, ResistorKind, resistorCatalogue, form)
 {
-    connect(typeCombo(), qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &DlgPropResistor::changeResistorType);
 }
 
 DlgPropResistor::~DlgPropResistor() = default;
-
-void DlgPropResistor::changeResistorType(int index)
-{
-    changeType(index);
-}
 
 DlgPropGraphicsItem *createDlgPropResistor(GraphicsScene *scene)
 {

@@ -12,10 +12,6 @@ class DlgPropResistor : public DlgPropTwoPin
 public:
     explicit DlgPropResistor(GraphicsScene *scene);
     ~DlgPropResistor() override;
-
-public slots:
-    // Lists the nominals of the type chosen at that entry.
-    void changeResistorType(int index);
 };
 
 // The dialog factory of the scheme item registry.

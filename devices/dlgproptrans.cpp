@@ -32,10 +32,7 @@ DlgPropTrans::DlgPropTrans(GraphicsScene *scene)
     m_classCombo = new RComboBox(this, 50);
     m_typeCombo = new RComboBox(this, 50);
     m_terminalList = new RTreeWidget(this, 100, 200);
-    m_terminalList->setColumnCount(2);
-    m_terminalList->setHeaderLabels({tr("Num."), tr("Scheme")});
-    m_terminalList->setColumnWidth(0, 70);
-    m_terminalList->setColumnWidth(1, 50);
+    setTreeColumns(m_terminalList, {tr("Num."), tr("Scheme")}, {70, 50});
     m_windingTable = new QTableWidget(GraphicsTrans::RowCount, 4, this);
     m_windingTable->setFixedWidth(200);
     m_windingTable->setHorizontalHeaderLabels({tr("Left"), tr("L.N."), tr("R.N."), tr("Right")});
@@ -66,19 +63,8 @@ DlgPropTrans::DlgPropTrans(GraphicsScene *scene)
     grid->addWidget(m_typeCombo, 2, 1, 1, 2);
     createObjButtons(grid, this, 3);
     left->addLayout(grid);
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(tr("Find Trans:"), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 190, 250);
-    table->setColumnCount(3);
-    table->setHeaderLabels({tr("Name"), tr("Type"), tr("Cnt GI")});
-    table->setColumnWidth(NameColumn, 70);
-    table->setColumnWidth(TypeColumn, 70);
-    table->setColumnWidth(CountColumn, 40);
-    m_objTable = table;
-    left->addWidget(table);
+    left->addLayout(createFindRow(tr("Find Trans:")));
+    left->addWidget(createObjTable(190, 250, {tr("Name"), tr("Type"), tr("Cnt GI")}, {70, 70, 40}));
     layout->addLayout(left, 2);
 
     // The type's terminals.
@@ -116,16 +102,9 @@ DlgPropTrans::~DlgPropTrans() = default;
 
 void DlgPropTrans::changeTransClassType(int index)
 {
-    const int transClass = m_classCombo->itemData(index).toInt();
-    m_typeCombo->clear();
-    if (index < 0)
-        return;
-    for (int row = 0; row < TransTypeCount; ++row) {
-        if (transTypes[row].transClass == transClass)
-            m_typeCombo->insertComboItemSorted(transTypeName(row), row);
-    }
-    if (m_typeCombo->count() > 0)
-        m_typeCombo->setCurrentIndex(0);
+    listTypesOfClass(
+        m_classCombo, index, m_typeCombo, TransTypeCount, [](int row) { return int(transTypes[row].transClass); },
+        transTypeName);
 }
 
 void DlgPropTrans::btnTransContClick(QTreeWidgetItem *item)

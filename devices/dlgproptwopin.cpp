@@ -2,16 +2,12 @@
 
 #include "devices/graphicstwopin.h"
 #include "devices/twopindevice.h"
-#include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
-#include "graphics/rgridlayout.h"
-#include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
-#include "graphics/rtreewidget.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -29,12 +25,6 @@ DlgPropTwoPin::DlgPropTwoPin(GraphicsScene *scene, int kind, const TwoPinCatalog
     , m_catalogue(catalogue)
     , m_form(form)
 {
-    // The devices of the kind.
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(label(form.findLabel), this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    auto *table = new RTreeWidget(this, form.tableWidth, form.tableHeight);
     QStringList columns = {label("Name")};
     QList<int> widths = {form.nameWidth};
     if (form.typeColumn) {
@@ -47,61 +37,35 @@ DlgPropTwoPin::DlgPropTwoPin(GraphicsScene *scene, int kind, const TwoPinCatalog
     }
     columns << label("Scheme");
     widths << form.schemeWidth;
-    table->setColumnCount(int(columns.size()));
-    table->setHeaderLabels(columns);
-    for (int i = 0; i < int(widths.size()); ++i)
-        table->setColumnWidth(i, widths[i]);
-    m_objTable = table;
-
-    // The item's device.
-    m_grid = new RGridLayout();
-    m_grid->addWidget(new QLabel(label(form.nameLabel), this), 0, 0);
-    m_edName = new RLineEdit(this, 0);
-    m_grid->addWidget(m_edName, 0, 1);
-    if (form.typeColumn) {
-        m_grid->addWidget(new QLabel(label(form.typeLabel), this), 1, 0);
-        m_typeCombo = new RComboBox(this, 0);
-        for (int row = 0; row < catalogue.typeCount; ++row)
-            m_typeCombo->insertComboItemSorted(
-                QCoreApplication::translate(catalogue.context, catalogue.typeText(row)), row);
-        m_grid->addWidget(m_typeCombo, 1, 1);
-    }
-    if (catalogue.hasNominals()) {
-        m_grid->addWidget(new QLabel(label("Nominal:"), this), 2, 0);
-        m_nominalCombo = new RComboBox(this, 0);
-        m_grid->addWidget(m_nominalCombo, 2, 1);
-    } else if (catalogue.numbered) {
-        m_grid->addWidget(new QLabel(label("Number:"), this), 2, 0);
-        m_numberSpin = new QSpinBox(this);
-        m_numberSpin->setRange(0, maxNumber);
-        m_grid->addWidget(m_numberSpin, 2, 1);
-    }
-
-    auto *fields = new RVBoxLayout();
-    fields->addLayout(m_grid);
-    if (form.sideBySide) {
-        auto *layout = new RHBoxLayout(this, 5, 5);
-        auto *left = new RVBoxLayout();
-        left->addLayout(findRow);
-        left->addWidget(table, 1);
-        layout->addLayout(left, 1);
-        fields->addStretch();
-        addButtons(fields);
-        layout->addLayout(fields);
-    } else {
-        auto *layout = new RVBoxLayout(this, 5, 5);
-        layout->addLayout(findRow);
-        layout->addWidget(table, 1);
-        layout->addLayout(fields);
-        addButtons(layout);
-    }
-
-    initObjTable(true, false);
+    const ObjFrame frame = {label(form.findLabel), form.tableWidth, form.tableHeight, columns, widths,
+                            label(form.nameLabel), 0, form.sideBySide};
+    m_grid = createObjFrame(frame, [this, &catalogue, &form](QGridLayout *grid) {
+        if (form.typeColumn) {
+            grid->addWidget(new QLabel(label(form.typeLabel), this), 1, 0);
+            m_typeCombo = new RComboBox(this, 0);
+            for (int row = 0; row < catalogue.typeCount; ++row)
+                m_typeCombo->insertComboItemSorted(
+                    QCoreApplication::translate(catalogue.context, catalogue.typeText(row)), row);
+            grid->addWidget(m_typeCombo, 1, 1);
+        }
+        if (catalogue.hasNominals()) {
+            grid->addWidget(new QLabel(label("Nominal:"), this), 2, 0);
+            m_nominalCombo = new RComboBox(this, 0);
+            grid->addWidget(m_nominalCombo, 2, 1);
+        } else if (catalogue.numbered) {
+            grid->addWidget(new QLabel(label("Number:"), this), 2, 0);
+            m_numberSpin = new QSpinBox(this);
+            m_numberSpin->setRange(0, maxNumber);
+            grid->addWidget(m_numberSpin, 2, 1);
+        }
+    });
     if (m_typeCombo && m_typeCombo->count() > 0) {
         m_typeCombo->setCurrentIndex(0);
         changeType(0);
     }
-    m_edName->setFocus();
+    // The nominals follow the type.
+    if (m_typeCombo && m_nominalCombo)
+        connect(m_typeCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &DlgPropTwoPin::changeType);
 }
 
 DlgPropTwoPin::~DlgPropTwoPin() = default;
@@ -179,14 +143,7 @@ void DlgPropTwoPin::loadFromItem(GraphicsItem *graphics)
 
 void DlgPropTwoPin::saveToItem(GraphicsItem *graphics)
 {
-    auto *item = dynamic_cast<GraphicsTwoPin *>(graphics);
-    if (!CHECK_PTR(item))
-        return;
-    applyObj(item);
-    item->updatePinNames();
-    item->updateFromObj();
-    item->update();
-    DlgPropGraphicsObjItem::saveToItem(graphics);
+    saveObjItem(graphics, true);
 }
 
 void DlgPropTwoPin::saveObj(Obj *obj)

@@ -3,13 +3,10 @@
 #include "devices/graphicstypeddevice.h"
 #include "devices/typeddevice.h"
 #include "graphics/rcombobox.h"
-#include "graphics/rgridlayout.h"
-#include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
-#include "graphics/rtreewidget.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -17,45 +14,17 @@ DlgPropTypedDevice::DlgPropTypedDevice(GraphicsScene *scene, int kind, const QSt
                                        QString (*typeName)(int))
     : DlgPropGraphicsObjItem(scene, kind, true)
 {
-    auto *layout = new RHBoxLayout(this, 5, 5);
-
-    // The devices of the kind in the project.
-    auto *left = new RVBoxLayout();
-    auto *findRow = new RHBoxLayout();
-    findRow->addWidget(new QLabel(findLabel, this));
-    m_edFind = new RLineEdit(this, 0);
-    findRow->addWidget(m_edFind);
-    left->addLayout(findRow);
-    auto *table = new RTreeWidget(this, 240, 200);
-    table->setColumnCount(3);
-    table->setHeaderLabels({tr("Name"), tr("Type"), tr("Scheme")});
-    table->setColumnWidth(0, 80);
-    table->setColumnWidth(1, 80);
-    table->setColumnWidth(2, 50);
-    m_objTable = table;
-    left->addWidget(table, 1);
-    layout->addLayout(left, 1);
-
-    // The item's name and type.
-    auto *right = new RVBoxLayout();
-    auto *grid = new RGridLayout();
-    grid->addWidget(new QLabel(tr("Name:"), this), 0, 0);
-    m_edName = new RLineEdit(this, 50);
-    grid->addWidget(m_edName, 0, 1);
-    grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
-    m_typeCombo = new RComboBox(this, 0);
-    grid->addWidget(m_typeCombo, 1, 1);
-    right->addLayout(grid);
-    right->addStretch();
-    addButtons(right);
-    layout->addLayout(right);
-
-    initObjTable(true, false);
+    const ObjFrame frame = {findLabel, 240, 200, {tr("Name"), tr("Type"), tr("Scheme")}, {80, 80, 50},
+                            tr("Name:"), 50, true};
+    createObjFrame(frame, [this](QGridLayout *grid) {
+        grid->addWidget(new QLabel(tr("Type:"), this), 1, 0);
+        m_typeCombo = new RComboBox(this, 0);
+        grid->addWidget(m_typeCombo, 1, 1);
+    });
     for (int row = 0; row < typeCount; ++row)
         m_typeCombo->insertComboItemSorted(typeName(row), row);
     if (m_typeCombo->count() > 0)
         m_typeCombo->setCurrentIndex(0);
-    m_edName->setFocus();
 }
 
 DlgPropTypedDevice::~DlgPropTypedDevice() = default;
@@ -96,13 +65,7 @@ void DlgPropTypedDevice::loadFromItem(GraphicsItem *graphics)
 
 void DlgPropTypedDevice::saveToItem(GraphicsItem *graphics)
 {
-    auto *item = dynamic_cast<GraphicsTypedDevice *>(graphics);
-    if (!CHECK_PTR(item))
-        return;
-    applyObj(item);
-    item->updateFromObj();
-    item->update();
-    DlgPropGraphicsObjItem::saveToItem(graphics);
+    saveObjItem(graphics, false);
 }
 
 void DlgPropTypedDevice::saveObj(Obj *obj)

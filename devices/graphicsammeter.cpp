@@ -1,7 +1,6 @@
 #include "devices/graphicsammeter.h"
 
 #include "devices/twopindevice.h"
-#include "graphics/font.h"
 #include "model/pin.h"
 
 #include <QPainter>
@@ -9,7 +8,6 @@
 GraphicsAmmeter::GraphicsAmmeter(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 160)
 {
-    setTextWidth(widthFor(0));
 }
 
 GraphicsAmmeter::~GraphicsAmmeter() = default;
@@ -28,14 +26,9 @@ QString GraphicsAmmeter::pinName(Pin *pin, Pin *)
     return pinLabel(name(), pin);
 }
 
-void GraphicsAmmeter::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsAmmeter::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                  bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     TwoPinDevice *bound = twoPinDevice();
     if (bound) {
         text(painter, row(40), Qt::AlignCenter, bound->modelName());

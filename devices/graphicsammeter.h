@@ -19,10 +19,11 @@ public:
 
     int type() const override { return Type; }
     int objType() const override { return AmmeterKind; }
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     QString pinName(Pin *pin, Pin *other) override;
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -80; }
     double columnHeight() const override { return 160; }
     // The base name, and the type drawn below the symbol.

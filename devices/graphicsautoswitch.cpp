@@ -83,9 +83,8 @@ void GraphicsAutoSwitch::draw(QPainter *painter, const QStyleOptionGraphicsItem 
 {
     if (!painter)
         return;
-    const bool selected = option && (option->state & QStyle::State_Selected);
     const bool bound = autoSwitch() != nullptr;
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const bool withText = hasFontSet();
     if (withText)

@@ -45,14 +45,9 @@ QString GraphicsBell::pinName(Pin *pin, Pin *)
     return inConsoleFrame() ? pinLabel(name(), pin) : QString();
 }
 
-void GraphicsBell::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsBell::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                               bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     if (TwoPinDevice *bound = twoPinDevice()) {
         drawAddress(painter, row(-120), Qt::AlignHCenter | Qt::AlignBottom, pen, hideHelp);
         const QLineF lines[3] = {QLineF(0, 0, 0, -40), QLineF(40, 0, 40, -40), QLineF(5, -55, 35, -55)};

@@ -16,11 +16,12 @@ public:
 
     int type() const override { return Type; }
     int objType() const override { return BellKind; }
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     QString pinName(Pin *pin, Pin *other) override;
     void updatePinNames() override;
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -120; }
     double columnHeight() const override { return 200; }
     // Over the middle of the bell.

@@ -177,7 +177,7 @@ void GraphicsBox::draw(QPainter *painter, const QStyleOptionGraphicsItem *option
         return;
     const bool selected = option && (option->state & QStyle::State_Selected);
     const bool bound = obj() != nullptr;
-    const QPen pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     const bool withText = hasFontSet();
     const double W = 10.0 * m_width;
     const double H = rowStep * (m_rows + 1);

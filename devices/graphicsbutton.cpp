@@ -122,9 +122,8 @@ void GraphicsButton::draw(QPainter *painter, const QStyleOptionGraphicsItem *opt
 {
     if (!painter)
         return;
-    const bool selected = option && (option->state & QStyle::State_Selected);
     Button *bound = button();
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const ButtonType *type = paintedType(bound);
     const int kind = m_contactKind;

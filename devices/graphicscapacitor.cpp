@@ -1,26 +1,19 @@
 #include "devices/graphicscapacitor.h"
 
 #include "devices/capacitor.h"
-#include "graphics/font.h"
 
 #include <QPainter>
 
 GraphicsCapacitor::GraphicsCapacitor(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 120)
 {
-    setTextWidth(widthFor(0));
 }
 
 GraphicsCapacitor::~GraphicsCapacitor() = default;
 
-void GraphicsCapacitor::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsCapacitor::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                    bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     const QLineF body[4] = {QLineF(0, 0, 52, 0), QLineF(68, 0, 120, 0), QLineF(52, -25, 52, 25),
                             QLineF(68, -25, 68, 25)};
     painter->drawLines(body, 4);

@@ -16,9 +16,10 @@ public:
 
     int type() const override { return Type; }
     int objType() const override { return CapacitorKind; }
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -120; }
     double columnHeight() const override { return 240; }
 };

@@ -116,9 +116,8 @@ void GraphicsClamp::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
 
 void GraphicsClamp::drawFree(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
 {
-    const bool selected = option && (option->state & QStyle::State_Selected);
     const bool bound = obj() != nullptr;
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const double w = textWidth();
     const double p = pinSide;
@@ -152,8 +151,7 @@ void GraphicsClamp::drawFree(QPainter *painter, const QStyleOptionGraphicsItem *
 
 void GraphicsClamp::drawBottomRow(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
 {
-    const bool selected = option && (option->state & QStyle::State_Selected);
-    const QPen &pen = selected ? penBlue : (obj() ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const double w = textWidth();
     WiringPin *first = wiringPin(0);

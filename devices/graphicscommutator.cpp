@@ -136,9 +136,8 @@ void GraphicsCommutator::draw(QPainter *painter, const QStyleOptionGraphicsItem 
 {
     if (!painter)
         return;
-    const bool selected = option && (option->state & QStyle::State_Selected);
     Commutator *bound = commutator();
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const int kind = m_contactKind;
 

@@ -224,7 +224,7 @@ void GraphicsContact::draw(QPainter *painter, const QStyleOptionGraphicsItem *op
         return;
     const bool selected = option && (option->state & QStyle::State_Selected);
     const bool bound = obj() != nullptr;
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     const QPen &dashPen = selected ? penBlueDash : (bound ? penBlackDash : penRedDash);
     const int kind = m_contactKind;
 

@@ -155,7 +155,7 @@ void GraphicsFuse::draw(QPainter *painter, const QStyleOptionGraphicsItem *optio
         return;
     const bool selected = option && (option->state & QStyle::State_Selected);
     Fuse *bound = fuse();
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const bool reservation = isReservationItem();
     const bool fusion = isFusionControl();

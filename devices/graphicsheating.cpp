@@ -1,6 +1,5 @@
 #include "devices/graphicsheating.h"
 
-#include "devices/devicepicture.h"
 #include "devices/heating.h"
 #include "devices/heatingcatalogue.h"
 #include "devices/lampsymbol.h"
@@ -106,7 +105,7 @@ void GraphicsHeating::draw(QPainter *painter, const QStyleOptionGraphicsItem *op
     if (!painter)
         return;
     const bool bound = heating() != nullptr;
-    painter->setPen(devicePen(option, bound));
+    painter->setPen(itemPen(option));
     painter->setBrush(Qt::NoBrush);
 
     // An item that lost its heating shows only its name, pins and frame.

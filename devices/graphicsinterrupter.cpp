@@ -63,9 +63,8 @@ void GraphicsInterrupter::draw(QPainter *painter, const QStyleOptionGraphicsItem
 {
     if (!painter)
         return;
-    const bool selected = option && (option->state & QStyle::State_Selected);
     Interrupter *bound = interrupter();
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     drawInterrupterSymbol(painter);
     if (!hasFontSet()) {

@@ -144,9 +144,8 @@ void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
 {
     if (!painter)
         return;
-    const bool selected = option && (option->state & QStyle::State_Selected);
     const bool bound = obj() != nullptr;
-    const QPen &pen = selected ? penBlue : (bound ? penBlack : penRed);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     const bool withText = hasFontSet();
     if (withText)

@@ -1,6 +1,5 @@
 #include "devices/graphicslamp.h"
 
-#include "devices/devicepicture.h"
 #include "devices/lamp.h"
 #include "devices/lampsymbol.h"
 #include "graphics/font.h"
@@ -92,7 +91,7 @@ void GraphicsLamp::draw(QPainter *painter, const QStyleOptionGraphicsItem *optio
     if (!painter)
         return;
     const bool bound = lamp() != nullptr;
-    painter->setPen(devicePen(option, bound));
+    painter->setPen(itemPen(option));
     painter->setBrush(Qt::NoBrush);
     // An item that lost its lamp shows only its terminals and frame.
     if (bound) {

@@ -1,14 +1,12 @@
 #include "devices/graphicsluminodiode.h"
 
 #include "devices/twopindevice.h"
-#include "graphics/font.h"
 
 #include <QPainter>
 
 GraphicsLuminodiode::GraphicsLuminodiode(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 160)
 {
-    setTextWidth(widthFor(0));
 }
 
 GraphicsLuminodiode::~GraphicsLuminodiode() = default;
@@ -26,14 +24,9 @@ QString GraphicsLuminodiode::pinName(Pin *, Pin *)
     return inConsoleFrame() ? name() : QString();
 }
 
-void GraphicsLuminodiode::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsLuminodiode::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                      bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     if (TwoPinDevice *bound = twoPinDevice()) {
         drawAddress(painter, row(-132), Qt::AlignHCenter | Qt::AlignBottom, pen, hideHelp);
         text(painter, QRectF(120, 0, 40, 40), Qt::AlignCenter, bound->modelName());

@@ -17,10 +17,11 @@ public:
 
     int type() const override { return Type; }
     int objType() const override { return LuminodiodeKind; }
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     QString pinName(Pin *pin, Pin *other) override;
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -132; }
     double columnHeight() const override { return 172; }
     // The device's full name and its address.

@@ -1,6 +1,5 @@
 #include "devices/graphicsmeasuringpanel.h"
 
-#include "devices/devicepicture.h"
 #include "devices/measuringpanel.h"
 #include "devices/nameextent.h"
 #include "graphics/font.h"
@@ -101,7 +100,7 @@ void GraphicsMeasuringPanel::draw(QPainter *painter, const QStyleOptionGraphicsI
 {
     if (!painter)
         return;
-    const QPen &pen = devicePen(option, panel() != nullptr);
+    const QPen &pen = itemPen(option);
     painter->setPen(pen);
     if (hasFontSet()) {
         painter->setFont(font(3));

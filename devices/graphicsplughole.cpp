@@ -82,14 +82,9 @@ QRectF GraphicsPlughole::boundingRect() const
     return box.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
-void GraphicsPlughole::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsPlughole::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                   bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     const double d = spacing();
     // Each contact runs from its pin, outwards or inwards, into a fork.
     const double out = m_pinsOutside ? 1 : -1;

@@ -18,7 +18,6 @@ public:
     int type() const override { return Type; }
     int objType() const override { return PlugholeKind; }
     QRectF boundingRect() const override;
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     // The layout flag and the spacing, then the bound-item record.
     void saveData(DataStream &stream) override;
     void loadData(DataStream &stream) override;
@@ -31,6 +30,8 @@ public:
     void setPinSpacing(int spacing);
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -80; }
     double columnHeight() const override { return 160; }
     QStringList measuredTexts() const override;

@@ -2,14 +2,12 @@
 
 #include "devices/fusesymbol.h"
 #include "devices/resistor.h"
-#include "graphics/font.h"
 
 #include <QPainter>
 
 GraphicsResistor::GraphicsResistor(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 160)
 {
-    setTextWidth(widthFor(0));
 }
 
 GraphicsResistor::~GraphicsResistor() = default;
@@ -24,14 +22,9 @@ QString GraphicsResistor::pinName(Pin *, Pin *)
     return inConsoleFrame() ? name() : QString();
 }
 
-void GraphicsResistor::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsResistor::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                   bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     if (Resistor *bound = resistor()) {
         drawAddress(painter, row(-120), Qt::AlignHCenter | Qt::AlignBottom, pen, hideHelp);
         drawFuseSymbol(painter);

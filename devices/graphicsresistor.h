@@ -20,12 +20,13 @@ public:
 
     int type() const override { return Type; }
     int objType() const override { return ResistorKind; }
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     QString pinName(Pin *pin, Pin *other) override;
 
     Resistor *resistor() const;
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -120; }
     double columnHeight() const override { return 240; }
 };

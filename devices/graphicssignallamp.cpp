@@ -1,14 +1,12 @@
 #include "devices/graphicssignallamp.h"
 
 #include "devices/twopindevice.h"
-#include "graphics/font.h"
 
 #include <QPainter>
 
 GraphicsSignallamp::GraphicsSignallamp(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 120)
 {
-    setTextWidth(widthFor(0));
 }
 
 GraphicsSignallamp::~GraphicsSignallamp() = default;
@@ -26,14 +24,9 @@ QString GraphicsSignallamp::pinName(Pin *, Pin *)
     return inConsoleFrame() ? name() : QString();
 }
 
-void GraphicsSignallamp::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsSignallamp::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                     bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     if (TwoPinDevice *bound = twoPinDevice()) {
         drawAddress(painter, row(-105), Qt::AlignHCenter | Qt::AlignBottom, pen, hideHelp);
         const QRectF circle(35, -25, 50, 50);

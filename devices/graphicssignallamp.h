@@ -17,10 +17,11 @@ public:
 
     int type() const override { return Type; }
     int objType() const override { return SignallampKind; }
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     QString pinName(Pin *pin, Pin *other) override;
 
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     // From the top of the address row down to the circle's bottom.
     double columnTop() const override { return -105; }
     double columnHeight() const override { return 130; }

@@ -7,7 +7,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyle>
 #include <QStyleOptionGraphicsItem>
 
 GraphicsTwoPin::GraphicsTwoPin(GraphicsScene *scene, double length)
@@ -19,6 +18,7 @@ GraphicsTwoPin::GraphicsTwoPin(GraphicsScene *scene, double length)
         pin(0)->moveCenter(QPointF(0, 0));
         pin(1)->moveCenter(QPointF(length, 0));
     }
+    setTextWidth(widthFor(0));
 }
 
 GraphicsTwoPin::~GraphicsTwoPin() = default;
@@ -43,6 +43,17 @@ QRectF GraphicsTwoPin::boundingRect() const
 {
     const QRectF column(columnLeft(), columnTop(), textWidth(), columnHeight());
     return (column | pictureExtent()).adjusted(-3.5, -3.5, 3.5, 3.5);
+}
+
+void GraphicsTwoPin::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+{
+    if (!painter)
+        return;
+    const QPen &pen = itemPen(option);
+    painter->setPen(pen);
+    if (hasFontSet())
+        painter->setFont(font(3));
+    drawPicture(painter, option, pen, hideHelp);
 }
 
 QStringList GraphicsTwoPin::measuredTexts() const
@@ -72,18 +83,6 @@ void GraphicsTwoPin::updateFromObj()
     prepareGeometryChange();
     setTextWidth(width);
     update();
-}
-
-const QPen &GraphicsTwoPin::itemPen(const QStyleOptionGraphicsItem *option) const
-{
-    if (option && (option->state & QStyle::State_Selected))
-        return penBlue;
-    return obj() ? penBlack : penRed;
-}
-
-const QPen &GraphicsTwoPin::helpPen(const QPen &pen)
-{
-    return &pen == &penBlack ? penGreen : pen;
 }
 
 void GraphicsTwoPin::text(QPainter *painter, const QRectF &rect, int alignment, const QString &text)
@@ -143,19 +142,13 @@ void GraphicsTwoPin::drawHelp(QPainter *painter, const QStyleOptionGraphicsItem 
 GraphicsPlainTwoPin::GraphicsPlainTwoPin(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 160)
 {
-    setTextWidth(widthFor(0));
 }
 
 GraphicsPlainTwoPin::~GraphicsPlainTwoPin() = default;
 
-void GraphicsPlainTwoPin::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
+void GraphicsPlainTwoPin::drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                                      bool hideHelp)
 {
-    if (!painter)
-        return;
-    const QPen &pen = itemPen(option);
-    painter->setPen(pen);
-    if (hasFontSet())
-        painter->setFont(font(3));
     TwoPinDevice *bound = twoPinDevice();
     if (!bodyNeedsDevice())
         drawBody(painter);

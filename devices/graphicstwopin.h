@@ -4,8 +4,8 @@
 // The scene item of a two-terminal component or indicator: a symbol of
 // body length L between pin 0 at (0, 0) and pin 1 at (L, 0), under a text
 // column as wide as the widest of the item's texts, centred over the body.
-// Every item owns its device. The kinds draw their symbols and texts; the
-// base keeps the geometry, the pens and the help layer.
+// Every item owns its device. The kinds draw their symbols and texts in
+// drawPicture; the base keeps the geometry, the pens and the help layer.
 
 #include "model/graphicsdevice.h"
 
@@ -21,6 +21,8 @@ public:
 
     // The text column joined with what the picture draws beside it.
     QRectF boundingRect() const override;
+    // The picture in the item's pen and font 3.
+    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     // The column is as wide as the widest measured text, at least the
     // kind's minimum.
     void updateFromObj() override;
@@ -30,6 +32,9 @@ public:
     double length() const { return m_length; }
 
 protected:
+    // The kind's picture; the painter holds the pen and the font.
+    virtual void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                             bool hideHelp) = 0;
     // The column's top, height and centre.
     virtual double columnTop() const = 0;
     virtual double columnHeight() const = 0;
@@ -39,16 +44,13 @@ protected:
     // The texts the column must hold: the address text, the name and, for
     // a bound item, the nominal and the type.
     virtual QStringList measuredTexts() const;
-    // The column width for the widest text.
+    // The column width for the widest text; a new item's column is the
+    // width for no text in the base's measure.
     virtual double widthFor(double widest) const;
 
     double columnLeft() const { return columnCentre() - textWidth() / 2; }
     // A row of the column, 40 high.
     QRectF row(double top) const { return QRectF(columnLeft(), top, textWidth(), 40); }
-    // Blue when selected, else red while unbound, else black.
-    const QPen &itemPen(const QStyleOptionGraphicsItem *option) const;
-    // The help pen for a picture drawn with the pen.
-    static const QPen &helpPen(const QPen &pen);
     // Text that reads upright in the item; nothing without fonts.
     void text(QPainter *painter, const QRectF &rect, int alignment, const QString &text);
     // The name of the pin, empty for none.
@@ -79,9 +81,9 @@ public:
     explicit GraphicsPlainTwoPin(GraphicsScene *scene);
     ~GraphicsPlainTwoPin() override;
 
-    void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
-
 protected:
+    void drawPicture(QPainter *painter, const QStyleOptionGraphicsItem *option, const QPen &pen,
+                     bool hideHelp) override;
     double columnTop() const override { return -80; }
     double columnHeight() const override { return 200; }
     // The body between the pins, in the current pen.

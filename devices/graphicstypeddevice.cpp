@@ -1,10 +1,30 @@
 #include "devices/graphicstypeddevice.h"
 
-#include "devices/devicepicture.h"
 #include "devices/typeddevice.h"
 #include "graphics/font.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+namespace {
+
+// The room that text drawn aligned in the rectangle (drawTextInRect, not
+// clipped) takes in item coordinates, whatever the item's mirror: a text
+// wider or taller than the rectangle spills over its sides, and a mirror
+// swaps the sides.
+QRectF textExtent(const QFont &font, const QRectF &rect, int alignment, const QString &text)
+{
+    if (text.isEmpty())
+        return QRectF();
+    const QRectF drawn = QFontMetricsF(font).boundingRect(rect, alignment, text);
+    // The reflection of the drawn text about the rectangle's centre lines.
+    const QPointF centre = rect.center();
+    const QRectF reflected(2 * centre.x() - drawn.right(), 2 * centre.y() - drawn.bottom(), drawn.width(),
+                           drawn.height());
+    return drawn | reflected;
+}
+
+} // namespace
 
 GraphicsTypedDevice::GraphicsTypedDevice(GraphicsScene *scene, int itemFlags)
     : GraphicsDevice(scene, BindOwned, nullptr, itemFlags)

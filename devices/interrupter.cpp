@@ -18,7 +18,7 @@ const double leverWidth = 7;
 } // namespace
 
 Interrupter::Interrupter(Project *project)
-    : Device(project, InterrupterKind)
+    : TypedDevice(project, InterrupterKind, InterrupterTypeCount, interrupterTypeName)
 {
 }
 
@@ -34,11 +34,6 @@ int Interrupter::checkedType() const
     return type;
 }
 
-bool Interrupter::canAppend(ObjItem *item)
-{
-    return acceptsFirstItemOnly(item);
-}
-
 void Interrupter::writeData(DataStream &stream)
 {
     Device::writeData(stream);
@@ -52,11 +47,6 @@ bool Interrupter::setNominalIndex(int index)
         return false;
     m_nominalIndex = index;
     return true;
-}
-
-bool Interrupter::hasModel(int index) const
-{
-    return isInterrupterType(index);
 }
 
 void Interrupter::readData(DataStream &stream)
@@ -77,12 +67,6 @@ void Interrupter::readData(DataStream &stream)
         return;
     }
     m_nominalIndex = nominal;
-}
-
-QString Interrupter::modelName() const
-{
-    const int type = checkedType();
-    return type < 0 ? QString() : QCoreApplication::translate("Interrupter", interrupterTypes[type].name);
 }
 
 QString Interrupter::nominalText() const

@@ -5,23 +5,18 @@
 // catalogue type with a rated current chosen from the type's nominals. Each
 // interrupter is shown by exactly one scene item, which owns it.
 
-#include "model/device.h"
+#include "devices/typeddevice.h"
 
-class Interrupter : public Device
+class Interrupter : public TypedDevice
 {
 public:
     explicit Interrupter(Project *project);
     ~Interrupter() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
     // The Device record, then the nominal's index. A type or nominal index
     // outside the catalogue is a damaged record.
     void writeData(DataStream &stream) override;
     void readData(DataStream &stream) override;
-    bool hasModel(int index) const override;
-    // The type's translated name; empty without a type.
-    QString modelName() const override;
     // The equipment model "AVM".
     int placeType() const override;
     void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,

@@ -19,3 +19,10 @@ const InterrupterType interrupterTypes[InterrupterTypeCount + 1] = {
     {QT_TRANSLATE_NOOP("Interrupter", "AVM-2"), avm2Nominals, qint32(sizeof(avm2Nominals) / sizeof(avm2Nominals[0]))},
     {nullptr, nullptr, 0},
 };
+
+QString interrupterTypeName(int type)
+{
+    if (!isInterrupterType(type))
+        return QString();
+    return QCoreApplication::translate("Interrupter", interrupterTypes[type].name);
+}

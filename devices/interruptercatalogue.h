@@ -6,6 +6,7 @@
 // nominal, so no entry may ever move. Names and nominals are translation
 // keys of the context "Interrupter".
 
+#include <QString>
 #include <QtGlobal>
 
 struct InterrupterType
@@ -24,6 +25,9 @@ inline bool isInterrupterType(int type)
 {
     return type >= 0 && type < InterrupterTypeCount;
 }
+
+// The translated name of a type; empty outside the table.
+QString interrupterTypeName(int type);
 
 inline bool isInterrupterNominal(int type, int nominal)
 {

@@ -6,18 +6,11 @@
 
 #include "devices/twopindevice.h"
 
-class Signallamp : public TwoPinDevice
+class Signallamp : public PanelLight
 {
 public:
     explicit Signallamp(Project *project);
     ~Signallamp() override;
-
-    // The equipment model "Light_Diode_Panel".
-    int placeType() const override;
-    // In a basic frame the lamp picture with the full name, elsewhere the
-    // name over the colour.
-    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
-                      Place *place, bool hideHelp) override;
 };
 
 #endif

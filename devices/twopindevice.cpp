@@ -1,5 +1,6 @@
 #include "devices/twopindevice.h"
 
+#include "devices/lampsymbol.h"
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/datastream.h"
@@ -12,20 +13,27 @@ namespace {
 
 const int consoleFrameKind = 2;
 const int visualFrameKind = 3;
+// The row "Light_Diode_Panel" of the equipment-model table.
+const int panelLightPlace = 153;
 
 } // namespace
 
 TwoPinDevice::TwoPinDevice(Project *project, int kind, const TwoPinCatalogue &catalogue)
-    : Device(project, kind)
+    : TypedDevice(project, kind, catalogue.typeCount,
+                  [&catalogue](int row) {
+                      return catalogue.isType(row)
+                          ? QCoreApplication::translate(catalogue.context, catalogue.typeText(row))
+                          : QString();
+                  })
     , m_catalogue(catalogue)
 {
 }
 
 TwoPinDevice::~TwoPinDevice() = default;
 
-bool TwoPinDevice::canAppend(ObjItem *item)
+bool TwoPinDevice::hasModel(int index) const
 {
-    return acceptsFirstItemOnly(item);
+    return Device::hasModel(index);
 }
 
 void TwoPinDevice::writeData(DataStream &stream)
@@ -61,10 +69,8 @@ void TwoPinDevice::readData(DataStream &stream)
 
 QString TwoPinDevice::modelName() const
 {
-    if (!hasType())
-        return QString();
-    QString text = typeName(modelIndex());
-    if (m_catalogue.numberInModelName && m_number != 0)
+    QString text = TypedDevice::modelName();
+    if (hasType() && m_catalogue.numberInModelName && m_number != 0)
         text += QString::number(m_number);
     return text;
 }
@@ -72,11 +78,6 @@ QString TwoPinDevice::modelName() const
 int TwoPinDevice::pinCount() const
 {
     return 2;
-}
-
-bool TwoPinDevice::hasType() const
-{
-    return m_catalogue.isType(modelIndex());
 }
 
 bool TwoPinDevice::setType(int row)
@@ -102,13 +103,6 @@ QString TwoPinDevice::nominalName() const
     if (!m_catalogue.isNominal(modelIndex(), m_nominalIndex))
         return QString();
     return QCoreApplication::translate(m_catalogue.context, m_catalogue.nominalText(modelIndex(), m_nominalIndex));
-}
-
-QString TwoPinDevice::typeName(int row) const
-{
-    if (!m_catalogue.isType(row))
-        return QString();
-    return QCoreApplication::translate(m_catalogue.context, m_catalogue.typeText(row));
 }
 
 int TwoPinDevice::frameKind() const
@@ -167,6 +161,46 @@ void TwoPinDevice::drawCaption(QPainter *painter, const QRectF &rect, const QStr
     const double half = rect.height() / 2;
     painter->drawText(QRectF(rect.left(), rect.top(), rect.width(), half), Qt::AlignCenter, upper);
     painter->drawText(QRectF(rect.left(), rect.top() + half, rect.width(), half), Qt::AlignCenter, lower);
+}
+
+int PanelLight::placeType() const
+{
+    return panelLightPlace;
+}
+
+void PanelLight::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                              Place *place, bool hideHelp)
+{
+    if (frameKind() == 0)
+        drawLampInPlace(painter, rect, option, place, hideHelp, name());
+    else
+        Device::paintInPlace(painter, rect, option, place, hideHelp);
+}
+
+SurgeProtector::SurgeProtector(Project *project, int kind, const TwoPinCatalogue &catalogue, int suffixKind,
+                               void (*drawSymbol)(QPainter *painter))
+    : TwoPinDevice(project, kind, catalogue)
+    , m_suffixKind(suffixKind)
+    , m_drawSymbol(drawSymbol)
+{
+}
+
+int SurgeProtector::addressSuffix() const
+{
+    return 0x40 | m_suffixKind;
+}
+
+void SurgeProtector::paintPicture(QPainter *painter)
+{
+    if (!painter)
+        return;
+    m_drawSymbol(painter);
+    drawCentred(painter, QRectF(-20, 40, 200, 40), 3, modelName());
+}
+
+void SurgeProtector::paintCaption(QPainter *painter, const QRectF &rect)
+{
+    drawCaption(painter, rect, modelName());
 }
 
 QString twoLines(const QString &first, const QString &second)

@@ -9,16 +9,18 @@
 // by exactly one scene item, which owns it.
 
 #include "devices/twopincatalogue.h"
-#include "model/device.h"
+#include "devices/typeddevice.h"
 
-class TwoPinDevice : public Device
+class TwoPinDevice : public TypedDevice
 {
 public:
     TwoPinDevice(Project *project, int kind, const TwoPinCatalogue &catalogue);
     ~TwoPinDevice() override;
 
-    // Shown by one scene item only.
-    bool canAppend(ObjItem *item) override;
+    // Any index is taken, as by a Device: a type outside the catalogue is
+    // kept (its dialog says so) until another is chosen. The reader refuses
+    // one.
+    bool hasModel(int index) const override;
     // The Device record, then the nominal's index (kinds with nominals)
     // and the number (numbered kinds). A type or nominal outside the
     // catalogue is a damaged record.
@@ -31,7 +33,7 @@ public:
 
     const TwoPinCatalogue &catalogue() const { return m_catalogue; }
     // Whether the catalogue index is a row of the catalogue.
-    bool hasType() const;
+    bool hasType() const { return isType(modelIndex()); }
     // Refuses a row outside the catalogue (-1 clears the type); a nominal
     // that the new type does not have is cleared.
     bool setType(int row);
@@ -44,8 +46,6 @@ public:
     int number() const { return m_number; }
     void setNumber(int number) { m_number = number; }
 
-    // The translated text of a catalogue row; empty outside the catalogue.
-    QString typeName(int row) const;
     // The frame kind of the device's address; -1 when unplaced.
     int frameKind() const;
     // In a console or visual frame the item's texts are help.
@@ -68,6 +68,43 @@ private:
     const TwoPinCatalogue &m_catalogue;
     int m_nominalIndex = -1;
     int m_number = 0;
+};
+
+// The lights of the console panels (luminodiode, signal lamp): a colour and
+// a small number.
+class PanelLight : public TwoPinDevice
+{
+public:
+    using TwoPinDevice::TwoPinDevice;
+
+    // The equipment model "Light_Diode_Panel".
+    int placeType() const override;
+    // In a basic frame the lamp picture with the full name, elsewhere the
+    // name over the colour.
+    void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
+                      Place *place, bool hideHelp) override;
+};
+
+// The overvoltage protectors (discharger, varistor): their places take an
+// address suffix of their own, and the wiring documents show their symbol.
+class SurgeProtector : public TwoPinDevice
+{
+public:
+    // The suffix kind of the address ("R" 0, "V" 1) and the symbol, drawn
+    // in item coordinates 160 long on y = 0.
+    SurgeProtector(Project *project, int kind, const TwoPinCatalogue &catalogue, int suffixKind,
+                   void (*drawSymbol)(QPainter *painter));
+
+    // 0x40 | the suffix kind.
+    int addressSuffix() const override;
+    // The symbol with the type below.
+    void paintPicture(QPainter *painter) override;
+    // The type.
+    void paintCaption(QPainter *painter, const QRectF &rect) override;
+
+private:
+    int m_suffixKind;
+    void (*m_drawSymbol)(QPainter *painter);
 };
 
 // The two texts of a place or caption on two lines.

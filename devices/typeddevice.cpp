@@ -1,9 +1,11 @@
 #include "devices/typeddevice.h"
 
-TypedDevice::TypedDevice(Project *project, int kind, int typeCount, QString (*typeName)(int))
+#include <utility>
+
+TypedDevice::TypedDevice(Project *project, int kind, int typeCount, std::function<QString(int)> typeName)
     : Device(project, kind)
     , m_typeCount(typeCount)
-    , m_typeName(typeName)
+    , m_typeName(std::move(typeName))
 {
 }
 
@@ -16,10 +18,10 @@ bool TypedDevice::canAppend(ObjItem *item)
 
 bool TypedDevice::hasModel(int index) const
 {
-    return index >= 0 && index < m_typeCount;
+    return isType(index);
 }
 
 QString TypedDevice::modelName() const
 {
-    return hasModel(modelIndex()) ? m_typeName(modelIndex()) : QString();
+    return isType(modelIndex()) ? m_typeName(modelIndex()) : QString();
 }

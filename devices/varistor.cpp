@@ -17,7 +17,7 @@ const int smallPlaceType = 65;
 } // namespace
 
 Varistor::Varistor(Project *project)
-    : TwoPinDevice(project, VaristorKind, varistorCatalogue)
+    : SurgeProtector(project, VaristorKind, varistorCatalogue, 1, drawVaristorSymbol)
 {
 }
 
@@ -26,11 +26,6 @@ Varistor::~Varistor() = default;
 int Varistor::placeType() const
 {
     return hasType() ? varistorTypes[modelIndex()].placeType : -1;
-}
-
-int Varistor::addressSuffix() const
-{
-    return 0x40 | 1;
 }
 
 void Varistor::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *place,
@@ -46,19 +41,6 @@ void Varistor::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleO
         drawCentred(painter, rect, 1, twoLines(baseName(), modelName()));
     else
         drawTurned(painter, rect, 2, twoLines(baseName(), modelName()));
-}
-
-void Varistor::paintPicture(QPainter *painter)
-{
-    if (!painter)
-        return;
-    drawVaristorSymbol(painter);
-    drawCentred(painter, QRectF(-20, 40, 200, 40), 3, modelName());
-}
-
-void Varistor::paintCaption(QPainter *painter, const QRectF &rect)
-{
-    drawCaption(painter, rect, modelName());
 }
 
 void drawVaristorSymbol(QPainter *painter)

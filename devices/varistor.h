@@ -6,7 +6,7 @@
 
 #include "devices/twopindevice.h"
 
-class Varistor : public TwoPinDevice
+class Varistor : public SurgeProtector
 {
 public:
     explicit Varistor(Project *project);
@@ -14,14 +14,8 @@ public:
 
     // The type's place; -1 without a type.
     int placeType() const override;
-    // 0x40 | suffix kind 1 ("V").
-    int addressSuffix() const override;
     void paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *option,
                       Place *place, bool hideHelp) override;
-    // The varistor symbol with the type below.
-    void paintPicture(QPainter *painter) override;
-    // The type.
-    void paintCaption(QPainter *painter, const QRectF &rect) override;
 };
 
 // The varistor body in item coordinates, 160 long on y = 0: the fuse body

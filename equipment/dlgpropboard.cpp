@@ -6,6 +6,7 @@
 #include "graphics/rtreewidget.h"
 #include "graphics/rvboxlayout.h"
 #include "model/check.h"
+#include "model/dlgpropgraphicsobjitem.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -13,7 +14,7 @@
 namespace {
 
 const int typeRole = Qt::UserRole + 1;
-const int columnWidths[] = {150, 270, 80, 50, 50};
+const QList<int> columnWidths = {150, 270, 80, 50, 50};
 
 } // namespace
 
@@ -22,10 +23,7 @@ DlgPropContainerType::DlgPropContainerType(GraphicsScene *scene, int width, cons
 {
     auto *layout = new RVBoxLayout(this, 5, 5);
     m_tree = new RTreeWidget(this, width, 400);
-    m_tree->setColumnCount(headers.size());
-    m_tree->setHeaderLabels(headers);
-    for (int i = 0; i < headers.size() && i < 5; ++i)
-        m_tree->setColumnWidth(i, columnWidths[i]);
+    setTreeColumns(m_tree, headers, columnWidths.mid(0, headers.size()));
     layout->addWidget(m_tree);
     addButtons(layout);
 }

@@ -24,8 +24,9 @@ class GraphicsPlaceItem;
 class Pin;
 class Place;
 class QTreeWidget;
+class Module;
 class Source;
-class WiringBuilder;
+class WiringLayout;
 
 // A source of the project with the device pins its net reaches.
 struct SourceNet
@@ -35,11 +36,13 @@ struct SourceNet
 };
 
 // What the wiring generation of every frame reads, gathered once for all
-// frames: the cable lists of the cable table by the codes of the frames
-// they end at, in key order.
+// frames and keyed by frame code: the cable lists of the cable table by the
+// frames they end at, in key order; the control modules placed in each
+// frame, by number, then name.
 struct WiringIndex
 {
     QHash<quint32, QList<QList<Cable *>>> cables;
+    QHash<quint32, QList<Module *>> modules;
 };
 
 // A kind of item the user inserts into a frame layout (panel, board).
@@ -115,7 +118,7 @@ public:
     // Deletes every wiring page of the frame; panels let go of theirs.
     void clearWiringLayouts();
     // The DC and cable pages, in the order they were made.
-    const QList<GraphicsScene *> &wiringPages() const { return m_wiringPages; }
+    QList<WiringLayout *> &wiringPages() { return m_wiringPages; }
 
     // While loading: a place read under its saved identity.
     void registerPlace(qint32 id, Place *place);
@@ -139,14 +142,14 @@ private:
     QList<GraphicsItem *> recordOrder() const;
     bool fixPlaces(int type, int raised);
     // The heating, column and left-side pages of a relay case.
-    bool createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLog &log);
+    bool createRelayCaseWiring(bool ua, CheckLog &log);
     void drawRelayCase(QPainter *painter);
 
     Frame *m_frame;
     QList<GraphicsFramePart *> m_parts;
     QHash<qint32, Place *> m_placeMap;
     Place *m_highlighted = nullptr;
-    QList<GraphicsScene *> m_wiringPages;
+    QList<WiringLayout *> m_wiringPages;
 };
 
 #endif

@@ -9,6 +9,7 @@
 #include "devices/graphicswiringlamp.h"
 #include "devices/graphicswiringvaristor.h"
 #include "devices/lamp.h"
+#include "equipment/checklog.h"
 #include "equipment/framelayout.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringcontainer.h"
@@ -17,7 +18,6 @@
 #include "equipment/place.h"
 #include "equipment/wiringcontainertable.h"
 #include "equipment/wiringlayout.h"
-#include "model/check.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicscopperplate.h"
@@ -61,35 +61,35 @@ void appendOnce(QStringList &list, const QString &text)
 
 } // namespace
 
-void GraphicsFramePanel::buildWiring()
+void GraphicsFramePanel::buildWiring(CheckLog &log)
 {
     if (!rootFlag())
         return;
     if (isWiredPanel()) {
-        buildWiringPage();
+        buildWiringPage(log);
         return;
     }
     // A carrier: the panels in its places get the pages.
     for (Place *place : places()) {
-        if (!CHECK_PTR(place) || place->state() != Place::Normal || !place->item())
+        if (!LOG_CHECK_PTR(log, place) || place->state() != Place::Normal || !place->item())
             continue;
         GraphicsPlaceItem *item = place->item();
-        if (CHECK_PTR(item->type() == Type ? item : nullptr))
-            static_cast<GraphicsFramePanel *>(item)->buildWiringPage();
+        if (LOG_CHECK_PTR(log, item->type() == Type ? item : nullptr))
+            static_cast<GraphicsFramePanel *>(item)->buildWiringPage(log);
     }
 }
 
-void GraphicsFramePanel::buildWiringPage()
+void GraphicsFramePanel::buildWiringPage(CheckLog &log)
 {
     if (wiringPage())
         return;
     const PanelTypeInfo *panel = panelTypeInfo(containerType());
-    if (!CHECK(panel != nullptr) || panel->wiringKind == -1)
+    if (!LOG_CHECK(log, panel != nullptr) || panel->wiringKind == -1)
         return;
     auto *layout = dynamic_cast<FrameLayout *>(graphicsScene());
     Frame *frame = layout ? layout->frame() : nullptr;
     Project *project = frame ? frame->project() : nullptr;
-    if (!CHECK_PTR(frame))
+    if (!LOG_CHECK_PTR(log, frame))
         return;
     const bool ua = project && project->language() != 0;
 
@@ -100,7 +100,7 @@ void GraphicsFramePanel::buildWiringPage()
     QStringList notes;
     bool plateSeen = false;
     for (Pin *pin : std::as_const(pins)) {
-        if (!CHECK_PTR(pin))
+        if (!LOG_CHECK_PTR(log, pin))
             continue;
         bool plate = false;
         const int section = pin->sourceName(nullptr, nullptr, plateSeen ? nullptr : &plate);
@@ -122,7 +122,7 @@ void GraphicsFramePanel::buildWiringPage()
     const bool frontView = panel->containerKind == varistorRowKind || (wiring && wiring->mode == 0);
     const int kind = address().frameKind() == rowPageFrameKind ? WiringLayout::RowPage : WiringLayout::PartPage;
     WiringLayout *page = frame->addWiringLayout<WiringLayout>(name, kind, addressText, frontView, note);
-    if (!CHECK_PTR(page))
+    if (!LOG_CHECK_PTR(log, page))
         return;
     setWiringPage(page);
 
@@ -154,19 +154,18 @@ void GraphicsFramePanel::buildWiringPage()
             if (item->type() == Type) {
                 auto *sub = static_cast<GraphicsFramePanel *>(item);
                 const PanelTypeInfo *subType = panelTypeInfo(sub->containerType());
-                if (!CHECK(!container && subType && subType->wiringKind >= 0
-                           && subType->wiringKind < WiringContainerKindCount))
+                if (!LOG_CHECK(log, !container && subType && subType->wiringKind >= 0
+                                        && subType->wiringKind < WiringContainerKindCount))
                     continue;
                 container = new GraphicsWiringContainer(page, sub, subType->wiringKind);
                 container->setHeldIn(this, i);
                 continue;
             }
-            // The boards the panel's kind builds in are no lamps: they are
-            // passed over.
-            if (item->type() < firstDeviceItemType)
+            // Anything else in a carrier is a lamp.
+            if (!LOG_CHECK_PTR(log, item->type() >= firstDeviceItemType ? item : nullptr))
                 continue;
             Device *device = deviceOf(item);
-            if (!CHECK_PTR(device))
+            if (!LOG_CHECK_PTR(log, device))
                 continue;
             // A device that is no lamp shows the bare lamp picture.
             auto *lamp = new GraphicsWiringLamp(page, nullptr, dynamic_cast<Lamp *>(device));
@@ -181,7 +180,7 @@ void GraphicsFramePanel::buildWiringPage()
     }
 
     // A carrier of lamps without its sub-panel is told here.
-    if (CHECK_PTR(container)) {
+    if (LOG_CHECK_PTR(log, container)) {
         if (page->addGraphicsItem(container)) {
             container->setPosWithOffset(QPointF(0, 0));
             container->layoutContainers();

@@ -120,6 +120,13 @@ void GraphicsFramePanel::setWiringPage(GraphicsScene *page)
     m_wiringPage = page;
 }
 
+GraphicsScene *GraphicsFramePanel::takeWiringPage()
+{
+    GraphicsScene *page = m_wiringPage;
+    m_wiringPage = nullptr;
+    return page;
+}
+
 void GraphicsFramePanel::releaseWiring()
 {
     deleteWiringPage();

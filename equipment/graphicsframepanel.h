@@ -13,6 +13,7 @@
 
 #include <QMetaObject>
 
+class CheckLog;
 class GraphicsPowerBus;
 class Obj;
 
@@ -60,15 +61,18 @@ public:
     // The wiring page built for the panel; the panel owns it.
     GraphicsScene *wiringPage() const { return m_wiringPage; }
     void setWiringPage(GraphicsScene *page);
+    // Hands the wiring page to the caller, who owns it from then on.
+    GraphicsScene *takeWiringPage();
     // Drops the wiring page and the bus.
     void releaseWiring();
     // The frame's wiring generation asks a panel under a part that carries
     // the flag for its page: a panel of level 3 builds its own, a carrier
-    // passes the request to the panels in its places.
-    void buildWiring();
+    // passes the request to the panels in its places. Failed checks go to
+    // the log.
+    void buildWiring(CheckLog &log);
     // The panel's own wiring page with its container, varistor or lamp
     // rows and bus; nothing when it has one already.
-    void buildWiringPage();
+    void buildWiringPage(CheckLog &log);
 
 private:
     void deleteWiringPage();

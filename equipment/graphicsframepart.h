@@ -9,6 +9,7 @@
 #include "equipment/graphicsplacecontainer.h"
 
 class CheckLog;
+class WiringLayout;
 
 class GraphicsFramePart : public GraphicsPlaceContainer
 {
@@ -44,7 +45,7 @@ public:
     // Deletes the part's pages; its panels let go of theirs.
     void clearWiringLayouts(CheckLog &log);
     // The part's pages, in the order they were made.
-    QList<GraphicsScene *> &wiringPages() { return m_wiringPages; }
+    QList<WiringLayout *> &wiringPages() { return m_wiringPages; }
 
 protected:
     // A part is placed by code: its position is never snapped.
@@ -52,7 +53,7 @@ protected:
 
 private:
     int m_partKind;
-    QList<GraphicsScene *> m_wiringPages;
+    QList<WiringLayout *> m_wiringPages;
 };
 
 #endif

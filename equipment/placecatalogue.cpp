@@ -133,7 +133,7 @@ const int place108Models[] = {109};
 const int place109Models[] = {152};
 const int place110Models[] = {154};
 const int place111Models[] = {154};
-const int place112Models[] = {24};
+const int place112Models[] = {155, 156, 191, 192, 193, 194, 195, 196, 197, 198};
 const int place113Models[] = {11, 12, 13, 14, 209};
 const int place114Models[] = {
     11, 12, 13, 14, 155, 156, 157, 158, 159, 191, 192, 193, 194, 195, 196, 197, 198, 147
@@ -246,18 +246,11 @@ const NestedContainerInfo kind21Nested[] = {
 const int kind22Places[] = {7, 7, 7, 7, 7, 7, 7, 7};
 const int kind23Places[] = {31, 31, 31, 31, 31, 31, 31, 31};
 const int kind24Places[] = {30, 30, 30, 30, 30, 30, 30, 30};
-const int kind25Places[] = {112, 112, 112, 112, 112, 112};
-const NestedContainerInfo kind25Nested[] = {
-    {boardItem, 9}, {boardItem, 12}, {boardItem, 11}, {boardItem, 10}, {boardItem, 7}, {boardItem, 8}
-};
-const int kind26Places[] = {112, 112, 112, 112, 112, 111};
-const NestedContainerInfo kind26Nested[] = {
-    {boardItem, 9}, {boardItem, 12}, {boardItem, 11}, {boardItem, 10}, {boardItem, 7}, {-1, -1}
-};
-const int kind27Places[] = {110, 112, 112, 112, 112, 112};
-const NestedContainerInfo kind27Nested[] = {
-    {-1, -1}, {boardItem, 9}, {boardItem, 12}, {boardItem, 11}, {boardItem, 10}, {boardItem, 7}
-};
+// The lamp carriers: a one-row panel of fuses and resistors that the user
+// puts in, and a lamp on the right or on the left.
+const int kind25Places[] = {112};
+const int kind26Places[] = {112, 111};
+const int kind27Places[] = {110, 112};
 const int kind28Places[] = {138, 138, 138, 138, 138, 138, 138, 138};
 const int kind29Places[] = {13, 13, 13, 13, 13, 13, 13, 13};
 const NestedContainerInfo kind29Nested[] = {
@@ -628,7 +621,7 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place109Models, 1, 147.5, 160, 2, 1, true, -1, 0, 1}, // 109 DC clamp on a board
     {place110Models, 1, 50, 120, 2, 1, false, 3, 1, 1}, // 110 lamp on the left
     {place111Models, 1, 50, 120, 2, 1, false, 4, 1, 1}, // 111 lamp on the right
-    {place112Models, 1, 295, 120, 1, 1, false, -1, 0, 1}, // 112 board place of a fuse panel
+    {place112Models, 10, 2360, 160, 1, 1, false, -1, 0, 1}, // 112 one-row panel on a lamp carrier
     {place113Models, 5, 2360, 160, 1, 1, false, -1, 0, 1}, // 113 REL frame row
     {place114Models, 18, 2360, 160, 1, 1, false, -1, 0, 1}, // 114 frame row with module panels
     {place115Models, 2, 2360, 160, 1, 1, false, -1, 0, 1}, // 115 cross frame row, eleven
@@ -818,7 +811,7 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "Panel-FU-30"), 0, 0, 2360, 160, false}, // 155
     {QT_TRANSLATE_NOOP("Place", "Panel-FU-20"), 0, 0, 2360, 160, false}, // 156
     {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R"), -80, -160, 2440, 160, false}, // 157
-    {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-R"), -80, -160, 2440, 160, false}, // 158
+    {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-R"), 0, -160, 2440, 160, false}, // 158
     {QT_TRANSLATE_NOOP("Place", "Panel-PROP-FU-R-LAMP-L"), -80, -160, 2440, 160, false}, // 159
     {nullptr, 300, 200, 2520, 1760, false}, // 160
     {nullptr, 300, 200, 2520, 1760, false}, // 161
@@ -984,15 +977,15 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
      2360, 160, 1, 1, 0, -1, 1, nullptr, 0, 0},
     // 25 Panel PROP
     {157, nullptr, -1, 0, 0, 80, 1, 0, 0, nullptr, -1, 0,
-     kind25Places, 6, kind25Nested, 2, 0, 1, 2, 40, 0, nullptr, 0,
+     kind25Places, 1, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
      2440, 160, 1, 1, 0, -1, 1, nullptr, 0, 0},
     // 26 Panel PROP
-    {158, nullptr, -1, 0, 0, 80, 1, 0, 0, nullptr, -1, 0,
-     kind26Places, 6, kind26Nested, 2, 0, 1, 2, 40, 0, nullptr, 0,
+    {158, nullptr, -1, 0, 1, 30, 1, 0, 0, nullptr, -1, 0,
+     kind26Places, 2, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
      2440, 160, 1, 1, 0, -1, 1, nullptr, 0, 0},
     // 27 Panel PROP
     {159, nullptr, -1, 0, 0, 30, 1, 0, 0, nullptr, -1, 0,
-     kind27Places, 6, kind27Nested, 2, 0, 1, 2, 40, 0, nullptr, 0,
+     kind27Places, 2, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
      2440, 160, 1, 1, 0, -1, 1, nullptr, 0, 0},
     // 28 Panel FV-RV
     {11, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,

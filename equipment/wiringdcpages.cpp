@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QSet>
 
-#include <algorithm>
 
 namespace {
 
@@ -388,32 +387,20 @@ void WiringLayoutDCTable::drawBackground(QPainter *painter, const QRectF &rect)
     drawTitleBlock(project(), kind(), painter, width(), height());
 }
 
-void createModuleWiringLayouts(Frame *frame, QList<WiringLayout *> &pages)
+void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages)
 {
-    if (!frame || !frame->project())
+    if (!frame || modules.isEmpty())
         return;
     const int frameType = frame->frameType();
     if (frameType < 0 || frameType >= frameTypeCount || frameTypes[frameType].modulePages != 0)
         return;
-    const QHash<QString, Obj *> *all = frame->project()->objectsOfKind(ModuleKind);
-    if (!all)
-        return;
-    const quint32 code = frame->address().packedFrameCode();
 
-    // The frame's modules by type, each type by module number, then name:
-    // pages and blocks keep their order from one load to the next.
+    // The frame's modules by type, each type in the order given.
     QList<Module *> byType[ModuleTypeCount];
-    for (Obj *obj : *all) {
-        auto *module = dynamic_cast<Module *>(obj);
-        const Address *address = module ? module->address() : nullptr;
+    for (Module *module : modules) {
         const int t = moduleType(module);
-        if (address && t >= 0 && address->packedFrameCode() == code)
+        if (t >= 0)
             byType[t].append(module);
-    }
-    for (QList<Module *> &list : byType) {
-        std::sort(list.begin(), list.end(), [](const Module *a, const Module *b) {
-            return a->number() != b->number() ? a->number() < b->number() : a->name() < b->name();
-        });
     }
     const QList<int> order = typeOrder();
 

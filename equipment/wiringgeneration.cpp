@@ -6,16 +6,19 @@
 #include "equipment/frame.h"
 #include "equipment/framegroup.h"
 #include "equipment/framelayout.h"
+#include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/frametypes.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
 #include "equipment/specificationmanagercable.h"
-#include "equipment/wiringbuilder.h"
+#include "equipment/wiringlayout.h"
 #include "devices/clampcatalogue.h"
 #include "devices/clamp.h"
 #include "devices/clamppanelitems.h"
+#include "devices/module.h"
+#include "graphics/graphicsedit.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -251,6 +254,26 @@ GraphicsWiringItemDevice *placeAddressOnly(GraphicsScene *page, const Address &a
     return placeWiringItem(page, new GraphicsWiringItemDevice(page, nullptr, nullptr, &address), pos);
 }
 
+// A plain page of the frame with both captions empty.
+WiringLayout *addPlainPage(Frame *frame, const QString &name, int kind, bool frontView)
+{
+    return frame->addWiringLayout<WiringLayout>(name, kind, QString(), frontView, QString());
+}
+
+// The panel and the panels it carries let go of their pages; a power bus
+// is the user's and stays.
+void releasePanelWiring(GraphicsPlaceContainer *container)
+{
+    auto *panel = dynamic_cast<GraphicsFramePanel *>(container);
+    if (!panel)
+        return;
+    panel->setWiringPage(nullptr);
+    for (Place *place : panel->places()) {
+        if (place && place->state() == Place::Normal)
+            releasePanelWiring(dynamic_cast<GraphicsPlaceContainer *>(place->item()));
+    }
+}
+
 } // namespace
 
 bool Frame::createWiringLayouts(const WiringIndex &index, CheckLog &log)
@@ -274,15 +297,14 @@ bool FrameGroup::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 
 bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 {
-    WiringBuilder *builder = WiringBuilder::installed();
-    if (!builder || !m_frame)
+    if (!m_frame)
         return true;
     const quint32 code = m_frame->address().packedFrameCode();
     const bool ua = isLanguageUa(this);
 
     // The DC table pages, then the DC scheme pages, of the modules placed
     // here.
-    builder->addModulePages(m_frame, m_wiringPages);
+    createModuleWiringLayouts(m_frame, index.modules.value(code), m_wiringPages);
 
     if (m_frame->address().field(0) != relayCaseFrameKind) {
         for (GraphicsFramePart *part : std::as_const(m_parts)) {
@@ -290,7 +312,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
                 return false;
             part->createPartWiringLayouts(log);
         }
-    } else if (!createRelayCaseWiring(builder, ua, log)) {
+    } else if (!createRelayCaseWiring(ua, log)) {
         return false;
     }
 
@@ -299,9 +321,9 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     QList<Cable *> collected;
     int cores = 0;
     auto flushCables = [&] {
-        GraphicsScene *page = builder->addPage(m_frame, WiringBuilder::CablePage, cableName, 0, true);
+        auto *page = m_frame->addWiringLayout<WiringLayoutCable>(cableName, 0, QString(), true, QString());
         if (LOG_CHECK_PTR(log, page)) {
-            builder->setCables(page, collected);
+            page->setCables(collected);
             m_wiringPages.append(page);
         }
         collected.clear();
@@ -323,11 +345,11 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     return true;
 }
 
-bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLog &log)
+bool FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
 {
     int x = columnPageWidth;
-    GraphicsScene *columnPage = nullptr;
-    GraphicsScene *heatingPage = nullptr;
+    WiringLayout *columnPage = nullptr;
+    WiringLayout *heatingPage = nullptr;
     for (GraphicsFramePart *part : std::as_const(m_parts)) {
         if (!LOG_CHECK_PTR(log, part) || !part->flag())
             continue;
@@ -338,7 +360,7 @@ bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLo
             part->createPartWiringLayouts(log);
             break;
         case HeatingPart: {
-            heatingPage = builder->addPage(m_frame, WiringBuilder::PlainPage, QStringLiteral("Heating"), 1, true);
+            heatingPage = addPlainPage(m_frame, QStringLiteral("Heating"), 1, true);
             if (!LOG_CHECK_PTR(log, heatingPage))
                 break;
             part->wiringPages().append(heatingPage);
@@ -396,7 +418,7 @@ bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLo
                     longest = std::max(longest, int(list.size()));
                     const int columns = divideRoundUp(int(list.size()), 4);
                     if (x + columnPitch * columns > columnPageWidth) {
-                        columnPage = builder->addPage(m_frame, WiringBuilder::PlainPage, QStringLiteral("N"), 1, true);
+                        columnPage = addPlainPage(m_frame, QStringLiteral("N"), 1, true);
                         if (LOG_CHECK_PTR(log, columnPage))
                             part->wiringPages().append(columnPage);
                         x = 250;
@@ -421,7 +443,7 @@ bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLo
                             continue;
                         placeWiringItem(columnPage, item, pos);
                         for (const QString &note : deviceNotes(device, ua, log))
-                            builder->appendNote(columnPage, note);
+                            columnPage->appendNote(note);
                     }
                 }
                 x += columnPitch * divideRoundUp(longest, 4);
@@ -430,7 +452,7 @@ bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLo
         }
         case LeftSidePart:
         case LeftSideHeatingPart: {
-            GraphicsScene *page = nullptr;
+            WiringLayout *page = nullptr;
             if (part->partKind() == LeftSidePart) {
                 bool found = false;
                 for (Place *place : places) {
@@ -448,7 +470,7 @@ bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLo
                 }
                 if (!found)
                     break;
-                page = builder->addPage(m_frame, WiringBuilder::PlainPage, QStringLiteral("Left Side"), 1, true);
+                page = addPlainPage(m_frame, QStringLiteral("Left Side"), 1, true);
                 if (!LOG_CHECK_PTR(log, page))
                     break;
                 part->wiringPages().append(page);
@@ -481,7 +503,7 @@ bool FrameLayout::createRelayCaseWiring(WiringBuilder *builder, bool ua, CheckLo
                         placeAddressOnly(page, inner->address(), QPointF(px, py));
                     if (device) {
                         for (const QString &note : deviceNotes(device, ua, log))
-                            builder->appendNote(page, note);
+                            page->appendNote(note);
                     }
                 }
                 px += 950;
@@ -503,42 +525,33 @@ void FrameLayout::clearWiringLayouts()
         if (LOG_CHECK_PTR(log, part))
             part->clearWiringLayouts(log);
     }
-    const QList<GraphicsScene *> pages = m_wiringPages;
+    const QList<WiringLayout *> pages = m_wiringPages;
     m_wiringPages.clear();
-    for (GraphicsScene *page : pages)
-        delete page;
+    qDeleteAll(pages);
 }
 
 GraphicsFramePart::~GraphicsFramePart()
 {
-    const QList<GraphicsScene *> pages = m_wiringPages;
+    const QList<WiringLayout *> pages = m_wiringPages;
     m_wiringPages.clear();
-    for (GraphicsScene *page : pages)
-        delete page;
+    qDeleteAll(pages);
 }
 
 void GraphicsFramePart::clearWiringLayouts(CheckLog &log)
 {
-    const QList<GraphicsScene *> pages = m_wiringPages;
+    const QList<WiringLayout *> pages = m_wiringPages;
     m_wiringPages.clear();
-    for (GraphicsScene *page : pages)
-        delete page;
-    WiringBuilder *builder = WiringBuilder::installed();
-    for (Place *place : places()) {
-        if (GraphicsPlaceContainer *panel = panelIn(place, log)) {
-            if (builder)
-                builder->releasePanelWiring(panel);
-        }
-    }
+    qDeleteAll(pages);
+    for (Place *place : places())
+        releasePanelWiring(panelIn(place, log));
 }
 
 bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
 {
-    WiringBuilder *builder = WiringBuilder::installed();
     auto *layout = qobject_cast<FrameLayout *>(graphicsScene());
     Frame *frame = layout ? layout->frame() : nullptr;
     // Only parts read as top-level parts from a file get pages.
-    if (!builder || !frame || !flag())
+    if (!frame || !flag())
         return true;
     const bool ua = isLanguageUa(layout);
 
@@ -550,8 +563,10 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     int model = clampPanelModel();
     const bool asPlainModel = model == 20 && !frame->hasClampPanelModel(20);
     if (model == -1 || model == 10) {
-        for (GraphicsPlaceContainer *panel : std::as_const(panels))
-            builder->buildPanelWiring(panel);
+        for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+            if (auto *framePanel = dynamic_cast<GraphicsFramePanel *>(panel))
+                framePanel->buildWiring(log);
+        }
         return true;
     }
     if (model == 7) {
@@ -563,8 +578,10 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
         for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
             const int type = panel->containerType();
             if (LOG_CHECK(log, type >= 0 && type < panelTypeCount)
-                && (panel->containerKind() == 28 || panel->containerKind() == 29))
-                builder->buildPanelWiring(panel);
+                && (panel->containerKind() == 28 || panel->containerKind() == 29)) {
+                if (auto *framePanel = dynamic_cast<GraphicsFramePanel *>(panel))
+                    framePanel->buildWiring(log);
+            }
         }
         if (model == 2 || asPlainModel)
             return true;
@@ -589,12 +606,12 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
         for (Place *place : panel->places()) {
             if (!LOG_CHECK_PTR(log, place))
                 continue;
-            GraphicsScene *page = nullptr;
+            WiringLayout *page = nullptr;
             int pageIndex = -1;
             if (onePlace || b == 0) {
                 const bool fresh = onePlace ? a == 0 && b == 0 : a % perBand == 0;
                 if (fresh) {
-                    GraphicsScene *made = builder->addPage(frame, WiringBuilder::PlainPage, name, 0, !onePlace);
+                    WiringLayout *made = addPlainPage(frame, name, 0, !onePlace);
                     if (LOG_CHECK_PTR(log, made)) {
                         m_wiringPages.append(made);
                         notes.append(QStringList());
@@ -661,7 +678,7 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
                     }
                 }
                 if (!list.isEmpty())
-                    builder->setSecondCaption(page, list.join(noteSeparator));
+                    page->setSecondCaption(list.join(noteSeparator));
             }
 
             ++a;
@@ -681,9 +698,11 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
 
 namespace {
 
-// The cable lists by the frames they end at, gathered once for all frames;
-// the keys are sorted, so that pages never follow the hash's seed.
-WiringIndex wiringIndex(const CableTable &cables)
+// What the generation of every frame reads, gathered once for all frames:
+// the cable lists by the frames they end at, the cable table's keys sorted;
+// the modules by the frames they are placed in, by number, then name. No
+// page follows the hash's seed.
+WiringIndex wiringIndex(Project *project, const CableTable &cables)
 {
     WiringIndex index;
     QList<quint64> keys = cables.keys();
@@ -694,6 +713,20 @@ WiringIndex wiringIndex(const CableTable &cables)
         index.cables[low].append(cables.value(key));
         if (high != low)
             index.cables[high].append(cables.value(key));
+    }
+    const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
+    if (modules) {
+        for (Obj *obj : *modules) {
+            auto *module = dynamic_cast<Module *>(obj);
+            const Address *address = module ? module->address() : nullptr;
+            if (address)
+                index.modules[address->packedFrameCode()].append(module);
+        }
+    }
+    for (QList<Module *> &list : index.modules) {
+        std::sort(list.begin(), list.end(), [](const Module *a, const Module *b) {
+            return a->number() != b->number() ? a->number() < b->number() : a->name() < b->name();
+        });
     }
     return index;
 }
@@ -718,24 +751,48 @@ size_t qHash(const PageKey &key, size_t seed = 0)
     return qHashMulti(seed, key.pageClass, key.kind, key.name, key.number);
 }
 
-// The wiring pages below the frame's row, in tree order, with their keys.
-QList<QPair<GraphicsScene *, PageKey>> framePages(Frame *frame, WiringBuilder *builder)
+enum { PlainPage, CablePage, DCTablePage, DCSchemePage };
+
+int pageClass(const WiringLayout *page)
 {
-    QList<QPair<GraphicsScene *, PageKey>> pages;
+    if (qobject_cast<const WiringLayoutCable *>(page))
+        return CablePage;
+    if (qobject_cast<const WiringLayoutDCTable *>(page))
+        return DCTablePage;
+    if (qobject_cast<const WiringLayoutDCScheme *>(page))
+        return DCSchemePage;
+    return PlainPage;
+}
+
+using KeyedPages = QList<QPair<WiringLayout *, PageKey>>;
+
+// The wiring pages below the frame's row in tree order, with their keys,
+// leaving out the pages of the set.
+KeyedPages framePages(Frame *frame, const QSet<WiringLayout *> &without = {})
+{
+    KeyedPages pages;
     QHash<PageKey, int> seen;
     FrameItem *row = frame->treeItem();
     for (int i = 0; row && i < row->childCount(); ++i) {
         auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(row->child(i));
-        GraphicsScene *page = node ? node->owner() : nullptr;
-        PageKey key{0, 0, QString(), 0};
-        if (!page || page == frame->layout() || !builder->describe(page, &key.pageClass, &key.kind))
+        auto *page = node ? qobject_cast<WiringLayout *>(node->owner()) : nullptr;
+        if (!page || without.contains(page))
             continue;
-        key.name = page->name();
+        PageKey key{pageClass(page), page->kind(), page->name(), 0};
         int &count = seen[key];
         key.number = count++;
         pages.append({page, key});
     }
     return pages;
+}
+
+QList<PageKey> keysOf(const KeyedPages &pages)
+{
+    QList<PageKey> keys;
+    keys.reserve(pages.size());
+    for (const auto &entry : pages)
+        keys.append(entry.second);
+    return keys;
 }
 
 bool isUserItem(const GraphicsItem *item)
@@ -756,8 +813,6 @@ QByteArray takeUserItems(GraphicsScene *page)
         out << qint32(item->type());
         item->saveData(out);
         item->saveGeometry(out);
-        // A page that outlives the rebuild gets its drawings back once.
-        page->removeGraphicsItem(item);
     }
     return bytes;
 }
@@ -778,11 +833,81 @@ void putUserItems(GraphicsScene *page, QByteArray bytes)
     }
 }
 
+// The wiring pages of a frame taken from their owners and kept alive: the
+// layout's, each part's and each panel's, wherever the panel stands.
+struct TakenPages
+{
+    QList<WiringLayout *> layoutPages;
+    QList<QList<WiringLayout *>> partPages;
+    QList<QPair<GraphicsFramePanel *, GraphicsScene *>> panelPages;
+};
+
+TakenPages takePages(FrameLayout *layout)
+{
+    TakenPages taken;
+    taken.layoutPages.swap(layout->wiringPages());
+    for (GraphicsFramePart *part : layout->parts()) {
+        taken.partPages.append(QList<WiringLayout *>());
+        if (part)
+            taken.partPages.last().swap(part->wiringPages());
+    }
+    const QList<QGraphicsItem *> items = layout->items(Qt::AscendingOrder);
+    for (QGraphicsItem *item : items) {
+        if (item->type() != GraphicsFramePanel::Type)
+            continue;
+        auto *panel = dynamic_cast<GraphicsFramePanel *>(item);
+        if (GraphicsScene *page = panel ? panel->takeWiringPage() : nullptr)
+            taken.panelPages.append({panel, page});
+    }
+    return taken;
+}
+
+// The pages made since the taking go, the taken ones come back to their
+// owners.
+void restorePages(FrameLayout *layout, TakenPages &taken)
+{
+    layout->clearWiringLayouts();
+    layout->wiringPages().swap(taken.layoutPages);
+    const QList<GraphicsFramePart *> &parts = layout->parts();
+    for (int i = 0; i < parts.size() && i < taken.partPages.size(); ++i) {
+        if (parts[i])
+            parts[i]->wiringPages().swap(taken.partPages[i]);
+    }
+    for (const auto &[panel, page] : std::as_const(taken.panelPages))
+        panel->setWiringPage(page);
+}
+
+// The taken pages go, and with them the tabs that still show them.
+void deletePages(TakenPages &taken)
+{
+    qDeleteAll(taken.layoutPages);
+    for (const QList<WiringLayout *> &pages : std::as_const(taken.partPages))
+        qDeleteAll(pages);
+    for (const auto &entry : std::as_const(taken.panelPages))
+        delete entry.second;
+    taken = TakenPages();
+}
+
+// The views of a page go on showing the page that replaces it, in their
+// places among the tabs.
+void handOverViews(WiringLayout *from, WiringLayout *to)
+{
+    const QList<QGraphicsView *> views = from->views();
+    for (QGraphicsView *view : views) {
+        if (auto *edit = qobject_cast<GraphicsEdit *>(view))
+            edit->setScene(to);
+        else
+            view->setScene(to);
+    }
+    if (!views.isEmpty() && to->project())
+        to->project()->emitNameChangedGraphicsScene(*to);
+}
+
 } // namespace
 
 bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
 {
-    const WiringIndex index = wiringIndex(cables);
+    const WiringIndex index = wiringIndex(project(), cables);
     for (FrameGroup *row : std::as_const(items)) {
         if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(index, m_generationLog))
             return false;
@@ -797,43 +922,47 @@ void EquipmentMenager::showGenerationChecks()
 
 void EquipmentMenager::rebuildWiringLayouts()
 {
-    WiringBuilder *builder = WiringBuilder::installed();
     Project *project = this->project();
-    if (!builder || !project || !project->specificationCable())
+    if (!project || !project->specificationCable())
         return;
-    const WiringIndex index = wiringIndex(project->specificationCable()->cables());
+    const WiringIndex index = wiringIndex(project, project->specificationCable()->cables());
     Project::IdentityScope scope(*project);
     bool listChanged = false;
     for (FrameGroup *row : std::as_const(items)) {
         for (Frame *frame : row->itemList()) {
-            if (!frame || !frame->layout())
+            FrameLayout *layout = frame ? frame->layout() : nullptr;
+            if (!layout)
                 continue;
-            QList<PageKey> before;
-            QHash<PageKey, QByteArray> drawings;
-            QSet<PageKey> shown;
-            for (const auto &[page, key] : framePages(frame, builder)) {
-                before.append(key);
-                drawings.insert(key, takeUserItems(page));
-                if (!page->views().isEmpty())
-                    shown.insert(key);
-            }
-            frame->layout()->clearWiringLayouts();
+            // The pages as they are stay alive and in the tree while the
+            // pages of the project as it is now are made beside them.
+            const KeyedPages before = framePages(frame);
+            QSet<WiringLayout *> old;
+            for (const auto &entry : before)
+                old.insert(entry.first);
+            TakenPages taken = takePages(layout);
             frame->resetPageCounter();
             frame->createWiringLayouts(index, m_generationLog);
-            QList<PageKey> after;
-            QList<GraphicsScene *> reopen;
-            for (const auto &[page, key] : framePages(frame, builder)) {
-                after.append(key);
-                if (drawings.contains(key))
-                    putUserItems(page, drawings.value(key));
-                // Built anew, the page is as saved.
-                page->setModified(false);
-                if (shown.contains(key))
-                    reopen.append(page);
+            const KeyedPages after = framePages(frame, old);
+
+            if (keysOf(after) == keysOf(before)) {
+                // The same pages: the open ones, their tabs and drawings
+                // stay as they are.
+                restorePages(layout, taken);
+                continue;
             }
-            listChanged = listChanged || after != before;
-            for (GraphicsScene *page : std::as_const(reopen))
-                page->showInProject(nullptr);
+            listChanged = true;
+            QHash<PageKey, WiringLayout *> made;
+            for (const auto &[page, key] : after)
+                made.insert(key, page);
+            for (const auto &[page, key] : before) {
+                WiringLayout *next = made.value(key);
+                if (!next)
+                    continue;
+                putUserItems(next, takeUserItems(page));
+                handOverViews(page, next);
+            }
+            // A page without a successor closes its tab.
+            deletePages(taken);
         }
     }
     m_generationLog.show();

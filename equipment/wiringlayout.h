@@ -165,10 +165,11 @@ void drawTitleBlock(Project *project, int kind, QPainter *painter, double width,
 void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *item, int pin, bool draw,
                      bool *drawn);
 
-// The DC table and DC scheme pages of the frame's control modules, appended
-// to pages in page order: tables, then schemes, each by type in the order
-// TU, TV, TS, and within a type the modules by number, then name.
-void createModuleWiringLayouts(Frame *frame, QList<WiringLayout *> &pages);
+// The DC table and DC scheme pages of the frame's control modules, given
+// by number, then name, appended to pages in page order: tables, then
+// schemes, each by type in the order TU, TV, TS, and within a type the
+// modules in the order given.
+void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages);
 
 extern template WiringLayout *Frame::addWiringLayout<WiringLayout>(const QString &, int, const QString &, bool,
                                                                    const QString &);

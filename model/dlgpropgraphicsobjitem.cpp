@@ -1,7 +1,12 @@
 #include "model/dlgpropgraphicsobjitem.h"
 
 #include "graphics/graphicsscene.h"
+#include "graphics/rcombobox.h"
+#include "graphics/rgridlayout.h"
+#include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
+#include "graphics/rtreewidget.h"
+#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 #include "model/graphicsobjitem.h"
 #include "model/obj.h"
@@ -85,6 +90,62 @@ void DlgPropGraphicsObjItem::createObjButtons(QGridLayout *grid, QWidget *parent
     connect(add, &QPushButton::clicked, this, &DlgPropGraphicsObjItem::btnAddObjClick);
     connect(del, &QPushButton::clicked, this, &DlgPropGraphicsObjItem::btnDelObjClick);
     connect(repl, &QPushButton::clicked, this, &DlgPropGraphicsObjItem::btnReplObjClick);
+}
+
+QBoxLayout *DlgPropGraphicsObjItem::createFindRow(const QString &label)
+{
+    auto *row = new RHBoxLayout();
+    row->addWidget(new QLabel(label, this));
+    m_edFind = new RLineEdit(this, 0);
+    row->addWidget(m_edFind);
+    return row;
+}
+
+RTreeWidget *DlgPropGraphicsObjItem::createObjTable(int width, int height, const QStringList &columns,
+                                                    const QList<int> &widths, QWidget *parent)
+{
+    auto *table = new RTreeWidget(parent ? parent : this, width, height);
+    setTreeColumns(table, columns, widths);
+    m_objTable = table;
+    return table;
+}
+
+QGridLayout *DlgPropGraphicsObjItem::createObjFrame(const ObjFrame &frame,
+                                                    const std::function<void(QGridLayout *)> &addRows)
+{
+    QBoxLayout *findRow = createFindRow(frame.findLabel);
+    RTreeWidget *table = createObjTable(frame.tableWidth, frame.tableHeight, frame.columns, frame.widths);
+
+    // The item's fields.
+    auto *grid = new RGridLayout();
+    grid->addWidget(new QLabel(frame.nameLabel, this), 0, 0);
+    m_edName = new RLineEdit(this, frame.nameWidth);
+    grid->addWidget(m_edName, 0, 1);
+    if (addRows)
+        addRows(grid);
+    auto *fields = new RVBoxLayout();
+    fields->addLayout(grid);
+
+    if (frame.sideBySide) {
+        auto *layout = new RHBoxLayout(this, 5, 5);
+        auto *left = new RVBoxLayout();
+        left->addLayout(findRow);
+        left->addWidget(table, 1);
+        layout->addLayout(left, 1);
+        fields->addStretch();
+        addButtons(fields);
+        layout->addLayout(fields);
+    } else {
+        auto *layout = new RVBoxLayout(this, 5, 5);
+        layout->addLayout(findRow);
+        layout->addWidget(table, 1);
+        layout->addLayout(fields);
+        addButtons(layout);
+    }
+
+    initObjTable(true, false);
+    m_edName->setFocus();
+    return grid;
 }
 
 void DlgPropGraphicsObjItem::initObjTable(bool withFind, bool withDoubleClick)
@@ -271,6 +332,19 @@ Obj *DlgPropGraphicsObjItem::soleObjAfterOk(const QString &name) const
     return !named || named == own ? own : nullptr;
 }
 
+void DlgPropGraphicsObjItem::saveObjItem(GraphicsItem *graphics, bool renamePins)
+{
+    auto *item = dynamic_cast<GraphicsObjItem *>(graphics);
+    if (!CHECK_PTR(item))
+        return;
+    applyObj(item);
+    if (renamePins)
+        item->updatePinNames();
+    item->updateFromObj();
+    item->update();
+    DlgPropGraphicsObjItem::saveToItem(graphics);
+}
+
 void DlgPropGraphicsObjItem::checkGraphicsName(int kind)
 {
     if (!CHECK_PTR(m_edName))
@@ -362,6 +436,33 @@ QTreeWidgetItem *findTreeItemOfObj(QTreeWidget *tree, Obj *obj)
             return row;
     }
     return nullptr;
+}
+
+void listTypesOfClass(const QComboBox *classes, int entry, RComboBox *types, int typeCount, int (*classOf)(int row),
+                      QString (*text)(int row))
+{
+    if (!CHECK_PTR(classes) || !CHECK_PTR(types))
+        return;
+    types->clear();
+    if (entry < 0)
+        return;
+    const int typeClass = classes->itemData(entry).toInt();
+    for (int row = 0; row < typeCount; ++row) {
+        if (classOf(row) == typeClass)
+            types->insertComboItemSorted(text(row), row);
+    }
+    if (types->count() > 0)
+        types->setCurrentIndex(0);
+}
+
+void setTreeColumns(QTreeWidget *tree, const QStringList &columns, const QList<int> &widths)
+{
+    if (!CHECK_PTR(tree))
+        return;
+    tree->setColumnCount(int(columns.size()));
+    tree->setHeaderLabels(columns);
+    for (int i = 0; i < int(widths.size()); ++i)
+        tree->setColumnWidth(i, widths[i]);
 }
 
 void createHLine(QBoxLayout *layout)

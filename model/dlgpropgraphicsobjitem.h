@@ -8,24 +8,53 @@
 // objects of the kind. Add, Del and Repl act on the project at once; the
 // item is bound and named only on OK.
 //
-// A kind's dialog builds its layout from createChoiseButton,
-// createObjButtons, createHLine and createVLine, makes the object table
-// (objTable), the object-name field (edObjName) and the find field (edFind),
-// calls initObjTable, fills its own columns in fillObjRow, loads and stores
-// its own fields in objSelected and saveObj, and calls applyObj first when
-// it writes the item.
+// A kind's dialog builds its layout from createFindRow, createObjTable,
+// createChoiseButton, createObjButtons, createHLine and createVLine, makes
+// the object-name field (edObjName), calls initObjTable, fills its own
+// columns in fillObjRow, loads and stores its own fields in objSelected and
+// saveObj, and calls applyObj first when it writes the item. The dialogs
+// whose item takes one device of the kind build their whole frame with
+// createObjFrame and write the item with saveObjItem.
 
 #include "graphics/dlgpropgraphicspins.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
 
 class GraphicsObjItem;
 class Obj;
 class Project;
 class QBoxLayout;
+class QComboBox;
 class QGridLayout;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RComboBox;
 class RLineEdit;
+class RTreeWidget;
+
+// The frame of a dialog whose item takes one device of the kind: the find
+// row over the table of the kind's devices, and the grid of the item's
+// fields, beside the table or under it.
+struct ObjFrame
+{
+    // The find row's label, which names the kind.
+    QString findLabel;
+    int tableWidth;
+    int tableHeight;
+    // The table's columns, the name first, and their widths.
+    QStringList columns;
+    QList<int> widths;
+    // The label and the width of the name field in row 0 of the grid.
+    QString nameLabel;
+    int nameWidth;
+    // The grid beside the table, over a stretch and the Ok/Cancel row; else
+    // under the table, followed by the Ok/Cancel row.
+    bool sideBySide;
+};
 
 class DlgPropGraphicsObjItem : public DlgPropGraphicsPins
 {
@@ -43,6 +72,17 @@ public:
     void createChoiseButton(QBoxLayout *layout, const QString &label, bool withButton = true);
     // "Add", "Del" and "Repl" in columns 0 to 2 of the grid row.
     void createObjButtons(QGridLayout *grid, QWidget *parent, int row);
+    // The row of the label and the find field (edFind).
+    QBoxLayout *createFindRow(const QString &label);
+    // The table of the kind's objects (objTable), a child of the parent
+    // (the dialog when none), with its columns.
+    RTreeWidget *createObjTable(int width, int height, const QStringList &columns, const QList<int> &widths,
+                                QWidget *parent = nullptr);
+    // The dialog's whole layout: the find row, the object table and the
+    // grid of the name field (edName) with the kind's rows, which addRows
+    // puts from row 1 on, then Ok/Cancel; the table is filled and the name
+    // field has the focus. Returns the grid.
+    QGridLayout *createObjFrame(const ObjFrame &frame, const std::function<void(QGridLayout *)> &addRows);
     // One row per object of the kind, with the selection, the double click
     // and the find field connected as asked.
     void initObjTable(bool withFind, bool withDoubleClick);
@@ -50,6 +90,10 @@ public:
     // Stores the dialog into the item's object, or into a new object that
     // the item is bound to, and names the item.
     void applyObj(GraphicsObjItem *item);
+    // For an item of the kinds that take one device: applyObj, the item's
+    // pin names when asked, its texts and geometry from its device, then
+    // the base's part.
+    void saveObjItem(GraphicsItem *item, bool renamePins);
     // For the kinds whose items carry their own name: an empty name field
     // keeps the dialog open.
     void checkGraphicsName(int kind);
@@ -109,6 +153,16 @@ void setTreeItemObj(QTreeWidgetItem *row, Obj *obj);
 Obj *treeItemObj(QTreeWidgetItem *row);
 // The top-level row that holds the object, null when none.
 QTreeWidgetItem *findTreeItemOfObj(QTreeWidget *tree, Obj *obj);
+
+// For the dialogs that pick a type within a class: the catalogue rows whose
+// class is the one at the entry of the class combo go into the type combo,
+// sorted by their text with the row as data, and the first is chosen. No
+// entry leaves the type combo empty.
+void listTypesOfClass(const QComboBox *classes, int entry, RComboBox *types, int typeCount, int (*classOf)(int row),
+                      QString (*text)(int row));
+
+// The tree's header labels and the widths of its first columns.
+void setTreeColumns(QTreeWidget *tree, const QStringList &columns, const QList<int> &widths);
 
 // Sunken separator lines for dialog layouts.
 void createHLine(QBoxLayout *layout);

@@ -8,6 +8,8 @@
 #include "model/project.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionGraphicsItem>
 
 #include <cmath>
 #include <cstring>
@@ -178,4 +180,16 @@ GraphicsDevice *toGraphicsDevice(QGraphicsItem *item)
     if (!item || item->type() < firstDeviceItemType || item->type() >= endDeviceItemType)
         return nullptr;
     return dynamic_cast<GraphicsDevice *>(item);
+}
+
+const QPen &GraphicsDevice::itemPen(const QStyleOptionGraphicsItem *option) const
+{
+    if (option && (option->state & QStyle::State_Selected))
+        return penBlue;
+    return obj() ? penBlack : penRed;
+}
+
+const QPen &GraphicsDevice::helpPen(const QPen &pen)
+{
+    return &pen == &penBlack ? penGreen : pen;
 }

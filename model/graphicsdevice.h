@@ -14,6 +14,8 @@
 
 class Address;
 class Device;
+class QPen;
+class QStyleOptionGraphicsItem;
 class WiringPin;
 
 class GraphicsDevice : public GraphicsObjItem
@@ -58,6 +60,13 @@ public:
     // The free-pin marks, then a half disc for a pin with one wire link and
     // a disc for a pin with two or more.
     void drawPins(QPainter *painter, bool hideHelp) override;
+
+    // The pen of the item's picture: blue when selected, else black while
+    // bound and red for an item that has lost its device.
+    const QPen &itemPen(const QStyleOptionGraphicsItem *option) const;
+    // The pen of the help layer over a picture drawn with the pen: green
+    // where it is black.
+    static const QPen &helpPen(const QPen &pen);
 
     // The names of pins 0 and 1 at each address position.
     static const char *const positionPinNames[10][2];

@@ -8,18 +8,20 @@
 #include "graphics/sceneitem.h"
 #include "model/datastream.h"
 #include "equipment/framelayout.h"
+#include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
-#include "equipment/placecatalogue.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rtreewidget.h"
 #include "model/device.h"
 #include "model/project.h"
 #include "schemes/graphicssource.h"
+#include "schemes/scheme.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
+#include <QGraphicsView>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -29,22 +31,9 @@ using namespace boundtest;
 
 namespace {
 
-const int clampBodyFrameType = 0; // "SRKM-75-17": its second part carries clamp panels
-
-// A panel of the frame editor as the walks see it: a container of the
-// panel's type id.
-class TestPanel : public GraphicsPlaceContainer
-{
-public:
-    explicit TestPanel(GraphicsScene *scene)
-        : GraphicsPlaceContainer(scene, nullptr)
-    {
-    }
-    int type() const override { return UserType + 102; }
-    int level() const override { return 3; }
-};
-
-const int dcFrameType = 11; // "SRKM-75-6+LP Varnel ": gets the DC pages of its modules
+const int dcFrameType = 11;  // "SRKM-75-6+LP Varnel ": module panels; DC pages for its modules
+const int clampFrameType = 13; // "PR X": its body is a clamp part that takes one-row panels
+const int relayPanelType = 11; // "Panel NMSH": relays
 const int TS = 0, TU = 1, TV = 2;
 
 QList<GraphicsItem *> drawings(GraphicsScene *page)
@@ -74,16 +63,38 @@ Page *page(Frame *frame, int index)
     return row ? dynamic_cast<Page *>(row->owner()) : nullptr;
 }
 
-// A module of the type placed in the frame.
-void placeModule(Project &p, Frame *frame, const QString &name, int type, int placeIndex)
+// The first empty place below the container that takes the model.
+Place *freePlace(GraphicsPlaceContainer *container, int model)
+{
+    for (Place *place : container->places()) {
+        auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item());
+        if (Place *inner = held ? freePlace(held, model) : nullptr)
+            return inner;
+        if (!place->item() && place->state() == Place::Normal && place->allowsModel(model))
+            return place;
+    }
+    return nullptr;
+}
+
+// The item dropped into the first place of the frame that takes it.
+void place(Frame *frame, GraphicsPlaceItem *item)
+{
+    frame->layout()->addGraphicsItem(item);
+    for (GraphicsFramePart *part : frame->layout()->parts()) {
+        if (Place *at = freePlace(part, item->modelId())) {
+            QVERIFY(at->canDrop(item, at->sceneRect().center()) && at->putItem(item));
+            return;
+        }
+    }
+    QFAIL("no place");
+}
+
+void placeModule(Project &p, Frame *frame, const QString &name, int type)
 {
     auto *module = static_cast<Device *>(p.createDevice(ModuleKind));
     module->setModelIndex(type);
     module->setName(name);
-    Place *place = frame->layout()->parts().first()->places().at(placeIndex);
-    GraphicsPlaceItemDevice *item = module->createPlaceItem(frame->layout());
-    frame->layout()->addGraphicsItem(item);
-    place->putItem(item);
+    place(frame, module->createPlaceItem(frame->layout()));
 }
 
 void addCable(Project &p, Frame *from, Frame *to, int cores)
@@ -120,38 +131,33 @@ Frame *newFrame(Project &p, int row, int number, int type)
     return frame;
 }
 
-// A panel in the first place of the frame's part, with its first place.
-Place *panelPlace(Frame *frame, int partIndex)
+void addRelayPanel(Frame *frame)
 {
-    FrameLayout *layout = frame->layout();
-    auto *panel = new TestPanel(layout);
-    for (int kind = 0; kind < containerKindCount && panel->places().isEmpty(); ++kind) {
-        if (!containerKinds[kind].nested)
-            panel->setContainerKind(kind);
-    }
-    layout->addGraphicsItem(panel);
-    layout->parts().at(partIndex)->places().first()->putItem(panel);
-    return panel->places().first();
+    auto *panel = new GraphicsFramePanel(frame->layout());
+    panel->setContainerType(relayPanelType);
+    place(frame, panel);
 }
 
-// A relay placed in the place whose two winding pins a source feeds.
-void feed(Project &p, TestScene &sheet, Place *place, const QString &relayName, const QString &sourceName)
+// A relay placed in the frame's relay panel whose two winding pins a
+// source feeds.
+void feed(Project &p, Frame *frame, const QString &relayName, const QString &sourceName)
 {
+    Scheme *sheet = p.referenceScheme();
     auto *relay = static_cast<Device *>(p.createDevice(RelayKind));
     relay->setName(relayName);
-    auto *winding = addItem<TestWindingItem>(sheet, WindingItemType);
+    relay->setModelIndex(0);
+    auto *winding = new TestWindingItem(sheet);
+    sheet->addGraphicsItem(winding);
     relay->appendItem(winding);
     winding->ownObj()->setName(relayName);
-    GraphicsPlaceItemDevice *item = relay->createPlaceItem(place->graphicsScene());
-    place->graphicsScene()->addGraphicsItem(item);
-    place->putItem(item);
+    place(frame, relay->createPlaceItem(frame->layout()));
     if (!p.findObj(SourceKind, sourceName))
         p.createDevice(SourceKind)->setName(sourceName);
-    auto *source = new GraphicsSource(&sheet);
-    sheet.addGraphicsItem(source);
+    auto *source = new GraphicsSource(sheet);
+    sheet->addGraphicsItem(source);
     source->setName(sourceName);
-    auto *joint = new TestJoint(&sheet, 3);
-    sheet.addGraphicsItem(joint);
+    auto *joint = new TestJoint(sheet, 3);
+    sheet->addGraphicsItem(joint);
     joint->pin(0)->solder(source->pin(0));
     joint->pin(1)->solder(winding->pin(0));
     joint->pin(2)->solder(winding->pin(1));
@@ -184,6 +190,13 @@ class TestWiringGeneration : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Frame parts build their module and relay panels in.
+        Scheme::registerItemTypes();
+        FrameLayout::registerItemTypes();
+    }
+
     // Each frame: its layout, the DC table pages (TU, TV, TS), the DC
     // scheme pages, then the cable pages; modules by number.
     void pageOrderOfTwoFrames()
@@ -192,12 +205,12 @@ private slots:
         Project project(nullptr, nullptr);
         Frame *a = newFrame(project, 1, 1, dcFrameType);
         Frame *b = newFrame(project, 1, 2, dcFrameType);
-        placeModule(project, a, "TU7", TU, 0);
-        placeModule(project, a, "TS1", TS, 1);
-        placeModule(project, a, "TU2", TU, 2);
-        placeModule(project, a, "TV1", TV, 3);
-        placeModule(project, a, "TU10", TU, 4);
-        placeModule(project, b, "TS2", TS, 0);
+        placeModule(project, a, "TU7", TU);
+        placeModule(project, a, "TS1", TS);
+        placeModule(project, a, "TU2", TU);
+        placeModule(project, a, "TV1", TV);
+        placeModule(project, a, "TU10", TU);
+        placeModule(project, b, "TS2", TS);
         addCable(project, a, b, 150);
         addCable(project, b, a, 100);
         QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
@@ -212,35 +225,40 @@ private slots:
         QCOMPARE(rec.count(), 0);
     }
 
-    // A drawing saved on a page comes back on the same page after pages
-    // were added before it and a frame was added.
+    // A save that leaves the page list as it was keeps the pages and what
+    // shows them; one after a module and a frame were added carries the
+    // drawing, and the view, to the page of the same kind; the next load
+    // finds the drawing there.
     void drawingsKeepTheirPages()
     {
         ModalRecorder rec;
         QTemporaryDir dir;
         Project project(nullptr, nullptr);
+        project.setFileName(dir.path() + "/plant.rlay");
         Frame *a = newFrame(project, 1, 1, dcFrameType);
         Frame *b = newFrame(project, 1, 2, dcFrameType);
-        placeModule(project, b, "TU1", TU, 0);
+        placeModule(project, b, "TU1", TU);
         addCable(project, a, b, 10);
         QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
         QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TU1", "04 Cable"}));
-        auto *text = static_cast<GraphicsText *>(page(b, 3)->createItem(GraphicsText::Type));
+        WiringLayout *cablePage = page(b, 3);
+        auto *text = static_cast<GraphicsText *>(cablePage->createItem(GraphicsText::Type));
         text->setText("north wall");
-        page(b, 3)->addGraphicsItem(text);
+        cablePage->addGraphicsItem(text);
         text->setPos(400, 800);
+        QGraphicsView view(cablePage);
+
+        QVERIFY(project.save());
+        QCOMPARE(page(b, 3), cablePage);
+        QCOMPARE(drawings(cablePage), QList<GraphicsItem *>({text}));
 
         // A module before the cable page, a third frame after.
-        placeModule(project, b, "TV1", TV, 1);
+        placeModule(project, b, "TV1", TV);
         newFrame(project, 1, 3, dcFrameType);
-        project.setFileName(dir.path() + "/plant.rlay");
         project.setDevicesChanged();
-        project.setSchemesChanged();
-        project.setEquipmentChanged();
-        project.setSpecificationDeviceChanged();
-        project.setSpecificationCableChanged();
         QVERIFY(project.save());
         QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TV", "04 TU1", "05 TV1", "06 Cable"}));
+        QCOMPARE(view.scene(), page(b, 5));
         QCOMPARE(drawings(page(b, 5)).size(), 1);
 
         Project loaded(nullptr, nullptr);
@@ -261,15 +279,17 @@ private slots:
     {
         ModalRecorder rec;
         Project project(nullptr, nullptr);
-        TestScene sheet(&project);
-        Frame *first = newFrame(project, 1, 2, clampBodyFrameType);
-        Frame *second = newFrame(project, 3, 1, clampBodyFrameType);
-        feed(project, sheet, panelPlace(first, 1), "K1", "G1");
-        feed(project, sheet, panelPlace(second, 1), "K2", "G12");
-        feed(project, sheet, panelPlace(second, 1 + 1), "K3", "G1");
+        Frame *first = newFrame(project, 1, 2, clampFrameType);
+        Frame *second = newFrame(project, 3, 1, clampFrameType);
+        addRelayPanel(first);
+        addRelayPanel(second);
+        feed(project, first, "K1", "G1");
+        feed(project, second, "K2", "G12");
+        feed(project, second, "K3", "G1");
         // The item that creates G1 in frame 12 names the sheet.
-        auto *created = new GraphicsSource(&sheet);
-        sheet.addGraphicsItem(created);
+        Scheme *sheet = project.referenceScheme();
+        auto *created = new GraphicsSource(sheet);
+        sheet->addGraphicsItem(created);
         created->setName("G1");
         created->setAdditional(true);
         created->setPlaceCreate(true);
@@ -280,7 +300,7 @@ private slots:
         QVERIFY(!dialog.cancelFilterButton()->isEnabled());
         dialog.setProject(&project);
         button(dialog, "U")->click();
-        const QString pc = sheet.displayName();
+        const QString pc = sheet->displayName();
         QCOMPARE(rows(dialog.list()), QStringList({"G1|12|1|" + pc, "G1|31|1|", "G12|31|1|"}));
 
         // The name must match whole: G1 keeps none of G12's rows.

@@ -6,6 +6,7 @@
 #include "devices/graphicscommand.h"
 #include "devices/graphicswiringvaristor.h"
 #include "devices/module.h"
+#include "equipment/checklog.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/framelayout.h"
 #include "equipment/graphicsframepanel.h"
@@ -33,6 +34,10 @@ const int moduleFrameType = 11; // "SRKM-75-6+LP Varnel ": DC pages for its modu
 const int panelFrameType = 0;   // "SRKM-75-17": a frame body of one-row panels
 const int fu30Panel = 1;        // "Panel FU-30": eight pre-built fuse boards
 const int varistorPanel = 14;   // "Panel FV-RV": a row of varistors
+const int lampCarrier = 58;     // "Panel PROP-FU-R": carries a one-row panel
+const int lampRightCarrier = 59; // and a lamp on the right
+const int fuseResistorPanel = 5; // "Panel FU-6-R-24": six pre-built boards
+const int fuseLamp = 2;          // "KM-24", the lamp that such carriers take
 
 void pressOk(QDialog *dialog)
 {
@@ -201,8 +206,8 @@ private slots:
         delete page;
     }
 
-    // Two TU modules share a table page in the order of their numbers; a
-    // module whose commands reach past the half gets two scheme pages. A
+    // Two TU modules share a table page in the order given; a module
+    // whose commands reach past the half gets two scheme pages. A
     // page whose module is gone draws its sheet alone, quietly.
     void modulePages()
     {
@@ -226,7 +231,7 @@ private slots:
         QCOMPARE(tu12->commandItems().size(), 2);
 
         QList<WiringLayout *> pages;
-        createModuleWiringLayouts(frame, pages);
+        createModuleWiringLayouts(frame, {tu3, tu12}, pages);
         QCOMPARE(pages.size(), 4);
         auto *table = qobject_cast<WiringLayoutDCTable *>(pages[0]);
         QVERIFY(table && table->name() == "TU" && table->kind() == WiringLayout::DCTablePage);
@@ -265,7 +270,8 @@ private slots:
         Frame *frame = newFrame(*p, 1, panelFrameType);
         GraphicsFramePanel *panel = panelFromFile(frame, fu30Panel);
         QVERIFY(frame->layout()->parts().first()->places().at(4)->putItem(panel));
-        panel->buildWiring();
+        CheckLog log;
+        panel->buildWiring(log);
         auto *page = qobject_cast<WiringLayout *>(panel->wiringPage());
         QVERIFY(page);
         QCOMPARE(page->name(), QString("P05"));
@@ -284,7 +290,7 @@ private slots:
             QCOMPARE(containers[i]->kind(), i == 1 || i == 8 ? 10 : 11);
             QCOMPARE(containers[i]->pos(), QPointF(300 + 3744 - i * 468, 100 + 70));
         }
-        panel->buildWiring();
+        panel->buildWiring(log);
         QCOMPARE(panel->wiringPage(), page);
         // A board gone from its place leaves its picture empty, quietly.
         panel->places().at(0)->item()->removeFromPlace();
@@ -298,7 +304,7 @@ private slots:
         GraphicsFramePanel *row = panelFromFile(frame, varistorPanel);
         QVERIFY(frame->layout()->parts().first()->places().at(6)->putItem(row));
         row->places().at(2)->setState(Place::Marked);
-        row->buildWiringPage();
+        row->buildWiringPage(log);
         auto *rowPage = qobject_cast<WiringLayout *>(row->wiringPage());
         QVERIFY(rowPage && rowPage->isFrontView());
         QList<QPointF> at;
@@ -308,6 +314,45 @@ private slots:
         QCOMPARE(at.size(), row->places().size() - 1);
         QCOMPARE(at[1], QPointF(680, 1000));
         QCOMPARE(at[2], QPointF(1180, 1000));
+        QVERIFY(log.isEmpty());
+        QCOMPARE(rec.count(), 1);
+    }
+
+    // A lamp carrier takes a one-row panel and its lamp: its page shows the
+    // lamp and the panel's containers, and reports nothing. A carrier left
+    // without its panel reports that once.
+    void lampCarrierPage()
+    {
+        ModalRecorder rec;
+        MainWindow w;
+        rec.handle(pressOk);
+        w.action(0)->trigger();
+        Project *p = w.project();
+        Frame *frame = newFrame(*p, 1, panelFrameType);
+        GraphicsFramePanel *carrier = panelFromFile(frame, lampRightCarrier);
+        QVERIFY(frame->layout()->parts().first()->places().at(4)->putItem(carrier));
+        GraphicsFramePanel *sub = panelFromFile(frame, fuseResistorPanel);
+        QVERIFY(putAnywhere(carrier, sub));
+        auto *lamp = static_cast<Device *>(p->createDevice(LampKind));
+        lamp->setModelIndex(fuseLamp);
+        GraphicsPlaceItemDevice *item = lamp->createPlaceItem(frame->layout());
+        frame->layout()->addGraphicsItem(item);
+        QVERIFY(putAnywhere(carrier, item));
+
+        CheckLog log;
+        carrier->buildWiring(log);
+        QVERIFY(log.isEmpty());
+        // The lamp, the panel's container and those of its boards.
+        QList<int> types;
+        for (GraphicsItem *shown : carrier->wiringPage()->graphicsItems())
+            types << shown->type() - QGraphicsItem::UserType;
+        QCOMPARE(types, QList<int>({305, 101, 101, 101, 101, 101, 101, 101}));
+        QCOMPARE(carrier->wiringPage()->graphicsItems().first()->pos(), QPointF(3600, 1900));
+
+        GraphicsFramePanel *empty = panelFromFile(frame, lampCarrier);
+        QVERIFY(frame->layout()->parts().first()->places().at(6)->putItem(empty));
+        empty->buildWiring(log);
+        QCOMPARE(log.pending().size(), 1);
         QCOMPARE(rec.count(), 1);
     }
 };
