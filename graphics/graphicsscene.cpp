@@ -125,9 +125,8 @@ GraphicsScene::GraphicsScene(Project *project)
 {
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
-    // Soldering and contact marks look items up by rectangle for every pin
-    // of a moved selection: an index keeps that logarithmic on large sheets.
-    setItemIndexMethod(BspTreeIndex);
+    // No index until one is wanted (useItemIndex).
+    setItemIndexMethod(NoIndex);
 }
 
 GraphicsScene::~GraphicsScene()
@@ -456,6 +455,15 @@ void GraphicsScene::solderPin(Pin *, const QRectF &, GraphicsPins *)
 
 void GraphicsScene::checkPinContact(Pin *, const QRectF &, GraphicsPins *)
 {
+}
+
+void GraphicsScene::useItemIndex()
+{
+    // Soldering and contact marks look items up by rectangle for every pin
+    // of a moved selection, views for every event: an index keeps that
+    // logarithmic on large sheets.
+    if (m_indexWanted && itemIndexMethod() != BspTreeIndex)
+        setItemIndexMethod(BspTreeIndex);
 }
 
 void GraphicsScene::setSheetFormat(int pageSize, bool landscape, quint8 sheetsAcross)
