@@ -149,6 +149,8 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
 
 Project::~Project()
 {
+    // The branches go outside the tree, each row without a notification.
+    takeBranches();
     delete m_equipment;
     m_equipment = nullptr;
     delete m_schemes;
@@ -171,6 +173,18 @@ Project::~Project()
     // reach this part of the object any more.
     disconnect(this, nullptr, this, nullptr);
     clear();
+}
+
+QList<QTreeWidgetItem *> Project::takeBranches()
+{
+    // The current row is let go of first, while every row is whole.
+    if (currentItem())
+        setCurrentItem(nullptr);
+    QList<QTreeWidgetItem *> branches;
+    branches.reserve(topLevelItemCount());
+    while (topLevelItemCount() > 0)
+        branches.append(takeTopLevelItem(0));
+    return branches;
 }
 
 Obj *Project::findObj(int kind, const QString &name) const
@@ -516,26 +530,30 @@ void Project::clearOldIds()
 bool Project::updatePinsPointers()
 {
     bool ok = true;
-    // Pins read from the project's files keep the identities they were read
-    // with (a repeated one was replaced in the map and is not taken).
-    if (m_loading) {
-        for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
-            Pin *pin = it.value();
-            if (pin && it.key() != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(it.key())) {
-                pin->m_identity = it.key();
-                m_pinIdentities.insert(it.key());
-            }
-        }
-    }
+    if (m_loading)
+        m_pinIdentities.reserve(m_pinIdentities.size() + m_pinMap.size());
+    // One visit to each pin resolves it; the pins are kept in map order for
+    // the second, which needs every pin resolved.
+    std::vector<Pin *> pins;
+    pins.reserve(size_t(m_pinMap.size()));
     for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
-        if (!CHECK_PTR(it.value())) {
+        Pin *pin = it.value();
+        pins.push_back(pin);
+        // Pins read from the project's files keep the identities they were
+        // read with (a repeated one was replaced in the map and is not
+        // taken).
+        if (m_loading && pin && it.key() != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(it.key())) {
+            pin->m_identity = it.key();
+            m_pinIdentities.insert(it.key());
+        }
+        if (!CHECK_PTR(pin)) {
             ok = false;
             continue;
         }
-        if (!it.value()->resolveIds(m_pinMap))
+        if (!pin->resolveIds(m_pinMap))
             ok = false;
     }
-    for (Pin *pin : std::as_const(m_pinMap)) {
+    for (Pin *pin : pins) {
         if (pin && !pin->dropOneSidedReferences())
             ok = false;
     }

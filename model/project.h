@@ -233,6 +233,10 @@ private:
     MainFileResult readMainFile(DataStream *const *streams);
     void runLoadPasses(DataStream *const *streams, QString *message);
     void useRecordedSideFileNames();
+    // Takes the managers' branches out of the tree, with no row current:
+    // rows added to or deleted from a branch out there cost the tree no
+    // notification each.
+    QList<QTreeWidgetItem *> takeBranches();
 
     QHash<int, DeviceKindEntry> m_registry;
     QHash<int, QHash<QString, Obj *>> m_index;

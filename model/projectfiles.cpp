@@ -310,6 +310,10 @@ bool Project::load()
         streams[i] = owned[size_t(i)].get();
     }
 
+    // The rows read join their branches outside the tree, which takes the
+    // branches back once the files are read.
+    const QList<QTreeWidgetItem *> branches = takeBranches();
+
     File &main = *m_files[MainFile];
     // A save that was cut short is finished (or dropped) before reading.
     if (!main.fileName().isEmpty())
@@ -348,6 +352,7 @@ bool Project::load()
             message = tr("Load devices not correct. File %1 is corrupt!").arg(m_files[DevicesFile]->fileName());
         runLoadPasses(streams, &message);
     }
+    insertTopLevelItems(0, branches);
 
     for (int i : {int(DevicesFile), int(SchemesFile), int(EquipmentFile), int(SpecificationDeviceFile),
                   int(SpecificationCableFile), int(MainFile)})
