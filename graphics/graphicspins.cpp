@@ -108,7 +108,7 @@ void GraphicsPins::loadGeometry(DataStream &stream)
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     if (!CHECK_PTR(project))
         return;
-    loadPins(stream, project->pinMap());
+    loadPins(stream, *project);
 }
 
 void GraphicsPins::transformChanged()
@@ -227,10 +227,10 @@ void GraphicsPins::savePins(DataStream &stream)
         p->write(stream, *project);
 }
 
-void GraphicsPins::loadPins(DataStream &stream, QHash<int, Pin *> &pinMap)
+void GraphicsPins::loadPins(DataStream &stream, Project &project)
 {
     for (const auto &p : m_pins)
-        p->read(stream, pinMap);
+        project.readPin(*p, stream);
 }
 
 QString pinLabel(const QString &prefix, Pin *pin)

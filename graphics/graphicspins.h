@@ -61,7 +61,7 @@ public:
     void unsolderOutside();
     void unsolderAll();
     void savePins(DataStream &stream);
-    void loadPins(DataStream &stream, QHash<int, Pin *> &pinMap);
+    void loadPins(DataStream &stream, Project &project);
 
 protected:
     // Allocates count pins of class P owned by this item.

@@ -527,37 +527,60 @@ void Project::clearOldIds()
     m_oldItems.clear();
 }
 
+void Project::readPin(Pin &pin, DataStream &stream)
+{
+    if (m_loading)
+        pin.read(stream, m_readPins);
+    else
+        pin.read(stream, m_pinMap);
+}
+
+void Project::IdentitySet::insert(qint32 id)
+{
+    // The table reaches some way beyond twice the identities it holds.
+    if (id <= 0 || (size_t(id) >= m_bits.size() && size_t(id) >= 2 * m_count + (1 << 20))) {
+        m_outliers.insert(id);
+        return;
+    }
+    if (size_t(id) >= m_bits.size())
+        m_bits.resize(std::max(size_t(id) + 1, 2 * m_bits.size()), false);
+    if (!m_bits[size_t(id)]) {
+        m_bits[size_t(id)] = true;
+        ++m_count;
+    }
+}
+
 bool Project::updatePinsPointers()
 {
+    // The pins of the map (a paste) join those read with the project.
+    for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it)
+        m_readPins.insert(it.key(), it.value());
+    m_pinMap.clear();
     bool ok = true;
-    if (m_loading)
-        m_pinIdentities.reserve(m_pinIdentities.size() + m_pinMap.size());
-    // One visit to each pin resolves it; the pins are kept in map order for
-    // the second, which needs every pin resolved.
+    // One visit to each pin resolves it; the pins are kept in that order
+    // for the second, which needs every pin resolved.
     std::vector<Pin *> pins;
-    pins.reserve(size_t(m_pinMap.size()));
-    for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
-        Pin *pin = it.value();
+    m_readPins.forEach([&](qint32 id, Pin *pin) {
         pins.push_back(pin);
         // Pins read from the project's files keep the identities they were
         // read with (a repeated one was replaced in the map and is not
         // taken).
-        if (m_loading && pin && it.key() != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(it.key())) {
-            pin->m_identity = it.key();
-            m_pinIdentities.insert(it.key());
+        if (m_loading && pin && id != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(id)) {
+            pin->m_identity = id;
+            m_pinIdentities.insert(id);
         }
         if (!CHECK_PTR(pin)) {
             ok = false;
-            continue;
+            return;
         }
-        if (!pin->resolveIds(m_pinMap))
+        if (!pin->resolveIds(m_readPins))
             ok = false;
-    }
+    });
     for (Pin *pin : pins) {
         if (pin && !pin->dropOneSidedReferences())
             ok = false;
     }
-    m_pinMap.clear();
+    m_readPins.clear();
     return ok;
 }
 

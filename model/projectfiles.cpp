@@ -359,6 +359,7 @@ bool Project::load()
         m_files[size_t(i)]->clear(false);
     clearOldIds();
     m_pinMap.clear();
+    m_readPins.clear();
     m_loading = false;
     // The next save writes the side files under the names of this build.
     for (int i = DevicesFile; i < FileCount; ++i) {
