@@ -326,23 +326,40 @@ bool GraphicsScene::loadScene(DataStream &stream)
     stream >> count;
     if (!CHECK(stream.status() == QDataStream::Ok && count >= 0))
         return false;
-    for (qint32 i = 0; i < count; ++i) {
+    // The texts are measured when first shown, not as they are read.
+    m_readingItems = true;
+    bool ok = true;
+    for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;
         stream >> type;
-        if (!CHECK(stream.status() == QDataStream::Ok && type >= 0))
-            return false;
+        if (!CHECK(stream.status() == QDataStream::Ok && type >= 0)) {
+            ok = false;
+            break;
+        }
         GraphicsItem *item = createItem(type);
-        if (!CHECK(item != nullptr))
-            return false;
+        if (!CHECK(item != nullptr)) {
+            ok = false;
+            break;
+        }
         if (!CHECK(addGraphicsItem(item))) {
             delete item;
-            return false;
+            ok = false;
+            break;
         }
         item->loadData(stream);
-        if (stream.status() != QDataStream::Ok)
-            return false;
+        ok = stream.status() == QDataStream::Ok;
     }
-    return true;
+    finishReadingItems();
+    return ok;
+}
+
+void GraphicsScene::finishReadingItems()
+{
+    for (GraphicsItem *item : std::as_const(m_items)) {
+        if (item->type() == GraphicsText::Type)
+            static_cast<GraphicsText *>(item)->extentRead();
+    }
+    m_readingItems = false;
 }
 
 bool GraphicsScene::saveItemsGeometry(DataStream &stream)
@@ -357,8 +374,10 @@ bool GraphicsScene::saveItemsGeometry(DataStream &stream)
 
 bool GraphicsScene::loadItemsGeometry(DataStream &stream)
 {
+    m_readingItems = true;
     for (GraphicsItem *item : std::as_const(m_items))
         item->loadGeometry(stream);
+    finishReadingItems();
     return stream.status() == QDataStream::Ok;
 }
 

@@ -192,6 +192,9 @@ public:
     static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
                              const QStyleOptionGraphicsItem &option);
 
+    // True while the sheet reads the items of its file.
+    bool isReadingItems() const { return m_readingItems; }
+
     // The registry of drawing primitives; null for other types.
     static const PrimitiveItemType *primitiveType(int type);
 
@@ -215,6 +218,8 @@ protected:
 private:
     static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
     bool isQueued(const QGraphicsItem *item) const;
+    // Ends reading the items: the texts not measured announce their extent.
+    void finishReadingItems();
     void dropQueuedDescendants(const QGraphicsItem *item);
 
     QString m_name;
@@ -234,6 +239,7 @@ private:
     Project *m_project;
     quint64 m_lastSheetIndex = 0;
     bool m_indexWanted = true;
+    bool m_readingItems = false;
 };
 
 #endif
