@@ -34,13 +34,14 @@ QRectF grown(const QRectF &rect)
 
 } // namespace
 
-GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
+GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags,
+                           GraphicsItemFlags frameworkFlags)
     : QGraphicsItem(parent)
     , m_scene(scene)
     , m_itemFlags(itemFlags)
 {
     // Without it the framework sends no position changes: no grid snap.
-    setFlag(ItemSendsGeometryChanges, true);
+    setFlags(flags() | ItemSendsGeometryChanges | frameworkFlags);
     // A child made under an item on a sheet joined it while it was still
     // being built, unseen by itemChange.
     if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))

@@ -43,10 +43,10 @@ QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
 } // namespace
 
 GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
-    : GraphicsItem(scene, parent, itemFlags)
+    : GraphicsItem(scene, parent, itemFlags, ItemIsMovable | ItemIsSelectable)
 {
-    // One change of flags: every item of a sheet being read passes here.
-    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
+    // The flags are set with the base's, in one change: every item of a
+    // sheet being read passes here.
 }
 
 GraphicsPins::~GraphicsPins() = default;
@@ -55,15 +55,15 @@ Pin *GraphicsPins::pin(int index)
 {
     if (index < 0 || index >= pinCount())
         return nullptr;
-    return m_pins[size_t(index)].get();
+    return m_pins[size_t(index)];
 }
 
 Pin *GraphicsPins::freePinAt(const QRectF &sceneRect, Pin *)
 {
     const QRectF local = mapRectFromScene(sceneRect);
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (p->isFree() && p->intersects(local))
-            return p.get();
+            return p;
     }
     return nullptr;
 }
@@ -82,7 +82,7 @@ void GraphicsPins::drawPins(QPainter *painter, bool)
     if (!painter)
         return;
     painter->setPen(penGreen);
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (!p->isFree() || atNoPosition(p->center()))
             continue;
         if (p->contactFlag()) {
@@ -113,9 +113,9 @@ void GraphicsPins::loadGeometry(DataStream &stream)
 
 void GraphicsPins::transformChanged()
 {
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (p->isFree()) {
-            updatePinContact(p.get());
+            updatePinContact(p);
             continue;
         }
         Pin *partner = p->partner();
@@ -131,7 +131,7 @@ void GraphicsPins::transformChanged()
 int GraphicsPins::pinIndex(Pin *pin) const
 {
     for (size_t i = 0; i < m_pins.size(); ++i) {
-        if (m_pins[i].get() == pin)
+        if (m_pins[i] == pin)
             return int(i);
     }
     CHECK(false);
@@ -140,9 +140,9 @@ int GraphicsPins::pinIndex(Pin *pin) const
 
 Pin *GraphicsPins::firstFreePin() const
 {
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (p->isFree())
-            return p.get();
+            return p;
     }
     return nullptr;
 }
@@ -171,7 +171,7 @@ void GraphicsPins::joinAllPins()
     const ClewIndex clews;
     for (int i = 0; i < pinCount(); ++i) {
         // Joining one pin may solder a later one.
-        Pin *p = m_pins[size_t(i)].get();
+        Pin *p = m_pins[size_t(i)];
         if (p->isFree())
             joinPinAtScene(p);
     }
@@ -191,7 +191,7 @@ void GraphicsPins::joinAllPins(const QList<GraphicsItem *> &items)
 
 void GraphicsPins::unsolderOutside()
 {
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         Pin *partner = p->partner();
         if (!partner)
             continue;
@@ -211,7 +211,7 @@ void GraphicsPins::unsolderOutside()
 
 void GraphicsPins::unsolderAll()
 {
-    for (const auto &p : m_pins)
+    for (Pin *p : m_pins)
         p->unsolder();
     const QList<GraphicsPins *> children = pinnedChildren(this);
     for (GraphicsPins *child : children)
@@ -223,13 +223,13 @@ void GraphicsPins::savePins(DataStream &stream)
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     if (!CHECK_PTR(project))
         return;
-    for (const auto &p : m_pins)
+    for (Pin *p : m_pins)
         p->write(stream, *project);
 }
 
 void GraphicsPins::loadPins(DataStream &stream, Project &project)
 {
-    for (const auto &p : m_pins)
+    for (Pin *p : m_pins)
         project.readPin(*p, stream);
 }
 

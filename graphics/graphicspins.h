@@ -64,20 +64,27 @@ public:
     void loadPins(DataStream &stream, Project &project);
 
 protected:
-    // Allocates count pins of class P owned by this item.
+    // Allocates count pins of class P owned by this item, in one block.
     template <class P>
     void allocatePins(int count)
     {
         m_pins.clear();
-        m_pins.reserve(size_t(count > 0 ? count : 0));
+        m_pinBlock.reset();
+        if (count <= 0)
+            return;
+        P *block = new P[size_t(count)];
+        m_pinBlock = PinBlock(block, [](Pin *first) { delete[] static_cast<P *>(first); });
+        m_pins.reserve(size_t(count));
         for (int i = 0; i < count; ++i) {
-            m_pins.emplace_back(new P);
-            m_pins.back()->setOwner(this);
+            block[i].setOwner(this);
+            m_pins.push_back(block + i);
         }
     }
 
 private:
-    std::vector<std::unique_ptr<Pin>> m_pins;
+    using PinBlock = std::unique_ptr<Pin, void (*)(Pin *)>;
+    std::vector<Pin *> m_pins;
+    PinBlock m_pinBlock{nullptr, nullptr};
 };
 
 // The pin's name, translated in the context of the owner kind's class name,
