@@ -124,9 +124,10 @@ bool File::openFile()
     if (ok)
         ok = CHECK(pos() == 0);
     // The file is opened for reading only: writing goes through a staged copy,
-    // and loading a missing file must not create it.
+    // and loading a missing file must not create it. It is read whole at
+    // once, without the device's own buffer.
     if (ok && !isOpen())
-        ok = exists() && open(QIODevice::ReadOnly);
+        ok = !fileName().isEmpty() && open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     if (!ok) {
         showError(tq("Cannot open file %1!").arg(fileName()));
         return false;
