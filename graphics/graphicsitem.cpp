@@ -72,9 +72,11 @@ void GraphicsItem::saveGeometry(DataStream &stream)
 
 void GraphicsItem::loadGeometry(DataStream &stream)
 {
-    QPointF position;
+    double xy[2] = {0, 0};
     bool transformed = false;
-    stream >> position >> transformed;
+    stream.readDoubles(xy, 2);
+    stream >> transformed;
+    const QPointF position(xy[0], xy[1]);
     // A position that is no number, or far off any sheet, is damage.
     if (!stream.checkPoint(position))
         return;

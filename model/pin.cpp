@@ -299,14 +299,14 @@ void PinIndex::clear()
 
 qint32 Pin::readRecord(DataStream &stream)
 {
-    qint32 own = 0;
-    qint32 partner = 0;
-    stream >> own >> partner;
+    // Own identity, then the partner's.
+    qint32 ids[2] = {0, 0};
+    stream.readInt32s(ids, 2);
     // The partner is known only once every pin is read: until the fix-up
     // the pin is free and only remembers the identity.
     unsolder();
-    m_pendingPartner = partner;
-    return own;
+    m_pendingPartner = ids[1];
+    return ids[0];
 }
 
 bool Pin::resolveIds(const PinIndex &pins)
@@ -437,8 +437,7 @@ qint32 WiringPin::readRecord(DataStream &stream)
     stream >> capacity;
     dropLinksFrom(0);
     setLinkCapacity(capacity);
-    for (qint32 &id : m_pendingLinks)
-        stream >> id;
+    stream.readInt32s(m_pendingLinks.data(), int(m_pendingLinks.size()));
     return own;
 }
 
