@@ -196,7 +196,10 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
         m_pendingDeletes.removeAll(item);
     m_items.append(item);
     m_owned.insert(item);
-    setSheetOfTree(item, this);
+    item->setGraphicsScene(this);
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (QGraphicsItem *child : children)
+        setSheetOfTree(child, this);
     addItem(item);
     setModified(true);
     return true;

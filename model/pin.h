@@ -31,6 +31,7 @@ public:
     void insert(qint32 id, Pin *pin);
     Pin *value(qint32 id) const;
     bool isEmpty() const { return m_count == 0 && m_outliers.isEmpty(); }
+    size_t size() const { return m_count + size_t(m_outliers.size()); }
     void clear();
     // Calls visit(identity, pin) for every identity mapped: the table's in
     // identity order, then the others.

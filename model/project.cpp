@@ -164,6 +164,10 @@ Project::~Project()
 
     // Every object left in the index; each one takes itself out as it goes.
     QList<Obj *> objects;
+    qsizetype count = 0;
+    for (const QHash<QString, Obj *> &inner : std::as_const(m_index))
+        count += inner.size();
+    objects.reserve(count);
     for (int kind : indexedKinds())
         objects += sortedObjectsOfKind(kind);
     for (Obj *obj : std::as_const(objects))
@@ -234,9 +238,12 @@ bool Project::appendObj(Obj *obj)
     if (!CHECK(obj && !obj->name().isEmpty()))
         return false;
     QHash<QString, Obj *> &inner = m_index[obj->kind()];
-    if (!CHECK(!inner.contains(obj->name())))
+    // One look-up: a name already taken keeps its object.
+    const qsizetype before = inner.size();
+    Obj *&slot = inner[obj->name()];
+    if (!CHECK(inner.size() > before))
         return false;
-    inner.insert(obj->name(), obj);
+    slot = obj;
     if (isCarriedKind(obj->kind()))
         return true;
     setDevicesChanged();
@@ -560,6 +567,7 @@ bool Project::updatePinsPointers()
     // One visit to each pin resolves it; the pins are kept in that order
     // for the second, which needs every pin resolved.
     std::vector<Pin *> pins;
+    pins.reserve(m_readPins.size());
     m_readPins.forEach([&](qint32 id, Pin *pin) {
         pins.push_back(pin);
         // Pins read from the project's files keep the identities they were
