@@ -162,7 +162,9 @@ Project::~Project()
     delete m_specificationCable;
     m_specificationCable = nullptr;
 
-    // Every object left in the index; each one takes itself out as it goes.
+    // Every object left in the index, by kind and name. The index goes as a
+    // whole first; each object is announced as its removal from the index
+    // announces it, then deleted.
     QList<Obj *> objects;
     qsizetype count = 0;
     for (const QHash<QString, Obj *> &inner : std::as_const(m_index))
@@ -170,8 +172,12 @@ Project::~Project()
     objects.reserve(count);
     for (int kind : indexedKinds())
         objects += sortedObjectsOfKind(kind);
-    for (Obj *obj : std::as_const(objects))
+    m_index.clear();
+    for (Obj *obj : std::as_const(objects)) {
+        if (!isCarriedKind(obj->kind()))
+            emit objDelete(*obj);
         delete obj;
+    }
 
     // The tree widget is destroyed after this: its last signals must not
     // reach this part of the object any more.
