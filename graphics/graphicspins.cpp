@@ -49,7 +49,18 @@ GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int item
     // sheet being read passes here.
 }
 
-GraphicsPins::~GraphicsPins() = default;
+GraphicsPins::~GraphicsPins()
+{
+    releasePins();
+}
+
+void GraphicsPins::releasePins()
+{
+    if (m_destroyPins)
+        m_destroyPins(m_pins.first, m_pins.size());
+    m_pins = PinList();
+    m_destroyPins = nullptr;
+}
 
 Pin *GraphicsPins::pin(int index)
 {
