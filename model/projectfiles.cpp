@@ -310,10 +310,6 @@ bool Project::load()
         streams[i] = owned[size_t(i)].get();
     }
 
-    // The rows read join their branches outside the tree, which takes the
-    // branches back once the files are read.
-    const QList<QTreeWidgetItem *> branches = takeBranches();
-
     File &main = *m_files[MainFile];
     // A save that was cut short is finished (or dropped) before reading.
     if (!main.fileName().isEmpty())
@@ -350,9 +346,12 @@ bool Project::load()
         // The devices are the whole content of their file.
         if (readDevices(*streams[DevicesFile], &message) && !streams[DevicesFile]->checkAtEnd())
             message = tr("Load devices not correct. File %1 is corrupt!").arg(m_files[DevicesFile]->fileName());
+        // The rows read join their branches outside the tree, which takes
+        // the branches back once the passes are done.
+        const QList<QTreeWidgetItem *> branches = takeBranches();
         runLoadPasses(streams, &message);
+        insertTopLevelItems(0, branches);
     }
-    insertTopLevelItems(0, branches);
 
     for (int i : {int(DevicesFile), int(SchemesFile), int(EquipmentFile), int(SpecificationDeviceFile),
                   int(SpecificationCableFile), int(MainFile)})
