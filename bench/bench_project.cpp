@@ -1,6 +1,7 @@
 // Saving, loading and closing whole projects of two sizes, one ten times the
 // other: devices with cables, scheme sheets full of bound symbols, nodes,
-// nets, sources and texts, and rows of frames.
+// nets, sources and texts, and rows of frames holding placed devices, whose
+// wiring pages every load generates.
 // Prints the save, load and close times and the time to read and to write
 // the same files' bytes raw (written as a save commits a file): load over read shows how close loading comes to
 // the disk, save over write the same for saving, close over load what a
@@ -14,6 +15,9 @@
 #include "equipment/frame.h"
 #include "equipment/framegroup.h"
 #include "equipment/framelayout.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/place.h"
 #include "equipment/specificationmanagercable.h"
 #include "graphics/font.h"
 #include "graphics/graphicstext.h"
@@ -33,6 +37,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -56,6 +61,10 @@ const KindRow kinds[] = {{RelayKind, 116}, {FuseKind, 91},  {ResistorKind, 1}, {
 const int kindCount = int(sizeof kinds / sizeof kinds[0]);
 // Devices drawn on one sheet.
 const int perSheet = 17;
+// Devices whose frame is the same, and the frame type that gets the DC
+// pages of its modules.
+const int perFrame = 100;
+const int dcFrameType = 11;
 
 template <class T>
 T *put(Scheme &scheme, T *item, const QPointF &pos)
@@ -129,6 +138,14 @@ struct Counts
     int objects = 0;
     int items = 0;
     int sheets = 0;
+    // Items on the frame layouts, and the wiring pages under the frames.
+    int placed = 0;
+    int pages = 0;
+    bool operator!=(const Counts &o) const
+    {
+        return objects != o.objects || items != o.items || sheets != o.sheets || placed != o.placed
+            || pages != o.pages;
+    }
 };
 
 Counts countOf(Project &project)
@@ -140,6 +157,12 @@ Counts countOf(Project &project)
         for (Scheme *scheme : group->itemList()) {
             ++c.sheets;
             c.items += int(scheme->graphicsItems().size());
+        }
+    }
+    for (FrameGroup *row : project.equipment()->itemList()) {
+        for (Frame *frame : row->itemList()) {
+            c.placed += int(frame->layout()->graphicsItems().size());
+            c.pages += frame->treeItem()->childCount() - 1;
         }
     }
     return c;
@@ -155,15 +178,6 @@ void fill(Project &project, int devices)
         if (auto *device = dynamic_cast<Device *>(obj))
             device->setModelIndex(i % row.types);
         objects.append(obj);
-    }
-    // One cable for every ten devices, with a few cores each.
-    SpecificationManagerCable *cables = project.specificationCable();
-    for (int i = 0; i < devices / 10; ++i) {
-        auto *cable = new Cable(i % Cable::TypeCount);
-        cable->setNumber(i);
-        for (int c = 0; c < 4; ++c)
-            cable->appendCore(new CableCore{QStringLiteral("K%1:%2").arg(i).arg(c), QStringLiteral("X%1").arg(c), c});
-        cables->addCable((quint64(0x000100 + i % 40) << 32) | quint64(0x000200 + i % 30), cable);
     }
     // The sheets, ten to a group, each in its own file.
     SchemeGroup *group = nullptr;
@@ -181,9 +195,11 @@ void fill(Project &project, int devices)
         group->appendItem(scheme);
         drawSheet(*scheme, objects.mid(i * perSheet, perSheet), i);
     }
-    // One frame for every hundred devices, ten to a row.
+    // One frame for every hundred devices, ten to a row; each holds the
+    // modules and relays of its hundred in the places of its parts.
     FrameGroup *row = nullptr;
-    for (int i = 0; i < devices / 100; ++i) {
+    QList<Frame *> frames;
+    for (int i = 0; i < devices / perFrame; ++i) {
         if (i % 10 == 0) {
             row = new FrameGroup(&project);
             project.equipment()->appendItem(row);
@@ -197,6 +213,43 @@ void fill(Project &project, int devices)
         frame->setAddressField(a, 2);
         row->appendItem(frame);
         frame->setAddressField(row->address(), 1);
+        frame->setFrameType(dcFrameType);
+        frames.append(frame);
+        QList<Place *> places;
+        for (GraphicsFramePart *part : frame->layout()->parts())
+            places += part->places();
+        // A device wider than its place covers the next ones.
+        auto next = [&places]() -> Place * {
+            while (!places.isEmpty()) {
+                Place *place = places.takeFirst();
+                if (place->state() == Place::Normal && !place->item())
+                    return place;
+            }
+            return nullptr;
+        };
+        for (int d = i * perFrame; d < (i + 1) * perFrame; ++d) {
+            const int kind = objects[d]->kind();
+            if (kind != ModuleKind && kind != RelayKind)
+                continue;
+            Place *place = next();
+            if (!place)
+                break;
+            GraphicsPlaceItemDevice *item = static_cast<Device *>(objects[d])->createPlaceItem(frame->layout());
+            frame->layout()->addGraphicsItem(item);
+            place->putItem(item);
+        }
+    }
+    // One cable for every ten devices, with a few cores each, between
+    // neighbouring frames.
+    SpecificationManagerCable *cables = project.specificationCable();
+    for (int i = 0; i < devices / 10 && frames.size() > 1; ++i) {
+        auto *cable = new Cable(i % Cable::TypeCount);
+        cable->setNumber(i);
+        for (int c = 0; c < 4; ++c)
+            cable->appendCore(new CableCore{QStringLiteral("K%1:%2").arg(i).arg(c), QStringLiteral("X%1").arg(c), c});
+        const Frame *from = frames[i % frames.size()];
+        const Frame *to = frames[(i + 1) % frames.size()];
+        cables->addCable(quint64(from->address().packedFrameCode()) << 32 | to->address().packedFrameCode(), cable);
     }
 }
 
@@ -237,7 +290,6 @@ Figures measure(int devices, const QString &root, int rounds)
     const QString path = dir + QStringLiteral("/bench%1.rlay").arg(devices);
     auto project = std::make_unique<Project>(nullptr, nullptr);
     fill(*project, devices);
-    best.counts = countOf(*project);
     project->setFileName(path);
     QElapsedTimer t;
     for (int round = 0; round < rounds; ++round) {
@@ -263,6 +315,8 @@ Figures measure(int devices, const QString &root, int rounds)
         }
         best.saveNs = std::min(best.saveNs, ns);
     }
+    // Counted after a save, which builds the wiring pages as a load does.
+    best.counts = countOf(*project);
     project.reset();
 
     for (int round = 0; round < rounds; ++round) {
@@ -273,11 +327,12 @@ Figures measure(int devices, const QString &root, int rounds)
         const bool ok = loaded->load();
         const qint64 ns = t.nsecsElapsed();
         const Counts c = countOf(*loaded);
-        if (!ok || boxes || c.objects != best.counts.objects || c.items != best.counts.items
-            || c.sheets != best.counts.sheets) {
-            std::fprintf(stderr, "load of %d devices failed: %s, %d boxes, %d of %d objects, %d of %d items\n",
+        if (!ok || boxes || c != best.counts) {
+            std::fprintf(stderr,
+                         "load of %d devices failed: %s, %d boxes, %d of %d objects, %d of %d items, %d of %d "
+                         "placed, %d of %d pages\n",
                          devices, ok ? "true" : "false", boxes, c.objects, best.counts.objects, c.items,
-                         best.counts.items);
+                         best.counts.items, c.placed, best.counts.placed, c.pages, best.counts.pages);
             best.valid = false;
             return best;
         }
@@ -336,7 +391,8 @@ int main(int argc, char **argv)
     // marks the run as failed.
     setModalHook([](QDialog *dialog) {
         ++boxes;
-        std::fprintf(stderr, "box: %s\n", qPrintable(dialog->windowTitle()));
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        std::fprintf(stderr, "box: %s %s\n", qPrintable(dialog->windowTitle()), box ? qPrintable(box->text()) : "");
         return int(QDialog::Rejected);
     });
     // Sizes and rounds can be given: bench_project [small [rounds]].
@@ -346,7 +402,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const int sizes[] = {small, small * 10};
     Figures figures[2];
-    std::printf("%7s %7s %7s %6s %9s %9s %9s %9s %8s %8s %9s %10s %10s\n", "devices", "items", "sheets", "files",
+    std::printf("%7s %7s %7s %6s %6s %9s %9s %9s %9s %8s %8s %9s %10s %10s\n", "devices", "items", "sheets", "pages", "files",
                 "bytes", "save ms", "load ms", "close ms", "read ms", "write ms", "load/read", "save/write",
                 "close/load");
     for (int i = 0; i < 2; ++i) {
@@ -354,8 +410,8 @@ int main(int argc, char **argv)
         const Figures &f = figures[i];
         if (!f.valid)
             return 1;
-        std::printf("%7d %7d %7d %6d %9lld %9.1f %9.1f %9.1f %8.2f %8.2f %9.1f %10.1f %10.2f\n", sizes[i],
-                    f.counts.items, f.counts.sheets, f.files, f.bytes, ms(f.saveNs), ms(f.loadNs), ms(f.closeNs),
+        std::printf("%7d %7d %7d %6d %6d %9lld %9.1f %9.1f %9.1f %8.2f %8.2f %9.1f %10.1f %10.2f\n", sizes[i],
+                    f.counts.items, f.counts.sheets, f.counts.pages, f.files, f.bytes, ms(f.saveNs), ms(f.loadNs), ms(f.closeNs),
                     ms(f.readNs), ms(f.writeNs), ratio(f.loadNs, f.readNs), ratio(f.saveNs, f.writeNs),
                     ratio(f.closeNs, f.loadNs));
     }

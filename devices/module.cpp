@@ -83,7 +83,7 @@ int Module::addressSuffix() const
 int Module::number() const
 {
     bool ok = false;
-    const int value = name().mid(2).toInt(&ok);
+    const int value = QStringView(name()).mid(2).toInt(&ok);
     return ok ? value : 0;
 }
 

@@ -183,7 +183,7 @@ void GraphicsFramePanel::loadGeometry(DataStream &stream)
 {
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     if (m_powerBus && project)
-        m_powerBus->loadPins(stream, project->pinMap());
+        m_powerBus->loadPins(stream, *project);
     GraphicsPlaceContainer::loadGeometry(stream);
 }
 

@@ -537,13 +537,18 @@ GraphicsFramePart::~GraphicsFramePart()
     qDeleteAll(pages);
 }
 
-void GraphicsFramePart::clearWiringLayouts(CheckLog &log)
+void GraphicsFramePart::clearWiringLayouts(CheckLog &)
 {
     const QList<WiringLayout *> pages = m_wiringPages;
     m_wiringPages.clear();
     qDeleteAll(pages);
-    for (Place *place : places())
-        releasePanelWiring(panelIn(place, log));
+    // Only panels hold pages: the other items of the places are passed
+    // over without a check noted for each.
+    for (Place *place : places()) {
+        GraphicsPlaceItem *held = place && place->state() == Place::Normal ? place->item() : nullptr;
+        if (held && held->type() == GraphicsFramePanel::Type)
+            releasePanelWiring(dynamic_cast<GraphicsPlaceContainer *>(held));
+    }
 }
 
 bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)

@@ -54,9 +54,8 @@ WiringLayout::WiringLayout(Project *project, Frame *frame)
     setGridStep(40);
     setSheetFormat(PaperA3, true, 1);
     // A page holds a few fixed pictures and the user's drawings: it needs
-    // no index of its items, whose refresh, one per page, would make
-    // thousands of pages cost the square of their number.
-    setItemIndexMethod(NoIndex);
+    // no index of its items, not even while it is shown.
+    keepWithoutIndex();
     if (sceneItem())
         sceneItem()->setTexts(tr("Wiring Layout "), QString());
 }

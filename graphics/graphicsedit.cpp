@@ -153,6 +153,8 @@ void GraphicsEdit::setScene(GraphicsScene *scene)
         dropPictureCaches(m_scene);
     dropCarriedItems();
     m_scene = scene;
+    if (scene)
+        scene->useItemIndex();
     QGraphicsView::setScene(scene);
 }
 

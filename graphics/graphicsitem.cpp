@@ -34,13 +34,14 @@ QRectF grown(const QRectF &rect)
 
 } // namespace
 
-GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
+GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags,
+                           GraphicsItemFlags frameworkFlags)
     : QGraphicsItem(parent)
     , m_scene(scene)
     , m_itemFlags(itemFlags)
 {
     // Without it the framework sends no position changes: no grid snap.
-    setFlag(ItemSendsGeometryChanges, true);
+    setFlags(flags() | ItemSendsGeometryChanges | frameworkFlags);
     // A child made under an item on a sheet joined it while it was still
     // being built, unseen by itemChange.
     if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))
@@ -71,9 +72,11 @@ void GraphicsItem::saveGeometry(DataStream &stream)
 
 void GraphicsItem::loadGeometry(DataStream &stream)
 {
-    QPointF position;
+    double xy[2] = {0, 0};
     bool transformed = false;
-    stream >> position >> transformed;
+    stream.readDoubles(xy, 2);
+    stream >> transformed;
+    const QPointF position(xy[0], xy[1]);
     // A position that is no number, or far off any sheet, is damage.
     if (!stream.checkPoint(position))
         return;

@@ -34,7 +34,9 @@ public:
     static const double angles[4];
 
     // The item is not added to the framework scene here: the sheet does it.
-    GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags);
+    // The framework flags given are set with the item's own, in one change.
+    GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags,
+                 GraphicsItemFlags frameworkFlags = GraphicsItemFlags());
     ~GraphicsItem() override;
 
     // The sheet the item belongs to (set at construction, kept after the

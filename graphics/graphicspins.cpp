@@ -43,27 +43,38 @@ QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
 } // namespace
 
 GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
-    : GraphicsItem(scene, parent, itemFlags)
+    : GraphicsItem(scene, parent, itemFlags, ItemIsMovable | ItemIsSelectable)
 {
-    // One change of flags: every item of a sheet being read passes here.
-    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
+    // The flags are set with the base's, in one change: every item of a
+    // sheet being read passes here.
 }
 
-GraphicsPins::~GraphicsPins() = default;
+GraphicsPins::~GraphicsPins()
+{
+    releasePins();
+}
+
+void GraphicsPins::releasePins()
+{
+    if (m_destroyPins)
+        m_destroyPins(m_pins.first, m_pins.size());
+    m_pins = PinList();
+    m_destroyPins = nullptr;
+}
 
 Pin *GraphicsPins::pin(int index)
 {
     if (index < 0 || index >= pinCount())
         return nullptr;
-    return m_pins[size_t(index)].get();
+    return m_pins[size_t(index)];
 }
 
 Pin *GraphicsPins::freePinAt(const QRectF &sceneRect, Pin *)
 {
     const QRectF local = mapRectFromScene(sceneRect);
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (p->isFree() && p->intersects(local))
-            return p.get();
+            return p;
     }
     return nullptr;
 }
@@ -82,7 +93,7 @@ void GraphicsPins::drawPins(QPainter *painter, bool)
     if (!painter)
         return;
     painter->setPen(penGreen);
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (!p->isFree() || atNoPosition(p->center()))
             continue;
         if (p->contactFlag()) {
@@ -108,14 +119,14 @@ void GraphicsPins::loadGeometry(DataStream &stream)
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     if (!CHECK_PTR(project))
         return;
-    loadPins(stream, project->pinMap());
+    loadPins(stream, *project);
 }
 
 void GraphicsPins::transformChanged()
 {
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (p->isFree()) {
-            updatePinContact(p.get());
+            updatePinContact(p);
             continue;
         }
         Pin *partner = p->partner();
@@ -131,7 +142,7 @@ void GraphicsPins::transformChanged()
 int GraphicsPins::pinIndex(Pin *pin) const
 {
     for (size_t i = 0; i < m_pins.size(); ++i) {
-        if (m_pins[i].get() == pin)
+        if (m_pins[i] == pin)
             return int(i);
     }
     CHECK(false);
@@ -140,9 +151,9 @@ int GraphicsPins::pinIndex(Pin *pin) const
 
 Pin *GraphicsPins::firstFreePin() const
 {
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         if (p->isFree())
-            return p.get();
+            return p;
     }
     return nullptr;
 }
@@ -171,7 +182,7 @@ void GraphicsPins::joinAllPins()
     const ClewIndex clews;
     for (int i = 0; i < pinCount(); ++i) {
         // Joining one pin may solder a later one.
-        Pin *p = m_pins[size_t(i)].get();
+        Pin *p = m_pins[size_t(i)];
         if (p->isFree())
             joinPinAtScene(p);
     }
@@ -191,7 +202,7 @@ void GraphicsPins::joinAllPins(const QList<GraphicsItem *> &items)
 
 void GraphicsPins::unsolderOutside()
 {
-    for (const auto &p : m_pins) {
+    for (Pin *p : m_pins) {
         Pin *partner = p->partner();
         if (!partner)
             continue;
@@ -211,7 +222,7 @@ void GraphicsPins::unsolderOutside()
 
 void GraphicsPins::unsolderAll()
 {
-    for (const auto &p : m_pins)
+    for (Pin *p : m_pins)
         p->unsolder();
     const QList<GraphicsPins *> children = pinnedChildren(this);
     for (GraphicsPins *child : children)
@@ -223,14 +234,14 @@ void GraphicsPins::savePins(DataStream &stream)
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     if (!CHECK_PTR(project))
         return;
-    for (const auto &p : m_pins)
+    for (Pin *p : m_pins)
         p->write(stream, *project);
 }
 
-void GraphicsPins::loadPins(DataStream &stream, QHash<int, Pin *> &pinMap)
+void GraphicsPins::loadPins(DataStream &stream, Project &project)
 {
-    for (const auto &p : m_pins)
-        p->read(stream, pinMap);
+    for (Pin *p : m_pins)
+        project.readPin(*p, stream);
 }
 
 QString pinLabel(const QString &prefix, Pin *pin)

@@ -14,6 +14,7 @@
 #include <QHash>
 
 #include <memory>
+#include <new>
 #include <vector>
 
 class GraphicsPins : public GraphicsItem, public PinOwner
@@ -61,23 +62,50 @@ public:
     void unsolderOutside();
     void unsolderAll();
     void savePins(DataStream &stream);
-    void loadPins(DataStream &stream, QHash<int, Pin *> &pinMap);
+    void loadPins(DataStream &stream, Project &project);
 
 protected:
-    // Allocates count pins of class P owned by this item.
+    // Allocates count pins of class P owned by this item: one block holds
+    // the pointers to the pins, then the pins.
     template <class P>
     void allocatePins(int count)
     {
-        m_pins.clear();
-        m_pins.reserve(size_t(count > 0 ? count : 0));
-        for (int i = 0; i < count; ++i) {
-            m_pins.emplace_back(new P);
-            m_pins.back()->setOwner(this);
+        releasePins();
+        if (count <= 0)
+            return;
+        const size_t n = size_t(count);
+        const size_t head = (n * sizeof(Pin *) + alignof(P) - 1) / alignof(P) * alignof(P);
+        char *block = static_cast<char *>(::operator new(head + n * sizeof(P)));
+        auto **pointers = reinterpret_cast<Pin **>(block);
+        P *pins = reinterpret_cast<P *>(block + head);
+        for (size_t i = 0; i < n; ++i) {
+            P *pin = new (pins + i) P;
+            pin->setOwner(this);
+            pointers[i] = pin;
         }
+        m_pins = PinList{pointers, pointers + n};
+        m_destroyPins = [](Pin **first, size_t size) {
+            for (size_t i = 0; i < size; ++i)
+                static_cast<P *>(first[i])->~P();
+            ::operator delete(first);
+        };
     }
 
 private:
-    std::vector<std::unique_ptr<Pin>> m_pins;
+    // The item's pins in order, as allocatePins laid them out.
+    struct PinList
+    {
+        Pin **first = nullptr;
+        Pin **last = nullptr;
+        Pin **begin() const { return first; }
+        Pin **end() const { return last; }
+        size_t size() const { return size_t(last - first); }
+        Pin *operator[](size_t index) const { return first[index]; }
+    };
+    void releasePins();
+
+    PinList m_pins;
+    void (*m_destroyPins)(Pin **first, size_t size) = nullptr;
 };
 
 // The pin's name, translated in the context of the owner kind's class name,

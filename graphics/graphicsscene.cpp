@@ -125,9 +125,8 @@ GraphicsScene::GraphicsScene(Project *project)
 {
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
-    // Soldering and contact marks look items up by rectangle for every pin
-    // of a moved selection: an index keeps that logarithmic on large sheets.
-    setItemIndexMethod(BspTreeIndex);
+    // No index until one is wanted (useItemIndex).
+    setItemIndexMethod(NoIndex);
 }
 
 GraphicsScene::~GraphicsScene()
@@ -197,7 +196,10 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
         m_pendingDeletes.removeAll(item);
     m_items.append(item);
     m_owned.insert(item);
-    setSheetOfTree(item, this);
+    item->setGraphicsScene(this);
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (QGraphicsItem *child : children)
+        setSheetOfTree(child, this);
     addItem(item);
     setModified(true);
     return true;
@@ -327,23 +329,40 @@ bool GraphicsScene::loadScene(DataStream &stream)
     stream >> count;
     if (!CHECK(stream.status() == QDataStream::Ok && count >= 0))
         return false;
-    for (qint32 i = 0; i < count; ++i) {
+    // The texts are measured when first shown, not as they are read.
+    m_readingItems = true;
+    bool ok = true;
+    for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;
         stream >> type;
-        if (!CHECK(stream.status() == QDataStream::Ok && type >= 0))
-            return false;
+        if (!CHECK(stream.status() == QDataStream::Ok && type >= 0)) {
+            ok = false;
+            break;
+        }
         GraphicsItem *item = createItem(type);
-        if (!CHECK(item != nullptr))
-            return false;
+        if (!CHECK(item != nullptr)) {
+            ok = false;
+            break;
+        }
         if (!CHECK(addGraphicsItem(item))) {
             delete item;
-            return false;
+            ok = false;
+            break;
         }
         item->loadData(stream);
-        if (stream.status() != QDataStream::Ok)
-            return false;
+        ok = stream.status() == QDataStream::Ok;
     }
-    return true;
+    finishReadingItems();
+    return ok;
+}
+
+void GraphicsScene::finishReadingItems()
+{
+    for (GraphicsItem *item : std::as_const(m_items)) {
+        if (item->type() == GraphicsText::Type)
+            static_cast<GraphicsText *>(item)->extentRead();
+    }
+    m_readingItems = false;
 }
 
 bool GraphicsScene::saveItemsGeometry(DataStream &stream)
@@ -358,8 +377,10 @@ bool GraphicsScene::saveItemsGeometry(DataStream &stream)
 
 bool GraphicsScene::loadItemsGeometry(DataStream &stream)
 {
+    m_readingItems = true;
     for (GraphicsItem *item : std::as_const(m_items))
         item->loadGeometry(stream);
+    finishReadingItems();
     return stream.status() == QDataStream::Ok;
 }
 
@@ -456,6 +477,15 @@ void GraphicsScene::solderPin(Pin *, const QRectF &, GraphicsPins *)
 
 void GraphicsScene::checkPinContact(Pin *, const QRectF &, GraphicsPins *)
 {
+}
+
+void GraphicsScene::useItemIndex()
+{
+    // Soldering and contact marks look items up by rectangle for every pin
+    // of a moved selection, views for every event: an index keeps that
+    // logarithmic on large sheets.
+    if (m_indexWanted && itemIndexMethod() != BspTreeIndex)
+        setItemIndexMethod(BspTreeIndex);
 }
 
 void GraphicsScene::setSheetFormat(int pageSize, bool landscape, quint8 sheetsAcross)

@@ -148,6 +148,11 @@ public:
     // other sheets they do nothing.
     virtual void solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item);
     virtual void checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *item);
+    // The index that keeps looking items up by rectangle logarithmic, made
+    // when first wanted: when a view shows the sheet or pins look for
+    // contacts. A sheet nobody looks at keeps none, since each index holds
+    // a timer and thousands of timers make each one cost their number.
+    void useItemIndex();
 
     // Paper format: the scene rectangle becomes the paper (turned when
     // landscape) times the count across. An unknown paper size takes A4.
@@ -187,6 +192,9 @@ public:
     static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
                              const QStyleOptionGraphicsItem &option);
 
+    // True while the sheet reads the items of its file.
+    bool isReadingItems() const { return m_readingItems; }
+
     // The registry of drawing primitives; null for other types.
     static const PrimitiveItemType *primitiveType(int type);
 
@@ -201,6 +209,8 @@ public slots:
     void deleteGraphicsItemsLater();
 
 protected:
+    // For kinds of sheet that never want an index.
+    void keepWithoutIndex() { m_indexWanted = false; }
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                    const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
@@ -208,6 +218,8 @@ protected:
 private:
     static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
     bool isQueued(const QGraphicsItem *item) const;
+    // Ends reading the items: the texts not measured announce their extent.
+    void finishReadingItems();
     void dropQueuedDescendants(const QGraphicsItem *item);
 
     QString m_name;
@@ -226,6 +238,8 @@ private:
     QSet<const QGraphicsItem *> m_queued;
     Project *m_project;
     quint64 m_lastSheetIndex = 0;
+    bool m_indexWanted = true;
+    bool m_readingItems = false;
 };
 
 #endif

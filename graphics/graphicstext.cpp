@@ -1,6 +1,7 @@
 #include "graphics/graphicstext.h"
 
 #include "graphics/font.h"
+#include "graphics/graphicsscene.h"
 #include "model/datastream.h"
 
 #include <QPaintDevice>
@@ -14,10 +15,19 @@ GraphicsText::GraphicsText(GraphicsScene *scene, QGraphicsItem *parent)
 QRectF GraphicsText::boundingRect() const
 {
     if (!m_extentValid) {
+        const GraphicsScene *sheet = graphicsScene();
+        if (sheet && sheet->isReadingItems())
+            return QRectF();
         m_extent = textBoundingRect(m_font, QRectF(0, 0, 0, 0), m_alignment, m_text);
         m_extentValid = true;
     }
     return m_extent;
+}
+
+void GraphicsText::extentRead()
+{
+    if (!m_extentValid)
+        prepareGeometryChange();
 }
 
 void GraphicsText::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool)

@@ -36,6 +36,10 @@ public:
     // Stores the flags with Qt::AlignBottom added.
     void setAlignment(int flags);
 
+    // After its sheet read the items: a text not measured yet announces
+    // the extent it will have.
+    void extentRead();
+
     // The font drawn on a device of that vertical resolution: above 100
     // dots per inch (a printer) the point size becomes size / dpi * 90.
     QFont deviceFont(int logicalDpiY) const;
@@ -45,7 +49,9 @@ private:
     QFont m_font;
     QColor m_color;
     qint32 m_alignment = 0;
-    // The extent, measured when first asked for after a change.
+    // The extent, measured when first asked for after a change, except
+    // while the sheet reads its items: the sheet is read without measuring
+    // every text on it.
     mutable QRectF m_extent;
     mutable bool m_extentValid = false;
 };

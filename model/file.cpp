@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,7 +29,46 @@ FileClock &fileClock()
     return clock;
 }
 
+// The tables of the reflected polynomial 0x8408: the first gives one
+// byte's step, table k the step of a byte followed by k more.
+using CrcTables = std::array<std::array<quint16, 256>, 8>;
+
+const CrcTables &crcTables()
+{
+    static const CrcTables tables = [] {
+        CrcTables t{};
+        for (size_t i = 0; i < 256; ++i) {
+            auto c = quint16(i);
+            for (int bit = 0; bit < 8; ++bit)
+                c = (c & 1) ? quint16((c >> 1) ^ 0x8408) : quint16(c >> 1);
+            t[0][i] = c;
+        }
+        for (size_t k = 1; k < 8; ++k) {
+            for (size_t i = 0; i < 256; ++i)
+                t[k][i] = quint16((t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xff]);
+        }
+        return t;
+    }();
+    return tables;
+}
+
 } // namespace
+
+quint16 fileChecksum(QByteArrayView data)
+{
+    const CrcTables &t = crcTables();
+    const auto *p = reinterpret_cast<const uchar *>(data.data());
+    qsizetype n = data.size();
+    quint32 crc = 0xffff;
+    for (; n >= 8; p += 8, n -= 8) {
+        const quint32 a = crc ^ (quint32(p[0]) | quint32(p[1]) << 8);
+        crc = t[7][a & 0xff] ^ t[6][a >> 8] ^ t[5][p[2]] ^ t[4][p[3]] ^ t[3][p[4]] ^ t[2][p[5]] ^ t[1][p[6]]
+            ^ t[0][p[7]];
+    }
+    for (; n > 0; ++p, --n)
+        crc = (crc >> 8) ^ t[0][(crc ^ *p) & 0xff];
+    return quint16(~crc);
+}
 
 void setFileClock(FileClock clock)
 {
@@ -84,9 +124,10 @@ bool File::openFile()
     if (ok)
         ok = CHECK(pos() == 0);
     // The file is opened for reading only: writing goes through a staged copy,
-    // and loading a missing file must not create it.
+    // and loading a missing file must not create it. It is read whole at
+    // once, without the device's own buffer.
     if (ok && !isOpen())
-        ok = exists() && open(QIODevice::ReadOnly);
+        ok = !fileName().isEmpty() && open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     if (!ok) {
         showError(tq("Cannot open file %1!").arg(fileName()));
         return false;
@@ -135,7 +176,7 @@ bool File::stage(const QString &stagedPath)
         DataStream hs(&header, QIODevice::WriteOnly);
         hs.setFormatIndex(DataStream::CurrentFormat);
         m_record.size = m_buffer.size();
-        m_record.checkSum = qChecksum(QByteArrayView(m_buffer));
+        m_record.checkSum = fileChecksum(m_buffer);
         hs << qint32(m_record.size) << quint16(m_record.checkSum);
     }
 
@@ -241,7 +282,7 @@ bool File::load(DataStream &stream)
         showError(tq("Size file %1 not correct!").arg(fileName()));
         return false;
     }
-    if (qChecksum(QByteArrayView(m_buffer)) != checkSum
+    if (fileChecksum(m_buffer) != checkSum
         || (m_record.checkSum != 0 && m_record.checkSum != checkSum)) {
         showError(tq("Check summ file %1 not correct!").arg(fileName()));
         return false;

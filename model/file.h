@@ -102,6 +102,11 @@ using FileClock = std::function<QDateTime()>;
 void setFileClock(FileClock clock);
 QDateTime fileClockNow();
 
+// The CRC-16 of the file header, the value of qChecksum (ISO 3309), taken
+// eight bytes a step: the files of a large project are checked on every
+// load.
+quint16 fileChecksum(QByteArrayView data);
+
 // Flushes a written file's bytes, or a directory's entries (the names just
 // renamed or removed in it), to the disk; false when the system refuses.
 bool syncToDisk(const QString &path);

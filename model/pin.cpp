@@ -261,25 +261,61 @@ void Pin::write(DataStream &stream, Project &project) const
     stream << project.identity(this) << project.identity(m_partner);
 }
 
-void Pin::read(DataStream &stream, QHash<int, Pin *> &pinMap)
+void PinIndex::insert(qint32 id, Pin *pin)
 {
-    qint32 own = 0;
-    qint32 partner = 0;
-    stream >> own >> partner;
+    // The table reaches some way beyond four times the pins it holds.
+    const bool inTable = pin && id > 0 && (size_t(id) < m_table.size() || size_t(id) < 4 * m_count + (1 << 20));
+    if (!inTable) {
+        if (id > 0 && size_t(id) < m_table.size() && m_table[size_t(id)]) {
+            m_table[size_t(id)] = nullptr;
+            --m_count;
+        }
+        m_outliers.insert(id, pin);
+        return;
+    }
+    if (size_t(id) >= m_table.size())
+        m_table.resize(std::max(size_t(id) + 1, 2 * m_table.size()), nullptr);
+    Pin *&slot = m_table[size_t(id)];
+    if (!slot)
+        ++m_count;
+    slot = pin;
+    if (!m_outliers.isEmpty())
+        m_outliers.remove(id);
+}
+
+Pin *PinIndex::value(qint32 id) const
+{
+    if (id > 0 && size_t(id) < m_table.size() && m_table[size_t(id)])
+        return m_table[size_t(id)];
+    return m_outliers.isEmpty() ? nullptr : m_outliers.value(id, nullptr);
+}
+
+void PinIndex::clear()
+{
+    m_table = std::vector<Pin *>();
+    m_count = 0;
+    m_outliers.clear();
+}
+
+qint32 Pin::readRecord(DataStream &stream)
+{
+    // Own identity, then the partner's.
+    qint32 ids[2] = {0, 0};
+    stream.readInt32s(ids, 2);
     // The partner is known only once every pin is read: until the fix-up
     // the pin is free and only remembers the identity.
     unsolder();
-    m_pendingPartner = partner;
-    pinMap.insert(own, this);
+    m_pendingPartner = ids[1];
+    return ids[0];
 }
 
-bool Pin::resolveIds(const QHash<int, Pin *> &pinMap)
+bool Pin::resolveIds(const PinIndex &pins)
 {
     const qint32 id = m_pendingPartner;
     m_pendingPartner = 0;
     if (id == 0)
         return true;
-    Pin *found = pinMap.value(id, nullptr);
+    Pin *found = pins.value(id);
     if (!found || found == this)
         return false;
     unsolder();
@@ -394,28 +430,28 @@ void WiringPin::write(DataStream &stream, Project &project) const
         stream << project.identity(p);
 }
 
-void WiringPin::read(DataStream &stream, QHash<int, Pin *> &pinMap)
+qint32 WiringPin::readRecord(DataStream &stream)
 {
-    Pin::read(stream, pinMap);
+    const qint32 own = Pin::readRecord(stream);
     quint8 capacity = 0;
     stream >> capacity;
     dropLinksFrom(0);
     setLinkCapacity(capacity);
-    for (qint32 &id : m_pendingLinks)
-        stream >> id;
+    stream.readInt32s(m_pendingLinks.data(), int(m_pendingLinks.size()));
+    return own;
 }
 
-bool WiringPin::resolveIds(const QHash<int, Pin *> &pinMap)
+bool WiringPin::resolveIds(const PinIndex &pins)
 {
     // A reference that cannot be resolved becomes null and the others are
     // still resolved: no identity is ever left where a pin is expected.
-    bool ok = Pin::resolveIds(pinMap);
+    bool ok = Pin::resolveIds(pins);
     for (size_t i = 0; i < m_pendingLinks.size(); ++i) {
         const qint32 id = m_pendingLinks[i];
         m_pendingLinks[i] = 0;
         if (id == 0)
             continue;
-        auto *far = dynamic_cast<WiringPin *>(pinMap.value(id, nullptr));
+        auto *far = dynamic_cast<WiringPin *>(pins.value(id));
         if (!far || far == this) {
             ok = false;
             continue;

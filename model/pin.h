@@ -20,6 +20,38 @@ class Pin;
 class Project;
 class QGraphicsItem;
 
+// The pins read together, by the identities they were read with. Files
+// number their pins from 1 up with few gaps: those identities index a
+// table, so that mapping and resolving a large project's pins go through
+// memory in order; the others (damaged data) and null pins go to a hash.
+class PinIndex
+{
+public:
+    // A later pin of the same identity takes the place of the former.
+    void insert(qint32 id, Pin *pin);
+    Pin *value(qint32 id) const;
+    bool isEmpty() const { return m_count == 0 && m_outliers.isEmpty(); }
+    size_t size() const { return m_count + size_t(m_outliers.size()); }
+    void clear();
+    // Calls visit(identity, pin) for every identity mapped: the table's in
+    // identity order, then the others.
+    template <class Visit>
+    void forEach(Visit visit) const
+    {
+        for (size_t id = 0; id < m_table.size(); ++id) {
+            if (m_table[id])
+                visit(qint32(id), m_table[id]);
+        }
+        for (auto it = m_outliers.cbegin(); it != m_outliers.cend(); ++it)
+            visit(it.key(), it.value());
+    }
+
+private:
+    std::vector<Pin *> m_table;
+    size_t m_count = 0;
+    QHash<qint32, Pin *> m_outliers;
+};
+
 // What a pin needs of the scene item that holds it. Every pinned scene item
 // implements it; the walks along a net go from item to item through it.
 class PinOwner
@@ -97,12 +129,15 @@ public:
     // Stream record: own identity, then the partner's (0 when free). The
     // identities are the pins' own, kept by the project (Project::identity).
     virtual void write(DataStream &stream, Project &project) const;
-    // Reads the record, keeps the partner's identity pending and maps the
-    // own identity to this pin.
-    virtual void read(DataStream &stream, QHash<int, Pin *> &pinMap);
+    // Reads the record, keeps the partner's identity pending and answers
+    // the own identity.
+    virtual qint32 readRecord(DataStream &stream);
+    // Reads the record and maps the own identity to this pin.
+    void read(DataStream &stream, QHash<int, Pin *> &pinMap) { pinMap.insert(readRecord(stream), this); }
+    void read(DataStream &stream, PinIndex &pins) { pins.insert(readRecord(stream), this); }
     // Replaces the pending identities by pins. An identity missing from the
-    // map leaves the reference null and makes the result false.
-    virtual bool resolveIds(const QHash<int, Pin *> &pinMap);
+    // index leaves the reference null and makes the result false.
+    virtual bool resolveIds(const PinIndex &pins);
     // After the fix-up of all pins read together: drops every reference
     // that the other side does not return (damaged data), so that soldering
     // and links stay mutual. False when one was dropped.
@@ -144,8 +179,8 @@ public:
 
     // Adds the capacity and one identity per slot to the pin record.
     void write(DataStream &stream, Project &project) const override;
-    void read(DataStream &stream, QHash<int, Pin *> &pinMap) override;
-    bool resolveIds(const QHash<int, Pin *> &pinMap) override;
+    qint32 readRecord(DataStream &stream) override;
+    bool resolveIds(const PinIndex &pins) override;
     bool dropOneSidedReferences() override;
 
 private:

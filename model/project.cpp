@@ -149,6 +149,8 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
 
 Project::~Project()
 {
+    // The branches go outside the tree, each row without a notification.
+    takeBranches();
     delete m_equipment;
     m_equipment = nullptr;
     delete m_schemes;
@@ -160,17 +162,39 @@ Project::~Project()
     delete m_specificationCable;
     m_specificationCable = nullptr;
 
-    // Every object left in the index; each one takes itself out as it goes.
+    // Every object left in the index, by kind and name. The index goes as a
+    // whole first; each object is announced as its removal from the index
+    // announces it, then deleted.
     QList<Obj *> objects;
+    qsizetype count = 0;
+    for (const QHash<QString, Obj *> &inner : std::as_const(m_index))
+        count += inner.size();
+    objects.reserve(count);
     for (int kind : indexedKinds())
         objects += sortedObjectsOfKind(kind);
-    for (Obj *obj : std::as_const(objects))
+    m_index.clear();
+    for (Obj *obj : std::as_const(objects)) {
+        if (!isCarriedKind(obj->kind()))
+            emit objDelete(*obj);
         delete obj;
+    }
 
     // The tree widget is destroyed after this: its last signals must not
     // reach this part of the object any more.
     disconnect(this, nullptr, this, nullptr);
     clear();
+}
+
+QList<QTreeWidgetItem *> Project::takeBranches()
+{
+    // The current row is let go of first, while every row is whole.
+    if (currentItem())
+        setCurrentItem(nullptr);
+    QList<QTreeWidgetItem *> branches;
+    branches.reserve(topLevelItemCount());
+    while (topLevelItemCount() > 0)
+        branches.append(takeTopLevelItem(0));
+    return branches;
 }
 
 Obj *Project::findObj(int kind, const QString &name) const
@@ -220,9 +244,12 @@ bool Project::appendObj(Obj *obj)
     if (!CHECK(obj && !obj->name().isEmpty()))
         return false;
     QHash<QString, Obj *> &inner = m_index[obj->kind()];
-    if (!CHECK(!inner.contains(obj->name())))
+    // One look-up: a name already taken keeps its object.
+    const qsizetype before = inner.size();
+    Obj *&slot = inner[obj->name()];
+    if (!CHECK(inner.size() > before))
         return false;
-    inner.insert(obj->name(), obj);
+    slot = obj;
     if (isCarriedKind(obj->kind()))
         return true;
     setDevicesChanged();
@@ -513,33 +540,61 @@ void Project::clearOldIds()
     m_oldItems.clear();
 }
 
+void Project::readPin(Pin &pin, DataStream &stream)
+{
+    if (m_loading)
+        pin.read(stream, m_readPins);
+    else
+        pin.read(stream, m_pinMap);
+}
+
+void Project::IdentitySet::insert(qint32 id)
+{
+    // The table reaches some way beyond twice the identities it holds.
+    if (id <= 0 || (size_t(id) >= m_bits.size() && size_t(id) >= 2 * m_count + (1 << 20))) {
+        m_outliers.insert(id);
+        return;
+    }
+    if (size_t(id) >= m_bits.size())
+        m_bits.resize(std::max(size_t(id) + 1, 2 * m_bits.size()), false);
+    if (!m_bits[size_t(id)]) {
+        m_bits[size_t(id)] = true;
+        ++m_count;
+    }
+}
+
 bool Project::updatePinsPointers()
 {
+    // The pins of the map (a paste) join those read with the project.
+    for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it)
+        m_readPins.insert(it.key(), it.value());
+    m_pinMap.clear();
     bool ok = true;
-    // Pins read from the project's files keep the identities they were read
-    // with (a repeated one was replaced in the map and is not taken).
-    if (m_loading) {
-        for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
-            Pin *pin = it.value();
-            if (pin && it.key() != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(it.key())) {
-                pin->m_identity = it.key();
-                m_pinIdentities.insert(it.key());
-            }
+    // One visit to each pin resolves it; the pins are kept in that order
+    // for the second, which needs every pin resolved.
+    std::vector<Pin *> pins;
+    pins.reserve(m_readPins.size());
+    m_readPins.forEach([&](qint32 id, Pin *pin) {
+        pins.push_back(pin);
+        // Pins read from the project's files keep the identities they were
+        // read with (a repeated one was replaced in the map and is not
+        // taken).
+        if (m_loading && pin && id != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(id)) {
+            pin->m_identity = id;
+            m_pinIdentities.insert(id);
         }
-    }
-    for (auto it = m_pinMap.cbegin(); it != m_pinMap.cend(); ++it) {
-        if (!CHECK_PTR(it.value())) {
+        if (!CHECK_PTR(pin)) {
             ok = false;
-            continue;
+            return;
         }
-        if (!it.value()->resolveIds(m_pinMap))
+        if (!pin->resolveIds(m_readPins))
             ok = false;
-    }
-    for (Pin *pin : std::as_const(m_pinMap)) {
+    });
+    for (Pin *pin : pins) {
         if (pin && !pin->dropOneSidedReferences())
             ok = false;
     }
-    m_pinMap.clear();
+    m_readPins.clear();
     return ok;
 }
 

@@ -19,9 +19,11 @@
 // The signals pass sheets and items: the meta-type system sees their classes.
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
+#include "model/pin.h"
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class DataStream;
 class EquipmentMenager;
@@ -182,6 +184,9 @@ public:
     GraphicsItem *itemByOldId(int id) const;
     void clearOldIds();
     QHash<int, Pin *> &pinMap() { return m_pinMap; }
+    // Reads a pin's record: while the project is read into the pins of the
+    // load, else into the map.
+    void readPin(Pin &pin, DataStream &stream);
     bool updatePinsPointers();
 
     // While a project is read: a reader of a file other than its pass's own
@@ -233,6 +238,10 @@ private:
     MainFileResult readMainFile(DataStream *const *streams);
     void runLoadPasses(DataStream *const *streams, QString *message);
     void useRecordedSideFileNames();
+    // Takes the managers' branches out of the tree, with no row current:
+    // rows added to or deleted from a branch out there cost the tree no
+    // notification each.
+    QList<QTreeWidgetItem *> takeBranches();
 
     QHash<int, DeviceKindEntry> m_registry;
     QHash<int, QHash<QString, Obj *>> m_index;
@@ -251,6 +260,7 @@ private:
     QHash<int, Obj *> m_oldIds;
     QHash<int, GraphicsItem *> m_oldItems;
     QHash<int, Pin *> m_pinMap;
+    PinIndex m_readPins;
     std::array<std::unique_ptr<File>, FileCount> m_files;
     bool m_keepStamp = false;
     QDateTime m_stamp;
@@ -262,8 +272,25 @@ private:
     // Identities held by objects and by pins (the two are looked up apart
     // on loading, so each set is unique on its own); new numbers avoid both.
     qint32 newIdentity();
-    QSet<qint32> m_objIdentities;
-    QSet<qint32> m_pinIdentities;
+    // Identities are numbered from 1 up: a bit table holds them, a hash
+    // the others (damaged data).
+    class IdentitySet
+    {
+    public:
+        bool contains(qint32 id) const
+        {
+            return (id > 0 && size_t(id) < m_bits.size() && m_bits[size_t(id)])
+                || (!m_outliers.isEmpty() && m_outliers.contains(id));
+        }
+        void insert(qint32 id);
+
+    private:
+        std::vector<bool> m_bits;
+        size_t m_count = 0;
+        QSet<qint32> m_outliers;
+    };
+    IdentitySet m_objIdentities;
+    IdentitySet m_pinIdentities;
     QHash<const void *, qint32> m_otherIdentities;
     qint32 m_lastIdentity = 0;
     // While a project is read, the identities read become the objects' and

@@ -346,7 +346,11 @@ bool Project::load()
         // The devices are the whole content of their file.
         if (readDevices(*streams[DevicesFile], &message) && !streams[DevicesFile]->checkAtEnd())
             message = tr("Load devices not correct. File %1 is corrupt!").arg(m_files[DevicesFile]->fileName());
+        // The rows read join their branches outside the tree, which takes
+        // the branches back once the passes are done.
+        const QList<QTreeWidgetItem *> branches = takeBranches();
         runLoadPasses(streams, &message);
+        insertTopLevelItems(0, branches);
     }
 
     for (int i : {int(DevicesFile), int(SchemesFile), int(EquipmentFile), int(SpecificationDeviceFile),
@@ -354,6 +358,7 @@ bool Project::load()
         m_files[size_t(i)]->clear(false);
     clearOldIds();
     m_pinMap.clear();
+    m_readPins.clear();
     m_loading = false;
     // The next save writes the side files under the names of this build.
     for (int i = DevicesFile; i < FileCount; ++i) {

@@ -33,9 +33,10 @@ void repaintOwner(const Pin *pin)
 
 // The items whose bounding rectangles meet the rectangle, topmost first,
 // without the drawing primitives and the asking item.
-QList<GraphicsPins *> candidatesAt(QGraphicsScene *scene, const QRectF &sceneRect, const GraphicsPins *asking)
+QList<GraphicsPins *> candidatesAt(GraphicsScene *scene, const QRectF &sceneRect, const GraphicsPins *asking)
 {
     QList<GraphicsPins *> result;
+    scene->useItemIndex();
     const QList<QGraphicsItem *> found = scene->items(sceneRect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
     result.reserve(found.size());
     for (QGraphicsItem *item : found) {
@@ -179,6 +180,7 @@ void Scheme::checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *it
 
 GraphicsNet *Scheme::freeNetEndAt(const QPointF &point)
 {
+    useItemIndex();
     const QList<QGraphicsItem *> found = items(point);
     for (QGraphicsItem *item : found) {
         GraphicsNet *net = graphicsNetCast(item);
