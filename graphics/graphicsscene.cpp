@@ -484,8 +484,14 @@ void GraphicsScene::useItemIndex()
     // Soldering and contact marks look items up by rectangle for every pin
     // of a moved selection, views for every event: an index keeps that
     // logarithmic on large sheets.
-    if (m_indexWanted && itemIndexMethod() != BspTreeIndex)
-        setItemIndexMethod(BspTreeIndex);
+    if (!m_indexWanted || itemIndexMethod() == BspTreeIndex)
+        return;
+    setItemIndexMethod(BspTreeIndex);
+    // A new index learns the sheet's rectangle only from a change of it:
+    // without it, it would keep every item in one cell.
+    const QRectF sheet = sceneRect();
+    setSceneRect(QRectF());
+    setSceneRect(sheet);
 }
 
 void GraphicsScene::setSheetFormat(int pageSize, bool landscape, quint8 sheetsAcross)
