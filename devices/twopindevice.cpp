@@ -31,11 +31,6 @@ TwoPinDevice::TwoPinDevice(Project *project, int kind, const TwoPinCatalogue &ca
 
 TwoPinDevice::~TwoPinDevice() = default;
 
-bool TwoPinDevice::hasModel(int index) const
-{
-    return Device::hasModel(index);
-}
-
 void TwoPinDevice::writeData(DataStream &stream)
 {
     Device::writeData(stream);

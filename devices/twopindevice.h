@@ -17,10 +17,6 @@ public:
     TwoPinDevice(Project *project, int kind, const TwoPinCatalogue &catalogue);
     ~TwoPinDevice() override;
 
-    // Any index is taken, as by a Device: a type outside the catalogue is
-    // kept (its dialog says so) until another is chosen. The reader refuses
-    // one.
-    bool hasModel(int index) const override;
     // The Device record, then the nominal's index (kinds with nominals)
     // and the number (numbered kinds). A type or nominal outside the
     // catalogue is a damaged record.

@@ -397,9 +397,7 @@ private slots:
                 QVERIFY2(darkOutside(item) == 0, k.name);
                 item->rotateBy(1, true);
                 QVERIFY2(darkOutside(item) == 0, k.name);
-                // A stale type, then no device at all.
-                device->setModelIndex(90);
-                QVERIFY2(darkOutside(item) == 0, k.name);
+                // No device at all.
                 delete device;
                 QCOMPARE(item->obj(), nullptr);
                 QVERIFY2(darkOutside(item) == 0, k.name);
@@ -410,37 +408,19 @@ private slots:
         QCOMPARE(boxes(rec), QStringList());
     }
 
-    // A dialog on a device whose stored type is not in the catalogue says
-    // so and keeps the type unless the user chooses one.
-    void dialogKeepsAStoredTypeOutsideTheCatalogue()
+    // A type outside the catalogue is refused from code as the reader
+    // refuses it: a save never writes a project that cannot be opened.
+    void typeOutsideTheCatalogueIsRefused()
     {
-        ModalRecorder rec;
         Project project(nullptr, nullptr);
         Scheme sheet(&project);
         for (const Kind &k : kinds) {
             if (k.row < 0)
                 continue;
             GraphicsTwoPin *item = makeItem(sheet, k, "X1");
-            item->twoPinDevice()->setModelIndex(40);
-            for (bool choose : {false, true}) {
-                std::unique_ptr<DlgPropGraphicsItem> dialog(sheet.createDialog(k.itemType));
-                auto *twoPin = qobject_cast<DlgPropTwoPin *>(dialog.get());
-                // The box that says so, then the dialog.
-                rec.answer([](QDialog *) { return int(QDialog::Accepted); });
-                rec.handle([&](QDialog *d) {
-                    QCOMPARE(twoPin->typeCombo()->currentIndex(), -1);
-                    if (choose)
-                        twoPin->typeCombo()->setCurrentIndex(0);
-                    pressOk(d);
-                });
-                QCOMPARE(dialog->execDialog(item, k.itemType), item);
-                QCOMPARE(item->twoPinDevice()->modelIndex(), choose ? twoPin->typeCombo()->itemData(0).toInt() : 40);
-                QCOMPARE(item->name(), QString("X1"));
-            }
-            // Said on each opening while the type is kept.
-            QCOMPARE(boxes(rec).size(), 2);
-            QVERIFY(boxes(rec).first().startsWith("The stored type 40 is not in the catalogue"));
-            rec.clear();
+            QVERIFY2(!item->twoPinDevice()->setModelIndex(40), k.name);
+            QVERIFY2(!item->twoPinDevice()->setType(40), k.name);
+            QCOMPARE(item->twoPinDevice()->modelIndex(), k.row);
             delete item;
         }
     }
