@@ -21,6 +21,7 @@
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
@@ -355,19 +356,6 @@ void chooseType(DlgPropBlock &dialog, const QString &className, const QString &t
 {
     dialog.classCombo()->setCurrentIndex(dialog.classCombo()->findText(className));
     dialog.typeCombo()->setCurrentIndex(dialog.typeCombo()->findText(typeName));
-}
-
-QMap<QString, QByteArray> deepSnapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 struct Actions
@@ -1662,7 +1650,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir));
         project->setFileName(dir + "/plant.rlay");
         QVERIFY(project->save());
-        const QMap<QString, QByteArray> first = deepSnapshot(dir);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
         QCOMPARE(first.size(), 7);
         view->setActive(false);
         view.reset();
@@ -1711,7 +1699,7 @@ private slots:
         loaded.setSpecificationCableChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> second = deepSnapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));

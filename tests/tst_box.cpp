@@ -21,6 +21,7 @@
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "schemes/schemepassage.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
@@ -196,19 +197,6 @@ GraphicsBox *newItem(BoxSheet &sheet, const QString &name, const QList<BoxPinRow
 void setCell(DlgPropBox &dialog, int row, int column, const QString &text)
 {
     dialog.pinTable()->item(row, column)->setText(text);
-}
-
-QMap<QString, QByteArray> deepSnapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 struct Actions
@@ -954,7 +942,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir));
         project->setFileName(dir + "/plant.rlay");
         QVERIFY(project->save());
-        const QMap<QString, QByteArray> first = deepSnapshot(dir);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
         QCOMPARE(first.size(), 7);
         view->setActive(false);
         view.reset();
@@ -994,7 +982,7 @@ private slots:
         loaded.setSpecificationCableChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> second = deepSnapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));

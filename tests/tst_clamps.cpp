@@ -24,6 +24,7 @@
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
 #include "schemes/source.h"
+#include "support/filesbelow.h"
 #include "support/devicekindtests.h"
 #include "support/schemetestitems.h"
 
@@ -132,18 +133,6 @@ QList<Pin *> walk(Pin *from)
     QList<Pin *> pins;
     from->collectNetAcross(pins, nullptr, 0);
     return pins;
-}
-
-QMap<QString, QByteArray> filesIn(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(file.fileName()), file.readAll());
-    }
-    return files;
 }
 
 } // namespace
@@ -342,8 +331,8 @@ private slots:
         loaded.setDevicesChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> first = filesIn(dir);
-        const QMap<QString, QByteArray> second = filesIn(again);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &file : first.keys())
             QVERIFY2(second[file] == first[file], qPrintable(file));

@@ -28,6 +28,7 @@
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
@@ -269,19 +270,6 @@ QList<T *> itemsOf(GraphicsScene &scene)
         if (auto *found = dynamic_cast<T *>(item))
             result.append(found);
     return result;
-}
-
-QMap<QString, QByteArray> deepSnapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 // What a command shows: kind, number, signal, template, parameters,
@@ -1627,7 +1615,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir));
         m_project->setFileName(dir + "/dc.rlay");
         QVERIFY(m_project->save());
-        const QMap<QString, QByteArray> first = deepSnapshot(dir);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
         closeProject();
 
         Project loaded(nullptr, nullptr);
@@ -1660,7 +1648,7 @@ private slots:
         loaded.setSpecificationCableChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> second = deepSnapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));

@@ -19,6 +19,7 @@
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
@@ -181,20 +182,6 @@ struct Actions
     QTabWidget toolBox;
     QList<QAction *> list;
 };
-
-// Every file below a folder, by relative path.
-QMap<QString, QByteArray> deepSnapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
-}
 
 template <class T>
 QList<T *> itemsOf(GraphicsScene &scene)
@@ -1066,7 +1053,7 @@ private slots:
             QVERIFY(project.save());
             view.setActive(false);
         }
-        const QMap<QString, QByteArray> saved = deepSnapshot(dir);
+        const QMap<QString, QByteArray> saved = filesBelow(dir);
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");
@@ -1095,7 +1082,7 @@ private slots:
         loaded.setSpecificationCableChanged();
         scheme->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> second = deepSnapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), saved.keys());
         for (const QString &name : saved.keys())
             QVERIFY2(second[name] == saved[name], qPrintable(name));

@@ -18,6 +18,7 @@
 #include "schemes/scheme.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/modalrecorder.h"
 
 #include <QAction>
@@ -168,20 +169,6 @@ QStringList childTexts(const QTreeWidgetItem *row)
     for (int i = 0; i < row->childCount(); ++i)
         texts << row->child(i)->text(0) + "|" + row->child(i)->text(1);
     return texts;
-}
-
-// Every file below a folder by relative path.
-QMap<QString, QByteArray> snapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 int pdfPages(const QString &path)
@@ -797,7 +784,7 @@ private slots:
             const QStringList names = {five->itemList()[0]->file().shortFileName(),
                                        five->itemList()[1]->file().shortFileName()};
             QVERIFY(names[0] != names[1]);
-            first = snapshot(d);
+            first = filesBelow(d);
         }
         QCOMPARE(first.size(), 9);
 
@@ -874,7 +861,7 @@ private slots:
             QVERIFY(loaded.save());
             QCOMPARE(rec.count(), 0);
         }
-        const QMap<QString, QByteArray> second = snapshot(d);
+        const QMap<QString, QByteArray> second = filesBelow(d);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
@@ -885,7 +872,7 @@ private slots:
         z->setModified(true);
         QVERIFY(loaded.schemesChanged());
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> third = snapshot(d);
+        const QMap<QString, QByteArray> third = filesBelow(d);
         QStringList changed;
         for (const QString &name : third.keys()) {
             if (third[name] != second[name])
@@ -906,7 +893,7 @@ private slots:
         p.setFileName(d + "/plant.rlay");
         QVERIFY(p.save());
         const FileHeader saved = scheme->file().record();
-        const QByteArray onDisk = snapshot(d).value(QDir(d).relativeFilePath(scheme->file().fileName()));
+        const QByteArray onDisk = filesBelow(d).value(QDir(d).relativeFilePath(scheme->file().fileName()));
 
         // The main file cannot be written: the scheme written before it
         // stays due, and its record describes the file on disk.
@@ -923,7 +910,7 @@ private slots:
         QVERIFY(scheme->isModified());
         QCOMPARE(scheme->file().record().dateTime, saved.dateTime);
         QCOMPARE(scheme->file().record().checkSum, saved.checkSum);
-        QCOMPARE(snapshot(d).value(QDir(d).relativeFilePath(scheme->file().fileName())), onDisk);
+        QCOMPARE(filesBelow(d).value(QDir(d).relativeFilePath(scheme->file().fileName())), onDisk);
 
         // Once it can, the next save writes it.
         QVERIFY(QDir(d + "/plant.rlay").removeRecursively());
@@ -947,7 +934,7 @@ private slots:
             QVERIFY(p.save());
         }
         // A scheme file gone.
-        const QMap<QString, QByteArray> files = snapshot(d);
+        const QMap<QString, QByteArray> files = filesBelow(d);
         QString schemePath;
         for (const QString &name : files.keys()) {
             if (name.endsWith(".sch"))
@@ -1078,7 +1065,7 @@ private slots:
             ModalRecorder rec;
             QVERIFY(p.save());
             QCOMPARE(rec.count(), 0);
-            first = snapshot(d);
+            first = filesBelow(d);
         }
         Project loaded(nullptr, nullptr);
         ModalRecorder rec;
@@ -1099,7 +1086,7 @@ private slots:
         QCOMPARE(loaded.equipment()->equipmentScheme()->distances().value(0x000402).value(0x000403), 1500u);
         QCOMPARE(loaded.equipment()->treeItem()->child(0)->text(0), QString("Equipment Scheme"));
         QVERIFY(loaded.save());
-        QCOMPARE(snapshot(d), first);
+        QCOMPARE(filesBelow(d), first);
     }
 
     void specificationProperties()

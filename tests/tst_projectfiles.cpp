@@ -11,6 +11,7 @@
 #include "model/project.h"
 #include "model/tag.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/modalrecorder.h"
 
 #include <QDir>
@@ -81,11 +82,9 @@ QByteArray readRaw(const QString &path)
     return f.readAll();
 }
 
-Snapshot deepSnapshot(const QString &dir);
-
 void restore(const QString &dir, const Snapshot &files)
 {
-    const Snapshot now = deepSnapshot(dir);
+    const Snapshot now = filesBelow(dir);
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         if (!files.contains(it.key()))
             QFile::remove(dir + "/" + it.key());
@@ -494,20 +493,6 @@ void fillEveryKind(Project &p)
     QVERIFY(pages.last()->addGraphicsItem(note));
 }
 
-// Every file below a folder, by relative path.
-Snapshot deepSnapshot(const QString &dir)
-{
-    Snapshot files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
-}
-
 int objectCount(const Project &p)
 {
     int count = 0;
@@ -650,7 +635,7 @@ private slots:
             p.setFileName(d + "/plant.rlay");
             QVERIFY(p.save());
             QCOMPARE(rec.count(), 0);
-            first = deepSnapshot(d);
+            first = filesBelow(d);
         }
         // The six project files and a file for each scheme in its group's
         // directory.
@@ -720,7 +705,7 @@ private slots:
             QVERIFY(loaded.save());
             QCOMPARE(rec.count(), 0);
         }
-        const Snapshot second = deepSnapshot(d);
+        const Snapshot second = filesBelow(d);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
@@ -736,9 +721,9 @@ private slots:
         loaded.setSpecificationDeviceChanged();
         loaded.setSpecificationCableChanged();
         QVERIFY(loaded.save());
-        const Snapshot copied = deepSnapshot(other);
+        const Snapshot copied = filesBelow(other);
         QCOMPARE(copied.size(), 9);
-        QCOMPARE(deepSnapshot(d), first);
+        QCOMPARE(filesBelow(d), first);
         Project again(nullptr, nullptr);
         QVERIFY(loadInto(again, other + "/copy.rlay", &texts));
         QCOMPARE(texts, QStringList());
@@ -1278,13 +1263,13 @@ private slots:
     void saveCutShortAtAnyReplacementStillOpens()
     {
         const ProjectFiles f = savedProject("killed", "plant.rlay", true);
-        const Snapshot before = deepSnapshot(f.dir);
+        const Snapshot before = filesBelow(f.dir);
         const auto opensWhole = [&](bool edited) {
             Project loaded(nullptr, nullptr);
             QStringList texts;
             QVERIFY(loadInto(loaded, f.path(".rlay"), &texts) && texts.isEmpty());
             QCOMPARE(loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), edited ? 10 : 5);
-            QCOMPARE(deepSnapshot(f.dir).size(), before.size());
+            QCOMPARE(filesBelow(f.dir).size(), before.size());
         };
         // Stopped as by a kill before each of seven replacements, and after
         // the last: the open finishes the save.
@@ -1311,7 +1296,7 @@ private slots:
         // A count that passes the checksum, or bytes no reader used: the
         // load fails with one message that names the file.
         const ProjectFiles f = savedProject("counts-damaged", "plant.rlay", true);
-        const Snapshot pristine = deepSnapshot(f.dir);
+        const Snapshot pristine = filesBelow(f.dir);
         const auto fails = [&](const QString &file) {
             Project p(nullptr, nullptr);
             QStringList texts;
@@ -1341,7 +1326,7 @@ private slots:
     void mutatedProjectsNeverCrashOrHang()
     {
         const ProjectFiles f = savedProject("fuzz", "plant.rlay", true, true);
-        const Snapshot pristine = deepSnapshot(f.dir);
+        const Snapshot pristine = filesBelow(f.dir);
         const QStringList all = pristine.keys();
         QCOMPARE(all.size(), 10); // six project files and four schemes
         // What opened, saved in another folder, opens there without a word.
@@ -1354,7 +1339,7 @@ private slots:
             Project again(nullptr, nullptr);
             QStringList texts;
             const bool ok = p.save() && rec.count() == 0 && loadInto(again, copy + "/plant.rlay", &texts);
-            return ok && texts.isEmpty() ? deepSnapshot(copy) : Snapshot();
+            return ok && texts.isEmpty() ? filesBelow(copy) : Snapshot();
         };
         {
             Project p(nullptr, nullptr);
@@ -1432,7 +1417,7 @@ private slots:
                 }
             }
 
-            const Snapshot damaged = deepSnapshot(f.dir);
+            const Snapshot damaged = filesBelow(f.dir);
             const QString label = QString("round %1, %2, mutation %3").arg(round).arg(name).arg(kind);
             QElapsedTimer one;
             one.start();
@@ -1449,7 +1434,7 @@ private slots:
             QVERIFY2(texts.size() <= 1 || (texts.size() == 2 && refusals.contains(texts[0].section(" file ", 0, 0))),
                      qPrintable(label + ": " + texts.join(" | ")));
             if (round % 10 == 0)
-                QVERIFY2(deepSnapshot(f.dir) == damaged, qPrintable(label + " changed the files"));
+                QVERIFY2(filesBelow(f.dir) == damaged, qPrintable(label + " changed the files"));
         }
         qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
         QVERIFY(loaded < rounds);

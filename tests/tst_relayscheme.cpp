@@ -27,6 +27,7 @@
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
@@ -214,20 +215,6 @@ QStringList wiring(GraphicsScene &scene)
         }
     }
     return out;
-}
-
-// Every file below a folder, by relative path.
-QMap<QString, QByteArray> deepSnapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 } // namespace
@@ -556,7 +543,7 @@ private slots:
         m_project->setFileName(dir + "/plant.rlay");
         QVERIFY(m_project->save());
         QCOMPARE(rec.count(), 7);
-        const QMap<QString, QByteArray> first = deepSnapshot(dir);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
         QCOMPARE(first.size(), 7);
         closeScheme();
 
@@ -625,7 +612,7 @@ private slots:
         sheet->setModified(true);
         QVERIFY(loaded.save());
         QCOMPARE(rec.count(), 7);
-        const QMap<QString, QByteArray> second = deepSnapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
@@ -674,7 +661,7 @@ private slots:
         m_project->setFileName(dir + "/plant.rlay");
         QVERIFY(m_project->save());
         closeScheme();
-        QCOMPARE(deepSnapshot(dir).size(), 8);
+        QCOMPARE(filesBelow(dir).size(), 8);
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");

@@ -17,6 +17,7 @@
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "schemes/schemepassage.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
@@ -191,20 +192,6 @@ S *addScheme(SchemeGroup *group, int number, const QString &name, int pageSize =
     scheme->setNumber(number);
     group->appendItem(scheme);
     return scheme;
-}
-
-// Every file below a folder by relative path.
-QMap<QString, QByteArray> snapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 QMap<QString, QDateTime> modificationTimes(const QString &dir)
@@ -762,7 +749,7 @@ private slots:
     void roundTripWithEverythingInPlace()
     {
         const QString d = saveFilled("round");
-        const QMap<QString, QByteArray> first = snapshot(d);
+        const QMap<QString, QByteArray> first = filesBelow(d);
         // The six project files and a file for each scheme in its group's
         // directory.
         QCOMPARE(first.size(), 9);
@@ -839,7 +826,7 @@ private slots:
             QVERIFY(loaded.save());
             QCOMPARE(rec.texts(), QStringList());
         }
-        const QMap<QString, QByteArray> second = snapshot(d);
+        const QMap<QString, QByteArray> second = filesBelow(d);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
@@ -856,7 +843,7 @@ private slots:
         }
         // The files look old, so that any rewrite shows.
         const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
-        const QMap<QString, QByteArray> before = snapshot(d);
+        const QMap<QString, QByteArray> before = filesBelow(d);
         for (const QString &name : schemeFiles(before)) {
             QFile f(d + "/" + name);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -872,7 +859,7 @@ private slots:
             QCOMPARE(rec.count(), 0);
         }
         QMap<QString, QDateTime> times = modificationTimes(d);
-        QMap<QString, QByteArray> after = snapshot(d);
+        QMap<QString, QByteArray> after = filesBelow(d);
         for (const QString &name : schemeFiles(before)) {
             QCOMPARE(after[name], before[name]);
             QCOMPARE(times[name], old);
@@ -891,7 +878,7 @@ private slots:
         }
         QVERIFY(!signalSheet->isModified());
         times = modificationTimes(d);
-        after = snapshot(d);
+        after = filesBelow(d);
         const QString changed = QDir(d).relativeFilePath(signalSheet->file().fileName());
         for (const QString &name : schemeFiles(before)) {
             if (name == changed) {
@@ -937,7 +924,7 @@ private slots:
         p.setSchemesChanged();
         ModalRecorder rec;
         QVERIFY(p.save());
-        QCOMPARE(schemeFiles(snapshot(other)).size(), 3);
+        QCOMPARE(schemeFiles(filesBelow(other)).size(), 3);
         QVERIFY(QFile::exists(other + "/" + QString::number(dirNumber) + "/" + shortName));
     }
 
@@ -1055,7 +1042,7 @@ private slots:
 
         // A scheme file gone.
         init();
-        const QString lost = d + "/" + schemeFiles(snapshot(d)).first();
+        const QString lost = d + "/" + schemeFiles(filesBelow(d)).first();
         QVERIFY(QFile::remove(lost));
         Project p(nullptr, nullptr);
         ModalRecorder rec;
@@ -1118,8 +1105,8 @@ private slots:
                      e + "/" + QString::number(pasted->dirNumber().number));
             QVERIFY(QFile::exists(scheme->file().fileName()));
         }
-        QCOMPARE(schemeFiles(snapshot(e)).size(), 3);
-        QCOMPARE(schemeFiles(snapshot(d)).size(), 4);
+        QCOMPARE(schemeFiles(filesBelow(e)).size(), 3);
+        QCOMPARE(schemeFiles(filesBelow(d)).size(), 4);
 
         // Both load with their groups and schemes.
         Project reloaded(nullptr, nullptr);

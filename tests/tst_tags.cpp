@@ -34,6 +34,7 @@
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "schemes/source.h"
+#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
@@ -349,19 +350,6 @@ QList<T *> itemsOf(GraphicsScene &scene)
         if (auto *found = dynamic_cast<T *>(item))
             result.append(found);
     return result;
-}
-
-QMap<QString, QByteArray> deepSnapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return files;
 }
 
 // Only the boxes of failed checks, so many of them.
@@ -1677,7 +1665,7 @@ private slots:
         project.setFileName(dir + "/plant.rlay");
         QVERIFY(project.save());
         QCOMPARE(rec.count(), 0);
-        const QMap<QString, QByteArray> first = deepSnapshot(dir);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
         QCOMPARE(first.size(), 7);
         closeScheme();
 
@@ -1741,7 +1729,7 @@ private slots:
         loaded.setSpecificationCableChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> second = deepSnapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &file : first.keys())
             QVERIFY2(second[file] == first[file], qPrintable(file));

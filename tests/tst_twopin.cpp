@@ -28,6 +28,7 @@
 #include "schemes/scheme.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
+#include "support/filesbelow.h"
 #include "support/devicekindtests.h"
 
 #include <QCheckBox>
@@ -115,18 +116,6 @@ int darkOutside(GraphicsItem *item)
     int count = darkPixels(image, image.rect());
     count -= darkPixels(image, inside.intersected(image.rect()));
     return count;
-}
-
-QMap<QString, QByteArray> snapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(QDir(dir).relativeFilePath(f.fileName()), f.readAll());
-    }
-    return files;
 }
 
 } // namespace
@@ -465,7 +454,7 @@ private slots:
             QCOMPARE(boxes(rec), QStringList());
             QVERIFY(editor.saveAndClose(dir));
         }
-        const QMap<QString, QByteArray> first = snapshot(dir);
+        const QMap<QString, QByteArray> first = filesBelow(dir);
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/plant.rlay");
@@ -497,7 +486,7 @@ private slots:
         loaded.setSpecificationCableChanged();
         sheet->setModified(true);
         QVERIFY(loaded.save());
-        const QMap<QString, QByteArray> second = snapshot(again);
+        const QMap<QString, QByteArray> second = filesBelow(again);
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));

@@ -1,0 +1,12 @@
+#ifndef RLAY_TEST_FILESBELOW_H
+#define RLAY_TEST_FILESBELOW_H
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+// Every file below a folder, subfolders included, by its path relative to
+// the folder: what tests compare to see what a save wrote.
+QMap<QString, QByteArray> filesBelow(const QString &dir);
+
+#endif
