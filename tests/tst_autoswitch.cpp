@@ -68,16 +68,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 QStringList pinNames(GraphicsDevice *item)
 {
     QStringList names;
@@ -117,15 +107,6 @@ bool hasLine(const PaintRecorder &recorder, const QPointF &a, const QPointF &b)
             return true;
     }
     return false;
-}
-
-QPushButton *buttonOf(QWidget *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
 }
 
 struct Actions
@@ -207,10 +188,10 @@ private slots:
         QCOMPARE(QString(autoSwitchPinNames[1]), QString("SH2"));
         QCOMPARE(QString(autoSwitchPinNames[2]), QString("SH3"));
         QCOMPARE(autoSwitchModelName(0), QString("ADN"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QCOMPARE(autoSwitchModelName(1), QString());
         QCOMPARE(autoSwitchModelName(-1), QString());
-        QCOMPARE(boxes(rec).size(), 2);
+        QCOMPARE(boxTexts(rec).size(), 2);
         rec.clear();
 
         Project project(nullptr, nullptr);
@@ -233,13 +214,13 @@ private slots:
         QVERIFY(device->appendItem(&one));
         QVERIFY(!device->appendItem(&two));
         QCOMPARE(two.obj(), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QVERIFY(!device->canAppend(nullptr));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
         rec.clear();
         QVERIFY(!device->setModelIndex(3));
         QCOMPARE(device->modelName(), QString("ADN"));
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
         device->setModelIndex(0);
         // The item owns its device: it goes with it.
         one.detachObj(true);
@@ -293,7 +274,7 @@ private slots:
         QVERIFY(wide->boundingRect().top() <= -40 - nameWidth - 3.5);
         QVERIFY(wide->boundingRect().contains(
             textRect(wide, font(3), QPointF(80, -45), Qt::AlignHCenter | Qt::AlignBottom, wide->name())));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void drawing()
@@ -340,7 +321,7 @@ private slots:
         QTreeWidget results;
         item->check(&results, 0);
         QCOMPARE(results.topLevelItemCount(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void records()
@@ -374,7 +355,7 @@ private slots:
         QCOMPARE(items[0]->extentWidth(), 174.0);
         QCOMPARE(pinNames(items[0]), QStringList({"SH1", "SH2", "SH3"}));
         QCOMPARE(saveAll(project, sheet), bytes);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedRecords()
@@ -433,7 +414,7 @@ private slots:
         QVERIFY(items[0]->obj());
         QCOMPARE(items[1]->obj(), nullptr);
         QCOMPARE(items[0]->obj()->items().size(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void clipboard()
@@ -461,7 +442,7 @@ private slots:
         QVERIFY(copy->autoSwitch() != a->autoSwitch());
         QCOMPARE(copy->name(), QString("QF1?"));
         QCOMPARE(a->autoSwitch()->items().size(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialog()
@@ -494,7 +475,7 @@ private slots:
             buttonOf(&dialog, "Ok")->click();
         });
         auto *item = dynamic_cast<GraphicsAutoSwitch *>(dialog.execDialog(nullptr, GraphicsAutoSwitch::Type));
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!", "Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!", "Object already exists!"}));
         QVERIFY(item);
         sheet.addGraphicsItem(item);
         auto *device = dynamic_cast<AutoSwitch *>(project.findObj(AutoSwitchKind, "QF1"));
@@ -519,7 +500,7 @@ private slots:
         QCOMPARE(device->name(), QString("QF3"));
         QCOMPARE(item->name(), QString("QF3"));
         QCOMPARE(item->autoSwitch(), device);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // An item whose device was deleted opens without a box, and Ok gives
         // it a new device.
@@ -532,7 +513,7 @@ private slots:
         QCOMPARE(lost.execDialog(existing, GraphicsAutoSwitch::Type), existing);
         QVERIFY(existing->autoSwitch());
         QCOMPARE(existing->autoSwitch()->name(), QString("QF2"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         DlgPropAutoSwitch find(&sheet);
         QTest::keyClicks(find.edFind(), "QF3");
@@ -540,7 +521,7 @@ private slots:
         rec.reject();
         QCOMPARE(find.execDialog(nullptr, GraphicsAutoSwitch::Type), nullptr);
         QCOMPARE(project.objectsOfKind(AutoSwitchKind)->size(), 2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void schemeEditor()
@@ -600,7 +581,7 @@ private slots:
                                view.mapFromScene(second->mapToScene(QPointF(80, 0))));
             QCOMPARE(rec.count(), 3);
             QCOMPARE(second->name(), QString("QF7"));
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
             project.setFileName(dir + "/plant.rlay");
             QVERIFY(project.save());
             view.setActive(false);
@@ -615,7 +596,7 @@ private slots:
         QCOMPARE(items[1]->autoSwitch(), loaded.findObj(AutoSwitchKind, "QF7"));
         QCOMPARE(items[1]->autoSwitch()->modelName(), QString("ADN"));
         QCOMPARE(pinNames(items[1]), QStringList({"SH1", "SH2", "SH3"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

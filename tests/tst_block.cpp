@@ -263,25 +263,6 @@ QStringList pinNames(GraphicsDevice *item)
     return names;
 }
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
-QPushButton *buttonOf(QWidget *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 QStringList labelsOf(QWidget *dialog)
 {
     QStringList texts;
@@ -546,7 +527,7 @@ private slots:
         QCOMPARE(blockTypeName(0), QString("BVMSH"));
         QCOMPARE(blockFindPin(348, "1"), nullptr);
         QCOMPARE(blockPinByLabel(-5, "1"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void blockAnswersFromItsType()
@@ -566,7 +547,7 @@ private slots:
         QCOMPARE(block->pinIndex("11"), nullptr);
         QCOMPARE(block->modelPinByLabel("11"), nullptr);
         QVERIFY(block->canAppend(nullptr));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         const int bdsh = typeIndex("BDSH-20");
         block->setModelIndex(bdsh);
@@ -592,7 +573,7 @@ private slots:
         block->setModelIndex(typeIndex("BPK"));
         QCOMPARE(block->placeType(), 35);
         QCOMPARE(block->positionCode(), 12);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The caption cells and the place show the base name and the type.
         block->setModelIndex(bdsh);
@@ -608,7 +589,7 @@ private slots:
         // An index outside the catalogue is refused: the type stays.
         QVERIFY(!block->setModelIndex(348));
         QCOMPARE(block->modelName(), QString("BDSH-20"));
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
     }
 
     void blockRecordIsRangeChecked()
@@ -642,7 +623,7 @@ private slots:
                 QVERIFY(message.contains("Load devices not correct."));
                 QVERIFY(!loaded.findObj(BlockKind, "B1"));
             }
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
         }
 
         // What the project writes of a block: the device record.
@@ -663,7 +644,7 @@ private slots:
             out << QString("B2") << qint32(1) << qint32(17) << false;
         }
         QCOMPARE(bytes, expected);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void itemDefaultsAndGeometry()
@@ -708,7 +689,7 @@ private slots:
         QVERIFY(item.pin(0)->solder(other.pin(0)));
         item.layoutPins();
         QVERIFY(other.pin(0)->isFree());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void pinNamingSharesTheCatalogPins()
@@ -772,7 +753,7 @@ private slots:
         delete b1;
         QCOMPARE(b->block(), nullptr);
         QCOMPARE(pinNames(b), QStringList({"", "", ""}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void drawing()
@@ -859,7 +840,7 @@ private slots:
                 frame = frame || shape.pen == penBlueThin.color();
             QVERIFY(frame);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void netWalks()
@@ -888,12 +869,12 @@ private slots:
         pins.clear();
         c->collectNet(c->pin(0), pins, nullptr, 0);
         QCOMPARE(pins, QList<Pin *>({c->pin(0)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // A pin of another item is refused.
         pins.clear();
         c->collectNet(b->pin(0), pins, nullptr, 0);
         QVERIFY(pins.isEmpty());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void itemRoundTrip()
@@ -926,7 +907,7 @@ private slots:
         Project project(nullptr, nullptr);
         BlockSheet sheet(&project);
         QVERIFY(loadAll(project, sheet, bytes));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QCOMPARE(sheet.graphicsItems().size(), 3);
         auto *a = dynamic_cast<GraphicsBlock *>(sheet.graphicsItems()[0]);
         auto *b = dynamic_cast<GraphicsBlock *>(sheet.graphicsItems()[1]);
@@ -1012,7 +993,7 @@ private slots:
             QVERIFY(item.pinRows().isEmpty());
             QCOMPARE(item.blockWidth(), 20);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void clipboardRecords()
@@ -1046,7 +1027,7 @@ private slots:
         QVERIFY(made);
         QCOMPARE(made->modelIndex(), typeIndex("BVMSH"));
         QCOMPARE(pinNames(dynamic_cast<GraphicsBlock *>(there.first())), QStringList({"11", "12"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A clipboard record whose block type lies outside the catalogue
         // is damaged: no block is made from it.
@@ -1070,7 +1051,7 @@ private slots:
             if (valid)
                 QCOMPARE(pastedBlock->modelIndex(), 5);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogLayoutAndRememberedChoices()
@@ -1198,7 +1179,7 @@ private slots:
             DlgPropBlock dialog(&sheet);
             QCOMPARE(dialog.classCombo()->currentIndex(), -1);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogObjectButtons()
@@ -1214,7 +1195,7 @@ private slots:
         QVERIFY(add && del && repl && choose);
 
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
         QCOMPARE(rec.shown.last().title, QString("Error"));
 
         // A new block takes the type shown.
@@ -1234,7 +1215,7 @@ private slots:
         QCOMPARE(row->text(3), QString("0"));
         QCOMPARE(dialog.contactsTree()->topLevelItemCount(), 28);
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
 
         // Replacing: another type for the selected block; its items name
         // their pins anew.
@@ -1243,7 +1224,7 @@ private slots:
         rec.clear();
         chooseType(dialog, "Rectifier bloks", "VUS-1,3");
         repl->click();
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QCOMPARE(b1->modelIndex(), typeIndex("VUS-1,3"));
         QCOMPARE(pinNames(item), QStringList({"", "1"}));
         QCOMPARE(row->text(1), QString("VUS-1,3"));
@@ -1257,7 +1238,7 @@ private slots:
         Block *b3 = newBlock(project, "B3", 0);
         dialog.edObjName()->setText("B3");
         repl->click();
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
         QCOMPARE(b1->name(), QString("B2"));
 
         // Nothing selected.
@@ -1267,14 +1248,14 @@ private slots:
         repl->click();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
         choose->click();
-        QCOMPARE(boxes(rec), QStringList(4, "Need selected Block !"));
+        QCOMPARE(boxTexts(rec), QStringList(4, "Need selected Block !"));
 
         // Deleting a block shown by an item asks first.
         rec.clear();
         dialog.selectTreeItem(dialog.objTable(), row);
         rec.clickButton("&No");
         del->click();
-        QCOMPARE(boxes(rec), QStringList({"Block: `B2` have graphics children! Delete this object?"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Block: `B2` have graphics children! Delete this object?"}));
         QCOMPARE(rec.shown.first().buttons, QStringList({"&Yes", "&No"}));
         QCOMPARE(project.findObj(BlockKind, "B2"), b1);
         rec.clickButton("&Yes");
@@ -1341,7 +1322,7 @@ private slots:
         // Choosing a row takes its name.
         QVERIFY(dialog.btnChoiseClick(row));
         QCOMPARE(dialog.edName()->text(), QString("B1"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         Q_UNUSED(a);
         Q_UNUSED(block);
     }
@@ -1382,7 +1363,7 @@ private slots:
         QCOMPARE(item->pin(1)->center(), QPointF(0, 240));
         QCOMPARE(item->pin(3)->center(), QPointF(280, 160));
         QVERIFY(project.devicesChanged());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Loaded back into a dialog.
         {
@@ -1469,7 +1450,7 @@ private slots:
         QCOMPARE(blank->block(), nullptr);
         QVERIFY(blank->pinRows().isEmpty());
         delete blank;
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void placingWiringSavingAndLoading()
@@ -1559,7 +1540,7 @@ private slots:
             },
             QPointF(800, 1000));
         QVERIFY(a);
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
         auto *kb1 = dynamic_cast<Block *>(project->findObj(BlockKind, "KB1"));
         QVERIFY(kb1);
         QCOMPARE(a->block(), kb1);
@@ -1594,7 +1575,7 @@ private slots:
         QVERIFY(c);
         QCOMPARE(c->block()->modelName(), QString("ABE-7H20"));
         QCOMPARE(c->blockWidth(), 12);
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
 
         // Nets: a's "11" to b's "21", a's right pin down to c's "1".
         QAction *netMode = actions.list.at(73);
@@ -1623,7 +1604,7 @@ private slots:
         QVERIFY(walked.isEmpty());
         a->pin(2)->collectNetAcross(walked, nullptr, 1);
         QCOMPARE(walked, QList<Pin *>({c->pin(0)}));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
 
         // The dialog opened on a placed item and left with Ok changes
         // nothing.
@@ -1686,7 +1667,7 @@ private slots:
         QCOMPARE(pinNames(c), QStringList({"1", "2"}));
         QCOMPARE(clew(a->pin(0)), QList<Pin *>({b->pin(1)}));
         QCOMPARE(clew(a->pin(2)), QList<Pin *>({c->pin(0)}));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
 
         // Saved again as it was loaded: the same bytes.
         const QString again = m_dir.path() + "/again";
@@ -1703,7 +1684,7 @@ private slots:
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 };
 

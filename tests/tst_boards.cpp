@@ -30,23 +30,6 @@ const int nmshPanel = 11;    // "Panel NMSH": eight places for relay boards, a b
 const int relBoard = 15;     // "Board-REL-NMSH": two relay places
 const int rowsFrameType = 0; // a frame body of one-row panels
 
-// The texts of the message boxes shown, without the dialogs.
-QStringList boxTexts(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &s : rec.shown)
-        if (s.className == "QMessageBox")
-            texts << s.text;
-    return texts;
-}
-
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 // Picks the row of a type in a board or panel dialog, then Ok.
 ModalRecorder::Answer chooseType(const char *name)
 {

@@ -137,25 +137,6 @@ public:
     QList<GraphicsItem *> clamps;
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
-QPushButton *buttonOf(QWidget *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 QStringList labelsOf(QWidget *dialog)
 {
     QStringList texts;
@@ -297,7 +278,7 @@ private slots:
         QCOMPARE(b->box(), box);
         QCOMPARE(box->items().size(), 2);
         QCOMPARE(a->address(), own);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void itemDefaultsAndGeometry()
@@ -329,7 +310,7 @@ private slots:
         QCOMPARE(item.pin(1)->center(), QPointF(160, 120));
         QCOMPARE(item.boundingRect(), QRectF(-14, -40, 188, 200).adjusted(-3.5, -3.5, 3.5, 3.5));
         QCOMPARE(GraphicsBox::coreSuffix(), QString("j"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void coresSpreadOverTheClampsOfAPassage()
@@ -364,7 +345,7 @@ private slots:
         QCOMPARE(item->pinName(item->pin(3), nullptr), QString("One"));
         // The text that names the pin on the wiring pages.
         QCOMPARE(item->pin(0)->labelText(nullptr, clamps[1]->pin(0)), QString("L (4j)"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Several cores that go to no clamp of a passage cannot be told:
         // an empty text, and painters asking it are not interrupted.
@@ -385,7 +366,7 @@ private slots:
         QVERIFY(item->pinName(other.pin(0), nullptr).isEmpty());
         other.setPinRows({});
         QVERIFY(other.pinName(other.pin(0), nullptr).isEmpty());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void netWalksEndAtABox()
@@ -405,11 +386,11 @@ private slots:
         QList<Pin *> ends;
         a->pin(0)->collectNetPinsAcross(ends);
         QCOMPARE(ends, QList<Pin *>({b->pin(0)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // A pin of another item is refused.
         a->collectNet(b->pin(0), pins, nullptr, 0);
         QVERIFY(pins.isEmpty());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void drawing()
@@ -497,7 +478,7 @@ private slots:
                 frame = frame || shape.pen == penBlueThin.color();
             QVERIFY(frame);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void itemRoundTrip()
@@ -547,7 +528,7 @@ private slots:
         QVERIFY(b->isMirrored());
         QCOMPARE(a->pos(), QPointF(400, 800));
         QCOMPARE(saveAll(project, sheet), bytes);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedItemRecords_data()
@@ -603,7 +584,7 @@ private slots:
             QCOMPARE(item.boxWidth(), 20);
             QVERIFY(item.drawBorder());
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void clipboardRecords()
@@ -628,7 +609,7 @@ private slots:
         QCOMPARE(there.size(), 1);
         QVERIFY(other.findObj(BoxKind, "X1"));
         QCOMPARE(dynamic_cast<GraphicsBox *>(there.first())->box(), other.findObj(BoxKind, "X1"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogLayout()
@@ -681,7 +662,7 @@ private slots:
         // Nothing is remembered.
         QSettings store(QStringLiteral("R-LAY"), QStringLiteral("DlgPropBox"));
         QVERIFY(store.allKeys().isEmpty());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         QCOMPARE(DlgPropBox::coresFromText("12"), quint8(12));
         QCOMPARE(DlgPropBox::coresFromText(" 7 "), quint8(7));
@@ -709,7 +690,7 @@ private slots:
         QCOMPARE(dialog.objTable()->topLevelItem(0)->text(1), QString("1"));
 
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
         QTest::keyClicks(dialog.edObjName(), "X1");
         add->click();
         Boxx *x1 = dynamic_cast<Boxx *>(project.findObj(BoxKind, "X1"));
@@ -720,7 +701,7 @@ private slots:
         QVERIFY(row->isSelected());
         QCOMPARE(row->text(1), QString("0"));
         add->click();
-        QCOMPARE(boxes(rec).last(), QString("Object already exists!"));
+        QCOMPARE(boxTexts(rec).last(), QString("Object already exists!"));
 
         // Selecting a row shows its name.
         QTreeWidgetItem *first = dialog.objTable()->findItems("X0", Qt::MatchExactly, 0).first();
@@ -732,19 +713,19 @@ private slots:
         QCOMPARE(shown->name(), QString("X5"));
         dialog.edObjName()->setText("X1");
         repl->click();
-        QCOMPARE(boxes(rec).last(), QString("Object already exists!"));
+        QCOMPARE(boxTexts(rec).last(), QString("Object already exists!"));
 
         rec.clear();
         dialog.objTable()->clearSelection();
         del->click();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList(2, "Need selected Box !"));
+        QCOMPARE(boxTexts(rec), QStringList(2, "Need selected Box !"));
 
         rec.clear();
         dialog.selectTreeItem(dialog.objTable(), first);
         rec.clickButton("&Yes");
         del->click();
-        QCOMPARE(boxes(rec), QStringList({"Box: `X5` have graphics children! Delete this object?"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Box: `X5` have graphics children! Delete this object?"}));
         QCOMPARE(shown->box(), nullptr);
         QCOMPARE(project.findObj(BoxKind, "X5"), nullptr);
         QCOMPARE(dialog.objTable()->topLevelItemCount(), 1);
@@ -752,7 +733,7 @@ private slots:
         rec.clear();
         dialog.selectTreeItem(dialog.objTable(), dialog.objTable()->topLevelItem(0));
         del->click();
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QCOMPARE(project.findObj(BoxKind, "X1"), nullptr);
     }
 
@@ -832,7 +813,7 @@ private slots:
         delete own;
         QCOMPARE(item->box(), box);
         QCOMPARE(box->name(), QString("X3"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void placingWiringSavingAndLoading()
@@ -906,7 +887,7 @@ private slots:
             },
             QPointF(800, 1000));
         QVERIFY(a);
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
         auto *x1 = dynamic_cast<Boxx *>(project->findObj(BoxKind, "X1"));
         QVERIFY(x1);
         QCOMPARE(a->box(), x1);
@@ -936,7 +917,7 @@ private slots:
         }
         netMode->trigger();
         QCOMPARE(clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
 
         const QString dir = m_dir.path() + "/boxes";
         QVERIFY(QDir().mkpath(dir));
@@ -986,7 +967,7 @@ private slots:
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 };
 

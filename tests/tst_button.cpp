@@ -70,16 +70,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 int typeIndex(const char *name)
 {
     for (int i = 0; i < ButtonTypeCount; ++i) {
@@ -156,15 +146,6 @@ bool hasLine(const PaintRecorder &recorder, const QPointF &a, const QPointF &b)
             return true;
     }
     return false;
-}
-
-QPushButton *buttonOf(QWidget *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
 }
 
 QTreeWidgetItem *rowOf(QTreeWidget *table, const QString &name)
@@ -308,11 +289,11 @@ private slots:
         ModalRecorder rec;
         QCOMPARE(buttonModelName(7), QString("KT 4ft 2f 2t"));
         QCOMPARE(GraphicsButton::contactKindName(2), QString("t"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QCOMPARE(buttonModelName(22), QString());
         QCOMPARE(buttonModelName(-1), QString());
         QCOMPARE(GraphicsButton::contactKindName(3), QString());
-        QCOMPARE(boxes(rec).size(), 3);
+        QCOMPARE(boxTexts(rec).size(), 3);
         QCOMPARE(rec.shown.first().title, QString("Error"));
     }
 
@@ -330,11 +311,11 @@ private slots:
         // A button without a type names none, silently.
         auto *bare = dynamic_cast<Button *>(project.createDevice(ButtonKind));
         QCOMPARE(bare->modelName(), QString());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // An index outside the catalogue is refused.
         QVERIFY(!bare->setModelIndex(22));
         QCOMPARE(bare->modelName(), QString());
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
         delete bare;
     }
 
@@ -377,13 +358,13 @@ private slots:
         QCOMPARE(b.pin(0)->partner(), a.pin(0));
         a.setContactKind(2);
         QVERIFY(b.pin(0)->isFree());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // Forms outside the table are failed checks and change nothing.
         a.setContactKind(3);
         a.setContactKind(-1);
         QCOMPARE(a.contactKind(), 2);
         QCOMPARE(a.pinCount(), 2);
-        QCOMPARE(boxes(rec).size(), 2);
+        QCOMPARE(boxTexts(rec).size(), 2);
     }
 
     void groupsTakenOneByOne()
@@ -446,17 +427,17 @@ private slots:
         // A name that matches no button.
         GraphicsButton *lost = placeButton(sheet, "SB9", 0, 0);
         QCOMPARE(lost->obj(), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Nothing to take: no item, and no type.
         QVERIFY(!kt->canAppend(nullptr));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
         rec.clear();
         auto *bare = dynamic_cast<Button *>(project.createDevice(ButtonKind));
         bare->setName("SB0");
         GraphicsButton *untyped = placeButton(sheet, "SB0", 0, 0);
         QCOMPARE(untyped->obj(), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Removing an item frees its group for the next one.
         delete second;
@@ -466,7 +447,7 @@ private slots:
         delete first;
         delete again;
         QCOMPARE(project.findObj(ButtonKind, "SB1"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void geometryAndDrawing()
@@ -575,7 +556,7 @@ private slots:
         // pin without a name, and no check box.
         QCOMPARE(plain->pinName(plain->pin(2), nullptr), QString("SB1-12"));
         QCOMPARE(latched->pinName(latched->pin(0), nullptr), QString());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void records()
@@ -615,7 +596,7 @@ private slots:
         QCOMPARE(items[2]->obj(), nullptr);
         QCOMPARE(items[2]->name(), QString("SB7"));
         QCOMPARE(items[2]->contactNumber(), 3);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Saved again: the same bytes.
         QCOMPARE(saveAll(project, sheet), bytes);
@@ -682,7 +663,7 @@ private slots:
             QCOMPARE(items[1]->obj() != nullptr, resolved);
             QCOMPARE(items[0]->button()->items().size(), resolved ? 2 : 1);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedDeviceRecords()
@@ -765,7 +746,7 @@ private slots:
         QCOMPARE(button->items().size(), 3);
         QCOMPARE(button->itemForGroup(0), a);
         QCOMPARE(button->itemForGroup(1), b);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogLists()
@@ -820,7 +801,7 @@ private slots:
         QTest::keyClicks(dialog.edFind(), "SB1");
         QCOMPARE(dialog.objTable()->selectedItems().first()->text(0), QString("SB1"));
         QCOMPARE(dialog.groupsTable()->topLevelItemCount(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogChoice()
@@ -834,20 +815,20 @@ private slots:
         DlgPropButton dialog(&sheet);
         dialog.objTable()->clearSelection();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected button !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected button !"}));
         rec.clear();
         dialog.selectTreeItem(dialog.objTable(), findTreeItemOfObj(dialog.objTable(), kt));
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected contact !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected contact !"}));
 
         // A group shown by another item is busy.
         rec.clear();
         QVERIFY(!dialog.btnChoiseClick(dialog.groupsTable()->topLevelItem(2)));
-        QCOMPARE(boxes(rec), QStringList({"Button is busy!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Button is busy!"}));
         // One that cannot take the chosen form.
         rec.clear();
         QVERIFY(!dialog.btnChoiseClick(dialog.groupsTable()->topLevelItem(1)));
-        QCOMPARE(boxes(rec), QStringList({"Choise button and button type not compatibility! "}));
+        QCOMPARE(boxTexts(rec), QStringList({"Choise button and button type not compatibility! "}));
         QCOMPARE(dialog.edName()->text(), QString());
         // The form that suits it, through the choose button.
         rec.clear();
@@ -860,7 +841,7 @@ private slots:
         dialog.kindCombo()->setCurrentIndex(2);
         QVERIFY(dialog.btnChoiseClick(dialog.groupsTable()->topLevelItem(0)));
         QCOMPARE(dialog.spinNumber()->value(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The group the edited item shows is its own choice.
         DlgPropButton editing(&sheet);
@@ -868,7 +849,7 @@ private slots:
         QCOMPARE(editing.groupsTable()->selectedItems().first()->text(0), QString("3"));
         QCOMPARE(editing.kindCombo()->currentIndex(), 2);
         QVERIFY(editing.btnChoiseClick(editing.groupsTable()->topLevelItem(2)));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A double click chooses and accepts; a refused one does not.
         DlgPropButton clicking(&sheet);
@@ -876,7 +857,7 @@ private slots:
         clicking.setResult(QDialog::Rejected);
         emit clicking.groupsTable()->itemDoubleClicked(clicking.groupsTable()->topLevelItem(2), 0);
         QCOMPARE(clicking.result(), int(QDialog::Rejected));
-        QCOMPARE(boxes(rec), QStringList({"Button is busy!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Button is busy!"}));
         emit clicking.groupsTable()->itemDoubleClicked(clicking.groupsTable()->topLevelItem(5), 0);
         QCOMPARE(clicking.result(), int(QDialog::Accepted));
         QCOMPARE(clicking.spinNumber()->value(), 6);
@@ -893,7 +874,7 @@ private slots:
         QPushButton *add = buttonOf(&dialog, "Add");
         QVERIFY(add && buttonOf(&dialog, "Del") && buttonOf(&dialog, "Repl"));
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
         rec.clear();
         dialog.edObjName()->setText(" SB1 ");
         chooseType(dialog.typeCombo(), "KD 3ft");
@@ -904,7 +885,7 @@ private slots:
         QCOMPARE(dialog.objTable()->selectedItems().first()->text(0), QString("SB1"));
         QCOMPARE(dialog.groupsTable()->topLevelItemCount(), 3);
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
         rec.clear();
 
         // Three items; then the type becomes "KD 1ft": the first keeps
@@ -926,7 +907,7 @@ private slots:
         QCOMPARE(pinNames(b), QStringList({"", "", ""}));
         QCOMPARE(rowOf(dialog.objTable(), "SB1")->text(2), QString("1 / 1"));
         QCOMPARE(dialog.groupsTable()->topLevelItemCount(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Back to three groups: the unbound items are not asked again, but
         // a rename takes a free name only.
@@ -939,14 +920,14 @@ private slots:
         addButton(project, "SB5", 0);
         dialog.edObjName()->setText("SB5");
         buttonOf(&dialog, "Repl")->click();
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
         rec.clear();
 
         // Del asks when items show the button; they are left unbound.
         dialog.selectTreeItem(dialog.objTable(), rowOf(dialog.objTable(), "SB4"));
         rec.clickButton("&No");
         buttonOf(&dialog, "Del")->click();
-        QCOMPARE(boxes(rec), QStringList({"Button: `SB4` have graphics children! Delete this object?"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Button: `SB4` have graphics children! Delete this object?"}));
         QCOMPARE(project.findObj(ButtonKind, "SB4"), button);
         rec.clickButton("&Yes");
         buttonOf(&dialog, "Del")->click();
@@ -1046,7 +1027,7 @@ private slots:
         rec.reject();
         QCOMPARE(cancelled.execDialog(nullptr, GraphicsButton::Type), nullptr);
         QCOMPARE(sheet.graphicsItems().size(), 3);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // Placed from the toolbox of the real scheme editor, edited with a
@@ -1140,7 +1121,7 @@ private slots:
             QTest::mouseDClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, on);
             QCOMPARE(rec.count(), 3);
             QCOMPARE(second->contactNumber(), 2);
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
 
             project.setFileName(dir + "/plant.rlay");
             QVERIFY(project.save());
@@ -1184,7 +1165,7 @@ private slots:
         QCOMPARE(second.keys(), saved.keys());
         for (const QString &name : saved.keys())
             QVERIFY2(second[name] == saved[name], qPrintable(name));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

@@ -216,7 +216,7 @@ private slots:
         solder->setName("W1");
         editor.wire(solder->pin(0), bottomClamp(bottom, "3")->pin(0));
         QCOMPARE(walk(feed2->pin(0)), QList<Pin *>({bottomClamp(bottom, "4")->pin(0)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         renderPart(sheet, sheet.sceneRect(), "clamps-sheet.png");
     }
 
@@ -241,7 +241,7 @@ private slots:
         find.replaceAllButton()->click();
         QCOMPARE(clamp->clampPanel(), other);
         QCOMPARE(clamp->clampText(true), QString("12V31-3"));
-        QCOMPARE(boxes(rec), QStringList({"List is empty!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"List is empty!"}));
     }
 
     // Passages stand in the order they were placed, one block of rows
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(row->passage(), nullptr);
         QCOMPARE(row->parentItem(), bottom);
         QCOMPARE(row->clampPanel(), bottom->clampPanel());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // Free clamps (one without a passage), a passage and a bottom are saved
@@ -349,7 +349,7 @@ private slots:
         QVERIFY(in.status() == QDataStream::Ok && in.atEnd());
         QVERIFY(older.showExternalPart() && !older.symmetryView());
         QCOMPARE(older.clampText(true), QString("12V21-5"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // A pasted clamp binds only to a panel of its name whose clamp is free;
@@ -385,7 +385,7 @@ private slots:
         QCOMPARE(elsewhere.size(), 1);
         QCOMPARE(elsewhere[0]->obj(), nullptr);
         QCOMPARE(other.project()->findObj(ClampPanelKind, "12V21"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // In its place the panel is a strip with its name and type, green while
@@ -443,7 +443,7 @@ private slots:
         QCOMPARE(rowOf("R2:2", "R1:1"), 80.0);
         QCOMPARE(page.texts.mid(page.texts.indexOf("3") + 1, 3), QStringList({"R3:1", "R3:2", "R4:1;R4:2"}));
         QCOMPARE(rowOf("R4:1;R4:2", "R3:1"), 80.0);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

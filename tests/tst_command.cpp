@@ -115,25 +115,6 @@ public:
     QHash<QByteArray, QString> texts;
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
-QPushButton *buttonOf(QWidget *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 void press(QWidget *dialog, const QString &text)
 {
     QPushButton *button = buttonOf(dialog, text);
@@ -493,11 +474,11 @@ private slots:
         QCOMPARE(item.pin(0)->center(), QPointF(5, 5));
         item.setKind(3);
         QCOMPARE(item.pin(0)->center(), QPointF(200, 0));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // No kind outside the four.
         item.setKind(4);
         QCOMPARE(item.kind(), 3);
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
 
         // The comments by pin: 0 the right one, 1 the left one.
         item.setCommentPin(0, "R");
@@ -520,7 +501,7 @@ private slots:
         item->setKind(1);
         QVERIFY(item->pin(0)->isFree());
         QVERIFY(other.pin(0)->isFree());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void aNumberOfAnotherTypeIsDropped()
@@ -540,7 +521,7 @@ private slots:
         item->setNumber(11);
         item->setKind(0);
         QCOMPARE(int(item->number()), 11);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void pinNamesFollowTheNumber_data()
@@ -581,7 +562,7 @@ private slots:
         QVERIFY(item->obj());
         QCOMPARE(int(item->number()), number);
         QCOMPARE(pinNames(item), QStringList({right, left}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void aBoundItemWithoutNumberIsReported()
@@ -595,7 +576,7 @@ private slots:
         QCOMPARE(pinNames(item), QStringList({"01", "04"}));
         item->setNumber(255);
         item->updatePinNames();
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
         QCOMPARE(pinNames(item), QStringList({"01", "04"}));
     }
 
@@ -617,11 +598,11 @@ private slots:
         QCOMPARE(pins, QList<Pin *>({second->pin(1)}));
         second->collectNet(second->pin(0), pins, nullptr, 0);
         QCOMPARE(pins, QList<Pin *>({second->pin(1), second->pin(0)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // A pin of another item adds nothing, after the report.
         second->collectNet(first->pin(0), pins, nullptr, 1);
         QCOMPARE(pins.size(), 2);
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void templateText()
@@ -642,10 +623,10 @@ private slots:
         // Untranslated: the name itself, simplified.
         QCOMPARE(composeTemplateText(622, {"a"}), QString("TU Route 1078"));
         QCOMPARE(composeTemplateText(20, {}), QString("TS Cross 21"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // A template outside the catalogue.
         QCOMPARE(composeTemplateText(623, {"a"}), QString());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
 
         Project project(nullptr, nullptr);
         CommandSheet sheet(&project);
@@ -691,7 +672,7 @@ private slots:
         QCOMPARE(items[1]->name(), QString("TV9"));
         QCOMPARE(items[1]->rotationIndex(), 1);
         QCOMPARE(items[0]->pin(0)->center(), QPointF(200, 0));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // Written again: the same bytes.
         QCOMPARE(boundtest::saveAll(loaded, sheet), bytes);
     }
@@ -749,7 +730,7 @@ private slots:
         QCOMPARE(item.commentRightPin(), QString("right"));
         QCOMPARE(item.commentLeftPin(), QString("left"));
         QCOMPARE(item.pin(0)->center(), QPointF(200, 0));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedIndicesAreRefused_data()
@@ -802,7 +783,7 @@ private slots:
             QCOMPARE(item.templateIndex(), -1);
             QVERIFY(item.templateParams().isEmpty());
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void aCutRecordIsRefused()
@@ -830,7 +811,7 @@ private slots:
             QVERIFY(item.templateParams().isEmpty());
             QCOMPARE(item.kind(), -1);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void aLoadedBindingWithoutNumberTakesAFreeOne()
@@ -859,7 +840,7 @@ private slots:
         QCOMPARE(int(items[1]->number()), 1);
         QCOMPARE(pinNames(items[0]), QStringList({"01", "04"}));
         QCOMPARE(pinNames(items[1]), QStringList({"02", ""}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void checkReportsEveryUnboundCommand()
@@ -884,7 +865,7 @@ private slots:
         emptyLoose->check(&results, 0);
         QCOMPARE(results.topLevelItemCount(), 3);
         QCOMPARE(results.topLevelItem(2)->text(CheckMessage::MessageColumn), QString("Parent is absent"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void drawingTheItem()
@@ -948,7 +929,7 @@ private slots:
         GraphicsCommand fresh(&sheet);
         fresh.setDrawTitle(true);
         QCOMPARE(paint(&fresh, true)->texts, QStringList({"M"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A placed module adds its number and address.
         Module *module = newModule(project, "TS12", 0);
@@ -969,7 +950,7 @@ private slots:
         QCOMPARE(paint(loose, false)->texts, QStringList({"c", "12", module->address()->toString(1)}));
         QCOMPARE(paint(loose, true)->texts, QStringList({"c"}));
         QCOMPARE(loose->commandName(loose->pin(0)), QString("K35-01"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // All it paints lies inside its bounding rectangle: no stale paint.
         loose->setDrawTitle(true);
@@ -1034,7 +1015,7 @@ private slots:
         }
         QCOMPARE(other.shapes.size(), 2);
         QVERIFY(other.texts.isEmpty());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void theKindButtons()
@@ -1056,7 +1037,7 @@ private slots:
                     found = image.pixelColor(x, y) == pen;
             QVERIFY(found);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // ---- the dialog ----
@@ -1133,7 +1114,7 @@ private slots:
                 QVERIFY2(labels.contains(text), text);
         });
         QVERIFY(ran);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void kindsChooseTheLists()
@@ -1175,7 +1156,7 @@ private slots:
             QCOMPARE(d->templateCombo()->itemText(25), QString("TS Cross   22"));
             QCOMPARE(d->templateCombo()->count(), 26);
         });
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void parametersFollowTheTemplate()
@@ -1206,7 +1187,7 @@ private slots:
             for (int c = 0; c < 10; ++c)
                 QCOMPARE(d->paramTable()->columnWidth(c), 70);
         });
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void modulesAreAddedRenamedAndDeleted()
@@ -1224,9 +1205,9 @@ private slots:
             QCOMPARE(ts7->modelIndex(), 0);
             QCOMPARE(d->selectedModule(), ts7);
             QCOMPARE(rowTexts(d->typesTable()->topLevelItem(0)), QStringList({"TS", "0", "1 / 0"}));
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
             press(d, "Add");
-            QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+            QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
 
             d->typeCombo()->setCurrentIndex(d->typeCombo()->findText("TU"));
             d->numberSpin()->setValue(2);
@@ -1254,7 +1235,7 @@ private slots:
             d->typeCombo()->setCurrentIndex(d->typeCombo()->findText("TU"));
             d->numberSpin()->setValue(2);
             press(d, "Repl");
-            QCOMPARE(boxes(rec).last(), QString("Object already exists!"));
+            QCOMPARE(boxTexts(rec).last(), QString("Object already exists!"));
             QCOMPARE(ts7->name(), QString("TV3"));
 
             // A module with commands is deleted only when the user agrees.
@@ -1263,7 +1244,7 @@ private slots:
             chooseModule(d, "TU2");
             rec.clickButton("&No");
             press(d, "Del");
-            QCOMPARE(boxes(rec).last(), QString("Module: `TU2` have graphics children! Delete this object?"));
+            QCOMPARE(boxTexts(rec).last(), QString("Module: `TU2` have graphics children! Delete this object?"));
             QCOMPARE(m_project->findObj(ModuleKind, "TU2"), tu2);
             rec.clickButton("&Yes");
             press(d, "Del");
@@ -1273,7 +1254,7 @@ private slots:
             QCOMPARE(d->objTable()->topLevelItemCount(), 1);
             press(d, "Cancel");
         });
-        QCOMPARE(boxes(rec).size(), 4);
+        QCOMPARE(boxTexts(rec).size(), 4);
     }
 
     void theTablesCountTheCommands()
@@ -1315,7 +1296,7 @@ private slots:
             QCOMPARE(QStringList({d->objTable()->topLevelItem(0)->text(0), d->objTable()->topLevelItem(1)->text(0)}),
                      QStringList({"TS1", "TV1"}));
         });
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void okRefusesAModuleThatCannotTakeTheCommand()
@@ -1333,23 +1314,23 @@ private slots:
             chooseModule(d, "TU1");
             chooseKind(d, 0);
             press(d, "Ok");
-            QCOMPARE(boxes(rec), QStringList({"Module type and command type not compatibility!"}));
+            QCOMPARE(boxTexts(rec), QStringList({"Module type and command type not compatibility!"}));
             chooseModule(d, "TV1");
             chooseKind(d, 3);
             press(d, "Ok");
-            QCOMPARE(boxes(rec).last(), QString("Module is busy!"));
+            QCOMPARE(boxTexts(rec).last(), QString("Module is busy!"));
             QCOMPARE(d->result(), int(QDialog::Rejected));
             press(d, "Cancel");
         });
         QVERIFY(!made);
         QCOMPARE(m_scheme->graphicsItems().size(), before);
-        QCOMPARE(boxes(rec).size(), 2);
+        QCOMPARE(boxTexts(rec).size(), 2);
 
         // An item of the full module itself is no further command.
         GraphicsCommand *member = itemsOf<GraphicsCommand>(*m_scheme).at(5);
         QCOMPARE(runDialog(rec, member, [&](DlgPropCommand *d) { press(d, "Ok"); }), member);
         QCOMPARE(int(member->number()), 5);
-        QCOMPARE(boxes(rec).size(), 2);
+        QCOMPARE(boxTexts(rec).size(), 2);
     }
 
     void okWritesTheItem()
@@ -1424,7 +1405,7 @@ private slots:
             press(d, "Cancel");
         });
         QCOMPARE(describe(item), moved);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void doubleClickingACommandShowsIt()
@@ -1454,7 +1435,7 @@ private slots:
         QCOMPARE(shownItem, static_cast<GraphicsItem *>(b));
         QVERIFY(b->isSelected());
         QCOMPARE(describe(a), before);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // ---- through the editor ----
@@ -1586,7 +1567,7 @@ private slots:
         QCOMPARE(results.topLevelItemCount(), 1);
         QCOMPARE(results.topLevelItem(0)->text(CheckMessage::MessageColumn), QString("Parent is absent"));
         m_scheme->removeGraphicsItem(loose);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // As the user sees it, with the commands' texts shown.
         {
@@ -1621,7 +1602,7 @@ private slots:
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir + "/dc.rlay");
         QVERIFY(loaded.load());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         Scheme *sheet = loaded.schemes()->itemList().first()->itemList().first();
         const QList<GraphicsCommand *> back = itemsOf<GraphicsCommand>(*sheet);
         QStringList read;
@@ -1652,7 +1633,7 @@ private slots:
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void aDamagedClipboardRecordIsRefused()
@@ -1687,8 +1668,8 @@ private slots:
             action(15)->trigger();
             QCOMPARE(m_scheme->graphicsItems().size(), before);
             QVERIFY(m_view->carriedItems().isEmpty());
-            QCOMPARE(boxes(rec).size(), 1);
-            QVERIFY(boxes(rec).first().endsWith("FALSE expression"));
+            QCOMPARE(boxTexts(rec).size(), 1);
+            QVERIFY(boxTexts(rec).first().endsWith("FALSE expression"));
         }
         QCOMPARE(a->module()->items().size(), 1);
 
@@ -1700,7 +1681,7 @@ private slots:
         action(15)->trigger();
         QCOMPARE(m_scheme->graphicsItems().size(), before + 1);
         QCOMPARE(a->module()->items().size(), 2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

@@ -70,16 +70,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 Commutator *addCommutator(Project &project, const QString &name, int type)
 {
     auto *commutator = dynamic_cast<Commutator *>(project.createDevice(CommutatorKind));
@@ -147,15 +137,6 @@ bool hasLine(const PaintRecorder &recorder, const QPointF &a, const QPointF &b)
             return true;
     }
     return false;
-}
-
-QPushButton *buttonOf(QWidget *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
 }
 
 QTreeWidgetItem *rowOf(QTreeWidget *table, const QString &name)
@@ -351,11 +332,11 @@ private slots:
         ModalRecorder rec;
         QCOMPARE(commutatorModelName(6), QString("KMDS 2ft 2f"));
         QCOMPARE(GraphicsCommutator::contactKindName(1), QString("f"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QCOMPARE(commutatorModelName(10), QString());
         QCOMPARE(commutatorModelName(-3), QString());
         QCOMPARE(GraphicsCommutator::contactKindName(3), QString());
-        QCOMPARE(boxes(rec).size(), 3);
+        QCOMPARE(boxTexts(rec).size(), 3);
     }
 
     void theDevice()
@@ -370,10 +351,10 @@ private slots:
         QCOMPARE(commutator->placeTypeName(), QString("Console Control"));
         auto *bare = dynamic_cast<Commutator *>(project.createDevice(CommutatorKind));
         QCOMPARE(bare->modelName(), QString());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QVERIFY(!bare->setModelIndex(10));
         QCOMPARE(bare->modelName(), QString());
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
         delete bare;
     }
 
@@ -414,11 +395,11 @@ private slots:
         QCOMPARE(b.pin(1)->partner(), a.pin(2));
         a.setContactKind(1);
         QVERIFY(b.pin(1)->isFree());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         a.setContactKind(-1);
         a.setContactKind(7);
         QCOMPARE(a.contactKind(), 1);
-        QCOMPARE(boxes(rec).size(), 2);
+        QCOMPARE(boxTexts(rec).size(), 2);
     }
 
     void groupsTakenOneByOne()
@@ -473,10 +454,10 @@ private slots:
         GraphicsCommutator *tMoved = placeCommutator(sheet, "SA4", 2, 3);
         QCOMPARE(tMoved->contactNumber(), 0);
         QCOMPARE(pinNames(tMoved), QStringList({"11", "13"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         QVERIFY(!kmt->canAppend(nullptr));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void geometryAndDrawing()
@@ -568,7 +549,7 @@ private slots:
             QVERIFY(named->boundingRect().contains(
                 textRect(named, font(3), QPointF(80, -50), Qt::AlignHCenter | Qt::AlignBottom, named->name())));
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void records()
@@ -607,7 +588,7 @@ private slots:
         QCOMPARE(items[2]->contactKind(), 1);
         QCOMPARE(items[2]->contactNumber(), 7);
         QCOMPARE(saveAll(project, sheet), bytes);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedItemRecords_data()
@@ -668,7 +649,7 @@ private slots:
             QCOMPARE(items[1]->resolveLinks(), resolved);
             QCOMPARE(items[1]->obj() != nullptr, resolved);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedDeviceRecords()
@@ -703,7 +684,7 @@ private slots:
         QString message;
         QVERIFY(!project.readDevices(in, &message));
         QCOMPARE(project.findObj(CommutatorKind, "SA1"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void clipboard()
@@ -745,7 +726,7 @@ private slots:
             groups << dynamic_cast<GraphicsCommutator *>(item)->contactNumber();
         std::sort(groups.begin(), groups.end());
         QCOMPARE(groups, QList<int>({0, 1, 2, 3}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogLists()
@@ -788,7 +769,7 @@ private slots:
         QCOMPARE(treeItemObj(row), kmt);
         QTest::keyClicks(dialog.edFind(), "SA1");
         QCOMPARE(dialog.contactsTable()->topLevelItem(0)->text(1), QString("1-I,2-I,3-I-3-II-1-II,2-II"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogChoice()
@@ -802,37 +783,37 @@ private slots:
         DlgPropCommutator dialog(&sheet);
         dialog.objTable()->clearSelection();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected commutator !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected commutator !"}));
         rec.clear();
         dialog.selectTreeItem(dialog.objTable(), findTreeItemOfObj(dialog.objTable(), kmt));
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected contact !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected contact !"}));
         rec.clear();
         QVERIFY(!dialog.btnChoiseClick(dialog.contactsTable()->topLevelItem(1)));
-        QCOMPARE(boxes(rec), QStringList({"Commutator is busy!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Commutator is busy!"}));
         rec.clear();
         QVERIFY(!dialog.btnChoiseClick(dialog.contactsTable()->topLevelItem(2)));
-        QCOMPARE(boxes(rec), QStringList({"Choise commutator and commutator type not compatibility! "}));
+        QCOMPARE(boxTexts(rec), QStringList({"Choise commutator and commutator type not compatibility! "}));
         rec.clear();
         dialog.kindCombo()->setCurrentIndex(2);
         dialog.selectTreeItem(dialog.contactsTable(), dialog.contactsTable()->topLevelItem(2));
         buttonOf(&dialog, "V")->click();
         QCOMPARE(dialog.edName()->text(), QString("SA2"));
         QCOMPARE(dialog.spinNumber()->value(), 3);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         DlgPropCommutator editing(&sheet);
         editing.loadFromItem(shown);
         QCOMPARE(editing.contactsTable()->selectedItems().first()->text(0), QString("2"));
         QVERIFY(editing.btnChoiseClick(editing.contactsTable()->topLevelItem(1)));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         DlgPropCommutator clicking(&sheet);
         clicking.selectTreeItem(clicking.objTable(), findTreeItemOfObj(clicking.objTable(), kmt));
         clicking.setResult(QDialog::Rejected);
         emit clicking.contactsTable()->itemDoubleClicked(clicking.contactsTable()->topLevelItem(0), 0);
         QCOMPARE(clicking.result(), int(QDialog::Rejected));
-        QCOMPARE(boxes(rec), QStringList({"Choise commutator and commutator type not compatibility! "}));
+        QCOMPARE(boxTexts(rec), QStringList({"Choise commutator and commutator type not compatibility! "}));
         emit clicking.contactsTable()->itemDoubleClicked(clicking.contactsTable()->topLevelItem(3), 0);
         QCOMPARE(clicking.result(), int(QDialog::Accepted));
         QCOMPARE(clicking.spinNumber()->value(), 4);
@@ -847,7 +828,7 @@ private slots:
         QPushButton *add = buttonOf(&dialog, "Add");
         QVERIFY(add);
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
         rec.clear();
         dialog.edObjName()->setText("SA1");
         chooseType(dialog.typeCombo(), "KMTN 6ft");
@@ -857,7 +838,7 @@ private slots:
         QCOMPARE(commutator->modelIndex(), 4);
         QCOMPARE(dialog.contactsTable()->topLevelItemCount(), 6);
         add->click();
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
         rec.clear();
 
         // Six items; the type becomes "KMT 2ft 2t": the items that fit stay
@@ -881,11 +862,11 @@ private slots:
         QCOMPARE(pinNames(items[2]), QStringList({"", "", ""}));
         QCOMPARE(rowOf(dialog.objTable(), "SA1")->text(2), QString("3 / 4"));
         QCOMPARE(dialog.contactsTable()->topLevelItemCount(), 4);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         rec.clickButton("&Yes");
         buttonOf(&dialog, "Del")->click();
-        QCOMPARE(boxes(rec), QStringList({"Commutator: `SA1` have graphics children! Delete this object?"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Commutator: `SA1` have graphics children! Delete this object?"}));
         QCOMPARE(project.findObj(CommutatorKind, "SA1"), nullptr);
         QCOMPARE(items[0]->obj(), nullptr);
     }
@@ -963,7 +944,7 @@ private slots:
         DlgPropCommutator cancelled(&sheet);
         rec.reject();
         QCOMPARE(cancelled.execDialog(nullptr, GraphicsCommutator::Type), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void schemeEditor()
@@ -1046,7 +1027,7 @@ private slots:
             const QPoint on = view.mapFromScene(second->mapToScene(QPointF(70, 10)));
             QTest::mouseDClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, on);
             QCOMPARE(rec.count(), 3);
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
             QCOMPARE(second->contactNumber(), 5);
 
             project.setFileName(dir + "/plant.rlay");
@@ -1086,7 +1067,7 @@ private slots:
         QCOMPARE(second.keys(), saved.keys());
         for (const QString &name : saved.keys())
             QVERIFY2(second[name] == saved[name], qPrintable(name));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

@@ -54,16 +54,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 int typeIndex(const char *name)
 {
     for (int i = 0; i < RelayTypeCount; ++i) {
@@ -220,10 +210,10 @@ private slots:
         QCOMPARE(b.pin(0)->partner(), a.pin(0));
         a.setContactKind(9);
         QVERIFY(b.pin(0)->isFree());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         a.setContactKind(14);
         QCOMPARE(a.contactKind(), 9);
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void compatibility()
@@ -285,7 +275,7 @@ private slots:
         // A name that matches no winding.
         GraphicsContact *lost = placeContact(sheet, "K77", 7, 0);
         QCOMPARE(lost->obj(), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A two-name catalogue contact of the back kind: its second name.
         GraphicsRelayWinding *k2 = placeWinding(sheet, "K2", "K2", typeIndex("ANSH5-1230"));
@@ -303,7 +293,7 @@ private slots:
         first->setName("K1");
         QCOMPARE(first->contactNumber(), 1);
         QCOMPARE(first->windingItem(), k1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void losingTheWinding()
@@ -332,7 +322,7 @@ private slots:
         QTreeWidget results;
         contact->check(&results, 0);
         QCOMPARE(results.topLevelItemCount(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Placing the winding again: binding by name finds it.
         GraphicsRelayWinding *again = placeWinding(sheet, "K1", "K1", 0);
@@ -361,7 +351,7 @@ private slots:
         bounds = plain->boundingRect();
         QCOMPARE(bounds.left(), -7 - 3.5);
         QVERIFY(plain->extentHeight() < 80 + 80 + 7 + 10.0);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void drawing()
@@ -413,7 +403,7 @@ private slots:
         PaintRecorder big;
         paint(&big, other, false);
         QVERIFY(big.texts.contains("K8"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void records()
@@ -445,7 +435,7 @@ private slots:
         QCOMPARE(lost->name(), QString("K77"));
         QCOMPARE(lost->contactKind(), 9);
         QCOMPARE(lost->contactNumber(), 2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedRecords_data()
@@ -503,7 +493,7 @@ private slots:
             QCOMPARE(contact->resolveLinks(), resolved);
             QCOMPARE(contact->obj() != nullptr, resolved);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void pastingAContactAlone()
@@ -522,7 +512,7 @@ private slots:
         QVERIFY(copy->obj());
         QCOMPARE(copy->contactNumber(), 1);
         QCOMPARE(pinNames(copy), QStringList({"21", "22", "23"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogStartsAndLists()
@@ -572,7 +562,7 @@ private slots:
         QTest::keyClicks(dialog.edFind(), "K2");
         QCOMPARE(dialog.objTable()->selectedItems().first()->text(0), QString("K2a"));
         QCOMPARE(dialog.contactsTable()->topLevelItemCount(), 4);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogChoice()
@@ -587,35 +577,35 @@ private slots:
         // Nothing selected.
         dialog.objTable()->clearSelection();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected relay !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected relay !"}));
         rec.clear();
         QTreeWidgetItem *row = findTreeItemOfObj(dialog.objTable(), k1->ownObj());
         dialog.selectTreeItem(dialog.objTable(), row);
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected contact !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected contact !"}));
 
         // A contact shown by another item is busy.
         rec.clear();
         QVERIFY(!dialog.btnChoiseClick(dialog.contactsTable()->topLevelItem(2)));
-        QCOMPARE(boxes(rec), QStringList({" Contact is busy! "}));
+        QCOMPARE(boxTexts(rec), QStringList({" Contact is busy! "}));
         // One that cannot take the chosen form.
         rec.clear();
         QVERIFY(!dialog.btnChoiseClick(dialog.contactsTable()->topLevelItem(3)));
-        QCOMPARE(boxes(rec), QStringList({" Choise contact and contact type not compatibility! "}));
+        QCOMPARE(boxTexts(rec), QStringList({" Choise contact and contact type not compatibility! "}));
         rec.clear();
         dialog.kindButtons()->button(9)->setChecked(true);
         dialog.selectTreeItem(dialog.contactsTable(), dialog.contactsTable()->topLevelItem(3));
         QVERIFY(dialog.btnChoiseClick(nullptr));
         QCOMPARE(dialog.edName()->text(), QString("K1"));
         QCOMPARE(dialog.spinNumber()->value(), 4);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The contact the edited item shows is its own choice.
         DlgPropContact editing(&sheet);
         editing.loadFromItem(shown);
         QCOMPARE(editing.contactsTable()->selectedItems().first()->text(0), QString("3"));
         QVERIFY(editing.btnChoiseClick(editing.contactsTable()->topLevelItem(2)));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A double click chooses and accepts.
         DlgPropContact clicking(&sheet);
@@ -676,7 +666,7 @@ private slots:
         rec.reject();
         QCOMPARE(cancelled.execDialog(nullptr, GraphicsContact::Type), nullptr);
         QCOMPARE(sheet.graphicsItems().size(), 2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

@@ -15,23 +15,6 @@
 
 namespace {
 
-// The texts of the message boxes shown, without the dialogs.
-QStringList boxTexts(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &s : rec.shown)
-        if (s.className == "QMessageBox")
-            texts << s.text;
-    return texts;
-}
-
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 QString cell(QTableWidget *table, int row, int column)
 {
     return table->item(row, column) ? table->item(row, column)->text() : QString();

@@ -30,13 +30,6 @@
 
 namespace {
 
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 // Runs New with its dialog accepted unchanged.
 void newProject(MainWindow &w, ModalRecorder &recorder)
 {
@@ -189,16 +182,6 @@ void click(QAbstractButton *button)
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 QStringList comboTexts(QComboBox *combo)
 {
     QStringList texts;
@@ -332,15 +315,15 @@ private slots:
         QCOMPARE(d->currentItem(), plant.k1Contact);
         QCOMPARE(plant.two->selectedGraphicsItems(), QList<GraphicsItem *>({plant.k1Contact}));
         QCOMPARE(currentView(s.w)->graphicsScene(), plant.two);
-        QCOMPARE(boxes(s.rec), QStringList());
+        QCOMPARE(boxTexts(s.rec), QStringList());
 
         // Used up: one report, then the search starts over.
         click(d->findButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
         QCOMPARE(d->currentItem(), nullptr);
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k1);
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
 
         // Without whole words K12 is found as well; texts are not.
         click(d->wholeWordBox());
@@ -351,7 +334,7 @@ private slots:
         }
         QCOMPARE(found, QList<GraphicsItem *>({plant.k1, plant.k12, plant.k1Contact, plant.k12Contact}));
         click(d->findButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty, listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty, listIsEmpty}));
 
         // "Find in text" also finds the texts that hold it.
         click(d->findInTextBox());
@@ -379,7 +362,7 @@ private slots:
         // Match case: a new search, which finds nothing.
         click(d->matchCaseBox());
         click(d->findButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
         click(d->matchCaseBox());
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k1);
@@ -419,7 +402,7 @@ private slots:
         click(d->findButton());
         d->scopeCombo()->setCurrentIndex(DlgFind::ScopeSelection);
         click(d->findButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty, listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty, listIsEmpty}));
 
         // The window follows the current scheme tab.
         s.w.showGraphicsScene(*plant.two);
@@ -436,19 +419,19 @@ private slots:
             found << d->currentItem();
         }
         QCOMPARE(found, QList<GraphicsItem *>({plant.k1Contact, plant.k12Contact, plant.k5, plant.k5b, nullptr}));
-        QCOMPARE(boxes(s.rec).size(), 3);
+        QCOMPARE(boxTexts(s.rec).size(), 3);
 
         // The selection: nothing selected, then two items.
         plant.two->clearSelection();
         d->scopeCombo()->setCurrentIndex(DlgFind::ScopeSelection);
         click(d->findButton());
-        QCOMPARE(boxes(s.rec).size(), 4);
+        QCOMPARE(boxTexts(s.rec).size(), 4);
         plant.k5b->setSelected(true);
         plant.hint->setSelected(true);
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k5b);
         click(d->findButton());
-        QCOMPARE(boxes(s.rec).size(), 5);
+        QCOMPARE(boxTexts(s.rec).size(), 5);
         // Texts of the selection with "Find in text".
         click(d->findInTextBox());
         plant.two->clearSelection();
@@ -461,7 +444,7 @@ private slots:
         s.w.closeTabWidget();
         QCOMPARE(tabs(s.w)->count(), 0);
         QCOMPARE(d->scene(), nullptr);
-        QCOMPARE(boxes(s.rec), QStringList(5, listIsEmpty));
+        QCOMPARE(boxTexts(s.rec), QStringList(5, listIsEmpty));
     }
 
     void replaceRenamesTheRelayAndItsContacts()
@@ -498,7 +481,7 @@ private slots:
         // Its name no longer holds "K1": nothing to replace.
         click(d->replaceButton());
         QCOMPARE(plant.k1Contact->name(), QString("KL1"));
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
         QCOMPARE(comboTexts(d->replaceCombo()), QStringList({"KL1"}));
     }
 
@@ -529,7 +512,7 @@ private slots:
         plant.k9->setSelected(false);
         click(d->replaceButton());
         QCOMPARE(plant.k9->name(), QString("K9"));
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty, listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty, listIsEmpty}));
     }
 
     void emptyNamesAreRefused()
@@ -540,7 +523,7 @@ private slots:
 
         // Replace without a find text.
         click(d->replaceButton());
-        QCOMPARE(boxes(s.rec), QStringList({"Need enter find text!"}));
+        QCOMPARE(boxTexts(s.rec), QStringList({"Need enter find text!"}));
         QCOMPARE(d->currentItem(), nullptr);
 
         // The whole name replaced by nothing.
@@ -548,7 +531,7 @@ private slots:
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k9);
         click(d->replaceButton());
-        QCOMPARE(boxes(s.rec), QStringList({"Need enter find text!", "New name is empty!", listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({"Need enter find text!", "New name is empty!", listIsEmpty}));
         QCOMPARE(plant.k9->name(), QString("K9"));
         QCOMPARE(plant.k9->obj(), nullptr);
     }
@@ -570,7 +553,7 @@ private slots:
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k12);
         click(d->replaceButton());
-        QCOMPARE(boxes(s.rec), QStringList({"New graphics obj name not correct!"}));
+        QCOMPARE(boxTexts(s.rec), QStringList({"New graphics obj name not correct!"}));
         QCOMPARE(plant.k12->windingName(), QString("K12"));
         QCOMPARE(plant.k12->GraphicsObjItem::name(), QString("K12"));
         QCOMPARE(p.findObj(RelayKind, "K1"), plant.k1->obj());
@@ -581,7 +564,7 @@ private slots:
         QCOMPARE(plant.k12Contact->name(), QString("K1"));
         QCOMPARE(plant.k12Contact->windingItem(), plant.k1);
         QCOMPARE(plant.k12->contactItemCount(), 0);
-        QCOMPARE(boxes(s.rec).size(), 2);
+        QCOMPARE(boxTexts(s.rec).size(), 2);
 
         // An item that owns its object may not take another's name.
         s.rec.clear();
@@ -590,7 +573,7 @@ private slots:
         click(d->findButton());
         QCOMPARE(d->currentItem(), c2);
         click(d->replaceButton());
-        QCOMPARE(boxes(s.rec), QStringList({"For graphics with hard link name C1 not correct, since parent already exist!",
+        QCOMPARE(boxTexts(s.rec), QStringList({"For graphics with hard link name C1 not correct, since parent already exist!",
                                             listIsEmpty}));
         QCOMPARE(c2->name(), QString("C2"));
         // A free name renames its object.
@@ -602,7 +585,7 @@ private slots:
         QCOMPARE(p.findObj(CapacitorKind, "C3"), c2->obj());
         QCOMPARE(p.findObj(CapacitorKind, "C2"), nullptr);
         QCOMPARE(c1->name(), QString("C1"));
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
     }
 
     void replaceAll()
@@ -618,7 +601,7 @@ private slots:
         plant.two->setModified(false);
 
         click(d->replaceAllButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
         QCOMPARE(relay->name(), QString("K20"));
         QCOMPARE(plant.k12->windingName(), QString("K20"));
         QCOMPARE(p.findObj(RelayKind, "K20"), relay);
@@ -635,7 +618,7 @@ private slots:
         s.rec.clear();
         d->findCombo()->lineEdit()->clear();
         click(d->replaceAllButton());
-        QCOMPARE(boxes(s.rec), QStringList({"Need enter find text!"}));
+        QCOMPARE(boxTexts(s.rec), QStringList({"Need enter find text!"}));
     }
 
     void findParents()
@@ -660,7 +643,7 @@ private slots:
         QCOMPARE(plant.k5->windingItem(), k5);
         QCOMPARE(d->currentItem(), plant.k5b);
         QCOMPARE(plant.k5b->obj(), nullptr);
-        QCOMPARE(boxes(s.rec), QStringList());
+        QCOMPARE(boxTexts(s.rec), QStringList());
 
         // All at once: every unbound item that has an object of its name.
         plant.k5->setName("K6");
@@ -674,7 +657,7 @@ private slots:
         QCOMPARE(plant.k5b->windingItem(), k5);
         QCOMPARE(plant.k9->obj(), nullptr);
         QCOMPARE(plant.k1Contact->windingItem(), plant.k1);
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
     }
 
     void deletedMatchesArePassedOver()
@@ -703,14 +686,14 @@ private slots:
         // Replace leaves the stale match alone and goes on: nothing left.
         type(d->replaceCombo(), "KX");
         click(d->replaceButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
         QCOMPARE(plant.k1->GraphicsObjItem::name(), QString("K1"));
 
         // Searching again finds what is left.
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k1);
         click(d->findButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty, listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty, listIsEmpty}));
     }
 
     void theProjectClosedAndAnotherOpened()
@@ -733,12 +716,12 @@ private slots:
         // The matches of the closed project are never followed.
         QCOMPARE(d->currentItem(), nullptr);
         click(d->replaceButton());
-        QCOMPARE(boxes(s.rec), QStringList({listIsEmpty}));
+        QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
         // A new search has no project to look in.
         click(d->findParentButton());
-        QCOMPARE(boxes(s.rec).size(), 3);
-        QVERIFY(boxes(s.rec)[1].endsWith("FALSE expression"));
-        QCOMPARE(boxes(s.rec)[2], listIsEmpty);
+        QCOMPARE(boxTexts(s.rec).size(), 3);
+        QVERIFY(boxTexts(s.rec)[1].endsWith("FALSE expression"));
+        QCOMPARE(boxTexts(s.rec)[2], listIsEmpty);
 
         // A new project is handed over by the command, which also forgets
         // the match shown last.
@@ -781,9 +764,9 @@ private slots:
             click(dialog.findParentAllButton());
         }
         deleteFonts();
-        QCOMPARE(boxes(rec).size(), 4);
-        QVERIFY(boxes(rec)[0].endsWith("FALSE expression"));
-        QCOMPARE(boxes(rec)[1], listIsEmpty);
+        QCOMPARE(boxTexts(rec).size(), 4);
+        QVERIFY(boxTexts(rec)[0].endsWith("FALSE expression"));
+        QCOMPARE(boxTexts(rec)[1], listIsEmpty);
     }
 };
 

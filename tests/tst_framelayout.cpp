@@ -31,13 +31,6 @@ namespace {
 
 const int blockFrameType = 6; // "SRBKM-18-75-6": devices straight in the frame body
 
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 Device *newDevice(Project &p, int kind, const QString &name, int placeType)
 {
     int index = 0;

@@ -232,13 +232,13 @@ private slots:
         QCOMPARE(signalling->pinCount(), 4);
         QVERIFY(signalling->hasContact());
         QVERIFY(!plain->hasContact());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // An index beyond the catalogue is refused: the fuse keeps its type.
         const QString before = plain->modelName();
         QVERIFY(!plain->setModelIndex(91));
         QCOMPARE(plain->modelName(), before);
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
     }
 
     void records()
@@ -280,7 +280,7 @@ private slots:
             QCOMPARE(in.status() == QDataStream::Ok, valid);
             QCOMPARE(static_cast<Fuse *>(copy.get())->modelIndex(), valid ? index : -1);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A damaged fuse in the devices of a project file is refused.
         QByteArray devices;
@@ -298,7 +298,7 @@ private slots:
         QVERIFY(message.startsWith("Load devices not correct."));
         QCOMPARE(other.findObj(FuseKind, "F"), nullptr);
         QCOMPARE(other.objByOldId(1), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void binding()
@@ -340,7 +340,7 @@ private slots:
         GraphicsFuse *f2reservation = placeItem(sheet, "F2", true, true);
         QCOMPARE(f2reservation->fuse(), f2);
         QCOMPARE(f2->sceneName(), QString("S1*"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The fuse goes with its last item.
         delete f2primary;
@@ -348,7 +348,7 @@ private slots:
         QCOMPARE(f2->sceneName(), QString());
         delete f2reservation;
         QCOMPARE(project.findObj(FuseKind, "F2"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void rolesAndPins()
@@ -395,7 +395,7 @@ private slots:
         GraphicsFuse *wide = placeItem(sheet, fuse->name(), false, false);
         QVERIFY(wide->textWidth() > 174);
         QCOMPARE(wide->boundingRect().center().x(), 80.0);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void pinsFollowThePlace()
@@ -425,14 +425,14 @@ private slots:
         place->setAddress(positionAddress(4, 5));
         QCOMPARE(pinNames(primary), QStringList({"1", "2"}));
         QCOMPARE(pinNames(fusion), QStringList({"3", "4"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A position beyond the table is a failed check; the names stay.
         place->setAddress(positionAddress(3));
         QCOMPARE(pinNames(primary), QStringList({"31", "32"}));
         place->setAddress(positionAddress(5));
         QCOMPARE(pinNames(primary), QStringList({"31", "32"}));
-        QCOMPARE(boxes(rec).size(), 3);
+        QCOMPARE(boxTexts(rec).size(), 3);
 
         // Unplaced again: position 0.
         rec.clear();
@@ -440,7 +440,7 @@ private slots:
         QCOMPARE(pinNames(primary), QStringList({"1", "2"}));
         QCOMPARE(pinNames(reservation), QStringList({"2"}));
         QCOMPARE(fuse->positionCode(), 14);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void netWalksAndWiringPins()
@@ -489,7 +489,7 @@ private slots:
         QCOMPARE(byName.size(), 4);
         QCOMPARE(byName.value("2"), primary->pin(1));
         QCOMPARE(byName.value("4"), fusion->pin(1));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Without its primary item the reservation reports nothing, and
         // unbound neither.
@@ -503,7 +503,7 @@ private slots:
         // A foreign pin is a failed check.
         reservation->collectNetPins(a.pin(1), pins);
         QVERIFY(pins.isEmpty());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void drawing()
@@ -583,7 +583,7 @@ private slots:
         PaintRecorder contactAddress;
         paint(&contactAddress, fusion, true);
         QCOMPARE(contactAddress.texts.first(), fusion->addressText());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void placeAndPicture()
@@ -620,7 +620,7 @@ private slots:
             fuse->paintCaption(&painter, QRectF(0, 0, 300, 50));
         }
         QCOMPARE(caption.texts, QStringList({" F12", "7,5 "}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // A sheet of fuses as the user sees it: every role, several types,
@@ -652,7 +652,7 @@ private slots:
         put(placeItem(sheet, "F9", false, false), QPointF(1100, 700));
         GraphicsFuse *selected = put(placeItem(sheet, "F2", true, true), QPointF(1500, 700));
         selected->setSelected(true);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 1000), "rlay_fuses.png");
         // Every item shows its body where it stands.
@@ -752,7 +752,7 @@ private slots:
         auto *rejoined = dynamic_cast<GraphicsFuse *>(pasted.first());
         QVERIFY(rejoined);
         QCOMPARE(rejoined->fuse(), fuse);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogStartsAndLists()
@@ -812,7 +812,7 @@ private slots:
         QTest::keyClicks(dialog.edFind(), "F1");
         QCOMPARE(table->selectedItems().first()->text(0), QString("F1"));
         QCOMPARE(dialog.typeCombo()->comboCurrentData(), 39);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogPlacesAndEdits()
@@ -835,7 +835,7 @@ private slots:
         });
         auto *item = dynamic_cast<GraphicsFuse *>(dialog.execDialog(nullptr, GraphicsFuse::Type));
         QVERIFY(item);
-        QCOMPARE(boxes(rec), QStringList({"Need enter graphics Fuse name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter graphics Fuse name!"}));
         rec.clear();
         sheet.addGraphicsItem(item);
         auto *fuse = dynamic_cast<Fuse *>(project.findObj(FuseKind, "F1"));
@@ -946,7 +946,7 @@ private slots:
         DlgPropFuse cancelled(&sheet);
         rec.reject();
         QCOMPARE(cancelled.execDialog(nullptr, GraphicsFuse::Type), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogObjectButtons()
@@ -960,11 +960,11 @@ private slots:
         DlgPropFuse dialog(&sheet);
         // Add: a name is needed, and a new one.
         buttonOf(&dialog, "Add")->click();
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
         rec.clear();
         dialog.edObjName()->setText("F1");
         buttonOf(&dialog, "Add")->click();
-        QCOMPARE(boxes(rec), QStringList({"Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Object already exists!"}));
         rec.clear();
         dialog.edObjName()->setText("F4");
         chooseType(dialog, 85);
@@ -984,14 +984,14 @@ private slots:
         // The choice needs a selected fuse.
         dialog.objTable()->clearSelection();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected Fuse !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected Fuse !"}));
         rec.clear();
 
         // Del asks when the fuse is shown.
         dialog.selectTreeItem(dialog.objTable(), dialog.objTable()->findItems("F1", Qt::MatchExactly, 0).first());
         rec.clickButton("&No");
         buttonOf(&dialog, "Del")->click();
-        QCOMPARE(boxes(rec), QStringList({"Fuse: `F1` have graphics children! Delete this object?"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Fuse: `F1` have graphics children! Delete this object?"}));
         QVERIFY(project.findObj(FuseKind, "F1"));
         rec.clear();
         rec.clickButton("&Yes");
@@ -1046,7 +1046,7 @@ private slots:
         QCOMPARE(primary->fuse(), fuse);
         QCOMPARE(reservation->fuse(), fuse);
         QCOMPARE(fusion->fuse(), fuse);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Nets: primary's second terminal to the contact, the reservation's
         // terminal to the other fuse.
@@ -1054,7 +1054,7 @@ private slots:
         editor.wire(reservation->pin(0), other->pin(0));
         QCOMPARE(schemetest::clew(fusion->pin(0)), QList<Pin *>({primary->pin(1)}));
         QCOMPARE(schemetest::clew(other->pin(0)), QList<Pin *>({primary->pin(1)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         renderPart(*editor.scheme(), QRectF(400, 400, 1600, 1400), "rlay_fuses_placed.png");
         const QString dir = m_dir.path() + "/plant";
         QVERIFY(editor.saveAndClose(dir));
@@ -1084,7 +1084,7 @@ private slots:
         QCOMPARE(pinNames(items[2]), QStringList({"3", "4"}));
         QCOMPARE(schemetest::clew(items[2]->pin(0)), QList<Pin *>({items[0]->pin(1)}));
         QCOMPARE(schemetest::clew(items[3]->pin(0)), QList<Pin *>({items[0]->pin(1)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         Scheme::registerItemTypes();
     }
 };

@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(darkOutside(item, true), 0);
         QCOMPARE(red, !bound);
         QCOMPARE(black, bound);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // The heating strips, the lamp picture in a "Lamp FU" place, the
@@ -344,7 +344,7 @@ private slots:
         QCOMPARE(lampPicture->device(), nullptr);
         PaintRecorder gone;
         QCOMPARE(paint(&gone, lampPicture, false)->texts, QStringList({"K"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // Damaged records fail their load: a type outside the catalogue, a
@@ -396,8 +396,8 @@ private slots:
         DlgPropLamp lampDialog(&sheet);
         QCOMPARE(lampDialog.typeCombo()->itemText(0), QString("KM-24"));
         lampDialog.loadFromItem(lamp);
-        QCOMPARE(boxes(rec).size(), 1);
-        QVERIFY(boxes(rec).first().contains("HL1"));
+        QCOMPARE(boxTexts(rec).size(), 1);
+        QVERIFY(boxTexts(rec).first().contains("HL1"));
         lampDialog.saveToItem(lamp);
         QCOMPARE(lamp->lamp()->modelIndex(), -1);
         lampDialog.typeCombo()->setCurrentIndex(lampDialog.typeCombo()->findData(3));
@@ -415,8 +415,8 @@ private slots:
         dialog.numberSpin()->setValue(4);
         pressOk(&dialog);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(boxes(rec).size(), 1);
-        QVERIFY(boxes(rec).first().contains("IP1"));
+        QCOMPARE(boxTexts(rec).size(), 1);
+        QVERIFY(boxTexts(rec).first().contains("IP1"));
         // Its own number, or a free one, is taken.
         dialog.numberSpin()->setValue(6);
         pressOk(&dialog);
@@ -424,7 +424,7 @@ private slots:
         dialog.saveToItem(second);
         QCOMPARE(second->panel()->itemByNumber(6), second);
         QCOMPARE(first->panel()->itemByNumber(4), first);
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     // The three kinds placed through their toolbox entries and dialogs,
@@ -454,7 +454,7 @@ private slots:
             dialog->edSource()->setText("+24");
             pressOk(d);
         }, QPointF(2000, 1200)));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         renderPart(*editor.scheme(), QRectF(400, 400, 2000, 1200), "rlay_heating_lamp_panel.png");
         const QString first = m_dir.path() + "/first";
         QVERIFY(editor.saveAndClose(first));
@@ -490,7 +490,7 @@ private slots:
             ++compared;
         }
         QCOMPARE(compared, 2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         setFileClock(nullptr);
     }
 

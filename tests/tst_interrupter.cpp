@@ -139,14 +139,14 @@ private slots:
         device->setNominalIndex(2);
         QCOMPARE(device->modelName(), QString("AVM-2"));
         QCOMPARE(device->nominalText(), QString("7,5A"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Indices outside the catalogue are refused.
         QVERIFY(!device->setNominalIndex(5));
         QCOMPARE(device->nominalText(), QString("7,5A"));
         QVERIFY(!device->setModelIndex(1));
         QCOMPARE(device->modelName(), QString("AVM-2"));
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
     }
 
     void oneItemEach()
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!device->canAppend(&other));
         QVERIFY(!device->appendItem(&other));
         QCOMPARE(other.obj(), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // The device goes with its item.
         delete item;
         QCOMPARE(project.findObj(InterrupterKind, "Q1"), nullptr);
@@ -207,7 +207,7 @@ private slots:
             QCOMPARE(read->modelIndex(), c.valid ? c.type : -1);
             QCOMPARE(read->nominalIndex(), c.valid ? c.nominal : 0);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void pinsAndGeometry()
@@ -240,7 +240,7 @@ private slots:
         item->updateFromObj();
         QVERIFY(item->textWidth() > 174);
         QCOMPARE(item->boundingRect().center().x(), 80.0);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void drawing()
@@ -288,7 +288,7 @@ private slots:
         QCOMPARE(lost.texts, QStringList({"11", "12", "Q1"}));
         QVERIFY(penColours(lost).contains(penRed.color()));
         QVERIFY(!penColours(lost).contains(penBlack.color()));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void placeAndPicture()
@@ -317,7 +317,7 @@ private slots:
         }
         QCOMPARE(picture.texts, QStringList({"AVM-2"}));
         QCOMPARE(picture.shapesOf("line").size(), 4);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // A sheet of interrupters as the user sees it: bound and unbound,
@@ -343,7 +343,7 @@ private slots:
         lost->setOwnName("Q4");
         lost->setPosQuiet(QPointF(1500, 300));
         lost->setSelected(true);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 600), "rlay_interrupters.png");
         QVERIFY(darkPixels(image, QRect(240, 335, 80, 10)) > 0);
@@ -412,7 +412,7 @@ private slots:
         QCOMPARE(copy->name(), QString("Q2?"));
         QCOMPARE(copy->interrupter()->modelIndex(), 0);
         QCOMPARE(copy->interrupter()->nominalIndex(), 4);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A damaged nominal on the clipboard is refused.
         QByteArray damaged = clip;
@@ -432,8 +432,8 @@ private slots:
         QCOMPARE(dynamic_cast<GraphicsInterrupter *>(refused.first())->obj(), nullptr);
         QCOMPARE(project.objectsOfKind(InterrupterKind)->size(), 3);
         // The sheet reports the item it could not bind.
-        QCOMPARE(boxes(rec).size(), 1);
-        QVERIFY(boxes(rec).first().endsWith("FALSE expression"));
+        QCOMPARE(boxTexts(rec).size(), 1);
+        QVERIFY(boxTexts(rec).first().endsWith("FALSE expression"));
     }
 
     void dialog()
@@ -472,7 +472,7 @@ private slots:
         });
         auto *item = dynamic_cast<GraphicsInterrupter *>(dialog.execDialog(nullptr, GraphicsInterrupter::Type));
         QVERIFY(item);
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!", "Object already exists!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!", "Object already exists!"}));
         rec.clear();
         sheet.addGraphicsItem(item);
         Interrupter *q2 = item->interrupter();
@@ -502,7 +502,7 @@ private slots:
         rename.execDialog(q1, GraphicsInterrupter::Type);
         QCOMPARE(q1->interrupter()->name(), QString("Q5"));
         QCOMPARE(project.findObj(InterrupterKind, "Q1"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // An interrupter without its item is a failed check in the table.
         auto *orphan = dynamic_cast<Interrupter *>(project.createDevice(InterrupterKind));
@@ -510,7 +510,7 @@ private slots:
         orphan->setName("Q9");
         DlgPropInterrupter listing(&sheet);
         QCOMPARE(listing.objTable()->topLevelItemCount(), 3);
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
         delete orphan;
     }
 
@@ -541,7 +541,7 @@ private slots:
         QCOMPARE(schemetest::clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
         QCOMPARE(a->interrupter()->nominalText(), QString("5A"));
         QCOMPARE(b->interrupter()->nominalText(), QString("10A"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         const QString dir = m_dir.path() + "/plant";
         QVERIFY(editor.saveAndClose(dir));
 
@@ -557,7 +557,7 @@ private slots:
         QCOMPARE(items[1]->interrupter()->nominalIndex(), 3);
         QCOMPARE(schemetest::clew(items[0]->pin(1)), QList<Pin *>({items[1]->pin(0)}));
         QCOMPARE(pinNames(items[1]), QStringList({"1", "2"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         Scheme::registerItemTypes();
     }
 };

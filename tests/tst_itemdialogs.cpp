@@ -162,13 +162,6 @@ QPushButton *button(QDialog *dialog, const QString &text)
     return nullptr;
 }
 
-void pressOk(QDialog *dialog)
-{
-    QPushButton *ok = button(dialog, QStringLiteral("Ok"));
-    QVERIFY(ok);
-    ok->click();
-}
-
 void pressCancel(QDialog *dialog)
 {
     QPushButton *cancel = button(dialog, QStringLiteral("Cancel"));

@@ -169,12 +169,12 @@ private slots:
         QCOMPARE(lock->modelName(), QString("With electrical lock"));
         QCOMPARE(lock->groupCount(), 5);
         QCOMPARE(newKeystaff(project, "SA2", Stand)->modelName(), QString("Stand."));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // A type outside the catalogue is refused.
         QVERIFY(!lock->setModelIndex(2));
         QCOMPARE(lock->modelName(), QString("With electrical lock"));
         QCOMPARE(lock->groupCount(), 5);
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
 
         // Records: the Device record; a type outside the catalogue is a
         // damaged one.
@@ -195,7 +195,7 @@ private slots:
             QCOMPARE(in.status() == QDataStream::Ok, valid);
             QCOMPARE(static_cast<Keystaff *>(copy.get())->modelIndex(), valid ? index : -1);
         }
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
     }
 
     void groupsForItems()
@@ -243,13 +243,13 @@ private slots:
         newKeystaff(project, "SA3", -1);
         GraphicsKeystaff *nothing = placeItem(sheet, "SA3", Closed, 0);
         QCOMPARE(nothing->obj(), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // No group number: a failed check at pin naming, names unchanged.
         GraphicsKeystaff fresh(&sheet);
         QCOMPARE(fresh.number(), 255);
         fresh.updatePinNames();
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
 
         // The keystaff goes with its last item; the items keep its name.
         delete closed;
@@ -289,13 +289,13 @@ private slots:
         item.setKind(Opened);
         QCOMPARE(item.boundingRect(), QRectF(-7 - 3.5, -80 - 3.5, 174 + 7, 87 + 7));
         QCOMPARE(GraphicsKeystaff::kindName(2), QString("Contact t"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         item.setKind(-1);
         item.setKind(4);
         QCOMPARE(item.kind(), int(Opened));
         QCOMPARE(GraphicsKeystaff::kindName(4), QString());
-        QCOMPARE(boxes(rec).size(), 3);
+        QCOMPARE(boxTexts(rec).size(), 3);
 
         // A long name widens the item; the symbol stays centred at x 80.
         rec.clear();
@@ -307,7 +307,7 @@ private slots:
         showBigDeviceNames = true;
         wide->updateFromObj();
         QVERIFY(wide->textWidth() > width);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void drawing()
@@ -359,7 +359,7 @@ private slots:
         QVERIFY(penColours(selected).contains(penBlue.color()));
         QVERIFY(!penColours(selected).contains(penBlack.color()));
         QCOMPARE(selected.shapesOf("rect").last().pen, penBlueThin.color());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // A sheet of keystaff groups as the user sees it: every kind, turned
@@ -387,7 +387,7 @@ private slots:
         lost->setSelected(true);
         showBigDeviceNames = true;
         put(placeItem(sheet, "SA2", Closed, 0), QPointF(1400, 600));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         const QImage image = renderPart(sheet, QRectF(0, 0, 2000, 900), "rlay_keystaffs.png");
         QVERIFY(darkPixels(image, QRect(270, 160, 20, 20)) > 0);
@@ -449,7 +449,7 @@ private slots:
             QCOMPARE(in.status(), QDataStream::ReadCorruptData);
             QCOMPARE(copy.kind(), int(Closed));
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void savedAndLoaded()
@@ -495,7 +495,7 @@ private slots:
             QCOMPARE(items[3]->obj(), nullptr);
             QCOMPARE(items[3]->name(), QString("SA8"));
             QCOMPARE(items[3]->number(), 1);
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
         }
 
         // A group number that the keystaff's type lacks is damaged data:
@@ -517,7 +517,7 @@ private slots:
         QCOMPARE(items.size(), 4);
         QCOMPARE(items[2]->obj(), nullptr);
         QCOMPARE(items[0]->keystaff(), project.findObj(KeystaffKind, "SA1"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogLists()
@@ -561,7 +561,7 @@ private slots:
         QCOMPARE(dialog.objTable()->selectedItems().first()->text(0), QString("SA2"));
         QCOMPARE(groups->topLevelItemCount(), 2);
         QCOMPARE(dialog.typeCombo()->currentText(), QString("Stand."));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void dialogChoice()
@@ -575,27 +575,27 @@ private slots:
         DlgPropKeystaff dialog(&sheet);
         dialog.objTable()->clearSelection();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected keystaff !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected keystaff !"}));
         rec.clear();
         dialog.selectTreeItem(dialog.objTable(), findTreeItemOfObj(dialog.objTable(), sa1));
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec), QStringList({"Need selected contact !"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected contact !"}));
         rec.clear();
         // Group 4 is shown by another item.
         QVERIFY(!dialog.btnChoiseClick(dialog.contactsTable()->topLevelItem(3)));
-        QCOMPARE(boxes(rec), QStringList({"Keystaff is busy!"}));
+        QCOMPARE(boxTexts(rec), QStringList({"Keystaff is busy!"}));
         rec.clear();
         // Group 3 ("Contact t") while the kind shows "Stand opened".
         dialog.kindCombo()->setCurrentIndex(Opened);
         QVERIFY(!dialog.btnChoiseClick(dialog.contactsTable()->topLevelItem(2)));
-        QCOMPARE(boxes(rec), QStringList({"Choise button and button type not compatibility! "}));
+        QCOMPARE(boxTexts(rec), QStringList({"Choise button and button type not compatibility! "}));
         rec.clear();
         dialog.kindCombo()->setCurrentIndex(ContactT);
         dialog.selectTreeItem(dialog.contactsTable(), dialog.contactsTable()->topLevelItem(2));
         buttonOf(&dialog, "V")->click();
         QCOMPARE(dialog.edName()->text(), QString("SA1"));
         QCOMPARE(dialog.spinNumber()->value(), 3);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The group the edited item shows is its own choice.
         DlgPropKeystaff editing(&sheet);
@@ -605,7 +605,7 @@ private slots:
         QCOMPARE(editing.spinNumber()->value(), 4);
         QCOMPARE(editing.contactsTable()->selectedItems().first()->text(0), QString("4"));
         QVERIFY(editing.btnChoiseClick(editing.contactsTable()->topLevelItem(3)));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A double click in the groups chooses and accepts.
         DlgPropKeystaff clicking(&sheet);
@@ -628,7 +628,7 @@ private slots:
         DlgPropKeystaff dialog(&sheet);
         rec.handle([&](QDialog *) {
             buttonOf(&dialog, "Add")->click();
-            QCOMPARE(boxes(rec), QStringList({"Need enter object name!"}));
+            QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!"}));
             dialog.edObjName()->setText("SA1");
             dialog.typeCombo()->setCurrentIndex(dialog.typeCombo()->findData(int(WithLock)));
             buttonOf(&dialog, "Add")->click();
@@ -643,7 +643,7 @@ private slots:
         });
         auto *item = dynamic_cast<GraphicsKeystaff *>(dialog.execDialog(nullptr, GraphicsKeystaff::Type));
         QVERIFY(item);
-        QCOMPARE(boxes(rec), QStringList({"Need enter object name!", "Object already exists!",
+        QCOMPARE(boxTexts(rec), QStringList({"Need enter object name!", "Object already exists!",
                                           "Need enter graphics Keystaff name!"}));
         rec.clear();
         sheet.addGraphicsItem(item);
@@ -689,7 +689,7 @@ private slots:
         QCOMPARE(item->name(), QString("SA1"));
         QCOMPARE(pinNames(item), QStringList({"", ""}));
         QCOMPARE(sa1->items().size(), 2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // "Repl" with another type: the items find their groups anew; the
         // "Contact t" items find none in "Stand." and lose their names.
@@ -715,7 +715,7 @@ private slots:
         buttonOf(&retype, "Repl")->click();
         QCOMPARE(sa1->name(), QString("SA5"));
         QCOMPARE(closed->name(), QString("SA5"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Cancel changes nothing.
         DlgPropKeystaff cancelled(&sheet);
@@ -761,7 +761,7 @@ private slots:
         QCOMPARE(keystaff->items().size(), 3);
         QCOMPARE(b->number(), 3);
         QCOMPARE(schemetest::clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         const QString dir = m_dir.path() + "/plant";
         QVERIFY(editor.saveAndClose(dir));
 
@@ -781,7 +781,7 @@ private slots:
         QCOMPARE(items[2]->kind(), int(Resistor));
         QCOMPARE(pinNames(items[1]), QStringList({"21", "23"}));
         QCOMPARE(schemetest::clew(items[0]->pin(1)), QList<Pin *>({items[1]->pin(0)}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         Scheme::registerItemTypes();
     }
 };

@@ -97,13 +97,6 @@ public:
     QList<Asked> asked;
 };
 
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 // Runs New with its dialog accepted unchanged.
 void newProject(MainWindow &w, ModalRecorder &recorder)
 {

@@ -40,16 +40,6 @@ public:
     }
 };
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 bool allChecks(const QStringList &texts)
 {
     for (const QString &text : texts) {
@@ -168,7 +158,7 @@ private slots:
         QCOMPARE(groupTypes, QList<int>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,
                                          1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 1, 1, 2, 2, 2, 0, 0, 2}));
         QVERIFY(!commandGroups[CommandGroupCount].name);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void commandTemplates()
@@ -257,7 +247,7 @@ private slots:
         QCOMPARE(commandTemplateName(0), QString("TS Cross    1"));
         QCOMPARE(commandTemplateGroup(448), 28);
         QCOMPARE(commandGroupName(36), QString("TV Ties"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Refused through the check, with the neutral answer.
         QVERIFY(Module::typeName(-1).isEmpty());
@@ -272,8 +262,8 @@ private slots:
         QVERIFY(commandTemplateName(-1).isEmpty());
         QCOMPARE(commandTemplateGroup(623), -1);
         QVERIFY(commandGroupName(37).isEmpty());
-        QCOMPARE(boxes(rec).size(), 12);
-        QVERIFY(allChecks(boxes(rec)));
+        QCOMPARE(boxTexts(rec).size(), 12);
+        QVERIFY(allChecks(boxTexts(rec)));
         // Without a report: the type of any kind.
         rec.clear();
         QCOMPARE(moduleTypeOfKind(-1), -1);
@@ -295,10 +285,10 @@ private slots:
         QCOMPARE(int(Module::AddressSuffixFlag), 75);
         QCOMPARE(int(Module::AddressSuffixFlag), int(Address::fromSuffixKind(11).field(6)));
         QCOMPARE(module->placeType(), -1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // No type: "M" alone, after the report.
         QCOMPARE(module->modelName(), QString("M"));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
         rec.clear();
 
         const QStringList models = {"MTS", "MTU", "MTV"};
@@ -310,7 +300,7 @@ private slots:
             QCOMPARE(module->placeTypeName(), places[type]);
             QVERIFY(module->addressSuffix());
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The number after the two-letter prefix.
         QVERIFY(module->setName("TU12"));
@@ -321,7 +311,7 @@ private slots:
         QCOMPARE(module->number(), 0);
         QVERIFY(module->setName("TVx3"));
         QCOMPARE(module->number(), 0);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void countOfType()
@@ -338,7 +328,7 @@ private slots:
         QCOMPARE(Module::countOfType(&project, 1), 1);
         QCOMPARE(Module::countOfType(&project, 2), 0);
         QCOMPARE(Module::countOfType(&project, -1), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void moduleRecord()
@@ -367,7 +357,7 @@ private slots:
         QVERIFY(tu->showAddress());
         QCOMPARE(tv->modelIndex(), 2);
         QVERIFY(!tv->showAddress());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void moduleRecordIsRangeChecked()
@@ -394,7 +384,7 @@ private slots:
                 QVERIFY(message.contains("Load devices not correct."));
                 QVERIFY(!loaded.findObj(ModuleKind, "TS1"));
             }
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
         }
     }
 
@@ -443,7 +433,7 @@ private slots:
         QCOMPARE(ts->freeCommandNumber(0, 1, e), 1);
         QCOMPARE(ts->freeCommandNumber(0, 47, nullptr), 47);
         QCOMPARE(ts->freeCommandNumber(0, 48, nullptr), 3);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void modulesRefuseWhatDoesNotFit()
@@ -482,7 +472,7 @@ private slots:
         // Only command items show a module.
         boundtest::TestDeviceItem other(&sheet, boundtest::PanelItemType, GraphicsObjItem::BindByName, ModuleKind);
         QVERIFY(!ts->canAppend(&other));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A full module takes no further command.
         QList<GraphicsCommand *> all;
@@ -500,9 +490,9 @@ private slots:
         QCOMPARE(tv->freeCommandNumber(3, 255, nullptr), -1);
         QCOMPARE(tv->freeCommandNumber(3, 255, all[7]), 7);
         QCOMPARE(tv->items().size(), 12);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         QVERIFY(!ts->canAppend(nullptr));
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void deletingCommandsKeepsTheModule()
@@ -523,7 +513,7 @@ private slots:
         QVERIFY(!b->obj());
         QCOMPARE(b->name(), QString("TS1"));
         QCOMPARE(pinName(b, 0), QString("01"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void placedModuleNamesTerminals()
@@ -539,7 +529,7 @@ private slots:
 
         // Unplaced: no terminal designation, after the report.
         QVERIFY(item->commandName(item->pin(0)).isEmpty());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
         rec.clear();
 
         GraphicsPlaceItemDevice *placed = tu->createPlaceItem(&frame);
@@ -554,11 +544,11 @@ private slots:
         QVERIFY(tu->address());
         QCOMPARE(item->commandName(item->pin(0)), QString("K47-01"));
         QCOMPARE(item->commandName(item->pin(1)), QString("K47-02"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         // A pin of another item.
         GraphicsCommand *other = newCommand(sheet, 1);
         QVERIFY(item->commandName(other->pin(0)).isEmpty());
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 };
 

@@ -114,13 +114,6 @@ bool loadSheet(Project &project, Scheme &sheet, const QByteArray &bytes)
     return ok && in.atEnd();
 }
 
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 } // namespace
 
 class TestNets : public QObject

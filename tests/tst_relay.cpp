@@ -132,17 +132,6 @@ QStringList pinNames(GraphicsDevice *item)
     return names;
 }
 
-// The texts of the message boxes shown (the dialogs run are not counted).
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 Relay *relayNamed(Project &project, const QString &name)
 {
     return dynamic_cast<Relay *>(project.findObj(RelayKind, name));
@@ -187,7 +176,7 @@ private slots:
         QCOMPARE(relay->positionCode(), -1);
         QCOMPARE(relay->pinCount(), 0);
         QCOMPARE(relay->pinIndex("1"), nullptr);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         relay->setModelIndex(0);
         QCOMPARE(relay->modelName(), QString("REL1-1600"));
@@ -207,12 +196,12 @@ private slots:
         QCOMPARE(relay->positionCode(), 2);
         relay->setModelIndex(typeIndex("DSSH2"));
         QCOMPARE(relay->placeType(), 20);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A type outside the catalogue is refused: the relay keeps its type.
         QVERIFY(!relay->setModelIndex(116));
         QCOMPARE(relay->placeType(), 20);
-        QCOMPARE(boxes(rec).size(), 0);
+        QCOMPARE(boxTexts(rec).size(), 0);
     }
 
     void relayRecordIsRangeChecked()
@@ -243,7 +232,7 @@ private slots:
                 QVERIFY(message.contains("Load devices not correct."));
                 QVERIFY(!loaded.findObj(RelayKind, "K1"));
             }
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
         }
     }
 
@@ -315,12 +304,12 @@ private slots:
         QCOMPARE(item.pin(0)->partner(), other.pin(0));
         item.setType(0, 0, 0);
         QVERIFY(other.pin(0)->isFree());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // A diagonal on a coil of two ends is refused by the check.
         item.setDiagonal(true);
         item.updatePinNames();
-        QCOMPARE(boxes(rec).size(), 1);
+        QCOMPARE(boxTexts(rec).size(), 1);
     }
 
     void relayTakesOneItemPerWinding()
@@ -333,7 +322,7 @@ private slots:
         QVERIFY(first);
         GraphicsRelayWinding *second = runRelayDialog(sheet, rec, "K1", "K1b", d3, 1, 0);
         QVERIFY(second);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         Relay *relay = relayNamed(project, "K1");
         QVERIFY(relay);
         QCOMPARE(relay->items().size(), 2);
@@ -390,7 +379,7 @@ private slots:
         item->rotateBy(1, true);
         QCOMPARE(item->extentWidth(), 214.0);
         QVERIFY(item->top() != before);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void verticalMirrorExchangesRows()
@@ -425,7 +414,7 @@ private slots:
         QVERIFY(four->isRowsMirrored());
         runRelayDialog(sheet, rec, "K1", "K1", 0, 0, 0, four);
         QVERIFY(!four->isRowsMirrored());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void paintingNeverReports()
@@ -512,7 +501,7 @@ private slots:
             QVERIFY(recorder.shapes.isEmpty());
             QVERIFY(recorder.texts.isEmpty());
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void windingRoundTrip()
@@ -548,7 +537,7 @@ private slots:
         QCOMPARE(item->relay()->modelIndex(), 0);
         QCOMPARE(project.findObj(RelayWindingKind, "K7"), item->ownObj());
         QCOMPARE(item->caption(), QString("REL1-1600"));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void damagedWindingRecords_data()
@@ -600,7 +589,7 @@ private slots:
             QCOMPARE(item.relayType(), -1);
             QCOMPARE(item.pinCount(), 0);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void relayDialogLists()
@@ -653,7 +642,7 @@ private slots:
         // Without a selected relay row.
         dialog.objTable()->clearSelection();
         QVERIFY(!dialog.btnChoiseClick(nullptr));
-        QCOMPARE(boxes(rec).last(), QString("Need selected Relay !"));
+        QCOMPARE(boxTexts(rec).last(), QString("Need selected Relay !"));
 
         // Typing the relay name fills the winding name.
         dialog.edName()->clear();
@@ -697,7 +686,7 @@ private slots:
         dialog2.loadFromItem(other);
         QCOMPARE(dialog2.buttonGroup()->checkedId(), 4);
         QVERIFY(dialog2.chkDiagonal()->isChecked());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void relayDialogValidation()
@@ -710,7 +699,7 @@ private slots:
         GraphicsRelayWinding *k1b = runRelayDialog(sheet, rec, "K1", "K1b", d3, 1, 0);
         GraphicsRelayWinding *k2 = runRelayDialog(sheet, rec, "K2", "K2", 0, 0, 0);
         QVERIFY(k1a && k1b && k2);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // Each rule, with the dialog left open.
         struct Case
@@ -747,7 +736,7 @@ private slots:
             dialog.setResult(QDialog::Rejected);
             okButton(&dialog)->click();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QCOMPARE(boxes(rec), QStringList({c.message}));
+            QCOMPARE(boxTexts(rec), QStringList({c.message}));
             QCOMPARE(rec.shown.first().title, QString("Error"));
         }
 
@@ -759,7 +748,7 @@ private slots:
             (which == 0 ? dialog.typeTree() : dialog.windingTree())->clearSelection();
             okButton(&dialog)->click();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QCOMPARE(boxes(rec), QStringList({which == 0 ? "Need selected relay type !" : "Need selected winding !"}));
+            QCOMPARE(boxTexts(rec), QStringList({which == 0 ? "Need selected relay type !" : "Need selected winding !"}));
         }
 
         // What passes: a new one-winding relay, an edit keeping the name,
@@ -777,7 +766,7 @@ private slots:
         QCOMPARE(relayNamed(project, "K4"), bare);
         QCOMPARE(relayNamed(project, "K4")->modelIndex(), 3);
         QCOMPARE(bare->items().size(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void placingARelay()
@@ -816,7 +805,7 @@ private slots:
         QCOMPARE(appended.count(), 1);
         QVERIFY(updated.count() >= 1);
         QVERIFY(project.devicesChanged());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void twoWindingsThreeContactsRoundTrip()
@@ -848,13 +837,13 @@ private slots:
             QVERIFY(c1->pin(1)->solder(c2->pin(0)));
             QVERIFY(b->pin(0)->solder(c3->pin(1)));
             QVERIFY(b->pin(1)->solder(c2->pin(1)));
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
             bytes = saveAll(project, sheet);
         }
         Project project(nullptr, nullptr);
         RelaySheet sheet(&project);
         QVERIFY(loadAll(project, sheet, bytes));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
         const QList<GraphicsItem *> items = sheet.graphicsItems();
         QCOMPARE(items.size(), 5);
         auto *a = dynamic_cast<GraphicsRelayWinding *>(items[0]);
@@ -895,7 +884,7 @@ private slots:
         QVERIFY(a->pin(0)->isFree());
         QVERIFY(c1->pin(2)->isFree());
         QCOMPARE(c3->pos(), QPointF(400, 400));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void pastingAWindingAndItsContact()
@@ -929,7 +918,7 @@ private slots:
         QCOMPARE(pinNames(copy), QStringList({"31", "32", "33"}));
         QCOMPARE(contact->windingItem(), k1);
         QCOMPARE(relayNamed(project, "K1")->items().size(), 1);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void editingAWindingRebindsItsContacts()
@@ -966,7 +955,7 @@ private slots:
         QCOMPARE(ft->obj(), nullptr);
         QCOMPARE(ft->name(), QString("K1"));
         QCOMPARE(pinNames(ft), QStringList({"", "", ""}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

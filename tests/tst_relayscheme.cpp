@@ -75,22 +75,6 @@ struct Actions
 
 QDateTime clockNow;
 
-QPushButton *buttonOf(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
-void pressOk(QDialog *dialog)
-{
-    QPushButton *ok = buttonOf(dialog, "Ok");
-    QVERIFY(ok);
-    ok->click();
-}
-
 int typeIndex(const char *name)
 {
     for (int i = 0; i < RelayTypeCount; ++i) {
@@ -157,16 +141,6 @@ QStringList pinNames(GraphicsDevice *item)
     for (int i = 0; i < item->pinCount(); ++i)
         names << pinName(item, i);
     return names;
-}
-
-QStringList boxTexts(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
 }
 
 template <class T>

@@ -70,13 +70,6 @@ void moveMouse(QWidget *widget, const QPoint &pos, Qt::MouseButtons buttons = Qt
     QApplication::sendEvent(widget, &event);
 }
 
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 QPointF at(Pin *pin)
 {
     return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());

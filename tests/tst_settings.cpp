@@ -19,7 +19,7 @@ const QStringList keys = {"hide_help",
                           "show_num_contacts",
                           "show_big_device_names"};
 
-const QStringList boxTexts = {"Hide help",
+const QStringList checkBoxTexts = {"Hide help",
                               "Show scheme name in wiringlayouts",
                               "Show name commands DC in schemes",
                               "Show col solder command in table DC",
@@ -132,7 +132,7 @@ private slots:
         const QList<QCheckBox *> boxes = dialog.findChildren<QCheckBox *>();
         QCOMPARE(boxes.size(), 7);
         for (int i = 0; i < 7; ++i) {
-            QCOMPARE(boxes[i]->text(), boxTexts[i]);
+            QCOMPARE(boxes[i]->text(), checkBoxTexts[i]);
             QCOMPARE(boxes[i]->isChecked(), pattern[i]);
         }
         QPushButton *ok = button(dialog, "Ok");

@@ -302,30 +302,11 @@ GraphicsNet *wire(GraphicsScene &scene, Pin *a, Pin *b)
     return net;
 }
 
-QPushButton *buttonOf(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 void press(QDialog *dialog, const QString &text)
 {
     QPushButton *button = buttonOf(dialog, text);
     QVERIFY2(button, qPrintable(text));
     button->click();
-}
-
-QStringList boxTexts(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
 }
 
 QStringList rowTexts(QTreeWidgetItem *row)

@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(t->modelIndex(), 35);
         QCOMPARE(item->terminals().last().name, QString("III1"));
         QCOMPARE(pinNames(item), QStringList({"I1", "I4", "II1", "", "II3"}));
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // Two items of one transformer on two schemes, placed through the
@@ -412,7 +412,7 @@ private slots:
         QCOMPARE(pinNames(b), QStringList({"I4", ""}));
         QVERIFY(a->isComplete() && !b->isComplete());
         QCOMPARE(t->modelIndex(), 0);
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 };
 

@@ -227,7 +227,7 @@ private slots:
             QCOMPARE(device->placeType(), k.placeType);
             QVERIFY2(!device->placeTypeName().isEmpty(), k.name);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         // The record: the type, then the nominal or the number; a type or
         // nominal outside the catalogue is a damaged record.
@@ -309,7 +309,7 @@ private slots:
                 QCOMPARE(console, QString());
             delete item;
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // Each kind in a frame place, in a caption cell and on a wiring page.
@@ -360,7 +360,7 @@ private slots:
             QCOMPARE(caption.texts, p.caption);
             QCOMPARE(picture.texts, p.picture);
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // Painting raises no box, whatever the item's state, and everything
@@ -394,7 +394,7 @@ private slots:
                 QVERIFY(!penColours(*paint(&lost, item, false)).contains(penBlack.color()));
             }
         }
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     // A type outside the catalogue is refused from code as the reader
@@ -451,7 +451,7 @@ private slots:
                 QCOMPARE(item->pin(1)->center(), QPointF(k.length, 0));
                 x += 350;
             }
-            QCOMPARE(boxes(rec), QStringList());
+            QCOMPARE(boxTexts(rec), QStringList());
             QVERIFY(editor.saveAndClose(dir));
         }
         const QMap<QString, QByteArray> first = filesBelow(dir);
@@ -474,7 +474,7 @@ private slots:
             QCOMPARE(pinNames(items[i]), QStringList({"1", "2"}));
         }
         QVERIFY(dynamic_cast<GraphicsPlughole *>(items[0])->pinsOutside());
-        QCOMPARE(boxes(rec), QStringList());
+        QCOMPARE(boxTexts(rec), QStringList());
 
         const QString again = m_dir.path() + "/again";
         QVERIFY(QDir().mkpath(again));

@@ -39,13 +39,6 @@ const int lampRightCarrier = 59; // and a lamp on the right
 const int fuseResistorPanel = 5; // "Panel FU-6-R-24": six pre-built boards
 const int fuseLamp = 2;          // "KM-24", the lamp that such carriers take
 
-void pressOk(QDialog *dialog)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>())
-        if (b->text() == "Ok")
-            b->click();
-}
-
 Frame *newFrame(Project &p, int number, int type)
 {
     if (p.equipment()->itemList().isEmpty()) {

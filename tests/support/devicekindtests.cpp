@@ -21,16 +21,6 @@
 
 namespace devicekindtest {
 
-QStringList boxes(const ModalRecorder &rec)
-{
-    QStringList texts;
-    for (const ModalRecorder::Shown &shown : rec.shown) {
-        if (shown.className == QLatin1String("QMessageBox"))
-            texts << shown.text;
-    }
-    return texts;
-}
-
 QStringList pinNames(GraphicsDevice *item)
 {
     QStringList names;
@@ -87,22 +77,6 @@ Place *placeDevice(boundtest::TestScene &frame, Device *device, const Address &a
     frame.addGraphicsItem(item);
     place->putItem(item);
     return place;
-}
-
-QPushButton *buttonOf(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
-void pressOk(QDialog *dialog)
-{
-    QPushButton *ok = buttonOf(dialog, "Ok");
-    QVERIFY(ok);
-    ok->click();
 }
 
 QPointF at(Pin *pin)

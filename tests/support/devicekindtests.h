@@ -35,8 +35,6 @@ class SchemeEdit;
 
 namespace devicekindtest {
 
-// The texts of the message boxes shown.
-QStringList boxes(const ModalRecorder &rec);
 // The names of the item's pins; an empty text for an unnamed pin.
 QStringList pinNames(GraphicsDevice *item);
 // Draws the item into the recorder as the sheet would.
@@ -50,8 +48,6 @@ Address positionAddress(int position, int suffixKind = -1, int frameKind = 0);
 // Puts the device into a new place of the frame sheet at that address.
 Place *placeDevice(boundtest::TestScene &frame, Device *device, const Address &address);
 
-QPushButton *buttonOf(QDialog *dialog, const QString &text);
-void pressOk(QDialog *dialog);
 // The pin's centre on the sheet.
 QPointF at(Pin *pin);
 

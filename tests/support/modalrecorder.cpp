@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QtTest>
 
 namespace {
 
@@ -92,4 +93,30 @@ QStringList ModalRecorder::texts() const
     for (const Shown &s : shown)
         out << s.text;
     return out;
+}
+
+QStringList boxTexts(const ModalRecorder &rec)
+{
+    QStringList texts;
+    for (const ModalRecorder::Shown &shown : rec.shown) {
+        if (shown.className == QLatin1String("QMessageBox"))
+            texts << shown.text;
+    }
+    return texts;
+}
+
+QPushButton *buttonOf(QWidget *dialog, const QString &text)
+{
+    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+void pressOk(QDialog *dialog)
+{
+    QPushButton *ok = buttonOf(dialog, QStringLiteral("Ok"));
+    QVERIFY(ok);
+    ok->click();
 }

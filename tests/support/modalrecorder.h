@@ -11,6 +11,8 @@
 #include <functional>
 
 class QDialog;
+class QPushButton;
+class QWidget;
 
 class ModalRecorder
 {
@@ -48,5 +50,12 @@ public:
 private:
     QList<Answer> m_answers;
 };
+
+// The texts of the message boxes shown, without the dialogs.
+QStringList boxTexts(const ModalRecorder &rec);
+// The push button with this text below the widget, or null.
+QPushButton *buttonOf(QWidget *dialog, const QString &text);
+// Clicks the dialog's "Ok" button (a failed check when it has none).
+void pressOk(QDialog *dialog);
 
 #endif
