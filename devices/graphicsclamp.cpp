@@ -195,23 +195,6 @@ void GraphicsClamp::drawBottomRow(QPainter *painter, const QStyleOptionGraphicsI
     drawWireMarks(painter);
 }
 
-void GraphicsClamp::drawWireMarks(QPainter *painter)
-{
-    painter->setPen(penGreen);
-    painter->setBrush(QBrush(penGreen.color(), Qt::SolidPattern));
-    for (int i = 0; i < pinCount(); ++i) {
-        WiringPin *p = wiringPin(i);
-        if (!p || p->center() == noPosition)
-            continue;
-        const int links = p->linkCount();
-        if (links == 1)
-            painter->drawChord(*p, 0, 180 * 16);
-        else if (links >= 2)
-            painter->drawEllipse(*p);
-    }
-    painter->setBrush(Qt::NoBrush);
-}
-
 void GraphicsClamp::saveData(DataStream &stream)
 {
     GraphicsDevice::saveData(stream);

@@ -96,7 +96,6 @@ protected:
 private:
     void drawFree(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp);
     void drawBottomRow(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp);
-    void drawWireMarks(QPainter *painter);
     void setWireCapacity();
 
     quint8 m_clampIndex = 0;

@@ -157,8 +157,12 @@ void GraphicsDevice::updatePinNames()
 void GraphicsDevice::drawPins(QPainter *painter, bool hideHelp)
 {
     GraphicsObjItem::drawPins(painter, hideHelp);
-    if (!painter)
-        return;
+    if (painter)
+        drawWireMarks(painter);
+}
+
+void GraphicsDevice::drawWireMarks(QPainter *painter)
+{
     const QBrush previous = painter->brush();
     painter->setPen(penGreen);
     painter->setBrush(QBrush(penGreen.color(), Qt::SolidPattern));

@@ -60,6 +60,9 @@ public:
     // The free-pin marks, then a half disc for a pin with one wire link and
     // a disc for a pin with two or more.
     void drawPins(QPainter *painter, bool hideHelp) override;
+    // A half disc for each pin with one wire link, a disc for a pin with
+    // two or more, in the help pen.
+    void drawWireMarks(QPainter *painter);
 
     // The pen of the item's picture: blue when selected, else black while
     // bound and red for an item that has lost its device.
