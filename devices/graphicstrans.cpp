@@ -460,9 +460,8 @@ void GraphicsTrans::loadData(DataStream &stream)
     stream >> height >> jumpers >> count;
     if (stream.status() != QDataStream::Ok)
         return;
-    const QIODevice *device = stream.device();
     if (!std::isfinite(height) || count < 0
-        || (device && qint64(count) * terminalRecordBytes > device->bytesAvailable())) {
+        || (stream.hasDevice() && qint64(count) * terminalRecordBytes > stream.bytesLeft())) {
         stream.setStatus(QDataStream::ReadCorruptData);
         return;
     }

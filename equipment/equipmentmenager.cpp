@@ -87,10 +87,9 @@ bool EquipmentMenager::framesCarryLayoutRecords(DataStream &stream) const
             anyFrame = true;
         }
     }
-    QIODevice *device = stream.device();
-    if (!anyFrame || stream.status() != QDataStream::Ok || !device || device->isSequential())
+    if (!anyFrame || stream.status() != QDataStream::Ok || !stream.canSeek())
         return true;
-    const qint64 start = device->pos();
+    const qint64 start = stream.pos();
     for (FrameGroup *row : items) {
         quint8 number = 0;
         QString comment;
@@ -101,7 +100,7 @@ bool EquipmentMenager::framesCarryLayoutRecords(DataStream &stream) const
     }
     const bool bare = stream.status() == QDataStream::Ok && stream.atEnd();
     stream.resetStatus();
-    device->seek(start);
+    stream.seek(start);
     return !bare;
 }
 

@@ -411,7 +411,7 @@ bool FrameLayout::loadScene(DataStream &stream)
     qint32 count = 0;
     stream >> count;
     // Every record holds at least its type id.
-    const qint64 left = stream.device() ? stream.device()->bytesAvailable() : 0;
+    const qint64 left = stream.bytesLeft();
     if (stream.status() != QDataStream::Ok || count < 0 || count > left / 4)
         return false;
     for (qint32 i = 0; i < count; ++i) {

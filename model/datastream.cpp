@@ -34,6 +34,221 @@ DataStream::DataStream(QByteArray *buffer, QIODevice::OpenMode mode)
 {
     if (CHECK(sizeof(streamVersions) / sizeof(streamVersions[0]) == FormatCount))
         setVersion(streamVersions[0]);
+    // A stream that only reads an array reads its memory directly.
+    if (buffer && QDataStream::device() && !(mode & QIODevice::WriteOnly)) {
+        m_bytes = buffer;
+        m_direct = true;
+    }
+}
+
+void DataStream::syncDevice() const
+{
+    if (m_direct)
+        QDataStream::device()->seek(std::min<qint64>(m_pos, m_bytes->size()));
+}
+
+void DataStream::takeDevicePosition()
+{
+    if (m_direct)
+        m_pos = QDataStream::device()->pos();
+}
+
+bool DataStream::canReadDoubles() const
+{
+    return byteOrder() == BigEndian && !(version() >= Qt_4_6 && floatingPointPrecision() == SinglePrecision);
+}
+
+QIODevice *DataStream::device() const
+{
+    syncDevice();
+    m_direct = false;
+    return QDataStream::device();
+}
+
+void DataStream::setDevice(QIODevice *device)
+{
+    QDataStream::setDevice(device);
+    m_direct = false;
+    m_bytes = nullptr;
+}
+
+qint64 DataStream::bytesLeft() const
+{
+    if (const QByteArray *bytes = memory())
+        return std::max<qint64>(0, bytes->size() - m_pos);
+    const QIODevice *source = QDataStream::device();
+    return source ? source->bytesAvailable() : 0;
+}
+
+qint64 DataStream::pos() const
+{
+    if (memory())
+        return m_pos;
+    const QIODevice *source = QDataStream::device();
+    return source ? source->pos() : 0;
+}
+
+bool DataStream::seek(qint64 position)
+{
+    if (const QByteArray *bytes = memory()) {
+        if (position < 0 || position > bytes->size())
+            return false;
+        m_pos = position;
+        return true;
+    }
+    QIODevice *source = QDataStream::device();
+    return source && source->seek(position);
+}
+
+bool DataStream::canSeek() const
+{
+    const QIODevice *source = QDataStream::device();
+    return memory() || (source && !source->isSequential());
+}
+
+bool DataStream::atEnd() const
+{
+    if (const QByteArray *bytes = memory())
+        return m_pos >= bytes->size();
+    return QDataStream::atEnd();
+}
+
+int DataStream::readRawData(char *data, int length)
+{
+    const QByteArray *bytes = memory();
+    if (!bytes || length < 0) {
+        int got = -1;
+        throughDevice([&] { got = QDataStream::readRawData(data, length); });
+        return got;
+    }
+    const int got = int(std::min<qint64>(length, bytesLeft()));
+    if (got > 0)
+        std::memcpy(data, bytes->constData() + m_pos, size_t(got));
+    m_pos += got;
+    if (got != length)
+        setStatus(ReadPastEnd);
+    return got;
+}
+
+int DataStream::skipRawData(int length)
+{
+    if (!memory() || length < 0) {
+        int skipped = -1;
+        throughDevice([&] { skipped = QDataStream::skipRawData(length); });
+        return skipped;
+    }
+    const int skipped = int(std::min<qint64>(length, bytesLeft()));
+    m_pos += skipped;
+    if (skipped != length)
+        setStatus(ReadPastEnd);
+    return skipped;
+}
+
+DataStream &DataStream::operator>>(bool &value)
+{
+    qint8 v = 0;
+    *this >> v;
+    value = v != 0;
+    return *this;
+}
+
+DataStream &DataStream::operator>>(float &value)
+{
+    // From Qt 4.6 on a double-precision stream holds floats as doubles.
+    if (memory() && byteOrder() == BigEndian && !(version() >= Qt_4_6 && floatingPointPrecision() == DoublePrecision)
+        && bytesLeft() >= 4) {
+        quint32 bits = 0;
+        *this >> bits;
+        std::memcpy(&value, &bits, sizeof value);
+        return *this;
+    }
+    throughDevice([&] { QDataStream::operator>>(value); });
+    return *this;
+}
+
+namespace {
+
+double doubleAt(const char *p)
+{
+    const quint64 bits = qFromBigEndian<quint64>(p);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+} // namespace
+
+DataStream &DataStream::operator>>(double &value)
+{
+    if (memory() && canReadDoubles() && bytesLeft() >= 8) {
+        value = doubleAt(m_bytes->constData() + m_pos);
+        m_pos += 8;
+        return *this;
+    }
+    throughDevice([&] { QDataStream::operator>>(value); });
+    return *this;
+}
+
+DataStream &DataStream::operator>>(QPointF &value)
+{
+    if (memory() && canReadDoubles() && bytesLeft() >= 16) {
+        const char *p = m_bytes->constData() + m_pos;
+        value = QPointF(doubleAt(p), doubleAt(p + 8));
+        m_pos += 16;
+        return *this;
+    }
+    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    return *this;
+}
+
+DataStream &DataStream::operator>>(QSizeF &value)
+{
+    if (memory() && canReadDoubles() && bytesLeft() >= 16) {
+        const char *p = m_bytes->constData() + m_pos;
+        value = QSizeF(doubleAt(p), doubleAt(p + 8));
+        m_pos += 16;
+        return *this;
+    }
+    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    return *this;
+}
+
+DataStream &DataStream::operator>>(QRectF &value)
+{
+    if (memory() && canReadDoubles() && bytesLeft() >= 32) {
+        const char *p = m_bytes->constData() + m_pos;
+        value.setRect(doubleAt(p), doubleAt(p + 8), doubleAt(p + 16), doubleAt(p + 24));
+        m_pos += 32;
+        return *this;
+    }
+    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    return *this;
+}
+
+DataStream &DataStream::operator>>(QString &value)
+{
+    // The length in bytes, 0xffffffff for a null string, then UTF-16.
+    if (memory() && byteOrder() == BigEndian && version() > Qt_1_0 && bytesLeft() >= 4) {
+        const char *p = m_bytes->constData() + m_pos;
+        const quint32 length = qFromBigEndian<quint32>(p);
+        if (length == 0xffffffffu) {
+            value = QString();
+            m_pos += 4;
+            return *this;
+        }
+        if (length % 2 == 0 && qint64(length) <= bytesLeft() - 4) {
+            if (length == 0) {
+                value = QString(QLatin1String(""));
+            } else {
+                value.resize(qsizetype(length / 2));
+                qFromBigEndian<char16_t>(p + 4, qsizetype(length / 2), value.data());
+            }
+            m_pos += 4 + qint64(length);
+            return *this;
+        }
+    }
+    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    return *this;
 }
 
 namespace {
@@ -75,12 +290,7 @@ void DataStream::readDoubles(double *values, int count)
             *this >> values[i];
         return;
     }
-    readValues(*this, values, count, [](const char *p) {
-        const quint64 bits = qFromBigEndian<quint64>(p);
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    });
+    readValues(*this, values, count, doubleAt);
 }
 
 void DataStream::setFormatIndex(int index)
@@ -121,9 +331,8 @@ bool DataStream::checkSize(const QSizeF &size)
 
 bool DataStream::checkCount(qint64 count, qint64 recordSize)
 {
-    const QIODevice *source = device();
-    const qint64 left = source ? source->bytesAvailable() : 0;
-    return checkRecord(count >= 0 && (count == 0 || !source || count <= left / std::max<qint64>(recordSize, 1)));
+    return checkRecord(count >= 0
+                       && (count == 0 || !hasDevice() || count <= bytesLeft() / std::max<qint64>(recordSize, 1)));
 }
 
 bool DataStream::checkAtEnd()

@@ -6,10 +6,14 @@
 // index the data was written in. Readers gate fields added by later formats
 // on formatIndex().
 
+#include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
+#include <QtEndian>
 
-class QByteArray;
+#include <cstring>
+#include <type_traits>
+
 class QPointF;
 class QRectF;
 class QSizeF;
@@ -56,8 +60,87 @@ public:
     void readInt32s(qint32 *values, int count);
     void readDoubles(double *values, int count);
 
+    // Reading. A stream made to read a byte array reads the array's memory
+    // itself, with the framework's results byte for byte (values, partial
+    // reads, the status); every other value, and every stream on another
+    // device, goes through the framework's operators.
+    DataStream &operator>>(qint8 &value) { return readFixed(value); }
+    DataStream &operator>>(quint8 &value) { return readFixed(value); }
+    DataStream &operator>>(qint16 &value) { return readFixed(value); }
+    DataStream &operator>>(quint16 &value) { return readFixed(value); }
+    DataStream &operator>>(qint32 &value) { return readFixed(value); }
+    DataStream &operator>>(quint32 &value) { return readFixed(value); }
+    DataStream &operator>>(qint64 &value) { return readFixed(value); }
+    DataStream &operator>>(quint64 &value) { return readFixed(value); }
+    DataStream &operator>>(bool &value);
+    DataStream &operator>>(float &value);
+    DataStream &operator>>(double &value);
+    DataStream &operator>>(QString &value);
+    DataStream &operator>>(QPointF &value);
+    DataStream &operator>>(QRectF &value);
+    DataStream &operator>>(QSizeF &value);
+    template <class T>
+    DataStream &operator>>(T &value)
+    {
+        throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+        return *this;
+    }
+
+    bool atEnd() const;
+    int readRawData(char *data, int length);
+    int skipRawData(int length);
+    // The bytes a reader may still take, and where it stands.
+    qint64 bytesLeft() const;
+    qint64 pos() const;
+    bool seek(qint64 position);
+    bool hasDevice() const { return QDataStream::device() != nullptr; }
+    // Whether seek can go back to a position read before.
+    bool canSeek() const;
+
+    // The device, brought to where the stream stands. A caller may move it:
+    // from then on every read goes through the device.
+    QIODevice *device() const;
+    void setDevice(QIODevice *device);
+    // Not offered: they would bypass the stream's own position.
+    void unsetDevice() = delete;
+    QDataStream &readBytes(char *&, uint &) = delete;
+    void startTransaction() = delete;
+
 private:
+    // The array read directly, or null when reads go through the device.
+    const QByteArray *memory() const { return m_direct ? m_bytes : nullptr; }
+    template <class T>
+    DataStream &readFixed(T &value)
+    {
+        const QByteArray *bytes = memory();
+        if (bytes && byteOrder() == BigEndian && m_pos <= bytes->size() - qint64(sizeof(T))) {
+            std::memcpy(&value, bytes->constData() + m_pos, sizeof(T));
+            value = qFromBigEndian(value);
+            m_pos += qint64(sizeof(T));
+            return *this;
+        }
+        throughDevice([&] { QDataStream::operator>>(value); });
+        return *this;
+    }
+    // Runs a read of the framework on the device, which is first brought
+    // to the stream's position and then tells the new one.
+    template <class Read>
+    void throughDevice(Read read)
+    {
+        syncDevice();
+        read();
+        takeDevicePosition();
+    }
+    void syncDevice() const;
+    void takeDevicePosition();
+    bool canReadDoubles() const;
+
     int m_formatIndex = 0;
+    // The array behind a reading stream, and the stream's position in it
+    // while m_direct holds.
+    const QByteArray *m_bytes = nullptr;
+    mutable bool m_direct = false;
+    qint64 m_pos = 0;
 };
 
 #endif

@@ -288,8 +288,7 @@ bool File::load(DataStream &stream)
         return false;
     }
 
-    if (stream.device())
-        stream.device()->seek(0);
+    stream.seek(0);
     QString name;
     stream >> name;
     if (name != shortFileName()) {

@@ -286,8 +286,7 @@ void ItemMenagerBase::finishPaste()
 
 bool ItemMenagerBase::plausibleCount(const DataStream &stream, qint32 count)
 {
-    const QIODevice *device = stream.device();
-    return count <= 0 || !device || qint64(count) <= device->bytesAvailable();
+    return count <= 0 || !stream.hasDevice() || qint64(count) <= stream.bytesLeft();
 }
 
 QTreeWidget *ItemMenagerBase::checkedTree() const

@@ -1,7 +1,8 @@
 #include "model/projectitembase.h"
 
+#include "model/datastream.h"
+
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QHash>
 #include <QIcon>
 #include <QTreeWidget>
@@ -105,12 +106,12 @@ void ProjectItemBase::expanded()
         setIcon(0, *m_openIcon);
 }
 
-void ProjectItemBase::writeTexts(QDataStream &stream) const
+void ProjectItemBase::writeTexts(DataStream &stream) const
 {
     stream << text(0) << text(1);
 }
 
-void ProjectItemBase::readTexts(QDataStream &stream)
+void ProjectItemBase::readTexts(DataStream &stream)
 {
     QString name;
     QString comment;

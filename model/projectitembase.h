@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class QDataStream;
+class DataStream;
 class QIcon;
 class QPoint;
 
@@ -32,8 +32,8 @@ public:
     virtual void doubleClicked();
     virtual void collapsed();
     virtual void expanded();
-    virtual void writeTexts(QDataStream &stream) const;
-    virtual void readTexts(QDataStream &stream);
+    virtual void writeTexts(DataStream &stream) const;
+    virtual void readTexts(DataStream &stream);
     // A row below became, or stopped being, current.
     virtual void setChildCurrent(ProjectItemBase *child, bool current);
     // Something in this row's subtree changed.

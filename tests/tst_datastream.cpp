@@ -1,6 +1,8 @@
 #include "model/datastream.h"
 #include "support/modalrecorder.h"
 
+#include <QColor>
+#include <QRandomGenerator>
 #include <QtTest>
 
 class TestDataStream : public QObject
@@ -86,6 +88,76 @@ private slots:
         QDateTime back;
         r >> back;
         QCOMPARE(back, dt);
+    }
+
+    // A reading stream gives what the framework's stream gives on the same
+    // bytes, value for value, with the same status and position, through
+    // whole records, cut-off ones, damaged lengths and mixed raw reads.
+    void readsAsTheFrameworkDoes()
+    {
+        QRandomGenerator random(7);
+        for (int round = 0; round < 400; ++round) {
+            QByteArray bytes;
+            {
+                DataStream out(&bytes, QIODevice::WriteOnly);
+                out << qint32(-5) << QString("Relay K1") << 2.5 << QPointF(1, -2) << QString() << quint8(9)
+                    << QRectF(1, 2, 3, 4) << true << QSizeF(7, 8) << float(1.25) << QColor(10, 20, 30)
+                    << QString("") << qint64(-9) << quint16(77);
+            }
+            // Damage: a cut, or a few bytes changed (string lengths too).
+            if (round % 2)
+                bytes.truncate(random.bounded(int(bytes.size()) + 1));
+            for (int i = 0; i < round % 4 && !bytes.isEmpty(); ++i)
+                bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+            QByteArray copy = bytes;
+            DataStream ours(&bytes, QIODevice::ReadOnly);
+            QDataStream theirs(&copy, QIODevice::ReadOnly);
+            theirs.setVersion(QDataStream::Qt_4_3);
+            const auto same = [&](auto &a, auto &b) {
+                ours >> a;
+                theirs >> b;
+                // Compared as written, so that damaged NaNs compare too.
+                const auto written = [](const auto &value) {
+                    QByteArray out;
+                    QDataStream stream(&out, QIODevice::WriteOnly);
+                    stream << value;
+                    return out;
+                };
+                QCOMPARE(written(a), written(b));
+                QCOMPARE(ours.status(), theirs.status());
+                QCOMPARE(ours.pos(), theirs.device()->pos());
+                QCOMPARE(ours.atEnd(), theirs.atEnd());
+            };
+            for (int pass = 0; pass < 2; ++pass) {
+                qint32 i1 = 1, i2 = 2;
+                QString s1 = "x", s2 = "y", n1 = "x", n2 = "y", e1, e2;
+                double d1 = 1, d2 = 2;
+                QPointF p1, p2;
+                quint8 b1 = 1, b2 = 2;
+                QRectF r1, r2;
+                bool f1 = false, f2 = true;
+                QSizeF z1, z2;
+                float g1 = 1, g2 = 2;
+                QColor c1, c2;
+                qint64 l1 = 1, l2 = 2;
+                same(i1, i2), same(s1, s2), same(d1, d2), same(p1, p2), same(n1, n2), same(b1, b2);
+                QCOMPARE(n1.isNull(), n2.isNull());
+                char raw1[5] = {}, raw2[5] = {};
+                QCOMPARE(ours.readRawData(raw1, 5), theirs.readRawData(raw2, 5));
+                QCOMPARE(QByteArray(raw1, 5), QByteArray(raw2, 5));
+                QCOMPARE(ours.status(), theirs.status());
+                QCOMPARE(ours.skipRawData(3), theirs.skipRawData(3));
+                QCOMPARE(ours.status(), theirs.status());
+                same(r1, r2), same(f1, f2), same(z1, z2), same(g1, g2), same(c1, c2), same(e1, e2), same(l1, l2);
+                QCOMPARE(e1.isNull(), e2.isNull());
+                ours.resetStatus();
+                theirs.resetStatus();
+                const bool back = round % 9 <= bytes.size();
+                QCOMPARE(ours.seek(round % 9), back);
+                if (back)
+                    theirs.device()->seek(round % 9);
+            }
+        }
     }
 };
 

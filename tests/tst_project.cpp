@@ -638,13 +638,11 @@ private slots:
         QCOMPARE(a.comment(), QString("power"));
         QByteArray bytes;
         {
-            QDataStream out(&bytes, QIODevice::WriteOnly);
-            out.setVersion(QDataStream::Qt_4_3);
+            DataStream out(&bytes, QIODevice::WriteOnly);
             a.writeTexts(out);
         }
         TestRow b("other");
-        QDataStream in(&bytes, QIODevice::ReadOnly);
-        in.setVersion(QDataStream::Qt_4_3);
+        DataStream in(&bytes, QIODevice::ReadOnly);
         b.readTexts(in);
         QCOMPARE(b.name(), QString("Scheme 1"));
         QCOMPARE(b.comment(), QString("power"));
