@@ -2,6 +2,8 @@
 
 #include "model/check.h"
 
+#include <QCoreApplication>
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -222,6 +224,58 @@ DataStream &DataStream::operator>>(QRectF &value)
         return *this;
     }
     throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    return *this;
+}
+
+namespace {
+
+// The fonts read last, with the bytes and stream version they were read
+// from: texts on a project's sheets use a few fonts, and the texts that share
+// one keep one copy of it.
+struct ReadFont
+{
+    int version;
+    QByteArray bytes;
+    QFont font;
+};
+QList<ReadFont> *readFonts = nullptr;
+const qsizetype readFontLimit = 8;
+
+void dropReadFonts()
+{
+    delete readFonts;
+    readFonts = nullptr;
+}
+
+} // namespace
+
+DataStream &DataStream::operator>>(QFont &value)
+{
+    const QByteArray *bytes = memory();
+    if (!bytes || status() != Ok) {
+        throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+        return *this;
+    }
+    if (!readFonts) {
+        readFonts = new QList<ReadFont>;
+        qAddPostRoutine(dropReadFonts);
+    }
+    const char *here = bytes->constData() + m_pos;
+    for (const ReadFont &known : std::as_const(*readFonts)) {
+        if (known.version == version() && known.bytes.size() <= bytesLeft()
+            && std::memcmp(known.bytes.constData(), here, size_t(known.bytes.size())) == 0) {
+            value = known.font;
+            m_pos += known.bytes.size();
+            return *this;
+        }
+    }
+    const qint64 start = m_pos;
+    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    if (status() == Ok && m_pos > start) {
+        if (readFonts->size() >= readFontLimit)
+            readFonts->removeFirst();
+        readFonts->append({version(), bytes->mid(start, m_pos - start), value});
+    }
     return *this;
 }
 

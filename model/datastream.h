@@ -14,6 +14,7 @@
 #include <cstring>
 #include <type_traits>
 
+class QFont;
 class QPointF;
 class QRectF;
 class QSizeF;
@@ -79,6 +80,8 @@ public:
     DataStream &operator>>(QPointF &value);
     DataStream &operator>>(QRectF &value);
     DataStream &operator>>(QSizeF &value);
+    // Equal font records read as one shared font.
+    DataStream &operator>>(QFont &value);
     template <class T>
     DataStream &operator>>(T &value)
     {
