@@ -201,6 +201,11 @@ void GraphicsPlaceContainer::layOut(QList<QRectF> *cells, QList<QRectF> *bands, 
     const int c = info->lineCount;
     if (!CHECK(c > 0 && c <= n && info->placeTypes != nullptr))
         return;
+    for (QList<QRectF> *list : {cells, bands})
+        if (list)
+            list->reserve(list->size() + n);
+    if (lines)
+        lines->reserve(lines->size() + c);
     const bool across = info->lineSide == 0 || info->lineSide == 1;
     const double step = (across ? r.width() : r.height()) / c;
     const int per = n / c;
