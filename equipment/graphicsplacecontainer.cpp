@@ -140,6 +140,10 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     QList<QRectF> bands;
     layOut(&cells, &bands, nullptr, nullptr, nullptr);
     FrameLayout *layout = frameLayout();
+    m_places.reserve(cells.size());
+    m_cells.reserve(cells.size());
+    m_bands.reserve(cells.size());
+    m_nested.reserve(cells.size());
     int cell = 0;
     for (int i = 0; i < info->placeCount; ++i) {
         const int type = info->placeTypes[i];
