@@ -352,8 +352,11 @@ void WiringPin::setLinkCapacity(int capacity)
         dropLinksFrom(capacity);
     m_links.resize(size_t(capacity), nullptr);
     m_links.shrink_to_fit();
-    m_pendingLinks.assign(size_t(capacity), 0);
-    m_pendingLinks.shrink_to_fit();
+    // Identities read and not resolved yet keep to the slots.
+    if (!m_pendingLinks.empty()) {
+        m_pendingLinks.resize(size_t(capacity), 0);
+        m_pendingLinks.shrink_to_fit();
+    }
 }
 
 WiringPin *WiringPin::linkSlot(int index) const
@@ -437,6 +440,8 @@ qint32 WiringPin::readRecord(DataStream &stream)
     stream >> capacity;
     dropLinksFrom(0);
     setLinkCapacity(capacity);
+    // Held only until the identities are resolved.
+    m_pendingLinks.assign(size_t(linkCapacity()), 0);
     stream.readInt32s(m_pendingLinks.data(), int(m_pendingLinks.size()));
     return own;
 }
@@ -458,6 +463,7 @@ bool WiringPin::resolveIds(const PinIndex &pins)
         }
         m_links[i] = far;
     }
+    std::vector<qint32>().swap(m_pendingLinks);
     return ok;
 }
 
