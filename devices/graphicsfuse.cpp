@@ -97,14 +97,13 @@ void GraphicsFuse::updatePinNames()
 
 void GraphicsFuse::updateFromObj()
 {
-    if (!hasFontSet())
-        return;
-    const double width = qMax(textAdvance(font(3), name()), minimumWidth);
-    if (width == textWidth())
-        return;
-    prepareGeometryChange();
-    setTextWidth(width);
-    update();
+    if (hasFontSet())
+        refreshTextWidth();
+}
+
+double GraphicsFuse::measureTextWidth() const
+{
+    return qMax(textAdvance(font(3), name()), minimumWidth);
 }
 
 void GraphicsFuse::reportPin(Pin *entry, QList<Pin *> &pins)

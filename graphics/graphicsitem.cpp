@@ -127,6 +127,10 @@ void GraphicsItem::transformChanged()
     }
 }
 
+void GraphicsItem::extentRead()
+{
+}
+
 void GraphicsItem::rotateBy(int quarterTurns, bool clockwise)
 {
     const int n = quarterTurns & 3;

@@ -256,6 +256,8 @@ void GraphicsScene::dropQueuedDescendants(const QGraphicsItem *item)
 
 void GraphicsScene::forgetItem(GraphicsItem *item)
 {
+    if (!m_unmeasured.isEmpty())
+        m_unmeasured.removeAll(item);
     if (m_owned.remove(item))
         m_items.removeAll(item);
     if (m_queued.remove(item))
@@ -362,6 +364,10 @@ void GraphicsScene::finishReadingItems()
         if (item->type() == GraphicsText::Type)
             static_cast<GraphicsText *>(item)->extentRead();
     }
+    QList<GraphicsItem *> unmeasured;
+    unmeasured.swap(m_unmeasured);
+    for (GraphicsItem *item : std::as_const(unmeasured))
+        item->extentRead();
     m_readingItems = false;
 }
 
