@@ -92,6 +92,17 @@ QRectF grown(const QRectF &rect)
     return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
+// " %.2d" of a sheet number, without the formatter for the usual numbers:
+// every sheet and wiring page of a load is numbered.
+QString numberText(int number)
+{
+    if (number < 0 || number > 99)
+        return QString::asprintf(" %.2d", number);
+    const QChar text[3] = {QLatin1Char(' '), QLatin1Char(char('0' + number / 10)),
+                           QLatin1Char(char('0' + number % 10))};
+    return QString(text, 3);
+}
+
 // Gives an item and its descendants the sheet they belong to.
 void setSheetOfTree(QGraphicsItem *item, GraphicsScene *scene)
 {
@@ -291,7 +302,7 @@ void GraphicsScene::setNumber(int number)
         if (m_project)
             m_project->emitNameChangedGraphicsScene(*this);
     }
-    m_sceneItem->setText(0, QString::asprintf(" %.2d", m_number));
+    m_sceneItem->setText(0, numberText(m_number));
     m_sceneItem->setText(1, m_name);
 }
 
