@@ -38,8 +38,9 @@ GraphicsPlaceContainer *asContainer(GraphicsPlaceItem *item)
 
 } // namespace
 
-GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent)
-    : GraphicsPlaceItem(scene, parent)
+GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent,
+                                               GraphicsItemFlags frameworkFlags)
+    : GraphicsPlaceItem(scene, parent, frameworkFlags)
 {
 }
 
