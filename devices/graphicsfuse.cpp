@@ -45,7 +45,7 @@ void GraphicsFuse::setRole(bool duplicate, bool reservation)
 {
     if (duplicate == m_duplicate && reservation == m_reservation && pinCount() > 0)
         return;
-    prepareGeometryChange();
+    prepareExtentChange();
     m_duplicate = duplicate;
     m_reservation = reservation;
     if (isReservationItem()) {

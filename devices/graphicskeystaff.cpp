@@ -64,7 +64,7 @@ void GraphicsKeystaff::setKind(int kind)
         return;
     if (!CHECK(isKeystaffKind(kind)))
         return;
-    prepareGeometryChange();
+    prepareExtentChange();
     m_kind = kind;
     createPins(keystaffKinds[kind].pinCount);
     if (pinCount() != keystaffKinds[kind].pinCount)

@@ -284,6 +284,12 @@ QTransform GraphicsItem::matrixOf(int rotationIndex, bool mirrored)
     return matrix;
 }
 
+void GraphicsItem::prepareExtentChange()
+{
+    if (!m_scene || !m_scene->readsUnobserved() || parentItem() || QGraphicsItem::scene() != m_scene)
+        prepareGeometryChange();
+}
+
 void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton) || !(flags() & ItemIsMovable) || !m_scene) {

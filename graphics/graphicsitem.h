@@ -118,6 +118,10 @@ public:
     void setSheetIndex(quint64 index) { m_sheetIndex = index; }
 
 protected:
+    // prepareGeometryChange, left out while the sheet reads its items with
+    // no view and no index: nothing holds a top-level item's former extent
+    // then (reading its position announces a change of the sheet anyway).
+    void prepareExtentChange();
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;

@@ -194,6 +194,12 @@ public:
 
     // True while the sheet reads the items of its file.
     bool isReadingItems() const { return m_readingItems; }
+    // Reading the items while no view shows the sheet and no index holds
+    // them.
+    bool readsUnobserved() const
+    {
+        return m_readingItems && itemIndexMethod() == NoIndex && views().isEmpty();
+    }
     // An item that left an extent to measure while the sheet reads its
     // items: told (GraphicsItem::extentRead) once the reading ends.
     void measureAfterReading(GraphicsItem *item) { m_unmeasured.append(item); }

@@ -159,7 +159,7 @@ void GraphicsObjItem::applyTextWidth(bool announceAlways)
 void GraphicsObjItem::extentRead()
 {
     if (m_widthPending)
-        prepareGeometryChange();
+        prepareExtentChange();
 }
 
 QVariant GraphicsObjItem::itemChange(GraphicsItemChange change, const QVariant &value)
