@@ -200,13 +200,17 @@ GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
 
 bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
 {
-    if (!CHECK(item && !item->scene() && !m_owned.contains(item)))
+    if (!CHECK(item && !item->scene()))
+        return false;
+    // One look-up both refuses an item owned already and takes the item.
+    const qsizetype owned = m_owned.size();
+    m_owned.insert(item);
+    if (!CHECK(m_owned.size() > owned))
         return false;
     // An item taken off the sheet and put back before its deletion stays.
-    if (m_queued.remove(item))
+    if (!m_queued.isEmpty() && m_queued.remove(item))
         m_pendingDeletes.removeAll(item);
     m_items.append(item);
-    m_owned.insert(item);
     item->setGraphicsScene(this);
     const QList<QGraphicsItem *> children = item->childItems();
     for (QGraphicsItem *child : children)
@@ -342,6 +346,11 @@ bool GraphicsScene::loadScene(DataStream &stream)
     stream >> count;
     if (!CHECK(stream.status() == QDataStream::Ok && count >= 0))
         return false;
+    // Room for the items a sheet of usual size holds, not for whatever
+    // count a damaged file claims.
+    const qsizetype room = qMin<qsizetype>(count, 4096);
+    m_items.reserve(m_items.size() + room);
+    m_owned.reserve(m_owned.size() + room);
     // The texts are measured when first shown, not as they are read.
     m_readingItems = true;
     bool ok = true;
