@@ -137,9 +137,17 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     if (!CHECK(info != nullptr))
         return;
 
+    // Every frame read builds the places of all its panels.
+    const qsizetype places = qMax(info->placeCount, 0);
     QList<QRectF> cells;
     QList<QRectF> bands;
+    cells.reserve(places);
+    bands.reserve(places);
     layOut(&cells, &bands, nullptr, nullptr, nullptr);
+    m_places.reserve(places);
+    m_cells.reserve(places);
+    m_bands.reserve(places);
+    m_nested.reserve(places);
     FrameLayout *layout = frameLayout();
     int cell = 0;
     for (int i = 0; i < info->placeCount; ++i) {
