@@ -45,7 +45,7 @@ void GraphicsFuse::setRole(bool duplicate, bool reservation)
 {
     if (duplicate == m_duplicate && reservation == m_reservation && pinCount() > 0)
         return;
-    prepareGeometryChange();
+    prepareExtentChange();
     m_duplicate = duplicate;
     m_reservation = reservation;
     if (isReservationItem()) {
@@ -97,14 +97,13 @@ void GraphicsFuse::updatePinNames()
 
 void GraphicsFuse::updateFromObj()
 {
-    if (!hasFontSet())
-        return;
-    const double width = qMax(textAdvance(font(3), name()), minimumWidth);
-    if (width == textWidth())
-        return;
-    prepareGeometryChange();
-    setTextWidth(width);
-    update();
+    if (hasFontSet())
+        refreshTextWidth();
+}
+
+double GraphicsFuse::measureTextWidth() const
+{
+    return qMax(textAdvance(font(3), name()), minimumWidth);
 }
 
 void GraphicsFuse::reportPin(Pin *entry, QList<Pin *> &pins)

@@ -54,6 +54,9 @@ public:
     // The bound fuse, null while unbound.
     Fuse *fuse() const;
 
+protected:
+    double measureTextWidth() const override;
+
 private:
     // What a walk reaching the entry pin reports.
     void reportPin(Pin *entry, QList<Pin *> &pins);

@@ -64,7 +64,7 @@ void GraphicsKeystaff::setKind(int kind)
         return;
     if (!CHECK(isKeystaffKind(kind)))
         return;
-    prepareGeometryChange();
+    prepareExtentChange();
     m_kind = kind;
     createPins(keystaffKinds[kind].pinCount);
     if (pinCount() != keystaffKinds[kind].pinCount)
@@ -95,16 +95,15 @@ QRectF GraphicsKeystaff::boundingRect() const
 
 void GraphicsKeystaff::updateFromObj()
 {
-    if (!hasFontSet())
-        return;
+    if (hasFontSet())
+        refreshTextWidth();
+}
+
+double GraphicsKeystaff::measureTextWidth() const
+{
     const QRectF title = textRect(this, font(showBigDeviceNames ? 4 : 3), QPointF(80, -10),
                                   Qt::AlignHCenter | Qt::AlignBottom, name());
-    const double width = qMax(minimumWidth, title.width());
-    if (width == textWidth())
-        return;
-    prepareGeometryChange();
-    setTextWidth(width);
-    update();
+    return qMax(minimumWidth, title.width());
 }
 
 void GraphicsKeystaff::updatePinNames()

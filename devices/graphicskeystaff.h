@@ -52,6 +52,9 @@ public:
     // the four kinds.
     static QString kindName(int kind);
 
+protected:
+    double measureTextWidth() const override;
+
 private:
     quint8 m_number = NoGroup;
     int m_kind = 0;

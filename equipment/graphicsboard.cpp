@@ -4,10 +4,9 @@
 #include "model/check.h"
 
 GraphicsBoard::GraphicsBoard(GraphicsScene *scene)
-    : GraphicsPlaceContainer(scene, nullptr)
+    : GraphicsPlaceContainer(scene, nullptr, ItemIsMovable | ItemIsSelectable)
 {
     setZValue(2);
-    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
 }
 
 bool GraphicsBoard::setContainerType(int type)

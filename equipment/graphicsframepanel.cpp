@@ -23,9 +23,8 @@ const int nestedBusFormat = 10;
 } // namespace
 
 GraphicsFramePanel::GraphicsFramePanel(GraphicsScene *scene)
-    : GraphicsPlaceContainer(scene, nullptr)
+    : GraphicsPlaceContainer(scene, nullptr, ItemIsMovable | ItemIsSelectable)
 {
-    setFlags(flags() | ItemIsMovable | ItemIsSelectable);
 }
 
 GraphicsFramePanel::~GraphicsFramePanel()

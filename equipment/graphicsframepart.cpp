@@ -13,8 +13,8 @@ GraphicsFramePart::GraphicsFramePart(GraphicsScene *scene, int partKind)
     : GraphicsPlaceContainer(scene, nullptr)
     , m_partKind(partKind)
 {
-    setZValue(0);
-    setFlags(ItemSendsGeometryChanges);
+    // Stacked at 0 and neither movable nor selectable, as the base leaves
+    // it.
 }
 
 int GraphicsFramePart::containerType() const

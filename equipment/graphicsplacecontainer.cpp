@@ -38,8 +38,9 @@ GraphicsPlaceContainer *asContainer(GraphicsPlaceItem *item)
 
 } // namespace
 
-GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent)
-    : GraphicsPlaceItem(scene, parent)
+GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent,
+                                               GraphicsItemFlags frameworkFlags)
+    : GraphicsPlaceItem(scene, parent, frameworkFlags)
 {
 }
 
@@ -136,9 +137,17 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     if (!CHECK(info != nullptr))
         return;
 
+    // Every frame read builds the places of all its panels.
+    const qsizetype places = qMax(info->placeCount, 0);
     QList<QRectF> cells;
     QList<QRectF> bands;
+    cells.reserve(places);
+    bands.reserve(places);
     layOut(&cells, &bands, nullptr, nullptr, nullptr);
+    m_places.reserve(places);
+    m_cells.reserve(places);
+    m_bands.reserve(places);
+    m_nested.reserve(places);
     FrameLayout *layout = frameLayout();
     m_places.reserve(cells.size());
     m_cells.reserve(cells.size());

@@ -20,7 +20,8 @@ class GraphicsPlaceContainer : public GraphicsPlaceItem
 public:
     enum { Type = UserType + 101 };
 
-    GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent,
+                           GraphicsItemFlags frameworkFlags = GraphicsItemFlags());
     // Its places give up what they hold.
     ~GraphicsPlaceContainer() override;
 

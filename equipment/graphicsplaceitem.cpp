@@ -9,8 +9,8 @@
 
 #include <QGraphicsSceneMouseEvent>
 
-GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
-    : GraphicsItem(scene, parent, 0)
+GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent, GraphicsItemFlags frameworkFlags)
+    : GraphicsItem(scene, parent, 0, frameworkFlags)
 {
 }
 

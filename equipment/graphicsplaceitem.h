@@ -19,7 +19,9 @@ class GraphicsPlaceItem : public GraphicsItem
 public:
     enum { Type = UserType + 100 };
 
-    GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent);
+    // The framework flags are set with the base's, in one change.
+    GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent,
+                      GraphicsItemFlags frameworkFlags = GraphicsItemFlags());
     // Leaves its place.
     ~GraphicsPlaceItem() override;
 

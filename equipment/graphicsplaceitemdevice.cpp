@@ -7,12 +7,10 @@
 #include <QPainter>
 
 GraphicsPlaceItemDevice::GraphicsPlaceItemDevice(GraphicsScene *scene, QGraphicsItem *parent, Device *device)
-    : GraphicsPlaceItem(scene, parent)
+    : GraphicsPlaceItem(scene, parent, ItemIsMovable | ItemIsSelectable)
     , m_device(device)
     , m_model(device ? device->placeType() : -1)
 {
-    setFlag(ItemIsMovable, true);
-    setFlag(ItemIsSelectable, true);
     setZValue(4.0);
 }
 

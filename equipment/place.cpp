@@ -350,7 +350,8 @@ bool Place::readState(DataStream &stream)
         stream >> state;
     if (stream.status() != QDataStream::Ok || state > CoveredByContainer)
         return false;
-    if (!m_item) {
+    // Most places read keep the state they were built with: no repaint.
+    if (!m_item && state != m_state) {
         m_state = state;
         update();
     }

@@ -56,8 +56,7 @@ WiringLayout::WiringLayout(Project *project, Frame *frame)
     // A page holds a few fixed pictures and the user's drawings: it needs
     // no index of its items, not even while it is shown.
     keepWithoutIndex();
-    if (sceneItem())
-        sceneItem()->setTexts(tr("Wiring Layout "), QString());
+    // The row's texts come with the number the frame gives the page.
 }
 
 WiringLayout::~WiringLayout() = default;

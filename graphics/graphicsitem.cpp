@@ -127,6 +127,10 @@ void GraphicsItem::transformChanged()
     }
 }
 
+void GraphicsItem::extentRead()
+{
+}
+
 void GraphicsItem::rotateBy(int quarterTurns, bool clockwise)
 {
     const int n = quarterTurns & 3;
@@ -278,6 +282,12 @@ QTransform GraphicsItem::matrixOf(int rotationIndex, bool mirrored)
         matrix.scale(-1, 1);
     matrix.rotate(angles[rotationIndex & 3]);
     return matrix;
+}
+
+void GraphicsItem::prepareExtentChange()
+{
+    if (!m_scene || !m_scene->readsUnobserved() || parentItem() || QGraphicsItem::scene() != m_scene)
+        prepareGeometryChange();
 }
 
 void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)

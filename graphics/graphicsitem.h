@@ -62,6 +62,10 @@ public:
     virtual void check(QTreeWidget *results, int code);
     // After a move, rotation or half-turn mirror; passed on to the children.
     virtual void transformChanged();
+    // After the sheet read its items, for an item that asked to be told
+    // (GraphicsScene::measureAfterReading): an extent left unmeasured
+    // meanwhile announces its change.
+    virtual void extentRead();
     // Quarter turns about the item's origin; clockwise on the screen when
     // clockwise is set.
     virtual void rotateBy(int quarterTurns, bool clockwise);
@@ -114,6 +118,10 @@ public:
     void setSheetIndex(quint64 index) { m_sheetIndex = index; }
 
 protected:
+    // prepareGeometryChange, left out while the sheet reads its items with
+    // no view and no index: nothing holds a top-level item's former extent
+    // then (reading its position announces a change of the sheet anyway).
+    void prepareExtentChange();
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;

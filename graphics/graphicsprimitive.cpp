@@ -11,10 +11,8 @@
 #include <cmath>
 
 GraphicsPrimitive::GraphicsPrimitive(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
-    : GraphicsItem(scene, parent, itemFlags | FreePlacement)
+    : GraphicsItem(scene, parent, itemFlags | FreePlacement, ItemIsMovable | ItemIsSelectable)
 {
-    setFlag(ItemIsMovable, true);
-    setFlag(ItemIsSelectable, true);
 }
 
 GraphicsBorderPrimitive::GraphicsBorderPrimitive(GraphicsScene *scene, QGraphicsItem *parent)

@@ -92,6 +92,17 @@ QRectF grown(const QRectF &rect)
     return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
+// " %.2d" of a sheet number, without the formatter for the usual numbers:
+// every sheet and wiring page of a load is numbered.
+QString numberText(int number)
+{
+    if (number < 0 || number > 99)
+        return QString::asprintf(" %.2d", number);
+    const QChar text[3] = {QLatin1Char(' '), QLatin1Char(char('0' + number / 10)),
+                           QLatin1Char(char('0' + number % 10))};
+    return QString(text, 3);
+}
+
 // Gives an item and its descendants the sheet they belong to.
 void setSheetOfTree(QGraphicsItem *item, GraphicsScene *scene)
 {
@@ -189,13 +200,17 @@ GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
 
 bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
 {
-    if (!CHECK(item && !item->scene() && !m_owned.contains(item)))
+    if (!CHECK(item && !item->scene()))
+        return false;
+    // One look-up both refuses an item owned already and takes the item.
+    const qsizetype owned = m_owned.size();
+    m_owned.insert(item);
+    if (!CHECK(m_owned.size() > owned))
         return false;
     // An item taken off the sheet and put back before its deletion stays.
-    if (m_queued.remove(item))
+    if (!m_queued.isEmpty() && m_queued.remove(item))
         m_pendingDeletes.removeAll(item);
     m_items.append(item);
-    m_owned.insert(item);
     item->setGraphicsScene(this);
     const QList<QGraphicsItem *> children = item->childItems();
     for (QGraphicsItem *child : children)
@@ -256,6 +271,8 @@ void GraphicsScene::dropQueuedDescendants(const QGraphicsItem *item)
 
 void GraphicsScene::forgetItem(GraphicsItem *item)
 {
+    if (!m_unmeasured.isEmpty())
+        m_unmeasured.removeAll(item);
     if (m_owned.remove(item))
         m_items.removeAll(item);
     if (m_queued.remove(item))
@@ -289,7 +306,7 @@ void GraphicsScene::setNumber(int number)
         if (m_project)
             m_project->emitNameChangedGraphicsScene(*this);
     }
-    m_sceneItem->setText(0, QString::asprintf(" %.2d", m_number));
+    m_sceneItem->setText(0, numberText(m_number));
     m_sceneItem->setText(1, m_name);
 }
 
@@ -329,6 +346,11 @@ bool GraphicsScene::loadScene(DataStream &stream)
     stream >> count;
     if (!CHECK(stream.status() == QDataStream::Ok && count >= 0))
         return false;
+    // Room for the items a sheet of usual size holds, not for whatever
+    // count a damaged file claims.
+    const qsizetype room = qMin<qsizetype>(count, 4096);
+    m_items.reserve(m_items.size() + room);
+    m_owned.reserve(m_owned.size() + room);
     // The texts are measured when first shown, not as they are read.
     m_readingItems = true;
     bool ok = true;
@@ -362,6 +384,10 @@ void GraphicsScene::finishReadingItems()
         if (item->type() == GraphicsText::Type)
             static_cast<GraphicsText *>(item)->extentRead();
     }
+    QList<GraphicsItem *> unmeasured;
+    unmeasured.swap(m_unmeasured);
+    for (GraphicsItem *item : std::as_const(unmeasured))
+        item->extentRead();
     m_readingItems = false;
 }
 

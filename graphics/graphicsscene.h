@@ -194,6 +194,15 @@ public:
 
     // True while the sheet reads the items of its file.
     bool isReadingItems() const { return m_readingItems; }
+    // Reading the items while no view shows the sheet and no index holds
+    // them.
+    bool readsUnobserved() const
+    {
+        return m_readingItems && itemIndexMethod() == NoIndex && views().isEmpty();
+    }
+    // An item that left an extent to measure while the sheet reads its
+    // items: told (GraphicsItem::extentRead) once the reading ends.
+    void measureAfterReading(GraphicsItem *item) { m_unmeasured.append(item); }
 
     // The registry of drawing primitives; null for other types.
     static const PrimitiveItemType *primitiveType(int type);
@@ -218,7 +227,7 @@ protected:
 private:
     static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
     bool isQueued(const QGraphicsItem *item) const;
-    // Ends reading the items: the texts not measured announce their extent.
+    // Ends reading the items: the extents not measured are announced.
     void finishReadingItems();
     void dropQueuedDescendants(const QGraphicsItem *item);
 
@@ -236,6 +245,7 @@ private:
     QSet<const GraphicsItem *> m_owned;
     QList<GraphicsItem *> m_pendingDeletes;
     QSet<const QGraphicsItem *> m_queued;
+    QList<GraphicsItem *> m_unmeasured;
     Project *m_project;
     quint64 m_lastSheetIndex = 0;
     bool m_indexWanted = true;

@@ -38,7 +38,7 @@ public:
 
     // After its sheet read the items: a text not measured yet announces
     // the extent it will have.
-    void extentRead();
+    void extentRead() override;
 
     // The font drawn on a device of that vertical resolution: above 100
     // dots per inch (a printer) the point size becomes size / dpi * 90.

@@ -1,6 +1,7 @@
 #include "model/graphicsobjitem.h"
 
 #include "app/checkmessagegraphicsitem.h"
+#include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -105,6 +106,67 @@ Obj *GraphicsObjItem::makeUniqueName()
 
 void GraphicsObjItem::updateFromObj()
 {
+}
+
+double GraphicsObjItem::textWidth() const
+{
+    if (m_widthPending && hasFontSet()) {
+        const GraphicsScene *sheet = graphicsScene();
+        // The change was announced when the reading ended.
+        if (!sheet || !sheet->isReadingItems()) {
+            m_widthPending = false;
+            m_textWidth = measureTextWidth();
+        }
+    }
+    return m_textWidth;
+}
+
+void GraphicsObjItem::setTextWidth(double width)
+{
+    m_textWidth = width;
+    m_widthPending = false;
+}
+
+double GraphicsObjItem::measureTextWidth() const
+{
+    return m_textWidth;
+}
+
+void GraphicsObjItem::refreshTextWidth(bool announceAlways)
+{
+    GraphicsScene *sheet = graphicsScene();
+    if (sheet && sheet->isReadingItems() && hasFontSet()) {
+        if (!m_widthPending) {
+            m_widthPending = true;
+            sheet->measureAfterReading(this);
+        }
+        return;
+    }
+    applyTextWidth(announceAlways);
+}
+
+void GraphicsObjItem::applyTextWidth(bool announceAlways)
+{
+    m_widthPending = false;
+    const double width = measureTextWidth();
+    if (width == m_textWidth && !announceAlways)
+        return;
+    prepareGeometryChange();
+    m_textWidth = width;
+    update();
+}
+
+void GraphicsObjItem::extentRead()
+{
+    if (m_widthPending)
+        prepareExtentChange();
+}
+
+QVariant GraphicsObjItem::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemTransformChange && m_widthPending && hasFontSet())
+        applyTextWidth(false);
+    return GraphicsPins::itemChange(change, value);
 }
 
 void GraphicsObjItem::bindAndRefresh()

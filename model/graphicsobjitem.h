@@ -68,9 +68,11 @@ public:
     // The bound object's name, else the item's own name.
     QString name() const;
     const QString &ownName() const { return m_name; }
-    // The measure the kinds' painters use for their symbols.
-    double textWidth() const { return m_textWidth; }
-    void setTextWidth(double width) { m_textWidth = width; }
+    // The measure the kinds' painters use for their symbols. One asked for
+    // by refreshTextWidth while the sheet reads its items is measured when
+    // first needed after the reading.
+    double textWidth() const;
+    void setTextWidth(double width);
 
     // Renames the item: renames its object, moves to the object of the new
     // name or stays unbound, as the bind mode says.
@@ -99,8 +101,21 @@ public:
 
     // The identity read with the item and not yet resolved; 0 when none.
     qint32 pendingIdentity() const { return m_pendingId; }
+    // A width left to measure while the sheet read its items announces its
+    // change.
+    void extentRead() override;
 
 protected:
+    // For kinds sized to their texts: the width they want now (it may
+    // depend on the item's matrix, which is why a width left to measure is
+    // measured before the matrix changes).
+    virtual double measureTextWidth() const;
+    // Sets the width to measureTextWidth(), announcing the change (always
+    // with announceAlways: other fields of the kind changed with it). While
+    // the sheet reads its items the width is only marked to be measured:
+    // a sheet is read without measuring the name of every device on it.
+    void refreshTextWidth(bool announceAlways = false);
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     Project *sceneProject() const;
     // Whether the pin is one of the item's own.
     bool ownsPin(const Pin *pin) const;
@@ -113,7 +128,10 @@ private:
 
     Obj *m_obj = nullptr;
     QString m_name;
-    double m_textWidth = 3.5;
+    void applyTextWidth(bool announceAlways);
+
+    mutable double m_textWidth = 3.5;
+    mutable bool m_widthPending = false;
     int m_bindMode;
     qint32 m_pendingId = 0;
 };

@@ -32,7 +32,6 @@ GraphicsPowerBus::GraphicsPowerBus(GraphicsScene *scene, QGraphicsItem *panel, c
 {
     m_address.copyFields(panelAddress, 3, true);
     m_address.setSuffixKind(busSuffixKind);
-    setZValue(0);
     createPins(TerminalCount);
     if (pinCount() == TerminalCount) {
         for (int i = 0; i < TerminalCount; ++i)

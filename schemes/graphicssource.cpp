@@ -70,16 +70,17 @@ void GraphicsSource::setFromFrame(qint32 frame)
 
 void GraphicsSource::updateFromObj()
 {
+    // The height follows the other fields, changed before: always announced.
+    refreshTextWidth(true);
+}
+
+double GraphicsSource::measureTextWidth() const
+{
     const double measured =
         hasFontSet() ? textAdvance(font(nameFontIndex()), numberedName()) : 0;
-    double width = 0;
     if (m_additional && measured < additionalWidth)
-        width = additionalWidth;
-    else
-        width = 40.0 * divideRoundUp(int(measured), 40);
-    prepareGeometryChange();
-    setTextWidth(width);
-    update();
+        return additionalWidth;
+    return 40.0 * divideRoundUp(int(measured), 40);
 }
 
 void GraphicsSource::setOwnName(const QString &name)

@@ -62,6 +62,9 @@ public:
     // The name font: 4 with big device names, else 3.
     static int nameFontIndex();
 
+protected:
+    double measureTextWidth() const override;
+
 private:
     // The item is numbered: additional parameters, and not a place create.
     bool isNumbered() const { return m_additional && !m_placeCreate; }

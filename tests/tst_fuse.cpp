@@ -755,6 +755,36 @@ private slots:
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
+    void widthAfterLoad()
+    {
+        // Measured after the sheet was read: a loaded item is as wide as
+        // one built with the same name, turned or not.
+        const QString name = QStringLiteral("F1 with a name wider than the symbol");
+        QByteArray bytes;
+        QList<QRectF> built;
+        {
+            Project project(nullptr, nullptr);
+            FuseSheet sheet(&project);
+            newFuse(project, name, 83);
+            GraphicsFuse *plain = placeItem(sheet, name, false, false);
+            GraphicsFuse *turned = placeItem(sheet, name, true, false);
+            plain->setPos(400, 400);
+            turned->setPos(800, 400);
+            turned->rotateBy(1, true);
+            built = {plain->sceneBoundingRect(), turned->sceneBoundingRect()};
+            bytes = saveAll(project, sheet);
+        }
+        QVERIFY(built[0].width() > 250);
+        Project project(nullptr, nullptr);
+        FuseSheet sheet(&project);
+        QVERIFY(loadAll(project, sheet, bytes));
+        const QList<GraphicsFuse *> items = itemsOf<GraphicsFuse>(sheet);
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->sceneBoundingRect(), built[0]);
+        QCOMPARE(items[1]->sceneBoundingRect(), built[1]);
+        QCOMPARE(sheet.items(built[0].adjusted(-1, -1, 1, 1), Qt::ContainsItemBoundingRect).size(), 1);
+    }
+
     void dialogStartsAndLists()
     {
         ModalRecorder rec;
