@@ -149,10 +149,6 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     m_bands.reserve(places);
     m_nested.reserve(places);
     FrameLayout *layout = frameLayout();
-    m_places.reserve(cells.size());
-    m_cells.reserve(cells.size());
-    m_bands.reserve(cells.size());
-    m_nested.reserve(cells.size());
     int cell = 0;
     for (int i = 0; i < info->placeCount; ++i) {
         const int type = info->placeTypes[i];
@@ -214,11 +210,6 @@ void GraphicsPlaceContainer::layOut(QList<QRectF> *cells, QList<QRectF> *bands, 
     const int c = info->lineCount;
     if (!CHECK(c > 0 && c <= n && info->placeTypes != nullptr))
         return;
-    for (QList<QRectF> *list : {cells, bands})
-        if (list)
-            list->reserve(list->size() + n);
-    if (lines)
-        lines->reserve(lines->size() + c);
     const bool across = info->lineSide == 0 || info->lineSide == 1;
     const double step = (across ? r.width() : r.height()) / c;
     const int per = n / c;
