@@ -295,6 +295,8 @@ bool File::load(DataStream &stream)
         showError(tq("Name file %1 is corrupt!").arg(fileName()));
         return false;
     }
+    if (!m_record.dateTime.isNull() && recordedDateFollows(stream))
+        return true;
     QDateTime dateTime;
     stream >> dateTime;
     if (!m_record.dateTime.isNull() && m_record.dateTime != dateTime) {
@@ -302,6 +304,26 @@ bool File::load(DataStream &stream)
         return false;
     }
     return true;
+}
+
+bool File::recordedDateFollows(DataStream &stream) const
+{
+    // The recorded date as this stream writes it: the same bytes are the
+    // same date, read without converting a local time for each file.
+    QByteArray recorded;
+    {
+        DataStream out(&recorded, QIODevice::WriteOnly);
+        out.setVersion(stream.version());
+        out << m_record.dateTime;
+    }
+    if (!stream.canSeek() || stream.bytesLeft() < recorded.size())
+        return false;
+    const qint64 start = stream.pos();
+    QByteArray next(recorded.size(), Qt::Uninitialized);
+    if (stream.readRawData(next.data(), int(next.size())) == next.size() && next == recorded)
+        return true;
+    stream.seek(start);
+    return false;
 }
 
 void File::writeHeader(DataStream &stream) const

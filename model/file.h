@@ -73,6 +73,9 @@ public:
     QString defaultExtension() const { return m_defaultExtension; }
 
 private:
+    // Reads the file's date when its bytes are the recorded date's.
+    bool recordedDateFollows(DataStream &stream) const;
+
     QByteArray m_buffer;
     FileHeader m_record;
     QString m_defaultExtension;
