@@ -2,6 +2,7 @@
 
 #include "model/check.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QFont>
 #include <QPointF>
@@ -222,6 +223,23 @@ DataStream &DataStream::operator>>(QRectF &value)
         value.setRect(doubleAt(p), doubleAt(p + 8), doubleAt(p + 16), doubleAt(p + 24));
         m_pos += 32;
         return *this;
+    }
+    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    return *this;
+}
+
+DataStream &DataStream::operator>>(QColor &value)
+{
+    // An RGB colour record: its spec, then alpha, red, green, blue and a
+    // padding of 16 bits each. Other specs go through the framework.
+    if (memory() && byteOrder() == BigEndian && version() >= 7 && bytesLeft() >= 11) {
+        const char *p = m_bytes->constData() + m_pos;
+        const auto at = [p](int i) { return qFromBigEndian<quint16>(p + 1 + 2 * i); };
+        if (qint8(p[0]) == qint8(QColor::Rgb) && at(4) == 0) {
+            value = QColor::fromRgba64(at(1), at(2), at(3), at(0));
+            m_pos += 11;
+            return *this;
+        }
     }
     throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
     return *this;

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <type_traits>
 
+class QColor;
 class QFont;
 class QPointF;
 class QRectF;
@@ -80,6 +81,7 @@ public:
     DataStream &operator>>(QPointF &value);
     DataStream &operator>>(QRectF &value);
     DataStream &operator>>(QSizeF &value);
+    DataStream &operator>>(QColor &value);
     // Equal font records read as one shared font.
     DataStream &operator>>(QFont &value);
     template <class T>
