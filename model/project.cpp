@@ -590,8 +590,10 @@ bool Project::updatePinsPointers()
         if (!pin->resolveIds(m_readPins))
             ok = false;
     });
-    for (Pin *pin : pins) {
-        if (pin && !pin->dropOneSidedReferences())
+    for (size_t i = 0; i < pins.size(); ++i) {
+        if (i + 8 < pins.size() && pins[i + 8])
+            __builtin_prefetch(pins[i + 8]);
+        if (pins[i] && !pins[i]->dropOneSidedReferences())
             ok = false;
     }
     m_readPins.clear();
