@@ -454,7 +454,11 @@ bool Scheme::loadItemsGeometry(DataStream &)
 bool Scheme::updatePointers(bool windings)
 {
     const QList<GraphicsItem *> list = graphicsItems();
-    for (GraphicsItem *item : list) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        // Items lie apart in memory: each is fetched a few visits ahead.
+        if (i + 8 < list.size())
+            __builtin_prefetch(list[i + 8]);
+        GraphicsItem *item = list[i];
         if (item && isWinding(item) == windings && !item->resolveLinks()) {
             // The item refers to what no file holds: this sheet's file is
             // the one that does not fit.
