@@ -44,6 +44,7 @@
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QMetaMethod>
 
 #include <algorithm>
 #include <limits>
@@ -149,6 +150,16 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
 
 Project::~Project()
 {
+    m_closing = true;
+    // Room for the list of the objects left at the end, taken before
+    // anything is freed: a large block asked for once the sheets are gone
+    // would make the allocator sort through every small block they freed.
+    qsizetype count = 0;
+    for (const QHash<QString, Obj *> &inner : std::as_const(m_index))
+        count += inner.size();
+    std::vector<std::pair<const QString *, Obj *>> named;
+    named.reserve(size_t(count));
+
     // The branches go outside the tree, each row without a notification.
     takeBranches();
     delete m_equipment;
@@ -162,19 +173,28 @@ Project::~Project()
     delete m_specificationCable;
     m_specificationCable = nullptr;
 
-    // Every object left in the index, by kind and name. The index goes as a
-    // whole first; each object is announced as its removal from the index
-    // announces it, then deleted.
-    QList<Obj *> objects;
-    qsizetype count = 0;
-    for (const QHash<QString, Obj *> &inner : std::as_const(m_index))
-        count += inner.size();
-    objects.reserve(count);
-    for (int kind : indexedKinds())
-        objects += sortedObjectsOfKind(kind);
-    m_index.clear();
-    for (Obj *obj : std::as_const(objects)) {
-        if (!isCarriedKind(obj->kind()))
+    // Every object left in the index, by kind and, when the deletions are
+    // listened to, by name. The index goes as a whole first (it stays
+    // alive here for its keys); each object is announced as its removal
+    // from the index announces it, then deleted.
+    QHash<int, QHash<QString, Obj *>> index;
+    index.swap(m_index);
+    const bool announced = isSignalConnected(QMetaMethod::fromSignal(&Project::objDelete));
+    QList<int> kinds = index.keys();
+    std::sort(kinds.begin(), kinds.end());
+    for (int kind : std::as_const(kinds)) {
+        const QHash<QString, Obj *> &inner = index.constFind(kind).value();
+        const auto first = named.end() - named.begin();
+        for (auto it = inner.cbegin(); it != inner.cend(); ++it)
+            named.emplace_back(&it.key(), it.value());
+        if (announced && !isCarriedKind(kind)) {
+            std::sort(named.begin() + first, named.end(),
+                      [](const auto &a, const auto &b) { return *a.first < *b.first; });
+        }
+    }
+    for (const auto &entry : named) {
+        Obj *obj = entry.second;
+        if (announced && !isCarriedKind(obj->kind()))
             emit objDelete(*obj);
         delete obj;
     }

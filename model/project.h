@@ -74,6 +74,11 @@ public:
     Project(QWidget *parent, QList<QAction *> *actions);
     ~Project() override;
 
+    // True while the project is being destroyed: everything it holds goes
+    // with it, so what dies need not tidy up what dies too (partners,
+    // links, index entries).
+    bool isClosing() const { return m_closing; }
+
     // Object index.
     Obj *findObj(int kind, const QString &name) const;
     // The name-to-object hash of a kind, null when the kind has none. Do
@@ -297,6 +302,7 @@ private:
     // pins' own.
     bool m_loading = false;
     QString m_failedFile;
+    bool m_closing = false;
 };
 
 #endif
