@@ -152,6 +152,11 @@ GraphicsScene::~GraphicsScene()
     clear();
 }
 
+bool GraphicsScene::isClosing() const
+{
+    return m_project && m_project->isClosing();
+}
+
 GraphicsItem *GraphicsScene::createItem(int type)
 {
     const PrimitiveItemType *row = primitiveType(type);
