@@ -324,14 +324,35 @@ bool Project::removeObj(Obj *obj)
     auto entry = inner->find(obj->name());
     if (!CHECK(entry != inner->end() && entry.value() == obj))
         return false;
+    eraseFromIndex(inner, entry);
+    return true;
+}
+
+bool Project::removeObjIfIndexed(Obj *obj)
+{
+    if (!obj || obj->name().isEmpty())
+        return false;
+    auto inner = m_index.find(obj->kind());
+    if (inner == m_index.end())
+        return false;
+    auto entry = inner->find(obj->name());
+    if (entry == inner->end() || entry.value() != obj)
+        return false;
+    eraseFromIndex(inner, entry);
+    return true;
+}
+
+void Project::eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner,
+                             QHash<QString, Obj *>::iterator entry)
+{
+    Obj *obj = entry.value();
     inner->erase(entry);
     if (inner->isEmpty())
         m_index.erase(inner);
     if (isCarriedKind(obj->kind()))
-        return true;
+        return;
     emit objDelete(*obj);
     setDevicesChanged();
-    return true;
 }
 
 bool Project::renameObj(Obj *obj, const QString &formerName)

@@ -90,6 +90,9 @@ public:
     QList<int> indexedKinds() const;
     bool appendObj(Obj *obj);
     bool removeObj(Obj *obj);
+    // removeObj for an object that may not be in the index (then nothing
+    // happens), with one look-up.
+    bool removeObjIfIndexed(Obj *obj);
     bool renameObj(Obj *obj, const QString &formerName);
     void updateObj(Obj *obj);
 
@@ -235,6 +238,9 @@ protected:
 
 private:
     void setSideFileChanged(int flag);
+    // Takes the entry out (and the kind, when it was its last), then
+    // announces the object as removeObj does.
+    void eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner, QHash<QString, Obj *>::iterator entry);
     void forgetOldIds(const Obj *obj);
     QString sideFilePath(int index, bool firstDot) const;
     bool writeSideFile(int index, DataStream &stream);
