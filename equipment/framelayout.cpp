@@ -108,8 +108,11 @@ FrameLayout::FrameLayout(Project *project, Frame *frame)
 FrameLayout::~FrameLayout()
 {
     if (isClosing()) {
-        // The parts and panels delete their pages with themselves; the
-        // walk of clearing over every place serves a layout that stays.
+        // One repaint of all is asked for first: the items let go of their
+        // places below without each asking for its own rectangle. The parts
+        // and panels delete their pages with themselves; the walk of
+        // clearing over every place serves a layout that stays.
+        update();
         const QList<WiringLayout *> pages = m_wiringPages;
         m_wiringPages.clear();
         qDeleteAll(pages);
