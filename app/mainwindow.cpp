@@ -94,8 +94,7 @@ MainWindow::MainWindow()
 MainWindow::~MainWindow()
 {
     // A project still open goes without a question, before its docks.
-    delete m_project;
-    m_project = nullptr;
+    deleteProject();
     deleteFonts();
 }
 
@@ -345,8 +344,7 @@ bool MainWindow::closeProject()
         m_dlgExplorerSources->setProject(nullptr);
     if (m_equipmentLayout)
         m_equipmentLayout->setFrameEdit(nullptr);
-    delete m_project;
-    m_project = nullptr;
+    deleteProject();
     if (m_explorerDock) {
         removeDockWidget(m_explorerDock);
         delete m_explorerDock;
@@ -363,6 +361,16 @@ bool MainWindow::closeProject()
         setActionEnabled(id, false);
     setWindowTitle(QString::fromLatin1(productName));
     return true;
+}
+
+void MainWindow::deleteProject()
+{
+    // The devices table goes with the project: it is not told of every
+    // object deleted, row by row.
+    if (m_project && m_equipmentLayout)
+        disconnect(m_project, nullptr, m_equipmentLayout, nullptr);
+    delete m_project;
+    m_project = nullptr;
 }
 
 void MainWindow::changeProject()

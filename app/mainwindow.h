@@ -76,6 +76,8 @@ protected:
 
 private:
     void createProjectDocks();
+    // Deletes the open project, the devices table no longer following it.
+    void deleteProject();
     GraphicsEdit *findSceneView(const GraphicsScene *scene) const;
     void closeView(QWidget *view);
     ActionsManager *viewActions(QWidget *widget) const;

@@ -13,6 +13,7 @@
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
+#include "equipment/wiringlayout.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "model/check.h"
@@ -106,7 +107,18 @@ FrameLayout::FrameLayout(Project *project, Frame *frame)
 
 FrameLayout::~FrameLayout()
 {
-    clearWiringLayouts();
+    if (isClosing()) {
+        // One repaint of all is asked for first: the items let go of their
+        // places below without each asking for its own rectangle. The parts
+        // and panels delete their pages with themselves; the walk of
+        // clearing over every place serves a layout that stays.
+        update();
+        const QList<WiringLayout *> pages = m_wiringPages;
+        m_wiringPages.clear();
+        qDeleteAll(pages);
+    } else {
+        clearWiringLayouts();
+    }
     // The places go with their parts; nothing may point into them then.
     m_highlighted = nullptr;
     for (GraphicsFramePart *part : std::as_const(m_parts)) {

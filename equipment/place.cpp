@@ -280,7 +280,9 @@ void Place::setItem(GraphicsPlaceItem *item)
     if (!CHECK(m_state == Normal && item != m_item))
         return;
     FrameLayout *layout = layoutOf(this);
-    if (m_item && layout)
+    // The places an item covered are freed for the items that stay; in a
+    // closing project every place goes too.
+    if (m_item && layout && !layout->isClosing())
         layout->uncover(m_item);
     m_item = item;
     if (!item || !(item->hasOffset() || item->hasOwnSize()))

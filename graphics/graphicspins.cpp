@@ -51,6 +51,12 @@ GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int item
 
 GraphicsPins::~GraphicsPins()
 {
+    // The pins of a closing project go with every pin they are joined to:
+    // the partners and links, elsewhere in memory, are not visited.
+    if (GraphicsScene *scene = graphicsScene(); scene && scene->isClosing()) {
+        for (Pin *p : m_pins)
+            p->abandonJoints();
+    }
     releasePins();
 }
 

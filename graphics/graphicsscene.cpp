@@ -157,10 +157,19 @@ GraphicsScene::~GraphicsScene()
     m_modified = true;
 
     // The items go while the sheet is still whole: their destructors may
-    // reach it.
+    // reach it. A sheet of a closing project asks for one repaint of all
+    // first: the items then leave without each removal queueing work for
+    // a sheet that is about to go.
+    if (!m_items.isEmpty() && isClosing())
+        update();
     m_items.clear();
     m_owned.clear();
     clear();
+}
+
+bool GraphicsScene::isClosing() const
+{
+    return m_project && m_project->isClosing();
 }
 
 GraphicsItem *GraphicsScene::createItem(int type)

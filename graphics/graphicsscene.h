@@ -71,6 +71,8 @@ public:
     ~GraphicsScene() override;
 
     Project *project() const { return m_project; }
+    // Whether the sheet goes because its whole project does.
+    bool isClosing() const;
     SceneItem *sceneItem() const { return m_sceneItem; }
     const QString &name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }

@@ -35,8 +35,8 @@ Obj::~Obj()
     }
     // An object that was named but never indexed (one refused while a file
     // was read) has nothing to take out.
-    if (!m_name.isEmpty() && m_project && m_project->findObj(m_kind, m_name) == this)
-        m_project->removeObj(this);
+    if (!m_name.isEmpty() && m_project)
+        m_project->removeObjIfIndexed(this);
 }
 
 bool Obj::setName(const QString &name)

@@ -393,6 +393,12 @@ void WiringPin::unlinkSlot(int index)
     m_links[size_t(index)] = nullptr;
 }
 
+void WiringPin::abandonJoints()
+{
+    Pin::abandonJoints();
+    std::fill(m_links.begin(), m_links.end(), nullptr);
+}
+
 void WiringPin::dropLinksFrom(int index)
 {
     for (int i = std::max(index, 0); i < linkCapacity(); ++i)

@@ -108,6 +108,9 @@ public:
     bool solder(Pin *other);
     Pin *unsolder();
     bool resolder(Pin *other);
+    // Lets go of the partner (and of the links) without telling them: only
+    // for a pin that is destroyed together with all of them.
+    virtual void abandonJoints() { m_partner = nullptr; }
 
     // Stores the flag and repaints the pin in its owner.
     void setContactFlag(quint8 value);
@@ -177,6 +180,7 @@ public:
     // has none or they are linked already.
     bool linkTo(WiringPin *other);
     void dropLinksFrom(int index);
+    void abandonJoints() override;
     void keepLinksIn(const QList<Pin *> &pins);
     int linkCount() const;
     // The n-th non-empty link, counted from 0.

@@ -74,6 +74,11 @@ public:
     Project(QWidget *parent, QList<QAction *> *actions);
     ~Project() override;
 
+    // True while the project is being destroyed: everything it holds goes
+    // with it, so what dies need not tidy up what dies too (partners,
+    // links, index entries).
+    bool isClosing() const { return m_closing; }
+
     // Object index.
     Obj *findObj(int kind, const QString &name) const;
     // The name-to-object hash of a kind, null when the kind has none. Do
@@ -85,6 +90,9 @@ public:
     QList<int> indexedKinds() const;
     bool appendObj(Obj *obj);
     bool removeObj(Obj *obj);
+    // removeObj for an object that may not be in the index (then nothing
+    // happens), with one look-up.
+    bool removeObjIfIndexed(Obj *obj);
     bool renameObj(Obj *obj, const QString &formerName);
     void updateObj(Obj *obj);
 
@@ -230,6 +238,9 @@ protected:
 
 private:
     void setSideFileChanged(int flag);
+    // Takes the entry out (and the kind, when it was its last), then
+    // announces the object as removeObj does.
+    void eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner, QHash<QString, Obj *>::iterator entry);
     void forgetOldIds(const Obj *obj);
     QString sideFilePath(int index, bool firstDot) const;
     bool writeSideFile(int index, DataStream &stream);
@@ -297,6 +308,7 @@ private:
     // pins' own.
     bool m_loading = false;
     QString m_failedFile;
+    bool m_closing = false;
 };
 
 #endif
