@@ -240,6 +240,12 @@ DataStream &DataStream::operator>>(QColor &value)
             m_pos += 11;
             return *this;
         }
+        // The record of a colour never set.
+        if (qint8(p[0]) == qint8(QColor::Invalid) && at(0) == 0xffff && !at(1) && !at(2) && !at(3) && !at(4)) {
+            value = QColor();
+            m_pos += 11;
+            return *this;
+        }
     }
     throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
     return *this;

@@ -102,7 +102,7 @@ private slots:
             {
                 DataStream out(&bytes, QIODevice::WriteOnly);
                 out << qint32(-5) << QString("Relay K1") << 2.5 << QPointF(1, -2) << QString() << quint8(9)
-                    << QRectF(1, 2, 3, 4) << true << QSizeF(7, 8) << float(1.25) << QColor(10, 20, 30)
+                    << QRectF(1, 2, 3, 4) << true << QSizeF(7, 8) << float(1.25) << QColor(10, 20, 30) << QColor()
                     << QString("") << qint64(-9) << QFont("Sans", 12) << QFont("Sans", 12)
                     << quint16(77);
             }
@@ -140,13 +140,14 @@ private slots:
                 bool f1 = false, f2 = true;
                 QSizeF z1, z2;
                 float g1 = 1, g2 = 2;
-                QColor c1, c2;
+                QColor c1, c2, v1 = Qt::red, v2 = Qt::blue;
                 qint64 l1 = 1, l2 = 2;
                 QFont o1, o2, q1, q2;
                 quint16 w1 = 1, w2 = 2;
                 same(i1, i2), same(s1, s2), same(d1, d2), same(p1, p2), same(n1, n2), same(b1, b2);
                 QCOMPARE(n1.isNull(), n2.isNull());
-                same(r1, r2), same(f1, f2), same(z1, z2), same(g1, g2), same(c1, c2), same(e1, e2);
+                same(r1, r2), same(f1, f2), same(z1, z2), same(g1, g2), same(c1, c2), same(v1, v2);
+                same(e1, e2);
                 same(l1, l2), same(o1, o2), same(q1, q2), same(w1, w2);
                 char raw1[5] = {}, raw2[5] = {};
                 QCOMPARE(ours.readRawData(raw1, 5), theirs.readRawData(raw2, 5));
