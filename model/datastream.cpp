@@ -181,50 +181,49 @@ double doubleAt(const char *p)
 
 } // namespace
 
+const char *DataStream::takeDoubles(int count)
+{
+    const qint64 size = 8 * qint64(count);
+    if (!memory() || !canReadDoubles() || bytesLeft() < size)
+        return nullptr;
+    const char *p = m_bytes->constData() + m_pos;
+    m_pos += size;
+    return p;
+}
+
 DataStream &DataStream::operator>>(double &value)
 {
-    if (memory() && canReadDoubles() && bytesLeft() >= 8) {
-        value = doubleAt(m_bytes->constData() + m_pos);
-        m_pos += 8;
-        return *this;
-    }
-    throughDevice([&] { QDataStream::operator>>(value); });
+    if (const char *p = takeDoubles(1))
+        value = doubleAt(p);
+    else
+        throughDevice([&] { QDataStream::operator>>(value); });
     return *this;
 }
 
 DataStream &DataStream::operator>>(QPointF &value)
 {
-    if (memory() && canReadDoubles() && bytesLeft() >= 16) {
-        const char *p = m_bytes->constData() + m_pos;
+    if (const char *p = takeDoubles(2))
         value = QPointF(doubleAt(p), doubleAt(p + 8));
-        m_pos += 16;
-        return *this;
-    }
-    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    else
+        throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
     return *this;
 }
 
 DataStream &DataStream::operator>>(QSizeF &value)
 {
-    if (memory() && canReadDoubles() && bytesLeft() >= 16) {
-        const char *p = m_bytes->constData() + m_pos;
+    if (const char *p = takeDoubles(2))
         value = QSizeF(doubleAt(p), doubleAt(p + 8));
-        m_pos += 16;
-        return *this;
-    }
-    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    else
+        throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
     return *this;
 }
 
 DataStream &DataStream::operator>>(QRectF &value)
 {
-    if (memory() && canReadDoubles() && bytesLeft() >= 32) {
-        const char *p = m_bytes->constData() + m_pos;
+    if (const char *p = takeDoubles(4))
         value.setRect(doubleAt(p), doubleAt(p + 8), doubleAt(p + 16), doubleAt(p + 24));
-        m_pos += 32;
-        return *this;
-    }
-    throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
+    else
+        throughDevice([&] { static_cast<QDataStream &>(*this) >> value; });
     return *this;
 }
 

@@ -139,6 +139,9 @@ private:
     void syncDevice() const;
     void takeDevicePosition();
     bool canReadDoubles() const;
+    // The bytes of count doubles read from memory, or null when they go
+    // through the device.
+    const char *takeDoubles(int count);
 
     int m_formatIndex = 0;
     // The array behind a reading stream, and the stream's position in it
