@@ -56,8 +56,8 @@ public:
     // its file or block, so that bytes it did not understand are damage.
     bool checkAtEnd();
 
-    // Reads count 32-bit integers, or count doubles, with one read of the
-    // device for up to 64 of them: each value is what the operator >> gives,
+    // Reads count 32-bit integers, or count doubles, with one raw read for
+    // up to 64 of them: each value is what the operator >> gives,
     // 0 once the bytes run out (the stream then says ReadPastEnd).
     void readInt32s(qint32 *values, int count);
     void readDoubles(double *values, int count);
