@@ -14,12 +14,18 @@
 namespace {
 
 // No test writes to the user's own settings: remembered dialog choices go to
-// a folder of the test process instead.
-const bool settingsIsolated = [] {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QDir::tempPath() + "/r-lay-test-settings-" + QString::number(QCoreApplication::applicationPid()));
-    return true;
-}();
+// a folder of the test process instead, removed when the process ends.
+struct IsolatedSettings
+{
+    IsolatedSettings()
+        : path(QDir::tempPath() + "/r-lay-test-settings-" + QString::number(QCoreApplication::applicationPid()))
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    }
+    ~IsolatedSettings() { QDir(path).removeRecursively(); }
+    QString path;
+};
+const IsolatedSettings isolatedSettings;
 
 } // namespace
 
