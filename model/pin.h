@@ -10,6 +10,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <vector>
 
@@ -196,7 +197,8 @@ private:
     void unlinkSlot(int index);
 
     const char *m_name = nullptr;
-    std::vector<WiringPin *> m_links;
+    // Most pins take one or two wires: those slots need no allocation.
+    QVarLengthArray<WiringPin *, 2> m_links;
     std::vector<qint32> m_pendingLinks;
 };
 
