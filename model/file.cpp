@@ -2,6 +2,7 @@
 
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/fileprefetch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -255,10 +256,21 @@ bool replaceFile(const QString &from, const QString &to)
 
 bool File::load(DataStream &stream)
 {
-    if (!openFile())
-        return false;
-
-    const QByteArray header = read(headerSize);
+    // A load that reads many files may have read this one ahead.
+    QByteArray whole;
+    FilePrefetch *prefetch = FilePrefetch::active();
+    const bool prefetched = prefetch && m_buffer.isEmpty() && (!isOpen() || pos() == 0)
+        && prefetch->take(fileName(), &whole);
+    QByteArray header;
+    if (prefetched) {
+        if (isOpen())
+            QFile::close();
+        header = whole.left(headerSize);
+    } else {
+        if (!openFile())
+            return false;
+        header = read(headerSize);
+    }
     if (header.size() < headerSize) {
         showError(tq("Header file %1 is corrupt!").arg(fileName()));
         return false;
@@ -274,9 +286,14 @@ bool File::load(DataStream &stream)
 
     // The payload is whatever the file holds: never more than the file's own
     // size is read, whatever size the header states.
-    m_buffer = readAll();
-    // Everything is in memory now; no handle is kept on the file.
-    QFile::close();
+    if (prefetched) {
+        whole.remove(0, headerSize);
+        m_buffer = std::move(whole);
+    } else {
+        m_buffer = readAll();
+        // Everything is in memory now; no handle is kept on the file.
+        QFile::close();
+    }
 
     if (m_buffer.size() != size || (m_record.size != 0 && m_record.size != size)) {
         showError(tq("Size file %1 not correct!").arg(fileName()));

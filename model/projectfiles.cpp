@@ -12,6 +12,7 @@
 #include "model/commitrecord.h"
 #include "model/datastream.h"
 #include "model/file.h"
+#include "model/fileprefetch.h"
 #include "schemes/schememenager.h"
 
 #include <QFileInfo>
@@ -230,7 +231,11 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
     DataStream &spc = *streams[SpecificationCableFile];
     const Pass passes[] = {
         {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
-        {[&] { return m_schemes->loadFirst(schm); },
+        {[&] {
+             // The sheets' files are read ahead while each is parsed.
+             const FilePrefetch prefetch(m_schemes->schemeFilePaths());
+             return m_schemes->loadFirst(schm);
+         },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
         {[&] { return m_schemes->updatePointers(true); },
          QT_TR_NOOP("First update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},

@@ -405,6 +405,16 @@ void Scheme::saveFinished(bool saved)
     }
 }
 
+QString Scheme::recordedFilePath() const
+{
+    const SchemeGroup *owner = group();
+    const QString &name = m_file.record().name;
+    if (!owner || !project() || !isPlainFileName(name))
+        return QString();
+    return project()->file(Project::MainFile)->absolutePath() + QLatin1Char('/')
+        + QString::number(owner->dirNumber().number) + QLatin1Char('/') + name;
+}
+
 bool Scheme::loadScene(DataStream &stream)
 {
     if (!CHECK(m_stream == nullptr))
@@ -412,11 +422,9 @@ bool Scheme::loadScene(DataStream &stream)
     const SchemeGroup *owner = group();
     if (!CHECK_PTR(owner) || !CHECK_PTR(project()))
         return false;
-    const QString name = m_file.record().name;
-    if (!isPlainFileName(name))
+    const QString path = recordedFilePath();
+    if (path.isEmpty())
         return false;
-    const QString path = project()->file(Project::MainFile)->absolutePath() + QLatin1Char('/')
-        + QString::number(owner->dirNumber().number) + QLatin1Char('/') + name;
     if (m_file.fileName() != path)
         m_file.changeFileName(path);
     m_file.clear(false);

@@ -107,6 +107,9 @@ public:
     void saveScene(DataStream &stream) override;
     bool saveItemsGeometry(DataStream &stream) override;
     bool loadScene(DataStream &stream) override;
+    // The file the project's record names for this sheet, in its group's
+    // directory; empty when the record names none that may be read.
+    QString recordedFilePath() const;
     bool loadItemsGeometry(DataStream &stream) override;
     // With true the relay windings, with false every other item.
     bool updatePointers(bool windings) override;

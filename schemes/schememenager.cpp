@@ -53,6 +53,16 @@ const char *SchemeMenager::mimeType() const
     return "r-lay/scheme-group";
 }
 
+QStringList SchemeMenager::schemeFilePaths() const
+{
+    QStringList paths;
+    for (SchemeGroup *group : items) {
+        for (Scheme *scheme : group->itemList())
+            paths.append(scheme->recordedFilePath());
+    }
+    return paths;
+}
+
 bool SchemeMenager::prepareSchemeFiles(const QString &directory)
 {
     // The numbers the groups have are theirs even where their directories

@@ -32,6 +32,8 @@ public:
     // and every scheme its own file in it; false at the first failure, its
     // message shown.
     bool prepareSchemeFiles(const QString &directory);
+    // The files of the sheets, in the order a load reads them.
+    QStringList schemeFilePaths() const;
     // The save of the project ended: schemes written by a failed save are
     // due again.
     void saveFinished(bool saved);

@@ -1,5 +1,6 @@
 #include "model/datastream.h"
 #include "model/file.h"
+#include "model/fileprefetch.h"
 #include "support/modalrecorder.h"
 
 #include <QRandomGenerator>
@@ -312,6 +313,33 @@ private slots:
             QVERIFY(g.buffer().isEmpty());
         }
         QVERIFY(refused > 2900);
+    }
+
+    // Files read ahead come out in the order asked for; the ones passed over,
+    // missing or never listed are left to the caller.
+    void prefetchHandsOverFilesInOrder()
+    {
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a"), missing = dir.filePath("missing"), c = dir.filePath("c");
+        for (const QString &path : {a, c}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(path.toUtf8());
+        }
+        QVERIFY(!FilePrefetch::active());
+        {
+            FilePrefetch prefetch({a, missing, c});
+            QCOMPARE(FilePrefetch::active(), &prefetch);
+            QByteArray bytes;
+            QVERIFY(prefetch.take(a, &bytes));
+            QCOMPARE(bytes, a.toUtf8());
+            QVERIFY(!prefetch.take(missing, &bytes));
+            QVERIFY(!prefetch.take(dir.filePath("other"), &bytes));
+            QVERIFY(prefetch.take(c, &bytes));
+            QCOMPARE(bytes, c.toUtf8());
+            QVERIFY(!prefetch.take(a, &bytes));
+        }
+        QVERIFY(!FilePrefetch::active());
     }
 };
 

@@ -1,0 +1,124 @@
+#include "model/fileprefetch.h"
+
+#include <QFile>
+
+#include <system_error>
+
+namespace {
+
+FilePrefetch *current = nullptr;
+
+// How far the reading may run ahead of the load: a few megabytes, so that a
+// large project is never held twice in memory.
+const qint64 heldLimit = 8 * 1024 * 1024;
+const size_t aheadLimit = 64;
+
+} // namespace
+
+FilePrefetch::FilePrefetch(const QStringList &paths)
+    : m_previous(current)
+{
+    m_entries.reserve(size_t(paths.size()));
+    for (const QString &path : paths)
+        m_entries.push_back({path, QByteArray(), Pending});
+    current = this;
+    // Without a thread nothing is read ahead: every file is read as before.
+    if (!m_entries.empty()) {
+        try {
+            m_thread = std::thread([this] { run(); });
+        } catch (const std::system_error &) {
+        }
+    }
+}
+
+FilePrefetch::~FilePrefetch()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+    current = m_previous;
+}
+
+FilePrefetch *FilePrefetch::active()
+{
+    return current;
+}
+
+void FilePrefetch::run()
+{
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        QString path;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            // The file the load waits for is read at once, the others
+            // while the reading is not too far ahead.
+            m_changed.wait(lock, [&] {
+                return m_stop || m_entries[i].state != Pending || i < m_next
+                    || (m_held < heldLimit && i - m_next < aheadLimit);
+            });
+            if (m_stop)
+                return;
+            // A file the load went past is not read any more.
+            if (m_entries[i].state != Pending)
+                continue;
+            path = m_entries[i].path;
+        }
+        QFile file(path);
+        QByteArray bytes;
+        const bool read = !path.isEmpty() && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        if (read)
+            bytes = file.readAll();
+        const bool whole = read && bytes.size() == file.size();
+        file.close();
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            Entry &entry = m_entries[i];
+            if (entry.state == Pending) {
+                entry.state = whole ? Ready : Failed;
+                if (whole) {
+                    entry.bytes = std::move(bytes);
+                    m_held += entry.bytes.size();
+                }
+            }
+        }
+        m_changed.notify_all();
+    }
+}
+
+void FilePrefetch::drop(Entry &entry)
+{
+    m_held -= entry.bytes.size();
+    entry.bytes = QByteArray();
+    entry.state = Taken;
+}
+
+bool FilePrefetch::take(const QString &path, QByteArray *bytes)
+{
+    if (!m_thread.joinable())
+        return false;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    size_t found = m_next;
+    while (found < m_entries.size() && m_entries[found].path != path)
+        ++found;
+    if (found == m_entries.size())
+        return false;
+    // The files before it are not wanted any more; the reader goes on.
+    for (size_t i = m_next; i < found; ++i)
+        drop(m_entries[i]);
+    m_next = found + 1;
+    m_changed.notify_all();
+    Entry &entry = m_entries[found];
+    m_changed.wait(lock, [&] { return entry.state != Pending || m_stop; });
+    const bool ready = entry.state == Ready;
+    if (ready)
+        *bytes = std::move(entry.bytes);
+    entry.bytes = QByteArray();
+    m_held -= ready ? bytes->size() : 0;
+    entry.state = Taken;
+    m_changed.notify_all();
+    return ready;
+}

@@ -1,0 +1,56 @@
+#ifndef RLAY_FILEPREFETCH_H
+#define RLAY_FILEPREFETCH_H
+
+// Reads the files a load will open next, in the order it will open them, on
+// a thread of its own: the load parses one file while the next ones are read.
+// While a prefetch is active, File::load takes a file's bytes from it; a file
+// the prefetch could not read, or does not hold, is read as before.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class FilePrefetch
+{
+public:
+    // Starts reading the files; the prefetch is active until destroyed.
+    explicit FilePrefetch(const QStringList &paths);
+    ~FilePrefetch();
+    FilePrefetch(const FilePrefetch &) = delete;
+    FilePrefetch &operator=(const FilePrefetch &) = delete;
+
+    // The prefetch of the load running now, or null.
+    static FilePrefetch *active();
+
+    // Hands over the whole bytes of the file, when it is one of those still
+    // to come (the ones before it are dropped); false when it is not, or it
+    // could not be read.
+    bool take(const QString &path, QByteArray *bytes);
+
+private:
+    enum State { Pending, Ready, Failed, Taken };
+    struct Entry
+    {
+        QString path;
+        QByteArray bytes;
+        State state = Pending;
+    };
+    void run();
+    void drop(Entry &entry);
+
+    std::vector<Entry> m_entries;
+    size_t m_next = 0;
+    qint64 m_held = 0;
+    bool m_stop = false;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::thread m_thread;
+    FilePrefetch *m_previous;
+};
+
+#endif
