@@ -91,16 +91,6 @@ GraphicsContact *placeContact(RelaySheet &sheet, const QString &name, int kind, 
     return item;
 }
 
-QPushButton *okButton(QDialog *dialog)
-{
-    const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
-    for (QPushButton *b : buttons) {
-        if (b->text() == QLatin1String("Ok"))
-            return b;
-    }
-    return nullptr;
-}
-
 QStringList pinNames(GraphicsDevice *item)
 {
     QStringList names;
@@ -630,7 +620,7 @@ private slots:
             dialog.kindButtons()->button(11)->setChecked(true);
             dialog.spinNumber()->setValue(2);
             dialog.edName()->setText(" K1 ");
-            okButton(&dialog)->click();
+            buttonOf(&dialog, "Ok")->click();
         });
         auto *item = dynamic_cast<GraphicsContact *>(dialog.execDialog(nullptr, GraphicsContact::Type));
         QVERIFY(item);
@@ -653,7 +643,7 @@ private slots:
             edit.kindButtons()->button(9)->setChecked(true);
             edit.rbUnder()->click();
             edit.spinNumber()->setValue(5);
-            okButton(&edit)->click();
+            buttonOf(&edit, "Ok")->click();
         });
         QCOMPARE(edit.execDialog(item, GraphicsContact::Type), item);
         QVERIFY(item->underCurrent());

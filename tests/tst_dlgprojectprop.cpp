@@ -20,17 +20,6 @@
 
 namespace {
 
-void clickButton(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-        if (b->text() == text) {
-            b->click();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no button " + text));
-}
-
 // What the main window does with the dialog: fill, run, apply on Ok.
 bool runOn(Project &project, DlgProjectProp &dialog)
 {
@@ -185,7 +174,7 @@ private slots:
             table->item(1, 1)->setText("yes"); // anything but "0": used
             table->item(50, 1)->setText("0");  // stays unused
             dialog->twistedPairBox()->setChecked(false);
-            clickButton(dialog, "Ok");
+            pressButton(dialog, "Ok");
         });
         DlgProjectProp dialog(nullptr);
         QVERIFY(runOn(project, dialog));
@@ -225,7 +214,7 @@ private slots:
             dialog->languageCombo()->setCurrentIndex(0);
             dialog->cableTypesTable()->item(9, 1)->setText("");
             dialog->twistedPairBox()->setChecked(false);
-            clickButton(dialog, "Cancel");
+            pressButton(dialog, "Cancel");
         });
         DlgProjectProp dialog(nullptr);
         QVERIFY(!runOn(project, dialog));
@@ -248,7 +237,7 @@ private slots:
             usedCableTypes = {2, 30};
             twistedPairStandard = false;
             QSignalSpy changed(&project, &Project::projectChanged);
-            rec.handle([](QDialog *d) { clickButton(d, "Ok"); });
+            rec.handle([](QDialog *d) { pressButton(d, "Ok"); });
             DlgProjectProp dialog(nullptr);
             QVERIFY(runOn(project, dialog));
             QCOMPARE(changed.count(), 0);
@@ -269,7 +258,7 @@ private slots:
         dialog.setFromDefaults();
         QCOMPARE(dialog.languageCombo()->currentText(), QString("Ukrainian"));
         QVERIFY(dialog.twistedPairBox()->isChecked());
-        rec.handle([](QDialog *d) { clickButton(d, "Ok"); });
+        rec.handle([](QDialog *d) { pressButton(d, "Ok"); });
         QCOMPARE(execModal(&dialog), int(QDialog::Accepted));
         Project project(nullptr, nullptr);
         dialog.applyToProject(&project);
@@ -284,7 +273,7 @@ private slots:
     {
         ModalRecorder rec;
         DlgProjectProp dialog(nullptr);
-        rec.handle([](QDialog *d) { clickButton(d, "Ok"); });
+        rec.handle([](QDialog *d) { pressButton(d, "Ok"); });
         QCOMPARE(execModal(&dialog), int(QDialog::Accepted));
         Project project(nullptr, nullptr);
         dialog.applyToProject(&project);

@@ -20,17 +20,6 @@
 
 namespace {
 
-void clickButton(QDialog *dialog, const QString &text)
-{
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == text) {
-            button->click();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no button " + text));
-}
-
 QStringList comboTexts(const QComboBox *combo)
 {
     QStringList texts;
@@ -114,7 +103,7 @@ private slots:
             dlg->portraitButton()->click();
             dlg->bindingCombo()->setCurrentIndex(1);
             dlg->borderCombo()->setCurrentIndex(0);
-            clickButton(dlg, "Ok");
+            pressButton(dlg, "Ok");
         });
         std::unique_ptr<Scheme> scheme(dialog.execDialog(nullptr));
         QVERIFY(scheme);
@@ -131,7 +120,7 @@ private slots:
         // Untouched, a new scheme is an A3 sheet, landscape, one across,
         // bound at the left with the small border.
         DlgPropScheme plain(&p);
-        rec.handle([](QDialog *d) { clickButton(d, "Ok"); });
+        rec.handle([](QDialog *d) { pressButton(d, "Ok"); });
         std::unique_ptr<Scheme> defaults(plain.execDialog(nullptr));
         QVERIFY(defaults);
         QCOMPARE(defaults->pageSize(), int(GraphicsScene::PaperA3));
@@ -169,7 +158,7 @@ private slots:
             QCOMPARE(dlg->preview()->sheetsAcross(), 3);
             dlg->formatCombo()->setCurrentIndex(0);
             dlg->acrossSpin()->setValue(1);
-            clickButton(dlg, "Ok");
+            pressButton(dlg, "Ok");
         });
         QCOMPARE(dialog.execDialog(scheme), scheme);
         QCOMPARE(scheme->pageSize(), int(GraphicsScene::PaperA4));
@@ -182,7 +171,7 @@ private slots:
         rec.handle([](QDialog *d) {
             auto *dlg = qobject_cast<DlgPropScheme *>(d);
             dlg->numberSpin()->setValue(9);
-            clickButton(dlg, "Cancel");
+            pressButton(dlg, "Cancel");
         });
         QVERIFY(!cancelled.execDialog(scheme));
         QCOMPARE(scheme->number(), 6);
@@ -306,7 +295,7 @@ private slots:
             dlg->commentEdit()->setText("  main   power ");
             dlg->atrSpin()->setValue(6);
             dlg->schemesNameEdit()->setPlainText("Power\nsupply");
-            clickButton(dlg, "Ok");
+            pressButton(dlg, "Ok");
         });
         QCOMPARE(dialog.execDialog(group), group);
         QCOMPARE(group->comment(), QString("main power"));
@@ -323,7 +312,7 @@ private slots:
         // The same members again do not mark the project.
         p.setModified(false);
         DlgPropSchemeGroup again(&p);
-        rec.handle([](QDialog *d) { clickButton(d, "Ok"); });
+        rec.handle([](QDialog *d) { pressButton(d, "Ok"); });
         QCOMPARE(again.execDialog(group), group);
         QVERIFY(!p.isModified());
         QCOMPARE(group->projectProperty(12, true), QString("Orlov"));
@@ -343,7 +332,7 @@ private slots:
         rec.handle([](QDialog *d) {
             auto *dlg = qobject_cast<DlgPropSchemeGroup *>(d);
             dlg->memberEdit(4)->setText("Petrov");
-            clickButton(dlg, "Ok");
+            pressButton(dlg, "Ok");
         });
         std::unique_ptr<SchemeGroup> group(dialog.execDialog(nullptr));
         QVERIFY(group);

@@ -151,22 +151,9 @@ public:
 };
 int TestObject::made = 0;
 
-// A button of the dialog by its text.
-QPushButton *button(QDialog *dialog, const QString &text)
-{
-    const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
-    for (QPushButton *b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 void pressCancel(QDialog *dialog)
 {
-    QPushButton *cancel = button(dialog, QStringLiteral("Cancel"));
-    QVERIFY(cancel);
-    cancel->click();
+    pressButton(dialog, QStringLiteral("Cancel"));
 }
 
 QString writeImage(const QTemporaryDir &dir, const QString &name, const QImage &image)
@@ -247,8 +234,8 @@ private slots:
             std::unique_ptr<DlgPropGraphicsItem> dialog(scene.createDialog(type));
             QVERIFY(dialog);
             QVERIFY(dialog->parent() == nullptr);
-            QPushButton *ok = button(dialog.get(), "Ok");
-            QPushButton *cancel = button(dialog.get(), "Cancel");
+            QPushButton *ok = buttonOf(dialog.get(), "Ok");
+            QPushButton *cancel = buttonOf(dialog.get(), "Cancel");
             QVERIFY(ok && cancel);
             QVERIFY(ok->isDefault());
             QCOMPARE(dialog->scene(), &scene);
@@ -777,7 +764,7 @@ private slots:
         {
             DlgPropTestObject dialog(&project);
             QVERIFY(dialog.parent() == nullptr);
-            QVERIFY(button(&dialog, "Ok") && button(&dialog, "Cancel"));
+            QVERIFY(buttonOf(&dialog, "Ok") && buttonOf(&dialog, "Cancel"));
             rec.handle([](QDialog *d) {
                 static_cast<DlgPropTestObject *>(d)->edit->setText("unused");
                 pressCancel(d);

@@ -80,17 +80,6 @@ QList<int> contextIds()
     return ids;
 }
 
-void clickOk(QDialog *dialog)
-{
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == "Ok") {
-            button->click();
-            return;
-        }
-    }
-    QFAIL("no Ok button");
-}
-
 void answerGroup(ModalRecorder &rec, int atr, const QString &comment)
 {
     rec.handle([=](QDialog *d) {
@@ -98,7 +87,7 @@ void answerGroup(ModalRecorder &rec, int atr, const QString &comment)
         QVERIFY(dialog);
         dialog->atrSpin()->setValue(atr);
         dialog->commentEdit()->setText(comment);
-        clickOk(dialog);
+        pressOk(dialog);
     });
 }
 
@@ -109,7 +98,7 @@ void answerScheme(ModalRecorder &rec, int number, const QString &comment)
         QVERIFY(dialog);
         dialog->numberSpin()->setValue(number);
         dialog->commentEdit()->setText(comment);
-        clickOk(dialog);
+        pressOk(dialog);
     });
 }
 
@@ -323,7 +312,7 @@ private slots:
             QVERIFY(dialog);
             dialog->numberSpin()->setValue(2);
             dialog->commentEdit()->setText("north");
-            clickOk(dialog);
+            pressOk(dialog);
         });
         w().a(54)->trigger();
         QCOMPARE(p.equipment()->itemList().size(), 1);
@@ -339,7 +328,7 @@ private slots:
             QVERIFY(dialog);
             dialog->numberSpin()->setValue(3);
             dialog->commentEdit()->setText(" rack  one ");
-            clickOk(dialog);
+            pressOk(dialog);
         });
         w().a(60)->trigger();
         QCOMPARE(row->itemList().size(), 1);
@@ -474,7 +463,7 @@ private slots:
             QCOMPARE(dialog->atrSpin()->value(), 4);
             QCOMPARE(dialog->commentEdit()->text(), QString("a"));
             dialog->atrSpin()->setValue(20);
-            clickOk(dialog);
+            pressOk(dialog);
         });
         w().a(44)->trigger();
         QCOMPARE(rec.count(), 1);
@@ -503,7 +492,7 @@ private slots:
             QCOMPARE(dialog->numberSpin()->value(), 2);
             QCOMPARE(dialog->commentEdit()->text(), QString("two"));
             dialog->commentEdit()->setText("second");
-            clickOk(dialog);
+            pressOk(dialog);
         });
         w().a(51)->trigger();
         QCOMPARE(scheme->name(), QString("second"));
@@ -1100,7 +1089,7 @@ private slots:
             QVERIFY(dialog);
             dialog->atrSpin()->setValue(44);
             dialog->commentEdit()->setText("  bill   one ");
-            clickOk(dialog);
+            pressOk(dialog);
         });
         w().a(72)->trigger();
         QCOMPARE(p.specificationDevice()->atrNumber(), 44);
@@ -1113,7 +1102,7 @@ private slots:
             auto *dialog = qobject_cast<DlgPropSpecificationManagerCable *>(d);
             QVERIFY(dialog);
             dialog->atrSpin()->setValue(45);
-            clickOk(dialog);
+            pressOk(dialog);
         });
         w().a(72)->trigger();
         QCOMPARE(p.specificationCable()->atrNumber(), 45);

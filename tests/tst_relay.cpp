@@ -62,16 +62,6 @@ public:
     QString title = QStringLiteral("S1");
 };
 
-QPushButton *okButton(QDialog *dialog)
-{
-    const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
-    for (QPushButton *b : buttons) {
-        if (b->text() == QLatin1String("Ok"))
-            return b;
-    }
-    return nullptr;
-}
-
 // Fills the relay dialog: names, type row, winding row, variant button.
 void fillRelay(DlgPropRelay &dialog, const QString &relay, const QString &winding, int type, int windingIndex,
                int variant, bool diagonal = false)
@@ -92,7 +82,7 @@ GraphicsRelayWinding *runRelayDialog(RelaySheet &sheet, ModalRecorder &rec, cons
     DlgPropRelay dialog(&sheet);
     rec.handle([&](QDialog *) {
         fillRelay(dialog, relay, winding, type, windingIndex, variant, diagonal);
-        okButton(&dialog)->click();
+        buttonOf(&dialog, "Ok")->click();
     });
     auto *result = dynamic_cast<GraphicsRelayWinding *>(dialog.execDialog(item, GraphicsRelayWinding::Type));
     if (result && !item)
@@ -110,7 +100,7 @@ GraphicsContact *runContactDialog(RelaySheet &sheet, ModalRecorder &rec, const Q
         (under ? dialog.rbUnder() : dialog.rbWithout())->setChecked(true);
         dialog.spinNumber()->setValue(number + 1);
         dialog.edName()->setText(name);
-        okButton(&dialog)->click();
+        buttonOf(&dialog, "Ok")->click();
     });
     auto *result = dynamic_cast<GraphicsContact *>(dialog.execDialog(item, GraphicsContact::Type));
     if (result && !item)
@@ -734,7 +724,7 @@ private slots:
                 dialog.loadFromItem(c.item);
             fillRelay(dialog, c.relay, c.winding, c.type, c.windingIndex, c.variant, c.diagonal);
             dialog.setResult(QDialog::Rejected);
-            okButton(&dialog)->click();
+            buttonOf(&dialog, "Ok")->click();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
             QCOMPARE(boxTexts(rec), QStringList({c.message}));
             QCOMPARE(rec.shown.first().title, QString("Error"));
@@ -746,7 +736,7 @@ private slots:
             DlgPropRelay dialog(&sheet);
             fillRelay(dialog, "K3", "K3", 0, 0, 0);
             (which == 0 ? dialog.typeTree() : dialog.windingTree())->clearSelection();
-            okButton(&dialog)->click();
+            buttonOf(&dialog, "Ok")->click();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
             QCOMPARE(boxTexts(rec), QStringList({which == 0 ? "Need selected relay type !" : "Need selected winding !"}));
         }
@@ -785,7 +775,7 @@ private slots:
             QTest::keyClicks(relayDialog->edName(), "KV12");
             QTest::keyClicks(relayDialog->edFindType(), "NMSH1-4");
             relayDialog->pictureButton(3)->setChecked(true);
-            okButton(dialog)->click();
+            buttonOf(dialog, "Ok")->click();
         });
         GraphicsItem *created = dialog->execDialog(nullptr, GraphicsRelayWinding::Type);
         delete dialog;

@@ -56,14 +56,6 @@ QList<bool> inverted(const QList<bool> &values)
 }
 
 
-QPushButton *button(QDialog &dialog, const QString &text)
-{
-    for (QPushButton *b : dialog.findChildren<QPushButton *>())
-        if (b->text() == text)
-            return b;
-    return nullptr;
-}
-
 } // namespace
 
 class TestSettings : public QObject
@@ -135,10 +127,10 @@ private slots:
             QCOMPARE(boxes[i]->text(), checkBoxTexts[i]);
             QCOMPARE(boxes[i]->isChecked(), pattern[i]);
         }
-        QPushButton *ok = button(dialog, "Ok");
+        QPushButton *ok = buttonOf(&dialog, "Ok");
         QVERIFY(ok);
         QVERIFY(ok->isDefault());
-        QVERIFY(button(dialog, "Cancel"));
+        QVERIFY(buttonOf(&dialog, "Cancel"));
     }
 
     void okStoresAndSurvivesRestart()
@@ -149,7 +141,7 @@ private slots:
         boxes[0]->setChecked(true);
         boxes[4]->setChecked(false);
         boxes[6]->setChecked(true);
-        button(dialog, "Ok")->click();
+        buttonOf(&dialog, "Ok")->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const QList<bool> chosen = {true, true, false, false, false, true, true};
         QCOMPARE(flags(), chosen);
@@ -170,7 +162,7 @@ private slots:
     {
         setFlags(defaults);
         DlgSettings dialog;
-        button(dialog, "Ok")->click();
+        buttonOf(&dialog, "Ok")->click();
         QSettings s(QStringLiteral("R-LAY"), QStringLiteral("DlgSettings"));
         QStringList stored = s.allKeys();
         stored.sort();
@@ -188,7 +180,7 @@ private slots:
         recorder.handle([](QDialog *dialog) {
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
                 box->toggle();
-            button(*dialog, "Cancel")->click();
+            buttonOf(dialog, "Cancel")->click();
         });
         DlgSettings dialog;
         QCOMPARE(execModal(&dialog), int(QDialog::Rejected));

@@ -163,15 +163,6 @@ void feed(Project &p, Frame *frame, const QString &relayName, const QString &sou
     joint->pin(2)->solder(winding->pin(1));
 }
 
-QPushButton *button(QDialog &dialog, const QString &text)
-{
-    for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 QStringList rows(QTreeWidget *tree)
 {
     QStringList result;
@@ -299,30 +290,30 @@ private slots:
         QCOMPARE(dialog.list()->headerItem()->text(3), QString("PC"));
         QVERIFY(!dialog.cancelFilterButton()->isEnabled());
         dialog.setProject(&project);
-        button(dialog, "U")->click();
+        buttonOf(&dialog, "U")->click();
         const QString pc = sheet->displayName();
         QCOMPARE(rows(dialog.list()), QStringList({"G1|12|1|" + pc, "G1|31|1|", "G12|31|1|"}));
 
         // The name must match whole: G1 keeps none of G12's rows.
         dialog.sourceFilter()->setText(" G1 ");
-        button(dialog, "V")->click();
+        buttonOf(&dialog, "V")->click();
         QCOMPARE(rows(dialog.list()), QStringList({"G1|12|1|" + pc, "G1|31|1|"}));
         QVERIFY(dialog.cancelFilterButton()->isEnabled());
         dialog.sourceFilter()->clear();
         dialog.frameFilter()->setValue(31);
-        button(dialog, "V")->click();
+        buttonOf(&dialog, "V")->click();
         QCOMPARE(rows(dialog.list()), QStringList({"G1|31|1|", "G12|31|1|"}));
         // New rows come unfiltered; "X" stays as it was.
-        button(dialog, "U")->click();
+        buttonOf(&dialog, "U")->click();
         QCOMPARE(rows(dialog.list()).size(), 3);
         QVERIFY(dialog.cancelFilterButton()->isEnabled());
-        button(dialog, "X")->click();
+        buttonOf(&dialog, "X")->click();
         QVERIFY(!dialog.cancelFilterButton()->isEnabled());
         QCOMPARE(rec.count(), 0);
 
         // Without a project the list stays empty, after the check's box.
         dialog.setProject(nullptr);
-        button(dialog, "U")->click();
+        buttonOf(&dialog, "U")->click();
         QCOMPARE(dialog.list()->topLevelItemCount(), 0);
         QCOMPARE(rec.count(), 1);
     }
@@ -332,7 +323,7 @@ private slots:
         ModalRecorder rec;
         MainWindow w;
         QVERIFY(!w.action(33)->isEnabled());
-        rec.handle([](QDialog *d) { button(*d, "Ok")->click(); });
+        rec.handle([](QDialog *d) { buttonOf(d, "Ok")->click(); });
         w.action(0)->trigger();
         QVERIFY(w.action(33)->isEnabled());
         w.action(33)->trigger();

@@ -120,9 +120,14 @@ QPushButton *buttonOf(QWidget *dialog, const QString &text)
     return nullptr;
 }
 
+void pressButton(QDialog *dialog, const QString &text)
+{
+    QPushButton *button = buttonOf(dialog, text);
+    QVERIFY2(button, qPrintable("no button " + text));
+    button->click();
+}
+
 void pressOk(QDialog *dialog)
 {
-    QPushButton *ok = buttonOf(dialog, QStringLiteral("Ok"));
-    QVERIFY(ok);
-    ok->click();
+    pressButton(dialog, QStringLiteral("Ok"));
 }

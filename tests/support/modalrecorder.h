@@ -55,7 +55,9 @@ private:
 QStringList boxTexts(const ModalRecorder &rec);
 // The push button with this text below the widget, or null.
 QPushButton *buttonOf(QWidget *dialog, const QString &text);
-// Clicks the dialog's "Ok" button (a failed check when it has none).
+// Clicks the dialog's button with this text, or its "Ok" button (a failed
+// check when it has none).
+void pressButton(QDialog *dialog, const QString &text);
 void pressOk(QDialog *dialog);
 
 #endif
