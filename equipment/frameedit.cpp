@@ -50,11 +50,10 @@ void FrameEdit::placingDevice(Device &device)
         delete item;
         return;
     }
-    // It appears in the middle of the view until the mouse takes it.
-    item->setPos(mapToScene(viewport()->rect().center()) - item->boundingRect().center());
     sheet->clearSelectionFast();
     item->setSelectedTree(true);
     setCarriedItems({item});
+    showCarriedItem(item);
 }
 
 void FrameEdit::mousePressEvent(QMouseEvent *event)

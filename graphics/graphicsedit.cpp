@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -173,6 +174,29 @@ void GraphicsEdit::setCarriedItems(const QList<GraphicsItem *> &items)
 {
     m_moveTimer.stop();
     m_carriedItems = items;
+}
+
+void GraphicsEdit::centreUnder(GraphicsItem *item, const QPoint &viewPoint)
+{
+    // The framework's move, so that the item snaps as a drag would.
+    const QPointF wanted = mapToScene(viewPoint) - item->boundingRect().normalized().center();
+    const QPointF before = item->pos();
+    if (wanted != before) {
+        item->setPos(wanted);
+        if (item->pos() != before)
+            item->transformChanged();
+    }
+}
+
+void GraphicsEdit::showCarriedItem(GraphicsItem *item)
+{
+    // A new item would otherwise wait at the sheet's origin, often out of
+    // sight, until the mouse moves.
+    QPoint at = viewport()->mapFromGlobal(QCursor::pos());
+    if (!viewport()->rect().contains(at))
+        at = viewport()->rect().center();
+    m_lastMousePos = at;
+    centreUnder(item, at);
 }
 
 QList<GraphicsItem *> GraphicsEdit::selectedTopItems() const
@@ -575,6 +599,7 @@ void GraphicsEdit::showDlgProp()
             m_scene->clearSelectionFast();
             item->setSelectedTree(true);
             setCarriedItems({item});
+            showCarriedItem(item);
             item->updateInViews();
             m_scene->notifyItem(item);
         } else {
@@ -670,15 +695,7 @@ void GraphicsEdit::mouseMoveEvent(QMouseEvent *event)
         } else {
             m_lastMousePos = viewPoint;
             if (m_carriedItems.size() == 1) {
-                // The item's centre comes under the mouse.
-                GraphicsItem *item = m_carriedItems.first();
-                const QPointF wanted = mapToScene(viewPoint) - item->boundingRect().normalized().center();
-                const QPointF before = item->pos();
-                if (wanted != before) {
-                    item->setPos(wanted);
-                    if (item->pos() != before)
-                        item->transformChanged();
-                }
+                centreUnder(m_carriedItems.first(), viewPoint);
             } else {
                 // Many items move together once the mouse rests for 20 ms.
                 m_moveTimer.start(20);

@@ -106,6 +106,9 @@ protected:
     // Empties the list of carried items and stops the move timer.
     void dropCarriedItems();
     void setCarriedItems(const QList<GraphicsItem *> &items);
+    // Puts a new carried item where it can be seen: centred under the mouse
+    // when the mouse is over the view, else in the middle of the view.
+    void showCarriedItem(GraphicsItem *item);
     // The selected items without those whose ancestor is selected too:
     // those turn and mirror with their ancestor.
     QList<GraphicsItem *> selectedTopItems() const;
@@ -120,6 +123,8 @@ private:
     void pastePicture(const QPixmap &pixmap);
 
     // Links to the drawing primitives and the printer.
+    // Moves the item so that its centre lies under the view point.
+    void centreUnder(GraphicsItem *item, const QPoint &viewPoint);
     void placeDrawnItem(GraphicsItem *item, const QPointF &scenePoint, Qt::KeyboardModifiers modifiers);
     void stretchDrawnItem(GraphicsItem *item, const QPointF &scenePoint, Qt::KeyboardModifiers modifiers);
     GraphicsItem *createPicture(const QPixmap &pixmap);

@@ -919,10 +919,13 @@ private slots:
         TestItem *old = place(*m_scene, QPointF(100, 100));
         old->setSelected(true);
         recorder.answer([](QDialog *) { return int(QDialog::Accepted); });
+        // Far from the sheet's origin, the new item still shows up in view.
+        v.centerOn(m_scene->sceneRect().center());
         action(111)->trigger();
         QCOMPARE(m_scene->graphicsItems().size(), 2);
         auto *text = dynamic_cast<TestItem *>(m_scene->graphicsItems().last());
         QVERIFY(text);
+        QVERIFY(v.mapToScene(v.viewport()->rect()).boundingRect().contains(text->sceneBoundingRect().center()));
         QCOMPARE(text->type(), textType);
         QCOMPARE(text->text, QString("from dialog"));
         QVERIFY(text->isSelected());
