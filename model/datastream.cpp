@@ -361,8 +361,7 @@ void DataStream::readInt32s(qint32 *values, int count)
 
 void DataStream::readDoubles(double *values, int count)
 {
-    // Streams of Qt 4.6 on may hold single-precision values.
-    if (byteOrder() != BigEndian || (version() >= Qt_4_6 && floatingPointPrecision() != DoublePrecision)) {
+    if (!canReadDoubles()) {
         for (int i = 0; i < count; ++i)
             *this >> values[i];
         return;

@@ -138,6 +138,8 @@ private:
     }
     void syncDevice() const;
     void takeDevicePosition();
+    // Whether doubles are stored as big-endian eight-byte values: from Qt
+    // 4.6 on a stream may hold single-precision ones.
     bool canReadDoubles() const;
     // The bytes of count doubles read from memory, or null when they go
     // through the device.
