@@ -19,7 +19,7 @@ bool CheckLog::pointer(const void *pointer, const char *file, int line)
 void CheckLog::add(const char *message, const char *file, int line)
 {
     const QString text =
-        QCoreApplication::translate("QObject", message).arg(QString::fromLocal8Bit(file)).arg(line);
+        QCoreApplication::translate("QObject", message).arg(sourceName(file)).arg(line);
     if (m_known.contains(text))
         return;
     m_known.insert(text);

@@ -28,11 +28,20 @@ bool failCheck(const char *message, const char *file, int line)
         ++quietFailures;
         return false;
     }
-    showError(tq(message).arg(QString::fromLocal8Bit(file)).arg(line));
+    showError(tq(message).arg(sourceName(file)).arg(line));
     return false;
 }
 
 } // namespace
+
+QString sourceName(const char *file)
+{
+    const QString path = QString::fromLocal8Bit(file);
+    const int last = path.lastIndexOf(QLatin1Char('/'));
+    if (last <= 0)
+        return path;
+    return path.mid(path.lastIndexOf(QLatin1Char('/'), last - 1) + 1);
+}
 
 CountedChecks::CountedChecks()
     : m_start(quietFailures)

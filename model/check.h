@@ -13,6 +13,10 @@ class QDialog;
 bool checkCondition(bool condition, const char *file, int line);
 bool checkPointer(const void *pointer, const char *file, int line);
 
+// A source file as check messages name it, "folder/file.cpp", however the
+// compiler was handed its path (absolute or relative to a build folder).
+QString sourceName(const char *file);
+
 #define CHECK(condition) checkCondition((condition), __FILE__, __LINE__)
 #define CHECK_PTR(pointer) checkPointer((pointer), __FILE__, __LINE__)
 
