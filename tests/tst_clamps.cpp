@@ -443,6 +443,17 @@ private slots:
         QCOMPARE(rowOf("R2:2", "R1:1"), 80.0);
         QCOMPARE(page.texts.mid(page.texts.indexOf("3") + 1, 3), QStringList({"R3:1", "R3:2", "R4:1;R4:2"}));
         QCOMPARE(rowOf("R4:1;R4:2", "R3:1"), 80.0);
+        // Dots by strip ("30" from the bottom up), all within the item's rect.
+        const struct { int strip; QPointF first, last; } strips[] = {
+            {9, {240, 1240.2}, {320, 82.68}}, {2, {240, 160}, {320, 1200}}, {8, {240, 100}, {320, 2500}}};
+        for (const auto &strip : strips) {
+            boundtest::PaintRecorder drawn;
+            panel->setModelAndStripType(0, strip.strip);
+            const auto dots = paint(&drawn, wiring.get(), true)->shapesOf("ellipse");
+            QVERIFY(dots.first().bounds.center() == strip.first && dots.last().bounds.center() == strip.last);
+            for (const auto &shape : drawn.shapes)
+                QVERIFY(wiring->boundingRect().united(shape.bounds.normalized()) == wiring->boundingRect());
+        }
         QCOMPARE(boxTexts(rec), QStringList());
     }
 };
