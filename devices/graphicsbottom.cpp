@@ -40,7 +40,7 @@ void raisePlace(Address &address)
 } // namespace
 
 GraphicsBottom::GraphicsBottom(GraphicsScene *scene)
-    : GraphicsPins(scene, nullptr, CanRotate | CanMirrorHorizontal | CanMirrorVertical)
+    : GraphicsPins(scene, nullptr, CanMirrorHorizontal)
 {
 }
 

@@ -28,6 +28,7 @@
 #include "support/devicekindtests.h"
 #include "support/schemetestitems.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -324,6 +325,14 @@ private slots:
         QCOMPARE(bottom->clampPanel()->items().size(), 16);
         QVERIFY(bottomClamp(bottom, "1")->isMirrored());
         QCOMPARE(bottomClamp(bottom, "16")->pos(), QPointF(400, 400));
+        QCOMPARE(bottom->itemFlags(), int(GraphicsItem::CanMirrorHorizontal));
+        // Mirrored with its bottom, a clamp's name reads straight on the sheet.
+        GraphicsClamp *one = bottomClamp(bottom, "1");
+        boundtest::PaintRecorder row;
+        QPainter painter(&row);
+        painter.setTransform(one->sceneTransform());
+        one->draw(&painter, nullptr, true);
+        QCOMPARE(row.textRects[row.texts.indexOf("1")].left(), one->scenePos().x() - 160);
 
         const QString again = m_dir.path() + "/again";
         QVERIFY(QDir().mkpath(again));
