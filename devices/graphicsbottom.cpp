@@ -256,6 +256,14 @@ bool GraphicsBottom::resolveLinks()
     return true;
 }
 
+void GraphicsBottom::check(QTreeWidget *results, int code)
+{
+    GraphicsPins::check(results, code);
+    const QList<GraphicsClamp *> rows = clamps();
+    for (GraphicsClamp *clamp : rows)
+        clamp->check(results, code);
+}
+
 void GraphicsBottom::createPins(int)
 {
     // The pins are the clamps'.

@@ -243,6 +243,30 @@ private slots:
         QCOMPARE(clamp->clampPanel(), other);
         QCOMPARE(clamp->clampText(true), QString("12V31-3"));
         QCOMPARE(boxTexts(rec), QStringList({"List is empty!"}));
+        // The only clamp of its panel, renamed to a free address, takes it along.
+        find.findCombo()->setEditText("12V31");
+        find.replaceCombo()->setEditText("12B3");
+        find.replaceAllButton()->click();
+        QVERIFY(clamp->clampPanel() == other && other->name() == "12B3" && other->modelIndex() == 1);
+        // A bottom's clamps are found, checked, not renamed; its panel refused.
+        GraphicsBottom *bottom = placeBottom(editor, rec, QPointF(2000, 1600));
+        find.findCombo()->setEditText("K12N21");
+        find.replaceButton()->click();
+        find.replaceButton()->click();
+        QVERIFY(find.currentItem() == bottomClamp(bottom, "2") && bottom->isSelected()
+                && bottom->clampPanel()->items().size() == 16);
+        DlgPropClamp dialog(editor.scheme());
+        dialog.findInTree(dialog.objTable(), "K12N21", Qt::MatchFixedString, 0);
+        buttonOf(&dialog, "Del")->click();
+        delete bottom->clampPanel();
+        QTreeWidget results;
+        editor.project()->check(&results, 0);
+        QCOMPARE(results.topLevelItemCount(), 16);
+        QVERIFY(boxTexts(rec).last().startsWith("Clamp panel K12N21 is the panel of a bottom"));
+        // A panel without a strip type takes no clamp and no wire.
+        QVERIFY(editor.project()->createDevice(ClampPanelKind)->setName("12V51"));
+        clamp->setClamp(clamp->clampIndex(), "12V51");
+        QVERIFY(!clamp->obj() && clamp->wiringPin(0)->linkCapacity() == 0);
     }
 
     // Passages stand in the order they were placed, one block of rows
