@@ -83,7 +83,12 @@ void CheckMessageGraphicsItem::activate()
     if (!project->schemes()->hasGraphicsItem(scene, item))
         return;
     scene->clearSelectionFast();
-    item->setSelectedTree(true);
+    // An item never selected on its own (a clamp of a bottom) is shown
+    // with the item it stands in.
+    GraphicsItem *shown = item;
+    while (!(shown->flags() & QGraphicsItem::ItemIsSelectable) && dynamic_cast<GraphicsItem *>(shown->parentItem()))
+        shown = static_cast<GraphicsItem *>(shown->parentItem());
+    shown->setSelectedTree(true);
     scene->showInProject(item);
     item->updateInViews();
 }

@@ -38,6 +38,17 @@ GraphicsObjItem *boundItem(GraphicsItem *item)
     return item && isBoundType(item->type()) ? dynamic_cast<GraphicsObjItem *>(item) : nullptr;
 }
 
+// The item that shows a match as selected: the match itself, or, for one
+// that is never selected on its own (a clamp of a bottom), the item it
+// stands in. A match shown through another item is not renamed.
+GraphicsItem *shownSelected(GraphicsItem *item)
+{
+    GraphicsItem *shown = item;
+    while (!(shown->flags() & QGraphicsItem::ItemIsSelectable) && dynamic_cast<GraphicsItem *>(shown->parentItem()))
+        shown = static_cast<GraphicsItem *>(shown->parentItem());
+    return shown;
+}
+
 void gatherTree(const QGraphicsItem *item, QSet<const QGraphicsItem *> &items)
 {
     items.insert(item);
@@ -257,7 +268,7 @@ void DlgFind::findNext()
     }
     GraphicsScene *scene = match.scene;
     scene->clearSelectionFast();
-    item->setSelectedTree(true);
+    shownSelected(item)->setSelectedTree(true);
     scene->showInProject(item);
     item->updateInViews();
     m_current = match;
@@ -363,7 +374,7 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
         }
     }
     // A clamp is renamed with its clamp name: it binds to the panel of the
-    // new address.
+    // new address, or, the only clamp of its panel, takes the panel along.
     if (auto *clamp = graphicsClampCast(item)) {
         const char *pinName = clamp->firstPinName();
         clamp->setClampName(pinName ? joinName(newName, pinName) : newName);

@@ -32,6 +32,8 @@ const int powerBusType = QGraphicsItem::UserType + 500;
 const int powerBusFeedPin = 30;
 const int feedSection = 4;
 const double rowStep = 40;
+// The clamps of strip "50" stand two by two at this pitch.
+const double strip50Pitch = 100;
 
 ClampPanel *panelOf(Device *device)
 {
@@ -176,7 +178,16 @@ GraphicsWiringClampPanel::GraphicsWiringClampPanel(GraphicsScene *scene, QGraphi
 
 QRectF GraphicsWiringClampPanel::boundingRect() const
 {
-    return QRectF(QPointF(0, 0), blockSize).adjusted(-3.5, -3.5, 3.5, 3.5);
+    // All the picture may cover, whatever the strip (it may change while
+    // the page stands): the wire-label cells, 600 wide, on both sides, and
+    // beyond them the source names beside first labels as wide as their
+    // cells; down to the lowest row of wires of a strip "50", 80 below its
+    // last clamp, under the end of its body at twice the block height.
+    const double cell = 600;
+    const double left = -410 - (cell - 180);
+    const double right = 970 + (cell - 180);
+    const double lowest = clampStripTypes[Strip50].clampCount / 2 * strip50Pitch + 2 * rowStep;
+    return QRectF(left, 0, right - left, std::max(lowest, 2 * blockSize.height())).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 void GraphicsWiringClampPanel::saveGeometry(DataStream &)
@@ -232,7 +243,7 @@ void GraphicsWiringClampPanel::draw(QPainter *painter, const QStyleOptionGraphic
             flagged = true;
             break;
         case Strip50:
-            y = (i / 2 + 1) * 100.0;
+            y = (i / 2 + 1) * strip50Pitch;
             flagged = true;
             break;
         case Strip30:

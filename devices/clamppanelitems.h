@@ -40,8 +40,8 @@ public:
     GraphicsWiringClampPanel(GraphicsScene *scene, QGraphicsItem *parent, ClampPanel *panel);
 
     int type() const override { return Type; }
-    // The block size whatever the strip; labels and a long strip reach
-    // beyond it.
+    // Everything the picture may paint, the same for every strip: the
+    // labels beside the body and the long body of strip "50".
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     // Wiring pages are made anew at every load.

@@ -369,8 +369,9 @@ void DlgPropClamp::objSelected(Obj *obj, QTreeWidgetItem *)
         if (sheet)
             row->setText(ClampSchemeColumn, sheet->displayName());
     }
-    // A panel of an old file may have no strip type yet.
-    if (strip >= 0)
+    // A panel of an old file may have no strip type yet; the fields offer
+    // no bottom panel.
+    if (strip >= 0 && panel->modelIndex() != bottomClampPanelModel)
         setClampPanelObjWidgets(panel->name(), strip, m_panelModel, m_panelFrame, m_panelPlace, m_panelStrip);
 }
 
@@ -392,14 +393,30 @@ void DlgPropClamp::btnAddObjClick()
     DlgPropGraphicsObjItem::btnAddObjClick();
 }
 
+bool DlgPropClamp::refuseBottomPanel(bool ownedOnly)
+{
+    const QList<QTreeWidgetItem *> selected = m_objTable->selectedItems();
+    auto *panel = dynamic_cast<ClampPanel *>(selected.isEmpty() ? nullptr : treeItemObj(selected.first()));
+    const bool ofBottom = panel && (panel->bottom() || (!ownedOnly && panel->modelIndex() == bottomClampPanelModel));
+    if (!ofBottom)
+        return false;
+    showError(tr("Clamp panel %1 is the panel of a bottom: it is changed in the bottom's dialog!").arg(panel->name()));
+    return true;
+}
+
 void DlgPropClamp::btnDelObjClick()
 {
+    // A bottom keeps its panel as long as it stands.
+    if (refuseBottomPanel(true))
+        return;
     m_clampTree->clear();
     DlgPropGraphicsObjItem::btnDelObjClick();
 }
 
 void DlgPropClamp::btnReplObjClick()
 {
+    if (refuseBottomPanel(false))
+        return;
     Address address;
     if (!panelAddress(address))
         return;
@@ -424,7 +441,7 @@ void DlgPropClamp::btnClampClick(QTreeWidgetItem *row)
 {
     const QList<QTreeWidgetItem *> selected = m_objTable->selectedItems();
     auto *panel = dynamic_cast<ClampPanel *>(selected.isEmpty() ? nullptr : treeItemObj(selected.first()));
-    if (!CHECK_PTR(panel) || !row)
+    if (!CHECK_PTR(panel) || !row || refuseBottomPanel(false))
         return;
     const int model = panel->modelIndex();
     const char *name = isModel(model) ? clampNameOf(model, row->text(ClampNameColumn)) : nullptr;

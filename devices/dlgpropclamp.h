@@ -67,6 +67,9 @@ public slots:
 private:
     // The panel address of the panel-side fields, or false.
     bool panelAddress(Address &address);
+    // A selected panel of a bottom (or, unless ownedOnly, of the bottom
+    // model) is refused with a message: true then.
+    bool refuseBottomPanel(bool ownedOnly);
 
     QTreeWidget *m_clampTree = nullptr;
     QSpinBox *m_panelFrame = nullptr;

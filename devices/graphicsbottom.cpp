@@ -40,7 +40,7 @@ void raisePlace(Address &address)
 } // namespace
 
 GraphicsBottom::GraphicsBottom(GraphicsScene *scene)
-    : GraphicsPins(scene, nullptr, CanRotate | CanMirrorHorizontal | CanMirrorVertical)
+    : GraphicsPins(scene, nullptr, CanMirrorHorizontal)
 {
 }
 
@@ -254,6 +254,14 @@ bool GraphicsBottom::resolveLinks()
             return false;
     }
     return true;
+}
+
+void GraphicsBottom::check(QTreeWidget *results, int code)
+{
+    GraphicsPins::check(results, code);
+    const QList<GraphicsClamp *> rows = clamps();
+    for (GraphicsClamp *clamp : rows)
+        clamp->check(results, code);
 }
 
 void GraphicsBottom::createPins(int)

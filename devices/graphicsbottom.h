@@ -36,6 +36,8 @@ public:
     void saveClipboardData(DataStream &stream) override;
     void loadClipboardData(DataStream &stream) override;
     bool resolveLinks() override;
+    // The clamps are checked as every clamp of the sheet is.
+    void check(QTreeWidget *results, int code) override;
     void createPins(int count) override;
     // Walks do not pass through the bottom itself, only its clamps.
     void collectNetPins(Pin *entry, QList<Pin *> &pins) override;

@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -351,11 +352,16 @@ bool GraphicsClamp::bindByName()
 {
     if (obj() || ownName().isEmpty())
         return false;
-    // A panel without a strip type takes no clamp: the clamp stays
-    // unbound, drawn red, without a box.
+    // A panel without a strip type takes no clamp and no wire: the clamp
+    // stays unbound, drawn red, without a box.
     auto *panel = dynamic_cast<ClampPanel *>(makeUniqueName());
-    if (!panel || panel->stripType() < 0)
+    if (!panel)
         return false;
+    if (panel->stripType() < 0) {
+        if (WiringPin *first = wiringPin(0))
+            first->setLinkCapacity(0);
+        return false;
+    }
     const bool bound = GraphicsDevice::bindByName();
     setWireCapacity();
     return bound;
@@ -376,15 +382,40 @@ void GraphicsClamp::updateFromObj()
     update();
 }
 
+int GraphicsClamp::renamedPanelModel(quint8 index, const QString &panelName) const
+{
+    ClampPanel *panel = clampPanel();
+    Project *project = sceneProject();
+    if (!panel || panelName == panel->name() || panel->bottom() || panel->items().size() != 1 || !project
+        || project->findObj(ClampPanelKind, panelName))
+        return -1;
+    bool ok = false;
+    int model = -1;
+    parseClampPanelName(panelName, nullptr, &ok, &model);
+    if (!ok || model == bottomClampPanelModel)
+        return -1;
+    const ClampPanelModel &row = clampPanelModels[model];
+    const int *end = row.stripTypes + row.stripTypeCount;
+    const bool fits = std::find(row.stripTypes, end, panel->stripType()) != end;
+    return fits && panel->positionOf(clampNameAt(index)) >= 0 ? model : -1;
+}
+
 void GraphicsClamp::setClamp(quint8 index, const QString &panelName)
 {
     if (!CHECK(index < clampNameCount))
         return;
-    // The panel is never renamed from its clamp: the clamp leaves it and
-    // binds to the panel of the new name, which decides whether it takes
-    // this clamp.
-    if (obj() && (index != m_clampIndex || panelName != obj()->name()))
+    ClampPanel *panel = clampPanel();
+    const int renamedModel = renamedPanelModel(index, panelName);
+    if (renamedModel >= 0) {
+        // The panel's only clamp renamed to a free address takes the panel
+        // along: the panel is renamed, its model following the address.
+        if (renamedModel != panel->modelIndex())
+            panel->setModelAndStripType(renamedModel, panel->stripType());
+    } else if (panel && (index != m_clampIndex || panelName != panel->name())) {
+        // Otherwise the clamp leaves its panel and binds to the panel of
+        // the new name, which decides whether it takes this clamp.
         detachObj(false);
+    }
     m_clampIndex = index;
     updatePinNames();
     setName(panelName);

@@ -61,8 +61,10 @@ public:
     quint8 clampIndex() const { return m_clampIndex; }
     // The clamp name of the index, or null for an index past the list.
     const char *clampName() const;
-    // Sets the clamp and the panel's name; a bound clamp whose clamp
-    // changes is bound anew, so that a panel never shows a clamp twice.
+    // Sets the clamp and the panel's name. A panel's only clamp renamed to
+    // a free address renames the panel; any other bound clamp whose clamp
+    // or name changes is bound anew, so that a panel never shows a clamp
+    // twice.
     void setClamp(quint8 index, const QString &panelName);
     // "panel-clamp", as find and replace and the passage dialog give it:
     // the panel part in its normal form, clamp "1" when the clamp part
@@ -94,6 +96,11 @@ protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
+    // The model the panel takes when it follows its clamp to a new name,
+    // or -1 when it stays: it follows when the clamp is its only one, no
+    // panel has the name, and the name's model, not the bottom's, takes the
+    // panel's strip with the clamp on it.
+    int renamedPanelModel(quint8 index, const QString &panelName) const;
     void drawFree(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp);
     void drawBottomRow(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp);
     void setWireCapacity();

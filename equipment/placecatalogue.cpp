@@ -773,7 +773,7 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "Heating"), 0, 0, 2360, 106.67, false}, // 117
     {nullptr, 995, 150, 2360, 1280, false}, // 118
     {QT_TRANSLATE_NOOP("Place", "Panel IP"), 0, 0, 590, 350, false}, // 119
-    {QT_TRANSLATE_NOOP("Place", "IP"), 0, 0, 590, 350, false}, // 120
+    {QT_TRANSLATE_NOOP("Place", "IP"), 0, 0, 140, 216, false}, // 120
     {nullptr, 260, 150, 590, 1900, false}, // 121
     {QT_TRANSLATE_NOOP("Place", "Panel RC Side"), 0, 0, 295, 1890, false}, // 122
     {nullptr, 3500, 150, 590, 1900, false}, // 123

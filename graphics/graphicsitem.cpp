@@ -383,23 +383,40 @@ int translateAlignment(int alignment, int rotationIndex, bool mirrored)
 
 namespace {
 
+// The matrix the item is drawn with on the sheet: its own, then those of
+// the items it stands in. A child mirrored together with its parent (the
+// clamps of a bottom) reads straight on the sheet although its own matrix
+// is mirrored.
+QTransform sheetMatrix(const GraphicsItem *item)
+{
+    QTransform matrix = item->transform();
+    for (const QGraphicsItem *p = item->parentItem(); p; p = p->parentItem())
+        matrix *= p->transform();
+    return matrix;
+}
+
+bool readsStraight(const QTransform &matrix)
+{
+    return GraphicsItem::rotationIndexOf(matrix) == 0 && !GraphicsItem::isMirroredMatrix(matrix);
+}
+
 // The painter-side turn that undoes the item's rotation and mirror: the
 // rotation for any non-zero index (a half turn too, so that text of a
 // half-turned item is not drawn upside down), then the mirror.
-bool readsStraight(const GraphicsItem *item)
-{
-    return !item || (item->rotationIndex() == 0 && !item->isMirrored());
-}
-
-QTransform uprightTurn(const GraphicsItem *item)
+QTransform uprightTurn(const QTransform &matrix)
 {
     QTransform turn;
-    const int index = item->rotationIndex();
+    const int index = GraphicsItem::rotationIndexOf(matrix);
     if (index != 0)
         turn.rotate(-GraphicsItem::angles[index]);
-    if (item->isMirrored())
+    if (GraphicsItem::isMirroredMatrix(matrix))
         turn.scale(-1, 1);
     return turn;
+}
+
+int uprightAlignment(int alignment, const QTransform &matrix)
+{
+    return translateAlignment(alignment, GraphicsItem::rotationIndexOf(matrix), GraphicsItem::isMirroredMatrix(matrix));
 }
 
 } // namespace
@@ -409,15 +426,16 @@ void drawTextAt(const GraphicsItem *item, QPainter *painter, const QPointF &anch
 {
     if (!painter)
         return;
-    if (readsStraight(item)) {
+    const QTransform matrix = item ? sheetMatrix(item) : QTransform();
+    if (readsStraight(matrix)) {
         const QRectF box = painter->boundingRect(QRectF(anchor, QSizeF(0, 0)), alignment, text);
         painter->drawText(box, alignment, text);
         return;
     }
-    const int turned = translateAlignment(alignment, item->rotationIndex(), item->isMirrored());
+    const int turned = uprightAlignment(alignment, matrix);
     painter->save();
     painter->translate(anchor);
-    painter->setTransform(uprightTurn(item), true);
+    painter->setTransform(uprightTurn(matrix), true);
     const QRectF box = painter->boundingRect(QRectF(0, 0, 0, 0), turned, text);
     painter->drawText(box, turned, text);
     painter->restore();
@@ -426,11 +444,12 @@ void drawTextAt(const GraphicsItem *item, QPainter *painter, const QPointF &anch
 QRectF textRect(const GraphicsItem *item, const QFont &font, const QPointF &anchor, int alignment,
                 const QString &text)
 {
-    if (readsStraight(item))
+    const QTransform matrix = item ? sheetMatrix(item) : QTransform();
+    if (readsStraight(matrix))
         return textBoundingRect(font, QRectF(anchor, QSizeF(0, 0)), alignment, text);
-    const int turned = translateAlignment(alignment, item->rotationIndex(), item->isMirrored());
+    const int turned = uprightAlignment(alignment, matrix);
     const QRectF box = textBoundingRect(font, QRectF(0, 0, 0, 0), turned, text);
-    return uprightTurn(item).mapRect(box).translated(anchor);
+    return uprightTurn(matrix).mapRect(box).translated(anchor);
 }
 
 namespace {
@@ -466,7 +485,8 @@ void drawTextInRect(const GraphicsItem *item, QPainter *painter, const QRectF &r
         return;
     const QRectF r = rect.normalized();
     const QRectF turnedBox(0, 0, r.height(), r.width());
-    const bool mirrored = item && item->isMirrored();
+    const QTransform matrix = item ? sheetMatrix(item) : QTransform();
+    const bool mirrored = GraphicsItem::isMirroredMatrix(matrix);
 
     if (!mirrored) {
         if (!vertical) {
@@ -483,7 +503,7 @@ void drawTextInRect(const GraphicsItem *item, QPainter *painter, const QRectF &r
 
     painter->save();
     painter->scale(-1, 1);
-    if (item->rotationIndex() == 2) {
+    if (GraphicsItem::rotationIndexOf(matrix) == 2) {
         // Mirrored and half turned: a flip about the horizontal axis.
         painter->rotate(-180);
         if (!vertical) {

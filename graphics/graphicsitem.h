@@ -142,14 +142,16 @@ private:
 // turned into the part that points the same way on the sheet.
 int translateAlignment(int alignment, int rotationIndex, bool mirrored);
 
-// Draws text anchored at a point so that it reads upright and unmirrored.
+// Draws text anchored at a point so that it reads upright and unmirrored on
+// the sheet, whatever the item and its parents are turned by.
 void drawTextAt(const GraphicsItem *item, QPainter *painter, const QPointF &anchor, int alignment,
                 const QString &text);
 // The rectangle in item coordinates that drawTextAt fills.
 QRectF textRect(const GraphicsItem *item, const QFont &font, const QPointF &anchor, int alignment,
                 const QString &text);
-// Draws text aligned in a rectangle, compensating the item's mirror (the
-// text of a turned item turns with it); vertical text runs bottom to top.
+// Draws text aligned in a rectangle, compensating the item's mirror on the
+// sheet, its own and its parents' (the text of a turned item turns with it);
+// vertical text runs bottom to top.
 void drawTextInRect(const GraphicsItem *item, QPainter *painter, const QRectF &rect, int alignment,
                     const QString &text, bool vertical);
 // Both diagonals: with the current pen when keepPen is set, else in green

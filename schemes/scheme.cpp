@@ -637,10 +637,20 @@ void Scheme::drawBackground(QPainter *painter, const QRectF &rect)
 void Scheme::findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
                        Qt::CaseSensitivity sensitivity, bool includeTexts, bool selectedOnly) const
 {
-    const QList<GraphicsItem *> items = selectedOnly ? selectedGraphicsItems() : graphicsItems();
-    for (GraphicsItem *item : items) {
+    QList<GraphicsItem *> items = selectedOnly ? selectedGraphicsItems() : graphicsItems();
+    // The items standing in another one (the clamps of a bottom) come right
+    // after it; one selected on its own is already listed.
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        GraphicsItem *item = items[i];
         if (!item)
             continue;
+        qsizetype at = i + 1;
+        const QList<QGraphicsItem *> children = item->childItems();
+        for (QGraphicsItem *child : children) {
+            auto *inner = dynamic_cast<GraphicsItem *>(child);
+            if (inner && !(selectedOnly && inner->isSelected()))
+                items.insert(at++, inner);
+        }
         const int type = item->type();
         QString name;
         if (type >= FirstNamedType && type < EndNamedType) {

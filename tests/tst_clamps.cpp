@@ -28,6 +28,7 @@
 #include "support/devicekindtests.h"
 #include "support/schemetestitems.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -242,6 +243,30 @@ private slots:
         QCOMPARE(clamp->clampPanel(), other);
         QCOMPARE(clamp->clampText(true), QString("12V31-3"));
         QCOMPARE(boxTexts(rec), QStringList({"List is empty!"}));
+        // The only clamp of its panel, renamed to a free address, takes it along.
+        find.findCombo()->setEditText("12V31");
+        find.replaceCombo()->setEditText("12B3");
+        find.replaceAllButton()->click();
+        QVERIFY(clamp->clampPanel() == other && other->name() == "12B3" && other->modelIndex() == 1);
+        // A bottom's clamps are found, checked, not renamed; its panel refused.
+        GraphicsBottom *bottom = placeBottom(editor, rec, QPointF(2000, 1600));
+        find.findCombo()->setEditText("K12N21");
+        find.replaceButton()->click();
+        find.replaceButton()->click();
+        QVERIFY(find.currentItem() == bottomClamp(bottom, "2") && bottom->isSelected()
+                && bottom->clampPanel()->items().size() == 16);
+        DlgPropClamp dialog(editor.scheme());
+        dialog.findInTree(dialog.objTable(), "K12N21", Qt::MatchFixedString, 0);
+        buttonOf(&dialog, "Del")->click();
+        delete bottom->clampPanel();
+        QTreeWidget results;
+        editor.project()->check(&results, 0);
+        QCOMPARE(results.topLevelItemCount(), 16);
+        QVERIFY(boxTexts(rec).last().startsWith("Clamp panel K12N21 is the panel of a bottom"));
+        // A panel without a strip type takes no clamp and no wire.
+        QVERIFY(editor.project()->createDevice(ClampPanelKind)->setName("12V51"));
+        clamp->setClamp(clamp->clampIndex(), "12V51");
+        QVERIFY(!clamp->obj() && clamp->wiringPin(0)->linkCapacity() == 0);
     }
 
     // Passages stand in the order they were placed, one block of rows
@@ -324,6 +349,14 @@ private slots:
         QCOMPARE(bottom->clampPanel()->items().size(), 16);
         QVERIFY(bottomClamp(bottom, "1")->isMirrored());
         QCOMPARE(bottomClamp(bottom, "16")->pos(), QPointF(400, 400));
+        QCOMPARE(bottom->itemFlags(), int(GraphicsItem::CanMirrorHorizontal));
+        // Mirrored with its bottom, a clamp's name reads straight on the sheet.
+        GraphicsClamp *one = bottomClamp(bottom, "1");
+        boundtest::PaintRecorder row;
+        QPainter painter(&row);
+        painter.setTransform(one->sceneTransform());
+        one->draw(&painter, nullptr, true);
+        QCOMPARE(row.textRects[row.texts.indexOf("1")].left(), one->scenePos().x() - 160);
 
         const QString again = m_dir.path() + "/again";
         QVERIFY(QDir().mkpath(again));
@@ -443,6 +476,17 @@ private slots:
         QCOMPARE(rowOf("R2:2", "R1:1"), 80.0);
         QCOMPARE(page.texts.mid(page.texts.indexOf("3") + 1, 3), QStringList({"R3:1", "R3:2", "R4:1;R4:2"}));
         QCOMPARE(rowOf("R4:1;R4:2", "R3:1"), 80.0);
+        // Dots by strip ("30" from the bottom up), all within the item's rect.
+        const struct { int strip; QPointF first, last; } strips[] = {
+            {9, {240, 1240.2}, {320, 82.68}}, {2, {240, 160}, {320, 1200}}, {8, {240, 100}, {320, 2500}}};
+        for (const auto &strip : strips) {
+            boundtest::PaintRecorder drawn;
+            panel->setModelAndStripType(0, strip.strip);
+            const auto dots = paint(&drawn, wiring.get(), true)->shapesOf("ellipse");
+            QVERIFY(dots.first().bounds.center() == strip.first && dots.last().bounds.center() == strip.last);
+            for (const auto &shape : drawn.shapes)
+                QVERIFY(wiring->boundingRect().united(shape.bounds.normalized()) == wiring->boundingRect());
+        }
         QCOMPARE(boxTexts(rec), QStringList());
     }
 };

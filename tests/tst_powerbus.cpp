@@ -3,6 +3,7 @@
 // to them, drawn as the wiring pages show it, and an end of every walk.
 
 #include "app/dlgsettings.h"
+#include "equipment/graphicswiringpowerbus.h"
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/pin.h"
@@ -210,6 +211,11 @@ private slots:
             QVERIFY(at.center().y() <= 140);
             const QRectF lead = recorder.textRects[recorder.texts.indexOf(bus->terminalLabel(30, 1))];
             QVERIFY(lead.center().x() > 1550 && lead.center().x() <= 1600);
+            // On a wiring page a proxy of the bus's size draws what the bus draws.
+            GraphicsWiringPowerBus shown(project.referenceScheme(), bus);
+            boundtest::PaintRecorder proxy;
+            paint(&proxy, &shown, selected, selected);
+            QVERIFY(shown.type() == 65736 && shown.boundingRect() == bus->boundingRect() && proxy.texts == recorder.texts);
         }
         QCOMPARE(rec.count(), 0);
 
