@@ -1,3 +1,8 @@
+#include "devices/button.h"
+#include "devices/graphicsautoswitch.h"
+#include "devices/graphicsbutton.h"
+#include "devices/graphicscommutator.h"
+#include "devices/graphicskeystaff.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
@@ -5,6 +10,7 @@
 #include "model/address.h"
 #include "model/device.h"
 #include "schemes/net.h"
+#include "schemes/scheme.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
@@ -50,6 +56,18 @@ public:
 
 private:
     int m_type;
+};
+
+// A sheet that makes the items of every scheme kind, as a scheme does.
+class SchemeKindsSheet : public TestScene
+{
+public:
+    using TestScene::TestScene;
+    GraphicsItem *createItem(int type) override
+    {
+        const SchemeItemType *row = Scheme::itemTypeRecord(type);
+        return row && row->createItem ? row->createItem(this) : TestScene::createItem(type);
+    }
 };
 
 Device *named(Project &project, int kind, const QString &name)
@@ -167,6 +185,72 @@ private slots:
             }
         }
         QVERIFY(refused > 9 * 3 && refused < 9 * 403 && rec.count() == 0);
+    }
+
+    // What the reader refuses of a bound item, its setters and its device
+    // refuse too, and a type set from code gives the items parts of it:
+    // whatever is saved loads again.
+    void boundItemsHoldOnlyWhatTheReaderTakes()
+    {
+        ModalRecorder rec;
+        Scheme::registerItemTypes();
+        Project project(nullptr, nullptr);
+        SchemeKindsSheet sheet(&project);
+        const auto typed = [&](int kind, const QString &name, int type) {
+            Device *device = named(project, kind, name);
+            device->setModelIndex(type);
+            return device;
+        };
+        const auto bind = [&](GraphicsDevice *item, const QString &name) {
+            sheet.addGraphicsItem(item);
+            item->setName(name);
+        };
+        // "KMDFP": an "ft" and an "f" group; "KMDS 2ft 2f": ft, f, ft, f.
+        Device *sb = typed(ButtonKind, "SB1", 9);
+        Device *sa = typed(CommutatorKind, "SA1", 6);
+        // "With electrical lock": opened, closed, t, t, resistor.
+        Device *sk = typed(KeystaffKind, "SK1", 1);
+        QList<GraphicsButton *> bt;
+        QList<GraphicsCommutator *> ct;
+        QList<GraphicsKeystaff *> kt;
+        for (int g = 0; g < 2; ++g) {
+            bt << new GraphicsButton(&sheet);
+            bt[g]->setContactGroup(g, quint8(g));
+            bind(bt[g], "SB1");
+            ct << new GraphicsCommutator(&sheet);
+            ct[g]->setContactGroup(g, quint8(g));
+            bind(ct[g], "SA1");
+            kt << new GraphicsKeystaff(&sheet);
+            kt[g]->setGroup(2, quint8(2 + g));
+            bind(kt[g], "SK1");
+        }
+        // Another's group, one beyond the type, one or a form that does not
+        // suit.
+        QVERIFY(!bt[1]->setContactNumber(0) && !bt[1]->setContactNumber(2) && !bt[1]->setContactKind(0));
+        QVERIFY(!ct[1]->setContactNumber(0) && !ct[1]->setContactNumber(4) && !ct[0]->setContactNumber(1));
+        QVERIFY(!kt[1]->setNumber(2) && !kt[1]->setNumber(5) && !kt[1]->setNumber(0) && !kt[1]->setKind(3));
+        QVERIFY(bt[0]->setContactKind(2) && ct[1]->setContactNumber(3) && bt[1]->contactNumber() == 1);
+        // A device takes items of its own kind only; an autoswitch one.
+        QList<GraphicsAutoSwitch *> qf = {new GraphicsAutoSwitch(&sheet), new GraphicsAutoSwitch(&sheet)};
+        auto *loose = new GraphicsButton(&sheet);
+        for (GraphicsDevice *item : {(GraphicsDevice *)qf[0], (GraphicsDevice *)qf[1], (GraphicsDevice *)loose})
+            sheet.addGraphicsItem(item);
+        Device *sf = typed(AutoSwitchKind, "QF1", 0);
+        QVERIFY(sf->appendItem(qf[0]) && !sf->appendItem(qf[1]) && !sf->appendItem(loose));
+        QVERIFY(!sk->appendItem(loose) && !sb->appendItem(qf[1]));
+        // A type set from code: "KMD I" has one "f" group, "KMT 2ft 2t" is
+        // t, ft, t, ft, "Stand." has no "Contact t".
+        QVERIFY(sb->setModelIndex(10) && sa->setModelIndex(2) && sk->setModelIndex(0));
+        QVERIFY(!bt[0]->obj() && bt[1]->contactNumber() == 0 && pinName(bt[1], 1) == "13");
+        QVERIFY(ct[0]->contactNumber() == 1 && ct[1]->contactNumber() == 3);
+        QVERIFY(!kt[0]->obj() && !kt[1]->obj() && sk->items().isEmpty());
+
+        const QByteArray bytes = saveAll(project, sheet);
+        Project loaded(nullptr, nullptr);
+        SchemeKindsSheet again(&loaded);
+        QVERIFY(loadAll(loaded, again, bytes));
+        QCOMPARE(saveAll(loaded, again), bytes);
+        QCOMPARE(rec.count(), 0);
     }
 
     void deviceRecord()
