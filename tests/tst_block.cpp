@@ -23,6 +23,7 @@
 #include "schemes/schememenager.h"
 #include "support/filesbelow.h"
 #include "support/boundtestitems.h"
+#include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 
@@ -690,6 +691,28 @@ private slots:
         item.layoutPins();
         QVERIFY(other.pin(0)->isFree());
         QCOMPARE(boxTexts(rec), QStringList());
+    }
+
+    // The narrowest body with long labels in every column paints nothing
+    // outside its bounding rectangle, turned or mirrored, and the sheet finds
+    // it by a label at once: a move leaves no trail.
+    void labelsLieInsideTheBoundingRectangle()
+    {
+        Project project(nullptr, nullptr);
+        BlockSheet sheet(&project);
+        auto *item = new GraphicsBlock(&sheet);
+        sheet.addGraphicsItem(item);
+        item->setBlockWidth(8);
+        const QString label = QStringLiteral("A pin label longer than the body");
+        item->setPinRows({record(0, 0, label), record(1, 1, label), record(2, 2, label)});
+        item->layoutPins();
+        QVERIFY(sheet.items(QPointF(item->boundingRect().right() - 4, 140)).contains(item));
+        for (int turn = 0; turn < 4; ++turn) {
+            QCOMPARE(devicekindtest::paintedOutside(item), 0);
+            item->mirror(false);
+            QCOMPARE(devicekindtest::paintedOutside(item), 0);
+            item->rotateBy(1, true);
+        }
     }
 
     void pinNamingSharesTheCatalogPins()
