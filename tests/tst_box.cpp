@@ -23,7 +23,6 @@
 #include "schemes/schemepassage.h"
 #include "support/filesbelow.h"
 #include "support/boundtestitems.h"
-#include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 
@@ -313,28 +312,6 @@ private slots:
         QVERIFY(item.boundingRect().contains(QRectF(-14, -40, 188, 200).adjusted(-3.5, -3.5, 3.5, 3.5)));
         QCOMPARE(GraphicsBox::coreSuffix(), QString("j"));
         QCOMPARE(boxTexts(rec), QStringList());
-    }
-
-    // The narrowest body with long labels and counts of cores on both sides
-    // paints nothing outside its bounding rectangle, turned or mirrored, and
-    // the sheet finds it by a label at once: a move leaves no trail.
-    void labelsLieInsideTheBoundingRectangle()
-    {
-        Project project(nullptr, nullptr);
-        BoxSheet sheet(&project);
-        auto *item = new GraphicsBox(&sheet);
-        sheet.addGraphicsItem(item);
-        item->setBoxWidth(4);
-        const QString label = QStringLiteral("A pin label longer than the body");
-        item->setPinRows({record(true, 0, label, 200), record(false, 1, label, 12)});
-        item->layoutPins();
-        QVERIFY(sheet.items(QPointF(item->boundingRect().right() - 4, 20)).contains(item));
-        for (int turn = 0; turn < 4; ++turn) {
-            QCOMPARE(devicekindtest::paintedOutside(item), 0);
-            item->mirror(false);
-            QCOMPARE(devicekindtest::paintedOutside(item), 0);
-            item->rotateBy(1, true);
-        }
     }
 
     void coresSpreadOverTheClampsOfAPassage()

@@ -1,4 +1,3 @@
-#include "devices/button.h"
 #include "devices/graphicsautoswitch.h"
 #include "devices/graphicsbutton.h"
 #include "devices/graphicscommutator.h"
@@ -196,54 +195,42 @@ private slots:
         Scheme::registerItemTypes();
         Project project(nullptr, nullptr);
         SchemeKindsSheet sheet(&project);
-        const auto typed = [&](int kind, const QString &name, int type) {
-            Device *device = named(project, kind, name);
-            device->setModelIndex(type);
-            return device;
-        };
-        const auto bind = [&](GraphicsDevice *item, const QString &name) {
-            sheet.addGraphicsItem(item);
-            item->setName(name);
-        };
-        // "KMDFP": an "ft" and an "f" group; "KMDS 2ft 2f": ft, f, ft, f.
-        Device *sb = typed(ButtonKind, "SB1", 9);
-        Device *sa = typed(CommutatorKind, "SA1", 6);
-        // "With electrical lock": opened, closed, t, t, resistor.
-        Device *sk = typed(KeystaffKind, "SK1", 1);
-        QList<GraphicsButton *> bt;
-        QList<GraphicsCommutator *> ct;
-        QList<GraphicsKeystaff *> kt;
+        // "KMDFP": ft, f; "KMDS 2ft 2f": ft, f, ft, f; "With electrical
+        // lock": opened, closed, t, t, resistor.
+        Device *devices[] = {named(project, ButtonKind, "SB"), named(project, CommutatorKind, "SA"),
+                             named(project, KeystaffKind, "SK"), named(project, AutoSwitchKind, "QF")};
+        const int types[] = {9, 6, 1, 0};
+        GraphicsButton *bt[] = {new GraphicsButton(&sheet), new GraphicsButton(&sheet), new GraphicsButton(&sheet)};
+        GraphicsCommutator *ct[] = {new GraphicsCommutator(&sheet), new GraphicsCommutator(&sheet)};
+        GraphicsKeystaff *kt[] = {new GraphicsKeystaff(&sheet), new GraphicsKeystaff(&sheet)};
+        GraphicsAutoSwitch *qf[] = {new GraphicsAutoSwitch(&sheet), new GraphicsAutoSwitch(&sheet)};
+        for (int i = 0; i < 4; ++i)
+            devices[i]->setModelIndex(types[i]);
         for (int g = 0; g < 2; ++g) {
-            bt << new GraphicsButton(&sheet);
             bt[g]->setContactGroup(g, quint8(g));
-            bind(bt[g], "SB1");
-            ct << new GraphicsCommutator(&sheet);
             ct[g]->setContactGroup(g, quint8(g));
-            bind(ct[g], "SA1");
-            kt << new GraphicsKeystaff(&sheet);
             kt[g]->setGroup(2, quint8(2 + g));
-            bind(kt[g], "SK1");
+            for (GraphicsDevice *item : std::initializer_list<GraphicsDevice *>{bt[g], ct[g], kt[g], qf[g]})
+                sheet.addGraphicsItem(item);
+            bt[g]->setName("SB");
+            ct[g]->setName("SA");
+            kt[g]->setName("SK");
         }
-        // Another's group, one beyond the type, one or a form that does not
-        // suit.
+        sheet.addGraphicsItem(bt[2]);
+        // Another's group, one beyond the type, a group or a form that does
+        // not suit.
         QVERIFY(!bt[1]->setContactNumber(0) && !bt[1]->setContactNumber(2) && !bt[1]->setContactKind(0));
         QVERIFY(!ct[1]->setContactNumber(0) && !ct[1]->setContactNumber(4) && !ct[0]->setContactNumber(1));
         QVERIFY(!kt[1]->setNumber(2) && !kt[1]->setNumber(5) && !kt[1]->setNumber(0) && !kt[1]->setKind(3));
         QVERIFY(bt[0]->setContactKind(2) && ct[1]->setContactNumber(3) && bt[1]->contactNumber() == 1);
         // A device takes items of its own kind only; an autoswitch one.
-        QList<GraphicsAutoSwitch *> qf = {new GraphicsAutoSwitch(&sheet), new GraphicsAutoSwitch(&sheet)};
-        auto *loose = new GraphicsButton(&sheet);
-        for (GraphicsDevice *item : {(GraphicsDevice *)qf[0], (GraphicsDevice *)qf[1], (GraphicsDevice *)loose})
-            sheet.addGraphicsItem(item);
-        Device *sf = typed(AutoSwitchKind, "QF1", 0);
-        QVERIFY(sf->appendItem(qf[0]) && !sf->appendItem(qf[1]) && !sf->appendItem(loose));
-        QVERIFY(!sk->appendItem(loose) && !sb->appendItem(qf[1]));
+        QVERIFY(devices[3]->appendItem(qf[0]) && !devices[3]->appendItem(qf[1]) && !devices[3]->appendItem(bt[2]));
+        QVERIFY(!devices[2]->appendItem(bt[2]) && !devices[0]->appendItem(qf[1]));
         // A type set from code: "KMD I" has one "f" group, "KMT 2ft 2t" is
         // t, ft, t, ft, "Stand." has no "Contact t".
-        QVERIFY(sb->setModelIndex(10) && sa->setModelIndex(2) && sk->setModelIndex(0));
+        QVERIFY(devices[0]->setModelIndex(10) && devices[1]->setModelIndex(2) && devices[2]->setModelIndex(0));
         QVERIFY(!bt[0]->obj() && bt[1]->contactNumber() == 0 && pinName(bt[1], 1) == "13");
-        QVERIFY(ct[0]->contactNumber() == 1 && ct[1]->contactNumber() == 3);
-        QVERIFY(!kt[0]->obj() && !kt[1]->obj() && sk->items().isEmpty());
+        QVERIFY(ct[0]->contactNumber() == 1 && ct[1]->contactNumber() == 3 && !kt[0]->obj() && !kt[1]->obj());
 
         const QByteArray bytes = saveAll(project, sheet);
         Project loaded(nullptr, nullptr);
