@@ -711,10 +711,9 @@ private slots:
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
-    // A narrow block and a narrow box with long labels (and counts of
-    // cores) paint nothing outside their bounding rectangles, turned or
-    // mirrored, and the sheet finds them by a label at once: a move leaves
-    // no trail.
+    // A narrow block and box with long labels and counts of cores paint
+    // nothing outside their bounding rectangles, turned or mirrored, and the
+    // sheet finds them by a label at once: a move leaves no trail.
     void labelsLieInsideTheBoundingRectangle()
     {
         Project project(nullptr, nullptr);

@@ -197,28 +197,26 @@ private slots:
         SchemeKindsSheet sheet(&project);
         // "KMDFP": ft, f; "KMDS 2ft 2f": ft, f, ft, f; "With electrical
         // lock": opened, closed, t, t, resistor.
-        Device *devices[] = {named(project, ButtonKind, "SB"), named(project, CommutatorKind, "SA"),
-                             named(project, KeystaffKind, "SK"), named(project, AutoSwitchKind, "QF")};
-        const int types[] = {9, 6, 1, 0};
+        const int kinds[] = {ButtonKind, CommutatorKind, KeystaffKind, AutoSwitchKind}, types[] = {9, 6, 1, 0};
+        Device *devices[4];
         GraphicsButton *bt[] = {new GraphicsButton(&sheet), new GraphicsButton(&sheet), new GraphicsButton(&sheet)};
         GraphicsCommutator *ct[] = {new GraphicsCommutator(&sheet), new GraphicsCommutator(&sheet)};
         GraphicsKeystaff *kt[] = {new GraphicsKeystaff(&sheet), new GraphicsKeystaff(&sheet)};
         GraphicsAutoSwitch *qf[] = {new GraphicsAutoSwitch(&sheet), new GraphicsAutoSwitch(&sheet)};
         for (int i = 0; i < 4; ++i)
-            devices[i]->setModelIndex(types[i]);
+            (devices[i] = named(project, kinds[i], QString("D%1").arg(i)))->setModelIndex(types[i]);
         for (int g = 0; g < 2; ++g) {
             bt[g]->setContactGroup(g, quint8(g));
             ct[g]->setContactGroup(g, quint8(g));
             kt[g]->setGroup(2, quint8(2 + g));
             for (GraphicsDevice *item : std::initializer_list<GraphicsDevice *>{bt[g], ct[g], kt[g], qf[g]})
                 sheet.addGraphicsItem(item);
-            bt[g]->setName("SB");
-            ct[g]->setName("SA");
-            kt[g]->setName("SK");
+            bt[g]->setName("D0");
+            ct[g]->setName("D1");
+            kt[g]->setName("D2");
         }
         sheet.addGraphicsItem(bt[2]);
-        // Another's group, one beyond the type, a group or a form that does
-        // not suit.
+        // Another's group, one beyond the type, a group or form that does not suit.
         QVERIFY(!bt[1]->setContactNumber(0) && !bt[1]->setContactNumber(2) && !bt[1]->setContactKind(0));
         QVERIFY(!ct[1]->setContactNumber(0) && !ct[1]->setContactNumber(4) && !ct[0]->setContactNumber(1));
         QVERIFY(!kt[1]->setNumber(2) && !kt[1]->setNumber(5) && !kt[1]->setNumber(0) && !kt[1]->setKind(3));
