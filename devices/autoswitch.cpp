@@ -1,6 +1,7 @@
 #include "devices/autoswitch.h"
 
 #include "devices/autoswitchcatalogue.h"
+#include "devices/graphicsautoswitch.h"
 #include "model/datastream.h"
 
 namespace {
@@ -16,6 +17,11 @@ AutoSwitch::AutoSwitch(Project *project)
 }
 
 AutoSwitch::~AutoSwitch() = default;
+
+bool AutoSwitch::canAppend(ObjItem *item)
+{
+    return acceptsFirstItemOnly(item) && dynamic_cast<GraphicsAutoSwitch *>(item);
+}
 
 void AutoSwitch::readData(DataStream &stream)
 {

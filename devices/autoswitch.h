@@ -12,6 +12,10 @@ public:
     explicit AutoSwitch(Project *project);
     ~AutoSwitch() override;
 
+    // Its first autoswitch item only: a second item, or an item of another
+    // kind, is refused, as the reader refuses it.
+    bool canAppend(ObjItem *item) override;
+
     // The catalogue index read is a row of the catalogue or -1 (none);
     // anything else is a damaged record.
     void readData(DataStream &stream) override;

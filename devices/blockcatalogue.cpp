@@ -19,224 +19,268 @@ constexpr BlockType row(const char *name, qint32 blockClass, const char *const (
     return {name, blockClass, pins, qint32(N), placeType, positionCode};
 }
 
-// The pin lists; types with the same terminals share one.
-// BVMSH and 8 more.
+// The pin lists. A list is given, as the block's own documents name its
+// pins, or derived by the numbering of its kind of block. Every name of a
+// list must be one that the wiring table of the row's position code shows,
+// so rows share a list only when they number their pins alike, have as many
+// of them and stand at the same position, or the list fits every position
+// its rows stand at (the relay numbering fits positions 0, 4 and 11).
+//
+// The numberings, in the order a row is given one:
+// - A row numbered alike with as many pins at the same position as a row
+//   given in full takes the given list.
+// - Position 3 (the two 22-pin strips of the BMRC and GAC blocks): strip 1
+//   names "11" to "122", strip 2 "21" to "222"; a list of n names takes the
+//   first n / 2 (rounded down) of strip 1 and the rest from strip 2, each
+//   strip passing over the name that "MI" lacks on it ("121", "214") unless
+//   it must give all 22.
+// - Positions 6 and 7 (the PCH transformers): "I1" to "I4", "II1" to
+//   "II<n - 10>", then "N1", "K1", "N2", "K2", "K", "K.".
+// - The shelf units of the R-C and CHDK classes (position 4) and the blocks
+//   of no position (-1): plain numbers "1" to "n".
+// - Every other block (positions 0, 4 and 11): relay numbering, the supply
+//   pins "1" to "s" and then whole contact groups from group 1 up ("g1",
+//   "g2", "g3"). Up to 24 names s is 0, 2 or 4, whichever leaves a multiple
+//   of three; from 25 to 28 names all eight groups and s = n - 24.
+// - Positions 5, 8, 9, 12 and 13 and the DEK terminal have given lists only.
+// Given: BVMSH. Taken by the rows numbered alike with as many pins at the same position: BVMSH-M1, BVMSH-U,
+// BVMSH-I, BVV, BPSH, BPSH-M, DIM-1, DIM-1M.
 const char *const pins0[] = {
     "11", "12", "13", "31", "32", "33", "51", "52", "53", "71", "72", "73",
 };
-// KBMSH-1A and 13 more.
+// Derived, plain numbers "1" to "8": KB-4x4, KBM1x4, KBM2x4, KBM3x4, KBM2x4, KBM12x4, BK-4x4.
 const char *const pins1[] = {
     "1", "2", "3", "4", "5", "6", "7", "8",
 };
-// BDSH-20 and 2 more.
+// Given: BDSH-20. Taken by the rows numbered alike with as many pins at the same position: BDSH-20M, GPU.
 const char *const pins2[] = {
     "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52",
     "53", "61", "62", "63", "71", "72", "73", "81", "82", "83",
 };
-// BKSMSH-2 and 37 more.
+// Derived, relay numbering, 2 supply pins and 3 groups: BKSMSH-2, BKSMSH-3, BV, BV-M, FK-75, BZ-2, DIM-1U,
+// PP3-8/8, PP3-8/12, PP3-9/8, PP3-9/12, PP3-11/8, PP3-11/12, PP3-14/8, PP3-14/12, PP3-15/8, PP3-15/12,
+// PP3M-8/8, PP3M-8/12, PP3M-9/8, PP3M-9/12, PP3M-11/8, PP3M-11/12, PP3M-14/8, PP3M-14/12, PP3M-15/8,
+// PP3M-15/12, PP4-8/8, PP4-8/12, PP4-9/8, PP4-9/12, PP4-11/8, PP4-11/12, PP4-14/8, PP4-14/12, PP4-15/8,
+// PP4-15/12, BKT-2M.
 const char *const pins3[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33",
 };
-// BKSH-1 and 7 more.
+// Derived, relay numbering, 2 supply pins and 6 groups: BKSH-1, BKSH-1M, UZA-24-10, UZAT-24-30, FPM, BVC4,
+// BVC4L, GP4.
 const char *const pins4[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
     "62", "63",
 };
-// BKR-76 and 7 more.
+// Derived, relay numbering, 0 supply pins and 5 groups: BKR-76, BKR-76M, BVZ, BVZ-M, BP, PRC4, SZICN, SZICR.
 const char *const pins5[] = {
     "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
 };
-// KB-1 and 1 more.
+// Given: KB-1. Taken by the rows numbered alike with as many pins at the same position: BK-1.
 const char *const pins6[] = {
     "1", "2", "3", "4", "5", "6",
 };
-// KB-1x2 and 12 more.
+// Derived, plain numbers "1" to "4": KB-1x2, KB-2x2, KB-6, KBM1x2, KBM2x2, KBM3x2, KBM12x2, BK-1x2, BK-2x2,
+// BK-6; by relay numbering, 4 supply pins and no group, also VUS-1,3, FP-25M, FP-75M.
 const char *const pins7[] = {
     "1", "2", "3", "4",
 };
-// KB-4x1 and 2 more.
+// Derived, plain numbers "1" and "2": KB-4x1, KBM4x1, BK-4x1.
 const char *const pins8[] = {
     "1", "2",
 };
-// KBD-6.
+// Derived, plain numbers "1" to "5": KBD-6.
 const char *const pins9[] = {
     "1", "2", "3", "4", "5",
 };
-// MI and 9 more.
+// Given: MI. Taken by the rows numbered alike with as many pins at the same position: MI-M, S, S-M, NMID,
+// NMID-M, NSOx2, NSOx2M, NSS, NSS-M.
 const char *const pins10[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
     "117", "118", "119", "120", "122", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211",
     "212", "213", "215", "216", "217", "218", "219", "220", "221", "222",
 };
-// MII and 52 more.
+// Given: VII and every GAC block. Taken by the rows numbered alike with as many pins at the same position:
+// MII, MII-M, VII-M, VIII-M, VD-62, VD-M, SP-69, SP-M, P-62, P-M, PS-110A, PS-220A, PS, PST, OG1-76, OG1-M,
+// VH, MPU-69, NMIIAP, NMIIAP-M, NPM-69, NPM-69-M, PS-220M.
 const char *const pins11[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
     "117", "118", "119", "120", "121", "122", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210",
     "211", "212", "213", "214", "215", "216", "217", "218", "219", "220", "221", "222",
 };
-// MIII and 1 more.
+// Derived, strip numbering, 18 + 19: MIII, MIII-M.
 const char *const pins12[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
     "117", "118", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215",
     "216", "217", "218", "219", "220",
 };
-// VI and 1 more.
+// Derived, strip numbering, 20 + 20: VI, VI-M.
 const char *const pins13[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
     "117", "118", "119", "120", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212",
     "213", "215", "216", "217", "218", "219", "220", "221",
 };
-// VIII-65 and 4 more.
+// Derived, strip numbering, 21 + 22: VIII-65, NMI, NMI-M, NMIIP, NMIIP-M.
 const char *const pins14[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
     "117", "118", "119", "120", "122", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211",
     "212", "213", "214", "215", "216", "217", "218", "219", "220", "221", "222",
 };
-// UP-65 and 1 more.
+// Derived, strip numbering, 16 + 17: UP-65, UP-M.
 const char *const pins15[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116", "21",
     "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215", "216", "217", "218",
 };
-// VHD.
+// Derived, strip numbering, 16 + 16: VHD.
 const char *const pins16[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116", "21",
     "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215", "216", "217",
 };
-// NN and 1 more.
+// Derived, strip numbering, 17 + 18: NN, NN-M.
 const char *const pins17[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "113", "114", "115", "116",
     "117", "21", "22", "23", "24", "25", "26", "27", "28", "29", "210", "211", "212", "213", "215", "216",
     "217", "218", "219",
 };
-// NPS.
+// Derived, strip numbering, 12 + 12: NPS.
 const char *const pins18[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "112", "21", "22", "23", "24", "25",
     "26", "27", "28", "29", "210", "211", "212",
 };
-// NPS-M.
+// Derived, strip numbering, 11 + 12: NPS-M.
 const char *const pins19[] = {
     "11", "12", "13", "14", "15", "16", "17", "18", "19", "110", "111", "21", "22", "23", "24", "25", "26",
     "27", "28", "29", "210", "211", "212",
 };
-// BPK.
+// Given: BPK.
 const char *const pins20[] = {
     "25/1", "25/2", "25/3", "25/4", "25/5", "25/6", "25/7", "25/8", "RC2", "S", "PK3", "PK4", "50/1", "50/2",
     "50/3", "50/4", "50/5", "50/6", "50/7", "50/8", "RC1", "OS", "PK1", "PK2", "T1-N", "T1-K", "T2-N", "T2-K",
 };
-// BRK and 5 more.
+// Derived, relay numbering, 4 supply pins and 4 groups: BRK, BP3, BI-DA, BI-DAM, RNP, RNP-M.
 const char *const pins21[] = {
     "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43",
 };
-// PCH50/25-40.
+// Derived, transformer taps, "II1" to "II6": PCH50/25-40.
 const char *const pins22[] = {
     "I1", "I2", "I3", "I4", "II1", "II2", "II3", "II4", "II5", "II6", "N1", "K1", "N2", "K2", "K", "K.",
 };
-// PCH50/25-100.
+// Given: PCH50/25-100.
 const char *const pins23[] = {
     "I1", "I2", "I3", "I4", "II1", "II2", "II3", "II4", "II5", "II6", "II7", "II8", "II9", "II10", "N1", "K1",
     "N2", "K2", "K", "K.",
 };
-// PCH50/25-150 and 1 more.
+// Derived, transformer taps, "II1" to "II3": PCH50/25-150, PCH50/25-300.
 const char *const pins24[] = {
     "I1", "I2", "I3", "I4", "II1", "II2", "II3", "N1", "K1", "N2", "K2", "K", "K.",
 };
-// PPSH-3 and 1 more.
+// Derived, relay numbering, 2 supply pins and 4 groups: PPSH-3, DSNP-2.
 const char *const pins25[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43",
 };
-// RTA and 1 more.
+// Derived, relay numbering, 2 supply pins and 5 groups: RTA, RTA1.
 const char *const pins26[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
 };
-// VAK-13 and 5 more.
+// Given: VAK-13. Taken by the rows numbered alike with as many pins at the same position: VAK-14, VAK-16,
+// VAK-13B, VAK-14B, VAK-16B.
 const char *const pins27[] = {
     "110V", "127V", "220V", "S", "0", "+", "-", "1", "2", "3", "4", "5", "6",
 };
-// VAK-11A and 6 more.
+// Given: the "A" and "M" variants of VAK-13, VAK-14 and VAK-16. Taken by the rows numbered alike with as many
+// pins at the same position: VAK-11A.
 const char *const pins28[] = {
     "110V", "127V", "220V", "0", "+", "-",
 };
-// BPS-1 and 2 more.
+// Derived, relay numbering, 4 supply pins and 2 groups: BPS-1, BKT, FU-2M.
 const char *const pins29[] = {
     "1", "2", "3", "4", "11", "12", "13", "21", "22", "23",
 };
-// BZ-1 and 58 more.
+// Derived, relay numbering, 2 supply pins and 2 groups: KBMSH-1A, KBMSH-4, KBMSH-4A, KBMSH-5, KBMSH-5M,
+// KBMSH-6, KBMSH-6M, BZ-1, RZFSH-2, PP-8/8, PP-8/12, PP-9/8, PP-9/12, PP-11/8, PP-11/12, PP-14/8, PP-14/12,
+// PP-15/8, PP-15/12, PP1-8/8, PP1-8/12, PP1-9/8, PP1-9/12, PP1-11/8, PP1-11/12, PP1-14/8, PP1-14/12,
+// PP1-15/8, PP1-15/12, PPM-8/8, PPM-8/12, PPM-9/8, PPM-9/12, PPM-11/8, PPM-11/12, PPM-14/8, PPM-14/12,
+// PPM-15/8, PPM-15/12, PP1M-8/8, PP1M-8/12, PP1M-9/8, PP1M-9/12, PP1M-11/8, PP1M-11/12, PP1M-14/8,
+// PP1M-14/12, PP1M-15/8, PP1M-15/12, PPN-8/8, PPN-8/12, PPN-9/8, PPN-9/12, PPN-11/8, PPN-11/12, PPN-15/8,
+// PPN-15/12, PP1N-8/8, PP1N-8/12, PP1N-9/8, PP1N-9/12, PP1N-11/8, PP1N-11/12, PP1N-15/8, PP1N-15/12, DIV.
 const char *const pins30[] = {
     "1", "2", "11", "12", "13", "21", "22", "23",
 };
-// ZB-DSSH.
+// Derived, relay numbering, 0 supply pins and 1 group: ZB-DSSH.
 const char *const pins31[] = {
     "11", "12", "13",
 };
-// ZBF-1 and 8 more.
+// Derived, relay numbering, 0 supply pins and 2 groups: ZBF-1, BK-DA, BK-DAM, PPN-14/8, PPN-14/12, PP1N-14/8,
+// PP1N-14/12, RNM-3, RNM-3U.
 const char *const pins32[] = {
     "11", "12", "13", "21", "22", "23",
 };
-// KPTSH-515 and 10 more.
+// Given: KPTSH-515. Taken by the rows numbered alike with as many pins at the same position: KPTSH-715,
+// KPTSH-815, KPTSH-915, KPTSH-1115, BKPT-5, BKPT-7, BKPTU (5), BKPTU (7), BKPTU (11), BKPTU (13).
 const char *const pins33[] = {
     "Z1", "J1", "KJ1", "OZ1", "OJ1", "OKJ1", "Z2", "J2", "KJ2", "OZ2", "OJ2", "OKJ2", "220", "0",
 };
-// KPTSH-1015 and 1 more.
+// Given: KPTSH-1015. Taken by the rows numbered alike with as many pins at the same position: KPTSH-1315.
 const char *const pins34[] = {
     "1", "Gen.1", "1A", "Gen.1A", "2", "Gen.2", "2A", "Gen.2A", "220", "0",
 };
-// BS-DA and 1 more.
+// Derived, relay numbering, 4 supply pins and 6 groups: BS-DA, BS-DAM.
 const char *const pins35[] = {
     "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52",
     "53", "61", "62", "63",
 };
-// DIM-3.
+// Derived, relay numbering, 2 supply pins and 7 groups: DIM-3.
 const char *const pins36[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
     "62", "63", "71", "72", "73",
 };
-// KPTSH - 515.
+// Given: KPTSH - 515.
 const char *const pins37[] = {
     "PKJ1", "PKJ2", "PKJ3", "PKJ4", "PKJ5", "PKJ6", "OPKJ1", "OPKJ2", "OPKJ3", "OPKJ4", "OPKJ5", "OPKJ6", "220",
     "0",
 };
-// PP and 6 more.
+// Derived, relay numbering, 0 supply pins and 6 groups: PP, PP1, PPM, PP1M, PPN, PP1N, P12/14.
 const char *const pins38[] = {
     "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62", "63",
 };
-// PP3 and 2 more.
+// Derived, relay numbering, 0 supply pins and 7 groups: PP3, PP3M, PP4.
 const char *const pins39[] = {
     "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62", "63",
     "71", "72", "73",
 };
-// PRC4L-4/8 and 11 more.
+// Derived, relay numbering, 4 supply pins and 3 groups: PRC4L-4/8, PRC4L-4/12, PRC4L-5/8, PRC4L-5/12,
+// PRC4L-6/8, PRC4L-6/12, PRC4-4/8, PRC4-4/12, PRC4-5/8, PRC4-5/12, PRC4-6/8, PRC4-6/12.
 const char *const pins40[] = {
     "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33",
 };
-// FRC4.
+// Derived, relay numbering, 4 supply pins and 1 group: FRC4.
 const char *const pins41[] = {
     "1", "2", "3", "4", "11", "12", "13",
 };
-// GP.
+// Derived, relay numbering, 1 supply pin and 8 groups: GP.
 const char *const pins42[] = {
     "1", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62",
     "63", "71", "72", "73", "81", "82", "83",
 };
-// GP3.
+// Derived, relay numbering, 2 supply pins and 8 groups: GP3.
 const char *const pins43[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
     "62", "63", "71", "72", "73", "81", "82", "83",
 };
-// GRC4 and 1 more.
+// Derived, relay numbering, 0 supply pins and 8 groups: GRC4, FPU.
 const char *const pins44[] = {
     "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61", "62", "63",
     "71", "72", "73", "81", "82", "83",
 };
-// KCHF.
+// Derived, relay numbering, 4 supply pins and 5 groups: KCHF.
 const char *const pins45[] = {
     "1", "2", "3", "4", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52",
     "53",
 };
-// RNM-1.
+// Derived, relay numbering, 2 supply pins and 1 group: RNM-1.
 const char *const pins46[] = {
     "1", "2", "11", "12", "13",
 };
-// URPI-1 and 4 more.
+// Given: URPI-1 and the other four URP blocks.
 const char *const pins47[] = {
     "XT1-a1", "XT1-a2", "XT1-a3", "XT1-a4", "XT1-a5", "XT1-a6", "XT1-a7", "XT1-a8", "XT1-a9", "XT1-a0",
     "XT1-b1", "XT1-b2", "XT1-b3", "XT1-b4", "XT1-b5", "XT1-b6", "XT1-b7", "XT1-b8", "XT1-b9", "XT1-b0",
@@ -245,35 +289,38 @@ const char *const pins47[] = {
     "XT2-b1", "XT2-b2", "XT2-b3", "XT2-b4", "XT2-b5", "XT2-b6", "XT2-b7", "XT2-b8", "XT2-b9", "XT2-b0",
     "XT2-c1", "XT2-c2", "XT2-c3", "XT2-c4", "XT2-c5", "XT2-c6", "XT2-c7", "XT2-c8", "XT2-c9", "XT2-c0",
 };
-// GKSH-MA.
+// Derived, relay numbering, 3 supply pins and 8 groups: GKSH-MA.
 const char *const pins48[] = {
     "1", "2", "3", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
     "61", "62", "63", "71", "72", "73", "81", "82", "83",
 };
-// BK-75.
+// Derived, relay numbering, 0 supply pins and 3 groups: BK-75.
 const char *const pins49[] = {
     "11", "12", "13", "21", "22", "23", "31", "32", "33",
 };
-// 140DDI35300 and 3 more.
+// Given: 140DDI35300. Taken by the rows numbered alike with as many pins at the same position: 140DDO35300,
+// 140DDI35310, 140DDO35310.
 const char *const pins50[] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
     "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "31", "32", "33", "34", "35", "36", "37",
     "38", "39", "40",
 };
-// DEK-OV-24DC/24DC/3.
+// Given: DEK-OV-24DC/24DC/3.
 const char *const pins51[] = {
     "A1+", "A2-", "13+", "14",
 };
-// ABE-7H20 and 2 more.
+// Given: ABE-7H20. Taken by the rows numbered alike with as many pins at the same position: ABE-7S16,
+// ABE-7P16.
 const char *const pins52[] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
     "20",
 };
-// PK5-1 and 7 more.
+// Given: PK5-1. Taken by the rows numbered alike with as many pins at the same position: PK5-2, PK5-3, PK5-4,
+// PK5-5, PK5-6, PK5-7, PK5-8.
 const char *const pins53[] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
 };
-// UPDK-2.
+// Derived, plain numbers "1" to "9": UPDK-2.
 const char *const pins54[] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9",
 };
@@ -301,13 +348,13 @@ const BlockType blockTypes[BlockTypeCount + 1] = {
     row(QT_TRANSLATE_NOOP("Block", "BVMSH-I"), 0, pins0, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "BVV"), 0, pins0, 18, 0),
     // R-C blocks
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-1A"), 1, pins1, 18, 0),
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-4"), 1, pins1, 18, 0),
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-4A"), 1, pins1, 18, 0),
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-5"), 1, pins1, 18, 0),
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-5M"), 1, pins1, 18, 0),
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-6"), 1, pins1, 18, 0),
-    row(QT_TRANSLATE_NOOP("Block", "KBMSH-6M"), 1, pins1, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-1A"), 1, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-4"), 1, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-4A"), 1, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-5"), 1, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-5M"), 1, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-6"), 1, pins30, 18, 0),
+    row(QT_TRANSLATE_NOOP("Block", "KBMSH-6M"), 1, pins30, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "BDSH-20"), 1, pins2, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "BDSH-20M"), 1, pins2, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "BKSMSH-2"), 1, pins3, 18, 0),

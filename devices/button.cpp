@@ -91,13 +91,10 @@ GraphicsButton *Button::itemForGroup(quint8 group) const
     return nullptr;
 }
 
-bool Button::fitsGroup(const GraphicsButton *item) const
+bool Button::fitsGroup(int contactKind, int group, const GraphicsButton *item) const
 {
     const ButtonType *type = buttonType();
-    if (!item || !type)
-        return false;
-    const int group = item->contactNumber();
-    if (group >= type->groupCount || !isButtonGroupCompatible(type->groups[group].kind, item->contactKind()))
+    if (!type || group < 0 || group >= type->groupCount || !isButtonGroupCompatible(type->groups[group].kind, contactKind))
         return false;
     for (ObjItem *other : items()) {
         auto *shown = dynamic_cast<GraphicsButton *>(other);
@@ -105,4 +102,14 @@ bool Button::fitsGroup(const GraphicsButton *item) const
             return false;
     }
     return true;
+}
+
+bool Button::fitsGroup(const GraphicsButton *item) const
+{
+    return item && fitsGroup(item->contactKind(), item->contactNumber(), item);
+}
+
+void Button::modelIndexChanged()
+{
+    offerItemsAgain();
 }

@@ -38,12 +38,19 @@ public:
 
     // The first bound item showing the group, or null.
     GraphicsButton *itemForGroup(quint8 group) const;
-    // Whether the item may show its group as it stands: one of the type's,
-    // suiting its form and shown by no other bound item.
+    // Whether the item may show the group in the form: one of the type's,
+    // suiting the form and shown by no bound item but the given one. What
+    // a bound item stands for in a file is read back only when it fits.
+    bool fitsGroup(int contactKind, int group, const GraphicsButton *item) const;
     bool fitsGroup(const GraphicsButton *item) const;
     // The type's row; null without a type (a failed check for an index
     // outside the catalogue).
     const ButtonType *buttonType() const;
+
+protected:
+    // Another type: every item is given a group of the new type that suits
+    // its form, or is left unbound when none is free.
+    void modelIndexChanged() override;
 };
 
 #endif

@@ -91,13 +91,10 @@ GraphicsCommutator *Commutator::itemForGroup(quint8 group) const
     return nullptr;
 }
 
-bool Commutator::fitsGroup(const GraphicsCommutator *item) const
+bool Commutator::fitsGroup(int contactKind, int group, const GraphicsCommutator *item) const
 {
     const CommutatorType *type = commutatorType();
-    if (!item || !type)
-        return false;
-    const int group = item->contactNumber();
-    if (group >= type->groupCount || !isGroupCompatible(type->groups[group].kind, item->contactKind()))
+    if (!type || group < 0 || group >= type->groupCount || !isGroupCompatible(type->groups[group].kind, contactKind))
         return false;
     for (ObjItem *other : items()) {
         auto *shown = dynamic_cast<GraphicsCommutator *>(other);
@@ -105,4 +102,14 @@ bool Commutator::fitsGroup(const GraphicsCommutator *item) const
             return false;
     }
     return true;
+}
+
+bool Commutator::fitsGroup(const GraphicsCommutator *item) const
+{
+    return item && fitsGroup(item->contactKind(), item->contactNumber(), item);
+}
+
+void Commutator::modelIndexChanged()
+{
+    offerItemsAgain();
 }

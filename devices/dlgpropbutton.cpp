@@ -190,12 +190,21 @@ void DlgPropButton::saveToItem(GraphicsItem *graphics)
     if (!CHECK_PTR(item))
         return;
     item->setUnderCurrent(m_chkUnderCurrent->isChecked());
-    item->setContactKind(m_kindCombo->currentIndex());
-    item->setContactNumber(quint8(m_spinNumber->value() - 1));
-    item->setName(edName()->text().simplified());
-    // An item that kept its button and its name was not asked for again:
-    // its new form or group must still suit the button.
-    item->settleGroup();
+    const QString name = edName()->text().simplified();
+    const int kind = m_kindCombo->currentIndex();
+    const auto number = quint8(m_spinNumber->value() - 1);
+    if (item->obj() && item->obj() == soleObjAfterOk(name)) {
+        // The item keeps its button (which takes the new name): the button
+        // gives it the group, as Ok made sure it can.
+        item->setName(name);
+        item->setContactGroup(kind, number);
+    } else {
+        // The item goes to the button of the name, which takes it on a
+        // group that suits its new form, or leaves it unbound.
+        item->detachObj(true);
+        item->setContactGroup(kind, number);
+        item->setName(name);
+    }
     item->updatePinNames();
     item->updateFromObj();
     item->update();
@@ -218,24 +227,8 @@ void DlgPropButton::saveObj(Obj *obj)
     const int index = m_typeCombo->comboCurrentData();
     if (button->modelIndex() == index)
         return;
+    // Every item is given a group of the new type, or none.
     button->setModelIndex(index);
-    // Every item is bound anew: the new type gives it a free group that
-    // suits it, or none.
-    const QList<ObjItem *> former = button->items();
-    for (int i = int(former.size()) - 1; i >= 0; --i) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(former[i]);
-        if (CHECK_PTR(item))
-            item->detachObj(false);
-    }
-    for (ObjItem *each : former) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(each);
-        if (!CHECK_PTR(item))
-            continue;
-        item->bindByName();
-        item->updatePinNames();
-        item->updateFromObj();
-        item->update();
-    }
     if (!button->name().isEmpty() && project())
         project()->updateObj(button);
 }

@@ -199,13 +199,21 @@ void DlgPropCommutator::saveToItem(GraphicsItem *graphics)
     if (!CHECK_PTR(item) || !CHECK_PTR(owner))
         return;
     item->setUnderCurrent(m_chkUnderCurrent->isChecked());
-    item->setContactKind(m_kindCombo->currentIndex());
-    item->setContactNumber(quint8(m_spinNumber->value() - 1));
     const QString name = edName()->text().simplified();
-    item->setName(name);
-    // An item that kept its commutator and its name was not asked for
-    // again: its new form or group must still suit the commutator.
-    item->settleGroup();
+    const int kind = m_kindCombo->currentIndex();
+    const auto number = quint8(m_spinNumber->value() - 1);
+    if (item->obj() && item->obj() == soleObjAfterOk(name)) {
+        // The item keeps its commutator (which takes the new name): the
+        // commutator gives it the group, as Ok made sure it can.
+        item->setName(name);
+        item->setContactGroup(kind, number);
+    } else {
+        // The item goes to the commutator of the name, which takes it on a
+        // group that suits its new form, or leaves it unbound.
+        item->detachObj(true);
+        item->setContactGroup(kind, number);
+        item->setName(name);
+    }
     if (!item->obj() && !name.isEmpty() && !owner->findObj(CommutatorKind, name)) {
         // No commutator bears the name: a new one of the chosen type.
         Obj *made = owner->createDevice(CommutatorKind);
@@ -231,24 +239,8 @@ void DlgPropCommutator::saveObj(Obj *obj)
     const int index = m_typeCombo->comboCurrentData();
     if (commutator->modelIndex() == index)
         return;
+    // Every item is given a group of the new type, or none.
     commutator->setModelIndex(index);
-    // Every item is bound anew: the new type gives it a free group that
-    // suits it, or none.
-    const QList<ObjItem *> former = commutator->items();
-    for (int i = int(former.size()) - 1; i >= 0; --i) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(former[i]);
-        if (CHECK_PTR(item))
-            item->detachObj(false);
-    }
-    for (ObjItem *each : former) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(each);
-        if (!CHECK_PTR(item))
-            continue;
-        item->bindByName();
-        item->updatePinNames();
-        item->updateFromObj();
-        item->update();
-    }
     if (!commutator->name().isEmpty() && project())
         project()->updateObj(commutator);
 }

@@ -212,6 +212,10 @@ void DlgPropContact::saveToItem(GraphicsItem *graphics)
     const int kind = m_kindButtons->checkedId();
     if (!CHECK(kind >= 0))
         return;
+    // The contact leaves its winding, as a new name makes it do anyway,
+    // and is taken again by the winding of the name: on its contact when
+    // that suits the new kind, else on the first free one that does.
+    item->detachObj(true);
     item->setContactKind(kind);
     item->setContactNumber(quint8(m_spinNumber->value() - 1));
     item->setName(edName()->text().simplified());

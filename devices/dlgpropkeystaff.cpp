@@ -181,14 +181,20 @@ void DlgPropKeystaff::saveToItem(GraphicsItem *graphics)
     auto *item = dynamic_cast<GraphicsKeystaff *>(graphics);
     if (!CHECK_PTR(item))
         return;
-    item->setNumber(quint8(m_spinNumber->value() - 1));
-    item->setKind(m_kindCombo->currentIndex());
-    item->setName(edName()->text().simplified());
-    // The keystaff decides again which group the item shows: its number or
-    // kind may have changed while it stayed bound.
-    if (item->obj()) {
-        item->detachObj(false);
-        item->rebindByName();
+    const QString name = edName()->text().simplified();
+    const int kind = m_kindCombo->currentIndex();
+    const auto number = quint8(m_spinNumber->value() - 1);
+    if (item->obj() && item->obj() == soleObjAfterOk(name)) {
+        // The item keeps its keystaff (which takes the new name): the
+        // keystaff gives it the group, as Ok made sure it can.
+        item->setName(name);
+        item->setGroup(kind, number);
+    } else {
+        // The item goes to the keystaff of the name, which takes it on a
+        // group of its kind, or leaves it unbound.
+        item->detachObj(true);
+        item->setGroup(kind, number);
+        item->setName(name);
     }
     item->updatePinNames();
     item->updateFromObj();
@@ -204,22 +210,8 @@ void DlgPropKeystaff::saveObj(Obj *obj)
     const int type = m_typeCombo->comboCurrentData();
     if (type == keystaff->modelIndex())
         return;
+    // Every item is given a group of its kind in the new type, or none.
     keystaff->setModelIndex(type);
-    const QList<ObjItem *> former = keystaff->items();
-    for (int i = int(former.size()) - 1; i >= 0; --i) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(former[i]);
-        if (CHECK_PTR(item))
-            item->detachObj(false);
-    }
-    for (ObjItem *bound : former) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(bound);
-        if (!CHECK_PTR(item))
-            continue;
-        item->bindByName();
-        item->updatePinNames();
-        item->updateFromObj();
-        item->update();
-    }
 }
 
 DlgPropGraphicsItem *createDlgPropKeystaff(GraphicsScene *scene)

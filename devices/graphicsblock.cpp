@@ -49,6 +49,14 @@ void GraphicsBlock::setBlockWidth(quint8 width)
         return;
     prepareGeometryChange();
     m_width = width;
+    // The right column's labels move with the body's side.
+    updateLabelExtent();
+}
+
+void GraphicsBlock::setPinRows(const QList<BlockPinRow> &rows)
+{
+    m_pinRows = rows;
+    updateLabelExtent();
 }
 
 void GraphicsBlock::setRows(quint8 rows)
@@ -67,8 +75,43 @@ double GraphicsBlock::centreColumnX() const
 QRectF GraphicsBlock::boundingRect() const
 {
     const double w = pinSize.width();
-    return QRectF(-w / 2, 0, w + 10.0 * m_width + leadLength, rowStep * (m_rows + firstRow))
-        .adjusted(-3.5, -3.5, 3.5, 3.5);
+    const QRectF body(-w / 2, 0, w + 10.0 * m_width + leadLength, rowStep * (m_rows + firstRow));
+    return body.united(m_labelExtent).adjusted(-3.5, -3.5, 3.5, 3.5);
+}
+
+QRectF GraphicsBlock::labelRect(const BlockPinRow &record, int *alignment) const
+{
+    const double y = rowY(record.row);
+    *alignment = Qt::AlignRight | Qt::AlignVCenter;
+    switch (record.side) {
+    case BlockPinRow::Left:
+        *alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        return QRectF(45, y - rowStep, labelWidth, rowStep);
+    case BlockPinRow::Centre:
+        return QRectF(centreColumnX() - 175, y - rowStep, labelWidth, rowStep);
+    case BlockPinRow::Right:
+        return QRectF(10.0 * m_width + bodyLeft - 165, y - rowStep, labelWidth, rowStep);
+    default:
+        return QRectF();
+    }
+}
+
+void GraphicsBlock::updateLabelExtent()
+{
+    QRectF extent;
+    if (hasFontSet()) {
+        for (const BlockPinRow &record : std::as_const(m_pinRows)) {
+            int alignment = 0;
+            const QRectF rect = labelRect(record, &alignment);
+            // Mirrored, the text keeps the same room (drawTextInRect).
+            if (!rect.isNull())
+                extent |= textBoundingRect(font(3), rect, alignment, record.label);
+        }
+    }
+    if (extent == m_labelExtent)
+        return;
+    prepareExtentChange();
+    m_labelExtent = extent;
 }
 
 void GraphicsBlock::layoutPins()
@@ -174,6 +217,7 @@ void GraphicsBlock::loadData(DataStream &stream)
     m_width = width;
     m_rows = rows;
     m_pinRows = records;
+    updateLabelExtent();
     layoutPins();
     GraphicsDevice::loadData(stream);
 }
@@ -187,8 +231,6 @@ void GraphicsBlock::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
     const bool withText = hasFontSet();
     const double W = 10.0 * m_width;
     const double H = rowStep * (m_rows + firstRow);
-    const int leftAligned = Qt::AlignLeft | Qt::AlignVCenter;
-    const int rightAligned = Qt::AlignRight | Qt::AlignVCenter;
 
     painter->setPen(framePen);
     if (withText)
@@ -220,31 +262,26 @@ void GraphicsBlock::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
             WiringPin *p = wiringPin(i);
             painter->setPen(p && p->name() ? penBlack : penRed);
         }
-        QRectF labelRect;
-        int alignment = leftAligned;
         switch (record.side) {
         case BlockPinRow::Left:
             painter->drawLine(QLineF(0, y, leadLength, y));
-            labelRect = QRectF(45, y - rowStep, labelWidth, rowStep);
             break;
         case BlockPinRow::Centre:
             painter->drawLine(QLineF(c - rowStep, y, c, y));
-            labelRect = QRectF(c - 175, y - rowStep, labelWidth, rowStep);
-            alignment = rightAligned;
             if (top == 0)
                 top = y - 20;
             bottom = y + 20;
             break;
         case BlockPinRow::Right:
             painter->drawLine(QLineF(W, y, W + leadLength, y));
-            labelRect = QRectF(W + bodyLeft - 165, y - rowStep, labelWidth, rowStep);
-            alignment = rightAligned;
             break;
         default:
             continue;
         }
+        int alignment = 0;
+        const QRectF rect = labelRect(record, &alignment);
         if (withText)
-            drawTextInRect(this, painter, labelRect, alignment, record.label, false);
+            drawTextInRect(this, painter, rect, alignment, record.label, false);
     }
     painter->setPen(framePen);
     if (top != 0)

@@ -74,14 +74,22 @@ public:
     void setRows(quint8 rows);
     const QList<BlockPinRow> &pinRows() const { return m_pinRows; }
     // The records only; layoutPins makes their pins.
-    void setPinRows(const QList<BlockPinRow> &rows) { m_pinRows = rows; }
+    void setPinRows(const QList<BlockPinRow> &rows);
     // The x of the centre column's pins.
     double centreColumnX() const;
 
 private:
+    // Where a record's label is painted and how it is aligned there; a null
+    // rectangle for a record of no column.
+    QRectF labelRect(const BlockPinRow &record, int *alignment) const;
+    // The room the labels take as painted (the item's bounding rectangle
+    // holds them, whatever their length and the body's width).
+    void updateLabelExtent();
+
     quint8 m_width = 20;
     quint8 m_rows = 8;
     QList<BlockPinRow> m_pinRows;
+    QRectF m_labelExtent;
 };
 
 // The item factory of the scheme item registry.

@@ -43,6 +43,12 @@ int clampPosition(PinOwner *owner)
     return -1;
 }
 
+// A pin's count of cores as its row shows it.
+QString coresText(int cores)
+{
+    return QStringLiteral("(%1%2)").arg(cores).arg(GraphicsBox::coreSuffix());
+}
+
 } // namespace
 
 GraphicsBox::GraphicsBox(GraphicsScene *scene)
@@ -68,6 +74,14 @@ void GraphicsBox::setBoxWidth(quint8 width)
         return;
     prepareGeometryChange();
     m_width = width;
+    // The right side's labels move with the body's side.
+    updateLabelExtent();
+}
+
+void GraphicsBox::setPinRows(const QList<BoxPinRow> &rows)
+{
+    m_pinRows = rows;
+    updateLabelExtent();
 }
 
 void GraphicsBox::setRows(quint8 rows)
@@ -81,8 +95,49 @@ void GraphicsBox::setRows(quint8 rows)
 QRectF GraphicsBox::boundingRect() const
 {
     const double w = pinSize.width();
-    return QRectF(-w, -rowStep, 10.0 * m_width + leadLength + 2 * w, rowStep * (m_rows + 2))
-        .adjusted(-3.5, -3.5, 3.5, 3.5);
+    const QRectF body(-w, -rowStep, 10.0 * m_width + leadLength + 2 * w, rowStep * (m_rows + 2));
+    return body.united(m_labelExtent).adjusted(-3.5, -3.5, 3.5, 3.5);
+}
+
+void GraphicsBox::labelRects(const BoxPinRow &record, QRectF *label, QRectF *cores, int *labelAlignment,
+                             int *coresAlignment) const
+{
+    const double W = 10.0 * m_width;
+    const double y = rowStep * (record.row + 1);
+    // The count of cores stands under the pin's lead, outside the body.
+    if (record.left) {
+        *label = QRectF(45, y - rowStep, labelWidth, rowStep);
+        *cores = QRectF(-42, y, 80, rowStep);
+        *labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        *coresAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    } else {
+        *label = QRectF(W - 365, y - rowStep, labelWidth, rowStep);
+        *cores = QRectF(W + 42, y, 80, rowStep);
+        *labelAlignment = Qt::AlignRight | Qt::AlignVCenter;
+        *coresAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void GraphicsBox::updateLabelExtent()
+{
+    QRectF extent;
+    if (hasFontSet()) {
+        for (const BoxPinRow &record : std::as_const(m_pinRows)) {
+            QRectF label;
+            QRectF cores;
+            int labelAlignment = 0;
+            int coresAlignment = 0;
+            labelRects(record, &label, &cores, &labelAlignment, &coresAlignment);
+            // Mirrored, a text keeps the same room (drawTextInRect).
+            extent |= textBoundingRect(font(3), label, labelAlignment, record.label);
+            if (record.cores > 1)
+                extent |= textBoundingRect(font(3), cores, coresAlignment, coresText(record.cores));
+        }
+    }
+    if (extent == m_labelExtent)
+        return;
+    prepareExtentChange();
+    m_labelExtent = extent;
 }
 
 void GraphicsBox::layoutPins()
@@ -167,6 +222,7 @@ void GraphicsBox::loadData(DataStream &stream)
     m_rows = rows;
     m_drawBorder = border;
     m_pinRows = records;
+    updateLabelExtent();
     layoutPins();
     GraphicsDevice::loadData(stream);
 }
@@ -201,26 +257,20 @@ void GraphicsBox::draw(QPainter *painter, const QStyleOptionGraphicsItem *option
 
     for (const BoxPinRow &record : std::as_const(m_pinRows)) {
         const double y = rowStep * (record.row + 1);
-        const QString cores = QStringLiteral("(%1%2)").arg(record.cores).arg(coreSuffix());
-        if (record.left) {
+        if (record.left)
             painter->drawLine(QLineF(0, y, leadLength, y));
-            if (!withText)
-                continue;
-            drawTextInRect(this, painter, QRectF(45, y - rowStep, labelWidth, rowStep),
-                           Qt::AlignLeft | Qt::AlignVCenter, record.label, false);
-            if (record.cores > 1)
-                drawTextInRect(this, painter, QRectF(-42, y, 80, rowStep), Qt::AlignRight | Qt::AlignVCenter,
-                               cores, false);
-        } else {
+        else
             painter->drawLine(QLineF(W, y, W + leadLength, y));
-            if (!withText)
-                continue;
-            drawTextInRect(this, painter, QRectF(W - 365, y - rowStep, labelWidth, rowStep),
-                           Qt::AlignRight | Qt::AlignVCenter, record.label, false);
-            if (record.cores > 1)
-                drawTextInRect(this, painter, QRectF(W + 42, y, 80, rowStep), Qt::AlignLeft | Qt::AlignVCenter,
-                               cores, false);
-        }
+        if (!withText)
+            continue;
+        QRectF label;
+        QRectF cores;
+        int labelAlignment = 0;
+        int coresAlignment = 0;
+        labelRects(record, &label, &cores, &labelAlignment, &coresAlignment);
+        drawTextInRect(this, painter, label, labelAlignment, record.label, false);
+        if (record.cores > 1)
+            drawTextInRect(this, painter, cores, coresAlignment, coresText(record.cores), false);
     }
 
     if (hideHelp)

@@ -73,16 +73,26 @@ public:
     void setDrawBorder(bool draw) { m_drawBorder = draw; }
     const QList<BoxPinRow> &pinRows() const { return m_pinRows; }
     // The records only; layoutPins makes their pins.
-    void setPinRows(const QList<BoxPinRow> &rows) { m_pinRows = rows; }
+    void setPinRows(const QList<BoxPinRow> &rows);
 
     // The mark after a count of cores: "j".
     static QString coreSuffix();
 
 private:
+    // Where a record's label and its count of cores are painted, and how
+    // they are aligned there.
+    void labelRects(const BoxPinRow &record, QRectF *label, QRectF *cores, int *labelAlignment,
+                    int *coresAlignment) const;
+    // The room the labels and counts of cores take as painted (the item's
+    // bounding rectangle holds them, whatever their length and the body's
+    // width).
+    void updateLabelExtent();
+
     quint8 m_width = 20;
     quint8 m_rows = 8;
     bool m_drawBorder = true;
     QList<BoxPinRow> m_pinRows;
+    QRectF m_labelExtent;
 };
 
 // The item factory of the scheme item registry.

@@ -51,23 +51,53 @@ QString GraphicsButton::contactKindName(int kind)
     return QCoreApplication::translate("GraphicsButton", buttonContactKinds[kind].name);
 }
 
-void GraphicsButton::setContactKind(int kind)
+bool GraphicsButton::setContactKind(int kind)
 {
     if (kind == m_contactKind)
-        return;
+        return true;
     if (!CHECK(isContactGroupKind(kind)))
-        return;
+        return false;
+    Button *bound = button();
+    if (bound && !bound->fitsGroup(kind, m_contactNumber, this))
+        return false;
     m_contactKind = kind;
     const int count = contactGroupPinCount(kind);
     createPins(count);
     if (pinCount() != count)
-        return;
+        return true;
     int next = 0;
     pin(next++)->moveCenter(QPointF(0, 0));
     if (groupKindHasFront(kind))
         pin(next++)->moveCenter(QPointF(160, 0));
     if (groupKindHasBack(kind))
         pin(next++)->moveCenter(QPointF(120, 80));
+    return true;
+}
+
+bool GraphicsButton::setContactNumber(quint8 number)
+{
+    Button *bound = button();
+    if (bound && !bound->fitsGroup(m_contactKind, number, this))
+        return false;
+    m_contactNumber = number;
+    return true;
+}
+
+bool GraphicsButton::setContactGroup(int kind, quint8 number)
+{
+    if (!CHECK(isContactGroupKind(kind)))
+        return false;
+    if (Button *bound = button()) {
+        const int group = bound->groupFor(kind, number, this);
+        if (group < 0)
+            return false;
+        number = quint8(group);
+        // The group first: the form then suits it.
+        m_contactNumber = number;
+    }
+    setContactKind(kind);
+    m_contactNumber = number;
+    return true;
 }
 
 void GraphicsButton::updatePinNames()
@@ -214,15 +244,6 @@ bool GraphicsButton::resolveLinks()
         return true;
     detachObj(false);
     return false;
-}
-
-void GraphicsButton::settleGroup()
-{
-    Button *bound = button();
-    if (!bound || bound->fitsGroup(this))
-        return;
-    detachObj(false);
-    bound->appendItem(this);
 }
 
 GraphicsItem *createGraphicsButton(GraphicsScene *scene)

@@ -45,23 +45,27 @@ public:
     // The extent around the symbol and the name.
     void updateFromObj() override;
 
-    // Sets the form and makes its pins (unsoldering the former ones).
-    void setContactKind(int kind);
+    // Sets the form and makes its pins (unsoldering the former ones). A
+    // bound item takes only a form that its group suits, as the reader
+    // does; false when refused.
+    bool setContactKind(int kind);
     int contactKind() const { return m_contactKind; }
     bool underCurrent() const { return m_underCurrent; }
     void setUnderCurrent(bool underCurrent) { m_underCurrent = underCurrent; }
     quint8 contactNumber() const { return m_contactNumber; }
-    void setContactNumber(quint8 number) { m_contactNumber = number; }
+    // A bound item takes only a group that its button may let it show
+    // (Button::fitsGroup), as the reader does; false when refused.
+    bool setContactNumber(quint8 number);
+    // The form and the group together: an unbound item takes both as they
+    // are; a bound one the group that its button gives an item of the form
+    // asking for it (the first free one that suits when that one does not),
+    // and nothing changes when the button has none.
+    bool setContactGroup(int kind, quint8 number);
     // The translated name of a form; empty after a failed check.
     static QString contactKindName(int kind);
 
     // The bound button, null while unbound.
     Button *button() const;
-    // After the dialog stored the item's form and group: an item whose
-    // group no longer suits it is offered to its button again, which moves
-    // it to a free suitable group or leaves it unbound.
-    void settleGroup();
-
     double extentWidth() const { return m_width; }
     double extentHeight() const { return m_height; }
 

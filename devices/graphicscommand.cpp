@@ -37,6 +37,23 @@ bool noneOrBelow(int index, int count)
     return index == -1 || (index >= 0 && index < count);
 }
 
+// The placeholder "%1" to "%10" that starts at a position of a template's
+// text, and its length; 0 when none starts there.
+int placeholderAt(const QString &text, qsizetype at, qsizetype *length)
+{
+    if (text.at(at) != QLatin1Char('%') || at + 1 >= text.size())
+        return 0;
+    const QChar first = text.at(at + 1);
+    if (first == QLatin1Char('1') && at + 2 < text.size() && text.at(at + 2) == QLatin1Char('0')) {
+        *length = 3;
+        return 10;
+    }
+    if (first < QLatin1Char('1') || first > QLatin1Char('9'))
+        return 0;
+    *length = 2;
+    return first.digitValue();
+}
+
 } // namespace
 
 GraphicsCommand::GraphicsCommand(GraphicsScene *scene)
@@ -366,28 +383,62 @@ void GraphicsCommand::updatePinNames()
 
 QString composeTemplateText(int templateIndex, const QStringList &params)
 {
-    QString text = commandTemplateName(templateIndex);
-    // From the last parameter down: "%10" is replaced before "%1" can take
-    // its first two characters.
-    for (int i = int(params.size()) - 1; i >= 0; --i) {
-        QString param = params[i];
+    const QString text = commandTemplateName(templateIndex);
+    const QString quote = GraphicsCommand::tr("''");
+    QStringList values;
+    for (QString param : params) {
         param.remove(QLatin1Char('%'));
-        param = param.simplified();
-        if (param.isEmpty())
-            continue;
-        const QString key = QLatin1Char('%') + QString::number(i + 1);
-        if (param == QLatin1String("-")) {
-            const QString quote = GraphicsCommand::tr("''");
-            const QString quoted = quote + key + quote;
-            if (text.contains(quoted))
-                text.remove(quoted);
-            else
-                text.remove(key);
-        } else {
-            text.replace(key, param);
-        }
+        values << param.simplified();
     }
-    return text.simplified();
+    const auto valueOf = [&](int key) { return key > 0 && key <= values.size() ? values[key - 1] : QString(); };
+    const auto quotedAt = [&](qsizetype at, qsizetype length, qsizetype from) {
+        return at - quote.size() >= from && text.mid(at - quote.size(), quote.size()) == quote
+            && text.mid(at + length, quote.size()) == quote;
+    };
+    const QLatin1String dash("-");
+
+    // A "-" takes the quotes round its placeholder with it when the text
+    // quotes that placeholder anywhere; otherwise the placeholder alone.
+    QList<bool> quotedDash(values.size(), false);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        qsizetype length = 0;
+        const int key = placeholderAt(text, at, &length);
+        if (key > 0 && valueOf(key) == dash && quotedAt(at, length, 0))
+            quotedDash[key - 1] = true;
+    }
+
+    // Every placeholder is taken whole from the template ("%10" is never
+    // "%1" and a "0"), and what replaces it is never searched again.
+    QString result;
+    qsizetype copied = 0;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype length = 0;
+        const int key = placeholderAt(text, at, &length);
+        const QString value = valueOf(key);
+        if (value.isEmpty()) {
+            // No placeholder here, or a blank parameter: the text stays.
+            at += key > 0 ? length : 1;
+            continue;
+        }
+        qsizetype from = at;
+        qsizetype to = at + length;
+        if (value == dash && quotedDash[key - 1]) {
+            if (!quotedAt(at, length, copied)) {
+                at = to;
+                continue;
+            }
+            from -= quote.size();
+            to += quote.size();
+        }
+        result += QStringView(text).mid(copied, from - copied);
+        if (value != dash)
+            result += value;
+        copied = to;
+        at = to;
+    }
+    result += QStringView(text).mid(copied);
+    return result.simplified();
 }
 
 void drawCommand(QPainter *painter, int kind, bool withPinLabels, bool swapPolarity)

@@ -102,9 +102,10 @@ private:
     QString m_commentLeftPin;
 };
 
-// A template's text with the parameters in place of %1, %2, ...: a blank
-// parameter leaves its placeholder, "-" removes it (with the quotes round
-// it when the text quotes it).
+// A template's text with the parameters in place of %1 to %10, each
+// placeholder taken whole ("%10" is not "%1" and a "0"): a blank parameter
+// leaves its placeholder, "-" removes it (with the quotes round it when the
+// text quotes it).
 QString composeTemplateText(int templateIndex, const QStringList &params);
 // The command symbol of a kind with the painter's pen, in scene units; the
 // pin letters with withPinLabels, "+" and "-" exchanged with swapPolarity.

@@ -55,23 +55,53 @@ QString GraphicsCommutator::contactKindName(int kind)
     return QCoreApplication::translate("GraphicsCommutator", commutatorContactKinds[kind].name);
 }
 
-void GraphicsCommutator::setContactKind(int kind)
+bool GraphicsCommutator::setContactKind(int kind)
 {
     if (!CHECK(isContactGroupKind(kind)))
-        return;
+        return false;
     if (kind == m_contactKind)
-        return;
+        return true;
+    Commutator *bound = commutator();
+    if (bound && !bound->fitsGroup(kind, m_contactNumber, this))
+        return false;
     m_contactKind = kind;
     const int count = contactGroupPinCount(kind);
     createPins(count);
     if (pinCount() != count)
-        return;
+        return true;
     int next = 0;
     pin(next++)->moveCenter(QPointF(0, 0));
     if (groupKindHasFront(kind))
         pin(next++)->moveCenter(QPointF(160, -40));
     if (groupKindHasBack(kind))
         pin(next++)->moveCenter(QPointF(160, 40));
+    return true;
+}
+
+bool GraphicsCommutator::setContactNumber(quint8 number)
+{
+    Commutator *bound = commutator();
+    if (bound && !bound->fitsGroup(m_contactKind, number, this))
+        return false;
+    m_contactNumber = number;
+    return true;
+}
+
+bool GraphicsCommutator::setContactGroup(int kind, quint8 number)
+{
+    if (!CHECK(isContactGroupKind(kind)))
+        return false;
+    if (Commutator *bound = commutator()) {
+        const int group = bound->groupFor(kind, number, this);
+        if (group < 0)
+            return false;
+        number = quint8(group);
+        // The group first: the form then suits it.
+        m_contactNumber = number;
+    }
+    setContactKind(kind);
+    m_contactNumber = number;
+    return true;
 }
 
 Pin *GraphicsCommutator::lowerPin()
@@ -223,15 +253,6 @@ bool GraphicsCommutator::resolveLinks()
         return true;
     detachObj(false);
     return false;
-}
-
-void GraphicsCommutator::settleGroup()
-{
-    Commutator *bound = commutator();
-    if (!bound || bound->fitsGroup(this))
-        return;
-    detachObj(false);
-    bound->appendItem(this);
 }
 
 GraphicsItem *createGraphicsCommutator(GraphicsScene *scene)

@@ -110,16 +110,37 @@ GraphicsRelayWinding *GraphicsContact::windingItem() const
     return dynamic_cast<GraphicsRelayWinding *>(obj());
 }
 
-void GraphicsContact::setContactKind(int kind)
+bool GraphicsContact::fitsWinding(int kind, int number) const
+{
+    GraphicsRelayWinding *winding = windingItem();
+    return winding && isKind(kind) && number >= 0 && number < winding->catalogueContactCount()
+        && isContactKindCompatible(
+            relayTypes[winding->relayType()].windings[winding->winding()].contacts[number].kind, kind);
+}
+
+bool GraphicsContact::setContactNumber(quint8 number)
+{
+    if (GraphicsRelayWinding *winding = windingItem()) {
+        const GraphicsContact *shown = winding->contactAt(number);
+        if (!fitsWinding(m_contactKind, number) || (shown && shown != this))
+            return false;
+    }
+    m_contactNumber = number;
+    return true;
+}
+
+bool GraphicsContact::setContactKind(int kind)
 {
     if (kind == m_contactKind)
-        return;
+        return true;
     if (!CHECK(isKind(kind)))
-        return;
+        return false;
+    if (windingItem() && !fitsWinding(kind, m_contactNumber))
+        return false;
     m_contactKind = kind;
     createPins(contactKinds[kind].pinCount);
     if (pinCount() != contactKinds[kind].pinCount)
-        return;
+        return true;
     int next = 0;
     pin(next++)->moveCenter(QPointF(0, isPolarContact(kind) ? 40 : 0));
     if (hasFrontContact(kind))
@@ -130,6 +151,7 @@ void GraphicsContact::setContactKind(int kind)
         pin(next++)->moveCenter(QPointF(0, 160));
         pin(next++)->moveCenter(QPointF(160, 160));
     }
+    return true;
 }
 
 Address *GraphicsContact::address()
@@ -329,15 +351,7 @@ bool GraphicsContact::resolveLinks()
 {
     if (!GraphicsDevice::resolveLinks())
         return false;
-    GraphicsRelayWinding *winding = windingItem();
-    if (!winding)
-        return true;
-    const int count = winding->catalogueContactCount();
-    const bool valid = isKind(m_contactKind) && m_contactNumber < count
-        && isContactKindCompatible(
-            relayTypes[winding->relayType()].windings[winding->winding()].contacts[m_contactNumber].kind,
-            m_contactKind);
-    if (valid)
+    if (!windingItem() || fitsWinding(m_contactKind, m_contactNumber))
         return true;
     detachObj(false);
     return false;

@@ -46,13 +46,21 @@ public:
     // The extent around the symbol, the pin labels and the name block.
     void updateFromObj() override;
 
-    // Sets the kind and makes its pins (unsoldering the former ones).
-    void setContactKind(int kind);
+    // Sets the kind and makes its pins (unsoldering the former ones). A
+    // bound item takes only a kind that its contact suits; false when
+    // refused.
+    bool setContactKind(int kind);
     int contactKind() const { return m_contactKind; }
     bool underCurrent() const { return m_underCurrent; }
     void setUnderCurrent(bool underCurrent) { m_underCurrent = underCurrent; }
     quint8 contactNumber() const { return m_contactNumber; }
-    void setContactNumber(quint8 number) { m_contactNumber = number; }
+    // A bound item takes only a contact of its winding that suits its kind
+    // and that no other item shows; false when refused.
+    bool setContactNumber(quint8 number);
+    // Whether the bound winding has the contact of the number and the
+    // contact suits the kind: what a file may hold for a bound item. False
+    // while unbound.
+    bool fitsWinding(int kind, int number) const;
 
     // The bound winding item, null while unbound.
     GraphicsRelayWinding *windingItem() const;

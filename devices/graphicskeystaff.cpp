@@ -58,20 +58,50 @@ QString GraphicsKeystaff::kindName(int kind)
     return QCoreApplication::translate("GraphicsKeystaff", keystaffKinds[kind].name);
 }
 
-void GraphicsKeystaff::setKind(int kind)
+bool GraphicsKeystaff::setKind(int kind)
 {
     if (kind == m_kind)
-        return;
+        return true;
     if (!CHECK(isKeystaffKind(kind)))
-        return;
+        return false;
+    Keystaff *bound = keystaff();
+    if (bound && !bound->fitsGroup(kind, m_number, this))
+        return false;
     prepareExtentChange();
     m_kind = kind;
     createPins(keystaffKinds[kind].pinCount);
     if (pinCount() != keystaffKinds[kind].pinCount)
-        return;
+        return true;
     pin(0)->moveCenter(QPointF(0, 0));
     pin(1)->moveCenter(kind == ContactT ? QPointF(120, 80) : QPointF(160, 0));
     update();
+    return true;
+}
+
+bool GraphicsKeystaff::setNumber(quint8 number)
+{
+    Keystaff *bound = keystaff();
+    if (bound && !bound->fitsGroup(m_kind, number, this))
+        return false;
+    m_number = number;
+    return true;
+}
+
+bool GraphicsKeystaff::setGroup(int kind, quint8 number)
+{
+    if (!CHECK(isKeystaffKind(kind)))
+        return false;
+    if (Keystaff *bound = keystaff()) {
+        const int group = bound->groupFor(kind, number, this);
+        if (group < 0)
+            return false;
+        number = quint8(group);
+        // The group first: the kind then fits it.
+        m_number = number;
+    }
+    setKind(kind);
+    m_number = number;
+    return true;
 }
 
 QRectF GraphicsKeystaff::boundingRect() const
@@ -230,8 +260,10 @@ bool GraphicsKeystaff::resolveLinks()
 {
     if (!GraphicsDevice::resolveLinks())
         return false;
+    if (!obj())
+        return true;
     Keystaff *bound = keystaff();
-    if (!bound || m_number < bound->groupCount())
+    if (bound && m_number < bound->groupCount())
         return true;
     detachObj(false);
     return false;

@@ -39,11 +39,20 @@ public:
     // The width follows the item's name.
     void updateFromObj() override;
 
-    // Sets the kind and makes its pins (unsoldering the former ones).
-    void setKind(int kind);
+    // Sets the kind and makes its pins (unsoldering the former ones). A
+    // bound item takes only the kind of its group; false when refused.
+    bool setKind(int kind);
     int kind() const { return m_kind; }
     quint8 number() const { return m_number; }
-    void setNumber(quint8 number) { m_number = number; }
+    // A bound item takes only a group of its keystaff's type that has its
+    // kind and that no other item shows (Keystaff::fitsGroup), so that the
+    // reader takes the number back; false when refused.
+    bool setNumber(quint8 number);
+    // The kind and the group together: an unbound item takes both as they
+    // are; a bound one the group that its keystaff gives an item of the
+    // kind asking for it (the first free one of the kind when that one does
+    // not fit), and nothing changes when the keystaff has none.
+    bool setGroup(int kind, quint8 number);
 
     // The bound keystaff, null while unbound.
     Keystaff *keystaff() const;

@@ -314,6 +314,18 @@ void GraphicsRelayWinding::setType(int type, int winding, int variant)
     m_winding = quint8(winding);
     m_variant = quint8(variant);
     rebuildPins();
+    // A contact that the new winding cannot show as it stands is taken
+    // again on a contact that suits it, or left unbound.
+    const QList<ObjItem *> contacts = items();
+    for (ObjItem *each : contacts) {
+        auto *contact = dynamic_cast<GraphicsContact *>(each);
+        if (!contact || contact->fitsWinding(contact->contactKind(), contact->contactNumber()))
+            continue;
+        removeItem(contact);
+        appendItem(contact);
+        contact->updatePinNames();
+        contact->updateFromObj();
+    }
 }
 
 void GraphicsRelayWinding::rebuildPins()

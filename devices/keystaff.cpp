@@ -40,11 +40,11 @@ bool Keystaff::canAppend(ObjItem *item)
 {
     if (!CHECK_PTR(item))
         return false;
-    // Only keystaff items show a group; an item of another class takes
-    // none.
+    // Only keystaff items show a group: one of another class, which no
+    // file could hold, is refused.
     auto *shown = dynamic_cast<GraphicsKeystaff *>(item);
     if (!shown)
-        return true;
+        return false;
     const int group = groupFor(shown->kind(), shown->number());
     if (group < 0)
         return false;
@@ -109,4 +109,21 @@ GraphicsKeystaff *Keystaff::itemByNumber(int n) const
             return shown;
     }
     return nullptr;
+}
+
+bool Keystaff::fitsGroup(int kind, int n, const GraphicsKeystaff *item) const
+{
+    if (n < 0 || n >= groupCount() || keystaffTypes[modelIndex()].groups[n].kind != kind)
+        return false;
+    for (ObjItem *other : items()) {
+        auto *shown = dynamic_cast<GraphicsKeystaff *>(other);
+        if (shown && shown != item && shown->number() == n)
+            return false;
+    }
+    return true;
+}
+
+void Keystaff::modelIndexChanged()
+{
+    offerItemsAgain();
 }

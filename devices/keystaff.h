@@ -16,8 +16,9 @@ public:
     explicit Keystaff(Project *project);
     ~Keystaff() override;
 
-    // Takes an item for a free group of the item's kind, keeping its number
-    // when that group fits; a keystaff without type takes none.
+    // Takes a keystaff item for a free group of the item's kind, keeping its
+    // number when that group fits; a keystaff without type takes none, nor
+    // does any keystaff take an item of another kind.
     bool canAppend(ObjItem *item) override;
     // The group an item of the kind asking for the wanted group would get,
     // the leaving item (one this keystaff shows now) not counted; -1 when
@@ -36,6 +37,14 @@ public:
     GraphicsKeystaff *itemByNumber(int n) const;
     // The number of groups of the type; 0 without a type.
     int groupCount() const;
+    // Whether the item may show group n in the kind: one of the type's, of
+    // that kind and shown by no bound item but the given one.
+    bool fitsGroup(int kind, int n, const GraphicsKeystaff *item) const;
+
+protected:
+    // Another type: every item is given a group of its kind in the new
+    // type, or is left unbound when none is free.
+    void modelIndexChanged() override;
 
 private:
     // The catalogue index when it is a row; -1 otherwise (a failed check

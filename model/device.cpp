@@ -8,6 +8,7 @@
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/graphicsobjitem.h"
 #include "model/graphicstag.h"
 #include "model/pin.h"
 #include "model/project.h"
@@ -230,13 +231,36 @@ bool Device::setModelIndex(int index)
     if (index == m_modelIndex)
         return true;
     m_modelIndex = index;
-    if (!m_placeItem)
-        return true;
-    dropPlaceItem();
-    m_showAddress = false;
-    // The device has no address any more: its pins and its row follow.
-    addressChanged();
+    if (m_placeItem) {
+        dropPlaceItem();
+        m_showAddress = false;
+        // The device has no address any more: its pins and its row follow.
+        addressChanged();
+    }
+    modelIndexChanged();
     return true;
+}
+
+void Device::modelIndexChanged()
+{
+}
+
+void Device::offerItemsAgain()
+{
+    const QList<ObjItem *> former = items();
+    for (auto it = former.crbegin(); it != former.crend(); ++it) {
+        if (CHECK_PTR(*it))
+            removeItem(*it);
+    }
+    for (ObjItem *each : former) {
+        auto *item = dynamic_cast<GraphicsObjItem *>(each);
+        if (!CHECK_PTR(item))
+            continue;
+        appendItem(item);
+        item->updatePinNames();
+        item->updateFromObj();
+        item->update();
+    }
 }
 
 QString Device::placeTypeName() const

@@ -80,9 +80,10 @@ public:
 
     // The catalogue row; -1 while none is chosen.
     int modelIndex() const { return m_modelIndex; }
-    // Another type no longer fits the device's place: the device leaves it.
-    // An index that is neither -1 nor a row of the catalogue is refused,
-    // by the rule the readers apply.
+    // Another type no longer fits the device's place: the device leaves it,
+    // and its items are told (modelIndexChanged). An index that is neither
+    // -1 nor a row of the catalogue is refused, by the rule the readers
+    // apply.
     bool setModelIndex(int index);
     // The name of the place type's row, empty for none.
     QString placeTypeName() const;
@@ -109,6 +110,14 @@ public:
     void adoptWiringItem(GraphicsWiringItemDevice *item);
 
 protected:
+    // After setModelIndex changed the type; nothing in the base. A device
+    // whose items show parts of its type gives them parts of the new one.
+    virtual void modelIndexChanged();
+    // Every item leaves the device, the last first, and is offered to it
+    // again in its former order (canAppend chooses its part of the type, or
+    // refuses it: it stays unbound); each renames its pins and takes its
+    // extent anew. The device stays, whether an item is taken or not.
+    void offerItemsAgain();
     // A device shown by one scene item at most.
     bool acceptsFirstItemOnly(ObjItem *item) const;
     // Takes the place item off its document; the device forgets it.

@@ -10,6 +10,8 @@
 #include "devices/blockcatalogue.h"
 #include "devices/dlgpropblock.h"
 #include "devices/graphicsblock.h"
+#include "devices/graphicsbox.h"
+#include "equipment/wiringcontainertable.h"
 #include "graphics/font.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
@@ -23,6 +25,7 @@
 #include "schemes/schememenager.h"
 #include "support/filesbelow.h"
 #include "support/boundtestitems.h"
+#include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 
@@ -530,6 +533,22 @@ private slots:
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
+    // Every pin of a block is a name that the wiring table of its position
+    // shows, so no pin list stands for a block it cannot fit; the R-C blocks
+    // of the NMSH plug number their pins as relays do.
+    void pinListsFitTheirPositions()
+    {
+        for (int i = 0; i < BlockTypeCount; ++i) {
+            const BlockType &row = blockTypes[i];
+            const WiringPinNames *shown = row.positionCode < 0 ? nullptr : &wiringPinNames[row.positionCode];
+            for (int p = 0; shown && p < row.pinCount; ++p)
+                QVERIFY2(std::any_of(shown->names, shown->names + shown->count,
+                                     [&](const char *name) { return name && qstrcmp(name, row.pins[p]) == 0; }),
+                         row.name);
+        }
+        QCOMPARE(pinsOf(typeIndex("KBMSH-1A")), QStringList({"1", "2", "11", "12", "13", "21", "22", "23"}));
+    }
+
     void blockAnswersFromItsType()
     {
         ModalRecorder rec;
@@ -690,6 +709,31 @@ private slots:
         item.layoutPins();
         QVERIFY(other.pin(0)->isFree());
         QCOMPARE(boxTexts(rec), QStringList());
+    }
+
+    // A narrow block and box with long labels and counts of cores paint
+    // nothing outside their bounding rectangles, turned or mirrored, and the
+    // sheet finds them by a label at once: a move leaves no trail.
+    void labelsLieInsideTheBoundingRectangle()
+    {
+        Project project(nullptr, nullptr);
+        BlockSheet sheet(&project);
+        const QString label = QStringLiteral("A pin label longer than the body");
+        auto *block = new GraphicsBlock(&sheet);
+        block->setBlockWidth(8);
+        block->setPinRows({record(0, 0, label), record(1, 1, label), record(2, 2, label)});
+        auto *box = new GraphicsBox(&sheet);
+        box->setBoxWidth(4);
+        box->setPinRows({{true, 0, label, 200}, {false, 1, label, 12}});
+        for (GraphicsDevice *item : std::initializer_list<GraphicsDevice *>{block, box}) {
+            sheet.addGraphicsItem(item);
+            QVERIFY(sheet.items(QPointF(item->boundingRect().right() - 4, 140)).contains(item));
+            for (int turn = 0; turn < 8; ++turn) {
+                QCOMPARE(devicekindtest::paintedOutside(item), 0);
+                item->mirror(false);
+                item->rotateBy(turn % 2, true);
+            }
+        }
     }
 
     void pinNamingSharesTheCatalogPins()

@@ -308,7 +308,8 @@ private slots:
         item.setRows(3);
         item.layoutPins();
         QCOMPARE(item.pin(1)->center(), QPointF(160, 120));
-        QCOMPARE(item.boundingRect(), QRectF(-14, -40, 188, 200).adjusted(-3.5, -3.5, 3.5, 3.5));
+        // The body, and the labels wherever they stand.
+        QVERIFY(item.boundingRect().contains(QRectF(-14, -40, 188, 200).adjusted(-3.5, -3.5, 3.5, 3.5)));
         QCOMPARE(GraphicsBox::coreSuffix(), QString("j"));
         QCOMPARE(boxTexts(rec), QStringList());
     }

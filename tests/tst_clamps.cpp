@@ -309,6 +309,34 @@ private slots:
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
+    // "Del" and "Repl" of the passage dialog need a selected row; on Ok the
+    // deleted row's clamp leaves the sheet and the rewritten one is renamed.
+    void passageDialogDeletesAndRewritesRows()
+    {
+        ModalRecorder rec;
+        SchemeEditor editor(1);
+        GraphicsPassage *passage = placePassage(editor, rec, {"1", "2"}, QPointF(800, 800));
+        const QList<GraphicsClamp *> clamps = passage->clamps();
+        rec.handle([](QDialog *dialog) {
+            auto *d = qobject_cast<DlgPropPassage *>(dialog);
+            QTreeWidget *list = d->clampList();
+            buttonOf(d, "Del")->click();
+            buttonOf(d, "Repl")->click();
+            list->setCurrentItem(list->topLevelItem(0));
+            buttonOf(d, "Del")->click();
+            list->setCurrentItem(list->topLevelItem(0));
+            choose(d->nameCombo(), "4");
+            buttonOf(d, "Repl")->click();
+            QCOMPARE(list->topLevelItem(0)->text(0), QString("12V21-4"));
+            pressOk(d);
+        });
+        passage->showDialog();
+        QCOMPARE(passage->clamps(), clamps.mid(1));
+        QVERIFY(!editor.scheme()->graphicsItems().contains(clamps[0]));
+        QCOMPARE(QString(clamps[1]->clampName()), QString("4"));
+        QCOMPARE(boxTexts(rec), QStringList({"Need selected clamp !", "Need selected clamp !"}));
+    }
+
     // Free clamps (one without a passage), a passage and a bottom are saved
     // and read back bound; saved again they give the same bytes. A clamp
     // record of format 1 has no external-part flag.

@@ -618,8 +618,10 @@ private slots:
         QCOMPARE(composeTemplateText(0, {"A", "B"}), QString("Cross A ''B'' state %3"));
         // Without quotes round it, "-" takes the placeholder alone.
         QCOMPARE(composeTemplateText(1, {"-", "B"}), QString("Switch to B"));
-        // "%10" is replaced before "%1" could take part of it.
+        // "%10" is a placeholder whole, never "%1" and a "0", filled or blank.
         QCOMPARE(composeTemplateText(2, {"x", "", "", "", "", "", "", "", "", "y"}), QString("Lamp x and y"));
+        QCOMPARE(composeTemplateText(2, {"x"}), QString("Lamp x and %10"));
+        QCOMPARE(composeTemplateText(2, {"-", "", "", "", "", "", "", "", "", "-"}), QString("Lamp and"));
         // Untranslated: the name itself, simplified.
         QCOMPARE(composeTemplateText(622, {"a"}), QString("TU Route 1078"));
         QCOMPARE(composeTemplateText(20, {}), QString("TS Cross 21"));

@@ -428,6 +428,29 @@ private slots:
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
+    // A bound contact takes from code only a contact and a kind that its
+    // winding lets it show, and a winding of another type takes its contacts
+    // again: whatever is saved loads again.
+    void boundContactsHoldOnlyWhatTheReaderTakes()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        RelaySheet sheet(&project);
+        // REL1-1600 (C1): FT 11, FT 21, FT 31, F 41, F 51, FT 61, FT 71, FT 81.
+        GraphicsRelayWinding *k1 = placeWinding(sheet, "K1", "K1", 0);
+        GraphicsContact *ft = placeContact(sheet, "K1", 7, 0);
+        GraphicsContact *f = placeContact(sheet, "K1", 9, 3);
+        QVERIFY(!f->setContactNumber(0) && !f->setContactNumber(8) && !f->setContactKind(11));
+        QVERIFY(!ft->setContactNumber(3) && ft->setContactKind(11) && f->setContactNumber(4));
+        k1->setType(typeIndex("ANSH5-1230"), 0, 0);
+        for (GraphicsContact *c : {ft, f})
+            QVERIFY(!c->obj() || c->fitsWinding(c->contactKind(), c->contactNumber()));
+        Project loaded(nullptr, nullptr);
+        RelaySheet again(&loaded);
+        QVERIFY(loadAll(loaded, again, saveAll(project, sheet)));
+        QCOMPARE(boxTexts(rec), QStringList());
+    }
+
     void damagedRecords_data()
     {
         QTest::addColumn<int>("kind");

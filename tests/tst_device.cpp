@@ -1,3 +1,7 @@
+#include "devices/graphicsautoswitch.h"
+#include "devices/graphicsbutton.h"
+#include "devices/graphicscommutator.h"
+#include "devices/graphicskeystaff.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
@@ -5,6 +9,7 @@
 #include "model/address.h"
 #include "model/device.h"
 #include "schemes/net.h"
+#include "schemes/scheme.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
@@ -50,6 +55,18 @@ public:
 
 private:
     int m_type;
+};
+
+// A sheet that makes the items of every scheme kind, as a scheme does.
+class SchemeKindsSheet : public TestScene
+{
+public:
+    using TestScene::TestScene;
+    GraphicsItem *createItem(int type) override
+    {
+        const SchemeItemType *row = Scheme::itemTypeRecord(type);
+        return row && row->createItem ? row->createItem(this) : TestScene::createItem(type);
+    }
 };
 
 Device *named(Project &project, int kind, const QString &name)
@@ -167,6 +184,58 @@ private slots:
             }
         }
         QVERIFY(refused > 9 * 3 && refused < 9 * 403 && rec.count() == 0);
+    }
+
+    // What the reader refuses of a bound item, its setters and its device
+    // refuse too, and a type set from code gives the items parts of it:
+    // whatever is saved loads again.
+    void boundItemsHoldOnlyWhatTheReaderTakes()
+    {
+        ModalRecorder rec;
+        Scheme::registerItemTypes();
+        Project project(nullptr, nullptr);
+        SchemeKindsSheet sheet(&project);
+        // "KMDFP": ft, f; "KMDS 2ft 2f": ft, f, ft, f; "With electrical
+        // lock": opened, closed, t, t, resistor.
+        const int kinds[] = {ButtonKind, CommutatorKind, KeystaffKind, AutoSwitchKind}, types[] = {9, 6, 1, 0};
+        Device *devices[4];
+        GraphicsButton *bt[] = {new GraphicsButton(&sheet), new GraphicsButton(&sheet), new GraphicsButton(&sheet)};
+        GraphicsCommutator *ct[] = {new GraphicsCommutator(&sheet), new GraphicsCommutator(&sheet)};
+        GraphicsKeystaff *kt[] = {new GraphicsKeystaff(&sheet), new GraphicsKeystaff(&sheet)};
+        GraphicsAutoSwitch *qf[] = {new GraphicsAutoSwitch(&sheet), new GraphicsAutoSwitch(&sheet)};
+        for (int i = 0; i < 4; ++i)
+            (devices[i] = named(project, kinds[i], QString("D%1").arg(i)))->setModelIndex(types[i]);
+        for (int g = 0; g < 2; ++g) {
+            bt[g]->setContactGroup(g, quint8(g));
+            ct[g]->setContactGroup(g, quint8(g));
+            kt[g]->setGroup(2, quint8(2 + g));
+            for (GraphicsDevice *item : std::initializer_list<GraphicsDevice *>{bt[g], ct[g], kt[g], qf[g]})
+                sheet.addGraphicsItem(item);
+            bt[g]->setName("D0");
+            ct[g]->setName("D1");
+            kt[g]->setName("D2");
+        }
+        sheet.addGraphicsItem(bt[2]);
+        // Another's group, one beyond the type, a group or form that does not suit.
+        QVERIFY(!bt[1]->setContactNumber(0) && !bt[1]->setContactNumber(2) && !bt[1]->setContactKind(0));
+        QVERIFY(!ct[1]->setContactNumber(0) && !ct[1]->setContactNumber(4) && !ct[0]->setContactNumber(1));
+        QVERIFY(!kt[1]->setNumber(2) && !kt[1]->setNumber(5) && !kt[1]->setNumber(0) && !kt[1]->setKind(3));
+        QVERIFY(bt[0]->setContactKind(2) && ct[1]->setContactNumber(3) && bt[1]->contactNumber() == 1);
+        // A device takes items of its own kind only; an autoswitch one.
+        QVERIFY(devices[3]->appendItem(qf[0]) && !devices[3]->appendItem(qf[1]) && !devices[3]->appendItem(bt[2]));
+        QVERIFY(!devices[2]->appendItem(bt[2]) && !devices[0]->appendItem(qf[1]));
+        // A type set from code: "KMD I" has one "f" group, "KMT 2ft 2t" is
+        // t, ft, t, ft, "Stand." has no "Contact t".
+        QVERIFY(devices[0]->setModelIndex(10) && devices[1]->setModelIndex(2) && devices[2]->setModelIndex(0));
+        QVERIFY(!bt[0]->obj() && bt[1]->contactNumber() == 0 && pinName(bt[1], 1) == "13");
+        QVERIFY(ct[0]->contactNumber() == 1 && ct[1]->contactNumber() == 3 && !kt[0]->obj() && !kt[1]->obj());
+
+        const QByteArray bytes = saveAll(project, sheet);
+        Project loaded(nullptr, nullptr);
+        SchemeKindsSheet again(&loaded);
+        QVERIFY(loadAll(loaded, again, bytes));
+        QCOMPARE(saveAll(loaded, again), bytes);
+        QCOMPARE(rec.count(), 0);
     }
 
     void deviceRecord()

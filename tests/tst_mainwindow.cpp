@@ -18,6 +18,9 @@
 #include "model/project.h"
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
+#include "schemes/schemegroup.h"
+#include "schemes/schememenager.h"
+#include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
 #include <QAction>
@@ -31,6 +34,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -821,6 +825,43 @@ private slots:
         QVERIFY(!table->isEnabled());
         QCOMPARE(table->frameEdit(), nullptr);
         QCOMPARE(tabs(w)->count(), 1);
+    }
+
+    // The ATR and page filters look for "ATR_page" in where a device is
+    // drawn: ATR 5 finds the devices of group 5, page 3 those of page 3 in
+    // any group, both together those of 05_03 alone.
+    void tableOfDevicesFiltersByAtrAndPage()
+    {
+        ModalRecorder recorder;
+        Project project(nullptr, nullptr);
+        QList<Obj *> fuses;
+        for (const QPoint &atrPage : {QPoint(5, 3), QPoint(5, 4), QPoint(12, 3)}) {
+            auto *group = new SchemeGroup(&project);
+            group->setAtrNumber(atrPage.x());
+            project.schemes()->appendItem(group);
+            auto *scheme = new Scheme(&project);
+            group->appendItem(scheme);
+            scheme->setNumber(atrPage.y());
+            auto *item = new boundtest::TestDeviceItem(scheme, QGraphicsItem::UserType + 403, GraphicsObjItem::BindShared, FuseKind);
+            scheme->addGraphicsItem(item);
+            fuses << project.createDevice(FuseKind);
+            QVERIFY(fuses.last()->setName(QString("F%1").arg(fuses.size())) && fuses.last()->appendItem(item));
+        }
+        EquipmentLayout table(nullptr, &project);
+        table.show();
+        const auto shown = [&](int atr, int page) {
+            table.atrSpin()->setValue(atr);
+            table.pageSpin()->setValue(page);
+            table.setFilterButton()->click();
+            QStringList names;
+            for (Obj *fuse : fuses)
+                names << (table.findTreeItemOfObj(*fuse)->isHidden() ? QString() : fuse->name());
+            return names;
+        };
+        QCOMPARE(shown(5, 0), QStringList({"F1", "F2", ""}));
+        QCOMPARE(shown(0, 3), QStringList({"F1", "", "F3"}));
+        QCOMPARE(shown(5, 3), QStringList({"F1", "", ""}));
+        QCOMPARE(recorder.count(), 0);
     }
 
     void everyImageLoads()

@@ -107,6 +107,20 @@ int darkPixels(const QImage &image, const QRect &rect)
     return count;
 }
 
+int paintedOutside(GraphicsItem *item)
+{
+    QImage image(2400, 2400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QTransform matrix = item->transform() * QTransform::fromTranslate(1200, 1200);
+    QPainter painter(&image);
+    painter.setTransform(matrix);
+    QStyleOptionGraphicsItem option;
+    item->draw(&painter, &option, false);
+    painter.end();
+    const QRect inside = matrix.mapRect(item->boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return darkPixels(image, image.rect()) - darkPixels(image, inside.intersected(image.rect()));
+}
+
 SchemeEditor::Actions::Actions()
 {
     ActionsManager::createMenus(&host, &list, &menuBar, &toolBar);

@@ -67,6 +67,9 @@ QList<T *> itemsOf(GraphicsScene &scene)
 QImage renderPart(GraphicsScene &scene, const QRectF &part, const QString &saveAs);
 // Dark pixels inside a rectangle of the image.
 int darkPixels(const QImage &image, const QRect &rect);
+// Dark pixels that the item paints, turned and mirrored as it stands,
+// outside its bounding rectangle (what a move would leave behind).
+int paintedOutside(GraphicsItem *item);
 
 // A project with one scheme group holding one A3 scheme, shown in a real
 // scheme editor with the application's actions.
