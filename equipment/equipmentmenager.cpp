@@ -1,15 +1,21 @@
 #include "equipment/equipmentmenager.h"
 
+#include "app/checkmessage.h"
+#include "equipment/specificationmanagercable.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+
+#include <QSet>
 
 namespace {
 
 const int itemActions[4] = {54, 55, 59, 56};
 const int menuActions[] = {54, 55, 56, 57, 58, 59, -1, 60, 62, 63, 64, 61, 65};
 const int menagerChildActions[] = {55, 59, 56, 58};
+// The check that lists the frames joined without a distance.
+const int addressCheck = 1;
 
 } // namespace
 
@@ -114,4 +120,26 @@ const int *EquipmentMenager::childActions(int &count)
 {
     count = int(std::size(menagerChildActions));
     return menagerChildActions;
+}
+
+void EquipmentMenager::check(QTreeWidget *results, int code)
+{
+    ItemMenager<FrameGroup, DlgPropFrameGroup>::check(results, code);
+    const SpecificationManagerCable *cables = project() ? project()->specificationCable() : nullptr;
+    if (code != addressCheck || !results || !cables)
+        return;
+    // Each pair once, whichever way its cables are keyed.
+    QSet<quint64> listed;
+    for (quint64 key : cables->keys()) {
+        const quint32 from = quint32(key >> 32);
+        const quint32 to = quint32(key & 0xFFFFFFFFu);
+        const quint64 pair = quint64(qMin(from, to)) << 32 | qMax(from, to);
+        if (from == to || listed.contains(pair) || m_scheme.distance(from, to))
+            continue;
+        listed.insert(pair);
+        auto *row = new CheckMessage(results, CheckMessage::Error);
+        if (m_scheme.sceneItem())
+            row->setText(CheckMessage::SceneColumn, m_scheme.sceneItem()->text(0));
+        row->setText(CheckMessage::MessageColumn, m_scheme.distanceError(from, to));
+    }
 }

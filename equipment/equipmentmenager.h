@@ -35,6 +35,12 @@ public:
     bool loadFirst(DataStream &stream) override;
     const int *actions(int &count) override;
     const int *childActions(int &count) override;
+    // "Check object address" lists every pair of frames that cables join
+    // and the distance table has no length for.
+    void check(QTreeWidget *results, int code) override;
+    // Failed checks of a load that goes on past them; shown in one box
+    // with what the wiring generation skipped.
+    CheckLog &loadLog() { return m_generationLog; }
 
     // Adds to the sources explorer's list a row for every source and every
     // frame whose equipment it feeds.

@@ -92,32 +92,27 @@ bool EquipmentScheme::loadScene(DataStream &stream)
     const QDataStream::Status kept = stream.status();
     stream.resetStatus();
     m_distances.clear();
-    // A code that names no frame makes the table as damaged as a short one.
+    // An entry naming a code that is no frame is left out; the others stay.
     auto isFrame = [](quint32 code) { return code <= 0xFFFFFF && (code >> 16) < quint32(frameKindCount); };
-    bool framesValid = true;
     quint32 count = 0;
     stream >> count;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         quint32 from = 0;
         quint32 entries = 0;
         stream >> from >> entries;
-        framesValid = framesValid && isFrame(from);
         QHash<quint32, quint32> inner;
         for (quint32 j = 0; j < entries && stream.status() == QDataStream::Ok; ++j) {
             quint32 to = 0;
             quint32 distance = 0;
             stream >> to >> distance;
-            framesValid = framesValid && isFrame(to);
-            if (stream.status() == QDataStream::Ok)
+            if (stream.status() == QDataStream::Ok && isFrame(to))
                 inner.insert(to, distance);
         }
-        m_distances.insert(from, inner);
+        if (isFrame(from))
+            m_distances.insert(from, inner);
     }
-    if (stream.status() != QDataStream::Ok || !framesValid)
+    if (stream.status() != QDataStream::Ok)
         m_distances.clear();
-    // So the file that holds it is damaged: its load fails with its one
-    // message instead of opening without the distances.
-    stream.checkRecord(framesValid);
     if (kept != QDataStream::Ok) {
         stream.resetStatus();
         stream.setStatus(kept);

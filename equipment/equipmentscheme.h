@@ -42,8 +42,9 @@ public:
     int groupNumber() const override;
     // The distance table only: no sheet header, no items.
     void saveScene(DataStream &stream) override;
-    // Always succeeds; a damaged table is left empty and the stream keeps
-    // its state for the caller.
+    // Always succeeds; an entry naming a code that is no frame is left
+    // out, a damaged table is left empty and the stream keeps its state for
+    // the caller.
     bool loadScene(DataStream &stream) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "equipment/frame.h"
 
+#include "equipment/checklog.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/framegroup.h"
 #include "equipment/framelayout.h"
@@ -217,12 +218,14 @@ void Frame::readProperties(DataStream &stream)
         for (QString &member : m_members)
             stream >> member;
     }
-    if (stream.status() != QDataStream::Ok || type < -1 || type >= frameTypeCount) {
-        stream.setStatus(QDataStream::ReadCorruptData);
+    if (stream.status() != QDataStream::Ok)
         return;
-    }
-    // A frame saved before it had a type keeps none.
-    if (type != -1)
+    // A type outside the table is reported once the load is done; the
+    // frame stays without type and parts, and the load goes on.
+    const bool known = type >= 0 && type < frameTypeCount;
+    if (EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr)
+        LOG_CHECK(equipment->loadLog(), known);
+    if (known)
         setFrameType(type);
     // Frames before format 3 have no clamp-panel choice.
     if (stream.formatIndex() >= 3) {

@@ -2,7 +2,9 @@
 
 #include "devices/clamp.h"
 #include "equipment/boardcatalogue.h"
+#include "equipment/checklog.h"
 #include "equipment/dlgproppanel.h"
+#include "equipment/equipmentmenager.h"
 #include "equipment/frame.h"
 #include "equipment/frameedit.h"
 #include "equipment/frametypes.h"
@@ -24,6 +26,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
+
+#include <functional>
 
 namespace {
 
@@ -56,6 +60,27 @@ const int relayCaseFrameKind = 5;
 // Files before format 7 hold no record of this part kind.
 const int recordlessPartKind = 56;
 const int recordlessBeforeFormat = 7;
+
+// Whether the file holds no records of the item at all.
+bool recordless(const GraphicsItem *item, const DataStream &stream)
+{
+    const auto *part = dynamic_cast<const GraphicsFramePart *>(item);
+    return part && stream.formatIndex() < recordlessBeforeFormat && part->partKind() == recordlessPartKind;
+}
+
+// The top-level container that holds the place: a frame part, a panel or a
+// board; null without a place.
+GraphicsPlaceContainer *holderOf(Place *place)
+{
+    GraphicsPlaceContainer *top = place ? place->container() : nullptr;
+    while (top) {
+        auto *up = dynamic_cast<GraphicsPlaceContainer *>(top->parentItem());
+        if (!up)
+            break;
+        top = up;
+    }
+    return top;
+}
 
 QRectF shrunk(const QRectF &rect)
 {
@@ -414,7 +439,7 @@ void FrameLayout::saveScene(DataStream &stream)
 bool FrameLayout::loadScene(DataStream &stream)
 {
     for (GraphicsFramePart *part : std::as_const(m_parts)) {
-        if (stream.formatIndex() < recordlessBeforeFormat && part->partKind() == recordlessPartKind)
+        if (recordless(part, stream))
             continue;
         part->loadData(stream);
         if (stream.status() != QDataStream::Ok)
@@ -444,14 +469,20 @@ bool FrameLayout::loadScene(DataStream &stream)
                 qint32 containerType = -1;
                 stream >> containerType;
                 auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
-                // So is a panel or board type outside its table.
-                const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
-                                                     : boardTypeInfo(containerType) != nullptr;
-                if (!container || stream.status() != QDataStream::Ok || !known) {
+                if (!container || stream.status() != QDataStream::Ok) {
                     delete item;
                     return false;
                 }
-                container->setContainerType(containerType);
+                // A panel or board type outside its table keeps its number
+                // without places; it is reported once the load is done.
+                const bool known = type == panelType ? panelTypeInfo(containerType) != nullptr
+                                                     : boardTypeInfo(containerType) != nullptr;
+                if (EquipmentMenager *equipment = project() ? project()->equipment() : nullptr)
+                    LOG_CHECK(equipment->loadLog(), known);
+                if (known)
+                    container->setContainerType(containerType);
+                else
+                    container->keepContainerType(containerType);
             }
         } else {
             qint32 id = 0;
@@ -491,6 +522,8 @@ bool FrameLayout::loadItemsGeometry(DataStream &stream)
     for (GraphicsItem *item : recordOrder()) {
         if (!CHECK_PTR(item))
             return false;
+        if (recordless(item, stream))
+            continue;
         item->loadGeometry(stream);
         if (stream.status() != QDataStream::Ok)
             return false;
@@ -500,41 +533,63 @@ bool FrameLayout::loadItemsGeometry(DataStream &stream)
     return true;
 }
 
-bool FrameLayout::fixPlaces(int type, int raised)
+bool FrameLayout::fitPanels(const QList<GraphicsPlaceItem *> &panels)
 {
-    for (GraphicsItem *item : graphicsItems()) {
-        if (!item || item->type() != type)
-            continue;
-        auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
-        if (!CHECK_PTR(placeItem))
+    // A panel saved in a place of another panel is fitted right after that
+    // panel, so that it takes the place where the holder stands.
+    QHash<GraphicsPlaceItem *, GraphicsPlaceItem *> holders;
+    for (GraphicsPlaceItem *panel : panels) {
+        GraphicsPlaceContainer *holder = holderOf(m_placeMap.value(panel->savedPlace()));
+        if (holder && holder != panel && holder->type() == panelType)
+            holders.insert(panel, holder);
+    }
+    QList<GraphicsPlaceItem *> waiting = panels;
+    std::function<bool(GraphicsPlaceItem *)> fit = [&](GraphicsPlaceItem *panel) {
+        waiting.removeOne(panel);
+        if (!panel->updatePlacePointer(m_placeMap))
             return false;
-        if (type == panelType) {
-            auto *panel = static_cast<GraphicsPlaceContainer *>(placeItem);
-            if (!CHECK(panel->containerType() < panelTypeCount))
+        for (GraphicsPlaceItem *held : panels) {
+            if (holders.value(held) == panel && waiting.contains(held) && !fit(held))
                 return false;
-            const ContainerKindInfo *kind = containerKindInfo(panel->containerKind());
-            if (int(kind && kind->raised) != raised)
-                continue;
         }
-        if (!placeItem->updatePlacePointer(m_placeMap))
+        return true;
+    };
+    for (GraphicsPlaceItem *panel : panels) {
+        if (waiting.contains(panel) && !waiting.contains(holders.value(panel)) && !fit(panel))
             return false;
     }
-    return true;
+    // Panels that hold one another in a ring: the file is damaged.
+    return waiting.isEmpty();
 }
 
 bool FrameLayout::updatePointers(bool)
 {
-    bool ok = fixPlaces(panelType, 0) && fixPlaces(panelType, 1) && fixPlaces(boardType, 0);
-    if (ok) {
-        for (GraphicsItem *item : graphicsItems()) {
-            if (!item || item->type() < firstDeviceItemType)
-                continue;
-            auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
-            if (!CHECK_PTR(placeItem) || !placeItem->updatePlacePointer(m_placeMap)) {
-                ok = false;
-                break;
-            }
+    // Panels without the raised flag, raised panels, boards, then devices,
+    // each in the sheet's order. A panel or board of a type outside its
+    // table has no places and stands in none.
+    QList<GraphicsPlaceItem *> order[4];
+    bool ok = true;
+    for (GraphicsItem *item : graphicsItems()) {
+        const int type = item ? item->type() : 0;
+        if (type != panelType && type != boardType && type < firstDeviceItemType)
+            continue;
+        auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
+        if (!CHECK_PTR(placeItem)) {
+            ok = false;
+            break;
         }
+        if (type >= firstDeviceItemType) {
+            order[3].append(placeItem);
+        } else if (const ContainerKindInfo *kind =
+                       containerKindInfo(static_cast<GraphicsPlaceContainer *>(placeItem)->containerKind())) {
+            order[type == boardType ? 2 : kind->raised ? 1 : 0].append(placeItem);
+        }
+    }
+    ok = ok && fitPanels(order[0] + order[1]);
+    for (GraphicsPlaceItem *item : order[2] + order[3]) {
+        if (!ok)
+            break;
+        ok = item->updatePlacePointer(m_placeMap);
     }
     m_placeMap.clear();
     return ok;

@@ -113,7 +113,7 @@ public:
 
     // Builds the frame's wiring documents: the DC table and DC scheme pages
     // of its modules, the pages of its parts, the cable pages. False when a
-    // part that the pages need is broken; the pages made so far stay.
+    // part is missing; the pages made so far stay.
     bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
     // Deletes every wiring page of the frame; panels let go of theirs.
     void clearWiringLayouts();
@@ -140,9 +140,12 @@ private:
     // Parts first, then the other items in the sheet's order: the order of
     // every record of the sheet.
     QList<GraphicsItem *> recordOrder() const;
-    bool fixPlaces(int type, int raised);
-    // The heating, column and left-side pages of a relay case.
-    bool createRelayCaseWiring(bool ua, CheckLog &log);
+    // Puts the loaded panels into their places in the order given, each
+    // panel after the panel that holds it.
+    bool fitPanels(const QList<GraphicsPlaceItem *> &panels);
+    // The heating, column and left-side pages of a relay case; what it
+    // cannot wire is skipped and logged.
+    void createRelayCaseWiring(bool ua, CheckLog &log);
     void drawRelayCase(QPainter *painter);
 
     Frame *m_frame;

@@ -23,6 +23,7 @@ public:
     // (after the check box) for a type outside the table, which is kept
     // but gives no places.
     bool setContainerType(int type) override;
+    void keepContainerType(int type) override { m_boardType = type; }
     int level() const override { return 4; }
 
 private:

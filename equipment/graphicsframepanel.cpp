@@ -49,6 +49,12 @@ bool GraphicsFramePanel::setContainerType(int type)
     return true;
 }
 
+void GraphicsFramePanel::keepContainerType(int type)
+{
+    releaseWiring();
+    m_panelType = type;
+}
+
 int GraphicsFramePanel::level() const
 {
     const PanelTypeInfo *row = panelTypeInfo(m_panelType);

@@ -33,6 +33,7 @@ public:
     // of its container kind; false (after the check box) for a type outside
     // the table, which is kept but gives no places.
     bool setContainerType(int type) override;
+    void keepContainerType(int type) override;
     // The level of the type's row: 3, or 2 for a carrier.
     int level() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;

@@ -76,6 +76,10 @@ bool GraphicsPlaceContainer::setContainerType(int)
     return false;
 }
 
+void GraphicsPlaceContainer::keepContainerType(int)
+{
+}
+
 int GraphicsPlaceContainer::level() const
 {
     return 2;

@@ -50,6 +50,10 @@ public:
     // The panel or board type; -1 in the base.
     virtual int containerType() const;
     virtual bool setContainerType(int type);
+    // Takes a type outside the table as a file holds it, on a container
+    // without places: the number stays, no places come, nothing is
+    // reported here.
+    virtual void keepContainerType(int type);
     // 2 a frame part, 3 a panel, 4 a board.
     virtual int level() const;
     // The place's number, after the note when one is given.

@@ -39,6 +39,8 @@ public:
     void transformChanged() override;
 
     Place *place() const { return m_place; }
+    // While loading: the saved identity of the item's place; 0 for none.
+    qint32 savedPlace() const { return m_savedPlace; }
 
     // The row of the equipment-model table the item shows; -1 for none.
     virtual int modelId() const;

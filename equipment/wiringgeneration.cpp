@@ -312,8 +312,8 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
                 return false;
             part->createPartWiringLayouts(log);
         }
-    } else if (!createRelayCaseWiring(ua, log)) {
-        return false;
+    } else {
+        createRelayCaseWiring(ua, log);
     }
 
     // Cable pages: at most 200 cores a page, a cable never split.
@@ -345,7 +345,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     return true;
 }
 
-bool FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
+void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
 {
     int x = columnPageWidth;
     WiringLayout *columnPage = nullptr;
@@ -386,13 +386,23 @@ bool FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
         case SecondColumnPart: {
             if (!LOG_CHECK(log, places.size() == 2))
                 break;
+            // A column without its panel has nothing to wire: the other
+            // column goes on alone. Only a place holding something else is
+            // reported, and panels of unequal length.
             GraphicsPlaceContainer *panels[2] = {panelIn(places[1], log), panelIn(places[0], log)};
-            if (!LOG_CHECK_PTR(log, panels[0]) || !LOG_CHECK_PTR(log, panels[1])
-                || !LOG_CHECK(log, panels[0]->places().size() == panels[1]->places().size()))
-                return false;
+            int length = 0;
+            for (int r = 0; r < 2; ++r) {
+                Place *place = places[1 - r];
+                LOG_CHECK(log, panels[r] || !place || !place->item() || place->state() != Place::Normal);
+                length = std::max(length, panels[r] ? int(panels[r]->places().size()) : 0);
+            }
+            LOG_CHECK(log, !panels[0] || !panels[1] || panels[0]->places().size() == panels[1]->places().size());
+            auto placeAt = [&panels](int r, int j) {
+                return panels[r] && j < panels[r]->places().size() ? panels[r]->places()[j] : nullptr;
+            };
             int containerOffset = 0;
-            for (int j = 0; j < panels[0]->places().size(); ++j) {
-                Place *at[2] = {panels[0]->places()[j], panels[1]->places()[j]};
+            for (int j = 0; j < length; ++j) {
+                Place *at[2] = {placeAt(0, j), placeAt(1, j)};
                 auto filled = [](Place *place) {
                     return place && place->state() == Place::Normal && place->item();
                 };
@@ -515,7 +525,6 @@ bool FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
             break;
         }
     }
-    return true;
 }
 
 void FrameLayout::clearWiringLayouts()

@@ -531,6 +531,7 @@ void Project::check(QTreeWidget *results, int code)
     if (!CHECK(m_schemes && m_equipment))
         return;
     m_schemes->check(results, code);
+    m_equipment->check(results, code);
 }
 
 qint32 Project::newIdentity()

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/equipmentscheme.h"
+#include "equipment/specificationmanagercable.h"
 #include "model/datastream.h"
 #include "model/project.h"
 #include "support/modalrecorder.h"
@@ -31,6 +32,7 @@ private slots:
     void metresFromMillimetres();
     void defaultLengths();
     void okPathSavedAndReloaded();
+    void checkListsPairsWithoutDistance();
 };
 
 void TestDistances::lookupUnderEitherOrderWithoutBox()
@@ -66,13 +68,14 @@ void TestDistances::metresFromMillimetres()
     const quint32 metres[] = {499, 1, 1, 2, 3};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(scheme->distanceBetween(0x000101 + i, 0x000100), metres[i]);
-    // A code that names no frame leaves the table empty, as a short one
-    // does, and the stream damaged.
+    // An entry naming a code that is no frame is left out; the rest loads.
     QByteArray bytes;
     DataStream out(&bytes, QIODevice::WriteOnly);
-    out << quint32(1) << quint32(0x130101) << quint32(0);
+    out << quint32(2) << quint32(0x130101) << quint32(0) << quint32(0x000101) << quint32(2) << quint32(0x000102)
+        << quint32(7) << quint32(0x01000102) << quint32(9);
     DataStream in(&bytes, QIODevice::ReadOnly);
-    QVERIFY(scheme->loadScene(in) && scheme->distances().isEmpty() && in.status() == QDataStream::ReadCorruptData);
+    QVERIFY(scheme->loadScene(in) && in.status() == QDataStream::Ok);
+    QCOMPARE(scheme->distances(), EquipmentScheme::DistanceTable({{0x000101, {{0x000102, 7}}}}));
 }
 
 void TestDistances::defaultLengths()
@@ -161,6 +164,22 @@ void TestDistances::okPathSavedAndReloaded()
     QCOMPARE(again.table()->columnCount(), 2);
     QCOMPARE(cell(again.table(), 0, 1), QString("7"));
     QCOMPARE(boxTexts(rec).size(), 2);
+}
+
+// "Check object address" lists each pair of frames joined by cables that
+// has no distance once, in the check's list rather than in a box.
+void TestDistances::checkListsPairsWithoutDistance()
+{
+    ModalRecorder rec;
+    Project p(nullptr, nullptr);
+    p.equipment()->equipmentScheme()->setDistances({{0x000301, {{0x000303, 40}}}});
+    for (quint64 key : {0x000301'00000302ull, 0x000302'00000301ull, 0x000303'00000301ull, 0x000301'00000301ull})
+        p.specificationCable()->addCable(key, new Cable(0));
+    QTreeWidget list;
+    p.check(&list, 0);
+    p.check(&list, 1);
+    QVERIFY(list.topLevelItemCount() == 1 && list.topLevelItem(0)->text(0) == "Equipment Scheme" && rec.count() == 0);
+    QCOMPARE(list.topLevelItem(0)->text(2), QString("Distance not correct between 31- and 32- frame!"));
 }
 
 QTEST_MAIN(TestDistances)

@@ -1043,6 +1043,7 @@ private slots:
                 frame->setAtrNumber(10 + n);
                 frame->setComment(QString("frame %1").arg(n));
                 frame->setProperty(6, "Sidorov");
+                frame->setFrameType(6);
                 row->appendItem(frame);
                 frame->setAddressField(row->address(), 1);
             }

@@ -38,6 +38,7 @@
 #include "devices/graphicscontact.h"
 #include "devices/relaycatalogue.h"
 #include "devices/twopindevice.h"
+#include "equipment/framegroup.h"
 #include "equipment/framelayout.h"
 #include "equipment/graphicsboard.h"
 #include "equipment/graphicsframepanel.h"
@@ -349,6 +350,7 @@ void fillSheets(Project &p)
         frame->setComment(QString("frame %1").arg(n));
         row->appendItem(frame);
         frame->setAddressField(row->address(), 1);
+        frame->setFrameType(6);
     }
     EquipmentScheme::DistanceTable distances;
     distances[0x000301][0x000302] = 25;
@@ -501,6 +503,26 @@ int objectCount(const Project &p)
     return count;
 }
 
+// A frame of the project's first row, of the type (-1: none).
+Frame *frameOf(Project &p, int type)
+{
+    if (p.equipment()->itemList().isEmpty())
+        p.equipment()->appendItem(new FrameGroup(&p));
+    auto *frame = new Frame(&p);
+    p.equipment()->itemList().first()->appendItem(frame);
+    if (type >= 0)
+        frame->setFrameType(type);
+    return frame;
+}
+
+GraphicsFramePanel *panelOf(FrameLayout *layout, int type)
+{
+    auto *panel = new GraphicsFramePanel(layout);
+    panel->setContainerType(type);
+    layout->addGraphicsItem(panel);
+    return panel;
+}
+
 } // namespace
 
 class TestProjectFiles : public QObject
@@ -541,10 +563,35 @@ class TestProjectFiles : public QObject
         return ok;
     }
 
+    // The project saved by the program, its equipment file's content then
+    // rewritten by the patch as an older or another writer had it, the main
+    // file naming the format (before 9 the bills had no ATR number and
+    // comment); loaded anew into the project.
+    bool reopened(Project &source, Project &p, QStringList *texts,
+                  const std::function<void(QByteArray &)> &patch = {}, int format = 11)
+    {
+        const ProjectFiles f{dir() + "/reopened", "plant"};
+        QDir(f.dir).removeRecursively();
+        QDir().mkpath(f.dir);
+        source.setFileName(f.path(".rlay"));
+        QByteArray content = source.save() ? f.sideContent(".eqm") : QByteArray();
+        if (patch)
+            patch(content);
+        f.setSideContent(".eqm", content);
+        for (const QString ext : {".spd", ".spc"})
+            f.setSideContent(ext, f.sideContent(ext).mid(format < 9 ? 8 : 0));
+        MainImage m = f.main();
+        m.format = format;
+        f.setMain(m);
+        return loadInto(p, f.path(".rlay"), texts);
+    }
+
 private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        // As the main window does at start: frame parts build their panels.
+        FrameLayout::registerItemTypes();
         clockNow = QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9, 123));
         setFileClock([] { return clockNow; });
     }
@@ -1065,6 +1112,94 @@ private slots:
         QCOMPARE(p.specificationDevice()->atrNumber(), 0);
         QCOMPARE(usedCableTypes.first(), 4);
         QVERIFY(!twistedPairStandard);
+    }
+
+    // A panel put into a panel comes back where it stood, whichever of the
+    // two the sheet lists first.
+    void panelInPanelKeepsItsPlace()
+    {
+        Project source(nullptr, nullptr), p(nullptr, nullptr);
+        FrameLayout *layout = frameOf(source, 38)->layout(); // "SRKMU-2500-REL-21"
+        GraphicsFramePanel *inner = panelOf(layout, 73), *outer = panelOf(layout, 77); // REL rows 1 and 3
+        QVERIFY(layout->parts()[0]->places()[5]->putItem(outer) && outer->places()[1]->putItem(inner));
+        QVERIFY(reopened(source, p, nullptr));
+        const QList<GraphicsItem *> items = p.equipment()->itemList()[0]->itemList()[0]->layout()->graphicsItems();
+        QVERIFY(items.size() == 5 && items[3]->pos() == inner->pos() && items[4]->pos() == outer->pos());
+    }
+
+    // Frame, panel and board types outside their tables are reported once
+    // the project is open; each keeps its number, without parts or places.
+    void typesOutsideTheTablesLoad()
+    {
+        ModalRecorder rec;
+        Project source(nullptr, nullptr), p(nullptr, nullptr);
+        FrameLayout *layout = frameOf(source, -1)->layout();
+        frameOf(source, -1);
+        auto *board = new GraphicsBoard(layout);
+        QVERIFY(!board->setContainerType(56) && layout->addGraphicsItem(board) && panelOf(layout, 78));
+        QStringList texts;
+        // The first frame's type becomes 40.
+        QVERIFY(reopened(source, p, &texts, [](QByteArray &eqm) { eqm.replace(8, 4, QByteArray("\0\0\0\x28", 4)); }));
+        QVERIFY(texts.size() == 1 && texts[0].count("FALSE expression") == 2); // frames 40 and -1; board and panel
+        const QList<Frame *> frames = p.equipment()->itemList()[0]->itemList();
+        QVERIFY(frames.size() == 2 && frames[0]->frameType() == -1 && frames[0]->layout()->parts().isEmpty());
+        const QList<GraphicsItem *> items = frames[0]->layout()->graphicsItems();
+        const auto kept = [&items](int i) { return static_cast<GraphicsPlaceContainer *>(items[i]); };
+        QVERIFY(kept(0)->containerType() == 56 && kept(1)->containerType() == 78 && kept(1)->places().isEmpty());
+    }
+
+    // A case of format 6: its frame has no members, its parts' panels no
+    // bus fields, and its second clamp row no record at all.
+    void caseOfFormatSix()
+    {
+        Project source(nullptr, nullptr), p(nullptr, nullptr);
+        const QList<GraphicsFramePart *> parts = frameOf(source, 34)->layout()->parts(); // "HZHDA"
+        const auto recordOf = [](GraphicsItem *item) { return bytesOf([item](DataStream &s) { item->saveData(s); }); };
+        QStringList texts;
+        QVERIFY(reopened(source, p, &texts, [&](QByteArray &eqm) {
+            eqm.remove(20, 48);
+            eqm.remove(eqm.indexOf(recordOf(parts[3])), recordOf(parts[3]).size());
+            eqm.chop(bytesOf([&](DataStream &s) { parts[3]->saveGeometry(s); }).size());
+            for (GraphicsFramePart *part : parts.first(3)) {
+                for (int i = 0; i < part->places().size(); ++i) {
+                    if (GraphicsPlaceContainer *panel = part->nestedContainer(i))
+                        eqm.remove(eqm.indexOf(recordOf(panel)) + recordOf(panel).size() - 1, 1);
+                }
+            }
+        }, 6));
+        QVERIFY(texts.isEmpty() && p.equipment()->itemList()[0]->itemList()[0]->layout()->parts().size() == 4);
+    }
+
+    // Relay cases of an old file, their parts flagged as the program that
+    // wrote them flagged them: one with nothing in its first column opens
+    // with its heating page; the other wires the lamp of its column's upper
+    // panel at the head of a page of its own.
+    void relayCasesOfAnOldFile()
+    {
+        Project source(nullptr, nullptr), p(nullptr, nullptr);
+        QList<GraphicsFramePart *> parts = frameOf(source, 10)->layout()->parts(); // "Relay case SHRU-M"
+        FrameLayout *filled = frameOf(source, 10)->layout();
+        GraphicsFramePanel *panel = panelOf(filled, 56); // "Panel RC-12"
+        auto *lamp = static_cast<Device *>(source.createDevice(LampKind));
+        lamp->setName("H1");
+        lamp->setShowAddress(true);
+        GraphicsPlaceItemDevice *item = lamp->createPlaceItem(filled);
+        QVERIFY(filled->addGraphicsItem(item) && filled->parts()[1]->places()[1]->putItem(panel));
+        QVERIFY(panel->places()[0]->putItem(item));
+        QStringList texts;
+        QVERIFY(reopened(source, p, &texts, [&](QByteArray &eqm) {
+            for (GraphicsFramePart *part : parts + filled->parts()) {
+                const QByteArray record = bytesOf([part](DataStream &s) { part->saveData(s); });
+                eqm[eqm.indexOf(record) + record.size() - 1] = 1;
+            }
+            eqm += QByteArray(3 * 4, 0); // the pages' empty blocks of drawings
+        }));
+        const QList<Frame *> frames = p.equipment()->itemList()[0]->itemList();
+        QCOMPARE(frames[0]->treeItem()->child(1)->text(1), QString("Heating"));
+        QCOMPARE(frames[1]->treeItem()->child(1)->text(1), QString("N"));
+        GraphicsScene *page = static_cast<SceneItem *>(frames[1]->treeItem()->child(1))->owner();
+        QVERIFY(texts.isEmpty() && page->graphicsItems().size() == 1);
+        QCOMPARE(page->graphicsItems()[0]->pos(), QPointF(250, 60));
     }
 
     void propertyCounts()
