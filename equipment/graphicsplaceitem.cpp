@@ -101,9 +101,21 @@ QRectF GraphicsPlaceItem::itemRect() const
     const EquipmentModelInfo *model = equipmentModelInfo(modelId());
     if (!model)
         return QRectF();
-    if (!m_place || model->ownSize || model->x != 0 || model->y != 0)
+    if (!m_place || reachesBeyond(m_place, modelId()))
         return QRectF(0, 0, model->width, model->height);
     return m_place->placeRect();
+}
+
+bool GraphicsPlaceItem::reachesBeyond(const Place *place, int model)
+{
+    const EquipmentModelInfo *info = equipmentModelInfo(model);
+    if (!info)
+        return false;
+    if (info->ownSize || info->x != 0 || info->y != 0 || !place)
+        return true;
+    // Sizes are rounded to a thousandth of a unit in the catalogue.
+    const QRectF rect = place->placeRect();
+    return info->width > rect.width() + 0.01 || info->height > rect.height() + 0.01;
 }
 
 bool GraphicsPlaceItem::hasOffset() const

@@ -54,13 +54,17 @@ public:
     // item saved in no place, false when the place is missing.
     virtual bool updatePlacePointer(const QHash<qint32, Place *> &places);
 
-    // The model's rectangle when the item hangs at an offset, keeps its own
-    // size or stands in no place; otherwise its place's rectangle.
+    // The model's rectangle when the item reaches beyond its place or
+    // stands in no place; otherwise its place's rectangle.
     QRectF itemRect() const;
     // Whether the model hangs at an offset from its place.
     bool hasOffset() const;
     // Whether the model keeps its size in a place.
     bool hasOwnSize() const;
+    // Whether an item of the model put into the place reaches beyond it:
+    // it hangs at an offset, keeps its own size, or is wider or taller than
+    // the place. Such an item covers the neighbours it reaches.
+    static bool reachesBeyond(const Place *place, int model);
     // The item's body (its bounding rectangle without the margin) on the
     // sheet.
     QRectF sceneBodyRect() const;

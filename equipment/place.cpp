@@ -1,6 +1,7 @@
 #include "equipment/place.h"
 
 #include "equipment/framelayout.h"
+#include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplacecontainer.h"
 #include "equipment/graphicsplaceitem.h"
 #include "equipment/graphicsplaceitemdevice.h"
@@ -247,8 +248,7 @@ bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
     const int model = item->modelId();
     if (!CHECK(model != -1) || !allowsModel(model))
         return false;
-    const EquipmentModelInfo *info = equipmentModelInfo(model);
-    if (equipmentModelHasOffset(model) || (info && info->ownSize)) {
+    if (GraphicsPlaceItem::reachesBeyond(this, model)) {
         const QRectF body = item->boundingRect().adjusted(3.5, 3.5, -3.5, -3.5);
         const QPointF at = GraphicsPlaceItem::scenePositionIn(this, model);
         FrameLayout *layout = layoutOf(this);
@@ -285,17 +285,27 @@ void Place::setItem(GraphicsPlaceItem *item)
     if (m_item && layout && !layout->isClosing())
         layout->uncover(m_item);
     m_item = item;
-    if (!item || !(item->hasOffset() || item->hasOwnSize()))
+    if (!item || !GraphicsPlaceItem::reachesBeyond(this, item->modelId()))
         return;
     // An item reaching beyond its place covers the neighbours it meets, in
-    // this container and in the containers above it.
+    // this container, in the containers above it and in the frame's other
+    // parts.
     const QRectF rect = inner(item->sceneBodyRect());
     Place *except = this;
     GraphicsPlaceContainer *container = m_container;
+    GraphicsPlaceContainer *top = nullptr;
     while (container) {
         container->coverPlaces(except, item, rect);
+        top = container;
         except = container->place();
         container = except ? except->container() : nullptr;
+    }
+    // A container still being built, in no frame part, covers nothing else.
+    if (!layout || !layout->parts().contains(top))
+        return;
+    for (GraphicsFramePart *part : layout->parts()) {
+        if (part != top && part->sceneBodyRect().intersects(rect))
+            part->coverPlaces(nullptr, item, rect);
     }
 }
 

@@ -874,6 +874,14 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
 // note and number font; width, height; first number, number step,
 // numbering-continues flag; suffix kind; pad-with-zero byte; fixed field;
 // raised flag; outline flag. Sides: 0 left, 1 right, 2 top, 3 bottom.
+// Numbering is derived so that no two places of a frame give one address:
+// the parts of a relay case (kinds 104 to 116) number their places apart,
+// 1 the panel row, 2 and 3 the columns, 4 the heating, 5 the measuring
+// panel, 6 and 7 the left side, 8 and 9 the right side (the bottom clamp
+// rows, named by their clamp panels' place kind, keep 1 and 2); the REL
+// carriers (182, 183) go on from the frame row they stand in, one row per
+// place; a panel spanning NSH rows (125 to 129) goes on from the place it
+// stands in, eight further for each row above, past the places of a row.
 const ContainerKindInfo containerKinds[containerKindCount] = {
     // 0 basic frame body
     {0, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
@@ -1298,11 +1306,11 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 105 relay case, measuring panel
     {114, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind105Places, 1, kind105Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     590, 350, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     590, 350, 5, 1, 0, -1, 1, nullptr, 0, 1},
     // 106 relay case, heating
     {115, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind106Places, 1, kind106Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     2360, 106.67, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2360, 106.67, 4, 1, 0, -1, 1, nullptr, 0, 1},
     // 107 Panel Heating
     {116, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind107Places, 1, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1310,7 +1318,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 108 relay case, columns
     {118, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind108Places, 2, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     2360, 1280, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2360, 1280, 2, 1, 0, -1, 1, nullptr, 0, 1},
     // 109 Panel IP
     {119, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind109Places, 1, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1318,7 +1326,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 110 relay case, left side
     {121, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind110Places, 2, kind110Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     590, 1900, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     590, 1900, 6, 1, 0, -1, 1, nullptr, 0, 1},
     // 111 Panel RC Side 30
     {122, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind111Places, 4, nullptr, 0, 2, 1, 2, 50, 0, nullptr, -1,
@@ -1338,7 +1346,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 115 relay case, right side
     {123, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind115Places, 2, kind115Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     590, 1900, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     590, 1900, 8, 1, 0, -1, 1, nullptr, 0, 1},
     // 116 relay case, bottom clamps
     {124, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind116Places, 2, kind116Nested, 0, 2, 1, 2, 0, 0, nullptr, -1,
@@ -1378,23 +1386,23 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 125 Panel DSSH in 2NSH
     {134, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind125Places, 2, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     295, 320, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     295, 320, 1, 8, 1, -1, 1, nullptr, 0, 0},
     // 126 Panel DSSH in 3NSH
     {135, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind126Places, 3, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     295, 480, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     295, 480, 1, 8, 1, -1, 1, nullptr, 0, 0},
     // 127 Panel PT-PRT-SOBS in 2NSH
     {137, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind127Places, 2, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     295, 320, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     295, 320, 1, 8, 1, -1, 1, nullptr, 0, 0},
     // 128 Panel PT-PRT-SOBS in 3NSH
     {138, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind128Places, 3, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     295, 480, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     295, 480, 1, 8, 1, -1, 1, nullptr, 0, 0},
     // 129 Panel PTM-ST-ROBS in 2NMSH
     {139, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind129Places, 2, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     295, 320, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     295, 320, 1, 8, 1, -1, 1, nullptr, 0, 0},
     // 130 console control row
     {140, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind130Places, 2, nullptr, 2, 0, 1, 0, 170, 0, nullptr, 5,
@@ -1606,11 +1614,11 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 182 Panel REL row 2
     {12, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind182Places, 2, nullptr, 2, 3, 1, 2, 0, 0, nullptr, -1,
-     2360, 320, 1, 1, 0, -1, 1, nullptr, 1, 0},
+     2360, 320, 1, 1, 1, -1, 1, nullptr, 1, 0},
     // 183 Panel REL row 3
     {13, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind183Places, 3, nullptr, 2, 3, 1, 2, 0, 0, nullptr, -1,
-     2360, 480, 1, 1, 0, -1, 1, nullptr, 1, 0},
+     2360, 480, 1, 1, 1, -1, 1, nullptr, 1, 0},
     // 184 REL frame body
     {0, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind184Places, 17, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,

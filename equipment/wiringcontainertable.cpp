@@ -40,14 +40,17 @@ const int e1x2[] = {1, 1};
 const int e10x6[] = {10, 10, 10, 10, 10, 10};
 const int e10x4[] = {10, 10, 10, 10};
 
-// Pin names by position code. Some entries name only the first pins of a
-// family of models: they are completed from the models' catalogues.
+// Pin names by position code: every pin of every relay, block and
+// transformer row of that position has its name here. Entries whose rows
+// are not all quoted are completed from the models' catalogues.
 // Relay plugs of position 0: the windings, then each contact group as
-// front, common and back contact.
+// front, common and back contact; then the pins only some rows have: the
+// R-C blocks' 5 to 8 and the DSSH15 winding pin joined with 13. A slot of
+// 28 rows shows the first 28.
 const char *const pins0[] = {
     W("1"), W("2"), W("3"), W("4"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"), W("31"),
     W("33"), W("42"), W("41"), W("43"), W("52"), W("51"), W("53"), W("62"), W("61"), W("63"), W("72"),
-    W("71"), W("73"), W("82"), W("81"), W("83")
+    W("71"), W("73"), W("82"), W("81"), W("83"), W("5"), W("6"), W("7"), W("8"), W("4, 13")
 };
 // Position 1 (SKPR3): the supply terminals, then the contact groups as in
 // entry 0; a two-contact group leaves its third row empty.
@@ -123,7 +126,7 @@ const char *const pins13[] = {
     W("XT2-b9"), W("XT2-b0"), W("XT2-c1"), W("XT2-c2"), W("XT2-c3"), W("XT2-c4"), W("XT2-c5"), W("XT2-c6"),
     W("XT2-c7"), W("XT2-c8"), W("XT2-c9"), W("XT2-c0")
 };
-// Positions 14 to 18 (the fuses), 20 and 21.
+// Positions 14 to 18: the fuses.
 const char *const pins14[] = {
     W("1"), W("2"), W("3"), W("4")
 };
@@ -131,6 +134,14 @@ const char *const pins14[] = {
 const char *const pins19[] = {
     W("1"), W("2"), W("3"), W("4"), W("5"), W("6"), W("7"), W("8"), W("9"), W("10"), W("11"), W("12"),
     W("N"), W("K")
+};
+// Positions 20 and 21: the transformers RT-3M and RT-3, and RTE-1A, by
+// their own terminal names.
+const char *const pins20[] = {
+    W("R1"), W("R2"), W("P1"), W("P2")
+};
+const char *const pins21[] = {
+    W("IN"), W("IK"), W("IIN"), W("IIK")
 };
 // Position 22: transformers with several windings.
 const char *const pins22[] = {
@@ -206,7 +217,7 @@ const WiringElementKind wiringElementKinds[WiringElementKindCount] = {
 };
 
 const WiringPinNames wiringPinNames[WiringPinNameCount] = {
-    {pins0, 28},
+    {pins0, 33},
     {pins1, 22},
     {pins2, 28},
     {pins3, 44},
@@ -226,8 +237,8 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins14, 4},
     {pins14, 4},
     {pins19, 14},
-    {pins14, 4},
-    {pins14, 4},
+    {pins20, 4},
+    {pins21, 4},
     {pins22, 30},
     {pins23, 2},
     {pins23, 2},

@@ -1,6 +1,15 @@
 #include "devices/clampcatalogue.h"
+#include "equipment/boardcatalogue.h"
+#include "equipment/equipmentmenager.h"
+#include "equipment/framelayout.h"
 #include "equipment/frametypes.h"
+#include "equipment/graphicsboard.h"
+#include "equipment/graphicsframepanel.h"
+#include "equipment/graphicsframepart.h"
+#include "equipment/panelcatalogue.h"
+#include "equipment/place.h"
 #include "equipment/placecatalogue.h"
+#include "model/project.h"
 
 #include <QtTest>
 
@@ -21,6 +30,56 @@ QList<int> placesOf(int kind)
 QList<int> partsOf(int type)
 {
     return QList<int>(frameTypes[type].parts, frameTypes[type].parts + frameTypes[type].partCount);
+}
+
+// Fills every empty place of a container, in turn, with every panel and
+// board type it accepts, and below each, depth first; reports every free
+// place that lies under a container put in.
+void fillEveryPlace(FrameLayout *layout, GraphicsPlaceContainer *container, QStringList &faults)
+{
+    for (Place *place : container->places()) {
+        if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item())) {
+            fillEveryPlace(layout, held, faults);
+            continue;
+        }
+        if (place->item() || place->state() != Place::Normal || place->placeType() == -1)
+            continue;
+        for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
+            const bool panel = id < panelTypeCount;
+            const int kind = panel ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
+            if (!place->allowsModel(containerKinds[kind].model))
+                continue;
+            GraphicsPlaceContainer *item = panel ? static_cast<GraphicsPlaceContainer *>(new GraphicsFramePanel(layout))
+                                                 : new GraphicsBoard(layout);
+            item->setContainerType(panel ? id : id - panelTypeCount);
+            layout->addGraphicsItem(item);
+            if (place->canDrop(item, place->sceneRect().center()) && place->putItem(item)) {
+                QList<Place *> own;
+                for (QGraphicsItem *child : item->childItems())
+                    own << dynamic_cast<Place *>(child);
+                const QRectF body = item->sceneBodyRect().adjusted(1.75, 1.75, -1.75, -1.75);
+                for (QGraphicsItem *under : layout->items(body)) {
+                    auto *free = dynamic_cast<Place *>(under);
+                    if (free && free != place && !own.contains(free) && !free->item() && !free->coveringItem()
+                        && free->state() == Place::Normal && free->placeType() != -1
+                        && free->sceneRect().intersects(body))
+                        faults << QString("frame %1: %2 in place type %3 over place type %4")
+                                      .arg(layout->frame()->frameType())
+                                      .arg(item->containerType())
+                                      .arg(place->placeType())
+                                      .arg(free->placeType());
+                }
+                fillEveryPlace(layout, item, faults);
+                item->removeFromPlace();
+            }
+            delete item;
+            // The scene's bookkeeping of removed items is settled now and
+            // then, as the event loop would.
+            static int removed = 0;
+            if (++removed % 50 == 0)
+                QCoreApplication::processEvents();
+        }
+    }
 }
 
 } // namespace
@@ -145,6 +204,49 @@ private slots:
         QCOMPARE(QSizeF(equipmentModels[153].width, equipmentModels[153].height), QSizeF(80, 160));
         QCOMPARE(QSizeF(equipmentModels[117].width, equipmentModels[117].height), QSizeF(2360, 106.67));
         QCOMPARE(QSizeF(equipmentModels[154].width, equipmentModels[154].height), QSizeF(50, 160));
+    }
+
+    // Every frame type, with every place in turn holding every panel and
+    // board it accepts: no place under a board or panel takes a drop.
+    void noFreePlaceUnderAContainer()
+    {
+        Project p(nullptr, nullptr);
+        auto *row = new FrameGroup(&p);
+        p.equipment()->appendItem(row);
+        QStringList faults;
+        for (int type = 0; type < frameTypeCount; ++type) {
+            auto *frame = new Frame(&p);
+            row->appendItem(frame);
+            frame->setFrameType(type);
+            for (GraphicsFramePart *part : frame->layout()->parts())
+                fillEveryPlace(frame->layout(), part, faults);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join("\n")));
+    }
+
+    // A two-row carrier in frame place 05 numbers its rows 05 and 06; the
+    // parts of a relay case number their places apart.
+    void placeNumbersGoOn()
+    {
+        Project p(nullptr, nullptr);
+        auto *row = new FrameGroup(&p);
+        p.equipment()->appendItem(row);
+        auto *frame = new Frame(&p);
+        row->appendItem(frame);
+        frame->setFrameType(0);
+        auto *carrier = new GraphicsFramePanel(frame->layout());
+        carrier->setContainerType(76);
+        frame->layout()->addGraphicsItem(carrier);
+        QVERIFY(frame->layout()->parts().first()->places().at(4)->putItem(carrier));
+        QCOMPARE(carrier->places().at(0)->address().field(3), quint8(5));
+        QCOMPARE(carrier->places().at(1)->address().field(3), quint8(6));
+        frame->setFrameType(10);
+        QList<int> numbers;
+        for (GraphicsFramePart *part : frame->layout()->parts())
+            for (Place *place : part->places())
+                if (place->placeType() != 83) // the clamp row, named by its place kind
+                    numbers << place->address().field(3);
+        QCOMPARE(numbers, (QList<int>{5, 2, 3, 4, 6, 7, 8, 9, 1}));
     }
 };
 

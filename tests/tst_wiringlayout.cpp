@@ -3,6 +3,9 @@
 // a frame part, with its nested board containers and varistor rows.
 
 #include "app/mainwindow.h"
+#include "devices/blockcatalogue.h"
+#include "devices/relaycatalogue.h"
+#include "devices/transcatalogue.h"
 #include "devices/graphicscommand.h"
 #include "devices/graphicswiringvaristor.h"
 #include "devices/module.h"
@@ -127,13 +130,45 @@ private slots:
         QCOMPARE(wiringContainerKinds[39].lines, 0);
         QCOMPARE(wiringElementKinds[8].pins, 60);
         QCOMPARE(QString(wiringElementKinds[5].prefix), QString("C"));
-        QCOMPARE(wiringPinNames[0].count, 28);
+        QCOMPARE(wiringPinNames[0].count, 33);
         QCOMPARE(QString(wiringPinNames[0].names[4]), QString("12"));
         QCOMPARE(QString(wiringPinNames[1].names[3]), QString("K"));
         QCOMPARE(wiringPinNames[1].count, 22);
         QCOMPARE(QString(wiringPinNames[3].names[2]), QString("220"));
         QCOMPARE(QString(wiringPinNames[13].names[0]), QString("XT1-a1"));
         QCOMPARE(QString(wiringPinNames[27].names[1]), QString("2"));
+    }
+
+    // Every pin of every relay, block and transformer row that has a
+    // position has its name under that position.
+    void everyCataloguePinNamed()
+    {
+        QStringList missing;
+        auto check = [&missing](int position, const char *pin, const char *row) {
+            if (!pin || position < 0)
+                return;
+            const WiringPinNames &names = wiringPinNames[position];
+            for (int i = 0; i < names.count; ++i)
+                if (names.names[i] && qstrcmp(names.names[i], pin) == 0)
+                    return;
+            missing << QString("%1 %2").arg(row, pin);
+        };
+        for (const RelayType &relay : QList<RelayType>(relayTypes, relayTypes + RelayTypeCount)) {
+            for (const RelayDescriptor &w : QList<RelayDescriptor>(relay.windings, relay.windings + relay.windingCount)) {
+                for (int p = 0; p < w.pinCount; ++p)
+                    check(relay.positionCode, w.pins[p], relay.name);
+                for (int c = 0; c < w.contactCount; ++c)
+                    for (int p = 0; p < contactKindPinCount(w.contacts[c].kind); ++p)
+                        check(relay.positionCode, w.contacts[c].names[p], relay.name);
+            }
+        }
+        for (const BlockType &block : blockTypes)
+            for (int p = 0; p < block.pinCount; ++p)
+                check(block.positionCode, block.pins[p], block.name);
+        for (const TransType &trans : transTypes)
+            for (int p = 0; p < trans.terminalCount; ++p)
+                check(trans.positionCode, trans.terminals[p], trans.name);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     }
 
     // A page under its frame: named, numbered, opened in the wiring editor;
