@@ -433,10 +433,11 @@ void fillEveryKind(Project &p)
     add(passage, sheet);
     auto *panel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
     QVERIFY(panel && panel->setModelAndStripType(1, 0) && panel->setName("12V21"));
-    for (const char *clampName : {"12V21:1", "12V21:2"}) {
+    for (const char *clampName : {"12V21-1", "12V21-3"}) {
         auto *clamp = new GraphicsClamp(sheet);
         QVERIFY(sheet->addGraphicsItem(clamp));
         clamp->setClampName(clampName);
+        QCOMPARE(clamp->clampPanel(), panel);
         passage->addClamp(clamp);
     }
     sheet->notifyItem(passage);
