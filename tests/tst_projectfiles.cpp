@@ -44,7 +44,10 @@
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
+#include "model/graphicsobjitem.h"
 #include "schemes/graphicspassage.h"
+#include "schemes/scheme.h"
+#include "schemes/schemegroup.h"
 
 #include <functional>
 
@@ -1440,6 +1443,75 @@ private slots:
         qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
         QVERIFY(loaded < rounds);
         QVERIFY(total.elapsed() < 60000);
+    }
+
+    // A scheme group's clipboard record with a byte changed, or with one
+    // object's identity changed into another's, pastes whole, each item
+    // bound to an object of its own kind, and saves to a project that opens
+    // again; or it adds nothing after one message.
+    void damagedGroupRecordsPasteWholeOrNothing()
+    {
+        const QString path = savedProject("pasted").path(".rlay");
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        fillSheets(p);
+        fillEveryKind(p);
+        p.setFileName(path);
+        SchemeGroup *source = p.schemes()->itemList()[0];
+        const QByteArray record = bytesOf([&](DataStream &s) {
+            s << qint32(11) << qint32(1);
+            source->saveClipboard(s);
+            source->saveClipboardGeometry(s);
+            s << qint32(-12);
+        });
+        QList<QByteArray> damaged;
+        QList<QByteArray> ids;
+        for (GraphicsItem *item : source->itemList().last()->graphicsItems()) {
+            if (auto *bound = dynamic_cast<GraphicsObjItem *>(item); bound && bound->obj())
+                ids << bytesOf([&](DataStream &s) { s << p.identity(bound->obj()); });
+        }
+        for (qsizetype k = 0; k < ids.size(); ++k) {
+            for (qsizetype at = record.indexOf(ids[k], 8); at >= 0; at = record.indexOf(ids[k], at + 1))
+                damaged << QByteArray(record).replace(at, 4, ids[(k + 1) % ids.size()]);
+        }
+        const qsizetype swapped = damaged.size();
+        QRandomGenerator random(20240507);
+        for (int round = 0; round < 200; ++round) {
+            damaged << record;
+            const int at = random.bounded(8, int(record.size()) - 4);
+            damaged.last()[at] = char(record[at] ^ (1 + random.bounded(255)));
+        }
+        int pasted = 0;
+        for (qsizetype round = 0; round < damaged.size(); ++round) {
+            const int objects = objectCount(p);
+            const qsizetype groups = p.schemes()->itemList().size();
+            const QString label = QString("record %1").arg(round);
+            rec.clear();
+            if (!p.schemes()->pasteRecord(damaged[round])) {
+                QVERIFY2(rec.count() == 1 && objectCount(p) == objects && p.schemes()->itemList().size() == groups,
+                         qPrintable(label + ": " + rec.texts().join(" | ")));
+                continue;
+            }
+            ++pasted;
+            SchemeGroup *group = p.schemes()->itemList().last();
+            for (GraphicsItem *item : group->itemList().last()->graphicsItems()) {
+                auto *bound = dynamic_cast<GraphicsObjItem *>(item);
+                QVERIFY2(!bound || !bound->obj() || bound->obj()->kind() == bound->objType(), qPrintable(label));
+            }
+            if (round < swapped || pasted % 8 == 1) {
+                Project loaded(nullptr, nullptr);
+                loaded.setFileName(p.fileName());
+                QVERIFY2(p.save() && loaded.load(), qPrintable(label + ": " + rec.texts().join(" | ")));
+            }
+            QVERIFY2(rec.count() == 0, qPrintable(label + ": " + rec.texts().join(" | ")));
+            // The group goes again, as the user deletes it.
+            p.clearSelection();
+            group->treeItem()->setSelected(true);
+            QVERIFY(QMetaObject::invokeMethod(p.schemes(), "clickDeleteItem"));
+        }
+        qDebug("%d of %lld damaged records pasted (%lld with an identity changed)", pasted, damaged.size(), swapped);
+        QVERIFY(pasted > 0);
     }
 };
 
