@@ -1295,6 +1295,43 @@ private slots:
         opensWhole(false);
     }
 
+    void stagedFileGoneBeforeTheRecoveryKeepsTheOldProject()
+    {
+        // Killed after the commit record, before any replacement; then one
+        // staged file is removed, or cut short, by something else: the
+        // recovery replaces nothing and the project opens as it was.
+        const ProjectFiles f = savedProject("staged-gone", "plant.rlay", true);
+        const Snapshot before = filesBelow(f.dir);
+        for (int damage = 0; damage < 14 && !QTest::currentTestFailed(); ++damage) {
+            restore(f.dir, before);
+            {
+                ModalRecorder rec;
+                Project p(nullptr, nullptr);
+                p.setFileName(f.path(".rlay"));
+                QVERIFY(p.load());
+                addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
+                // Every file this save writes differs from the one it replaces.
+                const QDateTime clock = clockNow;
+                clockNow = clockNow.addSecs(1);
+                CommitRecord::setInterruption([](int) { return true; });
+                QVERIFY(!p.save());
+                CommitRecord::setInterruption(nullptr);
+                clockNow = clock;
+            }
+            const QString staged = f.path(".rlay.staged." + QString::number(damage / 2 + 1));
+            QVERIFY(QFile::exists(staged));
+            if (damage % 2 == 0)
+                QFile::remove(staged);
+            else
+                QFile::resize(staged, QFileInfo(staged).size() - 1);
+            Project loaded(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY2(loadInto(loaded, f.path(".rlay"), &texts) && texts.isEmpty(), qPrintable(texts.join(" | ")));
+            QCOMPARE(loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), 5);
+            QCOMPARE(filesBelow(f.dir), before);
+        }
+    }
+
     void damagedCountsAndLeftoversFailTheLoad()
     {
         // A count that passes the checksum, or bytes no reader used: the
