@@ -227,21 +227,6 @@ private slots:
         QCOMPARE(rec.texts().size(), 3);
     }
 
-    // A device read without a type (a module among them) gets its row in
-    // the table of devices without a box.
-    void devicesWithoutTypeListedQuietly()
-    {
-        ModalRecorder rec;
-        Project p(nullptr, nullptr);
-        for (int kind = BlockKind; kind <= AutoSwitchKind; ++kind)
-            QVERIFY(p.createDevice(kind)->setName("X1"));
-        EquipmentLayout table(nullptr, &p);
-        table.show();
-        QCOMPARE(table.tree()->topLevelItemCount(), 24);
-        QCOMPARE(table.findTreeItemOfObj(*p.findObj(ModuleKind, "X1"))->text(1), QString("M"));
-        QCOMPARE(rec.count(), 0);
-    }
-
     // Addresses follow the row, the frame and the frame type at once.
     void addressRules()
     {

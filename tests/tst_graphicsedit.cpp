@@ -816,9 +816,7 @@ private slots:
     void unknownItemTypePastesNothingWithOneMessage()
     {
         ModalRecorder recorder;
-        putOnClipboard(testFormat, bytesOf([](DataStream &out) {
-            out << qint32(11) << qint32(1) << qint32(QGraphicsItem::UserType + 999) << qint32(-12);
-        }));
+        putOnClipboard(testFormat, bytesOf([](DataStream &out) { out << 11 << 1 << QGraphicsItem::UserType + 999 << -12; }));
         view().paste();
         QCOMPARE(recorder.texts(), QStringList({"The clipboard holds an item this program does not know."}));
         QVERIFY(m_scene->graphicsItems().isEmpty());
