@@ -232,7 +232,9 @@ void GraphicsBottom::loadClipboardData(DataStream &stream)
     }
     panel->setModelAndStripType(bottomClampPanelModel, strip);
     panel->setName(name);
-    project->registerOldId(m_pendingPanel, panel);
+    // An identity that another record of the paste holds: damaged data.
+    if (!project->registerOldId(m_pendingPanel, panel))
+        stream.setStatus(QDataStream::ReadCorruptData);
 }
 
 bool GraphicsBottom::resolveLinks()

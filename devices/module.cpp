@@ -66,7 +66,10 @@ void Module::readData(DataStream &stream)
 
 QString Module::modelName() const
 {
-    return typeModelName(modelIndex());
+    // A module read without a type is shown as such in the tables that list
+    // the devices: a missing type is no failure of the program.
+    const int type = modelIndex();
+    return type >= 0 && type < ModuleTypeCount ? typeModelName(type) : tr("M");
 }
 
 int Module::placeType() const

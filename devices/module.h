@@ -32,7 +32,7 @@ public:
     void readData(DataStream &stream) override;
     bool hasModel(int index) const override;
 
-    // "M" and the type name; "M" alone (after a report) without a type.
+    // "M" and the type name; "M" alone without a type.
     QString modelName() const override;
     // The type's place type; -1 without a type.
     int placeType() const override;

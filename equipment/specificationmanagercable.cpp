@@ -164,15 +164,15 @@ bool SpecificationManagerCable::readCables(DataStream &stream)
                 break;
             }
         }
-        // A later list of the same pair replaces the earlier one.
-        auto found = m_cables.find(key);
-        if (found != m_cables.end()) {
-            for (Cable *cable : std::as_const(found.value()))
-                delete cable;
-            found.value() = list;
-        } else {
-            m_cables.insert(key, list);
+        // A save writes each pair once: a pair listed again is damage, and
+        // the cables read first are not dropped for it.
+        if (m_cables.contains(key)) {
+            qDeleteAll(list);
+            stream.setStatus(QDataStream::ReadCorruptData);
+            ok = false;
+            break;
         }
+        m_cables.insert(key, list);
     }
     if (ok)
         Cable::readUsedTypes(stream);

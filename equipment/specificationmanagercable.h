@@ -42,7 +42,7 @@ public:
 
     // The cables, then the cable types in use; written ahead of the pages.
     void writeCables(DataStream &stream);
-    // False when the data ends early.
+    // False when the data ends early or lists a frame pair twice.
     bool readCables(DataStream &stream);
 
     const int *actions(int &count) override;

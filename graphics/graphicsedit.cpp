@@ -348,7 +348,9 @@ void GraphicsEdit::paste()
     if (!CHECK_PTR(clipboard) || !CHECK_PTR(mime))
         return;
     if (ownRecord) {
-        CHECK(pasteRecord(record));
+        const bool pasted = pasteRecord(record);
+        // A record the reader refused has said why.
+        CHECK(pasted || (m_scene->project() && m_scene->project()->pasteRefused()));
         return;
     }
     if (mime->hasImage())
@@ -365,39 +367,43 @@ bool GraphicsEdit::pasteRecord(const QByteArray &record)
     const qint32 count = qFromBigEndian<qint32>(record.constData() + 4);
 
     Project *project = m_scene->project();
-    if (project) {
-        project->clearOldIds();
-        project->pinMap().clear();
-    }
+    if (project)
+        project->beginPaste();
     const bool wasModified = m_scene->isModified();
 
-    const QList<GraphicsItem *> items = m_scene->readItems(in);
-    bool whole = in.status() == QDataStream::Ok && items.size() == count;
-    if (whole) {
-        // Geometry after all items exist; pins register their identities.
-        m_scene->loadClipboardGeometryOf(in, items);
-        qint32 end = 0;
-        in >> end;
-        whole = in.status() == QDataStream::Ok && end == ~qint32(DataStream::CurrentFormat) && in.atEnd();
+    QList<GraphicsItem *> items;
+    bool whole = false;
+    {
+        // A check that fails while the record is read is damage too: no
+        // box of its own, and nothing of the record is kept.
+        CountedChecks quiet;
+        items = m_scene->readItems(in);
+        whole = in.status() == QDataStream::Ok && items.size() == count;
+        if (whole) {
+            // Geometry after all items exist; pins register their identities.
+            m_scene->loadClipboardGeometryOf(in, items);
+            qint32 end = 0;
+            in >> end;
+            whole = in.status() == QDataStream::Ok && end == ~qint32(DataStream::CurrentFormat) && in.atEnd();
+        }
+        whole = whole && quiet.failed() == 0;
     }
 
     if (!whole) {
-        // A damaged record leaves the sheet as it was.
-        for (GraphicsItem *item : items)
+        // A damaged record leaves the sheet and the project as they were.
+        for (GraphicsItem *item : std::as_const(items))
             m_scene->removeGraphicsItem(item);
-        if (project) {
-            project->clearOldIds();
-            project->pinMap().clear();
-        }
+        if (project)
+            project->endPaste(false);
         if (!wasModified)
             m_scene->setModified(false);
         return false;
     }
 
-    for (GraphicsItem *item : items)
+    for (GraphicsItem *item : std::as_const(items))
         item->setSelectedTree(true);
     if (project) {
-        project->clearOldIds();
+        project->endPaste(true);
         // Pasted pins are soldered among themselves as they were copied; a
         // pin whose partner stayed behind is left free.
         project->updatePinsPointers();

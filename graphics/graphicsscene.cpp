@@ -652,11 +652,22 @@ QList<GraphicsItem *> GraphicsScene::readItems(DataStream &stream)
         stream >> type;
         if (stream.status() != QDataStream::Ok)
             break;
-        GraphicsItem *item = createItem(type);
-        if (!CHECK_PTR(item))
+        GraphicsItem *item = nullptr;
+        {
+            CountedChecks quiet;
+            item = createItem(type);
+        }
+        if (!item) {
+            // An item of another program, or of a later one: the record is
+            // refused whole, with one message that says why.
+            if (m_project)
+                m_project->refusePaste(tr("The clipboard holds an item this program does not know."));
+            stream.setStatus(QDataStream::ReadCorruptData);
             return result;
+        }
         if (!addGraphicsItem(item)) {
             delete item;
+            stream.setStatus(QDataStream::ReadCorruptData);
             return result;
         }
         item->loadClipboardData(stream);

@@ -10,7 +10,9 @@
 
 namespace {
 
-const quint32 recordMagic = 0x524C4331; // "RLC1"
+const quint32 recordMagic = 0x524C4332; // "RLC2"
+// The container's header: payload size and checksum.
+const int headerSize = 6;
 
 CommitRecord::Interruption &interruption()
 {
@@ -74,7 +76,8 @@ bool CommitRecord::write(const QList<File *> &staged)
                 return false;
             out << QFileInfo(file->stagedPath()).fileName()
                 << directory.relativeFilePath(QFileInfo(file->fileName()).absoluteFilePath())
-                << qint64(QFileInfo(file->stagedPath()).size());
+                << qint64(QFileInfo(file->stagedPath()).size()) << file->record().checkSum
+                << file->record().dateTime;
         }
         out << quint16(qChecksum(QByteArrayView(bytes)));
     }
@@ -113,7 +116,7 @@ bool CommitRecord::read(QList<Entry> &entries) const
         return false;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Entry entry;
-        in >> entry.staged >> entry.target >> entry.length;
+        in >> entry.staged >> entry.target >> entry.length >> entry.checkSum >> entry.dateTime;
         if (!isStagedName(entry.staged) || !isSafeRelativePath(entry.target))
             return false;
         entries.append(entry);
@@ -142,22 +145,48 @@ bool CommitRecord::replaceAll(const QList<File *> &staged)
     return true;
 }
 
+bool CommitRecord::holds(const QString &path, const Entry &entry)
+{
+    QFile file(path);
+    if (entry.length < headerSize || file.size() != entry.length || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.readAll();
+    if (bytes.size() != entry.length)
+        return false;
+    const QByteArrayView payload = QByteArrayView(bytes).sliced(headerSize);
+    DataStream in(&bytes, QIODevice::ReadOnly);
+    in.setFormatIndex(DataStream::CurrentFormat);
+    qint32 size = 0;
+    quint16 checkSum = 0;
+    QString name;
+    QDateTime dateTime;
+    in >> size >> checkSum >> name >> dateTime;
+    return in.status() == QDataStream::Ok && size == payload.size() && checkSum == entry.checkSum
+        && dateTime == entry.dateTime && fileChecksum(payload) == checkSum;
+}
+
 void CommitRecord::recover()
 {
     const QDir directory(m_directory);
     if (QFile::exists(recordPath())) {
-        // Every staged file that is still there must be whole before any of
-        // them replaces its target; otherwise the old files stay.
+        // Before anything is replaced, every file the record names must be
+        // there and whole: staged, or already in its target's place (a
+        // replacement done before the save or its recovery was cut short).
+        // A staged file that something else removed or changed leaves every
+        // target as it was.
         QList<Entry> entries;
         bool whole = read(entries);
+        QList<bool> done;
         for (const Entry &entry : std::as_const(entries)) {
-            const QFileInfo info(directory.filePath(entry.staged));
-            if (info.exists() && info.size() != entry.length)
+            const QString staged = directory.filePath(entry.staged);
+            done << !QFile::exists(staged);
+            if (!holds(done.last() ? directory.filePath(entry.target) : staged, entry))
                 whole = false;
         }
-        for (const Entry &entry : std::as_const(entries)) {
+        for (qsizetype i = 0; whole && i < entries.size(); ++i) {
+            const Entry &entry = entries[i];
             const QString from = directory.filePath(entry.staged);
-            if (!whole || !QFile::exists(from))
+            if (done[i])
                 continue;
             const QString to = directory.filePath(entry.target);
             directory.mkpath(QFileInfo(to).absolutePath());

@@ -8,9 +8,12 @@
 // names each staged file and the file it replaces, and only then renames the
 // staged files onto their targets and removes the record. Opening the
 // project (or saving it again) finishes the replacements of a record left
-// behind, or drops them when its staged files are not whole, and removes
-// the staged files of a save that never reached its record.
+// behind when every file it names is there and whole, staged or already in
+// its target's place; otherwise it replaces nothing and drops the record,
+// and the project stays as it was before that save. It also removes the
+// staged files of a save that never reached its record.
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -46,13 +49,19 @@ public:
     static void setInterruption(Interruption stop);
 
 private:
+    // A staged file is known by its length and by the checksum and
+    // date-time of its header record, which each save writes anew.
     struct Entry
     {
         QString staged; // a staged name beside the main file
         QString target; // relative to the main file's directory
         qint64 length = 0;
+        quint16 checkSum = 0;
+        QDateTime dateTime;
     };
     bool read(QList<Entry> &entries) const;
+    // Whether the file at the path holds, whole, what the entry names.
+    static bool holds(const QString &path, const Entry &entry);
     bool isStagedName(const QString &name) const;
 
     QString m_directory;

@@ -306,8 +306,11 @@ void GraphicsObjItem::loadClipboardData(DataStream &stream)
     } else {
         delete copy;
     }
-    if (chosen && m_pendingId != 0)
-        project->registerOldId(m_pendingId, chosen);
+    // Items that shared an object may each choose another one (the first
+    // refused one of them): the first choice stands for the identity. An
+    // object of its own, though, no other item claims.
+    if (chosen && m_pendingId != 0 && !project->registerOldId(m_pendingId, chosen) && m_bindMode == BindOwned)
+        stream.setStatus(QDataStream::ReadCorruptData);
 }
 
 bool GraphicsObjItem::resolveLinks()

@@ -56,8 +56,7 @@ public:
     // bears the name; else whether that object takes the item.
     bool bindByName() override;
 
-    // The kind code of the objects the item binds to.
-    virtual int objType() const = 0;
+    int objType() const override = 0;
     // Appends "?" to the own name while an object of that name refuses the
     // item; the object that accepts it, or null when none bears the name.
     virtual Obj *makeUniqueName();

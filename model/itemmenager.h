@@ -232,35 +232,45 @@ public:
         if (!CHECK(endMark == ~current))
             return false;
 
-        qint32 count = 0;
-        stream >> count;
-        bool ok = stream.status() == QDataStream::Ok && plausibleCount(stream, count);
+        project()->beginPaste();
         QList<Item *> pasted;
-        for (qint32 i = 0; ok && i < count && stream.status() == QDataStream::Ok; ++i) {
-            Item *item = new Item(project());
-            if (!CHECK_PTR(item)) {
-                ok = false;
-                break;
+        bool ok = false;
+        {
+            // A check that fails while the record is read is damage too: no
+            // box of its own, and nothing of the record is kept.
+            CountedChecks quiet;
+            qint32 count = 0;
+            stream >> count;
+            ok = stream.status() == QDataStream::Ok && plausibleCount(stream, count);
+            for (qint32 i = 0; ok && i < count && stream.status() == QDataStream::Ok; ++i) {
+                Item *item = new Item(project());
+                if (!CHECK_PTR(item)) {
+                    ok = false;
+                    break;
+                }
+                pasted.append(item);
+                itemprotocol::loadClipboard(item, stream);
             }
-            pasted.append(item);
-            itemprotocol::loadClipboard(item, stream);
+            ok = ok && stream.status() == QDataStream::Ok && pasted.size() == qMax(count, 0);
+            if (ok) {
+                for (Item *item : std::as_const(pasted))
+                    itemprotocol::loadClipboardGeometry(item, stream);
+            }
+            qint32 mark = 0;
+            stream >> mark;
+            ok = ok && stream.status() == QDataStream::Ok && mark == endMark && stream.atEnd() && quiet.failed() == 0;
         }
-        ok = ok && stream.status() == QDataStream::Ok && pasted.size() == qMax(count, 0);
-        if (ok) {
-            for (Item *item : std::as_const(pasted))
-                itemprotocol::loadClipboardGeometry(item, stream);
-        }
-        qint32 mark = 0;
-        stream >> mark;
-        ok = ok && stream.status() == QDataStream::Ok && mark == endMark && stream.atEnd();
-        if (!CHECK(ok)) {
-            // Nothing of a broken record stays: neither items nor the pins
-            // and identities they announced.
-            project()->pinMap().clear();
-            project()->clearOldIds();
+        if (!ok) {
+            // Nothing of a broken record stays: neither items nor the
+            // objects, pins and identities they brought. One message: the
+            // reader's own, or the check's.
+            project()->endPaste(false);
             qDeleteAll(pasted);
+            if (!project()->pasteRefused())
+                CHECK(false);
             return false;
         }
+        project()->endPaste(true);
         for (Item *item : std::as_const(pasted)) {
             appendItem(item, false);
             // The branch now holds data its side file does not.

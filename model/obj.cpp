@@ -33,6 +33,8 @@ Obj::~Obj()
         item->setDocumentModified();
         item->updatePinNames();
     }
+    if (m_project)
+        m_project->forgetPasted(this);
     // An object that was named but never indexed (one refused while a file
     // was read) has nothing to take out.
     if (!m_name.isEmpty() && m_project)
@@ -74,6 +76,8 @@ bool Obj::appendItem(ObjItem *item)
     m_items.append(item);
     item->setBoundObj(this);
     item->setDocumentModified();
+    if (m_project)
+        m_project->notePasteBinding(this, item);
     return true;
 }
 
@@ -81,8 +85,14 @@ bool Obj::restoreItem(ObjItem *item)
 {
     if (!CHECK(item && !item->boundObj() && !m_items.contains(item)))
         return false;
+    if (!CHECK(item->objType() == m_kind))
+        return false;
+    if (m_project && m_project->isPasting() && !canAppend(item))
+        return false;
     m_items.append(item);
     item->setBoundObj(this);
+    if (m_project)
+        m_project->notePasteBinding(this, item);
     return true;
 }
 
@@ -105,8 +115,8 @@ void Obj::read(DataStream &stream)
 {
     qint32 id = 0;
     stream >> m_name >> id;
-    if (stream.status() == QDataStream::Ok)
-        m_project->registerOldId(id, this);
+    if (stream.status() == QDataStream::Ok && !m_project->registerOldId(id, this))
+        stream.setStatus(QDataStream::ReadCorruptData);
     readData(stream);
 }
 

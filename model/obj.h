@@ -70,6 +70,8 @@ public:
     virtual void updatePinNames() = 0;
     // 0 bound by name only, 1 sharing its object, 2 owning its object.
     virtual int bindMode() const = 0;
+    // The kind code of the objects the item binds to.
+    virtual int objType() const = 0;
     // Binds an unbound item to the object of its kind and own name.
     virtual bool bindByName() = 0;
 };
@@ -95,14 +97,17 @@ public:
     virtual bool canAppend(ObjItem *item);
     virtual bool appendItem(ObjItem *item);
     virtual bool removeItem(ObjItem *item);
-    // Binds an item read from a file or the clipboard to this object: the
-    // binding was accepted when it was saved, so the object is not asked
-    // again and no document is marked modified.
+    // Binds an item read from a file or the clipboard to this object, which
+    // must be of the kind the item binds (a failed check otherwise). An item
+    // read from a file was accepted when it was saved: the object is not
+    // asked again. A pasted item joins only when the object takes it. No
+    // document is marked modified.
     bool restoreItem(ObjItem *item);
 
     // Record: name, identity, then the kind's own fields.
     virtual void write(DataStream &stream);
-    // Sets the name without indexing and registers the saved identity.
+    // Sets the name without indexing and registers the saved identity; an
+    // identity that already stands for another object is damaged data.
     virtual void read(DataStream &stream);
     virtual void writeData(DataStream &stream);
     virtual void readData(DataStream &stream);

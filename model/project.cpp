@@ -309,6 +309,8 @@ bool Project::appendObj(Obj *obj)
     slot = obj;
     if (isCarriedKind(obj->kind()))
         return true;
+    if (m_pasting)
+        m_pasteAdded.append(obj);
     setDevicesChanged();
     emit objAppend(*obj);
     return true;
@@ -583,17 +585,23 @@ void Project::forgetIdentity(const void *pointer)
     m_otherIdentities.remove(pointer);
 }
 
-void Project::registerOldId(int id, Obj *obj)
+bool Project::registerOldId(int id, Obj *obj)
 {
     if (!CHECK(id != 0) || !CHECK_PTR(obj))
-        return;
-    m_oldIds.insert(id, obj);
+        return false;
+    // The first object read under an identity keeps it: a later one would
+    // take away what the first one's items resolve to.
+    Obj *&slot = m_oldIds[id];
+    if (slot && slot != obj)
+        return false;
+    slot = obj;
     // Read from the project's files: the object keeps the identity that the
     // files know it by. One already held (damaged data) is not taken twice.
     if (m_loading && obj->m_identity == 0 && !m_objIdentities.contains(id)) {
         obj->m_identity = id;
         m_objIdentities.insert(id);
     }
+    return true;
 }
 
 Obj *Project::objByOldId(int id) const
@@ -617,6 +625,58 @@ void Project::clearOldIds()
 {
     m_oldIds.clear();
     m_oldItems.clear();
+}
+
+void Project::beginPaste()
+{
+    clearOldIds();
+    m_pinMap.clear();
+    m_pasteAdded.clear();
+    m_pasteBound.clear();
+    m_pasteRefused = false;
+    m_pasting = true;
+}
+
+void Project::endPaste(bool keep)
+{
+    m_pasting = false;
+    if (!keep) {
+        // The pasted items leave their objects first, so that no object
+        // that was there before goes with them; then the objects the paste
+        // added go.
+        for (auto it = m_pasteBound.crbegin(); it != m_pasteBound.crend(); ++it) {
+            if (it->first->items().contains(it->second))
+                it->first->removeItem(it->second);
+        }
+        while (!m_pasteAdded.isEmpty())
+            delete m_pasteAdded.takeLast();
+        m_pinMap.clear();
+    }
+    m_pasteBound.clear();
+    m_pasteAdded.clear();
+    clearOldIds();
+}
+
+void Project::notePasteBinding(Obj *obj, ObjItem *item)
+{
+    if (m_pasting)
+        m_pasteBound.append({obj, item});
+}
+
+void Project::forgetPasted(const Obj *obj)
+{
+    if (!m_pasting)
+        return;
+    m_pasteAdded.removeOne(obj);
+    m_pasteBound.removeIf([obj](const std::pair<Obj *, ObjItem *> &bound) { return bound.first == obj; });
+}
+
+void Project::refusePaste(const QString &message)
+{
+    if (m_pasteRefused)
+        return;
+    m_pasteRefused = true;
+    showError(message);
 }
 
 void Project::readPin(Pin &pin, DataStream &stream)

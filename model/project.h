@@ -29,6 +29,7 @@ class DataStream;
 class EquipmentMenager;
 class File;
 class Obj;
+class ObjItem;
 class Pin;
 class Project;
 class QAction;
@@ -185,7 +186,9 @@ public:
     };
 
     // Load support: the identities read map to the new objects and pins.
-    void registerOldId(int id, Obj *obj);
+    // An identity stands for one object: false, and nothing changes, when
+    // it already stands for another.
+    bool registerOldId(int id, Obj *obj);
     Obj *objByOldId(int id) const;
     // The same for the scene items that other items refer to (passages).
     void registerOldItem(int id, GraphicsItem *item);
@@ -196,6 +199,22 @@ public:
     // load, else into the map.
     void readPin(Pin &pin, DataStream &stream);
     bool updatePinsPointers();
+    // A paste reads records that may come from anywhere. The objects it
+    // indexes and the items it binds are noted, so that a paste that cannot
+    // be read whole takes them back: endPaste(false), called before the
+    // pasted items are deleted, unbinds them (no object that was there
+    // before goes with them), deletes the objects and forgets the pins.
+    // Either way endPaste forgets the identities read.
+    void beginPaste();
+    void endPaste(bool keep);
+    // The objects note every item bound and every object deleted meanwhile.
+    void notePasteBinding(Obj *obj, ObjItem *item);
+    void forgetPasted(const Obj *obj);
+    // Tells the user why the clipboard cannot be pasted, once a paste; the
+    // paste then shows no message of its own.
+    void refusePaste(const QString &message);
+    bool pasteRefused() const { return m_pasteRefused; }
+    bool isPasting() const { return m_pasting; }
 
     // While a project is read: a reader of a file other than its pass's own
     // (a scheme's file) names that file as the one that failed, for the
@@ -307,6 +326,12 @@ private:
     // While a project is read, the identities read become the objects' and
     // pins' own.
     bool m_loading = false;
+    // The paste under way, the objects it has indexed and the items it has
+    // bound.
+    bool m_pasting = false;
+    bool m_pasteRefused = false;
+    QList<Obj *> m_pasteAdded;
+    QList<std::pair<Obj *, ObjItem *>> m_pasteBound;
     QString m_failedFile;
     bool m_closing = false;
 };

@@ -263,12 +263,9 @@ private slots:
     void specificationCablesOfOldFilesAndDamage()
     {
         ModalRecorder rec;
-        // Format 8: no ATR number or comment; a pair listed twice keeps its
-        // later list.
+        // Format 8: no ATR number or comment.
         QByteArray bytes = bytesOf([](DataStream &s) {
-            s << qint32(2);
-            s << quint64(5) << qint32(1);
-            Cable(1).write(s);
+            s << qint32(1);
             s << quint64(5) << qint32(2);
             Cable(2).write(s);
             Cable(3).write(s);
@@ -283,6 +280,14 @@ private slots:
             QCOMPARE(project.specificationCable()->keys(), QList<quint64>{5});
             QCOMPARE(project.specificationCable()->cables().value(5).size(), 2);
             QCOMPARE(project.specificationCable()->cables().value(5)[0]->type(), 2);
+        }
+        // A pair listed twice is damage: no save writes one.
+        {
+            QByteArray twice = bytesOf([](DataStream &s) { s << qint32(2) << quint64(5) << qint32(0); }) + bytes.mid(4);
+            Project project(nullptr, nullptr);
+            DataStream s(&twice, QIODevice::ReadOnly);
+            s.setFormatIndex(8);
+            QVERIFY(!project.specificationCable()->readCables(s));
         }
         // Cut short: false, whatever was read stays until the manager goes.
         bytes.chop(12);

@@ -177,7 +177,7 @@ private slots:
                 refused += taken ? 0 : 1;
                 QByteArray bytes; // an interrupter's nominal; for the others the flag, and more
                 DataStream(&bytes, QIODevice::WriteOnly) << qint32(1) << qint32(kind) << qint32(1) << QString::number(index)
-                                                         << qint32(1) << qint32(index) << qint32(0) << false;
+                                                         << qint32(index + 4) << qint32(index) << qint32(0) << false;
                 DataStream in(&bytes, QIODevice::ReadOnly);
                 QString message;
                 QVERIFY((device->modelIndex() == index) == taken && project.readDevices(in, &message) == taken);

@@ -813,6 +813,15 @@ private slots:
         QCOMPARE(m_scene->items().size(), 1);
     }
 
+    void unknownItemTypePastesNothingWithOneMessage()
+    {
+        ModalRecorder recorder;
+        putOnClipboard(testFormat, bytesOf([](DataStream &out) { out << 11 << 1 << QGraphicsItem::UserType + 999 << -12; }));
+        view().paste();
+        QCOMPARE(recorder.texts(), QStringList({"The clipboard holds an item this program does not know."}));
+        QVERIFY(m_scene->graphicsItems().isEmpty());
+    }
+
     void carryingManyItemsWaitsForTheMoveTimer()
     {
         ModalRecorder recorder;

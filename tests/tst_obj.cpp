@@ -52,6 +52,7 @@ public:
     void setDocumentModified() override { ++modified; }
     void updatePinNames() override { ++pinNamesUpdated; }
     int bindMode() const override { return 1; }
+    int objType() const override { return 0; }
     bool bindByName() override { return false; }
 
     Obj *bound = nullptr;

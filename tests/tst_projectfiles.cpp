@@ -46,6 +46,7 @@
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
 #include "schemes/graphicspassage.h"
+#include "schemes/schemegroup.h"
 
 #include <functional>
 
@@ -435,10 +436,11 @@ void fillEveryKind(Project &p)
     add(passage, sheet);
     auto *panel = dynamic_cast<ClampPanel *>(p.createDevice(ClampPanelKind));
     QVERIFY(panel && panel->setModelAndStripType(1, 0) && panel->setName("12V21"));
-    for (const char *clampName : {"12V21:1", "12V21:2"}) {
+    for (const char *clampName : {"12V21-1", "12V21-3"}) {
         auto *clamp = new GraphicsClamp(sheet);
         QVERIFY(sheet->addGraphicsItem(clamp));
         clamp->setClampName(clampName);
+        QCOMPARE(clamp->clampPanel(), panel);
         passage->addClamp(clamp);
     }
     sheet->notifyItem(passage);
@@ -1424,6 +1426,21 @@ private slots:
         restore(f.dir, before);
         writeRaw(f.path(".rlay.staged.1"), "half a file");
         opensWhole(false);
+        // Stopped before any replacement, a staged file then removed or cut.
+        for (int damage = 0; damage < 14; ++damage) {
+            restore(f.dir, before);
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
+            clockNow = clockNow.addSecs(1); // each file written differs from the one it replaces
+            CommitRecord::setInterruption([](int) { return true; });
+            QVERIFY(!p.save());
+            CommitRecord::setInterruption(nullptr);
+            const QString staged = f.path(".rlay.staged." + QString::number(damage / 2 + 1));
+            QVERIFY(damage % 2 ? QFile::resize(staged, 10) : QFile::remove(staged));
+            opensWhole(false);
+        }
+        clockNow = clockNow.addSecs(-14);
     }
 
     void damagedCountsAndLeftoversFailTheLoad()
@@ -1574,6 +1591,50 @@ private slots:
         qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
         QVERIFY(loaded < rounds);
         QVERIFY(total.elapsed() < 60000);
+    }
+
+    // A group's record with an object's identity made another's, or a byte
+    // changed, pastes whole, each item bound to an object of its own kind,
+    // or it adds nothing, after one box.
+    void damagedGroupRecordsPasteWholeOrNothing()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        fillSheets(p);
+        fillEveryKind(p);
+        SchemeGroup *source = p.schemes()->itemList()[0];
+        const QByteArray record = bytesOf([&](DataStream &s) {
+            s << qint32(11) << qint32(1);
+            source->saveClipboard(s);
+            source->saveClipboardGeometry(s);
+            s << qint32(-12);
+        });
+        QList<QByteArray> damaged, ids;
+        for (GraphicsItem *item : source->itemList().last()->graphicsItems())
+            if (auto *bound = dynamic_cast<GraphicsObjItem *>(item); bound && bound->obj())
+                ids << bytesOf([&](DataStream &s) { s << p.identity(bound->obj()); });
+        for (qsizetype k = 0; k < ids.size(); ++k)
+            for (qsizetype at = record.indexOf(ids[k], 8); at >= 0; at = record.indexOf(ids[k], at + 1))
+                damaged << QByteArray(record).replace(at, 4, ids[(k + 1) % ids.size()]);
+        for (int at = 8; at < record.size() - 4; at += 17)
+            damaged << QByteArray(record).replace(at, 1, QByteArray(1, char(~record[at])));
+        const int objects = objectCount(p);
+        const qsizetype groups = p.schemes()->itemList().size();
+        for (const QByteArray &bytes : std::as_const(damaged)) {
+            rec.clear();
+            if (p.schemes()->pasteRecord(bytes)) {
+                SchemeGroup *group = p.schemes()->itemList().last();
+                for (GraphicsItem *item : group->itemList().last()->graphicsItems()) {
+                    auto *bound = dynamic_cast<GraphicsObjItem *>(item);
+                    QVERIFY(!bound || !bound->obj() || bound->obj()->kind() == bound->objType());
+                }
+                QCOMPARE(rec.count(), 0);
+                group->treeItem()->setSelected(true);
+                QVERIFY(QMetaObject::invokeMethod(p.schemes(), "clickDeleteItem"));
+            }
+            QVERIFY(rec.count() <= 1 && objectCount(p) == objects && p.schemes()->itemList().size() == groups);
+        }
     }
 };
 
