@@ -59,9 +59,10 @@ int CountedChecks::failed() const
     return int(quietFailures - m_start);
 }
 
-void setModalHook(ModalHook hook)
+ModalHook setModalHook(ModalHook hook)
 {
-    modalHook() = std::move(hook);
+    std::swap(modalHook(), hook);
+    return hook;
 }
 
 int execModal(QDialog *dialog)

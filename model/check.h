@@ -52,7 +52,8 @@ int divideRoundUp(int dividend, int divisor);
 // default it is the dialog's own exec(); a test installs a hook that answers
 // the dialog instead (clicks a button, fills fields) and returns its result.
 using ModalHook = std::function<int(QDialog *)>;
-void setModalHook(ModalHook hook);
+// Returns the hook it replaces, so that a nested answerer can put it back.
+ModalHook setModalHook(ModalHook hook);
 int execModal(QDialog *dialog);
 
 #endif

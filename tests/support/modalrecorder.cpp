@@ -31,7 +31,7 @@ const IsolatedSettings isolatedSettings;
 
 ModalRecorder::ModalRecorder()
 {
-    setModalHook([this](QDialog *dialog) {
+    m_previous = setModalHook([this](QDialog *dialog) {
         Shown s;
         s.className = QString::fromLatin1(dialog->metaObject()->className());
         s.title = dialog->windowTitle();
@@ -52,7 +52,7 @@ ModalRecorder::ModalRecorder()
 
 ModalRecorder::~ModalRecorder()
 {
-    setModalHook(nullptr);
+    setModalHook(std::move(m_previous));
 }
 
 void ModalRecorder::answer(const Answer &a)

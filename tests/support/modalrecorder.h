@@ -49,6 +49,7 @@ public:
 
 private:
     QList<Answer> m_answers;
+    Answer m_previous; // the answerer this one stands in for while it lives
 };
 
 // The texts of the message boxes shown, without the dialogs.
