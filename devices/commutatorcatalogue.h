@@ -12,6 +12,8 @@
 #include <QString>
 #include <QtGlobal>
 
+struct GroupCatalogue;
+
 struct CommutatorType
 {
     const char *name;
@@ -31,5 +33,7 @@ extern const ContactGroupKind commutatorContactKinds[ContactGroupKindCount + 1];
 const CommutatorType *commutatorType(int index);
 // The translated type name; empty after a failed check.
 QString commutatorModelName(int index);
+// The catalogue as the commutator, its items and its dialog read it.
+extern const GroupCatalogue commutatorCatalogue;
 
 #endif

@@ -224,6 +224,10 @@ private slots:
         // A device takes items of its own kind only; an autoswitch one.
         QVERIFY(devices[3]->appendItem(qf[0]) && !devices[3]->appendItem(qf[1]) && !devices[3]->appendItem(bt[2]));
         QVERIFY(!devices[2]->appendItem(bt[2]) && !devices[0]->appendItem(qf[1]));
+        // One that a file binds to a device of another kind is left unbound,
+        // even on a free group that would suit it.
+        QVERIFY(bt[2]->setContactGroup(0, 2) && devices[1]->restoreItem(bt[2]));
+        QVERIFY(!bt[2]->resolveLinks() && !bt[2]->obj() && !devices[1]->appendItem(bt[2]));
         // A type set from code: "KMD I" has one "f" group, "KMT 2ft 2t" is
         // t, ft, t, ft, "Stand." has no "Contact t".
         QVERIFY(devices[0]->setModelIndex(10) && devices[1]->setModelIndex(2) && devices[2]->setModelIndex(0));
