@@ -12,8 +12,6 @@
 #include <QString>
 #include <QtGlobal>
 
-struct GroupCatalogue;
-
 // One button type: latchMark adds the latch mark to the stem, noCap draws
 // the switch without the push cap.
 struct ButtonType
@@ -37,7 +35,9 @@ const ButtonType *buttonType(int index);
 QString buttonModelName(int index);
 // Whether a group of groupKind takes a button item of itemKind.
 bool isButtonGroupCompatible(int groupKind, int itemKind);
+
 // The catalogue as the button, its items and its dialog read it.
+struct GroupCatalogue;
 extern const GroupCatalogue buttonCatalogue;
 
 #endif

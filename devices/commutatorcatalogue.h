@@ -12,8 +12,6 @@
 #include <QString>
 #include <QtGlobal>
 
-struct GroupCatalogue;
-
 struct CommutatorType
 {
     const char *name;
@@ -33,7 +31,9 @@ extern const ContactGroupKind commutatorContactKinds[ContactGroupKindCount + 1];
 const CommutatorType *commutatorType(int index);
 // The translated type name; empty after a failed check.
 QString commutatorModelName(int index);
+
 // The catalogue as the commutator, its items and its dialog read it.
+struct GroupCatalogue;
 extern const GroupCatalogue commutatorCatalogue;
 
 #endif

@@ -7,7 +7,6 @@
 #include "devices/keystaff.h"
 #include "devices/keystaffcatalogue.h"
 #include "graphics/font.h"
-#include "model/check.h"
 #include "model/datastream.h"
 #include "model/pin.h"
 

@@ -37,8 +37,7 @@ public:
     // device would refuse it.
     int groupFor(int kind, int wanted, const ObjItem *leaving = nullptr) const;
     // Whether the item may show the group in the form: one of the type's,
-    // taking the form and shown by no bound item but the given one. What a
-    // bound item stands for in a file is read back only when it fits.
+    // taking the form and shown by no bound item but the given one.
     bool fitsGroup(int kind, int group, const GraphicsGroupedDevice *item) const;
     bool fitsGroup(const GraphicsGroupedDevice *item) const;
     // The first bound item showing the group, else null.

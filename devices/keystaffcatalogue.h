@@ -12,8 +12,6 @@
 #include <QString>
 #include <QtGlobal>
 
-struct GroupCatalogue;
-
 // A kind: its name and the pins of an item of the kind.
 using KeystaffGroupKind = ContactGroupKind;
 
@@ -49,7 +47,9 @@ inline bool isKeystaffType(int type)
 
 // The translated type name; empty after a failed check outside the table.
 QString keystaffModelName(int type);
+
 // The catalogue as the keystaff, its items and its dialog read it.
+struct GroupCatalogue;
 extern const GroupCatalogue keystaffCatalogue;
 
 #endif
