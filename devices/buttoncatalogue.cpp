@@ -1,5 +1,6 @@
 #include "devices/buttoncatalogue.h"
 
+#include "devices/groupcatalogue.h"
 #include "model/check.h"
 
 #include <QCoreApplication>
@@ -105,3 +106,10 @@ bool isButtonGroupCompatible(int groupKind, int itemKind)
 {
     return isGroupCompatible(groupKind, itemKind);
 }
+
+using Rows = ContactGroupRows<ButtonType, buttonTypes>;
+
+const GroupCatalogue buttonCatalogue = {
+    ButtonTypeCount, buttonModelName, Rows::count, Rows::kind, Rows::text, Rows::pinNames,
+    isButtonGroupCompatible, buttonContactKinds, ContactGroupKindCount, "GraphicsButton",
+};

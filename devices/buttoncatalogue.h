@@ -36,4 +36,8 @@ QString buttonModelName(int index);
 // Whether a group of groupKind takes a button item of itemKind.
 bool isButtonGroupCompatible(int groupKind, int itemKind);
 
+// The catalogue as the button, its items and its dialog read it.
+struct GroupCatalogue;
+extern const GroupCatalogue buttonCatalogue;
+
 #endif

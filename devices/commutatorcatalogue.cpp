@@ -1,5 +1,6 @@
 #include "devices/commutatorcatalogue.h"
 
+#include "devices/groupcatalogue.h"
 #include "model/check.h"
 
 #include <QCoreApplication>
@@ -83,3 +84,10 @@ QString commutatorModelName(int index)
     const CommutatorType *type = commutatorType(index);
     return type ? QCoreApplication::translate("Commutator", type->name) : QString();
 }
+
+using Rows = ContactGroupRows<CommutatorType, commutatorTypes>;
+
+const GroupCatalogue commutatorCatalogue = {
+    CommutatorTypeCount, commutatorModelName, Rows::count, Rows::kind, Rows::text, Rows::pinNames,
+    isGroupCompatible, commutatorContactKinds, ContactGroupKindCount, "GraphicsCommutator",
+};

@@ -32,4 +32,8 @@ const CommutatorType *commutatorType(int index);
 // The translated type name; empty after a failed check.
 QString commutatorModelName(int index);
 
+// The catalogue as the commutator, its items and its dialog read it.
+struct GroupCatalogue;
+extern const GroupCatalogue commutatorCatalogue;
+
 #endif

@@ -58,18 +58,3 @@ void contactGroupPinNames(const ContactGroup &group, int itemKind, const char *n
     if (groupKindHasBack(itemKind))
         names[next++] = group.names[contactGroupPinCount(group.kind) - 1];
 }
-
-int chooseContactGroup(const ContactGroup *groups, int count, int itemKind, int wanted,
-                       const std::function<bool(int)> &busy)
-{
-    if (!groups)
-        return -1;
-    const auto fits = [&](int group) { return isGroupCompatible(groups[group].kind, itemKind) && !busy(group); };
-    if (wanted >= 0 && wanted < count && fits(wanted))
-        return wanted;
-    for (int group = 0; group < count; ++group) {
-        if (fits(group))
-            return group;
-    }
-    return -1;
-}

@@ -16,12 +16,11 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
-
 enum ContactGroupKindCode { GroupKindFT = 0, GroupKindF = 1, GroupKindT = 2, ContactGroupKindCount = 3 };
 
 // One form: its name (a translation key of the kind's context) and the
-// number of pins of an item drawn in it.
+// number of pins of an item drawn in it. The keystaff's forms are rows of
+// the same shape.
 struct ContactGroupKind
 {
     const char *name;
@@ -55,10 +54,18 @@ QString contactGroupText(const ContactGroup &group);
 // names when the group cannot be drawn in that form.
 void contactGroupPinNames(const ContactGroup &group, int itemKind, const char *names[3]);
 
-// The group an item of itemKind is to show among count groups: wanted when
-// it is one of them, free and suitable, else the first free suitable one;
-// -1 when none is left.
-int chooseContactGroup(const ContactGroup *groups, int count, int itemKind, int wanted,
-                       const std::function<bool(int)> &busy);
+// The group functions of a GroupCatalogue for a table of types whose rows
+// list their contact groups (fields groups and groupCount).
+template <class Type, const Type *types>
+struct ContactGroupRows
+{
+    static int count(int type) { return types[type].groupCount; }
+    static int kind(int type, int group) { return types[type].groups[group].kind; }
+    static QString text(int type, int group) { return contactGroupText(types[type].groups[group]); }
+    static void pinNames(int type, int group, int itemKind, const char *names[3])
+    {
+        contactGroupPinNames(types[type].groups[group], itemKind, names);
+    }
+};
 
 #endif

@@ -8,11 +8,9 @@
 #include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rtreewidget.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QSettings>
 #include <QSpinBox>
@@ -25,35 +23,26 @@ const char application[] = "DlgPropBlock";
 const char classKey[] = "class_type";
 const char typeKey[] = "block_type";
 
-const int defaultRows = 8;
-const int defaultWidth = 20;
 const int widthStep = 4;
 
 } // namespace
 
 DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
-    : DlgPropGraphicsObjItem(scene, BlockKind, false)
+    : DlgPropPinRows(scene, BlockKind)
 {
     auto *layout = new RHBoxLayout(this, 5, 5);
 
     // The blocks of the project and the fields that make or rename one.
-    auto *left = new RVBoxLayout();
-    auto *grid = new QGridLayout();
-    grid->addWidget(new QLabel(tr("Name:"), this), 0, 0);
-    m_edObjName = new RLineEdit(this, 0);
-    grid->addWidget(m_edObjName, 0, 1, 1, 2);
+    QGridLayout *grid = createNameGrid(0);
     grid->addWidget(new QLabel(tr("Class:"), this), 1, 0);
     m_classCombo = new RComboBox(this, 50);
     grid->addWidget(m_classCombo, 1, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Type:"), this), 2, 0);
     m_typeCombo = new RComboBox(this, 50);
     grid->addWidget(m_typeCombo, 2, 1, 1, 2);
-    createObjButtons(grid, this, 3);
-    left->addLayout(grid);
-    left->addLayout(createFindRow(tr("Find Block:")));
-    left->addWidget(createObjTable(300, 250, {tr("Name"), tr("Type"), tr("Cont."), tr("Cnt GB")}, {90, 90, 50, 50}),
-                    1);
-    layout->addLayout(left, 2);
+    layout->addLayout(createDeviceColumn(grid, 3, tr("Find Block:"), 300,
+                                         {tr("Name"), tr("Type"), tr("Cont."), tr("Cnt GB")}, {90, 90, 50, 50}),
+                      2);
 
     // The pins of the chosen block's type.
     m_contactsTree = new RTreeWidget(this, 130, 200);
@@ -62,33 +51,9 @@ DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
     createVLine(layout);
 
     // The item.
-    auto *right = new RVBoxLayout();
-    auto *choice = new RHBoxLayout();
-    createChoiseButton(choice, tr("Block name:"));
-    right->addLayout(choice);
-    auto *sizes = new QGridLayout();
-    sizes->addWidget(new QLabel(tr("Block width( mm ):"), this), 0, 0);
-    m_widthSpin = new QSpinBox(this);
-    m_widthSpin->setRange(8, 200);
-    m_widthSpin->setSingleStep(widthStep);
-    sizes->addWidget(m_widthSpin, 0, 1);
-    sizes->addWidget(new QLabel(tr("Count Rows Pins:"), this), 1, 0);
-    m_rowsSpin = new QSpinBox(this);
-    m_rowsSpin->setRange(1, GraphicsBlock::MaxRows);
-    sizes->addWidget(m_rowsSpin, 1, 1);
-    right->addLayout(sizes);
-    m_pinTable = new QTableWidget(m_rowsSpin->maximum(), GraphicsBlock::SideCount, this);
-    m_pinTable->setFixedWidth(180);
-    m_pinTable->setHorizontalHeaderLabels({tr("Left"), tr("Center"), tr("Right")});
-    for (int column = 0; column < m_pinTable->columnCount(); ++column)
-        m_pinTable->setColumnWidth(column, 45);
-    for (int row = 0; row < m_pinTable->rowCount(); ++row) {
-        m_pinTable->setRowHeight(row, 20);
-        for (int column = 0; column < m_pinTable->columnCount(); ++column)
-            m_pinTable->setItem(row, column, new QTableWidgetItem());
-    }
-    right->addWidget(m_pinTable, 1);
-    addButtons(right);
+    QVBoxLayout *right =
+        createItemColumn(tr("Block name:"), tr("Block width( mm ):"), 8, widthStep, GraphicsBlock::MaxRows);
+    addPinTable(right, 180, {tr("Left"), tr("Center"), tr("Right")}, {45, 45, 45});
     layout->addLayout(right);
 
     initObjTable(true, true);
@@ -99,8 +64,6 @@ DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
     m_classCombo->setCurrentIndex(-1);
     connect(m_classCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &DlgPropBlock::changeBlockClassType);
     connect(m_contactsTree, &QTreeWidget::itemDoubleClicked, this, &DlgPropBlock::btnBlockContClick);
-    connect(m_rowsSpin, qOverload<int>(&QSpinBox::valueChanged), this, &DlgPropBlock::spinChange);
-    m_rowsSpin->setValue(defaultRows);
 
     QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
     const int classPosition = store.value(QString::fromLatin1(classKey), 0).toInt();
@@ -109,7 +72,6 @@ DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
     const int typePosition = store.value(QString::fromLatin1(typeKey), 0).toInt();
     if (typePosition >= 0 && typePosition < m_typeCombo->count())
         m_typeCombo->setCurrentIndex(typePosition);
-    m_widthSpin->setValue(defaultWidth);
 }
 
 DlgPropBlock::~DlgPropBlock()
@@ -126,15 +88,9 @@ void DlgPropBlock::changeBlockClassType(int index)
         blockTypeName);
 }
 
-void DlgPropBlock::spinChange(int n)
-{
-    for (int row = 0; row < m_pinTable->rowCount(); ++row)
-        m_pinTable->setRowHidden(row, row >= n);
-}
-
 void DlgPropBlock::btnBlockContClick(QTreeWidgetItem *item)
 {
-    QTableWidgetItem *cell = m_pinTable->currentItem();
+    QTableWidgetItem *cell = pinTable()->currentItem();
     if (!item || !cell)
         return;
     cell->setText(item->text(0));
@@ -197,14 +153,9 @@ void DlgPropBlock::loadFromItem(GraphicsItem *item)
     auto *graphics = dynamic_cast<GraphicsBlock *>(item);
     if (!CHECK_PTR(graphics))
         return;
-    m_widthSpin->setValue(graphics->blockWidth());
-    m_rowsSpin->setValue(graphics->rows());
-    Block *block = graphics->block();
-    edName()->setText(block ? block->name() : graphics->ownName());
-    if (block)
-        findInTree(m_objTable, block->name(), Qt::MatchFixedString, 0);
+    showItem(graphics->blockWidth(), graphics->rows(), graphics->block(), graphics->ownName());
     for (const BlockPinRow &record : graphics->pinRows()) {
-        QTableWidgetItem *cell = m_pinTable->item(record.row, record.side);
+        QTableWidgetItem *cell = pinTable()->item(record.row, record.side);
         if (!CHECK_PTR(cell))
             continue;
         cell->setText(record.label);
@@ -216,18 +167,15 @@ void DlgPropBlock::saveToItem(GraphicsItem *item)
     auto *graphics = dynamic_cast<GraphicsBlock *>(item);
     if (!CHECK_PTR(graphics))
         return;
-    const int rows = m_rowsSpin->value();
-    graphics->setBlockWidth(quint8(m_widthSpin->value() / widthStep * widthStep));
+    const int rows = rowsSpin()->value();
+    graphics->setBlockWidth(quint8(widthSpin()->value() / widthStep * widthStep));
     graphics->setRows(quint8(rows));
 
     // Column by column, row by row: one pin per label.
     QList<BlockPinRow> records;
-    for (int side = 0; side < m_pinTable->columnCount(); ++side) {
+    for (int side = 0; side < pinTable()->columnCount(); ++side) {
         for (int row = 0; row < rows; ++row) {
-            QTableWidgetItem *cell = m_pinTable->item(row, side);
-            if (!CHECK_PTR(cell))
-                continue;
-            const QString label = cell->text().simplified();
+            const QString label = cellText(row, side);
             if (label.isEmpty())
                 continue;
             BlockPinRow record;

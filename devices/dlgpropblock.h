@@ -1,24 +1,22 @@
 #ifndef RLAY_DLGPROPBLOCK_H
 #define RLAY_DLGPROPBLOCK_H
 
-// The property dialog of a block item. On the left the blocks of the
-// project with their type, pin count and items, the fields that add, delete
-// or rename a block of a chosen class and type, and the pins of the chosen
-// block's type with the sheet of the item that holds each; on the right the
-// item: the block it shows, its width, its rows and the table of its pin
-// labels in three columns. A pin double-clicked in the pin list goes into
-// the current cell of the table. The class and type last shown are
-// remembered between dialogs as their positions in the two lists.
+// The property dialog of a block item (see DlgPropPinRows). On the left the
+// blocks of the project with their type, pin count and items, the fields
+// that add, delete or rename a block of a chosen class and type, and the
+// pins of the chosen block's type with the sheet of the item that holds
+// each; on the right the item: the block it shows, its width, its rows and
+// the table of its pin labels in three columns. A pin double-clicked in the
+// pin list goes into the current cell of the table. The class and type last
+// shown are remembered between dialogs as their positions in the two lists.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "devices/dlgproppinrows.h"
 
-class QSpinBox;
-class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 class RComboBox;
 
-class DlgPropBlock : public DlgPropGraphicsObjItem
+class DlgPropBlock : public DlgPropPinRows
 {
     Q_OBJECT
 
@@ -37,15 +35,10 @@ public:
     RComboBox *classCombo() const { return m_classCombo; }
     RComboBox *typeCombo() const { return m_typeCombo; }
     QTreeWidget *contactsTree() const { return m_contactsTree; }
-    QSpinBox *widthSpin() const { return m_widthSpin; }
-    QSpinBox *rowsSpin() const { return m_rowsSpin; }
-    QTableWidget *pinTable() const { return m_pinTable; }
 
 public slots:
     // The types of the class at that combo position, in name order.
     void changeBlockClassType(int index);
-    // Shows the first n rows of the pin table.
-    void spinChange(int n);
     // The pin of the row goes into the current cell of the pin table.
     void btnBlockContClick(QTreeWidgetItem *item);
 
@@ -53,9 +46,6 @@ private:
     RComboBox *m_classCombo = nullptr;
     RComboBox *m_typeCombo = nullptr;
     QTreeWidget *m_contactsTree = nullptr;
-    QSpinBox *m_widthSpin = nullptr;
-    QSpinBox *m_rowsSpin = nullptr;
-    QTableWidget *m_pinTable = nullptr;
 };
 
 // The dialog factory of the scheme item registry.

@@ -4,79 +4,32 @@
 #include "devices/graphicsbox.h"
 #include "graphics/rhboxlayout.h"
 #include "graphics/rlineedit.h"
-#include "graphics/rtreewidget.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 
-namespace {
-
-const int defaultRows = 8;
-const int defaultWidth = 20;
-
-} // namespace
-
 DlgPropBox::DlgPropBox(GraphicsScene *scene)
-    : DlgPropGraphicsObjItem(scene, BoxKind, false)
+    : DlgPropPinRows(scene, BoxKind)
 {
     auto *layout = new RHBoxLayout(this, 5, 5);
 
     // The boxes of the project and the fields that make or rename one.
-    auto *left = new RVBoxLayout();
-    auto *grid = new QGridLayout();
-    grid->addWidget(new QLabel(tr("Name:"), this), 0, 0);
-    m_edObjName = new RLineEdit(this, 100);
-    grid->addWidget(m_edObjName, 0, 1, 1, 2);
-    createObjButtons(grid, this, 1);
-    left->addLayout(grid);
-    left->addLayout(createFindRow(tr("Find Box:")));
-    left->addWidget(createObjTable(150, 250, {tr("Name"), tr("Cnt GB")}, {140, 30}), 1);
-    layout->addLayout(left);
+    QGridLayout *grid = createNameGrid(100);
+    layout->addLayout(createDeviceColumn(grid, 1, tr("Find Box:"), 150, {tr("Name"), tr("Cnt GB")}, {140, 30}));
     createVLine(layout);
 
     // The item.
-    auto *right = new RVBoxLayout();
-    auto *choice = new RHBoxLayout();
-    createChoiseButton(choice, tr("Box name:"));
-    right->addLayout(choice);
-    auto *sizes = new QGridLayout();
-    sizes->addWidget(new QLabel(tr("Box width( mm ):"), this), 0, 0);
-    m_widthSpin = new QSpinBox(this);
-    m_widthSpin->setRange(4, 200);
-    m_widthSpin->setSingleStep(4);
-    sizes->addWidget(m_widthSpin, 0, 1);
-    sizes->addWidget(new QLabel(tr("Count Rows Pins:"), this), 1, 0);
-    m_rowsSpin = new QSpinBox(this);
-    m_rowsSpin->setRange(1, GraphicsBox::MaxRows);
-    sizes->addWidget(m_rowsSpin, 1, 1);
-    right->addLayout(sizes);
+    QVBoxLayout *right = createItemColumn(tr("Box name:"), tr("Box width( mm ):"), 4, 4, GraphicsBox::MaxRows);
     m_borderCheck = new QCheckBox(tr("Draw border"), this);
     m_borderCheck->setChecked(true);
     right->addWidget(m_borderCheck);
-    m_pinTable = new QTableWidget(m_rowsSpin->maximum(), 4, this);
-    m_pinTable->setFixedWidth(250);
-    m_pinTable->setHorizontalHeaderLabels({tr("Left"), tr("L c."), tr("R c."), tr("Right")});
-    const int widths[] = {60, 40, 40, 60};
-    for (int column = 0; column < m_pinTable->columnCount(); ++column)
-        m_pinTable->setColumnWidth(column, widths[column]);
-    for (int row = 0; row < m_pinTable->rowCount(); ++row) {
-        m_pinTable->setRowHeight(row, 20);
-        for (int column = 0; column < m_pinTable->columnCount(); ++column)
-            m_pinTable->setItem(row, column, new QTableWidgetItem());
-    }
-    right->addWidget(m_pinTable, 1);
-    addButtons(right);
+    addPinTable(right, 250, {tr("Left"), tr("L c."), tr("R c."), tr("Right")}, {60, 40, 40, 60});
     layout->addLayout(right);
 
     initObjTable(true, true);
-    connect(m_rowsSpin, qOverload<int>(&QSpinBox::valueChanged), this, &DlgPropBox::spinChange);
-    m_rowsSpin->setValue(defaultRows);
-    m_widthSpin->setValue(defaultWidth);
 }
 
 DlgPropBox::~DlgPropBox() = default;
@@ -86,12 +39,6 @@ quint8 DlgPropBox::coresFromText(const QString &text)
     bool ok = false;
     const quint8 cores = quint8(text.simplified().toUInt(&ok, 10));
     return ok && cores != 0 ? cores : 1;
-}
-
-void DlgPropBox::spinChange(int n)
-{
-    for (int row = 0; row < m_pinTable->rowCount(); ++row)
-        m_pinTable->setRowHidden(row, row >= n);
 }
 
 void DlgPropBox::fillObjRow(Obj *obj, QTreeWidgetItem *row)
@@ -114,16 +61,11 @@ void DlgPropBox::loadFromItem(GraphicsItem *item)
     auto *graphics = dynamic_cast<GraphicsBox *>(item);
     if (!CHECK_PTR(graphics))
         return;
-    m_widthSpin->setValue(graphics->boxWidth());
-    m_rowsSpin->setValue(graphics->rows());
+    showItem(graphics->boxWidth(), graphics->rows(), graphics->box(), graphics->ownName());
     m_borderCheck->setChecked(graphics->drawBorder());
-    Boxx *box = graphics->box();
-    edName()->setText(box ? box->name() : graphics->ownName());
-    if (box)
-        findInTree(m_objTable, box->name(), Qt::MatchFixedString, 0);
     for (const BoxPinRow &record : graphics->pinRows()) {
-        QTableWidgetItem *label = m_pinTable->item(record.row, record.left ? LeftLabel : RightLabel);
-        QTableWidgetItem *cores = m_pinTable->item(record.row, record.left ? LeftCores : RightCores);
+        QTableWidgetItem *label = pinTable()->item(record.row, record.left ? LeftLabel : RightLabel);
+        QTableWidgetItem *cores = pinTable()->item(record.row, record.left ? LeftCores : RightCores);
         if (CHECK_PTR(label))
             label->setText(record.label);
         if (CHECK_PTR(cores))
@@ -136,8 +78,8 @@ void DlgPropBox::saveToItem(GraphicsItem *item)
     auto *graphics = dynamic_cast<GraphicsBox *>(item);
     if (!CHECK_PTR(graphics))
         return;
-    const int rows = m_rowsSpin->value();
-    graphics->setBoxWidth(quint8(m_widthSpin->value()));
+    const int rows = rowsSpin()->value();
+    graphics->setBoxWidth(quint8(widthSpin()->value()));
     graphics->setRows(quint8(rows));
     graphics->setDrawBorder(m_borderCheck->isChecked());
 
@@ -146,13 +88,10 @@ void DlgPropBox::saveToItem(GraphicsItem *item)
     for (const int column : {int(LeftLabel), int(RightLabel)}) {
         const bool left = column == LeftLabel;
         for (int row = 0; row < rows; ++row) {
-            QTableWidgetItem *label = m_pinTable->item(row, column);
-            if (!CHECK_PTR(label))
-                continue;
-            const QString text = label->text().simplified();
+            const QString text = cellText(row, column);
             if (text.isEmpty())
                 continue;
-            QTableWidgetItem *cores = m_pinTable->item(row, left ? LeftCores : RightCores);
+            QTableWidgetItem *cores = pinTable()->item(row, left ? LeftCores : RightCores);
             BoxPinRow record;
             record.left = left;
             record.row = quint8(row);

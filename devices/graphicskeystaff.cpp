@@ -3,10 +3,10 @@
 #include "app/dlgsettings.h"
 #include "devices/contactsymbol.h"
 #include "devices/fusesymbol.h"
+#include "devices/groupcatalogue.h"
 #include "devices/keystaff.h"
 #include "devices/keystaffcatalogue.h"
 #include "graphics/font.h"
-#include "model/check.h"
 #include "model/datastream.h"
 #include "model/pin.h"
 
@@ -34,14 +34,10 @@ QString pinText(WiringPin *pin)
 } // namespace
 
 GraphicsKeystaff::GraphicsKeystaff(GraphicsScene *scene)
-    : GraphicsDevice(scene, BindShared, nullptr, CanRotate | CanMirrorHorizontal)
+    : GraphicsGroupedDevice(scene, keystaffCatalogue)
 {
     setTextWidth(minimumWidth);
-    createPins(2);
-    if (pinCount() == 2) {
-        pin(0)->moveCenter(QPointF(0, 0));
-        pin(1)->moveCenter(QPointF(160, 0));
-    }
+    setContactKind(StandClosed);
 }
 
 GraphicsKeystaff::~GraphicsKeystaff() = default;
@@ -53,55 +49,18 @@ Keystaff *GraphicsKeystaff::keystaff() const
 
 QString GraphicsKeystaff::kindName(int kind)
 {
-    if (!CHECK(isKeystaffKind(kind)))
-        return QString();
-    return QCoreApplication::translate("GraphicsKeystaff", keystaffKinds[kind].name);
+    return keystaffCatalogue.kindName(kind);
 }
 
-bool GraphicsKeystaff::setKind(int kind)
+void GraphicsKeystaff::placePins()
 {
-    if (kind == m_kind)
-        return true;
-    if (!CHECK(isKeystaffKind(kind)))
-        return false;
-    Keystaff *bound = keystaff();
-    if (bound && !bound->fitsGroup(kind, m_number, this))
-        return false;
-    prepareExtentChange();
-    m_kind = kind;
-    createPins(keystaffKinds[kind].pinCount);
-    if (pinCount() != keystaffKinds[kind].pinCount)
-        return true;
     pin(0)->moveCenter(QPointF(0, 0));
-    pin(1)->moveCenter(kind == ContactT ? QPointF(120, 80) : QPointF(160, 0));
-    update();
-    return true;
+    pin(1)->moveCenter(kind() == ContactT ? QPointF(120, 80) : QPointF(160, 0));
 }
 
-bool GraphicsKeystaff::setNumber(quint8 number)
+bool GraphicsKeystaff::groupReadFits(const GroupedDevice *device) const
 {
-    Keystaff *bound = keystaff();
-    if (bound && !bound->fitsGroup(m_kind, number, this))
-        return false;
-    m_number = number;
-    return true;
-}
-
-bool GraphicsKeystaff::setGroup(int kind, quint8 number)
-{
-    if (!CHECK(isKeystaffKind(kind)))
-        return false;
-    if (Keystaff *bound = keystaff()) {
-        const int group = bound->groupFor(kind, number, this);
-        if (group < 0)
-            return false;
-        number = quint8(group);
-        // The group first: the kind then fits it.
-        m_number = number;
-    }
-    setKind(kind);
-    m_number = number;
-    return true;
+    return number() < device->groupCount();
 }
 
 QRectF GraphicsKeystaff::boundingRect() const
@@ -109,7 +68,7 @@ QRectF GraphicsKeystaff::boundingRect() const
     const double w = textWidth();
     const double x0 = (160 - w) / 2;
     QRectF box;
-    switch (m_kind) {
+    switch (kind()) {
     case ContactT:
         box = QRectF(x0, -40, w, 127);
         break;
@@ -136,39 +95,6 @@ double GraphicsKeystaff::measureTextWidth() const
     return qMax(minimumWidth, title.width());
 }
 
-void GraphicsKeystaff::updatePinNames()
-{
-    if (!CHECK(m_number != NoGroup))
-        return;
-    const auto setNames = [this](const char *first, const char *second) {
-        if (WiringPin *p = wiringPin(0))
-            p->setName(first);
-        if (WiringPin *p = wiringPin(1))
-            p->setName(second);
-    };
-    Keystaff *bound = keystaff();
-    if (!bound) {
-        setNames(nullptr, nullptr);
-        return;
-    }
-    const int type = bound->modelIndex();
-    if (!CHECK(isKeystaffType(type) && m_number < keystaffTypes[type].groupCount)) {
-        setNames(nullptr, nullptr);
-        return;
-    }
-    const KeystaffGroup &group = keystaffTypes[type].groups[m_number];
-    setNames(group.pins[0], group.pins[1]);
-}
-
-QString GraphicsKeystaff::pinName(Pin *pin, Pin *)
-{
-    // An unnamed pin (an unbound item's) has no label of its own.
-    auto *named = dynamic_cast<WiringPin *>(pin);
-    if (!named || !named->name())
-        return QString();
-    return pinLabel(name(), pin);
-}
-
 void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
 {
     if (!painter)
@@ -185,7 +111,7 @@ void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
     };
 
     double nameRow = -80;
-    switch (m_kind) {
+    switch (kind()) {
     case ContactT:
         drawContact(painter, contactKindT, false, pen, penBlackDash, true, true, false);
         label(QRectF(0, 0, 40, 40), Qt::AlignCenter, 0);
@@ -201,7 +127,7 @@ void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
     default:
         painter->drawLine(QLineF(0, 0, 30, 0));
         painter->drawLine(QLineF(130, 0, 160, 0));
-        if (m_kind == StandClosed) {
+        if (kind() == StandClosed) {
             painter->drawLine(QLineF(80, 0, 80, -20));
             painter->drawLine(QLineF(50, 0, 110, 0));
         } else {
@@ -232,8 +158,8 @@ void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
 
 void GraphicsKeystaff::saveData(DataStream &stream)
 {
-    stream << m_number << quint8(m_kind);
-    GraphicsDevice::saveData(stream);
+    stream << number() << quint8(kind());
+    GraphicsGroupedDevice::saveData(stream);
 }
 
 void GraphicsKeystaff::loadData(DataStream &stream)
@@ -251,22 +177,9 @@ void GraphicsKeystaff::loadData(DataStream &stream)
         stream.setStatus(QDataStream::ReadCorruptData);
         return;
     }
-    m_number = number;
-    setKind(kind);
-    GraphicsDevice::loadData(stream);
-}
-
-bool GraphicsKeystaff::resolveLinks()
-{
-    if (!GraphicsDevice::resolveLinks())
-        return false;
-    if (!obj())
-        return true;
-    Keystaff *bound = keystaff();
-    if (bound && m_number < bound->groupCount())
-        return true;
-    detachObj(false);
-    return false;
+    setReadNumber(number);
+    setContactKind(kind);
+    GraphicsGroupedDevice::loadData(stream);
 }
 
 GraphicsItem *createGraphicsKeystaff(GraphicsScene *scene)

@@ -7,13 +7,13 @@
 // item, so no row may ever move. Kind names are translation keys of the
 // context "GraphicsKeystaff", type names and pin names of "Keystaff".
 
+#include "devices/contactgroup.h"
+
+#include <QString>
 #include <QtGlobal>
 
-struct KeystaffGroupKind
-{
-    const char *name;
-    qint32 pinCount;
-};
+// A kind: its name and the pins of an item of the kind.
+using KeystaffGroupKind = ContactGroupKind;
 
 struct KeystaffGroup
 {
@@ -44,5 +44,12 @@ inline bool isKeystaffType(int type)
 {
     return type >= 0 && type < KeystaffTypeCount;
 }
+
+// The translated type name; empty after a failed check outside the table.
+QString keystaffModelName(int type);
+
+// The catalogue as the keystaff, its items and its dialog read it.
+struct GroupCatalogue;
+extern const GroupCatalogue keystaffCatalogue;
 
 #endif

@@ -1,10 +1,11 @@
 #ifndef RLAY_TYPEDDEVICE_H
 #define RLAY_TYPEDDEVICE_H
 
-// A device shown by one scene item, whose type is a row of its kind's
-// catalogue: the heating, the lamp, the autoswitch, the interrupter and the
-// two-terminal kinds. The item owns the device; the device refuses a second
-// item, and its type is -1 or a row of the table.
+// A device whose type is a row of its kind's catalogue: the heating, the
+// lamp, the autoswitch, the interrupter and the two-terminal kinds, shown by
+// one scene item that owns the device (the device refuses a second item),
+// and the kinds shown group by group (GroupedDevice). Its type is -1 or a
+// row of the table.
 
 #include "model/device.h"
 
@@ -18,7 +19,7 @@ public:
     TypedDevice(Project *project, int kind, int typeCount, std::function<QString(int)> typeName);
     ~TypedDevice() override;
 
-    // Shown by one scene item only.
+    // Shown by one scene item only, unless the kind says otherwise.
     bool canAppend(ObjItem *item) override;
     // A row of the catalogue.
     bool hasModel(int index) const override;

@@ -351,11 +351,6 @@ void Frame::appendPages(QList<GraphicsScene *> &pages)
 // The frame's part of the item protocol of the managers.
 namespace itemprotocol {
 
-ProjectItemBase *node(Frame *item)
-{
-    return item->treeItem();
-}
-
 void writeRecord(Frame *item, DataStream &stream)
 {
     item->writeProperties(stream);
@@ -366,69 +361,14 @@ void readRecord(Frame *item, DataStream &stream)
     item->readProperties(stream);
 }
 
-void saveFirst(Frame *item, DataStream &stream)
-{
-    item->saveFirst(stream);
-}
-
-bool loadFirst(Frame *item, DataStream &stream)
-{
-    return item->loadFirst(stream);
-}
-
-bool saveSecond(Frame *item, DataStream &stream)
-{
-    return item->saveSecond(stream);
-}
-
-bool loadSecond(Frame *item, DataStream &stream)
-{
-    return item->loadSecond(stream);
-}
-
-bool updatePointers(Frame *item, bool second)
-{
-    return item->updatePointers(second);
-}
-
-void saveWLFirst(Frame *item, DataStream &stream)
-{
-    item->saveWLFirst(stream);
-}
-
-bool loadWLFirst(Frame *item, DataStream &stream)
-{
-    return item->loadWLFirst(stream);
-}
-
-bool saveWLSecond(Frame *item, DataStream &stream)
-{
-    return item->saveWLSecond(stream);
-}
-
-bool loadWLSecond(Frame *item, DataStream &stream)
-{
-    return item->loadWLSecond(stream);
-}
-
 bool updateWLPointers(Frame *)
 {
     return true;
 }
 
-void check(Frame *item, QTreeWidget *results, int code)
-{
-    item->check(results, code);
-}
-
 void printAll(Frame *item, QPainter *painter)
 {
     item->printPages(painter);
-}
-
-void appendPages(Frame *item, QList<GraphicsScene *> &pages)
-{
-    item->appendPages(pages);
 }
 
 void saveClipboard(Frame *, DataStream &)

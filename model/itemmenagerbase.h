@@ -11,14 +11,17 @@
 // list of items; here every operation has its do-nothing default.
 
 #include "app/actionsmanager.h"
+#include "graphics/graphicsscene.h"
+#include "graphics/sceneitem.h"
 #include "model/projectitemowner.h"
 
 #include <QList>
 #include <QObject>
 
+#include <type_traits>
+
 class DataStream;
 class Frame;
-class GraphicsScene;
 class ItemMenagerBase;
 class Project;
 class QAction;
@@ -72,36 +75,36 @@ public:
 
     // The passes of a save and a load. The reading and pointer passes
     // answer false on damaged data.
-    virtual void writeItems(DataStream &stream);
-    virtual void readItems(DataStream &stream);
-    virtual void saveFirst(DataStream &stream);
-    virtual bool loadFirst(DataStream &stream);
-    virtual bool saveSecond(DataStream &stream);
-    virtual bool loadSecond(DataStream &stream);
-    virtual bool updatePointers(bool second);
-    virtual void saveWLFirst(DataStream &stream);
-    virtual bool loadWLFirst(DataStream &stream);
-    virtual bool saveWLSecond(DataStream &stream);
-    virtual bool loadWLSecond(DataStream &stream);
-    virtual bool updateWLPointers();
+    virtual void writeItems(DataStream &) {}
+    virtual void readItems(DataStream &) {}
+    virtual void saveFirst(DataStream &) {}
+    virtual bool loadFirst(DataStream &) { return true; }
+    virtual bool saveSecond(DataStream &) { return true; }
+    virtual bool loadSecond(DataStream &) { return true; }
+    virtual bool updatePointers(bool) { return true; }
+    virtual void saveWLFirst(DataStream &) {}
+    virtual bool loadWLFirst(DataStream &) { return true; }
+    virtual bool saveWLSecond(DataStream &) { return true; }
+    virtual bool loadWLSecond(DataStream &) { return true; }
+    virtual bool updateWLPointers() { return true; }
 
     // Something below the manager changed.
-    virtual void changed();
-    virtual void check(QTreeWidget *results, int code);
+    virtual void changed() {}
+    virtual void check(QTreeWidget *, int) {}
     // Prints every document of the branch on a running job, one per page.
-    virtual void printAll(QPainter *painter);
-    virtual void appendPages(QList<GraphicsScene *> &pages);
-    virtual void saveClipboard(DataStream &stream);
-    virtual void loadClipboard(DataStream &stream);
-    virtual void saveClipboardGeometry(DataStream &stream);
-    virtual void loadClipboardGeometry(DataStream &stream);
+    virtual void printAll(QPainter *) {}
+    virtual void appendPages(QList<GraphicsScene *> &) {}
+    virtual void saveClipboard(DataStream &) {}
+    virtual void loadClipboard(DataStream &) {}
+    virtual void saveClipboardGeometry(DataStream &) {}
+    virtual void loadClipboardGeometry(DataStream &) {}
 
     // The ids of the context menu (-1 a separator), and of the actions that
     // act on a selected child; null when there are none.
     virtual const int *actions(int &count);
     virtual const int *childActions(int &count);
     // The clipboard format of the items; null when they cannot be copied.
-    virtual const char *mimeType() const;
+    virtual const char *mimeType() const { return nullptr; }
 
     // Registers the new, delete, property and print handlers; only the new
     // handler starts enabled, and an id of -1 registers nothing.
@@ -119,13 +122,13 @@ public:
     void finishPaste();
 
 protected slots:
-    virtual void *clickNewItem();
-    virtual void clickDeleteItem();
-    virtual void clickPropertyItem();
-    virtual void clickPrintItem();
-    virtual void clickSavePdfFiles();
-    virtual void copy();
-    virtual void paste();
+    virtual void *clickNewItem() { return nullptr; }
+    virtual void clickDeleteItem() {}
+    virtual void clickPropertyItem() {}
+    virtual void clickPrintItem() {}
+    virtual void clickSavePdfFiles() {}
+    virtual void copy() {}
+    virtual void paste() {}
 
 protected:
     // Every item of a list has at least one byte of its own further on in
@@ -140,76 +143,93 @@ private:
 };
 
 // The item protocol: what each operation of the template asks of an item,
-// by kind of item (a document, a manager, a frame).
+// by kind of item (a document, a frame, a manager).
 namespace itemprotocol {
 
-ProjectItemBase *node(GraphicsScene *item);
-void writeRecord(GraphicsScene *item, DataStream &stream);
-void readRecord(GraphicsScene *item, DataStream &stream);
-void saveFirst(GraphicsScene *item, DataStream &stream);
-bool loadFirst(GraphicsScene *item, DataStream &stream);
-bool saveSecond(GraphicsScene *item, DataStream &stream);
-bool loadSecond(GraphicsScene *item, DataStream &stream);
-bool updatePointers(GraphicsScene *item, bool second);
-void saveWLFirst(GraphicsScene *item, DataStream &stream);
-bool loadWLFirst(GraphicsScene *item, DataStream &stream);
-bool saveWLSecond(GraphicsScene *item, DataStream &stream);
-bool loadWLSecond(GraphicsScene *item, DataStream &stream);
-bool updateWLPointers(GraphicsScene *item);
-void check(GraphicsScene *item, QTreeWidget *results, int code);
-void printAll(GraphicsScene *item, QPainter *painter);
-void appendPages(GraphicsScene *item, QList<GraphicsScene *> &pages);
-void saveClipboard(GraphicsScene *item, DataStream &stream);
-void loadClipboard(GraphicsScene *item, DataStream &stream);
-void saveClipboardGeometry(GraphicsScene *item, DataStream &stream);
-void loadClipboardGeometry(GraphicsScene *item, DataStream &stream);
-void markChanged(GraphicsScene *item);
-
-ProjectItemBase *node(ItemMenagerBase *item);
-void writeRecord(ItemMenagerBase *item, DataStream &stream);
-void readRecord(ItemMenagerBase *item, DataStream &stream);
-void saveFirst(ItemMenagerBase *item, DataStream &stream);
-bool loadFirst(ItemMenagerBase *item, DataStream &stream);
-bool saveSecond(ItemMenagerBase *item, DataStream &stream);
-bool loadSecond(ItemMenagerBase *item, DataStream &stream);
-bool updatePointers(ItemMenagerBase *item, bool second);
-void saveWLFirst(ItemMenagerBase *item, DataStream &stream);
-bool loadWLFirst(ItemMenagerBase *item, DataStream &stream);
-bool saveWLSecond(ItemMenagerBase *item, DataStream &stream);
-bool loadWLSecond(ItemMenagerBase *item, DataStream &stream);
-bool updateWLPointers(ItemMenagerBase *item);
-void check(ItemMenagerBase *item, QTreeWidget *results, int code);
-void printAll(ItemMenagerBase *item, QPainter *painter);
-void appendPages(ItemMenagerBase *item, QList<GraphicsScene *> &pages);
-void saveClipboard(ItemMenagerBase *item, DataStream &stream);
-void loadClipboard(ItemMenagerBase *item, DataStream &stream);
-void saveClipboardGeometry(ItemMenagerBase *item, DataStream &stream);
-void loadClipboardGeometry(ItemMenagerBase *item, DataStream &stream);
-void markChanged(ItemMenagerBase *item);
+// A document answers with its sheet's passes.
+inline ProjectItemBase *node(GraphicsScene *item) { return item->sceneItem(); }
+inline void writeRecord(GraphicsScene *item, DataStream &stream) { item->saveReference(stream); }
+inline void readRecord(GraphicsScene *item, DataStream &stream) { item->loadReference(stream); }
+inline void saveFirst(GraphicsScene *item, DataStream &stream) { item->saveScene(stream); }
+inline bool loadFirst(GraphicsScene *item, DataStream &stream) { return item->loadScene(stream); }
+inline bool saveSecond(GraphicsScene *item, DataStream &stream) { return item->saveItemsGeometry(stream); }
+inline bool loadSecond(GraphicsScene *item, DataStream &stream) { return item->loadItemsGeometry(stream); }
+inline bool updatePointers(GraphicsScene *item, bool second) { return item->updatePointers(second); }
+inline void saveWLFirst(GraphicsScene *item, DataStream &stream) { item->saveUserItems(stream); }
+inline bool loadWLFirst(GraphicsScene *item, DataStream &stream) { return item->loadUserItems(stream); }
+inline bool saveWLSecond(GraphicsScene *item, DataStream &stream) { return item->saveUserItemsGeometry(stream); }
+inline bool loadWLSecond(GraphicsScene *item, DataStream &stream) { return item->loadUserItemsGeometry(stream); }
+inline bool updateWLPointers(GraphicsScene *item) { return item->updateWLPointers(); }
+inline void check(GraphicsScene *item, QTreeWidget *results, int code) { item->checkItems(results, code); }
+inline void printAll(GraphicsScene *item, QPainter *painter) { item->printScene(painter); }
+inline void appendPages(GraphicsScene *item, QList<GraphicsScene *> &pages) { item->appendTo(pages); }
+inline void saveClipboard(GraphicsScene *item, DataStream &stream) { item->saveClipboard(stream); }
+inline void loadClipboard(GraphicsScene *item, DataStream &stream) { item->loadClipboard(stream); }
+inline void saveClipboardGeometry(GraphicsScene *item, DataStream &stream) { item->saveClipboardGeometry(stream); }
+inline void loadClipboardGeometry(GraphicsScene *item, DataStream &stream) { item->loadClipboardGeometry(stream); }
+inline void markChanged(GraphicsScene *item) { item->setModified(true); }
 
 // A frame has no clipboard record, no wiring pointer pass of its own and no
-// change mark after its dialog (defined with the frame).
-ProjectItemBase *node(Frame *item);
+// change mark after its dialog; its record is its properties and its pages
+// print with it (defined with the frame).
 void writeRecord(Frame *item, DataStream &stream);
 void readRecord(Frame *item, DataStream &stream);
-void saveFirst(Frame *item, DataStream &stream);
-bool loadFirst(Frame *item, DataStream &stream);
-bool saveSecond(Frame *item, DataStream &stream);
-bool loadSecond(Frame *item, DataStream &stream);
-bool updatePointers(Frame *item, bool second);
-void saveWLFirst(Frame *item, DataStream &stream);
-bool loadWLFirst(Frame *item, DataStream &stream);
-bool saveWLSecond(Frame *item, DataStream &stream);
-bool loadWLSecond(Frame *item, DataStream &stream);
 bool updateWLPointers(Frame *item);
-void check(Frame *item, QTreeWidget *results, int code);
 void printAll(Frame *item, QPainter *painter);
-void appendPages(Frame *item, QList<GraphicsScene *> &pages);
 void saveClipboard(Frame *item, DataStream &stream);
 void loadClipboard(Frame *item, DataStream &stream);
 void saveClipboardGeometry(Frame *item, DataStream &stream);
 void loadClipboardGeometry(Frame *item, DataStream &stream);
 void markChanged(Frame *item);
+
+// Every other item (a manager, and a frame where none of the above says
+// otherwise) answers with its own pass of the operation's name; its node is
+// its tree row, its record its list of items, its change mark changed().
+template <class Item>
+using NotDocument = std::enable_if_t<!std::is_base_of_v<GraphicsScene, Item>, int>;
+
+template <class Item, NotDocument<Item> = 0>
+ProjectItemBase *node(Item *item) { return item->treeItem(); }
+template <class Item, NotDocument<Item> = 0>
+void writeRecord(Item *item, DataStream &stream) { item->writeItems(stream); }
+template <class Item, NotDocument<Item> = 0>
+void readRecord(Item *item, DataStream &stream) { item->readItems(stream); }
+template <class Item, NotDocument<Item> = 0>
+void saveFirst(Item *item, DataStream &stream) { item->saveFirst(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool loadFirst(Item *item, DataStream &stream) { return item->loadFirst(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool saveSecond(Item *item, DataStream &stream) { return item->saveSecond(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool loadSecond(Item *item, DataStream &stream) { return item->loadSecond(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool updatePointers(Item *item, bool second) { return item->updatePointers(second); }
+template <class Item, NotDocument<Item> = 0>
+void saveWLFirst(Item *item, DataStream &stream) { item->saveWLFirst(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool loadWLFirst(Item *item, DataStream &stream) { return item->loadWLFirst(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool saveWLSecond(Item *item, DataStream &stream) { return item->saveWLSecond(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool loadWLSecond(Item *item, DataStream &stream) { return item->loadWLSecond(stream); }
+template <class Item, NotDocument<Item> = 0>
+bool updateWLPointers(Item *item) { return item->updateWLPointers(); }
+template <class Item, NotDocument<Item> = 0>
+void check(Item *item, QTreeWidget *results, int code) { item->check(results, code); }
+template <class Item, NotDocument<Item> = 0>
+void printAll(Item *item, QPainter *painter) { item->printAll(painter); }
+template <class Item, NotDocument<Item> = 0>
+void appendPages(Item *item, QList<GraphicsScene *> &pages) { item->appendPages(pages); }
+template <class Item, NotDocument<Item> = 0>
+void saveClipboard(Item *item, DataStream &stream) { item->saveClipboard(stream); }
+template <class Item, NotDocument<Item> = 0>
+void loadClipboard(Item *item, DataStream &stream) { item->loadClipboard(stream); }
+template <class Item, NotDocument<Item> = 0>
+void saveClipboardGeometry(Item *item, DataStream &stream) { item->saveClipboardGeometry(stream); }
+template <class Item, NotDocument<Item> = 0>
+void loadClipboardGeometry(Item *item, DataStream &stream) { item->loadClipboardGeometry(stream); }
+template <class Item, NotDocument<Item> = 0>
+void markChanged(Item *item) { item->changed(); }
 
 } // namespace itemprotocol
 

@@ -6,6 +6,7 @@
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
 #include "graphics/font.h"
+#include "model/check.h"
 #include "model/address.h"
 #include "model/device.h"
 #include "schemes/net.h"
@@ -224,6 +225,14 @@ private slots:
         // A device takes items of its own kind only; an autoswitch one.
         QVERIFY(devices[3]->appendItem(qf[0]) && !devices[3]->appendItem(qf[1]) && !devices[3]->appendItem(bt[2]));
         QVERIFY(!devices[2]->appendItem(bt[2]) && !devices[0]->appendItem(qf[1]));
+        // One that a file binds to a device of another kind is refused (as
+        // damage counted by the reader) and left unbound, even on a free
+        // group that would suit it.
+        {
+            CountedChecks reading;
+            QVERIFY(bt[2]->setContactGroup(0, 2) && !devices[1]->restoreItem(bt[2]) && reading.failed() == 1);
+        }
+        QVERIFY(!bt[2]->obj() && !devices[1]->appendItem(bt[2]));
         // A type set from code: "KMD I" has one "f" group, "KMT 2ft 2t" is
         // t, ft, t, ft, "Stand." has no "Contact t".
         QVERIFY(devices[0]->setModelIndex(10) && devices[1]->setModelIndex(2) && devices[2]->setModelIndex(0));
