@@ -32,6 +32,7 @@ EquipmentMenager::EquipmentMenager(Project *project, QList<QAction *> *actions)
     if (m_scheme.sceneItem())
         treeItem()->insertChild(0, m_scheme.sceneItem());
     registerItemActions(itemActions, 4);
+    setActionLists(menuActions, menagerChildActions);
     if (hasCommands())
         addHandler(58, this, SLOT(clickSavePdfFiles()));
 }
@@ -108,18 +109,6 @@ bool EquipmentMenager::framesCarryLayoutRecords(DataStream &stream) const
     stream.resetStatus();
     stream.seek(start);
     return !bare;
-}
-
-const int *EquipmentMenager::actions(int &count)
-{
-    count = int(std::size(menuActions));
-    return menuActions;
-}
-
-const int *EquipmentMenager::childActions(int &count)
-{
-    count = int(std::size(menagerChildActions));
-    return menagerChildActions;
 }
 
 void EquipmentMenager::check(QTreeWidget *results, int code)

@@ -33,8 +33,6 @@ public:
     // The first pass begins with the equipment scheme.
     void saveFirst(DataStream &stream) override;
     bool loadFirst(DataStream &stream) override;
-    const int *actions(int &count) override;
-    const int *childActions(int &count) override;
     // "Check object address" lists every pair of frames that cables join
     // and the distance table has no length for.
     void check(QTreeWidget *results, int code) override;

@@ -1,14 +1,8 @@
 #include "equipment/specificationmanagercable.h"
 
-#include "graphics/rgridlayout.h"
-#include "graphics/rlineedit.h"
-#include "graphics/rvboxlayout.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
-
-#include <QLabel>
-#include <QSpinBox>
 
 #include <algorithm>
 
@@ -29,6 +23,7 @@ SpecificationManagerCable::SpecificationManagerCable(Project *project, QList<QAc
     treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
     project->addTopLevelItem(treeItem());
     registerItemActions(itemActions, 4);
+    setActionLists(menuActions, menagerChildActions);
     if (hasCommands()) {
         addHandler(68, this, SLOT(clickSavePdfFiles()));
         addHandler(72, this, SLOT(clickSpecProperty()), true);
@@ -46,47 +41,16 @@ void SpecificationManagerCable::changed()
         project()->setSpecificationCableChanged();
 }
 
-const int *SpecificationManagerCable::actions(int &count)
-{
-    count = int(std::size(menuActions));
-    return menuActions;
-}
-
-const int *SpecificationManagerCable::childActions(int &count)
-{
-    count = int(std::size(menagerChildActions));
-    return menagerChildActions;
-}
-
 void SpecificationManagerCable::clickSpecProperty()
 {
     DlgPropSpecificationManagerCable dialog(project());
-    dialog.atrSpin()->setValue(m_atrNumber);
-    dialog.commentEdit()->setText(m_comment);
-    if (execModal(&dialog) != QDialog::Accepted)
-        return;
-    m_comment = dialog.commentEdit()->text().simplified();
-    m_atrNumber = dialog.atrSpin()->value();
-    changed();
+    if (dialog.edit(m_atrNumber, m_comment))
+        changed();
 }
 
 DlgPropSpecificationManagerCable::DlgPropSpecificationManagerCable(QWidget *parent)
-    : DlgProp(parent)
+    : DlgPropSpecificationManagerDevice(parent)
 {
-    auto *layout = new RVBoxLayout(this, 5, 5);
-    auto *grid = new RGridLayout();
-    layout->addLayout(grid);
-
-    m_atr = new QSpinBox(this);
-    m_atr->setRange(0, 999);
-    grid->addWidget(new QLabel(tr("ATR Num:"), this), 0, 0);
-    grid->addWidget(m_atr, 0, 1);
-
-    m_comment = new RLineEdit(this, 200);
-    grid->addWidget(new QLabel(tr("Comment:"), this), 1, 0);
-    grid->addWidget(m_comment, 1, 1);
-
-    addButtons(layout);
 }
 
 void SpecificationManagerCable::addCable(quint64 key, Cable *cable)

@@ -7,14 +7,11 @@
 
 #include "equipment/cable.h"
 #include "equipment/specificationcable.h"
-#include "graphics/dlgprop.h"
+#include "equipment/specificationmanagerdevice.h"
 #include "model/itemmenager.h"
 
 #include <QList>
 #include <QString>
-
-class QSpinBox;
-class RLineEdit;
 
 class SpecificationManagerCable : public ItemMenager<SpecificationCable, DlgPropSpecificationCable>
 {
@@ -45,8 +42,6 @@ public:
     // False when the data ends early or lists a frame pair twice.
     bool readCables(DataStream &stream);
 
-    const int *actions(int &count) override;
-    const int *childActions(int &count) override;
 
 public slots:
     // Edits the ATR number and comment.
@@ -62,20 +57,14 @@ private:
     QString m_comment;
 };
 
-// The ATR number and comment of the cable specification.
-class DlgPropSpecificationManagerCable : public DlgProp
+// The ATR number and comment of the cable specification: the fields of the
+// device specification's dialog.
+class DlgPropSpecificationManagerCable : public DlgPropSpecificationManagerDevice
 {
     Q_OBJECT
 
 public:
     explicit DlgPropSpecificationManagerCable(QWidget *parent);
-
-    QSpinBox *atrSpin() const { return m_atr; }
-    RLineEdit *commentEdit() const { return m_comment; }
-
-private:
-    QSpinBox *m_atr;
-    RLineEdit *m_comment;
 };
 
 #endif

@@ -27,6 +27,7 @@ SpecificationManagerDevice::SpecificationManagerDevice(Project *project, QList<Q
     treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
     project->addTopLevelItem(treeItem());
     registerItemActions(itemActions, 4);
+    setActionLists(menuActions, menagerChildActions);
     if (hasCommands()) {
         addHandler(68, this, SLOT(clickSavePdfFiles()));
         addHandler(72, this, SLOT(clickSpecProperty()), true);
@@ -56,28 +57,11 @@ void SpecificationManagerDevice::readItems(DataStream &stream)
     ItemMenager<SpecificationGroupDevice, DlgPropSpecificationGroupDevice>::readItems(stream);
 }
 
-const int *SpecificationManagerDevice::actions(int &count)
-{
-    count = int(std::size(menuActions));
-    return menuActions;
-}
-
-const int *SpecificationManagerDevice::childActions(int &count)
-{
-    count = int(std::size(menagerChildActions));
-    return menagerChildActions;
-}
-
 void SpecificationManagerDevice::clickSpecProperty()
 {
     DlgPropSpecificationManagerDevice dialog(project());
-    dialog.atrSpin()->setValue(m_atrNumber);
-    dialog.commentEdit()->setText(m_comment);
-    if (execModal(&dialog) != QDialog::Accepted)
-        return;
-    m_comment = dialog.commentEdit()->text().simplified();
-    m_atrNumber = dialog.atrSpin()->value();
-    changed();
+    if (dialog.edit(m_atrNumber, m_comment))
+        changed();
 }
 
 DlgPropSpecificationManagerDevice::DlgPropSpecificationManagerDevice(QWidget *parent)
@@ -97,4 +81,15 @@ DlgPropSpecificationManagerDevice::DlgPropSpecificationManagerDevice(QWidget *pa
     grid->addWidget(m_comment, 1, 1);
 
     addButtons(layout);
+}
+
+bool DlgPropSpecificationManagerDevice::edit(int &atrNumber, QString &comment)
+{
+    m_atr->setValue(atrNumber);
+    m_comment->setText(comment);
+    if (execModal(this) != QDialog::Accepted)
+        return false;
+    comment = m_comment->text().simplified();
+    atrNumber = m_atr->value();
+    return true;
 }

@@ -34,8 +34,6 @@ public:
     // The list record begins with the ATR number and comment.
     void writeItems(DataStream &stream) override;
     void readItems(DataStream &stream) override;
-    const int *actions(int &count) override;
-    const int *childActions(int &count) override;
 
 public slots:
     // Edits the ATR number and comment.
@@ -56,6 +54,10 @@ public:
 
     QSpinBox *atrSpin() const { return m_atr; }
     RLineEdit *commentEdit() const { return m_comment; }
+
+    // Shows the dialog on an ATR number and comment and takes the edited
+    // values back; false when the user cancelled.
+    bool edit(int &atrNumber, QString &comment);
 
 private:
     QSpinBox *m_atr;

@@ -94,14 +94,14 @@ void ItemMenagerBase::setChildCurrent(QTreeWidgetItem *child, bool current)
 
 const int *ItemMenagerBase::actions(int &count)
 {
-    count = 0;
-    return nullptr;
+    count = m_menuActionCount;
+    return m_menuActions;
 }
 
 const int *ItemMenagerBase::childActions(int &count)
 {
-    count = 0;
-    return nullptr;
+    count = m_childActionCount;
+    return m_childActions;
 }
 
 void ItemMenagerBase::registerItemActions(const int ids[], int count)

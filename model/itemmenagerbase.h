@@ -100,7 +100,8 @@ public:
     virtual void loadClipboardGeometry(DataStream &) {}
 
     // The ids of the context menu (-1 a separator), and of the actions that
-    // act on a selected child; null when there are none.
+    // act on a selected child; by default the lists the manager set, null
+    // when there are none.
     virtual const int *actions(int &count);
     virtual const int *childActions(int &count);
     // The clipboard format of the items; null when they cannot be copied.
@@ -131,6 +132,16 @@ protected slots:
     virtual void paste() {}
 
 protected:
+    // The lists actions() and childActions() answer.
+    template <int M, int C>
+    void setActionLists(const int (&menu)[M], const int (&child)[C])
+    {
+        m_menuActions = menu;
+        m_menuActionCount = M;
+        m_childActions = child;
+        m_childActionCount = C;
+    }
+
     // Every item of a list has at least one byte of its own further on in
     // the same stream: a count beyond the bytes left is damage.
     static bool plausibleCount(const DataStream &stream, qint32 count);
@@ -140,6 +151,10 @@ protected:
 private:
     Project *m_project;
     ProjectItem<ItemMenagerBase> *m_treeItem = nullptr;
+    const int *m_menuActions = nullptr;
+    const int *m_childActions = nullptr;
+    int m_menuActionCount = 0;
+    int m_childActionCount = 0;
 };
 
 // The item protocol: what each operation of the template asks of an item,

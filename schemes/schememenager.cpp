@@ -21,6 +21,7 @@ SchemeMenager::SchemeMenager(Project *project, QList<QAction *> *actions)
     treeItem()->setIcons(QStringLiteral(":/images/schematics.png"), QStringLiteral(":/images/schematics.png"));
     project->addTopLevelItem(treeItem());
     registerItemActions(itemActions, 4);
+    setActionLists(menuActions, menagerChildActions);
     if (hasCommands()) {
         addHandler(45, this, SLOT(copy()));
         addHandler(46, this, SLOT(paste()));
@@ -38,14 +39,7 @@ const int *SchemeMenager::actions(int &count)
 {
     if (hasCommands())
         setActionEnabled(46, canPaste());
-    count = int(std::size(menuActions));
-    return menuActions;
-}
-
-const int *SchemeMenager::childActions(int &count)
-{
-    count = int(std::size(menagerChildActions));
-    return menagerChildActions;
+    return ItemMenagerBase::actions(count);
 }
 
 const char *SchemeMenager::mimeType() const

@@ -25,7 +25,6 @@ public:
     // The whole branch's menu; paste is offered when the clipboard holds a
     // scheme group.
     const int *actions(int &count) override;
-    const int *childActions(int &count) override;
     const char *mimeType() const override;
 
     // Gives every scheme group its numbered directory beside the main file
