@@ -6,9 +6,11 @@
 #include "equipment/graphicsboard.h"
 #include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
+#include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
+#include "model/device.h"
 #include "model/project.h"
 
 #include <QtTest>
@@ -32,54 +34,248 @@ QList<int> partsOf(int type)
     return QList<int>(frameTypes[type].parts, frameTypes[type].parts + frameTypes[type].partCount);
 }
 
-// Fills every empty place of a container, in turn, with every panel and
-// board type it accepts, and below each, depth first; reports every free
-// place that lies under a container put in.
-void fillEveryPlace(FrameLayout *layout, GraphicsPlaceContainer *container, QStringList &faults)
+// One walk serves the checks that fill the frames: every frame type, each
+// empty place of it taking in turn every panel and board it accepts, nested.
+// The walk notes the free places found under a container put in, and for
+// every place a device may take the address it gives that device. A place
+// is named by its path from the frame part: place indexes, each followed by
+// the panel or board chosen there (-1 for one the builder put in).
+class FillWalk
 {
-    for (Place *place : container->places()) {
-        if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item())) {
-            fillEveryPlace(layout, held, faults);
-            continue;
-        }
-        if (place->item() || place->state() != Place::Normal || place->placeType() == -1)
-            continue;
-        for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
-            const bool panel = id < panelTypeCount;
-            const int kind = panel ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
-            if (!place->allowsModel(containerKinds[kind].model))
-                continue;
-            GraphicsPlaceContainer *item = panel ? static_cast<GraphicsPlaceContainer *>(new GraphicsFramePanel(layout))
-                                                 : new GraphicsBoard(layout);
-            item->setContainerType(panel ? id : id - panelTypeCount);
-            layout->addGraphicsItem(item);
-            if (place->canDrop(item, place->sceneRect().center()) && place->putItem(item)) {
-                QList<Place *> own;
-                for (QGraphicsItem *child : item->childItems())
-                    own << dynamic_cast<Place *>(child);
-                const QRectF body = item->sceneBodyRect().adjusted(1.75, 1.75, -1.75, -1.75);
-                for (QGraphicsItem *under : layout->items(body)) {
-                    auto *free = dynamic_cast<Place *>(under);
-                    if (free && free != place && !own.contains(free) && !free->item() && !free->coveringItem()
-                        && free->state() == Place::Normal && free->placeType() != -1
-                        && free->sceneRect().intersects(body))
-                        faults << QString("frame %1: %2 in place type %3 over place type %4")
-                                      .arg(layout->frame()->frameType())
-                                      .arg(item->containerType())
-                                      .arg(place->placeType())
-                                      .arg(free->placeType());
-                }
-                fillEveryPlace(layout, item, faults);
-                item->removeFromPlace();
+public:
+    QStringList freeUnder;
+    QStringList sameAddress;
+
+    FillWalk()
+    {
+        FrameLayout::registerItemTypes();
+        Project p(nullptr, nullptr);
+        // One device for each place type, address byte and clamp-panel model
+        // the device catalogues hold.
+        QSet<QList<int>> seen;
+        for (const DeviceKindEntry *row = deviceKindTable; row->kind; ++row) {
+            auto *device = row->factory ? dynamic_cast<Device *>(row->factory(&p)) : nullptr;
+            for (int i = 0; device && i < 1024 && device->hasModel(i) && device->setModelIndex(i); ++i) {
+                const QList<int> key = {device->placeType(), device->addressSuffix(), row->kind == 203 ? i : -1};
+                if (key[0] == -1 || seen.contains(key))
+                    continue;
+                seen.insert(key);
+                auto *kept = static_cast<Device *>(row->factory(&p));
+                kept->setModelIndex(i);
+                m_devices << static_cast<GraphicsPlaceItem *>(kept->createPlaceItem(nullptr));
             }
-            delete item;
-            // The scene's bookkeeping of removed items is settled now and
-            // then, as the event loop would.
-            static int removed = 0;
-            if (++removed % 50 == 0)
-                QCoreApplication::processEvents();
+            delete device;
+        }
+        for (int type = 0; type < placeTypeCount; ++type) {
+            for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
+                const int kind = id < panelTypeCount ? panelTypes[id].containerKind
+                                                     : boardTypes[id - panelTypeCount].containerKind;
+                if (placeTypeAllowsModel(type, containerKinds[kind].model))
+                    m_containers[type] << id;
+            }
+            for (GraphicsPlaceItem *device : std::as_const(m_devices)) {
+                if (placeTypeAllowsModel(type, device->modelId()))
+                    m_devicesFor[type] << device;
+            }
+        }
+        auto *row = new FrameGroup(&p);
+        p.equipment()->appendItem(row);
+        for (int type = 0; type < frameTypeCount; ++type) {
+            auto *frame = new Frame(&p);
+            row->appendItem(frame);
+            frame->setFrameType(type);
+            m_layout = frame->layout();
+            // Items come and go by the thousand: no index to keep.
+            m_layout->setItemIndexMethod(QGraphicsScene::NoIndex);
+            for (int i = 0; i < m_layout->parts().size(); ++i)
+                fill(m_layout->parts()[i], {i}, 0);
+            findSameAddresses(type);
+            m_leaves.clear();
+            m_covers.clear();
+            qDeleteAll(m_pool);
+            m_pool.clear();
         }
     }
+
+private:
+    void fill(GraphicsPlaceContainer *container, const QList<int> &path, int depth)
+    {
+        const QList<Place *> &places = container->places();
+        for (int j = 0; j < places.size(); ++j)
+            m_paths[places[j]] = path + QList<int>{j};
+        for (int j = 0; j < places.size(); ++j) {
+            Place *place = places[j];
+            const QList<int> at = path + QList<int>{j};
+            if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item())) {
+                fill(held, at + QList<int>{-1}, depth);
+                continue;
+            }
+            if (place->item() || place->state() != Place::Normal || place->placeType() == -1)
+                continue;
+            noteDevicePlace(place, at);
+            for (int id : m_containers.value(place->placeType()))
+                fillWith(place, at, id, depth);
+        }
+    }
+
+    void fillWith(Place *place, const QList<int> &at, int id, int depth)
+    {
+        GraphicsPlaceContainer *item = m_pool.value(qMakePair(depth, id));
+        if (!item) {
+            const bool panel = id < panelTypeCount;
+            item = panel ? static_cast<GraphicsPlaceContainer *>(new GraphicsFramePanel(m_layout))
+                         : new GraphicsBoard(m_layout);
+            item->setContainerType(panel ? id : id - panelTypeCount);
+            m_layout->addGraphicsItem(item);
+            m_pool.insert(qMakePair(depth, id), item);
+            item->setPos(-8000, 0);
+        }
+        if (!place->canDrop(item, place->sceneRect().center()) || !place->putItem(item))
+            return;
+        const QList<int> chosen = at + QList<int>{id};
+        const QRectF body = item->sceneBodyRect().adjusted(1.75, 1.75, -1.75, -1.75);
+        // The cells of a container never meet: only an item reaching beyond
+        // its place, or a place meeting another part, can lie over places.
+        bool over = GraphicsPlaceItem::reachesBeyond(place, item->modelId());
+        for (int i = 0; i < m_layout->parts().size() && !over; ++i)
+            over = i != at[0] && m_layout->parts()[i]->sceneBodyRect().intersects(body);
+        QList<Place *> under;
+        for (int i = 0; over && i < m_layout->parts().size(); ++i)
+            placesMeeting(m_layout->parts()[i], item, body, under);
+        for (Place *other : std::as_const(under)) {
+            if (other == place)
+                continue;
+            if (other->coveringItem() == item)
+                m_covers[chosen] << m_paths.value(other);
+            else if (!other->item() && !other->coveringItem() && other->state() == Place::Normal
+                     && other->placeType() != -1)
+                freeUnder << QString("frame type %1: %2 in place type %3 over place type %4")
+                                 .arg(m_layout->frame()->frameType())
+                                 .arg(item->containerType())
+                                 .arg(place->placeType())
+                                 .arg(other->placeType());
+        }
+        fill(item, chosen, depth + 1);
+        item->removeFromPlace();
+        item->setPos(-8000, 0);
+    }
+
+    // The places of the filling that meet the rectangle, but the item's own.
+    static void placesMeeting(GraphicsPlaceContainer *container, GraphicsPlaceItem *item, const QRectF &rect,
+                              QList<Place *> &found)
+    {
+        for (Place *place : container->places()) {
+            if (!place->sceneRect().intersects(rect))
+                continue;
+            found << place;
+            auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item());
+            if (held && held != item)
+                placesMeeting(held, item, rect, found);
+        }
+    }
+
+    // The addresses the place gives the devices it takes: a place with the
+    // suffix flag takes the device's address byte.
+    void noteDevicePlace(Place *place, const QList<int> &at)
+    {
+        QSet<QByteArray> addresses;
+        for (GraphicsPlaceItem *device : m_devicesFor.value(place->placeType())) {
+            if (!place->canDrop(device, place->sceneRect().center()))
+                continue;
+            Address address = place->address();
+            if (placeTypes[place->placeType()].suffixFlag)
+                address.setField(6, quint8(device->addressSuffix()));
+            addresses.insert(key(address));
+        }
+        for (const QByteArray &address : std::as_const(addresses))
+            m_byAddress[address] << int(m_leaves.size());
+        if (!addresses.isEmpty())
+            m_leaves << at;
+    }
+
+    static QByteArray key(const Address &a)
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 7; ++i)
+            bytes += char(a.field(i));
+        return bytes;
+    }
+
+    // Whether two places can both hold devices in one filling: their paths
+    // part at two places of one container, and nothing chosen on either path
+    // covers a place on the other.
+    bool together(const QList<int> &a, const QList<int> &b) const
+    {
+        int i = 0;
+        while (i < a.size() && i < b.size() && a[i] == b[i])
+            ++i;
+        // Even positions past the part hold the choice made at the place
+        // before.
+        if (i == a.size() || i == b.size() || (i > 0 && i % 2 == 0))
+            return false;
+        return !covers(a, b) && !covers(b, a);
+    }
+
+    bool covers(const QList<int> &a, const QList<int> &b) const
+    {
+        for (int end = 3; end <= a.size(); end += 2) {
+            const auto found = m_covers.constFind(a.mid(0, end));
+            if (found == m_covers.cend())
+                continue;
+            for (const QList<int> &covered : *found) {
+                if (b.mid(0, covered.size()) == covered)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    void findSameAddresses(int type)
+    {
+        for (auto it = m_byAddress.cbegin(); it != m_byAddress.cend(); ++it) {
+            const QList<int> &leaves = it.value();
+            bool found = false;
+            for (int i = 0; i < leaves.size() && !found; ++i) {
+                for (int j = i + 1; j < leaves.size() && !found; ++j) {
+                    if (!together(m_leaves[leaves[i]], m_leaves[leaves[j]]))
+                        continue;
+                    found = true;
+                    sameAddress << describe(type, it.key(), m_leaves[leaves[i]], m_leaves[leaves[j]]);
+                }
+            }
+        }
+        m_byAddress.clear();
+    }
+
+    QString describe(int type, const QByteArray &key, const QList<int> &a, const QList<int> &b) const
+    {
+        QStringList fields;
+        for (char c : key)
+            fields << QString::number(quint8(c));
+        auto text = [](const QList<int> &path) {
+            QStringList parts;
+            for (int v : path)
+                parts << QString::number(v);
+            return parts.join('/');
+        };
+        return QString("frame type %1: %2 from %3 and %4").arg(type).arg(fields.join(' '), text(a), text(b));
+    }
+
+    FrameLayout *m_layout = nullptr;
+    QList<GraphicsPlaceItem *> m_devices;
+    QHash<int, QList<GraphicsPlaceItem *>> m_devicesFor;
+    QHash<int, QList<int>> m_containers;
+    QHash<QPair<int, int>, GraphicsPlaceContainer *> m_pool;
+    QHash<Place *, QList<int>> m_paths;
+    QList<QList<int>> m_leaves;
+    QHash<QByteArray, QList<int>> m_byAddress;
+    QHash<QList<int>, QList<QList<int>>> m_covers;
+};
+
+const FillWalk &fillWalk()
+{
+    static const FillWalk walk;
+    return walk;
 }
 
 } // namespace
@@ -210,18 +406,20 @@ private slots:
     // board it accepts: no place under a board or panel takes a drop.
     void noFreePlaceUnderAContainer()
     {
-        Project p(nullptr, nullptr);
-        auto *row = new FrameGroup(&p);
-        p.equipment()->appendItem(row);
-        QStringList faults;
-        for (int type = 0; type < frameTypeCount; ++type) {
-            auto *frame = new Frame(&p);
-            row->appendItem(frame);
-            frame->setFrameType(type);
-            for (GraphicsFramePart *part : frame->layout()->parts())
-                fillEveryPlace(frame->layout(), part, faults);
-        }
+        const QStringList &faults = fillWalk().freeUnder;
+        if (qEnvironmentVariableIsSet("RLAY_DUMP"))
+            qWarning().noquote() << faults.join("\n");
         QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join("\n")));
+    }
+
+    // No two places of one frame give a device the same address, whatever
+    // panels and boards fill it.
+    void everyPlaceAddressedApart()
+    {
+        const QStringList &faults = fillWalk().sameAddress;
+        if (qEnvironmentVariableIsSet("RLAY_DUMP"))
+            qWarning().noquote() << faults.join("\n");
+        QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + "\n" + faults.mid(0, 20).join("\n")));
     }
 
     // A two-row carrier in frame place 05 numbers its rows 05 and 06; the
@@ -246,7 +444,7 @@ private slots:
             for (Place *place : part->places())
                 if (place->placeType() != 83) // the clamp row, named by its place kind
                     numbers << place->address().field(3);
-        QCOMPARE(numbers, (QList<int>{5, 2, 3, 4, 6, 7, 8, 9, 1}));
+        QCOMPARE(numbers, (QList<int>{7, 4, 5, 6, 8, 9, 10, 11, 1}));
     }
 };
 
