@@ -618,7 +618,7 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place106Models, 1, 147.5, 160, 3, 1, false, -1, 1, 1}, // 106 NSH on a board
     {place107Models, 2, 49.167, 160, 2, 1, false, -1, 1, 1}, // 107 variable resistor on a board
     {place108Models, 1, 73.75, 160, 2, 1, false, -1, 1, 1}, // 108 stabilitron
-    {place109Models, 1, 147.5, 160, 2, 1, true, -1, 0, 1}, // 109 DC clamp on a board
+    {place109Models, 1, 147.5, 160, 2, 1, true, -1, 1, 1}, // 109 DC clamp on a board, two to a place: position shown
     {place110Models, 1, 50, 120, 2, 1, false, 3, 1, 1}, // 110 lamp on the left
     {place111Models, 1, 50, 120, 2, 1, false, 4, 1, 1}, // 111 lamp on the right
     {place112Models, 10, 2360, 160, 1, 1, false, -1, 0, 1}, // 112 one-row panel on a lamp carrier

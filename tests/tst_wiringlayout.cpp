@@ -147,54 +147,52 @@ private slots:
     // rows for all the row's pins.
     void everyCataloguePinShown()
     {
-        // The pin rows of the slots of each equipment model, by the panel
-        // and board kinds with a wiring picture; a reversed picture runs its
+        // The pin rows of each model's slots; a reversed picture runs its
         // slots from its last place.
         QMultiHash<int, int> slotRows;
         auto note = [&slotRows](int containerKind, int wiringKind) {
             const ContainerKindInfo &kind = containerKinds[containerKind];
-            const WiringContainerKind &wiring = wiringContainerKinds[wiringKind];
+            const WiringContainerKind &wiring = wiringContainerKinds[wiringKind == -1 ? 39 : wiringKind];
             for (int i = 0; wiring.elements && i < kind.placeCount && i < wiring.slotCount; ++i) {
-                const WiringElementKind &e = wiringElementKinds[wiring.elements[wiring.reverse ? wiring.slotCount - 1 - i : i]];
+                const int slot = wiring.reverse ? wiring.slotCount - 1 - i : i;
+                const WiringElementKind &e = wiringElementKinds[wiring.elements[slot]];
                 const PlaceTypeInfo &place = placeTypes[kind.placeTypes[i]];
                 for (int m = 0; m < place.modelCount; ++m)
                     slotRows.insert(place.models[m], e.lines * ((e.pins + e.lines - 1) / e.lines));
             }
         };
         for (const PanelTypeInfo &panel : panelTypes)
-            if (panel.wiringKind != -1)
-                note(panel.containerKind, panel.wiringKind);
+            note(panel.containerKind, panel.wiringKind);
         for (const BoardTypeInfo &board : boardTypes)
-            if (board.wiringKind != -1)
-                note(board.containerKind, board.wiringKind);
+            note(board.containerKind, board.wiringKind);
         QStringList missing;
-        auto check = [&](const char *row, int position, int model, QList<const char *> pins) {
+        auto check = [&](const char *row, int position, int model, const QList<const char *> &pins) {
             int rows = 0;
             for (int r : slotRows.values(model))
                 rows = r >= pins.size() && (rows == 0 || r < rows) ? r : rows;
-            const WiringPinNames &names = wiringPinNames[position];
-            QStringList shown;
-            for (int i = 0; i < qMin(names.count, rows); ++i)
-                shown << names.names[i];
-            for (const char *pin : pins)
-                if (pin && !shown.contains(pin))
+            const WiringPinNames &names = wiringPinNames[qMax(position, 0)];
+            const QList<const char *> shown(names.names, names.names + qMin(names.count, rows));
+            for (const char *pin : pins) {
+                auto same = [pin](const char *name) { return !qstrcmp(name, pin); };
+                if (pin && position >= 0 && std::none_of(shown.begin(), shown.end(), same))
                     missing << QString("%1 %2").arg(row, pin);
+            }
         };
+        using Names = QList<const char *>;
         for (const RelayType &relay : QList<RelayType>(relayTypes, relayTypes + RelayTypeCount)) {
-            QList<const char *> pins;
-            for (const RelayDescriptor &w : QList<RelayDescriptor>(relay.windings, relay.windings + relay.windingCount)) {
-                pins += QList<const char *>(w.pins, w.pins + w.pinCount);
+            Names pins;
+            for (int n = 0; n < relay.windingCount; ++n) {
+                const RelayDescriptor &w = relay.windings[n];
+                pins += Names(w.pins, w.pins + w.pinCount);
                 for (int c = 0; c < w.contactCount; ++c)
-                    pins += QList<const char *>(w.contacts[c].names, w.contacts[c].names + contactKindPinCount(w.contacts[c].kind));
+                    pins += Names(w.contacts[c].names, w.contacts[c].names + contactKindPinCount(w.contacts[c].kind));
             }
             check(relay.name, relay.positionCode, relay.placeType, pins);
         }
-        for (const BlockType &block : blockTypes)
-            if (block.positionCode >= 0)
-                check(block.name, block.positionCode, block.placeType, QList<const char *>(block.pins, block.pins + block.pinCount));
-        for (const TransType &trans : transTypes)
-            if (trans.name)
-                check(trans.name, trans.positionCode, trans.placeType, QList<const char *>(trans.terminals, trans.terminals + trans.terminalCount));
+        for (const BlockType &b : blockTypes)
+            check(b.name, b.positionCode, b.placeType, Names(b.pins, b.pins + b.pinCount));
+        for (const TransType &t : transTypes)
+            check(t.name, t.positionCode, t.placeType, Names(t.terminals, t.terminals + t.terminalCount));
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     }
 
