@@ -72,17 +72,17 @@ struct FillWalk
             }
             delete device;
         }
-        for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
-            const int kind =
-                id < panelTypeCount ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
-            for (int type = 0; type < placeTypeCount; ++type)
+        for (int type = 0; type < placeTypeCount; ++type) {
+            for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
+                const int kind =
+                    id < panelTypeCount ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
                 if (placeTypeAllowsModel(type, containerKinds[kind].model))
                     accepts[type] << id;
-        }
-        for (int type = 0; type < placeTypeCount; ++type)
+            }
             for (GraphicsPlaceItem *device : std::as_const(devices))
                 if (placeTypeAllowsModel(type, device->modelId()))
                     takes[type] << device;
+        }
         auto *group = new FrameGroup(&p);
         p.equipment()->appendItem(group);
         for (int type = 0; type < frameTypeCount; ++type) {
@@ -207,10 +207,9 @@ struct FillWalk
 
     static QString text(const QList<int> &path)
     {
-        QStringList parts;
-        for (int v : path)
-            parts << QString::number(v);
-        return parts.join('/');
+        QString out;
+        QDebug(&out).nospace() << path;
+        return out;
     }
 };
 
