@@ -10,6 +10,7 @@
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
+#include "model/check.h"
 #include "model/device.h"
 #include "model/project.h"
 
@@ -44,6 +45,7 @@ struct FillWalk
 {
     QStringList freeUnder;
     QStringList sameAddress;
+    int failedChecks = 0;
     FrameLayout *layout = nullptr;
     QList<GraphicsPlaceItem *> devices; // one per place type, address byte and clamp-panel model
     QHash<int, QList<int>> accepts;     // the panel and board types of each place type
@@ -57,6 +59,7 @@ struct FillWalk
     FillWalk()
     {
         FrameLayout::registerItemTypes();
+        const CountedChecks checks;
         Project p(nullptr, nullptr);
         QSet<QList<int>> seen;
         for (const DeviceKindEntry *row = deviceKindTable; row->kind; ++row) {
@@ -106,6 +109,7 @@ struct FillWalk
             byAddress.clear();
             covers.clear();
         }
+        failedChecks = checks.failed();
     }
 
     void fill(GraphicsPlaceContainer *container, const QList<int> &path, int depth)
@@ -347,6 +351,7 @@ private slots:
     // board it accepts: no place under a board or panel takes a drop.
     void noFreePlaceUnderAContainer()
     {
+        QCOMPARE(fillWalk().failedChecks, 0);
         QVERIFY2(fillWalk().freeUnder.isEmpty(), qPrintable(fillWalk().freeUnder.mid(0, 20).join("\n")));
     }
 
