@@ -340,6 +340,10 @@ const char *const blockClasses[BlockClassCount] = {
     QT_TRANSLATE_NOOP("Block", "CHDK blocks"),
 };
 
+// The shelf blocks numbered as relays (RTA, RTA1, UZA-24-10, UZAT-24-30,
+// DSNP-2, ZBF-1) stand at position 0, where a slot of 28 rows shows every
+// relay name: position 4 keeps the plainly numbered shelf units, whose "1"
+// to "16" would leave no room for the relay names up to "63".
 const BlockType blockTypes[BlockTypeCount + 1] = {
     // Time blocks
     row(QT_TRANSLATE_NOOP("Block", "BVMSH"), 0, pins0, 18, 0),
@@ -452,10 +456,10 @@ const BlockType blockTypes[BlockTypeCount + 1] = {
     row(QT_TRANSLATE_NOOP("Block", "PCH50/25-150"), 3, pins24, 39, 7),
     row(QT_TRANSLATE_NOOP("Block", "PCH50/25-300"), 3, pins24, 39, 7),
     row(QT_TRANSLATE_NOOP("Block", "PPSH-3"), 3, pins25, 21, 0),
-    row(QT_TRANSLATE_NOOP("Block", "RTA"), 3, pins26, 31, 4),
-    row(QT_TRANSLATE_NOOP("Block", "RTA1"), 3, pins26, 31, 4),
-    row(QT_TRANSLATE_NOOP("Block", "UZA-24-10"), 3, pins4, 31, 4),
-    row(QT_TRANSLATE_NOOP("Block", "UZAT-24-30"), 3, pins4, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "RTA"), 3, pins26, 31, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RTA1"), 3, pins26, 31, 0),
+    row(QT_TRANSLATE_NOOP("Block", "UZA-24-10"), 3, pins4, 31, 0),
+    row(QT_TRANSLATE_NOOP("Block", "UZAT-24-30"), 3, pins4, 31, 0),
     row(QT_TRANSLATE_NOOP("Block", "VAK-13"), 3, pins27, 31, 5),
     row(QT_TRANSLATE_NOOP("Block", "VAK-14"), 3, pins27, 31, 5),
     row(QT_TRANSLATE_NOOP("Block", "VAK-16"), 3, pins27, 31, 5),
@@ -472,13 +476,13 @@ const BlockType blockTypes[BlockTypeCount + 1] = {
     row(QT_TRANSLATE_NOOP("Block", "VUS-1,3"), 3, pins7, 42, 4),
     row(QT_TRANSLATE_NOOP("Block", "FK-75"), 3, pins3, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "BP3"), 3, pins21, 20, 0),
-    row(QT_TRANSLATE_NOOP("Block", "DSNP-2"), 3, pins25, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "DSNP-2"), 3, pins25, 31, 0),
     row(QT_TRANSLATE_NOOP("Block", "BPS-1"), 3, pins29, 31, 0),
     // Shield blocks
     row(QT_TRANSLATE_NOOP("Block", "BZ-1"), 4, pins30, 19, 0),
     row(QT_TRANSLATE_NOOP("Block", "BZ-2"), 4, pins3, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "ZB-DSSH"), 4, pins31, 21, 0),
-    row(QT_TRANSLATE_NOOP("Block", "ZBF-1"), 4, pins32, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "ZBF-1"), 4, pins32, 31, 0),
     row(QT_TRANSLATE_NOOP("Block", "RZFSH-2"), 4, pins30, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "FP-25M"), 4, pins7, 37, 4),
     row(QT_TRANSLATE_NOOP("Block", "FP-75M"), 4, pins7, 37, 4),

@@ -205,7 +205,9 @@ void GraphicsWiringContainer::draw(QPainter *painter, const QStyleOptionGraphics
             const int p = r->reverse ? r->slotCount - l * perLine - s - 1 : l * perLine + s;
             if (p < 0 || p >= r->slotCount)
                 break;
-            const int element = r->elements[p];
+            // The element list runs in drawing order: a reversed row shows
+            // its last place in its first slot.
+            const int element = r->elements[l * perLine + s];
             if (element < 0 || element >= WiringElementKindCount)
                 break;
             const WiringElementKind &e = wiringElementKinds[element];

@@ -42,6 +42,22 @@ QRectF inner(const QRectF &rect)
     return rect.normalized().adjusted(1.75, 1.75, -1.75, -1.75);
 }
 
+// A frame part's clamp-panel type names the clamp panels mounted on it: a
+// clamp panel of a model that another part carries would take the address
+// of that part's place of the same number.
+bool partCarries(const Place *place, const GraphicsPlaceItem *item)
+{
+    auto *deviceItem = dynamic_cast<const GraphicsPlaceItemDevice *>(item);
+    const Device *device = deviceItem ? deviceItem->device() : nullptr;
+    if (!device || device->kind() != clampPanelKind)
+        return true;
+    GraphicsPlaceContainer *top = place->container();
+    while (top && top->place())
+        top = top->place()->container();
+    auto *part = dynamic_cast<GraphicsFramePart *>(top);
+    return !part || part->hasNoClampPanelType() || part->hasClampPanelModel(device->modelIndex());
+}
+
 } // namespace
 
 Place::Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeType, quint8 number)
@@ -125,8 +141,9 @@ void Place::setAddress(const Address &address)
 
 void Place::setAddress(const Address &from, int field)
 {
-    if (m_addressSet && from == m_address)
-        return;
+    // No shortcut on an unchanged address: a place numbered on from its
+    // container's field would take a container address equal to its own as
+    // already applied.
     const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
     if (!CHECK(type != nullptr) || !CHECK(field >= 0 && field < 6))
         return;
@@ -246,7 +263,7 @@ bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
     if (!sceneRect().contains(scenePoint))
         return false;
     const int model = item->modelId();
-    if (!CHECK(model != -1) || !allowsModel(model))
+    if (!CHECK(model != -1) || !allowsModel(model) || !partCarries(this, item))
         return false;
     if (GraphicsPlaceItem::reachesBeyond(this, model)) {
         const QRectF body = item->boundingRect().adjusted(3.5, 3.5, -3.5, -3.5);

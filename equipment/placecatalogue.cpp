@@ -618,7 +618,7 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place106Models, 1, 147.5, 160, 3, 1, false, -1, 1, 1}, // 106 NSH on a board
     {place107Models, 2, 49.167, 160, 2, 1, false, -1, 1, 1}, // 107 variable resistor on a board
     {place108Models, 1, 73.75, 160, 2, 1, false, -1, 1, 1}, // 108 stabilitron
-    {place109Models, 1, 147.5, 160, 2, 1, true, -1, 0, 1}, // 109 DC clamp on a board
+    {place109Models, 1, 147.5, 160, 2, 1, true, -1, 1, 1}, // 109 DC clamp on a board, two to a place: position shown
     {place110Models, 1, 50, 120, 2, 1, false, 3, 1, 1}, // 110 lamp on the left
     {place111Models, 1, 50, 120, 2, 1, false, 4, 1, 1}, // 111 lamp on the right
     {place112Models, 10, 2360, 160, 1, 1, false, -1, 0, 1}, // 112 one-row panel on a lamp carrier
@@ -874,14 +874,22 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
 // note and number font; width, height; first number, number step,
 // numbering-continues flag; suffix kind; pad-with-zero byte; fixed field;
 // raised flag; outline flag. Sides: 0 left, 1 right, 2 top, 3 bottom.
-// Numbering is derived so that no two places of a frame give one address:
-// the parts of a relay case (kinds 104 to 116) number their places apart,
-// 1 the panel row, 2 and 3 the columns, 4 the heating, 5 the measuring
-// panel, 6 and 7 the left side, 8 and 9 the right side (the bottom clamp
-// rows, named by their clamp panels' place kind, keep 1 and 2); the REL
-// carriers (182, 183) go on from the frame row they stand in, one row per
-// place; a panel spanning NSH rows (125 to 129) goes on from the place it
-// stands in, eight further for each row above, past the places of a row.
+// The first numbers are derived so that no two places of a frame give one
+// address; places told apart by the place kind of the clamp panels they take
+// (a frame's top rows and its cross rows) may share numbers:
+// - the parts of a relay case (kinds 104 to 116): 1 the panel row, where a
+//   carrier numbers its rows 1 to 3, 4 and 5 the columns, 6 the heating, 7
+//   the measuring panel, 8 and 9 the left side, 10 and 11 the right side;
+//   the bottom clamp rows keep 1 and 2;
+// - the control row of a console or visual frame (130): 4 and 5, after the
+//   three console rows;
+// - the module-panel parts of the LP Varnel frames (135, 144, 159): rows 17
+//   and 18, after a body of sixteen rows at most;
+// - the HZHDA case: the board row (173) row 2, after the block row, and the
+//   second clamp row (178) row 17, after the sixteen clamp rows;
+// - the REL carriers (182, 183) go on from the frame row they stand in, one
+//   row per place; a panel spanning NSH rows (125 to 129) goes on from the
+//   place it stands in, eight further for each row above.
 const ContainerKindInfo containerKinds[containerKindCount] = {
     // 0 basic frame body
     {0, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
@@ -1306,11 +1314,11 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 105 relay case, measuring panel
     {114, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind105Places, 1, kind105Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     590, 350, 5, 1, 0, -1, 1, nullptr, 0, 1},
+     590, 350, 7, 1, 0, -1, 1, nullptr, 0, 1},
     // 106 relay case, heating
     {115, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind106Places, 1, kind106Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     2360, 106.67, 4, 1, 0, -1, 1, nullptr, 0, 1},
+     2360, 106.67, 6, 1, 0, -1, 1, nullptr, 0, 1},
     // 107 Panel Heating
     {116, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind107Places, 1, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1318,7 +1326,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 108 relay case, columns
     {118, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind108Places, 2, nullptr, 0, 3, 1, 2, 0, 0, nullptr, -1,
-     2360, 1280, 2, 1, 0, -1, 1, nullptr, 0, 1},
+     2360, 1280, 4, 1, 0, -1, 1, nullptr, 0, 1},
     // 109 Panel IP
     {119, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind109Places, 1, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1326,7 +1334,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 110 relay case, left side
     {121, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind110Places, 2, kind110Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     590, 1900, 6, 1, 0, -1, 1, nullptr, 0, 1},
+     590, 1900, 8, 1, 0, -1, 1, nullptr, 0, 1},
     // 111 Panel RC Side 30
     {122, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind111Places, 4, nullptr, 0, 2, 1, 2, 50, 0, nullptr, -1,
@@ -1346,7 +1354,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 115 relay case, right side
     {123, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind115Places, 2, kind115Nested, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     590, 1900, 8, 1, 0, -1, 1, nullptr, 0, 1},
+     590, 1900, 10, 1, 0, -1, 1, nullptr, 0, 1},
     // 116 relay case, bottom clamps
     {124, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind116Places, 2, kind116Nested, 0, 2, 1, 2, 0, 0, nullptr, -1,
@@ -1406,7 +1414,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 130 console control row
     {140, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind130Places, 2, nullptr, 2, 0, 1, 0, 170, 0, nullptr, 5,
-     3570, 480, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     3570, 480, 4, 1, 0, -1, 1, nullptr, 0, 1},
     // 131 Panel Console Control
     {141, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind131Places, 20, nullptr, 2, 0, 2, 2, 0, 0, nullptr, -1,
@@ -1426,7 +1434,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 135 module panels, DC clamps
     {145, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind135Places, 2, kind135Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
-     2520, 320, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2520, 320, 17, 1, 0, -1, 1, nullptr, 0, 1},
     // 136 Panel LP Varnel
     {147, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind136Places, 5, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1462,7 +1470,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 144 module panels, DC clamps
     {145, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind144Places, 2, kind144Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
-     2520, 320, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2520, 320, 17, 1, 0, -1, 1, nullptr, 0, 1},
     // 145 SRKMU frame body
     {0, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind145Places, 17, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,
@@ -1522,7 +1530,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 159 module panels, DC clamps
     {145, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind159Places, 2, kind159Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
-     2520, 320, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2520, 320, 17, 1, 0, -1, 1, nullptr, 0, 1},
     // 160 power frame
     {161, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind160Places, 11, kind160Nested, 0, 2, 1, 0, 80, 0, nullptr, 5,
@@ -1578,7 +1586,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 173 case, board row
     {173, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind173Places, 1, kind173Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
-     2520, 160, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2520, 160, 2, 1, 0, -1, 1, nullptr, 0, 1},
     // 174 Panel 6-10-HZHDA
     {205, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind174Places, 6, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1598,7 +1606,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 178 case, second clamp row
     {175, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind178Places, 1, kind178Nested, 0, 3, 1, 0, 80, 0, nullptr, 5,
-     2520, 160, 1, 1, 0, -1, 1, nullptr, 0, 1},
+     2520, 160, 17, 1, 0, -1, 1, nullptr, 0, 1},
     // 179 Panel Top 6 HZHDA_2
     {204, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind179Places, 6, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,

@@ -41,16 +41,16 @@ const int e10x6[] = {10, 10, 10, 10, 10, 10};
 const int e10x4[] = {10, 10, 10, 10};
 
 // Pin names by position code: every pin of every relay, block and
-// transformer row of that position has its name here. Entries whose rows
-// are not all quoted are completed from the models' catalogues.
+// transformer row of that position has its name here, within the rows that
+// a slot able to hold all of the row's pins shows (28 for a relay plug).
+// Entries whose rows are not all quoted are completed from the models'
+// catalogues, in the order of the quoted names.
 // Relay plugs of position 0: the windings, then each contact group as
-// front, common and back contact; then the pins only some rows have: the
-// R-C blocks' 5 to 8 and the DSSH15 winding pin joined with 13. A slot of
-// 28 rows shows the first 28.
+// front, common and back contact.
 const char *const pins0[] = {
     W("1"), W("2"), W("3"), W("4"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"), W("31"),
     W("33"), W("42"), W("41"), W("43"), W("52"), W("51"), W("53"), W("62"), W("61"), W("63"), W("72"),
-    W("71"), W("73"), W("82"), W("81"), W("83"), W("5"), W("6"), W("7"), W("8"), W("4, 13")
+    W("71"), W("73"), W("82"), W("81"), W("83")
 };
 // Position 1 (SKPR3): the supply terminals, then the contact groups as in
 // entry 0; a two-contact group leaves its third row empty.
@@ -72,11 +72,11 @@ const char *const pins3[] = {
     W("113"), W("112"), W("111"), W("110"), W("19"), W("18"), W("17"), W("16"), W("15"), W("14"), W("13"),
     W("12"), W("11")
 };
-// Position 4: the numbered pins, then the contact groups of the blocks.
+// Position 4: blocks with plainly numbered pins; the blocks numbered as
+// relays stand at position 0.
 const char *const pins4[] = {
     W("1"), W("2"), W("3"), W("4"), W("5"), W("6"), W("7"), W("8"), W("9"), W("10"), W("11"), W("12"),
-    W("13"), W("14"), W("15"), W("16"), W("21"), W("22"), W("23"), W("31"), W("32"), W("33"), W("41"),
-    W("42"), W("43"), W("51"), W("52"), W("53"), W("61"), W("62"), W("63")
+    W("13"), W("14"), W("15"), W("16")
 };
 // Position 5: rectifier blocks.
 const char *const pins5[] = {
@@ -103,7 +103,13 @@ const char *const pins8[] = {
 const char *const pins9[] = {
     W("1"), W("Gen.1"), W("1A"), W("Gen.1A"), W("2"), W("Gen.2"), W("2A"), W("Gen.2A"), W("220"), W("0")
 };
-// No model has position 10.
+// Position 10: the relay plug of position 0 whose winding end 4 is joined
+// with 13 under one name (DSSH15): its rows stand as in entry 0.
+const char *const pins10[] = {
+    W("1"), W("2"), W("3"), W("4, 13"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"),
+    W("31"), W("33"), W("42"), W("41"), W("43"), W("52"), W("51"), W("53"), W("62"), W("61"), W("63"),
+    W("72"), W("71"), W("73"), W("82"), W("81"), W("83")
+};
 // Position 11: block plugs laid out as entry 0.
 const char *const pins11[] = {
     W("1"), W("2"), W("3"), W("4"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"), W("31"),
@@ -143,11 +149,11 @@ const char *const pins20[] = {
 const char *const pins21[] = {
     W("IN"), W("IK"), W("IIN"), W("IIK")
 };
-// Position 22: transformers with several windings.
+// Position 22: transformers with windings numbered I to V; those with
+// numbered terminals stand at position 19.
 const char *const pins22[] = {
     W("I1"), W("I2"), W("I3"), W("I4"), W("II1"), W("II2"), W("II3"), W("II4"), W("II5"), W("III1"),
-    W("III2"), W("III3"), W("IV1"), W("IV2"), W("IV3"), W("V1"), W("V2"), W("V3"), W("V4"), W("N"), W("K"),
-    W("1"), W("2"), W("3"), W("4"), W("5"), W("6"), W("7"), W("8"), W("9")
+    W("III2"), W("III3"), W("IV1"), W("IV2"), W("IV3"), W("V1"), W("V2"), W("V3"), W("V4"), W("N"), W("K")
 };
 // Positions 23 to 29: two-terminal devices.
 const char *const pins23[] = {
@@ -217,17 +223,17 @@ const WiringElementKind wiringElementKinds[WiringElementKindCount] = {
 };
 
 const WiringPinNames wiringPinNames[WiringPinNameCount] = {
-    {pins0, 33},
+    {pins0, 28},
     {pins1, 22},
     {pins2, 28},
     {pins3, 44},
-    {pins4, 31},
+    {pins4, 16},
     {pins5, 13},
     {pins6, 16},
     {pins7, 20},
     {pins8, 26},
     {pins9, 10},
-    {nullptr, 0},
+    {pins10, 28},
     {pins11, 19},
     {pins12, 28},
     {pins13, 60},
@@ -239,7 +245,7 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins19, 14},
     {pins20, 4},
     {pins21, 4},
-    {pins22, 30},
+    {pins22, 21},
     {pins23, 2},
     {pins23, 2},
     {pins23, 2},

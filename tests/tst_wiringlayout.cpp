@@ -9,6 +9,7 @@
 #include "devices/graphicscommand.h"
 #include "devices/graphicswiringvaristor.h"
 #include "devices/module.h"
+#include "equipment/boardcatalogue.h"
 #include "equipment/checklog.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/framelayout.h"
@@ -16,7 +17,9 @@
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringcontainer.h"
+#include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
+#include "equipment/placecatalogue.h"
 #include "equipment/wiringcontainertable.h"
 #include "equipment/wiringedit.h"
 #include "equipment/wiringlayout.h"
@@ -130,7 +133,7 @@ private slots:
         QCOMPARE(wiringContainerKinds[39].lines, 0);
         QCOMPARE(wiringElementKinds[8].pins, 60);
         QCOMPARE(QString(wiringElementKinds[5].prefix), QString("C"));
-        QCOMPARE(wiringPinNames[0].count, 33);
+        QCOMPARE(wiringPinNames[0].count, 28);
         QCOMPARE(QString(wiringPinNames[0].names[4]), QString("12"));
         QCOMPARE(QString(wiringPinNames[1].names[3]), QString("K"));
         QCOMPARE(wiringPinNames[1].count, 22);
@@ -139,35 +142,57 @@ private slots:
         QCOMPARE(QString(wiringPinNames[27].names[1]), QString("2"));
     }
 
-    // Every pin of every relay, block and transformer row that has a
-    // position has its name under that position.
-    void everyCataloguePinNamed()
+    // Every pin of every relay, block and transformer row is shown by each
+    // slot that a place taking the row's model gives it, when the slot has
+    // rows for all the row's pins.
+    void everyCataloguePinShown()
     {
-        QStringList missing;
-        auto check = [&missing](int position, const char *pin, const char *row) {
-            if (!pin || position < 0)
-                return;
-            const WiringPinNames &names = wiringPinNames[position];
-            for (int i = 0; i < names.count; ++i)
-                if (names.names[i] && qstrcmp(names.names[i], pin) == 0)
-                    return;
-            missing << QString("%1 %2").arg(row, pin);
-        };
-        for (const RelayType &relay : QList<RelayType>(relayTypes, relayTypes + RelayTypeCount)) {
-            for (const RelayDescriptor &w : QList<RelayDescriptor>(relay.windings, relay.windings + relay.windingCount)) {
-                for (int p = 0; p < w.pinCount; ++p)
-                    check(relay.positionCode, w.pins[p], relay.name);
-                for (int c = 0; c < w.contactCount; ++c)
-                    for (int p = 0; p < contactKindPinCount(w.contacts[c].kind); ++p)
-                        check(relay.positionCode, w.contacts[c].names[p], relay.name);
+        // The pin rows of each model's slots; a reversed picture runs its
+        // slots from its last place.
+        QMultiHash<int, int> slotRows;
+        auto note = [&slotRows](int containerKind, int wiringKind) {
+            const ContainerKindInfo &kind = containerKinds[containerKind];
+            const WiringContainerKind &wiring = wiringContainerKinds[wiringKind == -1 ? 39 : wiringKind];
+            for (int i = 0; wiring.elements && i < kind.placeCount && i < wiring.slotCount; ++i) {
+                const int slot = wiring.reverse ? wiring.slotCount - 1 - i : i;
+                const WiringElementKind &e = wiringElementKinds[wiring.elements[slot]];
+                const PlaceTypeInfo &place = placeTypes[kind.placeTypes[i]];
+                for (int m = 0; m < place.modelCount; ++m)
+                    slotRows.insert(place.models[m], e.lines * ((e.pins + e.lines - 1) / e.lines));
             }
+        };
+        for (const PanelTypeInfo &panel : panelTypes)
+            note(panel.containerKind, panel.wiringKind);
+        for (const BoardTypeInfo &board : boardTypes)
+            note(board.containerKind, board.wiringKind);
+        QStringList missing;
+        auto check = [&](const char *row, int position, int model, const QList<const char *> &pins) {
+            int rows = 0;
+            for (int r : slotRows.values(model))
+                rows = r >= pins.size() && (rows == 0 || r < rows) ? r : rows;
+            const WiringPinNames &names = wiringPinNames[qMax(position, 0)];
+            const QList<const char *> shown(names.names, names.names + qMin(names.count, rows));
+            for (const char *pin : pins) {
+                auto same = [pin](const char *name) { return !qstrcmp(name, pin); };
+                if (pin && position >= 0 && std::none_of(shown.begin(), shown.end(), same))
+                    missing << QString("%1 %2").arg(row, pin);
+            }
+        };
+        using Names = QList<const char *>;
+        for (const RelayType &relay : QList<RelayType>(relayTypes, relayTypes + RelayTypeCount)) {
+            Names pins;
+            for (int n = 0; n < relay.windingCount; ++n) {
+                const RelayDescriptor &w = relay.windings[n];
+                pins += Names(w.pins, w.pins + w.pinCount);
+                for (int c = 0; c < w.contactCount; ++c)
+                    pins += Names(w.contacts[c].names, w.contacts[c].names + contactKindPinCount(w.contacts[c].kind));
+            }
+            check(relay.name, relay.positionCode, relay.placeType, pins);
         }
-        for (const BlockType &block : blockTypes)
-            for (int p = 0; p < block.pinCount; ++p)
-                check(block.positionCode, block.pins[p], block.name);
-        for (const TransType &trans : transTypes)
-            for (int p = 0; p < trans.terminalCount; ++p)
-                check(trans.positionCode, trans.terminals[p], trans.name);
+        for (const BlockType &b : blockTypes)
+            check(b.name, b.positionCode, b.placeType, Names(b.pins, b.pins + b.pinCount));
+        for (const TransType &t : transTypes)
+            check(t.name, t.positionCode, t.placeType, Names(t.terminals, t.terminals + t.terminalCount));
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     }
 
