@@ -424,6 +424,7 @@ struct Figures
 // whose layout, devices or cables changed.
 void generateAll(Project &project)
 {
+    project.equipment()->setAllWiringChanged();
     project.equipment()->rebuildWiringLayouts();
 }
 

@@ -74,6 +74,7 @@ bool Obj::appendItem(ObjItem *item)
     m_items.append(item);
     item->setBoundObj(this);
     item->setDocumentModified();
+    bindingsChanged();
     return true;
 }
 
@@ -83,6 +84,7 @@ bool Obj::restoreItem(ObjItem *item)
         return false;
     m_items.append(item);
     item->setBoundObj(this);
+    bindingsChanged();
     return true;
 }
 
@@ -92,7 +94,15 @@ bool Obj::removeItem(ObjItem *item)
         return false;
     item->setBoundObj(nullptr);
     item->setDocumentModified();
+    bindingsChanged();
     return true;
+}
+
+void Obj::bindingsChanged()
+{
+    // A module's commands decide how many DC scheme pages it has.
+    if (m_kind == ModuleKind && m_project)
+        m_project->noteWiringInput(this);
 }
 
 void Obj::write(DataStream &stream)
