@@ -204,19 +204,21 @@ void fill(Project &project, int devices)
             device->setModelIndex(i % row.types);
         objects.append(obj);
     }
-    // The sheets, ten to a group, each in its own file.
+    // The sheets, ten to a group (more where the groups' numbered folders
+    // would run out), each in its own file.
     SchemeGroup *group = nullptr;
     const int sheets = (devices + perSheet - 1) / perSheet;
+    const int perGroup = std::max(10, (sheets + 899) / 900);
     for (int i = 0; i < sheets; ++i) {
-        if (i % 10 == 0) {
+        if (i % perGroup == 0) {
             group = new SchemeGroup(&project);
-            group->setAtrNumber(i / 10 + 1);
+            group->setAtrNumber(i / perGroup + 1);
             project.schemes()->appendItem(group);
         }
         auto *scheme = new Scheme(&project);
         scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
         scheme->setName(QStringLiteral("scheme %1").arg(i));
-        scheme->setNumber(i % 10 + 1);
+        scheme->setNumber(i % perGroup + 1);
         group->appendItem(scheme);
         drawSheet(*scheme, objects.mid(i * perSheet, perSheet), i);
     }
