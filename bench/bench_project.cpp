@@ -504,6 +504,7 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
     }
     // Counted after a save, which builds the wiring pages as a load does.
     f.counts = countOf(*project);
+    QCoreApplication::sendPostedEvents();
     project.reset();
     const QStringList files = projectFiles(dir);
     f.files = int(files.size());
@@ -581,9 +582,9 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         t.start();
         generateAll(*open);
         f.series[Generate].add(t.nsecsElapsed());
+        QCoreApplication::sendPostedEvents();
     }
     open.reset();
-    QCoreApplication::sendPostedEvents();
 
     // The floors: the same bytes read and written without parsing, and the
     // toolkit freeing as many scenes.
