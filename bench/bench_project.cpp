@@ -1,14 +1,15 @@
-// Saving, loading and closing whole projects of two sizes, one ten times the
-// other: devices with cables, scheme sheets full of bound symbols, nodes,
-// nets, sources and texts, and rows of frames holding placed devices, whose
-// wiring pages every load generates.
-// Prints the save, load and close times and the time to read and to write
-// the same files' bytes raw (written as a save commits a file): load over read shows how close loading comes to
-// the disk, save over write the same for saving, close over load what a
-// close costs, and the two sizes show whether each stays linear. The floor
-// is what the toolkit alone takes to free as many scenes and scene items.
-// Every load is checked (result, boxes shown, objects and items read)
-// before its time counts.
+// Saving, loading and closing whole projects of growing sizes, each ten
+// times the one before: devices with cables, scheme sheets full of bound
+// symbols, nodes, nets, sources and texts, and rows of frames holding
+// placed devices, whose wiring pages every load generates.
+// Each operation is timed over several rounds (median, min and max) and set
+// against its floor: a load against reading the same files' bytes (once
+// each, no folder listing), also for the first load in a fresh process; a
+// save, and a save after one sheet changed, against writing the bytes of
+// the files it writes with the same syncs; a close against the toolkit
+// freeing as many empty scenes. The growth per ten times the size shows
+// whether each stays linear. Every load is checked (result, boxes shown,
+// objects, items, placed items and pages) before its time counts.
 #include "devices/graphicsfuse.h"
 #include "devices/graphicskeystaff.h"
 #include "equipment/cable.h"
@@ -42,13 +43,17 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -199,19 +204,21 @@ void fill(Project &project, int devices)
             device->setModelIndex(i % row.types);
         objects.append(obj);
     }
-    // The sheets, ten to a group, each in its own file.
+    // The sheets, ten to a group (more where the groups' numbered folders
+    // would run out), each in its own file.
     SchemeGroup *group = nullptr;
     const int sheets = (devices + perSheet - 1) / perSheet;
+    const int perGroup = std::max(10, (sheets + 899) / 900);
     for (int i = 0; i < sheets; ++i) {
-        if (i % 10 == 0) {
+        if (i % perGroup == 0) {
             group = new SchemeGroup(&project);
-            group->setAtrNumber(i / 10 + 1);
+            group->setAtrNumber(i / perGroup + 1);
             project.schemes()->appendItem(group);
         }
         auto *scheme = new Scheme(&project);
         scheme->setSheetFormat(GraphicsScene::PaperA3, true, 1);
         scheme->setName(QStringLiteral("scheme %1").arg(i));
-        scheme->setNumber(i % 10 + 1);
+        scheme->setNumber(i % perGroup + 1);
         group->appendItem(scheme);
         drawSheet(*scheme, objects.mid(i * perSheet, perSheet), i);
     }
@@ -273,64 +280,224 @@ void fill(Project &project, int devices)
     }
 }
 
-// The files of the project as they lie in the folder.
-QList<QPair<QString, QByteArray>> readAll(const QString &dir)
+// The files of the project: the main file, its side files and the sheets'
+// files. Listed once, before anything is timed.
+QStringList projectFiles(const QString &dir)
 {
-    QList<QPair<QString, QByteArray>> files;
+    QStringList paths;
     QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.append({path, f.readAll()});
-    }
-    return files;
+    while (it.hasNext())
+        paths.append(it.next());
+    paths.sort();
+    return paths;
 }
 
-// What the toolkit alone takes to free as many scenes and scene items as a
-// project holds: unindexed scenes holding plain rectangles, deleted after
-// their posted events are delivered. No close can take less than this
-// while every item is a scene item, so the close is read against it.
-qint64 toolkitFloorNs(const Counts &counts)
+// The bytes of the files, read once each: the floor of a load.
+QList<QByteArray> readBytes(const QStringList &paths, qint64 *bytes)
 {
-    std::vector<QGraphicsScene *> scenes;
-    scenes.reserve(size_t(counts.scenes));
-    for (int i = 0; i < counts.scenes; ++i) {
+    QList<QByteArray> contents;
+    contents.reserve(paths.size());
+    *bytes = 0;
+    for (const QString &path : paths) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            continue;
+        contents.append(f.readAll());
+        *bytes += contents.last().size();
+    }
+    return contents;
+}
+
+bool syncPath(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool writeSynced(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+        && f.write(bytes) == bytes.size();
+    f.close();
+    return ok && syncPath(path);
+}
+
+// The bytes written as a save writes them: each file staged and synced,
+// a record of them written, synced and put in place, then each file put
+// in place with its folder synced, and the record removed. The floor of
+// a save of the same files.
+qint64 rawWriteNs(const QString &rawDir, const QStringList &paths, const QString &root)
+{
+    QList<QByteArray> contents;
+    qint64 bytes = 0;
+    contents = readBytes(paths, &bytes);
+    QStringList targets;
+    for (const QString &path : paths) {
+        const QString target = rawDir + QLatin1Char('/') + QDir(root).relativeFilePath(path);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        targets.append(target);
+    }
+    QElapsedTimer t;
+    t.start();
+    bool ok = true;
+    for (int i = 0; i < targets.size(); ++i)
+        ok = writeSynced(targets[i] + QStringLiteral(".staged"), contents[i]) && ok;
+    const QString record = rawDir + QStringLiteral("/record");
+    ok = writeSynced(record + QStringLiteral(".new"), targets.join(QLatin1Char('\n')).toUtf8()) && ok;
+    ok = std::rename(QFile::encodeName(record + QStringLiteral(".new")).constData(),
+                     QFile::encodeName(record).constData())
+            == 0
+        && ok;
+    ok = syncPath(rawDir) && ok;
+    for (const QString &target : targets) {
+        ok = std::rename(QFile::encodeName(target + QStringLiteral(".staged")).constData(),
+                         QFile::encodeName(target).constData())
+                == 0
+            && ok;
+        ok = syncPath(QFileInfo(target).absolutePath()) && ok;
+    }
+    ok = QFile::remove(record) && ok;
+    ok = syncPath(rawDir) && ok;
+    const qint64 ns = t.nsecsElapsed();
+    if (!ok)
+        std::fprintf(stderr, "raw write failed\n");
+    return ns;
+}
+
+// What the toolkit alone takes to free as many empty scenes: no close can
+// take less while every sheet and page is a scene of its own.
+qint64 emptyCloseNs(int scenes)
+{
+    std::vector<QGraphicsScene *> made;
+    made.reserve(size_t(scenes));
+    for (int i = 0; i < scenes; ++i) {
         auto *scene = new QGraphicsScene;
         scene->setItemIndexMethod(QGraphicsScene::NoIndex);
-        scenes.push_back(scene);
-    }
-    const int holding = std::max(1, counts.sheets);
-    for (int i = 0; i < counts.sceneItems; ++i) {
-        auto *item = new QGraphicsRectItem(0, 0, 10, 10);
-        item->setPos(i % 1000, i / 1000);
-        scenes[size_t(i % holding)]->addItem(item);
+        made.push_back(scene);
     }
     QCoreApplication::sendPostedEvents();
     QElapsedTimer t;
     t.start();
-    for (QGraphicsScene *scene : scenes)
+    for (QGraphicsScene *scene : made)
         delete scene;
     return t.nsecsElapsed();
 }
 
+// Times of one operation over the rounds.
+struct Series
+{
+    QList<qint64> ns;
+    void add(qint64 value) { ns.append(value); }
+    qint64 median() const
+    {
+        if (ns.isEmpty())
+            return 0;
+        QList<qint64> sorted = ns;
+        std::sort(sorted.begin(), sorted.end());
+        const qsizetype n = sorted.size();
+        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    }
+    qint64 min() const { return ns.isEmpty() ? 0 : *std::min_element(ns.begin(), ns.end()); }
+    qint64 max() const { return ns.isEmpty() ? 0 : *std::max_element(ns.begin(), ns.end()); }
+};
+
+enum Operation { Load, FirstLoad, Close, Save, SaveOne, Generate, Rebuild, Read, FirstRead, Write, WriteOne,
+                 EmptyClose, OperationCount };
+const char *const operationNames[OperationCount] = {
+    "load", "first load", "close", "save", "save after one change", "wiring generation", "rebuild of all frames",
+    "raw read", "raw read (fresh)", "raw write", "raw write of one change", "empty Qt close"};
+
 struct Figures
 {
-    qint64 saveNs = std::numeric_limits<qint64>::max();
-    qint64 loadNs = std::numeric_limits<qint64>::max();
-    qint64 closeNs = std::numeric_limits<qint64>::max();
-    qint64 floorNs = std::numeric_limits<qint64>::max();
-    qint64 readNs = std::numeric_limits<qint64>::max();
-    qint64 writeNs = std::numeric_limits<qint64>::max();
+    Series series[OperationCount];
     qint64 bytes = 0;
     int files = 0;
+    int oneChangeFiles = 0;
     Counts counts;
     bool valid = true;
 };
 
-Figures measure(int devices, const QString &root, int rounds)
+// Every frame's wiring pages built anew, as a save does for the frames
+// whose layout, devices or cables changed: the pages made beside the old
+// ones, compared and, the same, thrown away.
+void rebuildAll(Project &project)
 {
-    Figures best;
+    project.equipment()->setAllWiringChanged();
+    project.equipment()->rebuildWiringLayouts();
+}
+
+// Every frame's wiring pages built as a load builds them: the old pages go
+// first, untimed.
+qint64 generateAllNs(Project &project)
+{
+    for (FrameGroup *row : project.equipment()->itemList()) {
+        for (Frame *frame : row->itemList()) {
+            frame->layout()->clearWiringLayouts();
+            frame->resetPageCounter();
+        }
+    }
+    QCoreApplication::sendPostedEvents();
+    QElapsedTimer t;
+    t.start();
+    project.equipment()->createWiringLayouts(project.specificationCable()->cables());
+    return t.nsecsElapsed();
+}
+
+// Marks every file of the project due again.
+void markAll(Project &project)
+{
+    project.setModified(true);
+    project.setDevicesChanged();
+    project.setSchemesChanged();
+    project.setEquipmentChanged();
+    project.setSpecificationDeviceChanged();
+    project.setSpecificationCableChanged();
+    for (SchemeGroup *group : project.schemes()->itemList()) {
+        for (Scheme *scheme : group->itemList())
+            scheme->setModified(true);
+    }
+}
+
+bool loadChecked(Project &project, const Counts &expected, int devices)
+{
+    boxes = 0;
+    const bool ok = project.load();
+    const Counts c = countOf(project);
+    if (ok && !boxes && !(c != expected))
+        return true;
+    std::fprintf(stderr,
+                 "load of %d devices failed: %s, %d boxes, %d of %d objects, %d of %d items, %d of %d "
+                 "placed, %d of %d pages\n",
+                 devices, ok ? "true" : "false", boxes, c.objects, expected.objects, c.items, expected.items,
+                 c.placed, expected.placed, c.pages, expected.pages);
+    return false;
+}
+
+// The first load in a process of its own: the program's own first open.
+bool firstLoad(const QString &self, const QString &path, const QStringList &files, Figures &f)
+{
+    QProcess child;
+    child.start(self, QStringList{QStringLiteral("--first-load"), path} + files);
+    if (!child.waitForFinished(-1) || child.exitCode() != 0) {
+        std::fprintf(stderr, "first load failed: %s\n", child.readAllStandardError().constData());
+        return false;
+    }
+    const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
+    if (words.size() != 2)
+        return false;
+    f.series[FirstLoad].add(words[0].toLongLong());
+    f.series[FirstRead].add(words[1].toLongLong());
+    return true;
+}
+
+Figures measure(int devices, const QString &root, int rounds, const QString &self)
+{
+    Figures f;
     const QString dir = root + QStringLiteral("/p%1").arg(devices);
     const QString rawDir = root + QStringLiteral("/raw%1").arg(devices);
     QDir().mkpath(dir);
@@ -341,79 +508,115 @@ Figures measure(int devices, const QString &root, int rounds)
     project->setFileName(path);
     QElapsedTimer t;
     for (int round = 0; round < rounds; ++round) {
-        // Every file is due again.
-        project->setModified(true);
-        project->setDevicesChanged();
-        project->setSchemesChanged();
-        project->setEquipmentChanged();
-        project->setSpecificationDeviceChanged();
-        project->setSpecificationCableChanged();
-        for (SchemeGroup *group : project->schemes()->itemList()) {
-            for (Scheme *scheme : group->itemList())
-                scheme->setModified(true);
-        }
+        markAll(*project);
         boxes = 0;
         t.start();
         const bool saved = project->save();
         const qint64 ns = t.nsecsElapsed();
         if (!saved || boxes) {
             std::fprintf(stderr, "save of %d devices failed\n", devices);
-            best.valid = false;
-            return best;
+            f.valid = false;
+            return f;
         }
-        best.saveNs = std::min(best.saveNs, ns);
+        f.series[Save].add(ns);
     }
     // Counted after a save, which builds the wiring pages as a load does.
-    best.counts = countOf(*project);
+    f.counts = countOf(*project);
+    QCoreApplication::sendPostedEvents();
     project.reset();
+    const QStringList files = projectFiles(dir);
+    f.files = int(files.size());
 
     for (int round = 0; round < rounds; ++round) {
         auto loaded = std::make_unique<Project>(nullptr, nullptr);
         loaded->setFileName(path);
-        boxes = 0;
         t.start();
-        const bool ok = loaded->load();
+        const bool ok = loadChecked(*loaded, f.counts, devices);
         const qint64 ns = t.nsecsElapsed();
-        const Counts c = countOf(*loaded);
-        if (!ok || boxes || c != best.counts) {
-            std::fprintf(stderr,
-                         "load of %d devices failed: %s, %d boxes, %d of %d objects, %d of %d items, %d of %d "
-                         "placed, %d of %d pages\n",
-                         devices, ok ? "true" : "false", boxes, c.objects, best.counts.objects, c.items,
-                         best.counts.items, c.placed, best.counts.placed, c.pages, best.counts.pages);
-            best.valid = false;
-            return best;
+        if (!ok) {
+            f.valid = false;
+            return f;
         }
-        best.loadNs = std::min(best.loadNs, ns);
+        f.series[Load].add(ns);
         // The program goes back to its event loop after a load: what the
         // sheets posted meanwhile is delivered there, before any close.
         QCoreApplication::sendPostedEvents();
         t.start();
         loaded.reset();
-        best.closeNs = std::min(best.closeNs, t.nsecsElapsed());
+        f.series[Close].add(t.nsecsElapsed());
+    }
+    for (int round = 0; round < rounds; ++round) {
+        if (!firstLoad(self, path, files, f)) {
+            f.valid = false;
+            return f;
+        }
     }
 
-    // The same bytes, read and written without parsing.
+    // One sheet changed in an open project: a text added, as the user
+    // draws one. The save writes that sheet's file, the list of sheets and
+    // the main file.
+    auto open = std::make_unique<Project>(nullptr, nullptr);
+    open->setFileName(path);
+    if (!loadChecked(*open, f.counts, devices)) {
+        f.valid = false;
+        return f;
+    }
+    QCoreApplication::sendPostedEvents();
+    Scheme *changed = open->schemes()->itemList().first()->itemList().first();
+    QStringList oneChange;
+    for (int round = 0; round < rounds; ++round) {
+        auto *text = new GraphicsText(changed, nullptr);
+        changed->addGraphicsItem(text);
+        text->setPosQuiet(QPointF(300 + 20 * round, 2000));
+        text->setText(QStringLiteral("changed %1").arg(round));
+        // The files this save writes: those whose flags are set, the
+        // changed sheets' and the main file.
+        oneChange.clear();
+        const bool flags[5] = {open->devicesChanged(), open->schemesChanged(), open->equipmentChanged(),
+                               open->specificationDeviceChanged(), open->specificationCableChanged()};
+        for (int i = 0; i < 5; ++i) {
+            if (flags[i])
+                oneChange.append(open->file(Project::DevicesFile + i)->fileName());
+        }
+        for (SchemeGroup *group : open->schemes()->itemList()) {
+            for (Scheme *scheme : group->itemList()) {
+                if (scheme->isModified())
+                    oneChange.append(scheme->file().fileName());
+            }
+        }
+        oneChange.append(open->file(Project::MainFile)->fileName());
+        boxes = 0;
+        t.start();
+        const bool saved = open->save();
+        f.series[SaveOne].add(t.nsecsElapsed());
+        if (!saved || boxes) {
+            std::fprintf(stderr, "save of one change failed\n");
+            f.valid = false;
+            return f;
+        }
+    }
+    f.oneChangeFiles = int(oneChange.size());
     for (int round = 0; round < rounds; ++round) {
         t.start();
-        const QList<QPair<QString, QByteArray>> files = readAll(dir);
-        best.readNs = std::min(best.readNs, t.nsecsElapsed());
-        best.bytes = 0;
-        best.files = int(files.size());
-        for (const auto &file : files)
-            best.bytes += file.second.size();
-        // Written as a save writes a file: staged, then committed to the
-        // disk.
-        t.start();
-        for (const auto &file : files) {
-            QSaveFile out(rawDir + QLatin1Char('/') + QFileInfo(file.first).fileName());
-            if (!out.open(QIODevice::WriteOnly) || out.write(file.second) != file.second.size() || !out.commit())
-                std::fprintf(stderr, "raw write failed\n");
-        }
-        best.writeNs = std::min(best.writeNs, t.nsecsElapsed());
-        best.floorNs = std::min(best.floorNs, toolkitFloorNs(best.counts));
+        rebuildAll(*open);
+        f.series[Rebuild].add(t.nsecsElapsed());
+        QCoreApplication::sendPostedEvents();
+        f.series[Generate].add(generateAllNs(*open));
+        QCoreApplication::sendPostedEvents();
     }
-    return best;
+    open.reset();
+
+    // The floors: the same bytes read and written without parsing, and the
+    // toolkit freeing as many scenes.
+    for (int round = 0; round < rounds; ++round) {
+        t.start();
+        const QList<QByteArray> contents = readBytes(files, &f.bytes);
+        f.series[Read].add(t.nsecsElapsed());
+        f.series[Write].add(rawWriteNs(rawDir, files, dir));
+        f.series[WriteOne].add(rawWriteNs(rawDir, oneChange, dir));
+        f.series[EmptyClose].add(emptyCloseNs(f.counts.scenes));
+    }
+    return f;
 }
 
 double ms(qint64 ns)
@@ -424,6 +627,26 @@ double ms(qint64 ns)
 double ratio(qint64 a, qint64 b)
 {
     return double(a) / double(std::max<qint64>(b, 1));
+}
+
+// The hidden mode of the first load: load the project once, then read the
+// bytes of its files; print both times.
+int runFirstLoad(const QString &path, const QStringList &files)
+{
+    Project project(nullptr, nullptr);
+    project.setFileName(path);
+    QElapsedTimer t;
+    t.start();
+    const bool ok = project.load();
+    const qint64 loadNs = t.nsecsElapsed();
+    if (!ok || boxes)
+        return 1;
+    qint64 bytes = 0;
+    t.start();
+    readBytes(files, &bytes);
+    const qint64 readNs = t.nsecsElapsed();
+    std::printf("%lld %lld\n", loadNs, readNs);
+    return 0;
 }
 
 } // namespace
@@ -444,29 +667,61 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "box: %s %s\n", qPrintable(dialog->windowTitle()), box ? qPrintable(box->text()) : "");
         return int(QDialog::Rejected);
     });
-    // Sizes and rounds can be given: bench_project [small [rounds]].
-    const int small = argc > 1 ? std::max(100, atoi(argv[1])) : 5000;
-    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
+    const QStringList args = app.arguments();
+    if (args.size() > 2 && args[1] == QLatin1String("--first-load"))
+        return runFirstLoad(args[2], args.mid(3));
 
-    QTemporaryDir dir;
-    const int sizes[] = {small, small * 10};
-    Figures figures[2];
-    std::printf("%7s %7s %7s %6s %6s %9s %9s %9s %9s %8s %8s %9s %10s %10s %9s %10s\n", "devices", "items", "sheets",
-                "pages", "files", "bytes", "save ms", "load ms", "close ms", "read ms", "write ms", "load/read",
-                "save/write", "close/load", "floor ms", "floor/load");
-    for (int i = 0; i < 2; ++i) {
-        figures[i] = measure(sizes[i], dir.path(), rounds);
-        const Figures &f = figures[i];
+    // bench_project [--huge] [--dir folder] [small [rounds]]: --huge adds
+    // the size a hundred times the small one (about 3 GB of memory); the
+    // projects are written in a temporary folder under the one given (a
+    // memory file system leaves the syncs out of every floor and time).
+    QStringList rest = args.mid(1);
+    const bool huge = rest.removeAll(QStringLiteral("--huge")) > 0;
+    QString under = QDir::tempPath();
+    const qsizetype dirAt = rest.indexOf(QStringLiteral("--dir"));
+    if (dirAt >= 0 && dirAt + 1 < rest.size()) {
+        under = rest[dirAt + 1];
+        rest.remove(dirAt, 2);
+    }
+    const int small = rest.size() > 0 ? std::max(100, rest[0].toInt()) : 5000;
+    const int rounds = rest.size() > 1 ? std::max(1, rest[1].toInt()) : 5;
+
+    QTemporaryDir dir(under + QStringLiteral("/bench_project-XXXXXX"));
+    QList<int> sizes{small, small * 10};
+    if (huge)
+        sizes.append(small * 100);
+    QList<Figures> figures;
+    for (int size : sizes) {
+        figures.append(measure(size, dir.path(), rounds, QCoreApplication::applicationFilePath()));
+        const Figures &f = figures.last();
         if (!f.valid)
             return 1;
-        std::printf("%7d %7d %7d %6d %6d %9lld %9.1f %9.1f %9.1f %8.2f %8.2f %9.1f %10.1f %10.2f %9.1f %10.2f\n",
-                    sizes[i], f.counts.items, f.counts.sheets, f.counts.pages, f.files, f.bytes, ms(f.saveNs),
-                    ms(f.loadNs), ms(f.closeNs), ms(f.readNs), ms(f.writeNs), ratio(f.loadNs, f.readNs),
-                    ratio(f.saveNs, f.writeNs), ratio(f.closeNs, f.loadNs), ms(f.floorNs), ratio(f.floorNs, f.loadNs));
+        std::printf("\n%d devices: %d items, %d sheets, %d wiring pages, %d scenes, %d files, %lld bytes "
+                    "(%d files after one change), %d rounds\n",
+                    size, f.counts.items, f.counts.sheets, f.counts.pages, f.counts.scenes, f.files, f.bytes,
+                    f.oneChangeFiles, rounds);
+        for (int op = 0; op < OperationCount; ++op) {
+            const Series &s = f.series[op];
+            std::printf("  %-26s %10.1f ms  [%.1f .. %.1f]\n", operationNames[op], ms(s.median()), ms(s.min()),
+                        ms(s.max()));
+        }
+        auto med = [&f](int op) { return f.series[op].median(); };
+        std::printf("  load/read %.1f, first load/read %.1f, save/write %.1f, save after one change/its write %.1f, "
+                    "close/empty close %.2f\n",
+                    ratio(med(Load), med(Read)), ratio(med(FirstLoad), med(FirstRead)), ratio(med(Save), med(Write)),
+                    ratio(med(SaveOne), med(WriteOne)), ratio(med(Close), med(EmptyClose)));
+        std::fflush(stdout);
     }
-    std::printf("ten times the size: save x%.1f, load x%.1f, close x%.1f, bytes x%.1f\n",
-                ratio(figures[1].saveNs, figures[0].saveNs), ratio(figures[1].loadNs, figures[0].loadNs),
-                ratio(figures[1].closeNs, figures[0].closeNs), ratio(figures[1].bytes, figures[0].bytes));
+    std::printf("\ngrowth per ten times the size (medians)\n  %-26s", "");
+    for (int i = 1; i < figures.size(); ++i)
+        std::printf(" %7dx->%-4d", int(std::pow(10, i - 1)), int(std::pow(10, i)));
+    std::printf("\n");
+    for (int op = 0; op < OperationCount; ++op) {
+        std::printf("  %-26s", operationNames[op]);
+        for (int i = 1; i < figures.size(); ++i)
+            std::printf(" %12.1f", ratio(figures[i].series[op].median(), figures[i - 1].series[op].median()));
+        std::printf("\n");
+    }
     deleteFonts();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "devices/graphicsclamp.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/project.h"
 
 #include <cstring>
 
@@ -132,6 +133,9 @@ bool ClampPanel::setModelAndStripType(int model, int stripType)
     if (model != modelIndex())
         setModelIndex(model);
     m_stripType = stripType;
+    // The strip type sets the bands of the frame's clamp pages.
+    if (project())
+        project()->noteWiringInput(this);
     return true;
 }
 

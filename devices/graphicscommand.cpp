@@ -8,6 +8,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/pin.h"
+#include "model/project.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -230,8 +231,12 @@ void GraphicsCommand::setSignal(int signal)
 void GraphicsCommand::setNumber(quint8 number)
 {
     const int type = moduleTypeOfKind(m_kind);
-    if (CHECK(number == NoNumber || (type >= 0 && number < moduleTypes[type].commandCount)))
-        m_number = number;
+    if (!CHECK(number == NoNumber || (type >= 0 && number < moduleTypes[type].commandCount)) || number == m_number)
+        return;
+    m_number = number;
+    // The module's DC scheme pages follow its commands' numbers.
+    if (Obj *module = boundObj(); module && module->project())
+        module->project()->noteWiringInput(module);
 }
 
 void GraphicsCommand::setTemplateIndex(int index)

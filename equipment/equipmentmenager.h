@@ -50,12 +50,15 @@ public:
     bool createWiringLayouts(const CableTable &cables);
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
-    // Before a save: every frame's pages are built anew from the project as
-    // it is now, each page's drawings carried to the page of the same
-    // frame, class, kind, name and number among its like, and the
-    // equipment file is marked changed when the list of pages changed, so
-    // that the next load finds every drawing on its own page.
+    // Before a save: the pages of every frame whose layout, modules, clamp
+    // panels or cables changed since they were built are built anew from
+    // the project as it is now, each page's drawings carried to the page
+    // of the same frame, class, kind, name and number among its like, and
+    // the equipment file is marked changed when a list of pages changed,
+    // so that the next load finds every drawing on its own page.
     void rebuildWiringLayouts();
+    // Marks every frame's pages for the next rebuild.
+    void setAllWiringChanged();
 
 private:
     // Whether the frames' first-pass records hold their layouts: files

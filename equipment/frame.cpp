@@ -108,6 +108,16 @@ void Frame::setFrameType(int type)
     m_layout->updateAddresses();
 }
 
+void Frame::setClampPanelChoice(int choice)
+{
+    if (choice == m_clampPanelChoice)
+        return;
+    m_clampPanelChoice = choice;
+    // The parts' clamp-panel models, and so their pages, follow the choice.
+    if (m_layout)
+        m_layout->setWiringChanged();
+}
+
 int Frame::clampPanelType() const
 {
     const int kind = m_address.field(0);
@@ -231,7 +241,7 @@ void Frame::readProperties(DataStream &stream)
     if (stream.formatIndex() >= 3) {
         qint32 choice = 0;
         stream >> choice;
-        m_clampPanelChoice = choice;
+        setClampPanelChoice(choice);
     }
 }
 

@@ -64,7 +64,7 @@ public:
     // its parts, its sheet and page number.
     void setFrameType(int type);
     int clampPanelChoice() const { return m_clampPanelChoice; }
-    void setClampPanelChoice(int choice) { m_clampPanelChoice = choice; }
+    void setClampPanelChoice(int choice);
 
     // The clamp-panel type the frame carries: the entry of its frame kind's
     // list chosen by the clamp-panel choice; 0 for none.

@@ -243,6 +243,7 @@ void FrameLayout::setFrameType(int type)
 {
     if (!CHECK(type >= 0 && type < frameTypeCount))
         return;
+    m_wiringChanged = true;
     setHighlighted(nullptr);
     // The old parts leave with everything placed in them: the devices lose
     // their places at once, the items go once control returns to the event
@@ -290,6 +291,7 @@ void FrameLayout::setFrameType(int type)
 
 void FrameLayout::updateAddresses()
 {
+    m_wiringChanged = true;
     const Address address = frameAddress();
     for (GraphicsFramePart *part : std::as_const(m_parts))
         part->setAddress(address, 2);

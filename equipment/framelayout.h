@@ -119,6 +119,11 @@ public:
     void clearWiringLayouts();
     // The DC and cable pages, in the order they were made.
     QList<WiringLayout *> &wiringPages() { return m_wiringPages; }
+    // Whether the pages may no longer be what the frame would build now:
+    // its parts, places or frame settings changed since they were built,
+    // or the sheet is modified. A save builds only these frames anew.
+    bool wiringChanged() const { return m_wiringChanged || isModified(); }
+    void setWiringChanged() { m_wiringChanged = true; }
 
     // While loading: a place read under its saved identity.
     void registerPlace(qint32 id, Place *place);
@@ -153,6 +158,7 @@ private:
     QHash<qint32, Place *> m_placeMap;
     Place *m_highlighted = nullptr;
     QList<WiringLayout *> m_wiringPages;
+    bool m_wiringChanged = true;
 };
 
 #endif

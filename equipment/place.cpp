@@ -301,6 +301,8 @@ void Place::setItem(GraphicsPlaceItem *item)
     // closing project every place goes too.
     if (m_item && layout && !layout->isClosing())
         layout->uncover(m_item);
+    if (layout)
+        layout->setWiringChanged();
     m_item = item;
     if (!item || !GraphicsPlaceItem::reachesBeyond(this, item->modelId()))
         return;

@@ -59,6 +59,11 @@ void SpecificationManagerCable::addCable(quint64 key, Cable *cable)
         return;
     const bool newKey = !m_cables.contains(key);
     m_cables[key].append(cable);
+    // Both frames the cable joins get their cable pages anew.
+    if (project()) {
+        project()->noteWiringFrame(quint32(key & 0xffffffffu));
+        project()->noteWiringFrame(quint32(key >> 32));
+    }
     if (newKey)
         m_keys.insert(std::lower_bound(m_keys.begin(), m_keys.end(), key), key);
 }

@@ -297,6 +297,8 @@ bool FrameGroup::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 
 bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 {
+    // The pages now follow the frame as it is.
+    m_wiringChanged = false;
     if (!m_frame)
         return true;
     const quint32 code = m_frame->address().packedFrameCode();
@@ -939,48 +941,68 @@ void EquipmentMenager::rebuildWiringLayouts()
     Project *project = this->project();
     if (!project || !project->specificationCable())
         return;
-    const WiringIndex index = wiringIndex(project, project->specificationCable()->cables());
-    Project::IdentityScope scope(*project);
-    bool listChanged = false;
+    // Only the frames whose pages may have changed are built anew: those
+    // whose layouts changed and those the project marked (modules, clamp
+    // panels, cables). What the others would build is what they hold.
+    const QSet<quint32> marked = project->takeWiringFrames();
+    QList<Frame *> due;
     for (FrameGroup *row : std::as_const(items)) {
         for (Frame *frame : row->itemList()) {
             FrameLayout *layout = frame ? frame->layout() : nullptr;
-            if (!layout)
-                continue;
-            // The pages as they are stay alive and in the tree while the
-            // pages of the project as it is now are made beside them.
-            const KeyedPages before = framePages(frame);
-            QSet<WiringLayout *> old;
-            for (const auto &entry : before)
-                old.insert(entry.first);
-            TakenPages taken = takePages(layout);
-            frame->resetPageCounter();
-            frame->createWiringLayouts(index, m_generationLog);
-            const KeyedPages after = framePages(frame, old);
-
-            if (keysOf(after) == keysOf(before)) {
-                // The same pages: the open ones, their tabs and drawings
-                // stay as they are.
-                restorePages(layout, taken);
-                continue;
-            }
-            listChanged = true;
-            QHash<PageKey, WiringLayout *> made;
-            for (const auto &[page, key] : after)
-                made.insert(key, page);
-            for (const auto &[page, key] : before) {
-                WiringLayout *next = made.value(key);
-                if (!next)
-                    continue;
-                putUserItems(next, takeUserItems(page));
-                handOverViews(page, next);
-            }
-            // A page without a successor closes its tab.
-            deletePages(taken);
+            if (layout && (layout->wiringChanged() || marked.contains(frame->address().packedFrameCode())))
+                due.append(frame);
         }
+    }
+    if (due.isEmpty())
+        return;
+    const WiringIndex index = wiringIndex(project, project->specificationCable()->cables());
+    Project::IdentityScope scope(*project);
+    bool listChanged = false;
+    for (Frame *frame : std::as_const(due)) {
+        FrameLayout *layout = frame->layout();
+        // The pages as they are stay alive and in the tree while the pages
+        // of the project as it is now are made beside them.
+        const KeyedPages before = framePages(frame);
+        QSet<WiringLayout *> old;
+        for (const auto &entry : before)
+            old.insert(entry.first);
+        TakenPages taken = takePages(layout);
+        frame->resetPageCounter();
+        frame->createWiringLayouts(index, m_generationLog);
+        const KeyedPages after = framePages(frame, old);
+
+        if (keysOf(after) == keysOf(before)) {
+            // The same pages: the open ones, their tabs and drawings stay
+            // as they are.
+            restorePages(layout, taken);
+            continue;
+        }
+        listChanged = true;
+        QHash<PageKey, WiringLayout *> made;
+        for (const auto &[page, key] : after)
+            made.insert(key, page);
+        for (const auto &[page, key] : before) {
+            WiringLayout *next = made.value(key);
+            if (!next)
+                continue;
+            putUserItems(next, takeUserItems(page));
+            handOverViews(page, next);
+        }
+        // A page without a successor closes its tab.
+        deletePages(taken);
     }
     m_generationLog.show();
     // The saved drawings follow the page list of this save.
     if (listChanged)
         changed();
+}
+
+void EquipmentMenager::setAllWiringChanged()
+{
+    for (FrameGroup *row : std::as_const(items)) {
+        for (Frame *frame : row->itemList()) {
+            if (frame && frame->layout())
+                frame->layout()->setWiringChanged();
+        }
+    }
 }

@@ -127,10 +127,18 @@ size_t qHash(const ExtentKey &key, size_t seed = 0)
                       key.rect.height(), key.flags, key.text);
 }
 
-// Bounded: a long session that types many texts starts it afresh. The
-// fonts in it go with the application, while the GUI still stands.
+// Bounded in two generations: when the recent one is full it becomes the
+// older one and the oldest goes, so a project with more texts than one
+// generation holds keeps the texts it measures again instead of starting
+// afresh. The fonts in it go with the application, while the GUI still
+// stands.
 const qsizetype extentCacheLimit = 200000;
-QHash<ExtentKey, QRectF> *extentCache = nullptr;
+struct ExtentCache
+{
+    QHash<ExtentKey, QRectF> recent;
+    QHash<ExtentKey, QRectF> older;
+};
+ExtentCache *extentCache = nullptr;
 
 void dropExtentCache()
 {
@@ -141,20 +149,25 @@ void dropExtentCache()
 QRectF cachedExtent(const QFont &f, bool advance, const QRectF &rect, int flags, const QString &text)
 {
     if (!extentCache) {
-        extentCache = new QHash<ExtentKey, QRectF>;
+        extentCache = new ExtentCache;
         qAddPostRoutine(dropExtentCache);
     }
-    QHash<ExtentKey, QRectF> &extents = *extentCache;
+    ExtentCache &cache = *extentCache;
     const QFontMetricsF metrics(f);
     ExtentKey key{f, metrics.fontDpi(), advance, rect, flags, text};
-    const auto it = extents.constFind(key);
-    if (it != extents.constEnd())
+    const auto it = cache.recent.constFind(key);
+    if (it != cache.recent.constEnd())
         return *it;
-    const QRectF extent = advance ? QRectF(0, 0, metrics.horizontalAdvance(text), 0)
-                                    : metrics.boundingRect(rect, flags, text);
-    if (extents.size() >= extentCacheLimit)
-        extents.clear();
-    extents.insert(std::move(key), extent);
+    const auto old = cache.older.constFind(key);
+    const QRectF extent = old != cache.older.constEnd() ? *old
+        : advance                                        ? QRectF(0, 0, metrics.horizontalAdvance(text), 0)
+                                                         : metrics.boundingRect(rect, flags, text);
+    if (cache.recent.size() >= extentCacheLimit) {
+        cache.older = std::move(cache.recent);
+        cache.recent = QHash<ExtentKey, QRectF>();
+        cache.recent.reserve(extentCacheLimit);
+    }
+    cache.recent.insert(std::move(key), extent);
     return extent;
 }
 

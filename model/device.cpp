@@ -365,6 +365,12 @@ void Device::forgetPlaceItem(GraphicsPlaceItemDevice *item)
     if (!item || item != m_placeItem)
         return;
     m_placeItem = nullptr;
+    // A closing project frees the pins, rows and sheets that would follow
+    // the lost address: nothing is told, nothing queues a repaint.
+    if (project() && project()->isClosing()) {
+        m_showAddress = false;
+        return;
+    }
     addressChanged();
     m_showAddress = false;
 }

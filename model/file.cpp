@@ -107,6 +107,7 @@ void File::changeFileName(const QString &name)
         }
     }
     setFileName(name);
+    m_name = name;
 }
 
 QString File::shortFileName() const

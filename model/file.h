@@ -32,6 +32,9 @@ public:
     ~File() override;
 
     void changeFileName(const QString &name);
+    // The name given by changeFileName, held here: the framework's own
+    // answer is built anew at every call.
+    QString fileName() const override { return m_name; }
     QString shortFileName() const;
     QString absolutePath() const;
 
@@ -73,6 +76,7 @@ public:
     QString defaultExtension() const { return m_defaultExtension; }
 
 private:
+    QString m_name;
     // Reads the file's date when its bytes are the recorded date's.
     bool recordedDateFollows(DataStream &stream) const;
 

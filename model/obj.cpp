@@ -78,6 +78,7 @@ bool Obj::appendItem(ObjItem *item)
     item->setDocumentModified();
     if (m_project)
         m_project->notePasteBinding(this, item);
+    bindingsChanged();
     return true;
 }
 
@@ -93,6 +94,7 @@ bool Obj::restoreItem(ObjItem *item)
     item->setBoundObj(this);
     if (m_project)
         m_project->notePasteBinding(this, item);
+    bindingsChanged();
     return true;
 }
 
@@ -102,7 +104,15 @@ bool Obj::removeItem(ObjItem *item)
         return false;
     item->setBoundObj(nullptr);
     item->setDocumentModified();
+    bindingsChanged();
     return true;
+}
+
+void Obj::bindingsChanged()
+{
+    // A module's commands decide how many DC scheme pages it has.
+    if (m_kind == ModuleKind && m_project)
+        m_project->noteWiringInput(this);
 }
 
 void Obj::write(DataStream &stream)

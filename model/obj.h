@@ -127,6 +127,8 @@ protected:
 
 private:
     friend class Project;
+    // Tells the project of a change in the items bound.
+    void bindingsChanged();
 
     Project *m_project;
     QString m_name;

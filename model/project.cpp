@@ -1,7 +1,9 @@
 #include "model/project.h"
 
+#include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/device.h"
 #include "model/file.h"
 #include "model/obj.h"
 #include "model/pin.h"
@@ -377,8 +379,31 @@ void Project::updateObj(Obj *obj)
 {
     if (!CHECK_PTR(obj) || isCarriedKind(obj->kind()))
         return;
+    noteWiringInput(obj);
     setDevicesChanged();
     emit objUpdate(*obj);
+}
+
+void Project::noteWiringInput(const Obj *obj)
+{
+    // Of the devices only the modules (their DC pages) and clamp panels
+    // (the bands of their part pages) shape pages outside their layouts.
+    if (m_loading || !obj || (obj->kind() != ModuleKind && obj->kind() != ClampPanelKind))
+        return;
+    auto *device = dynamic_cast<const Device *>(obj);
+    if (const Address *address = device ? device->address() : nullptr)
+        m_wiringFrames.insert(address->packedFrameCode());
+}
+
+void Project::noteWiringFrame(quint32 frameCode)
+{
+    if (!m_loading)
+        m_wiringFrames.insert(frameCode);
+}
+
+QSet<quint32> Project::takeWiringFrames()
+{
+    return std::exchange(m_wiringFrames, {});
 }
 
 Obj *Project::createDevice(int kind)

@@ -96,6 +96,13 @@ public:
     bool removeObjIfIndexed(Obj *obj);
     bool renameObj(Obj *obj, const QString &formerName);
     void updateObj(Obj *obj);
+    // The frames, by frame code, whose wiring pages a change may alter
+    // beyond their own layouts: a change of a module or clamp panel
+    // marks the frame it stands in, a cable both frames it joins. The
+    // next save builds those frames' pages anew and takes the marks.
+    void noteWiringInput(const Obj *obj);
+    void noteWiringFrame(quint32 frameCode);
+    QSet<quint32> takeWiringFrames();
 
     // Registry.
     Obj *createDevice(int kind);
@@ -275,6 +282,7 @@ private:
 
     QHash<int, DeviceKindEntry> m_registry;
     QHash<int, QHash<QString, Obj *>> m_index;
+    QSet<quint32> m_wiringFrames;
     SchemeMenager *m_schemes = nullptr;
     EquipmentMenager *m_equipment = nullptr;
     SpecificationManagerDevice *m_specificationDevice = nullptr;

@@ -364,6 +364,8 @@ bool Project::load()
     clearOldIds();
     m_pinMap.clear();
     m_readPins.clear();
+    // The pages just built follow everything read.
+    m_wiringFrames.clear();
     m_loading = false;
     // The next save writes the side files under the names of this build.
     for (int i = DevicesFile; i < FileCount; ++i) {

@@ -493,6 +493,9 @@ bool Scheme::prepareFile(const QString &directory, QSet<QString> &takenNames)
             return false;
         }
         path = directory + QLatin1Char('/') + nameOf(n);
+    } else if (hasFileIn(directory)) {
+        takenNames.insert(m_file.fileName().mid(directory.size() + 1));
+        return true;
     } else if (QDir(QFileInfo(m_file.fileName()).absolutePath()) != QDir(directory)) {
         path = directory + QLatin1Char('/') + m_file.shortFileName();
     } else {
@@ -503,6 +506,15 @@ bool Scheme::prepareFile(const QString &directory, QSet<QString> &takenNames)
     m_file.changeFileName(path);
     takenNames.insert(m_file.shortFileName());
     return true;
+}
+
+bool Scheme::hasFileIn(const QString &directory) const
+{
+    // Compared as text: no file system look-up for the sheets of every save.
+    const QString &path = m_file.fileName();
+    const qsizetype n = directory.size();
+    return path.size() > n + 1 && path.startsWith(directory) && path.at(n) == QLatin1Char('/')
+        && path.indexOf(QLatin1Char('/'), n + 1) < 0;
 }
 
 int Scheme::passageIndex(const GraphicsItem *passage) const

@@ -124,6 +124,9 @@ public:
     // modified so that it is written there. False, after a message, when
     // no name is free.
     bool prepareFile(const QString &directory, QSet<QString> &takenNames);
+    // Whether the sheet's file is named directly in the directory, as the
+    // directory is written.
+    bool hasFileIn(const QString &directory) const;
     // The save that wrote this sheet's file ended: on failure the sheet is
     // modified again and its record is what lies on disk.
     void saveFinished(bool saved);

@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace {
 
 const int itemActions[4] = {47, 48, 51, 49};
@@ -85,14 +87,26 @@ bool SchemeGroup::setOwnProperty(int index, const QString &text)
 
 bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet<int> &reserved)
 {
+    // A numbered group whose sheets keep their files in its directory and
+    // none of which is written by this save has nothing to prepare.
+    if (m_dirNumber.number != 0) {
+        const QString directory = m_dirNumber.path(projectDirectory);
+        const bool settled = std::all_of(items.cbegin(), items.cend(), [&directory](const Scheme *scheme) {
+            return scheme && !scheme->isModified() && scheme->hasFileIn(directory);
+        });
+        if (settled)
+            return true;
+    }
     if (!m_dirNumber.create(projectDirectory, [&reserved](int n) { return reserved.contains(n); }))
         return false;
     const QString directory = m_dirNumber.path(projectDirectory);
     // Names already given in the group are not given twice.
     QSet<QString> taken;
     for (Scheme *scheme : std::as_const(items)) {
-        if (scheme && !scheme->file().fileName().isEmpty())
-            taken.insert(scheme->file().shortFileName());
+        if (scheme && !scheme->file().fileName().isEmpty()) {
+            const QString &path = scheme->file().fileName();
+            taken.insert(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+        }
     }
     for (Scheme *scheme : std::as_const(items)) {
         if (!CHECK_PTR(scheme) || !scheme->prepareFile(directory, taken))

@@ -1,5 +1,6 @@
 #include "app/dlgexplorersources.h"
 #include "app/mainwindow.h"
+#include "devices/graphicscommand.h"
 #include "devices/module.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/specificationmanagercable.h"
@@ -26,6 +27,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 using namespace boundtest;
 
@@ -163,6 +166,28 @@ void feed(Project &p, Frame *frame, const QString &relayName, const QString &sou
     joint->pin(2)->solder(winding->pin(1));
 }
 
+// The pages below the frame's row, in tree order.
+QList<WiringLayout *> pages(Frame *frame)
+{
+    QList<WiringLayout *> list;
+    for (int i = 1; i < frame->treeItem()->childCount(); ++i)
+        list << page(frame, i);
+    return list;
+}
+
+// The equipment side file after its name and date.
+QByteArray equipmentContent(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    QByteArray payload = file.readAll().mid(6);
+    DataStream in(&payload, QIODevice::ReadOnly);
+    QString name;
+    QDateTime written;
+    in >> name >> written;
+    return payload.mid(int(in.device()->pos()));
+}
+
 QStringList rows(QTreeWidget *tree)
 {
     QStringList result;
@@ -263,6 +288,81 @@ private slots:
         QCOMPARE(drawn.size(), 1);
         QCOMPARE(static_cast<GraphicsText *>(drawn.first())->text(), QString("north wall"));
         QCOMPARE(drawn.first()->pos(), QPointF(400, 800));
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A change to one frame (a module placed, renamed or given a command,
+    // a cable) builds that frame's pages anew at the save; every other
+    // frame keeps its very pages with the drawings on them.
+    void saveRebuildsOnlyTheChangedFrame()
+    {
+        ModalRecorder rec;
+        QTemporaryDir dir;
+        Project project(nullptr, nullptr);
+        project.setFileName(dir.path() + "/plant.rlay");
+        Frame *kept = newFrame(project, 1, 1, dcFrameType);
+        Frame *changed = newFrame(project, 1, 2, dcFrameType);
+        Frame *third = newFrame(project, 1, 3, dcFrameType);
+        placeModule(project, kept, "TU1", TU);
+        placeModule(project, changed, "TS1", TS);
+        auto *ts1 = static_cast<Module *>(project.findObj(ModuleKind, "TS1"));
+        Scheme *sheet = project.referenceScheme();
+        auto *command = static_cast<GraphicsCommand *>(sheet->createItem(GraphicsCommand::Type));
+        sheet->addGraphicsItem(command);
+        command->setKind(0);
+        command->setNumber(1);
+        QVERIFY(ts1->appendItem(command));
+        QVERIFY(project.save());
+        auto *text = static_cast<GraphicsText *>(page(kept, 2)->createItem(GraphicsText::Type));
+        page(kept, 2)->addGraphicsItem(text);
+        const QList<WiringLayout *> keptPages = pages(kept);
+
+        const QList<std::function<void()>> changes = {
+            [&] { placeModule(project, changed, "TV1", TV); },
+            [&] { ts1->setName("TS9"); },
+            // A command numbered from half the module's on: a second page.
+            [&] { command->setNumber(30); },
+            [&] { addCable(project, changed, third, 4); },
+        };
+        for (const auto &change : changes) {
+            const QStringList before = tree(changed);
+            change();
+            QVERIFY(project.save());
+            QVERIFY(tree(changed) != before);
+            QCOMPARE(pages(kept), keptPages);
+            QCOMPARE(drawings(page(kept, 2)), QList<GraphicsItem *>({text}));
+        }
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A save with nothing changed in the equipment writes the equipment
+    // file as a save that builds every page anew does.
+    void unchangedEquipmentSavesTheSameBytes()
+    {
+        ModalRecorder rec;
+        QTemporaryDir dir;
+        Project project(nullptr, nullptr);
+        project.setFileName(dir.path() + "/plant.rlay");
+        Frame *a = newFrame(project, 1, 1, dcFrameType);
+        Frame *b = newFrame(project, 1, 2, dcFrameType);
+        placeModule(project, a, "TU1", TU);
+        addCable(project, a, b, 10);
+        QVERIFY(project.save());
+        auto *text = static_cast<GraphicsText *>(page(b, 1)->createItem(GraphicsText::Type));
+        text->setText("north wall");
+        page(b, 1)->addGraphicsItem(text);
+        project.setEquipmentChanged();
+        QVERIFY(project.save());
+        const QString eqm = dir.path() + "/plant.eqm";
+        const QByteArray full = equipmentContent(eqm);
+
+        project.setEquipmentChanged();
+        QVERIFY(project.save());
+        QCOMPARE(equipmentContent(eqm), full);
+        project.equipment()->setAllWiringChanged();
+        project.setEquipmentChanged();
+        QVERIFY(project.save());
+        QCOMPARE(equipmentContent(eqm), full);
         QCOMPARE(rec.count(), 0);
     }
 
