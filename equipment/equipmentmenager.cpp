@@ -1,9 +1,9 @@
 #include "equipment/equipmentmenager.h"
 
-#include "app/checkmessage.h"
 #include "equipment/specificationmanagercable.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
+#include "model/checkmessage.h"
 #include "model/datastream.h"
 #include "model/project.h"
 

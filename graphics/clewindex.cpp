@@ -1,6 +1,6 @@
-#include "schemes/clewindex.h"
+#include "graphics/clewindex.h"
 
-#include "model/graphicstag.h"
+#include "graphics/graphicstag.h"
 #include "model/pin.h"
 #include "model/tag.h"
 #include "schemes/net.h"

@@ -7,7 +7,7 @@
 // the number of its links. The two pins of the components that have no pin
 // catalogue are named from the position of the device's address.
 
-#include "model/graphicsobjitem.h"
+#include "graphics/graphicsobjitem.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "model/graphicsobjitem.h"
+#include "graphics/graphicsobjitem.h"
 
 #include "app/checkmessagegraphicsitem.h"
 #include "graphics/font.h"

@@ -1,11 +1,11 @@
 #include "graphics/graphicspins.h"
 
+#include "graphics/clewindex.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
-#include "schemes/clewindex.h"
 #include "schemes/scheme.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 // one tag form one net: a walk or a connectivity question that reaches one
 // of them goes on through all the others.
 
-#include "model/graphicsobjitem.h"
+#include "graphics/graphicsobjitem.h"
 
 class Tag;
 

@@ -1,4 +1,4 @@
-#include "app/checkmessage.h"
+#include "model/checkmessage.h"
 
 #include <QBrush>
 #include <QTreeWidget>

@@ -16,10 +16,10 @@
 // one is given and runs it; on OK it creates the item when none was given,
 // applies its fields and answers the item; on Cancel null.
 
-#include "app/filedialogs.h"
 #include "app/printer.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/filedialogs.h"
 #include "model/itemmenagerbase.h"
 #include "model/project.h"
 

@@ -1,8 +1,8 @@
 #include "model/obj.h"
 
+#include "graphics/graphicsdevice.h"
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/graphicsdevice.h"
 #include "model/pin.h"
 #include "model/project.h"
 

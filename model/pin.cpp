@@ -1,13 +1,13 @@
 #include "model/pin.h"
 
+#include "graphics/clewindex.h"
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
+#include "graphics/graphicstag.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/graphicstag.h"
 #include "model/project.h"
-#include "schemes/clewindex.h"
 #include "schemes/net.h"
 #include "schemes/scheme.h"
 

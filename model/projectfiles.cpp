@@ -3,11 +3,11 @@
 
 #include "model/project.h"
 
-#include "app/buildstamp.h"
 #include "equipment/cable.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/specificationmanagercable.h"
 #include "equipment/specificationmanagerdevice.h"
+#include "model/buildstamp.h"
 #include "model/check.h"
 #include "model/commitrecord.h"
 #include "model/datastream.h"
