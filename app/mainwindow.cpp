@@ -45,7 +45,7 @@ MainWindow::MainWindow()
     createScreenFonts();
     Scheme::registerItemTypes();
     FrameLayout::registerItemTypes();
-    DlgSettings::load();
+    loadDisplayFlags();
 
     QToolBar *toolBar = addToolBar(tr("ToolBar"));
     createMenus(this, &m_actions, menuBar(), toolBar);

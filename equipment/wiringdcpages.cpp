@@ -5,7 +5,6 @@
 
 #include "equipment/wiringlayout.h"
 
-#include "app/dlgsettings.h"
 #include "devices/graphicsclamp.h"
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
@@ -16,6 +15,7 @@
 #include "graphics/graphicsobjitem.h"
 #include "graphics/graphicspins.h"
 #include "model/address.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicssource.h"

@@ -1,6 +1,5 @@
 #include "graphics/graphicsscene.h"
 
-#include "app/dlgsettings.h"
 #include "app/printer.h"
 #include "graphics/dlgpropellipse.h"
 #include "graphics/dlgpropgraphicsitem.h"
@@ -20,6 +19,7 @@
 #include "graphics/sheetframe.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/obj.h"
 #include "model/project.h"
 

@@ -1,6 +1,5 @@
 #include "schemes/scheme.h"
 
-#include "app/dlgsettings.h"
 #include "devices/dlgpropammeter.h"
 #include "devices/dlgpropautoswitch.h"
 #include "devices/dlgpropbell.h"
@@ -67,6 +66,7 @@
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/project.h"
 #include "schemes/dlgpropconductor.h"
 #include "schemes/dlgpropcopperplate.h"
