@@ -1,6 +1,5 @@
 #include "graphics/graphicsscene.h"
 
-#include "app/printer.h"
 #include "graphics/dlgpropellipse.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropline.h"
@@ -495,7 +494,7 @@ void GraphicsScene::printScene(QPainter *painter)
         renderTo(painter);
         return;
     }
-    Printer printer(QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintDialog dialog(&printer);
     dialog.setWindowTitle(tr("Print page") + QString::asprintf(" %.2d", m_number));

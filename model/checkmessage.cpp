@@ -1,5 +1,7 @@
 #include "model/checkmessage.h"
 
+#include "model/check.h"
+
 #include <QBrush>
 #include <QTreeWidget>
 
@@ -15,4 +17,22 @@ CheckMessage::CheckMessage(QTreeWidget *list, int kind)
 
 void CheckMessage::activate()
 {
+}
+
+namespace {
+
+CheckMessage::ItemRowFactory itemRowFactory = nullptr;
+
+} // namespace
+
+void CheckMessage::setItemRowFactory(ItemRowFactory factory)
+{
+    itemRowFactory = factory;
+}
+
+CheckMessage *CheckMessage::forItem(QTreeWidget *list, int kind, GraphicsItem *item)
+{
+    if (!CHECK(itemRowFactory != nullptr))
+        return new CheckMessage(list, kind);
+    return itemRowFactory(list, kind, item);
 }

@@ -13,6 +13,12 @@
 
 #include <memory>
 
+namespace {
+
+ItemMenagerBase::PdfWriter installedPdfWriter = nullptr;
+
+} // namespace
+
 template <>
 void ProjectItemOwner<ItemMenagerBase>::setChanged()
 {
@@ -159,6 +165,16 @@ void ItemMenagerBase::finishPaste()
     m_project->clearOldIds();
     m_project->updatePinsPointers();
     m_project->sortItems(0, Qt::AscendingOrder);
+}
+
+void ItemMenagerBase::setPdfWriter(PdfWriter writer)
+{
+    installedPdfWriter = writer;
+}
+
+ItemMenagerBase::PdfWriter ItemMenagerBase::pdfWriter()
+{
+    return installedPdfWriter;
 }
 
 bool ItemMenagerBase::plausibleCount(const DataStream &stream, qint32 count)

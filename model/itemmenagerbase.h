@@ -122,6 +122,12 @@ public:
     // Ends every paste: identities forgotten, pins joined, tree sorted.
     void finishPaste();
 
+    // Writes pages as PDF files whose names begin with baseName: the
+    // program's printer, which installs it.
+    using PdfWriter = void (*)(const QList<GraphicsScene *> &pages, const QString &baseName);
+    static void setPdfWriter(PdfWriter writer);
+    static PdfWriter pdfWriter();
+
 protected slots:
     virtual void *clickNewItem() { return nullptr; }
     virtual void clickDeleteItem() {}
