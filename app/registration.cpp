@@ -7,6 +7,7 @@
 #include "app/checkmessagegraphicsitem.h"
 #include "app/printer.h"
 #include "model/itemmenagerbase.h"
+#include "schemes/schemeparts.h"
 
 namespace {
 
@@ -18,6 +19,6 @@ void registerAppParts()
     });
 }
 
-[[maybe_unused]] const bool registered = (registerAppParts(), true);
+[[maybe_unused]] const bool registered = (registerSchemeParts(), registerAppParts(), true);
 
 } // namespace
