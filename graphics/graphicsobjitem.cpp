@@ -108,6 +108,11 @@ void GraphicsObjItem::updateFromObj()
 {
 }
 
+QString GraphicsObjItem::documentName() const
+{
+    return graphicsScene() ? graphicsScene()->displayName() : QString();
+}
+
 double GraphicsObjItem::textWidth() const
 {
     if (m_widthPending && hasFontSet()) {
