@@ -6,6 +6,7 @@
 
 #include "app/checkmessagegraphicsitem.h"
 #include "app/printer.h"
+#include "devices/deviceparts.h"
 #include "equipment/equipmentparts.h"
 #include "model/itemmenagerbase.h"
 #include "schemes/schemeparts.h"
@@ -20,6 +21,6 @@ void registerAppParts()
     });
 }
 
-[[maybe_unused]] const bool registered = (registerSchemeParts(), registerEquipmentParts(), registerAppParts(), true);
+[[maybe_unused]] const bool registered = (registerSchemeParts(), registerDeviceParts(), registerEquipmentParts(), registerAppParts(), true);
 
 } // namespace

@@ -132,3 +132,11 @@ void EquipmentMenager::check(QTreeWidget *results, int code)
         row->setText(CheckMessage::MessageColumn, m_scheme.distanceError(from, to));
     }
 }
+
+bool EquipmentMenager::createDerivedPages()
+{
+    Project *owner = project();
+    if (!CHECK_PTR(owner) || !CHECK_PTR(owner->specificationCable()))
+        return false;
+    return createWiringLayouts(owner->specificationCable()->cables());
+}

@@ -48,14 +48,22 @@ public:
     // cables; false at the first failure. Broken elements are skipped and
     // kept for showGenerationChecks.
     bool createWiringLayouts(const CableTable &cables);
+    // With the cables of the project's cable specification.
+    bool createDerivedPages() override;
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
+    void loadFinished() override { showGenerationChecks(); }
     // Before a save: every frame's pages are built anew from the project as
     // it is now, each page's drawings carried to the page of the same
     // frame, class, kind, name and number among its like, and the
     // equipment file is marked changed when the list of pages changed, so
     // that the next load finds every drawing on its own page.
     void rebuildWiringLayouts();
+    bool prepareSave(const QString &) override
+    {
+        rebuildWiringLayouts();
+        return true;
+    }
 
 private:
     // Whether the frames' first-pass records hold their layouts: files

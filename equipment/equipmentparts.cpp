@@ -1,11 +1,15 @@
 #include "equipment/equipmentparts.h"
 
+#include "equipment/equipmentmenager.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
+#include "equipment/specificationmanagercable.h"
+#include "equipment/specificationmanagerdevice.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/device.h"
+#include "model/projectparts.h"
 
 #include <QPainter>
 
@@ -87,9 +91,18 @@ public:
 
 EquipmentOfDevices equipmentOfDevices;
 
+template <class Manager>
+ItemMenagerBase *createBranch(Project *project, QList<QAction *> *actions)
+{
+    return new Manager(project, actions);
+}
+
 } // namespace
 
 void registerEquipmentParts()
 {
+    ProjectParts::setBranchFactory(ProjectParts::EquipmentBranch, createBranch<EquipmentMenager>);
+    ProjectParts::setBranchFactory(ProjectParts::SpecificationDeviceBranch, createBranch<SpecificationManagerDevice>);
+    ProjectParts::setBranchFactory(ProjectParts::SpecificationCableBranch, createBranch<SpecificationManagerCable>);
     Device::setEquipment(&equipmentOfDevices);
 }

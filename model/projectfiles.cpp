@@ -3,17 +3,13 @@
 
 #include "model/project.h"
 
-#include "equipment/cable.h"
-#include "equipment/equipmentmenager.h"
-#include "equipment/specificationmanagercable.h"
-#include "equipment/specificationmanagerdevice.h"
 #include "model/buildstamp.h"
 #include "model/check.h"
 #include "model/commitrecord.h"
 #include "model/datastream.h"
 #include "model/file.h"
 #include "model/fileprefetch.h"
-#include "schemes/schememenager.h"
+#include "model/itemmenagerbase.h"
 
 #include <QFileInfo>
 
@@ -24,6 +20,15 @@
 QDateTime Project::buildDateTime()
 {
     return programBuildDateTime();
+}
+
+bool Project::hasBranches() const
+{
+    for (ItemMenagerBase *branch : m_branches) {
+        if (!CHECK_PTR(branch))
+            return false;
+    }
+    return true;
 }
 
 bool Project::stageFile(File *file)
@@ -42,32 +47,36 @@ bool Project::writeSideFile(int index, DataStream &stream)
     // A pass that could not write its part fails the save: the side file
     // must not describe files that were not written.
     bool ok = true;
+    ItemMenagerBase *const schemes = m_branches[ProjectParts::SchemesBranch];
+    ItemMenagerBase *const equipment = m_branches[ProjectParts::EquipmentBranch];
+    ItemMenagerBase *const specificationDevice = m_branches[ProjectParts::SpecificationDeviceBranch];
+    ItemMenagerBase *const specificationCable = m_branches[ProjectParts::SpecificationCableBranch];
     switch (index) {
     case DevicesFile:
         writeDevices(stream);
         break;
     case SchemesFile:
-        m_schemes->saveFirst(stream);
-        ok = m_schemes->saveSecond(stream);
-        m_schemes->writeItems(stream);
+        schemes->saveFirst(stream);
+        ok = schemes->saveSecond(stream);
+        schemes->writeItems(stream);
         break;
     case EquipmentFile:
-        m_equipment->writeItems(stream);
-        m_equipment->saveFirst(stream);
-        ok = m_equipment->saveSecond(stream);
-        m_equipment->saveWLFirst(stream);
-        ok = m_equipment->saveWLSecond(stream) && ok;
+        equipment->writeItems(stream);
+        equipment->saveFirst(stream);
+        ok = equipment->saveSecond(stream);
+        equipment->saveWLFirst(stream);
+        ok = equipment->saveWLSecond(stream) && ok;
         break;
     case SpecificationDeviceFile:
-        m_specificationDevice->writeItems(stream);
-        m_specificationDevice->saveFirst(stream);
-        ok = m_specificationDevice->saveSecond(stream);
+        specificationDevice->writeItems(stream);
+        specificationDevice->saveFirst(stream);
+        ok = specificationDevice->saveSecond(stream);
         break;
     case SpecificationCableFile:
-        m_specificationCable->writeCables(stream);
-        m_specificationCable->writeItems(stream);
-        m_specificationCable->saveFirst(stream);
-        ok = m_specificationCable->saveSecond(stream);
+        specificationCable->writeTables(stream);
+        specificationCable->writeItems(stream);
+        specificationCable->saveFirst(stream);
+        ok = specificationCable->saveSecond(stream);
         break;
     default:
         ok = CHECK(false);
@@ -90,18 +99,16 @@ void Project::writeMainFile(DataStream &stream)
 
 bool Project::save()
 {
-    if (!CHECK_PTR(m_schemes) || !CHECK_PTR(m_equipment) || !CHECK_PTR(m_specificationDevice)
-        || !CHECK_PTR(m_specificationCable))
-        return false;
-    if (!CHECK(m_stagedFiles.isEmpty()))
+    if (!hasBranches() || !CHECK(m_stagedFiles.isEmpty()))
         return false;
     // What an interrupted save left beside the main file is finished first.
     CommitRecord commit(m_files[MainFile]->fileName());
     commit.recover();
     // The wiring pages as the next load will build them, with the drawings
-    // of the user on them.
-    m_equipment->rebuildWiringLayouts();
-    if (!m_schemes->prepareSchemeFiles(m_files[MainFile]->absolutePath()))
+    // of the user on them; then every scheme's file is named.
+    const QString directory = m_files[MainFile]->absolutePath();
+    if (!m_branches[ProjectParts::EquipmentBranch]->prepareSave(directory)
+        || !m_branches[ProjectParts::SchemesBranch]->prepareSave(directory))
         return false;
 
     // A failed save puts every record back: they must go on describing the
@@ -150,7 +157,8 @@ bool Project::save()
         file->discard();
     m_stagedFiles.clear();
     // The schemes written by this save learn whether their files stand.
-    m_schemes->saveFinished(ok);
+    for (ItemMenagerBase *branch : m_branches)
+        branch->saveFinished(ok);
 
     if (!ok) {
         for (int i = 0; i < FileCount; ++i)
@@ -225,55 +233,59 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         const char *message; // null: the result is not tested
         int file;            // the file the message names, -1 for none
     };
+    ItemMenagerBase *const schemes = m_branches[ProjectParts::SchemesBranch];
+    ItemMenagerBase *const equipment = m_branches[ProjectParts::EquipmentBranch];
+    ItemMenagerBase *const specificationDevice = m_branches[ProjectParts::SpecificationDeviceBranch];
+    ItemMenagerBase *const specificationCable = m_branches[ProjectParts::SpecificationCableBranch];
     DataStream &schm = *streams[SchemesFile];
     DataStream &eqm = *streams[EquipmentFile];
     DataStream &spd = *streams[SpecificationDeviceFile];
     DataStream &spc = *streams[SpecificationCableFile];
     const Pass passes[] = {
-        {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
+        {[&] { schemes->readItems(schm); return true; }, nullptr, SchemesFile},
         {[&] {
              // The sheets' files are read ahead while each is parsed.
-             const FilePrefetch prefetch(m_schemes->schemeFilePaths());
-             return m_schemes->loadFirst(schm);
+             const FilePrefetch prefetch(schemes->documentFilePaths());
+             return schemes->loadFirst(schm);
          },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return m_schemes->updatePointers(true); },
+        {[&] { return schemes->updatePointers(true); },
          QT_TR_NOOP("First update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return m_schemes->updatePointers(false); },
+        {[&] { return schemes->updatePointers(false); },
          QT_TR_NOOP("Second update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return m_schemes->loadSecond(schm) && schm.checkAtEnd(); },
+        {[&] { return schemes->loadSecond(schm) && schm.checkAtEnd(); },
          QT_TR_NOOP("Load second in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { m_equipment->readItems(eqm); return true; }, nullptr, EquipmentFile},
-        {[&] { return m_equipment->loadFirst(eqm); },
+        {[&] { equipment->readItems(eqm); return true; }, nullptr, EquipmentFile},
+        {[&] { return equipment->loadFirst(eqm); },
          QT_TR_NOOP("Load first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return m_equipment->updatePointers(true); },
+        {[&] { return equipment->updatePointers(true); },
          QT_TR_NOOP("Update pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return m_equipment->loadSecond(eqm); },
+        {[&] { return equipment->loadSecond(eqm); },
          QT_TR_NOOP("Load second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { m_specificationDevice->readItems(spd); return true; }, nullptr, SpecificationDeviceFile},
-        {[&] { return m_specificationDevice->loadFirst(spd); },
+        {[&] { specificationDevice->readItems(spd); return true; }, nullptr, SpecificationDeviceFile},
+        {[&] { return specificationDevice->loadFirst(spd); },
          QT_TR_NOOP("Load first in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
-        {[&] { return m_specificationDevice->loadSecond(spd) && spd.checkAtEnd(); },
+        {[&] { return specificationDevice->loadSecond(spd) && spd.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
-        {[&] { return m_specificationCable->readCables(spc); },
+        {[&] { return specificationCable->readTables(spc); },
          QT_TR_NOOP("Load in SpecificationManagerCable not correct. File %1 is corrupt!"), SpecificationCableFile},
-        {[&] { m_specificationCable->readItems(spc); return true; }, nullptr, SpecificationCableFile},
-        {[&] { return m_specificationCable->loadFirst(spc); },
+        {[&] { specificationCable->readItems(spc); return true; }, nullptr, SpecificationCableFile},
+        {[&] { return specificationCable->loadFirst(spc); },
          QT_TR_NOOP("Load first in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
-        {[&] { return m_specificationCable->loadSecond(spc) && spc.checkAtEnd(); },
+        {[&] { return specificationCable->loadSecond(spc) && spc.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
         {[&] { return updatePinsPointers(); }, QT_TR_NOOP("Update pins pointers not correct!"), -1},
-        {[&] { return m_equipment->createWiringLayouts(m_specificationCable->cables()); },
+        {[&] { return equipment->createDerivedPages(); },
          QT_TR_NOOP("Cannot create wiring layouts!"), -1},
-        {[&] { return m_equipment->loadWLFirst(eqm); },
+        {[&] { return equipment->loadWLFirst(eqm); },
          QT_TR_NOOP("Load WL first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return m_equipment->updateWLPointers(); },
+        {[&] { return equipment->updateWLPointers(); },
          QT_TR_NOOP("Update WL pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return m_equipment->loadWLSecond(eqm) && eqm.checkAtEnd(); },
+        {[&] { return equipment->loadWLSecond(eqm) && eqm.checkAtEnd(); },
          QT_TR_NOOP("Load WL second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
     };
     // A check that fails while a pass reads a file is damaged data: no box
@@ -304,7 +316,10 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
 
 bool Project::load()
 {
-    Cable::resetGlobals();
+    for (ItemMenagerBase *branch : m_branches) {
+        if (branch)
+            branch->prepareLoad();
+    }
     // The objects and pins read keep the identities of the files.
     m_loading = true;
 
@@ -321,8 +336,7 @@ bool Project::load()
         CommitRecord(main.fileName()).recover();
     QString message;
     bool tooOld = false;
-    const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)
-        && CHECK_PTR(m_specificationCable);
+    const bool managers = hasBranches();
     if (!managers || !main.load(*streams[MainFile])) {
         message = tr("Cannot load project file %1!").arg(main.fileName());
     } else {
@@ -373,8 +387,10 @@ bool Project::load()
     }
 
     // What the wiring generation had to skip, in one box.
-    if (m_equipment)
-        m_equipment->showGenerationChecks();
+    for (ItemMenagerBase *branch : m_branches) {
+        if (branch)
+            branch->loadFinished();
+    }
     if (tooOld) {
         showError(tr("Programm is old. Need update programm!"));
         return false;
