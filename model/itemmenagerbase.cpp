@@ -1,6 +1,5 @@
 #include "model/itemmenagerbase.h"
 
-#include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
