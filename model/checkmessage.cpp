@@ -1,7 +1,5 @@
 #include "model/checkmessage.h"
 
-#include "model/check.h"
-
 #include <QBrush>
 #include <QTreeWidget>
 
@@ -19,20 +17,7 @@ void CheckMessage::activate()
 {
 }
 
-namespace {
-
-CheckMessage::ItemRowFactory itemRowFactory = nullptr;
-
-} // namespace
-
-void CheckMessage::setItemRowFactory(ItemRowFactory factory)
-{
-    itemRowFactory = factory;
-}
-
 CheckMessage *CheckMessage::forItem(QTreeWidget *list, int kind, GraphicsItem *item)
 {
-    if (!CHECK(itemRowFactory != nullptr))
-        return new CheckMessage(list, kind);
-    return itemRowFactory(list, kind, item);
+    return s_itemRowFactory ? s_itemRowFactory(list, kind, item) : new CheckMessage(list, kind);
 }

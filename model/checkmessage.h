@@ -24,8 +24,11 @@ public:
     // A row that points at a scene item, made by the factory the program
     // installs (activating it shows the item on its document).
     using ItemRowFactory = CheckMessage *(*)(QTreeWidget *list, int kind, GraphicsItem *item);
-    static void setItemRowFactory(ItemRowFactory factory);
+    static void setItemRowFactory(ItemRowFactory factory) { s_itemRowFactory = factory; }
     static CheckMessage *forItem(QTreeWidget *list, int kind, GraphicsItem *item);
+
+private:
+    static inline ItemRowFactory s_itemRowFactory = nullptr;
 };
 
 #endif
