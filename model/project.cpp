@@ -88,15 +88,11 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
     for (const DeviceKindEntry &row : ProjectParts::kinds())
         m_registry.insert(row.kind, row);
 
-    // The branches in their order, then the reference sheet.
-    for (int i = 0; i < ProjectParts::BranchCount; ++i) {
-        const ProjectParts::BranchFactory make = ProjectParts::branchFactory(ProjectParts::Branch(i));
-        if (CHECK(make != nullptr))
-            m_branches[i] = make(this, m_actions);
-    }
-    const ProjectParts::SheetFactory makeSheet = ProjectParts::referenceSheetFactory();
-    if (CHECK(makeSheet != nullptr))
-        m_referenceScheme = makeSheet(this);
+    m_schemes = ProjectParts::createBranch(ProjectParts::SchemesBranch, this, m_actions);
+    m_equipment = ProjectParts::createBranch(ProjectParts::EquipmentBranch, this, m_actions);
+    m_specificationDevice = ProjectParts::createBranch(ProjectParts::SpecificationDeviceBranch, this, m_actions);
+    m_specificationCable = ProjectParts::createBranch(ProjectParts::SpecificationCableBranch, this, m_actions);
+    m_referenceScheme = ProjectParts::createReferenceSheet(this);
 
     connect(this, &QTreeWidget::currentItemChanged, this, &Project::changeCurrentItem);
     connect(this, &QTreeWidget::itemDoubleClicked, this,
@@ -129,16 +125,16 @@ Project::~Project()
 
     // The branches go outside the tree, each row without a notification.
     takeBranches();
-    const auto dropBranch = [this](ProjectParts::Branch index) {
-        delete m_branches[index];
-        m_branches[index] = nullptr;
-    };
-    dropBranch(ProjectParts::EquipmentBranch);
-    dropBranch(ProjectParts::SchemesBranch);
+    delete m_equipment;
+    m_equipment = nullptr;
+    delete m_schemes;
+    m_schemes = nullptr;
     delete m_referenceScheme;
     m_referenceScheme = nullptr;
-    dropBranch(ProjectParts::SpecificationDeviceBranch);
-    dropBranch(ProjectParts::SpecificationCableBranch);
+    delete m_specificationDevice;
+    m_specificationDevice = nullptr;
+    delete m_specificationCable;
+    m_specificationCable = nullptr;
 
     // Every object left in the index, by kind and, when the deletions are
     // listened to, by name. The index goes as a whole first (it stays
@@ -460,12 +456,10 @@ File *Project::file(int index) const
 
 void Project::check(QTreeWidget *results, int code)
 {
-    ItemMenagerBase *schemes = m_branches[ProjectParts::SchemesBranch];
-    ItemMenagerBase *equipment = m_branches[ProjectParts::EquipmentBranch];
-    if (!CHECK(schemes && equipment))
+    if (!CHECK(m_schemes && m_equipment))
         return;
-    schemes->check(results, code);
-    equipment->check(results, code);
+    m_schemes->check(results, code);
+    m_equipment->check(results, code);
 }
 
 qint32 Project::newIdentity()

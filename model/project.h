@@ -141,19 +141,13 @@ public:
     // includes none of those (it drives them as ItemMenagerBase), so the
     // default argument names the class, which the caller includes.
     template <class Manager = SchemeMenager>
-    Manager *schemes() const { return static_cast<Manager *>(m_branches[ProjectParts::SchemesBranch]); }
+    Manager *schemes() const { return static_cast<Manager *>(m_schemes); }
     template <class Manager = EquipmentMenager>
-    Manager *equipment() const { return static_cast<Manager *>(m_branches[ProjectParts::EquipmentBranch]); }
+    Manager *equipment() const { return static_cast<Manager *>(m_equipment); }
     template <class Manager = SpecificationManagerDevice>
-    Manager *specificationDevice() const
-    {
-        return static_cast<Manager *>(m_branches[ProjectParts::SpecificationDeviceBranch]);
-    }
+    Manager *specificationDevice() const { return static_cast<Manager *>(m_specificationDevice); }
     template <class Manager = SpecificationManagerCable>
-    Manager *specificationCable() const
-    {
-        return static_cast<Manager *>(m_branches[ProjectParts::SpecificationCableBranch]);
-    }
+    Manager *specificationCable() const { return static_cast<Manager *>(m_specificationCable); }
     // The window's shared action list (not QWidget::actions()).
     QList<QAction *> *actionList() const { return m_actions; }
     // The sheet of the project's reference format (A3, landscape, one
@@ -257,8 +251,6 @@ protected:
 
 private:
     void setSideFileChanged(int flag);
-    // Every branch was made; a failed check otherwise.
-    bool hasBranches() const;
     // Takes the entry out (and the kind, when it was its last), then
     // announces the object as removeObj does.
     void eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner, QHash<QString, Obj *>::iterator entry);
@@ -277,7 +269,11 @@ private:
 
     QHash<int, DeviceKindEntry> m_registry;
     QHash<int, QHash<QString, Obj *>> m_index;
-    ItemMenagerBase *m_branches[ProjectParts::BranchCount] = {};
+    // The branches, made by the factories registered for them.
+    ItemMenagerBase *m_schemes = nullptr;
+    ItemMenagerBase *m_equipment = nullptr;
+    ItemMenagerBase *m_specificationDevice = nullptr;
+    ItemMenagerBase *m_specificationCable = nullptr;
     GraphicsScene *m_referenceScheme = nullptr;
     bool m_modified = false;
     // Devices, schemes, equipment, device and cable specification.

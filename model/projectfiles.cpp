@@ -22,15 +22,6 @@ QDateTime Project::buildDateTime()
     return programBuildDateTime();
 }
 
-bool Project::hasBranches() const
-{
-    for (ItemMenagerBase *branch : m_branches) {
-        if (!CHECK_PTR(branch))
-            return false;
-    }
-    return true;
-}
-
 bool Project::stageFile(File *file)
 {
     if (!CHECK(m_saving) || !CHECK_PTR(file))
@@ -47,36 +38,32 @@ bool Project::writeSideFile(int index, DataStream &stream)
     // A pass that could not write its part fails the save: the side file
     // must not describe files that were not written.
     bool ok = true;
-    ItemMenagerBase *const schemes = m_branches[ProjectParts::SchemesBranch];
-    ItemMenagerBase *const equipment = m_branches[ProjectParts::EquipmentBranch];
-    ItemMenagerBase *const specificationDevice = m_branches[ProjectParts::SpecificationDeviceBranch];
-    ItemMenagerBase *const specificationCable = m_branches[ProjectParts::SpecificationCableBranch];
     switch (index) {
     case DevicesFile:
         writeDevices(stream);
         break;
     case SchemesFile:
-        schemes->saveFirst(stream);
-        ok = schemes->saveSecond(stream);
-        schemes->writeItems(stream);
+        m_schemes->saveFirst(stream);
+        ok = m_schemes->saveSecond(stream);
+        m_schemes->writeItems(stream);
         break;
     case EquipmentFile:
-        equipment->writeItems(stream);
-        equipment->saveFirst(stream);
-        ok = equipment->saveSecond(stream);
-        equipment->saveWLFirst(stream);
-        ok = equipment->saveWLSecond(stream) && ok;
+        m_equipment->writeItems(stream);
+        m_equipment->saveFirst(stream);
+        ok = m_equipment->saveSecond(stream);
+        m_equipment->saveWLFirst(stream);
+        ok = m_equipment->saveWLSecond(stream) && ok;
         break;
     case SpecificationDeviceFile:
-        specificationDevice->writeItems(stream);
-        specificationDevice->saveFirst(stream);
-        ok = specificationDevice->saveSecond(stream);
+        m_specificationDevice->writeItems(stream);
+        m_specificationDevice->saveFirst(stream);
+        ok = m_specificationDevice->saveSecond(stream);
         break;
     case SpecificationCableFile:
-        specificationCable->writeTables(stream);
-        specificationCable->writeItems(stream);
-        specificationCable->saveFirst(stream);
-        ok = specificationCable->saveSecond(stream);
+        m_specificationCable->writeTables(stream);
+        m_specificationCable->writeItems(stream);
+        m_specificationCable->saveFirst(stream);
+        ok = m_specificationCable->saveSecond(stream);
         break;
     default:
         ok = CHECK(false);
@@ -99,16 +86,18 @@ void Project::writeMainFile(DataStream &stream)
 
 bool Project::save()
 {
-    if (!hasBranches() || !CHECK(m_stagedFiles.isEmpty()))
+    if (!CHECK_PTR(m_schemes) || !CHECK_PTR(m_equipment) || !CHECK_PTR(m_specificationDevice)
+        || !CHECK_PTR(m_specificationCable))
+        return false;
+    if (!CHECK(m_stagedFiles.isEmpty()))
         return false;
     // What an interrupted save left beside the main file is finished first.
     CommitRecord commit(m_files[MainFile]->fileName());
     commit.recover();
     // The wiring pages as the next load will build them, with the drawings
     // of the user on them; then every scheme's file is named.
-    const QString directory = m_files[MainFile]->absolutePath();
-    if (!m_branches[ProjectParts::EquipmentBranch]->prepareSave(directory)
-        || !m_branches[ProjectParts::SchemesBranch]->prepareSave(directory))
+    if (!m_equipment->prepareSave(m_files[MainFile]->absolutePath())
+        || !m_schemes->prepareSave(m_files[MainFile]->absolutePath()))
         return false;
 
     // A failed save puts every record back: they must go on describing the
@@ -157,7 +146,7 @@ bool Project::save()
         file->discard();
     m_stagedFiles.clear();
     // The schemes written by this save learn whether their files stand.
-    for (ItemMenagerBase *branch : m_branches)
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable})
         branch->saveFinished(ok);
 
     if (!ok) {
@@ -233,59 +222,55 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         const char *message; // null: the result is not tested
         int file;            // the file the message names, -1 for none
     };
-    ItemMenagerBase *const schemes = m_branches[ProjectParts::SchemesBranch];
-    ItemMenagerBase *const equipment = m_branches[ProjectParts::EquipmentBranch];
-    ItemMenagerBase *const specificationDevice = m_branches[ProjectParts::SpecificationDeviceBranch];
-    ItemMenagerBase *const specificationCable = m_branches[ProjectParts::SpecificationCableBranch];
     DataStream &schm = *streams[SchemesFile];
     DataStream &eqm = *streams[EquipmentFile];
     DataStream &spd = *streams[SpecificationDeviceFile];
     DataStream &spc = *streams[SpecificationCableFile];
     const Pass passes[] = {
-        {[&] { schemes->readItems(schm); return true; }, nullptr, SchemesFile},
+        {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
         {[&] {
              // The sheets' files are read ahead while each is parsed.
-             const FilePrefetch prefetch(schemes->documentFilePaths());
-             return schemes->loadFirst(schm);
+             const FilePrefetch prefetch(m_schemes->documentFilePaths());
+             return m_schemes->loadFirst(schm);
          },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return schemes->updatePointers(true); },
+        {[&] { return m_schemes->updatePointers(true); },
          QT_TR_NOOP("First update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return schemes->updatePointers(false); },
+        {[&] { return m_schemes->updatePointers(false); },
          QT_TR_NOOP("Second update pointers in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { return schemes->loadSecond(schm) && schm.checkAtEnd(); },
+        {[&] { return m_schemes->loadSecond(schm) && schm.checkAtEnd(); },
          QT_TR_NOOP("Load second in schememenager not correct. File %1 is corrupt!"), SchemesFile},
-        {[&] { equipment->readItems(eqm); return true; }, nullptr, EquipmentFile},
-        {[&] { return equipment->loadFirst(eqm); },
+        {[&] { m_equipment->readItems(eqm); return true; }, nullptr, EquipmentFile},
+        {[&] { return m_equipment->loadFirst(eqm); },
          QT_TR_NOOP("Load first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return equipment->updatePointers(true); },
+        {[&] { return m_equipment->updatePointers(true); },
          QT_TR_NOOP("Update pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return equipment->loadSecond(eqm); },
+        {[&] { return m_equipment->loadSecond(eqm); },
          QT_TR_NOOP("Load second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { specificationDevice->readItems(spd); return true; }, nullptr, SpecificationDeviceFile},
-        {[&] { return specificationDevice->loadFirst(spd); },
+        {[&] { m_specificationDevice->readItems(spd); return true; }, nullptr, SpecificationDeviceFile},
+        {[&] { return m_specificationDevice->loadFirst(spd); },
          QT_TR_NOOP("Load first in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
-        {[&] { return specificationDevice->loadSecond(spd) && spd.checkAtEnd(); },
+        {[&] { return m_specificationDevice->loadSecond(spd) && spd.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
-        {[&] { return specificationCable->readTables(spc); },
+        {[&] { return m_specificationCable->readTables(spc); },
          QT_TR_NOOP("Load in SpecificationManagerCable not correct. File %1 is corrupt!"), SpecificationCableFile},
-        {[&] { specificationCable->readItems(spc); return true; }, nullptr, SpecificationCableFile},
-        {[&] { return specificationCable->loadFirst(spc); },
+        {[&] { m_specificationCable->readItems(spc); return true; }, nullptr, SpecificationCableFile},
+        {[&] { return m_specificationCable->loadFirst(spc); },
          QT_TR_NOOP("Load first in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
-        {[&] { return specificationCable->loadSecond(spc) && spc.checkAtEnd(); },
+        {[&] { return m_specificationCable->loadSecond(spc) && spc.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
         {[&] { return updatePinsPointers(); }, QT_TR_NOOP("Update pins pointers not correct!"), -1},
-        {[&] { return equipment->createDerivedPages(); },
+        {[&] { return m_equipment->createDerivedPages(); },
          QT_TR_NOOP("Cannot create wiring layouts!"), -1},
-        {[&] { return equipment->loadWLFirst(eqm); },
+        {[&] { return m_equipment->loadWLFirst(eqm); },
          QT_TR_NOOP("Load WL first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return equipment->updateWLPointers(); },
+        {[&] { return m_equipment->updateWLPointers(); },
          QT_TR_NOOP("Update WL pointers in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
-        {[&] { return equipment->loadWLSecond(eqm) && eqm.checkAtEnd(); },
+        {[&] { return m_equipment->loadWLSecond(eqm) && eqm.checkAtEnd(); },
          QT_TR_NOOP("Load WL second in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
     };
     // A check that fails while a pass reads a file is damaged data: no box
@@ -316,7 +301,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
 
 bool Project::load()
 {
-    for (ItemMenagerBase *branch : m_branches) {
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
         if (branch)
             branch->prepareLoad();
     }
@@ -336,7 +321,8 @@ bool Project::load()
         CommitRecord(main.fileName()).recover();
     QString message;
     bool tooOld = false;
-    const bool managers = hasBranches();
+    const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)
+        && CHECK_PTR(m_specificationCable);
     if (!managers || !main.load(*streams[MainFile])) {
         message = tr("Cannot load project file %1!").arg(main.fileName());
     } else {
@@ -387,7 +373,7 @@ bool Project::load()
     }
 
     // What the wiring generation had to skip, in one box.
-    for (ItemMenagerBase *branch : m_branches) {
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
         if (branch)
             branch->loadFinished();
     }

@@ -1,5 +1,7 @@
 #include "model/projectparts.h"
 
+#include "model/check.h"
+
 namespace {
 
 // Made on first use: a folder may register while the library loads,
@@ -35,9 +37,10 @@ void ProjectParts::setBranchFactory(Branch branch, BranchFactory factory)
         parts().branches[branch] = factory;
 }
 
-ProjectParts::BranchFactory ProjectParts::branchFactory(Branch branch)
+ItemMenagerBase *ProjectParts::createBranch(Branch branch, Project *project, QList<QAction *> *actions)
 {
-    return branch >= 0 && branch < BranchCount ? parts().branches[branch] : nullptr;
+    const BranchFactory make = branch >= 0 && branch < BranchCount ? parts().branches[branch] : nullptr;
+    return CHECK(make != nullptr) ? make(project, actions) : nullptr;
 }
 
 void ProjectParts::setReferenceSheetFactory(SheetFactory factory)
@@ -45,7 +48,8 @@ void ProjectParts::setReferenceSheetFactory(SheetFactory factory)
     parts().referenceSheet = factory;
 }
 
-ProjectParts::SheetFactory ProjectParts::referenceSheetFactory()
+GraphicsScene *ProjectParts::createReferenceSheet(Project *project)
 {
-    return parts().referenceSheet;
+    const SheetFactory make = parts().referenceSheet;
+    return CHECK(make != nullptr) ? make(project) : nullptr;
 }

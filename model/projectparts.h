@@ -57,9 +57,11 @@ public:
     static const QList<DeviceKindEntry> &kinds();
 
     static void setBranchFactory(Branch branch, BranchFactory factory);
-    static BranchFactory branchFactory(Branch branch);
     static void setReferenceSheetFactory(SheetFactory factory);
-    static SheetFactory referenceSheetFactory();
+    // What the registered factories make; null after a failed check when
+    // none is registered.
+    static ItemMenagerBase *createBranch(Branch branch, Project *project, QList<QAction *> *actions);
+    static GraphicsScene *createReferenceSheet(Project *project);
 };
 
 #endif
