@@ -2,9 +2,9 @@
 
 #include "app/listcheckmessages.h"
 #include "graphics/graphicsitem.h"
+#include "graphics/graphicsobjitem.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
-#include "model/graphicsobjitem.h"
 #include "model/project.h"
 #include "schemes/schememenager.h"
 

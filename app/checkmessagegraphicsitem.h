@@ -11,7 +11,7 @@
 // (by address and by its place in the sheet's order, which a new item at a
 // reused address does not share).
 
-#include "app/checkmessage.h"
+#include "model/checkmessage.h"
 
 #include <QPointer>
 #include <QtGlobal>

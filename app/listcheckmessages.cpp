@@ -1,7 +1,7 @@
 #include "app/listcheckmessages.h"
 
-#include "app/checkmessage.h"
 #include "model/check.h"
+#include "model/checkmessage.h"
 #include "model/project.h"
 
 #include <QStringList>

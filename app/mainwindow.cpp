@@ -1,12 +1,11 @@
 #include "app/mainwindow.h"
 
-#include "app/buildstamp.h"
 #include "app/dlgcheckproject.h"
 #include "app/dlgdistances.h"
 #include "app/dlgexplorersources.h"
 #include "app/dlgfind.h"
+#include "app/dlgprojectprop.h"
 #include "app/dlgsettings.h"
-#include "app/filedialogs.h"
 #include "app/images.h"
 #include "equipment/equipmentlayout.h"
 #include "equipment/frameedit.h"
@@ -14,9 +13,10 @@
 #include "graphics/font.h"
 #include "graphics/graphicsedit.h"
 #include "graphics/graphicsscene.h"
+#include "model/buildstamp.h"
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/dlgprojectprop.h"
+#include "model/filedialogs.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
@@ -45,7 +45,7 @@ MainWindow::MainWindow()
     createScreenFonts();
     Scheme::registerItemTypes();
     FrameLayout::registerItemTypes();
-    DlgSettings::load();
+    loadDisplayFlags();
 
     QToolBar *toolBar = addToolBar(tr("ToolBar"));
     createMenus(this, &m_actions, menuBar(), toolBar);

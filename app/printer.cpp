@@ -1,8 +1,8 @@
 #include "app/printer.h"
 
-#include "app/dlgsettings.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "model/displayflags.h"
 
 #include <QPageLayout>
 #include <QPageSize>

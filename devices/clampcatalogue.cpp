@@ -1,9 +1,12 @@
 #include "devices/clampcatalogue.h"
 
 #include "model/address.h"
+#include "model/addresstables.h"
 #include "model/check.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cstring>
 
@@ -274,4 +277,25 @@ int defaultClampPanelModel(int type)
     if (!CHECK(type >= 1 && type < clampPanelTypeCount && clampPanelTypes[type].count > 0))
         return -1;
     return clampPanelTypes[type].models[0];
+}
+
+void fillClampPanelModelCombo(int frameKind, QComboBox *combo)
+{
+    if (!CHECK(frameKind >= 0 && frameKind < frameKindCount) || !CHECK_PTR(combo))
+        return;
+    const FrameKindRow &row = frameKindTable[frameKind];
+    for (int i = 0; i < row.clampPanelTypeCount; ++i) {
+        const int type = row.clampPanelTypes[i];
+        if (!CHECK(type >= 1 && type < clampPanelTypeCount))
+            continue;
+        QStringList texts;
+        const ClampPanelType &set = clampPanelTypes[type];
+        for (int k = 0; k < set.count; ++k) {
+            const int model = set.models[k];
+            if (!CHECK(model >= 0 && model < clampPanelModelCount))
+                continue;
+            texts << clampPanelModelText(model);
+        }
+        combo->addItem(texts.join(QLatin1String(", ")), i);
+    }
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class QComboBox;
+
 // A clamp panel mounted at one kind of place of one kind of frame.
 struct ClampPanelModel
 {
@@ -84,5 +86,8 @@ Address parseClampPanelName(const QString &name, const int *frameKind, bool *ok,
 bool clampPanelTypeHasModel(int type, int model);
 // The first model of a clamp-panel type; -1 for a bad or empty type.
 int defaultClampPanelModel(int type);
+// One item per clamp-panel type of the frame kind: the texts of its panel
+// models joined by ", ", with the index in the kind's list as data.
+void fillClampPanelModelCombo(int frameKind, QComboBox *combo);
 
 #endif

@@ -6,7 +6,7 @@
 // item's own autoswitch takes the name and the type; a new item gets a new
 // autoswitch.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QTreeWidgetItem;
 class RComboBox;

@@ -12,8 +12,8 @@
 // The row builders and the widget helpers below are shared with the
 // passage, bottom and frame-distance dialogs.
 
+#include "graphics/dlgpropgraphicsobjitem.h"
 #include "model/address.h"
-#include "model/dlgpropgraphicsobjitem.h"
 
 class QCheckBox;
 class QComboBox;

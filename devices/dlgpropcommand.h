@@ -10,7 +10,7 @@
 // the title switch. The module chosen in the modules table is the one the
 // item binds to on OK; the module gives the item its command number.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 #include <QList>
 

@@ -7,7 +7,7 @@
 // winding's contacts; the contact item is bound to the winding by name on
 // OK, where the winding may give it another free contact of the same form.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QButtonGroup;
 class QGroupBox;

@@ -8,7 +8,7 @@
 // sets its role: the fuse itself, or a duplicate that stands for the
 // reservation terminal or for the fusion-control contact.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -9,7 +9,7 @@
 // named and bound on OK, where the device may give it another free group of
 // the same form. Each kind lays the widgets out with the builders here.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 struct GroupCatalogue;
 class GraphicsGroupedDevice;

@@ -5,7 +5,7 @@
 // project with their type, nominal and document on the left; the name, the
 // type and the rated current of the item's own interrupter on the right.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class RComboBox;
 

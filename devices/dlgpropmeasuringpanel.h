@@ -7,7 +7,7 @@
 // name, its terminal number and the source it measures. Ok refuses a
 // number that another terminal of the panel carries.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QSpinBox;
 class QTreeWidget;

@@ -8,7 +8,7 @@
 // only the item's rows are shown. Each kind lays its own fields in with the
 // builders here.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QSpinBox;
 class QTableWidget;

@@ -9,7 +9,7 @@
 // entries are validated; the relay of the entered name is found or created,
 // the item is bound to it and the winding's contacts are bound again.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class PushButtonRelayWinding;
 class QButtonGroup;

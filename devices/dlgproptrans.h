@@ -9,7 +9,7 @@
 // of 20 rows with a left and a right column, where a "." in "L.N." or
 // "R.N." starts a winding, and the jumpers text.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QTableWidget;
 class RComboBox;

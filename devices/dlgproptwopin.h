@@ -7,7 +7,7 @@
 // the kind has them, the nominal or the number of the item's own device.
 // Each kind's dialog gives its form and its catalogue.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QGridLayout;
 class QSpinBox;

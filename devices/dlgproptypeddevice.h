@@ -8,7 +8,7 @@
 // new device. A device whose stored type is not in the catalogue keeps it
 // unless the user chooses another.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QTreeWidgetItem;
 class RComboBox;

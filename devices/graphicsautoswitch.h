@@ -6,7 +6,7 @@
 // item's dialog is accepted and deleted with the item; an item whose device
 // was deleted from a dialog shows only its pins.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 class AutoSwitch;
 

@@ -1,11 +1,11 @@
 #include "devices/graphicsblock.h"
 
-#include "app/dlgsettings.h"
 #include "devices/block.h"
 #include "devices/blockcatalogue.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 
 #include <QPainter>

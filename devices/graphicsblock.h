@@ -9,7 +9,7 @@
 // a pin without a catalogue pin is drawn red. Several items may show one
 // block.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 #include <QList>
 #include <QString>

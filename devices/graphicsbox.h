@@ -7,7 +7,7 @@
 // a passage tells each clamp how many of the cores go to it. Several items
 // may show one box.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,12 +1,12 @@
 #include "devices/graphicsclamp.h"
 
-#include "app/dlgsettings.h"
 #include "devices/clamp.h"
 #include "devices/clampcatalogue.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicspassage.h"

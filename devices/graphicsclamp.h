@@ -11,7 +11,7 @@
 // moves with the table and walks through it reach the passage), or as a row
 // of a bottom item, which is its parent.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 class ClampPanel;
 class GraphicsPassage;

@@ -1,12 +1,12 @@
 #include "devices/graphicscommand.h"
 
-#include "app/dlgsettings.h"
 #include "devices/module.h"
 #include "devices/modulecatalogue.h"
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 #include "model/project.h"
 

@@ -8,7 +8,7 @@
 // command number, from which its two pins take their terminal names. Pin 0
 // is the right pin, pin 1 the left one at the item's origin.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 #include <QCoreApplication>
 #include <QStringList>

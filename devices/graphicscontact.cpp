@@ -1,6 +1,5 @@
 #include "devices/graphicscontact.h"
 
-#include "app/dlgsettings.h"
 #include "devices/contactsymbol.h"
 #include "devices/graphicsrelaywinding.h"
 #include "devices/relay.h"
@@ -8,6 +7,7 @@
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -8,7 +8,7 @@
 // pins and their names come from the catalogue contact. An unbound contact
 // keeps its name, has no pin names and is drawn red.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 
 class GraphicsRelayWinding;

@@ -8,7 +8,7 @@
 // Several items share one fuse; the fuse takes at most one item per role.
 // The item has no pins until its role is set.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 class Fuse;
 

@@ -8,7 +8,7 @@
 // pins are named from the group; an item bound to no device keeps its name,
 // has no pin names and is drawn red.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 struct GroupCatalogue;
 class GroupedDevice;

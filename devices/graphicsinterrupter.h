@@ -6,7 +6,7 @@
 // it. Every item owns its interrupter; the pins are named from the position
 // of the interrupter's place.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 class Interrupter;
 

@@ -1,6 +1,5 @@
 #include "devices/graphicskeystaff.h"
 
-#include "app/dlgsettings.h"
 #include "devices/contactsymbol.h"
 #include "devices/fusesymbol.h"
 #include "devices/groupcatalogue.h"
@@ -8,6 +7,7 @@
 #include "devices/keystaffcatalogue.h"
 #include "graphics/font.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 
 #include <QCoreApplication>

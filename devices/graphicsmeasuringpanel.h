@@ -6,7 +6,7 @@
 // source it measures. The item binds by name to its panel, which takes one
 // item per terminal number; a net walk never ends at a terminal.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 class MeasuringPanel;
 

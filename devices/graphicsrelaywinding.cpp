@@ -1,6 +1,5 @@
 #include "devices/graphicsrelaywinding.h"
 
-#include "app/dlgsettings.h"
 #include "devices/graphicscontact.h"
 #include "devices/relay.h"
 #include "devices/relaycatalogue.h"
@@ -8,6 +7,7 @@
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 
 #include <QCoreApplication>
 #include <QPainter>

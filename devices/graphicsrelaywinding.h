@@ -7,7 +7,7 @@
 // to its Relay (one item per winding of the relay's type) and is itself the
 // winding object (kind 2) that the relay's contact items bind to by name.
 
-#include "model/graphicsdeviceobj.h"
+#include "graphics/graphicsdeviceobj.h"
 
 
 class GraphicsContact;

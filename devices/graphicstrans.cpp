@@ -1,11 +1,11 @@
 #include "devices/graphicstrans.h"
 
-#include "app/dlgsettings.h"
 #include "devices/trans.h"
 #include "devices/transcatalogue.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 
 #include <QIODevice>

@@ -11,7 +11,7 @@
 // already; the item is complete, and drawn black, when every pin carries
 // its name and no jumper passes through a terminal.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 #include <QHash>
 #include <QList>

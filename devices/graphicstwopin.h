@@ -7,7 +7,7 @@
 // Every item owns its device. The kinds draw their symbols and texts in
 // drawPicture; the base keeps the geometry, the pens and the help layer.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 #include <QStringList>
 

@@ -7,7 +7,7 @@
 // bounding rectangle holds its symbol and every text it paints, however
 // long the names and whatever its turn and mirror.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 class TypedDevice;
 

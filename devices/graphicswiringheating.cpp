@@ -4,7 +4,7 @@
 #include "devices/heatingcatalogue.h"
 #include "devices/lampsymbol.h"
 #include "graphics/font.h"
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 #include "model/pin.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "devices/lamp.h"
 #include "graphics/font.h"
+#include "graphics/graphicsdevice.h"
 #include "model/address.h"
-#include "model/graphicsdevice.h"
 #include "model/pin.h"
 
 #include <QCoreApplication>

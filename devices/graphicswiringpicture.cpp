@@ -1,8 +1,8 @@
 #include "devices/graphicswiringpicture.h"
 
+#include "graphics/graphicsdevice.h"
 #include "graphics/graphicsscene.h"
 #include "model/device.h"
-#include "model/graphicsdevice.h"
 #include "model/project.h"
 
 GraphicsWiringPicture::GraphicsWiringPicture(GraphicsScene *scene, QGraphicsItem *parent, Device *device)

@@ -3,10 +3,10 @@
 #include "equipment/boardcatalogue.h"
 #include "equipment/graphicsplacecontainer.h"
 #include "equipment/placecatalogue.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 #include "graphics/rtreewidget.h"
 #include "graphics/rvboxlayout.h"
 #include "model/check.h"
-#include "model/dlgpropgraphicsobjitem.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

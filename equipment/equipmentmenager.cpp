@@ -1,9 +1,9 @@
 #include "equipment/equipmentmenager.h"
 
-#include "app/checkmessage.h"
 #include "equipment/specificationmanagercable.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
+#include "model/checkmessage.h"
 #include "model/datastream.h"
 #include "model/project.h"
 
@@ -131,4 +131,12 @@ void EquipmentMenager::check(QTreeWidget *results, int code)
             row->setText(CheckMessage::SceneColumn, m_scheme.sceneItem()->text(0));
         row->setText(CheckMessage::MessageColumn, m_scheme.distanceError(from, to));
     }
+}
+
+bool EquipmentMenager::createDerivedPages()
+{
+    Project *owner = project();
+    if (!CHECK_PTR(owner) || !CHECK_PTR(owner->specificationCable()))
+        return false;
+    return createWiringLayouts(owner->specificationCable()->cables());
 }

@@ -48,6 +48,8 @@ public:
     // cables; false at the first failure. Broken elements are skipped and
     // kept for showGenerationChecks.
     bool createWiringLayouts(const CableTable &cables);
+    // With the cables of the project's cable specification.
+    bool createDerivedPages() override;
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
     // Before a save: the pages of every frame whose layout, modules, clamp
@@ -59,6 +61,12 @@ public:
     void rebuildWiringLayouts();
     // Marks every frame's pages for the next rebuild.
     void setAllWiringChanged();
+    void loadFinished() override { showGenerationChecks(); }
+    bool prepareSave(const QString &) override
+    {
+        rebuildWiringLayouts();
+        return true;
+    }
 
 private:
     // Whether the frames' first-pass records hold their layouts: files

@@ -478,7 +478,7 @@ void DlgPropFrame::changeFrameType(int index)
     if (!CHECK(type >= 0 && type < frameTypeCount))
         return;
     m_clampType->clear();
-    Address::fillClampPanelModelCombo(frameTypes[type].frameKind, m_clampType);
+    fillClampPanelModelCombo(frameTypes[type].frameKind, m_clampType);
     if (CHECK(m_clampType->count() > 0))
         m_clampType->setCurrentIndex(0);
 }

@@ -1,6 +1,5 @@
 #include "equipment/graphicswiringcontainer.h"
 
-#include "app/dlgsettings.h"
 #include "equipment/boardcatalogue.h"
 #include "equipment/graphicsboard.h"
 #include "equipment/graphicsframepanel.h"
@@ -13,6 +12,7 @@
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/device.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicscopperplate.h"

@@ -41,6 +41,10 @@ public:
     void writeCables(DataStream &stream);
     // False when the data ends early or lists a frame pair twice.
     bool readCables(DataStream &stream);
+    void writeTables(DataStream &stream) override { writeCables(stream); }
+    bool readTables(DataStream &stream) override { return readCables(stream); }
+    // A load starts from the default cable settings.
+    void prepareLoad() override { Cable::resetGlobals(); }
 
 
 public slots:

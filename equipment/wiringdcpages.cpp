@@ -5,7 +5,6 @@
 
 #include "equipment/wiringlayout.h"
 
-#include "app/dlgsettings.h"
 #include "devices/graphicsclamp.h"
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
@@ -13,9 +12,10 @@
 #include "equipment/framelayout.h"
 #include "equipment/frametypes.h"
 #include "graphics/font.h"
+#include "graphics/graphicsobjitem.h"
 #include "graphics/graphicspins.h"
 #include "model/address.h"
-#include "model/graphicsobjitem.h"
+#include "model/displayflags.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicssource.h"

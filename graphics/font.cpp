@@ -198,9 +198,6 @@ QFont fromScreenFont(const QFont &f)
 }
 
 // Drawing defaults, in this order: colours before the pens that use them.
-const QChar nameSeparator = QLatin1Char('-');
-const double pinSide = 14.0;
-const QSizeF pinSize(pinSide, pinSide);
 const QSizeF symbolSize(160, 80);
 const QSizeF blockSize(560, 1280);
 const QColor colorBlack(Qt::black);

@@ -3,7 +3,10 @@
 
 // Process-wide drawing resources: the fourteen text sizes in a screen and a
 // printer font set, the standard pens and colours, and a few standard sizes.
-// All lengths are scene units of 0.1 mm.
+// All lengths are scene units of 0.1 mm. The pin square and the name
+// separator are the pins' own (model/pin.h).
+
+#include "model/pin.h"
 
 #include <QChar>
 #include <QColor>
@@ -48,9 +51,6 @@ QFont fromScreenFont(const QFont &f);
 double textAdvance(const QFont &f, const QString &text);
 QRectF textBoundingRect(const QFont &f, const QRectF &rect, int flags, const QString &text);
 
-extern const QChar nameSeparator;
-extern const double pinSide;
-extern const QSizeF pinSize;
 extern const QSizeF symbolSize;
 extern const QSizeF blockSize;
 extern const QColor colorBlack;

@@ -1,11 +1,11 @@
 #include "graphics/graphicsitem.h"
 
-#include "app/dlgsettings.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>

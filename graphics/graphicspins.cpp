@@ -1,14 +1,12 @@
 #include "graphics/graphicspins.h"
 
+#include "graphics/clewindex.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
-#include "schemes/clewindex.h"
-#include "schemes/scheme.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -248,28 +246,6 @@ void GraphicsPins::loadPins(DataStream &stream, Project &project)
 {
     for (Pin *p : m_pins)
         project.readPin(*p, stream);
-}
-
-QString pinLabel(const QString &prefix, Pin *pin)
-{
-    PinOwner *owner = pin ? pin->owner() : nullptr;
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    const SchemeItemType *kind = item ? Scheme::itemTypeRecord(item->type()) : nullptr;
-    auto *named = dynamic_cast<WiringPin *>(pin);
-    QString text;
-    if (kind && kind->name && named && named->name())
-        text = QCoreApplication::translate(kind->name, named->name());
-    if (!CHECK(!text.isEmpty()))
-        return QString();
-    return prefix.isEmpty() ? text : prefix + nameSeparator + text;
-}
-
-QString joinName(const QString &prefix, const char *name)
-{
-    if (!CHECK_PTR(name))
-        return QString();
-    const QString text = QString::fromUtf8(name);
-    return prefix.isEmpty() ? text : prefix + nameSeparator + text;
 }
 
 QString joinWithSeparator(const QString &left, const QString &right)

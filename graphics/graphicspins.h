@@ -108,10 +108,6 @@ private:
     void (*m_destroyPins)(Pin **first, size_t size) = nullptr;
 };
 
-// The pin's name, translated in the context of the owner kind's class name,
-// after the prefix and the separator when the prefix is not empty.
-QString pinLabel(const QString &prefix, Pin *pin);
-QString joinName(const QString &prefix, const char *name);
 QString joinWithSeparator(const QString &left, const QString &right);
 // The item as a pinned item when it is not a drawing primitive.
 GraphicsPins *toNonPrimitiveItem(QGraphicsItem *item);

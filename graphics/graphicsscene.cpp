@@ -1,7 +1,5 @@
 #include "graphics/graphicsscene.h"
 
-#include "app/dlgsettings.h"
-#include "app/printer.h"
 #include "graphics/dlgpropellipse.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/dlgpropline.h"
@@ -20,6 +18,7 @@
 #include "graphics/sheetframe.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/obj.h"
 #include "model/project.h"
 
@@ -495,7 +494,7 @@ void GraphicsScene::printScene(QPainter *painter)
         renderTo(painter);
         return;
     }
-    Printer printer(QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintDialog dialog(&printer);
     dialog.setWindowTitle(tr("Print page") + QString::asprintf(" %.2d", m_number));

@@ -1,8 +1,8 @@
 #include "graphics/sheetframe.h"
 
-#include "app/dlgsettings.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "model/displayflags.h"
 #include "model/project.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,7 @@
 #include "model/address.h"
 
-#include "devices/clampcatalogue.h"
 #include "model/addresstables.h"
 #include "model/check.h"
-
-#include <QComboBox>
-#include <QStringList>
 
 #include <climits>
 #include <cstring>
@@ -465,27 +461,6 @@ bool Address::areAdjacent(int a, int b, bool *firstIsLower)
     if (firstIsLower)
         *firstIsLower = a < b;
     return true;
-}
-
-void Address::fillClampPanelModelCombo(int frameKind, QComboBox *combo)
-{
-    if (!CHECK(validFrameKind(frameKind)) || !CHECK_PTR(combo))
-        return;
-    const FrameKindRow &row = frameKindTable[frameKind];
-    for (int i = 0; i < row.clampPanelTypeCount; ++i) {
-        const int type = row.clampPanelTypes[i];
-        if (!CHECK(type >= 1 && type < clampPanelTypeCount))
-            continue;
-        QStringList texts;
-        const ClampPanelType &set = clampPanelTypes[type];
-        for (int k = 0; k < set.count; ++k) {
-            const int model = set.models[k];
-            if (!CHECK(model >= 0 && model < clampPanelModelCount))
-                continue;
-            texts << clampPanelModelText(model);
-        }
-        combo->addItem(texts.join(QLatin1String(", ")), i);
-    }
 }
 
 bool Address::operator==(const Address &other) const

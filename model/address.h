@@ -15,8 +15,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class QComboBox;
-
 class Address
 {
     Q_DECLARE_TR_FUNCTIONS(Address)
@@ -86,10 +84,6 @@ public:
     static int frameNumberOfCode(quint32 code);
     static QString frameCodeText(quint32 code, bool withDash);
     static bool areAdjacent(int a, int b, bool *firstIsLower);
-
-    // One item per clamp-panel type of the frame kind: the texts of its
-    // panel models joined by ", ", with the index in the kind's list as data.
-    static void fillClampPanelModelCombo(int frameKind, QComboBox *combo);
 
     // Compares fields 0 to 6; the two flag bytes do not count.
     bool operator==(const Address &other) const;

@@ -1,19 +1,12 @@
 #include "model/device.h"
 
-#include "equipment/graphicsplaceitemdevice.h"
-#include "equipment/graphicswiringitemdevice.h"
-#include "equipment/place.h"
-#include "graphics/font.h"
-#include "graphics/graphicsscene.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/graphicsobjitem.h"
-#include "model/graphicstag.h"
 #include "model/pin.h"
 #include "model/project.h"
 
-#include <QPainter>
+#include <QGraphicsItem>
 
 namespace {
 
@@ -43,7 +36,14 @@ bool chainPassesSlanting(Pin *pin)
     return pin->collectChain(chain) != nullptr;
 }
 
+DeviceEquipment *installedEquipment = nullptr;
+
 } // namespace
+
+void Device::setEquipment(DeviceEquipment *equipment)
+{
+    installedEquipment = equipment;
+}
 
 Device::Device(Project *project, int kind)
     : Obj(project, kind)
@@ -55,8 +55,10 @@ Device::~Device()
     dropPlaceItem();
     const QList<GraphicsWiringItemDevice *> wiring = m_wiringItems;
     m_wiringItems.clear();
-    for (GraphicsWiringItemDevice *item : wiring)
-        item->forgetDevice();
+    for (GraphicsWiringItemDevice *item : wiring) {
+        if (CHECK_PTR(installedEquipment))
+            installedEquipment->releaseWiringItem(item);
+    }
     m_wiringItem = nullptr;
 }
 
@@ -101,15 +103,17 @@ QString Device::baseName() const
 
 GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
 {
-    if (!CHECK(m_placeItem == nullptr))
+    if (!CHECK(m_placeItem == nullptr) || !CHECK_PTR(installedEquipment))
         return nullptr;
-    m_placeItem = new GraphicsPlaceItemDevice(scene, parent, this);
+    m_placeItem = installedEquipment->createPlaceItem(this, scene, parent);
     return m_placeItem;
 }
 
 GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
 {
-    auto *item = new GraphicsWiringItemDevice(scene, parent, this, address());
+    if (!CHECK_PTR(installedEquipment))
+        return nullptr;
+    GraphicsWiringItemDevice *item = installedEquipment->createWiringItem(this, scene, parent);
     if (!CHECK_PTR(item))
         return nullptr;
     adoptWiringItem(item);
@@ -136,16 +140,12 @@ QString Device::sceneName() const
     if (items().isEmpty())
         return QString();
     ObjItem *first = items().first();
-    PinOwner *owner = first ? first->pinOwner() : nullptr;
-    auto *item = owner ? dynamic_cast<GraphicsItem *>(owner->graphicsItem()) : nullptr;
-    GraphicsScene *scene = item ? item->graphicsScene() : nullptr;
-    return scene ? scene->displayName() : QString();
+    return first ? first->documentName() : QString();
 }
 
 Address *Device::address() const
 {
-    Place *place = m_placeItem ? m_placeItem->place() : nullptr;
-    return place ? &place->address() : nullptr;
+    return m_placeItem && installedEquipment ? installedEquipment->placeAddress(m_placeItem) : nullptr;
 }
 
 void Device::addressChanged()
@@ -201,12 +201,8 @@ void Device::paintPicture(QPainter *)
 
 void Device::paintCaption(QPainter *painter, const QRectF &rect)
 {
-    if (!painter || !hasFontSet())
-        return;
-    painter->setFont(font(5));
-    const double half = rect.height() / 2;
-    painter->drawText(QRectF(rect.left(), rect.top(), rect.width(), half), Qt::AlignCenter, name());
-    painter->drawText(QRectF(rect.left(), rect.top() + half, rect.width(), half), Qt::AlignCenter, modelName());
+    if (CHECK_PTR(installedEquipment))
+        installedEquipment->paintCaption(painter, rect, name(), modelName());
 }
 
 const char *Device::pinIndex(const char *) const
@@ -252,46 +248,30 @@ void Device::offerItemsAgain()
         if (CHECK_PTR(*it))
             removeItem(*it);
     }
-    for (ObjItem *each : former) {
-        auto *item = dynamic_cast<GraphicsObjItem *>(each);
+    for (ObjItem *item : former) {
         if (!CHECK_PTR(item))
             continue;
         appendItem(item);
         item->updatePinNames();
         item->updateFromObj();
-        item->update();
+        if (QGraphicsItem *shown = item->pinOwner() ? item->pinOwner()->graphicsItem() : nullptr)
+            shown->update();
     }
 }
 
 QString Device::placeTypeName() const
 {
     const int type = placeType();
-    return type == -1 ? QString() : Place::modelName(type);
+    if (type == -1 || !CHECK_PTR(installedEquipment))
+        return QString();
+    return installedEquipment->placeTypeName(type);
 }
 
 void Device::drawInPlace(QPainter *painter, const QRectF &rect, Place *place, const QString &name,
                          const QString &model, bool nameFirst, int fontIndex)
 {
-    if (!painter)
-        return;
-    const bool withText = hasFontSet();
-    if (withText)
-        painter->setFont(font(fontIndex));
-    painter->drawRect(rect);
-    if (!withText)
-        return;
-    int rows = 1;
-    if (place)
-        rows = place->rowCount();
-    else if (rect.height() >= 100)
-        rows = qRound(rect.height() / 50);
-    if (rows <= 1) {
-        painter->drawText(rect, Qt::AlignCenter, nameFirst ? name : model);
-        return;
-    }
-    const double rowHeight = rect.height() / rows;
-    painter->drawText(QRectF(0, 0, rect.width(), rowHeight), Qt::AlignCenter, name);
-    painter->drawText(QRectF(0, rowHeight, rect.width(), rowHeight), Qt::AlignCenter, model);
+    if (CHECK_PTR(installedEquipment))
+        installedEquipment->drawInPlace(painter, rect, place, name, model, nameFirst, fontIndex);
 }
 
 void Device::collectWires(QList<Pin *> &toWire, QList<QList<Pin *>> *groups)
@@ -305,10 +285,10 @@ void Device::collectWires(QList<Pin *> &toWire, QList<QList<Pin *>> *groups)
 
         QList<Pin *> chain;
         const bool pinPassesSlanting = pin->collectChain(chain) != nullptr;
-        GraphicsTag *source = nullptr;
+        PinOwner *source = nullptr;
         for (Pin *p : std::as_const(chain)) {
             if (ownerType(p) == sourceItemType) {
-                source = dynamic_cast<GraphicsTag *>(p->owner());
+                source = p->owner();
                 break;
             }
         }
@@ -403,17 +383,6 @@ void Device::dropPlaceItem()
     if (!item)
         return;
     m_placeItem = nullptr;
-    item->forgetDevice();
-    // The place is free at once; the item goes once control returns to the
-    // event loop.
-    if (Place *place = item->place()) {
-        if (place->item() == item)
-            place->setItem(nullptr);
-        item->setPlace(nullptr);
-    }
-    GraphicsScene *scene = item->graphicsScene();
-    if (scene && scene->removeGraphicsItem(item))
-        return;
-    if (!item->scene() && !item->parentItem())
-        delete item;
+    if (CHECK_PTR(installedEquipment))
+        installedEquipment->dropPlaceItem(item);
 }

@@ -12,6 +12,7 @@
 #include <QString>
 
 class Address;
+class Device;
 class GraphicsPlaceItemDevice;
 class GraphicsScene;
 class GraphicsWiringItemDevice;
@@ -19,6 +20,32 @@ class Place;
 class QGraphicsItem;
 class QPainter;
 class QStyleOptionGraphicsItem;
+
+// What a device asks of the equipment that places and wires it, which the
+// equipment installs (Device::setEquipment): its items there, the address of
+// the place that holds it, and its drawing in a place and in a caption.
+class DeviceEquipment
+{
+public:
+    virtual GraphicsPlaceItemDevice *createPlaceItem(Device *device, GraphicsScene *scene, QGraphicsItem *parent) = 0;
+    // With the device's current address.
+    virtual GraphicsWiringItemDevice *createWiringItem(Device *device, GraphicsScene *scene,
+                                                       QGraphicsItem *parent) = 0;
+    // Null while the item stands in no place.
+    virtual Address *placeAddress(GraphicsPlaceItemDevice *item) = 0;
+    // The item no longer shows the device.
+    virtual void releaseWiringItem(GraphicsWiringItemDevice *item) = 0;
+    // The item lets go of the device; its place is free at once, and the
+    // item goes once control returns to the event loop.
+    virtual void dropPlaceItem(GraphicsPlaceItemDevice *item) = 0;
+    virtual QString placeTypeName(int type) = 0;
+    virtual void drawInPlace(QPainter *painter, const QRectF &rect, Place *place, const QString &name,
+                             const QString &model, bool nameFirst, int fontIndex) = 0;
+    virtual void paintCaption(QPainter *painter, const QRectF &rect, const QString &name, const QString &model) = 0;
+
+protected:
+    ~DeviceEquipment() = default;
+};
 
 class Device : public Obj
 {
@@ -108,6 +135,8 @@ public:
     // A wiring item made for the device becomes its current one; the
     // device tells it when the device goes.
     void adoptWiringItem(GraphicsWiringItemDevice *item);
+
+    static void setEquipment(DeviceEquipment *equipment);
 
 protected:
     // After setModelIndex changed the type; nothing in the base. A device

@@ -16,10 +16,9 @@
 // one is given and runs it; on OK it creates the item when none was given,
 // applies its fields and answers the item; on Cancel null.
 
-#include "app/filedialogs.h"
-#include "app/printer.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/filedialogs.h"
 #include "model/itemmenagerbase.h"
 #include "model/project.h"
 
@@ -32,6 +31,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QTreeWidget>
 
 template <class Item, class DlgPropItem>
@@ -360,7 +360,7 @@ protected:
         const QList<QTreeWidgetItem *> selection = tree->selectedItems();
         if (selection.isEmpty())
             return;
-        Printer printer(QPrinter::HighResolution);
+        QPrinter printer(QPrinter::HighResolution);
         printer.setFullPage(true);
         QPrintDialog dialog(&printer);
         dialog.setWindowTitle(ItemMenagerBase::tr("Print pages"));
@@ -400,7 +400,8 @@ protected:
             if (Item *item = index.value(row, nullptr))
                 itemprotocol::appendPages(item, pages);
         }
-        Printer::savePdfFiles(pages, name);
+        if (CHECK(pdfWriter() != nullptr))
+            pdfWriter()(pages, name);
     }
 
     void copy() override

@@ -1,6 +1,5 @@
 #include "model/itemmenagerbase.h"
 
-#include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
@@ -12,6 +11,12 @@
 #include <QMimeData>
 
 #include <memory>
+
+namespace {
+
+ItemMenagerBase::PdfWriter installedPdfWriter = nullptr;
+
+} // namespace
 
 template <>
 void ProjectItemOwner<ItemMenagerBase>::setChanged()
@@ -159,6 +164,16 @@ void ItemMenagerBase::finishPaste()
     m_project->clearOldIds();
     m_project->updatePinsPointers();
     m_project->sortItems(0, Qt::AscendingOrder);
+}
+
+void ItemMenagerBase::setPdfWriter(PdfWriter writer)
+{
+    installedPdfWriter = writer;
+}
+
+ItemMenagerBase::PdfWriter ItemMenagerBase::pdfWriter()
+{
+    return installedPdfWriter;
 }
 
 bool ItemMenagerBase::plausibleCount(const DataStream &stream, qint32 count)

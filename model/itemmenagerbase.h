@@ -17,6 +17,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 #include <type_traits>
 
@@ -87,6 +88,20 @@ public:
     virtual bool saveWLSecond(DataStream &) { return true; }
     virtual bool loadWLSecond(DataStream &) { return true; }
     virtual bool updateWLPointers() { return true; }
+    // The branch's own tables, written ahead of its items' records.
+    virtual void writeTables(DataStream &) {}
+    virtual bool readTables(DataStream &) { return true; }
+    // Around the passes: before a save writes a file (false stops the
+    // save), once it ended, before a load reads a file and once it ended.
+    virtual bool prepareSave(const QString &) { return true; }
+    virtual void saveFinished(bool) {}
+    virtual void prepareLoad() {}
+    virtual void loadFinished() {}
+    // The files of the branch's documents, in the order a load reads them.
+    virtual QStringList documentFilePaths() const { return QStringList(); }
+    // Once every pin a load read is joined: the pages the branch builds
+    // from the project (the wiring documents).
+    virtual bool createDerivedPages() { return true; }
 
     // Something below the manager changed.
     virtual void changed() {}
@@ -121,6 +136,12 @@ public:
     bool canPaste() const;
     // Ends every paste: identities forgotten, pins joined, tree sorted.
     void finishPaste();
+
+    // Writes pages as PDF files whose names begin with baseName: the
+    // program's printer, which installs it.
+    using PdfWriter = void (*)(const QList<GraphicsScene *> &pages, const QString &baseName);
+    static void setPdfWriter(PdfWriter writer);
+    static PdfWriter pdfWriter();
 
 protected slots:
     virtual void *clickNewItem() { return nullptr; }

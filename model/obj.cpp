@@ -2,7 +2,6 @@
 
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/graphicsdevice.h"
 #include "model/pin.h"
 #include "model/project.h"
 
@@ -148,32 +147,41 @@ bool Obj::itemTypeIn(ObjItem *item, int first, int last)
 void Obj::pinsByName(QHash<QString, Pin *> &pins) const
 {
     for (ObjItem *item : m_items) {
-        if (!CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
-            continue;
-        if (auto *device = dynamic_cast<GraphicsDevice *>(item)) {
-            device->pinsByName(pins);
-            continue;
-        }
-        PinOwner *owner = item->pinOwner();
-        for (int i = 0; i < owner->pinCount(); ++i) {
-            auto *pin = dynamic_cast<WiringPin *>(owner->pin(i));
-            if (pin && pin->name())
-                pins.insert(QString::fromUtf8(pin->name()), pin);
-        }
+        if (CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
+            item->pinsByName(pins);
     }
 }
 
 void Obj::allPins(QList<Pin *> &pins) const
 {
     for (ObjItem *item : m_items) {
-        if (!CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
-            continue;
-        if (auto *device = dynamic_cast<GraphicsDevice *>(item)) {
-            device->allPins(pins);
-            continue;
-        }
-        PinOwner *owner = item->pinOwner();
-        for (int i = 0; i < owner->pinCount(); ++i)
-            pins.append(owner->pin(i));
+        if (CHECK_PTR(itemTypeIn(item, firstDeviceItemType, endDeviceItemType) ? item : nullptr))
+            item->allPins(pins);
+    }
+}
+
+void ObjItem::updateFromObj()
+{
+}
+
+QString ObjItem::documentName() const
+{
+    return QString();
+}
+
+void ObjItem::allPins(QList<Pin *> &pins)
+{
+    PinOwner *owner = pinOwner();
+    for (int i = 0; i < owner->pinCount(); ++i)
+        pins.append(owner->pin(i));
+}
+
+void ObjItem::pinsByName(QHash<QString, Pin *> &pins)
+{
+    PinOwner *owner = pinOwner();
+    for (int i = 0; i < owner->pinCount(); ++i) {
+        auto *pin = dynamic_cast<WiringPin *>(owner->pin(i));
+        if (pin && pin->name())
+            pins.insert(QString::fromUtf8(pin->name()), pin);
     }
 }

@@ -74,6 +74,16 @@ public:
     virtual int objType() const = 0;
     // Binds an unbound item to the object of its kind and own name.
     virtual bool bindByName() = 0;
+
+    // Takes the texts and extent of its object anew; nothing by default.
+    virtual void updateFromObj();
+    // The display name of the item's document; empty by default.
+    virtual QString documentName() const;
+    // The item's pins, all of them and the named ones by name; by default
+    // those of pinOwner(). A device item that carries an object of its own
+    // adds the pins of the items bound to that object.
+    virtual void allPins(QList<Pin *> &pins);
+    virtual void pinsByName(QHash<QString, Pin *> &pins);
 };
 
 class Obj

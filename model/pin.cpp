@@ -1,16 +1,11 @@
 #include "model/pin.h"
 
-#include "graphics/font.h"
-#include "graphics/graphicspins.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
-#include "model/graphicstag.h"
 #include "model/project.h"
-#include "schemes/clewindex.h"
-#include "schemes/net.h"
-#include "schemes/scheme.h"
 
+#include <QCoreApplication>
 #include <QGraphicsItem>
 
 #include <algorithm>
@@ -31,7 +26,22 @@ int ownerType(PinOwner *owner)
     return item ? item->type() : 0;
 }
 
+PinJointObserver *jointObserver = nullptr;
+PinItemKinds itemKinds = {nullptr, nullptr};
+
+// The translation context of the pin names of the owner's kind; null for a
+// kind the schemes do not know.
+const char *pinNameContext(PinOwner *owner)
+{
+    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    return item && itemKinds.pinNameContext ? itemKinds.pinNameContext(item->type()) : nullptr;
+}
+
 } // namespace
+
+const double pinSide = 14.0;
+const QSizeF pinSize(pinSide, pinSide);
+const QChar nameSeparator = QLatin1Char('-');
 
 PinOwner::~PinOwner() = default;
 
@@ -55,6 +65,16 @@ PinOwner *PinOwner::linkedItem()
     return nullptr;
 }
 
+QString PinOwner::netName() const
+{
+    return QString();
+}
+
+int PinOwner::tiedFrameNumber() const
+{
+    return 0;
+}
+
 Pin::Pin()
     : QRectF(QPointF(0, 0), pinSize)
 {
@@ -63,8 +83,19 @@ Pin::Pin()
 Pin::~Pin()
 {
     unsolder();
-    ClewIndex::destroyed(this);
+    if (jointObserver)
+        jointObserver->destroyed(this);
     m_owner = nullptr;
+}
+
+void Pin::setJointObserver(PinJointObserver *observer)
+{
+    jointObserver = observer;
+}
+
+void Pin::setItemKinds(const PinItemKinds &kinds)
+{
+    itemKinds = kinds;
 }
 
 bool Pin::solder(Pin *other)
@@ -75,7 +106,8 @@ bool Pin::solder(Pin *other)
     other->m_partner = this;
     m_contactFlag = 0;
     other->m_contactFlag = 0;
-    ClewIndex::soldered(this, other);
+    if (jointObserver)
+        jointObserver->soldered(this, other);
     return true;
 }
 
@@ -86,7 +118,8 @@ Pin *Pin::unsolder()
         if (former->m_partner == this)
             former->m_partner = nullptr;
         m_partner = nullptr;
-        ClewIndex::unsoldered(this, former);
+        if (jointObserver)
+            jointObserver->unsoldered(this, former);
     }
     return former;
 }
@@ -136,9 +169,7 @@ QString Pin::labelText(const Address *from, Pin *asking) const
     auto *named = dynamic_cast<const WiringPin *>(this);
     if (!named || !named->name())
         return prefix;
-    QGraphicsItem *item = m_owner->graphicsItem();
-    const SchemeItemType *kind = item ? Scheme::itemTypeRecord(item->type()) : nullptr;
-    if (!kind || !kind->name)
+    if (!pinNameContext(m_owner))
         return joinName(prefix, named->name());
     return pinLabel(prefix, self);
 }
@@ -157,9 +188,8 @@ int Pin::sourceName(QString *name, bool *ground, bool *copperPlate)
                 continue;
             const int type = ownerType(p->m_owner);
             if (type == sourceType) {
-                auto *source = dynamic_cast<GraphicsTag *>(p->m_owner);
-                if (name && source)
-                    *name = source->netName();
+                if (name)
+                    *name = p->m_owner->netName();
                 break;
             }
             if (type == groundType) {
@@ -174,12 +204,11 @@ int Pin::sourceName(QString *name, bool *ground, bool *copperPlate)
             }
         }
     }
-    // The chain's wire section is that of its thickest net; a chain
-    // without nets has the first section.
-    const bool hasNet = std::any_of(nets.cbegin(), nets.cend(), [](GraphicsUnite *item) {
-        return graphicsNetCast(item) != nullptr;
-    });
-    return hasNet ? GraphicsNet::largestSection(nets) : GraphicsNet::DefaultSection;
+    // The chain's wire section is that of its thickest net, as the schemes
+    // tell it.
+    if (!CHECK(itemKinds.chainSection != nullptr))
+        return 0;
+    return itemKinds.chainSection(nets);
 }
 
 void Pin::collectNetPinsAcross(QList<Pin *> &pins)
@@ -483,4 +512,24 @@ bool WiringPin::dropOneSidedReferences()
         }
     }
     return ok;
+}
+
+QString pinLabel(const QString &prefix, Pin *pin)
+{
+    const char *context = pin ? pinNameContext(pin->owner()) : nullptr;
+    auto *named = dynamic_cast<WiringPin *>(pin);
+    QString text;
+    if (context && named && named->name())
+        text = QCoreApplication::translate(context, named->name());
+    if (!CHECK(!text.isEmpty()))
+        return QString();
+    return prefix.isEmpty() ? text : prefix + nameSeparator + text;
+}
+
+QString joinName(const QString &prefix, const char *name)
+{
+    if (!CHECK_PTR(name))
+        return QString();
+    const QString text = QString::fromUtf8(name);
+    return prefix.isEmpty() ? text : prefix + nameSeparator + text;
 }

@@ -6,9 +6,11 @@
 // of a schematic. A wiring pin (the pin of a device) also keeps wire links to
 // pins of other devices, which the wiring documents draw.
 
+#include <QChar>
 #include <QHash>
 #include <QList>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QVarLengthArray>
 
@@ -20,6 +22,11 @@ class GraphicsUnite;
 class Pin;
 class Project;
 class QGraphicsItem;
+
+// The pin square, and what joins a prefix to a pin's name in its labels.
+extern const double pinSide;
+extern const QSizeF pinSize;
+extern const QChar nameSeparator;
 
 // The pins read together, by the identities they were read with. Files
 // number their pins from 1 up with few gaps: those identities index a
@@ -88,6 +95,34 @@ public:
     // A clamp carried by a passage answers the passage: walks that reach
     // the clamp go on through it.
     virtual PinOwner *linkedItem();
+
+    // The name the item gives the net it feeds (a source's) and the number
+    // of the frame it ties that net to; empty and 0 for other items.
+    virtual QString netName() const;
+    virtual int tiedFrameNumber() const;
+};
+
+// Told of every change to a joint while it is installed (Pin::
+// setJointObserver): the soldering's clew index, while one is open.
+class PinJointObserver
+{
+public:
+    virtual void soldered(Pin *a, Pin *b) = 0;
+    virtual void unsoldered(Pin *a, Pin *b) = 0;
+    virtual void destroyed(Pin *pin) = 0;
+
+protected:
+    ~PinJointObserver() = default;
+};
+
+// What the pins ask of the kinds of scene items, which the schemes know and
+// install (Pin::setItemKinds): the translation context of a kind's pin
+// names, null for a kind they do not know, and the wire section of a chain
+// that passed the connection items.
+struct PinItemKinds
+{
+    const char *(*pinNameContext)(int typeId);
+    int (*chainSection)(const QList<GraphicsUnite *> &items);
 };
 
 class Pin : public QRectF
@@ -134,6 +169,9 @@ public:
     // through the net's two main pins; the slanting net is then returned.
     PinOwner *collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets = nullptr,
                            QList<Pin *> *netPins = nullptr);
+
+    static void setJointObserver(PinJointObserver *observer);
+    static void setItemKinds(const PinItemKinds &kinds);
 
     // Stream record: own identity, then the partner's (0 when free). The
     // identities are the pins' own, kept by the project (Project::identity).
@@ -201,5 +239,10 @@ private:
     QVarLengthArray<WiringPin *, 2> m_links;
     std::vector<qint32> m_pendingLinks;
 };
+
+// The pin's name, translated in the context of the owner kind's class name,
+// after the prefix and the separator when the prefix is not empty.
+QString pinLabel(const QString &prefix, Pin *pin);
+QString joinName(const QString &prefix, const char *name);
 
 #endif

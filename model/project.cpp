@@ -5,44 +5,10 @@
 #include "model/datastream.h"
 #include "model/device.h"
 #include "model/file.h"
+#include "model/itemmenagerbase.h"
 #include "model/obj.h"
 #include "model/pin.h"
 #include "model/projectitembase.h"
-
-#include "devices/ammeter.h"
-#include "devices/autoswitch.h"
-#include "devices/bell.h"
-#include "devices/block.h"
-#include "devices/boxx.h"
-#include "devices/button.h"
-#include "devices/capacitor.h"
-#include "devices/clamp.h"
-#include "devices/commutator.h"
-#include "devices/diode.h"
-#include "devices/discharger.h"
-#include "devices/fuse.h"
-#include "devices/heating.h"
-#include "devices/interrupter.h"
-#include "devices/keystaff.h"
-#include "devices/lamp.h"
-#include "devices/luminodiode.h"
-#include "devices/measuringpanel.h"
-#include "devices/module.h"
-#include "devices/plughole.h"
-#include "devices/relay.h"
-#include "devices/resistor.h"
-#include "devices/signallamp.h"
-#include "devices/stabilitron.h"
-#include "devices/trans.h"
-#include "devices/varistor.h"
-#include "equipment/equipmentmenager.h"
-#include "equipment/specificationmanagercable.h"
-#include "equipment/specificationmanagerdevice.h"
-#include "schemes/conductor.h"
-#include "schemes/footnote.h"
-#include "schemes/scheme.h"
-#include "schemes/schememenager.h"
-#include "schemes/source.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
@@ -59,12 +25,6 @@
 #endif
 
 namespace {
-
-template <class T>
-Obj *create(Project *project)
-{
-    return new T(project);
-}
 
 const char *const languageNames[Project::LanguageCount] = {
     QT_TRANSLATE_NOOP("Project", "Russian"),
@@ -115,40 +75,6 @@ int FreeingProject::s_depth = 0;
 
 } // namespace
 
-const DeviceKindEntry deviceKindTable[DeviceKindCount + 1] = {
-    {202, create<Relay>, QT_TRANSLATE_NOOP("Project", "Relay"), 0, 0, 0, 0},
-    {2, nullptr, QT_TRANSLATE_NOOP("Project", "RelayWinding"), 0, 0, 0, 0},
-    {201, create<Block>, QT_TRANSLATE_NOOP("Project", "Block"), 0, 0, 0, 0},
-    {101, create<Source>, QT_TRANSLATE_NOOP("Project", "Source"), 0, 0, 0, 0},
-    {205, create<Trans>, QT_TRANSLATE_NOOP("Project", "Trans"), 0, 0, 0, 0},
-    {102, create<Footnote>, QT_TRANSLATE_NOOP("Project", "Footnote"), 0, 0, 0, 0},
-    {204, create<Fuse>, QT_TRANSLATE_NOOP("Project", "Fuse"), 1, 0, 0, 0},
-    {203, create<ClampPanel>, QT_TRANSLATE_NOOP("Project", "ClampPanel"), 0, 0, 0, 0},
-    {206, create<Plughole>, QT_TRANSLATE_NOOP("Project", "Plughole"), 1, 1, 1, 0},
-    {207, create<Capacitor>, QT_TRANSLATE_NOOP("Project", "Capacitor"), 1, 1, 1, 0},
-    {208, create<Resistor>, QT_TRANSLATE_NOOP("Project", "Resistor"), 1, 1, 1, 0},
-    {209, create<Discharger>, QT_TRANSLATE_NOOP("Project", "Discharger"), 1, 1, 1, 0},
-    {210, create<Varistor>, QT_TRANSLATE_NOOP("Project", "Varistor"), 1, 1, 1, 0},
-    {103, create<Conductor>, QT_TRANSLATE_NOOP("Project", "Conductor"), 0, 0, 0, 0},
-    {211, create<Diode>, QT_TRANSLATE_NOOP("Project", "Diode"), 1, 1, 1, 0},
-    {212, create<Stabilitron>, QT_TRANSLATE_NOOP("Project", "Stabilitron"), 1, 1, 1, 0},
-    {213, create<Lamp>, QT_TRANSLATE_NOOP("Project", "Lamp"), 0, 0, 0, 0},
-    {214, create<Bell>, QT_TRANSLATE_NOOP("Project", "Bell"), 0, 0, 0, 0},
-    {215, create<MeasuringPanel>, QT_TRANSLATE_NOOP("Project", "MeasuringPanel"), 0, 0, 0, 0},
-    {216, create<Heating>, QT_TRANSLATE_NOOP("Project", "Heating"), 0, 0, 0, 0},
-    {217, create<Boxx>, QT_TRANSLATE_NOOP("Project", "Box"), 0, 0, 0, 0},
-    {218, create<Interrupter>, QT_TRANSLATE_NOOP("Project", "Interrupter"), 1, 1, 1, 0},
-    {219, create<Luminodiode>, QT_TRANSLATE_NOOP("Project", "Luminodiode"), 0, 0, 1, 0},
-    {220, create<Signallamp>, QT_TRANSLATE_NOOP("Project", "Signallamp"), 0, 0, 1, 0},
-    {221, create<Button>, QT_TRANSLATE_NOOP("Project", "Button"), 0, 0, 0, 0},
-    {222, create<Commutator>, QT_TRANSLATE_NOOP("Project", "Commutator"), 0, 0, 0, 0},
-    {223, create<Keystaff>, QT_TRANSLATE_NOOP("Project", "Keystaff"), 0, 0, 0, 0},
-    {224, create<Module>, QT_TRANSLATE_NOOP("Project", "Module"), 0, 0, 0, 0},
-    {225, create<Ammeter>, QT_TRANSLATE_NOOP("Project", "Ammeter"), 0, 0, 1, 0},
-    {226, create<AutoSwitch>, QT_TRANSLATE_NOOP("Project", "AutoSwitch"), 0, 0, 0, 0},
-    {0, nullptr, nullptr, 0, 0, 0, 0},
-};
-
 Project::Project(QWidget *parent, QList<QAction *> *actions)
     : QTreeWidget(parent)
     , m_actions(actions)
@@ -161,14 +87,14 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
     setColumnWidth(0, 170);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    for (const DeviceKindEntry *row = deviceKindTable; row->kind; ++row)
-        m_registry.insert(row->kind, *row);
+    for (const DeviceKindEntry &row : ProjectParts::kinds())
+        m_registry.insert(row.kind, row);
 
-    m_schemes = new SchemeMenager(this, m_actions);
-    m_equipment = new EquipmentMenager(this, m_actions);
-    m_specificationDevice = new SpecificationManagerDevice(this, m_actions);
-    m_specificationCable = new SpecificationManagerCable(this, m_actions);
-    m_referenceScheme = new Scheme(this);
+    m_schemes = ProjectParts::createBranch(ProjectParts::SchemesBranch, this, m_actions);
+    m_equipment = ProjectParts::createBranch(ProjectParts::EquipmentBranch, this, m_actions);
+    m_specificationDevice = ProjectParts::createBranch(ProjectParts::SpecificationDeviceBranch, this, m_actions);
+    m_specificationCable = ProjectParts::createBranch(ProjectParts::SpecificationCableBranch, this, m_actions);
+    m_referenceScheme = ProjectParts::createReferenceSheet(this);
 
     connect(this, &QTreeWidget::currentItemChanged, this, &Project::changeCurrentItem);
     connect(this, &QTreeWidget::itemDoubleClicked, this,

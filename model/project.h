@@ -7,7 +7,8 @@
 // managers whose branches make up the tree, the six project files, the
 // registry that creates a device or tag from its kind code, and the index
 // that finds every model object by kind and name; every change to the set of
-// objects goes through it and is reported by its signals.
+// objects goes through it and is reported by its signals. The kinds and the
+// managers are those the folders above registered (ProjectParts).
 
 #include <QDateTime>
 #include <QHash>
@@ -20,6 +21,7 @@
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
 #include "model/pin.h"
+#include "model/projectparts.h"
 
 #include <array>
 #include <memory>
@@ -28,6 +30,7 @@
 class DataStream;
 class EquipmentMenager;
 class File;
+class ItemMenagerBase;
 class Obj;
 class ObjItem;
 class Pin;
@@ -37,23 +40,6 @@ class Scheme;
 class SchemeMenager;
 class SpecificationManagerCable;
 class SpecificationManagerDevice;
-
-// One row of the kind table.
-struct DeviceKindEntry
-{
-    int kind;
-    Obj *(*factory)(Project *project);
-    // Untranslated; also the translation key in the context "Project".
-    const char *name;
-    quint8 renamesPinsOnAddressChange;
-    quint8 hasPositionCode;
-    quint8 pinNamesByPosition;
-    quint8 reserved;
-};
-
-// The kind table: its rows in order, then an all-zero end row.
-enum { DeviceKindCount = 30 };
-extern const DeviceKindEntry deviceKindTable[DeviceKindCount + 1];
 
 class Project : public QTreeWidget
 {
@@ -158,15 +144,23 @@ public:
     // The date-time at which the program was built.
     static QDateTime buildDateTime();
 
-    SchemeMenager *schemes() const { return m_schemes; }
-    EquipmentMenager *equipment() const { return m_equipment; }
-    SpecificationManagerDevice *specificationDevice() const { return m_specificationDevice; }
-    SpecificationManagerCable *specificationCable() const { return m_specificationCable; }
+    // The managers of the branches under their own classes: the model
+    // includes none of those (it drives them as ItemMenagerBase), so the
+    // default argument names the class, which the caller includes.
+    template <class Manager = SchemeMenager>
+    Manager *schemes() const { return static_cast<Manager *>(m_schemes); }
+    template <class Manager = EquipmentMenager>
+    Manager *equipment() const { return static_cast<Manager *>(m_equipment); }
+    template <class Manager = SpecificationManagerDevice>
+    Manager *specificationDevice() const { return static_cast<Manager *>(m_specificationDevice); }
+    template <class Manager = SpecificationManagerCable>
+    Manager *specificationCable() const { return static_cast<Manager *>(m_specificationCable); }
     // The window's shared action list (not QWidget::actions()).
     QList<QAction *> *actionList() const { return m_actions; }
     // The sheet of the project's reference format (A3, landscape, one
     // sheet across); it belongs to no branch.
-    Scheme *referenceScheme() const { return m_referenceScheme; }
+    template <class Sheet = Scheme>
+    Sheet *referenceScheme() const { return static_cast<Sheet *>(m_referenceScheme); }
 
     void check(QTreeWidget *results, int code);
 
@@ -283,11 +277,12 @@ private:
     QHash<int, DeviceKindEntry> m_registry;
     QHash<int, QHash<QString, Obj *>> m_index;
     QSet<quint32> m_wiringFrames;
-    SchemeMenager *m_schemes = nullptr;
-    EquipmentMenager *m_equipment = nullptr;
-    SpecificationManagerDevice *m_specificationDevice = nullptr;
-    SpecificationManagerCable *m_specificationCable = nullptr;
-    Scheme *m_referenceScheme = nullptr;
+    // The branches, made by the factories registered for them.
+    ItemMenagerBase *m_schemes = nullptr;
+    ItemMenagerBase *m_equipment = nullptr;
+    ItemMenagerBase *m_specificationDevice = nullptr;
+    ItemMenagerBase *m_specificationCable = nullptr;
+    GraphicsScene *m_referenceScheme = nullptr;
     bool m_modified = false;
     // Devices, schemes, equipment, device and cable specification.
     bool m_changed[5] = {false, false, false, false, false};

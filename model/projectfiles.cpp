@@ -3,17 +3,13 @@
 
 #include "model/project.h"
 
-#include "app/buildstamp.h"
-#include "equipment/cable.h"
-#include "equipment/equipmentmenager.h"
-#include "equipment/specificationmanagercable.h"
-#include "equipment/specificationmanagerdevice.h"
+#include "model/buildstamp.h"
 #include "model/check.h"
 #include "model/commitrecord.h"
 #include "model/datastream.h"
 #include "model/file.h"
 #include "model/fileprefetch.h"
-#include "schemes/schememenager.h"
+#include "model/itemmenagerbase.h"
 
 #include <QFileInfo>
 
@@ -64,7 +60,7 @@ bool Project::writeSideFile(int index, DataStream &stream)
         ok = m_specificationDevice->saveSecond(stream);
         break;
     case SpecificationCableFile:
-        m_specificationCable->writeCables(stream);
+        m_specificationCable->writeTables(stream);
         m_specificationCable->writeItems(stream);
         m_specificationCable->saveFirst(stream);
         ok = m_specificationCable->saveSecond(stream);
@@ -99,9 +95,9 @@ bool Project::save()
     CommitRecord commit(m_files[MainFile]->fileName());
     commit.recover();
     // The wiring pages as the next load will build them, with the drawings
-    // of the user on them.
-    m_equipment->rebuildWiringLayouts();
-    if (!m_schemes->prepareSchemeFiles(m_files[MainFile]->absolutePath()))
+    // of the user on them; then every scheme's file is named.
+    if (!m_equipment->prepareSave(m_files[MainFile]->absolutePath())
+        || !m_schemes->prepareSave(m_files[MainFile]->absolutePath()))
         return false;
 
     // A failed save puts every record back: they must go on describing the
@@ -150,7 +146,8 @@ bool Project::save()
         file->discard();
     m_stagedFiles.clear();
     // The schemes written by this save learn whether their files stand.
-    m_schemes->saveFinished(ok);
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable})
+        branch->saveFinished(ok);
 
     if (!ok) {
         for (int i = 0; i < FileCount; ++i)
@@ -233,7 +230,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
         {[&] {
              // The sheets' files are read ahead while each is parsed.
-             const FilePrefetch prefetch(m_schemes->schemeFilePaths());
+             const FilePrefetch prefetch(m_schemes->documentFilePaths());
              return m_schemes->loadFirst(schm);
          },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
@@ -257,7 +254,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { return m_specificationDevice->loadSecond(spd) && spd.checkAtEnd(); },
          QT_TR_NOOP("Load second in SpecificationManagerDevice not correct. File %1 is corrupt!"),
          SpecificationDeviceFile},
-        {[&] { return m_specificationCable->readCables(spc); },
+        {[&] { return m_specificationCable->readTables(spc); },
          QT_TR_NOOP("Load in SpecificationManagerCable not correct. File %1 is corrupt!"), SpecificationCableFile},
         {[&] { m_specificationCable->readItems(spc); return true; }, nullptr, SpecificationCableFile},
         {[&] { return m_specificationCable->loadFirst(spc); },
@@ -267,7 +264,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
          QT_TR_NOOP("Load second in SpecificationManagerCable not correct. File %1 is corrupt!"),
          SpecificationCableFile},
         {[&] { return updatePinsPointers(); }, QT_TR_NOOP("Update pins pointers not correct!"), -1},
-        {[&] { return m_equipment->createWiringLayouts(m_specificationCable->cables()); },
+        {[&] { return m_equipment->createDerivedPages(); },
          QT_TR_NOOP("Cannot create wiring layouts!"), -1},
         {[&] { return m_equipment->loadWLFirst(eqm); },
          QT_TR_NOOP("Load WL first in equipmentmenager not correct. File %1 is corrupt!"), EquipmentFile},
@@ -304,7 +301,10 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
 
 bool Project::load()
 {
-    Cable::resetGlobals();
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
+        if (branch)
+            branch->prepareLoad();
+    }
     // The objects and pins read keep the identities of the files.
     m_loading = true;
 
@@ -375,8 +375,10 @@ bool Project::load()
     }
 
     // What the wiring generation had to skip, in one box.
-    if (m_equipment)
-        m_equipment->showGenerationChecks();
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
+        if (branch)
+            branch->loadFinished();
+    }
     if (tooOld) {
         showError(tr("Programm is old. Need update programm!"));
         return false;

@@ -8,7 +8,7 @@
 // conductors; the item's name and whether it is a duplicate graphic, and of
 // which sort.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QButtonGroup;
 class QCheckBox;

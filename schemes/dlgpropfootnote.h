@@ -6,7 +6,7 @@
 // the buttons that add, delete and rename footnotes, and the item's name.
 // The item binds to the footnote of its name on OK.
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QTreeWidget;
 

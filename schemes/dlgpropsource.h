@@ -7,7 +7,7 @@
 // additional parameters (place create with a frame, or numbered within a
 // group, and the frame put in front of the name).
 
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,10 +1,10 @@
 #include "schemes/graphicsconductor.h"
 
 #include "graphics/font.h"
+#include "graphics/graphicsdevice.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/device.h"
-#include "model/graphicsdevice.h"
 #include "schemes/conductor.h"
 #include "schemes/graphicssource.h"
 #include "schemes/source.h"

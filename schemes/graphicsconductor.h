@@ -11,7 +11,7 @@
 // paired with the bottom-panel clamp that its solder-with-bottom duplicate
 // is wired to.
 
-#include "model/graphicstag.h"
+#include "graphics/graphicstag.h"
 
 class Conductor;
 

@@ -7,7 +7,7 @@
 // below the line while help is shown. A bound item passes the walks on to
 // every other item of its footnote; an unbound one passes nothing on.
 
-#include "model/graphicstag.h"
+#include "graphics/graphicstag.h"
 
 class Footnote;
 

@@ -1,9 +1,9 @@
 #include "schemes/graphicssource.h"
 
-#include "app/dlgsettings.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "schemes/source.h"
 
 #include <QPainter>

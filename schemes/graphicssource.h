@@ -8,7 +8,7 @@
 // frame ("C" and the frame) or numbered within a group ("N" and the group),
 // and its frame number can be put in front of its name.
 
-#include "model/graphicstag.h"
+#include "graphics/graphicstag.h"
 
 class DlgPropGraphicsItem;
 class Source;

@@ -1,12 +1,12 @@
 #include "schemes/net.h"
 
+#include "graphics/clewindex.h"
 #include "graphics/dlgpropgraphicspins.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/netwalk.h"
-#include "schemes/clewindex.h"
 #include "schemes/dlgpropcopperplate.h"
 #include "schemes/dlgpropnet.h"
 #include "schemes/dlgpropslantingnet.h"

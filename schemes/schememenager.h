@@ -31,11 +31,13 @@ public:
     // and every scheme its own file in it; false at the first failure, its
     // message shown.
     bool prepareSchemeFiles(const QString &directory);
+    bool prepareSave(const QString &directory) override { return prepareSchemeFiles(directory); }
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
+    QStringList documentFilePaths() const override { return schemeFilePaths(); }
     // The save of the project ended: schemes written by a failed save are
     // due again.
-    void saveFinished(bool saved);
+    void saveFinished(bool saved) override;
     // Some group holds the scheme and the item stands on it (the project
     // check makes sure of it before it opens a message's item).
     bool hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const;

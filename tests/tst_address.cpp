@@ -1,3 +1,4 @@
+#include "devices/clampcatalogue.h"
 #include "model/address.h"
 #include "model/addresstables.h"
 #include "support/modalrecorder.h"
@@ -578,7 +579,7 @@ private slots:
     {
         ModalRecorder rec;
         QComboBox combo;
-        Address::fillClampPanelModelCombo(4, &combo);
+        fillClampPanelModelCombo(4, &combo);
         QCOMPARE(combo.count(), 3);
         QCOMPARE(combo.itemText(0), QString("KV"));
         QCOMPARE(combo.itemText(1), QString("K-N"));
@@ -586,21 +587,21 @@ private slots:
         QCOMPARE(combo.itemData(2).toInt(), 2);
 
         combo.clear();
-        Address::fillClampPanelModelCombo(5, &combo);
+        fillClampPanelModelCombo(5, &combo);
         QCOMPARE(combo.count(), 1);
         QCOMPARE(combo.itemText(0), QString("N RC"));
         QCOMPARE(combo.itemData(0).toInt(), 0);
 
         combo.clear();
-        Address::fillClampPanelModelCombo(0, &combo);
+        fillClampPanelModelCombo(0, &combo);
         QCOMPARE(combo.itemText(0), QString("V"));
         QCOMPARE(combo.itemText(1), QString("-N"));
         QCOMPARE(combo.itemData(1).toInt(), 1);
         QCOMPARE(rec.count(), 0);
 
         combo.clear();
-        Address::fillClampPanelModelCombo(19, &combo);
-        Address::fillClampPanelModelCombo(0, nullptr);
+        fillClampPanelModelCombo(19, &combo);
+        fillClampPanelModelCombo(0, nullptr);
         QCOMPARE(combo.count(), 0);
         QCOMPARE(rec.count(), 2);
     }

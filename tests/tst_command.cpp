@@ -5,7 +5,6 @@
 // scheme editor.
 
 #include "app/actionsmanager.h"
-#include "app/checkmessage.h"
 #include "app/dlgsettings.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/graphicscommand.h"
@@ -19,6 +18,7 @@
 #include "graphics/rlineedit.h"
 #include "graphics/rtreewidget.h"
 #include "model/address.h"
+#include "model/checkmessage.h"
 #include "model/datastream.h"
 #include "model/file.h"
 #include "model/pin.h"
@@ -28,8 +28,8 @@
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
-#include "support/filesbelow.h"
 #include "support/boundtestitems.h"
+#include "support/filesbelow.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
 

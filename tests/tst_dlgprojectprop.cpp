@@ -1,8 +1,8 @@
+#include "app/dlgprojectprop.h"
 #include "equipment/cable.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "model/check.h"
-#include "model/dlgprojectprop.h"
 #include "model/project.h"
 #include "support/modalrecorder.h"
 

@@ -1,7 +1,7 @@
+#include "graphics/dlgpropgraphicsobjitem.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rvboxlayout.h"
 #include "model/device.h"
-#include "model/dlgpropgraphicsobjitem.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 

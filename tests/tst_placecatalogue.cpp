@@ -62,7 +62,8 @@ struct FillWalk
         const CountedChecks checks;
         Project p(nullptr, nullptr);
         QSet<QList<int>> seen;
-        for (const DeviceKindEntry *row = deviceKindTable; row->kind; ++row) {
+        for (const DeviceKindEntry &entry : ProjectParts::kinds()) {
+            const DeviceKindEntry *row = &entry;
             auto *device = row->factory ? dynamic_cast<Device *>(row->factory(&p)) : nullptr;
             for (int i = 0; device && i < 1024 && device->hasModel(i) && device->setModelIndex(i); ++i) {
                 const QList<int> key = {device->placeType(), device->addressSuffix(), row->kind == 203 ? i : -1};

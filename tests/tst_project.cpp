@@ -48,6 +48,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -189,21 +190,21 @@ class TestProject : public QObject
 private slots:
     void kindTable()
     {
+        // The folders registered every kind once, whatever their order.
         const QList<KindRow> &rows = expectedKinds();
-        QCOMPARE(rows.size(), int(DeviceKindCount));
-        for (int i = 0; i < rows.size(); ++i) {
-            const DeviceKindEntry &e = deviceKindTable[i];
-            QCOMPARE(e.kind, rows[i].kind);
-            QCOMPARE(QString(e.name), QString(rows[i].name));
-            QCOMPARE(int(e.renamesPinsOnAddressChange), rows[i].flags[0]);
-            QCOMPARE(int(e.hasPositionCode), rows[i].flags[1]);
-            QCOMPARE(int(e.pinNamesByPosition), rows[i].flags[2]);
-            QCOMPARE(int(e.reserved), 0);
-            QCOMPARE(e.factory == nullptr, rows[i].kind == RelayWindingKind);
+        const QList<DeviceKindEntry> &table = ProjectParts::kinds();
+        QCOMPARE(table.size(), rows.size());
+        for (const KindRow &row : rows) {
+            const auto e = std::find_if(table.cbegin(), table.cend(),
+                                        [&](const DeviceKindEntry &entry) { return entry.kind == row.kind; });
+            QVERIFY2(e != table.cend(), row.name);
+            QCOMPARE(QString(e->name), QString(row.name));
+            QCOMPARE(int(e->renamesPinsOnAddressChange), row.flags[0]);
+            QCOMPARE(int(e->hasPositionCode), row.flags[1]);
+            QCOMPARE(int(e->pinNamesByPosition), row.flags[2]);
+            QCOMPARE(int(e->reserved), 0);
+            QCOMPARE(e->factory == nullptr, row.kind == RelayWindingKind);
         }
-        const DeviceKindEntry &end = deviceKindTable[DeviceKindCount];
-        QVERIFY(!end.kind && !end.factory && !end.name && !end.renamesPinsOnAddressChange && !end.hasPositionCode
-                && !end.pinNamesByPosition && !end.reserved);
     }
 
     void createEveryKind()

@@ -81,7 +81,7 @@ private slots:
     void firstRunGivesDefaults()
     {
         setFlags(inverted(defaults));
-        DlgSettings::load();
+        loadDisplayFlags();
         QCOMPARE(flags(), defaults);
         // Loading writes nothing back.
         QSettings s(QStringLiteral("R-LAY"), QStringLiteral("DlgSettings"));
@@ -96,7 +96,7 @@ private slots:
                 s.setValue(keys[i], !defaults[i]);
         }
         setFlags(defaults);
-        DlgSettings::load();
+        loadDisplayFlags();
         QCOMPARE(flags(), inverted(defaults));
     }
 
@@ -108,7 +108,7 @@ private slots:
             s.setValue("hide_help", "true");
             s.setValue("show_atr_num_with_0", "false");
         }
-        DlgSettings::load();
+        loadDisplayFlags();
         QVERIFY(!showNumContacts);
         QVERIFY(hideHelp);
         QVERIFY(!showAtrNumWith0);
@@ -154,7 +154,7 @@ private slots:
 
         // The next run reads the same choices.
         setFlags(defaults);
-        DlgSettings::load();
+        loadDisplayFlags();
         QCOMPARE(flags(), chosen);
     }
 

@@ -5,11 +5,11 @@
 // kinds, a sheet that creates them by type id, helpers that save, load, copy
 // and paste them, and a paint device that records what a painter draws.
 
+#include "graphics/graphicsdevice.h"
+#include "graphics/graphicsdeviceobj.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/graphicstag.h"
 #include "model/datastream.h"
-#include "model/graphicsdevice.h"
-#include "model/graphicsdeviceobj.h"
-#include "model/graphicstag.h"
 #include "model/project.h"
 
 #include <QByteArray>

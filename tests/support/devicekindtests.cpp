@@ -2,8 +2,8 @@
 
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
+#include "graphics/graphicsdevice.h"
 #include "model/device.h"
-#include "model/graphicsdevice.h"
 #include "model/pin.h"
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"

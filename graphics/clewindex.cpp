@@ -1,9 +1,8 @@
-#include "schemes/clewindex.h"
+#include "graphics/clewindex.h"
 
-#include "model/graphicstag.h"
+#include "graphics/graphicstag.h"
 #include "model/pin.h"
 #include "model/tag.h"
-#include "schemes/net.h"
 
 #include <QGraphicsItem>
 #include <QHash>
@@ -17,6 +16,9 @@
 namespace {
 
 constexpr int U = QGraphicsItem::UserType;
+// The connection items of the schemes.
+const int firstUniteType = U + 101;
+const int endUniteType = U + 200;
 const int netType = U + 102;
 const int nodeType = U + 103;
 const int passageType = U + 104;
@@ -42,7 +44,7 @@ Pass passOf(PinOwner *owner, GraphicsTag **tagItem)
     if (!item)
         return Pass::Unknown;
     const int type = item->type();
-    if (type >= GraphicsUnite::FirstType && type < GraphicsUnite::EndType) {
+    if (type >= firstUniteType && type < endUniteType) {
         switch (type) {
         case netType:
         case nodeType:
@@ -76,13 +78,20 @@ int indexIn(PinOwner *owner, const Pin *pin)
 
 } // namespace
 
-class ClewIndex::Data
+class ClewIndex::Data final : public PinJointObserver
 {
 public:
     // 1 or 0 for what the walk would answer, -1 when the index cannot
     // tell.
     int answer(PinOwner *item, Pin *target, Pin *entry);
-    void soldered(Pin *a, Pin *b);
+    // The pins tell the open index of changes to their joints.
+    void soldered(Pin *a, Pin *b) override;
+    void unsoldered(Pin *a, Pin *b) override
+    {
+        forgetPartOf(a);
+        forgetPartOf(b);
+    }
+    void destroyed(Pin *pin) override { forgetPartOf(pin); }
     void forgetPartOf(const Pin *pin);
 
 private:
@@ -436,13 +445,16 @@ int ClewIndex::Data::answer(PinOwner *item, Pin *target, Pin *entry)
 ClewIndex::ClewIndex()
     : m_outermost(s_data == nullptr)
 {
-    if (m_outermost)
+    if (m_outermost) {
         s_data = new Data;
+        Pin::setJointObserver(s_data);
+    }
 }
 
 ClewIndex::~ClewIndex()
 {
     if (m_outermost) {
+        Pin::setJointObserver(nullptr);
         delete s_data;
         s_data = nullptr;
     }
@@ -454,24 +466,4 @@ bool ClewIndex::isConnected(PinOwner *item, Pin *target, Pin *entry)
         return false;
     const int known = s_data ? s_data->answer(item, target, entry) : -1;
     return known < 0 ? item->isConnected(target, entry) : known == 1;
-}
-
-void ClewIndex::soldered(Pin *a, Pin *b)
-{
-    if (s_data)
-        s_data->soldered(a, b);
-}
-
-void ClewIndex::unsoldered(Pin *a, Pin *b)
-{
-    if (!s_data)
-        return;
-    s_data->forgetPartOf(a);
-    s_data->forgetPartOf(b);
-}
-
-void ClewIndex::destroyed(Pin *pin)
-{
-    if (s_data)
-        s_data->forgetPartOf(pin);
 }

@@ -1,9 +1,9 @@
-#include "model/graphicsobjitem.h"
+#include "graphics/graphicsobjitem.h"
 
-#include "app/checkmessagegraphicsitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "model/checkmessage.h"
 #include "model/datastream.h"
 #include "model/project.h"
 
@@ -106,6 +106,11 @@ Obj *GraphicsObjItem::makeUniqueName()
 
 void GraphicsObjItem::updateFromObj()
 {
+}
+
+QString GraphicsObjItem::documentName() const
+{
+    return graphicsScene() ? graphicsScene()->displayName() : QString();
 }
 
 double GraphicsObjItem::textWidth() const
@@ -341,7 +346,7 @@ void GraphicsObjItem::check(QTreeWidget *results, int code)
 {
     if (code != 0 || m_obj || !results)
         return;
-    auto *row = new CheckMessageGraphicsItem(results, CheckMessage::Error, this);
+    CheckMessage *row = CheckMessage::forItem(results, CheckMessage::Error, this);
     row->setText(CheckMessage::MessageColumn, tr("Parent is absent"));
 }
 

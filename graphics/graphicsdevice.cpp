@@ -1,4 +1,4 @@
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 
 #include "graphics/font.h"
 #include "model/address.h"

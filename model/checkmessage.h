@@ -6,6 +6,7 @@
 
 #include <QTreeWidgetItem>
 
+class GraphicsItem;
 class QTreeWidget;
 
 class CheckMessage : public QTreeWidgetItem
@@ -19,6 +20,15 @@ public:
 
     // Runs when the user activates the row; nothing by default.
     virtual void activate();
+
+    // A row that points at a scene item, made by the factory the program
+    // installs (activating it shows the item on its document).
+    using ItemRowFactory = CheckMessage *(*)(QTreeWidget *list, int kind, GraphicsItem *item);
+    static void setItemRowFactory(ItemRowFactory factory) { s_itemRowFactory = factory; }
+    static CheckMessage *forItem(QTreeWidget *list, int kind, GraphicsItem *item);
+
+private:
+    static inline ItemRowFactory s_itemRowFactory = nullptr;
 };
 
 #endif

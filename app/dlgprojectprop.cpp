@@ -1,4 +1,4 @@
-#include "model/dlgprojectprop.h"
+#include "app/dlgprojectprop.h"
 
 #include "equipment/cable.h"
 #include "graphics/rcombobox.h"

@@ -7,7 +7,7 @@
 // the number of its links. The two pins of the components that have no pin
 // catalogue are named from the position of the device's address.
 
-#include "model/graphicsobjitem.h"
+#include "graphics/graphicsobjitem.h"
 
 #include <QHash>
 #include <QList>
@@ -33,9 +33,9 @@ public:
     // The first pin whose name equals the name, byte for byte.
     virtual WiringPin *findPin(const char *name);
     // Appends every pin of the item.
-    virtual void allPins(QList<Pin *> &pins);
+    void allPins(QList<Pin *> &pins) override;
     // Every named pin under its name; a later pin of a name wins.
-    virtual void pinsByName(QHash<QString, Pin *> &pins);
+    void pinsByName(QHash<QString, Pin *> &pins) override;
     // The bound device's show-address flag; a failed check for an unbound
     // item, so painters ask it of bound items only.
     virtual bool showAddress() const;

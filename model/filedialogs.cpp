@@ -1,4 +1,4 @@
-#include "app/filedialogs.h"
+#include "model/filedialogs.h"
 
 #include <QFileDialog>
 

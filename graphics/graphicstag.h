@@ -5,7 +5,7 @@
 // one tag form one net: a walk or a connectivity question that reaches one
 // of them goes on through all the others.
 
-#include "model/graphicsobjitem.h"
+#include "graphics/graphicsobjitem.h"
 
 class Tag;
 
@@ -18,10 +18,10 @@ public:
 
     // The name the item gives its net on the documents: its tag's name,
     // else its own name. A source that numbers its name answers that.
-    virtual QString netName() const;
+    QString netName() const override;
     // The number of the frame the item ties its net to: only a numbered
     // source ties it; 0 for none.
-    virtual int tiedFrameNumber() const;
+    int tiedFrameNumber() const override;
 
     // The geometry record, then the item follows its tag.
     void loadGeometry(DataStream &stream) override;

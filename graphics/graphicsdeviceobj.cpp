@@ -1,4 +1,4 @@
-#include "model/graphicsdeviceobj.h"
+#include "graphics/graphicsdeviceobj.h"
 
 #include "graphics/graphicsscene.h"
 #include "model/check.h"

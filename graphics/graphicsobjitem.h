@@ -61,7 +61,8 @@ public:
     // item; the object that accepts it, or null when none bears the name.
     virtual Obj *makeUniqueName();
     // Refreshes the item's texts and geometry from its object.
-    virtual void updateFromObj();
+    void updateFromObj() override;
+    QString documentName() const override;
 
     Obj *obj() const { return m_obj; }
     // The bound object's name, else the item's own name.

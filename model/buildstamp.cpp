@@ -1,4 +1,4 @@
-#include "app/buildstamp.h"
+#include "model/buildstamp.h"
 
 #include <QLocale>
 

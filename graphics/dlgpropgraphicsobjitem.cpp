@@ -1,5 +1,6 @@
-#include "model/dlgpropgraphicsobjitem.h"
+#include "graphics/dlgpropgraphicsobjitem.h"
 
+#include "graphics/graphicsobjitem.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rgridlayout.h"
@@ -8,7 +9,6 @@
 #include "graphics/rtreewidget.h"
 #include "graphics/rvboxlayout.h"
 #include "model/check.h"
-#include "model/graphicsobjitem.h"
 #include "model/obj.h"
 #include "model/project.h"
 

@@ -37,11 +37,6 @@ public:
     // one is open, else by the walk.
     static bool isConnected(PinOwner *item, Pin *target, Pin *entry);
 
-    // The pins tell the open index of changes to their joints.
-    static void soldered(Pin *a, Pin *b);
-    static void unsoldered(Pin *a, Pin *b);
-    static void destroyed(Pin *pin);
-
 private:
     class Data;
     static Data *s_data;

@@ -6,7 +6,7 @@
 // own object is indexed by the project like any other, is saved with the
 // item's document record and goes first when the item is destroyed.
 
-#include "model/graphicsdevice.h"
+#include "graphics/graphicsdevice.h"
 #include "model/obj.h"
 
 class GraphicsDeviceObj : public GraphicsDevice, public Obj

@@ -1,4 +1,4 @@
-#include "app/checkmessage.h"
+#include "model/checkmessage.h"
 
 #include <QBrush>
 #include <QTreeWidget>
@@ -15,4 +15,9 @@ CheckMessage::CheckMessage(QTreeWidget *list, int kind)
 
 void CheckMessage::activate()
 {
+}
+
+CheckMessage *CheckMessage::forItem(QTreeWidget *list, int kind, GraphicsItem *item)
+{
+    return s_itemRowFactory ? s_itemRowFactory(list, kind, item) : new CheckMessage(list, kind);
 }

@@ -1,7 +1,7 @@
-#include "model/graphicstag.h"
+#include "graphics/graphicstag.h"
 
+#include "graphics/clewindex.h"
 #include "model/tag.h"
-#include "schemes/clewindex.h"
 
 GraphicsTag::GraphicsTag(GraphicsScene *scene, int bindMode, int itemFlags)
     : GraphicsObjItem(scene, bindMode, nullptr, itemFlags)
