@@ -466,10 +466,8 @@ void rebuildAll(Project &project)
 qint64 generateAllNs(Project &project)
 {
     for (FrameGroup *row : project.equipment()->itemList()) {
-        for (Frame *frame : row->itemList()) {
-            frame->layout()->clearWiringLayouts();
-            frame->resetPageCounter();
-        }
+        for (Frame *frame : row->itemList())
+            frame->dropWiringPages();
     }
     QCoreApplication::sendPostedEvents();
     QElapsedTimer t;
