@@ -308,7 +308,7 @@ bool Frame::buildWiringPages(bool showChecks)
     bool same = made.size() == listed.size();
     for (int i = 0; same && i < made.size(); ++i) {
         same = made[i]->pageClass() == listed[i]->pageClass() && made[i]->kind() == listed[i]->kind()
-            && made[i]->name() == listed[i]->name();
+            && made[i]->name() == listed[i]->pageName();
     }
     if (same) {
         for (int i = 0; i < made.size(); ++i)
@@ -848,7 +848,7 @@ KeyedPages framePages(Frame *frame, const QSet<WiringLayout *> &without = {})
         if (page && !without.contains(page))
             key = PageKey{page->pageClass(), page->kind(), page->name(), 0};
         else if (listed && listed->isListedOnly())
-            key = PageKey{listed->pageClass(), listed->kind(), listed->name(), 0};
+            key = PageKey{listed->pageClass(), listed->kind(), listed->pageName(), 0};
         else
             continue;
         int &count = seen[key];

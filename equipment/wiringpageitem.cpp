@@ -7,10 +7,20 @@ WiringPageItem::WiringPageItem(Frame *frame, int pageClass, int kind, const QStr
     , m_frame(frame)
     , m_pageClass(pageClass)
     , m_kind(kind)
+    , m_number(number)
+    , m_name(name)
 {
-    // The texts a built page gives its row.
-    setText(0, QString::asprintf(" %.2d", number));
-    setText(1, name);
+}
+
+QVariant WiringPageItem::data(int column, int role) const
+{
+    if (isListedOnly() && role == Qt::DisplayRole) {
+        if (column == 0)
+            return QString::asprintf(" %.2d", m_number);
+        if (column == 1)
+            return m_name;
+    }
+    return SceneItem::data(column, role);
 }
 
 void WiringPageItem::doubleClicked()

@@ -20,10 +20,14 @@ public:
     Frame *frame() const { return m_frame; }
     int pageClass() const { return m_pageClass; }
     int kind() const { return m_kind; }
-    QString name() const { return text(1); }
+    const QString &pageName() const { return m_name; }
     // Whether the page is still to be built.
     bool isListedOnly() const { return !owner(); }
 
+    // Until the page is built, the texts its row would show (" %.2d" of
+    // the number, the name), answered without being stored: a load lists
+    // many pages.
+    QVariant data(int column, int role) const override;
     // Builds the frame's pages first when this one is not built yet.
     void doubleClicked() override;
 
@@ -31,6 +35,8 @@ private:
     Frame *m_frame;
     int m_pageClass;
     int m_kind;
+    int m_number;
+    QString m_name;
 };
 
 #endif
