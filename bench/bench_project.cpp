@@ -10,8 +10,12 @@
 // freeing as many empty scenes. The growth per ten times the size shows
 // whether each stays linear. Every load is checked (result, boxes shown,
 // objects, items, placed items and pages) before its time counts.
+#include "devices/graphicscontact.h"
 #include "devices/graphicsfuse.h"
 #include "devices/graphicskeystaff.h"
+#include "devices/graphicsrelaywinding.h"
+#include "devices/relay.h"
+#include "devices/relaycatalogue.h"
 #include "equipment/cable.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/frame.h"
@@ -94,11 +98,37 @@ GraphicsNet *wire(Scheme &scheme, Pin *a, Pin *b)
     return net;
 }
 
-// The symbol of a device on a sheet: fuses and keystaffs by their own
-// items bound by name, the other kinds by a text with their name.
+// A relay's first winding with the first contact of that winding beside
+// it, as a sheet of relay circuits shows them; each measures its caption.
+GraphicsItem *relaySymbol(Scheme &scheme, Relay *relay, const QPointF &pos)
+{
+    const RelayType &type = relayTypes[relay->modelIndex()];
+    const QString windingName = type.windingCount > 1 ? relay->name() + QLatin1Char('a') : relay->name();
+    auto *winding = put(scheme, new GraphicsRelayWinding(&scheme), pos);
+    winding->setType(relay->modelIndex(), 0, 0);
+    winding->Obj::setName(windingName);
+    relay->appendItem(winding);
+    winding->GraphicsObjItem::setName(relay->name());
+    winding->updatePinNames();
+    winding->updateFromObj();
+    const RelayDescriptor &descriptor = type.windings[0];
+    if (descriptor.contactCount > 0) {
+        auto *contact = put(scheme, new GraphicsContact(&scheme), pos + QPointF(0, 250));
+        contact->setContactKind(descriptor.contacts[0].kind);
+        contact->setContactNumber(0);
+        contact->setName(windingName);
+    }
+    return winding;
+}
+
+// The symbol of a device on a sheet: relays by a winding and a contact,
+// fuses and keystaffs by their own items bound by name, the other kinds by
+// a text with their name.
 GraphicsItem *symbol(Scheme &scheme, Obj *obj, const QPointF &pos)
 {
     switch (obj->kind()) {
+    case RelayKind:
+        return relaySymbol(scheme, static_cast<Relay *>(obj), pos);
     case FuseKind: {
         auto *item = put(scheme, new GraphicsFuse(&scheme), pos);
         item->setRole(false, false);
@@ -436,10 +466,8 @@ void rebuildAll(Project &project)
 qint64 generateAllNs(Project &project)
 {
     for (FrameGroup *row : project.equipment()->itemList()) {
-        for (Frame *frame : row->itemList()) {
-            frame->layout()->clearWiringLayouts();
-            frame->resetPageCounter();
-        }
+        for (Frame *frame : row->itemList())
+            frame->dropWiringPages();
     }
     QCoreApplication::sendPostedEvents();
     QElapsedTimer t;

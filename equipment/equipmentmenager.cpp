@@ -37,7 +37,13 @@ EquipmentMenager::EquipmentMenager(Project *project, QList<QAction *> *actions)
         addHandler(58, this, SLOT(clickSavePdfFiles()));
 }
 
-EquipmentMenager::~EquipmentMenager() = default;
+EquipmentMenager::~EquipmentMenager()
+{
+    // The frames go after the index: what they tell on their way out must
+    // not reach it.
+    if (project())
+        disconnect(project(), nullptr, this, nullptr);
+}
 
 void EquipmentMenager::setChildCurrent(QTreeWidgetItem *child, bool current)
 {

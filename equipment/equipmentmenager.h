@@ -9,7 +9,10 @@
 #include "equipment/checklog.h"
 #include "equipment/equipmentscheme.h"
 #include "equipment/framegroup.h"
+#include "equipment/framelayout.h"
 #include "model/itemmenager.h"
+
+#include <memory>
 
 class QTreeWidget;
 
@@ -44,12 +47,17 @@ public:
     // frame whose equipment it feeds.
     void fillSourcesTree(QTreeWidget *tree);
 
-    // Builds the wiring pages of every frame from the loaded frames and the
-    // cables; false at the first failure. Broken elements are skipped and
-    // kept for showGenerationChecks.
+    // Lists the wiring pages of every frame from the loaded frames and the
+    // cables, each page built when first wanted; false at the first
+    // failure. Broken elements are skipped and kept for
+    // showGenerationChecks.
     bool createWiringLayouts(const CableTable &cables);
     // With the cables of the project's cable specification.
     bool createDerivedPages() override;
+    // What the generation of a frame reads (its cables and modules), made
+    // once for every frame whose pages are built before control returns to
+    // the event loop or a module changes.
+    const WiringIndex &wiringIndex();
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
     // Before a save: the pages of every frame whose layout, modules, clamp
@@ -74,8 +82,11 @@ private:
     // comments.
     bool framesCarryLayoutRecords(DataStream &stream) const;
 
+    void dropWiringIndex();
+
     EquipmentScheme m_scheme;
     CheckLog m_generationLog;
+    std::unique_ptr<WiringIndex> m_wiringIndex;
 };
 
 #endif

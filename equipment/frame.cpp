@@ -7,6 +7,7 @@
 #include "equipment/frametypes.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/placecatalogue.h"
+#include "equipment/wiringpageitem.h"
 #include "devices/clampcatalogue.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
@@ -290,22 +291,42 @@ bool Frame::updatePointers(bool second)
 
 void Frame::saveWLFirst(DataStream &stream)
 {
-    for (GraphicsScene *page : pages())
-        page->saveUserItems(stream);
+    // A page only listed holds no drawings: an empty block.
+    for (GraphicsScene *page : pages()) {
+        if (page)
+            page->saveUserItems(stream);
+        else
+            stream << qint32(0);
+    }
 }
 
 bool Frame::loadWLFirst(DataStream &stream)
 {
     bool ok = stream.status() == QDataStream::Ok;
-    for (GraphicsScene *page : pages())
-        ok = page->loadUserItems(stream) && ok;
+    QList<GraphicsScene *> list = pages();
+    for (int i = 0; i < list.size(); ++i) {
+        if (!list[i]) {
+            // A page without drawings stays a row; one with drawings is
+            // built, with the frame's other pages, to take them.
+            qint32 count = 0;
+            if (stream.device() && stream.device()->peek(reinterpret_cast<char *>(&count), 4) == 4 && count == 0) {
+                stream >> count;
+                continue;
+            }
+            buildWiringPages(false);
+            list = pages();
+            if (!list[i])
+                return false;
+        }
+        ok = list[i]->loadUserItems(stream) && ok;
+    }
     return ok;
 }
 
 bool Frame::saveWLSecond(DataStream &stream)
 {
     for (GraphicsScene *page : pages()) {
-        if (!page->saveUserItemsGeometry(stream))
+        if (page && !page->saveUserItemsGeometry(stream))
             return false;
     }
     return true;
@@ -316,7 +337,7 @@ bool Frame::loadWLSecond(DataStream &stream)
     if (stream.status() != QDataStream::Ok)
         return false;
     for (GraphicsScene *page : pages()) {
-        if (!page->loadUserItemsGeometry(stream))
+        if (page && !page->loadUserItemsGeometry(stream))
             return false;
     }
     return true;
@@ -333,29 +354,59 @@ QList<GraphicsScene *> Frame::pages() const
         return result;
     for (int i = 0; i < m_treeItem->childCount(); ++i) {
         auto *row = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(m_treeItem->child(i));
-        if (row && row->owner())
+        if (row)
             result.append(row->owner());
     }
     return result;
+}
+
+QList<WiringPageItem *> Frame::listedPages() const
+{
+    QList<WiringPageItem *> rows;
+    for (int i = 0; m_treeItem && i < m_treeItem->childCount(); ++i) {
+        auto *row = dynamic_cast<WiringPageItem *>(m_treeItem->child(i));
+        if (row && row->isListedOnly())
+            rows.append(row);
+    }
+    return rows;
+}
+
+bool Frame::hasListedPages() const
+{
+    return !listedPages().isEmpty();
+}
+
+void Frame::listWiringPage(int pageClass, const QString &name, int kind)
+{
+    ++m_pageCounter;
+    if (m_treeItem)
+        m_treeItem->addChild(new WiringPageItem(this, pageClass, kind, name, m_pageCounter));
 }
 
 void Frame::printPages(QPainter *painter)
 {
     if (!painter)
         return;
+    buildWiringPages();
     auto *device = dynamic_cast<QPagedPaintDevice *>(painter->device());
     const QList<GraphicsScene *> list = pages();
-    for (int i = 0; i < list.size(); ++i) {
-        if (i > 0 && device)
+    int printed = 0;
+    for (GraphicsScene *page : list) {
+        if (!page)
+            continue;
+        if (printed++ > 0 && device)
             device->newPage();
-        list[i]->printScene(painter);
+        page->printScene(painter);
     }
 }
 
 void Frame::appendPages(QList<GraphicsScene *> &pages)
 {
-    for (GraphicsScene *page : this->pages())
-        page->appendTo(pages);
+    buildWiringPages();
+    for (GraphicsScene *page : this->pages()) {
+        if (page)
+            page->appendTo(pages);
+    }
 }
 
 // The frame's part of the item protocol of the managers.

@@ -29,6 +29,7 @@ class RComboBox;
 class RLineEdit;
 struct SourceNet;
 struct WiringIndex;
+class WiringPageItem;
 
 // The project-tree row of a frame: a double click opens its layout.
 class FrameItem : public ProjectItemOwner<Frame>
@@ -59,6 +60,9 @@ public:
     QString comment() const { return m_comment; }
     void setComment(const QString &comment);
     int pageCounter() const { return m_pageCounter; }
+    // Whether the generation running now lists the pages without building
+    // them.
+    bool listsPagesOnly() const { return m_listingPages; }
     int frameType() const { return m_frameType; }
     // Takes a catalogued frame type: its frame kind, a layout built from
     // its parts, its sheet and page number.
@@ -99,8 +103,20 @@ public:
     bool loadWLFirst(DataStream &stream);
     bool saveWLSecond(DataStream &stream);
     bool loadWLSecond(DataStream &stream);
-    // The frame's wiring documents (none without a layout: true).
-    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    // The frame's wiring documents from its layout as it is (none without
+    // a layout: true): built, or only listed as rows under the frame's row
+    // that stand for pages built when first wanted.
+    bool createWiringLayouts(const WiringIndex &index, CheckLog &log, bool build);
+    // Builds the pages the frame only lists: true when each row listed
+    // then stands for its page; false when the frame now makes other pages
+    // than those listed, which then give way to the pages made. The checks
+    // failed while building are shown when asked for.
+    bool buildWiringPages(bool showChecks = true);
+    // Whether the frame lists pages not built yet.
+    bool hasListedPages() const;
+    // Every wiring page of the frame goes, built or listed; the next pages
+    // are numbered anew after the layout's sheet.
+    void dropWiringPages();
     // The wiring pages are numbered anew after the layout's sheet.
     void resetPageCounter();
 
@@ -115,15 +131,20 @@ public:
 
     // A new wiring page of the class under the frame's row, after its other
     // documents, numbered with the next sheet number of the frame; the
-    // caller owns it.
+    // caller owns it. While the frame only lists its pages, the row alone,
+    // and no page (null).
     template <class Page>
     Page *addWiringLayout(const QString &name, int kind, const QString &firstCaption, bool frontView,
                           const QString &secondCaption);
 
 private:
     void updateTexts();
-    // The documents below the frame's row, in tree order.
+    // The documents below the frame's row, in tree order; null for a page
+    // only listed.
     QList<GraphicsScene *> pages() const;
+    // The rows of the pages only listed, in tree order.
+    QList<WiringPageItem *> listedPages() const;
+    void listWiringPage(int pageClass, const QString &name, int kind);
 
     Project *m_project;
     FrameItem *m_treeItem = nullptr;
@@ -137,6 +158,8 @@ private:
     QString m_members[MemberCount];
     bool m_sideOfLeft = true;
     bool m_layoutRecord = true;
+    // While the generation only lists the pages.
+    bool m_listingPages = false;
 };
 
 // The properties of a frame: its type and clamp panels, its number in the

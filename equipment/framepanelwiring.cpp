@@ -92,6 +92,15 @@ void GraphicsFramePanel::buildWiringPage(CheckLog &log)
     if (!LOG_CHECK_PTR(log, frame))
         return;
     const bool ua = project && project->language() != 0;
+    const QString addressText = address().toString(3);
+    const QString name = QCoreApplication::translate("QObject", "P") + addressText;
+    const int kind = address().frameKind() == rowPageFrameKind ? WiringLayout::RowPage : WiringLayout::PartPage;
+    // A frame that only lists its pages gets the row alone: the note and
+    // the pictures are made when the page is built.
+    if (frame->listsPagesOnly()) {
+        frame->addWiringLayout<WiringLayout>(name, kind, addressText, true, QString());
+        return;
+    }
 
     // The wire sections that feed the devices, once each in the order met;
     // the copper plate where its first pin is met.
@@ -113,14 +122,11 @@ void GraphicsFramePanel::buildWiringPage(CheckLog &log)
     if (powerBus())
         appendOnce(notes, longSectionText(busSection, ua));
 
-    const QString addressText = address().toString(3);
-    const QString name = QCoreApplication::translate("QObject", "P") + addressText;
     const QString note = notes.join(QStringLiteral("; "));
     const WiringContainerKind *wiring =
         panel->wiringKind >= 0 && panel->wiringKind < WiringContainerKindCount ? &wiringContainerKinds[panel->wiringKind]
                                                                                : nullptr;
     const bool frontView = panel->containerKind == varistorRowKind || (wiring && wiring->mode == 0);
-    const int kind = address().frameKind() == rowPageFrameKind ? WiringLayout::RowPage : WiringLayout::PartPage;
     WiringLayout *page = frame->addWiringLayout<WiringLayout>(name, kind, addressText, frontView, note);
     if (!LOG_CHECK_PTR(log, page))
         return;

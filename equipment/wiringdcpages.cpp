@@ -404,17 +404,21 @@ void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QLi
     }
     const QList<int> order = typeOrder();
 
+    // A frame that only lists its pages gets no page (null) to fill.
     for (int t : order) {
         WiringLayoutDCTable *page = nullptr;
+        int onPage = 0;
         for (Module *module : std::as_const(byType[t])) {
-            if (!page) {
+            if (onPage == 0) {
                 page = frame->addWiringLayout<WiringLayoutDCTable>(Module::typeName(t), WiringLayout::DCTablePage,
                                                                    QString(), true, QString());
-                pages.append(page);
+                if (page)
+                    pages.append(page);
             }
-            page->appendModule(module);
-            if (page->modules().size() >= moduleTypes[t].modulesPerTablePage)
-                page = nullptr;
+            if (page)
+                page->appendModule(module);
+            if (++onPage >= moduleTypes[t].modulesPerTablePage)
+                onPage = 0;
         }
     }
 
@@ -433,6 +437,8 @@ void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QLi
             for (int p = 0; p < (twoPages ? 2 : 1); ++p) {
                 auto *page = frame->addWiringLayout<WiringLayoutDCScheme>(module->name(), WiringLayout::DCSchemePage,
                                                                           QString(), true, QString());
+                if (!page)
+                    continue;
                 page->setModule(module);
                 page->setFirstPage(p == 0);
                 pages.append(page);

@@ -14,6 +14,7 @@
 #include "equipment/place.h"
 #include "equipment/specificationmanagercable.h"
 #include "equipment/wiringlayout.h"
+#include "equipment/wiringpageitem.h"
 #include "devices/clampcatalogue.h"
 #include "devices/clamp.h"
 #include "devices/clamppanelitems.h"
@@ -28,6 +29,7 @@
 #include "schemes/net.h"
 #include "schemes/source.h"
 
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -276,9 +278,55 @@ void releasePanelWiring(GraphicsPlaceContainer *container)
 
 } // namespace
 
-bool Frame::createWiringLayouts(const WiringIndex &index, CheckLog &log)
+bool Frame::createWiringLayouts(const WiringIndex &index, CheckLog &log, bool build)
 {
-    return m_layout ? m_layout->createWiringLayouts(index, log) : true;
+    if (!m_layout)
+        return true;
+    m_listingPages = !build;
+    const bool ok = m_layout->createWiringLayouts(index, log);
+    m_listingPages = false;
+    return ok;
+}
+
+bool Frame::buildWiringPages(bool showChecks)
+{
+    const QList<WiringPageItem *> listed = listedPages();
+    EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
+    if (listed.isEmpty() || !m_layout || !m_treeItem || !equipment)
+        return listed.isEmpty();
+    // The pages are made after the rows that list them, numbered as they
+    // were.
+    const int first = m_treeItem->childCount();
+    resetPageCounter();
+    createWiringLayouts(equipment->wiringIndex(), equipment->loadLog(), true);
+    QList<WiringLayout *> made;
+    for (int i = first; i < m_treeItem->childCount(); ++i) {
+        auto *row = dynamic_cast<SceneItem *>(m_treeItem->child(i));
+        if (auto *page = row ? qobject_cast<WiringLayout *>(row->owner()) : nullptr)
+            made.append(page);
+    }
+    bool same = made.size() == listed.size();
+    for (int i = 0; same && i < made.size(); ++i) {
+        same = made[i]->pageClass() == listed[i]->pageClass() && made[i]->kind() == listed[i]->kind()
+            && made[i]->name() == listed[i]->pageName();
+    }
+    if (same) {
+        for (int i = 0; i < made.size(); ++i)
+            made[i]->adoptSceneItem(listed[i]);
+    } else {
+        qDeleteAll(listed);
+    }
+    if (showChecks)
+        equipment->showGenerationChecks();
+    return same;
+}
+
+void Frame::dropWiringPages()
+{
+    if (m_layout)
+        m_layout->clearWiringLayouts();
+    qDeleteAll(listedPages());
+    resetPageCounter();
 }
 
 void Frame::resetPageCounter()
@@ -289,7 +337,7 @@ void Frame::resetPageCounter()
 bool FrameGroup::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 {
     for (Frame *frame : std::as_const(items)) {
-        if (!LOG_CHECK_PTR(log, frame) || !frame->createWiringLayouts(index, log))
+        if (!LOG_CHECK_PTR(log, frame) || !frame->createWiringLayouts(index, log, false))
             return false;
     }
     return true;
@@ -303,6 +351,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
         return true;
     const quint32 code = m_frame->address().packedFrameCode();
     const bool ua = isLanguageUa(this);
+    const bool listing = m_frame->listsPagesOnly();
 
     // The DC table pages, then the DC scheme pages, of the modules placed
     // here.
@@ -324,7 +373,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     int cores = 0;
     auto flushCables = [&] {
         auto *page = m_frame->addWiringLayout<WiringLayoutCable>(cableName, 0, QString(), true, QString());
-        if (LOG_CHECK_PTR(log, page)) {
+        if (!listing && LOG_CHECK_PTR(log, page)) {
             page->setCables(collected);
             m_wiringPages.append(page);
         }
@@ -349,6 +398,9 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 
 void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
 {
+    // Listing the pages decides each page as building does, and places
+    // nothing.
+    const bool listing = m_frame->listsPagesOnly();
     int x = columnPageWidth;
     WiringLayout *columnPage = nullptr;
     WiringLayout *heatingPage = nullptr;
@@ -363,7 +415,7 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
             break;
         case HeatingPart: {
             heatingPage = addPlainPage(m_frame, QStringLiteral("Heating"), 1, true);
-            if (!LOG_CHECK_PTR(log, heatingPage))
+            if (listing || !LOG_CHECK_PTR(log, heatingPage))
                 break;
             part->wiringPages().append(heatingPage);
             if (!LOG_CHECK(log, places.size() == 1))
@@ -431,7 +483,7 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
                     const int columns = divideRoundUp(int(list.size()), 4);
                     if (x + columnPitch * columns > columnPageWidth) {
                         columnPage = addPlainPage(m_frame, QStringLiteral("N"), 1, true);
-                        if (LOG_CHECK_PTR(log, columnPage))
+                        if (!listing && LOG_CHECK_PTR(log, columnPage))
                             part->wiringPages().append(columnPage);
                         x = 250;
                     }
@@ -483,13 +535,13 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
                 if (!found)
                     break;
                 page = addPlainPage(m_frame, QStringLiteral("Left Side"), 1, true);
-                if (!LOG_CHECK_PTR(log, page))
+                if (listing || !LOG_CHECK_PTR(log, page))
                     break;
                 part->wiringPages().append(page);
             } else {
                 // The heating part before it lends its page.
                 page = heatingPage;
-                if (!LOG_CHECK_PTR(log, page))
+                if (listing || !LOG_CHECK_PTR(log, page))
                     break;
             }
             double px = 660;
@@ -613,12 +665,24 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     const double pitch = bandWidth / perBand;
     const QString name = clampPanelModelPlaceText(model);
     const bool onePlace = places().size() == 1;
+    // Listing the pages makes each page as building does, and places
+    // nothing.
+    const bool listing = frame->listsPagesOnly();
 
     QList<QStringList> notes;
     int a = 0;
     int b = 0;
     for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
         const int panelPlaces = int(panel->places().size());
+        auto advance = [&] {
+            ++a;
+            if (a == panelPlaces || (onePlace && a == perBand)) {
+                ++b;
+                a = 0;
+                if (b == bands)
+                    b = 0;
+            }
+        };
         for (Place *place : panel->places()) {
             if (!LOG_CHECK_PTR(log, place))
                 continue;
@@ -628,12 +692,19 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
                 const bool fresh = onePlace ? a == 0 && b == 0 : a % perBand == 0;
                 if (fresh) {
                     WiringLayout *made = addPlainPage(frame, name, 0, !onePlace);
-                    if (LOG_CHECK_PTR(log, made)) {
+                    if (!listing && LOG_CHECK_PTR(log, made)) {
                         m_wiringPages.append(made);
                         notes.append(QStringList());
                     }
                 }
+                if (listing) {
+                    advance();
+                    continue;
+                }
                 pageIndex = int(m_wiringPages.size()) - 1;
+            } else if (listing) {
+                advance();
+                continue;
             } else {
                 pageIndex = a / perBand + int(m_wiringPages.size()) - divideRoundUp(panelPlaces, perBand);
                 if (!LOG_CHECK(log, pageIndex >= 0 && pageIndex < m_wiringPages.size()))
@@ -696,14 +767,7 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
                 if (!list.isEmpty())
                     page->setSecondCaption(list.join(noteSeparator));
             }
-
-            ++a;
-            if (a == panelPlaces || (onePlace && a == perBand)) {
-                ++b;
-                a = 0;
-                if (b == bands)
-                    b = 0;
-            }
+            advance();
         }
     }
     return true;
@@ -718,7 +782,7 @@ namespace {
 // the cable lists by the frames they end at, the cable table's keys sorted;
 // the modules by the frames they are placed in, by number, then name. No
 // page follows the hash's seed.
-WiringIndex wiringIndex(Project *project, const CableTable &cables)
+WiringIndex gatherWiringIndex(Project *project, const CableTable &cables)
 {
     WiringIndex index;
     QList<quint64> keys = cables.keys();
@@ -751,10 +815,10 @@ WiringIndex wiringIndex(Project *project, const CableTable &cables)
 // number among the pages with the same three.
 struct PageKey
 {
-    int pageClass;
-    int kind;
+    int pageClass = 0;
+    int kind = 0;
     QString name;
-    int number;
+    int number = 0;
 
     bool operator==(const PageKey &other) const
     {
@@ -767,23 +831,10 @@ size_t qHash(const PageKey &key, size_t seed = 0)
     return qHashMulti(seed, key.pageClass, key.kind, key.name, key.number);
 }
 
-enum { PlainPage, CablePage, DCTablePage, DCSchemePage };
-
-int pageClass(const WiringLayout *page)
-{
-    if (qobject_cast<const WiringLayoutCable *>(page))
-        return CablePage;
-    if (qobject_cast<const WiringLayoutDCTable *>(page))
-        return DCTablePage;
-    if (qobject_cast<const WiringLayoutDCScheme *>(page))
-        return DCSchemePage;
-    return PlainPage;
-}
-
 using KeyedPages = QList<QPair<WiringLayout *, PageKey>>;
 
 // The wiring pages below the frame's row in tree order, with their keys,
-// leaving out the pages of the set.
+// leaving out the pages of the set; a page only listed is null.
 KeyedPages framePages(Frame *frame, const QSet<WiringLayout *> &without = {})
 {
     KeyedPages pages;
@@ -792,9 +843,14 @@ KeyedPages framePages(Frame *frame, const QSet<WiringLayout *> &without = {})
     for (int i = 0; row && i < row->childCount(); ++i) {
         auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(row->child(i));
         auto *page = node ? qobject_cast<WiringLayout *>(node->owner()) : nullptr;
-        if (!page || without.contains(page))
+        auto *listed = dynamic_cast<WiringPageItem *>(node);
+        PageKey key;
+        if (page && !without.contains(page))
+            key = PageKey{page->pageClass(), page->kind(), page->name(), 0};
+        else if (listed && listed->isListedOnly())
+            key = PageKey{listed->pageClass(), listed->kind(), listed->pageName(), 0};
+        else
             continue;
-        PageKey key{pageClass(page), page->kind(), page->name(), 0};
         int &count = seen[key];
         key.number = count++;
         pages.append({page, key});
@@ -923,12 +979,38 @@ void handOverViews(WiringLayout *from, WiringLayout *to)
 
 bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
 {
-    const WiringIndex index = wiringIndex(project(), cables);
+    dropWiringIndex();
+    m_wiringIndex = std::make_unique<WiringIndex>(gatherWiringIndex(project(), cables));
     for (FrameGroup *row : std::as_const(items)) {
-        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(index, m_generationLog))
+        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(*m_wiringIndex, m_generationLog))
             return false;
     }
     return true;
+}
+
+const WiringIndex &EquipmentMenager::wiringIndex()
+{
+    if (!m_wiringIndex) {
+        Project *project = this->project();
+        SpecificationManagerCable *cables = project ? project->specificationCable() : nullptr;
+        m_wiringIndex = std::make_unique<WiringIndex>(cables ? gatherWiringIndex(project, cables->cables())
+                                                             : WiringIndex());
+        // Nothing changes the modules or cables before the event loop runs
+        // again but what the signals below tell.
+        QTimer::singleShot(0, this, &EquipmentMenager::dropWiringIndex);
+        if (project) {
+            connect(project, &Project::objDelete, this, &EquipmentMenager::dropWiringIndex,
+                    Qt::UniqueConnection);
+            connect(project, &Project::objUpdate, this, &EquipmentMenager::dropWiringIndex,
+                    Qt::UniqueConnection);
+        }
+    }
+    return *m_wiringIndex;
+}
+
+void EquipmentMenager::dropWiringIndex()
+{
+    m_wiringIndex.reset();
 }
 
 void EquipmentMenager::showGenerationChecks()
@@ -955,20 +1037,31 @@ void EquipmentMenager::rebuildWiringLayouts()
     }
     if (due.isEmpty())
         return;
-    const WiringIndex index = wiringIndex(project, project->specificationCable()->cables());
+    dropWiringIndex();
+    const WiringIndex &index = wiringIndex();
     Project::IdentityScope scope(*project);
     bool listChanged = false;
     for (Frame *frame : std::as_const(due)) {
         FrameLayout *layout = frame->layout();
-        // The pages as they are stay alive and in the tree while the pages
-        // of the project as it is now are made beside them.
         const KeyedPages before = framePages(frame);
         QSet<WiringLayout *> old;
-        for (const auto &entry : before)
-            old.insert(entry.first);
+        for (const auto &entry : before) {
+            if (entry.first)
+                old.insert(entry.first);
+        }
+        if (old.isEmpty()) {
+            // Pages not built hold no drawings: the frame lists its pages
+            // anew.
+            frame->dropWiringPages();
+            frame->createWiringLayouts(index, m_generationLog, false);
+            listChanged = listChanged || keysOf(framePages(frame)) != keysOf(before);
+            continue;
+        }
+        // The pages as they are stay alive and in the tree while the pages
+        // of the project as it is now are made beside them.
         TakenPages taken = takePages(layout);
         frame->resetPageCounter();
-        frame->createWiringLayouts(index, m_generationLog);
+        frame->createWiringLayouts(index, m_generationLog, true);
         const KeyedPages after = framePages(frame, old);
 
         if (keysOf(after) == keysOf(before)) {

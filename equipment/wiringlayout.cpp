@@ -326,6 +326,10 @@ template <class Page>
 Page *Frame::addWiringLayout(const QString &name, int kind, const QString &firstCaption, bool frontView,
                              const QString &secondCaption)
 {
+    if (m_listingPages) {
+        listWiringPage(Page::ClassId, name, kind);
+        return nullptr;
+    }
     auto *page = new Page(m_project, this);
     page->setName(name);
     page->setKind(kind);

@@ -31,11 +31,16 @@ class WiringLayout : public GraphicsScene
 public:
     // What the page shows; the title block and the frame line follow it.
     enum Kind { PartPage = 0, RowPage = 1, DCTablePage = 2, DCSchemePage = 3 };
+    // The classes of page, as a row that stands for a page not yet built
+    // names them.
+    enum PageClass { PlainClass, CableClass, DCTableClass, DCSchemeClass };
+    enum { ClassId = PlainClass };
 
     WiringLayout(Project *project, Frame *frame);
     ~WiringLayout() override;
 
     Frame *frame() const { return m_frame; }
+    virtual int pageClass() const { return ClassId; }
     int kind() const { return m_kind; }
     void setKind(int kind) { m_kind = kind; }
     bool isFrontView() const { return m_frontView; }
@@ -89,6 +94,8 @@ class WiringLayoutCable : public WiringLayout
 public:
     WiringLayoutCable(Project *project, Frame *frame);
     ~WiringLayoutCable() override;
+    enum { ClassId = CableClass };
+    int pageClass() const override { return ClassId; }
 
     const QList<Cable *> &cables() const { return m_cables; }
     void setCables(const QList<Cable *> &cables) { m_cables = cables; }
@@ -110,6 +117,8 @@ class WiringLayoutDCTable : public WiringLayout
 public:
     WiringLayoutDCTable(Project *project, Frame *frame);
     ~WiringLayoutDCTable() override;
+    enum { ClassId = DCTableClass };
+    int pageClass() const override { return ClassId; }
 
     const QList<Module *> &modules() const { return m_modules; }
     void setModules(const QList<Module *> &modules) { m_modules = modules; }
@@ -136,6 +145,8 @@ class WiringLayoutDCScheme : public WiringLayout
 public:
     WiringLayoutDCScheme(Project *project, Frame *frame);
     ~WiringLayoutDCScheme() override;
+    enum { ClassId = DCSchemeClass };
+    int pageClass() const override { return ClassId; }
 
     Module *module() const { return m_module; }
     void setModule(Module *module) { m_module = module; }

@@ -166,6 +166,16 @@ GraphicsScene::~GraphicsScene()
     clear();
 }
 
+void GraphicsScene::adoptSceneItem(SceneItem *row)
+{
+    if (!CHECK_PTR(row) || row == m_sceneItem)
+        return;
+    delete m_sceneItem;
+    m_sceneItem = row;
+    row->setOwner(this);
+    setNumber(m_number);
+}
+
 bool GraphicsScene::isClosing() const
 {
     return m_project && m_project->isClosing();

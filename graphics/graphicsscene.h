@@ -74,6 +74,9 @@ public:
     // Whether the sheet goes because its whole project does.
     bool isClosing() const;
     SceneItem *sceneItem() const { return m_sceneItem; }
+    // Takes a row that stood for the sheet before it was built as its own,
+    // where that row stands in the tree, in place of the one it made.
+    void adoptSceneItem(SceneItem *row);
     const QString &name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
     int number() const { return m_number; }

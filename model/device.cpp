@@ -150,6 +150,10 @@ Address *Device::address() const
 
 void Device::addressChanged()
 {
+    // A closing project's devices lose their places as it goes: nothing
+    // that would follow the address is told, no sheet queues a repaint.
+    if (project() && project()->isClosing())
+        return;
     const bool placed = address() != nullptr;
     const DeviceKindEntry *row = project() ? project()->kindEntry(kind()) : nullptr;
     const bool renames = row && row->renamesPinsOnAddressChange;

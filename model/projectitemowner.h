@@ -18,6 +18,8 @@ public:
     }
 
     X *owner() const { return m_owner; }
+    // A row may stand for its thing before the thing exists.
+    void setOwner(X *owner) { m_owner = owner; }
 
     void setChanged() override;
 

@@ -1199,6 +1199,7 @@ private slots:
         const QList<Frame *> frames = p.equipment()->itemList()[0]->itemList();
         QCOMPARE(frames[0]->treeItem()->child(1)->text(1), QString("Heating"));
         QCOMPARE(frames[1]->treeItem()->child(1)->text(1), QString("N"));
+        QVERIFY(frames[1]->buildWiringPages(false));
         GraphicsScene *page = static_cast<SceneItem *>(frames[1]->treeItem()->child(1))->owner();
         QVERIFY(texts.isEmpty() && page->graphicsItems().size() == 1);
         QCOMPARE(page->graphicsItems()[0]->pos(), QPointF(250, 60));

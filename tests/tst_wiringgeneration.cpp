@@ -59,9 +59,11 @@ QStringList tree(Frame *frame)
     return list;
 }
 
+// A page of the frame, built with the frame's others when only listed.
 template <class Page = WiringLayout>
 Page *page(Frame *frame, int index)
 {
+    frame->buildWiringPages(false);
     auto *row = dynamic_cast<SceneItem *>(frame->treeItem()->child(index));
     return row ? dynamic_cast<Page *>(row->owner()) : nullptr;
 }

@@ -1,0 +1,33 @@
+#include "equipment/wiringpageitem.h"
+
+#include "equipment/frame.h"
+
+WiringPageItem::WiringPageItem(Frame *frame, int pageClass, int kind, const QString &name, int number)
+    : SceneItem(nullptr)
+    , m_frame(frame)
+    , m_pageClass(pageClass)
+    , m_kind(kind)
+    , m_number(number)
+    , m_name(name)
+{
+}
+
+QVariant WiringPageItem::data(int column, int role) const
+{
+    if (isListedOnly() && role == Qt::DisplayRole) {
+        if (column == 0)
+            return QString::asprintf(" %.2d", m_number);
+        if (column == 1)
+            return m_name;
+    }
+    return SceneItem::data(column, role);
+}
+
+void WiringPageItem::doubleClicked()
+{
+    // A list that no longer matches the frame gives way to the pages built
+    // now, this row with it: nothing is shown then.
+    if (isListedOnly() && (!m_frame || !m_frame->buildWiringPages()))
+        return;
+    SceneItem::doubleClicked();
+}
