@@ -28,6 +28,7 @@
 #include "equipment/wiringlayout.h"
 #include "graphics/font.h"
 #include "graphics/graphicstext.h"
+#include "model/file.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/device.h"
@@ -56,8 +57,6 @@
 #include <limits>
 #include <memory>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -338,23 +337,13 @@ QList<QByteArray> readBytes(const QStringList &paths, qint64 *bytes)
     return contents;
 }
 
-bool syncPath(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 bool writeSynced(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
         && f.write(bytes) == bytes.size();
     f.close();
-    return ok && syncPath(path);
+    return ok && syncToDisk(path);
 }
 
 // The bytes written as a save writes them: each file staged and synced,
@@ -383,16 +372,16 @@ qint64 rawWriteNs(const QString &rawDir, const QStringList &paths, const QString
                      QFile::encodeName(record).constData())
             == 0
         && ok;
-    ok = syncPath(rawDir) && ok;
+    ok = syncToDisk(rawDir) && ok;
     for (const QString &target : targets) {
         ok = std::rename(QFile::encodeName(target + QStringLiteral(".staged")).constData(),
                          QFile::encodeName(target).constData())
                 == 0
             && ok;
-        ok = syncPath(QFileInfo(target).absolutePath()) && ok;
+        ok = syncToDisk(QFileInfo(target).absolutePath()) && ok;
     }
     ok = QFile::remove(record) && ok;
-    ok = syncPath(rawDir) && ok;
+    ok = syncToDisk(rawDir) && ok;
     const qint64 ns = t.nsecsElapsed();
     if (!ok)
         std::fprintf(stderr, "raw write failed\n");

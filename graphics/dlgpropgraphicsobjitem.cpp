@@ -465,22 +465,30 @@ void setTreeColumns(QTreeWidget *tree, const QStringList &columns, const QList<i
         tree->setColumnWidth(i, widths[i]);
 }
 
-void createHLine(QBoxLayout *layout)
+namespace {
+
+// A sunken rule across a dialog's layout, horizontal or vertical.
+void addLine(QBoxLayout *layout, QFrame::Shape shape)
 {
     if (!CHECK_PTR(layout))
         return;
     auto *line = new QFrame();
-    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    line->setFixedHeight(16);
+    line->setFrameStyle(shape | QFrame::Sunken);
+    if (shape == QFrame::HLine)
+        line->setFixedHeight(16);
+    else
+        line->setFixedWidth(20);
     layout->addWidget(line);
+}
+
+} // namespace
+
+void createHLine(QBoxLayout *layout)
+{
+    addLine(layout, QFrame::HLine);
 }
 
 void createVLine(QBoxLayout *layout)
 {
-    if (!CHECK_PTR(layout))
-        return;
-    auto *line = new QFrame();
-    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    line->setFixedWidth(20);
-    layout->addWidget(line);
+    addLine(layout, QFrame::VLine);
 }

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include "support/filesbelow.h"
+
 #include <QtTest>
 
 namespace {
@@ -43,18 +45,6 @@ ModalRecorder::Answer chooseType(const char *name)
     };
 }
 
-// The content of the equipment side file after its name and date.
-QByteArray equipmentContent(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    QByteArray payload = file.readAll().mid(6);
-    DataStream in(&payload, QIODevice::ReadOnly);
-    QString name;
-    QDateTime written;
-    in >> name >> written;
-    return payload.mid(int(in.device()->pos()));
-}
 
 bool put(GraphicsPlaceItem *item, Place *place)
 {
@@ -154,7 +144,7 @@ private slots:
         QTemporaryDir dir;
         p->setFileName(dir.path() + "/plant.rlay");
         QVERIFY(p->save());
-        const QByteArray bytes = equipmentContent(dir.path() + "/plant.eqm");
+        const QByteArray bytes = sideFileContent(dir.path() + "/plant.eqm");
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir.path() + "/plant.rlay");
@@ -172,7 +162,7 @@ private slots:
         loaded.setDevicesChanged();
         loaded.setEquipmentChanged();
         QVERIFY(loaded.save());
-        QCOMPARE(equipmentContent(dir.path() + "/copy.eqm"), bytes);
+        QCOMPARE(sideFileContent(dir.path() + "/copy.eqm"), bytes);
         QCOMPARE(boxTexts(rec).size(), 0);
     }
 

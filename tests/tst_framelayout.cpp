@@ -25,6 +25,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include "support/filesbelow.h"
+
 #include <QtTest>
 
 namespace {
@@ -81,18 +83,6 @@ bool put(Device *device, Place *place)
     return place->putItem(item);
 }
 
-// The content of the equipment side file after its name and date.
-QByteArray equipmentContent(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    QByteArray payload = file.readAll().mid(6);
-    DataStream in(&payload, QIODevice::ReadOnly);
-    QString name;
-    QDateTime written;
-    in >> name >> written;
-    return payload.mid(int(in.device()->pos()));
-}
 
 } // namespace
 
@@ -198,12 +188,12 @@ private slots:
         QTemporaryDir dir;
         p->setFileName(dir.path() + "/plant.rlay");
         QVERIFY(p->save());
-        const QByteArray saved = equipmentContent(dir.path() + "/plant.eqm");
+        const QByteArray saved = sideFileContent(dir.path() + "/plant.eqm");
         // Saved again with the same files: the same bytes.
         p->setDevicesChanged();
         p->setEquipmentChanged();
         QVERIFY(p->save());
-        QCOMPARE(equipmentContent(dir.path() + "/plant.eqm"), saved);
+        QCOMPARE(sideFileContent(dir.path() + "/plant.eqm"), saved);
 
         Project loaded(nullptr, nullptr);
         loaded.setFileName(dir.path() + "/plant.rlay");
@@ -223,7 +213,7 @@ private slots:
         loaded.setDevicesChanged();
         loaded.setEquipmentChanged();
         QVERIFY(loaded.save());
-        QCOMPARE(equipmentContent(dir.path() + "/copy.eqm"), saved);
+        QCOMPARE(sideFileContent(dir.path() + "/copy.eqm"), saved);
         QCOMPARE(rec.texts().size(), 3);
     }
 

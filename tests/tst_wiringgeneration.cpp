@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include "support/filesbelow.h"
+
 #include <QtTest>
 
 #include <functional>
@@ -177,18 +179,6 @@ QList<WiringLayout *> pages(Frame *frame)
     return list;
 }
 
-// The equipment side file after its name and date.
-QByteArray equipmentContent(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    QByteArray payload = file.readAll().mid(6);
-    DataStream in(&payload, QIODevice::ReadOnly);
-    QString name;
-    QDateTime written;
-    in >> name >> written;
-    return payload.mid(int(in.device()->pos()));
-}
 
 QStringList rows(QTreeWidget *tree)
 {
@@ -202,6 +192,32 @@ QStringList rows(QTreeWidget *tree)
 }
 
 } // namespace
+
+// A project saved in a folder of its own, with two frames side by side.
+struct TwoFrames
+{
+    ModalRecorder rec;
+    QTemporaryDir dir;
+    Project project{nullptr, nullptr};
+    Frame *a = nullptr;
+    Frame *b = nullptr;
+
+    TwoFrames()
+    {
+        project.setFileName(dir.path() + "/plant.rlay");
+        a = newFrame(project, 1, 1, dcFrameType);
+        b = newFrame(project, 1, 2, dcFrameType);
+    }
+};
+
+// The user's text drawn on a page.
+GraphicsText *drawText(WiringLayout *page, const QString &words)
+{
+    auto *text = static_cast<GraphicsText *>(page->createItem(GraphicsText::Type));
+    text->setText(words);
+    page->addGraphicsItem(text);
+    return text;
+}
 
 class TestWiringGeneration : public QObject
 {
@@ -249,20 +265,15 @@ private slots:
     // finds the drawing there.
     void drawingsKeepTheirPages()
     {
-        ModalRecorder rec;
-        QTemporaryDir dir;
-        Project project(nullptr, nullptr);
-        project.setFileName(dir.path() + "/plant.rlay");
-        Frame *a = newFrame(project, 1, 1, dcFrameType);
-        Frame *b = newFrame(project, 1, 2, dcFrameType);
+        TwoFrames f;
+        Project &project = f.project;
+        Frame *a = f.a, *b = f.b;
         placeModule(project, b, "TU1", TU);
         addCable(project, a, b, 10);
         QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
         QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TU1", "04 Cable"}));
         WiringLayout *cablePage = page(b, 3);
-        auto *text = static_cast<GraphicsText *>(cablePage->createItem(GraphicsText::Type));
-        text->setText("north wall");
-        cablePage->addGraphicsItem(text);
+        GraphicsText *text = drawText(cablePage, "north wall");
         text->setPos(400, 800);
         QGraphicsView view(cablePage);
 
@@ -280,7 +291,7 @@ private slots:
         QCOMPARE(drawings(page(b, 5)).size(), 1);
 
         Project loaded(nullptr, nullptr);
-        loaded.setFileName(dir.path() + "/plant.rlay");
+        loaded.setFileName(f.dir.path() + "/plant.rlay");
         QVERIFY(loaded.load());
         Frame *again = loaded.equipment()->itemList().first()->itemList().at(1);
         QCOMPARE(tree(again), tree(b));
@@ -290,7 +301,7 @@ private slots:
         QCOMPARE(drawn.size(), 1);
         QCOMPARE(static_cast<GraphicsText *>(drawn.first())->text(), QString("north wall"));
         QCOMPARE(drawn.first()->pos(), QPointF(400, 800));
-        QCOMPARE(rec.count(), 0);
+        QCOMPARE(f.rec.count(), 0);
     }
 
     // A change to one frame (a module placed, renamed or given a command,
@@ -298,12 +309,9 @@ private slots:
     // frame keeps its very pages with the drawings on them.
     void saveRebuildsOnlyTheChangedFrame()
     {
-        ModalRecorder rec;
-        QTemporaryDir dir;
-        Project project(nullptr, nullptr);
-        project.setFileName(dir.path() + "/plant.rlay");
-        Frame *kept = newFrame(project, 1, 1, dcFrameType);
-        Frame *changed = newFrame(project, 1, 2, dcFrameType);
+        TwoFrames f;
+        Project &project = f.project;
+        Frame *kept = f.a, *changed = f.b;
         Frame *third = newFrame(project, 1, 3, dcFrameType);
         placeModule(project, kept, "TU1", TU);
         placeModule(project, changed, "TS1", TS);
@@ -315,8 +323,7 @@ private slots:
         command->setNumber(1);
         QVERIFY(ts1->appendItem(command));
         QVERIFY(project.save());
-        auto *text = static_cast<GraphicsText *>(page(kept, 2)->createItem(GraphicsText::Type));
-        page(kept, 2)->addGraphicsItem(text);
+        GraphicsText *text = drawText(page(kept, 2), "north wall");
         const QList<WiringLayout *> keptPages = pages(kept);
 
         const QList<std::function<void()>> changes = {
@@ -334,38 +341,33 @@ private slots:
             QCOMPARE(pages(kept), keptPages);
             QCOMPARE(drawings(page(kept, 2)), QList<GraphicsItem *>({text}));
         }
-        QCOMPARE(rec.count(), 0);
+        QCOMPARE(f.rec.count(), 0);
     }
 
     // A save with nothing changed in the equipment writes the equipment
     // file as a save that builds every page anew does.
     void unchangedEquipmentSavesTheSameBytes()
     {
-        ModalRecorder rec;
-        QTemporaryDir dir;
-        Project project(nullptr, nullptr);
-        project.setFileName(dir.path() + "/plant.rlay");
-        Frame *a = newFrame(project, 1, 1, dcFrameType);
-        Frame *b = newFrame(project, 1, 2, dcFrameType);
+        TwoFrames f;
+        Project &project = f.project;
+        Frame *a = f.a, *b = f.b;
         placeModule(project, a, "TU1", TU);
         addCable(project, a, b, 10);
         QVERIFY(project.save());
-        auto *text = static_cast<GraphicsText *>(page(b, 1)->createItem(GraphicsText::Type));
-        text->setText("north wall");
-        page(b, 1)->addGraphicsItem(text);
+        drawText(page(b, 1), "north wall");
         project.setEquipmentChanged();
         QVERIFY(project.save());
-        const QString eqm = dir.path() + "/plant.eqm";
-        const QByteArray full = equipmentContent(eqm);
+        const QString eqm = f.dir.path() + "/plant.eqm";
+        const QByteArray full = sideFileContent(eqm);
 
         project.setEquipmentChanged();
         QVERIFY(project.save());
-        QCOMPARE(equipmentContent(eqm), full);
+        QCOMPARE(sideFileContent(eqm), full);
         project.equipment()->setAllWiringChanged();
         project.setEquipmentChanged();
         QVERIFY(project.save());
-        QCOMPARE(equipmentContent(eqm), full);
-        QCOMPARE(rec.count(), 0);
+        QCOMPARE(sideFileContent(eqm), full);
+        QCOMPARE(f.rec.count(), 0);
     }
 
     void sourcesExplorerRowsAndFilter()

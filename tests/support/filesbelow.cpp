@@ -1,5 +1,8 @@
 #include "support/filesbelow.h"
 
+#include "model/datastream.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,4 +18,17 @@ QMap<QString, QByteArray> filesBelow(const QString &dir)
             files.insert(QDir(dir).relativeFilePath(path), f.readAll());
     }
     return files;
+}
+
+QByteArray sideFileContent(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray payload = file.readAll().mid(6);
+    DataStream in(&payload, QIODevice::ReadOnly);
+    QString name;
+    QDateTime written;
+    in >> name >> written;
+    return payload.mid(int(in.device()->pos()));
 }
