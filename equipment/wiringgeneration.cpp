@@ -316,6 +316,10 @@ bool Frame::buildWiringPages(bool showChecks)
     } else {
         qDeleteAll(listed);
     }
+    // Built as the project gives them, the pages hold no change of the
+    // user's.
+    for (WiringLayout *page : std::as_const(made))
+        page->setModified(false);
     if (showChecks)
         equipment->showGenerationChecks();
     return same;

@@ -297,6 +297,9 @@ private slots:
         QCOMPARE(tree(again), tree(b));
         for (int i = 1; i < 5; ++i)
             QVERIFY(drawings(page(again, i)).isEmpty());
+        // A page without drawings is built when first wanted, as its file
+        // has it: unchanged.
+        QVERIFY(!page(loaded.equipment()->itemList().first()->itemList().at(0), 1)->isModified());
         const QList<GraphicsItem *> drawn = drawings(page(again, 5));
         QCOMPARE(drawn.size(), 1);
         QCOMPARE(static_cast<GraphicsText *>(drawn.first())->text(), QString("north wall"));
