@@ -241,3 +241,10 @@ const ActionSection toolBoxSections[] = {
     SECTION("Frame", toolFrame),
 };
 const int toolBoxSectionCount = int(sizeof(toolBoxSections) / sizeof(toolBoxSections[0]));
+
+#undef SECTION
+#undef TOOL
+#undef CONTEXT
+#undef MENU
+#undef SEPARATOR
+#undef ACTION_TEXT

@@ -5,14 +5,11 @@
 #include "graphics/graphicsobjitem.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "model/itemtypes.h"
 #include "model/project.h"
 #include "schemes/schememenager.h"
 
 namespace {
-
-// Items bound to a project object.
-const int firstBoundItemType = QGraphicsItem::UserType + 200;
-const int endBoundItemType = QGraphicsItem::UserType + 499;
 
 bool inTree(const QGraphicsItem *root, const QGraphicsItem *item)
 {

@@ -21,8 +21,8 @@
 namespace {
 
 const int codeRole = Qt::UserRole + 1;
-const int columnWidth = 50;
-const int rowHeight = 20;
+const int tableColumnWidth = 50;
+const int tableRowHeight = 20;
 // Frames of the default room: basic frames 1 to 5 in each row.
 const int framesInRow = 5;
 
@@ -120,8 +120,8 @@ void DlgDistances::fillDistanceTable(const EquipmentScheme::DistanceTable &dista
     for (int i = 0; i < n; ++i) {
         indexes.insert(codes[i], i);
         setFrameHeaders(i, codes[i]);
-        m_table->setColumnWidth(i, columnWidth);
-        m_table->setRowHeight(i, rowHeight);
+        m_table->setColumnWidth(i, tableColumnWidth);
+        m_table->setRowHeight(i, tableRowHeight);
     }
     for (auto from = distances.cbegin(); from != distances.cend(); ++from) {
         const int a = indexes.value(from.key());
@@ -161,8 +161,8 @@ void DlgDistances::insertFrameColumn(uint code)
     m_table->insertRow(at);
     setFrameHeaders(at, code);
     for (int i = at; i < m_table->columnCount(); ++i) {
-        m_table->setColumnWidth(i, columnWidth);
-        m_table->setRowHeight(i, rowHeight);
+        m_table->setColumnWidth(i, tableColumnWidth);
+        m_table->setRowHeight(i, tableRowHeight);
     }
 }
 

@@ -9,7 +9,7 @@ const char *const ammeterTypes[AmmeterTypeCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *ammeterTypeText(int row)
 {
     return ammeterTypes[row];
 }
@@ -17,5 +17,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue ammeterCatalogue = {
-    "Ammeter", AmmeterTypeCount, typeText, nullptr, nullptr, true, false,
+    "Ammeter", AmmeterTypeCount, ammeterTypeText, nullptr, nullptr, true, false,
 };

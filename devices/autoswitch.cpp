@@ -1,15 +1,9 @@
 #include "devices/autoswitch.h"
 
 #include "devices/autoswitchcatalogue.h"
+#include "devices/equipmentrows.h"
 #include "devices/graphicsautoswitch.h"
 #include "model/datastream.h"
-
-namespace {
-
-// The row "Console Control" of the equipment-model table.
-const int consoleControlPlace = 142;
-
-} // namespace
 
 AutoSwitch::AutoSwitch(Project *project)
     : TypedDevice(project, AutoSwitchKind, AutoSwitchTypeCount, autoSwitchModelName)

@@ -10,7 +10,7 @@ const char *const bellTypes[BellTypeCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *bellTypeText(int row)
 {
     return bellTypes[row];
 }
@@ -18,5 +18,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue bellCatalogue = {
-    "Bell", BellTypeCount, typeText, nullptr, nullptr, false, false,
+    "Bell", BellTypeCount, bellTypeText, nullptr, nullptr, false, false,
 };

@@ -24,8 +24,6 @@ const char *const n71_73_72[] = {"71", "73", "72"};
 const char *const n11_13[] = {"11", "13"};
 const char *const n21_23[] = {"21", "23"};
 const char *const n41_43[] = {"41", "43"};
-const char *const n21_22[] = {"21", "22"};
-const char *const n31_32[] = {"31", "32"};
 const char *const n51_52[] = {"51", "52"};
 const char *const n4_3_5[] = {"4", "3", "5"};
 const char *const n7_8_6[] = {"7", "8", "6"};
@@ -50,12 +48,6 @@ const ContactGroup kd2s[] = {{GroupKindFT, n11_13_12}, {GroupKindFT, n21_23_22}}
 const ContactGroup si206[] = {{GroupKindFT, n4_3_5}, {GroupKindFT, n7_8_6}};
 const ContactGroup si206dot[] = {{GroupKindFT, n2_1_3}, {GroupKindFT, n5_4_6}};
 const ContactGroup kd22ft[] = {{GroupKindFT, n10_11_12}, {GroupKindFT, n20_21_22}};
-
-template <int N>
-constexpr qint32 countOf(const ContactGroup (&)[N])
-{
-    return N;
-}
 
 } // namespace
 
@@ -107,9 +99,9 @@ bool isButtonGroupCompatible(int groupKind, int itemKind)
     return isGroupCompatible(groupKind, itemKind);
 }
 
-using Rows = ContactGroupRows<ButtonType, buttonTypes>;
+using ButtonRows = ContactGroupRows<ButtonType, buttonTypes>;
 
 const GroupCatalogue buttonCatalogue = {
-    ButtonTypeCount, buttonModelName, Rows::count, Rows::kind, Rows::text, Rows::pinNames,
+    ButtonTypeCount, buttonModelName, ButtonRows::count, ButtonRows::kind, ButtonRows::text, ButtonRows::pinNames,
     isButtonGroupCompatible, buttonContactKinds, ContactGroupKindCount, "GraphicsButton",
 };

@@ -6,6 +6,7 @@
 #include "equipment/place.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/net.h"
@@ -28,10 +29,8 @@ enum {
     BottomTopModel = 20
 };
 enum { StripPk = 3, Strip50 = 8, Strip30 = 9 };
-const int powerBusType = QGraphicsItem::UserType + 500;
-const int powerBusFeedPin = 30;
 const int feedSection = 4;
-const double rowStep = 40;
+const double panelRowStep = 40;
 // The clamps of strip "50" stand two by two at this pitch.
 const double strip50Pitch = 100;
 
@@ -186,7 +185,7 @@ QRectF GraphicsWiringClampPanel::boundingRect() const
     const double cell = 600;
     const double left = -410 - (cell - 180);
     const double right = 970 + (cell - 180);
-    const double lowest = clampStripTypes[Strip50].clampCount / 2 * strip50Pitch + 2 * rowStep;
+    const double lowest = clampStripTypes[Strip50].clampCount / 2 * strip50Pitch + 2 * panelRowStep;
     return QRectF(left, 0, right - left, std::max(lowest, 2 * blockSize.height())).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
@@ -232,10 +231,10 @@ void GraphicsWiringClampPanel::draw(QPainter *painter, const QStyleOptionGraphic
             y = i == 0 ? 240 : i == 1 ? 640 : 1120;
             break;
         case 2:
-            y = (8 * (i / 2) + (side == 1 ? 4 : 6)) * rowStep;
+            y = (8 * (i / 2) + (side == 1 ? 4 : 6)) * panelRowStep;
             break;
         case 5:
-            y = (4.43 * (i / 2) + 3) * rowStep;
+            y = (4.43 * (i / 2) + 3) * panelRowStep;
             break;
         case StripPk:
         case 4:
@@ -297,11 +296,11 @@ void GraphicsWiringClampPanel::drawClampRow(QPainter *painter, const char *clamp
     double d = 0;
     for (int i = 0; i < rows; ++i) {
         if (i % 2 == 0 && (upper > 0 || i == 0)) {
-            d = -(i / 2) * rowStep;
+            d = -(i / 2) * panelRowStep;
             if (i != 0)
                 --upper;
         } else if (lower > 0) {
-            d = (i / 2 + 1) * rowStep;
+            d = (i / 2 + 1) * panelRowStep;
             --lower;
         }
         const double rowY = y + d;

@@ -22,8 +22,6 @@ const char *const n41_42_43[] = {"41", "42", "43"};
 const char *const n51_52_53[] = {"51", "52", "53"};
 const char *const n61_62_63[] = {"61", "62", "63"};
 const char *const n11_12[] = {"11", "12"};
-const char *const n21_22[] = {"21", "22"};
-const char *const n31_32[] = {"31", "32"};
 const char *const n41_42[] = {"41", "42"};
 const char *const p2g1[] = {"1-I,2-I,3-I", "3-II", "1-II,2-II"};
 const char *const p2g2[] = {"4-I,5-I,6-I", "4-II,5-II", "6-II"};
@@ -45,12 +43,6 @@ const ContactGroup kmtn6ft[] = {{GroupKindFT, n11_12_13}, {GroupKindFT, n21_22_2
 const ContactGroup kmds2ft2f[] = {
     {GroupKindFT, n11_12_13}, {GroupKindF, n21_22}, {GroupKindFT, n31_32_33}, {GroupKindF, n41_42}};
 const ContactGroup p2g[] = {{GroupKindFT, p2g1}, {GroupKindFT, p2g2}, {GroupKindFT, p2g3}, {GroupKindFT, p2g4}};
-
-template <int N>
-constexpr qint32 countOf(const ContactGroup (&)[N])
-{
-    return N;
-}
 
 } // namespace
 
@@ -85,9 +77,9 @@ QString commutatorModelName(int index)
     return type ? QCoreApplication::translate("Commutator", type->name) : QString();
 }
 
-using Rows = ContactGroupRows<CommutatorType, commutatorTypes>;
+using CommutatorRows = ContactGroupRows<CommutatorType, commutatorTypes>;
 
 const GroupCatalogue commutatorCatalogue = {
-    CommutatorTypeCount, commutatorModelName, Rows::count, Rows::kind, Rows::text, Rows::pinNames,
+    CommutatorTypeCount, commutatorModelName, CommutatorRows::count, CommutatorRows::kind, CommutatorRows::text, CommutatorRows::pinNames,
     isGroupCompatible, commutatorContactKinds, ContactGroupKindCount, "GraphicsCommutator",
 };

@@ -35,6 +35,17 @@ struct ContactGroup
     const char *const *names;
 };
 
+// The number of groups of a device's table.
+template <int N>
+constexpr qint32 countOf(const ContactGroup (&)[N])
+{
+    return N;
+}
+
+// Pin names of two-contact groups that buttons and commutators share.
+inline const char *const n21_22[] = {"21", "22"};
+inline const char *const n31_32[] = {"31", "32"};
+
 bool isContactGroupKind(int kind);
 // 3 for "ft", 2 for "f" and "t"; 0 for anything else.
 int contactGroupPinCount(int kind);

@@ -14,24 +14,6 @@ bool contactPictureUnderCurrent = false;
 
 namespace {
 
-// Contact kind codes, as the catalogue's ids name them.
-enum {
-    NOBREAK = 0,
-    INTENSIV = 1,
-    MAGNET = 2,
-    INTENSIV_F = 3,
-    POLAR_MAGNET = 4,
-    INTENSIV_T = 5,
-    POLAR_INTENSIV = 6,
-    NEUTRAL = 7,
-    POLARIZED = 8,
-    NEUTRAL_F = 9,
-    THERMO = 10,
-    NEUTRAL_T = 11,
-    INTENSIV_FUT = 12,
-    INTENSIV_FTU = 13
-};
-
 // The arm is drawn twice as thick as the drawing pens.
 const double armWidth = 7;
 

@@ -11,6 +11,24 @@
 class QPainter;
 class QPen;
 
+// Contact kind codes, as the catalogue's ids name them.
+enum ContactKindCode {
+    NOBREAK = 0,
+    INTENSIV = 1,
+    MAGNET = 2,
+    INTENSIV_F = 3,
+    POLAR_MAGNET = 4,
+    INTENSIV_T = 5,
+    POLAR_INTENSIV = 6,
+    NEUTRAL = 7,
+    POLARIZED = 8,
+    NEUTRAL_F = 9,
+    THERMO = 10,
+    NEUTRAL_T = 11,
+    INTENSIV_FUT = 12,
+    INTENSIV_FTU = 13
+};
+
 // The picture buttons of the contact dialog show the energised state while
 // this is set; the dialog sets it from its "Under" choice. False at start.
 extern bool contactPictureUnderCurrent;

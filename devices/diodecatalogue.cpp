@@ -10,7 +10,7 @@ const char *const diodeTypes[DiodeTypeCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *diodeTypeText(int row)
 {
     return diodeTypes[row];
 }
@@ -18,5 +18,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue diodeCatalogue = {
-    "Diode", DiodeTypeCount, typeText, nullptr, nullptr, false, false,
+    "Diode", DiodeTypeCount, diodeTypeText, nullptr, nullptr, false, false,
 };

@@ -1,18 +1,12 @@
 #include "devices/discharger.h"
 
 #include "devices/dischargercatalogue.h"
+#include "devices/equipmentrows.h"
 #include "devices/fusesymbol.h"
 #include "equipment/place.h"
+#include "model/itemtypes.h"
 
 #include <QPainter>
-
-namespace {
-
-const int rcFrameKind = 5;
-// The places of a varistor panel.
-const int panelPlaceType = 138;
-
-} // namespace
 
 Discharger::Discharger(Project *project)
     : SurgeProtector(project, DischargerKind, dischargerCatalogue, 0, drawDischargerSymbol)
@@ -31,7 +25,7 @@ void Discharger::paintInPlace(QPainter *painter, const QRectF &rect, const QStyl
 {
     if (!painter)
         return;
-    if (frameKind() == rcFrameKind || (place && place->placeType() == panelPlaceType)) {
+    if (frameKind() == relayCaseFrameKind || (place && place->placeType() == panelPlaceType)) {
         drawInPlace(painter, rect, place, baseName(), modelName(), false, 3);
         return;
     }

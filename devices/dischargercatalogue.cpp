@@ -11,7 +11,7 @@ const char *const dischargerTypes[DischargerTypeCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *dischargerTypeText(int row)
 {
     return dischargerTypes[row];
 }
@@ -19,5 +19,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue dischargerCatalogue = {
-    "Discharger", DischargerTypeCount, typeText, nullptr, nullptr, false, false,
+    "Discharger", DischargerTypeCount, dischargerTypeText, nullptr, nullptr, false, false,
 };

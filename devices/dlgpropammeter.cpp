@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm ammeterForm = {
     "DlgPropAmmeter", QT_TRANSLATE_NOOP("DlgPropAmmeter", "Find ammeter:"), true, 270, 200,
     QT_TRANSLATE_NOOP("DlgPropAmmeter", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropAmmeter", "Type"),
     QT_TRANSLATE_NOOP("DlgPropAmmeter", "Type:"), QT_TRANSLATE_NOOP("DlgPropAmmeter", "N"), 30, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropAmmeter::DlgPropAmmeter(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, AmmeterKind, ammeterCatalogue, form)
+    : DlgPropTwoPin(scene, AmmeterKind, ammeterCatalogue, ammeterForm)
 {
 }
 

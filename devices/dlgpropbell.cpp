@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm bellForm = {
     "DlgPropBell", QT_TRANSLATE_NOOP("DlgPropBell", "Find:"), true, 240, 200,
     QT_TRANSLATE_NOOP("DlgPropBell", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropBell", "Type"),
     QT_TRANSLATE_NOOP("DlgPropBell", "Type:"), nullptr, 0, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropBell::DlgPropBell(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, BellKind, bellCatalogue, form)
+    : DlgPropTwoPin(scene, BellKind, bellCatalogue, bellForm)
 {
 }
 

@@ -9,6 +9,7 @@
 #include "graphics/rlineedit.h"
 #include "graphics/rtreewidget.h"
 #include "model/check.h"
+#include "model/settingsnames.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -18,8 +19,7 @@
 
 namespace {
 
-const char organisation[] = "R-LAY";
-const char application[] = "DlgPropBlock";
+const char blockDialogSettingsName[] = "DlgPropBlock";
 const char classKey[] = "class_type";
 const char typeKey[] = "block_type";
 
@@ -65,7 +65,7 @@ DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
     connect(m_classCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &DlgPropBlock::changeBlockClassType);
     connect(m_contactsTree, &QTreeWidget::itemDoubleClicked, this, &DlgPropBlock::btnBlockContClick);
 
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(blockDialogSettingsName));
     const int classPosition = store.value(QString::fromLatin1(classKey), 0).toInt();
     if (classPosition >= 0 && classPosition < m_classCombo->count())
         m_classCombo->setCurrentIndex(classPosition);
@@ -76,7 +76,7 @@ DlgPropBlock::DlgPropBlock(GraphicsScene *scene)
 
 DlgPropBlock::~DlgPropBlock()
 {
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(blockDialogSettingsName));
     store.setValue(QString::fromLatin1(classKey), m_classCombo->currentIndex());
     store.setValue(QString::fromLatin1(typeKey), m_typeCombo->currentIndex());
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm capacitorForm = {
     "DlgPropCapacitor", QT_TRANSLATE_NOOP("DlgPropCapacitor", "Find capacitor:"), false, 280, 200,
     QT_TRANSLATE_NOOP("DlgPropCapacitor", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropCapacitor", "Type"),
     QT_TRANSLATE_NOOP("DlgPropCapacitor", "Type:"), QT_TRANSLATE_NOOP("DlgPropCapacitor", "Nom."), 50, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropCapacitor::DlgPropCapacitor(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, CapacitorKind, capacitorCatalogue, form)
+    : DlgPropTwoPin(scene, CapacitorKind, capacitorCatalogue, capacitorForm)
 {
 }
 

@@ -12,6 +12,7 @@
 #include "model/addresstables.h"
 #include "model/check.h"
 #include "model/project.h"
+#include "model/settingsnames.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -25,8 +26,7 @@
 
 namespace {
 
-const char organisation[] = "R-LAY";
-const char application[] = "DlgPropClamp";
+const char clampDialogSettingsName[] = "DlgPropClamp";
 const char panelIndexKey[] = "def_index_clamp_panel";
 const int defaultPanelIndex = 2;
 
@@ -303,7 +303,7 @@ DlgPropClamp::DlgPropClamp(GraphicsScene *scene)
     addButtons(right);
     layout->addLayout(right);
 
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(clampDialogSettingsName));
     const int remembered = store.value(QString::fromLatin1(panelIndexKey), defaultPanelIndex).toInt();
     if (remembered >= 0 && remembered < m_panelModel->count())
         m_panelModel->setCurrentIndex(remembered);
@@ -320,13 +320,13 @@ DlgPropClamp::DlgPropClamp(GraphicsScene *scene)
 
 DlgPropClamp::~DlgPropClamp()
 {
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(clampDialogSettingsName));
     store.setValue(QString::fromLatin1(panelIndexKey), m_panelModel->currentIndex());
 }
 
 int DlgPropClamp::defaultClampPanelIndex()
 {
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(clampDialogSettingsName));
     return store.value(QString::fromLatin1(panelIndexKey), defaultPanelIndex).toInt();
 }
 

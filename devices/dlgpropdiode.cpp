@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm diodeForm = {
     "DlgPropDiode", QT_TRANSLATE_NOOP("DlgPropDiode", "Find diode:"), false, 230, 200,
     QT_TRANSLATE_NOOP("DlgPropDiode", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropDiode", "Type"),
     QT_TRANSLATE_NOOP("DlgPropDiode", "Type:"), nullptr, 0, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropDiode::DlgPropDiode(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, DiodeKind, diodeCatalogue, form)
+    : DlgPropTwoPin(scene, DiodeKind, diodeCatalogue, diodeForm)
 {
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm dischargerForm = {
     "DlgPropDischarger", QT_TRANSLATE_NOOP("DlgPropDischarger", "Find discharger:"), false, 230, 200,
     QT_TRANSLATE_NOOP("DlgPropDischarger", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropDischarger", "Type"),
     QT_TRANSLATE_NOOP("DlgPropDischarger", "Type:"), nullptr, 0, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropDischarger::DlgPropDischarger(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, DischargerKind, dischargerCatalogue, form)
+    : DlgPropTwoPin(scene, DischargerKind, dischargerCatalogue, dischargerForm)
 {
 }
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Column { NameColumn, TypeColumn, NominalColumn, SchemeColumn };
+enum InterrupterColumn { InterrupterNameColumn, InterrupterTypeColumn, InterrupterNominalColumn, InterrupterSchemeColumn };
 
 } // namespace
 
@@ -61,12 +61,12 @@ void DlgPropInterrupter::fillObjRow(Obj *obj, QTreeWidgetItem *row)
     auto *interrupter = dynamic_cast<Interrupter *>(obj);
     if (!CHECK_PTR(interrupter) || !CHECK_PTR(row))
         return;
-    row->setText(NameColumn, interrupter->name());
-    row->setText(TypeColumn, interrupter->modelName());
-    row->setText(NominalColumn, interrupter->nominalText());
+    row->setText(InterrupterNameColumn, interrupter->name());
+    row->setText(InterrupterTypeColumn, interrupter->modelName());
+    row->setText(InterrupterNominalColumn, interrupter->nominalText());
     if (!CHECK(!interrupter->items().isEmpty()))
         return;
-    row->setText(SchemeColumn, interrupter->sceneName());
+    row->setText(InterrupterSchemeColumn, interrupter->sceneName());
 }
 
 void DlgPropInterrupter::loadFromItem(GraphicsItem *graphics)
@@ -86,7 +86,7 @@ void DlgPropInterrupter::loadFromItem(GraphicsItem *graphics)
         }
     }
     edName()->setText(item->name());
-    findInTree(m_objTable, item->name(), Qt::MatchFixedString, NameColumn);
+    findInTree(m_objTable, item->name(), Qt::MatchFixedString, InterrupterNameColumn);
 }
 
 void DlgPropInterrupter::saveToItem(GraphicsItem *graphics)

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm luminodiodeForm = {
     "DlgPropLuminodiode", QT_TRANSLATE_NOOP("DlgPropLuminodiode", "Find luminodiode:"), true, 270, 200,
     QT_TRANSLATE_NOOP("DlgPropLuminodiode", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropLuminodiode", "Color"),
     QT_TRANSLATE_NOOP("DlgPropLuminodiode", "Color:"), QT_TRANSLATE_NOOP("DlgPropLuminodiode", "N"), 30, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropLuminodiode::DlgPropLuminodiode(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, LuminodiodeKind, luminodiodeCatalogue, form)
+    : DlgPropTwoPin(scene, LuminodiodeKind, luminodiodeCatalogue, luminodiodeForm)
 {
 }
 

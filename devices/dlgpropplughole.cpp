@@ -12,23 +12,22 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm plugholeForm = {
     "DlgPropPlughole", QT_TRANSLATE_NOOP("DlgPropPlughole", "Find Plughole:"), false, 200, 200,
     QT_TRANSLATE_NOOP("DlgPropPlughole", "Plughole name:"), 100, nullptr, nullptr, nullptr, 0, 60,
 };
 
 // The spacings offered, in tens of scene units.
 const int minSpacing = 4;
-const int maxSpacing = 100;
 
 } // namespace
 
 DlgPropPlughole::DlgPropPlughole(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, PlugholeKind, plugholeCatalogue, form)
+    : DlgPropTwoPin(scene, PlugholeKind, plugholeCatalogue, plugholeForm)
 {
     grid()->addWidget(new QLabel(tr("Width between pins:"), this), 1, 0);
     m_spacingSpin = new QSpinBox(this);
-    m_spacingSpin->setRange(minSpacing, maxSpacing);
+    m_spacingSpin->setRange(minSpacing, plugholeMaxSpacing);
     m_spacingSpin->setSingleStep(minSpacing);
     grid()->addWidget(m_spacingSpin, 1, 1);
     m_outsideCheck = new QCheckBox(tr("pins outside graphics"), this);

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm resistorForm = {
     "DlgPropResistor", QT_TRANSLATE_NOOP("DlgPropResistor", "Find Resistor:"), false, 280, 200,
     QT_TRANSLATE_NOOP("DlgPropResistor", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropResistor", "Type"),
     QT_TRANSLATE_NOOP("DlgPropResistor", "Type:"), QT_TRANSLATE_NOOP("DlgPropResistor", "Nom."), 50, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropResistor::DlgPropResistor(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, ResistorKind, resistorCatalogue, form)
+    : DlgPropTwoPin(scene, ResistorKind, resistorCatalogue, resistorForm)
 {
 }
 

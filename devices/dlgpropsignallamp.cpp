@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm signallampForm = {
     "DlgPropSignallamp", QT_TRANSLATE_NOOP("DlgPropSignallamp", "Find signallamp:"), true, 270, 200,
     QT_TRANSLATE_NOOP("DlgPropSignallamp", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropSignallamp", "Color"),
     QT_TRANSLATE_NOOP("DlgPropSignallamp", "Color:"), QT_TRANSLATE_NOOP("DlgPropSignallamp", "N"), 30, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropSignallamp::DlgPropSignallamp(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, SignallampKind, signallampCatalogue, form)
+    : DlgPropTwoPin(scene, SignallampKind, signallampCatalogue, signallampForm)
 {
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm stabilitronForm = {
     "DlgPropStabilitron", QT_TRANSLATE_NOOP("DlgPropStabilitron", "Find Stabilitron:"), false, 230, 200,
     QT_TRANSLATE_NOOP("DlgPropStabilitron", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropStabilitron", "Type"),
     QT_TRANSLATE_NOOP("DlgPropStabilitron", "Type:"), nullptr, 0, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropStabilitron::DlgPropStabilitron(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, StabilitronKind, stabilitronCatalogue, form)
+    : DlgPropTwoPin(scene, StabilitronKind, stabilitronCatalogue, stabilitronForm)
 {
 }
 

@@ -20,7 +20,7 @@
 
 namespace {
 
-enum ObjColumn { NameColumn, TypeColumn, CountColumn };
+enum ObjColumn { TransNameColumn, TransTypeColumn, TransCountColumn };
 
 const char startMark = '.';
 
@@ -124,9 +124,9 @@ void DlgPropTrans::fillObjRow(Obj *obj, QTreeWidgetItem *row)
     auto *trans = dynamic_cast<Trans *>(obj);
     if (!CHECK_PTR(trans) || !CHECK_PTR(row))
         return;
-    row->setText(NameColumn, trans->name());
-    row->setText(TypeColumn, trans->modelName());
-    row->setText(CountColumn, QString::number(trans->items().size()));
+    row->setText(TransNameColumn, trans->name());
+    row->setText(TransTypeColumn, trans->modelName());
+    row->setText(TransCountColumn, QString::number(trans->items().size()));
 }
 
 void DlgPropTrans::objSelected(Obj *obj, QTreeWidgetItem *)
@@ -167,7 +167,7 @@ void DlgPropTrans::loadFromItem(GraphicsItem *graphics)
     edName()->setText(item->name());
     m_jumpersEdit->setText(item->jumpers());
     if (item->obj())
-        findInTree(m_objTable, item->name(), Qt::MatchFixedString, NameColumn);
+        findInTree(m_objTable, item->name(), Qt::MatchFixedString, TransNameColumn);
     for (const TransTerminal &terminal : item->terminals()) {
         QTableWidgetItem *cell = m_windingTable->item(terminal.row, terminal.left ? LeftColumn : RightColumn);
         if (!CHECK_PTR(cell))

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TwoPinDialogForm form = {
+const TwoPinDialogForm varistorForm = {
     "DlgPropVaristor", QT_TRANSLATE_NOOP("DlgPropVaristor", "Find Varistor:"), false, 230, 200,
     QT_TRANSLATE_NOOP("DlgPropVaristor", "Name:"), 80, QT_TRANSLATE_NOOP("DlgPropVaristor", "Type"),
     QT_TRANSLATE_NOOP("DlgPropVaristor", "Type:"), nullptr, 0, 50,
@@ -16,7 +16,7 @@ const TwoPinDialogForm form = {
 } // namespace
 
 DlgPropVaristor::DlgPropVaristor(GraphicsScene *scene)
-    : DlgPropTwoPin(scene, VaristorKind, varistorCatalogue, form)
+    : DlgPropTwoPin(scene, VaristorKind, varistorCatalogue, varistorForm)
 {
 }
 

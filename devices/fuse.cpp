@@ -15,7 +15,7 @@
 namespace {
 
 const int fusePlaceType = 27;
-const int positionCodeBase = 14;
+const int fusePositionCodeBase = 14;
 // Frames of this kind show only the fuse's rated current.
 const int nominalOnlyFrameKind = 5;
 const int maxItems = 3;
@@ -132,7 +132,7 @@ QString Fuse::sceneName() const
 int Fuse::positionCode() const
 {
     const Address *at = address();
-    return positionCodeBase + (at ? at->field(5) : 0);
+    return fusePositionCodeBase + (at ? at->field(5) : 0);
 }
 
 void Fuse::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleOptionGraphicsItem *, Place *, bool)

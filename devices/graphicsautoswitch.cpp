@@ -12,7 +12,7 @@
 
 namespace {
 
-QString pinText(WiringPin *pin)
+QString autoSwitchPinText(WiringPin *pin)
 {
     return pin && pin->name() ? QCoreApplication::translate("AutoSwitch", pin->name()) : QString();
 }
@@ -105,9 +105,9 @@ void GraphicsAutoSwitch::draw(QPainter *painter, const QStyleOptionGraphicsItem 
         painter->drawLine(QPointF(73, 18), QPointF(80, 25));
         painter->drawLine(QPointF(87, 18), QPointF(80, 25));
         if (withText && pinCount() == AutoSwitchPinCount) {
-            drawTextAt(this, painter, QPointF(40, -5), Qt::AlignRight | Qt::AlignBottom, pinText(wiringPin(0)));
-            drawTextAt(this, painter, QPointF(120, -5), Qt::AlignLeft | Qt::AlignBottom, pinText(wiringPin(1)));
-            drawTextAt(this, painter, QPointF(85, 40), Qt::AlignLeft | Qt::AlignTop, pinText(wiringPin(2)));
+            drawTextAt(this, painter, QPointF(40, -5), Qt::AlignRight | Qt::AlignBottom, autoSwitchPinText(wiringPin(0)));
+            drawTextAt(this, painter, QPointF(120, -5), Qt::AlignLeft | Qt::AlignBottom, autoSwitchPinText(wiringPin(1)));
+            drawTextAt(this, painter, QPointF(85, 40), Qt::AlignLeft | Qt::AlignTop, autoSwitchPinText(wiringPin(2)));
         }
     }
 

@@ -9,14 +9,14 @@
 namespace {
 
 // Twice the grid step.
-const double minimumWidth = 80;
+const double bellMinimumWidth = 80;
 
 } // namespace
 
 GraphicsBell::GraphicsBell(GraphicsScene *scene)
     : GraphicsTwoPin(scene, 40)
 {
-    setTextWidth(minimumWidth);
+    setTextWidth(bellMinimumWidth);
     updatePinNames();
 }
 
@@ -29,7 +29,7 @@ QRectF GraphicsBell::pictureExtent() const
 
 double GraphicsBell::widthFor(double widest) const
 {
-    return qMax(widest, minimumWidth);
+    return qMax(widest, bellMinimumWidth);
 }
 
 void GraphicsBell::updatePinNames()

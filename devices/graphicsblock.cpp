@@ -15,18 +15,18 @@
 namespace {
 
 // Pin rows are 40 apart; the first lies under the three caption bands.
-const double rowStep = 40;
-const double firstRow = 4;
+const double blockRowStep = 40;
+const double blockFirstRow = 4;
 // The body starts 40 right of the left pins; the pin leads are 80 long.
-const double bodyLeft = 40;
-const double leadLength = 80;
-const double labelWidth = 160;
+const double blockBodyLeft = 40;
+const double blockLeadLength = 80;
+const double blockLabelWidth = 160;
 // The mounting place of the blocks whose pins a plain walk leaves out.
 const int abePlaceType = 211;
 
 double rowY(int row)
 {
-    return rowStep * (row + firstRow);
+    return blockRowStep * (row + blockFirstRow);
 }
 
 } // namespace
@@ -69,13 +69,13 @@ void GraphicsBlock::setRows(quint8 rows)
 
 double GraphicsBlock::centreColumnX() const
 {
-    return ((m_width >> 3) + 1) * rowStep;
+    return ((m_width >> 3) + 1) * blockRowStep;
 }
 
 QRectF GraphicsBlock::boundingRect() const
 {
     const double w = pinSize.width();
-    const QRectF body(-w / 2, 0, w + 10.0 * m_width + leadLength, rowStep * (m_rows + firstRow));
+    const QRectF body(-w / 2, 0, w + 10.0 * m_width + blockLeadLength, blockRowStep * (m_rows + blockFirstRow));
     return body.united(m_labelExtent).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
@@ -86,11 +86,11 @@ QRectF GraphicsBlock::labelRect(const BlockPinRow &record, int *alignment) const
     switch (record.side) {
     case BlockPinRow::Left:
         *alignment = Qt::AlignLeft | Qt::AlignVCenter;
-        return QRectF(45, y - rowStep, labelWidth, rowStep);
+        return QRectF(45, y - blockRowStep, blockLabelWidth, blockRowStep);
     case BlockPinRow::Centre:
-        return QRectF(centreColumnX() - 175, y - rowStep, labelWidth, rowStep);
+        return QRectF(centreColumnX() - 175, y - blockRowStep, blockLabelWidth, blockRowStep);
     case BlockPinRow::Right:
-        return QRectF(10.0 * m_width + bodyLeft - 165, y - rowStep, labelWidth, rowStep);
+        return QRectF(10.0 * m_width + blockBodyLeft - 165, y - blockRowStep, blockLabelWidth, blockRowStep);
     default:
         return QRectF();
     }
@@ -119,7 +119,7 @@ void GraphicsBlock::layoutPins()
     createPins(int(m_pinRows.size()));
     if (pinCount() != m_pinRows.size())
         return;
-    const double right = 10.0 * m_width + leadLength;
+    const double right = 10.0 * m_width + blockLeadLength;
     for (int i = 0; i < pinCount(); ++i) {
         const BlockPinRow &record = m_pinRows[i];
         double x = 0;
@@ -230,24 +230,24 @@ void GraphicsBlock::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
     const QPen framePen = selected ? penBlue : penBlack;
     const bool withText = hasFontSet();
     const double W = 10.0 * m_width;
-    const double H = rowStep * (m_rows + firstRow);
+    const double H = blockRowStep * (m_rows + blockFirstRow);
 
     painter->setPen(framePen);
     if (withText)
         painter->setFont(font(3));
 
     // The body and its three caption bands.
-    for (double y : {0.0, rowStep, 2 * rowStep, 3 * rowStep, H})
-        painter->drawLine(QLineF(bodyLeft, y, bodyLeft + W, y));
-    painter->drawLine(QLineF(bodyLeft, 0, bodyLeft, H));
-    painter->drawLine(QLineF(bodyLeft + W, 0, bodyLeft + W, H));
+    for (double y : {0.0, blockRowStep, 2 * blockRowStep, 3 * blockRowStep, H})
+        painter->drawLine(QLineF(blockBodyLeft, y, blockBodyLeft + W, y));
+    painter->drawLine(QLineF(blockBodyLeft, 0, blockBodyLeft, H));
+    painter->drawLine(QLineF(blockBodyLeft + W, 0, blockBodyLeft + W, H));
 
     Block *bound = block();
     if (bound && withText) {
-        drawTextInRect(this, painter, QRectF(bodyLeft, 2 * rowStep, W, rowStep), Qt::AlignCenter,
+        drawTextInRect(this, painter, QRectF(blockBodyLeft, 2 * blockRowStep, W, blockRowStep), Qt::AlignCenter,
                        blockTypeName(bound->modelIndex()), false);
         if (bound->showAddress())
-            drawTextInRect(this, painter, QRectF(bodyLeft, 0, W, rowStep), Qt::AlignCenter, addressText(), false);
+            drawTextInRect(this, painter, QRectF(blockBodyLeft, 0, W, blockRowStep), Qt::AlignCenter, addressText(), false);
     }
     const QString caption = bound ? bound->baseName() : ownName();
 
@@ -264,16 +264,16 @@ void GraphicsBlock::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
         }
         switch (record.side) {
         case BlockPinRow::Left:
-            painter->drawLine(QLineF(0, y, leadLength, y));
+            painter->drawLine(QLineF(0, y, blockLeadLength, y));
             break;
         case BlockPinRow::Centre:
-            painter->drawLine(QLineF(c - rowStep, y, c, y));
+            painter->drawLine(QLineF(c - blockRowStep, y, c, y));
             if (top == 0)
                 top = y - 20;
             bottom = y + 20;
             break;
         case BlockPinRow::Right:
-            painter->drawLine(QLineF(W, y, W + leadLength, y));
+            painter->drawLine(QLineF(W, y, W + blockLeadLength, y));
             break;
         default:
             continue;
@@ -289,7 +289,7 @@ void GraphicsBlock::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
 
     if (withText) {
         painter->setFont(font(showBigDeviceNames ? 4 : 3));
-        drawTextInRect(this, painter, QRectF(bodyLeft, rowStep, W, rowStep), Qt::AlignCenter, caption, false);
+        drawTextInRect(this, painter, QRectF(blockBodyLeft, blockRowStep, W, blockRowStep), Qt::AlignCenter, caption, false);
     }
 
     if (hideHelp)
@@ -298,10 +298,10 @@ void GraphicsBlock::draw(QPainter *painter, const QStyleOptionGraphicsItem *opti
     if (withText) {
         painter->setFont(font(2));
         for (int n = 1; n <= m_rows; ++n) {
-            const double y = rowStep * (n + 2);
+            const double y = blockRowStep * (n + 2);
             const QString number = QString::number(n);
-            drawTextInRect(this, painter, QRectF(0, y, 30, rowStep), Qt::AlignRight | Qt::AlignBottom, number, false);
-            drawTextInRect(this, painter, QRectF(W + 50, y, 30, rowStep), Qt::AlignLeft | Qt::AlignBottom, number,
+            drawTextInRect(this, painter, QRectF(0, y, 30, blockRowStep), Qt::AlignRight | Qt::AlignBottom, number, false);
+            drawTextInRect(this, painter, QRectF(W + 50, y, 30, blockRowStep), Qt::AlignLeft | Qt::AlignBottom, number,
                            false);
         }
     }

@@ -15,7 +15,7 @@
 
 namespace {
 
-const double rowHeight = 40;
+const double bottomRowHeight = 40;
 // The two columns of clamps.
 const double rightColumn = 400;
 
@@ -96,7 +96,7 @@ void GraphicsBottom::createClamps()
         auto *clamp = new GraphicsClamp(graphicsScene(), this);
         clamp->setClamp(quint8(clampNameIndex(clampStripClampName(strip, i))), m_panel->name());
         CHECK(clamp->clampPanel() == m_panel);
-        clamp->setPosQuiet(QPointF(i % 2 ? rightColumn : 0, (i / 2 + 3) * rowHeight));
+        clamp->setPosQuiet(QPointF(i % 2 ? rightColumn : 0, (i / 2 + 3) * bottomRowHeight));
     }
 }
 
@@ -105,8 +105,8 @@ QRectF GraphicsBottom::boundingRect() const
     // Asked while painting: a bottom without its panel is empty, quietly.
     if (!isBottomPanel(m_panel))
         return QRectF();
-    const double height = (m_panel->clampCount() / 2 + 2.5) * rowHeight;
-    return QRectF(-7, 0, 10 * rowHeight + pinSide, height).adjusted(-3.5, -3.5, 3.5, 3.5);
+    const double height = (m_panel->clampCount() / 2 + 2.5) * bottomRowHeight;
+    return QRectF(-7, 0, 10 * bottomRowHeight + pinSide, height).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 void GraphicsBottom::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
@@ -115,7 +115,7 @@ void GraphicsBottom::draw(QPainter *painter, const QStyleOptionGraphicsItem *opt
         return;
     const bool selected = option && (option->state & QStyle::State_Selected);
     painter->setPen(selected ? penBlue : penBlack);
-    const double h = (m_panel->clampCount() / 2 + 2.5) * rowHeight;
+    const double h = (m_panel->clampCount() / 2 + 2.5) * bottomRowHeight;
     painter->drawLine(QLineF(120, 0, 120, h));
     painter->drawLine(QLineF(280, 0, 280, h));
     for (double y : {0.0, 40.0, 80.0, h})

@@ -16,10 +16,10 @@
 
 namespace {
 
-const double rowStep = 40;
-const double bodyLeft = 40;
-const double leadLength = 80;
-const double labelWidth = 400;
+const double boxRowStep = 40;
+const double boxBodyLeft = 40;
+const double boxLeadLength = 80;
+const double boxLabelWidth = 400;
 const int clampItemType = QGraphicsItem::UserType + 402;
 // A clamp takes at most this many cores of one pin.
 const int coresPerClamp = 5;
@@ -95,7 +95,7 @@ void GraphicsBox::setRows(quint8 rows)
 QRectF GraphicsBox::boundingRect() const
 {
     const double w = pinSize.width();
-    const QRectF body(-w, -rowStep, 10.0 * m_width + leadLength + 2 * w, rowStep * (m_rows + 2));
+    const QRectF body(-w, -boxRowStep, 10.0 * m_width + boxLeadLength + 2 * w, boxRowStep * (m_rows + 2));
     return body.united(m_labelExtent).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
@@ -103,16 +103,16 @@ void GraphicsBox::labelRects(const BoxPinRow &record, QRectF *label, QRectF *cor
                              int *coresAlignment) const
 {
     const double W = 10.0 * m_width;
-    const double y = rowStep * (record.row + 1);
+    const double y = boxRowStep * (record.row + 1);
     // The count of cores stands under the pin's lead, outside the body.
     if (record.left) {
-        *label = QRectF(45, y - rowStep, labelWidth, rowStep);
-        *cores = QRectF(-42, y, 80, rowStep);
+        *label = QRectF(45, y - boxRowStep, boxLabelWidth, boxRowStep);
+        *cores = QRectF(-42, y, 80, boxRowStep);
         *labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         *coresAlignment = Qt::AlignRight | Qt::AlignVCenter;
     } else {
-        *label = QRectF(W - 365, y - rowStep, labelWidth, rowStep);
-        *cores = QRectF(W + 42, y, 80, rowStep);
+        *label = QRectF(W - 365, y - boxRowStep, boxLabelWidth, boxRowStep);
+        *cores = QRectF(W + 42, y, 80, boxRowStep);
         *labelAlignment = Qt::AlignRight | Qt::AlignVCenter;
         *coresAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     }
@@ -145,10 +145,10 @@ void GraphicsBox::layoutPins()
     createPins(int(m_pinRows.size()));
     if (pinCount() != m_pinRows.size())
         return;
-    const double right = 10.0 * m_width + leadLength;
+    const double right = 10.0 * m_width + boxLeadLength;
     for (int i = 0; i < pinCount(); ++i) {
         const BoxPinRow &record = m_pinRows[i];
-        pin(i)->moveCenter(QPointF(record.left ? 0 : right, rowStep * (record.row + 1)));
+        pin(i)->moveCenter(QPointF(record.left ? 0 : right, boxRowStep * (record.row + 1)));
     }
 }
 
@@ -236,15 +236,15 @@ void GraphicsBox::draw(QPainter *painter, const QStyleOptionGraphicsItem *option
     const QPen &pen = itemPen(option);
     const bool withText = hasFontSet();
     const double W = 10.0 * m_width;
-    const double H = rowStep * (m_rows + 1);
-    const QRectF nameRect(bodyLeft, -rowStep, W, rowStep);
+    const double H = boxRowStep * (m_rows + 1);
+    const QRectF nameRect(boxBodyLeft, -boxRowStep, W, boxRowStep);
 
     painter->setPen(pen);
     if (withText)
         painter->setFont(font(3));
 
     if (m_drawBorder) {
-        painter->drawRect(QRectF(bodyLeft, 0, W, H));
+        painter->drawRect(QRectF(boxBodyLeft, 0, W, H));
         if (withText)
             drawTextInRect(this, painter, nameRect, Qt::AlignCenter, name(), false);
     } else if (!hideHelp && withText) {
@@ -256,11 +256,11 @@ void GraphicsBox::draw(QPainter *painter, const QStyleOptionGraphicsItem *option
     }
 
     for (const BoxPinRow &record : std::as_const(m_pinRows)) {
-        const double y = rowStep * (record.row + 1);
+        const double y = boxRowStep * (record.row + 1);
         if (record.left)
-            painter->drawLine(QLineF(0, y, leadLength, y));
+            painter->drawLine(QLineF(0, y, boxLeadLength, y));
         else
-            painter->drawLine(QLineF(W, y, W + leadLength, y));
+            painter->drawLine(QLineF(W, y, W + boxLeadLength, y));
         if (!withText)
             continue;
         QRectF label;
@@ -280,9 +280,9 @@ void GraphicsBox::draw(QPainter *painter, const QStyleOptionGraphicsItem *option
         painter->setFont(font(2));
         for (int i = 0; i < m_rows; ++i) {
             const QString number = QString::number(i + 1);
-            drawTextInRect(this, painter, QRectF(0, rowStep * i, 30, rowStep), Qt::AlignRight | Qt::AlignBottom,
+            drawTextInRect(this, painter, QRectF(0, boxRowStep * i, 30, boxRowStep), Qt::AlignRight | Qt::AlignBottom,
                            number, false);
-            drawTextInRect(this, painter, QRectF(W + 50, rowStep * i, 30, rowStep), Qt::AlignLeft | Qt::AlignBottom,
+            drawTextInRect(this, painter, QRectF(W + 50, boxRowStep * i, 30, boxRowStep), Qt::AlignLeft | Qt::AlignBottom,
                            number, false);
         }
     }

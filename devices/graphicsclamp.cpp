@@ -24,7 +24,7 @@ namespace {
 
 // The format that added the external-part flag.
 const int externalPartFormat = 2;
-const double minimumWidth = 80;
+const double clampMinimumWidth = 80;
 const double bottomRowWidth = 160;
 // Wires one clamp takes before the panel is known.
 const int defaultWires = 4;
@@ -373,7 +373,7 @@ void GraphicsClamp::updateFromObj()
     if (!parentItem()) {
         if (!hasFontSet())
             return;
-        width = qMax(QFontMetricsF(font(showBigDeviceNames ? 4 : 3)).horizontalAdvance(clampText(true)), minimumWidth);
+        width = qMax(QFontMetricsF(font(showBigDeviceNames ? 4 : 3)).horizontalAdvance(clampText(true)), clampMinimumWidth);
     }
     if (width == textWidth())
         return;

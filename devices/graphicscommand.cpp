@@ -2,6 +2,7 @@
 
 #include "devices/module.h"
 #include "devices/modulecatalogue.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/check.h"
@@ -19,11 +20,6 @@
 namespace {
 
 const double dotDiameter = 12;
-
-QString pinText(const WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromLatin1(pin->name()) : QString();
-}
 
 // The title over the symbol; "M" alone for a kind outside the table.
 QString titleOf(int kind)
@@ -143,7 +139,7 @@ QString GraphicsCommand::commandName(Pin *pin)
     return QStringLiteral("K%1%2-%3")
         .arg(at->field(3))
         .arg(at->field(4))
-        .arg(pinText(dynamic_cast<WiringPin *>(pin)));
+        .arg(latin1PinText(dynamic_cast<WiringPin *>(pin)));
 }
 
 QRectF GraphicsCommand::boundingRect() const

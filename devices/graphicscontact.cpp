@@ -2,9 +2,11 @@
 
 #include "devices/contactsymbol.h"
 #include "devices/graphicsrelaywinding.h"
+#include "devices/pintext.h"
 #include "devices/relay.h"
 #include "devices/relaycatalogue.h"
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/displayflags.h"
@@ -14,25 +16,6 @@
 #include <QStyleOptionGraphicsItem>
 
 namespace {
-
-const QChar lineSeparator(0x2028);
-
-enum {
-    NOBREAK = 0,
-    INTENSIV = 1,
-    MAGNET = 2,
-    INTENSIV_F = 3,
-    POLAR_MAGNET = 4,
-    INTENSIV_T = 5,
-    POLAR_INTENSIV = 6,
-    NEUTRAL = 7,
-    POLARIZED = 8,
-    NEUTRAL_F = 9,
-    THERMO = 10,
-    NEUTRAL_T = 11,
-    INTENSIV_FUT = 12,
-    INTENSIV_FTU = 13
-};
 
 // The kinds whose back contact is a stub ending at x 120.
 bool backPinAtStub(int kind)
@@ -56,11 +39,6 @@ bool isKind(int kind)
 double labelShift(int kind)
 {
     return kind == NOBREAK ? 25 : 15;
-}
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
 }
 
 } // namespace

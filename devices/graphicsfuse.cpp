@@ -3,10 +3,13 @@
 #include "devices/fuse.h"
 #include "devices/fusecatalogue.h"
 #include "devices/fusesymbol.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 
 #include <QPainter>
@@ -15,23 +18,15 @@
 
 namespace {
 
-const QChar lineSeparator(0x2028);
 // Pin size plus symbol width.
-const double minimumWidth = 174;
-// The suffix "N" carries no position of its own.
-const int suffixN = 5;
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
-}
+const double fuseMinimumWidth = 174;
 
 } // namespace
 
 GraphicsFuse::GraphicsFuse(GraphicsScene *scene)
     : GraphicsDevice(scene, BindShared, nullptr, CanRotate | CanMirrorHorizontal)
 {
-    setTextWidth(minimumWidth);
+    setTextWidth(fuseMinimumWidth);
 }
 
 GraphicsFuse::~GraphicsFuse() = default;
@@ -103,7 +98,7 @@ void GraphicsFuse::updateFromObj()
 
 double GraphicsFuse::measureTextWidth() const
 {
-    return qMax(textAdvance(font(3), name()), minimumWidth);
+    return qMax(textAdvance(font(3), name()), fuseMinimumWidth);
 }
 
 void GraphicsFuse::reportPin(Pin *entry, QList<Pin *> &pins)

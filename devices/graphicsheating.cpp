@@ -4,6 +4,7 @@
 #include "devices/heatingcatalogue.h"
 #include "devices/lampsymbol.h"
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/pin.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,6 @@ const QPointF pinCentres[HeatingPinCount] = {
     {0, 0},     {0, 160},   {280, 0},   {280, 160}, {160, 360},  {280, 360},
     {160, 520}, {280, 520}, {160, 680}, {160, 840}, {-200, 680}, {-40, 680},
 };
-
-const QChar lineSeparator(0x2028);
-const int centred = Qt::AlignCenter;
 
 // The texts of the symbol, in the item's translation context.
 QString symbolText(const char *text)

@@ -1,6 +1,7 @@
 #include "devices/graphicsinterrupter.h"
 
 #include "devices/interrupter.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
 #include "model/pin.h"
 
@@ -11,19 +12,14 @@
 namespace {
 
 // Pin size plus symbol width.
-const double minimumWidth = 174;
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
-}
+const double interrupterMinimumWidth = 174;
 
 } // namespace
 
 GraphicsInterrupter::GraphicsInterrupter(GraphicsScene *scene)
     : GraphicsDevice(scene, BindOwned, nullptr, CanRotate | CanMirrorHorizontal)
 {
-    setTextWidth(minimumWidth);
+    setTextWidth(interrupterMinimumWidth);
     createPins(2);
     if (pinCount() == 2) {
         pin(0)->moveCenter(QPointF(0, 0));
@@ -51,7 +47,7 @@ void GraphicsInterrupter::updateFromObj()
     double width = qMax(textAdvance(font(3), addressText()), textAdvance(font(3), name()));
     if (Interrupter *bound = interrupter())
         width = qMax(width, textAdvance(font(3), bound->modelName()));
-    width = qMax(width, minimumWidth);
+    width = qMax(width, interrupterMinimumWidth);
     if (width == textWidth())
         return;
     prepareGeometryChange();

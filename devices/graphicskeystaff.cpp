@@ -17,16 +17,16 @@
 
 namespace {
 
-enum { StandClosed = 0, StandOpened = 1, ContactT = 2, Resistor = 3 };
+enum { StandClosed = 0, StandOpened = 1, ContactT = 2, ResistorStand = 3 };
 
 // The changeover half of a relay contact that the "Contact t" kind shows.
 const int contactKindT = 11;
 // Pin size plus symbol width.
-const double minimumWidth = 174;
+const double keystaffMinimumWidth = 174;
 // The format that added the kind to the record.
 const int kindFormat = 11;
 
-QString pinText(WiringPin *pin)
+QString keystaffPinText(WiringPin *pin)
 {
     return pin && pin->name() ? QCoreApplication::translate("Keystaff", pin->name()) : QString();
 }
@@ -36,7 +36,7 @@ QString pinText(WiringPin *pin)
 GraphicsKeystaff::GraphicsKeystaff(GraphicsScene *scene)
     : GraphicsGroupedDevice(scene, keystaffCatalogue)
 {
-    setTextWidth(minimumWidth);
+    setTextWidth(keystaffMinimumWidth);
     setContactKind(StandClosed);
 }
 
@@ -72,7 +72,7 @@ QRectF GraphicsKeystaff::boundingRect() const
     case ContactT:
         box = QRectF(x0, -40, w, 127);
         break;
-    case Resistor:
+    case ResistorStand:
         box = QRectF(x0, -60, w, 100);
         break;
     default:
@@ -92,7 +92,7 @@ double GraphicsKeystaff::measureTextWidth() const
 {
     const QRectF title = textRect(this, font(showBigDeviceNames ? 4 : 3), QPointF(80, -10),
                                   Qt::AlignHCenter | Qt::AlignBottom, name());
-    return qMax(minimumWidth, title.width());
+    return qMax(keystaffMinimumWidth, title.width());
 }
 
 void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
@@ -107,7 +107,7 @@ void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
         painter->setFont(font(3));
     const auto label = [&](const QRectF &rect, int alignment, int index) {
         if (bound && withText)
-            drawTextInRect(this, painter, rect, alignment, pinText(wiringPin(index)), false);
+            drawTextInRect(this, painter, rect, alignment, keystaffPinText(wiringPin(index)), false);
     };
 
     double nameRow = -80;
@@ -118,7 +118,7 @@ void GraphicsKeystaff::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
         label(QRectF(130, 40, 40, 40), Qt::AlignCenter, 1);
         nameRow = -40;
         break;
-    case Resistor:
+    case ResistorStand:
         drawFuseSymbol(painter);
         label(QRectF(0, 0, 40, 40), Qt::AlignCenter, 0);
         label(QRectF(120, 0, 40, 40), Qt::AlignCenter, 1);

@@ -2,6 +2,7 @@
 
 #include "devices/lamp.h"
 #include "devices/lampsymbol.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
 #include "model/pin.h"
 
@@ -13,12 +14,7 @@ namespace {
 // The symbol's length between the pin centres.
 const double length = 160;
 // The pin width plus the symbol's length.
-const double minimumWidth = 174;
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
-}
+const double lampMinimumWidth = 174;
 
 } // namespace
 
@@ -31,7 +27,7 @@ GraphicsLamp::GraphicsLamp(GraphicsScene *scene)
         pin(1)->moveCenter(QPointF(length, 0));
         updatePinNames();
     }
-    setTextWidth(minimumWidth);
+    setTextWidth(lampMinimumWidth);
     updateFromObj();
 }
 
@@ -59,7 +55,7 @@ void GraphicsLamp::updateFromObj()
     if (Lamp *bound = lamp())
         width = qMax(width, metrics.horizontalAdvance(bound->modelName()));
     prepareGeometryChange();
-    setTextWidth(qMax(width, minimumWidth));
+    setTextWidth(qMax(width, lampMinimumWidth));
     GraphicsTypedDevice::updateFromObj();
 }
 

@@ -13,11 +13,11 @@
 namespace {
 
 // The pin names of the terminals 1 to 18.
-const char *const terminalNames[MeasuringPanel::TerminalCount] = {
+const char *const measuringPanelTerminalNames[MeasuringPanel::TerminalCount] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18",
 };
 
-const double minimumWidth = 40;
+const double measuringPanelMinimumWidth = 40;
 const QPointF labelAnchor(0, -80);
 const int bottomCentred = Qt::AlignHCenter | Qt::AlignBottom;
 
@@ -31,7 +31,7 @@ GraphicsMeasuringPanel::GraphicsMeasuringPanel(GraphicsScene *scene)
         pin(0)->moveCenter(QPointF(0, 0));
         wiringPin(0)->setLinkCapacity(1);
     }
-    setTextWidth(minimumWidth);
+    setTextWidth(measuringPanelMinimumWidth);
     updateFromObj();
 }
 
@@ -72,7 +72,7 @@ void GraphicsMeasuringPanel::updatePinNames()
 {
     if (WiringPin *p = wiringPin(0)) {
         const bool terminal = m_number >= 1 && m_number <= MeasuringPanel::TerminalCount;
-        p->setName(terminal ? terminalNames[m_number - 1] : nullptr);
+        p->setName(terminal ? measuringPanelTerminalNames[m_number - 1] : nullptr);
     }
 }
 
@@ -82,7 +82,7 @@ void GraphicsMeasuringPanel::updateFromObj()
         return;
     const QString label = labelText();
     prepareGeometryChange();
-    setTextWidth(qMax(QFontMetricsF(font(3)).horizontalAdvance(label), minimumWidth));
+    setTextWidth(qMax(QFontMetricsF(font(3)).horizontalAdvance(label), measuringPanelMinimumWidth));
     m_textRoom = nameExtent(this, font(3), labelAnchor, label);
     if (!m_sourceName.isEmpty())
         m_textRoom |= nameExtent(this, font(3), sourceAnchor(), m_sourceName);

@@ -1,5 +1,6 @@
 #include "devices/graphicsplughole.h"
 
+#include "devices/plughole.h"
 #include "devices/twopindevice.h"
 #include "graphics/font.h"
 #include "model/datastream.h"
@@ -14,8 +15,6 @@ const double newSpacing = 200;
 // Contact and fork lengths.
 const double contact = 40;
 const double fork = 20;
-// The largest spacing the dialog offers, in tens.
-const int maxSpacing = 100;
 
 } // namespace
 
@@ -127,7 +126,7 @@ void GraphicsPlughole::loadData(DataStream &stream)
         return;
     // A negative spacing or one beyond the largest offered is a damaged
     // record.
-    if (spacing < 0 || spacing > maxSpacing) {
+    if (spacing < 0 || spacing > plugholeMaxSpacing) {
         stream.setStatus(QDataStream::ReadCorruptData);
         return;
     }

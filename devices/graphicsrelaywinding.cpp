@@ -5,6 +5,7 @@
 #include "devices/relaycatalogue.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/displayflags.h"
@@ -17,8 +18,6 @@
 #include <cstring>
 
 namespace {
-
-const QChar lineSeparator(0x2028);
 
 // The item is 200 wide between its outer pins; the pin rows lie at y 40
 // and 80.

@@ -2,6 +2,7 @@
 
 #include "devices/contactgroup.h"
 #include "devices/nameextent.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -11,11 +12,6 @@ namespace {
 
 // The stored byte of an item without a form.
 const quint8 noKindByte = 0xff;
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromLatin1(pin->name()) : QString();
-}
 
 } // namespace
 
@@ -78,11 +74,11 @@ void GraphicsSwitchGroup::drawPinNames(QPainter *painter, const QPointF &common,
     if (pinCount() != contactGroupPinCount(kind))
         return;
     int next = 0;
-    drawTextAt(this, painter, common, Qt::AlignRight | Qt::AlignTop, pinText(wiringPin(next++)));
+    drawTextAt(this, painter, common, Qt::AlignRight | Qt::AlignTop, latin1PinText(wiringPin(next++)));
     if (groupKindHasFront(kind))
-        drawTextAt(this, painter, front, Qt::AlignLeft | Qt::AlignTop, pinText(wiringPin(next++)));
+        drawTextAt(this, painter, front, Qt::AlignLeft | Qt::AlignTop, latin1PinText(wiringPin(next++)));
     if (groupKindHasBack(kind))
-        drawTextAt(this, painter, back, Qt::AlignLeft | Qt::AlignBottom, pinText(wiringPin(next++)));
+        drawTextAt(this, painter, back, Qt::AlignLeft | Qt::AlignBottom, latin1PinText(wiringPin(next++)));
 }
 
 void GraphicsSwitchGroup::saveData(DataStream &stream)

@@ -3,6 +3,7 @@
 #include "devices/trans.h"
 #include "devices/transcatalogue.h"
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/displayflags.h"
@@ -18,9 +19,8 @@
 
 namespace {
 
-const QChar lineSeparator(0x2028);
 // Pin size plus symbol width.
-const double minimumWidth = 174;
+const double transMinimumWidth = 174;
 const double rowPitch = 40;
 const double halfPin = 7;
 // The fewest bytes a stored terminal takes: an empty name, two flags and
@@ -49,7 +49,7 @@ QStringList jumperNames(const QString &jumpers)
 GraphicsTrans::GraphicsTrans(GraphicsScene *scene)
     : GraphicsDevice(scene, BindShared, nullptr, CanRotate | CanMirrorHorizontal)
 {
-    setTextWidth(minimumWidth);
+    setTextWidth(transMinimumWidth);
 }
 
 GraphicsTrans::~GraphicsTrans()
@@ -296,8 +296,8 @@ void GraphicsTrans::updateFromObj()
     prepareGeometryChange();
     const double depth = windingDepth();
     // The windings, the core and the pins.
-    QRectF extent = isSingleWinding() ? QRectF(-halfPin, 20, minimumWidth, 20 + 2 * halfPin)
-                                      : QRectF(-halfPin, -halfPin, minimumWidth, depth + 2 * halfPin);
+    QRectF extent = isSingleWinding() ? QRectF(-halfPin, 20, transMinimumWidth, 20 + 2 * halfPin)
+                                      : QRectF(-halfPin, -halfPin, transMinimumWidth, depth + 2 * halfPin);
     if (hasFontSet()) {
         const QString nameText = lineSeparator + name();
         const QString type = typeText();
@@ -310,12 +310,12 @@ void GraphicsTrans::updateFromObj()
                 m_textTop = textRect(this, font(3), QPointF(80, -5), bottomCentre,
                                      nameText + lineSeparator + type).top();
             m_textHeight = depth - m_textTop + halfPin;
-            setTextWidth(minimumWidth);
+            setTextWidth(transMinimumWidth);
         } else {
             const QRectF r1 = textRect(this, nameFont, QPointF(80, -5), bottomCentre, nameText);
             const QRectF r2 = textRect(this, font(3), QPointF(80, depth), Qt::AlignHCenter | Qt::AlignTop, type);
             m_textTop = r1.top();
-            setTextWidth(qMax(qMax(r1.width(), r2.width()), minimumWidth));
+            setTextWidth(qMax(qMax(r1.width(), r2.width()), transMinimumWidth));
             m_textHeight = r2.bottom() - m_textTop;
         }
         // Whatever else the picture writes: the address, long labels.

@@ -1,8 +1,10 @@
 #include "devices/graphicswiringlamp.h"
 
 #include "devices/lamp.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
 #include "graphics/graphicsdevice.h"
+#include "graphics/itemshared.h"
 #include "model/address.h"
 #include "model/pin.h"
 
@@ -11,17 +13,11 @@
 
 namespace {
 
-const double rowStep = 40;
+const double lampRowStep = 40;
 // Texts wider than their boxes are shown whole.
-const int centred = Qt::AlignCenter | Qt::TextDontClip;
-const double stubLength = 190;
+const double lampStubLength = 190;
 const QPointF leftTerminal(0, 0);
 const QPointF rightTerminal(160, 0);
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
-}
 
 } // namespace
 
@@ -30,8 +26,8 @@ GraphicsWiringLamp::GraphicsWiringLamp(GraphicsScene *scene, QGraphicsItem *pare
 {
     GraphicsDevice *item = soleItem();
     const bool paired = item && item->pinCount() == 2;
-    addLinkRoom(leftTerminal, true, true, paired ? item->wiringPin(0)->linkCapacity() : 2, rowStep, stubLength);
-    addLinkRoom(rightTerminal, false, true, paired ? item->wiringPin(1)->linkCapacity() : 2, rowStep, stubLength);
+    addLinkRoom(leftTerminal, true, true, paired ? item->wiringPin(0)->linkCapacity() : 2, lampRowStep, lampStubLength);
+    addLinkRoom(rightTerminal, false, true, paired ? item->wiringPin(1)->linkCapacity() : 2, lampRowStep, lampStubLength);
 }
 
 GraphicsWiringLamp::~GraphicsWiringLamp() = default;
@@ -55,16 +51,16 @@ void GraphicsWiringLamp::draw(QPainter *painter, const QStyleOptionGraphicsItem 
     painter->drawLine(QLineF(leftTerminal, QPointF(40, 0)));
     painter->drawLine(QLineF(QPointF(120, 0), rightTerminal));
     if (withText)
-        painter->drawText(circle, centred, QCoreApplication::translate("Lamp", "K"));
+        painter->drawText(circle, centredUnclipped, QCoreApplication::translate("Lamp", "K"));
 
     // The terminals need the lamp's one scheme item and its address.
     GraphicsDevice *item = soleItem();
     const Address *at = device() ? device()->address() : nullptr;
     if (!item || item->pinCount() != 2 || !at || !withText)
         return;
-    painter->drawText(QRectF(0, 0, 40, 40), centred, pinText(item->wiringPin(0)));
-    painter->drawText(QRectF(120, 0, 40, 40), centred, pinText(item->wiringPin(1)));
-    drawPinLinks(painter, item->wiringPin(0), leftTerminal, true, true, language(), rowStep, stubLength);
-    drawPinLinks(painter, item->wiringPin(1), rightTerminal, false, true, language(), rowStep, stubLength);
-    painter->drawText(QRectF(0, -80, 160, 40), centred, at->toString(1));
+    painter->drawText(QRectF(0, 0, 40, 40), centredUnclipped, pinText(item->wiringPin(0)));
+    painter->drawText(QRectF(120, 0, 40, 40), centredUnclipped, pinText(item->wiringPin(1)));
+    drawPinLinks(painter, item->wiringPin(0), leftTerminal, true, true, language(), lampRowStep, lampStubLength);
+    drawPinLinks(painter, item->wiringPin(1), rightTerminal, false, true, language(), lampRowStep, lampStubLength);
+    painter->drawText(QRectF(0, -80, 160, 40), centredUnclipped, at->toString(1));
 }

@@ -3,16 +3,11 @@
 #include "devices/graphicsmeasuringpanel.h"
 #include "devices/measuringpanel.h"
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/address.h"
 #include "model/pin.h"
 
 #include <QPainter>
-
-namespace {
-
-const QChar lineSeparator(0x2028);
-
-} // namespace
 
 GraphicsWiringMeasuringPanel::GraphicsWiringMeasuringPanel(GraphicsScene *scene, QGraphicsItem *parent,
                                                            MeasuringPanel *panel)

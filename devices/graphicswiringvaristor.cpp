@@ -2,10 +2,13 @@
 
 #include "devices/fusesymbol.h"
 #include "devices/graphicsvaristor.h"
+#include "devices/pintext.h"
 #include "graphics/font.h"
 #include "graphics/graphicsdevice.h"
+#include "graphics/itemshared.h"
 #include "model/address.h"
 #include "model/device.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "schemes/conductor.h"
 #include "schemes/graphicsconductor.h"
@@ -15,26 +18,12 @@
 
 namespace {
 
-const double rowHeight = 40;
-const double columnWidth = 250;
-const double firstRow = -80;
-// Texts wider than their boxes are shown whole.
-const int centred = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextDontClip;
+const double varistorRowHeight = 40;
+const double varistorColumnWidth = 250;
+const double varistorFirstRow = -80;
 // Suffix kinds of the place texts: "R" for a discharger, "V" for a varistor.
 const int dischargerSuffix = 0;
 const int varistorSuffix = 1;
-
-QString pinText(WiringPin *pin)
-{
-    return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
-}
-
-int ownerType(const Pin *pin)
-{
-    PinOwner *owner = pin ? pin->owner() : nullptr;
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item ? item->type() : -1;
-}
 
 } // namespace
 
@@ -88,12 +77,12 @@ void GraphicsWiringVaristor::draw(QPainter *painter, const QStyleOptionGraphicsI
             painter->drawLine(QPointF(100, 5), QPointF(90, 0));
         }
         if (withText) {
-            painter->drawText(QRectF(0, 0, 40, 40), centred, pinText(item->wiringPin(0)));
-            painter->drawText(QRectF(120, 0, 40, 40), centred, pinText(item->wiringPin(1)));
-            painter->drawText(QRectF(0, -80, 160, 40), centred,
+            painter->drawText(QRectF(0, 0, 40, 40), centredUnclipped, pinText(item->wiringPin(0)));
+            painter->drawText(QRectF(120, 0, 40, 40), centredUnclipped, pinText(item->wiringPin(1)));
+            painter->drawText(QRectF(0, -80, 160, 40), centredUnclipped,
                               Address::suffixKindName(varistor ? varistorSuffix : dischargerSuffix)
                                   + QString::number(at->field(4)));
-            painter->drawText(QRectF(0, 40, 160, 40), centred, device()->modelName());
+            painter->drawText(QRectF(0, 40, 160, 40), centredUnclipped, device()->modelName());
             drawTerminalRows(painter, item, 0);
             drawTerminalRows(painter, item, 1);
         }
@@ -108,12 +97,12 @@ void GraphicsWiringVaristor::drawTerminalRows(QPainter *painter, GraphicsDevice 
     if (!own)
         return;
     const bool left = index == 0;
-    const double x = left ? -columnWidth : 160;
+    const double x = left ? -varistorColumnWidth : 160;
     const int align = Qt::AlignVCenter | Qt::TextDontClip | (left ? Qt::AlignRight : Qt::AlignLeft);
-    double y = firstRow;
+    double y = varistorFirstRow;
     auto row = [&](const QString &text) {
-        painter->drawText(QRectF(x, y, columnWidth, rowHeight), align, text);
-        y += rowHeight;
+        painter->drawText(QRectF(x, y, varistorColumnWidth, varistorRowHeight), align, text);
+        y += varistorRowHeight;
     };
 
     for (int slot = 0; slot < pin->linkCapacity(); ++slot) {
@@ -124,7 +113,7 @@ void GraphicsWiringVaristor::drawTerminalRows(QPainter *painter, GraphicsDevice 
     QList<Pin *> chain;
     pin->collectChain(chain);
     for (Pin *reached : std::as_const(chain)) {
-        const int type = ownerType(reached);
+        const int type = ownerType(reached, -1);
         if (type == GraphicsConductor::Type) {
             auto *conductorItem = static_cast<GraphicsConductor *>(reached->owner()->graphicsItem());
             row(conductorItem->name());
@@ -134,7 +123,7 @@ void GraphicsWiringVaristor::drawTerminalRows(QPainter *painter, GraphicsDevice 
             break;
         }
         if (type == GraphicsGround::Type) {
-            painter->drawText(QRectF(left ? -400 : 400, y - rowHeight, columnWidth, rowHeight), align,
+            painter->drawText(QRectF(left ? -400 : 400, y - varistorRowHeight, varistorColumnWidth, varistorRowHeight), align,
                               GraphicsGround::groundText());
             break;
         }

@@ -1,14 +1,8 @@
 #include "devices/groupeddevice.h"
 
+#include "devices/equipmentrows.h"
 #include "devices/graphicsgroupeddevice.h"
 #include "model/check.h"
-
-namespace {
-
-// The row "Console Control" of the equipment-model table.
-const int consoleControlPlace = 142;
-
-} // namespace
 
 GroupedDevice::GroupedDevice(Project *project, int kind, const GroupCatalogue &catalogue)
     : TypedDevice(project, kind, catalogue.typeCount, catalogue.typeName)

@@ -1,5 +1,6 @@
 #include "devices/lamp.h"
 
+#include "devices/equipmentrows.h"
 #include "devices/lampcatalogue.h"
 #include "devices/lampsymbol.h"
 
@@ -7,8 +8,6 @@ namespace {
 
 // The position code of every lamp: the pin names "1" and "2".
 const int lampPositionCode = 23;
-// The equipment model whose places show the lamp symbol.
-const int lampFuPlace = 154;
 
 } // namespace
 

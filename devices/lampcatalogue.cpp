@@ -3,13 +3,14 @@
 
 #include "devices/lampcatalogue.h"
 
+#include "devices/equipmentrows.h"
+
 #include <QCoreApplication>
 
 namespace {
 
 // Rows of the equipment-model table.
 const int lampPlace = 107;
-const int lampFuPlace = 154;
 
 } // namespace
 

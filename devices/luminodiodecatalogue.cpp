@@ -9,7 +9,7 @@ const char *const luminodiodeColors[LuminodiodeColorCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *luminodiodeTypeText(int row)
 {
     return luminodiodeColors[row];
 }
@@ -17,5 +17,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue luminodiodeCatalogue = {
-    "Luminodiode", LuminodiodeColorCount, typeText, nullptr, nullptr, true, true,
+    "Luminodiode", LuminodiodeColorCount, luminodiodeTypeText, nullptr, nullptr, true, true,
 };

@@ -23,5 +23,7 @@ public:
 
 // The plughole's catalogue has no rows.
 extern const TwoPinCatalogue plugholeCatalogue;
+// The widest spacing of a plughole's holes.
+inline constexpr int plugholeMaxSpacing = 100;
 
 #endif

@@ -10,9 +10,9 @@
 namespace {
 
 // Item units to button pixels.
-const double scaleX = 0.37401574803149606;
-const double scaleY = 0.37795275590551186;
-const double margin = 10;
+const double commandScaleX = 0.37401574803149606;
+const double commandScaleY = 0.37795275590551186;
+const double commandMargin = 10;
 const double areaWidth = 200;
 const double areaHeight = 150;
 
@@ -29,7 +29,7 @@ PushButtonCommand::~PushButtonCommand() = default;
 
 QSize PushButtonCommand::sizeHint() const
 {
-    return QSize(qRound(2 * margin + areaWidth * scaleX), qRound(2 * margin + areaHeight * scaleY));
+    return QSize(qRound(2 * commandMargin + areaWidth * commandScaleX), qRound(2 * commandMargin + areaHeight * commandScaleY));
 }
 
 void PushButtonCommand::paintEvent(QPaintEvent *event)
@@ -39,10 +39,10 @@ void PushButtonCommand::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scaleX, scaleY);
+    painter.scale(commandScaleX, commandScaleY);
     const double symbol = GraphicsCommand::symbolWidth(m_kind);
-    const double dx = margin / scaleX + ((width() - 2 * margin) / scaleX - symbol) / 2;
-    const double dy = margin / scaleY + 88;
+    const double dx = commandMargin / commandScaleX + ((width() - 2 * commandMargin) / commandScaleX - symbol) / 2;
+    const double dy = commandMargin / commandScaleY + 88;
     painter.translate(dx, dy);
     painter.setPen(isChecked() ? penBlue : penBlack);
     drawCommand(&painter, m_kind, true, false);

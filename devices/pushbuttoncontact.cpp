@@ -9,10 +9,10 @@
 namespace {
 
 // Item units to button pixels: the 160 x 80 symbol box becomes about 60 x 30.
-const double scaleX = 0.37401574803149606;
-const double scaleY = 0.37795275590551186;
+const double contactScaleX = 0.37401574803149606;
+const double contactScaleY = 0.37795275590551186;
 // Free space around the symbol, in pixels.
-const int margin = 15;
+const int contactMargin = 15;
 const int extraHeight = 10;
 
 } // namespace
@@ -25,8 +25,8 @@ PushButtonContact::PushButtonContact(int kind, QWidget *parent)
 
 QSize PushButtonContact::sizeHint() const
 {
-    return QSize(qRound(symbolSize.width() * scaleX + 2 * margin),
-                 qRound(symbolSize.height() * scaleY + 2 * margin + extraHeight));
+    return QSize(qRound(symbolSize.width() * contactScaleX + 2 * contactMargin),
+                 qRound(symbolSize.height() * contactScaleY + 2 * contactMargin + extraHeight));
 }
 
 void PushButtonContact::paintEvent(QPaintEvent *event)
@@ -35,8 +35,8 @@ void PushButtonContact::paintEvent(QPaintEvent *event)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scaleX, scaleY);
-    painter.translate(19 / scaleX, 20 / scaleY);
+    painter.scale(contactScaleX, contactScaleY);
+    painter.translate(19 / contactScaleX, 20 / contactScaleY);
     painter.setClipRect(QRectF(-20, -20, 200, 120), Qt::IntersectClip);
     const bool checked = isChecked();
     drawContact(&painter, m_kind, contactPictureUnderCurrent, checked ? penBlue : penBlack,

@@ -11,8 +11,8 @@
 namespace {
 
 // Item units to button pixels.
-const double scaleX = 0.37401574803149606;
-const double scaleY = 0.37795275590551186;
+const double relayScaleX = 0.37401574803149606;
+const double relayScaleY = 0.37795275590551186;
 // The picture is 200 units wide; its coil and leads are 120 high at most.
 const double pictureWidth = 200;
 const double pictureHeight = 120;
@@ -43,8 +43,8 @@ PushButtonRelayWinding::PushButtonRelayWinding(QWidget *parent)
     : QPushButton(parent)
 {
     setCheckable(true);
-    m_width = qRound(pictureWidth * scaleX + 2 * m_margin);
-    m_height = qRound(2 * m_margin + pictureHeight * scaleY);
+    m_width = qRound(pictureWidth * relayScaleX + 2 * m_margin);
+    m_height = qRound(2 * m_margin + pictureHeight * relayScaleY);
 }
 
 QSize PushButtonRelayWinding::sizeHint() const
@@ -75,7 +75,7 @@ void PushButtonRelayWinding::setType(int type, int winding, int variant)
         const QFontMetricsF metrics(::font(3));
         units += metrics.boundingRect(QRectF(0, 0, pictureWidth, 0), Qt::AlignHCenter | Qt::AlignTop, caption).height();
     }
-    m_height = qRound(2 * m_margin + units * scaleY);
+    m_height = qRound(2 * m_margin + units * relayScaleY);
     updateGeometry();
     update();
 }
@@ -91,8 +91,8 @@ void PushButtonRelayWinding::paintEvent(QPaintEvent *event)
     painter.setFont(::font(3));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(isChecked() ? penBlue : penBlack);
-    painter.scale(scaleX, scaleY);
-    painter.translate(m_margin / scaleX, m_margin / scaleY);
+    painter.scale(relayScaleX, relayScaleY);
+    painter.translate(m_margin / relayScaleX, m_margin / relayScaleY);
     paintRelayPicture(&painter, m_type, m_winding, m_variant, 0, false);
 
     const int shown = relayVariantPinCount(m_type, m_winding, m_variant);

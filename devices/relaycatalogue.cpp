@@ -1,6 +1,7 @@
 #include "devices/relaycatalogue.h"
 
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 
 #include <QCoreApplication>
@@ -27,8 +28,6 @@ const ContactKind contactKinds[ContactKindCount + 1] = {
 };
 
 namespace {
-
-const QChar lineSeparator(0x2028);
 
 // Coil ends shown by a variant of this kind.
 int shownCoilEnds(int kind)

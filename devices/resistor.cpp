@@ -2,13 +2,13 @@
 
 #include "devices/fusesymbol.h"
 #include "devices/resistorcatalogue.h"
+#include "model/itemtypes.h"
 
 #include <QPainter>
 
 namespace {
 
 // In RC frames a resistor that is not an MLT part is written large.
-const int rcFrameKind = 5;
 const int mltPlaceType = 65;
 
 } // namespace
@@ -47,7 +47,7 @@ void Resistor::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleO
 {
     const QString text = placeText();
     const int fontIndex =
-        frameKind() == rcFrameKind && placeType() != mltPlaceType ? 4 : fittingFont(text, rect.width());
+        frameKind() == relayCaseFrameKind && placeType() != mltPlaceType ? 4 : fittingFont(text, rect.width());
     drawInPlace(painter, rect, place, name(), text, false, fontIndex);
 }
 

@@ -10,7 +10,7 @@ const char *const signallampColors[SignallampColorCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *signallampTypeText(int row)
 {
     return signallampColors[row];
 }
@@ -18,5 +18,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue signallampCatalogue = {
-    "Signallamp", SignallampColorCount, typeText, nullptr, nullptr, true, true,
+    "Signallamp", SignallampColorCount, signallampTypeText, nullptr, nullptr, true, true,
 };

@@ -10,7 +10,7 @@ const char *const stabilitronTypes[StabilitronTypeCount + 1] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *stabilitronTypeText(int row)
 {
     return stabilitronTypes[row];
 }
@@ -18,5 +18,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue stabilitronCatalogue = {
-    "Stabilitron", StabilitronTypeCount, typeText, nullptr, nullptr, false, false,
+    "Stabilitron", StabilitronTypeCount, stabilitronTypeText, nullptr, nullptr, false, false,
 };

@@ -160,3 +160,7 @@ QString transTypeName(int index)
 {
     return isTransType(index) ? transText(transTypes[index].name) : QString();
 }
+
+#undef TT
+#undef TS
+#undef TN

@@ -4,6 +4,7 @@
 #include "graphics/font.h"
 #include "model/address.h"
 #include "model/datastream.h"
+#include "model/itemtypes.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -11,8 +12,6 @@
 
 namespace {
 
-const int consoleFrameKind = 2;
-const int visualFrameKind = 3;
 // The row "Light_Diode_Panel" of the equipment-model table.
 const int panelLightPlace = 153;
 

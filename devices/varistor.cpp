@@ -1,16 +1,15 @@
 #include "devices/varistor.h"
 
+#include "devices/equipmentrows.h"
 #include "devices/fusesymbol.h"
 #include "devices/varistorcatalogue.h"
 #include "equipment/place.h"
+#include "model/itemtypes.h"
 
 #include <QPainter>
 
 namespace {
 
-const int rcFrameKind = 5;
-// The places of a varistor panel.
-const int panelPlaceType = 138;
 // The small varistor sits in a diode's place.
 const int smallPlaceType = 65;
 
@@ -35,7 +34,7 @@ void Varistor::paintInPlace(QPainter *painter, const QRectF &rect, const QStyleO
         return;
     painter->drawRect(rect);
     const bool small = placeType() == smallPlaceType;
-    if (frameKind() == rcFrameKind || (place && place->placeType() == panelPlaceType))
+    if (frameKind() == relayCaseFrameKind || (place && place->placeType() == panelPlaceType))
         drawCentred(painter, rect, small ? 1 : 2, modelName());
     else if (small)
         drawCentred(painter, rect, 1, twoLines(baseName(), modelName()));

@@ -14,7 +14,7 @@ const VaristorType varistorTypes[VaristorTypeCount] = {
 
 namespace {
 
-const char *typeText(int row)
+const char *varistorTypeText(int row)
 {
     return varistorTypes[row].name;
 }
@@ -22,5 +22,5 @@ const char *typeText(int row)
 } // namespace
 
 const TwoPinCatalogue varistorCatalogue = {
-    "Varistor", VaristorTypeCount, typeText, nullptr, nullptr, false, false,
+    "Varistor", VaristorTypeCount, varistorTypeText, nullptr, nullptr, false, false,
 };

@@ -11,9 +11,9 @@
 
 namespace {
 
-const int itemActions[4] = {54, 55, 59, 56};
-const int menuActions[] = {54, 55, 56, 57, 58, 59, -1, 60, 62, 63, 64, 61, 65};
-const int menagerChildActions[] = {55, 59, 56, 58};
+const int equipmentMenagerItemActions[4] = {54, 55, 59, 56};
+const int equipmentMenagerMenuActions[] = {54, 55, 56, 57, 58, 59, -1, 60, 62, 63, 64, 61, 65};
+const int equipmentMenagerMenagerChildActions[] = {55, 59, 56, 58};
 // The check that lists the frames joined without a distance.
 const int addressCheck = 1;
 
@@ -31,8 +31,8 @@ EquipmentMenager::EquipmentMenager(Project *project, QList<QAction *> *actions)
     project->addTopLevelItem(treeItem());
     if (m_scheme.sceneItem())
         treeItem()->insertChild(0, m_scheme.sceneItem());
-    registerItemActions(itemActions, 4);
-    setActionLists(menuActions, menagerChildActions);
+    registerItemActions(equipmentMenagerItemActions, 4);
+    setActionLists(equipmentMenagerMenuActions, equipmentMenagerMenagerChildActions);
     if (hasCommands())
         addHandler(58, this, SLOT(clickSavePdfFiles()));
 }

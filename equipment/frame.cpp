@@ -20,6 +20,7 @@
 #include "model/datastream.h"
 #include "model/itemmenagerbase.h"
 #include "model/project.h"
+#include "model/settingsnames.h"
 
 #include <QLabel>
 #include <QPagedPaintDevice>
@@ -29,8 +30,7 @@
 
 namespace {
 
-const char organisation[] = "R-LAY";
-const char application[] = "DlgPropFrame";
+const char frameDialogSettingsName[] = "DlgPropFrame";
 const char frameTypeKey[] = "frame_type";
 const char clampPanelTypeKey[] = "clamp_panel_type";
 const int defaultFrameTypeChoice = 21;
@@ -505,7 +505,7 @@ DlgPropFrame::DlgPropFrame(Project *project)
     layout->addStretch();
     addButtons(layout);
 
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(frameDialogSettingsName));
     const int typeChoice = store.value(QString::fromLatin1(frameTypeKey), defaultFrameTypeChoice).toInt();
     if (typeChoice >= 0 && typeChoice < m_frameType->count())
         m_frameType->setCurrentIndex(typeChoice);
@@ -516,7 +516,7 @@ DlgPropFrame::DlgPropFrame(Project *project)
 
 DlgPropFrame::~DlgPropFrame()
 {
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(frameDialogSettingsName));
     store.setValue(QString::fromLatin1(frameTypeKey), m_frameType->currentIndex());
     store.setValue(QString::fromLatin1(clampPanelTypeKey), m_clampType->currentIndex());
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-const int itemActions[4] = {60, 61, 65, 62};
+const int frameGroupItemActions[4] = {60, 61, 65, 62};
 const int rowChildActions[] = {61, 65, 62, 64};
 
 } // namespace
@@ -23,7 +23,7 @@ FrameGroup::FrameGroup(Project *project)
 {
     if (treeItem())
         treeItem()->setIcons(QStringLiteral(":/images/frame_row.png"), QStringLiteral(":/images/frame_row.png"));
-    registerItemActions(itemActions, 4);
+    registerItemActions(frameGroupItemActions, 4);
     if (hasCommands())
         addHandler(64, this, SLOT(clickSavePdfFiles()));
 }

@@ -15,12 +15,14 @@
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
+#include "equipment/placetypes.h"
 #include "equipment/wiringlayout.h"
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/device.h"
+#include "model/itemtypes.h"
 #include "model/project.h"
 
 #include <QBuffer>
@@ -46,16 +48,7 @@ QList<FrameItemType> &registry()
     return types;
 }
 
-const int firstContainerType = QGraphicsItem::UserType + 101;
-const int firstDeviceItemType = QGraphicsItem::UserType + 200;
-const int panelType = QGraphicsItem::UserType + 102;
-const int boardType = QGraphicsItem::UserType + 103;
 const int partType = QGraphicsItem::UserType + 104;
-
-// Frame kinds with a background of their own.
-const int consoleFrameKind = 2;
-const int visualFrameKind = 3;
-const int relayCaseFrameKind = 5;
 
 // Files before format 7 hold no record of this part kind.
 const int recordlessPartKind = 56;
@@ -415,7 +408,7 @@ void FrameLayout::saveScene(DataStream &stream)
         const int type = item->type();
         if (type == partType)
             continue;
-        if (type >= firstDeviceItemType) {
+        if (type >= firstPlaceDeviceType) {
             auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
             // A device item in no place is not kept.
             if (!placed || !placed->place() || !placed->device())
@@ -461,7 +454,7 @@ bool FrameLayout::loadScene(DataStream &stream)
         // A damaged record fails the pass, which names the file: no box of
         // its own.
         GraphicsItem *item = nullptr;
-        if (type < firstDeviceItemType) {
+        if (type < firstPlaceDeviceType) {
             if (type == partType || !(itemType(type) || primitiveType(type)))
                 return false;
             item = createItem(type);
@@ -573,14 +566,14 @@ bool FrameLayout::updatePointers(bool)
     bool ok = true;
     for (GraphicsItem *item : graphicsItems()) {
         const int type = item ? item->type() : 0;
-        if (type != panelType && type != boardType && type < firstDeviceItemType)
+        if (type != panelType && type != boardType && type < firstPlaceDeviceType)
             continue;
         auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
         if (!CHECK_PTR(placeItem)) {
             ok = false;
             break;
         }
-        if (type >= firstDeviceItemType) {
+        if (type >= firstPlaceDeviceType) {
             order[3].append(placeItem);
         } else if (const ContainerKindInfo *kind =
                        containerKindInfo(static_cast<GraphicsPlaceContainer *>(placeItem)->containerKind())) {

@@ -16,6 +16,7 @@
 #include "equipment/graphicswiringpowerbus.h"
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
+#include "equipment/placetypes.h"
 #include "equipment/wiringcontainertable.h"
 #include "equipment/wiringlayout.h"
 #include "model/pin.h"
@@ -35,14 +36,12 @@ const int lampRowKind = 39;
 const int rowPageFrameKind = 5;
 // The wire section of a power bus.
 const int busSection = 4;
-const int sectionCount = 16;
-const int firstDeviceItemType = QGraphicsItem::UserType + 200;
 // A varistor row turns to its second line after this place.
 const int lastPlaceOfFirstRow = 14;
 
 Device *deviceOf(GraphicsPlaceItem *item)
 {
-    if (!item || item->type() < firstDeviceItemType)
+    if (!item || item->type() < firstPlaceDeviceType)
         return nullptr;
     auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
     return placed ? placed->device() : nullptr;
@@ -168,7 +167,7 @@ void GraphicsFramePanel::buildWiringPage(CheckLog &log)
                 continue;
             }
             // Anything else in a carrier is a lamp.
-            if (!LOG_CHECK_PTR(log, item->type() >= firstDeviceItemType ? item : nullptr))
+            if (!LOG_CHECK_PTR(log, item->type() >= firstPlaceDeviceType ? item : nullptr))
                 continue;
             Device *device = deviceOf(item);
             if (!LOG_CHECK_PTR(log, device))

@@ -4,11 +4,13 @@
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
+#include "equipment/placetypes.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/device.h"
+#include "model/itemtypes.h"
 #include "model/project.h"
 
 #include <QCoreApplication>
@@ -17,11 +19,6 @@
 #include <QStyleOptionGraphicsItem>
 
 namespace {
-
-const int firstContainerType = QGraphicsItem::UserType + 101;
-const int endContainerType = QGraphicsItem::UserType + 200;
-const int panelType = QGraphicsItem::UserType + 102;
-const int relayCaseFrameKind = 5;
 
 // Files before format 7 lack the last place of this kind in frames of
 // this frame kind.

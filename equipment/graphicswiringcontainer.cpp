@@ -7,9 +7,11 @@
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
+#include "equipment/placetypes.h"
 #include "equipment/wiringcontainertable.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/device.h"
 #include "model/displayflags.h"
@@ -24,27 +26,22 @@
 
 namespace {
 
-const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
-const int firstContainerType = QGraphicsItem::UserType + 101;
-const int firstDeviceItemType = QGraphicsItem::UserType + 200;
-const int sectionCount = 16;
-
 QString wppt(const char *text)
 {
     return QCoreApplication::translate("WPPT", text);
 }
 
-GraphicsPlaceContainer *asContainer(GraphicsPlaceItem *item)
+GraphicsPlaceContainer *asPlaceContainer(GraphicsPlaceItem *item)
 {
     const int type = item ? item->type() : 0;
-    return type >= firstContainerType && type < firstDeviceItemType ? static_cast<GraphicsPlaceContainer *>(item)
+    return type >= firstContainerType && type < firstPlaceDeviceType ? static_cast<GraphicsPlaceContainer *>(item)
                                                                      : nullptr;
 }
 
 // The device of a device place item that asks to be shown with its address.
 Device *shownDevice(GraphicsPlaceItem *item)
 {
-    if (!item || item->type() < firstDeviceItemType)
+    if (!item || item->type() < firstPlaceDeviceType)
         return nullptr;
     auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
     Device *device = placed ? placed->device() : nullptr;
@@ -86,7 +83,7 @@ GraphicsPlaceContainer *GraphicsWiringContainer::source() const
     if (!holder || m_placeIndex >= holder->places().size())
         return nullptr;
     Place *place = holder->places().at(m_placeIndex);
-    GraphicsPlaceContainer *held = place && place->state() == Place::Normal ? asContainer(place->item()) : nullptr;
+    GraphicsPlaceContainer *held = place && place->state() == Place::Normal ? asPlaceContainer(place->item()) : nullptr;
     return held && wiringKindOf(held) == m_kind ? held : nullptr;
 }
 
@@ -138,7 +135,7 @@ void GraphicsWiringContainer::layoutContainers()
     const double h = r.height;
     const QList<Place *> &places = shown->places();
     for (int i = 0; i < places.size(); ++i) {
-        GraphicsPlaceContainer *held = places[i] ? asContainer(places[i]->item()) : nullptr;
+        GraphicsPlaceContainer *held = places[i] ? asPlaceContainer(places[i]->item()) : nullptr;
         if (!held || !held->rootFlag())
             continue;
         const int kind = wiringKindOf(held);
@@ -254,7 +251,7 @@ void GraphicsWiringContainer::drawSlot(QPainter *painter, GraphicsPlaceContainer
     }
     GraphicsPlaceItem *item = place ? place->item() : nullptr;
     // A nested board or panel draws the rest itself.
-    if (asContainer(item) || e.count <= 0)
+    if (asPlaceContainer(item) || e.count <= 0)
         return;
 
     QRectF caption;

@@ -12,8 +12,8 @@
 namespace {
 
 // Lengths of the picture, from the row height of its texts.
-const double rowHeight = 40;
-const double stubLength = 190;
+const double deviceRowHeight = 40;
+const double deviceStubLength = 190;
 
 // A chain that ends at a ground item is labelled as the ground symbol
 // labels it.
@@ -68,9 +68,9 @@ void GraphicsWiringItemDevice::draw(QPainter *painter, const QStyleOptionGraphic
             auto *left = dynamic_cast<WiringPin *>(owner->pin(0));
             auto *right = dynamic_cast<WiringPin *>(owner->pin(1));
             if (left)
-                drawPinLinks(painter, left, QPointF(0, 0), true, false, language, rowHeight, stubLength);
+                drawPinLinks(painter, left, QPointF(0, 0), true, false, language, deviceRowHeight, deviceStubLength);
             if (right)
-                drawPinLinks(painter, right, QPointF(160, 0), false, false, language, rowHeight, stubLength);
+                drawPinLinks(painter, right, QPointF(160, 0), false, false, language, deviceRowHeight, deviceStubLength);
         }
         m_device->paintPicture(painter);
     }

@@ -6,6 +6,7 @@
 #include "equipment/graphicsplaceitem.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/placecatalogue.h"
+#include "equipment/placetypes.h"
 #include "graphics/font.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -22,9 +23,6 @@ const int suffixCaptionedType = 93;
 const int socketType = 116;
 const int railType = 18;
 const int clampPanelKind = 203;
-const int firstContainerType = QGraphicsItem::UserType + 101;
-const int endContainerType = QGraphicsItem::UserType + 200;
-const int boardType = QGraphicsItem::UserType + 103;
 
 bool isContainer(const QGraphicsItem *item)
 {

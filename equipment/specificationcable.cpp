@@ -94,7 +94,7 @@ bool knownType(int type)
 }
 
 // "?" for a type outside the catalogue: painting reports nothing.
-QString typeText(int type)
+QString cableTypeText(int type)
 {
     return knownType(type) ? Cable::typeName(type) : QStringLiteral("?");
 }
@@ -276,7 +276,7 @@ void SpecificationCable::drawSummary(QPainter *painter, const SpecificationManag
             continue;
         const CableSummaryRow &row = rows.at(i);
         drawCentred(painter, summaryColumns[0], shift, y, rowHeight, QString::number(i + 1));
-        drawLeft(painter, summaryColumns[1], shift, y, rowHeight, typeText(row.type));
+        drawLeft(painter, summaryColumns[1], shift, y, rowHeight, cableTypeText(row.type));
         drawCentred(painter, summaryColumns[2], shift, y, rowHeight,
                     row.known ? QString::number(row.length) : QStringLiteral("?"));
     }

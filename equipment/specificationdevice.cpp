@@ -17,7 +17,7 @@
 namespace {
 
 const int groupItemActions[4] = {-1, -1, -1, 70};
-const int groupChildActions[] = {70};
+const int deviceSpecificationGroupChildActions[] = {70};
 
 // Runs a dialog without fields of its own; true on Ok.
 bool runBare(DlgProp *dialog)
@@ -256,8 +256,8 @@ void SpecificationGroupDevice::readItems(DataStream &stream)
 
 const int *SpecificationGroupDevice::childActions(int &count)
 {
-    count = int(std::size(groupChildActions));
-    return groupChildActions;
+    count = int(std::size(deviceSpecificationGroupChildActions));
+    return deviceSpecificationGroupChildActions;
 }
 
 DlgPropSpecificationGroupDevice::DlgPropSpecificationGroupDevice(Project *project)

@@ -8,9 +8,9 @@
 
 namespace {
 
-const int itemActions[4] = {-1, -1, -1, 70};
-const int menuActions[] = {70, 71, 68, -1, 72};
-const int menagerChildActions[] = {70, 68};
+const int cableSpecificationItemActions[4] = {-1, -1, -1, 70};
+const int cableSpecificationMenuActions[] = {70, 71, 68, -1, 72};
+const int cableSpecificationMenagerChildActions[] = {70, 68};
 
 } // namespace
 
@@ -22,8 +22,8 @@ SpecificationManagerCable::SpecificationManagerCable(Project *project, QList<QAc
     treeItem()->setTexts(tr("Specification cables"), QString());
     treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
     project->addTopLevelItem(treeItem());
-    registerItemActions(itemActions, 4);
-    setActionLists(menuActions, menagerChildActions);
+    registerItemActions(cableSpecificationItemActions, 4);
+    setActionLists(cableSpecificationMenuActions, cableSpecificationMenagerChildActions);
     if (hasCommands()) {
         addHandler(68, this, SLOT(clickSavePdfFiles()));
         addHandler(72, this, SLOT(clickSpecProperty()), true);

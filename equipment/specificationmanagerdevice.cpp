@@ -12,9 +12,9 @@
 
 namespace {
 
-const int itemActions[4] = {-1, -1, -1, 66};
-const int menuActions[] = {66, 67, 68, -1, 70, 71, -1, 72};
-const int menagerChildActions[] = {66, 68};
+const int deviceSpecificationItemActions[4] = {-1, -1, -1, 66};
+const int deviceSpecificationMenuActions[] = {66, 67, 68, -1, 70, 71, -1, 72};
+const int deviceSpecificationMenagerChildActions[] = {66, 68};
 
 } // namespace
 
@@ -26,8 +26,8 @@ SpecificationManagerDevice::SpecificationManagerDevice(Project *project, QList<Q
     treeItem()->setTexts(tr("Specification devices"), QString());
     treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
     project->addTopLevelItem(treeItem());
-    registerItemActions(itemActions, 4);
-    setActionLists(menuActions, menagerChildActions);
+    registerItemActions(deviceSpecificationItemActions, 4);
+    setActionLists(deviceSpecificationMenuActions, deviceSpecificationMenagerChildActions);
     if (hasCommands()) {
         addHandler(68, this, SLOT(clickSavePdfFiles()));
         addHandler(72, this, SLOT(clickSpecProperty()), true);

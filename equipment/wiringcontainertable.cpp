@@ -254,3 +254,7 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins23, 2},
     {pins23, 2},
 };
+
+#undef L
+#undef S108
+#undef W

@@ -14,8 +14,10 @@
 #include "graphics/font.h"
 #include "graphics/graphicsobjitem.h"
 #include "graphics/graphicspins.h"
+#include "graphics/itemshared.h"
 #include "model/address.h"
 #include "model/displayflags.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicssource.h"
@@ -24,12 +26,7 @@
 #include <QPainter>
 #include <QSet>
 
-
 namespace {
-
-const int leftMiddle = Qt::AlignLeft | Qt::AlignVCenter;
-const int rightMiddle = Qt::AlignRight | Qt::AlignVCenter;
-const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // The DC clamp place: a clamp there only passes the wire on.
 const int dcClampPlaceKind = 9;
@@ -70,13 +67,6 @@ QString signalText(int type, int signal)
     return row && signal >= 0 && signal < row->signalCount ? Module::signalName(type, signal) : QString();
 }
 
-int ownerType(const Pin *pin)
-{
-    PinOwner *owner = pin ? pin->owner() : nullptr;
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item ? item->type() : -1;
-}
-
 QString ownerName(const Pin *pin)
 {
     PinOwner *owner = pin ? pin->owner() : nullptr;
@@ -100,7 +90,7 @@ WiringPin *passThrough(WiringPin *first, const Pin *start)
         WiringPin *next = nullptr;
         for (int slot = 0; slot < current->linkCapacity() && !next; ++slot) {
             WiringPin *candidate = current->linkSlot(slot);
-            if (!candidate || candidate == start || ownerType(candidate) != GraphicsClamp::Type
+            if (!candidate || candidate == start || ownerType(candidate, -1) != GraphicsClamp::Type
                 || !candidate->owner()->address() || visited.contains(candidate->owner()))
                 continue;
             next = candidate;
@@ -155,7 +145,7 @@ void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *ite
     QList<Pin *> net;
     start->collectNetPinsAcross(net);
     for (Pin *reached : std::as_const(net)) {
-        if (ownerType(reached) != GraphicsSource::Type)
+        if (ownerType(reached, -1) != GraphicsSource::Type)
             continue;
         if (draw) {
             painter->drawLine(QPointF(x, y), QPointF(x + 270, y));
@@ -169,7 +159,7 @@ void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *ite
         WiringPin *linked = start->linkSlot(slot);
         if (!linked)
             continue;
-        const int type = ownerType(linked);
+        const int type = ownerType(linked, -1);
         if (type == GraphicsClamp::Type && linked->ownerAddress()) {
             WiringPin *clamp = passThrough(linked, start);
             const QString text = pinLabel(ownerName(clamp), clamp);

@@ -11,7 +11,9 @@
 #include "equipment/frametypes.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
+#include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
+#include "equipment/placetypes.h"
 #include "equipment/specificationmanagercable.h"
 #include "equipment/wiringlayout.h"
 #include "equipment/wiringpageitem.h"
@@ -23,6 +25,7 @@
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "schemes/graphicssource.h"
@@ -37,21 +40,10 @@
 namespace {
 
 const int panelItemType = QGraphicsItem::UserType + 102;
-const int firstContainerType = QGraphicsItem::UserType + 101;
-const int endContainerType = QGraphicsItem::UserType + 200;
-const int firstDeviceItemType = QGraphicsItem::UserType + 200;
-const int powerBusType = QGraphicsItem::UserType + 500;
-// The drawings of the user on a wiring page: the primitives.
-const int firstUserItemType = QGraphicsItem::UserType + 5;
-const int endUserItemType = QGraphicsItem::UserType + 40;
-// The pin of a power bus that feeds the devices of its panel.
-const int powerBusFeedPin = 30;
 // The wire section that a power bus stands for.
 const int powerBusSection = 4;
-const int panelTypeCount = 78;
 
 // Frame kind 5, the relay case, and its part kinds.
-const int relayCaseFrameKind = 5;
 enum { UpperClampPart = 14, LowerClampPart = 15, HeatingPart = 16, ColumnPart = 17, LeftSidePart = 18,
        LeftSideHeatingPart = 19, SecondColumnPart = 20 };
 
@@ -187,7 +179,7 @@ namespace {
 
 bool isDeviceItem(const GraphicsPlaceItem *item)
 {
-    return item && item->type() >= firstDeviceItemType;
+    return item && item->type() >= firstPlaceDeviceType;
 }
 
 bool isContainerItem(const GraphicsPlaceItem *item)

@@ -2,9 +2,11 @@
 
 #include "devices/module.h"
 #include "equipment/cable.h"
+#include "equipment/placetypes.h"
 #include "equipment/wiringedit.h"
 #include "graphics/font.h"
 #include "graphics/graphicsitem.h"
+#include "graphics/itemshared.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
@@ -15,15 +17,6 @@
 #include <QPainter>
 
 namespace {
-
-// The user's items are the drawing primitives, whose type ids lie in this
-// range; every generated wiring item lies beyond it.
-const int firstUserItemType = QGraphicsItem::UserType + 5;
-const int endUserItemType = QGraphicsItem::UserType + 40;
-
-const int leftMiddle = Qt::AlignLeft | Qt::AlignVCenter;
-const int rightMiddle = Qt::AlignRight | Qt::AlignVCenter;
-const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // The five columns of a cable page: left edge and width.
 struct CableColumn

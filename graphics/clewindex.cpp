@@ -1,6 +1,7 @@
 #include "graphics/clewindex.h"
 
 #include "graphics/graphicstag.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/tag.h"
 
@@ -21,12 +22,7 @@ const int firstUniteType = U + 101;
 const int endUniteType = U + 200;
 const int netType = U + 102;
 const int nodeType = U + 103;
-const int passageType = U + 104;
 const int crossNetType = U + 111;
-const int slantingNetType = U + 112;
-const int copperPlateType = U + 113;
-const int firstTagItemType = U + 201;
-const int endTagItemType = U + 300;
 
 // How an item hands a walk on from the pin it was entered by.
 enum class Pass {

@@ -1,9 +1,11 @@
 #include "graphics/graphicsdevice.h"
 
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/address.h"
 #include "model/check.h"
 #include "model/device.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
 
@@ -16,17 +18,8 @@
 
 namespace {
 
-const int firstDeviceItemType = QGraphicsItem::UserType + 300;
-const int endDeviceItemType = QGraphicsItem::UserType + 499;
-
 // Suffix kinds whose addresses carry no position of their own.
-const int suffixN = 5;
 const int suffixUnderscoreR = 6;
-
-bool atNoPosition(const QPointF &point)
-{
-    return std::fabs(point.x() - noPosition.x()) < 1e-11 && std::fabs(point.y() - noPosition.y()) < 1e-11;
-}
 
 } // namespace
 

@@ -1,14 +1,9 @@
 #include "graphics/graphicsdeviceobj.h"
 
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/project.h"
-
-namespace {
-
-const QChar uniqueMark = QLatin1Char('?');
-
-} // namespace
 
 GraphicsDeviceObj::GraphicsDeviceObj(GraphicsScene *scene, int bindMode, int ownKind, int itemFlags)
     : GraphicsDevice(scene, bindMode, nullptr, itemFlags)

@@ -6,6 +6,7 @@
 #include "graphics/graphicspixmap.h"
 #include "graphics/graphicsprimitive.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
@@ -63,11 +64,6 @@ int drawingType(int mode)
 bool isDrawingMode(int mode)
 {
     return drawingType(mode) >= 0;
-}
-
-QRectF grown(const QRectF &rect)
-{
-    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 QRectF sceneArea(const QList<GraphicsItem *> &items)

@@ -3,6 +3,7 @@
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/displayflags.h"
@@ -25,11 +26,6 @@ namespace {
 int unit(double value)
 {
     return value > 0.5 ? 1 : (value < -0.5 ? -1 : 0);
-}
-
-QRectF grown(const QRectF &rect)
-{
-    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/checkmessage.h"
 #include "model/datastream.h"
@@ -12,8 +13,6 @@ namespace {
 // Items that carry an object of their own (relay windings).
 const int firstCarryingType = QGraphicsItem::UserType + 301;
 const int endCarryingType = QGraphicsItem::UserType + 400;
-
-const QChar uniqueMark = QLatin1Char('?');
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "graphics/clewindex.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
@@ -14,11 +15,6 @@
 namespace {
 
 const int firstPinnedType = QGraphicsItem::UserType + 100;
-
-bool atNoPosition(const QPointF &point)
-{
-    return std::fabs(point.x() - noPosition.x()) < 1e-11 && std::fabs(point.y() - noPosition.y()) < 1e-11;
-}
 
 GraphicsPins *ownerItem(const Pin *pin)
 {

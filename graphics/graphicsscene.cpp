@@ -14,11 +14,13 @@
 #include "graphics/graphicspixmap.h"
 #include "graphics/graphicsrect.h"
 #include "graphics/graphicstext.h"
+#include "graphics/itemshared.h"
 #include "graphics/sceneitem.h"
 #include "graphics/sheetframe.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/displayflags.h"
+#include "model/itemtypes.h"
 #include "model/obj.h"
 #include "model/project.h"
 
@@ -75,8 +77,6 @@ const PrimitiveItemType primitiveTypes[] = {
 
 const int firstPrimitiveType = QGraphicsItem::UserType + 5;
 const int endPrimitiveType = QGraphicsItem::UserType + 40;
-const int firstBoundItemType = QGraphicsItem::UserType + 200;
-const int endBoundItemType = QGraphicsItem::UserType + 499;
 
 // Items carrying an object of their own bind at once when they are read
 // from the clipboard.
@@ -84,11 +84,6 @@ bool carriesOwnObject(const GraphicsItem *item)
 {
     const int type = item->type();
     return type >= QGraphicsItem::UserType + 301 && type <= QGraphicsItem::UserType + 399;
-}
-
-QRectF grown(const QRectF &rect)
-{
-    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 // " %.2d" of a sheet number, without the formatter for the usual numbers:

@@ -2,6 +2,7 @@
 
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/displayflags.h"
 #include "model/project.h"
 
@@ -14,8 +15,7 @@
 
 namespace {
 
-const int centred = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap; // 0x1084
-const int leftMiddle = Qt::AlignLeft | Qt::AlignVCenter;                     // 0x81
+const int centredWrapped = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap; // 0x1084
 const int centredLine = Qt::AlignHCenter | Qt::AlignVCenter;                 // 0x84
 const int always = SheetFrame::AlwaysShown;
 
@@ -33,20 +33,20 @@ const QLineF bigThin[] = {
 };
 
 const StampCell bigCells[] = {
-    {{0, 200, 100, 50}, 18, centred, 3, always},
-    {{100, 200, 100, 50}, 19, centred, 3, always},
-    {{200, 200, 100, 50}, 20, centred, 3, always},
-    {{300, 200, 100, 50}, 21, centred, 3, always},
-    {{400, 200, 150, 50}, 22, centred, 3, always},
-    {{550, 200, 100, 50}, 23, centred, 3, always},
-    {{1350, 250, 150, 50}, 24, centred, 3, always},
-    {{1500, 250, 150, 50}, 25, centred, 3, always},
-    {{1650, 250, 200, 50}, 26, centred, 3, always},
-    {{650, 0, 1200, 100}, 0, centred, 8, always},
-    {{650, 100, 1200, 150}, 1, centred, 5, always},
-    {{650, 250, 700, 150}, 2, centred, 5, always},
-    {{1350, 400, 500, 150}, 3, centred, 5, always},
-    {{1350, 300, 150, 100}, 16, centred, 5, always},
+    {{0, 200, 100, 50}, 18, centredWrapped, 3, always},
+    {{100, 200, 100, 50}, 19, centredWrapped, 3, always},
+    {{200, 200, 100, 50}, 20, centredWrapped, 3, always},
+    {{300, 200, 100, 50}, 21, centredWrapped, 3, always},
+    {{400, 200, 150, 50}, 22, centredWrapped, 3, always},
+    {{550, 200, 100, 50}, 23, centredWrapped, 3, always},
+    {{1350, 250, 150, 50}, 24, centredWrapped, 3, always},
+    {{1500, 250, 150, 50}, 25, centredWrapped, 3, always},
+    {{1650, 250, 200, 50}, 26, centredWrapped, 3, always},
+    {{650, 0, 1200, 100}, 0, centredWrapped, 8, always},
+    {{650, 100, 1200, 150}, 1, centredWrapped, 5, always},
+    {{650, 250, 700, 150}, 2, centredWrapped, 5, always},
+    {{1350, 400, 500, 150}, 3, centredWrapped, 5, always},
+    {{1350, 300, 150, 100}, 16, centredWrapped, 5, always},
     // The six member rows: first field, second field, date.
     {{5, 250, 200, 50}, 4, leftMiddle, 3, always},
     {{5, 300, 200, 50}, 5, leftMiddle, 3, always},
@@ -80,14 +80,14 @@ const QLineF smallThin[] = {
 };
 
 const StampCell smallCells[] = {
-    {{0, 100, 100, 50}, 18, centred, 3, always},
-    {{100, 100, 100, 50}, 19, centred, 3, always},
-    {{200, 100, 100, 50}, 20, centred, 3, always},
-    {{300, 100, 100, 50}, 21, centred, 3, always},
-    {{400, 100, 150, 50}, 22, centred, 3, always},
-    {{550, 100, 100, 50}, 23, centred, 3, always},
-    {{1750, 0, 100, 70}, 20, centred, 3, always},
-    {{650, 0, 1100, 150}, 0, centred, 8, always},
+    {{0, 100, 100, 50}, 18, centredWrapped, 3, always},
+    {{100, 100, 100, 50}, 19, centredWrapped, 3, always},
+    {{200, 100, 100, 50}, 20, centredWrapped, 3, always},
+    {{300, 100, 100, 50}, 21, centredWrapped, 3, always},
+    {{400, 100, 150, 50}, 22, centredWrapped, 3, always},
+    {{550, 100, 100, 50}, 23, centredWrapped, 3, always},
+    {{1750, 0, 100, 70}, 20, centredWrapped, 3, always},
+    {{650, 0, 1100, 150}, 0, centredWrapped, 8, always},
 };
 
 const QLineF bindingLines[] = {
@@ -96,9 +96,9 @@ const QLineF bindingLines[] = {
 };
 
 const StampCell bindingCells[] = {
-    {{0, 0, 250, 50}, 27, centred, 3, always},
-    {{250, 0, 350, 50}, 28, centred, 3, always},
-    {{600, 0, 250, 50}, 29, centred, 3, always},
+    {{0, 0, 250, 50}, 27, centredWrapped, 3, always},
+    {{250, 0, 350, 50}, 28, centredWrapped, 3, always},
+    {{600, 0, 250, 50}, 29, centredWrapped, 3, always},
 };
 
 template <class T, int N>
@@ -257,10 +257,10 @@ void SheetFrame::draw(GraphicsScene &scene, QPainter *painter, const QRectF &exp
         if (hasFontSet()) {
             if (big) {
                 painter->setFont(font(4));
-                painter->drawText(QRectF(650, 400, 700, 150), centred, scene.name());
+                painter->drawText(QRectF(650, 400, 700, 150), centredWrapped, scene.name());
             }
             painter->setFont(font(5));
-            painter->drawText(big ? QRectF(1500, 300, 150, 100) : QRectF(1750, 70, 100, 80), centred,
+            painter->drawText(big ? QRectF(1500, 300, 150, 100) : QRectF(1750, 70, 100, 80), centredWrapped,
                               QString::number(scene.number()));
         }
         painter->restore();

@@ -1,5 +1,7 @@
 #include "model/check.h"
 
+#include "model/qobjecttext.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
@@ -12,11 +14,6 @@ ModalHook &modalHook()
 {
     static ModalHook hook;
     return hook;
-}
-
-QString tq(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
 }
 
 int quietDepth = 0;

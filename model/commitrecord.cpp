@@ -12,7 +12,7 @@ namespace {
 
 const quint32 recordMagic = 0x524C4332; // "RLC2"
 // The container's header: payload size and checksum.
-const int headerSize = 6;
+const int recordHeaderSize = 6;
 
 CommitRecord::Interruption &interruption()
 {
@@ -148,12 +148,12 @@ bool CommitRecord::replaceAll(const QList<File *> &staged)
 bool CommitRecord::holds(const QString &path, const Entry &entry)
 {
     QFile file(path);
-    if (entry.length < headerSize || file.size() != entry.length || !file.open(QIODevice::ReadOnly))
+    if (entry.length < recordHeaderSize || file.size() != entry.length || !file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes = file.readAll();
     if (bytes.size() != entry.length)
         return false;
-    const QByteArrayView payload = QByteArrayView(bytes).sliced(headerSize);
+    const QByteArrayView payload = QByteArrayView(bytes).sliced(recordHeaderSize);
     DataStream in(&bytes, QIODevice::ReadOnly);
     in.setFormatIndex(DataStream::CurrentFormat);
     qint32 size = 0;

@@ -3,6 +3,7 @@
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
 
@@ -10,24 +11,10 @@
 
 namespace {
 
-const int firstDeviceItemType = QGraphicsItem::UserType + 300;
-const int endDeviceItemType = QGraphicsItem::UserType + 499;
 const int sourceItemType = QGraphicsItem::UserType + 202;
 
 // The position code of the devices without a position of their own.
 const int positionCodeBase = 23;
-const int suffixN = 5;
-
-// Frame kinds whose places take the small font.
-const int consoleFrameKind = 2;
-const int visualFrameKind = 3;
-
-int ownerType(const Pin *pin)
-{
-    PinOwner *owner = pin ? pin->owner() : nullptr;
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item ? item->type() : 0;
-}
 
 // Whether the pin's chain to its source passes a slanting net.
 bool chainPassesSlanting(Pin *pin)

@@ -1,5 +1,7 @@
 #include "model/displayflags.h"
 
+#include "model/settingsnames.h"
+
 #include <QSettings>
 
 bool hideHelp = false;
@@ -33,14 +35,13 @@ const Flag flags[DisplayFlagCount] = {
     {"show_big_device_names", false},
 };
 
-const char organisation[] = "R-LAY";
-const char application[] = "DlgSettings";
+const char displaySettingsName[] = "DlgSettings";
 
 } // namespace
 
 void loadDisplayFlags()
 {
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(displaySettingsName));
     for (int i = 0; i < DisplayFlagCount; ++i) {
         const QString key = QString::fromLatin1(flags[i].key);
         *displayFlags[i] = store.contains(key) ? store.value(key).toBool() : flags[i].defaultValue;
@@ -49,7 +50,7 @@ void loadDisplayFlags()
 
 void saveDisplayFlags()
 {
-    QSettings store(QString::fromLatin1(organisation), QString::fromLatin1(application));
+    QSettings store(QString::fromLatin1(settingsOrganisation), QString::fromLatin1(displaySettingsName));
     for (int i = 0; i < DisplayFlagCount; ++i)
         store.setValue(QString::fromLatin1(flags[i].key), *displayFlags[i]);
 }

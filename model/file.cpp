@@ -3,6 +3,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/fileprefetch.h"
+#include "model/qobjecttext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,11 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString tq(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
 
 const int headerSize = 6;
 

@@ -2,18 +2,11 @@
 
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
 
 #include <QGraphicsItem>
-
-namespace {
-
-// Type ids of the device items.
-const int firstDeviceItemType = QGraphicsItem::UserType + 300;
-const int endDeviceItemType = QGraphicsItem::UserType + 499;
-
-} // namespace
 
 ObjItem::~ObjItem() = default;
 

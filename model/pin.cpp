@@ -3,6 +3,7 @@
 #include "model/address.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/itemtypes.h"
 #include "model/project.h"
 
 #include <QCoreApplication>
@@ -13,14 +14,11 @@
 namespace {
 
 // Type ids of the items whose pins the walks treat specially.
-const int slantingNetType = QGraphicsItem::UserType + 112;
-const int clampType = QGraphicsItem::UserType + 402;
-const int copperPlateType = QGraphicsItem::UserType + 113;
 const int sourceType = QGraphicsItem::UserType + 202;
 const int contactType = QGraphicsItem::UserType + 401;
 const int groundType = QGraphicsItem::UserType + 501;
 
-int ownerType(PinOwner *owner)
+int typeOfOwner(PinOwner *owner)
 {
     QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
     return item ? item->type() : 0;
@@ -182,11 +180,11 @@ int Pin::sourceName(QString *name, bool *ground, bool *copperPlate)
     if (name)
         name->clear();
     if (name || ground || copperPlate) {
-        const bool fromContact = ownerType(m_owner) == contactType;
+        const bool fromContact = typeOfOwner(m_owner) == contactType;
         for (Pin *p : std::as_const(chain)) {
             if (!CHECK_PTR(p) || !CHECK_PTR(p->m_owner))
                 continue;
-            const int type = ownerType(p->m_owner);
+            const int type = typeOfOwner(p->m_owner);
             if (type == sourceType) {
                 if (name)
                     *name = p->m_owner->netName();
@@ -213,7 +211,7 @@ int Pin::sourceName(QString *name, bool *ground, bool *copperPlate)
 
 void Pin::collectNetPinsAcross(QList<Pin *> &pins)
 {
-    if (ownerType(m_owner) == clampType) {
+    if (typeOfOwner(m_owner) == clampType) {
         // A clamp is one point of the net: the walk passes through it.
         if (PinOwner *linked = m_owner->linkedItem()) {
             linked->collectNetPins(m_owner->pin(0), pins);
@@ -234,7 +232,7 @@ void Pin::collectNetPinsAcross(QList<Pin *> &pins)
 
 void Pin::collectNetAcross(QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
 {
-    if (ownerType(m_owner) == clampType) {
+    if (typeOfOwner(m_owner) == clampType) {
         if (PinOwner *linked = m_owner->linkedItem()) {
             linked->collectNet(m_owner->pin(0), pins, items, n);
             return;
@@ -266,7 +264,7 @@ PinOwner *Pin::collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets, QL
     if (pins.size() != 1)
         return nullptr;
     PinOwner *slanting = pins.first()->m_owner;
-    if (ownerType(slanting) != slantingNetType)
+    if (typeOfOwner(slanting) != slantingNetType)
         return nullptr;
     if (!CHECK(slanting->pinCount() >= 3 && pins.first() == slanting->pin(2)))
         return nullptr;

@@ -1,18 +1,11 @@
 #include "model/tag.h"
 
 #include "model/check.h"
+#include "model/itemtypes.h"
 #include "model/netwalk.h"
 #include "model/pin.h"
 
 #include <QGraphicsItem>
-
-namespace {
-
-// Type ids of the tag items.
-const int firstTagItemType = QGraphicsItem::UserType + 201;
-const int endTagItemType = QGraphicsItem::UserType + 300;
-
-} // namespace
 
 Tag::Tag(Project *project, int kind)
     : Obj(project, kind)

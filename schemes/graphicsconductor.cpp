@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/device.h"
+#include "model/itemtypes.h"
 #include "schemes/conductor.h"
 #include "schemes/graphicssource.h"
 #include "schemes/source.h"
@@ -17,8 +18,6 @@ namespace {
 // The format that added the readdress flag.
 const int readdressFormat = 6;
 
-const int slantingNetType = QGraphicsItem::UserType + 112;
-const int clampType = QGraphicsItem::UserType + 402;
 const int dischargerType = QGraphicsItem::UserType + 408;
 const int varistorType = QGraphicsItem::UserType + 409;
 // The catalogue index of the bottom clamp panel.
@@ -28,27 +27,20 @@ GraphicsConductor::PairedClampLookup pairedClampLookup = nullptr;
 
 // While the items are painted the walks they run report nothing: a painter
 // never raises a box.
-int quietDepth = 0;
+int paintingQuietDepth = 0;
 
 struct QuietChecks
 {
-    QuietChecks() { ++quietDepth; }
-    ~QuietChecks() { --quietDepth; }
+    QuietChecks() { ++paintingQuietDepth; }
+    ~QuietChecks() { --paintingQuietDepth; }
 };
 
 bool verify(bool condition, const char *file, int line)
 {
-    return quietDepth > 0 ? condition : checkCondition(condition, file, line);
+    return paintingQuietDepth > 0 ? condition : checkCondition(condition, file, line);
 }
 
 #define VERIFY(condition) verify((condition), __FILE__, __LINE__)
-
-int ownerType(const Pin *pin)
-{
-    PinOwner *owner = pin ? pin->owner() : nullptr;
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item ? item->type() : 0;
-}
 
 } // namespace
 
@@ -300,3 +292,5 @@ GraphicsItem *createGraphicsConductor(GraphicsScene *scene)
 {
     return new GraphicsConductor(scene);
 }
+
+#undef VERIFY

@@ -11,7 +11,7 @@
 
 namespace {
 
-const double lineY = 40;
+const double footnoteLineY = 40;
 const QChar helpMark = QLatin1Char('_');
 
 } // namespace
@@ -21,7 +21,7 @@ GraphicsFootnote::GraphicsFootnote(GraphicsScene *scene)
 {
     createPins(1);
     if (Pin *own = pin(0))
-        own->moveCenter(QPointF(0, lineY));
+        own->moveCenter(QPointF(0, footnoteLineY));
     updateFromObj();
 }
 
@@ -91,7 +91,7 @@ void GraphicsFootnote::draw(QPainter *painter, const QStyleOptionGraphicsItem *o
     const double width = textWidth();
     const QPen &pen = selected ? penBlue : (obj() ? penBlack : penRed);
     painter->setPen(pen);
-    painter->drawLine(QPointF(0, lineY), QPointF(width, lineY));
+    painter->drawLine(QPointF(0, footnoteLineY), QPointF(width, footnoteLineY));
     if (hasFontSet()) {
         painter->setFont(font(3));
         drawTextInRect(this, painter, QRectF(0, 2, width, 40), Qt::AlignRight | Qt::AlignVCenter, topPart(), false);

@@ -1,6 +1,7 @@
 #include "schemes/graphicspowerbus.h"
 
 #include "graphics/font.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/obj.h"
 #include "model/pin.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // The terminals' names, pins 0 to 30.
-const char *const terminalNames[GraphicsPowerBus::TerminalCount] = {
+const char *const powerBusTerminalNames[GraphicsPowerBus::TerminalCount] = {
     "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15", "16",
     "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "I"};
 
@@ -21,7 +22,6 @@ const char *const terminalNames[GraphicsPowerBus::TerminalCount] = {
 const int busSuffixKind = 2;
 // The wire section of the lead terminal.
 const int leadSection = 4;
-const QChar lineSeparator(0x2028);
 
 } // namespace
 
@@ -35,7 +35,7 @@ GraphicsPowerBus::GraphicsPowerBus(GraphicsScene *scene, QGraphicsItem *panel, c
     createPins(TerminalCount);
     if (pinCount() == TerminalCount) {
         for (int i = 0; i < TerminalCount; ++i)
-            wiringPin(i)->setName(terminalNames[i]);
+            wiringPin(i)->setName(powerBusTerminalNames[i]);
     }
 }
 

@@ -12,7 +12,7 @@
 namespace {
 
 // The line runs at this height from the pin to the end of the label.
-const double lineY = 40;
+const double sourceLineY = 40;
 // The label of an item with additional parameters is at least this wide.
 const double additionalWidth = 80;
 
@@ -23,7 +23,7 @@ GraphicsSource::GraphicsSource(GraphicsScene *scene)
 {
     createPins(1);
     if (Pin *own = pin(0))
-        own->moveCenter(QPointF(0, lineY));
+        own->moveCenter(QPointF(0, sourceLineY));
     updateFromObj();
 }
 
@@ -102,10 +102,10 @@ void GraphicsSource::draw(QPainter *painter, const QStyleOptionGraphicsItem *opt
     const bool selected = option && (option->state & QStyle::State_Selected);
     const double width = textWidth();
     painter->setPen(selected ? penBlue : (obj() ? penBlack : penRed));
-    painter->drawLine(QPointF(0, lineY), QPointF(width, lineY));
+    painter->drawLine(QPointF(0, sourceLineY), QPointF(width, sourceLineY));
     if (hasFontSet()) {
         painter->setFont(font(nameFontIndex()));
-        drawTextInRect(this, painter, QRectF(0, 0, width, lineY), Qt::AlignRight | Qt::AlignVCenter,
+        drawTextInRect(this, painter, QRectF(0, 0, width, sourceLineY), Qt::AlignRight | Qt::AlignVCenter,
                        numberedName(), false);
     }
     if (hideHelp)
@@ -113,7 +113,7 @@ void GraphicsSource::draw(QPainter *painter, const QStyleOptionGraphicsItem *opt
     if (m_additional && hasFontSet()) {
         painter->setPen(penGreen);
         const QString mark = m_placeCreate ? QStringLiteral("C%1").arg(m_fromFrame) : QStringLiteral("N%1").arg(m_group);
-        drawTextInRect(this, painter, QRectF(0, lineY, width, 40), Qt::AlignRight | Qt::AlignVCenter, mark, false);
+        drawTextInRect(this, painter, QRectF(0, sourceLineY, width, 40), Qt::AlignRight | Qt::AlignVCenter, mark, false);
     }
     drawPins(painter, hideHelp);
     drawSelection(painter, option, nullptr);

@@ -4,6 +4,7 @@
 #include "graphics/dlgpropgraphicspins.h"
 #include "graphics/font.h"
 #include "graphics/graphicsscene.h"
+#include "graphics/itemshared.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/netwalk.h"
@@ -54,11 +55,6 @@ bool samePoint(const QPointF &a, const QPointF &b)
 QString netText(const char *text)
 {
     return QCoreApplication::translate("Net", text);
-}
-
-QRectF grown(const QRectF &rect)
-{
-    return rect.adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
 // The cross-section that a section index stands for when sections are

@@ -7,10 +7,10 @@
 
 namespace {
 
-// The drawing (80 x 40) scaled into the button with a margin of 10.
-const double scaleX = 0.6919291338582677;
-const double scaleY = 0.699212598425197;
-const double margin = 10;
+// The drawing (80 x 40) scaled into the button with a slantingMargin of 10.
+const double slantingScaleX = 0.6919291338582677;
+const double slantingScaleY = 0.699212598425197;
+const double slantingMargin = 10;
 
 } // namespace
 
@@ -22,7 +22,7 @@ PushButtonSlantingNet::PushButtonSlantingNet(bool wide, QWidget *parent)
 
 QSize PushButtonSlantingNet::sizeHint() const
 {
-    return QSize(qRound(2 * margin + 80 * scaleX), qRound(2 * margin + 40 * scaleY));
+    return QSize(qRound(2 * slantingMargin + 80 * slantingScaleX), qRound(2 * slantingMargin + 40 * slantingScaleY));
 }
 
 void PushButtonSlantingNet::paintEvent(QPaintEvent *event)
@@ -30,8 +30,8 @@ void PushButtonSlantingNet::paintEvent(QPaintEvent *event)
     QPushButton::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.scale(scaleX, scaleY);
-    painter.translate(margin / scaleX, margin / scaleY);
+    painter.scale(slantingScaleX, slantingScaleY);
+    painter.translate(slantingMargin / slantingScaleX, slantingMargin / slantingScaleY);
     if (isChecked())
         painter.setPen(penBlue);
     drawSlantingNet(&painter, m_wide);

@@ -100,56 +100,56 @@
 
 namespace {
 
-QHash<int, SchemeItemType> &registry()
+QHash<int, SchemeItemType> &schemeItemRegistry()
 {
     static QHash<int, SchemeItemType> types;
     return types;
 }
 
-constexpr int U = QGraphicsItem::UserType;
+constexpr int itemUserType = QGraphicsItem::UserType;
 
 // Every kind that can stand on a scheme. A kind gets its factories here when
 // its item and dialog classes exist; until then both are null.
 const SchemeItemType itemTypeTable[Scheme::ItemTypeCount] = {
-    {U + 302, createGraphicsRelayWinding, createDlgPropRelay, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
-    {U + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
-    {U + 400, createGraphicsBlock, createDlgPropBlock, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
-    {U + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
-    {U + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
-    {U + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
-    {U + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
-    {U + 402, createGraphicsClamp, createDlgPropClamp, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
-    {U + 104, createGraphicsPassage, createDlgPropPassage, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
-    {U + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
-    {U + 103, createNode, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
-    {U + 111, createCrossNet, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
-    {U + 500, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "PowerBus"), "PowerBus"},
-    {U + 405, createGraphicsPlughole, createDlgPropPlughole, QT_TRANSLATE_NOOP("Scheme", "Plughole"), "Plughole"},
-    {U + 406, createGraphicsCapacitor, createDlgPropCapacitor, QT_TRANSLATE_NOOP("Scheme", "Capacitor"), "Capacitor"},
-    {U + 407, createGraphicsResistor, createDlgPropResistor, QT_TRANSLATE_NOOP("Scheme", "Resistor"), "Resistor"},
-    {U + 408, createGraphicsDischarger, createDlgPropDischarger, QT_TRANSLATE_NOOP("Scheme", "Discharger"), "Discharger"},
-    {U + 409, createGraphicsVaristor, createDlgPropVaristor, QT_TRANSLATE_NOOP("Scheme", "Varistor"), "Varistor"},
-    {U + 501, createGround, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
-    {U + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
-    {U + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
-    {U + 502, createGraphicsBottom, createDlgPropBottom, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
-    {U + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
-    {U + 410, createGraphicsDiode, createDlgPropDiode, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
-    {U + 411, createGraphicsStabilitron, createDlgPropStabilitron, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
-    {U + 412, createGraphicsLamp, createDlgPropLamp, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
-    {U + 413, createGraphicsBell, createDlgPropBell, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
-    {U + 414, createGraphicsMeasuringPanel, createDlgPropMeasuringPanel, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
-    {U + 415, createGraphicsHeating, createDlgPropHeating, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
-    {U + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
-    {U + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
-    {U + 418, createGraphicsLuminodiode, createDlgPropLuminodiode, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
-    {U + 419, createGraphicsSignallamp, createDlgPropSignallamp, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
-    {U + 420, createGraphicsButton, createDlgPropButton, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
-    {U + 421, createGraphicsCommutator, createDlgPropCommutator, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
-    {U + 422, createGraphicsKeystaff, createDlgPropKeystaff, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
-    {U + 423, createGraphicsCommand, createDlgPropCommand, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
-    {U + 424, createGraphicsAmmeter, createDlgPropAmmeter, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
-    {U + 425, createGraphicsAutoSwitch, createDlgPropAutoSwitch, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
+    {itemUserType + 302, createGraphicsRelayWinding, createDlgPropRelay, QT_TRANSLATE_NOOP("Scheme", "Relay"), "Relay"},
+    {itemUserType + 401, createGraphicsContact, createDlgPropContact, QT_TRANSLATE_NOOP("Scheme", "Contact"), "Contact"},
+    {itemUserType + 400, createGraphicsBlock, createDlgPropBlock, QT_TRANSLATE_NOOP("Scheme", "Block"), "Block"},
+    {itemUserType + 202, createGraphicsSource, createDlgPropSource, QT_TRANSLATE_NOOP("Scheme", "Source"), "Source"},
+    {itemUserType + 404, createGraphicsTrans, createDlgPropTrans, QT_TRANSLATE_NOOP("Scheme", "Trans"), "Trans"},
+    {itemUserType + 203, createGraphicsFootnote, createDlgPropFootnote, QT_TRANSLATE_NOOP("Scheme", "Footnote"), "Footnote"},
+    {itemUserType + 403, createGraphicsFuse, createDlgPropFuse, QT_TRANSLATE_NOOP("Scheme", "Fuse"), "Fuse"},
+    {itemUserType + 402, createGraphicsClamp, createDlgPropClamp, QT_TRANSLATE_NOOP("Scheme", "Clamp"), "Clamp"},
+    {itemUserType + 104, createGraphicsPassage, createDlgPropPassage, QT_TRANSLATE_NOOP("Scheme", "Passage"), "Passage"},
+    {itemUserType + 102, createNet, createDlgPropNet, QT_TRANSLATE_NOOP("Scheme", "Net"), "Net"},
+    {itemUserType + 103, createNode, nullptr, QT_TRANSLATE_NOOP("Scheme", "Node"), "Node"},
+    {itemUserType + 111, createCrossNet, nullptr, QT_TRANSLATE_NOOP("Scheme", "CrossNet"), "CrossNet"},
+    {itemUserType + 500, nullptr, nullptr, QT_TRANSLATE_NOOP("Scheme", "PowerBus"), "PowerBus"},
+    {itemUserType + 405, createGraphicsPlughole, createDlgPropPlughole, QT_TRANSLATE_NOOP("Scheme", "Plughole"), "Plughole"},
+    {itemUserType + 406, createGraphicsCapacitor, createDlgPropCapacitor, QT_TRANSLATE_NOOP("Scheme", "Capacitor"), "Capacitor"},
+    {itemUserType + 407, createGraphicsResistor, createDlgPropResistor, QT_TRANSLATE_NOOP("Scheme", "Resistor"), "Resistor"},
+    {itemUserType + 408, createGraphicsDischarger, createDlgPropDischarger, QT_TRANSLATE_NOOP("Scheme", "Discharger"), "Discharger"},
+    {itemUserType + 409, createGraphicsVaristor, createDlgPropVaristor, QT_TRANSLATE_NOOP("Scheme", "Varistor"), "Varistor"},
+    {itemUserType + 501, createGround, nullptr, QT_TRANSLATE_NOOP("Scheme", "Ground"), "Ground"},
+    {itemUserType + 112, createSlantingNet, createDlgPropSlantingNet, QT_TRANSLATE_NOOP("Scheme", "SlantingNet"), "SlantingNet"},
+    {itemUserType + 113, createCopperPlate, createDlgPropCopperPlate, QT_TRANSLATE_NOOP("Scheme", "CopperPlate"), "CopperPlate"},
+    {itemUserType + 502, createGraphicsBottom, createDlgPropBottom, QT_TRANSLATE_NOOP("Scheme", "Bottom"), "Bottom"},
+    {itemUserType + 204, createGraphicsConductor, createDlgPropConductor, QT_TRANSLATE_NOOP("Scheme", "Conductor"), "Conductor"},
+    {itemUserType + 410, createGraphicsDiode, createDlgPropDiode, QT_TRANSLATE_NOOP("Scheme", "Diode"), "Diode"},
+    {itemUserType + 411, createGraphicsStabilitron, createDlgPropStabilitron, QT_TRANSLATE_NOOP("Scheme", "Stabilitron"), "Stabilitron"},
+    {itemUserType + 412, createGraphicsLamp, createDlgPropLamp, QT_TRANSLATE_NOOP("Scheme", "Lamp"), "Lamp"},
+    {itemUserType + 413, createGraphicsBell, createDlgPropBell, QT_TRANSLATE_NOOP("Scheme", "Bell"), "Bell"},
+    {itemUserType + 414, createGraphicsMeasuringPanel, createDlgPropMeasuringPanel, QT_TRANSLATE_NOOP("Scheme", "MeasuringPanel"), "MeasuringPanel"},
+    {itemUserType + 415, createGraphicsHeating, createDlgPropHeating, QT_TRANSLATE_NOOP("Scheme", "Heating"), "Heating"},
+    {itemUserType + 416, createGraphicsBox, createDlgPropBox, QT_TRANSLATE_NOOP("Scheme", "Box"), "Box"},
+    {itemUserType + 417, createGraphicsInterrupter, createDlgPropInterrupter, QT_TRANSLATE_NOOP("Scheme", "Interrupter"), "Interrupter"},
+    {itemUserType + 418, createGraphicsLuminodiode, createDlgPropLuminodiode, QT_TRANSLATE_NOOP("Scheme", "Luminodiode"), "Luminodiode"},
+    {itemUserType + 419, createGraphicsSignallamp, createDlgPropSignallamp, QT_TRANSLATE_NOOP("Scheme", "Signallamp"), "Signallamp"},
+    {itemUserType + 420, createGraphicsButton, createDlgPropButton, QT_TRANSLATE_NOOP("Scheme", "Button"), "Button"},
+    {itemUserType + 421, createGraphicsCommutator, createDlgPropCommutator, QT_TRANSLATE_NOOP("Scheme", "Commutator"), "Commutator"},
+    {itemUserType + 422, createGraphicsKeystaff, createDlgPropKeystaff, QT_TRANSLATE_NOOP("Scheme", "Keystaff"), "Keystaff"},
+    {itemUserType + 423, createGraphicsCommand, createDlgPropCommand, QT_TRANSLATE_NOOP("Scheme", "Command"), "Command"},
+    {itemUserType + 424, createGraphicsAmmeter, createDlgPropAmmeter, QT_TRANSLATE_NOOP("Scheme", "Ammeter"), "Ammeter"},
+    {itemUserType + 425, createGraphicsAutoSwitch, createDlgPropAutoSwitch, QT_TRANSLATE_NOOP("Scheme", "AutoSwitch"), "AutoSwitch"},
 };
 
 bool isWinding(const GraphicsItem *item)
@@ -200,7 +200,7 @@ Scheme::~Scheme()
 void Scheme::registerItemTypes()
 {
     for (const SchemeItemType &row : itemTypeTable)
-        registry().insert(row.typeId, row);
+        schemeItemRegistry().insert(row.typeId, row);
     // Pinned items' dialogs measure nets the way the nets themselves do.
     DlgPropGraphicsPins::setNetLengthFunction(&GraphicsNet::lengthOf);
     // Conductors carry a net over to the paired clamp of a bottom panel.
@@ -209,14 +209,14 @@ void Scheme::registerItemTypes()
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)
 {
-    const auto it = registry().constFind(typeId);
-    return it == registry().constEnd() ? nullptr : &it.value();
+    const auto it = schemeItemRegistry().constFind(typeId);
+    return it == schemeItemRegistry().constEnd() ? nullptr : &it.value();
 }
 
 bool Scheme::setItemTypeFactories(int typeId, SchemeItemFactory item, SchemeDialogFactory dialog)
 {
-    const auto it = registry().find(typeId);
-    if (it == registry().end())
+    const auto it = schemeItemRegistry().find(typeId);
+    if (it == schemeItemRegistry().end())
         return false;
     it->createItem = item;
     it->createDialog = dialog;

@@ -4,6 +4,7 @@
 #include "graphics/graphicspins.h"
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
+#include "model/itemtypes.h"
 #include "schemes/graphicscrossnet.h"
 #include "schemes/graphicsground.h"
 #include "schemes/graphicsnode.h"
@@ -68,7 +69,6 @@ const PlacingAction placingActions[] = {
 };
 
 const int netMode = SchemeEdit::ModeNet;
-const int passageType = QGraphicsItem::UserType + 104;
 
 } // namespace
 

@@ -12,8 +12,8 @@
 
 namespace {
 
-const int itemActions[4] = {47, 48, 51, 49};
-const int groupChildActions[] = {48, 51, 49, 52};
+const int schemeGroupItemActions[4] = {47, 48, 51, 49};
+const int schemeGroupGroupChildActions[] = {48, 51, 49, 52};
 
 } // namespace
 
@@ -23,7 +23,7 @@ SchemeGroup::SchemeGroup(Project *project)
     if (treeItem())
         treeItem()->setIcons(QStringLiteral(":/images/scheme_group.png"),
                              QStringLiteral(":/images/scheme_group_open.png"));
-    registerItemActions(itemActions, 4);
+    registerItemActions(schemeGroupItemActions, 4);
     if (hasCommands()) {
         addHandler(52, this, SLOT(copy()));
         addHandler(53, this, SLOT(paste()));
@@ -190,8 +190,8 @@ void SchemeGroup::loadClipboard(DataStream &stream)
 
 const int *SchemeGroup::childActions(int &count)
 {
-    count = int(std::size(groupChildActions));
-    return groupChildActions;
+    count = int(std::size(schemeGroupGroupChildActions));
+    return schemeGroupGroupChildActions;
 }
 
 const char *SchemeGroup::mimeType() const

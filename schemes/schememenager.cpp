@@ -6,9 +6,9 @@
 
 namespace {
 
-const int itemActions[4] = {39, 40, 44, 41};
-const int menuActions[] = {39, 40, 41, 42, 43, 44, -1, 45, 46, -1, 47, 48, 49, 50, 51, -1, 52, 53};
-const int menagerChildActions[] = {40, 44, 41, 43, 45};
+const int schemeMenagerItemActions[4] = {39, 40, 44, 41};
+const int schemeMenagerMenuActions[] = {39, 40, 41, 42, 43, 44, -1, 45, 46, -1, 47, 48, 49, 50, 51, -1, 52, 53};
+const int schemeMenagerMenagerChildActions[] = {40, 44, 41, 43, 45};
 
 } // namespace
 
@@ -20,8 +20,8 @@ SchemeMenager::SchemeMenager(Project *project, QList<QAction *> *actions)
     treeItem()->setTexts(tr("Principial schemes"), QString());
     treeItem()->setIcons(QStringLiteral(":/images/schematics.png"), QStringLiteral(":/images/schematics.png"));
     project->addTopLevelItem(treeItem());
-    registerItemActions(itemActions, 4);
-    setActionLists(menuActions, menagerChildActions);
+    registerItemActions(schemeMenagerItemActions, 4);
+    setActionLists(schemeMenagerMenuActions, schemeMenagerMenagerChildActions);
     if (hasCommands()) {
         addHandler(45, this, SLOT(copy()));
         addHandler(46, this, SLOT(paste()));

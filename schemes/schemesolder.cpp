@@ -2,6 +2,7 @@
 // to. Pins that meet are soldered, two device pins through a net of no
 // length; a net end or a node that lands on the middle of a net splits it.
 
+#include "model/itemtypes.h"
 #include "schemes/scheme.h"
 
 #include "graphics/graphicspins.h"
@@ -11,14 +12,12 @@
 
 namespace {
 
-const int clampType = QGraphicsItem::UserType + 402;
-
 bool isClamp(const QGraphicsItem *item)
 {
     return item && item->type() == clampType;
 }
 
-QGraphicsItem *ownerItem(const Pin *pin)
+QGraphicsItem *ownerGraphicsItem(const Pin *pin)
 {
     PinOwner *owner = pin ? pin->owner() : nullptr;
     return owner ? owner->graphicsItem() : nullptr;
@@ -26,7 +25,7 @@ QGraphicsItem *ownerItem(const Pin *pin)
 
 void repaintOwner(const Pin *pin)
 {
-    QGraphicsItem *item = ownerItem(pin);
+    QGraphicsItem *item = ownerGraphicsItem(pin);
     if (CHECK_PTR(item))
         item->update();
 }
