@@ -23,16 +23,11 @@ EquipmentMenager::EquipmentMenager(Project *project, QList<QAction *> *actions)
     : ItemMenager<FrameGroup, DlgPropFrameGroup>(project, actions)
     , m_scheme(project)
 {
-    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
+    if (!becomeBranch(tr("Placing of equipment"), QStringLiteral(":/images/equipment_placing.png"),
+                      equipmentMenagerItemActions, equipmentMenagerMenuActions, equipmentMenagerMenagerChildActions))
         return;
-    treeItem()->setTexts(tr("Placing of equipment"), QString());
-    treeItem()->setIcons(QStringLiteral(":/images/equipment_placing.png"),
-                         QStringLiteral(":/images/equipment_placing.png"));
-    project->addTopLevelItem(treeItem());
     if (m_scheme.sceneItem())
         treeItem()->insertChild(0, m_scheme.sceneItem());
-    registerItemActions(equipmentMenagerItemActions, 4);
-    setActionLists(equipmentMenagerMenuActions, equipmentMenagerMenagerChildActions);
     if (hasCommands())
         addHandler(58, this, SLOT(clickSavePdfFiles()));
 }

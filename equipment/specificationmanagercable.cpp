@@ -17,13 +17,10 @@ const int cableSpecificationMenagerChildActions[] = {70, 68};
 SpecificationManagerCable::SpecificationManagerCable(Project *project, QList<QAction *> *actions)
     : ItemMenager<SpecificationCable, DlgPropSpecificationCable>(project, actions)
 {
-    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
+    if (!becomeBranch(tr("Specification cables"), QStringLiteral(":/images/specifications.png"),
+                      cableSpecificationItemActions, cableSpecificationMenuActions,
+                      cableSpecificationMenagerChildActions))
         return;
-    treeItem()->setTexts(tr("Specification cables"), QString());
-    treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
-    project->addTopLevelItem(treeItem());
-    registerItemActions(cableSpecificationItemActions, 4);
-    setActionLists(cableSpecificationMenuActions, cableSpecificationMenagerChildActions);
     if (hasCommands()) {
         addHandler(68, this, SLOT(clickSavePdfFiles()));
         addHandler(72, this, SLOT(clickSpecProperty()), true);

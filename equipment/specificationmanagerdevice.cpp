@@ -21,13 +21,10 @@ const int deviceSpecificationMenagerChildActions[] = {66, 68};
 SpecificationManagerDevice::SpecificationManagerDevice(Project *project, QList<QAction *> *actions)
     : ItemMenager<SpecificationGroupDevice, DlgPropSpecificationGroupDevice>(project, actions)
 {
-    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
+    if (!becomeBranch(tr("Specification devices"), QStringLiteral(":/images/specifications.png"),
+                      deviceSpecificationItemActions, deviceSpecificationMenuActions,
+                      deviceSpecificationMenagerChildActions))
         return;
-    treeItem()->setTexts(tr("Specification devices"), QString());
-    treeItem()->setIcons(QStringLiteral(":/images/specifications.png"), QStringLiteral(":/images/specifications.png"));
-    project->addTopLevelItem(treeItem());
-    registerItemActions(deviceSpecificationItemActions, 4);
-    setActionLists(deviceSpecificationMenuActions, deviceSpecificationMenagerChildActions);
     if (hasCommands()) {
         addHandler(68, this, SLOT(clickSavePdfFiles()));
         addHandler(72, this, SLOT(clickSpecProperty()), true);

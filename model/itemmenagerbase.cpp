@@ -181,6 +181,16 @@ bool ItemMenagerBase::plausibleCount(const DataStream &stream, qint32 count)
     return count <= 0 || !stream.hasDevice() || qint64(count) <= stream.bytesLeft();
 }
 
+bool ItemMenagerBase::becomeBranch(const QString &title, const QString &icon)
+{
+    if (!CHECK_PTR(m_project) || !CHECK_PTR(m_treeItem))
+        return false;
+    m_treeItem->setTexts(title, QString());
+    m_treeItem->setIcons(icon, icon);
+    m_project->addTopLevelItem(m_treeItem);
+    return true;
+}
+
 QTreeWidget *ItemMenagerBase::checkedTree() const
 {
     QTreeWidget *tree = m_treeItem ? m_treeItem->treeWidget() : nullptr;

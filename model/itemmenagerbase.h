@@ -162,6 +162,20 @@ protected:
         m_childActions = child;
         m_childActionCount = C;
     }
+    // Puts the manager's node at the top of its project's tree with its
+    // (translated) title and icon, and gives it its item handlers and
+    // command lists; false after a failed check.
+    template <int M, int C>
+    bool becomeBranch(const QString &title, const QString &icon, const int (&itemActions)[4],
+                      const int (&menu)[M], const int (&child)[C])
+    {
+        if (!becomeBranch(title, icon))
+            return false;
+        registerItemActions(itemActions, 4);
+        setActionLists(menu, child);
+        return true;
+    }
+    bool becomeBranch(const QString &title, const QString &icon);
 
     // Every item of a list has at least one byte of its own further on in
     // the same stream: a count beyond the bytes left is damage.

@@ -15,13 +15,9 @@ const int schemeMenagerMenagerChildActions[] = {40, 44, 41, 43, 45};
 SchemeMenager::SchemeMenager(Project *project, QList<QAction *> *actions)
     : ItemMenager<SchemeGroup, DlgPropSchemeGroup>(project, actions)
 {
-    if (!CHECK_PTR(project) || !CHECK_PTR(treeItem()))
+    if (!becomeBranch(tr("Principial schemes"), QStringLiteral(":/images/schematics.png"),
+                      schemeMenagerItemActions, schemeMenagerMenuActions, schemeMenagerMenagerChildActions))
         return;
-    treeItem()->setTexts(tr("Principial schemes"), QString());
-    treeItem()->setIcons(QStringLiteral(":/images/schematics.png"), QStringLiteral(":/images/schematics.png"));
-    project->addTopLevelItem(treeItem());
-    registerItemActions(schemeMenagerItemActions, 4);
-    setActionLists(schemeMenagerMenuActions, schemeMenagerMenagerChildActions);
     if (hasCommands()) {
         addHandler(45, this, SLOT(copy()));
         addHandler(46, this, SLOT(paste()));
