@@ -100,24 +100,6 @@ GraphicsTwoPin *makeItem(GraphicsScene &sheet, const Kind &k, const QString &nam
     return item;
 }
 
-// Dark pixels of the item's picture (help shown) outside its bounding
-// rectangle, drawn under its own matrix.
-int darkOutside(GraphicsItem *item)
-{
-    QImage image(1600, 1600, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const QTransform matrix = item->transform() * QTransform::fromTranslate(800, 800);
-    QPainter painter(&image);
-    painter.setTransform(matrix);
-    QStyleOptionGraphicsItem option;
-    item->draw(&painter, &option, false);
-    painter.end();
-    const QRect inside = matrix.mapRect(item->boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1);
-    int count = darkPixels(image, image.rect());
-    count -= darkPixels(image, inside.intersected(image.rect()));
-    return count;
-}
-
 } // namespace
 
 class TestTwoPin : public QObject
@@ -374,22 +356,22 @@ private slots:
         for (const Kind &k : kinds) {
             // A new item, before its dialog: unbound, its pins unnamed.
             std::unique_ptr<GraphicsItem> fresh(sheet.createItem(k.itemType));
-            QVERIFY2(darkOutside(fresh.get()) == 0, k.name);
+            QVERIFY2(paintedOutside(fresh.get()) == 0, k.name);
             for (int frameKind : {0, 2}) {
                 GraphicsTwoPin *item = makeItem(sheet, k, "X1 of the far feeder_a");
                 TwoPinDevice *device = item->twoPinDevice();
                 placeDevice(frame, device, positionAddress(9, -1, frameKind));
                 device->setShowAddress(true);
                 item->updateFromObj();
-                QVERIFY2(darkOutside(item) == 0, k.name);
+                QVERIFY2(paintedOutside(item) == 0, k.name);
                 item->mirror(false);
-                QVERIFY2(darkOutside(item) == 0, k.name);
+                QVERIFY2(paintedOutside(item) == 0, k.name);
                 item->rotateBy(1, true);
-                QVERIFY2(darkOutside(item) == 0, k.name);
+                QVERIFY2(paintedOutside(item) == 0, k.name);
                 // No device at all.
                 delete device;
                 QCOMPARE(item->obj(), nullptr);
-                QVERIFY2(darkOutside(item) == 0, k.name);
+                QVERIFY2(paintedOutside(item) == 0, k.name);
                 PaintRecorder lost;
                 QVERIFY(!penColours(*paint(&lost, item, false)).contains(penBlack.color()));
             }
