@@ -300,6 +300,7 @@ Relay *GraphicsRelayWinding::relay() const
 
 QRectF GraphicsRelayWinding::boundingRect() const
 {
+    settleExtent();
     return QRectF((itemWidth - m_width) / 2, m_top, m_width, m_height).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
@@ -393,10 +394,17 @@ void GraphicsRelayWinding::updateFromObj()
     const QString model = bound->modelName();
     m_caption = relayVariantCaption(m_type, m_winding, m_variant, captionWidth);
     m_caption = m_caption.isEmpty() ? model : m_caption + lineSeparator + model;
+    m_leadOffset = leadOffsetOf(w->pictureKind, v->kind);
+    refreshExtent();
+}
 
-    const int picture = w->pictureKind;
-    const double lead = leadOffsetOf(picture, v->kind);
-    const double body = bodyHeightOf(picture);
+void GraphicsRelayWinding::measureExtent()
+{
+    const RelayDescriptor *w = windingOf(m_type, m_winding);
+    if (!w || !hasFontSet())
+        return;
+    const double lead = m_leadOffset;
+    const double body = bodyHeightOf(w->pictureKind);
     const QString name = windingName();
     const int bottomAligned = Qt::AlignHCenter | Qt::AlignBottom;
     const QPointF nameAnchor(100, lead - 5);
@@ -423,12 +431,9 @@ void GraphicsRelayWinding::updateFromObj()
         top = block.top();
         height = lead - top + body + 15;
     }
-    prepareGeometryChange();
-    m_leadOffset = lead;
     m_top = top;
     m_width = width;
     m_height = height;
-    update();
 }
 
 void GraphicsRelayWinding::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)

@@ -35,7 +35,8 @@ public:
     // ends exchanges its pin rows; the other variants stay as they are.
     void mirror(bool withHalfTurn) override;
     void updatePinNames() override;
-    // Caption and extent; only for a bound item.
+    // Caption and extent; only for a bound item. The extent is measured
+    // when first asked for after a sheet read its items.
     void updateFromObj() override;
 
     // The winding object's acceptance of a contact item: the contact it
@@ -55,10 +56,22 @@ public:
     void setRowsMirrored(bool mirrored) { m_mirrored = mirrored; }
     bool isDiagonal() const { return m_diagonal; }
     void setDiagonal(bool diagonal) { m_diagonal = diagonal; }
-    double top() const { return m_top; }
+    double top() const
+    {
+        settleExtent();
+        return m_top;
+    }
     double leadOffset() const { return m_leadOffset; }
-    double extentWidth() const { return m_width; }
-    double extentHeight() const { return m_height; }
+    double extentWidth() const
+    {
+        settleExtent();
+        return m_width;
+    }
+    double extentHeight() const
+    {
+        settleExtent();
+        return m_height;
+    }
 
     // The bound relay, null while unbound.
     Relay *relay() const;
@@ -72,6 +85,11 @@ public:
     // The number of contacts of the winding in the catalogue; 0 while the
     // item has no valid winding.
     int catalogueContactCount() const;
+
+protected:
+    // The name block and the caption under the coil, as the painter lays
+    // them out.
+    void measureExtent() override;
 
 private:
     qint32 m_type = -1;
