@@ -391,9 +391,9 @@ void GraphicsRelayWinding::updateFromObj()
     if (!CHECK_PTR(v) || !hasFontSet())
         return;
 
-    const QString model = bound->modelName();
-    m_caption = relayVariantCaption(m_type, m_winding, m_variant, captionWidth);
-    m_caption = m_caption.isEmpty() ? model : m_caption + lineSeparator + model;
+    // The jumpers go before the type name when the extent is measured.
+    m_caption = bound->modelName();
+    m_captionJoined = false;
     m_leadOffset = leadOffsetOf(w->pictureKind, v->kind);
     refreshExtent();
 }
@@ -403,6 +403,12 @@ void GraphicsRelayWinding::measureExtent()
     const RelayDescriptor *w = windingOf(m_type, m_winding);
     if (!w || !hasFontSet())
         return;
+    if (!m_captionJoined) {
+        const QString jumpers = relayVariantCaption(m_type, m_winding, m_variant, captionWidth);
+        if (!jumpers.isEmpty())
+            m_caption = jumpers + lineSeparator + m_caption;
+        m_captionJoined = true;
+    }
     const double lead = m_leadOffset;
     const double body = bodyHeightOf(w->pictureKind);
     const QString name = windingName();
@@ -443,6 +449,7 @@ void GraphicsRelayWinding::draw(QPainter *painter, const QStyleOptionGraphicsIte
     const WindingVariant *v = variantOf(m_type, m_winding, m_variant);
     if (!v)
         return;
+    settleExtent();
     const bool selected = option && (option->state & QStyle::State_Selected);
     Relay *bound = relay();
     // A winding that lost its relay stays visible in red so that it can be

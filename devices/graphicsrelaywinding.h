@@ -51,7 +51,11 @@ public:
     int relayType() const { return m_type; }
     int winding() const { return m_winding; }
     int variant() const { return m_variant; }
-    const QString &caption() const { return m_caption; }
+    const QString &caption() const
+    {
+        settleExtent();
+        return m_caption;
+    }
     bool isRowsMirrored() const { return m_mirrored; }
     void setRowsMirrored(bool mirrored) { m_mirrored = mirrored; }
     bool isDiagonal() const { return m_diagonal; }
@@ -87,8 +91,8 @@ public:
     int catalogueContactCount() const;
 
 protected:
-    // The name block and the caption under the coil, as the painter lays
-    // them out.
+    // The caption's jumpers, then the name block and the caption under the
+    // coil as the painter lays them out.
     void measureExtent() override;
 
 private:
@@ -96,6 +100,8 @@ private:
     quint8 m_winding = 255;
     quint8 m_variant = 255;
     QString m_caption;
+    // Whether the caption holds the jumpers as well as the type name.
+    bool m_captionJoined = true;
     double m_top = 0;
     double m_leadOffset = 0;
     // Until the first geometry update: the coil of a plain variant.
