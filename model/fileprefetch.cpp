@@ -1,5 +1,7 @@
 #include "model/fileprefetch.h"
 
+#include "model/file.h"
+
 #include <QFile>
 
 #include <system_error>
@@ -20,7 +22,7 @@ FilePrefetch::FilePrefetch(const QStringList &paths)
 {
     m_entries.reserve(size_t(paths.size()));
     for (const QString &path : paths)
-        m_entries.push_back({path, QByteArray(), Pending});
+        m_entries.push_back({path, QByteArray(), Pending, 0});
     current = this;
     // Without a thread nothing is read ahead: every file is read as before.
     if (!m_entries.empty()) {
@@ -74,6 +76,10 @@ void FilePrefetch::run()
             bytes = file.readAll();
         const bool whole = read && bytes.size() == file.size();
         file.close();
+        // The load checks the payload against its header: the sum is taken
+        // here, beside the parsing.
+        const qsizetype header = qMin<qsizetype>(bytes.size(), fileHeaderSize);
+        const quint16 sum = whole ? fileChecksum(QByteArrayView(bytes).sliced(header)) : 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             Entry &entry = m_entries[i];
@@ -81,6 +87,7 @@ void FilePrefetch::run()
                 entry.state = whole ? Ready : Failed;
                 if (whole) {
                     entry.bytes = std::move(bytes);
+                    entry.payloadChecksum = sum;
                     m_held += entry.bytes.size();
                 }
             }
@@ -96,7 +103,7 @@ void FilePrefetch::drop(Entry &entry)
     entry.state = Taken;
 }
 
-bool FilePrefetch::take(const QString &path, QByteArray *bytes)
+bool FilePrefetch::take(const QString &path, QByteArray *bytes, quint16 *payloadChecksum)
 {
     if (!m_thread.joinable())
         return false;
@@ -114,8 +121,11 @@ bool FilePrefetch::take(const QString &path, QByteArray *bytes)
     Entry &entry = m_entries[found];
     m_changed.wait(lock, [&] { return entry.state != Pending || m_stop; });
     const bool ready = entry.state == Ready;
-    if (ready)
+    if (ready) {
         *bytes = std::move(entry.bytes);
+        if (payloadChecksum)
+            *payloadChecksum = entry.payloadChecksum;
+    }
     entry.bytes = QByteArray();
     m_held -= ready ? bytes->size() : 0;
     entry.state = Taken;

@@ -27,10 +27,11 @@ public:
     // The prefetch of the load running now, or null.
     static FilePrefetch *active();
 
-    // Hands over the whole bytes of the file, when it is one of those still
-    // to come (the ones before it are dropped); false when it is not, or it
-    // could not be read.
-    bool take(const QString &path, QByteArray *bytes);
+    // Hands over the whole bytes of the file, and the checksum of what
+    // follows its header (fileChecksum, taken by the reading thread), when
+    // it is one of those still to come (the ones before it are dropped);
+    // false when it is not, or it could not be read.
+    bool take(const QString &path, QByteArray *bytes, quint16 *payloadChecksum = nullptr);
 
 private:
     enum State { Pending, Ready, Failed, Taken };
@@ -39,6 +40,7 @@ private:
         QString path;
         QByteArray bytes;
         State state = Pending;
+        quint16 payloadChecksum = 0;
     };
     void run();
     void drop(Entry &entry);
