@@ -44,11 +44,19 @@ private:
     };
     void run();
     void drop(Entry &entry);
+    // Whether the reader, waiting before the file at m_readerAt, may go on;
+    // the lock is held.
+    bool readerMayResume() const;
+    // Wakes the reader when it waits and may go on; the lock is held.
+    void wakeReaderIfDue();
 
     std::vector<Entry> m_entries;
     size_t m_next = 0;
     qint64 m_held = 0;
     bool m_stop = false;
+    size_t m_readerAt = 0;
+    bool m_readerWaiting = false;
+    bool m_loadWaiting = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::thread m_thread;
