@@ -251,21 +251,25 @@ void fill(Project &project, int devices)
         group->appendItem(scheme);
         drawSheet(*scheme, objects.mid(i * perSheet, perSheet), i);
     }
-    // One frame for every hundred devices, ten to a row; each holds the
-    // modules and relays of its hundred in the places of its parts.
+    // One frame for every hundred devices, ten to a row (more where the
+    // rows' one-byte numbers would run out, which would give frames the
+    // same address); each holds the modules and relays of its hundred in
+    // the places of its parts.
     FrameGroup *row = nullptr;
     QList<Frame *> frames;
-    for (int i = 0; i < devices / perFrame; ++i) {
-        if (i % 10 == 0) {
+    const int frameCount = devices / perFrame;
+    const int perRow = std::max(10, (frameCount + 249) / 250);
+    for (int i = 0; i < frameCount; ++i) {
+        if (i % perRow == 0) {
             row = new FrameGroup(&project);
             project.equipment()->appendItem(row);
             Address address;
-            address.setField(1, quint8(i / 10 + 1));
+            address.setField(1, quint8(i / perRow + 1));
             row->setAddress(address);
         }
         auto *frame = new Frame(&project);
         Address a;
-        a.setField(2, quint8(i % 10 + 1));
+        a.setField(2, quint8(i % perRow + 1));
         frame->setAddressField(a, 2);
         row->appendItem(frame);
         frame->setAddressField(row->address(), 1);

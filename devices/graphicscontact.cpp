@@ -191,6 +191,13 @@ void GraphicsContact::updateFromObj()
 {
     if (!CHECK(m_contactKind != -1) || !hasFontSet())
         return;
+    refreshExtent();
+}
+
+void GraphicsContact::measureExtent()
+{
+    if (!isKind(m_contactKind) || !hasFontSet())
+        return;
     const QSizeF box = contactSize(m_contactKind);
     const double halfPin = pinSize.width() / 2;
     const QRectF title = textRect(this, font(showBigDeviceNames ? 4 : 3), QPointF(80, -10),
@@ -204,14 +211,13 @@ void GraphicsContact::updateFromObj()
     } else {
         height = title.height() + box.height() + halfPin;
     }
-    prepareGeometryChange();
     m_height = height + 10;
     m_width = qMax(box.width() + qMax(pinSize.width(), 2 * margin), title.width());
-    update();
 }
 
 QRectF GraphicsContact::boundingRect() const
 {
+    settleExtent();
     const QSizeF box = isKind(m_contactKind) ? contactSize(m_contactKind) : symbolSize;
     const double halfPin = pinSize.width() / 2;
     const double x0 = isTurned() ? -halfPin : (box.width() - m_width) / 2;

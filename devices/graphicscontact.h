@@ -43,7 +43,8 @@ public:
     bool showAddress() const override;
     // The catalogue contact's names on the pins; none while unbound.
     void updatePinNames() override;
-    // The extent around the symbol, the pin labels and the name block.
+    // The extent around the symbol, the pin labels and the name block,
+    // measured when first asked for after a sheet read its items.
     void updateFromObj() override;
 
     // Sets the kind and makes its pins (unsoldering the former ones). A
@@ -64,8 +65,19 @@ public:
 
     // The bound winding item, null while unbound.
     GraphicsRelayWinding *windingItem() const;
-    double extentWidth() const { return m_width; }
-    double extentHeight() const { return m_height; }
+    double extentWidth() const
+    {
+        settleExtent();
+        return m_width;
+    }
+    double extentHeight() const
+    {
+        settleExtent();
+        return m_height;
+    }
+
+protected:
+    void measureExtent() override;
 
 private:
     qint32 m_contactKind = -1;

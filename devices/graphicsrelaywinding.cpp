@@ -299,6 +299,7 @@ Relay *GraphicsRelayWinding::relay() const
 
 QRectF GraphicsRelayWinding::boundingRect() const
 {
+    settleExtent();
     return QRectF((itemWidth - m_width) / 2, m_top, m_width, m_height).adjusted(-3.5, -3.5, 3.5, 3.5);
 }
 
@@ -389,13 +390,26 @@ void GraphicsRelayWinding::updateFromObj()
     if (!CHECK_PTR(v) || !hasFontSet())
         return;
 
-    const QString model = bound->modelName();
-    m_caption = relayVariantCaption(m_type, m_winding, m_variant, captionWidth);
-    m_caption = m_caption.isEmpty() ? model : m_caption + lineSeparator + model;
+    // The jumpers go before the type name when the extent is measured.
+    m_caption = bound->modelName();
+    m_captionJoined = false;
+    m_leadOffset = leadOffsetOf(w->pictureKind, v->kind);
+    refreshExtent();
+}
 
-    const int picture = w->pictureKind;
-    const double lead = leadOffsetOf(picture, v->kind);
-    const double body = bodyHeightOf(picture);
+void GraphicsRelayWinding::measureExtent()
+{
+    const RelayDescriptor *w = windingOf(m_type, m_winding);
+    if (!w || !hasFontSet())
+        return;
+    if (!m_captionJoined) {
+        const QString jumpers = relayVariantCaption(m_type, m_winding, m_variant, captionWidth);
+        if (!jumpers.isEmpty())
+            m_caption = jumpers + lineSeparator + m_caption;
+        m_captionJoined = true;
+    }
+    const double lead = m_leadOffset;
+    const double body = bodyHeightOf(w->pictureKind);
     const QString name = windingName();
     const int bottomAligned = Qt::AlignHCenter | Qt::AlignBottom;
     const QPointF nameAnchor(100, lead - 5);
@@ -422,12 +436,9 @@ void GraphicsRelayWinding::updateFromObj()
         top = block.top();
         height = lead - top + body + 15;
     }
-    prepareGeometryChange();
-    m_leadOffset = lead;
     m_top = top;
     m_width = width;
     m_height = height;
-    update();
 }
 
 void GraphicsRelayWinding::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
@@ -437,6 +448,7 @@ void GraphicsRelayWinding::draw(QPainter *painter, const QStyleOptionGraphicsIte
     const WindingVariant *v = variantOf(m_type, m_winding, m_variant);
     if (!v)
         return;
+    settleExtent();
     const bool selected = option && (option->state & QStyle::State_Selected);
     Relay *bound = relay();
     // A winding that lost its relay stays visible in red so that it can be

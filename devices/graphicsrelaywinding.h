@@ -35,7 +35,8 @@ public:
     // ends exchanges its pin rows; the other variants stay as they are.
     void mirror(bool withHalfTurn) override;
     void updatePinNames() override;
-    // Caption and extent; only for a bound item.
+    // Caption and extent; only for a bound item. The extent is measured
+    // when first asked for after a sheet read its items.
     void updateFromObj() override;
 
     // The winding object's acceptance of a contact item: the contact it
@@ -50,15 +51,31 @@ public:
     int relayType() const { return m_type; }
     int winding() const { return m_winding; }
     int variant() const { return m_variant; }
-    const QString &caption() const { return m_caption; }
+    const QString &caption() const
+    {
+        settleExtent();
+        return m_caption;
+    }
     bool isRowsMirrored() const { return m_mirrored; }
     void setRowsMirrored(bool mirrored) { m_mirrored = mirrored; }
     bool isDiagonal() const { return m_diagonal; }
     void setDiagonal(bool diagonal) { m_diagonal = diagonal; }
-    double top() const { return m_top; }
+    double top() const
+    {
+        settleExtent();
+        return m_top;
+    }
     double leadOffset() const { return m_leadOffset; }
-    double extentWidth() const { return m_width; }
-    double extentHeight() const { return m_height; }
+    double extentWidth() const
+    {
+        settleExtent();
+        return m_width;
+    }
+    double extentHeight() const
+    {
+        settleExtent();
+        return m_height;
+    }
 
     // The bound relay, null while unbound.
     Relay *relay() const;
@@ -73,11 +90,18 @@ public:
     // item has no valid winding.
     int catalogueContactCount() const;
 
+protected:
+    // The caption's jumpers, then the name block and the caption under the
+    // coil as the painter lays them out.
+    void measureExtent() override;
+
 private:
     qint32 m_type = -1;
     quint8 m_winding = 255;
     quint8 m_variant = 255;
     QString m_caption;
+    // Whether the caption holds the jumpers as well as the type name.
+    bool m_captionJoined = true;
     double m_top = 0;
     double m_leadOffset = 0;
     // Until the first geometry update: the coil of a plain variant.

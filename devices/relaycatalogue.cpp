@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QHash>
 
 #include <cstring>
 
@@ -112,12 +113,10 @@ int relayVariantPinCount(int type, int winding, int variant)
     return v ? shownCoilEnds(v->kind) : 0;
 }
 
-QString relayVariantCaption(int type, int winding, int variant, qreal maxWidth)
+namespace {
+
+QString measuredVariantCaption(const WindingVariant *v, const QFontMetricsF &metrics, qreal maxWidth)
 {
-    const WindingVariant *v = relayVariant(type, winding, variant);
-    if (!v)
-        return QString();
-    const QFontMetricsF metrics(font(3));
     QString result;
     int index = firstJumperName(v->kind);
     for (int run = 0; run < v->runCount; ++run) {
@@ -142,6 +141,65 @@ QString relayVariantCaption(int type, int winding, int variant, qreal maxWidth)
     if (!result.isEmpty())
         result = QLatin1Char('(') + result + QLatin1Char(')');
     return result;
+}
+
+// The captions laid out so far: every winding item of a sheet being read
+// asks for its variant's, and the variants are few.
+struct CaptionKey
+{
+    const WindingVariant *variant;
+    qreal maxWidth;
+    QFont font;
+    qreal dpi;
+    bool operator==(const CaptionKey &o) const
+    {
+        return variant == o.variant && maxWidth == o.maxWidth && dpi == o.dpi && font == o.font;
+    }
+};
+
+size_t qHash(const CaptionKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, quintptr(key.variant), key.maxWidth, key.dpi);
+}
+
+// The fonts in it go with the application, while the GUI still stands.
+QHash<CaptionKey, QString> *captions = nullptr;
+
+void dropCaptionCache()
+{
+    delete captions;
+    captions = nullptr;
+}
+
+QHash<CaptionKey, QString> &captionCache()
+{
+    if (!captions) {
+        captions = new QHash<CaptionKey, QString>;
+        qAddPostRoutine(dropCaptionCache);
+    }
+    return *captions;
+}
+
+} // namespace
+
+QString relayVariantCaption(int type, int winding, int variant, qreal maxWidth)
+{
+    const WindingVariant *v = relayVariant(type, winding, variant);
+    if (!v)
+        return QString();
+    const QFont &f = font(3);
+    const QFontMetricsF metrics(f);
+    CaptionKey key{v, maxWidth, f, metrics.fontDpi()};
+    QHash<CaptionKey, QString> &cache = captionCache();
+    const auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+    const QString caption = measuredVariantCaption(v, metrics, maxWidth);
+    // A few variants in a few widths and fonts; bounded all the same.
+    if (cache.size() >= 4096)
+        cache.clear();
+    cache.insert(std::move(key), caption);
+    return caption;
 }
 
 QList<const char *> relayVariantPins(int type, int winding, int variant)

@@ -380,7 +380,7 @@ void Frame::listWiringPage(int pageClass, const QString &name, int kind)
 {
     ++m_pageCounter;
     if (m_treeItem)
-        m_treeItem->addChild(new WiringPageItem(this, pageClass, kind, name, m_pageCounter));
+        m_listedRows.append(new WiringPageItem(this, pageClass, kind, name, m_pageCounter));
 }
 
 void Frame::printPages(QPainter *painter)

@@ -160,6 +160,9 @@ private:
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;
+    // The rows of the pages listed so far by the listing under way: they
+    // join the frame's row together when it ends.
+    QList<QTreeWidgetItem *> m_listedRows;
 };
 
 // The properties of a frame: its type and clamp panels, its number in the

@@ -277,6 +277,15 @@ bool Frame::createWiringLayouts(const WiringIndex &index, CheckLog &log, bool bu
     m_listingPages = !build;
     const bool ok = m_layout->createWiringLayouts(index, log);
     m_listingPages = false;
+    // The listed rows join the tree in one insertion: a tree shown in a
+    // view lays out its rows again after each.
+    if (!m_listedRows.isEmpty()) {
+        if (m_treeItem)
+            m_treeItem->addChildren(m_listedRows);
+        else
+            qDeleteAll(m_listedRows);
+        m_listedRows.clear();
+    }
     return ok;
 }
 

@@ -140,13 +140,41 @@ void GraphicsObjItem::refreshTextWidth(bool announceAlways)
 {
     GraphicsScene *sheet = graphicsScene();
     if (sheet && sheet->isReadingItems() && hasFontSet()) {
-        if (!m_widthPending) {
-            m_widthPending = true;
+        if (!m_widthPending && !m_extentPending)
             sheet->measureAfterReading(this);
-        }
+        m_widthPending = true;
         return;
     }
     applyTextWidth(announceAlways);
+}
+
+void GraphicsObjItem::measureExtent()
+{
+}
+
+void GraphicsObjItem::refreshExtent()
+{
+    GraphicsScene *sheet = graphicsScene();
+    if (sheet && sheet->isReadingItems() && hasFontSet()) {
+        if (!m_widthPending && !m_extentPending)
+            sheet->measureAfterReading(this);
+        m_extentPending = true;
+        return;
+    }
+    prepareGeometryChange();
+    m_extentPending = false;
+    measureExtent();
+    update();
+}
+
+void GraphicsObjItem::settlePendingExtent() const
+{
+    const GraphicsScene *sheet = graphicsScene();
+    // The change was announced when the reading ended.
+    if (sheet && sheet->isReadingItems())
+        return;
+    m_extentPending = false;
+    const_cast<GraphicsObjItem *>(this)->measureExtent();
 }
 
 void GraphicsObjItem::applyTextWidth(bool announceAlways)
@@ -162,7 +190,7 @@ void GraphicsObjItem::applyTextWidth(bool announceAlways)
 
 void GraphicsObjItem::extentRead()
 {
-    if (m_widthPending)
+    if (m_widthPending || m_extentPending)
         prepareExtentChange();
 }
 
@@ -170,6 +198,12 @@ QVariant GraphicsObjItem::itemChange(GraphicsItemChange change, const QVariant &
 {
     if (change == ItemTransformChange && m_widthPending && hasFontSet())
         applyTextWidth(false);
+    if (change == ItemTransformChange && m_extentPending) {
+        // Measured as it stood before the turn, as an immediate measure
+        // would have been.
+        m_extentPending = false;
+        measureExtent();
+    }
     return GraphicsPins::itemChange(change, value);
 }
 

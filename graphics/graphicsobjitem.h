@@ -101,8 +101,8 @@ public:
 
     // The identity read with the item and not yet resolved; 0 when none.
     qint32 pendingIdentity() const { return m_pendingId; }
-    // A width left to measure while the sheet read its items announces its
-    // change.
+    // A width or extent left to measure while the sheet read its items
+    // announces its change.
     void extentRead() override;
 
 protected:
@@ -115,6 +115,20 @@ protected:
     // the sheet reads its items the width is only marked to be measured:
     // a sheet is read without measuring the name of every device on it.
     void refreshTextWidth(bool announceAlways = false);
+    // For kinds whose extent follows several texts: measures the extent and
+    // keeps it, without announcing the change (refreshExtent announces).
+    virtual void measureExtent();
+    // Measures the extent now, announcing the change. While the sheet reads
+    // its items the extent is only marked to be measured when first needed
+    // (settleExtent), before the item's matrix changes at the latest.
+    void refreshExtent();
+    // Measures an extent left to measure once the sheet no longer reads its
+    // items: the kind's boundingRect and extent getters ask for it first.
+    void settleExtent() const
+    {
+        if (m_extentPending)
+            settlePendingExtent();
+    }
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     Project *sceneProject() const;
     // Whether the pin is one of the item's own.
@@ -129,9 +143,11 @@ private:
     Obj *m_obj = nullptr;
     QString m_name;
     void applyTextWidth(bool announceAlways);
+    void settlePendingExtent() const;
 
     mutable double m_textWidth = 3.5;
     mutable bool m_widthPending = false;
+    mutable bool m_extentPending = false;
     int m_bindMode;
     qint32 m_pendingId = 0;
 };

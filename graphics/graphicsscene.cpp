@@ -365,7 +365,7 @@ bool GraphicsScene::loadScene(DataStream &stream)
     m_items.reserve(m_items.size() + room);
     m_owned.reserve(m_owned.size() + room);
     // The texts are measured when first shown, not as they are read.
-    m_readingItems = true;
+    beginReadingItems();
     bool ok = true;
     for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;
@@ -389,6 +389,15 @@ bool GraphicsScene::loadScene(DataStream &stream)
     }
     finishReadingItems();
     return ok;
+}
+
+void GraphicsScene::beginReadingItems()
+{
+    m_readingItems = true;
+    // A sheet that no view shows is due whole: the items read then add no
+    // region of their own to repaint, one per item and move.
+    if (views().isEmpty())
+        update();
 }
 
 void GraphicsScene::finishReadingItems()
@@ -416,7 +425,7 @@ bool GraphicsScene::saveItemsGeometry(DataStream &stream)
 
 bool GraphicsScene::loadItemsGeometry(DataStream &stream)
 {
-    m_readingItems = true;
+    beginReadingItems();
     for (GraphicsItem *item : std::as_const(m_items))
         item->loadGeometry(stream);
     finishReadingItems();

@@ -233,6 +233,7 @@ private:
     static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
     bool isQueued(const QGraphicsItem *item) const;
     // Ends reading the items: the extents not measured are announced.
+    void beginReadingItems();
     void finishReadingItems();
     void dropQueuedDescendants(const QGraphicsItem *item);
 

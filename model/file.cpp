@@ -18,7 +18,7 @@
 
 namespace {
 
-const int headerSize = 6;
+const int headerSize = fileHeaderSize;
 
 FileClock &fileClock()
 {
@@ -256,8 +256,9 @@ bool File::load(DataStream &stream)
     // A load that reads many files may have read this one ahead.
     QByteArray whole;
     FilePrefetch *prefetch = FilePrefetch::active();
+    quint16 payloadChecksum = 0;
     const bool prefetched = prefetch && m_buffer.isEmpty() && (!isOpen() || pos() == 0)
-        && prefetch->take(fileName(), &whole);
+        && prefetch->take(fileName(), &whole, &payloadChecksum);
     QByteArray header;
     if (prefetched) {
         if (isOpen())
@@ -296,7 +297,9 @@ bool File::load(DataStream &stream)
         showError(tq("Size file %1 not correct!").arg(fileName()));
         return false;
     }
-    if (fileChecksum(m_buffer) != checkSum
+    if (!prefetched)
+        payloadChecksum = fileChecksum(m_buffer);
+    if (payloadChecksum != checkSum
         || (m_record.checkSum != 0 && m_record.checkSum != checkSum)) {
         showError(tq("Check summ file %1 not correct!").arg(fileName()));
         return false;

@@ -113,6 +113,9 @@ QDateTime fileClockNow();
 // eight bytes a step: the files of a large project are checked on every
 // load.
 quint16 fileChecksum(QByteArrayView data);
+// The bytes of a file's header, before its payload: the payload's size and
+// checksum.
+inline constexpr int fileHeaderSize = 6;
 
 // Flushes a written file's bytes, or a directory's entries (the names just
 // renamed or removed in it), to the disk; false when the system refuses.

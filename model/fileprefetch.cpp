@@ -1,5 +1,7 @@
 #include "model/fileprefetch.h"
 
+#include "model/file.h"
+
 #include <QFile>
 
 #include <system_error>
@@ -20,7 +22,7 @@ FilePrefetch::FilePrefetch(const QStringList &paths)
 {
     m_entries.reserve(size_t(paths.size()));
     for (const QString &path : paths)
-        m_entries.push_back({path, QByteArray(), Pending});
+        m_entries.push_back({path, QByteArray(), Pending, 0});
     current = this;
     // Without a thread nothing is read ahead: every file is read as before.
     if (!m_entries.empty()) {
@@ -55,11 +57,17 @@ void FilePrefetch::run()
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             // The file the load waits for is read at once, the others
-            // while the reading is not too far ahead.
-            m_changed.wait(lock, [&] {
-                return m_stop || m_entries[i].state != Pending || i < m_next
-                    || (m_held < heldLimit && i - m_next < aheadLimit);
-            });
+            // while the reading is not too far ahead. Once that far, the
+            // thread waits until the load took half of what it read: the
+            // load wakes it once for many files, not for each.
+            const bool mayRead = m_stop || m_entries[i].state != Pending || i < m_next
+                || (m_held < heldLimit && i - m_next < aheadLimit);
+            if (!mayRead) {
+                m_readerAt = i;
+                m_readerWaiting = true;
+                m_changed.wait(lock, [&] { return readerMayResume(); });
+                m_readerWaiting = false;
+            }
             if (m_stop)
                 return;
             // A file the load went past is not read any more.
@@ -74,6 +82,11 @@ void FilePrefetch::run()
             bytes = file.readAll();
         const bool whole = read && bytes.size() == file.size();
         file.close();
+        // The load checks the payload against its header: the sum is taken
+        // here, beside the parsing.
+        const qsizetype header = qMin<qsizetype>(bytes.size(), fileHeaderSize);
+        const quint16 sum = whole ? fileChecksum(QByteArrayView(bytes).sliced(header)) : 0;
+        bool loadWaits = false;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             Entry &entry = m_entries[i];
@@ -81,12 +94,28 @@ void FilePrefetch::run()
                 entry.state = whole ? Ready : Failed;
                 if (whole) {
                     entry.bytes = std::move(bytes);
+                    entry.payloadChecksum = sum;
                     m_held += entry.bytes.size();
                 }
             }
+            loadWaits = m_loadWaiting;
         }
-        m_changed.notify_all();
+        if (loadWaits)
+            m_changed.notify_all();
     }
+}
+
+bool FilePrefetch::readerMayResume() const
+{
+    const size_t i = m_readerAt;
+    return m_stop || m_entries[i].state != Pending || i < m_next
+        || (m_held < heldLimit / 2 && i - m_next < aheadLimit / 2);
+}
+
+void FilePrefetch::wakeReaderIfDue()
+{
+    if (m_readerWaiting && readerMayResume())
+        m_changed.notify_all();
 }
 
 void FilePrefetch::drop(Entry &entry)
@@ -96,7 +125,7 @@ void FilePrefetch::drop(Entry &entry)
     entry.state = Taken;
 }
 
-bool FilePrefetch::take(const QString &path, QByteArray *bytes)
+bool FilePrefetch::take(const QString &path, QByteArray *bytes, quint16 *payloadChecksum)
 {
     if (!m_thread.joinable())
         return false;
@@ -110,15 +139,22 @@ bool FilePrefetch::take(const QString &path, QByteArray *bytes)
     for (size_t i = m_next; i < found; ++i)
         drop(m_entries[i]);
     m_next = found + 1;
-    m_changed.notify_all();
     Entry &entry = m_entries[found];
-    m_changed.wait(lock, [&] { return entry.state != Pending || m_stop; });
+    if (entry.state == Pending) {
+        wakeReaderIfDue();
+        m_loadWaiting = true;
+        m_changed.wait(lock, [&] { return entry.state != Pending || m_stop; });
+        m_loadWaiting = false;
+    }
     const bool ready = entry.state == Ready;
-    if (ready)
+    if (ready) {
         *bytes = std::move(entry.bytes);
+        if (payloadChecksum)
+            *payloadChecksum = entry.payloadChecksum;
+    }
     entry.bytes = QByteArray();
     m_held -= ready ? bytes->size() : 0;
     entry.state = Taken;
-    m_changed.notify_all();
+    wakeReaderIfDue();
     return ready;
 }

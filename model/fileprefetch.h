@@ -27,10 +27,11 @@ public:
     // The prefetch of the load running now, or null.
     static FilePrefetch *active();
 
-    // Hands over the whole bytes of the file, when it is one of those still
-    // to come (the ones before it are dropped); false when it is not, or it
-    // could not be read.
-    bool take(const QString &path, QByteArray *bytes);
+    // Hands over the whole bytes of the file, and the checksum of what
+    // follows its header (fileChecksum, taken by the reading thread), when
+    // it is one of those still to come (the ones before it are dropped);
+    // false when it is not, or it could not be read.
+    bool take(const QString &path, QByteArray *bytes, quint16 *payloadChecksum = nullptr);
 
 private:
     enum State { Pending, Ready, Failed, Taken };
@@ -39,14 +40,23 @@ private:
         QString path;
         QByteArray bytes;
         State state = Pending;
+        quint16 payloadChecksum = 0;
     };
     void run();
     void drop(Entry &entry);
+    // Whether the reader, waiting before the file at m_readerAt, may go on;
+    // the lock is held.
+    bool readerMayResume() const;
+    // Wakes the reader when it waits and may go on; the lock is held.
+    void wakeReaderIfDue();
 
     std::vector<Entry> m_entries;
     size_t m_next = 0;
     qint64 m_held = 0;
     bool m_stop = false;
+    size_t m_readerAt = 0;
+    bool m_readerWaiting = false;
+    bool m_loadWaiting = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::thread m_thread;

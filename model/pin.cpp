@@ -381,8 +381,8 @@ void WiringPin::setLinkCapacity(int capacity)
     m_links.shrink_to_fit();
     // Identities read and not resolved yet keep to the slots.
     if (!m_pendingLinks.empty()) {
-        m_pendingLinks.resize(size_t(capacity), 0);
-        m_pendingLinks.shrink_to_fit();
+        m_pendingLinks.resize(capacity, 0);
+        m_pendingLinks.squeeze();
     }
 }
 
@@ -474,7 +474,8 @@ qint32 WiringPin::readRecord(DataStream &stream)
     dropLinksFrom(0);
     setLinkCapacity(capacity);
     // Held only until the identities are resolved.
-    m_pendingLinks.assign(size_t(linkCapacity()), 0);
+    m_pendingLinks.resize(linkCapacity());
+    std::fill(m_pendingLinks.begin(), m_pendingLinks.end(), 0);
     stream.readInt32s(m_pendingLinks.data(), int(m_pendingLinks.size()));
     return own;
 }
@@ -484,7 +485,7 @@ bool WiringPin::resolveIds(const PinIndex &pins)
     // A reference that cannot be resolved becomes null and the others are
     // still resolved: no identity is ever left where a pin is expected.
     bool ok = Pin::resolveIds(pins);
-    for (size_t i = 0; i < m_pendingLinks.size(); ++i) {
+    for (qsizetype i = 0; i < m_pendingLinks.size(); ++i) {
         const qint32 id = m_pendingLinks[i];
         m_pendingLinks[i] = 0;
         if (id == 0)
@@ -496,7 +497,8 @@ bool WiringPin::resolveIds(const PinIndex &pins)
         }
         m_links[i] = far;
     }
-    std::vector<qint32>().swap(m_pendingLinks);
+    m_pendingLinks.clear();
+    m_pendingLinks.squeeze();
     return ok;
 }
 

@@ -237,7 +237,9 @@ private:
     const char *m_name = nullptr;
     // Most pins take one or two wires: those slots need no allocation.
     QVarLengthArray<WiringPin *, 2> m_links;
-    std::vector<qint32> m_pendingLinks;
+    // Held inline for the usual one or two links: every wiring pin read
+    // has its list.
+    QVarLengthArray<qint32, 2> m_pendingLinks;
 };
 
 // The pin's name, translated in the context of the owner kind's class name,

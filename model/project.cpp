@@ -728,6 +728,10 @@ bool Project::readDevices(DataStream &stream, QString *message)
         }
         if (!stream.checkCount(count, 8))
             break;
+        // The identities, and the kind's index once its first object is in,
+        // take the count at once: no growing step by step through a large
+        // project's devices.
+        m_oldIds.reserve(m_oldIds.size() + count);
         for (qint32 i = 0; i < count; ++i) {
             Obj *obj = createDevice(kind);
             if (!stream.checkRecord(obj != nullptr))
@@ -740,6 +744,10 @@ bool Project::readDevices(DataStream &stream, QString *message)
                 delete obj;
                 stream.setStatus(QDataStream::ReadCorruptData);
                 break;
+            }
+            if (i == 0) {
+                QHash<QString, Obj *> &inner = m_index[obj->kind()];
+                inner.reserve(inner.size() + count - 1);
             }
         }
     }

@@ -12,10 +12,31 @@
 #include "model/itemmenagerbase.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 
 #include <array>
 #include <functional>
 #include <memory>
+
+namespace {
+
+// Sorts the rows below the item, at every depth, as a sort of the whole
+// tree by the first column does; a row whose children stand in that order
+// already is left as it is (the sort is stable).
+void sortRows(QTreeWidgetItem *item)
+{
+    const int count = item->childCount();
+    for (int i = 1; i < count; ++i) {
+        if (*item->child(i) < *item->child(i - 1)) {
+            item->sortChildren(0, Qt::AscendingOrder);
+            break;
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        sortRows(item->child(i));
+}
+
+} // namespace
 
 QDateTime Project::buildDateTime()
 {
@@ -387,6 +408,9 @@ bool Project::load()
         showError(message);
         return false;
     }
-    sortItems(0, Qt::AscendingOrder);
+    // The rows read mostly stand in order already: only the others are
+    // sorted.
+    header()->setSortIndicator(0, Qt::AscendingOrder);
+    sortRows(invisibleRootItem());
     return true;
 }

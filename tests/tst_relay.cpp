@@ -803,6 +803,10 @@ private slots:
         ModalRecorder rec;
         QByteArray bytes;
         const int d3 = typeIndex("D3-2700");
+        // The extents and captions measured as the items were drawn; those
+        // read are measured when first asked for, to the same values.
+        QList<QRectF> bounds;
+        QStringList captions;
         {
             Project project(nullptr, nullptr);
             RelaySheet sheet(&project);
@@ -828,6 +832,9 @@ private slots:
             QVERIFY(b->pin(0)->solder(c3->pin(1)));
             QVERIFY(b->pin(1)->solder(c2->pin(1)));
             QCOMPARE(boxTexts(rec), QStringList());
+            for (GraphicsItem *item : sheet.graphicsItems())
+                bounds.append(item->boundingRect());
+            captions = QStringList{a->caption(), b->caption()};
             bytes = saveAll(project, sheet);
         }
         Project project(nullptr, nullptr);
@@ -874,6 +881,9 @@ private slots:
         QVERIFY(a->pin(0)->isFree());
         QVERIFY(c1->pin(2)->isFree());
         QCOMPARE(c3->pos(), QPointF(400, 400));
+        QCOMPARE(QStringList({a->caption(), b->caption()}), captions);
+        for (int i = 0; i < items.size(); ++i)
+            QCOMPARE(items[i]->boundingRect(), bounds[i]);
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
