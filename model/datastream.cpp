@@ -407,7 +407,11 @@ bool DataStream::checkCoordinate(double value)
 
 bool DataStream::checkPoint(const QPointF &point)
 {
-    return checkCoordinate(point.x()) && checkCoordinate(point.y());
+    // Both coordinates with one look at the status: every item read passes.
+    const double x = point.x();
+    const double y = point.y();
+    return checkRecord(std::isfinite(x) && std::fabs(x) <= CoordinateLimit && std::isfinite(y)
+                       && std::fabs(y) <= CoordinateLimit);
 }
 
 bool DataStream::checkRect(const QRectF &rect)
