@@ -336,16 +336,18 @@ void GraphicsItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 
 QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &value)
 {
+    // Every other change (about ten per item as it is built and read) is
+    // passed through as the framework's own handler does, without a call.
     if (change == ItemSceneChange) {
         // Items take their place in the sheet's order as they join it,
         // parents before their children.
         if (auto *sheet = qobject_cast<GraphicsScene *>(value.value<QGraphicsScene *>()))
             m_sheetIndex = sheet->nextSheetIndex();
-        return QGraphicsItem::itemChange(change, value);
+        return value;
     }
-    if (m_quiet || change != ItemPositionChange || parentItem() || (m_itemFlags & FreePlacement) || !m_scene
+    if (change != ItemPositionChange || m_quiet || parentItem() || (m_itemFlags & FreePlacement) || !m_scene
         || !value.canConvert<QPointF>())
-        return QGraphicsItem::itemChange(change, value);
+        return value;
 
     const QPointF snapped = m_scene->snapToGrid(value.toPointF());
     if (std::fabs(snapped.x() - pos().x()) > 1e-11 || std::fabs(snapped.y() - pos().y()) > 1e-11)

@@ -356,6 +356,14 @@ void DataStream::readInt32s(qint32 *values, int count)
             *this >> values[i];
         return;
     }
+    // Values all in memory are decoded where they stand, without a copy.
+    if (const QByteArray *bytes = memory(); bytes && count > 0 && 4 * qint64(count) <= bytes->size() - m_pos) {
+        const char *p = bytes->constData() + m_pos;
+        for (int i = 0; i < count; ++i)
+            values[i] = qFromBigEndian<qint32>(p + 4 * i);
+        m_pos += 4 * qint64(count);
+        return;
+    }
     readValues(*this, values, count, [](const char *p) { return qFromBigEndian<qint32>(p); });
 }
 
@@ -365,6 +373,13 @@ void DataStream::readDoubles(double *values, int count)
         for (int i = 0; i < count; ++i)
             *this >> values[i];
         return;
+    }
+    if (count > 0) {
+        if (const char *p = takeDoubles(count)) {
+            for (int i = 0; i < count; ++i)
+                values[i] = doubleAt(p + 8 * i);
+            return;
+        }
     }
     readValues(*this, values, count, doubleAt);
 }
@@ -392,7 +407,11 @@ bool DataStream::checkCoordinate(double value)
 
 bool DataStream::checkPoint(const QPointF &point)
 {
-    return checkCoordinate(point.x()) && checkCoordinate(point.y());
+    // Both coordinates with one look at the status: every item read passes.
+    const double x = point.x();
+    const double y = point.y();
+    return checkRecord(std::isfinite(x) && std::fabs(x) <= CoordinateLimit && std::isfinite(y)
+                       && std::fabs(y) <= CoordinateLimit);
 }
 
 bool DataStream::checkRect(const QRectF &rect)
