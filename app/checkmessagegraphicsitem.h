@@ -11,13 +11,13 @@
 // (by address and by its place in the sheet's order, which a new item at a
 // reused address does not share).
 
+#include "graphics/graphicsscene.h"
 #include "model/checkmessage.h"
 
 #include <QPointer>
 #include <QtGlobal>
 
 class GraphicsItem;
-class GraphicsScene;
 class QGraphicsItem;
 
 class CheckMessageGraphicsItem : public CheckMessage

@@ -23,6 +23,7 @@
 #include "model/itemtypes.h"
 #include "model/obj.h"
 #include "model/project.h"
+#include "model/itemmenagerbase.h"
 
 #include <QCursor>
 #include <QGraphicsView>
@@ -880,3 +881,113 @@ void GraphicsScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *it
             drawOneItem(painter, items[i], options[i]);
     }
 }
+
+// The passes the managers run over their documents.
+namespace itemprotocol {
+
+ProjectItemBase *node(GraphicsScene *item)
+{
+    return item->sceneItem();
+}
+
+void writeRecord(GraphicsScene *item, DataStream &stream)
+{
+    item->saveReference(stream);
+}
+
+void readRecord(GraphicsScene *item, DataStream &stream)
+{
+    item->loadReference(stream);
+}
+
+void saveFirst(GraphicsScene *item, DataStream &stream)
+{
+    item->saveScene(stream);
+}
+
+bool loadFirst(GraphicsScene *item, DataStream &stream)
+{
+    return item->loadScene(stream);
+}
+
+bool saveSecond(GraphicsScene *item, DataStream &stream)
+{
+    return item->saveItemsGeometry(stream);
+}
+
+bool loadSecond(GraphicsScene *item, DataStream &stream)
+{
+    return item->loadItemsGeometry(stream);
+}
+
+bool updatePointers(GraphicsScene *item, bool second)
+{
+    return item->updatePointers(second);
+}
+
+void saveWLFirst(GraphicsScene *item, DataStream &stream)
+{
+    item->saveUserItems(stream);
+}
+
+bool loadWLFirst(GraphicsScene *item, DataStream &stream)
+{
+    return item->loadUserItems(stream);
+}
+
+bool saveWLSecond(GraphicsScene *item, DataStream &stream)
+{
+    return item->saveUserItemsGeometry(stream);
+}
+
+bool loadWLSecond(GraphicsScene *item, DataStream &stream)
+{
+    return item->loadUserItemsGeometry(stream);
+}
+
+bool updateWLPointers(GraphicsScene *item)
+{
+    return item->updateWLPointers();
+}
+
+void check(GraphicsScene *item, QTreeWidget *results, int code)
+{
+    item->checkItems(results, code);
+}
+
+void printAll(GraphicsScene *item, QPainter *painter)
+{
+    item->printScene(painter);
+}
+
+void appendPages(GraphicsScene *item, QList<GraphicsScene *> &pages)
+{
+    item->appendTo(pages);
+}
+
+void saveClipboard(GraphicsScene *item, DataStream &stream)
+{
+    item->saveClipboard(stream);
+}
+
+void loadClipboard(GraphicsScene *item, DataStream &stream)
+{
+    item->loadClipboard(stream);
+}
+
+void saveClipboardGeometry(GraphicsScene *item, DataStream &stream)
+{
+    item->saveClipboardGeometry(stream);
+}
+
+void loadClipboardGeometry(GraphicsScene *item, DataStream &stream)
+{
+    item->loadClipboardGeometry(stream);
+}
+
+void markChanged(GraphicsScene *item)
+{
+    item->setModified(true);
+}
+
+} // namespace itemprotocol

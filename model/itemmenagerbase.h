@@ -11,8 +11,6 @@
 // list of items; here every operation has its do-nothing default.
 
 #include "app/actionsmanager.h"
-#include "graphics/graphicsscene.h"
-#include "graphics/sceneitem.h"
 #include "model/projectitemowner.h"
 
 #include <QList>
@@ -23,6 +21,7 @@
 
 class DataStream;
 class Frame;
+class GraphicsScene;
 class ItemMenagerBase;
 class Project;
 class QAction;
@@ -196,28 +195,28 @@ private:
 // by kind of item (a document, a frame, a manager).
 namespace itemprotocol {
 
-// A document answers with its sheet's passes.
-inline ProjectItemBase *node(GraphicsScene *item) { return item->sceneItem(); }
-inline void writeRecord(GraphicsScene *item, DataStream &stream) { item->saveReference(stream); }
-inline void readRecord(GraphicsScene *item, DataStream &stream) { item->loadReference(stream); }
-inline void saveFirst(GraphicsScene *item, DataStream &stream) { item->saveScene(stream); }
-inline bool loadFirst(GraphicsScene *item, DataStream &stream) { return item->loadScene(stream); }
-inline bool saveSecond(GraphicsScene *item, DataStream &stream) { return item->saveItemsGeometry(stream); }
-inline bool loadSecond(GraphicsScene *item, DataStream &stream) { return item->loadItemsGeometry(stream); }
-inline bool updatePointers(GraphicsScene *item, bool second) { return item->updatePointers(second); }
-inline void saveWLFirst(GraphicsScene *item, DataStream &stream) { item->saveUserItems(stream); }
-inline bool loadWLFirst(GraphicsScene *item, DataStream &stream) { return item->loadUserItems(stream); }
-inline bool saveWLSecond(GraphicsScene *item, DataStream &stream) { return item->saveUserItemsGeometry(stream); }
-inline bool loadWLSecond(GraphicsScene *item, DataStream &stream) { return item->loadUserItemsGeometry(stream); }
-inline bool updateWLPointers(GraphicsScene *item) { return item->updateWLPointers(); }
-inline void check(GraphicsScene *item, QTreeWidget *results, int code) { item->checkItems(results, code); }
-inline void printAll(GraphicsScene *item, QPainter *painter) { item->printScene(painter); }
-inline void appendPages(GraphicsScene *item, QList<GraphicsScene *> &pages) { item->appendTo(pages); }
-inline void saveClipboard(GraphicsScene *item, DataStream &stream) { item->saveClipboard(stream); }
-inline void loadClipboard(GraphicsScene *item, DataStream &stream) { item->loadClipboard(stream); }
-inline void saveClipboardGeometry(GraphicsScene *item, DataStream &stream) { item->saveClipboardGeometry(stream); }
-inline void loadClipboardGeometry(GraphicsScene *item, DataStream &stream) { item->loadClipboardGeometry(stream); }
-inline void markChanged(GraphicsScene *item) { item->setModified(true); }
+// A document answers with its sheet's passes (defined with the sheet).
+ProjectItemBase *node(GraphicsScene *item);
+void writeRecord(GraphicsScene *item, DataStream &stream);
+void readRecord(GraphicsScene *item, DataStream &stream);
+void saveFirst(GraphicsScene *item, DataStream &stream);
+bool loadFirst(GraphicsScene *item, DataStream &stream);
+bool saveSecond(GraphicsScene *item, DataStream &stream);
+bool loadSecond(GraphicsScene *item, DataStream &stream);
+bool updatePointers(GraphicsScene *item, bool second);
+void saveWLFirst(GraphicsScene *item, DataStream &stream);
+bool loadWLFirst(GraphicsScene *item, DataStream &stream);
+bool saveWLSecond(GraphicsScene *item, DataStream &stream);
+bool loadWLSecond(GraphicsScene *item, DataStream &stream);
+bool updateWLPointers(GraphicsScene *item);
+void check(GraphicsScene *item, QTreeWidget *results, int code);
+void printAll(GraphicsScene *item, QPainter *painter);
+void appendPages(GraphicsScene *item, QList<GraphicsScene *> &pages);
+void saveClipboard(GraphicsScene *item, DataStream &stream);
+void loadClipboard(GraphicsScene *item, DataStream &stream);
+void saveClipboardGeometry(GraphicsScene *item, DataStream &stream);
+void loadClipboardGeometry(GraphicsScene *item, DataStream &stream);
+void markChanged(GraphicsScene *item);
 
 // A frame has no clipboard record, no wiring pointer pass of its own and no
 // change mark after its dialog; its record is its properties and its pages
