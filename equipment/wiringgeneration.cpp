@@ -36,6 +36,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -800,18 +801,40 @@ WiringIndex gatherWiringIndex(Project *project, const CableTable &cables)
             index.cables[high].append(cables.value(key));
     }
     const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
-    if (modules) {
-        for (Obj *obj : *modules) {
-            auto *module = dynamic_cast<Module *>(obj);
-            const Address *address = module ? module->address() : nullptr;
-            if (address)
-                index.modules[address->packedFrameCode()].append(module);
-        }
+    if (!modules)
+        return index;
+    // The modules are visited once and sorted together, each with its
+    // frame and number taken once; every frame's list is then made at its
+    // size. No list grows step by step and no name is parsed per
+    // comparison, whatever the size of the installation.
+    struct Placed
+    {
+        quint32 frame;
+        int number;
+        Module *module;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(size_t(modules->size()));
+    for (Obj *obj : *modules) {
+        auto *module = dynamic_cast<Module *>(obj);
+        const Address *address = module ? module->address() : nullptr;
+        if (address)
+            placed.push_back({address->packedFrameCode(), module->number(), module});
     }
-    for (QList<Module *> &list : index.modules) {
-        std::sort(list.begin(), list.end(), [](const Module *a, const Module *b) {
-            return a->number() != b->number() ? a->number() < b->number() : a->name() < b->name();
-        });
+    std::sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) {
+        if (a.frame != b.frame)
+            return a.frame < b.frame;
+        return a.number != b.number ? a.number < b.number : a.module->name() < b.module->name();
+    });
+    for (size_t first = 0, end = 0; first < placed.size(); first = end) {
+        end = first + 1;
+        while (end < placed.size() && placed[end].frame == placed[first].frame)
+            ++end;
+        QList<Module *> list;
+        list.reserve(qsizetype(end - first));
+        for (size_t i = first; i < end; ++i)
+            list.append(placed[i].module);
+        index.modules.insert(placed[first].frame, list);
     }
     return index;
 }

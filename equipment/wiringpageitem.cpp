@@ -15,8 +15,13 @@ WiringPageItem::WiringPageItem(Frame *frame, int pageClass, int kind, const QStr
 QVariant WiringPageItem::data(int column, int role) const
 {
     if (isListedOnly() && role == Qt::DisplayRole) {
-        if (column == 0)
+        if (column == 0) {
+            // As printf's " %.2d" gives it, without parsing a format for
+            // each row the tree sorts.
+            if (m_number >= 0)
+                return (m_number < 10 ? QStringLiteral(" 0") : QStringLiteral(" ")) + QString::number(m_number);
             return QString::asprintf(" %.2d", m_number);
+        }
         if (column == 1)
             return m_name;
     }

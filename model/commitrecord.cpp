@@ -77,7 +77,7 @@ bool CommitRecord::write(const QList<File *> &staged)
             out << QFileInfo(file->stagedPath()).fileName()
                 << directory.relativeFilePath(QFileInfo(file->fileName()).absoluteFilePath())
                 << qint64(QFileInfo(file->stagedPath()).size()) << file->record().checkSum
-                << file->record().dateTime;
+                << file->record().date();
         }
         out << quint16(qChecksum(QByteArrayView(bytes)));
     }

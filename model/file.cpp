@@ -104,6 +104,8 @@ void File::changeFileName(const QString &name)
     }
     setFileName(name);
     m_name = name;
+    // Taken once: the sheets of a large project ask for it one by one.
+    m_absolutePath = QDir::isAbsolutePath(name) ? QFileInfo(name).absolutePath() : QString();
 }
 
 QString File::shortFileName() const
@@ -113,7 +115,8 @@ QString File::shortFileName() const
 
 QString File::absolutePath() const
 {
-    return QFileInfo(fileName()).absolutePath();
+    // A relative name follows the working directory.
+    return m_absolutePath.isEmpty() ? QFileInfo(fileName()).absolutePath() : m_absolutePath;
 }
 
 bool File::openFile()
@@ -151,6 +154,7 @@ bool File::writeNameAndDate(DataStream &stream)
     }
     m_record.name = shortFileName();
     m_record.dateTime = fileClockNow();
+    m_record.dateBytes.clear();
     stream << m_record.name << m_record.dateTime;
     return true;
 }
@@ -312,11 +316,12 @@ bool File::load(DataStream &stream)
         showError(tq("Name file %1 is corrupt!").arg(fileName()));
         return false;
     }
-    if (!m_record.dateTime.isNull() && recordedDateFollows(stream))
+    const bool recorded = m_record.hasDate();
+    if (recorded && recordedDateFollows(stream))
         return true;
     QDateTime dateTime;
     stream >> dateTime;
-    if (!m_record.dateTime.isNull() && m_record.dateTime != dateTime) {
+    if (recorded && m_record.date() != dateTime) {
         showError(tq("DateTime file %1 is corrupt!").arg(fileName()));
         return false;
     }
@@ -327,8 +332,8 @@ bool File::recordedDateFollows(DataStream &stream) const
 {
     // The recorded date as this stream writes it: the same bytes are the
     // same date, read without converting a local time for each file.
-    QByteArray recorded;
-    {
+    QByteArray recorded = m_record.dateBytes;
+    if (recorded.isEmpty()) {
         DataStream out(&recorded, QIODevice::WriteOnly);
         out.setVersion(stream.version());
         out << m_record.dateTime;
@@ -345,16 +350,63 @@ bool File::recordedDateFollows(DataStream &stream) const
 
 void File::writeHeader(DataStream &stream) const
 {
-    stream << m_record.name << qint32(m_record.size) << quint16(m_record.checkSum) << m_record.dateTime;
+    stream << m_record.name << qint32(m_record.size) << quint16(m_record.checkSum);
+    if (!m_record.dateBytes.isEmpty())
+        stream.writeRawData(m_record.dateBytes.constData(), int(m_record.dateBytes.size()));
+    else
+        stream << m_record.dateTime;
+}
+
+namespace {
+
+// The bytes of a null date in the project files' stream format, and their
+// count, which is that of every date.
+const QByteArray &nullDateBytes()
+{
+    static const QByteArray bytes = [] {
+        QByteArray written;
+        DataStream out(&written, QIODevice::WriteOnly);
+        out << QDateTime();
+        return written;
+    }();
+    return bytes;
+}
+
+QDateTime decodedDate(const QByteArray &bytes)
+{
+    QByteArray copy = bytes;
+    DataStream in(&copy, QIODevice::ReadOnly);
+    QDateTime date;
+    in >> date;
+    return date;
+}
+
+} // namespace
+
+QDateTime FileHeader::date() const
+{
+    return dateBytes.isEmpty() ? dateTime : decodedDate(dateBytes);
+}
+
+bool FileHeader::hasDate() const
+{
+    return dateBytes.isEmpty() ? !dateTime.isNull() : dateBytes != nullDateBytes();
 }
 
 void File::readHeader(DataStream &stream)
 {
     qint32 size = 0;
     quint16 checkSum = 0;
-    stream >> m_record.name >> size >> checkSum >> m_record.dateTime;
+    stream >> m_record.name >> size >> checkSum;
     m_record.size = size;
     m_record.checkSum = checkSum;
+    m_record.dateTime = QDateTime();
+    const int length = int(nullDateBytes().size());
+    m_record.dateBytes.resize(length);
+    if (stream.readRawData(m_record.dateBytes.data(), length) != length) {
+        m_record.dateBytes.clear();
+        stream.setStatus(QDataStream::ReadPastEnd);
+    }
 }
 
 int pickFreeNumber(const std::function<bool(int)> &taken)

@@ -22,7 +22,15 @@ struct FileHeader
     QString name;
     int size = 0;
     quint16 checkSum = 0;
+    // The date of writing, when this program wrote the file.
     QDateTime dateTime;
+    // The date as a header read holds it: written back and compared as it
+    // stands, converted only when asked for (a local time costs a look at
+    // the system's time zone, once for each of thousands of sheets).
+    QByteArray dateBytes;
+
+    QDateTime date() const;
+    bool hasDate() const;
 };
 
 class File : public QFile
@@ -77,6 +85,7 @@ public:
 
 private:
     QString m_name;
+    QString m_absolutePath;
     // Reads the file's date when its bytes are the recorded date's.
     bool recordedDateFollows(DataStream &stream) const;
 

@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(g.record().name, f.record().name);
         QCOMPARE(g.record().size, 1234);
         QCOMPARE(g.record().checkSum, quint16(0xBEEF));
-        QCOMPARE(g.record().dateTime, f.record().dateTime);
+        QCOMPARE(g.record().date(), f.record().dateTime);
     }
 
     void stagedSaveReplacesOnlyOnCommit()

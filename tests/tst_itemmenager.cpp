@@ -897,7 +897,7 @@ private slots:
             QVERIFY(rec.count() >= 1);
         }
         QVERIFY(scheme->isModified());
-        QCOMPARE(scheme->file().record().dateTime, saved.dateTime);
+        QCOMPARE(scheme->file().record().date(), saved.date());
         QCOMPARE(scheme->file().record().checkSum, saved.checkSum);
         QCOMPARE(filesBelow(d).value(QDir(d).relativeFilePath(scheme->file().fileName())), onDisk);
 

@@ -1093,7 +1093,7 @@ private slots:
             SideImage side{"old" + sideExtensions[i], when, contents[i]};
             const QByteArray payload = side.encode();
             writeRaw(f.path(sideExtensions[i]), container(payload));
-            m.records[i] = FileHeader{side.name, int(payload.size()), qChecksum(QByteArrayView(payload)), when};
+            m.records[i] = FileHeader{side.name, int(payload.size()), qChecksum(QByteArrayView(payload)), when, {}};
         }
         f.setMain(m);
 

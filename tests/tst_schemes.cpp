@@ -971,7 +971,7 @@ private slots:
             QCOMPARE(scheme->file().record().name, QString("5.sch"));
             QCOMPARE(scheme->file().record().size, 123);
             QCOMPARE(scheme->file().record().checkSum, quint16(0x4567));
-            QCOMPARE(scheme->file().record().dateTime, written);
+            QCOMPARE(scheme->file().record().date(), written);
             QCOMPARE(scheme->property(9), QString("P9"));
         }
         // Format 8: the members follow the schemes name.
