@@ -157,9 +157,50 @@ GraphicsScene::~GraphicsScene()
     // a sheet that is about to go.
     if (!m_items.isEmpty() && isClosing())
         update();
+    // Items of an unfinished read that never joined the framework's scene
+    // go as those that did.
+    const QList<QGraphicsItem *> apart = rootsApart();
+    m_itemsApart = false;
     m_items.clear();
     m_owned.clear();
     clear();
+    qDeleteAll(apart);
+}
+
+QList<QGraphicsItem *> GraphicsScene::rootsApart() const
+{
+    QList<QGraphicsItem *> roots;
+    if (!m_itemsApart)
+        return roots;
+    roots.reserve(m_items.size());
+    // The sheet's items are top-level items but for a rare one that was
+    // put under another: that one goes with its root.
+    QSet<const QGraphicsItem *> nested;
+    for (GraphicsItem *item : m_items) {
+        if (!item->parentItem()) {
+            if (!item->scene() && !nested.contains(item))
+                roots.append(item);
+            continue;
+        }
+        QGraphicsItem *root = item->topLevelItem();
+        if (root->scene() || nested.contains(root))
+            continue;
+        nested.insert(root);
+        if (!roots.contains(root))
+            roots.append(root);
+    }
+    return roots;
+}
+
+void GraphicsScene::joinItemsApart()
+{
+    if (!m_itemsApart)
+        return;
+    // In the sheet's order, each with its children.
+    const QList<QGraphicsItem *> roots = rootsApart();
+    m_itemsApart = false;
+    for (QGraphicsItem *root : roots)
+        addItem(root);
 }
 
 void GraphicsScene::adoptSceneItem(SceneItem *row)
@@ -205,6 +246,7 @@ bool GraphicsScene::hasDialog(int) const
 
 GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
 {
+    joinItemsApart();
     auto *edit = new GraphicsEdit(actions, "");
     if (!CHECK_PTR(edit))
         return nullptr;
@@ -229,7 +271,8 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
     const QList<QGraphicsItem *> children = item->childItems();
     for (QGraphicsItem *child : children)
         setSheetOfTree(child, this);
-    addItem(item);
+    if (!m_itemsApart)
+        addItem(item);
     setModified(true);
     return true;
 }
@@ -367,6 +410,7 @@ bool GraphicsScene::loadScene(DataStream &stream)
     m_owned.reserve(m_owned.size() + room);
     // The texts are measured when first shown, not as they are read.
     beginReadingItems();
+    m_itemsApart = m_joinAfterGeometry && views().isEmpty() && itemIndexMethod() == NoIndex;
     bool ok = true;
     for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;
@@ -389,6 +433,8 @@ bool GraphicsScene::loadScene(DataStream &stream)
         ok = stream.status() == QDataStream::Ok;
     }
     finishReadingItems();
+    if (!ok)
+        joinItemsApart();
     return ok;
 }
 
@@ -430,6 +476,7 @@ bool GraphicsScene::loadItemsGeometry(DataStream &stream)
     for (GraphicsItem *item : std::as_const(m_items))
         item->loadGeometry(stream);
     finishReadingItems();
+    joinItemsApart();
     return stream.status() == QDataStream::Ok;
 }
 
@@ -533,6 +580,7 @@ void GraphicsScene::useItemIndex()
     // Soldering and contact marks look items up by rectangle for every pin
     // of a moved selection, views for every event: an index keeps that
     // logarithmic on large sheets.
+    joinItemsApart();
     if (!m_indexWanted || itemIndexMethod() == BspTreeIndex)
         return;
     setItemIndexMethod(BspTreeIndex);

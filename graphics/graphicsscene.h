@@ -225,6 +225,9 @@ public slots:
 protected:
     // For kinds of sheet that never want an index.
     void keepWithoutIndex() { m_indexWanted = false; }
+    // For kinds of sheet whose file gives every item's geometry after all
+    // items: read unseen, the items join the framework's scene only then.
+    void readItemsApart() { m_joinAfterGeometry = true; }
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                    const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
@@ -235,6 +238,14 @@ private:
     // Ends reading the items: the extents not measured are announced.
     void beginReadingItems();
     void finishReadingItems();
+    // The items of a sheet being read that no view shows join the
+    // framework's scene once their geometry is read: placed and turned
+    // beforehand, they cost the scene no dirty region and no notice per
+    // change. Until then they are the sheet's own all the same.
+    bool keepsItemsApart() const { return m_itemsApart; }
+    void joinItemsApart();
+    // The top-level items still apart, each once.
+    QList<QGraphicsItem *> rootsApart() const;
     void dropQueuedDescendants(const QGraphicsItem *item);
 
     QString m_name;
@@ -256,6 +267,8 @@ private:
     quint64 m_lastSheetIndex = 0;
     bool m_indexWanted = true;
     bool m_readingItems = false;
+    bool m_joinAfterGeometry = false;
+    bool m_itemsApart = false;
 };
 
 #endif

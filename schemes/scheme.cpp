@@ -188,6 +188,7 @@ Scheme::Scheme(Project *project)
     , m_file(QStringLiteral(".sch"))
 {
     setGridStep(qRound(40.0));
+    readItemsApart();
     if (sceneItem())
         sceneItem()->setIcons(QStringLiteral(":/images/scheme.png"), QStringLiteral(":/images/scheme.png"));
 }
