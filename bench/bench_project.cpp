@@ -179,8 +179,8 @@ struct Counts
     // Items on the frame layouts, and the wiring pages under the frames.
     int placed = 0;
     int pages = 0;
-    // What the toolkit holds: scenes (sheets, frame layouts, wiring pages)
-    // and the scene items on them, children included.
+    // Scenes (sheets, frame layouts, wiring pages) and the items on them,
+    // children included.
     int scenes = 0;
     int sceneItems = 0;
     bool operator!=(const Counts &o) const
@@ -189,6 +189,15 @@ struct Counts
             || pages != o.pages || scenes != o.scenes || sceneItems != o.sceneItems;
     }
 };
+
+// An item with every item below it.
+int treeSize(const QGraphicsItem *item)
+{
+    int n = 1;
+    for (const QGraphicsItem *child : item->childItems())
+        n += treeSize(child);
+    return n;
+}
 
 Counts countOf(Project &project)
 {
@@ -199,7 +208,10 @@ Counts countOf(Project &project)
         for (Scheme *scheme : group->itemList()) {
             ++c.sheets;
             c.items += int(scheme->graphicsItems().size());
-            c.sceneItems += int(scheme->items().size());
+            // A sheet that no view has shown yet keeps its items out of
+            // the toolkit's scene: counted as the sheet holds them.
+            for (const GraphicsItem *item : scheme->graphicsItems())
+                c.sceneItems += treeSize(item);
         }
     }
     for (FrameGroup *row : project.equipment()->itemList()) {

@@ -246,7 +246,6 @@ bool GraphicsScene::hasDialog(int) const
 
 GraphicsEdit *GraphicsScene::createEdit(QList<QAction *> *actions)
 {
-    joinItemsApart();
     auto *edit = new GraphicsEdit(actions, "");
     if (!CHECK_PTR(edit))
         return nullptr;
@@ -476,7 +475,6 @@ bool GraphicsScene::loadItemsGeometry(DataStream &stream)
     for (GraphicsItem *item : std::as_const(m_items))
         item->loadGeometry(stream);
     finishReadingItems();
-    joinItemsApart();
     return stream.status() == QDataStream::Ok;
 }
 
@@ -579,7 +577,8 @@ void GraphicsScene::useItemIndex()
 {
     // Soldering and contact marks look items up by rectangle for every pin
     // of a moved selection, views for every event: an index keeps that
-    // logarithmic on large sheets.
+    // logarithmic on large sheets. A view shows the items: they join the
+    // framework's scene first.
     joinItemsApart();
     if (!m_indexWanted || itemIndexMethod() == BspTreeIndex)
         return;
@@ -763,6 +762,7 @@ void GraphicsScene::resolveItemLinks(GraphicsItem *item)
 
 QList<GraphicsItem *> GraphicsScene::selectedGraphicsItems() const
 {
+    const_cast<GraphicsScene *>(this)->joinItemsApart();
     const QList<QGraphicsItem *> selected = selectedItems();
     QList<GraphicsItem *> result;
     result.reserve(selected.size());
@@ -789,11 +789,13 @@ QList<GraphicsItem *> GraphicsScene::primitiveItems(const QList<GraphicsItem *> 
 
 bool GraphicsScene::hasSelection() const
 {
+    const_cast<GraphicsScene *>(this)->joinItemsApart();
     return !selectedItems().isEmpty();
 }
 
 void GraphicsScene::selectAllItems()
 {
+    joinItemsApart();
     bool changed = false;
     {
         const QSignalBlocker blocker(this);
@@ -806,6 +808,7 @@ void GraphicsScene::selectAllItems()
 
 bool GraphicsScene::containsItem(const GraphicsScene *scene, const GraphicsItem *item) const
 {
+    const_cast<GraphicsScene *>(this)->joinItemsApart();
     return scene == this && item && item->scene() == this;
 }
 
@@ -825,6 +828,7 @@ QPointF GraphicsScene::cursorScenePos() const
 
 void GraphicsScene::clearSelectionFast()
 {
+    joinItemsApart();
     const QList<QGraphicsItem *> selected = selectedItems();
     if (selected.isEmpty())
         return;
@@ -841,6 +845,7 @@ void GraphicsScene::clearSelectionFast()
 
 void GraphicsScene::renderTo(QPainter *painter)
 {
+    joinItemsApart();
     QPaintDevice *device = painter ? painter->device() : nullptr;
     if (!device)
         return;

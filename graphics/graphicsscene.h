@@ -226,8 +226,15 @@ protected:
     // For kinds of sheet that never want an index.
     void keepWithoutIndex() { m_indexWanted = false; }
     // For kinds of sheet whose file gives every item's geometry after all
-    // items: read unseen, the items join the framework's scene only then.
+    // items: the items of a sheet read while no view shows it stay apart
+    // from the framework's scene, the sheet's own all the same (listed,
+    // saved, bound, checked, found), until the sheet is first shown,
+    // printed, searched by rectangle or asked for its selection. A large
+    // project's sheets then cost neither a scene entry per item as they
+    // are read nor its removal as they close.
     void readItemsApart() { m_joinAfterGeometry = true; }
+    bool keepsItemsApart() const { return m_itemsApart; }
+    void joinItemsApart();
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                    const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
@@ -238,12 +245,6 @@ private:
     // Ends reading the items: the extents not measured are announced.
     void beginReadingItems();
     void finishReadingItems();
-    // The items of a sheet being read that no view shows join the
-    // framework's scene once their geometry is read: placed and turned
-    // beforehand, they cost the scene no dirty region and no notice per
-    // change. Until then they are the sheet's own all the same.
-    bool keepsItemsApart() const { return m_itemsApart; }
-    void joinItemsApart();
     // The top-level items still apart, each once.
     QList<QGraphicsItem *> rootsApart() const;
     void dropQueuedDescendants(const QGraphicsItem *item);

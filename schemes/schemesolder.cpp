@@ -90,6 +90,7 @@ void Scheme::solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item)
         return;
     // An item not yet placed on the sheet (a new one whose dialog has just
     // been applied) joins nothing where it happens to lie.
+    joinItemsApart();
     if (item->scene() != this)
         return;
     const bool pinOnNet = graphicsNetCast(item) != nullptr;
@@ -165,6 +166,7 @@ void Scheme::checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *it
         return;
     const bool pinOnNet = graphicsNetCast(item) != nullptr;
     bool contact = false;
+    joinItemsApart();
     const QList<GraphicsPins *> candidates =
         item->scene() == this ? candidatesAt(this, sceneRect, item) : QList<GraphicsPins *>();
     for (GraphicsPins *candidate : candidates) {
