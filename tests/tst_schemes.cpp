@@ -897,6 +897,45 @@ private slots:
         QCOMPARE(again.schemes()->itemList()[0]->itemList()[1]->graphicsItems()[0]->pos(), QPointF(1600, 1600));
     }
 
+    // A sheet read while no view shows it stays out of the toolkit's scene
+    // until it is needed: printed unseen, it draws what it draws once shown;
+    // shown, every item is in the view's scene; its selection holds every
+    // item.
+    void sheetReadUnseenPrintsShowsAndSelectsItsItems()
+    {
+        const QString d = saveFilled("unseen");
+        auto sheetOf = [](Project &p) { return p.schemes()->itemList()[0]->itemList()[0]; };
+        auto printed = [](Scheme *sheet) {
+            QImage image(840, 594, QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            sheet->renderTo(&painter);
+            return image;
+        };
+        Project unseen(nullptr, nullptr);
+        Project shown(nullptr, nullptr);
+        ModalRecorder rec;
+        for (Project *p : {&unseen, &shown}) {
+            p->setFileName(d + "/plant.rlay");
+            QVERIFY(p->load());
+        }
+        Window window;
+        SchemeEdit view(&window.actions);
+        view.setScene(sheetOf(shown));
+        int held = 0;
+        for (const GraphicsItem *item : sheetOf(shown)->graphicsItems())
+            held += 1 + int(item->childItems().size());
+        QCOMPARE(sheetOf(shown)->items().size(), held);
+        QCOMPARE(printed(sheetOf(unseen)), printed(sheetOf(shown)));
+
+        Project selected(nullptr, nullptr);
+        selected.setFileName(d + "/plant.rlay");
+        QVERIFY(selected.load());
+        sheetOf(selected)->selectAllItems();
+        QCOMPARE(sheetOf(selected)->selectedGraphicsItems(), sheetOf(selected)->graphicsItems());
+        QCOMPARE(rec.texts(), QStringList());
+    }
+
     void savedAsElsewhereKeepsTheFileNames()
     {
         const QString d = saveFilled("before-move");
