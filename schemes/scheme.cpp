@@ -275,6 +275,11 @@ bool Scheme::addGraphicsItem(GraphicsItem *item)
 {
     if (!GraphicsScene::addGraphicsItem(item))
         return false;
+    // The windings of a sheet being read are resolved before every other
+    // item of every sheet: listed here, they are found without a visit to
+    // each item.
+    if (isReadingItems() && isWinding(item))
+        m_readWindings.append(item);
     if (item->type() != PassageType)
         return true;
     if (!CHECK(!m_passages.contains(item)))
@@ -309,6 +314,8 @@ void Scheme::notifyItem(GraphicsItem *item)
 void Scheme::forgetItem(GraphicsItem *item)
 {
     m_passages.removeAll(item);
+    if (!m_readWindings.isEmpty())
+        m_readWindings.removeAll(item);
     GraphicsScene::forgetItem(item);
 }
 
@@ -462,7 +469,12 @@ bool Scheme::loadItemsGeometry(DataStream &)
 
 bool Scheme::updatePointers(bool windings)
 {
-    const QList<GraphicsItem *> list = graphicsItems();
+    QList<GraphicsItem *> list;
+    if (windings)
+        list = m_readWindings;
+    else
+        list = graphicsItems();
+    m_readWindings.clear();
     for (qsizetype i = 0; i < list.size(); ++i) {
         // Items lie apart in memory: each is fetched a few visits ahead.
         if (i + 8 < list.size())

@@ -177,6 +177,8 @@ private:
     FileHeader m_savedRecord;
     bool m_savePending = false;
     QList<GraphicsItem *> m_passages;
+    // The windings read since the last resolving pass.
+    QList<GraphicsItem *> m_readWindings;
     double m_clampColumnWidth = 0;
 };
 
