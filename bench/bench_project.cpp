@@ -496,10 +496,16 @@ void markAll(Project &project)
     }
 }
 
-bool loadChecked(Project &project, const Counts &expected, int devices)
+// Loads the project and checks that everything came back; the time of the
+// load alone goes to loadNs when given.
+bool loadChecked(Project &project, const Counts &expected, int devices, qint64 *loadNs = nullptr)
 {
     boxes = 0;
+    QElapsedTimer t;
+    t.start();
     const bool ok = project.load();
+    if (loadNs)
+        *loadNs = t.nsecsElapsed();
     const Counts c = countOf(project);
     if (ok && !boxes && !(c != expected))
         return true;
@@ -563,9 +569,8 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
     for (int round = 0; round < rounds; ++round) {
         auto loaded = std::make_unique<Project>(nullptr, nullptr);
         loaded->setFileName(path);
-        t.start();
-        const bool ok = loadChecked(*loaded, f.counts, devices);
-        const qint64 ns = t.nsecsElapsed();
+        qint64 ns = 0;
+        const bool ok = loadChecked(*loaded, f.counts, devices, &ns);
         if (!ok) {
             f.valid = false;
             return f;

@@ -173,6 +173,12 @@ QRectF cachedExtent(const QFont &f, bool advance, const QRectF &rect, int flags,
 
 } // namespace
 
+void forgetTextExtents()
+{
+    if (extentCache)
+        *extentCache = ExtentCache();
+}
+
 double textAdvance(const QFont &f, const QString &text)
 {
     return cachedExtent(f, true, QRectF(), 0, text).width();

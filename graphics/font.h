@@ -50,6 +50,11 @@ QFont fromScreenFont(const QFont &f);
 // times over.
 double textAdvance(const QFont &f, const QString &text);
 QRectF textBoundingRect(const QFont &f, const QRectF &rect, int flags, const QString &text);
+// Forgets every extent measured. The texts of a closed project are not
+// kept: held here, their strings would stay scattered through the memory
+// the project freed, and the next project read would be laid out in the
+// gaps between them.
+void forgetTextExtents();
 
 extern const QSizeF symbolSize;
 extern const QSizeF blockSize;

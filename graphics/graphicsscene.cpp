@@ -125,10 +125,18 @@ bool selectTree(QGraphicsItem *item)
 
 } // namespace
 
+namespace {
+
+// The sheets, layouts and pages alive: every one belongs to a project.
+int liveScenes = 0;
+
+} // namespace
+
 GraphicsScene::GraphicsScene(Project *project)
     : QGraphicsScene(nullptr)
     , m_project(project)
 {
+    ++liveScenes;
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
     // No index until one is wanted (useItemIndex).
@@ -165,6 +173,10 @@ GraphicsScene::~GraphicsScene()
     m_owned.clear();
     clear();
     qDeleteAll(apart);
+    // The last scene of the last project is gone: what was measured for
+    // its texts goes too.
+    if (--liveScenes == 0)
+        forgetTextExtents();
 }
 
 QList<QGraphicsItem *> GraphicsScene::rootsApart() const
