@@ -398,9 +398,11 @@ void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QLi
     for (int t : order) {
         WiringLayoutDCTable *page = nullptr;
         int onPage = 0;
+        // Translated once for all the type's pages.
+        const QString typeName = byType[t].isEmpty() ? QString() : Module::typeName(t);
         for (Module *module : std::as_const(byType[t])) {
             if (onPage == 0) {
-                page = frame->addWiringLayout<WiringLayoutDCTable>(Module::typeName(t), WiringLayout::DCTablePage,
+                page = frame->addWiringLayout<WiringLayoutDCTable>(typeName, WiringLayout::DCTablePage,
                                                                    QString(), true, QString());
                 if (page)
                     pages.append(page);
