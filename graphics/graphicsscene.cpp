@@ -132,15 +132,17 @@ int liveScenes = 0;
 
 } // namespace
 
-GraphicsScene::GraphicsScene(Project *project)
+GraphicsScene::GraphicsScene(Project *project, bool readsItemsApart)
     : QGraphicsScene(nullptr)
     , m_project(project)
+    , m_joinAfterGeometry(readsItemsApart)
 {
     ++liveScenes;
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
     // No index until one is wanted (useItemIndex).
-    setItemIndexMethod(NoIndex);
+    if (!readsItemsApart)
+        setItemIndexMethod(NoIndex);
 }
 
 GraphicsScene::~GraphicsScene()
@@ -421,7 +423,7 @@ bool GraphicsScene::loadScene(DataStream &stream)
     m_owned.reserve(m_owned.size() + room);
     // The texts are measured when first shown, not as they are read.
     beginReadingItems();
-    m_itemsApart = m_joinAfterGeometry && views().isEmpty() && itemIndexMethod() == NoIndex;
+    m_itemsApart = m_joinAfterGeometry && views().isEmpty();
     bool ok = true;
     for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;

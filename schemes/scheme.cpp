@@ -184,11 +184,10 @@ SchemePassage *schemePassageCast(GraphicsItem *item)
 }
 
 Scheme::Scheme(Project *project)
-    : GraphicsScene(project)
+    : GraphicsScene(project, true)
     , m_file(QStringLiteral(".sch"))
 {
     setGridStep(qRound(40.0));
-    readItemsApart();
     if (sceneItem())
         sceneItem()->setIcons(QStringLiteral(":/images/scheme.png"), QStringLiteral(":/images/scheme.png"));
 }
