@@ -114,6 +114,10 @@ public:
     // Low-level access for the sheet: its pointer, and the item's place in
     // the order in which items joined the sheet.
     void setGraphicsScene(GraphicsScene *scene) { m_scene = scene; }
+    // Whether the sheet of graphicsScene() owns the item as one of its own
+    // top-level items (children belong to their parent).
+    bool isOwnedBySheet() const { return m_ownedBySheet; }
+    void setOwnedBySheet(bool owned) { m_ownedBySheet = owned; }
     quint64 sheetIndex() const { return m_sheetIndex; }
     void setSheetIndex(quint64 index) { m_sheetIndex = index; }
 
@@ -134,6 +138,7 @@ private:
     GraphicsScene *m_scene;
     int m_itemFlags;
     bool m_quiet = false;
+    bool m_ownedBySheet = false;
     quint64 m_sheetIndex = 0;
 };
 

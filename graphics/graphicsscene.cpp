@@ -172,7 +172,6 @@ GraphicsScene::~GraphicsScene()
     const QList<QGraphicsItem *> apart = rootsApart();
     m_itemsApart = false;
     m_items.clear();
-    m_owned.clear();
     clear();
     qDeleteAll(apart);
     // The last scene of the last project is gone: what was measured for
@@ -271,11 +270,9 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
 {
     if (!CHECK(item && !item->scene()))
         return false;
-    // One look-up both refuses an item owned already and takes the item.
-    const qsizetype owned = m_owned.size();
-    m_owned.insert(item);
-    if (!CHECK(m_owned.size() > owned))
+    if (!CHECK(!owns(item)))
         return false;
+    item->setOwnedBySheet(true);
     // An item taken off the sheet and put back before its deletion stays.
     if (!m_queued.isEmpty() && m_queued.remove(item))
         m_pendingDeletes.removeAll(item);
@@ -297,10 +294,10 @@ bool GraphicsScene::removeGraphicsItem(GraphicsItem *item)
     // Only items the sheet owns are queued, each once. A child belongs to
     // its parent and is deleted with it: queuing it too would free it
     // twice when parent and child are removed together.
-    if (!m_owned.contains(item) || isQueued(item))
+    if (!owns(item) || isQueued(item))
         return false;
 
-    m_owned.remove(item);
+    item->setOwnedBySheet(false);
     m_items.removeAll(item);
     dropQueuedDescendants(item);
 
@@ -317,6 +314,11 @@ bool GraphicsScene::removeGraphicsItem(GraphicsItem *item)
     return true;
 }
 
+bool GraphicsScene::owns(const GraphicsItem *item) const
+{
+    return item->isOwnedBySheet() && item->graphicsScene() == this;
+}
+
 bool GraphicsScene::isQueued(const QGraphicsItem *item) const
 {
     for (const QGraphicsItem *p = item; p; p = p->parentItem()) {
@@ -331,8 +333,10 @@ void GraphicsScene::dropQueuedDescendants(const QGraphicsItem *item)
     const QList<QGraphicsItem *> children = item->childItems();
     for (QGraphicsItem *child : children) {
         auto *graphics = dynamic_cast<GraphicsItem *>(child);
-        if (graphics && m_owned.remove(graphics))
+        if (graphics && owns(graphics)) {
+            graphics->setOwnedBySheet(false);
             m_items.removeAll(graphics);
+        }
         if (graphics && m_queued.remove(graphics))
             m_pendingDeletes.removeAll(graphics);
         dropQueuedDescendants(child);
@@ -343,8 +347,10 @@ void GraphicsScene::forgetItem(GraphicsItem *item)
 {
     if (!m_unmeasured.isEmpty())
         m_unmeasured.removeAll(item);
-    if (m_owned.remove(item))
+    if (owns(item)) {
+        item->setOwnedBySheet(false);
         m_items.removeAll(item);
+    }
     if (m_queued.remove(item))
         m_pendingDeletes.removeAll(item);
 }
@@ -420,7 +426,6 @@ bool GraphicsScene::loadScene(DataStream &stream)
     // count a damaged file claims.
     const qsizetype room = qMin<qsizetype>(count, 4096);
     m_items.reserve(m_items.size() + room);
-    m_owned.reserve(m_owned.size() + room);
     // The texts are measured when first shown, not as they are read.
     beginReadingItems();
     m_itemsApart = m_joinAfterGeometry && views().isEmpty();

@@ -244,6 +244,7 @@ protected:
 private:
     static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
     bool isQueued(const QGraphicsItem *item) const;
+    bool owns(const GraphicsItem *item) const;
     // Ends reading the items: the extents not measured are announced.
     void beginReadingItems();
     void finishReadingItems();
@@ -262,7 +263,6 @@ private:
     quint8 m_sheetsAcross = 0;
     bool m_modified = true;
     QList<GraphicsItem *> m_items;
-    QSet<const GraphicsItem *> m_owned;
     QList<GraphicsItem *> m_pendingDeletes;
     QSet<const QGraphicsItem *> m_queued;
     QList<GraphicsItem *> m_unmeasured;
