@@ -132,17 +132,15 @@ int liveScenes = 0;
 
 } // namespace
 
-GraphicsScene::GraphicsScene(Project *project, bool readsItemsApart)
+GraphicsScene::GraphicsScene(Project *project)
     : QGraphicsScene(nullptr)
     , m_project(project)
-    , m_joinAfterGeometry(readsItemsApart)
 {
     ++liveScenes;
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
     // No index until one is wanted (useItemIndex).
-    if (!readsItemsApart)
-        setItemIndexMethod(NoIndex);
+    setItemIndexMethod(NoIndex);
 }
 
 GraphicsScene::~GraphicsScene()
@@ -428,7 +426,7 @@ bool GraphicsScene::loadScene(DataStream &stream)
     m_items.reserve(m_items.size() + room);
     // The texts are measured when first shown, not as they are read.
     beginReadingItems();
-    m_itemsApart = m_joinAfterGeometry && views().isEmpty();
+    m_itemsApart = m_joinAfterGeometry && views().isEmpty() && itemIndexMethod() == NoIndex;
     bool ok = true;
     for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;

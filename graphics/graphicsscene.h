@@ -67,10 +67,7 @@ public:
     enum BindingPosition { BindingLeft = 0, BindingTop = 1 };
     enum BorderType { BorderBig = 0, BorderSmall = 1 };
 
-    // A sheet that reads its items apart (see readItemsApart) keeps the
-    // framework's rectangle index from the start: its items join the scene
-    // only when it is shown, and a shown sheet wants the index.
-    explicit GraphicsScene(Project *project, bool readsItemsApart = false);
+    explicit GraphicsScene(Project *project);
     ~GraphicsScene() override;
 
     Project *project() const { return m_project; }
@@ -206,7 +203,7 @@ public:
     // them.
     bool readsUnobserved() const
     {
-        return m_readingItems && views().isEmpty() && (m_itemsApart || itemIndexMethod() == NoIndex);
+        return m_readingItems && itemIndexMethod() == NoIndex && views().isEmpty();
     }
     // An item that left an extent to measure while the sheet reads its
     // items: told (GraphicsItem::extentRead) once the reading ends.
@@ -229,12 +226,13 @@ protected:
     // For kinds of sheet that never want an index.
     void keepWithoutIndex() { m_indexWanted = false; }
     // For kinds of sheet whose file gives every item's geometry after all
-    // items (set at construction): the items of a sheet read while no view
-    // shows it stay apart from the framework's scene, the sheet's own all
-    // the same (listed, saved, bound, checked, found), until the sheet is
-    // first shown, printed, searched by rectangle or asked for its
-    // selection. A large project's sheets then cost neither a scene entry
-    // per item as they are read nor its removal as they close.
+    // items: the items of a sheet read while no view shows it stay apart
+    // from the framework's scene, the sheet's own all the same (listed,
+    // saved, bound, checked, found), until the sheet is first shown,
+    // printed, searched by rectangle or asked for its selection. A large
+    // project's sheets then cost neither a scene entry per item as they
+    // are read nor its removal as they close.
+    void readItemsApart() { m_joinAfterGeometry = true; }
     bool keepsItemsApart() const { return m_itemsApart; }
     void joinItemsApart();
     void drawBackground(QPainter *painter, const QRectF &rect) override;

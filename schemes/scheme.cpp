@@ -184,10 +184,11 @@ SchemePassage *schemePassageCast(GraphicsItem *item)
 }
 
 Scheme::Scheme(Project *project)
-    : GraphicsScene(project, true)
+    : GraphicsScene(project)
     , m_file(QStringLiteral(".sch"))
 {
     setGridStep(qRound(40.0));
+    readItemsApart();
     if (sceneItem())
         sceneItem()->setIcons(QStringLiteral(":/images/scheme.png"), QStringLiteral(":/images/scheme.png"));
 }
