@@ -165,17 +165,37 @@ GraphicsScene::~GraphicsScene()
     // a sheet that is about to go.
     if (!m_items.isEmpty() && isClosing())
         update();
-    // Items of an unfinished read that never joined the framework's scene
-    // go as those that did.
-    const QList<QGraphicsItem *> apart = rootsApart();
+    // The items that joined the framework's scene go with it; those of a
+    // sheet never shown go here, each visited once.
+    QList<GraphicsItem *> items;
+    items.swap(m_items);
+    const bool apart = m_itemsApart;
     m_itemsApart = false;
-    m_items.clear();
     clear();
-    qDeleteAll(apart);
+    if (apart)
+        deleteItemsApart(items);
     // The last scene of the last project is gone: what was measured for
     // its texts goes too.
     if (--liveScenes == 0)
         forgetTextExtents();
+}
+
+void GraphicsScene::deleteItemsApart(const QList<GraphicsItem *> &items)
+{
+    // A child goes with its parent: one that the sheet also listed is noted
+    // as it goes and not visited again.
+    m_deletingApart = true;
+    for (GraphicsItem *item : items) {
+        if (!m_goneApart.isEmpty() && m_goneApart.contains(item))
+            continue;
+        if (item->parentItem())
+            continue;
+        m_deletingNow = item;
+        delete item;
+    }
+    m_deletingNow = nullptr;
+    m_deletingApart = false;
+    m_goneApart.clear();
 }
 
 QList<QGraphicsItem *> GraphicsScene::rootsApart() const
@@ -343,6 +363,8 @@ void GraphicsScene::dropQueuedDescendants(const QGraphicsItem *item)
 
 void GraphicsScene::forgetItem(GraphicsItem *item)
 {
+    if (m_deletingApart && item != m_deletingNow)
+        m_goneApart.insert(item);
     if (!m_unmeasured.isEmpty())
         m_unmeasured.removeAll(item);
     if (owns(item)) {

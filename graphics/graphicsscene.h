@@ -248,6 +248,7 @@ private:
     void finishReadingItems();
     // The top-level items still apart, each once.
     QList<QGraphicsItem *> rootsApart() const;
+    void deleteItemsApart(const QList<GraphicsItem *> &items);
     void dropQueuedDescendants(const QGraphicsItem *item);
 
     QString m_name;
@@ -270,6 +271,11 @@ private:
     bool m_readingItems = false;
     bool m_joinAfterGeometry = false;
     bool m_itemsApart = false;
+    // Deleting the items of a sheet never shown: the one deleted now, and
+    // the listed ones that went with it.
+    bool m_deletingApart = false;
+    GraphicsItem *m_deletingNow = nullptr;
+    QSet<const GraphicsItem *> m_goneApart;
 };
 
 #endif
