@@ -177,12 +177,24 @@ void Frame::setAddressField(const Address &from, int field)
 {
     if (!CHECK(field >= 0 && field <= 6))
         return;
-    if (from == m_address)
+    const bool changed = from.field(field) != m_address.field(field);
+    if (from == m_address && !m_rowPreset)
         return;
     m_address.setField(field, from.field(field));
     updateTexts();
-    if (m_layout)
+    // The places follow the address: a field set to what it holds changes
+    // none of them, unless a preset row number is still to reach them.
+    if (m_layout && (changed || m_rowPreset))
         m_layout->updateAddresses();
+    m_rowPreset = false;
+}
+
+void Frame::presetRowNumber(quint8 row)
+{
+    if (m_address.field(1) == row)
+        return;
+    m_address.setField(1, row);
+    m_rowPreset = true;
 }
 
 void Frame::placeClampPart(bool left)

@@ -85,6 +85,9 @@ public:
     // Takes one field of the address when the addresses differ, renames the
     // row, and the places of the layout take their new addresses.
     void setAddressField(const Address &from, int field);
+    // The row number a frame being read takes before its own number is
+    // read: its places take the whole address once, with that number.
+    void presetRowNumber(quint8 row);
     // Puts the layout's clamp part on the left or the right of the sheet.
     void placeClampPart(bool left);
 
@@ -157,6 +160,8 @@ private:
     int m_clampPanelChoice = 0;
     QString m_members[MemberCount];
     bool m_sideOfLeft = true;
+    // The address holds a preset row number its places do not have yet.
+    bool m_rowPreset = false;
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;

@@ -78,6 +78,12 @@ bool FrameGroup::loadFirst(DataStream &stream)
     Address address;
     address.setField(1, number);
     setSideOfLeft(left);
+    // Each frame reads its own number knowing its row, so its places take
+    // their addresses once, before anything is placed in them.
+    for (Frame *frame : std::as_const(items)) {
+        if (frame)
+            frame->presetRowNumber(number);
+    }
     if (!ItemMenager<Frame, DlgPropFrame>::loadFirst(stream))
         return false;
     setAddress(address);
