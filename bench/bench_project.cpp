@@ -218,13 +218,12 @@ Counts countOf(Project &project)
         for (Frame *frame : row->itemList()) {
             c.placed += int(frame->layout()->graphicsItems().size());
             c.pages += frame->treeItem()->childCount() - 1;
-            c.sceneItems += int(frame->layout()->items().size());
             ++c.scenes;
             QList<WiringLayout *> pages = frame->layout()->wiringPages();
-            for (QGraphicsItem *item : frame->layout()->items()) {
-                if (auto *part = dynamic_cast<GraphicsFramePart *>(item))
-                    pages += part->wiringPages();
-            }
+            for (const GraphicsItem *item : frame->layout()->graphicsItems())
+                c.sceneItems += treeSize(item);
+            for (GraphicsFramePart *part : frame->layout()->parts())
+                pages += part->wiringPages();
             for (WiringLayout *page : pages)
                 c.sceneItems += int(page->items().size());
             c.scenes += int(pages.size());

@@ -121,6 +121,7 @@ FrameLayout::FrameLayout(Project *project, Frame *frame)
 {
     setGridStep(40);
     setSheetFormat(PaperA3, false, 1);
+    keepItemsApart();
 }
 
 FrameLayout::~FrameLayout()

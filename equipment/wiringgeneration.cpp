@@ -951,8 +951,12 @@ TakenPages takePages(FrameLayout *layout)
         if (part)
             taken.partPages.last().swap(part->wiringPages());
     }
-    const QList<QGraphicsItem *> items = layout->items(Qt::AscendingOrder);
-    for (QGraphicsItem *item : items) {
+    // Every panel of the layout, at any depth: the layout's own items and
+    // all below them (the framework's scene may not hold them yet).
+    QList<QGraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
+    while (!pending.isEmpty()) {
+        QGraphicsItem *item = pending.takeLast();
+        pending.append(item->childItems());
         if (item->type() != GraphicsFramePanel::Type)
             continue;
         auto *panel = dynamic_cast<GraphicsFramePanel *>(item);

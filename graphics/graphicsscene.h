@@ -235,6 +235,14 @@ protected:
     void readItemsApart() { m_joinAfterGeometry = true; }
     bool keepsItemsApart() const { return m_itemsApart; }
     void joinItemsApart();
+    // For kinds of scene whose items are many and seldom shown (a frame's
+    // layout): every item stays apart from the framework's scene from the
+    // start, until the scene is shown, printed or searched.
+    void keepItemsApart()
+    {
+        if (views().isEmpty())
+            m_itemsApart = true;
+    }
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
                    const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
