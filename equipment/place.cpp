@@ -59,7 +59,7 @@ bool partCarries(const Place *place, const GraphicsPlaceItem *item)
 } // namespace
 
 Place::Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeType, quint8 number)
-    : GraphicsItem(scene, container, 0)
+    : GraphicsItem(scene, container, FixedInParent)
     , m_container(container)
     , m_placeType(placeType)
     , m_number(number)

@@ -37,7 +37,8 @@ GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int item
     , m_itemFlags(itemFlags)
 {
     // Without it the framework sends no position changes: no grid snap.
-    setFlags(flags() | ItemSendsGeometryChanges | frameworkFlags);
+    if (!(itemFlags & FixedInParent) || frameworkFlags)
+        setFlags(flags() | ItemSendsGeometryChanges | frameworkFlags);
     // A child made under an item on a sheet joined it while it was still
     // being built, unseen by itemChange.
     if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))

@@ -28,7 +28,9 @@ class GraphicsItem : public QGraphicsItem
 {
 public:
     // The flag word, fixed at construction.
-    enum ItemFlag { CanRotate = 1, CanMirrorHorizontal = 2, CanMirrorVertical = 4, FreePlacement = 8 };
+    // FixedInParent: the item only ever moves with its parent, so it asks
+    // for no notice of its own position changes.
+    enum ItemFlag { CanRotate = 1, CanMirrorHorizontal = 2, CanMirrorVertical = 4, FreePlacement = 8, FixedInParent = 16 };
 
     // Degrees of each rotation index.
     static const double angles[4];
