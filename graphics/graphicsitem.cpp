@@ -43,6 +43,8 @@ GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int item
     // being built, unseen by itemChange.
     if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))
         m_sheetIndex = sheet->nextSheetIndex();
+    else if (scene && parent && scene->keepsItemsApart())
+        m_sheetIndex = scene->nextSheetIndex();
 }
 
 GraphicsItem::~GraphicsItem()
@@ -342,7 +344,8 @@ QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &val
     if (change == ItemSceneChange) {
         // Items take their place in the sheet's order as they join it,
         // parents before their children.
-        if (auto *sheet = qobject_cast<GraphicsScene *>(value.value<QGraphicsScene *>()))
+        auto *sheet = qobject_cast<GraphicsScene *>(value.value<QGraphicsScene *>());
+        if (sheet && (!sheet->isJoiningItemsApart() || m_sheetIndex == 0))
             m_sheetIndex = sheet->nextSheetIndex();
         return value;
     }

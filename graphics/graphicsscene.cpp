@@ -230,8 +230,10 @@ void GraphicsScene::joinItemsApart()
     // In the sheet's order, each with its children.
     const QList<QGraphicsItem *> roots = rootsApart();
     m_itemsApart = false;
+    m_joiningApart = true;
     for (QGraphicsItem *root : roots)
         addItem(root);
+    m_joiningApart = false;
 }
 
 void GraphicsScene::adoptSceneItem(SceneItem *row)
@@ -301,6 +303,8 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
         setSheetOfTree(child, this);
     if (!m_itemsApart)
         addItem(item);
+    else
+        item->setSheetIndex(nextSheetIndex());
     setModified(true);
     return true;
 }

@@ -197,6 +197,15 @@ public:
     static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
                              const QStyleOptionGraphicsItem &option);
 
+    // Items kept apart from the framework's scene (see readItemsApart and
+    // keepItemsApart) join it here, each with its children.
+    bool keepsItemsApart() const { return m_itemsApart; }
+    void joinItemsApart();
+    // While the items apart join: each keeps its place in the sheet's
+    // order, taken when it came to the sheet (found items and check rows
+    // know an item by it).
+    bool isJoiningItemsApart() const { return m_joiningApart; }
+
     // True while the sheet reads the items of its file.
     bool isReadingItems() const { return m_readingItems; }
     // Reading the items while no view shows the sheet and no index holds
@@ -233,8 +242,7 @@ protected:
     // project's sheets then cost neither a scene entry per item as they
     // are read nor its removal as they close.
     void readItemsApart() { m_joinAfterGeometry = true; }
-    bool keepsItemsApart() const { return m_itemsApart; }
-    void joinItemsApart();
+
     // For kinds of scene whose items are many and seldom shown (a frame's
     // layout): every item stays apart from the framework's scene from the
     // start, until the scene is shown, printed or searched.
@@ -279,6 +287,7 @@ private:
     bool m_readingItems = false;
     bool m_joinAfterGeometry = false;
     bool m_itemsApart = false;
+    bool m_joiningApart = false;
     // Deleting the items of a sheet never shown: the one deleted now, and
     // the listed ones that went with it.
     bool m_deletingApart = false;

@@ -919,9 +919,17 @@ private slots:
             p->setFileName(d + "/plant.rlay");
             QVERIFY(p->load());
         }
+        // Found items and check rows know an item by its place in the
+        // sheet's order: showing the sheet keeps every place.
+        QList<quint64> places;
+        for (const GraphicsItem *item : sheetOf(shown)->graphicsItems())
+            places.append(item->sheetIndex());
+        QVERIFY(!places.contains(0));
         Window window;
         SchemeEdit view(&window.actions);
         view.setScene(sheetOf(shown));
+        for (int i = 0; i < places.size(); ++i)
+            QCOMPARE(sheetOf(shown)->graphicsItems()[i]->sheetIndex(), places[i]);
         int held = 0;
         for (const GraphicsItem *item : sheetOf(shown)->graphicsItems())
             held += 1 + int(item->childItems().size());
