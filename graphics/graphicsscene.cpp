@@ -123,10 +123,6 @@ bool selectTree(QGraphicsItem *item)
     return changed;
 }
 
-} // namespace
-
-namespace {
-
 // The sheets, layouts and pages alive: every one belongs to a project.
 int liveScenes = 0;
 
