@@ -37,10 +37,16 @@ DataStream::DataStream(QByteArray *buffer, QIODevice::OpenMode mode)
 {
     if (CHECK(sizeof(streamVersions) / sizeof(streamVersions[0]) == FormatCount))
         setVersion(streamVersions[0]);
-    // A stream that only reads an array reads its memory directly.
+    // A stream that only reads an array reads its memory directly, one
+    // that only writes it writes there directly, from where the device
+    // stands (the end of the array when appending).
     if (buffer && QDataStream::device() && !(mode & QIODevice::WriteOnly)) {
         m_bytes = buffer;
         m_direct = true;
+    } else if (buffer && QDataStream::device() && !(mode & QIODevice::ReadOnly)) {
+        m_out = buffer;
+        m_directOut = true;
+        m_pos = QDataStream::device()->pos();
     }
 }
 
@@ -48,12 +54,66 @@ void DataStream::syncDevice() const
 {
     if (m_direct)
         QDataStream::device()->seek(std::min<qint64>(m_pos, m_bytes->size()));
+    else if (m_directOut)
+        QDataStream::device()->seek(std::min<qint64>(m_pos, m_out->size()));
 }
 
 void DataStream::takeDevicePosition()
 {
-    if (m_direct)
+    if (m_direct || m_directOut)
         m_pos = QDataStream::device()->pos();
+}
+
+char *DataStream::reserveOutput(QByteArray &bytes, qint64 length)
+{
+    const qint64 end = m_pos + length;
+    if (end > bytes.size())
+        bytes.resize(qsizetype(end));
+    char *at = bytes.data() + m_pos;
+    m_pos = end;
+    return at;
+}
+
+DataStream &DataStream::operator<<(double value)
+{
+    QByteArray *bytes = output();
+    if (bytes && byteOrder() == BigEndian && (version() < Qt_4_6 || floatingPointPrecision() == DoublePrecision)) {
+        quint64 raw = 0;
+        std::memcpy(&raw, &value, sizeof(raw));
+        return writeFixed(raw);
+    }
+    throughDevice([&] { QDataStream::operator<<(value); });
+    return *this;
+}
+
+DataStream &DataStream::operator<<(const QString &value)
+{
+    // As the framework writes it: 0xffffffff for a null string, else the
+    // length in bytes and the UTF-16 code units, big-endian.
+    QByteArray *bytes = output();
+    if (bytes && byteOrder() == BigEndian && version() >= 3) {
+        if (value.isNull())
+            return writeFixed(quint32(0xffffffffu));
+        const qsizetype units = value.size();
+        writeFixed(quint32(2 * units));
+        qToBigEndian<char16_t>(value.utf16(), units, reserveOutput(*bytes, 2 * qint64(units)));
+        return *this;
+    }
+    throughDevice([&] { static_cast<QDataStream &>(*this) << value; });
+    return *this;
+}
+
+int DataStream::writeRawData(const char *data, int length)
+{
+    QByteArray *bytes = output();
+    if (!bytes || length < 0) {
+        int put = -1;
+        throughDevice([&] { put = QDataStream::writeRawData(data, length); });
+        return put;
+    }
+    if (length > 0)
+        std::memcpy(reserveOutput(*bytes, length), data, size_t(length));
+    return length;
 }
 
 bool DataStream::canReadDoubles() const
@@ -65,6 +125,7 @@ QIODevice *DataStream::device() const
 {
     syncDevice();
     m_direct = false;
+    m_directOut = false;
     return QDataStream::device();
 }
 
@@ -73,19 +134,23 @@ void DataStream::setDevice(QIODevice *device)
     QDataStream::setDevice(device);
     m_direct = false;
     m_bytes = nullptr;
+    m_directOut = false;
+    m_out = nullptr;
 }
 
 qint64 DataStream::bytesLeft() const
 {
     if (const QByteArray *bytes = memory())
         return std::max<qint64>(0, bytes->size() - m_pos);
+    if (m_directOut)
+        return std::max<qint64>(0, m_out->size() - m_pos);
     const QIODevice *source = QDataStream::device();
     return source ? source->bytesAvailable() : 0;
 }
 
 qint64 DataStream::pos() const
 {
-    if (memory())
+    if (memory() || m_directOut)
         return m_pos;
     const QIODevice *source = QDataStream::device();
     return source ? source->pos() : 0;
@@ -98,6 +163,15 @@ bool DataStream::seek(qint64 position)
             return false;
         m_pos = position;
         return true;
+    }
+    if (m_directOut && position >= 0 && position <= m_out->size()) {
+        m_pos = position;
+        return true;
+    }
+    // Beyond the end the device pads what it skips: it writes from here on.
+    if (m_directOut) {
+        syncDevice();
+        m_directOut = false;
     }
     QIODevice *source = QDataStream::device();
     return source && source->seek(position);
@@ -113,6 +187,8 @@ bool DataStream::atEnd() const
 {
     if (const QByteArray *bytes = memory())
         return m_pos >= bytes->size();
+    if (m_directOut)
+        return m_pos >= m_out->size();
     return QDataStream::atEnd();
 }
 

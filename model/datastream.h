@@ -91,6 +91,29 @@ public:
         return *this;
     }
 
+    // Writing. A stream made to write a byte array writes the array's
+    // memory itself, the same bytes as the framework's operators; every
+    // other value goes through the framework's operators on the device,
+    // brought to the stream's position first.
+    DataStream &operator<<(qint8 value) { return writeFixed(value); }
+    DataStream &operator<<(quint8 value) { return writeFixed(value); }
+    DataStream &operator<<(qint16 value) { return writeFixed(value); }
+    DataStream &operator<<(quint16 value) { return writeFixed(value); }
+    DataStream &operator<<(qint32 value) { return writeFixed(value); }
+    DataStream &operator<<(quint32 value) { return writeFixed(value); }
+    DataStream &operator<<(qint64 value) { return writeFixed(value); }
+    DataStream &operator<<(quint64 value) { return writeFixed(value); }
+    DataStream &operator<<(bool value) { return writeFixed(qint8(value)); }
+    DataStream &operator<<(double value);
+    DataStream &operator<<(const QString &value);
+    template <class T>
+    DataStream &operator<<(const T &value)
+    {
+        throughDevice([&] { static_cast<QDataStream &>(*this) << value; });
+        return *this;
+    }
+    int writeRawData(const char *data, int length);
+
     bool atEnd() const;
     int readRawData(char *data, int length);
     int skipRawData(int length);
@@ -114,6 +137,24 @@ public:
 private:
     // The array read directly, or null when reads go through the device.
     const QByteArray *memory() const { return m_direct ? m_bytes : nullptr; }
+    // The array written directly, or null when writes go through the
+    // device (or the stream has gone wrong: nothing more is written).
+    QByteArray *output() const { return m_directOut && status() == Ok ? m_out : nullptr; }
+    // Puts length bytes at the stream's position, the array growing as
+    // needed.
+    char *reserveOutput(QByteArray &bytes, qint64 length);
+    template <class T>
+    DataStream &writeFixed(T value)
+    {
+        QByteArray *bytes = output();
+        if (bytes && byteOrder() == BigEndian) {
+            const T big = qToBigEndian(value);
+            std::memcpy(reserveOutput(*bytes, qint64(sizeof(T))), &big, sizeof(T));
+            return *this;
+        }
+        throughDevice([&] { QDataStream::operator<<(value); });
+        return *this;
+    }
     template <class T>
     DataStream &readFixed(T &value)
     {
@@ -150,6 +191,10 @@ private:
     // while m_direct holds.
     const QByteArray *m_bytes = nullptr;
     mutable bool m_direct = false;
+    // The array behind a writing stream, written directly while
+    // m_directOut holds, at m_pos.
+    QByteArray *m_out = nullptr;
+    mutable bool m_directOut = false;
     qint64 m_pos = 0;
 };
 

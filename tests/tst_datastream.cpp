@@ -165,6 +165,38 @@ private slots:
             }
         }
     }
+
+    // A writing stream puts down the framework's bytes, over an array that
+    // holds bytes already, appending to one, and after a seek back.
+    void writesAsTheFrameworkDoes()
+    {
+        const auto record = [](auto &out) {
+            out << qint32(-5) << QString("Relay K1") << 2.5 << QPointF(1, -2) << QString() << quint8(9) << true
+                << float(1.25) << QColor(10, 20, 30) << QString("") << qint64(-9) << QFont("Sans", 12)
+                << quint16(77) << QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5), Qt::UTC);
+            out.writeRawData("raw", 3);
+        };
+        const QByteArray before("0123456789abcdefghijklmnopqrstuvwxyz");
+        for (const QIODevice::OpenMode mode :
+             {QIODevice::OpenMode(QIODevice::WriteOnly), QIODevice::WriteOnly | QIODevice::Append}) {
+            QByteArray ours = before;
+            QByteArray theirs = before;
+            {
+                DataStream out(&ours, mode);
+                QDataStream ref(&theirs, mode);
+                ref.setVersion(QDataStream::Qt_4_3);
+                record(out);
+                record(ref);
+                QCOMPARE(out.pos(), ref.device()->pos());
+                QVERIFY(out.seek(4));
+                ref.device()->seek(4);
+                out << qint32(7) << QString("back");
+                ref << qint32(7) << QString("back");
+                QCOMPARE(out.pos(), ref.device()->pos());
+            }
+            QCOMPARE(ours, theirs);
+        }
+    }
 };
 
 QTEST_MAIN(TestDataStream)
