@@ -1001,7 +1001,7 @@ void handOverViews(WiringLayout *from, WiringLayout *to)
         if (auto *edit = qobject_cast<GraphicsEdit *>(view))
             edit->setScene(to);
         else
-            view->setScene(to);
+            view->setScene(to->liveScene());
     }
     if (!views.isEmpty() && to->project())
         to->project()->emitNameChangedGraphicsScene(*to);

@@ -47,8 +47,10 @@ WiringLayout::WiringLayout(Project *project, Frame *frame)
     setGridStep(40);
     setSheetFormat(PaperA3, true, 1);
     // A page holds a few fixed pictures and the user's drawings: it needs
-    // no index of its items, not even while it is shown.
+    // no index of its items, not even while it is shown. Most pages are
+    // never shown: their items stay apart from the framework's scene.
     keepWithoutIndex();
+    keepItemsApart();
     // The row's texts come with the number the frame gives the page.
 }
 

@@ -152,7 +152,7 @@ void GraphicsEdit::setScene(GraphicsScene *scene)
     m_scene = scene;
     if (scene)
         scene->useItemIndex();
-    QGraphicsView::setScene(scene);
+    QGraphicsView::setScene(scene ? scene->liveScene() : nullptr);
 }
 
 double GraphicsEdit::zoomScale() const

@@ -41,7 +41,7 @@ GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int item
         setFlags(flags() | ItemSendsGeometryChanges | frameworkFlags);
     // A child made under an item on a sheet joined it while it was still
     // being built, unseen by itemChange.
-    if (auto *sheet = qobject_cast<GraphicsScene *>(QGraphicsItem::scene()))
+    if (GraphicsScene *sheet = GraphicsScene::sheetOf(QGraphicsItem::scene()))
         m_sheetIndex = sheet->nextSheetIndex();
     else if (scene && parent && scene->keepsItemsApart())
         m_sheetIndex = scene->nextSheetIndex();
@@ -285,7 +285,7 @@ QTransform GraphicsItem::matrixOf(int rotationIndex, bool mirrored)
 
 void GraphicsItem::prepareExtentChange()
 {
-    if (!m_scene || !m_scene->readsUnobserved() || parentItem() || QGraphicsItem::scene() != m_scene)
+    if (!m_scene || !m_scene->readsUnobserved() || parentItem() || !m_scene->holds(this))
         prepareGeometryChange();
 }
 
@@ -344,7 +344,7 @@ QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &val
     if (change == ItemSceneChange) {
         // Items take their place in the sheet's order as they join it,
         // parents before their children.
-        auto *sheet = qobject_cast<GraphicsScene *>(value.value<QGraphicsScene *>());
+        GraphicsScene *sheet = GraphicsScene::sheetOf(value.value<QGraphicsScene *>());
         if (sheet && (!sheet->isJoiningItemsApart() || m_sheetIndex == 0))
             m_sheetIndex = sheet->nextSheetIndex();
         return value;

@@ -128,15 +128,133 @@ int liveScenes = 0;
 
 } // namespace
 
+// The framework's scene of a sheet: it paints with the sheet's passes.
+class GraphicsScene::LiveScene : public QGraphicsScene
+{
+public:
+    explicit LiveScene(GraphicsScene *sheet)
+        : m_sheet(sheet)
+    {
+    }
+    GraphicsScene *sheet() const { return m_sheet; }
+
+protected:
+    void drawBackground(QPainter *painter, const QRectF &rect) override { m_sheet->drawBackground(painter, rect); }
+    void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[], const QStyleOptionGraphicsItem options[],
+                   QWidget *widget = nullptr) override
+    {
+        m_sheet->drawItems(painter, numItems, items, options, widget);
+    }
+
+private:
+    GraphicsScene *m_sheet;
+};
+
 GraphicsScene::GraphicsScene(Project *project)
-    : QGraphicsScene(nullptr)
-    , m_project(project)
+    : m_project(project)
 {
     ++liveScenes;
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
-    // No index until one is wanted (useItemIndex).
-    setItemIndexMethod(NoIndex);
+}
+
+QGraphicsScene *GraphicsScene::liveScene()
+{
+    joinItemsApart();
+    return makeLive();
+}
+
+QGraphicsScene *GraphicsScene::makeLive()
+{
+    if (!m_live) {
+        m_live = new LiveScene(this);
+        // No index until one is wanted (useItemIndex).
+        m_live->setItemIndexMethod(m_indexMethod);
+        if (!m_sceneRect.isNull())
+            m_live->setSceneRect(m_sceneRect);
+    }
+    return m_live;
+}
+
+GraphicsScene *GraphicsScene::sheetOf(const QGraphicsScene *scene)
+{
+    const auto *live = dynamic_cast<const LiveScene *>(scene);
+    return live ? live->sheet() : nullptr;
+}
+
+bool GraphicsScene::holds(const QGraphicsItem *item) const
+{
+    return m_live && item && item->scene() == m_live;
+}
+
+QRectF GraphicsScene::sceneRect() const
+{
+    // Unset, the framework's scene answers the extent its items ever took.
+    if (m_sceneRect.isNull() && m_live)
+        return m_live->sceneRect();
+    return m_sceneRect;
+}
+
+void GraphicsScene::setSceneRect(const QRectF &rect)
+{
+    m_sceneRect = rect;
+    if (m_live)
+        m_live->setSceneRect(rect);
+}
+
+QList<QGraphicsView *> GraphicsScene::views() const
+{
+    return m_live ? m_live->views() : QList<QGraphicsView *>();
+}
+
+void GraphicsScene::update(const QRectF &rect)
+{
+    if (m_live)
+        m_live->update(rect);
+}
+
+void GraphicsScene::setItemIndexMethod(QGraphicsScene::ItemIndexMethod method)
+{
+    m_indexMethod = method;
+    if (m_live)
+        m_live->setItemIndexMethod(method);
+}
+
+QList<QGraphicsItem *> GraphicsScene::items(Qt::SortOrder order)
+{
+    joinItemsApart();
+    return m_live ? m_live->items(order) : QList<QGraphicsItem *>();
+}
+
+QList<QGraphicsItem *> GraphicsScene::items(const QPointF &pos, Qt::ItemSelectionMode mode, Qt::SortOrder order,
+                                            const QTransform &deviceTransform)
+{
+    joinItemsApart();
+    return m_live ? m_live->items(pos, mode, order, deviceTransform) : QList<QGraphicsItem *>();
+}
+
+QList<QGraphicsItem *> GraphicsScene::items(const QRectF &rect, Qt::ItemSelectionMode mode, Qt::SortOrder order,
+                                            const QTransform &deviceTransform)
+{
+    joinItemsApart();
+    return m_live ? m_live->items(rect, mode, order, deviceTransform) : QList<QGraphicsItem *>();
+}
+
+QList<QGraphicsItem *> GraphicsScene::selectedItems() const
+{
+    const_cast<GraphicsScene *>(this)->joinItemsApart();
+    return m_live ? m_live->selectedItems() : QList<QGraphicsItem *>();
+}
+
+void GraphicsScene::clearSelection()
+{
+    if (m_live)
+        m_live->clearSelection();
+}
+
+void GraphicsScene::render(QPainter *painter, const QRectF &target, const QRectF &source, Qt::AspectRatioMode mode)
+{
+    liveScene()->render(painter, target, source, mode);
 }
 
 GraphicsScene::~GraphicsScene()
@@ -167,7 +285,11 @@ GraphicsScene::~GraphicsScene()
     items.swap(m_items);
     const bool apart = m_itemsApart;
     m_itemsApart = false;
-    clear();
+    if (m_live) {
+        m_live->clear();
+        delete m_live;
+        m_live = nullptr;
+    }
     if (apart)
         deleteItemsApart(items);
     // The last scene of the last project is gone: what was measured for
@@ -227,8 +349,9 @@ void GraphicsScene::joinItemsApart()
     const QList<QGraphicsItem *> roots = rootsApart();
     m_itemsApart = false;
     m_joiningApart = true;
+    QGraphicsScene *live = makeLive();
     for (QGraphicsItem *root : roots)
-        addItem(root);
+        live->addItem(root);
     m_joiningApart = false;
 }
 
@@ -298,7 +421,7 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
     for (QGraphicsItem *child : children)
         setSheetOfTree(child, this);
     if (!m_itemsApart)
-        addItem(item);
+        makeLive()->addItem(item);
     else
         item->setSheetIndex(nextSheetIndex());
     setModified(true);
@@ -320,8 +443,8 @@ bool GraphicsScene::removeGraphicsItem(GraphicsItem *item)
     dropQueuedDescendants(item);
 
     const QRectF former = item->sceneBoundingRect();
-    if (item->scene() == this)
-        removeItem(item);
+    if (holds(item))
+        m_live->removeItem(item);
     update(grown(former));
 
     if (m_pendingDeletes.isEmpty())
@@ -448,7 +571,7 @@ bool GraphicsScene::loadScene(DataStream &stream)
     m_items.reserve(m_items.size() + room);
     // The texts are measured when first shown, not as they are read.
     beginReadingItems();
-    m_itemsApart = m_joinAfterGeometry && views().isEmpty() && itemIndexMethod() == NoIndex;
+    m_itemsApart = m_joinAfterGeometry && views().isEmpty() && m_indexMethod == NoIndex;
     bool ok = true;
     for (qint32 i = 0; ok && i < count; ++i) {
         qint32 type = -1;
@@ -619,14 +742,16 @@ void GraphicsScene::useItemIndex()
     // logarithmic on large sheets. A view shows the items: they join the
     // framework's scene first.
     joinItemsApart();
-    if (!m_indexWanted || itemIndexMethod() == BspTreeIndex)
+    if (!m_indexWanted || m_indexMethod == BspTreeIndex)
         return;
-    setItemIndexMethod(BspTreeIndex);
+    m_indexMethod = BspTreeIndex;
+    QGraphicsScene *live = makeLive();
+    live->setItemIndexMethod(BspTreeIndex);
     // A new index learns the sheet's rectangle only from a change of it:
     // without it, it would keep every item in one cell.
-    const QRectF sheet = sceneRect();
-    setSceneRect(QRectF());
-    setSceneRect(sheet);
+    const QRectF sheet = live->sceneRect();
+    live->setSceneRect(QRectF());
+    live->setSceneRect(sheet);
 }
 
 void GraphicsScene::setSheetFormat(int pageSize, bool landscape, quint8 sheetsAcross)
@@ -801,7 +926,6 @@ void GraphicsScene::resolveItemLinks(GraphicsItem *item)
 
 QList<GraphicsItem *> GraphicsScene::selectedGraphicsItems() const
 {
-    const_cast<GraphicsScene *>(this)->joinItemsApart();
     const QList<QGraphicsItem *> selected = selectedItems();
     QList<GraphicsItem *> result;
     result.reserve(selected.size());
@@ -828,27 +952,28 @@ QList<GraphicsItem *> GraphicsScene::primitiveItems(const QList<GraphicsItem *> 
 
 bool GraphicsScene::hasSelection() const
 {
-    const_cast<GraphicsScene *>(this)->joinItemsApart();
     return !selectedItems().isEmpty();
 }
 
 void GraphicsScene::selectAllItems()
 {
     joinItemsApart();
+    if (!m_live)
+        return;
     bool changed = false;
     {
-        const QSignalBlocker blocker(this);
+        const QSignalBlocker blocker(m_live);
         for (GraphicsItem *item : std::as_const(m_items))
             changed = selectTree(item) || changed;
     }
     if (changed)
-        emit selectionChanged();
+        emit m_live->selectionChanged();
 }
 
 bool GraphicsScene::containsItem(const GraphicsScene *scene, const GraphicsItem *item) const
 {
     const_cast<GraphicsScene *>(this)->joinItemsApart();
-    return scene == this && item && item->scene() == this;
+    return scene == this && holds(item);
 }
 
 void GraphicsScene::appendTo(QList<GraphicsScene *> &pages)
@@ -867,13 +992,12 @@ QPointF GraphicsScene::cursorScenePos() const
 
 void GraphicsScene::clearSelectionFast()
 {
-    joinItemsApart();
     const QList<QGraphicsItem *> selected = selectedItems();
     if (selected.isEmpty())
         return;
     QRectF area;
     {
-        const QSignalBlocker blocker(this);
+        const QSignalBlocker blocker(m_live);
         for (QGraphicsItem *item : selected) {
             area |= item->sceneBoundingRect();
             item->setSelected(false);
@@ -909,7 +1033,6 @@ void GraphicsScene::renderTo(QPainter *painter)
     setFontSet(1);
     drawBackground(painter, source);
     drawItemList(painter, shown, QStyleOptionGraphicsItem());
-    drawForeground(painter, source);
     setFontSet(0);
 
     painter->restore();
@@ -919,7 +1042,9 @@ void GraphicsScene::renderTo(QPainter *painter)
 
 void GraphicsScene::clearPixmapCaches()
 {
-    dropCachedPixmaps(items());
+    if (!m_live)
+        return;
+    dropCachedPixmaps(m_live->items());
 }
 
 void GraphicsScene::drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,

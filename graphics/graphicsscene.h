@@ -10,6 +10,13 @@
 // property dialogs by type id, the scene stream of the project files and the
 // clipboard, and printing.
 //
+// A sheet is not itself a scene of the framework: it makes one when
+// something first shows, prints or searches it (a view, the printer, a
+// lookup by rectangle, the selection). A large project's sheets that nobody
+// looks at then cost no framework scene to build, and none to close (the
+// framework keeps every scene in one list, searched once per scene that
+// goes).
+//
 // Scene coordinates are tenths of a millimetre.
 
 #include <QGraphicsScene>
@@ -57,11 +64,14 @@ struct PrimitiveItemType
     const char *name;
 };
 
-class GraphicsScene : public QGraphicsScene
+class GraphicsScene : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr QGraphicsScene::ItemIndexMethod NoIndex = QGraphicsScene::NoIndex;
+    static constexpr QGraphicsScene::ItemIndexMethod BspTreeIndex = QGraphicsScene::BspTreeIndex;
+
     // Stored paper-size numbers.
     enum PaperSize { PaperA4 = 0, PaperA0 = 5, PaperA1 = 6, PaperA2 = 7, PaperA3 = 8 };
     enum BindingPosition { BindingLeft = 0, BindingTop = 1 };
@@ -197,6 +207,41 @@ public:
     static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
                              const QStyleOptionGraphicsItem &option);
 
+    // The framework's scene of the sheet, made when first asked for, with
+    // every item of the sheet in it. liveSceneIfAny makes none.
+    QGraphicsScene *liveScene();
+    QGraphicsScene *liveSceneIfAny() const { return m_live; }
+    // The sheet whose scene the framework's scene is; null for another.
+    static GraphicsScene *sheetOf(const QGraphicsScene *scene);
+    // Whether the item has joined the sheet's framework scene.
+    bool holds(const QGraphicsItem *item) const;
+
+    // What the sheet answers as the framework's scene would. The paper
+    // rectangle and the index kind are the sheet's own, kept while there
+    // is no framework scene; the views are none then. Looking items up
+    // makes the framework's scene and joins the items kept apart.
+    QRectF sceneRect() const;
+    void setSceneRect(const QRectF &rect);
+    void setSceneRect(qreal x, qreal y, qreal width, qreal height) { setSceneRect(QRectF(x, y, width, height)); }
+    qreal width() const { return sceneRect().width(); }
+    qreal height() const { return sceneRect().height(); }
+    QList<QGraphicsView *> views() const;
+    // Repaints the area in every view; nothing to do while none shows it.
+    void update(const QRectF &rect = QRectF());
+    QGraphicsScene::ItemIndexMethod itemIndexMethod() const { return m_indexMethod; }
+    void setItemIndexMethod(QGraphicsScene::ItemIndexMethod method);
+    QList<QGraphicsItem *> items(Qt::SortOrder order = Qt::DescendingOrder);
+    QList<QGraphicsItem *> items(const QPointF &pos, Qt::ItemSelectionMode mode = Qt::IntersectsItemShape,
+                                 Qt::SortOrder order = Qt::DescendingOrder,
+                                 const QTransform &deviceTransform = QTransform());
+    QList<QGraphicsItem *> items(const QRectF &rect, Qt::ItemSelectionMode mode = Qt::IntersectsItemShape,
+                                 Qt::SortOrder order = Qt::DescendingOrder,
+                                 const QTransform &deviceTransform = QTransform());
+    QList<QGraphicsItem *> selectedItems() const;
+    void clearSelection();
+    void render(QPainter *painter, const QRectF &target = QRectF(), const QRectF &source = QRectF(),
+                Qt::AspectRatioMode mode = Qt::KeepAspectRatio);
+
     // Items kept apart from the framework's scene (see readItemsApart and
     // keepItemsApart) join it here, each with its children.
     bool keepsItemsApart() const { return m_itemsApart; }
@@ -212,7 +257,7 @@ public:
     // them.
     bool readsUnobserved() const
     {
-        return m_readingItems && itemIndexMethod() == NoIndex && views().isEmpty();
+        return m_readingItems && m_indexMethod == NoIndex && views().isEmpty();
     }
     // An item that left an extent to measure while the sheet reads its
     // items: told (GraphicsItem::extentRead) once the reading ends.
@@ -251,11 +296,16 @@ protected:
         if (views().isEmpty())
             m_itemsApart = true;
     }
-    void drawBackground(QPainter *painter, const QRectF &rect) override;
-    void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
-                   const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
+    // The sheet's paint passes, which its framework scene calls.
+    virtual void drawBackground(QPainter *painter, const QRectF &rect);
+    virtual void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
+                           const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr);
 
 private:
+    class LiveScene;
+
+    // The framework's scene, made if there is none yet.
+    QGraphicsScene *makeLive();
     static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
     bool isQueued(const QGraphicsItem *item) const;
     bool owns(const GraphicsItem *item) const;
@@ -267,6 +317,9 @@ private:
     void deleteItemsApart(const QList<GraphicsItem *> &items);
     void dropQueuedDescendants(const QGraphicsItem *item);
 
+    QGraphicsScene *m_live = nullptr;
+    QRectF m_sceneRect;
+    QGraphicsScene::ItemIndexMethod m_indexMethod = NoIndex;
     QString m_name;
     int m_number = -1;
     int m_bindingPosition = BindingLeft;

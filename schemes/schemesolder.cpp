@@ -91,7 +91,7 @@ void Scheme::solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item)
     // An item not yet placed on the sheet (a new one whose dialog has just
     // been applied) joins nothing where it happens to lie.
     joinItemsApart();
-    if (item->scene() != this)
+    if (!holds(item))
         return;
     const bool pinOnNet = graphicsNetCast(item) != nullptr;
     const QList<GraphicsPins *> candidates = candidatesAt(this, sceneRect, item);
@@ -168,7 +168,7 @@ void Scheme::checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *it
     bool contact = false;
     joinItemsApart();
     const QList<GraphicsPins *> candidates =
-        item->scene() == this ? candidatesAt(this, sceneRect, item) : QList<GraphicsPins *>();
+        holds(item) ? candidatesAt(this, sceneRect, item) : QList<GraphicsPins *>();
     for (GraphicsPins *candidate : candidates) {
         GraphicsNet *net = graphicsNetCast(candidate);
         if (candidate->freePinAt(sceneRect, pin) || (pinOnNet && net && net->touches(sceneRect, pin))) {

@@ -98,7 +98,7 @@ void drag(TestScene &scene, TestItem *item, const QPointF &to, Qt::KeyboardModif
     move.setPos(to);
     move.setModifiers(modifiers);
     move.setAccepted(true);
-    scene.sendEvent(item, &move);
+    scene.liveScene()->sendEvent(item, &move);
 }
 
 QByteArray geometryOf(GraphicsItem *item)
@@ -565,7 +565,7 @@ private slots:
         auto *child = new TestItem(&scene, 0, parent);
         auto *fixed = new TestItem(&scene, 0, parent);
         fixed->setFlag(QGraphicsItem::ItemIsSelectable, false);
-        QSignalSpy changed(&scene, &QGraphicsScene::selectionChanged);
+        QSignalSpy changed(scene.liveScene(), &QGraphicsScene::selectionChanged);
         parent->setSelectedTree(true);
         QVERIFY(parent->isSelected());
         QVERIFY(child->isSelected());

@@ -370,7 +370,7 @@ private slots:
             QCOMPARE(item->text, texts[i]);
             QCOMPARE(item->value, 10 * i);
             QCOMPARE(item->pos(), QPointF(100.5 * (i + 1), 33.25));
-            QCOMPARE(item->scene(), &copy);
+            QCOMPARE(GraphicsScene::sheetOf(item->scene()), &copy);
         }
         QCOMPARE(copy.graphicsItems()[1]->rotationIndex(), 3);
         QVERIFY(copy.graphicsItems()[1]->isMirrored());
@@ -466,7 +466,7 @@ private slots:
         QVERIFY(scene.addGraphicsItem(item));
         QCOMPARE(item->graphicsScene(), &scene);
         QCOMPARE(child->graphicsScene(), &scene);
-        QCOMPARE(child->scene(), &scene);
+        QCOMPARE(GraphicsScene::sheetOf(child->scene()), &scene);
         QVERIFY(scene.containsItem(&scene, child));
         QVERIFY(!scene.containsItem(&other, child));
         QCOMPARE(scene.graphicsItems(), QList<GraphicsItem *>{item});
@@ -556,7 +556,7 @@ private slots:
         QVERIFY(!scene.removeGraphicsItem(child));
         QVERIFY(scene.pendingDeletes().isEmpty());
         QCOMPARE(child->parentItem(), parent);
-        QCOMPARE(child->scene(), &scene);
+        QCOMPARE(GraphicsScene::sheetOf(child->scene()), &scene);
 
         // An item moved under another owned item goes with it.
         auto *moved = new TestItem(&scene);
@@ -609,7 +609,7 @@ private slots:
             QVERIFY(scene.addGraphicsItem(items.last()));
         }
         auto *child = new TestItem(&scene, items[4]);
-        QSignalSpy changed(&scene, &QGraphicsScene::selectionChanged);
+        QSignalSpy changed(scene.liveScene(), &QGraphicsScene::selectionChanged);
         scene.selectAllItems();
         QCOMPARE(changed.count(), 1);
         QVERIFY(child->isSelected());

@@ -385,7 +385,7 @@ private slots:
         // A node and a ground have no dialog: nothing opens.
         doubleClick(QPointF(400, 400));
         doubleClick(QPointF(800, 430));
-        QVERIFY(!scheme().mouseGrabberItem());
+        QVERIFY(!scheme().liveScene()->mouseGrabberItem());
         QCOMPARE(recorder.count(), 1);
         // Nor do they offer the Property command; a net does.
         click(QPointF(400, 400));

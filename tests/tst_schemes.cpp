@@ -925,9 +925,12 @@ private slots:
         for (const GraphicsItem *item : sheetOf(shown)->graphicsItems())
             places.append(item->sheetIndex());
         QVERIFY(!places.contains(0));
+        // Nothing made a framework scene for a sheet nobody looked at.
+        QVERIFY(!sheetOf(shown)->liveSceneIfAny());
         Window window;
         SchemeEdit view(&window.actions);
         view.setScene(sheetOf(shown));
+        QCOMPARE(GraphicsScene::sheetOf(view.scene()), sheetOf(shown));
         for (int i = 0; i < places.size(); ++i)
             QCOMPARE(sheetOf(shown)->graphicsItems()[i]->sheetIndex(), places[i]);
         int held = 0;
