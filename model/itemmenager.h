@@ -452,6 +452,31 @@ protected:
     // The items, owned, in the order they were added.
     QList<Item *> items;
 
+    // Runs a step on every item in list order (a copy of the list: a step
+    // may change it).
+    template <class Step>
+    void eachItem(Step step)
+    {
+        const QList<Item *> snapshot = items;
+        for (Item *item : snapshot) {
+            if (CHECK_PTR(item))
+                step(item);
+        }
+    }
+
+    // Runs a step on every item in list order until one fails (a copy of
+    // the list: a step may change it).
+    template <class Step>
+    bool allItems(Step step)
+    {
+        const QList<Item *> snapshot = items;
+        for (Item *item : snapshot) {
+            if (!CHECK_PTR(item) || !step(item))
+                return false;
+        }
+        return true;
+    }
+
 private:
     void sortChildren()
     {
@@ -468,18 +493,6 @@ private:
                 index.insert(itemprotocol::node(item), item);
         }
         return index;
-    }
-
-    // Runs a step on every item in list order (a copy of the list: a step
-    // may change it).
-    template <class Step>
-    void eachItem(Step step)
-    {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (CHECK_PTR(item))
-                step(item);
-        }
     }
 
     // An item count, then a record per item.
@@ -508,17 +521,6 @@ private:
             read(item);
         }
         sortChildren();
-    }
-
-    template <class Step>
-    bool allItems(Step step)
-    {
-        const QList<Item *> snapshot = items;
-        for (Item *item : snapshot) {
-            if (!CHECK_PTR(item) || !step(item))
-                return false;
-        }
-        return true;
     }
 
     template <class Step>

@@ -524,7 +524,7 @@ bool Scheme::prepareFile(const QString &directory, QSet<QString> &takenNames)
 bool Scheme::hasFileIn(const QString &directory) const
 {
     // Compared as text: no file system look-up for the sheets of every save.
-    const QString &path = m_file.fileName();
+    const QString &path = m_file.path();
     const qsizetype n = directory.size();
     return path.size() > n + 1 && path.startsWith(directory) && path.at(n) == QLatin1Char('/')
         && path.indexOf(QLatin1Char('/'), n + 1) < 0;

@@ -87,15 +87,26 @@ bool SchemeGroup::setOwnProperty(int index, const QString &text)
 
 bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet<int> &reserved)
 {
+    m_writtenStand = false;
+    m_noneModified = false;
+    m_preparedDirectory.clear();
     // A numbered group whose sheets keep their files in its directory and
-    // none of which is written by this save has nothing to prepare.
+    // none of which is written by this save has nothing to prepare. Its
+    // sheets are where the last save of the group put them when the group
+    // holds the same ones, none modified since (a sheet given a new file is
+    // modified).
     if (m_dirNumber.number != 0) {
         const QString directory = m_dirNumber.path(projectDirectory);
-        const bool settled = std::all_of(items.cbegin(), items.cend(), [&directory](const Scheme *scheme) {
-            return scheme && !scheme->isModified() && scheme->hasFileIn(directory);
-        });
-        if (settled)
+        const bool unmodified = allItems([](const Scheme *scheme) { return !scheme->isModified(); });
+        m_writtenStand = unmodified && m_written.format >= 0 && m_written.sheets == items
+            && m_written.directory == directory;
+        const bool settled = m_writtenStand
+            || (unmodified && allItems([&directory](const Scheme *scheme) { return scheme->hasFileIn(directory); }));
+        if (settled) {
+            m_preparedDirectory = directory;
+            m_noneModified = true;
             return true;
+        }
     }
     if (!m_dirNumber.create(projectDirectory, [&reserved](int n) { return reserved.contains(n); }))
         return false;
@@ -112,6 +123,7 @@ bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet
         if (!CHECK_PTR(scheme) || !scheme->prepareFile(directory, taken))
             return false;
     }
+    m_preparedDirectory = directory;
     return true;
 }
 
@@ -130,12 +142,23 @@ void SchemeGroup::findItems(const QString &text, QList<GraphicsItem *> &found, b
     }
 }
 
+void SchemeGroup::saveFirst(DataStream &stream)
+{
+    if (!m_noneModified)
+        ItemMenager<Scheme, DlgPropScheme>::saveFirst(stream);
+}
+
+bool SchemeGroup::saveSecond(DataStream &stream)
+{
+    return m_noneModified || ItemMenager<Scheme, DlgPropScheme>::saveSecond(stream);
+}
+
 void SchemeGroup::saveFinished(bool saved)
 {
-    for (Scheme *scheme : std::as_const(items)) {
-        if (scheme)
-            scheme->saveFinished(saved);
-    }
+    // No sheet of an unmodified group waits for the save's end.
+    if (!m_noneModified)
+        eachItem([saved](Scheme *scheme) { scheme->saveFinished(saved); });
+    m_noneModified = false;
 }
 
 void SchemeGroup::writeMembers(DataStream &stream) const
@@ -157,7 +180,25 @@ void SchemeGroup::writeItems(DataStream &stream)
 {
     stream << qint32(m_atrNumber) << m_comment << qint32(m_dirNumber.number) << m_schemesName;
     writeMembers(stream);
-    ItemMenager<Scheme, DlgPropScheme>::writeItems(stream);
+    if (m_writtenStand && m_written.format == stream.formatIndex()) {
+        stream.writeRawData(m_written.bytes.constData(), int(m_written.bytes.size()));
+    } else {
+        m_written = WrittenRecords();
+        DataStream records(&m_written.bytes, QIODevice::WriteOnly);
+        records.setFormatIndex(stream.formatIndex());
+        ItemMenager<Scheme, DlgPropScheme>::writeItems(records);
+        stream.writeRawData(m_written.bytes.constData(), int(m_written.bytes.size()));
+        // Kept only for a save that prepared the sheets' files: their
+        // directory is known.
+        if (!m_preparedDirectory.isEmpty()) {
+            m_written.sheets = items;
+            m_written.directory = m_preparedDirectory;
+            m_written.format = stream.formatIndex();
+        }
+    }
+    // Each save decides anew.
+    m_writtenStand = false;
+    m_preparedDirectory.clear();
 }
 
 void SchemeGroup::readItems(DataStream &stream)
@@ -166,6 +207,7 @@ void SchemeGroup::readItems(DataStream &stream)
     qint32 directory = 0;
     stream >> atr >> m_comment >> directory >> m_schemesName;
     m_dirNumber.number = directory;
+    m_written = WrittenRecords();
     readMembers(stream);
     setAtrNumber(atr);
     ItemMenager<Scheme, DlgPropScheme>::readItems(stream);

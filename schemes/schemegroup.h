@@ -61,8 +61,12 @@ public:
     const int *childActions(int &count) override;
     const char *mimeType() const override;
 
+    // A save's passes over the sheets: a group none of whose sheets was
+    // modified when the save prepared the files writes none of them.
+    void saveFirst(DataStream &stream) override;
+    bool saveSecond(DataStream &stream) override;
     // The save of the project ended (see Scheme::saveFinished).
-    void saveFinished(bool saved);
+    void saveFinished(bool saved) override;
 
 public slots:
     void clipboardChanged();
@@ -71,6 +75,26 @@ private:
     void updateTexts();
     void writeMembers(DataStream &stream) const;
     void readMembers(DataStream &stream);
+    // The sheets' records as this group last wrote them to the list of
+    // sheets, with the sheets they were written for, in that order, the
+    // directory their files were in and the format. A save after which
+    // the group holds the same sheets, none of them modified, writes the
+    // same records: a sheet's record changes only when its file is written,
+    // and only a modified sheet's file is. So such a save writes these
+    // bytes again instead of reading every sheet's record anew.
+    struct WrittenRecords
+    {
+        QByteArray bytes;
+        QList<Scheme *> sheets;
+        QString directory;
+        int format = -1;
+    };
+    WrittenRecords m_written;
+    // Decided while this save prepares the files: the directory of the
+    // sheets, and whether the records written last still stand.
+    QString m_preparedDirectory;
+    bool m_writtenStand = false;
+    bool m_noneModified = false;
 
     int m_atrNumber = -1;
     QString m_comment;

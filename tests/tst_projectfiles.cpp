@@ -879,6 +879,82 @@ private slots:
         QVERIFY(loaded.findObj(LampKind, "HL1"));
     }
 
+    // Each save writes the list of every sheet's record; a group whose
+    // sheets did not change writes the records it wrote last. After saves
+    // that change one group, then the other, then none, after a save cut
+    // short and after a new sheet, the list still names every file as it
+    // lies on disk.
+    void sheetListFollowsEverySave()
+    {
+        const QString d = dir() + "/sheetlist";
+        QDir().mkpath(d);
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        fillSheets(p);
+        p.setFileName(d + "/plant.rlay");
+        QVERIFY(p.save());
+        const auto sheet = [&p](int group, int index) {
+            return p.schemes()->itemList()[group]->itemList()[index];
+        };
+        const auto draw = [](Scheme *scheme, const QString &text) {
+            auto *item = new GraphicsText(scheme, nullptr);
+            QVERIFY(scheme->addGraphicsItem(item));
+            item->setText(text);
+            QVERIFY(scheme->isModified());
+        };
+        const auto matchesDisk = [&p, &d, this](const char *step) {
+            Project loaded(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY2(loadInto(loaded, d + "/plant.rlay", &texts), step);
+            QCOMPARE(texts, QStringList());
+            const QList<SchemeGroup *> groups = p.schemes()->itemList();
+            const QList<SchemeGroup *> read = loaded.schemes()->itemList();
+            QCOMPARE(read.size(), groups.size());
+            for (int g = 0; g < groups.size(); ++g) {
+                QCOMPARE(read[g]->itemList().size(), groups[g]->itemList().size());
+                for (int s = 0; s < groups[g]->itemList().size(); ++s)
+                    QVERIFY2(read[g]->itemList()[s]->graphicsItems().size()
+                                 == groups[g]->itemList()[s]->graphicsItems().size(),
+                             step);
+            }
+        };
+
+        clockNow = clockNow.addSecs(60);
+        draw(sheet(1, 0), "second group");
+        QVERIFY(p.save());
+        matchesDisk("second group changed");
+        clockNow = clockNow.addSecs(60);
+        draw(sheet(0, 1), "first group");
+        QVERIFY(p.save());
+        matchesDisk("first group changed");
+        clockNow = clockNow.addSecs(60);
+        p.setSchemesChanged();
+        QVERIFY(p.save());
+        matchesDisk("nothing changed");
+
+        // Cut short before any file is replaced: the sheet stays modified
+        // and the next save writes it and its record.
+        clockNow = clockNow.addSecs(60);
+        draw(sheet(1, 0), "cut short");
+        CommitRecord::setInterruption([](int) { return true; });
+        const bool cut = p.save();
+        CommitRecord::setInterruption(nullptr);
+        QVERIFY(!cut);
+        QVERIFY(sheet(1, 0)->isModified());
+        clockNow = clockNow.addSecs(60);
+        QVERIFY(p.save());
+        matchesDisk("after a save cut short");
+
+        auto *added = new Scheme(&p);
+        added->setName("added");
+        p.schemes()->itemList()[1]->appendItem(added);
+        p.setSchemesChanged();
+        QVERIFY(p.save());
+        matchesDisk("a sheet added");
+        QCOMPARE(rec.count(), 0);
+    }
+
     void stagingBelongsToASave()
     {
         ModalRecorder rec;
