@@ -263,7 +263,11 @@ void GraphicsObjItem::detachObj(bool deleteAlone)
     Obj *obj = m_obj;
     if (!obj)
         return;
-    if (obj->removeItem(this) && deleteAlone && m_bindMode != BindByName && obj->items().isEmpty())
+    // In a closing project an indexed object is left to the project, which
+    // deletes what its index holds at the end in one go, without looking
+    // each one up to take it out.
+    if (obj->removeItem(this) && deleteAlone && m_bindMode != BindByName && obj->items().isEmpty()
+        && !(obj->isIndexed() && obj->project() && obj->project()->isClosing()))
         delete obj;
     m_obj = nullptr;
     setDocumentModified();

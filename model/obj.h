@@ -99,6 +99,8 @@ public:
     const QString &name() const { return m_name; }
     const QList<ObjItem *> &items() const { return m_items; }
     int kind() const { return m_kind; }
+    // Whether the project's index holds the object (under its name).
+    bool isIndexed() const { return m_indexed; }
 
     // The first name indexes the object, later ones re-key it. A name that
     // another object of the kind bears is refused.
@@ -144,6 +146,7 @@ private:
     QString m_name;
     QList<ObjItem *> m_items;
     int m_kind;
+    bool m_indexed = false;
     // The identity in files, given by the project (0 until it is given).
     mutable qint32 m_identity = 0;
 };

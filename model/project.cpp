@@ -235,6 +235,7 @@ bool Project::appendObj(Obj *obj)
     if (!CHECK(inner.size() > before))
         return false;
     slot = obj;
+    obj->m_indexed = true;
     if (isCarriedKind(obj->kind()))
         return true;
     if (m_pasting)
@@ -276,6 +277,7 @@ void Project::eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner,
                              QHash<QString, Obj *>::iterator entry)
 {
     Obj *obj = entry.value();
+    obj->m_indexed = false;
     inner->erase(entry);
     if (inner->isEmpty())
         m_index.erase(inner);
