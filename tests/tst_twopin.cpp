@@ -225,12 +225,15 @@ private slots:
             {AmmeterKind, {1, 7}, true},       {AmmeterKind, {2, 0}, false},   {BellKind, {3}, true},
             {SignallampKind, {5, 0}, false},   {PlugholeKind, {-1}, true},     {PlugholeKind, {0}, false},
         };
+        // Each record under an identity of its own: the project keeps the
+        // identities read until a load or paste ends.
+        qint32 identity = 5;
         for (const Record &r : records) {
             QByteArray bytes;
             {
                 DataStream out(&bytes, QIODevice::WriteOnly);
                 out.setFormatIndex(DataStream::CurrentFormat);
-                out << QString("X1") << qint32(5);
+                out << QString("X1") << identity++;
                 for (qint32 f : r.fields)
                     out << f;
                 out << true;
