@@ -539,10 +539,17 @@ class TestProjectFiles : public QObject
     ProjectFiles savedProject(const QString &folder, const QString &name = "plant.rlay", bool withSheets = false,
                               bool everyKind = false)
     {
+        Project p(nullptr, nullptr);
+        return saveFilled(p, folder, name, withSheets, everyKind);
+    }
+
+    // Fills the project, saves it as <name> in a fresh folder and returns it.
+    ProjectFiles saveFilled(Project &p, const QString &folder, const QString &name = "plant.rlay",
+                            bool withSheets = false, bool everyKind = false)
+    {
         const QString d = dir() + "/" + folder;
         QDir().mkpath(d);
         ModalRecorder rec;
-        Project p(nullptr, nullptr);
         fillProject(p);
         if (withSheets)
             fillSheets(p);
@@ -835,13 +842,9 @@ private slots:
 
     void saveWritesOnlyTheChangedSideFiles()
     {
-        const QString d = dir() + "/changed";
-        QDir().mkpath(d);
-        ModalRecorder rec;
         Project p(nullptr, nullptr);
-        fillProject(p);
-        p.setFileName(d + "/plant.rlay");
-        QVERIFY(p.save());
+        const QString d = saveFilled(p, "changed").dir;
+        ModalRecorder rec;
         const Snapshot before = snapshot(d);
 
         // Nothing changed: only the main file is written, and it still
@@ -886,14 +889,9 @@ private slots:
     // lies on disk.
     void sheetListFollowsEverySave()
     {
-        const QString d = dir() + "/sheetlist";
-        QDir().mkpath(d);
-        ModalRecorder rec;
         Project p(nullptr, nullptr);
-        fillProject(p);
-        fillSheets(p);
-        p.setFileName(d + "/plant.rlay");
-        QVERIFY(p.save());
+        const QString d = saveFilled(p, "sheetlist", "plant.rlay", true).dir;
+        ModalRecorder rec;
         const auto sheet = [&p](int group, int index) {
             return p.schemes()->itemList()[group]->itemList()[index];
         };
