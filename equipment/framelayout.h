@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QStringList>
 
 class Cable;
 class CheckLog;
@@ -43,6 +44,8 @@ struct WiringIndex
 {
     QHash<quint32, QList<QList<Cable *>>> cables;
     QHash<quint32, QList<Module *>> modules;
+    // The module type names, translated once for every frame's pages.
+    QStringList moduleTypeNames;
 };
 
 // A kind of item the user inserts into a frame layout (panel, board).

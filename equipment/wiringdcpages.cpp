@@ -377,7 +377,8 @@ void WiringLayoutDCTable::drawBackground(QPainter *painter, const QRectF &rect)
     drawTitleBlock(project(), kind(), painter, width(), height());
 }
 
-void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages)
+void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages,
+                               const QStringList *typeNames)
 {
     if (!frame || modules.isEmpty())
         return;
@@ -398,8 +399,10 @@ void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QLi
     for (int t : order) {
         WiringLayoutDCTable *page = nullptr;
         int onPage = 0;
-        // Translated once for all the type's pages.
-        const QString typeName = byType[t].isEmpty() ? QString() : Module::typeName(t);
+        // Translated once for all the type's pages, or given.
+        QString typeName;
+        if (!byType[t].isEmpty())
+            typeName = typeNames && t < typeNames->size() ? typeNames->at(t) : Module::typeName(t);
         for (Module *module : std::as_const(byType[t])) {
             if (onPage == 0) {
                 page = frame->addWiringLayout<WiringLayoutDCTable>(typeName, WiringLayout::DCTablePage,

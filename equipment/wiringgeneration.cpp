@@ -361,7 +361,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
 
     // The DC table pages, then the DC scheme pages, of the modules placed
     // here.
-    createModuleWiringLayouts(m_frame, index.modules.value(code), m_wiringPages);
+    createModuleWiringLayouts(m_frame, index.modules.value(code), m_wiringPages, &index.moduleTypeNames);
 
     if (m_frame->address().field(0) != relayCaseFrameKind) {
         for (GraphicsFramePart *part : std::as_const(m_parts)) {
@@ -800,6 +800,8 @@ WiringIndex gatherWiringIndex(Project *project, const CableTable &cables)
         if (high != low)
             index.cables[high].append(cables.value(key));
     }
+    for (int t = 0; t < ModuleTypeCount; ++t)
+        index.moduleTypeNames.append(Module::typeName(t));
     const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
     if (!modules)
         return index;

@@ -180,7 +180,8 @@ void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *ite
 // by number, then name, appended to pages in page order: tables, then
 // schemes, each by type in the order TU, TV, TS, and within a type the
 // modules in the order given.
-void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages);
+void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages,
+                               const QStringList *typeNames = nullptr);
 
 extern template WiringLayout *Frame::addWiringLayout<WiringLayout>(const QString &, int, const QString &, bool,
                                                                    const QString &);
