@@ -157,6 +157,9 @@ Project::~Project()
                       [](const auto &a, const auto &b) { return *a.first < *b.first; });
         }
     }
+    // Unheard, they go in the order they lie in memory, not the hash's.
+    if (!announced)
+        std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
     for (const auto &entry : named) {
         Obj *obj = entry.second;
         if (announced && !isCarriedKind(obj->kind()))
