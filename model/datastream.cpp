@@ -476,18 +476,24 @@ bool DataStream::checkRecord(bool condition)
     return status() == Ok;
 }
 
+namespace {
+
+bool isCoordinate(double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= DataStream::CoordinateLimit;
+}
+
+} // namespace
+
 bool DataStream::checkCoordinate(double value)
 {
-    return checkRecord(std::isfinite(value) && std::fabs(value) <= CoordinateLimit);
+    return checkRecord(isCoordinate(value));
 }
 
 bool DataStream::checkPoint(const QPointF &point)
 {
     // Both coordinates with one look at the status: every item read passes.
-    const double x = point.x();
-    const double y = point.y();
-    return checkRecord(std::isfinite(x) && std::fabs(x) <= CoordinateLimit && std::isfinite(y)
-                       && std::fabs(y) <= CoordinateLimit);
+    return checkRecord(isCoordinate(point.x()) && isCoordinate(point.y()));
 }
 
 bool DataStream::checkRect(const QRectF &rect)
