@@ -165,10 +165,13 @@ bool CommitRecord::holds(const QString &path, const Entry &entry)
         && dateTime == entry.dateTime && fileChecksum(payload) == checkSum;
 }
 
-void CommitRecord::recover()
+bool CommitRecord::recover(bool tidy)
 {
     const QDir directory(m_directory);
-    if (QFile::exists(recordPath())) {
+    const bool recorded = QFile::exists(recordPath());
+    if (tidy && !recorded)
+        return true;
+    if (recorded) {
         // Before anything is replaced, every file the record names must be
         // there and whole: staged, or already in its target's place (a
         // replacement done before the save or its recovery was cut short).
@@ -197,10 +200,16 @@ void CommitRecord::recover()
     }
     // Whatever is staged now belongs to no record.
     bool removed = false;
+    bool left = QFile::exists(recordPath());
     for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (isStagedName(name))
-            removed = QFile::remove(directory.filePath(name)) || removed;
+        if (!isStagedName(name))
+            continue;
+        if (QFile::remove(directory.filePath(name)))
+            removed = true;
+        else
+            left = true;
     }
     if (removed)
         syncToDisk(m_directory);
+    return !left;
 }

@@ -39,8 +39,10 @@ public:
     // and the next open or save finishes it; false (after the failing
     // file's message).
     bool replaceAll(const QList<File *> &staged);
-    // Finishes or drops what an interrupted save left beside the main file.
-    void recover();
+    // Finishes or drops what an interrupted save left beside the main file;
+    // true when nothing of one is left there. Where no staged file was left
+    // (tidy), only the record is looked for, not every name in the folder.
+    bool recover(bool tidy = false);
 
     // For tests: asked before each replacement and after the last with the
     // number done so far; true stops the save there as a kill would (nothing

@@ -301,6 +301,10 @@ private:
     // The save under way and the files it has written so far.
     bool m_saving = false;
     QList<File *> m_stagedFiles;
+    // The main file beside which no staged file is left: so found by the
+    // last load or save of it, with every save since replacing all it
+    // staged. A save then looks only for a commit record there.
+    QString m_tidyBeside;
 
     // Identities held by objects and by pins (the two are looked up apart
     // on loading, so each set is unique on its own); new numbers avoid both.

@@ -114,7 +114,8 @@ bool Project::save()
         return false;
     // What an interrupted save left beside the main file is finished first.
     CommitRecord commit(m_files[MainFile]->fileName());
-    commit.recover();
+    const bool tidy = commit.recover(m_tidyBeside == m_files[MainFile]->fileName());
+    m_tidyBeside = tidy ? m_files[MainFile]->fileName() : QString();
     // The wiring pages as the next load will build them, with the drawings
     // of the user on them; then every scheme's file is named.
     if (!m_equipment->prepareSave(m_files[MainFile]->absolutePath())
@@ -173,6 +174,8 @@ bool Project::save()
     if (!ok) {
         for (int i = 0; i < FileCount; ++i)
             m_files[size_t(i)]->record() = records[size_t(i)];
+        // What it staged may be left, with its record.
+        m_tidyBeside.clear();
         return false;
     }
     clearChangeFlags();
@@ -338,8 +341,9 @@ bool Project::load()
 
     File &main = *m_files[MainFile];
     // A save that was cut short is finished (or dropped) before reading.
-    if (!main.fileName().isEmpty())
-        CommitRecord(main.fileName()).recover();
+    m_tidyBeside.clear();
+    if (!main.fileName().isEmpty() && CommitRecord(main.fileName()).recover())
+        m_tidyBeside = main.fileName();
     QString message;
     bool tooOld = false;
     const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)

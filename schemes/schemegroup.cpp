@@ -90,20 +90,22 @@ bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet
     m_writtenStand = false;
     m_noneModified = false;
     m_preparedDirectory.clear();
+    m_preparedBase.clear();
     // A numbered group whose sheets keep their files in its directory and
     // none of which is written by this save has nothing to prepare. Its
     // sheets are where the last save of the group put them when the group
     // holds the same ones, none modified since (a sheet given a new file is
     // modified).
     if (m_dirNumber.number != 0) {
-        const QString directory = m_dirNumber.path(projectDirectory);
         const bool unmodified = allItems([](const Scheme *scheme) { return !scheme->isModified(); });
         m_writtenStand = unmodified && m_written.format >= 0 && m_written.sheets == items
-            && m_written.directory == directory;
+            && m_written.number == m_dirNumber.number && m_written.base == projectDirectory;
+        const QString directory = m_writtenStand ? m_written.directory : m_dirNumber.path(projectDirectory);
         const bool settled = m_writtenStand
             || (unmodified && allItems([&directory](const Scheme *scheme) { return scheme->hasFileIn(directory); }));
         if (settled) {
             m_preparedDirectory = directory;
+            m_preparedBase = projectDirectory;
             m_noneModified = true;
             return true;
         }
@@ -124,6 +126,7 @@ bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet
             return false;
     }
     m_preparedDirectory = directory;
+    m_preparedBase = projectDirectory;
     return true;
 }
 
@@ -193,12 +196,15 @@ void SchemeGroup::writeItems(DataStream &stream)
         if (!m_preparedDirectory.isEmpty()) {
             m_written.sheets = items;
             m_written.directory = m_preparedDirectory;
+            m_written.base = m_preparedBase;
+            m_written.number = m_dirNumber.number;
             m_written.format = stream.formatIndex();
         }
     }
     // Each save decides anew.
     m_writtenStand = false;
     m_preparedDirectory.clear();
+    m_preparedBase.clear();
 }
 
 void SchemeGroup::readItems(DataStream &stream)

@@ -86,13 +86,18 @@ private:
     {
         QByteArray bytes;
         QList<Scheme *> sheets;
+        // The directory, and the project directory and number it was made of.
         QString directory;
+        QString base;
+        int number = 0;
         int format = -1;
     };
     WrittenRecords m_written;
     // Decided while this save prepares the files: the directory of the
-    // sheets, and whether the records written last still stand.
+    // sheets and the project directory it is in, and whether the records
+    // written last still stand.
     QString m_preparedDirectory;
+    QString m_preparedBase;
     bool m_writtenStand = false;
     bool m_noneModified = false;
 

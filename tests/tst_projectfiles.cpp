@@ -1497,6 +1497,19 @@ private slots:
             opensWhole(true);
         }
         QCOMPARE(stop, 9);
+        // Saved again by the same project after a save cut short: the next
+        // save finishes that one first and leaves nothing staged.
+        restore(f.dir, before);
+        {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
+            CommitRecord::setInterruption([](int replaced) { return replaced == 1; });
+            QVERIFY(!p.save());
+            CommitRecord::setInterruption(nullptr);
+            QVERIFY(p.save());
+        }
+        opensWhole(true);
         // Killed while staging: the old project, the staged file gone.
         restore(f.dir, before);
         writeRaw(f.path(".rlay.staged.1"), "half a file");
