@@ -200,7 +200,7 @@ void GraphicsClamp::saveData(DataStream &stream)
 {
     GraphicsDevice::saveData(stream);
     Project *project = sceneProject();
-    const qint32 passage = m_passage && project ? project->identity(static_cast<const void *>(m_passage)) : 0;
+    const qint32 passage = m_passage && project ? project->identity(m_passage, Project::PassageIdentities) : 0;
     stream << m_clampIndex << passage << m_symmetryView << m_showExternalPart;
 }
 
@@ -275,7 +275,7 @@ bool GraphicsClamp::resolveLinks()
     if (id == 0)
         return ok;
     Project *project = sceneProject();
-    auto *passage = dynamic_cast<GraphicsPassage *>(project ? project->itemByOldId(id) : nullptr);
+    auto *passage = dynamic_cast<GraphicsPassage *>(project ? project->itemByOldId(id, graphicsScene()) : nullptr);
     if (!passage)
         return optional && ok;
     if (passage != m_passage)

@@ -377,8 +377,11 @@ void FrameLayout::uncover(GraphicsPlaceItem *item)
 
 void FrameLayout::registerPlace(qint32 id, Place *place)
 {
-    if (place)
-        m_placeMap.insert(id, place);
+    if (!place)
+        return;
+    m_placeMap.insert(id, place);
+    if (project())
+        project()->keepIdentity(place, id, Project::PlaceIdentities);
 }
 
 QList<GraphicsItem *> FrameLayout::recordOrder() const

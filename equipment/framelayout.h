@@ -128,7 +128,7 @@ public:
     bool wiringChanged() const { return m_wiringChanged || isModified(); }
     void setWiringChanged() { m_wiringChanged = true; }
 
-    // While loading: a place read under its saved identity.
+    // While loading: a place read under its saved identity, which it keeps.
     void registerPlace(qint32 id, Place *place);
 
     // The parts' place records, then the other items; no sheet header (the

@@ -396,7 +396,7 @@ void GraphicsPlaceContainer::saveData(DataStream &stream)
 {
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     for (int i = 0; i < m_places.size(); ++i) {
-        stream << qint32(project ? project->identity(m_places[i]) : 0);
+        stream << qint32(project ? project->identity(m_places[i], Project::PlaceIdentities) : 0);
         GraphicsPlaceContainer *nested = nestedContainer(i);
         if (nested && m_places[i]->item() == nested)
             nested->saveData(stream);

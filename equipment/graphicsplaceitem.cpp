@@ -33,7 +33,7 @@ void GraphicsPlaceItem::draw(QPainter *, const QStyleOptionGraphicsItem *, bool)
 void GraphicsPlaceItem::saveData(DataStream &stream)
 {
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
-    stream << qint32(project && m_place ? project->identity(m_place) : 0);
+    stream << qint32(project && m_place ? project->identity(m_place, Project::PlaceIdentities) : 0);
 }
 
 void GraphicsPlaceItem::loadData(DataStream &stream)

@@ -9,6 +9,7 @@
 
 #include "graphics/graphicsitem.h"
 #include "model/address.h"
+#include "model/identified.h"
 
 #include <QCoreApplication>
 #include <QSizeF>
@@ -17,7 +18,7 @@ class DataStream;
 class GraphicsPlaceContainer;
 class GraphicsPlaceItem;
 
-class Place : public GraphicsItem
+class Place : public GraphicsItem, public Identified
 {
     Q_DECLARE_TR_FUNCTIONS(Place)
 

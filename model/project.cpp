@@ -5,6 +5,7 @@
 #include "model/datastream.h"
 #include "model/device.h"
 #include "model/file.h"
+#include "model/identified.h"
 #include "model/itemmenagerbase.h"
 #include "model/obj.h"
 #include "model/pin.h"
@@ -494,51 +495,57 @@ void Project::check(QTreeWidget *results, int code)
 
 qint32 Project::newIdentity()
 {
-    // The next number that neither an object nor a pin holds; 0 is "none".
+    // The next number that no record of any space holds; 0 is "none".
+    const auto held = [this](qint32 id) {
+        return std::any_of(m_identities.cbegin(), m_identities.cend(),
+                           [id](const IdentitySet &set) { return set.contains(id); });
+    };
     do {
         m_lastIdentity = m_lastIdentity >= std::numeric_limits<qint32>::max() ? 1 : m_lastIdentity + 1;
-    } while (m_objIdentities.contains(m_lastIdentity) || m_pinIdentities.contains(m_lastIdentity));
+    } while (held(m_lastIdentity));
     return m_lastIdentity;
+}
+
+qint32 Project::giveIdentity(qint32 &held, IdentitySpace space)
+{
+    if (held == 0) {
+        held = newIdentity();
+        m_identities[size_t(space)].insert(held);
+    }
+    return held;
+}
+
+void Project::adoptIdentity(qint32 &held, qint32 id, IdentitySpace space)
+{
+    // Only what the project's files hold is kept; a paste's records get
+    // numbers of their own. A number is held for the life of the project,
+    // also once its record is gone: an unchanged file may still name it.
+    IdentitySet &set = m_identities[size_t(space)];
+    if (m_loading && id != 0 && held == 0 && !set.contains(id)) {
+        held = id;
+        set.insert(id);
+    }
 }
 
 qint32 Project::identity(const Obj *obj)
 {
-    if (!obj)
-        return 0;
-    if (obj->m_identity == 0) {
-        obj->m_identity = newIdentity();
-        m_objIdentities.insert(obj->m_identity);
-    }
-    return obj->m_identity;
+    return obj ? giveIdentity(obj->m_identity, ObjectIdentities) : 0;
 }
 
 qint32 Project::identity(const Pin *pin)
 {
-    if (!pin)
-        return 0;
-    if (pin->m_identity == 0) {
-        pin->m_identity = newIdentity();
-        m_pinIdentities.insert(pin->m_identity);
-    }
-    return pin->m_identity;
+    return pin ? giveIdentity(pin->m_identity, PinIdentities) : 0;
 }
 
-qint32 Project::identity(const void *pointer)
+qint32 Project::identity(const Identified *record, IdentitySpace space)
 {
-    if (!pointer)
-        return 0;
-    auto found = m_otherIdentities.constFind(pointer);
-    if (found != m_otherIdentities.cend())
-        return found.value();
-    const qint32 id = newIdentity();
-    m_objIdentities.insert(id);
-    m_otherIdentities.insert(pointer, id);
-    return id;
+    return record ? giveIdentity(record->m_identity, space) : 0;
 }
 
-void Project::forgetIdentity(const void *pointer)
+void Project::keepIdentity(const Identified *record, qint32 id, IdentitySpace space)
 {
-    m_otherIdentities.remove(pointer);
+    if (record)
+        adoptIdentity(record->m_identity, id, space);
 }
 
 bool Project::registerOldId(int id, Obj *obj)
@@ -552,11 +559,8 @@ bool Project::registerOldId(int id, Obj *obj)
         return false;
     slot = obj;
     // Read from the project's files: the object keeps the identity that the
-    // files know it by. One already held (damaged data) is not taken twice.
-    if (m_loading && obj->m_identity == 0 && !m_objIdentities.contains(id)) {
-        obj->m_identity = id;
-        m_objIdentities.insert(id);
-    }
+    // files know it by.
+    adoptIdentity(obj->m_identity, id, ObjectIdentities);
     return true;
 }
 
@@ -572,9 +576,13 @@ void Project::registerOldItem(int id, GraphicsItem *item)
     m_oldItems.insert(id, item);
 }
 
-GraphicsItem *Project::itemByOldId(int id) const
+GraphicsItem *Project::itemByOldId(int id, const GraphicsScene *scene) const
 {
-    return m_oldItems.value(id, nullptr);
+    for (auto it = m_oldItems.constFind(id); it != m_oldItems.cend() && it.key() == id; ++it) {
+        if (it.value() && it.value()->graphicsScene() == scene)
+            return it.value();
+    }
+    return nullptr;
 }
 
 void Project::clearOldIds()
@@ -674,10 +682,8 @@ bool Project::updatePinsPointers()
         // Pins read from the project's files keep the identities they were
         // read with (a repeated one was replaced in the map and is not
         // taken).
-        if (m_loading && pin && id != 0 && pin->m_identity == 0 && !m_pinIdentities.contains(id)) {
-            pin->m_identity = id;
-            m_pinIdentities.insert(id);
-        }
+        if (pin)
+            adoptIdentity(pin->m_identity, id, PinIdentities);
         if (!CHECK_PTR(pin)) {
             ok = false;
             return;

@@ -30,6 +30,7 @@
 class DataStream;
 class EquipmentMenager;
 class File;
+class Identified;
 class ItemMenagerBase;
 class Obj;
 class ObjItem;
@@ -164,18 +165,22 @@ public:
 
     void check(QTreeWidget *results, int code);
 
-    // Identities written to files and to the clipboard. Every object and pin
-    // keeps one 32-bit identity for its whole life: the one it was loaded
-    // with, or, when first asked for, a number that no other object or pin
-    // of the project holds. A save rewrites only the changed files, so the
-    // files left as they were and those rewritten always agree. A null
-    // pointer is 0.
+    // Identities written to files and to the clipboard. Every object, pin,
+    // passage and place keeps one 32-bit identity for its whole life: the
+    // one it was loaded with, or, when first asked for, a number that no
+    // record of the project holds or held, nor any file of it names. A save
+    // rewrites only the changed files, so the files left as they were and
+    // those rewritten always agree. A null pointer is 0.
+    // Records are looked up in spaces of their own when a project is read:
+    // an identity is unique within its space.
+    enum IdentitySpace { ObjectIdentities, PinIdentities, PassageIdentities, PlaceIdentities, IdentitySpaceCount };
     qint32 identity(const Obj *obj);
     qint32 identity(const Pin *pin);
-    // Any other record: its number is kept while its address is asked for
-    // (take it back with forgetIdentity when the record dies).
-    qint32 identity(const void *pointer);
-    void forgetIdentity(const void *pointer);
+    qint32 identity(const Identified *record, IdentitySpace space);
+    // While the project is read: the record keeps the identity it was read
+    // with, unless another record of its space holds that one already
+    // (damaged data), and then gets a new one when it is next written.
+    void keepIdentity(const Identified *record, qint32 id, IdentitySpace space);
     // Marks a save or a clipboard copy. Identities no longer depend on it;
     // it stays for the callers that open one.
     class IdentityScope
@@ -191,9 +196,11 @@ public:
     // it already stands for another.
     bool registerOldId(int id, Obj *obj);
     Obj *objByOldId(int id) const;
-    // The same for the scene items that other items refer to (passages).
+    // The same for the scene items that other items of their sheet refer
+    // to (passages): an identity is looked up on the sheet that asks, so
+    // that sheets written apart never take each other's items.
     void registerOldItem(int id, GraphicsItem *item);
-    GraphicsItem *itemByOldId(int id) const;
+    GraphicsItem *itemByOldId(int id, const GraphicsScene *scene) const;
     void clearOldIds();
     QHash<int, Pin *> &pinMap() { return m_pinMap; }
     // Reads a pin's record: while the project is read into the pins of the
@@ -291,7 +298,7 @@ private:
     QString m_properties[PropertyCount];
     QList<QAction *> *m_actions;
     QHash<int, Obj *> m_oldIds;
-    QHash<int, GraphicsItem *> m_oldItems;
+    QMultiHash<int, GraphicsItem *> m_oldItems;
     QHash<int, Pin *> m_pinMap;
     PinIndex m_readPins;
     std::array<std::unique_ptr<File>, FileCount> m_files;
@@ -306,9 +313,11 @@ private:
     // staged. A save then looks only for a commit record there.
     QString m_tidyBeside;
 
-    // Identities held by objects and by pins (the two are looked up apart
-    // on loading, so each set is unique on its own); new numbers avoid both.
+    // Identities held, by space (each space is looked up apart on loading,
+    // so each set is unique on its own); new numbers avoid them all.
     qint32 newIdentity();
+    qint32 giveIdentity(qint32 &held, IdentitySpace space);
+    void adoptIdentity(qint32 &held, qint32 id, IdentitySpace space);
     // Identities are numbered from 1 up: a bit table holds them, a hash
     // the others (damaged data).
     class IdentitySet
@@ -326,12 +335,10 @@ private:
         size_t m_count = 0;
         QSet<qint32> m_outliers;
     };
-    IdentitySet m_objIdentities;
-    IdentitySet m_pinIdentities;
-    QHash<const void *, qint32> m_otherIdentities;
+    std::array<IdentitySet, IdentitySpaceCount> m_identities;
     qint32 m_lastIdentity = 0;
-    // While a project is read, the identities read become the objects' and
-    // pins' own.
+    // While a project is read, the identities read become the records'
+    // own.
     bool m_loading = false;
     // The paste under way, the objects it has indexed and the items it has
     // bound.

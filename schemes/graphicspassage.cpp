@@ -64,7 +64,7 @@ void GraphicsPassage::saveData(DataStream &stream)
 {
     GraphicsNode::saveData(stream);
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
-    stream << (CHECK_PTR(project) ? project->identity(static_cast<const void *>(this)) : qint32(0));
+    stream << (CHECK_PTR(project) ? project->identity(this, Project::PassageIdentities) : qint32(0));
 }
 
 void GraphicsPassage::loadData(DataStream &stream)
@@ -73,8 +73,10 @@ void GraphicsPassage::loadData(DataStream &stream)
     qint32 id = 0;
     stream >> id;
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
-    if (stream.status() == QDataStream::Ok && id != 0 && CHECK_PTR(project))
+    if (stream.status() == QDataStream::Ok && id != 0 && CHECK_PTR(project)) {
         project->registerOldItem(id, this);
+        project->keepIdentity(this, id, Project::PassageIdentities);
+    }
 }
 
 void GraphicsPassage::collectNetPins(Pin *entry, QList<Pin *> &pins)

@@ -9,6 +9,7 @@
 // them: each clamp stores its passage, and the passage stores only its own
 // identity.
 
+#include "model/identified.h"
 #include "schemes/graphicsnode.h"
 #include "schemes/schemepassage.h"
 
@@ -17,7 +18,7 @@
 class GraphicsClamp;
 class Scheme;
 
-class GraphicsPassage : public GraphicsNode, public SchemePassage
+class GraphicsPassage : public GraphicsNode, public SchemePassage, public Identified
 {
 public:
     enum { Type = QGraphicsItem::UserType + 104 };
@@ -29,7 +30,8 @@ public:
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
-    // The passage's identity, which its clamps refer to.
+    // The passage's identity, which its clamps refer to; the one read stays
+    // the passage's own.
     void saveData(DataStream &stream) override;
     void loadData(DataStream &stream) override;
     // As a node, then on into each clamp at its pin 0.

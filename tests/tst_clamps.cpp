@@ -35,6 +35,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+#include <random>
+
 using namespace devicekindtest;
 
 namespace {
@@ -410,6 +413,46 @@ private slots:
         QVERIFY(in.status() == QDataStream::Ok && in.atEnd());
         QVERIFY(older.showExternalPart() && !older.symmetryView());
         QCOMPARE(older.clampText(true), QString("12V21-5"));
+        QCOMPARE(boxTexts(rec), QStringList());
+    }
+
+    // Saves that rewrite only the sheets changed since the project was opened reopen with every
+    // clamp on its own passage, and every passage keeps the identity it was read with.
+    void passagesKeepTheirClampsAcrossPartialSaves()
+    {
+        ModalRecorder rec;
+        auto project = std::make_unique<Project>(nullptr, nullptr);
+        project->schemes()->appendItem(new SchemeGroup(project.get()));
+        for (int n = 0; n < 2; ++n)
+            project->schemes()->itemList()[0]->appendItem(new Scheme(project.get()));
+        const auto sheet = [&](int n) { return project->schemes()->itemList()[0]->itemList()[n]; };
+        const auto clampsOf = [&] {
+            QStringList texts;
+            for (int n = 0; n < 2; ++n)
+                for (GraphicsClamp *clamp : itemsOf<GraphicsClamp>(*sheet(n)))
+                    texts << QString("%1 %2 %3 ").arg(n).arg(sheet(n)->passageIndex(clamp->passage()))
+                                 .arg(project->identity(clamp->passage(), Project::PassageIdentities)) + clamp->ownName();
+            return texts;
+        };
+        project->setFileName(m_dir.path() + "/passages.rlay");
+        std::mt19937 random(7);
+        for (int round = 1; round <= 16; ++round) {
+            if (Scheme *on = sheet(int(random() % 2)); on->passages().size() > 1 && random() % 2) {
+                on->removeGraphicsItem(on->passages().last());
+            } else {
+                auto *passage = static_cast<GraphicsPassage *>(on->createItem(GraphicsPassage::Type));
+                auto *clamp = new GraphicsClamp(on);
+                QVERIFY(on->addGraphicsItem(passage) && on->addGraphicsItem(clamp));
+                clamp->setOwnName(QString("K%1").arg(round));
+                passage->addClamp(clamp);
+            }
+            const QStringList saved = clampsOf();
+            auto loaded = std::make_unique<Project>(nullptr, nullptr);
+            loaded->setFileName(project->fileName());
+            QVERIFY(project->save() && loaded->load());
+            project = std::move(loaded);
+            QCOMPARE(clampsOf(), saved);
+        }
         QCOMPARE(boxTexts(rec), QStringList());
     }
 

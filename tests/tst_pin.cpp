@@ -1,4 +1,5 @@
 #include "model/datastream.h"
+#include "model/identified.h"
 #include "model/pin.h"
 #include "model/project.h"
 #include "support/modalrecorder.h"
@@ -424,16 +425,18 @@ private slots:
         ModalRecorder rec;
         Project project(nullptr, nullptr);
         Pin p;
+        Identified other;
         QCOMPARE(project.identity(static_cast<Pin *>(nullptr)), qint32(0));
         {
             Project::IdentityScope scope(project);
             QCOMPARE(project.identity(&p), qint32(1));
-            QCOMPARE(project.identity(&rec), qint32(2));
+            QCOMPARE(project.identity(&other, Project::PlaceIdentities), qint32(2));
         }
         // Another save or copy: the same numbers, and a new one is free.
         Project::IdentityScope scope(project);
         Pin q;
-        QVERIFY(project.identity(&rec) == 2 && project.identity(&p) == 1 && project.identity(&q) == 3);
+        QVERIFY(project.identity(&other, Project::PlaceIdentities) == 2 && project.identity(&p) == 1
+                && project.identity(&q) == 3);
         QCOMPARE(rec.count(), 0);
     }
 };
