@@ -28,7 +28,7 @@ const int framesInRow = 5;
 
 QTableWidgetItem *headerItem(uint code)
 {
-    auto *item = new QTableWidgetItem(Address::frameCodeText(code, false));
+    auto *item = new QTableWidgetItem(EquipmentScheme::frameCodeText(code));
     item->setData(codeRole, code);
     return item;
 }

@@ -9,12 +9,15 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 const int equipmentMenagerItemActions[4] = {54, 55, 59, 56};
 const int equipmentMenagerMenuActions[] = {54, 55, 56, 57, 58, 59, -1, 60, 62, 63, 64, 61, 65};
 const int equipmentMenagerMenagerChildActions[] = {55, 59, 56, 58};
-// The check that lists the frames joined without a distance.
+// The check that lists the frames joined without a distance and the
+// distances of frames the project does not hold.
 const int addressCheck = 1;
 
 } // namespace
@@ -118,19 +121,48 @@ void EquipmentMenager::check(QTreeWidget *results, int code)
     const SpecificationManagerCable *cables = project() ? project()->specificationCable() : nullptr;
     if (code != addressCheck || !results || !cables)
         return;
-    // Each pair once, whichever way its cables are keyed.
+    const auto addRow = [&](int kind, const QString &name, const QString &message) {
+        auto *row = new CheckMessage(results, kind);
+        if (m_scheme.sceneItem())
+            row->setText(CheckMessage::SceneColumn, m_scheme.sceneItem()->text(0));
+        row->setText(CheckMessage::NameColumn, name);
+        row->setText(CheckMessage::MessageColumn, message);
+    };
+    // The frames joined by cables without a distance, each pair once,
+    // whichever way its cables are keyed; a cable that joins a frame to
+    // itself has no distance to look up.
     QSet<quint64> listed;
     for (quint64 key : cables->keys()) {
         const quint32 from = quint32(key >> 32);
         const quint32 to = quint32(key & 0xFFFFFFFFu);
         const quint64 pair = quint64(qMin(from, to)) << 32 | qMax(from, to);
-        if (from == to || listed.contains(pair) || m_scheme.distance(from, to))
+        if (listed.contains(pair) || (from != to && m_scheme.distance(from, to)))
             continue;
         listed.insert(pair);
-        auto *row = new CheckMessage(results, CheckMessage::Error);
-        if (m_scheme.sceneItem())
-            row->setText(CheckMessage::SceneColumn, m_scheme.sceneItem()->text(0));
-        row->setText(CheckMessage::MessageColumn, m_scheme.distanceError(from, to));
+        addRow(CheckMessage::Error, QString(), m_scheme.distanceError(from, to));
+    }
+    // The codes of the distance table that name no frame of the project:
+    // red where the code can name no frame at all.
+    QSet<quint32> frames;
+    for (FrameGroup *row : std::as_const(items)) {
+        for (Frame *frame : row->itemList())
+            frames.insert(frame->address().packedFrameCode());
+    }
+    QSet<quint32> named;
+    for (auto from = m_scheme.distances().cbegin(); from != m_scheme.distances().cend(); ++from) {
+        named.insert(from.key());
+        for (auto to = from->cbegin(); to != from->cend(); ++to)
+            named.insert(to.key());
+    }
+    QList<quint32> absent;
+    for (quint32 c : std::as_const(named)) {
+        if (!frames.contains(c))
+            absent.append(c);
+    }
+    std::sort(absent.begin(), absent.end());
+    for (quint32 c : std::as_const(absent)) {
+        addRow(EquipmentScheme::isFrameCode(c) ? CheckMessage::Note : CheckMessage::Error,
+               EquipmentScheme::frameCodeText(c), tr("The distance table names a frame the project does not hold"));
     }
 }
 

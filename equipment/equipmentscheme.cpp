@@ -4,6 +4,7 @@
 #include "graphics/sceneitem.h"
 #include "model/address.h"
 #include "model/addresstables.h"
+#include "model/check.h"
 #include "model/datastream.h"
 
 #include <algorithm>
@@ -43,14 +44,30 @@ quint32 EquipmentScheme::distanceBetween(quint32 a, quint32 b) const
 
 QString EquipmentScheme::distanceError(quint32 a, quint32 b) const
 {
+    // The lookup's condition: two different frames.
+    if (a == b)
+        return conditionMessage(__FILE__, __LINE__);
     if (distance(a, b))
         return QString();
-    Address from;
-    from.setPackedFrameCode(a);
-    Address to;
-    to.setPackedFrameCode(b);
-    return tr("Distance not correct between %1 and %2 frame!")
-        .arg(from.toString(1), to.toString(1));
+    // Printed from the frame number on.
+    const auto text = [](quint32 code) {
+        Address frame;
+        frame.setPackedFrameCode(code);
+        return isFrameCode(code) ? frame.toString(1) : frameCodeText(code);
+    };
+    return tr("Distance not correct between %1 and %2 frame!").arg(text(a), text(b));
+}
+
+bool EquipmentScheme::isFrameCode(quint32 code)
+{
+    return code <= 0xFFFFFF && (code >> 16) < quint32(frameKindCount);
+}
+
+QString EquipmentScheme::frameCodeText(quint32 code)
+{
+    if (isFrameCode(code))
+        return Address::frameCodeText(code, false);
+    return QStringLiteral("0x%1").arg(code, 6, 16, QLatin1Char('0'));
 }
 
 GraphicsEdit *EquipmentScheme::createEdit(QList<QAction *> *actions)
@@ -92,24 +109,24 @@ bool EquipmentScheme::loadScene(DataStream &stream)
     const QDataStream::Status kept = stream.status();
     stream.resetStatus();
     m_distances.clear();
-    // An entry naming a code that is no frame is left out; the others stay.
-    auto isFrame = [](quint32 code) { return code <= 0xFFFFFF && (code >> 16) < quint32(frameKindCount); };
     quint32 count = 0;
     stream >> count;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         quint32 from = 0;
         quint32 entries = 0;
         stream >> from >> entries;
-        QHash<quint32, quint32> inner;
+        if (stream.status() != QDataStream::Ok)
+            break;
+        // Every entry as read, whatever its codes: a frame listed twice
+        // keeps the entries of both records.
+        QHash<quint32, quint32> &inner = m_distances[from];
         for (quint32 j = 0; j < entries && stream.status() == QDataStream::Ok; ++j) {
             quint32 to = 0;
             quint32 distance = 0;
             stream >> to >> distance;
-            if (stream.status() == QDataStream::Ok && isFrame(to))
+            if (stream.status() == QDataStream::Ok)
                 inner.insert(to, distance);
         }
-        if (isFrame(from))
-            m_distances.insert(from, inner);
     }
     if (stream.status() != QDataStream::Ok)
         m_distances.clear();

@@ -32,8 +32,16 @@ public:
     // The distance in metres: millimetres (500 and more) rounded up.
     quint32 distanceBetween(quint32 a, quint32 b) const;
     // "Distance not correct between %1 and %2 frame!" for a pair without a
-    // distance, empty when the pair has one.
+    // distance, the failed condition's message for one frame given twice,
+    // empty when the pair has a distance.
     QString distanceError(quint32 a, quint32 b) const;
+
+    // Whether a code can name a frame: a frame kind of the tables, in 24
+    // bits. The table keeps entries of other codes as they were read.
+    static bool isFrameCode(quint32 code);
+    // The frame's text (no bare "-" prefix); a code that can name no frame
+    // shows its number.
+    static QString frameCodeText(quint32 code);
 
     // No item can be inserted on this sheet.
     DlgPropGraphicsItem *createDialog(int type) override;
@@ -42,9 +50,9 @@ public:
     int groupNumber() const override;
     // The distance table only: no sheet header, no items.
     void saveScene(DataStream &stream) override;
-    // Always succeeds; an entry naming a code that is no frame is left
-    // out, a damaged table is left empty and the stream keeps its state for
-    // the caller.
+    // Always succeeds; every entry is kept as read (the project check names
+    // those that name no frame of the project), a damaged table is left
+    // empty and the stream keeps its state for the caller.
     bool loadScene(DataStream &stream) override;
 
 private:

@@ -19,17 +19,29 @@ ModalHook &modalHook()
 int quietDepth = 0;
 long long quietFailures = 0;
 
+const char conditionText[] = "In file %1, line %2: FALSE expression";
+
+QString checkText(const char *message, const char *file, int line)
+{
+    return tq(message).arg(sourceName(file)).arg(line);
+}
+
 bool failCheck(const char *message, const char *file, int line)
 {
     if (quietDepth > 0) {
         ++quietFailures;
         return false;
     }
-    showError(tq(message).arg(sourceName(file)).arg(line));
+    showError(checkText(message, file, line));
     return false;
 }
 
 } // namespace
+
+QString conditionMessage(const char *file, int line)
+{
+    return checkText(conditionText, file, line);
+}
 
 QString sourceName(const char *file)
 {
@@ -73,7 +85,7 @@ bool checkCondition(bool condition, const char *file, int line)
 {
     if (condition)
         return true;
-    return failCheck("In file %1, line %2: FALSE expression", file, line);
+    return failCheck(conditionText, file, line);
 }
 
 bool checkPointer(const void *pointer, const char *file, int line)

@@ -13,6 +13,11 @@ class QDialog;
 bool checkCondition(bool condition, const char *file, int line);
 bool checkPointer(const void *pointer, const char *file, int line);
 
+// The text a failed condition check shows for a place in the source,
+// "In file %1, line %2: FALSE expression", for those that report a
+// condition elsewhere than in a box.
+QString conditionMessage(const char *file, int line);
+
 // A source file as check messages name it, "folder/file.cpp", however the
 // compiler was handed its path (absolute or relative to a build folder).
 QString sourceName(const char *file);

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -68,14 +69,15 @@ void TestDistances::metresFromMillimetres()
     const quint32 metres[] = {499, 1, 1, 2, 3};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(scheme->distanceBetween(0x000101 + i, 0x000100), metres[i]);
-    // An entry naming a code that is no frame is left out; the rest loads.
+    // Every entry is read as it stands, one naming a code that is no frame too.
     QByteArray bytes;
     DataStream out(&bytes, QIODevice::WriteOnly);
     out << quint32(2) << quint32(0x130101) << quint32(0) << quint32(0x000101) << quint32(2) << quint32(0x000102)
         << quint32(7) << quint32(0x01000102) << quint32(9);
     DataStream in(&bytes, QIODevice::ReadOnly);
     QVERIFY(scheme->loadScene(in) && in.status() == QDataStream::Ok);
-    QCOMPARE(scheme->distances(), EquipmentScheme::DistanceTable({{0x000101, {{0x000102, 7}}}}));
+    QCOMPARE(scheme->distances(),
+             EquipmentScheme::DistanceTable({{0x000101, {{0x000102, 7}, {0x01000102, 9}}}, {0x130101, {}}}));
 }
 
 void TestDistances::defaultLengths()
@@ -147,6 +149,10 @@ void TestDistances::okPathSavedAndReloaded()
     // The first frame keeps an entry of its own.
     QVERIFY(scheme->distances().contains(0x000101));
 
+    // Entries of codes that name no frame come back too, shown without a box.
+    EquipmentScheme::DistanceTable table = scheme->distances();
+    table[0x130101][0x01000101] = 5;
+    scheme->setDistances(table);
     QTemporaryDir dir;
     p->setFileName(dir.path() + "/plant.rlay");
     QVERIFY(p->save());
@@ -166,20 +172,29 @@ void TestDistances::okPathSavedAndReloaded()
     QCOMPARE(boxTexts(rec).size(), 2);
 }
 
-// "Check object address" lists each pair of frames joined by cables that
-// has no distance once, in the check's list rather than in a box.
+// "Check object address" lists, in its list rather than in a box, each pair
+// of frames joined by cables without a distance once, a cable joining a
+// frame to itself, and each code of the table that names no frame of the
+// project (red where no frame can have it).
 void TestDistances::checkListsPairsWithoutDistance()
 {
     ModalRecorder rec;
     Project p(nullptr, nullptr);
-    p.equipment()->equipmentScheme()->setDistances({{0x000301, {{0x000303, 40}}}});
+    p.equipment()->equipmentScheme()->setDistances({{0x000301, {{0x000303, 40}}}, {0x130101, {}}});
     for (quint64 key : {0x000301'00000302ull, 0x000302'00000301ull, 0x000303'00000301ull, 0x000301'00000301ull})
         p.specificationCable()->addCable(key, new Cable(0));
     QTreeWidget list;
     p.check(&list, 0);
     p.check(&list, 1);
-    QVERIFY(list.topLevelItemCount() == 1 && list.topLevelItem(0)->text(0) == "Equipment Scheme" && rec.count() == 0);
-    QCOMPARE(list.topLevelItem(0)->text(2), QString("Distance not correct between 31- and 32- frame!"));
+    QStringList rows;
+    for (QTreeWidgetItem *item = list.topLevelItem(0); item; item = list.itemBelow(item))
+        rows << QString::number(item->foreground(0) == QBrush(Qt::red)) + item->text(1) + "|" + item->text(2);
+    const QString absent = "|The distance table names a frame the project does not hold";
+    QCOMPARE(rows.replaceInStrings(QRegularExpression("line \\d+"), "line N"),
+             QStringList({"1|In file equipment/equipmentscheme.cpp, line N: FALSE expression",
+                          "1|Distance not correct between 31- and 32- frame!", "031" + absent, "033" + absent,
+                          "10x130101" + absent}));
+    QVERIFY(list.topLevelItem(0)->text(0) == "Equipment Scheme" && rec.count() == 0);
 }
 
 QTEST_MAIN(TestDistances)
