@@ -63,6 +63,14 @@ Pass passOf(PinOwner *owner, GraphicsTag **tagItem)
     return Pass::End;
 }
 
+// Whether a walk enters an item bound to no tag through this pin: such an
+// item answers every question yes, so the whole clew does.
+bool entersUnboundTag(Pin *pin)
+{
+    GraphicsTag *tagItem = nullptr;
+    return pin->partner() && passOf(pin->owner(), &tagItem) == Pass::Tag && !tagItem->tag();
+}
+
 int indexIn(PinOwner *owner, const Pin *pin)
 {
     for (int i = 0; i < owner->pinCount(); ++i) {
@@ -216,9 +224,7 @@ void ClewIndex::Data::neighbours(Pin *pin, QVarLengthArray<Pin *, 8> &out, Part 
     case Pass::Tag: {
         Tag *tag = tagItem->tag();
         if (!tag) {
-            // A walk that enters an unbound tag item is answered yes.
-            if (pin->partner())
-                flags.reachesUnboundTag = true;
+            flags.reachesUnboundTag = flags.reachesUnboundTag || entersUnboundTag(pin);
             break;
         }
         Pin *centre = tagCentre(tag);
@@ -299,12 +305,17 @@ void ClewIndex::Data::soldered(Pin *a, Pin *b)
     const bool knowsB = ib != m_partOf.constEnd();
     if (!knowsA && !knowsB)
         return;
-    // The new joint counts at each end already labelled; a side not yet
-    // labelled is labelled now, through the joint into the other side.
-    if (knowsA)
-        ++m_parts[size_t(find(*ia))].ends;
-    if (knowsB)
-        ++m_parts[size_t(find(*ib))].ends;
+    // The new joint counts at each end already labelled, and a walk may now
+    // enter an unbound tag item there; a side not yet labelled is labelled
+    // now, through the joint into the other side.
+    for (Pin *pin : {a, b}) {
+        const auto it = pin == a ? ia : ib;
+        if (it == m_partOf.constEnd())
+            continue;
+        Part &part = m_parts[size_t(find(*it))];
+        ++part.ends;
+        part.reachesUnboundTag = part.reachesUnboundTag || entersUnboundTag(pin);
+    }
     if (knowsA && knowsB)
         unite(*ia, *ib);
     else
@@ -381,7 +392,26 @@ int ClewIndex::Data::answer(PinOwner *item, Pin *target, Pin *entry)
         return -1;
     }
 
-    const int targetPart = partOf(target);
+    // What the walk is after: the target, and for a clamp's pin its other
+    // joined pins too, since a walk that enters a clamp reaches all its pins.
+    QVarLengthArray<int, 4> goals{partOf(target)};
+    if (ownerType(target) == clampType) {
+        PinOwner *clamp = target->owner();
+        for (int i = 0; i < clamp->pinCount(); ++i) {
+            Pin *other = clamp->pin(i);
+            if (other != target && other->partner())
+                goals.append(partOf(other));
+        }
+    }
+    auto reaches = [&](int root) {
+        if (m_parts[size_t(root)].reachesUnboundTag)
+            return true;
+        for (int goal : goals) {
+            if (find(goal) == root)
+                return true;
+        }
+        return false;
+    };
     if (starts.size() == 1) {
         // The common case: one part, no slanting net to pass.
         const int root = partOf(starts.first());
@@ -389,22 +419,33 @@ int ClewIndex::Data::answer(PinOwner *item, Pin *target, Pin *entry)
         if (part.slanting.isEmpty()) {
             if (part.unknown || loops(root))
                 return -1;
-            return part.reachesUnboundTag || root == find(targetPart) ? 1 : 0;
+            return reaches(root) ? 1 : 0;
         }
     }
+    // The parts the walk passes, each met once. One met again closes a loop
+    // through slanting nets, where the walk's own order decides what it
+    // reaches, so the walk answers; hence the search goes to its end before
+    // it answers yes.
     QList<int> pending;
-    for (Pin *start : std::as_const(starts))
-        pending.append(partOf(start));
     QSet<int> seen;
+    auto meet = [&](Pin *pin) {
+        const int root = partOf(pin);
+        if (seen.contains(root))
+            return false;
+        seen.insert(root);
+        pending.append(root);
+        return true;
+    };
+    for (Pin *start : std::as_const(starts)) {
+        if (!meet(start))
+            return -1;
+    }
+    bool found = false;
     while (!pending.isEmpty()) {
         const int root = find(pending.takeLast());
-        if (seen.contains(root))
-            continue;
-        seen.insert(root);
         if (m_parts[size_t(root)].unknown || loops(root))
             return -1;
-        if (m_parts[size_t(root)].reachesUnboundTag || root == find(targetPart))
-            return 1;
+        found = found || reaches(root);
         // Labelling further parts may grow the list: go over a copy.
         const QList<Pin *> slanting = m_parts[size_t(root)].slanting;
         for (Pin *pin : slanting) {
@@ -429,13 +470,12 @@ int ClewIndex::Data::answer(PinOwner *item, Pin *target, Pin *entry)
                 passed[net] = {pin, net->pin(2)};
             }
             for (Pin *exit : std::as_const(exits)) {
-                if (exit == target)
-                    return 1;
-                pending.append(partOf(exit));
+                if (!meet(exit))
+                    return -1;
             }
         }
     }
-    return 0;
+    return found ? 1 : 0;
 }
 
 ClewIndex::ClewIndex()

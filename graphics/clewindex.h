@@ -14,9 +14,12 @@
 // cross net (each pin with its opposite) and a bound tag (every pin of all
 // its items). A slanting net passes a walk between its pins 0 or 1 and pin
 // 2 only, so its pins stay apart and the index follows such links from
-// part to part. Where the parts cannot tell the walk's answer (a closed
-// loop of damaged data, an item kind the index does not know, an entry or
-// target pin that is soldered) the item's own walk answers.
+// part to part. A walk that enters a clamp reaches all its pins but goes no
+// further, and one that enters a tag item bound to no tag is answered yes:
+// the index keeps both true as joints are made. Where the parts cannot tell
+// the walk's answer (a closed loop of damaged data, also through slanting
+// nets, an item kind the index does not know, an entry or target pin that
+// is soldered) the item's own walk answers.
 //
 // One index is open while any ClewIndex object lives; the outermost one
 // opens and closes it. The program has one thread.

@@ -3,6 +3,8 @@
 // splits it; nothing is joined where a clamp lies; a pin that would close a
 // loop is refused; the contact mark of free pins.
 
+#include "devices/graphicsclamp.h"
+#include "graphics/clewindex.h"
 #include "graphics/font.h"
 #include "graphics/graphicsprimitive.h"
 #include "model/project.h"
@@ -16,6 +18,7 @@
 #include "support/schemetestitems.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <memory>
@@ -425,6 +428,72 @@ private slots:
         QCOMPARE(end(wire, 0), QPointF(400, 0));
         QVERIFY(soldered(wire->pin(0), d->pin(0)));
         QVERIFY(wire->pin(1)->isFree());
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    // Random sheets, clamps and bound and unbound tags among their items,
+    // joined in random groups, then cut and joined anywhere at random, loops
+    // included: the open clew index answers every question as the walk does.
+    void theClewIndexAnswersAsTheWalk()
+    {
+        ModalRecorder recorder;
+        QRandomGenerator random(44);
+        const int U = QGraphicsItem::UserType;
+        const int kinds[] = {U + 103, U + 111, U + 112, DeviceType, U + 202, U + 203, U + 204};
+        int asked = 0, wrong = 0;
+        for (int round = 0; round < 60; ++round) {
+            DeviceScheme s(m_project.get());
+            for (int kind : {SourceKind, FootnoteKind, ConductorKind})
+                m_project->createDevice(kind)->setName(QString("T%1_%2").arg(kind).arg(round));
+            for (int i = 0; i < 40; ++i) {
+                const QPointF p(40 * random.bounded(8), 40 * random.bounded(8));
+                const QPointF step = random.bounded(2) ? QPointF(40, 0) : QPointF(0, 40);
+                const int k = random.bounded(10) - 3;
+                GraphicsItem *item = k < -1 ? net(s, p, p + step * (1 + random.bounded(2)))
+                                            : put(s, k < 0 ? new GraphicsClamp(&s) : s.createItem(kinds[k]), p);
+                if (auto *slanting = dynamic_cast<GraphicsSlantingNet *>(item))
+                    slanting->setWide(random.bounded(2));
+                if (auto *tag = dynamic_cast<GraphicsTag *>(item))
+                    tag->setName(QString("T%1_%2").arg(tag->objType()).arg(random.bounded(2) ? round : -1));
+            }
+            const ClewIndex open;
+            for (int step = 0; step < 8; ++step) {
+                QList<GraphicsItem *> group = s.graphicsItems();
+                group.removeIf([&](GraphicsItem *) { return random.bounded(3) > 0; });
+                GraphicsPins::joinAllPins(group);
+                QList<Pin *> free;
+                for (GraphicsItem *item : s.graphicsItems()) {
+                    for (int i = 0; i < toNonPrimitiveItem(item)->pinCount(); ++i) {
+                        Pin *pin = toNonPrimitiveItem(item)->pin(i);
+                        if (pin->partner() && random.bounded(10) == 0)
+                            pin->unsolder();
+                        if (pin->isFree())
+                            free.append(pin);
+                    }
+                }
+                for (int i = 0; i < 2 && free.size() > 2; ++i) {
+                    Pin *a = free.takeAt(random.bounded(int(free.size())));
+                    a->solder(free.takeAt(random.bounded(int(free.size()))));
+                }
+                // Connection and tag items, entered at a free pin or, for a
+                // net, in its middle.
+                for (GraphicsItem *item : s.graphicsItems()) {
+                    auto *asker = toNonPrimitiveItem(item);
+                    const int type = item->type();
+                    for (int e = type == GraphicsNet::Type ? -1 : 0; e < asker->pinCount(); ++e) {
+                        Pin *entry = e < 0 ? nullptr : asker->pin(e);
+                        for (Pin *target : free) {
+                            if ((type < U + 113 || (type > U + 200 && type < U + 300)) && target != entry
+                                && (!entry || entry->isFree()) && ++asked)
+                                wrong += ClewIndex::isConnected(asker, target, entry)
+                                         != asker->isConnected(target, entry);
+                        }
+                    }
+                }
+            }
+        }
+        QVERIFY(asked > 1000000);
+        QCOMPARE(wrong, 0);
         QCOMPARE(recorder.count(), 0);
     }
 };
