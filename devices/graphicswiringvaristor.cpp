@@ -98,7 +98,9 @@ void GraphicsWiringVaristor::drawTerminalRows(QPainter *painter, GraphicsDevice 
         return;
     const bool left = index == 0;
     const double x = left ? -varistorColumnWidth : 160;
-    const int align = Qt::AlignVCenter | Qt::TextDontClip | (left ? Qt::AlignRight : Qt::AlignLeft);
+    // A text longer than its row is cut at the row's ends: the picture's
+    // frame is fixed, and nothing may be painted beyond it.
+    const int align = Qt::AlignVCenter | (left ? Qt::AlignRight : Qt::AlignLeft);
     double y = varistorFirstRow;
     auto row = [&](const QString &text) {
         painter->drawText(QRectF(x, y, varistorColumnWidth, varistorRowHeight), align, text);

@@ -8,9 +8,11 @@
 #include "devices/graphicsheating.h"
 #include "devices/graphicslamp.h"
 #include "devices/graphicsmeasuringpanel.h"
+#include "devices/graphicsvaristor.h"
 #include "devices/graphicswiringheating.h"
 #include "devices/graphicswiringlamp.h"
 #include "devices/graphicswiringmeasuringpanel.h"
+#include "devices/graphicswiringvaristor.h"
 #include "devices/heating.h"
 #include "devices/heatingcatalogue.h"
 #include "devices/lamp.h"
@@ -23,6 +25,7 @@
 #include "graphics/rlineedit.h"
 #include "model/file.h"
 #include "model/pin.h"
+#include "schemes/graphicsconductor.h"
 #include "schemes/scheme.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
@@ -324,6 +327,16 @@ private slots:
         QVERIFY(lampTexts->texts.contains(lamp->addressText()));
         QVERIFY(lampTexts->texts.contains(far->wiringPin(1)->labelText(lamp->address(), lamp->wiringPin(1))));
         QCOMPARE(darkOutside(lampPicture, false), 0);
+        // The varistor's rows keep to their columns, however long a name.
+        auto *varistor = ownedItem<GraphicsVaristor>(sheet, VaristorKind, "RU1", 0);
+        placeDevice(frame, varistor->device(), positionAddress(5));
+        auto *conductor = new GraphicsConductor(&sheet);
+        sheet.addGraphicsItem(conductor);
+        conductor->setName(QString(60, 'W'));
+        QVERIFY(varistor->pin(0)->solder(conductor->pin(0)));
+        auto *varistorPicture = new GraphicsWiringVaristor(&page, nullptr, varistor->device());
+        QVERIFY(picture(varistorPicture)->texts.contains(conductor->name()));
+        QCOMPARE(darkOutside(varistorPicture, false), 0);
 
         GraphicsWiringItemDevice *grid = terminal->device()->createWiringItem(&page);
         QCOMPARE(grid->type(), int(GraphicsWiringMeasuringPanel::Type));
