@@ -24,7 +24,8 @@ constexpr BlockType row(const char *name, qint32 blockClass, const char *const (
 // list must be one that the wiring table of the row's position code shows,
 // so rows share a list only when they number their pins alike, have as many
 // of them and stand at the same position, or the list fits every position
-// its rows stand at (the relay numbering fits positions 0, 4 and 11).
+// its rows stand at (the plain numbering fits position 4 and the blocks of
+// no position, the relay numbering positions 0 and 11).
 //
 // The numberings, in the order a row is given one:
 // - A row numbered alike with as many pins at the same position as a row
@@ -36,9 +37,10 @@ constexpr BlockType row(const char *name, qint32 blockClass, const char *const (
 //   it must give all 22.
 // - Positions 6 and 7 (the PCH transformers): "I1" to "I4", "II1" to
 //   "II<n - 10>", then "N1", "K1", "N2", "K2", "K", "K.".
-// - The shelf units of the R-C and CHDK classes (position 4) and the blocks
-//   of no position (-1): plain numbers "1" to "n".
-// - Every other block (positions 0, 4 and 11): relay numbering, the supply
+// - The units of position 4 (the shelf units of every class, FP-25M, FP-75M
+//   and VUS-1,3) and the blocks of no position (-1): plain numbers "1" to
+//   "n".
+// - Every other block (positions 0 and 11): relay numbering, the supply
 //   pins "1" to "s" and then whole contact groups from group 1 up ("g1",
 //   "g2", "g3"). Up to 24 names s is 0, 2 or 4, whichever leaves a multiple
 //   of three; from 25 to 28 names all eight groups and s = n - 24.
@@ -65,8 +67,7 @@ const char *const blockPins2[] = {
 const char *const blockPins3[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33",
 };
-// Derived, relay numbering, 2 supply pins and 6 groups: BKSH-1, BKSH-1M, UZA-24-10, UZAT-24-30, FPM, BVC4,
-// BVC4L, GP4.
+// Derived, relay numbering, 2 supply pins and 6 groups: BKSH-1, BKSH-1M, FPM, BVC4, BVC4L, GP4.
 const char *const blockPins4[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53", "61",
     "62", "63",
@@ -75,12 +76,12 @@ const char *const blockPins4[] = {
 const char *const blockPins5[] = {
     "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
 };
-// Given: KB-1. Taken by the rows numbered alike with as many pins at the same position: BK-1.
+// Given: KB-1. Taken by the rows numbered alike with as many pins at the same position: BK-1, ZBF-1.
 const char *const blockPins6[] = {
     "1", "2", "3", "4", "5", "6",
 };
 // Derived, plain numbers "1" to "4": KB-1x2, KB-2x2, KB-6, KBM1x2, KBM2x2, KBM3x2, KBM12x2, BK-1x2, BK-2x2,
-// BK-6; by relay numbering, 4 supply pins and no group, also VUS-1,3, FP-25M, FP-75M.
+// BK-6, VUS-1,3, FP-25M, FP-75M.
 const char *const blockPins7[] = {
     "1", "2", "3", "4",
 };
@@ -173,13 +174,13 @@ const char *const blockPins23[] = {
 const char *const blockPins24[] = {
     "I1", "I2", "I3", "I4", "II1", "II2", "II3", "N1", "K1", "N2", "K2", "K", "K.",
 };
-// Derived, relay numbering, 2 supply pins and 4 groups: PPSH-3, DSNP-2.
+// Derived, relay numbering, 2 supply pins and 4 groups: PPSH-3.
 const char *const blockPins25[] = {
     "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43",
 };
-// Derived, relay numbering, 2 supply pins and 5 groups: RTA, RTA1.
+// Derived, plain numbers "1" to "17": RTA, RTA1.
 const char *const blockPins26[] = {
-    "1", "2", "11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43", "51", "52", "53",
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17",
 };
 // Given: VAK-13. Taken by the rows numbered alike with as many pins at the same position: VAK-14, VAK-16,
 // VAK-13B, VAK-14B, VAK-16B.
@@ -209,7 +210,7 @@ const char *const blockPins30[] = {
 const char *const blockPins31[] = {
     "11", "12", "13",
 };
-// Derived, relay numbering, 0 supply pins and 2 groups: ZBF-1, BK-DA, BK-DAM, PPN-14/8, PPN-14/12, PP1N-14/8,
+// Derived, relay numbering, 0 supply pins and 2 groups: BK-DA, BK-DAM, PPN-14/8, PPN-14/12, PP1N-14/8,
 // PP1N-14/12, RNM-3, RNM-3U.
 const char *const blockPins32[] = {
     "11", "12", "13", "21", "22", "23",
@@ -310,7 +311,7 @@ const char *const blockPins51[] = {
     "A1+", "A2-", "13+", "14",
 };
 // Given: ABE-7H20. Taken by the rows numbered alike with as many pins at the same position: ABE-7S16,
-// ABE-7P16.
+// ABE-7P16; derived alike, plain numbers "1" to "20": UZA-24-10, UZAT-24-30.
 const char *const blockPins52[] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
     "20",
@@ -323,6 +324,10 @@ const char *const blockPins53[] = {
 // Derived, plain numbers "1" to "9": UPDK-2.
 const char *const blockPins54[] = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9",
+};
+// Derived, plain numbers "1" to "14": DSNP-2.
+const char *const blockPins55[] = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14",
 };
 
 } // namespace
@@ -340,10 +345,6 @@ const char *const blockClasses[BlockClassCount] = {
     QT_TRANSLATE_NOOP("Block", "CHDK blocks"),
 };
 
-// The shelf blocks numbered as relays (RTA, RTA1, UZA-24-10, UZAT-24-30,
-// DSNP-2, ZBF-1) stand at position 0, where a slot of 28 rows shows every
-// relay name: position 4 keeps the plainly numbered shelf units, whose "1"
-// to "16" would leave no room for the relay names up to "63".
 const BlockType blockTypes[BlockTypeCount + 1] = {
     // Time blocks
     row(QT_TRANSLATE_NOOP("Block", "BVMSH"), 0, blockPins0, 18, 0),
@@ -456,10 +457,10 @@ const BlockType blockTypes[BlockTypeCount + 1] = {
     row(QT_TRANSLATE_NOOP("Block", "PCH50/25-150"), 3, blockPins24, 39, 7),
     row(QT_TRANSLATE_NOOP("Block", "PCH50/25-300"), 3, blockPins24, 39, 7),
     row(QT_TRANSLATE_NOOP("Block", "PPSH-3"), 3, blockPins25, 21, 0),
-    row(QT_TRANSLATE_NOOP("Block", "RTA"), 3, blockPins26, 31, 0),
-    row(QT_TRANSLATE_NOOP("Block", "RTA1"), 3, blockPins26, 31, 0),
-    row(QT_TRANSLATE_NOOP("Block", "UZA-24-10"), 3, blockPins4, 31, 0),
-    row(QT_TRANSLATE_NOOP("Block", "UZAT-24-30"), 3, blockPins4, 31, 0),
+    row(QT_TRANSLATE_NOOP("Block", "RTA"), 3, blockPins26, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "RTA1"), 3, blockPins26, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "UZA-24-10"), 3, blockPins52, 31, 4),
+    row(QT_TRANSLATE_NOOP("Block", "UZAT-24-30"), 3, blockPins52, 31, 4),
     row(QT_TRANSLATE_NOOP("Block", "VAK-13"), 3, blockPins27, 31, 5),
     row(QT_TRANSLATE_NOOP("Block", "VAK-14"), 3, blockPins27, 31, 5),
     row(QT_TRANSLATE_NOOP("Block", "VAK-16"), 3, blockPins27, 31, 5),
@@ -476,13 +477,13 @@ const BlockType blockTypes[BlockTypeCount + 1] = {
     row(QT_TRANSLATE_NOOP("Block", "VUS-1,3"), 3, blockPins7, 42, 4),
     row(QT_TRANSLATE_NOOP("Block", "FK-75"), 3, blockPins3, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "BP3"), 3, blockPins21, 20, 0),
-    row(QT_TRANSLATE_NOOP("Block", "DSNP-2"), 3, blockPins25, 31, 0),
+    row(QT_TRANSLATE_NOOP("Block", "DSNP-2"), 3, blockPins55, 31, 4),
     row(QT_TRANSLATE_NOOP("Block", "BPS-1"), 3, blockPins29, 31, 0),
     // Shield blocks
     row(QT_TRANSLATE_NOOP("Block", "BZ-1"), 4, blockPins30, 19, 0),
     row(QT_TRANSLATE_NOOP("Block", "BZ-2"), 4, blockPins3, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "ZB-DSSH"), 4, blockPins31, 21, 0),
-    row(QT_TRANSLATE_NOOP("Block", "ZBF-1"), 4, blockPins32, 31, 0),
+    row(QT_TRANSLATE_NOOP("Block", "ZBF-1"), 4, blockPins6, 31, 4),
     row(QT_TRANSLATE_NOOP("Block", "RZFSH-2"), 4, blockPins30, 18, 0),
     row(QT_TRANSLATE_NOOP("Block", "FP-25M"), 4, blockPins7, 37, 4),
     row(QT_TRANSLATE_NOOP("Block", "FP-75M"), 4, blockPins7, 37, 4),

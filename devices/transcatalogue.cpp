@@ -104,8 +104,7 @@ const TransType transTypes[TransTypeCount + 1] = {
     TT("SOBS-2G",       2, set9, 48, 22), // 33
     TT("SOBS-2MP",      2, set9, 48, 22), // 34
     TT("SOBS-2",        2, set11, 48, 22), // 35
-    // Numbered terminals: shown with the ST rows of the same set.
-    TT("SOBS-3A",       2, set12, 48, 19), // 36
+    TT("SOBS-3A",       2, set12, 48, 22), // 36
     TT("SOBS-2AUZ",     2, set9, 48, 22), // 37
     TT("SOBS-3AUZ",     2, set9, 48, 22), // 38
     TT("ST-3M",         3, set13, 46, 19), // 39

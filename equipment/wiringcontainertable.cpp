@@ -72,11 +72,11 @@ const char *const pins3[] = {
     W("113"), W("112"), W("111"), W("110"), W("19"), W("18"), W("17"), W("16"), W("15"), W("14"), W("13"),
     W("12"), W("11")
 };
-// Position 4: blocks with plainly numbered pins; the blocks numbered as
-// relays stand at position 0.
+// Position 4: the shelf units and the other blocks with plainly numbered
+// pins, up to the 20 of UZA-24-10.
 const char *const pins4[] = {
     W("1"), W("2"), W("3"), W("4"), W("5"), W("6"), W("7"), W("8"), W("9"), W("10"), W("11"), W("12"),
-    W("13"), W("14"), W("15"), W("16")
+    W("13"), W("14"), W("15"), W("16"), W("17"), W("18"), W("19"), W("20")
 };
 // Position 5: rectifier blocks.
 const char *const pins5[] = {
@@ -149,11 +149,14 @@ const char *const pins20[] = {
 const char *const pins21[] = {
     W("IN"), W("IK"), W("IIN"), W("IIK")
 };
-// Position 22: transformers with windings numbered I to V; those with
-// numbered terminals stand at position 19.
+// Position 22: transformers with windings numbered I to V, then the
+// numbered terminals of SOBS-3A. A slot of 28 rows shows all but its last
+// two, "8" and "9": every other transformer of the position keeps all its
+// terminals in view.
 const char *const pins22[] = {
     W("I1"), W("I2"), W("I3"), W("I4"), W("II1"), W("II2"), W("II3"), W("II4"), W("II5"), W("III1"),
-    W("III2"), W("III3"), W("IV1"), W("IV2"), W("IV3"), W("V1"), W("V2"), W("V3"), W("V4"), W("N"), W("K")
+    W("III2"), W("III3"), W("IV1"), W("IV2"), W("IV3"), W("V1"), W("V2"), W("V3"), W("V4"), W("N"), W("K"),
+    W("1"), W("2"), W("3"), W("4"), W("5"), W("6"), W("7"), W("8"), W("9")
 };
 // Positions 23 to 29: two-terminal devices.
 const char *const pins23[] = {
@@ -227,7 +230,7 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins1, 22},
     {pins2, 28},
     {pins3, 44},
-    {pins4, 16},
+    {pins4, 20},
     {pins5, 13},
     {pins6, 16},
     {pins7, 20},
@@ -245,7 +248,7 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins19, 14},
     {pins20, 4},
     {pins21, 4},
-    {pins22, 21},
+    {pins22, 30},
     {pins23, 2},
     {pins23, 2},
     {pins23, 2},

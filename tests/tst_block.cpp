@@ -171,9 +171,8 @@ const ExpectedPlace expectedPlaces[] = {
               "PS-220M"}},
     {23, 3, {"S", "S-M", "NMI", "NMI-M", "NMID", "NMID-M", "NMIIP", "NMIIP-M", "NMIIAP", "NMIIAP-M",
               "NPM-69", "NPM-69-M", "NN", "NN-M", "NSOx2", "NSOx2M", "NSS", "NSS-M", "NPS", "NPS-M"}},
-    // The shelf blocks numbered as relays are shown at position 0.
-    {31, 0, {"BPS-1", "RTA", "RTA1", "UZA-24-10", "UZAT-24-30", "ZBF-1", "DSNP-2"}},
-    {31, 4, {"KB-1", "KB-1x2", "KB-2x2", "KB-4x1",
+    {31, 0, {"BPS-1"}},
+    {31, 4, {"RTA", "RTA1", "UZA-24-10", "UZAT-24-30", "ZBF-1", "DSNP-2", "KB-1", "KB-1x2", "KB-2x2", "KB-4x1",
               "KB-4x4", "KB-6", "KBD-6", "KBM4x1", "KBM1x4", "KBM2x4", "KBM1x2", "KBM2x2", "KBM3x4",
               "KBM2x4", "KBM3x2", "KBM12x4", "KBM12x2", "BK-1", "BK-1x2", "BK-2x2", "BK-4x1", "BK-4x4",
               "BK-6", "PK5-1", "PK5-2", "PK5-3", "PK5-4", "PK5-5", "PK5-6", "PK5-7", "PK5-8",

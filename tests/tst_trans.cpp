@@ -109,8 +109,10 @@ private slots:
         for (int s = 0; s < TransTerminalSetCount; ++s)
             QCOMPARE(transTerminalSets[s].count, setSizes[s]);
         QCOMPARE(transTypes[TransTypeCount].name, nullptr);
+        const QString codes = "3333333333300033333333333333333333333330000000000000003112000330330"; // less 19
         for (int row = 0; row < TransTypeCount; ++row) {
             QCOMPARE(transTypes[row].coreKind, 1);
+            QCOMPARE(transTypes[row].positionCode, 19 + codes[row].digitValue());
             const auto shared = [&](const TransTerminalSet &set) {
                 return set.names == transTypes[row].terminals && set.count == transTypes[row].terminalCount;
             };
