@@ -1220,8 +1220,7 @@ const RelayType relayTypes[RelayTypeCount + 1] = {
     relay(QT_TRANSLATE_NOOP("Relay", "DSSH2"), windingsDSSH2, 20, 0), // 106
     relay(QT_TRANSLATE_NOOP("Relay", "DSSH12"), windingsDSSH12, 20, 0), // 107
     relay(QT_TRANSLATE_NOOP("Relay", "DSSH13A"), windingsDSSH12, 20, 0), // 108
-    // Its joined winding pin "4, 13" has a pin-name row of its own.
-    relay(QT_TRANSLATE_NOOP("Relay", "DSSH15"), windingsDSSH15, 20, 10), // 109
+    relay(QT_TRANSLATE_NOOP("Relay", "DSSH15"), windingsDSSH15, 20, 0), // 109
     relay(QT_TRANSLATE_NOOP("Relay", "DSSH16"), windingsDSSH16, 20, 0), // 110
     relay(QT_TRANSLATE_NOOP("Relay", "TSH-65V"), windingsTSH_65V, 21, 0), // 111
     relay(QT_TRANSLATE_NOOP("Relay", "TSH-65V2M"), windingsTSH_65V, 21, 0), // 112

@@ -42,11 +42,13 @@ const int e10x4[] = {10, 10, 10, 10};
 
 // Pin names by position code: every pin of every relay, block and
 // transformer row of that position has its name here, within the rows that
-// a slot able to hold all of the row's pins shows (28 for a relay plug).
-// Entries whose rows are not all quoted are completed from the models'
-// catalogues, in the order of the quoted names.
+// a slot able to hold all of the row's pins shows (28 for a relay plug),
+// save two positions that hold more names than that. Entries whose rows are
+// not all quoted are completed from the models' catalogues, after the
+// quoted names.
 // Relay plugs of position 0: the windings, then each contact group as
-// front, common and back contact.
+// front, common and back contact. The plug's 28 rows leave none for the
+// winding end "4, 13" of DSSH15.
 const char *const pins0[] = {
     W("1"), W("2"), W("3"), W("4"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"), W("31"),
     W("33"), W("42"), W("41"), W("43"), W("52"), W("51"), W("53"), W("62"), W("61"), W("63"), W("72"),
@@ -103,13 +105,7 @@ const char *const pins8[] = {
 const char *const pins9[] = {
     W("1"), W("Gen.1"), W("1A"), W("Gen.1A"), W("2"), W("Gen.2"), W("2A"), W("Gen.2A"), W("220"), W("0")
 };
-// Position 10: the relay plug of position 0 whose winding end 4 is joined
-// with 13 under one name (DSSH15): its rows stand as in entry 0.
-const char *const pins10[] = {
-    W("1"), W("2"), W("3"), W("4, 13"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"),
-    W("31"), W("33"), W("42"), W("41"), W("43"), W("52"), W("51"), W("53"), W("62"), W("61"), W("63"),
-    W("72"), W("71"), W("73"), W("82"), W("81"), W("83")
-};
+// No model has position 10.
 // Position 11: block plugs laid out as entry 0.
 const char *const pins11[] = {
     W("1"), W("2"), W("3"), W("4"), W("12"), W("11"), W("13"), W("22"), W("21"), W("23"), W("32"), W("31"),
@@ -141,13 +137,13 @@ const char *const pins19[] = {
     W("1"), W("2"), W("3"), W("4"), W("5"), W("6"), W("7"), W("8"), W("9"), W("10"), W("11"), W("12"),
     W("N"), W("K")
 };
-// Positions 20 and 21: the transformers RT-3M and RT-3, and RTE-1A, by
-// their own terminal names.
+// Positions 20 and 21: the four numbered terminals, then those of the
+// transformers RT-3M and RT-3, and RTE-1A, by their own names.
 const char *const pins20[] = {
-    W("R1"), W("R2"), W("P1"), W("P2")
+    W("1"), W("2"), W("3"), W("4"), W("R1"), W("R2"), W("P1"), W("P2")
 };
 const char *const pins21[] = {
-    W("IN"), W("IK"), W("IIN"), W("IIK")
+    W("1"), W("2"), W("3"), W("4"), W("IN"), W("IK"), W("IIN"), W("IIK")
 };
 // Position 22: transformers with windings numbered I to V, then the
 // numbered terminals of SOBS-3A. A slot of 28 rows shows all but its last
@@ -236,7 +232,7 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins7, 20},
     {pins8, 26},
     {pins9, 10},
-    {pins10, 28},
+    {nullptr, 0},
     {pins11, 19},
     {pins12, 28},
     {pins13, 60},
@@ -246,8 +242,8 @@ const WiringPinNames wiringPinNames[WiringPinNameCount] = {
     {pins14, 4},
     {pins14, 4},
     {pins19, 14},
-    {pins20, 4},
-    {pins21, 4},
+    {pins20, 8},
+    {pins21, 8},
     {pins22, 30},
     {pins23, 2},
     {pins23, 2},

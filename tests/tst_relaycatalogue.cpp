@@ -180,8 +180,7 @@ private slots:
         for (int i = 0; i < RelayTypeCount; ++i) {
             const RelayType &t = relayTypes[i];
             QVERIFY2(places.contains(t.placeType), t.name);
-            // DSSH15's joined pin "4, 13" has its own pin-name row, 10.
-            QVERIFY2((t.positionCode >= 0 && t.positionCode <= 2) || (i == 109 && t.positionCode == 10), t.name);
+            QVERIFY2(t.positionCode >= 0 && t.positionCode <= 2, t.name);
             QVERIFY2(t.windingCount == 1 || t.windingCount == 2, t.name);
             for (int w = 0; w < t.windingCount; ++w) {
                 const RelayDescriptor &d = t.windings[w];

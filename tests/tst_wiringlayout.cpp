@@ -193,8 +193,8 @@ private slots:
             check(b.name, b.positionCode, b.placeType, Names(b.pins, b.pins + b.pinCount));
         for (const TransType &t : transTypes)
             check(t.name, t.positionCode, t.placeType, Names(t.terminals, t.terminals + t.terminalCount));
-        // Position 22 names more terminals than a transformer's slot has rows.
-        QCOMPARE(missing, QStringList({"SOBS-3A 8", "SOBS-3A 9"}));
+        // Position 22 and the full relay plug name more pins than a slot has rows.
+        QCOMPARE(missing, QStringList({"DSSH15 4, 13", "SOBS-3A 8", "SOBS-3A 9"}));
     }
 
     // A page under its frame: named, numbered, opened in the wiring editor;
