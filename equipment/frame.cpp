@@ -319,15 +319,18 @@ bool Frame::loadWLFirst(DataStream &stream)
     for (int i = 0; i < list.size(); ++i) {
         if (!list[i]) {
             // A page without drawings stays a row; one with drawings is
-            // built, with the frame's other pages, to take them.
+            // built, with the frame's other pages, to take them. The blocks
+            // follow the rows listed: a frame that now makes other pages
+            // than it listed cannot take them.
             qint32 count = 0;
             if (stream.device() && stream.device()->peek(reinterpret_cast<char *>(&count), 4) == 4 && count == 0) {
                 stream >> count;
                 continue;
             }
-            buildWiringPages(false);
+            if (!buildWiringPages(false))
+                return false;
             list = pages();
-            if (!list[i])
+            if (i >= list.size() || !list[i])
                 return false;
         }
         ok = list[i]->loadUserItems(stream) && ok;

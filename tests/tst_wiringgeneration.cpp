@@ -373,6 +373,32 @@ private slots:
         QCOMPARE(f.rec.count(), 0);
     }
 
+    // Drawings read for a page the frame no longer makes fail the read,
+    // never reaching past the pages made.
+    void drawingsForAPageNoLongerMade()
+    {
+        TwoFrames f;
+        placeModule(f.project, f.a, "TU1", TU);
+        auto *command = static_cast<GraphicsCommand *>(f.project.referenceScheme()->createItem(GraphicsCommand::Type));
+        f.project.referenceScheme()->addGraphicsItem(command);
+        command->setKind(1);
+        command->setNumber(20);
+        static_cast<Module *>(f.project.findObj(ModuleKind, "TU1"))->appendItem(command);
+        QVERIFY(f.project.equipment()->createWiringLayouts(f.project.specificationCable()->cables()));
+        QCOMPARE(tree(f.a), QStringList({"01", "02 TU", "03 TU1", "04 TU1"}));
+        QByteArray bytes;
+        {
+            DataStream out(&bytes, QIODevice::WriteOnly);
+            WiringLayout drawn(&f.project, f.a);
+            drawText(&drawn, "north wall");
+            out << qint32(0) << qint32(0);
+            drawn.saveUserItems(out);
+        }
+        command->setNumber(2);
+        DataStream in(&bytes, QIODevice::ReadOnly);
+        QVERIFY(!f.a->loadWLFirst(in));
+    }
+
     void sourcesExplorerRowsAndFilter()
     {
         ModalRecorder rec;
