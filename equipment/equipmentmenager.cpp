@@ -37,8 +37,8 @@ EquipmentMenager::EquipmentMenager(Project *project, QList<QAction *> *actions)
 
 EquipmentMenager::~EquipmentMenager()
 {
-    // The frames go after the index: what they tell on their way out must
-    // not reach it.
+    // What the project tells while the rows go no longer reaches the
+    // branch.
     if (project())
         disconnect(project(), nullptr, this, nullptr);
 }

@@ -54,10 +54,30 @@ public:
     bool createWiringLayouts(const CableTable &cables);
     // With the cables of the project's cable specification.
     bool createDerivedPages() override;
-    // What the generation of a frame reads (its cables and modules), made
-    // once for every frame whose pages are built before control returns to
-    // the event loop or a module changes.
-    const WiringIndex &wiringIndex();
+    // The drawings read back may build the pages of their frames: the
+    // frames share one index of the project as read.
+    bool loadWLFirst(DataStream &stream) override;
+
+    // While one lives, the frames whose pages are made share one index of
+    // what the generation reads (the project's modules and cables),
+    // gathered when first wanted and dropped with the last scope. A scope
+    // covers one run of page making that changes nothing the index holds
+    // (a load's pass, a save's rebuild, a print), never a wait for the
+    // user: no index outlives a change of the project.
+    class IndexScope
+    {
+    public:
+        explicit IndexScope(EquipmentMenager &equipment);
+        ~IndexScope();
+        IndexScope(const IndexScope &) = delete;
+        IndexScope &operator=(const IndexScope &) = delete;
+
+        const WiringIndex &index();
+
+    private:
+        EquipmentMenager &m_equipment;
+    };
+
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
     // Before a save: the pages of every frame whose layout, modules, clamp
@@ -82,11 +102,11 @@ private:
     // comments.
     bool framesCarryLayoutRecords(DataStream &stream) const;
 
-    void dropWiringIndex();
-
     EquipmentScheme m_scheme;
     CheckLog m_generationLog;
+    // The index shared by the scopes alive, null until one wants it.
     std::unique_ptr<WiringIndex> m_wiringIndex;
+    int m_indexScopes = 0;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "equipment/framegroup.h"
 
+#include "equipment/equipmentmenager.h"
 #include "graphics/rgridlayout.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rvboxlayout.h"
@@ -94,6 +95,33 @@ const int *FrameGroup::childActions(int &count)
 {
     count = int(std::size(rowChildActions));
     return rowChildActions;
+}
+
+void FrameGroup::buildWiringPages()
+{
+    EquipmentMenager *equipment = project() ? project()->equipment() : nullptr;
+    if (!equipment)
+        return;
+    {
+        EquipmentMenager::IndexScope scope(*equipment);
+        for (Frame *frame : std::as_const(items)) {
+            if (frame)
+                frame->buildWiringPages(false);
+        }
+    }
+    equipment->showGenerationChecks();
+}
+
+void FrameGroup::printAll(QPainter *painter)
+{
+    buildWiringPages();
+    ItemMenager<Frame, DlgPropFrame>::printAll(painter);
+}
+
+void FrameGroup::appendPages(QList<GraphicsScene *> &pages)
+{
+    buildWiringPages();
+    ItemMenager<Frame, DlgPropFrame>::appendPages(pages);
 }
 
 void *FrameGroup::clickNewItem()

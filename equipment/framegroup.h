@@ -42,6 +42,12 @@ public:
     void saveFirst(DataStream &stream) override;
     bool loadFirst(DataStream &stream) override;
     const int *childActions(int &count) override;
+    // Builds the pages every frame only lists, with one index of the
+    // project for all, then shows the checks that failed.
+    void buildWiringPages();
+    // Every frame's documents, their pages built first.
+    void printAll(QPainter *painter) override;
+    void appendPages(QList<GraphicsScene *> &pages) override;
 
 protected slots:
     // The new frame takes the row's number and side.

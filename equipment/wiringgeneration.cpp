@@ -32,7 +32,6 @@
 #include "schemes/net.h"
 #include "schemes/source.h"
 
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -300,7 +299,10 @@ bool Frame::buildWiringPages(bool showChecks)
     // were.
     const int first = m_treeItem->childCount();
     resetPageCounter();
-    createWiringLayouts(equipment->wiringIndex(), equipment->loadLog(), true);
+    {
+        EquipmentMenager::IndexScope scope(*equipment);
+        createWiringLayouts(scope.index(), equipment->loadLog(), true);
+    }
     QList<WiringLayout *> made;
     for (int i = first; i < m_treeItem->childCount(); ++i) {
         auto *row = dynamic_cast<SceneItem *>(m_treeItem->child(i));
@@ -1017,40 +1019,45 @@ void handOverViews(WiringLayout *from, WiringLayout *to)
 
 } // namespace
 
+EquipmentMenager::IndexScope::IndexScope(EquipmentMenager &equipment)
+    : m_equipment(equipment)
+{
+    ++m_equipment.m_indexScopes;
+}
+
+EquipmentMenager::IndexScope::~IndexScope()
+{
+    if (--m_equipment.m_indexScopes == 0)
+        m_equipment.m_wiringIndex.reset();
+}
+
+const WiringIndex &EquipmentMenager::IndexScope::index()
+{
+    std::unique_ptr<WiringIndex> &index = m_equipment.m_wiringIndex;
+    if (!index) {
+        Project *project = m_equipment.project();
+        SpecificationManagerCable *cables = project ? project->specificationCable() : nullptr;
+        index = std::make_unique<WiringIndex>(cables ? gatherWiringIndex(project, cables->cables()) : WiringIndex());
+    }
+    return *index;
+}
+
 bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
 {
-    dropWiringIndex();
-    m_wiringIndex = std::make_unique<WiringIndex>(gatherWiringIndex(project(), cables));
+    IndexScope scope(*this);
+    if (!m_wiringIndex)
+        m_wiringIndex = std::make_unique<WiringIndex>(gatherWiringIndex(project(), cables));
     for (FrameGroup *row : std::as_const(items)) {
-        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(*m_wiringIndex, m_generationLog))
+        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(scope.index(), m_generationLog))
             return false;
     }
     return true;
 }
 
-const WiringIndex &EquipmentMenager::wiringIndex()
+bool EquipmentMenager::loadWLFirst(DataStream &stream)
 {
-    if (!m_wiringIndex) {
-        Project *project = this->project();
-        SpecificationManagerCable *cables = project ? project->specificationCable() : nullptr;
-        m_wiringIndex = std::make_unique<WiringIndex>(cables ? gatherWiringIndex(project, cables->cables())
-                                                             : WiringIndex());
-        // Nothing changes the modules or cables before the event loop runs
-        // again but what the signals below tell.
-        QTimer::singleShot(0, this, &EquipmentMenager::dropWiringIndex);
-        if (project) {
-            connect(project, &Project::objDelete, this, &EquipmentMenager::dropWiringIndex,
-                    Qt::UniqueConnection);
-            connect(project, &Project::objUpdate, this, &EquipmentMenager::dropWiringIndex,
-                    Qt::UniqueConnection);
-        }
-    }
-    return *m_wiringIndex;
-}
-
-void EquipmentMenager::dropWiringIndex()
-{
-    m_wiringIndex.reset();
+    IndexScope scope(*this);
+    return ItemMenager<FrameGroup, DlgPropFrameGroup>::loadWLFirst(stream);
 }
 
 void EquipmentMenager::showGenerationChecks()
@@ -1077,8 +1084,8 @@ void EquipmentMenager::rebuildWiringLayouts()
     }
     if (due.isEmpty())
         return;
-    dropWiringIndex();
-    const WiringIndex &index = wiringIndex();
+    IndexScope indexScope(*this);
+    const WiringIndex &index = indexScope.index();
     Project::IdentityScope scope(*project);
     bool listChanged = false;
     for (Frame *frame : std::as_const(due)) {

@@ -208,6 +208,13 @@ struct TwoFrames
         a = newFrame(project, 1, 1, dcFrameType);
         b = newFrame(project, 1, 2, dcFrameType);
     }
+
+    // The frames of the project as its files give it back.
+    QList<Frame *> reopen(Project &again)
+    {
+        again.setFileName(dir.path() + "/plant.rlay");
+        return again.load() ? again.equipment()->itemList().first()->itemList() : QList<Frame *>();
+    }
 };
 
 // The user's text drawn on a page.
@@ -371,6 +378,25 @@ private slots:
         QVERIFY(project.save());
         QCOMPARE(sideFileContent(eqm), full);
         QCOMPARE(f.rec.count(), 0);
+    }
+
+    // Pages first built after the project changed follow it as it stands:
+    // a module deleted and a cable added since the load.
+    void pagesFirstBuiltFollowTheEdits()
+    {
+        TwoFrames f;
+        placeModule(f.project, f.a, "TU1", TU);
+        placeModule(f.project, f.a, "TU2", TU);
+        addCable(f.project, f.a, f.b, 150);
+        QVERIFY(f.project.save());
+        Project loaded(nullptr, nullptr);
+        const QList<Frame *> frames = f.reopen(loaded);
+        delete loaded.findObj(ModuleKind, "TU2");
+        addCable(loaded, frames[0], frames[1], 100);
+        page(frames[0], 1);
+        QCOMPARE(tree(frames[0]), QStringList({"01", "02 TU", "03 TU1", "04 Cable", "05 Cable"}));
+        page(frames[1], 1);
+        QCOMPARE(tree(frames[1]), QStringList({"01", "02 Cable", "03 Cable"}));
     }
 
     // Drawings read for a page the frame no longer makes fail the read,
