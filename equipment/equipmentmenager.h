@@ -50,7 +50,8 @@ public:
     // Lists the wiring pages of every frame from the loaded frames and the
     // cables, each page built when first wanted; false at the first
     // failure. Broken elements are skipped and kept for
-    // showGenerationChecks.
+    // showGenerationChecks. The frames' pages then follow the project as
+    // it stands: no frame is due for a rebuild.
     bool createWiringLayouts(const CableTable &cables);
     // With the cables of the project's cable specification.
     bool createDerivedPages() override;
@@ -82,19 +83,17 @@ public:
     void showGenerationChecks();
     // Before a save: the pages of every frame whose layout, modules, clamp
     // panels or cables changed since they were built are built anew from
-    // the project as it is now, each page's drawings carried to the page
-    // of the same frame, class, kind, name and number among its like, and
-    // the equipment file is marked changed when a list of pages changed,
-    // so that the next load finds every drawing on its own page.
-    void rebuildWiringLayouts();
+    // the project as it is now, and each page's drawings go to the page
+    // that stands for the same thing (see the page keys of the
+    // generation). Drawings left without a page are named in a question:
+    // false, and every frame keeps its pages and drawings as they were,
+    // when the user keeps them. The equipment file is marked changed when
+    // the drawings or the number of pages no longer match it.
+    bool rebuildWiringLayouts();
     // Marks every frame's pages for the next rebuild.
     void setAllWiringChanged();
     void loadFinished() override { showGenerationChecks(); }
-    bool prepareSave(const QString &) override
-    {
-        rebuildWiringLayouts();
-        return true;
-    }
+    bool prepareSave(const QString &) override { return rebuildWiringLayouts(); }
 
 private:
     // Whether the frames' first-pass records hold their layouts: files

@@ -304,18 +304,21 @@ bool Frame::updatePointers(bool second)
 void Frame::saveWLFirst(DataStream &stream)
 {
     // A page only listed holds no drawings: an empty block.
-    for (GraphicsScene *page : pages()) {
+    const QList<GraphicsScene *> list = pages();
+    for (GraphicsScene *page : list) {
         if (page)
             page->saveUserItems(stream);
         else
             stream << qint32(0);
     }
+    m_filedPageCount = int(list.size());
 }
 
 bool Frame::loadWLFirst(DataStream &stream)
 {
     bool ok = stream.status() == QDataStream::Ok;
     QList<GraphicsScene *> list = pages();
+    m_filedPageCount = int(list.size());
     for (int i = 0; i < list.size(); ++i) {
         if (!list[i]) {
             // A page without drawings stays a row; one with drawings is
@@ -384,6 +387,12 @@ QList<WiringPageItem *> Frame::listedPages() const
             rows.append(row);
     }
     return rows;
+}
+
+void Frame::notePageCount()
+{
+    if (m_project && pages().size() != m_filedPageCount)
+        m_project->setEquipmentChanged();
 }
 
 bool Frame::hasListedPages() const

@@ -110,10 +110,11 @@ public:
     // a layout: true): built, or only listed as rows under the frame's row
     // that stand for pages built when first wanted.
     bool createWiringLayouts(const WiringIndex &index, CheckLog &log, bool build);
-    // Builds the pages the frame only lists: true when each row listed
-    // then stands for its page; false when the frame now makes other pages
-    // than those listed, which then give way to the pages made. The checks
-    // failed while building are shown when asked for.
+    // Builds the pages the frame only lists, from the project as it
+    // stands: true when each row listed then stands for its page; false
+    // when the frame now makes other pages than those listed, which then
+    // give way to the pages made. The checks failed while building are
+    // shown when asked for.
     bool buildWiringPages(bool showChecks = true);
     // Whether the frame lists pages not built yet.
     bool hasListedPages() const;
@@ -122,6 +123,12 @@ public:
     void dropWiringPages();
     // The wiring pages are numbered anew after the layout's sheet.
     void resetPageCounter();
+    // Takes back the counter of pages put back as they were.
+    void restorePageCounter(int counter) { m_pageCounter = counter; }
+    // The equipment file holds a block of drawings for each page of the
+    // frame, in page order: it is due again once the frame makes another
+    // number of pages than the file holds.
+    void notePageCount();
 
     // The frame's rows of the sources explorer.
     void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);
@@ -165,6 +172,9 @@ private:
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;
+    // The number of pages the equipment file holds blocks for, as last
+    // read or written; -1 before either.
+    int m_filedPageCount = -1;
     // The rows of the pages listed so far by the listing under way: they
     // join the frame's row together when it ends.
     QList<QTreeWidgetItem *> m_listedRows;

@@ -10,7 +10,9 @@
 #include "equipment/graphicsframepart.h"
 #include "equipment/frametypes.h"
 #include "equipment/graphicsplaceitemdevice.h"
+#include "equipment/graphicswiringcontainer.h"
 #include "equipment/graphicswiringitemdevice.h"
+#include "equipment/graphicswiringpowerbus.h"
 #include "equipment/panelcatalogue.h"
 #include "equipment/place.h"
 #include "equipment/placetypes.h"
@@ -35,6 +37,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -324,6 +327,7 @@ bool Frame::buildWiringPages(bool showChecks)
     // user's.
     for (WiringLayout *page : std::as_const(made))
         page->setModified(false);
+    notePageCount();
     if (showChecks)
         equipment->showGenerationChecks();
     return same;
@@ -849,65 +853,194 @@ WiringIndex gatherWiringIndex(Project *project, const CableTable &cables)
     return index;
 }
 
-// A wiring page's place among the frame's pages: its class, kind, name and
-// number among the pages with the same three.
+// What a wiring page stands for, by which the drawings on it find the page
+// that replaces it when its frame's pages are built anew: a DC scheme page
+// its module, a page of a part or panel that part or panel, any other page
+// its frame, class and name; each with its place among the pages that
+// stand for the same. So a drawing follows its page through a rename or
+// renumbering of the module, a new place of the panel, other clamp panels
+// of the frame, and a module's pages to another frame.
 struct PageKey
 {
     int pageClass = 0;
-    int kind = 0;
+    const void *owner = nullptr;
+    const Frame *frame = nullptr;
     QString name;
-    int number = 0;
+    int ordinal = 0;
 
     bool operator==(const PageKey &other) const
     {
-        return pageClass == other.pageClass && kind == other.kind && name == other.name && number == other.number;
+        return pageClass == other.pageClass && owner == other.owner && frame == other.frame && name == other.name
+            && ordinal == other.ordinal;
     }
 };
 
 size_t qHash(const PageKey &key, size_t seed = 0)
 {
-    return qHashMulti(seed, key.pageClass, key.kind, key.name, key.number);
+    return qHashMulti(seed, key.pageClass, quintptr(key.owner), quintptr(key.frame), key.name, key.ordinal);
+}
+
+// The wiring pages of a frame taken from their owners and kept alive: the
+// layout's, each part's and each panel's, wherever the panel stands.
+struct TakenPages
+{
+    QList<WiringLayout *> layoutPages;
+    QList<QPair<GraphicsFramePart *, QList<WiringLayout *>>> partPages;
+    QList<QPair<GraphicsFramePanel *, GraphicsScene *>> panelPages;
+
+    bool isEmpty() const
+    {
+        const auto none = [](const auto &entry) { return entry.second.isEmpty(); };
+        return layoutPages.isEmpty() && panelPages.isEmpty() && std::all_of(partPages.cbegin(), partPages.cend(), none);
+    }
+};
+
+TakenPages takePages(FrameLayout *layout)
+{
+    TakenPages taken;
+    taken.layoutPages.swap(layout->wiringPages());
+    for (GraphicsFramePart *part : layout->parts()) {
+        if (part)
+            taken.partPages.append({part, std::exchange(part->wiringPages(), {})});
+    }
+    // Every panel of the layout, at any depth: the layout's own items and
+    // all below them (the framework's scene may not hold them yet).
+    QList<QGraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
+    while (!pending.isEmpty()) {
+        QGraphicsItem *item = pending.takeLast();
+        pending.append(item->childItems());
+        if (item->type() != GraphicsFramePanel::Type)
+            continue;
+        auto *panel = dynamic_cast<GraphicsFramePanel *>(item);
+        if (GraphicsScene *page = panel ? panel->takeWiringPage() : nullptr)
+            taken.panelPages.append({panel, page});
+    }
+    return taken;
+}
+
+// The taken pages go back to their owners, which hold none.
+void givePages(FrameLayout *layout, TakenPages &taken)
+{
+    layout->wiringPages() = std::exchange(taken.layoutPages, {});
+    for (auto &[part, pages] : taken.partPages)
+        part->wiringPages() = std::exchange(pages, {});
+    for (const auto &[panel, page] : std::as_const(taken.panelPages))
+        panel->setWiringPage(page);
+    taken = TakenPages();
+}
+
+// The taken pages go, and with them the tabs that still show them.
+void deletePages(TakenPages &taken)
+{
+    qDeleteAll(taken.layoutPages);
+    for (const auto &entry : std::as_const(taken.partPages))
+        qDeleteAll(entry.second);
+    for (const auto &entry : std::as_const(taken.panelPages))
+        delete entry.second;
+    taken = TakenPages();
 }
 
 using KeyedPages = QList<QPair<WiringLayout *, PageKey>>;
 
-// The wiring pages below the frame's row in tree order, with their keys,
-// leaving out the pages of the set; a page only listed is null.
-KeyedPages framePages(Frame *frame, const QSet<WiringLayout *> &without = {})
+KeyedPages keyedPages(const TakenPages &taken, const Frame *frame)
 {
-    KeyedPages pages;
+    KeyedPages keyed;
     QHash<PageKey, int> seen;
-    FrameItem *row = frame->treeItem();
-    for (int i = 0; row && i < row->childCount(); ++i) {
-        auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(row->child(i));
-        auto *page = node ? qobject_cast<WiringLayout *>(node->owner()) : nullptr;
-        auto *listed = dynamic_cast<WiringPageItem *>(node);
-        PageKey key;
-        if (page && !without.contains(page))
-            key = PageKey{page->pageClass(), page->kind(), page->name(), 0};
-        else if (listed && listed->isListedOnly())
-            key = PageKey{listed->pageClass(), listed->kind(), listed->pageName(), 0};
+    auto add = [&](GraphicsScene *scene, PageKey key) {
+        auto *page = qobject_cast<WiringLayout *>(scene);
+        if (!page)
+            return;
+        key.pageClass = page->pageClass();
+        key.ordinal = seen[key]++;
+        keyed.append({page, key});
+    };
+    for (WiringLayout *page : taken.layoutPages) {
+        auto *scheme = qobject_cast<WiringLayoutDCScheme *>(page);
+        if (scheme && scheme->module())
+            add(page, PageKey{0, scheme->module(), nullptr, QString(), 0});
         else
-            continue;
-        int &count = seen[key];
-        key.number = count++;
-        pages.append({page, key});
+            add(page, PageKey{0, nullptr, frame, page->name(), 0});
     }
-    return pages;
-}
-
-QList<PageKey> keysOf(const KeyedPages &pages)
-{
-    QList<PageKey> keys;
-    keys.reserve(pages.size());
-    for (const auto &entry : pages)
-        keys.append(entry.second);
-    return keys;
+    for (const auto &[part, pages] : taken.partPages) {
+        for (WiringLayout *page : pages)
+            add(page, PageKey{0, part, nullptr, QString(), 0});
+    }
+    for (const auto &[panel, page] : taken.panelPages)
+        add(page, PageKey{0, panel, nullptr, QString(), 0});
+    return keyed;
 }
 
 bool isUserItem(const GraphicsItem *item)
 {
-    return item && item->type() >= firstUserItemType && item->type() < endUserItemType;
+    return item && WiringLayout::isUserItemType(item->type());
+}
+
+bool hasUserItems(const GraphicsScene *page)
+{
+    const QList<GraphicsItem *> &items = page->graphicsItems();
+    return std::any_of(items.cbegin(), items.cend(), isUserItem);
+}
+
+// What a page shows apart from the user's drawings: its own fields, then
+// each generated item in the order made, with its place, extent and what
+// it is bound to. The items draw what they are bound to as it stands: two
+// pages with the same content show and print the same.
+QByteArray generatedContent(const WiringLayout *page)
+{
+    QByteArray bytes;
+    DataStream out(&bytes, QIODevice::WriteOnly);
+    auto bound = [&out](const void *object) { out << quint64(quintptr(object)); };
+    out << qint32(page->pageClass()) << page->name() << qint32(page->kind()) << page->firstCaption()
+        << page->secondCaption() << page->isFrontView() << qint32(page->number());
+    if (auto *cables = qobject_cast<const WiringLayoutCable *>(page)) {
+        for (const Cable *cable : cables->cables())
+            bound(cable);
+    } else if (auto *table = qobject_cast<const WiringLayoutDCTable *>(page)) {
+        for (const Module *module : table->modules())
+            bound(module);
+    } else if (auto *scheme = qobject_cast<const WiringLayoutDCScheme *>(page)) {
+        bound(scheme->module());
+        out << scheme->isFirstPage();
+    }
+    std::function<void(const QGraphicsItem *)> write = [&](const QGraphicsItem *item) {
+        out << qint32(item->type()) << item->scenePos() << item->boundingRect();
+        if (auto *device = dynamic_cast<const GraphicsWiringItemDevice *>(item)) {
+            bound(device->device());
+            const Address *address = device->address();
+            for (int i = 0; address && i <= 6; ++i)
+                out << address->field(i);
+            out << (address && address->hasField5()) << (address && address->padWithZero());
+        } else if (auto *container = dynamic_cast<const GraphicsWiringContainer *>(item)) {
+            bound(container->source());
+            out << qint32(container->kind());
+        } else if (auto *bus = dynamic_cast<const GraphicsWiringPowerBus *>(item)) {
+            bound(bus->bus());
+        }
+        const QList<QGraphicsItem *> children = item->childItems();
+        for (const QGraphicsItem *child : children)
+            write(child);
+    };
+    for (const GraphicsItem *item : page->graphicsItems()) {
+        if (!isUserItem(item))
+            write(item);
+    }
+    return bytes;
+}
+
+// Whether the pages made now are the pages taken, one for one: the same
+// things in the same order with the same content.
+bool samePages(const TakenPages &taken, const TakenPages &made, const Frame *frame)
+{
+    const KeyedPages before = keyedPages(taken, frame);
+    const KeyedPages after = keyedPages(made, frame);
+    if (before.size() != after.size())
+        return false;
+    for (int i = 0; i < before.size(); ++i) {
+        if (!(before[i].second == after[i].second)
+            || generatedContent(before[i].first) != generatedContent(after[i].first))
+            return false;
+    }
+    return true;
 }
 
 // The drawings of the user on a page: for each its type, data and geometry.
@@ -934,8 +1067,7 @@ void putUserItems(GraphicsScene *page, QByteArray bytes)
     while (!in.atEnd() && in.status() == QDataStream::Ok) {
         qint32 type = 0;
         in >> type;
-        GraphicsItem *item = CHECK(type >= firstUserItemType && type < endUserItemType) ? page->createItem(type)
-                                                                                      : nullptr;
+        GraphicsItem *item = CHECK(WiringLayout::isUserItemType(type)) ? page->createItem(type) : nullptr;
         if (!CHECK_PTR(item) || !page->addGraphicsItem(item))
             return;
         item->loadData(in);
@@ -943,63 +1075,29 @@ void putUserItems(GraphicsScene *page, QByteArray bytes)
     }
 }
 
-// The wiring pages of a frame taken from their owners and kept alive: the
-// layout's, each part's and each panel's, wherever the panel stands.
-struct TakenPages
+// Where each document below the frame's row stands: the equipment file
+// keeps the drawings in that order.
+QHash<const GraphicsScene *, int> positionsOf(const Frame *frame)
 {
-    QList<WiringLayout *> layoutPages;
-    QList<QList<WiringLayout *>> partPages;
-    QList<QPair<GraphicsFramePanel *, GraphicsScene *>> panelPages;
-};
-
-TakenPages takePages(FrameLayout *layout)
-{
-    TakenPages taken;
-    taken.layoutPages.swap(layout->wiringPages());
-    for (GraphicsFramePart *part : layout->parts()) {
-        taken.partPages.append(QList<WiringLayout *>());
-        if (part)
-            taken.partPages.last().swap(part->wiringPages());
+    QHash<const GraphicsScene *, int> positions;
+    const FrameItem *row = frame ? frame->treeItem() : nullptr;
+    for (int i = 0; row && i < row->childCount(); ++i) {
+        auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(row->child(i));
+        if (node && node->owner())
+            positions.insert(node->owner(), i);
     }
-    // Every panel of the layout, at any depth: the layout's own items and
-    // all below them (the framework's scene may not hold them yet).
-    QList<QGraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
-    while (!pending.isEmpty()) {
-        QGraphicsItem *item = pending.takeLast();
-        pending.append(item->childItems());
-        if (item->type() != GraphicsFramePanel::Type)
-            continue;
-        auto *panel = dynamic_cast<GraphicsFramePanel *>(item);
-        if (GraphicsScene *page = panel ? panel->takeWiringPage() : nullptr)
-            taken.panelPages.append({panel, page});
-    }
-    return taken;
+    return positions;
 }
 
-// The pages made since the taking go, the taken ones come back to their
-// owners.
-void restorePages(FrameLayout *layout, TakenPages &taken)
+bool hasBuiltPages(const Frame *frame)
 {
-    layout->clearWiringLayouts();
-    layout->wiringPages().swap(taken.layoutPages);
-    const QList<GraphicsFramePart *> &parts = layout->parts();
-    for (int i = 0; i < parts.size() && i < taken.partPages.size(); ++i) {
-        if (parts[i])
-            parts[i]->wiringPages().swap(taken.partPages[i]);
+    const FrameItem *row = frame->treeItem();
+    for (int i = 0; row && i < row->childCount(); ++i) {
+        auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(row->child(i));
+        if (node && qobject_cast<WiringLayout *>(node->owner()))
+            return true;
     }
-    for (const auto &[panel, page] : std::as_const(taken.panelPages))
-        panel->setWiringPage(page);
-}
-
-// The taken pages go, and with them the tabs that still show them.
-void deletePages(TakenPages &taken)
-{
-    qDeleteAll(taken.layoutPages);
-    for (const QList<WiringLayout *> &pages : std::as_const(taken.partPages))
-        qDeleteAll(pages);
-    for (const auto &entry : std::as_const(taken.panelPages))
-        delete entry.second;
-    taken = TakenPages();
+    return false;
 }
 
 // The views of a page go on showing the page that replaces it, in their
@@ -1047,6 +1145,9 @@ bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
     IndexScope scope(*this);
     if (!m_wiringIndex)
         m_wiringIndex = std::make_unique<WiringIndex>(gatherWiringIndex(project(), cables));
+    // What changed before is in the pages listed now.
+    if (project())
+        project()->takeWiringFrames();
     for (FrameGroup *row : std::as_const(items)) {
         if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(scope.index(), m_generationLog))
             return false;
@@ -1065,11 +1166,11 @@ void EquipmentMenager::showGenerationChecks()
     m_generationLog.show();
 }
 
-void EquipmentMenager::rebuildWiringLayouts()
+bool EquipmentMenager::rebuildWiringLayouts()
 {
     Project *project = this->project();
     if (!project || !project->specificationCable())
-        return;
+        return true;
     // Only the frames whose pages may have changed are built anew: those
     // whose layouts changed and those the project marked (modules, clamp
     // panels, cables). What the others would build is what they hold.
@@ -1083,58 +1184,151 @@ void EquipmentMenager::rebuildWiringLayouts()
         }
     }
     if (due.isEmpty())
-        return;
-    IndexScope indexScope(*this);
-    const WiringIndex &index = indexScope.index();
-    Project::IdentityScope scope(*project);
-    bool listChanged = false;
+        return true;
+    // What left a layout goes now, as the event loop takes it before any
+    // save the user asks for, and the pages it owned with it: every page
+    // left below a frame's row then has its owner in the layout.
+    for (Frame *frame : std::as_const(due))
+        frame->layout()->deleteGraphicsItemsLater();
+    // The drawn DC pages of a module follow it to a frame that only lists
+    // its pages: that frame's pages are built too.
+    QSet<quint32> wanted;
     for (Frame *frame : std::as_const(due)) {
-        FrameLayout *layout = frame->layout();
-        const KeyedPages before = framePages(frame);
-        QSet<WiringLayout *> old;
-        for (const auto &entry : before) {
-            if (entry.first)
-                old.insert(entry.first);
+        for (WiringLayout *page : frame->layout()->wiringPages()) {
+            auto *scheme = qobject_cast<WiringLayoutDCScheme *>(page);
+            const Address *address = scheme && scheme->module() ? scheme->module()->address() : nullptr;
+            if (address && hasUserItems(page))
+                wanted.insert(address->packedFrameCode());
         }
-        if (old.isEmpty()) {
-            // Pages not built hold no drawings: the frame lists its pages
-            // anew.
-            frame->dropWiringPages();
-            frame->createWiringLayouts(index, m_generationLog, false);
-            listChanged = listChanged || keysOf(framePages(frame)) != keysOf(before);
-            continue;
-        }
-        // The pages as they are stay alive and in the tree while the pages
-        // of the project as it is now are made beside them.
-        TakenPages taken = takePages(layout);
-        frame->resetPageCounter();
-        frame->createWiringLayouts(index, m_generationLog, true);
-        const KeyedPages after = framePages(frame, old);
+    }
 
-        if (keysOf(after) == keysOf(before)) {
-            // The same pages: the open ones, their tabs and drawings stay
-            // as they are.
-            restorePages(layout, taken);
-            continue;
+    // A frame whose pages are built anew, its former pages kept aside with
+    // their places until they go over to the pages that replace them.
+    struct Rebuilt
+    {
+        Frame *frame;
+        TakenPages former;
+        QHash<const GraphicsScene *, int> positions;
+        int pageCounter;
+    };
+    std::vector<Rebuilt> rebuilt;
+    {
+        IndexScope scope(*this);
+        Project::IdentityScope identities(*project);
+        for (Frame *frame : std::as_const(due)) {
+            TakenPages former = hasBuiltPages(frame) ? takePages(frame->layout()) : TakenPages();
+            if (former.isEmpty()) {
+                // Pages only listed hold no drawings: the frame lists its
+                // pages anew, unless drawings come to it.
+                frame->dropWiringPages();
+                if (!wanted.contains(frame->address().packedFrameCode())) {
+                    frame->createWiringLayouts(scope.index(), m_generationLog, false);
+                    frame->notePageCount();
+                    continue;
+                }
+            }
+            rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter()});
+            frame->resetPageCounter();
+            frame->createWiringLayouts(scope.index(), m_generationLog, true);
         }
-        listChanged = true;
-        QHash<PageKey, WiringLayout *> made;
-        for (const auto &[page, key] : after)
-            made.insert(key, page);
-        for (const auto &[page, key] : before) {
-            WiringLayout *next = made.value(key);
-            if (!next)
-                continue;
-            putUserItems(next, takeUserItems(page));
-            handOverViews(page, next);
-        }
-        // A page without a successor closes its tab.
-        deletePages(taken);
     }
     m_generationLog.show();
-    // The saved drawings follow the page list of this save.
-    if (listChanged)
+
+    // A frame that makes the very pages it holds keeps them, with their
+    // drawings and views; in any other, each former page meets the page
+    // that stands for the same thing.
+    QHash<PageKey, WiringLayout *> made;
+    QList<WiringLayout *> freshPages;
+    for (Rebuilt &entry : rebuilt) {
+        TakenPages fresh = takePages(entry.frame->layout());
+        if (!entry.former.isEmpty() && samePages(entry.former, fresh, entry.frame)) {
+            deletePages(fresh);
+            givePages(entry.frame->layout(), entry.former);
+            entry.frame->restorePageCounter(entry.pageCounter);
+            entry.frame = nullptr;
+            continue;
+        }
+        for (const auto &[page, key] : keyedPages(fresh, entry.frame)) {
+            freshPages.append(page);
+            if (!made.contains(key))
+                made.insert(key, page);
+        }
+        givePages(entry.frame->layout(), fresh);
+    }
+    rebuilt.erase(std::remove_if(rebuilt.begin(), rebuilt.end(), [](const Rebuilt &entry) { return !entry.frame; }),
+                  rebuilt.end());
+    QList<QPair<WiringLayout *, WiringLayout *>> successors;
+    QStringList lost;
+    for (const Rebuilt &entry : rebuilt) {
+        for (const auto &[page, key] : keyedPages(entry.former, entry.frame)) {
+            WiringLayout *next = made.take(key);
+            successors.append(qMakePair(page, next));
+            if (!next && hasUserItems(page))
+                lost.append(page->sheetName() + QLatin1Char(' ') + page->name());
+        }
+    }
+    if (!lost.isEmpty()
+        && !askYesNo(tr("The changes leave no page for your drawings on the wiring pages %1. Save and lose these "
+                        "drawings?")
+                         .arg(lost.join(QLatin1String(", "))))) {
+        // Kept: every frame goes back to its pages and drawings as they
+        // were, or to its pages listed, and stays due.
+        IndexScope scope(*this);
+        for (Rebuilt &entry : rebuilt) {
+            entry.frame->dropWiringPages();
+            if (entry.former.isEmpty()) {
+                entry.frame->createWiringLayouts(scope.index(), m_generationLog, false);
+                continue;
+            }
+            givePages(entry.frame->layout(), entry.former);
+            entry.frame->restorePageCounter(entry.pageCounter);
+        }
+        for (Frame *frame : std::as_const(due))
+            frame->layout()->setWiringChanged();
+        for (quint32 code : marked)
+            project->noteWiringFrame(code);
+        return false;
+    }
+
+    // The drawings and the views go over. The equipment file follows when
+    // a drawing is lost or lands on a page of another place.
+    QHash<const GraphicsScene *, QPair<const Frame *, int>> formerPlaces;
+    for (const Rebuilt &entry : rebuilt) {
+        for (auto at = entry.positions.cbegin(); at != entry.positions.cend(); ++at)
+            formerPlaces.insert(at.key(), {entry.frame, at.value()});
+    }
+    QList<QPair<WiringLayout *, QPair<const Frame *, int>>> carried;
+    QSet<WiringLayout *> unsaved;
+    for (const auto &[page, next] : std::as_const(successors)) {
+        if (!next)
+            continue;
+        if (hasUserItems(page)) {
+            putUserItems(next, takeUserItems(page));
+            carried.append({next, formerPlaces.value(page)});
+        }
+        if (page->isModified())
+            unsaved.insert(next);
+        handOverViews(page, next);
+    }
+    // Built as the project gives them, the pages hold no change of the
+    // user's but the changes they took over.
+    for (WiringLayout *page : std::as_const(freshPages))
+        page->setModified(unsaved.contains(page));
+    for (Rebuilt &entry : rebuilt)
+        deletePages(entry.former);
+    bool moved = !lost.isEmpty();
+    QHash<const Frame *, QHash<const GraphicsScene *, int>> places;
+    for (const auto &[page, former] : std::as_const(carried)) {
+        auto at = places.find(page->frame());
+        if (at == places.end())
+            at = places.insert(page->frame(), positionsOf(page->frame()));
+        moved = moved || former.first != page->frame() || former.second != at->value(page, -1);
+    }
+    for (const Rebuilt &entry : rebuilt)
+        entry.frame->notePageCount();
+    if (moved)
         changed();
+    return true;
 }
 
 void EquipmentMenager::setAllWiringChanged()

@@ -72,10 +72,15 @@ GraphicsEdit *WiringLayout::createEdit(QList<QAction *> *actions)
     return edit;
 }
 
-QString WiringLayout::displayName() const
+QString WiringLayout::sheetName() const
 {
     const QString frame = m_frame ? m_frame->address().numberText(0) : QString();
-    return tr("F ") + frame + QString::asprintf("_%.2d", number()) + GraphicsScene::displayName();
+    return tr("F ") + frame + QString::asprintf("_%.2d", number());
+}
+
+QString WiringLayout::displayName() const
+{
+    return sheetName() + GraphicsScene::displayName();
 }
 
 int WiringLayout::groupNumber() const

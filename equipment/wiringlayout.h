@@ -56,6 +56,8 @@ public:
 
     GraphicsEdit *createEdit(QList<QAction *> *actions) override;
     // "F ", the frame's designation, "_" and the sheet number.
+    QString sheetName() const;
+    // The sheet name, marked while the page is modified.
     QString displayName() const override;
     int groupNumber() const override;
     QString property(int id) const override;

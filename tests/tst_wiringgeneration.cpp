@@ -180,6 +180,22 @@ QList<WiringLayout *> pages(Frame *frame)
 }
 
 
+// Each page of the frame, built: its sheet, name, what it lists, drawings.
+QStringList contents(Frame *frame)
+{
+    QStringList list;
+    for (WiringLayout *shown : pages(frame)) {
+        QStringList parts{shown->sheetName(), shown->name()};
+        if (auto *cables = qobject_cast<WiringLayoutCable *>(shown))
+            for (Cable *cable : cables->cables())
+                parts << QString::number(cable->cores().size());
+        for (GraphicsItem *item : drawings(shown))
+            parts << static_cast<GraphicsText *>(item)->text();
+        list << parts.join('|');
+    }
+    return list;
+}
+
 QStringList rows(QTreeWidget *tree)
 {
     QStringList result;
@@ -216,6 +232,7 @@ struct TwoFrames
         return again.load() ? again.equipment()->itemList().first()->itemList() : QList<Frame *>();
     }
 };
+
 
 // The user's text drawn on a page.
 GraphicsText *drawText(WiringLayout *page, const QString &words)
@@ -380,6 +397,59 @@ private slots:
         QCOMPARE(f.rec.count(), 0);
     }
 
+    // A save builds a changed frame's pages from the project as it is,
+    // also when their list comes out the same: a new cable stands on both
+    // frames' cable pages, and the old page's tab shows the new page with
+    // the drawing on it.
+    void savedPagesShowTheProject()
+    {
+        TwoFrames f;
+        addCable(f.project, f.a, f.b, 10);
+        QVERIFY(f.project.save());
+        WiringLayout *old = page(f.a, 1);
+        page(f.b, 1);
+        drawText(old, "north wall");
+        QGraphicsView view(old->liveScene());
+        addCable(f.project, f.a, f.b, 5);
+        QVERIFY(f.project.save());
+        for (Frame *frame : {f.a, f.b})
+            QCOMPARE(page<WiringLayoutCable>(frame, 1)->cables().size(), 2);
+        QCOMPARE(GraphicsScene::sheetOf(view.scene()), page(f.a, 1));
+        QCOMPARE(drawings(page(f.a, 1)).size(), 1);
+        QCOMPARE(f.rec.count(), 0);
+    }
+
+    // A drawing follows its DC scheme page through a rename of the module.
+    // A save that leaves it no page asks first: kept, the save stops and
+    // every page and drawing stays as it was.
+    void drawingFollowsItsModule()
+    {
+        TwoFrames f;
+        placeModule(f.project, f.a, "TU1", TU);
+        QVERIFY(f.project.save());
+        drawText(page(f.a, 2), "north wall");
+        Obj *module = f.project.findObj(ModuleKind, "TU1");
+        module->setName("TU5");
+        QVERIFY(f.project.save());
+        QCOMPARE(tree(f.a), QStringList({"01", "02 TU", "03 TU5"}));
+        QCOMPARE(drawings(page(f.a, 2)).size(), 1);
+        {
+            Project loaded(nullptr, nullptr);
+            QCOMPARE(drawings(page(f.reopen(loaded).first(), 2)).size(), 1);
+        }
+        WiringLayout *drawn = page(f.a, 2);
+        delete module;
+        f.rec.clickButton("&No");
+        QVERIFY(!f.project.save());
+        QVERIFY(boxTexts(f.rec).last().contains("F 11_03 TU5"));
+        QCOMPARE(page(f.a, 2), drawn);
+        QCOMPARE(drawings(drawn).size(), 1);
+        f.rec.clickButton("&Yes");
+        QVERIFY(f.project.save());
+        QCOMPARE(tree(f.a), QStringList({"01"}));
+        QCOMPARE(f.rec.count(), 2);
+    }
+
     // Pages first built after the project changed follow it as it stands:
     // a module deleted and a cable added since the load.
     void pagesFirstBuiltFollowTheEdits()
@@ -423,6 +493,41 @@ private slots:
         command->setNumber(2);
         DataStream in(&bytes, QIODevice::ReadOnly);
         QVERIFY(!f.a->loadWLFirst(in));
+    }
+
+    // Over seeded random edits, each save leaves both frames with the
+    // pages, and the drawings on them, that a load of its files builds.
+    void savesMatchAFreshLoad()
+    {
+        TwoFrames f;
+        QRandomGenerator random(12);
+        for (int step = 0; step < 40; ++step) {
+            Frame *frame = random.bounded(2) ? f.a : f.b;
+            const auto *kind = f.project.objectsOfKind(ModuleKind);
+            QStringList names = kind ? kind->keys() : QStringList();
+            names.sort();
+            const QString name = names.isEmpty() ? QString() : names[random.bounded(int(names.size()))];
+            Obj *some = name.isEmpty() ? nullptr : f.project.findObj(ModuleKind, name);
+            const QList<WiringLayout *> shown = pages(frame);
+            const int edit = random.bounded(6);
+            if (edit == 0 && names.size() < 3)
+                placeModule(f.project, frame, QString("M%1").arg(step), random.bounded(3));
+            else if (edit == 1 && some)
+                some->setName(QString("N%1").arg(step));
+            else if (edit == 2)
+                delete some;
+            else if (edit == 3)
+                addCable(f.project, f.a, f.b, 1 + random.bounded(120));
+            else if (edit > 3 && !shown.isEmpty())
+                drawText(shown[random.bounded(int(shown.size()))], QString::number(step));
+            f.project.setSpecificationCableChanged();
+            ModalRecorder answer;
+            answer.clickButton("&Yes");
+            QVERIFY(f.project.save());
+            Project loaded(nullptr, nullptr);
+            const QList<Frame *> again = f.reopen(loaded);
+            QCOMPARE(contents(again[0]) + contents(again[1]), contents(f.a) + contents(f.b));
+        }
     }
 
     void sourcesExplorerRowsAndFilter()
