@@ -220,6 +220,8 @@ void Frame::placeClampPart(bool left)
         if (!item->parentItem() && item->place())
             item->setPosQuiet(GraphicsPlaceItem::scenePositionIn(item->place(), item->modelId()));
     }
+    // The part now meets other places.
+    m_layout->updateCovering();
 }
 
 void Frame::writeProperties(DataStream &stream)

@@ -28,6 +28,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QSet>
 
 #include <functional>
 
@@ -80,6 +81,106 @@ QRectF shrunk(const QRectF &rect)
     return rect.normalized().adjusted(1.75, 1.75, -1.75, -1.75);
 }
 
+// The places of a frame's parts, down through the containers they hold, in
+// the order of the tree (a place, then what its item holds), with the items
+// held. The places of an item's subtree follow its place's index up to the
+// item's end.
+struct PlacementTree
+{
+    struct Slot
+    {
+        Place *place;
+        QRectF rect;
+    };
+    struct Held
+    {
+        GraphicsPlaceItem *item;
+        QRectF body; // shrunk: touching neighbours meet nothing
+        int place;
+        int end;
+    };
+
+    PlacementTree(const QList<GraphicsFramePart *> &parts, qsizetype expected)
+    {
+        places.reserve(size_t(expected));
+        for (GraphicsFramePart *part : parts)
+            add(part);
+    }
+
+    void add(GraphicsPlaceContainer *container)
+    {
+        for (Place *place : container->places()) {
+            const int index = int(places.size());
+            places.push_back({place, place->sceneRect()});
+            GraphicsPlaceItem *held = place->item();
+            if (!held)
+                continue;
+            const size_t at = items.size();
+            items.push_back({held, shrunk(held->sceneBodyRect()), index, index + 1});
+            if (GraphicsPlaceContainer *container = GraphicsPlaceContainer::asContainer(held))
+                add(container);
+            items[at].end = int(places.size());
+        }
+    }
+
+    // Whether the place of the index is the item's own or one of its
+    // subtree.
+    static bool holds(const Held &held, int index) { return index >= held.place && index < held.end; }
+
+    // The places by the top of their rectangles, for the search of the
+    // places an item's body meets; the few tall ones apart, so that the
+    // search looks only a row or two above a body.
+    void sortByTop()
+    {
+        byTop.reserve(places.size());
+        for (int i = 0; i < int(places.size()); ++i) {
+            const QRectF &rect = places[size_t(i)].rect;
+            if (rect.height() > tallPlace) {
+                tall.push_back(i);
+                continue;
+            }
+            byTop.emplace_back(rect.top(), i);
+            tallest = qMax(tallest, rect.height());
+        }
+        std::sort(byTop.begin(), byTop.end());
+    }
+
+    template <class F>
+    void forPlacesMeeting(const QRectF &rect, F visit) const
+    {
+        for (int i : tall) {
+            if (places[size_t(i)].rect.intersects(rect))
+                visit(i);
+        }
+        auto it = std::lower_bound(byTop.cbegin(), byTop.cend(), std::make_pair(rect.top() - tallest, -1));
+        for (; it != byTop.cend() && it->first <= rect.bottom(); ++it) {
+            if (places[size_t(it->second)].rect.intersects(rect))
+                visit(it->second);
+        }
+    }
+
+    static constexpr double tallPlace = 480;
+    std::vector<Slot> places;
+    std::vector<Held> items;
+    std::vector<std::pair<double, int>> byTop;
+    std::vector<int> tall;
+    double tallest = 0;
+};
+
+// Whether the item is a container whose own places meet the rectangle: a
+// place under it is covered by a container (state 3), else by an item.
+bool placesMeet(GraphicsPlaceItem *item, const QRectF &rect)
+{
+    GraphicsPlaceContainer *container = GraphicsPlaceContainer::asContainer(item);
+    if (!container)
+        return false;
+    for (const Place *place : container->places()) {
+        if (place->sceneRect().intersects(rect))
+            return true;
+    }
+    return false;
+}
+
 QString heatingText(const char *text)
 {
     return QCoreApplication::translate("GraphicsHeating", text);
@@ -126,6 +227,8 @@ FrameLayout::FrameLayout(Project *project, Frame *frame)
 
 FrameLayout::~FrameLayout()
 {
+    // Whatever leaves its place now leaves a layout that goes.
+    ++m_coveringHeld;
     if (isClosing()) {
         // One repaint of all is asked for first: the items let go of their
         // places below without each asking for its own rectangle. The parts
@@ -244,6 +347,7 @@ void FrameLayout::setFrameType(int type)
     // loop.
     while (!m_parts.isEmpty()) {
         GraphicsFramePart *part = m_parts.takeFirst();
+        part->clearCovering();
         QList<GraphicsPlaceItem *> held;
         part->collectHeldItems(held);
         for (GraphicsPlaceItem *item : std::as_const(held)) {
@@ -281,6 +385,7 @@ void FrameLayout::setFrameType(int type)
         if (CHECK(model != nullptr))
             part->setPosQuiet(QPointF(model->x, model->y));
     }
+    updateCovering();
 }
 
 void FrameLayout::updateAddresses()
@@ -359,20 +464,96 @@ void FrameLayout::forgetPlace(Place *place)
         m_highlighted = nullptr;
 }
 
-bool FrameLayout::isAreaFree(const QRectF &sceneRect) const
+bool FrameLayout::isAreaFree(const QRectF &sceneRect, const Place *target) const
 {
     const QRectF area = shrunk(sceneRect);
-    for (const GraphicsFramePart *part : m_parts) {
-        if (part->sceneBodyRect().intersects(area) && !part->isAreaFree(area))
+    // The target stands in its containers: their places and bodies hold it.
+    QSet<const Place *> chain;
+    QSet<const GraphicsPlaceItem *> holders;
+    for (const Place *place = target; place;) {
+        chain.insert(place);
+        GraphicsPlaceContainer *container = place->container();
+        if (!container)
+            break;
+        holders.insert(container);
+        place = container->place();
+    }
+    const PlacementTree tree(m_parts, m_placeCount);
+    QList<int> meeting;
+    for (int i = 0; i < int(tree.places.size()); ++i) {
+        const Place *place = tree.places[size_t(i)].place;
+        if (chain.contains(place) || !tree.places[size_t(i)].rect.intersects(area))
+            continue;
+        if (place->item() || place->mark() != Place::Normal)
             return false;
+        meeting.append(i);
+    }
+    for (const PlacementTree::Held &held : tree.items) {
+        if (holders.contains(held.item))
+            continue;
+        if (held.body.intersects(sceneRect))
+            return false;
+        for (int i : std::as_const(meeting)) {
+            if (!PlacementTree::holds(held, i) && tree.places[size_t(i)].rect.intersects(held.body))
+                return false;
+        }
     }
     return true;
 }
 
-void FrameLayout::uncover(GraphicsPlaceItem *item)
+void FrameLayout::updateCovering()
 {
-    for (GraphicsFramePart *part : std::as_const(m_parts))
-        part->uncover(item);
+    if (m_coveringHeld > 0 || isClosing()) {
+        m_coveringDue = m_coveringHeld > 0;
+        return;
+    }
+    m_coveringDue = false;
+    PlacementTree tree(m_parts, m_placeCount);
+    m_placeCount = qsizetype(tree.places.size());
+    tree.sortByTop();
+    std::vector<std::pair<GraphicsPlaceItem *, int>> covers(tree.places.size(), {nullptr, Place::Normal});
+    for (const PlacementTree::Held &held : tree.items) {
+        if (held.body.isEmpty())
+            continue;
+        tree.forPlacesMeeting(held.body, [&](int i) {
+            const Place *place = tree.places[size_t(i)].place;
+            auto &cover = covers[size_t(i)];
+            if (cover.first || PlacementTree::holds(held, i) || place->item() || place->mark() != Place::Normal
+                || place->placeType() == -1)
+                return;
+            cover.first = held.item;
+            cover.second = placesMeet(held.item, tree.places[size_t(i)].rect) ? Place::CoveredByContainer
+                                                                              : Place::Covered;
+        });
+    }
+    for (size_t i = 0; i < covers.size(); ++i)
+        tree.places[i].place->setCover(covers[i].first, covers[i].second);
+}
+
+void FrameLayout::placementChanged(const Place *place)
+{
+    GraphicsPlaceContainer *top = place ? place->container() : nullptr;
+    while (top && top->place())
+        top = top->place()->container();
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        if (part == top) {
+            updateCovering();
+            return;
+        }
+    }
+}
+
+FrameLayout::CoveringBatch::CoveringBatch(FrameLayout *layout)
+    : m_layout(layout)
+{
+    if (m_layout)
+        ++m_layout->m_coveringHeld;
+}
+
+FrameLayout::CoveringBatch::~CoveringBatch()
+{
+    if (m_layout && --m_layout->m_coveringHeld == 0 && m_layout->m_coveringDue)
+        m_layout->updateCovering();
 }
 
 void FrameLayout::registerPlace(qint32 id, Place *place)
@@ -564,8 +745,11 @@ bool FrameLayout::fitPanels(const QList<GraphicsPlaceItem *> &panels)
 bool FrameLayout::updatePointers(bool)
 {
     // Panels without the raised flag, raised panels, boards, then devices,
-    // each in the sheet's order. A panel or board of a type outside its
-    // table has no places and stands in none.
+    // each in the sheet's order, so that each item stands where its holder
+    // stands. A panel or board of a type outside its table has no places
+    // and stands in none. Everything goes back into its place first; what
+    // covers what is decided once all stand.
+    const CoveringBatch batch(this);
     QList<GraphicsPlaceItem *> order[4];
     bool ok = true;
     for (GraphicsItem *item : graphicsItems()) {

@@ -102,9 +102,34 @@ public:
     void dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint);
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
-    // Whether no part has a taken place in the sheet rectangle.
-    bool isAreaFree(const QRectF &sceneRect) const;
-    void uncover(GraphicsPlaceItem *item);
+    // Whether an item whose body takes the sheet rectangle may stand in the
+    // target place: besides the target and the places holding the
+    // containers it stands in, the rectangle meets no place that holds an
+    // item, is marked or lies under another item, and no item's body but
+    // those of the containers the target stands in.
+    bool isAreaFree(const QRectF &sceneRect, const Place *target) const;
+
+    // Covering is a function of where things stand: every empty, unmarked
+    // place under the body of an item of another place (outside the item's
+    // own places) is covered by the first such item of the frame's tree.
+    // Decides it anew for the whole frame.
+    void updateCovering();
+    // A place took or gave up an item: a place of the frame's tree has the
+    // covering decided anew.
+    void placementChanged(const Place *place);
+    // While one lives, placements decide no covering: the last to go
+    // decides it once for all of them.
+    class CoveringBatch
+    {
+    public:
+        explicit CoveringBatch(FrameLayout *layout);
+        ~CoveringBatch();
+        CoveringBatch(const CoveringBatch &) = delete;
+        CoveringBatch &operator=(const CoveringBatch &) = delete;
+
+    private:
+        FrameLayout *m_layout;
+    };
 
     // The sources of the project in name order, each with its net's pins,
     // read once for all frames.
@@ -160,6 +185,10 @@ private:
     QList<GraphicsFramePart *> m_parts;
     QHash<qint32, Place *> m_placeMap;
     Place *m_highlighted = nullptr;
+    // The count of places the last decision walked, to make room for.
+    qsizetype m_placeCount = 0;
+    int m_coveringHeld = 0;
+    bool m_coveringDue = false;
     QList<WiringLayout *> m_wiringPages;
     bool m_wiringChanged = true;
 };

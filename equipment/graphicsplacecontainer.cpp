@@ -26,19 +26,19 @@ const int shortenedKind = 143;
 const int shortenedFrameKind = 8;
 const int shortenedBeforeFormat = 7;
 
-GraphicsPlaceContainer *asContainer(GraphicsPlaceItem *item)
-{
-    if (!item || item->type() < firstContainerType || item->type() >= endContainerType)
-        return nullptr;
-    return dynamic_cast<GraphicsPlaceContainer *>(item);
-}
-
 } // namespace
 
 GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent,
                                                GraphicsItemFlags frameworkFlags)
     : GraphicsPlaceItem(scene, parent, frameworkFlags)
 {
+}
+
+GraphicsPlaceContainer *GraphicsPlaceContainer::asContainer(GraphicsPlaceItem *item)
+{
+    if (!item || item->type() < firstContainerType || item->type() >= endContainerType)
+        return nullptr;
+    return dynamic_cast<GraphicsPlaceContainer *>(item);
 }
 
 GraphicsPlaceContainer::~GraphicsPlaceContainer()
@@ -80,6 +80,11 @@ void GraphicsPlaceContainer::keepContainerType(int)
 int GraphicsPlaceContainer::level() const
 {
     return 2;
+}
+
+QRectF GraphicsPlaceContainer::itemRectIn(const Place *) const
+{
+    return containerRect();
 }
 
 QRectF GraphicsPlaceContainer::containerRect() const
@@ -277,51 +282,27 @@ Place *GraphicsPlaceContainer::findDropPlace(GraphicsPlaceItem *item, const QPoi
     return nullptr;
 }
 
-bool GraphicsPlaceContainer::isAreaFree(const QRectF &sceneRect) const
-{
-    for (const Place *place : m_places) {
-        if (!place->sceneRect().intersects(sceneRect))
-            continue;
-        if (place->state() != Place::Normal)
-            return false;
-        GraphicsPlaceItem *held = place->item();
-        if (!held)
-            continue;
-        GraphicsPlaceContainer *container = asContainer(held);
-        if (!container || !container->isAreaFree(sceneRect))
-            return false;
-    }
-    return true;
-}
-
-void GraphicsPlaceContainer::uncover(GraphicsPlaceItem *item)
-{
-    for (Place *place : std::as_const(m_places))
-        place->uncover(item);
-}
-
-void GraphicsPlaceContainer::coverPlaces(Place *except, GraphicsPlaceItem *item, const QRectF &sceneRect)
-{
-    for (Place *place : std::as_const(m_places)) {
-        if (place != except && place->item() != item)
-            place->cover(item, sceneRect);
-    }
-}
-
 void GraphicsPlaceContainer::releasePlaces()
 {
+    // The layout decides the covering once, when all have left.
+    const FrameLayout::CoveringBatch batch(frameLayout());
     for (int i = 0; i < m_places.size(); ++i) {
         Place *place = m_places[i];
         if (nestedContainer(i))
             continue;
-        if (place->coveringItem()) {
-            place->uncover(place->coveringItem());
-            continue;
-        }
         if (GraphicsPlaceItem *held = place->item()) {
             place->setItem(nullptr);
             held->setPlace(nullptr);
         }
+    }
+}
+
+void GraphicsPlaceContainer::clearCovering()
+{
+    for (Place *place : std::as_const(m_places)) {
+        place->setCover(nullptr, Place::Normal);
+        if (GraphicsPlaceContainer *held = asContainer(place->item()))
+            held->clearCovering();
     }
 }
 
@@ -487,9 +468,12 @@ bool GraphicsPlaceContainer::markPlaceAt(const QPointF &scenePoint)
             return held->markPlaceAt(scenePoint);
         if (!place->item() && !place->coveringItem()) {
             place->setState((place->state() + 1) % 3);
-            // A change of the sheet: its side file is due.
+            // A change of the sheet: its side file is due. A mark keeps
+            // items off the place; the covering is decided anew.
             if (graphicsScene())
                 graphicsScene()->setModified(true);
+            if (FrameLayout *layout = frameLayout())
+                layout->updateCovering();
             update();
         }
         return true;

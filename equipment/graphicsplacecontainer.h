@@ -26,6 +26,8 @@ public:
     ~GraphicsPlaceContainer() override;
 
     int type() const override { return Type; }
+    // The item as a container, when it is one; null otherwise.
+    static GraphicsPlaceContainer *asContainer(GraphicsPlaceItem *item);
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     // The identity of every place, with the records of the pre-built
@@ -46,6 +48,8 @@ public:
     // A top-level container goes into its place, then the pre-built
     // containers into theirs.
     bool updatePlacePointer(const QHash<qint32, Place *> &places) override;
+    // The container kind's rectangle, wherever the container stands.
+    QRectF itemRectIn(const Place *place) const override;
 
     // The panel or board type; -1 in the base.
     virtual int containerType() const;
@@ -85,14 +89,10 @@ public:
     // The first place, here or in a held container, that takes the item
     // with the cursor at the point.
     Place *findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint);
-    // Whether every place meeting the sheet rectangle is free.
-    bool isAreaFree(const QRectF &sceneRect) const;
-    // Every place covered by the item returns to normal.
-    void uncover(GraphicsPlaceItem *item);
-    // Covers the places but one that meet the sheet rectangle.
-    void coverPlaces(Place *except, GraphicsPlaceItem *item, const QRectF &sceneRect);
     // Lets every place without a pre-built container give up its item.
     void releasePlaces();
+    // Nothing covers the places here and below: they left the frame's tree.
+    void clearCovering();
     // A double click on the place at the point: an empty place cycles its
     // user marks, a held container passes it on, a covered place ignores
     // it. False when no place is there.

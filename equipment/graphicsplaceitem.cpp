@@ -98,12 +98,17 @@ bool GraphicsPlaceItem::updatePlacePointer(const QHash<qint32, Place *> &places)
 
 QRectF GraphicsPlaceItem::itemRect() const
 {
+    return GraphicsPlaceItem::itemRectIn(m_place);
+}
+
+QRectF GraphicsPlaceItem::itemRectIn(const Place *place) const
+{
     const EquipmentModelInfo *model = equipmentModelInfo(modelId());
     if (!model)
         return QRectF();
-    if (!m_place || reachesBeyond(m_place, modelId()))
+    if (!place || reachesBeyond(place, modelId()))
         return QRectF(0, 0, model->width, model->height);
-    return m_place->placeRect();
+    return place->placeRect();
 }
 
 bool GraphicsPlaceItem::reachesBeyond(const Place *place, int model)
@@ -132,6 +137,13 @@ bool GraphicsPlaceItem::hasOwnSize() const
 QRectF GraphicsPlaceItem::sceneBodyRect() const
 {
     return mapRectToScene(boundingRect().adjusted(3.5, 3.5, -3.5, -3.5));
+}
+
+QRectF GraphicsPlaceItem::sceneBodyIn(const Place *place) const
+{
+    if (!place)
+        return QRectF();
+    return itemRectIn(place).translated(scenePositionIn(place, modelId()));
 }
 
 void GraphicsPlaceItem::removeFromPlace()

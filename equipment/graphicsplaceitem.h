@@ -53,6 +53,9 @@ public:
     // After loading: into the place of the saved identity; true for an
     // item saved in no place, false when the place is missing.
     virtual bool updatePlacePointer(const QHash<qint32, Place *> &places);
+    // The item's rectangle, in its own coordinates, as it would be standing
+    // in the place (none: standing in no place).
+    virtual QRectF itemRectIn(const Place *place) const;
 
     // The model's rectangle when the item reaches beyond its place or
     // stands in no place; otherwise its place's rectangle.
@@ -68,6 +71,8 @@ public:
     // The item's body (its bounding rectangle without the margin) on the
     // sheet.
     QRectF sceneBodyRect() const;
+    // The body the item would have on the sheet standing in the place.
+    QRectF sceneBodyIn(const Place *place) const;
     // Takes the item out of its place.
     void removeFromPlace();
     // The scene point at which the item stands in a place: the place's

@@ -34,12 +34,6 @@ FrameLayout *layoutOf(const GraphicsItem *item)
     return qobject_cast<FrameLayout *>(item->graphicsScene());
 }
 
-// A rectangle shrunk by the margin that keeps touching neighbours apart.
-QRectF inner(const QRectF &rect)
-{
-    return rect.normalized().adjusted(1.75, 1.75, -1.75, -1.75);
-}
-
 // A frame part's clamp-panel type names the clamp panels mounted on it: a
 // clamp panel of a model that another part carries would take the address
 // of that part's place of the same number.
@@ -76,12 +70,11 @@ Place::Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeT
 
 Place::~Place()
 {
-    if (m_item && m_state == Normal) {
-        GraphicsPlaceItem *held = m_item;
+    if (GraphicsPlaceItem *held = m_item) {
         m_item = nullptr;
         held->setPlace(nullptr);
     }
-    m_item = nullptr;
+    m_cover = nullptr;
     if (FrameLayout *layout = layoutOf(this))
         layout->forgetPlace(this);
 }
@@ -237,46 +230,36 @@ QString Place::numberText() const
     return QString::number(m_address.field(level + 1));
 }
 
-GraphicsPlaceItem *Place::item() const
-{
-    return m_state == Normal ? m_item : nullptr;
-}
-
-GraphicsPlaceItem *Place::coveringItem() const
-{
-    return m_state == Normal ? nullptr : m_item;
-}
-
 void Place::setState(int state)
 {
-    if (state == Normal && !CHECK(m_item == nullptr || m_state == Normal))
+    // A held or covered place carries no mark.
+    if (!CHECK(state == Normal || (!m_item && !m_cover)))
         return;
-    m_state = state;
+    m_mark = state;
 }
 
 bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
 {
-    if (!item || m_placeType == -1 || m_item || m_state != Normal)
+    if (!item || m_placeType == -1 || m_item || state() != Normal)
         return false;
     if (!sceneRect().contains(scenePoint))
         return false;
     const int model = item->modelId();
     if (!CHECK(model != -1) || !allowsModel(model) || !partCarries(this, item))
         return false;
-    if (GraphicsPlaceItem::reachesBeyond(this, model)) {
-        const QRectF body = item->boundingRect().adjusted(3.5, 3.5, -3.5, -3.5);
-        const QPointF at = GraphicsPlaceItem::scenePositionIn(this, model);
-        FrameLayout *layout = layoutOf(this);
-        return layout && layout->isAreaFree(body.translated(at));
-    }
-    return true;
+    // An item that stays within the place meets only what lies over the
+    // place, and that would cover it.
+    if (!GraphicsPlaceItem::reachesBeyond(this, model))
+        return true;
+    FrameLayout *layout = layoutOf(this);
+    return layout && layout->isAreaFree(item->sceneBodyIn(this), this);
 }
 
 bool Place::putItem(GraphicsPlaceItem *item)
 {
     // A place standing alone takes any item; only the user's drop asks
     // whether the model fits (canDrop).
-    if (!CHECK(item && !m_item && m_state == Normal && !item->place()))
+    if (!CHECK(item && !m_item && state() == Normal && !item->place()))
         return false;
     const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
     if (type && type->suffixFlag)
@@ -292,82 +275,36 @@ bool Place::putItem(GraphicsPlaceItem *item)
 
 void Place::setItem(GraphicsPlaceItem *item)
 {
-    if (!CHECK(m_state == Normal && item != m_item))
+    if (!CHECK(state() == Normal && item != m_item))
         return;
+    // What stood here leaves the frame's tree with its places: nothing
+    // covers them outside it. A closing layout's places all go.
     FrameLayout *layout = layoutOf(this);
-    // The places an item covered are freed for the items that stay; in a
-    // closing project every place goes too.
-    if (m_item && layout && !layout->isClosing())
-        layout->uncover(m_item);
-    if (layout)
+    GraphicsPlaceContainer *leaving = GraphicsPlaceContainer::asContainer(m_item);
+    if (leaving && !(layout && layout->isClosing()))
+        leaving->clearCovering();
+    m_item = item;
+    if (layout) {
         layout->setWiringChanged();
-    m_item = item;
-    if (!item || !GraphicsPlaceItem::reachesBeyond(this, item->modelId()))
-        return;
-    // An item reaching beyond its place covers the neighbours it meets, in
-    // this container, in the containers above it and in the frame's other
-    // parts.
-    const QRectF rect = inner(item->sceneBodyRect());
-    Place *except = this;
-    GraphicsPlaceContainer *container = m_container;
-    GraphicsPlaceContainer *top = nullptr;
-    while (container) {
-        container->coverPlaces(except, item, rect);
-        top = container;
-        except = container->place();
-        container = except ? except->container() : nullptr;
-    }
-    // A container still being built, in no frame part, covers nothing else.
-    if (!layout || !layout->parts().contains(top))
-        return;
-    for (GraphicsFramePart *part : layout->parts()) {
-        if (part != top && part->sceneBodyRect().intersects(rect))
-            part->coverPlaces(nullptr, item, rect);
+        layout->placementChanged(this);
     }
 }
 
-void Place::cover(GraphicsPlaceItem *item, const QRectF &rect)
+void Place::setCover(GraphicsPlaceItem *item, int state)
 {
-    if (!sceneRect().intersects(rect))
+    if (item == m_cover && (!item || state == m_coverState))
         return;
-    if (m_state == Normal && m_item) {
-        // A container held here passes the cover on to its places.
-        if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(m_item))
-            container->coverPlaces(nullptr, item, rect);
-        return;
-    }
-    if (!CHECK(m_state == Normal))
-        return;
-    bool overPlaces = false;
-    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(item)) {
-        const QRectF mine = sceneRect();
-        for (const Place *p : container->places())
-            overPlaces = overPlaces || p->sceneRect().intersects(mine);
-    }
-    m_state = overPlaces ? CoveredByContainer : Covered;
-    m_item = item;
+    m_cover = item;
+    m_coverState = item ? state : Normal;
     repaintContainer();
-}
-
-void Place::uncover(GraphicsPlaceItem *item)
-{
-    if (m_state != Normal && m_item && m_item == item) {
-        m_state = Normal;
-        m_item = nullptr;
-        repaintContainer();
-        return;
-    }
-    if (m_state == Normal) {
-        if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(m_item))
-            container->uncover(item);
-    }
 }
 
 void Place::writeState(DataStream &stream) const
 {
-    stream << bool(m_state != Normal);
-    if (m_state != Normal)
-        stream << quint8(m_state);
+    const int current = state();
+    stream << bool(current != Normal);
+    if (current != Normal)
+        stream << quint8(current);
 }
 
 bool Place::readState(DataStream &stream)
@@ -379,11 +316,21 @@ bool Place::readState(DataStream &stream)
         stream >> state;
     if (stream.status() != QDataStream::Ok || state > CoveredByContainer)
         return false;
+    // A held place has no state of its own. The covering is the layout's,
+    // decided already: a covered state read is not kept, but a mark is (2
+    // is only ever one, 1 is one where nothing covers the place), and a
+    // marked place lies under nothing, as the layout decides it. A
+    // container's covering that no longer stands leaves the place free.
+    if (m_item || (m_cover && state != Marked))
+        return true;
+    const int mark = state == CoveredByContainer ? int(Normal) : int(state);
     // Most places read keep the state they were built with: no repaint.
-    if (!m_item && state != m_state) {
-        m_state = state;
-        update();
-    }
+    if (mark == m_mark && !m_cover)
+        return true;
+    m_cover = nullptr;
+    m_coverState = Normal;
+    m_mark = mark;
+    update();
     return true;
 }
 
@@ -436,8 +383,8 @@ void Place::draw(QPainter *painter, const QStyleOptionGraphicsItem *, bool hideH
         drawCaption(painter, hideHelp);
         return;
     }
-    if (m_item)
-        return; // covered
+    if (m_cover)
+        return;
     FrameLayout *layout = layoutOf(this);
     if (layout && layout->highlightedPlace() == this) {
         painter->fillRect(rect, QBrush(Qt::darkGreen, Qt::SolidPattern));
@@ -451,7 +398,7 @@ void Place::draw(QPainter *painter, const QStyleOptionGraphicsItem *, bool hideH
         painter->setPen(penBlack);
         painter->drawEllipse(QRectF(rect.center().x() - 17, rect.top() - 34, 34, 34));
     }
-    if (hideHelp || m_state != Normal || !hasFontSet())
+    if (hideHelp || state() != Normal || !hasFontSet())
         return;
     painter->setPen(QPen(Qt::darkGreen));
     painter->setFont(font(0));

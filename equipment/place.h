@@ -3,9 +3,10 @@
 
 // One mounting place of a frame layout: a rectangle of its place type inside
 // its container (a frame part, a panel or a board), with the address that a
-// device put into it receives. A place holds at most one place item; an item
-// of a neighbouring place that reaches over it covers it, and the user may
-// mark an empty place by double clicks.
+// device put into it receives. A place holds at most one place item; an
+// empty place under an item of another place is covered by it (the frame
+// layout decides which from where things stand), and the user may mark an
+// empty place by double clicks.
 
 #include "graphics/graphicsitem.h"
 #include "model/address.h"
@@ -76,28 +77,31 @@ public:
     // The place's number as its address shows it.
     QString numberText() const;
 
-    // The held item in the normal state, else null.
-    GraphicsPlaceItem *item() const;
+    // The held item, or null.
+    GraphicsPlaceItem *item() const { return m_item; }
     // The item that covers the place, or null.
-    GraphicsPlaceItem *coveringItem() const;
-    int state() const { return m_state; }
+    GraphicsPlaceItem *coveringItem() const { return m_cover; }
+    // The covered state while covered, else the user's mark.
+    int state() const { return m_cover ? m_coverState : m_mark; }
+    // The user's mark of an empty place that nothing covers.
+    int mark() const { return m_mark; }
     void setState(int state);
 
     // Whether the item may be dropped here with the cursor at the point.
     bool canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);
     // Puts an item that stands in no place into this empty place.
     bool putItem(GraphicsPlaceItem *item);
-    // The place's side of the link; an item reaching over its neighbours
-    // covers them.
+    // The place's side of the link; the layout then decides anew what the
+    // items cover.
     void setItem(GraphicsPlaceItem *item);
-    // An item of another place reaches over this one.
-    void cover(GraphicsPlaceItem *item, const QRectF &sceneRect);
-    // The item no longer covers this place (nor the places of a container
-    // held here).
-    void uncover(GraphicsPlaceItem *item);
+    // The layout's decision: the item that covers this empty place and the
+    // covered state, or none.
+    void setCover(GraphicsPlaceItem *item, int state);
 
     // Whether the state is not normal, then the state.
     void writeState(DataStream &stream) const;
+    // A mark read is taken; a covered state read is the layout's to decide
+    // and is not kept.
     bool readState(DataStream &stream);
 
     // The translated name of an equipment-model row; empty for a row
@@ -118,7 +122,9 @@ private:
     QSizeF m_size;
     int m_rowCount = 0;
     GraphicsPlaceItem *m_item = nullptr;
-    int m_state = Normal;
+    GraphicsPlaceItem *m_cover = nullptr;
+    int m_coverState = Normal;
+    int m_mark = Normal;
 };
 
 #endif
