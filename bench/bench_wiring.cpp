@@ -1,11 +1,12 @@
 // The wiring documents of whole installations of two sizes, one ten times
 // the other: rows of frames whose module panels hold control modules, a
 // few commands of every module on the scheme sheets, and a cable from
-// every frame to the next. Each project is saved and loaded;
-// the load builds every frame's pages. Prints the time of the generation
-// alone, measured again on the loaded project, and the time the load spends
-// on everything else (devices, schemes, equipment, cables): the two sizes
-// show whether generation stays linear, the ratio whether it stays under
+// every frame to the next. Each project is saved and loaded; the load
+// lists every frame's pages as rows of the project tree and builds none.
+// Prints the time of that listing alone, measured again on the loaded
+// project after its pages went, and the time the load spends on
+// everything else (devices, schemes, equipment, cables): the two sizes
+// show whether the listing stays linear, the ratio whether it stays under
 // the rest of the load.
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
@@ -217,10 +218,8 @@ Figures measure(int frames, int devices, const QString &dir)
         // The generation alone, on the project just loaded: its pages go
         // first.
         for (FrameGroup *row : loaded.equipment()->itemList()) {
-            for (Frame *frame : row->itemList()) {
-                frame->layout()->clearWiringLayouts();
-                frame->resetPageCounter();
-            }
+            for (Frame *frame : row->itemList())
+                frame->dropWiringPages();
         }
         QCoreApplication::sendPostedEvents();
         timer.restart();
@@ -266,7 +265,7 @@ int main(int argc, char **argv)
     });
     QTemporaryDir dir;
     const int sizes[2][2] = {{10, 500}, {100, 5000}};
-    std::printf("%7s %8s %7s %7s %12s %13s %9s %14s %12s\n", "frames", "devices", "placed", "pages", "generate ms",
+    std::printf("%7s %8s %7s %7s %12s %13s %9s %14s %12s\n", "frames", "devices", "placed", "pages", "listing ms",
                 "rest of load", "gen/rest", "us per device", "save extra");
     for (const auto &size : sizes) {
         const Figures f = measure(size[0], size[1], dir.path());
