@@ -569,12 +569,15 @@ bool loadChecked(Project &project, const Counts &expected, int devices, qint64 *
 }
 
 // The first load in a process of its own: the program's own first open.
-bool firstLoad(const QString &self, const QString &path, const QStringList &files, Figures &f)
+// The child finds the files itself: a large project's paths would not fit
+// on a command line.
+bool firstLoad(const QString &self, const QString &path, Figures &f)
 {
     QProcess child;
-    child.start(self, QStringList{QStringLiteral("--first-load"), path} + files);
-    if (!child.waitForFinished(-1) || child.exitCode() != 0) {
-        std::fprintf(stderr, "first load failed: %s\n", child.readAllStandardError().constData());
+    child.start(self, QStringList{QStringLiteral("--first-load"), path});
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "first load failed (%s, exit code %d): %s\n", qPrintable(child.errorString()),
+                     child.exitCode(), child.readAllStandardError().constData());
         return false;
     }
     const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
@@ -636,7 +639,7 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         f.series[Close].add(t.nsecsElapsed());
     }
     for (int round = 0; round < rounds; ++round) {
-        if (!firstLoad(self, path, files, f)) {
+        if (!firstLoad(self, path, f)) {
             f.valid = false;
             return f;
         }
@@ -720,8 +723,8 @@ double ratio(qint64 a, qint64 b)
 }
 
 // The hidden mode of the first load: load the project once, then read the
-// bytes of its files; print both times.
-int runFirstLoad(const QString &path, const QStringList &files)
+// bytes of its files, listed after the load; print both times.
+int runFirstLoad(const QString &path)
 {
     Project project(nullptr, nullptr);
     project.setFileName(path);
@@ -731,6 +734,7 @@ int runFirstLoad(const QString &path, const QStringList &files)
     const qint64 loadNs = t.nsecsElapsed();
     if (!ok || boxes)
         return 1;
+    const QStringList files = projectFiles(QFileInfo(path).absolutePath());
     qint64 bytes = 0;
     startTimer(t);
     readBytes(files, &bytes);
@@ -759,7 +763,7 @@ int main(int argc, char **argv)
     });
     const QStringList args = app.arguments();
     if (args.size() > 2 && args[1] == QLatin1String("--first-load"))
-        return runFirstLoad(args[2], args.mid(3));
+        return runFirstLoad(args[2]);
 
     // bench_project [--huge] [--cold] [--dir folder] [small [rounds]]: --huge adds
     // the size a hundred times the small one (about 3 GB of memory); the
