@@ -1,15 +1,22 @@
-// Saving, loading and closing whole projects of growing sizes, each ten
-// times the one before: devices with cables, scheme sheets full of bound
-// symbols, nodes, nets, sources and texts, and rows of frames holding
-// placed devices, whose wiring pages every load generates.
+// Saving, loading, using and closing whole projects of growing sizes, each
+// ten times the one before: devices with cables, scheme sheets full of
+// bound symbols, nodes, nets, sources and texts, and rows of frames holding
+// placed devices, whose wiring pages every load lists.
 // Each operation is timed over several rounds (median, min and max) and set
 // against its floor: a load against reading the same files' bytes (once
-// each, no folder listing), also for the first load in a fresh process; a
-// save, and a save after one sheet changed, against writing the bytes of
-// the files it writes with the same syncs; a close against the toolkit
-// freeing as many empty scenes. The growth per ten times the size shows
-// whether each stays linear. Every load is checked (result, boxes shown,
-// objects, items, placed items and pages) before its time counts.
+// each, no folder listing), also for the first load in a fresh process,
+// with the memory that load leaves held against the bytes on disk; a save,
+// and a save after one sheet changed, against writing the bytes of the
+// files it writes with the same syncs; a close, also after every sheet,
+// layout and page was printed and after every wiring page was shown in a
+// view and closed again, against the toolkit freeing as many empty scenes;
+// the wiring pages' listing, building, framework scenes and rebuild
+// against the toolkit making as many tree rows, items and scenes. The
+// growth per ten times the size shows whether each stays linear. Every
+// load is checked (result, boxes shown, objects, items, placed items and
+// pages) before its time counts, every build of the pages for the pages
+// it gives.
+#include "bench/wiringfigures.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsfuse.h"
 #include "devices/graphicskeystaff.h"
@@ -27,6 +34,7 @@
 #include "equipment/specificationmanagercable.h"
 #include "equipment/wiringlayout.h"
 #include "graphics/font.h"
+#include "graphics/graphicsedit.h"
 #include "graphics/graphicstext.h"
 #include "model/file.h"
 #include "model/address.h"
@@ -39,6 +47,7 @@
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -47,7 +56,9 @@
 #include <QFile>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -58,6 +69,9 @@
 #include <limits>
 #include <memory>
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <vector>
 
 
@@ -193,14 +207,7 @@ struct Counts
     }
 };
 
-// An item with every item below it.
-int treeSize(const QGraphicsItem *item)
-{
-    int n = 1;
-    for (const QGraphicsItem *child : item->childItems())
-        n += treeSize(child);
-    return n;
-}
+using wiringfigures::treeSize;
 
 Counts countOf(Project &project)
 {
@@ -220,8 +227,9 @@ Counts countOf(Project &project)
     for (FrameGroup *row : project.equipment()->itemList()) {
         for (Frame *frame : row->itemList()) {
             c.placed += int(frame->layout()->graphicsItems().size());
+            // Listed or built, each page is a scene of its own.
             c.pages += frame->treeItem()->childCount() - 1;
-            ++c.scenes;
+            c.scenes += frame->treeItem()->childCount();
             QList<WiringLayout *> pages = frame->layout()->wiringPages();
             for (const GraphicsItem *item : frame->layout()->graphicsItems())
                 c.sceneItems += treeSize(item);
@@ -231,7 +239,6 @@ Counts countOf(Project &project)
                 for (const GraphicsItem *item : page->graphicsItems())
                     c.sceneItems += treeSize(item);
             }
-            c.scenes += int(pages.size());
         }
     }
     c.scenes += c.sheets;
@@ -485,11 +492,21 @@ struct Series
     qint64 max() const { return ns.isEmpty() ? 0 : *std::max_element(ns.begin(), ns.end()); }
 };
 
-enum Operation { Load, FirstLoad, Close, Save, SaveOne, Generate, Rebuild, Read, FirstRead, Write, WriteOne,
-                 EmptyClose, OperationCount };
+// The operations timed, each with its floor: the least that the same work
+// could take done by plain means (reading or writing the same bytes, the
+// toolkit freeing as many empty scenes or making as many tree rows, items
+// and scenes).
+enum Operation { Load, FirstLoad, Close, ClosePrinted, CloseShown, Save, SaveOne, ListPages, BuildPages,
+                 BuildScenes, Rebuild, Read, FirstRead, EmptyClose, Write, WriteOne, RowsFloor, ItemsFloor,
+                 ScenesFloor, OperationCount };
+const int timedCount = Read;
 const char *const operationNames[OperationCount] = {
-    "load", "first load", "close", "save", "save after one change", "wiring generation", "rebuild of all frames",
-    "raw read", "raw read (fresh)", "raw write", "raw write of one change", "empty Qt close"};
+    "load", "first load", "close", "close after printing", "close after showing pages", "save",
+    "save after one change", "wiring listing", "wiring pages built", "wiring page scenes", "rebuild of all frames",
+    "raw read", "raw read (fresh)", "empty Qt close", "raw write", "raw write of one change", "Qt tree rows",
+    "Qt objects and items", "Qt scenes with items"};
+const Operation floorOf[timedCount] = {Read,       FirstRead, EmptyClose, EmptyClose, EmptyClose, Write,
+                                       WriteOne,   RowsFloor, ItemsFloor, ScenesFloor, ItemsFloor};
 
 struct Figures
 {
@@ -499,38 +516,17 @@ struct Figures
     int oneChangeFiles = 0;
     // Framework scenes held after a load.
     int liveScenes = 0;
+    // Framework scenes held after printing everything, and after showing
+    // every wiring page.
+    int printedScenes = 0;
+    int shownScenes = 0;
     Counts counts;
+    wiringfigures::PageCount built;
+    // Memory held by the project after a first load, in bytes: the median
+    // over the rounds.
+    Series memory;
     bool valid = true;
 };
-
-// Every frame's wiring pages built anew, as a save does for the frames
-// whose layout, devices or cables changed: the pages made beside the old
-// ones, compared and, the same, thrown away.
-void rebuildAll(Project &project)
-{
-    project.equipment()->setAllWiringChanged();
-    project.equipment()->rebuildWiringLayouts();
-}
-
-// Every frame's wiring pages built as a load builds them: the old pages go
-// first, untimed.
-qint64 generateAllNs(Project &project)
-{
-    for (FrameGroup *row : project.equipment()->itemList()) {
-        for (Frame *frame : row->itemList())
-            frame->dropWiringPages();
-    }
-    QCoreApplication::sendPostedEvents();
-    // The allocator merges the small blocks the old pages freed when the
-    // next large block is asked for: that belongs to their going, not to
-    // the generation, which at a load follows no such drop.
-    void *volatile block = std::malloc(64 * 1024);
-    std::free(block);
-    QElapsedTimer t;
-    startTimer(t);
-    project.equipment()->createWiringLayouts(project.specificationCable()->cables());
-    return t.nsecsElapsed();
-}
 
 // Marks every file of the project due again.
 void markAll(Project &project)
@@ -581,10 +577,54 @@ bool firstLoad(const QString &self, const QString &path, Figures &f)
         return false;
     }
     const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
-    if (words.size() != 2)
+    if (words.size() != 3)
         return false;
     f.series[FirstLoad].add(words[0].toLongLong());
     f.series[FirstRead].add(words[1].toLongLong());
+    f.memory.add(words[2].toLongLong());
+    return true;
+}
+
+// Every sheet, frame layout and wiring page printed, each onto a page of
+// its own, as the managers print a whole branch.
+void printAll(Project &project)
+{
+    QImage page(420, 297, QImage::Format_RGB32);
+    QPainter painter(&page);
+    project.schemes()->printAll(&painter);
+    project.equipment()->printAll(&painter);
+}
+
+// The window's actions, which every editor view answers; plain ones here.
+QList<QAction *> *actions = nullptr;
+
+// Every wiring page opened in an editor view, and the view closed again.
+bool showAllPages(Project &project)
+{
+    if (!wiringfigures::buildPages(project))
+        return false;
+    for (WiringLayout *page : wiringfigures::builtPages(project)) {
+        std::unique_ptr<GraphicsEdit> view(page->createEdit(actions));
+        if (!view)
+            return false;
+    }
+    return true;
+}
+
+// A close after the project was loaded and used: the time of the close.
+bool closeAfter(const QString &path, const Counts &expected, int devices, bool (*use)(Project &), qint64 *closeNs,
+                int *scenes)
+{
+    auto project = std::make_unique<Project>(nullptr, nullptr);
+    project->setFileName(path);
+    if (!loadChecked(*project, expected, devices) || !use(*project))
+        return false;
+    QCoreApplication::sendPostedEvents();
+    *scenes = frameworkScenes(*project);
+    QElapsedTimer t;
+    startTimer(t);
+    project.reset();
+    *closeNs = t.nsecsElapsed();
     return true;
 }
 
@@ -613,7 +653,7 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         }
         f.series[Save].add(ns);
     }
-    // Counted after a save, which builds the wiring pages as a load does.
+    // Counted after a save, which lists the wiring pages as a load does.
     f.counts = countOf(*project);
     QCoreApplication::sendPostedEvents();
     project.reset();
@@ -643,6 +683,22 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
             f.valid = false;
             return f;
         }
+    }
+    for (int round = 0; round < rounds; ++round) {
+        qint64 printed = 0;
+        qint64 shown = 0;
+        auto print = [](Project &p) {
+            printAll(p);
+            return true;
+        };
+        if (!closeAfter(path, f.counts, devices, print, &printed, &f.printedScenes)
+            || !closeAfter(path, f.counts, devices, showAllPages, &shown, &f.shownScenes)) {
+            std::fprintf(stderr, "close after use of %d devices failed\n", devices);
+            f.valid = false;
+            return f;
+        }
+        f.series[ClosePrinted].add(printed);
+        f.series[CloseShown].add(shown);
     }
 
     // One sheet changed in an open project: a text added, as the user
@@ -689,18 +745,49 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         }
     }
     f.oneChangeFiles = int(oneChange.size());
+
+    // The wiring pages, step by step: listed as a load lists them, every
+    // page built, every built page's framework scene made, and every frame
+    // rebuilt beside its built pages as a save does for changed frames.
+    // Each round starts from no pages at all.
     for (int round = 0; round < rounds; ++round) {
+        wiringfigures::dropPages(*open);
+        // The allocator merges the small blocks the old pages freed when
+        // the next large block is asked for: that belongs to their going.
+        void *volatile block = std::malloc(64 * 1024);
+        std::free(block);
         startTimer(t);
-        rebuildAll(*open);
+        const bool listed = wiringfigures::listPages(*open);
+        f.series[ListPages].add(t.nsecsElapsed());
+        QCoreApplication::sendPostedEvents();
+        startTimer(t);
+        const bool built = wiringfigures::buildPages(*open);
+        f.series[BuildPages].add(t.nsecsElapsed());
+        f.built = wiringfigures::countPages(*open);
+        const QList<WiringLayout *> pages = wiringfigures::builtPages(*open);
+        startTimer(t);
+        const int scenes = wiringfigures::makeScenes(pages);
+        f.series[BuildScenes].add(t.nsecsElapsed());
+        QCoreApplication::sendPostedEvents();
+        startTimer(t);
+        wiringfigures::rebuildPages(*open);
         f.series[Rebuild].add(t.nsecsElapsed());
         QCoreApplication::sendPostedEvents();
-        f.series[Generate].add(generateAllNs(*open));
-        QCoreApplication::sendPostedEvents();
+        const wiringfigures::PageCount after = wiringfigures::countPages(*open);
+        if (!listed || !built || f.built.built <= 0 || f.built.listed != 0 || f.built.built != f.counts.pages
+            || scenes != f.built.built || after.built != f.built.built || after.items != f.built.items) {
+            std::fprintf(stderr, "wiring pages of %d devices failed: %d of %d built (%d left listed), %d scenes, "
+                                 "%d pages after the rebuild\n",
+                         devices, f.built.built, f.counts.pages, f.built.listed, scenes, after.built);
+            f.valid = false;
+            return f;
+        }
     }
     open.reset();
 
     // The floors: the same bytes read and written without parsing, and the
-    // toolkit freeing as many scenes.
+    // toolkit freeing as many scenes or making as many rows, items and
+    // scenes.
     for (int round = 0; round < rounds; ++round) {
         startTimer(t);
         const QList<QByteArray> contents = readBytes(files, &f.bytes);
@@ -708,6 +795,9 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         f.series[Write].add(rawWriteNs(rawDir, files, dir));
         f.series[WriteOne].add(rawWriteNs(rawDir, oneChange, dir));
         f.series[EmptyClose].add(emptyCloseNs(f.counts.scenes));
+        f.series[RowsFloor].add(wiringfigures::rowsFloorNs(devices / perFrame, f.counts.pages, startTimer));
+        f.series[ItemsFloor].add(wiringfigures::itemsFloorNs(f.built.built, f.built.items, startTimer));
+        f.series[ScenesFloor].add(wiringfigures::scenesFloorNs(f.built.built, f.built.items, startTimer));
     }
     return f;
 }
@@ -722,10 +812,23 @@ double ratio(qint64 a, qint64 b)
     return double(a) / double(std::max<qint64>(b, 1));
 }
 
+// The memory the allocator hands out, in bytes.
+qint64 heapInUse()
+{
+#ifdef __GLIBC__
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+#else
+    return 0;
+#endif
+}
+
 // The hidden mode of the first load: load the project once, then read the
-// bytes of its files, listed after the load; print both times.
+// bytes of its files, listed after the load; print both times and the
+// memory the loaded project holds.
 int runFirstLoad(const QString &path)
 {
+    const qint64 before = heapInUse();
     Project project(nullptr, nullptr);
     project.setFileName(path);
     QElapsedTimer t;
@@ -734,12 +837,14 @@ int runFirstLoad(const QString &path)
     const qint64 loadNs = t.nsecsElapsed();
     if (!ok || boxes)
         return 1;
+    QCoreApplication::sendPostedEvents();
+    const qint64 held = heapInUse() - before;
     const QStringList files = projectFiles(QFileInfo(path).absolutePath());
     qint64 bytes = 0;
     startTimer(t);
     readBytes(files, &bytes);
     const qint64 readNs = t.nsecsElapsed();
-    std::printf("%lld %lld\n", loadNs, readNs);
+    std::printf("%lld %lld %lld\n", loadNs, readNs, held);
     return 0;
 }
 
@@ -761,6 +866,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "box: %s %s\n", qPrintable(dialog->windowTitle()), box ? qPrintable(box->text()) : "");
         return int(QDialog::Rejected);
     });
+    QObject actionOwner;
+    QList<QAction *> actionList;
+    for (int i = 0; i < 118; ++i)
+        actionList.append(new QAction(&actionOwner));
+    actions = &actionList;
     const QStringList args = app.arguments();
     if (args.size() > 2 && args[1] == QLatin1String("--first-load"))
         return runFirstLoad(args[2]);
@@ -791,20 +901,30 @@ int main(int argc, char **argv)
         const Figures &f = figures.last();
         if (!f.valid)
             return 1;
-        std::printf("\n%d devices: %d items, %d sheets, %d wiring pages, %d scenes (%d of them framework scenes "
-                    "after a load), %d files, %lld bytes (%d files after one change), %d rounds\n",
-                    size, f.counts.items, f.counts.sheets, f.counts.pages, f.counts.scenes, f.liveScenes, f.files,
-                    f.bytes, f.oneChangeFiles, rounds);
-        for (int op = 0; op < OperationCount; ++op) {
+        std::printf("\n%d devices: %d items, %d sheets, %d wiring pages (%d items on them), %d scenes, %d files, "
+                    "%lld bytes (%d files after one change), %d rounds\n"
+                    "  framework scenes held: %d after a load, %d after printing, %d after showing every page\n",
+                    size, f.counts.items, f.counts.sheets, f.counts.pages, f.built.items, f.counts.scenes, f.files,
+                    f.bytes, f.oneChangeFiles, rounds, f.liveScenes, f.printedScenes, f.shownScenes);
+        std::printf("  %-26s %10s  %-17s   %-24s %10s %9s\n", "", "median ms", "[min .. max]", "floor", "ms",
+                    "x floor");
+        for (int op = 0; op < timedCount; ++op) {
             const Series &s = f.series[op];
-            std::printf("  %-26s %10.1f ms  [%.1f .. %.1f]\n", operationNames[op], ms(s.median()), ms(s.min()),
-                        ms(s.max()));
+            const Series &floor = f.series[floorOf[op]];
+            const QByteArray range = QStringLiteral("[%1 .. %2]")
+                                         .arg(ms(s.min()), 0, 'f', 1)
+                                         .arg(ms(s.max()), 0, 'f', 1)
+                                         .toLatin1();
+            std::printf("  %-26s %10.1f  %-17s   %-24s %10.1f %9.1f\n", operationNames[op], ms(s.median()),
+                        range.constData(), operationNames[floorOf[op]], ms(floor.median()),
+                        ratio(s.median(), floor.median()));
         }
         auto med = [&f](int op) { return f.series[op].median(); };
-        std::printf("  load/read %.1f, first load/read %.1f, save/write %.1f, save after one change/its write %.1f, "
-                    "close/empty close %.2f\n",
-                    ratio(med(Load), med(Read)), ratio(med(FirstLoad), med(FirstRead)), ratio(med(Save), med(Write)),
-                    ratio(med(SaveOne), med(WriteOne)), ratio(med(Close), med(EmptyClose)));
+        std::printf("  close/load: %.2f after a load, %.2f after printing, %.2f after showing every page\n",
+                    ratio(med(Close), med(Load)), ratio(med(ClosePrinted), med(Load)),
+                    ratio(med(CloseShown), med(Load)));
+        std::printf("  memory after a first load: %.1f MB, %.1f bytes per byte on disk (floor: 1)\n",
+                    f.memory.median() / 1048576.0, ratio(f.memory.median(), f.bytes));
         std::fflush(stdout);
     }
     std::printf("\ngrowth per ten times the size (medians)\n  %-26s", "");

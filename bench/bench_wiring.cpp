@@ -1,13 +1,18 @@
 // The wiring documents of whole installations of two sizes, one ten times
-// the other: rows of frames whose module panels hold control modules, a
-// few commands of every module on the scheme sheets, and a cable from
-// every frame to the next. Each project is saved and loaded; the load
-// lists every frame's pages as rows of the project tree and builds none.
-// Prints the time of that listing alone, measured again on the loaded
-// project after its pages went, and the time the load spends on
-// everything else (devices, schemes, equipment, cables): the two sizes
-// show whether the listing stays linear, the ratio whether it stays under
-// the rest of the load.
+// the other (with --huge a third, ten times more): rows of frames whose
+// module panels hold control modules, a few commands of every module on
+// the scheme sheets, and a cable from every frame to the next. Each
+// project is saved and loaded; the load lists every frame's pages as rows
+// of the project tree and builds none. On the loaded project, each step
+// timed for itself: the listing again after the pages went, every page
+// built (as opening one page of each frame builds them), the framework
+// scene of every page (as showing each makes it), and the rebuild a save
+// makes when every frame changed; each beside its floor, what the toolkit
+// alone takes to make as many tree rows, objects and items, or scenes
+// holding as many items. The time the load spends on everything but the
+// listing shows whether the listing stays under the rest of the load; the
+// sizes show whether each step stays linear.
+#include "bench/wiringfigures.h"
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
 #include "equipment/cable.h"
@@ -32,6 +37,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -159,16 +165,6 @@ std::unique_ptr<Project> build(int frames, int devices)
     return project;
 }
 
-// The wiring pages below the frames' rows.
-int pageCount(Project &project)
-{
-    int count = 0;
-    for (FrameGroup *row : project.equipment()->itemList())
-        for (Frame *frame : row->itemList())
-            count += frame->treeItem()->childCount() - 1;
-    return count;
-}
-
 int placedModules(Project &project)
 {
     int count = 0;
@@ -180,15 +176,37 @@ int placedModules(Project &project)
 struct Figures
 {
     int placed = 0;
-    int pages = 0;
-    double generate = 0;
-    // The load without the generation it runs.
-    double rest = 0;
+    wiringfigures::PageCount pages;
+    // The best time of each step, and of each floor, in milliseconds.
+    double list = 0;
+    double build = 0;
+    double scenes = 0;
     double rebuild = 0;
+    // The load without the listing it runs.
+    double rest = 0;
+    double rowsFloor = 0;
+    double itemsFloor = 0;
+    double scenesFloor = 0;
 };
 
 // The best of a few rounds: the machine's other work only ever adds.
 const int rounds = 3;
+
+void keepBest(double &best, double value, int round)
+{
+    if (round == 0 || value < best)
+        best = value;
+}
+
+double msOf(qint64 ns)
+{
+    return ns / 1e6;
+}
+
+void startTimer(QElapsedTimer &timer)
+{
+    timer.start();
+}
 
 Figures measure(int frames, int devices, const QString &dir)
 {
@@ -201,49 +219,60 @@ Figures measure(int frames, int devices, const QString &dir)
             return best;
     }
     for (int round = 0; round < rounds; ++round) {
-        Figures f;
         Project loaded(nullptr, nullptr);
         loaded.setFileName(path);
         QElapsedTimer timer;
         timer.start();
         if (!loaded.load())
             return Figures();
-        const double load = timer.nsecsElapsed() / 1e6;
+        const double load = msOf(timer.nsecsElapsed());
         // What the load left for the event loop, as the program's loop
         // would take it.
         QCoreApplication::sendPostedEvents();
-        f.placed = placedModules(loaded);
-        f.pages = pageCount(loaded);
+        best.placed = placedModules(loaded);
+        const int listed = wiringfigures::countPages(loaded).listed;
 
-        // The generation alone, on the project just loaded: its pages go
+        // The listing alone, on the project just loaded: its pages go
         // first.
-        for (FrameGroup *row : loaded.equipment()->itemList()) {
-            for (Frame *frame : row->itemList())
-                frame->dropWiringPages();
-        }
-        QCoreApplication::sendPostedEvents();
+        wiringfigures::dropPages(loaded);
         timer.restart();
-        const bool built = loaded.equipment()->createWiringLayouts(loaded.specificationCable()->cables());
-        f.generate = timer.nsecsElapsed() / 1e6;
-        f.rest = load - f.generate;
+        const bool ok = wiringfigures::listPages(loaded);
+        const double list = msOf(timer.nsecsElapsed());
+        keepBest(best.list, list, round);
+        keepBest(best.rest, load - list, round);
         QCoreApplication::sendPostedEvents();
-        if (!built || pageCount(loaded) != f.pages)
+        if (!ok || wiringfigures::countPages(loaded).listed != listed)
             return Figures();
 
-        // What a save adds: the pages built again beside the open ones.
+        // Every page built, as when one page of each frame is opened.
         timer.restart();
-        loaded.equipment()->rebuildWiringLayouts();
-        f.rebuild = timer.nsecsElapsed() / 1e6;
-        QCoreApplication::sendPostedEvents();
+        const bool built = wiringfigures::buildPages(loaded);
+        keepBest(best.build, msOf(timer.nsecsElapsed()), round);
+        best.pages = wiringfigures::countPages(loaded);
+        if (!built || best.pages.built != listed || best.pages.listed != 0)
+            return Figures();
 
-        if (round == 0 || f.generate < best.generate)
-            best.generate = f.generate;
-        if (round == 0 || f.rest < best.rest)
-            best.rest = f.rest;
-        if (round == 0 || f.rebuild < best.rebuild)
-            best.rebuild = f.rebuild;
-        best.placed = f.placed;
-        best.pages = f.pages;
+        // The framework scene of every page, as showing each makes it.
+        const QList<WiringLayout *> pages = wiringfigures::builtPages(loaded);
+        timer.restart();
+        const int scenes = wiringfigures::makeScenes(pages);
+        keepBest(best.scenes, msOf(timer.nsecsElapsed()), round);
+        QCoreApplication::sendPostedEvents();
+        if (scenes != listed)
+            return Figures();
+
+        // What a save adds when every frame changed: the pages built again
+        // beside the open ones.
+        timer.restart();
+        wiringfigures::rebuildPages(loaded);
+        keepBest(best.rebuild, msOf(timer.nsecsElapsed()), round);
+        QCoreApplication::sendPostedEvents();
+        if (wiringfigures::countPages(loaded).built != listed)
+            return Figures();
+
+        keepBest(best.rowsFloor, msOf(wiringfigures::rowsFloorNs(frames, listed, startTimer)), round);
+        keepBest(best.itemsFloor, msOf(wiringfigures::itemsFloorNs(listed, best.pages.items, startTimer)), round);
+        keepBest(best.scenesFloor, msOf(wiringfigures::scenesFloorNs(listed, best.pages.items, startTimer)), round);
     }
     return best;
 }
@@ -263,18 +292,37 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "box: %s\n", qPrintable(dialog->windowTitle()));
         return int(QDialog::Rejected);
     });
+    // bench_wiring [--huge]: --huge adds a size ten times the larger one.
+    const bool huge = app.arguments().contains(QStringLiteral("--huge"));
     QTemporaryDir dir;
-    const int sizes[2][2] = {{10, 500}, {100, 5000}};
-    std::printf("%7s %8s %7s %7s %12s %13s %9s %14s %12s\n", "frames", "devices", "placed", "pages", "listing ms",
-                "rest of load", "gen/rest", "us per device", "save extra");
+    QList<QPair<int, int>> sizes{{10, 500}, {100, 5000}};
+    if (huge)
+        sizes.append({1000, 50000});
     for (const auto &size : sizes) {
-        const Figures f = measure(size[0], size[1], dir.path());
-        if (f.pages <= 0 || f.placed != size[1] || boxes > 0) {
-            std::fprintf(stderr, "failed: %d pages, %d placed, %d boxes\n", f.pages, f.placed, boxes);
+        const Figures f = measure(size.first, size.second, dir.path());
+        if (f.pages.built <= 0 || f.placed != size.second || boxes > 0) {
+            std::fprintf(stderr, "failed: %d pages built, %d placed, %d boxes\n", f.pages.built, f.placed, boxes);
             return 1;
         }
-        std::printf("%7d %8d %7d %7d %12.1f %13.1f %9.2f %14.1f %12.1f\n", size[0], size[1], f.placed, f.pages,
-                    f.generate, f.rest, f.generate / f.rest, 1000 * f.generate / size[1], f.rebuild);
+        std::printf("\n%d frames, %d devices placed, %d wiring pages (%d items on them); best of %d rounds\n",
+                    size.first, f.placed, f.pages.built, f.pages.items, rounds);
+        std::printf("  %-22s %9s   %-22s %9s %9s\n", "", "ms", "floor", "ms", "x floor");
+        const struct
+        {
+            const char *name;
+            double ms;
+            const char *floorName;
+            double floor;
+        } rows[] = {{"listing", f.list, "Qt tree rows", f.rowsFloor},
+                    {"pages built", f.build, "Qt objects and items", f.itemsFloor},
+                    {"page scenes", f.scenes, "Qt scenes with items", f.scenesFloor},
+                    {"rebuild of all frames", f.rebuild, "Qt objects and items", f.itemsFloor}};
+        for (const auto &row : rows) {
+            std::printf("  %-22s %9.1f   %-22s %9.1f %9.1f\n", row.name, row.ms, row.floorName, row.floor,
+                        row.ms / std::max(row.floor, 1e-6));
+        }
+        std::printf("  rest of the load %.1f ms: listing/rest %.2f, %.1f us of listing per device\n", f.rest,
+                    f.list / std::max(f.rest, 1e-6), 1000 * f.list / size.second);
     }
     return 0;
 }
