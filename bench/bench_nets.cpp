@@ -1,13 +1,17 @@
 // A scheme of thousands of soldered items at two sizes, one four times the
-// other: rows of devices whose pins hang by branch nets from nodes on one
-// long trunk, so that the whole sheet is one clew.
+// other (with --huge a third, four times more): rows of devices whose pins
+// hang by branch nets from nodes on one long trunk, so that the whole sheet
+// is one clew.
 // Prints the time of a clew walk over it (the pins, and the pins with the
 // connection items), of a question the clew cannot answer (which passes
 // all of it), of a paint of the whole sheet, of the move of half the sheet
 // with the nets that follow it, and of the joining of that half's pins
 // after the move (what the editor does at the release, with one clew index
-// for the whole selection). The ratios between
-// the sizes show which of them stay linear.
+// for the whole selection), each beside its floor: following each pin of
+// the clew (and each item) to its partner once, the toolkit painting the
+// items' outlines, moving as many plain items, and looking up each moved
+// item's area in an indexed scene of as many items. The ratios between the
+// sizes show which of them stay linear.
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
 #include "model/check.h"
@@ -18,10 +22,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -126,7 +133,54 @@ struct Figures
     double move = 0;
     double join = 0;
     int moved = 0;
+    // The floors: following every pin of the clew to its partner once, the
+    // same with every item too, painting as many plain rectangles, moving
+    // as many plain items of a scene of the toolkit, and looking up each
+    // moved item's area in such a scene with an index.
+    double walkFloor = 0;
+    double collectFloor = 0;
+    double paintFloor = 0;
+    double moveFloor = 0;
+    double joinFloor = 0;
     bool valid = true;
+};
+
+// Every pin of the list followed to its partner, the partners listed: what
+// no walk over the clew can do without. In milliseconds per pass.
+double partnerPassMs(const QList<Pin *> &pins, int repeats)
+{
+    QList<Pin *> reached;
+    reached.reserve(pins.size());
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < repeats; ++i) {
+        reached.clear();
+        for (Pin *pin : pins) {
+            if (Pin *partner = pin->partner())
+                reached.append(partner);
+        }
+    }
+    const double ms = msSince(timer) / repeats;
+    return reached.size() < 0 ? 0 : ms;
+}
+
+// As many plain items of the toolkit in a scene of their own, with the
+// index the sheet has.
+struct PlainScene
+{
+    QGraphicsScene scene;
+    QList<QGraphicsItem *> items;
+    explicit PlainScene(int count, QGraphicsScene::ItemIndexMethod index)
+    {
+        scene.setItemIndexMethod(index);
+        scene.setSceneRect(0, 0, 200 + 120 * 200, 200 + 120 * (count / 200 + 1));
+        for (int i = 0; i < count; ++i) {
+            auto *item = new QGraphicsRectItem(-10, -20, 100, 40);
+            item->setPos(200 + 120.0 * (i % 200), 200 + 120.0 * (i / 200));
+            scene.addItem(item);
+            items.append(item);
+        }
+    }
 };
 
 Figures measure(int rows, int perRow)
@@ -145,6 +199,7 @@ Figures measure(int rows, int perRow)
         sheet.first->pin(0)->collectNetPinsAcross(pins);
     }
     f.walk = msSince(timer) / repeats;
+    f.walkFloor = partnerPassMs(pins, repeats);
     if (pins.size() != sheet.devices - 1) {
         std::fprintf(stderr, "walk found %lld pins: the sheet is not one clew\n", qint64(pins.size()));
         f.valid = false;
@@ -158,6 +213,15 @@ Figures measure(int rows, int perRow)
         sheet.first->pin(0)->collectNetAcross(pins, &items);
     }
     f.collect = msSince(timer) / repeats;
+    {
+        // The pins and the items passed, each followed once.
+        QList<Pin *> all = pins;
+        for (GraphicsUnite *item : std::as_const(items)) {
+            if (item->pinCount() > 0)
+                all.append(item->pin(0));
+        }
+        f.collectFloor = partnerPassMs(all, repeats);
+    }
 
     // A pin of no connection item of the clew: every item is asked.
     GraphicsNet stranger(&s);
@@ -181,6 +245,19 @@ Figures measure(int rows, int perRow)
         s.render(&painter, QRectF(image.rect()), s.sceneRect());
     }
     f.paint = msSince(timer);
+    {
+        // The outlines of the items on the sheet, with the same scale.
+        QList<QRectF> outlines;
+        for (GraphicsItem *item : s.graphicsItems()) {
+            if (item->sceneBoundingRect().intersects(s.sceneRect()))
+                outlines.append(item->sceneBoundingRect());
+        }
+        QPainter painter(&image);
+        painter.scale(image.width() / s.sceneRect().width(), image.height() / s.sceneRect().height());
+        timer.restart();
+        painter.drawRects(outlines.constData(), int(outlines.size()));
+        f.paintFloor = msSince(timer);
+    }
 
     // Half the rows are selected and moved one grid step down, as a drag
     // moves them: a quiet move of each, then each item's change. The trunk
@@ -200,6 +277,13 @@ Figures measure(int rows, int perRow)
     for (GraphicsItem *item : half)
         item->transformChanged();
     f.move = msSince(timer);
+    {
+        PlainScene plain(f.moved, s.itemIndexMethod());
+        timer.restart();
+        for (QGraphicsItem *item : std::as_const(plain.items))
+            item->moveBy(40, 40);
+        f.moveFloor = msSince(timer);
+    }
 
     QList<Pin *> movedClew;
     sheet.first->pin(0)->collectNetPinsAcross(movedClew);
@@ -208,6 +292,17 @@ Figures measure(int rows, int perRow)
     timer.restart();
     GraphicsPins::joinAllPins(half);
     f.join = msSince(timer);
+    {
+        // One look-up by area for each moved item, in an indexed scene of
+        // as many items as the sheet.
+        PlainScene plain(f.items, QGraphicsScene::BspTreeIndex);
+        plain.scene.items(QRectF(0, 0, 1, 1));
+        qsizetype found = 0;
+        timer.restart();
+        for (int i = 0; i < f.moved; ++i)
+            found += plain.scene.items(plain.items[i]->sceneBoundingRect(), Qt::IntersectsItemBoundingRect).size();
+        f.joinFloor = found < 0 ? 0 : msSince(timer);
+    }
     // The release joins nothing new here: the moved half keeps its clew.
     pins.clear();
     sheet.first->pin(0)->collectNetPinsAcross(pins);
@@ -233,24 +328,44 @@ int main(int argc, char **argv)
         return 0;
     });
 
-    const int sizes[2][2] = {{10, 100}, {20, 200}};
-    Figures figures[2];
-    std::printf("%8s %7s %9s %11s %13s %9s %7s %9s %9s\n", "devices", "items", "walk ms", "collect ms",
-                "unreached ms", "paint ms", "moved", "move ms", "join ms");
-    for (int i = 0; i < 2; ++i) {
-        figures[i] = measure(sizes[i][0], sizes[i][1]);
-        const Figures &f = figures[i];
+    // bench_nets [--huge]: --huge adds a size four times the larger one.
+    QList<QPair<int, int>> sizes{{10, 100}, {20, 200}};
+    if (app.arguments().contains(QStringLiteral("--huge")))
+        sizes.append({40, 400});
+    QList<Figures> figures;
+    for (const auto &size : sizes) {
+        figures.append(measure(size.first, size.second));
+        const Figures &f = figures.last();
         if (!f.valid)
             return 1;
-        std::printf("%8d %7d %9.3f %11.3f %13.3f %9.1f %7d %9.1f %9.1f\n", sizes[i][0] * sizes[i][1], f.items, f.walk,
-                    f.collect, f.unreachable, f.paint, f.moved, f.move, f.join);
+        std::printf("\n%d devices, %d items, %d moved\n", size.first * size.second, f.items, f.moved);
+        std::printf("  %-14s %9s   %-28s %9s %9s\n", "", "ms", "floor", "ms", "x floor");
+        const struct
+        {
+            const char *name;
+            double ms;
+            const char *floorName;
+            double floor;
+        } rows[] = {{"walk", f.walk, "each pin to its partner", f.walkFloor},
+                    {"collect", f.collect, "each pin and item so", f.collectFloor},
+                    {"unreached", f.unreachable, "each pin and item so", f.collectFloor},
+                    {"paint", f.paint, "Qt plain rectangles", f.paintFloor},
+                    {"move", f.move, "Qt plain items moved", f.moveFloor},
+                    {"join", f.join, "Qt look-ups by area", f.joinFloor}};
+        for (const auto &row : rows) {
+            std::printf("  %-14s %9.3f   %-28s %9.3f %9.1f\n", row.name, row.ms, row.floorName, row.floor,
+                        row.ms / std::max(row.floor, 1e-6));
+        }
     }
-    const Figures &a = figures[0];
-    const Figures &b = figures[1];
-    std::printf("four times the size: walk x%.1f, collect x%.1f, unreached x%.1f, paint x%.1f, move x%.1f, "
-                "join x%.1f\n",
-                b.walk / a.walk, b.collect / a.collect, b.unreachable / a.unreachable, b.paint / a.paint,
-                b.move / a.move, b.join / a.join);
+    for (int i = 1; i < figures.size(); ++i) {
+        const Figures &a = figures[i - 1];
+        const Figures &b = figures[i];
+        std::printf("\nfour times the size: walk x%.1f (floor x%.1f), collect x%.1f, unreached x%.1f, paint x%.1f "
+                    "(floor x%.1f), move x%.1f (floor x%.1f), join x%.1f (floor x%.1f)\n",
+                    b.walk / a.walk, b.walkFloor / a.walkFloor, b.collect / a.collect, b.unreachable / a.unreachable,
+                    b.paint / a.paint, b.paintFloor / a.paintFloor, b.move / a.move, b.moveFloor / a.moveFloor,
+                    b.join / a.join, b.joinFloor / a.joinFloor);
+    }
     deleteFonts();
     return 0;
 }
