@@ -135,8 +135,12 @@ GraphicsEdit::~GraphicsEdit()
 {
     // The shared actions may be gone already: nothing here touches them.
     m_moveTimer.stop();
-    if (m_scene)
-        dropPictureCaches(m_scene);
+    if (GraphicsScene *former = m_scene.data()) {
+        dropPictureCaches(former);
+        // The sheet gives back its scene once no view shows it.
+        QGraphicsView::setScene(nullptr);
+        former->releaseUnseenScene();
+    }
 }
 
 GraphicsScene *GraphicsEdit::graphicsScene() const
@@ -146,13 +150,16 @@ GraphicsScene *GraphicsEdit::graphicsScene() const
 
 void GraphicsEdit::setScene(GraphicsScene *scene)
 {
-    if (m_scene)
-        dropPictureCaches(m_scene);
+    GraphicsScene *former = m_scene.data();
+    if (former)
+        dropPictureCaches(former);
     dropCarriedItems();
     m_scene = scene;
     if (scene)
         scene->useItemIndex();
     QGraphicsView::setScene(scene ? scene->liveScene() : nullptr);
+    if (former && former != scene)
+        former->releaseUnseenScene();
 }
 
 double GraphicsEdit::zoomScale() const

@@ -108,6 +108,16 @@ void setSheetOfTree(QGraphicsItem *item, GraphicsScene *scene)
         setSheetOfTree(child, scene);
 }
 
+// An item with every item below it.
+qsizetype itemTreeSize(const QGraphicsItem *item)
+{
+    qsizetype n = 1;
+    const QList<QGraphicsItem *> children = item->childItems();
+    for (const QGraphicsItem *child : children)
+        n += itemTreeSize(child);
+    return n;
+}
+
 // Selects an item and all its descendants (signals are blocked by the
 // caller); true when anything changed.
 bool selectTree(QGraphicsItem *item)
@@ -259,6 +269,7 @@ void GraphicsScene::render(QPainter *painter, const QRectF &target, const QRectF
 
 GraphicsScene::~GraphicsScene()
 {
+    m_going = true;
     QList<GraphicsItem *> pending;
     pending.swap(m_pendingDeletes);
     m_queued.clear();
@@ -349,10 +360,54 @@ void GraphicsScene::joinItemsApart()
     const QList<QGraphicsItem *> roots = rootsApart();
     m_itemsApart = false;
     m_joiningApart = true;
+    m_liveLent = m_liveLent || !m_live;
     QGraphicsScene *live = makeLive();
     for (QGraphicsItem *root : roots)
         live->addItem(root);
     m_joiningApart = false;
+}
+
+void GraphicsScene::releaseUnseenScene()
+{
+    if (!m_live || !m_liveLent || m_going || m_itemsApart || isClosing() || !m_live->views().isEmpty())
+        return;
+    // The sheet's own items, each tree once, in the sheet's order: the
+    // order they joined in, so that each leaves from the front of the
+    // framework's lists.
+    QList<QGraphicsItem *> roots;
+    roots.reserve(m_items.size());
+    QSet<const QGraphicsItem *> nested;
+    qsizetype held = 0;
+    for (GraphicsItem *item : std::as_const(m_items)) {
+        QGraphicsItem *root = item->topLevelItem();
+        // A rare item put under another goes with its root.
+        if (nested.contains(root))
+            continue;
+        if (root != item) {
+            nested.insert(root);
+            if (roots.contains(root))
+                continue;
+        }
+        if (root->scene() != m_live)
+            return;
+        roots.append(root);
+        held += itemTreeSize(root);
+    }
+    if (held != m_live->items().size())
+        return;
+    {
+        // Items apart are never selected: the selection is the views'.
+        const QSignalBlocker blocker(m_live);
+        m_live->clearSelection();
+    }
+    for (QGraphicsItem *root : std::as_const(roots))
+        m_live->removeItem(root);
+    delete m_live;
+    m_live = nullptr;
+    m_liveLent = false;
+    // The next view asks for an index again.
+    m_indexMethod = NoIndex;
+    m_itemsApart = true;
 }
 
 void GraphicsScene::adoptSceneItem(SceneItem *row)
@@ -1038,6 +1093,7 @@ void GraphicsScene::renderTo(QPainter *painter)
     painter->restore();
     // The pictures were decoded for this device.
     dropCachedPixmaps(shown);
+    releaseUnseenScene();
 }
 
 void GraphicsScene::clearPixmapCaches()

@@ -211,6 +211,13 @@ public:
     // every item of the sheet in it. liveSceneIfAny makes none.
     QGraphicsScene *liveScene();
     QGraphicsScene *liveSceneIfAny() const { return m_live; }
+    // A framework scene made for items that stood apart (to show or print
+    // them) goes once nothing shows it any more: the items stand apart
+    // again, and the scenes of a large project that was printed or looked
+    // through cost nothing to keep or to close. Nothing happens while a
+    // view shows the sheet, or when its scene holds items other than the
+    // sheet's own.
+    void releaseUnseenScene();
     // The sheet whose scene the framework's scene is; null for another.
     static GraphicsScene *sheetOf(const QGraphicsScene *scene);
     // Whether the item has joined the sheet's framework scene.
@@ -318,6 +325,10 @@ private:
     void dropQueuedDescendants(const QGraphicsItem *item);
 
     QGraphicsScene *m_live = nullptr;
+    // The framework's scene was made for items that stood apart.
+    bool m_liveLent = false;
+    // The sheet is being destroyed.
+    bool m_going = false;
     QRectF m_sceneRect;
     QGraphicsScene::ItemIndexMethod m_indexMethod = NoIndex;
     QString m_name;

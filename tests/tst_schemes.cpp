@@ -939,6 +939,27 @@ private slots:
         QCOMPARE(sheetOf(shown)->items().size(), held);
         QCOMPARE(printed(sheetOf(unseen)), printed(sheetOf(shown)));
 
+        // Printed unseen, or shown in a view that lets go of it, a sheet
+        // gives its framework scene back: every item keeps its place, and
+        // the sheet streams and prints as before.
+        auto streamed = [](Scheme *sheet) {
+            QByteArray bytes;
+            DataStream out(&bytes, QIODevice::WriteOnly);
+            out.setFormatIndex(DataStream::CurrentFormat);
+            sheet->saveScene(out);
+            sheet->saveItemsGeometry(out);
+            return bytes;
+        };
+        QVERIFY(!sheetOf(unseen)->liveSceneIfAny());
+        const QByteArray before = streamed(sheetOf(shown));
+        view.setScene(nullptr);
+        QVERIFY(!sheetOf(shown)->liveSceneIfAny());
+        for (int i = 0; i < places.size(); ++i)
+            QCOMPARE(sheetOf(shown)->graphicsItems()[i]->sheetIndex(), places[i]);
+        QCOMPARE(streamed(sheetOf(shown)), before);
+        QCOMPARE(printed(sheetOf(shown)), printed(sheetOf(unseen)));
+        QVERIFY(!sheetOf(shown)->liveSceneIfAny());
+
         Project selected(nullptr, nullptr);
         selected.setFileName(d + "/plant.rlay");
         QVERIFY(selected.load());
