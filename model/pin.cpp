@@ -288,42 +288,6 @@ void Pin::write(DataStream &stream, Project &project) const
     stream << project.identity(this) << project.identity(m_partner);
 }
 
-void PinIndex::insert(qint32 id, Pin *pin)
-{
-    // The table reaches some way beyond four times the pins it holds.
-    const bool inTable = pin && id > 0 && (size_t(id) < m_table.size() || size_t(id) < 4 * m_count + (1 << 20));
-    if (!inTable) {
-        if (id > 0 && size_t(id) < m_table.size() && m_table[size_t(id)]) {
-            m_table[size_t(id)] = nullptr;
-            --m_count;
-        }
-        m_outliers.insert(id, pin);
-        return;
-    }
-    if (size_t(id) >= m_table.size())
-        m_table.resize(std::max(size_t(id) + 1, 2 * m_table.size()), nullptr);
-    Pin *&slot = m_table[size_t(id)];
-    if (!slot)
-        ++m_count;
-    slot = pin;
-    if (!m_outliers.isEmpty())
-        m_outliers.remove(id);
-}
-
-Pin *PinIndex::value(qint32 id) const
-{
-    if (id > 0 && size_t(id) < m_table.size() && m_table[size_t(id)])
-        return m_table[size_t(id)];
-    return m_outliers.isEmpty() ? nullptr : m_outliers.value(id, nullptr);
-}
-
-void PinIndex::clear()
-{
-    m_table = std::vector<Pin *>();
-    m_count = 0;
-    m_outliers.clear();
-}
-
 qint32 Pin::readRecord(DataStream &stream)
 {
     // Own identity, then the partner's.

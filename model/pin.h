@@ -6,6 +6,8 @@
 // of a schematic. A wiring pin (the pin of a device) also keeps wire links to
 // pins of other devices, which the wiring documents draw.
 
+#include "model/identitytable.h"
+
 #include <QChar>
 #include <QHash>
 #include <QList>
@@ -28,42 +30,8 @@ extern const double pinSide;
 extern const QSizeF pinSize;
 extern const QChar nameSeparator;
 
-// The pins read together, by the identities they were read with. Files
-// number their pins from 1 up with few gaps: those identities index a
-// table, so that mapping and resolving a large project's pins go through
-// memory in order; the others (damaged data) and null pins go to a hash.
-class PinIndex
-{
-public:
-    // A later pin of the same identity takes the place of the former.
-    void insert(qint32 id, Pin *pin);
-    Pin *value(qint32 id) const;
-    bool isEmpty() const { return m_count == 0 && m_outliers.isEmpty(); }
-    size_t size() const { return m_count + size_t(m_outliers.size()); }
-    void clear();
-    // Calls visit(identity, pin) for every identity mapped: the table's in
-    // identity order, then the others.
-    template <class Visit>
-    void forEach(Visit visit) const
-    {
-        // The pins lie apart in memory: each is fetched a few visits
-        // ahead, so that the fetches overlap.
-        const size_t ahead = 8;
-        for (size_t id = 0; id < m_table.size(); ++id) {
-            if (id + ahead < m_table.size() && m_table[id + ahead])
-                __builtin_prefetch(m_table[id + ahead]);
-            if (m_table[id])
-                visit(qint32(id), m_table[id]);
-        }
-        for (auto it = m_outliers.cbegin(); it != m_outliers.cend(); ++it)
-            visit(it.key(), it.value());
-    }
-
-private:
-    std::vector<Pin *> m_table;
-    size_t m_count = 0;
-    QHash<qint32, Pin *> m_outliers;
-};
+// The pins read together, by the identities they were read with.
+using PinIndex = IdentityTable<Pin>;
 
 // What a pin needs of the scene item that holds it. Every pinned scene item
 // implements it; the walks along a net go from item to item through it.

@@ -554,10 +554,9 @@ bool Project::registerOldId(int id, Obj *obj)
         return false;
     // The first object read under an identity keeps it: a later one would
     // take away what the first one's items resolve to.
-    Obj *&slot = m_oldIds[id];
-    if (slot && slot != obj)
+    if (Obj *held = m_oldIds.value(id); held && held != obj)
         return false;
-    slot = obj;
+    m_oldIds.insert(id, obj);
     // Read from the project's files: the object keeps the identity that the
     // files know it by.
     adoptIdentity(obj->m_identity, id, ObjectIdentities);
@@ -566,7 +565,7 @@ bool Project::registerOldId(int id, Obj *obj)
 
 Obj *Project::objByOldId(int id) const
 {
-    return m_oldIds.value(id, nullptr);
+    return m_oldIds.value(id);
 }
 
 void Project::registerOldItem(int id, GraphicsItem *item)
@@ -739,10 +738,8 @@ bool Project::readDevices(DataStream &stream, QString *message)
         }
         if (!stream.checkCount(count, 8))
             break;
-        // The identities, and the kind's index once its first object is in,
-        // take the count at once: no growing step by step through a large
-        // project's devices.
-        m_oldIds.reserve(m_oldIds.size() + count);
+        // The kind's index, once its first object is in, takes the count at
+        // once: no growing step by step through a large project's devices.
         for (qint32 i = 0; i < count; ++i) {
             Obj *obj = createDevice(kind);
             if (!stream.checkRecord(obj != nullptr))
@@ -772,12 +769,7 @@ bool Project::readDevices(DataStream &stream, QString *message)
 
 void Project::forgetOldIds(const Obj *obj)
 {
-    for (auto it = m_oldIds.begin(); it != m_oldIds.end();) {
-        if (it.value() == obj)
-            it = m_oldIds.erase(it);
-        else
-            ++it;
-    }
+    m_oldIds.removeRecord(obj);
 }
 
 void Project::emitShowGraphicsScene(GraphicsScene &scene, GraphicsItem *item)

@@ -297,7 +297,7 @@ private:
     int m_language = DefaultLanguage;
     QString m_properties[PropertyCount];
     QList<QAction *> *m_actions;
-    QHash<int, Obj *> m_oldIds;
+    IdentityTable<Obj> m_oldIds;
     QMultiHash<int, GraphicsItem *> m_oldItems;
     QHash<int, Pin *> m_pinMap;
     PinIndex m_readPins;

@@ -5,6 +5,7 @@
 #include "support/modalrecorder.h"
 
 #include <QGraphicsRectItem>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <memory>
@@ -418,6 +419,36 @@ private slots:
         QVERIFY(project.updatePinsPointers());
         QCOMPARE(ra.pin(0)->partner(), rb.pin(0));
         QCOMPARE(rb.pin(0)->partner(), ra.pin(0));
+    }
+
+    // The table of identities read answers as a hash of them would, for
+    // near, far, repeated and damaged identities alike.
+    void identityTableAnswersAsAHash()
+    {
+        QRandomGenerator random(46);
+        Pin pins[16];
+        IdentityTable<Pin> table;
+        QHash<qint32, Pin *> model;
+        for (int i = 0; i < 5000; ++i) {
+            const int pick = random.bounded(10);
+            const qint32 id = pick == 0 ? qint32(random.bounded(-3, 1))
+                : pick == 1            ? qint32(random.generate() >> 1)
+                                       : qint32(random.bounded(1, 3000000));
+            Pin *pin = random.bounded(20) == 0 ? nullptr : &pins[random.bounded(16)];
+            table.insert(id, pin);
+            model.insert(id, pin);
+            if (random.bounded(500) == 0) {
+                Pin *gone = &pins[random.bounded(16)];
+                table.removeRecord(gone);
+                model.removeIf([gone](const auto &entry) { return entry.value() == gone; });
+            }
+        }
+        QHash<qint32, Pin *> visited;
+        table.forEach([&visited](qint32 id, Pin *pin) { visited.insert(id, pin); });
+        QCOMPARE(visited, model);
+        QCOMPARE(qsizetype(table.size()), model.size());
+        for (auto it = model.cbegin(); it != model.cend(); ++it)
+            QCOMPARE(table.value(it.key()), it.value());
     }
 
     void identitiesLastAsLongAsThePin()
