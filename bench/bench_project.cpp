@@ -5,17 +5,17 @@
 // Each operation is timed over several rounds (median, min and max) and set
 // against its floor: a load against reading the same files' bytes (once
 // each, no folder listing), also for the first load in a fresh process,
-// with the memory that load leaves held against the bytes on disk; a save,
-// and a save after one sheet changed, against writing the bytes of the
-// files it writes with the same syncs; a close, also after every sheet,
-// layout and page was printed and after every wiring page was shown in a
-// view and closed again, against the toolkit freeing as many empty scenes;
-// the wiring pages' listing, building, framework scenes and rebuild
-// against the toolkit making as many tree rows, items and scenes. The
-// growth per ten times the size shows whether each stays linear. Every
-// load is checked (result, boxes shown, objects, items, placed items and
-// pages) before its time counts, every build of the pages for the pages
-// it gives.
+// with the memory that load leaves held, and the most it held resident,
+// against the bytes on disk; a save, and a save after one sheet changed,
+// against writing the bytes of the files it writes with the same syncs; a
+// close, also after every sheet, layout and page was printed and after
+// every wiring page was shown in a view and closed again, against the
+// toolkit freeing as many empty scenes; the wiring pages' listing,
+// building, framework scenes and rebuild against the toolkit making as
+// many tree rows, items and scenes. The growth per ten times the size
+// shows whether each stays linear. Every load is checked (result, boxes
+// shown, objects, items, placed items and pages) before its time counts,
+// every build of the pages for the pages it gives.
 #include "bench/wiringfigures.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsfuse.h"
@@ -68,6 +68,7 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -522,9 +523,11 @@ struct Figures
     int shownScenes = 0;
     Counts counts;
     wiringfigures::PageCount built;
-    // Memory held by the project after a first load, in bytes: the median
-    // over the rounds.
+    // Memory held by the project after a first load, and the most the
+    // process held above what it held before the load, in bytes: the
+    // medians over the rounds.
     Series memory;
+    Series peakMemory;
     bool valid = true;
 };
 
@@ -577,11 +580,12 @@ bool firstLoad(const QString &self, const QString &path, Figures &f)
         return false;
     }
     const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
-    if (words.size() != 3)
+    if (words.size() != 4)
         return false;
     f.series[FirstLoad].add(words[0].toLongLong());
     f.series[FirstRead].add(words[1].toLongLong());
     f.memory.add(words[2].toLongLong());
+    f.peakMemory.add(words[3].toLongLong());
     return true;
 }
 
@@ -812,6 +816,23 @@ double ratio(qint64 a, qint64 b)
     return double(a) / double(std::max<qint64>(b, 1));
 }
 
+// The memory the process holds in pages of its own now, and the most it
+// ever held, in bytes.
+qint64 residentNow()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+qint64 residentPeak()
+{
+    struct rusage usage;
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? qint64(usage.ru_maxrss) * 1024 : 0;
+}
+
 // The memory the allocator hands out, in bytes.
 qint64 heapInUse()
 {
@@ -824,11 +845,12 @@ qint64 heapInUse()
 }
 
 // The hidden mode of the first load: load the project once, then read the
-// bytes of its files, listed after the load; print both times and the
-// memory the loaded project holds.
+// bytes of its files, listed after the load; print both times, the memory
+// the loaded project holds and the most the load held at once.
 int runFirstLoad(const QString &path)
 {
     const qint64 before = heapInUse();
+    const qint64 residentBefore = residentNow();
     Project project(nullptr, nullptr);
     project.setFileName(path);
     QElapsedTimer t;
@@ -839,12 +861,13 @@ int runFirstLoad(const QString &path)
         return 1;
     QCoreApplication::sendPostedEvents();
     const qint64 held = heapInUse() - before;
+    const qint64 peak = residentPeak() - residentBefore;
     const QStringList files = projectFiles(QFileInfo(path).absolutePath());
     qint64 bytes = 0;
     startTimer(t);
     readBytes(files, &bytes);
     const qint64 readNs = t.nsecsElapsed();
-    std::printf("%lld %lld %lld\n", loadNs, readNs, held);
+    std::printf("%lld %lld %lld %lld\n", loadNs, readNs, held, peak);
     return 0;
 }
 
@@ -923,8 +946,10 @@ int main(int argc, char **argv)
         std::printf("  close/load: %.2f after a load, %.2f after printing, %.2f after showing every page\n",
                     ratio(med(Close), med(Load)), ratio(med(ClosePrinted), med(Load)),
                     ratio(med(CloseShown), med(Load)));
-        std::printf("  memory after a first load: %.1f MB, %.1f bytes per byte on disk (floor: 1)\n",
-                    f.memory.median() / 1048576.0, ratio(f.memory.median(), f.bytes));
+        std::printf("  memory held after a first load: %.1f MB, %.1f bytes per byte on disk (floor: 1); the most "
+                    "resident during it: %.1f MB more than before, %.1f bytes per byte\n",
+                    f.memory.median() / 1048576.0, ratio(f.memory.median(), f.bytes),
+                    f.peakMemory.median() / 1048576.0, ratio(f.peakMemory.median(), f.bytes));
         std::fflush(stdout);
     }
     std::printf("\ngrowth per ten times the size (medians)\n  %-26s", "");
