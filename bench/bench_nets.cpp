@@ -12,6 +12,7 @@
 // items' outlines, moving as many plain items, and looking up each moved
 // item's area in an indexed scene of as many items. The ratios between the
 // sizes show which of them stay linear.
+#include "bench/floortable.h"
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
 #include "model/check.h"
@@ -28,7 +29,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -339,23 +339,13 @@ int main(int argc, char **argv)
         if (!f.valid)
             return 1;
         std::printf("\n%d devices, %d items, %d moved\n", size.first * size.second, f.items, f.moved);
-        std::printf("  %-14s %9s   %-28s %9s %9s\n", "", "ms", "floor", "ms", "x floor");
-        const struct
-        {
-            const char *name;
-            double ms;
-            const char *floorName;
-            double floor;
-        } rows[] = {{"walk", f.walk, "each pin to its partner", f.walkFloor},
-                    {"collect", f.collect, "each pin and item so", f.collectFloor},
-                    {"unreached", f.unreachable, "each pin and item so", f.collectFloor},
-                    {"paint", f.paint, "Qt plain rectangles", f.paintFloor},
-                    {"move", f.move, "Qt plain items moved", f.moveFloor},
-                    {"join", f.join, "Qt look-ups by area", f.joinFloor}};
-        for (const auto &row : rows) {
-            std::printf("  %-14s %9.3f   %-28s %9.3f %9.1f\n", row.name, row.ms, row.floorName, row.floor,
-                        row.ms / std::max(row.floor, 1e-6));
-        }
+        printFloorTable({{"walk", f.walk, "each pin to its partner", f.walkFloor},
+                         {"collect", f.collect, "each pin and item so", f.collectFloor},
+                         {"unreached", f.unreachable, "each pin and item so", f.collectFloor},
+                         {"paint", f.paint, "Qt plain rectangles", f.paintFloor},
+                         {"move", f.move, "Qt plain items moved", f.moveFloor},
+                         {"join", f.join, "Qt look-ups by area", f.joinFloor}},
+                        3);
     }
     for (int i = 1; i < figures.size(); ++i) {
         const Figures &a = figures[i - 1];

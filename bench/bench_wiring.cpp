@@ -12,6 +12,7 @@
 // holding as many items. The time the load spends on everything but the
 // listing shows whether the listing stays under the rest of the load; the
 // sizes show whether each step stays linear.
+#include "bench/floortable.h"
 #include "bench/wiringfigures.h"
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
@@ -306,21 +307,11 @@ int main(int argc, char **argv)
         }
         std::printf("\n%d frames, %d devices placed, %d wiring pages (%d items on them); best of %d rounds\n",
                     size.first, f.placed, f.pages.built, f.pages.items, rounds);
-        std::printf("  %-22s %9s   %-22s %9s %9s\n", "", "ms", "floor", "ms", "x floor");
-        const struct
-        {
-            const char *name;
-            double ms;
-            const char *floorName;
-            double floor;
-        } rows[] = {{"listing", f.list, "Qt tree rows", f.rowsFloor},
-                    {"pages built", f.build, "Qt objects and items", f.itemsFloor},
-                    {"page scenes", f.scenes, "Qt scenes with items", f.scenesFloor},
-                    {"rebuild of all frames", f.rebuild, "Qt objects and items", f.itemsFloor}};
-        for (const auto &row : rows) {
-            std::printf("  %-22s %9.1f   %-22s %9.1f %9.1f\n", row.name, row.ms, row.floorName, row.floor,
-                        row.ms / std::max(row.floor, 1e-6));
-        }
+        printFloorTable({{"listing", f.list, "Qt tree rows", f.rowsFloor},
+                         {"pages built", f.build, "Qt objects and items", f.itemsFloor},
+                         {"page scenes", f.scenes, "Qt scenes with items", f.scenesFloor},
+                         {"rebuild of all frames", f.rebuild, "Qt objects and items", f.itemsFloor}},
+                        1);
         std::printf("  rest of the load %.1f ms: listing/rest %.2f, %.1f us of listing per device\n", f.rest,
                     f.list / std::max(f.rest, 1e-6), 1000 * f.list / size.second);
     }
