@@ -108,9 +108,11 @@ inline bool listPages(Project &project)
 }
 
 // Every listed page built, as a frame builds all its pages when one of them
-// is first opened, printed or saved as PDF.
+// is first opened, printed or saved as PDF; all in one run of page making,
+// as a print of the whole branch makes them.
 inline bool buildPages(Project &project)
 {
+    EquipmentMenager::IndexScope scope(*project.equipment());
     bool ok = true;
     for (Frame *frame : framesOf(project))
         ok = frame->buildWiringPages(false) && ok;
