@@ -227,8 +227,12 @@ FrameLayout::FrameLayout(Project *project, Frame *frame)
 
 FrameLayout::~FrameLayout()
 {
-    // Whatever leaves its place now leaves a layout that goes.
+    // Whatever leaves its place now leaves a layout that goes, and the
+    // pages kept for its next rebuild with it.
     ++m_coveringHeld;
+    for (const auto &entry : std::as_const(m_leftPages))
+        delete entry.second;
+    m_leftPages.clear();
     if (isClosing()) {
         // One repaint of all is asked for first: the items let go of their
         // places below without each asking for its own rectangle. The parts

@@ -147,6 +147,17 @@ public:
     void clearWiringLayouts();
     // The DC and cable pages, in the order they were made.
     QList<WiringLayout *> &wiringPages() { return m_wiringPages; }
+    // A page of a panel or part that leaves the frame, or of a panel that
+    // takes another type, with the user's drawings on it: the layout keeps
+    // it, out of the tree and of every view, until the next rebuild of the
+    // frame's pages gives the drawings to the page that stands for the same
+    // panel (the owner; null for one that is gone) or asks before they go.
+    // A page without drawings, or one of a closing project, goes at once.
+    void keepLeftPage(GraphicsScene *page, const void *owner);
+    // The panel is gone: the pages kept for it stand for nothing now.
+    void forgetLeftPageOwner(const void *owner);
+    using LeftPages = QList<QPair<const void *, GraphicsScene *>>;
+    LeftPages &leftPages() { return m_leftPages; }
     // Whether the pages may no longer be what the frame would build now:
     // its parts, places or frame settings changed since they were built,
     // or the sheet is modified. A save builds only these frames anew.
@@ -190,6 +201,7 @@ private:
     int m_coveringHeld = 0;
     bool m_coveringDue = false;
     QList<WiringLayout *> m_wiringPages;
+    LeftPages m_leftPages;
     bool m_wiringChanged = true;
 };
 

@@ -1,5 +1,6 @@
 #include "equipment/graphicsframepanel.h"
 
+#include "equipment/framelayout.h"
 #include "equipment/panelcatalogue.h"
 #include "equipment/placecatalogue.h"
 #include "graphics/font.h"
@@ -29,7 +30,7 @@ GraphicsFramePanel::GraphicsFramePanel(GraphicsScene *scene)
 
 GraphicsFramePanel::~GraphicsFramePanel()
 {
-    releaseWiring();
+    releaseWiring(false);
 }
 
 bool GraphicsFramePanel::setContainerType(int type)
@@ -38,7 +39,7 @@ bool GraphicsFramePanel::setContainerType(int type)
         return panelTypeInfo(type) != nullptr;
     // The page and the bus belong to the old type: a bus the new type does
     // not allow must not stay.
-    releaseWiring();
+    releaseWiring(true);
     m_panelType = type;
     const PanelTypeInfo *row = panelTypeInfo(type);
     if (!CHECK(row != nullptr))
@@ -51,7 +52,7 @@ bool GraphicsFramePanel::setContainerType(int type)
 
 void GraphicsFramePanel::keepContainerType(int type)
 {
-    releaseWiring();
+    releaseWiring(true);
     m_panelType = type;
 }
 
@@ -132,8 +133,16 @@ GraphicsScene *GraphicsFramePanel::takeWiringPage()
     return page;
 }
 
-void GraphicsFramePanel::releaseWiring()
+void GraphicsFramePanel::releaseWiring(bool staying)
 {
+    // The drawings on the page wait for the next save in the layout, for
+    // the page this panel gets then, or for none once the panel is gone.
+    // A layout that goes takes the page along.
+    if (auto *layout = dynamic_cast<FrameLayout *>(graphicsScene())) {
+        if (!staying)
+            layout->forgetLeftPageOwner(this);
+        layout->keepLeftPage(takeWiringPage(), staying ? this : nullptr);
+    }
     deleteWiringPage();
     deletePowerBus();
 }

@@ -23,15 +23,15 @@ public:
     enum { Type = UserType + 102 };
 
     explicit GraphicsFramePanel(GraphicsScene *scene);
-    // The wiring page and the bus go first.
+    // The wiring page (see releaseWiring) and the bus go first.
     ~GraphicsFramePanel() override;
 
     int type() const override { return Type; }
     // A row of the panel table; -1 until one is chosen.
     int containerType() const override { return m_panelType; }
-    // A new type drops the wiring page and the bus, then builds the places
-    // of its container kind; false (after the check box) for a type outside
-    // the table, which is kept but gives no places.
+    // A new type lets go of the wiring page and drops the bus, then builds
+    // the places of its container kind; false (after the check box) for a
+    // type outside the table, which is kept but gives no places.
     bool setContainerType(int type) override;
     void keepContainerType(int type) override;
     // The level of the type's row: 3, or 2 for a carrier.
@@ -64,8 +64,10 @@ public:
     void setWiringPage(GraphicsScene *page);
     // Hands the wiring page to the caller, who owns it from then on.
     GraphicsScene *takeWiringPage();
-    // Drops the wiring page and the bus.
-    void releaseWiring();
+    // Lets go of the wiring page, whose drawings the layout keeps for the
+    // next save (see FrameLayout::keepLeftPage): for this panel when it
+    // stays with another type, for none when it goes. Drops the bus.
+    void releaseWiring(bool staying);
     // The frame's wiring generation asks a panel under a part that carries
     // the flag for its page: a panel of level 3 builds its own, a carrier
     // passes the request to the panels in its places. Failed checks go to

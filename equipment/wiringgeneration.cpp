@@ -257,6 +257,17 @@ WiringLayout *addPlainPage(Frame *frame, const QString &name, int kind, bool fro
     return frame->addWiringLayout<WiringLayout>(name, kind, QString(), frontView, QString());
 }
 
+bool isUserItem(const GraphicsItem *item)
+{
+    return item && WiringLayout::isUserItemType(item->type());
+}
+
+bool hasUserItems(const GraphicsScene *page)
+{
+    const QList<GraphicsItem *> &items = page->graphicsItems();
+    return std::any_of(items.cbegin(), items.cend(), isUserItem);
+}
+
 // The panel and the panels it carries let go of their pages; a power bus
 // is the user's and stays.
 void releasePanelWiring(GraphicsPlaceContainer *container)
@@ -593,6 +604,30 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
     }
 }
 
+void FrameLayout::keepLeftPage(GraphicsScene *page, const void *owner)
+{
+    if (!page)
+        return;
+    if (isClosing() || !hasUserItems(page)) {
+        delete page;
+        return;
+    }
+    m_wiringChanged = true;
+    if (QTreeWidgetItem *row = page->sceneItem(); row && row->parent())
+        row->parent()->removeChild(row);
+    if (project())
+        project()->emitDeleteGraphicsScene(page);
+    m_leftPages.append({owner, page});
+}
+
+void FrameLayout::forgetLeftPageOwner(const void *owner)
+{
+    for (auto &entry : m_leftPages) {
+        if (entry.first == owner)
+            entry.first = nullptr;
+    }
+}
+
 void FrameLayout::clearWiringLayouts()
 {
     CheckLog log;
@@ -607,9 +642,16 @@ void FrameLayout::clearWiringLayouts()
 
 GraphicsFramePart::~GraphicsFramePart()
 {
-    const QList<WiringLayout *> pages = m_wiringPages;
-    m_wiringPages.clear();
-    qDeleteAll(pages);
+    // A part leaves with its frame's type: the drawings on its pages stay
+    // for the next save. The layout has gone when the part goes with it.
+    auto *layout = dynamic_cast<FrameLayout *>(graphicsScene());
+    const QList<WiringLayout *> pages = std::exchange(m_wiringPages, {});
+    for (WiringLayout *page : pages) {
+        if (layout)
+            layout->keepLeftPage(page, nullptr);
+        else
+            delete page;
+    }
 }
 
 void GraphicsFramePart::clearWiringLayouts(CheckLog &)
@@ -881,17 +923,20 @@ size_t qHash(const PageKey &key, size_t seed = 0)
 }
 
 // The wiring pages of a frame taken from their owners and kept alive: the
-// layout's, each part's and each panel's, wherever the panel stands.
+// layout's, each part's and each panel's, wherever the panel stands, and
+// those the layout keeps for parts and panels that left.
 struct TakenPages
 {
     QList<WiringLayout *> layoutPages;
     QList<QPair<GraphicsFramePart *, QList<WiringLayout *>>> partPages;
     QList<QPair<GraphicsFramePanel *, GraphicsScene *>> panelPages;
+    FrameLayout::LeftPages leftPages;
 
     bool isEmpty() const
     {
         const auto none = [](const auto &entry) { return entry.second.isEmpty(); };
-        return layoutPages.isEmpty() && panelPages.isEmpty() && std::all_of(partPages.cbegin(), partPages.cend(), none);
+        return layoutPages.isEmpty() && panelPages.isEmpty() && leftPages.isEmpty()
+            && std::all_of(partPages.cbegin(), partPages.cend(), none);
     }
 };
 
@@ -899,6 +944,7 @@ TakenPages takePages(FrameLayout *layout)
 {
     TakenPages taken;
     taken.layoutPages.swap(layout->wiringPages());
+    taken.leftPages.swap(layout->leftPages());
     for (GraphicsFramePart *part : layout->parts()) {
         if (part)
             taken.partPages.append({part, std::exchange(part->wiringPages(), {})});
@@ -922,6 +968,7 @@ TakenPages takePages(FrameLayout *layout)
 void givePages(FrameLayout *layout, TakenPages &taken)
 {
     layout->wiringPages() = std::exchange(taken.layoutPages, {});
+    layout->leftPages() = std::exchange(taken.leftPages, {});
     for (auto &[part, pages] : taken.partPages)
         part->wiringPages() = std::exchange(pages, {});
     for (const auto &[panel, page] : std::as_const(taken.panelPages))
@@ -936,6 +983,8 @@ void deletePages(TakenPages &taken)
     for (const auto &entry : std::as_const(taken.partPages))
         qDeleteAll(entry.second);
     for (const auto &entry : std::as_const(taken.panelPages))
+        delete entry.second;
+    for (const auto &entry : std::as_const(taken.leftPages))
         delete entry.second;
     taken = TakenPages();
 }
@@ -967,18 +1016,12 @@ KeyedPages keyedPages(const TakenPages &taken, const Frame *frame)
     }
     for (const auto &[panel, page] : taken.panelPages)
         add(page, PageKey{0, panel, nullptr, QString(), 0});
+    // A page kept for a panel that took another type stands for the panel;
+    // one whose panel or part is gone stands for itself, which no page made
+    // now can stand for.
+    for (const auto &[panel, page] : taken.leftPages)
+        add(page, PageKey{0, panel ? panel : page, nullptr, QString(), 0});
     return keyed;
-}
-
-bool isUserItem(const GraphicsItem *item)
-{
-    return item && WiringLayout::isUserItemType(item->type());
-}
-
-bool hasUserItems(const GraphicsScene *page)
-{
-    const QList<GraphicsItem *> &items = page->graphicsItems();
-    return std::any_of(items.cbegin(), items.cend(), isUserItem);
 }
 
 // What a page shows apart from the user's drawings: its own fields, then
@@ -1028,9 +1071,12 @@ QByteArray generatedContent(const WiringLayout *page)
 }
 
 // Whether the pages made now are the pages taken, one for one: the same
-// things in the same order with the same content.
+// things in the same order with the same content. Pages kept for parts and
+// panels that left have owners no more: never the same.
 bool samePages(const TakenPages &taken, const TakenPages &made, const Frame *frame)
 {
+    if (!taken.leftPages.isEmpty())
+        return false;
     const KeyedPages before = keyedPages(taken, frame);
     const KeyedPages after = keyedPages(made, frame);
     if (before.size() != after.size())
@@ -1216,7 +1262,9 @@ bool EquipmentMenager::rebuildWiringLayouts()
         IndexScope scope(*this);
         Project::IdentityScope identities(*project);
         for (Frame *frame : std::as_const(due)) {
-            TakenPages former = hasBuiltPages(frame) ? takePages(frame->layout()) : TakenPages();
+            TakenPages former = hasBuiltPages(frame) || !frame->layout()->leftPages().isEmpty()
+                ? takePages(frame->layout())
+                : TakenPages();
             if (former.isEmpty()) {
                 // Pages only listed hold no drawings: the frame lists its
                 // pages anew, unless drawings come to it.

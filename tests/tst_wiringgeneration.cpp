@@ -450,6 +450,43 @@ private slots:
         QCOMPARE(f.rec.count(), 2);
     }
 
+    // A drawing on the page of a panel (flagged as from a file) that takes
+    // another type waits for the save: on its new page, or, the panel gone,
+    // named by the questions; No keeps it.
+    void drawingsOfPanelsThatLeave()
+    {
+        for (bool kept : {true, false}) {
+            TwoFrames f;
+            QVERIFY(f.project.save());
+            Frame *frame = newFrame(f.project, 1, 3, 0);
+            auto *panel = new GraphicsFramePanel(frame->layout());
+            panel->setContainerType(1);
+            for (GraphicsPlaceContainer *item : QList<GraphicsPlaceContainer *>{panel, frame->layout()->parts()[0]}) {
+                QByteArray bytes;
+                DataStream out(&bytes, QIODevice::WriteOnly), in(&bytes, QIODevice::ReadOnly);
+                item->saveData(out);
+                bytes[bytes.size() - (item == panel ? 2 : 1)] = 1;
+                item->loadData(in);
+            }
+            place(frame, panel);
+            QVERIFY(f.project.save());
+            drawText(page(frame, 1), "north wall");
+            panel->setContainerType(5); // out of its place
+            if (kept)
+                QVERIFY(freePlace(frame->layout()->parts()[0], panel->modelId())->putItem(panel));
+            else
+                frame->layout()->removeGraphicsItem(panel);
+            f.rec.clickButton("&No");
+            QCOMPARE(f.project.save(), kept);
+            f.rec.clickButton("&Yes");
+            QVERIFY(f.project.save());
+            QCOMPARE(contents(frame).join(' ').contains("north wall"), kept);
+            Project loaded(nullptr, nullptr);
+            QCOMPARE(contents(f.reopen(loaded).value(2, f.a)), contents(frame));
+            QCOMPARE(boxTexts(f.rec).filter("F 13_02 P01").size() + f.rec.count(), kept ? 0 : 4);
+        }
+    }
+
     // Pages first built after the project changed follow it as it stands:
     // a module deleted and a cable added since the load.
     void pagesFirstBuiltFollowTheEdits()
