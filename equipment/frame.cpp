@@ -246,10 +246,11 @@ void Frame::readProperties(DataStream &stream)
     if (stream.status() != QDataStream::Ok)
         return;
     // A type outside the table is reported once the load is done; the
-    // frame stays without type and parts, and the load goes on.
+    // frame stays without type and parts, and the load goes on. A frame
+    // saved before it got a type comes back as it was, quietly.
     const bool known = type >= 0 && type < frameTypeCount;
     if (EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr)
-        LOG_CHECK(equipment->loadLog(), known);
+        LOG_CHECK(equipment->loadLog(), known || type == -1);
     if (known)
         setFrameType(type);
     // Frames before format 3 have no clamp-panel choice.

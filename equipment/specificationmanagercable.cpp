@@ -56,7 +56,10 @@ void SpecificationManagerCable::addCable(quint64 key, Cable *cable)
         return;
     const bool newKey = !m_cables.contains(key);
     m_cables[key].append(cable);
-    // Both frames the cable joins get their cable pages anew.
+    // The cable file holds the cable, and both frames it joins get their
+    // cable pages anew: the equipment file's drawings follow those pages,
+    // so a save that wrote the one file without the other would not load.
+    changed();
     if (project()) {
         project()->noteWiringFrame(quint32(key & 0xffffffffu));
         project()->noteWiringFrame(quint32(key >> 32));

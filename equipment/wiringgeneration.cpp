@@ -1217,6 +1217,15 @@ bool EquipmentMenager::rebuildWiringLayouts()
     Project *project = this->project();
     if (!project || !project->specificationCable())
         return true;
+    // A load gives each frame the number of the row that holds it: a frame
+    // that joined a row without taking its number takes it now, so that the
+    // pages saved are those the load builds.
+    for (FrameGroup *row : std::as_const(items)) {
+        for (Frame *frame : row->itemList()) {
+            if (frame && frame->address().field(1) != row->address().field(1))
+                frame->setAddressField(row->address(), 1);
+        }
+    }
     // Only the frames whose pages may have changed are built anew: those
     // whose layouts changed and those the project marked (modules, clamp
     // panels, cables). What the others would build is what they hold.
