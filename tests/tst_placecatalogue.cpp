@@ -39,9 +39,36 @@ QList<int> partsOf(int type)
     return QList<int>(frameTypes[type].parts, frameTypes[type].parts + frameTypes[type].partCount);
 }
 
+// The fields an address compares.
+QByteArray fieldsOf(const Address &a)
+{
+    QByteArray key;
+    for (int f = 0; f < 7; ++f)
+        key += char(a.field(f));
+    return key;
+}
+
+// Every place's address of a project's frames, in tree order.
+QStringList addressesOf(const Project &p)
+{
+    QStringList out;
+    std::function<void(const GraphicsPlaceContainer *)> list = [&](const GraphicsPlaceContainer *container) {
+        for (Place *place : container->places())
+            if (out << place->address().toString(1) + ' ' + fieldsOf(place->address()).toHex(' ');
+                auto *held = GraphicsPlaceContainer::asContainer(place->item()))
+                list(held);
+    };
+    for (FrameGroup *group : p.equipment()->itemList())
+        for (Frame *frame : group->itemList())
+            for (GraphicsFramePart *part : frame->layout()->parts())
+                list(part);
+    return out;
+}
+
 // One walk serves the checks that fill frames: a frame of every type, each
 // empty place taking the first panel or board that drops, nested, else the
-// first device, in place order, reversed and shuffled; saved and reopened.
+// first device, in place order, reversed and shuffled. Renumbered, some
+// devices taken out, saved and reopened.
 struct FillWalk
 {
     QStringList freeUnder;
@@ -54,6 +81,7 @@ struct FillWalk
     QHash<int, QList<GraphicsPlaceItem *>> takes; // and its devices
     QHash<QPair<int, int>, GraphicsPlaceContainer *> pool; // by depth and type, reused
     QHash<QByteArray, QList<int>> byAddress;
+    QList<GraphicsPlaceItem *> placed;
     int order = 0;
     QRandomGenerator random{43};
 
@@ -100,6 +128,10 @@ struct FillWalk
             again.setEquipmentChanged();
             if (!loaded || !again.save() || sideFileContent(dir.filePath("again.eqm")) != sideFileContent(dir.filePath("filled.eqm")))
                 reopened << QString("order %1").arg(order);
+            const QStringList before = addressesOf(filled), after = addressesOf(again);
+            for (int i = 0; i < before.size() && reopened.size() < 20; ++i)
+                if (before[i] != after.value(i))
+                    reopened << QString("order %1: %2 reopens as %3").arg(order).arg(before[i], after.value(i));
         }
         failedChecks = checks.failed();
     }
@@ -131,6 +163,13 @@ struct FillWalk
                         freeUnder << QString("type %1, order %2: %3").arg(type).arg(order).arg(other->address().toString(1));
                 }
             }
+            Address renumbered = frame->address();
+            renumbered.setField(2, quint8(1 + type % 9));
+            frame->setAddressField(renumbered, 2);
+            for (GraphicsPlaceItem *item : std::as_const(placed))
+                if (random.bounded(3) == 0)
+                    item->removeFromPlace();
+            placed.clear();
             for (auto it = byAddress.cbegin(); it != byAddress.cend(); ++it)
                 if (it.value().size() > 1)
                     sameAddress << QString("type %1, order %2: %3").arg(type).arg(order).arg(it.key().toHex(' '));
@@ -178,6 +217,7 @@ struct FillWalk
             device->setName(QString::number(quintptr(device), 36));
             layout->addGraphicsItem(device->createPlaceItem(layout));
             place->putItem(device->placeItem());
+            placed << device->placeItem();
         }
     }
 
