@@ -122,6 +122,7 @@ void Place::loadClipboardGeometry(DataStream &)
 void Place::setAddress(const Address &address)
 {
     m_addressSet = true;
+    m_ownKindByte = address.field(6);
     if (address == m_address && address.hasField5() == m_address.hasField5()
         && address.padWithZero() == m_address.padWithZero())
         return;
@@ -139,6 +140,7 @@ void Place::setAddress(const Address &from, int field)
     if (!CHECK(type != nullptr) || !CHECK(field >= 0 && field < 6))
         return;
     Address address = m_address;
+    address.setField(6, m_ownKindByte);
     address.copyFields(from, field, true);
     if (from.hasSuffixKind())
         address.setSuffixKind(from.suffixKind());
@@ -154,6 +156,10 @@ void Place::setAddress(const Address &from, int field)
         address.setHasField5(true);
     if (type->padWithZero != 1)
         address.setPadWithZero(type->padWithZero != 0);
+    // The kind byte as the empty place shows it; a held item's address byte
+    // stands in for it while the item stays.
+    m_ownKindByte = address.field(6);
+    address.setField(6, addressFor(m_item).field(6));
 
     const bool same = m_addressSet && address == m_address && address.hasField5() == m_address.hasField5()
         && address.padWithZero() == m_address.padWithZero();
@@ -168,6 +174,14 @@ void Place::setAddress(const Address &from, int field)
         container->setAddress(m_address, container->level());
     else if (!same)
         held->addressChanged();
+}
+
+Address Place::addressFor(const GraphicsPlaceItem *item) const
+{
+    Address address = m_address;
+    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
+    address.setField(6, item && type && type->suffixFlag ? quint8(item->addressSuffix()) : m_ownKindByte);
+    return address;
 }
 
 QRectF Place::placeRect() const
@@ -261,9 +275,7 @@ bool Place::putItem(GraphicsPlaceItem *item)
     // whether the model fits (canDrop).
     if (!CHECK(item && !m_item && state() == Normal && !item->place()))
         return false;
-    const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
-    if (type && type->suffixFlag)
-        m_address.setField(6, quint8(item->addressSuffix()));
+    m_address = addressFor(item);
     item->updateInViews();
     item->setPlace(this);
     if (m_container)
@@ -284,6 +296,8 @@ void Place::setItem(GraphicsPlaceItem *item)
     if (leaving && !(layout && layout->isClosing()))
         leaving->clearCovering();
     m_item = item;
+    // An item's address byte goes with it: the place shows its own again.
+    m_address = addressFor(item);
     if (layout) {
         layout->setWiringChanged();
         layout->placementChanged(this);

@@ -62,6 +62,9 @@ public:
     // field, then the place's number in that field, then what the place
     // type adds; passed on to the held item.
     void setAddress(const Address &from, int field);
+    // The address the place gives an item put into it: its own, with the
+    // item's address byte where the place type takes one.
+    Address addressFor(const GraphicsPlaceItem *item) const;
 
     // (0, 0, width, height) of the place type; null for type -1.
     QRectF placeRect() const;
@@ -119,6 +122,9 @@ private:
     // False until the place received its first address: the first one is
     // always taken, even when it equals the default.
     bool m_addressSet = false;
+    // The kind byte (field 6) the place derives for itself, which a held
+    // item's address byte replaces where the place type takes one.
+    quint8 m_ownKindByte = 0;
     QSizeF m_size;
     int m_rowCount = 0;
     GraphicsPlaceItem *m_item = nullptr;

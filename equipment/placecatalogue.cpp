@@ -513,9 +513,9 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place1Models, 16, 2360, 160, 1, 1, false, -1, 0, 1}, // 1 frame row 16
     {place2Models, 17, 2360, 160, 1, 1, false, -1, 0, 1}, // 2 frame row
     {place3Models, 8, 295, 160, 3, 1, false, -1, 0, 1}, // 3 place of a block frame
-    {place4Models, 1, 2360, 160, 1, 1, false, -1, 0, 1}, // 4 top panel of a frame
+    {place4Models, 1, 2360, 160, 1, 1, false, 12, 0, 1}, // 4 top panel of a frame
     {place5Models, 2, 196.667, 160, 1, 1, true, -1, 0, 1}, // 5 clamp panel of a top panel
-    {place6Models, 3, 2360, 160, 1, 1, false, -1, 0, 1}, // 6 cross frame row
+    {place6Models, 3, 2360, 160, 1, 1, false, 5, 0, 1}, // 6 cross frame row
     {place7Models, 26, 295, 160, 3, 1, false, -1, 0, 1}, // 7 relay panel place
     {place8Models, 20, 295, 160, 3, 1, false, -1, 0, 1}, // 8 NSH place
     {place9Models, 4, 295, 160, 3, 1, false, -1, 0, 1}, // 9 DSSH place
@@ -624,7 +624,7 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place112Models, 10, 2360, 160, 1, 1, false, -1, 0, 1}, // 112 one-row panel on a lamp carrier
     {place113Models, 5, 2360, 160, 1, 1, false, -1, 0, 1}, // 113 REL frame row
     {place114Models, 18, 2360, 160, 1, 1, false, -1, 0, 1}, // 114 frame row with module panels
-    {place115Models, 2, 2360, 160, 1, 1, false, -1, 0, 1}, // 115 cross frame row, eleven
+    {place115Models, 2, 2360, 160, 1, 1, false, 5, 0, 1}, // 115 cross frame row, eleven
     {place116Models, 2, 196.667, 320, 2, 1, false, -1, 1, 1}, // 116 lamp with socket
     {place117Models, 3, 295, 160, 3, 1, false, -1, 0, 1}, // 117 REL and NMSH panel place
     {place118Models, 2, 590, 160, 2, 1, false, -1, 0, 1}, // 118 small block, four to a panel
@@ -635,7 +635,7 @@ const PlaceTypeInfo placeTypes[placeTypeCount] = {
     {place123Models, 2, 590, 160, 1, 1, false, -1, 0, 1}, // 123 power board place
     {place124Models, 1, 147.5, 120, 2, 1, false, -1, 1, 1}, // 124 fuse, double
     {place125Models, 2, 2360, 160, 1, 1, false, -1, 0, 1}, // 125 REL carrier row
-    {place126Models, 3, 2360, 160, 1, 1, false, -1, 0, 1}, // 126 cross frame row, twelve
+    {place126Models, 3, 2360, 160, 1, 1, false, 5, 0, 1}, // 126 cross frame row, twelve
     {place127Models, 2, 157.333, 160, 1, 1, true, -1, 0, 1}, // 127 clamp panel, fifteen to a panel
     {place128Models, 1, 73.75, 160, 1, 1, true, -1, 0, 1}, // 128 clamp panel, thirty-two to a panel
     {place129Models, 1, 295, 160, 3, 1, false, -1, 0, 1}, // 129 DSSH only
@@ -875,8 +875,12 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
 // numbering-continues flag; suffix kind; pad-with-zero byte; fixed field;
 // raised flag; outline flag. Sides: 0 left, 1 right, 2 top, 3 bottom.
 // The first numbers are derived so that no two places of a frame give one
-// address; places told apart by the place kind of the clamp panels they take
-// (a frame's top rows and its cross rows) may share numbers:
+// address. Clamp rows keep the numbers their clamp panels' names take and
+// may share them with other rows: a clamp panel tells its place apart by its
+// place kind, an empty clamp place by the suffix kind handed down to it (a
+// frame's top rows "V" from their place type, a cross frame's bottom rows
+// "N"; the side columns' panels "KL", a relay case's bottom clamp panels and
+// an HZHDA case's clamp panels "N"). Other rows are numbered apart:
 // - the parts of a relay case (kinds 104 to 116): 1 the panel row, where a
 //   carrier numbers its rows 1 to 3, 4 and 5 the columns, 6 the heating, 7
 //   the measuring panel, 8 and 9 the left side, 10 and 11 the right side;
@@ -1182,11 +1186,11 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 72 Panel Side 8
     {52, nullptr, -1, 0, 2, 160, 1, 0, 0, nullptr, -1, 0,
      kind72Places, 8, nullptr, 0, 2, 1, 2, 0, 0, nullptr, -1,
-     50, 3040, 1, 1, 0, -1, 1, &field3Is1, 0, 0},
+     50, 3040, 1, 1, 0, 9, 1, &field3Is1, 0, 0},
     // 73 Panel Side 12
     {53, nullptr, -1, 0, 2, 160, 1, 0, 0, nullptr, -1, 0,
      kind73Places, 12, nullptr, 0, 2, 1, 2, 0, 0, nullptr, -1,
-     50, 3040, 1, 1, 0, -1, 1, &field3Is1, 0, 0},
+     50, 3040, 1, 1, 0, 9, 1, &field3Is1, 0, 0},
     // 74 Board-4xK50-16
     {55, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind74Places, 4, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1362,7 +1366,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 117 Panel RC Clamp Bottom
     {125, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind117Places, 15, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     2440, 316.667, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     2440, 316.667, 1, 1, 0, 5, 1, nullptr, 0, 0},
     // 118 Board-RC-4-FU-FV-RV
     {127, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind118Places, 4, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1510,7 +1514,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 154 Panel Side 4
     {176, nullptr, -1, 0, 2, 160, 1, 0, 0, nullptr, -1, 0,
      kind154Places, 4, nullptr, 0, 2, 1, 2, 0, 0, nullptr, -1,
-     50, 3040, 1, 1, 0, -1, 1, &field3Is1, 0, 0},
+     50, 3040, 1, 1, 0, 9, 1, &field3Is1, 0, 0},
     // 155 frame body with module panels, sixteen rows
     {2, nullptr, -1, 0, 1, 80, 1, 0, 0, nullptr, -1, 0,
      kind155Places, 16, nullptr, 0, 3, 1, 0, 80, 0, nullptr, 5,
@@ -1578,7 +1582,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 171 Panel Top 6 HZHDA
     {201, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind171Places, 6, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     2360, 160, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     2360, 160, 1, 1, 0, 5, 1, nullptr, 0, 0},
     // 172 Panel 16 HZHDA
     {202, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind172Places, 16, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
@@ -1610,7 +1614,7 @@ const ContainerKindInfo containerKinds[containerKindCount] = {
     // 179 Panel Top 6 HZHDA_2
     {204, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind179Places, 6, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
-     2360, 160, 1, 1, 0, -1, 1, nullptr, 0, 0},
+     2360, 160, 1, 1, 0, 5, 1, nullptr, 0, 0},
     // 180 Panel REL row 1
     {11, nullptr, -1, 0, 1, 0, 1, 0, 0, nullptr, -1, 0,
      kind180Places, 16, nullptr, 2, 0, 1, 2, 0, 0, nullptr, -1,
