@@ -398,9 +398,9 @@ bool writeSynced(const QString &path, const QByteArray &bytes)
 }
 
 // The bytes written as a save writes them: each file staged and synced,
-// a record of them written, synced and put in place, then each file put
-// in place with its folder synced, and the record removed. The floor of
-// a save of the same files.
+// a record of them written, synced and put in place, then each old file
+// moved aside and the new one put in place with its folder synced, and the
+// old files and the record removed. The floor of a save of the same files.
 // With --cold every timing starts with the processor's caches emptied of
 // the project: a buffer four times the largest cache is walked first. A
 // small project then no longer runs wholly from the cache while a large
@@ -441,12 +441,19 @@ qint64 rawWriteNs(const QString &rawDir, const QStringList &paths, const QString
         && ok;
     ok = syncToDisk(rawDir) && ok;
     for (const QString &target : targets) {
+        if (QFile::exists(target))
+            ok = std::rename(QFile::encodeName(target).constData(),
+                             QFile::encodeName(target + QStringLiteral(".old")).constData())
+                    == 0
+                && ok;
         ok = std::rename(QFile::encodeName(target + QStringLiteral(".staged")).constData(),
                          QFile::encodeName(target).constData())
                 == 0
             && ok;
         ok = syncToDisk(QFileInfo(target).absolutePath()) && ok;
     }
+    for (const QString &target : targets)
+        QFile::remove(target + QStringLiteral(".old"));
     ok = QFile::remove(record) && ok;
     ok = syncToDisk(rawDir) && ok;
     const qint64 ns = t.nsecsElapsed();

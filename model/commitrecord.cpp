@@ -3,16 +3,29 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/file.h"
+#include "model/qobjecttext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
+#include <QSet>
+#include <QtEndian>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
-const quint32 recordMagic = 0x524C4332; // "RLC2"
-// The container's header: payload size and checksum.
-const int recordHeaderSize = 6;
+// Records of an earlier build name no old files; they are still finished.
+const quint32 recordMagicWithoutOld = 0x524C4332; // "RLC2"
+const quint32 recordMagic = 0x524C4333;           // "RLC3"
+
+// The escapes of a target's name in a staged or kept name.
+const struct
+{
+    QChar plain;
+    const char *escaped;
+} targetEscapes[] = {{QLatin1Char('%'), "%25"}, {QLatin1Char('/'), "%2F"}, {QLatin1Char('~'), "%7E"}};
 
 CommitRecord::Interruption &interruption()
 {
@@ -33,6 +46,22 @@ bool isSafeRelativePath(const QString &path)
     return true;
 }
 
+// Whether the file is a whole container: its header's size and checksum
+// agree with its payload.
+bool isWholeContainer(const QByteArray &bytes)
+{
+    return bytes.size() >= fileHeaderSize && qFromBigEndian<qint32>(bytes.constData()) == bytes.size() - fileHeaderSize
+        && fileChecksum(QByteArrayView(bytes).sliced(fileHeaderSize)) == qFromBigEndian<quint16>(bytes.constData() + 4);
+}
+
+QByteArray bytesOfFile(const QString &path, qint64 length = -1)
+{
+    QFile file(path);
+    if ((length >= 0 && file.size() != length) || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
 } // namespace
 
 CommitRecord::CommitRecord(const QString &mainPath)
@@ -40,12 +69,49 @@ CommitRecord::CommitRecord(const QString &mainPath)
     const QFileInfo info(mainPath);
     m_directory = info.absolutePath();
     m_mainName = info.fileName();
-    m_prefix = m_mainName + QStringLiteral(".staged.");
+    // The side files' names begin with it: their staged names stay short.
+    m_baseName = info.baseName();
+    m_stagedPrefix = m_mainName + QStringLiteral(".staged.");
+    m_keptPrefix = m_mainName + QStringLiteral(".old.");
 }
 
-QString CommitRecord::stagedPath(int number) const
+QString CommitRecord::encoded(const QString &target) const
 {
-    return m_directory + QLatin1Char('/') + m_prefix + QString::number(number);
+    const bool shared = !m_baseName.isEmpty() && target.startsWith(m_baseName);
+    QString name = shared ? target.mid(m_baseName.size()) : target;
+    for (const auto &escape : targetEscapes)
+        name.replace(escape.plain, QLatin1String(escape.escaped));
+    return shared ? QLatin1Char('~') + name : name;
+}
+
+QString CommitRecord::decoded(const QString &name) const
+{
+    const bool shared = name.startsWith(QLatin1Char('~'));
+    QString target = shared ? m_baseName : QString();
+    for (qsizetype i = shared ? 1 : 0; i < name.size(); ++i) {
+        if (name[i] != QLatin1Char('%')) {
+            target += name[i];
+            continue;
+        }
+        const auto escape = std::find_if(std::begin(targetEscapes), std::end(targetEscapes), [&](const auto &e) {
+            return QStringView(name).mid(i, 3) == QLatin1String(e.escaped);
+        });
+        if (escape == std::end(targetEscapes))
+            return QString();
+        target += escape->plain;
+        i += 2;
+    }
+    return isSafeRelativePath(target) ? target : QString();
+}
+
+QString CommitRecord::stagedPath(const QString &target) const
+{
+    return m_directory + QLatin1Char('/') + m_stagedPrefix + encoded(target);
+}
+
+QString CommitRecord::keptPath(const QString &target) const
+{
+    return m_directory + QLatin1Char('/') + m_keptPrefix + encoded(target);
 }
 
 QString CommitRecord::recordPath() const
@@ -58,50 +124,132 @@ void CommitRecord::setInterruption(Interruption stop)
     interruption() = std::move(stop);
 }
 
-bool CommitRecord::isStagedName(const QString &name) const
+bool CommitRecord::stopsHere()
 {
-    return name.startsWith(m_prefix) && !name.contains(QLatin1Char('/'));
+    if (!m_stopped && interruption() && interruption()(m_steps++))
+        m_stopped = true;
+    return m_stopped;
 }
 
-bool CommitRecord::write(const QList<File *> &staged)
+QString CommitRecord::targetOf(const File *file) const
+{
+    return QDir(m_directory).relativeFilePath(QFileInfo(file->fileName()).absoluteFilePath());
+}
+
+bool CommitRecord::stage(File *file)
+{
+    if (!CHECK_PTR(file) || stopsHere())
+        return false;
+    if (!file->stage(stagedPath(targetOf(file))))
+        return false;
+    m_staged.append(file);
+    return true;
+}
+
+QByteArray CommitRecord::recordBytes() const
 {
     QByteArray bytes;
-    {
-        DataStream out(&bytes, QIODevice::WriteOnly);
-        out.setFormatIndex(DataStream::CurrentFormat);
-        out << recordMagic << qint32(staged.size());
-        const QDir directory(m_directory);
-        for (const File *file : staged) {
-            if (!CHECK_PTR(file) || !CHECK(file->isStaged()))
-                return false;
-            out << QFileInfo(file->stagedPath()).fileName()
-                << directory.relativeFilePath(QFileInfo(file->fileName()).absoluteFilePath())
-                << qint64(QFileInfo(file->stagedPath()).size()) << file->record().checkSum
-                << file->record().date();
+    DataStream out(&bytes, QIODevice::WriteOnly);
+    out.setFormatIndex(DataStream::CurrentFormat);
+    out << recordMagic << qint32(m_staged.size());
+    for (const File *file : m_staged) {
+        if (!CHECK_PTR(file) || !CHECK(file->isStaged()))
+            return QByteArray();
+        // What the target holds now is what an undo puts back.
+        QFile old(file->fileName());
+        qint64 oldLength = -1;
+        QByteArray oldHead;
+        if (old.exists() && old.open(QIODevice::ReadOnly)) {
+            oldLength = old.size();
+            oldHead = old.read(fileHeaderSize);
         }
-        out << quint16(qChecksum(QByteArrayView(bytes)));
+        out << targetOf(file) << qint64(QFileInfo(file->stagedPath()).size()) << file->record().checkSum
+            << file->record().date() << oldLength << oldHead;
     }
-    // Written whole under a staged name first: a record stands complete or
-    // not at all.
-    const QString temporary = stagedPath(0);
-    QFile file(temporary);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
-        && file.flush();
-    file.close();
-    ok = ok && syncToDisk(temporary) && replaceFile(temporary, recordPath()) && syncToDisk(m_directory);
-    if (!ok) {
-        QFile::remove(temporary);
-        showError(QCoreApplication::translate("QObject",
-                                              "Write data in file %1 is not correct! Promptly need save as project!")
-                      .arg(recordPath()));
+    out << quint16(qChecksum(QByteArrayView(bytes)));
+    return bytes;
+}
+
+bool CommitRecord::commit()
+{
+    const QByteArray bytes = recordBytes();
+    if (bytes.isEmpty() || stopsHere())
+        return false;
+    // Written whole under another name first: the record stands complete
+    // or not at all.
+    const QString temporary = recordPath() + QStringLiteral(".new");
+    {
+        QFile file(temporary);
+        bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+            && file.flush();
+        file.close();
+        ok = ok && syncToDisk(temporary) && replaceFile(temporary, recordPath()) && syncToDisk(m_directory);
+        if (!ok) {
+            QFile::remove(temporary);
+            showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(recordPath()));
+            return false;
+        }
     }
-    return ok;
+    m_recorded = true;
+    QSet<QString> directories{m_directory};
+    for (File *file : std::as_const(m_staged)) {
+        // The old file is kept, not overwritten, until every target is
+        // replaced: until then the save can still be undone.
+        if (QFile::exists(file->fileName())) {
+            if (stopsHere())
+                return false;
+            if (!replaceFile(file->fileName(), keptPath(targetOf(file)))) {
+                showError(tq("Write data in file %1 is not correct! Promptly need save as project!")
+                              .arg(file->fileName()));
+                return false;
+            }
+        }
+        if (stopsHere() || !file->commit())
+            return false;
+        directories.insert(file->absolutePath());
+    }
+    // The new names stand on the disk before the old files go.
+    for (const QString &directory : std::as_const(directories))
+        syncToDisk(directory);
+    // A kept file that cannot be removed keeps the record too, and the next
+    // open removes both.
+    bool removed = true;
+    for (const File *file : std::as_const(m_staged)) {
+        const QString kept = keptPath(targetOf(file));
+        if (!QFile::exists(kept))
+            continue;
+        if (stopsHere())
+            return false;
+        removed = QFile::remove(kept) && removed;
+    }
+    if (removed) {
+        if (stopsHere())
+            return false;
+        QFile::remove(recordPath());
+    }
+    syncToDisk(m_directory);
+    m_staged.clear();
+    m_recorded = false;
+    return true;
+}
+
+void CommitRecord::drop()
+{
+    // Once a record names them (or a kill stopped the save), the staged
+    // files are the next open's to finish or undo.
+    for (File *file : std::as_const(m_staged)) {
+        if (m_recorded || m_stopped)
+            file->abandonStaged();
+        else
+            file->discard();
+    }
+    m_staged.clear();
 }
 
 bool CommitRecord::read(QList<Entry> &entries) const
 {
     QFile file(recordPath());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1 << 20)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 1 << 24)
         return false;
     QByteArray bytes = file.readAll();
     if (bytes.size() < 2)
@@ -112,12 +260,21 @@ bool CommitRecord::read(QList<Entry> &entries) const
     quint32 magic = 0;
     qint32 count = 0;
     in >> magic >> count;
-    if (magic != recordMagic || count < 0 || count > body.size())
+    if ((magic != recordMagic && magic != recordMagicWithoutOld) || count < 0 || count > body.size())
         return false;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Entry entry;
-        in >> entry.staged >> entry.target >> entry.length >> entry.checkSum >> entry.dateTime;
-        if (!isStagedName(entry.staged) || !isSafeRelativePath(entry.target))
+        if (magic == recordMagicWithoutOld)
+            in >> entry.staged;
+        in >> entry.target >> entry.length >> entry.checkSum >> entry.dateTime;
+        if (magic == recordMagic) {
+            in >> entry.oldLength >> entry.oldHead;
+            entry.staged = m_stagedPrefix + encoded(entry.target);
+        } else {
+            entry.oldKnown = false;
+        }
+        if (!entry.staged.startsWith(m_stagedPrefix) || entry.staged.contains(QLatin1Char('/'))
+            || !isSafeRelativePath(entry.target) || entry.oldHead.size() > fileHeaderSize)
             return false;
         entries.append(entry);
     }
@@ -126,34 +283,32 @@ bool CommitRecord::read(QList<Entry> &entries) const
     return in.status() == QDataStream::Ok && in.atEnd() && checkSum == qChecksum(QByteArrayView(body));
 }
 
-bool CommitRecord::replaceAll(const QList<File *> &staged)
+QList<CommitRecord::Entry> CommitRecord::entriesByName(const QStringList &left) const
 {
-    for (int i = 0; i <= staged.size(); ++i) {
-        if (interruption() && interruption()(i)) {
-            for (int j = i; j < staged.size(); ++j)
-                staged[j]->abandonStaged();
-            return false;
-        }
-        if (i < staged.size() && !staged[i]->commit()) {
-            for (int j = i; j < staged.size(); ++j)
-                staged[j]->abandonStaged();
-            return false;
-        }
+    QMap<QString, Entry> byTarget;
+    for (const QString &name : left) {
+        const QString &prefix = name.startsWith(m_stagedPrefix) ? m_stagedPrefix : m_keptPrefix;
+        const QString target = name.startsWith(prefix) ? decoded(name.mid(prefix.size())) : QString();
+        if (target.isEmpty())
+            continue;
+        Entry &entry = byTarget[target];
+        entry.staged = m_stagedPrefix + encoded(target);
+        entry.target = target;
+        entry.recorded = false;
+        entry.oldKnown = false;
     }
-    QFile::remove(recordPath());
-    syncToDisk(m_directory);
-    return true;
+    return byTarget.values();
 }
 
 bool CommitRecord::holds(const QString &path, const Entry &entry)
 {
-    QFile file(path);
-    if (entry.length < recordHeaderSize || file.size() != entry.length || !file.open(QIODevice::ReadOnly))
+    if (!entry.recorded)
+        return isWholeContainer(bytesOfFile(path));
+    if (entry.length < fileHeaderSize)
         return false;
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != entry.length)
+    QByteArray bytes = bytesOfFile(path, entry.length);
+    if (bytes.size() != entry.length || !isWholeContainer(bytes))
         return false;
-    const QByteArrayView payload = QByteArrayView(bytes).sliced(recordHeaderSize);
     DataStream in(&bytes, QIODevice::ReadOnly);
     in.setFormatIndex(DataStream::CurrentFormat);
     qint32 size = 0;
@@ -161,55 +316,149 @@ bool CommitRecord::holds(const QString &path, const Entry &entry)
     QString name;
     QDateTime dateTime;
     in >> size >> checkSum >> name >> dateTime;
-    return in.status() == QDataStream::Ok && size == payload.size() && checkSum == entry.checkSum
-        && dateTime == entry.dateTime && fileChecksum(payload) == checkSum;
+    return in.status() == QDataStream::Ok && checkSum == entry.checkSum && dateTime == entry.dateTime;
 }
 
-bool CommitRecord::recover(bool tidy)
+bool CommitRecord::holdsOld(const QString &path, const Entry &entry)
+{
+    if (!entry.oldKnown || entry.oldLength < 0)
+        return false;
+    const QByteArray bytes = bytesOfFile(path, entry.oldLength);
+    if (bytes.size() != entry.oldLength || !bytes.startsWith(entry.oldHead))
+        return false;
+    // A file that is not a container is known only by its length and first
+    // bytes; a container by its checksum too.
+    const bool container = bytes.size() >= fileHeaderSize
+        && qFromBigEndian<qint32>(bytes.constData()) == bytes.size() - fileHeaderSize;
+    return !container || isWholeContainer(bytes);
+}
+
+QStringList CommitRecord::leftovers() const
+{
+    QStringList names;
+    const QString record = QFileInfo(recordPath()).fileName();
+    const QString temporary = record + QStringLiteral(".new");
+    for (const QString &name : QDir(m_directory).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(m_stagedPrefix) || name.startsWith(m_keptPrefix) || name == record || name == temporary)
+            names.append(name);
+    }
+    return names;
+}
+
+CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
 {
     const QDir directory(m_directory);
-    const bool recorded = QFile::exists(recordPath());
-    if (tidy && !recorded)
-        return true;
-    if (recorded) {
-        // Before anything is replaced, every file the record names must be
-        // there and whole: staged, or already in its target's place (a
-        // replacement done before the save or its recovery was cut short).
-        // A staged file that something else removed or changed leaves every
-        // target as it was.
-        QList<Entry> entries;
-        bool whole = read(entries);
-        QList<bool> done;
-        for (const Entry &entry : std::as_const(entries)) {
-            const QString staged = directory.filePath(entry.staged);
-            done << !QFile::exists(staged);
-            if (!holds(done.last() ? directory.filePath(entry.target) : staged, entry))
-                whole = false;
-        }
-        for (qsizetype i = 0; whole && i < entries.size(); ++i) {
-            const Entry &entry = entries[i];
-            const QString from = directory.filePath(entry.staged);
-            if (done[i])
+    QSet<QString> directories{m_directory};
+    // Where each new file stands whole: staged, or already in its target's
+    // place (without a record, only where the old file was moved aside).
+    QList<bool> staged;
+    bool forward = true;
+    for (const Entry &entry : entries) {
+        const QString target = directory.filePath(entry.target);
+        staged.append(holds(directory.filePath(entry.staged), entry));
+        forward = forward && (staged.last()
+                              || ((entry.recorded || QFile::exists(keptPath(entry.target))) && holds(target, entry)));
+    }
+    if (forward) {
+        // Every new file is there: the replacements are finished, each old
+        // file kept until all are.
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (!staged[i])
                 continue;
-            const QString to = directory.filePath(entry.target);
-            directory.mkpath(QFileInfo(to).absolutePath());
-            if (replaceFile(from, to))
-                syncToDisk(QFileInfo(to).absolutePath());
+            const QString target = directory.filePath(entries[i].target);
+            const QString kept = keptPath(entries[i].target);
+            if (QFile::exists(target) && !QFile::exists(kept) && !replaceFile(target, kept))
+                return Stuck;
+            directory.mkpath(QFileInfo(target).absolutePath());
+            if (!replaceFile(directory.filePath(entries[i].staged), target))
+                return Stuck;
+            directories.insert(QFileInfo(target).absolutePath());
         }
+        for (const QString &path : std::as_const(directories))
+            syncToDisk(path);
+        for (const Entry &entry : entries)
+            QFile::remove(keptPath(entry.target));
         QFile::remove(recordPath());
-    }
-    // Whatever is staged now belongs to no record.
-    bool removed = false;
-    bool left = QFile::exists(recordPath());
-    for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!isStagedName(name))
-            continue;
-        if (QFile::remove(directory.filePath(name)))
-            removed = true;
-        else
-            left = true;
-    }
-    if (removed)
         syncToDisk(m_directory);
-    return !left;
+        return Finished;
+    }
+    // Else every old file must be there, in its place or kept.
+    QList<bool> inPlace;
+    for (const Entry &entry : entries) {
+        inPlace.append(holdsOld(directory.filePath(entry.target), entry));
+        if (!entry.oldKnown || (entry.oldLength >= 0 && !inPlace.last() && !holdsOld(keptPath(entry.target), entry)))
+            return Stuck;
+    }
+    // Each goes back in place; what stood there is kept under its staged
+    // name when that is free.
+    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+        if (inPlace[i])
+            continue;
+        const QString stagedName = directory.filePath(entries[i].staged);
+        const QString target = directory.filePath(entries[i].target);
+        if (QFile::exists(target) && !QFile::exists(stagedName) && !replaceFile(target, stagedName))
+            return Stuck;
+        if (entries[i].oldLength >= 0 && !replaceFile(keptPath(entries[i].target), target))
+            return Stuck;
+        directories.insert(QFileInfo(target).absolutePath());
+    }
+    for (const QString &path : std::as_const(directories))
+        syncToDisk(path);
+    return Undone;
+}
+
+CommitRecord::Outcome CommitRecord::recover(bool tidy, bool clear)
+{
+    m_tidy = true;
+    if (tidy && !QFile::exists(recordPath()))
+        return Clean;
+    const QStringList left = leftovers();
+    if (left.isEmpty())
+        return Clean;
+    const auto anyWith = [&left](const QString &prefix) {
+        return std::any_of(left.cbegin(), left.cend(), [&](const QString &name) { return name.startsWith(prefix); });
+    };
+    QList<Entry> entries;
+    Outcome outcome = Undone;
+    if (read(entries)) {
+        outcome = settle(entries);
+    } else if (anyWith(m_keptPrefix)) {
+        // The record is lost, but the save had begun to replace, so it had
+        // staged every file: the names tell the rest.
+        outcome = settle(entriesByName(left));
+    } else if (!anyWith(m_stagedPrefix)) {
+        // Only the record outlived a whole save: it is the last to go.
+        QFile::remove(recordPath());
+        outcome = Finished;
+    }
+    // Otherwise no old file was moved: the old save stands.
+    if (clear && outcome == Undone) {
+        for (const QString &name : leftovers())
+            QFile::remove(m_directory + QLatin1Char('/') + name);
+        syncToDisk(m_directory);
+    }
+    m_tidy = leftovers().isEmpty();
+    return outcome;
+}
+
+QString CommitRecord::outcomeText(Outcome outcome) const
+{
+    const QString main = m_directory + QLatin1Char('/') + m_mainName;
+    switch (outcome) {
+    case Finished:
+        return tq("The last save of %1 was cut short. It has been finished now: the project opens as that save "
+                  "wrote it.")
+            .arg(main);
+    case Undone:
+        return tq("The last save of %1 was cut short and cannot be finished: the project opens as it was saved "
+                  "before. The files of the unfinished save stay beside it until the next save.")
+            .arg(main);
+    case Stuck:
+        return tq("The last save of %1 was cut short and can be neither finished nor undone: its files are left "
+                  "as they are.")
+            .arg(main);
+    case Clean:
+        break;
+    }
+    return QString();
 }

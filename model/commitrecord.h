@@ -1,18 +1,25 @@
 #ifndef RLAY_COMMITRECORD_H
 #define RLAY_COMMITRECORD_H
 
-// A save replaces several files, one rename each. So that a kill or a power
-// cut between two renames never leaves a project that cannot be opened, the
-// save writes every file under a staged name beside the main file
-// ("<main>.staged.<n>"), then a small commit record ("<main>.commit") that
-// names each staged file and the file it replaces, and only then renames the
-// staged files onto their targets and removes the record. Opening the
-// project (or saving it again) finishes the replacements of a record left
-// behind when every file it names is there and whole, staged or already in
-// its target's place; otherwise it replaces nothing and drops the record,
-// and the project stays as it was before that save. It also removes the
-// staged files of a save that never reached its record.
+// A save replaces several files. So that a kill or a power cut at any point,
+// followed even by the loss or damage of one of the files the save left,
+// never costs both the old save and the new one, a save works as a journal:
+// 1. every file is written beside the main file under a staged name that
+//    names its target ("<main>.staged.<target>") and flushed to the disk;
+// 2. a commit record ("<main>.commit") that names each target with what the
+//    new file and the old one hold is written whole;
+// 3. each target in turn is renamed to a kept name ("<main>.old.<target>")
+//    and its staged file renamed onto it, so that every old file is kept
+//    until all of them are replaced;
+// 4. the kept files, then the record are removed.
+// Opening the project (or saving it again) finishes a save left behind when
+// every file it wrote is there and whole, else undoes it when every old file
+// is, and otherwise touches nothing. Without its record the names tell what
+// replaces what: a save that had begun to replace is finished, one that had
+// not is left. An open deletes no file it could not use; a save clears the
+// files of a save that could only be undone, as it writes the project anew.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -27,48 +34,89 @@ public:
     // The record of the project whose main file has this path.
     explicit CommitRecord(const QString &mainPath);
 
-    // The name the number-th file of a save is staged under (from 1).
-    QString stagedPath(int number) const;
+    // The names a file with this target (relative to the main file's
+    // directory) is staged and kept under while a save replaces it.
+    QString stagedPath(const QString &target) const;
+    QString keptPath(const QString &target) const;
     QString recordPath() const;
 
-    // Writes the record of the staged files and flushes it to the disk;
-    // false after a message.
-    bool write(const QList<File *> &staged);
-    // Renames every staged file onto its target, in order, then removes the
-    // record. At a failure the rest stays staged on disk with the record,
-    // and the next open or save finishes it; false (after the failing
-    // file's message).
-    bool replaceAll(const QList<File *> &staged);
-    // Finishes or drops what an interrupted save left beside the main file;
-    // true when nothing of one is left there. Where no staged file was left
-    // (tidy), only the record is looked for, not every name in the folder.
-    bool recover(bool tidy = false);
+    // Writes the file under its staged name, as part of this save; false
+    // after the file's message.
+    bool stage(File *file);
+    // Writes the record of the staged files, replaces their targets and
+    // removes what the replacement kept; false after a message. At a failure
+    // after the record, what is on disk stays for the next open or save.
+    bool commit();
+    // After a save that failed: staged files that no record names are
+    // removed, the others stay for the next open or save.
+    void drop();
 
-    // For tests: asked before each replacement and after the last with the
-    // number done so far; true stops the save there as a kill would (nothing
-    // more happens on disk, the save returns false). Null never stops.
-    using Interruption = std::function<bool(int replaced)>;
+    enum Outcome {
+        Clean,    // nothing of an interrupted save was there
+        Finished, // its replacements were finished: the new save stands
+        Undone,   // nothing of it stands: the old save does
+        Stuck     // neither could be made whole: nothing was touched
+    };
+    // Finishes or undoes what an interrupted save left beside the main file.
+    // Where the last load or save left nothing (tidy), only the record is
+    // looked for, not every name in the folder. With clear, the files of a
+    // save that could only be undone are removed as well.
+    Outcome recover(bool tidy = false, bool clear = false);
+    // Whether the last recover left nothing of an interrupted save.
+    bool isTidy() const { return m_tidy; }
+    // What the user is told of an outcome other than Clean.
+    QString outcomeText(Outcome outcome) const;
+
+    // For tests: asked before each step on disk of a save (staging a file,
+    // writing the record, each rename and removal) with the number of steps
+    // done so far; true stops the save there as a kill would: nothing more
+    // happens on disk and the save returns false. Null never stops.
+    using Interruption = std::function<bool(int step)>;
     static void setInterruption(Interruption stop);
 
 private:
-    // A staged file is known by its length and by the checksum and
-    // date-time of its header record, which each save writes anew.
+    // A new file is known by its length and by the checksum and date-time
+    // of its header record, which each save writes anew; the old file by its
+    // length and its first bytes (the container's header, whose checksum is
+    // then tested against the payload). Without a record only the
+    // container's own checksum tells a whole file.
     struct Entry
     {
-        QString staged; // a staged name beside the main file
+        QString staged; // a name beside the main file
         QString target; // relative to the main file's directory
+        bool recorded = true;
         qint64 length = 0;
         quint16 checkSum = 0;
         QDateTime dateTime;
+        bool oldKnown = true;  // records of an earlier build keep no old file
+        qint64 oldLength = -1; // -1: the target did not exist
+        QByteArray oldHead;
     };
+
+    bool stopsHere();
+    QString targetOf(const File *file) const;
+    QByteArray recordBytes() const;
     bool read(QList<Entry> &entries) const;
-    // Whether the file at the path holds, whole, what the entry names.
+    // The entries the names of the files left tell, where no record reads.
+    QList<Entry> entriesByName(const QStringList &left) const;
+    // Whether the file at the path holds, whole, the new or the old file.
     static bool holds(const QString &path, const Entry &entry);
-    bool isStagedName(const QString &name) const;
+    static bool holdsOld(const QString &path, const Entry &entry);
+    Outcome settle(const QList<Entry> &entries);
+    QStringList leftovers() const;
+    QString encoded(const QString &target) const;
+    QString decoded(const QString &name) const;
 
     QString m_directory;
-    QString m_prefix;
     QString m_mainName;
+    QString m_baseName;
+    QString m_stagedPrefix;
+    QString m_keptPrefix;
+    QList<File *> m_staged;
+    int m_steps = 0;
+    bool m_stopped = false;
+    bool m_recorded = false;
+    bool m_tidy = true;
 };
 
 #endif

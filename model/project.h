@@ -27,6 +27,7 @@
 #include <memory>
 #include <vector>
 
+class CommitRecord;
 class DataStream;
 class EquipmentMenager;
 class File;
@@ -305,9 +306,9 @@ private:
     bool m_keepStamp = false;
     QDateTime m_stamp;
 
-    // The save under way and the files it has written so far.
+    // The save under way and the record of the files it has written.
     bool m_saving = false;
-    QList<File *> m_stagedFiles;
+    CommitRecord *m_commit = nullptr;
     // The main file beside which no staged file is left: so found by the
     // last load or save of it, with every save since replacing all it
     // staged. A save then looks only for a commit record there.

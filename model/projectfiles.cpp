@@ -45,13 +45,8 @@ QDateTime Project::buildDateTime()
 
 bool Project::stageFile(File *file)
 {
-    if (!CHECK(m_saving) || !CHECK_PTR(file))
-        return false;
     // Staged beside the main file, where the commit record names it.
-    if (!file->stage(CommitRecord(m_files[MainFile]->fileName()).stagedPath(int(m_stagedFiles.size()) + 1)))
-        return false;
-    m_stagedFiles.append(file);
-    return true;
+    return CHECK(m_saving) && CHECK_PTR(m_commit) && m_commit->stage(file);
 }
 
 bool Project::writeSideFile(int index, DataStream &stream)
@@ -110,12 +105,18 @@ bool Project::save()
     if (!CHECK_PTR(m_schemes) || !CHECK_PTR(m_equipment) || !CHECK_PTR(m_specificationDevice)
         || !CHECK_PTR(m_specificationCable))
         return false;
-    if (!CHECK(m_stagedFiles.isEmpty()))
+    if (!CHECK(m_commit == nullptr))
         return false;
-    // What an interrupted save left beside the main file is finished first.
+    // What an interrupted save left beside the main file is finished or
+    // undone first; the files of one that could only be undone go, since
+    // this save writes the project anew.
     CommitRecord commit(m_files[MainFile]->fileName());
-    const bool tidy = commit.recover(m_tidyBeside == m_files[MainFile]->fileName());
-    m_tidyBeside = tidy ? m_files[MainFile]->fileName() : QString();
+    const CommitRecord::Outcome left = commit.recover(m_tidyBeside == m_files[MainFile]->fileName(), true);
+    m_tidyBeside = commit.isTidy() ? m_files[MainFile]->fileName() : QString();
+    if (left == CommitRecord::Stuck) {
+        showError(commit.outcomeText(left));
+        return false;
+    }
     // The wiring pages as the next load will build them, with the drawings
     // of the user on them; then every scheme's file is named.
     if (!m_equipment->prepareSave(m_files[MainFile]->absolutePath())
@@ -133,6 +134,7 @@ bool Project::save()
                                   SpecificationCableFile, MainFile};
     bool ok = true;
     m_saving = true;
+    m_commit = &commit;
     {
         for (int index : order) {
             if (index != MainFile && !m_changed[index - DevicesFile])
@@ -158,15 +160,15 @@ bool Project::save()
     }
 
     m_saving = false;
+    m_commit = nullptr;
 
     // Every file is written: the commit record names them, then the targets
     // are replaced in the order written. From the record on, a kill leaves
-    // a save that the next open finishes.
+    // a save that the next open finishes or undoes.
     if (ok)
-        ok = commit.write(m_stagedFiles) && commit.replaceAll(m_stagedFiles);
-    for (File *file : std::as_const(m_stagedFiles))
-        file->discard();
-    m_stagedFiles.clear();
+        ok = commit.commit();
+    if (!ok)
+        commit.drop();
     // The schemes written by this save learn whether their files stand.
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable})
         branch->saveFinished(ok);
@@ -340,10 +342,19 @@ bool Project::load()
     }
 
     File &main = *m_files[MainFile];
-    // A save that was cut short is finished (or dropped) before reading.
+    // A save that was cut short is finished or undone before reading.
     m_tidyBeside.clear();
-    if (!main.fileName().isEmpty() && CommitRecord(main.fileName()).recover())
-        m_tidyBeside = main.fileName();
+    if (!main.fileName().isEmpty()) {
+        CommitRecord commit(main.fileName());
+        const CommitRecord::Outcome outcome = commit.recover();
+        if (commit.isTidy())
+            m_tidyBeside = main.fileName();
+        // The user learns which save opens.
+        if (outcome == CommitRecord::Stuck)
+            showError(commit.outcomeText(outcome));
+        else if (outcome != CommitRecord::Clean)
+            showInformation(commit.outcomeText(outcome));
+    }
     QString message;
     bool tooOld = false;
     const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)

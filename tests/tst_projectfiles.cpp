@@ -1472,63 +1472,116 @@ private slots:
         }
     }
 
-    void saveCutShortAtAnyReplacementStillOpens()
+    // A save killed at any step, then one file it left (a staged file, a
+    // the record, an old file) lost or damaged: the open finishes or
+    // undoes it, says which save opens in one box, and the project opens as
+    // the old save or the new one; what the open could not use stays.
+    void saveCutShortAtAnyStepStillOpens()
     {
         const ProjectFiles f = savedProject("killed", "plant.rlay", true);
         const Snapshot before = filesBelow(f.dir);
-        const auto opensWhole = [&](bool edited) {
-            Project loaded(nullptr, nullptr);
-            QStringList texts;
-            QVERIFY(loadInto(loaded, f.path(".rlay"), &texts) && texts.isEmpty());
-            QCOMPARE(loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), edited ? 10 : 5);
-            QCOMPARE(filesBelow(f.dir).size(), before.size());
-        };
-        // Stopped as by a kill before each of seven replacements, and after
-        // the last: the open finishes the save.
-        int stop = 0;
-        for (bool whole = false; !whole && !QTest::currentTestFailed(); ++stop) {
+        clockNow = clockNow.addSecs(1); // each file written differs from the one it replaces
+        const auto killedAt = [&](int step) {
             restore(f.dir, before);
             Project p(nullptr, nullptr);
             QVERIFY(loadInto(p, f.path(".rlay")));
             addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
-            CommitRecord::setInterruption([stop](int replaced) { return replaced == stop; });
-            whole = p.save();
+            CommitRecord::setInterruption([step](int done) { return done == step; });
+            QVERIFY(!p.save());
             CommitRecord::setInterruption(nullptr);
-            opensWhole(true);
+        };
+        const QRegularExpression ofTheSave("^plant\\.rlay\\.(staged\\..+|old\\..+|commit)$");
+        // The folder a whole save leaves, and the files it replaces.
+        Snapshot after;
+        {
+            restore(f.dir, before);
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
+            QVERIFY(p.save());
+            after = filesBelow(f.dir);
+            QCOMPARE(after.keys(), before.keys());
         }
-        QCOMPARE(stop, 9);
-        // Saved again by the same project after a save cut short: the next
-        // save finishes that one first and leaves nothing staged.
-        restore(f.dir, before);
+        QStringList replaced;
+        for (const QString &name : after.keys())
+            if (after[name] != before[name])
+                replaced << name;
+        QCOMPARE(replaced.size(), 7); // five side files, a sheet and the main file
+
+        int steps = 0;
+        int opened[2] = {0, 0};
+        for (;; ++steps) {
+            {
+                Project p(nullptr, nullptr);
+                restore(f.dir, before);
+                QVERIFY(loadInto(p, f.path(".rlay")));
+                addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
+                CommitRecord::setInterruption([steps](int done) { return done == steps; });
+                const bool saved = p.save();
+                CommitRecord::setInterruption(nullptr);
+                if (saved)
+                    break;
+            }
+            const Snapshot left = filesBelow(f.dir);
+            // Old files still in place are the save's once its record stands.
+            const bool recorded = left.contains("plant.rlay.commit");
+            QStringList faults{QString()};
+            for (const QString &name : left.keys())
+                if (ofTheSave.match(name).hasMatch()
+                    || (recorded && replaced.contains(name) && left[name] == before[name]))
+                    faults << name << name + "#";
+            for (const QString &fault : std::as_const(faults)) {
+                restore(f.dir, left);
+                const QString path = f.dir + "/" + QString(fault).remove('#');
+                if (fault.endsWith('#')) {
+                    QByteArray bytes = left[QString(fault).chopped(1)];
+                    bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x20);
+                    writeRaw(path, bytes);
+                } else if (!fault.isEmpty()) {
+                    QVERIFY(QFile::remove(path));
+                }
+                const Snapshot faulty = filesBelow(f.dir);
+                Project loaded(nullptr, nullptr);
+                QStringList texts;
+                const QString at = QString("step %1, %2").arg(steps).arg(fault);
+                QVERIFY2(loadInto(loaded, f.path(".rlay"), &texts), qPrintable(at + ": " + texts.join(" | ")));
+                const bool isNew = loaded.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size() == 10;
+                ++opened[isNew];
+                const Snapshot now = filesBelow(f.dir);
+                const bool leftOver = !faulty.keys().filter(ofTheSave).isEmpty();
+                const QString told = texts.value(0);
+                QVERIFY2(texts.size() == int(leftOver), qPrintable(at + ": " + texts.join(" | ")));
+                if (isNew) {
+                    // Finished: the folder is the whole save's.
+                    QVERIFY2(now == after && (!leftOver || told.contains("has been finished")), qPrintable(at));
+                    continue;
+                }
+                // Undone: the project's files are the old save's, and every
+                // file of the save is still there or under its staged name.
+                QVERIFY2(!leftOver || told.contains("cannot be finished"), qPrintable(at + ": " + told));
+                for (auto it = before.cbegin(); it != before.cend(); ++it)
+                    QVERIFY2(now.value(it.key()) == it.value(), qPrintable(at + " " + it.key()));
+                for (auto it = faulty.cbegin(); it != faulty.cend(); ++it)
+                    QVERIFY2(now.values().contains(it.value()), qPrintable(at + " lost " + it.key()));
+            }
+        }
+        QCOMPARE(steps, 30); // 7 files staged, the record, 14 renames, 8 removals
+        QVERIFY(opened[0] > 0 && opened[1] > 0);
+
+        // The next save clears the files of a save that could only be
+        // undone, and the folder then opens without a word.
+        killedAt(12);
+        QVERIFY(QFile::remove(f.path(".rlay.staged.~.eqm")));
         {
             Project p(nullptr, nullptr);
             QVERIFY(loadInto(p, f.path(".rlay")));
-            addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
-            CommitRecord::setInterruption([](int replaced) { return replaced == 1; });
-            QVERIFY(!p.save());
-            CommitRecord::setInterruption(nullptr);
             QVERIFY(p.save());
         }
-        opensWhole(true);
-        // Killed while staging: the old project, the staged file gone.
-        restore(f.dir, before);
-        writeRaw(f.path(".rlay.staged.1"), "half a file");
-        opensWhole(false);
-        // Stopped before any replacement, a staged file then removed or cut.
-        for (int damage = 0; damage < 14; ++damage) {
-            restore(f.dir, before);
-            Project p(nullptr, nullptr);
-            QVERIFY(loadInto(p, f.path(".rlay")));
-            addPrimitives(*p.schemes()->itemList()[0]->itemList()[0]);
-            clockNow = clockNow.addSecs(1); // each file written differs from the one it replaces
-            CommitRecord::setInterruption([](int) { return true; });
-            QVERIFY(!p.save());
-            CommitRecord::setInterruption(nullptr);
-            const QString staged = f.path(".rlay.staged." + QString::number(damage / 2 + 1));
-            QVERIFY(damage % 2 ? QFile::resize(staged, 10) : QFile::remove(staged));
-            opensWhole(false);
-        }
-        clockNow = clockNow.addSecs(-14);
+        QCOMPARE(filesBelow(f.dir).keys(), before.keys());
+        Project again(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(again, f.path(".rlay"), &texts) && texts.isEmpty());
+        clockNow = clockNow.addSecs(-1);
     }
 
     void damagedCountsAndLeftoversFailTheLoad()
