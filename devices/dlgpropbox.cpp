@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTreeWidgetItem>
 
 DlgPropBox::DlgPropBox(GraphicsScene *scene)
     : DlgPropPinRows(scene, BoxKind)

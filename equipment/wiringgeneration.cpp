@@ -23,6 +23,7 @@
 #include "devices/clamp.h"
 #include "devices/clamppanelitems.h"
 #include "devices/module.h"
+#include "devices/modulecatalogue.h"
 #include "graphics/graphicsedit.h"
 #include "graphics/sceneitem.h"
 #include "model/check.h"
