@@ -97,7 +97,8 @@ struct FillWalk
         QSet<QList<int>> seen;
         for (const DeviceKindEntry &entry : ProjectParts::kinds()) {
             const DeviceKindEntry *row = &entry;
-            auto *device = row->factory ? dynamic_cast<Device *>(row->factory(&p)) : nullptr;
+            Obj *obj = row->factory ? row->factory(&p) : nullptr;
+            auto *device = dynamic_cast<Device *>(obj);
             for (int i = 0; device && i < 1024 && device->hasModel(i) && device->setModelIndex(i); ++i) {
                 const QList<int> key = {device->placeType(), device->addressSuffix(), row->kind == 203 ? i : -1};
                 if (key[0] == -1 || seen.contains(key))
@@ -107,7 +108,7 @@ struct FillWalk
                 kept->setModelIndex(i);
                 devices << static_cast<GraphicsPlaceItem *>(kept->createPlaceItem(nullptr));
             }
-            delete device;
+            delete obj;
         }
         for (int type = 0; type < placeTypeCount; ++type) {
             for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
@@ -136,6 +137,11 @@ struct FillWalk
                     reopened << QString("order %1: %2 reopens as %3").arg(order).arg(before[i], after.value(i));
         }
         failedChecks = checks.failed();
+        // The devices put in go, and their place items with them.
+        for (GraphicsPlaceItem *item : std::as_const(devices))
+            delete static_cast<GraphicsPlaceItemDevice *>(item)->device();
+        devices.clear();
+        takes.clear();
     }
 
     void walk(Project &p)
