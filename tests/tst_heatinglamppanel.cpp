@@ -169,7 +169,8 @@ private slots:
         QVERIFY(heatingPins[7].up && heatingPins[7].left && !heatingPins[0].up && !heatingPins[0].left);
         QCOMPARE(heating->zValue(), -1.0);
         auto *lamp = ownedItem<GraphicsLamp>(sheet, LampKind, "HL1", 2);
-        placeDevice(sheet, lamp->lamp(), positionAddress(3));
+        TestScene frame(&project);
+        placeDevice(frame, lamp->lamp(), positionAddress(3));
         QCOMPARE(pinNames(lamp), QStringList({"1", "2"}));
         QCOMPARE(lamp->pin(1)->center(), QPointF(160, 0));
         static_cast<Device *>(project.createDevice(MeasuringPanelKind))->setName("IP1");
@@ -212,6 +213,7 @@ private slots:
         ModalRecorder rec;
         Project project(nullptr, nullptr);
         TestScene sheet(&project);
+        TestScene frame(&project);
         const QString longName = "HEATING_OF_THE_LEFT_RACK_WITH_A_VERY_LONG_NAME";
         GraphicsDevice *item = nullptr;
         if (kind == HeatingKind) {
@@ -219,7 +221,7 @@ private slots:
         } else if (kind == LampKind) {
             item = ownedItem<GraphicsLamp>(sheet, kind, longName, 1);
             item->device()->setShowAddress(true);
-            placeDevice(sheet, item->device(), positionAddress(1));
+            placeDevice(frame, item->device(), positionAddress(1));
         } else {
             static_cast<Device *>(project.createDevice(kind))->setName(longName);
             auto *terminal = terminalItem(sheet, longName, 12);
