@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian 12 when it is missing, then
-# configures and builds R-LAY into ./build.
+# configures and builds R-LAY into ./build: the targets named (for example
+# r-lay, the program alone), or the program with every test and benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,4 +19,8 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
+targets=()
+for target in "$@"; do
+  targets+=(--target "$target")
+done
+cmake --build build -j"$jobs" "${targets[@]}"
