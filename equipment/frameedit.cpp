@@ -30,6 +30,11 @@ int FrameEdit::itemTypeForMode(int actionId) const
     }
 }
 
+bool FrameEdit::pastes(int type) const
+{
+    return GraphicsScene::isPrimitiveType(type);
+}
+
 void FrameEdit::copy()
 {
     GraphicsScene *sheet = graphicsScene();

@@ -20,6 +20,8 @@ public:
 
     // Panel (116) and Board (117); other ids go to the base.
     int itemTypeForMode(int actionId) const override;
+    // Only drawing primitives are pasted, as only they are copied.
+    bool pastes(int type) const override;
 
 public slots:
     // Places, parts, panels, boards and device items are never copied.

@@ -342,8 +342,10 @@ void GraphicsEdit::paste()
         // Clipboard data may come from anywhere: a record that is not framed
         // as ours is refused before anything changes.
         record = mime->data(format);
-        if (!CHECK(isFramedRecord(record)))
+        if (!isFramedRecord(record)) {
+            Project::refusePaste();
             return;
+        }
     }
 
     m_scene->clearSelectionFast();
@@ -351,9 +353,8 @@ void GraphicsEdit::paste()
     if (!CHECK_PTR(clipboard) || !CHECK_PTR(mime))
         return;
     if (ownRecord) {
-        const bool pasted = pasteRecord(record);
-        // A record the reader refused has said why.
-        CHECK(pasted || (m_scene->project() && m_scene->project()->pasteRefused()));
+        if (!pasteRecord(record))
+            Project::refusePaste();
         return;
     }
     if (mime->hasImage())
@@ -380,7 +381,7 @@ bool GraphicsEdit::pasteRecord(const QByteArray &record)
         // A check that fails while the record is read is damage too: no
         // box of its own, and nothing of the record is kept.
         CountedChecks quiet;
-        items = m_scene->readItems(in);
+        items = m_scene->readItems(in, [this](int type) { return pastes(type); });
         whole = in.status() == QDataStream::Ok && items.size() == count;
         if (whole) {
             // Geometry after all items exist; pins register their identities.
@@ -584,6 +585,11 @@ int GraphicsEdit::itemTypeForMode(int actionId) const
     default:
         return -1;
     }
+}
+
+bool GraphicsEdit::pastes(int) const
+{
+    return true;
 }
 
 void GraphicsEdit::showDlgProp()

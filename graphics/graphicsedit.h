@@ -67,6 +67,9 @@ public:
 
     // The item type inserted by an insert command, or -1.
     virtual int itemTypeForMode(int actionId) const;
+    // Whether a paste may put an item of the type on the sheet: a record
+    // with another is refused whole.
+    virtual bool pastes(int type) const;
 
 signals:
     void cursorPosChanged(const QPointF &pos);

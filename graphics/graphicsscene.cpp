@@ -922,7 +922,7 @@ void GraphicsScene::writeItems(DataStream &stream, const QList<GraphicsItem *> &
     }
 }
 
-QList<GraphicsItem *> GraphicsScene::readItems(DataStream &stream)
+QList<GraphicsItem *> GraphicsScene::readItems(DataStream &stream, const std::function<bool(int)> &takes)
 {
     QList<GraphicsItem *> result;
     qint32 count = 0;
@@ -933,15 +933,13 @@ QList<GraphicsItem *> GraphicsScene::readItems(DataStream &stream)
         if (stream.status() != QDataStream::Ok)
             break;
         GraphicsItem *item = nullptr;
-        {
+        if (!takes || takes(type)) {
             CountedChecks quiet;
             item = createItem(type);
         }
         if (!item) {
-            // An item of another program, or of a later one: the record is
-            // refused whole, with one message that says why.
-            if (m_project)
-                m_project->refusePaste(tr("The clipboard holds an item this program does not know."));
+            // An item of another program, of a later one, or that this sheet
+            // never holds: the record is refused whole.
             stream.setStatus(QDataStream::ReadCorruptData);
             return result;
         }
@@ -999,10 +997,15 @@ QList<GraphicsItem *> GraphicsScene::primitiveItems(const QList<GraphicsItem *> 
 {
     QList<GraphicsItem *> result;
     for (GraphicsItem *item : items) {
-        if (item && item->type() >= firstPrimitiveType && item->type() < endPrimitiveType)
+        if (item && isPrimitiveType(item->type()))
             result.append(item);
     }
     return result;
+}
+
+bool GraphicsScene::isPrimitiveType(int type)
+{
+    return type >= firstPrimitiveType && type < endPrimitiveType;
 }
 
 bool GraphicsScene::hasSelection() const

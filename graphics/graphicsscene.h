@@ -26,6 +26,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 class DataStream;
 class DlgPropGraphicsItem;
 class GraphicsEdit;
@@ -183,12 +185,17 @@ public:
     void writeHeader(DataStream &stream);
     void readHeader(DataStream &stream);
     void writeItems(DataStream &stream, const QList<GraphicsItem *> &items);
-    QList<GraphicsItem *> readItems(DataStream &stream);
+    // Reads a list of clipboard items into the sheet; an item of a type the
+    // sheet does not know, or that takes refuses, marks the stream damaged
+    // and ends the list.
+    QList<GraphicsItem *> readItems(DataStream &stream, const std::function<bool(int type)> &takes = nullptr);
     void resolveItemLinks(GraphicsItem *item);
 
     // The selected items in the order they joined the sheet.
     QList<GraphicsItem *> selectedGraphicsItems() const;
     static QList<GraphicsItem *> primitiveItems(const QList<GraphicsItem *> &items);
+    // Whether the type is one of the drawing primitives.
+    static bool isPrimitiveType(int type);
     bool hasSelection() const;
     void selectAllItems();
     bool containsItem(const GraphicsScene *scene, const GraphicsItem *item) const;

@@ -219,8 +219,10 @@ public:
         DataStream stream(&bytes, QIODevice::ReadOnly);
         qint32 format = -1;
         stream >> format;
-        if (!CHECK(stream.status() == QDataStream::Ok && format == current))
+        if (stream.status() != QDataStream::Ok || format != current) {
+            Project::refusePaste();
             return false;
+        }
         stream.setFormatIndex(format);
         // The end mark is looked at before anything is created.
         qint32 endMark = 0;
@@ -229,8 +231,10 @@ public:
             DataStream tailStream(&tail, QIODevice::ReadOnly);
             tailStream >> endMark;
         }
-        if (!CHECK(endMark == ~current))
+        if (endMark != ~current) {
+            Project::refusePaste();
             return false;
+        }
 
         project()->beginPaste();
         QList<Item *> pasted;
@@ -262,12 +266,10 @@ public:
         }
         if (!ok) {
             // Nothing of a broken record stays: neither items nor the
-            // objects, pins and identities they brought. One message: the
-            // reader's own, or the check's.
+            // objects, pins and identities they brought.
             project()->endPaste(false);
             qDeleteAll(pasted);
-            if (!project()->pasteRefused())
-                CHECK(false);
+            Project::refusePaste();
             return false;
         }
         project()->endPaste(true);

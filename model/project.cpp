@@ -596,7 +596,6 @@ void Project::beginPaste()
     m_pinMap.clear();
     m_pasteAdded.clear();
     m_pasteBound.clear();
-    m_pasteRefused = false;
     m_pasting = true;
 }
 
@@ -634,12 +633,9 @@ void Project::forgetPasted(const Obj *obj)
     m_pasteBound.removeIf([obj](const std::pair<Obj *, ObjItem *> &bound) { return bound.first == obj; });
 }
 
-void Project::refusePaste(const QString &message)
+void Project::refusePaste()
 {
-    if (m_pasteRefused)
-        return;
-    m_pasteRefused = true;
-    showError(message);
+    showError(tr("The clipboard holds data this program cannot paste. Nothing was pasted."));
 }
 
 void Project::readPin(Pin &pin, DataStream &stream)

@@ -219,10 +219,9 @@ public:
     // The objects note every item bound and every object deleted meanwhile.
     void notePasteBinding(Obj *obj, ObjItem *item);
     void forgetPasted(const Obj *obj);
-    // Tells the user why the clipboard cannot be pasted, once a paste; the
-    // paste then shows no message of its own.
-    void refusePaste(const QString &message);
-    bool pasteRefused() const { return m_pasteRefused; }
+    // Tells the user that the clipboard holds data this program cannot
+    // paste and that nothing was pasted.
+    static void refusePaste();
     bool isPasting() const { return m_pasting; }
 
     // While a project is read: a reader of a file other than its pass's own
@@ -344,7 +343,6 @@ private:
     // The paste under way, the objects it has indexed and the items it has
     // bound.
     bool m_pasting = false;
-    bool m_pasteRefused = false;
     QList<Obj *> m_pasteAdded;
     QList<std::pair<Obj *, ObjItem *>> m_pasteBound;
     QString m_failedFile;

@@ -219,6 +219,26 @@ private slots:
         QCOMPARE(rec.texts().size(), 3);
     }
 
+    // The frame editor pastes drawing only: a board, which no copy writes,
+    // comes without its type and is refused in words, adding nothing.
+    void boardsAreNotPasted()
+    {
+        ModalRecorder rec;
+        MainWindow w;
+        Project p(nullptr, nullptr);
+        FrameLayout *layout = newFrame(p, 1, 1, blockFrameType)->layout();
+        FrameEdit edit(w.actionList());
+        edit.setScene(layout);
+        const QList<GraphicsItem *> before = layout->graphicsItems();
+        GraphicsItem *board = layout->createItem(QGraphicsItem::UserType + 103);
+        QVERIFY(layout->addGraphicsItem(board));
+        edit.selectionMimeData({board});
+        QVERIFY(layout->removeGraphicsItem(board));
+        edit.paste();
+        QCOMPARE(layout->graphicsItems(), before);
+        QCOMPARE(rec.texts(), QStringList({"The clipboard holds data this program cannot paste. Nothing was pasted."}));
+    }
+
     // Addresses follow the row, the frame and the frame type at once.
     void addressRules()
     {

@@ -685,7 +685,7 @@ private slots:
             QVERIFY2(p.schemes()->itemList().size() == 1, c.label);
             QVERIFY2(p.schemes()->treeItem()->childCount() == 1, c.label);
             QVERIFY2(!p.isModified() && !p.schemesChanged(), c.label);
-            QVERIFY2(rec.count() == 1 && rec.shown[0].text.endsWith("FALSE expression"),
+            QVERIFY2(rec.texts() == QStringList({"The clipboard holds data this program cannot paste. Nothing was pasted."}),
                      qPrintable(QString(c.label) + ": " + rec.texts().join(" | ")));
         }
 

@@ -1773,8 +1773,11 @@ private slots:
                 QCOMPARE(rec.count(), 0);
                 group->treeItem()->setSelected(true);
                 QVERIFY(QMetaObject::invokeMethod(p.schemes(), "clickDeleteItem"));
+            } else {
+                QCOMPARE(rec.texts(),
+                         QStringList({"The clipboard holds data this program cannot paste. Nothing was pasted."}));
             }
-            QVERIFY(rec.count() <= 1 && objectCount(p) == objects && p.schemes()->itemList().size() == groups);
+            QVERIFY(objectCount(p) == objects && p.schemes()->itemList().size() == groups);
         }
     }
 };
