@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
+#include <utility>
+
 namespace {
 
 // Files before format 7 lack the last place of this kind in frames of
@@ -44,6 +46,10 @@ GraphicsPlaceContainer *GraphicsPlaceContainer::asContainer(GraphicsPlaceItem *i
 GraphicsPlaceContainer::~GraphicsPlaceContainer()
 {
     releasePlaces();
+    // The places go while this container is whole: the nested containers,
+    // deleted after it as its children, then find no place to leave.
+    const QList<Place *> places = std::exchange(m_places, {});
+    qDeleteAll(places);
 }
 
 QRectF GraphicsPlaceContainer::boundingRect() const
