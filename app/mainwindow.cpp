@@ -208,11 +208,7 @@ bool MainWindow::saveAsProject()
         name += QLatin1String(projectExtension);
     m_project->setFileName(name);
     m_project->setModified(true);
-    m_project->setDevicesChanged();
-    m_project->setSchemesChanged();
-    m_project->setEquipmentChanged();
-    m_project->setSpecificationDeviceChanged();
-    m_project->setSpecificationCableChanged();
+    m_project->prepareFullSave();
     if (!m_project->save())
         return false;
     m_project->setHasFileName(true);

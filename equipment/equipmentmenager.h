@@ -90,6 +90,9 @@ public:
     // when the user keeps them. The equipment file is marked changed when
     // the drawings or the number of pages no longer match it.
     bool rebuildWiringLayouts();
+    // The next rebuild builds every frame's pages anew, whether or not its
+    // frame changed and whether or not the same pages come out.
+    void prepareFullSave() override;
     // Marks every frame's pages for the next rebuild.
     void setAllWiringChanged();
     void loadFinished() override { showGenerationChecks(); }
@@ -106,6 +109,7 @@ private:
     // The index shared by the scopes alive, null until one wants it.
     std::unique_ptr<WiringIndex> m_wiringIndex;
     int m_indexScopes = 0;
+    bool m_rebuildAll = false;
 };
 
 #endif

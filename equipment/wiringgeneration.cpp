@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -1231,11 +1232,12 @@ bool EquipmentMenager::rebuildWiringLayouts()
     // whose layouts changed and those the project marked (modules, clamp
     // panels, cables). What the others would build is what they hold.
     const QSet<quint32> marked = project->takeWiringFrames();
+    const bool all = std::exchange(m_rebuildAll, false);
     QList<Frame *> due;
     for (FrameGroup *row : std::as_const(items)) {
         for (Frame *frame : row->itemList()) {
             FrameLayout *layout = frame ? frame->layout() : nullptr;
-            if (layout && (layout->wiringChanged() || marked.contains(frame->address().packedFrameCode())))
+            if (layout && (all || layout->wiringChanged() || marked.contains(frame->address().packedFrameCode())))
                 due.append(frame);
         }
     }
@@ -1299,7 +1301,7 @@ bool EquipmentMenager::rebuildWiringLayouts()
     QList<WiringLayout *> freshPages;
     for (Rebuilt &entry : rebuilt) {
         TakenPages fresh = takePages(entry.frame->layout());
-        if (!entry.former.isEmpty() && samePages(entry.former, fresh, entry.frame)) {
+        if (!all && !entry.former.isEmpty() && samePages(entry.former, fresh, entry.frame)) {
             deletePages(fresh);
             givePages(entry.frame->layout(), entry.former);
             entry.frame->restorePageCounter(entry.pageCounter);
@@ -1345,6 +1347,7 @@ bool EquipmentMenager::rebuildWiringLayouts()
             frame->layout()->setWiringChanged();
         for (quint32 code : marked)
             project->noteWiringFrame(code);
+        m_rebuildAll = all;
         return false;
     }
 
@@ -1387,6 +1390,11 @@ bool EquipmentMenager::rebuildWiringLayouts()
     if (moved)
         changed();
     return true;
+}
+
+void EquipmentMenager::prepareFullSave()
+{
+    m_rebuildAll = true;
 }
 
 void EquipmentMenager::setAllWiringChanged()

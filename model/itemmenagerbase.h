@@ -93,6 +93,10 @@ public:
     // Around the passes: before a save writes a file (false stops the
     // save), once it ended, before a load reads a file and once it ended.
     virtual bool prepareSave(const QString &) { return true; }
+    // Before a save that writes the whole branch from the project as it
+    // stands: what the branch keeps from an earlier save or load to spare
+    // work (records written, pages built, indexes) is let go.
+    virtual void prepareFullSave() {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
     virtual void loadFinished() {}

@@ -135,6 +135,10 @@ public:
     // replaced only once all of them were written, so a failed save leaves
     // the files on disk as they were. False after the failure's message.
     bool save();
+    // The next save writes every file anew ("Save as"): every side file,
+    // every sheet's own file, every frame's wiring pages built from the
+    // project as it stands; nothing kept from an earlier save or load.
+    void prepareFullSave();
     // Reads the project from its files (names set with setFileName); false
     // after a message that names the step and the file. Called once, on a
     // new project.

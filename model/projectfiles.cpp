@@ -100,6 +100,16 @@ void Project::writeMainFile(DataStream &stream)
         m_files[size_t(i)]->writeHeader(stream);
 }
 
+void Project::prepareFullSave()
+{
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
+        if (branch)
+            branch->prepareFullSave();
+    }
+    for (int flag = 0; flag < int(std::size(m_changed)); ++flag)
+        setSideFileChanged(flag);
+}
+
 bool Project::save()
 {
     if (!CHECK_PTR(m_schemes) || !CHECK_PTR(m_equipment) || !CHECK_PTR(m_specificationDevice)

@@ -164,6 +164,12 @@ void SchemeGroup::saveFinished(bool saved)
     m_noneModified = false;
 }
 
+void SchemeGroup::prepareFullSave()
+{
+    m_written = WrittenRecords();
+    eachItem([](Scheme *scheme) { scheme->setModified(true); });
+}
+
 void SchemeGroup::writeMembers(DataStream &stream) const
 {
     for (const QString &member : m_members)

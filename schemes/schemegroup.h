@@ -67,6 +67,8 @@ public:
     bool saveSecond(DataStream &stream) override;
     // The save of the project ended (see Scheme::saveFinished).
     void saveFinished(bool saved) override;
+    // The next save writes every sheet's file and the records anew.
+    void prepareFullSave() override;
 
 public slots:
     void clipboardChanged();

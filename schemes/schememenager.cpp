@@ -75,6 +75,14 @@ bool SchemeMenager::prepareSchemeFiles(const QString &directory)
     return true;
 }
 
+void SchemeMenager::prepareFullSave()
+{
+    for (SchemeGroup *group : std::as_const(items)) {
+        if (group)
+            group->prepareFullSave();
+    }
+}
+
 void SchemeMenager::saveFinished(bool saved)
 {
     for (SchemeGroup *group : std::as_const(items)) {

@@ -32,6 +32,8 @@ public:
     // message shown.
     bool prepareSchemeFiles(const QString &directory);
     bool prepareSave(const QString &directory) override { return prepareSchemeFiles(directory); }
+    // Every group writes its sheets' records anew, every sheet its file.
+    void prepareFullSave() override;
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
     QStringList documentFilePaths() const override { return schemeFilePaths(); }
