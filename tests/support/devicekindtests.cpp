@@ -125,12 +125,6 @@ int paintedOutside(GraphicsItem *item)
     return darkPixels(image, image.rect()) - darkPixels(image, inside.intersected(image.rect()));
 }
 
-SchemeEditor::Actions::Actions()
-{
-    ActionsManager::createMenus(&host, &list, &menuBar, &toolBar);
-    ActionsManager::createToolBox(&toolBox, &list);
-}
-
 SchemeEditor::SchemeEditor(int groupNumber)
     : m_project(new Project(nullptr, nullptr))
 {

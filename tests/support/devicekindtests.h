@@ -10,6 +10,7 @@
 #include "graphics/graphicsscene.h"
 #include "model/address.h"
 #include "model/project.h"
+#include "support/actionlist.h"
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
@@ -99,17 +100,7 @@ public:
     bool saveAndClose(const QString &dir);
 
 private:
-    struct Actions
-    {
-        Actions();
-        QWidget host;
-        QMenuBar menuBar;
-        QToolBar toolBar;
-        QTabWidget toolBox;
-        QList<QAction *> list;
-    };
-
-    Actions m_actions;
+    ActionList m_actions;
     std::unique_ptr<Project> m_project;
     Scheme *m_scheme = nullptr;
     std::unique_ptr<SchemeEdit> m_view;
