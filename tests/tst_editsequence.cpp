@@ -332,7 +332,8 @@ private:
 
     void build();
     QString saveAndCompare();
-    QString drop(GraphicsPlaceItem *item, Frame *frame, QList<Place *> targets);
+    QString drop(GraphicsPlaceItem *item, Frame *frame, bool keep);
+    QString placed(GraphicsPlaceItem *item, Frame *frame, bool keep);
     QList<Place *> freePlaces(Frame *frame, GraphicsPlaceItem *item);
     QList<GraphicsPlaceItem *> movable(Frame *frame);
     Device *unplacedDevice();
@@ -395,8 +396,8 @@ void EditSequence::closeViews(GraphicsScene *scene)
     }
 }
 
-// A project of two scheme groups with passages on two sheets and a row of
-// four frames drawn from the pools.
+// A project of two scheme groups (passages on two sheets), a row of four
+// frames drawn from the pools and cables between them.
 void EditSequence::build()
 {
     setProject(new Project(nullptr, nullptr));
@@ -491,20 +492,27 @@ bool inSuffixPlace(const GraphicsPlaceItem *item)
     return type && type->suffixFlag && item->addressSuffix() != 0;
 }
 
-// The layout's drop of a carried item at the centre of a target place;
-// what no place takes is deleted as the user would.
-QString EditSequence::drop(GraphicsPlaceItem *item, Frame *frame, QList<Place *> targets)
+// The layout's drop of a carried item over the centre of a place that
+// takes it; what no place takes is deleted as the user would, or, asked to
+// keep it, stays out of any place.
+QString EditSequence::drop(GraphicsPlaceItem *item, Frame *frame, bool keep)
 {
-    FrameLayout *layout = frame->layout();
+    const QList<Place *> targets = freePlaces(frame, item);
     if (!targets.isEmpty()) {
-        Place *target = pickFrom(targets);
-        const QPointF at = target->sceneRect().center();
-        layout->trackDrop(item, at);
-        layout->dropItem(item, at);
+        const QPointF at = pickFrom(targets)->sceneRect().center();
+        frame->layout()->trackDrop(item, at);
+        frame->layout()->dropItem(item, at);
     }
+    return placed(item, frame, keep);
+}
+
+QString EditSequence::placed(GraphicsPlaceItem *item, Frame *frame, bool keep)
+{
     if (item->place())
         return QString(" into %1 of frame %2").arg(addressText(item->place()->address())).arg(frame->address().field(2));
-    layout->removeGraphicsItem(item);
+    if (keep)
+        return " out of place";
+    frame->layout()->removeGraphicsItem(item);
     return " nowhere";
 }
 
@@ -543,7 +551,7 @@ QString EditSequence::placeDevice(bool throughTable)
     if (!throughTable) {
         GraphicsPlaceItemDevice *item = device->createPlaceItem(layout);
         layout->addGraphicsItem(item);
-        return edit + drop(item, frame, freePlaces(frame, item));
+        return edit + drop(item, frame, false);
     }
     // "Table devices": the frame editor carries the device's item; a click
     // over a place drops it there.
@@ -565,19 +573,14 @@ QString EditSequence::placeDevice(bool throughTable)
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     }
     delete view;
-    edit += " through the table";
-    if (item && item->place())
-        return edit + QString(" into %1 of frame %2").arg(addressText(item->place()->address())).arg(frame->address().field(2));
-    if (item)
-        layout->removeGraphicsItem(item);
-    return edit + " nowhere";
+    return edit + " through the table" + (item ? placed(item, frame, false) : QString(" nowhere"));
 }
 
 // A panel or board of a type that some free place of the frame takes.
 QString EditSequence::insertContainer()
 {
     Frame *frame = pickFrom(framesOf(project()));
-    QList<QPair<Place *, int>> choices;
+    QList<int> choices;
     for (Place *place : placesOf(frame)) {
         if (place->state() != Place::Normal || place->item() || place->placeType() < 0)
             continue;
@@ -585,18 +588,18 @@ QString EditSequence::insertContainer()
             const int kind =
                 id < panelTypeCount ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
             if (placeTypeAllowsModel(place->placeType(), containerKinds[kind].model))
-                choices.append({place, id});
+                choices << id;
         }
     }
     if (choices.isEmpty())
         return QString();
-    const auto [target, id] = pickFrom(choices);
+    const int id = pickFrom(choices);
     FrameLayout *layout = frame->layout();
     auto *item = static_cast<GraphicsPlaceContainer *>(
         layout->createItem(id < panelTypeCount ? int(GraphicsFramePanel::Type) : int(GraphicsBoard::Type)));
     item->setContainerType(id < panelTypeCount ? id : id - panelTypeCount);
     layout->addGraphicsItem(item);
-    return QString("insert %1").arg(placeItemText(item)) + drop(item, frame, freePlaces(frame, item).contains(target) ? QList<Place *>{target} : QList<Place *>());
+    return "insert " + placeItemText(item) + drop(item, frame, false);
 }
 
 QList<GraphicsPlaceItem *> EditSequence::movable(Frame *frame)
@@ -627,13 +630,7 @@ QString EditSequence::moveItem(bool remove)
         return edit;
     }
     item->removeFromPlace();
-    const QList<Place *> free = freePlaces(frame, item);
-    if (free.isEmpty())
-        return edit + " out of place";
-    Place *target = pickFrom(free);
-    frame->layout()->trackDrop(item, target->sceneRect().center());
-    frame->layout()->dropItem(item, target->sceneRect().center());
-    return edit + (item->place() ? " to " + addressText(item->place()->address()) : QString(" out of place"));
+    return edit + drop(item, frame, true);
 }
 
 // A cable between two frames, added to the cable list as a load would.
@@ -742,7 +739,8 @@ QString EditSequence::editModule()
     return edit;
 }
 
-// A command made in its dialog for a module, or one deleted.
+// A command made in its dialog for a module, one given to another module
+// in its dialog, or one deleted.
 QString EditSequence::editCommand()
 {
     QList<GraphicsCommand *> commands = DlgPropCommand::collectCommandItems(m_project.get());
@@ -934,6 +932,8 @@ QString EditSequence::saveAndCompare()
             return drawing + " is lost without a word";
         m_drawings.remove(drawing);
     }
+    if (m_boxes.texts().join('\n').contains("FALSE expression"))
+        return "a check failed: " + m_boxes.texts().join(" / ");
     // Now and then the user goes on in the project as opened.
     if (chance(40)) {
         auto *fresh = new Project(nullptr, nullptr);
@@ -985,13 +985,9 @@ QString EditSequence::run(int count)
         if (m_boxes.texts().join('\n').contains("FALSE expression"))
             failure = "a check failed";
         m_boxes.clear();
-        if (chance(15)) {
+        for (int saves = chance(15) ? 1 + int(chance(20)) : 0; saves > 0 && failure.isEmpty(); --saves) {
             m_log << "save";
             failure = saveAndCompare();
-            if (failure.isEmpty() && chance(20)) {
-                m_log << "save again";
-                failure = saveAndCompare();
-            }
         }
     }
     if (failure.isEmpty())
@@ -1032,7 +1028,7 @@ private slots:
     void savesMatchAFullSaveAndReopen()
     {
         const quint32 seed = qEnvironmentVariableIsSet("RLAY_EDIT_SEED") ? quint32(qEnvironmentVariableIntValue("RLAY_EDIT_SEED")) : 20240611u;
-        const int count = qEnvironmentVariableIsSet("RLAY_EDIT_COUNT") ? qEnvironmentVariableIntValue("RLAY_EDIT_COUNT") : 400;
+        const int count = qEnvironmentVariableIsSet("RLAY_EDIT_COUNT") ? qEnvironmentVariableIntValue("RLAY_EDIT_COUNT") : 600;
         QTemporaryDir dir;
         EditSequence sequence(seed, dir.path());
         const QString failure = sequence.run(count);
