@@ -67,12 +67,8 @@ struct HeldBack
     const char *fault;
 };
 const HeldBack heldBack[] = {
-    {"passage", "a passage read from a file takes a new identity at the next write of its sheet"},
-    {"cable", "a frame whose list of pages comes out the same keeps its old pages at a save"},
     {"hanging", "whether a place is covered is decided when an item is dropped, not from where items stand"},
     {"suffix place", "an emptied place keeps the address suffix of the item it held; reopened it has none"},
-    {"drawn module", "a drawing on a module's page is dropped without a word when the module is renamed or taken away"},
-    {"far distance", "a distance naming no frame of the project, or a frame kind from 19 on, is dropped at load"},
 };
 
 bool isHeldBack(const QString &kind)
@@ -358,7 +354,7 @@ private:
     QList<GraphicsEdit *> m_views;
     ModalRecorder m_boxes;
     QStringList m_log;
-    QHash<QString, quint32> m_drawings; // by the code of the frame drawn on
+    QSet<QString> m_drawings;
     QList<QDateTime> m_dates;
     int m_names = 0;
 };
@@ -466,23 +462,6 @@ QList<Place *> EditSequence::freePlaces(Frame *frame, GraphicsPlaceItem *item)
             free << place;
     }
     return free;
-}
-
-// Whether the item is, or holds, a module placed in a frame the user drew
-// on: its pages may go or change their names.
-bool holdsDrawnModule(GraphicsPlaceItem *item, const QHash<QString, quint32> &drawings)
-{
-    QList<GraphicsPlaceItem *> held{item};
-    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(item))
-        container->collectHeldItems(held);
-    for (GraphicsPlaceItem *each : std::as_const(held)) {
-        auto *device = dynamic_cast<GraphicsPlaceItemDevice *>(each);
-        const Address *address = device && device->device() ? device->device()->address() : nullptr;
-        if (address && device->device()->kind() == ModuleKind
-            && !drawings.keys(address->packedFrameCode()).isEmpty())
-            return true;
-    }
-    return false;
 }
 
 // Whether taking the item out leaves a place that gave it its suffix.
@@ -608,8 +587,7 @@ QList<GraphicsPlaceItem *> EditSequence::movable(Frame *frame)
     for (Place *place : placesOf(frame)) {
         GraphicsPlaceItem *item = place->item();
         if (item && (item->flags() & QGraphicsItem::ItemIsMovable)
-            && !(isHeldBack("suffix place") && inSuffixPlace(item))
-            && !(isHeldBack("drawn module") && holdsDrawnModule(item, m_drawings)))
+            && !(isHeldBack("suffix place") && inSuffixPlace(item)))
             items << item;
     }
     return items;
@@ -711,9 +689,7 @@ QString EditSequence::editModule()
     // A module deleted, or given another type, leaves its place empty.
     const bool keepsPlace = module && module->placeItem() && isHeldBack("suffix place")
         && inSuffixPlace(module->placeItem());
-    if ((action == 2 && keepsPlace)
-        || (action > 0 && module && module->placeItem() && isHeldBack("drawn module")
-            && holdsDrawnModule(module->placeItem(), m_drawings)))
+    if (action == 2 && keepsPlace)
         return QString();
     const QString chosen = module ? module->name() : QString();
     const int type = action == 1 && keepsPlace ? module->modelIndex() : pick(3);
@@ -838,7 +814,7 @@ QString EditSequence::draw()
     text->setText(QString("drawing %1").arg(++m_names));
     page->addGraphicsItem(text);
     text->setPos(QPointF(200 + pick(3000), 200 + pick(2000)));
-    m_drawings.insert(text->text(), frame->address().packedFrameCode());
+    m_drawings.insert(text->text());
     return QString("draw %1 on %2").arg(text->text(), page->displayName());
 }
 
@@ -884,8 +860,18 @@ QString EditSequence::saveAndCompare()
     clockNow = clockNow.addSecs(1);
     m_dates << clockNow;
     m_boxes.clear();
-    if (!project().save())
-        return "the save failed: " + m_boxes.texts().join(" / ");
+    // A save that would leave drawings without a page asks first; the
+    // user agrees.
+    QStringList asked;
+    const auto save = [&] {
+        ModalRecorder answers;
+        answers.clickButton("&Yes");
+        const bool saved = project().save();
+        asked += answers.texts();
+        return saved;
+    };
+    if (!save())
+        return "the save failed: " + asked.join(" / ");
     const QMap<QString, QByteArray> written = filesBelow(QFileInfo(m_path).absolutePath());
     const QStringList inMemory = dump(project());
     // No two devices share an address.
@@ -901,8 +887,8 @@ QString EditSequence::saveAndCompare()
         }
     }
     project().prepareFullSave();
-    if (!project().save())
-        return "the full save failed: " + m_boxes.texts().join(" / ");
+    if (!save())
+        return "the full save failed: " + asked.join(" / ");
     const QMap<QString, QByteArray> full = filesBelow(QFileInfo(m_path).absolutePath());
     const QMap<QString, QByteArray> a = undated(written, m_dates);
     const QMap<QString, QByteArray> b = undated(full, m_dates);
@@ -925,15 +911,17 @@ QString EditSequence::saveAndCompare()
         return "the reopened project differs, " + firstDifference(inMemory, again);
     const QString all = again.join('\n') + '\n';
     // A drawing goes only with its page, and the save says so.
-    for (const QString &drawing : m_drawings.keys()) {
+    for (const QString &drawing : m_drawings.values()) {
         if (all.contains(' ' + drawing + '\n'))
             continue;
-        if (m_boxes.count() == 0)
+        if (asked.isEmpty())
             return drawing + " is lost without a word";
         m_drawings.remove(drawing);
     }
-    if (m_boxes.texts().join('\n').contains("FALSE expression"))
-        return "a check failed: " + m_boxes.texts().join(" / ");
+    if ((asked + m_boxes.texts()).join('\n').contains("FALSE expression"))
+        return "a check failed: " + (asked + m_boxes.texts()).join(" / ");
+    for (const QString &box : std::as_const(asked))
+        m_log << "  box: " + box;
     // Now and then the user goes on in the project as opened.
     if (chance(40)) {
         auto *fresh = new Project(nullptr, nullptr);
