@@ -997,6 +997,8 @@ class TestEditSequence : public QObject
 private slots:
     void initTestCase()
     {
+        // A seed replays the same edits in every run.
+        QHashSeed::setDeterministicGlobalSeed();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         clockNow = QDateTime(QDate(2031, 3, 4), QTime(5, 6, 7, 89));
         setFileClock([] { return clockNow; });
