@@ -67,7 +67,6 @@ struct HeldBack
     const char *fault;
 };
 const HeldBack heldBack[] = {
-    {"hanging", "whether a place is covered is decided when an item is dropped, not from where items stand"},
     {"suffix place", "an emptied place keeps the address suffix of the item it held; reopened it has none"},
 };
 
@@ -451,14 +450,12 @@ void EditSequence::build()
         m_log << addCable();
 }
 
-// The places that take the item; with "hanging" held back, none it would
-// reach beyond.
+// The places that take the item, those it hangs over others from too.
 QList<Place *> EditSequence::freePlaces(Frame *frame, GraphicsPlaceItem *item)
 {
     QList<Place *> free;
     for (Place *place : placesOf(frame)) {
-        if (place->state() == Place::Normal && !place->item() && place->canDrop(item, place->sceneRect().center())
-            && !(isHeldBack("hanging") && GraphicsPlaceItem::reachesBeyond(place, item->modelId())))
+        if (place->state() == Place::Normal && !place->item() && place->canDrop(item, place->sceneRect().center()))
             free << place;
     }
     return free;
@@ -593,8 +590,10 @@ QList<GraphicsPlaceItem *> EditSequence::movable(Frame *frame)
     return items;
 }
 
-// Dragged out of its place and dropped over another (where nothing takes
-// it, it stays out of any place), or deleted as the editor deletes.
+// Dragged out of its place, as a move in the editor takes it out (a panel
+// or board lets go of what it holds), and dropped over another place
+// (where nothing takes it, it stays out of any place); or deleted as the
+// editor deletes.
 QString EditSequence::moveItem(bool remove)
 {
     Frame *frame = pickFrom(framesOf(project()));
@@ -607,7 +606,7 @@ QString EditSequence::moveItem(bool remove)
         frame->layout()->removeGraphicsItem(item);
         return edit;
     }
-    item->removeFromPlace();
+    item->transformChanged();
     return edit + drop(item, frame, true);
 }
 
