@@ -461,11 +461,19 @@ QList<Place *> EditSequence::freePlaces(Frame *frame, GraphicsPlaceItem *item)
     return free;
 }
 
-// Whether taking the item out leaves a place that gave it its suffix.
-bool inSuffixPlace(const GraphicsPlaceItem *item)
+// Whether taking the item out, or moving the panel or board that holds
+// it, leaves a place that gave it its suffix.
+bool inSuffixPlace(GraphicsPlaceItem *item)
 {
-    const PlaceTypeInfo *type = item->place() ? placeTypeInfo(item->place()->placeType()) : nullptr;
-    return type && type->suffixFlag && item->addressSuffix() != 0;
+    QList<GraphicsPlaceItem *> items{item};
+    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(item))
+        container->collectHeldItems(items);
+    for (const GraphicsPlaceItem *each : std::as_const(items)) {
+        const PlaceTypeInfo *type = each->place() ? placeTypeInfo(each->place()->placeType()) : nullptr;
+        if (type && type->suffixFlag && each->addressSuffix() != 0)
+            return true;
+    }
+    return false;
 }
 
 // The layout's drop of a carried item over the centre of a place that
