@@ -630,7 +630,6 @@ QString EditSequence::addCable()
     for (int i = 0; i < cores; ++i)
         cable->appendCore(new CableCore{QString("X%1").arg(i), QString("Y%1").arg(i), qint32(i)});
     project().specificationCable()->addCable(quint64(from) << 32 | to, cable);
-    project().specificationCable()->changed();
     return QString("cable %1 of %2 cores %3 -> %4").arg(cable->number()).arg(cores).arg(from, 0, 16).arg(to, 0, 16);
 }
 
