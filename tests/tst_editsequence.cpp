@@ -53,33 +53,28 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 namespace {
 
 // Edit kinds held back while a fault they find is being mended, with the
-// fault. RLAY_EDIT_RELEASE names those to run all the same, separated by
-// commas, or "all".
+// fault: none now. RLAY_EDIT_RELEASE names those to run all the same,
+// separated by commas, or "all".
 struct HeldBack
 {
-    const char *kind;
-    const char *fault;
+    QString kind;
+    QString fault;
 };
-const HeldBack heldBack[] = {
-    {"suffix place", "an emptied place keeps the address suffix of the item it held; reopened it has none"},
-};
+const QList<HeldBack> heldBack = {};
 
 bool isHeldBack(const QString &kind)
 {
     static const QStringList released = qEnvironmentVariable("RLAY_EDIT_RELEASE").split(',');
     if (released.contains(kind) || released.contains("all"))
         return false;
-    for (const HeldBack &held : heldBack) {
-        if (kind == QLatin1String(held.kind))
-            return true;
-    }
-    return false;
+    return std::any_of(heldBack.cbegin(), heldBack.cend(), [&](const HeldBack &held) { return held.kind == kind; });
 }
 
 const int commandType = GraphicsCommand::Type;
@@ -461,21 +456,6 @@ QList<Place *> EditSequence::freePlaces(Frame *frame, GraphicsPlaceItem *item)
     return free;
 }
 
-// Whether taking the item out, or moving the panel or board that holds
-// it, leaves a place that gave it its suffix.
-bool inSuffixPlace(GraphicsPlaceItem *item)
-{
-    QList<GraphicsPlaceItem *> items{item};
-    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(item))
-        container->collectHeldItems(items);
-    for (const GraphicsPlaceItem *each : std::as_const(items)) {
-        const PlaceTypeInfo *type = each->place() ? placeTypeInfo(each->place()->placeType()) : nullptr;
-        if (type && type->suffixFlag && each->addressSuffix() != 0)
-            return true;
-    }
-    return false;
-}
-
 // The layout's drop of a carried item over the centre of a place that
 // takes it; what no place takes is deleted as the user would, or, asked to
 // keep it, stays out of any place.
@@ -591,8 +571,7 @@ QList<GraphicsPlaceItem *> EditSequence::movable(Frame *frame)
     QList<GraphicsPlaceItem *> items;
     for (Place *place : placesOf(frame)) {
         GraphicsPlaceItem *item = place->item();
-        if (item && (item->flags() & QGraphicsItem::ItemIsMovable)
-            && !(isHeldBack("suffix place") && inSuffixPlace(item)))
+        if (item && (item->flags() & QGraphicsItem::ItemIsMovable))
             items << item;
     }
     return items;
@@ -691,14 +670,8 @@ QString EditSequence::editModule()
 {
     const QList<Obj *> modules = project().sortedObjectsOfKind(ModuleKind);
     const int action = modules.isEmpty() ? 0 : pick(3);
-    Module *module = dynamic_cast<Module *>(pickFrom(modules));
-    // A module deleted, or given another type, leaves its place empty.
-    const bool keepsPlace = module && module->placeItem() && isHeldBack("suffix place")
-        && inSuffixPlace(module->placeItem());
-    if (action == 2 && keepsPlace)
-        return QString();
-    const QString chosen = module ? module->name() : QString();
-    const int type = action == 1 && keepsPlace ? module->modelIndex() : pick(3);
+    const QString chosen = modules.isEmpty() ? QString() : pickFrom(modules)->name();
+    const int type = pick(3);
     const int moduleNumber = 1 + pick(6);
     QString edit;
     commandDialog(nullptr, [&](DlgPropCommand *d) {
