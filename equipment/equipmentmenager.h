@@ -79,6 +79,14 @@ public:
         EquipmentMenager &m_equipment;
     };
 
+    // A print or PDF of frames shares one index, as a scope does.
+    void beginPageRun() override { ++m_indexScopes; }
+    void endPageRun() override
+    {
+        if (--m_indexScopes == 0)
+            m_wiringIndex.reset();
+    }
+
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
     // Before a save: the pages of every frame whose layout, modules, clamp

@@ -112,6 +112,18 @@ void FrameGroup::buildWiringPages()
     equipment->showGenerationChecks();
 }
 
+void FrameGroup::beginPageRun()
+{
+    if (EquipmentMenager *equipment = project() ? project()->equipment() : nullptr)
+        equipment->beginPageRun();
+}
+
+void FrameGroup::endPageRun()
+{
+    if (EquipmentMenager *equipment = project() ? project()->equipment() : nullptr)
+        equipment->endPageRun();
+}
+
 void FrameGroup::printAll(QPainter *painter)
 {
     buildWiringPages();

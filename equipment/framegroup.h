@@ -48,6 +48,9 @@ public:
     // Every frame's documents, their pages built first.
     void printAll(QPainter *painter) override;
     void appendPages(QList<GraphicsScene *> &pages) override;
+    // The frames printed together share the equipment's index.
+    void beginPageRun() override;
+    void endPageRun() override;
 
 protected slots:
     // The new frame takes the row's number and side.

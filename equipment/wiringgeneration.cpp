@@ -1168,13 +1168,12 @@ void handOverViews(WiringLayout *from, WiringLayout *to)
 EquipmentMenager::IndexScope::IndexScope(EquipmentMenager &equipment)
     : m_equipment(equipment)
 {
-    ++m_equipment.m_indexScopes;
+    m_equipment.beginPageRun();
 }
 
 EquipmentMenager::IndexScope::~IndexScope()
 {
-    if (--m_equipment.m_indexScopes == 0)
-        m_equipment.m_wiringIndex.reset();
+    m_equipment.endPageRun();
 }
 
 const WiringIndex &EquipmentMenager::IndexScope::index()

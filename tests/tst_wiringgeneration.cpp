@@ -283,6 +283,33 @@ private slots:
         QCOMPARE(rec.count(), 0);
     }
 
+    // A PDF of the whole branch, its rows and frames building their pages in
+    // one run, gives every frame the pages it builds alone.
+    void aBranchPdfBuildsThePagesOfEachFrame()
+    {
+        ModalRecorder rec;
+        QList<QStringList> built[2];
+        for (int branch = 0; branch < 2; ++branch) {
+            Project project(nullptr, nullptr);
+            QList<Frame *> frames;
+            for (int i = 0; i < 4; ++i)
+                frames << newFrame(project, 1 + i / 2, 1 + i % 2, dcFrameType);
+            for (int i = 0; i < 8; ++i)
+                placeModule(project, frames[i % 4], QString("TU%1").arg(i + 1), i % 3);
+            for (int i = 0; i < 4; ++i)
+                addCable(project, frames[i], frames[(i + 1) % 4], 60 + 50 * i);
+            QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
+            QList<GraphicsScene *> gathered;
+            if (branch)
+                project.equipment()->appendPages(gathered);
+            for (Frame *frame : std::as_const(frames))
+                built[branch] << contents(frame);
+        }
+        QCOMPARE(built[1], built[0]);
+        QVERIFY(built[0][0].size() > 3);
+        QCOMPARE(rec.count(), 0);
+    }
+
     // A save that leaves the page list as it was keeps the pages and what
     // shows them; one after a module and a frame were added carries the
     // drawing, and the view, to the page of the same kind; the next load
