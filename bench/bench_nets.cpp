@@ -29,6 +29,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -92,7 +93,9 @@ Sheet build(int rows, int perRow)
     sheet.project.reset(new Project(nullptr, nullptr));
     sheet.scheme.reset(new Scheme(sheet.project.get()));
     Scheme &s = *sheet.scheme;
-    s.setSheetFormat(GraphicsScene::PaperA0, true, 2);
+    // Upright A0 sheets side by side, as many as the rows are wide: the
+    // whole drawing lies on the sheet, as a user draws it.
+    s.setSheetFormat(GraphicsScene::PaperA0, false, quint8(std::ceil((400 + 120.0 * perRow) / 8410)));
     GraphicsNode *previous = nullptr;
     for (int r = 0; r < rows; ++r) {
         const double y = 200 + 240.0 * r;
@@ -260,8 +263,7 @@ Figures measure(int rows, int perRow)
     }
 
     // Half the rows are selected and moved one grid step down, as a drag
-    // moves them: a quiet move of each, then each item's change. The trunk
-    // net between the halves follows.
+    // moves them. The trunk net between the halves follows.
     QList<GraphicsItem *> half;
     const double limit = 200 + 240.0 * (rows / 2) - 1;
     for (GraphicsItem *item : s.graphicsItems()) {
@@ -272,10 +274,7 @@ Figures measure(int rows, int perRow)
     }
     f.moved = int(half.size());
     timer.restart();
-    for (GraphicsItem *item : half)
-        item->moveByQuiet(QPointF(40, 40));
-    for (GraphicsItem *item : half)
-        item->transformChanged();
+    GraphicsPins::moveAll(half, QPointF(40, 40));
     f.move = msSince(timer);
     {
         PlainScene plain(f.moved, s.itemIndexMethod());

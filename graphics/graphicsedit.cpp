@@ -635,10 +635,7 @@ void GraphicsEdit::realMovePos()
     if (delta.isNull())
         return;
     // One quiet move per item and one repaint for all of them.
-    for (GraphicsItem *item : std::as_const(m_carriedItems))
-        item->moveByQuiet(delta);
-    for (GraphicsItem *item : std::as_const(m_carriedItems))
-        item->transformChanged();
+    GraphicsPins::moveAll(m_carriedItems, delta);
     const QRectF damaged = grown(area);
     m_scene->update(damaged);
     m_scene->update(damaged.translated(delta));

@@ -200,6 +200,15 @@ void GraphicsPins::joinAllPins(const QList<GraphicsItem *> &items)
     }
 }
 
+void GraphicsPins::moveAll(const QList<GraphicsItem *> &items, const QPointF &delta)
+{
+    for (GraphicsItem *item : items)
+        item->moveByQuiet(delta);
+    const ClewIndex clews;
+    for (GraphicsItem *item : items)
+        item->transformChanged();
+}
+
 void GraphicsPins::unsolderOutside()
 {
     for (Pin *p : m_pins) {

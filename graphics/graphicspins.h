@@ -58,6 +58,10 @@ public:
     // joinAllPins for every pinned item of the list (a moved selection),
     // with the clews met walked once for all of them.
     static void joinAllPins(const QList<GraphicsItem *> &items);
+    // Moves the items by delta as a drag does: a quiet move of each, then
+    // each item's change (contact marks, ends that follow), with the clews
+    // met walked once for all of them.
+    static void moveAll(const QList<GraphicsItem *> &items, const QPointF &delta);
     // Drops the connections to items that are not selected.
     void unsolderOutside();
     void unsolderAll();
