@@ -300,7 +300,7 @@ qint32 Pin::readRecord(DataStream &stream)
     return ids[0];
 }
 
-bool Pin::resolveIds(const PinIndex &pins)
+bool Pin::resolveIds(const PinIndex &pins, qint32 own)
 {
     const qint32 id = m_pendingPartner;
     m_pendingPartner = 0;
@@ -309,17 +309,13 @@ bool Pin::resolveIds(const PinIndex &pins)
     Pin *found = pins.value(id);
     if (!found || found == this)
         return false;
+    // A partner visited before answers with its pin, one still to come
+    // with the identity it holds for this one.
+    if (found->m_partner != this && (own == 0 || found->m_pendingPartner != own))
+        return false;
     unsolder();
     m_partner = found;
     return true;
-}
-
-bool Pin::dropOneSidedReferences()
-{
-    if (!m_partner || m_partner->m_partner == this)
-        return true;
-    m_partner = nullptr;
-    return false;
 }
 
 WiringPin::WiringPin(int capacity)
@@ -444,11 +440,11 @@ qint32 WiringPin::readRecord(DataStream &stream)
     return own;
 }
 
-bool WiringPin::resolveIds(const PinIndex &pins)
+bool WiringPin::resolveIds(const PinIndex &pins, qint32 own)
 {
     // A reference that cannot be resolved becomes null and the others are
     // still resolved: no identity is ever left where a pin is expected.
-    bool ok = Pin::resolveIds(pins);
+    bool ok = Pin::resolveIds(pins, own);
     for (qsizetype i = 0; i < m_pendingLinks.size(); ++i) {
         const qint32 id = m_pendingLinks[i];
         m_pendingLinks[i] = 0;
@@ -459,22 +455,17 @@ bool WiringPin::resolveIds(const PinIndex &pins)
             ok = false;
             continue;
         }
+        const bool returned = std::find(far->m_links.begin(), far->m_links.end(), this) != far->m_links.end()
+            || (own != 0 && std::find(far->m_pendingLinks.begin(), far->m_pendingLinks.end(), own)
+                    != far->m_pendingLinks.end());
+        if (!returned) {
+            ok = false;
+            continue;
+        }
         m_links[i] = far;
     }
     m_pendingLinks.clear();
     m_pendingLinks.squeeze();
-    return ok;
-}
-
-bool WiringPin::dropOneSidedReferences()
-{
-    bool ok = Pin::dropOneSidedReferences();
-    for (WiringPin *&far : m_links) {
-        if (far && std::find(far->m_links.begin(), far->m_links.end(), this) == far->m_links.end()) {
-            far = nullptr;
-            ok = false;
-        }
-    }
     return ok;
 }
 

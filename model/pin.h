@@ -150,13 +150,13 @@ public:
     // Reads the record and maps the own identity to this pin.
     void read(DataStream &stream, QHash<int, Pin *> &pinMap) { pinMap.insert(readRecord(stream), this); }
     void read(DataStream &stream, PinIndex &pins) { pins.insert(readRecord(stream), this); }
-    // Replaces the pending identities by pins. An identity missing from the
-    // index leaves the reference null and makes the result false.
-    virtual bool resolveIds(const PinIndex &pins);
-    // After the fix-up of all pins read together: drops every reference
-    // that the other side does not return (damaged data), so that soldering
-    // and links stay mutual. False when one was dropped.
-    virtual bool dropOneSidedReferences();
+    // Replaces the pending identities by pins, the pin being read with the
+    // identity own; one visit to every pin of the index resolves them all.
+    // A reference that the other side does not return (damaged data) is
+    // dropped, so that soldering and links stay mutual, whichever of the
+    // two is visited first. An identity missing from the index, or a
+    // reference dropped, leaves it null and makes the result false.
+    virtual bool resolveIds(const PinIndex &pins, qint32 own);
 
 protected:
     PinOwner *m_owner = nullptr;
@@ -196,8 +196,7 @@ public:
     // Adds the capacity and one identity per slot to the pin record.
     void write(DataStream &stream, Project &project) const override;
     qint32 readRecord(DataStream &stream) override;
-    bool resolveIds(const PinIndex &pins) override;
-    bool dropOneSidedReferences() override;
+    bool resolveIds(const PinIndex &pins, qint32 own) override;
 
 private:
     void unlinkSlot(int index);

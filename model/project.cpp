@@ -668,12 +668,8 @@ bool Project::updatePinsPointers()
         m_readPins.insert(it.key(), it.value());
     m_pinMap.clear();
     bool ok = true;
-    // One visit to each pin resolves it; the pins are kept in that order
-    // for the second, which needs every pin resolved.
-    std::vector<Pin *> pins;
-    pins.reserve(m_readPins.size());
+    // One visit to each pin resolves it.
     m_readPins.forEach([&](qint32 id, Pin *pin) {
-        pins.push_back(pin);
         // Pins read from the project's files keep the identities they were
         // read with (a repeated one was replaced in the map and is not
         // taken).
@@ -683,15 +679,9 @@ bool Project::updatePinsPointers()
             ok = false;
             return;
         }
-        if (!pin->resolveIds(m_readPins))
+        if (!pin->resolveIds(m_readPins, id))
             ok = false;
     });
-    for (size_t i = 0; i < pins.size(); ++i) {
-        if (i + 8 < pins.size() && pins[i + 8])
-            __builtin_prefetch(pins[i + 8]);
-        if (pins[i] && !pins[i]->dropOneSidedReferences())
-            ok = false;
-    }
     m_readPins.clear();
     return ok;
 }

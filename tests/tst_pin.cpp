@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -419,6 +420,52 @@ private slots:
         QVERIFY(project.updatePinsPointers());
         QCOMPARE(ra.pin(0)->partner(), rb.pin(0));
         QCOMPARE(rb.pin(0)->partner(), ra.pin(0));
+    }
+
+    // Records of random references, damaged ones among them (missing,
+    // one-sided, to the pin itself): one visit per pin keeps exactly the
+    // soldering and links both sides name, whatever the order of the visits.
+    void resolutionKeepsWhatBothSidesName()
+    {
+        ModalRecorder rec;
+        QRandomGenerator random(47);
+        const int n = 12;
+        for (int round = 0; round < 50; ++round) {
+            auto ref = [&] { return random.bounded(3) == 0 ? 0 : qint32(random.bounded(1, n + 3)); };
+            std::vector<std::array<qint32, 3>> records(n); // partner, two links
+            QByteArray bytes;
+            DataStream out(&bytes, QIODevice::WriteOnly);
+            out.setFormatIndex(DataStream::CurrentFormat);
+            Project project(nullptr, nullptr);
+            TestItem item(Device, n, true);
+            QList<Pin *> pins;
+            for (int i = 0; i < n; ++i) {
+                std::array<qint32, 3> &r = records[size_t(i)] = {ref(), ref(), ref()};
+                out << qint32(i + 1) << r[0] << quint8(2) << r[1] << r[2];
+                pins.append(item.pin(i));
+            }
+            readPins(bytes, pins, project.pinMap());
+            const bool ok = project.updatePinsPointers();
+            // Whether pin i names pin j in slots from..to of its record.
+            auto names = [&](int i, int from, int to, int j) {
+                const auto &r = records[size_t(i)];
+                return i != j && std::find(r.begin() + from, r.begin() + to, j + 1) != r.begin() + to;
+            };
+            bool sound = true;
+            for (int i = 0; i < n; ++i) {
+                for (int s = 0; s < 3; ++s) {
+                    const int far = records[size_t(i)][size_t(s)] - 1, from = s ? 1 : 0, to = s ? 3 : 1;
+                    const bool kept = far >= 0 && far < n && names(i, from, to, far) && names(far, from, to, i);
+                    sound = sound && (kept || far < 0);
+                    if (s == 0)
+                        QCOMPARE(item.pin(i)->partner(), kept ? item.pin(far) : nullptr);
+                    else
+                        QCOMPARE(item.wpin(i)->linkSlot(s - 1), kept ? item.wpin(far) : nullptr);
+                }
+            }
+            QCOMPARE(ok, sound);
+        }
+        QCOMPARE(rec.count(), 0);
     }
 
     // The table of identities read answers as a hash of them would, for
