@@ -166,6 +166,17 @@ void EquipmentMenager::check(QTreeWidget *results, int code)
     }
 }
 
+void EquipmentMenager::loadFinished()
+{
+    for (FrameGroup *row : std::as_const(items)) {
+        for (Frame *frame : row ? row->itemList() : QList<Frame *>()) {
+            if (frame && frame->layout())
+                frame->layout()->releaseLoadHold();
+        }
+    }
+    showGenerationChecks();
+}
+
 bool EquipmentMenager::createDerivedPages()
 {
     Project *owner = project();

@@ -103,7 +103,8 @@ public:
     void prepareFullSave() override;
     // Marks every frame's pages for the next rebuild.
     void setAllWiringChanged();
-    void loadFinished() override { showGenerationChecks(); }
+    // Also ends the covering hold of layouts a failed load left.
+    void loadFinished() override;
     bool prepareSave(const QString &) override { return rebuildWiringLayouts(); }
 
 private:

@@ -104,9 +104,13 @@ void Frame::setFrameType(int type)
     m_layout->setSheetFormat(GraphicsScene::PaperA3, row.landscape, 1);
     m_layout->setNumber(m_pageCounter);
     // The new parts stand on the row's side and their places take their
-    // addresses at once, whatever the frame's number.
+    // addresses at once, whatever the frame's number; a load gives them
+    // once it has read the number.
     placeClampPart(m_sideOfLeft);
-    m_layout->updateAddresses();
+    if (m_layout->isHeldForLoad())
+        m_rowPreset = true;
+    else
+        m_layout->updateAddresses();
 }
 
 void Frame::setClampPanelChoice(int choice)
@@ -251,6 +255,8 @@ void Frame::readProperties(DataStream &stream)
     const bool known = type >= 0 && type < frameTypeCount;
     if (EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr)
         LOG_CHECK(equipment->loadLog(), known || type == -1);
+    if (known && m_layout)
+        m_layout->holdForLoad();
     if (known)
         setFrameType(type);
     // Frames before format 3 have no clamp-panel choice.

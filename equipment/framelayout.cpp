@@ -560,6 +560,22 @@ FrameLayout::CoveringBatch::~CoveringBatch()
         m_layout->updateCovering();
 }
 
+void FrameLayout::holdForLoad()
+{
+    if (std::exchange(m_heldForLoad, true))
+        return;
+    ++m_coveringHeld;
+}
+
+void FrameLayout::releaseLoadHold()
+{
+    if (!std::exchange(m_heldForLoad, false))
+        return;
+    m_coveringDue = true;
+    const CoveringBatch last(this);
+    --m_coveringHeld;
+}
+
 void FrameLayout::registerPlace(qint32 id, Place *place)
 {
     if (!place)
@@ -779,6 +795,7 @@ bool FrameLayout::updatePointers(bool)
         ok = item->updatePlacePointer(m_placeMap);
     }
     m_placeMap.clear();
+    releaseLoadHold();
     return ok;
 }
 

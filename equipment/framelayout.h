@@ -131,6 +131,15 @@ public:
         FrameLayout *m_layout;
     };
 
+    // A load builds the parts from the frame type, moves them and fills
+    // their places before what covers what can matter: from holdForLoad
+    // on, the covering is decided once, when the pointer fix-up has put
+    // every item in its place (or when releaseLoadHold ends a load that
+    // failed before it).
+    void holdForLoad();
+    bool isHeldForLoad() const { return m_heldForLoad; }
+    void releaseLoadHold();
+
     // The sources of the project in name order, each with its net's pins,
     // read once for all frames.
     static QList<SourceNet> sourceNets(Project *project);
@@ -200,6 +209,7 @@ private:
     qsizetype m_placeCount = 0;
     int m_coveringHeld = 0;
     bool m_coveringDue = false;
+    bool m_heldForLoad = false;
     QList<WiringLayout *> m_wiringPages;
     LeftPages m_leftPages;
     bool m_wiringChanged = true;
