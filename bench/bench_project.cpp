@@ -11,8 +11,9 @@
 // close, also after every sheet, layout and page was printed and after
 // every wiring page was shown in a view and closed again, against the
 // toolkit freeing as many empty scenes; the wiring pages' listing,
-// building, framework scenes and rebuild against the toolkit making as
-// many tree rows, items and scenes. The growth per ten times the size
+// building (also as the whole branch's PDF builds them), framework scenes
+// and rebuild against the toolkit making as many tree rows, items and
+// scenes. The growth per ten times the size
 // shows whether each stays linear. Every load is checked (result, boxes
 // shown, objects, items, placed items and pages) before its time counts,
 // every build of the pages for the pages it gives.
@@ -505,16 +506,17 @@ struct Series
 // toolkit freeing as many empty scenes or making as many tree rows, items
 // and scenes).
 enum Operation { Load, FirstLoad, Close, ClosePrinted, CloseShown, Save, SaveOne, ListPages, BuildPages,
-                 BuildScenes, Rebuild, Read, FirstRead, EmptyClose, Write, WriteOne, RowsFloor, ItemsFloor,
+                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, Write, WriteOne, RowsFloor, ItemsFloor,
                  ScenesFloor, OperationCount };
 const int timedCount = Read;
 const char *const operationNames[OperationCount] = {
     "load", "first load", "close", "close after printing", "close after showing pages", "save",
-    "save after one change", "wiring listing", "wiring pages built", "wiring page scenes", "rebuild of all frames",
+    "save after one change", "wiring listing", "wiring pages built", "pages of a branch PDF", "wiring page scenes",
+    "rebuild of all frames",
     "raw read", "raw read (fresh)", "empty Qt close", "raw write", "raw write of one change", "Qt tree rows",
     "Qt objects and items", "Qt scenes with items"};
 const Operation floorOf[timedCount] = {Read,       FirstRead, EmptyClose, EmptyClose, EmptyClose, Write,
-                                       WriteOne,   RowsFloor, ItemsFloor, ScenesFloor, ItemsFloor};
+                                       WriteOne,   RowsFloor, ItemsFloor, ItemsFloor, ScenesFloor, ItemsFloor};
 
 struct Figures
 {
@@ -758,9 +760,10 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
     f.oneChangeFiles = int(oneChange.size());
 
     // The wiring pages, step by step: listed as a load lists them, every
-    // page built, every built page's framework scene made, and every frame
-    // rebuilt beside its built pages as a save does for changed frames.
-    // Each round starts from no pages at all.
+    // page built, every built page's framework scene made, every frame
+    // rebuilt beside its built pages as a save does for changed frames, and
+    // every page built anew as the branch's PDF builds them. Each round
+    // starts from no pages at all.
     for (int round = 0; round < rounds; ++round) {
         wiringfigures::dropPages(*open);
         // The allocator merges the small blocks the old pages freed when
@@ -785,11 +788,21 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         f.series[Rebuild].add(t.nsecsElapsed());
         QCoreApplication::sendPostedEvents();
         const wiringfigures::PageCount after = wiringfigures::countPages(*open);
+        // The pages listed again, then built by the branch as printing it
+        // or saving it as PDF builds them: row by row, frame by frame.
+        wiringfigures::dropPages(*open);
+        const bool relisted = wiringfigures::listPages(*open);
+        QCoreApplication::sendPostedEvents();
+        startTimer(t);
+        const int gathered = wiringfigures::branchPages(*open);
+        f.series[BranchPages].add(t.nsecsElapsed());
+        const int branchBuilt = wiringfigures::countPages(*open).built;
         if (!listed || !built || f.built.built <= 0 || f.built.listed != 0 || f.built.built != f.counts.pages
-            || scenes != f.built.built || after.built != f.built.built || after.items != f.built.items) {
+            || scenes != f.built.built || after.built != f.built.built || after.items != f.built.items || !relisted
+            || branchBuilt != f.built.built || gathered < branchBuilt) {
             std::fprintf(stderr, "wiring pages of %d devices failed: %d of %d built (%d left listed), %d scenes, "
-                                 "%d pages after the rebuild\n",
-                         devices, f.built.built, f.counts.pages, f.built.listed, scenes, after.built);
+                                 "%d pages after the rebuild, %d built for a branch PDF\n",
+                         devices, f.built.built, f.counts.pages, f.built.listed, scenes, after.built, branchBuilt);
             f.valid = false;
             return f;
         }

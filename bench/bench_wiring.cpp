@@ -9,9 +9,10 @@
 // scene of every page (as showing each makes it), and the rebuild a save
 // makes when every frame changed; each beside its floor, what the toolkit
 // alone takes to make as many tree rows, objects and items, or scenes
-// holding as many items. The time the load spends on everything but the
-// listing shows whether the listing stays under the rest of the load; the
-// sizes show whether each step stays linear.
+// holding as many items. The load is set against reading its files'
+// bytes, and the time it spends on everything but the listing shows whether
+// the listing stays under the rest of the load; the sizes show whether each
+// step stays linear.
 #include "bench/floortable.h"
 #include "bench/wiringfigures.h"
 #include "devices/graphicscommand.h"
@@ -35,7 +36,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -183,8 +187,11 @@ struct Figures
     double build = 0;
     double scenes = 0;
     double rebuild = 0;
-    // The load without the listing it runs.
+    // The load, and without the listing it runs.
+    double load = 0;
     double rest = 0;
+    // Reading the bytes of the project's files once each.
+    double readFloor = 0;
     double rowsFloor = 0;
     double itemsFloor = 0;
     double scenesFloor = 0;
@@ -209,8 +216,30 @@ void startTimer(QElapsedTimer &timer)
     timer.start();
 }
 
-Figures measure(int frames, int devices, const QString &dir)
+// The bytes of every file below the folder, read once each, in ms.
+double readFilesMs(const QString &dir)
 {
+    QStringList paths;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths.append(it.next());
+    qint64 bytes = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString &path : std::as_const(paths)) {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            bytes += f.readAll().size();
+    }
+    const double ms = msOf(timer.nsecsElapsed());
+    return bytes < 0 ? 0 : ms;
+}
+
+Figures measure(int frames, int devices, const QString &root)
+{
+    // Each size in a folder of its own: its files alone are read.
+    const QString dir = root + QStringLiteral("/f%1").arg(frames);
+    QDir().mkpath(dir);
     Figures best;
     const QString path = dir + QStringLiteral("/plant%1.rlay").arg(frames);
     {
@@ -227,6 +256,7 @@ Figures measure(int frames, int devices, const QString &dir)
         if (!loaded.load())
             return Figures();
         const double load = msOf(timer.nsecsElapsed());
+        keepBest(best.load, load, round);
         // What the load left for the event loop, as the program's loop
         // would take it.
         QCoreApplication::sendPostedEvents();
@@ -271,6 +301,7 @@ Figures measure(int frames, int devices, const QString &dir)
         if (wiringfigures::countPages(loaded).built != listed)
             return Figures();
 
+        keepBest(best.readFloor, readFilesMs(dir), round);
         keepBest(best.rowsFloor, msOf(wiringfigures::rowsFloorNs(frames, listed, startTimer)), round);
         keepBest(best.itemsFloor, msOf(wiringfigures::itemsFloorNs(listed, best.pages.items, startTimer)), round);
         keepBest(best.scenesFloor, msOf(wiringfigures::scenesFloorNs(listed, best.pages.items, startTimer)), round);
@@ -307,7 +338,8 @@ int main(int argc, char **argv)
         }
         std::printf("\n%d frames, %d devices placed, %d wiring pages (%d items on them); best of %d rounds\n",
                     size.first, f.placed, f.pages.built, f.pages.items, rounds);
-        printFloorTable({{"listing", f.list, "Qt tree rows", f.rowsFloor},
+        printFloorTable({{"load", f.load, "raw read", f.readFloor},
+                         {"listing", f.list, "Qt tree rows", f.rowsFloor},
                          {"pages built", f.build, "Qt objects and items", f.itemsFloor},
                          {"page scenes", f.scenes, "Qt scenes with items", f.scenesFloor},
                          {"rebuild of all frames", f.rebuild, "Qt objects and items", f.itemsFloor}},

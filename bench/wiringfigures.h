@@ -119,6 +119,16 @@ inline bool buildPages(Project &project)
     return ok;
 }
 
+// The pages of every frame gathered by the equipment branch, as printing
+// or saving the whole branch as PDF gathers them, building what is only
+// listed; the number of pages and layouts gathered.
+inline int branchPages(Project &project)
+{
+    QList<GraphicsScene *> pages;
+    project.equipment()->appendPages(pages);
+    return int(pages.size());
+}
+
 // The framework scene of every built page, as showing each makes it; the
 // number of scenes made.
 inline int makeScenes(const QList<WiringLayout *> &pages)
