@@ -49,9 +49,20 @@ Device::~Device()
     m_wiringItem = nullptr;
 }
 
+void Device::setShowAddress(bool show)
+{
+    if (show == m_showAddress)
+        return;
+    m_showAddress = show;
+    if (project() && isIndexed())
+        project()->updateObj(this);
+}
+
 bool Device::setName(const QString &name)
 {
-    m_showAddress = false;
+    // Told at once, whether the rename goes through or not: the flag is
+    // saved, and the frame's pages show it.
+    setShowAddress(false);
     return Obj::setName(name);
 }
 

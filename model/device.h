@@ -115,7 +115,8 @@ public:
     // The name of the place type's row, empty for none.
     QString placeTypeName() const;
     bool showAddress() const { return m_showAddress; }
-    void setShowAddress(bool show) { m_showAddress = show; }
+    // The devices file holds the flag, and the frame's pages show it.
+    void setShowAddress(bool show);
     GraphicsPlaceItemDevice *placeItem() const { return m_placeItem; }
     GraphicsWiringItemDevice *wiringItem() const { return m_wiringItem; }
 

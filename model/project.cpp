@@ -318,9 +318,10 @@ void Project::updateObj(Obj *obj)
 
 void Project::noteWiringInput(const Obj *obj)
 {
-    // Of the devices only the modules (their DC pages) and clamp panels
-    // (the bands of their part pages) shape pages outside their layouts.
-    if (m_loading || !obj || (obj->kind() != ModuleKind && obj->kind() != ClampPanelKind))
+    // A placed device is shown by its frame's pages: as they show it (its
+    // address or not, a module's DC pages, a clamp panel's bands) beyond
+    // what its layout holds.
+    if (m_loading || !obj)
         return;
     auto *device = dynamic_cast<const Device *>(obj);
     if (const Address *address = device ? device->address() : nullptr)

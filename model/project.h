@@ -85,9 +85,10 @@ public:
     bool renameObj(Obj *obj, const QString &formerName);
     void updateObj(Obj *obj);
     // The frames, by frame code, whose wiring pages a change may alter
-    // beyond their own layouts: a change of a module or clamp panel
-    // marks the frame it stands in, a cable both frames it joins. The
-    // next save builds those frames' pages anew and takes the marks.
+    // beyond their own layouts: a change of a placed device (a rename, a
+    // module's commands, a clamp panel's strip) marks the frame it stands
+    // in, a cable both frames it joins. The next save builds those frames'
+    // pages anew and takes the marks.
     void noteWiringInput(const Obj *obj);
     void noteWiringFrame(quint32 frameCode);
     QSet<quint32> takeWiringFrames();
