@@ -1,5 +1,6 @@
 #include "equipment/cable.h"
 
+#include "equipment/specificationmanagercable.h"
 #include "model/check.h"
 #include "model/datastream.h"
 
@@ -93,10 +94,32 @@ Cable::~Cable()
         delete core;
 }
 
+void Cable::setNumber(int number)
+{
+    if (number == m_number)
+        return;
+    m_number = number;
+    changed();
+}
+
 void Cable::appendCore(CableCore *core)
 {
-    if (CHECK_PTR(core))
-        m_cores.append(core);
+    if (!CHECK_PTR(core))
+        return;
+    m_cores.append(core);
+    changed();
+}
+
+void Cable::setOwner(SpecificationManagerCable *owner, quint64 key)
+{
+    m_owner = owner;
+    m_key = key;
+}
+
+void Cable::changed()
+{
+    if (m_owner)
+        m_owner->cableChanged(m_key);
 }
 
 int Cable::freeCores() const

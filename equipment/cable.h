@@ -11,6 +11,7 @@
 #include <QString>
 
 class DataStream;
+class SpecificationManagerCable;
 
 struct CableCore
 {
@@ -32,10 +33,14 @@ public:
 
     int type() const { return m_type; }
     int number() const { return m_number; }
-    void setNumber(int number) { m_number = number; }
+    void setNumber(int number);
     const QList<CableCore *> &cores() const { return m_cores; }
     // The cable takes the core.
     void appendCore(CableCore *core);
+    // The cable list that holds the cable under the key of the frames it
+    // joins: told of each change, so that its file and both frames' cable
+    // pages follow.
+    void setOwner(SpecificationManagerCable *owner, quint64 key);
 
     // The cores of the cable's type not yet in its list; 0 after a failed
     // check for a type outside the catalogue.
@@ -64,6 +69,10 @@ public:
     static void readUsedTypes(DataStream &stream);
 
 private:
+    void changed();
+
+    SpecificationManagerCable *m_owner = nullptr;
+    quint64 m_key = 0;
     int m_type;
     int m_number = 0;
     QList<CableCore *> m_cores;

@@ -56,6 +56,14 @@ void SpecificationManagerCable::addCable(quint64 key, Cable *cable)
         return;
     const bool newKey = !m_cables.contains(key);
     m_cables[key].append(cable);
+    cable->setOwner(this, key);
+    cableChanged(key);
+    if (newKey)
+        m_keys.insert(std::lower_bound(m_keys.begin(), m_keys.end(), key), key);
+}
+
+void SpecificationManagerCable::cableChanged(quint64 key)
+{
     // The cable file holds the cable, and both frames it joins get their
     // cable pages anew: the equipment file's drawings follow those pages,
     // so a save that wrote the one file without the other would not load.
@@ -64,8 +72,6 @@ void SpecificationManagerCable::addCable(quint64 key, Cable *cable)
         project()->noteWiringFrame(quint32(key & 0xffffffffu));
         project()->noteWiringFrame(quint32(key >> 32));
     }
-    if (newKey)
-        m_keys.insert(std::lower_bound(m_keys.begin(), m_keys.end(), key), key);
 }
 
 void SpecificationManagerCable::deleteCables()
@@ -127,6 +133,7 @@ bool SpecificationManagerCable::readCables(DataStream &stream)
                 break;
             }
             cable->read(stream);
+            cable->setOwner(this, key);
             list.append(cable);
             if (stream.status() != QDataStream::Ok) {
                 ok = false;

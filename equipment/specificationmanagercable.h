@@ -36,6 +36,8 @@ public:
     const QList<quint64> &keys() const { return m_keys; }
     // Appends a cable (taken) to the list of its frame pair.
     void addCable(quint64 key, Cable *cable);
+    // A cable of the frame pair changed, or joined it.
+    void cableChanged(quint64 key);
 
     // The cables, then the cable types in use; written ahead of the pages.
     void writeCables(DataStream &stream);
