@@ -1,6 +1,7 @@
 #include "equipment/place.h"
 
 #include "equipment/framelayout.h"
+#include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplacecontainer.h"
 #include "equipment/graphicsplaceitem.h"
@@ -11,6 +12,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/device.h"
+#include "model/itemtypes.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -48,6 +50,20 @@ bool partCarries(const Place *place, const GraphicsPlaceItem *item)
         top = top->place()->container();
     auto *part = dynamic_cast<GraphicsFramePart *>(top);
     return !part || part->hasNoClampPanelType() || part->hasClampPanelModel(device->modelIndex());
+}
+
+// The two panels of a relay case's column face each other place for place:
+// the wiring pages can pair them only when both have as many places.
+bool pairsInColumn(const Place *place, GraphicsPlaceItem *item)
+{
+    auto *part = dynamic_cast<GraphicsFramePart *>(place->container());
+    auto *panel = GraphicsPlaceContainer::asContainer(item);
+    if (!part || !panel || item->type() != GraphicsFramePanel::Type || part->places().size() != 2
+        || (part->partKind() != 17 && part->partKind() != 20) || place->address().field(0) != relayCaseFrameKind)
+        return true;
+    Place *other = part->places().at(part->places().at(0) == place ? 1 : 0);
+    auto *facing = other ? GraphicsPlaceContainer::asContainer(other->item()) : nullptr;
+    return !facing || other->item()->type() != item->type() || facing->places().size() == panel->places().size();
 }
 
 } // namespace
@@ -259,7 +275,7 @@ bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
     if (!sceneRect().contains(scenePoint))
         return false;
     const int model = item->modelId();
-    if (!CHECK(model != -1) || !allowsModel(model) || !partCarries(this, item))
+    if (!CHECK(model != -1) || !allowsModel(model) || !partCarries(this, item) || !pairsInColumn(this, item))
         return false;
     // An item that stays within the place meets only what lies over the
     // place, and that would cover it.
