@@ -198,7 +198,7 @@ private:
     bool fitPanels(const QList<GraphicsPlaceItem *> &panels);
     // The heating, column and left-side pages of a relay case; what it
     // cannot wire is skipped and logged.
-    void createRelayCaseWiring(bool ua, CheckLog &log);
+    void createRelayCaseWiring(CheckLog &log);
     void drawRelayCase(QPainter *painter);
 
     Frame *m_frame;

@@ -58,6 +58,31 @@ void appendOnce(QStringList &list, const QString &text)
         list.append(text);
 }
 
+// The note of a panel's page: the wire sections that feed the panel's
+// devices, once each in the order met; the copper plate where its first
+// pin is met; the power bus's.
+QString wiringNote(const GraphicsFramePanel *panel, bool ua, CheckLog &log)
+{
+    QList<Pin *> pins;
+    panel->collectPins(pins);
+    QStringList notes;
+    bool plateSeen = false;
+    for (Pin *pin : std::as_const(pins)) {
+        if (!LOG_CHECK_PTR(log, pin))
+            continue;
+        bool plate = false;
+        const int section = pin->sourceName(nullptr, nullptr, plateSeen ? nullptr : &plate);
+        if (plate && !plateSeen) {
+            plateSeen = true;
+            notes.append(GraphicsCopperPlate::plateText(false, ua));
+        }
+        appendOnce(notes, longSectionText(section, ua));
+    }
+    if (panel->powerBus())
+        appendOnce(notes, longSectionText(busSection, ua));
+    return notes.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 void GraphicsFramePanel::buildWiring(CheckLog &log)
@@ -101,27 +126,7 @@ void GraphicsFramePanel::buildWiringPage(CheckLog &log)
         return;
     }
 
-    // The wire sections that feed the devices, once each in the order met;
-    // the copper plate where its first pin is met.
-    QList<Pin *> pins;
-    collectPins(pins);
-    QStringList notes;
-    bool plateSeen = false;
-    for (Pin *pin : std::as_const(pins)) {
-        if (!LOG_CHECK_PTR(log, pin))
-            continue;
-        bool plate = false;
-        const int section = pin->sourceName(nullptr, nullptr, plateSeen ? nullptr : &plate);
-        if (plate && !plateSeen) {
-            plateSeen = true;
-            notes.append(GraphicsCopperPlate::plateText(false, ua));
-        }
-        appendOnce(notes, longSectionText(section, ua));
-    }
-    if (powerBus())
-        appendOnce(notes, longSectionText(busSection, ua));
-
-    const QString note = notes.join(QStringLiteral("; "));
+    const QString note = wiringNote(this, ua, log);
     const WiringContainerKind *wiring =
         panel->wiringKind >= 0 && panel->wiringKind < WiringContainerKindCount ? &wiringContainerKinds[panel->wiringKind]
                                                                                : nullptr;
@@ -130,6 +135,12 @@ void GraphicsFramePanel::buildWiringPage(CheckLog &log)
     if (!LOG_CHECK_PTR(log, page))
         return;
     setWiringPage(page);
+    // The note follows the sections as they change; a page the panel lets
+    // go keeps its note as it was (FrameLayout::keepLeftPage).
+    page->setNoteSource([this, page] {
+        CheckLog quiet;
+        return wiringNote(this, page->project() && page->project()->language() != 0, quiet);
+    });
 
     GraphicsWiringContainer *container = nullptr;
     if (panel->containerKind == varistorRowKind) {

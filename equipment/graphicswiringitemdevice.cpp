@@ -58,13 +58,13 @@ void GraphicsWiringItemDevice::draw(QPainter *painter, const QStyleOptionGraphic
     if (m_hasAddress && withText)
         painter->drawText(QRectF(-20, -80, 200, 40), Qt::AlignCenter, m_address.toString(3));
 
-    if (m_device) {
+    if (Device *shown = device()) {
         // The links belong to the device's one scene item; a device shown
         // by several items (or none) has no terminals to speak of here.
-        const QList<ObjItem *> &items = m_device->items();
+        const QList<ObjItem *> &items = shown->items();
         PinOwner *owner = items.size() == 1 && items.first() ? items.first()->pinOwner() : nullptr;
         if (owner && owner->pinCount() == 2 && withText) {
-            const int language = m_device->project() ? m_device->project()->language() : 0;
+            const int language = shown->project() ? shown->project()->language() : 0;
             auto *left = dynamic_cast<WiringPin *>(owner->pin(0));
             auto *right = dynamic_cast<WiringPin *>(owner->pin(1));
             if (left)
@@ -72,7 +72,7 @@ void GraphicsWiringItemDevice::draw(QPainter *painter, const QStyleOptionGraphic
             if (right)
                 drawPinLinks(painter, right, QPointF(160, 0), false, false, language, deviceRowHeight, deviceStubLength);
         }
-        m_device->paintPicture(painter);
+        shown->paintPicture(painter);
     }
 
     painter->setPen(penBlack);

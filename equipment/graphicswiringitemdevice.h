@@ -26,7 +26,12 @@ public:
     QRectF boundingRect() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
-    Device *device() const { return m_device; }
+    // The device shown; none for an item that shows its address only.
+    Device *device() const { return m_addressOnly ? nullptr : m_device; }
+    // The device whose wire sections the page's note names: the one shown,
+    // or that of the place whose address alone is shown.
+    Device *notedDevice() const { return m_device; }
+    void showAddressOnly() { m_addressOnly = true; }
     // The address the item was made with; null when it had none.
     const Address *address() const { return m_hasAddress ? &m_address : nullptr; }
     // The device is gone: the item keeps its frame and address only.
@@ -43,6 +48,7 @@ private:
     // A copy: the place the address belonged to may go before the item.
     Address m_address;
     bool m_hasAddress;
+    bool m_addressOnly = false;
 };
 
 #endif

@@ -20,8 +20,6 @@
 #include "equipment/wiringlayout.h"
 #include "equipment/wiringpageitem.h"
 #include "devices/clampcatalogue.h"
-#include "devices/clamp.h"
-#include "devices/clamppanelitems.h"
 #include "devices/module.h"
 #include "devices/modulecatalogue.h"
 #include "graphics/graphicsedit.h"
@@ -238,6 +236,69 @@ QStringList deviceNotes(Device *device, bool ua, CheckLog &log)
     return notes;
 }
 
+// The note of a part page: the long section texts of the pins of every
+// scheme item of each device shown, and the power bus's where an item's
+// first pin is linked to a bus's feed, each text once, in order.
+QString partPageNote(const QList<GraphicsWiringItemDevice *> &shown, bool ua, CheckLog &log)
+{
+    QStringList list;
+    auto add = [&list](const QString &text) {
+        if (!text.isEmpty() && !list.contains(text))
+            list.append(text);
+    };
+    for (GraphicsWiringItemDevice *item : shown) {
+        Device *device = item->device();
+        for (ObjItem *entry : device ? device->items() : QList<ObjItem *>()) {
+            PinOwner *owner = entry ? entry->pinOwner() : nullptr;
+            if (!LOG_CHECK_PTR(log, owner))
+                continue;
+            for (int i = 0; i < owner->pinCount(); ++i) {
+                if (Pin *pin = owner->pin(i))
+                    add(sectionNote(pin, ua));
+            }
+            auto *first = owner->pinCount() > 0 ? dynamic_cast<WiringPin *>(owner->pin(0)) : nullptr;
+            for (int k = 0; first && k < first->linkCount(); ++k) {
+                WiringPin *far = first->link(k);
+                PinOwner *farOwner = far ? far->owner() : nullptr;
+                QGraphicsItem *farItem = farOwner ? farOwner->graphicsItem() : nullptr;
+                if (farItem && farItem->type() == powerBusType && farOwner->pinCount() > powerBusFeedPin
+                    && farOwner->pin(powerBusFeedPin) == far)
+                    add(GraphicsNet::sectionText(powerBusSection, false, ua));
+            }
+        }
+    }
+    return list.join(noteSeparator);
+}
+
+// The note of a relay-case page: the long section texts of every pin of
+// each device noted, a line each unless the note holds it already.
+QString relayCaseNote(const QList<GraphicsWiringItemDevice *> &noted, bool ua, CheckLog &log)
+{
+    QString note;
+    for (GraphicsWiringItemDevice *item : noted) {
+        if (Device *device = item->notedDevice()) {
+            for (const QString &text : deviceNotes(device, ua, log))
+                WiringLayout::appendNote(note, text);
+        }
+    }
+    return note;
+}
+
+using PageNote = QString (*)(const QList<GraphicsWiringItemDevice *> &, bool, CheckLog &);
+
+// The page's note names the wire sections of the devices of its items:
+// worked out now, and again whenever a chain may have changed since. The
+// items are the page's own, and forget their devices when those go.
+void noteDevices(WiringLayout *page, const QList<GraphicsWiringItemDevice *> &items, PageNote note, CheckLog &log)
+{
+    page->setSecondCaption(note(items, isLanguageUa(page), log));
+    page->setNoteSource([page, items, note] {
+        // Checks that fail here were shown when the page was built.
+        CheckLog quiet;
+        return note(items, isLanguageUa(page), quiet);
+    });
+}
+
 // The wiring item of a placed device on the page at the position.
 GraphicsWiringItemDevice *placeWiringItem(GraphicsScene *page, GraphicsWiringItemDevice *item, const QPointF &pos)
 {
@@ -248,9 +309,17 @@ GraphicsWiringItemDevice *placeWiringItem(GraphicsScene *page, GraphicsWiringIte
     return item;
 }
 
-GraphicsWiringItemDevice *placeAddressOnly(GraphicsScene *page, const Address &address, const QPointF &pos)
+// The address of a place alone; the device of the place, when given, is
+// not shown but noted.
+GraphicsWiringItemDevice *placeAddressOnly(GraphicsScene *page, const Address &address, const QPointF &pos,
+                                           Device *noted = nullptr)
 {
-    return placeWiringItem(page, new GraphicsWiringItemDevice(page, nullptr, nullptr, &address), pos);
+    auto *item = new GraphicsWiringItemDevice(page, nullptr, noted, &address);
+    if (noted) {
+        item->showAddressOnly();
+        noted->adoptWiringItem(item);
+    }
+    return placeWiringItem(page, item, pos);
 }
 
 // A plain page of the frame with both captions empty.
@@ -375,7 +444,6 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     if (!m_frame)
         return true;
     const quint32 code = m_frame->address().packedFrameCode();
-    const bool ua = isLanguageUa(this);
     const bool listing = m_frame->listsPagesOnly();
 
     // The DC table pages, then the DC scheme pages, of the modules placed
@@ -389,7 +457,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
             part->createPartWiringLayouts(log);
         }
     } else {
-        createRelayCaseWiring(ua, log);
+        createRelayCaseWiring(log);
     }
 
     // Cable pages: at most 200 cores a page, a cable never split.
@@ -421,7 +489,7 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
     return true;
 }
 
-void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
+void FrameLayout::createRelayCaseWiring(CheckLog &log)
 {
     // Listing the pages decides each page as building does, and places
     // nothing.
@@ -429,6 +497,14 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
     int x = columnPageWidth;
     WiringLayout *columnPage = nullptr;
     WiringLayout *heatingPage = nullptr;
+    // The items whose devices each page's note names, by page.
+    QList<QPair<WiringLayout *, QList<GraphicsWiringItemDevice *>>> noted;
+    auto note = [&noted](WiringLayout *page, GraphicsWiringItemDevice *item) {
+        auto entry = std::find_if(noted.begin(), noted.end(), [page](const auto &e) { return e.first == page; });
+        if (entry == noted.end())
+            entry = noted.insert(noted.end(), {page, {}});
+        entry->second.append(item);
+    };
     for (GraphicsFramePart *part : std::as_const(m_parts)) {
         if (!LOG_CHECK_PTR(log, part) || !part->flag())
             continue;
@@ -530,9 +606,7 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
                         GraphicsWiringItemDevice *item = device->createWiringItem(columnPage);
                         if (!LOG_CHECK_PTR(log, item))
                             continue;
-                        placeWiringItem(columnPage, item, pos);
-                        for (const QString &note : deviceNotes(device, ua, log))
-                            columnPage->appendNote(note);
+                        note(columnPage, placeWiringItem(columnPage, item, pos));
                     }
                 }
                 x += columnPitch * divideRoundUp(longest, 4);
@@ -586,14 +660,14 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
                         item = device->createWiringItem(page);
                         LOG_CHECK_PTR(log, item);
                     }
+                    // A device shown without its address still has its
+                    // sections named.
                     if (item)
                         placeWiringItem(page, item, QPointF(px, py));
                     else
-                        placeAddressOnly(page, inner->address(), QPointF(px, py));
-                    if (device) {
-                        for (const QString &note : deviceNotes(device, ua, log))
-                            page->appendNote(note);
-                    }
+                        item = placeAddressOnly(page, inner->address(), QPointF(px, py), device);
+                    if (device)
+                        note(page, item);
                 }
                 px += 950;
             }
@@ -604,6 +678,8 @@ void FrameLayout::createRelayCaseWiring(bool ua, CheckLog &log)
             break;
         }
     }
+    for (const auto &[page, items] : std::as_const(noted))
+        noteDevices(page, items, relayCaseNote, log);
 }
 
 void FrameLayout::keepLeftPage(GraphicsScene *page, const void *owner)
@@ -615,6 +691,9 @@ void FrameLayout::keepLeftPage(GraphicsScene *page, const void *owner)
         return;
     }
     m_wiringChanged = true;
+    // Its owner may go before it: its note stays as it is.
+    if (auto *wiring = qobject_cast<WiringLayout *>(page))
+        wiring->setNoteSource(nullptr);
     if (QTreeWidgetItem *row = page->sceneItem(); row && row->parent())
         row->parent()->removeChild(row);
     if (project())
@@ -677,7 +756,6 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     // Only parts read as top-level parts from a file get pages.
     if (!frame || !flag())
         return true;
-    const bool ua = isLanguageUa(layout);
 
     QList<GraphicsPlaceContainer *> panels;
     for (Place *place : places()) {
@@ -725,7 +803,8 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     // nothing.
     const bool listing = frame->listsPagesOnly();
 
-    QList<QStringList> notes;
+    // The items whose devices each page's note names, by page.
+    QList<QList<GraphicsWiringItemDevice *>> noted;
     int a = 0;
     int b = 0;
     for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
@@ -750,7 +829,7 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
                     WiringLayout *made = addPlainPage(frame, name, 0, !onePlace);
                     if (!listing && LOG_CHECK_PTR(log, made)) {
                         m_wiringPages.append(made);
-                        notes.append(QStringList());
+                        noted.append(QList<GraphicsWiringItemDevice *>());
                     }
                 }
                 if (listing) {
@@ -770,16 +849,13 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
                 page = m_wiringPages[pageIndex];
 
             const int r = a % perBand;
-            Device *shown = nullptr;
+            GraphicsWiringItemDevice *shown = nullptr;
             GraphicsPlaceItem *held = place->state() == Place::Normal ? place->item() : nullptr;
             if (page && held && isDeviceItem(held)) {
                 Device *device = placedDevice(held, log);
-                if (auto *clampPanel = device && device->kind() == ClampPanelKind ? dynamic_cast<ClampPanel *>(device)
-                                                                                   : nullptr) {
-                    auto *item = new GraphicsWiringClampPanel(page, nullptr, clampPanel);
-                    placeWiringItem(page, item,
-                                    QPointF(200 + r * pitch + (pitch - blockWidth) / 2, 60 + bandHeight * b));
-                    shown = device;
+                if (device && device->kind() == ClampPanelKind) {
+                    shown = placeWiringItem(page, device->createWiringItem(page),
+                                            QPointF(200 + r * pitch + (pitch - blockWidth) / 2, 60 + bandHeight * b));
                 }
             } else if (page && held) {
                 auto *container = isContainerItem(held) ? dynamic_cast<GraphicsPlaceContainer *>(held) : nullptr;
@@ -787,44 +863,20 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
                     Place *first = container->places().first();
                     if (LOG_CHECK_PTR(log, first) && first->state() == Place::Normal && isDeviceItem(first->item())) {
                         Device *device = placedDevice(first->item(), log);
-                        GraphicsWiringItemDevice *item = device ? device->createWiringItem(page) : nullptr;
-                        if (placeWiringItem(page, item,
-                                            QPointF(390 + r * pitch + (pitch - blockWidth) / 2,
-                                                    260 + bandHeight * b)))
-                            shown = device;
+                        shown = placeWiringItem(page, device ? device->createWiringItem(page) : nullptr,
+                                                QPointF(390 + r * pitch + (pitch - blockWidth) / 2,
+                                                        260 + bandHeight * b));
                     }
                 }
             }
-
-            if (shown) {
-                QStringList &list = notes[pageIndex];
-                auto add = [&list](const QString &text) {
-                    if (!text.isEmpty() && !list.contains(text))
-                        list.append(text);
-                };
-                for (ObjItem *entry : shown->items()) {
-                    PinOwner *owner = entry ? entry->pinOwner() : nullptr;
-                    if (!LOG_CHECK_PTR(log, owner))
-                        continue;
-                    for (int i = 0; i < owner->pinCount(); ++i) {
-                        if (Pin *pin = owner->pin(i))
-                            add(sectionNote(pin, ua));
-                    }
-                    auto *first = owner->pinCount() > 0 ? dynamic_cast<WiringPin *>(owner->pin(0)) : nullptr;
-                    for (int k = 0; first && k < first->linkCount(); ++k) {
-                        WiringPin *far = first->link(k);
-                        PinOwner *farOwner = far ? far->owner() : nullptr;
-                        QGraphicsItem *farItem = farOwner ? farOwner->graphicsItem() : nullptr;
-                        if (farItem && farItem->type() == powerBusType && farOwner->pinCount() > powerBusFeedPin
-                            && farOwner->pin(powerBusFeedPin) == far)
-                            add(GraphicsNet::sectionText(powerBusSection, false, ua));
-                    }
-                }
-                if (!list.isEmpty())
-                    page->setSecondCaption(list.join(noteSeparator));
-            }
+            if (shown)
+                noted[pageIndex].append(shown);
             advance();
         }
+    }
+    for (int i = 0; i < noted.size(); ++i) {
+        if (!noted[i].isEmpty())
+            noteDevices(m_wiringPages[i], noted[i], partPageNote, log);
     }
     return true;
 }

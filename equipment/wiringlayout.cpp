@@ -10,6 +10,7 @@
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/pin.h"
 #include "model/project.h"
 
 #include <QBuffer>
@@ -56,13 +57,28 @@ WiringLayout::WiringLayout(Project *project, Frame *frame)
 
 WiringLayout::~WiringLayout() = default;
 
-void WiringLayout::appendNote(const QString &text)
+const QString &WiringLayout::secondCaption() const
 {
-    if (m_secondCaption.contains(text))
+    if (m_noteSource && m_noteStamp != Pin::chainStamp()) {
+        m_noteStamp = Pin::chainStamp();
+        m_secondCaption = m_noteSource();
+    }
+    return m_secondCaption;
+}
+
+void WiringLayout::setNoteSource(std::function<QString()> source)
+{
+    m_noteSource = std::move(source);
+    m_noteStamp = Pin::chainStamp();
+}
+
+void WiringLayout::appendNote(QString &note, const QString &text)
+{
+    if (note.contains(text))
         return;
-    if (!m_secondCaption.isEmpty())
-        m_secondCaption += QChar(QChar::LineSeparator);
-    m_secondCaption += text;
+    if (!note.isEmpty())
+        note += QChar(QChar::LineSeparator);
+    note += text;
 }
 
 GraphicsEdit *WiringLayout::createEdit(QList<QAction *> *actions)
@@ -211,7 +227,7 @@ void WiringLayout::drawBackground(QPainter *painter, const QRectF &rect)
     else
         view = m_frontView ? tr("View from front side") : tr("View from mounting side");
     painter->drawText(QRectF(w - 1000, h - 250, 850, 50), rightMiddle, view);
-    painter->drawText(QRectF(300, h - 500, 2000, 430), Qt::AlignLeft | Qt::AlignBottom, m_secondCaption);
+    painter->drawText(QRectF(300, h - 500, 2000, 430), Qt::AlignLeft | Qt::AlignBottom, secondCaption());
 }
 
 void drawTitleBlock(Project *project, int kind, QPainter *painter, double width, double height)

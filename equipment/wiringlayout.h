@@ -18,6 +18,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class Cable;
 class GraphicsCommand;
 class Module;
@@ -49,10 +51,17 @@ public:
     const QString &firstCaption() const { return m_firstCaption; }
     void setFirstCaption(const QString &caption) { m_firstCaption = caption; }
     // The page note: lines separated by U+2028, growing upwards.
-    const QString &secondCaption() const { return m_secondCaption; }
+    const QString &secondCaption() const;
     void setSecondCaption(const QString &caption) { m_secondCaption = caption; }
     // Adds a line to the note unless the note holds the text already.
-    void appendNote(const QString &text);
+    void appendNote(const QString &text) { appendNote(m_secondCaption, text); }
+    static void appendNote(QString &note, const QString &text);
+    // A note that names the wire sections of what the page shows stands for
+    // them: the source works it out again whenever a chain may have changed
+    // since (Pin::chainStamp), so that the page shows, prints and exports
+    // the sections the schemes give now. The note set is the source's
+    // answer of this moment. An empty source keeps the note as it is.
+    void setNoteSource(std::function<QString()> source);
 
     GraphicsEdit *createEdit(QList<QAction *> *actions) override;
     // "F ", the frame's designation, "_" and the sheet number.
@@ -83,7 +92,9 @@ private:
     Frame *m_frame;
     QString m_firstCaption;
     bool m_frontView = true;
-    QString m_secondCaption;
+    mutable QString m_secondCaption;
+    std::function<QString()> m_noteSource;
+    mutable quint64 m_noteStamp = 0;
     int m_kind = PartPage;
 };
 

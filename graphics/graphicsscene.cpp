@@ -22,6 +22,7 @@
 #include "model/displayflags.h"
 #include "model/itemtypes.h"
 #include "model/obj.h"
+#include "model/pin.h"
 #include "model/project.h"
 #include "model/itemmenagerbase.h"
 
@@ -847,6 +848,9 @@ QPointF GraphicsScene::snapToGrid(const QPointF &point) const
 
 void GraphicsScene::setModified(bool modified)
 {
+    // Each change of a sheet may change what its chains are.
+    if (modified)
+        Pin::noteChainChange();
     if (modified == m_modified)
         return;
     m_modified = modified;

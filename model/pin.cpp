@@ -26,6 +26,7 @@ int typeOfOwner(PinOwner *owner)
 
 PinJointObserver *jointObserver = nullptr;
 PinItemKinds itemKinds = {nullptr, nullptr};
+quint64 chainChanges = 0;
 
 // The translation context of the pin names of the owner's kind; null for a
 // kind the schemes do not know.
@@ -80,6 +81,7 @@ Pin::Pin()
 
 Pin::~Pin()
 {
+    noteChainChange();
     unsolder();
     if (jointObserver)
         jointObserver->destroyed(this);
@@ -96,12 +98,23 @@ void Pin::setItemKinds(const PinItemKinds &kinds)
     itemKinds = kinds;
 }
 
+quint64 Pin::chainStamp()
+{
+    return chainChanges;
+}
+
+void Pin::noteChainChange()
+{
+    ++chainChanges;
+}
+
 bool Pin::solder(Pin *other)
 {
     if (!CHECK(other && other != this && !m_partner && !other->m_partner))
         return false;
     m_partner = other;
     other->m_partner = this;
+    noteChainChange();
     m_contactFlag = 0;
     other->m_contactFlag = 0;
     if (jointObserver)
@@ -116,6 +129,7 @@ Pin *Pin::unsolder()
         if (former->m_partner == this)
             former->m_partner = nullptr;
         m_partner = nullptr;
+        noteChainChange();
         if (jointObserver)
             jointObserver->unsoldered(this, former);
     }
@@ -365,6 +379,7 @@ bool WiringPin::linkTo(WiringPin *other)
         return false;
     *mine = other;
     *theirs = this;
+    noteChainChange();
     return true;
 }
 
@@ -378,6 +393,7 @@ void WiringPin::unlinkSlot(int index)
             back = nullptr;
     }
     m_links[size_t(index)] = nullptr;
+    noteChainChange();
 }
 
 void WiringPin::abandonJoints()

@@ -128,6 +128,14 @@ public:
     // whether a copper plate does. The result is the chain's wire section.
     int sourceName(QString *name, bool *ground = nullptr, bool *copperPlate = nullptr);
 
+    // Raised by every change that may give a chain another wire section:
+    // a joint made or broken, a link, a pin gone, a sheet changed (a net's
+    // section, an item bound or let go), the project's language. Texts
+    // worked out from chains and kept keep the value they were worked out
+    // at, and are worked out again once it moved on.
+    static quint64 chainStamp();
+    static void noteChainChange();
+
     // Walks along the net, crossing the solder joint of this pin.
     void collectNetPinsAcross(QList<Pin *> &pins);
     void collectNetAcross(QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n = 0);

@@ -388,6 +388,8 @@ void Project::setLanguage(int index)
     if (index == m_language)
         return;
     m_language = index;
+    // The section texts on wiring pages follow the language.
+    Pin::noteChainChange();
     setModified(true);
 }
 

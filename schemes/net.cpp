@@ -8,6 +8,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/netwalk.h"
+#include "model/pin.h"
 #include "schemes/dlgpropcopperplate.h"
 #include "schemes/dlgpropnet.h"
 #include "schemes/dlgpropslantingnet.h"
@@ -210,6 +211,7 @@ void GraphicsNet::setSection(int section)
         return;
     prepareGeometryChange();
     m_section = section;
+    Pin::noteChainChange();
     update();
 }
 
