@@ -34,6 +34,7 @@
 #include "model/file.h"
 #include "model/project.h"
 #include "schemes/graphicspassage.h"
+#include "schemes/net.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "support/actionlist.h"
@@ -46,6 +47,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -60,14 +62,16 @@
 namespace {
 
 // Edit kinds held back while a fault they find is being mended, with the
-// fault: none now. RLAY_EDIT_RELEASE names those to run all the same,
-// separated by commas, or "all".
+// fault. RLAY_EDIT_RELEASE names those to run all the same, separated by
+// commas, or "all".
 struct HeldBack
 {
     QString kind;
     QString fault;
 };
-const QList<HeldBack> heldBack = {};
+const QList<HeldBack> heldBack = {
+    {"component", "a panel moved with a board that holds a diode or resistor reaching past the panel keeps the "
+                  "covering of the frame's places as before the move; a reopen covers them"}};
 
 bool isHeldBack(const QString &kind)
 {
@@ -80,8 +84,8 @@ bool isHeldBack(const QString &kind)
 const int commandType = GraphicsCommand::Type;
 // The frame types the frames of a sequence are drawn from, one list per
 // frame: frames with hanging panels, LP Varnel frames for the modules,
-// frames of kind 4, plain ones.
-const QList<QList<int>> framePools = {{38, 39, 18}, {11, 23, 21}, {3, 17, 18}, {6, 0, 39}};
+// frames of kind 4 or relay cases, plain ones.
+const QList<QList<int>> framePools = {{38, 39, 18}, {11, 23, 21}, {3, 17, 10}, {6, 0, 39, 10}};
 
 QString hexHash(const QByteArray &bytes)
 {
@@ -338,6 +342,7 @@ private:
     QString editCommand();
     QString editText();
     QString editPassage();
+    QString editWire();
     QString draw();
     QString look();
 
@@ -483,7 +488,7 @@ QString EditSequence::placed(GraphicsPlaceItem *item, Frame *frame, bool keep)
 Device *EditSequence::unplacedDevice()
 {
     QList<Device *> unplaced;
-    for (int kind : {int(BlockKind), int(RelayKind), int(ModuleKind)}) {
+    for (int kind : {int(BlockKind), int(RelayKind), int(ModuleKind), int(ClampPanelKind)}) {
         for (Obj *obj : project().sortedObjectsOfKind(kind)) {
             auto *device = dynamic_cast<Device *>(obj);
             if (device && !device->placeItem() && device->placeType() >= 0)
@@ -497,7 +502,11 @@ QString EditSequence::placeDevice(bool throughTable)
 {
     Device *device = chance(40) ? unplacedDevice() : nullptr;
     if (!device) {
-        device = dynamic_cast<Device *>(project().createDevice(chance(50) ? BlockKind : RelayKind));
+        // Diodes and resistors come with their item on a sheet, where their
+        // pins are wired.
+        const int kinds[] = {BlockKind, RelayKind, DiodeKind, ResistorKind};
+        const int kind = kinds[pick(isHeldBack("component") ? 2 : 4)];
+        device = dynamic_cast<Device *>(project().createDevice(kind));
         QList<int> models;
         for (int model = 0; device->hasModel(model); ++model) {
             if (device->setModelIndex(model) && device->placeType() >= 0)
@@ -507,6 +516,13 @@ QString EditSequence::placeDevice(bool throughTable)
             || !device->setName(QString("D%1").arg(++m_names))) {
             delete device;
             return QString();
+        }
+        Scheme *sheet = pickFrom(schemesOf(project()));
+        if (kind == DiodeKind || kind == ResistorKind) {
+            auto *item = static_cast<GraphicsObjItem *>(sheet->createItem(QGraphicsItem::UserType + (kind == DiodeKind ? 410 : 407)));
+            sheet->addGraphicsItem(item);
+            item->setPos(sheet->snapToGrid(QPointF(400 + pick(3000), 400 + pick(2000))));
+            device->appendItem(item);
         }
     }
     Frame *frame = pickFrom(framesOf(project()));
@@ -601,6 +617,20 @@ QString EditSequence::moveItem(bool remove)
 QString EditSequence::addCable()
 {
     const QList<Frame *> frames = framesOf(project());
+    SpecificationManagerCable *list = project().specificationCable();
+    if (Cable *listed = chance(30) ? pickFrom(list->cables().value(pickFrom(list->keys()))) : nullptr) {
+        listed->appendCore(new CableCore{"X", "Y", 0});
+        return QString("a core more for cable %1").arg(listed->number());
+    }
+    if (chance(10)) {
+        // A frame renumbered as its dialog does, to a number no frame has.
+        Frame *frame = pickFrom(frames);
+        Address a = frame->address();
+        for (a.setField(2, 1); std::any_of(frames.cbegin(), frames.cend(), [&](Frame *f) { return f->address() == a; });)
+            a.setField(2, a.field(2) + 1);
+        frame->setAddressField(a, 2);
+        return QString("a frame renumbered %1").arg(a.field(2));
+    }
     const quint32 from = pickFrom(frames)->address().packedFrameCode();
     const quint32 to = pickFrom(frames)->address().packedFrameCode();
     auto *cable = new Cable(pick(Cable::TypeCount));
@@ -774,6 +804,41 @@ QString EditSequence::editPassage()
     return QString("passage on %1 with %2").arg(sheet->name(), names.join(' '));
 }
 
+// A net of some section soldered to a free pin of a sheet's item as the
+// editor draws it, a net's section changed as its dialog does, a net
+// deleted; or a placed device renamed.
+QString EditSequence::editWire()
+{
+    Scheme *sheet = pickFrom(schemesOf(project()));
+    QList<GraphicsItem *> nets;
+    QList<Pin *> free;
+    for (GraphicsItem *item : sheet->graphicsItems()) {
+        auto *pinned = graphicsNetCast(item) ? nullptr : dynamic_cast<GraphicsPins *>(item);
+        for (int i = 0; pinned && i < pinned->pinCount(); ++i)
+            free << (pinned->pin(i)->isFree() ? pinned->pin(i) : nullptr);
+        nets << (graphicsNetCast(item) ? item : nullptr);
+    }
+    auto *net = graphicsNetCast(pickFrom(nets));
+    const int section = pick(WireSectionCount);
+    Pin *pin = pickFrom(free);
+    if (net && chance(50)) {
+        chance(40) ? void(sheet->removeGraphicsItem(net)) : net->setSection(section);
+        sheet->setModified(true);
+        return QString("section %1 or none for a net of %2").arg(section).arg(sheet->name());
+    }
+    if (pin && chance(70)) {
+        const QPointF at = pin->owner()->graphicsItem()->mapToScene(pin->center());
+        sheet->addGraphicsItem(net = new GraphicsNet(sheet));
+        net->moveEnds(net->pin(0), at, net->pin(1), at + QPointF(0, 400));
+        net->setSection(section);
+        pin->solder(net->pin(0));
+        return QString("net of section %1 on %2").arg(section).arg(sheet->name());
+    }
+    auto *device = dynamic_cast<Device *>(pickFrom(project().sortedObjectsOfKind(BlockKind + pick(2))));
+    const QString former = device && device->address() ? device->name() : QString();
+    return !former.isEmpty() && device->setName(QString("D%1").arg(++m_names)) ? former + " renamed " + device->name() : QString();
+}
+
 // A text drawn on a wiring page (the page opened first), or one deleted.
 QString EditSequence::draw()
 {
@@ -849,6 +914,16 @@ QString EditSequence::saveAndCompare()
         asked += answers.texts();
         return saved;
     };
+    // The notes of the pages built, as shown and printed now: those the
+    // save keeps must be the notes of a build from scratch.
+    QList<QPair<QPointer<WiringLayout>, QString>> shown;
+    for (Frame *frame : framesOf(project())) {
+        for (int i = 0; i < frame->treeItem()->childCount(); ++i) {
+            auto *row = dynamic_cast<SceneItem *>(frame->treeItem()->child(i));
+            if (auto *page = qobject_cast<WiringLayout *>(row ? row->owner() : nullptr))
+                shown.append({page, page->secondCaption()});
+        }
+    }
     if (!save())
         return "the save failed: " + asked.join(" / ");
     const QMap<QString, QByteArray> written = filesBelow(QFileInfo(m_path).absolutePath());
@@ -888,6 +963,10 @@ QString EditSequence::saveAndCompare()
     const QStringList again = dump(*reopened);
     if (inMemory != again)
         return "the reopened project differs, " + firstDifference(inMemory, again);
+    for (const auto &[page, note] : shown) {
+        if (page && page->secondCaption() != note)
+            return QString("%1 showed the note [%2], not [%3]").arg(page->displayName(), note, page->secondCaption());
+    }
     const QString all = again.join('\n') + '\n';
     // A drawing goes only with its page, and the save says so.
     for (const QString &drawing : m_drawings.values()) {
@@ -933,6 +1012,8 @@ QString EditSequence::run(int count)
         {"command", [this] { return editCommand(); }},
         {"text", [this] { return editText(); }},
         {"passage", [this] { return editPassage(); }},
+        {"wire", [this] { return editWire(); }},
+        {"wire", [this] { return editWire(); }},
         {"drawing", [this] { return draw(); }},
         {"look", [this] { return look(); }},
         {"look", [this] { return look(); }},
