@@ -393,7 +393,9 @@ DataStream &DataStream::operator>>(QString &value)
             if (length == 0) {
                 value = QString(QLatin1String(""));
             } else {
-                value.resize(qsizetype(length / 2));
+                // Made to its length: a resize would round the block up
+                // for growth that a string read never has.
+                value = QString(qsizetype(length / 2), Qt::Uninitialized);
                 qFromBigEndian<char16_t>(p + 4, qsizetype(length / 2), value.data());
             }
             m_pos += 4 + qint64(length);
