@@ -141,10 +141,10 @@ void GraphicsPins::transformChanged()
 
 int GraphicsPins::pinIndex(Pin *pin) const
 {
-    for (size_t i = 0; i < m_pins.size(); ++i) {
-        if (m_pins[i] == pin)
-            return int(i);
-    }
+    // The pins lie side by side: the index follows from the distance.
+    const quintptr offset = quintptr(pin) - quintptr(m_pins.first);
+    if (m_pins.first && offset % m_pins.stride == 0 && offset / m_pins.stride < m_pins.size())
+        return int(offset / m_pins.stride);
     CHECK(false);
     return -1;
 }

@@ -69,47 +69,60 @@ public:
     void loadPins(DataStream &stream, Project &project);
 
 protected:
-    // Allocates count pins of class P owned by this item: one block holds
-    // the pointers to the pins, then the pins.
+    // Allocates count pins of class P owned by this item, side by side in
+    // one block: the list steps through them by the size of P.
     template <class P>
     void allocatePins(int count)
     {
         releasePins();
         if (count <= 0)
             return;
-        const size_t n = size_t(count);
-        const size_t head = (n * sizeof(Pin *) + alignof(P) - 1) / alignof(P) * alignof(P);
-        char *block = static_cast<char *>(::operator new(head + n * sizeof(P)));
-        auto **pointers = reinterpret_cast<Pin **>(block);
-        P *pins = reinterpret_cast<P *>(block + head);
-        for (size_t i = 0; i < n; ++i) {
-            P *pin = new (pins + i) P;
+        P *pins = static_cast<P *>(::operator new(size_t(count) * sizeof(P)));
+        for (int i = 0; i < count; ++i)
+            new (pins + i) P;
+        m_pins = PinList{static_cast<Pin *>(pins), quint32(count), quint32(sizeof(P))};
+        for (Pin *pin : m_pins)
             pin->setOwner(this);
-            pointers[i] = pin;
-        }
-        m_pins = PinList{pointers, pointers + n};
-        m_destroyPins = [](Pin **first, size_t size) {
+        m_destroyPins = [](Pin *first, size_t size) {
+            P *pins = static_cast<P *>(first);
             for (size_t i = 0; i < size; ++i)
-                static_cast<P *>(first[i])->~P();
-            ::operator delete(first);
+                pins[i].~P();
+            ::operator delete(pins);
         };
     }
 
 private:
-    // The item's pins in order, as allocatePins laid them out.
+    // The item's pins in order, as allocatePins laid them out: the first
+    // pin, their number and the distance from one to the next in bytes.
     struct PinList
     {
-        Pin **first = nullptr;
-        Pin **last = nullptr;
-        Pin **begin() const { return first; }
-        Pin **end() const { return last; }
-        size_t size() const { return size_t(last - first); }
-        Pin *operator[](size_t index) const { return first[index]; }
+        Pin *first = nullptr;
+        quint32 count = 0;
+        quint32 stride = 0;
+        struct Iterator
+        {
+            char *at;
+            quint32 stride;
+            Pin *operator*() const { return reinterpret_cast<Pin *>(at); }
+            Iterator &operator++()
+            {
+                at += stride;
+                return *this;
+            }
+            bool operator!=(const Iterator &other) const { return at != other.at; }
+        };
+        Iterator begin() const { return {reinterpret_cast<char *>(first), stride}; }
+        Iterator end() const { return {reinterpret_cast<char *>(first) + size_t(count) * stride, stride}; }
+        size_t size() const { return count; }
+        Pin *operator[](size_t index) const
+        {
+            return reinterpret_cast<Pin *>(reinterpret_cast<char *>(first) + index * stride);
+        }
     };
     void releasePins();
 
     PinList m_pins;
-    void (*m_destroyPins)(Pin **first, size_t size) = nullptr;
+    void (*m_destroyPins)(Pin *first, size_t size) = nullptr;
 };
 
 QString joinWithSeparator(const QString &left, const QString &right);
