@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -128,8 +129,6 @@ void GraphicsPlaceContainer::clearPlaces()
     const QList<GraphicsPlaceContainer *> nested = m_nested;
     m_places.clear();
     m_nested.clear();
-    m_cells.clear();
-    m_bands.clear();
     for (GraphicsPlaceContainer *item : nested)
         delete item;
     for (Place *place : places)
@@ -157,8 +156,6 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     bands.reserve(places);
     layOut(&cells, &bands, nullptr, nullptr, nullptr);
     m_places.reserve(places);
-    m_cells.reserve(places);
-    m_bands.reserve(places);
     m_nested.reserve(places);
     FrameLayout *layout = frameLayout();
     int cell = 0;
@@ -174,8 +171,6 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
         const QRectF &at = cells[cell];
         place->setPos(at.left(), at.bottom() - typeInfo->height);
         m_places.append(place);
-        m_cells.append(at);
-        m_bands.append(bands[cell]);
         m_nested.append(nullptr);
         ++cell;
 
@@ -522,10 +517,14 @@ void GraphicsPlaceContainer::draw(QPainter *painter, const QStyleOptionGraphicsI
     painter->setPen(selected ? penBlue : info->outline ? penBlack : penGreen);
     painter->setBrush(Qt::NoBrush);
 
+    // The cells and number bands of the places are laid out as they are
+    // drawn: a frame's containers keep none of them until then.
     QRectF margin1;
     QRectF margin2;
     QList<QRectF> lines;
-    layOut(nullptr, nullptr, &margin1, &margin2, &lines);
+    QList<QRectF> cells;
+    QList<QRectF> bands;
+    layOut(&cells, &bands, &margin1, &margin2, &lines);
     if (info->margin1Size > 0) {
         painter->drawRect(margin1);
         drawCaption(painter, margin1, info->caption1, info->caption1Font, info->caption1Vertical);
@@ -536,9 +535,10 @@ void GraphicsPlaceContainer::draw(QPainter *painter, const QStyleOptionGraphicsI
     }
     for (const QRectF &line : std::as_const(lines))
         painter->drawRect(line);
-    for (int i = 0; i < m_places.size(); ++i) {
+    const qsizetype laidOut = std::min({m_places.size(), cells.size(), bands.size()});
+    for (qsizetype i = 0; i < laidOut; ++i) {
         Place *place = m_places[i];
-        const QRectF &band = m_bands[i];
+        const QRectF &band = bands[i];
         const bool crossed = place->state() == Place::Covered || place->state() == Place::Marked;
         const bool userMark = place->state() == Place::Marked;
         if (info->indentSize > 0 && info->numberFont >= 0) {
@@ -552,6 +552,6 @@ void GraphicsPlaceContainer::draw(QPainter *painter, const QStyleOptionGraphicsI
         }
         if (info->crossMode == 1 && crossed)
             drawRectCross(painter, mapRectFromItem(place, place->placeRect()), !userMark, hideHelp);
-        painter->drawRect(m_cells[i]);
+        painter->drawRect(cells[i]);
     }
 }

@@ -122,9 +122,6 @@ private:
     QList<Place *> m_places;
     // Per place: the pre-built container the builder put there, or null.
     QList<GraphicsPlaceContainer *> m_nested;
-    // Per place: its cell without the number band, and the band.
-    QList<QRectF> m_cells;
-    QList<QRectF> m_bands;
     quint8 m_flag = 0;
 };
 
