@@ -56,10 +56,13 @@ GraphicsPins::~GraphicsPins()
 
 void GraphicsPins::releasePins()
 {
-    if (m_destroyPins)
-        m_destroyPins(m_pins.first, m_pins.size());
+    if (!m_pins.first)
+        return;
+    for (Pin *p : m_pins)
+        p->~Pin();
+    // The block starts with the first pin: each pin class is a Pin first.
+    ::operator delete(static_cast<void *>(m_pins.first));
     m_pins = PinList();
-    m_destroyPins = nullptr;
 }
 
 Pin *GraphicsPins::pin(int index)

@@ -70,7 +70,8 @@ public:
 
 protected:
     // Allocates count pins of class P owned by this item, side by side in
-    // one block: the list steps through them by the size of P.
+    // one block: the list steps through them by the size of P, and each
+    // goes by its own (virtual) destructor.
     template <class P>
     void allocatePins(int count)
     {
@@ -80,15 +81,11 @@ protected:
         P *pins = static_cast<P *>(::operator new(size_t(count) * sizeof(P)));
         for (int i = 0; i < count; ++i)
             new (pins + i) P;
+        // The block is released through its first pin.
+        Q_ASSERT(static_cast<void *>(static_cast<Pin *>(pins)) == static_cast<void *>(pins));
         m_pins = PinList{static_cast<Pin *>(pins), quint32(count), quint32(sizeof(P))};
         for (Pin *pin : m_pins)
             pin->setOwner(this);
-        m_destroyPins = [](Pin *first, size_t size) {
-            P *pins = static_cast<P *>(first);
-            for (size_t i = 0; i < size; ++i)
-                pins[i].~P();
-            ::operator delete(pins);
-        };
     }
 
 private:
@@ -122,7 +119,6 @@ private:
     void releasePins();
 
     PinList m_pins;
-    void (*m_destroyPins)(Pin *first, size_t size) = nullptr;
 };
 
 QString joinWithSeparator(const QString &left, const QString &right);
