@@ -110,10 +110,10 @@ void Pin::noteChainChange()
 
 bool Pin::solder(Pin *other)
 {
-    if (!CHECK(other && other != this && !m_partner && !other->m_partner))
+    if (!CHECK(other && other != this && !partner() && !other->partner()))
         return false;
-    m_partner = other;
-    other->m_partner = this;
+    setPartner(other);
+    other->setPartner(this);
     noteChainChange();
     m_contactFlag = 0;
     other->m_contactFlag = 0;
@@ -124,11 +124,11 @@ bool Pin::solder(Pin *other)
 
 Pin *Pin::unsolder()
 {
-    Pin *former = m_partner;
+    Pin *former = partner();
     if (former) {
-        if (former->m_partner == this)
-            former->m_partner = nullptr;
-        m_partner = nullptr;
+        if (former->partner() == this)
+            former->setPartner(nullptr);
+        setPartner(nullptr);
         noteChainChange();
         if (jointObserver)
             jointObserver->unsoldered(this, former);
@@ -233,15 +233,16 @@ void Pin::collectNetPinsAcross(QList<Pin *> &pins)
         }
         for (int i = 0; i < m_owner->pinCount(); ++i) {
             Pin *p = m_owner->pin(i);
-            if (!p || !p->m_partner)
+            Pin *far = p ? p->partner() : nullptr;
+            if (!far)
                 continue;
-            if (CHECK_PTR(p->m_partner->m_owner))
-                p->m_partner->m_owner->collectNetPins(p->m_partner, pins);
+            if (CHECK_PTR(far->m_owner))
+                far->m_owner->collectNetPins(far, pins);
         }
         return;
     }
-    if (m_partner && m_partner->m_owner)
-        m_partner->m_owner->collectNetPins(m_partner, pins);
+    if (Pin *far = partner(); far && far->m_owner)
+        far->m_owner->collectNetPins(far, pins);
 }
 
 void Pin::collectNetAcross(QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
@@ -253,15 +254,16 @@ void Pin::collectNetAcross(QList<Pin *> &pins, QList<GraphicsUnite *> *items, in
         }
         for (int i = 0; i < m_owner->pinCount(); ++i) {
             Pin *p = m_owner->pin(i);
-            if (!p || !p->m_partner)
+            Pin *far = p ? p->partner() : nullptr;
+            if (!far)
                 continue;
-            if (CHECK_PTR(p->m_partner->m_owner))
-                p->m_partner->m_owner->collectNet(p->m_partner, pins, items, n);
+            if (CHECK_PTR(far->m_owner))
+                far->m_owner->collectNet(far, pins, items, n);
         }
         return;
     }
-    if (m_partner && m_partner->m_owner)
-        m_partner->m_owner->collectNet(m_partner, pins, items, n);
+    if (Pin *far = partner(); far && far->m_owner)
+        far->m_owner->collectNet(far, pins, items, n);
 }
 
 PinOwner *Pin::collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets, QList<Pin *> *netPins)
@@ -299,7 +301,7 @@ PinOwner *Pin::collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets, QL
 
 void Pin::write(DataStream &stream, Project &project) const
 {
-    stream << project.identity(this) << project.identity(m_partner);
+    stream << project.identity(this) << project.identity(partner());
 }
 
 qint32 Pin::readRecord(DataStream &stream)
@@ -310,25 +312,27 @@ qint32 Pin::readRecord(DataStream &stream)
     // The partner is known only once every pin is read: until the fix-up
     // the pin is free and only remembers the identity.
     unsolder();
-    m_pendingPartner = ids[1];
+    if (ids[1] != 0) {
+        m_pendingPartner = ids[1];
+        m_partnerPending = true;
+    }
     return ids[0];
 }
 
 bool Pin::resolveIds(const PinIndex &pins, qint32 own)
 {
-    const qint32 id = m_pendingPartner;
-    m_pendingPartner = 0;
-    if (id == 0)
+    if (!m_partnerPending)
         return true;
+    const qint32 id = m_pendingPartner;
+    setPartner(nullptr);
     Pin *found = pins.value(id);
     if (!found || found == this)
         return false;
     // A partner visited before answers with its pin, one still to come
     // with the identity it holds for this one.
-    if (found->m_partner != this && (own == 0 || found->m_pendingPartner != own))
+    if (found->partner() != this && (own == 0 || !found->m_partnerPending || found->m_pendingPartner != own))
         return false;
-    unsolder();
-    m_partner = found;
+    setPartner(found);
     return true;
 }
 
@@ -349,20 +353,17 @@ void WiringPin::setLinkCapacity(int capacity)
     const int old = linkCapacity();
     if (capacity == old)
         return;
-    if (capacity < old)
+    // Identities read and not resolved yet keep to the slots (a new slot
+    // holds none).
+    if (capacity < old && !m_linksPending)
         dropLinksFrom(capacity);
     m_links.resize(size_t(capacity), nullptr);
     m_links.shrink_to_fit();
-    // Identities read and not resolved yet keep to the slots.
-    if (!m_pendingLinks.empty()) {
-        m_pendingLinks.resize(capacity, 0);
-        m_pendingLinks.squeeze();
-    }
 }
 
 WiringPin *WiringPin::linkSlot(int index) const
 {
-    if (index < 0 || index >= linkCapacity())
+    if (m_linksPending || index < 0 || index >= linkCapacity())
         return nullptr;
     return m_links[size_t(index)];
 }
@@ -371,6 +372,13 @@ bool WiringPin::linkTo(WiringPin *other)
 {
     if (!CHECK(other && other != this))
         return false;
+    // A link made before the fix-up takes the place of what was read.
+    for (WiringPin *pin : {this, other}) {
+        if (pin->m_linksPending) {
+            std::fill(pin->m_links.begin(), pin->m_links.end(), nullptr);
+            pin->m_linksPending = false;
+        }
+    }
     if (std::find(m_links.begin(), m_links.end(), other) != m_links.end())
         return false;
     auto mine = std::find(m_links.begin(), m_links.end(), nullptr);
@@ -386,13 +394,13 @@ bool WiringPin::linkTo(WiringPin *other)
 void WiringPin::unlinkSlot(int index)
 {
     WiringPin *far = m_links[size_t(index)];
-    if (!far)
+    m_links[size_t(index)] = nullptr;
+    if (!far || m_linksPending || far->m_linksPending)
         return;
     for (WiringPin *&back : far->m_links) {
         if (back == this)
             back = nullptr;
     }
-    m_links[size_t(index)] = nullptr;
     noteChainChange();
 }
 
@@ -400,20 +408,25 @@ void WiringPin::abandonJoints()
 {
     Pin::abandonJoints();
     std::fill(m_links.begin(), m_links.end(), nullptr);
+    m_linksPending = false;
 }
 
 void WiringPin::dropLinksFrom(int index)
 {
     for (int i = std::max(index, 0); i < linkCapacity(); ++i)
         unlinkSlot(i);
+    if (index <= 0)
+        m_linksPending = false;
 }
 
 void WiringPin::keepLinksIn(const QList<Pin *> &pins)
 {
-    if (!m_partner) {
+    if (!partner()) {
         dropLinksFrom(0);
         return;
     }
+    if (m_linksPending)
+        return;
     for (int i = 0; i < linkCapacity(); ++i) {
         if (m_links[size_t(i)] && !pins.contains(m_links[size_t(i)]))
             unlinkSlot(i);
@@ -422,11 +435,15 @@ void WiringPin::keepLinksIn(const QList<Pin *> &pins)
 
 int WiringPin::linkCount() const
 {
+    if (m_linksPending)
+        return 0;
     return int(std::count_if(m_links.begin(), m_links.end(), [](WiringPin *p) { return p != nullptr; }));
 }
 
 WiringPin *WiringPin::link(int n) const
 {
+    if (m_linksPending)
+        return nullptr;
     for (WiringPin *p : m_links) {
         if (p && n-- == 0)
             return p;
@@ -439,7 +456,7 @@ void WiringPin::write(DataStream &stream, Project &project) const
     Pin::write(stream, project);
     stream << quint8(m_links.size());
     for (WiringPin *p : m_links)
-        stream << project.identity(p);
+        stream << project.identity(m_linksPending ? nullptr : p);
 }
 
 qint32 WiringPin::readRecord(DataStream &stream)
@@ -449,11 +466,26 @@ qint32 WiringPin::readRecord(DataStream &stream)
     stream >> capacity;
     dropLinksFrom(0);
     setLinkCapacity(capacity);
-    // Held only until the identities are resolved.
-    m_pendingLinks.resize(linkCapacity());
-    std::fill(m_pendingLinks.begin(), m_pendingLinks.end(), 0);
-    stream.readInt32s(m_pendingLinks.data(), int(m_pendingLinks.size()));
+    // Held in the slots only until the identities are resolved.
+    QVarLengthArray<qint32, 16> ids(linkCapacity());
+    std::fill(ids.begin(), ids.end(), 0);
+    stream.readInt32s(ids.data(), int(ids.size()));
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        m_links[i] = reinterpret_cast<WiringPin *>(quintptr(quint32(ids[i])));
+        m_linksPending = m_linksPending || ids[i] != 0;
+    }
     return own;
+}
+
+bool WiringPin::holdsPendingLink(qint32 id) const
+{
+    if (!m_linksPending)
+        return false;
+    for (qsizetype i = 0; i < m_links.size(); ++i) {
+        if (pendingLink(i) == id)
+            return true;
+    }
+    return false;
 }
 
 bool WiringPin::resolveIds(const PinIndex &pins, qint32 own)
@@ -461,9 +493,11 @@ bool WiringPin::resolveIds(const PinIndex &pins, qint32 own)
     // A reference that cannot be resolved becomes null and the others are
     // still resolved: no identity is ever left where a pin is expected.
     bool ok = Pin::resolveIds(pins, own);
-    for (qsizetype i = 0; i < m_pendingLinks.size(); ++i) {
-        const qint32 id = m_pendingLinks[i];
-        m_pendingLinks[i] = 0;
+    if (!m_linksPending)
+        return ok;
+    for (qsizetype i = 0; i < m_links.size(); ++i) {
+        const qint32 id = pendingLink(i);
+        m_links[i] = nullptr;
         if (id == 0)
             continue;
         auto *far = dynamic_cast<WiringPin *>(pins.value(id));
@@ -471,17 +505,16 @@ bool WiringPin::resolveIds(const PinIndex &pins, qint32 own)
             ok = false;
             continue;
         }
-        const bool returned = std::find(far->m_links.begin(), far->m_links.end(), this) != far->m_links.end()
-            || (own != 0 && std::find(far->m_pendingLinks.begin(), far->m_pendingLinks.end(), own)
-                    != far->m_pendingLinks.end());
+        const bool returned = (!far->m_linksPending && std::find(far->m_links.begin(), far->m_links.end(), this)
+                                   != far->m_links.end())
+            || (own != 0 && far->holdsPendingLink(own));
         if (!returned) {
             ok = false;
             continue;
         }
         m_links[i] = far;
     }
-    m_pendingLinks.clear();
-    m_pendingLinks.squeeze();
+    m_linksPending = false;
     return ok;
 }
 

@@ -104,8 +104,8 @@ public:
 
     PinOwner *owner() const { return m_owner; }
     void setOwner(PinOwner *owner) { m_owner = owner; }
-    Pin *partner() const { return m_partner; }
-    bool isFree() const { return m_partner == nullptr; }
+    Pin *partner() const { return m_partnerPending ? nullptr : m_partner; }
+    bool isFree() const { return partner() == nullptr; }
     quint8 contactFlag() const { return m_contactFlag; }
 
     // Soldering keeps the partner relation mutual.
@@ -114,7 +114,7 @@ public:
     bool resolder(Pin *other);
     // Lets go of the partner (and of the links) without telling them: only
     // for a pin that is destroyed together with all of them.
-    virtual void abandonJoints() { m_partner = nullptr; }
+    virtual void abandonJoints() { setPartner(nullptr); }
 
     // Stores the flag and repaints the pin in its owner.
     void setContactFlag(quint8 value);
@@ -168,14 +168,30 @@ public:
 
 protected:
     PinOwner *m_owner = nullptr;
-    Pin *m_partner = nullptr;
-    qint32 m_pendingPartner = 0;
-    quint8 m_contactFlag = 0;
 
 private:
     friend class Project;
+    void setPartner(Pin *partner)
+    {
+        m_partner = partner;
+        m_partnerPending = false;
+    }
+
+    // The partner; from reading a record until the fix-up, the identity
+    // the record named it by instead (the pin is free meanwhile). Every
+    // pin of a project has the word: it serves both.
+    union {
+        Pin *m_partner = nullptr;
+        qint32 m_pendingPartner;
+    };
     // The identity in files, given by the project (0 until it is given).
     mutable qint32 m_identity = 0;
+
+protected:
+    quint8 m_contactFlag = 0;
+
+private:
+    bool m_partnerPending = false;
 };
 
 class WiringPin : public Pin
@@ -208,13 +224,16 @@ public:
 
 private:
     void unlinkSlot(int index);
+    // The identity a slot holds while the links are pending.
+    qint32 pendingLink(qsizetype index) const { return qint32(quint32(quintptr(m_links[index]))); }
+    bool holdsPendingLink(qint32 id) const;
 
+    // From reading a record until the fix-up the slots hold the identities
+    // read for them (as numbers), and the pin has no links meanwhile.
+    bool m_linksPending = false;
     const char *m_name = nullptr;
     // Most pins take one or two wires: those slots need no allocation.
     QVarLengthArray<WiringPin *, 2> m_links;
-    // Held inline for the usual one or two links: every wiring pin read
-    // has its list.
-    QVarLengthArray<qint32, 2> m_pendingLinks;
 };
 
 // The pin's name, translated in the context of the owner kind's class name,
