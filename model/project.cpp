@@ -513,7 +513,7 @@ qint32 Project::giveIdentity(qint32 &held, IdentitySpace space)
 {
     if (held == 0) {
         held = newIdentity();
-        m_identities[size_t(space)].insert(held);
+        m_identities[size_t(space)].insert(held, m_heldIdentities);
     }
     return held;
 }
@@ -526,7 +526,7 @@ void Project::adoptIdentity(qint32 &held, qint32 id, IdentitySpace space)
     IdentitySet &set = m_identities[size_t(space)];
     if (m_loading && id != 0 && held == 0 && !set.contains(id)) {
         held = id;
-        set.insert(id);
+        set.insert(id, m_heldIdentities);
     }
 }
 
@@ -649,18 +649,23 @@ void Project::readPin(Pin &pin, DataStream &stream)
         pin.read(stream, m_pinMap);
 }
 
-void Project::IdentitySet::insert(qint32 id)
+void Project::IdentitySet::insert(qint32 id, size_t &held)
 {
-    // The table reaches some way beyond twice the identities it holds.
-    if (id <= 0 || (size_t(id) >= m_bits.size() && size_t(id) >= 2 * m_count + (1 << 20))) {
-        m_outliers.insert(id);
+    // The spaces share one numbering: the table reaches some way beyond
+    // the identities of all of them, so that a large project's stay in the
+    // table whichever space is read first.
+    if (id <= 0 || (size_t(id) >= m_bits.size() && size_t(id) >= 64 * held + (1 << 20))) {
+        if (!m_outliers.contains(id)) {
+            m_outliers.insert(id);
+            ++held;
+        }
         return;
     }
     if (size_t(id) >= m_bits.size())
         m_bits.resize(std::max(size_t(id) + 1, 2 * m_bits.size()), false);
     if (!m_bits[size_t(id)]) {
         m_bits[size_t(id)] = true;
-        ++m_count;
+        ++held;
     }
 }
 

@@ -333,14 +333,16 @@ private:
             return (id > 0 && size_t(id) < m_bits.size() && m_bits[size_t(id)])
                 || (!m_outliers.isEmpty() && m_outliers.contains(id));
         }
-        void insert(qint32 id);
+        // held: the identities the project holds in every space, among
+        // which this space's are spread; counts the one added.
+        void insert(qint32 id, size_t &held);
 
     private:
         std::vector<bool> m_bits;
-        size_t m_count = 0;
         QSet<qint32> m_outliers;
     };
     std::array<IdentitySet, IdentitySpaceCount> m_identities;
+    size_t m_heldIdentities = 0;
     qint32 m_lastIdentity = 0;
     // While a project is read, the identities read become the records'
     // own.
