@@ -61,6 +61,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -400,8 +401,9 @@ bool writeSynced(const QString &path, const QByteArray &bytes)
 
 // The bytes written as a save writes them: each file staged and synced,
 // a record of them written, synced and put in place, then each old file
-// moved aside and the new one put in place with its folder synced, and the
-// old files and the record removed. The floor of a save of the same files.
+// moved aside and the new one put in place, each folder synced once, and
+// the old files and the record removed. The floor of a save of the same
+// files.
 // With --cold every timing starts with the processor's caches emptied of
 // the project: a buffer four times the largest cache is walked first. A
 // small project then no longer runs wholly from the cache while a large
@@ -441,6 +443,7 @@ qint64 rawWriteNs(const QString &rawDir, const QStringList &paths, const QString
             == 0
         && ok;
     ok = syncToDisk(rawDir) && ok;
+    QSet<QString> folders;
     for (const QString &target : targets) {
         if (QFile::exists(target))
             ok = std::rename(QFile::encodeName(target).constData(),
@@ -451,8 +454,10 @@ qint64 rawWriteNs(const QString &rawDir, const QStringList &paths, const QString
                          QFile::encodeName(target).constData())
                 == 0
             && ok;
-        ok = syncToDisk(QFileInfo(target).absolutePath()) && ok;
+        folders.insert(QFileInfo(target).absolutePath());
     }
+    for (const QString &folder : std::as_const(folders))
+        ok = syncToDisk(folder) && ok;
     for (const QString &target : targets)
         QFile::remove(target + QStringLiteral(".old"));
     ok = QFile::remove(record) && ok;

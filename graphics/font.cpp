@@ -7,6 +7,10 @@
 #include <QHash>
 #include <QPaintDevice>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 const FontRow fontTable[FontCount] = {
     {"R LAY R", 10, 15},   {"R LAY R", 15, 20},   {"R LAY R", 20, 25},   {"R LAY R", 25, 30},
     {"R LAY R", 30, 40},   {"R LAY R", 35, 45},   {"R LAY R", 40, 50},   {"R LAY R", 50, 85},
@@ -105,27 +109,96 @@ void deleteFonts()
 
 namespace {
 
-struct ExtentKey
+// A measurement's font and resolution, numbered by the cache: the keys
+// hold the number, not a font of their own.
+struct FontKey
 {
     QFont font;
     qreal dpi;
-    bool advance; // the advance, else the bounding rectangle laid out in rect
-    QRectF rect;
-    int flags;
-    QString text;
 
+    bool operator==(const FontKey &other) const { return dpi == other.dpi && font == other.font; }
+};
+
+size_t qHash(const FontKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, key.dpi);
+}
+
+// One measurement asked for. The text lies in the cache's own store, or
+// for a look-up in the caller's string: a key owns no memory, so that the
+// cache goes as a few blocks, not as a string and a font per text, and a
+// look-up copies nothing.
+struct ExtentKey
+{
+    quint32 font;
+    bool advance; // the advance, else the bounding rectangle laid out in rect
+    int flags;
+    QRectF rect;
+    const QChar *text;
+    qsizetype length;
+
+    QStringView view() const { return QStringView(text, length); }
     bool operator==(const ExtentKey &other) const
     {
-        return advance == other.advance && flags == other.flags && rect == other.rect && dpi == other.dpi
-            && text == other.text && font == other.font;
+        return advance == other.advance && flags == other.flags && rect == other.rect && font == other.font
+            && view() == other.view();
     }
 };
 
 size_t qHash(const ExtentKey &key, size_t seed = 0)
 {
-    return qHashMulti(seed, key.font, key.dpi, key.advance, key.rect.x(), key.rect.y(), key.rect.width(),
-                      key.rect.height(), key.flags, key.text);
+    return qHashMulti(seed, key.font, key.advance, key.rect.x(), key.rect.y(), key.rect.width(),
+                      key.rect.height(), key.flags, key.view());
 }
+
+// The extents measured in one generation, with the texts of their keys
+// in blocks that never move.
+class ExtentGeneration
+{
+public:
+    const QRectF *find(const ExtentKey &key) const
+    {
+        const auto it = m_extents.constFind(key);
+        return it == m_extents.constEnd() ? nullptr : &*it;
+    }
+    qsizetype size() const { return m_extents.size(); }
+    void reserve(qsizetype count) { m_extents.reserve(count); }
+
+    void insert(ExtentKey key, const QRectF &extent)
+    {
+        key.text = keep(key.view());
+        m_extents.insert(key, extent);
+    }
+
+private:
+    static constexpr qsizetype blockSize = 32768;
+
+    const QChar *keep(QStringView text)
+    {
+        if (text.size() > m_room) {
+            // A long text gets a block of its own; the current block keeps
+            // its room.
+            if (text.size() > blockSize / 8) {
+                m_blocks.push_back(std::make_unique<QChar[]>(size_t(text.size())));
+                std::copy(text.begin(), text.end(), m_blocks.back().get());
+                return m_blocks.back().get();
+            }
+            m_blocks.push_back(std::make_unique<QChar[]>(size_t(blockSize)));
+            m_next = m_blocks.back().get();
+            m_room = blockSize;
+        }
+        QChar *kept = m_next;
+        std::copy(text.begin(), text.end(), kept);
+        m_next += text.size();
+        m_room -= text.size();
+        return kept;
+    }
+
+    QHash<ExtentKey, QRectF> m_extents;
+    std::vector<std::unique_ptr<QChar[]>> m_blocks;
+    QChar *m_next = nullptr;
+    qsizetype m_room = 0;
+};
 
 // Bounded in two generations: when the recent one is full it becomes the
 // older one and the oldest goes, so a project with more texts than one
@@ -135,8 +208,9 @@ size_t qHash(const ExtentKey &key, size_t seed = 0)
 const qsizetype extentCacheLimit = 200000;
 struct ExtentCache
 {
-    QHash<ExtentKey, QRectF> recent;
-    QHash<ExtentKey, QRectF> older;
+    QHash<FontKey, quint32> fonts;
+    ExtentGeneration recent;
+    ExtentGeneration older;
 };
 ExtentCache *extentCache = nullptr;
 
@@ -154,20 +228,23 @@ QRectF cachedExtent(const QFont &f, bool advance, const QRectF &rect, int flags,
     }
     ExtentCache &cache = *extentCache;
     const QFontMetricsF metrics(f);
-    ExtentKey key{f, metrics.fontDpi(), advance, rect, flags, text};
-    const auto it = cache.recent.constFind(key);
-    if (it != cache.recent.constEnd())
-        return *it;
-    const auto old = cache.older.constFind(key);
-    const QRectF extent = old != cache.older.constEnd() ? *old
-        : advance                                        ? QRectF(0, 0, metrics.horizontalAdvance(text), 0)
-                                                         : metrics.boundingRect(rect, flags, text);
+    const FontKey fontKey{f, metrics.fontDpi()};
+    auto number = cache.fonts.constFind(fontKey);
+    if (number == cache.fonts.constEnd())
+        number = cache.fonts.insert(fontKey, quint32(cache.fonts.size()));
+    const ExtentKey key{*number, advance, flags, rect, text.constData(), text.size()};
+    if (const QRectF *known = cache.recent.find(key))
+        return *known;
+    const QRectF *old = cache.older.find(key);
+    const QRectF extent = old ? *old
+        : advance             ? QRectF(0, 0, metrics.horizontalAdvance(text), 0)
+                              : metrics.boundingRect(rect, flags, text);
     if (cache.recent.size() >= extentCacheLimit) {
         cache.older = std::move(cache.recent);
-        cache.recent = QHash<ExtentKey, QRectF>();
+        cache.recent = ExtentGeneration();
         cache.recent.reserve(extentCacheLimit);
     }
-    cache.recent.insert(std::move(key), extent);
+    cache.recent.insert(key, extent);
     return extent;
 }
 

@@ -155,15 +155,17 @@ QByteArray CommitRecord::recordBytes() const
     for (const File *file : m_staged) {
         if (!CHECK_PTR(file) || !CHECK(file->isStaged()))
             return QByteArray();
-        // What the target holds now is what an undo puts back.
+        // What the target holds now is what an undo puts back: its length
+        // and its header, read alone.
         QFile old(file->fileName());
         qint64 oldLength = -1;
         QByteArray oldHead;
-        if (old.exists() && old.open(QIODevice::ReadOnly)) {
+        if (old.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
             oldLength = old.size();
             oldHead = old.read(fileHeaderSize);
         }
-        out << targetOf(file) << qint64(QFileInfo(file->stagedPath()).size()) << file->record().checkSum
+        // The staged file holds the header and the payload it was given.
+        out << targetOf(file) << qint64(file->record().size) + fileHeaderSize << file->record().checkSum
             << file->record().date() << oldLength << oldHead;
     }
     out << quint16(qChecksum(QByteArrayView(bytes)));
@@ -204,11 +206,12 @@ bool CommitRecord::commit()
                 return false;
             }
         }
-        if (stopsHere() || !file->commit())
+        if (stopsHere() || !file->commit(false))
             return false;
         directories.insert(file->absolutePath());
     }
-    // The new names stand on the disk before the old files go.
+    // The new names stand on the disk before the old files go: each folder
+    // is synced once, after all of its renames.
     for (const QString &directory : std::as_const(directories))
         syncToDisk(directory);
     // A kept file that cannot be removed keeps the record too, and the next

@@ -214,7 +214,7 @@ bool File::stage(const QString &stagedPath)
     return true;
 }
 
-bool File::commit()
+bool File::commit(bool syncFolder)
 {
     if (!CHECK(isStaged()))
         return false;
@@ -228,7 +228,8 @@ bool File::commit()
     }
     m_stagedPath.clear();
     // The new name stands on the disk before the save goes on.
-    syncToDisk(absolutePath());
+    if (syncFolder)
+        syncToDisk(absolutePath());
     return true;
 }
 

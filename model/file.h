@@ -62,9 +62,10 @@ public:
     // the bytes into a file of their own (the path given, by default the
     // target's name + ".new") and flushes them to the disk, commit() renames
     // that file onto the target in one step, discard() removes it and leaves
-    // the target as it was.
+    // the target as it was. A commit syncs the target's folder unless the
+    // caller syncs it once for several files.
     bool stage(const QString &stagedPath = QString());
-    bool commit();
+    bool commit(bool syncFolder = true);
     void discard();
     bool isStaged() const { return !m_stagedPath.isEmpty(); }
     QString stagedPath() const { return m_stagedPath; }

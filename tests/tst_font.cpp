@@ -1,7 +1,9 @@
 #include "graphics/font.h"
 #include "support/modalrecorder.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QtTest>
 
 class TestFont : public QObject
@@ -67,6 +69,40 @@ private slots:
         f.setPointSizeF(17.5);
         QCOMPARE(fromScreenFont(toScreenFont(f)).pointSizeF(), 17.5);
         QCOMPARE(toScreenFont(f).pointSizeF(), 17.5 * 0.96);
+    }
+
+    // Extents come from the cache as the font's metrics give them: for
+    // texts asked for the first time and again, after the cache was
+    // forgotten, and after so many texts that its older generation went.
+    void cachedExtentsAreMeasured()
+    {
+        createScreenFonts();
+        const QFont fonts[] = {font(3), QFont("Serif", 11)};
+        const int flags[] = {Qt::AlignLeft, Qt::AlignCenter, Qt::AlignRight | Qt::AlignBottom, Qt::TextWordWrap};
+        QRandomGenerator random(7);
+        struct Asked { QFont font; QRectF rect; int flags; QString text; };
+        QList<Asked> asked;
+        for (int i = 0; i < 2000; ++i) {
+            QString text;
+            for (int n = int(random.bounded(14)); n > 0; --n)
+                text += QChar(u"ab KM-1\n"[random.bounded(8)]);
+            asked.append({fonts[random.bounded(2)], QRectF(random.bounded(9), 0, random.bounded(3) * 40, 20),
+                          flags[random.bounded(4)], text});
+        }
+        const auto check = [&asked] {
+            for (const Asked &a : asked) {
+                const QFontMetricsF metrics(a.font);
+                QCOMPARE(textAdvance(a.font, a.text), metrics.horizontalAdvance(a.text));
+                QCOMPARE(textBoundingRect(a.font, a.rect, a.flags, a.text), metrics.boundingRect(a.rect, a.flags, a.text));
+            }
+        };
+        check();
+        check();
+        forgetTextExtents();
+        check();
+        for (int i = 0; i < 250000; ++i)
+            textAdvance(fonts[0], QString::number(i));
+        check();
     }
 
     void drawingDefaults()

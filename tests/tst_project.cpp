@@ -263,6 +263,25 @@ private slots:
         QCOMPARE(project.objectsOfKind(RelayKind)->size(), 2);
         QCOMPARE(project.sortedObjectsOfKind(RelayKind), (QList<Obj *>{k1, k2}));
         QCOMPARE(project.indexedKinds(), (QList<int>{RelayKind, FuseKind}));
+        // In the order of the names also where they agree beyond their
+        // first sixteen units, hold a zero unit, or units of any value.
+        {
+            Project named(nullptr, nullptr);
+            QRandomGenerator random(11);
+            const QString units = QStringLiteral("Ka1%1%2").arg(QChar(0)).arg(QChar(0xffee));
+            QMap<QString, Obj *> byName;
+            for (int i = 0; i < 3000; ++i) {
+                QString name = QStringLiteral("RelayOfTheFeeder").left(int(random.bounded(18)));
+                for (int n = int(random.bounded(1, 5)); n > 0; --n)
+                    name += units[random.bounded(units.size())];
+                if (byName.contains(name))
+                    continue;
+                Obj *lamp = named.createDevice(LampKind);
+                QVERIFY(lamp->setName(name));
+                byName.insert(name, lamp);
+            }
+            QCOMPARE(named.sortedObjectsOfKind(LampKind), byName.values());
+        }
 
         // A second object of the same kind and name is refused.
         {
