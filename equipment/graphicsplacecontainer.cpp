@@ -289,12 +289,18 @@ void GraphicsPlaceContainer::releasePlaces()
     const FrameLayout::CoveringBatch batch(frameLayout());
     for (int i = 0; i < m_places.size(); ++i) {
         Place *place = m_places[i];
-        if (nestedContainer(i))
+        GraphicsPlaceItem *held = place->item();
+        if (!held)
             continue;
-        if (GraphicsPlaceItem *held = place->item()) {
-            place->setItem(nullptr);
-            held->setPlace(nullptr);
+        // A pre-built container moves with this one as its child and keeps
+        // its place; what it holds is no child and would stay behind in a
+        // place that moved away: it lets go as well.
+        if (held == nestedContainer(i)) {
+            nestedContainer(i)->releasePlaces();
+            continue;
         }
+        place->setItem(nullptr);
+        held->setPlace(nullptr);
     }
 }
 

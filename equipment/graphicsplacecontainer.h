@@ -89,7 +89,8 @@ public:
     // The first place, here or in a held container, that takes the item
     // with the cursor at the point.
     Place *findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint);
-    // Lets every place without a pre-built container give up its item.
+    // Lets every place give up its item, but for the pre-built containers,
+    // whose places give up theirs.
     void releasePlaces();
     // Nothing covers the places here and below: they left the frame's tree.
     void clearCovering();
