@@ -33,6 +33,15 @@ void GraphicsPlaceItemDevice::draw(QPainter *painter, const QStyleOptionGraphics
     m_device->paintInPlace(painter, itemRect(), option, place(), hideHelp);
 }
 
+void GraphicsPlaceItemDevice::forgetDevice()
+{
+    // The model, and so the extent, goes with the device: the views and the
+    // scene's index let go of the extent it had first.
+    if (m_device)
+        prepareGeometryChange();
+    m_device = nullptr;
+}
+
 int GraphicsPlaceItemDevice::modelId() const
 {
     return m_device ? m_model : -1;

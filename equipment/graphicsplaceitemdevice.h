@@ -23,8 +23,8 @@ public:
 
     Device *device() const { return m_device; }
     // The device's side of the link is gone (the device changed its type
-    // or was deleted).
-    void forgetDevice() { m_device = nullptr; }
+    // or was deleted): the item's extent shrinks to nothing with it.
+    void forgetDevice();
 
     // The device's place type, as it was when the item was made: a device
     // that changes its type leaves its place. -1 without a device.

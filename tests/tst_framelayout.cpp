@@ -217,6 +217,10 @@ private slots:
         QVERIFY(loaded.save());
         QCOMPARE(sideFileContent(dir.path() + "/copy.eqm"), saved);
         QCOMPARE(rec.texts().size(), 3);
+        // Given another model, the relay leaves the editor's scene wherever it stood.
+        GraphicsPlaceItemDevice *relayItem = relay->placeItem();
+        relay->setModelIndex(relay->modelIndex() == 0 ? 1 : 0);
+        QVERIFY(!frame->layout()->items(bodyPlace(frame, 9)->sceneRect()).contains(relayItem));
     }
 
     // The frame editor pastes drawing only: a board, which no copy writes,
