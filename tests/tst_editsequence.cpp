@@ -894,8 +894,9 @@ QString EditSequence::look()
     default:
         if (!row)
             return QString();
+        const QString opened = "open " + row->text(0);
         row->doubleClicked();
-        return "open " + row->text(0);
+        return opened;
     }
 }
 
