@@ -69,9 +69,7 @@ struct HeldBack
     QString kind;
     QString fault;
 };
-const QList<HeldBack> heldBack = {
-    {"component", "a panel moved with a board that holds a diode or resistor reaching past the panel keeps the "
-                  "covering of the frame's places as before the move; a reopen covers them"}};
+const QList<HeldBack> heldBack;
 
 bool isHeldBack(const QString &kind)
 {
