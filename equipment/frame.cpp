@@ -191,14 +191,10 @@ void Frame::setAddressField(const Address &from, int field)
     if (m_layout && (changed || m_rowPreset))
         m_layout->updateAddresses();
     m_rowPreset = false;
-    // The equipment file holds the address, and the frame's pages show it
-    // and the cables and modules it now names.
-    if (changed) {
-        if (m_layout)
-            m_layout->setWiringChanged();
-        if (m_project)
-            m_project->setEquipmentChanged();
-    }
+    // The equipment file holds the address (the layout's pages follow it
+    // through updateAddresses).
+    if (changed && m_project)
+        m_project->setEquipmentChanged();
 }
 
 void Frame::presetRowNumber(quint8 row)
