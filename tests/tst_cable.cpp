@@ -3,21 +3,12 @@
 #include "model/datastream.h"
 #include "model/project.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QRegularExpression>
 #include <QtTest>
 
 namespace {
-
-template <class Write>
-QByteArray bytesOf(Write write)
-{
-    QByteArray bytes;
-    DataStream s(&bytes, QIODevice::WriteOnly);
-    s.setFormatIndex(DataStream::CurrentFormat);
-    write(s);
-    return bytes;
-}
 
 void readTypes(const QByteArray &bytes, int format)
 {

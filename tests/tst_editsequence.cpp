@@ -40,6 +40,7 @@
 #include "support/actionlist.h"
 #include "support/filesbelow.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -106,16 +107,6 @@ QString addressText(const Address &address)
     for (int i = 0; i < 7; ++i)
         fields << QString::number(address.field(i));
     return fields.join('.');
-}
-
-template <class Write>
-QByteArray bytesOf(Write write)
-{
-    QByteArray bytes;
-    DataStream out(&bytes, QIODevice::WriteOnly);
-    out.setFormatIndex(DataStream::CurrentFormat);
-    write(out);
-    return bytes;
 }
 
 // The files of a project folder with every date a save of the sequence

@@ -12,6 +12,7 @@
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -195,15 +196,6 @@ void putOnClipboard(const char *format, const QByteArray &bytes)
     auto *mime = new QMimeData;
     mime->setData(QString::fromLatin1(format), bytes);
     QGuiApplication::clipboard()->setMimeData(mime);
-}
-
-QByteArray bytesOf(const std::function<void(DataStream &)> &write)
-{
-    QByteArray bytes;
-    DataStream out(&bytes, QIODevice::WriteOnly);
-    out.setFormatIndex(DataStream::CurrentFormat);
-    write(out);
-    return bytes;
 }
 
 QPoint viewPoint(GraphicsEdit &view, const QPointF &scenePoint)

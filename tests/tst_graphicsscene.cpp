@@ -8,6 +8,7 @@
 #include "model/project.h"
 #include "model/projectitembase.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QImage>
 #include <QPainter>
@@ -89,15 +90,6 @@ public:
     void setChanged() override { ++changes; }
     int changes = 0;
 };
-
-QByteArray bytesOf(const std::function<void(DataStream &)> &write)
-{
-    QByteArray bytes;
-    DataStream out(&bytes, QIODevice::WriteOnly);
-    out.setFormatIndex(DataStream::CurrentFormat);
-    write(out);
-    return bytes;
-}
 
 bool isDark(const QImage &image, int x, int y)
 {

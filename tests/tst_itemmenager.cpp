@@ -20,6 +20,7 @@
 #include "schemes/schememenager.h"
 #include "support/filesbelow.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,16 +121,6 @@ Scheme *addScheme(SchemeGroup *group, int number, const QString &name, int pageS
     scheme->setNumber(number);
     group->appendItem(scheme);
     return scheme;
-}
-
-template <class Write>
-QByteArray bytesOf(Write write)
-{
-    QByteArray bytes;
-    DataStream s(&bytes, QIODevice::WriteOnly);
-    s.setFormatIndex(DataStream::CurrentFormat);
-    write(s);
-    return bytes;
 }
 
 // A scheme's clipboard record: its sheet header and its items (none).

@@ -6,6 +6,7 @@
 #include "model/project.h"
 #include "model/tag.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QGraphicsRectItem>
 #include <QtTest>
@@ -87,15 +88,6 @@ struct ObjSignalCount
     int count() const { return n; }
     int n = 0;
 };
-
-QByteArray bytesOf(const std::function<void(DataStream &)> &write)
-{
-    QByteArray bytes;
-    DataStream s(&bytes, QIODevice::WriteOnly);
-    s.setFormatIndex(DataStream::CurrentFormat);
-    write(s);
-    return bytes;
-}
 
 } // namespace
 

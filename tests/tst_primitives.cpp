@@ -16,6 +16,7 @@
 #include "schemes/schemeedit.h"
 #include "support/devicekindtests.h"
 #include "support/modalrecorder.h"
+#include "support/streambytes.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -44,15 +45,6 @@ public:
     }
     int groupNumber() const override { return 1; }
 };
-
-QByteArray bytesOf(const std::function<void(DataStream &)> &write, int format = DataStream::CurrentFormat)
-{
-    QByteArray bytes;
-    DataStream out(&bytes, QIODevice::WriteOnly);
-    out.setFormatIndex(format);
-    write(out);
-    return bytes;
-}
 
 // The framework's own stream at Qt 4.3's version, for reference bytes.
 QByteArray qtBytesOf(const std::function<void(QDataStream &)> &write)

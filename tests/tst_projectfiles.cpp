@@ -47,6 +47,7 @@
 #include "equipment/place.h"
 #include "schemes/graphicspassage.h"
 #include "schemes/schemegroup.h"
+#include "support/streambytes.h"
 
 #include <functional>
 
@@ -104,16 +105,6 @@ QByteArray container(const QByteArray &payload)
     DataStream s(&bytes, QIODevice::WriteOnly);
     s << qint32(payload.size()) << quint16(qChecksum(QByteArrayView(payload)));
     s.writeRawData(payload.constData(), int(payload.size()));
-    return bytes;
-}
-
-template <class Write>
-QByteArray bytesOf(Write write)
-{
-    QByteArray bytes;
-    DataStream s(&bytes, QIODevice::WriteOnly);
-    s.setFormatIndex(DataStream::CurrentFormat);
-    write(s);
     return bytes;
 }
 

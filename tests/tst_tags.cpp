@@ -38,6 +38,7 @@
 #include "support/filesbelow.h"
 #include "support/modalrecorder.h"
 #include "support/schemetestitems.h"
+#include "support/streambytes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -234,15 +235,6 @@ struct Actions
 };
 
 QDateTime clockNow;
-
-QByteArray bytesOf(const std::function<void(DataStream &)> &write)
-{
-    QByteArray bytes;
-    DataStream out(&bytes, QIODevice::WriteOnly);
-    out.setFormatIndex(DataStream::CurrentFormat);
-    write(out);
-    return bytes;
-}
 
 // Reads the bytes at a format; true when the stream is fine and read to
 // its end.
