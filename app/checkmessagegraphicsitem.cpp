@@ -11,12 +11,12 @@
 
 namespace {
 
-bool inTree(const QGraphicsItem *root, const QGraphicsItem *item)
+bool inTree(const GraphicsItem *root, const GraphicsItem *item)
 {
     if (root == item)
         return true;
-    const QList<QGraphicsItem *> children = root->childItems();
-    for (const QGraphicsItem *child : children) {
+    const QList<GraphicsItem *> children = root->childItems();
+    for (const GraphicsItem *child : children) {
         if (inTree(child, item))
             return true;
     }
@@ -40,7 +40,7 @@ CheckMessageGraphicsItem::CheckMessageGraphicsItem(QTreeWidget *list, int kind, 
         setText(NameColumn, bound->name());
 }
 
-bool CheckMessageGraphicsItem::standsOn(const GraphicsScene *scene, const QGraphicsItem *item)
+bool CheckMessageGraphicsItem::standsOn(const GraphicsScene *scene, const GraphicsItem *item)
 {
     if (!scene || !item)
         return false;

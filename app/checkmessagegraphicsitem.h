@@ -39,12 +39,12 @@ public:
 
     // Whether the item at this address stands on the sheet now (the sheet's
     // items and their children are compared by address, none is followed).
-    static bool standsOn(const GraphicsScene *scene, const QGraphicsItem *item);
+    static bool standsOn(const GraphicsScene *scene, const GraphicsItem *item);
 
 private:
     GraphicsItem *m_item;
     // The item's address as the framework's item, taken while it was alive.
-    const QGraphicsItem *m_address;
+    const GraphicsItem *m_address;
     QPointer<GraphicsScene> m_scene;
     quint64 m_sheetIndex = 0;
 };

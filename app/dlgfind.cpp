@@ -49,11 +49,11 @@ GraphicsItem *shownSelected(GraphicsItem *item)
     return shown;
 }
 
-void gatherTree(const QGraphicsItem *item, QSet<const QGraphicsItem *> &items)
+void gatherTree(const GraphicsItem *item, QSet<const GraphicsItem *> &items)
 {
     items.insert(item);
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (const QGraphicsItem *child : children)
+    const QList<GraphicsItem *> children = item->childItems();
+    for (const GraphicsItem *child : children)
         gatherTree(child, items);
 }
 
@@ -227,7 +227,7 @@ GraphicsItem *DlgFind::liveItem(const Match &match)
         return nullptr;
     auto sheet = m_sheetItems.find(scene);
     if (sheet == m_sheetItems.end()) {
-        QSet<const QGraphicsItem *> items;
+        QSet<const GraphicsItem *> items;
         for (const GraphicsItem *top : scene->graphicsItems()) {
             if (top)
                 gatherTree(top, items);

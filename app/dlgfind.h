@@ -79,7 +79,7 @@ private:
     {
         QPointer<GraphicsScene> scene;
         GraphicsItem *item = nullptr;
-        const QGraphicsItem *address = nullptr;
+        const GraphicsItem *address = nullptr;
         quint64 sheetIndex = 0;
     };
     // Spans one user action: the items of each sheet visited are gathered
@@ -128,7 +128,7 @@ private:
     bool m_hasCurrent = false;
 
     int m_actionDepth = 0;
-    QHash<const GraphicsScene *, QSet<const QGraphicsItem *>> m_sheetItems;
+    QHash<const GraphicsScene *, QSet<const GraphicsItem *>> m_sheetItems;
 };
 
 #endif

@@ -271,7 +271,7 @@ void MainWindow::showGraphicsScene(GraphicsScene &scene, GraphicsItem *item)
     }
     m_tabWidget->setCurrentWidget(view);
     if (item)
-        view->ensureVisible(item, 50, 50);
+        view->ensureVisible(item->sceneBoundingRect(), 50, 50);
     if (m_tabWidget->count() == 1)
         tabWidgetChanged(m_tabWidget->currentIndex());
 }

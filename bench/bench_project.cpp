@@ -108,7 +108,7 @@ T *put(Scheme &scheme, T *item, const QPointF &pos)
 
 GraphicsNet *wire(Scheme &scheme, Pin *a, Pin *b)
 {
-    auto at = [](Pin *pin) { return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center()); };
+    auto at = [](Pin *pin) { return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center()); };
     const QPointF from = at(a);
     auto *net = put(scheme, new GraphicsNet(&scheme), from);
     net->moveEnds(net->pin(0), QPointF(0, 0), net->pin(1), at(b) - from);

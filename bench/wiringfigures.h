@@ -67,10 +67,10 @@ struct PageCount
     int items = 0;
 };
 
-inline int treeSize(const QGraphicsItem *item)
+inline int treeSize(const GraphicsItem *item)
 {
     int n = 1;
-    for (const QGraphicsItem *child : item->childItems())
+    for (const GraphicsItem *child : item->childItems())
         n += treeSize(child);
     return n;
 }

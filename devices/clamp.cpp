@@ -87,7 +87,7 @@ QString ClampPanel::baseName() const
     return at < 0 ? place : name().mid(at);
 }
 
-GraphicsPlaceItemDevice *ClampPanel::createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsPlaceItemDevice *ClampPanel::createPlaceItem(GraphicsScene *scene, GraphicsItem *parent)
 {
     if (!CHECK(m_placeItem == nullptr))
         return nullptr;
@@ -95,7 +95,7 @@ GraphicsPlaceItemDevice *ClampPanel::createPlaceItem(GraphicsScene *scene, QGrap
     return m_placeItem;
 }
 
-GraphicsWiringItemDevice *ClampPanel::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsWiringItemDevice *ClampPanel::createWiringItem(GraphicsScene *scene, GraphicsItem *parent)
 {
     auto *item = new GraphicsWiringClampPanel(scene, parent, this);
     adoptWiringItem(item);

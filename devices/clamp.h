@@ -31,8 +31,8 @@ public:
     // The name from the model's place text on (the frame is dropped).
     QString baseName() const override;
     // Its pictures in a place of a frame and on the wiring layouts.
-    GraphicsPlaceItemDevice *createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr) override;
-    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr) override;
+    GraphicsPlaceItemDevice *createPlaceItem(GraphicsScene *scene, GraphicsItem *parent = nullptr) override;
+    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, GraphicsItem *parent = nullptr) override;
     // The strip type's name: what the tables show as the panel's type.
     QString modelName() const override;
     int placeType() const override;

@@ -68,7 +68,7 @@ int sectionOf(GraphicsClamp *clamp, WiringPin *far)
     if (clamp->passage())
         return clamp->pin(0)->sourceName(nullptr);
     PinOwner *owner = far->owner();
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    GraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
     if (item && item->type() == powerBusType && owner->pin(powerBusFeedPin) == far)
         return feedSection;
     for (int i = 0; i < clamp->pinCount(); ++i) {
@@ -86,7 +86,7 @@ int sectionOf(GraphicsClamp *clamp, WiringPin *far)
 // ---------------------------------------------------------------------------
 // GraphicsPlaceItemClampPanel
 
-GraphicsPlaceItemClampPanel::GraphicsPlaceItemClampPanel(GraphicsScene *scene, QGraphicsItem *parent,
+GraphicsPlaceItemClampPanel::GraphicsPlaceItemClampPanel(GraphicsScene *scene, GraphicsItem *parent,
                                                          ClampPanel *panel)
     : GraphicsPlaceItemDevice(scene, parent, panel)
 {
@@ -170,7 +170,7 @@ void GraphicsPlaceItemClampPanel::mouseDoubleClickEvent(QGraphicsSceneMouseEvent
 // ---------------------------------------------------------------------------
 // GraphicsWiringClampPanel
 
-GraphicsWiringClampPanel::GraphicsWiringClampPanel(GraphicsScene *scene, QGraphicsItem *parent, ClampPanel *panel)
+GraphicsWiringClampPanel::GraphicsWiringClampPanel(GraphicsScene *scene, GraphicsItem *parent, ClampPanel *panel)
     : GraphicsWiringItemDevice(scene, parent, panel, panel ? panel->address() : nullptr)
 {
 }

@@ -19,7 +19,7 @@ public:
     enum { Type = QGraphicsItem::UserType + 201 };
 
     // Moves with its place only: neither movable nor selectable.
-    GraphicsPlaceItemClampPanel(GraphicsScene *scene, QGraphicsItem *parent, ClampPanel *panel);
+    GraphicsPlaceItemClampPanel(GraphicsScene *scene, GraphicsItem *parent, ClampPanel *panel);
 
     int type() const override { return Type; }
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
@@ -37,7 +37,7 @@ class GraphicsWiringClampPanel : public GraphicsWiringItemDevice
 public:
     enum { Type = QGraphicsItem::UserType + 301 };
 
-    GraphicsWiringClampPanel(GraphicsScene *scene, QGraphicsItem *parent, ClampPanel *panel);
+    GraphicsWiringClampPanel(GraphicsScene *scene, GraphicsItem *parent, ClampPanel *panel);
 
     int type() const override { return Type; }
     // Everything the picture may paint, the same for every strip: the

@@ -71,8 +71,8 @@ void GraphicsBottom::setClampPanel(ClampPanel *panel)
 QList<GraphicsClamp *> GraphicsBottom::clamps() const
 {
     QList<GraphicsClamp *> result;
-    const QList<QGraphicsItem *> children = childItems();
-    for (QGraphicsItem *child : children) {
+    const QList<GraphicsItem *> children = childItems();
+    for (GraphicsItem *child : children) {
         if (GraphicsClamp *clamp = graphicsClampCast(child))
             result.append(clamp);
     }
@@ -249,8 +249,8 @@ bool GraphicsBottom::resolveLinks()
             return false;
         setClampPanel(panel);
     }
-    const QList<QGraphicsItem *> children = childItems();
-    for (QGraphicsItem *child : children) {
+    const QList<GraphicsItem *> children = childItems();
+    for (GraphicsItem *child : children) {
         GraphicsClamp *clamp = graphicsClampCast(child);
         if (!CHECK(clamp && clamp->resolveLinks()))
             return false;

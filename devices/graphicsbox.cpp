@@ -28,7 +28,7 @@ const int coresPerClamp = 5;
 // the item is no clamp or no passage holds it.
 int clampPosition(PinOwner *owner)
 {
-    QGraphicsItem *clamp = owner ? owner->graphicsItem() : nullptr;
+    GraphicsItem *clamp = owner ? owner->graphicsItem() : nullptr;
     if (!clamp || clamp->type() != clampItemType)
         return -1;
     PinOwner *holder = owner->linkedItem();

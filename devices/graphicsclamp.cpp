@@ -43,7 +43,7 @@ int nameIndexOf(const QString &text)
 
 } // namespace
 
-GraphicsClamp::GraphicsClamp(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsClamp::GraphicsClamp(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsDevice(scene, BindShared, parent, CanRotate | CanMirrorHorizontal | CanMirrorVertical)
 {
     createPins(4);
@@ -525,7 +525,7 @@ void GraphicsClamp::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
     event->accept();
 }
 
-GraphicsClamp *graphicsClampCast(QGraphicsItem *item)
+GraphicsClamp *graphicsClampCast(GraphicsItem *item)
 {
     return item && item->type() == GraphicsClamp::Type ? dynamic_cast<GraphicsClamp *>(item) : nullptr;
 }

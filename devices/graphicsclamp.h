@@ -21,7 +21,7 @@ class GraphicsClamp : public GraphicsDevice
 public:
     enum { Type = QGraphicsItem::UserType + 402 };
 
-    explicit GraphicsClamp(GraphicsScene *scene, QGraphicsItem *parent = nullptr);
+    explicit GraphicsClamp(GraphicsScene *scene, GraphicsItem *parent = nullptr);
     // Leaves its passage.
     ~GraphicsClamp() override;
 
@@ -116,7 +116,7 @@ private:
 };
 
 // The item as a clamp, or null.
-GraphicsClamp *graphicsClampCast(QGraphicsItem *item);
+GraphicsClamp *graphicsClampCast(GraphicsItem *item);
 // The clamp paired with a clamp on its panel (for the conductors' walk).
 GraphicsPins *pairedClampOf(GraphicsPins *clamp);
 

@@ -32,7 +32,7 @@ void drawBox(QPainter *painter, const QRectF &box, const QString &text)
 
 } // namespace
 
-GraphicsWiringHeating::GraphicsWiringHeating(GraphicsScene *scene, QGraphicsItem *parent, Heating *heating)
+GraphicsWiringHeating::GraphicsWiringHeating(GraphicsScene *scene, GraphicsItem *parent, Heating *heating)
     : GraphicsWiringPicture(scene, parent, heating)
 {
     GraphicsDevice *item = soleItem();

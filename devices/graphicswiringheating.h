@@ -16,7 +16,7 @@ public:
     enum { Type = UserType + 304 };
 
     // Made by the heating (Heating::createWiringItem).
-    GraphicsWiringHeating(GraphicsScene *scene, QGraphicsItem *parent, Heating *heating);
+    GraphicsWiringHeating(GraphicsScene *scene, GraphicsItem *parent, Heating *heating);
     ~GraphicsWiringHeating() override;
 
     int type() const override { return Type; }

@@ -21,7 +21,7 @@ const QPointF rightTerminal(160, 0);
 
 } // namespace
 
-GraphicsWiringLamp::GraphicsWiringLamp(GraphicsScene *scene, QGraphicsItem *parent, Lamp *lamp)
+GraphicsWiringLamp::GraphicsWiringLamp(GraphicsScene *scene, GraphicsItem *parent, Lamp *lamp)
     : GraphicsWiringPicture(scene, parent, lamp)
 {
     GraphicsDevice *item = soleItem();

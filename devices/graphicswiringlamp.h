@@ -15,7 +15,7 @@ class GraphicsWiringLamp : public GraphicsWiringPicture
 public:
     enum { Type = UserType + 305 };
 
-    GraphicsWiringLamp(GraphicsScene *scene, QGraphicsItem *parent, Lamp *lamp);
+    GraphicsWiringLamp(GraphicsScene *scene, GraphicsItem *parent, Lamp *lamp);
     ~GraphicsWiringLamp() override;
 
     int type() const override { return Type; }

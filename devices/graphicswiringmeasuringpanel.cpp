@@ -9,7 +9,7 @@
 
 #include <QPainter>
 
-GraphicsWiringMeasuringPanel::GraphicsWiringMeasuringPanel(GraphicsScene *scene, QGraphicsItem *parent,
+GraphicsWiringMeasuringPanel::GraphicsWiringMeasuringPanel(GraphicsScene *scene, GraphicsItem *parent,
                                                            MeasuringPanel *panel)
     : GraphicsWiringPicture(scene, parent, panel)
 {

@@ -15,7 +15,7 @@ public:
     enum { Type = UserType + 303 };
 
     // Made by the panel (MeasuringPanel::createWiringItem).
-    GraphicsWiringMeasuringPanel(GraphicsScene *scene, QGraphicsItem *parent, MeasuringPanel *panel);
+    GraphicsWiringMeasuringPanel(GraphicsScene *scene, GraphicsItem *parent, MeasuringPanel *panel);
     ~GraphicsWiringMeasuringPanel() override;
 
     int type() const override { return Type; }

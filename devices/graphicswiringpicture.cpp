@@ -5,7 +5,7 @@
 #include "model/device.h"
 #include "model/project.h"
 
-GraphicsWiringPicture::GraphicsWiringPicture(GraphicsScene *scene, QGraphicsItem *parent, Device *device)
+GraphicsWiringPicture::GraphicsWiringPicture(GraphicsScene *scene, GraphicsItem *parent, Device *device)
     : GraphicsWiringItemDevice(scene, parent, device, nullptr)
 {
     if (device)

@@ -16,7 +16,7 @@ class GraphicsWiringPicture : public GraphicsWiringItemDevice
 {
 public:
     // Without an address of its own: the picture asks the device.
-    GraphicsWiringPicture(GraphicsScene *scene, QGraphicsItem *parent, Device *device);
+    GraphicsWiringPicture(GraphicsScene *scene, GraphicsItem *parent, Device *device);
     ~GraphicsWiringPicture() override;
 
     // The picture's frame joined with the room of its wire links.

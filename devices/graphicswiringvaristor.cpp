@@ -27,7 +27,7 @@ const int varistorSuffix = 1;
 
 } // namespace
 
-GraphicsWiringVaristor::GraphicsWiringVaristor(GraphicsScene *scene, QGraphicsItem *parent, Device *device)
+GraphicsWiringVaristor::GraphicsWiringVaristor(GraphicsScene *scene, GraphicsItem *parent, Device *device)
     : GraphicsWiringPicture(scene, parent, device)
 {
 }

@@ -15,7 +15,7 @@ class GraphicsWiringVaristor : public GraphicsWiringPicture
 public:
     enum { Type = UserType + 302 };
 
-    GraphicsWiringVaristor(GraphicsScene *scene, QGraphicsItem *parent, Device *device);
+    GraphicsWiringVaristor(GraphicsScene *scene, GraphicsItem *parent, Device *device);
     ~GraphicsWiringVaristor() override;
 
     int type() const override { return Type; }

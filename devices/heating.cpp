@@ -24,7 +24,7 @@ Heating::Heating(Project *project)
 
 Heating::~Heating() = default;
 
-GraphicsWiringItemDevice *Heating::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsWiringItemDevice *Heating::createWiringItem(GraphicsScene *scene, GraphicsItem *parent)
 {
     auto *item = new GraphicsWiringHeating(scene, parent, this);
     return CHECK_PTR(item) ? item : nullptr;

@@ -15,7 +15,7 @@ public:
     ~Heating() override;
 
     // The heating's own picture with its twelve terminals.
-    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr) override;
+    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, GraphicsItem *parent = nullptr) override;
     // The equipment model "Heating".
     int placeType() const override;
     // A strip at each end of the place, with the name as help.

@@ -38,7 +38,7 @@ bool MeasuringPanel::canAppend(ObjItem *item)
     return isTerminalNumber(number) && terminal(number) == nullptr;
 }
 
-GraphicsWiringItemDevice *MeasuringPanel::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsWiringItemDevice *MeasuringPanel::createWiringItem(GraphicsScene *scene, GraphicsItem *parent)
 {
     auto *item = new GraphicsWiringMeasuringPanel(scene, parent, this);
     return CHECK_PTR(item) ? item : nullptr;

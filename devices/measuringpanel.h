@@ -23,7 +23,7 @@ public:
     // carries yet; items of other classes are the base's.
     bool canAppend(ObjItem *item) override;
     // The grid of the eighteen terminals.
-    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr) override;
+    GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, GraphicsItem *parent = nullptr) override;
     // The equipment model "IP".
     int placeType() const override;
     // A narrow box in the middle of the place, with the name as help.

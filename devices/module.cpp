@@ -20,7 +20,7 @@ const ModuleType *checkedType(int type)
 GraphicsCommand *commandOf(ObjItem *item)
 {
     PinOwner *owner = item ? item->pinOwner() : nullptr;
-    QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
+    GraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
     if (!graphics || graphics->type() != GraphicsCommand::Type)
         return nullptr;
     return dynamic_cast<GraphicsCommand *>(graphics);

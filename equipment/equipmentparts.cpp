@@ -18,12 +18,12 @@ namespace {
 class EquipmentOfDevices final : public DeviceEquipment
 {
 public:
-    GraphicsPlaceItemDevice *createPlaceItem(Device *device, GraphicsScene *scene, QGraphicsItem *parent) override
+    GraphicsPlaceItemDevice *createPlaceItem(Device *device, GraphicsScene *scene, GraphicsItem *parent) override
     {
         return new GraphicsPlaceItemDevice(scene, parent, device);
     }
 
-    GraphicsWiringItemDevice *createWiringItem(Device *device, GraphicsScene *scene, QGraphicsItem *parent) override
+    GraphicsWiringItemDevice *createWiringItem(Device *device, GraphicsScene *scene, GraphicsItem *parent) override
     {
         return new GraphicsWiringItemDevice(scene, parent, device, device->address());
     }

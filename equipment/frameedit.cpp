@@ -74,8 +74,8 @@ void FrameEdit::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         const QPoint at = event->position().toPoint();
-        const QList<QGraphicsItem *> under = items(at);
-        for (QGraphicsItem *item : under) {
+        const QList<GraphicsItem *> under = sheetItemsAt(at);
+        for (GraphicsItem *item : under) {
             if (item->type() == Place::Type)
                 continue;
             auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);

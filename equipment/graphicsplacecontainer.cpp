@@ -31,7 +31,7 @@ const int shortenedBeforeFormat = 7;
 
 } // namespace
 
-GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent,
+GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, GraphicsItem *parent,
                                                GraphicsItemFlags frameworkFlags)
     : GraphicsPlaceItem(scene, parent, frameworkFlags)
 {

@@ -20,7 +20,7 @@ class GraphicsPlaceContainer : public GraphicsPlaceItem
 public:
     enum { Type = UserType + 101 };
 
-    GraphicsPlaceContainer(GraphicsScene *scene, QGraphicsItem *parent,
+    GraphicsPlaceContainer(GraphicsScene *scene, GraphicsItem *parent,
                            GraphicsItemFlags frameworkFlags = GraphicsItemFlags());
     // Its places give up what they hold.
     ~GraphicsPlaceContainer() override;

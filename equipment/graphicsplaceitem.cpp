@@ -9,7 +9,7 @@
 
 #include <QGraphicsSceneMouseEvent>
 
-GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent, GraphicsItemFlags frameworkFlags)
+GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, GraphicsItem *parent, GraphicsItemFlags frameworkFlags)
     : GraphicsItem(scene, parent, 0, frameworkFlags)
 {
 }

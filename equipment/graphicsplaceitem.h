@@ -20,7 +20,7 @@ public:
     enum { Type = UserType + 100 };
 
     // The framework flags are set with the base's, in one change.
-    GraphicsPlaceItem(GraphicsScene *scene, QGraphicsItem *parent,
+    GraphicsPlaceItem(GraphicsScene *scene, GraphicsItem *parent,
                       GraphicsItemFlags frameworkFlags = GraphicsItemFlags());
     // Leaves its place.
     ~GraphicsPlaceItem() override;

@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-GraphicsPlaceItemDevice::GraphicsPlaceItemDevice(GraphicsScene *scene, QGraphicsItem *parent, Device *device)
+GraphicsPlaceItemDevice::GraphicsPlaceItemDevice(GraphicsScene *scene, GraphicsItem *parent, Device *device)
     : GraphicsPlaceItem(scene, parent, ItemIsMovable | ItemIsSelectable)
     , m_device(device)
     , m_model(device ? device->placeType() : -1)

@@ -14,7 +14,7 @@ public:
     enum { Type = UserType + 200 };
 
     // Made by the device (Device::createPlaceItem).
-    GraphicsPlaceItemDevice(GraphicsScene *scene, QGraphicsItem *parent, Device *device);
+    GraphicsPlaceItemDevice(GraphicsScene *scene, GraphicsItem *parent, Device *device);
     // The device forgets the item and loses its address.
     ~GraphicsPlaceItemDevice() override;
 

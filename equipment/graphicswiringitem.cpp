@@ -1,6 +1,6 @@
 #include "equipment/graphicswiringitem.h"
 
-GraphicsWiringItem::GraphicsWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsWiringItem::GraphicsWiringItem(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsItem(scene, parent, 0)
 {
     setFlags(GraphicsItemFlags());

@@ -12,7 +12,7 @@ class GraphicsWiringItem : public GraphicsItem
 public:
     enum { Type = UserType + 100 };
 
-    GraphicsWiringItem(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsWiringItem(GraphicsScene *scene, GraphicsItem *parent);
 
     int type() const override { return Type; }
     // Wiring pages are built anew at every load: nothing is written.

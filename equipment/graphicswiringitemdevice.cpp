@@ -24,7 +24,7 @@ QString groundText()
 
 } // namespace
 
-GraphicsWiringItemDevice::GraphicsWiringItemDevice(GraphicsScene *scene, QGraphicsItem *parent, Device *device,
+GraphicsWiringItemDevice::GraphicsWiringItemDevice(GraphicsScene *scene, GraphicsItem *parent, Device *device,
                                                    const Address *address)
     : GraphicsWiringItem(scene, parent)
     , m_device(device)

@@ -18,7 +18,7 @@ public:
 
     // Made by the device (Device::createWiringItem) with the device's
     // address at that time, or none.
-    GraphicsWiringItemDevice(GraphicsScene *scene, QGraphicsItem *parent, Device *device, const Address *address);
+    GraphicsWiringItemDevice(GraphicsScene *scene, GraphicsItem *parent, Device *device, const Address *address);
     // The device forgets the item.
     ~GraphicsWiringItemDevice() override;
 

@@ -26,7 +26,7 @@ const int socketType = 116;
 const int railType = 18;
 const int clampPanelKind = 203;
 
-bool isContainer(const QGraphicsItem *item)
+bool isContainer(const GraphicsItem *item)
 {
     return item && item->type() >= firstContainerType && item->type() < endContainerType;
 }

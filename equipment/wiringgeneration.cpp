@@ -260,7 +260,7 @@ QString partPageNote(const QList<GraphicsWiringItemDevice *> &shown, bool ua, Ch
             for (int k = 0; first && k < first->linkCount(); ++k) {
                 WiringPin *far = first->link(k);
                 PinOwner *farOwner = far ? far->owner() : nullptr;
-                QGraphicsItem *farItem = farOwner ? farOwner->graphicsItem() : nullptr;
+                GraphicsItem *farItem = farOwner ? farOwner->graphicsItem() : nullptr;
                 if (farItem && farItem->type() == powerBusType && farOwner->pinCount() > powerBusFeedPin
                     && farOwner->pin(powerBusFeedPin) == far)
                     add(GraphicsNet::sectionText(powerBusSection, false, ua));
@@ -1005,9 +1005,9 @@ TakenPages takePages(FrameLayout *layout)
     }
     // Every panel of the layout, at any depth: the layout's own items and
     // all below them (the framework's scene may not hold them yet).
-    QList<QGraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
+    QList<GraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     while (!pending.isEmpty()) {
-        QGraphicsItem *item = pending.takeLast();
+        GraphicsItem *item = pending.takeLast();
         pending.append(item->childItems());
         if (item->type() != GraphicsFramePanel::Type)
             continue;
@@ -1099,7 +1099,7 @@ QByteArray generatedContent(const WiringLayout *page)
         bound(scheme->module());
         out << scheme->isFirstPage();
     }
-    std::function<void(const QGraphicsItem *)> write = [&](const QGraphicsItem *item) {
+    std::function<void(const GraphicsItem *)> write = [&](const GraphicsItem *item) {
         out << qint32(item->type()) << item->scenePos() << item->boundingRect();
         if (auto *device = dynamic_cast<const GraphicsWiringItemDevice *>(item)) {
             bound(device->device());
@@ -1113,8 +1113,8 @@ QByteArray generatedContent(const WiringLayout *page)
         } else if (auto *bus = dynamic_cast<const GraphicsWiringPowerBus *>(item)) {
             bound(bus->bus());
         }
-        const QList<QGraphicsItem *> children = item->childItems();
-        for (const QGraphicsItem *child : children)
+        const QList<GraphicsItem *> children = item->childItems();
+        for (const GraphicsItem *child : children)
             write(child);
     };
     for (const GraphicsItem *item : page->graphicsItems()) {

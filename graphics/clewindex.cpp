@@ -36,7 +36,7 @@ enum class Pass {
 
 Pass passOf(PinOwner *owner, GraphicsTag **tagItem)
 {
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    GraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
     if (!item)
         return Pass::Unknown;
     const int type = item->type();
@@ -178,7 +178,7 @@ Pin *ClewIndex::Data::tagCentre(Tag *tag)
     bool sound = true;
     for (ObjItem *item : tag->items()) {
         PinOwner *owner = item ? item->pinOwner() : nullptr;
-        QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
+        GraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
         if (!graphics || graphics->type() < firstTagItemType || graphics->type() >= endTagItemType) {
             sound = false;
             break;

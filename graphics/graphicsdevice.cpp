@@ -28,7 +28,7 @@ const char *const GraphicsDevice::positionPinNames[10][2] = {
     {"51", "52"}, {"61", "62"}, {"71", "72"}, {"81", "82"}, {"91", "92"},
 };
 
-GraphicsDevice::GraphicsDevice(GraphicsScene *scene, int bindMode, QGraphicsItem *parent, int itemFlags)
+GraphicsDevice::GraphicsDevice(GraphicsScene *scene, int bindMode, GraphicsItem *parent, int itemFlags)
     : GraphicsObjItem(scene, bindMode, parent, itemFlags)
 {
 }
@@ -172,7 +172,7 @@ void GraphicsDevice::drawWireMarks(QPainter *painter)
     painter->setBrush(previous);
 }
 
-GraphicsDevice *toGraphicsDevice(QGraphicsItem *item)
+GraphicsDevice *toGraphicsDevice(GraphicsItem *item)
 {
     if (!item || item->type() < firstDeviceItemType || item->type() >= endDeviceItemType)
         return nullptr;

@@ -21,7 +21,7 @@ class WiringPin;
 class GraphicsDevice : public GraphicsObjItem
 {
 public:
-    GraphicsDevice(GraphicsScene *scene, int bindMode, QGraphicsItem *parent, int itemFlags);
+    GraphicsDevice(GraphicsScene *scene, int bindMode, GraphicsItem *parent, int itemFlags);
 
     // The bound device, null while unbound.
     Device *device() const;
@@ -76,6 +76,6 @@ public:
 };
 
 // The item as a device item when its type id is one of them.
-GraphicsDevice *toGraphicsDevice(QGraphicsItem *item);
+GraphicsDevice *toGraphicsDevice(GraphicsItem *item);
 
 #endif

@@ -457,7 +457,7 @@ void GraphicsEdit::grabPixmap()
     QPainter painter(&pixmap);
     painter.setRenderHints(renderHints());
     painter.translate(-area.topLeft());
-    QList<QGraphicsItem *> drawn;
+    QList<GraphicsItem *> drawn;
     drawn.reserve(items.size());
     for (GraphicsItem *item : items)
         drawn.append(item);
@@ -863,4 +863,15 @@ void GraphicsEdit::dropPictureCaches(GraphicsScene *scene)
 {
     if (scene)
         scene->clearPixmapCaches();
+}
+
+QList<GraphicsItem *> GraphicsEdit::sheetItemsAt(const QPoint &pos) const
+{
+    QList<GraphicsItem *> result;
+    const QList<QGraphicsItem *> under = items(pos);
+    for (QGraphicsItem *each : under) {
+        if (GraphicsItem *item = GraphicsItem::fromFramework(each))
+            result.append(item);
+    }
+    return result;
 }

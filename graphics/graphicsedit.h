@@ -30,6 +30,8 @@ class GraphicsEdit : public QGraphicsView, public ActionsManager
     Q_OBJECT
 
 public:
+    // The sheet items under a point of the view, topmost first.
+    QList<GraphicsItem *> sheetItemsAt(const QPoint &pos) const;
     // Action ids of the edit modes.
     enum EditMode { ModeSelect = 30, ModePan = 31, ModeLine = 112, ModeEllipse = 113, ModeRect = 114 };
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-GraphicsEllipse::GraphicsEllipse(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsEllipse::GraphicsEllipse(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsFillPrimitive(scene, parent)
 {
 }

@@ -11,7 +11,7 @@ class GraphicsEllipse : public GraphicsFillPrimitive
 public:
     enum { Type = UserType + 26 };
 
-    GraphicsEllipse(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsEllipse(GraphicsScene *scene, GraphicsItem *parent);
 
     int type() const override { return Type; }
     // The ellipse itself.

@@ -2,6 +2,7 @@
 
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
+#include "graphics/frameworkitem.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/itemshared.h"
 #include "model/check.h"
@@ -10,6 +11,7 @@
 
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>
+#include <QHash>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -22,6 +24,14 @@ const double GraphicsItem::angles[4] = {0, 90, 180, 270};
 
 namespace {
 
+// The matrices of items that are none of the eight quarter turns and
+// mirrors, by item.
+QHash<const GraphicsItem *, QTransform> &otherMatrices()
+{
+    static QHash<const GraphicsItem *, QTransform> matrices;
+    return matrices;
+}
+
 // The entries of the matrices of scene items are 0, 1 or -1.
 int unit(double value)
 {
@@ -30,27 +40,427 @@ int unit(double value)
 
 } // namespace
 
-GraphicsItem::GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags,
+GraphicsItem::GraphicsItem(GraphicsScene *scene, GraphicsItem *parent, int itemFlags,
                            GraphicsItemFlags frameworkFlags)
-    : QGraphicsItem(parent)
-    , m_scene(scene)
+    : m_scene(scene)
     , m_itemFlags(itemFlags)
 {
-    // Without it the framework sends no position changes: no grid snap.
+    // Without it no position changes are told: no grid snap.
     if (!(itemFlags & FixedInParent) || frameworkFlags)
-        setFlags(flags() | ItemSendsGeometryChanges | frameworkFlags);
-    // A child made under an item on a sheet joined it while it was still
-    // being built, unseen by itemChange.
-    if (GraphicsScene *sheet = GraphicsScene::sheetOf(QGraphicsItem::scene()))
-        m_sheetIndex = sheet->nextSheetIndex();
-    else if (scene && parent && scene->keepsItemsApart())
-        m_sheetIndex = scene->nextSheetIndex();
+        m_frameworkFlags = quint32(int(ItemSendsGeometryChanges | frameworkFlags));
+    if (parent) {
+        m_parent = parent;
+        if (!parent->m_children)
+            parent->m_children = new QList<GraphicsItem *>;
+        parent->m_children->append(this);
+        // A child made under an item on a sheet joins it as it is made.
+        if (scene)
+            m_sheetIndex = scene->nextSheetIndex();
+        if (parent->m_proxy)
+            makeFrameworkItems(nullptr);
+    }
 }
 
 GraphicsItem::~GraphicsItem()
 {
     if (m_scene)
         m_scene->forgetItem(this);
+    // Children go first, as the framework's items do.
+    if (m_children) {
+        while (!m_children->isEmpty())
+            delete m_children->takeLast();
+        delete m_children;
+        m_children = nullptr;
+    }
+    delete m_proxy;
+    m_proxy = nullptr;
+    if (m_parent && m_parent->m_children)
+        m_parent->m_children->removeOne(this);
+    if (m_matrix & 8)
+        otherMatrices().remove(this);
+}
+
+QPainterPath GraphicsItem::shape() const
+{
+    QPainterPath path;
+    path.addRect(boundingRect());
+    return path;
+}
+
+bool GraphicsItem::contains(const QPointF &point) const
+{
+    return shape().contains(point);
+}
+
+namespace {
+
+// Writes the item's state into its framework item without being told back.
+class Syncing
+{
+public:
+    explicit Syncing(FrameworkItem *item)
+        : m_item(item)
+        , m_was(item->isSyncing())
+    {
+        item->setSyncing(true);
+    }
+    ~Syncing() { m_item->setSyncing(m_was); }
+
+private:
+    FrameworkItem *m_item;
+    bool m_was;
+};
+
+} // namespace
+
+void GraphicsItem::setPos(const QPointF &position)
+{
+    if (m_pos == position)
+        return;
+    QPointF next = position;
+    const bool tells = m_frameworkFlags & ItemSendsGeometryChanges;
+    if (tells) {
+        next = itemChange(ItemPositionChange, QVariant::fromValue(position)).toPointF();
+        if (next == m_pos)
+            return;
+    }
+    m_pos = next;
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setPos(next);
+    }
+    if (tells)
+        itemChange(ItemPositionHasChanged, QVariant::fromValue(next));
+}
+
+void GraphicsItem::setMatrixIndex(const QTransform &matrix)
+{
+    const int index = rotationIndexOf(matrix);
+    const bool mirrored = isMirroredMatrix(matrix);
+    if (m_matrix & 8)
+        otherMatrices().remove(this);
+    m_matrix = quint8(index | (mirrored ? 4 : 0));
+    if (matrixOf(index, mirrored) != matrix) {
+        otherMatrices().insert(this, matrix);
+        m_matrix |= 8;
+    }
+}
+
+QTransform GraphicsItem::otherMatrix() const
+{
+    return otherMatrices().value(this);
+}
+
+void GraphicsItem::setTransform(const QTransform &matrix, bool combine)
+{
+    const QTransform current = transform();
+    QTransform next = combine ? matrix * current : matrix;
+    if (next == current)
+        return;
+    const bool tells = m_frameworkFlags & ItemSendsGeometryChanges;
+    if (tells) {
+        next = itemChange(ItemTransformChange, QVariant::fromValue(next)).value<QTransform>();
+        if (next == current)
+            return;
+    }
+    setMatrixIndex(next);
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setTransform(transform());
+    }
+    if (tells)
+        itemChange(ItemTransformHasChanged, QVariant::fromValue(transform()));
+}
+
+void GraphicsItem::setZValue(qreal z)
+{
+    if (m_z == z)
+        return;
+    m_z = z;
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setZValue(z);
+    }
+}
+
+QTransform GraphicsItem::sceneTransform() const
+{
+    QTransform matrix = transform() * QTransform::fromTranslate(m_pos.x(), m_pos.y());
+    for (const GraphicsItem *p = m_parent; p; p = p->m_parent)
+        matrix = matrix * p->transform() * QTransform::fromTranslate(p->m_pos.x(), p->m_pos.y());
+    return matrix;
+}
+
+QPointF GraphicsItem::scenePos() const
+{
+    return m_parent ? m_parent->mapToScene(m_pos) : m_pos;
+}
+
+QRectF GraphicsItem::sceneBoundingRect() const
+{
+    return sceneTransform().mapRect(boundingRect());
+}
+
+QPointF GraphicsItem::mapToScene(const QPointF &point) const
+{
+    return sceneTransform().map(point);
+}
+
+QPolygonF GraphicsItem::mapToScene(const QRectF &rect) const
+{
+    return sceneTransform().map(QPolygonF(rect));
+}
+
+QPolygonF GraphicsItem::mapToScene(const QPolygonF &polygon) const
+{
+    return sceneTransform().map(polygon);
+}
+
+QPainterPath GraphicsItem::mapToScene(const QPainterPath &path) const
+{
+    return sceneTransform().map(path);
+}
+
+QPointF GraphicsItem::mapFromScene(const QPointF &point) const
+{
+    return sceneTransform().inverted().map(point);
+}
+
+QPolygonF GraphicsItem::mapFromScene(const QRectF &rect) const
+{
+    return sceneTransform().inverted().map(QPolygonF(rect));
+}
+
+QPointF GraphicsItem::mapToParent(const QPointF &point) const
+{
+    return transform().map(point) + m_pos;
+}
+
+QPointF GraphicsItem::mapFromParent(const QPointF &point) const
+{
+    return transform().inverted().map(point - m_pos);
+}
+
+QPointF GraphicsItem::mapFromItem(const GraphicsItem *item, const QPointF &point) const
+{
+    return mapFromScene(item ? item->mapToScene(point) : point);
+}
+
+QPointF GraphicsItem::mapToItem(const GraphicsItem *item, const QPointF &point) const
+{
+    const QPointF onSheet = mapToScene(point);
+    return item ? item->mapFromScene(onSheet) : onSheet;
+}
+
+QRectF GraphicsItem::mapRectToScene(const QRectF &rect) const
+{
+    return sceneTransform().mapRect(rect);
+}
+
+QRectF GraphicsItem::mapRectFromScene(const QRectF &rect) const
+{
+    return sceneTransform().inverted().mapRect(rect);
+}
+
+QRectF GraphicsItem::mapRectFromItem(const GraphicsItem *item, const QRectF &rect) const
+{
+    return (item->sceneTransform() * sceneTransform().inverted()).mapRect(rect);
+}
+
+void GraphicsItem::setParentItem(GraphicsItem *parent)
+{
+    if (parent == m_parent || parent == this)
+        return;
+    if (m_parent && m_parent->m_children)
+        m_parent->m_children->removeOne(this);
+    m_parent = parent;
+    if (parent) {
+        if (!parent->m_children)
+            parent->m_children = new QList<GraphicsItem *>;
+        parent->m_children->append(this);
+    }
+    // The framework items follow: under the new parent's, or none when it
+    // has none (its sheet has no framework scene).
+    if (m_proxy && parent && parent->m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setParentItem(parent->m_proxy);
+    } else if (m_proxy && parent) {
+        dropFrameworkItems();
+    } else if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setParentItem(nullptr);
+    } else if (parent && parent->m_proxy) {
+        makeFrameworkItems(nullptr);
+    }
+}
+
+GraphicsItem *GraphicsItem::topLevelItem() const
+{
+    const GraphicsItem *item = this;
+    while (item->m_parent)
+        item = item->m_parent;
+    return const_cast<GraphicsItem *>(item);
+}
+
+QList<GraphicsItem *> GraphicsItem::childItems() const
+{
+    if (!m_children)
+        return {};
+    QList<GraphicsItem *> children = *m_children;
+    // In stacking order, as the framework lists them: by stacking value,
+    // then in the order they came.
+    std::stable_sort(children.begin(), children.end(),
+                     [](const GraphicsItem *a, const GraphicsItem *b) { return a->m_z < b->m_z; });
+    return children;
+}
+
+bool GraphicsItem::isAncestorOf(const GraphicsItem *item) const
+{
+    for (const GraphicsItem *p = item ? item->m_parent : nullptr; p; p = p->m_parent) {
+        if (p == this)
+            return true;
+    }
+    return false;
+}
+
+void GraphicsItem::setFlag(GraphicsItemFlag flag, bool enabled)
+{
+    setFlags(enabled ? flags() | flag : flags() & ~GraphicsItemFlags(flag));
+}
+
+void GraphicsItem::setFlags(GraphicsItemFlags flags)
+{
+    m_frameworkFlags = quint32(int(flags));
+    if (!(flags & ItemIsSelectable))
+        setSelected(false);
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setFlags(flags);
+    }
+}
+
+void GraphicsItem::setSelected(bool selected)
+{
+    if (!(m_frameworkFlags & ItemIsSelectable) || !m_visible)
+        selected = false;
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setSelected(selected);
+    }
+}
+
+void GraphicsItem::setVisible(bool visible)
+{
+    if (m_visible == visible)
+        return;
+    m_visible = visible;
+    if (!visible)
+        setSelected(false);
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        m_proxy->setVisible(visible);
+    }
+}
+
+void GraphicsItem::setAcceptedMouseButtons(Qt::MouseButtons buttons)
+{
+    m_noButtons = buttons == Qt::NoButton;
+    if (m_proxy)
+        m_proxy->setAcceptedMouseButtons(buttons);
+}
+
+void GraphicsItem::setToolTip(const QString &text)
+{
+    if (m_proxy)
+        m_proxy->setToolTip(text);
+}
+
+QGraphicsScene *GraphicsItem::scene() const
+{
+    return m_proxy ? m_proxy->scene() : nullptr;
+}
+
+void GraphicsItem::update(const QRectF &rect)
+{
+    if (m_proxy)
+        m_proxy->update(rect);
+}
+
+void GraphicsItem::prepareGeometryChange()
+{
+    if (m_proxy)
+        m_proxy->announceGeometryChange();
+}
+
+void GraphicsItem::ensureVisible(const QRectF &rect, int xmargin, int ymargin)
+{
+    if (m_proxy)
+        m_proxy->ensureVisible(rect, xmargin, ymargin);
+}
+
+GraphicsItem *GraphicsItem::fromFramework(const QGraphicsItem *item)
+{
+    const auto *standing = dynamic_cast<const FrameworkItem *>(item);
+    return standing ? standing->owner() : nullptr;
+}
+
+void GraphicsItem::makeFrameworkItems(QGraphicsScene *scene)
+{
+    if (!m_proxy) {
+        m_proxy = new FrameworkItem(this, m_parent ? m_parent->m_proxy : nullptr);
+        const Syncing syncing(m_proxy);
+        m_proxy->setFlags(flags());
+        m_proxy->setPos(m_pos);
+        if (m_matrix)
+            m_proxy->setTransform(transform());
+        m_proxy->setZValue(m_z);
+        if (!m_visible)
+            m_proxy->setVisible(false);
+        if (m_noButtons)
+            m_proxy->setAcceptedMouseButtons(Qt::NoButton);
+        if (!m_parent && scene)
+            scene->addItem(m_proxy);
+        if (m_selected)
+            m_proxy->setSelected(true);
+    }
+    if (m_children) {
+        for (GraphicsItem *child : std::as_const(*m_children))
+            child->makeFrameworkItems(nullptr);
+    }
+}
+
+void GraphicsItem::dropFrameworkItems()
+{
+    if (m_children) {
+        for (GraphicsItem *child : std::as_const(*m_children))
+            child->dropFrameworkItems();
+    }
+    delete m_proxy;
+    m_proxy = nullptr;
+}
+
+void GraphicsItem::forgetFrameworkItems()
+{
+    if (m_children) {
+        for (GraphicsItem *child : std::as_const(*m_children))
+            child->forgetFrameworkItems();
+    }
+    m_proxy = nullptr;
+}
+
+void GraphicsItem::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (m_proxy)
+        m_proxy->basePress(event);
+}
+
+void GraphicsItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (m_proxy)
+        m_proxy->baseRelease(event);
 }
 
 void GraphicsItem::saveData(DataStream &)
@@ -119,11 +529,9 @@ void GraphicsItem::check(QTreeWidget *, int)
 
 void GraphicsItem::transformChanged()
 {
-    const QList<QGraphicsItem *> children = childItems();
-    for (QGraphicsItem *child : children) {
-        if (auto *item = dynamic_cast<GraphicsItem *>(child))
-            item->transformChanged();
-    }
+    const QList<GraphicsItem *> children = childItems();
+    for (GraphicsItem *child : children)
+        child->transformChanged();
 }
 
 void GraphicsItem::extentRead()
@@ -150,11 +558,9 @@ void GraphicsItem::mirror(bool withHalfTurn)
     setMatrixQuiet(matrix, false);
     if (withHalfTurn)
         transformChanged();
-    const QList<QGraphicsItem *> children = childItems();
-    for (QGraphicsItem *child : children) {
-        if (auto *item = dynamic_cast<GraphicsItem *>(child))
-            item->mirror(withHalfTurn);
-    }
+    const QList<GraphicsItem *> children = childItems();
+    for (GraphicsItem *child : children)
+        child->mirror(withHalfTurn);
 }
 
 void GraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
@@ -218,27 +624,21 @@ void GraphicsItem::setSelectedTree(bool selected)
         const QSignalBlocker blocker(scene());
         setSelected(selected);
     }
-    const QList<QGraphicsItem *> children = childItems();
-    for (QGraphicsItem *child : children) {
-        if (auto *item = dynamic_cast<GraphicsItem *>(child)) {
-            item->setSelectedTree(selected);
-        } else if (child->isSelected() != selected) {
-            const QSignalBlocker blocker(scene());
-            child->setSelected(selected);
-        }
-    }
+    const QList<GraphicsItem *> children = childItems();
+    for (GraphicsItem *child : children)
+        child->setSelectedTree(selected);
 }
 
 bool GraphicsItem::hasSelectedAncestor() const
 {
-    for (const QGraphicsItem *p = parentItem(); p; p = p->parentItem()) {
+    for (const GraphicsItem *p = parentItem(); p; p = p->parentItem()) {
         if (p->isSelected())
             return true;
     }
     return false;
 }
 
-void GraphicsItem::reparent(QGraphicsItem *newParent)
+void GraphicsItem::reparent(GraphicsItem *newParent)
 {
     quietly([&] { setParentItem(newParent); });
 }
@@ -285,8 +685,8 @@ QTransform GraphicsItem::matrixOf(int rotationIndex, bool mirrored)
 
 void GraphicsItem::prepareExtentChange()
 {
-    if (!m_scene || !m_scene->readsUnobserved() || parentItem() || !m_scene->holds(this))
-        prepareGeometryChange();
+    // Nothing holds the extent of an item without a framework item.
+    prepareGeometryChange();
 }
 
 void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
@@ -339,16 +739,6 @@ void GraphicsItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 
 QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &value)
 {
-    // Every other change (about ten per item as it is built and read) is
-    // passed through as the framework's own handler does, without a call.
-    if (change == ItemSceneChange) {
-        // Items take their place in the sheet's order as they join it,
-        // parents before their children.
-        GraphicsScene *sheet = GraphicsScene::sheetOf(value.value<QGraphicsScene *>());
-        if (sheet && (!sheet->isJoiningItemsApart() || m_sheetIndex == 0))
-            m_sheetIndex = sheet->nextSheetIndex();
-        return value;
-    }
     if (change != ItemPositionChange || m_quiet || parentItem() || (m_itemFlags & FreePlacement) || !m_scene
         || !value.canConvert<QPointF>())
         return value;
@@ -392,7 +782,7 @@ namespace {
 QTransform sheetMatrix(const GraphicsItem *item)
 {
     QTransform matrix = item->transform();
-    for (const QGraphicsItem *p = item->parentItem(); p; p = p->parentItem())
+    for (const GraphicsItem *p = item->parentItem(); p; p = p->parentItem())
         matrix *= p->transform();
     return matrix;
 }

@@ -10,23 +10,51 @@
 //
 // An item's matrix is always one of eight: a quarter-turn count 0..3 with an
 // optional mirror. Rotation and mirror are read back from the matrix.
+//
+// An item is not itself an item of the framework: it keeps its own place,
+// matrix, stacking value, parent, children and selection, and answers the
+// framework's questions about them (the same calls by the same names). A
+// framework item stands for it only while its sheet has a framework scene
+// (something shows, prints or searches the sheet): a large project's items
+// that nobody looks at then cost no framework data.
 
 #include <QGraphicsItem>
+#include <QList>
+#include <QPainterPath>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
 
 class DataStream;
+class FrameworkItem;
 class GraphicsScene;
+class QGraphicsScene;
+class QGraphicsSceneMouseEvent;
 class QFont;
 class QPainter;
 class QStyleOptionGraphicsItem;
 class QTreeWidget;
 
-class GraphicsItem : public QGraphicsItem
+class GraphicsItem
 {
 public:
+    // The framework's names for flags and changes, which every kind uses.
+    using GraphicsItemFlag = QGraphicsItem::GraphicsItemFlag;
+    using GraphicsItemFlags = QGraphicsItem::GraphicsItemFlags;
+    using GraphicsItemChange = QGraphicsItem::GraphicsItemChange;
+    static constexpr GraphicsItemFlag ItemIsMovable = QGraphicsItem::ItemIsMovable;
+    static constexpr GraphicsItemFlag ItemIsSelectable = QGraphicsItem::ItemIsSelectable;
+    static constexpr GraphicsItemFlag ItemIsFocusable = QGraphicsItem::ItemIsFocusable;
+    static constexpr GraphicsItemFlag ItemSendsGeometryChanges = QGraphicsItem::ItemSendsGeometryChanges;
+    static constexpr GraphicsItemFlag ItemStacksBehindParent = QGraphicsItem::ItemStacksBehindParent;
+    static constexpr GraphicsItemChange ItemPositionChange = QGraphicsItem::ItemPositionChange;
+    static constexpr GraphicsItemChange ItemPositionHasChanged = QGraphicsItem::ItemPositionHasChanged;
+    static constexpr GraphicsItemChange ItemTransformChange = QGraphicsItem::ItemTransformChange;
+    static constexpr GraphicsItemChange ItemTransformHasChanged = QGraphicsItem::ItemTransformHasChanged;
+    enum { UserType = QGraphicsItem::UserType };
+
     // The flag word, fixed at construction.
     // FixedInParent: the item only ever moves with its parent, so it asks
     // for no notice of its own position changes.
@@ -37,9 +65,90 @@ public:
 
     // The item is not added to the framework scene here: the sheet does it.
     // The framework flags given are set with the item's own, in one change.
-    GraphicsItem(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags,
+    GraphicsItem(GraphicsScene *scene, GraphicsItem *parent, int itemFlags,
                  GraphicsItemFlags frameworkFlags = GraphicsItemFlags());
-    ~GraphicsItem() override;
+    virtual ~GraphicsItem();
+    GraphicsItem(const GraphicsItem &) = delete;
+    GraphicsItem &operator=(const GraphicsItem &) = delete;
+
+    // What the framework asks of an item.
+    virtual int type() const { return QGraphicsItem::UserType; }
+    virtual QRectF boundingRect() const = 0;
+    // The bounding rectangle by default.
+    virtual QPainterPath shape() const;
+    virtual bool contains(const QPointF &point) const;
+
+    // Place, matrix and stacking, as the framework's item keeps them: the
+    // matrix applies first, then the position in the parent.
+    QPointF pos() const { return m_pos; }
+    qreal x() const { return m_pos.x(); }
+    qreal y() const { return m_pos.y(); }
+    void setPos(const QPointF &pos);
+    void setPos(qreal x, qreal y) { setPos(QPointF(x, y)); }
+    void moveBy(qreal dx, qreal dy) { setPos(m_pos + QPointF(dx, dy)); }
+    QTransform transform() const { return m_matrix & 8 ? otherMatrix() : matrixOf(m_matrix & 3, m_matrix & 4); }
+    void setTransform(const QTransform &matrix, bool combine = false);
+    qreal zValue() const { return m_z; }
+    void setZValue(qreal z);
+    QTransform sceneTransform() const;
+    QPointF scenePos() const;
+    QRectF sceneBoundingRect() const;
+    QPointF mapToScene(const QPointF &point) const;
+    QPolygonF mapToScene(const QRectF &rect) const;
+    QPolygonF mapToScene(const QPolygonF &polygon) const;
+    QPainterPath mapToScene(const QPainterPath &path) const;
+    QPointF mapFromScene(const QPointF &point) const;
+    QPolygonF mapFromScene(const QRectF &rect) const;
+    QPointF mapToParent(const QPointF &point) const;
+    QPointF mapFromParent(const QPointF &point) const;
+    // From another item's coordinates (the sheet's for none).
+    QPointF mapFromItem(const GraphicsItem *item, const QPointF &point) const;
+    QPointF mapToItem(const GraphicsItem *item, const QPointF &point) const;
+    QRectF mapRectToScene(const QRectF &rect) const;
+    QRectF mapRectFromScene(const QRectF &rect) const;
+    QRectF mapRectFromItem(const GraphicsItem *item, const QRectF &rect) const;
+
+    // Parentage: children in stacking order, as the framework lists them.
+    GraphicsItem *parentItem() const { return m_parent; }
+    void setParentItem(GraphicsItem *parent);
+    GraphicsItem *topLevelItem() const;
+    QList<GraphicsItem *> childItems() const;
+    bool isAncestorOf(const GraphicsItem *item) const;
+
+    // Framework flags, selection and visibility.
+    GraphicsItemFlags flags() const { return GraphicsItemFlags(int(m_frameworkFlags)); }
+    void setFlag(GraphicsItemFlag flag, bool enabled = true);
+    void setFlags(GraphicsItemFlags flags);
+    bool isSelected() const { return m_selected; }
+    void setSelected(bool selected);
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    void setToolTip(const QString &text);
+    // Only "no buttons" is kept: clicks then reach the item below.
+    void setAcceptedMouseButtons(Qt::MouseButtons buttons);
+
+    // The framework's scene that shows the item; none while its sheet has
+    // none.
+    QGraphicsScene *scene() const;
+    // Repaints the item (an area of it) where a view shows it.
+    void update(const QRectF &rect = QRectF());
+    void update(qreal x, qreal y, qreal width, qreal height) { update(QRectF(x, y, width, height)); }
+    // Called before the bounding rectangle changes.
+    void prepareGeometryChange();
+    void ensureVisible(const QRectF &rect = QRectF(), int xmargin = 50, int ymargin = 50);
+
+    // The framework's item standing for this one, null while there is none;
+    // and the item a framework item stands for (null for another).
+    FrameworkItem *frameworkItem() const { return m_proxy; }
+    static GraphicsItem *fromFramework(const QGraphicsItem *item);
+    // Makes framework items for the item and its descendants, under the
+    // parent's or in the scene; drops them again.
+    void makeFrameworkItems(QGraphicsScene *scene);
+    void dropFrameworkItems();
+    // Lets go of them without deleting them: their scene deletes them.
+    void forgetFrameworkItems();
 
     // The sheet the item belongs to (set at construction, kept after the
     // item was taken off the sheet until it is deleted).
@@ -47,6 +156,18 @@ public:
 
     // Paints the item; the painter is already set to the item's matrix.
     virtual void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) = 0;
+    // Painting goes through draw.
+    virtual void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget);
+
+    // The framework's events, passed on by the framework item; by default
+    // each does what the framework's item does.
+    virtual void mousePressEvent(QGraphicsSceneMouseEvent *event);
+    virtual void mouseMoveEvent(QGraphicsSceneMouseEvent *event);
+    virtual void mouseReleaseEvent(QGraphicsSceneMouseEvent *event);
+    virtual void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event);
+    // Told of changes as the framework's item is; the answer is the value
+    // to take.
+    virtual QVariant itemChange(GraphicsItemChange change, const QVariant &value);
     // The document record: each kind writes its own fields after its base's.
     virtual void saveData(DataStream &stream);
     virtual void loadData(DataStream &stream);
@@ -76,9 +197,6 @@ public:
     // they stay readable while their places follow the parent.
     virtual void mirror(bool withHalfTurn);
 
-    // Painting goes through draw.
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
-
     // Runs the sheet's property dialog of the item's type.
     void showDialog();
 
@@ -94,7 +212,7 @@ public:
     // Selects or deselects the item and its children without signals; an
     // item already in that state is left alone with its children.
     void setSelectedTree(bool selected);
-    void reparent(QGraphicsItem *newParent);
+    void reparent(GraphicsItem *newParent);
     // Repaints the item's sheet area grown by 3.5 in every view.
     void updateInViews();
 
@@ -128,20 +246,34 @@ protected:
     // no view and no index: nothing holds a top-level item's former extent
     // then (reading its position announces a change of the sheet anyway).
     void prepareExtentChange();
-    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
-    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 
 private:
+    friend class FrameworkItem;
+    void setMatrixIndex(const QTransform &matrix);
+    // A matrix that is none of the eight (kept aside: seldom used).
+    QTransform otherMatrix() const;
+
     // Runs a framework setter with the change notification disabled.
     template <class F>
     void quietly(F change);
 
     GraphicsScene *m_scene;
+    GraphicsItem *m_parent = nullptr;
+    // Made when the first child comes.
+    QList<GraphicsItem *> *m_children = nullptr;
+    FrameworkItem *m_proxy = nullptr;
+    QPointF m_pos;
+    qreal m_z = 0;
+    quint64 m_sheetIndex = 0;
     int m_itemFlags;
+    quint32 m_frameworkFlags = 0;
+    // Rotation index (bits 0-1) and mirror (bit 2); bit 3: another matrix.
+    quint8 m_matrix = 0;
     bool m_quiet = false;
     bool m_ownedBySheet = false;
-    quint64 m_sheetIndex = 0;
+    bool m_selected = false;
+    bool m_visible = true;
+    bool m_noButtons = false;
 };
 
 // The alignment that makes text anchored in an item of that rotation and

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 
-GraphicsLine::GraphicsLine(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsLine::GraphicsLine(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsBorderPrimitive(scene, parent)
 {
 }

@@ -10,7 +10,7 @@ class GraphicsLine : public GraphicsBorderPrimitive
 public:
     enum { Type = UserType + 16 };
 
-    GraphicsLine(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsLine(GraphicsScene *scene, GraphicsItem *parent);
 
     int type() const override { return Type; }
     // A stroke along the segment, 3.5 wider than the line.

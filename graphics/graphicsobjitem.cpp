@@ -16,7 +16,7 @@ const int endCarryingType = QGraphicsItem::UserType + 400;
 
 } // namespace
 
-GraphicsObjItem::GraphicsObjItem(GraphicsScene *scene, int bindMode, QGraphicsItem *parent, int itemFlags)
+GraphicsObjItem::GraphicsObjItem(GraphicsScene *scene, int bindMode, GraphicsItem *parent, int itemFlags)
     : GraphicsPins(scene, parent, itemFlags)
     , m_bindMode(bindMode)
 {

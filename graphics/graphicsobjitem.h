@@ -38,7 +38,7 @@ class GraphicsObjItem : public GraphicsPins, public ObjItem
 public:
     enum BindMode { BindByName = 0, BindShared = 1, BindOwned = 2 };
 
-    GraphicsObjItem(GraphicsScene *scene, int bindMode, QGraphicsItem *parent, int itemFlags);
+    GraphicsObjItem(GraphicsScene *scene, int bindMode, GraphicsItem *parent, int itemFlags);
     // Leaves the object; a shared or owned object that is left without
     // items goes with the item.
     ~GraphicsObjItem() override;

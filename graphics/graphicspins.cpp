@@ -23,11 +23,11 @@ GraphicsPins *ownerItem(const Pin *pin)
 }
 
 // The pinned children of an item.
-QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
+QList<GraphicsPins *> pinnedChildren(const GraphicsItem *item)
 {
     QList<GraphicsPins *> result;
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (QGraphicsItem *child : children) {
+    const QList<GraphicsItem *> children = item->childItems();
+    for (GraphicsItem *child : children) {
         if (GraphicsPins *pinned = toNonPrimitiveItem(child))
             result.append(pinned);
     }
@@ -36,7 +36,7 @@ QList<GraphicsPins *> pinnedChildren(const QGraphicsItem *item)
 
 } // namespace
 
-GraphicsPins::GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
+GraphicsPins::GraphicsPins(GraphicsScene *scene, GraphicsItem *parent, int itemFlags)
     : GraphicsItem(scene, parent, itemFlags, ItemIsMovable | ItemIsSelectable)
 {
     // The flags are set with the base's, in one change: every item of a
@@ -223,7 +223,7 @@ void GraphicsPins::unsolderOutside()
             p->unsolder();
             continue;
         }
-        QGraphicsItem *item = owner->graphicsItem();
+        GraphicsItem *item = owner->graphicsItem();
         if (!item || !item->isSelected())
             p->unsolder();
     }
@@ -261,7 +261,7 @@ QString joinWithSeparator(const QString &left, const QString &right)
     return left + nameSeparator + right;
 }
 
-GraphicsPins *toNonPrimitiveItem(QGraphicsItem *item)
+GraphicsPins *toNonPrimitiveItem(GraphicsItem *item)
 {
     if (!item || item->type() < firstPinnedType)
         return nullptr;

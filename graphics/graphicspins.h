@@ -20,10 +20,12 @@
 class GraphicsPins : public GraphicsItem, public PinOwner
 {
 public:
-    GraphicsPins(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags);
+    GraphicsPins(GraphicsScene *scene, GraphicsItem *parent, int itemFlags);
     ~GraphicsPins() override;
 
-    QGraphicsItem *graphicsItem() override { return this; }
+    GraphicsItem *graphicsItem() override { return this; }
+    int itemType() override { return type(); }
+    void repaintItem(const QRectF &rect) override { update(rect); }
     int pinCount() const override { return int(m_pins.size()); }
     // Null for an index out of range.
     Pin *pin(int index) override;
@@ -123,6 +125,6 @@ private:
 
 QString joinWithSeparator(const QString &left, const QString &right);
 // The item as a pinned item when it is not a drawing primitive.
-GraphicsPins *toNonPrimitiveItem(QGraphicsItem *item);
+GraphicsPins *toNonPrimitiveItem(GraphicsItem *item);
 
 #endif

@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QVariant>
 
-GraphicsPixmap::GraphicsPixmap(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsPixmap::GraphicsPixmap(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsPrimitive(scene, parent, CanRotate | FreePlacement)
 {
     setZValue(BackgroundZ);
@@ -129,12 +129,10 @@ void GraphicsPixmap::dropCachedPixmap()
         m_cachedPixmap = QPixmap();
 }
 
-void dropCachedPixmaps(const QList<QGraphicsItem *> &items)
+void dropCachedPixmaps(const QList<GraphicsItem *> &items)
 {
-    for (QGraphicsItem *item : items) {
-        if (item && item->type() == GraphicsPixmap::Type) {
-            if (auto *picture = dynamic_cast<GraphicsPixmap *>(item))
-                picture->dropCachedPixmap();
-        }
+    for (GraphicsItem *item : items) {
+        if (item && item->type() == GraphicsPixmap::Type)
+            static_cast<GraphicsPixmap *>(item)->dropCachedPixmap();
     }
 }

@@ -24,7 +24,7 @@ public:
     static constexpr double BackgroundZ = -1;
     static constexpr double ForegroundZ = 4;
 
-    GraphicsPixmap(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsPixmap(GraphicsScene *scene, GraphicsItem *parent);
 
     int type() const override { return Type; }
     // (0, 0) and the image's size, grown by 1.75.
@@ -61,6 +61,6 @@ private:
 };
 
 // Every picture among the items drops its decoded image.
-void dropCachedPixmaps(const QList<QGraphicsItem *> &items);
+void dropCachedPixmaps(const QList<GraphicsItem *> &items);
 
 #endif

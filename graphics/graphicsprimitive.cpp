@@ -10,12 +10,12 @@
 
 #include <cmath>
 
-GraphicsPrimitive::GraphicsPrimitive(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags)
+GraphicsPrimitive::GraphicsPrimitive(GraphicsScene *scene, GraphicsItem *parent, int itemFlags)
     : GraphicsItem(scene, parent, itemFlags | FreePlacement, ItemIsMovable | ItemIsSelectable)
 {
 }
 
-GraphicsBorderPrimitive::GraphicsBorderPrimitive(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsBorderPrimitive::GraphicsBorderPrimitive(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsPrimitive(scene, parent, FreePlacement)
 {
 }
@@ -80,7 +80,7 @@ QPen GraphicsBorderPrimitive::borderPen(const QStyleOptionGraphicsItem *option) 
     return QPen(QBrush(color, Qt::SolidPattern), m_width, Qt::PenStyle(m_penStyle), Qt::SquareCap, Qt::BevelJoin);
 }
 
-GraphicsFillPrimitive::GraphicsFillPrimitive(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsFillPrimitive::GraphicsFillPrimitive(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsBorderPrimitive(scene, parent)
 {
 }

@@ -18,13 +18,13 @@ class GraphicsPrimitive : public GraphicsItem
 {
 public:
     // Adds FreePlacement to the flag word; movable and selectable.
-    GraphicsPrimitive(GraphicsScene *scene, QGraphicsItem *parent, int itemFlags);
+    GraphicsPrimitive(GraphicsScene *scene, GraphicsItem *parent, int itemFlags);
 };
 
 class GraphicsBorderPrimitive : public GraphicsPrimitive
 {
 public:
-    GraphicsBorderPrimitive(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsBorderPrimitive(GraphicsScene *scene, GraphicsItem *parent);
 
     // The rectangle of the two points, normalised and grown by the pin size.
     QRectF boundingRect() const override;
@@ -69,7 +69,7 @@ private:
 class GraphicsFillPrimitive : public GraphicsBorderPrimitive
 {
 public:
-    GraphicsFillPrimitive(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsFillPrimitive(GraphicsScene *scene, GraphicsItem *parent);
 
     // The border record, then fill colour and brush style.
     void saveData(DataStream &stream) override;

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-GraphicsRect::GraphicsRect(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsRect::GraphicsRect(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsFillPrimitive(scene, parent)
 {
 }

@@ -11,7 +11,7 @@ class GraphicsRect : public GraphicsFillPrimitive
 public:
     enum { Type = UserType + 27 };
 
-    GraphicsRect(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsRect(GraphicsScene *scene, GraphicsItem *parent);
 
     int type() const override { return Type; }
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;

@@ -7,6 +7,7 @@
 #include "graphics/dlgproprect.h"
 #include "graphics/dlgproptext.h"
 #include "graphics/font.h"
+#include "graphics/frameworkitem.h"
 #include "graphics/graphicsedit.h"
 #include "graphics/graphicsellipse.h"
 #include "graphics/graphicsitem.h"
@@ -100,36 +101,67 @@ QString numberText(int number)
 }
 
 // Gives an item and its descendants the sheet they belong to.
-void setSheetOfTree(QGraphicsItem *item, GraphicsScene *scene)
+void setSheetOfTree(GraphicsItem *item, GraphicsScene *scene)
 {
-    if (auto *graphics = dynamic_cast<GraphicsItem *>(item))
-        graphics->setGraphicsScene(scene);
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (QGraphicsItem *child : children)
+    item->setGraphicsScene(scene);
+    // Items take their place in the sheet's order as they join it,
+    // parents before their children.
+    item->setSheetIndex(scene->nextSheetIndex());
+    const QList<GraphicsItem *> children = item->childItems();
+    for (GraphicsItem *child : children)
         setSheetOfTree(child, scene);
 }
 
+// The framework items of an item's tree, as the framework's scene lists
+// them, go with that scene: the items keep none.
+void forgetFrameworkTree(GraphicsItem *item)
+{
+    item->forgetFrameworkItems();
+}
+
 // An item with every item below it.
-qsizetype itemTreeSize(const QGraphicsItem *item)
+qsizetype itemTreeSize(const GraphicsItem *item)
 {
     qsizetype n = 1;
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (const QGraphicsItem *child : children)
+    const QList<GraphicsItem *> children = item->childItems();
+    for (const GraphicsItem *child : children)
         n += itemTreeSize(child);
     return n;
 }
 
+// The selected items of an item's tree, parents first.
+void collectSelected(GraphicsItem *item, QList<GraphicsItem *> &selected)
+{
+    if (item->isSelected())
+        selected.append(item);
+    const QList<GraphicsItem *> children = item->childItems();
+    for (GraphicsItem *child : children)
+        collectSelected(child, selected);
+}
+
+// The items the framework items stand for; others are left out.
+QList<GraphicsItem *> standingFor(const QList<QGraphicsItem *> &items)
+{
+    QList<GraphicsItem *> result;
+    result.reserve(items.size());
+    for (QGraphicsItem *each : items) {
+        if (GraphicsItem *item = GraphicsItem::fromFramework(each))
+            result.append(item);
+    }
+    return result;
+}
+
 // Selects an item and all its descendants (signals are blocked by the
 // caller); true when anything changed.
-bool selectTree(QGraphicsItem *item)
+bool selectTree(GraphicsItem *item)
 {
     bool changed = false;
     if (!item->isSelected() && (item->flags() & QGraphicsItem::ItemIsSelectable)) {
         item->setSelected(true);
         changed = item->isSelected();
     }
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (QGraphicsItem *child : children)
+    const QList<GraphicsItem *> children = item->childItems();
+    for (GraphicsItem *child : children)
         changed = selectTree(child) || changed;
     return changed;
 }
@@ -193,7 +225,7 @@ GraphicsScene *GraphicsScene::sheetOf(const QGraphicsScene *scene)
     return live ? live->sheet() : nullptr;
 }
 
-bool GraphicsScene::holds(const QGraphicsItem *item) const
+bool GraphicsScene::holds(const GraphicsItem *item) const
 {
     return m_live && item && item->scene() == m_live;
 }
@@ -231,36 +263,46 @@ void GraphicsScene::setItemIndexMethod(QGraphicsScene::ItemIndexMethod method)
         m_live->setItemIndexMethod(method);
 }
 
-QList<QGraphicsItem *> GraphicsScene::items(Qt::SortOrder order)
+QList<GraphicsItem *> GraphicsScene::items(Qt::SortOrder order)
 {
     joinItemsApart();
-    return m_live ? m_live->items(order) : QList<QGraphicsItem *>();
+    return m_live ? standingFor(m_live->items(order)) : QList<GraphicsItem *>();
 }
 
-QList<QGraphicsItem *> GraphicsScene::items(const QPointF &pos, Qt::ItemSelectionMode mode, Qt::SortOrder order,
-                                            const QTransform &deviceTransform)
+QList<GraphicsItem *> GraphicsScene::items(const QPointF &pos, Qt::ItemSelectionMode mode, Qt::SortOrder order,
+                                           const QTransform &deviceTransform)
 {
     joinItemsApart();
-    return m_live ? m_live->items(pos, mode, order, deviceTransform) : QList<QGraphicsItem *>();
+    return m_live ? standingFor(m_live->items(pos, mode, order, deviceTransform)) : QList<GraphicsItem *>();
 }
 
-QList<QGraphicsItem *> GraphicsScene::items(const QRectF &rect, Qt::ItemSelectionMode mode, Qt::SortOrder order,
-                                            const QTransform &deviceTransform)
+QList<GraphicsItem *> GraphicsScene::items(const QRectF &rect, Qt::ItemSelectionMode mode, Qt::SortOrder order,
+                                           const QTransform &deviceTransform)
 {
     joinItemsApart();
-    return m_live ? m_live->items(rect, mode, order, deviceTransform) : QList<QGraphicsItem *>();
+    return m_live ? standingFor(m_live->items(rect, mode, order, deviceTransform)) : QList<GraphicsItem *>();
 }
 
-QList<QGraphicsItem *> GraphicsScene::selectedItems() const
+QList<GraphicsItem *> GraphicsScene::selectedItems() const
 {
-    const_cast<GraphicsScene *>(this)->joinItemsApart();
-    return m_live ? m_live->selectedItems() : QList<QGraphicsItem *>();
+    // The items keep their selection: no framework scene is needed for it.
+    QList<GraphicsItem *> selected;
+    for (GraphicsItem *item : m_items) {
+        if (!item->parentItem())
+            collectSelected(item, selected);
+    }
+    return selected;
 }
 
 void GraphicsScene::clearSelection()
 {
-    if (m_live)
+    if (m_live) {
         m_live->clearSelection();
+        return;
+    }
+    const QList<GraphicsItem *> selected = selectedItems();
+    for (GraphicsItem *item : selected)
+        item->setSelected(false);
 }
 
 void GraphicsScene::render(QPainter *painter, const QRectF &target, const QRectF &source, Qt::AspectRatioMode mode)
@@ -295,15 +337,16 @@ GraphicsScene::~GraphicsScene()
     // sheet never shown go here, each visited once.
     QList<GraphicsItem *> items;
     items.swap(m_items);
-    const bool apart = m_itemsApart;
     m_itemsApart = false;
+    for (GraphicsItem *item : std::as_const(items)) {
+        if (!item->parentItem())
+            forgetFrameworkTree(item);
+    }
     if (m_live) {
-        m_live->clear();
         delete m_live;
         m_live = nullptr;
     }
-    if (apart)
-        deleteItemsApart(items);
+    deleteItemsApart(items);
     // The last scene of the last project is gone: what was measured for
     // its texts goes too.
     if (--liveScenes == 0)
@@ -328,22 +371,22 @@ void GraphicsScene::deleteItemsApart(const QList<GraphicsItem *> &items)
     m_goneApart.clear();
 }
 
-QList<QGraphicsItem *> GraphicsScene::rootsApart() const
+QList<GraphicsItem *> GraphicsScene::rootsApart() const
 {
-    QList<QGraphicsItem *> roots;
+    QList<GraphicsItem *> roots;
     if (!m_itemsApart)
         return roots;
     roots.reserve(m_items.size());
     // The sheet's items are top-level items but for a rare one that was
     // put under another: that one goes with its root.
-    QSet<const QGraphicsItem *> nested;
+    QSet<const GraphicsItem *> nested;
     for (GraphicsItem *item : m_items) {
         if (!item->parentItem()) {
             if (!item->scene() && !nested.contains(item))
                 roots.append(item);
             continue;
         }
-        QGraphicsItem *root = item->topLevelItem();
+        GraphicsItem *root = item->topLevelItem();
         if (root->scene() || nested.contains(root))
             continue;
         nested.insert(root);
@@ -358,13 +401,13 @@ void GraphicsScene::joinItemsApart()
     if (!m_itemsApart)
         return;
     // In the sheet's order, each with its children.
-    const QList<QGraphicsItem *> roots = rootsApart();
+    const QList<GraphicsItem *> roots = rootsApart();
     m_itemsApart = false;
     m_joiningApart = true;
     m_liveLent = m_liveLent || !m_live;
     QGraphicsScene *live = makeLive();
-    for (QGraphicsItem *root : roots)
-        live->addItem(root);
+    for (GraphicsItem *root : roots)
+        root->makeFrameworkItems(live);
     m_joiningApart = false;
 }
 
@@ -375,12 +418,12 @@ void GraphicsScene::releaseUnseenScene()
     // The sheet's own items, each tree once, in the sheet's order: the
     // order they joined in, so that each leaves from the front of the
     // framework's lists.
-    QList<QGraphicsItem *> roots;
+    QList<GraphicsItem *> roots;
     roots.reserve(m_items.size());
-    QSet<const QGraphicsItem *> nested;
+    QSet<const GraphicsItem *> nested;
     qsizetype held = 0;
     for (GraphicsItem *item : std::as_const(m_items)) {
-        QGraphicsItem *root = item->topLevelItem();
+        GraphicsItem *root = item->topLevelItem();
         // A rare item put under another goes with its root.
         if (nested.contains(root))
             continue;
@@ -401,8 +444,9 @@ void GraphicsScene::releaseUnseenScene()
         const QSignalBlocker blocker(m_live);
         m_live->clearSelection();
     }
-    for (QGraphicsItem *root : std::as_const(roots))
-        m_live->removeItem(root);
+    for (GraphicsItem *root : std::as_const(roots))
+        forgetFrameworkTree(root);
+    // The framework items go with their scene.
     delete m_live;
     m_live = nullptr;
     m_liveLent = false;
@@ -472,14 +516,9 @@ bool GraphicsScene::addGraphicsItem(GraphicsItem *item)
     if (!m_queued.isEmpty() && m_queued.remove(item))
         m_pendingDeletes.removeAll(item);
     m_items.append(item);
-    item->setGraphicsScene(this);
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (QGraphicsItem *child : children)
-        setSheetOfTree(child, this);
+    setSheetOfTree(item, this);
     if (!m_itemsApart)
-        makeLive()->addItem(item);
-    else
-        item->setSheetIndex(nextSheetIndex());
+        item->makeFrameworkItems(makeLive());
     setModified(true);
     return true;
 }
@@ -500,7 +539,7 @@ bool GraphicsScene::removeGraphicsItem(GraphicsItem *item)
 
     const QRectF former = item->sceneBoundingRect();
     if (holds(item))
-        m_live->removeItem(item);
+        item->dropFrameworkItems();
     update(grown(former));
 
     if (m_pendingDeletes.isEmpty())
@@ -516,25 +555,25 @@ bool GraphicsScene::owns(const GraphicsItem *item) const
     return item->isOwnedBySheet() && item->graphicsScene() == this;
 }
 
-bool GraphicsScene::isQueued(const QGraphicsItem *item) const
+bool GraphicsScene::isQueued(const GraphicsItem *item) const
 {
-    for (const QGraphicsItem *p = item; p; p = p->parentItem()) {
+    for (const GraphicsItem *p = item; p; p = p->parentItem()) {
         if (m_queued.contains(p))
             return true;
     }
     return false;
 }
 
-void GraphicsScene::dropQueuedDescendants(const QGraphicsItem *item)
+void GraphicsScene::dropQueuedDescendants(const GraphicsItem *item)
 {
-    const QList<QGraphicsItem *> children = item->childItems();
-    for (QGraphicsItem *child : children) {
-        auto *graphics = dynamic_cast<GraphicsItem *>(child);
-        if (graphics && owns(graphics)) {
+    const QList<GraphicsItem *> children = item->childItems();
+    for (GraphicsItem *child : children) {
+        GraphicsItem *graphics = child;
+        if (owns(graphics)) {
             graphics->setOwnedBySheet(false);
             m_items.removeAll(graphics);
         }
-        if (graphics && m_queued.remove(graphics))
+        if (m_queued.remove(graphics))
             m_pendingDeletes.removeAll(graphics);
         dropQueuedDescendants(child);
     }
@@ -983,15 +1022,8 @@ void GraphicsScene::resolveItemLinks(GraphicsItem *item)
 
 QList<GraphicsItem *> GraphicsScene::selectedGraphicsItems() const
 {
-    const QList<QGraphicsItem *> selected = selectedItems();
-    QList<GraphicsItem *> result;
-    result.reserve(selected.size());
-    for (QGraphicsItem *each : selected) {
-        auto *item = dynamic_cast<GraphicsItem *>(each);
-        if (CHECK_PTR(item))
-            result.append(item);
-    }
-    // The framework keeps its selection in hash order: give it the sheet's.
+    QList<GraphicsItem *> result = selectedItems();
+    // In the sheet's order.
     std::stable_sort(result.begin(), result.end(),
                      [](const GraphicsItem *a, const GraphicsItem *b) { return a->sheetIndex() < b->sheetIndex(); });
     return result;
@@ -1019,16 +1051,13 @@ bool GraphicsScene::hasSelection() const
 
 void GraphicsScene::selectAllItems()
 {
-    joinItemsApart();
-    if (!m_live)
-        return;
     bool changed = false;
     {
         const QSignalBlocker blocker(m_live);
         for (GraphicsItem *item : std::as_const(m_items))
             changed = selectTree(item) || changed;
     }
-    if (changed)
+    if (changed && m_live)
         emit m_live->selectionChanged();
 }
 
@@ -1054,13 +1083,13 @@ QPointF GraphicsScene::cursorScenePos() const
 
 void GraphicsScene::clearSelectionFast()
 {
-    const QList<QGraphicsItem *> selected = selectedItems();
+    const QList<GraphicsItem *> selected = selectedItems();
     if (selected.isEmpty())
         return;
     QRectF area;
     {
         const QSignalBlocker blocker(m_live);
-        for (QGraphicsItem *item : selected) {
+        for (GraphicsItem *item : selected) {
             area |= item->sceneBoundingRect();
             item->setSelected(false);
         }
@@ -1083,7 +1112,7 @@ void GraphicsScene::renderTo(QPainter *painter)
         return;
     const double scale = qMin(target.width() / source.width(), target.height() / source.height());
 
-    const QList<QGraphicsItem *> shown = items(source, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
+    const QList<GraphicsItem *> shown = items(source, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
 
     painter->save();
     painter->setClipRect(target, Qt::ReplaceClip);
@@ -1107,15 +1136,15 @@ void GraphicsScene::clearPixmapCaches()
 {
     if (!m_live)
         return;
-    dropCachedPixmaps(m_live->items());
+    dropCachedPixmaps(standingFor(m_live->items()));
 }
 
-void GraphicsScene::drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
+void GraphicsScene::drawItemList(QPainter *painter, const QList<GraphicsItem *> &items,
                                  const QStyleOptionGraphicsItem &option)
 {
     if (!painter)
         return;
-    for (QGraphicsItem *item : items) {
+    for (GraphicsItem *item : items) {
         if (!item)
             continue;
         QStyleOptionGraphicsItem each(option);
@@ -1125,15 +1154,11 @@ void GraphicsScene::drawItemList(QPainter *painter, const QList<QGraphicsItem *>
     }
 }
 
-void GraphicsScene::drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option)
+void GraphicsScene::drawOneItem(QPainter *painter, GraphicsItem *item, const QStyleOptionGraphicsItem &option)
 {
     painter->save();
     painter->setTransform(item->sceneTransform(), true);
-    auto *graphics = item->type() >= QGraphicsItem::UserType ? dynamic_cast<GraphicsItem *>(item) : nullptr;
-    if (graphics)
-        graphics->draw(painter, &option, hideHelp);
-    else
-        item->paint(painter, &option, nullptr);
+    item->draw(painter, &option, hideHelp);
     painter->restore();
 }
 
@@ -1157,8 +1182,8 @@ void GraphicsScene::drawItems(QPainter *painter, int numItems, QGraphicsItem *it
     if (!painter || !items || !options)
         return;
     for (int i = 0; i < numItems; ++i) {
-        if (items[i])
-            drawOneItem(painter, items[i], options[i]);
+        if (GraphicsItem *item = GraphicsItem::fromFramework(items[i]))
+            drawOneItem(painter, item, options[i]);
     }
 }
 

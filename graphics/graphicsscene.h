@@ -211,7 +211,7 @@ public:
     void clearPixmapCaches();
     // Paints items with their sheet matrices, as the sheet's own paint pass
     // does (also used to grab a selection as a picture).
-    static void drawItemList(QPainter *painter, const QList<QGraphicsItem *> &items,
+    static void drawItemList(QPainter *painter, const QList<GraphicsItem *> &items,
                              const QStyleOptionGraphicsItem &option);
 
     // The framework's scene of the sheet, made when first asked for, with
@@ -228,7 +228,7 @@ public:
     // The sheet whose scene the framework's scene is; null for another.
     static GraphicsScene *sheetOf(const QGraphicsScene *scene);
     // Whether the item has joined the sheet's framework scene.
-    bool holds(const QGraphicsItem *item) const;
+    bool holds(const GraphicsItem *item) const;
 
     // What the sheet answers as the framework's scene would. The paper
     // rectangle and the index kind are the sheet's own, kept while there
@@ -244,14 +244,14 @@ public:
     void update(const QRectF &rect = QRectF());
     QGraphicsScene::ItemIndexMethod itemIndexMethod() const { return m_indexMethod; }
     void setItemIndexMethod(QGraphicsScene::ItemIndexMethod method);
-    QList<QGraphicsItem *> items(Qt::SortOrder order = Qt::DescendingOrder);
-    QList<QGraphicsItem *> items(const QPointF &pos, Qt::ItemSelectionMode mode = Qt::IntersectsItemShape,
+    QList<GraphicsItem *> items(Qt::SortOrder order = Qt::DescendingOrder);
+    QList<GraphicsItem *> items(const QPointF &pos, Qt::ItemSelectionMode mode = Qt::IntersectsItemShape,
                                  Qt::SortOrder order = Qt::DescendingOrder,
                                  const QTransform &deviceTransform = QTransform());
-    QList<QGraphicsItem *> items(const QRectF &rect, Qt::ItemSelectionMode mode = Qt::IntersectsItemShape,
+    QList<GraphicsItem *> items(const QRectF &rect, Qt::ItemSelectionMode mode = Qt::IntersectsItemShape,
                                  Qt::SortOrder order = Qt::DescendingOrder,
                                  const QTransform &deviceTransform = QTransform());
-    QList<QGraphicsItem *> selectedItems() const;
+    QList<GraphicsItem *> selectedItems() const;
     void clearSelection();
     void render(QPainter *painter, const QRectF &target = QRectF(), const QRectF &source = QRectF(),
                 Qt::AspectRatioMode mode = Qt::KeepAspectRatio);
@@ -320,16 +320,18 @@ private:
 
     // The framework's scene, made if there is none yet.
     QGraphicsScene *makeLive();
-    static void drawOneItem(QPainter *painter, QGraphicsItem *item, const QStyleOptionGraphicsItem &option);
-    bool isQueued(const QGraphicsItem *item) const;
+    static void drawOneItem(QPainter *painter, GraphicsItem *item, const QStyleOptionGraphicsItem &option);
+    bool isQueued(const GraphicsItem *item) const;
+    // The framework's scene goes: its items no longer stand for the sheet's.
+    void dropLiveScene();
     bool owns(const GraphicsItem *item) const;
     // Ends reading the items: the extents not measured are announced.
     void beginReadingItems();
     void finishReadingItems();
     // The top-level items still apart, each once.
-    QList<QGraphicsItem *> rootsApart() const;
+    QList<GraphicsItem *> rootsApart() const;
     void deleteItemsApart(const QList<GraphicsItem *> &items);
-    void dropQueuedDescendants(const QGraphicsItem *item);
+    void dropQueuedDescendants(const GraphicsItem *item);
 
     QGraphicsScene *m_live = nullptr;
     // The framework's scene was made for items that stood apart.
@@ -350,7 +352,7 @@ private:
     bool m_modified = true;
     QList<GraphicsItem *> m_items;
     QList<GraphicsItem *> m_pendingDeletes;
-    QSet<const QGraphicsItem *> m_queued;
+    QSet<const GraphicsItem *> m_queued;
     QList<GraphicsItem *> m_unmeasured;
     Project *m_project;
     quint64 m_lastSheetIndex = 0;

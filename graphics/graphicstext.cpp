@@ -7,7 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-GraphicsText::GraphicsText(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsText::GraphicsText(GraphicsScene *scene, GraphicsItem *parent)
     : GraphicsPrimitive(scene, parent, CanRotate | FreePlacement)
 {
 }

@@ -15,7 +15,7 @@ class GraphicsText : public GraphicsPrimitive
 public:
     enum { Type = UserType + 6 };
 
-    GraphicsText(GraphicsScene *scene, QGraphicsItem *parent);
+    GraphicsText(GraphicsScene *scene, GraphicsItem *parent);
 
     int type() const override { return Type; }
     // The rectangle the font's metrics give for the text laid out with the

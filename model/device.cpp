@@ -99,7 +99,7 @@ QString Device::baseName() const
     return name().section(QLatin1Char('_'), 0, 0);
 }
 
-GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, GraphicsItem *parent)
 {
     if (!CHECK(m_placeItem == nullptr) || !CHECK_PTR(installedEquipment))
         return nullptr;
@@ -107,7 +107,7 @@ GraphicsPlaceItemDevice *Device::createPlaceItem(GraphicsScene *scene, QGraphics
     return m_placeItem;
 }
 
-GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, QGraphicsItem *parent)
+GraphicsWiringItemDevice *Device::createWiringItem(GraphicsScene *scene, GraphicsItem *parent)
 {
     if (!CHECK_PTR(installedEquipment))
         return nullptr;
@@ -168,8 +168,8 @@ void Device::addressChanged()
         if (renames)
             item->updatePinNames();
         // The schemes show the new address.
-        if (QGraphicsItem *shown = item->pinOwner() ? item->pinOwner()->graphicsItem() : nullptr)
-            shown->update();
+        if (PinOwner *shown = item->pinOwner())
+            shown->repaintItem();
     }
     if (project())
         project()->updateObj(this);
@@ -256,8 +256,8 @@ void Device::offerItemsAgain()
         appendItem(item);
         item->updatePinNames();
         item->updateFromObj();
-        if (QGraphicsItem *shown = item->pinOwner() ? item->pinOwner()->graphicsItem() : nullptr)
-            shown->update();
+        if (PinOwner *shown = item->pinOwner())
+            shown->repaintItem();
     }
 }
 

@@ -17,7 +17,7 @@ class GraphicsPlaceItemDevice;
 class GraphicsScene;
 class GraphicsWiringItemDevice;
 class Place;
-class QGraphicsItem;
+class GraphicsItem;
 class QPainter;
 class QStyleOptionGraphicsItem;
 
@@ -27,10 +27,10 @@ class QStyleOptionGraphicsItem;
 class DeviceEquipment
 {
 public:
-    virtual GraphicsPlaceItemDevice *createPlaceItem(Device *device, GraphicsScene *scene, QGraphicsItem *parent) = 0;
+    virtual GraphicsPlaceItemDevice *createPlaceItem(Device *device, GraphicsScene *scene, GraphicsItem *parent) = 0;
     // With the device's current address.
     virtual GraphicsWiringItemDevice *createWiringItem(Device *device, GraphicsScene *scene,
-                                                       QGraphicsItem *parent) = 0;
+                                                       GraphicsItem *parent) = 0;
     // Null while the item stands in no place.
     virtual Address *placeAddress(GraphicsPlaceItemDevice *item) = 0;
     // The item no longer shows the device.
@@ -68,10 +68,10 @@ public:
     virtual QString baseName() const;
     // The device's item for a place of a frame layout; null when it has one
     // already.
-    virtual GraphicsPlaceItemDevice *createPlaceItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr);
+    virtual GraphicsPlaceItemDevice *createPlaceItem(GraphicsScene *scene, GraphicsItem *parent = nullptr);
     // The device's item on a wiring document, with its current address; it
     // replaces the device's earlier wiring item.
-    virtual GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr);
+    virtual GraphicsWiringItemDevice *createWiringItem(GraphicsScene *scene, GraphicsItem *parent = nullptr);
     // The catalogue row's type name; empty in the base.
     virtual QString modelName() const;
     // The row of the equipment-model table that describes the space the

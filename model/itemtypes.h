@@ -38,8 +38,7 @@ inline constexpr int suffixN = 5;
 inline int ownerType(const Pin *pin, int none = 0)
 {
     PinOwner *owner = pin ? pin->owner() : nullptr;
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item ? item->type() : none;
+    return owner ? owner->itemType() : none;
 }
 
 #endif // RLAY_ITEMTYPES_H

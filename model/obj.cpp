@@ -133,8 +133,8 @@ void Obj::readData(DataStream &)
 bool Obj::itemTypeIn(ObjItem *item, int first, int last)
 {
     PinOwner *owner = item ? item->pinOwner() : nullptr;
-    QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
-    return graphics && graphics->type() >= first && graphics->type() < last;
+    const int type = owner ? owner->itemType() : 0;
+    return owner && type >= first && type < last;
 }
 
 void Obj::pinsByName(QHash<QString, Pin *> &pins) const

@@ -20,8 +20,7 @@ const int groundType = QGraphicsItem::UserType + 501;
 
 int typeOfOwner(PinOwner *owner)
 {
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item ? item->type() : 0;
+    return owner ? owner->itemType() : 0;
 }
 
 PinJointObserver *jointObserver = nullptr;
@@ -32,8 +31,7 @@ quint64 chainChanges = 0;
 // kind the schemes do not know.
 const char *pinNameContext(PinOwner *owner)
 {
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
-    return item && itemKinds.pinNameContext ? itemKinds.pinNameContext(item->type()) : nullptr;
+    return owner && itemKinds.pinNameContext ? itemKinds.pinNameContext(owner->itemType()) : nullptr;
 }
 
 } // namespace
@@ -149,11 +147,10 @@ void Pin::setContactFlag(quint8 value)
 {
     if (value == m_contactFlag)
         return;
-    QGraphicsItem *item = m_owner ? m_owner->graphicsItem() : nullptr;
-    if (!CHECK_PTR(item))
+    if (!CHECK_PTR(m_owner))
         return;
     m_contactFlag = value;
-    item->update(*this);
+    m_owner->repaintItem(*this);
 }
 
 Address *Pin::ownerAddress() const

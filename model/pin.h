@@ -23,7 +23,7 @@ class DataStream;
 class GraphicsUnite;
 class Pin;
 class Project;
-class QGraphicsItem;
+class GraphicsItem;
 
 // The pin square, and what joins a prefix to a pin's name in its labels.
 extern const double pinSide;
@@ -42,7 +42,11 @@ public:
 
     // The scene item itself: its type id tells the kind, and a pin repaints
     // its rectangle in it.
-    virtual QGraphicsItem *graphicsItem() = 0;
+    virtual GraphicsItem *graphicsItem() = 0;
+    // The type id of that item, which tells its kind.
+    virtual int itemType() = 0;
+    // Repaints an area of the item (the whole item for a null rectangle).
+    virtual void repaintItem(const QRectF &rect = QRectF()) = 0;
     virtual int pinCount() const = 0;
     virtual Pin *pin(int index) = 0;
     // The address of the item's device; null for items without one.

@@ -16,7 +16,7 @@ QList<PinOwner *> footnoteItems(const QList<ObjItem *> &items)
     QList<PinOwner *> owners;
     for (ObjItem *item : items) {
         PinOwner *owner = item ? item->pinOwner() : nullptr;
-        QGraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
+        GraphicsItem *graphics = owner ? owner->graphicsItem() : nullptr;
         if (!CHECK(graphics && graphics->type() == GraphicsFootnote::Type))
             continue;
         owners.append(owner);

@@ -48,7 +48,7 @@ void GraphicsNode::draw(QPainter *painter, const QStyleOptionGraphicsItem *optio
     painter->setBrush(Qt::NoBrush);
 }
 
-bool isNodeFamily(const QGraphicsItem *item)
+bool isNodeFamily(const GraphicsItem *item)
 {
     return item && item->type() >= GraphicsNode::Type && item->type() < GraphicsNode::EndFamilyType;
 }

@@ -25,7 +25,7 @@ public:
 };
 
 // Whether the item is of the node family.
-bool isNodeFamily(const QGraphicsItem *item);
+bool isNodeFamily(const GraphicsItem *item);
 
 GraphicsItem *createNode(GraphicsScene *scene);
 

@@ -25,7 +25,7 @@ const int leadSection = 4;
 
 } // namespace
 
-GraphicsPowerBus::GraphicsPowerBus(GraphicsScene *scene, QGraphicsItem *panel, const Address &panelAddress, Obj *obj)
+GraphicsPowerBus::GraphicsPowerBus(GraphicsScene *scene, GraphicsItem *panel, const Address &panelAddress, Obj *obj)
     : GraphicsPins(scene, nullptr, 0)
     , m_panel(panel)
     , m_obj(obj)
@@ -136,7 +136,7 @@ void GraphicsPowerBus::draw(QPainter *painter, const QStyleOptionGraphicsItem *,
     painter->restore();
 }
 
-GraphicsPowerBus *createPanelPowerBus(Project *project, QGraphicsItem *panel, const Address &panelAddress, Obj *obj)
+GraphicsPowerBus *createPanelPowerBus(Project *project, GraphicsItem *panel, const Address &panelAddress, Obj *obj)
 {
     if (!CHECK_PTR(project))
         return nullptr;

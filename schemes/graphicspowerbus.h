@@ -31,7 +31,7 @@ public:
     // The panel's frame and place (address bytes 0 to 3) and flag bytes,
     // with the suffix kind "SH"; neither the panel nor the object is
     // owned.
-    GraphicsPowerBus(GraphicsScene *scene, QGraphicsItem *panel, const Address &panelAddress, Obj *obj);
+    GraphicsPowerBus(GraphicsScene *scene, GraphicsItem *panel, const Address &panelAddress, Obj *obj);
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
@@ -48,7 +48,7 @@ public:
     void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n) override;
     void updateNetLinks(Pin *entry, QList<Pin *> &pins) override;
 
-    QGraphicsItem *panel() const { return m_panel; }
+    GraphicsItem *panel() const { return m_panel; }
     Obj *obj() const { return m_obj; }
 
     // The caption beside the bar: the place number, the suffix name and,
@@ -60,7 +60,7 @@ public:
     QString terminalLabel(int terminal, int n);
 
 private:
-    QGraphicsItem *m_panel;
+    GraphicsItem *m_panel;
     Obj *m_obj;
     Address m_address;
 };
@@ -69,6 +69,6 @@ private:
 // project's scratch scheme, for the panel at that address, labelled by the
 // object. The panel checks that its type carries a bus and that it has
 // none yet; a project without a scratch scheme is a failed check (null).
-GraphicsPowerBus *createPanelPowerBus(Project *project, QGraphicsItem *panel, const Address &panelAddress, Obj *obj);
+GraphicsPowerBus *createPanelPowerBus(Project *project, GraphicsItem *panel, const Address &panelAddress, Obj *obj);
 
 #endif

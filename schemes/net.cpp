@@ -165,7 +165,7 @@ Pin *GraphicsUnite::freePinAt(const QRectF &sceneRect, Pin *asking)
     return ClewIndex::isConnected(this, asking, free) ? nullptr : free;
 }
 
-GraphicsUnite *graphicsUniteCast(QGraphicsItem *item)
+GraphicsUnite *graphicsUniteCast(GraphicsItem *item)
 {
     if (!item || item->type() < GraphicsUnite::FirstType || item->type() >= GraphicsUnite::EndType)
         return nullptr;
@@ -184,7 +184,7 @@ GraphicsNet::GraphicsNet(GraphicsScene *scene)
     setZValue(1.0);
 }
 
-GraphicsNet *graphicsNetCast(QGraphicsItem *item)
+GraphicsNet *graphicsNetCast(GraphicsItem *item)
 {
     if (!item || item->type() != GraphicsNet::Type)
         return nullptr;
@@ -332,7 +332,7 @@ void GraphicsNet::transformChanged()
         Pin *partner = end->partner();
         if (!partner)
             continue;
-        QGraphicsItem *other = partner->owner() ? partner->owner()->graphicsItem() : nullptr;
+        GraphicsItem *other = partner->owner() ? partner->owner()->graphicsItem() : nullptr;
         if (!other || (!graphicsNetCast(other) && !other->isSelected()))
             end->unsolder();
     }

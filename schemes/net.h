@@ -60,7 +60,7 @@ protected:
 };
 
 // The item as a connection item, or null.
-GraphicsUnite *graphicsUniteCast(QGraphicsItem *item);
+GraphicsUnite *graphicsUniteCast(GraphicsItem *item);
 
 class GraphicsNet : public GraphicsUnite
 {
@@ -146,7 +146,7 @@ private:
 };
 
 // The item as a net, or null.
-GraphicsNet *graphicsNetCast(QGraphicsItem *item);
+GraphicsNet *graphicsNetCast(GraphicsItem *item);
 // The owner of the pin as a net, or null.
 GraphicsNet *netOfPin(const Pin *pin);
 

@@ -670,8 +670,8 @@ void Scheme::findItems(const QString &text, QList<GraphicsItem *> &found, bool w
         if (!item)
             continue;
         qsizetype at = i + 1;
-        const QList<QGraphicsItem *> children = item->childItems();
-        for (QGraphicsItem *child : children) {
+        const QList<GraphicsItem *> children = item->childItems();
+        for (GraphicsItem *child : children) {
             auto *inner = dynamic_cast<GraphicsItem *>(child);
             if (inner && !(selectedOnly && inner->isSelected()))
                 items.insert(at++, inner);

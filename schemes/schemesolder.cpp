@@ -12,12 +12,12 @@
 
 namespace {
 
-bool isClamp(const QGraphicsItem *item)
+bool isClamp(const GraphicsItem *item)
 {
     return item && item->type() == clampType;
 }
 
-QGraphicsItem *ownerGraphicsItem(const Pin *pin)
+GraphicsItem *ownerGraphicsItem(const Pin *pin)
 {
     PinOwner *owner = pin ? pin->owner() : nullptr;
     return owner ? owner->graphicsItem() : nullptr;
@@ -25,7 +25,7 @@ QGraphicsItem *ownerGraphicsItem(const Pin *pin)
 
 void repaintOwner(const Pin *pin)
 {
-    QGraphicsItem *item = ownerGraphicsItem(pin);
+    GraphicsItem *item = ownerGraphicsItem(pin);
     if (CHECK_PTR(item))
         item->update();
 }
@@ -36,9 +36,9 @@ QList<GraphicsPins *> candidatesAt(GraphicsScene *scene, const QRectF &sceneRect
 {
     QList<GraphicsPins *> result;
     scene->useItemIndex();
-    const QList<QGraphicsItem *> found = scene->items(sceneRect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
+    const QList<GraphicsItem *> found = scene->items(sceneRect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
     result.reserve(found.size());
-    for (QGraphicsItem *item : found) {
+    for (GraphicsItem *item : found) {
         GraphicsPins *pinned = toNonPrimitiveItem(item);
         if (pinned && pinned != asking)
             result.append(pinned);
@@ -182,8 +182,8 @@ void Scheme::checkPinContact(Pin *pin, const QRectF &sceneRect, GraphicsPins *it
 GraphicsNet *Scheme::freeNetEndAt(const QPointF &point)
 {
     useItemIndex();
-    const QList<QGraphicsItem *> found = items(point);
-    for (QGraphicsItem *item : found) {
+    const QList<GraphicsItem *> found = items(point);
+    for (GraphicsItem *item : found) {
         GraphicsNet *net = graphicsNetCast(item);
         if (!net)
             continue;

@@ -16,7 +16,7 @@ const int busRBFormat = 4;
 
 GraphicsSource *sourceItemOf(PinOwner *owner)
 {
-    QGraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
+    GraphicsItem *item = owner ? owner->graphicsItem() : nullptr;
     if (!item || item->type() != GraphicsSource::Type)
         return nullptr;
     return dynamic_cast<GraphicsSource *>(owner);

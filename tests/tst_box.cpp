@@ -196,7 +196,7 @@ struct Actions
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 } // namespace

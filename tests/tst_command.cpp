@@ -240,7 +240,7 @@ QDateTime clockNow;
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 template <class T>
@@ -942,7 +942,7 @@ private slots:
         GraphicsPlaceItemDevice *placed = module->createPlaceItem(&frame);
         frame.addGraphicsItem(placed);
         auto *place = new Place(&frame, nullptr, 149, 1);
-        frame.liveScene()->addItem(place);
+        place->makeFrameworkItems(frame.liveScene());
         Address address;
         address.setField(3, 3);
         address.setField(4, 5);

@@ -534,7 +534,7 @@ QString EditSequence::placeDevice(bool throughTable)
     const QList<Place *> free = item ? freePlaces(frame, item) : QList<Place *>();
     if (!free.isEmpty()) {
         Place *target = pickFrom(free);
-        view->centerOn(target);
+        view->centerOn(target->sceneBoundingRect().center());
         const QPoint at = view->mapFromScene(target->sceneRect().center());
         QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);

@@ -146,7 +146,7 @@ private slots:
         auto carryTo = [&](Device *device, Place *target) {
             emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*device), 0);
             QCOMPARE(edit->carriedItems().size(), 1);
-            edit->centerOn(target);
+            edit->centerOn(target->sceneBoundingRect().center());
             const QPoint at = edit->mapFromScene(target->sceneRect().center());
             QMouseEvent move(QEvent::MouseMove, at, edit->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                              Qt::NoModifier);
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(bodyPlace(frame, 19)->state(), int(Place::Normal));
         // A double click marks an empty place.
         Place *marked = bodyPlace(frame, 30);
-        edit->centerOn(marked);
+        edit->centerOn(marked->sceneBoundingRect().center());
         QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, edit->mapFromScene(marked->sceneRect().center()));
         QCOMPARE(marked->state(), int(Place::Covered));
         // Placed again: "This device already complete!".

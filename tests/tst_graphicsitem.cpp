@@ -1,5 +1,6 @@
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
+#include "graphics/frameworkitem.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
 #include "model/datastream.h"
@@ -22,7 +23,7 @@ const int testType = QGraphicsItem::UserType + 50;
 class TestItem : public GraphicsItem
 {
 public:
-    TestItem(GraphicsScene *scene, int flags, QGraphicsItem *parent = nullptr)
+    TestItem(GraphicsScene *scene, int flags, GraphicsItem *parent = nullptr)
         : GraphicsItem(scene, parent, flags)
     {
         setFlag(ItemIsSelectable, true);
@@ -98,7 +99,7 @@ void drag(TestScene &scene, TestItem *item, const QPointF &to, Qt::KeyboardModif
     move.setPos(to);
     move.setModifiers(modifiers);
     move.setAccepted(true);
-    scene.liveScene()->sendEvent(item, &move);
+    scene.liveScene()->sendEvent(item->frameworkItem(), &move);
 }
 
 QByteArray geometryOf(GraphicsItem *item)

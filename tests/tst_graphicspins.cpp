@@ -1,5 +1,6 @@
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
+#include "graphics/graphicsrect.h"
 #include "graphics/graphicsscene.h"
 #include "model/datastream.h"
 #include "model/project.h"
@@ -18,7 +19,7 @@ const int pinnedType = QGraphicsItem::UserType + 150;
 class TestPinned : public GraphicsPins
 {
 public:
-    TestPinned(GraphicsScene *scene, int pins, bool wiring = false, QGraphicsItem *parent = nullptr,
+    TestPinned(GraphicsScene *scene, int pins, bool wiring = false, GraphicsItem *parent = nullptr,
                bool stretches = false)
         : GraphicsPins(scene, parent, 7)
         , m_wiring(wiring)
@@ -74,8 +75,8 @@ public:
     void solderPin(Pin *pin, const QRectF &rect, GraphicsPins *item) override
     {
         soldered << pin;
-        const QList<QGraphicsItem *> found = items(rect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
-        for (QGraphicsItem *each : found) {
+        const QList<GraphicsItem *> found = items(rect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
+        for (GraphicsItem *each : found) {
             auto *other = dynamic_cast<GraphicsPins *>(each);
             if (!other || other == item)
                 continue;
@@ -90,8 +91,8 @@ public:
     {
         contacts << qMakePair(pin, rect);
         bool touching = false;
-        const QList<QGraphicsItem *> found = items(rect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
-        for (QGraphicsItem *each : found) {
+        const QList<GraphicsItem *> found = items(rect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
+        for (GraphicsItem *each : found) {
             auto *other = dynamic_cast<GraphicsPins *>(each);
             if (other && other != item && other->freePinAt(rect, pin))
                 touching = true;
@@ -399,7 +400,7 @@ private slots:
 
         QCOMPARE(toNonPrimitiveItem(item), item);
         QCOMPARE(toNonPrimitiveItem(nullptr), nullptr);
-        QGraphicsRectItem plain;
+        GraphicsRect plain(&scene, nullptr);
         QCOMPARE(toNonPrimitiveItem(&plain), nullptr);
         QCOMPARE(item->address(), nullptr);
         QCOMPARE(item->pinName(item->pin(0), nullptr), QString());

@@ -26,7 +26,7 @@ const int testType = QGraphicsItem::UserType + 50;
 class TestItem : public GraphicsItem
 {
 public:
-    explicit TestItem(GraphicsScene *scene, QGraphicsItem *parent = nullptr)
+    explicit TestItem(GraphicsScene *scene, GraphicsItem *parent = nullptr)
         : GraphicsItem(scene, parent, 0)
     {
         setFlag(ItemIsSelectable, true);

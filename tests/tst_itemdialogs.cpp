@@ -58,7 +58,7 @@ const int netType = QGraphicsItem::UserType + 102;
 class TestPinned : public GraphicsPins
 {
 public:
-    TestPinned(GraphicsScene *scene, int pins, double step, int type = pinnedType, QGraphicsItem *parent = nullptr)
+    TestPinned(GraphicsScene *scene, int pins, double step, int type = pinnedType, GraphicsItem *parent = nullptr)
         : GraphicsPins(scene, parent, 7)
         , m_step(step)
         , m_type(type)
@@ -101,8 +101,8 @@ public:
     void solderPin(Pin *pin, const QRectF &rect, GraphicsPins *item) override
     {
         offered << pin;
-        const QList<QGraphicsItem *> found = items(rect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
-        for (QGraphicsItem *each : found) {
+        const QList<GraphicsItem *> found = items(rect, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
+        for (GraphicsItem *each : found) {
             auto *other = dynamic_cast<GraphicsPins *>(each);
             if (!other || other == item)
                 continue;

@@ -48,7 +48,7 @@ void moveBy(GraphicsItem *item, const QPointF &delta)
 
 QPointF centreOf(Pin *pin)
 {
-    auto *owner = dynamic_cast<QGraphicsItem *>(pin->owner());
+    auto *owner = dynamic_cast<GraphicsItem *>(pin->owner());
     return owner->mapToScene(pin->center());
 }
 

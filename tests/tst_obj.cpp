@@ -31,7 +31,9 @@ public:
     }
 
     int type() const override { return m_type; }
-    QGraphicsItem *graphicsItem() override { return this; }
+    GraphicsItem *graphicsItem() override { return nullptr; }
+    int itemType() override { return type(); }
+    void repaintItem(const QRectF &rect) override { update(rect); }
     int pinCount() const override { return int(m_pins.size()); }
     Pin *pin(int index) override { return m_pins[size_t(index)].get(); }
     void collectNetPins(Pin *entry, QList<Pin *> &pins) override { pins.append(entry); }

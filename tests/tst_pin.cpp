@@ -32,7 +32,9 @@ public:
     }
 
     int type() const override { return UserType + m_kind; }
-    QGraphicsItem *graphicsItem() override { return this; }
+    GraphicsItem *graphicsItem() override { return nullptr; }
+    int itemType() override { return type(); }
+    void repaintItem(const QRectF &rect) override { update(rect); }
     int pinCount() const override { return int(m_pins.size()); }
     Pin *pin(int index) override { return m_pins[size_t(index)].get(); }
     WiringPin *wpin(int index) { return static_cast<WiringPin *>(pin(index)); }

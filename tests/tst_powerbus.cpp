@@ -14,7 +14,7 @@
 #include "support/boundtestitems.h"
 #include "support/modalrecorder.h"
 
-#include <QGraphicsRectItem>
+#include "graphics/graphicsrect.h"
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
@@ -89,8 +89,8 @@ private slots:
         Obj *bus = project.createDevice(SourceKind);
         QVERIFY(bus->setName("BUS1"));
         // The panel stands on a frame layout of its own.
-        QGraphicsRectItem panel;
-        QGraphicsItem *panelItem = &panel;
+        GraphicsRect panel(project.referenceScheme(), nullptr);
+        GraphicsItem *panelItem = &panel;
         GraphicsPowerBus *item = createPanelPowerBus(&project, panelItem, panelAddress(), bus);
         QVERIFY(item);
         QCOMPARE(item->graphicsScene(), project.referenceScheme());

@@ -126,7 +126,7 @@ void enterRelay(DlgPropRelay *dialog, const RelayEntry &e)
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 QString pinName(GraphicsDevice *item, int index)

@@ -72,7 +72,7 @@ void moveMouse(QWidget *widget, const QPoint &pos, Qt::MouseButtons buttons = Qt
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 template <class T>

@@ -35,7 +35,7 @@ void offer(GraphicsPins *item, int pin)
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 // A sheet with one clew through a net, nodes and a slanting net, and a few

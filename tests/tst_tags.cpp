@@ -281,7 +281,7 @@ T *tagItem(GraphicsScene &scene, const QString &name, const QPointF &pos)
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 // A net from pin a to pin b, soldered at both ends.

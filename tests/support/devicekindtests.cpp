@@ -71,7 +71,7 @@ Place *placeDevice(boundtest::TestScene &frame, Device *device, const Address &a
 {
     auto *place = new Place(&frame, nullptr, 0, 1);
     place->setPlaceSize(QSizeF(100, 80), 1);
-    frame.liveScene()->addItem(place);
+    place->makeFrameworkItems(frame.liveScene());
     place->setAddress(address);
     GraphicsPlaceItemDevice *item = device->createPlaceItem(&frame);
     frame.addGraphicsItem(item);
@@ -81,7 +81,7 @@ Place *placeDevice(boundtest::TestScene &frame, Device *device, const Address &a
 
 QPointF at(Pin *pin)
 {
-    return dynamic_cast<QGraphicsItem *>(pin->owner())->mapToScene(pin->center());
+    return dynamic_cast<GraphicsItem *>(pin->owner())->mapToScene(pin->center());
 }
 
 QImage renderPart(GraphicsScene &scene, const QRectF &part, const QString &saveAs)
