@@ -112,13 +112,6 @@ void setSheetOfTree(GraphicsItem *item, GraphicsScene *scene)
         setSheetOfTree(child, scene);
 }
 
-// The framework items of an item's tree, as the framework's scene lists
-// them, go with that scene: the items keep none.
-void forgetFrameworkTree(GraphicsItem *item)
-{
-    item->forgetFrameworkItems();
-}
-
 // An item with every item below it.
 qsizetype itemTreeSize(const GraphicsItem *item)
 {
@@ -285,7 +278,10 @@ QList<GraphicsItem *> GraphicsScene::items(const QRectF &rect, Qt::ItemSelection
 
 QList<GraphicsItem *> GraphicsScene::selectedItems() const
 {
-    // The items keep their selection: no framework scene is needed for it.
+    // The framework's scene keeps a list of what is selected; without one
+    // the items are asked.
+    if (m_live)
+        return standingFor(m_live->selectedItems());
     QList<GraphicsItem *> selected;
     for (GraphicsItem *item : m_items) {
         if (!item->parentItem())
@@ -340,7 +336,7 @@ GraphicsScene::~GraphicsScene()
     m_itemsApart = false;
     for (GraphicsItem *item : std::as_const(items)) {
         if (!item->parentItem())
-            forgetFrameworkTree(item);
+            item->forgetFrameworkItems();
     }
     if (m_live) {
         delete m_live;
@@ -445,7 +441,7 @@ void GraphicsScene::releaseUnseenScene()
         m_live->clearSelection();
     }
     for (GraphicsItem *root : std::as_const(roots))
-        forgetFrameworkTree(root);
+        root->forgetFrameworkItems();
     // The framework items go with their scene.
     delete m_live;
     m_live = nullptr;

@@ -26,6 +26,7 @@
 #include "equipment/wiringlayout.h"
 #include "equipment/wiringpageitem.h"
 #include "graphics/font.h"
+#include "graphics/frameworkitem.h"
 #include "graphics/graphicsedit.h"
 #include "graphics/graphicstext.h"
 #include "graphics/rcombobox.h"
@@ -141,6 +142,39 @@ QList<Scheme *> schemesOf(Project &p)
     for (SchemeGroup *group : p.schemes()->itemList())
         sheets += group->itemList();
     return sheets;
+}
+
+// Where a framework item stands for an item of the sheet, it holds what the
+// item holds; the framework's scene holds those items and no other. Empty
+// when all agree.
+QString standInMismatch(GraphicsScene *sheet)
+{
+    QGraphicsScene *live = sheet->liveSceneIfAny();
+    int standing = 0;
+    QString mismatch;
+    const std::function<void(GraphicsItem *)> visit = [&](GraphicsItem *item) {
+        FrameworkItem *stand = item->frameworkItem();
+        GraphicsItem *parent = item->parentItem();
+        if (parent && parent->frameworkItem() && !stand)
+            mismatch = QString("type %1 has no stand-in under its parent's").arg(item->type());
+        if (stand) {
+            ++standing;
+            if (stand->owner() != item || stand->scene() != live || stand->pos() != item->pos()
+                || stand->transform() != item->transform() || stand->zValue() != item->zValue()
+                || stand->isSelected() != item->isSelected() || stand->flags() != item->flags()
+                || stand->parentItem() != (parent ? parent->frameworkItem() : nullptr))
+                mismatch = QString("the stand-in of type %1 differs from it").arg(item->type());
+        }
+        for (GraphicsItem *child : item->childItems())
+            visit(child);
+    };
+    for (GraphicsItem *item : sheet->graphicsItems()) {
+        if (!item->parentItem())
+            visit(item);
+    }
+    if (mismatch.isEmpty() && standing != (live ? live->items().size() : 0))
+        mismatch = QString("%1 stand-ins, %2 in the framework's scene").arg(standing).arg(live->items().size());
+    return mismatch.isEmpty() ? QString() : sheet->name() + ": " + mismatch;
 }
 
 // Every place of a frame, in the containers held, in order.
@@ -1022,6 +1056,22 @@ QString EditSequence::run(int count)
             m_log << "  box: " + box;
         if (m_boxes.texts().join('\n').contains("FALSE expression"))
             failure = "a check failed";
+        // The framework items agree with the items they stand for.
+        QList<GraphicsScene *> sheets;
+        for (Scheme *scheme : schemesOf(project()))
+            sheets << scheme;
+        for (Frame *frame : framesOf(project())) {
+            sheets << frame->layout();
+            for (int row = 0; row < frame->treeItem()->childCount(); ++row) {
+                auto *sheetRow = dynamic_cast<SceneItem *>(frame->treeItem()->child(row));
+                if (auto *page = qobject_cast<WiringLayout *>(sheetRow ? sheetRow->owner() : nullptr))
+                    sheets << page;
+            }
+        }
+        for (GraphicsScene *sheet : std::as_const(sheets)) {
+            if (failure.isEmpty())
+                failure = standInMismatch(sheet);
+        }
         m_boxes.clear();
         for (int saves = chance(15) ? 1 + int(chance(20)) : 0; saves > 0 && failure.isEmpty(); --saves) {
             m_log << "save";
