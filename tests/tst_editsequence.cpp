@@ -172,8 +172,9 @@ QString standInMismatch(GraphicsScene *sheet)
         if (!item->parentItem())
             visit(item);
     }
-    if (mismatch.isEmpty() && standing != (live ? live->items().size() : 0))
-        mismatch = QString("%1 stand-ins, %2 in the framework's scene").arg(standing).arg(live->items().size());
+    const qsizetype held = live ? live->items().size() : 0;
+    if (mismatch.isEmpty() && standing != held)
+        mismatch = QString("%1 stand-ins, %2 in the framework's scene").arg(standing).arg(held);
     return mismatch.isEmpty() ? QString() : sheet->name() + ": " + mismatch;
 }
 
