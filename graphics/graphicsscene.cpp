@@ -399,12 +399,10 @@ void GraphicsScene::joinItemsApart()
     // In the sheet's order, each with its children.
     const QList<GraphicsItem *> roots = rootsApart();
     m_itemsApart = false;
-    m_joiningApart = true;
     m_liveLent = m_liveLent || !m_live;
     QGraphicsScene *live = makeLive();
     for (GraphicsItem *root : roots)
         root->makeFrameworkItems(live);
-    m_joiningApart = false;
 }
 
 void GraphicsScene::releaseUnseenScene()

@@ -260,19 +260,9 @@ public:
     // keepItemsApart) join it here, each with its children.
     bool keepsItemsApart() const { return m_itemsApart; }
     void joinItemsApart();
-    // While the items apart join: each keeps its place in the sheet's
-    // order, taken when it came to the sheet (found items and check rows
-    // know an item by it).
-    bool isJoiningItemsApart() const { return m_joiningApart; }
 
     // True while the sheet reads the items of its file.
     bool isReadingItems() const { return m_readingItems; }
-    // Reading the items while no view shows the sheet and no index holds
-    // them.
-    bool readsUnobserved() const
-    {
-        return m_readingItems && m_indexMethod == NoIndex && views().isEmpty();
-    }
     // An item that left an extent to measure while the sheet reads its
     // items: told (GraphicsItem::extentRead) once the reading ends.
     void measureAfterReading(GraphicsItem *item) { m_unmeasured.append(item); }
@@ -360,7 +350,6 @@ private:
     bool m_readingItems = false;
     bool m_joinAfterGeometry = false;
     bool m_itemsApart = false;
-    bool m_joiningApart = false;
     // Deleting the items of a sheet never shown: the one deleted now, and
     // the listed ones that went with it.
     bool m_deletingApart = false;

@@ -942,7 +942,7 @@ private slots:
         GraphicsPlaceItemDevice *placed = module->createPlaceItem(&frame);
         frame.addGraphicsItem(placed);
         auto *place = new Place(&frame, nullptr, 149, 1);
-        place->makeFrameworkItems(frame.liveScene());
+        frame.addLoose(place);
         Address address;
         address.setField(3, 3);
         address.setField(4, 5);

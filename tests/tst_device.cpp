@@ -103,7 +103,7 @@ Place *placeDevice(TestScene &frame, Device *device, const Address &address)
 {
     auto *place = new Place(&frame, nullptr, 0, 1);
     place->setPlaceSize(QSizeF(100, 80), 1);
-    place->makeFrameworkItems(frame.liveScene());
+    frame.addLoose(place);
     place->setAddress(address);
     GraphicsPlaceItemDevice *item = device->createPlaceItem(&frame);
     frame.addGraphicsItem(item);
@@ -612,7 +612,7 @@ private slots:
 
         auto *place = new Place(&frame, nullptr, 5, 1);
         place->setPlaceSize(QSizeF(73.75, 120), 2);
-        place->makeFrameworkItems(frame.liveScene());
+        frame.addLoose(place);
         place->setPos(200, 300);
         QVERIFY(place->putItem(item));
         QCOMPARE(item->pos(), QPointF(200, 300));

@@ -534,7 +534,7 @@ private slots:
         GraphicsPlaceItemDevice *placed = tu->createPlaceItem(&frame);
         frame.addGraphicsItem(placed);
         auto *place = new Place(&frame, nullptr, 150, 1);
-        place->makeFrameworkItems(frame.liveScene());
+        frame.addLoose(place);
         Address at;
         at.setField(3, 4);
         at.setField(4, 7);

@@ -83,6 +83,17 @@ TestScene::TestScene(Project *project)
     setSheetFormat(PaperA3, true, 1);
 }
 
+TestScene::~TestScene()
+{
+    qDeleteAll(m_loose);
+}
+
+void TestScene::addLoose(GraphicsItem *item)
+{
+    m_loose.append(item);
+    item->makeFrameworkItems(liveScene());
+}
+
 GraphicsItem *TestScene::createItem(int type)
 {
     switch (type) {

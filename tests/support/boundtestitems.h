@@ -108,12 +108,20 @@ class TestScene : public GraphicsScene
 {
 public:
     explicit TestScene(Project *project);
+    ~TestScene() override;
+
+    // Shows an item in the sheet's framework scene without the sheet
+    // owning it (a place standing for a frame's); it goes with the sheet.
+    void addLoose(GraphicsItem *item);
 
     int groupNumber() const override { return 0; }
     GraphicsItem *createItem(int type) override;
     QString displayName() const override;
 
     QString title = QStringLiteral("Sheet");
+
+private:
+    QList<GraphicsItem *> m_loose;
 };
 
 // Makes an item of a stand-in kind and puts it on the sheet.

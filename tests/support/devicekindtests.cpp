@@ -71,7 +71,7 @@ Place *placeDevice(boundtest::TestScene &frame, Device *device, const Address &a
 {
     auto *place = new Place(&frame, nullptr, 0, 1);
     place->setPlaceSize(QSizeF(100, 80), 1);
-    place->makeFrameworkItems(frame.liveScene());
+    frame.addLoose(place);
     place->setAddress(address);
     GraphicsPlaceItemDevice *item = device->createPlaceItem(&frame);
     frame.addGraphicsItem(item);
