@@ -334,11 +334,12 @@ GraphicsScene::~GraphicsScene()
     QList<GraphicsItem *> items;
     items.swap(m_items);
     m_itemsApart = false;
-    for (GraphicsItem *item : std::as_const(items)) {
-        if (!item->parentItem())
-            item->forgetFrameworkItems();
-    }
+    // The framework items go with the framework's scene, all at once.
     if (m_live) {
+        for (GraphicsItem *item : std::as_const(items)) {
+            if (!item->parentItem())
+                item->forgetFrameworkItems();
+        }
         delete m_live;
         m_live = nullptr;
     }
