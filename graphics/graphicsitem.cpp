@@ -306,11 +306,14 @@ QList<GraphicsItem *> GraphicsItem::childItems() const
 {
     if (!m_children)
         return {};
-    QList<GraphicsItem *> children = *m_children;
     // In stacking order, as the framework lists them: by stacking value,
-    // then in the order they came.
-    std::stable_sort(children.begin(), children.end(),
-                     [](const GraphicsItem *a, const GraphicsItem *b) { return a->m_z < b->m_z; });
+    // then in the order they came. Mostly they come in that order: the
+    // list is then shared, not copied.
+    const auto below = [](const GraphicsItem *a, const GraphicsItem *b) { return a->m_z < b->m_z; };
+    if (std::is_sorted(m_children->cbegin(), m_children->cend(), below))
+        return *m_children;
+    QList<GraphicsItem *> children = *m_children;
+    std::stable_sort(children.begin(), children.end(), below);
     return children;
 }
 
