@@ -67,11 +67,9 @@ QVariant FrameworkItem::itemChange(GraphicsItemChange change, const QVariant &va
         return m_owner->itemChange(change, value);
     case ItemPositionHasChanged:
         m_owner->m_pos = value.toPointF();
-        m_owner->itemChange(change, value);
         break;
     case ItemTransformHasChanged:
         m_owner->setMatrixIndex(value.value<QTransform>());
-        m_owner->itemChange(change, value);
         break;
     default:
         break;

@@ -129,8 +129,6 @@ void GraphicsItem::setPos(const QPointF &position)
         const Syncing syncing(m_proxy);
         m_proxy->setPos(next);
     }
-    if (tells)
-        itemChange(ItemPositionHasChanged, QVariant::fromValue(next));
 }
 
 void GraphicsItem::setMatrixIndex(const QTransform &matrix)
@@ -168,8 +166,6 @@ void GraphicsItem::setTransform(const QTransform &matrix, bool combine)
         const Syncing syncing(m_proxy);
         m_proxy->setTransform(transform());
     }
-    if (tells)
-        itemChange(ItemTransformHasChanged, QVariant::fromValue(transform()));
 }
 
 void GraphicsItem::setZValue(qreal z)

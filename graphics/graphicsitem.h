@@ -50,9 +50,7 @@ public:
     static constexpr GraphicsItemFlag ItemSendsGeometryChanges = QGraphicsItem::ItemSendsGeometryChanges;
     static constexpr GraphicsItemFlag ItemStacksBehindParent = QGraphicsItem::ItemStacksBehindParent;
     static constexpr GraphicsItemChange ItemPositionChange = QGraphicsItem::ItemPositionChange;
-    static constexpr GraphicsItemChange ItemPositionHasChanged = QGraphicsItem::ItemPositionHasChanged;
     static constexpr GraphicsItemChange ItemTransformChange = QGraphicsItem::ItemTransformChange;
-    static constexpr GraphicsItemChange ItemTransformHasChanged = QGraphicsItem::ItemTransformHasChanged;
     enum { UserType = QGraphicsItem::UserType };
 
     // The flag word, fixed at construction.
@@ -165,8 +163,8 @@ public:
     virtual void mouseMoveEvent(QGraphicsSceneMouseEvent *event);
     virtual void mouseReleaseEvent(QGraphicsSceneMouseEvent *event);
     virtual void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event);
-    // Told of changes as the framework's item is; the answer is the value
-    // to take.
+    // Told of a position or matrix about to change (no kind asks to be
+    // told once they did); the answer is the value to take.
     virtual QVariant itemChange(GraphicsItemChange change, const QVariant &value);
     // The document record: each kind writes its own fields after its base's.
     virtual void saveData(DataStream &stream);
