@@ -1094,7 +1094,10 @@ void GraphicsScene::clearSelectionFast()
 
 void GraphicsScene::renderTo(QPainter *painter)
 {
-    joinItemsApart();
+    // Without a paper of its own the sheet's extent is the one its items
+    // took in the framework's scene.
+    if (m_sceneRect.isNull())
+        joinItemsApart();
     QPaintDevice *device = painter ? painter->device() : nullptr;
     if (!device)
         return;
@@ -1107,7 +1110,10 @@ void GraphicsScene::renderTo(QPainter *painter)
         return;
     const double scale = qMin(target.width() / source.width(), target.height() / source.height());
 
-    const QList<GraphicsItem *> shown = items(source, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
+    // Found without the framework's scene: a printed sheet that nobody
+    // looks at makes none.
+    const QList<GraphicsItem *> shown = m_live ? items(source, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder)
+                                               : itemsInStackingOrder(source);
 
     painter->save();
     painter->setClipRect(target, Qt::ReplaceClip);
@@ -1125,6 +1131,56 @@ void GraphicsScene::renderTo(QPainter *painter)
     // The pictures were decoded for this device.
     dropCachedPixmaps(shown);
     releaseUnseenScene();
+}
+
+namespace {
+
+// Appends the visible items of the tree whose extent on the sheet meets the
+// rectangle, each before the children it carries, as the framework paints
+// them.
+void collectStacked(GraphicsItem *item, const QRectF &rect, QList<GraphicsItem *> &found)
+{
+    if (!item->isVisible())
+        return;
+    QRectF extent = item->boundingRect();
+    // A line's extent has no width or no height: it still meets.
+    if (extent.width() == 0)
+        extent.adjust(-0.00001, 0, 0.00001, 0);
+    if (extent.height() == 0)
+        extent.adjust(0, -0.00001, 0, 0.00001);
+    if (rect.intersects(item->sceneTransform().mapRect(extent)))
+        found.append(item);
+    const QList<GraphicsItem *> children = item->childItems();
+    for (GraphicsItem *child : children)
+        collectStacked(child, rect, found);
+}
+
+} // namespace
+
+QList<GraphicsItem *> GraphicsScene::itemsInStackingOrder(const QRectF &rect) const
+{
+    // The top-level items in the order they came to the sheet (a rare item
+    // put under another stands for its root), then by stacking value.
+    QList<GraphicsItem *> roots;
+    roots.reserve(m_items.size());
+    QSet<const GraphicsItem *> nested;
+    for (GraphicsItem *item : m_items) {
+        GraphicsItem *root = item->topLevelItem();
+        if (nested.contains(root))
+            continue;
+        if (root != item) {
+            nested.insert(root);
+            if (roots.contains(root))
+                continue;
+        }
+        roots.append(root);
+    }
+    std::stable_sort(roots.begin(), roots.end(),
+                     [](const GraphicsItem *a, const GraphicsItem *b) { return a->zValue() < b->zValue(); });
+    QList<GraphicsItem *> found;
+    for (GraphicsItem *root : std::as_const(roots))
+        collectStacked(root, rect, found);
+    return found;
 }
 
 void GraphicsScene::clearPixmapCaches()

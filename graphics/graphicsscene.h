@@ -252,6 +252,9 @@ public:
                                  Qt::SortOrder order = Qt::DescendingOrder,
                                  const QTransform &deviceTransform = QTransform());
     QList<GraphicsItem *> selectedItems() const;
+    // What items(rect, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder)
+    // answers, found from the sheet's own items without a framework scene.
+    QList<GraphicsItem *> itemsInStackingOrder(const QRectF &rect) const;
     void clearSelection();
     void render(QPainter *painter, const QRectF &target = QRectF(), const QRectF &source = QRectF(),
                 Qt::AspectRatioMode mode = Qt::KeepAspectRatio);

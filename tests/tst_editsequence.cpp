@@ -172,6 +172,15 @@ QString standInMismatch(GraphicsScene *sheet)
         if (!item->parentItem())
             visit(item);
     }
+    // What the sheet finds for printing is what the framework's scene finds.
+    if (mismatch.isEmpty() && live) {
+        const QRectF area = sheet->sceneRect();
+        QList<GraphicsItem *> framework;
+        for (QGraphicsItem *each : live->items(area, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder))
+            framework << GraphicsItem::fromFramework(each);
+        if (sheet->itemsInStackingOrder(area) != framework)
+            mismatch = "the items found for printing differ from the framework's";
+    }
     const qsizetype held = live ? live->items().size() : 0;
     if (mismatch.isEmpty() && standing != held)
         mismatch = QString("%1 stand-ins, %2 in the framework's scene").arg(standing).arg(held);
