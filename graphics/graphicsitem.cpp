@@ -212,11 +212,6 @@ QPolygonF GraphicsItem::mapToScene(const QPolygonF &polygon) const
     return sceneTransform().map(polygon);
 }
 
-QPainterPath GraphicsItem::mapToScene(const QPainterPath &path) const
-{
-    return sceneTransform().map(path);
-}
-
 QPointF GraphicsItem::mapFromScene(const QPointF &point) const
 {
     return sceneTransform().inverted().map(point);
@@ -232,20 +227,9 @@ QPointF GraphicsItem::mapToParent(const QPointF &point) const
     return transform().map(point) + m_pos;
 }
 
-QPointF GraphicsItem::mapFromParent(const QPointF &point) const
-{
-    return transform().inverted().map(point - m_pos);
-}
-
 QPointF GraphicsItem::mapFromItem(const GraphicsItem *item, const QPointF &point) const
 {
     return mapFromScene(item ? item->mapToScene(point) : point);
-}
-
-QPointF GraphicsItem::mapToItem(const GraphicsItem *item, const QPointF &point) const
-{
-    const QPointF onSheet = mapToScene(point);
-    return item ? item->mapFromScene(onSheet) : onSheet;
 }
 
 QRectF GraphicsItem::mapRectToScene(const QRectF &rect) const
@@ -313,15 +297,6 @@ QList<GraphicsItem *> GraphicsItem::childItems() const
     return children;
 }
 
-bool GraphicsItem::isAncestorOf(const GraphicsItem *item) const
-{
-    for (const GraphicsItem *p = item ? item->m_parent : nullptr; p; p = p->m_parent) {
-        if (p == this)
-            return true;
-    }
-    return false;
-}
-
 void GraphicsItem::setFlag(GraphicsItemFlag flag, bool enabled)
 {
     setFlags(enabled ? flags() | flag : flags() & ~GraphicsItemFlags(flag));
@@ -371,12 +346,6 @@ void GraphicsItem::setAcceptedMouseButtons(Qt::MouseButtons buttons)
         m_proxy->setAcceptedMouseButtons(buttons);
 }
 
-void GraphicsItem::setToolTip(const QString &text)
-{
-    if (m_proxy)
-        m_proxy->setToolTip(text);
-}
-
 QGraphicsScene *GraphicsItem::scene() const
 {
     return m_proxy ? m_proxy->scene() : nullptr;
@@ -392,12 +361,6 @@ void GraphicsItem::prepareGeometryChange()
 {
     if (m_proxy)
         m_proxy->announceGeometryChange();
-}
-
-void GraphicsItem::ensureVisible(const QRectF &rect, int xmargin, int ymargin)
-{
-    if (m_proxy)
-        m_proxy->ensureVisible(rect, xmargin, ymargin);
 }
 
 GraphicsItem *GraphicsItem::fromFramework(const QGraphicsItem *item)

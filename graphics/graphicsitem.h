@@ -94,14 +94,11 @@ public:
     QPointF mapToScene(const QPointF &point) const;
     QPolygonF mapToScene(const QRectF &rect) const;
     QPolygonF mapToScene(const QPolygonF &polygon) const;
-    QPainterPath mapToScene(const QPainterPath &path) const;
     QPointF mapFromScene(const QPointF &point) const;
     QPolygonF mapFromScene(const QRectF &rect) const;
     QPointF mapToParent(const QPointF &point) const;
-    QPointF mapFromParent(const QPointF &point) const;
     // From another item's coordinates (the sheet's for none).
     QPointF mapFromItem(const GraphicsItem *item, const QPointF &point) const;
-    QPointF mapToItem(const GraphicsItem *item, const QPointF &point) const;
     QRectF mapRectToScene(const QRectF &rect) const;
     QRectF mapRectFromScene(const QRectF &rect) const;
     QRectF mapRectFromItem(const GraphicsItem *item, const QRectF &rect) const;
@@ -111,7 +108,6 @@ public:
     void setParentItem(GraphicsItem *parent);
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
-    bool isAncestorOf(const GraphicsItem *item) const;
 
     // Framework flags, selection and visibility.
     GraphicsItemFlags flags() const { return GraphicsItemFlags(int(m_frameworkFlags)); }
@@ -123,7 +119,6 @@ public:
     void setVisible(bool visible);
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
-    void setToolTip(const QString &text);
     // Only "no buttons" is kept: clicks then reach the item below.
     void setAcceptedMouseButtons(Qt::MouseButtons buttons);
 
@@ -135,7 +130,6 @@ public:
     void update(qreal x, qreal y, qreal width, qreal height) { update(QRectF(x, y, width, height)); }
     // Called before the bounding rectangle changes.
     void prepareGeometryChange();
-    void ensureVisible(const QRectF &rect = QRectF(), int xmargin = 50, int ymargin = 50);
 
     // The framework's item standing for this one, null while there is none;
     // and the item a framework item stands for (null for another).
