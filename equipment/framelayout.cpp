@@ -245,9 +245,11 @@ FrameLayout::~FrameLayout()
     } else {
         clearWiringLayouts();
     }
-    // The places go with their parts; nothing may point into them then.
+    // The places go with their parts; nothing may point into them then,
+    // but for the items of a closing project, which go as well and leave
+    // their places alone.
     m_highlighted = nullptr;
-    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+    for (GraphicsFramePart *part : isClosing() ? QList<GraphicsFramePart *>() : m_parts) {
         QList<GraphicsPlaceItem *> held;
         part->collectHeldItems(held);
         for (GraphicsPlaceItem *item : std::as_const(held)) {

@@ -46,7 +46,9 @@ GraphicsPlaceContainer *GraphicsPlaceContainer::asContainer(GraphicsPlaceItem *i
 
 GraphicsPlaceContainer::~GraphicsPlaceContainer()
 {
-    releasePlaces();
+    // What a closing project's places hold goes with it, maybe already.
+    if (!goesWithProject())
+        releasePlaces();
     // The places go while this container is whole: the nested containers,
     // deleted after it as its children, then find no place to leave.
     const QList<Place *> places = std::exchange(m_places, {});

@@ -16,7 +16,8 @@ GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, GraphicsItem *parent,
 
 GraphicsPlaceItem::~GraphicsPlaceItem()
 {
-    if (m_place && m_place->item() == this)
+    // A closing project's places go too, before or after their items.
+    if (m_place && !goesWithProject() && m_place->item() == this)
         m_place->setItem(nullptr);
     m_place = nullptr;
 }

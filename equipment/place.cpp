@@ -86,7 +86,9 @@ Place::Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeT
 
 Place::~Place()
 {
-    if (GraphicsPlaceItem *held = m_item) {
+    // A closing project's place items go too, before or after their places:
+    // nothing works out their addresses on the way.
+    if (GraphicsPlaceItem *held = m_item; held && !goesWithProject()) {
         m_item = nullptr;
         held->setPlace(nullptr);
     }

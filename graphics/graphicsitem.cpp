@@ -425,6 +425,11 @@ void GraphicsItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         m_proxy->baseRelease(event);
 }
 
+bool GraphicsItem::goesWithProject() const
+{
+    return m_scene && m_scene->isClosing();
+}
+
 void GraphicsItem::saveData(DataStream &)
 {
 }

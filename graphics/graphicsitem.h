@@ -209,6 +209,9 @@ public:
     void updateInViews();
 
     bool hasChildItems() const { return !childItems().isEmpty(); }
+    // Whether the item goes because its whole project closes: the links
+    // to items that go with it are then left as they are, not undone.
+    bool goesWithProject() const;
     // True when an ancestor is selected: the item moves, turns and mirrors
     // with that one, never on its own.
     bool hasSelectedAncestor() const;

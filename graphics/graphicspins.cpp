@@ -47,7 +47,7 @@ GraphicsPins::~GraphicsPins()
 {
     // The pins of a closing project go with every pin they are joined to:
     // the partners and links, elsewhere in memory, are not visited.
-    if (GraphicsScene *scene = graphicsScene(); scene && scene->isClosing()) {
+    if (goesWithProject()) {
         for (Pin *p : m_pins)
             p->abandonJoints();
     }
