@@ -18,10 +18,15 @@ Obj::Obj(Project *project, int kind)
 
 Obj::~Obj()
 {
+    // The items of a closing project go too: they only let go of the
+    // object, their documents and pin names stay as they are.
+    const bool closing = m_project && m_project->isClosing();
     const QList<ObjItem *> items = m_items;
     m_items.clear();
     for (ObjItem *item : items) {
         item->setBoundObj(nullptr);
+        if (closing)
+            continue;
         item->setDocumentModified();
         item->updatePinNames();
     }

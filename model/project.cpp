@@ -158,14 +158,20 @@ Project::~Project()
 {
     const FreeingProject freeing;
     m_closing = true;
-    // Room for the list of the objects left at the end, taken before
-    // anything is freed: a large block asked for once the sheets are gone
-    // would make the allocator sort through every small block they freed.
+    // Room for the list of the objects left at the end, and for the note of
+    // the carried ones that go with their items, taken before anything is
+    // freed: a large block asked for once the sheets are gone would make the
+    // allocator sort through every small block they freed.
     qsizetype count = 0;
-    for (const QHash<QString, Obj *> &inner : std::as_const(m_index))
-        count += inner.size();
+    qsizetype carried = 0;
+    for (auto it = m_index.cbegin(); it != m_index.cend(); ++it) {
+        count += it->size();
+        if (isCarriedKind(it.key()))
+            carried += it->size();
+    }
     std::vector<NamedObject> named;
     named.reserve(size_t(count));
+    m_goneCarried.reserve(size_t(carried));
 
     // The branches go outside the tree, each row without a notification.
     takeBranches();
@@ -187,13 +193,17 @@ Project::~Project()
     QHash<int, QHash<QString, Obj *>> index;
     index.swap(m_index);
     const bool announced = isSignalConnected(QMetaMethod::fromSignal(&Project::objDelete));
+    std::sort(m_goneCarried.begin(), m_goneCarried.end());
     QList<int> kinds = index.keys();
     std::sort(kinds.begin(), kinds.end());
     for (int kind : std::as_const(kinds)) {
         const QHash<QString, Obj *> &inner = index.constFind(kind).value();
         const auto first = named.end() - named.begin();
-        for (auto it = inner.cbegin(); it != inner.cend(); ++it)
-            named.push_back(NamedObject(it.key(), it.value()));
+        const bool carried = isCarriedKind(kind) && !m_goneCarried.empty();
+        for (auto it = inner.cbegin(); it != inner.cend(); ++it) {
+            if (!carried || !std::binary_search(m_goneCarried.cbegin(), m_goneCarried.cend(), it.value()))
+                named.push_back(NamedObject(it.key(), it.value()));
+        }
         if (announced && !isCarriedKind(kind))
             sortByName(named.begin() + first, named.end());
     }
@@ -308,6 +318,14 @@ bool Project::removeObjIfIndexed(Obj *obj)
 {
     if (!obj || obj->name().isEmpty())
         return false;
+    // An object carried by a closing project's item goes with the item and
+    // is announced to nobody: it is noted, not looked up in the index, which
+    // goes as a whole; the close passes over what was noted.
+    if (m_closing && obj->m_indexed && isCarriedKind(obj->kind())) {
+        obj->m_indexed = false;
+        m_goneCarried.push_back(obj);
+        return true;
+    }
     auto inner = m_index.find(obj->kind());
     if (inner == m_index.end())
         return false;
@@ -362,7 +380,7 @@ void Project::noteWiringInput(const Obj *obj)
     // A placed device is shown by its frame's pages: as they show it (its
     // address or not, a module's DC pages, a clamp panel's bands) beyond
     // what its layout holds.
-    if (m_loading || !obj)
+    if (m_loading || m_closing || !obj)
         return;
     auto *device = dynamic_cast<const Device *>(obj);
     if (const Address *address = device ? device->address() : nullptr)

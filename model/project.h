@@ -354,6 +354,9 @@ private:
     QList<std::pair<Obj *, ObjItem *>> m_pasteBound;
     QString m_failedFile;
     bool m_closing = false;
+    // The carried objects that went with their items while the project
+    // closes.
+    std::vector<const Obj *> m_goneCarried;
 };
 
 #endif
