@@ -576,7 +576,8 @@ void GraphicsScene::dropQueuedDescendants(const GraphicsItem *item)
 
 void GraphicsScene::forgetItem(GraphicsItem *item)
 {
-    if (m_deletingApart && item != m_deletingNow)
+    // Only the sheet's own items are visited by the deletion apart.
+    if (m_deletingApart && item != m_deletingNow && owns(item))
         m_goneApart.insert(item);
     if (!m_unmeasured.isEmpty())
         m_unmeasured.removeAll(item);
