@@ -924,7 +924,7 @@ int main(int argc, char **argv)
         return runFirstLoad(args[2]);
 
     // bench_project [--huge] [--cold] [--dir folder] [small [rounds]]: --huge adds
-    // the size a hundred times the small one (about 3 GB of memory); the
+    // the size a hundred times the small one (about 2.5 GB of memory); the
     // projects are written in a temporary folder under the one given (a
     // memory file system leaves the syncs out of every floor and time).
     QStringList rest = args.mid(1);
