@@ -110,7 +110,7 @@ void GraphicsBlock::updateLabelExtent()
     }
     if (extent == m_labelExtent)
         return;
-    prepareExtentChange();
+    prepareGeometryChange();
     m_labelExtent = extent;
 }
 

@@ -136,7 +136,7 @@ void GraphicsBox::updateLabelExtent()
     }
     if (extent == m_labelExtent)
         return;
-    prepareExtentChange();
+    prepareGeometryChange();
     m_labelExtent = extent;
 }
 

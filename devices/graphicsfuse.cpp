@@ -40,7 +40,7 @@ void GraphicsFuse::setRole(bool duplicate, bool reservation)
 {
     if (duplicate == m_duplicate && reservation == m_reservation && pinCount() > 0)
         return;
-    prepareExtentChange();
+    prepareGeometryChange();
     m_duplicate = duplicate;
     m_reservation = reservation;
     if (isReservationItem()) {

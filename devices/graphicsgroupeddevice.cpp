@@ -27,7 +27,7 @@ bool GraphicsGroupedDevice::setContactKind(int kind)
     GroupedDevice *bound = groupedDevice();
     if (bound && !bound->fitsGroup(kind, m_contactNumber, this))
         return false;
-    prepareExtentChange();
+    prepareGeometryChange();
     m_contactKind = kind;
     const int count = m_catalogue.kinds[kind].pinCount;
     createPins(count);

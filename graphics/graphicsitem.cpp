@@ -650,12 +650,6 @@ QTransform GraphicsItem::matrixOf(int rotationIndex, bool mirrored)
     return matrix;
 }
 
-void GraphicsItem::prepareExtentChange()
-{
-    // Nothing holds the extent of an item without a framework item.
-    prepareGeometryChange();
-}
-
 void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton) || !(flags() & ItemIsMovable) || !m_scene) {

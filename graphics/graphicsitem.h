@@ -236,12 +236,6 @@ public:
     quint64 sheetIndex() const { return m_sheetIndex; }
     void setSheetIndex(quint64 index) { m_sheetIndex = index; }
 
-protected:
-    // prepareGeometryChange, left out while the sheet reads its items with
-    // no view and no index: nothing holds a top-level item's former extent
-    // then (reading its position announces a change of the sheet anyway).
-    void prepareExtentChange();
-
 private:
     friend class FrameworkItem;
     void setMatrixIndex(const QTransform &matrix);

@@ -191,7 +191,7 @@ void GraphicsObjItem::applyTextWidth(bool announceAlways)
 void GraphicsObjItem::extentRead()
 {
     if (m_widthPending || m_extentPending)
-        prepareExtentChange();
+        prepareGeometryChange();
 }
 
 QVariant GraphicsObjItem::itemChange(GraphicsItemChange change, const QVariant &value)

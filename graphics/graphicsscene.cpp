@@ -368,27 +368,23 @@ void GraphicsScene::deleteItemsApart(const QList<GraphicsItem *> &items)
     m_goneApart.clear();
 }
 
-QList<GraphicsItem *> GraphicsScene::rootsApart() const
+QList<GraphicsItem *> GraphicsScene::sheetRoots() const
 {
     QList<GraphicsItem *> roots;
-    if (!m_itemsApart)
-        return roots;
     roots.reserve(m_items.size());
     // The sheet's items are top-level items but for a rare one that was
-    // put under another: that one goes with its root.
+    // put under another: that one goes with its root, met once.
     QSet<const GraphicsItem *> nested;
     for (GraphicsItem *item : m_items) {
-        if (!item->parentItem()) {
-            if (!item->scene() && !nested.contains(item))
-                roots.append(item);
-            continue;
-        }
         GraphicsItem *root = item->topLevelItem();
-        if (root->scene() || nested.contains(root))
+        if (nested.contains(root))
             continue;
-        nested.insert(root);
-        if (!roots.contains(root))
-            roots.append(root);
+        if (root != item) {
+            nested.insert(root);
+            if (roots.contains(root))
+                continue;
+        }
+        roots.append(root);
     }
     return roots;
 }
@@ -398,7 +394,8 @@ void GraphicsScene::joinItemsApart()
     if (!m_itemsApart)
         return;
     // In the sheet's order, each with its children.
-    const QList<GraphicsItem *> roots = rootsApart();
+    QList<GraphicsItem *> roots = sheetRoots();
+    roots.removeIf([](const GraphicsItem *root) { return root->scene() != nullptr; });
     m_itemsApart = false;
     m_liveLent = m_liveLent || !m_live;
     QGraphicsScene *live = makeLive();
@@ -410,26 +407,12 @@ void GraphicsScene::releaseUnseenScene()
 {
     if (!m_live || !m_liveLent || m_going || m_itemsApart || isClosing() || !m_live->views().isEmpty())
         return;
-    // The sheet's own items, each tree once, in the sheet's order: the
-    // order they joined in, so that each leaves from the front of the
-    // framework's lists.
-    QList<GraphicsItem *> roots;
-    roots.reserve(m_items.size());
-    QSet<const GraphicsItem *> nested;
+    // The sheet's own items, each tree once, in the sheet's order.
+    const QList<GraphicsItem *> roots = sheetRoots();
     qsizetype held = 0;
-    for (GraphicsItem *item : std::as_const(m_items)) {
-        GraphicsItem *root = item->topLevelItem();
-        // A rare item put under another goes with its root.
-        if (nested.contains(root))
-            continue;
-        if (root != item) {
-            nested.insert(root);
-            if (roots.contains(root))
-                continue;
-        }
+    for (GraphicsItem *root : roots) {
         if (root->scene() != m_live)
             return;
-        roots.append(root);
         held += itemTreeSize(root);
     }
     if (held != m_live->items().size())
@@ -1160,22 +1143,9 @@ void collectStacked(GraphicsItem *item, const QRectF &rect, QList<GraphicsItem *
 
 QList<GraphicsItem *> GraphicsScene::itemsInStackingOrder(const QRectF &rect) const
 {
-    // The top-level items in the order they came to the sheet (a rare item
-    // put under another stands for its root), then by stacking value.
-    QList<GraphicsItem *> roots;
-    roots.reserve(m_items.size());
-    QSet<const GraphicsItem *> nested;
-    for (GraphicsItem *item : m_items) {
-        GraphicsItem *root = item->topLevelItem();
-        if (nested.contains(root))
-            continue;
-        if (root != item) {
-            nested.insert(root);
-            if (roots.contains(root))
-                continue;
-        }
-        roots.append(root);
-    }
+    // The top-level items in the order they came to the sheet, then by
+    // stacking value.
+    QList<GraphicsItem *> roots = sheetRoots();
     std::stable_sort(roots.begin(), roots.end(),
                      [](const GraphicsItem *a, const GraphicsItem *b) { return a->zValue() < b->zValue(); });
     QList<GraphicsItem *> found;

@@ -321,8 +321,8 @@ private:
     // Ends reading the items: the extents not measured are announced.
     void beginReadingItems();
     void finishReadingItems();
-    // The top-level items still apart, each once.
-    QList<GraphicsItem *> rootsApart() const;
+    // The roots of the sheet's item trees, each once, in the sheet's order.
+    QList<GraphicsItem *> sheetRoots() const;
     void deleteItemsApart(const QList<GraphicsItem *> &items);
     void dropQueuedDescendants(const GraphicsItem *item);
 

@@ -27,7 +27,7 @@ QRectF GraphicsText::boundingRect() const
 void GraphicsText::extentRead()
 {
     if (!m_extentValid)
-        prepareExtentChange();
+        prepareGeometryChange();
 }
 
 void GraphicsText::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool)
@@ -62,7 +62,7 @@ void GraphicsText::loadData(DataStream &stream)
     QString text;
     stream >> font >> color >> alignment >> text;
     // As read: the bottom alignment is not added again.
-    prepareExtentChange();
+    prepareGeometryChange();
     m_font = font;
     m_color = color;
     m_alignment = alignment;

@@ -317,7 +317,7 @@ void GraphicsNet::loadData(DataStream &stream)
     // number, is a damaged record.
     if (!stream.checkRecord(section < WireSectionCount) || !stream.checkPoint(first) || !stream.checkPoint(second))
         return;
-    prepareExtentChange();
+    prepareGeometryChange();
     pin(0)->moveCenter(first);
     pin(1)->moveCenter(second);
     m_section = section;
