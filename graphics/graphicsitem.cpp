@@ -113,6 +113,15 @@ private:
 
 } // namespace
 
+template <class F>
+void GraphicsItem::toFramework(F change)
+{
+    if (m_proxy) {
+        const Syncing syncing(m_proxy);
+        change(m_proxy);
+    }
+}
+
 void GraphicsItem::setPos(const QPointF &position)
 {
     if (m_pos == position)
@@ -125,10 +134,7 @@ void GraphicsItem::setPos(const QPointF &position)
             return;
     }
     m_pos = next;
-    if (m_proxy) {
-        const Syncing syncing(m_proxy);
-        m_proxy->setPos(next);
-    }
+    toFramework([&](FrameworkItem *stand) { stand->setPos(next); });
 }
 
 void GraphicsItem::setMatrixIndex(const QTransform &matrix)
@@ -162,10 +168,7 @@ void GraphicsItem::setTransform(const QTransform &matrix, bool combine)
             return;
     }
     setMatrixIndex(next);
-    if (m_proxy) {
-        const Syncing syncing(m_proxy);
-        m_proxy->setTransform(transform());
-    }
+    toFramework([&](FrameworkItem *stand) { stand->setTransform(transform()); });
 }
 
 void GraphicsItem::setZValue(qreal z)
@@ -173,10 +176,7 @@ void GraphicsItem::setZValue(qreal z)
     if (m_z == z)
         return;
     m_z = z;
-    if (m_proxy) {
-        const Syncing syncing(m_proxy);
-        m_proxy->setZValue(z);
-    }
+    toFramework([&](FrameworkItem *stand) { stand->setZValue(z); });
 }
 
 QTransform GraphicsItem::sceneTransform() const
@@ -307,10 +307,7 @@ void GraphicsItem::setFlags(GraphicsItemFlags flags)
     m_frameworkFlags = quint32(int(flags));
     if (!(flags & ItemIsSelectable))
         setSelected(false);
-    if (m_proxy) {
-        const Syncing syncing(m_proxy);
-        m_proxy->setFlags(flags);
-    }
+    toFramework([&](FrameworkItem *stand) { stand->setFlags(flags); });
 }
 
 void GraphicsItem::setSelected(bool selected)
@@ -320,10 +317,7 @@ void GraphicsItem::setSelected(bool selected)
     if (m_selected == selected)
         return;
     m_selected = selected;
-    if (m_proxy) {
-        const Syncing syncing(m_proxy);
-        m_proxy->setSelected(selected);
-    }
+    toFramework([&](FrameworkItem *stand) { stand->setSelected(selected); });
 }
 
 void GraphicsItem::setVisible(bool visible)
@@ -333,10 +327,7 @@ void GraphicsItem::setVisible(bool visible)
     m_visible = visible;
     if (!visible)
         setSelected(false);
-    if (m_proxy) {
-        const Syncing syncing(m_proxy);
-        m_proxy->setVisible(visible);
-    }
+    toFramework([&](FrameworkItem *stand) { stand->setVisible(visible); });
 }
 
 void GraphicsItem::setAcceptedMouseButtons(Qt::MouseButtons buttons)

@@ -238,6 +238,10 @@ public:
 
 private:
     friend class FrameworkItem;
+    // Writes a state into the framework item, when there is one, without
+    // being told of it back.
+    template <class F>
+    void toFramework(F change);
     void setMatrixIndex(const QTransform &matrix);
     // A matrix that is none of the eight (kept aside: seldom used).
     QTransform otherMatrix() const;
