@@ -61,6 +61,10 @@ int main(int argc, char **argv)
     if (app.arguments().contains(QStringLiteral("--huge")))
         sizes.append(100);
     QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder: %s\n", qPrintable(dir.errorString()));
+        return 1;
+    }
     std::printf("%6s %10s %10s %8s %10s %10s %8s\n", "MB", "save ms", "raw write", "x floor", "load ms", "raw read",
                 "x floor");
     for (int megabytes : sizes) {

@@ -939,7 +939,12 @@ int main(int argc, char **argv)
     const int small = rest.size() > 0 ? std::max(100, rest[0].toInt()) : 5000;
     const int rounds = rest.size() > 1 ? std::max(1, rest[1].toInt()) : 5;
 
+    QDir().mkpath(under);
     QTemporaryDir dir(under + QStringLiteral("/bench_project-XXXXXX"));
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot make a folder under %s: %s\n", qPrintable(under), qPrintable(dir.errorString()));
+        return 1;
+    }
     QList<int> sizes{small, small * 10};
     if (huge)
         sizes.append(small * 100);

@@ -327,6 +327,10 @@ int main(int argc, char **argv)
     // bench_wiring [--huge]: --huge adds a size ten times the larger one.
     const bool huge = app.arguments().contains(QStringLiteral("--huge"));
     QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder: %s\n", qPrintable(dir.errorString()));
+        return 1;
+    }
     QList<QPair<int, int>> sizes{{10, 500}, {100, 5000}};
     if (huge)
         sizes.append({1000, 50000});
