@@ -1,11 +1,13 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "model/heappages.h"
 
 #include <QApplication>
 #include <QLocale>
 
 int main(int argc, char *argv[])
 {
+    setUpHeap(argv);
     QApplication *app = new QApplication(argc, argv);
     installTranslators(app, QLocale::system().name());
 

@@ -5,6 +5,7 @@
 // bytes written with the same syncs and renaming, and read back once.
 #include "model/datastream.h"
 #include "model/file.h"
+#include "model/heappages.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -56,6 +57,8 @@ qint64 rawReadNs(const QString &path, qint64 expected)
 
 int main(int argc, char **argv)
 {
+    // Timed with the heap as the program runs it.
+    setUpHeap(argv);
     QCoreApplication app(argc, argv);
     QList<int> sizes{1, 10};
     if (app.arguments().contains(QStringLiteral("--huge")))

@@ -4,13 +4,15 @@
 // placed devices, whose wiring pages every load lists.
 // Each operation is timed over several rounds (median, min and max) and set
 // against its floor: a load against reading the same files' bytes (once
-// each, no folder listing), also for the first load in a fresh process,
-// with the memory that load leaves held, and the most it held resident,
+// each, no folder listing), also for the first load in a fresh process
+// (there against a read in the same process right after it, round by
+// round), with the memory that load leaves held, and the most it held resident,
 // against the bytes on disk; a save, and a save after one sheet changed,
 // against writing the bytes of the files it writes with the same syncs; a
-// close, also after every sheet, layout and page was printed and after
-// every wiring page was shown in a view and closed again, against the
-// toolkit freeing as many empty scenes; the wiring pages' listing,
+// close, and a close after every wiring page was shown in a view and
+// closed again, against the toolkit freeing as many empty scenes; a close
+// after every sheet, layout and page was printed against the same close
+// after the project lay untouched as long as the print took; the wiring pages' listing,
 // building (also as the whole branch's PDF builds them), framework scenes
 // and rebuild against the toolkit making as many tree rows, items and
 // scenes. The growth per ten times the size
@@ -41,6 +43,7 @@
 #include "model/address.h"
 #include "model/check.h"
 #include "model/device.h"
+#include "model/heappages.h"
 #include "model/project.h"
 #include "schemes/graphicsnode.h"
 #include "schemes/graphicssource.h"
@@ -63,11 +66,13 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <sys/resource.h>
@@ -511,16 +516,16 @@ struct Series
 // toolkit freeing as many empty scenes or making as many tree rows, items
 // and scenes).
 enum Operation { Load, FirstLoad, Close, ClosePrinted, CloseShown, Save, SaveOne, ListPages, BuildPages,
-                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, Write, WriteOne, RowsFloor, ItemsFloor,
+                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, PauseClose, Write, WriteOne, RowsFloor, ItemsFloor,
                  ScenesFloor, OperationCount };
 const int timedCount = Read;
 const char *const operationNames[OperationCount] = {
     "load", "first load", "close", "close after printing", "close after showing pages", "save",
     "save after one change", "wiring listing", "wiring pages built", "pages of a branch PDF", "wiring page scenes",
     "rebuild of all frames",
-    "raw read", "raw read (fresh)", "empty Qt close", "raw write", "raw write of one change", "Qt tree rows",
+    "raw read", "raw read (fresh)", "empty Qt close", "close after a pause", "raw write", "raw write of one change", "Qt tree rows",
     "Qt objects and items", "Qt scenes with items"};
-const Operation floorOf[timedCount] = {Read,       FirstRead, EmptyClose, EmptyClose, EmptyClose, Write,
+const Operation floorOf[timedCount] = {Read,       FirstRead, EmptyClose, PauseClose, EmptyClose, Write,
                                        WriteOne,   RowsFloor, ItemsFloor, ItemsFloor, ScenesFloor, ItemsFloor};
 
 struct Figures
@@ -630,8 +635,8 @@ bool showAllPages(Project &project)
 }
 
 // A close after the project was loaded and used: the time of the close.
-bool closeAfter(const QString &path, const Counts &expected, int devices, bool (*use)(Project &), qint64 *closeNs,
-                int *scenes)
+bool closeAfter(const QString &path, const Counts &expected, int devices, const std::function<bool(Project &)> &use,
+                qint64 *closeNs, int *scenes)
 {
     auto project = std::make_unique<Project>(nullptr, nullptr);
     project->setFileName(path);
@@ -704,18 +709,34 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
     }
     for (int round = 0; round < rounds; ++round) {
         qint64 printed = 0;
+        qint64 paused = 0;
         qint64 shown = 0;
-        auto print = [](Project &p) {
+        qint64 printing = 0;
+        auto print = [&printing](Project &p) {
+            QElapsedTimer t;
+            t.start();
             printAll(p);
+            printing = t.nsecsElapsed();
             return true;
         };
+        // The floor of a close after printing: the same close after the
+        // project lay untouched as long as the print took. On a machine
+        // whose memory is slow to reach again once left alone, it tells
+        // what that costs from what the print leaves behind.
+        auto pause = [&printing](Project &) {
+            QThread::usleep(unsigned(printing / 1000));
+            return true;
+        };
+        int pausedScenes = 0;
         if (!closeAfter(path, f.counts, devices, print, &printed, &f.printedScenes)
+            || !closeAfter(path, f.counts, devices, pause, &paused, &pausedScenes)
             || !closeAfter(path, f.counts, devices, showAllPages, &shown, &f.shownScenes)) {
             std::fprintf(stderr, "close after use of %d devices failed\n", devices);
             f.valid = false;
             return f;
         }
         f.series[ClosePrinted].add(printed);
+        f.series[PauseClose].add(paused);
         f.series[CloseShown].add(shown);
     }
 
@@ -836,6 +857,22 @@ double ms(qint64 ns)
     return ns / 1e6;
 }
 
+// The median of each round's ratio: for a first load, whose fresh read is
+// made in the same process right after it, so that both see the machine
+// in the same state (a fresh process now and then runs at a third of the
+// speed, reads and all).
+double pairedRatio(const Series &s, const Series &floor)
+{
+    QList<double> ratios;
+    for (qsizetype i = 0; i < std::min(s.ns.size(), floor.ns.size()); ++i)
+        ratios.append(floor.ns[i] > 0 ? double(s.ns[i]) / double(floor.ns[i]) : 0.0);
+    std::sort(ratios.begin(), ratios.end());
+    const qsizetype n = ratios.size();
+    if (n == 0)
+        return 0.0;
+    return n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2;
+}
+
 double ratio(qint64 a, qint64 b)
 {
     return double(a) / double(std::max<qint64>(b, 1));
@@ -900,6 +937,8 @@ int runFirstLoad(const QString &path)
 
 int main(int argc, char **argv)
 {
+    // Timed with the heap as the program runs it.
+    setUpHeap(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -945,6 +984,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot make a folder under %s: %s\n", qPrintable(under), qPrintable(dir.errorString()));
         return 1;
     }
+    std::printf("heap on %s\n", heapOnHugePages() ? "transparent huge pages" : "4 KiB pages");
     QList<int> sizes{small, small * 10};
     if (huge)
         sizes.append(small * 100);
@@ -970,7 +1010,7 @@ int main(int argc, char **argv)
                                          .toLatin1();
             std::printf("  %-26s %10.1f  %-17s   %-24s %10.1f %9.1f\n", operationNames[op], ms(s.median()),
                         range.constData(), operationNames[floorOf[op]], ms(floor.median()),
-                        ratio(s.median(), floor.median()));
+                        op == FirstLoad ? pairedRatio(s, floor) : ratio(s.median(), floor.median()));
         }
         auto med = [&f](int op) { return f.series[op].median(); };
         std::printf("  close/load: %.2f after a load, %.2f after printing, %.2f after showing every page\n",

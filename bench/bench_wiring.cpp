@@ -29,6 +29,7 @@
 #include "equipment/specificationmanagercable.h"
 #include "graphics/font.h"
 #include "model/check.h"
+#include "model/heappages.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
 #include "schemes/schemegroup.h"
@@ -313,6 +314,8 @@ Figures measure(int frames, int devices, const QString &root)
 
 int main(int argc, char **argv)
 {
+    // Timed with the heap as the program runs it.
+    setUpHeap(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
