@@ -16,6 +16,7 @@
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
 #include "model/check.h"
+#include "model/heappages.h"
 #include "model/project.h"
 #include "schemes/graphicsnode.h"
 #include "schemes/net.h"
@@ -317,6 +318,8 @@ Figures measure(int rows, int perRow)
 
 int main(int argc, char **argv)
 {
+    // Timed with the heap as the program runs it.
+    setUpHeap(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
