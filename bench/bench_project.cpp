@@ -6,17 +6,17 @@
 // against its floor: a load against reading the same files' bytes (once
 // each, no folder listing), also for the first load in a fresh process
 // (there against a read in the same process right after it, round by
-// round), with the memory that load leaves held, and the most it held resident,
-// against the bytes on disk; a save, and a save after one sheet changed,
+// round), with the memory that load leaves held, and the most it held
+// resident, against the bytes on disk; a save, and a save after one sheet changed,
 // against writing the bytes of the files it writes with the same syncs; a
 // close, and a close after every wiring page was shown in a view and
 // closed again, against the toolkit freeing as many empty scenes; a close
 // after every sheet, layout and page was printed against the same close
-// after the project lay untouched as long as the print took; the wiring pages' listing,
-// building (also as the whole branch's PDF builds them), framework scenes
-// and rebuild against the toolkit making as many tree rows, items and
-// scenes. The growth per ten times the size
-// shows whether each stays linear. Every load is checked (result, boxes
+// after the project lay untouched as long as the print took; the wiring
+// pages' listing, building (also as the whole branch's PDF builds them),
+// framework scenes and rebuild against the toolkit making as many tree
+// rows, items and scenes. The growth per ten times the size shows whether
+// each stays linear. Every load is checked (result, boxes
 // shown, objects, items, placed items and pages) before its time counts,
 // every build of the pages for the pages it gives.
 #include "bench/wiringfigures.h"
@@ -493,20 +493,23 @@ qint64 emptyCloseNs(int scenes)
     return t.nsecsElapsed();
 }
 
+// The middle value; the mean of the two middle ones for an even count.
+template <typename T>
+T medianOf(QList<T> values)
+{
+    if (values.isEmpty())
+        return T();
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
 // Times of one operation over the rounds.
 struct Series
 {
     QList<qint64> ns;
     void add(qint64 value) { ns.append(value); }
-    qint64 median() const
-    {
-        if (ns.isEmpty())
-            return 0;
-        QList<qint64> sorted = ns;
-        std::sort(sorted.begin(), sorted.end());
-        const qsizetype n = sorted.size();
-        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    }
+    qint64 median() const { return medianOf(ns); }
     qint64 min() const { return ns.isEmpty() ? 0 : *std::min_element(ns.begin(), ns.end()); }
     qint64 max() const { return ns.isEmpty() ? 0 : *std::max_element(ns.begin(), ns.end()); }
 };
@@ -516,15 +519,15 @@ struct Series
 // toolkit freeing as many empty scenes or making as many tree rows, items
 // and scenes).
 enum Operation { Load, FirstLoad, Close, ClosePrinted, CloseShown, Save, SaveOne, ListPages, BuildPages,
-                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, PauseClose, Write, WriteOne, RowsFloor, ItemsFloor,
-                 ScenesFloor, OperationCount };
+                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, PauseClose, Write, WriteOne,
+                 RowsFloor, ItemsFloor, ScenesFloor, OperationCount };
 const int timedCount = Read;
 const char *const operationNames[OperationCount] = {
     "load", "first load", "close", "close after printing", "close after showing pages", "save",
     "save after one change", "wiring listing", "wiring pages built", "pages of a branch PDF", "wiring page scenes",
     "rebuild of all frames",
-    "raw read", "raw read (fresh)", "empty Qt close", "close after a pause", "raw write", "raw write of one change", "Qt tree rows",
-    "Qt objects and items", "Qt scenes with items"};
+    "raw read", "raw read (fresh)", "empty Qt close", "close after a pause", "raw write", "raw write of one change",
+    "Qt tree rows", "Qt objects and items", "Qt scenes with items"};
 const Operation floorOf[timedCount] = {Read,       FirstRead, EmptyClose, PauseClose, EmptyClose, Write,
                                        WriteOne,   RowsFloor, ItemsFloor, ItemsFloor, ScenesFloor, ItemsFloor};
 
@@ -857,6 +860,11 @@ double ms(qint64 ns)
     return ns / 1e6;
 }
 
+double ratio(qint64 a, qint64 b)
+{
+    return double(a) / double(std::max<qint64>(b, 1));
+}
+
 // The median of each round's ratio: for a first load, whose fresh read is
 // made in the same process right after it, so that both see the machine
 // in the same state (a fresh process now and then runs at a third of the
@@ -865,17 +873,8 @@ double pairedRatio(const Series &s, const Series &floor)
 {
     QList<double> ratios;
     for (qsizetype i = 0; i < std::min(s.ns.size(), floor.ns.size()); ++i)
-        ratios.append(floor.ns[i] > 0 ? double(s.ns[i]) / double(floor.ns[i]) : 0.0);
-    std::sort(ratios.begin(), ratios.end());
-    const qsizetype n = ratios.size();
-    if (n == 0)
-        return 0.0;
-    return n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2;
-}
-
-double ratio(qint64 a, qint64 b)
-{
-    return double(a) / double(std::max<qint64>(b, 1));
+        ratios.append(ratio(s.ns[i], floor.ns[i]));
+    return medianOf(ratios);
 }
 
 // The memory the process holds in pages of its own now, and the most it

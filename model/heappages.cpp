@@ -32,19 +32,6 @@ bool tunableAsked()
     return current && std::strstr(current, tunable);
 }
 
-} // namespace
-
-bool heapOnHugePages()
-{
-#ifdef HEAP_PAGES_TUNABLE
-    return tunableAsked() && systemAllowsHugePages();
-#else
-    return false;
-#endif
-}
-
-namespace {
-
 void restartWithHeapOnHugePages(char **argv)
 {
 #ifdef HEAP_PAGES_TUNABLE
@@ -77,6 +64,15 @@ void restartWithHeapOnHugePages(char **argv)
 }
 
 } // namespace
+
+bool heapOnHugePages()
+{
+#ifdef HEAP_PAGES_TUNABLE
+    return tunableAsked() && systemAllowsHugePages();
+#else
+    return false;
+#endif
+}
 
 void setUpHeap(char **argv)
 {
