@@ -97,6 +97,13 @@ public:
     // stands: what the branch keeps from an earlier save or load to spare
     // work (records written, pages built, indexes) is let go.
     virtual void prepareFullSave() {}
+    // Around a "Save as". Before it the branch notes what the save may
+    // change; under another project's name it also gives up the files it
+    // keeps beside the main file, which the project it was read from still
+    // names, and takes files of its own at the save. Once the save ended,
+    // a failed one puts back what was noted.
+    virtual void prepareSaveAs(bool) {}
+    virtual void saveAsFinished(bool) {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
     virtual void loadFinished() {}

@@ -777,6 +777,46 @@ private slots:
         QCOMPARE(again.schemes()->itemList()[0]->itemList()[0]->name(), QString("power"));
     }
 
+    void saveAsBesideTheProjectKeepsBoth()
+    {
+        // A copy saved as beside the project, then each saved in turn (the
+        // copy also onto its own name), each time with a text more on a
+        // sheet: both reopen as last saved, with two directories each.
+        const ProjectFiles plant = savedProject("beside", "plant.rlay", true);
+        const QString copy = plant.dir + "/copy.rlay";
+        QMap<QString, qsizetype> saved;
+        for (const auto &[path, saveAs] :
+             {std::pair(plant.path(".rlay"), copy), {plant.path(".rlay"), ""}, {copy, ""}, {copy, copy}}) {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, path));
+            Scheme *sheet = p.schemes()->itemList()[1]->itemList()[0];
+            QVERIFY(sheet->addGraphicsItem(new GraphicsText(sheet, nullptr)));
+            QVERIFY(saveAs.isEmpty() ? p.save() : p.saveAs(saveAs));
+            saved[p.fileName()] = sheet->graphicsItems().size();
+        }
+        QCOMPARE(QDir(plant.dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 4);
+        for (const QString &path : saved.keys()) {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, path));
+            QCOMPARE(p.schemes()->itemList()[1]->itemList()[0]->graphicsItems().size(), saved[path]);
+        }
+    }
+
+    void saveAfterAFailedSaveAsWritesWhereTheProjectIs()
+    {
+        const ProjectFiles plant = savedProject("failed-as", "plant.rlay", true);
+        Project p(nullptr, nullptr);
+        QVERIFY(loadInto(p, plant.path(".rlay")) && QDir(plant.dir).mkdir("blocked.rlay"));
+        const QStringList entries = QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY(p.createDevice(LampKind)->setName("HL9"));
+        ModalRecorder rec;
+        // It fails at the main file, a folder's name, after every other file.
+        QVERIFY(!p.saveAs(plant.dir + "/blocked.rlay") && p.save());
+        QCOMPARE(QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        Project q(nullptr, nullptr);
+        QVERIFY(loadInto(q, plant.path(".rlay")) && q.findObj(LampKind, "HL9"));
+    }
+
     void mainFileLayout()
     {
         const ProjectFiles f = savedProject("layout");
