@@ -817,6 +817,20 @@ private slots:
         QVERIFY(loadInto(q, plant.path(".rlay")) && q.findObj(LampKind, "HL9"));
     }
 
+    void aFolderThatCannotBeWrittenIsNamed()
+    {
+        const ProjectFiles plant = savedProject("readonly");
+        Project p(nullptr, nullptr);
+        QVERIFY(loadInto(p, plant.path(".rlay")));
+        QVERIFY(QFile::setPermissions(plant.dir, QFile::ReadOwner | QFile::ExeOwner));
+        ModalRecorder rec;
+        const bool refused = !QFile(plant.dir + "/probe").open(QIODevice::WriteOnly) && !p.save();
+        QFile::setPermissions(plant.dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!refused)
+            QSKIP("The folder can be written all the same (run as root)");
+        QCOMPARE(rec.texts(), QStringList({QString("Cannot write to folder %1: Permission denied!").arg(plant.dir)}));
+    }
+
     void mainFileLayout()
     {
         const ProjectFiles f = savedProject("layout");
