@@ -104,15 +104,14 @@ inline void dropPages(Project &project)
 // The listing a load makes.
 inline bool listPages(Project &project)
 {
-    return project.equipment()->createWiringLayouts(project.specificationCable()->cables());
+    return project.equipment()->createWiringLayouts();
 }
 
 // Every listed page built, as a frame builds all its pages when one of them
-// is first opened, printed or saved as PDF; all in one run of page making,
-// as a print of the whole branch makes them.
+// is first opened, printed or saved as PDF: frame by frame, as opening one
+// page of each in turn builds them.
 inline bool buildPages(Project &project)
 {
-    EquipmentMenager::IndexScope scope(*project.equipment());
     bool ok = true;
     for (Frame *frame : framesOf(project))
         ok = frame->buildWiringPages(false) && ok;
