@@ -118,6 +118,26 @@ inline bool buildPages(Project &project)
     return ok;
 }
 
+// The first opening of one page of each frame in turn, as the user's
+// double click on its row opens it: the frame builds its pages then. The
+// number of frames whose page opened.
+inline int openOnePagePerFrame(Project &project)
+{
+    int opened = 0;
+    for (Frame *frame : framesOf(project)) {
+        QTreeWidgetItem *row = frame->treeItem();
+        for (int i = 0; row && i < row->childCount(); ++i) {
+            auto *listed = dynamic_cast<WiringPageItem *>(row->child(i));
+            if (listed && listed->isListedOnly()) {
+                listed->doubleClicked();
+                ++opened;
+                break;
+            }
+        }
+    }
+    return opened;
+}
+
 // The pages of every frame gathered by the equipment branch, as printing
 // or saving the whole branch as PDF gathers them, building what is only
 // listed; the number of pages and layouts gathered.
