@@ -959,7 +959,7 @@ int runFirstLoad(const QString &path)
 int main(int argc, char **argv)
 {
     // Timed with the heap as the program runs it.
-    setUpHeap(argv);
+    setUpHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -347,7 +347,7 @@ Figures measure(int frames, int devices, const QString &root)
 int main(int argc, char **argv)
 {
     // Timed with the heap as the program runs it.
-    setUpHeap(argv);
+    setUpHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
