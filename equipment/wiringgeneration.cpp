@@ -1189,25 +1189,25 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         return found;
     // A device stands where its own place item lies: an item that is not
     // the device's, or a device the project no longer holds, is passed
-    // over.
-    std::function<void(GraphicsItem *)> visit = [&](GraphicsItem *item) {
-        if (item->type() >= firstPlaceDeviceType) {
-            auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
-            Device *device = placed ? placed->device() : nullptr;
-            const Address *address = device && device->kind() == kind && device->placeItem() == placed
-                ? device->address()
-                : nullptr;
-            if (address && address->packedFrameCode() == code && registered->value(device->name()) == device)
-                found.append(device);
-        }
-        for (GraphicsItem *child : item->childItems())
-            visit(child);
-    };
+    // over. Only the items below a device's own are looked into.
+    QList<GraphicsItem *> pending;
     for (Frame *frame : framesWithCode(code)) {
-        if (FrameLayout *layout = frame->layout()) {
-            for (GraphicsItem *item : layout->graphicsItems())
-                visit(item);
+        if (FrameLayout *layout = frame->layout())
+            pending.append(layout->graphicsItems());
+    }
+    while (!pending.isEmpty()) {
+        GraphicsItem *item = pending.takeLast();
+        if (item->type() < firstPlaceDeviceType) {
+            pending.append(item->childItems());
+            continue;
         }
+        // Devices' items hold no placed items.
+        auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
+        Device *device = placed ? placed->device() : nullptr;
+        const Address *address =
+            device && device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
+        if (address && address->packedFrameCode() == code && registered->value(device->name()) == device)
+            found.append(device);
     }
     std::sort(found.begin(), found.end(), [](const Device *a, const Device *b) { return a->name() < b->name(); });
     return found;
