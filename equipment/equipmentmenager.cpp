@@ -182,5 +182,5 @@ bool EquipmentMenager::createDerivedPages()
     Project *owner = project();
     if (!CHECK_PTR(owner) || !CHECK_PTR(owner->specificationCable()))
         return false;
-    return createWiringLayouts(owner->specificationCable()->cables());
+    return createWiringLayouts();
 }

@@ -70,8 +70,18 @@ Frame::Frame(Project *project)
     }
 }
 
+namespace {
+quint64 frameCodeChanges = 0;
+} // namespace
+
+quint64 Frame::codeChanges()
+{
+    return frameCodeChanges;
+}
+
 Frame::~Frame()
 {
+    ++frameCodeChanges;
     // The layout takes its own row out of the frame's.
     delete m_layout;
     m_layout = nullptr;
@@ -95,6 +105,7 @@ void Frame::setFrameType(int type)
     m_frameType = type;
     const FrameTypeInfo &row = frameTypes[type];
     m_address.setFrameKind(row.frameKind);
+    ++frameCodeChanges;
     if (!m_layout)
         return;
     m_layout->setFrameType(type);
@@ -185,6 +196,7 @@ void Frame::setAddressField(const Address &from, int field)
     if (from == m_address && !m_rowPreset)
         return;
     m_address.setField(field, from.field(field));
+    ++frameCodeChanges;
     updateTexts();
     // The places follow the address: a field set to what it holds changes
     // none of them, unless a preset row number is still to reach them.
@@ -202,6 +214,7 @@ void Frame::presetRowNumber(quint8 row)
     if (m_address.field(1) == row)
         return;
     m_address.setField(1, row);
+    ++frameCodeChanges;
     m_rowPreset = true;
 }
 

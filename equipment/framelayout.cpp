@@ -417,11 +417,13 @@ int FrameLayout::clampStripTypeInFrame(int model) const
 {
     if (!project())
         return -1;
+    // The clamp panels of this frame's code, found in what the frames of
+    // that code hold.
     const quint32 code = frameAddress().packedFrameCode();
-    for (Obj *obj : project()->sortedObjectsOfKind(ClampPanelKind)) {
-        auto *panel = dynamic_cast<ClampPanel *>(obj);
-        const Address *at = panel ? panel->address() : nullptr;
-        if (panel && panel->modelIndex() == model && at && at->packedFrameCode() == code)
+    EquipmentMenager *equipment = project()->equipment();
+    for (Device *device : equipment ? equipment->placedDevices(code, ClampPanelKind) : QList<Device *>()) {
+        auto *panel = dynamic_cast<ClampPanel *>(device);
+        if (panel && panel->modelIndex() == model)
             return panel->stripType();
     }
     return -1;

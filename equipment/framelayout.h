@@ -36,18 +36,6 @@ struct SourceNet
     QList<Pin *> pins;
 };
 
-// What the wiring generation of every frame reads, gathered once for all
-// frames and keyed by frame code: the cable lists of the cable table by the
-// frames they end at, in key order; the control modules placed in each
-// frame, by number, then name.
-struct WiringIndex
-{
-    QHash<quint32, QList<QList<Cable *>>> cables;
-    QHash<quint32, QList<Module *>> modules;
-    // The module type names, translated once for every frame's pages.
-    QStringList moduleTypeNames;
-};
-
 // A kind of item the user inserts into a frame layout (panel, board).
 struct FrameItemType
 {
@@ -151,7 +139,7 @@ public:
     // Builds the frame's wiring documents: the DC table and DC scheme pages
     // of its modules, the pages of its parts, the cable pages. False when a
     // part is missing; the pages made so far stay.
-    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    bool createWiringLayouts(CheckLog &log);
     // Deletes every wiring page of the frame; panels let go of theirs.
     void clearWiringLayouts();
     // The DC and cable pages, in the order they were made.

@@ -119,26 +119,6 @@ public:
     // Prints every document of the branch on a running job, one per page.
     virtual void printAll(QPainter *) {}
     virtual void appendPages(QList<GraphicsScene *> &) {}
-    // Around one print or PDF of several documents of the branch, after
-    // the user answered its dialog: what their pages are made from may be
-    // gathered once for all of them. Runs nest.
-    virtual void beginPageRun() {}
-    virtual void endPageRun() {}
-    class PageRun
-    {
-    public:
-        explicit PageRun(ItemMenagerBase &branch)
-            : m_branch(branch)
-        {
-            m_branch.beginPageRun();
-        }
-        ~PageRun() { m_branch.endPageRun(); }
-        PageRun(const PageRun &) = delete;
-        PageRun &operator=(const PageRun &) = delete;
-
-    private:
-        ItemMenagerBase &m_branch;
-    };
     virtual void saveClipboard(DataStream &) {}
     virtual void loadClipboard(DataStream &) {}
     virtual void saveClipboardGeometry(DataStream &) {}
