@@ -112,12 +112,18 @@ QRectF GraphicsPlaceItem::itemRectIn(const Place *place) const
     return place->placeRect();
 }
 
+bool GraphicsPlaceItem::asksForArea(int model)
+{
+    const EquipmentModelInfo *info = equipmentModelInfo(model);
+    return info && (info->ownSize || info->x != 0 || info->y != 0);
+}
+
 bool GraphicsPlaceItem::reachesBeyond(const Place *place, int model)
 {
     const EquipmentModelInfo *info = equipmentModelInfo(model);
     if (!info)
         return false;
-    if (info->ownSize || info->x != 0 || info->y != 0 || !place)
+    if (asksForArea(model) || !place)
         return true;
     // Sizes are rounded to a thousandth of a unit in the catalogue.
     const QRectF rect = place->placeRect();

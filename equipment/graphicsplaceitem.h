@@ -64,6 +64,9 @@ public:
     bool hasOffset() const;
     // Whether the model keeps its size in a place.
     bool hasOwnSize() const;
+    // Whether the model hangs at an offset or keeps its own size: an item
+    // of it drops only where the whole area it takes is free.
+    static bool asksForArea(int model);
     // Whether an item of the model put into the place reaches beyond it:
     // it hangs at an offset, keeps its own size, or is wider or taller than
     // the place. Such an item covers the neighbours it reaches.

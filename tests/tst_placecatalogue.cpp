@@ -73,6 +73,7 @@ QStringList addressesOf(const Project &p)
 struct FillWalk
 {
     QStringList freeUnder;
+    QStringList refused;
     QStringList sameAddress;
     QStringList reopened;
     int failedChecks = 0;
@@ -85,6 +86,7 @@ struct FillWalk
     QHash<QByteArray, QSet<Place *>> byAddress;            // the places showing an address
     QList<GraphicsPlaceItem *> placed;
     int order = 0;
+    int frameType = 0;
     QRandomGenerator random{43};
 
     FillWalk()
@@ -153,6 +155,7 @@ struct FillWalk
             group->appendItem(frame);
             frame->setFrameType(type);
             layout = frame->layout();
+            frameType = type;
             QList<Place *> places;
             QList<GraphicsPlaceItem *> held;
             for (GraphicsFramePart *part : layout->parts())
@@ -167,7 +170,7 @@ struct FillWalk
                     while (up && up != item)
                         up = up->place() ? up->place()->container() : nullptr;
                     if (!up && other->sceneRect().intersects(body) && other->placeType() != -1 && !other->state()
-                        && !dynamic_cast<GraphicsPlaceContainer *>(other->item()))
+                        && !other->item())
                         freeUnder << QString("type %1, order %2: %3").arg(type).arg(order).arg(other->address().toString(1));
                 }
             }
@@ -208,6 +211,8 @@ struct FillWalk
         for (Place *place : std::as_const(places)) {
             if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item()))
                 fill(held, depth);
+            if (!place->item() && !place->state() && place->placeType() != -1)
+                tryDrops(place, depth);
             QList<int> ids = accepts.value(place->placeType());
             if (order == 2)
                 std::shuffle(ids.begin(), ids.end(), random);
@@ -238,6 +243,37 @@ struct FillWalk
         }
     }
 
+    // A free place takes every panel, board and device it lists that is
+    // larger than the place, whatever stands around, unless the model
+    // hangs at an offset or keeps its own size. Clamp panels go only into
+    // the parts that carry them.
+    void tryDrops(Place *place, int depth)
+    {
+        QList<GraphicsPlaceItem *> items = takes.value(place->placeType());
+        for (int id : accepts.value(place->placeType()))
+            items << item(id, depth);
+        for (GraphicsPlaceItem *item : std::as_const(items)) {
+            const int model = item->modelId();
+            auto *device = dynamic_cast<GraphicsPlaceItemDevice *>(item);
+            if (GraphicsPlaceItem::reachesBeyond(place, model) && !GraphicsPlaceItem::asksForArea(model)
+                && !(device && device->device()->kind() == 203) && !place->canDrop(item, place->sceneRect().center()))
+                refused << QString("type %1: model %2 at %3").arg(frameType).arg(model).arg(place->address().toString(1));
+        }
+    }
+
+    GraphicsPlaceContainer *item(int id, int depth)
+    {
+        GraphicsPlaceContainer *item = pool.value({depth, id});
+        if (!item) {
+            item = id < panelTypeCount ? static_cast<GraphicsPlaceContainer *>(new GraphicsFramePanel(layout))
+                                       : new GraphicsBoard(layout);
+            item->setContainerType(id < panelTypeCount ? id : id - panelTypeCount);
+            layout->addGraphicsItem(item);
+            pool.insert({depth, id}, item);
+        }
+        return item;
+    }
+
     // The address a place shows, as the owner's: held or empty, and, empty,
     // those the devices that drop there give it; through a panel or board,
     // those of its places.
@@ -260,14 +296,7 @@ struct FillWalk
     // stays within it, put in for its places' addresses and taken out.
     void fillWith(Place *place, int id, int depth, bool trying = false)
     {
-        GraphicsPlaceContainer *item = pool.value({depth, id});
-        if (!item) {
-            item = id < panelTypeCount ? static_cast<GraphicsPlaceContainer *>(new GraphicsFramePanel(layout))
-                                       : new GraphicsBoard(layout);
-            item->setContainerType(id < panelTypeCount ? id : id - panelTypeCount);
-            layout->addGraphicsItem(item);
-            pool.insert({depth, id}, item);
-        }
+        GraphicsPlaceContainer *item = this->item(id, depth);
         if (trying && GraphicsPlaceItem::reachesBeyond(place, item->modelId()))
             return;
         if (place->canDrop(item, place->sceneRect().center()) && place->putItem(item)) {
@@ -419,6 +448,13 @@ private slots:
         QCOMPARE(fillWalk().failedChecks, 0);
         QVERIFY2(fillWalk().freeUnder.isEmpty(), qPrintable(fillWalk().freeUnder.mid(0, 20).join("\n")));
         QVERIFY2(fillWalk().reopened.isEmpty(), qPrintable(fillWalk().reopened.join("\n")));
+    }
+
+    // A drop is refused for the area around only to a model that asks for
+    // it.
+    void everyListedModelDrops()
+    {
+        QVERIFY2(fillWalk().refused.isEmpty(), qPrintable(fillWalk().refused.mid(0, 20).join("\n")));
     }
 
     // Whatever panels and boards fill a frame, no two of its places show or
