@@ -186,7 +186,7 @@ void GraphicsPlaceItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     if (m_place)
         return;
     if (FrameLayout *layout = frameLayout())
-        layout->dropItem(this, event->scenePos());
+        layout->dropItem(this);
 }
 
 QVariant GraphicsPlaceItem::itemChange(GraphicsItemChange change, const QVariant &value)

@@ -158,6 +158,22 @@ private slots:
         };
         carryTo(relay, bodyPlace(frame, 9));
         carryTo(block, bodyPlace(frame, 16));
+        // The carried item's centre keeps to the grid: the place lit there
+        // takes a click just beside it.
+        Device *beside = newDevice(*p, RelayKind, "K2", 18);
+        Place *lit = bodyPlace(frame, 5);
+        emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*beside), 0);
+        const QRect within = edit->mapFromScene(lit->sceneRect()).boundingRect();
+        QPoint at;
+        for (int dx = -30; dx <= 30 && frame->layout()->highlightedPlace() != lit; ++dx) {
+            at = QPoint(within.right() + 2 + dx % 3, within.center().y() + dx);
+            QMouseEvent move(QEvent::MouseMove, at, edit->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(edit->viewport(), &move);
+        }
+        QVERIFY(frame->layout()->highlightedPlace() == lit && !lit->sceneRect().contains(edit->mapToScene(at)));
+        QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(lit->item() == beside->placeItem() && !frame->layout()->highlightedPlace());
         QCOMPARE(relay->address()->toString(1), QString("12-10"));
         QCOMPARE(block->address()->toString(1), QString("12-17"));
         QCOMPARE(table->findTreeItemOfObj(*relay)->text(4), QString("12-10"));
