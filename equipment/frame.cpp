@@ -98,8 +98,10 @@ void Frame::setFrameType(int type)
     if (!m_layout)
         return;
     m_layout->setFrameType(type);
-    if (row.shortTitleBlock)
-        ++m_pageCounter;
+    // The layout is the frame's first sheet, its second under a short title
+    // block, as a load numbers it; the pages follow it when they are built
+    // again, as the next save does.
+    m_pageCounter = row.shortTitleBlock ? 2 : 1;
     m_layout->setBorderType(row.shortTitleBlock ? GraphicsScene::BorderSmall : GraphicsScene::BorderBig);
     m_layout->setSheetFormat(GraphicsScene::PaperA3, row.landscape, 1);
     m_layout->setNumber(m_pageCounter);
