@@ -85,6 +85,11 @@ void GraphicsPlaceItem::addressChanged()
 {
 }
 
+bool GraphicsPlaceItem::staysInPlace() const
+{
+    return false;
+}
+
 bool GraphicsPlaceItem::updatePlacePointer(const QHash<qint32, Place *> &places)
 {
     const qint32 saved = m_savedPlace;
@@ -155,7 +160,7 @@ QRectF GraphicsPlaceItem::sceneBodyIn(const Place *place) const
 
 void GraphicsPlaceItem::removeFromPlace()
 {
-    if (!m_place)
+    if (!m_place || staysInPlace())
         return;
     if (m_place->item() == this)
         m_place->setItem(nullptr);

@@ -1194,6 +1194,21 @@ private slots:
         QVERIFY(items.size() == 5 && items[3]->pos() == inner->pos() && items[4]->pos() == outer->pos());
     }
 
+    // A panel built into its place stays there: the project saves as its
+    // load reads it.
+    void builtInPanelStays()
+    {
+        Project source(nullptr, nullptr), p(nullptr, nullptr);
+        GraphicsFramePart *part = frameOf(source, 11)->layout()->parts().last(); // "Panel LP Varnel" in it
+        GraphicsPlaceContainer *panel = part->nestedContainer(0);
+        Place *place = panel->place();
+        panel->removeFromPlace();
+        QStringList texts;
+        QVERIFY(panel->place() == place && reopened(source, p, &texts) && texts.isEmpty());
+        part = p.equipment()->itemList()[0]->itemList()[0]->layout()->parts().last();
+        QCOMPARE(part->places()[0]->item(), part->nestedContainer(0));
+    }
+
     // Frame, panel and board types outside their tables are reported once
     // the project is open; each keeps its number, without parts or places.
     void typesOutsideTheTablesLoad()
