@@ -255,12 +255,9 @@ void Frame::readProperties(DataStream &stream)
     }
     if (stream.status() != QDataStream::Ok)
         return;
-    // A type outside the table is reported once the load is done; the
-    // frame stays without type and parts, and the load goes on. A frame
-    // saved before it got a type comes back as it was, quietly.
+    // A type outside the table leaves the frame without type and parts;
+    // the branch reports it once it knows the file's dialect.
     const bool known = type >= 0 && type < frameTypeCount;
-    if (EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr)
-        LOG_CHECK(equipment->loadLog(), known || type == -1);
     if (known && m_layout)
         m_layout->holdForLoad();
     if (known)
@@ -655,6 +652,11 @@ FrameGroup *DlgPropFrame::row() const
 
 void DlgPropFrame::btnOkClick()
 {
+    // A frame is saved with its type: the load takes one without for damage.
+    if (m_frameType->currentIndex() < 0) {
+        showError(tr("Choose the frame type!"));
+        return;
+    }
     // Frame codes key the distances, the cables and the clamp names: two
     // frames of one row with one number would be one frame to them.
     if (FrameGroup *group = row()) {

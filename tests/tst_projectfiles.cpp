@@ -1209,6 +1209,19 @@ private slots:
         QCOMPARE(part->places()[0]->item(), part->nestedContainer(0));
     }
 
+    // A frame without a type in a file of today is damage: said in words
+    // that name the file once the project is open.
+    void frameWithoutTypeIsReported()
+    {
+        Project source(nullptr, nullptr), p(nullptr, nullptr);
+        frameOf(source, 0);
+        frameOf(source, -1);
+        QStringList texts;
+        QVERIFY(reopened(source, p, &texts));
+        QCOMPARE(texts, QStringList("Frame type not correct. File " + source.file(Project::EquipmentFile)->fileName()
+                                    + " is corrupt!"));
+    }
+
     // Frame, panel and board types outside their tables are reported once
     // the project is open; each keeps its number, without parts or places.
     void typesOutsideTheTablesLoad()
@@ -1222,7 +1235,8 @@ private slots:
         QStringList texts;
         // The first frame's type becomes 40.
         QVERIFY(reopened(source, p, &texts, [](QByteArray &eqm) { eqm.replace(8, 4, QByteArray("\0\0\0\x28", 4)); }));
-        QVERIFY(texts.size() == 1 && texts[0].count("FALSE expression") == 2); // frames 40 and -1; board and panel
+        QVERIFY(texts.size() == 1 && texts[0].startsWith("Frame type not correct.") // frames 40 and -1
+                && texts[0].count("FALSE expression") == 1); // board and panel
         const QList<Frame *> frames = p.equipment()->itemList()[0]->itemList();
         QVERIFY(frames.size() == 2 && frames[0]->frameType() == -1 && frames[0]->layout()->parts().isEmpty());
         const QList<GraphicsItem *> items = frames[0]->layout()->graphicsItems();
