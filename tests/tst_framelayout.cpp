@@ -161,19 +161,16 @@ private slots:
         // The carried item's centre keeps to the grid: the place lit there
         // takes a click just beside it.
         Device *beside = newDevice(*p, RelayKind, "K2", 18);
-        Place *lit = bodyPlace(frame, 5);
         emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*beside), 0);
-        const QRect within = edit->mapFromScene(lit->sceneRect()).boundingRect();
+        const QPoint corner = edit->mapFromScene(bodyPlace(frame, 5)->sceneRect()).boundingRect().topRight();
         QPoint at;
-        for (int dx = -30; dx <= 30 && frame->layout()->highlightedPlace() != lit; ++dx) {
-            at = QPoint(within.right() + 2 + dx % 3, within.center().y() + dx);
-            QMouseEvent move(QEvent::MouseMove, at, edit->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
+        for (int i = 0; i < 60 && frame->layout()->highlightedPlace() != bodyPlace(frame, 5); ++i) {
+            QMouseEvent move(QEvent::MouseMove, at = corner + QPoint(2 + i % 3, i), QPointF(), Qt::NoButton, {}, {});
             QApplication::sendEvent(edit->viewport(), &move);
         }
-        QVERIFY(frame->layout()->highlightedPlace() == lit && !lit->sceneRect().contains(edit->mapToScene(at)));
         QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
-        QVERIFY(lit->item() == beside->placeItem() && !frame->layout()->highlightedPlace());
+        QVERIFY(!bodyPlace(frame, 5)->sceneRect().contains(edit->mapToScene(at)) && !frame->layout()->highlightedPlace());
+        QCOMPARE(bodyPlace(frame, 5)->item(), beside->placeItem());
         QCOMPARE(relay->address()->toString(1), QString("12-10"));
         QCOMPARE(block->address()->toString(1), QString("12-17"));
         QCOMPARE(table->findTreeItemOfObj(*relay)->text(4), QString("12-10"));

@@ -1194,32 +1194,24 @@ private slots:
         QVERIFY(items.size() == 5 && items[3]->pos() == inner->pos() && items[4]->pos() == outer->pos());
     }
 
-    // A panel built into its place stays there: the project saves as its
-    // load reads it.
-    void builtInPanelStays()
+    // A save writes what its load reads back as the session shows it: a
+    // frame that had a type with a short title block numbers its layout 1
+    // as a reopen does; a panel built into its place stays there; a frame
+    // without a type is damage, and said to be.
+    void reopensAsSaved()
     {
         Project source(nullptr, nullptr), p(nullptr, nullptr);
-        GraphicsFramePart *part = frameOf(source, 11)->layout()->parts().last(); // "Panel LP Varnel" in it
-        GraphicsPlaceContainer *panel = part->nestedContainer(0);
-        Place *place = panel->place();
-        panel->removeFromPlace();
-        QStringList texts;
-        QVERIFY(panel->place() == place && reopened(source, p, &texts) && texts.isEmpty());
-        part = p.equipment()->itemList()[0]->itemList()[0]->layout()->parts().last();
-        QCOMPARE(part->places()[0]->item(), part->nestedContainer(0));
-    }
-
-    // A frame without a type in a file of today is damage: said in words
-    // that name the file once the project is open.
-    void frameWithoutTypeIsReported()
-    {
-        Project source(nullptr, nullptr), p(nullptr, nullptr);
-        frameOf(source, 0);
+        Frame *frame = frameOf(source, 8);
+        frame->setFrameType(11);
+        frame->layout()->parts().last()->nestedContainer(0)->removeFromPlace(); // "Panel LP Varnel"
         frameOf(source, -1);
         QStringList texts;
         QVERIFY(reopened(source, p, &texts));
         QCOMPARE(texts, QStringList("Frame type not correct. File " + source.file(Project::EquipmentFile)->fileName()
                                     + " is corrupt!"));
+        FrameLayout *again = p.equipment()->itemList()[0]->itemList()[0]->layout();
+        GraphicsFramePart *part = again->parts().last();
+        QVERIFY(again->number() == frame->layout()->number() && part->places()[0]->item() == part->nestedContainer(0));
     }
 
     // Frame, panel and board types outside their tables are reported once

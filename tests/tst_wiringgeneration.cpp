@@ -596,26 +596,6 @@ private slots:
         }
     }
 
-    // Whatever types a frame went through, a save shows the sheet numbers
-    // a reopen gives.
-    void sheetNumbersOfASave()
-    {
-        TwoFrames f;
-        addCable(f.project, f.a, f.b, 10);
-        const auto numbers = [](Frame *frame) {
-            QList<int> list{frame->layout()->number()};
-            for (WiringLayout *shown : pages(frame))
-                list << shown->number();
-            return list;
-        };
-        for (int type : {8, 0, 2, dcFrameType}) {
-            f.a->setFrameType(type);
-            QVERIFY(f.project.save());
-            Project loaded(nullptr, nullptr);
-            QCOMPARE(numbers(f.reopen(loaded).value(0)), numbers(f.a));
-        }
-    }
-
     void sourcesExplorerRowsAndFilter()
     {
         ModalRecorder rec;
