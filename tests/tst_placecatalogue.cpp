@@ -73,7 +73,7 @@ QStringList addressesOf(const Project &p)
 struct FillWalk
 {
     QStringList freeUnder;
-    QStringList refused; // free places that refuse a model asking for no area
+    QStringList refused; // free places refusing a model that asks for no free area
     QStringList sameAddress;
     QStringList reopened;
     int failedChecks = 0;
@@ -224,12 +224,11 @@ struct FillWalk
             if (place->item() || place->state() != Place::Normal || place->placeType() == -1)
                 continue;
             GraphicsPlaceItem *first = nullptr;
-            for (GraphicsPlaceItem *device : takes.value(place->placeType())) {
-                if (static_cast<GraphicsPlaceItemDevice *>(device)->device()->kind() != 203) // by its part
-                    tryDrop(place, device);
+            for (GraphicsPlaceItem *device : takes.value(place->placeType()))
                 if (!first && place->canDrop(device, place->sceneRect().center()))
                     first = device;
-            }
+                else if (static_cast<GraphicsPlaceItemDevice *>(device)->device()->kind() != 203) // by its part
+                    tryDrop(place, device);
             if (!first)
                 continue;
             Device *model = static_cast<GraphicsPlaceItemDevice *>(first)->device();
@@ -423,9 +422,8 @@ private slots:
         QCOMPARE(QSizeF(equipmentModels[154].width, equipmentModels[154].height), QSizeF(50, 160));
     }
 
-    // Every frame type, filled in three orders: a free place takes each
-    // model it lists that asks for no free area around, no place under a
-    // board or panel takes a drop, and the saved project reopens as it stood.
+    // Every frame type, filled in three orders: no place under a board or
+    // panel takes a drop, and the saved project reopens as it stood.
     void noFreePlaceUnderAContainer()
     {
         QCOMPARE(fillWalk().failedChecks, 0);
