@@ -81,8 +81,9 @@ public:
     void prepareFullSave() override;
     // Marks every frame's pages for the next rebuild.
     void setAllWiringChanged();
-    // Also ends the covering hold of layouts a failed load left.
-    void loadFinished() override;
+    // Also ends the covering hold of layouts a failed load left; shows
+    // what the load went on past, unless it failed.
+    void loadFinished(bool loaded) override;
     bool prepareSave(const QString &) override { return rebuildWiringLayouts(); }
 
 private:

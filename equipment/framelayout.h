@@ -85,9 +85,11 @@ public:
     // address lies in this frame; -1 for none.
     int clampStripTypeInFrame(int model) const;
 
-    // Carrying and dropping a place item.
+    // Carrying and dropping a place item: the place found at the point is
+    // lit; released, the item goes into the place lit, if any, and nothing
+    // is lit any more.
     void trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);
-    void dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint);
+    void dropItem(GraphicsPlaceItem *item);
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
     // Whether an item whose body takes the sheet rectangle may stand in the
@@ -193,6 +195,7 @@ private:
     QList<GraphicsFramePart *> m_parts;
     QHash<qint32, Place *> m_placeMap;
     Place *m_highlighted = nullptr;
+    QPointF m_highlightPoint; // where the place lit was found
     // The count of places the last decision walked, to make room for.
     qsizetype m_placeCount = 0;
     int m_coveringHeld = 0;

@@ -106,7 +106,8 @@ public:
     virtual void saveAsFinished(bool) {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
-    virtual void loadFinished() {}
+    // Whether the load succeeded.
+    virtual void loadFinished(bool) {}
     // The files of the branch's documents, in the order a load reads them.
     virtual QStringList documentFilePaths() const { return QStringList(); }
     // Once every pin a load read is joined: the pages the branch builds

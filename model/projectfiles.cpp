@@ -466,7 +466,7 @@ bool Project::load()
     // What the wiring generation had to skip, in one box.
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
         if (branch)
-            branch->loadFinished();
+            branch->loadFinished(message.isEmpty() && !tooOld);
     }
     if (tooOld) {
         showError(tr("Programm is old. Need update programm!"));

@@ -1238,16 +1238,21 @@ private slots:
     }
 
     // A panel put into a panel comes back where it stood, whichever of the
-    // two the sheet lists first.
+    // two the sheet lists first; a built-in one stays in its place, and the
+    // layout, of another type before, keeps the sheet number it shows.
     void panelInPanelKeepsItsPlace()
     {
         Project source(nullptr, nullptr), p(nullptr, nullptr);
-        FrameLayout *layout = frameOf(source, 38)->layout(); // "SRKMU-2500-REL-21"
+        FrameLayout *layout = frameOf(source, 8)->layout();
+        layout->frame()->setFrameType(38); // "SRKMU-2500-REL-21"
+        layout->parts()[1]->nestedContainer(0)->removeFromPlace();
         GraphicsFramePanel *inner = panelOf(layout, 73), *outer = panelOf(layout, 77); // REL rows 1 and 3
         QVERIFY(layout->parts()[0]->places()[5]->putItem(outer) && outer->places()[1]->putItem(inner));
         QVERIFY(reopened(source, p, nullptr));
-        const QList<GraphicsItem *> items = p.equipment()->itemList()[0]->itemList()[0]->layout()->graphicsItems();
+        FrameLayout *again = p.equipment()->itemList()[0]->itemList()[0]->layout();
+        const QList<GraphicsItem *> items = again->graphicsItems();
         QVERIFY(items.size() == 5 && items[3]->pos() == inner->pos() && items[4]->pos() == outer->pos());
+        QVERIFY(again->number() == layout->number() && again->parts()[1]->nestedContainer(0)->place());
     }
 
     // Frame, panel and board types outside their tables are reported once
@@ -1263,7 +1268,7 @@ private slots:
         QStringList texts;
         // The first frame's type becomes 40.
         QVERIFY(reopened(source, p, &texts, [](QByteArray &eqm) { eqm.replace(8, 4, QByteArray("\0\0\0\x28", 4)); }));
-        QVERIFY(texts.size() == 1 && texts[0].count("FALSE expression") == 2); // frames 40 and -1; board and panel
+        QVERIFY(texts.size() == 1 && texts[0].startsWith("Frame type not correct.") && texts[0].count("FALSE") == 1);
         const QList<Frame *> frames = p.equipment()->itemList()[0]->itemList();
         QVERIFY(frames.size() == 2 && frames[0]->frameType() == -1 && frames[0]->layout()->parts().isEmpty());
         const QList<GraphicsItem *> items = frames[0]->layout()->graphicsItems();

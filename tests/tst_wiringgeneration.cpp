@@ -522,6 +522,7 @@ private slots:
         for (bool kept : {true, false}) {
             TwoFrames f;
             f.project.equipment()->itemList().first()->appendItem(new Frame(&f.project));
+            f.project.equipment()->itemList().first()->itemList().last()->setFrameType(0);
             QVERIFY(f.project.save());
             f.project.specificationCable()->addCable(quint64(0x103) << 32 | 0x100, new Cable(0));
             Frame *frame = newFrame(f.project, 1, 3, 0);
