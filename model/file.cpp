@@ -349,6 +349,26 @@ bool File::recordedDateFollows(DataStream &stream) const
     return false;
 }
 
+bool File::standsOnDisk() const
+{
+    if (m_record.name.isEmpty() || !m_record.hasDate())
+        return false;
+    // The bytes the file begins with when it is the recorded one.
+    QByteArray expected;
+    {
+        DataStream out(&expected, QIODevice::WriteOnly);
+        out.setFormatIndex(DataStream::CurrentFormat);
+        out << qint32(m_record.size) << quint16(m_record.checkSum) << m_record.name;
+        if (!m_record.dateBytes.isEmpty())
+            out.writeRawData(m_record.dateBytes.constData(), int(m_record.dateBytes.size()));
+        else
+            out << m_record.dateTime;
+    }
+    QFile file(fileName());
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && file.size() == qint64(m_record.size) + headerSize
+        && file.read(expected.size()) == expected;
+}
+
 void File::writeHeader(DataStream &stream) const
 {
     stream << m_record.name << qint32(m_record.size) << quint16(m_record.checkSum);

@@ -73,6 +73,11 @@ public:
     // its commit would.
     void abandonStaged() { m_stagedPath.clear(); }
 
+    // Whether the file on disk is still the one the record describes, as
+    // this program last read or wrote it: its length, the size and checksum
+    // of its header, its name and its date. Only the first bytes are read.
+    bool standsOnDisk() const;
+
     void writeHeader(DataStream &stream) const;
     void readHeader(DataStream &stream);
 

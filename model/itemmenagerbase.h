@@ -97,6 +97,11 @@ public:
     // stands: what the branch keeps from an earlier save or load to spare
     // work (records written, pages built, indexes) is let go.
     virtual void prepareFullSave() {}
+    // Before a save: each document whose own file the save would leave as
+    // it is, but which is no longer on disk as the document last read or
+    // wrote it (another program wrote it, a copy was put back), is marked
+    // to be written anew.
+    virtual void markFilesChangedOnDisk() {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
     virtual void loadFinished() {}

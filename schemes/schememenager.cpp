@@ -83,6 +83,16 @@ void SchemeMenager::prepareFullSave()
     }
 }
 
+void SchemeMenager::markFilesChangedOnDisk()
+{
+    for (SchemeGroup *group : std::as_const(items)) {
+        for (Scheme *scheme : group->itemList()) {
+            if (scheme && !scheme->isModified() && !scheme->file().standsOnDisk())
+                scheme->setModified(true);
+        }
+    }
+}
+
 void SchemeMenager::saveFinished(bool saved)
 {
     for (SchemeGroup *group : std::as_const(items)) {

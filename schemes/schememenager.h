@@ -34,6 +34,9 @@ public:
     bool prepareSave(const QString &directory) override { return prepareSchemeFiles(directory); }
     // Every group writes its sheets' records anew, every sheet its file.
     void prepareFullSave() override;
+    // A sheet whose file is no longer the one it last read or wrote is
+    // written anew.
+    void markFilesChangedOnDisk() override;
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
     QStringList documentFilePaths() const override { return schemeFilePaths(); }
