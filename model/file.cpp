@@ -414,6 +414,17 @@ bool FileHeader::hasDate() const
     return dateBytes.isEmpty() ? !dateTime.isNull() : dateBytes != nullDateBytes();
 }
 
+void File::recordLoaded()
+{
+    QByteArray copy = m_buffer;
+    DataStream in(&copy, QIODevice::ReadOnly);
+    in >> m_record.name;
+    m_record.size = int(m_buffer.size());
+    m_record.checkSum = fileChecksum(m_buffer);
+    m_record.dateTime = QDateTime();
+    m_record.dateBytes = m_buffer.mid(in.device()->pos(), nullDateBytes().size());
+}
+
 void File::readHeader(DataStream &stream)
 {
     qint32 size = 0;

@@ -77,6 +77,9 @@ public:
     // this program last read or wrote it: its length, the size and checksum
     // of its header, its name and its date. Only the first bytes are read.
     bool standsOnDisk() const;
+    // After a load of a file that has no record (the main file, which no
+    // other file records): the record becomes what the file read holds.
+    void recordLoaded();
 
     void writeHeader(DataStream &stream) const;
     void readHeader(DataStream &stream);

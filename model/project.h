@@ -133,8 +133,9 @@ public:
     File *file(int index) const;
 
     // Writes the side files whose change flag is set, then the main file;
-    // a side file or sheet's file it does not write must still be on disk
-    // as this project last read or wrote it, and is written anew otherwise.
+    // a side file it does not write must still be on disk as this project
+    // last read or wrote it, and is written anew otherwise, and so is a
+    // sheet's file once the main file is not the one this project wrote.
     // Every file is first written beside its target and the targets are
     // replaced only once all of them were written, so a failed save leaves
     // the files on disk as they were. It needs the project's lock (below):

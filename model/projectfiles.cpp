@@ -166,6 +166,12 @@ void Project::markFilesChangedOnDisk()
         if (!m_changed[i - DevicesFile] && !m_files[size_t(i)]->standsOnDisk())
             setSideFileChanged(i - DevicesFile);
     }
+    // Every save, by any copy of the program, writes the main file anew
+    // (and finishes or undoes a save cut short first): while it is the one
+    // this project last read or wrote, no other save has replaced a sheet's
+    // file, and the thousands of them are not looked at one by one.
+    if (m_files[MainFile]->standsOnDisk())
+        return;
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable})
         branch->markFilesChangedOnDisk();
 }
@@ -467,6 +473,7 @@ bool Project::load()
     if (!managers || !main.load(*streams[MainFile])) {
         message = tr("Cannot load project file %1!").arg(main.fileName());
     } else {
+        main.recordLoaded();
         switch (readMainFile(streams)) {
         case MainFileRead:
             break;

@@ -23,11 +23,12 @@ bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
 }
 
 // A lock whose file is no longer its own must never remove that file, as
-// releasing it would: it is kept, unreleased, until the process ends.
+// releasing it would: it is kept, unreleased, until the process ends (the
+// list is never destroyed, so no lock in it is released at exit either).
 void abandon(std::unique_ptr<QLockFile> lock)
 {
-    static std::vector<QLockFile *> abandoned;
-    abandoned.push_back(lock.release());
+    static auto *abandoned = new std::vector<QLockFile *>;
+    abandoned->push_back(lock.release());
 }
 
 } // namespace
@@ -50,6 +51,8 @@ ProjectLock::Result ProjectLock::acquire()
 {
     if (m_held)
         return Held;
+    if (m_mainPath.isEmpty())
+        return Unavailable;
     auto lock = std::make_unique<QLockFile>(lockPath(m_mainPath));
     // Only a program that is gone leaves a lock to take over: one that has
     // kept a project open for days still holds it.
