@@ -106,6 +106,22 @@ const int projectActions[] = {2, 3, 4, 5, 6, 22, 32, 33, 34};
 
 const char projectExtension[] = ".rlay";
 
+// A project that another copy of the program holds: true when the user
+// opens it read-only, false when not at all.
+bool askOpenReadOnly(const QString &path, const QString &holder)
+{
+    QMessageBox box(QMessageBox::Question, MainWindow::tr("Open File"),
+                    MainWindow::tr("The project %1 is open in %2.\nOpen it read-only? Nothing can then be saved to "
+                                   "its files; \"Save as\" saves your changes under another name.")
+                        .arg(path, holder));
+    QPushButton *readOnly = box.addButton(MainWindow::tr("Open &read-only"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(MainWindow::tr("&Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    execModal(&box);
+    return box.clickedButton() == readOnly;
+}
+
 } // namespace
 
 void MainWindow::createProjectDocks()
@@ -167,9 +183,14 @@ void MainWindow::openProject()
     if (!CHECK_PTR(m_project))
         return;
     m_project->setFileName(name);
-    if (m_project->load()) {
+    // One program writes a project: a second copy opens it read-only or not
+    // at all.
+    const bool held = m_project->lockFiles() == Project::LockHeldElsewhere;
+    if (held && askOpenReadOnly(name, m_project->lockHolder()))
+        m_project->setReadOnly(true);
+    if ((!held || m_project->isReadOnly()) && m_project->load()) {
         m_project->setHasFileName(true);
-        setProjectTitle(QFileInfo(name).baseName());
+        setProjectTitle(QFileInfo(name).baseName() + (held ? tr(" (read-only)") : QString()));
         if (m_dlgFind)
             m_dlgFind->setProject(m_project);
         if (m_dlgCheckProject)
@@ -178,7 +199,8 @@ void MainWindow::openProject()
             m_dlgExplorerSources->setProject(m_project);
         return;
     }
-    // The loader has told why; the half-read project goes without a question.
+    // The loader has told why (or the user chose not to open a project
+    // another program holds); the half-read project goes without a question.
     m_project->setModified(false);
     closeProject();
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtEndian>
 
@@ -65,7 +66,7 @@ QByteArray bytesOfFile(const QString &path, qint64 length = -1)
 
 } // namespace
 
-CommitRecord::CommitRecord(const QString &mainPath)
+CommitRecord::CommitRecord(const QString &mainPath, const QStringList &sideFiles)
 {
     const QFileInfo info(mainPath);
     m_directory = info.absolutePath();
@@ -74,6 +75,17 @@ CommitRecord::CommitRecord(const QString &mainPath)
     m_baseName = info.baseName();
     m_stagedPrefix = m_mainName + QStringLiteral(".staged.");
     m_keptPrefix = m_mainName + QStringLiteral(".old.");
+    m_ownNames.append(m_mainName);
+    for (const QString &side : sideFiles)
+        m_ownNames.append(QFileInfo(side).fileName());
+}
+
+bool CommitRecord::isOwnTarget(const QString &target) const
+{
+    // Beside the main file its side files; the sheets' files each in a
+    // numbered folder, named by a number too.
+    static const QRegularExpression sheet(QStringLiteral("^[0-9]+/[0-9]+\\.sch$"));
+    return !target.isEmpty() && (m_ownNames.contains(target) || sheet.match(target).hasMatch());
 }
 
 QString CommitRecord::encoded(const QString &target) const
@@ -118,6 +130,11 @@ QString CommitRecord::keptPath(const QString &target) const
 QString CommitRecord::recordPath() const
 {
     return m_directory + QLatin1Char('/') + m_mainName + QStringLiteral(".commit");
+}
+
+QString CommitRecord::temporaryRecordPath() const
+{
+    return recordPath() + QStringLiteral(".new");
 }
 
 void CommitRecord::setInterruption(Interruption stop)
@@ -180,7 +197,7 @@ bool CommitRecord::commit()
         return false;
     // Written whole under another name first: the record stands complete
     // or not at all.
-    const QString temporary = recordPath() + QStringLiteral(".new");
+    const QString temporary = temporaryRecordPath();
     {
         QFile file(temporary);
         bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
@@ -239,20 +256,34 @@ bool CommitRecord::commit()
 
 void CommitRecord::drop()
 {
-    // Once a record names them (or a kill stopped the save), the staged
-    // files are the next open's to finish or undo.
+    // A save that failed after its record puts back what it replaced; when
+    // that cannot be done, or a kill stopped the save, its files are the
+    // next open's to finish or undo.
+    QList<Entry> entries;
+    const bool undone = !m_stopped
+        && (!m_recorded || (read(recordPath(), entries) && undo(entries) == Undone));
     for (File *file : std::as_const(m_staged)) {
-        if (m_recorded || m_stopped)
-            file->abandonStaged();
-        else
+        if (undone)
             file->discard();
+        else
+            file->abandonStaged();
     }
     m_staged.clear();
+    if (!undone || !m_recorded)
+        return;
+    // The new files moved aside by the undo, then the record.
+    const QDir directory(m_directory);
+    for (const Entry &entry : std::as_const(entries))
+        QFile::remove(directory.filePath(entry.staged));
+    QFile::remove(recordPath());
+    syncToDisk(m_directory);
+    m_recorded = false;
 }
 
-bool CommitRecord::read(QList<Entry> &entries) const
+bool CommitRecord::read(const QString &path, QList<Entry> &entries) const
 {
-    QFile file(recordPath());
+    entries.clear();
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > 1 << 24)
         return false;
     QByteArray bytes = file.readAll();
@@ -341,9 +372,12 @@ QStringList CommitRecord::leftovers() const
 {
     QStringList names;
     const QString record = QFileInfo(recordPath()).fileName();
-    const QString temporary = record + QStringLiteral(".new");
+    const QString temporary = QFileInfo(temporaryRecordPath()).fileName();
     for (const QString &name : QDir(m_directory).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (name.startsWith(m_stagedPrefix) || name.startsWith(m_keptPrefix) || name == record || name == temporary)
+        const QString *prefix = name.startsWith(m_stagedPrefix) ? &m_stagedPrefix
+            : name.startsWith(m_keptPrefix)                     ? &m_keptPrefix
+                                                                : nullptr;
+        if (name == record || name == temporary || (prefix && isOwnTarget(decoded(name.mid(prefix->size())))))
             names.append(name);
     }
     return names;
@@ -352,7 +386,6 @@ QStringList CommitRecord::leftovers() const
 CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
 {
     const QDir directory(m_directory);
-    QSet<QString> directories{m_directory};
     // Where each new file stands whole: staged, or already in its target's
     // place (without a record, only where the old file was moved aside).
     QList<bool> staged;
@@ -363,34 +396,57 @@ CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
         forward = forward && (staged.last()
                               || ((entry.recorded || QFile::exists(keptPath(entry.target))) && holds(target, entry)));
     }
-    if (forward) {
-        // Every new file is there: the replacements are finished, each old
-        // file kept until all are.
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (!staged[i])
-                continue;
-            const QString target = directory.filePath(entries[i].target);
-            const QString kept = keptPath(entries[i].target);
-            if (QFile::exists(target) && !QFile::exists(kept) && !replaceFile(target, kept))
-                return Stuck;
-            directory.mkpath(QFileInfo(target).absolutePath());
-            if (!replaceFile(directory.filePath(entries[i].staged), target))
-                return Stuck;
-            directories.insert(QFileInfo(target).absolutePath());
-        }
-        for (const QString &path : std::as_const(directories))
-            syncToDisk(path);
-        for (const Entry &entry : entries)
-            QFile::remove(keptPath(entry.target));
-        QFile::remove(recordPath());
-        syncToDisk(m_directory);
-        return Finished;
+    if (forward)
+        return finish(entries, staged) ? Finished : Stuck;
+    return undo(entries);
+}
+
+bool CommitRecord::finish(const QList<Entry> &entries, const QList<bool> &staged)
+{
+    // Every new file is there: the replacements are finished, each old file
+    // kept until all are.
+    const QDir directory(m_directory);
+    QSet<QString> directories{m_directory};
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (!staged[i])
+            continue;
+        const QString target = directory.filePath(entries[i].target);
+        const QString kept = keptPath(entries[i].target);
+        if (QFile::exists(target) && !QFile::exists(kept) && !replaceFile(target, kept))
+            return false;
+        directory.mkpath(QFileInfo(target).absolutePath());
+        if (!replaceFile(directory.filePath(entries[i].staged), target))
+            return false;
+        directories.insert(QFileInfo(target).absolutePath());
     }
-    // Else every old file must be there, in its place or kept.
+    for (const QString &path : std::as_const(directories))
+        syncToDisk(path);
+    for (const Entry &entry : entries)
+        QFile::remove(keptPath(entry.target));
+    QFile::remove(recordPath());
+    syncToDisk(m_directory);
+    return true;
+}
+
+CommitRecord::Outcome CommitRecord::undo(const QList<Entry> &entries)
+{
+    // Every old file must be there, in its place or kept. Without what the
+    // record says of it, an old file moved aside is its kept copy, which
+    // must be whole; one not moved stands in its place.
+    const QDir directory(m_directory);
+    QSet<QString> directories{m_directory};
     QList<bool> inPlace;
     for (const Entry &entry : entries) {
+        const QString kept = keptPath(entry.target);
+        if (!entry.oldKnown) {
+            const bool moved = QFile::exists(kept);
+            if (moved && !isWholeContainer(bytesOfFile(kept)))
+                return Stuck;
+            inPlace.append(!moved);
+            continue;
+        }
         inPlace.append(holdsOld(directory.filePath(entry.target), entry));
-        if (!entry.oldKnown || (entry.oldLength >= 0 && !inPlace.last() && !holdsOld(keptPath(entry.target), entry)))
+        if (entry.oldLength >= 0 && !inPlace.last() && !holdsOld(kept, entry))
             return Stuck;
     }
     // Each goes back in place; what stood there is kept under its staged
@@ -402,7 +458,8 @@ CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
         const QString target = directory.filePath(entries[i].target);
         if (QFile::exists(target) && !QFile::exists(stagedName) && !replaceFile(target, stagedName))
             return Stuck;
-        if (entries[i].oldLength >= 0 && !replaceFile(keptPath(entries[i].target), target))
+        const bool existed = !entries[i].oldKnown || entries[i].oldLength >= 0;
+        if (existed && !replaceFile(keptPath(entries[i].target), target))
             return Stuck;
         directories.insert(QFileInfo(target).absolutePath());
     }
@@ -414,7 +471,7 @@ CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
 CommitRecord::Outcome CommitRecord::recover(bool tidy, bool clear)
 {
     m_tidy = true;
-    if (tidy && !QFile::exists(recordPath()))
+    if (tidy && !QFile::exists(recordPath()) && !QFile::exists(temporaryRecordPath()))
         return Clean;
     const QStringList left = leftovers();
     if (left.isEmpty())
@@ -422,15 +479,24 @@ CommitRecord::Outcome CommitRecord::recover(bool tidy, bool clear)
     const auto anyWith = [&left](const QString &prefix) {
         return std::any_of(left.cbegin(), left.cend(), [&](const QString &name) { return name.startsWith(prefix); });
     };
+    const QDir directory(m_directory);
     QList<Entry> entries;
     Outcome outcome = Undone;
-    if (read(entries)) {
+    if (read(recordPath(), entries)) {
         outcome = settle(entries);
+    } else if (!QFile::exists(recordPath()) && read(temporaryRecordPath(), entries)
+               && std::all_of(entries.cbegin(), entries.cend(),
+                              [&](const Entry &entry) { return holds(directory.filePath(entry.staged), entry); })) {
+        // The record was written whole but not yet named, and every file it
+        // names is staged whole: nothing is replaced yet, and the save goes
+        // on from there.
+        outcome = replaceFile(temporaryRecordPath(), recordPath()) && syncToDisk(m_directory) ? settle(entries)
+                                                                                          : Stuck;
     } else if (anyWith(m_keptPrefix)) {
         // The record is lost, but the save had begun to replace, so it had
         // staged every file: the names tell the rest.
         outcome = settle(entriesByName(left));
-    } else if (!anyWith(m_stagedPrefix)) {
+    } else if (QFile::exists(recordPath()) && !anyWith(m_stagedPrefix)) {
         // Only the record outlived a whole save: it is the last to go.
         QFile::remove(recordPath());
         outcome = Finished;

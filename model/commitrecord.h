@@ -14,14 +14,22 @@
 // 4. the kept files, then the record are removed.
 // Opening the project (or saving it again) finishes a save left behind when
 // every file it wrote is there and whole, else undoes it when every old file
-// is, and otherwise touches nothing. Without its record the names tell what
-// replaces what: a save that had begun to replace is finished, one that had
-// not is left. An open deletes no file it could not use; a save clears the
-// files of a save that could only be undone, as it writes the project anew.
+// is, and otherwise touches nothing. A record still under its temporary name
+// finishes its save when every file it names is staged whole; otherwise that
+// save had not begun to replace. Without its record the names tell what
+// replaces what: a save that had begun to replace is finished, or undone
+// with the whole old files kept, one that had not is left. Leftovers are the
+// exact names a save writes (the project's own files under the two
+// prefixes, the record and its temporary name): a user's file that only
+// looks like one is never touched. An open deletes no file it could not use;
+// a save clears the files of a save that could only be undone, as it writes
+// the project anew; a save that fails (not a kill) puts back what it replaced
+// and removes what it staged.
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <functional>
@@ -31,14 +39,17 @@ class File;
 class CommitRecord
 {
 public:
-    // The record of the project whose main file has this path.
-    explicit CommitRecord(const QString &mainPath);
+    // The record of the project whose main file has this path; its side
+    // files are named beside it (the sheets' files lie in numbered folders).
+    explicit CommitRecord(const QString &mainPath, const QStringList &sideFiles = QStringList());
 
     // The names a file with this target (relative to the main file's
     // directory) is staged and kept under while a save replaces it.
     QString stagedPath(const QString &target) const;
     QString keptPath(const QString &target) const;
     QString recordPath() const;
+    // Where the record is written whole before it takes its name.
+    QString temporaryRecordPath() const;
 
     // Writes the file under its staged name, as part of this save; false
     // after the file's message.
@@ -47,8 +58,9 @@ public:
     // removes what the replacement kept; false after a message. At a failure
     // after the record, what is on disk stays for the next open or save.
     bool commit();
-    // After a save that failed: staged files that no record names are
-    // removed, the others stay for the next open or save.
+    // After a save that failed: what it replaced is put back and what it
+    // staged removed; after a kill (the test seam), all stays for the next
+    // open or save.
     void drop();
 
     enum Outcome {
@@ -96,13 +108,17 @@ private:
     bool stopsHere();
     QString targetOf(const File *file) const;
     QByteArray recordBytes() const;
-    bool read(QList<Entry> &entries) const;
+    bool read(const QString &path, QList<Entry> &entries) const;
     // The entries the names of the files left tell, where no record reads.
     QList<Entry> entriesByName(const QStringList &left) const;
     // Whether the file at the path holds, whole, the new or the old file.
     static bool holds(const QString &path, const Entry &entry);
     static bool holdsOld(const QString &path, const Entry &entry);
     Outcome settle(const QList<Entry> &entries);
+    bool finish(const QList<Entry> &entries, const QList<bool> &staged);
+    Outcome undo(const QList<Entry> &entries);
+    // Whether a target names a file a save of this project writes.
+    bool isOwnTarget(const QString &target) const;
     QStringList leftovers() const;
     QString encoded(const QString &target) const;
     QString decoded(const QString &name) const;
@@ -112,6 +128,7 @@ private:
     QString m_baseName;
     QString m_stagedPrefix;
     QString m_keptPrefix;
+    QStringList m_ownNames;
     QList<File *> m_staged;
     int m_steps = 0;
     bool m_stopped = false;

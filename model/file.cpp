@@ -374,6 +374,26 @@ bool File::recordedDateFollows(DataStream &stream) const
     return false;
 }
 
+bool File::standsOnDisk() const
+{
+    if (m_record.name.isEmpty() || !m_record.hasDate())
+        return false;
+    // The bytes the file begins with when it is the recorded one.
+    QByteArray expected;
+    {
+        DataStream out(&expected, QIODevice::WriteOnly);
+        out.setFormatIndex(DataStream::CurrentFormat);
+        out << qint32(m_record.size) << quint16(m_record.checkSum) << m_record.name;
+        if (!m_record.dateBytes.isEmpty())
+            out.writeRawData(m_record.dateBytes.constData(), int(m_record.dateBytes.size()));
+        else
+            out << m_record.dateTime;
+    }
+    QFile file(fileName());
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && file.size() == qint64(m_record.size) + headerSize
+        && file.read(expected.size()) == expected;
+}
+
 void File::writeHeader(DataStream &stream) const
 {
     stream << m_record.name << qint32(m_record.size) << quint16(m_record.checkSum);
@@ -417,6 +437,17 @@ QDateTime FileHeader::date() const
 bool FileHeader::hasDate() const
 {
     return dateBytes.isEmpty() ? !dateTime.isNull() : dateBytes != nullDateBytes();
+}
+
+void File::recordLoaded()
+{
+    QByteArray copy = m_buffer;
+    DataStream in(&copy, QIODevice::ReadOnly);
+    in >> m_record.name;
+    m_record.size = int(m_buffer.size());
+    m_record.checkSum = fileChecksum(m_buffer);
+    m_record.dateTime = QDateTime();
+    m_record.dateBytes = m_buffer.mid(in.device()->pos(), nullDateBytes().size());
 }
 
 void File::readHeader(DataStream &stream)

@@ -73,6 +73,14 @@ public:
     // its commit would.
     void abandonStaged() { m_stagedPath.clear(); }
 
+    // Whether the file on disk is still the one the record describes, as
+    // this program last read or wrote it: its length, the size and checksum
+    // of its header, its name and its date. Only the first bytes are read.
+    bool standsOnDisk() const;
+    // After a load of a file that has no record (the main file, which no
+    // other file records): the record becomes what the file read holds.
+    void recordLoaded();
+
     void writeHeader(DataStream &stream) const;
     void readHeader(DataStream &stream);
 

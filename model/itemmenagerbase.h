@@ -104,6 +104,11 @@ public:
     // a failed one puts back what was noted.
     virtual void prepareSaveAs(bool) {}
     virtual void saveAsFinished(bool) {}
+    // Before a save: each document whose own file the save would leave as
+    // it is, but which is no longer on disk as the document last read or
+    // wrote it (another program wrote it, a copy was put back), is marked
+    // to be written anew.
+    virtual void markFilesChangedOnDisk() {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
     // Whether the load succeeded.

@@ -10,6 +10,7 @@
 #include "model/obj.h"
 #include "model/pin.h"
 #include "model/projectitembase.h"
+#include "model/projectlock.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>

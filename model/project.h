@@ -37,6 +37,7 @@ class Obj;
 class ObjItem;
 class Pin;
 class Project;
+class ProjectLock;
 class QAction;
 class Scheme;
 class SchemeMenager;
@@ -131,10 +132,15 @@ public:
     QString fileName() const;
     File *file(int index) const;
 
-    // Writes the side files whose change flag is set, then the main file.
+    // Writes the side files whose change flag is set, then the main file;
+    // a side file it does not write must still be on disk as this project
+    // last read or wrote it, and is written anew otherwise, and so is a
+    // sheet's file once the main file is not the one this project wrote.
     // Every file is first written beside its target and the targets are
     // replaced only once all of them were written, so a failed save leaves
-    // the files on disk as they were. False after the failure's message.
+    // the files on disk as they were. It needs the project's lock (below):
+    // a save refused it, or refused as read-only, writes nothing. False
+    // after the failure's message.
     bool save();
     // The next save writes every file anew ("Save as"): every side file,
     // every sheet's own file, every frame's wiring pages built from the
@@ -156,6 +162,21 @@ public:
     bool stageFile(File *file);
     // The date-time at which the program was built.
     static QDateTime buildDateTime();
+
+    // One project, one writer: a lock file beside the main file names the
+    // program that holds the project. lockFiles takes it for the current
+    // name, taking over one left by a program that is gone; a load takes it
+    // where it is free and only then finishes or undoes a save cut short; a
+    // save takes it where it is free and keeps it under the name it saved
+    // to, letting go of the one held under an earlier name once that save
+    // stands. LockHeldElsewhere: lockHolder names the program that has it.
+    enum LockResult { LockHeld, LockHeldElsewhere, LockUnavailable };
+    LockResult lockFiles();
+    QString lockHolder() const;
+    // Opened read-only: every save under the name it was opened with is
+    // refused in words, and no load or save of it changes the files there.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const;
 
     // The managers of the branches under their own classes: the model
     // includes none of those (it drives them as ItemMenagerBase), so the
@@ -317,6 +338,20 @@ private:
     std::array<std::unique_ptr<File>, FileCount> m_files;
     bool m_keepStamp = false;
     QDateTime m_stamp;
+
+    // The lock this project holds, for the name it gives, and the name it
+    // was opened read-only under.
+    std::unique_ptr<ProjectLock> m_lock;
+    QString m_readOnlyPath;
+    bool holdsLock();
+    // A lock taken for the current name; null when this project holds it
+    // already (LockHeld) or cannot take it.
+    std::unique_ptr<ProjectLock> newLock(LockResult *result);
+    // The names a commit record knows as the project's own files.
+    QStringList sideFileNames() const;
+    // Marks for writing every file this save would leave unwritten that is
+    // no longer the one the project last read or wrote.
+    void markFilesChangedOnDisk();
 
     // The save under way and the record of the files it has written.
     bool m_saving = false;

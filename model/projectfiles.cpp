@@ -10,6 +10,8 @@
 #include "model/file.h"
 #include "model/fileprefetch.h"
 #include "model/itemmenagerbase.h"
+#include "model/projectlock.h"
+#include "model/qobjecttext.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -100,6 +102,80 @@ void Project::writeMainFile(DataStream &stream)
         m_files[size_t(i)]->writeHeader(stream);
 }
 
+bool Project::holdsLock()
+{
+    return m_lock && m_lock->mainPath() == fileName() && m_lock->confirm();
+}
+
+std::unique_ptr<ProjectLock> Project::newLock(LockResult *result)
+{
+    *result = LockHeld;
+    if (holdsLock())
+        return nullptr;
+    auto lock = std::make_unique<ProjectLock>(fileName());
+    switch (lock->acquire()) {
+    case ProjectLock::Held:
+        // Another program may have written here before: nothing this
+        // project found beside its main file still holds.
+        m_tidyBeside.clear();
+        return lock;
+    case ProjectLock::HeldElsewhere:
+        *result = LockHeldElsewhere;
+        break;
+    case ProjectLock::Unavailable:
+        *result = LockUnavailable;
+        break;
+    }
+    return nullptr;
+}
+
+Project::LockResult Project::lockFiles()
+{
+    LockResult result = LockHeld;
+    if (std::unique_ptr<ProjectLock> lock = newLock(&result))
+        m_lock = std::move(lock);
+    return result;
+}
+
+QString Project::lockHolder() const
+{
+    return ProjectLock(fileName()).holder();
+}
+
+void Project::setReadOnly(bool readOnly)
+{
+    m_readOnlyPath = readOnly ? fileName() : QString();
+}
+
+bool Project::isReadOnly() const
+{
+    return !m_readOnlyPath.isEmpty() && m_readOnlyPath == fileName();
+}
+
+QStringList Project::sideFileNames() const
+{
+    QStringList names;
+    for (int i = DevicesFile; i < FileCount; ++i)
+        names << sideFilePath(i, false) << sideFilePath(i, true);
+    return names;
+}
+
+void Project::markFilesChangedOnDisk()
+{
+    for (int i = DevicesFile; i < FileCount; ++i) {
+        if (!m_changed[i - DevicesFile] && !m_files[size_t(i)]->standsOnDisk())
+            setSideFileChanged(i - DevicesFile);
+    }
+    // Every save, by any copy of the program, writes the main file anew
+    // (and finishes or undoes a save cut short first): while it is the one
+    // this project last read or wrote, no other save has replaced a sheet's
+    // file, and the thousands of them are not looked at one by one.
+    if (m_files[MainFile]->standsOnDisk())
+        return;
+    for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable})
+        branch->markFilesChangedOnDisk();
+}
+
 void Project::prepareFullSave()
 {
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
@@ -160,16 +236,38 @@ bool Project::save()
         return false;
     if (!CHECK(m_commit == nullptr))
         return false;
+    if (isReadOnly()) {
+        showError(tr("The project %1 is open read-only: nothing is saved to its files. Save your changes under "
+                     "another name with \"Save as\".")
+                      .arg(fileName()));
+        return false;
+    }
+    // Only the holder of the lock writes. A lock this save takes becomes
+    // the project's once the save stands, in place of one held under an
+    // earlier name; a failed save lets go of it.
+    LockResult lock = LockHeld;
+    std::unique_ptr<ProjectLock> taken = newLock(&lock);
+    if (lock == LockHeldElsewhere) {
+        showError(tr("The project %1 is open in %2, which alone saves it: nothing was saved. Save your changes "
+                     "under another name with \"Save as\".")
+                      .arg(fileName(), lockHolder()));
+        return false;
+    }
+    if (lock == LockUnavailable) {
+        showError(tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName())));
+        return false;
+    }
     // What an interrupted save left beside the main file is finished or
     // undone first; the files of one that could only be undone go, since
     // this save writes the project anew.
-    CommitRecord commit(m_files[MainFile]->fileName());
+    CommitRecord commit(m_files[MainFile]->fileName(), sideFileNames());
     const CommitRecord::Outcome left = commit.recover(m_tidyBeside == m_files[MainFile]->fileName(), true);
     m_tidyBeside = commit.isTidy() ? m_files[MainFile]->fileName() : QString();
     if (left == CommitRecord::Stuck) {
         showError(commit.outcomeText(left));
         return false;
     }
+    markFilesChangedOnDisk();
     // The wiring pages as the next load will build them, with the drawings
     // of the user on them; then every scheme's file is named.
     if (!m_equipment->prepareSave(m_files[MainFile]->absolutePath())
@@ -233,6 +331,8 @@ bool Project::save()
         m_tidyBeside.clear();
         return false;
     }
+    if (taken)
+        m_lock = std::move(taken);
     clearChangeFlags();
     m_modified = false;
     return true;
@@ -395,10 +495,11 @@ bool Project::load()
     }
 
     File &main = *m_files[MainFile];
-    // A save that was cut short is finished or undone before reading.
+    // A save that was cut short is finished or undone before reading, by
+    // the holder of the project's lock alone.
     m_tidyBeside.clear();
-    if (!main.fileName().isEmpty()) {
-        CommitRecord commit(main.fileName());
+    if (!main.fileName().isEmpty() && !isReadOnly() && lockFiles() == LockHeld) {
+        CommitRecord commit(main.fileName(), sideFileNames());
         const CommitRecord::Outcome outcome = commit.recover();
         if (commit.isTidy())
             m_tidyBeside = main.fileName();
@@ -415,6 +516,7 @@ bool Project::load()
     if (!managers || !main.load(*streams[MainFile])) {
         message = tr("Cannot load project file %1!").arg(main.fileName());
     } else {
+        main.recordLoaded();
         switch (readMainFile(streams)) {
         case MainFileRead:
             break;

@@ -93,6 +93,16 @@ void SchemeMenager::saveAsFinished(bool saved)
     eachItem([saved](SchemeGroup *group) { group->saveAsFinished(saved); });
 }
 
+void SchemeMenager::markFilesChangedOnDisk()
+{
+    for (SchemeGroup *group : std::as_const(items)) {
+        for (Scheme *scheme : group->itemList()) {
+            if (scheme && !scheme->isModified() && !scheme->file().standsOnDisk())
+                scheme->setModified(true);
+        }
+    }
+}
+
 void SchemeMenager::saveFinished(bool saved)
 {
     for (SchemeGroup *group : std::as_const(items)) {

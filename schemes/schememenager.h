@@ -37,6 +37,9 @@ public:
     // Every group, for a Save as (see SchemeGroup::prepareSaveAs).
     void prepareSaveAs(bool anotherProject) override;
     void saveAsFinished(bool saved) override;
+    // A sheet whose file is no longer the one it last read or wrote is
+    // written anew.
+    void markFilesChangedOnDisk() override;
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
     QStringList documentFilePaths() const override { return schemeFilePaths(); }

@@ -735,6 +735,28 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    // A project another copy of the program holds: one box names it; it
+    // opens read-only or not at all, and a save to it is refused in words.
+    void aHeldProjectOpensReadOnlyOrNotAtAll()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.path() + "/plant.rlay";
+        ModalRecorder recorder;
+        Project holder(nullptr, nullptr);
+        holder.setFileName(name);
+        QVERIFY(holder.save());
+        FileDialogs files;
+        files.answers << name << name;
+        MainWindow w;
+        w.action(1)->trigger();
+        QVERIFY(!w.project() && recorder.shown[0].text.startsWith("The project " + name + " is open in "));
+        QCOMPARE(recorder.shown[0].buttons, QStringList({"Open &read-only", "&Cancel"}));
+        recorder.clickButton("Open &read-only");
+        w.action(1)->trigger();
+        QCOMPARE(w.windowTitle(), QString("plant (read-only) - R-LAY"));
+        QVERIFY(!w.saveProject() && recorder.texts().last().contains("open read-only"));
+    }
+
     void propertiesOfTheProject()
     {
         QTemporaryDir dir;

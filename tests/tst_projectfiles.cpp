@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,7 +59,7 @@
 
 namespace {
 
-// Every file of a project folder by name.
+// Every file of a project folder by name, but the lock of one held open.
 using Snapshot = QMap<QString, QByteArray>;
 
 Snapshot snapshot(const QString &dir)
@@ -66,6 +67,8 @@ Snapshot snapshot(const QString &dir)
     Snapshot files;
     const QDir d(dir);
     for (const QString &name : d.entryList(QDir::Files | QDir::Hidden)) {
+        if (name.startsWith('.') && name.endsWith(".rlay.lock"))
+            continue;
         QFile f(d.filePath(name));
         if (f.open(QIODevice::ReadOnly))
             files.insert(name, f.readAll());
@@ -1634,6 +1637,138 @@ private slots:
         QStringList texts;
         QVERIFY(loadInto(again, f.path(".rlay"), &texts) && texts.isEmpty());
         clockNow = clockNow.addSecs(-1);
+    }
+
+    // Two projects on one folder, as two copies of the program: only the
+    // holder of the lock saves. Its lock file removed by hand, another took
+    // the folder and saved; once that one is gone, the stale first one's
+    // save writes anew every file that changed on disk.
+    void oneWriterAtATime()
+    {
+        const ProjectFiles f = savedProject("writers");
+        ModalRecorder rec;
+        Project first(nullptr, nullptr);
+        QVERIFY(loadInto(first, f.path(".rlay")) && first.save());
+        auto second = std::make_unique<Project>(nullptr, nullptr);
+        QVERIFY(loadInto(*second, f.path(".rlay")));
+        QCOMPARE(second->lockFiles(), Project::LockHeldElsewhere);
+        QVERIFY(second->lockHolder().contains(QString::number(QCoreApplication::applicationPid())));
+        const Snapshot before = filesBelow(f.dir);
+        QVERIFY(!second->save() && filesBelow(f.dir) == before);
+        QVERIFY(rec.count() == 1 && rec.texts()[0].contains("which alone saves it"));
+        QVERIFY(QFile::remove(f.dir + "/.plant.rlay.lock"));
+        QVERIFY(second->createDevice(LampKind)->setName("HL1"));
+        QVERIFY(second->save());
+        first.setProjectProperty(0, "first");
+        QVERIFY(!first.save());
+        second.reset();
+        QVERIFY(first.save());
+        Project reopened(nullptr, nullptr);
+        QVERIFY(loadInto(reopened, f.path(".rlay")));
+        QVERIFY(reopened.projectProperty(0) == "first" && !reopened.findObj(LampKind, "HL1") && rec.count() == 2);
+    }
+
+    // A lock left by a program that is gone is taken over; "Save as" takes
+    // the lock of the new name and lets go of the old one once it stands,
+    // and keeps the old one when it fails.
+    void theLockFollowsTheProject()
+    {
+        const ProjectFiles f = savedProject("lockmoves");
+        const QString lock = f.dir + "/.plant.rlay.lock";
+        QByteArray held;
+        if (QLockFile ours(lock); ours.tryLock())
+            held = readRaw(lock);
+        writeRaw(lock, held.replace(0, held.indexOf('\n'), "2147483647")); // no process has that number
+        const auto lockedBy = [](const QString &path) {
+            Project probe(nullptr, nullptr);
+            probe.setFileName(path);
+            return probe.lockFiles() == Project::LockHeldElsewhere;
+        };
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        QVERIFY(loadInto(p, f.path(".rlay")) && lockedBy(f.path(".rlay")));
+        for (bool free : {false, true}) {
+            Project other(nullptr, nullptr);
+            other.setFileName(f.path("-copy.rlay"));
+            QVERIFY(free || other.lockFiles() == Project::LockHeld);
+            p.setFileName(f.path("-copy.rlay"));
+            QCOMPARE(p.save(), free);
+            QCOMPARE(lockedBy(f.path(".rlay")), !free);
+        }
+        QVERIFY(lockedBy(f.path("-copy.rlay")) && rec.count() == 1);
+    }
+
+    // A save killed at each step, by a program that is gone when a second
+    // one, which had opened the project before, saves it: that save stands
+    // whole, nothing of the killed one is left, and the folder opens as it.
+    void aSecondProgramSavesAfterAKill()
+    {
+        const ProjectFiles f = savedProject("killed-twice", "plant.rlay", true);
+        const Snapshot before = filesBelow(f.dir);
+        ModalRecorder rec;
+        const auto sheet = [](Project &p) { return p.schemes()->itemList()[0]->itemList()[0]; };
+        for (int step = 0; step < 30; ++step) {
+            restore(f.dir, before);
+            auto killed = std::make_unique<Project>(nullptr, nullptr);
+            Project second(nullptr, nullptr);
+            QVERIFY(loadInto(*killed, f.path(".rlay")) && loadInto(second, f.path(".rlay")));
+            addPrimitives(*sheet(*killed));
+            clockNow = clockNow.addSecs(1);
+            CommitRecord::setInterruption([step](int done) { return done == step; });
+            QVERIFY(!killed->save());
+            CommitRecord::setInterruption(nullptr);
+            killed.reset();
+            QVERIFY(second.createDevice(LampKind)->setName("HL2"));
+            QVERIFY2(second.save() && rec.count() == 0, qPrintable(QString::number(step)));
+            QCOMPARE(QDir(f.dir).entryList({"plant.rlay.*"}), QStringList());
+            Project reopened(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(loadInto(reopened, f.path(".rlay"), &texts) && texts.isEmpty());
+            QVERIFY(reopened.findObj(LampKind, "HL2")
+                    && sheet(reopened)->graphicsItems().size() == sheet(second)->graphicsItems().size());
+        }
+    }
+
+    // Only the names a save writes are its leftovers: a user's files that
+    // look like them are left alone. A whole old copy whose file is gone
+    // is put back; a record written whole but not yet named finishes its
+    // save; a save that fails after its record puts back what it replaced
+    // and leaves nothing of its own.
+    void leftoversAreTheSavesOwn()
+    {
+        const ProjectFiles f = savedProject("leftovers");
+        ModalRecorder rec;
+        writeRaw(f.path(".rlay.old.1"), "mine");
+        writeRaw(f.path(".rlay.staged.txt"), "mine too");
+        const Snapshot before = filesBelow(f.dir);
+        const auto opens = [&f, this](const char *told, bool lamp) {
+            Project p(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(loadInto(p, f.path(".rlay"), &texts) && texts.join("").contains(told));
+            QVERIFY(texts.size() == (*told ? 1 : 0) && (p.findObj(LampKind, "HL1") != nullptr) == lamp);
+        };
+        const auto saveALamp = [&](int stop) {
+            Project p(nullptr, nullptr);
+            CommitRecord::setInterruption([stop](int done) { return done == stop; });
+            const bool saved = loadInto(p, f.path(".rlay")) && p.createDevice(LampKind)->setName("HL1") && p.save();
+            CommitRecord::setInterruption(nullptr);
+            return saved;
+        };
+        QVERIFY(saveALamp(-1));
+        opens("", true);
+        QVERIFY(readRaw(f.path(".rlay.old.1")) == "mine" && readRaw(f.path(".rlay.staged.txt")) == "mine too");
+        restore(f.dir, before);
+        QVERIFY(QFile::rename(f.path(".eqm"), f.path(".rlay.old.~.eqm")));
+        opens("cannot be finished", false);
+        QCOMPARE(filesBelow(f.dir), before);
+        QVERIFY(!saveALamp(7)); // six files staged, the record written, nothing replaced
+        QVERIFY(QFile::rename(f.path(".rlay.commit"), f.path(".rlay.commit.new")));
+        opens("has been finished", true);
+        QCOMPARE(filesBelow(f.dir).size(), before.size());
+        restore(f.dir, before);
+        QVERIFY(QDir().mkpath(f.path(".rlay.old.~.obj/in the way")));
+        QVERIFY(!saveALamp(-1));
+        QVERIFY(rec.count() == 1 && filesBelow(f.dir) == before);
     }
 
     void damagedCountsAndLeftoversFailTheLoad()

@@ -1,0 +1,95 @@
+#include "model/projectlock.h"
+
+#include "model/qobjecttext.h"
+
+#include <QFile>
+#include <QLockFile>
+
+#include <vector>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Which file stands at the path now, if any.
+bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    *device = quint64(info.st_dev);
+    *inode = quint64(info.st_ino);
+    return true;
+}
+
+// A lock whose file is no longer its own must never remove that file, as
+// releasing it would: it is kept, unreleased, until the process ends (the
+// list is never destroyed, so no lock in it is released at exit either).
+void abandon(std::unique_ptr<QLockFile> lock)
+{
+    static auto *abandoned = new std::vector<QLockFile *>;
+    abandoned->push_back(lock.release());
+}
+
+} // namespace
+
+ProjectLock::ProjectLock(const QString &mainPath)
+    : m_mainPath(mainPath)
+{
+}
+
+ProjectLock::~ProjectLock() = default;
+
+QString ProjectLock::lockPath(const QString &mainPath)
+{
+    // Hidden, as the desktop hides such files.
+    const qsizetype slash = mainPath.lastIndexOf(QLatin1Char('/'));
+    return mainPath.left(slash + 1) + QLatin1Char('.') + mainPath.mid(slash + 1) + QStringLiteral(".lock");
+}
+
+ProjectLock::Result ProjectLock::acquire()
+{
+    if (m_held)
+        return Held;
+    if (m_mainPath.isEmpty())
+        return Unavailable;
+    auto lock = std::make_unique<QLockFile>(lockPath(m_mainPath));
+    // Only a program that is gone leaves a lock to take over: one that has
+    // kept a project open for days still holds it.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return lock->error() == QLockFile::LockFailedError ? HeldElsewhere : Unavailable;
+    m_lock = std::move(lock);
+    m_held = fileIdentity(lockPath(m_mainPath), &m_device, &m_inode);
+    if (!m_held) {
+        abandon(std::move(m_lock));
+        return Unavailable;
+    }
+    return Held;
+}
+
+bool ProjectLock::confirm()
+{
+    if (!m_held)
+        return false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    const bool standing = fileIdentity(lockPath(m_mainPath), &device, &inode);
+    if (standing && device == m_device && inode == m_inode)
+        return true;
+    m_held = false;
+    abandon(std::move(m_lock));
+    // Removed by someone: made anew, unless another program was quicker.
+    return !standing && acquire() == Held;
+}
+
+QString ProjectLock::holder() const
+{
+    qint64 process = 0;
+    QString machine;
+    QString program;
+    const QLockFile probe(lockPath(m_mainPath));
+    if (!probe.getLockInfo(&process, &machine, &program))
+        return tq("another program");
+    return tq("%1 (process %2) on the computer %3").arg(program, QString::number(process), machine);
+}
