@@ -504,6 +504,20 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    // A click on an item whose free pin lies on a net's free end joins
+    // them where it stands: the sheet's file is due.
+    void aClickThatJoinsPinsMakesTheSheetDue()
+    {
+        TestDevice *a = device(scheme(), QPointF(400, 400));
+        GraphicsNet *wire = net(scheme(), QPointF(480, 400), QPointF(800, 400));
+        view();
+        scheme().setModified(false);
+        click(QPointF(440, 402));
+        QVERIFY(a->isSelected());
+        QVERIFY(soldered(a->pin(1), wire->pin(0)));
+        QVERIFY(scheme().isModified());
+    }
+
     void copyAndPasteAGroup()
     {
         ModalRecorder recorder;
