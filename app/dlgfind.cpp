@@ -191,9 +191,8 @@ void DlgFind::startSearch()
     m_storedScope = m_scopeCombo->currentIndex();
     m_storedMatchCase = m_matchCase->isChecked();
     m_storedWholeWord = m_wholeWord->isChecked();
-    m_storedReplace = replaceText();
     appendHistory(m_findCombo, m_storedFind);
-    appendHistory(m_replaceCombo, m_storedReplace);
+    appendHistory(m_replaceCombo, replaceText());
 
     m_results.clear();
     m_next = 0;
@@ -312,7 +311,11 @@ void DlgFind::replace(bool checkFindText)
         const int at = name.indexOf(m_storedFind, 0, sensitivity);
         // A name that no longer holds the text (renamed meanwhile) is left.
         if (at >= 0 && !m_storedFind.isEmpty()) {
-            const QString newName = name.replace(at, m_storedFind.size(), m_storedReplace).simplified();
+            // The replacement as it stands now: a user types it after the
+            // match is shown as well as before the search.
+            const QString replacement = replaceText();
+            appendHistory(m_replaceCombo, replacement);
+            const QString newName = name.replace(at, m_storedFind.size(), replacement).simplified();
             if (newName.isEmpty())
                 showError(tr("New name is empty!"));
             else

@@ -114,7 +114,6 @@ private:
 
     // The search as it was started.
     QString m_storedFind;
-    QString m_storedReplace;
     int m_storedScope = -1;
     bool m_storedMatchCase = false;
     bool m_storedWholeWord = false;

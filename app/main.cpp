@@ -7,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    setUpHeap(argv);
+    setUpHeap();
     QApplication *app = new QApplication(argc, argv);
     installTranslators(app, QLocale::system().name());
 

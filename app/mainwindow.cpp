@@ -206,12 +206,11 @@ bool MainWindow::saveAsProject()
     // The file dialog of some desktops adds no extension of its own.
     if (!name.endsWith(QLatin1String(projectExtension), Qt::CaseInsensitive))
         name += QLatin1String(projectExtension);
-    m_project->setFileName(name);
-    m_project->setModified(true);
-    m_project->prepareFullSave();
-    if (!m_project->save())
+    // A failed one leaves the project as it was, and Save as it was.
+    if (!m_project->saveAs(name)) {
+        setActionEnabled(2, m_project->isModified());
         return false;
-    m_project->setHasFileName(true);
+    }
     setProjectTitle(QFileInfo(name).baseName());
     setActionEnabled(2, false);
     return true;

@@ -58,7 +58,7 @@ qint64 rawReadNs(const QString &path, qint64 expected)
 int main(int argc, char **argv)
 {
     // Timed with the heap as the program runs it.
-    setUpHeap(argv);
+    setUpHeap();
     QCoreApplication app(argc, argv);
     QList<int> sizes{1, 10};
     if (app.arguments().contains(QStringLiteral("--huge")))

@@ -319,7 +319,7 @@ Figures measure(int rows, int perRow)
 int main(int argc, char **argv)
 {
     // Timed with the heap as the program runs it.
-    setUpHeap(argv);
+    setUpHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

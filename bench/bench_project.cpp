@@ -1,13 +1,16 @@
 // Saving, loading, using and closing whole projects of growing sizes, each
 // ten times the one before: devices with cables, scheme sheets full of
 // bound symbols, nodes, nets, sources and texts, and rows of frames holding
-// placed devices, whose wiring pages every load lists.
+// placed devices, panels, clamp panels, relays and blocks, whose wiring
+// pages every load lists.
 // Each operation is timed over several rounds (median, min and max) and set
 // against its floor: a load against reading the same files' bytes (once
 // each, no folder listing), also for the first load in a fresh process
-// (there against a read in the same process right after it, round by
-// round), with the memory that load leaves held, and the most it held
-// resident, against the bytes on disk; a save, and a save after one sheet changed,
+// (there against a read made in the same fresh process just before it, each
+// file read into memory let go before the next, as the load reads them;
+// round by round), with the memory that load leaves held (the allocator's
+// count and the resident memory), and the most it held resident, against
+// the bytes on disk; a save, and a save after one sheet changed,
 // against writing the bytes of the files it writes with the same syncs; a
 // close, and a close after every wiring page was shown in a view and
 // closed again, against the toolkit freeing as many empty scenes; a close
@@ -19,6 +22,7 @@
 // each stays linear. Every load is checked (result, boxes
 // shown, objects, items, placed items and pages) before its time counts,
 // every build of the pages for the pages it gives.
+#include "bench/furnish.h"
 #include "bench/wiringfigures.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsfuse.h"
@@ -307,8 +311,10 @@ void fill(Project &project, int devices)
     }
     // One frame for every hundred devices, ten to a row (more where the
     // rows' one-byte numbers would run out, which would give frames the
-    // same address); each holds the modules and relays of its hundred in
-    // the places of its parts.
+    // same address). Every second frame holds the modules and relays of its
+    // hundred in the places of its parts; the others are clamp frames, relay
+    // cases and cross-connection frames. Every place left then gets a panel
+    // or a device it takes, so that every kind of wiring page holds items.
     FrameGroup *row = nullptr;
     QList<Frame *> frames;
     const int frameCount = devices / perFrame;
@@ -327,8 +333,10 @@ void fill(Project &project, int devices)
         frame->setAddressField(a, 2);
         row->appendItem(frame);
         frame->setAddressField(row->address(), 1);
-        frame->setFrameType(dcFrameType);
+        frame->setFrameType(i % 2 ? furnish::frameTypes[1 + i / 2 % (furnish::frameTypeCount - 1)] : dcFrameType);
         frames.append(frame);
+        if (i % 2)
+            continue;
         QList<Place *> places;
         for (GraphicsFramePart *part : frame->layout()->parts())
             places += part->places();
@@ -353,6 +361,10 @@ void fill(Project &project, int devices)
             place->putItem(item);
         }
     }
+    const std::vector<furnish::Model> models = furnish::placeableModels(project);
+    int named = 0;
+    for (Frame *frame : std::as_const(frames))
+        furnish::furnishFrame(project, frame, models, named);
     // One cable for every ten devices, with a few cores each, between
     // neighbouring frames.
     SpecificationManagerCable *cables = project.specificationCable();
@@ -550,6 +562,7 @@ struct Figures
     // medians over the rounds.
     Series memory;
     Series peakMemory;
+    Series resident;
     bool valid = true;
 };
 
@@ -602,12 +615,13 @@ bool firstLoad(const QString &self, const QString &path, Figures &f)
         return false;
     }
     const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
-    if (words.size() != 4)
+    if (words.size() != 5)
         return false;
     f.series[FirstLoad].add(words[0].toLongLong());
     f.series[FirstRead].add(words[1].toLongLong());
     f.memory.add(words[2].toLongLong());
     f.peakMemory.add(words[3].toLongLong());
+    f.resident.add(words[4].toLongLong());
     return true;
 }
 
@@ -905,16 +919,28 @@ qint64 heapInUse()
 #endif
 }
 
-// The hidden mode of the first load: load the project once, then read the
-// bytes of its files, listed after the load; print both times, the memory
-// the loaded project holds and the most the load held at once.
+// The hidden mode of the first load: read the bytes of the project's files
+// as the load reads them, each into memory let go before the next, then load
+// the project once; print both times, the memory the loaded project holds
+// (the allocator's count and the resident memory) and the most the load
+// held at once.
 int runFirstLoad(const QString &path)
 {
+    const QStringList files = projectFiles(QFileInfo(path).absolutePath());
+    QElapsedTimer t;
+    qint64 bytes = 0;
+    startTimer(t);
+    for (const QString &file : files) {
+        QFile f(file);
+        if (f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            bytes += f.readAll().size();
+    }
+    const qint64 readNs = bytes < 0 ? 0 : t.nsecsElapsed();
     const qint64 before = heapInUse();
     const qint64 residentBefore = residentNow();
+    const qint64 peakBefore = residentPeak();
     Project project(nullptr, nullptr);
     project.setFileName(path);
-    QElapsedTimer t;
     startTimer(t);
     const bool ok = project.load();
     const qint64 loadNs = t.nsecsElapsed();
@@ -922,13 +948,9 @@ int runFirstLoad(const QString &path)
         return 1;
     QCoreApplication::sendPostedEvents();
     const qint64 held = heapInUse() - before;
-    const qint64 peak = residentPeak() - residentBefore;
-    const QStringList files = projectFiles(QFileInfo(path).absolutePath());
-    qint64 bytes = 0;
-    startTimer(t);
-    readBytes(files, &bytes);
-    const qint64 readNs = t.nsecsElapsed();
-    std::printf("%lld %lld %lld %lld\n", loadNs, readNs, held, peak);
+    const qint64 resident = residentNow() - residentBefore;
+    const qint64 peak = std::max(residentPeak(), peakBefore) - residentBefore;
+    std::printf("%lld %lld %lld %lld %lld\n", loadNs, readNs, held, peak, resident);
     return 0;
 }
 
@@ -937,7 +959,7 @@ int runFirstLoad(const QString &path)
 int main(int argc, char **argv)
 {
     // Timed with the heap as the program runs it.
-    setUpHeap(argv);
+    setUpHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -1015,9 +1037,11 @@ int main(int argc, char **argv)
         std::printf("  close/load: %.2f after a load, %.2f after printing, %.2f after showing every page\n",
                     ratio(med(Close), med(Load)), ratio(med(ClosePrinted), med(Load)),
                     ratio(med(CloseShown), med(Load)));
-        std::printf("  memory held after a first load: %.1f MB, %.1f bytes per byte on disk (floor: 1); the most "
-                    "resident during it: %.1f MB more than before, %.1f bytes per byte\n",
+        std::printf("  memory held after a first load (the allocator's count, mallinfo2): %.1f MB, %.1f bytes per "
+                    "byte on disk (floor: 1); resident: %.1f MB, %.1f bytes per byte; the most resident during it: "
+                    "%.1f MB more than before, %.1f bytes per byte\n",
                     f.memory.median() / 1048576.0, ratio(f.memory.median(), f.bytes),
+                    f.resident.median() / 1048576.0, ratio(f.resident.median(), f.bytes),
                     f.peakMemory.median() / 1048576.0, ratio(f.peakMemory.median(), f.bytes));
         std::fflush(stdout);
     }

@@ -104,19 +104,38 @@ inline void dropPages(Project &project)
 // The listing a load makes.
 inline bool listPages(Project &project)
 {
-    return project.equipment()->createWiringLayouts(project.specificationCable()->cables());
+    return project.equipment()->createWiringLayouts();
 }
 
 // Every listed page built, as a frame builds all its pages when one of them
-// is first opened, printed or saved as PDF; all in one run of page making,
-// as a print of the whole branch makes them.
+// is first opened, printed or saved as PDF: frame by frame, as opening one
+// page of each in turn builds them.
 inline bool buildPages(Project &project)
 {
-    EquipmentMenager::IndexScope scope(*project.equipment());
     bool ok = true;
     for (Frame *frame : framesOf(project))
         ok = frame->buildWiringPages(false) && ok;
     return ok;
+}
+
+// The first opening of one page of each frame in turn, as the user's
+// double click on its row opens it: the frame builds its pages then. The
+// number of frames whose page opened.
+inline int openOnePagePerFrame(Project &project)
+{
+    int opened = 0;
+    for (Frame *frame : framesOf(project)) {
+        QTreeWidgetItem *row = frame->treeItem();
+        for (int i = 0; row && i < row->childCount(); ++i) {
+            auto *listed = dynamic_cast<WiringPageItem *>(row->child(i));
+            if (listed && listed->isListedOnly()) {
+                listed->doubleClicked();
+                ++opened;
+                break;
+            }
+        }
+    }
+    return opened;
 }
 
 // The pages of every frame gathered by the equipment branch, as printing

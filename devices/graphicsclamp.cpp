@@ -251,9 +251,12 @@ void GraphicsClamp::loadClipboardData(DataStream &stream)
 
 void GraphicsClamp::loadGeometry(DataStream &stream)
 {
-    GraphicsDevice::loadGeometry(stream);
-    updatePinNames();
-    updateFromObj();
+    GraphicsObjItem::loadGeometry(stream);
+    // An unbound clamp names its pins after its own name.
+    if (!obj()) {
+        updatePinNames();
+        updateFromObj();
+    }
 }
 
 bool GraphicsClamp::resolveLinks()

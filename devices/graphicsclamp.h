@@ -37,7 +37,7 @@ public:
     // binds only to a panel of its name that has the clamp free, else it
     // stays unbound.
     void loadClipboardData(DataStream &stream) override;
-    // Then the clamp name and the label's width, bound or not.
+    // Then an unbound clamp's pin names and label width as well.
     void loadGeometry(DataStream &stream) override;
     // The panel, then the passage read under its identity.
     bool resolveLinks() override;

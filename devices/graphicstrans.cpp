@@ -335,13 +335,6 @@ void GraphicsTrans::mirror(bool withHalfTurn)
     updateFromObj();
 }
 
-void GraphicsTrans::loadGeometry(DataStream &stream)
-{
-    GraphicsDevice::loadGeometry(stream);
-    if (!obj())
-        updateFromObj();
-}
-
 QRectF GraphicsTrans::boundingRect() const
 {
     const double w = textWidth();

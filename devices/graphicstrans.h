@@ -57,10 +57,8 @@ public:
     void updatePinNames() override;
     // The extent of the texts and the windings.
     void updateFromObj() override;
-    // The texts keep upright: their extent follows a mirror or a loaded
-    // turn, bound or not.
+    // The texts keep upright: their extent follows a mirror.
     void mirror(bool withHalfTurn) override;
-    void loadGeometry(DataStream &stream) override;
     // The first pin whose translated terminal name, in the local 8-bit
     // encoding, equals the name.
     WiringPin *findPin(const char *name) override;

@@ -18,8 +18,11 @@ bool CheckLog::pointer(const void *pointer, const char *file, int line)
 
 void CheckLog::add(const char *message, const char *file, int line)
 {
-    const QString text =
-        QCoreApplication::translate("QObject", message).arg(sourceName(file)).arg(line);
+    note(QCoreApplication::translate("QObject", message).arg(sourceName(file)).arg(line));
+}
+
+void CheckLog::note(const QString &text)
+{
     if (m_known.contains(text))
         return;
     m_known.insert(text);

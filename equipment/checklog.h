@@ -17,6 +17,8 @@ public:
     // The tested value, as checkCondition and checkPointer answer it.
     bool condition(bool condition, const char *file, int line);
     bool pointer(const void *pointer, const char *file, int line);
+    // A message in words.
+    void note(const QString &text);
 
     bool isEmpty() const { return m_pending.isEmpty(); }
     const QStringList &pending() const { return m_pending; }

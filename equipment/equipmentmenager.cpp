@@ -5,6 +5,7 @@
 #include "model/check.h"
 #include "model/checkmessage.h"
 #include "model/datastream.h"
+#include "model/file.h"
 #include "model/project.h"
 
 #include <QSet>
@@ -79,10 +80,20 @@ bool EquipmentMenager::loadFirst(DataStream &stream)
     if (wasReadable && stream.status() != QDataStream::Ok && stream.atEnd())
         stream.resetStatus();
     const bool records = framesCarryLayoutRecords(stream);
+    bool typeless = false;
     for (FrameGroup *row : std::as_const(items)) {
-        for (Frame *frame : row->itemList())
+        for (Frame *frame : row->itemList()) {
             frame->setLayoutRecordExpected(records);
+            typeless = typeless || frame->frameType() == -1;
+        }
     }
+    // Every frame written with its layout has a type of the table: one
+    // without is damage, said once the project is open. The load goes on,
+    // the frame without parts. Frames written before they had layouts had
+    // no type.
+    const File *file = project() ? project()->file(Project::EquipmentFile) : nullptr;
+    if (records && typeless && file)
+        m_generationLog.note(tr("Frame type not correct. File %1 is corrupt!").arg(file->fileName()));
     return ItemMenager<FrameGroup, DlgPropFrameGroup>::loadFirst(stream);
 }
 
@@ -166,7 +177,7 @@ void EquipmentMenager::check(QTreeWidget *results, int code)
     }
 }
 
-void EquipmentMenager::loadFinished()
+void EquipmentMenager::loadFinished(bool loaded)
 {
     for (FrameGroup *row : std::as_const(items)) {
         for (Frame *frame : row ? row->itemList() : QList<Frame *>()) {
@@ -174,7 +185,11 @@ void EquipmentMenager::loadFinished()
                 frame->layout()->releaseLoadHold();
         }
     }
-    showGenerationChecks();
+    // A load that fails says so alone.
+    if (loaded)
+        showGenerationChecks();
+    else
+        m_generationLog.clear();
 }
 
 bool EquipmentMenager::createDerivedPages()
@@ -182,5 +197,5 @@ bool EquipmentMenager::createDerivedPages()
     Project *owner = project();
     if (!CHECK_PTR(owner) || !CHECK_PTR(owner->specificationCable()))
         return false;
-    return createWiringLayouts(owner->specificationCable()->cables());
+    return createWiringLayouts();
 }

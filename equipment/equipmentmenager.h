@@ -12,8 +12,10 @@
 #include "equipment/framelayout.h"
 #include "model/itemmenager.h"
 
-#include <memory>
+#include <QHash>
 
+class Device;
+class Frame;
 class QTreeWidget;
 
 class EquipmentMenager : public ItemMenager<FrameGroup, DlgPropFrameGroup>
@@ -48,44 +50,20 @@ public:
     void fillSourcesTree(QTreeWidget *tree);
 
     // Lists the wiring pages of every frame from the loaded frames and the
-    // cables, each page built when first wanted; false at the first
-    // failure. Broken elements are skipped and kept for
+    // project's cables, each page built when first wanted; false at the
+    // first failure. Broken elements are skipped and kept for
     // showGenerationChecks. The frames' pages then follow the project as
     // it stands: no frame is due for a rebuild.
-    bool createWiringLayouts(const CableTable &cables);
-    // With the cables of the project's cable specification.
+    bool createWiringLayouts();
     bool createDerivedPages() override;
-    // The drawings read back may build the pages of their frames: the
-    // frames share one index of the project as read.
-    bool loadWLFirst(DataStream &stream) override;
 
-    // While one lives, the frames whose pages are made share one index of
-    // what the generation reads (the project's modules and cables),
-    // gathered when first wanted and dropped with the last scope. A scope
-    // covers one run of page making that changes nothing the index holds
-    // (a load's pass, a save's rebuild, a print), never a wait for the
-    // user: no index outlives a change of the project.
-    class IndexScope
-    {
-    public:
-        explicit IndexScope(EquipmentMenager &equipment);
-        ~IndexScope();
-        IndexScope(const IndexScope &) = delete;
-        IndexScope &operator=(const IndexScope &) = delete;
-
-        const WiringIndex &index();
-
-    private:
-        EquipmentMenager &m_equipment;
-    };
-
-    // A print or PDF of frames shares one index, as a scope does.
-    void beginPageRun() override { ++m_indexScopes; }
-    void endPageRun() override
-    {
-        if (--m_indexScopes == 0)
-            m_wiringIndex.reset();
-    }
+    // The frames whose code is the code, in row order. Frames of one code
+    // are one frame to the cables, the modules and the clamps.
+    QList<Frame *> framesWithCode(quint32 code) const;
+    // The devices of the kind placed in the frames of the code, by name:
+    // what a frame's pages show of the project, found in what the frame
+    // holds.
+    QList<Device *> placedDevices(quint32 code, int kind) const;
 
     // One box with what the generation skipped, once per load.
     void showGenerationChecks();
@@ -103,8 +81,9 @@ public:
     void prepareFullSave() override;
     // Marks every frame's pages for the next rebuild.
     void setAllWiringChanged();
-    // Also ends the covering hold of layouts a failed load left.
-    void loadFinished() override;
+    // Also ends the covering hold of layouts a failed load left; shows
+    // what the load went on past, unless it failed.
+    void loadFinished(bool loaded) override;
     bool prepareSave(const QString &) override { return rebuildWiringLayouts(); }
 
 private:
@@ -115,9 +94,11 @@ private:
 
     EquipmentScheme m_scheme;
     CheckLog m_generationLog;
-    // The index shared by the scopes alive, null until one wants it.
-    std::unique_ptr<WiringIndex> m_wiringIndex;
-    int m_indexScopes = 0;
+    // The frames by their codes, made when first asked for and again once a
+    // frame's code changed, a frame went or one joined since.
+    mutable QHash<quint32, QList<Frame *>> m_framesByCode;
+    mutable quint64 m_framesByCodeAt = 0;
+    mutable int m_framesCounted = -1;
     bool m_rebuildAll = false;
 };
 

@@ -70,8 +70,18 @@ Frame::Frame(Project *project)
     }
 }
 
+namespace {
+quint64 frameCodeChanges = 0;
+} // namespace
+
+quint64 Frame::codeChanges()
+{
+    return frameCodeChanges;
+}
+
 Frame::~Frame()
 {
+    ++frameCodeChanges;
     // The layout takes its own row out of the frame's.
     delete m_layout;
     m_layout = nullptr;
@@ -95,11 +105,14 @@ void Frame::setFrameType(int type)
     m_frameType = type;
     const FrameTypeInfo &row = frameTypes[type];
     m_address.setFrameKind(row.frameKind);
+    ++frameCodeChanges;
     if (!m_layout)
         return;
     m_layout->setFrameType(type);
-    if (row.shortTitleBlock)
-        ++m_pageCounter;
+    // The layout is the frame's first sheet, its second under a short title
+    // block, as a load numbers it; the pages follow it when they are built
+    // again, as the next save does.
+    m_pageCounter = row.shortTitleBlock ? 2 : 1;
     m_layout->setBorderType(row.shortTitleBlock ? GraphicsScene::BorderSmall : GraphicsScene::BorderBig);
     m_layout->setSheetFormat(GraphicsScene::PaperA3, row.landscape, 1);
     m_layout->setNumber(m_pageCounter);
@@ -185,6 +198,7 @@ void Frame::setAddressField(const Address &from, int field)
     if (from == m_address && !m_rowPreset)
         return;
     m_address.setField(field, from.field(field));
+    ++frameCodeChanges;
     updateTexts();
     // The places follow the address: a field set to what it holds changes
     // none of them, unless a preset row number is still to reach them.
@@ -202,6 +216,7 @@ void Frame::presetRowNumber(quint8 row)
     if (m_address.field(1) == row)
         return;
     m_address.setField(1, row);
+    ++frameCodeChanges;
     m_rowPreset = true;
 }
 
@@ -253,12 +268,9 @@ void Frame::readProperties(DataStream &stream)
     }
     if (stream.status() != QDataStream::Ok)
         return;
-    // A type outside the table is reported once the load is done; the
-    // frame stays without type and parts, and the load goes on. A frame
-    // saved before it got a type comes back as it was, quietly.
+    // A type outside the table leaves the frame without type and parts;
+    // the branch reports it once it knows the file's dialect.
     const bool known = type >= 0 && type < frameTypeCount;
-    if (EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr)
-        LOG_CHECK(equipment->loadLog(), known || type == -1);
     if (known && m_layout)
         m_layout->holdForLoad();
     if (known)
@@ -653,6 +665,11 @@ FrameGroup *DlgPropFrame::row() const
 
 void DlgPropFrame::btnOkClick()
 {
+    // A frame is saved with its type: the load takes one without for damage.
+    if (m_frameType->currentIndex() < 0) {
+        showError(tr("Choose the frame type!"));
+        return;
+    }
     // Frame codes key the distances, the cables and the clamp names: two
     // frames of one row with one number would be one frame to them.
     if (FrameGroup *group = row()) {

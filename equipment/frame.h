@@ -28,7 +28,6 @@ class QTreeWidget;
 class RComboBox;
 class RLineEdit;
 struct SourceNet;
-struct WiringIndex;
 class WiringPageItem;
 
 // The project-tree row of a frame: a double click opens its layout.
@@ -55,6 +54,10 @@ public:
     FrameItem *treeItem() const { return m_treeItem; }
     FrameLayout *layout() const { return m_layout; }
     const Address &address() const { return m_address; }
+    // Counts, in every project, the frames that went and the changes of a
+    // frame's code: what holds frames by their codes is due again when it
+    // moved.
+    static quint64 codeChanges();
     int atrNumber() const { return m_atrNumber; }
     void setAtrNumber(int number) { m_atrNumber = number; }
     QString comment() const { return m_comment; }
@@ -109,7 +112,7 @@ public:
     // The frame's wiring documents from its layout as it is (none without
     // a layout: true): built, or only listed as rows under the frame's row
     // that stand for pages built when first wanted.
-    bool createWiringLayouts(const WiringIndex &index, CheckLog &log, bool build);
+    bool createWiringLayouts(CheckLog &log, bool build);
     // Builds the pages the frame only lists, from the project as it
     // stands: true when each row listed then stands for its page; false
     // when the frame now makes other pages than those listed, which then

@@ -102,26 +102,11 @@ void FrameGroup::buildWiringPages()
     EquipmentMenager *equipment = project() ? project()->equipment() : nullptr;
     if (!equipment)
         return;
-    {
-        EquipmentMenager::IndexScope scope(*equipment);
-        for (Frame *frame : std::as_const(items)) {
-            if (frame)
-                frame->buildWiringPages(false);
-        }
+    for (Frame *frame : std::as_const(items)) {
+        if (frame)
+            frame->buildWiringPages(false);
     }
     equipment->showGenerationChecks();
-}
-
-void FrameGroup::beginPageRun()
-{
-    if (EquipmentMenager *equipment = project() ? project()->equipment() : nullptr)
-        equipment->beginPageRun();
-}
-
-void FrameGroup::endPageRun()
-{
-    if (EquipmentMenager *equipment = project() ? project()->equipment() : nullptr)
-        equipment->endPageRun();
 }
 
 void FrameGroup::printAll(QPainter *painter)

@@ -12,7 +12,6 @@ class CheckLog;
 class QCheckBox;
 class QTreeWidget;
 struct SourceNet;
-struct WiringIndex;
 
 class FrameGroup : public ItemMenager<Frame, DlgPropFrame>
 {
@@ -34,7 +33,7 @@ public:
 
     // The wiring documents of every frame in list order; false at the
     // first frame that fails.
-    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    bool createWiringLayouts(CheckLog &log);
     // The rows of the sources explorer of every frame, in list order.
     void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);
 
@@ -42,15 +41,12 @@ public:
     void saveFirst(DataStream &stream) override;
     bool loadFirst(DataStream &stream) override;
     const int *childActions(int &count) override;
-    // Builds the pages every frame only lists, with one index of the
-    // project for all, then shows the checks that failed.
+    // Builds the pages every frame only lists, then shows the checks that
+    // failed.
     void buildWiringPages();
     // Every frame's documents, their pages built first.
     void printAll(QPainter *painter) override;
     void appendPages(QList<GraphicsScene *> &pages) override;
-    // The frames printed together share the equipment's index.
-    void beginPageRun() override;
-    void endPageRun() override;
 
 protected slots:
     // The new frame takes the row's number and side.

@@ -417,11 +417,13 @@ int FrameLayout::clampStripTypeInFrame(int model) const
 {
     if (!project())
         return -1;
+    // The clamp panels of this frame's code, found in what the frames of
+    // that code hold.
     const quint32 code = frameAddress().packedFrameCode();
-    for (Obj *obj : project()->sortedObjectsOfKind(ClampPanelKind)) {
-        auto *panel = dynamic_cast<ClampPanel *>(obj);
-        const Address *at = panel ? panel->address() : nullptr;
-        if (panel && panel->modelIndex() == model && at && at->packedFrameCode() == code)
+    EquipmentMenager *equipment = project()->equipment();
+    for (Device *device : equipment ? equipment->placedDevices(code, ClampPanelKind) : QList<Device *>()) {
+        auto *panel = dynamic_cast<ClampPanel *>(device);
+        if (panel && panel->modelIndex() == model)
             return panel->stripType();
     }
     return -1;
@@ -447,15 +449,18 @@ void FrameLayout::trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
         if (found)
             break;
     }
+    m_highlightPoint = scenePoint;
     setHighlighted(found);
 }
 
-void FrameLayout::dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint)
+void FrameLayout::dropItem(GraphicsPlaceItem *item)
 {
-    if (!item || !m_highlighted || !m_highlighted->canDrop(item, scenePoint))
-        return;
+    // The place lit takes the item, asked as it was lit: a carried item is
+    // lit at its centre, which the grid keeps beside the mouse.
     Place *target = m_highlighted;
     setHighlighted(nullptr);
+    if (!item || !target || !target->canDrop(item, m_highlightPoint))
+        return;
     // A device dropped by the user shows its new address on its schemes.
     if (auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
         if (deviceItem->device())

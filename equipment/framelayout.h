@@ -36,18 +36,6 @@ struct SourceNet
     QList<Pin *> pins;
 };
 
-// What the wiring generation of every frame reads, gathered once for all
-// frames and keyed by frame code: the cable lists of the cable table by the
-// frames they end at, in key order; the control modules placed in each
-// frame, by number, then name.
-struct WiringIndex
-{
-    QHash<quint32, QList<QList<Cable *>>> cables;
-    QHash<quint32, QList<Module *>> modules;
-    // The module type names, translated once for every frame's pages.
-    QStringList moduleTypeNames;
-};
-
 // A kind of item the user inserts into a frame layout (panel, board).
 struct FrameItemType
 {
@@ -97,9 +85,11 @@ public:
     // address lies in this frame; -1 for none.
     int clampStripTypeInFrame(int model) const;
 
-    // Carrying and dropping a place item.
+    // Carrying and dropping a place item: the place found at the point is
+    // lit; released, the item goes into the place lit, if any, and nothing
+    // is lit any more.
     void trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);
-    void dropItem(GraphicsPlaceItem *item, const QPointF &scenePoint);
+    void dropItem(GraphicsPlaceItem *item);
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
     // Whether an item whose body takes the sheet rectangle may stand in the
@@ -151,7 +141,7 @@ public:
     // Builds the frame's wiring documents: the DC table and DC scheme pages
     // of its modules, the pages of its parts, the cable pages. False when a
     // part is missing; the pages made so far stay.
-    bool createWiringLayouts(const WiringIndex &index, CheckLog &log);
+    bool createWiringLayouts(CheckLog &log);
     // Deletes every wiring page of the frame; panels let go of theirs.
     void clearWiringLayouts();
     // The DC and cable pages, in the order they were made.
@@ -205,6 +195,7 @@ private:
     QList<GraphicsFramePart *> m_parts;
     QHash<qint32, Place *> m_placeMap;
     Place *m_highlighted = nullptr;
+    QPointF m_highlightPoint; // where the place lit was found
     // The count of places the last decision walked, to make room for.
     qsizetype m_placeCount = 0;
     int m_coveringHeld = 0;

@@ -13,6 +13,8 @@ bool GraphicsBoard::setContainerType(int type)
 {
     if (type == m_boardType)
         return boardTypeInfo(type) != nullptr;
+    if (!CHECK(!staysInPlace()))
+        return false;
     m_boardType = type;
     const BoardTypeInfo *row = boardTypeInfo(type);
     if (!CHECK(row != nullptr))

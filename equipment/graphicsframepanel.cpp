@@ -37,6 +37,8 @@ bool GraphicsFramePanel::setContainerType(int type)
 {
     if (type == m_panelType)
         return panelTypeInfo(type) != nullptr;
+    if (!CHECK(!staysInPlace()))
+        return false;
     // The page and the bus belong to the old type: a bus the new type does
     // not allow must not stay.
     releaseWiring(true);

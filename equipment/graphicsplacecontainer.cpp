@@ -46,6 +46,13 @@ GraphicsPlaceContainer *GraphicsPlaceContainer::asContainer(GraphicsPlaceItem *i
 
 GraphicsPlaceContainer::~GraphicsPlaceContainer()
 {
+    // A pre-built container that goes before its builder is not its any
+    // more. A builder that goes is a mere item by now.
+    if (auto *builder = dynamic_cast<GraphicsPlaceContainer *>(parentItem())) {
+        const qsizetype at = builder->m_nested.indexOf(this);
+        if (at >= 0)
+            builder->m_nested[at] = nullptr;
+    }
     // What a closing project's places hold goes with it, maybe already.
     if (!goesWithProject())
         releasePlaces();
@@ -112,6 +119,12 @@ GraphicsPlaceItem *GraphicsPlaceContainer::placeItem(int index) const
 GraphicsPlaceContainer *GraphicsPlaceContainer::nestedContainer(int index) const
 {
     return index >= 0 && index < m_nested.size() ? m_nested[index] : nullptr;
+}
+
+bool GraphicsPlaceContainer::staysInPlace() const
+{
+    const auto *builder = dynamic_cast<const GraphicsPlaceContainer *>(parentItem());
+    return builder && builder->m_nested.contains(const_cast<GraphicsPlaceContainer *>(this));
 }
 
 quint8 GraphicsPlaceContainer::rootFlag() const
@@ -387,8 +400,9 @@ void GraphicsPlaceContainer::saveData(DataStream &stream)
     Project *project = graphicsScene() ? graphicsScene()->project() : nullptr;
     for (int i = 0; i < m_places.size(); ++i) {
         stream << qint32(project ? project->identity(m_places[i], Project::PlaceIdentities) : 0);
-        GraphicsPlaceContainer *nested = nestedContainer(i);
-        if (nested && m_places[i]->item() == nested)
+        // A load builds the pre-built containers in their places and reads
+        // their records: they are written by the kind, as they are read.
+        if (GraphicsPlaceContainer *nested = nestedContainer(i))
             nested->saveData(stream);
     }
     if (!parentItem()) {
@@ -409,8 +423,7 @@ void GraphicsPlaceContainer::loadData(DataStream &stream)
         // 0 names no place: nothing can be put back into it.
         if (id != 0 && layout)
             layout->registerPlace(id, m_places[i]);
-        GraphicsPlaceContainer *nested = nestedContainer(i);
-        if (nested && m_places[i]->item() == nested)
+        if (GraphicsPlaceContainer *nested = nestedContainer(i))
             nested->loadData(stream);
     }
     if (!parentItem() && stream.status() == QDataStream::Ok) {
@@ -425,13 +438,10 @@ void GraphicsPlaceContainer::saveGeometry(DataStream &stream)
 {
     for (int i = 0; i < m_places.size(); ++i) {
         Place *place = m_places[i];
-        if (place->item()) {
-            GraphicsPlaceContainer *nested = nestedContainer(i);
-            if (nested && place->item() == nested)
-                nested->saveGeometry(stream);
-            continue;
-        }
-        place->writeState(stream);
+        if (GraphicsPlaceContainer *nested = nestedContainer(i))
+            nested->saveGeometry(stream);
+        else if (!place->item())
+            place->writeState(stream);
     }
 }
 
@@ -440,12 +450,12 @@ void GraphicsPlaceContainer::loadGeometry(DataStream &stream)
     const int count = recordedPlaceCount(stream);
     for (int i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Place *place = m_places[i];
-        if (place->item()) {
-            GraphicsPlaceContainer *nested = nestedContainer(i);
-            if (nested && place->item() == nested)
-                nested->loadGeometry(stream);
+        if (GraphicsPlaceContainer *nested = nestedContainer(i)) {
+            nested->loadGeometry(stream);
             continue;
         }
+        if (place->item())
+            continue;
         if (!place->readState(stream) && stream.status() == QDataStream::Ok)
             stream.setStatus(QDataStream::ReadCorruptData);
     }

@@ -75,6 +75,10 @@ public:
     GraphicsPlaceItem *placeItem(int index) const;
     // The pre-built container of the place of that index, or null.
     GraphicsPlaceContainer *nestedContainer(int index) const;
+    // A container pre-built into its place stays there, of its type, for
+    // as long as the container that built it: the records of that
+    // container hold it.
+    bool staysInPlace() const override;
 
     const Address &address() const { return m_address; }
     // Takes the address, then every place derives its own from it.

@@ -85,6 +85,11 @@ void GraphicsPlaceItem::addressChanged()
 {
 }
 
+bool GraphicsPlaceItem::staysInPlace() const
+{
+    return false;
+}
+
 bool GraphicsPlaceItem::updatePlacePointer(const QHash<qint32, Place *> &places)
 {
     const qint32 saved = m_savedPlace;
@@ -112,12 +117,18 @@ QRectF GraphicsPlaceItem::itemRectIn(const Place *place) const
     return place->placeRect();
 }
 
+bool GraphicsPlaceItem::asksForArea(int model)
+{
+    const EquipmentModelInfo *info = equipmentModelInfo(model);
+    return info && (info->ownSize || info->x != 0 || info->y != 0);
+}
+
 bool GraphicsPlaceItem::reachesBeyond(const Place *place, int model)
 {
     const EquipmentModelInfo *info = equipmentModelInfo(model);
     if (!info)
         return false;
-    if (info->ownSize || info->x != 0 || info->y != 0 || !place)
+    if (asksForArea(model) || !place)
         return true;
     // Sizes are rounded to a thousandth of a unit in the catalogue.
     const QRectF rect = place->placeRect();
@@ -149,7 +160,7 @@ QRectF GraphicsPlaceItem::sceneBodyIn(const Place *place) const
 
 void GraphicsPlaceItem::removeFromPlace()
 {
-    if (!m_place)
+    if (!m_place || staysInPlace())
         return;
     if (m_place->item() == this)
         m_place->setItem(nullptr);
@@ -180,7 +191,7 @@ void GraphicsPlaceItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     if (m_place)
         return;
     if (FrameLayout *layout = frameLayout())
-        layout->dropItem(this, event->scenePos());
+        layout->dropItem(this);
 }
 
 QVariant GraphicsPlaceItem::itemChange(GraphicsItemChange change, const QVariant &value)

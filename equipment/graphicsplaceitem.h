@@ -50,6 +50,8 @@ public:
     virtual void setPlace(Place *place);
     // After the item's address changed; nothing here.
     virtual void addressChanged();
+    // Whether the item never leaves its place; false here.
+    virtual bool staysInPlace() const;
     // After loading: into the place of the saved identity; true for an
     // item saved in no place, false when the place is missing.
     virtual bool updatePlacePointer(const QHash<qint32, Place *> &places);
@@ -64,6 +66,9 @@ public:
     bool hasOffset() const;
     // Whether the model keeps its size in a place.
     bool hasOwnSize() const;
+    // Whether the model hangs at an offset or keeps its own size: an item
+    // of it drops only where the whole area it takes is free.
+    static bool asksForArea(int model);
     // Whether an item of the model put into the place reaches beyond it:
     // it hangs at an offset, keeps its own size, or is wider or taller than
     // the place. Such an item covers the neighbours it reaches.
@@ -73,7 +78,7 @@ public:
     QRectF sceneBodyRect() const;
     // The body the item would have on the sheet standing in the place.
     QRectF sceneBodyIn(const Place *place) const;
-    // Takes the item out of its place.
+    // Takes the item out of its place, unless it stays there.
     void removeFromPlace();
     // The scene point at which the item stands in a place: the place's
     // position, or the model's offset from the place's bottom.

@@ -279,9 +279,10 @@ bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
     const int model = item->modelId();
     if (!CHECK(model != -1) || !allowsModel(model) || !partCarries(this, item) || !pairsInColumn(this, item))
         return false;
-    // An item that stays within the place meets only what lies over the
-    // place, and that would cover it.
-    if (!GraphicsPlaceItem::reachesBeyond(this, model))
+    // Only an item that hangs at an offset or keeps its own size asks for
+    // the area it takes; any other fits its place. One wider or taller than
+    // the place still covers the free places it reaches once it stands.
+    if (!GraphicsPlaceItem::asksForArea(model))
         return true;
     FrameLayout *layout = layoutOf(this);
     return layout && layout->isAreaFree(item->sceneBodyIn(this), this);

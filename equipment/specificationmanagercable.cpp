@@ -58,8 +58,23 @@ void SpecificationManagerCable::addCable(quint64 key, Cable *cable)
     m_cables[key].append(cable);
     cable->setOwner(this, key);
     cableChanged(key);
-    if (newKey)
+    if (newKey) {
         m_keys.insert(std::lower_bound(m_keys.begin(), m_keys.end(), key), key);
+        addFrameKeys(key);
+    }
+}
+
+void SpecificationManagerCable::addFrameKeys(quint64 key)
+{
+    // A pair is listed under both its frames, once when they are one.
+    const auto low = quint32(key & 0xffffffffu);
+    const auto high = quint32(key >> 32);
+    for (quint32 code : {low, high}) {
+        QList<quint64> &keys = m_frameKeys[code];
+        const auto at = std::lower_bound(keys.begin(), keys.end(), key);
+        if (at == keys.end() || *at != key)
+            keys.insert(at, key);
+    }
 }
 
 void SpecificationManagerCable::cableChanged(quint64 key)
@@ -82,12 +97,16 @@ void SpecificationManagerCable::deleteCables()
     }
     m_cables.clear();
     m_keys.clear();
+    m_frameKeys.clear();
 }
 
 void SpecificationManagerCable::rebuildKeys()
 {
     m_keys = m_cables.keys();
     std::sort(m_keys.begin(), m_keys.end());
+    m_frameKeys.clear();
+    for (quint64 key : std::as_const(m_keys))
+        addFrameKeys(key);
 }
 
 void SpecificationManagerCable::writeCables(DataStream &stream)

@@ -10,6 +10,7 @@
 #include "equipment/specificationmanagerdevice.h"
 #include "model/itemmenager.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -34,6 +35,9 @@ public:
     // The cables by frame pair, and the pairs in ascending order.
     const CableTable &cables() const { return m_cables; }
     const QList<quint64> &keys() const { return m_keys; }
+    // The pairs that end at the frame of the code, in ascending order: what
+    // its cable pages list, without a walk over the other frames' pairs.
+    QList<quint64> keysOfFrame(quint32 code) const { return m_frameKeys.value(code); }
     // Appends a cable (taken) to the list of its frame pair.
     void addCable(quint64 key, Cable *cable);
     // A cable of the frame pair changed, or joined it.
@@ -56,9 +60,11 @@ public slots:
 private:
     void deleteCables();
     void rebuildKeys();
+    void addFrameKeys(quint64 key);
 
     CableTable m_cables;
     QList<quint64> m_keys;
+    QHash<quint32, QList<quint64>> m_frameKeys;
     int m_atrNumber = 0;
     QString m_comment;
 };

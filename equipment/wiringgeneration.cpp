@@ -355,12 +355,12 @@ void releasePanelWiring(GraphicsPlaceContainer *container)
 
 } // namespace
 
-bool Frame::createWiringLayouts(const WiringIndex &index, CheckLog &log, bool build)
+bool Frame::createWiringLayouts(CheckLog &log, bool build)
 {
     if (!m_layout)
         return true;
     m_listingPages = !build;
-    const bool ok = m_layout->createWiringLayouts(index, log);
+    const bool ok = m_layout->createWiringLayouts(log);
     m_listingPages = false;
     // The listed rows join the tree in one insertion: a tree shown in a
     // view lays out its rows again after each.
@@ -384,10 +384,7 @@ bool Frame::buildWiringPages(bool showChecks)
     // were.
     const int first = m_treeItem->childCount();
     resetPageCounter();
-    {
-        EquipmentMenager::IndexScope scope(*equipment);
-        createWiringLayouts(scope.index(), equipment->loadLog(), true);
-    }
+    createWiringLayouts(equipment->loadLog(), true);
     QList<WiringLayout *> made;
     for (int i = first; i < m_treeItem->childCount(); ++i) {
         auto *row = dynamic_cast<SceneItem *>(m_treeItem->child(i));
@@ -428,16 +425,16 @@ void Frame::resetPageCounter()
     m_pageCounter = m_layout ? m_layout->number() : 1;
 }
 
-bool FrameGroup::createWiringLayouts(const WiringIndex &index, CheckLog &log)
+bool FrameGroup::createWiringLayouts(CheckLog &log)
 {
     for (Frame *frame : std::as_const(items)) {
-        if (!LOG_CHECK_PTR(log, frame) || !frame->createWiringLayouts(index, log, false))
+        if (!LOG_CHECK_PTR(log, frame) || !frame->createWiringLayouts(log, false))
             return false;
     }
     return true;
 }
 
-bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
+bool FrameLayout::createWiringLayouts(CheckLog &log)
 {
     // The pages now follow the frame as it is.
     m_wiringChanged = false;
@@ -445,10 +442,17 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
         return true;
     const quint32 code = m_frame->address().packedFrameCode();
     const bool listing = m_frame->listsPagesOnly();
+    EquipmentMenager *equipment = project() ? project()->equipment() : nullptr;
+    SpecificationManagerCable *cableSpecification = project() ? project()->specificationCable() : nullptr;
 
     // The DC table pages, then the DC scheme pages, of the modules placed
-    // here.
-    createModuleWiringLayouts(m_frame, index.modules.value(code), m_wiringPages, &index.moduleTypeNames);
+    // here, by number, then name.
+    QList<Module *> modules;
+    for (Device *device : equipment ? equipment->placedDevices(code, ModuleKind) : QList<Device *>())
+        modules.append(static_cast<Module *>(device));
+    std::stable_sort(modules.begin(), modules.end(),
+                     [](const Module *a, const Module *b) { return a->number() < b->number(); });
+    createModuleWiringLayouts(m_frame, modules, m_wiringPages);
 
     if (m_frame->address().field(0) != relayCaseFrameKind) {
         for (GraphicsFramePart *part : std::as_const(m_parts)) {
@@ -473,8 +477,9 @@ bool FrameLayout::createWiringLayouts(const WiringIndex &index, CheckLog &log)
         collected.clear();
         cores = 0;
     };
-    for (const QList<Cable *> &entry : index.cables.value(code)) {
-        for (Cable *cable : entry) {
+    const QList<quint64> cableKeys = cableSpecification ? cableSpecification->keysOfFrame(code) : QList<quint64>();
+    for (quint64 key : cableKeys) {
+        for (Cable *cable : cableSpecification->cables().value(key)) {
             if (!LOG_CHECK_PTR(log, cable))
                 continue;
             const int count = int(cable->cores().size());
@@ -886,69 +891,6 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
 
 namespace {
 
-// What the generation of every frame reads, gathered once for all frames:
-// the cable lists by the frames they end at, the cable table's keys sorted;
-// the modules by the frames they are placed in, by number, then name. No
-// page follows the hash's seed.
-WiringIndex gatherWiringIndex(Project *project, const CableTable &cables)
-{
-    WiringIndex index;
-    QList<quint64> keys = cables.keys();
-    std::sort(keys.begin(), keys.end());
-    for (quint64 key : std::as_const(keys)) {
-        const auto low = quint32(key & 0xffffffffu);
-        const auto high = quint32(key >> 32);
-        index.cables[low].append(cables.value(key));
-        if (high != low)
-            index.cables[high].append(cables.value(key));
-    }
-    for (int t = 0; t < ModuleTypeCount; ++t)
-        index.moduleTypeNames.append(Module::typeName(t));
-    const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
-    if (!modules)
-        return index;
-    // The modules are visited once and sorted together, each with its
-    // frame and number taken once; every frame's list is then made at its
-    // size. No list grows step by step and no name is parsed per
-    // comparison, whatever the size of the installation.
-    struct Placed
-    {
-        quint32 frame;
-        int number;
-        Module *module;
-    };
-    // Visited in the order they lie in memory, not the hash's: in a large
-    // installation each module, its placed item and its place are apart
-    // from the ones before, and walking them in that order lets the
-    // processor fetch ahead.
-    std::vector<Obj *> inMemory(modules->cbegin(), modules->cend());
-    std::sort(inMemory.begin(), inMemory.end(), std::less<Obj *>());
-    std::vector<Placed> placed;
-    placed.reserve(inMemory.size());
-    for (Obj *obj : inMemory) {
-        auto *module = dynamic_cast<Module *>(obj);
-        const Address *address = module ? module->address() : nullptr;
-        if (address)
-            placed.push_back({address->packedFrameCode(), module->number(), module});
-    }
-    std::sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) {
-        if (a.frame != b.frame)
-            return a.frame < b.frame;
-        return a.number != b.number ? a.number < b.number : a.module->name() < b.module->name();
-    });
-    for (size_t first = 0, end = 0; first < placed.size(); first = end) {
-        end = first + 1;
-        while (end < placed.size() && placed[end].frame == placed[first].frame)
-            ++end;
-        QList<Module *> list;
-        list.reserve(qsizetype(end - first));
-        for (size_t i = first; i < end; ++i)
-            list.append(placed[i].module);
-        index.modules.insert(placed[first].frame, list);
-    }
-    return index;
-}
-
 // What a wiring page stands for, by which the drawings on it find the page
 // that replaces it when its frame's pages are built anew: a DC scheme page
 // its module, a page of a part or panel that part or panel, any other page
@@ -1217,47 +1159,70 @@ void handOverViews(WiringLayout *from, WiringLayout *to)
 
 } // namespace
 
-EquipmentMenager::IndexScope::IndexScope(EquipmentMenager &equipment)
-    : m_equipment(equipment)
+QList<Frame *> EquipmentMenager::framesWithCode(quint32 code) const
 {
-    m_equipment.beginPageRun();
-}
-
-EquipmentMenager::IndexScope::~IndexScope()
-{
-    m_equipment.endPageRun();
-}
-
-const WiringIndex &EquipmentMenager::IndexScope::index()
-{
-    std::unique_ptr<WiringIndex> &index = m_equipment.m_wiringIndex;
-    if (!index) {
-        Project *project = m_equipment.project();
-        SpecificationManagerCable *cables = project ? project->specificationCable() : nullptr;
-        index = std::make_unique<WiringIndex>(cables ? gatherWiringIndex(project, cables->cables()) : WiringIndex());
+    int count = 0;
+    for (const FrameGroup *row : items)
+        count += row ? int(row->itemList().size()) : 0;
+    // A frame joins a row after it was made and leaves it only as it goes:
+    // with no code changed and no frame gone, the count tells a newcomer.
+    if (count != m_framesCounted || Frame::codeChanges() != m_framesByCodeAt) {
+        m_framesByCode.clear();
+        for (const FrameGroup *row : items) {
+            for (Frame *frame : row ? row->itemList() : QList<Frame *>()) {
+                if (frame)
+                    m_framesByCode[frame->address().packedFrameCode()].append(frame);
+            }
+        }
+        m_framesCounted = count;
+        m_framesByCodeAt = Frame::codeChanges();
     }
-    return *index;
+    return m_framesByCode.value(code);
 }
 
-bool EquipmentMenager::createWiringLayouts(const CableTable &cables)
+QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
 {
-    IndexScope scope(*this);
-    if (!m_wiringIndex)
-        m_wiringIndex = std::make_unique<WiringIndex>(gatherWiringIndex(project(), cables));
+    QList<Device *> found;
+    Project *project = this->project();
+    const QHash<QString, Obj *> *registered = project ? project->objectsOfKind(kind) : nullptr;
+    if (!registered)
+        return found;
+    // A device stands where its own place item lies: an item that is not
+    // the device's, or a device the project no longer holds, is passed
+    // over. Only the items below a device's own are looked into.
+    QList<GraphicsItem *> pending;
+    for (Frame *frame : framesWithCode(code)) {
+        if (FrameLayout *layout = frame->layout())
+            pending.append(layout->graphicsItems());
+    }
+    while (!pending.isEmpty()) {
+        GraphicsItem *item = pending.takeLast();
+        if (item->type() < firstPlaceDeviceType) {
+            pending.append(item->childItems());
+            continue;
+        }
+        // Devices' items hold no placed items.
+        auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
+        Device *device = placed ? placed->device() : nullptr;
+        const Address *address =
+            device && device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
+        if (address && address->packedFrameCode() == code && registered->value(device->name()) == device)
+            found.append(device);
+    }
+    std::sort(found.begin(), found.end(), [](const Device *a, const Device *b) { return a->name() < b->name(); });
+    return found;
+}
+
+bool EquipmentMenager::createWiringLayouts()
+{
     // What changed before is in the pages listed now.
     if (project())
         project()->takeWiringFrames();
     for (FrameGroup *row : std::as_const(items)) {
-        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(scope.index(), m_generationLog))
+        if (!LOG_CHECK_PTR(m_generationLog, row) || !row->createWiringLayouts(m_generationLog))
             return false;
     }
     return true;
-}
-
-bool EquipmentMenager::loadWLFirst(DataStream &stream)
-{
-    IndexScope scope(*this);
-    return ItemMenager<FrameGroup, DlgPropFrameGroup>::loadWLFirst(stream);
 }
 
 void EquipmentMenager::showGenerationChecks()
@@ -1322,7 +1287,6 @@ bool EquipmentMenager::rebuildWiringLayouts()
     };
     std::vector<Rebuilt> rebuilt;
     {
-        IndexScope scope(*this);
         Project::IdentityScope identities(*project);
         for (Frame *frame : std::as_const(due)) {
             TakenPages former = hasBuiltPages(frame) || !frame->layout()->leftPages().isEmpty()
@@ -1333,14 +1297,14 @@ bool EquipmentMenager::rebuildWiringLayouts()
                 // pages anew, unless drawings come to it.
                 frame->dropWiringPages();
                 if (!wanted.contains(frame->address().packedFrameCode())) {
-                    frame->createWiringLayouts(scope.index(), m_generationLog, false);
+                    frame->createWiringLayouts(m_generationLog, false);
                     frame->notePageCount();
                     continue;
                 }
             }
             rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter()});
             frame->resetPageCounter();
-            frame->createWiringLayouts(scope.index(), m_generationLog, true);
+            frame->createWiringLayouts(m_generationLog, true);
         }
     }
     m_generationLog.show();
@@ -1384,11 +1348,10 @@ bool EquipmentMenager::rebuildWiringLayouts()
                          .arg(lost.join(QLatin1String(", "))))) {
         // Kept: every frame goes back to its pages and drawings as they
         // were, or to its pages listed, and stays due.
-        IndexScope scope(*this);
         for (Rebuilt &entry : rebuilt) {
             entry.frame->dropWiringPages();
             if (entry.former.isEmpty()) {
-                entry.frame->createWiringLayouts(scope.index(), m_generationLog, false);
+                entry.frame->createWiringLayouts(m_generationLog, false);
                 continue;
             }
             givePages(entry.frame->layout(), entry.former);

@@ -103,15 +103,6 @@ QString GraphicsDevice::addressText()
     return at ? at->toString(1) : QString();
 }
 
-void GraphicsDevice::loadGeometry(DataStream &stream)
-{
-    GraphicsObjItem::loadGeometry(stream);
-    if (!obj())
-        return;
-    updatePinNames();
-    updateFromObj();
-}
-
 void GraphicsDevice::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *, int)
 {
     if (!CHECK(ownsPin(entry)))

@@ -47,9 +47,6 @@ public:
     // The device's address from its row on; empty without an address.
     QString addressText();
 
-    // The geometry record, then a bound item renames its pins and follows
-    // its device.
-    void loadGeometry(DataStream &stream) override;
     // A walk that reaches the item ends at the pin it arrived at.
     void collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n) override;
     // Only the pin's wire links towards pins of its net stay.

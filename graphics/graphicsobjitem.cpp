@@ -379,6 +379,14 @@ bool GraphicsObjItem::resolveLinks()
     return true;
 }
 
+void GraphicsObjItem::loadGeometry(DataStream &stream)
+{
+    GraphicsPins::loadGeometry(stream);
+    if (m_obj)
+        updatePinNames();
+    updateFromObj();
+}
+
 void GraphicsObjItem::check(QTreeWidget *results, int code)
 {
     if (code != 0 || m_obj || !results)

@@ -93,6 +93,10 @@ public:
     // Binds the item to the object read under its saved identity; false
     // when no object was read under it.
     bool resolveLinks() override;
+    // The geometry record; then a bound item renames its pins, and every
+    // item, bound or not, takes the extent its texts and turn give it, as
+    // it had it when it was saved.
+    void loadGeometry(DataStream &stream) override;
     // Check code 0: an unbound item reports "Parent is absent".
     void check(QTreeWidget *results, int code) override;
     void rotateBy(int quarterTurns, bool clockwise) override;

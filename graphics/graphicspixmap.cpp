@@ -54,7 +54,9 @@ void GraphicsPixmap::loadData(DataStream &stream)
         QSize size;
         QByteArray bytes;
         stream >> size >> bytes;
-        if (!stream.checkRecord(size.width() >= 0 && size.height() >= 0 && stream.checkSize(size)))
+        // A picture without an image is written with the size of none,
+        // (-1, -1), and read back as such.
+        if (!stream.checkSize(size))
             return;
         prepareGeometryChange();
         m_cachedPixmap = QPixmap();

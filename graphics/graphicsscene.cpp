@@ -417,14 +417,13 @@ void GraphicsScene::releaseUnseenScene()
     }
     if (held != m_live->items().size())
         return;
-    {
-        // Items apart are never selected: the selection is the views'.
-        const QSignalBlocker blocker(m_live);
-        m_live->clearSelection();
-    }
+    // The items keep their selection, as items apart do: it is theirs, and
+    // the next scene made for them takes it up again.
     for (GraphicsItem *root : std::as_const(roots))
         root->forgetFrameworkItems();
-    // The framework items go with their scene.
+    // The framework items go with their scene, which tells nobody of the
+    // selection it loses.
+    m_live->blockSignals(true);
     delete m_live;
     m_live = nullptr;
     m_liveLent = false;

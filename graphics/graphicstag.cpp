@@ -23,12 +23,6 @@ int GraphicsTag::tiedFrameNumber() const
     return 0;
 }
 
-void GraphicsTag::loadGeometry(DataStream &stream)
-{
-    GraphicsObjItem::loadGeometry(stream);
-    updateFromObj();
-}
-
 void GraphicsTag::updateNetLinks(Pin *entry, QList<Pin *> &pins)
 {
     if (Tag *bound = tag())

@@ -23,8 +23,6 @@ public:
     // source ties it; 0 for none.
     int tiedFrameNumber() const override;
 
-    // The geometry record, then the item follows its tag.
-    void loadGeometry(DataStream &stream) override;
     // Handed on through every item of the tag; nothing while unbound.
     void updateNetLinks(Pin *entry, QList<Pin *> &pins) override;
     // Through the tag's items; an unbound item answers true.

@@ -12,6 +12,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 
 namespace {
@@ -201,8 +202,8 @@ bool CommitRecord::commit()
             if (stopsHere())
                 return false;
             if (!replaceFile(file->fileName(), keptPath(targetOf(file)))) {
-                showError(tq("Write data in file %1 is not correct! Promptly need save as project!")
-                              .arg(file->fileName()));
+                const int error = errno;
+                showError(writeFailureText(file->fileName(), error));
                 return false;
             }
         }

@@ -10,8 +10,10 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -19,6 +21,22 @@
 namespace {
 
 const int headerSize = fileHeaderSize;
+
+// The message for a file or directory that could not be made at path:
+// when the folder that is to hold it stands but may not be written, that
+// folder and the system's reason; otherwise the fallback.
+QString refusalText(const QString &path, const QString &reason, const QString &fallback)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        return tq("Cannot write to folder %1: %2!").arg(folder.absoluteFilePath(), reason);
+    return fallback;
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 FileClock &fileClock()
 {
@@ -187,8 +205,8 @@ bool File::stage(const QString &stagedPath)
     // A target that a file cannot replace (a directory) fails here, before
     // anything of the save is replaced.
     if (QFileInfo(fileName()).isDir() || !staged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        showError(refusalText(m_stagedPath, staged.errorString(), tq("Cannot open file %1!").arg(fileName())));
         m_stagedPath.clear();
-        showError(tq("Cannot open file %1!").arg(fileName()));
         return false;
     }
     if (!staged.resize(qint64(m_buffer.size()) + headerSize)) {
@@ -222,8 +240,9 @@ bool File::commit(bool syncFolder)
     if (isOpen())
         QFile::close();
     if (!replaceFile(m_stagedPath, fileName())) {
+        const int error = errno;
         // The staged file stays: the caller drops it or tries again.
-        showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(fileName()));
+        showError(writeFailureText(fileName(), error));
         return false;
     }
     m_stagedPath.clear();
@@ -254,6 +273,12 @@ bool syncToDisk(const QString &path)
 bool replaceFile(const QString &from, const QString &to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+QString writeFailureText(const QString &path, int error)
+{
+    return refusalText(path, systemReason(error),
+                       tq("Write data in file %1 is not correct! Promptly need save as project!").arg(path));
 }
 
 bool File::load(DataStream &stream)
@@ -450,7 +475,8 @@ bool DirNumber::create(const QString &baseDirectory, const std::function<bool(in
     }
     const QString dir = path(baseDirectory);
     if (!QDir(dir).exists() && !QDir().mkpath(dir)) {
-        showError(tq("Cannot create dir %1").arg(dir));
+        const int error = errno;
+        showError(refusalText(dir, systemReason(error), tq("Cannot create dir %1").arg(dir)));
         return false;
     }
     return true;

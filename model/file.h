@@ -134,6 +134,10 @@ inline constexpr int fileHeaderSize = 6;
 bool syncToDisk(const QString &path);
 // Renames a file onto another in one step, replacing it; false on failure.
 bool replaceFile(const QString &from, const QString &to);
+// The message for a file that could not be renamed or replaced, given the
+// system's error: the folder and the reason when its folder may not be
+// written, else that the file's data is not written.
+QString writeFailureText(const QString &path, int error);
 
 // Picks a number in 1..999 for which taken(number) is false: random draws
 // first, then every number in turn. Returns 0 when all are taken.

@@ -163,7 +163,6 @@ public:
         if (items.isEmpty() || !painter || !CHECK_PTR(treeItem()))
             return;
         auto *device = dynamic_cast<QPagedPaintDevice *>(painter->device());
-        const PageRun run(*this);
         const QHash<const QTreeWidgetItem *, Item *> index = nodeIndex();
         bool printed = false;
         for (int i = 0; i < treeItem()->childCount(); ++i) {
@@ -181,7 +180,6 @@ public:
     {
         if (items.isEmpty() || !CHECK_PTR(treeItem()))
             return;
-        const PageRun run(*this);
         const QHash<const QTreeWidgetItem *, Item *> index = nodeIndex();
         for (int i = 0; i < treeItem()->childCount(); ++i) {
             if (Item *item = index.value(treeItem()->child(i), nullptr))
@@ -371,7 +369,6 @@ protected:
         if (execModal(&dialog) != QDialog::Accepted)
             return;
         QPainter painter(&printer);
-        const PageRun run(*this);
         const QHash<const QTreeWidgetItem *, Item *> index = nodeIndex();
         bool printed = false;
         for (const QTreeWidgetItem *row : selection) {
@@ -400,13 +397,10 @@ protected:
         if (name.isEmpty())
             return;
         QList<GraphicsScene *> pages;
-        {
-            const PageRun run(*this);
-            const QHash<const QTreeWidgetItem *, Item *> index = nodeIndex();
-            for (const QTreeWidgetItem *row : selection) {
-                if (Item *item = index.value(row, nullptr))
-                    itemprotocol::appendPages(item, pages);
-            }
+        const QHash<const QTreeWidgetItem *, Item *> index = nodeIndex();
+        for (const QTreeWidgetItem *row : selection) {
+            if (Item *item = index.value(row, nullptr))
+                itemprotocol::appendPages(item, pages);
         }
         if (CHECK(pdfWriter() != nullptr))
             pdfWriter()(pages, name);

@@ -97,9 +97,17 @@ public:
     // stands: what the branch keeps from an earlier save or load to spare
     // work (records written, pages built, indexes) is let go.
     virtual void prepareFullSave() {}
+    // Around a "Save as". Before it the branch notes what the save may
+    // change; under another project's name it also gives up the files it
+    // keeps beside the main file, which the project it was read from still
+    // names, and takes files of its own at the save. Once the save ended,
+    // a failed one puts back what was noted.
+    virtual void prepareSaveAs(bool) {}
+    virtual void saveAsFinished(bool) {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
-    virtual void loadFinished() {}
+    // Whether the load succeeded.
+    virtual void loadFinished(bool) {}
     // The files of the branch's documents, in the order a load reads them.
     virtual QStringList documentFilePaths() const { return QStringList(); }
     // Once every pin a load read is joined: the pages the branch builds
@@ -112,26 +120,6 @@ public:
     // Prints every document of the branch on a running job, one per page.
     virtual void printAll(QPainter *) {}
     virtual void appendPages(QList<GraphicsScene *> &) {}
-    // Around one print or PDF of several documents of the branch, after
-    // the user answered its dialog: what their pages are made from may be
-    // gathered once for all of them. Runs nest.
-    virtual void beginPageRun() {}
-    virtual void endPageRun() {}
-    class PageRun
-    {
-    public:
-        explicit PageRun(ItemMenagerBase &branch)
-            : m_branch(branch)
-        {
-            m_branch.beginPageRun();
-        }
-        ~PageRun() { m_branch.endPageRun(); }
-        PageRun(const PageRun &) = delete;
-        PageRun &operator=(const PageRun &) = delete;
-
-    private:
-        ItemMenagerBase &m_branch;
-    };
     virtual void saveClipboard(DataStream &) {}
     virtual void loadClipboard(DataStream &) {}
     virtual void saveClipboardGeometry(DataStream &) {}

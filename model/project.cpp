@@ -470,6 +470,7 @@ void Project::setModified(bool modified)
 
 void Project::setSideFileChanged(int flag)
 {
+    m_changeRequests |= 1u << flag;
     if (m_changed[flag])
         return;
     m_changed[flag] = true;

@@ -140,6 +140,12 @@ public:
     // every sheet's own file, every frame's wiring pages built from the
     // project as it stands; nothing kept from an earlier save or load.
     void prepareFullSave();
+    // "Save as": the project takes the path and writes every file anew
+    // there. Under a new name it writes nothing that the records of another
+    // project name, even in the same folder: the branches take files of
+    // their own. A failed one leaves the name, the flags and the files as
+    // they were.
+    bool saveAs(const QString &path);
     // Reads the project from its files (names set with setFileName); false
     // after a message that names the step and the file. Called once, on a
     // new project.
@@ -298,6 +304,8 @@ private:
     bool m_modified = false;
     // Devices, schemes, equipment, device and cable specification.
     bool m_changed[5] = {false, false, false, false, false};
+    // The change flags asked for since it was last cleared, set or not.
+    unsigned m_changeRequests = 0;
     bool m_hasFileName = false;
     int m_language = DefaultLanguage;
     QString m_properties[PropertyCount];

@@ -110,6 +110,49 @@ void Project::prepareFullSave()
         setSideFileChanged(flag);
 }
 
+bool Project::saveAs(const QString &path)
+{
+    const bool sameProject = QFileInfo(path) == QFileInfo(fileName());
+    std::array<QString, FileCount> names;
+    for (int i = 0; i < FileCount; ++i)
+        names[size_t(i)] = m_files[size_t(i)]->fileName();
+    const bool modified = m_modified;
+    decltype(m_changed) changed;
+    std::copy(std::begin(m_changed), std::end(m_changed), changed);
+    const auto branches = {m_schemes, m_equipment, m_specificationDevice, m_specificationCable};
+    for (ItemMenagerBase *branch : branches) {
+        if (branch)
+            branch->prepareSaveAs(!sameProject);
+    }
+    setFileName(path);
+    setModified(true);
+    prepareFullSave();
+    m_changeRequests = 0;
+    const bool saved = save();
+    // The branches put back first, where the files were to go.
+    for (ItemMenagerBase *branch : branches) {
+        if (branch)
+            branch->saveAsFinished(saved);
+    }
+    if (saved) {
+        m_hasFileName = true;
+        return true;
+    }
+    for (int i = 0; i < FileCount; ++i) {
+        if (m_files[size_t(i)]->fileName() != names[size_t(i)])
+            m_files[size_t(i)]->changeFileName(names[size_t(i)]);
+    }
+    // What the save itself found due stays due: the wiring pages it built
+    // are the project's now.
+    bool due = false;
+    for (size_t i = 0; i < std::size(m_changed); ++i) {
+        m_changed[i] = changed[i] || (m_changeRequests & (1u << i));
+        due = due || m_changed[i];
+    }
+    m_modified = modified || due;
+    return false;
+}
+
 bool Project::save()
 {
     if (!CHECK_PTR(m_schemes) || !CHECK_PTR(m_equipment) || !CHECK_PTR(m_specificationDevice)
@@ -423,7 +466,7 @@ bool Project::load()
     // What the wiring generation had to skip, in one box.
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
         if (branch)
-            branch->loadFinished();
+            branch->loadFinished(message.isEmpty() && !tooOld);
     }
     if (tooOld) {
         showError(tr("Programm is old. Need update programm!"));

@@ -413,6 +413,15 @@ void Scheme::saveFinished(bool saved)
     }
 }
 
+void Scheme::restoreFileState(const FileState &state)
+{
+    m_savePending = false;
+    if (m_file.path() != state.path)
+        m_file.changeFileName(state.path);
+    m_file.record() = state.record;
+    setModified(state.modified);
+}
+
 QString Scheme::recordedFilePath() const
 {
     const SchemeGroup *owner = group();

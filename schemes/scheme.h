@@ -130,6 +130,16 @@ public:
     // The save that wrote this sheet's file ended: on failure the sheet is
     // modified again and its record is what lies on disk.
     void saveFinished(bool saved);
+    // The sheet's file as a Save as finds it, which a failed one puts back
+    // in place of the end above.
+    struct FileState
+    {
+        QString path;
+        FileHeader record;
+        bool modified = false;
+    };
+    FileState fileState() const { return {m_file.path(), m_file.record(), isModified()}; }
+    void restoreFileState(const FileState &state);
 
     // The passages in the order they joined the sheet; a passage's number
     // is its place here plus one (-1 when it is not listed).

@@ -6,9 +6,11 @@
 #include "model/project.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -158,8 +160,9 @@ bool SchemeGroup::saveSecond(DataStream &stream)
 
 void SchemeGroup::saveFinished(bool saved)
 {
-    // No sheet of an unmodified group waits for the save's end.
-    if (!m_noneModified)
+    // No sheet of an unmodified group waits for the save's end, and a
+    // failed Save as puts the sheets back itself.
+    if (!m_noneModified && (saved || !m_savingAs))
         eachItem([saved](Scheme *scheme) { scheme->saveFinished(saved); });
     m_noneModified = false;
 }
@@ -168,6 +171,33 @@ void SchemeGroup::prepareFullSave()
 {
     m_written = WrittenRecords();
     eachItem([](Scheme *scheme) { scheme->setModified(true); });
+}
+
+void SchemeGroup::prepareSaveAs(bool anotherProject)
+{
+    m_savingAs = true;
+    m_numberBeforeSaveAs = m_dirNumber.number;
+    m_sheetsBeforeSaveAs.clear();
+    eachItem([this](Scheme *scheme) { m_sheetsBeforeSaveAs.append({scheme, scheme->fileState()}); });
+    if (anotherProject)
+        m_dirNumber.number = 0;
+}
+
+void SchemeGroup::saveAsFinished(bool saved)
+{
+    m_savingAs = false;
+    const auto before = std::exchange(m_sheetsBeforeSaveAs, {});
+    if (saved)
+        return;
+    // A directory drawn by the failed save goes unless something is in it.
+    if (m_dirNumber.number != m_numberBeforeSaveAs && m_dirNumber.number != 0 && project())
+        QDir(project()->file(Project::MainFile)->absolutePath()).rmdir(QString::number(m_dirNumber.number));
+    m_dirNumber.number = m_numberBeforeSaveAs;
+    m_written = WrittenRecords();
+    for (const auto &[scheme, state] : before) {
+        if (items.contains(scheme))
+            scheme->restoreFileState(state);
+    }
 }
 
 void SchemeGroup::writeMembers(DataStream &stream) const

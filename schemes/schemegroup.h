@@ -69,6 +69,13 @@ public:
     void saveFinished(bool saved) override;
     // The next save writes every sheet's file and the records anew.
     void prepareFullSave() override;
+    // Before a Save as: notes the directory and the sheets' files and
+    // flags. For another project the group draws a directory of its own at
+    // the save, as a pasted group does: the one it had holds the files that
+    // the project it was read from names. Once the save ended, a failed one
+    // gives the group and its sheets back what was noted.
+    void prepareSaveAs(bool anotherProject) override;
+    void saveAsFinished(bool saved) override;
 
 public slots:
     void clipboardChanged();
@@ -95,6 +102,10 @@ private:
         int format = -1;
     };
     WrittenRecords m_written;
+    // What a Save as may change, noted until it ended.
+    bool m_savingAs = false;
+    int m_numberBeforeSaveAs = 0;
+    QList<QPair<Scheme *, Scheme::FileState>> m_sheetsBeforeSaveAs;
     // Decided while this save prepares the files: the directory of the
     // sheets and the project directory it is in, and whether the records
     // written last still stand.

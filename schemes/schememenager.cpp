@@ -83,6 +83,16 @@ void SchemeMenager::prepareFullSave()
     }
 }
 
+void SchemeMenager::prepareSaveAs(bool anotherProject)
+{
+    eachItem([anotherProject](SchemeGroup *group) { group->prepareSaveAs(anotherProject); });
+}
+
+void SchemeMenager::saveAsFinished(bool saved)
+{
+    eachItem([saved](SchemeGroup *group) { group->saveAsFinished(saved); });
+}
+
 void SchemeMenager::saveFinished(bool saved)
 {
     for (SchemeGroup *group : std::as_const(items)) {

@@ -34,6 +34,9 @@ public:
     bool prepareSave(const QString &directory) override { return prepareSchemeFiles(directory); }
     // Every group writes its sheets' records anew, every sheet its file.
     void prepareFullSave() override;
+    // Every group, for a Save as (see SchemeGroup::prepareSaveAs).
+    void prepareSaveAs(bool anotherProject) override;
+    void saveAsFinished(bool saved) override;
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
     QStringList documentFilePaths() const override { return schemeFilePaths(); }

@@ -496,9 +496,10 @@ private slots:
         d->scopeCombo()->setCurrentIndex(DlgFind::ScopeSelection);
         click(d->findInTextBox());
         type(d->findCombo(), "K");
-        type(d->replaceCombo(), "KL");
         click(d->findButton());
         QCOMPARE(d->currentItem(), label);
+        // The replacement typed once the match is shown.
+        type(d->replaceCombo(), "KL");
         plant.one->setModified(false);
         click(d->replaceButton());
         QCOMPARE(label->text(), QString("KL1K"));

@@ -908,7 +908,7 @@ QString EditSequence::drop(GraphicsPlaceItem *item, Frame *frame, bool keep)
     if (!targets.isEmpty()) {
         const QPointF at = pickFrom(targets)->sceneRect().center();
         frame->layout()->trackDrop(item, at);
-        frame->layout()->dropItem(item, at);
+        frame->layout()->dropItem(item);
     }
     if (item->place())
         return QString(" into %1 of frame %2")

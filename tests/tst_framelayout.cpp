@@ -158,6 +158,17 @@ private slots:
         };
         carryTo(relay, bodyPlace(frame, 9));
         carryTo(block, bodyPlace(frame, 16));
+        // Lit at the carried item's centre, kept to the grid, a place takes a click beside it.
+        Place *lit = bodyPlace(frame, 5);
+        emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*newDevice(*p, RelayKind, "K2", 18)), 0);
+        QPoint at;
+        for (int i = 0; i < 60 && frame->layout()->highlightedPlace() != lit; ++i) {
+            at = edit->mapFromScene(lit->sceneRect()).boundingRect().topRight() + QPoint(2 + i % 3, i);
+            QMouseEvent move(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
+            QApplication::sendEvent(edit->viewport(), &move);
+        }
+        QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(!lit->sceneRect().contains(edit->mapToScene(at)) && lit->item() && !frame->layout()->highlightedPlace());
         QCOMPARE(relay->address()->toString(1), QString("12-10"));
         QCOMPARE(block->address()->toString(1), QString("12-17"));
         QCOMPARE(table->findTreeItemOfObj(*relay)->text(4), QString("12-10"));

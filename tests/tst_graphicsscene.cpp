@@ -72,6 +72,7 @@ public:
     {
     }
 
+    using GraphicsScene::keepItemsApart;
     int groupNumber() const override { return group; }
     GraphicsItem *createItem(int type) override
     {
@@ -623,6 +624,18 @@ private slots:
         const QList<GraphicsItem *> all{items[0], items[1]};
         QVERIFY(GraphicsScene::primitiveItems(all).isEmpty());
         QCOMPARE(scene.cursorScenePos(), QPointF(0, 0));
+
+        // Items apart keep their selection when the scene made to search,
+        // print or show them goes again.
+        TestScene apart(&project);
+        apart.keepItemsApart();
+        auto *kept = new TestItem(&apart);
+        QVERIFY(apart.addGraphicsItem(kept));
+        kept->setSelectedTree(true);
+        QCOMPARE(apart.items(QRectF(0, 0, 10, 10)), QList<GraphicsItem *>{kept});
+        render(apart);
+        QVERIFY(!apart.liveSceneIfAny() && kept->isSelected());
+        QCOMPARE(apart.liveScene()->selectedItems().size(), 1);
         QCOMPARE(rec.count(), 0);
     }
 

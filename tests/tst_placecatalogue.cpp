@@ -73,6 +73,7 @@ QStringList addressesOf(const Project &p)
 struct FillWalk
 {
     QStringList freeUnder;
+    QStringList refused; // free places refusing a model that asks for no free area
     QStringList sameAddress;
     QStringList reopened;
     int failedChecks = 0;
@@ -167,7 +168,7 @@ struct FillWalk
                     while (up && up != item)
                         up = up->place() ? up->place()->container() : nullptr;
                     if (!up && other->sceneRect().intersects(body) && other->placeType() != -1 && !other->state()
-                        && !dynamic_cast<GraphicsPlaceContainer *>(other->item()))
+                        && !other->item())
                         freeUnder << QString("type %1, order %2: %3").arg(type).arg(order).arg(other->address().toString(1));
                 }
             }
@@ -226,6 +227,8 @@ struct FillWalk
             for (GraphicsPlaceItem *device : takes.value(place->placeType()))
                 if (!first && place->canDrop(device, place->sceneRect().center()))
                     first = device;
+                else if (static_cast<GraphicsPlaceItemDevice *>(device)->device()->kind() != 203) // by its part
+                    tryDrop(place, device);
             if (!first)
                 continue;
             Device *model = static_cast<GraphicsPlaceItemDevice *>(first)->device();
@@ -236,6 +239,13 @@ struct FillWalk
             place->putItem(device->placeItem());
             placed << device->placeItem();
         }
+    }
+
+    void tryDrop(Place *place, GraphicsPlaceItem *item)
+    {
+        if (!place->item() && !place->state() && !GraphicsPlaceItem::asksForArea(item->modelId())
+            && !place->canDrop(item, place->sceneRect().center()))
+            refused << QString::number(item->modelId()) + " at " + place->address().toString(1);
     }
 
     // The address a place shows, as the owner's: held or empty, and, empty,
@@ -269,7 +279,7 @@ struct FillWalk
             pool.insert({depth, id}, item);
         }
         if (trying && GraphicsPlaceItem::reachesBeyond(place, item->modelId()))
-            return;
+            return tryDrop(place, item);
         if (place->canDrop(item, place->sceneRect().center()) && place->putItem(item)) {
             if (trying) {
                 note(place, place);
@@ -417,6 +427,7 @@ private slots:
     void noFreePlaceUnderAContainer()
     {
         QCOMPARE(fillWalk().failedChecks, 0);
+        QVERIFY2(fillWalk().refused.isEmpty(), qPrintable(fillWalk().refused.mid(0, 20).join("\n")));
         QVERIFY2(fillWalk().freeUnder.isEmpty(), qPrintable(fillWalk().freeUnder.mid(0, 20).join("\n")));
         QVERIFY2(fillWalk().reopened.isEmpty(), qPrintable(fillWalk().reopened.join("\n")));
     }

@@ -524,6 +524,12 @@ private slots:
         const QImage shown = paintItem(&broken, QSize(20, 20), QPointF(5, 5), false);
         QCOMPARE(countColor(shown, [](QColor c) { return c != QColor(Qt::white); }), 0);
         QCOMPARE(broken.boundingRect(), QRectF(-1.75, -1.75, 13.5, 13.5));
+
+        // A picture without an image reads back as it was written.
+        GraphicsPixmap empty(&scene, nullptr);
+        const QByteArray none = bytesOf([&](DataStream &out) { empty.saveData(out); });
+        loadFrom(&broken, none, 11);
+        QCOMPARE(bytesOf([&](DataStream &out) { broken.saveData(out); }), none);
         QCOMPARE(rec.count(), 0);
     }
 

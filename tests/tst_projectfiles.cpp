@@ -22,6 +22,8 @@
 #include <QtTest>
 #include "devices/fuse.h"
 #include "devices/graphicsfuse.h"
+#include "graphics/dlgpropgraphicsitem.h"
+#include "graphics/font.h"
 #include "graphics/graphicsellipse.h"
 #include "graphics/graphicsline.h"
 #include "graphics/graphicspixmap.h"
@@ -777,6 +779,60 @@ private slots:
         QCOMPARE(again.schemes()->itemList()[0]->itemList()[0]->name(), QString("power"));
     }
 
+    void saveAsBesideTheProjectKeepsBoth()
+    {
+        // A copy saved as beside the project, then each saved in turn (the
+        // copy also onto its own name), each time with a text more on a
+        // sheet: both reopen as last saved, with two directories each.
+        const ProjectFiles plant = savedProject("beside", "plant.rlay", true);
+        const QString copy = plant.dir + "/copy.rlay";
+        QMap<QString, qsizetype> saved;
+        for (const auto &[path, saveAs] :
+             {std::pair(plant.path(".rlay"), copy), {plant.path(".rlay"), ""}, {copy, ""}, {copy, copy}}) {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, path));
+            Scheme *sheet = p.schemes()->itemList()[1]->itemList()[0];
+            QVERIFY(sheet->addGraphicsItem(new GraphicsText(sheet, nullptr)));
+            QVERIFY(saveAs.isEmpty() ? p.save() : p.saveAs(saveAs));
+            saved[p.fileName()] = sheet->graphicsItems().size();
+        }
+        QCOMPARE(QDir(plant.dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 4);
+        for (const QString &path : saved.keys()) {
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, path));
+            QCOMPARE(p.schemes()->itemList()[1]->itemList()[0]->graphicsItems().size(), saved[path]);
+        }
+    }
+
+    void saveAfterAFailedSaveAsWritesWhereTheProjectIs()
+    {
+        const ProjectFiles plant = savedProject("failed-as", "plant.rlay", true);
+        Project p(nullptr, nullptr);
+        QVERIFY(loadInto(p, plant.path(".rlay")) && QDir(plant.dir).mkdir("blocked.rlay"));
+        const QStringList entries = QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY(p.createDevice(LampKind)->setName("HL9"));
+        ModalRecorder rec;
+        // It fails at the main file, a folder's name, after every other file.
+        QVERIFY(!p.saveAs(plant.dir + "/blocked.rlay") && p.save());
+        QCOMPARE(QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        Project q(nullptr, nullptr);
+        QVERIFY(loadInto(q, plant.path(".rlay")) && q.findObj(LampKind, "HL9"));
+    }
+
+    void aFolderThatCannotBeWrittenIsNamed()
+    {
+        const ProjectFiles plant = savedProject("readonly");
+        Project p(nullptr, nullptr);
+        QVERIFY(loadInto(p, plant.path(".rlay")));
+        QVERIFY(QFile::setPermissions(plant.dir, QFile::ReadOwner | QFile::ExeOwner));
+        ModalRecorder rec;
+        const bool refused = !QFile(plant.dir + "/probe").open(QIODevice::WriteOnly) && !p.save();
+        QFile::setPermissions(plant.dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!refused)
+            QSKIP("The folder can be written all the same (run as root)");
+        QCOMPARE(rec.texts(), QStringList({QString("Cannot write to folder %1: Permission denied!").arg(plant.dir)}));
+    }
+
     void mainFileLayout()
     {
         const ProjectFiles f = savedProject("layout");
@@ -1182,16 +1238,21 @@ private slots:
     }
 
     // A panel put into a panel comes back where it stood, whichever of the
-    // two the sheet lists first.
+    // two the sheet lists first; a built-in one stays in its place, and the
+    // layout, of another type before, keeps the sheet number it shows.
     void panelInPanelKeepsItsPlace()
     {
         Project source(nullptr, nullptr), p(nullptr, nullptr);
-        FrameLayout *layout = frameOf(source, 38)->layout(); // "SRKMU-2500-REL-21"
+        FrameLayout *layout = frameOf(source, 8)->layout();
+        layout->frame()->setFrameType(38); // "SRKMU-2500-REL-21"
+        layout->parts()[1]->nestedContainer(0)->removeFromPlace();
         GraphicsFramePanel *inner = panelOf(layout, 73), *outer = panelOf(layout, 77); // REL rows 1 and 3
         QVERIFY(layout->parts()[0]->places()[5]->putItem(outer) && outer->places()[1]->putItem(inner));
         QVERIFY(reopened(source, p, nullptr));
-        const QList<GraphicsItem *> items = p.equipment()->itemList()[0]->itemList()[0]->layout()->graphicsItems();
+        FrameLayout *again = p.equipment()->itemList()[0]->itemList()[0]->layout();
+        const QList<GraphicsItem *> items = again->graphicsItems();
         QVERIFY(items.size() == 5 && items[3]->pos() == inner->pos() && items[4]->pos() == outer->pos());
+        QVERIFY(again->number() == layout->number() && again->parts()[1]->nestedContainer(0)->place());
     }
 
     // Frame, panel and board types outside their tables are reported once
@@ -1207,7 +1268,7 @@ private slots:
         QStringList texts;
         // The first frame's type becomes 40.
         QVERIFY(reopened(source, p, &texts, [](QByteArray &eqm) { eqm.replace(8, 4, QByteArray("\0\0\0\x28", 4)); }));
-        QVERIFY(texts.size() == 1 && texts[0].count("FALSE expression") == 2); // frames 40 and -1; board and panel
+        QVERIFY(texts.size() == 1 && texts[0].startsWith("Frame type not correct.") && texts[0].count("FALSE") == 1);
         const QList<Frame *> frames = p.equipment()->itemList()[0]->itemList();
         QVERIFY(frames.size() == 2 && frames[0]->frameType() == -1 && frames[0]->layout()->parts().isEmpty());
         const QList<GraphicsItem *> items = frames[0]->layout()->graphicsItems();
@@ -1723,6 +1784,49 @@ private slots:
         qDebug("%d mutated projects, %d of them loaded, in %lld ms", rounds, loaded, total.elapsed());
         QVERIFY(loaded < rounds);
         QVERIFY(total.elapsed() < 60000);
+    }
+
+    // Every scheme item kind, bound, or placed through its dialog with
+    // nothing filled in (unbound where the kind allows it), upright and
+    // turned, has after a reopen the outline it had when saved.
+    void everyKindKeepsItsOutlineThroughAReopen()
+    {
+        createScreenFonts();
+        const auto outlines = [](Project &p) {
+            QList<QRectF> found;
+            for (GraphicsItem *item : p.schemes()->itemList()[0]->itemList().last()->graphicsItems())
+                found.append(item->boundingRect());
+            return found;
+        };
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        fillProject(p);
+        fillSheets(p);
+        fillEveryKind(p);
+        Scheme *sheet = p.schemes()->itemList()[0]->itemList().last();
+        // Each kind settles as its dialog leaves it.
+        for (GraphicsItem *item : sheet->graphicsItems())
+            if (auto *bound = dynamic_cast<GraphicsObjItem *>(item))
+                bound->updatePinNames(), bound->updateFromObj();
+        int count = 0;
+        const SchemeItemType *rows = Scheme::itemTypes(count);
+        for (int i = 0; i < 2 * count; ++i) {
+            const int type = rows[i % count].typeId;
+            if (!rows[i % count].createDialog)
+                continue;
+            std::unique_ptr<DlgPropGraphicsItem> dialog(sheet->createDialog(type));
+            rec.handle(pressOk);
+            if (GraphicsItem *item = dialog->execDialog(nullptr, type)) {
+                QVERIFY(sheet->addGraphicsItem(item));
+                item->rotateBy(i / count, true);
+            }
+        }
+        QDir().mkpath(dir() + "/outlines");
+        p.setFileName(dir() + "/outlines/plant.rlay");
+        QVERIFY(p.save());
+        Project loaded(nullptr, nullptr);
+        QVERIFY(loadInto(loaded, dir() + "/outlines/plant.rlay"));
+        QCOMPARE(outlines(loaded), outlines(p));
     }
 
     // A group's record with an object's identity made another's, or a byte

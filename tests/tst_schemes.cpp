@@ -941,17 +941,19 @@ private slots:
 
         // Printed unseen, or shown in a view that lets go of it, a sheet
         // gives its framework scene back: every item keeps its place, and
-        // the sheet streams and prints as before.
+        // the sheet streams (its own records: a scheme writes its file only
+        // when it changed) and prints as before.
         auto streamed = [](Scheme *sheet) {
             QByteArray bytes;
             DataStream out(&bytes, QIODevice::WriteOnly);
             out.setFormatIndex(DataStream::CurrentFormat);
-            sheet->saveScene(out);
-            sheet->saveItemsGeometry(out);
+            sheet->GraphicsScene::saveScene(out);
+            sheet->GraphicsScene::saveItemsGeometry(out);
             return bytes;
         };
         QVERIFY(!sheetOf(unseen)->liveSceneIfAny());
         const QByteArray before = streamed(sheetOf(shown));
+        QCOMPARE(before, streamed(sheetOf(unseen)));
         view.setScene(nullptr);
         QVERIFY(!sheetOf(shown)->liveSceneIfAny());
         for (int i = 0; i < places.size(); ++i)

@@ -271,7 +271,7 @@ private slots:
         placeModule(project, b, "TS2", TS);
         addCable(project, a, b, 150);
         addCable(project, b, a, 100);
-        QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
+        QVERIFY(project.equipment()->createWiringLayouts());
         QCOMPARE(tree(a), QStringList({"01", "02 TU", "03 TU", "04 TV", "05 TS", "06 TU2", "07 TU7", "08 TU10",
                                        "09 TV1", "10 TS1", "11 Cable", "12 Cable"}));
         QCOMPARE(page<WiringLayoutDCTable>(a, 1)->modules().size(), 2);
@@ -280,6 +280,43 @@ private slots:
         // A cable page holds 200 cores at most, a cable never split.
         QCOMPARE(page<WiringLayoutCable>(b, 3)->cables().size(), 1);
         QCOMPARE(page<WiringLayoutCable>(b, 3)->cables().first()->cores().size(), 150);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // A frame's pages show the modules whose address is in its code, as a
+    // walk over every module finds them, while frames join, take another
+    // frame's code by number or by row, and share one code.
+    void placedDevicesFollowTheFrameCodes()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        QList<Frame *> frames;
+        auto check = [&] {
+            for (Frame *frame : std::as_const(frames)) {
+                const quint32 code = frame->address().packedFrameCode();
+                QStringList expected, found;
+                for (Obj *obj : project.sortedObjectsOfKind(ModuleKind)) {
+                    const Address *at = static_cast<Device *>(obj)->address();
+                    if (at && at->packedFrameCode() == code)
+                        expected << obj->name();
+                }
+                for (Device *device : project.equipment()->placedDevices(code, ModuleKind))
+                    found << device->name();
+                QCOMPARE(found, expected);
+            }
+        };
+        for (int i = 0; i < 4; ++i) {
+            frames << newFrame(project, 1 + i / 3, 1 + i % 3, dcFrameType);
+            placeModule(project, frames[i], QString("TU%1").arg(i + 1), TU);
+            check();
+        }
+        Address renumbered = frames[1]->address();
+        renumbered.setField(2, 1);
+        frames[1]->setAddressField(renumbered, 2);
+        check();
+        frames[3]->setAddressField(frames[0]->address(), 1);
+        check();
+        QCOMPARE(project.equipment()->placedDevices(frames[0]->address().packedFrameCode(), ModuleKind).size(), 3);
         QCOMPARE(rec.count(), 0);
     }
 
@@ -298,7 +335,7 @@ private slots:
                 placeModule(project, frames[i % 4], QString("TU%1").arg(i + 1), i % 3);
             for (int i = 0; i < 4; ++i)
                 addCable(project, frames[i], frames[(i + 1) % 4], 60 + 50 * i);
-            QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
+            QVERIFY(project.equipment()->createWiringLayouts());
             QList<GraphicsScene *> gathered;
             if (branch)
                 project.equipment()->appendPages(gathered);
@@ -321,7 +358,7 @@ private slots:
         Frame *a = f.a, *b = f.b;
         placeModule(project, b, "TU1", TU);
         addCable(project, a, b, 10);
-        QVERIFY(project.equipment()->createWiringLayouts(project.specificationCable()->cables()));
+        QVERIFY(project.equipment()->createWiringLayouts());
         QCOMPARE(tree(b), QStringList({"01", "02 TU", "03 TU1", "04 Cable"}));
         WiringLayout *cablePage = page(b, 3);
         GraphicsText *text = drawText(cablePage, "north wall");
@@ -485,6 +522,7 @@ private slots:
         for (bool kept : {true, false}) {
             TwoFrames f;
             f.project.equipment()->itemList().first()->appendItem(new Frame(&f.project));
+            f.project.equipment()->itemList().first()->itemList().last()->setFrameType(0);
             QVERIFY(f.project.save());
             f.project.specificationCable()->addCable(quint64(0x103) << 32 | 0x100, new Cable(0));
             Frame *frame = newFrame(f.project, 1, 3, 0);
@@ -546,7 +584,7 @@ private slots:
         command->setKind(1);
         command->setNumber(20);
         static_cast<Module *>(f.project.findObj(ModuleKind, "TU1"))->appendItem(command);
-        QVERIFY(f.project.equipment()->createWiringLayouts(f.project.specificationCable()->cables()));
+        QVERIFY(f.project.equipment()->createWiringLayouts());
         QCOMPARE(tree(f.a), QStringList({"01", "02 TU", "03 TU1", "04 TU1"}));
         QByteArray bytes;
         {

@@ -347,7 +347,7 @@ private slots:
         panel->buildWiring(log);
         QCOMPARE(panel->wiringPage(), page);
         // A board gone from its place leaves its picture empty, quietly.
-        panel->places().at(0)->item()->removeFromPlace();
+        delete panel->places().at(0)->item();
         QVERIFY(!containers[1]->source() && containers[2]->source());
         QImage image(420, 297, QImage::Format_RGB32);
         QPainter painter(&image);
