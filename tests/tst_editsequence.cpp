@@ -13,6 +13,7 @@
 #include "app/dlgdistances.h"
 #include "app/mainwindow.h"
 #include "devices/clamp.h"
+#include "devices/dlgpropblock.h"
 #include "devices/dlgpropcommand.h"
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
@@ -99,9 +100,7 @@ struct HeldBack
     QString kind;
     QString fault;
 };
-const QList<HeldBack> heldBack = {
-    {"close tab", "the selection goes with a sheet's framework scene"},
-    {"frame type", "a frame of another type numbers its sheets otherwise than a reopen"}};
+const QList<HeldBack> heldBack;
 
 bool isHeldBack(const QString &kind)
 {
@@ -737,7 +736,7 @@ private:
 
     void build();
     QString saveAndCompare();
-    QString compare();
+    QString compare(const QStringList &asked);
     QString drop(GraphicsPlaceItem *item, Frame *frame, bool keep);
     QList<Place *> freePlaces(Frame *frame, GraphicsPlaceItem *item);
     QList<GraphicsPlaceItem *> movable(Frame *frame);
@@ -932,10 +931,30 @@ Device *EditSequence::newDevice()
                 unplaced << device;
         }
     }
+    // The module that gathers commands goes back into a frame first.
+    Module *gathering = modulesByCommands().value(0);
+    if (gathering && !gathering->placeItem())
+        return gathering;
     if (chance(40) && !unplaced.isEmpty())
         return pickFrom(unplaced);
     const int kinds[] = {BlockKind, RelayKind, DiodeKind, ResistorKind};
     const int kind = kinds[pick(4)];
+    if (kind == BlockKind) {
+        // Made in its dialog as the toolbox places one on a sheet.
+        const QString name = QString("D%1").arg(++m_names);
+        place(someSheet(), 81, on<DlgPropBlock>([&](DlgPropBlock *d) {
+            d->classCombo()->setCurrentIndex(pick(d->classCombo()->count()));
+            d->typeCombo()->setCurrentIndex(pick(d->typeCombo()->count()));
+            d->edObjName()->setText(name);
+            press(d, "Add");
+            press(d, "V");
+            pressOk(d);
+            if (d->result() != QDialog::Accepted)
+                press(d, "Cancel");
+        }));
+        auto *block = dynamic_cast<Device *>(project().findObj(BlockKind, name));
+        return block && block->placeType() >= 0 ? block : nullptr;
+    }
     auto *device = dynamic_cast<Device *>(project().createDevice(kind));
     QList<int> models;
     for (int model = 0; device->hasModel(model); ++model) {
@@ -964,7 +983,8 @@ Device *EditSequence::newDevice()
 QString EditSequence::placeDevice(int throughTable)
 {
     Device *device = newDevice();
-    Frame *frame = someFrame();
+    // Modules go into the LP Varnel frame.
+    Frame *frame = device && device->kind() == ModuleKind ? framesOf(project())[1] : someFrame();
     if (!device)
         return QString();
     const QString edit = QString("place %1 (model %2)").arg(device->name()).arg(device->modelIndex());
@@ -1021,12 +1041,15 @@ QString EditSequence::insertContainer(int)
     return "insert " + placeItemText(item) + drop(item, frame, false);
 }
 
+// The items that move, but the module that gathers commands.
 QList<GraphicsPlaceItem *> EditSequence::movable(Frame *frame)
 {
     QList<GraphicsPlaceItem *> items;
+    Module *gathering = modulesByCommands().value(0);
     for (Place *place : placesOf(frame)) {
         GraphicsPlaceItem *item = place->item();
-        if (item && (item->flags() & QGraphicsItem::ItemIsMovable))
+        auto *device = dynamic_cast<GraphicsPlaceItemDevice *>(item);
+        if (item && (item->flags() & QGraphicsItem::ItemIsMovable) && (!device || device->device() != gathering))
             items << item;
     }
     return items;
@@ -1083,7 +1106,8 @@ QString EditSequence::editFrame(int what)
 {
     const QList<Frame *> frames = framesOf(project());
     Frame *frame = pickFrom(frames);
-    const QList<int> pool = framePools.value(int(frames.indexOf(frame)), framePools.first());
+    QList<int> others = framePools.value(int(frames.indexOf(frame)), framePools.first());
+    others.removeAll(frame->frameType());
     QString edit;
     choose(frame->treeItem());
     command(65, on<DlgPropFrame>([&](DlgPropFrame *d) {
@@ -1094,7 +1118,7 @@ QString EditSequence::editFrame(int what)
                 ++free;
             d->numberSpin()->setValue(free);
             edit = QString("frame %1 renumbered %2").arg(former).arg(free);
-        } else if (const int type = pickFrom(pool); what == 1 && type != frame->frameType()) {
+        } else if (const int type = pickFrom(others); what == 1 && !others.isEmpty()) {
             d->frameTypeCombo()->setCurrentIndex(d->frameTypeCombo()->findData(type));
             edit = QString("frame %1 of type %2").arg(former).arg(type);
         } else if (const int count = d->clampTypeCombo()->count(); what == 2 && count > 1) {
@@ -1339,15 +1363,18 @@ QString EditSequence::placeTag(int)
     return made ? QString("tag %1 (%2) on %3").arg(name).arg(id).arg(sheet->name()) : QString();
 }
 
-// A placed device with an item on a sheet renamed in the item's dialog.
+// The name of a placed device's item on a sheet changed in its dialog.
 QString EditSequence::renameDevice(int)
 {
     QList<GraphicsItem *> shown;
-    for (int kind : {int(DiodeKind), int(ResistorKind)}) {
+    for (int kind : {int(BlockKind), int(DiodeKind), int(ResistorKind)}) {
         for (Obj *obj : project().sortedObjectsOfKind(kind)) {
             auto *device = dynamic_cast<Device *>(obj);
-            if (device && device->address() && device->items().size() == 1)
-                shown << dynamic_cast<GraphicsItem *>(device->items().first());
+            for (ObjItem *bound : device && device->address() ? device->items() : QList<ObjItem *>()) {
+                auto *item = dynamic_cast<GraphicsItem *>(bound);
+                if (item && qobject_cast<Scheme *>(item->graphicsScene()))
+                    shown << item;
+            }
         }
     }
     GraphicsItem *item = pickFrom(shown);
@@ -1373,7 +1400,15 @@ QString EditSequence::draw(int erase)
 {
     Frame *frame = someFrame();
     if (erase) {
-        WiringLayout *page = pickFrom(builtPagesOf(frame));
+        QList<WiringLayout *> drawnOn;
+        for (Frame *each : framesOf(project())) {
+            for (WiringLayout *page : builtPagesOf(each)) {
+                const QList<GraphicsItem *> &items = page->graphicsItems();
+                if (std::any_of(items.cbegin(), items.cend(), ofType<GraphicsText::Type>))
+                    drawnOn << page;
+            }
+        }
+        WiringLayout *page = pickFrom(drawnOn);
         auto *text = dynamic_cast<GraphicsText *>(page ? clickOn(page, ofType<GraphicsText::Type>) : nullptr);
         const QString words = text ? text->text() : QString();
         if (!text || !command(23))
@@ -1647,15 +1682,17 @@ QString EditSequence::saveAs(int)
     const QString folder = QString("%1/as%2").arg(m_dir).arg(++m_folders);
     QDir().mkpath(folder);
     m_fileAnswer = folder + "/plant.rlay";
+    // The user agrees to lose drawings left without a page.
     ModalRecorder answers;
     answers.clickButton("&Yes");
-    if (!command(3))
+    if (!action(3)->isEnabled())
         return QString();
+    action(3)->trigger();
     if (project().fileName() != m_fileAnswer || action(2)->isEnabled())
         return "!Save as failed: " + answers.texts().join(" / ");
     QDir(QFileInfo(m_path).absolutePath()).removeRecursively();
     m_path = m_fileAnswer;
-    const QString failure = compare();
+    const QString failure = compare(answers.texts());
     return failure.isEmpty() ? "save as " + m_path.mid(m_dir.size() + 1) : "!" + failure;
 }
 
@@ -1742,18 +1779,9 @@ QString EditSequence::saveAndCompare()
         if (page && page->secondCaption() != note)
             return QString("%1 showed the note [%2], not [%3]").arg(page->displayName(), note, page->secondCaption());
     }
-    const QString failure = compare();
+    const QString failure = compare(asked);
     if (!failure.isEmpty())
         return failure;
-    // A drawing goes only with its page, and the save says so.
-    const QString all = dump(project()).join('\n') + '\n';
-    for (const QString &drawing : m_drawings.values()) {
-        if (all.contains(' ' + drawing + '\n'))
-            continue;
-        if (asked.isEmpty())
-            return drawing + " is lost without a word";
-        m_drawings.remove(drawing);
-    }
     // Now and then the user opens the project saved.
     if (chance(30)) {
         m_fileAnswer = m_path;
@@ -1768,8 +1796,9 @@ QString EditSequence::saveAndCompare()
 }
 
 // The project in memory against the one its files hold, and the files
-// against those of a full save of the project they hold.
-QString EditSequence::compare()
+// against those of a full save of the project they hold; a drawing goes
+// only with its page, and the save said so.
+QString EditSequence::compare(const QStringList &asked)
 {
     // No two devices share an address.
     QHash<QString, QString> addressed;
@@ -1784,6 +1813,14 @@ QString EditSequence::compare()
         }
     }
     const QStringList inMemory = dump(project());
+    const QString all = inMemory.join('\n') + '\n';
+    for (const QString &drawing : m_drawings.values()) {
+        if (all.contains(' ' + drawing + '\n'))
+            continue;
+        if (asked.isEmpty())
+            return drawing + " is lost without a word";
+        m_drawings.remove(drawing);
+    }
     Project reopened(nullptr, nullptr);
     reopened.setFileName(m_path);
     if (!reopened.load())
@@ -1844,49 +1881,49 @@ QString EditSequence::compare()
 
 const QList<EditKind> EditSequence::kinds = {
     {"device", 30, 13, &EditSequence::placeDevice},
-    {"table", 30, 19, &EditSequence::placeDevice, 1},
+    {"table", 30, 16, &EditSequence::placeDevice, 1},
     {"container", 50, 19, &EditSequence::insertContainer},
-    {"move place item", 30, 7, &EditSequence::movePlaceItem},
-    {"remove place item", 20, 7, &EditSequence::movePlaceItem, 1},
-    {"cable", 20, 9, &EditSequence::addCable},
-    {"core", 8, 3, &EditSequence::addCable, 1},
+    {"move place item", 30, 11, &EditSequence::movePlaceItem},
+    {"remove place item", 20, 6, &EditSequence::movePlaceItem, 1},
+    {"cable", 20, 10, &EditSequence::addCable},
+    {"core", 8, 4, &EditSequence::addCable, 1},
     {"renumber frame", 4, 4, &EditSequence::editFrame},
-    {"frame type", 6, 3, &EditSequence::editFrame, 1},
-    {"clamp panels", 12, 4, &EditSequence::editFrame, 2},
+    {"frame type", 6, 5, &EditSequence::editFrame, 1},
+    {"clamp panels", 12, 7, &EditSequence::editFrame, 2},
     {"distance", 20, 12, &EditSequence::editDistance},
-    {"module", 20, 12, &EditSequence::editModule},
-    {"command", 50, 25, &EditSequence::editCommand},
-    {"text", 15, 11, &EditSequence::writeText},
+    {"module", 20, 10, &EditSequence::editModule},
+    {"command", 50, 21, &EditSequence::editCommand},
+    {"text", 15, 9, &EditSequence::writeText},
     {"rewrite text", 15, 7, &EditSequence::writeText, 1},
     {"passage", 20, 9, &EditSequence::placePassage},
-    {"net", 30, 10, &EditSequence::editNet},
-    {"section", 15, 8, &EditSequence::editNet, 1},
+    {"net", 30, 15, &EditSequence::editNet},
+    {"section", 15, 6, &EditSequence::editNet, 1},
     {"tag", 15, 6, &EditSequence::placeTag},
     {"rename device", 15, 3, &EditSequence::renameDevice},
-    {"drawing", 20, 6, &EditSequence::draw},
-    {"erase", 15, 3, &EditSequence::draw, 1},
-    {"select", 20, 7, &EditSequence::selectItems},
-    {"drag", 20, 6, &EditSequence::dragItems},
-    {"rotate", 12, 5, &EditSequence::turn},
-    {"mirror", 12, 4, &EditSequence::turn, 1},
-    {"layer", 12, 5, &EditSequence::layer},
-    {"delete", 15, 6, &EditSequence::deleteItems},
+    {"drawing", 20, 7, &EditSequence::draw},
+    {"erase", 15, 4, &EditSequence::draw, 1},
+    {"select", 20, 6, &EditSequence::selectItems},
+    {"drag", 20, 11, &EditSequence::dragItems},
+    {"rotate", 12, 4, &EditSequence::turn},
+    {"mirror", 12, 2, &EditSequence::turn, 1},
+    {"layer", 12, 3, &EditSequence::layer},
+    {"delete", 15, 4, &EditSequence::deleteItems},
     {"paste items", 15, 6, &EditSequence::pasteItems},
     {"add sheet", 6, 3, &EditSequence::editSheet},
-    {"renumber sheet", 5, 4, &EditSequence::editSheet, 1},
-    {"rename sheet", 8, 6, &EditSequence::editSheet, 2},
-    {"delete sheet", 8, 4, &EditSequence::deleteRow},
-    {"paste sheets", 8, 4, &EditSequence::pasteRows},
+    {"renumber sheet", 5, 3, &EditSequence::editSheet, 1},
+    {"rename sheet", 8, 5, &EditSequence::editSheet, 2},
+    {"delete sheet", 8, 3, &EditSequence::deleteRow},
+    {"paste sheets", 8, 3, &EditSequence::pasteRows},
     {"add group", 6, 2, &EditSequence::editGroup},
-    {"renumber group", 4, 2, &EditSequence::editGroup, 1},
-    {"rename group", 6, 3, &EditSequence::editGroup, 2},
-    {"delete group", 8, 4, &EditSequence::deleteRow, 1},
-    {"paste group", 6, 3, &EditSequence::pasteRows, 1},
+    {"renumber group", 4, 3, &EditSequence::editGroup, 1},
+    {"rename group", 6, 6, &EditSequence::editGroup, 2},
+    {"delete group", 8, 3, &EditSequence::deleteRow, 1},
+    {"paste group", 6, 2, &EditSequence::pasteRows, 1},
     {"print", 6, 4, &EditSequence::print},
     {"pdf", 4, 2, &EditSequence::print, 1},
     {"save as", 5, 3, &EditSequence::saveAs},
-    {"look", 40, 11, &EditSequence::look},
-    {"close tab", 20, 5, &EditSequence::closeTab},
+    {"look", 40, 14, &EditSequence::look},
+    {"close tab", 20, 8, &EditSequence::closeTab},
 };
 
 QString EditSequence::run(int count)

@@ -411,7 +411,9 @@ private slots:
         QCOMPARE(m_view->editMode(), 30);
         QVERIFY(m_view->carriedItems().isEmpty());
 
-        // A press on the free end goes on drawing from it.
+        // A press on the free end goes on drawing from it; the net drawn
+        // on makes the sheet due.
+        scheme().setModified(false);
         click(QPointF(800, 400));
         QCOMPARE(m_view->editMode(), 73);
         QVERIFY(action(73)->isChecked());
@@ -419,6 +421,7 @@ private slots:
         QVERIFY(wire->isSelected());
         hover(QPointF(1000, 400));
         QCOMPARE(end(wire, 1), QPointF(1000, 400));
+        QVERIFY(scheme().isModified());
         click(QPointF(1000, 400));
         QVERIFY(m_view->carriedItems().isEmpty());
         QVERIFY(soldered(wire->pin(0), a->pin(1)));
