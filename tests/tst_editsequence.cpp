@@ -1834,8 +1834,16 @@ QString EditSequence::compare(const QStringList &asked)
     QSet<QString> named;
     for (Scheme *sheet : schemesOf(reopened))
         named << sheet->file().fileName().mid(folder.size());
-    for (Frame *frame : framesOf(reopened))
+    // Every page built, every sheet drawn from a framework scene as a
+    // shown sheet is: what the sheets nobody shows draw is compared with it.
+    for (Frame *frame : framesOf(reopened)) {
         frame->buildWiringPages();
+        frame->layout()->liveScene();
+        for (WiringLayout *page : builtPagesOf(frame))
+            page->liveScene();
+    }
+    for (Scheme *sheet : schemesOf(reopened))
+        sheet->liveScene();
     const QStringList built = dump(reopened);
     failure = difference(inMemory, built, "in memory", "rebuilt");
     if (!failure.isEmpty())
