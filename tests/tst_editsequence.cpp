@@ -1770,7 +1770,7 @@ QString EditSequence::saveAndCompare()
     }
     for (const QString &box : std::as_const(asked))
         m_log << "  box: " + box;
-    if (action(2)->isEnabled())
+    if (action(2)->isEnabled() || asked.join('\n').contains("FALSE expression"))
         return "the save failed: " + asked.join(" / ");
     const QString changed = difference(seen, sheetView(project()), "before", "after");
     if (!changed.isEmpty())
