@@ -382,6 +382,9 @@ void GraphicsNet::dragEndTo(const QPointF &scenePoint)
         return;
     movePinTo(end, q);
     updatePinContact(end);
+    // A net drawn on from its free end is a change of the sheet's file.
+    if (sheet)
+        sheet->setModified(true);
 }
 
 void GraphicsNet::finish()

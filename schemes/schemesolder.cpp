@@ -99,7 +99,10 @@ void Scheme::solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item)
         // Pins that meet.
         if (Pin *found = candidate->freePinAt(sceneRect, pin)) {
             if (pinOnNet || netOfPin(found)) {
+                // The sheet's file holds the joints: it is due, even when
+                // nothing moved (a click on items lying on free pins).
                 found->solder(pin);
+                setModified(true);
             } else {
                 // Two device pins touch: a net of no length joins them.
                 auto *net = addNew<GraphicsNet>(this);

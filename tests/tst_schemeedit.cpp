@@ -411,7 +411,9 @@ private slots:
         QCOMPARE(m_view->editMode(), 30);
         QVERIFY(m_view->carriedItems().isEmpty());
 
-        // A press on the free end goes on drawing from it.
+        // A press on the free end goes on drawing from it; the net drawn
+        // on makes the sheet due.
+        scheme().setModified(false);
         click(QPointF(800, 400));
         QCOMPARE(m_view->editMode(), 73);
         QVERIFY(action(73)->isChecked());
@@ -419,6 +421,7 @@ private slots:
         QVERIFY(wire->isSelected());
         hover(QPointF(1000, 400));
         QCOMPARE(end(wire, 1), QPointF(1000, 400));
+        QVERIFY(scheme().isModified());
         click(QPointF(1000, 400));
         QVERIFY(m_view->carriedItems().isEmpty());
         QVERIFY(soldered(wire->pin(0), a->pin(1)));
@@ -502,6 +505,20 @@ private slots:
         QVERIFY(c->pin(0)->isFree() && c->pin(1)->isFree());
         QCOMPARE(itemsOf<GraphicsNode>(scheme()).size(), 0);
         QCOMPARE(recorder.count(), 0);
+    }
+
+    // A click on an item whose free pin lies on a net's free end joins
+    // them where it stands: the sheet's file is due.
+    void aClickThatJoinsPinsMakesTheSheetDue()
+    {
+        TestDevice *a = device(scheme(), QPointF(400, 400));
+        GraphicsNet *wire = net(scheme(), QPointF(480, 400), QPointF(800, 400));
+        view();
+        scheme().setModified(false);
+        click(QPointF(440, 402));
+        QVERIFY(a->isSelected());
+        QVERIFY(soldered(a->pin(1), wire->pin(0)));
+        QVERIFY(scheme().isModified());
     }
 
     void copyAndPasteAGroup()
