@@ -68,7 +68,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -417,10 +416,10 @@ bool writeSynced(const QString &path, const QByteArray &bytes)
 }
 
 // The bytes written as a save writes them: each file staged and synced,
-// a record of them written, synced and put in place, then each old file
-// moved aside and the new one put in place, each folder synced once, and
-// the old files and the record removed. The floor of a save of the same
-// files.
+// a record of them written, synced and put in place, then every old file
+// moved aside, every new one put in place, each folder synced after each
+// of the two, and the old files and the record removed. The floor of a
+// save of the same files.
 // With --cold every timing starts with the processor's caches emptied of
 // the project: a buffer four times the largest cache is walked first. A
 // small project then no longer runs wholly from the cache while a large
@@ -460,19 +459,23 @@ qint64 rawWriteNs(const QString &rawDir, const QStringList &paths, const QString
             == 0
         && ok;
     ok = syncToDisk(rawDir) && ok;
-    QSet<QString> folders;
+    QStringList folders;
     for (const QString &target : targets) {
         if (QFile::exists(target))
             ok = std::rename(QFile::encodeName(target).constData(),
                              QFile::encodeName(target + QStringLiteral(".old")).constData())
                     == 0
                 && ok;
+        folders.append(QFileInfo(target).absolutePath());
+    }
+    folders.removeDuplicates();
+    for (const QString &folder : std::as_const(folders))
+        ok = syncToDisk(folder) && ok;
+    for (const QString &target : targets)
         ok = std::rename(QFile::encodeName(target + QStringLiteral(".staged")).constData(),
                          QFile::encodeName(target).constData())
                 == 0
             && ok;
-        folders.insert(QFileInfo(target).absolutePath());
-    }
     for (const QString &folder : std::as_const(folders))
         ok = syncToDisk(folder) && ok;
     for (const QString &target : targets)

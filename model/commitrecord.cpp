@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
@@ -62,6 +61,48 @@ QByteArray bytesOfFile(const QString &path, qint64 length = -1)
     if ((length >= 0 && file.size() != length) || !file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+// Syncs each folder's names to the disk once, in a fixed order, so that a
+// failure is the same from one run to the next; false at the first that
+// fails, after its message when told.
+bool syncFolders(QStringList folders, bool tell)
+{
+    folders.sort();
+    folders.removeDuplicates();
+    for (const QString &folder : std::as_const(folders)) {
+        if (!syncToDisk(folder)) {
+            const int error = errno;
+            if (tell)
+                showError(syncFailureText(folder, error));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Puts a file in the place of another, for an open that finishes or undoes
+// a save: renamed within a folder, copied whole to the disk into another
+// folder, where a rename may reach the disk as a removal from one folder
+// without the name in the other. A copy leaves its source to be removed
+// once the folders are synced.
+bool moveInto(const QString &from, const QString &to)
+{
+    if (QFileInfo(from).absolutePath() == QFileInfo(to).absolutePath())
+        return replaceFile(from, to);
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    // The target may share its bytes with another name: it is replaced,
+    // not written through.
+    if (source.error() != QFileDevice::NoError || (QFile::exists(to) && !removeFile(to)))
+        return false;
+    QFile target(to);
+    const bool ok = target.open(QIODevice::WriteOnly | QIODevice::NewOnly) && target.write(bytes) == bytes.size()
+        && target.flush();
+    target.close();
+    return ok && syncToDisk(to);
 }
 
 } // namespace
@@ -203,37 +244,46 @@ bool CommitRecord::commit()
         bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
             && file.flush();
         file.close();
-        ok = ok && syncToDisk(temporary) && replaceFile(temporary, recordPath()) && syncToDisk(m_directory);
-        if (!ok) {
-            QFile::remove(temporary);
+        if (!ok || !syncToDisk(temporary) || !replaceFile(temporary, recordPath())) {
+            removeFile(temporary);
             showError(tq("Write data in file %1 is not correct! Promptly need save as project!").arg(recordPath()));
             return false;
         }
     }
+    // From here on a save that fails is undone from its record.
     m_recorded = true;
-    QSet<QString> directories{m_directory};
-    for (File *file : std::as_const(m_staged)) {
-        // The old file is kept, not overwritten, until every target is
-        // replaced: until then the save can still be undone.
-        if (QFile::exists(file->fileName())) {
-            if (stopsHere())
-                return false;
-            if (!replaceFile(file->fileName(), keptPath(targetOf(file)))) {
-                const int error = errno;
-                showError(writeFailureText(file->fileName(), error));
-                return false;
-            }
+    if (!syncFolders({m_directory}, true))
+        return false;
+    // A rename between two folders may reach the disk in one folder and not
+    // in the other, so each step stands in every folder it touched before
+    // the next begins. First every old file is moved aside, kept, not
+    // overwritten, so that until every target is replaced the save can
+    // still be undone.
+    QStringList folders{m_directory};
+    for (const File *file : std::as_const(m_staged)) {
+        folders.append(file->absolutePath());
+        if (!QFile::exists(file->fileName()))
+            continue;
+        if (stopsHere())
+            return false;
+        if (!replaceFile(file->fileName(), keptPath(targetOf(file)))) {
+            const int error = errno;
+            showError(writeFailureText(file->fileName(), error));
+            return false;
         }
+    }
+    if (!syncFolders(folders, true))
+        return false;
+    // Then every new file takes its place ...
+    for (File *file : std::as_const(m_staged)) {
         if (stopsHere() || !file->commit(false))
             return false;
-        directories.insert(file->absolutePath());
     }
-    // The new names stand on the disk before the old files go: each folder
-    // is synced once, after all of its renames.
-    for (const QString &directory : std::as_const(directories))
-        syncToDisk(directory);
-    // A kept file that cannot be removed keeps the record too, and the next
-    // open removes both.
+    if (!syncFolders(folders, true))
+        return false;
+    // ... and only then do the old files go, the record with them. A kept
+    // file that cannot be removed keeps the record too, and the next open
+    // removes both.
     bool removed = true;
     for (const File *file : std::as_const(m_staged)) {
         const QString kept = keptPath(targetOf(file));
@@ -241,14 +291,15 @@ bool CommitRecord::commit()
             continue;
         if (stopsHere())
             return false;
-        removed = QFile::remove(kept) && removed;
+        removed = removeFile(kept) && removed;
     }
     if (removed) {
         if (stopsHere())
             return false;
-        QFile::remove(recordPath());
+        removeFile(recordPath());
     }
-    syncToDisk(m_directory);
+    if (!syncFolders({m_directory}, true))
+        return false;
     m_staged.clear();
     m_recorded = false;
     return true;
@@ -263,7 +314,7 @@ void CommitRecord::drop()
     const bool undone = !m_stopped
         && (!m_recorded || (read(recordPath(), entries) && undo(entries) == Undone));
     for (File *file : std::as_const(m_staged)) {
-        if (undone)
+        if (undone && !m_recorded)
             file->discard();
         else
             file->abandonStaged();
@@ -271,11 +322,13 @@ void CommitRecord::drop()
     m_staged.clear();
     if (!undone || !m_recorded)
         return;
-    // The new files moved aside by the undo, then the record.
+    // The record goes first, so that the new files the undo moved aside
+    // never finish this save at the next open; then every staged file.
+    if (!removeFile(recordPath()) || !syncToDisk(m_directory))
+        return;
     const QDir directory(m_directory);
     for (const Entry &entry : std::as_const(entries))
-        QFile::remove(directory.filePath(entry.staged));
-    QFile::remove(recordPath());
+        removeFile(directory.filePath(entry.staged));
     syncToDisk(m_directory);
     m_recorded = false;
 }
@@ -403,29 +456,39 @@ CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
 
 bool CommitRecord::finish(const QList<Entry> &entries, const QList<bool> &staged)
 {
-    // Every new file is there: the replacements are finished, each old file
-    // kept until all are.
+    // Every new file is there. As in a save, each step stands in every
+    // folder it touched before the next: the old files are moved aside,
+    // the new ones put in their place, then the rest of the save goes,
+    // the record last.
     const QDir directory(m_directory);
-    QSet<QString> directories{m_directory};
+    QStringList folders{m_directory};
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!staged[i])
             continue;
         const QString target = directory.filePath(entries[i].target);
         const QString kept = keptPath(entries[i].target);
+        folders.append(QFileInfo(target).absolutePath());
+        directory.mkpath(folders.last());
         if (QFile::exists(target) && !QFile::exists(kept) && !replaceFile(target, kept))
             return false;
-        directory.mkpath(QFileInfo(target).absolutePath());
-        if (!replaceFile(directory.filePath(entries[i].staged), target))
-            return false;
-        directories.insert(QFileInfo(target).absolutePath());
     }
-    for (const QString &path : std::as_const(directories))
-        syncToDisk(path);
-    for (const Entry &entry : entries)
-        QFile::remove(keptPath(entry.target));
-    QFile::remove(recordPath());
-    syncToDisk(m_directory);
-    return true;
+    if (!syncFolders(folders, false))
+        return false;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (staged[i] && !moveInto(directory.filePath(entries[i].staged), directory.filePath(entries[i].target)))
+            return false;
+    }
+    if (!syncFolders(folders, false))
+        return false;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        removeFile(keptPath(entries[i].target));
+        if (staged[i])
+            removeFile(directory.filePath(entries[i].staged));
+    }
+    if (!syncToDisk(m_directory))
+        return false;
+    removeFile(recordPath());
+    return syncToDisk(m_directory);
 }
 
 CommitRecord::Outcome CommitRecord::undo(const QList<Entry> &entries)
@@ -434,7 +497,6 @@ CommitRecord::Outcome CommitRecord::undo(const QList<Entry> &entries)
     // record says of it, an old file moved aside is its kept copy, which
     // must be whole; one not moved stands in its place.
     const QDir directory(m_directory);
-    QSet<QString> directories{m_directory};
     QList<bool> inPlace;
     for (const Entry &entry : entries) {
         const QString kept = keptPath(entry.target);
@@ -449,23 +511,32 @@ CommitRecord::Outcome CommitRecord::undo(const QList<Entry> &entries)
         if (entry.oldLength >= 0 && !inPlace.last() && !holdsOld(kept, entry))
             return Stuck;
     }
-    // Each goes back in place; what stood there is kept under its staged
-    // name when that is free.
-    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+    // As in a save, each step stands in every folder it touched before the
+    // next: what stands in an old file's place is kept under its staged
+    // name when that is free, then each old file goes back, then the kept
+    // copies left go, so that no kept file outlives the record.
+    QStringList folders{m_directory};
+    for (qsizetype i = 0; i < entries.size(); ++i) {
         if (inPlace[i])
             continue;
-        const QString stagedName = directory.filePath(entries[i].staged);
         const QString target = directory.filePath(entries[i].target);
+        const QString stagedName = directory.filePath(entries[i].staged);
+        folders.append(QFileInfo(target).absolutePath());
         if (QFile::exists(target) && !QFile::exists(stagedName) && !replaceFile(target, stagedName))
             return Stuck;
-        const bool existed = !entries[i].oldKnown || entries[i].oldLength >= 0;
-        if (existed && !replaceFile(keptPath(entries[i].target), target))
-            return Stuck;
-        directories.insert(QFileInfo(target).absolutePath());
     }
-    for (const QString &path : std::as_const(directories))
-        syncToDisk(path);
-    return Undone;
+    if (!syncFolders(folders, false))
+        return Stuck;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const bool existed = !entries[i].oldKnown || entries[i].oldLength >= 0;
+        if (!inPlace[i] && existed && !moveInto(keptPath(entries[i].target), directory.filePath(entries[i].target)))
+            return Stuck;
+    }
+    if (!syncFolders(folders, false))
+        return Stuck;
+    for (const Entry &entry : entries)
+        removeFile(keptPath(entry.target));
+    return syncToDisk(m_directory) ? Undone : Stuck;
 }
 
 CommitRecord::Outcome CommitRecord::recover(bool tidy, bool clear)
@@ -498,13 +569,13 @@ CommitRecord::Outcome CommitRecord::recover(bool tidy, bool clear)
         outcome = settle(entriesByName(left));
     } else if (QFile::exists(recordPath()) && !anyWith(m_stagedPrefix)) {
         // Only the record outlived a whole save: it is the last to go.
-        QFile::remove(recordPath());
+        removeFile(recordPath());
         outcome = Finished;
     }
     // Otherwise no old file was moved: the old save stands.
     if (clear && outcome == Undone) {
         for (const QString &name : leftovers())
-            QFile::remove(m_directory + QLatin1Char('/') + name);
+            removeFile(m_directory + QLatin1Char('/') + name);
         syncToDisk(m_directory);
     }
     m_tidy = leftovers().isEmpty();

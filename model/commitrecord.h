@@ -8,23 +8,30 @@
 //    names its target ("<main>.staged.<target>") and flushed to the disk;
 // 2. a commit record ("<main>.commit") that names each target with what the
 //    new file and the old one hold is written whole;
-// 3. each target in turn is renamed to a kept name ("<main>.old.<target>")
-//    and its staged file renamed onto it, so that every old file is kept
-//    until all of them are replaced;
-// 4. the kept files, then the record are removed.
+// 3. every target is renamed to a kept name ("<main>.old.<target>"), so
+//    that every old file is kept until all of them are replaced;
+// 4. every staged file is renamed onto its target;
+// 5. the kept files, then the record are removed.
+// A rename between two folders (a sheet's file and its staged or kept name)
+// may reach the disk in one folder and not in the other, so each step
+// stands on the disk in every folder it touched (synced in a fixed order)
+// before the next begins; a folder that cannot be synced fails the save
+// before anything of it is removed.
 // Opening the project (or saving it again) finishes a save left behind when
 // every file it wrote is there and whole, else undoes it when every old file
-// is, and otherwise touches nothing. A record still under its temporary name
-// finishes its save when every file it names is staged whole; otherwise that
-// save had not begun to replace. Without its record the names tell what
-// replaces what: a save that had begun to replace is finished, or undone
-// with the whole old files kept, one that had not is left. Leftovers are the
-// exact names a save writes (the project's own files under the two
-// prefixes, the record and its temporary name): a user's file that only
-// looks like one is never touched. An open deletes no file it could not use;
-// a save clears the files of a save that could only be undone, as it writes
-// the project anew; a save that fails (not a kill) puts back what it replaced
-// and removes what it staged.
+// is, and otherwise touches nothing, in steps that each stand on the disk as
+// a save's do; a file it puts into another folder is copied there, its
+// source removed only once the copy stands. A record still under its
+// temporary name finishes its save when every file it names is staged
+// whole; otherwise that save had not begun to replace. Without its record
+// the names tell what replaces what: a save that had begun to replace is
+// finished, or undone with the whole old files kept, one that had not is
+// left. Leftovers are the exact names a save writes (the project's own
+// files under the two prefixes, the record and its temporary name): a
+// user's file that only looks like one is never touched. An open deletes
+// no file it could not use; a save clears the files of a save that could
+// only be undone, as it writes the project anew; a save that fails (not a
+// kill) puts back what it replaced and removes what it staged.
 
 #include <QByteArray>
 #include <QDateTime>

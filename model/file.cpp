@@ -38,6 +38,22 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+DiskWatch &diskWatch()
+{
+    static DiskWatch watch;
+    return watch;
+}
+
+// Whether the watch lets the step be taken; a step it refuses fails as one
+// the system refuses, with an input/output error.
+bool watchAllows(DiskStep step, const QString &path, const QString &to = QString())
+{
+    if (!diskWatch() || diskWatch()(step, path, to))
+        return true;
+    errno = EIO;
+    return false;
+}
+
 FileClock &fileClock()
 {
     static FileClock clock;
@@ -246,9 +262,13 @@ bool File::commit(bool syncFolder)
         return false;
     }
     m_stagedPath.clear();
-    // The new name stands on the disk before the save goes on.
-    if (syncFolder)
-        syncToDisk(absolutePath());
+    // The new name stands on the disk before the save goes on: a folder
+    // that cannot say so fails the save.
+    if (syncFolder && !syncToDisk(absolutePath())) {
+        const int error = errno;
+        showError(syncFailureText(absolutePath(), error));
+        return false;
+    }
     return true;
 }
 
@@ -256,23 +276,43 @@ void File::discard()
 {
     if (m_stagedPath.isEmpty())
         return;
-    QFile::remove(m_stagedPath);
+    removeFile(m_stagedPath);
     m_stagedPath.clear();
+}
+
+void setDiskWatch(DiskWatch watch)
+{
+    diskWatch() = std::move(watch);
 }
 
 bool syncToDisk(const QString &path)
 {
+    if (!watchAllows(DiskStep::Sync, path))
+        return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool ok = ::fsync(fd) == 0;
+    const int error = errno;
     ::close(fd);
+    errno = error;
     return ok;
 }
 
 bool replaceFile(const QString &from, const QString &to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    return watchAllows(DiskStep::Rename, from, to)
+        && std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+bool removeFile(const QString &path)
+{
+    return watchAllows(DiskStep::Remove, path) && ::unlink(QFile::encodeName(path).constData()) == 0;
+}
+
+QString syncFailureText(const QString &folder, int error)
+{
+    return tq("Cannot write to folder %1: %2!").arg(QFileInfo(folder).absoluteFilePath(), systemReason(error));
 }
 
 QString writeFailureText(const QString &path, int error)

@@ -62,8 +62,8 @@ public:
     // the bytes into a file of their own (the path given, by default the
     // target's name + ".new") and flushes them to the disk, commit() renames
     // that file onto the target in one step, discard() removes it and leaves
-    // the target as it was. A commit syncs the target's folder unless the
-    // caller syncs it once for several files.
+    // the target as it was. A commit syncs the target's folder, and fails when
+    // that fails, unless the caller syncs it once for several files.
     bool stage(const QString &stagedPath = QString());
     bool commit(bool syncFolder = true);
     void discard();
@@ -142,6 +142,16 @@ inline constexpr int fileHeaderSize = 6;
 bool syncToDisk(const QString &path);
 // Renames a file onto another in one step, replacing it; false on failure.
 bool replaceFile(const QString &from, const QString &to);
+// Removes a file; false when the system refuses.
+bool removeFile(const QString &path);
+// For tests: each step the three above take on the disk is shown to the
+// watch before it is taken; one the watch refuses fails as one the system
+// refuses. Null watches nothing.
+enum class DiskStep { Sync, Rename, Remove };
+using DiskWatch = std::function<bool(DiskStep step, const QString &path, const QString &to)>;
+void setDiskWatch(DiskWatch watch);
+// The message for a folder whose names could not be synced to the disk.
+QString syncFailureText(const QString &folder, int error);
 // The message for a file that could not be renamed or replaced, given the
 // system's error: the folder and the reason when its folder may not be
 // written, else that the file's data is not written.

@@ -103,6 +103,40 @@ void restore(const QString &dir, const Snapshot &files)
     }
 }
 
+// The folders a power cut during run may leave: a file made holds half its
+// bytes until synced, a change of a folder's names (a rename between two is
+// one in each) stands once it is synced, any before; sync refuse fails.
+QList<Snapshot> cutStates(const QString &dir, const std::function<void()> &run, int refuse = -1)
+{
+    QList<std::tuple<QString, Snapshot, bool>> changes; // a folder, names set there (null: removed), synced
+    QList<Snapshot> states;
+    setDiskWatch([&, d = QDir(dir), from = filesBelow(dir)](DiskStep step, const QString &path, const QString &to) {
+        const QString name = d.relativeFilePath(path), target = d.relativeFilePath(to), in = QFileInfo(name).path();
+        if (step == DiskStep::Sync && QFileInfo(path).isDir()) {
+            for (auto &[folder, names, synced] : changes)
+                synced = synced || (folder == name && refuse != 0);
+            return refuse-- != 0;
+        }
+        const QByteArray bytes = readRaw(path);
+        changes.append({in, {{name, step == DiskStep::Sync ? bytes.chopped(bytes.size() / 2) : QByteArray()}}, false});
+        if (const QString into = QFileInfo(target).path(); step == DiskStep::Rename)
+            std::get<1>(into == in ? changes.last() : changes.emplaceBack(into, Snapshot(), false)).insert(target, bytes);
+        const auto open = std::count_if(changes.cbegin(), changes.cend(), [](auto &c) { return !std::get<2>(c); });
+        for (quint32 chosen = 0, bit = 0; chosen < 1u << open; ++chosen, bit = 0) {
+            states << from;
+            for (const auto &[folder, names, synced] : std::as_const(changes))
+                for (auto it = synced || chosen >> bit++ & 1 ? names.cbegin() : names.cend(); it != names.cend(); ++it)
+                    it->isNull() ? void(states.last().remove(it.key())) : void(states.last().insert(it.key(), *it));
+        }
+        if (step == DiskStep::Sync)
+            std::get<1>(changes.last())[name] = bytes;
+        return true;
+    });
+    run();
+    setDiskWatch(nullptr);
+    return states;
+}
+
 // The container: size and checksum in front of the payload.
 QByteArray container(const QByteArray &payload)
 {
@@ -1637,6 +1671,43 @@ private slots:
         QStringList texts;
         QVERIFY(loadInto(again, f.path(".rlay"), &texts) && texts.isEmpty());
         clockNow = clockNow.addSecs(-1);
+    }
+
+    // Every state a power cut leaves in a save of sheets in two folders, in
+    // one that a refused folder sync fails with a box and undoes, or in an
+    // open's recovery of one, opens as one save and says which. A refused
+    // save leaves the old one, or the new one once the old files are gone.
+    void aPowerCutAnywhereLeavesOneSave()
+    {
+        const ProjectFiles f = savedProject("powercut", "plant.rlay", true);
+        QList<Snapshot> states, ignored;
+        const auto save = [&](int refuse) { // its first save writes the same bytes again
+            Project p(nullptr, nullptr);
+            bool saved = loadInto(p, f.path(".rlay")) && p.save();
+            for (int group : {0, 1})
+                addPrimitives(*p.schemes()->itemList()[group]->itemList()[0]);
+            states += cutStates(f.dir, [&] { saved = saved && p.save(); }, refuse);
+            return saved;
+        };
+        const Snapshot old = filesBelow(f.dir), saved = save(-1) ? filesBelow(f.dir) : Snapshot();
+        const auto isLeftOver = [](auto it) { return it.key().startsWith("plant.rlay."); };
+        const auto opensAs = [&](Snapshot at, QList<Snapshot> *recovery) {
+            restore(f.dir, at);
+            QStringList texts;
+            *recovery += cutStates(f.dir, [&] { Project p(nullptr, nullptr); loadInto(p, f.path(".rlay"), &texts); });
+            Snapshot now = filesBelow(f.dir);
+            const int as = now == saved ? 1 : (now.removeIf(isLeftOver), now == old) ? 0 : -1;
+            const bool told = texts.size() == int(at.removeIf(isLeftOver) > 0);
+            return told && (texts.isEmpty() || texts[0].contains(as ? "has been finished" : "cannot be finished")) ? as : -1;
+        };
+        QList<int> refused; // how the folder opens once each folder sync in turn is refused
+        for (ModalRecorder rec; restore(f.dir, old), rec.clear(), !save(int(refused.size())) || rec.count();)
+            QVERIFY((refused << opensAs(filesBelow(f.dir), &ignored), rec.count() == 1));
+        QCOMPARE(refused, QList<int>(refused.size() - 1, 0) << 1);
+        QSet<size_t> seen;
+        for (qsizetype i = 0, saves = states.size(); i < states.size(); ++i)
+            if (const size_t key = qHashRange(states[i].keyValueBegin(), states[i].keyValueEnd()); !seen.contains(key))
+                QVERIFY((seen.insert(key), opensAs(states[i], i < saves ? &states : &ignored) >= 0));
     }
 
     // Two projects on one folder, as two copies of the program: only the
