@@ -1,27 +1,26 @@
-// Saving, loading, using and closing whole projects of growing sizes, each
-// ten times the one before: devices with cables, scheme sheets full of
-// bound symbols, nodes, nets, sources and texts, and rows of frames holding
-// placed devices, panels, clamp panels, relays and blocks, whose wiring
-// pages every load lists.
+// Saving, loading, using and closing whole projects of growing sizes, each ten
+// times the one before: devices with cables, scheme sheets full of bound
+// symbols, nodes, nets, sources and texts, and rows of frames holding placed
+// devices, panels, clamp panels, relays and blocks, whose wiring pages every
+// load lists.
 // Each operation is timed over several rounds (median, min and max) and set
-// against its floor: a load against reading the same files' bytes (once
-// each, no folder listing), also for the first load in a fresh process
-// (there against a read made in the same fresh process just before it, each
-// file read into memory let go before the next, as the load reads them;
-// round by round), with the memory that load leaves held (the allocator's
-// count and the resident memory), and the most it held resident, against
-// the bytes on disk; a save, and a save after one sheet changed,
+// against its floor: a load against reading the same files' bytes (once each,
+// no folder listing), also for the first load in a fresh process (there against
+// a read made in the same fresh process just before it, each file read into
+// memory let go before the next, as the load reads them; round by round), with
+// the memory that load leaves held (the allocator's count and the resident
+// memory), and the most it held resident, against the bytes on disk; a save, a
+// save after one sheet changed and one after a device moved in one frame,
 // against writing the bytes of the files it writes with the same syncs; a
-// close, and a close after every wiring page was shown in a view and
-// closed again, against the toolkit freeing as many empty scenes; a close
-// after every sheet, layout and page was printed against the same close
-// after the project lay untouched as long as the print took; the wiring
-// pages' listing, building (also as the whole branch's PDF builds them),
-// framework scenes and rebuild against the toolkit making as many tree
-// rows, items and scenes. The growth per ten times the size shows whether
-// each stays linear. Every load is checked (result, boxes
-// shown, objects, items, placed items and pages) before its time counts,
-// every build of the pages for the pages it gives.
+// close, and a close after every wiring page was shown in a view and closed
+// again, against the toolkit freeing as many empty scenes; a close after every
+// sheet, layout and page was printed against the same close after the project
+// lay untouched as long as the print took; the wiring pages' listing, building
+// (also as the whole branch's PDF builds them), framework scenes and rebuild
+// against the toolkit making as many tree rows, items and scenes. The growth
+// per ten times the size shows whether each stays linear. Every load is checked
+// (result, boxes shown, objects, items, placed items and pages) before its time
+// counts, every build of the pages for the pages it gives.
 #include "bench/furnish.h"
 #include "bench/wiringfigures.h"
 #include "devices/graphicscontact.h"
@@ -533,18 +532,19 @@ struct Series
 // could take done by plain means (reading or writing the same bytes, the
 // toolkit freeing as many empty scenes or making as many tree rows, items
 // and scenes).
-enum Operation { Load, FirstLoad, Close, ClosePrinted, CloseShown, Save, SaveOne, ListPages, BuildPages,
-                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, PauseClose, Write, WriteOne,
+enum Operation { Load, FirstLoad, Close, ClosePrinted, CloseShown, Save, SaveOne, SaveFrame, ListPages, BuildPages,
+                 BranchPages, BuildScenes, Rebuild, Read, FirstRead, EmptyClose, PauseClose, Write, WriteOne, WriteFrame,
                  RowsFloor, ItemsFloor, ScenesFloor, OperationCount };
 const int timedCount = Read;
 const char *const operationNames[OperationCount] = {
     "load", "first load", "close", "close after printing", "close after showing pages", "save",
-    "save after one change", "wiring listing", "wiring pages built", "pages of a branch PDF", "wiring page scenes",
+    "save after one change", "save after one frame", "wiring listing", "wiring pages built", "pages of a branch PDF", "wiring page scenes",
     "rebuild of all frames",
-    "raw read", "raw read (fresh)", "empty Qt close", "close after a pause", "raw write", "raw write of one change",
+    "raw read", "raw read (fresh)", "empty Qt close", "close after a pause", "raw write", "raw write of one change", "raw write of one frame",
     "Qt tree rows", "Qt objects and items", "Qt scenes with items"};
-const Operation floorOf[timedCount] = {Read,       FirstRead, EmptyClose, PauseClose, EmptyClose, Write,
-                                       WriteOne,   RowsFloor, ItemsFloor, ItemsFloor, ScenesFloor, ItemsFloor};
+const Operation floorOf[timedCount] = {Read,     FirstRead, EmptyClose, PauseClose, EmptyClose,  Write,
+                                       WriteOne, WriteFrame, RowsFloor, ItemsFloor, ItemsFloor, ScenesFloor,
+                                       ItemsFloor};
 
 struct Figures
 {
@@ -552,6 +552,7 @@ struct Figures
     qint64 bytes = 0;
     int files = 0;
     int oneChangeFiles = 0;
+    int frameChangeFiles = 0;
     // Framework scenes held after a load.
     int liveScenes = 0;
     // Framework scenes held after printing everything, and after showing
@@ -671,6 +672,70 @@ bool closeAfter(const QString &path, const Counts &expected, int devices, const 
     return true;
 }
 
+// The files the next save writes: the side files whose flags are set,
+// the changed sheets' and the main file.
+QStringList filesDue(Project &project)
+{
+    QStringList due;
+    const bool flags[5] = {project.devicesChanged(), project.schemesChanged(), project.equipmentChanged(),
+                           project.specificationDeviceChanged(), project.specificationCableChanged()};
+    for (int i = 0; i < 5; ++i) {
+        if (flags[i])
+            due.append(project.file(Project::DevicesFile + i)->fileName());
+    }
+    for (SchemeGroup *group : project.schemes()->itemList()) {
+        for (Scheme *scheme : group->itemList()) {
+            if (scheme->isModified())
+                due.append(scheme->file().fileName());
+        }
+    }
+    due.append(project.file(Project::MainFile)->fileName());
+    return due;
+}
+
+// Every place of the frame, in the containers held too, in order.
+void collectPlaces(const GraphicsPlaceContainer *container, QList<Place *> &places)
+{
+    for (Place *place : container->places()) {
+        places << place;
+        if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item()))
+            collectPlaces(held, places);
+    }
+}
+
+QList<Place *> placesOf(Frame *frame)
+{
+    QList<Place *> places;
+    for (GraphicsFramePart *part : frame->layout()->parts())
+        collectPlaces(part, places);
+    return places;
+}
+
+// A device of the frame dragged in its editor: out of its place onto the
+// margin of the layout, where no place takes it, or from there back into
+// the place it left (one whose type takes the device's model).
+bool moveDevice(Frame *frame, GraphicsPlaceItemDevice *&item, Place *&home)
+{
+    if (!item) {
+        for (Place *place : placesOf(frame)) {
+            item = dynamic_cast<GraphicsPlaceItemDevice *>(place->item());
+            if (item && place->allowsModel(item->modelId())) {
+                home = place;
+                break;
+            }
+        }
+        if (!item)
+            return false;
+    }
+    const bool out = item->place() != nullptr;
+    if (out)
+        item->setPosQuiet(QPointF(1, 1));
+    item->transformChanged();
+    frame->layout()->trackDrop(item, out ? QPointF(1, 1) : home->sceneRect().center());
+    frame->layout()->dropItem(item);
+    return item->place() == (out ? nullptr : home);
+}
+
 Figures measure(int devices, const QString &root, int rounds, const QString &self)
 {
     Figures f;
@@ -777,22 +842,7 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         changed->addGraphicsItem(text);
         text->setPosQuiet(QPointF(300 + 20 * round, 2000));
         text->setText(QStringLiteral("changed %1").arg(round));
-        // The files this save writes: those whose flags are set, the
-        // changed sheets' and the main file.
-        oneChange.clear();
-        const bool flags[5] = {open->devicesChanged(), open->schemesChanged(), open->equipmentChanged(),
-                               open->specificationDeviceChanged(), open->specificationCableChanged()};
-        for (int i = 0; i < 5; ++i) {
-            if (flags[i])
-                oneChange.append(open->file(Project::DevicesFile + i)->fileName());
-        }
-        for (SchemeGroup *group : open->schemes()->itemList()) {
-            for (Scheme *scheme : group->itemList()) {
-                if (scheme->isModified())
-                    oneChange.append(scheme->file().fileName());
-            }
-        }
-        oneChange.append(open->file(Project::MainFile)->fileName());
+        oneChange = filesDue(*open);
         boxes = 0;
         startTimer(t);
         const bool saved = open->save();
@@ -803,6 +853,33 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
             return f;
         }
     }
+    // One frame changed: a device placed in a frame of the middle row
+    // dragged out of its place, or back into it, in the frame's editor. The save writes the devices and the equipment side files
+    // (and what the device's new address shows elsewhere).
+    QStringList frameChange;
+    const QList<FrameGroup *> &rows = open->equipment()->itemList();
+    const QList<Frame *> &rowFrames = rows[rows.size() / 2]->itemList();
+    Frame *moved = rowFrames[0];
+    GraphicsPlaceItemDevice *device = nullptr;
+    Place *home = nullptr;
+    for (int round = 0; round < rounds; ++round) {
+        if (!moveDevice(moved, device, home)) {
+            std::fprintf(stderr, "no device of frame %d could move\n", moved->address().field(2));
+            f.valid = false;
+            return f;
+        }
+        frameChange = filesDue(*open);
+        boxes = 0;
+        startTimer(t);
+        const bool saved = open->save();
+        f.series[SaveFrame].add(t.nsecsElapsed());
+        if (!saved || boxes) {
+            std::fprintf(stderr, "save of one frame changed failed\n");
+            f.valid = false;
+            return f;
+        }
+    }
+    f.frameChangeFiles = int(frameChange.size());
     f.oneChangeFiles = int(oneChange.size());
 
     // The wiring pages, step by step: listed as a load lists them, every
@@ -864,6 +941,7 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         f.series[Read].add(t.nsecsElapsed());
         f.series[Write].add(rawWriteNs(rawDir, files, dir));
         f.series[WriteOne].add(rawWriteNs(rawDir, oneChange, dir));
+        f.series[WriteFrame].add(rawWriteNs(rawDir, frameChange, dir));
         f.series[EmptyClose].add(emptyCloseNs(f.counts.scenes));
         f.series[RowsFloor].add(wiringfigures::rowsFloorNs(devices / perFrame, f.counts.pages, startTimer));
         f.series[ItemsFloor].add(wiringfigures::itemsFloorNs(f.built.built, f.built.items, startTimer));
@@ -1019,10 +1097,10 @@ int main(int argc, char **argv)
         if (!f.valid)
             return 1;
         std::printf("\n%d devices: %d items, %d sheets, %d wiring pages (%d items on them), %d scenes, %d files, "
-                    "%lld bytes (%d files after one change), %d rounds\n"
+                    "%lld bytes (%d files after one change, %d after one frame), %d rounds\n"
                     "  framework scenes held: %d after a load, %d after printing, %d after showing every page\n",
                     size, f.counts.items, f.counts.sheets, f.counts.pages, f.built.items, f.counts.scenes, f.files,
-                    f.bytes, f.oneChangeFiles, rounds, f.liveScenes, f.printedScenes, f.shownScenes);
+                    f.bytes, f.oneChangeFiles, f.frameChangeFiles, rounds, f.liveScenes, f.printedScenes, f.shownScenes);
         std::printf("  %-26s %10s  %-17s   %-24s %10s %9s\n", "", "median ms", "[min .. max]", "floor", "ms",
                     "x floor");
         for (int op = 0; op < timedCount; ++op) {
