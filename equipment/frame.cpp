@@ -5,10 +5,12 @@
 #include "equipment/framegroup.h"
 #include "equipment/framelayout.h"
 #include "equipment/frametypes.h"
+#include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/placecatalogue.h"
 #include "equipment/wiringpageitem.h"
 #include "devices/clampcatalogue.h"
+#include "schemes/graphicspowerbus.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rgridlayout.h"
@@ -103,6 +105,7 @@ void Frame::setFrameType(int type)
     if (type == m_frameType)
         return;
     m_frameType = type;
+    forgetSavedRecord();
     const FrameTypeInfo &row = frameTypes[type];
     m_address.setFrameKind(row.frameKind);
     ++frameCodeChanges;
@@ -131,6 +134,7 @@ void Frame::setClampPanelChoice(int choice)
     if (choice == m_clampPanelChoice)
         return;
     m_clampPanelChoice = choice;
+    forgetSavedRecord();
     // The parts' clamp-panel models, and so their pages, follow the choice.
     if (m_layout)
         m_layout->setWiringChanged();
@@ -223,6 +227,7 @@ void Frame::presetRowNumber(quint8 row)
 void Frame::placeClampPart(bool left)
 {
     m_sideOfLeft = left;
+    forgetSavedRecord();
     GraphicsFramePart *part = m_layout ? m_layout->partForClampPanelModel(sideClampPanelModel) : nullptr;
     if (!part)
         return;
@@ -283,13 +288,85 @@ void Frame::readProperties(DataStream &stream)
     }
 }
 
+bool Frame::savedRecordStands(int format)
+{
+    const SavedRecord &saved = m_saved;
+    if (!saved.valid || saved.format != format || !m_layout || m_layout->isModified() || !m_project
+        || saved.epoch != m_project->recordEpoch() || saved.number != m_address.field(2)
+        || saved.comment != m_comment)
+        return false;
+    const QList<GraphicsScene *> list = pages();
+    if (size_t(list.size()) != saved.pages.size())
+        return false;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if ((list[i] ? list[i]->serial() : 0) != saved.pages[size_t(i)] || (list[i] && list[i]->isModified()))
+            return false;
+    }
+    for (const auto &[pin, partner] : saved.partners) {
+        if (m_project->identity(pin->partner()) != partner)
+            return false;
+    }
+    return true;
+}
+
+// The pins of the power buses on the layout's panels, nested ones too,
+// with the partners the save writes for them.
+void Frame::notePartners()
+{
+    m_saved.partners.clear();
+    std::vector<GraphicsItem *> items(m_layout->graphicsItems().cbegin(), m_layout->graphicsItems().cend());
+    while (!items.empty()) {
+        GraphicsItem *item = items.back();
+        items.pop_back();
+        if (auto *panel = dynamic_cast<GraphicsFramePanel *>(item); panel && panel->powerBus()) {
+            GraphicsPowerBus *bus = panel->powerBus();
+            for (int i = 0; i < bus->pinCount(); ++i) {
+                Pin *pin = bus->pin(i);
+                m_saved.partners.emplace_back(pin, m_project->identity(pin->partner()));
+            }
+        }
+        const QList<GraphicsItem *> children = item->childItems();
+        items.insert(items.end(), children.cbegin(), children.cend());
+    }
+}
+
+template <class Write>
+void Frame::writeKept(DataStream &stream, QByteArray &kept, Write write)
+{
+    if (!m_reuseSaved) {
+        kept.clear();
+        DataStream block(&kept, QIODevice::WriteOnly);
+        block.setFormatIndex(stream.formatIndex());
+        write(block);
+    }
+    stream.writeRawData(kept.constData(), int(kept.size()));
+}
+
 void Frame::saveFirst(DataStream &stream)
 {
-    stream << quint8(m_address.field(2)) << m_comment;
-    if (m_layout)
-        m_layout->saveScene(stream);
-    else
-        stream << qint32(0);
+    // Decided once, before the passes that follow clear the modified
+    // marks; a record written anew stands once its last block is.
+    m_reuseSaved = m_layout && savedRecordStands(stream.formatIndex());
+    if (!m_reuseSaved) {
+        m_saved.valid = false;
+        if (m_layout && m_project) {
+            m_saved.number = quint8(m_address.field(2));
+            m_saved.comment = m_comment;
+            m_saved.epoch = m_project->recordEpoch();
+            m_saved.format = stream.formatIndex();
+            m_saved.pages.clear();
+            for (GraphicsScene *page : pages())
+                m_saved.pages.push_back(page ? page->serial() : 0);
+            notePartners();
+        }
+    }
+    writeKept(stream, m_saved.first, [this](DataStream &block) {
+        block << quint8(m_address.field(2)) << m_comment;
+        if (m_layout)
+            m_layout->saveScene(block);
+        else
+            block << qint32(0);
+    });
 }
 
 bool Frame::loadFirst(DataStream &stream)
@@ -311,7 +388,10 @@ bool Frame::loadFirst(DataStream &stream)
 
 bool Frame::saveSecond(DataStream &stream)
 {
-    return m_layout ? m_layout->saveItemsGeometry(stream) : true;
+    bool ok = true;
+    writeKept(stream, m_saved.second,
+              [this, &ok](DataStream &block) { ok = m_layout ? m_layout->saveItemsGeometry(block) : true; });
+    return ok;
 }
 
 bool Frame::loadSecond(DataStream &stream)
@@ -329,14 +409,18 @@ bool Frame::updatePointers(bool second)
 void Frame::saveWLFirst(DataStream &stream)
 {
     // A page only listed holds no drawings: an empty block.
-    const QList<GraphicsScene *> list = pages();
-    for (GraphicsScene *page : list) {
-        if (page)
-            page->saveUserItems(stream);
-        else
-            stream << qint32(0);
-    }
-    m_filedPageCount = int(list.size());
+    int count = int(m_saved.pages.size());
+    writeKept(stream, m_saved.pagesFirst, [this, &count](DataStream &block) {
+        const QList<GraphicsScene *> list = pages();
+        for (GraphicsScene *page : list) {
+            if (page)
+                page->saveUserItems(block);
+            else
+                block << qint32(0);
+        }
+        count = int(list.size());
+    });
+    m_filedPageCount = count;
 }
 
 bool Frame::loadWLFirst(DataStream &stream)
@@ -368,11 +452,20 @@ bool Frame::loadWLFirst(DataStream &stream)
 
 bool Frame::saveWLSecond(DataStream &stream)
 {
-    for (GraphicsScene *page : pages()) {
-        if (page && !page->saveUserItemsGeometry(stream))
-            return false;
-    }
-    return true;
+    bool ok = true;
+    writeKept(stream, m_saved.pagesSecond, [this, &ok](DataStream &block) {
+        for (GraphicsScene *page : pages()) {
+            if (page && !page->saveUserItemsGeometry(block)) {
+                ok = false;
+                return;
+            }
+        }
+    });
+    // Every block of the record is written now.
+    if (!m_reuseSaved)
+        m_saved.valid = ok && m_layout && m_project;
+    m_reuseSaved = false;
+    return ok;
 }
 
 bool Frame::loadWLSecond(DataStream &stream)

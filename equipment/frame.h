@@ -15,10 +15,14 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class CheckLog;
 class DataStream;
 class Frame;
 class FrameGroup;
+class Pin;
 class FrameLayout;
 class GraphicsScene;
 class Project;
@@ -132,6 +136,10 @@ public:
     // frame, in page order: it is due again once the frame makes another
     // number of pages than the file holds.
     void notePageCount();
+    // The blocks kept of the last save are written anew by the next: a
+    // change they depend on that the layout does not mark (a power bus
+    // made or gone).
+    void forgetSavedRecord() { m_saved.valid = false; }
 
     // The frame's rows of the sources explorer.
     void fillSourcesTree(QTreeWidget *tree, const QList<SourceNet> &nets, CheckLog &log);
@@ -181,6 +189,30 @@ private:
     // The rows of the pages listed so far by the listing under way: they
     // join the frame's row together when it ends.
     QList<QTreeWidgetItem *> m_listedRows;
+
+    // The frame's blocks of the equipment file as the last save wrote
+    // them, pass by pass, and what they were written from. A save writes
+    // them again while they stand: the layout and every page unmodified
+    // since, the same pages, number and comment, the same partners of the
+    // pins of its power buses, and nothing the project forgot meanwhile.
+    struct SavedRecord
+    {
+        bool valid = false;
+        QByteArray first, second, pagesFirst, pagesSecond;
+        quint8 number = 0;
+        QString comment;
+        std::vector<quint64> pages;
+        std::vector<std::pair<Pin *, qint32>> partners;
+        quint64 epoch = 0;
+        int format = -1;
+    };
+    SavedRecord m_saved;
+    // Whether the save under way writes the kept blocks.
+    bool m_reuseSaved = false;
+    bool savedRecordStands(int format);
+    void notePartners();
+    template <class Write>
+    void writeKept(DataStream &stream, QByteArray &kept, Write write);
 };
 
 // The properties of a frame: its type and clamp panels, its number in the

@@ -1,5 +1,6 @@
 #include "equipment/graphicsframepanel.h"
 
+#include "equipment/frame.h"
 #include "equipment/framelayout.h"
 #include "equipment/panelcatalogue.h"
 #include "equipment/placecatalogue.h"
@@ -110,6 +111,7 @@ bool GraphicsFramePanel::createPowerBus(Obj *obj)
     m_powerBus = createPanelPowerBus(project, this, address(), obj);
     if (!m_powerBus)
         return false;
+    forgetFrameRecord();
     // A bus whose object is gone would name a freed object.
     m_busWatch = QObject::connect(project, &Project::objDelete, graphicsScene(), [this](Obj &gone) {
         if (m_powerBus && m_powerBus->obj() == &gone) {
@@ -155,8 +157,17 @@ void GraphicsFramePanel::deleteWiringPage()
     m_wiringPage = nullptr;
 }
 
+void GraphicsFramePanel::forgetFrameRecord()
+{
+    FrameLayout *layout = frameLayout();
+    if (Frame *frame = layout ? layout->frame() : nullptr)
+        frame->forgetSavedRecord();
+}
+
 void GraphicsFramePanel::deletePowerBus()
 {
+    if (m_powerBus)
+        forgetFrameRecord();
     QObject::disconnect(m_busWatch);
     delete m_powerBus;
     m_powerBus = nullptr;

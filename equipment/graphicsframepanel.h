@@ -80,6 +80,8 @@ public:
 private:
     void deleteWiringPage();
     void deletePowerBus();
+    // The frame's blocks of the last save name the bus and its pins.
+    void forgetFrameRecord();
 
     int m_panelType = -1;
     GraphicsScene *m_wiringPage = nullptr;

@@ -292,11 +292,12 @@ bool Project::appendObj(Obj *obj)
         return false;
     slot = obj;
     obj->m_indexed = true;
+    forgetDeviceKind(obj->kind());
     if (isCarriedKind(obj->kind()))
         return true;
     if (m_pasting)
         m_pasteAdded.append(obj);
-    setDevicesChanged();
+    setSideFileChanged(0);
     emit objAppend(*obj);
     return true;
 }
@@ -342,13 +343,15 @@ void Project::eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner,
 {
     Obj *obj = entry.value();
     obj->m_indexed = false;
+    forgetDeviceKind(obj->kind());
+    ++m_recordEpoch;
     inner->erase(entry);
     if (inner->isEmpty())
         m_index.erase(inner);
     if (isCarriedKind(obj->kind()))
         return;
     emit objDelete(*obj);
-    setDevicesChanged();
+    setSideFileChanged(0);
 }
 
 bool Project::renameObj(Obj *obj, const QString &formerName)
@@ -363,6 +366,7 @@ bool Project::renameObj(Obj *obj, const QString &formerName)
         return false;
     inner->erase(entry);
     inner->insert(obj->name(), obj);
+    forgetDeviceKind(obj->kind());
     updateObj(obj);
     return true;
 }
@@ -372,7 +376,8 @@ void Project::updateObj(Obj *obj)
     if (!CHECK_PTR(obj) || isCarriedKind(obj->kind()))
         return;
     noteWiringInput(obj);
-    setDevicesChanged();
+    forgetDeviceRecord(obj);
+    setSideFileChanged(0);
     emit objUpdate(*obj);
 }
 
@@ -483,6 +488,8 @@ void Project::setSideFileChanged(int flag)
 
 void Project::setDevicesChanged()
 {
+    // Which object changed is not said: every kept record goes.
+    m_deviceRecords.clear();
     setSideFileChanged(0);
 }
 
@@ -755,16 +762,55 @@ bool Project::updatePinsPointers()
     return ok;
 }
 
+namespace {
+
+// The objects of a kind whose records the devices file keeps as one run.
+const qsizetype deviceRunLength = 256;
+
+} // namespace
+
+void Project::forgetDeviceRecord(const Obj *obj)
+{
+    auto record = m_deviceRecords.find(obj->kind());
+    if (record == m_deviceRecords.end())
+        return;
+    // The object stands where its name sorts; one found elsewhere leaves
+    // the kind to be written anew.
+    const QList<Obj *> &sorted = record->sorted;
+    const auto at = std::lower_bound(sorted.cbegin(), sorted.cend(), obj->name(),
+                                     [](const Obj *each, const QString &name) { return each->name() < name; });
+    if (at == sorted.cend() || *at != obj) {
+        m_deviceRecords.erase(record);
+        return;
+    }
+    record->runs[size_t((at - sorted.cbegin()) / deviceRunLength)].clear();
+}
+
 void Project::writeDevices(DataStream &stream)
 {
     QList<int> kinds = indexedKinds();
     kinds.erase(std::remove_if(kinds.begin(), kinds.end(), [](int kind) { return kind <= 100; }), kinds.end());
     stream << qint32(kinds.size());
     for (int kind : std::as_const(kinds)) {
-        const QList<Obj *> objects = sortedObjectsOfKind(kind);
-        stream << qint32(kind) << qint32(objects.size());
-        for (Obj *obj : objects)
-            obj->write(stream);
+        DeviceKindRecord &record = m_deviceRecords[kind];
+        if (record.format != stream.formatIndex()) {
+            record.sorted = sortedObjectsOfKind(kind);
+            record.runs.assign(size_t((record.sorted.size() + deviceRunLength - 1) / deviceRunLength), QByteArray());
+            record.format = stream.formatIndex();
+        }
+        stream << qint32(kind) << qint32(record.sorted.size());
+        for (size_t run = 0; run < record.runs.size(); ++run) {
+            QByteArray &bytes = record.runs[run];
+            if (bytes.isEmpty()) {
+                DataStream runStream(&bytes, QIODevice::WriteOnly);
+                runStream.setFormatIndex(record.format);
+                const qsizetype first = qsizetype(run) * deviceRunLength;
+                const qsizetype last = std::min(first + deviceRunLength, record.sorted.size());
+                for (qsizetype i = first; i < last; ++i)
+                    record.sorted[i]->write(runStream);
+            }
+            stream.writeRawData(bytes.constData(), int(bytes.size()));
+        }
     }
 }
 

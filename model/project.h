@@ -119,6 +119,11 @@ public:
     bool specificationCableChanged() const { return m_changed[4]; }
     // After a save: every side file is written.
     void clearChangeFlags();
+    // Grows whenever a record kept of an earlier save may no longer be
+    // what a save writes for reasons its owner does not see (an object of
+    // the project gone, a save as): a kept record is used only under the
+    // count it was made under.
+    quint64 recordEpoch() const { return m_recordEpoch; }
     bool hasFileName() const { return m_hasFileName; }
     void setHasFileName(bool has) { m_hasFileName = has; }
     void setBuildStamp(const QDateTime &stamp);
@@ -397,6 +402,21 @@ private:
     QList<std::pair<Obj *, ObjItem *>> m_pasteBound;
     QString m_failedFile;
     bool m_closing = false;
+    // The devices file as the last save wrote it, kind by kind: the kind's
+    // objects in the order of their names and their records in runs of a
+    // fixed number of objects, each run kept until one of its objects
+    // changes. A kind whose index changes (an object added, removed or
+    // renamed) is sorted and written anew whole.
+    struct DeviceKindRecord
+    {
+        QList<Obj *> sorted;
+        std::vector<QByteArray> runs;
+        int format = -1;
+    };
+    QHash<int, DeviceKindRecord> m_deviceRecords;
+    void forgetDeviceKind(int kind) { m_deviceRecords.remove(kind); }
+    quint64 m_recordEpoch = 0;
+    void forgetDeviceRecord(const Obj *obj);
     // The carried objects that went with their items while the project
     // closes.
     std::vector<const Obj *> m_goneCarried;

@@ -182,6 +182,9 @@ void Project::prepareFullSave()
         if (branch)
             branch->prepareFullSave();
     }
+    // Nothing written before is kept.
+    m_deviceRecords.clear();
+    ++m_recordEpoch;
     for (int flag = 0; flag < int(std::size(m_changed)); ++flag)
         setSideFileChanged(flag);
 }

@@ -754,6 +754,7 @@ public:
     QString placeDevice(int throughTable);
     QString insertContainer(int);
     QString movePlaceItem(int remove);
+    QString markPlace(int);
     QString addCable(int core);
     QString editFrame(int what);
     QString editDistance(int);
@@ -1076,6 +1077,32 @@ QString EditSequence::movePlaceItem(int remove)
     const QString edit = QString("move %1 from %2").arg(placeItemText(item), addressText(item->place()->address()));
     item->transformChanged();
     return edit + drop(item, frame, true);
+}
+
+// An empty place of a frame double-clicked in its editor, which marks it
+// in turn (a mark keeps items off the place).
+QString EditSequence::markPlace(int)
+{
+    Frame *frame = someFrame();
+    QList<Place *> empty;
+    for (Place *place : placesOf(frame)) {
+        if (!place->item() && !place->coveringItem() && place->placeType() >= 0)
+            empty << place;
+    }
+    Place *place = pickFrom(empty);
+    GraphicsEdit *view = place ? open(frame->layout()) : nullptr;
+    if (!view)
+        return QString();
+    const int before = place->mark();
+    const QPoint where = shown(view, place->sceneRect().center());
+    mouseMove(view->viewport(), where);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, where);
+    if (place->mark() == before)
+        return QString();
+    return QString("mark %1 of frame %2 as %3")
+        .arg(addressText(place->address()))
+        .arg(frame->address().field(2))
+        .arg(place->mark());
 }
 
 // A cable between two frames, added to the cable list as a load would, or
@@ -1893,6 +1920,7 @@ const QList<EditKind> EditSequence::kinds = {
     {"container", 50, 19, &EditSequence::insertContainer},
     {"move place item", 30, 11, &EditSequence::movePlaceItem},
     {"remove place item", 20, 6, &EditSequence::movePlaceItem, 1},
+    {"mark place", 6, 3, &EditSequence::markPlace},
     {"cable", 20, 10, &EditSequence::addCable},
     {"core", 8, 4, &EditSequence::addCable, 1},
     {"renumber frame", 4, 4, &EditSequence::editFrame},
