@@ -331,15 +331,21 @@ void Frame::notePartners()
 }
 
 template <class Write>
-void Frame::writeKept(DataStream &stream, QByteArray &kept, Write write)
+void Frame::writeKept(DataStream &stream, KeptBlock &kept, Write write)
 {
     if (!m_reuseSaved) {
-        kept.clear();
-        DataStream block(&kept, QIODevice::WriteOnly);
-        block.setFormatIndex(stream.formatIndex());
-        write(block);
+        kept.bytes.clear();
+        {
+            DataStream block(&kept.bytes, QIODevice::WriteOnly);
+            block.setFormatIndex(stream.formatIndex());
+            write(block);
+        }
+        kept.seal();
     }
-    stream.writeRawData(kept.constData(), int(kept.size()));
+    if (m_project)
+        m_project->writeKeptBlock(stream, kept);
+    else
+        stream.writeRawData(kept.bytes.constData(), int(kept.bytes.size()));
 }
 
 void Frame::saveFirst(DataStream &stream)

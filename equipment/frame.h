@@ -9,6 +9,7 @@
 
 #include "graphics/dlgprop.h"
 #include "model/address.h"
+#include "model/file.h"
 #include "model/projectitemowner.h"
 
 #include <QList>
@@ -198,7 +199,7 @@ private:
     struct SavedRecord
     {
         bool valid = false;
-        QByteArray first, second, pagesFirst, pagesSecond;
+        KeptBlock first, second, pagesFirst, pagesSecond;
         quint8 number = 0;
         QString comment;
         std::vector<quint64> pages;
@@ -212,7 +213,7 @@ private:
     bool savedRecordStands(int format);
     void notePartners();
     template <class Write>
-    void writeKept(DataStream &stream, QByteArray &kept, Write write);
+    void writeKept(DataStream &stream, KeptBlock &kept, Write write);
 };
 
 // The properties of a frame: its type and clamp panels, its number in the

@@ -83,6 +83,40 @@ const CrcTables &crcTables()
     return tables;
 }
 
+// a * b modulo the polynomial, both reflected as the register holds them
+// (the highest bit is x^0).
+quint16 multiplyModulo(quint16 a, quint16 b)
+{
+    quint16 product = 0;
+    for (quint16 m = 0x8000; m != 0; m >>= 1) {
+        if (a & m)
+            product ^= b;
+        b = (b & 1) ? quint16((b >> 1) ^ 0x8408) : quint16(b >> 1);
+    }
+    return product;
+}
+
+// x^(8 * length) modulo the polynomial: the step over length bytes.
+quint16 byteShift(qint64 length)
+{
+    // x^(2^k), from x^8 (k = 3) on.
+    static const std::array<quint16, 64> powers = [] {
+        std::array<quint16, 64> p{};
+        quint16 x = 0x4000; // x^1
+        for (size_t k = 0; k < p.size(); ++k) {
+            p[k] = x;
+            x = multiplyModulo(x, x);
+        }
+        return p;
+    }();
+    quint16 step = 0x8000; // x^0
+    for (size_t k = 3; length != 0 && k < powers.size(); ++k, length >>= 1) {
+        if (length & 1)
+            step = multiplyModulo(powers[k], step);
+    }
+    return step;
+}
+
 } // namespace
 
 quint16 fileChecksum(QByteArrayView data)
@@ -99,6 +133,53 @@ quint16 fileChecksum(QByteArrayView data)
     for (; n > 0; ++p, --n)
         crc = (crc >> 8) ^ t[0][(crc ^ *p) & 0xff];
     return quint16(~crc);
+}
+
+namespace {
+
+// The register of the CRC carried over the bytes, without the final
+// inversion: byte by byte over a few, else through the checksum of the
+// bytes and the step over as many (the register is linear in both).
+quint16 checksumState(quint16 crc, QByteArrayView data)
+{
+    if (data.size() > 64)
+        return quint16(multiplyModulo(byteShift(data.size()), quint16(crc ^ 0xffff)) ^ quint16(~fileChecksum(data)));
+    const std::array<quint16, 256> &t = crcTables()[0];
+    quint32 state = crc;
+    for (const char c : data)
+        state = (state >> 8) ^ t[(state ^ uchar(c)) & 0xff];
+    return quint16(state);
+}
+
+} // namespace
+
+ChecksumSpan checksumSpan(QByteArrayView bytes)
+{
+    ChecksumSpan span;
+    span.length = bytes.size();
+    span.state = checksumState(0, bytes);
+    span.shift = byteShift(bytes.size());
+    return span;
+}
+
+quint16 fileChecksum(QByteArrayView data, const std::vector<ChecksumSpan> &spans)
+{
+    qsizetype at = 0;
+    for (const ChecksumSpan &span : spans) {
+        if (span.offset < at || span.length < 0 || span.offset + span.length > data.size())
+            return fileChecksum(data);
+        at = span.offset + span.length;
+    }
+    quint16 crc = 0xffff;
+    at = 0;
+    for (const ChecksumSpan &span : spans) {
+        crc = checksumState(crc, data.sliced(at, span.offset - at));
+        // Linear: the register carried over the span's bytes is the one
+        // carried over as many zeros, plus theirs from zero.
+        crc = multiplyModulo(span.shift, quint16(crc)) ^ span.state;
+        at = span.offset + span.length;
+    }
+    return quint16(~checksumState(crc, data.sliced(at)));
 }
 
 void setFileClock(FileClock clock)
@@ -173,6 +254,7 @@ bool File::openFile()
 void File::clear(bool close)
 {
     m_buffer.clear();
+    m_knownSpans.clear();
     if (isOpen()) {
         seek(0);
         if (close)
@@ -212,7 +294,8 @@ bool File::stage(const QString &stagedPath)
         DataStream hs(&header, QIODevice::WriteOnly);
         hs.setFormatIndex(DataStream::CurrentFormat);
         m_record.size = m_buffer.size();
-        m_record.checkSum = fileChecksum(m_buffer);
+        m_record.checkSum = fileChecksum(m_buffer, m_knownSpans);
+        m_knownSpans.clear();
         hs << qint32(m_record.size) << quint16(m_record.checkSum);
     }
 

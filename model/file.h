@@ -14,8 +14,31 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class DataStream;
+
+// Bytes written into a file at some offset whose checksum is known apart:
+// the CRC register after them from zero, and the step that carries any
+// register over as many bytes. A file's checksum then combines them with
+// the bytes around them without reading them again.
+struct ChecksumSpan
+{
+    qsizetype offset = 0;
+    qsizetype length = 0;
+    quint16 state = 0;
+    quint16 shift = 0;
+};
+// The span of the bytes given, at offset 0.
+ChecksumSpan checksumSpan(QByteArrayView bytes);
+// Bytes of a file kept from the save that wrote them, with their span.
+struct KeptBlock
+{
+    QByteArray bytes;
+    ChecksumSpan sum;
+    // Takes the span of the bytes as they now are.
+    void seal() { sum = checksumSpan(bytes); }
+};
 
 struct FileHeader
 {
@@ -89,6 +112,9 @@ public:
     QString uniqueTempName(const QString &directory) const;
 
     QByteArray &buffer() { return m_buffer; }
+    // Spans of the buffer whose checksums the writer knew: the next stage
+    // combines them in place of reading their bytes. A clear forgets them.
+    std::vector<ChecksumSpan> &knownSpans() { return m_knownSpans; }
     const QByteArray &buffer() const { return m_buffer; }
     FileHeader &record() { return m_record; }
     const FileHeader &record() const { return m_record; }
@@ -101,6 +127,7 @@ private:
     bool recordedDateFollows(DataStream &stream) const;
 
     QByteArray m_buffer;
+    std::vector<ChecksumSpan> m_knownSpans;
     FileHeader m_record;
     QString m_defaultExtension;
     QString m_stagedPath;
@@ -133,6 +160,10 @@ QDateTime fileClockNow();
 // eight bytes a step: the files of a large project are checked on every
 // load.
 quint16 fileChecksum(QByteArrayView data);
+// The same checksum of data that holds the spans given, in order and apart,
+// each at its offset: only the bytes between them are read. Spans that do
+// not lie so within the data are not trusted, and every byte is read.
+quint16 fileChecksum(QByteArrayView data, const std::vector<ChecksumSpan> &spans);
 // The bytes of a file's header, before its payload: the payload's size and
 // checksum.
 inline constexpr int fileHeaderSize = 6;

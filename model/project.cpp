@@ -783,7 +783,17 @@ void Project::forgetDeviceRecord(const Obj *obj)
         m_deviceRecords.erase(record);
         return;
     }
-    record->runs[size_t((at - sorted.cbegin()) / deviceRunLength)].clear();
+    record->runs[size_t((at - sorted.cbegin()) / deviceRunLength)].bytes.clear();
+}
+
+void Project::writeKeptBlock(DataStream &stream, const KeptBlock &block)
+{
+    if (m_saving && &stream == m_savingStream && m_savingFile && block.sum.length == block.bytes.size()) {
+        ChecksumSpan span = block.sum;
+        span.offset = qsizetype(stream.pos());
+        m_savingFile->knownSpans().push_back(span);
+    }
+    stream.writeRawData(block.bytes.constData(), int(block.bytes.size()));
 }
 
 void Project::writeDevices(DataStream &stream)
@@ -795,21 +805,24 @@ void Project::writeDevices(DataStream &stream)
         DeviceKindRecord &record = m_deviceRecords[kind];
         if (record.format != stream.formatIndex()) {
             record.sorted = sortedObjectsOfKind(kind);
-            record.runs.assign(size_t((record.sorted.size() + deviceRunLength - 1) / deviceRunLength), QByteArray());
+            record.runs.assign(size_t((record.sorted.size() + deviceRunLength - 1) / deviceRunLength), KeptBlock());
             record.format = stream.formatIndex();
         }
         stream << qint32(kind) << qint32(record.sorted.size());
         for (size_t run = 0; run < record.runs.size(); ++run) {
-            QByteArray &bytes = record.runs[run];
-            if (bytes.isEmpty()) {
-                DataStream runStream(&bytes, QIODevice::WriteOnly);
-                runStream.setFormatIndex(record.format);
-                const qsizetype first = qsizetype(run) * deviceRunLength;
-                const qsizetype last = std::min(first + deviceRunLength, record.sorted.size());
-                for (qsizetype i = first; i < last; ++i)
-                    record.sorted[i]->write(runStream);
+            KeptBlock &block = record.runs[run];
+            if (block.bytes.isEmpty()) {
+                {
+                    DataStream runStream(&block.bytes, QIODevice::WriteOnly);
+                    runStream.setFormatIndex(record.format);
+                    const qsizetype first = qsizetype(run) * deviceRunLength;
+                    const qsizetype last = std::min(first + deviceRunLength, record.sorted.size());
+                    for (qsizetype i = first; i < last; ++i)
+                        record.sorted[i]->write(runStream);
+                }
+                block.seal();
             }
-            stream.writeRawData(bytes.constData(), int(bytes.size()));
+            writeKeptBlock(stream, block);
         }
     }
 }

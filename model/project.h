@@ -20,6 +20,7 @@
 // The signals pass sheets and items: the meta-type system sees their classes.
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
+#include "model/file.h"
 #include "model/pin.h"
 #include "model/projectparts.h"
 
@@ -124,6 +125,9 @@ public:
     // the project gone, a save as): a kept record is used only under the
     // count it was made under.
     quint64 recordEpoch() const { return m_recordEpoch; }
+    // Writes bytes kept of an earlier save; written into the file the save
+    // writes now, their checksum is taken as kept.
+    void writeKeptBlock(DataStream &stream, const KeptBlock &block);
     bool hasFileName() const { return m_hasFileName; }
     void setHasFileName(bool has) { m_hasFileName = has; }
     void setBuildStamp(const QDateTime &stamp);
@@ -358,8 +362,11 @@ private:
     // no longer the one the project last read or wrote.
     void markFilesChangedOnDisk();
 
-    // The save under way and the record of the files it has written.
+    // The save under way and the record of the files it has written; the
+    // stream of the file it writes now.
     bool m_saving = false;
+    DataStream *m_savingStream = nullptr;
+    File *m_savingFile = nullptr;
     CommitRecord *m_commit = nullptr;
     // The main file beside which no staged file is left: so found by the
     // last load or save of it, with every save since replacing all it
@@ -410,7 +417,7 @@ private:
     struct DeviceKindRecord
     {
         QList<Obj *> sorted;
-        std::vector<QByteArray> runs;
+        std::vector<KeptBlock> runs;
         int format = -1;
     };
     QHash<int, DeviceKindRecord> m_deviceRecords;

@@ -294,15 +294,22 @@ bool Project::save()
             if (index != MainFile && !m_changed[index - DevicesFile])
                 continue;
             File &file = *m_files[size_t(index)];
+            // Room for as many bytes as the file held when last written or
+            // read: a large side file is then not moved as it grows.
+            file.buffer().reserve(qsizetype(file.record().size) + 4096);
             {
                 DataStream stream(&file.buffer(), QIODevice::WriteOnly);
                 stream.setFormatIndex(DataStream::CurrentFormat);
                 ok = file.writeNameAndDate(stream);
                 if (ok) {
+                    m_savingStream = &stream;
+                    m_savingFile = &file;
                     if (index == MainFile)
                         writeMainFile(stream);
                     else
                         ok = writeSideFile(index, stream);
+                    m_savingStream = nullptr;
+                    m_savingFile = nullptr;
                     if (ok)
                         ok = stageFile(&file);
                 }
