@@ -50,6 +50,13 @@ FrameItem::FrameItem(Frame *frame, ProjectItemBase *parent)
 {
 }
 
+void FrameItem::setChanged()
+{
+    if (Frame *frame = owner())
+        frame->forgetSavedRecord();
+    ProjectItemOwner<Frame>::setChanged();
+}
+
 void FrameItem::doubleClicked()
 {
     Frame *frame = owner();
@@ -295,13 +302,8 @@ bool Frame::savedRecordStands(int format)
         || saved.epoch != m_project->recordEpoch() || saved.number != m_address.field(2)
         || saved.comment != m_comment)
         return false;
-    const QList<GraphicsScene *> list = pages();
-    if (size_t(list.size()) != saved.pages.size())
+    if (!m_treeItem || m_treeItem->childCount() != saved.rows)
         return false;
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if ((list[i] ? list[i]->serial() : 0) != saved.pages[size_t(i)] || (list[i] && list[i]->isModified()))
-            return false;
-    }
     for (const auto &[pin, partner] : saved.partners) {
         if (m_project->identity(pin->partner()) != partner)
             return false;
@@ -360,9 +362,7 @@ void Frame::saveFirst(DataStream &stream)
             m_saved.comment = m_comment;
             m_saved.epoch = m_project->recordEpoch();
             m_saved.format = stream.formatIndex();
-            m_saved.pages.clear();
-            for (GraphicsScene *page : pages())
-                m_saved.pages.push_back(page ? page->serial() : 0);
+            m_saved.rows = m_treeItem ? m_treeItem->childCount() : 0;
             notePartners();
         }
     }
@@ -415,7 +415,7 @@ bool Frame::updatePointers(bool second)
 void Frame::saveWLFirst(DataStream &stream)
 {
     // A page only listed holds no drawings: an empty block.
-    int count = int(m_saved.pages.size());
+    int count = m_filedPageCount;
     writeKept(stream, m_saved.pagesFirst, [this, &count](DataStream &block) {
         const QList<GraphicsScene *> list = pages();
         for (GraphicsScene *page : list) {
@@ -526,6 +526,7 @@ bool Frame::hasListedPages() const
 
 void Frame::listWiringPage(int pageClass, const QString &name, int kind)
 {
+    forgetSavedRecord();
     ++m_pageCounter;
     if (m_treeItem)
         m_listedRows.append(new WiringPageItem(this, pageClass, kind, name, m_pageCounter));

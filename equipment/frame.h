@@ -42,6 +42,9 @@ public:
     explicit FrameItem(Frame *frame, ProjectItemBase *parent = nullptr);
 
     void doubleClicked() override;
+    // A change below the row (the layout or a page modified) passes up
+    // once the frame has forgotten the blocks it kept of the last save.
+    void setChanged() override;
 };
 
 class Frame : public QObject
@@ -193,16 +196,17 @@ private:
 
     // The frame's blocks of the equipment file as the last save wrote
     // them, pass by pass, and what they were written from. A save writes
-    // them again while they stand: the layout and every page unmodified
-    // since, the same pages, number and comment, the same partners of the
-    // pins of its power buses, and nothing the project forgot meanwhile.
+    // them again while they stand: nothing below the frame's row changed
+    // or was rebuilt since, the same number, comment and rows, the same
+    // partners of the pins of its power buses, and nothing the project
+    // forgot meanwhile.
     struct SavedRecord
     {
         bool valid = false;
         KeptBlock first, second, pagesFirst, pagesSecond;
         quint8 number = 0;
         QString comment;
-        std::vector<quint64> pages;
+        int rows = 0;
         std::vector<std::pair<Pin *, qint32>> partners;
         quint64 epoch = 0;
         int format = -1;

@@ -357,6 +357,7 @@ void releasePanelWiring(GraphicsPlaceContainer *container)
 
 bool Frame::createWiringLayouts(CheckLog &log, bool build)
 {
+    forgetSavedRecord();
     if (!m_layout)
         return true;
     m_listingPages = !build;
@@ -376,6 +377,8 @@ bool Frame::createWiringLayouts(CheckLog &log, bool build)
 
 bool Frame::buildWiringPages(bool showChecks)
 {
+    // Pages built in place of listed rows take drawings the rows could not.
+    forgetSavedRecord();
     const QList<WiringPageItem *> listed = listedPages();
     EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
     if (listed.isEmpty() || !m_layout || !m_treeItem || !equipment)
@@ -414,6 +417,7 @@ bool Frame::buildWiringPages(bool showChecks)
 
 void Frame::dropWiringPages()
 {
+    forgetSavedRecord();
     if (m_layout)
         m_layout->clearWiringLayouts();
     qDeleteAll(listedPages());
@@ -696,6 +700,8 @@ void FrameLayout::keepLeftPage(GraphicsScene *page, const void *owner)
         return;
     }
     m_wiringChanged = true;
+    if (m_frame)
+        m_frame->forgetSavedRecord();
     // Its owner may go before it: its note stays as it is.
     if (auto *wiring = qobject_cast<WiringLayout *>(page))
         wiring->setNoteSource(nullptr);
@@ -716,6 +722,8 @@ void FrameLayout::forgetLeftPageOwner(const void *owner)
 
 void FrameLayout::clearWiringLayouts()
 {
+    if (m_frame)
+        m_frame->forgetSavedRecord();
     CheckLog log;
     for (GraphicsFramePart *part : std::as_const(m_parts)) {
         if (LOG_CHECK_PTR(log, part))

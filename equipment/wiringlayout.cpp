@@ -346,6 +346,7 @@ Page *Frame::addWiringLayout(const QString &name, int kind, const QString &first
         listWiringPage(Page::ClassId, name, kind);
         return nullptr;
     }
+    forgetSavedRecord();
     auto *page = new Page(m_project, this);
     page->setName(name);
     page->setKind(kind);

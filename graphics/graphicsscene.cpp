@@ -189,8 +189,6 @@ private:
 GraphicsScene::GraphicsScene(Project *project)
     : m_project(project)
 {
-    static quint64 serials = 0;
-    m_serial = ++serials;
     ++liveScenes;
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);

@@ -102,9 +102,6 @@ public:
     bool isLandscape() const { return m_landscape; }
     int sheetsAcross() const { return m_sheetsAcross; }
     bool isModified() const { return m_modified; }
-    // A number no other sheet of this run of the program had or will have:
-    // a record kept of a sheet tells by it that the sheet is still the one.
-    quint64 serial() const { return m_serial; }
     // The items the sheet owns, in the order they were added.
     const QList<GraphicsItem *> &graphicsItems() const { return m_items; }
     const QList<GraphicsItem *> &pendingDeletes() const { return m_pendingDeletes; }
@@ -346,7 +343,6 @@ private:
     bool m_landscape = true;
     quint8 m_sheetsAcross = 0;
     bool m_modified = true;
-    quint64 m_serial;
     QList<GraphicsItem *> m_items;
     QList<GraphicsItem *> m_pendingDeletes;
     QSet<const GraphicsItem *> m_queued;
