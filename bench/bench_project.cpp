@@ -570,19 +570,12 @@ struct Figures
     bool valid = true;
 };
 
-// Marks every file of the project due again.
+// Marks every file of the project due again, with nothing kept of an
+// earlier save: each round writes the whole project anew.
 void markAll(Project &project)
 {
     project.setModified(true);
-    project.setDevicesChanged();
-    project.setSchemesChanged();
-    project.setEquipmentChanged();
-    project.setSpecificationDeviceChanged();
-    project.setSpecificationCableChanged();
-    for (SchemeGroup *group : project.schemes()->itemList()) {
-        for (Scheme *scheme : group->itemList())
-            scheme->setModified(true);
-    }
+    project.prepareFullSave();
 }
 
 // Loads the project and checks that everything came back; the time of the
