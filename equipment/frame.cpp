@@ -8,6 +8,7 @@
 #include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
 #include "equipment/placecatalogue.h"
+#include "equipment/placetypes.h"
 #include "equipment/wiringpageitem.h"
 #include "devices/clampcatalogue.h"
 #include "schemes/graphicspowerbus.h"
@@ -311,24 +312,35 @@ bool Frame::savedRecordStands(int format)
     return true;
 }
 
-// The pins of the power buses on the layout's panels, nested ones too,
-// with the partners the save writes for them.
+// The pins of the power buses on the layout's panels, those built into
+// other containers and those held in their places too, with the partners
+// the save writes for them.
 void Frame::notePartners()
 {
     m_saved.partners.clear();
-    std::vector<GraphicsItem *> items(m_layout->graphicsItems().cbegin(), m_layout->graphicsItems().cend());
-    while (!items.empty()) {
-        GraphicsItem *item = items.back();
-        items.pop_back();
-        if (auto *panel = dynamic_cast<GraphicsFramePanel *>(item); panel && panel->powerBus()) {
+    std::vector<GraphicsPlaceContainer *> containers;
+    for (GraphicsItem *item : m_layout->graphicsItems()) {
+        if (item && item->type() >= firstContainerType && item->type() < endContainerType) {
+            if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(item))
+                containers.push_back(container);
+        }
+    }
+    while (!containers.empty()) {
+        GraphicsPlaceContainer *container = containers.back();
+        containers.pop_back();
+        if (auto *panel = dynamic_cast<GraphicsFramePanel *>(container); panel && panel->powerBus()) {
             GraphicsPowerBus *bus = panel->powerBus();
             for (int i = 0; i < bus->pinCount(); ++i) {
                 Pin *pin = bus->pin(i);
                 m_saved.partners.emplace_back(pin, m_project->identity(pin->partner()));
             }
         }
-        const QList<GraphicsItem *> children = item->childItems();
-        items.insert(items.end(), children.cbegin(), children.cend());
+        for (int i = 0; i < int(container->places().size()); ++i) {
+            if (GraphicsPlaceContainer *nested = container->nestedContainer(i))
+                containers.push_back(nested);
+            if (GraphicsPlaceContainer *held = GraphicsPlaceContainer::asContainer(container->places()[i]->item()))
+                containers.push_back(held);
+        }
     }
 }
 
