@@ -1,10 +1,8 @@
-// A seeded sequence of the edits a user makes in the main window, each through the path the user's action takes (a
-// command, a dialog's Ok, a click or a drag in an editor, a drop), with sheets and pages shown, printed or opened
-// between them. After every save the project is opened again from the files the save wrote, every page of it is
-// built, and it is saved in full into a folder of its own: both folders hold the same bytes, and the project in
-// memory shows what the reopened one shows. The sequence never marks a change itself: an edit that forgets its mark
-// leaves Save disabled or a file unwritten, and the reopen tells. RLAY_EDIT_SEED and RLAY_EDIT_COUNT run other
-// sequences; a failing one prints its edits (RLAY_EDIT_LOG, any one).
+// A seeded sequence of the edits a user makes in the main window, each through the user's path (a command, a
+// dialog's Ok, a click or drag, a drop). After every save the project is reopened from the files written, every page
+// built, and saved in full into a folder of its own: both folders hold the same bytes, and the project in memory
+// shows what the reopened one shows. The sequence never marks a change itself. RLAY_EDIT_SEED and RLAY_EDIT_COUNT
+// run other sequences; a failing one prints its edits (RLAY_EDIT_LOG, any one).
 
 #include "app/dlgdistances.h"
 #include "app/mainwindow.h"
@@ -17,8 +15,6 @@
 #include "equipment/equipmentlayout.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/frameedit.h"
-#include "equipment/framegroup.h"
-#include "equipment/framelayout.h"
 #include "equipment/graphicsboard.h"
 #include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
@@ -30,55 +26,23 @@
 #include "equipment/specificationmanagercable.h"
 #include "equipment/wiringlayout.h"
 #include "equipment/wiringpageitem.h"
-#include "graphics/dlgpropgraphicsobjitem.h"
 #include "graphics/dlgproppixmap.h"
 #include "graphics/dlgproptext.h"
 #include "graphics/frameworkitem.h"
-#include "graphics/graphicsedit.h"
 #include "graphics/graphicspixmap.h"
 #include "graphics/graphicstext.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "graphics/rtreewidget.h"
-#include "model/datastream.h"
-#include "model/device.h"
-#include "model/file.h"
-#include "model/filedialogs.h"
-#include "model/project.h"
 #include "schemes/dlgpropnet.h"
 #include "schemes/dlgproppassage.h"
-#include "schemes/dlgpropscheme.h"
-#include "schemes/dlgpropschemegroup.h"
 #include "schemes/graphicspassage.h"
-#include "schemes/net.h"
-#include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "support/filesbelow.h"
 #include "support/modalrecorder.h"
 #include "support/streambytes.h"
 
-#include <QApplication>
-#include <QButtonGroup>
-#include <QClipboard>
-#include <QCryptographicHash>
-#include <QImage>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPicture>
-#include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRandomGenerator>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTextEdit>
+#include <QtPrintSupport>
 #include <QtTest>
 
 #include <algorithm>
@@ -96,33 +60,19 @@ QString hexHash(const QByteArray &bytes)
 {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().left(12));
 }
-
-QString number(double value)
-{
-    return QString::number(qRound(value * 10) / 10.0);
-}
-
-QString pointText(const QPointF &point)
-{
-    return number(point.x()) + ',' + number(point.y());
-}
+QString number(double value) { return QString::number(qRound(value * 10) / 10.0); }
+QString pointText(const QPointF &point) { return number(point.x()) + ',' + number(point.y()); }
+QString typeText(const GraphicsItem *item) { return QString::number(item->type() - QGraphicsItem::UserType); }
 
 QString addressText(const Address &address)
 {
     QStringList fields;
-    for (int i = 0; i < 7; ++i)
-        fields << QString::number(address.field(i));
+    for (int i = 0; i < 7; ++i) fields << QString::number(address.field(i));
     return fields.join('.');
 }
 
-QString typeText(const GraphicsItem *item)
-{
-    return QString::number(item->type() - QGraphicsItem::UserType);
-}
-
-// The files of a folder with every date a save of the sequence wrote blanked, with the two bytes before it (the
-// checksum of a file's record that the main file or a group's record keeps), and each file's own checksum: an
-// unchanged file keeps the date of the save that wrote it. The reopen itself checks those checksums.
+// The files of a folder with each date a save wrote blanked, with the checksum of the file's record just before it,
+// and each file's own checksum: an unchanged file keeps its date. The reopen checks those checksums itself.
 QMap<QString, QByteArray> undated(QMap<QString, QByteArray> files, const QList<QDateTime> &dates)
 {
     for (QByteArray &bytes : files) {
@@ -131,8 +81,7 @@ QMap<QString, QByteArray> undated(QMap<QString, QByteArray> files, const QList<Q
             for (qsizetype at = bytes.indexOf(pattern); at >= 2; at = bytes.indexOf(pattern, at + 1))
                 bytes.replace(at - 2, pattern.size() + 2, QByteArray(pattern.size() + 2, '\0'));
         }
-        if (bytes.size() >= fileHeaderSize)
-            bytes[4] = bytes[5] = '\0';
+        if (bytes.size() >= fileHeaderSize) bytes[4] = bytes[5] = '\0';
     }
     return files;
 }
@@ -142,26 +91,17 @@ template <class Branch>
 auto itemsOf(Branch *branch)
 {
     std::decay_t<decltype(branch->itemList().first()->itemList())> items;
-    for (auto *group : branch->itemList())
-        items += group->itemList();
+    for (auto *group : branch->itemList()) items += group->itemList();
     return items;
 }
 
-QList<Frame *> framesOf(Project &p)
-{
-    return itemsOf(p.equipment());
-}
-
-QList<Scheme *> schemesOf(Project &p)
-{
-    return itemsOf(p.schemes());
-}
+QList<Frame *> framesOf(Project &p) { return itemsOf(p.equipment()); }
+QList<Scheme *> schemesOf(Project &p) { return itemsOf(p.schemes()); }
 
 QList<QTreeWidgetItem *> childrenOf(QTreeWidgetItem *row)
 {
     QList<QTreeWidgetItem *> rows;
-    for (int i = 0; i < row->childCount(); ++i)
-        rows << row->child(i);
+    for (int i = 0; i < row->childCount(); ++i) rows << row->child(i);
     return rows;
 }
 
@@ -176,13 +116,12 @@ QList<WiringLayout *> builtPagesOf(Frame *frame)
 {
     QList<WiringLayout *> pages;
     for (QTreeWidgetItem *row : childrenOf(frame->treeItem()))
-        if (WiringLayout *page = builtPage(row))
-            pages << page;
+        if (WiringLayout *page = builtPage(row)) pages << page;
     return pages;
 }
 
-// Where a framework item stands for an item of the sheet, it holds what the item holds; the framework's scene holds
-// those items and no other, and finds for printing what the sheet finds. Empty when all agree.
+// Where a framework item stands for a sheet's item, it holds what the item holds; the framework's scene holds those
+// only, and finds for printing what the sheet finds. Empty when all agree.
 QString standInMismatch(GraphicsScene *sheet)
 {
     QGraphicsScene *live = sheet->liveSceneIfAny();
@@ -200,12 +139,10 @@ QString standInMismatch(GraphicsScene *sheet)
                 || stand->isSelected() != item->isSelected() || stand->flags() != item->flags()
                 || stand->parentItem() != (parent ? parent->frameworkItem() : nullptr)))
             mismatch = QString("the stand-in of type %1 differs from it").arg(item->type());
-        for (GraphicsItem *child : item->childItems())
-            visit(child);
+        for (GraphicsItem *child : item->childItems()) visit(child);
     };
     for (GraphicsItem *item : sheet->graphicsItems())
-        if (!item->parentItem())
-            visit(item);
+        if (!item->parentItem()) visit(item);
     if (mismatch.isEmpty() && live) {
         const QRectF area = sheet->sceneRect();
         QList<GraphicsItem *> framework;
@@ -227,19 +164,16 @@ QList<Place *> placesOf(Frame *frame)
     const std::function<void(const GraphicsPlaceContainer *)> collect = [&](const GraphicsPlaceContainer *container) {
         for (Place *place : container->places()) {
             places << place;
-            if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item()))
-                collect(held);
+            if (auto *held = dynamic_cast<GraphicsPlaceContainer *>(place->item())) collect(held);
         }
     };
-    for (GraphicsFramePart *part : frame->layout()->parts())
-        collect(part);
+    for (GraphicsFramePart *part : frame->layout()->parts()) collect(part);
     return places;
 }
 
 QString placeItemText(const GraphicsPlaceItem *item)
 {
-    if (!item)
-        return "-";
+    if (!item) return "-";
     if (auto *device = dynamic_cast<const GraphicsPlaceItemDevice *>(item))
         return QString("device %1").arg(device->device() ? device->device()->name() : "?");
     auto *container = dynamic_cast<const GraphicsPlaceContainer *>(item);
@@ -280,8 +214,7 @@ QStringList sheetItems(Scheme *sheet, bool selection)
 QStringList sheetView(Project &p)
 {
     QStringList out;
-    for (Scheme *sheet : schemesOf(p))
-        out << sheetText(sheet) << sheetItems(sheet, true);
+    for (Scheme *sheet : schemesOf(p)) out << sheetText(sheet) << sheetItems(sheet, true);
     return out;
 }
 
@@ -292,19 +225,16 @@ QStringList treeRows(QTreeWidgetItem *parent, int columns, int depth = 0)
     QList<QPair<QString, QStringList>> children;
     for (QTreeWidgetItem *row : childrenOf(parent)) {
         QStringList texts;
-        for (int c = 0; c < columns; ++c)
-            texts << row->text(c);
+        for (int c = 0; c < columns; ++c) texts << row->text(c);
         const QString line = QString(depth, ' ') + "row " + texts.join('|');
         children.append({row->text(0), QStringList(line) + treeRows(row, columns, depth + 1)});
     }
     for (qsizetype i = 0, end = 0; i < children.size(); i = end) {
-        for (end = i + 1; end < children.size() && children[end].first == children[i].first;)
-            ++end;
+        for (end = i + 1; end < children.size() && children[end].first == children[i].first;) ++end;
         std::sort(children.begin() + i, children.begin() + end);
     }
     QStringList lines;
-    for (const auto &child : std::as_const(children))
-        lines += child.second;
+    for (const auto &child : std::as_const(children)) lines += child.second;
     return lines;
 }
 
@@ -312,42 +242,37 @@ QStringList treeRows(QTreeWidgetItem *parent, int columns, int depth = 0)
 QStringList pageContent(WiringLayout *page)
 {
     QStringList out(QString("~ %1 %2 %3 #%4 [%5] [%6] drawn %7")
-                        .arg(page->pageClass())
-                        .arg(page->kind())
-                        .arg(page->name())
-                        .arg(page->number())
+                        .arg(page->pageClass()).arg(page->kind()).arg(page->name()).arg(page->number())
                         .arg(page->firstCaption(), page->secondCaption(), drawn(page)));
     if (auto *cables = qobject_cast<WiringLayoutCable *>(page))
         for (Cable *cable : cables->cables())
             out << QString("~ cable %1 %2 %3").arg(cable->type()).arg(cable->number()).arg(cable->cores().size());
     if (auto *table = qobject_cast<WiringLayoutDCTable *>(page))
-        for (Module *module : table->modules())
-            out << "~ module " + module->name();
+        for (Module *module : table->modules()) out << "~ module " + module->name();
     if (auto *scheme = qobject_cast<WiringLayoutDCScheme *>(page))
-        out << QString("~ module %1 %2").arg(scheme->module() ? scheme->module()->name() : "-").arg(scheme->isFirstPage());
+        out << QString("~ module %1 %2").arg(scheme->module() ? scheme->module()->name() : "-")
+                   .arg(scheme->isFirstPage());
     for (GraphicsItem *item : page->graphicsItems()) {
         QString line = QString("~   %1 at %2").arg(typeText(item), pointText(item->pos()));
         if (auto *shown = dynamic_cast<GraphicsWiringItemDevice *>(item)) {
             const Address *at = shown->address();
-            line += QString(" %1 at %2").arg(shown->device() ? shown->device()->name() : "-", at ? addressText(*at) : "-");
+            line += QString(" %1 at %2")
+                        .arg(shown->device() ? shown->device()->name() : "-", at ? addressText(*at) : "-");
         }
-        if (auto *text = dynamic_cast<GraphicsText *>(item))
-            line += ' ' + text->text();
+        if (auto *text = dynamic_cast<GraphicsText *>(item)) line += ' ' + text->text();
         out << line;
     }
     return out;
 }
 
-// Everything the files carry and the user sees, as the project holds it, one line a fact. A page the frame only
-// lists is its row; a built page is followed by its content.
+// Everything the files carry and the user sees, one line a fact; a built page's row is followed by its content.
 QStringList dump(Project &p)
 {
     QStringList out = treeRows(p.invisibleRootItem(), p.columnCount());
     for (int kind : p.indexedKinds())
         for (Obj *obj : p.sortedObjectsOfKind(kind))
-            out << QString("obj %1 %2 %3").arg(kind).arg(obj->name(), hexHash(bytesOf([&](DataStream &s) {
-                       obj->write(s);
-                   })));
+            out << QString("obj %1 %2 %3")
+                       .arg(kind).arg(obj->name(), hexHash(bytesOf([&](DataStream &s) { obj->write(s); })));
     for (Scheme *sheet : schemesOf(p)) {
         out << sheetText(sheet) + " drawn " + drawn(sheet);
         const QStringList seen = sheetItems(sheet, false);
@@ -359,8 +284,7 @@ QStringList dump(Project &p)
                            }));
             if (auto *passage = dynamic_cast<GraphicsPassage *>(item)) {
                 line += QString(" passage %1:").arg(sheet->passageIndex(item) + 1);
-                for (int c = 0; c < passage->clampCount(); ++c)
-                    line += ' ' + passage->clampLabel(c);
+                for (int c = 0; c < passage->clampCount(); ++c) line += ' ' + passage->clampLabel(c);
             }
             out << line;
         }
@@ -368,16 +292,11 @@ QStringList dump(Project &p)
     out << "equipment scheme drawn " + drawn(p.equipment()->equipmentScheme());
     for (Frame *frame : framesOf(p)) {
         const QString address = addressText(frame->address());
-        out << QString("frame %1 type %2 clamps %3 drawn %4")
-                   .arg(address)
-                   .arg(frame->frameType())
-                   .arg(frame->clampPanelChoice())
-                   .arg(drawn(frame->layout()));
+        out << QString("frame %1 type %2 clamps %3 drawn %4").arg(address).arg(frame->frameType())
+                   .arg(frame->clampPanelChoice()).arg(drawn(frame->layout()));
         for (Place *place : placesOf(frame))
-            out << QString("  place %1 state %2 holds %3 covered by %4")
-                       .arg(addressText(place->address()))
-                       .arg(place->state())
-                       .arg(placeItemText(place->item()), placeItemText(place->coveringItem()));
+            out << QString("  place %1 state %2 holds %3 covered by %4").arg(addressText(place->address()))
+                       .arg(place->state()).arg(placeItemText(place->item()), placeItemText(place->coveringItem()));
         QStringList loose;
         for (GraphicsItem *item : frame->layout()->graphicsItems()) {
             auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
@@ -391,8 +310,7 @@ QStringList dump(Project &p)
             WiringLayout *page = builtPage(rows[i]);
             if (page || dynamic_cast<WiringPageItem *>(rows[i]))
                 out << QString("page %1 #%2 %3|%4").arg(address).arg(i).arg(rows[i]->text(0), rows[i]->text(1));
-            if (page)
-                out += pageContent(page);
+            if (page) out += pageContent(page);
         }
     }
     const EquipmentScheme::DistanceTable &distances = p.equipment()->equipmentScheme()->distances();
@@ -400,9 +318,7 @@ QStringList dump(Project &p)
     for (auto from = distances.cbegin(); from != distances.cend(); ++from)
         for (auto to = from->cbegin(); to != from->cend(); ++to)
             table << QString("distance %1 %2 %3")
-                         .arg(from.key(), 6, 16, QChar('0'))
-                         .arg(to.key(), 6, 16, QChar('0'))
-                         .arg(to.value());
+                         .arg(from.key(), 6, 16, QChar('0')).arg(to.key(), 6, 16, QChar('0')).arg(to.value());
     std::sort(table.begin(), table.end());
     out += table;
     for (quint64 key : p.specificationCable()->keys()) {
@@ -410,29 +326,26 @@ QStringList dump(Project &p)
             QStringList cores;
             for (const CableCore *core : cable->cores())
                 cores << QString("%1-%2-%3").arg(core->from, core->to).arg(core->clamp);
-            out << QString("cable %1 %2 %3: %4").arg(key, 0, 16).arg(cable->type()).arg(cable->number()).arg(cores.join(' '));
+            out << QString("cable %1 %2 %3: %4")
+                       .arg(key, 0, 16).arg(cable->type()).arg(cable->number()).arg(cores.join(' '));
         }
     }
     return out;
 }
 
-// The first line where two dumps part, the content of a page that either side only lists left out: a page is built
-// when first wanted, and a listed page is compared by its row.
+// The first line where two dumps part, leaving out the content of a page either side only lists (built when wanted).
 QString difference(const QStringList &a, const QStringList &b, const char *left, const char *right)
 {
     QSet<QString> listed;
     for (const QStringList *each : {&a, &b})
         for (int i = 0; i < each->size(); ++i)
-            if (each->at(i).startsWith("page ") && !each->value(i + 1).startsWith('~'))
-                listed << each->at(i);
+            if (each->at(i).startsWith("page ") && !each->value(i + 1).startsWith('~')) listed << each->at(i);
     const auto common = [&](const QStringList &lines) {
         QStringList out;
         bool skip = false;
         for (const QString &line : lines) {
-            if (!line.startsWith('~'))
-                skip = listed.contains(line);
-            if (!skip || !line.startsWith('~'))
-                out << line;
+            if (!line.startsWith('~')) skip = listed.contains(line);
+            if (!skip || !line.startsWith('~')) out << line;
         }
         return out;
     };
@@ -440,20 +353,19 @@ QString difference(const QStringList &a, const QStringList &b, const char *left,
     const QStringList y = common(b);
     for (int i = 0; i < qMax(x.size(), y.size()); ++i)
         if (x.value(i, "(end)") != y.value(i, "(end)"))
-            return QString("line %1:\n  %2: %3\n  %4: %5").arg(i + 1).arg(left, x.value(i, "(end)"), right, y.value(i, "(end)"));
+            return QString("line %1:\n  %2: %3\n  %4: %5")
+                .arg(i + 1).arg(left, x.value(i, "(end)"), right, y.value(i, "(end)"));
     return QString();
 }
 
 QDateTime clockNow;
 
-// The framework's notes on what a headless run cannot do (size hints of windows) and on clicks that nothing under
-// the mouse takes are no news here; every other message goes on.
+// The framework's notes on window size hints (headless) and on clicks nothing takes are no news here.
 QtMessageHandler framework = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.contains("propagateSizeHints") || message.contains("not accepted by receiving widget"))
-        return;
+    if (message.contains("propagateSizeHints") || message.contains("not accepted by receiving widget")) return;
     framework(type, context, message);
 }
 
@@ -464,25 +376,19 @@ void mouseMove(QWidget *widget, const QPoint &at, Qt::MouseButtons buttons = Qt:
     QApplication::sendEvent(widget, &move);
 }
 
-void press(QWidget *dialog, const QString &text)
-{
-    if (QPushButton *button = buttonOf(dialog, text))
-        button->click();
-}
+void press(QWidget *dialog, const QString &text) { if (QPushButton *button = buttonOf(dialog, text)) button->click(); }
 
 // Ok, and Cancel where the dialog stays open.
 void okOrCancel(QDialog *dialog)
 {
     pressOk(dialog);
-    if (dialog->result() != QDialog::Accepted)
-        press(dialog, "Cancel");
+    if (dialog->result() != QDialog::Accepted) press(dialog, "Cancel");
 }
 
 void chooseModule(DlgPropCommand *dialog, const QString &name)
 {
     const QList<QTreeWidgetItem *> rows = dialog->objTable()->findItems(name, Qt::MatchExactly, 0);
-    if (!rows.isEmpty())
-        dialog->selectTreeItem(dialog->objTable(), rows.first());
+    if (!rows.isEmpty()) dialog->selectTreeItem(dialog->objTable(), rows.first());
 }
 
 // A step for the dialogs of one class; another is cancelled.
@@ -516,29 +422,20 @@ std::function<void(QDialog *)> numbered(int number, const QString &comment)
             spin = d->numberSpin();
         else
             spin = d->atrSpin();
-        if (number)
-            spin->setValue(number);
-        if (!comment.isEmpty())
-            d->commentEdit()->setText(comment);
+        if (number) spin->setValue(number);
+        if (!comment.isEmpty()) d->commentEdit()->setText(comment);
         pressOk(d);
     });
 }
 
-bool anyItem(GraphicsItem *)
-{
-    return true;
-}
+bool anyItem(GraphicsItem *) { return true; }
 
 template <int type>
-bool ofType(GraphicsItem *item)
-{
-    return item->type() == type;
-}
+bool ofType(GraphicsItem *item) { return item->type() == type; }
 
 class EditSequence;
 
-// A kind of edit: its name, its share of the edits, the least number of times the sequence of the CI run makes it,
-// and the edit with its variant.
+// A kind of edit: its name, its share, its floor (the least count in the CI run), the edit and its variant.
 struct EditKind
 {
     const char *name;
@@ -548,9 +445,8 @@ struct EditKind
     int variant = 0;
 };
 
-// The sequence: the main window with the project under edit, the edits made so far, the drawings the user made on
-// wiring pages (by text). Each edit names what it did, nothing when it found nothing to do, or, led by '!', a
-// failure.
+// The main window with the project under edit. Each edit names what it did, nothing when it found nothing to do, or,
+// led by '!', a failure.
 class EditSequence
 {
 public:
@@ -571,8 +467,7 @@ public:
     {
         setFileDialogHook(nullptr);
         // The project goes without a question.
-        if (m_window.project())
-            m_window.project()->setModified(false);
+        if (m_window.project()) m_window.project()->setModified(false);
         m_window.closeProject();
     }
 
@@ -624,25 +519,23 @@ private:
         while (top->parent())
             top = top->parent();
         auto *branch = dynamic_cast<ProjectItem<ItemMenagerBase> *>(top);
-        if (menu && branch && branch->owner())
-            std::unique_ptr<QMenu>(branch->owner()->createContextMenu());
+        if (menu && branch && branch->owner()) std::unique_ptr<QMenu>(branch->owner()->createContextMenu());
     }
 
     // The command, when it is enabled, with its dialog answered; what else it showed is the sequence's to see.
     bool command(int id, const std::function<void(QDialog *)> &answer = nullptr)
     {
-        if (!action(id) || !action(id)->isEnabled())
-            return false;
+        if (!action(id) || !action(id)->isEnabled()) return false;
         ModalRecorder answers;
-        if (answer)
-            answers.handle(answer);
+        if (answer) answers.handle(answer);
         action(id)->trigger();
         m_boxes.shown += answers.shown.mid(answer ? 1 : 0);
         return true;
     }
 
     // A command on a row of the tree: the edit when it ran.
-    QString rowCommand(QTreeWidgetItem *row, int id, const QString &edit, const std::function<void(QDialog *)> &answer = nullptr)
+    QString rowCommand(QTreeWidgetItem *row, int id, const QString &edit,
+                       const std::function<void(QDialog *)> &answer = nullptr)
     {
         choose(row);
         return command(id, answer) ? edit : QString();
@@ -662,8 +555,7 @@ private:
     // The sheet shown in its tab, opened from its row.
     GraphicsEdit *open(GraphicsScene *sheet)
     {
-        if (!sheet || !sheet->sceneItem())
-            return nullptr;
+        if (!sheet || !sheet->sceneItem()) return nullptr;
         sheet->sceneItem()->doubleClicked();
         return current();
     }
@@ -703,8 +595,7 @@ private:
             GraphicsItem *top = view->sheetItemsAt(shown(view, at)).value(0);
             while (top && top->parentItem())
                 top = top->parentItem();
-            if (top == item)
-                return at;
+            if (top == item) return at;
         }
         return std::nullopt;
     }
@@ -714,19 +605,16 @@ private:
     {
         GraphicsEdit *view = item ? open(item->graphicsScene()) : nullptr;
         const std::optional<QPointF> at = view ? pointOn(view, item) : std::nullopt;
-        if (at)
-            click(view, *at);
+        if (at) click(view, *at);
         return at.has_value();
     }
 
-    // A click on one of the items wanted on the sheet the view shows (with Ctrl, added to the selection): the item
-    // when it is selected then, alone unless added.
+    // A click on a wanted item of the view's sheet (with Ctrl, added): the item when then selected, alone unless added.
     GraphicsItem *clickItem(GraphicsEdit *view, const std::function<bool(GraphicsItem *)> &wanted, bool add = false)
     {
         QList<GraphicsItem *> items;
         for (GraphicsItem *item : view->graphicsScene()->graphicsItems())
-            if (!item->parentItem() && wanted(item))
-                items << item;
+            if (!item->parentItem() && wanted(item)) items << item;
         for (int tries = 0; tries < 3 && !items.isEmpty(); ++tries) {
             GraphicsItem *item = items.takeAt(pick(int(items.size())));
             if (const std::optional<QPointF> at = pointOn(view, item)) {
@@ -748,8 +636,7 @@ private:
     GraphicsItem *place(GraphicsScene *sheet, int id, const std::function<void(QDialog *)> &answer)
     {
         GraphicsEdit *view = open(sheet);
-        if (!view || !command(id, answer) || view->carriedItems().isEmpty())
-            return nullptr;
+        if (!view || !command(id, answer) || view->carriedItems().isEmpty()) return nullptr;
         GraphicsItem *item = view->carriedItems().first();
         click(view, somewhere(sheet));
         return view->carriedItems().isEmpty() ? item : nullptr;
@@ -759,10 +646,10 @@ private:
     QList<Module *> modulesByCommands()
     {
         QList<Module *> modules;
-        for (Obj *obj : project().sortedObjectsOfKind(ModuleKind))
-            modules << dynamic_cast<Module *>(obj);
+        for (Obj *obj : project().sortedObjectsOfKind(ModuleKind)) modules << dynamic_cast<Module *>(obj);
         std::stable_sort(modules.begin(), modules.end(), [](Module *a, Module *b) {
-            return std::make_pair(a->modelIndex() < 2, a->items().size()) > std::make_pair(b->modelIndex() < 2, b->items().size());
+            return std::make_pair(a->modelIndex() < 2, a->items().size())
+                > std::make_pair(b->modelIndex() < 2, b->items().size());
         });
         return modules;
     }
@@ -780,8 +667,7 @@ private:
         return clickShown(item) && item->isSelected() && command(24, on<DlgPropCommand>(step));
     }
 
-    // A project of two scheme groups, a row of four frames drawn from the pools, two clamp panels, passages and
-    // cables between the frames, and a command the user copies.
+    // Two scheme groups, four frames drawn from the pools, clamp panels, passages, cables, a command the user copies.
     void build()
     {
         command(0, pressOk);
@@ -815,21 +701,18 @@ private:
             types << QString::number(type);
         }
         m_log << "frames of types " + types.join(' ');
-        // Some parts as a file from the field holds them: read with their top-level flag set, they get wiring pages
-        // of their own.
+        // Some parts read with their top-level flag set, as field files hold them: they get wiring pages of their own.
         for (Frame *frame : framesOf(project())) {
             for (GraphicsFramePart *part : frame->layout()->parts()) {
                 QByteArray record = bytesOf([&](DataStream &s) { part->saveData(s); });
-                if (record.isEmpty() || chance(30))
-                    continue;
+                if (record.isEmpty() || chance(30)) continue;
                 record[record.size() - 1] = 1;
                 DataStream in(&record, QIODevice::ReadOnly);
                 in.setFormatIndex(DataStream::CurrentFormat);
                 part->loadData(in);
             }
         }
-        // A command for a module of its own on the first sheet, as a file from the field holds it (no toolbox
-        // command places one), copied by the user: new commands are pasted.
+        // A command of a module of its own (as field files hold; no toolbox command places one), copied by the user.
         Scheme *first = schemesOf(project()).first();
         std::unique_ptr<DlgPropGraphicsItem> dialog(first->createDialog(GraphicsCommand::Type));
         GraphicsItem *made = nullptr;
@@ -858,8 +741,7 @@ private:
         m_log << "place the module" + drop(module, varnel, false);
         m_log << placePassage(0) << placePassage(0);
         // Cables come with the project's files: every frame has cable pages.
-        for (int i = 0; i < 4; ++i)
-            m_log << addCable(0);
+        for (int i = 0; i < 4; ++i) m_log << addCable(0);
     }
 
     // The places that take the item, those it hangs over others from too.
@@ -872,8 +754,7 @@ private:
         return free;
     }
 
-    // The layout's drop of a carried item over the centre of a place that takes it; what no place takes is deleted
-    // as the user would, or, asked to keep it, stays out of any place.
+    // The layout's drop of a carried item over a place that takes it; what none takes is deleted, or kept out of place.
     QString drop(GraphicsPlaceItem *item, Frame *frame, bool keep)
     {
         const QList<Place *> targets = freePlaces(frame, item);
@@ -882,31 +763,27 @@ private:
             frame->layout()->dropItem(item);
         }
         if (item->place())
-            return QString(" into %1 of frame %2").arg(addressText(item->place()->address())).arg(frame->address().field(2));
-        if (keep)
-            return " out of place";
+            return QString(" into %1 of frame %2")
+                .arg(addressText(item->place()->address())).arg(frame->address().field(2));
+        if (keep) return " out of place";
         frame->layout()->removeGraphicsItem(item);
         return " nowhere";
     }
 
-    // An unplaced device of the project, or a new one (a diode or resistor with its item on a sheet, where its pins
-    // are wired).
+    // An unplaced device of the project, or a new one (a diode or resistor with its item on a sheet, to be wired).
     Device *newDevice()
     {
         QList<Device *> unplaced;
         for (int kind : {int(BlockKind), int(RelayKind), int(ModuleKind), int(ClampPanelKind)}) {
             for (Obj *obj : project().sortedObjectsOfKind(kind)) {
                 auto *device = dynamic_cast<Device *>(obj);
-                if (device && !device->placeItem() && device->placeType() >= 0)
-                    unplaced << device;
+                if (device && !device->placeItem() && device->placeType() >= 0) unplaced << device;
             }
         }
         // The module that gathers commands goes back into a frame first.
         Module *gathering = modulesByCommands().value(0);
-        if (gathering && !gathering->placeItem())
-            return gathering;
-        if (chance(40) && !unplaced.isEmpty())
-            return pickFrom(unplaced);
+        if (gathering && !gathering->placeItem()) return gathering;
+        if (chance(40) && !unplaced.isEmpty()) return pickFrom(unplaced);
         const int kinds[] = {BlockKind, RelayKind, DiodeKind, ResistorKind};
         const int kind = kinds[pick(4)];
         if (kind == BlockKind) {
@@ -926,15 +803,16 @@ private:
         auto *device = dynamic_cast<Device *>(project().createDevice(kind));
         QList<int> models;
         for (int model = 0; device->hasModel(model); ++model)
-            if (device->setModelIndex(model) && device->placeType() >= 0)
-                models << model;
-        if (models.isEmpty() || !device->setModelIndex(pickFrom(models)) || !device->setName(QString("D%1").arg(++m_names))) {
+            if (device->setModelIndex(model) && device->placeType() >= 0) models << model;
+        if (models.isEmpty() || !device->setModelIndex(pickFrom(models))
+            || !device->setName(QString("D%1").arg(++m_names))) {
             delete device;
             return nullptr;
         }
         if (kind == DiodeKind || kind == ResistorKind) {
             Scheme *sheet = someSheet();
-            auto *item = static_cast<GraphicsObjItem *>(sheet->createItem(QGraphicsItem::UserType + (kind == DiodeKind ? 410 : 407)));
+            const int type = QGraphicsItem::UserType + (kind == DiodeKind ? 410 : 407);
+            auto *item = static_cast<GraphicsObjItem *>(sheet->createItem(type));
             sheet->addGraphicsItem(item);
             item->setPos(somewhere(sheet));
             device->appendItem(item);
@@ -942,15 +820,13 @@ private:
         return device;
     }
 
-    // A device dropped into a frame; or, from "Table devices", a double click on its row makes the frame editor
-    // carry it, and a click over a place drops it there.
+    // A device dropped into a frame; or double-clicked in "Table devices" and put down in the frame editor by a click.
     QString placeDevice(int throughTable)
     {
         Device *device = newDevice();
         // Modules go into the LP Varnel frame.
         Frame *frame = device && device->kind() == ModuleKind ? framesOf(project())[1] : someFrame();
-        if (!device)
-            return QString();
+        if (!device) return QString();
         const QString edit = QString("place %1 (model %2)").arg(device->name()).arg(device->modelIndex());
         if (!throughTable) {
             GraphicsPlaceItemDevice *item = device->createPlaceItem(frame->layout());
@@ -959,23 +835,19 @@ private:
         }
         auto *view = qobject_cast<FrameEdit *>(open(frame->layout()));
         EquipmentLayout *table = m_window.equipmentLayout();
-        if (!view || !table)
-            return "!the frame editor is not shown";
+        if (!view || !table) return "!the frame editor is not shown";
         table->parentWidget()->show();
         QTreeWidgetItem *row = table->findTreeItemOfObj(*device);
-        if (!row)
-            return QString();
+        if (!row) return QString();
         emit table->tree()->itemDoubleClicked(row, 0);
         auto *item = dynamic_cast<GraphicsPlaceItemDevice *>(view->carriedItems().value(0));
         const QList<Place *> free = item ? freePlaces(frame, item) : QList<Place *>();
         click(view, free.isEmpty() ? somewhere(frame->layout()) : pickFrom(free)->sceneRect().center());
-        if (!view->carriedItems().isEmpty())
-            return "!a device is carried still";
+        if (!view->carriedItems().isEmpty()) return "!a device is carried still";
         if (item && item->place())
             return edit + QString(" through the table into %1").arg(addressText(item->place()->address()));
         // Put down nowhere: the user deletes it.
-        if (item && item->isSelected())
-            command(23);
+        if (item && item->isSelected()) command(23);
         return edit + " through the table nowhere";
     }
 
@@ -985,16 +857,14 @@ private:
         Frame *frame = someFrame();
         QList<int> choices;
         for (Place *place : placesOf(frame)) {
-            if (place->state() != Place::Normal || place->item() || place->placeType() < 0)
-                continue;
+            if (place->state() != Place::Normal || place->item() || place->placeType() < 0) continue;
             for (int id = 0; id < panelTypeCount + boardTypeCount; ++id) {
-                const int kind = id < panelTypeCount ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
-                if (placeTypeAllowsModel(place->placeType(), containerKinds[kind].model))
-                    choices << id;
+                const int kind =
+                    id < panelTypeCount ? panelTypes[id].containerKind : boardTypes[id - panelTypeCount].containerKind;
+                if (placeTypeAllowsModel(place->placeType(), containerKinds[kind].model)) choices << id;
             }
         }
-        if (choices.isEmpty())
-            return QString();
+        if (choices.isEmpty()) return QString();
         const int id = pickFrom(choices);
         FrameLayout *layout = frame->layout();
         auto *item = static_cast<GraphicsPlaceContainer *>(
@@ -1004,9 +874,8 @@ private:
         return "insert " + placeItemText(item) + drop(item, frame, false);
     }
 
-    // Dragged out of its place, as a move in the editor takes it out (a panel or board lets go of what it holds),
-    // and dropped over another place (where nothing takes it, it stays out of any place); or clicked in the frame
-    // editor and deleted. The module that gathers commands stays.
+    // An item taken out of its place as a move in the editor does (a container lets go of what it holds) and dropped
+    // over another; or clicked in the frame editor and deleted. The module that gathers commands stays.
     QString movePlaceItem(int remove)
     {
         Frame *frame = someFrame();
@@ -1026,8 +895,7 @@ private:
             return item && command(23) ? edit : QString();
         }
         GraphicsPlaceItem *item = pickFrom(items);
-        if (!item)
-            return QString();
+        if (!item) return QString();
         const QString edit = QString("move %1 from %2").arg(placeItemText(item), addressText(item->place()->address()));
         item->transformChanged();
         return edit + drop(item, frame, true);
@@ -1039,8 +907,7 @@ private:
         SpecificationManagerCable *list = project().specificationCable();
         if (core) {
             Cable *listed = pickFrom(list->cables().value(pickFrom(list->keys())));
-            if (listed)
-                listed->appendCore(new CableCore{"X", "Y", 0});
+            if (listed) listed->appendCore(new CableCore{"X", "Y", 0});
             return listed ? QString("a core more for cable %1").arg(listed->number()) : QString();
         }
         const quint32 from = someFrame()->address().packedFrameCode();
@@ -1054,8 +921,7 @@ private:
         return QString("cable %1 of %2 cores %3 -> %4").arg(cable->number()).arg(cores).arg(from, 0, 16).arg(to, 0, 16);
     }
 
-    // In a frame's dialog from its row: a number no frame has, another type of the frame's pool, or another choice
-    // of clamp panels.
+    // In a frame's dialog: a number no frame has, another type of its pool, or another choice of clamp panels.
     QString editFrame(int what)
     {
         const QList<Frame *> frames = framesOf(project());
@@ -1068,7 +934,8 @@ private:
             const int former = frame->address().field(2);
             if (what == 0) {
                 int free = 1;
-                while (std::any_of(frames.cbegin(), frames.cend(), [&](Frame *f) { return f->address().field(2) == free; }))
+                while (std::any_of(frames.cbegin(), frames.cend(),
+                                   [&](Frame *f) { return f->address().field(2) == free; }))
                     ++free;
                 d->numberSpin()->setValue(free);
                 edit = QString("frame %1 renumbered %2").arg(former).arg(free);
@@ -1076,7 +943,8 @@ private:
                 d->frameTypeCombo()->setCurrentIndex(d->frameTypeCombo()->findData(type));
                 edit = QString("frame %1 of type %2").arg(former).arg(type);
             } else if (const int count = d->clampTypeCombo()->count(); what == 2 && count > 1) {
-                d->clampTypeCombo()->setCurrentIndex((d->clampTypeCombo()->currentIndex() + 1 + pick(count - 1)) % count);
+                auto *clamps = d->clampTypeCombo();
+                clamps->setCurrentIndex((clamps->currentIndex() + 1 + pick(count - 1)) % count);
                 edit = QString("frame %1 with clamp panels %2").arg(former).arg(d->clampTypeCombo()->currentText());
             }
             press(d, edit.isEmpty() ? "Cancel" : "Ok");
@@ -1116,21 +984,18 @@ private:
         return edit;
     }
 
-    // In a command's dialog: a module added, renamed (another type or number) or deleted with its commands. The
-    // module that gathers commands stays.
+    // In a command's dialog: a module added, renamed or deleted with its commands; the gathering module stays.
     QString editModule(int)
     {
         QList<Module *> modules = modulesByCommands();
-        if (!modules.isEmpty() && modules.first()->modelIndex() < 2)
-            modules.removeFirst();
+        if (!modules.isEmpty() && modules.first()->modelIndex() < 2) modules.removeFirst();
         const int action = modules.isEmpty() || chance(40) ? 0 : chance(65) ? 1 : 2;
         const QString chosen = modules.isEmpty() ? QString() : pickFrom(modules)->name();
         const int type = chance(80) ? pick(2) : 2;
         const int moduleNumber = 1 + pick(6);
         QString edit;
         commandDialog(pickFrom(DlgPropCommand::collectCommandItems(m_window.project())), [&](DlgPropCommand *d) {
-            if (action > 0)
-                chooseModule(d, chosen);
+            if (action > 0) chooseModule(d, chosen);
             d->typeCombo()->setCurrentIndex(d->typeCombo()->findData(type));
             d->numberSpin()->setValue(moduleNumber);
             {
@@ -1148,15 +1013,14 @@ private:
         return edit;
     }
 
-    // A command pasted onto a sheet (the one the user copied at the start) and given a module in its dialog, or one
-    // given to another module. Most go to the module with most commands, which so fills a second DC page.
+    // A command pasted (the one copied at the start) or clicked, given a module in its dialog: mostly the module with
+    // most commands, which so fills a second DC page.
     QString editCommand(int)
     {
         const QList<GraphicsCommand *> commands = DlgPropCommand::collectCommandItems(m_window.project());
         const QList<Module *> modules = modulesByCommands();
         Module *module = chance(85) ? modules.value(0) : pickFrom(modules);
-        if (!module)
-            return QString();
+        if (!module) return QString();
         const int kinds[3][2] = {{0, 0}, {1, 2}, {3, 3}};
         const int kind = kinds[qBound(0, module->modelIndex(), 2)][pick(2)];
         const QString name = module->name();
@@ -1172,12 +1036,10 @@ private:
             auto *data = new QMimeData();
             data->setData("r-lay/scheme-edit", m_commandRecord);
             QGuiApplication::clipboard()->setMimeData(data);
-            if (!view || !command(15) || view->carriedItems().size() != 1)
-                return QString();
+            if (!view || !command(15) || view->carriedItems().size() != 1) return QString();
             item = dynamic_cast<GraphicsCommand *>(view->carriedItems().first());
             click(view, somewhere(sheet));
-            if (!item || view->carriedItems().contains(item))
-                return "!a pasted command is not dropped";
+            if (!item || view->carriedItems().contains(item)) return "!a pasted command is not dropped";
             edit = QString("command pasted on %1 for %2").arg(sheet->name(), name);
         }
         const bool done = commandDialog(item, [&](DlgPropCommand *d) {
@@ -1217,11 +1079,11 @@ private:
             }
             pressOk(d);
         }));
-        return made ? QString("passage on %1 with 12V%2 %3").arg(sheet->name()).arg(panel).arg(names.join(' ')) : QString();
+        return made ? QString("passage on %1 with 12V%2 %3").arg(sheet->name()).arg(panel).arg(names.join(' '))
+                    : QString();
     }
 
-    // A net drawn in the editor from a free pin of an item down by ten grid steps; or a net clicked and given
-    // another section in its dialog.
+    // A net drawn in the editor from a free pin down by ten grid steps; or a net clicked and given another section.
     QString editNet(int section)
     {
         Scheme *sheet = someSheet();
@@ -1238,13 +1100,11 @@ private:
         for (GraphicsItem *item : sheet->graphicsItems()) {
             auto *pinned = graphicsNetCast(item) ? nullptr : dynamic_cast<GraphicsPins *>(item);
             for (int i = 0; pinned && i < pinned->pinCount(); ++i)
-                if (pinned->pin(i)->isFree())
-                    free << pinned->pin(i);
+                if (pinned->pin(i)->isFree()) free << pinned->pin(i);
         }
         Pin *pin = pickFrom(free);
         GraphicsEdit *view = pin ? open(sheet) : nullptr;
-        if (!view)
-            return QString();
+        if (!view) return QString();
         const QPointF at = pin->owner()->graphicsItem()->mapToScene(pin->center());
         command(73);
         click(view, at);
@@ -1287,14 +1147,12 @@ private:
                 auto *device = dynamic_cast<Device *>(obj);
                 for (ObjItem *bound : device && device->address() ? device->items() : QList<ObjItem *>()) {
                     auto *item = dynamic_cast<GraphicsItem *>(bound);
-                    if (item && qobject_cast<Scheme *>(item->graphicsScene()))
-                        shown << item;
+                    if (item && qobject_cast<Scheme *>(item->graphicsScene())) shown << item;
                 }
             }
         }
         GraphicsItem *item = pickFrom(shown);
-        if (!clickShown(item))
-            return QString();
+        if (!clickShown(item)) return QString();
         const QString name = QString("D%1").arg(++m_names);
         QString former;
         const bool done = item->isSelected() && command(24, on<DlgPropGraphicsObjItem>([&](DlgPropGraphicsObjItem *d) {
@@ -1305,8 +1163,7 @@ private:
         return done ? former + " renamed " + name : QString();
     }
 
-    // A text drawn on a wiring page (opened from its row, the frame's pages built first) through its dialog, or one
-    // clicked on a built page and deleted.
+    // A text drawn on a wiring page opened from its row (pages built first), or one clicked on a page and deleted.
     QString draw(int erase)
     {
         Frame *frame = someFrame();
@@ -1315,43 +1172,36 @@ private:
             for (Frame *each : framesOf(project())) {
                 for (WiringLayout *page : builtPagesOf(each)) {
                     const QList<GraphicsItem *> &items = page->graphicsItems();
-                    if (std::any_of(items.cbegin(), items.cend(), ofType<GraphicsText::Type>))
-                        drawnOn << page;
+                    if (std::any_of(items.cbegin(), items.cend(), ofType<GraphicsText::Type>)) drawnOn << page;
                 }
             }
             WiringLayout *page = pickFrom(drawnOn);
             auto *text = dynamic_cast<GraphicsText *>(page ? clickOn(page, ofType<GraphicsText::Type>) : nullptr);
             const QString words = text ? text->text() : QString();
-            if (!text || !command(23))
-                return QString();
+            if (!text || !command(23)) return QString();
             m_drawings.remove(words);
             return QString("erase %1 from %2").arg(words, page->displayName());
         }
         QList<SceneItem *> rows;
         for (QTreeWidgetItem *each : childrenOf(frame->treeItem()))
-            if (auto *row = dynamic_cast<WiringPageItem *>(each))
-                rows << row;
+            if (auto *row = dynamic_cast<WiringPageItem *>(each)) rows << row;
         SceneItem *row = pickFrom(rows);
-        if (!row)
-            return QString();
+        if (!row) return QString();
         row->doubleClicked();
         GraphicsEdit *view = current();
         auto *page = qobject_cast<WiringLayout *>(view ? view->graphicsScene() : nullptr);
         const QString words = QString("drawing %1").arg(++m_names);
-        if (!page || page->frame() != frame || !place(page, 111, writing(words)))
-            return QString();
+        if (!page || page->frame() != frame || !place(page, 111, writing(words))) return QString();
         m_drawings.insert(words);
         return QString("draw %1 on %2").arg(words, page->displayName());
     }
 
-    // Items of a shown sheet clicked (with Ctrl, added), all selected, or the selection cleared by a click on empty
-    // paper.
+    // Items of a shown sheet clicked (with Ctrl, added), all selected, or none by a click on empty paper.
     QString selectItems(int)
     {
         Scheme *sheet = someSheet();
         GraphicsEdit *view = open(sheet);
-        if (!view)
-            return QString();
+        if (!view) return QString();
         switch (pick(4)) {
         case 0:
             return command(17) ? "select all on " + sheet->name() : QString();
@@ -1361,7 +1211,8 @@ private:
         default:
             const bool add = chance(50);
             GraphicsItem *item = clickItem(view, anyItem, add);
-            return item ? QString("select %1 %2 on %3").arg(add ? "also" : "only", typeText(item), sheet->name()) : QString();
+            return item ? QString("select %1 %2 on %3").arg(add ? "also" : "only", typeText(item), sheet->name())
+                        : QString();
         }
     }
 
@@ -1372,12 +1223,10 @@ private:
         GraphicsEdit *view = open(sheet);
         QList<GraphicsItem *> items;
         for (GraphicsItem *item : sheet->graphicsItems())
-            if (!item->parentItem() && (item->flags() & QGraphicsItem::ItemIsMovable))
-                items << item;
+            if (!item->parentItem() && (item->flags() & QGraphicsItem::ItemIsMovable)) items << item;
         GraphicsItem *item = pickFrom(items);
         const std::optional<QPointF> from = item && view ? pointOn(view, item) : std::nullopt;
-        if (!from)
-            return QString();
+        if (!from) return QString();
         const QPointF by = QPointF(40 * (pick(11) - 5), 40 * (pick(11) - 5));
         // The view scrolls to the start; the end is in view at any zoom.
         const QPoint start = shown(view, *from);
@@ -1394,8 +1243,7 @@ private:
     {
         Scheme *sheet = someSheet();
         GraphicsEdit *view = open(sheet);
-        if (!view || (!sheet->hasSelection() && !clickItem(view, anyItem)))
-            return QString();
+        if (!view || (!sheet->hasSelection() && !clickItem(view, anyItem))) return QString();
         const int id = (mirror ? 20 : 18) + pick(2);
         const char *names[] = {"rotate left", "rotate right", "mirror across", "mirror up"};
         return command(id) ? QString("%1 on %2").arg(names[id - 18], sheet->name()) : QString();
@@ -1411,8 +1259,7 @@ private:
             QImage image(24 + pick(40), 16 + pick(40), QImage::Format_RGB32);
             image.fill(QColor::fromHsv(pick(360), 200, 200));
             QGuiApplication::clipboard()->setImage(image);
-            if (!command(15) || view->carriedItems().isEmpty())
-                return QString();
+            if (!command(15) || view->carriedItems().isEmpty()) return QString();
             click(view, somewhere(sheet));
             return "paste a picture on " + sheet->name();
         }
@@ -1437,40 +1284,36 @@ private:
     QString pasteItems(int)
     {
         Scheme *from = someSheet();
-        if (!clickOn(from, anyItem) || !command(14))
-            return QString();
+        if (!clickOn(from, anyItem) || !command(14)) return QString();
         Scheme *to = someSheet();
         GraphicsEdit *target = open(to);
-        if (!target || !command(15) || target->carriedItems().isEmpty())
-            return QString();
+        if (!target || !command(15) || target->carriedItems().isEmpty()) return QString();
         const int count = int(target->carriedItems().size());
         click(target, somewhere(to));
         return QString("paste %1 items of %2 onto %3").arg(count).arg(from->name(), to->name());
     }
 
-    // A sheet added to a group in its dialog, or one given another number (the group's rows sort anew) or another
-    // name in its dialog.
+    // A sheet added to a group, or one given another number (its rows sort anew) or name, in its dialog.
     QString editSheet(int what)
     {
-        if (what == 0 && schemesOf(project()).size() > 10)
-            return QString();
+        if (what == 0 && schemesOf(project()).size() > 10) return QString();
         SchemeGroup *group = someGroup();
         Scheme *sheet = someSheet();
         const int number = 1 + pick(9);
         const QString name = QString("sheet %1").arg(++m_names);
         const auto answer = numbered<DlgPropScheme>(what != 2 ? number : 0, what != 1 ? name : QString());
         if (what == 0)
-            return rowCommand(group->treeItem(), 47, QString("add %1 #%2 to ATR %3").arg(name).arg(number).arg(group->atrNumber()), answer);
-        const QString edit = what == 1 ? QString("%1 numbered %2").arg(sheet->name()).arg(number) : sheet->name() + " renamed " + name;
+            return rowCommand(group->treeItem(), 47,
+                              QString("add %1 #%2 to ATR %3").arg(name).arg(number).arg(group->atrNumber()), answer);
+        const QString edit =
+            what == 1 ? QString("%1 numbered %2").arg(sheet->name()).arg(number) : sheet->name() + " renamed " + name;
         return rowCommand(sheet->sceneItem(), 51, edit, answer);
     }
 
-    // A group added in its dialog, or one given another ATR number (the branch's rows sort anew, the open sheets are
-    // renamed) or comment.
+    // A group added, or one given another ATR number (rows sort anew, open sheets are renamed) or comment.
     QString editGroup(int what)
     {
-        if (what == 0 && project().schemes()->itemList().size() > 4)
-            return QString();
+        if (what == 0 && project().schemes()->itemList().size() > 4) return QString();
         SchemeGroup *group = someGroup();
         const int atr = 1 + pick(20);
         const QString comment = QString("group %1").arg(++m_names);
@@ -1482,8 +1325,7 @@ private:
         return rowCommand(group->treeItem(), 44, edit, answer);
     }
 
-    // A sheet or a group deleted from its row; three sheets stay at least, and the first, where most commands of
-    // the module that gathers them are.
+    // A sheet or a group deleted from its row; three sheets stay, and the first, which holds most commands.
     QString deleteRow(int group)
     {
         const QList<Scheme *> sheets = schemesOf(project());
@@ -1498,18 +1340,15 @@ private:
         return sheets.size() < 4 ? QString() : rowCommand(sheet->sceneItem(), 48, "delete " + sheet->name());
     }
 
-    // A sheet (with another of its group, now and then) copied and pasted into a group; or a group copied and
-    // pasted into the branch.
+    // A sheet (now and then two) copied and pasted into a group; or a group copied and pasted into the branch.
     QString pasteRows(int group)
     {
         Scheme *sheet = someSheet();
         SchemeGroup *from = someGroup();
-        if (schemesOf(project()).size() > 10 || (group && project().schemes()->itemList().size() > 4))
-            return QString();
+        if (schemesOf(project()).size() > 10 || (group && project().schemes()->itemList().size() > 4)) return QString();
         if (group) {
             choose(from->treeItem());
-            if (!command(45))
-                return QString();
+            if (!command(45)) return QString();
             choose(project().schemes()->treeItem(), true);
             return command(46) ? QString("paste a copy of ATR %1").arg(from->atrNumber()) : QString();
         }
@@ -1520,17 +1359,14 @@ private:
                 sheets.value(sheets.indexOf(sheet) == 0 ? 1 : 0)->sceneItem()->setSelected(true);
         }
         const qsizetype count = project().selectedItems().size();
-        if (!command(52))
-            return QString();
+        if (!command(52)) return QString();
         SchemeGroup *target = someGroup();
         choose(target->treeItem(), true);
-        if (!command(53))
-            return QString();
+        if (!command(53)) return QString();
         return QString("paste %1 sheets from %2 into ATR %3").arg(count).arg(sheet->name()).arg(target->atrNumber());
     }
 
-    // A row, frame, group or sheet printed from its row (to a PDF printer), or a row, frame or group saved as PDF
-    // files.
+    // A row, frame, group or sheet printed from its row (to a PDF printer), or a row, frame or group saved as PDF.
     QString print(int pdf)
     {
         const QList<QPair<QTreeWidgetItem *, int>> targets = {
@@ -1543,13 +1379,11 @@ private:
         const QString folder = m_dir + "/printed";
         QDir().mkpath(folder);
         m_fileAnswer = folder + "/out.pdf";
-        if (!action(id)->isEnabled())
-            return QString();
+        if (!action(id)->isEnabled()) return QString();
         ModalRecorder answers;
         answers.answer([&](QDialog *d) {
             auto *dialog = qobject_cast<QPrintDialog *>(d);
-            if (!dialog)
-                return int(QDialog::Rejected);
+            if (!dialog) return int(QDialog::Rejected);
             dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
             dialog->printer()->setOutputFileName(m_fileAnswer);
             return int(QDialog::Accepted);
@@ -1566,8 +1400,7 @@ private:
         const QString folder = QString("%1/as%2").arg(m_dir).arg(++m_folders);
         QDir().mkpath(folder);
         m_fileAnswer = folder + "/plant.rlay";
-        if (!action(3)->isEnabled())
-            return QString();
+        if (!action(3)->isEnabled()) return QString();
         const QStringList asked = save(3);
         if (project().fileName() != m_fileAnswer || action(2)->isEnabled())
             return "!Save as failed: " + asked.join(" / ");
@@ -1582,11 +1415,9 @@ private:
     {
         QList<SceneItem *> rows;
         for (QTreeWidgetItemIterator it(m_window.project()); *it; ++it)
-            if (auto *row = dynamic_cast<SceneItem *>(*it))
-                rows << row;
+            if (auto *row = dynamic_cast<SceneItem *>(*it)) rows << row;
         SceneItem *row = pickFrom(rows);
-        if (!row)
-            return QString();
+        if (!row) return QString();
         switch (pick(3)) {
         case 0: {
             QList<GraphicsItem *> hits;
@@ -1612,39 +1443,35 @@ private:
     // A tab closed: what its sheet shows stays as it was.
     QString closeTab(int)
     {
-        if (tabs()->count() == 0)
-            return QString();
+        if (tabs()->count() == 0) return QString();
         const QStringList seen = sheetView(project());
         tabs()->setCurrentIndex(pick(tabs()->count()));
         const QString name = tabs()->tabText(tabs()->currentIndex());
         m_window.closeTabWidget();
         const QString changed = difference(seen, sheetView(project()), "shown", "closed");
-        return changed.isEmpty() ? "close the tab of " + name : "!closing the tab of " + name + " changed the sheets, " + changed;
+        return changed.isEmpty() ? "close the tab of " + name
+                                 : "!closing the tab of " + name + " changed the sheets, " + changed;
     }
 
     // The user saves (when Save is enabled): what the sheets show stays, and the files compare.
     QString saveAndCompare()
     {
         const QStringList seen = sheetView(project());
-        // The notes of the pages built, as shown and printed now: those the save keeps must be the notes of a build
-        // from scratch.
+        // The notes of the pages built: those the save keeps must be the notes of a build from scratch.
         QList<QPair<QPointer<WiringLayout>, QString>> notes;
         for (Frame *frame : framesOf(project()))
-            for (WiringLayout *page : builtPagesOf(frame))
-                notes.append({page, page->secondCaption()});
+            for (WiringLayout *page : builtPagesOf(frame)) notes.append({page, page->secondCaption()});
         const QStringList asked = save(2);
-        for (const QString &box : asked)
-            m_log << "  box: " + box;
+        for (const QString &box : asked) m_log << "  box: " + box;
         if (action(2)->isEnabled() || asked.join('\n').contains("FALSE expression"))
             return "the save failed: " + asked.join(" / ");
         const QString changed = difference(seen, sheetView(project()), "before", "after");
-        if (!changed.isEmpty())
-            return "the save changed the sheets, " + changed;
+        if (!changed.isEmpty()) return "the save changed the sheets, " + changed;
         for (const auto &[page, note] : notes)
             if (page && page->secondCaption() != note)
-                return QString("%1 showed the note [%2], not [%3]").arg(page->displayName(), note, page->secondCaption());
-        if (const QString failure = compare(asked); !failure.isEmpty())
-            return failure;
+                return QString("%1 showed the note [%2], not [%3]")
+                    .arg(page->displayName(), note, page->secondCaption());
+        if (const QString failure = compare(asked); !failure.isEmpty()) return failure;
         // Now and then the user opens the project saved.
         if (chance(30)) {
             m_fileAnswer = m_path;
@@ -1658,8 +1485,8 @@ private:
         return QString();
     }
 
-    // The project in memory against the one its files hold, and the files against those of a full save of the
-    // project they hold; a drawing goes only with its page, and the save said so.
+    // The project in memory against the one its files hold, and the files against those of a full save of that one;
+    // a drawing goes only with its page, and the save said so.
     QString compare(const QStringList &asked)
     {
         // No two devices share an address.
@@ -1670,49 +1497,37 @@ private:
                 const QString at = addressText(place->address());
                 if (held && addressed.contains(at))
                     return QString("%1 and %2 both at %3").arg(addressed.value(at), placeItemText(held), at);
-                if (held)
-                    addressed.insert(at, placeItemText(held));
+                if (held) addressed.insert(at, placeItemText(held));
             }
         }
         const QStringList inMemory = dump(project());
         const QString all = inMemory.join('\n') + '\n';
         for (const QString &drawing : m_drawings.values()) {
-            if (all.contains(' ' + drawing + '\n'))
-                continue;
-            if (asked.isEmpty())
-                return drawing + " is lost without a word";
+            if (all.contains(' ' + drawing + '\n')) continue;
+            if (asked.isEmpty()) return drawing + " is lost without a word";
             m_drawings.remove(drawing);
         }
         Project reopened(nullptr, nullptr);
         reopened.setFileName(m_path);
-        if (!reopened.load())
-            return "the reopen failed: " + m_boxes.texts().join(" / ");
+        if (!reopened.load()) return "the reopen failed: " + m_boxes.texts().join(" / ");
         QString failure = difference(inMemory, dump(reopened), "in memory", "reopened");
-        if (!failure.isEmpty())
-            return "the reopened project differs, " + failure;
-        // The sheets' files the project names: a deleted sheet's file stays where it was, named by no record and read
-        // by no load.
+        if (!failure.isEmpty()) return "the reopened project differs, " + failure;
+        // The sheets' files the project names: a deleted sheet's file may stay, named by no record.
         const QString folder = QFileInfo(m_path).absolutePath() + '/';
         QSet<QString> named;
-        for (Scheme *sheet : schemesOf(reopened))
-            named << sheet->file().fileName().mid(folder.size());
-        // Every page built, every sheet drawn from a framework scene as a shown sheet is: what the sheets nobody
-        // shows draw is compared with it.
+        for (Scheme *sheet : schemesOf(reopened)) named << sheet->file().fileName().mid(folder.size());
+        // Every page built, every sheet drawn from a framework scene as a shown one is, to compare with the unshown.
         for (Frame *frame : framesOf(reopened)) {
             frame->buildWiringPages();
             frame->layout()->liveScene();
-            for (WiringLayout *page : builtPagesOf(frame))
-                page->liveScene();
+            for (WiringLayout *page : builtPagesOf(frame)) page->liveScene();
         }
-        for (Scheme *sheet : schemesOf(reopened))
-            sheet->liveScene();
+        for (Scheme *sheet : schemesOf(reopened)) sheet->liveScene();
         const QStringList built = dump(reopened);
         failure = difference(inMemory, built, "in memory", "rebuilt");
-        if (!failure.isEmpty())
-            return "the reopened project with every page built differs, " + failure;
+        if (!failure.isEmpty()) return "the reopened project with every page built differs, " + failure;
         for (const QString &line : built)
-            if (line.startsWith("~ module ") && line.endsWith(" 0"))
-                ++counts["second DC page seen"];
+            if (line.startsWith("~ module ") && line.endsWith(" 0")) ++counts["second DC page seen"];
         // The reference: the project as its files hold it, saved in full into a folder of its own.
         const QString reference = m_dir + "/reference";
         QDir(reference).removeRecursively();
@@ -1722,8 +1537,7 @@ private:
         {
             ModalRecorder answers;
             answers.clickButton("&Yes");
-            if (!reopened.save())
-                return "the reference save failed: " + answers.texts().join(" / ");
+            if (!reopened.save()) return "the reference save failed: " + answers.texts().join(" / ");
         }
         const QMap<QString, QByteArray> written = undated(filesBelow(folder), m_dates);
         const QMap<QString, QByteArray> full = undated(filesBelow(reference), m_dates);
@@ -1731,12 +1545,12 @@ private:
         for (const QString &name : full.keys() + written.keys()) {
             const QByteArray x = written.value(name);
             const QByteArray y = full.value(name);
-            if (x == y || (y.isEmpty() && name.endsWith(".sch") && !named.contains(name)))
-                continue;
+            if (x == y || (y.isEmpty() && name.endsWith(".sch") && !named.contains(name))) continue;
             qsizetype at = 0;
             while (at < x.size() && at < y.size() && x[at] == y[at])
                 ++at;
-            return QString("%1 differs from the reference at byte %2 of %3/%4").arg(name).arg(at).arg(x.size()).arg(y.size());
+            return QString("%1 differs from the reference at byte %2 of %3/%4")
+                .arg(name).arg(at).arg(x.size()).arg(y.size());
         }
         if (m_boxes.texts().join('\n').contains("FALSE expression"))
             return "a check failed: " + m_boxes.texts().join(" / ");
@@ -1744,51 +1558,26 @@ private:
     }
 };
 
+using E = EditSequence;
 const QList<EditKind> EditSequence::kinds = {
-    {"device", 30, 13, &EditSequence::placeDevice},
-    {"table", 30, 16, &EditSequence::placeDevice, 1},
-    {"container", 50, 19, &EditSequence::insertContainer},
-    {"move place item", 30, 11, &EditSequence::movePlaceItem},
-    {"remove place item", 20, 6, &EditSequence::movePlaceItem, 1},
-    {"cable", 20, 10, &EditSequence::addCable},
-    {"core", 8, 4, &EditSequence::addCable, 1},
-    {"renumber frame", 4, 4, &EditSequence::editFrame},
-    {"frame type", 6, 5, &EditSequence::editFrame, 1},
-    {"clamp panels", 12, 7, &EditSequence::editFrame, 2},
-    {"distance", 20, 12, &EditSequence::editDistance},
-    {"module", 20, 10, &EditSequence::editModule},
-    {"command", 50, 21, &EditSequence::editCommand},
-    {"text", 15, 9, &EditSequence::writeText},
-    {"rewrite text", 15, 7, &EditSequence::writeText, 1},
-    {"passage", 20, 9, &EditSequence::placePassage},
-    {"net", 30, 15, &EditSequence::editNet},
-    {"section", 15, 6, &EditSequence::editNet, 1},
-    {"tag", 15, 6, &EditSequence::placeTag},
-    {"rename device", 15, 3, &EditSequence::renameDevice},
-    {"drawing", 20, 7, &EditSequence::draw},
-    {"erase", 15, 4, &EditSequence::draw, 1},
-    {"select", 20, 6, &EditSequence::selectItems},
-    {"drag", 20, 11, &EditSequence::dragItems},
-    {"rotate", 12, 4, &EditSequence::turn},
-    {"mirror", 12, 2, &EditSequence::turn, 1},
-    {"layer", 12, 3, &EditSequence::layer},
-    {"delete", 15, 4, &EditSequence::deleteItems},
-    {"paste items", 15, 6, &EditSequence::pasteItems},
-    {"add sheet", 6, 3, &EditSequence::editSheet},
-    {"renumber sheet", 5, 3, &EditSequence::editSheet, 1},
-    {"rename sheet", 8, 5, &EditSequence::editSheet, 2},
-    {"delete sheet", 8, 3, &EditSequence::deleteRow},
-    {"paste sheets", 8, 3, &EditSequence::pasteRows},
-    {"add group", 6, 2, &EditSequence::editGroup},
-    {"renumber group", 4, 3, &EditSequence::editGroup, 1},
-    {"rename group", 6, 6, &EditSequence::editGroup, 2},
-    {"delete group", 8, 3, &EditSequence::deleteRow, 1},
-    {"paste group", 6, 2, &EditSequence::pasteRows, 1},
-    {"print", 6, 4, &EditSequence::print},
-    {"pdf", 4, 2, &EditSequence::print, 1},
-    {"save as", 5, 3, &EditSequence::saveAs},
-    {"look", 40, 14, &EditSequence::look},
-    {"close tab", 20, 8, &EditSequence::closeTab},
+    {"device", 30, 13, &E::placeDevice}, {"table", 30, 16, &E::placeDevice, 1},
+    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 11, &E::movePlaceItem},
+    {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
+    {"core", 8, 4, &E::addCable, 1}, {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
+    {"clamp panels", 12, 7, &E::editFrame, 2}, {"distance", 20, 12, &E::editDistance},
+    {"module", 20, 10, &E::editModule}, {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText},
+    {"rewrite text", 15, 7, &E::writeText, 1}, {"passage", 20, 9, &E::placePassage}, {"net", 30, 15, &E::editNet},
+    {"section", 15, 6, &E::editNet, 1}, {"tag", 15, 6, &E::placeTag}, {"rename device", 15, 3, &E::renameDevice},
+    {"drawing", 20, 7, &E::draw}, {"erase", 15, 4, &E::draw, 1}, {"select", 20, 6, &E::selectItems},
+    {"drag", 20, 11, &E::dragItems}, {"rotate", 12, 4, &E::turn}, {"mirror", 12, 2, &E::turn, 1},
+    {"layer", 12, 3, &E::layer}, {"delete", 15, 4, &E::deleteItems}, {"paste items", 15, 6, &E::pasteItems},
+    {"add sheet", 6, 3, &E::editSheet}, {"renumber sheet", 5, 3, &E::editSheet, 1},
+    {"rename sheet", 8, 5, &E::editSheet, 2}, {"delete sheet", 8, 3, &E::deleteRow},
+    {"paste sheets", 8, 3, &E::pasteRows}, {"add group", 6, 2, &E::editGroup},
+    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 6, &E::editGroup, 2},
+    {"delete group", 8, 3, &E::deleteRow, 1}, {"paste group", 6, 2, &E::pasteRows, 1}, {"print", 6, 4, &E::print},
+    {"pdf", 4, 2, &E::print, 1}, {"save as", 5, 3, &E::saveAs}, {"look", 40, 14, &E::look},
+    {"close tab", 20, 8, &E::closeTab},
 };
 
 QString EditSequence::run(int count)
@@ -1797,49 +1586,39 @@ QString EditSequence::run(int count)
     m_fileAnswer = m_path;
     QString failure = saveAndCompare();
     int total = 0;
-    for (const EditKind &kind : kinds)
-        total += kind.weight;
+    for (const EditKind &kind : kinds) total += kind.weight;
     for (int i = 0; i < count && failure.isEmpty(); ++i) {
         // Every fourth edit takes the kinds in turn, the others by their shares.
         int at = pick(total);
         const EditKind *kind = &kinds.first();
-        for (; at >= kind->weight; ++kind)
-            at -= kind->weight;
-        if (i % 4 == 0)
-            kind = &kinds[(i / 4) % kinds.size()];
+        for (; at >= kind->weight; ++kind) at -= kind->weight;
+        if (i % 4 == 0) kind = &kinds[(i / 4) % kinds.size()];
         const QString done = (this->*kind->edit)(kind->variant);
         // Control returns to the event loop between edits.
         QCoreApplication::processEvents();
-        if (done.startsWith('!'))
-            failure = done.mid(1);
+        if (done.startsWith('!')) failure = done.mid(1);
         if (!done.isEmpty()) {
             ++counts[kind->name];
             m_log << QString("%1: %2").arg(i).arg(done);
         }
-        for (const QString &box : m_boxes.texts())
-            m_log << "  box: " + box;
-        if (m_boxes.texts().join('\n').contains("FALSE expression"))
-            failure = "a check failed";
+        for (const QString &box : m_boxes.texts()) m_log << "  box: " + box;
+        if (m_boxes.texts().join('\n').contains("FALSE expression")) failure = "a check failed";
         // The framework items agree with the items they stand for.
         QList<GraphicsScene *> sheets;
-        for (Scheme *scheme : schemesOf(project()))
-            sheets << scheme;
+        for (Scheme *scheme : schemesOf(project())) sheets << scheme;
         for (Frame *frame : framesOf(project())) {
             sheets << frame->layout();
-            for (WiringLayout *page : builtPagesOf(frame))
-                sheets << page;
+            for (WiringLayout *page : builtPagesOf(frame)) sheets << page;
         }
         for (GraphicsScene *sheet : std::as_const(sheets))
-            if (failure.isEmpty())
-                failure = standInMismatch(sheet);
+            if (failure.isEmpty()) failure = standInMismatch(sheet);
         m_boxes.clear();
         for (int saves = chance(15) ? 1 + int(chance(20)) : 0; saves > 0 && failure.isEmpty(); --saves) {
             m_log << "save";
             failure = saveAndCompare();
         }
     }
-    if (failure.isEmpty())
-        failure = saveAndCompare();
+    if (failure.isEmpty()) failure = saveAndCompare();
     // A failure prints the edits that led to it, one a line.
     if (!failure.isEmpty() || qEnvironmentVariableIsSet("RLAY_EDIT_LOG"))
         fprintf(stderr, "The edits:\n%s\n", qPrintable(m_log.join('\n')));
@@ -1871,8 +1650,8 @@ private slots:
         setFileClock(nullptr);
     }
 
-    // Every save of a seeded sequence of edits writes what a full save of the project reopened from its files
-    // writes, and the project in memory is the one reopened. Each kind of edit comes often enough.
+    // Every save writes what a full save of the project reopened from its files writes, and the project in memory
+    // is the one reopened. Each kind of edit comes often enough.
     void savesMatchTheProjectReopened()
     {
         const bool seeded = qEnvironmentVariableIsSet("RLAY_EDIT_SEED");
@@ -1889,8 +1668,7 @@ private slots:
             made << QString("%1 %2").arg(each.key()).arg(each.value());
         qInfo("edits made: %s", qPrintable(made.join(", ")));
         QVERIFY2(failure.isEmpty(), qPrintable(QString("seed %1:\n%2").arg(seed).arg(failure)));
-        if (seeded || counted)
-            return;
+        if (seeded || counted) return;
         for (const EditKind &kind : EditSequence::kinds)
             QVERIFY2(sequence.counts.value(kind.name) >= kind.floor, kind.name);
         QVERIFY(sequence.counts.value("second DC page seen") > 0);
