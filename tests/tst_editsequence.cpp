@@ -120,6 +120,18 @@ QList<WiringLayout *> builtPagesOf(Frame *frame)
     return pages;
 }
 
+// The scheme sheets, the frames' layouts and the pages built.
+QList<GraphicsScene *> sheetsOf(Project &p)
+{
+    QList<GraphicsScene *> sheets;
+    for (Scheme *scheme : schemesOf(p)) sheets << scheme;
+    for (Frame *frame : framesOf(p)) {
+        sheets << frame->layout();
+        for (WiringLayout *page : builtPagesOf(frame)) sheets << page;
+    }
+    return sheets;
+}
+
 // Where a framework item stands for a sheet's item, it holds what the item holds; the framework's scene holds those
 // only, and finds for printing what the sheet finds. Empty when all agree.
 QString standInMismatch(GraphicsScene *sheet)
@@ -412,17 +424,16 @@ std::function<void(QDialog *)> writing(const QString &words)
     });
 }
 
-// A sheet's or a group's dialog given a number (its ATR number for a group) and a comment, each unless 0 or empty.
+// A sheet's or a group's dialog given a number (a scheme group's ATR number) and a comment, unless 0 or empty.
 template <class Dialog>
 std::function<void(QDialog *)> numbered(int number, const QString &comment)
 {
     return on<Dialog>([=](Dialog *d) {
-        QSpinBox *spin = nullptr;
-        if constexpr (std::is_same_v<Dialog, DlgPropScheme>)
-            spin = d->numberSpin();
-        else
-            spin = d->atrSpin();
-        if (number) spin->setValue(number);
+        if constexpr (std::is_same_v<Dialog, DlgPropSchemeGroup>) {
+            if (number) d->atrSpin()->setValue(number);
+        } else if (number) {
+            d->numberSpin()->setValue(number);
+        }
         if (!comment.isEmpty()) d->commentEdit()->setText(comment);
         pressOk(d);
     });
@@ -684,10 +695,7 @@ private:
             QVERIFY(panel && panel->setModelAndStripType(1, 0) && panel->setName(QString("12V2%1").arg(i + 1)));
         }
         choose(project().equipment()->treeItem());
-        command(54, on<DlgPropFrameGroup>([](DlgPropFrameGroup *d) {
-            d->numberSpin()->setValue(1);
-            pressOk(d);
-        }));
+        command(54, numbered<DlgPropFrameGroup>(1, QString()));
         QVERIFY(project().equipment()->itemList().size() == 1);
         QStringList types;
         for (int i = 0; i < framePools.size(); ++i) {
@@ -1517,12 +1525,8 @@ private:
         QSet<QString> named;
         for (Scheme *sheet : schemesOf(reopened)) named << sheet->file().fileName().mid(folder.size());
         // Every page built, every sheet drawn from a framework scene as a shown one is, to compare with the unshown.
-        for (Frame *frame : framesOf(reopened)) {
-            frame->buildWiringPages();
-            frame->layout()->liveScene();
-            for (WiringLayout *page : builtPagesOf(frame)) page->liveScene();
-        }
-        for (Scheme *sheet : schemesOf(reopened)) sheet->liveScene();
+        for (Frame *frame : framesOf(reopened)) frame->buildWiringPages();
+        for (GraphicsScene *sheet : sheetsOf(reopened)) sheet->liveScene();
         const QStringList built = dump(reopened);
         failure = difference(inMemory, built, "in memory", "rebuilt");
         if (!failure.isEmpty()) return "the reopened project with every page built differs, " + failure;
@@ -1604,13 +1608,7 @@ QString EditSequence::run(int count)
         for (const QString &box : m_boxes.texts()) m_log << "  box: " + box;
         if (m_boxes.texts().join('\n').contains("FALSE expression")) failure = "a check failed";
         // The framework items agree with the items they stand for.
-        QList<GraphicsScene *> sheets;
-        for (Scheme *scheme : schemesOf(project())) sheets << scheme;
-        for (Frame *frame : framesOf(project())) {
-            sheets << frame->layout();
-            for (WiringLayout *page : builtPagesOf(frame)) sheets << page;
-        }
-        for (GraphicsScene *sheet : std::as_const(sheets))
+        for (GraphicsScene *sheet : sheetsOf(project()))
             if (failure.isEmpty()) failure = standInMismatch(sheet);
         m_boxes.clear();
         for (int saves = chance(15) ? 1 + int(chance(20)) : 0; saves > 0 && failure.isEmpty(); --saves) {
