@@ -2,7 +2,7 @@
 // dialog's Ok, a click or drag, a drop). After every save the project is reopened from the files written, every page
 // built, and saved in full into a folder of its own: both folders hold the same bytes, and the project in memory
 // shows what the reopened one shows. The sequence never marks a change itself. RLAY_EDIT_SEED and RLAY_EDIT_COUNT
-// run other sequences; a failing one prints its edits (RLAY_EDIT_LOG, any one).
+// run other sequences; a failing one prints its edits, and so does any one with RLAY_EDIT_LOG set.
 
 #include "app/dlgdistances.h"
 #include "app/mainwindow.h"
