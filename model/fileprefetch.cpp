@@ -4,6 +4,11 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <system_error>
 
 namespace {
@@ -22,7 +27,7 @@ FilePrefetch::FilePrefetch(const QStringList &paths)
 {
     m_entries.reserve(size_t(paths.size()));
     for (const QString &path : paths)
-        m_entries.push_back({path, QByteArray(), Pending, 0});
+        m_entries.push_back({path, QFile::encodeName(path), QByteArray(), Pending, 0});
     current = this;
     // Without a thread nothing is read ahead: every file is read as before.
     if (!m_entries.empty()) {
@@ -75,13 +80,29 @@ void FilePrefetch::run()
                 continue;
             path = m_entries[i].path;
         }
-        QFile file(path);
+        // One allocation per file, of its exact size: the reader shares the
+        // heap with the load, which allocates all the while.
         QByteArray bytes;
-        const bool read = !path.isEmpty() && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        if (read)
-            bytes = file.readAll();
-        const bool whole = read && bytes.size() == file.size();
-        file.close();
+        bool whole = false;
+        const int fd = path.isEmpty() ? -1 : ::open(m_entries[i].encodedPath.constData(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_size >= 0 && info.st_size < (qint64(1) << 31)) {
+            bytes = QByteArray(qsizetype(info.st_size), Qt::Uninitialized);
+            qsizetype got = 0;
+            while (got < bytes.size()) {
+                const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                got += qsizetype(n);
+            }
+            whole = got == bytes.size();
+            if (!whole)
+                bytes = QByteArray();
+        }
+        if (fd >= 0)
+            ::close(fd);
         // The load checks the payload against its header: the sum is taken
         // here, beside the parsing.
         const qsizetype header = qMin<qsizetype>(bytes.size(), fileHeaderSize);

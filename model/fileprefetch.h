@@ -38,6 +38,7 @@ private:
     struct Entry
     {
         QString path;
+        QByteArray encodedPath;
         QByteArray bytes;
         State state = Pending;
         quint16 payloadChecksum = 0;
