@@ -127,6 +127,28 @@ struct PlacementTree
     // subtree.
     static bool holds(const Held &held, int index) { return index >= held.place && index < held.end; }
 
+    // A rectangle's edges, for a test of meeting that gives what
+    // QRectF::intersects gives, without a call per pair.
+    struct Edges
+    {
+        explicit Edges(const QRectF &r)
+            : left(r.width() < 0 ? r.x() + r.width() : r.x()),
+              right(r.width() < 0 ? r.x() : r.x() + r.width()),
+              top(r.height() < 0 ? r.y() + r.height() : r.y()),
+              bottom(r.height() < 0 ? r.y() : r.y() + r.height())
+        {
+        }
+        bool isNull() const { return left == right || top == bottom; }
+        bool meets(const Edges &o) const
+        {
+            return !isNull() && !o.isNull() && left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+        }
+        qreal left;
+        qreal right;
+        qreal top;
+        qreal bottom;
+    };
+
     // The places by the top of their rectangles, for the search of the
     // places an item's body meets; the few tall ones apart, so that the
     // search looks only a row or two above a body.
@@ -143,6 +165,9 @@ struct PlacementTree
             tallest = qMax(tallest, rect.height());
         }
         std::sort(byTop.begin(), byTop.end());
+        topEdges.reserve(byTop.size());
+        for (const auto &entry : byTop)
+            topEdges.emplace_back(places[size_t(entry.second)].rect);
     }
 
     template <class F>
@@ -152,10 +177,13 @@ struct PlacementTree
             if (places[size_t(i)].rect.intersects(rect))
                 visit(i);
         }
+        const Edges edges(rect);
+        if (edges.isNull())
+            return;
         auto it = std::lower_bound(byTop.cbegin(), byTop.cend(), std::make_pair(rect.top() - tallest, -1));
-        for (; it != byTop.cend() && it->first <= rect.bottom(); ++it) {
-            if (places[size_t(it->second)].rect.intersects(rect))
-                visit(it->second);
+        for (auto k = size_t(it - byTop.cbegin()); k < byTop.size() && byTop[k].first <= rect.bottom(); ++k) {
+            if (topEdges[k].meets(edges))
+                visit(byTop[k].second);
         }
     }
 
@@ -163,6 +191,7 @@ struct PlacementTree
     std::vector<Slot> places;
     std::vector<Held> items;
     std::vector<std::pair<double, int>> byTop;
+    std::vector<Edges> topEdges; // those of byTop's places, in its order
     std::vector<int> tall;
     double tallest = 0;
 };
