@@ -139,10 +139,6 @@ struct PlacementTree
         {
         }
         bool isNull() const { return left == right || top == bottom; }
-        bool meets(const Edges &o) const
-        {
-            return !isNull() && !o.isNull() && left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-        }
         qreal left;
         qreal right;
         qreal top;
@@ -151,9 +147,11 @@ struct PlacementTree
 
     // The places by the top of their rectangles, for the search of the
     // places an item's body meets; the few tall ones apart, so that the
-    // search looks only a row or two above a body.
+    // search looks only a row or two above a body. A place of no area meets
+    // nothing and is left out.
     void sortByTop()
     {
+        std::vector<std::pair<double, int>> byTop;
         byTop.reserve(places.size());
         for (int i = 0; i < int(places.size()); ++i) {
             const QRectF &rect = places[size_t(i)].rect;
@@ -165,9 +163,12 @@ struct PlacementTree
             tallest = qMax(tallest, rect.height());
         }
         std::sort(byTop.begin(), byTop.end());
-        topEdges.reserve(byTop.size());
-        for (const auto &entry : byTop)
-            topEdges.emplace_back(places[size_t(entry.second)].rect);
+        rows.reserve(byTop.size());
+        for (const auto &entry : byTop) {
+            const Edges edges(places[size_t(entry.second)].rect);
+            if (!edges.isNull())
+                rows.push_back({entry.first, entry.second, edges});
+        }
     }
 
     template <class F>
@@ -180,18 +181,27 @@ struct PlacementTree
         const Edges edges(rect);
         if (edges.isNull())
             return;
-        auto it = std::lower_bound(byTop.cbegin(), byTop.cend(), std::make_pair(rect.top() - tallest, -1));
-        for (auto k = size_t(it - byTop.cbegin()); k < byTop.size() && byTop[k].first <= rect.bottom(); ++k) {
-            if (topEdges[k].meets(edges))
-                visit(byTop[k].second);
+        const double from = rect.top() - tallest;
+        const double to = rect.bottom();
+        auto it = std::lower_bound(rows.cbegin(), rows.cend(), from,
+                                   [](const Row &row, double top) { return row.top < top; });
+        for (; it != rows.cend() && it->top <= to; ++it) {
+            const Edges &e = it->edges;
+            if (e.left < edges.right && edges.left < e.right && e.top < edges.bottom && edges.top < e.bottom)
+                visit(it->place);
         }
     }
 
     static constexpr double tallPlace = 480;
     std::vector<Slot> places;
     std::vector<Held> items;
-    std::vector<std::pair<double, int>> byTop;
-    std::vector<Edges> topEdges; // those of byTop's places, in its order
+    struct Row
+    {
+        double top; // the rectangle's top as it was given
+        int place;
+        Edges edges;
+    };
+    std::vector<Row> rows;
     std::vector<int> tall;
     double tallest = 0;
 };
