@@ -171,6 +171,21 @@ bool hasCarrylessProduct()
 }
 #endif
 
+// The folder of an absolute path, as QFileInfo gives it; a path in plain
+// form (no empty, "." or ".." part, no closing slash) is only cut at its
+// last slash, which a load does for every sheet's file.
+QString folderOfAbsolute(const QString &path)
+{
+    const qsizetype last = path.lastIndexOf(QLatin1Char('/'));
+    const bool plain = last >= 0 && last + 1 < path.size() && path.startsWith(QLatin1Char('/'))
+        && !path.contains(QLatin1String("//")) && !path.contains(QLatin1String("/./"))
+        && !path.contains(QLatin1String("/../")) && !path.endsWith(QLatin1String("/."))
+        && !path.endsWith(QLatin1String("/.."));
+    if (!plain)
+        return QFileInfo(path).absolutePath();
+    return last == 0 ? QStringLiteral("/") : path.left(last);
+}
+
 } // namespace
 
 quint16 fileChecksum(QByteArrayView data)
@@ -222,7 +237,7 @@ void File::changeFileName(const QString &name)
     setFileName(name);
     m_name = name;
     // Taken once: the sheets of a large project ask for it one by one.
-    m_absolutePath = QDir::isAbsolutePath(name) ? QFileInfo(name).absolutePath() : QString();
+    m_absolutePath = QDir::isAbsolutePath(name) ? folderOfAbsolute(name) : QString();
 }
 
 QString File::shortFileName() const

@@ -118,6 +118,16 @@ private slots:
         }
     }
 
+    void folderIsTheFileInfoOne()
+    {
+        for (const char *name : {"/a/b/3.schm", "/3.schm", "/a//b/3.schm", "/a/./3.schm", "/a/b/../3.schm",
+                                 "/a/b/.", "/a/b/..", "/a/b/"}) {
+            File f(".schm");
+            f.changeFileName(QString::fromLatin1(name));
+            QCOMPARE(f.absolutePath(), QFileInfo(QString::fromLatin1(name)).absolutePath());
+        }
+    }
+
     void damagedFilesAreRefused_data()
     {
         QTest::addColumn<int>("damage");
