@@ -282,12 +282,24 @@ QList<int> Project::indexedKinds() const
 
 bool Project::appendObj(Obj *obj)
 {
+    return indexObj(obj, false);
+}
+
+bool Project::keepIndexed(Obj *obj)
+{
+    return indexObj(obj, true);
+}
+
+bool Project::indexObj(Obj *obj, bool mayBeThere)
+{
     if (!CHECK(obj && !obj->name().isEmpty()))
         return false;
     QHash<QString, Obj *> &inner = m_index[obj->kind()];
     // One look-up: a name already taken keeps its object.
     const qsizetype before = inner.size();
     Obj *&slot = inner[obj->name()];
+    if (mayBeThere && inner.size() == before && slot == obj)
+        return true;
     if (!CHECK(inner.size() > before))
         return false;
     slot = obj;

@@ -79,6 +79,8 @@ public:
     // The kinds that have objects, ascending.
     QList<int> indexedKinds() const;
     bool appendObj(Obj *obj);
+    // As appendObj, but the object indexed under its name already is let be.
+    bool keepIndexed(Obj *obj);
     bool removeObj(Obj *obj);
     // removeObj for an object that may not be in the index (then nothing
     // happens), with one look-up.
@@ -297,6 +299,9 @@ protected:
 
 private:
     void setSideFileChanged(int flag);
+    // Indexes the object under its name as appendObj does; with mayBeThere
+    // the object already indexed there is let be.
+    bool indexObj(Obj *obj, bool mayBeThere);
     // Takes the entry out (and the kind, when it was its last), then
     // announces the object as removeObj does.
     void eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner, QHash<QString, Obj *>::iterator entry);
