@@ -79,7 +79,7 @@ GraphicsPlaceContainer *heldPanel(Place *place, CheckLog &log)
 QList<SourceNet> FrameLayout::sourceNets(Project *project)
 {
     QList<SourceNet> nets;
-    const QHash<QString, Obj *> *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
+    const NameIndex *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
     if (!sources)
         return nets;
     // Name order: the rows and their counts never follow the hash's seed.
@@ -1184,7 +1184,7 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
 {
     QList<Device *> found;
     Project *project = this->project();
-    const QHash<QString, Obj *> *registered = project ? project->objectsOfKind(kind) : nullptr;
+    const NameIndex *registered = project ? project->objectsOfKind(kind) : nullptr;
     if (!registered)
         return found;
     // A device stands where its own place item lies: an item that is not
