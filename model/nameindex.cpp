@@ -2,10 +2,39 @@
 
 #include <QHash>
 
+#include <cstring>
+
+namespace {
+
+// One step of the hash: the state and eight bytes, multiplied and folded.
+quint64 mix(quint64 state, quint64 word)
+{
+    const quint64 product = (state ^ word) * 0x9e3779b97f4a7c15ull;
+    return product ^ (product >> 29);
+}
+
+} // namespace
+
 quint32 NameIndex::hashOf(const QString &name)
 {
-    const size_t hash = qHash(name, QHashSeed::globalSeed());
-    return quint32(hash ^ (quint64(hash) >> 32));
+    // Names are short: eight bytes a step, seeded as the toolkit's hashes
+    // are, so that no file can make the names of one kind collide.
+    static const quint64 seed = quint64(QHashSeed::globalSeed());
+    const auto *p = reinterpret_cast<const uchar *>(name.constData());
+    size_t n = size_t(name.size()) * sizeof(QChar);
+    quint64 hash = seed ^ n;
+    for (; n >= 8; p += 8, n -= 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        hash = mix(hash, word);
+    }
+    if (n > 0) {
+        quint64 word = 0;
+        std::memcpy(&word, p, n);
+        hash = mix(hash, word ^ (quint64(n) << 56));
+    }
+    hash = mix(hash, seed);
+    return quint32(hash ^ (hash >> 32));
 }
 
 void NameIndex::reserve(qsizetype count)
