@@ -79,7 +79,7 @@ GraphicsPlaceContainer *heldPanel(Place *place, CheckLog &log)
 QList<SourceNet> FrameLayout::sourceNets(Project *project)
 {
     QList<SourceNet> nets;
-    const QHash<QString, Obj *> *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
+    const NameIndex *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
     if (!sources)
         return nets;
     // Name order: the rows and their counts never follow the hash's seed.
@@ -1184,21 +1184,26 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
 {
     QList<Device *> found;
     Project *project = this->project();
-    const QHash<QString, Obj *> *registered = project ? project->objectsOfKind(kind) : nullptr;
+    const NameIndex *registered = project ? project->objectsOfKind(kind) : nullptr;
     if (!registered)
         return found;
     // A device stands where its own place item lies: an item that is not
     // the device's, or a device the project no longer holds, is passed
     // over. Only the items below a device's own are looked into.
-    QList<GraphicsItem *> pending;
+    // The order of the walk does not matter: what is found is sorted.
+    std::vector<GraphicsItem *> pending;
     for (Frame *frame : framesWithCode(code)) {
-        if (FrameLayout *layout = frame->layout())
-            pending.append(layout->graphicsItems());
+        if (FrameLayout *layout = frame->layout()) {
+            const QList<GraphicsItem *> items = layout->graphicsItems();
+            pending.insert(pending.end(), items.cbegin(), items.cend());
+        }
     }
-    while (!pending.isEmpty()) {
-        GraphicsItem *item = pending.takeLast();
+    while (!pending.empty()) {
+        GraphicsItem *item = pending.back();
+        pending.pop_back();
         if (item->type() < firstPlaceDeviceType) {
-            pending.append(item->childItems());
+            const QList<GraphicsItem *> &children = item->childrenAsAdded();
+            pending.insert(pending.end(), children.cbegin(), children.cend());
             continue;
         }
         // Devices' items hold no placed items.

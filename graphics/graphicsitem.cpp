@@ -181,6 +181,21 @@ void GraphicsItem::setZValue(qreal z)
 
 QTransform GraphicsItem::sceneTransform() const
 {
+    // Most items and their parents are neither turned nor mirrored: their
+    // positions add up, in the order the products below would add them.
+    bool moved = false;
+    qreal dx = 0;
+    qreal dy = 0;
+    const GraphicsItem *item = this;
+    for (; item && item->m_matrix == 0; item = item->m_parent) {
+        if (item->m_pos.x() == 0 && item->m_pos.y() == 0)
+            continue;
+        dx = moved ? dx + item->m_pos.x() : item->m_pos.x();
+        dy = moved ? dy + item->m_pos.y() : item->m_pos.y();
+        moved = true;
+    }
+    if (!item)
+        return moved ? QTransform::fromTranslate(dx, dy) : QTransform();
     QTransform matrix = transform() * QTransform::fromTranslate(m_pos.x(), m_pos.y());
     for (const GraphicsItem *p = m_parent; p; p = p->m_parent)
         matrix = matrix * p->transform() * QTransform::fromTranslate(p->m_pos.x(), p->m_pos.y());
@@ -280,6 +295,12 @@ GraphicsItem *GraphicsItem::topLevelItem() const
     while (item->m_parent)
         item = item->m_parent;
     return const_cast<GraphicsItem *>(item);
+}
+
+const QList<GraphicsItem *> &GraphicsItem::noChildren()
+{
+    static const QList<GraphicsItem *> none;
+    return none;
 }
 
 QList<GraphicsItem *> GraphicsItem::childItems() const

@@ -108,6 +108,9 @@ public:
     void setParentItem(GraphicsItem *parent);
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
+    // The children in the order they came, for walks that need no stacking
+    // order; empty when there are none.
+    const QList<GraphicsItem *> &childrenAsAdded() const { return m_children ? *m_children : noChildren(); }
 
     // Framework flags, selection and visibility.
     GraphicsItemFlags flags() const { return GraphicsItemFlags(int(m_frameworkFlags)); }
@@ -208,7 +211,7 @@ public:
     // Repaints the item's sheet area grown by 3.5 in every view.
     void updateInViews();
 
-    bool hasChildItems() const { return !childItems().isEmpty(); }
+    bool hasChildItems() const { return m_children && !m_children->isEmpty(); }
     // Whether the item goes because its whole project closes: the links
     // to items that go with it are then left as they are, not undone.
     bool goesWithProject() const;
@@ -237,6 +240,7 @@ public:
     void setSheetIndex(quint64 index) { m_sheetIndex = index; }
 
 private:
+    static const QList<GraphicsItem *> &noChildren();
     friend class FrameworkItem;
     // Writes a state into the framework item, when there is one, without
     // being told of it back.
