@@ -1184,12 +1184,11 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
 {
     QList<Device *> found;
     Project *project = this->project();
-    const QHash<QString, Obj *> *registered = project ? project->objectsOfKind(kind) : nullptr;
-    if (!registered)
+    if (!project)
         return found;
     // A device stands where its own place item lies: an item that is not
-    // the device's, or a device the project no longer holds, is passed
-    // over. Only the items below a device's own are looked into.
+    // the device's, or a device the project's index no longer holds, is
+    // passed over. Only the items below a device's own are looked into.
     QList<GraphicsItem *> pending;
     for (Frame *frame : framesWithCode(code)) {
         if (FrameLayout *layout = frame->layout())
@@ -1198,7 +1197,7 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
     while (!pending.isEmpty()) {
         GraphicsItem *item = pending.takeLast();
         if (item->type() < firstPlaceDeviceType) {
-            pending.append(item->childItems());
+            item->appendChildren(pending);
             continue;
         }
         // Devices' items hold no placed items.
@@ -1206,7 +1205,7 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         Device *device = placed ? placed->device() : nullptr;
         const Address *address =
             device && device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
-        if (address && address->packedFrameCode() == code && registered->value(device->name()) == device)
+        if (address && address->packedFrameCode() == code && device->isIndexed() && device->project() == project)
             found.append(device);
     }
     std::sort(found.begin(), found.end(), [](const Device *a, const Device *b) { return a->name() < b->name(); });

@@ -67,14 +67,18 @@ GraphicsItem::~GraphicsItem()
         m_scene->forgetItem(this);
     // Children go first, as the framework's items do.
     if (m_children) {
-        while (!m_children->isEmpty())
-            delete m_children->takeLast();
+        while (!m_children->isEmpty()) {
+            GraphicsItem *child = m_children->takeLast();
+            // The child need not look for itself on the list.
+            child->m_takenOff = true;
+            delete child;
+        }
         delete m_children;
         m_children = nullptr;
     }
     delete m_proxy;
     m_proxy = nullptr;
-    if (m_parent && m_parent->m_children)
+    if (m_parent && m_parent->m_children && !m_takenOff)
         m_parent->m_children->removeOne(this);
     if (m_matrix & 8)
         otherMatrices().remove(this);

@@ -108,6 +108,12 @@ public:
     void setParentItem(GraphicsItem *parent);
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
+    // Appends the children to the list, in the order they came.
+    void appendChildren(QList<GraphicsItem *> &list) const
+    {
+        if (m_children)
+            list.append(*m_children);
+    }
 
     // Framework flags, selection and visibility.
     GraphicsItemFlags flags() const { return GraphicsItemFlags(int(m_frameworkFlags)); }
@@ -267,6 +273,8 @@ private:
     bool m_selected = false;
     bool m_visible = true;
     bool m_noButtons = false;
+    // Taken off its parent's list by the parent that deletes it.
+    bool m_takenOff = false;
 };
 
 // The alignment that makes text anchored in an item of that rotation and
