@@ -1189,22 +1189,37 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
     // A device stands where its own place item lies: an item that is not
     // the device's, or a device the project's index no longer holds, is
     // passed over. Only the items below a device's own are looked into.
-    QList<GraphicsItem *> pending;
+    // The items are taken level by level, each asked for from memory as it
+    // is listed, so that the fetches of a level overlap; the devices of the
+    // items found are then asked for and looked at in the same way.
+    std::vector<GraphicsItem *> items;
     for (Frame *frame : framesWithCode(code)) {
         if (FrameLayout *layout = frame->layout())
-            pending.append(layout->graphicsItems());
+            items.insert(items.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     }
-    while (!pending.isEmpty()) {
-        GraphicsItem *item = pending.takeLast();
+    for (GraphicsItem *item : items)
+        __builtin_prefetch(item);
+    std::vector<GraphicsPlaceItemDevice *> deviceItems;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        GraphicsItem *item = items[i];
         if (item->type() < firstPlaceDeviceType) {
-            item->appendChildren(pending);
+            const std::size_t from = items.size();
+            item->appendChildren(items);
+            for (std::size_t j = from; j < items.size(); ++j)
+                __builtin_prefetch(items[j]);
             continue;
         }
         // Devices' items hold no placed items.
-        auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
-        Device *device = placed ? placed->device() : nullptr;
-        const Address *address =
-            device && device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
+        if (auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
+            if (Device *device = placed->device()) {
+                __builtin_prefetch(device);
+                deviceItems.push_back(placed);
+            }
+        }
+    }
+    for (GraphicsPlaceItemDevice *placed : deviceItems) {
+        Device *device = placed->device();
+        const Address *address = device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
         if (address && address->packedFrameCode() == code && device->isIndexed() && device->project() == project)
             found.append(device);
     }

@@ -27,6 +27,8 @@
 #include <QString>
 #include <QTransform>
 
+#include <vector>
+
 class DataStream;
 class FrameworkItem;
 class GraphicsScene;
@@ -109,10 +111,10 @@ public:
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
     // Appends the children to the list, in the order they came.
-    void appendChildren(QList<GraphicsItem *> &list) const
+    void appendChildren(std::vector<GraphicsItem *> &list) const
     {
         if (m_children)
-            list.append(*m_children);
+            list.insert(list.end(), m_children->cbegin(), m_children->cend());
     }
 
     // Framework flags, selection and visibility.
