@@ -1192,8 +1192,14 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
     // The items are taken level by level, each asked for from memory as it
     // is listed, so that the fetches of a level overlap; the devices of the
     // items found are then asked for and looked at in the same way.
+    const QList<Frame *> frames = framesWithCode(code);
+    qsizetype top = 0;
+    for (Frame *frame : frames)
+        top += frame->layout() ? frame->layout()->graphicsItems().size() : 0;
+    // A frame's items hold a few places each: room for them at once.
     std::vector<GraphicsItem *> items;
-    for (Frame *frame : framesWithCode(code)) {
+    items.reserve(std::size_t(4 * top));
+    for (Frame *frame : frames) {
         if (FrameLayout *layout = frame->layout())
             items.insert(items.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     }
