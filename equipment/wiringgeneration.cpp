@@ -1188,34 +1188,33 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         return found;
     // A device stands where its own place item lies: an item that is not
     // the device's, or a device the project's index no longer holds, is
-    // passed over. Only the items below a device's own are looked into.
-    // The items are taken level by level, each asked for from memory as it
+    // passed over. Only the walked below a device's own are looked into.
+    // The walked are taken level by level, each asked for from memory as it
     // is listed, so that the fetches of a level overlap; the devices of the
-    // items found are then asked for and looked at in the same way.
-    const QList<Frame *> frames = framesWithCode(code);
-    qsizetype top = 0;
-    for (Frame *frame : frames)
-        top += frame->layout() ? frame->layout()->graphicsItems().size() : 0;
-    // A frame's items hold a few places each: room for them at once.
-    std::vector<GraphicsItem *> items;
-    items.reserve(std::size_t(4 * top));
-    for (Frame *frame : frames) {
+    // walked found are then asked for and looked at in the same way.
+    // The lists keep their room from one call to the next: in a heap that
+    // the pages just freed by the thousand, every new block of that size
+    // would be searched for among them.
+    thread_local std::vector<GraphicsItem *> walked;
+    thread_local std::vector<GraphicsPlaceItemDevice *> deviceItems;
+    walked.clear();
+    deviceItems.clear();
+    for (Frame *frame : framesWithCode(code)) {
         if (FrameLayout *layout = frame->layout())
-            items.insert(items.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
+            walked.insert(walked.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     }
-    for (GraphicsItem *item : items)
+    for (GraphicsItem *item : walked)
         __builtin_prefetch(item);
-    std::vector<GraphicsPlaceItemDevice *> deviceItems;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        GraphicsItem *item = items[i];
+    for (std::size_t i = 0; i < walked.size(); ++i) {
+        GraphicsItem *item = walked[i];
         if (item->type() < firstPlaceDeviceType) {
-            const std::size_t from = items.size();
-            item->appendChildren(items);
-            for (std::size_t j = from; j < items.size(); ++j)
-                __builtin_prefetch(items[j]);
+            const std::size_t from = walked.size();
+            item->appendChildren(walked);
+            for (std::size_t j = from; j < walked.size(); ++j)
+                __builtin_prefetch(walked[j]);
             continue;
         }
-        // Devices' items hold no placed items.
+        // Devices' walked hold no placed walked.
         if (auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
             if (Device *device = placed->device()) {
                 __builtin_prefetch(device);
