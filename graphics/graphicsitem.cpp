@@ -67,14 +67,18 @@ GraphicsItem::~GraphicsItem()
         m_scene->forgetItem(this);
     // Children go first, as the framework's items do.
     if (m_children) {
-        while (!m_children->isEmpty())
-            delete m_children->takeLast();
+        while (!m_children->isEmpty()) {
+            GraphicsItem *child = m_children->takeLast();
+            // The child need not look for itself on the list.
+            child->m_takenOff = true;
+            delete child;
+        }
         delete m_children;
         m_children = nullptr;
     }
     delete m_proxy;
     m_proxy = nullptr;
-    if (m_parent && m_parent->m_children)
+    if (m_parent && m_parent->m_children && !m_takenOff)
         m_parent->m_children->removeOne(this);
     if (m_matrix & 8)
         otherMatrices().remove(this);
@@ -295,12 +299,6 @@ GraphicsItem *GraphicsItem::topLevelItem() const
     while (item->m_parent)
         item = item->m_parent;
     return const_cast<GraphicsItem *>(item);
-}
-
-const QList<GraphicsItem *> &GraphicsItem::noChildren()
-{
-    static const QList<GraphicsItem *> none;
-    return none;
 }
 
 QList<GraphicsItem *> GraphicsItem::childItems() const

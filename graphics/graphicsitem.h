@@ -27,6 +27,8 @@
 #include <QString>
 #include <QTransform>
 
+#include <vector>
+
 class DataStream;
 class FrameworkItem;
 class GraphicsScene;
@@ -108,9 +110,12 @@ public:
     void setParentItem(GraphicsItem *parent);
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
-    // The children in the order they came, for walks that need no stacking
-    // order; empty when there are none.
-    const QList<GraphicsItem *> &childrenAsAdded() const { return m_children ? *m_children : noChildren(); }
+    // Appends the children to the list, in the order they came.
+    void appendChildren(std::vector<GraphicsItem *> &list) const
+    {
+        if (m_children)
+            list.insert(list.end(), m_children->cbegin(), m_children->cend());
+    }
 
     // Framework flags, selection and visibility.
     GraphicsItemFlags flags() const { return GraphicsItemFlags(int(m_frameworkFlags)); }
@@ -240,7 +245,6 @@ public:
     void setSheetIndex(quint64 index) { m_sheetIndex = index; }
 
 private:
-    static const QList<GraphicsItem *> &noChildren();
     friend class FrameworkItem;
     // Writes a state into the framework item, when there is one, without
     // being told of it back.
@@ -271,6 +275,8 @@ private:
     bool m_selected = false;
     bool m_visible = true;
     bool m_noButtons = false;
+    // Taken off its parent's list by the parent that deletes it.
+    bool m_takenOff = false;
 };
 
 // The alignment that makes text anchored in an item of that rotation and
