@@ -4,6 +4,7 @@
 #include "model/netwalk.h"
 #include "model/pin.h"
 #include "schemes/graphicsfootnote.h"
+#include "schemes/net.h"
 
 #include <QGraphicsItem>
 
