@@ -728,8 +728,10 @@ private:
             ModalRecorder answers;
             answers.handle(on<DlgPropCommand>([](DlgPropCommand *d) {
                 d->typeCombo()->setCurrentIndex(d->typeCombo()->findData(1));
-                d->numberSpin()->setValue(1);
-                press(d, "Add");
+                for (int number : {2, 4}) {
+                    d->numberSpin()->setValue(number);
+                    press(d, "Add");
+                }
                 d->kindGroup()->button(1)->click();
                 pressOk(d);
             }));
@@ -1021,6 +1023,49 @@ private:
         return edit;
     }
 
+    // The frame a device stands in.
+    Frame *frameOf(Device *device)
+    {
+        const Address *at = device ? device->address() : nullptr;
+        for (Frame *frame : framesOf(project()))
+            if (at && frame->address().packedFrameCode() == at->packedFrameCode()) return frame;
+        return nullptr;
+    }
+
+    // Between two saves, a module of the gathering module's type renumbered past it, put into its frame first if it
+    // stands nowhere: their DC pages, and the drawings on them, sort anew.
+    QString renumberModule(int)
+    {
+        const QList<Module *> modules = modulesByCommands();
+        Module *gathering = modules.value(0);
+        QList<Module *> others;
+        for (Module *each : modules.mid(1))
+            if (each->modelIndex() == gathering->modelIndex()) others << each;
+        Module *other = pickFrom(others);
+        Frame *frame = other ? frameOf(gathering) : nullptr;
+        if (!frame || (other->placeItem() && frameOf(other) != frame)) return QString();
+        const QString name = other->name();
+        const int type = other->modelIndex();
+        if (!other->placeItem()) {
+            GraphicsPlaceItemDevice *item = other->createPlaceItem(frame->layout());
+            frame->layout()->addGraphicsItem(item);
+            m_log << "place " + name + drop(item, frame, false);
+        }
+        const int past = gathering->name().mid(2).toInt();
+        const int number = name.mid(2).toInt() < past ? past + 1 + pick(6 - past) : 1 + pick(past - 1);
+        if (const QString failure = saveAndCompare(); !failure.isEmpty()) return '!' + failure;
+        const QList<GraphicsCommand *> commands = DlgPropCommand::collectCommandItems(m_window.project());
+        const bool done = commandDialog(pickFrom(commands), [&](DlgPropCommand *d) {
+            chooseModule(d, name);
+            d->typeCombo()->setCurrentIndex(d->typeCombo()->findData(type));
+            d->numberSpin()->setValue(number);
+            press(d, "Repl");
+            press(d, "Cancel");
+        });
+        if (const QString failure = saveAndCompare(); !failure.isEmpty()) return '!' + failure;
+        return done ? QString("renumber module %1 to %2").arg(name).arg(number) : QString();
+    }
+
     // A command pasted (the one copied at the start) or clicked, given a module in its dialog: mostly the module with
     // most commands, which so fills a second DC page.
     QString editCommand(int)
@@ -1174,7 +1219,10 @@ private:
     // A text drawn on a wiring page opened from its row (pages built first), or one clicked on a page and deleted.
     QString draw(int erase)
     {
-        Frame *frame = someFrame();
+        // Every second one on a DC page of the module that gathers commands.
+        Module *gathering = chance(50) ? modulesByCommands().value(0) : nullptr;
+        Frame *frame = gathering ? frameOf(gathering) : someFrame();
+        if (!frame) return QString();
         if (erase) {
             QList<WiringLayout *> drawnOn;
             for (Frame *each : framesOf(project())) {
@@ -1192,7 +1240,9 @@ private:
         }
         QList<SceneItem *> rows;
         for (QTreeWidgetItem *each : childrenOf(frame->treeItem()))
-            if (auto *row = dynamic_cast<WiringPageItem *>(each)) rows << row;
+            if (auto *row = dynamic_cast<WiringPageItem *>(each);
+                row && (!gathering || row->text(1) == gathering->name()))
+                rows << row;
         SceneItem *row = pickFrom(rows);
         if (!row) return QString();
         row->doubleClicked();
@@ -1569,8 +1619,9 @@ const QList<EditKind> EditSequence::kinds = {
     {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
     {"core", 8, 4, &E::addCable, 1}, {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
     {"clamp panels", 12, 7, &E::editFrame, 2}, {"distance", 20, 12, &E::editDistance},
-    {"module", 20, 10, &E::editModule}, {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText},
-    {"rewrite text", 15, 7, &E::writeText, 1}, {"passage", 20, 9, &E::placePassage}, {"net", 30, 15, &E::editNet},
+    {"module", 20, 10, &E::editModule}, {"renumber module", 10, 1, &E::renumberModule},
+    {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText}, {"rewrite text", 15, 7, &E::writeText, 1},
+    {"passage", 20, 9, &E::placePassage}, {"net", 30, 15, &E::editNet},
     {"section", 15, 6, &E::editNet, 1}, {"tag", 15, 6, &E::placeTag}, {"rename device", 15, 3, &E::renameDevice},
     {"drawing", 20, 7, &E::draw}, {"erase", 15, 4, &E::draw, 1}, {"select", 20, 6, &E::selectItems},
     {"drag", 20, 11, &E::dragItems}, {"rotate", 12, 4, &E::turn}, {"mirror", 12, 2, &E::turn, 1},
