@@ -1,7 +1,7 @@
 // A scheme of thousands of soldered items at two sizes, one four times the
-// other (with --huge a third, four times more): rows of devices whose pins
-// hang by branch nets from nodes on one long trunk, so that the whole sheet
-// is one clew.
+// other (with --huge a third, four times more, and one ten times the
+// smallest): rows of devices whose pins hang by branch nets from nodes on
+// one long trunk, so that the whole sheet is one clew.
 // Prints the time of a clew walk over it (the pins, and the pins with the
 // connection items), of a question the clew cannot answer (which passes
 // all of it), of a paint of the whole sheet, of the move of half the sheet
@@ -330,10 +330,11 @@ int main(int argc, char **argv)
         return 0;
     });
 
-    // bench_nets [--huge]: --huge adds a size four times the larger one.
+    // bench_nets [--huge]: --huge adds a size four times the larger one,
+    // and then one ten times the smallest.
     QList<QPair<int, int>> sizes{{10, 100}, {20, 200}};
     if (app.arguments().contains(QStringLiteral("--huge")))
-        sizes.append({40, 400});
+        sizes.append({{40, 400}, {25, 400}});
     QList<Figures> figures;
     for (const auto &size : sizes) {
         figures.append(measure(size.first, size.second));
@@ -350,11 +351,13 @@ int main(int argc, char **argv)
                         3);
     }
     for (int i = 1; i < figures.size(); ++i) {
-        const Figures &a = figures[i - 1];
+        const bool tenTimes = i == 3;
+        const Figures &a = figures[tenTimes ? 0 : i - 1];
         const Figures &b = figures[i];
-        std::printf("\nfour times the size: walk x%.1f (floor x%.1f), collect x%.1f, unreached x%.1f, paint x%.1f "
+        std::printf("\n%s the size: walk x%.1f (floor x%.1f), collect x%.1f, unreached x%.1f, paint x%.1f "
                     "(floor x%.1f), move x%.1f (floor x%.1f), join x%.1f (floor x%.1f)\n",
-                    b.walk / a.walk, b.walkFloor / a.walkFloor, b.collect / a.collect, b.unreachable / a.unreachable,
+                    tenTimes ? "ten times" : "four times", b.walk / a.walk, b.walkFloor / a.walkFloor,
+                    b.collect / a.collect, b.unreachable / a.unreachable,
                     b.paint / a.paint, b.paintFloor / a.paintFloor, b.move / a.move, b.moveFloor / a.moveFloor,
                     b.join / a.join, b.joinFloor / a.joinFloor);
     }

@@ -159,7 +159,7 @@ QString Module::typeModelName(int type)
 
 int Module::countOfType(Project *project, int type)
 {
-    const QHash<QString, Obj *> *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
+    const NameIndex *modules = project ? project->objectsOfKind(ModuleKind) : nullptr;
     if (!modules)
         return 0;
     int count = 0;

@@ -127,11 +127,31 @@ struct PlacementTree
     // subtree.
     static bool holds(const Held &held, int index) { return index >= held.place && index < held.end; }
 
+    // A rectangle's edges, for a test of meeting that gives what
+    // QRectF::intersects gives, without a call per pair.
+    struct Edges
+    {
+        explicit Edges(const QRectF &r)
+            : left(r.width() < 0 ? r.x() + r.width() : r.x()),
+              right(r.width() < 0 ? r.x() : r.x() + r.width()),
+              top(r.height() < 0 ? r.y() + r.height() : r.y()),
+              bottom(r.height() < 0 ? r.y() : r.y() + r.height())
+        {
+        }
+        bool isNull() const { return left == right || top == bottom; }
+        qreal left;
+        qreal right;
+        qreal top;
+        qreal bottom;
+    };
+
     // The places by the top of their rectangles, for the search of the
     // places an item's body meets; the few tall ones apart, so that the
-    // search looks only a row or two above a body.
+    // search looks only a row or two above a body. A place of no area meets
+    // nothing and is left out.
     void sortByTop()
     {
+        std::vector<std::pair<double, int>> byTop;
         byTop.reserve(places.size());
         for (int i = 0; i < int(places.size()); ++i) {
             const QRectF &rect = places[size_t(i)].rect;
@@ -143,6 +163,12 @@ struct PlacementTree
             tallest = qMax(tallest, rect.height());
         }
         std::sort(byTop.begin(), byTop.end());
+        rows.reserve(byTop.size());
+        for (const auto &entry : byTop) {
+            const Edges edges(places[size_t(entry.second)].rect);
+            if (!edges.isNull())
+                rows.push_back({entry.first, entry.second, edges});
+        }
     }
 
     template <class F>
@@ -152,17 +178,30 @@ struct PlacementTree
             if (places[size_t(i)].rect.intersects(rect))
                 visit(i);
         }
-        auto it = std::lower_bound(byTop.cbegin(), byTop.cend(), std::make_pair(rect.top() - tallest, -1));
-        for (; it != byTop.cend() && it->first <= rect.bottom(); ++it) {
-            if (places[size_t(it->second)].rect.intersects(rect))
-                visit(it->second);
+        const Edges edges(rect);
+        if (edges.isNull())
+            return;
+        const double from = rect.top() - tallest;
+        const double to = rect.bottom();
+        auto it = std::lower_bound(rows.cbegin(), rows.cend(), from,
+                                   [](const Row &row, double top) { return row.top < top; });
+        for (; it != rows.cend() && it->top <= to; ++it) {
+            const Edges &e = it->edges;
+            if (e.left < edges.right && edges.left < e.right && e.top < edges.bottom && edges.top < e.bottom)
+                visit(it->place);
         }
     }
 
     static constexpr double tallPlace = 480;
     std::vector<Slot> places;
     std::vector<Held> items;
-    std::vector<std::pair<double, int>> byTop;
+    struct Row
+    {
+        double top; // the rectangle's top as it was given
+        int place;
+        Edges edges;
+    };
+    std::vector<Row> rows;
     std::vector<int> tall;
     double tallest = 0;
 };

@@ -79,7 +79,7 @@ GraphicsPlaceContainer *heldPanel(Place *place, CheckLog &log)
 QList<SourceNet> FrameLayout::sourceNets(Project *project)
 {
     QList<SourceNet> nets;
-    const QHash<QString, Obj *> *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
+    const NameIndex *sources = project ? project->objectsOfKind(SourceKind) : nullptr;
     if (!sources)
         return nets;
     // Name order: the rows and their counts never follow the hash's seed.
@@ -1192,29 +1192,48 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
 {
     QList<Device *> found;
     Project *project = this->project();
-    const QHash<QString, Obj *> *registered = project ? project->objectsOfKind(kind) : nullptr;
-    if (!registered)
+    if (!project)
         return found;
     // A device stands where its own place item lies: an item that is not
-    // the device's, or a device the project no longer holds, is passed
-    // over. Only the items below a device's own are looked into.
-    QList<GraphicsItem *> pending;
+    // the device's, or a device the project's index no longer holds, is
+    // passed over. Only the items below a device's own are looked into.
+    // The items are taken level by level, each asked for from memory as it
+    // is listed, so that the fetches of a level overlap; the devices of the
+    // items found are then asked for and looked at in the same way.
+    // The lists keep their room from one call to the next: in a heap that
+    // the pages just freed by the thousand, every new block of that size
+    // would be searched for among them.
+    thread_local std::vector<GraphicsItem *> walked;
+    thread_local std::vector<GraphicsPlaceItemDevice *> deviceItems;
+    walked.clear();
+    deviceItems.clear();
     for (Frame *frame : framesWithCode(code)) {
         if (FrameLayout *layout = frame->layout())
-            pending.append(layout->graphicsItems());
+            walked.insert(walked.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     }
-    while (!pending.isEmpty()) {
-        GraphicsItem *item = pending.takeLast();
+    for (GraphicsItem *item : walked)
+        __builtin_prefetch(item);
+    for (std::size_t i = 0; i < walked.size(); ++i) {
+        GraphicsItem *item = walked[i];
         if (item->type() < firstPlaceDeviceType) {
-            pending.append(item->childItems());
+            const std::size_t from = walked.size();
+            item->appendChildren(walked);
+            for (std::size_t j = from; j < walked.size(); ++j)
+                __builtin_prefetch(walked[j]);
             continue;
         }
         // Devices' items hold no placed items.
-        auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item);
-        Device *device = placed ? placed->device() : nullptr;
-        const Address *address =
-            device && device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
-        if (address && address->packedFrameCode() == code && registered->value(device->name()) == device)
+        if (auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
+            if (Device *device = placed->device()) {
+                __builtin_prefetch(device);
+                deviceItems.push_back(placed);
+            }
+        }
+    }
+    for (GraphicsPlaceItemDevice *placed : deviceItems) {
+        Device *device = placed->device();
+        const Address *address = device->kind() == kind && device->placeItem() == placed ? device->address() : nullptr;
+        if (address && address->packedFrameCode() == code && device->isIndexed() && device->project() == project)
             found.append(device);
     }
     std::sort(found.begin(), found.end(), [](const Device *a, const Device *b) { return a->name() < b->name(); });

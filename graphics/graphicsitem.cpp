@@ -67,14 +67,18 @@ GraphicsItem::~GraphicsItem()
         m_scene->forgetItem(this);
     // Children go first, as the framework's items do.
     if (m_children) {
-        while (!m_children->isEmpty())
-            delete m_children->takeLast();
+        while (!m_children->isEmpty()) {
+            GraphicsItem *child = m_children->takeLast();
+            // The child need not look for itself on the list.
+            child->m_takenOff = true;
+            delete child;
+        }
         delete m_children;
         m_children = nullptr;
     }
     delete m_proxy;
     m_proxy = nullptr;
-    if (m_parent && m_parent->m_children)
+    if (m_parent && m_parent->m_children && !m_takenOff)
         m_parent->m_children->removeOne(this);
     if (m_matrix & 8)
         otherMatrices().remove(this);
@@ -181,6 +185,21 @@ void GraphicsItem::setZValue(qreal z)
 
 QTransform GraphicsItem::sceneTransform() const
 {
+    // Most items and their parents are neither turned nor mirrored: their
+    // positions add up, in the order the products below would add them.
+    bool moved = false;
+    qreal dx = 0;
+    qreal dy = 0;
+    const GraphicsItem *item = this;
+    for (; item && item->m_matrix == 0; item = item->m_parent) {
+        if (item->m_pos.x() == 0 && item->m_pos.y() == 0)
+            continue;
+        dx = moved ? dx + item->m_pos.x() : item->m_pos.x();
+        dy = moved ? dy + item->m_pos.y() : item->m_pos.y();
+        moved = true;
+    }
+    if (!item)
+        return moved ? QTransform::fromTranslate(dx, dy) : QTransform();
     QTransform matrix = transform() * QTransform::fromTranslate(m_pos.x(), m_pos.y());
     for (const GraphicsItem *p = m_parent; p; p = p->m_parent)
         matrix = matrix * p->transform() * QTransform::fromTranslate(p->m_pos.x(), p->m_pos.y());

@@ -27,6 +27,8 @@
 #include <QString>
 #include <QTransform>
 
+#include <vector>
+
 class DataStream;
 class FrameworkItem;
 class GraphicsScene;
@@ -108,6 +110,12 @@ public:
     void setParentItem(GraphicsItem *parent);
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
+    // Appends the children to the list, in the order they came.
+    void appendChildren(std::vector<GraphicsItem *> &list) const
+    {
+        if (m_children)
+            list.insert(list.end(), m_children->cbegin(), m_children->cend());
+    }
 
     // Framework flags, selection and visibility.
     GraphicsItemFlags flags() const { return GraphicsItemFlags(int(m_frameworkFlags)); }
@@ -208,7 +216,7 @@ public:
     // Repaints the item's sheet area grown by 3.5 in every view.
     void updateInViews();
 
-    bool hasChildItems() const { return !childItems().isEmpty(); }
+    bool hasChildItems() const { return m_children && !m_children->isEmpty(); }
     // Whether the item goes because its whole project closes: the links
     // to items that go with it are then left as they are, not undone.
     bool goesWithProject() const;
@@ -267,6 +275,8 @@ private:
     bool m_selected = false;
     bool m_visible = true;
     bool m_noButtons = false;
+    // Taken off its parent's list by the parent that deletes it.
+    bool m_takenOff = false;
 };
 
 // The alignment that makes text anchored in an item of that rotation and

@@ -373,8 +373,8 @@ bool GraphicsObjItem::resolveLinks()
     if (kind >= firstCarryingType && kind < endCarryingType) {
         Obj *own = carriedObj();
         Project *project = sceneProject();
-        if (CHECK_PTR(own) && CHECK_PTR(project) && project->findObj(own->kind(), own->name()) != own)
-            CHECK(project->appendObj(own));
+        if (CHECK_PTR(own) && CHECK_PTR(project))
+            CHECK(project->keepIndexed(own));
     }
     return true;
 }

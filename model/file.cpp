@@ -18,6 +18,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 const int headerSize = fileHeaderSize;
@@ -117,14 +121,10 @@ quint16 byteShift(qint64 length)
     return step;
 }
 
-} // namespace
-
-quint16 fileChecksum(QByteArrayView data)
+// The sum of the bytes, on from the state crc, eight bytes a step.
+quint32 tableChecksum(quint32 crc, const uchar *p, qsizetype n)
 {
     const CrcTables &t = crcTables();
-    const auto *p = reinterpret_cast<const uchar *>(data.data());
-    qsizetype n = data.size();
-    quint32 crc = 0xffff;
     for (; n >= 8; p += 8, n -= 8) {
         const quint32 a = crc ^ (quint32(p[0]) | quint32(p[1]) << 8);
         crc = t[7][a & 0xff] ^ t[6][a >> 8] ^ t[5][p[2]] ^ t[4][p[3]] ^ t[3][p[4]] ^ t[2][p[5]] ^ t[1][p[6]]
@@ -132,23 +132,117 @@ quint16 fileChecksum(QByteArrayView data)
     }
     for (; n > 0; ++p, --n)
         crc = (crc >> 8) ^ t[0][(crc ^ *p) & 0xff];
-    return quint16(~crc);
+    return crc;
+}
+
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#define RLAY_FOLDED_CHECKSUM 1
+
+// x^k modulo the generator x^16 + x^12 + x^5 + 1, with the coefficient of
+// x^d at bit 63 - d, as the bytes hold the bits: the carry-less product of
+// a half of sixteen bytes with it moves that half k + 1 bits on, modulo the
+// generator.
+constexpr quint64 foldFactor(int k)
+{
+    quint32 r = 1;
+    for (int i = 0; i < k; ++i) {
+        r <<= 1;
+        if (r & 0x10000)
+            r ^= 0x11021;
+    }
+    quint64 factor = 0;
+    for (int d = 0; d < 16; ++d) {
+        if (r >> d & 1)
+            factor |= quint64(1) << (63 - d);
+    }
+    return factor;
+}
+
+// Sixteen bytes moved on by a distance of the factors' pair, modulo the
+// generator: the low half (the first eight bytes) by the distance plus 64
+// bits, the high half by the distance.
+__attribute__((target("pclmul,sse2"))) inline __m128i foldOn(__m128i x, __m128i factors)
+{
+    return _mm_xor_si128(_mm_clmulepi64_si128(x, factors, 0x00), _mm_clmulepi64_si128(x, factors, 0x11));
+}
+
+// The sum of at least 64 bytes by carry-less products: the bytes are folded,
+// four blocks of sixteen side by side, into sixteen bytes that leave the
+// same remainder, whose sum and that of the bytes left over the tables
+// take.
+__attribute__((target("pclmul,sse2"))) quint32 foldedChecksum(quint32 crc, const uchar *p, qsizetype n)
+{
+    const __m128i by512 = _mm_set_epi64x(qint64(foldFactor(511)), qint64(foldFactor(575)));
+    const __m128i by128 = _mm_set_epi64x(qint64(foldFactor(127)), qint64(foldFactor(191)));
+    const auto load = [](const uchar *at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at)); };
+    // The state enters as the first two bytes changed by it.
+    __m128i x0 = _mm_xor_si128(load(p), _mm_cvtsi32_si128(int(crc)));
+    __m128i x1 = load(p + 16);
+    __m128i x2 = load(p + 32);
+    __m128i x3 = load(p + 48);
+    p += 64;
+    n -= 64;
+    for (; n >= 64; p += 64, n -= 64) {
+        x0 = _mm_xor_si128(foldOn(x0, by512), load(p));
+        x1 = _mm_xor_si128(foldOn(x1, by512), load(p + 16));
+        x2 = _mm_xor_si128(foldOn(x2, by512), load(p + 32));
+        x3 = _mm_xor_si128(foldOn(x3, by512), load(p + 48));
+    }
+    __m128i x = _mm_xor_si128(foldOn(x0, by128), x1);
+    x = _mm_xor_si128(foldOn(x, by128), x2);
+    x = _mm_xor_si128(foldOn(x, by128), x3);
+    for (; n >= 16; p += 16, n -= 16)
+        x = _mm_xor_si128(foldOn(x, by128), load(p));
+    alignas(16) uchar folded[16];
+    _mm_store_si128(reinterpret_cast<__m128i *>(folded), x);
+    return tableChecksum(tableChecksum(0, folded, 16), p, n);
+}
+
+bool hasCarrylessProduct()
+{
+    static const bool has = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse2");
+    return has;
+}
+#endif
+
+// The folder of an absolute path, as QFileInfo gives it; a path in plain
+// form (no empty, "." or ".." part, no closing slash) is only cut at its
+// last slash, which a load does for every sheet's file.
+QString folderOfAbsolute(const QString &path)
+{
+    const qsizetype last = path.lastIndexOf(QLatin1Char('/'));
+    const bool plain = last >= 0 && last + 1 < path.size() && path.startsWith(QLatin1Char('/'))
+        && !path.contains(QLatin1String("//")) && !path.contains(QLatin1String("/./"))
+        && !path.contains(QLatin1String("/../")) && !path.endsWith(QLatin1String("/."))
+        && !path.endsWith(QLatin1String("/.."));
+    if (!plain)
+        return QFileInfo(path).absolutePath();
+    return last == 0 ? QStringLiteral("/") : path.left(last);
+}
+
+} // namespace
+
+quint16 fileChecksum(QByteArrayView data)
+{
+    const auto *p = reinterpret_cast<const uchar *>(data.data());
+    const qsizetype n = data.size();
+#ifdef RLAY_FOLDED_CHECKSUM
+    if (n >= 64 && hasCarrylessProduct())
+        return quint16(~foldedChecksum(0xffff, p, n));
+#endif
+    return quint16(~tableChecksum(0xffff, p, n));
 }
 
 namespace {
 
 // The register of the CRC carried over the bytes, without the final
-// inversion: byte by byte over a few, else through the checksum of the
-// bytes and the step over as many (the register is linear in both).
+// inversion: through the tables over a few, else through the checksum of
+// the bytes and the step over as many (the register is linear in both).
 quint16 checksumState(quint16 crc, QByteArrayView data)
 {
     if (data.size() > 64)
         return quint16(multiplyModulo(byteShift(data.size()), quint16(crc ^ 0xffff)) ^ quint16(~fileChecksum(data)));
-    const std::array<quint16, 256> &t = crcTables()[0];
-    quint32 state = crc;
-    for (const char c : data)
-        state = (state >> 8) ^ t[(state ^ uchar(c)) & 0xff];
-    return quint16(state);
+    return quint16(tableChecksum(crc, reinterpret_cast<const uchar *>(data.data()), data.size()));
 }
 
 } // namespace
@@ -220,7 +314,7 @@ void File::changeFileName(const QString &name)
     setFileName(name);
     m_name = name;
     // Taken once: the sheets of a large project ask for it one by one.
-    m_absolutePath = QDir::isAbsolutePath(name) ? QFileInfo(name).absolutePath() : QString();
+    m_absolutePath = QDir::isAbsolutePath(name) ? folderOfAbsolute(name) : QString();
 }
 
 QString File::shortFileName() const

@@ -4,6 +4,11 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <system_error>
 
 namespace {
@@ -17,12 +22,17 @@ const size_t aheadLimit = 64;
 
 } // namespace
 
-FilePrefetch::FilePrefetch(const QStringList &paths)
+FilePrefetch::FilePrefetch(const QStringList &paths, const QList<qint64> &sizes)
     : m_previous(current)
 {
     m_entries.reserve(size_t(paths.size()));
-    for (const QString &path : paths)
-        m_entries.push_back({path, QByteArray(), Pending, 0});
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const qint64 size = i < sizes.size() ? sizes[i] : 0;
+        m_entries.push_back({paths[i], QFile::encodeName(paths[i]), QByteArray(),
+                             size > 0 && size < (qint64(1) << 31) ? QByteArray(qsizetype(size), Qt::Uninitialized)
+                                                                   : QByteArray(),
+                             Pending, 0});
+    }
     current = this;
     // Without a thread nothing is read ahead: every file is read as before.
     if (!m_entries.empty()) {
@@ -54,6 +64,7 @@ void FilePrefetch::run()
 {
     for (size_t i = 0; i < m_entries.size(); ++i) {
         QString path;
+        QByteArray room;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             // The file the load waits for is read at once, the others
@@ -74,14 +85,33 @@ void FilePrefetch::run()
             if (m_entries[i].state != Pending)
                 continue;
             path = m_entries[i].path;
+            room = std::move(m_entries[i].room);
         }
-        QFile file(path);
+        // The memory made for the file, or one allocation of its exact size.
         QByteArray bytes;
-        const bool read = !path.isEmpty() && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        if (read)
-            bytes = file.readAll();
-        const bool whole = read && bytes.size() == file.size();
-        file.close();
+        bool whole = false;
+        const int fd = path.isEmpty() ? -1 : ::open(m_entries[i].encodedPath.constData(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_size >= 0 && info.st_size < (qint64(1) << 31)) {
+            if (room.size() == qsizetype(info.st_size))
+                bytes = std::move(room);
+            else
+                bytes = QByteArray(qsizetype(info.st_size), Qt::Uninitialized);
+            qsizetype got = 0;
+            while (got < bytes.size()) {
+                const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                got += qsizetype(n);
+            }
+            whole = got == bytes.size();
+            if (!whole)
+                bytes = QByteArray();
+        }
+        if (fd >= 0)
+            ::close(fd);
         // The load checks the payload against its header: the sum is taken
         // here, beside the parsing.
         const qsizetype header = qMin<qsizetype>(bytes.size(), fileHeaderSize);
@@ -122,6 +152,7 @@ void FilePrefetch::drop(Entry &entry)
 {
     m_held -= entry.bytes.size();
     entry.bytes = QByteArray();
+    entry.room = QByteArray();
     entry.state = Taken;
 }
 
@@ -153,6 +184,7 @@ bool FilePrefetch::take(const QString &path, QByteArray *bytes, quint16 *payload
             *payloadChecksum = entry.payloadChecksum;
     }
     entry.bytes = QByteArray();
+    entry.room = QByteArray();
     m_held -= ready ? bytes->size() : 0;
     entry.state = Taken;
     wakeReaderIfDue();

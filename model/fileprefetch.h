@@ -7,6 +7,7 @@
 // the prefetch could not read, or does not hold, is read as before.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,10 @@ class FilePrefetch
 {
 public:
     // Starts reading the files; the prefetch is active until destroyed.
-    explicit FilePrefetch(const QStringList &paths);
+    // Where sizes gives a file's size (above 0), its memory is taken here,
+    // at once: the reading thread then takes nothing from the heap that the
+    // load, allocating all the while, shares with it.
+    explicit FilePrefetch(const QStringList &paths, const QList<qint64> &sizes = {});
     ~FilePrefetch();
     FilePrefetch(const FilePrefetch &) = delete;
     FilePrefetch &operator=(const FilePrefetch &) = delete;
@@ -38,7 +42,9 @@ private:
     struct Entry
     {
         QString path;
+        QByteArray encodedPath;
         QByteArray bytes;
+        QByteArray room; // made for the size expected, until read into
         State state = Pending;
         quint16 payloadChecksum = 0;
     };

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -25,9 +26,13 @@ public:
     void insert(qint32 id, T *record)
     {
         // The table reaches some way beyond the records it holds, spread
-        // among the numbers of other kinds.
+        // among the numbers of other kinds, and always as far as a large
+        // project numbers its records: records read in another order than
+        // they were numbered in stay in it (the list of pages is at most a
+        // megabyte that far).
         const bool inTable = record && id > 0
-            && (size_t(id) < m_pages.size() * PageSize || size_t(id) < 64 * m_count + (1 << 20));
+            && (size_t(id) < m_pages.size() * PageSize
+                || size_t(id) < std::max<size_t>(64 * m_count + (1 << 20), size_t(1) << 27));
         if (!inTable) {
             if (T **slot = find(id); slot && *slot) {
                 *slot = nullptr;

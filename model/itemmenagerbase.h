@@ -115,6 +115,8 @@ public:
     virtual void loadFinished(bool) {}
     // The files of the branch's documents, in the order a load reads them.
     virtual QStringList documentFilePaths() const { return QStringList(); }
+    // Their sizes as the project recorded them, 0 where it did not.
+    virtual QList<qint64> documentFileSizes() const { return QList<qint64>(); }
     // Once every pin a load read is joined: the pages the branch builds
     // from the project (the wiring documents).
     virtual bool createDerivedPages() { return true; }

@@ -191,19 +191,20 @@ Project::~Project()
     // listened to, by name. The index goes as a whole first (it stays
     // alive here for its keys); each object is announced as its removal
     // from the index announces it, then deleted.
-    QHash<int, QHash<QString, Obj *>> index;
+    QHash<int, NameIndex> index;
     index.swap(m_index);
     const bool announced = isSignalConnected(QMetaMethod::fromSignal(&Project::objDelete));
     std::sort(m_goneCarried.begin(), m_goneCarried.end());
     QList<int> kinds = index.keys();
     std::sort(kinds.begin(), kinds.end());
     for (int kind : std::as_const(kinds)) {
-        const QHash<QString, Obj *> &inner = index.constFind(kind).value();
+        const NameIndex &inner = index.constFind(kind).value();
         const auto first = named.end() - named.begin();
         const bool carried = isCarriedKind(kind) && !m_goneCarried.empty();
-        for (auto it = inner.cbegin(); it != inner.cend(); ++it) {
-            if (!carried || !std::binary_search(m_goneCarried.cbegin(), m_goneCarried.cend(), it.value()))
-                named.push_back(NamedObject(it.key(), it.value()));
+        for (qsizetype i = 0; i < inner.size(); ++i) {
+            const NameIndex::Entry &entry = inner.at(i);
+            if (!carried || !std::binary_search(m_goneCarried.cbegin(), m_goneCarried.cend(), entry.obj))
+                named.push_back(NamedObject(entry.name, entry.obj));
         }
         if (announced && !isCarriedKind(kind))
             sortByName(named.begin() + first, named.end());
@@ -246,7 +247,7 @@ Obj *Project::findObj(int kind, const QString &name) const
     return inner->value(name, nullptr);
 }
 
-const QHash<QString, Obj *> *Project::objectsOfKind(int kind) const
+const NameIndex *Project::objectsOfKind(int kind) const
 {
     auto inner = m_index.constFind(kind);
     return inner == m_index.cend() ? nullptr : &inner.value();
@@ -255,7 +256,7 @@ const QHash<QString, Obj *> *Project::objectsOfKind(int kind) const
 QList<Obj *> Project::sortedObjectsOfKind(int kind) const
 {
     QList<Obj *> objects;
-    const QHash<QString, Obj *> *inner = objectsOfKind(kind);
+    const NameIndex *inner = objectsOfKind(kind);
     if (!inner)
         return objects;
     // Sorted by the index's own keys, without copying them or looking
@@ -264,8 +265,8 @@ QList<Obj *> Project::sortedObjectsOfKind(int kind) const
     // names that agree so far are read where they lie.
     std::vector<NamedObject> named;
     named.reserve(size_t(inner->size()));
-    for (auto it = inner->cbegin(); it != inner->cend(); ++it)
-        named.push_back(NamedObject(it.key(), it.value()));
+    for (qsizetype i = 0; i < inner->size(); ++i)
+        named.push_back(NamedObject(inner->at(i).name, inner->at(i).obj));
     sortByName(named.begin(), named.end());
     objects.reserve(qsizetype(named.size()));
     for (const NamedObject &entry : named)
@@ -282,13 +283,25 @@ QList<int> Project::indexedKinds() const
 
 bool Project::appendObj(Obj *obj)
 {
+    return indexObj(obj, false);
+}
+
+bool Project::keepIndexed(Obj *obj)
+{
+    return indexObj(obj, true);
+}
+
+bool Project::indexObj(Obj *obj, bool mayBeThere)
+{
     if (!CHECK(obj && !obj->name().isEmpty()))
         return false;
-    QHash<QString, Obj *> &inner = m_index[obj->kind()];
+    NameIndex &inner = m_index[obj->kind()];
     // One look-up: a name already taken keeps its object.
-    const qsizetype before = inner.size();
-    Obj *&slot = inner[obj->name()];
-    if (!CHECK(inner.size() > before))
+    bool made = false;
+    Obj *&slot = inner.slot(obj->name(), &made);
+    if (mayBeThere && !made && slot == obj)
+        return true;
+    if (!CHECK(made))
         return false;
     slot = obj;
     obj->m_indexed = true;
@@ -309,8 +322,8 @@ bool Project::removeObj(Obj *obj)
     auto inner = m_index.find(obj->kind());
     if (!CHECK(inner != m_index.end()))
         return false;
-    auto entry = inner->find(obj->name());
-    if (!CHECK(entry != inner->end() && entry.value() == obj))
+    const qsizetype entry = inner->indexOf(obj->name());
+    if (!CHECK(entry >= 0 && inner->at(entry).obj == obj))
         return false;
     eraseFromIndex(inner, entry);
     return true;
@@ -331,21 +344,20 @@ bool Project::removeObjIfIndexed(Obj *obj)
     auto inner = m_index.find(obj->kind());
     if (inner == m_index.end())
         return false;
-    auto entry = inner->find(obj->name());
-    if (entry == inner->end() || entry.value() != obj)
+    const qsizetype entry = inner->indexOf(obj->name());
+    if (entry < 0 || inner->at(entry).obj != obj)
         return false;
     eraseFromIndex(inner, entry);
     return true;
 }
 
-void Project::eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner,
-                             QHash<QString, Obj *>::iterator entry)
+void Project::eraseFromIndex(QHash<int, NameIndex>::iterator inner, qsizetype entry)
 {
-    Obj *obj = entry.value();
+    Obj *obj = inner->at(entry).obj;
     obj->m_indexed = false;
     forgetDeviceKind(obj->kind());
     ++m_recordEpoch;
-    inner->erase(entry);
+    inner->removeAt(entry);
     if (inner->isEmpty())
         m_index.erase(inner);
     if (isCarriedKind(obj->kind()))
@@ -361,11 +373,12 @@ bool Project::renameObj(Obj *obj, const QString &formerName)
     auto inner = m_index.find(obj->kind());
     if (!CHECK(inner != m_index.end()))
         return false;
-    auto entry = inner->find(formerName);
-    if (!CHECK(entry != inner->end() && entry.value() == obj))
+    const qsizetype entry = inner->indexOf(formerName);
+    if (!CHECK(entry >= 0 && inner->at(entry).obj == obj))
         return false;
-    inner->erase(entry);
-    inner->insert(obj->name(), obj);
+    inner->removeAt(entry);
+    bool made = false;
+    inner->slot(obj->name(), &made) = obj;
     forgetDeviceKind(obj->kind());
     updateObj(obj);
     return true;
@@ -868,7 +881,7 @@ bool Project::readDevices(DataStream &stream, QString *message)
                 break;
             }
             if (i == 0) {
-                QHash<QString, Obj *> &inner = m_index[obj->kind()];
+                NameIndex &inner = m_index[obj->kind()];
                 inner.reserve(inner.size() + count - 1);
             }
         }

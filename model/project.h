@@ -21,6 +21,7 @@
 #include "graphics/graphicsitem.h"
 #include "graphics/graphicsscene.h"
 #include "model/file.h"
+#include "model/nameindex.h"
 #include "model/pin.h"
 #include "model/projectparts.h"
 
@@ -74,12 +75,14 @@ public:
     Obj *findObj(int kind, const QString &name) const;
     // The name-to-object hash of a kind, null when the kind has none. Do
     // not keep it across changes of the index.
-    const QHash<QString, Obj *> *objectsOfKind(int kind) const;
+    const NameIndex *objectsOfKind(int kind) const;
     // The objects of a kind sorted by name: a stable order for files.
     QList<Obj *> sortedObjectsOfKind(int kind) const;
     // The kinds that have objects, ascending.
     QList<int> indexedKinds() const;
     bool appendObj(Obj *obj);
+    // As appendObj, but the object indexed under its name already is let be.
+    bool keepIndexed(Obj *obj);
     bool removeObj(Obj *obj);
     // removeObj for an object that may not be in the index (then nothing
     // happens), with one look-up.
@@ -306,9 +309,12 @@ protected:
 
 private:
     void setSideFileChanged(int flag);
+    // Indexes the object under its name as appendObj does; with mayBeThere
+    // the object already indexed there is let be.
+    bool indexObj(Obj *obj, bool mayBeThere);
     // Takes the entry out (and the kind, when it was its last), then
     // announces the object as removeObj does.
-    void eraseFromIndex(QHash<int, QHash<QString, Obj *>>::iterator inner, QHash<QString, Obj *>::iterator entry);
+    void eraseFromIndex(QHash<int, NameIndex>::iterator inner, qsizetype entry);
     void forgetOldIds(const Obj *obj);
     QString sideFilePath(int index, bool firstDot) const;
     bool writeSideFile(int index, DataStream &stream);
@@ -323,7 +329,7 @@ private:
     QList<QTreeWidgetItem *> takeBranches();
 
     QHash<int, DeviceKindEntry> m_registry;
-    QHash<int, QHash<QString, Obj *>> m_index;
+    QHash<int, NameIndex> m_index;
     QSet<quint32> m_wiringFrames;
     // The branches, made by the factories registered for them.
     ItemMenagerBase *m_schemes = nullptr;

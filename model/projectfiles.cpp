@@ -419,7 +419,7 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
         {[&] {
              // The sheets' files are read ahead while each is parsed.
-             const FilePrefetch prefetch(m_schemes->documentFilePaths());
+             const FilePrefetch prefetch(m_schemes->documentFilePaths(), m_schemes->documentFileSizes());
              return m_schemes->loadFirst(schm);
          },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},

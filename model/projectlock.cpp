@@ -38,7 +38,20 @@ ProjectLock::ProjectLock(const QString &mainPath)
 {
 }
 
-ProjectLock::~ProjectLock() = default;
+ProjectLock::~ProjectLock()
+{
+    // Releasing removes whatever file stands under the lock's name: only
+    // this process's own file is removed.
+    if (m_lock && !ownFileStands())
+        abandon(std::move(m_lock));
+}
+
+bool ProjectLock::ownFileStands() const
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    return m_held && fileIdentity(lockPath(m_mainPath), &device, &inode) && device == m_device && inode == m_inode;
+}
 
 QString ProjectLock::lockPath(const QString &mainPath)
 {
@@ -72,11 +85,11 @@ bool ProjectLock::confirm()
 {
     if (!m_held)
         return false;
+    if (ownFileStands())
+        return true;
     quint64 device = 0;
     quint64 inode = 0;
     const bool standing = fileIdentity(lockPath(m_mainPath), &device, &inode);
-    if (standing && device == m_device && inode == m_inode)
-        return true;
     m_held = false;
     abandon(std::move(m_lock));
     // Removed by someone: made anew, unless another program was quicker.

@@ -20,7 +20,8 @@ class ProjectLock
 public:
     // The lock of the project whose main file has this path; not yet taken.
     explicit ProjectLock(const QString &mainPath);
-    // Releases the lock when this process holds it.
+    // Releases the lock when this process holds it and its file is still
+    // the one this process made.
     ~ProjectLock();
     ProjectLock(const ProjectLock &) = delete;
     ProjectLock &operator=(const ProjectLock &) = delete;
@@ -45,6 +46,8 @@ public:
     QString holder() const;
 
 private:
+    bool ownFileStands() const;
+
     QString m_mainPath;
     std::unique_ptr<QLockFile> m_lock;
     bool m_held = false;

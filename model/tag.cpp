@@ -16,7 +16,7 @@ Tag::~Tag() = default;
 
 void Tag::updateNetLinks(Pin *from, QList<Pin *> &pins)
 {
-    NetWalk walk(NetWalk::UpdateLinks);
+    NetWalk walk(NetWalk::UpdateLinks, from);
     if (!walk.enter(this))
         return;
     // The walk may change the item list: it goes over a copy.
@@ -31,14 +31,18 @@ void Tag::updateNetLinks(Pin *from, QList<Pin *> &pins)
                 continue;
             Pin *partner = pin->partner();
             if (partner && partner->owner())
-                partner->owner()->updateNetLinks(partner, pins);
+                walk.handOn(partner->owner(), partner);
         }
     }
+    walk.run([&pins](PinOwner *owner, Pin *entry) {
+        owner->updateNetLinks(entry, pins);
+        return false;
+    });
 }
 
 bool Tag::isConnected(Pin *target, Pin *from)
 {
-    NetWalk walk(NetWalk::Connected);
+    NetWalk walk(NetWalk::Connected, from);
     if (!walk.enter(this))
         return false;
     const QList<ObjItem *> tagItems = items();
@@ -53,9 +57,9 @@ bool Tag::isConnected(Pin *target, Pin *from)
             if (pin == target)
                 return true;
             Pin *partner = pin->partner();
-            if (partner && partner->owner() && partner->owner()->isConnected(target, partner))
-                return true;
+            if (partner && partner->owner())
+                walk.handOn(partner->owner(), partner);
         }
     }
-    return false;
+    return walk.run([target](PinOwner *owner, Pin *entry) { return owner->isConnected(target, entry); });
 }

@@ -4,6 +4,7 @@
 #include "model/netwalk.h"
 #include "model/pin.h"
 #include "schemes/graphicsfootnote.h"
+#include "schemes/net.h"
 
 #include <QGraphicsItem>
 
@@ -34,7 +35,7 @@ Footnote::Footnote(Project *project)
 void Footnote::collectClewPins(Pin *entry, QList<Pin *> &pins)
 {
     // All items of the footnote are one point: it is passed once per walk.
-    NetWalk walk(NetWalk::CollectPins);
+    NetWalk walk(NetWalk::CollectPins, entry);
     if (!walk.enter(this))
         return;
     const QList<PinOwner *> owners = footnoteItems(items());
@@ -45,14 +46,15 @@ void Footnote::collectClewPins(Pin *entry, QList<Pin *> &pins)
                 continue;
             Pin *partner = pin->partner();
             if (partner && partner->owner())
-                partner->owner()->collectNetPins(partner, pins);
+                walk.handOn(partner->owner(), partner);
         }
     }
+    runCollectPins(walk, pins);
 }
 
 void Footnote::collectClew(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
 {
-    NetWalk walk(NetWalk::Collect);
+    NetWalk walk(NetWalk::Collect, entry);
     if (!walk.enter(this))
         return;
     const QList<PinOwner *> owners = footnoteItems(this->items());
@@ -63,7 +65,8 @@ void Footnote::collectClew(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *
                 continue;
             Pin *partner = pin->partner();
             if (partner && partner->owner())
-                partner->owner()->collectNet(partner, pins, items, n);
+                walk.handOn(partner->owner(), partner);
         }
     }
+    runCollect(walk, pins, items, n);
 }

@@ -49,18 +49,24 @@ Pin *GraphicsCrossNet::oppositePin(Pin *entry)
     return pin(0);
 }
 
+unsigned char &GraphicsCrossNet::wireMarks(Pin *entry, Pin *opposite)
+{
+    return walkMarks(wireOf(entry, opposite) == pin(0) ? 0 : 1);
+}
+
 void GraphicsCrossNet::collectNetPins(Pin *entry, QList<Pin *> &pins)
 {
     if (!CHECK(ownsPin(entry)))
         return;
     Pin *opposite = oppositePin(entry);
     // Each wire of the crossing is passed once.
-    NetWalk walk(NetWalk::CollectPins);
-    if (!walk.enter(wireOf(entry, opposite)))
+    NetWalk walk(NetWalk::CollectPins, entry);
+    if (!walk.enter(wireMarks(entry, opposite)))
         return;
     Pin *partner = opposite->partner();
     if (partner && partner->owner())
-        partner->owner()->collectNetPins(partner, pins);
+        walk.handOn(partner->owner(), partner);
+    runCollectPins(walk, pins);
 }
 
 void GraphicsCrossNet::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
@@ -68,12 +74,13 @@ void GraphicsCrossNet::collectNet(Pin *entry, QList<Pin *> &pins, QList<Graphics
     if (!CHECK(ownsPin(entry)))
         return;
     Pin *opposite = oppositePin(entry);
-    NetWalk walk(NetWalk::Collect);
-    if (!walk.enter(wireOf(entry, opposite)))
+    NetWalk walk(NetWalk::Collect, entry);
+    if (!walk.enter(wireMarks(entry, opposite)))
         return;
     Pin *partner = opposite->partner();
     if (partner && CHECK_PTR(partner->owner()))
-        partner->owner()->collectNet(partner, pins, items, n);
+        walk.handOn(partner->owner(), partner);
+    runCollect(walk, pins, items, n);
 }
 
 void GraphicsCrossNet::updateNetLinks(Pin *entry, QList<Pin *> &pins)
@@ -81,12 +88,13 @@ void GraphicsCrossNet::updateNetLinks(Pin *entry, QList<Pin *> &pins)
     if (!CHECK(ownsPin(entry)))
         return;
     Pin *opposite = oppositePin(entry);
-    NetWalk walk(NetWalk::UpdateLinks);
-    if (!walk.enter(wireOf(entry, opposite)))
+    NetWalk walk(NetWalk::UpdateLinks, entry);
+    if (!walk.enter(wireMarks(entry, opposite)))
         return;
     Pin *partner = opposite->partner();
     if (partner && partner->owner())
-        partner->owner()->updateNetLinks(partner, pins);
+        walk.handOn(partner->owner(), partner);
+    runUpdateNetLinks(walk, pins);
 }
 
 bool GraphicsCrossNet::isConnected(Pin *target, Pin *entry)
@@ -94,13 +102,15 @@ bool GraphicsCrossNet::isConnected(Pin *target, Pin *entry)
     if (!CHECK_PTR(entry) || !CHECK(ownsPin(entry)))
         return false;
     Pin *opposite = oppositePin(entry);
-    NetWalk walk(NetWalk::Connected);
-    if (!walk.enter(wireOf(entry, opposite)))
+    NetWalk walk(NetWalk::Connected, entry);
+    if (!walk.enter(wireMarks(entry, opposite)))
         return false;
     if (opposite == target)
         return true;
     Pin *partner = opposite->partner();
-    return partner && partner->owner() && partner->owner()->isConnected(target, partner);
+    if (partner && partner->owner())
+        walk.handOn(partner->owner(), partner);
+    return runIsConnected(walk, target);
 }
 
 GraphicsItem *createCrossNet(GraphicsScene *scene)

@@ -32,6 +32,8 @@ private:
     // The pin that names the wire through the entry: the walks pass each
     // wire of the crossing once.
     Pin *wireOf(Pin *entry, Pin *opposite);
+    // The marks of the walks that passed that wire.
+    unsigned char &wireMarks(Pin *entry, Pin *opposite);
 };
 
 GraphicsItem *createCrossNet(GraphicsScene *scene);

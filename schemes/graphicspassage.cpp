@@ -81,26 +81,31 @@ void GraphicsPassage::loadData(DataStream &stream)
 
 void GraphicsPassage::collectNetPins(Pin *entry, QList<Pin *> &pins)
 {
-    NetWalk walk(NetWalk::CollectPins);
-    if (!walk.enter(&m_clamps))
+    NetWalk walk(NetWalk::CollectPins, entry);
+    if (!walk.enter(walkMarks(1)))
         return;
-    GraphicsNode::collectNetPins(entry, pins);
+    // On as a node, then into each clamp the passage carries.
+    if (walk.enter(walkMarks(0)))
+        handOnBeyond(walk, entry);
     for (GraphicsClamp *clamp : std::as_const(m_clamps)) {
         if (clamp)
-            clamp->collectNetPins(clamp->pin(0), pins);
+            walk.handOn(clamp, clamp->pin(0));
     }
+    runCollectPins(walk, pins);
 }
 
 void GraphicsPassage::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
 {
-    NetWalk walk(NetWalk::Collect);
-    if (!walk.enter(&m_clamps))
+    NetWalk walk(NetWalk::Collect, entry);
+    if (!walk.enter(walkMarks(1)))
         return;
-    GraphicsNode::collectNet(entry, pins, items, n);
+    if (walk.enter(walkMarks(0)))
+        handOnCollecting(walk, entry, items);
     for (GraphicsClamp *clamp : std::as_const(m_clamps)) {
         if (clamp)
-            clamp->collectNet(clamp->pin(0), pins, items, n);
+            walk.handOn(clamp, clamp->pin(0));
     }
+    runCollect(walk, pins, items, n);
 }
 
 void GraphicsPassage::addClamp(GraphicsClamp *clamp)

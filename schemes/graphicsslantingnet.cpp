@@ -83,24 +83,26 @@ void GraphicsSlantingNet::collectNetPins(Pin *entry, QList<Pin *> &pins)
     if (entry == pin(2))
         return;
     // Entered from both top pins, the wire below is walked once.
-    NetWalk walk(NetWalk::CollectPins);
-    if (!walk.enter(this))
+    NetWalk walk(NetWalk::CollectPins, entry);
+    if (!walk.enter(walkMarks()))
         return;
     Pin *partner = pin(2)->partner();
     if (partner && CHECK_PTR(partner->owner()))
-        partner->owner()->collectNetPins(partner, pins);
+        walk.handOn(partner->owner(), partner);
+    runCollectPins(walk, pins);
 }
 
 void GraphicsSlantingNet::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
 {
     if (!CHECK(ownsPin(entry)) || entry == pin(2))
         return;
-    NetWalk walk(NetWalk::Collect);
-    if (!walk.enter(this))
+    NetWalk walk(NetWalk::Collect, entry);
+    if (!walk.enter(walkMarks()))
         return;
     Pin *partner = pin(2)->partner();
     if (partner && CHECK_PTR(partner->owner()))
-        partner->owner()->collectNet(partner, pins, items, n);
+        walk.handOn(partner->owner(), partner);
+    runCollect(walk, pins, items, n);
 }
 
 void GraphicsSlantingNet::updateNetLinks(Pin *, QList<Pin *> &)
@@ -111,25 +113,20 @@ bool GraphicsSlantingNet::isConnected(Pin *target, Pin *entry)
 {
     if (!CHECK_PTR(entry) || !CHECK(ownsPin(entry)))
         return false;
-    NetWalk walk(NetWalk::Connected);
-    if (!walk.enter(this))
+    NetWalk walk(NetWalk::Connected, entry);
+    if (!walk.enter(walkMarks()))
         return false;
-    if (entry == pin(2)) {
-        for (int i = 0; i < 2; ++i) {
-            Pin *top = pin(i);
-            if (top == target)
-                return true;
-            Pin *partner = top->partner();
-            if (partner && partner->owner() && partner->owner()->isConnected(target, partner))
-                return true;
-        }
-        return false;
+    const int first = entry == pin(2) ? 0 : 2;
+    const int last = entry == pin(2) ? 1 : 2;
+    for (int i = first; i <= last; ++i) {
+        Pin *next = pin(i);
+        if (next == target)
+            return true;
+        Pin *partner = next->partner();
+        if (partner && partner->owner())
+            walk.handOn(partner->owner(), partner);
     }
-    Pin *below = pin(2);
-    if (below == target)
-        return true;
-    Pin *partner = below->partner();
-    return partner && partner->owner() && partner->owner()->isConnected(target, partner);
+    return runIsConnected(walk, target);
 }
 
 GraphicsItem *createSlantingNet(GraphicsScene *scene)

@@ -93,56 +93,62 @@ bool GraphicsUnite::ownsPin(const Pin *pin) const
     return false;
 }
 
-void GraphicsUnite::collectNetPins(Pin *entry, QList<Pin *> &pins)
+void GraphicsUnite::handOnBeyond(NetWalk &walk, Pin *entry)
 {
-    NetWalk walk(NetWalk::CollectPins);
-    if (!walk.enter(this))
-        return;
     for (int i = 0; i < pinCount(); ++i) {
         Pin *p = pin(i);
         if (p == entry)
             continue;
         Pin *partner = p->partner();
         if (partner && partner->owner())
-            partner->owner()->collectNetPins(partner, pins);
+            walk.handOn(partner->owner(), partner);
     }
 }
 
-void GraphicsUnite::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
+void GraphicsUnite::handOnCollecting(NetWalk &walk, Pin *entry, QList<GraphicsUnite *> *items)
 {
-    NetWalk walk(NetWalk::Collect);
-    if (!walk.enter(this))
-        return;
     for (int i = 0; i < pinCount(); ++i) {
         Pin *p = pin(i);
         Pin *partner = p == entry ? nullptr : p->partner();
         if (!partner || !CHECK_PTR(partner->owner()))
             continue;
-        partner->owner()->collectNet(partner, pins, items, n);
+        walk.handOn(partner->owner(), partner);
     }
     if (items)
-        items->append(this);
+        walk.handOnClosing(this);
+}
+
+void GraphicsUnite::collectNetPins(Pin *entry, QList<Pin *> &pins)
+{
+    NetWalk walk(NetWalk::CollectPins, entry);
+    if (!walk.enter(walkMarks()))
+        return;
+    handOnBeyond(walk, entry);
+    runCollectPins(walk, pins);
+}
+
+void GraphicsUnite::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
+{
+    NetWalk walk(NetWalk::Collect, entry);
+    if (!walk.enter(walkMarks()))
+        return;
+    handOnCollecting(walk, entry, items);
+    runCollect(walk, pins, items, n);
 }
 
 void GraphicsUnite::updateNetLinks(Pin *entry, QList<Pin *> &pins)
 {
-    NetWalk walk(NetWalk::UpdateLinks);
-    if (!walk.enter(this))
+    NetWalk walk(NetWalk::UpdateLinks, entry);
+    if (!walk.enter(walkMarks()))
         return;
-    for (int i = 0; i < pinCount(); ++i) {
-        Pin *p = pin(i);
-        if (p == entry)
-            continue;
-        Pin *partner = p->partner();
-        if (partner && partner->owner())
-            partner->owner()->updateNetLinks(partner, pins);
-    }
+    handOnBeyond(walk, entry);
+    runUpdateNetLinks(walk, pins);
 }
 
 bool GraphicsUnite::isConnected(Pin *target, Pin *entry)
 {
-    NetWalk walk(NetWalk::Connected);
-    if (!walk.enter(this))
+    NetWalk walk(NetWalk::Connected, entry);
+    if (!walk.enter(walkMarks()))
         return false;
     for (int i = 0; i < pinCount(); ++i) {
         Pin *p = pin(i);
@@ -151,10 +157,43 @@ bool GraphicsUnite::isConnected(Pin *target, Pin *entry)
         if (p == target)
             return true;
         Pin *partner = p->partner();
-        if (partner && partner->owner() && partner->owner()->isConnected(target, partner))
-            return true;
+        if (partner && partner->owner())
+            walk.handOn(partner->owner(), partner);
     }
-    return false;
+    return runIsConnected(walk, target);
+}
+
+void runCollectPins(NetWalk &walk, QList<Pin *> &pins)
+{
+    walk.run([&pins](PinOwner *owner, Pin *entry) {
+        owner->collectNetPins(entry, pins);
+        return false;
+    });
+}
+
+void runCollect(NetWalk &walk, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
+{
+    walk.run([&](PinOwner *owner, Pin *entry) {
+        // The closing step of a connection item lists it.
+        if (!entry)
+            items->append(static_cast<GraphicsUnite *>(owner));
+        else
+            owner->collectNet(entry, pins, items, n);
+        return false;
+    });
+}
+
+void runUpdateNetLinks(NetWalk &walk, QList<Pin *> &pins)
+{
+    walk.run([&pins](PinOwner *owner, Pin *entry) {
+        owner->updateNetLinks(entry, pins);
+        return false;
+    });
+}
+
+bool runIsConnected(NetWalk &walk, Pin *target)
+{
+    return walk.run([target](PinOwner *owner, Pin *entry) { return owner->isConnected(target, entry); });
 }
 
 Pin *GraphicsUnite::freePinAt(const QRectF &sceneRect, Pin *asking)

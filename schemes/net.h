@@ -16,6 +16,7 @@
 
 struct SchemeItemType;
 class DlgPropGraphicsItem;
+class NetWalk;
 
 // One wire cross-section. Names, designations and legends are translated
 // in the context "Net".
@@ -57,10 +58,26 @@ public:
 protected:
     // Whether the pin is one of the item's own.
     bool ownsPin(const Pin *pin) const;
+    // Hands the walk on to the partner of every pin but the entry.
+    void handOnBeyond(NetWalk &walk, Pin *entry);
+    // The same for a walk that collects the items too, the item itself to
+    // be listed after all it handed on (when items are listed).
+    void handOnCollecting(NetWalk &walk, Pin *entry, QList<GraphicsUnite *> *items);
+    // The marks of the walks that passed the item, or one part of it.
+    unsigned char &walkMarks(int part = 0) { return m_walkMarks[part]; }
+
+private:
+    unsigned char m_walkMarks[2] = {0, 0};
 };
 
 // The item as a connection item, or null.
 GraphicsUnite *graphicsUniteCast(GraphicsItem *item);
+
+// Take the steps of a walk the item opened, as the walks of PinOwner do.
+void runCollectPins(NetWalk &walk, QList<Pin *> &pins);
+void runCollect(NetWalk &walk, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n);
+void runUpdateNetLinks(NetWalk &walk, QList<Pin *> &pins);
+bool runIsConnected(NetWalk &walk, Pin *target);
 
 class GraphicsNet : public GraphicsUnite
 {

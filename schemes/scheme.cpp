@@ -478,11 +478,8 @@ bool Scheme::loadItemsGeometry(DataStream &)
 
 bool Scheme::updatePointers(bool windings)
 {
-    QList<GraphicsItem *> list;
-    if (windings)
-        list = m_readWindings;
-    else
-        list = graphicsItems();
+    // A snapshot shared with the sheet, read only: never copied.
+    const QList<GraphicsItem *> list = windings ? m_readWindings : graphicsItems();
     m_readWindings.clear();
     for (qsizetype i = 0; i < list.size(); ++i) {
         // Items lie apart in memory: each is fetched a few visits ahead.

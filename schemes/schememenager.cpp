@@ -53,6 +53,18 @@ QStringList SchemeMenager::schemeFilePaths() const
     return paths;
 }
 
+QList<qint64> SchemeMenager::documentFileSizes() const
+{
+    QList<qint64> sizes;
+    for (SchemeGroup *group : items) {
+        for (Scheme *scheme : group->itemList()) {
+            const int payload = scheme->file().record().size;
+            sizes.append(payload > 0 ? qint64(payload) + fileHeaderSize : 0);
+        }
+    }
+    return sizes;
+}
+
 bool SchemeMenager::prepareSchemeFiles(const QString &directory)
 {
     // The numbers the groups have are theirs even where their directories

@@ -43,6 +43,7 @@ public:
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
     QStringList documentFilePaths() const override { return schemeFilePaths(); }
+    QList<qint64> documentFileSizes() const override;
     // The save of the project ended: schemes written by a failed save are
     // due again.
     void saveFinished(bool saved) override;

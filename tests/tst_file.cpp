@@ -104,6 +104,28 @@ private slots:
         QByteArray bytes;
         for (int n = 0; n < 40; bytes.append(char(n * 37 + 11)), ++n)
             QCOMPARE(fileChecksum(bytes), qChecksum(QByteArrayView(bytes)));
+        // Long runs are folded: random bytes at every offset and length,
+        // the bitwise sum the reference.
+        QRandomGenerator random(7);
+        QByteArray noise(5000, Qt::Uninitialized);
+        for (char &c : noise)
+            c = char(random.bounded(256));
+        for (int round = 0; round < 400; ++round) {
+            const auto at = qsizetype(random.bounded(16));
+            const auto n = qsizetype(random.bounded(round < 200 ? 300 : int(noise.size() - at)));
+            const QByteArrayView run = QByteArrayView(noise).sliced(at, n);
+            QCOMPARE(fileChecksum(run), qChecksum(run));
+        }
+    }
+
+    void folderIsTheFileInfoOne()
+    {
+        for (const char *name : {"/a/b/3.schm", "/3.schm", "/a//b/3.schm", "/a/./3.schm", "/a/b/../3.schm",
+                                 "/a/b/.", "/a/b/..", "/a/b/"}) {
+            File f(".schm");
+            f.changeFileName(QString::fromLatin1(name));
+            QCOMPARE(f.absolutePath(), QFileInfo(QString::fromLatin1(name)).absolutePath());
+        }
     }
 
     // Spans of known checksum, short and long, touching or apart, give the

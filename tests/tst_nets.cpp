@@ -183,6 +183,34 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    void longChainIsWalkedWhole()
+    {
+        // Far longer than a walk that went deeper for each item could
+        // follow: every walk reaches the far end.
+        const int count = 200000;
+        std::vector<std::unique_ptr<GraphicsNet>> chain;
+        for (int i = 0; i < count; ++i) {
+            chain.emplace_back(new GraphicsNet(&scheme()));
+            if (i > 0)
+                chain[i - 1]->pin(1)->solder(chain[i]->pin(0));
+        }
+        TestDevice *a = device(scheme(), QPointF(0, 0));
+        TestDevice *b = device(scheme(), QPointF(400, 0));
+        a->pin(1)->solder(chain.front()->pin(0));
+        chain.back()->pin(1)->solder(b->pin(0));
+        QCOMPARE(clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
+        QList<Pin *> pins;
+        QList<GraphicsUnite *> items;
+        a->pin(1)->collectNetAcross(pins, &items);
+        QCOMPARE(pins, QList<Pin *>({b->pin(0)}));
+        QCOMPARE(items.size(), count);
+        QCOMPARE(items.first(), chain.back().get());
+        QVERIFY(chain.front()->isConnected(chain.back()->pin(1), chain.front()->pin(0)));
+        QVERIFY(!chain.front()->isConnected(b->pin(0), chain.front()->pin(0)));
+        a->pin(1)->unsolder();
+        b->pin(0)->unsolder();
+    }
+
     void freeFarEndAddsNothing()
     {
         ModalRecorder recorder;

@@ -188,6 +188,33 @@ class TestProject : public QObject
     Q_OBJECT
 
 private slots:
+    void nameIndexFollowsRandomEdits()
+    {
+        // Names added, looked up and taken out at random, the toolkit's hash
+        // the reference: every name is found, or not, as there.
+        NameIndex index;
+        QHash<QString, Obj *> reference;
+        std::vector<Obj *> objects(64);
+        QRandomGenerator random(5);
+        for (int step = 0; step < 20000; ++step) {
+            const int n = int(random.bounded(3000));
+            const QString name = QString::number(n);
+            Obj *obj = reinterpret_cast<Obj *>(&objects[size_t(n % 64)]);
+            const qsizetype at = index.indexOf(name);
+            QCOMPARE(at >= 0 ? index.at(at).obj : nullptr, reference.value(name));
+            if (at >= 0 && random.bounded(2)) {
+                index.removeAt(at);
+                reference.remove(name);
+            } else if (at < 0) {
+                bool made = false;
+                index.slot(name, &made) = obj;
+                QVERIFY(made);
+                reference.insert(name, obj);
+            }
+            QCOMPARE(index.size(), reference.size());
+        }
+    }
+
     void kindTable()
     {
         // The folders registered every kind once, whatever their order.
