@@ -7,6 +7,7 @@
 #include "equipment/frametypes.h"
 #include "equipment/graphicsframepanel.h"
 #include "equipment/graphicsframepart.h"
+#include "equipment/place.h"
 #include "equipment/placecatalogue.h"
 #include "equipment/placetypes.h"
 #include "equipment/wiringpageitem.h"
