@@ -452,6 +452,9 @@ void GraphicsNet::swapEnds()
     first->moveTopLeft(second->topLeft());
     second->moveTopLeft(corner);
     update();
+    // The ends are stored in order: the sheet's file changes with them.
+    if (GraphicsScene *sheet = graphicsScene())
+        sheet->setModified(true);
 }
 
 void GraphicsNet::movePinTo(Pin *end, const QPointF &point)

@@ -911,6 +911,25 @@ private:
         return edit + drop(item, frame, true);
     }
 
+    // An empty place of a frame double-clicked in the frame's editor, which marks it.
+    QString markPlace(int)
+    {
+        Frame *frame = someFrame();
+        QList<Place *> empty;
+        for (Place *place : placesOf(frame))
+            if (!place->item() && !place->coveringItem() && place->placeType() >= 0) empty << place;
+        Place *place = pickFrom(empty);
+        GraphicsEdit *view = place ? open(frame->layout()) : nullptr;
+        if (!view) return QString();
+        const int before = place->mark();
+        const QPoint where = shown(view, place->sceneRect().center());
+        mouseMove(view->viewport(), where);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, where);
+        if (place->mark() == before) return QString();
+        return QString("mark %1 of frame %2 as %3")
+            .arg(addressText(place->address())).arg(frame->address().field(2)).arg(place->mark());
+    }
+
     // A cable between two frames, added to the cable list as a load would, or a core more for a listed one.
     QString addCable(int core)
     {
@@ -1622,7 +1641,7 @@ const QList<EditKind> EditSequence::kinds = {
     {"module", 20, 10, &E::editModule}, {"renumber module", 10, 1, &E::renumberModule},
     {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText}, {"rewrite text", 15, 7, &E::writeText, 1},
     {"passage", 20, 9, &E::placePassage}, {"net", 30, 15, &E::editNet},
-    {"section", 15, 6, &E::editNet, 1}, {"tag", 15, 6, &E::placeTag}, {"rename device", 15, 3, &E::renameDevice},
+    {"section", 15, 5, &E::editNet, 1}, {"tag", 15, 6, &E::placeTag}, {"rename device", 15, 3, &E::renameDevice},
     {"drawing", 20, 7, &E::draw}, {"erase", 15, 4, &E::draw, 1}, {"select", 20, 6, &E::selectItems},
     {"drag", 20, 11, &E::dragItems}, {"rotate", 12, 4, &E::turn}, {"mirror", 12, 2, &E::turn, 1},
     {"layer", 12, 3, &E::layer}, {"delete", 15, 4, &E::deleteItems}, {"paste items", 15, 6, &E::pasteItems},
@@ -1632,7 +1651,7 @@ const QList<EditKind> EditSequence::kinds = {
     {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 6, &E::editGroup, 2},
     {"delete group", 8, 3, &E::deleteRow, 1}, {"paste group", 6, 2, &E::pasteRows, 1}, {"print", 6, 4, &E::print},
     {"pdf", 4, 2, &E::print, 1}, {"save as", 5, 3, &E::saveAs}, {"look", 40, 14, &E::look},
-    {"close tab", 20, 8, &E::closeTab},
+    {"close tab", 20, 8, &E::closeTab}, {"mark place", 5, 3, &E::markPlace},
 };
 
 QString EditSequence::run(int count)

@@ -778,11 +778,14 @@ private slots:
         QVERIFY(soldered(wire->pin(1), d->pin(0)));
         QVERIFY(!wire->pin(1)->contactFlag());
 
-        // Drawing goes on from the free end, which becomes pin 1.
+        // Drawing goes on from the free end, which becomes pin 1: the sheet
+        // stores the ends in their new order.
         QCOMPARE(scheme().freeNetEndAt(QPointF(400, 600)), nullptr);
+        scheme().setModified(false);
         QCOMPARE(scheme().freeNetEndAt(QPointF(400, 400)), wire);
         QVERIFY(soldered(wire->pin(0), d->pin(0)));
         QCOMPARE(end(wire, 1), QPointF(400, 400));
+        QVERIFY(scheme().isModified());
         QCOMPARE(recorder.count(), 0);
     }
 
