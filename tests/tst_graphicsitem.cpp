@@ -255,6 +255,31 @@ private slots:
         QCOMPARE(rec.count(), 0);
     }
 
+    // A chain of items, each placed anywhere and turned, mirrored, skewed or
+    // not: the scene matrix is the product of each item's own up the chain.
+    void sceneTransformOverRandomChains()
+    {
+        Project project(nullptr, nullptr);
+        TestScene scene(&project);
+        QRandomGenerator rng(7);
+        const QTransform kinds[] = {QTransform(), QTransform(0, 1, -1, 0, 0, 0), QTransform(-1, 0, 0, 1, 0, 0),
+                                    QTransform(1, 0.5, 0, 1, 0, 0)};
+        for (int round = 0; round < 200; ++round) {
+            QList<TestItem *> chain{addItem(scene, 0, QPointF())};
+            for (int depth = 1 + rng.bounded(4); depth > 0; --depth)
+                chain << new TestItem(&scene, 0, chain.last());
+            QTransform expected;
+            for (TestItem *item : chain) {
+                item->setPos(rng.bounded(3) ? rng.bounded(800) - 400.25 : 0.0, rng.bounded(3) ? rng.bounded(800) : 0.0);
+                item->setTransform(kinds[rng.bounded(3) ? 0 : rng.bounded(4)]);
+            }
+            for (const TestItem *item : chain)
+                expected = item->transform() * QTransform::fromTranslate(item->pos().x(), item->pos().y()) * expected;
+            QCOMPARE(chain.last()->sceneTransform(), expected);
+            delete chain.first();
+        }
+    }
+
     void snapInItemChange()
     {
         ModalRecorder rec;
