@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <vector>
 
 class GraphicsPins : public GraphicsItem, public PinOwner
@@ -88,6 +89,11 @@ protected:
         m_pins = PinList{static_cast<Pin *>(pins), quint32(count), quint32(sizeof(P))};
         for (Pin *pin : m_pins)
             pin->setOwner(this);
+        // Plain pins know their place, so that walks find the siblings.
+        if (std::is_same<P, Pin>::value) {
+            for (int i = 0; i < count; ++i)
+                m_pins[size_t(i)]->setPlace(i, count);
+        }
     }
 
 private:

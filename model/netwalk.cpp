@@ -1,14 +1,21 @@
 #include "model/netwalk.h"
 
+#include "model/check.h"
+#include "model/pin.h"
+
 #include <algorithm>
 #include <vector>
 
 namespace {
 
+// A step to enter the owner by the entry pin (a closing step has no
+// entry). A step handed on by pin has no owner until it is taken, and the
+// entry's place from the pin that handed it on.
 struct Step
 {
     PinOwner *owner;
     Pin *entry;
+    unsigned char place;
 };
 
 struct Walks
@@ -80,7 +87,31 @@ bool NetWalk::enter(unsigned char &marks)
 
 void NetWalk::handOn(PinOwner *owner, Pin *entry)
 {
-    walksOf(m_kind).steps.push_back(Step{owner, entry});
+    walksOf(m_kind).steps.push_back(Step{owner, entry, 0});
+}
+
+void NetWalk::handOnPartnerOf(Pin *pin)
+{
+    if (Pin *partner = pin->partnerAhead())
+        walksOf(m_kind).steps.push_back(Step{nullptr, partner, pin->partnerPlace()});
+}
+
+bool NetWalk::passThrough(Pin *entry, unsigned char place)
+{
+    Pin *first = Pin::firstOfBlock(entry, place);
+    if (!enter(first->walkMarks()))
+        return true;
+    for (int i = 0, count = Pin::blockSize(place); i < count; ++i) {
+        Pin *p = first + i;
+        if (p == entry)
+            continue;
+        if (p == m_target)
+            return false;
+        handOnPartnerOf(p);
+    }
+    if (m_closing)
+        handOnClosing(entry->owner());
+    return true;
 }
 
 void NetWalk::begin()
@@ -92,18 +123,32 @@ bool NetWalk::next()
 {
     Walks &walks = walksOf(m_kind);
     walks.stepping = nullptr;
-    // The stack takes the last first: what the step handed on is turned
-    // round, so that the first it handed on is taken next.
-    std::reverse(walks.steps.begin() + std::ptrdiff_t(m_handedFrom), walks.steps.end());
-    if (walks.steps.size() <= m_base)
-        return false;
-    const Step step = walks.steps.back();
-    walks.steps.pop_back();
-    m_owner = step.owner;
-    m_entry = step.entry;
-    m_handedFrom = walks.steps.size();
-    walks.stepping = step.entry;
-    return true;
+    for (;;) {
+        // The stack takes the last first: what the step handed on is
+        // turned round, so that the first it handed on is taken next.
+        std::reverse(walks.steps.begin() + std::ptrdiff_t(m_handedFrom), walks.steps.end());
+        if (walks.steps.size() <= m_base)
+            return false;
+        const Step step = walks.steps.back();
+        walks.steps.pop_back();
+        m_handedFrom = walks.steps.size();
+        if (!step.owner && m_through && Pin::letsWalksThrough(step.place)) {
+            if (!passThrough(step.entry, step.place)) {
+                m_found = true;
+                return false;
+            }
+            continue;
+        }
+        m_owner = step.owner ? step.owner : step.entry->owner();
+        if (!m_owner) {
+            // A pin being destroyed: it is not walked into.
+            CHECK(m_kind != Collect);
+            continue;
+        }
+        m_entry = step.entry;
+        walks.stepping = step.entry;
+        return true;
+    }
 }
 
 void NetWalk::end()

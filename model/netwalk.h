@@ -55,6 +55,11 @@ public:
     // The owner is to be entered by the pin, after what was handed on
     // before.
     void handOn(PinOwner *owner, Pin *entry);
+    // The same for the partner of the pin, when it has one (and the
+    // partner an owner): a partner whose owner lets walks through is
+    // stepped through by the walk itself (Pin::letWalksThrough), when the
+    // walk that runs takes such steps (below).
+    void handOnPartnerOf(Pin *pin);
     // The item is to be handed to the walk's closing step (a null entry),
     // after all that was handed on before has been walked.
     void handOnClosing(PinOwner *item) { handOn(item, nullptr); }
@@ -73,16 +78,35 @@ public:
         while (!found && next())
             found = step(m_owner, m_entry);
         end();
-        return found;
+        return found || m_found;
+    }
+
+    // Lets the run take the steps through items that let walks through
+    // itself: a walk whose steps hand on as those items do. A walk that
+    // looks for a pin names it (it is found among those items' pins too);
+    // one that lists the connection items it passes says so (each is then
+    // handed to the closing step).
+    void stepThrough(Pin *target = nullptr, bool closing = false)
+    {
+        m_through = true;
+        m_target = target;
+        m_closing = closing;
     }
 
 private:
     void begin();
     bool next();
     void end();
+    // Takes a step through an item that lets walks through: false when it
+    // found the target.
+    bool passThrough(Pin *entry, unsigned char place);
 
     Kind m_kind;
     bool m_joined = false;
+    bool m_through = false;
+    bool m_closing = false;
+    bool m_found = false;
+    Pin *m_target = nullptr;
     // Where this walk's steps begin on the stack of its kind, and the step
     // being taken.
     std::size_t m_base = 0;

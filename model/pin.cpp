@@ -74,6 +74,8 @@ int PinOwner::tiedFrameNumber() const
 
 Pin::Pin()
     : QRectF(QPointF(0, 0), pinSize)
+    , m_partnerPending(false)
+    , m_partnerPlace(0)
 {
 }
 

@@ -150,6 +150,53 @@ public:
     PinOwner *collectChain(QList<Pin *> &pins, QList<GraphicsUnite *> *nets = nullptr,
                            QList<Pin *> *netPins = nullptr);
 
+    // Marks of the walks running (NetWalk), one bit per kind. The first pin
+    // of an item that lets walks through (below) carries the item's marks.
+    unsigned char &walkMarks() { return m_walk; }
+
+    // Where a pin lies among its owner's pins when they are plain pins side
+    // by side in one block: the index in the low three bits and their
+    // number in the next three (up to 7); 0 when that is not known. The
+    // bit above tells that the owner lets walks through: it hands every
+    // walk on to the partners of all its pins but the entry, and does
+    // nothing else, so that a walk takes that step itself from the pins,
+    // without reaching the owner. A pin keeps its partner's place too.
+    enum { PlaceIndexMask = 7, PlaceCountShift = 3, PlaceCountMask = 7, PlaceThrough = 0x40 };
+    static Pin *firstOfBlock(Pin *pin, quint8 place) { return pin - (place & PlaceIndexMask); }
+    static int blockSize(quint8 place) { return place >> PlaceCountShift & PlaceCountMask; }
+    static bool letsWalksThrough(quint8 place) { return place & PlaceThrough; }
+    quint8 place() const { return m_place; }
+    quint8 partnerPlace() const { return m_partnerPlace; }
+    void setPlace(int index, int count)
+    {
+        setPlaceByte(count > 0 && count < 8 && index >= 0 && index < count ? quint8(index | count << PlaceCountShift)
+                                                                           : 0);
+    }
+    // Said by the owner, for each of its pins, when its walks are so; kept
+    // only for a pin with a place.
+    void letWalksThrough(bool through)
+    {
+        if (m_place)
+            setPlaceByte(through ? quint8(m_place | PlaceThrough) : quint8(m_place & ~PlaceThrough));
+    }
+
+    // The partner, with what a walk reads of it and of the pins beside it
+    // asked of the memory ahead, before the walk enters the partner's owner.
+    Pin *partnerAhead() const
+    {
+        Pin *far = partner();
+        if (!far)
+            return nullptr;
+        if (!m_partnerPlace) {
+            far->prefetch();
+            return far;
+        }
+        Pin *first = firstOfBlock(far, m_partnerPlace);
+        for (int i = 0, count = blockSize(m_partnerPlace); i < count; ++i)
+            first[i].prefetch();
+        return far;
+    }
+
     static void setJointObserver(PinJointObserver *observer);
     static void setItemKinds(const PinItemKinds &kinds);
 
@@ -179,6 +226,19 @@ private:
     {
         m_partner = partner;
         m_partnerPending = false;
+        m_partnerPlace = partner ? partner->m_place : 0;
+    }
+    void setPlaceByte(quint8 place)
+    {
+        m_place = place;
+        if (Pin *far = partner())
+            far->m_partnerPlace = place;
+    }
+    // What a walk reads of the pin: owner, partner, marks and place.
+    void prefetch() const
+    {
+        __builtin_prefetch(&m_owner);
+        __builtin_prefetch(&m_place);
     }
 
     // The partner; from reading a record until the fix-up, the identity
@@ -195,7 +255,13 @@ protected:
     quint8 m_contactFlag = 0;
 
 private:
-    bool m_partnerPending = false;
+    bool m_partnerPending : 1;
+    // The partner's place, kept here so that a walk knows where the
+    // partner's pins lie, and whether it passes through them, before it
+    // reaches them.
+    quint8 m_partnerPlace : 7;
+    unsigned char m_walk = 0;
+    quint8 m_place = 0;
 };
 
 class WiringPin : public Pin

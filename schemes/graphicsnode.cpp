@@ -12,6 +12,7 @@ GraphicsNode::GraphicsNode(GraphicsScene *scene)
     createPins(4);
     for (int i = 0; i < pinCount(); ++i)
         pin(i)->moveCenter(QPointF(0, 0));
+    letWalksThrough(true);
     setZValue(2.0);
 }
 

@@ -16,6 +16,8 @@
 GraphicsPassage::GraphicsPassage(GraphicsScene *scene)
     : GraphicsNode(scene)
 {
+    // The walks go on to the clamps carried.
+    letWalksThrough(false);
 }
 
 GraphicsPassage::~GraphicsPassage()

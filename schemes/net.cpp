@@ -97,31 +97,34 @@ void GraphicsUnite::handOnBeyond(NetWalk &walk, Pin *entry)
 {
     for (int i = 0; i < pinCount(); ++i) {
         Pin *p = pin(i);
-        if (p == entry)
-            continue;
-        Pin *partner = p->partner();
-        if (partner && partner->owner())
-            walk.handOn(partner->owner(), partner);
+        if (p != entry)
+            walk.handOnPartnerOf(p);
     }
 }
 
 void GraphicsUnite::handOnCollecting(NetWalk &walk, Pin *entry, QList<GraphicsUnite *> *items)
 {
-    for (int i = 0; i < pinCount(); ++i) {
-        Pin *p = pin(i);
-        Pin *partner = p == entry ? nullptr : p->partner();
-        if (!partner || !CHECK_PTR(partner->owner()))
-            continue;
-        walk.handOn(partner->owner(), partner);
-    }
+    handOnBeyond(walk, entry);
     if (items)
         walk.handOnClosing(this);
+}
+
+unsigned char &GraphicsUnite::itemMarks()
+{
+    // On the first pin, where a walk stepping through finds them.
+    return pinCount() > 0 ? pin(0)->walkMarks() : walkMarks();
+}
+
+void GraphicsUnite::letWalksThrough(bool through)
+{
+    for (int i = 0; i < pinCount(); ++i)
+        pin(i)->letWalksThrough(through);
 }
 
 void GraphicsUnite::collectNetPins(Pin *entry, QList<Pin *> &pins)
 {
     NetWalk walk(NetWalk::CollectPins, entry);
-    if (!walk.enter(walkMarks()))
+    if (!walk.enter(itemMarks()))
         return;
     handOnBeyond(walk, entry);
     runCollectPins(walk, pins);
@@ -130,7 +133,7 @@ void GraphicsUnite::collectNetPins(Pin *entry, QList<Pin *> &pins)
 void GraphicsUnite::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
 {
     NetWalk walk(NetWalk::Collect, entry);
-    if (!walk.enter(walkMarks()))
+    if (!walk.enter(itemMarks()))
         return;
     handOnCollecting(walk, entry, items);
     runCollect(walk, pins, items, n);
@@ -139,7 +142,7 @@ void GraphicsUnite::collectNet(Pin *entry, QList<Pin *> &pins, QList<GraphicsUni
 void GraphicsUnite::updateNetLinks(Pin *entry, QList<Pin *> &pins)
 {
     NetWalk walk(NetWalk::UpdateLinks, entry);
-    if (!walk.enter(walkMarks()))
+    if (!walk.enter(itemMarks()))
         return;
     handOnBeyond(walk, entry);
     runUpdateNetLinks(walk, pins);
@@ -148,7 +151,7 @@ void GraphicsUnite::updateNetLinks(Pin *entry, QList<Pin *> &pins)
 bool GraphicsUnite::isConnected(Pin *target, Pin *entry)
 {
     NetWalk walk(NetWalk::Connected, entry);
-    if (!walk.enter(walkMarks()))
+    if (!walk.enter(itemMarks()))
         return false;
     for (int i = 0; i < pinCount(); ++i) {
         Pin *p = pin(i);
@@ -156,15 +159,14 @@ bool GraphicsUnite::isConnected(Pin *target, Pin *entry)
             continue;
         if (p == target)
             return true;
-        Pin *partner = p->partner();
-        if (partner && partner->owner())
-            walk.handOn(partner->owner(), partner);
+        walk.handOnPartnerOf(p);
     }
     return runIsConnected(walk, target);
 }
 
 void runCollectPins(NetWalk &walk, QList<Pin *> &pins)
 {
+    walk.stepThrough();
     walk.run([&pins](PinOwner *owner, Pin *entry) {
         owner->collectNetPins(entry, pins);
         return false;
@@ -173,6 +175,7 @@ void runCollectPins(NetWalk &walk, QList<Pin *> &pins)
 
 void runCollect(NetWalk &walk, QList<Pin *> &pins, QList<GraphicsUnite *> *items, int n)
 {
+    walk.stepThrough(nullptr, items != nullptr);
     walk.run([&](PinOwner *owner, Pin *entry) {
         // The closing step of a connection item lists it.
         if (!entry)
@@ -185,6 +188,7 @@ void runCollect(NetWalk &walk, QList<Pin *> &pins, QList<GraphicsUnite *> *items
 
 void runUpdateNetLinks(NetWalk &walk, QList<Pin *> &pins)
 {
+    walk.stepThrough();
     walk.run([&pins](PinOwner *owner, Pin *entry) {
         owner->updateNetLinks(entry, pins);
         return false;
@@ -193,6 +197,7 @@ void runUpdateNetLinks(NetWalk &walk, QList<Pin *> &pins)
 
 bool runIsConnected(NetWalk &walk, Pin *target)
 {
+    walk.stepThrough(target);
     return walk.run([target](PinOwner *owner, Pin *entry) { return owner->isConnected(target, entry); });
 }
 
@@ -220,6 +225,7 @@ GraphicsNet::GraphicsNet(GraphicsScene *scene)
     createPins(2);
     for (int i = 0; i < pinCount(); ++i)
         pin(i)->moveCenter(QPointF(0, 0));
+    letWalksThrough(true);
     setZValue(1.0);
 }
 

@@ -15,8 +15,8 @@
 #include <QLineF>
 
 struct SchemeItemType;
-class DlgPropGraphicsItem;
 class NetWalk;
+class DlgPropGraphicsItem;
 
 // One wire cross-section. Names, designations and legends are translated
 // in the context "Net".
@@ -63,8 +63,17 @@ protected:
     // The same for a walk that collects the items too, the item itself to
     // be listed after all it handed on (when items are listed).
     void handOnCollecting(NetWalk &walk, Pin *entry, QList<GraphicsUnite *> *items);
-    // The marks of the walks that passed the item, or one part of it.
+    // The marks of the walks that passed the item, or one part of it, for
+    // the kinds that take their own steps.
     unsigned char &walkMarks(int part = 0) { return m_walkMarks[part]; }
+    // The marks of the walks that passed the item as a whole, where a walk
+    // stepping through it finds them (on its first pin).
+    unsigned char &itemMarks();
+    // Said by a kind whose walks are this class's own (they hand the walk
+    // on through every pin but the entry, and do nothing else), in its
+    // constructor, once its pins are made: a walk then steps through the
+    // item from its pins alone. A subclass that walks otherwise unsays it.
+    void letWalksThrough(bool through);
 
 private:
     unsigned char m_walkMarks[2] = {0, 0};
