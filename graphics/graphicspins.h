@@ -81,7 +81,7 @@ protected:
         releasePins();
         if (count <= 0)
             return;
-        P *pins = static_cast<P *>(::operator new(size_t(count) * sizeof(P)));
+        P *pins = static_cast<P *>(allocatePinBlock(size_t(count), sizeof(P)));
         for (int i = 0; i < count; ++i)
             new (pins + i) P;
         // The block is released through its first pin.
@@ -125,6 +125,11 @@ private:
         }
     };
     void releasePins();
+    // The memory of count pins of the size given. Blocks of a few plain
+    // pins come from slabs of their own, side by side: a walk along a
+    // large clew then reads few pages, and each pin is one cache line.
+    static void *allocatePinBlock(size_t count, size_t size);
+    static void releasePinBlock(void *block, size_t count, size_t size);
 
     PinList m_pins;
 };

@@ -18,7 +18,10 @@ struct Step
     unsigned char place;
 };
 
-struct Walks
+} // namespace
+
+// The walks of one kind.
+struct NetWalkState
 {
     // The NetWalks of the kind open.
     int depth = 0;
@@ -32,18 +35,17 @@ struct Walks
     Pin *stepping = nullptr;
 };
 
-Walks &walksOf(NetWalk::Kind kind)
-{
-    static Walks walks[NetWalk::KindCount];
-    return walks[kind];
-}
+namespace {
+
+NetWalkState walksOfKind[NetWalk::KindCount];
 
 } // namespace
 
 NetWalk::NetWalk(Kind kind, Pin *entry)
     : m_kind(kind)
+    , m_walks(&walksOfKind[kind])
 {
-    Walks &walks = walksOf(m_kind);
+    NetWalkState &walks = *m_walks;
     ++walks.depth;
     m_joined = entry && walks.stepping == entry;
     walks.stepping = nullptr;
@@ -52,7 +54,7 @@ NetWalk::NetWalk(Kind kind, Pin *entry)
 
 NetWalk::~NetWalk()
 {
-    Walks &walks = walksOf(m_kind);
+    NetWalkState &walks = *m_walks;
     // Steps not taken (an answer found early) are dropped.
     if (!m_joined)
         walks.steps.resize(m_base);
@@ -68,7 +70,7 @@ NetWalk::~NetWalk()
 
 bool NetWalk::enter(const void *key)
 {
-    Walks &walks = walksOf(m_kind);
+    NetWalkState &walks = *m_walks;
     if (walks.passed.contains(key))
         return false;
     walks.passed.insert(key);
@@ -81,19 +83,19 @@ bool NetWalk::enter(unsigned char &marks)
     if (marks & bit)
         return false;
     marks |= bit;
-    walksOf(m_kind).marked.push_back(&marks);
+    m_walks->marked.push_back(&marks);
     return true;
 }
 
 void NetWalk::handOn(PinOwner *owner, Pin *entry)
 {
-    walksOf(m_kind).steps.push_back(Step{owner, entry, 0});
+    m_walks->steps.push_back(Step{owner, entry, 0});
 }
 
 void NetWalk::handOnPartnerOf(Pin *pin)
 {
     if (Pin *partner = pin->partnerAhead())
-        walksOf(m_kind).steps.push_back(Step{nullptr, partner, pin->partnerPlace()});
+        m_walks->steps.push_back(Step{nullptr, partner, pin->partnerPlace()});
 }
 
 bool NetWalk::passThrough(Pin *entry, unsigned char place)
@@ -101,7 +103,10 @@ bool NetWalk::passThrough(Pin *entry, unsigned char place)
     Pin *first = Pin::firstOfBlock(entry, place);
     if (!enter(first->walkMarks()))
         return true;
-    for (int i = 0, count = Pin::blockSize(place); i < count; ++i) {
+    // Handed on last to first, the order next() would turn them round to.
+    if (m_closing)
+        handOnClosing(entry->owner());
+    for (int i = Pin::blockSize(place) - 1; i >= 0; --i) {
         Pin *p = first + i;
         if (p == entry)
             continue;
@@ -109,8 +114,7 @@ bool NetWalk::passThrough(Pin *entry, unsigned char place)
             return false;
         handOnPartnerOf(p);
     }
-    if (m_closing)
-        handOnClosing(entry->owner());
+    m_handedFrom = m_walks->steps.size();
     return true;
 }
 
@@ -121,12 +125,13 @@ void NetWalk::begin()
 
 bool NetWalk::next()
 {
-    Walks &walks = walksOf(m_kind);
+    NetWalkState &walks = *m_walks;
     walks.stepping = nullptr;
     for (;;) {
         // The stack takes the last first: what the step handed on is
         // turned round, so that the first it handed on is taken next.
-        std::reverse(walks.steps.begin() + std::ptrdiff_t(m_handedFrom), walks.steps.end());
+        if (walks.steps.size() > m_handedFrom + 1)
+            std::reverse(walks.steps.begin() + std::ptrdiff_t(m_handedFrom), walks.steps.end());
         if (walks.steps.size() <= m_base)
             return false;
         const Step step = walks.steps.back();
@@ -153,7 +158,7 @@ bool NetWalk::next()
 
 void NetWalk::end()
 {
-    Walks &walks = walksOf(m_kind);
+    NetWalkState &walks = *m_walks;
     walks.stepping = nullptr;
     walks.steps.resize(m_base);
 }

@@ -29,6 +29,7 @@
 
 class Pin;
 class PinOwner;
+struct NetWalkState;
 
 class NetWalk
 {
@@ -102,6 +103,7 @@ private:
     bool passThrough(Pin *entry, unsigned char place);
 
     Kind m_kind;
+    NetWalkState *m_walks;
     bool m_joined = false;
     bool m_through = false;
     bool m_closing = false;

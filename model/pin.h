@@ -187,13 +187,16 @@ public:
         Pin *far = partner();
         if (!far)
             return nullptr;
-        if (!m_partnerPlace) {
-            far->prefetch();
+        if (!letsWalksThrough(m_partnerPlace)) {
+            // The step reads the owner.
+            __builtin_prefetch(&far->m_owner);
             return far;
         }
+        // Stepping through reads the partner and the bytes after it, up to
+        // the end of the pin, of each pin.
         Pin *first = firstOfBlock(far, m_partnerPlace);
         for (int i = 0, count = blockSize(m_partnerPlace); i < count; ++i)
-            first[i].prefetch();
+            __builtin_prefetch(&first[i].m_partner);
         return far;
     }
 
@@ -233,12 +236,6 @@ private:
         m_place = place;
         if (Pin *far = partner())
             far->m_partnerPlace = place;
-    }
-    // What a walk reads of the pin: owner, partner, marks and place.
-    void prefetch() const
-    {
-        __builtin_prefetch(&m_owner);
-        __builtin_prefetch(&m_place);
     }
 
     // The partner; from reading a record until the fix-up, the identity
