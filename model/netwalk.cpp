@@ -18,6 +18,32 @@ struct Step
     unsigned char place;
 };
 
+// A stack that keeps its memory when emptied; a push stays inline, as the
+// walk pushes at every step.
+template <class T>
+class Stack
+{
+public:
+    std::size_t size() const { return m_size; }
+    void push(const T &item)
+    {
+        if (m_size == m_items.size())
+            grow();
+        m_items[m_size++] = item;
+    }
+    T pop() { return m_items[--m_size]; }
+    // Drops the items above the first count.
+    void truncate(std::size_t count) { m_size = std::min(m_size, count); }
+    T *begin() { return m_items.data(); }
+    T *end() { return m_items.data() + m_size; }
+
+private:
+    void grow() { m_items.resize(std::max<std::size_t>(256, m_items.size() * 2)); }
+
+    std::vector<T> m_items;
+    std::size_t m_size = 0;
+};
+
 } // namespace
 
 // The walks of one kind.
@@ -27,10 +53,10 @@ struct NetWalkState
     int depth = 0;
     QSet<const void *> passed;
     // The item marks set, cleared when the outermost walk closes.
-    std::vector<unsigned char *> marked;
+    Stack<unsigned char *> marked;
     // The steps waiting, of every walk of the kind open; each walk's lie
     // above those of the walk it was started from.
-    std::vector<Step> steps;
+    Stack<Step> steps;
     // The entry of the step being taken until a NetWalk joins it.
     Pin *stepping = nullptr;
 };
@@ -57,14 +83,14 @@ NetWalk::~NetWalk()
     NetWalkState &walks = *m_walks;
     // Steps not taken (an answer found early) are dropped.
     if (!m_joined)
-        walks.steps.resize(m_base);
+        walks.steps.truncate(m_base);
     if (--walks.depth > 0)
         return;
     walks.passed.clear();
     const unsigned char bit = static_cast<unsigned char>(1u << m_kind);
     for (unsigned char *marks : walks.marked)
         *marks &= static_cast<unsigned char>(~bit);
-    walks.marked.clear();
+    walks.marked.truncate(0);
     walks.stepping = nullptr;
 }
 
@@ -83,19 +109,19 @@ bool NetWalk::enter(unsigned char &marks)
     if (marks & bit)
         return false;
     marks |= bit;
-    m_walks->marked.push_back(&marks);
+    m_walks->marked.push(&marks);
     return true;
 }
 
 void NetWalk::handOn(PinOwner *owner, Pin *entry)
 {
-    m_walks->steps.push_back(Step{owner, entry, 0});
+    m_walks->steps.push(Step{owner, entry, 0});
 }
 
 void NetWalk::handOnPartnerOf(Pin *pin)
 {
     if (Pin *partner = pin->partnerAhead())
-        m_walks->steps.push_back(Step{nullptr, partner, pin->partnerPlace()});
+        m_walks->steps.push(Step{nullptr, partner, pin->partnerPlace()});
 }
 
 bool NetWalk::passThrough(Pin *entry, unsigned char place)
@@ -134,8 +160,7 @@ bool NetWalk::next()
             std::reverse(walks.steps.begin() + std::ptrdiff_t(m_handedFrom), walks.steps.end());
         if (walks.steps.size() <= m_base)
             return false;
-        const Step step = walks.steps.back();
-        walks.steps.pop_back();
+        const Step step = walks.steps.pop();
         m_handedFrom = walks.steps.size();
         if (!step.owner && m_through && Pin::letsWalksThrough(step.place)) {
             if (!passThrough(step.entry, step.place)) {
@@ -160,5 +185,5 @@ void NetWalk::end()
 {
     NetWalkState &walks = *m_walks;
     walks.stepping = nullptr;
-    walks.steps.resize(m_base);
+    walks.steps.truncate(m_base);
 }
