@@ -11,9 +11,6 @@
 #include <QPainter>
 
 #include <cmath>
-#include <mutex>
-#include <new>
-#include <vector>
 
 namespace {
 
@@ -64,71 +61,11 @@ void GraphicsPins::releasePins()
     for (Pin *p : m_pins)
         p->~Pin();
     // The block starts with the first pin: each pin class is a Pin first.
-    releasePinBlock(static_cast<void *>(m_pins.first), m_pins.count, m_pins.stride);
+    Pin::releaseBlock(static_cast<void *>(m_pins.first), m_pins.count, m_pins.stride);
     m_pins = PinList();
 }
 
-namespace {
 
-// The slabs of pin blocks: for each number of pins up to the largest, the
-// blocks given back, to be given again first.
-struct PinSlabs
-{
-    enum { Largest = 8, SlabBytes = 64 * 1024, Alignment = 64 };
-    std::mutex lock;
-    std::vector<void *> freeBlocks[Largest + 1];
-    // The unused end of the newest slab.
-    char *next = nullptr;
-    char *end = nullptr;
-};
-
-PinSlabs &pinSlabs()
-{
-    // Never destroyed: pins may outlive the static objects.
-    static PinSlabs *slabs = new PinSlabs;
-    return *slabs;
-}
-
-bool fromSlabs(size_t count, size_t size)
-{
-    return size == sizeof(Pin) && sizeof(Pin) % PinSlabs::Alignment == 0 && count > 0 && count <= PinSlabs::Largest;
-}
-
-} // namespace
-
-void *GraphicsPins::allocatePinBlock(size_t count, size_t size)
-{
-    if (!fromSlabs(count, size))
-        return ::operator new(count * size);
-    PinSlabs &slabs = pinSlabs();
-    std::lock_guard<std::mutex> guard(slabs.lock);
-    std::vector<void *> &given = slabs.freeBlocks[count];
-    if (!given.empty()) {
-        void *block = given.back();
-        given.pop_back();
-        return block;
-    }
-    const size_t bytes = count * size;
-    if (size_t(slabs.end - slabs.next) < bytes) {
-        // The rest of the slab is left: the blocks stay one in a line.
-        slabs.next = static_cast<char *>(::operator new(size_t(PinSlabs::SlabBytes), std::align_val_t(PinSlabs::Alignment)));
-        slabs.end = slabs.next + PinSlabs::SlabBytes;
-    }
-    void *block = slabs.next;
-    slabs.next += bytes;
-    return block;
-}
-
-void GraphicsPins::releasePinBlock(void *block, size_t count, size_t size)
-{
-    if (!fromSlabs(count, size)) {
-        ::operator delete(block);
-        return;
-    }
-    PinSlabs &slabs = pinSlabs();
-    std::lock_guard<std::mutex> guard(slabs.lock);
-    slabs.freeBlocks[count].push_back(block);
-}
 
 Pin *GraphicsPins::pin(int index)
 {

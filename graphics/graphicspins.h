@@ -81,7 +81,7 @@ protected:
         releasePins();
         if (count <= 0)
             return;
-        P *pins = static_cast<P *>(allocatePinBlock(size_t(count), sizeof(P)));
+        P *pins = static_cast<P *>(Pin::allocateBlock(size_t(count), sizeof(P)));
         for (int i = 0; i < count; ++i)
             new (pins + i) P;
         // The block is released through its first pin.
@@ -90,7 +90,7 @@ protected:
         for (Pin *pin : m_pins)
             pin->setOwner(this);
         // Plain pins know their place, so that walks find the siblings.
-        if (std::is_same<P, Pin>::value) {
+        if (std::is_same<P, Pin>::value && Pin::blockInSlabs(size_t(count), sizeof(P))) {
             for (int i = 0; i < count; ++i)
                 m_pins[size_t(i)]->setPlace(i, count);
         }
@@ -125,11 +125,6 @@ private:
         }
     };
     void releasePins();
-    // The memory of count pins of the size given. Blocks of a few plain
-    // pins come from slabs of their own, side by side: a walk along a
-    // large clew then reads few pages, and each pin is one cache line.
-    static void *allocatePinBlock(size_t count, size_t size);
-    static void releasePinBlock(void *block, size_t count, size_t size);
 
     PinList m_pins;
 };

@@ -10,6 +10,10 @@
 #include <QGraphicsItem>
 
 #include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <vector>
 
 namespace {
 
@@ -70,6 +74,71 @@ QString PinOwner::netName() const
 int PinOwner::tiedFrameNumber() const
 {
     return 0;
+}
+
+namespace {
+
+// The slabs of pin blocks. Each starts with the walk marks of its slots,
+// one byte to a slot of a pin's size, and the blocks follow; for each
+// number of pins, the blocks given back, to be given again first.
+struct PinSlabs
+{
+    enum { HeadBytes = Pin::SlabBytes / Pin::SlotBytes };
+    std::mutex lock;
+    std::vector<void *> freeBlocks[Pin::LargestSlabBlock + 1];
+    // The unused end of the newest slab.
+    char *next = nullptr;
+    char *end = nullptr;
+};
+
+PinSlabs &pinSlabs()
+{
+    // Never destroyed: pins may outlive the static objects.
+    static PinSlabs *slabs = new PinSlabs;
+    return *slabs;
+}
+
+} // namespace
+
+bool Pin::blockInSlabs(size_t count, size_t size)
+{
+    return size == sizeof(Pin) && size == SlotBytes && count > 0 && count <= LargestSlabBlock;
+}
+
+void *Pin::allocateBlock(size_t count, size_t size)
+{
+    if (!blockInSlabs(count, size))
+        return ::operator new(count * size);
+    PinSlabs &slabs = pinSlabs();
+    std::lock_guard<std::mutex> guard(slabs.lock);
+    std::vector<void *> &given = slabs.freeBlocks[count];
+    if (!given.empty()) {
+        void *block = given.back();
+        given.pop_back();
+        return block;
+    }
+    const size_t bytes = count * size;
+    if (size_t(slabs.end - slabs.next) < bytes) {
+        // The rest of the slab is left: a block stays in one slab.
+        char *slab = static_cast<char *>(::operator new(size_t(SlabBytes), std::align_val_t(SlabBytes)));
+        std::memset(slab, 0, PinSlabs::HeadBytes);
+        slabs.next = slab + PinSlabs::HeadBytes;
+        slabs.end = slab + SlabBytes;
+    }
+    void *block = slabs.next;
+    slabs.next += bytes;
+    return block;
+}
+
+void Pin::releaseBlock(void *block, size_t count, size_t size)
+{
+    if (!blockInSlabs(count, size)) {
+        ::operator delete(block);
+        return;
+    }
+    PinSlabs &slabs = pinSlabs();
+    std::lock_guard<std::mutex> guard(slabs.lock);
+    slabs.freeBlocks[count].push_back(block);
 }
 
 Pin::Pin()

@@ -152,7 +152,25 @@ public:
 
     // Marks of the walks running (NetWalk), one bit per kind. The first pin
     // of an item that lets walks through (below) carries the item's marks.
-    unsigned char &walkMarks() { return m_walk; }
+    // A pin in the slabs keeps them at the head of its slab, with those of
+    // the other pins there: a walk marks and clears them there without
+    // writing to the pins.
+    unsigned char &walkMarks()
+    {
+        if (!m_place)
+            return m_walk;
+        const quintptr at = reinterpret_cast<quintptr>(this);
+        return *reinterpret_cast<unsigned char *>((at & ~quintptr(SlabBytes - 1)) + (at & (SlabBytes - 1)) / SlotBytes);
+    }
+
+    // The memory of count pins of the size given. Blocks of a few plain
+    // pins come from slabs of their own, side by side, one pin to a cache
+    // line: a walk along a large clew then reads few lines and pages. The
+    // pins of a block in the slabs may have a place (below).
+    static void *allocateBlock(size_t count, size_t size);
+    static void releaseBlock(void *block, size_t count, size_t size);
+    static bool blockInSlabs(size_t count, size_t size);
+    enum { SlabBytes = 64 * 1024, SlotBytes = 64, LargestSlabBlock = 8 };
 
     // Where a pin lies among its owner's pins when they are plain pins side
     // by side in one block: the index in the low three bits and their
