@@ -127,12 +127,16 @@ void NetWalk::handOnPartnerOf(Pin *pin)
 bool NetWalk::passThrough(Pin *entry, unsigned char place)
 {
     Pin *first = Pin::firstOfBlock(entry, place);
-    if (!enter(first->walkMarks()))
+    if (!enter(first->slabMarks()))
         return true;
     // Handed on last to first, the order next() would turn them round to.
-    if (m_closing)
-        handOnClosing(entry->owner());
-    for (int i = Pin::blockSize(place) - 1; i >= 0; --i) {
+    const int count = Pin::blockSize(place);
+    if (m_closing) {
+        // A pin beside the entry, read anyway, tells the owner.
+        Pin *read = count < 2 ? entry : first == entry ? first + 1 : first;
+        handOnClosing(read->owner());
+    }
+    for (int i = count - 1; i >= 0; --i) {
         Pin *p = first + i;
         if (p == entry)
             continue;

@@ -155,10 +155,10 @@ public:
     // A pin in the slabs keeps them at the head of its slab, with those of
     // the other pins there: a walk marks and clears them there without
     // writing to the pins.
-    unsigned char &walkMarks()
+    unsigned char &walkMarks() { return m_place ? slabMarks() : m_walk; }
+    // Those marks of a pin known to have a place, found without reading it.
+    unsigned char &slabMarks()
     {
-        if (!m_place)
-            return m_walk;
         const quintptr at = reinterpret_cast<quintptr>(this);
         return *reinterpret_cast<unsigned char *>((at & ~quintptr(SlabBytes - 1)) + (at & (SlabBytes - 1)) / SlotBytes);
     }
@@ -211,10 +211,12 @@ public:
             return far;
         }
         // Stepping through reads the partner and the bytes after it, up to
-        // the end of the pin, of each pin.
+        // the end of the pin, of each pin beside it.
         Pin *first = firstOfBlock(far, m_partnerPlace);
-        for (int i = 0, count = blockSize(m_partnerPlace); i < count; ++i)
-            __builtin_prefetch(&first[i].m_partner);
+        for (int i = 0, count = blockSize(m_partnerPlace); i < count; ++i) {
+            if (first + i != far)
+                __builtin_prefetch(&first[i].m_partner);
+        }
         return far;
     }
 
