@@ -65,8 +65,6 @@ void GraphicsPins::releasePins()
     m_pins = PinList();
 }
 
-
-
 Pin *GraphicsPins::pin(int index)
 {
     if (index < 0 || index >= pinCount())

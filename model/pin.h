@@ -183,7 +183,6 @@ public:
     static Pin *firstOfBlock(Pin *pin, quint8 place) { return pin - (place & PlaceIndexMask); }
     static int blockSize(quint8 place) { return place >> PlaceCountShift & PlaceCountMask; }
     static bool letsWalksThrough(quint8 place) { return place & PlaceThrough; }
-    quint8 place() const { return m_place; }
     quint8 partnerPlace() const { return m_partnerPlace; }
     void setPlace(int index, int count)
     {
