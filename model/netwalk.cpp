@@ -6,49 +6,45 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-// A step to enter the owner by the entry pin (a closing step has no
-// entry). A step handed on by pin has no owner until it is taken, and the
-// entry's place from the pin that handed it on.
-struct Step
-{
-    PinOwner *owner;
-    Pin *entry;
-    unsigned char place;
-};
-
-// A stack that keeps its memory when emptied; a push stays inline, as the
-// walk pushes at every step.
-template <class T>
-class Stack
-{
-public:
-    std::size_t size() const { return m_size; }
-    void push(const T &item)
-    {
-        if (m_size == m_items.size())
-            grow();
-        m_items[m_size++] = item;
-    }
-    T pop() { return m_items[--m_size]; }
-    // Drops the items above the first count.
-    void truncate(std::size_t count) { m_size = std::min(m_size, count); }
-    T *begin() { return m_items.data(); }
-    T *end() { return m_items.data() + m_size; }
-
-private:
-    void grow() { m_items.resize(std::max<std::size_t>(256, m_items.size() * 2)); }
-
-    std::vector<T> m_items;
-    std::size_t m_size = 0;
-};
-
-} // namespace
-
 // The walks of one kind.
 struct NetWalkState
 {
+    // A step to enter the owner by the entry pin (a closing step has no
+    // entry). A step handed on by pin has no owner until it is taken, and the
+    // entry's place from the pin that handed it on.
+    struct Step
+    {
+        PinOwner *owner;
+        Pin *entry;
+        unsigned char place;
+    };
+
+    // A stack that keeps its memory when emptied; a push stays inline, as the
+    // walk pushes at every step.
+    template <class T>
+    class Stack
+    {
+    public:
+        std::size_t size() const { return m_size; }
+        void push(const T &item)
+        {
+            if (m_size == m_items.size())
+                grow();
+            m_items[m_size++] = item;
+        }
+        T pop() { return m_items[--m_size]; }
+        // Drops the items above the first count.
+        void truncate(std::size_t count) { m_size = std::min(m_size, count); }
+        T *begin() { return m_items.data(); }
+        T *end() { return m_items.data() + m_size; }
+
+    private:
+        void grow() { m_items.resize(std::max<std::size_t>(256, m_items.size() * 2)); }
+
+        std::vector<T> m_items;
+        std::size_t m_size = 0;
+    };
+
     // The NetWalks of the kind open.
     int depth = 0;
     QSet<const void *> passed;
@@ -115,13 +111,13 @@ bool NetWalk::enter(unsigned char &marks)
 
 void NetWalk::handOn(PinOwner *owner, Pin *entry)
 {
-    m_walks->steps.push(Step{owner, entry, 0});
+    m_walks->steps.push(NetWalkState::Step{owner, entry, 0});
 }
 
 void NetWalk::handOnPartnerOf(Pin *pin)
 {
     if (Pin *partner = pin->partnerAhead())
-        m_walks->steps.push(Step{nullptr, partner, pin->partnerPlace()});
+        m_walks->steps.push(NetWalkState::Step{nullptr, partner, pin->partnerPlace()});
 }
 
 bool NetWalk::passThrough(Pin *entry, unsigned char place)
@@ -164,7 +160,7 @@ bool NetWalk::next()
             std::reverse(walks.steps.begin() + std::ptrdiff_t(m_handedFrom), walks.steps.end());
         if (walks.steps.size() <= m_base)
             return false;
-        const Step step = walks.steps.pop();
+        const NetWalkState::Step step = walks.steps.pop();
         m_handedFrom = walks.steps.size();
         if (!step.owner && m_through && Pin::letsWalksThrough(step.place)) {
             if (!passThrough(step.entry, step.place)) {
