@@ -123,11 +123,17 @@ void HeapReserve::add(qint64 bytes)
     void *fence = std::malloc(block);
     if (fence)
         d->fences.push_back(fence);
-    // The ranges the blocks cover, neighbours joined: mostly one.
+    // The ranges the blocks cover, neighbours joined: mostly one. Only
+    // memory of the heap's own segment is mapped ahead, which stays the
+    // heap's while the fence is held (a block the allocator mapped apart,
+    // were it told to, goes back to the system when freed).
+    const auto *heapEnd = static_cast<const char *>(sbrk(0));
     std::vector<std::pair<char *, char *>> ranges;
     std::sort(blocks.begin(), blocks.end());
     for (char *piece : blocks) {
         char *end = piece + malloc_usable_size(piece);
+        if (end > heapEnd)
+            continue;
         if (!ranges.empty() && piece - ranges.back().second <= 64)
             ranges.back().second = end;
         else
