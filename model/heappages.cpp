@@ -86,6 +86,7 @@ struct HeapReserve::Private
     std::vector<void *> fences;
     std::vector<std::thread> mappers;
     std::atomic<bool> stop{false};
+    qint64 total = 0;
 };
 
 HeapReserve::HeapReserve()
@@ -110,8 +111,13 @@ void HeapReserve::add(qint64 bytes)
 #if defined(__linux__) && defined(__GLIBC__)
     // Below the smallest size the allocator maps on its own.
     const size_t block = 120 * 1024;
+    // Sizes come from the files' records: whatever a damaged one claims,
+    // no more than a quarter of the machine's memory is taken ahead.
+    const qint64 limit = qint64(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGESIZE) / 4;
+    bytes = std::min(bytes, limit - d->total);
     if (bytes < qint64(4 * block))
         return;
+    d->total += bytes;
     std::vector<char *> blocks;
     blocks.reserve(size_t(bytes) / block + 1);
     for (qint64 taken = 0; taken < bytes; taken += qint64(block)) {
