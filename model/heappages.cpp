@@ -16,6 +16,7 @@
 #include <malloc.h>
 #endif
 #ifdef __linux__
+#include <sched.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #ifndef MADV_POPULATE_WRITE
@@ -152,9 +153,13 @@ void HeapReserve::add(qint64 bytes)
     const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
     try {
         d->mappers.emplace_back([ranges = std::move(ranges), page, stop = &d->stop] {
+            // On a processor the load leaves idle only: the thread never
+            // takes one from the load or its file reader.
+            sched_param idle{};
+            sched_setscheduler(0, SCHED_IDLE, &idle);
             // A step at a time, lowest first as the load takes them: the
             // memory map stays free for the load in between.
-            const uintptr_t step = 1 << 20;
+            const uintptr_t step = 256 << 10;
             for (const auto &range : ranges) {
                 uintptr_t from = (uintptr_t(range.first) + page - 1) & ~(page - 1);
                 const uintptr_t to = uintptr_t(range.second) & ~(page - 1);
