@@ -85,10 +85,49 @@ void setUpHeap()
 struct HeapReserve::Private
 {
     std::vector<void *> fences;
-    std::vector<std::thread> mappers;
+    // The page-aligned ranges still to map, lowest first; the thread
+    // mapping them moves the first one's start on as it goes.
+    std::vector<std::pair<uintptr_t, uintptr_t>> ranges;
+    std::thread mapper;
     std::atomic<bool> stop{false};
     qint64 total = 0;
+
+    // Stops the thread after the step it is in: the heap grows only while
+    // no step holds the memory map.
+    void pause()
+    {
+        if (!mapper.joinable())
+            return;
+        stop = true;
+        mapper.join();
+        stop = false;
+    }
+    void run();
 };
+
+void HeapReserve::Private::run()
+{
+#if defined(__linux__) && defined(__GLIBC__)
+    // On a processor the load leaves idle only: the thread never takes one
+    // from the load or its file reader.
+    sched_param idle{};
+    sched_setscheduler(0, SCHED_IDLE, &idle);
+    // A step at a time, lowest first as the load takes them: the memory
+    // map stays free for the load in between.
+    const uintptr_t step = 256 << 10;
+    while (!ranges.empty() && !stop) {
+        auto &range = ranges.front();
+        const uintptr_t to = std::min(range.second, range.first + step);
+        if (madvise(reinterpret_cast<void *>(range.first), size_t(to - range.first), MADV_POPULATE_WRITE) != 0) {
+            ranges.clear();
+            return;
+        }
+        range.first = to;
+        if (range.first >= range.second)
+            ranges.erase(ranges.begin());
+    }
+#endif
+}
 
 HeapReserve::HeapReserve()
     : d(new Private)
@@ -97,9 +136,7 @@ HeapReserve::HeapReserve()
 
 HeapReserve::~HeapReserve()
 {
-    d->stop = true;
-    for (std::thread &mapper : d->mappers)
-        mapper.join();
+    d->pause();
     // The room left above what the load took goes back with the fence
     // (the allocator trims a large free top).
     for (auto it = d->fences.rbegin(); it != d->fences.rend(); ++it)
@@ -119,6 +156,7 @@ void HeapReserve::add(qint64 bytes)
     if (bytes < qint64(4 * block))
         return;
     d->total += bytes;
+    d->pause();
     std::vector<char *> blocks;
     blocks.reserve(size_t(bytes) / block + 1);
     for (qint64 taken = 0; taken < bytes; taken += qint64(block)) {
@@ -134,42 +172,32 @@ void HeapReserve::add(qint64 bytes)
     // memory of the heap's own segment is mapped ahead, which stays the
     // heap's while the fence is held (a block the allocator mapped apart,
     // were it told to, goes back to the system when freed).
-    const auto *heapEnd = static_cast<const char *>(sbrk(0));
-    std::vector<std::pair<char *, char *>> ranges;
+    const auto heapEnd = uintptr_t(sbrk(0));
+    const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+    std::vector<std::pair<uintptr_t, uintptr_t>> ranges;
     std::sort(blocks.begin(), blocks.end());
     for (char *piece : blocks) {
-        char *end = piece + malloc_usable_size(piece);
+        const auto from = uintptr_t(piece);
+        const uintptr_t end = from + malloc_usable_size(piece);
         if (end > heapEnd)
             continue;
-        if (!ranges.empty() && piece - ranges.back().second <= 64)
+        if (!ranges.empty() && from - ranges.back().second <= 64)
             ranges.back().second = end;
         else
-            ranges.emplace_back(piece, end);
+            ranges.emplace_back(from, end);
     }
     for (char *piece : blocks)
         std::free(piece);
     if (!fence)
         return;
-    const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+    for (const auto &range : ranges) {
+        const uintptr_t from = (range.first + page - 1) & ~(page - 1);
+        const uintptr_t to = range.second & ~(page - 1);
+        if (from < to)
+            d->ranges.emplace_back(from, to);
+    }
     try {
-        d->mappers.emplace_back([ranges = std::move(ranges), page, stop = &d->stop] {
-            // On a processor the load leaves idle only: the thread never
-            // takes one from the load or its file reader.
-            sched_param idle{};
-            sched_setscheduler(0, SCHED_IDLE, &idle);
-            // A step at a time, lowest first as the load takes them: the
-            // memory map stays free for the load in between.
-            const uintptr_t step = 256 << 10;
-            for (const auto &range : ranges) {
-                uintptr_t from = (uintptr_t(range.first) + page - 1) & ~(page - 1);
-                const uintptr_t to = uintptr_t(range.second) & ~(page - 1);
-                for (; from < to && !*stop; from += step) {
-                    if (madvise(reinterpret_cast<void *>(from), size_t(std::min(step, to - from)),
-                                MADV_POPULATE_WRITE) != 0)
-                        return;
-                }
-            }
-        });
+        d->mapper = std::thread([p = d] { p->run(); });
     } catch (const std::system_error &) {
     }
 #else
