@@ -45,11 +45,6 @@ GraphicsPins::GraphicsPins(GraphicsScene *scene, GraphicsItem *parent, int itemF
 
 GraphicsPins::~GraphicsPins()
 {
-    dropPins();
-}
-
-void GraphicsPins::dropPins()
-{
     // The pins of a closing project go with every pin they are joined to:
     // the partners and links, elsewhere in memory, are not visited.
     if (goesWithProject()) {
@@ -66,8 +61,7 @@ void GraphicsPins::releasePins()
     for (Pin *p : m_pins)
         p->~Pin();
     // The block starts with the first pin: each pin class is a Pin first.
-    if (!m_pins.inRoom)
-        ::operator delete(static_cast<void *>(m_pins.first));
+    ::operator delete(static_cast<void *>(m_pins.first));
     m_pins = PinList();
 }
 

@@ -73,25 +73,19 @@ public:
 protected:
     // Allocates count pins of class P owned by this item, side by side in
     // one block: the list steps through them by the size of P, and each
-    // goes by its own (virtual) destructor. A kind whose pins are always
-    // the same few gives room for them inside the item (room, of roomBytes):
-    // the pins then take no allocation of their own and lie beside the item.
-    // A kind whose pins lie in its room drops them in its own destructor,
-    // while the room is still its own.
-    void dropPins();
+    // goes by its own (virtual) destructor.
     template <class P>
-    void allocatePins(int count, void *room = nullptr, size_t roomBytes = 0)
+    void allocatePins(int count)
     {
         releasePins();
         if (count <= 0)
             return;
-        const bool inRoom = room && size_t(count) * sizeof(P) <= roomBytes;
-        P *pins = static_cast<P *>(inRoom ? room : ::operator new(size_t(count) * sizeof(P)));
+        P *pins = static_cast<P *>(::operator new(size_t(count) * sizeof(P)));
         for (int i = 0; i < count; ++i)
             new (pins + i) P;
         // The block is released through its first pin.
         Q_ASSERT(static_cast<void *>(static_cast<Pin *>(pins)) == static_cast<void *>(pins));
-        m_pins = PinList(static_cast<Pin *>(pins), quint32(count), quint32(sizeof(P)), inRoom);
+        m_pins = PinList{static_cast<Pin *>(pins), quint32(count), quint32(sizeof(P))};
         for (Pin *pin : m_pins)
             pin->setOwner(this);
     }
@@ -101,23 +95,9 @@ private:
     // pin, their number and the distance from one to the next in bytes.
     struct PinList
     {
-        PinList()
-            : stride(0)
-            , inRoom(0)
-        {
-        }
-        PinList(Pin *at, quint32 n, quint32 step, bool room)
-            : first(at)
-            , count(n)
-            , stride(step)
-            , inRoom(room)
-        {
-        }
         Pin *first = nullptr;
         quint32 count = 0;
-        quint32 stride : 31;
-        // In the room the item gives: not released on its own.
-        quint32 inRoom : 1;
+        quint32 stride = 0;
         struct Iterator
         {
             char *at;

@@ -15,17 +15,6 @@ GraphicsNode::GraphicsNode(GraphicsScene *scene)
     setZValue(2.0);
 }
 
-GraphicsNode::~GraphicsNode()
-{
-    dropPins();
-}
-
-void GraphicsNode::createPins(int count)
-{
-    prepareGeometryChange();
-    allocatePins<Pin>(count, m_pinRoom, sizeof m_pinRoom);
-}
-
 QRectF GraphicsNode::boundingRect() const
 {
     const Pin *dot = const_cast<GraphicsNode *>(this)->pin(0);

@@ -15,18 +15,13 @@ public:
     enum { EndFamilyType = QGraphicsItem::UserType + 111 };
 
     explicit GraphicsNode(GraphicsScene *scene);
-    ~GraphicsNode() override;
 
     int type() const override { return Type; }
-    // The four pins lie in the node itself.
-    void createPins(int count) override;
     QRectF boundingRect() const override;
     // Only the dot itself is hit, not the corners of its square.
     bool contains(const QPointF &point) const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
-private:
-    alignas(Pin) unsigned char m_pinRoom[4 * sizeof(Pin)];
 };
 
 // Whether the item is of the node family.

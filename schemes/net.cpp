@@ -223,17 +223,6 @@ GraphicsNet::GraphicsNet(GraphicsScene *scene)
     setZValue(1.0);
 }
 
-GraphicsNet::~GraphicsNet()
-{
-    dropPins();
-}
-
-void GraphicsNet::createPins(int count)
-{
-    prepareGeometryChange();
-    allocatePins<Pin>(count, m_pinRoom, sizeof m_pinRoom);
-}
-
 GraphicsNet *graphicsNetCast(GraphicsItem *item)
 {
     if (!item || item->type() != GraphicsNet::Type)

@@ -86,11 +86,8 @@ public:
     enum { DefaultSection = 1, ScreenedSection = 15 };
 
     explicit GraphicsNet(GraphicsScene *scene);
-    ~GraphicsNet() override;
 
     int type() const override { return Type; }
-    // The two ends lie in the net itself.
-    void createPins(int count) override;
     QRectF boundingRect() const override;
     bool contains(const QPointF &point) const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
@@ -163,7 +160,6 @@ private:
     const WireSection &sectionRow() const;
 
     int m_section = DefaultSection;
-    alignas(Pin) unsigned char m_pinRoom[2 * sizeof(Pin)];
 };
 
 // The item as a net, or null.
