@@ -471,8 +471,10 @@ void GraphicsItem::loadGeometry(DataStream &stream)
     bool mirrored = false;
     if (transformed)
         stream >> index >> mirrored;
-    // Written indexes are 0 to 3; anything else is read modulo 4.
-    setMatrixQuiet(matrixOf(index & 3, mirrored), false);
+    // Written indexes are 0 to 3; anything else is read modulo 4. A turn
+    // the item has already (mostly none) is not made anew.
+    if ((m_matrix & 8) || (m_matrix & 3) != (index & 3) || bool(m_matrix & 4) != mirrored)
+        setMatrixQuiet(matrixOf(index & 3, mirrored), false);
 }
 
 void GraphicsItem::saveClipboardData(DataStream &stream)

@@ -56,7 +56,9 @@ void GraphicsText::saveData(DataStream &stream)
 
 void GraphicsText::loadData(DataStream &stream)
 {
-    QFont font;
+    // Read over a copy of the item's own font: no default font is made
+    // for each text read.
+    QFont font = m_font;
     QColor color;
     qint32 alignment = 0;
     QString text;

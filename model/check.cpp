@@ -81,17 +81,13 @@ int execModal(QDialog *dialog)
     return dialog->exec();
 }
 
-bool checkCondition(bool condition, const char *file, int line)
+bool conditionFailed(const char *file, int line)
 {
-    if (condition)
-        return true;
     return failCheck(conditionText, file, line);
 }
 
-bool checkPointer(const void *pointer, const char *file, int line)
+bool pointerFailed(const char *file, int line)
 {
-    if (pointer)
-        return true;
     return failCheck("In file %1, line %2: Out of memory", file, line);
 }
 

@@ -10,8 +10,20 @@
 
 class QDialog;
 
-bool checkCondition(bool condition, const char *file, int line);
-bool checkPointer(const void *pointer, const char *file, int line);
+// What a failed check does; the checks themselves are tested in place,
+// where they pass almost always.
+bool conditionFailed(const char *file, int line);
+bool pointerFailed(const char *file, int line);
+
+inline bool checkCondition(bool condition, const char *file, int line)
+{
+    return Q_LIKELY(condition) || conditionFailed(file, line);
+}
+
+inline bool checkPointer(const void *pointer, const char *file, int line)
+{
+    return Q_LIKELY(pointer != nullptr) || pointerFailed(file, line);
+}
 
 // The text a failed condition check shows for a place in the source,
 // "In file %1, line %2: FALSE expression", for those that report a

@@ -1,6 +1,8 @@
 #ifndef HEAPPAGES_H
 #define HEAPPAGES_H
 
+#include <QtGlobal>
+
 // How the program sets up its heap, first thing in main(), before anything
 // is allocated.
 //
@@ -20,5 +22,30 @@ void setUpHeap();
 // Whether this process was started with glibc asked for its heap on huge
 // pages (the tunable's last value is 1) and the system allows them.
 bool heapOnHugePages();
+
+// Room a load of known size takes from the system in one go, before the
+// load allocates it piece by piece. Each piece of a growing heap is a page
+// fault on first touch, a few tens of thousands for a large project; here
+// the heap grows at once by the room asked for and a thread of its own has
+// the system map that room while the load goes on, so that the load finds
+// its pages there. The room is free heap memory all the while: the load
+// takes it as any other. Whatever the load left of it goes back to the
+// system when the reserve ends. Where the system cannot map memory ahead,
+// the heap still grows at once and the load faults its pages as before.
+class HeapReserve
+{
+public:
+    HeapReserve();
+    ~HeapReserve();
+    HeapReserve(const HeapReserve &) = delete;
+    HeapReserve &operator=(const HeapReserve &) = delete;
+
+    // Makes room for about that many more bytes of the heap.
+    void add(qint64 bytes);
+
+private:
+    struct Private;
+    Private *d;
+};
 
 #endif // HEAPPAGES_H

@@ -92,14 +92,18 @@ public:
     {
         // The records lie apart in memory: each is fetched a few visits
         // ahead, so that the fetches overlap.
-        const size_t ahead = 8;
+        // A small record is fetched whole: it may straddle two lines.
+        const size_t ahead = 16;
         for (size_t page = 0; page < m_pages.size(); ++page) {
             if (!m_pages[page])
                 continue;
             const Page &entries = *m_pages[page];
             for (size_t i = 0; i < PageSize; ++i) {
-                if (i + ahead < PageSize && entries[i + ahead])
+                if (i + ahead < PageSize && entries[i + ahead]) {
                     __builtin_prefetch(entries[i + ahead]);
+                    if constexpr (sizeof(T) <= 128)
+                        __builtin_prefetch(reinterpret_cast<const char *>(entries[i + ahead]) + sizeof(T) - 1);
+                }
                 if (entries[i])
                     visit(qint32(page * PageSize + i), entries[i]);
             }

@@ -31,6 +31,7 @@
 
 class CommitRecord;
 class DataStream;
+class HeapReserve;
 class EquipmentMenager;
 class File;
 class Identified;
@@ -321,7 +322,7 @@ private:
     void writeMainFile(DataStream &stream);
     enum MainFileResult { MainFileRead, MainFileDamaged, ProgramTooOld };
     MainFileResult readMainFile(DataStream *const *streams);
-    void runLoadPasses(DataStream *const *streams, QString *message);
+    void runLoadPasses(DataStream *const *streams, QString *message, HeapReserve &reserve);
     void useRecordedSideFileNames();
     // Takes the managers' branches out of the tree, with no row current:
     // rows added to or deleted from a branch out there cost the tree no

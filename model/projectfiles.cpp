@@ -9,6 +9,7 @@
 #include "model/datastream.h"
 #include "model/file.h"
 #include "model/fileprefetch.h"
+#include "model/heappages.h"
 #include "model/itemmenagerbase.h"
 #include "model/projectlock.h"
 #include "model/qobjecttext.h"
@@ -403,7 +404,14 @@ void Project::useRecordedSideFileNames()
     }
 }
 
-void Project::runLoadPasses(DataStream *const *streams, QString *message)
+namespace {
+
+// About the memory a project takes per byte of its files, once read.
+const qint64 heapPerFileByte = 7;
+
+} // namespace
+
+void Project::runLoadPasses(DataStream *const *streams, QString *message, HeapReserve &reserve)
 {
     struct Pass
     {
@@ -419,7 +427,12 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message)
         {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
         {[&] {
              // The sheets' files are read ahead while each is parsed.
-             const FilePrefetch prefetch(m_schemes->documentFilePaths(), m_schemes->documentFileSizes());
+             const QList<qint64> sizes = m_schemes->documentFileSizes();
+             qint64 sheetBytes = 0;
+             for (qint64 size : sizes)
+                 sheetBytes += size;
+             reserve.add(heapPerFileByte * sheetBytes);
+             const FilePrefetch prefetch(m_schemes->documentFilePaths(), sizes);
              return m_schemes->loadFirst(schm);
          },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
@@ -548,14 +561,19 @@ bool Project::load()
             }
         }
     }
+    HeapReserve reserve;
     if (message.isEmpty() && !tooOld) {
+        qint64 sideBytes = 0;
+        for (int i = DevicesFile; i < FileCount; ++i)
+            sideBytes += m_files[size_t(i)]->buffer().size();
+        reserve.add(heapPerFileByte * sideBytes);
         // The devices are the whole content of their file.
         if (readDevices(*streams[DevicesFile], &message) && !streams[DevicesFile]->checkAtEnd())
             message = tr("Load devices not correct. File %1 is corrupt!").arg(m_files[DevicesFile]->fileName());
         // The rows read join their branches outside the tree, which takes
         // the branches back once the passes are done.
         const QList<QTreeWidgetItem *> branches = takeBranches();
-        runLoadPasses(streams, &message);
+        runLoadPasses(streams, &message, reserve);
         insertTopLevelItems(0, branches);
     }
 

@@ -59,8 +59,9 @@ ProjectItemBase::~ProjectItemBase()
 
 void ProjectItemBase::setIcons(const QString &closedImage, const QString &openImage)
 {
-    m_closedIcon = std::make_unique<QIcon>(sharedIcon(closedImage));
-    m_openIcon = std::make_unique<QIcon>(sharedIcon(openImage));
+    m_closedIcon = sharedIcon(closedImage);
+    m_openIcon = sharedIcon(openImage);
+    m_hasIcons = true;
     collapsed();
 }
 
@@ -96,14 +97,14 @@ void ProjectItemBase::doubleClicked()
 
 void ProjectItemBase::collapsed()
 {
-    if (m_closedIcon)
-        setIcon(0, *m_closedIcon);
+    if (m_hasIcons)
+        setIcon(0, m_closedIcon);
 }
 
 void ProjectItemBase::expanded()
 {
-    if (m_openIcon)
-        setIcon(0, *m_openIcon);
+    if (m_hasIcons)
+        setIcon(0, m_openIcon);
 }
 
 void ProjectItemBase::writeTexts(DataStream &stream) const

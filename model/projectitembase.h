@@ -6,12 +6,10 @@
 // stands for. By default each operation is handed up to the parent row, so an
 // event on a document reaches the manager that owns it.
 
+#include <QIcon>
 #include <QTreeWidgetItem>
 
-#include <memory>
-
 class DataStream;
-class QIcon;
 class QPoint;
 
 class ProjectItemBase : public QTreeWidgetItem
@@ -44,8 +42,10 @@ public:
     ProjectItemBase *parentRow() const;
 
 private:
-    std::unique_ptr<QIcon> m_closedIcon;
-    std::unique_ptr<QIcon> m_openIcon;
+    // Shared with every row of the same images; none until set.
+    QIcon m_closedIcon;
+    QIcon m_openIcon;
+    bool m_hasIcons = false;
 };
 
 #endif

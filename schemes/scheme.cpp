@@ -100,13 +100,27 @@
 
 namespace {
 
-QHash<int, SchemeItemType> &schemeItemRegistry()
+constexpr int itemUserType = QGraphicsItem::UserType;
+
+// The kinds by their type id, less the toolkit's first user type: every
+// item of a sheet being read is made through its row. A row of type id 0
+// holds no kind.
+constexpr int registrySpan = 1024;
+
+SchemeItemType *schemeItemRegistry()
 {
-    static QHash<int, SchemeItemType> types;
+    static SchemeItemType types[registrySpan] = {};
     return types;
 }
 
-constexpr int itemUserType = QGraphicsItem::UserType;
+SchemeItemType *registryRow(int typeId)
+{
+    const unsigned at = unsigned(typeId - itemUserType);
+    if (at >= unsigned(registrySpan))
+        return nullptr;
+    SchemeItemType *row = schemeItemRegistry() + at;
+    return row->typeId == typeId ? row : nullptr;
+}
 
 // Every kind that can stand on a scheme. A kind gets its factories here when
 // its item and dialog classes exist; until then both are null.
@@ -200,8 +214,11 @@ Scheme::~Scheme()
 
 void Scheme::registerItemTypes()
 {
-    for (const SchemeItemType &row : itemTypeTable)
-        schemeItemRegistry().insert(row.typeId, row);
+    for (const SchemeItemType &row : itemTypeTable) {
+        const unsigned at = unsigned(row.typeId - itemUserType);
+        if (CHECK(at < unsigned(registrySpan)))
+            schemeItemRegistry()[at] = row;
+    }
     // Pinned items' dialogs measure nets the way the nets themselves do.
     DlgPropGraphicsPins::setNetLengthFunction(&GraphicsNet::lengthOf);
     // Conductors carry a net over to the paired clamp of a bottom panel.
@@ -210,17 +227,16 @@ void Scheme::registerItemTypes()
 
 const SchemeItemType *Scheme::itemTypeRecord(int typeId)
 {
-    const auto it = schemeItemRegistry().constFind(typeId);
-    return it == schemeItemRegistry().constEnd() ? nullptr : &it.value();
+    return registryRow(typeId);
 }
 
 bool Scheme::setItemTypeFactories(int typeId, SchemeItemFactory item, SchemeDialogFactory dialog)
 {
-    const auto it = schemeItemRegistry().find(typeId);
-    if (it == schemeItemRegistry().end())
+    SchemeItemType *row = registryRow(typeId);
+    if (!row)
         return false;
-    it->createItem = item;
-    it->createDialog = dialog;
+    row->createItem = item;
+    row->createDialog = dialog;
     return true;
 }
 
