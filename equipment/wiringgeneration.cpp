@@ -355,23 +355,35 @@ void releasePanelWiring(GraphicsPlaceContainer *container)
 
 } // namespace
 
-bool Frame::createWiringLayouts(CheckLog &log, bool build)
+bool Frame::generateWiringLayouts(CheckLog &log, bool build)
 {
     forgetSavedRecord();
     if (!m_layout)
         return true;
     m_listingPages = !build;
+    m_generating = true;
     const bool ok = m_layout->createWiringLayouts(log);
+    m_generating = false;
     m_listingPages = false;
-    // The listed rows join the tree in one insertion: a tree shown in a
-    // view lays out its rows again after each.
-    if (!m_listedRows.isEmpty()) {
-        if (m_treeItem)
-            m_treeItem->addChildren(m_listedRows);
-        else
-            qDeleteAll(m_listedRows);
-        m_listedRows.clear();
+    return ok;
+}
+
+bool Frame::createWiringLayouts(CheckLog &log, bool build)
+{
+    const bool ok = generateWiringLayouts(log, build);
+    // The rows join the tree in one insertion: a tree shown in a view lays
+    // out its rows again after each.
+    QList<QTreeWidgetItem *> rows = std::exchange(m_listedRows, {});
+    if (!m_treeItem) {
+        qDeleteAll(rows);
+        rows.clear();
     }
+    for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
+        if (m_treeItem && page && page->sceneItem())
+            rows.append(page->sceneItem());
+    }
+    if (!rows.isEmpty())
+        m_treeItem->addChildren(rows);
     return ok;
 }
 
@@ -383,16 +395,16 @@ bool Frame::buildWiringPages(bool showChecks)
     EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
     if (listed.isEmpty() || !m_layout || !m_treeItem || !equipment)
         return listed.isEmpty();
-    // The pages are made after the rows that list them, numbered as they
-    // were.
-    const int first = m_treeItem->childCount();
+    // The pages are numbered as the rows that list them were.
     resetPageCounter();
-    createWiringLayouts(equipment->loadLog(), true);
+    generateWiringLayouts(equipment->loadLog(), true);
     QList<WiringLayout *> made;
-    for (int i = first; i < m_treeItem->childCount(); ++i) {
-        auto *row = dynamic_cast<SceneItem *>(m_treeItem->child(i));
-        if (auto *page = row ? qobject_cast<WiringLayout *>(row->owner()) : nullptr)
+    QList<QTreeWidgetItem *> rows;
+    for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
+        if (page && page->sceneItem()) {
             made.append(page);
+            rows.append(page->sceneItem());
+        }
     }
     bool same = made.size() == listed.size();
     for (int i = 0; same && i < made.size(); ++i) {
@@ -400,9 +412,13 @@ bool Frame::buildWiringPages(bool showChecks)
             && made[i]->name() == listed[i]->pageName();
     }
     if (same) {
+        // Each page takes the row that listed it: its own row never joins
+        // the tree.
         for (int i = 0; i < made.size(); ++i)
             made[i]->adoptSceneItem(listed[i]);
     } else {
+        // The pages made follow the rows that listed them, which go.
+        m_treeItem->addChildren(rows);
         qDeleteAll(listed);
     }
     // Built as the project gives them, the pages hold no change of the
