@@ -122,7 +122,10 @@ public:
     // The frame's wiring documents from its layout as it is (none without
     // a layout: true): built, or only listed as rows under the frame's row
     // that stand for pages built when first wanted.
-    bool createWiringLayouts(CheckLog &log, bool build);
+    // With holdRows, the rows of the pages built wait for joinMadeRows.
+    bool createWiringLayouts(CheckLog &log, bool build, bool holdRows = false);
+    // The rows of the pages built and still there join the frame's row.
+    void joinMadeRows();
     // Builds the pages the frame only lists, from the project as it
     // stands: true when each row listed then stands for its page; false
     // when the frame now makes other pages than those listed, which then

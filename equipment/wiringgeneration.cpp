@@ -368,23 +368,37 @@ bool Frame::generateWiringLayouts(CheckLog &log, bool build)
     return ok;
 }
 
-bool Frame::createWiringLayouts(CheckLog &log, bool build)
+bool Frame::createWiringLayouts(CheckLog &log, bool build, bool holdRows)
 {
     const bool ok = generateWiringLayouts(log, build);
-    // The rows join the tree in one insertion: a tree shown in a view lays
-    // out its rows again after each.
+    // The listed rows join the tree in one insertion with the rows of the
+    // pages built: a tree shown in a view lays out its rows again after
+    // each.
     QList<QTreeWidgetItem *> rows = std::exchange(m_listedRows, {});
     if (!m_treeItem) {
         qDeleteAll(rows);
         rows.clear();
     }
+    if (!holdRows) {
+        for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
+            if (m_treeItem && page && page->sceneItem())
+                rows.append(page->sceneItem());
+        }
+    }
+    if (!rows.isEmpty())
+        m_treeItem->addChildren(rows);
+    return ok;
+}
+
+void Frame::joinMadeRows()
+{
+    QList<QTreeWidgetItem *> rows;
     for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
         if (m_treeItem && page && page->sceneItem())
             rows.append(page->sceneItem());
     }
     if (!rows.isEmpty())
         m_treeItem->addChildren(rows);
-    return ok;
 }
 
 bool Frame::buildWiringPages(bool showChecks)
@@ -466,13 +480,16 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
     SpecificationManagerCable *cableSpecification = project() ? project()->specificationCable() : nullptr;
 
     // The DC table pages, then the DC scheme pages, of the modules placed
-    // here, by number, then name.
-    QList<Module *> modules;
-    for (Device *device : equipment ? equipment->placedDevices(code, ModuleKind) : QList<Device *>())
-        modules.append(static_cast<Module *>(device));
-    std::stable_sort(modules.begin(), modules.end(),
-                     [](const Module *a, const Module *b) { return a->number() < b->number(); });
-    createModuleWiringLayouts(m_frame, modules, m_wiringPages);
+    // here, by number, then name; only frames of a type that has them look
+    // for their modules.
+    if (equipment && hasModulePages(m_frame)) {
+        QList<Module *> modules;
+        for (Device *device : equipment->placedDevices(code, ModuleKind))
+            modules.append(static_cast<Module *>(device));
+        std::stable_sort(modules.begin(), modules.end(),
+                         [](const Module *a, const Module *b) { return a->number() < b->number(); });
+        createModuleWiringLayouts(m_frame, modules, m_wiringPages);
+    }
 
     if (m_frame->address().field(0) != relayCaseFrameKind) {
         for (GraphicsFramePart *part : std::as_const(m_parts)) {
@@ -970,11 +987,24 @@ TakenPages takePages(FrameLayout *layout)
             taken.partPages.append({part, std::exchange(part->wiringPages(), {})});
     }
     // Every panel of the layout, at any depth: the layout's own items and
-    // all below them (the framework's scene may not hold them yet).
-    QList<GraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
-    while (!pending.isEmpty()) {
-        GraphicsItem *item = pending.takeLast();
-        pending.append(item->childItems());
+    // all below them (the framework's scene may not hold them yet). Each
+    // item is asked for from memory as it is stacked, so that the fetches
+    // of its siblings overlap; the stack keeps its room from one call to
+    // the next.
+    thread_local std::vector<GraphicsItem *> pending;
+    pending.assign(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
+    for (GraphicsItem *item : pending)
+        __builtin_prefetch(item);
+    while (!pending.empty()) {
+        GraphicsItem *item = pending.back();
+        pending.pop_back();
+        if (item->hasChildItems()) {
+            const QList<GraphicsItem *> children = item->childItems();
+            for (GraphicsItem *child : children) {
+                __builtin_prefetch(child);
+                pending.push_back(child);
+            }
+        }
         if (item->type() != GraphicsFramePanel::Type)
             continue;
         auto *panel = dynamic_cast<GraphicsFramePanel *>(item);
@@ -1347,7 +1377,9 @@ bool EquipmentMenager::rebuildWiringLayouts()
             }
             rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter()});
             frame->resetPageCounter();
-            frame->createWiringLayouts(m_generationLog, true);
+            // The rows of the pages made join the tree only if the pages
+            // stay.
+            frame->createWiringLayouts(m_generationLog, true, true);
         }
     }
     m_generationLog.show();
@@ -1361,11 +1393,13 @@ bool EquipmentMenager::rebuildWiringLayouts()
         TakenPages fresh = takePages(entry.frame->layout());
         if (!all && !entry.former.isEmpty() && samePages(entry.former, fresh, entry.frame)) {
             deletePages(fresh);
+            entry.frame->joinMadeRows();
             givePages(entry.frame->layout(), entry.former);
             entry.frame->restorePageCounter(entry.pageCounter);
             entry.frame = nullptr;
             continue;
         }
+        entry.frame->joinMadeRows();
         for (const auto &[page, key] : keyedPages(fresh, entry.frame)) {
             freshPages.append(page);
             if (!made.contains(key))
