@@ -977,7 +977,16 @@ struct TakenPages
     }
 };
 
-TakenPages takePages(FrameLayout *layout)
+// The panels of a layout at any depth, in the order the walk for their
+// pages meets them; kept from one walk to the next while the layout's items
+// stay as they are.
+struct PanelWalk
+{
+    bool walked = false;
+    std::vector<GraphicsFramePanel *> panels;
+};
+
+TakenPages takePages(FrameLayout *layout, PanelWalk *walk = nullptr)
 {
     TakenPages taken;
     taken.layoutPages.swap(layout->wiringPages());
@@ -985,6 +994,19 @@ TakenPages takePages(FrameLayout *layout)
     for (GraphicsFramePart *part : layout->parts()) {
         if (part)
             taken.partPages.append({part, std::exchange(part->wiringPages(), {})});
+    }
+    auto take = [&taken](GraphicsFramePanel *panel) {
+        if (GraphicsScene *page = panel->takeWiringPage())
+            taken.panelPages.append({panel, page});
+    };
+    if (walk && walk->walked) {
+        for (GraphicsFramePanel *panel : walk->panels)
+            take(panel);
+        return taken;
+    }
+    if (walk) {
+        walk->panels.clear();
+        walk->walked = true;
     }
     // Every panel of the layout, at any depth: the layout's own items and
     // all below them (the framework's scene may not hold them yet). Each
@@ -1007,9 +1029,11 @@ TakenPages takePages(FrameLayout *layout)
         }
         if (item->type() != GraphicsFramePanel::Type)
             continue;
-        auto *panel = dynamic_cast<GraphicsFramePanel *>(item);
-        if (GraphicsScene *page = panel ? panel->takeWiringPage() : nullptr)
-            taken.panelPages.append({panel, page});
+        if (auto *panel = dynamic_cast<GraphicsFramePanel *>(item)) {
+            if (walk)
+                walk->panels.push_back(panel);
+            take(panel);
+        }
     }
     return taken;
 }
@@ -1357,13 +1381,18 @@ bool EquipmentMenager::rebuildWiringLayouts()
         TakenPages former;
         QHash<const GraphicsScene *, int> positions;
         int pageCounter;
+        // The layout's panels as the former pages were taken from them:
+        // the generation adds none and removes none.
+        PanelWalk walk;
+        TakenPages fresh;
     };
     std::vector<Rebuilt> rebuilt;
     {
         Project::IdentityScope identities(*project);
         for (Frame *frame : std::as_const(due)) {
+            PanelWalk walk;
             TakenPages former = hasBuiltPages(frame) || !frame->layout()->leftPages().isEmpty()
-                ? takePages(frame->layout())
+                ? takePages(frame->layout(), &walk)
                 : TakenPages();
             if (former.isEmpty()) {
                 // Pages only listed hold no drawings: the frame lists its
@@ -1375,13 +1404,17 @@ bool EquipmentMenager::rebuildWiringLayouts()
                     continue;
                 }
             }
-            rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter()});
+            rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter(), std::move(walk), {}});
             frame->resetPageCounter();
             // The rows of the pages made join the tree only if the pages
             // stay.
             frame->createWiringLayouts(m_generationLog, true, true);
         }
     }
+    // The pages made are taken before the checks are shown: the layouts
+    // hold the panels they held when the former pages were taken.
+    for (Rebuilt &entry : rebuilt)
+        entry.fresh = takePages(entry.frame->layout(), &entry.walk);
     m_generationLog.show();
 
     // A frame that makes the very pages it holds keeps them, with their
@@ -1390,7 +1423,7 @@ bool EquipmentMenager::rebuildWiringLayouts()
     QHash<PageKey, WiringLayout *> made;
     QList<WiringLayout *> freshPages;
     for (Rebuilt &entry : rebuilt) {
-        TakenPages fresh = takePages(entry.frame->layout());
+        TakenPages fresh = std::exchange(entry.fresh, {});
         if (!all && !entry.former.isEmpty() && samePages(entry.former, fresh, entry.frame)) {
             deletePages(fresh);
             entry.frame->joinMadeRows();
