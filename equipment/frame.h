@@ -14,6 +14,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <utility>
@@ -33,6 +34,7 @@ class QTreeWidget;
 class RComboBox;
 class RLineEdit;
 struct SourceNet;
+class WiringLayout;
 class WiringPageItem;
 
 // The project-tree row of a frame: a double click opens its layout.
@@ -120,7 +122,10 @@ public:
     // The frame's wiring documents from its layout as it is (none without
     // a layout: true): built, or only listed as rows under the frame's row
     // that stand for pages built when first wanted.
-    bool createWiringLayouts(CheckLog &log, bool build);
+    // With holdRows, the rows of the pages built wait for joinMadeRows.
+    bool createWiringLayouts(CheckLog &log, bool build, bool holdRows = false);
+    // The rows of the pages built and still there join the frame's row.
+    void joinMadeRows();
     // Builds the pages the frame only lists, from the project as it
     // stands: true when each row listed then stands for its page; false
     // when the frame now makes other pages than those listed, which then
@@ -170,6 +175,9 @@ private:
     // The rows of the pages only listed, in tree order.
     QList<WiringPageItem *> listedPages() const;
     void listWiringPage(int pageClass, const QString &name, int kind);
+    // The generation of the frame's documents; the rows of the pages made
+    // or listed are left in m_listedRows and m_madePages.
+    bool generateWiringLayouts(CheckLog &log, bool build);
 
     Project *m_project;
     FrameItem *m_treeItem = nullptr;
@@ -187,12 +195,18 @@ private:
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;
+    // While a generation runs: the rows of the pages it builds wait.
+    bool m_generating = false;
     // The number of pages the equipment file holds blocks for, as last
     // read or written; -1 before either.
     int m_filedPageCount = -1;
     // The rows of the pages listed so far by the listing under way: they
     // join the frame's row together when it ends.
     QList<QTreeWidgetItem *> m_listedRows;
+    // The pages built so far by the generation under way, in order: their
+    // rows too join the frame's row together, or not at all when the pages
+    // take over rows listed before.
+    QList<QPointer<WiringLayout>> m_madePages;
 
     // The frame's blocks of the equipment file as the last save wrote
     // them, pass by pass, and what they were written from. A save writes

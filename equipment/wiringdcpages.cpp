@@ -377,13 +377,16 @@ void WiringLayoutDCTable::drawBackground(QPainter *painter, const QRectF &rect)
     drawTitleBlock(project(), kind(), painter, width(), height());
 }
 
+bool hasModulePages(const Frame *frame)
+{
+    const int frameType = frame ? frame->frameType() : -1;
+    return frameType >= 0 && frameType < frameTypeCount && frameTypes[frameType].modulePages == 0;
+}
+
 void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages,
                                const QStringList *typeNames)
 {
-    if (!frame || modules.isEmpty())
-        return;
-    const int frameType = frame->frameType();
-    if (frameType < 0 || frameType >= frameTypeCount || frameTypes[frameType].modulePages != 0)
+    if (!frame || modules.isEmpty() || !hasModulePages(frame))
         return;
 
     // The frame's modules by type, each type in the order given.

@@ -355,24 +355,50 @@ void releasePanelWiring(GraphicsPlaceContainer *container)
 
 } // namespace
 
-bool Frame::createWiringLayouts(CheckLog &log, bool build)
+bool Frame::generateWiringLayouts(CheckLog &log, bool build)
 {
     forgetSavedRecord();
     if (!m_layout)
         return true;
     m_listingPages = !build;
+    m_generating = true;
     const bool ok = m_layout->createWiringLayouts(log);
+    m_generating = false;
     m_listingPages = false;
-    // The listed rows join the tree in one insertion: a tree shown in a
-    // view lays out its rows again after each.
-    if (!m_listedRows.isEmpty()) {
-        if (m_treeItem)
-            m_treeItem->addChildren(m_listedRows);
-        else
-            qDeleteAll(m_listedRows);
-        m_listedRows.clear();
-    }
     return ok;
+}
+
+bool Frame::createWiringLayouts(CheckLog &log, bool build, bool holdRows)
+{
+    const bool ok = generateWiringLayouts(log, build);
+    // The listed rows join the tree in one insertion with the rows of the
+    // pages built: a tree shown in a view lays out its rows again after
+    // each.
+    QList<QTreeWidgetItem *> rows = std::exchange(m_listedRows, {});
+    if (!m_treeItem) {
+        qDeleteAll(rows);
+        rows.clear();
+    }
+    if (!holdRows) {
+        for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
+            if (m_treeItem && page && page->sceneItem())
+                rows.append(page->sceneItem());
+        }
+    }
+    if (!rows.isEmpty())
+        m_treeItem->addChildren(rows);
+    return ok;
+}
+
+void Frame::joinMadeRows()
+{
+    QList<QTreeWidgetItem *> rows;
+    for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
+        if (m_treeItem && page && page->sceneItem())
+            rows.append(page->sceneItem());
+    }
+    if (!rows.isEmpty())
+        m_treeItem->addChildren(rows);
 }
 
 bool Frame::buildWiringPages(bool showChecks)
@@ -383,16 +409,16 @@ bool Frame::buildWiringPages(bool showChecks)
     EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
     if (listed.isEmpty() || !m_layout || !m_treeItem || !equipment)
         return listed.isEmpty();
-    // The pages are made after the rows that list them, numbered as they
-    // were.
-    const int first = m_treeItem->childCount();
+    // The pages are numbered as the rows that list them were.
     resetPageCounter();
-    createWiringLayouts(equipment->loadLog(), true);
+    generateWiringLayouts(equipment->loadLog(), true);
     QList<WiringLayout *> made;
-    for (int i = first; i < m_treeItem->childCount(); ++i) {
-        auto *row = dynamic_cast<SceneItem *>(m_treeItem->child(i));
-        if (auto *page = row ? qobject_cast<WiringLayout *>(row->owner()) : nullptr)
+    QList<QTreeWidgetItem *> rows;
+    for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
+        if (page && page->sceneItem()) {
             made.append(page);
+            rows.append(page->sceneItem());
+        }
     }
     bool same = made.size() == listed.size();
     for (int i = 0; same && i < made.size(); ++i) {
@@ -400,9 +426,13 @@ bool Frame::buildWiringPages(bool showChecks)
             && made[i]->name() == listed[i]->pageName();
     }
     if (same) {
+        // Each page takes the row that listed it: its own row never joins
+        // the tree.
         for (int i = 0; i < made.size(); ++i)
             made[i]->adoptSceneItem(listed[i]);
     } else {
+        // The pages made follow the rows that listed them, which go.
+        m_treeItem->addChildren(rows);
         qDeleteAll(listed);
     }
     // Built as the project gives them, the pages hold no change of the
@@ -450,13 +480,16 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
     SpecificationManagerCable *cableSpecification = project() ? project()->specificationCable() : nullptr;
 
     // The DC table pages, then the DC scheme pages, of the modules placed
-    // here, by number, then name.
-    QList<Module *> modules;
-    for (Device *device : equipment ? equipment->placedDevices(code, ModuleKind) : QList<Device *>())
-        modules.append(static_cast<Module *>(device));
-    std::stable_sort(modules.begin(), modules.end(),
-                     [](const Module *a, const Module *b) { return a->number() < b->number(); });
-    createModuleWiringLayouts(m_frame, modules, m_wiringPages);
+    // here, by number, then name; only frames of a type that has them look
+    // for their modules.
+    if (equipment && hasModulePages(m_frame)) {
+        QList<Module *> modules;
+        for (Device *device : equipment->placedDevices(code, ModuleKind))
+            modules.append(static_cast<Module *>(device));
+        std::stable_sort(modules.begin(), modules.end(),
+                         [](const Module *a, const Module *b) { return a->number() < b->number(); });
+        createModuleWiringLayouts(m_frame, modules, m_wiringPages);
+    }
 
     if (m_frame->address().field(0) != relayCaseFrameKind) {
         for (GraphicsFramePart *part : std::as_const(m_parts)) {
@@ -944,7 +977,16 @@ struct TakenPages
     }
 };
 
-TakenPages takePages(FrameLayout *layout)
+// The panels of a layout at any depth, in the order the walk for their
+// pages meets them; kept from one walk to the next while the layout's items
+// stay as they are.
+struct PanelWalk
+{
+    bool walked = false;
+    std::vector<GraphicsFramePanel *> panels;
+};
+
+TakenPages takePages(FrameLayout *layout, PanelWalk *walk = nullptr)
 {
     TakenPages taken;
     taken.layoutPages.swap(layout->wiringPages());
@@ -953,17 +995,45 @@ TakenPages takePages(FrameLayout *layout)
         if (part)
             taken.partPages.append({part, std::exchange(part->wiringPages(), {})});
     }
+    auto take = [&taken](GraphicsFramePanel *panel) {
+        if (GraphicsScene *page = panel->takeWiringPage())
+            taken.panelPages.append({panel, page});
+    };
+    if (walk && walk->walked) {
+        for (GraphicsFramePanel *panel : walk->panels)
+            take(panel);
+        return taken;
+    }
+    if (walk) {
+        walk->panels.clear();
+        walk->walked = true;
+    }
     // Every panel of the layout, at any depth: the layout's own items and
-    // all below them (the framework's scene may not hold them yet).
-    QList<GraphicsItem *> pending(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
-    while (!pending.isEmpty()) {
-        GraphicsItem *item = pending.takeLast();
-        pending.append(item->childItems());
+    // all below them (the framework's scene may not hold them yet). Each
+    // item is asked for from memory as it is stacked, so that the fetches
+    // of its siblings overlap; the stack keeps its room from one call to
+    // the next.
+    thread_local std::vector<GraphicsItem *> pending;
+    pending.assign(layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
+    for (GraphicsItem *item : pending)
+        __builtin_prefetch(item);
+    while (!pending.empty()) {
+        GraphicsItem *item = pending.back();
+        pending.pop_back();
+        if (item->hasChildItems()) {
+            const QList<GraphicsItem *> children = item->childItems();
+            for (GraphicsItem *child : children) {
+                __builtin_prefetch(child);
+                pending.push_back(child);
+            }
+        }
         if (item->type() != GraphicsFramePanel::Type)
             continue;
-        auto *panel = dynamic_cast<GraphicsFramePanel *>(item);
-        if (GraphicsScene *page = panel ? panel->takeWiringPage() : nullptr)
-            taken.panelPages.append({panel, page});
+        if (auto *panel = dynamic_cast<GraphicsFramePanel *>(item)) {
+            if (walk)
+                walk->panels.push_back(panel);
+            take(panel);
+        }
     }
     return taken;
 }
@@ -1311,13 +1381,18 @@ bool EquipmentMenager::rebuildWiringLayouts()
         TakenPages former;
         QHash<const GraphicsScene *, int> positions;
         int pageCounter;
+        // The layout's panels as the former pages were taken from them:
+        // the generation adds none and removes none.
+        PanelWalk walk;
+        TakenPages fresh;
     };
     std::vector<Rebuilt> rebuilt;
     {
         Project::IdentityScope identities(*project);
         for (Frame *frame : std::as_const(due)) {
+            PanelWalk walk;
             TakenPages former = hasBuiltPages(frame) || !frame->layout()->leftPages().isEmpty()
-                ? takePages(frame->layout())
+                ? takePages(frame->layout(), &walk)
                 : TakenPages();
             if (former.isEmpty()) {
                 // Pages only listed hold no drawings: the frame lists its
@@ -1329,11 +1404,17 @@ bool EquipmentMenager::rebuildWiringLayouts()
                     continue;
                 }
             }
-            rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter()});
+            rebuilt.push_back({frame, std::move(former), positionsOf(frame), frame->pageCounter(), std::move(walk), {}});
             frame->resetPageCounter();
-            frame->createWiringLayouts(m_generationLog, true);
+            // The rows of the pages made join the tree only if the pages
+            // stay.
+            frame->createWiringLayouts(m_generationLog, true, true);
         }
     }
+    // The pages made are taken before the checks are shown: the layouts
+    // hold the panels they held when the former pages were taken.
+    for (Rebuilt &entry : rebuilt)
+        entry.fresh = takePages(entry.frame->layout(), &entry.walk);
     m_generationLog.show();
 
     // A frame that makes the very pages it holds keeps them, with their
@@ -1342,14 +1423,16 @@ bool EquipmentMenager::rebuildWiringLayouts()
     QHash<PageKey, WiringLayout *> made;
     QList<WiringLayout *> freshPages;
     for (Rebuilt &entry : rebuilt) {
-        TakenPages fresh = takePages(entry.frame->layout());
+        TakenPages fresh = std::exchange(entry.fresh, {});
         if (!all && !entry.former.isEmpty() && samePages(entry.former, fresh, entry.frame)) {
             deletePages(fresh);
+            entry.frame->joinMadeRows();
             givePages(entry.frame->layout(), entry.former);
             entry.frame->restorePageCounter(entry.pageCounter);
             entry.frame = nullptr;
             continue;
         }
+        entry.frame->joinMadeRows();
         for (const auto &[page, key] : keyedPages(fresh, entry.frame)) {
             freshPages.append(page);
             if (!made.contains(key))

@@ -353,7 +353,9 @@ Page *Frame::addWiringLayout(const QString &name, int kind, const QString &first
     page->setFirstCaption(firstCaption);
     page->setFrontView(frontView);
     page->setSecondCaption(secondCaption);
-    if (m_treeItem && page->sceneItem())
+    if (m_generating)
+        m_madePages.append(page);
+    else if (m_treeItem && page->sceneItem())
         m_treeItem->addChild(page->sceneItem());
     ++m_pageCounter;
     page->setNumber(m_pageCounter);

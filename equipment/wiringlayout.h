@@ -195,6 +195,8 @@ void drawCommandLink(QPainter *painter, double x, double y, GraphicsCommand *ite
 // modules in the order given.
 void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QList<WiringLayout *> &pages,
                                const QStringList *typeNames = nullptr);
+// Whether the frame's type gives its modules DC pages.
+bool hasModulePages(const Frame *frame);
 
 extern template WiringLayout *Frame::addWiringLayout<WiringLayout>(const QString &, int, const QString &, bool,
                                                                    const QString &);

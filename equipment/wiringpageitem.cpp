@@ -14,7 +14,13 @@ WiringPageItem::WiringPageItem(Frame *frame, int pageClass, int kind, const QStr
 
 QVariant WiringPageItem::data(int column, int role) const
 {
-    if (isListedOnly() && role == Qt::DisplayRole) {
+    if (role == Qt::DisplayRole && (column == 0 || column == 1)) {
+        // The page's own texts, once it set them.
+        if (!isListedOnly()) {
+            QVariant stored = SceneItem::data(column, role);
+            if (stored.isValid())
+                return stored;
+        }
         if (column == 0) {
             // As printf's " %.2d" gives it, without parsing a format for
             // each row the tree sorts.
@@ -22,8 +28,7 @@ QVariant WiringPageItem::data(int column, int role) const
                 return (m_number < 10 ? QStringLiteral(" 0") : QStringLiteral(" ")) + QString::number(m_number);
             return QString::asprintf(" %.2d", m_number);
         }
-        if (column == 1)
-            return m_name;
+        return m_name;
     }
     return SceneItem::data(column, role);
 }

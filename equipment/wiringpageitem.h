@@ -24,9 +24,10 @@ public:
     // Whether the page is still to be built.
     bool isListedOnly() const { return !owner(); }
 
-    // Until the page is built, the texts its row would show (" %.2d" of
-    // the number, the name), answered without being stored: a load lists
-    // many pages.
+    // Until the page is built and sets texts of its own, the texts its row
+    // would show (" %.2d" of the number, the name), answered without being
+    // stored: a load lists many pages, and the page built in its place
+    // shows the same.
     QVariant data(int column, int role) const override;
     // Builds the frame's pages first when this one is not built yet.
     void doubleClicked() override;

@@ -439,7 +439,10 @@ void GraphicsScene::adoptSceneItem(SceneItem *row)
     delete m_sceneItem;
     m_sceneItem = row;
     row->setOwner(this);
-    setNumber(m_number);
+    // A row that shows the texts already is left as it is: a view of the
+    // tree has nothing to show anew.
+    if (row->text(0) != numberText(m_number) || row->text(1) != m_name)
+        setNumber(m_number);
 }
 
 bool GraphicsScene::isClosing() const
