@@ -19,6 +19,7 @@
 #include <QStyleOptionGraphicsItem>
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -59,7 +60,14 @@ GraphicsPlaceContainer::~GraphicsPlaceContainer()
     // The places go while this container is whole: the nested containers,
     // deleted after it as its children, then find no place to leave.
     const QList<Place *> places = std::exchange(m_places, {});
-    qDeleteAll(places);
+    destroyPlaces(places, std::exchange(m_placeBlock, nullptr));
+}
+
+void GraphicsPlaceContainer::destroyPlaces(const QList<Place *> &places, void *block)
+{
+    for (Place *place : places)
+        place->~Place();
+    ::operator delete(block);
 }
 
 QRectF GraphicsPlaceContainer::boundingRect() const
@@ -140,14 +148,12 @@ void GraphicsPlaceContainer::clearPlaces()
     releasePlaces();
     // The old places and what the builder put into them go at once: the
     // places are children that only the container reaches.
-    const QList<Place *> places = m_places;
-    const QList<GraphicsPlaceContainer *> nested = m_nested;
-    m_places.clear();
-    m_nested.clear();
+    const QList<Place *> places = std::exchange(m_places, {});
+    const QList<GraphicsPlaceContainer *> nested = std::exchange(m_nested, {});
+    void *block = std::exchange(m_placeBlock, nullptr);
     for (GraphicsPlaceContainer *item : nested)
         delete item;
-    for (Place *place : places)
-        delete place;
+    destroyPlaces(places, block);
 }
 
 void GraphicsPlaceContainer::setContainerKind(int kind)
@@ -165,13 +171,16 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
 
     // Every frame read builds the places of all its panels.
     const qsizetype places = qMax(info->placeCount, 0);
-    QList<QRectF> cells;
-    QList<QRectF> bands;
+    Rects cells;
     cells.reserve(places);
-    bands.reserve(places);
-    layOut(&cells, &bands, nullptr, nullptr, nullptr);
+    layOut(&cells, nullptr, nullptr, nullptr, nullptr);
     m_places.reserve(places);
     m_nested.reserve(places);
+    qsizetype built = 0;
+    for (int i = 0; i < info->placeCount; ++i)
+        built += info->placeTypes[i] != -1 ? 1 : 0;
+    auto *block = static_cast<Place *>(::operator new(sizeof(Place) * size_t(qMax(built, qsizetype(1)))));
+    m_placeBlock = block;
     FrameLayout *layout = frameLayout();
     int cell = 0;
     for (int i = 0; i < info->placeCount; ++i) {
@@ -182,7 +191,7 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
         if (!CHECK(typeInfo != nullptr) || !CHECK(cell < cells.size()))
             continue;
         const quint8 number = quint8(info->firstNumber + info->numberStep * i);
-        auto *place = new Place(graphicsScene(), this, type, number);
+        auto *place = new (block + m_places.size()) Place(graphicsScene(), this, type, number);
         const QRectF &at = cells[cell];
         place->setPos(at.left(), at.bottom() - typeInfo->height);
         m_places.append(place);
@@ -210,8 +219,8 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     update();
 }
 
-void GraphicsPlaceContainer::layOut(QList<QRectF> *cells, QList<QRectF> *bands, QRectF *margin1,
-                                    QRectF *margin2, QList<QRectF> *lines) const
+void GraphicsPlaceContainer::layOut(Rects *cells, Rects *bands, QRectF *margin1, QRectF *margin2,
+                                    Rects *lines) const
 {
     const ContainerKindInfo *info = containerKindInfo(m_kind);
     if (!info)
@@ -461,7 +470,7 @@ void GraphicsPlaceContainer::loadGeometry(DataStream &stream)
     }
 }
 
-bool GraphicsPlaceContainer::updatePlacePointer(const QHash<qint32, Place *> &places)
+bool GraphicsPlaceContainer::updatePlacePointer(const PlaceIndex &places)
 {
     if (!parentItem() && !GraphicsPlaceItem::updatePlacePointer(places))
         return false;
@@ -539,9 +548,9 @@ void GraphicsPlaceContainer::draw(QPainter *painter, const QStyleOptionGraphicsI
     // drawn: a frame's containers keep none of them until then.
     QRectF margin1;
     QRectF margin2;
-    QList<QRectF> lines;
-    QList<QRectF> cells;
-    QList<QRectF> bands;
+    Rects lines;
+    Rects cells;
+    Rects bands;
     layOut(&cells, &bands, &margin1, &margin2, &lines);
     if (info->margin1Size > 0) {
         painter->drawRect(margin1);
