@@ -266,6 +266,13 @@ QRectF GraphicsItem::mapRectFromItem(const GraphicsItem *item, const QRectF &rec
     return (item->sceneTransform() * sceneTransform().inverted()).mapRect(rect);
 }
 
+void GraphicsItem::reserveChildren(qsizetype count)
+{
+    if (!m_children)
+        m_children = new QList<GraphicsItem *>;
+    m_children->reserve(m_children->size() + count);
+}
+
 void GraphicsItem::setParentItem(GraphicsItem *parent)
 {
     if (parent == m_parent || parent == this)
