@@ -58,8 +58,10 @@ const int recordlessBeforeFormat = 7;
 // Whether the file holds no records of the item at all.
 bool recordless(const GraphicsItem *item, const DataStream &stream)
 {
+    if (stream.formatIndex() >= recordlessBeforeFormat || item->type() != partType)
+        return false;
     const auto *part = dynamic_cast<const GraphicsFramePart *>(item);
-    return part && stream.formatIndex() < recordlessBeforeFormat && part->partKind() == recordlessPartKind;
+    return part && part->partKind() == recordlessPartKind;
 }
 
 // The top-level container that holds the place: a frame part, a panel or a

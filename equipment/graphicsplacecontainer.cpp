@@ -40,9 +40,11 @@ GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, GraphicsIte
 
 GraphicsPlaceContainer *GraphicsPlaceContainer::asContainer(GraphicsPlaceItem *item)
 {
+    // The place items of a type in the containers' range are containers:
+    // devices' items have types of their own above it.
     if (!item || item->type() < firstContainerType || item->type() >= endContainerType)
         return nullptr;
-    return dynamic_cast<GraphicsPlaceContainer *>(item);
+    return static_cast<GraphicsPlaceContainer *>(item);
 }
 
 GraphicsPlaceContainer::~GraphicsPlaceContainer()
@@ -175,10 +177,20 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     cells.reserve(places);
     layOut(&cells, nullptr, nullptr, nullptr, nullptr);
     m_places.reserve(places);
-    m_nested.reserve(places);
+    // Only a kind that builds containers into its places keeps a row per
+    // place for them.
+    if (info->nested)
+        m_nested.reserve(places);
     qsizetype built = 0;
-    for (int i = 0; i < info->placeCount; ++i)
-        built += info->placeTypes[i] != -1 ? 1 : 0;
+    qsizetype builtIn = 0;
+    for (int i = 0; i < info->placeCount; ++i) {
+        if (info->placeTypes[i] == -1)
+            continue;
+        ++built;
+        if (info->nested && info->nested[i].itemType != -1 && info->nested[i].type != -1)
+            ++builtIn;
+    }
+    reserveChildren(built + builtIn);
     auto *block = static_cast<Place *>(::operator new(sizeof(Place) * size_t(qMax(built, qsizetype(1)))));
     m_placeBlock = block;
     FrameLayout *layout = frameLayout();
@@ -195,7 +207,8 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
         const QRectF &at = cells[cell];
         place->setPos(at.left(), at.bottom() - typeInfo->height);
         m_places.append(place);
-        m_nested.append(nullptr);
+        if (info->nested)
+            m_nested.append(nullptr);
         ++cell;
 
         if (!info->nested || info->nested[i].itemType == -1 || info->nested[i].type == -1)

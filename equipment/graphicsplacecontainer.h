@@ -130,7 +130,8 @@ private:
     int m_kind = -1;
     QList<Place *> m_places;
     void *m_placeBlock = nullptr;
-    // Per place: the pre-built container the builder put there, or null.
+    // Per place, for a kind that builds containers into its places: the
+    // pre-built container the builder put there, or null.
     QList<GraphicsPlaceContainer *> m_nested;
     quint8 m_flag = 0;
 };

@@ -188,7 +188,7 @@ void Place::setAddress(const Address &from, int field)
         return;
     // A container below derives its places again; a device hears of its
     // new address only when it changed.
-    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(held))
+    if (GraphicsPlaceContainer *container = GraphicsPlaceContainer::asContainer(held))
         container->setAddress(m_address, container->level());
     else if (!same)
         held->addressChanged();
