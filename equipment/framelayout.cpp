@@ -111,6 +111,7 @@ struct PlacementTree
 
     void add(GraphicsPlaceContainer *container)
     {
+        container->prefetchPlaces();
         for (Place *place : container->places()) {
             const int index = int(places.size());
             places.push_back({place, place->sceneRect()});
@@ -767,13 +768,22 @@ bool FrameLayout::saveItemsGeometry(DataStream &stream)
 
 bool FrameLayout::loadItemsGeometry(DataStream &stream)
 {
-    for (GraphicsItem *item : recordOrder()) {
+    // In the order of recordOrder, without listing the items first.
+    const auto load = [&stream](GraphicsItem *item) {
         if (!CHECK_PTR(item))
             return false;
-        if (recordless(item, stream))
-            continue;
-        item->loadGeometry(stream);
-        if (stream.status() != QDataStream::Ok)
+        if (!recordless(item, stream))
+            item->loadGeometry(stream);
+        return stream.status() == QDataStream::Ok;
+    };
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        if (!load(part))
+            return false;
+    }
+    const qsizetype count = graphicsItems().size();
+    for (qsizetype i = 0; i < count && i < graphicsItems().size(); ++i) {
+        GraphicsItem *item = graphicsItems().at(i);
+        if (item && item->type() != partType && !load(item))
             return false;
     }
     // As loaded, the sheet matches its file.

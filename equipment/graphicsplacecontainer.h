@@ -70,6 +70,9 @@ public:
     // builder had put into them.
     void setContainerKind(int kind);
     const QList<Place *> &places() const { return m_places; }
+    // Asks for the memory of the places ahead of a walk over them all: the
+    // passes of a load meet them long after they were built.
+    void prefetchPlaces() const;
     // The container kind's rectangle; null without a kind.
     QRectF containerRect() const;
     // The item held by the place of that index.
