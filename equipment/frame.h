@@ -78,6 +78,10 @@ public:
     // Takes a catalogued frame type: its frame kind, a layout built from
     // its parts, its sheet and page number.
     void setFrameType(int type);
+    // A frame read with its type builds its layout once the load reaches
+    // the frame's own record, where its places take their addresses at
+    // once (or when the load ends short of it).
+    void buildDueLayout();
     int clampPanelChoice() const { return m_clampPanelChoice; }
     void setClampPanelChoice(int choice);
 
@@ -164,6 +168,10 @@ public:
 
 private:
     void updateTexts();
+    // The type and the frame kind it gives the address; the layout
+    // follows in buildLayout.
+    void takeFrameType(int type);
+    void buildLayout();
     // The documents below the frame's row, in tree order; null for a page
     // only listed.
     QList<GraphicsScene *> pages() const;
@@ -184,6 +192,7 @@ private:
     bool m_sideOfLeft = true;
     // The address holds a preset row number its places do not have yet.
     bool m_rowPreset = false;
+    bool m_layoutDue = false;
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;
