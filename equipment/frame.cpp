@@ -424,7 +424,13 @@ bool Frame::loadFirst(DataStream &stream)
     updateTexts();
     if (!m_layoutRecord)
         return true;
-    return CHECK_PTR(m_layout) && m_layout->loadScene(stream);
+    if (!CHECK_PTR(m_layout) || !m_layout->loadScene(stream))
+        return false;
+    // The items read go into their places while the layout is fresh in
+    // memory; the pass that fixes the pointers up takes the result.
+    m_pointersFixed = true;
+    m_pointersResult = m_layout->updatePointers(true);
+    return true;
 }
 
 bool Frame::saveSecond(DataStream &stream)
@@ -444,6 +450,8 @@ bool Frame::loadSecond(DataStream &stream)
 
 bool Frame::updatePointers(bool second)
 {
+    if (std::exchange(m_pointersFixed, false))
+        return m_pointersResult;
     return CHECK_PTR(m_layout) && m_layout->updatePointers(second);
 }
 

@@ -193,6 +193,10 @@ private:
     // The address holds a preset row number its places do not have yet.
     bool m_rowPreset = false;
     bool m_layoutDue = false;
+    // The pointers of the layout read were fixed up with the frame's own
+    // record, with that result.
+    bool m_pointersFixed = false;
+    bool m_pointersResult = true;
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;
