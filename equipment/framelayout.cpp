@@ -31,6 +31,7 @@
 #include <QSet>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -103,11 +104,23 @@ struct PlacementTree
     };
 
     PlacementTree(const QList<GraphicsFramePart *> &parts, qsizetype expected)
+        : places(std::exchange(spare().places, {})), items(std::exchange(spare().items, {}))
     {
+        places.clear();
+        items.clear();
         places.reserve(size_t(expected));
         for (GraphicsFramePart *part : parts)
             add(part);
     }
+    // The lists keep their room for the next tree: a load builds one per
+    // frame.
+    ~PlacementTree()
+    {
+        spare().places = std::move(places);
+        spare().items = std::move(items);
+    }
+    PlacementTree(const PlacementTree &) = delete;
+    PlacementTree &operator=(const PlacementTree &) = delete;
 
     void add(GraphicsPlaceContainer *container)
     {
@@ -148,29 +161,37 @@ struct PlacementTree
         qreal bottom;
     };
 
-    // The places by the top of their rectangles, for the search of the
-    // places an item's body meets; the few tall ones apart, so that the
-    // search looks only a row or two above a body. A place of no area meets
-    // nothing and is left out.
-    void sortByTop()
+    // The places that may be covered, by the top of their rectangles, for
+    // the search of the places an item's body meets: in classes of height,
+    // so that the search looks above a body only as far as the tallest
+    // place of each class reaches, and the few tall ones apart. A place of
+    // no area meets nothing and is left out.
+    template <class Coverable>
+    void sortByTop(Coverable coverable)
     {
-        std::vector<std::pair<double, int>> byTop;
-        byTop.reserve(places.size());
+        std::vector<std::pair<double, int>> byTop[classCount];
         for (int i = 0; i < int(places.size()); ++i) {
             const QRectF &rect = places[size_t(i)].rect;
+            if (!coverable(places[size_t(i)].place))
+                continue;
             if (rect.height() > tallPlace) {
                 tall.push_back(i);
                 continue;
             }
-            byTop.emplace_back(rect.top(), i);
-            tallest = qMax(tallest, rect.height());
+            int c = 0;
+            while (c + 1 < classCount && rect.height() > classHeight[c])
+                ++c;
+            byTop[c].emplace_back(rect.top(), i);
+            tallest[c] = qMax(tallest[c], rect.height());
         }
-        std::sort(byTop.begin(), byTop.end());
-        rows.reserve(byTop.size());
-        for (const auto &entry : byTop) {
-            const Edges edges(places[size_t(entry.second)].rect);
-            if (!edges.isNull())
-                rows.push_back({entry.first, entry.second, edges});
+        for (int c = 0; c < classCount; ++c) {
+            std::sort(byTop[c].begin(), byTop[c].end());
+            rows[c].reserve(byTop[c].size());
+            for (const auto &entry : byTop[c]) {
+                const Edges edges(places[size_t(entry.second)].rect);
+                if (!edges.isNull())
+                    rows[c].push_back({entry.first, entry.second, edges});
+            }
         }
     }
 
@@ -184,18 +205,33 @@ struct PlacementTree
         const Edges edges(rect);
         if (edges.isNull())
             return;
-        const double from = rect.top() - tallest;
         const double to = rect.bottom();
-        auto it = std::lower_bound(rows.cbegin(), rows.cend(), from,
-                                   [](const Row &row, double top) { return row.top < top; });
-        for (; it != rows.cend() && it->top <= to; ++it) {
-            const Edges &e = it->edges;
-            if (e.left < edges.right && edges.left < e.right && e.top < edges.bottom && edges.top < e.bottom)
-                visit(it->place);
+        for (int c = 0; c < classCount; ++c) {
+            const double from = rect.top() - tallest[c];
+            auto it = std::lower_bound(rows[c].cbegin(), rows[c].cend(), from,
+                                       [](const Row &row, double top) { return row.top < top; });
+            for (; it != rows[c].cend() && it->top <= to; ++it) {
+                const Edges &e = it->edges;
+                if (e.left < edges.right && edges.left < e.right && e.top < edges.bottom && edges.top < e.bottom)
+                    visit(it->place);
+            }
         }
     }
 
+    struct Spare
+    {
+        std::vector<Slot> places;
+        std::vector<Held> items;
+    };
+    static Spare &spare()
+    {
+        thread_local Spare lists;
+        return lists;
+    }
+
     static constexpr double tallPlace = 480;
+    static constexpr int classCount = 4;
+    static constexpr double classHeight[classCount] = {60, 120, 240, tallPlace};
     std::vector<Slot> places;
     std::vector<Held> items;
     struct Row
@@ -204,9 +240,9 @@ struct PlacementTree
         int place;
         Edges edges;
     };
-    std::vector<Row> rows;
+    std::vector<Row> rows[classCount];
     std::vector<int> tall;
-    double tallest = 0;
+    double tallest[classCount] = {};
 };
 
 // Whether the item is a container whose own places meet the rectangle: a
@@ -563,16 +599,17 @@ void FrameLayout::updateCovering()
     m_coveringDue = false;
     PlacementTree tree(m_parts, m_placeCount);
     m_placeCount = qsizetype(tree.places.size());
-    tree.sortByTop();
+    // Only an empty, unmarked place of a type is ever covered.
+    tree.sortByTop([](const Place *place) {
+        return !place->item() && place->mark() == Place::Normal && place->placeType() != -1;
+    });
     std::vector<std::pair<GraphicsPlaceItem *, int>> covers(tree.places.size(), {nullptr, Place::Normal});
     for (const PlacementTree::Held &held : tree.items) {
         if (held.body.isEmpty())
             continue;
         tree.forPlacesMeeting(held.body, [&](int i) {
-            const Place *place = tree.places[size_t(i)].place;
             auto &cover = covers[size_t(i)];
-            if (cover.first || PlacementTree::holds(held, i) || place->item() || place->mark() != Place::Normal
-                || place->placeType() == -1)
+            if (cover.first || PlacementTree::holds(held, i))
                 return;
             cover.first = held.item;
             cover.second = placesMeet(held.item, tree.places[size_t(i)].rect) ? Place::CoveredByContainer
@@ -776,12 +813,21 @@ bool FrameLayout::loadItemsGeometry(DataStream &stream)
             item->loadGeometry(stream);
         return stream.status() == QDataStream::Ok;
     };
+    // The pass meets the layout long after it was read: its memory is
+    // asked for ahead of the walk.
+    for (GraphicsFramePart *part : std::as_const(m_parts))
+        part->prefetchPlaces();
     for (GraphicsFramePart *part : std::as_const(m_parts)) {
         if (!load(part))
             return false;
     }
     const qsizetype count = graphicsItems().size();
+    const qsizetype ahead = 4;
+    for (qsizetype i = 0; i < qMin(ahead, count); ++i)
+        __builtin_prefetch(graphicsItems().at(i));
     for (qsizetype i = 0; i < count && i < graphicsItems().size(); ++i) {
+        if (i + ahead < graphicsItems().size())
+            __builtin_prefetch(graphicsItems().at(i + ahead));
         GraphicsItem *item = graphicsItems().at(i);
         if (item && item->type() != partType && !load(item))
             return false;
