@@ -875,16 +875,14 @@ bool FrameLayout::updatePointers(bool)
     // covers what is decided once all stand.
     const CoveringBatch batch(this);
     QList<GraphicsPlaceItem *> order[4];
+    order[3].reserve(graphicsItems().size());
     bool ok = true;
     for (GraphicsItem *item : graphicsItems()) {
         const int type = item ? item->type() : 0;
         if (type != panelType && type != boardType && type < firstPlaceDeviceType)
             continue;
-        auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
-        if (!CHECK_PTR(placeItem)) {
-            ok = false;
-            break;
-        }
+        // A layout makes the items of these types as place items only.
+        auto *placeItem = static_cast<GraphicsPlaceItem *>(item);
         if (type >= firstPlaceDeviceType) {
             order[3].append(placeItem);
         } else if (const ContainerKindInfo *kind =
@@ -893,10 +891,12 @@ bool FrameLayout::updatePointers(bool)
         }
     }
     ok = ok && fitPanels(order[0] + order[1]);
-    for (GraphicsPlaceItem *item : order[2] + order[3]) {
-        if (!ok)
-            break;
-        ok = item->updatePlacePointer(m_placeMap);
+    for (const QList<GraphicsPlaceItem *> &items : {std::cref(order[2]), std::cref(order[3])}) {
+        for (GraphicsPlaceItem *item : items) {
+            if (!ok)
+                break;
+            ok = item->updatePlacePointer(m_placeMap);
+        }
     }
     m_placeMap.clear();
     releaseLoadHold();

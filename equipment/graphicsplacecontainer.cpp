@@ -65,6 +65,11 @@ GraphicsPlaceContainer::~GraphicsPlaceContainer()
     destroyPlaces(places, std::exchange(m_placeBlock, nullptr));
 }
 
+Place *GraphicsPlaceContainer::placeAt(qsizetype index) const
+{
+    return static_cast<Place *>(m_placeBlock) + index;
+}
+
 void GraphicsPlaceContainer::prefetchPlaces() const
 {
     const char *from = static_cast<const char *>(m_placeBlock);
@@ -311,8 +316,8 @@ void GraphicsPlaceContainer::setAddress(const Address &address, int field)
         m_address.setField(info->fixedField->field, quint8(info->fixedField->value));
     m_addressSet = true;
     prefetchPlaces();
-    for (Place *place : std::as_const(m_places))
-        place->setAddress(m_address, field + 1);
+    for (qsizetype i = 0; i < m_places.size(); ++i)
+        placeAt(i)->setAddress(m_address, field + 1);
 }
 
 Place *GraphicsPlaceContainer::findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint)
@@ -456,7 +461,7 @@ void GraphicsPlaceContainer::loadData(DataStream &stream)
             return;
         // 0 names no place: nothing can be put back into it.
         if (id != 0 && layout)
-            layout->registerPlace(id, m_places[i]);
+            layout->registerPlace(id, placeAt(i));
         if (GraphicsPlaceContainer *nested = nestedContainer(i))
             nested->loadData(stream);
     }
@@ -484,7 +489,7 @@ void GraphicsPlaceContainer::loadGeometry(DataStream &stream)
     const int count = recordedPlaceCount(stream);
     prefetchPlaces();
     for (int i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-        Place *place = m_places[i];
+        Place *place = placeAt(i);
         if (GraphicsPlaceContainer *nested = nestedContainer(i)) {
             nested->loadGeometry(stream);
             continue;

@@ -124,6 +124,8 @@ private:
     // The places live side by side in one block of the container's: built
     // into it in order, destroyed in the same order, the block freed last.
     static void destroyPlaces(const QList<Place *> &places, void *block);
+    // The place of that index, found in the block without the list.
+    Place *placeAt(qsizetype index) const;
     using Rects = QVarLengthArray<QRectF, 64>;
     void layOut(Rects *cells, Rects *bands, QRectF *margin1, QRectF *margin2, Rects *lines) const;
     void drawCaption(QPainter *painter, const QRectF &strip, const char *caption, int font, bool vertical);
