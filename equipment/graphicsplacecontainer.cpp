@@ -61,8 +61,8 @@ GraphicsPlaceContainer::~GraphicsPlaceContainer()
         releasePlaces();
     // The places go while this container is whole: the nested containers,
     // deleted after it as its children, then find no place to leave.
-    const QList<Place *> places = std::exchange(m_places, {});
-    destroyPlaces(places, std::exchange(m_placeBlock, nullptr));
+    const qsizetype count = std::exchange(m_places, {}).size();
+    destroyPlaces(std::exchange(m_placeBlock, nullptr), count);
 }
 
 Place *GraphicsPlaceContainer::placeAt(qsizetype index) const
@@ -78,12 +78,16 @@ void GraphicsPlaceContainer::prefetchPlaces() const
         __builtin_prefetch(line);
 }
 
-void GraphicsPlaceContainer::destroyPlaces(const QList<Place *> &places, void *block)
+void GraphicsPlaceContainer::destroyPlaces(void *block, qsizetype count)
 {
     // The last built goes first: each leaves its container's children at
-    // their end.
-    for (auto it = places.crbegin(); it != places.crend(); ++it)
-        (*it)->~Place();
+    // their end. Their memory is asked for in that order ahead.
+    auto *places = static_cast<Place *>(block);
+    const char *from = static_cast<const char *>(block);
+    for (const char *line = from + sizeof(Place) * size_t(count); line > from;)
+        __builtin_prefetch(line -= 64);
+    for (qsizetype i = count; i-- > 0;)
+        places[i].~Place();
     ::operator delete(block);
 }
 
@@ -165,12 +169,12 @@ void GraphicsPlaceContainer::clearPlaces()
     releasePlaces();
     // The old places and what the builder put into them go at once: the
     // places are children that only the container reaches.
-    const QList<Place *> places = std::exchange(m_places, {});
+    const qsizetype count = std::exchange(m_places, {}).size();
     const QList<GraphicsPlaceContainer *> nested = std::exchange(m_nested, {});
     void *block = std::exchange(m_placeBlock, nullptr);
     for (GraphicsPlaceContainer *item : nested)
         delete item;
-    destroyPlaces(places, block);
+    destroyPlaces(block, count);
 }
 
 void GraphicsPlaceContainer::setContainerKind(int kind)

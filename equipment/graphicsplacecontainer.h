@@ -123,7 +123,7 @@ private:
     void clearPlaces();
     // The places live side by side in one block of the container's: built
     // into it in order, destroyed in the same order, the block freed last.
-    static void destroyPlaces(const QList<Place *> &places, void *block);
+    static void destroyPlaces(void *block, qsizetype count);
     // The place of that index, found in the block without the list.
     Place *placeAt(qsizetype index) const;
     using Rects = QVarLengthArray<QRectF, 64>;
