@@ -30,6 +30,16 @@ const int shortenedKind = 143;
 const int shortenedFrameKind = 8;
 const int shortenedBeforeFormat = 7;
 
+// The container that built this one into its place, or null: only a
+// builder ever becomes a container's parent.
+GraphicsPlaceContainer *builderOf(const GraphicsPlaceContainer *container)
+{
+    GraphicsItem *parent = container->parentItem();
+    if (!parent || parent->type() < firstContainerType || parent->type() >= endContainerType)
+        return nullptr;
+    return static_cast<GraphicsPlaceContainer *>(parent);
+}
+
 } // namespace
 
 GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, GraphicsItem *parent,
@@ -51,7 +61,7 @@ GraphicsPlaceContainer::~GraphicsPlaceContainer()
 {
     // A pre-built container that goes before its builder is not its any
     // more. A builder that goes is a mere item by now.
-    if (auto *builder = dynamic_cast<GraphicsPlaceContainer *>(parentItem())) {
+    if (GraphicsPlaceContainer *builder = builderOf(this)) {
         const qsizetype at = builder->m_nested.indexOf(this);
         if (at >= 0)
             builder->m_nested[at] = nullptr;
@@ -152,14 +162,14 @@ GraphicsPlaceContainer *GraphicsPlaceContainer::nestedContainer(int index) const
 
 bool GraphicsPlaceContainer::staysInPlace() const
 {
-    const auto *builder = dynamic_cast<const GraphicsPlaceContainer *>(parentItem());
+    const GraphicsPlaceContainer *builder = builderOf(this);
     return builder && builder->m_nested.contains(const_cast<GraphicsPlaceContainer *>(this));
 }
 
 quint8 GraphicsPlaceContainer::rootFlag() const
 {
     const GraphicsPlaceContainer *top = this;
-    while (auto *up = dynamic_cast<const GraphicsPlaceContainer *>(top->parentItem()))
+    while (const GraphicsPlaceContainer *up = builderOf(top))
         top = up;
     return top->m_flag;
 }
@@ -236,8 +246,10 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
         // with their classes; until then the place stays empty.
         if (!layout || !FrameLayout::itemType(info->nested[i].itemType))
             continue;
+        // The layout's registry makes panels and boards: containers.
         GraphicsItem *created = layout->createItem(info->nested[i].itemType);
-        auto *container = dynamic_cast<GraphicsPlaceContainer *>(created);
+        const bool made = created && created->type() >= firstContainerType && created->type() < endContainerType;
+        auto *container = made ? static_cast<GraphicsPlaceContainer *>(created) : nullptr;
         if (!CHECK(container != nullptr)) {
             delete created;
             continue;
