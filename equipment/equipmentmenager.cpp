@@ -181,6 +181,8 @@ void EquipmentMenager::loadFinished(bool loaded)
 {
     for (FrameGroup *row : std::as_const(items)) {
         for (Frame *frame : row ? row->itemList() : QList<Frame *>()) {
+            if (frame)
+                frame->buildDueLayout();
             if (frame && frame->layout())
                 frame->layout()->releaseLoadHold();
         }

@@ -32,6 +32,8 @@
 #include <QSettings>
 #include <QSpinBox>
 
+#include <utility>
+
 namespace {
 
 const char frameDialogSettingsName[] = "DlgPropFrame";
@@ -113,14 +115,31 @@ void Frame::setFrameType(int type)
         return;
     if (type == m_frameType)
         return;
+    takeFrameType(type);
+    buildLayout();
+}
+
+void Frame::takeFrameType(int type)
+{
     m_frameType = type;
+    m_layoutDue = false;
     forgetSavedRecord();
-    const FrameTypeInfo &row = frameTypes[type];
-    m_address.setFrameKind(row.frameKind);
+    m_address.setFrameKind(frameTypes[type].frameKind);
     ++frameCodeChanges;
+}
+
+void Frame::buildDueLayout()
+{
+    if (std::exchange(m_layoutDue, false))
+        buildLayout();
+}
+
+void Frame::buildLayout()
+{
     if (!m_layout)
         return;
-    m_layout->setFrameType(type);
+    const FrameTypeInfo &row = frameTypes[m_frameType];
+    m_layout->setFrameType(m_frameType);
     // The layout is the frame's first sheet, its second under a short title
     // block, as a load numbers it; the pages follow it when they are built
     // again, as the next save does.
@@ -287,8 +306,10 @@ void Frame::readProperties(DataStream &stream)
     const bool known = type >= 0 && type < frameTypeCount;
     if (known && m_layout)
         m_layout->holdForLoad();
-    if (known)
-        setFrameType(type);
+    if (known && type != m_frameType) {
+        takeFrameType(type);
+        m_layoutDue = true;
+    }
     // Frames before format 3 have no clamp-panel choice.
     if (stream.formatIndex() >= 3) {
         qint32 choice = 0;
@@ -396,13 +417,20 @@ bool Frame::loadFirst(DataStream &stream)
     if (stream.status() != QDataStream::Ok)
         return false;
     m_comment = comment;
+    buildDueLayout();
     Address address = m_address;
     address.setField(2, number);
     setAddressField(address, 2);
     updateTexts();
     if (!m_layoutRecord)
         return true;
-    return CHECK_PTR(m_layout) && m_layout->loadScene(stream);
+    if (!CHECK_PTR(m_layout) || !m_layout->loadScene(stream))
+        return false;
+    // The items read go into their places while the layout is fresh in
+    // memory; the pass that fixes the pointers up takes the result.
+    m_pointersFixed = true;
+    m_pointersResult = m_layout->updatePointers(true);
+    return true;
 }
 
 bool Frame::saveSecond(DataStream &stream)
@@ -422,6 +450,8 @@ bool Frame::loadSecond(DataStream &stream)
 
 bool Frame::updatePointers(bool second)
 {
+    if (std::exchange(m_pointersFixed, false))
+        return m_pointersResult;
     return CHECK_PTR(m_layout) && m_layout->updatePointers(second);
 }
 

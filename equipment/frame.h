@@ -80,6 +80,10 @@ public:
     // Takes a catalogued frame type: its frame kind, a layout built from
     // its parts, its sheet and page number.
     void setFrameType(int type);
+    // A frame read with its type builds its layout once the load reaches
+    // the frame's own record, where its places take their addresses at
+    // once (or when the load ends short of it).
+    void buildDueLayout();
     int clampPanelChoice() const { return m_clampPanelChoice; }
     void setClampPanelChoice(int choice);
 
@@ -169,6 +173,10 @@ public:
 
 private:
     void updateTexts();
+    // The type and the frame kind it gives the address; the layout
+    // follows in buildLayout.
+    void takeFrameType(int type);
+    void buildLayout();
     // The documents below the frame's row, in tree order; null for a page
     // only listed.
     QList<GraphicsScene *> pages() const;
@@ -192,6 +200,11 @@ private:
     bool m_sideOfLeft = true;
     // The address holds a preset row number its places do not have yet.
     bool m_rowPreset = false;
+    bool m_layoutDue = false;
+    // The pointers of the layout read were fixed up with the frame's own
+    // record, with that result.
+    bool m_pointersFixed = false;
+    bool m_pointersResult = true;
     bool m_layoutRecord = true;
     // While the generation only lists the pages.
     bool m_listingPages = false;

@@ -31,6 +31,7 @@
 #include <QSet>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -58,8 +59,10 @@ const int recordlessBeforeFormat = 7;
 // Whether the file holds no records of the item at all.
 bool recordless(const GraphicsItem *item, const DataStream &stream)
 {
+    if (stream.formatIndex() >= recordlessBeforeFormat || item->type() != partType)
+        return false;
     const auto *part = dynamic_cast<const GraphicsFramePart *>(item);
-    return part && stream.formatIndex() < recordlessBeforeFormat && part->partKind() == recordlessPartKind;
+    return part && part->partKind() == recordlessPartKind;
 }
 
 // The top-level container that holds the place: a frame part, a panel or a
@@ -101,14 +104,27 @@ struct PlacementTree
     };
 
     PlacementTree(const QList<GraphicsFramePart *> &parts, qsizetype expected)
+        : places(std::exchange(spare().places, {})), items(std::exchange(spare().items, {}))
     {
+        places.clear();
+        items.clear();
         places.reserve(size_t(expected));
         for (GraphicsFramePart *part : parts)
             add(part);
     }
+    // The lists keep their room for the next tree: a load builds one per
+    // frame.
+    ~PlacementTree()
+    {
+        spare().places = std::move(places);
+        spare().items = std::move(items);
+    }
+    PlacementTree(const PlacementTree &) = delete;
+    PlacementTree &operator=(const PlacementTree &) = delete;
 
     void add(GraphicsPlaceContainer *container)
     {
+        container->prefetchPlaces();
         for (Place *place : container->places()) {
             const int index = int(places.size());
             places.push_back({place, place->sceneRect()});
@@ -145,29 +161,37 @@ struct PlacementTree
         qreal bottom;
     };
 
-    // The places by the top of their rectangles, for the search of the
-    // places an item's body meets; the few tall ones apart, so that the
-    // search looks only a row or two above a body. A place of no area meets
-    // nothing and is left out.
-    void sortByTop()
+    // The places that may be covered, by the top of their rectangles, for
+    // the search of the places an item's body meets: in classes of height,
+    // so that the search looks above a body only as far as the tallest
+    // place of each class reaches, and the few tall ones apart. A place of
+    // no area meets nothing and is left out.
+    template <class Coverable>
+    void sortByTop(Coverable coverable)
     {
-        std::vector<std::pair<double, int>> byTop;
-        byTop.reserve(places.size());
+        std::vector<std::pair<double, int>> byTop[classCount];
         for (int i = 0; i < int(places.size()); ++i) {
             const QRectF &rect = places[size_t(i)].rect;
+            if (!coverable(places[size_t(i)].place))
+                continue;
             if (rect.height() > tallPlace) {
                 tall.push_back(i);
                 continue;
             }
-            byTop.emplace_back(rect.top(), i);
-            tallest = qMax(tallest, rect.height());
+            int c = 0;
+            while (c + 1 < classCount && rect.height() > classHeight[c])
+                ++c;
+            byTop[c].emplace_back(rect.top(), i);
+            tallest[c] = qMax(tallest[c], rect.height());
         }
-        std::sort(byTop.begin(), byTop.end());
-        rows.reserve(byTop.size());
-        for (const auto &entry : byTop) {
-            const Edges edges(places[size_t(entry.second)].rect);
-            if (!edges.isNull())
-                rows.push_back({entry.first, entry.second, edges});
+        for (int c = 0; c < classCount; ++c) {
+            std::sort(byTop[c].begin(), byTop[c].end());
+            rows[c].reserve(byTop[c].size());
+            for (const auto &entry : byTop[c]) {
+                const Edges edges(places[size_t(entry.second)].rect);
+                if (!edges.isNull())
+                    rows[c].push_back({entry.first, entry.second, edges});
+            }
         }
     }
 
@@ -181,18 +205,33 @@ struct PlacementTree
         const Edges edges(rect);
         if (edges.isNull())
             return;
-        const double from = rect.top() - tallest;
         const double to = rect.bottom();
-        auto it = std::lower_bound(rows.cbegin(), rows.cend(), from,
-                                   [](const Row &row, double top) { return row.top < top; });
-        for (; it != rows.cend() && it->top <= to; ++it) {
-            const Edges &e = it->edges;
-            if (e.left < edges.right && edges.left < e.right && e.top < edges.bottom && edges.top < e.bottom)
-                visit(it->place);
+        for (int c = 0; c < classCount; ++c) {
+            const double from = rect.top() - tallest[c];
+            auto it = std::lower_bound(rows[c].cbegin(), rows[c].cend(), from,
+                                       [](const Row &row, double top) { return row.top < top; });
+            for (; it != rows[c].cend() && it->top <= to; ++it) {
+                const Edges &e = it->edges;
+                if (e.left < edges.right && edges.left < e.right && e.top < edges.bottom && edges.top < e.bottom)
+                    visit(it->place);
+            }
         }
     }
 
+    struct Spare
+    {
+        std::vector<Slot> places;
+        std::vector<Held> items;
+    };
+    static Spare &spare()
+    {
+        thread_local Spare lists;
+        return lists;
+    }
+
     static constexpr double tallPlace = 480;
+    static constexpr int classCount = 4;
+    static constexpr double classHeight[classCount] = {60, 120, 240, tallPlace};
     std::vector<Slot> places;
     std::vector<Held> items;
     struct Row
@@ -201,9 +240,9 @@ struct PlacementTree
         int place;
         Edges edges;
     };
-    std::vector<Row> rows;
+    std::vector<Row> rows[classCount];
     std::vector<int> tall;
-    double tallest = 0;
+    double tallest[classCount] = {};
 };
 
 // Whether the item is a container whose own places meet the rectangle: a
@@ -560,16 +599,17 @@ void FrameLayout::updateCovering()
     m_coveringDue = false;
     PlacementTree tree(m_parts, m_placeCount);
     m_placeCount = qsizetype(tree.places.size());
-    tree.sortByTop();
+    // Only an empty, unmarked place of a type is ever covered.
+    tree.sortByTop([](const Place *place) {
+        return !place->item() && place->mark() == Place::Normal && place->placeType() != -1;
+    });
     std::vector<std::pair<GraphicsPlaceItem *, int>> covers(tree.places.size(), {nullptr, Place::Normal});
     for (const PlacementTree::Held &held : tree.items) {
         if (held.body.isEmpty())
             continue;
         tree.forPlacesMeeting(held.body, [&](int i) {
-            const Place *place = tree.places[size_t(i)].place;
             auto &cover = covers[size_t(i)];
-            if (cover.first || PlacementTree::holds(held, i) || place->item() || place->mark() != Place::Normal
-                || place->placeType() == -1)
+            if (cover.first || PlacementTree::holds(held, i))
                 return;
             cover.first = held.item;
             cover.second = placesMeet(held.item, tree.places[size_t(i)].rect) ? Place::CoveredByContainer
@@ -765,13 +805,31 @@ bool FrameLayout::saveItemsGeometry(DataStream &stream)
 
 bool FrameLayout::loadItemsGeometry(DataStream &stream)
 {
-    for (GraphicsItem *item : recordOrder()) {
+    // In the order of recordOrder, without listing the items first.
+    const auto load = [&stream](GraphicsItem *item) {
         if (!CHECK_PTR(item))
             return false;
-        if (recordless(item, stream))
-            continue;
-        item->loadGeometry(stream);
-        if (stream.status() != QDataStream::Ok)
+        if (!recordless(item, stream))
+            item->loadGeometry(stream);
+        return stream.status() == QDataStream::Ok;
+    };
+    // The pass meets the layout long after it was read: its memory is
+    // asked for ahead of the walk.
+    for (GraphicsFramePart *part : std::as_const(m_parts))
+        part->prefetchPlaces();
+    for (GraphicsFramePart *part : std::as_const(m_parts)) {
+        if (!load(part))
+            return false;
+    }
+    const qsizetype count = graphicsItems().size();
+    const qsizetype ahead = 4;
+    for (qsizetype i = 0; i < qMin(ahead, count); ++i)
+        __builtin_prefetch(graphicsItems().at(i));
+    for (qsizetype i = 0; i < count && i < graphicsItems().size(); ++i) {
+        if (i + ahead < graphicsItems().size())
+            __builtin_prefetch(graphicsItems().at(i + ahead));
+        GraphicsItem *item = graphicsItems().at(i);
+        if (item && item->type() != partType && !load(item))
             return false;
     }
     // As loaded, the sheet matches its file.
@@ -817,16 +875,14 @@ bool FrameLayout::updatePointers(bool)
     // covers what is decided once all stand.
     const CoveringBatch batch(this);
     QList<GraphicsPlaceItem *> order[4];
+    order[3].reserve(graphicsItems().size());
     bool ok = true;
     for (GraphicsItem *item : graphicsItems()) {
         const int type = item ? item->type() : 0;
         if (type != panelType && type != boardType && type < firstPlaceDeviceType)
             continue;
-        auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
-        if (!CHECK_PTR(placeItem)) {
-            ok = false;
-            break;
-        }
+        // A layout makes the items of these types as place items only.
+        auto *placeItem = static_cast<GraphicsPlaceItem *>(item);
         if (type >= firstPlaceDeviceType) {
             order[3].append(placeItem);
         } else if (const ContainerKindInfo *kind =
@@ -835,10 +891,12 @@ bool FrameLayout::updatePointers(bool)
         }
     }
     ok = ok && fitPanels(order[0] + order[1]);
-    for (GraphicsPlaceItem *item : order[2] + order[3]) {
-        if (!ok)
-            break;
-        ok = item->updatePlacePointer(m_placeMap);
+    for (const QList<GraphicsPlaceItem *> &items : {std::cref(order[2]), std::cref(order[3])}) {
+        for (GraphicsPlaceItem *item : items) {
+            if (!ok)
+                break;
+            ok = item->updatePlacePointer(m_placeMap);
+        }
     }
     m_placeMap.clear();
     releaseLoadHold();

@@ -8,6 +8,7 @@
 // it receives that place's address. The sheet draws a fixed background per
 // frame kind and is saved in the equipment side file.
 
+#include "equipment/graphicsplaceitem.h"
 #include "graphics/graphicsscene.h"
 #include "model/address.h"
 
@@ -193,7 +194,7 @@ private:
 
     Frame *m_frame;
     QList<GraphicsFramePart *> m_parts;
-    QHash<qint32, Place *> m_placeMap;
+    PlaceIndex m_placeMap;
     Place *m_highlighted = nullptr;
     QPointF m_highlightPoint; // where the place lit was found
     // The count of places the last decision walked, to make room for.

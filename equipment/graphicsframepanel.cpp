@@ -214,7 +214,7 @@ void GraphicsFramePanel::loadGeometry(DataStream &stream)
     GraphicsPlaceContainer::loadGeometry(stream);
 }
 
-bool GraphicsFramePanel::updatePlacePointer(const QHash<qint32, Place *> &places)
+bool GraphicsFramePanel::updatePlacePointer(const PlaceIndex &places)
 {
     if (!GraphicsPlaceContainer::updatePlacePointer(places))
         return false;

@@ -47,7 +47,7 @@ public:
     void saveGeometry(DataStream &stream) override;
     void loadGeometry(DataStream &stream) override;
     // Into its place, then the bus of the saved object is made again.
-    bool updatePlacePointer(const QHash<qint32, Place *> &places) override;
+    bool updatePlacePointer(const PlaceIndex &places) override;
 
     // Whether the panel gets a wiring page of its own (not a carrier).
     bool isWiredPanel() const;

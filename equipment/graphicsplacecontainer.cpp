@@ -19,6 +19,7 @@
 #include <QStyleOptionGraphicsItem>
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -28,6 +29,16 @@ namespace {
 const int shortenedKind = 143;
 const int shortenedFrameKind = 8;
 const int shortenedBeforeFormat = 7;
+
+// The container that built this one into its place, or null: only a
+// builder ever becomes a container's parent.
+GraphicsPlaceContainer *builderOf(const GraphicsPlaceContainer *container)
+{
+    GraphicsItem *parent = container->parentItem();
+    if (!parent || parent->type() < firstContainerType || parent->type() >= endContainerType)
+        return nullptr;
+    return static_cast<GraphicsPlaceContainer *>(parent);
+}
 
 } // namespace
 
@@ -39,16 +50,18 @@ GraphicsPlaceContainer::GraphicsPlaceContainer(GraphicsScene *scene, GraphicsIte
 
 GraphicsPlaceContainer *GraphicsPlaceContainer::asContainer(GraphicsPlaceItem *item)
 {
+    // The place items of a type in the containers' range are containers:
+    // devices' items have types of their own above it.
     if (!item || item->type() < firstContainerType || item->type() >= endContainerType)
         return nullptr;
-    return dynamic_cast<GraphicsPlaceContainer *>(item);
+    return static_cast<GraphicsPlaceContainer *>(item);
 }
 
 GraphicsPlaceContainer::~GraphicsPlaceContainer()
 {
     // A pre-built container that goes before its builder is not its any
     // more. A builder that goes is a mere item by now.
-    if (auto *builder = dynamic_cast<GraphicsPlaceContainer *>(parentItem())) {
+    if (GraphicsPlaceContainer *builder = builderOf(this)) {
         const qsizetype at = builder->m_nested.indexOf(this);
         if (at >= 0)
             builder->m_nested[at] = nullptr;
@@ -58,8 +71,34 @@ GraphicsPlaceContainer::~GraphicsPlaceContainer()
         releasePlaces();
     // The places go while this container is whole: the nested containers,
     // deleted after it as its children, then find no place to leave.
-    const QList<Place *> places = std::exchange(m_places, {});
-    qDeleteAll(places);
+    const qsizetype count = std::exchange(m_places, {}).size();
+    destroyPlaces(std::exchange(m_placeBlock, nullptr), count);
+}
+
+Place *GraphicsPlaceContainer::placeAt(qsizetype index) const
+{
+    return static_cast<Place *>(m_placeBlock) + index;
+}
+
+void GraphicsPlaceContainer::prefetchPlaces() const
+{
+    const char *from = static_cast<const char *>(m_placeBlock);
+    const char *end = from ? from + sizeof(Place) * size_t(m_places.size()) : nullptr;
+    for (const char *line = from; line < end; line += 64)
+        __builtin_prefetch(line);
+}
+
+void GraphicsPlaceContainer::destroyPlaces(void *block, qsizetype count)
+{
+    // The last built goes first: each leaves its container's children at
+    // their end. Their memory is asked for in that order ahead.
+    auto *places = static_cast<Place *>(block);
+    const char *from = static_cast<const char *>(block);
+    for (const char *line = from + sizeof(Place) * size_t(count); line > from;)
+        __builtin_prefetch(line -= 64);
+    for (qsizetype i = count; i-- > 0;)
+        places[i].~Place();
+    ::operator delete(block);
 }
 
 QRectF GraphicsPlaceContainer::boundingRect() const
@@ -123,14 +162,14 @@ GraphicsPlaceContainer *GraphicsPlaceContainer::nestedContainer(int index) const
 
 bool GraphicsPlaceContainer::staysInPlace() const
 {
-    const auto *builder = dynamic_cast<const GraphicsPlaceContainer *>(parentItem());
+    const GraphicsPlaceContainer *builder = builderOf(this);
     return builder && builder->m_nested.contains(const_cast<GraphicsPlaceContainer *>(this));
 }
 
 quint8 GraphicsPlaceContainer::rootFlag() const
 {
     const GraphicsPlaceContainer *top = this;
-    while (auto *up = dynamic_cast<const GraphicsPlaceContainer *>(top->parentItem()))
+    while (const GraphicsPlaceContainer *up = builderOf(top))
         top = up;
     return top->m_flag;
 }
@@ -140,14 +179,12 @@ void GraphicsPlaceContainer::clearPlaces()
     releasePlaces();
     // The old places and what the builder put into them go at once: the
     // places are children that only the container reaches.
-    const QList<Place *> places = m_places;
-    const QList<GraphicsPlaceContainer *> nested = m_nested;
-    m_places.clear();
-    m_nested.clear();
+    const qsizetype count = std::exchange(m_places, {}).size();
+    const QList<GraphicsPlaceContainer *> nested = std::exchange(m_nested, {});
+    void *block = std::exchange(m_placeBlock, nullptr);
     for (GraphicsPlaceContainer *item : nested)
         delete item;
-    for (Place *place : places)
-        delete place;
+    destroyPlaces(block, count);
 }
 
 void GraphicsPlaceContainer::setContainerKind(int kind)
@@ -165,13 +202,26 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
 
     // Every frame read builds the places of all its panels.
     const qsizetype places = qMax(info->placeCount, 0);
-    QList<QRectF> cells;
-    QList<QRectF> bands;
+    Rects cells;
     cells.reserve(places);
-    bands.reserve(places);
-    layOut(&cells, &bands, nullptr, nullptr, nullptr);
+    layOut(&cells, nullptr, nullptr, nullptr, nullptr);
     m_places.reserve(places);
-    m_nested.reserve(places);
+    // Only a kind that builds containers into its places keeps a row per
+    // place for them.
+    if (info->nested)
+        m_nested.reserve(places);
+    qsizetype built = 0;
+    qsizetype builtIn = 0;
+    for (int i = 0; i < info->placeCount; ++i) {
+        if (info->placeTypes[i] == -1)
+            continue;
+        ++built;
+        if (info->nested && info->nested[i].itemType != -1 && info->nested[i].type != -1)
+            ++builtIn;
+    }
+    reserveChildren(built + builtIn);
+    auto *block = static_cast<Place *>(::operator new(sizeof(Place) * size_t(qMax(built, qsizetype(1)))));
+    m_placeBlock = block;
     FrameLayout *layout = frameLayout();
     int cell = 0;
     for (int i = 0; i < info->placeCount; ++i) {
@@ -182,11 +232,12 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
         if (!CHECK(typeInfo != nullptr) || !CHECK(cell < cells.size()))
             continue;
         const quint8 number = quint8(info->firstNumber + info->numberStep * i);
-        auto *place = new Place(graphicsScene(), this, type, number);
+        auto *place = new (block + m_places.size()) Place(graphicsScene(), this, type, number);
         const QRectF &at = cells[cell];
         place->setPos(at.left(), at.bottom() - typeInfo->height);
         m_places.append(place);
-        m_nested.append(nullptr);
+        if (info->nested)
+            m_nested.append(nullptr);
         ++cell;
 
         if (!info->nested || info->nested[i].itemType == -1 || info->nested[i].type == -1)
@@ -195,8 +246,10 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
         // with their classes; until then the place stays empty.
         if (!layout || !FrameLayout::itemType(info->nested[i].itemType))
             continue;
+        // The layout's registry makes panels and boards: containers.
         GraphicsItem *created = layout->createItem(info->nested[i].itemType);
-        auto *container = dynamic_cast<GraphicsPlaceContainer *>(created);
+        const bool made = created && created->type() >= firstContainerType && created->type() < endContainerType;
+        auto *container = made ? static_cast<GraphicsPlaceContainer *>(created) : nullptr;
         if (!CHECK(container != nullptr)) {
             delete created;
             continue;
@@ -210,8 +263,8 @@ void GraphicsPlaceContainer::setContainerKind(int kind)
     update();
 }
 
-void GraphicsPlaceContainer::layOut(QList<QRectF> *cells, QList<QRectF> *bands, QRectF *margin1,
-                                    QRectF *margin2, QList<QRectF> *lines) const
+void GraphicsPlaceContainer::layOut(Rects *cells, Rects *bands, QRectF *margin1, QRectF *margin2,
+                                    Rects *lines) const
 {
     const ContainerKindInfo *info = containerKindInfo(m_kind);
     if (!info)
@@ -278,8 +331,9 @@ void GraphicsPlaceContainer::setAddress(const Address &address, int field)
     if (info->fixedField && CHECK(info->fixedField->field >= 0 && info->fixedField->field < 7))
         m_address.setField(info->fixedField->field, quint8(info->fixedField->value));
     m_addressSet = true;
-    for (Place *place : std::as_const(m_places))
-        place->setAddress(m_address, field + 1);
+    prefetchPlaces();
+    for (qsizetype i = 0; i < m_places.size(); ++i)
+        placeAt(i)->setAddress(m_address, field + 1);
 }
 
 Place *GraphicsPlaceContainer::findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint)
@@ -415,6 +469,7 @@ void GraphicsPlaceContainer::loadData(DataStream &stream)
 {
     FrameLayout *layout = frameLayout();
     const int count = recordedPlaceCount(stream);
+    prefetchPlaces();
     for (int i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         qint32 id = 0;
         stream >> id;
@@ -422,7 +477,7 @@ void GraphicsPlaceContainer::loadData(DataStream &stream)
             return;
         // 0 names no place: nothing can be put back into it.
         if (id != 0 && layout)
-            layout->registerPlace(id, m_places[i]);
+            layout->registerPlace(id, placeAt(i));
         if (GraphicsPlaceContainer *nested = nestedContainer(i))
             nested->loadData(stream);
     }
@@ -448,8 +503,9 @@ void GraphicsPlaceContainer::saveGeometry(DataStream &stream)
 void GraphicsPlaceContainer::loadGeometry(DataStream &stream)
 {
     const int count = recordedPlaceCount(stream);
+    prefetchPlaces();
     for (int i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-        Place *place = m_places[i];
+        Place *place = placeAt(i);
         if (GraphicsPlaceContainer *nested = nestedContainer(i)) {
             nested->loadGeometry(stream);
             continue;
@@ -461,7 +517,7 @@ void GraphicsPlaceContainer::loadGeometry(DataStream &stream)
     }
 }
 
-bool GraphicsPlaceContainer::updatePlacePointer(const QHash<qint32, Place *> &places)
+bool GraphicsPlaceContainer::updatePlacePointer(const PlaceIndex &places)
 {
     if (!parentItem() && !GraphicsPlaceItem::updatePlacePointer(places))
         return false;
@@ -539,9 +595,9 @@ void GraphicsPlaceContainer::draw(QPainter *painter, const QStyleOptionGraphicsI
     // drawn: a frame's containers keep none of them until then.
     QRectF margin1;
     QRectF margin2;
-    QList<QRectF> lines;
-    QList<QRectF> cells;
-    QList<QRectF> bands;
+    Rects lines;
+    Rects cells;
+    Rects bands;
     layOut(&cells, &bands, &margin1, &margin2, &lines);
     if (info->margin1Size > 0) {
         painter->drawRect(margin1);

@@ -12,6 +12,7 @@
 
 #include <QList>
 #include <QRectF>
+#include <QVarLengthArray>
 
 class Pin;
 
@@ -47,7 +48,7 @@ public:
     void setPlace(Place *place) override;
     // A top-level container goes into its place, then the pre-built
     // containers into theirs.
-    bool updatePlacePointer(const QHash<qint32, Place *> &places) override;
+    bool updatePlacePointer(const PlaceIndex &places) override;
     // The container kind's rectangle, wherever the container stands.
     QRectF itemRectIn(const Place *place) const override;
 
@@ -69,6 +70,9 @@ public:
     // builder had put into them.
     void setContainerKind(int kind);
     const QList<Place *> &places() const { return m_places; }
+    // Asks for the memory of the places ahead of a walk over them all: the
+    // passes of a load meet them long after they were built.
+    void prefetchPlaces() const;
     // The container kind's rectangle; null without a kind.
     QRectF containerRect() const;
     // The item held by the place of that index.
@@ -117,15 +121,22 @@ protected:
 
 private:
     void clearPlaces();
-    void layOut(QList<QRectF> *cells, QList<QRectF> *bands, QRectF *margin1, QRectF *margin2,
-                QList<QRectF> *lines) const;
+    // The places live side by side in one block of the container's: built
+    // into it in order, destroyed in the same order, the block freed last.
+    static void destroyPlaces(void *block, qsizetype count);
+    // The place of that index, found in the block without the list.
+    Place *placeAt(qsizetype index) const;
+    using Rects = QVarLengthArray<QRectF, 64>;
+    void layOut(Rects *cells, Rects *bands, QRectF *margin1, QRectF *margin2, Rects *lines) const;
     void drawCaption(QPainter *painter, const QRectF &strip, const char *caption, int font, bool vertical);
 
     Address m_address;
     bool m_addressSet = false;
     int m_kind = -1;
     QList<Place *> m_places;
-    // Per place: the pre-built container the builder put there, or null.
+    void *m_placeBlock = nullptr;
+    // Per place, for a kind that builds containers into its places: the
+    // pre-built container the builder put there, or null.
     QList<GraphicsPlaceContainer *> m_nested;
     quint8 m_flag = 0;
 };

@@ -9,6 +9,9 @@
 
 #include <QGraphicsSceneMouseEvent>
 
+#include <algorithm>
+#include <iterator>
+
 GraphicsPlaceItem::GraphicsPlaceItem(GraphicsScene *scene, GraphicsItem *parent, GraphicsItemFlags frameworkFlags)
     : GraphicsItem(scene, parent, 0, frameworkFlags)
 {
@@ -90,13 +93,46 @@ bool GraphicsPlaceItem::staysInPlace() const
     return false;
 }
 
-bool GraphicsPlaceItem::updatePlacePointer(const QHash<qint32, Place *> &places)
+void PlaceIndex::insert(qint32 id, Place *place)
+{
+    m_sorted = m_sorted && (m_entries.empty() || m_entries.back().first < id);
+    m_entries.emplace_back(id, place);
+}
+
+Place *PlaceIndex::value(qint32 id) const
+{
+    const auto byId = [](const std::pair<qint32, Place *> &a, const std::pair<qint32, Place *> &b) {
+        return a.first < b.first;
+    };
+    if (!m_sorted) {
+        std::stable_sort(m_entries.begin(), m_entries.end(), byId);
+        // The last of each run of one identity stays.
+        auto kept = m_entries.begin();
+        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+            if (std::next(it) != m_entries.end() && std::next(it)->first == it->first)
+                continue;
+            *kept++ = *it;
+        }
+        m_entries.erase(kept, m_entries.end());
+        m_sorted = true;
+    }
+    const auto it = std::lower_bound(m_entries.cbegin(), m_entries.cend(), std::make_pair(id, nullptr), byId);
+    return it != m_entries.cend() && it->first == id ? it->second : nullptr;
+}
+
+void PlaceIndex::clear()
+{
+    m_entries.clear();
+    m_sorted = true;
+}
+
+bool GraphicsPlaceItem::updatePlacePointer(const PlaceIndex &places)
 {
     const qint32 saved = m_savedPlace;
     m_savedPlace = 0;
     if (saved == 0)
         return true;
-    Place *place = places.value(saved, nullptr);
+    Place *place = places.value(saved);
     if (!place)
         return false;
     return place->putItem(this);

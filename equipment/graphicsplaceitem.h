@@ -9,10 +9,27 @@
 
 #include "graphics/graphicsitem.h"
 
-#include <QHash>
+#include <utility>
+#include <vector>
 
 class FrameLayout;
 class Place;
+
+// The places of a layout being loaded, by the identities they were saved
+// under: gathered in file order, sorted once at the first look-up. Of two
+// places read under one identity the later one counts.
+class PlaceIndex
+{
+public:
+    void insert(qint32 id, Place *place);
+    // The place of the identity; null for none.
+    Place *value(qint32 id) const;
+    void clear();
+
+private:
+    mutable std::vector<std::pair<qint32, Place *>> m_entries;
+    mutable bool m_sorted = true;
+};
 
 class GraphicsPlaceItem : public GraphicsItem
 {
@@ -54,7 +71,7 @@ public:
     virtual bool staysInPlace() const;
     // After loading: into the place of the saved identity; true for an
     // item saved in no place, false when the place is missing.
-    virtual bool updatePlacePointer(const QHash<qint32, Place *> &places);
+    virtual bool updatePlacePointer(const PlaceIndex &places);
     // The item's rectangle, in its own coordinates, as it would be standing
     // in the place (none: standing in no place).
     virtual QRectF itemRectIn(const Place *place) const;

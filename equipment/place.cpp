@@ -14,6 +14,7 @@
 #include "model/device.h"
 #include "model/itemtypes.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QStringList>
 
@@ -66,12 +67,25 @@ bool pairsInColumn(const Place *place, GraphicsPlaceItem *item)
     return !facing || other->item()->type() != item->type() || facing->places().size() == panel->places().size();
 }
 
+// The sizes and row counts given to places standing alone.
+struct OwnSize
+{
+    QSizeF size;
+    int rowCount;
+};
+
+QHash<const Place *, OwnSize> &ownSizes()
+{
+    static QHash<const Place *, OwnSize> sizes;
+    return sizes;
+}
+
 } // namespace
 
 Place::Place(GraphicsScene *scene, GraphicsPlaceContainer *container, int placeType, quint8 number)
     : GraphicsItem(scene, container, FixedInParent)
-    , m_container(container)
     , m_placeType(placeType)
+    , m_container(container)
     , m_number(number)
 {
     setZValue(3);
@@ -93,6 +107,8 @@ Place::~Place()
         held->setPlace(nullptr);
     }
     m_cover = nullptr;
+    if (m_ownSize)
+        ownSizes().remove(this);
     if (FrameLayout *layout = layoutOf(this))
         layout->forgetPlace(this);
 }
@@ -188,7 +204,7 @@ void Place::setAddress(const Address &from, int field)
         return;
     // A container below derives its places again; a device hears of its
     // new address only when it changed.
-    if (auto *container = dynamic_cast<GraphicsPlaceContainer *>(held))
+    if (GraphicsPlaceContainer *container = GraphicsPlaceContainer::asContainer(held))
         container->setAddress(m_address, container->level());
     else if (!same)
         held->addressChanged();
@@ -206,8 +222,11 @@ QRectF Place::placeRect() const
 {
     if (m_placeType == -1)
         return QRectF();
-    if (m_size.isValid())
-        return QRectF(QPointF(0, 0), m_size);
+    if (m_ownSize) {
+        const QSizeF size = ownSizes().value(this).size;
+        if (size.isValid())
+            return QRectF(QPointF(0, 0), size);
+    }
     const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
     return type ? QRectF(0, 0, type->width, type->height) : QRectF();
 }
@@ -220,8 +239,8 @@ QRectF Place::sceneRect() const
 int Place::rowCount() const
 {
     // Painters ask: no check box here.
-    if (m_rowCount > 0)
-        return m_rowCount;
+    if (m_ownSize)
+        return ownSizes().value(this).rowCount;
     const PlaceTypeInfo *type = placeTypeInfo(m_placeType);
     return type && type->rows > 1 ? type->rows : 1;
 }
@@ -229,8 +248,8 @@ int Place::rowCount() const
 void Place::setPlaceSize(const QSizeF &size, int rowCount)
 {
     prepareGeometryChange();
-    m_size = size;
-    m_rowCount = rowCount < 1 ? 1 : rowCount;
+    ownSizes().insert(this, {size, rowCount < 1 ? 1 : rowCount});
+    m_ownSize = true;
 }
 
 bool Place::allowsModel(int model) const
@@ -267,7 +286,7 @@ void Place::setState(int state)
     // A held or covered place carries no mark.
     if (!CHECK(state == Normal || (!m_item && !m_cover)))
         return;
-    m_mark = state;
+    m_mark = quint8(state);
 }
 
 bool Place::canDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
@@ -328,7 +347,7 @@ void Place::setCover(GraphicsPlaceItem *item, int state)
     if (item == m_cover && (!item || state == m_coverState))
         return;
     m_cover = item;
-    m_coverState = item ? state : Normal;
+    m_coverState = quint8(item ? state : Normal);
     repaintContainer();
 }
 
@@ -362,7 +381,7 @@ bool Place::readState(DataStream &stream)
         return true;
     m_cover = nullptr;
     m_coverState = Normal;
-    m_mark = mark;
+    m_mark = quint8(mark);
     update();
     return true;
 }

@@ -115,22 +115,25 @@ private:
     void repaintContainer();
     void drawCaption(QPainter *painter, bool hideHelp);
 
-    GraphicsPlaceContainer *m_container;
+    // A load builds places by the hundred thousand: the fields every pass
+    // reads come first, and the size a place standing alone may be given
+    // is kept aside.
     int m_placeType;
+    GraphicsPlaceContainer *m_container;
+    GraphicsPlaceItem *m_item = nullptr;
+    GraphicsPlaceItem *m_cover = nullptr;
+    quint8 m_coverState = Normal;
+    quint8 m_mark = Normal;
     quint8 m_number;
-    Address m_address;
-    // False until the place received its first address: the first one is
-    // always taken, even when it equals the default.
-    bool m_addressSet = false;
     // The kind byte (field 6) the place derives for itself, which a held
     // item's address byte replaces where the place type takes one.
     quint8 m_ownKindByte = 0;
-    QSizeF m_size;
-    int m_rowCount = 0;
-    GraphicsPlaceItem *m_item = nullptr;
-    GraphicsPlaceItem *m_cover = nullptr;
-    int m_coverState = Normal;
-    int m_mark = Normal;
+    // False until the place received its first address: the first one is
+    // always taken, even when it equals the default.
+    bool m_addressSet = false;
+    // Whether setPlaceSize gave the place a size of its own.
+    bool m_ownSize = false;
+    Address m_address;
 };
 
 #endif

@@ -1286,6 +1286,10 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
     for (std::size_t i = 0; i < walked.size(); ++i) {
         GraphicsItem *item = walked[i];
         if (item->type() < firstPlaceDeviceType) {
+            // A container's children are its places and the containers
+            // built into them: a device's item is never among them.
+            if (item->type() >= firstContainerType)
+                continue;
             const std::size_t from = walked.size();
             item->appendChildren(walked);
             for (std::size_t j = from; j < walked.size(); ++j)

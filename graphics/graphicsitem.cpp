@@ -78,8 +78,12 @@ GraphicsItem::~GraphicsItem()
     }
     delete m_proxy;
     m_proxy = nullptr;
-    if (m_parent && m_parent->m_children && !m_takenOff)
-        m_parent->m_children->removeOne(this);
+    // Looked for from the back: the children made last go first.
+    if (m_parent && m_parent->m_children && !m_takenOff) {
+        const qsizetype at = m_parent->m_children->lastIndexOf(this);
+        if (at >= 0)
+            m_parent->m_children->remove(at);
+    }
     if (m_matrix & 8)
         otherMatrices().remove(this);
 }
@@ -264,6 +268,13 @@ QRectF GraphicsItem::mapRectFromScene(const QRectF &rect) const
 QRectF GraphicsItem::mapRectFromItem(const GraphicsItem *item, const QRectF &rect) const
 {
     return (item->sceneTransform() * sceneTransform().inverted()).mapRect(rect);
+}
+
+void GraphicsItem::reserveChildren(qsizetype count)
+{
+    if (!m_children)
+        m_children = new QList<GraphicsItem *>;
+    m_children->reserve(m_children->size() + count);
 }
 
 void GraphicsItem::setParentItem(GraphicsItem *parent)

@@ -108,6 +108,9 @@ public:
     // Parentage: children in stacking order, as the framework lists them.
     GraphicsItem *parentItem() const { return m_parent; }
     void setParentItem(GraphicsItem *parent);
+    // Makes room for that many more children at once, for a parent about
+    // to make them.
+    void reserveChildren(qsizetype count);
     GraphicsItem *topLevelItem() const;
     QList<GraphicsItem *> childItems() const;
     // Appends the children to the list, in the order they came.

@@ -18,6 +18,7 @@
 #include "support/modalrecorder.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <QtTest>
 
 namespace {
@@ -73,6 +74,7 @@ QStringList addressesOf(const Project &p)
 struct FillWalk
 {
     QStringList freeUnder;
+    QStringList coveredWrong; // places covered otherwise than by the first item over them
     QStringList refused; // free places refusing a model that asks for no free area
     QStringList sameAddress;
     QStringList reopened;
@@ -179,6 +181,34 @@ struct FillWalk
                 if (random.bounded(3) == 0)
                     item->removeFromPlace();
             placed.clear();
+            // The items in the order of the frame's tree; each empty, unmarked place is covered by the first
+            // whose body meets it, of those it does not stand in.
+            QList<GraphicsPlaceItem *> inOrder;
+            const std::function<void(GraphicsPlaceContainer *)> gather = [&](GraphicsPlaceContainer *container) {
+                for (Place *place : container->places())
+                    if (GraphicsPlaceItem *item = place->item()) {
+                        inOrder << item;
+                        if (auto *inner = GraphicsPlaceContainer::asContainer(item))
+                            gather(inner);
+                    }
+            };
+            for (GraphicsFramePart *part : layout->parts())
+                gather(part);
+            for (Place *place : std::as_const(places)) {
+                GraphicsPlaceItem *expected = nullptr;
+                for (GraphicsPlaceItem *item : std::as_const(inOrder)) {
+                    bool within = false;
+                    for (GraphicsPlaceContainer *up = place->container(); up && !within; up = up->place() ? up->place()->container() : nullptr)
+                        within = up == item;
+                    const QRectF body = item->sceneBodyRect().normalized().adjusted(1.75, 1.75, -1.75, -1.75);
+                    if (!expected && !within && !body.isEmpty() && body.intersects(place->sceneRect()))
+                        expected = item;
+                }
+                if (place->item() || place->mark() || place->placeType() == -1)
+                    expected = nullptr;
+                if (place->coveringItem() != expected)
+                    coveredWrong << QString("type %1, order %2: %3").arg(type).arg(order).arg(place->address().toString(1));
+            }
             for (Place *place : std::as_const(places))
                 if (!GraphicsPlaceContainer::asContainer(place->item()))
                     note(place, place);
@@ -423,12 +453,14 @@ private slots:
     }
 
     // Every frame type, filled in three orders: no place under a board or
-    // panel takes a drop, and the saved project reopens as it stood.
+    // panel takes a drop, each place is covered by the first item over it,
+    // and the saved project reopens as it stood.
     void noFreePlaceUnderAContainer()
     {
         QCOMPARE(fillWalk().failedChecks, 0);
         QVERIFY2(fillWalk().refused.isEmpty(), qPrintable(fillWalk().refused.mid(0, 20).join("\n")));
         QVERIFY2(fillWalk().freeUnder.isEmpty(), qPrintable(fillWalk().freeUnder.mid(0, 20).join("\n")));
+        QVERIFY2(fillWalk().coveredWrong.isEmpty(), qPrintable(fillWalk().coveredWrong.mid(0, 20).join("\n")));
         QVERIFY2(fillWalk().reopened.isEmpty(), qPrintable(fillWalk().reopened.join("\n")));
     }
 
