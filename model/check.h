@@ -34,8 +34,7 @@ QString conditionMessage(const char *file, int line);
 // compiler was handed its path (absolute or relative to a build folder).
 QString sourceName(const char *file);
 
-// A check that holds costs no call.
-#define CHECK(condition) (static_cast<bool>(condition) || checkCondition(false, __FILE__, __LINE__))
+#define CHECK(condition) checkCondition((condition), __FILE__, __LINE__)
 #define CHECK_PTR(pointer) checkPointer((pointer), __FILE__, __LINE__)
 
 // While a CountedChecks lives, a failed check shows no box: it is counted
