@@ -18,6 +18,7 @@
 #include <QHeaderView>
 
 #include <array>
+#include <sys/stat.h>
 #include <functional>
 #include <memory>
 
@@ -409,6 +410,30 @@ namespace {
 // About the memory a project takes per byte of its files, once read.
 const qint64 heapPerFileByte = 7;
 
+// Up to this many bytes of sheet files in all, the sizes the schemes file
+// records are taken as they stand; above it each is set against its file,
+// so that a damaged record never has the load make room for bytes that are
+// not there.
+const qint64 trustedRecordedBytes = qint64(16) << 20;
+
+// The sheet files' sizes, and their sum, as the load makes room for them.
+qint64 sheetFileSizes(const QStringList &paths, QList<qint64> &sizes)
+{
+    qint64 total = 0;
+    for (qint64 size : sizes)
+        total += size;
+    if (total <= trustedRecordedBytes)
+        return total;
+    total = 0;
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        struct stat info;
+        const bool there = i < paths.size() && ::stat(QFile::encodeName(paths[i]).constData(), &info) == 0;
+        sizes[i] = there ? qMin<qint64>(sizes[i], info.st_size) : 0;
+        total += sizes[i];
+    }
+    return total;
+}
+
 } // namespace
 
 void Project::runLoadPasses(DataStream *const *streams, QString *message, HeapReserve &reserve)
@@ -427,12 +452,10 @@ void Project::runLoadPasses(DataStream *const *streams, QString *message, HeapRe
         {[&] { m_schemes->readItems(schm); return true; }, nullptr, SchemesFile},
         {[&] {
              // The sheets' files are read ahead while each is parsed.
-             const QList<qint64> sizes = m_schemes->documentFileSizes();
-             qint64 sheetBytes = 0;
-             for (qint64 size : sizes)
-                 sheetBytes += size;
-             reserve.add(heapPerFileByte * sheetBytes);
-             const FilePrefetch prefetch(m_schemes->documentFilePaths(), sizes);
+             const QStringList paths = m_schemes->documentFilePaths();
+             QList<qint64> sizes = m_schemes->documentFileSizes();
+             reserve.add(heapPerFileByte * sheetFileSizes(paths, sizes));
+             const FilePrefetch prefetch(paths, sizes);
              return m_schemes->loadFirst(schm);
          },
          QT_TR_NOOP("Load first in schememenager not correct. File %1 is corrupt!"), SchemesFile},
