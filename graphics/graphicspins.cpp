@@ -46,8 +46,16 @@ GraphicsPins::GraphicsPins(GraphicsScene *scene, GraphicsItem *parent, int itemF
 GraphicsPins::~GraphicsPins()
 {
     // The pins of a closing project go with every pin they are joined to:
-    // the partners and links, elsewhere in memory, are not visited.
+    // the partners and links, elsewhere in memory, are not visited. Plain
+    // pins hold nothing of their own: unless a joint observer is to be
+    // told, their block goes back without a visit to any of them.
     if (goesWithProject()) {
+        if (m_pins.first && m_pins.stride == sizeof(Pin) && !Pin::hasJointObserver()) {
+            Pin::noteChainChange();
+            Pin::releaseBlock(static_cast<void *>(m_pins.first), m_pins.count, m_pins.stride);
+            m_pins = PinList();
+            return;
+        }
         for (Pin *p : m_pins)
             p->abandonJoints();
     }

@@ -81,6 +81,8 @@ protected:
         releasePins();
         if (count <= 0)
             return;
+        // A block of the size of plain pins holds plain pins.
+        static_assert(std::is_same<P, Pin>::value || sizeof(P) != sizeof(Pin), "pins told apart by size");
         P *pins = static_cast<P *>(Pin::allocateBlock(size_t(count), sizeof(P)));
         for (int i = 0; i < count; ++i)
             new (pins + i) P;

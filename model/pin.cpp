@@ -162,6 +162,11 @@ void Pin::setJointObserver(PinJointObserver *observer)
     jointObserver = observer;
 }
 
+bool Pin::hasJointObserver()
+{
+    return jointObserver != nullptr;
+}
+
 void Pin::setItemKinds(const PinItemKinds &kinds)
 {
     itemKinds = kinds;

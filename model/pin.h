@@ -219,6 +219,7 @@ public:
     }
 
     static void setJointObserver(PinJointObserver *observer);
+    static bool hasJointObserver();
     static void setItemKinds(const PinItemKinds &kinds);
 
     // Stream record: own identity, then the partner's (0 when free). The
