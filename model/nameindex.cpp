@@ -141,3 +141,12 @@ void NameIndex::removeAt(qsizetype i)
     m_entries.pop_back();
     m_hashes.pop_back();
 }
+
+std::vector<NameIndex::Entry> NameIndex::takeEntries()
+{
+    std::vector<Entry> entries;
+    entries.swap(m_entries);
+    m_hashes.clear();
+    m_slots.clear();
+    return entries;
+}

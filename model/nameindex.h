@@ -44,6 +44,8 @@ public:
     Obj *&slot(const QString &name, bool *made);
     // Takes the entry at the position out.
     void removeAt(qsizetype i);
+    // Takes every entry out, in their order, and leaves the index empty.
+    std::vector<Entry> takeEntries();
 
     // The objects, in the order of the entries.
     class const_iterator

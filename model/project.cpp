@@ -159,10 +159,11 @@ Project::~Project()
 {
     const FreeingProject freeing;
     m_closing = true;
-    // Room for the list of the objects left at the end, and for the note of
-    // the carried ones that go with their items, taken before anything is
-    // freed: a large block asked for once the sheets are gone would make the
-    // allocator sort through every small block they freed.
+    // Room for the list of the objects left at the end, when their
+    // deletions are heard, and for the note of the carried ones that go
+    // with their items, taken before anything is freed: a large block asked
+    // for once the sheets are gone would make the allocator sort through
+    // every small block they freed.
     qsizetype count = 0;
     qsizetype carried = 0;
     for (auto it = m_index.cbegin(); it != m_index.cend(); ++it) {
@@ -171,7 +172,8 @@ Project::~Project()
             carried += it->size();
     }
     std::vector<NamedObject> named;
-    named.reserve(size_t(count));
+    if (isSignalConnected(QMetaMethod::fromSignal(&Project::objDelete)))
+        named.reserve(size_t(count));
     m_goneCarried.reserve(size_t(carried));
 
     // The branches go outside the tree, each row without a notification.
@@ -188,8 +190,9 @@ Project::~Project()
     m_specificationCable = nullptr;
 
     // Every object left in the index, by kind and, when the deletions are
-    // listened to, by name. The index goes as a whole first (it stays
-    // alive here for its keys); each object is announced as its removal
+    // listened to, by name. The entries leave the index, names and all:
+    // each name then goes with its object, which lies beside it, and not
+    // with the index afterwards. Each object is announced as its removal
     // from the index announces it, then deleted.
     QHash<int, NameIndex> index;
     index.swap(m_index);
@@ -197,26 +200,53 @@ Project::~Project()
     std::sort(m_goneCarried.begin(), m_goneCarried.end());
     QList<int> kinds = index.keys();
     std::sort(kinds.begin(), kinds.end());
+    // Each kind's entries, taken whole: they stay where they lie, the names
+    // are sorted there. A carried object gone with its item leaves an
+    // entry without an object.
+    std::vector<std::vector<NameIndex::Entry>> taken;
+    taken.reserve(size_t(kinds.size()));
     for (int kind : std::as_const(kinds)) {
-        const NameIndex &inner = index.constFind(kind).value();
-        const auto first = named.end() - named.begin();
-        const bool carried = isCarriedKind(kind) && !m_goneCarried.empty();
-        for (qsizetype i = 0; i < inner.size(); ++i) {
-            const NameIndex::Entry &entry = inner.at(i);
-            if (!carried || !std::binary_search(m_goneCarried.cbegin(), m_goneCarried.cend(), entry.obj))
+        taken.push_back(index.find(kind)->takeEntries());
+        std::vector<NameIndex::Entry> &inner = taken.back();
+        if (isCarriedKind(kind) && !m_goneCarried.empty()) {
+            for (NameIndex::Entry &entry : inner) {
+                if (std::binary_search(m_goneCarried.cbegin(), m_goneCarried.cend(), entry.obj)) {
+                    entry.obj = nullptr;
+                    entry.name = QString();
+                }
+            }
+        }
+        if (!announced)
+            continue;
+        const auto from = named.end() - named.begin();
+        for (const NameIndex::Entry &entry : inner) {
+            if (entry.obj)
                 named.push_back(NamedObject(entry.name, entry.obj));
         }
-        if (announced && !isCarriedKind(kind))
-            sortByName(named.begin() + first, named.end());
+        if (!isCarriedKind(kind))
+            sortByName(named.begin() + from, named.end());
     }
-    // Unheard, they go in the order they lie in memory, not the hash's.
-    if (!announced)
-        std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) { return a.obj < b.obj; });
-    for (const NamedObject &entry : named) {
-        Obj *obj = entry.obj;
-        if (announced && !isCarriedKind(obj->kind()))
-            emit objDelete(*obj);
-        delete obj;
+    index.clear();
+    if (announced) {
+        for (const NamedObject &entry : named) {
+            Obj *obj = entry.obj;
+            if (!isCarriedKind(obj->kind()))
+                emit objDelete(*obj);
+            // The name is the one in the entries taken above.
+            *const_cast<QString *>(entry.name) = QString();
+            delete obj;
+        }
+    } else {
+        // Unheard, they go in the index's order, the order they were read
+        // or made in: mostly the order they lie in memory.
+        for (std::vector<NameIndex::Entry> &inner : taken) {
+            for (NameIndex::Entry &entry : inner) {
+                if (!entry.obj)
+                    continue;
+                entry.name = QString();
+                delete entry.obj;
+            }
+        }
     }
 
     // The tree widget is destroyed after this: its last signals must not
