@@ -60,6 +60,13 @@ public:
     // The registry row of a type id; null for a type it does not hold.
     static const FrameItemType *itemType(int typeId);
 
+    // The layout a sheet is, or null. No class derives from a layout: its
+    // meta-object tells it, without a run-time cast.
+    static FrameLayout *of(GraphicsScene *scene)
+    {
+        return scene && scene->metaObject() == &staticMetaObject ? static_cast<FrameLayout *>(scene) : nullptr;
+    }
+
     Frame *frame() const { return m_frame; }
     const QList<GraphicsFramePart *> &parts() const { return m_parts; }
 

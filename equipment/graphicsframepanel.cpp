@@ -142,7 +142,7 @@ void GraphicsFramePanel::releaseWiring(bool staying)
     // The drawings on the page wait for the next save in the layout, for
     // the page this panel gets then, or for none once the panel is gone.
     // A layout that goes takes the page along.
-    if (auto *layout = dynamic_cast<FrameLayout *>(graphicsScene())) {
+    if (FrameLayout *layout = FrameLayout::of(graphicsScene())) {
         if (!staying)
             layout->forgetLeftPageOwner(this);
         layout->keepLeftPage(takeWiringPage(), staying ? this : nullptr);

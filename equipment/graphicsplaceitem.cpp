@@ -239,5 +239,5 @@ QVariant GraphicsPlaceItem::itemChange(GraphicsItemChange change, const QVariant
 
 FrameLayout *GraphicsPlaceItem::frameLayout() const
 {
-    return qobject_cast<FrameLayout *>(graphicsScene());
+    return FrameLayout::of(graphicsScene());
 }

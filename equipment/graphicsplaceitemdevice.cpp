@@ -16,9 +16,11 @@ GraphicsPlaceItemDevice::GraphicsPlaceItemDevice(GraphicsScene *scene, GraphicsI
 
 GraphicsPlaceItemDevice::~GraphicsPlaceItemDevice()
 {
+    // A closing project's devices go too, before or after their items:
+    // neither visits the other on the way.
     Device *device = m_device;
     m_device = nullptr;
-    if (device)
+    if (device && !goesWithProject())
         device->forgetPlaceItem(this);
 }
 

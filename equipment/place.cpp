@@ -34,7 +34,7 @@ bool isContainer(const GraphicsItem *item)
 
 FrameLayout *layoutOf(const GraphicsItem *item)
 {
-    return qobject_cast<FrameLayout *>(item->graphicsScene());
+    return FrameLayout::of(item->graphicsScene());
 }
 
 // A frame part's clamp-panel type names the clamp panels mounted on it: a

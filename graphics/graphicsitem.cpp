@@ -79,7 +79,7 @@ GraphicsItem::~GraphicsItem()
     delete m_proxy;
     m_proxy = nullptr;
     // Looked for from the back: the children made last go first.
-    if (m_parent && m_parent->m_children && !m_takenOff) {
+    if (!m_takenOff && m_parent && m_parent->m_children) {
         const qsizetype at = m_parent->m_children->lastIndexOf(this);
         if (at >= 0)
             m_parent->m_children->remove(at);

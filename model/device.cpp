@@ -385,6 +385,10 @@ void Device::dropPlaceItem()
     if (!item)
         return;
     m_placeItem = nullptr;
+    // A closing project's place items go too, before or after their
+    // devices: neither visits the other on the way.
+    if (project() && project()->isClosing())
+        return;
     if (CHECK_PTR(installedEquipment))
         installedEquipment->dropPlaceItem(item);
 }
