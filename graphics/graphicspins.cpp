@@ -45,21 +45,25 @@ GraphicsPins::GraphicsPins(GraphicsScene *scene, GraphicsItem *parent, int itemF
 
 GraphicsPins::~GraphicsPins()
 {
+    if (!goesWithProject() || !m_pins.first) {
+        releasePins();
+        return;
+    }
     // The pins of a closing project go with every pin they are joined to:
     // the partners and links, elsewhere in memory, are not visited. Plain
     // pins hold nothing of their own: unless a joint observer is to be
-    // told, their block goes back without a visit to any of them.
-    if (goesWithProject()) {
-        if (m_pins.first && m_pins.stride == sizeof(Pin) && !Pin::hasJointObserver()) {
-            Pin::noteChainChange();
-            Pin::releaseBlock(static_cast<void *>(m_pins.first), m_pins.count, m_pins.stride);
-            m_pins = PinList();
-            return;
-        }
-        for (Pin *p : m_pins)
+    // told, their block goes back without a visit to any of them; the
+    // others are visited once each.
+    if (m_pins.stride == sizeof(Pin) && !Pin::hasJointObserver()) {
+        Pin::noteChainChange();
+    } else {
+        for (Pin *p : m_pins) {
             p->abandonJoints();
+            p->~Pin();
+        }
     }
-    releasePins();
+    Pin::releaseBlock(static_cast<void *>(m_pins.first), m_pins.count, m_pins.stride);
+    m_pins = PinList();
 }
 
 void GraphicsPins::releasePins()

@@ -99,6 +99,10 @@ bool Obj::removeItem(ObjItem *item)
 {
     if (!CHECK(m_items.removeAll(item) > 0))
         return false;
+    // In a closing project the list goes with the last item, while it is
+    // at hand, rather than with the object later on.
+    if (m_items.isEmpty() && m_project && m_project->isClosing())
+        m_items = QList<ObjItem *>();
     item->setBoundObj(nullptr);
     item->setDocumentModified();
     bindingsChanged();
