@@ -334,6 +334,9 @@ GraphicsScene::~GraphicsScene()
     QList<GraphicsItem *> items;
     items.swap(m_items);
     m_itemsApart = false;
+    // Nothing is measured any more: the items need not leave the list one
+    // by one.
+    m_unmeasured.clear();
     // The framework items go with the framework's scene, all at once.
     if (m_live) {
         for (GraphicsItem *item : std::as_const(items)) {
