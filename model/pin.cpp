@@ -98,7 +98,22 @@ PinSlabs &pinSlabs()
     return *slabs;
 }
 
+// How often this thread holds the slabs' lock by a Pin::SlabsHeld.
+thread_local int slabsHeld = 0;
+
 } // namespace
+
+Pin::SlabsHeld::SlabsHeld()
+{
+    if (slabsHeld++ == 0)
+        pinSlabs().lock.lock();
+}
+
+Pin::SlabsHeld::~SlabsHeld()
+{
+    if (--slabsHeld == 0)
+        pinSlabs().lock.unlock();
+}
 
 bool Pin::blockInSlabs(size_t count, size_t size)
 {
@@ -110,7 +125,9 @@ void *Pin::allocateBlock(size_t count, size_t size)
     if (!blockInSlabs(count, size))
         return ::operator new(count * size);
     PinSlabs &slabs = pinSlabs();
-    std::lock_guard<std::mutex> guard(slabs.lock);
+    std::unique_lock<std::mutex> guard(slabs.lock, std::defer_lock);
+    if (slabsHeld == 0)
+        guard.lock();
     std::vector<void *> &given = slabs.freeBlocks[count];
     if (!given.empty()) {
         void *block = given.back();
@@ -137,7 +154,9 @@ void Pin::releaseBlock(void *block, size_t count, size_t size)
         return;
     }
     PinSlabs &slabs = pinSlabs();
-    std::lock_guard<std::mutex> guard(slabs.lock);
+    std::unique_lock<std::mutex> guard(slabs.lock, std::defer_lock);
+    if (slabsHeld == 0)
+        guard.lock();
     slabs.freeBlocks[count].push_back(block);
 }
 

@@ -169,6 +169,17 @@ public:
     // pins of a block in the slabs may have a place (below).
     static void *allocateBlock(size_t count, size_t size);
     static void releaseBlock(void *block, size_t count, size_t size);
+    // Holds the slabs' lock for this thread while it lives: a close, which
+    // gives back every block of a project, takes it once rather than once
+    // a block. Other threads wait for their blocks meanwhile.
+    class SlabsHeld
+    {
+    public:
+        SlabsHeld();
+        ~SlabsHeld();
+        SlabsHeld(const SlabsHeld &) = delete;
+        SlabsHeld &operator=(const SlabsHeld &) = delete;
+    };
     static bool blockInSlabs(size_t count, size_t size);
     enum { SlabBytes = 64 * 1024, SlotBytes = 64, LargestSlabBlock = 8 };
 

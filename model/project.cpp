@@ -158,6 +158,7 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
 Project::~Project()
 {
     const FreeingProject freeing;
+    const Pin::SlabsHeld slabsHeld;
     m_closing = true;
     // Room for the list of the objects left at the end, when their
     // deletions are heard, and for the note of the carried ones that go
