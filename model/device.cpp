@@ -370,6 +370,10 @@ void Device::forgetWiringItem(GraphicsWiringItemDevice *item)
     m_wiringItems.removeAll(item);
     if (m_wiringItem == item)
         m_wiringItem = m_wiringItems.isEmpty() ? nullptr : m_wiringItems.last();
+    // In a closing project the list goes with the last item, while it is
+    // at hand, rather than with the device later on.
+    if (m_wiringItems.isEmpty() && project() && project()->isClosing())
+        m_wiringItems = QList<GraphicsWiringItemDevice *>();
 }
 
 bool Device::acceptsFirstItemOnly(ObjItem *item) const
