@@ -483,11 +483,21 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
     // here, by number, then name; only frames of a type that has them look
     // for their modules.
     if (equipment && hasModulePages(m_frame)) {
+        // The devices come in name order: a stable sort by number, each
+        // read once, keeps it among equal numbers.
+        const QList<Device *> placed = equipment->placedDevices(code, ModuleKind);
+        std::vector<std::pair<int, Module *>> numbered;
+        numbered.reserve(placed.size());
+        for (Device *device : placed) {
+            auto *module = static_cast<Module *>(device);
+            numbered.emplace_back(module->number(), module);
+        }
+        std::stable_sort(numbered.begin(), numbered.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
         QList<Module *> modules;
-        for (Device *device : equipment->placedDevices(code, ModuleKind))
-            modules.append(static_cast<Module *>(device));
-        std::stable_sort(modules.begin(), modules.end(),
-                         [](const Module *a, const Module *b) { return a->number() < b->number(); });
+        modules.reserve(numbered.size());
+        for (const auto &entry : numbered)
+            modules.append(entry.second);
         createModuleWiringLayouts(m_frame, modules, m_wiringPages);
     }
 
