@@ -125,6 +125,17 @@ bool Module::hasCommandFrom(int from) const
     return false;
 }
 
+void Module::prefetchCommands(const QList<Module *> &modules)
+{
+    // The lists first, then the items they point to.
+    for (const Module *module : modules)
+        __builtin_prefetch(module->items().constData());
+    for (const Module *module : modules) {
+        for (ObjItem *item : module->items())
+            static_cast<const GraphicsCommand *>(item)->prefetchNumber();
+    }
+}
+
 QList<GraphicsCommand *> Module::commandItems() const
 {
     QList<GraphicsCommand *> result;

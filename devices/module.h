@@ -52,6 +52,9 @@ public:
     // Whether a command item of the module bears a number from the given
     // one up to the last of its type.
     bool hasCommandFrom(int from) const;
+    // Asks for the memory of the modules' command numbers ahead of a walk
+    // over them: the reads overlap instead of following one another.
+    static void prefetchCommands(const QList<Module *> &modules);
 
     // Lookups over the type table; a type outside it fails a check and
     // gives an empty text or 0.

@@ -180,6 +180,13 @@ void EquipmentMenager::fillSourcesTree(QTreeWidget *tree)
 
 namespace {
 
+// Asks for the first lines of memory of an object ahead of its reads.
+void prefetchLines(const void *object, int lines)
+{
+    for (int i = 0; i < lines; ++i)
+        __builtin_prefetch(static_cast<const char *>(object) + 64 * i);
+}
+
 bool isDeviceItem(const GraphicsPlaceItem *item)
 {
     return item && item->type() >= firstPlaceDeviceType;
@@ -498,6 +505,7 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
         modules.reserve(numbered.size());
         for (const auto &entry : numbered)
             modules.append(entry.second);
+        Module::prefetchCommands(modules);
         createModuleWiringLayouts(m_frame, modules, m_wiringPages);
     }
 
@@ -1291,8 +1299,9 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         if (FrameLayout *layout = frame->layout())
             walked.insert(walked.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     }
+    // A device's item is read at its start and beyond: its first lines.
     for (GraphicsItem *item : walked)
-        __builtin_prefetch(item);
+        prefetchLines(item, 3);
     for (std::size_t i = 0; i < walked.size(); ++i) {
         GraphicsItem *item = walked[i];
         if (item->type() < firstPlaceDeviceType) {
@@ -1309,7 +1318,9 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         // Devices' items hold no placed items.
         if (auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
             if (Device *device = placed->device()) {
-                __builtin_prefetch(device);
+                prefetchLines(device, 2);
+                if (Place *place = placed->place())
+                    __builtin_prefetch(&place->address());
                 deviceItems.push_back(placed);
             }
         }
