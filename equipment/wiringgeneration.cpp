@@ -34,6 +34,7 @@
 #include "schemes/source.h"
 
 #include <QTreeWidget>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <functional>
@@ -533,8 +534,22 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
         cores = 0;
     };
     const QList<quint64> cableKeys = cableSpecification ? cableSpecification->keysOfFrame(code) : QList<quint64>();
+    // The lists of the keys, then their cables, are asked for from memory
+    // before the cores are counted: the fetches overlap.
+    QVarLengthArray<const QList<Cable *> *, 16> cableLists;
     for (quint64 key : cableKeys) {
-        for (Cable *cable : cableSpecification->cables().value(key)) {
+        const auto found = cableSpecification->cables().constFind(key);
+        if (found == cableSpecification->cables().cend())
+            continue;
+        __builtin_prefetch(found->constData());
+        cableLists.append(&*found);
+    }
+    for (const QList<Cable *> *list : std::as_const(cableLists)) {
+        for (Cable *cable : *list)
+            __builtin_prefetch(cable);
+    }
+    for (const QList<Cable *> *list : std::as_const(cableLists)) {
+        for (Cable *cable : *list) {
             if (!LOG_CHECK_PTR(log, cable))
                 continue;
             const int count = int(cable->cores().size());
@@ -821,7 +836,16 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     if (!frame || !flag())
         return true;
 
+    // The places, then the items they hold, are asked for from memory
+    // before each is looked at: the fetches overlap.
+    for (Place *place : places())
+        prefetchLines(place, 2);
+    for (Place *place : places()) {
+        if (place && place->item())
+            __builtin_prefetch(place->item());
+    }
     QList<GraphicsPlaceContainer *> panels;
+    panels.reserve(places().size());
     for (Place *place : places()) {
         if (GraphicsPlaceContainer *panel = panelIn(place, log))
             panels.append(panel);
