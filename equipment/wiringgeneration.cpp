@@ -891,6 +891,21 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     // nothing.
     const bool listing = frame->listsPagesOnly();
 
+    // Building reads every place of the panels and the item it holds:
+    // asked for from memory ahead, the fetches overlap.
+    if (!listing) {
+        for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+            for (Place *place : panel->places())
+                prefetchLines(place, 2);
+        }
+        for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+            for (Place *place : panel->places()) {
+                if (place && place->item())
+                    prefetchLines(place->item(), 3);
+            }
+        }
+    }
+
     // The items whose devices each page's note names, by page.
     QList<QList<GraphicsWiringItemDevice *>> noted;
     int a = 0;
