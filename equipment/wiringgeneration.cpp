@@ -419,9 +419,13 @@ bool Frame::buildWiringPages(bool showChecks)
         return listed.isEmpty();
     // The pages are numbered as the rows that list them were.
     resetPageCounter();
+    // As many pages as rows, as a rule: room for them once.
+    m_madePages.reserve(listed.size());
     generateWiringLayouts(equipment->loadLog(), true);
     QList<WiringLayout *> made;
     QList<QTreeWidgetItem *> rows;
+    made.reserve(m_madePages.size());
+    rows.reserve(m_madePages.size());
     for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
         if (page && page->sceneItem()) {
             made.append(page);
