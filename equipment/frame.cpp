@@ -585,6 +585,20 @@ void Frame::listWiringPage(int pageClass, const QString &name, int kind)
         m_listedRows.append(new WiringPageItem(this, pageClass, kind, name, m_pageCounter));
 }
 
+WiringPageItem *Frame::takeListedRow(int pageClass, const QString &name, int kind)
+{
+    if (!m_takingRows || m_rowsTaken >= m_rowsToTake.size())
+        return nullptr;
+    WiringPageItem *row = m_rowsToTake[m_rowsTaken];
+    if (row->pageClass() != pageClass || row->kind() != kind || row->number() != m_pageCounter + 1
+        || row->pageName() != name || !row->isListedOnly()) {
+        m_takingRows = false;
+        return nullptr;
+    }
+    ++m_rowsTaken;
+    return row;
+}
+
 void Frame::printPages(QPainter *painter)
 {
     if (!painter)

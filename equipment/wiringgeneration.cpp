@@ -413,37 +413,64 @@ bool Frame::buildWiringPages(bool showChecks)
 {
     // Pages built in place of listed rows take drawings the rows could not.
     forgetSavedRecord();
-    const QList<WiringPageItem *> listed = listedPages();
+    QList<WiringPageItem *> listed = listedPages();
     EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
     if (listed.isEmpty() || !m_layout || !m_treeItem || !equipment)
         return listed.isEmpty();
     // The pages are numbered as the rows that list them were.
     resetPageCounter();
-    // As many pages as rows, as a rule: room for them once.
+    // As many pages as rows, as a rule: room for them once. Each page made
+    // takes the row that listed it as it is made, in order, for as long as
+    // the rows list the pages made.
     m_madePages.reserve(listed.size());
+    m_rowsToTake = listed;
+    m_rowsTaken = 0;
+    m_takingRows = true;
     generateWiringLayouts(equipment->loadLog(), true);
-    QList<WiringLayout *> made;
-    QList<QTreeWidgetItem *> rows;
-    made.reserve(m_madePages.size());
-    rows.reserve(m_madePages.size());
-    for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
-        if (page && page->sceneItem()) {
-            made.append(page);
-            rows.append(page->sceneItem());
+    m_takingRows = false;
+    m_rowsToTake.clear();
+    const qsizetype taken = std::exchange(m_rowsTaken, 0);
+    const QList<QPointer<WiringLayout>> pages = std::exchange(m_madePages, {});
+    // The first pages made took the rows taken; a page that went since
+    // took its row with it.
+    bool same = true;
+    for (qsizetype i = 0; i < taken; ++i) {
+        if (!pages[i]) {
+            listed[i] = nullptr;
+            same = false;
         }
     }
-    bool same = made.size() == listed.size();
+    QList<WiringLayout *> made;
+    made.reserve(pages.size());
+    for (const QPointer<WiringLayout> &page : pages) {
+        if (page && page->sceneItem())
+            made.append(page);
+    }
+    same = same && made.size() == listed.size();
     for (int i = 0; same && i < made.size(); ++i) {
         same = made[i]->pageClass() == listed[i]->pageClass() && made[i]->kind() == listed[i]->kind()
             && made[i]->name() == listed[i]->pageName();
     }
     if (same) {
-        // Each page takes the row that listed it: its own row never joins
-        // the tree.
+        // Each page takes the row that listed it, if it did not as it was
+        // made: its own row never joins the tree.
         for (int i = 0; i < made.size(); ++i)
             made[i]->adoptSceneItem(listed[i]);
     } else {
-        // The pages made follow the rows that listed them, which go.
+        // The pages made follow the rows that listed them, which go: a page
+        // that took one takes a row of its own.
+        for (qsizetype i = 0; i < taken; ++i) {
+            if (WiringLayout *page = pages[i]) {
+                auto *own = new SceneItem(page);
+                own->setExpanded(true);
+                page->adoptSceneItem(own);
+                listed[i] = nullptr;
+            }
+        }
+        QList<QTreeWidgetItem *> rows;
+        rows.reserve(made.size());
+        for (WiringLayout *page : std::as_const(made))
+            rows.append(page->sceneItem());
         m_treeItem->addChildren(rows);
         qDeleteAll(listed);
     }

@@ -33,6 +33,14 @@ QVariant WiringPageItem::data(int column, int role) const
     return SceneItem::data(column, role);
 }
 
+void WiringPageItem::setData(int column, int role, const QVariant &value)
+{
+    if (role == Qt::DisplayRole && (column == 0 || column == 1) && !SceneItem::data(column, role).isValid()
+        && value.userType() == QMetaType::QString && value == data(column, role))
+        return;
+    SceneItem::setData(column, role, value);
+}
+
 void WiringPageItem::doubleClicked()
 {
     // A list that no longer matches the frame gives way to the pages built
