@@ -37,6 +37,9 @@ public:
     void doubleClicked() override;
 
 private:
+    // Whether the text is the one the row works out for the column.
+    bool showsText(int column, const QString &text) const;
+
     Frame *m_frame;
     int m_pageClass;
     int m_kind;
