@@ -37,7 +37,8 @@ bool WiringPageItem::showsText(int column, const QString &text) const
 {
     if (column == 1)
         return text == m_name;
-    // " 05" for 5, " 12" for 12: the number text of two digits and more.
+    // " 05" for 5, " 12" for 12, as data() works it out; other numbers as
+    // data() gives them.
     if (m_number < 0 || m_number > 99)
         return text == data(column, Qt::DisplayRole).toString();
     return text.size() == 3 && text[0] == QLatin1Char(' ') && text[1] == QLatin1Char(char('0' + m_number / 10))
