@@ -74,6 +74,8 @@ public:
     const QString &commentRightPin() const { return m_commentRightPin; }
     const QString &commentLeftPin() const { return m_commentLeftPin; }
     quint8 number() const { return m_number; }
+    // Asks for the number's memory ahead of a walk that reads many.
+    void prefetchNumber() const { __builtin_prefetch(&m_number); }
     // Set by the module that takes the item: NoNumber or a command of the
     // kind's module type; another is refused.
     void setNumber(quint8 number);

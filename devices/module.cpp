@@ -85,14 +85,61 @@ int Module::addressSuffix() const
 
 int Module::number() const
 {
+    // Up to nine plain digits, as module names are made, are read here;
+    // anything else is read as toInt reads it.
+    const QStringView digits = QStringView(name()).mid(2);
+    if (!digits.isEmpty() && digits.size() <= 9) {
+        int value = 0;
+        for (const QChar c : digits) {
+            const char16_t u = c.unicode();
+            if (u < u'0' || u > u'9')
+                return parsedNumber(digits);
+            value = value * 10 + (u - u'0');
+        }
+        return value;
+    }
+    return parsedNumber(digits);
+}
+
+int Module::parsedNumber(QStringView digits)
+{
     bool ok = false;
-    const int value = QStringView(name()).mid(2).toInt(&ok);
+    const int value = digits.toInt(&ok);
     return ok ? value : 0;
+}
+
+bool Module::hasCommandFrom(int from) const
+{
+    // A module holds command items only: canAppend takes no other, and an
+    // item restored to it binds the module's kind, which only commands
+    // bind. The numbers are read without asking each item what it is: the
+    // items lie on the scheme sheets, far from the module and from each
+    // other, and each question is one more read of memory.
+    const int type = modelIndex();
+    const int count = type >= 0 && type < ModuleTypeCount ? moduleTypes[type].commandCount : 0;
+    for (ObjItem *item : items()) {
+        const int n = static_cast<const GraphicsCommand *>(item)->number();
+        if (n >= from && n < count)
+            return true;
+    }
+    return false;
+}
+
+void Module::prefetchCommands(const QList<Module *> &modules)
+{
+    // The lists first, then the items they point to.
+    for (const Module *module : modules)
+        __builtin_prefetch(module->items().constData());
+    for (const Module *module : modules) {
+        for (ObjItem *item : module->items())
+            static_cast<const GraphicsCommand *>(item)->prefetchNumber();
+    }
 }
 
 QList<GraphicsCommand *> Module::commandItems() const
 {
     QList<GraphicsCommand *> result;
+    result.reserve(items().size());
     for (ObjItem *item : items()) {
         if (GraphicsCommand *command = commandOf(item))
             result.append(command);

@@ -49,6 +49,12 @@ public:
     int freeCommandNumber(int kind, int wanted, const GraphicsCommand *except) const;
     // The command items bound to the module.
     QList<GraphicsCommand *> commandItems() const;
+    // Whether a command item of the module bears a number from the given
+    // one up to the last of its type.
+    bool hasCommandFrom(int from) const;
+    // Asks for the memory of the modules' command numbers ahead of a walk
+    // over them: the reads overlap instead of following one another.
+    static void prefetchCommands(const QList<Module *> &modules);
 
     // Lookups over the type table; a type outside it fails a check and
     // gives an empty text or 0.
@@ -60,6 +66,10 @@ public:
     static QString typeModelName(int type);
     // The project's modules of the type.
     static int countOfType(Project *project, int type);
+
+private:
+    // The number text as QString::toInt reads it; 0 when it is no number.
+    static int parsedNumber(QStringView digits);
 };
 
 #endif

@@ -548,7 +548,17 @@ QList<GraphicsScene *> Frame::pages() const
 QList<WiringPageItem *> Frame::listedPages() const
 {
     QList<WiringPageItem *> rows;
-    for (int i = 0; m_treeItem && i < m_treeItem->childCount(); ++i) {
+    if (!m_treeItem)
+        return rows;
+    // Each row is asked for from memory before any is looked at: the
+    // fetches overlap.
+    rows.reserve(m_treeItem->childCount());
+    for (int i = 0; i < m_treeItem->childCount(); ++i) {
+        const char *row = reinterpret_cast<const char *>(m_treeItem->child(i));
+        __builtin_prefetch(row);
+        __builtin_prefetch(row + 64);
+    }
+    for (int i = 0; i < m_treeItem->childCount(); ++i) {
         auto *row = dynamic_cast<WiringPageItem *>(m_treeItem->child(i));
         if (row && row->isListedOnly())
             rows.append(row);
@@ -573,6 +583,20 @@ void Frame::listWiringPage(int pageClass, const QString &name, int kind)
     ++m_pageCounter;
     if (m_treeItem)
         m_listedRows.append(new WiringPageItem(this, pageClass, kind, name, m_pageCounter));
+}
+
+WiringPageItem *Frame::takeListedRow(int pageClass, const QString &name, int kind)
+{
+    if (!m_takingRows || m_rowsTaken >= m_rowsToTake.size())
+        return nullptr;
+    WiringPageItem *row = m_rowsToTake[m_rowsTaken];
+    if (row->pageClass() != pageClass || row->kind() != kind || row->number() != m_pageCounter + 1
+        || row->pageName() != name || !row->isListedOnly()) {
+        m_takingRows = false;
+        return nullptr;
+    }
+    ++m_rowsTaken;
+    return row;
 }
 
 void Frame::printPages(QPainter *painter)

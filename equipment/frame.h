@@ -183,6 +183,11 @@ private:
     // The rows of the pages only listed, in tree order.
     QList<WiringPageItem *> listedPages() const;
     void listWiringPage(int pageClass, const QString &name, int kind);
+    // While the pages are built in place of the rows that listed them: the
+    // next row, when it lists the page of the class, name and kind with the
+    // number the page takes; null, and none for the pages after it, when
+    // it does not.
+    WiringPageItem *takeListedRow(int pageClass, const QString &name, int kind);
     // The generation of the frame's documents; the rows of the pages made
     // or listed are left in m_listedRows and m_madePages.
     bool generateWiringLayouts(CheckLog &log, bool build);
@@ -220,6 +225,11 @@ private:
     // rows too join the frame's row together, or not at all when the pages
     // take over rows listed before.
     QList<QPointer<WiringLayout>> m_madePages;
+    // The rows listed, while the pages built take them, and how many the
+    // pages made so far took.
+    QList<WiringPageItem *> m_rowsToTake;
+    qsizetype m_rowsTaken = 0;
+    bool m_takingRows = false;
 
     // The frame's blocks of the equipment file as the last save wrote
     // them, pass by pass, and what they were written from. A save writes

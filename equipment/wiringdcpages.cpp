@@ -423,15 +423,9 @@ void createModuleWiringLayouts(Frame *frame, const QList<Module *> &modules, QLi
     for (int t : order) {
         const int half = t == TS ? halfTS : halfTU;
         for (Module *module : std::as_const(byType[t])) {
-            bool twoPages = false;
-            if (t != TV) {
-                const QList<GraphicsCommand *> commands = module->commandItems();
-                twoPages = module->items().size() > half;
-                for (GraphicsCommand *command : commands)
-                    twoPages = twoPages
-                               || (command && command->number() >= half
-                                   && command->number() < moduleTypes[t].commandCount);
-            }
+            // More commands than half the type's, or one numbered past
+            // the half, take a second page.
+            const bool twoPages = t != TV && (module->items().size() > half || module->hasCommandFrom(half));
             for (int p = 0; p < (twoPages ? 2 : 1); ++p) {
                 auto *page = frame->addWiringLayout<WiringLayoutDCScheme>(module->name(), WiringLayout::DCSchemePage,
                                                                           QString(), true, QString());

@@ -34,6 +34,7 @@
 #include "schemes/source.h"
 
 #include <QTreeWidget>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <functional>
@@ -179,6 +180,13 @@ void EquipmentMenager::fillSourcesTree(QTreeWidget *tree)
 // Wiring generation
 
 namespace {
+
+// Asks for the first lines of memory of an object ahead of its reads.
+void prefetchLines(const void *object, int lines)
+{
+    for (int i = 0; i < lines; ++i)
+        __builtin_prefetch(static_cast<const char *>(object) + 64 * i);
+}
 
 bool isDeviceItem(const GraphicsPlaceItem *item)
 {
@@ -405,33 +413,64 @@ bool Frame::buildWiringPages(bool showChecks)
 {
     // Pages built in place of listed rows take drawings the rows could not.
     forgetSavedRecord();
-    const QList<WiringPageItem *> listed = listedPages();
+    QList<WiringPageItem *> listed = listedPages();
     EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
     if (listed.isEmpty() || !m_layout || !m_treeItem || !equipment)
         return listed.isEmpty();
     // The pages are numbered as the rows that list them were.
     resetPageCounter();
+    // As many pages as rows, as a rule: room for them once. Each page made
+    // takes the row that listed it as it is made, in order, for as long as
+    // the rows list the pages made.
+    m_madePages.reserve(listed.size());
+    m_rowsToTake = listed;
+    m_rowsTaken = 0;
+    m_takingRows = true;
     generateWiringLayouts(equipment->loadLog(), true);
-    QList<WiringLayout *> made;
-    QList<QTreeWidgetItem *> rows;
-    for (const QPointer<WiringLayout> &page : std::exchange(m_madePages, {})) {
-        if (page && page->sceneItem()) {
-            made.append(page);
-            rows.append(page->sceneItem());
+    m_takingRows = false;
+    m_rowsToTake.clear();
+    const qsizetype taken = std::exchange(m_rowsTaken, 0);
+    const QList<QPointer<WiringLayout>> pages = std::exchange(m_madePages, {});
+    // The first pages made took the rows taken; a page that went since
+    // took its row with it.
+    bool same = true;
+    for (qsizetype i = 0; i < taken; ++i) {
+        if (!pages[i]) {
+            listed[i] = nullptr;
+            same = false;
         }
     }
-    bool same = made.size() == listed.size();
+    QList<WiringLayout *> made;
+    made.reserve(pages.size());
+    for (const QPointer<WiringLayout> &page : pages) {
+        if (page && page->sceneItem())
+            made.append(page);
+    }
+    same = same && made.size() == listed.size();
     for (int i = 0; same && i < made.size(); ++i) {
         same = made[i]->pageClass() == listed[i]->pageClass() && made[i]->kind() == listed[i]->kind()
             && made[i]->name() == listed[i]->pageName();
     }
     if (same) {
-        // Each page takes the row that listed it: its own row never joins
-        // the tree.
+        // Each page takes the row that listed it, if it did not as it was
+        // made: its own row never joins the tree.
         for (int i = 0; i < made.size(); ++i)
             made[i]->adoptSceneItem(listed[i]);
     } else {
-        // The pages made follow the rows that listed them, which go.
+        // The pages made follow the rows that listed them, which go: a page
+        // that took one takes a row of its own.
+        for (qsizetype i = 0; i < taken; ++i) {
+            if (WiringLayout *page = pages[i]) {
+                auto *own = new SceneItem(page);
+                own->setExpanded(true);
+                page->adoptSceneItem(own);
+                listed[i] = nullptr;
+            }
+        }
+        QList<QTreeWidgetItem *> rows;
+        rows.reserve(made.size());
+        for (WiringLayout *page : std::as_const(made))
+            rows.append(page->sceneItem());
         m_treeItem->addChildren(rows);
         qDeleteAll(listed);
     }
@@ -483,11 +522,22 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
     // here, by number, then name; only frames of a type that has them look
     // for their modules.
     if (equipment && hasModulePages(m_frame)) {
+        // The devices come in name order: a stable sort by number, each
+        // read once, keeps it among equal numbers.
+        const QList<Device *> placed = equipment->placedDevices(code, ModuleKind);
+        std::vector<std::pair<int, Module *>> numbered;
+        numbered.reserve(placed.size());
+        for (Device *device : placed) {
+            auto *module = static_cast<Module *>(device);
+            numbered.emplace_back(module->number(), module);
+        }
+        std::stable_sort(numbered.begin(), numbered.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
         QList<Module *> modules;
-        for (Device *device : equipment->placedDevices(code, ModuleKind))
-            modules.append(static_cast<Module *>(device));
-        std::stable_sort(modules.begin(), modules.end(),
-                         [](const Module *a, const Module *b) { return a->number() < b->number(); });
+        modules.reserve(numbered.size());
+        for (const auto &entry : numbered)
+            modules.append(entry.second);
+        Module::prefetchCommands(modules);
         createModuleWiringLayouts(m_frame, modules, m_wiringPages);
     }
 
@@ -515,8 +565,22 @@ bool FrameLayout::createWiringLayouts(CheckLog &log)
         cores = 0;
     };
     const QList<quint64> cableKeys = cableSpecification ? cableSpecification->keysOfFrame(code) : QList<quint64>();
+    // The lists of the keys, then their cables, are asked for from memory
+    // before the cores are counted: the fetches overlap.
+    QVarLengthArray<const QList<Cable *> *, 16> cableLists;
     for (quint64 key : cableKeys) {
-        for (Cable *cable : cableSpecification->cables().value(key)) {
+        const auto found = cableSpecification->cables().constFind(key);
+        if (found == cableSpecification->cables().cend())
+            continue;
+        __builtin_prefetch(found->constData());
+        cableLists.append(&*found);
+    }
+    for (const QList<Cable *> *list : std::as_const(cableLists)) {
+        for (Cable *cable : *list)
+            __builtin_prefetch(cable);
+    }
+    for (const QList<Cable *> *list : std::as_const(cableLists)) {
+        for (Cable *cable : *list) {
             if (!LOG_CHECK_PTR(log, cable))
                 continue;
             const int count = int(cable->cores().size());
@@ -803,7 +867,16 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     if (!frame || !flag())
         return true;
 
+    // The places, then the items they hold, are asked for from memory
+    // before each is looked at: the fetches overlap.
+    for (Place *place : places())
+        prefetchLines(place, 2);
+    for (Place *place : places()) {
+        if (place && place->item())
+            __builtin_prefetch(place->item());
+    }
     QList<GraphicsPlaceContainer *> panels;
+    panels.reserve(places().size());
     for (Place *place : places()) {
         if (GraphicsPlaceContainer *panel = panelIn(place, log))
             panels.append(panel);
@@ -848,6 +921,21 @@ bool GraphicsFramePart::createPartWiringLayouts(CheckLog &log)
     // Listing the pages makes each page as building does, and places
     // nothing.
     const bool listing = frame->listsPagesOnly();
+
+    // Building reads every place of the panels and the item it holds:
+    // asked for from memory ahead, the fetches overlap.
+    if (!listing) {
+        for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+            for (Place *place : panel->places())
+                prefetchLines(place, 2);
+        }
+        for (GraphicsPlaceContainer *panel : std::as_const(panels)) {
+            for (Place *place : panel->places()) {
+                if (place && place->item())
+                    prefetchLines(place->item(), 3);
+            }
+        }
+    }
 
     // The items whose devices each page's note names, by page.
     QList<QList<GraphicsWiringItemDevice *>> noted;
@@ -1281,8 +1369,9 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         if (FrameLayout *layout = frame->layout())
             walked.insert(walked.end(), layout->graphicsItems().cbegin(), layout->graphicsItems().cend());
     }
+    // A device's item is read at its start and beyond: its first lines.
     for (GraphicsItem *item : walked)
-        __builtin_prefetch(item);
+        prefetchLines(item, 3);
     for (std::size_t i = 0; i < walked.size(); ++i) {
         GraphicsItem *item = walked[i];
         if (item->type() < firstPlaceDeviceType) {
@@ -1299,7 +1388,9 @@ QList<Device *> EquipmentMenager::placedDevices(quint32 code, int kind) const
         // Devices' items hold no placed items.
         if (auto *placed = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {
             if (Device *device = placed->device()) {
-                __builtin_prefetch(device);
+                prefetchLines(device, 2);
+                if (Place *place = placed->place())
+                    __builtin_prefetch(&place->address());
                 deviceItems.push_back(placed);
             }
         }

@@ -41,8 +41,8 @@ const double cableColumnStep = 970;
 
 } // namespace
 
-WiringLayout::WiringLayout(Project *project, Frame *frame)
-    : GraphicsScene(project)
+WiringLayout::WiringLayout(Project *project, Frame *frame, SceneItem *row)
+    : GraphicsScene(project, row)
     , m_frame(frame)
 {
     setGridStep(40);
@@ -246,8 +246,8 @@ void drawTitleBlock(Project *project, int kind, QPainter *painter, double width,
                       Qt::AlignHCenter | Qt::AlignVCenter, text);
 }
 
-WiringLayoutCable::WiringLayoutCable(Project *project, Frame *frame)
-    : WiringLayout(project, frame)
+WiringLayoutCable::WiringLayoutCable(Project *project, Frame *frame, SceneItem *row)
+    : WiringLayout(project, frame, row)
 {
 }
 
@@ -306,8 +306,8 @@ void WiringLayoutCable::drawBackground(QPainter *painter, const QRectF &rect)
     drawTitleBlock(project(), kind(), painter, width(), height());
 }
 
-WiringLayoutDCTable::WiringLayoutDCTable(Project *project, Frame *frame)
-    : WiringLayout(project, frame)
+WiringLayoutDCTable::WiringLayoutDCTable(Project *project, Frame *frame, SceneItem *row)
+    : WiringLayout(project, frame, row)
 {
     if (project)
         connect(project, &Project::objDelete, this, &WiringLayoutDCTable::dropObj);
@@ -323,8 +323,8 @@ void WiringLayoutDCTable::dropObj(Obj &obj)
     }
 }
 
-WiringLayoutDCScheme::WiringLayoutDCScheme(Project *project, Frame *frame)
-    : WiringLayout(project, frame)
+WiringLayoutDCScheme::WiringLayoutDCScheme(Project *project, Frame *frame, SceneItem *row)
+    : WiringLayout(project, frame, row)
 {
     if (project)
         connect(project, &Project::objDelete, this, &WiringLayoutDCScheme::dropObj);
@@ -347,7 +347,7 @@ Page *Frame::addWiringLayout(const QString &name, int kind, const QString &first
         return nullptr;
     }
     forgetSavedRecord();
-    auto *page = new Page(m_project, this);
+    auto *page = new Page(m_project, this, takeListedRow(Page::ClassId, name, kind));
     page->setName(name);
     page->setKind(kind);
     page->setFirstCaption(firstCaption);

@@ -38,7 +38,9 @@ public:
     enum PageClass { PlainClass, CableClass, DCTableClass, DCSchemeClass };
     enum { ClassId = PlainClass };
 
-    WiringLayout(Project *project, Frame *frame);
+    // The row, when given, is one that listed the page before it was
+    // built: the page takes it as its own.
+    WiringLayout(Project *project, Frame *frame, SceneItem *row = nullptr);
     ~WiringLayout() override;
 
     Frame *frame() const { return m_frame; }
@@ -105,7 +107,7 @@ class WiringLayoutCable : public WiringLayout
     Q_OBJECT
 
 public:
-    WiringLayoutCable(Project *project, Frame *frame);
+    WiringLayoutCable(Project *project, Frame *frame, SceneItem *row = nullptr);
     ~WiringLayoutCable() override;
     enum { ClassId = CableClass };
     int pageClass() const override { return ClassId; }
@@ -128,7 +130,7 @@ class WiringLayoutDCTable : public WiringLayout
     Q_OBJECT
 
 public:
-    WiringLayoutDCTable(Project *project, Frame *frame);
+    WiringLayoutDCTable(Project *project, Frame *frame, SceneItem *row = nullptr);
     ~WiringLayoutDCTable() override;
     enum { ClassId = DCTableClass };
     int pageClass() const override { return ClassId; }
@@ -156,7 +158,7 @@ class WiringLayoutDCScheme : public WiringLayout
     Q_OBJECT
 
 public:
-    WiringLayoutDCScheme(Project *project, Frame *frame);
+    WiringLayoutDCScheme(Project *project, Frame *frame, SceneItem *row = nullptr);
     ~WiringLayoutDCScheme() override;
     enum { ClassId = DCSchemeClass };
     int pageClass() const override { return ClassId; }

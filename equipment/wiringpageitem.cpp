@@ -33,6 +33,27 @@ QVariant WiringPageItem::data(int column, int role) const
     return SceneItem::data(column, role);
 }
 
+bool WiringPageItem::showsText(int column, const QString &text) const
+{
+    if (column == 1)
+        return text == m_name;
+    // " 05" for 5, " 12" for 12, as data() works it out; other numbers as
+    // data() gives them.
+    if (m_number < 0 || m_number > 99)
+        return text == data(column, Qt::DisplayRole).toString();
+    return text.size() == 3 && text[0] == QLatin1Char(' ') && text[1] == QLatin1Char(char('0' + m_number / 10))
+        && text[2] == QLatin1Char(char('0' + m_number % 10));
+}
+
+void WiringPageItem::setData(int column, int role, const QVariant &value)
+{
+    if (role == Qt::DisplayRole && (column == 0 || column == 1) && value.metaType() == QMetaType::fromType<QString>()
+        && showsText(column, *static_cast<const QString *>(value.constData()))
+        && !SceneItem::data(column, role).isValid())
+        return;
+    SceneItem::setData(column, role, value);
+}
+
 void WiringPageItem::doubleClicked()
 {
     // A list that no longer matches the frame gives way to the pages built

@@ -21,6 +21,7 @@ public:
     int pageClass() const { return m_pageClass; }
     int kind() const { return m_kind; }
     const QString &pageName() const { return m_name; }
+    int number() const { return m_number; }
     // Whether the page is still to be built.
     bool isListedOnly() const { return !owner(); }
 
@@ -29,10 +30,16 @@ public:
     // stored: a load lists many pages, and the page built in its place
     // shows the same.
     QVariant data(int column, int role) const override;
+    // A text the row shows already is not stored: the page built takes
+    // the row and sets the very texts it shows.
+    void setData(int column, int role, const QVariant &value) override;
     // Builds the frame's pages first when this one is not built yet.
     void doubleClicked() override;
 
 private:
+    // Whether the text is the one the row works out for the column.
+    bool showsText(int column, const QString &text) const;
+
     Frame *m_frame;
     int m_pageClass;
     int m_kind;

@@ -187,9 +187,19 @@ private:
 };
 
 GraphicsScene::GraphicsScene(Project *project)
+    : GraphicsScene(project, nullptr)
+{
+}
+
+GraphicsScene::GraphicsScene(Project *project, SceneItem *row)
     : m_project(project)
 {
     ++liveScenes;
+    if (row) {
+        m_sceneItem = row;
+        row->setOwner(this);
+        return;
+    }
     m_sceneItem = new SceneItem(this);
     m_sceneItem->setExpanded(true);
 }

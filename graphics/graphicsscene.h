@@ -80,6 +80,10 @@ public:
     enum BorderType { BorderBig = 0, BorderSmall = 1 };
 
     explicit GraphicsScene(Project *project);
+    // A sheet that takes as its own a row that stood for it before it was
+    // built, where that row stands in the tree, in place of making one;
+    // without a row, as above.
+    GraphicsScene(Project *project, SceneItem *row);
     ~GraphicsScene() override;
 
     Project *project() const { return m_project; }

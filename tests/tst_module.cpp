@@ -310,6 +310,13 @@ private slots:
         QCOMPARE(module->number(), 0);
         QVERIFY(module->setName("TVx3"));
         QCOMPARE(module->number(), 0);
+        // Long, signed and leading-zero numbers read as an integer reads.
+        const QPair<const char *, int> numbers[] = {{"TU007", 7}, {"TU1234567890", 1234567890},
+                                                    {"TU99999999999", 0}, {"TU-3", -3}};
+        for (const auto &[name, number] : numbers) {
+            QVERIFY(module->setName(QString::fromLatin1(name)));
+            QCOMPARE(module->number(), number);
+        }
         QCOMPARE(boxTexts(rec), QStringList());
     }
 
