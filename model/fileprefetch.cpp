@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <system_error>
 
 namespace {
@@ -29,10 +30,9 @@ FilePrefetch::FilePrefetch(const QStringList &paths, const QList<qint64> &sizes)
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const qint64 size = i < sizes.size() ? sizes[i] : 0;
         m_entries.push_back({paths[i], QFile::encodeName(paths[i]), QByteArray(),
-                             size > 0 && size < (qint64(1) << 31) ? QByteArray(qsizetype(size), Qt::Uninitialized)
-                                                                   : QByteArray(),
-                             Pending, 0});
+                             QByteArray(), size > 0 && size < (qint64(1) << 31) ? qsizetype(size) : 0, Pending, 0});
     }
+    makeRooms();
     current = this;
     // Without a thread nothing is read ahead: every file is read as before.
     if (!m_entries.empty()) {
@@ -135,6 +135,20 @@ void FilePrefetch::run()
     }
 }
 
+void FilePrefetch::makeRooms()
+{
+    // Only the files the reader may reach get their memory: made as the
+    // load goes on, it lies among what the load takes meanwhile, in memory
+    // the heap has ready by then, and the files of a large project are
+    // never all held at once.
+    const size_t end = std::min(m_entries.size(), m_next + aheadLimit);
+    for (; m_roomsMade < end; ++m_roomsMade) {
+        Entry &entry = m_entries[m_roomsMade];
+        if (entry.state == Pending && entry.expected > 0)
+            entry.room = QByteArray(entry.expected, Qt::Uninitialized);
+    }
+}
+
 bool FilePrefetch::readerMayResume() const
 {
     const size_t i = m_readerAt;
@@ -170,6 +184,8 @@ bool FilePrefetch::take(const QString &path, QByteArray *bytes, quint16 *payload
     for (size_t i = m_next; i < found; ++i)
         drop(m_entries[i]);
     m_next = found + 1;
+    m_roomsMade = std::max(m_roomsMade, m_next);
+    makeRooms();
     Entry &entry = m_entries[found];
     if (entry.state == Pending) {
         wakeReaderIfDue();
