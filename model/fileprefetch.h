@@ -52,9 +52,9 @@ private:
     };
     void run();
     void drop(Entry &entry);
-    // Makes the memory of the files the reader may read next; the lock is
-    // held, or the reader not started.
-    void makeRooms();
+    // Makes the memory of the files the reader may read once next is the
+    // load's next file, before the lock tells the reader so.
+    void makeRooms(size_t next);
     // Whether the reader, waiting before the file at m_readerAt, may go on;
     // the lock is held.
     bool readerMayResume() const;
