@@ -16,7 +16,6 @@
 #include <malloc.h>
 #endif
 #ifdef __linux__
-#include <pthread.h>
 #include <sched.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -203,17 +202,6 @@ void HeapReserve::add(qint64 bytes)
     try {
         d->mapper = std::thread([p = d] { p->run(); });
     } catch (const std::system_error &) {
-        return;
-    }
-    // A new thread tends to start on the processor of the one that made it,
-    // where it would wait behind the load: it is sent to the others at once.
-    cpu_set_t allowed;
-    CPU_ZERO(&allowed);
-    const int here = sched_getcpu();
-    if (here >= 0 && sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_ISSET(here, &allowed)
-        && CPU_COUNT(&allowed) > 1) {
-        CPU_CLR(here, &allowed);
-        pthread_setaffinity_np(d->mapper.native_handle(), sizeof allowed, &allowed);
     }
 #else
     Q_UNUSED(bytes);
