@@ -754,7 +754,9 @@ bool FrameLayout::loadScene(DataStream &stream)
             if (type >= firstContainerType) {
                 qint32 containerType = -1;
                 stream >> containerType;
-                auto *container = dynamic_cast<GraphicsPlaceContainer *>(item);
+                // The layout's registry makes panels and boards: containers.
+                const bool made = item->type() >= firstContainerType && item->type() < endContainerType;
+                auto *container = made ? static_cast<GraphicsPlaceContainer *>(item) : nullptr;
                 if (!container || stream.status() != QDataStream::Ok) {
                     delete item;
                     return false;
@@ -773,7 +775,7 @@ bool FrameLayout::loadScene(DataStream &stream)
         } else {
             qint32 id = 0;
             stream >> id;
-            auto *device = dynamic_cast<Device *>(project() ? project()->objByOldId(id) : nullptr);
+            Device *device = asDevice(project() ? project()->objByOldId(id) : nullptr);
             // A device stands in one place only.
             if (stream.status() != QDataStream::Ok || !device || device->placeItem())
                 return false;

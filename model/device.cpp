@@ -35,6 +35,7 @@ void Device::setEquipment(DeviceEquipment *equipment)
 Device::Device(Project *project, int kind)
     : Obj(project, kind)
 {
+    markDevice();
 }
 
 Device::~Device()

@@ -163,4 +163,10 @@ private:
     QList<GraphicsWiringItemDevice *> m_wiringItems;
 };
 
+// The object as a Device, or null: a cast without the run-time lookup.
+inline Device *asDevice(Obj *obj)
+{
+    return obj && obj->isDevice() ? static_cast<Device *>(obj) : nullptr;
+}
+
 #endif

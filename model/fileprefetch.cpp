@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <system_error>
 
 namespace {
@@ -16,9 +17,10 @@ namespace {
 FilePrefetch *current = nullptr;
 
 // How far the reading may run ahead of the load: a few megabytes, so that a
-// large project is never held twice in memory.
+// large project is never held twice in memory, and enough files that the
+// load wakes the waiting reader seldom (each wake costs the load a call).
 const qint64 heldLimit = 8 * 1024 * 1024;
-const size_t aheadLimit = 64;
+const size_t aheadLimit = 256;
 
 } // namespace
 
@@ -29,10 +31,9 @@ FilePrefetch::FilePrefetch(const QStringList &paths, const QList<qint64> &sizes)
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const qint64 size = i < sizes.size() ? sizes[i] : 0;
         m_entries.push_back({paths[i], QFile::encodeName(paths[i]), QByteArray(),
-                             size > 0 && size < (qint64(1) << 31) ? QByteArray(qsizetype(size), Qt::Uninitialized)
-                                                                   : QByteArray(),
-                             Pending, 0});
+                             QByteArray(), size > 0 && size < (qint64(1) << 31) ? qsizetype(size) : 0, Pending, 0});
     }
+    makeRooms(0);
     current = this;
     // Without a thread nothing is read ahead: every file is read as before.
     if (!m_entries.empty()) {
@@ -135,6 +136,21 @@ void FilePrefetch::run()
     }
 }
 
+void FilePrefetch::makeRooms(size_t next)
+{
+    // Only the files the reader may reach get their memory: made as the
+    // load goes on, it lies among what the load takes meanwhile, in memory
+    // the heap has ready by then, and the files of a large project are
+    // never all held at once. The reader reaches these files only once the
+    // lock hands it the load's next file: the lock is not needed here.
+    const size_t end = std::min(m_entries.size(), next + aheadLimit);
+    for (m_roomsMade = std::max(m_roomsMade, next); m_roomsMade < end; ++m_roomsMade) {
+        Entry &entry = m_entries[m_roomsMade];
+        if (entry.expected > 0)
+            entry.room = QByteArray(entry.expected, Qt::Uninitialized);
+    }
+}
+
 bool FilePrefetch::readerMayResume() const
 {
     const size_t i = m_readerAt;
@@ -160,12 +176,15 @@ bool FilePrefetch::take(const QString &path, QByteArray *bytes, quint16 *payload
 {
     if (!m_thread.joinable())
         return false;
-    std::unique_lock<std::mutex> lock(m_mutex);
+    // Found without the lock: the paths never change, and only this
+    // thread moves m_next on.
     size_t found = m_next;
     while (found < m_entries.size() && m_entries[found].path != path)
         ++found;
     if (found == m_entries.size())
         return false;
+    makeRooms(found + 1);
+    std::unique_lock<std::mutex> lock(m_mutex);
     // The files before it are not wanted any more; the reader goes on.
     for (size_t i = m_next; i < found; ++i)
         drop(m_entries[i]);

@@ -20,9 +20,10 @@ class FilePrefetch
 {
 public:
     // Starts reading the files; the prefetch is active until destroyed.
-    // Where sizes gives a file's size (above 0), its memory is taken here,
-    // at once: the reading thread then takes nothing from the heap that the
-    // load, allocating all the while, shares with it.
+    // Where sizes gives a file's size (above 0), its memory is taken by the
+    // load's thread, a few files ahead of it: the reading thread then takes
+    // nothing from the heap that the load, allocating all the while, shares
+    // with it.
     explicit FilePrefetch(const QStringList &paths, const QList<qint64> &sizes = {});
     ~FilePrefetch();
     FilePrefetch(const FilePrefetch &) = delete;
@@ -45,11 +46,15 @@ private:
         QByteArray encodedPath;
         QByteArray bytes;
         QByteArray room; // made for the size expected, until read into
+        qsizetype expected = 0;
         State state = Pending;
         quint16 payloadChecksum = 0;
     };
     void run();
     void drop(Entry &entry);
+    // Makes the memory of the files the reader may read once next is the
+    // load's next file, before the lock tells the reader so.
+    void makeRooms(size_t next);
     // Whether the reader, waiting before the file at m_readerAt, may go on;
     // the lock is held.
     bool readerMayResume() const;
@@ -58,6 +63,7 @@ private:
 
     std::vector<Entry> m_entries;
     size_t m_next = 0;
+    size_t m_roomsMade = 0;
     qint64 m_held = 0;
     bool m_stop = false;
     size_t m_readerAt = 0;

@@ -152,7 +152,10 @@ void HeapReserve::add(qint64 bytes)
     // Sizes come from the files' records: whatever a damaged one claims,
     // no more than a quarter of the machine's memory is taken ahead.
     const qint64 limit = qint64(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGESIZE) / 4;
-    bytes = std::min(bytes, limit - d->total);
+    // What the heap holds free already counts: a heap that held a large
+    // project before grows only by what that leaves wanting, and leaves
+    // less to give back once the load is done.
+    bytes = std::min(bytes, limit - d->total) - qint64(mallinfo2().fordblks);
     if (bytes < qint64(4 * block))
         return;
     d->total += bytes;

@@ -86,11 +86,10 @@ qsizetype NameIndex::indexOf(const QString &name) const
     }
 }
 
-Obj *&NameIndex::slot(const QString &name, bool *made)
+Obj *&NameIndex::slot(const QString &name, quint32 hash, bool *made)
 {
     if ((m_entries.size() + 1) * 2 > m_slots.size())
         rebuild(std::max<size_t>(m_entries.size() + 1, m_slots.size()));
-    const quint32 hash = hashOf(name);
     const size_t m = mask();
     size_t at = hash & m;
     for (; m_slots[at].entry != Free; at = (at + 1) & m) {

@@ -41,7 +41,18 @@ public:
     const Entry &at(qsizetype i) const { return m_entries[size_t(i)]; }
     // The object of the name, made null when the name is new (made tells
     // which); good until the next name is added.
-    Obj *&slot(const QString &name, bool *made);
+    Obj *&slot(const QString &name, bool *made) { return slot(name, hashOf(name), made); }
+    // The same, for the hash fetchAhead gave for the name.
+    Obj *&slot(const QString &name, quint32 hash, bool *made);
+    // Fetches the table's memory where the name goes into the cache ahead
+    // of its slot call, which then needs not wait for it; its hash.
+    quint32 fetchAhead(const QString &name) const
+    {
+        const quint32 hash = hashOf(name);
+        if (!m_slots.empty())
+            __builtin_prefetch(&m_slots[hash & mask()]);
+        return hash;
+    }
     // Takes the entry at the position out.
     void removeAt(qsizetype i);
     // Takes every entry out, in their order, and leaves the index empty.

@@ -101,6 +101,8 @@ public:
     int kind() const { return m_kind; }
     // Whether the project's index holds the object (under its name).
     bool isIndexed() const { return m_indexed; }
+    // Whether the object is a Device (asDevice casts it without a lookup).
+    bool isDevice() const { return m_device; }
 
     // The first name indexes the object, later ones re-key it. A name that
     // another object of the kind bears is refused.
@@ -136,6 +138,8 @@ protected:
     // Only for an object that is not in the project's index (an object
     // carried by a scene item while it is pasted): the index is untouched.
     void setStoredName(const QString &name) { m_name = name; }
+    // Set by the Device base alone.
+    void markDevice() { m_device = true; }
 
 private:
     friend class Project;
@@ -147,6 +151,7 @@ private:
     QList<ObjItem *> m_items;
     int m_kind;
     bool m_indexed = false;
+    bool m_device = false;
     // The identity in files, given by the project (0 until it is given).
     mutable qint32 m_identity = 0;
 };

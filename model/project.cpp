@@ -326,10 +326,17 @@ bool Project::indexObj(Obj *obj, bool mayBeThere)
 {
     if (!CHECK(obj && !obj->name().isEmpty()))
         return false;
+    return indexObj(obj, mayBeThere, m_index[obj->kind()].fetchAhead(obj->name()));
+}
+
+bool Project::indexObj(Obj *obj, bool mayBeThere, quint32 hash)
+{
+    if (!CHECK(obj && !obj->name().isEmpty()))
+        return false;
     NameIndex &inner = m_index[obj->kind()];
     // One look-up: a name already taken keeps its object.
     bool made = false;
-    Obj *&slot = inner.slot(obj->name(), &made);
+    Obj *&slot = inner.slot(obj->name(), hash, &made);
     if (mayBeThere && !made && slot == obj)
         return true;
     if (!CHECK(made))
@@ -896,26 +903,56 @@ bool Project::readDevices(DataStream &stream, QString *message)
         }
         if (!stream.checkCount(count, 8))
             break;
-        // The kind's index, once its first object is in, takes the count at
-        // once: no growing step by step through a large project's devices.
-        for (qint32 i = 0; i < count; ++i) {
+        // The kind's index, with its first object, takes the count at once:
+        // no growing step by step through a large project's devices. Each
+        // object read waits a few records before it is indexed, while the
+        // index's memory where its name goes is fetched.
+        struct Read
+        {
+            Obj *obj;
+            quint32 hash;
+        };
+        constexpr size_t lag = 8;
+        std::array<Read, lag> waiting;
+        size_t first = 0;
+        size_t held = 0;
+        bool refused = false;
+        // An object whose name is empty or already taken cannot be indexed:
+        // the file is damaged, and the objects read after it go too.
+        auto indexFirst = [&] {
+            const Read read = waiting[first];
+            first = (first + 1) % lag;
+            --held;
+            if (refused || !indexObj(read.obj, false, read.hash)) {
+                refused = true;
+                forgetOldIds(read.obj);
+                delete read.obj;
+            }
+        };
+        for (qint32 i = 0; i < count && !refused; ++i) {
             Obj *obj = createDevice(kind);
             if (!stream.checkRecord(obj != nullptr))
                 break;
             obj->read(stream);
-            // An object whose name is empty or already taken cannot be
-            // indexed: the file is damaged.
-            if (stream.status() != QDataStream::Ok || quiet.failed() > 0 || !appendObj(obj)) {
+            if (stream.status() != QDataStream::Ok || quiet.failed() > 0) {
                 forgetOldIds(obj);
                 delete obj;
                 stream.setStatus(QDataStream::ReadCorruptData);
                 break;
             }
-            if (i == 0) {
-                NameIndex &inner = m_index[obj->kind()];
-                inner.reserve(inner.size() + count - 1);
-            }
+            NameIndex &inner = m_index[obj->kind()];
+            if (i == 0)
+                inner.reserve(inner.size() + count);
+            const quint32 hash = inner.fetchAhead(obj->name());
+            if (held == lag)
+                indexFirst();
+            waiting[(first + held) % lag] = Read{obj, hash};
+            ++held;
         }
+        while (held > 0)
+            indexFirst();
+        if (refused)
+            stream.setStatus(QDataStream::ReadCorruptData);
     }
     const bool ok = stream.status() == QDataStream::Ok && quiet.failed() == 0;
     if (message && !ok) {

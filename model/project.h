@@ -313,6 +313,8 @@ private:
     // Indexes the object under its name as appendObj does; with mayBeThere
     // the object already indexed there is let be.
     bool indexObj(Obj *obj, bool mayBeThere);
+    // The same, the name's hash in its kind's index given (NameIndex::fetchAhead).
+    bool indexObj(Obj *obj, bool mayBeThere, quint32 hash);
     // Takes the entry out (and the kind, when it was its last), then
     // announces the object as removeObj does.
     void eraseFromIndex(QHash<int, NameIndex>::iterator inner, qsizetype entry);

@@ -408,7 +408,7 @@ void Project::useRecordedSideFileNames()
 namespace {
 
 // About the memory a project takes per byte of its files, once read.
-const qint64 heapPerFileByte = 7;
+const qint64 heapPerFileByte = 8;
 
 // Up to this many bytes of sheet files in all, the sizes the schemes file
 // records are taken as they stand; above it each is set against its file,
