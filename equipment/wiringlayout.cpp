@@ -4,6 +4,7 @@
 #include "equipment/cable.h"
 #include "equipment/placetypes.h"
 #include "equipment/wiringedit.h"
+#include "equipment/wiringpageitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsitem.h"
 #include "graphics/itemshared.h"
