@@ -1,6 +1,7 @@
 #include "equipment/wiringpageitem.h"
 
 #include "equipment/frame.h"
+#include "graphics/graphicsscene.h"
 
 WiringPageItem::WiringPageItem(Frame *frame, int pageClass, int kind, const QString &name, int number)
     : SceneItem(nullptr)
@@ -21,13 +22,8 @@ QVariant WiringPageItem::data(int column, int role) const
             if (stored.isValid())
                 return stored;
         }
-        if (column == 0) {
-            // As printf's " %.2d" gives it, without parsing a format for
-            // each row the tree sorts.
-            if (m_number >= 0)
-                return (m_number < 10 ? QStringLiteral(" 0") : QStringLiteral(" ")) + QString::number(m_number);
-            return QString::asprintf(" %.2d", m_number);
-        }
+        if (column == 0)
+            return GraphicsScene::numberText(m_number);
         return m_name;
     }
     return SceneItem::data(column, role);
@@ -35,14 +31,7 @@ QVariant WiringPageItem::data(int column, int role) const
 
 bool WiringPageItem::showsText(int column, const QString &text) const
 {
-    if (column == 1)
-        return text == m_name;
-    // " 05" for 5, " 12" for 12, as data() works it out; other numbers as
-    // data() gives them.
-    if (m_number < 0 || m_number > 99)
-        return text == data(column, Qt::DisplayRole).toString();
-    return text.size() == 3 && text[0] == QLatin1Char(' ') && text[1] == QLatin1Char(char('0' + m_number / 10))
-        && text[2] == QLatin1Char(char('0' + m_number % 10));
+    return text == (column == 1 ? m_name : GraphicsScene::numberText(m_number));
 }
 
 void WiringPageItem::setData(int column, int role, const QVariant &value)

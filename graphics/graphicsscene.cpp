@@ -89,17 +89,6 @@ bool carriesOwnObject(const GraphicsItem *item)
     return type >= QGraphicsItem::UserType + 301 && type <= QGraphicsItem::UserType + 399;
 }
 
-// " %.2d" of a sheet number, without the formatter for the usual numbers:
-// every sheet and wiring page of a load is numbered.
-QString numberText(int number)
-{
-    if (number < 0 || number > 99)
-        return QString::asprintf(" %.2d", number);
-    const QChar text[3] = {QLatin1Char(' '), QLatin1Char(char('0' + number / 10)),
-                           QLatin1Char(char('0' + number % 10))};
-    return QString(text, 3);
-}
-
 // Gives an item and its descendants the sheet they belong to.
 void setSheetOfTree(GraphicsItem *item, GraphicsScene *scene)
 {
@@ -163,6 +152,17 @@ bool selectTree(GraphicsItem *item)
 int liveScenes = 0;
 
 } // namespace
+
+// Without the formatter for the usual numbers: every sheet and wiring page
+// of a load is numbered.
+QString GraphicsScene::numberText(int number)
+{
+    if (number < 0 || number > 99)
+        return QString::asprintf(" %.2d", number);
+    const QChar text[3] = {QLatin1Char(' '), QLatin1Char(char('0' + number / 10)),
+                           QLatin1Char(char('0' + number % 10))};
+    return QString(text, 3);
+}
 
 // The framework's scene of a sheet: it paints with the sheet's passes.
 class GraphicsScene::LiveScene : public QGraphicsScene

@@ -96,6 +96,8 @@ public:
     const QString &name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
     int number() const { return m_number; }
+    // The text a sheet's row shows for a number, as " %.2d" gives it.
+    static QString numberText(int number);
     int bindingPosition() const { return m_bindingPosition; }
     void setBindingPosition(int position) { m_bindingPosition = position; }
     int borderType() const { return m_borderType; }
