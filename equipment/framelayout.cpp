@@ -317,8 +317,7 @@ FrameLayout::~FrameLayout()
         // and panels delete their pages with themselves; the walk of
         // clearing over every place serves a layout that stays.
         update();
-        const QList<WiringLayout *> pages = m_wiringPages;
-        m_wiringPages.clear();
+        const QList<WiringLayout *> pages = std::exchange(m_wiringPages, {});
         qDeleteAll(pages);
     } else {
         clearWiringLayouts();

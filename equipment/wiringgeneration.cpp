@@ -26,6 +26,7 @@
 #include "graphics/sceneitem.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/heappages.h"
 #include "model/itemtypes.h"
 #include "model/pin.h"
 #include "model/project.h"
@@ -428,7 +429,7 @@ bool Frame::buildWiringPages(bool showChecks)
     m_takingRows = true;
     generateWiringLayouts(equipment->loadLog(), true);
     m_takingRows = false;
-    m_rowsToTake.clear();
+    m_rowsToTake = {};
     const qsizetype taken = std::exchange(m_rowsTaken, 0);
     const QList<QPointer<WiringLayout>> pages = std::exchange(m_madePages, {});
     // The first pages made took the rows taken; a page that went since
@@ -486,6 +487,7 @@ bool Frame::buildWiringPages(bool showChecks)
 
 void Frame::dropWiringPages()
 {
+    const FreeingMany freeing;
     forgetSavedRecord();
     if (m_layout)
         m_layout->clearWiringLayouts();
@@ -819,6 +821,7 @@ void FrameLayout::forgetLeftPageOwner(const void *owner)
 
 void FrameLayout::clearWiringLayouts()
 {
+    const FreeingMany freeing;
     if (m_frame)
         m_frame->forgetSavedRecord();
     CheckLog log;
@@ -826,8 +829,7 @@ void FrameLayout::clearWiringLayouts()
         if (LOG_CHECK_PTR(log, part))
             part->clearWiringLayouts(log);
     }
-    const QList<WiringLayout *> pages = m_wiringPages;
-    m_wiringPages.clear();
+    const QList<WiringLayout *> pages = std::exchange(m_wiringPages, {});
     qDeleteAll(pages);
 }
 
@@ -847,8 +849,7 @@ GraphicsFramePart::~GraphicsFramePart()
 
 void GraphicsFramePart::clearWiringLayouts(CheckLog &)
 {
-    const QList<WiringLayout *> pages = m_wiringPages;
-    m_wiringPages.clear();
+    const QList<WiringLayout *> pages = std::exchange(m_wiringPages, {});
     qDeleteAll(pages);
     // Only panels hold pages: the other items of the places are passed
     // over without a check noted for each.
@@ -1141,6 +1142,7 @@ void givePages(FrameLayout *layout, TakenPages &taken)
 // The taken pages go, and with them the tabs that still show them.
 void deletePages(TakenPages &taken)
 {
+    const FreeingMany freeing;
     qDeleteAll(taken.layoutPages);
     for (const auto &entry : std::as_const(taken.partPages))
         qDeleteAll(entry.second);

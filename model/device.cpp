@@ -41,8 +41,10 @@ Device::Device(Project *project, int kind)
 Device::~Device()
 {
     dropPlaceItem();
-    const QList<GraphicsWiringItemDevice *> wiring = m_wiringItems;
-    m_wiringItems.clear();
+    QList<GraphicsWiringItemDevice *> wiring;
+    wiring.swap(m_wiringItems);
+    if (wiring.isEmpty() && m_wiringItem)
+        wiring.append(m_wiringItem);
     for (GraphicsWiringItemDevice *item : wiring) {
         if (CHECK_PTR(installedEquipment))
             installedEquipment->releaseWiringItem(item);
@@ -360,20 +362,27 @@ void Device::forgetPlaceItem(GraphicsPlaceItemDevice *item)
 
 void Device::adoptWiringItem(GraphicsWiringItemDevice *item)
 {
-    if (!item || m_wiringItems.contains(item))
+    if (!item || item == m_wiringItem || m_wiringItems.contains(item))
         return;
-    m_wiringItems.append(item);
+    if (m_wiringItem && m_wiringItems.isEmpty())
+        m_wiringItems.append(m_wiringItem);
+    if (m_wiringItem)
+        m_wiringItems.append(item);
     m_wiringItem = item;
 }
 
 void Device::forgetWiringItem(GraphicsWiringItemDevice *item)
 {
+    if (m_wiringItems.isEmpty()) {
+        if (m_wiringItem == item)
+            m_wiringItem = nullptr;
+        return;
+    }
     m_wiringItems.removeAll(item);
     if (m_wiringItem == item)
         m_wiringItem = m_wiringItems.isEmpty() ? nullptr : m_wiringItems.last();
-    // In a closing project the list goes with the last item, while it is
-    // at hand, rather than with the device later on.
-    if (m_wiringItems.isEmpty() && project() && project()->isClosing())
+    // Down to one, the list goes while it is at hand.
+    if (m_wiringItems.size() <= 1)
         m_wiringItems = QList<GraphicsWiringItemDevice *>();
 }
 

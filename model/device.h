@@ -159,7 +159,10 @@ protected:
     bool m_showAddress = false;
 
 private:
-    // Every wiring item still showing the device, the current one last.
+    // Every wiring item still showing the device, the current one last,
+    // while more than one does; empty, without a buffer, while one or none
+    // does (m_wiringItem alone). Most devices show on one page at a time: a
+    // list kept for them would outlive their pages amid the pages' memory.
     QList<GraphicsWiringItemDevice *> m_wiringItems;
 };
 

@@ -76,6 +76,24 @@ void setUpHeap()
 #endif
 }
 
+int FreeingMany::s_depth = 0;
+
+FreeingMany::FreeingMany()
+{
+#ifdef __GLIBC__
+    if (s_depth++ == 0)
+        mallopt(M_MXFAST, 0);
+#endif
+}
+
+FreeingMany::~FreeingMany()
+{
+#ifdef __GLIBC__
+    if (--s_depth == 0)
+        mallopt(M_MXFAST, int(64 * sizeof(size_t) / 4));
+#endif
+}
+
 // The heap is grown in blocks the allocator takes from its own pages
 // (below the size it maps apart), kept apart by one block left held above
 // them until the reserve ends: freed, the blocks make one free range that

@@ -48,4 +48,22 @@ private:
     Private *d;
 };
 
+// While a whole project, or every page of a frame, is freed: glibc's fast
+// bins would keep every small block freed and merge them all later, in
+// passes over memory long gone from the cache (a third of a close, or the
+// first pages built after others were dropped); without them each block
+// is merged with its free neighbours as it is freed. They come back with
+// their default size when the outermost one ends.
+class FreeingMany
+{
+public:
+    FreeingMany();
+    ~FreeingMany();
+    FreeingMany(const FreeingMany &) = delete;
+    FreeingMany &operator=(const FreeingMany &) = delete;
+
+private:
+    static int s_depth;
+};
+
 #endif // HEAPPAGES_H

@@ -8,6 +8,8 @@
 
 #include <QGraphicsItem>
 
+#include <utility>
+
 ObjItem::~ObjItem() = default;
 
 Obj::Obj(Project *project, int kind)
@@ -21,8 +23,7 @@ Obj::~Obj()
     // The items of a closing project go too: they only let go of the
     // object, their documents and pin names stay as they are.
     const bool closing = m_project && m_project->isClosing();
-    const QList<ObjItem *> items = m_items;
-    m_items.clear();
+    const QList<ObjItem *> items = std::exchange(m_items, {});
     for (ObjItem *item : items) {
         item->setBoundObj(nullptr);
         if (closing)

@@ -5,6 +5,7 @@
 #include "model/datastream.h"
 #include "model/device.h"
 #include "model/file.h"
+#include "model/heappages.h"
 #include "model/identified.h"
 #include "model/itemmenagerbase.h"
 #include "model/obj.h"
@@ -22,10 +23,6 @@
 #include <limits>
 #include <utility>
 #include <vector>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -85,36 +82,6 @@ void sortByName(std::vector<NamedObject>::iterator first, std::vector<NamedObjec
     std::sort(first, last);
 }
 
-// While a whole project is freed: glibc's fast bins would keep every small
-// block freed and merge them all later, in passes over memory long gone
-// from the cache that took a third of a close; without them each block is
-// merged with its free neighbours as it is freed. They come back with
-// their default size afterwards.
-class FreeingProject
-{
-public:
-    FreeingProject()
-    {
-#ifdef __GLIBC__
-        if (s_depth++ == 0)
-            mallopt(M_MXFAST, 0);
-#endif
-    }
-    ~FreeingProject()
-    {
-#ifdef __GLIBC__
-        if (--s_depth == 0)
-            mallopt(M_MXFAST, int(64 * sizeof(size_t) / 4));
-#endif
-    }
-    FreeingProject(const FreeingProject &) = delete;
-    FreeingProject &operator=(const FreeingProject &) = delete;
-
-private:
-    static int s_depth;
-};
-
-int FreeingProject::s_depth = 0;
 
 } // namespace
 
@@ -157,7 +124,7 @@ Project::Project(QWidget *parent, QList<QAction *> *actions)
 
 Project::~Project()
 {
-    const FreeingProject freeing;
+    const FreeingMany freeing;
     const Pin::SlabsHeld slabsHeld;
     m_closing = true;
     // Room for the list of the objects left at the end, when their

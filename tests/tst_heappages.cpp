@@ -11,7 +11,7 @@
 
 namespace {
 
-qint64 residentBytes()
+[[maybe_unused]] qint64 residentBytes()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
