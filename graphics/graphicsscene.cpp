@@ -186,11 +186,6 @@ private:
     GraphicsScene *m_sheet;
 };
 
-GraphicsScene::GraphicsScene(Project *project)
-    : GraphicsScene(project, nullptr)
-{
-}
-
 GraphicsScene::GraphicsScene(Project *project, SceneItem *row)
     : m_project(project)
 {

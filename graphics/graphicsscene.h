@@ -79,11 +79,10 @@ public:
     enum BindingPosition { BindingLeft = 0, BindingTop = 1 };
     enum BorderType { BorderBig = 0, BorderSmall = 1 };
 
-    explicit GraphicsScene(Project *project);
-    // A sheet that takes as its own a row that stood for it before it was
-    // built, where that row stands in the tree, in place of making one;
-    // without a row, as above.
-    GraphicsScene(Project *project, SceneItem *row);
+    // With a row, the sheet takes as its own a row that stood for it before
+    // it was built, where that row stands in the tree, in place of making
+    // one.
+    explicit GraphicsScene(Project *project, SceneItem *row = nullptr);
     ~GraphicsScene() override;
 
     Project *project() const { return m_project; }

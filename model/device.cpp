@@ -9,6 +9,8 @@
 
 #include <QGraphicsItem>
 
+#include <utility>
+
 namespace {
 
 const int sourceItemType = QGraphicsItem::UserType + 202;
@@ -41,15 +43,18 @@ Device::Device(Project *project, int kind)
 Device::~Device()
 {
     dropPlaceItem();
-    QList<GraphicsWiringItemDevice *> wiring;
-    wiring.swap(m_wiringItems);
-    if (wiring.isEmpty() && m_wiringItem)
-        wiring.append(m_wiringItem);
-    for (GraphicsWiringItemDevice *item : wiring) {
+    // One picture is held alone, several in the list.
+    GraphicsWiringItemDevice *const single = m_wiringItems.isEmpty() ? m_wiringItem : nullptr;
+    const QList<GraphicsWiringItemDevice *> several = std::exchange(m_wiringItems, {});
+    m_wiringItem = nullptr;
+    auto release = [](GraphicsWiringItemDevice *item) {
         if (CHECK_PTR(installedEquipment))
             installedEquipment->releaseWiringItem(item);
-    }
-    m_wiringItem = nullptr;
+    };
+    for (GraphicsWiringItemDevice *item : several)
+        release(item);
+    if (single)
+        release(single);
 }
 
 void Device::setShowAddress(bool show)
@@ -364,10 +369,11 @@ void Device::adoptWiringItem(GraphicsWiringItemDevice *item)
 {
     if (!item || item == m_wiringItem || m_wiringItems.contains(item))
         return;
-    if (m_wiringItem && m_wiringItems.isEmpty())
-        m_wiringItems.append(m_wiringItem);
-    if (m_wiringItem)
+    if (m_wiringItem) {
+        if (m_wiringItems.isEmpty())
+            m_wiringItems.append(m_wiringItem);
         m_wiringItems.append(item);
+    }
     m_wiringItem = item;
 }
 
