@@ -12,6 +12,7 @@
 // items' outlines, moving as many plain items, and looking up each moved
 // item's area in an indexed scene of as many items. The ratios between the
 // sizes show which of them stay linear.
+#include "bench/coldcaches.h"
 #include "bench/floortable.h"
 #include "graphics/font.h"
 #include "graphics/graphicspins.h"
@@ -127,6 +128,28 @@ double msSince(const QElapsedTimer &timer)
     return timer.nsecsElapsed() / 1e6;
 }
 
+// The mean time of a pass, each pass timed on its own (after the caches
+// are emptied, with --cold).
+template <class Pass>
+double meanMs(int repeats, Pass pass)
+{
+    double total = 0;
+    QElapsedTimer timer;
+    for (int i = 0; i < repeats; ++i) {
+        sweepCaches();
+        timer.start();
+        pass();
+        total += msSince(timer);
+    }
+    return total / repeats;
+}
+
+void restartTimer(QElapsedTimer &timer)
+{
+    sweepCaches();
+    timer.restart();
+}
+
 struct Figures
 {
     int items = 0;
@@ -155,16 +178,13 @@ double partnerPassMs(const QList<Pin *> &pins, int repeats)
 {
     QList<Pin *> reached;
     reached.reserve(pins.size());
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < repeats; ++i) {
+    const double ms = meanMs(repeats, [&] {
         reached.clear();
         for (Pin *pin : pins) {
             if (Pin *partner = pin->partner())
                 reached.append(partner);
         }
-    }
-    const double ms = msSince(timer) / repeats;
+    });
     return reached.size() < 0 ? 0 : ms;
 }
 
@@ -197,12 +217,10 @@ Figures measure(int rows, int perRow)
 
     QElapsedTimer timer;
     QList<Pin *> pins;
-    timer.start();
-    for (int i = 0; i < repeats; ++i) {
+    f.walk = meanMs(repeats, [&] {
         pins.clear();
         sheet.first->pin(0)->collectNetPinsAcross(pins);
-    }
-    f.walk = msSince(timer) / repeats;
+    });
     f.walkFloor = partnerPassMs(pins, repeats);
     if (pins.size() != sheet.devices - 1) {
         std::fprintf(stderr, "walk found %lld pins: the sheet is not one clew\n", qint64(pins.size()));
@@ -210,13 +228,11 @@ Figures measure(int rows, int perRow)
     }
 
     QList<GraphicsUnite *> items;
-    timer.restart();
-    for (int i = 0; i < repeats; ++i) {
+    f.collect = meanMs(repeats, [&] {
         pins.clear();
         items.clear();
         sheet.first->pin(0)->collectNetAcross(pins, &items);
-    }
-    f.collect = msSince(timer) / repeats;
+    });
     {
         // The pins and the items passed, each followed once.
         QList<Pin *> all = pins;
@@ -229,20 +245,18 @@ Figures measure(int rows, int perRow)
 
     // A pin of no connection item of the clew: every item is asked.
     GraphicsNet stranger(&s);
-    timer.restart();
     bool found = false;
-    for (int i = 0; i < repeats; ++i) {
+    f.unreachable = meanMs(repeats, [&] {
         auto *branch = graphicsNetCast(sheet.first->pin(0)->partner()->owner()->graphicsItem());
         found = branch->isConnected(stranger.pin(0), nullptr) || found;
-    }
-    f.unreachable = msSince(timer) / repeats;
+    });
     if (found) {
         std::fprintf(stderr, "a stranger was reached\n");
         f.valid = false;
     }
 
     QImage image(2400, 1700, QImage::Format_ARGB32_Premultiplied);
-    timer.restart();
+    restartTimer(timer);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, true);
@@ -258,7 +272,7 @@ Figures measure(int rows, int perRow)
         }
         QPainter painter(&image);
         painter.scale(image.width() / s.sceneRect().width(), image.height() / s.sceneRect().height());
-        timer.restart();
+        restartTimer(timer);
         painter.drawRects(outlines.constData(), int(outlines.size()));
         f.paintFloor = msSince(timer);
     }
@@ -274,12 +288,12 @@ Figures measure(int rows, int perRow)
         }
     }
     f.moved = int(half.size());
-    timer.restart();
+    restartTimer(timer);
     GraphicsPins::moveAll(half, QPointF(40, 40));
     f.move = msSince(timer);
     {
         PlainScene plain(f.moved, s.itemIndexMethod());
-        timer.restart();
+        restartTimer(timer);
         for (QGraphicsItem *item : std::as_const(plain.items))
             item->moveBy(40, 40);
         f.moveFloor = msSince(timer);
@@ -289,7 +303,7 @@ Figures measure(int rows, int perRow)
     sheet.first->pin(0)->collectNetPinsAcross(movedClew);
 
     // The release joins the free pins of the selected items.
-    timer.restart();
+    restartTimer(timer);
     GraphicsPins::joinAllPins(half);
     f.join = msSince(timer);
     {
@@ -298,7 +312,7 @@ Figures measure(int rows, int perRow)
         PlainScene plain(f.items, QGraphicsScene::BspTreeIndex);
         plain.scene.items(QRectF(0, 0, 1, 1));
         qsizetype found = 0;
-        timer.restart();
+        restartTimer(timer);
         for (int i = 0; i < f.moved; ++i)
             found += plain.scene.items(plain.items[i]->sceneBoundingRect(), Qt::IntersectsItemBoundingRect).size();
         f.joinFloor = found < 0 ? 0 : msSince(timer);
@@ -330,8 +344,9 @@ int main(int argc, char **argv)
         return 0;
     });
 
-    // bench_nets [--huge]: --huge adds a size four times the larger one,
-    // and then one ten times the smallest.
+    // bench_nets [--huge] [--cold]: --huge adds a size four times the larger
+    // one, and then one ten times the smallest.
+    coldCaches() = app.arguments().contains(QStringLiteral("--cold"));
     QList<QPair<int, int>> sizes{{10, 100}, {20, 200}};
     if (app.arguments().contains(QStringLiteral("--huge")))
         sizes.append({{40, 400}, {25, 400}});

@@ -5,9 +5,10 @@
 // load lists.
 // Each operation is timed over several rounds (median, min and max) and set
 // against its floor: a load against reading the same files' bytes (once each,
-// no folder listing), also for the first load in a fresh process (there against
-// a read made in the same fresh process just before it, each file read into
-// memory let go before the next, as the load reads them; round by round), with
+// no folder listing; right after it, round by round), also for the first load
+// in a fresh process (there against a read made in the same fresh process just
+// before it, each file read into memory let go before the next, as the load
+// reads them; round by round), with
 // the memory that load leaves held (the allocator's count and the resident
 // memory), and the most it held resident, against the bytes on disk; a save, a
 // save after one sheet changed and one after a device moved in one frame,
@@ -21,6 +22,7 @@
 // per ten times the size shows whether each stays linear. Every load is checked
 // (result, boxes shown, objects, items, placed items and pages) before its time
 // counts, every build of the pages for the pages it gives.
+#include "bench/coldcaches.h"
 #include "bench/furnish.h"
 #include "bench/wiringfigures.h"
 #include "devices/graphicscontact.h"
@@ -419,19 +421,9 @@ bool writeSynced(const QString &path, const QByteArray &bytes)
 // moved aside, every new one put in place, each folder synced after each
 // of the two, and the old files and the record removed. The floor of a
 // save of the same files.
-// With --cold every timing starts with the processor's caches emptied of
-// the project: a buffer four times the largest cache is walked first. A
-// small project then no longer runs wholly from the cache while a large
-// one runs from memory, and the growth per ten times shows the work alone.
-bool coldCaches = false;
-
 void startTimer(QElapsedTimer &t)
 {
-    if (coldCaches) {
-        static std::vector<char> sweep(size_t(4) * std::max<long>(sysconf(_SC_LEVEL3_CACHE_SIZE), 32L << 20));
-        for (size_t i = 0; i < sweep.size(); i += 64)
-            ++sweep[i];
-    }
+    sweepCaches();
     t.start();
 }
 
@@ -778,6 +770,11 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
         startTimer(t);
         loaded.reset();
         f.series[Close].add(t.nsecsElapsed());
+        // The floor of this round's load, read right after it, so that
+        // both see the machine in the same state.
+        startTimer(t);
+        const QList<QByteArray> contents = readBytes(files, &f.bytes);
+        f.series[Read].add(t.nsecsElapsed());
     }
     for (int round = 0; round < rounds; ++round) {
         if (!firstLoad(self, path, f)) {
@@ -929,9 +926,6 @@ Figures measure(int devices, const QString &root, int rounds, const QString &sel
     // toolkit freeing as many scenes or making as many rows, items and
     // scenes.
     for (int round = 0; round < rounds; ++round) {
-        startTimer(t);
-        const QList<QByteArray> contents = readBytes(files, &f.bytes);
-        f.series[Read].add(t.nsecsElapsed());
         f.series[Write].add(rawWriteNs(rawDir, files, dir));
         f.series[WriteOne].add(rawWriteNs(rawDir, oneChange, dir));
         f.series[WriteFrame].add(rawWriteNs(rawDir, frameChange, dir));
@@ -953,10 +947,10 @@ double ratio(qint64 a, qint64 b)
     return double(a) / double(std::max<qint64>(b, 1));
 }
 
-// The median of each round's ratio: for a first load, whose fresh read is
-// made in the same process right after it, so that both see the machine
-// in the same state (a fresh process now and then runs at a third of the
-// speed, reads and all).
+// The median of each round's ratio: for a load, whose read is made right
+// after it, and a first load, whose fresh read is made in the same process
+// right before it, so that both see the machine in the same state (a fresh
+// process now and then runs at a third of the speed, reads and all).
 double pairedRatio(const Series &s, const Series &floor)
 {
     QList<double> ratios;
@@ -1063,7 +1057,7 @@ int main(int argc, char **argv)
     // memory file system leaves the syncs out of every floor and time).
     QStringList rest = args.mid(1);
     const bool huge = rest.removeAll(QStringLiteral("--huge")) > 0;
-    coldCaches = rest.removeAll(QStringLiteral("--cold")) > 0;
+    coldCaches() = rest.removeAll(QStringLiteral("--cold")) > 0;
     QString under = QDir::tempPath();
     const qsizetype dirAt = rest.indexOf(QStringLiteral("--dir"));
     if (dirAt >= 0 && dirAt + 1 < rest.size()) {
@@ -1105,7 +1099,7 @@ int main(int argc, char **argv)
                                          .toLatin1();
             std::printf("  %-26s %10.1f  %-17s   %-24s %10.1f %9.1f\n", operationNames[op], ms(s.median()),
                         range.constData(), operationNames[floorOf[op]], ms(floor.median()),
-                        op == FirstLoad ? pairedRatio(s, floor) : ratio(s.median(), floor.median()));
+                        op == Load || op == FirstLoad ? pairedRatio(s, floor) : ratio(s.median(), floor.median()));
         }
         auto med = [&f](int op) { return f.series[op].median(); };
         std::printf("  close/load: %.2f after a load, %.2f after printing, %.2f after showing every page\n",
