@@ -79,7 +79,6 @@
 #include <functional>
 #include <limits>
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -970,10 +969,26 @@ qint64 residentNow()
     return pages.size() > 1 ? pages[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
 }
 
+// The most the process held resident since the mark was last set back
+// (VmHWM). A process started from another carries that one's mark over its
+// start: the first load sets it back first.
 qint64 residentPeak()
 {
-    struct rusage usage;
-    return getrusage(RUSAGE_SELF, &usage) == 0 ? qint64(usage.ru_maxrss) * 1024 : 0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
+void resetResidentPeak()
+{
+    QFile marks(QStringLiteral("/proc/self/clear_refs"));
+    if (marks.open(QIODevice::WriteOnly))
+        marks.write("5");
 }
 
 // The memory the allocator hands out, in bytes.
@@ -1004,6 +1019,7 @@ int runFirstLoad(const QString &path)
             bytes += f.readAll().size();
     }
     const qint64 readNs = bytes < 0 ? 0 : t.nsecsElapsed();
+    resetResidentPeak();
     const qint64 before = heapInUse();
     const qint64 residentBefore = residentNow();
     const qint64 peakBefore = residentPeak();
