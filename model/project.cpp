@@ -82,7 +82,6 @@ void sortByName(std::vector<NamedObject>::iterator first, std::vector<NamedObjec
     std::sort(first, last);
 }
 
-
 } // namespace
 
 Project::Project(QWidget *parent, QList<QAction *> *actions)
