@@ -29,7 +29,9 @@ Obj::~Obj()
         if (closing)
             continue;
         item->setDocumentModified();
+        // Unbound, it takes the names and extent a reopen gives it.
         item->updatePinNames();
+        item->updateFromObj();
     }
     if (m_project)
         m_project->forgetPasted(this);

@@ -300,6 +300,8 @@ private slots:
         QCOMPARE(pinNames(contact), QStringList({"", "", ""}));
         QCOMPARE(contact->address(), nullptr);
         QCOMPARE(project.findObj(RelayKind, "K1"), nullptr);
+        // Its outline loses the labels, as the reopened sheet measures it.
+        QCOMPARE(contact->boundingRect(), placeContact(sheet, "K1", 7, 0, true)->boundingRect());
 
         // Drawn red with its name and without pin labels, silently.
         PaintRecorder recorder;
