@@ -61,13 +61,38 @@ void FrameEdit::placingDevice(Device &device)
     showCarriedItem(item);
 }
 
+GraphicsPlaceItem *FrameEdit::carriedPlaceItem() const
+{
+    const QList<GraphicsItem *> &carried = carriedItems();
+    auto *item = carried.size() == 1 ? dynamic_cast<GraphicsPlaceItem *>(carried.first()) : nullptr;
+    return item && !item->place() ? item : nullptr;
+}
+
 void FrameEdit::mousePressEvent(QMouseEvent *event)
 {
     GraphicsScene *sheet = graphicsScene();
     if (event->button() == Qt::LeftButton && sheet && !carriedItems().isEmpty()
-        && sheet->sceneRect().contains(mapToScene(event->position().toPoint())))
+        && sheet->sceneRect().contains(mapToScene(event->position().toPoint()))) {
+        GraphicsPlaceItem *item = carriedPlaceItem();
         dropCarriedItems();
+        // The click drops the item itself: in a place narrower than the
+        // grid step the cursor may miss the item, which then would not
+        // hear the release.
+        if (FrameLayout *layout = item ? FrameLayout::of(sheet) : nullptr) {
+            layout->dropItem(item);
+            event->accept();
+            return;
+        }
+    }
     GraphicsEdit::mousePressEvent(event);
+}
+
+void FrameEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    GraphicsEdit::mouseMoveEvent(event);
+    GraphicsPlaceItem *item = carriedPlaceItem();
+    if (FrameLayout *layout = item ? FrameLayout::of(graphicsScene()) : nullptr)
+        layout->trackCarriedDrop(item, mapToScene(event->position().toPoint()));
 }
 
 void FrameEdit::mouseDoubleClickEvent(QMouseEvent *event)

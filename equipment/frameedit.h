@@ -10,6 +10,7 @@
 #include "graphics/graphicsedit.h"
 
 class Device;
+class GraphicsPlaceItem;
 
 class FrameEdit : public GraphicsEdit
 {
@@ -30,12 +31,19 @@ public slots:
     void placingDevice(Device &device);
 
 protected:
-    // A press stops carrying; the carried item drops itself into the place
-    // under the mouse when the button is released.
+    // A press stops carrying. A device, panel or board carried alone goes
+    // into the place lit for it at once; other items stay where they are.
     void mousePressEvent(QMouseEvent *event) override;
+    // A device, panel or board carried alone lights the place under the
+    // cursor at every move.
+    void mouseMoveEvent(QMouseEvent *event) override;
     // A frame part takes no press (a drag over it selects), so the sheet
     // would not hand it the double click that marks one of its places.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    // The place item carried alone and standing in no place; null otherwise.
+    GraphicsPlaceItem *carriedPlaceItem() const;
 };
 
 #endif

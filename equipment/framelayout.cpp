@@ -518,15 +518,32 @@ void FrameLayout::setHighlighted(Place *place)
         place->update();
 }
 
+Place *FrameLayout::findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint) const
+{
+    for (GraphicsFramePart *part : m_parts) {
+        if (Place *found = part->findDropPlace(item, scenePoint))
+            return found;
+    }
+    return nullptr;
+}
+
 void FrameLayout::trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint)
 {
-    Place *found = nullptr;
-    for (GraphicsFramePart *part : std::as_const(m_parts)) {
-        found = part->findDropPlace(item, scenePoint);
-        if (found)
-            break;
-    }
     m_highlightPoint = scenePoint;
+    setHighlighted(findDropPlace(item, scenePoint));
+}
+
+void FrameLayout::trackCarriedDrop(GraphicsPlaceItem *item, const QPointF &cursor)
+{
+    // The grid keeps the item's centre at whole steps: a place narrower
+    // than a step may hold none of them, the cursor any point.
+    Place *found = findDropPlace(item, cursor);
+    QPointF at = cursor;
+    if (!found) {
+        at = item->sceneBodyRect().center();
+        found = findDropPlace(item, at);
+    }
+    m_highlightPoint = at;
     setHighlighted(found);
 }
 

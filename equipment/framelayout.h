@@ -97,6 +97,9 @@ public:
     // lit; released, the item goes into the place lit, if any, and nothing
     // is lit any more.
     void trackDrop(GraphicsPlaceItem *item, const QPointF &scenePoint);
+    // For an item the view carries: the place under the cursor, else the
+    // place under the item's centre, which the grid keeps near the cursor.
+    void trackCarriedDrop(GraphicsPlaceItem *item, const QPointF &cursor);
     void dropItem(GraphicsPlaceItem *item);
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
@@ -188,6 +191,8 @@ protected:
 
 private:
     void setHighlighted(Place *place);
+    // The first place, part by part, that takes the item at the point.
+    Place *findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint) const;
     // Parts first, then the other items in the sheet's order: the order of
     // every record of the sheet.
     QList<GraphicsItem *> recordOrder() const;

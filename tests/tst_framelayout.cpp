@@ -158,12 +158,12 @@ private slots:
         };
         carryTo(relay, bodyPlace(frame, 9));
         carryTo(block, bodyPlace(frame, 16));
-        // Lit at the carried item's centre, kept to the grid, a place takes a click beside it.
-        Place *lit = bodyPlace(frame, 5);
+        // Over no place that takes it (18, covered), lit at the item's centre: a place takes a click beside it.
+        Place *lit = bodyPlace(frame, 19);
         emit table->tree()->itemDoubleClicked(table->findTreeItemOfObj(*newDevice(*p, RelayKind, "K2", 18)), 0);
         QPoint at;
         for (int i = 0; i < 60 && frame->layout()->highlightedPlace() != lit; ++i) {
-            at = edit->mapFromScene(lit->sceneRect()).boundingRect().topRight() + QPoint(2 + i % 3, i);
+            at = edit->mapFromScene(lit->sceneRect()).boundingRect().topLeft() - QPoint(2 + i % 3, -i);
             QMouseEvent move(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
             QApplication::sendEvent(edit->viewport(), &move);
         }
@@ -232,6 +232,28 @@ private slots:
         GraphicsPlaceItemDevice *relayItem = relay->placeItem();
         relay->setModelIndex(relay->modelIndex() == 0 ? 1 : 0);
         QVERIFY(!frame->layout()->items(bodyPlace(frame, 9)->sceneRect()).contains(relayItem));
+    }
+
+    // A device carried over a place narrower than the grid step drops into it.
+    void narrowPlacesTakeCarriedDevices()
+    {
+        MainWindow w;
+        Project p(nullptr, nullptr);
+        FrameLayout *layout = newFrame(p, 1, 1, 34)->layout();
+        auto *board = new GraphicsBoard(layout);
+        board->setContainerType(54); // "Board-10-DEK": ten places 29.5 wide
+        auto *panel = static_cast<GraphicsPlaceContainer *>(layout->parts().at(2)->placeItem(0)); // built in
+        QVERIFY(layout->addGraphicsItem(board) && panel->places().first()->putItem(board));
+        FrameEdit edit(w.actionList());
+        edit.setScene(layout);
+        for (Place *target : board->places()) {
+            edit.placingDevice(*newDevice(p, BlockKind, "DEK" + QString::number(target->number()), 207));
+            const QPoint at = edit.mapFromScene(target->sceneRect().center());
+            QMouseEvent move(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
+            QApplication::sendEvent(edit.viewport(), &move);
+            QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, at);
+            QVERIFY(target->item());
+        }
     }
 
     // The frame editor pastes drawing only: a board, which no copy writes,
