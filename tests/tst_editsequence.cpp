@@ -1,7 +1,9 @@
 // A seeded sequence of the edits a user makes in the main window, each through the user's path (a command, a
 // dialog's Ok, a click or drag, a drop). After every save the project is reopened from the files written, every page
 // built, and saved in full into a folder of its own: both folders hold the same bytes, and the project in memory
-// shows what the reopened one shows. The sequence never marks a change itself. RLAY_EDIT_SEED and RLAY_EDIT_COUNT
+// shows what the reopened one shows. Every other save or so, the project in memory is saved in full too, as Save as
+// under its own name does, and that save writes the same bytes again. The project's look-ups by name and by frame
+// answer what its lists hold. The sequence never marks a change itself. RLAY_EDIT_SEED and RLAY_EDIT_COUNT
 // run other sequences; a failing one prints its edits, and so does any one with RLAY_EDIT_LOG set.
 
 #include "app/dlgdistances.h"
@@ -345,6 +347,25 @@ QStringList dump(Project &p)
     return out;
 }
 
+// What the project finds by an object's name or a frame's code is what its lists hold: an index kept alongside
+// answers as a walk over them does. Empty when all agree.
+QString lookupMismatch(Project &p)
+{
+    for (int kind : p.indexedKinds())
+        for (Obj *obj : p.sortedObjectsOfKind(kind))
+            if (p.findObj(kind, obj->name()) != obj)
+                return QString("no object %1 of kind %2").arg(obj->name()).arg(kind);
+    const SpecificationManagerCable *list = p.specificationCable();
+    for (Frame *frame : framesOf(p)) {
+        const quint32 code = frame->address().packedFrameCode();
+        QList<quint64> joining;
+        for (quint64 key : list->keys())
+            if (quint32(key) == code || quint32(key >> 32) == code) joining << key;
+        if (list->keysOfFrame(code) != joining) return "other cables for frame " + addressText(frame->address());
+    }
+    return QString();
+}
+
 // The first line where two dumps part, leaving out the content of a page either side only lists (built when wanted).
 QString difference(const QStringList &a, const QStringList &b, const char *left, const char *right)
 {
@@ -367,6 +388,23 @@ QString difference(const QStringList &a, const QStringList &b, const char *left,
         if (x.value(i, "(end)") != y.value(i, "(end)"))
             return QString("line %1:\n  %2: %3\n  %4: %5")
                 .arg(i + 1).arg(left, x.value(i, "(end)"), right, y.value(i, "(end)"));
+    return QString();
+}
+
+// The first file where the bytes a save wrote part from those of the reference (a deleted sheet's file, named by no
+// record, may be missing there).
+QString fileDifference(const QMap<QString, QByteArray> &written, const QMap<QString, QByteArray> &full,
+                       const QSet<QString> &named)
+{
+    for (const QString &name : full.keys() + written.keys()) {
+        const QByteArray x = written.value(name);
+        const QByteArray y = full.value(name);
+        if (x == y || (y.isEmpty() && name.endsWith(".sch") && !named.contains(name))) continue;
+        qsizetype at = 0;
+        while (at < x.size() && at < y.size() && x[at] == y[at])
+            ++at;
+        return QString("%1 differs at byte %2 of %3/%4 from the project").arg(name).arg(at).arg(x.size()).arg(y.size());
+    }
     return QString();
 }
 
@@ -463,6 +501,7 @@ class EditSequence
 public:
     EditSequence(quint32 seed, const QString &dir)
         : m_rng(seed)
+        , m_fullSaves(~seed)
         , m_dir(dir)
         , m_path(dir + "/project/plant.rlay")
     {
@@ -488,6 +527,8 @@ public:
 
 private:
     QRandomGenerator m_rng;
+    // Which saves are followed by a full one, drawn apart so that the edits stay those of the seed.
+    QRandomGenerator m_fullSaves;
     QString m_dir;
     QString m_path;
     ModalRecorder m_boxes;
@@ -1562,8 +1603,8 @@ private:
         return QString();
     }
 
-    // The project in memory against the one its files hold, and the files against those of a full save of that one;
-    // a drawing goes only with its page, and the save said so.
+    // The project in memory against the one its files hold, and the files against those of a full save of that one
+    // and, now and then, of the one in memory; a drawing goes only with its page, and the save said so.
     QString compare(const QStringList &asked)
     {
         // No two devices share an address.
@@ -1577,6 +1618,7 @@ private:
                 if (held) addressed.insert(at, placeItemText(held));
             }
         }
+        if (const QString wrong = lookupMismatch(project()); !wrong.isEmpty()) return "in memory, " + wrong;
         const QStringList inMemory = dump(project());
         const QString all = inMemory.join('\n') + '\n';
         for (const QString &drawing : m_drawings.values()) {
@@ -1587,6 +1629,7 @@ private:
         Project reopened(nullptr, nullptr);
         reopened.setFileName(m_path);
         if (!reopened.load()) return "the reopen failed: " + m_boxes.texts().join(" / ");
+        if (const QString wrong = lookupMismatch(reopened); !wrong.isEmpty()) return "reopened, " + wrong;
         QString failure = difference(inMemory, dump(reopened), "in memory", "reopened");
         if (!failure.isEmpty()) return "the reopened project differs, " + failure;
         // The sheets' files the project names: a deleted sheet's file may stay, named by no record.
@@ -1615,15 +1658,25 @@ private:
         const QMap<QString, QByteArray> written = undated(filesBelow(folder), m_dates);
         const QMap<QString, QByteArray> full = undated(filesBelow(reference), m_dates);
         QDir(reference).removeRecursively();
-        for (const QString &name : full.keys() + written.keys()) {
-            const QByteArray x = written.value(name);
-            const QByteArray y = full.value(name);
-            if (x == y || (y.isEmpty() && name.endsWith(".sch") && !named.contains(name))) continue;
-            qsizetype at = 0;
-            while (at < x.size() && at < y.size() && x[at] == y[at])
-                ++at;
-            return QString("%1 differs from the reference at byte %2 of %3/%4")
-                .arg(name).arg(at).arg(x.size()).arg(y.size());
+        if (failure = fileDifference(written, full, named); !failure.isEmpty()) return failure + " reopened";
+        // Now and then the project in memory is saved in full where it stands, as Save as under its own name saves
+        // it: nothing an earlier save kept is used. It writes every file the project names (each with its date),
+        // the bytes the save before wrote, and leaves the project showing what it showed.
+        if (m_fullSaves.bounded(2)) {
+            ++counts["saved in full"];
+            m_fileAnswer = m_path;
+            const QStringList boxes = save(3);
+            if (project().fileName() != m_path || action(2)->isEnabled())
+                return "the full save failed: " + boxes.join(" / ");
+            const QByteArray date = bytesOf([](DataStream &s) { s << clockNow; });
+            const QMap<QString, QByteArray> again = filesBelow(folder);
+            for (auto file = again.cbegin(); file != again.cend(); ++file)
+                if (!file.value().contains(date) && (!file.key().endsWith(".sch") || named.contains(file.key())))
+                    return file.key() + " is not written by a full save";
+            if (failure = fileDifference(written, undated(again, m_dates), named); !failure.isEmpty())
+                return failure + " saved in full";
+            if (failure = difference(inMemory, dump(project()), "before", "after"); !failure.isEmpty())
+                return "a full save changed the project, " + failure;
         }
         if (m_boxes.texts().join('\n').contains("FALSE expression"))
             return "a check failed: " + m_boxes.texts().join(" / ");
@@ -1634,12 +1687,12 @@ private:
 using E = EditSequence;
 const QList<EditKind> EditSequence::kinds = {
     {"device", 30, 13, &E::placeDevice}, {"table", 30, 16, &E::placeDevice, 1},
-    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 11, &E::movePlaceItem},
+    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 10, &E::movePlaceItem},
     {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
     {"core", 8, 4, &E::addCable, 1}, {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
     {"clamp panels", 12, 7, &E::editFrame, 2}, {"distance", 20, 12, &E::editDistance},
     {"module", 20, 10, &E::editModule}, {"renumber module", 10, 1, &E::renumberModule},
-    {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText}, {"rewrite text", 15, 7, &E::writeText, 1},
+    {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText}, {"rewrite text", 15, 6, &E::writeText, 1},
     {"passage", 20, 9, &E::placePassage}, {"net", 30, 15, &E::editNet},
     {"section", 15, 5, &E::editNet, 1}, {"tag", 15, 6, &E::placeTag}, {"rename device", 15, 3, &E::renameDevice},
     {"drawing", 20, 7, &E::draw}, {"erase", 15, 4, &E::draw, 1}, {"select", 20, 6, &E::selectItems},
@@ -1718,8 +1771,8 @@ private slots:
         setFileClock(nullptr);
     }
 
-    // Every save writes what a full save of the project reopened from its files writes, and the project in memory
-    // is the one reopened. Each kind of edit comes often enough.
+    // Every save writes what a full save of the project reopened from its files writes, and what a full save of
+    // the project in memory writes; the project in memory is the one reopened. Each kind of edit comes often enough.
     void savesMatchTheProjectReopened()
     {
         const bool seeded = qEnvironmentVariableIsSet("RLAY_EDIT_SEED");
