@@ -216,9 +216,12 @@ QStringList sheetItems(Scheme *sheet, bool selection)
     QStringList out;
     for (GraphicsItem *item : sheet->graphicsItems()) {
         const QTransform m = item->transform();
-        out << QString("  %1 at %2 z %3 turn %4 %5 %6 %7%8")
+        // The outline too: it is what a click hits.
+        const QRectF r = item->boundingRect();
+        out << QString("  %1 at %2 z %3 turn %4 %5 %6 %7 outline %8 %9%10")
                    .arg(typeText(item), pointText(item->pos()), number(item->zValue()), number(m.m11()),
-                        number(m.m12()), number(m.m21()), number(m.m22()))
+                        number(m.m12()), number(m.m21()), number(m.m22()), pointText(r.topLeft()),
+                        pointText(r.bottomRight()))
                    .arg(selection && item->isSelected() ? " selected" : "");
     }
     return out;
