@@ -493,6 +493,22 @@ bool makeFolder(const QString &path)
     return watchAllows(DiskStep::MakeFolder, path) && ::mkdir(QFile::encodeName(path).constData(), 0777) == 0;
 }
 
+bool isSameFile(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    if (x.fileName() != y.fileName())
+        return false;
+    struct stat first;
+    struct stat second;
+    if (::stat(QFile::encodeName(x.absolutePath()).constData(), &first) == 0
+        && ::stat(QFile::encodeName(y.absolutePath()).constData(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return QDir::cleanPath(x.absolutePath()) == QDir::cleanPath(y.absolutePath());
+}
+
 QString syncFailureText(const QString &folder, int error)
 {
     return tq("Cannot write to folder %1: %2!").arg(QFileInfo(folder).absoluteFilePath(), systemReason(error));

@@ -169,6 +169,11 @@ quint16 fileChecksum(QByteArrayView data, const std::vector<ChecksumSpan> &spans
 // checksum.
 inline constexpr int fileHeaderSize = 6;
 
+// Whether two paths name the same file, however spelled (a doubled slash,
+// "." or "..", a folder reached through a link): the same name in the same
+// folder, as a project's lock beside its main file is known.
+bool isSameFile(const QString &a, const QString &b);
+
 // Flushes a written file's bytes, or a directory's entries (the names just
 // renamed or removed in it), to the disk; false when the system refuses.
 bool syncToDisk(const QString &path);
