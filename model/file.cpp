@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
@@ -487,6 +488,27 @@ bool removeFile(const QString &path)
     return watchAllows(DiskStep::Remove, path) && ::unlink(QFile::encodeName(path).constData()) == 0;
 }
 
+bool makeFolder(const QString &path)
+{
+    return watchAllows(DiskStep::MakeFolder, path) && ::mkdir(QFile::encodeName(path).constData(), 0777) == 0;
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    if (x.fileName() != y.fileName())
+        return false;
+    struct stat first;
+    struct stat second;
+    if (::stat(QFile::encodeName(x.absolutePath()).constData(), &first) == 0
+        && ::stat(QFile::encodeName(y.absolutePath()).constData(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return QDir::cleanPath(x.absolutePath()) == QDir::cleanPath(y.absolutePath());
+}
+
 QString syncFailureText(const QString &folder, int error)
 {
     return tq("Cannot write to folder %1: %2!").arg(QFileInfo(folder).absoluteFilePath(), systemReason(error));
@@ -712,14 +734,29 @@ QString DirNumber::path(const QString &baseDirectory) const
 bool DirNumber::create(const QString &baseDirectory, const std::function<bool(int)> &reserved)
 {
     if (number == 0) {
+        // A number is the group's once this call has made its directory:
+        // every copy of the program draws the same numbers, and one saving
+        // into the same folder at the same time draws again rather than
+        // share a directory made between its draw and its make.
+        QDir().mkpath(baseDirectory);
+        int error = 0;
         const int n = pickFreeNumber([&](int n) {
-            return (reserved && reserved(n)) || QDir(DirNumber(n).path(baseDirectory)).exists();
+            if (reserved && reserved(n))
+                return true;
+            error = makeFolder(DirNumber(n).path(baseDirectory)) ? 0 : errno;
+            return error == EEXIST;
         });
         if (n == 0) {
             showError(tq("Cannot create dir %1").arg(baseDirectory));
             return false;
         }
+        if (error != 0) {
+            const QString dir = DirNumber(n).path(baseDirectory);
+            showError(refusalText(dir, systemReason(error), tq("Cannot create dir %1").arg(dir)));
+            return false;
+        }
         number = n;
+        return true;
     }
     const QString dir = path(baseDirectory);
     if (!QDir(dir).exists() && !QDir().mkpath(dir)) {

@@ -142,9 +142,10 @@ public:
     explicit DirNumber(int number) : number(number) {}
 
     QString path(const QString &baseDirectory) const;
-    // Draws a number when there is none (one that names no directory and
-    // that reserved does not claim) and makes the directory; false after a
-    // message when no number is free or the directory cannot be made.
+    // Draws a number when there is none (one that reserved does not claim
+    // and whose directory this call makes anew) and makes the directory;
+    // false after a message when no number is free or the directory cannot
+    // be made.
     bool create(const QString &baseDirectory, const std::function<bool(int)> &reserved = nullptr);
 
     int number = 0;
@@ -168,6 +169,11 @@ quint16 fileChecksum(QByteArrayView data, const std::vector<ChecksumSpan> &spans
 // checksum.
 inline constexpr int fileHeaderSize = 6;
 
+// Whether two paths name the same file, however spelled (a doubled slash,
+// "." or "..", a folder reached through a link): the same name in the same
+// folder, as a project's lock beside its main file is known.
+bool isSameFile(const QString &a, const QString &b);
+
 // Flushes a written file's bytes, or a directory's entries (the names just
 // renamed or removed in it), to the disk; false when the system refuses.
 bool syncToDisk(const QString &path);
@@ -175,10 +181,13 @@ bool syncToDisk(const QString &path);
 bool replaceFile(const QString &from, const QString &to);
 // Removes a file; false when the system refuses.
 bool removeFile(const QString &path);
-// For tests: each step the three above take on the disk is shown to the
+// Makes a folder that does not stand yet; false when one stands there
+// already (errno EEXIST) or the system refuses.
+bool makeFolder(const QString &path);
+// For tests: each step the four above take on the disk is shown to the
 // watch before it is taken; one the watch refuses fails as one the system
 // refuses. Null watches nothing.
-enum class DiskStep { Sync, Rename, Remove };
+enum class DiskStep { Sync, Rename, Remove, MakeFolder };
 using DiskWatch = std::function<bool(DiskStep step, const QString &path, const QString &to)>;
 void setDiskWatch(DiskWatch watch);
 // The message for a folder whose names could not be synced to the disk.

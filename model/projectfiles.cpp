@@ -193,7 +193,7 @@ void Project::prepareFullSave()
 
 bool Project::saveAs(const QString &path)
 {
-    const bool sameProject = QFileInfo(path) == QFileInfo(fileName());
+    const bool sameProject = isSameFile(path, fileName());
     std::array<QString, FileCount> names;
     for (int i = 0; i < FileCount; ++i)
         names[size_t(i)] = m_files[size_t(i)]->fileName();
@@ -205,7 +205,10 @@ bool Project::saveAs(const QString &path)
         if (branch)
             branch->prepareSaveAs(!sameProject);
     }
-    setFileName(path);
+    // The project's own file keeps the spelling of its name, whatever the
+    // one given: its lock, its sheets' files and a read-only copy's refusal
+    // to write it are known by that name.
+    setFileName(sameProject ? fileName() : path);
     setModified(true);
     prepareFullSave();
     m_changeRequests = 0;

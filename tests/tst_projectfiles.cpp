@@ -1746,6 +1746,18 @@ private slots:
         QVERIFY(QFile::exists(f.dir + "/.plant.rlay.lock"));
     }
 
+    // Every copy draws the same folder numbers: a group's folder is the one its own save made.
+    void aGroupsFolderIsItsOwn()
+    {
+        QString other; // made by another copy between this save's draw and its make
+        setDiskWatch([&](DiskStep step, const QString &path, auto) {
+            return step != DiskStep::MakeFolder || !other.isEmpty() || QDir().mkdir(other = path);
+        });
+        savedProject("drawn", "plant.rlay", true);
+        setDiskWatch(nullptr);
+        QVERIFY(!other.isEmpty() && QDir(other).isEmpty());
+    }
+
     // A lock left by a program that is gone is taken over; "Save as" takes
     // the lock of the new name and lets go of the old one once it stands,
     // and keeps the old one when it fails.
