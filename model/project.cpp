@@ -14,6 +14,7 @@
 #include "model/projectlock.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMetaMethod>
 
@@ -559,6 +560,32 @@ QString Project::sideFilePath(int index, bool firstDot) const
     const QFileInfo info(main.fileName());
     return main.absolutePath() + QLatin1Char('/') + (firstDot ? info.baseName() : info.completeBaseName())
         + QString::fromLatin1(fileExtensions[index]);
+}
+
+QString Project::projectReadingSideFilesOf(const QString &path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    const QString base = target.completeBaseName();
+    const QString extension = QString::fromLatin1(fileExtensions[MainFile]);
+    for (const QString &name : folder.entryList({QLatin1Char('*') + extension}, QDir::Files)) {
+        const QFileInfo other(folder.filePath(name));
+        // Only a main file with a dot before its extension reads side files
+        // named up to its first dot, and it reads them while it has none of
+        // its own name.
+        if (name == target.fileName() || other.baseName() != base || other.completeBaseName() == base)
+            continue;
+        bool own = false;
+        bool shared = false;
+        for (int i = DevicesFile; i < FileCount; ++i) {
+            const QString ext = QString::fromLatin1(fileExtensions[i]);
+            own = own || folder.exists(other.completeBaseName() + ext);
+            shared = shared || folder.exists(base + ext);
+        }
+        if (shared && !own)
+            return other.absoluteFilePath();
+    }
+    return QString();
 }
 
 QString Project::fileName() const

@@ -194,6 +194,17 @@ void Project::prepareFullSave()
 bool Project::saveAs(const QString &path)
 {
     const bool sameProject = isSameFile(path, fileName());
+    // A new project at path would write over the side files an older project
+    // beside it still reads.
+    if (!sameProject && !QFileInfo::exists(path)) {
+        const QString older = projectReadingSideFilesOf(path);
+        if (!older.isEmpty()) {
+            showError(tr("The project %1 keeps its files under the names %2 would give its own: nothing was saved. "
+                         "Choose another name.")
+                          .arg(older, path));
+            return false;
+        }
+    }
     std::array<QString, FileCount> names;
     for (int i = 0; i < FileCount; ++i)
         names[size_t(i)] = m_files[size_t(i)]->fileName();

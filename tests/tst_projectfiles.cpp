@@ -1511,6 +1511,14 @@ private slots:
         writeRaw(d + "/plant.v1.rlay", container(m.encode()));
         QFile::remove(d + "/plant.rlay");
         const Snapshot before = snapshot(d);
+        {
+            // Save as "plant.rlay" beside it would write over the files it reads.
+            ModalRecorder rec;
+            Project q(nullptr, nullptr);
+            QVERIFY(!q.saveAs(d + "/plant.rlay"));
+            QCOMPARE(rec.count(), 1);
+            QCOMPARE(snapshot(d), before);
+        }
 
         Project p(nullptr, nullptr);
         QStringList texts;
