@@ -493,6 +493,16 @@ bool makeFolder(const QString &path)
     return watchAllows(DiskStep::MakeFolder, path) && ::mkdir(QFile::encodeName(path).constData(), 0777) == 0;
 }
 
+bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    *device = quint64(info.st_dev);
+    *inode = quint64(info.st_ino);
+    return true;
+}
+
 bool isSameFile(const QString &a, const QString &b)
 {
     if (a == b)
@@ -501,11 +511,10 @@ bool isSameFile(const QString &a, const QString &b)
     const QFileInfo y(b);
     if (x.fileName() != y.fileName())
         return false;
-    struct stat first;
-    struct stat second;
-    if (::stat(QFile::encodeName(x.absolutePath()).constData(), &first) == 0
-        && ::stat(QFile::encodeName(y.absolutePath()).constData(), &second) == 0)
-        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    quint64 device[2] = {};
+    quint64 inode[2] = {};
+    if (fileIdentity(x.absolutePath(), &device[0], &inode[0]) && fileIdentity(y.absolutePath(), &device[1], &inode[1]))
+        return device[0] == device[1] && inode[0] == inode[1];
     return QDir::cleanPath(x.absolutePath()) == QDir::cleanPath(y.absolutePath());
 }
 

@@ -169,6 +169,9 @@ quint16 fileChecksum(QByteArrayView data, const std::vector<ChecksumSpan> &spans
 // checksum.
 inline constexpr int fileHeaderSize = 6;
 
+// Which file or folder stands at the path now (its device and inode);
+// false when none does.
+bool fileIdentity(const QString &path, quint64 *device, quint64 *inode);
 // Whether two paths name the same file, however spelled (a doubled slash,
 // "." or "..", a folder reached through a link): the same name in the same
 // folder, as a project's lock beside its main file is known.

@@ -1,26 +1,13 @@
 #include "model/projectlock.h"
 
+#include "model/file.h"
 #include "model/qobjecttext.h"
 
-#include <QFile>
 #include <QLockFile>
 
 #include <vector>
 
-#include <sys/stat.h>
-
 namespace {
-
-// Which file stands at the path now, if any.
-bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
-    *device = quint64(info.st_dev);
-    *inode = quint64(info.st_ino);
-    return true;
-}
 
 // A lock whose file is no longer its own must never remove that file, as
 // releasing it would: it is kept, unreleased, until the process ends (the
