@@ -71,14 +71,18 @@ GraphicsPlaceItem *FrameEdit::carriedPlaceItem() const
 void FrameEdit::mousePressEvent(QMouseEvent *event)
 {
     GraphicsScene *sheet = graphicsScene();
+    GraphicsPlaceItem *item = carriedPlaceItem();
+    FrameLayout *layout = item && sheet ? FrameLayout::of(sheet) : nullptr;
+    // A place lit takes the item off the sheet too: a container that hangs
+    // past the sheet's edge has places there.
     if (event->button() == Qt::LeftButton && sheet && !carriedItems().isEmpty()
-        && sheet->sceneRect().contains(mapToScene(event->position().toPoint()))) {
-        GraphicsPlaceItem *item = carriedPlaceItem();
+        && (sheet->sceneRect().contains(mapToScene(event->position().toPoint()))
+            || (layout && layout->highlightedPlace()))) {
         dropCarriedItems();
         // The click drops the item itself: in a place narrower than the
         // grid step the cursor may miss the item, which then would not
         // hear the release.
-        if (FrameLayout *layout = item ? FrameLayout::of(sheet) : nullptr) {
+        if (layout) {
             layout->dropItem(item);
             event->accept();
             return;

@@ -234,8 +234,9 @@ private slots:
         QVERIFY(!frame->layout()->items(bodyPlace(frame, 9)->sceneRect()).contains(relayItem));
     }
 
-    // A device carried over a place narrower than the grid step drops into it.
-    void narrowPlacesTakeCarriedDevices()
+    // A device carried over a place drops into it: one narrower than the
+    // grid step, or one off the sheet.
+    void carriedDevicesDropWhereLit()
     {
         MainWindow w;
         Project p(nullptr, nullptr);
@@ -245,15 +246,36 @@ private slots:
         auto *panel = static_cast<GraphicsPlaceContainer *>(layout->parts().at(2)->placeItem(0)); // built in
         QVERIFY(layout->addGraphicsItem(board) && panel->places().first()->putItem(board));
         FrameEdit edit(w.actionList());
-        edit.setScene(layout);
-        for (Place *target : board->places()) {
-            edit.placingDevice(*newDevice(p, BlockKind, "DEK" + QString::number(target->number()), 207));
+        const auto carryInto = [&edit](Device *device, Place *target) {
+            edit.placingDevice(*device);
             const QPoint at = edit.mapFromScene(target->sceneRect().center());
             QMouseEvent move(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
             QApplication::sendEvent(edit.viewport(), &move);
             QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, at);
-            QVERIFY(target->item());
-        }
+            return target->item() != nullptr;
+        };
+        edit.setScene(layout);
+        for (Place *target : board->places())
+            QVERIFY(carryInto(newDevice(p, BlockKind, "DEK" + QString::number(target->number()), 207), target));
+        // A relay-case panel in the case's bottom row hangs past the sheet's
+        // edge: its places there, in sight once the sheet is zoomed out,
+        // take devices too.
+        FrameLayout *relayCase = newFrame(p, 1, 3, 10)->layout();
+        auto *hanging = new GraphicsFramePanel(relayCase);
+        hanging->setContainerType(43);
+        QVERIFY(relayCase->addGraphicsItem(hanging) && relayCase->parts().at(6)->places().first()->putItem(hanging));
+        edit.setScene(relayCase);
+        edit.resize(900, 900);
+        edit.setTransform(QTransform::fromScale(0.15, 0.15));
+        edit.show();
+        Place *below = *std::max_element(hanging->places().cbegin(), hanging->places().cend(),
+                                         [](Place *a, Place *b) { return a->sceneRect().top() < b->sceneRect().top(); });
+        QVERIFY(below->sceneRect().top() > relayCase->sceneRect().bottom()
+                && edit.viewport()->rect().contains(edit.mapFromScene(below->sceneRect().center())));
+        auto *resistor = static_cast<Device *>(p.createDevice(ResistorKind));
+        resistor->setModelIndex(11);
+        resistor->setName("R1");
+        QVERIFY(carryInto(resistor, below));
     }
 
     // The frame editor pastes drawing only: a board, which no copy writes,
