@@ -615,9 +615,12 @@ void FrameLayout::updateCovering()
     m_coveringDue = false;
     PlacementTree tree(m_parts, m_placeCount);
     m_placeCount = qsizetype(tree.places.size());
-    // Only an empty, unmarked place of a type is ever covered.
+    // Only an empty place of a type is ever covered, unless marked 2. The
+    // file holds one state a place: a place marked 1 reads back as covered
+    // where an item meets it, so an item that comes to meet it covers it
+    // here too, in place of the mark.
     tree.sortByTop([](const Place *place) {
-        return !place->item() && place->mark() == Place::Normal && place->placeType() != -1;
+        return !place->item() && place->mark() != Place::Marked && place->placeType() != -1;
     });
     std::vector<std::pair<GraphicsPlaceItem *, int>> covers(tree.places.size(), {nullptr, Place::Normal});
     for (const PlacementTree::Held &held : tree.items) {

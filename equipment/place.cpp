@@ -348,6 +348,9 @@ void Place::setCover(GraphicsPlaceItem *item, int state)
         return;
     m_cover = item;
     m_coverState = quint8(item ? state : Normal);
+    // A covering takes the place of a mark 1, as a reopen reads it.
+    if (item)
+        m_mark = Normal;
     repaintContainer();
 }
 

@@ -278,6 +278,24 @@ private slots:
         QVERIFY(carryInto(resistor, below));
     }
 
+    // A place marked 1 that a panel comes to hang over is covered by it, and
+    // free once the panel goes: the file holds one state a place, and a
+    // reopen reads a 1 under an item as its covering.
+    void aMarkUnderAPanelGivesWay()
+    {
+        ModalRecorder rec;
+        Project p(nullptr, nullptr);
+        Frame *frame = newFrame(p, 1, 2, 38);
+        auto *panel = new GraphicsFramePanel(frame->layout());
+        panel->setContainerType(20); // "DSSH-NSH", two rows high
+        Place *under = bodyPlace(frame, 10);
+        under->setState(Place::Covered);
+        QVERIFY(frame->layout()->addGraphicsItem(panel) && bodyPlace(frame, 9)->putItem(panel));
+        QCOMPARE(under->coveringItem(), panel);
+        panel->removeFromPlace();
+        QCOMPARE(under->state(), int(Place::Normal));
+    }
+
     // The frame editor pastes drawing only: a board, which no copy writes,
     // comes without its type and is refused in words, adding nothing.
     void boardsAreNotPasted()

@@ -181,7 +181,7 @@ struct FillWalk
                 if (random.bounded(3) == 0)
                     item->removeFromPlace();
             placed.clear();
-            // The items in the order of the frame's tree; each empty, unmarked place is covered by the first
+            // The items in the order of the frame's tree; each empty place not marked 2 is covered by the first
             // whose body meets it, of those it does not stand in.
             QList<GraphicsPlaceItem *> inOrder;
             const std::function<void(GraphicsPlaceContainer *)> gather = [&](GraphicsPlaceContainer *container) {
@@ -204,7 +204,7 @@ struct FillWalk
                     if (!expected && !within && !body.isEmpty() && body.intersects(place->sceneRect()))
                         expected = item;
                 }
-                if (place->item() || place->mark() || place->placeType() == -1)
+                if (place->item() || place->mark() == Place::Marked || place->placeType() == -1)
                     expected = nullptr;
                 if (place->coveringItem() != expected)
                     coveredWrong << QString("type %1, order %2: %3").arg(type).arg(order).arg(place->address().toString(1));
