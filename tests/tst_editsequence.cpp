@@ -505,6 +505,7 @@ public:
     EditSequence(quint32 seed, const QString &dir)
         : m_rng(seed)
         , m_fullSaves(~seed)
+        , m_notes(seed ^ 0x6e6f7465)
         , m_dir(dir)
         , m_path(dir + "/project/plant.rlay")
     {
@@ -532,6 +533,8 @@ private:
     QRandomGenerator m_rng;
     // Which saves are followed by a full one, drawn apart so that the edits stay those of the seed.
     QRandomGenerator m_fullSaves;
+    // The same for the section edits that look for the notes of pages.
+    QRandomGenerator m_notes;
     QString m_dir;
     QString m_path;
     ModalRecorder m_boxes;
@@ -1199,13 +1202,69 @@ private:
                     : QString();
     }
 
-    // A net drawn in the editor from a free pin down by ten grid steps; or a net clicked and given another section.
+    // The pins of the scheme items of the devices a frame's pages show, once a page of the frame is open.
+    QList<Pin *> pinsShownBy(Frame *frame)
+    {
+        QList<Pin *> pins;
+        for (QTreeWidgetItem *row : frame ? childrenOf(frame->treeItem()) : QList<QTreeWidgetItem *>())
+            if (auto *page = dynamic_cast<WiringPageItem *>(row)) {
+                page->doubleClicked();
+                break;
+            }
+        for (WiringLayout *page : frame ? builtPagesOf(frame) : QList<WiringLayout *>())
+            for (GraphicsItem *item : page->graphicsItems()) {
+                auto *shown = dynamic_cast<GraphicsWiringItemDevice *>(item);
+                Device *device = shown ? (shown->device() ? shown->device() : shown->notedDevice()) : nullptr;
+                for (ObjItem *entry : device ? device->items() : QList<ObjItem *>())
+                    for (int i = 0; entry->pinOwner() && i < entry->pinOwner()->pinCount(); ++i)
+                        pins << entry->pinOwner()->pin(i);
+            }
+        return pins;
+    }
+
+    // A net drawn in the editor from a free pin down by ten grid steps.
+    void drawNet(Pin *pin)
+    {
+        GraphicsItem *owner = pin->owner()->graphicsItem();
+        GraphicsEdit *view = open(owner->graphicsScene());
+        if (!view) return;
+        const QPointF at = owner->mapToScene(pin->center());
+        command(73);
+        click(view, at);
+        mouseMove(view->viewport(), shown(view, at + QPointF(0, 400)));
+        click(view, at + QPointF(0, 400));
+        command(30);
+    }
+
+    // A net drawn from a free pin; or a net clicked and given another section: often, with a page of each frame
+    // open, a net (drawn first where there is none) on a pin of a device the pages show, whose section is in their
+    // notes, worked out again when a chain changes.
     QString editNet(int section)
     {
         Scheme *sheet = someSheet();
         if (section) {
-            const int chosen = pick(WireSectionCount);
-            const bool done = clickOn(sheet, [](GraphicsItem *item) { return graphicsNetCast(item) != nullptr; })
+            std::function<bool(GraphicsItem *)> wanted = [](GraphicsItem *item) { return graphicsNetCast(item) != nullptr; };
+            bool noted = false;
+            QList<Pin *> pins;
+            if (m_notes.bounded(5) < 3)
+                for (Frame *frame : framesOf(project())) pins += pinsShownBy(frame);
+            if (Pin *pin = pins.value(m_notes.bounded(int(qMax(1, int(pins.size())))))) {
+                if (pin->isFree()) drawNet(pin);
+                // A clamp's four pins are one point: the net drawn may take another of them.
+                GraphicsItem *net = nullptr;
+                for (int i = 0; !net && i < pin->owner()->pinCount(); ++i)
+                    if (Pin *far = pin->owner()->pin(i)->partner())
+                        net = graphicsNetCast(far->owner()->graphicsItem()) ? far->owner()->graphicsItem() : nullptr;
+                if (net) {
+                    sheet = static_cast<Scheme *>(net->graphicsScene());
+                    wanted = [net](GraphicsItem *item) { return item == net; };
+                    noted = true;
+                    ++counts["section for a page's note"];
+                }
+            }
+            // The sections with a legend of their own change the notes.
+            const int chosen = noted && m_notes.bounded(2) ? QList<int>{4, 5, 6, 15}[m_notes.bounded(4)] : pick(WireSectionCount);
+            const bool done = clickOn(sheet, wanted)
                 && command(24, on<DlgPropNet>([&](DlgPropNet *d) {
                        d->tree()->setCurrentItem(d->tree()->topLevelItem(chosen));
                        pressOk(d);
@@ -1219,14 +1278,9 @@ private:
                 if (pinned->pin(i)->isFree()) free << pinned->pin(i);
         }
         Pin *pin = pickFrom(free);
-        GraphicsEdit *view = pin ? open(sheet) : nullptr;
-        if (!view) return QString();
+        if (!pin || !open(sheet)) return QString();
         const QPointF at = pin->owner()->graphicsItem()->mapToScene(pin->center());
-        command(73);
-        click(view, at);
-        mouseMove(view->viewport(), shown(view, at + QPointF(0, 400)));
-        click(view, at + QPointF(0, 400));
-        command(30);
+        drawNet(pin);
         return QString("net from %1 on %2").arg(pointText(at), sheet->name());
     }
 
@@ -1690,7 +1744,7 @@ private:
 using E = EditSequence;
 const QList<EditKind> EditSequence::kinds = {
     {"device", 30, 13, &E::placeDevice}, {"table", 30, 16, &E::placeDevice, 1},
-    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 10, &E::movePlaceItem},
+    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 8, &E::movePlaceItem},
     {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
     {"core", 8, 4, &E::addCable, 1}, {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
     {"clamp panels", 12, 7, &E::editFrame, 2}, {"distance", 20, 12, &E::editDistance},
@@ -1704,7 +1758,7 @@ const QList<EditKind> EditSequence::kinds = {
     {"add sheet", 6, 3, &E::editSheet}, {"renumber sheet", 5, 3, &E::editSheet, 1},
     {"rename sheet", 8, 5, &E::editSheet, 2}, {"delete sheet", 8, 3, &E::deleteRow},
     {"paste sheets", 8, 3, &E::pasteRows}, {"add group", 6, 2, &E::editGroup},
-    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 6, &E::editGroup, 2},
+    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 5, &E::editGroup, 2},
     {"delete group", 8, 3, &E::deleteRow, 1}, {"paste group", 6, 2, &E::pasteRows, 1}, {"print", 6, 4, &E::print},
     {"pdf", 4, 2, &E::print, 1}, {"save as", 5, 3, &E::saveAs}, {"look", 40, 14, &E::look},
     {"close tab", 20, 8, &E::closeTab}, {"mark place", 5, 3, &E::markPlace},
