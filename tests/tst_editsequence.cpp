@@ -1202,7 +1202,8 @@ private:
                     : QString();
     }
 
-    // The pins of the scheme items of the devices a frame's pages show, once a page of the frame is open.
+    // The pins of the scheme items of the devices a frame's plain pages show (those with notes), once a page of the
+    // frame is open.
     QList<Pin *> pinsShownBy(Frame *frame)
     {
         QList<Pin *> pins;
@@ -1212,12 +1213,16 @@ private:
                 break;
             }
         for (WiringLayout *page : frame ? builtPagesOf(frame) : QList<WiringLayout *>())
-            for (GraphicsItem *item : page->graphicsItems()) {
+            for (GraphicsItem *item : page->pageClass() == WiringLayout::ClassId ? page->graphicsItems()
+                                                                                 : QList<GraphicsItem *>()) {
                 auto *shown = dynamic_cast<GraphicsWiringItemDevice *>(item);
                 Device *device = shown ? (shown->device() ? shown->device() : shown->notedDevice()) : nullptr;
-                for (ObjItem *entry : device ? device->items() : QList<ObjItem *>())
-                    for (int i = 0; entry->pinOwner() && i < entry->pinOwner()->pinCount(); ++i)
-                        pins << entry->pinOwner()->pin(i);
+                for (ObjItem *entry : device ? device->items() : QList<ObjItem *>()) {
+                    // A clamp joined to a passage is a point of the passage's net, whatever is drawn to it.
+                    PinOwner *owner = entry->pinOwner();
+                    for (int i = 0; owner && !owner->linkedItem() && i < owner->pinCount(); ++i)
+                        pins << owner->pin(i);
+                }
             }
         return pins;
     }
@@ -1263,7 +1268,7 @@ private:
                 }
             }
             // The sections with a legend of their own change the notes.
-            const int chosen = noted && m_notes.bounded(2) ? QList<int>{4, 5, 6, 15}[m_notes.bounded(4)] : pick(WireSectionCount);
+            const int chosen = noted ? QList<int>{4, 5, 6, 15}[m_notes.bounded(4)] : pick(WireSectionCount);
             const bool done = clickOn(sheet, wanted)
                 && command(24, on<DlgPropNet>([&](DlgPropNet *d) {
                        d->tree()->setCurrentItem(d->tree()->topLevelItem(chosen));
@@ -1744,7 +1749,7 @@ private:
 using E = EditSequence;
 const QList<EditKind> EditSequence::kinds = {
     {"device", 30, 13, &E::placeDevice}, {"table", 30, 16, &E::placeDevice, 1},
-    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 8, &E::movePlaceItem},
+    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 10, &E::movePlaceItem},
     {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
     {"core", 8, 4, &E::addCable, 1}, {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
     {"clamp panels", 12, 7, &E::editFrame, 2}, {"distance", 20, 12, &E::editDistance},
@@ -1758,7 +1763,7 @@ const QList<EditKind> EditSequence::kinds = {
     {"add sheet", 6, 3, &E::editSheet}, {"renumber sheet", 5, 3, &E::editSheet, 1},
     {"rename sheet", 8, 5, &E::editSheet, 2}, {"delete sheet", 8, 3, &E::deleteRow},
     {"paste sheets", 8, 3, &E::pasteRows}, {"add group", 6, 2, &E::editGroup},
-    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 5, &E::editGroup, 2},
+    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 6, &E::editGroup, 2},
     {"delete group", 8, 3, &E::deleteRow, 1}, {"paste group", 6, 2, &E::pasteRows, 1}, {"print", 6, 4, &E::print},
     {"pdf", 4, 2, &E::print, 1}, {"save as", 5, 3, &E::saveAs}, {"look", 40, 14, &E::look},
     {"close tab", 20, 8, &E::closeTab}, {"mark place", 5, 3, &E::markPlace},
@@ -1835,7 +1840,7 @@ private slots:
         const bool seeded = qEnvironmentVariableIsSet("RLAY_EDIT_SEED");
         const quint32 seed = seeded ? quint32(qEnvironmentVariableIntValue("RLAY_EDIT_SEED")) : 20240611u;
         const bool counted = qEnvironmentVariableIsSet("RLAY_EDIT_COUNT");
-        const int count = counted ? qEnvironmentVariableIntValue("RLAY_EDIT_COUNT") : 600;
+        const int count = counted ? qEnvironmentVariableIntValue("RLAY_EDIT_COUNT") : 700;
         // In memory where the system has it: every save syncs its files, which a busy disk makes slow.
         const QString shared = "/dev/shm";
         QTemporaryDir dir(QFileInfo(shared).isWritable() ? shared + "/tst_editsequence-XXXXXX" : QString());
