@@ -1248,7 +1248,9 @@ private:
     {
         Scheme *sheet = someSheet();
         if (section) {
-            std::function<bool(GraphicsItem *)> wanted = [](GraphicsItem *item) { return graphicsNetCast(item) != nullptr; };
+            std::function<bool(GraphicsItem *)> wanted = [](GraphicsItem *item) {
+                return graphicsNetCast(item) != nullptr;
+            };
             bool noted = false;
             QList<Pin *> pins;
             if (m_notes.bounded(5) < 3)

@@ -268,8 +268,8 @@ private slots:
         edit.resize(900, 900);
         edit.setTransform(QTransform::fromScale(0.15, 0.15));
         edit.show();
-        Place *below = *std::max_element(hanging->places().cbegin(), hanging->places().cend(),
-                                         [](Place *a, Place *b) { return a->sceneRect().top() < b->sceneRect().top(); });
+        const auto higher = [](Place *a, Place *b) { return a->sceneRect().top() < b->sceneRect().top(); };
+        Place *below = *std::max_element(hanging->places().cbegin(), hanging->places().cend(), higher);
         QVERIFY(below->sceneRect().top() > relayCase->sceneRect().bottom()
                 && edit.viewport()->rect().contains(edit.mapFromScene(below->sceneRect().center())));
         auto *resistor = static_cast<Device *>(p.createDevice(ResistorKind));
