@@ -39,6 +39,15 @@ bool GraphicsNode::contains(const QPointF &point) const
     return dx * dx + dy * dy <= 1.0;
 }
 
+QPainterPath GraphicsNode::shape() const
+{
+    const Pin *dot = const_cast<GraphicsNode *>(this)->pin(0);
+    QPainterPath path;
+    if (dot)
+        path.addEllipse(QRectF(dot->toRect()));
+    return path;
+}
+
 void GraphicsNode::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool)
 {
     const bool selected = option && (option->state & QStyle::State_Selected);

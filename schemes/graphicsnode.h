@@ -20,6 +20,8 @@ public:
     QRectF boundingRect() const override;
     // Only the dot itself is hit, not the corners of its square.
     bool contains(const QPointF &point) const override;
+    // The dot again, for a click in a view.
+    QPainterPath shape() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
 
 };

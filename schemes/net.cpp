@@ -309,6 +309,18 @@ bool GraphicsNet::contains(const QPointF &point) const
     return self->pin(0)->contains(point) || self->pin(1)->contains(point) || grown(wireRect()).contains(point);
 }
 
+QPainterPath GraphicsNet::shape() const
+{
+    auto *self = const_cast<GraphicsNet *>(this);
+    QPainterPath path;
+    // Overlapping parts stay filled.
+    path.setFillRule(Qt::WindingFill);
+    path.addRect(*self->pin(0));
+    path.addRect(*self->pin(1));
+    path.addRect(grown(wireRect()));
+    return path;
+}
+
 void GraphicsNet::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp)
 {
     const bool selected = option && (option->state & QStyle::State_Selected);

@@ -99,6 +99,9 @@ public:
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     bool contains(const QPointF &point) const override;
+    // What a click in a view hits: what contains() answers for, the ends
+    // and the wire, not the room the mark takes beside it.
+    QPainterPath shape() const override;
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     // The two end points and the section. A section outside the table, or
     // a point that is not a number, marks the record damaged.

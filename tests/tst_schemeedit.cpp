@@ -477,6 +477,28 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    // A click hits a net on its wire and ends, not in the room its section's mark takes, nor a node's dot outside
+    // the dot: an item there stays clickable.
+    void aClickHitsWhatIsDrawn()
+    {
+        ModalRecorder recorder;
+        TestDevice *a = device(scheme(), QPointF(760, 580));
+        GraphicsNet *wire = net(scheme(), QPointF(640, 600), QPointF(1000, 600));
+        wire->setSection(3);
+        auto *node = put(scheme(), new GraphicsNode(&scheme()), QPointF(1200, 600));
+        view();
+        action(30)->trigger();
+        const QList<std::pair<QPointF, GraphicsItem *>> clicks = {
+            {QPointF(800, 580), a}, {QPointF(950, 600), wire}, {QPointF(950, 570), nullptr},
+            {QPointF(1200, 600), node}, {QPointF(1209, 609), nullptr}};
+        for (const auto &[at, hit] : clicks) {
+            scheme().clearSelection();
+            click(at);
+            QCOMPARE(scheme().selectedItems(), hit ? QList<GraphicsItem *>({hit}) : QList<GraphicsItem *>());
+        }
+        QCOMPARE(recorder.count(), 0);
+    }
+
     void altAloneKeepsPinsApart()
     {
         ModalRecorder recorder;
