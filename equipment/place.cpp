@@ -339,6 +339,11 @@ void Place::setItem(GraphicsPlaceItem *item)
     if (layout) {
         layout->setWiringChanged();
         layout->placementChanged(this);
+        // What a place holds is the layout's content: the next save writes
+        // the frame anew, whatever took the item out. A load marks its
+        // layouts as read once done.
+        if (!layout->isClosing())
+            layout->setModified(true);
     }
 }
 

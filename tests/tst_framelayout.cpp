@@ -93,6 +93,9 @@ class TestFrameLayout : public QObject
     Q_OBJECT
 
 private slots:
+    // Each case may run alone: the layout's registry makes panels and boards.
+    void initTestCase() { FrameLayout::registerItemTypes(); }
+
     // Row and frame through their dialogs, the layout by a double click,
     // a relay and a block from the table of devices into the frame editor,
     // then saved, reloaded and saved again.
@@ -294,6 +297,26 @@ private slots:
         QCOMPARE(under->coveringItem(), panel);
         panel->removeFromPlace();
         QCOMPARE(under->state(), int(Place::Normal));
+    }
+
+    // A panel taken out of its place, however it left, is saved out of it: the frame's record is written anew.
+    void anItemLeavingItsPlaceIsSaved()
+    {
+        ModalRecorder rec;
+        QTemporaryDir dir;
+        Project p(nullptr, nullptr);
+        p.setFileName(dir.path() + "/plant.rlay");
+        Frame *frame = newFrame(p, 1, 2, 38);
+        auto *panel = new GraphicsFramePanel(frame->layout());
+        panel->setContainerType(19);
+        QVERIFY(frame->layout()->addGraphicsItem(panel) && bodyPlace(frame, 9)->putItem(panel) && p.save());
+        panel->removeFromPlace();
+        QVERIFY(p.isModified() && p.save());
+        Project loaded(nullptr, nullptr);
+        loaded.setFileName(p.fileName());
+        QVERIFY(loaded.load());
+        QCOMPARE(bodyPlace(loaded.equipment()->itemList().first()->itemList().first(), 9)->item(), nullptr);
+        QCOMPARE(rec.count(), 0);
     }
 
     // The frame editor pastes drawing only: a board, which no copy writes,
