@@ -29,6 +29,9 @@ public:
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
+    // A click takes the passage on its number as on its dot: its outline,
+    // not the node's dot alone.
+    QPainterPath shape() const override { return GraphicsItem::shape(); }
     void draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool hideHelp) override;
     // The passage's identity, which its clamps refer to; the one read stays
     // the passage's own.

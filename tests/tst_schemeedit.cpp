@@ -16,6 +16,7 @@
 #include "schemes/graphicscrossnet.h"
 #include "schemes/graphicsground.h"
 #include "schemes/graphicsnode.h"
+#include "schemes/graphicspassage.h"
 #include "schemes/graphicsslantingnet.h"
 #include "schemes/net.h"
 #include "schemes/scheme.h"
@@ -477,8 +478,8 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
-    // A click hits a net on its wire and ends, not in the room its section's mark takes, nor a node's dot outside
-    // the dot: an item there stays clickable.
+    // A click hits a net on its wire and ends, not in the room its section's mark takes, nor a node outside its
+    // dot: an item there stays clickable. A passage is hit on its number too.
     void aClickHitsWhatIsDrawn()
     {
         ModalRecorder recorder;
@@ -486,11 +487,12 @@ private slots:
         GraphicsNet *wire = net(scheme(), QPointF(640, 600), QPointF(1000, 600));
         wire->setSection(3);
         auto *node = put(scheme(), new GraphicsNode(&scheme()), QPointF(1200, 600));
+        auto *passage = put(scheme(), new GraphicsPassage(&scheme()), QPointF(1400, 600));
         view();
         action(30)->trigger();
         const QList<std::pair<QPointF, GraphicsItem *>> clicks = {
             {QPointF(800, 580), a}, {QPointF(950, 600), wire}, {QPointF(950, 570), nullptr},
-            {QPointF(1200, 600), node}, {QPointF(1209, 609), nullptr}};
+            {QPointF(1200, 600), node}, {QPointF(1209, 609), nullptr}, {QPointF(1420, 580), passage}};
         for (const auto &[at, hit] : clicks) {
             scheme().clearSelection();
             click(at);
