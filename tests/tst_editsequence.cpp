@@ -255,12 +255,21 @@ QStringList treeRows(QTreeWidgetItem *parent, int columns, int depth = 0)
     return lines;
 }
 
+// A page's note lists its devices' sections in the order their scheme items were bound, which a reopen takes from
+// the files: the lines (of a plain or a panel page) are compared as a set.
+QString noteLines(const QString &note)
+{
+    QStringList lines = QString(note).replace(QChar(QChar::LineSeparator), "; ").split("; ");
+    lines.sort();
+    return lines.join(" / ");
+}
+
 // The content of a built wiring page, each line led by '~'.
 QStringList pageContent(WiringLayout *page)
 {
     QStringList out(QString("~ %1 %2 %3 #%4 [%5] [%6] drawn %7")
                         .arg(page->pageClass()).arg(page->kind()).arg(page->name()).arg(page->number())
-                        .arg(page->firstCaption(), page->secondCaption(), drawn(page)));
+                        .arg(page->firstCaption(), noteLines(page->secondCaption()), drawn(page)));
     if (auto *cables = qobject_cast<WiringLayoutCable *>(page))
         for (Cable *cable : cables->cables())
             out << QString("~ cable %1 %2 %3").arg(cable->type()).arg(cable->number()).arg(cable->cores().size());
