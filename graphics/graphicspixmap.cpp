@@ -28,8 +28,23 @@ void GraphicsPixmap::draw(QPainter *painter, const QStyleOptionGraphicsItem *opt
     if (m_cachedPixmap.isNull() && !m_imageData.isEmpty())
         m_cachedPixmap.loadFromData(m_imageData, "PNG");
     const QRectF r(QPointF(0, 0), QSizeF(m_cachedPixmap.size()));
-    if (!m_cachedPixmap.isNull())
+    const QTransform t = painter->combinedTransform();
+    const bool turnedOver = t.type() <= QTransform::TxScale && (t.m11() < 0 || t.m22() < 0);
+    if (!m_cachedPixmap.isNull() && turnedOver) {
+        // The raster engine misreads a picture turned over by a plain
+        // scale when it comes out less than a pixel high (and crashes): the
+        // picture is turned over itself and drawn unturned, to the same
+        // pixels.
+        const bool acrossX = t.m11() < 0;
+        const bool acrossY = t.m22() < 0;
+        painter->save();
+        painter->scale(acrossX ? -1 : 1, acrossY ? -1 : 1);
+        const QRectF turned(acrossX ? -r.width() : 0, acrossY ? -r.height() : 0, r.width(), r.height());
+        painter->drawImage(turned, m_cachedPixmap.toImage().mirrored(acrossX, acrossY));
+        painter->restore();
+    } else if (!m_cachedPixmap.isNull()) {
         painter->drawPixmap(r, m_cachedPixmap, QRectF(m_cachedPixmap.rect()));
+    }
     drawSelection(painter, option, &r);
 }
 

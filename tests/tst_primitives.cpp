@@ -707,6 +707,36 @@ private slots:
         QCOMPARE(rec.count(), 0);
     }
 
+    // A picture turned over by the view's scale shows its pixels turned over; drawn less than a pixel high, as a
+    // sheet far zoomed out or a preview shows it, it still draws.
+    void turnedOverPicture()
+    {
+        ModalRecorder rec;
+        Project project(nullptr, nullptr);
+        TestScene scene(&project);
+        GraphicsPixmap picture(&scene, nullptr);
+        QImage image(51, 16, QImage::Format_RGB32);
+        image.fill(QColor(0, 200, 0));
+        image.setPixelColor(0, 0, Qt::red);
+        picture.setPixmap(QPixmap::fromImage(image));
+        const auto drawn = [&picture](const QTransform &turn) {
+            QImage device(210, 148, QImage::Format_RGB32);
+            device.fill(Qt::white);
+            QPainter painter(&device);
+            painter.setTransform(turn);
+            QStyleOptionGraphicsItem option;
+            picture.draw(&painter, &option, true);
+            return device;
+        };
+        const QImage half = drawn(QTransform(-1, 0, 0, -1, 60, 30));
+        QCOMPARE(half.pixelColor(59, 29), QColor(Qt::red));
+        QCOMPARE(half.pixelColor(20, 20), QColor(0, 200, 0));
+        QCOMPARE(drawn(QTransform(1, 0, 0, -1, 0, 30)).pixelColor(0, 29), QColor(Qt::red));
+        const double far = -0.044741377024841593;
+        QVERIFY(!drawn(QTransform(far, 0, 0, far, 49.347501259312274, 91.305591788400179)).isNull());
+        QCOMPARE(rec.count(), 0);
+    }
+
     void turnedMirroredSavedAndLoaded()
     {
         ModalRecorder rec;
