@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
+#include <algorithm>
 #include <cmath>
 
 const WireSection wireSections[WireSectionCount] = {
@@ -303,21 +304,25 @@ QRectF GraphicsNet::boundingRect() const
     return grown(rect);
 }
 
-bool GraphicsNet::contains(const QPointF &point) const
+std::array<QRectF, 3> GraphicsNet::hitRects() const
 {
     auto *self = const_cast<GraphicsNet *>(this);
-    return self->pin(0)->contains(point) || self->pin(1)->contains(point) || grown(wireRect()).contains(point);
+    return {*self->pin(0), *self->pin(1), grown(wireRect())};
+}
+
+bool GraphicsNet::contains(const QPointF &point) const
+{
+    const std::array<QRectF, 3> rects = hitRects();
+    return std::any_of(rects.cbegin(), rects.cend(), [&point](const QRectF &rect) { return rect.contains(point); });
 }
 
 QPainterPath GraphicsNet::shape() const
 {
-    auto *self = const_cast<GraphicsNet *>(this);
     QPainterPath path;
     // Overlapping parts stay filled.
     path.setFillRule(Qt::WindingFill);
-    path.addRect(*self->pin(0));
-    path.addRect(*self->pin(1));
-    path.addRect(grown(wireRect()));
+    for (const QRectF &rect : hitRects())
+        path.addRect(rect);
     return path;
 }
 

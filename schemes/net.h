@@ -12,6 +12,7 @@
 #include "graphics/graphicspins.h"
 
 #include <QHash>
+#include <array>
 #include <QLineF>
 
 struct SchemeItemType;
@@ -127,6 +128,8 @@ public:
     static bool onSameAxis(const QLineF &a, const QLineF &b);
     // The strip of the wire, 1.75 to either side of it.
     QRectF wireRect() const;
+    // Where the net is hit: its two ends and its strip grown by 3.5.
+    std::array<QRectF, 3> hitRects() const;
     // The larger of the horizontal and vertical distances of the ends.
     double length() const;
     static double lengthOf(GraphicsPins *net);

@@ -498,6 +498,12 @@ private slots:
             click(at);
             QCOMPARE(scheme().selectedItems(), hit ? QList<GraphicsItem *>({hit}) : QList<GraphicsItem *>());
         }
+        // A band over the mark's room alone takes nothing; one across the wire takes the net.
+        scheme().clearSelection();
+        drag(QPointF(930, 560), QPointF(990, 585));
+        QCOMPARE(scheme().selectedItems(), QList<GraphicsItem *>());
+        drag(QPointF(930, 560), QPointF(990, 610));
+        QCOMPARE(scheme().selectedItems(), QList<GraphicsItem *>({wire}));
         QCOMPARE(recorder.count(), 0);
     }
 
