@@ -100,7 +100,11 @@ bool SchemeGroup::prepareSchemeFiles(const QString &projectDirectory, const QSet
     // modified).
     if (m_dirNumber.number != 0) {
         const bool unmodified = allItems([](const Scheme *scheme) { return !scheme->isModified(); });
-        m_writtenStand = unmodified && m_written.format >= 0 && m_written.sheets == items
+        // The lists compared element by element: the toolkit's comparison
+        // hands memcmp a null pointer for an empty list that never held room.
+        const bool sameSheets = m_written.sheets.size() == items.size()
+            && std::equal(m_written.sheets.cbegin(), m_written.sheets.cend(), items.cbegin());
+        m_writtenStand = unmodified && m_written.format >= 0 && sameSheets
             && m_written.number == m_dirNumber.number && m_written.base == projectDirectory;
         const QString directory = m_writtenStand ? m_written.directory : m_dirNumber.path(projectDirectory);
         const bool settled = m_writtenStand

@@ -542,6 +542,30 @@ private slots:
         QCOMPARE(a->itemList().size(), 1);
     }
 
+    // A group saved without sheets, given one and emptied again through its
+    // menu, saves and opens empty.
+    void aGroupEmptiedOfItsSheetsSaves()
+    {
+        QTemporaryDir tmp;
+        ModalRecorder rec;
+        Project p(nullptr, &w().actions);
+        SchemeGroup *group = addGroup(p, 3, "power");
+        p.setFileName(tmp.path() + "/plant.rlay");
+        QVERIFY(p.save());
+        Scheme *sheet = addScheme(group, 1, "one");
+        p.expandAll();
+        p.setCurrentItem(sheet->sceneItem());
+        w().a(48)->trigger();
+        QVERIFY(group->itemList().isEmpty());
+        QVERIFY(p.save());
+        Project again(nullptr, nullptr);
+        again.setFileName(tmp.path() + "/plant.rlay");
+        QVERIFY(again.load());
+        QCOMPARE(again.schemes()->itemList().size(), 1);
+        QVERIFY(again.schemes()->itemList()[0]->itemList().isEmpty());
+        QCOMPARE(rec.count(), 0);
+    }
+
     void copyAndPasteThroughTheClipboard()
     {
         Project p(nullptr, &w().actions);
