@@ -418,8 +418,20 @@ bool Scheme::saveItemsGeometry(DataStream &)
     return ok;
 }
 
+void Scheme::abandonWrite()
+{
+    // Written in the save's first pass, never reached by its second: the
+    // save stopped at an earlier failure.
+    if (!m_stream)
+        return;
+    dropStream();
+    m_file.clear(false);
+    m_file.record() = m_savedRecord;
+}
+
 void Scheme::saveFinished(bool saved)
 {
+    abandonWrite();
     if (!m_savePending)
         return;
     m_savePending = false;
@@ -431,6 +443,7 @@ void Scheme::saveFinished(bool saved)
 
 void Scheme::restoreFileState(const FileState &state)
 {
+    abandonWrite();
     m_savePending = false;
     if (m_file.path() != state.path)
         m_file.changeFileName(state.path);

@@ -169,6 +169,8 @@ protected:
 
 private:
     void dropStream();
+    // Lets go of what a failed save's first pass wrote.
+    void abandonWrite();
     // The label font of the table, and the table's geometry.
     static int tableFontIndex();
     struct Block

@@ -1681,6 +1681,34 @@ private slots:
         clockNow = clockNow.addSecs(-1);
     }
 
+    // A save that fails while it writes its files (a full disk) leaves no
+    // sheet half-written: the next save, or a Save as, of the same project
+    // goes through without a word and reopens whole.
+    void theSaveAfterAFailedOneIsWhole()
+    {
+        const ProjectFiles f = savedProject("failedfirst", "plant.rlay", true, true);
+        const Snapshot before = filesBelow(f.dir);
+        for (int step = 0; step < 7; ++step) {
+            restore(f.dir, before);
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            p.prepareFullSave();
+            ModalRecorder rec;
+            CommitRecord::setInterruption([step](int done) { return done == step; });
+            const bool saved = p.save();
+            CommitRecord::setInterruption(nullptr);
+            QVERIFY(!saved);
+            rec.clear();
+            QVERIFY(step % 2 ? p.saveAs(f.dir + "/other.rlay") : p.save());
+            QVERIFY2(rec.count() == 0, qPrintable(QString("step %1: %2").arg(step).arg(rec.shown.value(0).text)));
+            Project again(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(loadInto(again, p.fileName(), &texts));
+            QCOMPARE(texts, QStringList());
+            QCOMPARE(objectCount(again), objectCount(p));
+        }
+    }
+
     // Every state a power cut leaves in a save of sheets in two folders, in
     // one that a refused folder sync fails with a box and undoes, or in an
     // open's recovery of one, opens as one save and says which. A refused
