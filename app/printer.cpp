@@ -3,6 +3,7 @@
 #include "graphics/graphicsscene.h"
 #include "model/check.h"
 #include "model/displayflags.h"
+#include "model/printing.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -74,9 +75,7 @@ void Printer::savePdfFiles(const QList<GraphicsScene *> &pages, const QString &b
         setPageOf(printer, *first);
 
         QPainter painter;
-        const bool open = painter.begin(&printer);
-        if (!open)
-            showError(QCoreApplication::translate("QObject", "Cannot open file %1!").arg(fileName));
+        const bool open = beginPainting(painter, printer);
         if (open)
             first->printScene(&painter);
         // Every page of the same group goes into this file, in input order.
@@ -93,7 +92,7 @@ void Printer::savePdfFiles(const QList<GraphicsScene *> &pages, const QString &b
             }
         }
         if (open)
-            painter.end();
+            endPainting(painter, printer);
     }
 
     if (!helpWasHidden)

@@ -24,6 +24,7 @@
 #include "model/itemtypes.h"
 #include "model/obj.h"
 #include "model/pin.h"
+#include "model/printing.h"
 #include "model/project.h"
 #include "model/itemmenagerbase.h"
 
@@ -806,9 +807,12 @@ void GraphicsScene::printScene(QPainter *painter)
     dialog.setWindowTitle(tr("Print page") + QString::asprintf(" %.2d", m_number));
     if (execModal(&dialog) != QDialog::Accepted)
         return;
-    QPainter page(&printer);
+    QPainter page;
+    if (!beginPainting(page, printer))
+        return;
     // A document printing over several sheets prints them all.
     printScene(&page);
+    endPainting(page, printer);
 }
 
 void GraphicsScene::solderPin(Pin *, const QRectF &, GraphicsPins *)

@@ -20,6 +20,7 @@
 #include "model/datastream.h"
 #include "model/filedialogs.h"
 #include "model/itemmenagerbase.h"
+#include "model/printing.h"
 #include "model/project.h"
 
 #include <QByteArray>
@@ -368,7 +369,9 @@ protected:
         dialog.setWindowTitle(ItemMenagerBase::tr("Print pages"));
         if (execModal(&dialog) != QDialog::Accepted)
             return;
-        QPainter painter(&printer);
+        QPainter painter;
+        if (!beginPainting(painter, printer))
+            return;
         const QHash<const QTreeWidgetItem *, Item *> index = nodeIndex();
         bool printed = false;
         for (const QTreeWidgetItem *row : selection) {
@@ -380,6 +383,7 @@ protected:
             itemprotocol::printAll(item, &painter);
             printed = true;
         }
+        endPainting(painter, printer);
     }
 
     void clickSavePdfFiles() override

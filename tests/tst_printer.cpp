@@ -12,7 +12,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -243,6 +246,22 @@ private slots:
         Printer::savePdfFiles({&a}, dir.path() + "/x");
         QCOMPARE(rec.texts(), QStringList({QString("Cannot open file %1!").arg(dir.path() + "/x_A4_Prt_1.pdf")}));
         QVERIFY(!hideHelp);
+
+        // A disk that fills up under the writer: the file cut short goes.
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit full = saved;
+        full.rlim_cur = 2048;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+        rec.clear();
+        Printer::savePdfFiles({&a}, dir.path() + "/y");
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        const QString cut = dir.path() + "/y_A4_Prt_1.pdf";
+        QCOMPARE(rec.texts(), QStringList({QString("Write data in file %1 is not correct!").arg(cut)}));
+        QVERIFY(!QFile::exists(cut));
+        Printer::savePdfFiles({&a}, dir.path() + "/y");
+        QVERIFY(pdfInfo(cut).valid);
     }
 };
 
