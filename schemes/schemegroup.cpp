@@ -183,6 +183,7 @@ void SchemeGroup::prepareSaveAs(bool anotherProject)
     m_numberBeforeSaveAs = m_dirNumber.number;
     m_sheetsBeforeSaveAs.clear();
     eachItem([this](Scheme *scheme) { m_sheetsBeforeSaveAs.append({scheme, scheme->fileState()}); });
+    m_drawsForSaveAs = anotherProject;
     if (anotherProject)
         m_dirNumber.number = 0;
 }
@@ -193,8 +194,9 @@ void SchemeGroup::saveAsFinished(bool saved)
     const auto before = std::exchange(m_sheetsBeforeSaveAs, {});
     if (saved)
         return;
-    // A directory drawn by the failed save goes unless something is in it.
-    if (m_dirNumber.number != m_numberBeforeSaveAs && m_dirNumber.number != 0 && project())
+    // A directory drawn by the failed save goes unless something is in it;
+    // the numbers drawn in a new folder may be those the group had.
+    if ((m_drawsForSaveAs || m_dirNumber.number != m_numberBeforeSaveAs) && m_dirNumber.number != 0 && project())
         QDir(project()->file(Project::MainFile)->absolutePath()).rmdir(QString::number(m_dirNumber.number));
     m_dirNumber.number = m_numberBeforeSaveAs;
     m_written = WrittenRecords();

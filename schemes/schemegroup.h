@@ -105,6 +105,9 @@ private:
     // What a Save as may change, noted until it ended.
     bool m_savingAs = false;
     int m_numberBeforeSaveAs = 0;
+    // Whether the Save as draws the group a directory anew, in the folder
+    // of another project.
+    bool m_drawsForSaveAs = false;
     QList<QPair<Scheme *, Scheme::FileState>> m_sheetsBeforeSaveAs;
     // Decided while this save prepares the files: the directory of the
     // sheets and the project directory it is in, and whether the records

@@ -55,6 +55,7 @@
 #include <functional>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 
 namespace {
@@ -843,6 +844,7 @@ private slots:
 
     void saveAfterAFailedSaveAsWritesWhereTheProjectIs()
     {
+        std::srand(7);
         const ProjectFiles plant = savedProject("failed-as", "plant.rlay", true);
         Project p(nullptr, nullptr);
         QVERIFY(loadInto(p, plant.path(".rlay")) && QDir(plant.dir).mkdir("blocked.rlay"));
@@ -854,6 +856,13 @@ private slots:
         QCOMPARE(QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
         Project q(nullptr, nullptr);
         QVERIFY(loadInto(q, plant.path(".rlay")) && q.findObj(LampKind, "HL9"));
+        // In a folder of its own the groups draw the numbers they had: the
+        // directories it made go all the same.
+        const QString other = dir() + "/failed-as-elsewhere";
+        QVERIFY(QDir().mkpath(other + "/blocked.rlay"));
+        std::srand(7);
+        QVERIFY(!p.saveAs(other + "/blocked.rlay"));
+        QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"blocked.rlay"});
     }
 
     void aFolderThatCannotBeWrittenIsNamed()
