@@ -503,6 +503,15 @@ bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
     return true;
 }
 
+FolderStamp folderStamp(const QString &path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return FolderStamp();
+    return FolderStamp{quint64(info.st_dev), quint64(info.st_ino),
+                       qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 bool isSameFile(const QString &a, const QString &b)
 {
     if (a == b)

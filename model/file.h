@@ -172,6 +172,21 @@ inline constexpr int fileHeaderSize = 6;
 // Which file or folder stands at the path now (its device and inode);
 // false when none does.
 bool fileIdentity(const QString &path, quint64 *device, quint64 *inode);
+// What changes whenever an entry of a folder is added, removed or renamed:
+// the folder's identity and the time of its last change. Null when no
+// folder stands at the path.
+struct FolderStamp
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 changed = 0;
+    bool isNull() const { return inode == 0; }
+    bool operator==(const FolderStamp &o) const
+    {
+        return device == o.device && inode == o.inode && changed == o.changed;
+    }
+};
+FolderStamp folderStamp(const QString &path);
 // Whether two paths name the same file, however spelled (a doubled slash,
 // "." or "..", a folder reached through a link): the same name in the same
 // folder, as a project's lock beside its main file is known.

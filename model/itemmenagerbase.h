@@ -106,9 +106,11 @@ public:
     virtual void saveAsFinished(bool) {}
     // Before a save: each document whose own file the save would leave as
     // it is, but which is no longer on disk as the document last read or
-    // wrote it (another program wrote it, a copy was put back), is marked
-    // to be written anew.
-    virtual void markFilesChangedOnDisk() {}
+    // wrote it (another program wrote it, a copy was put back, its folder
+    // was removed), is marked to be written anew. Every document is looked
+    // at, or only those in folders changed since they were last read or
+    // written.
+    virtual void markFilesChangedOnDisk(bool) {}
     virtual void saveFinished(bool) {}
     virtual void prepareLoad() {}
     // Whether the load succeeded.

@@ -162,8 +162,29 @@ bool SchemeGroup::saveSecond(DataStream &stream)
     return m_noneModified || ItemMenager<Scheme, DlgPropScheme>::saveSecond(stream);
 }
 
+QString SchemeGroup::directoryPath() const
+{
+    return m_dirNumber.number != 0 && project() ? m_dirNumber.path(project()->file(Project::MainFile)->absolutePath())
+                                                : QString();
+}
+
+void SchemeGroup::stampDirectory()
+{
+    const QString path = directoryPath();
+    m_dirStamp = path.isEmpty() ? FolderStamp() : folderStamp(path);
+}
+
+bool SchemeGroup::directoryUnchanged() const
+{
+    const QString path = directoryPath();
+    return !m_dirStamp.isNull() && !path.isEmpty() && folderStamp(path) == m_dirStamp;
+}
+
 void SchemeGroup::saveFinished(bool saved)
 {
+    // A directory this save wrote into is the group's as it now stands.
+    if (saved && !m_noneModified)
+        stampDirectory();
     // No sheet of an unmodified group waits for the save's end, and a
     // failed Save as puts the sheets back itself.
     if (!m_noneModified && (saved || !m_savingAs))

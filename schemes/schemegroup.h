@@ -67,6 +67,10 @@ public:
     bool saveSecond(DataStream &stream) override;
     // The save of the project ended (see Scheme::saveFinished).
     void saveFinished(bool saved) override;
+    // Notes the directory of the sheets as it stands; whether it still
+    // stands so (no sheet's file added, removed or renamed since).
+    void stampDirectory();
+    bool directoryUnchanged() const;
     // The next save writes every sheet's file and the records anew.
     void prepareFullSave() override;
     // Before a Save as: notes the directory and the sheets' files and
@@ -81,6 +85,9 @@ public slots:
     void clipboardChanged();
 
 private:
+    // The directory of the sheets beside the main file; empty while the
+    // group has none.
+    QString directoryPath() const;
     void updateTexts();
     void writeMembers(DataStream &stream) const;
     void readMembers(DataStream &stream);
@@ -116,6 +123,8 @@ private:
     QString m_preparedBase;
     bool m_writtenStand = false;
     bool m_noneModified = false;
+    // The directory as this group last read or wrote its sheets there.
+    FolderStamp m_dirStamp;
 
     int m_atrNumber = -1;
     QString m_comment;

@@ -105,14 +105,24 @@ void SchemeMenager::saveAsFinished(bool saved)
     eachItem([saved](SchemeGroup *group) { group->saveAsFinished(saved); });
 }
 
-void SchemeMenager::markFilesChangedOnDisk()
+void SchemeMenager::markFilesChangedOnDisk(bool every)
 {
     for (SchemeGroup *group : std::as_const(items)) {
+        if (!every && group->directoryUnchanged())
+            continue;
         for (Scheme *scheme : group->itemList()) {
             if (scheme && !scheme->isModified() && !scheme->file().standsOnDisk())
                 scheme->setModified(true);
         }
+        // What is missing is written by this save, or stays due.
+        group->stampDirectory();
     }
+}
+
+void SchemeMenager::loadFinished(bool ok)
+{
+    if (ok)
+        eachItem([](SchemeGroup *group) { group->stampDirectory(); });
 }
 
 void SchemeMenager::saveFinished(bool saved)

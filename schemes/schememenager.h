@@ -39,7 +39,9 @@ public:
     void saveAsFinished(bool saved) override;
     // A sheet whose file is no longer the one it last read or wrote is
     // written anew.
-    void markFilesChangedOnDisk() override;
+    void markFilesChangedOnDisk(bool every) override;
+    // The directories of the groups as the load left them.
+    void loadFinished(bool ok) override;
     // The files of the sheets, in the order a load reads them.
     QStringList schemeFilePaths() const;
     QStringList documentFilePaths() const override { return schemeFilePaths(); }

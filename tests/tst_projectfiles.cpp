@@ -1690,6 +1690,24 @@ private slots:
         clockNow = clockNow.addSecs(-1);
     }
 
+    // A group's folder removed by hand while the project is open: the next
+    // save writes its sheets again, though none of them changed.
+    void aFolderRemovedByHandIsWrittenAgain()
+    {
+        const ProjectFiles f = savedProject("byhand", "plant.rlay", true);
+        Project p(nullptr, nullptr);
+        QVERIFY(loadInto(p, f.path(".rlay")));
+        Scheme *sheet = p.schemes()->itemList()[0]->itemList()[0];
+        QVERIFY(QDir(QFileInfo(sheet->file().fileName()).absolutePath()).removeRecursively());
+        ModalRecorder rec;
+        QVERIFY(p.save());
+        Project again(nullptr, nullptr);
+        QStringList texts;
+        QVERIFY(loadInto(again, f.path(".rlay"), &texts));
+        QCOMPARE(texts, QStringList());
+        QCOMPARE(again.schemes()->itemList()[0]->itemList()[0]->graphicsItems().size(), sheet->graphicsItems().size());
+    }
+
     // A save that fails while it writes its files (a full disk) leaves no
     // sheet half-written: the next save, or a Save as, of the same project
     // goes through without a word and reopens whole.
