@@ -50,7 +50,7 @@ Obj *GraphicsDeviceObj::makeUniqueName()
 
     QString shared = ownName();
     Obj *found = project->findObj(objType(), shared);
-    while ((found && !found->canAppend(this)) || ownTaken(shared)) {
+    while ((found && !takesItem(found)) || ownTaken(shared)) {
         shared += uniqueMark;
         found = project->findObj(objType(), shared);
     }

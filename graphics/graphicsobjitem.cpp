@@ -96,11 +96,17 @@ Obj *GraphicsObjItem::makeUniqueName()
     if (!CHECK_PTR(project))
         return nullptr;
     Obj *found = project->findObj(objType(), m_name);
-    while (found && !found->canAppend(this)) {
+    while (found && !takesItem(found)) {
         m_name += uniqueMark;
         found = project->findObj(objType(), m_name);
     }
     return found;
+}
+
+bool GraphicsObjItem::takesItem(Obj *found)
+{
+    const Project *project = sceneProject();
+    return found->canAppend(this) && !(project && project->standsForOtherId(found, m_pendingId));
 }
 
 void GraphicsObjItem::updateFromObj()

@@ -60,6 +60,9 @@ public:
     // Appends "?" to the own name while an object of that name refuses the
     // item; the object that accepts it, or null when none bears the name.
     virtual Obj *makeUniqueName();
+    // Whether the object found under the item's name takes the item: it
+    // accepts it, and no other copied object of the same paste became it.
+    bool takesItem(Obj *found);
     // Refreshes the item's texts and geometry from its object.
     void updateFromObj() override;
     QString documentName() const override;

@@ -672,6 +672,8 @@ bool Project::registerOldId(int id, Obj *obj)
     if (Obj *held = m_oldIds.value(id); held && held != obj)
         return false;
     m_oldIds.insert(id, obj);
+    if (m_pasting)
+        m_pasteIdOf.insert(obj, id);
     // Read from the project's files: the object keeps the identity that the
     // files know it by.
     adoptIdentity(obj->m_identity, id, ObjectIdentities);
@@ -681,6 +683,12 @@ bool Project::registerOldId(int id, Obj *obj)
 Obj *Project::objByOldId(int id) const
 {
     return m_oldIds.value(id);
+}
+
+bool Project::standsForOtherId(const Obj *obj, int id) const
+{
+    const auto it = m_pasteIdOf.constFind(obj);
+    return it != m_pasteIdOf.cend() && it.value() != id;
 }
 
 void Project::registerOldItem(int id, GraphicsItem *item)
@@ -702,6 +710,7 @@ GraphicsItem *Project::itemByOldId(int id, const GraphicsScene *scene) const
 void Project::clearOldIds()
 {
     m_oldIds.clear();
+    m_pasteIdOf.clear();
     m_oldItems.clear();
 }
 

@@ -242,6 +242,9 @@ public:
     // it already stands for another.
     bool registerOldId(int id, Obj *obj);
     Obj *objByOldId(int id) const;
+    // During a paste: whether the object stands for an identity other than
+    // the one given (another copied object became it).
+    bool standsForOtherId(const Obj *obj, int id) const;
     // The same for the scene items that other items of their sheet refer
     // to (passages): an identity is looked up on the sheet that asks, so
     // that sheets written apart never take each other's items.
@@ -355,6 +358,8 @@ private:
     QString m_properties[PropertyCount];
     QList<QAction *> *m_actions;
     IdentityTable<Obj> m_oldIds;
+    // During a paste, the identity each object registered stands for.
+    QHash<const Obj *, int> m_pasteIdOf;
     QMultiHash<int, GraphicsItem *> m_oldItems;
     QHash<int, Pin *> m_pinMap;
     PinIndex m_readPins;

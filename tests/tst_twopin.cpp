@@ -26,6 +26,7 @@
 #include "graphics/rlineedit.h"
 #include "model/file.h"
 #include "schemes/scheme.h"
+#include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
 #include "schemes/schememenager.h"
 #include "support/filesbelow.h"
@@ -401,6 +402,37 @@ private slots:
 
     // Every kind placed through its toolbox entry and dialog, saved, loaded
     // and saved again to the same bytes.
+    // Two resistors named so that the copy of the first takes the name the
+    // copy of the second comes to first: each copy keeps a resistor of its
+    // own, and the paste goes through whole.
+    void copiesWhoseNamesMeetPasteWhole()
+    {
+        ModalRecorder rec;
+        SchemeEditor editor(1);
+        const Kind &resistor = kinds[2];
+        QList<GraphicsItem *> placed;
+        for (const QString &name : {QString("R"), QString("R?")}) {
+            placed << editor.place(resistor.action, rec,
+                                   [&](QDialog *d) {
+                                       QTest::keyClicks(qobject_cast<DlgPropTwoPin *>(d)->edName(), name);
+                                       pressOk(d);
+                                   },
+                                   QPointF(300 + 400 * placed.size(), 800));
+            QVERIFY(placed.last());
+        }
+        editor.scheme()->clearSelectionFast();
+        for (GraphicsItem *item : placed)
+            item->setSelected(true);
+        editor.view()->copy();
+        editor.view()->paste();
+        QCOMPARE(boxTexts(rec), QStringList());
+        QSet<Obj *> devices;
+        for (GraphicsTwoPin *item : itemsOf<GraphicsTwoPin>(*editor.scheme()))
+            devices.insert(item->twoPinDevice());
+        QCOMPARE(devices.size(), 4);
+        QVERIFY(!devices.contains(nullptr));
+    }
+
     void placeSaveAndLoad()
     {
         ModalRecorder rec;
