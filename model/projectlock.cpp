@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -18,6 +19,13 @@ void abandon(std::unique_ptr<QLockFile> lock)
     abandoned->push_back(lock.release());
 }
 
+// The locks this process holds.
+std::vector<const ProjectLock *> &heldLocks()
+{
+    static std::vector<const ProjectLock *> held;
+    return held;
+}
+
 } // namespace
 
 ProjectLock::ProjectLock(const QString &mainPath)
@@ -27,6 +35,8 @@ ProjectLock::ProjectLock(const QString &mainPath)
 
 ProjectLock::~ProjectLock()
 {
+    auto &held = heldLocks();
+    held.erase(std::remove(held.begin(), held.end(), this), held.end());
     // Releasing removes whatever file stands under the lock's name: only
     // this process's own file is removed.
     if (m_lock && !ownFileStands())
@@ -57,14 +67,21 @@ ProjectLock::Result ProjectLock::acquire()
     // Only a program that is gone leaves a lock to take over: one that has
     // kept a project open for days still holds it.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return lock->error() == QLockFile::LockFailedError ? HeldElsewhere : Unavailable;
+    if (!lock->tryLock(0)) {
+        if (lock->error() != QLockFile::LockFailedError)
+            return Unavailable;
+        // A lock file of this process that moved here with its folder (the
+        // folder renamed while the project was open) holds nothing here.
+        if (!movedHere() || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
+            return lock->error() == QLockFile::LockFailedError ? HeldElsewhere : Unavailable;
+    }
     m_lock = std::move(lock);
     m_held = fileIdentity(lockPath(m_mainPath), &m_device, &m_inode);
     if (!m_held) {
         abandon(std::move(m_lock));
         return Unavailable;
     }
+    heldLocks().push_back(this);
     return Held;
 }
 
@@ -81,6 +98,19 @@ bool ProjectLock::confirm()
     abandon(std::move(m_lock));
     // Removed by someone: made anew, unless another program was quicker.
     return !standing && acquire() == Held;
+}
+
+bool ProjectLock::movedHere() const
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    if (!fileIdentity(lockPath(m_mainPath), &device, &inode))
+        return false;
+    for (const ProjectLock *lock : heldLocks()) {
+        if (lock->m_device == device && lock->m_inode == inode && !lock->ownFileStands())
+            return true;
+    }
+    return false;
 }
 
 QString ProjectLock::holder() const

@@ -1849,6 +1849,15 @@ private slots:
             QCOMPARE(lockedBy(f.path(".rlay")), !free);
         }
         QVERIFY(lockedBy(f.path("-copy.rlay")) && rec.count() == 1);
+
+        // Its folder renamed while it is open, the lock goes with it: the
+        // project saves as under its name in the renamed folder.
+        const QString moved = f.dir + "-renamed";
+        QVERIFY(QDir().rename(f.dir, moved));
+        rec.clear();
+        QVERIFY(p.saveAs(moved + "/plant-copy.rlay"));
+        QCOMPARE(rec.texts(), QStringList());
+        QVERIFY(lockedBy(moved + "/plant-copy.rlay"));
     }
 
     // A save killed at each step, by a program that is gone when a second
