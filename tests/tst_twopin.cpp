@@ -409,18 +409,15 @@ private slots:
     {
         ModalRecorder rec;
         SchemeEditor editor(1);
-        const Kind &resistor = kinds[2];
         QList<GraphicsItem *> placed;
         for (const QString &name : {QString("R"), QString("R?")}) {
-            placed << editor.place(resistor.action, rec,
-                                   [&](QDialog *d) {
-                                       QTest::keyClicks(qobject_cast<DlgPropTwoPin *>(d)->edName(), name);
-                                       pressOk(d);
-                                   },
-                                   QPointF(300 + 400 * placed.size(), 800));
+            const auto fill = [&](QDialog *d) {
+                QTest::keyClicks(qobject_cast<DlgPropTwoPin *>(d)->edName(), name);
+                pressOk(d);
+            };
+            placed << editor.place(kinds[2].action, rec, fill, QPointF(name.size() * 400, 800));
             QVERIFY(placed.last());
         }
-        editor.scheme()->clearSelectionFast();
         for (GraphicsItem *item : placed)
             item->setSelected(true);
         editor.view()->copy();
@@ -429,8 +426,7 @@ private slots:
         QSet<Obj *> devices;
         for (GraphicsTwoPin *item : itemsOf<GraphicsTwoPin>(*editor.scheme()))
             devices.insert(item->twoPinDevice());
-        QCOMPARE(devices.size(), 4);
-        QVERIFY(!devices.contains(nullptr));
+        QVERIFY(devices.size() == 4 && !devices.contains(nullptr));
     }
 
     void placeSaveAndLoad()
