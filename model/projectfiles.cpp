@@ -276,7 +276,14 @@ bool Project::save()
         return false;
     }
     if (lock == LockUnavailable) {
-        showError(tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName())));
+        // Its folder renamed or removed while the project was open.
+        const QString folder = m_files[MainFile]->absolutePath();
+        if (!QFileInfo(folder).isDir())
+            showError(tr("The folder %1 of the project no longer exists: nothing was saved. Save your changes with "
+                         "\"Save as\".")
+                          .arg(folder));
+        else
+            showError(tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName())));
         return false;
     }
     // What an interrupted save left beside the main file is finished or
