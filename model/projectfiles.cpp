@@ -279,8 +279,8 @@ bool Project::save()
         // Its folder renamed or removed while the project was open.
         const QString folder = m_files[MainFile]->absolutePath();
         if (!QFileInfo(folder).isDir())
-            showError(tr("The folder %1 of the project no longer exists: nothing was saved. Save your changes with "
-                         "\"Save as\".")
+            showError(tr("The folder %1 does not exist: nothing was saved. Save your changes with \"Save as\" into "
+                         "a folder that exists.")
                           .arg(folder));
         else
             showError(tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName())));

@@ -1840,7 +1840,7 @@ private slots:
         const QString moved = f.dir + "-renamed";
         QVERIFY(QDir().rename(f.dir, moved));
         rec.clear();
-        QVERIFY(!p.save() && rec.texts().value(0).contains(f.dir + " of the project no longer exists"));
+        QVERIFY(!p.save() && rec.texts().value(0).contains(f.dir + " does not exist"));
         rec.clear();
         QVERIFY(p.saveAs(moved + "/plant-copy.rlay"));
         QCOMPARE(rec.texts(), QStringList());
