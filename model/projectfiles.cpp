@@ -282,6 +282,8 @@ bool Project::save()
             showError(tr("The folder %1 does not exist: nothing was saved. Save your changes with \"Save as\" into "
                          "a folder that exists.")
                           .arg(folder));
+        else if (!QFileInfo(folder).isWritable())
+            showError(syncFailureText(folder, EACCES));
         else
             showError(tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName())));
         return false;
