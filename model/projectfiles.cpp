@@ -18,6 +18,7 @@
 #include <QHeaderView>
 
 #include <array>
+#include <cerrno>
 #include <sys/stat.h>
 #include <functional>
 #include <memory>
