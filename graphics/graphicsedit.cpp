@@ -452,10 +452,17 @@ void GraphicsEdit::grabPixmap()
     if (!CHECK(area.isValid()))
         return;
 
-    QPixmap pixmap(qCeil(area.width()), qCeil(area.height()));
+    // A pixel a scene unit, up to a picture of maxGrabPixels: the selection
+    // of a sheet many papers wide would take gigabytes, so a larger one is
+    // drawn smaller, in proportion.
+    const double scale = std::min(1.0, std::sqrt(maxGrabPixels / (area.width() * area.height())));
+    const QSize size = scale < 1 ? QSize(qMax(1, qFloor(area.width() * scale)), qMax(1, qFloor(area.height() * scale)))
+                                 : QSize(qCeil(area.width()), qCeil(area.height()));
+    QPixmap pixmap(size);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHints(renderHints());
+    painter.scale(scale, scale);
     painter.translate(-area.topLeft());
     QList<GraphicsItem *> drawn;
     drawn.reserve(items.size());

@@ -38,6 +38,8 @@ public:
     // The commands of the view's context menu, in order; -1 is a separator.
     static const int contextMenuIds[];
     static const int contextMenuIdCount;
+    // The most pixels the picture of the selection holds (Grab pixmap).
+    static constexpr double maxGrabPixels = 64.0 * 1024 * 1024;
 
     // A view without parent and without sheet; mimeFormat names the
     // clipboard format of the view's own records and must outlive the view.

@@ -1028,6 +1028,15 @@ private slots:
         QCOMPARE(QColor(image.pixel(2, 10)), QColor(Qt::red));
         QCOMPARE(QColor(image.pixel(137, 60)), QColor(Qt::red));
 
+        // A selection as wide as a sheet of many papers: a picture of at
+        // most so many pixels, in proportion.
+        TestItem *far = place(*m_scene, QPointF(12100, 6100));
+        selectOnly(*m_scene, {a, far});
+        v.grabPixmap();
+        const QSize big = QGuiApplication::clipboard()->image().size();
+        QVERIFY(big.width() * double(big.height()) <= GraphicsEdit::maxGrabPixels);
+        QCOMPARE(qRound(10.0 * big.width() / big.height()), 20); // 12040 by 6030
+
         m_scene->clearSelection();
         v.grabPixmap();
         QCOMPARE(recorder.count(), 1);
