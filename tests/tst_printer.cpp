@@ -249,19 +249,15 @@ private slots:
 
         // A disk that fills up under the writer: the file cut short goes.
         struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit full = saved;
-        full.rlim_cur = 2048;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0 && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR);
+        const struct rlimit full = {2048, saved.rlim_max};
         rec.clear();
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
         Printer::savePdfFiles({&a}, dir.path() + "/y");
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
         const QString cut = dir.path() + "/y_A4_Prt_1.pdf";
         QCOMPARE(rec.texts(), QStringList({QString("Write data in file %1 is not correct!").arg(cut)}));
         QVERIFY(!QFile::exists(cut));
-        Printer::savePdfFiles({&a}, dir.path() + "/y");
-        QVERIFY(pdfInfo(cut).valid);
     }
 };
 

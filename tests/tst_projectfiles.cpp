@@ -856,8 +856,7 @@ private slots:
         QCOMPARE(QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
         Project q(nullptr, nullptr);
         QVERIFY(loadInto(q, plant.path(".rlay")) && q.findObj(LampKind, "HL9"));
-        // In a folder of its own the groups draw the numbers they had: the
-        // directories it made go all the same.
+        // In a folder of its own, where the groups draw the numbers they had.
         const QString other = dir() + "/failed-as-elsewhere";
         QVERIFY(QDir().mkpath(other + "/blocked.rlay"));
         std::srand(7);
@@ -869,13 +868,12 @@ private slots:
     {
         const ProjectFiles plant = savedProject("readonly");
         const auto writable = [&](bool on) {
-            QFile::setPermissions(plant.dir, on ? QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner
-                                                : QFile::ReadOwner | QFile::ExeOwner);
+            const QFile::Permissions read = QFile::ReadOwner | QFile::ExeOwner;
+            QFile::setPermissions(plant.dir, on ? read | QFile::WriteOwner : read);
         };
         ModalRecorder rec;
         bool refused = false;
-        // Opened from the folder as it is, without a lock, and made so once
-        // opened.
+        // Opened from the folder as it is (without a lock), or made so after.
         for (bool before : {true, false}) {
             writable(!before);
             Project p(nullptr, nullptr);
@@ -1700,9 +1698,8 @@ private slots:
         clockNow = clockNow.addSecs(-1);
     }
 
-    // A save that failed while it wrote its files (a full disk), or a
-    // group's folder removed by hand while the project is open: the next
-    // save, or a Save as, writes the project whole without a word.
+    // After a save that failed while it wrote its files (a full disk), or a group's folder
+    // removed by hand, the next save or Save as writes the project whole without a word.
     void theSaveAfterAFailedOneIsWhole()
     {
         const ProjectFiles f = savedProject("failedfirst", "plant.rlay", true, true);
@@ -1723,7 +1720,7 @@ private slots:
                 rec.clear();
             }
             QVERIFY(step % 2 && step < 7 ? p.saveAs(f.dir + "/other.rlay") : p.save());
-            QVERIFY2(rec.count() == 0, qPrintable(QString("step %1: %2").arg(step).arg(rec.shown.value(0).text)));
+            QVERIFY2(rec.count() == 0, qPrintable(rec.texts().join("") + QString::number(step)));
             Project again(nullptr, nullptr);
             QStringList texts;
             QVERIFY(loadInto(again, p.fileName(), &texts) && texts.isEmpty());
@@ -1845,12 +1842,10 @@ private slots:
         }
         QVERIFY(lockedBy(f.path("-copy.rlay")) && rec.count() == 1);
 
-        // Its folder renamed while it is open, the lock goes with it: the
-        // project saves as under its name in the renamed folder.
+        // Its folder renamed while it is open: the lock goes with it.
         const QString moved = f.dir + "-renamed";
-        QVERIFY(QDir().rename(f.dir, moved));
-        rec.clear();
-        QVERIFY(!p.save() && rec.texts().value(0).contains(f.dir + " does not exist"));
+        QVERIFY(QDir().rename(f.dir, moved) && (rec.clear(), !p.save()));
+        QVERIFY(rec.texts().value(0).contains(f.dir + " does not exist"));
         rec.clear();
         QVERIFY(p.saveAs(moved + "/plant-copy.rlay"));
         QCOMPARE(rec.texts(), QStringList());

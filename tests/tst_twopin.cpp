@@ -402,24 +402,20 @@ private slots:
 
     // Every kind placed through its toolbox entry and dialog, saved, loaded
     // and saved again to the same bytes.
-    // Two resistors named so that the copy of the first takes the name the
-    // copy of the second comes to first: each copy keeps a resistor of its
-    // own, and the paste goes through whole.
+    // The copy of "R" comes to the name "R??" first, then the copy of "R?":
+    // each keeps a resistor of its own, and the paste goes through whole.
     void copiesWhoseNamesMeetPasteWhole()
     {
         ModalRecorder rec;
         SchemeEditor editor(1);
-        QList<GraphicsItem *> placed;
         for (const QString &name : {QString("R"), QString("R?")}) {
             const auto fill = [&](QDialog *d) {
                 QTest::keyClicks(qobject_cast<DlgPropTwoPin *>(d)->edName(), name);
                 pressOk(d);
             };
-            placed << editor.place(kinds[2].action, rec, fill, QPointF(name.size() * 400, 800));
-            QVERIFY(placed.last());
+            QVERIFY(editor.place(kinds[2].action, rec, fill, QPointF(name.size() * 400, 800)));
         }
-        for (GraphicsItem *item : placed)
-            item->setSelected(true);
+        editor.view()->selectAll();
         editor.view()->copy();
         editor.view()->paste();
         QCOMPARE(boxTexts(rec), QStringList());
