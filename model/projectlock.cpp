@@ -3,7 +3,9 @@
 #include "model/file.h"
 #include "model/qobjecttext.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
+#include <QSysInfo>
 
 #include <algorithm>
 #include <vector>
@@ -70,9 +72,9 @@ ProjectLock::Result ProjectLock::acquire()
     if (!lock->tryLock(0)) {
         if (lock->error() != QLockFile::LockFailedError)
             return Unavailable;
-        // A lock file of this process that moved here with its folder (the
-        // folder renamed while the project was open) holds nothing here.
-        if (!movedHere() || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
+        // A lock file of this process that came here with its folder (the
+        // folder renamed or copied while the project was open) holds nothing.
+        if (!leftByThisProcess() || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
             return lock->error() == QLockFile::LockFailedError ? HeldElsewhere : Unavailable;
     }
     m_lock = std::move(lock);
@@ -100,17 +102,23 @@ bool ProjectLock::confirm()
     return !standing && acquire() == Held;
 }
 
-bool ProjectLock::movedHere() const
+bool ProjectLock::leftByThisProcess() const
 {
+    qint64 process = 0;
+    QString machine;
+    QString program;
     quint64 device = 0;
     quint64 inode = 0;
-    if (!fileIdentity(lockPath(m_mainPath), &device, &inode))
+    const QString path = lockPath(m_mainPath);
+    if (!QLockFile(path).getLockInfo(&process, &machine, &program) || process != QCoreApplication::applicationPid()
+        || machine != QSysInfo::machineHostName() || !fileIdentity(path, &device, &inode))
         return false;
+    // Not the file of a lock this process holds there.
     for (const ProjectLock *lock : heldLocks()) {
-        if (lock->m_device == device && lock->m_inode == inode && !lock->ownFileStands())
-            return true;
+        if (lock->m_device == device && lock->m_inode == inode && lock->ownFileStands())
+            return false;
     }
-    return false;
+    return true;
 }
 
 QString ProjectLock::holder() const

@@ -47,9 +47,9 @@ public:
 
 private:
     bool ownFileStands() const;
-    // Whether the lock file at this lock's path is one that another lock of
-    // this process made under another path and that has left it.
-    bool movedHere() const;
+    // Whether the lock file at this lock's path names this process, and no
+    // lock of this process holds it there: one that came with its folder.
+    bool leftByThisProcess() const;
 
     QString m_mainPath;
     std::unique_ptr<QLockFile> m_lock;

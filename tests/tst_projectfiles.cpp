@@ -1848,8 +1848,12 @@ private slots:
         QVERIFY(rec.texts().value(0).contains(f.dir + " does not exist"));
         rec.clear();
         QVERIFY(p.saveAs(moved + "/plant-copy.rlay"));
+        // Or copied: the copy of the lock holds nothing either.
+        const QString copied = f.dir + "-copied";
+        QVERIFY(QDir().mkpath(copied) && QFile::copy(moved + "/.plant-copy.rlay.lock", copied + "/.plant-copy.rlay.lock"));
+        QVERIFY(p.saveAs(copied + "/plant-copy.rlay"));
         QCOMPARE(rec.texts(), QStringList());
-        QVERIFY(lockedBy(moved + "/plant-copy.rlay"));
+        QVERIFY(lockedBy(copied + "/plant-copy.rlay"));
     }
 
     // A save killed at each step, by a program that is gone when a second
