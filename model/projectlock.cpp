@@ -4,6 +4,8 @@
 #include "model/qobjecttext.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
 
@@ -73,8 +75,9 @@ ProjectLock::Result ProjectLock::acquire()
         if (lock->error() != QLockFile::LockFailedError)
             return Unavailable;
         // A lock file of this process that came here with its folder (the
-        // folder renamed or copied while the project was open) holds nothing.
-        if (!leftByThisProcess() || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
+        // folder renamed or copied while the project was open) holds nothing;
+        // nor does one cut short when it was made (a crash, a full disk).
+        if (!(leftByThisProcess() || namesNoProgram()) || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
             return lock->error() == QLockFile::LockFailedError ? HeldElsewhere : Unavailable;
     }
     m_lock = std::move(lock);
@@ -119,6 +122,19 @@ bool ProjectLock::leftByThisProcess() const
             return false;
     }
     return true;
+}
+
+bool ProjectLock::namesNoProgram() const
+{
+    const QString path = lockPath(m_mainPath);
+    qint64 process = 0;
+    QString machine;
+    QString program;
+    if (QLockFile(path).getLockInfo(&process, &machine, &program))
+        return false;
+    // Older than any program takes to write what it names.
+    const QFileInfo info(path);
+    return info.exists() && qAbs(info.lastModified().secsTo(QDateTime::currentDateTime())) > 10;
 }
 
 QString ProjectLock::holder() const

@@ -50,6 +50,9 @@ private:
     // Whether the lock file at this lock's path names this process, and no
     // lock of this process holds it there: one that came with its folder.
     bool leftByThisProcess() const;
+    // Whether the lock file there names no program and was made more than a
+    // few seconds ago: one cut short when it was made.
+    bool namesNoProgram() const;
 
     QString m_mainPath;
     std::unique_ptr<QLockFile> m_lock;

@@ -1854,6 +1854,14 @@ private slots:
         QVERIFY(p.saveAs(copied + "/plant-copy.rlay"));
         QCOMPARE(rec.texts(), QStringList());
         QVERIFY(lockedBy(copied + "/plant-copy.rlay"));
+        // A lock file cut short when it was made holds nothing once it is old.
+        writeRaw(copied + "/.cut.rlay.lock", QByteArray());
+        QVERIFY(lockedBy(copied + "/cut.rlay"));
+        QFile made(copied + "/.cut.rlay.lock");
+        QVERIFY(made.open(QIODevice::ReadWrite)
+                && made.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        made.close();
+        QVERIFY(!lockedBy(copied + "/cut.rlay"));
     }
 
     // A save killed at each step, by a program that is gone when a second
