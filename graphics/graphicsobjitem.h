@@ -60,9 +60,6 @@ public:
     // Appends "?" to the own name while an object of that name refuses the
     // item; the object that accepts it, or null when none bears the name.
     virtual Obj *makeUniqueName();
-    // Whether the object found under the item's name takes the item: it
-    // accepts it, and no other copied object of the same paste became it.
-    bool takesItem(Obj *found);
     // Refreshes the item's texts and geometry from its object.
     void updateFromObj() override;
     QString documentName() const override;
@@ -113,6 +110,9 @@ public:
     void extentRead() override;
 
 protected:
+    // Whether the object found under the item's name takes the item: it
+    // accepts it, and no other copied object of the same paste became it.
+    bool takesItem(Obj *found);
     // For kinds sized to their texts: the width they want now (it may
     // depend on the item's matrix, which is why a width left to measure is
     // measured before the matrix changes).

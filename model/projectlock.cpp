@@ -10,6 +10,7 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -21,6 +22,22 @@ void abandon(std::unique_ptr<QLockFile> lock)
 {
     static auto *abandoned = new std::vector<QLockFile *>;
     abandoned->push_back(lock.release());
+}
+
+struct LockInfo
+{
+    qint64 process = 0;
+    QString machine;
+    QString program;
+};
+
+// What the lock file names; none when it cannot be read.
+std::optional<LockInfo> lockInfo(const QString &path)
+{
+    LockInfo info;
+    if (!QLockFile(path).getLockInfo(&info.process, &info.machine, &info.program))
+        return std::nullopt;
+    return info;
 }
 
 // The locks this process holds.
@@ -74,10 +91,7 @@ ProjectLock::Result ProjectLock::acquire()
     if (!lock->tryLock(0)) {
         if (lock->error() != QLockFile::LockFailedError)
             return Unavailable;
-        // A lock file of this process that came here with its folder (the
-        // folder renamed or copied while the project was open) holds nothing;
-        // nor does one cut short when it was made (a crash, a full disk).
-        if (!(leftByThisProcess() || namesNoProgram()) || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
+        if (!strayFile() || !removeFile(lockPath(m_mainPath)) || !lock->tryLock(0))
             return lock->error() == QLockFile::LockFailedError ? HeldElsewhere : Unavailable;
     }
     m_lock = std::move(lock);
@@ -105,45 +119,32 @@ bool ProjectLock::confirm()
     return !standing && acquire() == Held;
 }
 
-bool ProjectLock::leftByThisProcess() const
+bool ProjectLock::strayFile() const
 {
-    qint64 process = 0;
-    QString machine;
-    QString program;
+    const QString path = lockPath(m_mainPath);
+    const std::optional<LockInfo> info = lockInfo(path);
+    // One cut short when it was made (a crash, a full disk) names no program
+    // once it is older than any program takes to write it.
+    if (!info) {
+        const QFileInfo file(path);
+        return file.exists() && qAbs(file.lastModified().secsTo(QDateTime::currentDateTime())) > 10;
+    }
+    // One of this process that came here with its folder, renamed or copied
+    // while the project was open, is not the file of a lock it holds there.
     quint64 device = 0;
     quint64 inode = 0;
-    const QString path = lockPath(m_mainPath);
-    if (!QLockFile(path).getLockInfo(&process, &machine, &program) || process != QCoreApplication::applicationPid()
-        || machine != QSysInfo::machineHostName() || !fileIdentity(path, &device, &inode))
+    if (info->process != QCoreApplication::applicationPid() || info->machine != QSysInfo::machineHostName()
+        || !fileIdentity(path, &device, &inode))
         return false;
-    // Not the file of a lock this process holds there.
-    for (const ProjectLock *lock : heldLocks()) {
-        if (lock->m_device == device && lock->m_inode == inode && lock->ownFileStands())
-            return false;
-    }
-    return true;
-}
-
-bool ProjectLock::namesNoProgram() const
-{
-    const QString path = lockPath(m_mainPath);
-    qint64 process = 0;
-    QString machine;
-    QString program;
-    if (QLockFile(path).getLockInfo(&process, &machine, &program))
-        return false;
-    // Older than any program takes to write what it names.
-    const QFileInfo info(path);
-    return info.exists() && qAbs(info.lastModified().secsTo(QDateTime::currentDateTime())) > 10;
+    return std::none_of(heldLocks().cbegin(), heldLocks().cend(), [&](const ProjectLock *lock) {
+        return lock->m_device == device && lock->m_inode == inode && lock->ownFileStands();
+    });
 }
 
 QString ProjectLock::holder() const
 {
-    qint64 process = 0;
-    QString machine;
-    QString program;
-    const QLockFile probe(lockPath(m_mainPath));
-    if (!probe.getLockInfo(&process, &machine, &program))
+    const std::optional<LockInfo> info = lockInfo(lockPath(m_mainPath));
+    if (!info)
         return tq("another program");
-    return tq("%1 (process %2) on the computer %3").arg(program, QString::number(process), machine);
+    return tq("%1 (process %2) on the computer %3").arg(info->program, QString::number(info->process), info->machine);
 }

@@ -47,12 +47,11 @@ public:
 
 private:
     bool ownFileStands() const;
-    // Whether the lock file at this lock's path names this process, and no
-    // lock of this process holds it there: one that came with its folder.
-    bool leftByThisProcess() const;
-    // Whether the lock file there names no program and was made more than a
-    // few seconds ago: one cut short when it was made.
-    bool namesNoProgram() const;
+    // Whether the lock file at this lock's path holds nothing though no
+    // process that is gone left it: one that names no program and is more
+    // than a few seconds old, or one of this process that no lock of it
+    // holds there.
+    bool strayFile() const;
 
     QString m_mainPath;
     std::unique_ptr<QLockFile> m_lock;

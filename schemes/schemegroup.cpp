@@ -217,8 +217,8 @@ void SchemeGroup::saveAsFinished(bool saved)
         return;
     // A directory drawn by the failed save goes unless something is in it;
     // the numbers drawn in a new folder may be those the group had.
-    if ((m_drawsForSaveAs || m_dirNumber.number != m_numberBeforeSaveAs) && m_dirNumber.number != 0 && project())
-        QDir(project()->file(Project::MainFile)->absolutePath()).rmdir(QString::number(m_dirNumber.number));
+    if ((m_drawsForSaveAs || m_dirNumber.number != m_numberBeforeSaveAs) && !directoryPath().isEmpty())
+        QDir().rmdir(directoryPath());
     m_dirNumber.number = m_numberBeforeSaveAs;
     m_written = WrittenRecords();
     for (const auto &[scheme, state] : before) {
