@@ -186,8 +186,13 @@ void GraphicsEdit::centreUnder(GraphicsItem *item, const QPoint &viewPoint)
     const QPointF before = item->pos();
     if (wanted != before) {
         item->setPos(wanted);
-        if (item->pos() != before)
+        if (item->pos() != before) {
+            // An item placed freely is not marked by the framework's move,
+            // and a save may have come between its paste and this move.
+            if (m_scene)
+                m_scene->setModified(true);
             item->transformChanged();
+        }
     }
 }
 

@@ -61,6 +61,10 @@ void GraphicsBorderPrimitive::stretchTo(const QPointF &scenePoint, Qt::KeyboardM
         return;
     updateInViews();
     setPoints(m_p1, point);
+    // A save made while the shape follows the mouse must not be the last
+    // word on it.
+    if (graphicsScene())
+        graphicsScene()->setModified(true);
     updateInViews();
 }
 

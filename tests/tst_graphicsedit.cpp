@@ -930,10 +930,13 @@ private slots:
         QVERIFY(!old->isSelected());
         QCOMPARE(v.carriedItems(), QList<GraphicsItem *>{text});
         QCOMPARE(v.editMode(), 30);
-        // A text is placed freely: its centre comes under the mouse exactly.
+        // A text is placed freely: its centre comes under the mouse exactly,
+        // and a save made before the move does not keep the sheet unchanged.
+        m_scene->setModified(false);
         const QPoint target = viewPoint(v, QPointF(700, 700));
         moveMouse(v.viewport(), target);
         QCOMPARE(text->pos(), v.mapToScene(target));
+        QVERIFY(m_scene->isModified());
 
         // The picture command offers the sheet's picture dialog; cancelled,
         // it inserts nothing.
