@@ -451,8 +451,10 @@ void GraphicsEdit::grabPixmap()
     if (!CHECK_PTR(m_scene))
         return;
     const QList<GraphicsItem *> items = m_scene->selectedGraphicsItems();
-    if (!CHECK(!items.isEmpty()))
+    if (items.isEmpty()) {
+        updateSelectionActions(items);
         return;
+    }
     const QRectF area = sceneArea(items).normalized();
     if (!CHECK(area.isValid()))
         return;
@@ -582,8 +584,12 @@ void GraphicsEdit::property()
     if (!CHECK_PTR(m_scene))
         return;
     const QList<GraphicsItem *> items = m_scene->selectedGraphicsItems();
-    if (!CHECK(items.size() == 1))
+    // A selection changed behind the view (a page rebuilt, an item found)
+    // leaves the commands as they were: they follow it now, and do nothing.
+    if (items.size() != 1) {
+        updateSelectionActions(items);
         return;
+    }
     items.first()->showDialog();
 }
 
