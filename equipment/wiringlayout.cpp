@@ -89,6 +89,12 @@ GraphicsEdit *WiringLayout::createEdit(QList<QAction *> *actions)
     return edit;
 }
 
+bool WiringLayout::hasDialog(int type) const
+{
+    const PrimitiveItemType *row = primitiveType(type);
+    return row && row->createDialog;
+}
+
 QString WiringLayout::sheetName() const
 {
     const QString frame = m_frame ? m_frame->address().numberText(0) : QString();

@@ -66,6 +66,9 @@ public:
     void setNoteSource(std::function<QString()> source);
 
     GraphicsEdit *createEdit(QList<QAction *> *actions) override;
+    // Only the user's drawings have dialogs here: a double click on a
+    // generated picture opens nothing.
+    bool hasDialog(int type) const override;
     // "F ", the frame's designation, "_" and the sheet number.
     QString sheetName() const;
     // The sheet name, marked while the page is modified.

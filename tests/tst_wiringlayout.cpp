@@ -21,6 +21,7 @@
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
 #include "equipment/wiringcontainertable.h"
+#include "graphics/graphicsedit.h"
 #include "equipment/wiringedit.h"
 #include "equipment/wiringlayout.h"
 #include "graphics/graphicstext.h"
@@ -344,6 +345,16 @@ private slots:
             QCOMPARE(containers[i]->kind(), i == 1 || i == 8 ? 10 : 11);
             QCOMPARE(containers[i]->pos(), QPointF(300 + 3744 - i * 468, 100 + 70));
         }
+        // A double click on a generated picture opens nothing and says
+        // nothing.
+        w.showGraphicsScene(*page);
+        auto *view = qobject_cast<GraphicsEdit *>(qobject_cast<QTabWidget *>(w.centralWidget())->currentWidget());
+        QVERIFY(view);
+        const QPointF centre = containers[4]->sceneBoundingRect().center();
+        view->centerOn(centre);
+        QCOMPARE(view->sheetItemsAt(view->mapFromScene(centre)).value(0), containers[4]);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(centre));
+        QCOMPARE(rec.count(), 1);
         panel->buildWiring(log);
         QCOMPARE(panel->wiringPage(), page);
         // A board gone from its place leaves its picture empty, quietly.
