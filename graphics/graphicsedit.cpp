@@ -455,8 +455,9 @@ void GraphicsEdit::grabPixmap()
         updateSelectionActions(items);
         return;
     }
+    // A selection that covers nothing (an empty text) makes no picture.
     const QRectF area = sceneArea(items).normalized();
-    if (!CHECK(area.isValid()))
+    if (!area.isValid())
         return;
 
     // A pixel a scene unit, up to a picture of maxGrabPixels: the selection

@@ -5,6 +5,7 @@
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsedit.h"
+#include "graphics/graphicstext.h"
 #include "graphics/graphicspins.h"
 #include "graphics/graphicsscene.h"
 #include "model/datastream.h"
@@ -1049,8 +1050,13 @@ private slots:
         QVERIFY(big.width() * double(big.height()) <= GraphicsEdit::maxGrabPixels);
         QCOMPARE(qRound(10.0 * big.width() / big.height()), 20); // 12040 by 6030
 
-        // Nothing selected: no picture and no message.
+        // Nothing selected, or a text with nothing written: no picture and
+        // no message.
         m_scene->clearSelection();
+        v.grabPixmap();
+        auto *empty = new GraphicsText(m_scene.get(), nullptr);
+        QVERIFY(m_scene->addGraphicsItem(empty));
+        selectOnly(*m_scene, {static_cast<GraphicsItem *>(empty)});
         v.grabPixmap();
         QCOMPARE(recorder.count(), 0);
     }
