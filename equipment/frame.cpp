@@ -75,6 +75,9 @@ Frame::Frame(Project *project)
     m_treeItem = new FrameItem(this);
     if (CHECK_PTR(m_treeItem))
         m_treeItem->setIcons(QStringLiteral(":/images/frame.png"), QStringLiteral(":/images/frame.png"));
+    // Named from the start: a new frame given the number 0 keeps the
+    // address it has, and no change of it names the row.
+    updateTexts();
     m_layout = new FrameLayout(project, this);
     if (CHECK_PTR(m_layout)) {
         m_layout->setNumber(m_pageCounter);

@@ -330,6 +330,16 @@ private slots:
         QCOMPARE(int(frame->address().field(1)), 2);
         QCOMPARE(int(frame->address().field(2)), 3);
         QCOMPARE(w().enabledOf(contextIds()), QList<int>({54, 60, 61, 62, 64, 65}));
+        // Frame 0 of row 0 is named as a reopened project names it.
+        for (int id : {54, 60}) {
+            rec.handle([](QDialog *d) {
+                if (auto *group = qobject_cast<DlgPropFrameGroup *>(d)) group->numberSpin()->setValue(0);
+                if (auto *frame = qobject_cast<DlgPropFrame *>(d)) frame->numberSpin()->setValue(0);
+                pressOk(d);
+            });
+            w().a(id)->trigger();
+        }
+        QCOMPARE(p.equipment()->itemList().last()->itemList().value(0)->treeItem()->text(0), QString("Frame "));
 
         // The specification branches: their print commands act on a child
         // only; the property command is always there.
