@@ -333,8 +333,7 @@ private slots:
         // Frame 0 of row 0 is named as a reopened project names it.
         for (int id : {54, 60}) {
             rec.handle([](QDialog *d) {
-                if (auto *group = qobject_cast<DlgPropFrameGroup *>(d)) group->numberSpin()->setValue(0);
-                if (auto *frame = qobject_cast<DlgPropFrame *>(d)) frame->numberSpin()->setValue(0);
+                d->findChild<QSpinBox *>()->setValue(0);
                 pressOk(d);
             });
             w().a(id)->trigger();

@@ -21,7 +21,6 @@
 #include "equipment/place.h"
 #include "equipment/placecatalogue.h"
 #include "equipment/wiringcontainertable.h"
-#include "graphics/graphicsedit.h"
 #include "equipment/wiringedit.h"
 #include "equipment/wiringlayout.h"
 #include "graphics/graphicstext.h"
@@ -345,15 +344,13 @@ private slots:
             QCOMPARE(containers[i]->kind(), i == 1 || i == 8 ? 10 : 11);
             QCOMPARE(containers[i]->pos(), QPointF(300 + 3744 - i * 468, 100 + 70));
         }
-        // A double click on a generated picture opens nothing and says
-        // nothing.
+        // A double click on a generated picture opens nothing, says nothing.
         w.showGraphicsScene(*page);
         auto *view = qobject_cast<GraphicsEdit *>(qobject_cast<QTabWidget *>(w.centralWidget())->currentWidget());
-        QVERIFY(view);
-        const QPointF centre = containers[4]->sceneBoundingRect().center();
-        view->centerOn(centre);
-        QCOMPARE(view->sheetItemsAt(view->mapFromScene(centre)).value(0), containers[4]);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(centre));
+        view->centerOn(containers[4]->sceneBoundingRect().center());
+        const QPoint centre = view->mapFromScene(containers[4]->sceneBoundingRect().center());
+        QCOMPARE(view->sheetItemsAt(centre).value(0), containers[4]);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
         QCOMPARE(rec.count(), 1);
         panel->buildWiring(log);
         QCOMPARE(panel->wiringPage(), page);
