@@ -172,11 +172,11 @@ void setClampPanelObjWidgets(const QString &panelName, int stripType, QComboBox 
         return;
     bool ok = false;
     int m = -1;
+    // A name no address is read from (a pasted panel's "K12N21?", one
+    // written by hand) leaves the fields as they are.
     const Address address = parseClampPanelName(panelName, nullptr, &ok, &m);
-    if (!CHECK(ok))
-        return;
-    const int entry = model->findData(m);
-    if (!CHECK(entry >= 0))
+    const int entry = ok ? model->findData(m) : -1;
+    if (entry < 0)
         return;
     model->setCurrentIndex(entry);
     frame->setValue(address.number(0));

@@ -270,6 +270,13 @@ private slots:
         QVERIFY(editor.project()->createDevice(ClampPanelKind)->setName("12V51"));
         clamp->setClamp(clamp->clampIndex(), "12V51");
         QVERIFY(!clamp->obj() && clamp->wiringPin(0)->linkCapacity() == 0);
+        // A panel whose name gives no address (a pasted one) fills no field
+        // of the dialogs and says nothing.
+        QComboBox model, strip;
+        QSpinBox frame, place;
+        const int shown = rec.count();
+        setClampPanelObjWidgets("K12N21?", 0, &model, &frame, &place, &strip);
+        QCOMPARE(rec.count(), shown);
     }
 
     // Passages stand in the order they were placed, one block of rows
