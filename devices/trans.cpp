@@ -88,15 +88,6 @@ int Trans::positionCode() const
     return isTransType(index) ? transTypes[index].positionCode : -1;
 }
 
-void Trans::addressChanged()
-{
-    Device::addressChanged();
-    for (ObjItem *item : items()) {
-        if (GraphicsTrans *shown = transItem(item))
-            shown->updateFromObj();
-    }
-}
-
 const char *Trans::pinIndex(const char *name) const
 {
     const TransType *type = transType();

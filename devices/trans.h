@@ -35,8 +35,6 @@ public:
     // The type's position code, wherever the device stands; -1 without a
     // type.
     int positionCode() const override;
-    // After the device's place changed: the items' address line follows.
-    void addressChanged() override;
     // The catalogue's own string of the type's terminal of that name, or
     // null.
     const char *pinIndex(const char *name) const override;

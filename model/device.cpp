@@ -175,7 +175,9 @@ void Device::addressChanged()
         }
         if (renames)
             item->updatePinNames();
-        // The schemes show the new address.
+        // The schemes show the new address: the kinds that write it take
+        // its width again.
+        item->updateFromObj();
         if (PinOwner *shown = item->pinOwner())
             shown->repaintItem();
     }

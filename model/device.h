@@ -85,8 +85,8 @@ public:
     // The address of the place that holds the device; null when unplaced.
     virtual Address *address() const;
     // After the device's place or the place's address changed: unplaced
-    // devices lose their wire links, some kinds rename their pins, and the
-    // change is reported.
+    // devices lose their wire links, some kinds rename their pins, the
+    // items measure their texts again, and the change is reported.
     virtual void addressChanged();
     // 23 plus the address position for the kinds with positions; -1 for
     // the others and for unplaced devices.
