@@ -16,10 +16,12 @@
 #include "model/buildstamp.h"
 #include "model/check.h"
 #include "model/datastream.h"
+#include "model/displayflags.h"
 #include "model/filedialogs.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
+#include "schemes/schememenager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -468,7 +470,11 @@ GraphicsScene *MainWindow::schemeSceneOf(QWidget *widget) const
 void MainWindow::showDlgSettings()
 {
     DlgSettings dialog(this);
-    execModal(&dialog);
+    const bool bigNames = showBigDeviceNames;
+    // The names' font sets the items' extents: they follow at once.
+    if (execModal(&dialog) == QDialog::Accepted && bigNames != showBigDeviceNames && m_project
+        && m_project->schemes())
+        m_project->schemes()->measureItemsAgain();
 }
 
 void MainWindow::showDlgAbout()

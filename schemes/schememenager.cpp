@@ -1,8 +1,14 @@
 #include "schemes/schememenager.h"
 
+#include "devices/graphicsclamp.h"
+#include "devices/graphicscontact.h"
+#include "devices/graphicskeystaff.h"
+#include "devices/graphicstrans.h"
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/project.h"
+#include "schemes/graphicssource.h"
+#include "schemes/scheme.h"
 
 namespace {
 
@@ -142,6 +148,30 @@ bool SchemeMenager::hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) co
             return true;
     }
     return false;
+}
+
+void SchemeMenager::measureItemsAgain() const
+{
+    for (const SchemeGroup *group : items) {
+        for (Scheme *sheet : group ? group->itemList() : QList<Scheme *>()) {
+            for (GraphicsItem *item : sheet ? sheet->graphicsItems() : QList<GraphicsItem *>()) {
+                // A bound item measures from its object; the kinds that
+                // write their names in the settings' font measure them
+                // unbound too, as a load does.
+                auto *shown = dynamic_cast<GraphicsObjItem *>(item);
+                auto *contact = dynamic_cast<GraphicsContact *>(item);
+                const int type = item->type();
+                if (shown
+                    && (shown->obj() || type == GraphicsClamp::Type || type == GraphicsSource::Type
+                        || type == GraphicsTrans::Type || type == GraphicsKeystaff::Type
+                        || (contact && contact->contactKind() != -1)))
+                    shown->updateFromObj();
+            }
+            // The passage table's column is as wide as its font writes.
+            if (sheet)
+                sheet->layoutPassages();
+        }
+    }
 }
 
 void SchemeMenager::findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,

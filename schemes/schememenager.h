@@ -52,6 +52,10 @@ public:
     // Some group holds the scheme and the item stands on it (the project
     // check makes sure of it before it opens a message's item).
     bool hasGraphicsItem(GraphicsScene *scene, GraphicsItem *item) const;
+    // After the display settings changed: every item on the sheets that
+    // measures its texts in the settings' fonts measures them again, and
+    // the passage tables take their widths again, as a reopen would.
+    void measureItemsAgain() const;
     // SchemeGroup::findItems on every group, over every item.
     void findItems(const QString &text, QList<GraphicsItem *> &found, bool wholeName,
                    Qt::CaseSensitivity sensitivity, bool includeTexts) const;

@@ -12,10 +12,12 @@
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "model/buildstamp.h"
+#include "model/displayflags.h"
 #include "model/device.h"
 #include "model/file.h"
 #include "model/filedialogs.h"
 #include "model/project.h"
+#include "schemes/graphicssource.h"
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
@@ -320,6 +322,39 @@ private slots:
         QSettings s("R-LAY", "DlgSettings");
         QCOMPARE(s.value("hide_help").toBool(), true);
         hideHelp = false;
+    }
+
+    // Big device names take their room on the open sheets at once, as the
+    // project reopened from its files gives it.
+    void bigNamesTakeTheirRoomAtOnce()
+    {
+        QSettings("R-LAY", "DlgSettings").setValue("show_big_device_names", false);
+        ModalRecorder recorder;
+        MainWindow w;
+        newProject(w, recorder);
+        auto *group = new SchemeGroup(w.project());
+        w.project()->schemes()->appendItem(group);
+        auto *sheet = new Scheme(w.project());
+        group->appendItem(sheet);
+        auto *source = dynamic_cast<GraphicsObjItem *>(sheet->createItem(GraphicsSource::Type));
+        sheet->addGraphicsItem(source);
+        source->setOwnName("Feeder of the far bus");
+        source->updateFromObj();
+        const double small = source->boundingRect().width();
+        w.project()->setFileName(m_dir.filePath("big/plant.rlay"));
+        QVERIFY(QDir().mkpath(m_dir.filePath("big")) && w.project()->save());
+        recorder.handle([](QDialog *dialog) {
+            dialog->findChildren<QCheckBox *>().last()->setChecked(true);
+            dialog->findChildren<QPushButton *>().first()->click();
+        });
+        w.action(36)->trigger();
+        QVERIFY(showBigDeviceNames && source->boundingRect().width() > small);
+        Project reopened(nullptr, nullptr);
+        reopened.setFileName(w.project()->fileName());
+        QVERIFY(reopened.load());
+        QCOMPARE(reopened.schemes()->itemList()[0]->itemList()[0]->graphicsItems()[0]->boundingRect(),
+                 source->boundingRect());
+        showBigDeviceNames = false;
     }
 
     void exitClosesTheWindow()
