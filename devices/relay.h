@@ -30,6 +30,8 @@ public:
     const char *pinIndex(const char *name) const override;
     // The pins of every winding and every contact of the type.
     int pinCount() const override;
+    // A winding keeps a line for the address whatever it holds.
+    bool itemsMeasureAddress() const override { return false; }
 
     // Whether a further item may show the winding: one of the type's, not
     // shown by a bound item yet.

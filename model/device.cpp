@@ -177,7 +177,8 @@ void Device::addressChanged()
             item->updatePinNames();
         // The schemes show the new address: the kinds that write it take
         // its width again.
-        item->updateFromObj();
+        if (itemsMeasureAddress())
+            item->updateFromObj();
         if (PinOwner *shown = item->pinOwner())
             shown->repaintItem();
     }

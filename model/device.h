@@ -88,6 +88,9 @@ public:
     // devices lose their wire links, some kinds rename their pins, the
     // items measure their texts again, and the change is reported.
     virtual void addressChanged();
+    // Whether the items write the address where they measure their texts,
+    // and so measure again when it changes.
+    virtual bool itemsMeasureAddress() const { return true; }
     // 23 plus the address position for the kinds with positions; -1 for
     // the others and for unplaced devices.
     virtual int positionCode() const;
