@@ -160,12 +160,18 @@ void SchemeMenager::measureItemsAgain() const
                 // unbound too, as a load does.
                 auto *shown = dynamic_cast<GraphicsObjItem *>(item);
                 auto *contact = dynamic_cast<GraphicsContact *>(item);
+                auto *trans = dynamic_cast<GraphicsTrans *>(item);
                 const int type = item->type();
-                if (shown
-                    && (shown->obj() || type == GraphicsClamp::Type || type == GraphicsSource::Type
-                        || type == GraphicsTrans::Type || type == GraphicsKeystaff::Type
-                        || (contact && contact->contactKind() != -1)))
-                    shown->updateFromObj();
+                if (!shown
+                    || !(shown->obj() || type == GraphicsClamp::Type || type == GraphicsSource::Type || trans
+                         || type == GraphicsKeystaff::Type || (contact && contact->contactKind() != -1)))
+                    continue;
+                const double recorded = trans ? trans->textHeight() : 0;
+                shown->updateFromObj();
+                // The file records a transformer's text height: its sheet
+                // is written again.
+                if (trans && trans->textHeight() != recorded)
+                    sheet->setModified(true);
             }
             // The passage table's column is as wide as its font writes.
             if (sheet)

@@ -3,6 +3,7 @@
 #include "app/images.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "devices/graphicstrans.h"
 #include "equipment/cable.h"
 #include "equipment/equipmentlayout.h"
 #include "equipment/frameedit.h"
@@ -12,6 +13,7 @@
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "model/buildstamp.h"
+#include "model/datastream.h"
 #include "model/displayflags.h"
 #include "model/device.h"
 #include "model/file.h"
@@ -341,6 +343,11 @@ private slots:
         source->setOwnName("Feeder of the far bus");
         source->updateFromObj();
         const double small = source->boundingRect().width();
+        // A transformer's file records the height of its texts.
+        auto *trans = dynamic_cast<GraphicsTrans *>(sheet->createItem(GraphicsTrans::Type));
+        sheet->addGraphicsItem(trans);
+        trans->setOwnName("T1");
+        trans->updateFromObj();
         w.project()->setFileName(m_dir.filePath("big/plant.rlay"));
         QVERIFY(QDir().mkpath(m_dir.filePath("big")) && w.project()->save());
         recorder.handle([](QDialog *dialog) {
@@ -354,6 +361,11 @@ private slots:
         QVERIFY(reopened.load());
         QCOMPARE(reopened.schemes()->itemList()[0]->itemList()[0]->graphicsItems()[0]->boundingRect(),
                  source->boundingRect());
+        QVERIFY(w.project()->save());
+        QFile file(sheet->file().fileName());
+        QByteArray height;
+        DataStream(&height, QIODevice::WriteOnly) << trans->textHeight();
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains(height));
         showBigDeviceNames = false;
     }
 
