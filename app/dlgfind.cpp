@@ -381,10 +381,12 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
     if (auto *clamp = graphicsClampCast(item)) {
         const char *pinName = clamp->firstPinName();
         clamp->setClampName(pinName ? joinName(newName, pinName) : newName);
-        item->updateInViews();
-        return;
+    } else {
+        bound->setName(newName);
     }
-    bound->setName(newName);
+    // The sheet's file holds the name of an item of no object: it is
+    // written again whether or not the item found an object.
+    bound->setDocumentModified();
     item->updateInViews();
 }
 

@@ -620,6 +620,14 @@ private slots:
         d->findCombo()->lineEdit()->clear();
         click(d->replaceAllButton());
         QCOMPARE(boxTexts(s.rec), QStringList({"Need enter find text!"}));
+
+        // A contact of no relay keeps its name in its sheet's file.
+        plant.one->setModified(false);
+        type(d->findCombo(), "K9");
+        type(d->replaceCombo(), "K8");
+        click(d->replaceAllButton());
+        QCOMPARE(plant.k9->name(), QString("K8"));
+        QVERIFY(plant.one->isModified());
     }
 
     void findParents()
