@@ -876,12 +876,14 @@ private:
             return nullptr;
         }
         if (kind == DiodeKind || kind == ResistorKind) {
-            Scheme *sheet = someSheet();
-            const int type = QGraphicsItem::UserType + (kind == DiodeKind ? 410 : 407);
-            auto *item = static_cast<GraphicsObjItem *>(sheet->createItem(type));
-            sheet->addGraphicsItem(item);
-            item->setPos(somewhere(sheet));
-            device->appendItem(item);
+            // Shown on a sheet, when one is left.
+            if (Scheme *sheet = someSheet()) {
+                const int type = QGraphicsItem::UserType + (kind == DiodeKind ? 410 : 407);
+                auto *item = static_cast<GraphicsObjItem *>(sheet->createItem(type));
+                sheet->addGraphicsItem(item);
+                item->setPos(somewhere(sheet));
+                device->appendItem(item);
+            }
         }
         return device;
     }
@@ -1256,6 +1258,7 @@ private:
     QString editNet(int section)
     {
         Scheme *sheet = someSheet();
+        if (!sheet) return QString();
         if (section) {
             std::function<bool(GraphicsItem *)> wanted = [](GraphicsItem *item) {
                 return graphicsNetCast(item) != nullptr;
@@ -1411,6 +1414,7 @@ private:
     QString dragItems(int)
     {
         Scheme *sheet = someSheet();
+        if (!sheet) return QString();
         GraphicsEdit *view = open(sheet);
         QList<GraphicsItem *> items;
         for (GraphicsItem *item : sheet->graphicsItems())
