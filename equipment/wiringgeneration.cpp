@@ -746,9 +746,10 @@ void FrameLayout::createRelayCaseWiring(CheckLog &log)
                     break;
                 part->wiringPages().append(page);
             } else {
-                // The heating part before it lends its page.
+                // The heating part before it lends its page; one that a
+                // file leaves unflagged lends none, and nothing is drawn.
                 page = heatingPage;
-                if (listing || !LOG_CHECK_PTR(log, page))
+                if (listing || !page)
                     break;
             }
             double px = 660;

@@ -573,6 +573,25 @@ private slots:
         QCOMPARE(tree(frames[1]), QStringList({"01", "02 Cable", "03 Cable"}));
     }
 
+    // A relay case read with its left-side heating part flagged but not
+    // the heating part whose page it shares: no page to draw on, no error.
+    void leftSideHeatingWithoutItsPage()
+    {
+        TwoFrames f;
+        Frame *frame = newFrame(f.project, 1, 3, 10);
+        QByteArray bytes;
+        DataStream out(&bytes, QIODevice::WriteOnly), in(&bytes, QIODevice::ReadOnly);
+        GraphicsFramePart *part = frame->layout()->parts()[5];
+        part->saveData(out);
+        bytes[bytes.size() - 1] = 1;
+        in.setFormatIndex(DataStream::CurrentFormat);
+        part->loadData(in);
+        addCable(f.project, frame, f.a, 10);
+        QVERIFY(f.project.save());
+        QVERIFY(frame->buildWiringPages());
+        QCOMPARE(boxTexts(f.rec), QStringList());
+    }
+
     // Drawings read for a page the frame no longer makes fail the read,
     // never reaching past the pages made.
     void drawingsForAPageNoLongerMade()
