@@ -172,6 +172,21 @@ FrameGroup *DlgPropFrameGroup::execDialog(FrameGroup *group)
     return m_group;
 }
 
+void DlgPropFrameGroup::btnOkClick()
+{
+    // The row number is part of every frame code of the row: two rows of one
+    // number would give their frames one code, one address for two devices.
+    EquipmentMenager *equipment = m_project ? m_project->equipment() : nullptr;
+    const int number = m_number->value();
+    for (FrameGroup *other : equipment ? equipment->itemList() : QList<FrameGroup *>()) {
+        if (other && other != m_group && other->address().field(1) == number) {
+            showError(tr("A row with the number %1 already stands in the project!").arg(number));
+            return;
+        }
+    }
+    DlgProp::btnOkClick();
+}
+
 void DlgPropFrameGroup::loadFromObject()
 {
     if (!CHECK_PTR(m_group))

@@ -77,6 +77,9 @@ public:
     RLineEdit *commentEdit() const { return m_comment; }
     QCheckBox *sideOfLeftBox() const { return m_sideOfLeft; }
 
+protected slots:
+    void btnOkClick() override;
+
 private:
     Project *m_project;
     FrameGroup *m_group = nullptr;

@@ -108,13 +108,19 @@ private slots:
         w.action(0)->trigger();
         Project *p = w.project();
 
-        rec.handle([](QDialog *d) {
+        const auto rowDialog = [](QDialog *d) {
             qobject_cast<DlgPropFrameGroup *>(d)->numberSpin()->setValue(1);
             pressOk(d);
-        });
+        };
+        rec.handle(rowDialog);
         p->setCurrentItem(p->equipment()->treeItem());
         w.action(54)->trigger();
         FrameGroup *row = p->equipment()->itemList().first();
+        // A second row 1 is refused: its frames would take the first row's codes.
+        rec.handle(rowDialog);
+        w.action(54)->trigger();
+        QCOMPARE(p->equipment()->itemList().size(), 1);
+        QCOMPARE(rec.texts().last(), QString("A row with the number 1 already stands in the project!"));
         auto frameDialog = [](int number) {
             return [number](QDialog *d) {
                 auto *dialog = qobject_cast<DlgPropFrame *>(d);
