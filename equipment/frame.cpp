@@ -32,6 +32,7 @@
 #include <QSettings>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -566,6 +567,10 @@ QList<WiringPageItem *> Frame::listedPages() const
         if (row && row->isListedOnly())
             rows.append(row);
     }
+    // In the order the pages are made: the tree sorts its rows by text, so
+    // a frame of a hundred pages or more lists "100" before "11".
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const WiringPageItem *a, const WiringPageItem *b) { return a->number() < b->number(); });
     return rows;
 }
 

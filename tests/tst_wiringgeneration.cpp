@@ -573,6 +573,25 @@ private slots:
         QCOMPARE(tree(frames[1]), QStringList({"01", "02 Cable", "03 Cable"}));
     }
 
+    // A frame of a hundred pages or more, reopened: the tree sorts "100"
+    // before "11", and still a double click on a row opens its page at
+    // once, in that very row.
+    void aRowOfAHundredPagesOpensAtOnce()
+    {
+        TwoFrames f;
+        for (int i = 0; i < 100; ++i)
+            addCable(f.project, f.a, f.b, 101); // a page each
+        QVERIFY(f.project.save());
+        Project loaded(nullptr, nullptr);
+        QTreeWidgetItem *rows = f.reopen(loaded).value(0)->treeItem();
+        QVERIFY(rows && rows->childCount() > 100 && rows->child(10)->text(0).trimmed() == "100");
+        GraphicsScene *opened = nullptr;
+        connect(&loaded, &Project::showGraphicsScene, this, [&](GraphicsScene &scene) { opened = &scene; });
+        emit loaded.itemDoubleClicked(rows->child(10), 0);
+        QVERIFY(opened && opened->sceneItem() == rows->child(10));
+        QCOMPARE(static_cast<WiringLayout *>(opened)->number(), 100);
+    }
+
     // A relay case read with its left-side heating part flagged but not
     // the heating part whose page it shares: no page to draw on, no error.
     void leftSideHeatingWithoutItsPage()
