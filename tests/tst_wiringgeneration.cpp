@@ -575,21 +575,34 @@ private slots:
 
     // A frame of a hundred pages or more, reopened: the tree sorts "100"
     // before "11", and still a double click on a row opens its page at
-    // once, in that very row.
+    // once, in that very row, and the texts drawn keep their pages.
     void aRowOfAHundredPagesOpensAtOnce()
     {
         TwoFrames f;
         for (int i = 0; i < 100; ++i)
             addCable(f.project, f.a, f.b, 101); // a page each
         QVERIFY(f.project.save());
+        WiringLayout *hundred = nullptr;
+        for (WiringLayout *shown : pages(f.a))
+            hundred = shown->number() == 100 ? shown : hundred;
+        QVERIFY(hundred);
+        drawText(hundred, "on 100");
+        drawText(pages(f.a).value(20), "on 21");
+        QVERIFY(f.project.save());
         Project loaded(nullptr, nullptr);
-        QTreeWidgetItem *rows = f.reopen(loaded).value(0)->treeItem();
+        const QList<Frame *> again = f.reopen(loaded);
+        // The second frame holds no drawings: its pages are only listed.
+        QTreeWidgetItem *rows = again.size() == 2 ? again[1]->treeItem() : nullptr;
         QVERIFY(rows && rows->childCount() > 100 && rows->child(10)->text(0).trimmed() == "100");
         GraphicsScene *opened = nullptr;
         connect(&loaded, &Project::showGraphicsScene, this, [&](GraphicsScene &scene) { opened = &scene; });
         emit loaded.itemDoubleClicked(rows->child(10), 0);
         QVERIFY(opened && opened->sceneItem() == rows->child(10));
         QCOMPARE(static_cast<WiringLayout *>(opened)->number(), 100);
+        QStringList shown = contents(again[0]), saved = contents(f.a);
+        shown.sort();
+        saved.sort();
+        QCOMPARE(shown, saved);
     }
 
     // A relay case read with its left-side heating part flagged but not
