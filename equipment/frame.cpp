@@ -549,6 +549,28 @@ QList<GraphicsScene *> Frame::pages() const
     return result;
 }
 
+void Frame::joinRows(const QList<QTreeWidgetItem *> &rows)
+{
+    if (rows.isEmpty() || !m_treeItem)
+        return;
+    m_treeItem->addChildren(rows);
+    for (int i = 1; i < m_treeItem->childCount(); ++i) {
+        if (!(*m_treeItem->child(i) < *m_treeItem->child(i - 1)))
+            continue;
+        // The tree sorts only the rows it shows; a load lists the pages
+        // before the frame's row joins it.
+        if (m_treeItem->treeWidget()) {
+            m_treeItem->sortChildren(0, Qt::AscendingOrder);
+        } else {
+            QList<QTreeWidgetItem *> all = m_treeItem->takeChildren();
+            std::stable_sort(all.begin(), all.end(),
+                             [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return *a < *b; });
+            m_treeItem->addChildren(all);
+        }
+        return;
+    }
+}
+
 QList<WiringPageItem *> Frame::listedPages() const
 {
     QList<WiringPageItem *> rows;

@@ -180,8 +180,12 @@ private:
     // The documents below the frame's row, in tree order; null for a page
     // only listed.
     QList<GraphicsScene *> pages() const;
-    // The rows of the pages only listed, in tree order.
+    // The rows of the pages only listed, in the order of their numbers.
     QList<WiringPageItem *> listedPages() const;
+    // Rows of pages join the frame's row, which stays sorted by their text,
+    // as a load leaves it: the equipment file holds the drawings of the
+    // pages in tree order, and "100" comes before "11".
+    void joinRows(const QList<QTreeWidgetItem *> &rows);
     void listWiringPage(int pageClass, const QString &name, int kind);
     // While the pages are built in place of the rows that listed them: the
     // next row, when it lists the page of the class, name and kind with the

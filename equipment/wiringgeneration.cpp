@@ -394,8 +394,7 @@ bool Frame::createWiringLayouts(CheckLog &log, bool build, bool holdRows)
                 rows.append(page->sceneItem());
         }
     }
-    if (!rows.isEmpty())
-        m_treeItem->addChildren(rows);
+    joinRows(rows);
     return ok;
 }
 
@@ -406,8 +405,7 @@ void Frame::joinMadeRows()
         if (m_treeItem && page && page->sceneItem())
             rows.append(page->sceneItem());
     }
-    if (!rows.isEmpty())
-        m_treeItem->addChildren(rows);
+    joinRows(rows);
 }
 
 bool Frame::buildWiringPages(bool showChecks)
@@ -472,7 +470,7 @@ bool Frame::buildWiringPages(bool showChecks)
         rows.reserve(made.size());
         for (WiringLayout *page : std::as_const(made))
             rows.append(page->sceneItem());
-        m_treeItem->addChildren(rows);
+        joinRows(rows);
         qDeleteAll(listed);
     }
     // Built as the project gives them, the pages hold no change of the

@@ -992,13 +992,25 @@ private:
     QString addCable(int core)
     {
         SpecificationManagerCable *list = project().specificationCable();
-        if (core) {
+        if (core == 1) {
             Cable *listed = pickFrom(list->cables().value(pickFrom(list->keys())));
             if (listed) listed->appendCore(new CableCore{"X", "Y", 0});
             return listed ? QString("a core more for cable %1").arg(listed->number()) : QString();
         }
         const quint32 from = someFrame()->address().packedFrameCode();
         const quint32 to = someFrame()->address().packedFrameCode();
+        if (core == 2) {
+            // A hundred cables of a page each, while no frame has as many pages: the tree lists "100" before "11".
+            for (Frame *frame : framesOf(project()))
+                if (frame->treeItem()->childCount() > 100) return QString();
+            for (int i = 0; i < 100; ++i) {
+                auto *cable = new Cable(0);
+                cable->setNumber(++m_names);
+                for (int c = 0; c < 101; ++c) cable->appendCore(new CableCore{QString("X%1").arg(c), "Y", qint32(c)});
+                list->addCable(quint64(from) << 32 | to, cable);
+            }
+            return QString("a hundred cables %1 -> %2").arg(from, 0, 16).arg(to, 0, 16);
+        }
         auto *cable = new Cable(pick(Cable::TypeCount));
         cable->setNumber(++m_names);
         const int cores = 1 + pick(qMin(120, qMax(1, Cable::typeCores(cable->type()))));
@@ -1766,7 +1778,8 @@ const QList<EditKind> EditSequence::kinds = {
     {"device", 30, 13, &E::placeDevice}, {"table", 30, 16, &E::placeDevice, 1},
     {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 10, &E::movePlaceItem},
     {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
-    {"core", 8, 4, &E::addCable, 1}, {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
+    {"core", 8, 4, &E::addCable, 1}, {"bundle", 1, 1, &E::addCable, 2},
+    {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
     {"clamp panels", 12, 7, &E::editFrame, 2}, {"distance", 20, 12, &E::editDistance},
     {"module", 20, 10, &E::editModule}, {"renumber module", 10, 1, &E::renumberModule},
     {"command", 50, 21, &E::editCommand}, {"text", 15, 9, &E::writeText}, {"rewrite text", 15, 6, &E::writeText, 1},
@@ -1778,7 +1791,7 @@ const QList<EditKind> EditSequence::kinds = {
     {"add sheet", 6, 3, &E::editSheet}, {"renumber sheet", 5, 3, &E::editSheet, 1},
     {"rename sheet", 8, 5, &E::editSheet, 2}, {"delete sheet", 8, 3, &E::deleteRow},
     {"paste sheets", 8, 3, &E::pasteRows}, {"add group", 6, 2, &E::editGroup},
-    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 6, &E::editGroup, 2},
+    {"renumber group", 4, 3, &E::editGroup, 1}, {"rename group", 6, 4, &E::editGroup, 2},
     {"delete group", 8, 3, &E::deleteRow, 1}, {"paste group", 6, 2, &E::pasteRows, 1}, {"print", 6, 4, &E::print},
     {"pdf", 4, 2, &E::print, 1}, {"save as", 5, 3, &E::saveAs}, {"look", 40, 14, &E::look},
     {"close tab", 20, 8, &E::closeTab}, {"mark place", 5, 3, &E::markPlace},
