@@ -554,7 +554,12 @@ void Frame::joinRows(const QList<QTreeWidgetItem *> &rows)
     if (rows.isEmpty() || !m_treeItem)
         return;
     m_treeItem->addChildren(rows);
-    for (int i = 1; i < m_treeItem->childCount(); ++i) {
+    sortRows();
+}
+
+void Frame::sortRows()
+{
+    for (int i = 1; m_treeItem && i < m_treeItem->childCount(); ++i) {
         if (!(*m_treeItem->child(i) < *m_treeItem->child(i - 1)))
             continue;
         // The tree sorts only the rows it shows; a load lists the pages

@@ -186,6 +186,8 @@ private:
     // as a load leaves it: the equipment file holds the drawings of the
     // pages in tree order, and "100" comes before "11".
     void joinRows(const QList<QTreeWidgetItem *> &rows);
+    // Sorts the frame's rows by their text, when they are not.
+    void sortRows();
     void listWiringPage(int pageClass, const QString &name, int kind);
     // While the pages are built in place of the rows that listed them: the
     // next row, when it lists the page of the class, name and kind with the

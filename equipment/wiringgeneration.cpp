@@ -455,6 +455,9 @@ bool Frame::buildWiringPages(bool showChecks)
         // made: its own row never joins the tree.
         for (int i = 0; i < made.size(); ++i)
             made[i]->adoptSceneItem(listed[i]);
+        // A list made before the frame's pages were numbered anew shows
+        // their new numbers now.
+        sortRows();
     } else {
         // The pages made follow the rows that listed them, which go: a page
         // that took one takes a row of its own.
