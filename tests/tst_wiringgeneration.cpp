@@ -597,6 +597,15 @@ private slots:
         Project again(nullptr, nullptr);
         const QList<Frame *> reread = f.reopen(again);
         QCOMPARE(contents(reread.value(0)) + contents(reread.value(1)), contents(frames[0]) + contents(frames[1]));
+        // Listed, then given a type of a short title block: the rows show the numbers of the pages built from 3,
+        // still in order.
+        Project fourth(nullptr, nullptr);
+        fourth.setFileName(f.dir.path() + "/elsewhere.rlay");
+        QVERIFY(fourth.load());
+        Frame *typed = fourth.equipment()->itemList().first()->itemList().value(1);
+        typed->setFrameType(39);
+        emit fourth.itemDoubleClicked(typed->treeItem()->child(50), 0);
+        QCOMPARE(tree(typed).mid(8, 4), QStringList({"10 Cable", "100 Cable", "101 Cable", "102 Cable"}));
     }
 
     // A relay case read with its left-side heating part flagged but not
