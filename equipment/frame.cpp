@@ -33,6 +33,8 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -549,31 +551,101 @@ QList<GraphicsScene *> Frame::pages() const
     return result;
 }
 
+namespace {
+
+// The sheet number a row of a frame shows; -1 for another row.
+int rowNumber(const QTreeWidgetItem *row)
+{
+    if (auto *listed = dynamic_cast<const WiringPageItem *>(row))
+        return listed->owner() ? listed->owner()->number() : listed->number();
+    auto *owned = dynamic_cast<const ProjectItemOwner<GraphicsScene> *>(row);
+    GraphicsScene *page = owned ? owned->owner() : nullptr;
+    return page ? page->number() : -1;
+}
+
+// Whether the row of sheet number a stands before that of b in the tree,
+// which sorts the rows by their texts, two digits at least: "100" comes
+// before "11".
+bool numberTextLess(int a, int b)
+{
+    const auto digits = [](int number) { return number < 100 ? 2 : number < 1000 ? 3 : 4; };
+    if (digits(a) == digits(b) && a < 10000 && b < 10000)
+        return a < b;
+    char x[16] = {};
+    char y[16] = {};
+    const auto text = [](int number, char *buffer) {
+        char *end = std::to_chars(buffer, buffer + 14, number).ptr;
+        if (end - buffer == 1) {
+            buffer[1] = buffer[0];
+            buffer[0] = '0';
+        }
+    };
+    text(a, x);
+    text(b, y);
+    return std::strcmp(x, y) < 0;
+}
+
+// The rows in tree order, by their numbers; false when a row shows none.
+bool sortByNumberText(QList<QTreeWidgetItem *> &rows)
+{
+    std::vector<std::pair<int, QTreeWidgetItem *>> numbered;
+    numbered.reserve(size_t(rows.size()));
+    bool inOrder = true;
+    for (QTreeWidgetItem *row : std::as_const(rows)) {
+        const int number = rowNumber(row);
+        if (number < 0)
+            return false;
+        inOrder = inOrder && (numbered.empty() || !numberTextLess(number, numbered.back().first));
+        numbered.emplace_back(number, row);
+    }
+    if (inOrder)
+        return true;
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [](const auto &a, const auto &b) { return numberTextLess(a.first, b.first); });
+    for (size_t i = 0; i < numbered.size(); ++i)
+        rows[qsizetype(i)] = numbered[i].second;
+    return true;
+}
+
+} // namespace
+
 void Frame::joinRows(const QList<QTreeWidgetItem *> &rows)
 {
     if (rows.isEmpty() || !m_treeItem)
         return;
-    m_treeItem->addChildren(rows);
+    // Put in order before they join, they mostly follow the rows there.
+    QList<QTreeWidgetItem *> sorted = rows;
+    sortByNumberText(sorted);
+    m_treeItem->addChildren(sorted);
     sortRows();
 }
 
 void Frame::sortRows()
 {
-    for (int i = 1; m_treeItem && i < m_treeItem->childCount(); ++i) {
-        if (!(*m_treeItem->child(i) < *m_treeItem->child(i - 1)))
-            continue;
-        // The tree sorts only the rows it shows; a load lists the pages
-        // before the frame's row joins it.
-        if (m_treeItem->treeWidget()) {
-            m_treeItem->sortChildren(0, Qt::AscendingOrder);
-        } else {
-            QList<QTreeWidgetItem *> all = m_treeItem->takeChildren();
-            std::stable_sort(all.begin(), all.end(),
-                             [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return *a < *b; });
-            m_treeItem->addChildren(all);
-        }
+    if (!m_treeItem)
+        return;
+    bool numbered = true;
+    bool inOrder = true;
+    for (int i = 0, last = -1; numbered && inOrder && i < m_treeItem->childCount(); ++i) {
+        const int number = rowNumber(m_treeItem->child(i));
+        numbered = number >= 0;
+        inOrder = last < 0 || !numberTextLess(number, last);
+        last = number;
+    }
+    if (numbered && inOrder)
+        return;
+    // The tree sorts only the rows it shows; a load lists the pages before
+    // the frame's row joins it.
+    if (m_treeItem->treeWidget()) {
+        m_treeItem->sortChildren(0, Qt::AscendingOrder);
         return;
     }
+    QList<QTreeWidgetItem *> all = m_treeItem->takeChildren();
+    if (!sortByNumberText(all)) {
+        std::stable_sort(all.begin(), all.end(),
+                         [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return *a < *b; });
+    }
+    m_treeItem->addChildren(all);
 }
 
 QList<WiringPageItem *> Frame::listedPages() const
