@@ -33,8 +33,6 @@
 #include <QSpinBox>
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -565,24 +563,24 @@ int rowNumber(const QTreeWidgetItem *row)
 
 // Whether the row of sheet number a stands before that of b in the tree,
 // which sorts the rows by their texts, two digits at least: "100" comes
-// before "11".
+// before "11", "10" before "100".
 bool numberTextLess(int a, int b)
 {
-    const auto digits = [](int number) { return number < 100 ? 2 : number < 1000 ? 3 : 4; };
-    if (digits(a) == digits(b) && a < 10000 && b < 10000)
-        return a < b;
-    char x[16] = {};
-    char y[16] = {};
-    const auto text = [](int number, char *buffer) {
-        char *end = std::to_chars(buffer, buffer + 14, number).ptr;
-        if (end - buffer == 1) {
-            buffer[1] = buffer[0];
-            buffer[0] = '0';
-        }
+    const auto digits = [](qint64 number) {
+        int count = 2;
+        for (qint64 power = 100; number >= power; power *= 10)
+            ++count;
+        return count;
     };
-    text(a, x);
-    text(b, y);
-    return std::strcmp(x, y) < 0;
+    // Texts of unequal length compare by their leading digits, the shorter
+    // first when it is the start of the other.
+    qint64 x = a;
+    qint64 y = b;
+    for (int i = digits(a); i < digits(b); ++i)
+        x *= 10;
+    for (int i = digits(b); i < digits(a); ++i)
+        y *= 10;
+    return x < y || (x == y && digits(a) < digits(b));
 }
 
 // The rows in tree order, by their numbers; false when a row shows none.
@@ -624,15 +622,13 @@ void Frame::sortRows()
 {
     if (!m_treeItem)
         return;
-    bool numbered = true;
-    bool inOrder = true;
-    for (int i = 0, last = -1; numbered && inOrder && i < m_treeItem->childCount(); ++i) {
-        const int number = rowNumber(m_treeItem->child(i));
-        numbered = number >= 0;
-        inOrder = last < 0 || !numberTextLess(number, last);
-        last = number;
-    }
-    if (numbered && inOrder)
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(m_treeItem->childCount());
+    for (int i = 0; i < m_treeItem->childCount(); ++i)
+        rows.append(m_treeItem->child(i));
+    QList<QTreeWidgetItem *> sorted = rows;
+    const bool numbered = sortByNumberText(sorted);
+    if (numbered && sorted == rows)
         return;
     // The tree sorts only the rows it shows; a load lists the pages before
     // the frame's row joins it.
@@ -640,12 +636,12 @@ void Frame::sortRows()
         m_treeItem->sortChildren(0, Qt::AscendingOrder);
         return;
     }
-    QList<QTreeWidgetItem *> all = m_treeItem->takeChildren();
-    if (!sortByNumberText(all)) {
-        std::stable_sort(all.begin(), all.end(),
+    m_treeItem->takeChildren();
+    if (!numbered) {
+        std::stable_sort(sorted.begin(), sorted.end(),
                          [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return *a < *b; });
     }
-    m_treeItem->addChildren(all);
+    m_treeItem->addChildren(sorted);
 }
 
 QList<WiringPageItem *> Frame::listedPages() const
