@@ -17,6 +17,7 @@
 #include "model/check.h"
 #include "model/datastream.h"
 #include "model/displayflags.h"
+#include "model/file.h"
 #include "model/filedialogs.h"
 #include "model/project.h"
 #include "schemes/scheme.h"
@@ -227,9 +228,14 @@ bool MainWindow::saveAsProject()
                                    tr("Project (*%1)").arg(QLatin1String(projectExtension)));
     if (name.isEmpty())
         return false;
-    // The file dialog of some desktops adds no extension of its own.
-    if (!name.endsWith(QLatin1String(projectExtension), Qt::CaseInsensitive))
+    // The file dialog of some desktops adds no extension of its own; the
+    // name it then gives was not the one it asked about replacing.
+    if (!name.endsWith(QLatin1String(projectExtension), Qt::CaseInsensitive)) {
         name += QLatin1String(projectExtension);
+        if (QFileInfo::exists(name) && !isSameFile(name, m_project->fileName())
+            && !askYesNo(tr("%1 already exists.\nDo you want to replace it?").arg(name)))
+            return false;
+    }
     // A failed one leaves the project as it was, and Save as it was.
     if (!m_project->saveAs(name)) {
         setActionEnabled(2, m_project->isModified());

@@ -570,10 +570,16 @@ QString Project::projectReadingSideFilesOf(const QString &path)
     const QString extension = QString::fromLatin1(fileExtensions[MainFile]);
     for (const QString &name : folder.entryList({QLatin1Char('*') + extension}, QDir::Files)) {
         const QFileInfo other(folder.filePath(name));
+        if (name == target.fileName())
+            continue;
+        // One named alike but for the letters of its extension reads the
+        // very side files the target's name gives.
+        if (other.completeBaseName() == base)
+            return other.absoluteFilePath();
         // Only a main file with a dot before its extension reads side files
         // named up to its first dot, and it reads them while it has none of
         // its own name.
-        if (name == target.fileName() || other.baseName() != base || other.completeBaseName() == base)
+        if (other.baseName() != base)
             continue;
         bool own = false;
         bool shared = false;

@@ -323,10 +323,11 @@ private:
     void eraseFromIndex(QHash<int, NameIndex>::iterator inner, qsizetype entry);
     void forgetOldIds(const Obj *obj);
     QString sideFilePath(int index, bool firstDot) const;
-    // Another project beside path whose side files, named up to the first
-    // dot of its main file as older projects have them, bear the names a
-    // project saved at path would write ("plant.v1.rlay" reads "plant.obj");
-    // empty when there is none.
+    // Another project beside path whose side files bear the names a project
+    // saved at path would write: one whose name differs only in the letters
+    // of its extension ("plant.RLAY" beside "plant.rlay"), or one whose side
+    // files are named up to the first dot of its main file as older projects
+    // have them ("plant.v1.rlay" reads "plant.obj"); empty when there is none.
     static QString projectReadingSideFilesOf(const QString &path);
     bool writeSideFile(int index, DataStream &stream);
     void writeMainFile(DataStream &stream);

@@ -1500,6 +1500,15 @@ private slots:
         QCOMPARE(snapshot(d).size(), 12);
         QVERIFY(QFile::exists(d + "/plant.v1.obj"));
         QVERIFY(QFile::exists(d + "/plant.v2.spc"));
+        {
+            // A name that differs only in the letters of its extension
+            // would write over plant.v1's side files.
+            Project other(nullptr, nullptr);
+            QVERIFY(!other.saveAs(d + "/plant.v1.RLAY"));
+            QCOMPARE(rec.count(), 1);
+            QCOMPARE(snapshot(d).size(), 12);
+            rec.clear();
+        }
         for (const QString &version : {QString("v1"), QString("v2")}) {
             Project p(nullptr, nullptr);
             QVERIFY(loadInto(p, d + "/plant." + version + ".rlay"));
