@@ -24,6 +24,7 @@
 #include "model/datastream.h"
 #include "model/itemmenagerbase.h"
 #include "model/project.h"
+#include "model/projectitemowner.h"
 #include "model/settingsnames.h"
 
 #include <QLabel>
@@ -111,6 +112,25 @@ void Frame::setComment(const QString &comment)
     m_comment = comment;
     if (m_treeItem)
         m_treeItem->setText(1, m_comment);
+}
+
+void Frame::refreshShownDocuments()
+{
+    QList<GraphicsScene *> scenes;
+    if (m_layout)
+        scenes.append(m_layout);
+    for (int i = 0; m_treeItem && i < m_treeItem->childCount(); ++i) {
+        auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(m_treeItem->child(i));
+        if (node && node->owner())
+            scenes.append(node->owner());
+    }
+    for (GraphicsScene *scene : std::as_const(scenes)) {
+        if (scene->views().isEmpty())
+            continue;
+        scene->update();
+        if (m_project)
+            m_project->emitNameChangedGraphicsScene(*scene);
+    }
 }
 
 void Frame::setFrameType(int type)
@@ -767,8 +787,9 @@ void loadClipboardGeometry(Frame *, DataStream &)
 {
 }
 
-void markChanged(Frame *)
+void markChanged(Frame *item)
 {
+    item->refreshShownDocuments();
 }
 
 } // namespace itemprotocol

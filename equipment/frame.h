@@ -72,6 +72,9 @@ public:
     void setAtrNumber(int number) { m_atrNumber = number; }
     QString comment() const { return m_comment; }
     void setComment(const QString &comment);
+    // The frame's layout and built pages shown in views take its number,
+    // ATR number and members as they now stand: tab names and title blocks.
+    void refreshShownDocuments();
     int pageCounter() const { return m_pageCounter; }
     // Whether the generation running now lists the pages without building
     // them.

@@ -477,7 +477,9 @@ void FrameLayout::updateAddresses()
     const Address address = frameAddress();
     for (GraphicsFramePart *part : std::as_const(m_parts))
         part->setAddress(address, 2);
-    if (project())
+    if (m_frame)
+        m_frame->refreshShownDocuments();
+    else if (project())
         project()->emitNameChangedGraphicsScene(*this);
 }
 

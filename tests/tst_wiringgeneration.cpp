@@ -3,6 +3,7 @@
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
 #include "equipment/equipmentmenager.h"
+#include "equipment/frame.h"
 #include "equipment/specificationmanagercable.h"
 #include "equipment/wiringlayout.h"
 #include "graphics/graphicstext.h"
@@ -25,6 +26,7 @@
 #include <QGraphicsView>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include "support/filesbelow.h"
 
@@ -755,6 +757,33 @@ private slots:
         QVERIFY(w.closeProject());
         QCOMPARE(w.dlgExplorerSources()->project(), nullptr);
         QVERIFY(!w.action(33)->isEnabled());
+    }
+
+    // A frame renumbered through its dialog: the tab of its open wiring
+    // page shows the new number at once.
+    void openPagesFollowTheFrameNumber()
+    {
+        ModalRecorder rec;
+        MainWindow w;
+        rec.handle([](QDialog *d) { buttonOf(d, "Ok")->click(); });
+        w.action(0)->trigger();
+        Project &p = *w.project();
+        Frame *a = newFrame(p, 1, 1, dcFrameType);
+        addCable(p, a, newFrame(p, 1, 2, dcFrameType), 10);
+        QTemporaryDir dir;
+        p.setFileName(dir.path() + "/plant.rlay");
+        QVERIFY(p.save());
+        p.doubleClickCurrentItem(a->treeItem()->child(a->treeItem()->childCount() - 1));
+        auto *tabs = qobject_cast<QTabWidget *>(w.centralWidget());
+        const QString before = tabs->tabText(tabs->currentIndex());
+        rec.handle([](QDialog *d) {
+            qobject_cast<DlgPropFrame *>(d)->numberSpin()->setValue(3);
+            buttonOf(d, "Ok")->click();
+        });
+        p.setCurrentItem(a->treeItem());
+        w.action(65)->trigger();
+        QVERIFY(before.startsWith("F 11_") && !before.startsWith("F 11_01"));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QString(before).replace("F 11_", "F 13_"));
     }
 };
 
