@@ -1,7 +1,8 @@
 #ifndef RLAY_EQUIPMENTSCHEMEEDIT_H
 #define RLAY_EQUIPMENTSCHEMEEDIT_H
 
-// The editor view of the equipment scheme. No item kind is inserted there.
+// The editor view of the equipment scheme. No item kind is inserted there,
+// and its drawing commands are off: the sheet keeps only the distances.
 
 #include "graphics/graphicsedit.h"
 

@@ -894,7 +894,11 @@ void DlgPropFrame::loadFromObject()
 {
     if (!CHECK_PTR(m_frame))
         return;
-    m_number->setValue(m_frame->address().field(2));
+    // A frame numbered beyond the range, as files may hold it, keeps its
+    // number unless the user changes it.
+    const int number = m_frame->address().field(2);
+    m_number->setMaximum(std::max(m_number->maximum(), number));
+    m_number->setValue(number);
     // A frame saved before it had a type keeps the remembered choice.
     if (m_frame->frameType() != -1) {
         const int typeIndex = m_frameType->findData(m_frame->frameType());

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 const int frameGroupItemActions[4] = {60, 61, 65, 62};
@@ -191,7 +193,10 @@ void DlgPropFrameGroup::loadFromObject()
 {
     if (!CHECK_PTR(m_group))
         return;
-    m_number->setValue(m_group->address().field(1));
+    // A number beyond the range keeps, as for frames.
+    const int number = m_group->address().field(1);
+    m_number->setMaximum(std::max(m_number->maximum(), number));
+    m_number->setValue(number);
     m_comment->setText(m_group->comment());
     m_sideOfLeft->setChecked(m_group->sideOfLeft());
 }

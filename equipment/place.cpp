@@ -345,6 +345,8 @@ void Place::setItem(GraphicsPlaceItem *item)
         if (!layout->isClosing())
             layout->setModified(true);
     }
+    // The place shows what it holds, or its help text once empty.
+    repaintContainer();
 }
 
 void Place::setCover(GraphicsPlaceItem *item, int state)

@@ -142,6 +142,16 @@ private slots:
         w.action(60)->trigger();
         QCOMPARE(row->itemList().size(), 1);
         QCOMPARE(rec.texts().last(), QString("A frame with the number 2 already stands in this row!"));
+        // One numbered beyond the dialog's range, as files may hold it, keeps its number through the dialog.
+        Address eight = frame->address();
+        eight.setField(2, 8);
+        frame->setAddressField(eight, 2);
+        rec.handle(pressOk);
+        p->setCurrentItem(frame->treeItem());
+        w.action(65)->trigger();
+        QCOMPARE(frame->address().field(2), 8);
+        eight.setField(2, 2);
+        frame->setAddressField(eight, 2);
 
         p->doubleClickCurrentItem(frame->treeItem());
         auto *edit = qobject_cast<FrameEdit *>(qobject_cast<QTabWidget *>(w.centralWidget())->currentWidget());
@@ -236,7 +246,7 @@ private slots:
         loaded.setEquipmentChanged();
         QVERIFY(loaded.save());
         QCOMPARE(sideFileContent(dir.path() + "/copy.eqm"), saved);
-        QCOMPARE(rec.texts().size(), 3);
+        QCOMPARE(rec.texts().size(), 4);
         // Given another model, the relay leaves the editor's scene wherever it stood.
         GraphicsPlaceItemDevice *relayItem = relay->placeItem();
         relay->setModelIndex(relay->modelIndex() == 0 ? 1 : 0);

@@ -1161,6 +1161,10 @@ private slots:
         QCOMPARE(frame.itemTypeForMode(111), textType);
         QCOMPARE(equipment.itemTypeForMode(111), -1);
         QCOMPARE(equipment.itemTypeForMode(115), -1);
+        equipment.setActive(true);
+        for (int id : {int(GraphicsEdit::ModeLine), int(GraphicsEdit::ModeEllipse), int(GraphicsEdit::ModeRect), 111, 115})
+            QVERIFY(!m_actions->list[id]->isEnabled());
+        equipment.setActive(false);
         QCOMPARE(wiring.itemTypeForMode(115), QGraphicsItem::UserType + 7);
 
         // With no scheme kind built into the registry its commands are off.
