@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
@@ -40,6 +42,22 @@ std::optional<LockInfo> lockInfo(const QString &path)
     return info;
 }
 
+// Where the file of this identity now stands among the files the process
+// holds open (a lock keeps its file open), found through the system's list
+// of them; empty where there is none, or no such list.
+QString openFileNow(quint64 device, quint64 inode)
+{
+    const QDir open(QStringLiteral("/proc/self/fd"));
+    for (const QString &entry : open.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = QFile::symLinkTarget(open.filePath(entry));
+        quint64 d = 0;
+        quint64 i = 0;
+        if (!target.isEmpty() && fileIdentity(target, &d, &i) && d == device && i == inode)
+            return target;
+    }
+    return QString();
+}
+
 // The locks this process holds.
 std::vector<const ProjectLock *> &heldLocks()
 {
@@ -59,9 +77,17 @@ ProjectLock::~ProjectLock()
     auto &held = heldLocks();
     held.erase(std::remove(held.begin(), held.end(), this), held.end());
     // Releasing removes whatever file stands under the lock's name: only
-    // this process's own file is removed.
-    if (m_lock && !ownFileStands())
+    // this process's own file is removed. One that went with its folder,
+    // renamed while the project was open, is removed where it now stands,
+    // so that it holds that project for nobody.
+    if (m_lock && !ownFileStands()) {
         abandon(std::move(m_lock));
+        const QString moved = m_held ? openFileNow(m_device, m_inode) : QString();
+        const std::optional<LockInfo> info = moved.isEmpty() ? std::nullopt : lockInfo(moved);
+        if (info && info->process == QCoreApplication::applicationPid()
+            && info->machine == QSysInfo::machineHostName())
+            QFile::remove(moved);
+    }
 }
 
 bool ProjectLock::ownFileStands() const

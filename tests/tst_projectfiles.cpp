@@ -1871,6 +1871,10 @@ private slots:
                 && made.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
         made.close();
         QVERIFY(!lockedBy(copied + "/cut.rlay"));
+        // Renamed once more, then saved elsewhere: the lock it took along goes too.
+        const QString renamed = f.dir + "-renamed-again";
+        QVERIFY(QDir().rename(copied, renamed) && p.saveAs(moved + "/plant-copy.rlay"));
+        QVERIFY(QFile::exists(renamed + "/plant-copy.rlay") && !QFile::exists(renamed + "/.plant-copy.rlay.lock"));
     }
 
     // A save killed at each step, by a program that is gone when a second
