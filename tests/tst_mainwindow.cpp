@@ -715,26 +715,19 @@ private slots:
         QVERIFY(!w.saveAsProject());
         QCOMPARE(w.project()->fileName(), dir.path() + "/plant.b.RLAY");
 
-        // The extension added to an answer without one names another
-        // project: it is replaced only when the user says so.
+        // An answer without extension naming another project replaces it only when the user says so.
         {
             Project other(nullptr, nullptr);
             other.setFileName(dir.path() + "/other.rlay");
-            QVERIFY(other.createDevice(RelayKind)->setName("K9") && other.save());
+            QVERIFY(other.save());
         }
-        const auto devices = [&] {
-            QFile f(dir.path() + "/other.obj");
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        const QByteArray kept = devices();
         recorder.clear();
         recorder.clickButton("&No");
-        files.answers << dir.path() + "/other" << dir.path() + "/other";
-        QVERIFY(!w.saveAsProject());
-        QCOMPARE(recorder.texts(), QStringList({dir.path() + "/other.rlay already exists.\nDo you want to replace it?"}));
-        QCOMPARE(devices(), kept);
         recorder.clickButton("&Yes");
-        QVERIFY(w.saveAsProject());
+        files.answers << dir.path() + "/other" << dir.path() + "/other";
+        QVERIFY(!w.saveAsProject() && w.saveAsProject());
+        const QString asked = dir.path() + "/other.rlay already exists.\nDo you want to replace it?";
+        QCOMPARE(recorder.texts(), QStringList(2, asked));
         QCOMPARE(w.project()->fileName(), dir.path() + "/other.rlay");
     }
 
