@@ -72,6 +72,10 @@ public:
     void setAtrNumber(int number) { m_atrNumber = number; }
     QString comment() const { return m_comment; }
     void setComment(const QString &comment);
+    // The pages of parts and panels that left, whose drawings the user kept
+    // at a save, listed again with those drawings alone: the user opens
+    // them and takes the drawings elsewhere.
+    void relistLeftPages();
     // The frame's layout and built pages shown in views take its number,
     // ATR number and members as they now stand: tab names and title blocks.
     void refreshShownDocuments();

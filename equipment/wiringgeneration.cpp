@@ -496,6 +496,25 @@ void Frame::dropWiringPages()
     resetPageCounter();
 }
 
+void Frame::relistLeftPages()
+{
+    if (!m_layout)
+        return;
+    QList<QTreeWidgetItem *> rows;
+    for (const auto &entry : std::as_const(m_layout->leftPages())) {
+        GraphicsScene *page = entry.second;
+        // What the generation drew there stood for the parts that left.
+        const QList<GraphicsItem *> items = page->graphicsItems();
+        for (GraphicsItem *item : items) {
+            if (!isUserItem(item))
+                page->removeGraphicsItem(item);
+        }
+        if (QTreeWidgetItem *row = page->sceneItem(); row && !row->parent())
+            rows.append(row);
+    }
+    joinRows(rows);
+}
+
 void Frame::resetPageCounter()
 {
     m_pageCounter = m_layout ? m_layout->number() : 1;
@@ -1565,6 +1584,7 @@ bool EquipmentMenager::rebuildWiringLayouts()
             }
             givePages(entry.frame->layout(), entry.former);
             entry.frame->restorePageCounter(entry.pageCounter);
+            entry.frame->relistLeftPages();
         }
         for (Frame *frame : std::as_const(due))
             frame->layout()->setWiringChanged();

@@ -547,6 +547,8 @@ private slots:
                 frame->layout()->removeGraphicsItem(panel);
             f.rec.clickButton("&No");
             QCOMPARE(f.project.save(), kept);
+            // Kept at No, the page of the panel gone is listed again, with the drawing alone.
+            QVERIFY(kept || contents(frame).contains("F 13_02|P01|north wall"));
             f.rec.clickButton("&Yes");
             QVERIFY(f.project.save());
             QCOMPARE(contents(frame).join(' ').contains("north wall"), kept);
