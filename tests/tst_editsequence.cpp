@@ -608,15 +608,24 @@ private:
         return command(id, answer) ? edit : QString();
     }
 
-    // Save or Save as, a question whether to lose drawings left without a page answered Yes: what the boxes said.
+    // Save or Save as, a question whether to lose drawings left without a page answered Yes (Save first answers
+    // No, keeping them, as the user may): what the boxes said.
     QStringList save(int id)
     {
         clockNow = clockNow.addSecs(1);
         m_dates << clockNow;
+        QStringList texts;
+        if (id == 2) {
+            ModalRecorder keep;
+            keep.clickButton("&No");
+            action(id)->trigger();
+            texts = keep.texts();
+            if (!action(id)->isEnabled()) return texts;
+        }
         ModalRecorder answers;
         answers.clickButton("&Yes");
         action(id)->trigger();
-        return answers.texts();
+        return texts + answers.texts();
     }
 
     // The sheet shown in its tab, opened from its row.
