@@ -324,6 +324,11 @@ void GraphicsEdit::cut()
     if (!m_scene->hasSelection())
         return;
     copy();
+    // What a paste cannot bring back (a frame's panels and devices) stays.
+    for (GraphicsItem *item : m_scene->selectedGraphicsItems()) {
+        if (!pastes(item->type()))
+            item->setSelected(false);
+    }
     del();
 }
 

@@ -1232,6 +1232,10 @@ private slots:
         QCOMPARE(recorder.count(), 0);
         frame.paste();
         QCOMPARE(m_scene->graphicsItems().size(), 3);
+        // Cut leaves what a paste cannot bring back.
+        selectOnly(*m_scene, {device, text});
+        frame.cut();
+        QVERIFY(m_scene->graphicsItems().size() == 2 && m_scene->graphicsItems().contains(device));
     }
 
     void wiringViewCopiesUnderTheEmptyFormat()
