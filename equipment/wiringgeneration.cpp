@@ -1550,7 +1550,6 @@ bool EquipmentMenager::rebuildWiringLayouts()
             entry.frame = nullptr;
             continue;
         }
-        entry.frame->joinMadeRows();
         for (const auto &[page, key] : keyedPages(fresh, entry.frame)) {
             freshPages.append(page);
             if (!made.contains(key))
@@ -1578,6 +1577,8 @@ bool EquipmentMenager::rebuildWiringLayouts()
         // were, or to its pages listed, and stays due.
         for (Rebuilt &entry : rebuilt) {
             entry.frame->dropWiringPages();
+            // The pages made are gone: none of their rows joins.
+            entry.frame->joinMadeRows();
             if (entry.former.isEmpty()) {
                 entry.frame->createWiringLayouts(m_generationLog, false);
                 continue;
@@ -1593,6 +1594,10 @@ bool EquipmentMenager::rebuildWiringLayouts()
         m_rebuildAll = all;
         return false;
     }
+    // The rows of the pages made join the tree once the question, if any,
+    // is answered: while it is shown, the tree lists the pages as they were.
+    for (Rebuilt &entry : rebuilt)
+        entry.frame->joinMadeRows();
 
     // The drawings and the views go over. The equipment file follows when
     // a drawing is lost or lands on a page of another place.
