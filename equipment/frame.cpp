@@ -24,7 +24,6 @@
 #include "model/datastream.h"
 #include "model/itemmenagerbase.h"
 #include "model/project.h"
-#include "model/projectitemowner.h"
 #include "model/settingsnames.h"
 
 #include <QLabel>
@@ -116,16 +115,9 @@ void Frame::setComment(const QString &comment)
 
 void Frame::refreshShownDocuments()
 {
-    QList<GraphicsScene *> scenes;
-    if (m_layout)
-        scenes.append(m_layout);
-    for (int i = 0; m_treeItem && i < m_treeItem->childCount(); ++i) {
-        auto *node = dynamic_cast<ProjectItemOwner<GraphicsScene> *>(m_treeItem->child(i));
-        if (node && node->owner())
-            scenes.append(node->owner());
-    }
-    for (GraphicsScene *scene : std::as_const(scenes)) {
-        if (scene->views().isEmpty())
+    // The layout's row is the first of the frame's.
+    for (GraphicsScene *scene : pages()) {
+        if (!scene || scene->views().isEmpty())
             continue;
         scene->update();
         if (m_project)

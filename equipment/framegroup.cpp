@@ -193,7 +193,8 @@ void DlgPropFrameGroup::loadFromObject()
 {
     if (!CHECK_PTR(m_group))
         return;
-    // A number beyond the range keeps, as for frames.
+    // A number beyond the range stays unless the user changes it, as for
+    // frames.
     const int number = m_group->address().field(1);
     m_number->setMaximum(std::max(m_number->maximum(), number));
     m_number->setValue(number);

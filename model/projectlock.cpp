@@ -42,6 +42,12 @@ std::optional<LockInfo> lockInfo(const QString &path)
     return info;
 }
 
+// Whether the lock file names this very process.
+bool namesThisProcess(const LockInfo &info)
+{
+    return info.process == QCoreApplication::applicationPid() && info.machine == QSysInfo::machineHostName();
+}
+
 // Where the file of this identity now stands among the files the process
 // holds open (a lock keeps its file open), found through the system's list
 // of them; empty where there is none, or no such list.
@@ -84,8 +90,7 @@ ProjectLock::~ProjectLock()
         abandon(std::move(m_lock));
         const QString moved = m_held ? openFileNow(m_device, m_inode) : QString();
         const std::optional<LockInfo> info = moved.isEmpty() ? std::nullopt : lockInfo(moved);
-        if (info && info->process == QCoreApplication::applicationPid()
-            && info->machine == QSysInfo::machineHostName())
+        if (info && namesThisProcess(*info))
             QFile::remove(moved);
     }
 }
@@ -159,8 +164,7 @@ bool ProjectLock::strayFile() const
     // while the project was open, is not the file of a lock it holds there.
     quint64 device = 0;
     quint64 inode = 0;
-    if (info->process != QCoreApplication::applicationPid() || info->machine != QSysInfo::machineHostName()
-        || !fileIdentity(path, &device, &inode))
+    if (!namesThisProcess(*info) || !fileIdentity(path, &device, &inode))
         return false;
     return std::none_of(heldLocks().cbegin(), heldLocks().cend(), [&](const ProjectLock *lock) {
         return lock->m_device == device && lock->m_inode == inode && lock->ownFileStands();
