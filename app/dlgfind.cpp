@@ -182,7 +182,24 @@ DlgFind::Match DlgFind::matchOf(GraphicsItem *item) const
     match.item = item;
     match.address = item;
     match.sheetIndex = item->sheetIndex();
+    searchedName(item, &match.name);
     return match;
+}
+
+bool DlgFind::searchedName(GraphicsItem *item, QString *name)
+{
+    if (GraphicsObjItem *bound = boundItem(item)) {
+        *name = bound->name();
+        return true;
+    }
+    if (item->type() == textType) {
+        auto *text = dynamic_cast<GraphicsText *>(item);
+        if (!CHECK_PTR(text))
+            return false;
+        *name = text->text();
+        return true;
+    }
+    return CHECK(false);
 }
 
 void DlgFind::startSearch()
@@ -294,23 +311,14 @@ void DlgFind::replace(bool checkFindText)
     GraphicsItem *item = m_hasCurrent ? liveItem(m_current) : nullptr;
     if (item && item->isSelected() && CHECK(!m_project.isNull())) {
         QString name;
-        bool known = true;
-        if (GraphicsObjItem *bound = boundItem(item)) {
-            name = bound->name();
-        } else if (item->type() == textType) {
-            auto *text = dynamic_cast<GraphicsText *>(item);
-            known = CHECK_PTR(text);
-            if (text)
-                name = text->text();
-        } else {
-            known = CHECK(false);
-        }
-        if (!known)
+        if (!searchedName(item, &name))
             return;
         const Qt::CaseSensitivity sensitivity = m_storedMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
         const int at = name.indexOf(m_storedFind, 0, sensitivity);
-        // A name that no longer holds the text (renamed meanwhile) is left.
-        if (at >= 0 && !m_storedFind.isEmpty()) {
+        // A name renamed since the search is left: a contact whose relay
+        // the rename of its winding renamed already reads the new name, and
+        // would take the replacement twice and lose its relay.
+        if (at >= 0 && !m_storedFind.isEmpty() && name == m_current.name) {
             // The replacement as it stands now: a user types it after the
             // match is shown as well as before the search.
             const QString replacement = replaceText();

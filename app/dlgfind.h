@@ -81,6 +81,8 @@ private:
         GraphicsItem *item = nullptr;
         const GraphicsItem *address = nullptr;
         quint64 sheetIndex = 0;
+        // The name (or text) the item had when found.
+        QString name;
     };
     // Spans one user action: the items of each sheet visited are gathered
     // once for the whole action (a "Replace All" stays linear) and dropped
@@ -92,6 +94,9 @@ private:
     bool settingsDiffer() const;
     void startSearch();
     Match matchOf(GraphicsItem *item) const;
+    // The name a search reads of a bound item, the text of a text item;
+    // false for any other item.
+    static bool searchedName(GraphicsItem *item, QString *name);
     // The match's item when it still stands on its sheet in the project.
     GraphicsItem *liveItem(const Match &match);
     void findNext();
