@@ -299,6 +299,9 @@ void MainWindow::showGraphicsScene(GraphicsScene &scene, GraphicsItem *item)
         connect(view, &GraphicsEdit::cursorPosChanged, this, &MainWindow::setCursorPos);
     }
     m_tabWidget->setCurrentWidget(view);
+    // What stands selected on the sheet (an item found or carried before
+    // the view opened) can be cut, copied or deleted at once.
+    view->updateSelectionActions(scene.selectedGraphicsItems());
     if (item)
         view->ensureVisible(item->sceneBoundingRect(), 50, 50);
     if (m_tabWidget->count() == 1)
@@ -342,6 +345,11 @@ void MainWindow::propertyProject()
     // The cable types in use are saved with the cable specification.
     m_project->setSpecificationCableChanged();
     setActionEnabled(2, true);
+    // The title blocks of the open sheets show the new texts and language.
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        if (auto *view = qobject_cast<QGraphicsView *>(m_tabWidget->widget(i)))
+            view->viewport()->update();
+    }
 }
 
 bool MainWindow::closeProject()

@@ -310,6 +310,8 @@ private slots:
         QCOMPARE(tabs(s.w)->count(), 1);
         QCOMPARE(currentView(s.w)->graphicsScene(), plant.one);
         QVERIFY(shownInView(currentView(s.w), plant.k1));
+        // The item found in the view it opened can be cut at once.
+        QVERIFY(s.w.action(13)->isEnabled());
 
         click(d->findButton());
         QCOMPARE(d->currentItem(), plant.k1Contact);
@@ -456,7 +458,7 @@ private slots:
         Obj *relay = plant.k1->obj();
         QVERIFY(relay);
         type(d->findCombo(), "K1");
-        type(d->replaceCombo(), "KL1");
+        type(d->replaceCombo(), "A1-K1");
         click(d->wholeWordBox());
 
         // Replace with nothing shown yet only finds the first match.
@@ -465,24 +467,25 @@ private slots:
         QCOMPARE(relay->name(), QString("K1"));
 
         click(d->replaceButton());
-        QCOMPARE(relay->name(), QString("KL1"));
-        QCOMPARE(plant.k1->windingName(), QString("KL1"));
-        QCOMPARE(plant.k1->GraphicsObjItem::name(), QString("KL1"));
-        QCOMPARE(p.findObj(RelayKind, "KL1"), relay);
-        QCOMPARE(p.findObj(RelayWindingKind, "KL1"), plant.k1->ownObj());
+        QCOMPARE(relay->name(), QString("A1-K1"));
+        QCOMPARE(plant.k1->windingName(), QString("A1-K1"));
+        QCOMPARE(plant.k1->GraphicsObjItem::name(), QString("A1-K1"));
+        QCOMPARE(p.findObj(RelayKind, "A1-K1"), relay);
+        QCOMPARE(p.findObj(RelayWindingKind, "A1-K1"), plant.k1->ownObj());
         QCOMPARE(p.findObj(RelayKind, "K1"), nullptr);
         QCOMPARE(p.findObj(RelayWindingKind, "K1"), nullptr);
         // The contact bound to the winding bears the new name and stays.
-        QCOMPARE(plant.k1Contact->name(), QString("KL1"));
+        QCOMPARE(plant.k1Contact->name(), QString("A1-K1"));
         QCOMPARE(plant.k1Contact->windingItem(), plant.k1);
         // The next match is shown.
         QCOMPARE(d->currentItem(), plant.k1Contact);
 
-        // Its name no longer holds "K1": nothing to replace.
+        // Renamed with its relay since the search: it takes the text no
+        // second time, though its name still holds it.
         click(d->replaceButton());
-        QCOMPARE(plant.k1Contact->name(), QString("KL1"));
+        QCOMPARE(plant.k1Contact->name(), QString("A1-K1"));
         QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
-        QCOMPARE(comboTexts(d->replaceCombo()), QStringList({"KL1"}));
+        QCOMPARE(comboTexts(d->replaceCombo()), QStringList({"A1-K1"}));
     }
 
     void replaceTakesTheFirstOccurrence()
@@ -597,18 +600,18 @@ private slots:
         Project &p = *s.w.project();
         Obj *relay = plant.k12->obj();
         type(d->findCombo(), "K12");
-        type(d->replaceCombo(), "K20");
+        type(d->replaceCombo(), "K12.1");
         click(d->findInTextBox());
         plant.two->setModified(false);
 
         click(d->replaceAllButton());
         QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
-        QCOMPARE(relay->name(), QString("K20"));
-        QCOMPARE(plant.k12->windingName(), QString("K20"));
-        QCOMPARE(p.findObj(RelayKind, "K20"), relay);
-        QCOMPARE(plant.k12Contact->name(), QString("K20"));
+        QCOMPARE(relay->name(), QString("K12.1"));
+        QCOMPARE(plant.k12->windingName(), QString("K12.1"));
+        QCOMPARE(p.findObj(RelayKind, "K12.1"), relay);
+        QCOMPARE(plant.k12Contact->name(), QString("K12.1"));
         QCOMPARE(plant.k12Contact->windingItem(), plant.k12);
-        QCOMPARE(plant.hint->text(), QString("see K20"));
+        QCOMPARE(plant.hint->text(), QString("see K12.1"));
         QVERIFY(plant.two->isModified());
         // Nothing else changed.
         QCOMPARE(plant.k1->GraphicsObjItem::name(), QString("K1"));
