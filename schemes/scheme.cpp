@@ -505,6 +505,12 @@ bool Scheme::loadItemsGeometry(DataStream &)
     return ok;
 }
 
+void Scheme::loadClipboardGeometry(DataStream &stream)
+{
+    GraphicsScene::loadClipboardGeometry(stream);
+    layoutPassages();
+}
+
 bool Scheme::updatePointers(bool windings)
 {
     // A snapshot shared with the sheet, read only: never copied.

@@ -111,6 +111,8 @@ public:
     // directory; empty when the record names none that may be read.
     QString recordedFilePath() const;
     bool loadItemsGeometry(DataStream &stream) override;
+    // A sheet pasted whole lays its passage table out as a loaded one does.
+    void loadClipboardGeometry(DataStream &stream) override;
     // With true the relay windings, with false every other item.
     bool updatePointers(bool windings) override;
     void forgetItem(GraphicsItem *item) override;

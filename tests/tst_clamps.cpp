@@ -27,6 +27,7 @@
 #include "support/filesbelow.h"
 #include "support/devicekindtests.h"
 #include "support/schemetestitems.h"
+#include "support/streambytes.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -299,6 +300,19 @@ private slots:
         QCOMPARE(first->clamps()[0]->pos(), QPointF(x, 80));
         QCOMPARE(first->clamps()[1]->pos(), QPointF(x, 120));
         QCOMPARE(third->clamps()[0]->pos(), QPointF(x, 200));
+
+        // The sheet copied and pasted whole lays its table out at once.
+        SchemeGroup *group = editor.project()->schemes()->itemList().first();
+        QVERIFY(group->pasteRecord(bytesOf([&](DataStream &s) {
+            s << qint32(11) << qint32(1);
+            sheet.saveClipboard(s);
+            sheet.saveClipboardGeometry(s);
+            s << qint32(-12);
+        })));
+        Scheme *twin = group->itemList().last();
+        QVERIFY(twin != &sheet);
+        QCOMPARE(twin->clampColumnWidth(), sheet.clampColumnWidth());
+        QCOMPARE(itemsOf<GraphicsPassage>(*twin).at(2)->clamps()[0]->pos(), QPointF(x, 200));
 
         GraphicsClamp *gone = first->clamps()[0];
         sheet.removeGraphicsItem(first);
