@@ -69,7 +69,13 @@ void DlgPropContainerType::saveToItem(GraphicsItem *item)
     QTreeWidgetItem *row = selectedTreeItem(m_tree, choiceName());
     if (!row || !CHECK_PTR(container))
         return;
+    // A new type builds new places and leaves the place the container stood
+    // in; where the new type fits that place, it stands there again, as the
+    // user changed what stands there, not where.
+    Place *place = container->place();
     container->setContainerType(row->data(0, typeRole).toInt());
+    if (place && !container->place() && place->canDrop(container, place->sceneRect().center()))
+        place->putItem(container);
 }
 
 void DlgPropContainerType::btnOkClick()

@@ -164,6 +164,15 @@ private slots:
         QVERIFY(loaded.save());
         QCOMPARE(sideFileContent(dir.path() + "/copy.eqm"), bytes);
         QCOMPARE(boxTexts(rec).size(), 0);
+
+        // Another type that fits its place keeps the panel standing there.
+        Place *held = panel->place();
+        rec.answer(chooseType("Panel NSH"));
+        panel->showDialog();
+        QCOMPARE(panel->containerType(), nmshPanel + 7);
+        QCOMPARE(panel->place(), held);
+        QCOMPARE(held->item(), panel);
+        QCOMPARE(boxTexts(rec).size(), 0);
     }
 
     // A bus belongs to its type; a gone object takes its bus along.
