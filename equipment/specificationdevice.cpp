@@ -50,6 +50,22 @@ int Specification::groupNumber() const
     return -1;
 }
 
+bool Specification::saveItemsGeometry(DataStream &stream)
+{
+    const bool ok = GraphicsScene::saveItemsGeometry(stream);
+    if (ok)
+        setModified(false);
+    return ok;
+}
+
+bool Specification::loadItemsGeometry(DataStream &stream)
+{
+    const bool ok = GraphicsScene::loadItemsGeometry(stream);
+    if (ok)
+        setModified(false);
+    return ok;
+}
+
 QString Specification::frameText(quint32 code)
 {
     if ((code >> 16) >= quint32(frameKindCount))

@@ -27,6 +27,10 @@ public:
     // The text of the sheet's row in the project tree.
     QString displayName() const override;
     int groupNumber() const override;
+    // Written or read, the sheet matches its file: the next drawing on it
+    // marks its side file changed.
+    bool saveItemsGeometry(DataStream &stream) override;
+    bool loadItemsGeometry(DataStream &stream) override;
 
     // The text of a frame code as the tables head it; "?" for a code of no
     // known frame kind (painting reports nothing).

@@ -3,6 +3,7 @@
 #include "equipment/specificationmanagercable.h"
 #include "equipment/specificationmanagerdevice.h"
 #include "graphics/font.h"
+#include "graphics/graphicstext.h"
 #include "graphics/sceneitem.h"
 #include "model/project.h"
 #include "support/boundtestitems.h"
@@ -147,6 +148,21 @@ private slots:
         // Row 52 counts only in columns of the other page: 27 in all.
         const QStringList right = textsOf(devices[3]);
         QVERIFY(right.contains(QStringLiteral("27")) && right.contains(QStringLiteral("Total")));
+
+        // A text drawn on a page of either bill, after a save, is saved with it.
+        QVERIFY(project.save());
+        for (GraphicsScene *page : {static_cast<GraphicsScene *>(cables[1]), static_cast<GraphicsScene *>(devices[0])}) {
+            auto *text = new GraphicsText(page, nullptr);
+            text->setText(QStringLiteral("NOTE"));
+            QVERIFY(page->addGraphicsItem(text));
+            page->setModified(true);
+        }
+        QVERIFY(project.save());
+        Project again(nullptr, nullptr);
+        again.setFileName(project.fileName());
+        QVERIFY(again.load());
+        QCOMPARE(again.specificationCable()->itemList()[1]->graphicsItems().size(), 1);
+        QCOMPARE(again.specificationDevice()->itemList().first()->itemList()[0]->graphicsItems().size(), 1);
         QCOMPARE(rec.count(), 0);
     }
 };
