@@ -346,6 +346,11 @@ void MainWindow::propertyProject()
     m_project->setSpecificationCableChanged();
     setActionEnabled(2, true);
     // The title blocks of the open sheets show the new texts and language.
+    repaintOpenSheets();
+}
+
+void MainWindow::repaintOpenSheets()
+{
     for (int i = 0; i < m_tabWidget->count(); ++i) {
         if (auto *view = qobject_cast<QGraphicsView *>(m_tabWidget->widget(i)))
             view->viewport()->update();
@@ -438,7 +443,9 @@ void MainWindow::showDlgDistances()
         return;
     DlgDistances dialog(this, m_project);
     dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
-    execModal(&dialog);
+    // Open bills of cables show the lengths of the new table.
+    if (execModal(&dialog) == QDialog::Accepted)
+        repaintOpenSheets();
 }
 
 void MainWindow::showDlgFind()

@@ -84,6 +84,9 @@ private:
     // The sheet of a tab's view when that is a scheme editor, else none.
     GraphicsScene *schemeSceneOf(QWidget *widget) const;
     void setProjectTitle(const QString &name);
+    // Repaints the sheets shown in tabs, after a change they draw but that
+    // is not theirs (the project's texts, the table of distances).
+    void repaintOpenSheets();
 
     QTabWidget *m_tabWidget = nullptr;
     QPointF m_lastCursorPos;

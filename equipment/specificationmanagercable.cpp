@@ -41,8 +41,12 @@ void SpecificationManagerCable::changed()
 void SpecificationManagerCable::clickSpecProperty()
 {
     DlgPropSpecificationManagerCable dialog(project());
-    if (dialog.edit(m_atrNumber, m_comment))
-        changed();
+    if (!dialog.edit(m_atrNumber, m_comment))
+        return;
+    changed();
+    // The title blocks show the ATR number.
+    for (SpecificationCable *page : itemList())
+        page->update();
 }
 
 DlgPropSpecificationManagerCable::DlgPropSpecificationManagerCable(QWidget *parent)

@@ -57,8 +57,14 @@ void SpecificationManagerDevice::readItems(DataStream &stream)
 void SpecificationManagerDevice::clickSpecProperty()
 {
     DlgPropSpecificationManagerDevice dialog(project());
-    if (dialog.edit(m_atrNumber, m_comment))
-        changed();
+    if (!dialog.edit(m_atrNumber, m_comment))
+        return;
+    changed();
+    // The title blocks show the ATR number.
+    for (SpecificationGroupDevice *group : itemList()) {
+        for (SpecificationDevice *page : group->itemList())
+            page->update();
+    }
 }
 
 DlgPropSpecificationManagerDevice::DlgPropSpecificationManagerDevice(QWidget *parent)
