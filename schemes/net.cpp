@@ -277,7 +277,11 @@ bool GraphicsNet::onSameAxis(const QLineF &a, const QLineF &b)
     const bool aHorizontal = isHorizontal(a);
     if (aHorizontal != isHorizontal(b))
         return false;
-    return aHorizontal ? a.p1().y() == b.p1().y() : a.p1().x() == b.p1().x();
+    // Each line lies on the axis, not only leans towards it: a merge along
+    // a line that leans would slant the net that takes it.
+    if (aHorizontal)
+        return a.dy() == 0 && b.dy() == 0 && a.p1().y() == b.p1().y();
+    return a.dx() == 0 && b.dx() == 0 && a.p1().x() == b.p1().x();
 }
 
 QRectF GraphicsNet::wireRect() const

@@ -732,6 +732,12 @@ private slots:
         QVERIFY(soldered(d->pin(1), corner->pin(1)));
         QVERIFY(!corner->isSelected());
         QVERIFY(partnersMeet(scheme()));
+        // Moved on so far sideways that the line to it leans, the route
+        // keeps its right angles.
+        moveBy(d, QPointF(-120, 0));
+        for (GraphicsNet *net : nets(scheme()))
+            QVERIFY(end(net, 0).x() == end(net, 1).x() || end(net, 0).y() == end(net, 1).y());
+        QVERIFY(partnersMeet(scheme()));
         // A pin that is not the net's own is refused.
         QVERIFY(!wire->attachPin(d->pin(0), QPointF()));
         QCOMPARE(recorder.count(), 1);
