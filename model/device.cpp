@@ -247,6 +247,11 @@ bool Device::setModelIndex(int index)
         addressChanged();
     }
     modelIndexChanged();
+    // Every item draws the model's name or marks: the ones not edited too.
+    for (ObjItem *item : items()) {
+        if (PinOwner *shown = item->pinOwner())
+            shown->repaintItem();
+    }
     return true;
 }
 
