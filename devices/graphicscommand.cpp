@@ -89,13 +89,7 @@ void GraphicsCommand::setKind(int kind)
     Pin *right = pin(0);
     if (!right)
         return;
-    right->moveCenter(QPointF(symbolWidth(kind), 0));
-    // What is soldered to the right pin follows it, or lets go.
-    if (Pin *partner = right->partner()) {
-        auto *other = dynamic_cast<GraphicsPins *>(partner->owner());
-        if (!other || !other->attachPin(partner, other->mapFromScene(mapToScene(right->center()))))
-            right->unsolder();
-    }
+    movePinFollowed(right, QPointF(symbolWidth(kind), 0));
     update();
 }
 

@@ -48,7 +48,7 @@ void GraphicsPlughole::setPinSpacing(int spacing)
     prepareGeometryChange();
     m_pinSpacing = spacing;
     if (Pin *second = pin(1))
-        second->moveCenter(QPointF(spacing * 10.0, 0));
+        movePinFollowed(second, QPointF(spacing * 10.0, 0));
     updateFromObj();
 }
 

@@ -178,6 +178,18 @@ QRectF GraphicsPins::pinSceneRect(const Pin *pin) const
     return pin ? mapRectToScene(*pin) : QRectF();
 }
 
+void GraphicsPins::movePinFollowed(Pin *pin, const QPointF &centre)
+{
+    if (!CHECK_PTR(pin) || pinIndex(pin) < 0)
+        return;
+    pin->moveCenter(centre);
+    if (Pin *partner = pin->partner()) {
+        auto *other = dynamic_cast<GraphicsPins *>(partner->owner());
+        if (!other || !other->attachPin(partner, other->mapFromScene(mapToScene(centre))))
+            pin->unsolder();
+    }
+}
+
 void GraphicsPins::joinPinAtScene(Pin *pin)
 {
     if (!CHECK_PTR(pin) || !CHECK_PTR(graphicsScene()))

@@ -55,6 +55,9 @@ public:
     // The pin's rectangle on the sheet.
     QRectF pinSceneRect(const Pin *pin) const;
     void joinPinAtScene(Pin *pin);
+    // Moves one of the item's pins to a centre in item coordinates; what is
+    // soldered to it follows, or lets go.
+    void movePinFollowed(Pin *pin, const QPointF &centre);
     void updatePinContact(Pin *pin);
     // Joins every free pin, then the pins of the pinned children.
     void joinAllPins();

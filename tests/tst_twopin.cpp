@@ -25,6 +25,7 @@
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "model/file.h"
+#include "schemes/net.h"
 #include "schemes/scheme.h"
 #include "schemes/schemeedit.h"
 #include "schemes/schemegroup.h"
@@ -269,6 +270,19 @@ private slots:
             GraphicsTwoPin *item = makeItem(sheet, k, "X1");
             QCOMPARE(item->pin(1)->center(), QPointF(k.length, 0));
             QCOMPARE(pinNames(item), QStringList({"1", "2"}));
+            if (auto *plughole = dynamic_cast<GraphicsPlughole *>(item)) {
+                // The net on the second pin follows it to a new spacing.
+                auto *net = new GraphicsNet(&sheet);
+                sheet.addGraphicsItem(net);
+                net->setPosQuiet(QPointF(k.length, 0));
+                net->moveEnds(net->pin(0), QPointF(0, 0), net->pin(1), QPointF(0, 200));
+                item->pin(1)->solder(net->pin(0));
+                plughole->setPinSpacing(8);
+                const Pin *end = item->pin(1)->partner();
+                QVERIFY(end);
+                QCOMPARE(end->owner()->graphicsItem()->mapToScene(end->center()), item->mapToScene(item->pin(1)->center()));
+                plughole->setPinSpacing(4);
+            }
             Place *place = placeDevice(frame, item->twoPinDevice(), positionAddress(3));
             // The text column takes the address's width at once, as a
             // reopen measures it: measuring again changes nothing.
