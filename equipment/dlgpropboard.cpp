@@ -2,6 +2,7 @@
 
 #include "equipment/boardcatalogue.h"
 #include "equipment/graphicsplacecontainer.h"
+#include "equipment/place.h"
 #include "equipment/placecatalogue.h"
 #include "graphics/dlgpropgraphicsobjitem.h"
 #include "graphics/rtreewidget.h"
