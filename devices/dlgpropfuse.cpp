@@ -159,9 +159,9 @@ void DlgPropFuse::loadFromItem(GraphicsItem *graphics)
 
 void DlgPropFuse::btnOkClick()
 {
-    // A fuse that only this item shows and that keeps it must take it in
-    // its new role; otherwise the Ok is refused and nothing changes.
-    auto *fuse = dynamic_cast<Fuse *>(soleObjAfterOk(edName()->text().simplified()));
+    // The fuse the item shows after the Ok must take it in its new role;
+    // otherwise the Ok is refused and nothing changes.
+    auto *fuse = dynamic_cast<Fuse *>(objTakingItemAfterOk(edName()->text().simplified()));
     if (fuse && !fuse->acceptsRole(m_duplicateBox->isChecked(), m_roleButtons->checkedId() == 0, m_item)) {
         showError(tr("Fuse is busy!"));
         return;

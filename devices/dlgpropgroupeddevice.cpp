@@ -171,7 +171,7 @@ bool DlgPropGroupedDevice::btnChoiseClick(QTreeWidgetItem *row)
 
 void DlgPropGroupedDevice::btnOkClick()
 {
-    auto *device = dynamic_cast<GroupedDevice *>(soleObjAfterOk(edName()->text().simplified()));
+    auto *device = dynamic_cast<GroupedDevice *>(objTakingItemAfterOk(edName()->text().simplified()));
     const int form = m_kindCombo->currentIndex();
     const int wanted = m_spinNumber->value() - 1;
     if (device && device->groupFor(form, wanted, m_item) < 0) {

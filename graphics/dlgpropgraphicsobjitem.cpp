@@ -332,6 +332,19 @@ Obj *DlgPropGraphicsObjItem::soleObjAfterOk(const QString &name) const
     return !named || named == own ? own : nullptr;
 }
 
+Obj *DlgPropGraphicsObjItem::objTakingItemAfterOk(const QString &name) const
+{
+    if (Obj *own = soleObjAfterOk(name))
+        return own;
+    // An item that alone shows its object and goes to another one: were it
+    // refused there, its object would be gone with it and it left unbound.
+    Project *owner = project();
+    Obj *own = m_item ? m_item->obj() : nullptr;
+    if (!owner || !own || own->items().size() != 1)
+        return nullptr;
+    return owner->findObj(m_kind, name);
+}
+
 void DlgPropGraphicsObjItem::saveObjItem(GraphicsItem *graphics, bool renamePins)
 {
     auto *item = dynamic_cast<GraphicsObjItem *>(graphics);

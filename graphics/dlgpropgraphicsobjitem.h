@@ -138,6 +138,11 @@ protected:
     // leave it with no item: the kinds' dialogs refuse such an Ok, and a
     // refused Ok changes nothing.
     Obj *soleObjAfterOk(const QString &name) const;
+    // The object that must take the item in its form on Ok: the one of
+    // soleObjAfterOk, or, when the item alone shows its object and Ok names
+    // another, that other one (a refusal there would lose the item's own
+    // object and leave it unbound). Null for none of them.
+    Obj *objTakingItemAfterOk(const QString &name) const;
 
     RLineEdit *m_edName = nullptr;
     QLineEdit *m_edObjName = nullptr;

@@ -838,8 +838,9 @@ private slots:
 
     void refusedOkLeavesNoDeviceWithoutItem()
     {
-        // The only item of a device asks on Ok, under its name or a free
-        // one, for a form the device cannot take: nothing changes.
+        // The only item of a device asks on Ok, under its name, a free one
+        // or another device's, for a form the device cannot take: nothing
+        // changes.
         Scheme::registerItemTypes();
         const struct
         {
@@ -867,7 +868,10 @@ private slots:
             QVERIFY(sheet.addGraphicsItem(item));
             c.form(item);
             item->setName("D1");
-            for (const QString name : {"D1", "D2"}) {
+            // Another device of the name takes the form no more than D1.
+            auto *other = static_cast<Device *>(project.createDevice(c.kind));
+            QVERIFY(other->setName("D3") && other->setModelIndex(c.model));
+            for (const QString name : {"D1", "D2", "D3"}) {
                 std::unique_ptr<DlgPropGraphicsItem> dialog(sheet.createDialog(c.type));
                 rec.handle([&](QDialog *d) {
                     c.change(d);
@@ -877,7 +881,7 @@ private slots:
                 QCOMPARE(dialog->execDialog(item, c.type), nullptr);
                 QVERIFY(item->obj() == device && device->name() == "D1");
             }
-            QCOMPARE(rec.count(), 4);
+            QCOMPARE(rec.count(), 6);
         }
     }
 
