@@ -359,16 +359,6 @@ void DlgPropRelay::saveToItem(GraphicsItem *graphics)
     if (item->isRowsMirrored() && relayVariantPinCount(type, winding, variant) < 4)
         item->setRowsMirrored(false);
 
-    // The contacts leave the winding before it is renamed, so that they
-    // keep the name they were bound by; they look for their winding again
-    // below, as it is now.
-    const QList<ObjItem *> contacts = item->items();
-    for (auto it = contacts.crbegin(); it != contacts.crend(); ++it) {
-        auto *contact = dynamic_cast<GraphicsObjItem *>(*it);
-        if (CHECK_PTR(contact))
-            contact->detachObj(true);
-    }
-
     const QString windingName = m_edWindingName->text().simplified();
     if (item->windingName() != windingName)
         item->Obj::setName(windingName);
@@ -386,6 +376,15 @@ void DlgPropRelay::saveToItem(GraphicsItem *graphics)
     item->updateFromObj();
     item->update();
 
+    // The contacts, renamed with the winding, leave it and look for their
+    // winding again by name, as it now is (another type may hold their
+    // groups elsewhere).
+    const QList<ObjItem *> contacts = item->items();
+    for (auto it = contacts.crbegin(); it != contacts.crend(); ++it) {
+        auto *contact = dynamic_cast<GraphicsObjItem *>(*it);
+        if (CHECK_PTR(contact))
+            contact->detachObj(true);
+    }
     for (ObjItem *bound : contacts) {
         auto *contact = dynamic_cast<GraphicsObjItem *>(bound);
         if (!CHECK_PTR(contact))

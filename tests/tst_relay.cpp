@@ -946,15 +946,16 @@ private slots:
         QCOMPARE(f->contactNumber(), 3);
         QCOMPARE(pinNames(f), QStringList({"61", "62"}));
 
-        // Renaming the relay and its winding: the contacts keep the former
-        // name and stay unbound, red and without pin names.
+        // Renaming the relay and its winding: the contacts take the new
+        // name and stay bound, with their contacts and pin names.
         QVERIFY(runRelayDialog(sheet, rec, "K9", "K9", typeIndex("REL2M-1000"), 0, 0, k1));
         QCOMPARE(relayNamed(project, "K9"), k1->relay());
         QCOMPARE(relayNamed(project, "K1"), nullptr);
         QCOMPARE(k1->windingName(), QString("K9"));
-        QCOMPARE(ft->obj(), nullptr);
-        QCOMPARE(ft->name(), QString("K1"));
-        QCOMPARE(pinNames(ft), QStringList({"", "", ""}));
+        QCOMPARE(ft->windingItem(), k1);
+        QCOMPARE(ft->name(), QString("K9"));
+        QCOMPARE(pinNames(ft), QStringList({"31", "32", "33"}));
+        QCOMPARE(pinNames(f), QStringList({"61", "62"}));
         QCOMPARE(boxTexts(rec), QStringList());
     }
 };
