@@ -152,6 +152,7 @@ void MainWindow::createProjectDocks()
     connect(m_project, &Project::objAppend, m_equipmentLayout, &EquipmentLayout::appendObj);
     connect(m_project, &Project::objDelete, m_equipmentLayout, &EquipmentLayout::deleteObj);
     connect(m_project, &Project::objUpdate, m_equipmentLayout, &EquipmentLayout::updateObj);
+    connect(m_project, &Project::nameChangedGraphicsScene, m_equipmentLayout, &EquipmentLayout::sceneNamesChanged);
 
     for (int id : projectActions)
         setActionEnabled(id, true);

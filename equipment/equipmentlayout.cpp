@@ -2,6 +2,7 @@
 
 #include "equipment/frameedit.h"
 #include "graphics/graphicsitem.h"
+#include "graphics/graphicsobjitem.h"
 #include "graphics/graphicsscene.h"
 #include "graphics/rgridlayout.h"
 #include "graphics/rhboxlayout.h"
@@ -18,7 +19,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVariant>
 
 EquipmentLayout::EquipmentLayout(QWidget *parent, Project *project)
@@ -103,8 +106,13 @@ void EquipmentLayout::fillRow(QTreeWidgetItem *item, Device &device)
     item->setText(0, device.name());
     item->setText(1, device.modelName());
     item->setText(2, device.placeTypeName());
-    // Where the device is drawn: the document of each of its items, a
-    // document as often as it shows the device.
+    item->setText(3, sceneNames(device));
+    const Address *at = device.address();
+    item->setText(4, at ? at->toString(1) : QString());
+}
+
+QString EquipmentLayout::sceneNames(Device &device)
+{
     QStringList scenes;
     for (ObjItem *bound : device.items()) {
         PinOwner *owner = bound ? bound->pinOwner() : nullptr;
@@ -113,9 +121,33 @@ void EquipmentLayout::fillRow(QTreeWidgetItem *item, Device &device)
         if (scene)
             scenes << scene->displayName();
     }
-    item->setText(3, scenes.join(QLatin1Char(';')));
-    const Address *at = device.address();
-    item->setText(4, at ? at->toString(1) : QString());
+    return scenes.join(QLatin1Char(';'));
+}
+
+void EquipmentLayout::sceneNamesChanged(const GraphicsScene &scene)
+{
+    if (m_stale)
+        return;
+    if (m_renamedScenes.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            QSet<QTreeWidgetItem *> done;
+            for (const QPointer<const GraphicsScene> &renamed : std::exchange(m_renamedScenes, {})) {
+                if (!renamed)
+                    continue;
+                for (GraphicsItem *item : renamed->graphicsItems()) {
+                    auto *bound = dynamic_cast<GraphicsObjItem *>(item);
+                    QTreeWidgetItem *row = bound && bound->obj() ? findTreeItemOfObj(*bound->obj()) : nullptr;
+                    if (row && !done.contains(row)) {
+                        done.insert(row);
+                        if (Device *device = treeItemObj(row))
+                            row->setText(3, sceneNames(*device));
+                    }
+                }
+            }
+        });
+    }
+    // A sheet listed twice is passed twice; each row is written once.
+    m_renamedScenes.append(&scene);
 }
 
 void EquipmentLayout::appendObj(Obj &obj)

@@ -14,6 +14,7 @@
 
 class Device;
 class FrameEdit;
+class GraphicsScene;
 class Obj;
 class Project;
 class QCheckBox;
@@ -59,6 +60,10 @@ public slots:
     void appendObj(Obj &obj);
     void deleteObj(Obj &obj);
     void updateObj(Obj &obj);
+    // A sheet's name changed: the sheet names of the rows of its devices
+    // are written again once the action that renamed it is over (a group's
+    // ATR number renames all its sheets), each row once.
+    void sceneNamesChanged(const GraphicsScene &scene);
 
 protected slots:
     void treeDoubleClick(QTreeWidgetItem *item, int column);
@@ -73,6 +78,9 @@ protected:
 
 private:
     void fillRow(QTreeWidgetItem *item, Device &device);
+    // The names of the sheets that draw the device, a sheet as often as it
+    // shows it.
+    static QString sceneNames(Device &device);
 
     Project *m_project;
     QPointer<FrameEdit> m_frameEdit;
@@ -88,6 +96,8 @@ private:
     // it, so the lookup must not walk the table.
     QHash<const Obj *, QTreeWidgetItem *> m_rows;
     bool m_stale = true;
+    // The sheets renamed since the last refresh of the rows.
+    QList<QPointer<const GraphicsScene>> m_renamedScenes;
 };
 
 #endif

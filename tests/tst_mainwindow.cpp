@@ -949,6 +949,11 @@ private slots:
         QCOMPARE(shown(5, 0), QStringList({"F1", "F2", ""}));
         QCOMPARE(shown(0, 3), QStringList({"F1", "", "F3"}));
         QCOMPARE(shown(5, 3), QStringList({"F1", "", ""}));
+        // A group given another number: its devices are found under it.
+        connect(&project, &Project::nameChangedGraphicsScene, &table, &EquipmentLayout::sceneNamesChanged);
+        project.schemes()->itemList()[2]->setAtrNumber(7);
+        QCoreApplication::processEvents();
+        QCOMPARE(shown(7, 0), QStringList({"", "", "F3"}));
         QCOMPARE(recorder.count(), 0);
     }
 
