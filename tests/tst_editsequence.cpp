@@ -14,6 +14,7 @@
 #include "devices/graphicscommand.h"
 #include "devices/module.h"
 #include "equipment/boardcatalogue.h"
+#include "equipment/dlgpropboard.h"
 #include "equipment/equipmentlayout.h"
 #include "equipment/equipmentmenager.h"
 #include "equipment/frameedit.h"
@@ -951,6 +952,29 @@ private:
         return "insert " + placeItemText(item) + drop(item, frame, false);
     }
 
+    // A placed panel or board clicked in the frame editor and given another type in its dialog.
+    QString retypeContainer(int)
+    {
+        Frame *frame = someFrame();
+        QList<GraphicsItem *> placed;
+        for (Place *place : placesOf(frame)) {
+            auto *container = dynamic_cast<GraphicsPlaceContainer *>(place->item());
+            if (container && (container->flags() & QGraphicsItem::ItemIsMovable)) placed << container;
+        }
+        auto *chosen = static_cast<GraphicsPlaceContainer *>(pickFrom(placed));
+        if (!chosen || clickOn(frame->layout(), [&](GraphicsItem *each) { return each == chosen; }) != chosen
+            || !chosen->isSelected())
+            return QString();
+        const QString edit = "retype " + placeItemText(chosen);
+        const int row = pick(1000);
+        const bool done = command(24, on<DlgPropContainerType>([&](DlgPropContainerType *d) {
+            d->typeTree()->clearSelection();
+            d->typeTree()->topLevelItem(row % d->typeTree()->topLevelItemCount())->setSelected(true);
+            pressOk(d);
+        }));
+        return done ? edit + " as " + placeItemText(chosen) + (chosen->place() ? " in its place" : " loose") : QString();
+    }
+
     // An item taken out of its place as a move in the editor does (a container lets go of what it holds) and dropped
     // over another; or clicked in the frame editor and deleted. The module that gathers commands stays.
     QString movePlaceItem(int remove)
@@ -1785,7 +1809,7 @@ private:
 using E = EditSequence;
 const QList<EditKind> EditSequence::kinds = {
     {"device", 30, 13, &E::placeDevice}, {"table", 30, 16, &E::placeDevice, 1},
-    {"container", 50, 19, &E::insertContainer}, {"move place item", 30, 10, &E::movePlaceItem},
+    {"container", 50, 19, &E::insertContainer}, {"retype container", 10, 3, &E::retypeContainer}, {"move place item", 30, 10, &E::movePlaceItem},
     {"remove place item", 20, 6, &E::movePlaceItem, 1}, {"cable", 20, 10, &E::addCable},
     {"core", 8, 4, &E::addCable, 1}, {"bundle", 1, 1, &E::addCable, 2},
     {"renumber frame", 4, 4, &E::editFrame}, {"frame type", 6, 5, &E::editFrame, 1},
