@@ -153,6 +153,7 @@ void MainWindow::createProjectDocks()
     connect(m_project, &Project::objDelete, m_equipmentLayout, &EquipmentLayout::deleteObj);
     connect(m_project, &Project::objUpdate, m_equipmentLayout, &EquipmentLayout::updateObj);
     connect(m_project, &Project::nameChangedGraphicsScene, m_equipmentLayout, &EquipmentLayout::sceneNamesChanged);
+    connect(m_project, &Project::objBindingsChanged, m_equipmentLayout, &EquipmentLayout::bindingsChanged);
 
     for (int id : projectActions)
         setActionEnabled(id, true);

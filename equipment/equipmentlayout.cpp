@@ -128,26 +128,47 @@ void EquipmentLayout::sceneNamesChanged(const GraphicsScene &scene)
 {
     if (m_stale)
         return;
-    if (m_renamedScenes.isEmpty()) {
-        QTimer::singleShot(0, this, [this] {
-            QSet<QTreeWidgetItem *> done;
-            for (const QPointer<const GraphicsScene> &renamed : std::exchange(m_renamedScenes, {})) {
-                if (!renamed)
-                    continue;
-                for (GraphicsItem *item : renamed->graphicsItems()) {
-                    auto *bound = dynamic_cast<GraphicsObjItem *>(item);
-                    QTreeWidgetItem *row = bound && bound->obj() ? findTreeItemOfObj(*bound->obj()) : nullptr;
-                    if (row && !done.contains(row)) {
-                        done.insert(row);
-                        if (Device *device = treeItemObj(row))
-                            row->setText(3, sceneNames(*device));
-                    }
-                }
-            }
-        });
-    }
     // A sheet listed twice is passed twice; each row is written once.
     m_renamedScenes.append(&scene);
+    scheduleRefresh();
+}
+
+void EquipmentLayout::bindingsChanged(Obj &obj)
+{
+    if (m_stale || !isPlaceable(obj))
+        return;
+    m_rebound.insert(&obj);
+    scheduleRefresh();
+}
+
+void EquipmentLayout::scheduleRefresh()
+{
+    if (std::exchange(m_refreshQueued, true))
+        return;
+    QTimer::singleShot(0, this, &EquipmentLayout::refreshSceneNames);
+}
+
+void EquipmentLayout::refreshSceneNames()
+{
+    m_refreshQueued = false;
+    QSet<QTreeWidgetItem *> rows;
+    for (const Obj *obj : std::exchange(m_rebound, {})) {
+        if (QTreeWidgetItem *row = m_rows.value(obj, nullptr))
+            rows.insert(row);
+    }
+    for (const QPointer<const GraphicsScene> &renamed : std::exchange(m_renamedScenes, {})) {
+        if (!renamed)
+            continue;
+        for (GraphicsItem *item : renamed->graphicsItems()) {
+            auto *bound = dynamic_cast<GraphicsObjItem *>(item);
+            if (QTreeWidgetItem *row = bound && bound->obj() ? findTreeItemOfObj(*bound->obj()) : nullptr)
+                rows.insert(row);
+        }
+    }
+    for (QTreeWidgetItem *row : rows) {
+        if (Device *device = treeItemObj(row))
+            row->setText(3, sceneNames(*device));
+    }
 }
 
 void EquipmentLayout::appendObj(Obj &obj)
@@ -172,6 +193,7 @@ void EquipmentLayout::deleteObj(Obj &obj)
     if (!CHECK_PTR(item))
         return;
     m_rows.remove(&obj);
+    m_rebound.remove(&obj);
     delete item;
 }
 

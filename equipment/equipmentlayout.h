@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 class Device;
@@ -64,6 +65,9 @@ public slots:
     // are written again once the action that renamed it is over (a group's
     // ATR number renames all its sheets), each row once.
     void sceneNamesChanged(const GraphicsScene &scene);
+    // A drawing joined or left the object: the sheet names of its row are
+    // written again once the action is over (a paste binds many at once).
+    void bindingsChanged(Obj &obj);
 
 protected slots:
     void treeDoubleClick(QTreeWidgetItem *item, int column);
@@ -81,6 +85,10 @@ private:
     // The names of the sheets that draw the device, a sheet as often as it
     // shows it.
     static QString sceneNames(Device &device);
+    // Writes the sheet names of the rows asked for since the last time,
+    // each row once.
+    void refreshSceneNames();
+    void scheduleRefresh();
 
     Project *m_project;
     QPointer<FrameEdit> m_frameEdit;
@@ -98,6 +106,10 @@ private:
     bool m_stale = true;
     // The sheets renamed since the last refresh of the rows.
     QList<QPointer<const GraphicsScene>> m_renamedScenes;
+    // The objects whose drawings changed since then; only looked up, never
+    // followed, as one may have gone since.
+    QSet<const Obj *> m_rebound;
+    bool m_refreshQueued = false;
 };
 
 #endif

@@ -114,9 +114,12 @@ bool Obj::removeItem(ObjItem *item)
 
 void Obj::bindingsChanged()
 {
+    if (!m_project)
+        return;
     // A module's commands decide how many DC scheme pages it has.
-    if (m_kind == ModuleKind && m_project)
+    if (m_kind == ModuleKind)
         m_project->noteWiringInput(this);
+    m_project->noteBindingsChanged(this);
 }
 
 void Obj::write(DataStream &stream)

@@ -411,6 +411,12 @@ void Project::noteWiringInput(const Obj *obj)
         m_wiringFrames.insert(address->packedFrameCode());
 }
 
+void Project::noteBindingsChanged(Obj *obj)
+{
+    if (!m_loading && !m_closing && obj)
+        emit objBindingsChanged(*obj);
+}
+
 void Project::noteWiringFrame(quint32 frameCode)
 {
     if (!m_loading)

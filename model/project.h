@@ -96,6 +96,9 @@ public:
     // in, a cable both frames it joins. The next save builds those frames'
     // pages anew and takes the marks.
     void noteWiringInput(const Obj *obj);
+    // A drawing joined or left the object: told as objBindingsChanged,
+    // except while the project is read or closed.
+    void noteBindingsChanged(Obj *obj);
     void noteWiringFrame(quint32 frameCode);
     QSet<quint32> takeWiringFrames();
 
@@ -300,6 +303,7 @@ signals:
     void objAppend(Obj &obj);
     void objDelete(Obj &obj);
     void objUpdate(Obj &obj);
+    void objBindingsChanged(Obj &obj);
 
 public slots:
     void changeCurrentItem(QTreeWidgetItem *current, QTreeWidgetItem *previous);

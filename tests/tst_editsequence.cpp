@@ -380,6 +380,20 @@ QString lookupMismatch(Project &p)
 }
 
 // The first line where two dumps part, leaving out the content of a page either side only lists (built when wanted).
+// "Table devices" row by row, in name order; a device's sheets in name order.
+QStringList tableRows(const EquipmentLayout &table)
+{
+    QStringList rows;
+    for (int i = 0; i < table.tree()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *row = table.tree()->topLevelItem(i);
+        QStringList sheets = row->text(3).split(';');
+        sheets.sort();
+        rows << QStringList({row->text(0), row->text(1), row->text(2), sheets.join(';'), row->text(4)}).join(" | ");
+    }
+    rows.sort();
+    return rows;
+}
+
 QString difference(const QStringList &a, const QStringList &b, const char *left, const char *right)
 {
     QSet<QString> listed;
@@ -1754,6 +1768,15 @@ private:
         if (const QString wrong = lookupMismatch(reopened); !wrong.isEmpty()) return "reopened, " + wrong;
         QString failure = difference(inMemory, dump(reopened), "in memory", "reopened");
         if (!failure.isEmpty()) return "the reopened project differs, " + failure;
+        // The table the window keeps up edit by edit, against one built from the project reopened.
+        if (EquipmentLayout *table = m_window.equipmentLayout(); table && table->isVisible()) {
+            QCoreApplication::processEvents();
+            EquipmentLayout fresh(nullptr, &reopened);
+            fresh.show();
+            failure = difference(tableRows(*table), tableRows(fresh), "Table devices", "built from the files");
+            if (!failure.isEmpty()) return "Table devices differs, " + failure;
+            ++counts["table compared"];
+        }
         // The sheets' files the project names: a deleted sheet's file may stay, named by no record.
         const QString folder = QFileInfo(m_path).absolutePath() + '/';
         QSet<QString> named;
