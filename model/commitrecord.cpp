@@ -17,9 +17,12 @@
 
 namespace {
 
-// Records of an earlier build name no old files; they are still finished.
+// Records of earlier builds are still finished: the first named no old
+// files, the second shortened staged names only by the main file's name up
+// to its first dot.
 const quint32 recordMagicWithoutOld = 0x524C4332; // "RLC2"
-const quint32 recordMagic = 0x524C4333;           // "RLC3"
+const quint32 recordMagicFirstDot = 0x524C4333;   // "RLC3"
+const quint32 recordMagic = 0x524C4334;           // "RLC4"
 
 // The escapes of a target's name in a staged or kept name.
 const struct
@@ -112,8 +115,10 @@ CommitRecord::CommitRecord(const QString &mainPath, const QStringList &sideFiles
     const QFileInfo info(mainPath);
     m_directory = info.absolutePath();
     m_mainName = info.fileName();
-    // The side files' names begin with it: their staged names stay short.
+    // The side files' names begin with one of them (an older project's up
+    // to the first dot): their staged names stay short.
     m_baseName = info.baseName();
+    m_completeBaseName = info.completeBaseName();
     m_stagedPrefix = m_mainName + QStringLiteral(".staged.");
     m_keptPrefix = m_mainName + QStringLiteral(".old.");
     m_ownNames.append(m_mainName);
@@ -129,20 +134,25 @@ bool CommitRecord::isOwnTarget(const QString &target) const
     return !target.isEmpty() && (m_ownNames.contains(target) || sheet.match(target).hasMatch());
 }
 
-QString CommitRecord::encoded(const QString &target) const
+QString CommitRecord::encoded(const QString &target, bool firstDot) const
 {
-    const bool shared = !m_baseName.isEmpty() && target.startsWith(m_baseName);
-    QString name = shared ? target.mid(m_baseName.size()) : target;
+    // "~~" stands for the name up to the last dot, "~" for the name up to
+    // the first; a '~' of the name itself is escaped.
+    const bool whole = !firstDot && m_completeBaseName.size() > m_baseName.size()
+        && target.startsWith(m_completeBaseName);
+    const bool shared = whole || (!m_baseName.isEmpty() && target.startsWith(m_baseName));
+    QString name = whole ? target.mid(m_completeBaseName.size()) : shared ? target.mid(m_baseName.size()) : target;
     for (const auto &escape : targetEscapes)
         name.replace(escape.plain, QLatin1String(escape.escaped));
-    return shared ? QLatin1Char('~') + name : name;
+    return whole ? QStringLiteral("~~") + name : shared ? QLatin1Char('~') + name : name;
 }
 
 QString CommitRecord::decoded(const QString &name) const
 {
-    const bool shared = name.startsWith(QLatin1Char('~'));
-    QString target = shared ? m_baseName : QString();
-    for (qsizetype i = shared ? 1 : 0; i < name.size(); ++i) {
+    const bool whole = name.startsWith(QStringLiteral("~~"));
+    const bool shared = whole || name.startsWith(QLatin1Char('~'));
+    QString target = whole ? m_completeBaseName : shared ? m_baseName : QString();
+    for (qsizetype i = whole ? 2 : shared ? 1 : 0; i < name.size(); ++i) {
         if (name[i] != QLatin1Char('%')) {
             target += name[i];
             continue;
@@ -166,6 +176,12 @@ QString CommitRecord::stagedPath(const QString &target) const
 QString CommitRecord::keptPath(const QString &target) const
 {
     return m_directory + QLatin1Char('/') + m_keptPrefix + encoded(target);
+}
+
+QString CommitRecord::keptPath(const Entry &entry) const
+{
+    // Named as its staged file is, by the build that saved.
+    return m_directory + QLatin1Char('/') + m_keptPrefix + entry.staged.mid(m_stagedPrefix.size());
 }
 
 QString CommitRecord::recordPath() const
@@ -348,16 +364,17 @@ bool CommitRecord::read(const QString &path, QList<Entry> &entries) const
     quint32 magic = 0;
     qint32 count = 0;
     in >> magic >> count;
-    if ((magic != recordMagic && magic != recordMagicWithoutOld) || count < 0 || count > body.size())
+    if ((magic != recordMagic && magic != recordMagicFirstDot && magic != recordMagicWithoutOld) || count < 0
+        || count > body.size())
         return false;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Entry entry;
         if (magic == recordMagicWithoutOld)
             in >> entry.staged;
         in >> entry.target >> entry.length >> entry.checkSum >> entry.dateTime;
-        if (magic == recordMagic) {
+        if (magic != recordMagicWithoutOld) {
             in >> entry.oldLength >> entry.oldHead;
-            entry.staged = m_stagedPrefix + encoded(entry.target);
+            entry.staged = m_stagedPrefix + encoded(entry.target, magic == recordMagicFirstDot);
         } else {
             entry.oldKnown = false;
         }
@@ -380,7 +397,7 @@ QList<CommitRecord::Entry> CommitRecord::entriesByName(const QStringList &left) 
         if (target.isEmpty())
             continue;
         Entry &entry = byTarget[target];
-        entry.staged = m_stagedPrefix + encoded(target);
+        entry.staged = m_stagedPrefix + name.mid(prefix.size());
         entry.target = target;
         entry.recorded = false;
         entry.oldKnown = false;
@@ -447,7 +464,7 @@ CommitRecord::Outcome CommitRecord::settle(const QList<Entry> &entries)
         const QString target = directory.filePath(entry.target);
         staged.append(holds(directory.filePath(entry.staged), entry));
         forward = forward && (staged.last()
-                              || ((entry.recorded || QFile::exists(keptPath(entry.target))) && holds(target, entry)));
+                              || ((entry.recorded || QFile::exists(keptPath(entry))) && holds(target, entry)));
     }
     if (forward)
         return finish(entries, staged) ? Finished : Stuck;
@@ -466,7 +483,7 @@ bool CommitRecord::finish(const QList<Entry> &entries, const QList<bool> &staged
         if (!staged[i])
             continue;
         const QString target = directory.filePath(entries[i].target);
-        const QString kept = keptPath(entries[i].target);
+        const QString kept = keptPath(entries[i]);
         folders.append(QFileInfo(target).absolutePath());
         directory.mkpath(folders.last());
         if (QFile::exists(target) && !QFile::exists(kept) && !replaceFile(target, kept))
@@ -481,7 +498,7 @@ bool CommitRecord::finish(const QList<Entry> &entries, const QList<bool> &staged
     if (!syncFolders(folders, false))
         return false;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        removeFile(keptPath(entries[i].target));
+        removeFile(keptPath(entries[i]));
         if (staged[i])
             removeFile(directory.filePath(entries[i].staged));
     }
@@ -499,7 +516,7 @@ CommitRecord::Outcome CommitRecord::undo(const QList<Entry> &entries)
     const QDir directory(m_directory);
     QList<bool> inPlace;
     for (const Entry &entry : entries) {
-        const QString kept = keptPath(entry.target);
+        const QString kept = keptPath(entry);
         if (!entry.oldKnown) {
             const bool moved = QFile::exists(kept);
             if (moved && !isWholeContainer(bytesOfFile(kept)))
@@ -529,13 +546,13 @@ CommitRecord::Outcome CommitRecord::undo(const QList<Entry> &entries)
         return Stuck;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const bool existed = !entries[i].oldKnown || entries[i].oldLength >= 0;
-        if (!inPlace[i] && existed && !moveInto(keptPath(entries[i].target), directory.filePath(entries[i].target)))
+        if (!inPlace[i] && existed && !moveInto(keptPath(entries[i]), directory.filePath(entries[i].target)))
             return Stuck;
     }
     if (!syncFolders(folders, false))
         return Stuck;
     for (const Entry &entry : entries)
-        removeFile(keptPath(entry.target));
+        removeFile(keptPath(entry));
     return syncToDisk(m_directory) ? Undone : Stuck;
 }
 

@@ -116,6 +116,7 @@ private:
     QString targetOf(const File *file) const;
     QByteArray recordBytes() const;
     bool read(const QString &path, QList<Entry> &entries) const;
+    QString keptPath(const Entry &entry) const;
     // The entries the names of the files left tell, where no record reads.
     QList<Entry> entriesByName(const QStringList &left) const;
     // Whether the file at the path holds, whole, the new or the old file.
@@ -127,12 +128,15 @@ private:
     // Whether a target names a file a save of this project writes.
     bool isOwnTarget(const QString &target) const;
     QStringList leftovers() const;
-    QString encoded(const QString &target) const;
+    // A target's name in a staged or kept name; firstDot as records of an
+    // earlier build wrote it.
+    QString encoded(const QString &target, bool firstDot = false) const;
     QString decoded(const QString &name) const;
 
     QString m_directory;
     QString m_mainName;
     QString m_baseName;
+    QString m_completeBaseName;
     QString m_stagedPrefix;
     QString m_keptPrefix;
     QStringList m_ownNames;
