@@ -17,6 +17,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 
@@ -234,6 +237,11 @@ void DlgFind::startSearch()
         if (item)
             m_results.append(matchOf(item));
     }
+    if (m_windingsFirst) {
+        std::stable_partition(m_results.begin(), m_results.end(), [](const Match &match) {
+            return match.item->type() >= firstCarrierType && match.item->type() < endCarrierType;
+        });
+    }
 }
 
 GraphicsItem *DlgFind::liveItem(const Match &match)
@@ -384,6 +392,16 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
             return;
         }
     }
+    // An item that alone shows its object (a fuse, a switch) and goes to
+    // another one: were it refused there, its object would go with it and
+    // the item be left unbound.
+    if (bound->bindMode() == GraphicsObjItem::BindShared && bound->obj() && bound->obj()->items().size() == 1) {
+        Obj *named = project->findObj(bound->objType(), newName);
+        if (named && named != bound->obj() && !named->canAppend(bound)) {
+            showError(tr("New graphics obj name not correct!"));
+            return;
+        }
+    }
     // A clamp is renamed with its clamp name: it binds to the panel of the
     // new address, or, the only clamp of its panel, takes the panel along.
     if (auto *clamp = graphicsClampCast(item)) {
@@ -402,6 +420,9 @@ void DlgFind::btnReplaceAllClick()
 {
     ActionScope scope(*this);
     clearCurrentItem();
+    // Windings first: a contact renamed before its relay would find no
+    // relay of the new name and be left unbound.
+    const QScopedValueRollback<bool> windingsFirst(m_windingsFirst, true);
     replace(true);
     while (m_hasCurrent)
         replace(false);

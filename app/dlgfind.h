@@ -130,6 +130,8 @@ private:
     int m_next = 0;
     Match m_current;
     bool m_hasCurrent = false;
+    // Set while Replace All runs: its search lists relay windings first.
+    bool m_windingsFirst = false;
 
     int m_actionDepth = 0;
     QHash<const GraphicsScene *, QSet<const GraphicsItem *>> m_sheetItems;

@@ -1,6 +1,8 @@
 #include "app/dlgfind.h"
 #include "app/mainwindow.h"
 #include "devices/dlgproprelay.h"
+#include "devices/fuse.h"
+#include "devices/graphicsfuse.h"
 #include "devices/graphicscontact.h"
 #include "devices/graphicsrelaywinding.h"
 #include "devices/pushbuttonrelaywinding.h"
@@ -590,6 +592,26 @@ private slots:
         QCOMPARE(p.findObj(CapacitorKind, "C2"), nullptr);
         QCOMPARE(c1->name(), QString("C1"));
         QCOMPARE(boxTexts(s.rec), QStringList({listIsEmpty}));
+
+        // The only item of a fuse may not go to a fuse that cannot take it:
+        // its own fuse would go with it.
+        QList<GraphicsFuse *> fuses;
+        for (const QString name : {"F1", "F2"}) {
+            auto *fuse = static_cast<Fuse *>(p.createDevice(FuseKind));
+            QVERIFY(fuse->setName(name) && fuse->setModelIndex(1));
+            fuses << static_cast<GraphicsFuse *>(plant.two->createItem(GraphicsFuse::Type));
+            QVERIFY(plant.two->addGraphicsItem(fuses.last()));
+            fuses.last()->setName(name);
+            QCOMPARE(fuses.last()->obj(), fuse);
+        }
+        s.rec.clear();
+        type(d->findCombo(), "F1");
+        type(d->replaceCombo(), "F2");
+        click(d->findButton());
+        click(d->replaceButton());
+        QCOMPARE(boxTexts(s.rec), QStringList({"New graphics obj name not correct!", listIsEmpty}));
+        QCOMPARE(fuses[0]->obj(), p.findObj(FuseKind, "F1"));
+        QVERIFY(fuses[0]->obj());
     }
 
     void replaceAll()
@@ -631,6 +653,16 @@ private slots:
         click(d->replaceAllButton());
         QCOMPARE(plant.k9->name(), QString("K8"));
         QVERIFY(plant.one->isModified());
+
+        // A contact found before its winding keeps it.
+        GraphicsRelayWinding *k30 = placeWinding(addScheme(plant.second, 2, "late"), "K30", "K30", QPointF(400, 400));
+        GraphicsContact *early = placeContact(plant.two, "K30", 0, QPointF(2400, 400));
+        QCOMPARE(early->windingItem(), k30);
+        type(d->findCombo(), "K30");
+        type(d->replaceCombo(), "K30.1");
+        click(d->replaceAllButton());
+        QCOMPARE(early->name(), QString("K30.1"));
+        QCOMPARE(early->windingItem(), k30);
     }
 
     void findParents()
