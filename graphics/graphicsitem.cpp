@@ -533,6 +533,10 @@ void GraphicsItem::rotateBy(int quarterTurns, bool clockwise)
     const int n = quarterTurns & 3;
     if (n == 0)
         return;
+    // The turn is made in the item's own coordinates: a mirrored item turns
+    // the other way there to turn as asked on the screen.
+    if (sceneTransform().determinant() < 0)
+        clockwise = !clockwise;
     // Through the quiet setter, so that the sheet is marked modified: a
     // turned item must reach the file even when nothing else changed.
     setMatrixQuiet(QTransform().rotate(clockwise ? angles[n] : -angles[n]), true);

@@ -252,6 +252,11 @@ private slots:
         QCOMPARE(item->transformChanges, 4);
         QCOMPARE(child->scenePos(), QPointF(500, 400));
         QVERIFY(!GraphicsItem::isMirroredMatrix(child->sceneTransform()));
+        // A mirrored item turns as asked on the screen too.
+        item->rotateBy(1, true);
+        QCOMPARE(child->scenePos(), QPointF(400, 500));
+        item->rotateBy(1, false);
+        QCOMPARE(child->scenePos(), QPointF(500, 400));
         QCOMPARE(rec.count(), 0);
     }
 
