@@ -84,15 +84,10 @@ bool syncFolders(QStringList folders, bool tell)
     return true;
 }
 
-// Puts a file in the place of another, for an open that finishes or undoes
-// a save: renamed within a folder, copied whole to the disk into another
-// folder, where a rename may reach the disk as a removal from one folder
-// without the name in the other. A copy leaves its source to be removed
-// once the folders are synced.
-bool moveInto(const QString &from, const QString &to)
+// Writes a copy of a file, whole on the disk, under another name; what
+// stood under that name goes.
+bool copyWhole(const QString &from, const QString &to)
 {
-    if (QFileInfo(from).absolutePath() == QFileInfo(to).absolutePath())
-        return replaceFile(from, to);
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return false;
@@ -106,6 +101,18 @@ bool moveInto(const QString &from, const QString &to)
         && target.flush();
     target.close();
     return ok && syncToDisk(to);
+}
+
+// Puts a file in the place of another, for an open that finishes or undoes
+// a save: renamed within a folder, copied whole to the disk into another
+// folder, where a rename may reach the disk as a removal from one folder
+// without the name in the other. A copy leaves its source to be removed
+// once the folders are synced.
+bool moveInto(const QString &from, const QString &to)
+{
+    if (QFileInfo(from).absolutePath() == QFileInfo(to).absolutePath())
+        return replaceFile(from, to);
+    return copyWhole(from, to);
 }
 
 } // namespace
@@ -176,6 +183,14 @@ QString CommitRecord::stagedPath(const QString &target) const
 QString CommitRecord::keptPath(const QString &target) const
 {
     return m_directory + QLatin1Char('/') + m_keptPrefix + encoded(target);
+}
+
+bool CommitRecord::keepAside(const QString &path, const QString &kept, bool main)
+{
+    // The main file stays in its place, copied, until the new one replaces
+    // it: the project can be opened, and what was cut short finished or
+    // undone by that open, at every step.
+    return main ? copyWhole(path, kept) : replaceFile(path, kept);
 }
 
 QString CommitRecord::keptPath(const Entry &entry) const
@@ -282,7 +297,7 @@ bool CommitRecord::commit()
             continue;
         if (stopsHere())
             return false;
-        if (!replaceFile(file->fileName(), keptPath(targetOf(file)))) {
+        if (!keepAside(file->fileName(), keptPath(targetOf(file)), targetOf(file) == m_mainName)) {
             const int error = errno;
             showError(writeFailureText(file->fileName(), error));
             return false;
@@ -486,7 +501,7 @@ bool CommitRecord::finish(const QList<Entry> &entries, const QList<bool> &staged
         const QString kept = keptPath(entries[i]);
         folders.append(QFileInfo(target).absolutePath());
         directory.mkpath(folders.last());
-        if (QFile::exists(target) && !QFile::exists(kept) && !replaceFile(target, kept))
+        if (QFile::exists(target) && !QFile::exists(kept) && !keepAside(target, kept, entries[i].target == m_mainName))
             return false;
     }
     if (!syncFolders(folders, false))

@@ -117,6 +117,8 @@ private:
     QByteArray recordBytes() const;
     bool read(const QString &path, QList<Entry> &entries) const;
     QString keptPath(const Entry &entry) const;
+    // Moves an old file to its kept name before its new one comes.
+    static bool keepAside(const QString &path, const QString &kept, bool main);
     // The entries the names of the files left tell, where no record reads.
     QList<Entry> entriesByName(const QStringList &left) const;
     // Whether the file at the path holds, whole, the new or the old file.

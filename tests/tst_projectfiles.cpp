@@ -1656,6 +1656,8 @@ private slots:
                     break;
             }
             const Snapshot left = filesBelow(f.dir);
+            // The project can be opened at every step: its main file stays.
+            QVERIFY2(left.contains(name), qPrintable(QString("step %1").arg(steps)));
             // Old files still in place are the save's once its record stands.
             const bool recorded = left.contains(name + ".commit");
             QStringList faults{QString()};
