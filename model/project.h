@@ -396,8 +396,6 @@ private:
     // last load or save of it, with every save since replacing all it
     // staged. A save then looks only for a commit record there.
     QString m_tidyBeside;
-    // The project's folder as the last load or save left it.
-    FolderStamp m_folderStamp;
 
     // Identities held, by space (each space is looked up apart on loading,
     // so each set is unique on its own); new numbers avoid them all.

@@ -172,12 +172,10 @@ void Project::markFilesChangedOnDisk()
     // Every save, by any copy of the program, writes the main file anew
     // (and finishes or undoes a save cut short first): while it is the one
     // this project last read or wrote, no other save has replaced a sheet's
-    // file, and the thousands of them are not looked at one by one. A
-    // folder removed or renamed by hand beside it changes the project's
-    // folder: then only the folders changed too are looked into.
+    // file, and the thousands of them are not looked at one by one. A file
+    // or folder removed or renamed by hand changes the folder it stood in:
+    // only the groups' folders changed are looked into.
     const bool mainStands = m_files[MainFile]->standsOnDisk();
-    if (mainStands && !m_folderStamp.isNull() && folderStamp(m_files[MainFile]->absolutePath()) == m_folderStamp)
-        return;
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable})
         branch->markFilesChangedOnDisk(!mainStands);
 }
@@ -374,7 +372,6 @@ bool Project::save()
         m_lock = std::move(taken);
     clearChangeFlags();
     m_modified = false;
-    m_folderStamp = folderStamp(m_files[MainFile]->absolutePath());
     return true;
 }
 
@@ -661,6 +658,5 @@ bool Project::load()
     // sorted.
     header()->setSortIndicator(0, Qt::AscendingOrder);
     sortRows(invisibleRootItem());
-    m_folderStamp = folderStamp(main.absolutePath());
     return true;
 }

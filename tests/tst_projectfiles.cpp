@@ -1719,20 +1719,20 @@ private slots:
         clockNow = clockNow.addSecs(-1);
     }
 
-    // After a save that failed while it wrote its files (a full disk), or a group's folder
-    // removed by hand, the next save or Save as writes the project whole without a word.
+    // After a save that failed while it wrote its files (a full disk), or a group's folder or
+    // a sheet's file removed by hand, the next save or Save as writes the project whole without a word.
     void theSaveAfterAFailedOneIsWhole()
     {
         const ProjectFiles f = savedProject("failedfirst", "plant.rlay", true, true);
         const Snapshot before = filesBelow(f.dir);
-        for (int step = 0; step < 8; ++step) {
+        for (int step = 0; step < 9; ++step) {
             restore(f.dir, before);
             Project p(nullptr, nullptr);
             QVERIFY(loadInto(p, f.path(".rlay")));
             ModalRecorder rec;
-            if (step == 7) {
-                Scheme *sheet = p.schemes()->itemList()[0]->itemList()[0];
-                QVERIFY(QDir(QFileInfo(sheet->file().fileName()).absolutePath()).removeRecursively());
+            if (step >= 7) {
+                const QString file = p.schemes()->itemList()[0]->itemList()[0]->file().fileName();
+                QVERIFY(step == 7 ? QDir(QFileInfo(file).absolutePath()).removeRecursively() : QFile::remove(file));
             } else {
                 p.prepareFullSave();
                 CommitRecord::setInterruption([step](int done) { return done == step; });
