@@ -396,9 +396,15 @@ bool File::stage(const QString &stagedPath)
 
     m_stagedPath = stagedPath.isEmpty() ? fileName() + QStringLiteral(".new") : stagedPath;
     QFile staged(m_stagedPath);
-    // A target that a file cannot replace (a directory) fails here, before
-    // anything of the save is replaced.
-    if (QFileInfo(fileName()).isDir() || !staged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // A target that a file cannot replace (a directory, or a file the user
+    // may not write) fails here, before anything of the save is replaced.
+    const QFileInfo target(fileName());
+    if (target.isDir() || (target.exists() && !target.isWritable())) {
+        showError(tq("Cannot open file %1!").arg(fileName()));
+        m_stagedPath.clear();
+        return false;
+    }
+    if (!staged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         showError(refusalText(m_stagedPath, staged.errorString(), tq("Cannot open file %1!").arg(fileName())));
         m_stagedPath.clear();
         return false;
