@@ -145,16 +145,16 @@ const char *clampNameFromWidgets(QSpinBox *frame, QSpinBox *place, QComboBox *mo
     return ok ? clampNameOf(m, name->currentText()) : nullptr;
 }
 
-void setClampPanelWidgets(const QString &panelName, const char *clampName, QSpinBox *frame, QSpinBox *place,
+bool setClampPanelWidgets(const QString &panelName, const char *clampName, QSpinBox *frame, QSpinBox *place,
                           QComboBox *model, QComboBox *name)
 {
     if (!CHECK_PTR(frame) || !CHECK_PTR(place) || !CHECK_PTR(model) || !CHECK_PTR(name))
-        return;
+        return false;
     bool ok = false;
     int m = -1;
     const Address address = parseClampPanelName(panelName, nullptr, &ok, &m);
     if (!ok)
-        return;
+        return false;
     const int entry = model->findData(m);
     if (entry >= 0)
         model->setCurrentIndex(entry);
@@ -162,6 +162,7 @@ void setClampPanelWidgets(const QString &panelName, const char *clampName, QSpin
     place->setValue(address.number(1));
     if (clampName)
         name->setCurrentIndex(name->findText(QString::fromLatin1(clampName)));
+    return true;
 }
 
 void setClampPanelObjWidgets(const QString &panelName, int stripType, QComboBox *model, QSpinBox *frame,
@@ -445,7 +446,12 @@ void DlgPropClamp::btnClampClick(QTreeWidgetItem *row)
         return;
     const int model = panel->modelIndex();
     const char *name = isModel(model) ? clampNameOf(model, row->text(ClampNameColumn)) : nullptr;
-    setClampPanelWidgets(panel->name(), name, m_frame, m_place, m_model, m_name);
+    // A panel whose name holds no address (a pasted one's) cannot be shown
+    // in the fields: Ok would bind the clamp to the panel they still name.
+    if (!setClampPanelWidgets(panel->name(), name, m_frame, m_place, m_model, m_name)) {
+        showError(tr("Invalid clamp panel parameters!"));
+        return;
+    }
     btnOkClick();
 }
 

@@ -106,8 +106,9 @@ Address clampAddressFromWidgets(QComboBox *model, QSpinBox *frame, QSpinBox *pla
 // when a field is not valid.
 const char *clampNameFromWidgets(QSpinBox *frame, QSpinBox *place, QComboBox *model, QComboBox *name,
                                  Address &address);
-// Shows a panel name and a clamp name (or none) in the fields.
-void setClampPanelWidgets(const QString &panelName, const char *clampName, QSpinBox *frame, QSpinBox *place,
+// Shows a panel name and a clamp name (or none) in the fields; false, the
+// fields left, when no address is read from the name.
+bool setClampPanelWidgets(const QString &panelName, const char *clampName, QSpinBox *frame, QSpinBox *place,
                           QComboBox *model, QComboBox *name);
 // Shows a panel's name and strip type in the panel fields.
 void setClampPanelObjWidgets(const QString &panelName, int stripType, QComboBox *model, QSpinBox *frame,

@@ -278,6 +278,16 @@ private slots:
         const int shown = rec.count();
         setClampPanelObjWidgets("K12N21?", 0, &model, &frame, &place, &strip);
         QCOMPARE(rec.count(), shown);
+        // Its clamp chosen in the clamp dialog is refused, not given to the
+        // panel the fields still name.
+        auto *pasted = dynamic_cast<ClampPanel *>(editor.project()->createDevice(ClampPanelKind));
+        pasted->setModelAndStripType(0, 4);
+        QVERIFY(pasted->setName("12V61?"));
+        DlgPropClamp chooser(editor.scheme());
+        chooser.findInTree(chooser.objTable(), "12V61?", Qt::MatchFixedString, 0);
+        chooser.btnClampClick(chooser.clampTree()->topLevelItem(0));
+        QCOMPARE(boxTexts(rec).last(), QString("Invalid clamp panel parameters!"));
+        QCOMPARE(chooser.result(), int(QDialog::Rejected));
     }
 
     // Passages stand in the order they were placed, one block of rows
