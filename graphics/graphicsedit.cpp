@@ -24,11 +24,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyleOptionGraphicsItem>
 #include <QWheelEvent>
 #include <QtEndian>
 #include <QtMath>
 
+#include <functional>
 #include <limits>
 
 const int GraphicsEdit::contextMenuIds[] = {13, 14, 15, -1, 16, 18, 19, -1, 20, 21, -1, 23, -1, 24, -1, 7};
@@ -477,10 +479,21 @@ void GraphicsEdit::grabPixmap()
     painter.setRenderHints(renderHints());
     painter.scale(scale, scale);
     painter.translate(-area.topLeft());
+    // Each item with its children: the clamps of a bottom, which cannot be
+    // selected, are part of its picture.
     QList<GraphicsItem *> drawn;
-    drawn.reserve(items.size());
-    for (GraphicsItem *item : items)
+    QSet<const GraphicsItem *> seen(items.cbegin(), items.cend());
+    const std::function<void(GraphicsItem *)> withChildren = [&](GraphicsItem *item) {
         drawn.append(item);
+        for (GraphicsItem *child : item->childItems()) {
+            if (child && child->isVisible() && !seen.contains(child)) {
+                seen.insert(child);
+                withChildren(child);
+            }
+        }
+    };
+    for (GraphicsItem *item : items)
+        withChildren(item);
     // A plain option: no selection frame in the picture.
     GraphicsScene::drawItemList(&painter, drawn, QStyleOptionGraphicsItem());
     painter.end();

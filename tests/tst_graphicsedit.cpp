@@ -1042,6 +1042,15 @@ private slots:
         // a's frame: x from -18 to 18 around 100, so 2 pixels in.
         QCOMPARE(QColor(image.pixel(2, 10)), QColor(Qt::red));
         QCOMPARE(QColor(image.pixel(137, 60)), QColor(Qt::red));
+        // A child that cannot be selected (a bottom's clamp) is in its parent's picture.
+        auto *child = new TestItem(m_scene.get());
+        child->setFlag(QGraphicsItem::ItemIsSelectable, false);
+        child->setParentItem(a);
+        child->setPos(100, 0);
+        v.grabPixmap();
+        QCOMPARE(QColor(QGuiApplication::clipboard()->image().pixel(102, 10)), QColor(Qt::red));
+        delete child;
+        selectOnly(*m_scene, {a, b});
 
         // A selection as wide as a sheet of many papers: a picture of at
         // most so many pixels, in proportion.
