@@ -335,13 +335,13 @@ void DlgFind::replace(bool checkFindText)
             if (newName.isEmpty())
                 showError(tr("New name is empty!"));
             else
-                rename(item, newName);
+                rename(item, newName, replacement);
         }
     }
     findNext();
 }
 
-void DlgFind::rename(GraphicsItem *item, const QString &newName)
+void DlgFind::rename(GraphicsItem *item, const QString &newName, const QString &replacement)
 {
     Project *project = m_project;
     if (item->type() == textType) {
@@ -359,28 +359,12 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
         return;
 
     if (item->type() >= firstCarrierType && item->type() < endCarrierType) {
-        // A relay winding: its own object, which the contacts bind to by
-        // name, and the relay it belongs to take the new name together.
-        auto *carrier = dynamic_cast<GraphicsDeviceObj *>(item);
-        if (!CHECK_PTR(carrier))
-            return;
-        Obj *own = carrier->ownObj();
-        if (newName == own->name())
-            return;
-        Obj *relay = carrier->obj();
-        const Obj *ownNamed = project->findObj(own->kind(), newName);
-        const Obj *relayNamed = relay ? project->findObj(relay->kind(), newName) : nullptr;
-        if ((ownNamed && ownNamed != own) || (relayNamed && relayNamed != relay)) {
-            showError(tr("New graphics obj name not correct!"));
-            return;
-        }
-        own->setName(newName);
-        if (relay)
-            relay->setName(newName);
-        carrier->updateFromObj();
-        item->updateInViews();
+        renameWinding(item, newName, replacement);
         return;
     }
+    // A contact of a relay whose renaming Replace All refused stays with it.
+    if (bound->obj() && m_refusedWindings.contains(bound->obj()))
+        return;
 
     // An item that owns its object may not take the name of another object
     // of its kind: that object would lose its name.
@@ -392,10 +376,11 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
             return;
         }
     }
-    // An item that alone shows its object (a fuse, a switch) and goes to
-    // another one: were it refused there, its object would go with it and
-    // the item be left unbound.
-    if (bound->bindMode() == GraphicsObjItem::BindShared && bound->obj() && bound->obj()->items().size() == 1) {
+    // A bound item that goes to another object which cannot take it (a
+    // relay with every contact used, a fuse or switch shown already) would
+    // be left unbound, and its object, were it the only one to show it,
+    // would go.
+    if (bound->bindMode() != GraphicsObjItem::BindOwned && bound->obj()) {
         Obj *named = project->findObj(bound->objType(), newName);
         if (named && named != bound->obj() && !named->canAppend(bound)) {
             showError(tr("New graphics obj name not correct!"));
@@ -416,6 +401,65 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName)
     item->updateInViews();
 }
 
+void DlgFind::renameWinding(GraphicsItem *item, const QString &newName, const QString &replacement)
+{
+    // A relay winding: its own object, which the contacts bind to by name,
+    // and the relay it belongs to take the new name together. Each winding
+    // of the relay keeps what its own name adds to the relay's ("K1b"): the
+    // text found is replaced in it too.
+    auto *carrier = dynamic_cast<GraphicsDeviceObj *>(item);
+    // Another winding of a relay refused already is not asked again.
+    if (!CHECK_PTR(carrier) || m_refusedWindings.contains(carrier->ownObj()))
+        return;
+    Project *project = m_project;
+    Obj *relay = carrier->obj();
+    const Qt::CaseSensitivity sensitivity = m_storedMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const auto replaced = [&](const QString &name) {
+        const int at = name.indexOf(m_storedFind, 0, sensitivity);
+        return at < 0 ? QString() : QString(name).replace(at, m_storedFind.size(), replacement).simplified();
+    };
+    QList<QPair<GraphicsDeviceObj *, QString>> windings;
+    const QString own = replaced(carrier->ownObj()->name());
+    windings.append({carrier, own.isEmpty() ? newName : own});
+    for (ObjItem *other : relay ? relay->items() : QList<ObjItem *>()) {
+        auto *winding = dynamic_cast<GraphicsDeviceObj *>(other);
+        const QString name = winding && winding != carrier ? replaced(winding->ownObj()->name()) : QString();
+        if (!name.isEmpty())
+            windings.append({winding, name});
+    }
+    bool changes = relay && relay->name() != newName;
+    QSet<QString> taken;
+    bool refused = false;
+    for (const auto &[winding, name] : std::as_const(windings)) {
+        const Obj *named = project->findObj(winding->ownObj()->kind(), name);
+        refused = refused || name.isEmpty() || (named && named != winding->ownObj()) || taken.contains(name);
+        taken.insert(name);
+        changes = changes || name != winding->ownObj()->name();
+    }
+    const Obj *relayNamed = relay ? project->findObj(relay->kind(), newName) : nullptr;
+    if (refused || (relayNamed && relayNamed != relay)) {
+        if (m_windingsFirst) {
+            m_refusedWindings.insert(carrier->ownObj());
+            for (ObjItem *other : relay ? relay->items() : QList<ObjItem *>()) {
+                if (auto *winding = dynamic_cast<GraphicsDeviceObj *>(other))
+                    m_refusedWindings.insert(winding->ownObj());
+            }
+        }
+        showError(tr("New graphics obj name not correct!"));
+        return;
+    }
+    if (!changes)
+        return;
+    for (const auto &[winding, name] : std::as_const(windings))
+        winding->ownObj()->setName(name);
+    if (relay)
+        relay->setName(newName);
+    for (const auto &[winding, name] : std::as_const(windings)) {
+        winding->updateFromObj();
+        winding->updateInViews();
+    }
+}
+
 void DlgFind::btnReplaceAllClick()
 {
     ActionScope scope(*this);
@@ -423,9 +467,11 @@ void DlgFind::btnReplaceAllClick()
     // Windings first: a contact renamed before its relay would find no
     // relay of the new name and be left unbound.
     const QScopedValueRollback<bool> windingsFirst(m_windingsFirst, true);
+    m_refusedWindings.clear();
     replace(true);
     while (m_hasCurrent)
         replace(false);
+    m_refusedWindings.clear();
 }
 
 void DlgFind::findParent()

@@ -21,6 +21,7 @@
 #include <QString>
 
 class GraphicsItem;
+class Obj;
 class GraphicsScene;
 class Project;
 class QCheckBox;
@@ -102,7 +103,11 @@ private:
     void findNext();
     void replace(bool checkFindText);
     void findParent();
-    void rename(GraphicsItem *item, const QString &newName);
+    // The item takes the new name, the text found replaced by the
+    // replacement in its name.
+    void rename(GraphicsItem *item, const QString &newName, const QString &replacement);
+    // The renaming of a relay winding and of the relay's other windings.
+    void renameWinding(GraphicsItem *item, const QString &newName, const QString &replacement);
     static void appendHistory(RComboBox *combo, const QString &text);
 
     RComboBox *m_findCombo;
@@ -132,6 +137,9 @@ private:
     bool m_hasCurrent = false;
     // Set while Replace All runs: its search lists relay windings first.
     bool m_windingsFirst = false;
+    // The windings of the relays whose renaming Replace All refused: their
+    // contacts stay.
+    QSet<const Obj *> m_refusedWindings;
 
     int m_actionDepth = 0;
     QHash<const GraphicsScene *, QSet<const GraphicsItem *>> m_sheetItems;

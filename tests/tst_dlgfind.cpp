@@ -67,14 +67,19 @@ Scheme *addScheme(SchemeGroup *group, int number, const QString &name)
     return scheme;
 }
 
-// A winding of the first relay type placed as its dialog places it.
-GraphicsRelayWinding *placeWinding(Scheme *sheet, const QString &relay, const QString &winding, QPointF at)
+// A winding of the first relay type (or the first of two windings) placed as its dialog places it.
+GraphicsRelayWinding *placeWinding(Scheme *sheet, const QString &relay, const QString &winding, QPointF at,
+                                   int windingRow = -1)
 {
     DlgPropRelay dialog(sheet);
     dialog.edName()->setText(relay);
     dialog.edWindingName()->setText(winding);
-    dialog.selectTreeItem(dialog.typeTree(), dialog.typeTree()->topLevelItem(0));
-    dialog.selectTreeItem(dialog.windingTree(), dialog.windingTree()->topLevelItem(0));
+    for (int row = 0; row < dialog.typeTree()->topLevelItemCount(); ++row) {
+        dialog.selectTreeItem(dialog.typeTree(), dialog.typeTree()->topLevelItem(row));
+        if (windingRow < 0 || dialog.windingTree()->topLevelItemCount() > 1)
+            break;
+    }
+    dialog.selectTreeItem(dialog.windingTree(), dialog.windingTree()->topLevelItem(qMax(windingRow, 0)));
     dialog.pictureButton(0)->setChecked(true);
     auto *item = dynamic_cast<GraphicsRelayWinding *>(sheet->createItem(GraphicsRelayWinding::Type));
     if (!item)
@@ -571,6 +576,19 @@ private slots:
         QCOMPARE(plant.k12Contact->windingItem(), plant.k1);
         QCOMPARE(plant.k12->contactItemCount(), 0);
         QCOMPARE(boxTexts(s.rec).size(), 2);
+        // Not to a relay with every contact in use: it stays with its own.
+        for (int n = 1; n < 30 && placeContact(plant.one, "K1", n, QPointF(3000, 200 * n))->windingItem(); ++n) {
+        }
+        GraphicsContact *k12Again = placeContact(plant.two, "K12", 0, QPointF(400, 1600));
+        QCOMPARE(k12Again->windingItem(), plant.k12);
+        s.rec.clear();
+        click(d->findButton());
+        click(d->findButton());
+        QCOMPARE(d->currentItem(), k12Again);
+        click(d->replaceButton());
+        QCOMPARE(boxTexts(s.rec), QStringList({"New graphics obj name not correct!", listIsEmpty}));
+        QCOMPARE(k12Again->windingItem(), plant.k12);
+        s.rec.clear();
 
         // An item that owns its object may not take another's name.
         s.rec.clear();
@@ -653,6 +671,31 @@ private slots:
         click(d->replaceAllButton());
         QCOMPARE(plant.k9->name(), QString("K8"));
         QVERIFY(plant.one->isModified());
+
+        // A relay of two windings, each with a contact: the windings keep what
+        // their names add to the relay's, and every contact its winding.
+        QList<GraphicsRelayWinding *> windings;
+        QList<GraphicsContact *> contacts;
+        for (int row : {0, 1}) {
+            const QString name = QString("K40") + char('a' + row);
+            windings << placeWinding(plant.one, "K40", name, QPointF(800, 2000 + 400 * row), row);
+            contacts << placeContact(plant.two, name, 0, QPointF(800, 2000 + 400 * row));
+        }
+        type(d->findCombo(), "K40");
+        type(d->replaceCombo(), "K41");
+        click(d->replaceAllButton());
+        QCOMPARE(windings[0]->obj()->name(), QString("K41"));
+        for (int row : {0, 1}) {
+            QCOMPARE(windings[row]->windingName(), QString("K41") + char('a' + row));
+            QCOMPARE(contacts[row]->windingItem(), windings[row]);
+        }
+        // A relay that cannot take the name keeps it, and its contacts with it.
+        s.rec.clear();
+        type(d->findCombo(), "K41");
+        type(d->replaceCombo(), "K1");
+        click(d->replaceAllButton());
+        QCOMPARE(boxTexts(s.rec), QStringList({"New graphics obj name not correct!", listIsEmpty}));
+        QCOMPARE(contacts[1]->windingItem(), windings[1]);
 
         // A contact found before its winding keeps it.
         GraphicsRelayWinding *k30 = placeWinding(addScheme(plant.second, 2, "late"), "K30", "K30", QPointF(400, 400));
