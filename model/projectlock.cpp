@@ -11,6 +11,10 @@
 #include <QLockFile>
 #include <QSysInfo>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -62,6 +66,18 @@ QString openFileNow(quint64 device, quint64 inode)
             return target;
     }
     return QString();
+}
+
+// Whether a program holds the lock file locked, as a lock keeps its file
+// while it is held; a file that cannot be asked is taken as held.
+bool heldByAProgram(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const bool free = ::flock(fd, LOCK_SH | LOCK_NB) == 0;
+    ::close(fd);
+    return !free;
 }
 
 // The locks this process holds.
@@ -154,17 +170,22 @@ bool ProjectLock::strayFile() const
 {
     const QString path = lockPath(m_mainPath);
     const std::optional<LockInfo> info = lockInfo(path);
-    // One cut short when it was made (a crash, a full disk) names no program
-    // once it is older than any program takes to write it.
-    if (!info) {
-        const QFileInfo file(path);
-        return file.exists() && qAbs(file.lastModified().secsTo(QDateTime::currentDateTime())) > 10;
-    }
+    // Older than any program takes to make a lock file and lock it.
+    const QFileInfo file(path);
+    const bool settled = file.exists() && qAbs(file.lastModified().secsTo(QDateTime::currentDateTime())) > 10;
+    // One cut short when it was made (a crash, a full disk) names no program.
+    if (!info)
+        return settled;
+    // One of another program on this computer that came here with a copy of
+    // its folder: the program holds the file of its lock locked, and no
+    // program holds this one.
+    if (!namesThisProcess(*info))
+        return settled && info->machine == QSysInfo::machineHostName() && !heldByAProgram(path);
     // One of this process that came here with its folder, renamed or copied
     // while the project was open, is not the file of a lock it holds there.
     quint64 device = 0;
     quint64 inode = 0;
-    if (!namesThisProcess(*info) || !fileIdentity(path, &device, &inode))
+    if (!fileIdentity(path, &device, &inode))
         return false;
     return std::none_of(heldLocks().cbegin(), heldLocks().cend(), [&](const ProjectLock *lock) {
         return lock->m_device == device && lock->m_inode == inode && lock->ownFileStands();

@@ -20,7 +20,10 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
+
+#include <sys/file.h>
 #include "devices/fuse.h"
 #include "devices/graphicsfuse.h"
 #include "graphics/dlgpropgraphicsitem.h"
@@ -1887,6 +1890,26 @@ private slots:
         const QString renamed = f.dir + "-renamed-again";
         QVERIFY(QDir().rename(copied, renamed) && p.saveAs(moved + "/plant-copy.rlay"));
         QVERIFY(QFile::exists(renamed + "/plant-copy.rlay") && !QFile::exists(renamed + "/.plant-copy.rlay.lock"));
+
+        // A copy of the lock of another program that runs holds nothing: the program holds the file of its
+        // own lock locked.
+        QProcess program;
+        program.start("sleep", {"60"});
+        QVERIFY(program.waitForStarted());
+        QList<QByteArray> lines = held.split('\n');
+        lines[0] = QByteArray::number(program.processId());
+        lines[1] = "sleep";
+        const QString copy = renamed + "/.copy.rlay.lock";
+        for (bool locked : {false, true}) {
+            writeRaw(copy, lines.join('\n'));
+            QFile aged(copy);
+            QVERIFY(aged.open(QIODevice::ReadWrite)
+                    && aged.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+            QVERIFY(!locked || ::flock(aged.handle(), LOCK_EX | LOCK_NB) == 0);
+            QCOMPARE(lockedBy(renamed + "/copy.rlay"), locked);
+        }
+        program.kill();
+        program.waitForFinished();
     }
 
     // A save killed at each step, by a program that is gone when a second
