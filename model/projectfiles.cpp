@@ -569,6 +569,7 @@ bool Project::load()
     // A save that was cut short is finished or undone before reading, by
     // the holder of the project's lock alone.
     m_tidyBeside.clear();
+    bool beingSaved = false;
     if (!main.fileName().isEmpty() && !isReadOnly() && lockFiles() == LockHeld) {
         CommitRecord commit(main.fileName(), sideFileNames());
         const CommitRecord::Outcome outcome = commit.recover();
@@ -579,12 +580,19 @@ bool Project::load()
             showError(commit.outcomeText(outcome));
         else if (outcome != CommitRecord::Clean)
             showInformation(commit.outcomeText(outcome));
+    } else if (!main.fileName().isEmpty()) {
+        // Another program saves it: its files are whole again once that
+        // save is over (or finished by its holder's next open or save).
+        beingSaved = QFile::exists(CommitRecord(main.fileName(), {}).recordPath());
     }
     QString message;
     bool tooOld = false;
     const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)
         && CHECK_PTR(m_specificationCable);
-    if (!managers || !main.load(*streams[MainFile])) {
+    if (beingSaved) {
+        message = tr("The project %1 is being saved by %2. Open it again once the save is over.")
+                      .arg(main.fileName(), lockHolder());
+    } else if (!managers || !main.load(*streams[MainFile])) {
         message = tr("Cannot load project file %1!").arg(main.fileName());
     } else {
         main.recordLoaded();

@@ -1803,6 +1803,14 @@ private slots:
         QVERIFY(loadInto(*second, f.path(".rlay")));
         QCOMPARE(second->lockFiles(), Project::LockHeldElsewhere);
         QVERIFY(second->lockHolder().contains(QString::number(QCoreApplication::applicationPid())));
+        {
+            // While the holder saves, its files are not whole: another program says so instead of reading them.
+            writeRaw(f.path(".rlay.commit"), "saving");
+            Project third(nullptr, nullptr);
+            QStringList texts;
+            QVERIFY(!loadInto(third, f.path(".rlay"), &texts) && texts.value(0).contains("is being saved by"));
+            QVERIFY(QFile::remove(f.path(".rlay.commit")));
+        }
         const Snapshot before = filesBelow(f.dir);
         QVERIFY(!second->save() && filesBelow(f.dir) == before);
         QVERIFY(rec.count() == 1 && rec.texts()[0].contains("which alone saves it"));
