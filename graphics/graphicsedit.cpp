@@ -567,7 +567,14 @@ void GraphicsEdit::mirrorHorozontal()
     }
     // Each origin is reflected about the middle of the selection's extent.
     for (GraphicsItem *item : items) {
+        // The mirroring is made in the item's own coordinates, up and down
+        // on the screen for a quarter-turned item: a half turn more makes
+        // it left and right there, as its reflected place and the nets
+        // soldered to it take it.
+        const bool quarterTurned = GraphicsItem::rotationIndexOf(item->sceneTransform()) % 2 == 1;
         item->mirror(false);
+        if (quarterTurned)
+            item->rotateBy(2, true);
         const QPointF origin = item->scenePos();
         const QPointF target(right - (origin.x() - left), origin.y());
         item->setPosQuiet(item->parentItem() ? item->parentItem()->mapFromScene(target) : target);

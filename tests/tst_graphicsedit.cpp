@@ -544,6 +544,17 @@ private slots:
         QCOMPARE(b->pos(), QPointF(100, 200));
         QVERIFY(!other->isMirrored());
         QCOMPARE(other->rotationIndex(), 0);
+        // A quarter-turned item is mirrored left and right on the screen too.
+        selectOnly(*m_scene, {other});
+        v.rotateRight();
+        const QPointF below = other->mapToScene(QPointF(10, 0)) - other->scenePos();
+        const QPointF aside = other->mapToScene(QPointF(0, 5)) - other->scenePos();
+        v.mirrorHorozontal();
+        QCOMPARE(other->mapToScene(QPointF(10, 0)) - other->scenePos(), QPointF(-below.x(), below.y()));
+        QCOMPARE(other->mapToScene(QPointF(0, 5)) - other->scenePos(), QPointF(-aside.x(), aside.y()));
+        v.mirrorHorozontal();
+        v.rotateLeft();
+        QVERIFY(!other->isMirrored() && other->rotationIndex() == 0);
 
         // A child of a selected item turns with it, not once more.
         auto *child = new TestItem(m_scene.get());
