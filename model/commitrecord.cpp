@@ -305,8 +305,15 @@ bool CommitRecord::commit()
     }
     if (!syncFolders(folders, true))
         return false;
-    // Then every new file takes its place ...
-    for (File *file : std::as_const(m_staged)) {
+    // Then every new file takes its place: the main file last, its old one
+    // standing until then; one of a new name (a Save as) first, so that an
+    // open finds the project, and finishes this save, from the record on.
+    QList<File *> order = m_staged;
+    const auto main = std::find_if(order.begin(), order.end(),
+                                   [this](const File *file) { return targetOf(file) == m_mainName; });
+    if (main != order.end() && !QFile::exists((*main)->fileName()))
+        std::rotate(order.begin(), main, main + 1);
+    for (File *file : std::as_const(order)) {
         if (stopsHere() || !file->commit(false))
             return false;
     }

@@ -1705,6 +1705,27 @@ private slots:
         }
         QCOMPARE(steps, 30); // 7 files staged, the record, 14 renames, 8 removals
         QVERIFY(opened[0] > 0 && opened[1] > 0);
+        // Save as under a new name: once a file of it takes its place, its main file stands, and opening that
+        // finishes the save.
+        bool saved = false;
+        qsizetype staging = 0; // the files the save stages, each staged until it takes its place
+        for (int step = 0; !saved; ++step) {
+            restore(f.dir, before);
+            ModalRecorder rec;
+            Project p(nullptr, nullptr);
+            QVERIFY(loadInto(p, f.path(".rlay")));
+            CommitRecord::setInterruption([step](int done) { return done == step; });
+            saved = p.saveAs(f.path("-copy.rlay"));
+            CommitRecord::setInterruption(nullptr);
+            const QString staged = QFileInfo(f.path("-copy.rlay.staged.")).fileName();
+            const qsizetype unmoved = filesBelow(f.dir).keys().filter(QRegularExpression("^" + QRegularExpression::escape(staged))).size();
+            if (saved || !QFile::exists(f.path("-copy.rlay.commit")) || unmoved == (staging = qMax(staging, unmoved)))
+                continue;
+            QStringList texts;
+            Project copy(nullptr, nullptr);
+            QVERIFY2(QFile::exists(f.path("-copy.rlay")) && loadInto(copy, f.path("-copy.rlay"), &texts)
+                         && texts.value(0).contains("has been finished"), qPrintable(QString::number(step)));
+        }
 
         // The next save clears the files of a save that could only be
         // undone, and the folder then opens without a word.
