@@ -400,7 +400,7 @@ bool File::stage(const QString &stagedPath)
     // may not write) fails here, before anything of the save is replaced.
     const QFileInfo target(fileName());
     if (target.isDir() || (target.exists() && !target.isWritable())) {
-        showError(tq("Cannot open file %1!").arg(fileName()));
+        showError(refusalText(m_stagedPath, systemReason(EACCES), tq("Cannot open file %1!").arg(fileName())));
         m_stagedPath.clear();
         return false;
     }
