@@ -585,8 +585,10 @@ void GraphicsEdit::mirrorHorozontal()
 void GraphicsEdit::mirrorVertical()
 {
     const QList<GraphicsItem *> items = selectedTopItems();
+    // Up and down on the screen: in its own coordinates left and right for
+    // a quarter-turned item.
     for (GraphicsItem *item : items)
-        item->mirror(true);
+        item->mirror(GraphicsItem::rotationIndexOf(item->sceneTransform()) % 2 == 0);
     viewport()->update();
 }
 

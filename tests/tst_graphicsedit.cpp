@@ -552,6 +552,9 @@ private slots:
         v.mirrorHorozontal();
         QCOMPARE(other->mapToScene(QPointF(10, 0)) - other->scenePos(), QPointF(-below.x(), below.y()));
         QCOMPARE(other->mapToScene(QPointF(0, 5)) - other->scenePos(), QPointF(-aside.x(), aside.y()));
+        v.mirrorVertical();
+        QCOMPARE(other->mapToScene(QPointF(10, 0)) - other->scenePos(), QPointF(-below.x(), -below.y()));
+        v.mirrorVertical();
         v.mirrorHorozontal();
         v.rotateLeft();
         QVERIFY(!other->isMirrored() && other->rotationIndex() == 0);
