@@ -586,9 +586,17 @@ void GraphicsEdit::mirrorVertical()
 {
     const QList<GraphicsItem *> items = selectedTopItems();
     // Up and down on the screen: in its own coordinates left and right for
-    // a quarter-turned item.
-    for (GraphicsItem *item : items)
-        item->mirror(GraphicsItem::rotationIndexOf(item->sceneTransform()) % 2 == 0);
+    // a quarter-turned item, across an axis that need not pass through its
+    // middle, which it keeps.
+    for (GraphicsItem *item : items) {
+        const bool quarterTurned = GraphicsItem::rotationIndexOf(item->sceneTransform()) % 2 == 1;
+        const double middle = item->sceneBoundingRect().center().y();
+        item->mirror(!quarterTurned);
+        if (!quarterTurned)
+            continue;
+        const QPointF target = item->scenePos() + QPointF(0, middle - item->sceneBoundingRect().center().y());
+        item->setPosQuiet(item->parentItem() ? item->parentItem()->mapFromScene(target) : target);
+    }
     viewport()->update();
 }
 
