@@ -31,9 +31,11 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -128,20 +130,22 @@ double msSince(const QElapsedTimer &timer)
     return timer.nsecsElapsed() / 1e6;
 }
 
-// The mean time of a pass, each pass timed on its own (after the caches
-// are emptied, with --cold).
+// The median time of a pass, each pass timed on its own (after the caches
+// are emptied, with --cold): a pass takes well under a millisecond at the
+// smaller sizes, so a mean would be one interrupt's length off.
 template <class Pass>
-double meanMs(int repeats, Pass pass)
+double medianMs(int repeats, Pass pass)
 {
-    double total = 0;
+    std::vector<double> times;
     QElapsedTimer timer;
     for (int i = 0; i < repeats; ++i) {
         sweepCaches();
         timer.start();
         pass();
-        total += msSince(timer);
+        times.push_back(msSince(timer));
     }
-    return total / repeats;
+    std::nth_element(times.begin(), times.begin() + repeats / 2, times.end());
+    return times[size_t(repeats / 2)];
 }
 
 void restartTimer(QElapsedTimer &timer)
@@ -178,7 +182,7 @@ double partnerPassMs(const QList<Pin *> &pins, int repeats)
 {
     QList<Pin *> reached;
     reached.reserve(pins.size());
-    const double ms = meanMs(repeats, [&] {
+    const double ms = medianMs(repeats, [&] {
         reached.clear();
         for (Pin *pin : pins) {
             if (Pin *partner = pin->partner())
@@ -213,11 +217,13 @@ Figures measure(int rows, int perRow)
     Sheet sheet = build(rows, perRow);
     Scheme &s = *sheet.scheme;
     f.items = int(s.graphicsItems().size());
-    const int repeats = 20;
+    // Fewer with --cold, where each pass first sweeps a buffer larger than
+    // the caches.
+    const int repeats = coldCaches() ? 21 : 101;
 
     QElapsedTimer timer;
     QList<Pin *> pins;
-    f.walk = meanMs(repeats, [&] {
+    f.walk = medianMs(repeats, [&] {
         pins.clear();
         sheet.first->pin(0)->collectNetPinsAcross(pins);
     });
@@ -228,7 +234,7 @@ Figures measure(int rows, int perRow)
     }
 
     QList<GraphicsUnite *> items;
-    f.collect = meanMs(repeats, [&] {
+    f.collect = medianMs(repeats, [&] {
         pins.clear();
         items.clear();
         sheet.first->pin(0)->collectNetAcross(pins, &items);
@@ -246,7 +252,7 @@ Figures measure(int rows, int perRow)
     // A pin of no connection item of the clew: every item is asked.
     GraphicsNet stranger(&s);
     bool found = false;
-    f.unreachable = meanMs(repeats, [&] {
+    f.unreachable = medianMs(repeats, [&] {
         auto *branch = graphicsNetCast(sheet.first->pin(0)->partner()->owner()->graphicsItem());
         found = branch->isConnected(stranger.pin(0), nullptr) || found;
     });
