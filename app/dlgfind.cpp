@@ -15,6 +15,7 @@
 #include "schemes/schememenager.h"
 
 #include <QCheckBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -101,6 +102,10 @@ DlgFind::DlgFind(QWidget *parent, Qt::WindowFlags flags)
         c->setEditable(editable);
         // The history is kept by the search, not by pressing Enter.
         c->setInsertPolicy(QComboBox::NoInsert);
+        // Names differ by case: the field completes, and Enter picks, a
+        // history entry only in the case typed.
+        if (editable)
+            c->completer()->setCaseSensitivity(Qt::CaseSensitive);
         return c;
     };
 

@@ -397,6 +397,13 @@ private slots:
         QCOMPARE(comboTexts(d->findCombo()), QStringList({"k1", "K5", "K1 coil"}));
         QCOMPARE(comboTexts(d->replaceCombo()), QStringList());
         QCOMPARE(s.rec.count(), 1);
+
+        // Enter keeps the case typed, with "k1" in the history.
+        click(d->matchCaseBox());
+        type(d->findCombo(), "K1");
+        QTest::keyClick(d->findCombo()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(d->findCombo()->currentText(), QStringLiteral("K1"));
+        QCOMPARE(d->currentItem(), plant.k1);
     }
 
     void theScopes()
