@@ -15,6 +15,8 @@
 #include <cerrno>
 #include <iterator>
 
+#include <unistd.h>
+
 namespace {
 
 // Records of earlier builds are still finished: the first named no old
@@ -230,7 +232,17 @@ bool CommitRecord::stage(File *file)
 {
     if (!CHECK_PTR(file) || stopsHere())
         return false;
-    if (!file->stage(stagedPath(targetOf(file))))
+    const QString staged = stagedPath(targetOf(file));
+    // A main file's name may be legal and still leave no room for the names
+    // the save gives its files beside it.
+    const long longest = pathconf(QFile::encodeName(m_directory).constData(), _PC_NAME_MAX);
+    if (QFile::encodeName(QFileInfo(staged).fileName()).size() > (longest > 0 ? longest : 255)) {
+        showError(tq("The name %1 is too long for the files a save writes beside it: nothing was saved. Choose a "
+                     "shorter name.")
+                      .arg(m_mainName));
+        return false;
+    }
+    if (!file->stage(staged))
         return false;
     m_staged.append(file);
     return true;

@@ -857,6 +857,11 @@ private slots:
         // It fails at the main file, a folder's name, after every other file.
         QVERIFY(!p.saveAs(plant.dir + "/blocked.rlay") && p.save());
         QCOMPARE(QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        // A legal name too long for the files staged beside it is named.
+        rec.clear();
+        QVERIFY(!p.saveAs(plant.dir + "/" + QString(235, QLatin1Char('x')) + ".rlay") && p.save());
+        QCOMPARE(QDir(plant.dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        QVERIFY(rec.texts().join(' ').contains("is too long"));
         Project q(nullptr, nullptr);
         QVERIFY(loadInto(q, plant.path(".rlay")) && q.findObj(LampKind, "HL9"));
         // In a folder of its own, where the groups draw the numbers they had.
