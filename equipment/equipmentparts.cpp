@@ -1,6 +1,7 @@
 #include "equipment/equipmentparts.h"
 
 #include "equipment/equipmentmenager.h"
+#include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/graphicswiringitemdevice.h"
 #include "equipment/place.h"
@@ -30,7 +31,17 @@ public:
 
     Address *placeAddress(GraphicsPlaceItemDevice *item) override
     {
+        // A device in a board or panel left free on the sheet stands in no
+        // frame: it has no address.
         Place *place = item->place();
+        for (Place *at = place; at;) {
+            GraphicsPlaceContainer *container = at->container();
+            if (!container || container->type() == GraphicsFramePart::Type)
+                break;
+            at = container->place();
+            if (!at)
+                return nullptr;
+        }
         return place ? &place->address() : nullptr;
     }
 

@@ -555,7 +555,17 @@ void FrameLayout::dropItem(GraphicsPlaceItem *item)
     // lit at its centre, which the grid keeps beside the mouse.
     Place *target = m_highlighted;
     setHighlighted(nullptr);
-    if (!item || !target || !target->canDrop(item, m_highlightPoint))
+    putInto(item, target, m_highlightPoint);
+}
+
+void FrameLayout::dropAt(GraphicsPlaceItem *item, const QPointF &scenePoint)
+{
+    putInto(item, item ? findDropPlace(item, scenePoint) : nullptr, scenePoint);
+}
+
+void FrameLayout::putInto(GraphicsPlaceItem *item, Place *target, const QPointF &scenePoint)
+{
+    if (!item || !target || !target->canDrop(item, scenePoint))
         return;
     // A device dropped by the user shows its new address on its schemes.
     if (auto *deviceItem = dynamic_cast<GraphicsPlaceItemDevice *>(item)) {

@@ -101,6 +101,8 @@ public:
     // place under the item's centre, which the grid keeps near the cursor.
     void trackCarriedDrop(GraphicsPlaceItem *item, const QPointF &cursor);
     void dropItem(GraphicsPlaceItem *item);
+    // Drops the item into the place found at the point, if it takes it.
+    void dropAt(GraphicsPlaceItem *item, const QPointF &scenePoint);
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
     // Whether an item whose body takes the sheet rectangle may stand in the
@@ -193,6 +195,8 @@ private:
     void setHighlighted(Place *place);
     // The first place, part by part, that takes the item at the point.
     Place *findDropPlace(GraphicsPlaceItem *item, const QPointF &scenePoint) const;
+    // Puts the item into the place, asked at the point, when it takes it.
+    void putInto(GraphicsPlaceItem *item, Place *target, const QPointF &scenePoint);
     // Parts first, then the other items in the sheet's order: the order of
     // every record of the sheet.
     QList<GraphicsItem *> recordOrder() const;

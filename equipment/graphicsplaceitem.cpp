@@ -58,8 +58,18 @@ void GraphicsPlaceItem::loadGeometry(DataStream &)
 void GraphicsPlaceItem::transformChanged()
 {
     removeFromPlace();
-    if (FrameLayout *layout = frameLayout())
-        layout->trackDrop(this, m_dragging ? m_dragPoint : sceneBodyRect().center());
+    FrameLayout *layout = frameLayout();
+    if (!layout)
+        return;
+    // Of several items dragged at once, the one under the mouse shows its
+    // place.
+    QGraphicsItem *grabber = scene() ? scene()->mouseGrabberItem() : nullptr;
+    const GraphicsItem *dragged = grabber ? GraphicsItem::fromFramework(grabber) : nullptr;
+    if (!m_dragging && dragged && dragged != this) {
+        m_draggedAlong = true;
+        return;
+    }
+    layout->trackDrop(this, m_dragging ? m_dragPoint : sceneBodyRect().center());
 }
 
 int GraphicsPlaceItem::modelId() const
@@ -224,10 +234,21 @@ void GraphicsPlaceItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     GraphicsItem::mouseReleaseEvent(event);
     m_dragging = false;
-    if (m_place)
+    FrameLayout *layout = frameLayout();
+    if (!layout)
         return;
-    if (FrameLayout *layout = frameLayout())
+    if (!m_place)
         layout->dropItem(this);
+    // The others dragged with it each go into the place where they stand,
+    // when it takes them.
+    for (GraphicsItem *item : graphicsScene()->selectedGraphicsItems()) {
+        auto *other = dynamic_cast<GraphicsPlaceItem *>(item);
+        if (!other || !other->m_draggedAlong)
+            continue;
+        other->m_draggedAlong = false;
+        if (!other->m_place)
+            layout->dropAt(other, other->sceneBodyRect().center());
+    }
 }
 
 QVariant GraphicsPlaceItem::itemChange(GraphicsItemChange change, const QVariant &value)

@@ -113,6 +113,9 @@ private:
     // Where the mouse drags the item, while it does.
     QPointF m_dragPoint;
     bool m_dragging = false;
+    // Moved along with the item the mouse drags: dropped where it stands
+    // when that one is released.
+    bool m_draggedAlong = false;
 };
 
 #endif

@@ -276,6 +276,12 @@ private slots:
         edit.setScene(layout);
         for (Place *target : board->places())
             QVERIFY(carryInto(newDevice(p, BlockKind, "DEK" + QString::number(target->number()), 207), target));
+        // A board taken out of its panel takes its devices out of the frame.
+        Device *dek = static_cast<GraphicsPlaceItemDevice *>(board->places().first()->item())->device();
+        QVERIFY(dek->address());
+        board->removeFromPlace();
+        QCOMPARE(dek->address(), nullptr);
+        QVERIFY(panel->places().first()->putItem(board) && dek->address());
         // A relay-case panel in the case's bottom row hangs past the sheet's
         // edge: its places there, in sight once the sheet is zoomed out,
         // take devices too.
@@ -295,6 +301,39 @@ private slots:
         resistor->setModelIndex(11);
         resistor->setName("R1");
         QVERIFY(carryInto(resistor, below));
+    }
+
+    // Devices dragged together each go into the place where they stand.
+    void devicesDraggedTogether()
+    {
+        MainWindow w;
+        Project p(nullptr, nullptr);
+        Frame *frame = newFrame(p, 1, 2, blockFrameType);
+        Device *k1 = newDevice(p, RelayKind, "K1", 18);
+        Device *k2 = newDevice(p, RelayKind, "K2", 18);
+        QVERIFY(put(k1, bodyPlace(frame, 9)) && put(k2, bodyPlace(frame, 10)));
+        FrameEdit edit(w.actionList());
+        edit.setScene(frame->layout());
+        edit.resize(900, 900);
+        edit.show();
+        edit.centerOn(bodyPlace(frame, 10)->sceneBoundingRect().center());
+        k1->placeItem()->setSelected(true);
+        k2->placeItem()->setSelected(true);
+        // Mouse points from the sheet's, the events handled between moves as
+        // the window handles them.
+        const QPointF from = bodyPlace(frame, 9)->sceneRect().center();
+        const QPointF to = bodyPlace(frame, 11)->sceneRect().center();
+        QTest::mousePress(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(from));
+        for (int step = 1; step <= 4; ++step) {
+            QMouseEvent move(QEvent::MouseMove, edit.mapFromScene(from + (to - from) * step / 4), QPointF(),
+                             Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(edit.viewport(), &move);
+            QApplication::processEvents();
+        }
+        QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(to));
+        QCOMPARE(bodyPlace(frame, 11)->item(), k1->placeItem());
+        QCOMPARE(bodyPlace(frame, 12)->item(), k2->placeItem());
+        QVERIFY(k1->address() && k2->address());
     }
 
     // A place marked 1 that a panel comes to hang over is covered by it, and
