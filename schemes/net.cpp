@@ -634,6 +634,7 @@ GraphicsNet *GraphicsNet::addSiblingNet()
     // In this net's frame, so that points of this net are points of it.
     net->setPosQuiet(pos());
     net->setMatrixQuiet(transform(), false);
+    net->m_section = m_section;
     return net;
 }
 

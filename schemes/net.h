@@ -119,6 +119,9 @@ public:
     int section() const { return m_section; }
     // A section outside the table is refused (failed check).
     void setSection(int section);
+    // A new net on the sheet at this net's place, a piece of the same wire
+    // (its section), or null after a failed check.
+    GraphicsNet *addSiblingNet();
 
     // The wire from pin 0's centre to pin 1's centre.
     QLineF line() const;
@@ -169,9 +172,6 @@ private:
     Follow dragOtherEnd(Pin *end, Pin *other, const QPointF &t);
     Follow routeThreeSegments(Pin *end, Pin *other, const QPointF &t);
     Follow routeTwoSegments(Pin *end, const QPointF &t);
-    // A new net on the sheet at this net's place, or null after a failed
-    // check.
-    GraphicsNet *addSiblingNet();
     const WireSection &sectionRow() const;
 
     int m_section = DefaultSection;

@@ -58,18 +58,6 @@ T *addNew(Scheme *scheme)
     return item;
 }
 
-// A new net with this net's position and frame, on the sheet; null after
-// a failed check.
-GraphicsNet *netBeside(Scheme *scheme, GraphicsNet *net)
-{
-    auto *added = addNew<GraphicsNet>(scheme);
-    if (!added)
-        return nullptr;
-    added->setPosQuiet(net->pos());
-    added->setMatrixQuiet(net->transform(), false);
-    return added;
-}
-
 // Cuts the net at the point: the new net runs from where the net's pin 1
 // was (taking over its partner) to the point, and pin 1 moves to the point.
 void cutNet(GraphicsNet *net, GraphicsNet *added, const QPointF &scenePoint)
@@ -133,7 +121,7 @@ void Scheme::solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item)
                 if (isClamp(other))
                     return;
             }
-            GraphicsNet *added = netBeside(this, net);
+            GraphicsNet *added = net->addSiblingNet();
             GraphicsNode *node = added ? addNew<GraphicsNode>(this) : nullptr;
             if (!node) {
                 if (added)
@@ -150,7 +138,7 @@ void Scheme::solderPin(Pin *pin, const QRectF &sceneRect, GraphicsPins *item)
         }
         // A node (or passage, or clamp) on the middle of a net: its own
         // free pins take the two halves.
-        GraphicsNet *added = netBeside(this, net);
+        GraphicsNet *added = net->addSiblingNet();
         if (!added)
             return;
         cutNet(net, added, m);

@@ -678,11 +678,14 @@ private slots:
         GraphicsNet *wire = straightNet(scheme(), QPointF(80, 0), QPointF(400, 0));
         d->pin(1)->solder(wire->pin(0));
         wire->pin(1)->solder(e->pin(0));
+        wire->setSection(7);
         moveBy(d, QPointF(0, 120));
         const QList<GraphicsNet *> all = nets(scheme());
         QCOMPARE(all.size(), 3);
         GraphicsNet *first = all[1];
         GraphicsNet *last = all[2];
+        // The segments are pieces of one wire.
+        QVERIFY(first->section() == 7 && last->section() == 7);
         QVERIFY(soldered(d->pin(1), first->pin(0)));
         QVERIFY(soldered(e->pin(0), last->pin(0)));
         QVERIFY(soldered(wire->pin(0), first->pin(1)));

@@ -191,6 +191,7 @@ private slots:
         TestDevice *below = device(scheme(), QPointF(120, 400));
         GraphicsNet *branch = net(scheme(), QPointF(200, 400), QPointF(200, 0));
         below->pin(1)->solder(branch->pin(0));
+        wire->setSection(7);
         offer(branch, 1);
 
         QCOMPARE(nets(scheme()).size(), 3);
@@ -205,6 +206,7 @@ private slots:
         QCOMPARE(end(added, 0), QPointF(400, 0));
         QCOMPARE(end(added, 1), QPointF(200, 0));
         QCOMPARE(added->pos(), wire->pos());
+        QCOMPARE(added->section(), 7);
         QVERIFY(soldered(right->pin(0), added->pin(0)));
         QVERIFY(soldered(node->pin(0), added->pin(1)));
         QVERIFY(soldered(node->pin(1), wire->pin(1)));
