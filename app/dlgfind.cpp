@@ -102,10 +102,13 @@ DlgFind::DlgFind(QWidget *parent, Qt::WindowFlags flags)
         c->setEditable(editable);
         // The history is kept by the search, not by pressing Enter.
         c->setInsertPolicy(QComboBox::NoInsert);
-        // Names differ by case: the field completes, and Enter picks, a
-        // history entry only in the case typed.
-        if (editable)
+        // What is typed is what is searched and written: the history is
+        // offered below the field, never added to the text, and Enter picks
+        // an entry only in the case typed (names differ by case).
+        if (editable) {
             c->completer()->setCaseSensitivity(Qt::CaseSensitive);
+            c->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        }
         return c;
     };
 
