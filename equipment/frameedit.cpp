@@ -99,6 +99,20 @@ void FrameEdit::mouseMoveEvent(QMouseEvent *event)
         layout->trackCarriedDrop(item, mapToScene(event->position().toPoint()));
 }
 
+void FrameEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    GraphicsEdit::mouseReleaseEvent(event);
+    if (FrameLayout *layout = FrameLayout::of(graphicsScene()))
+        layout->finishDrag();
+}
+
+void FrameEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (FrameLayout *layout = FrameLayout::of(graphicsScene()))
+        layout->finishDrag();
+    GraphicsEdit::contextMenuEvent(event);
+}
+
 void FrameEdit::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {

@@ -37,6 +37,10 @@ protected:
     // A device, panel or board carried alone lights the place under the
     // cursor at every move.
     void mouseMoveEvent(QMouseEvent *event) override;
+    // A drag ends at the release, whatever item the mouse held, or at a
+    // menu opened meanwhile: the place items it moved are dropped.
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     // A frame part takes no press (a drag over it selects), so the sheet
     // would not hand it the double click that marks one of its places.
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -558,9 +558,34 @@ void FrameLayout::dropItem(GraphicsPlaceItem *item)
     putInto(item, target, m_highlightPoint);
 }
 
-void FrameLayout::dropAt(GraphicsPlaceItem *item, const QPointF &scenePoint)
+void FrameLayout::finishDrag()
 {
-    putInto(item, item ? findDropPlace(item, scenePoint) : nullptr, scenePoint);
+    setHighlighted(nullptr);
+    QList<std::pair<GraphicsPlaceItem *, QPointF>> containers;
+    QList<std::pair<GraphicsPlaceItem *, QPointF>> others;
+    for (GraphicsItem *item : graphicsItems()) {
+        auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
+        QPointF at;
+        if (placeItem && placeItem->endDrag(at))
+            (GraphicsPlaceContainer::asContainer(placeItem) ? containers : others).append({placeItem, at});
+    }
+    // Containers first, so that what they hold finds their places; each
+    // group again while a pass places one, for containers in containers.
+    for (auto *group : {&containers, &others}) {
+        for (bool placed = true; placed && !group->isEmpty();) {
+            placed = false;
+            for (qsizetype i = 0; i < group->size();) {
+                const auto [item, at] = group->at(i);
+                putInto(item, findDropPlace(item, at), at);
+                if (item->place()) {
+                    group->removeAt(i);
+                    placed = true;
+                } else {
+                    ++i;
+                }
+            }
+        }
+    }
 }
 
 void FrameLayout::putInto(GraphicsPlaceItem *item, Place *target, const QPointF &scenePoint)

@@ -101,8 +101,10 @@ public:
     // place under the item's centre, which the grid keeps near the cursor.
     void trackCarriedDrop(GraphicsPlaceItem *item, const QPointF &cursor);
     void dropItem(GraphicsPlaceItem *item);
-    // Drops the item into the place found at the point, if it takes it.
-    void dropAt(GraphicsPlaceItem *item, const QPointF &scenePoint);
+    // Ends a drag of the mouse (released, or cut short by a menu): every
+    // place item it moved goes into the place where it stands, when that
+    // takes it, and nothing is lit.
+    void finishDrag();
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
     // Whether an item whose body takes the sheet rectangle may stand in the

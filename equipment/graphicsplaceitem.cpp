@@ -61,15 +61,22 @@ void GraphicsPlaceItem::transformChanged()
     FrameLayout *layout = frameLayout();
     if (!layout)
         return;
-    // Of several items dragged at once, the one under the mouse shows its
-    // place.
-    QGraphicsItem *grabber = scene() ? scene()->mouseGrabberItem() : nullptr;
-    const GraphicsItem *dragged = grabber ? GraphicsItem::fromFramework(grabber) : nullptr;
-    if (!m_dragging && dragged && dragged != this) {
-        m_draggedAlong = true;
-        return;
-    }
-    layout->trackDrop(this, m_dragging ? m_dragPoint : sceneBodyRect().center());
+    // Moved by the mouse, the item is dropped when the drag ends
+    // (FrameLayout::finishDrag). Of several items dragged at once, the one
+    // under the mouse shows its place.
+    const bool mouseDrags = scene() && scene()->mouseGrabberItem();
+    m_inDrag = m_inDrag || mouseDrags;
+    if (m_dragging || !mouseDrags)
+        layout->trackDrop(this, m_dragging ? m_dragPoint : sceneBodyRect().center());
+}
+
+bool GraphicsPlaceItem::endDrag(QPointF &dropPoint)
+{
+    const bool moved = m_inDrag && !m_place;
+    dropPoint = m_dragging ? m_dragPoint : sceneBodyRect().center();
+    m_inDrag = false;
+    m_dragging = false;
+    return moved;
 }
 
 int GraphicsPlaceItem::modelId() const
@@ -233,22 +240,9 @@ void GraphicsPlaceItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 void GraphicsPlaceItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     GraphicsItem::mouseReleaseEvent(event);
+    if (FrameLayout *layout = frameLayout())
+        layout->finishDrag();
     m_dragging = false;
-    FrameLayout *layout = frameLayout();
-    if (!layout)
-        return;
-    if (!m_place)
-        layout->dropItem(this);
-    // The others dragged with it each go into the place where they stand,
-    // when it takes them.
-    for (GraphicsItem *item : graphicsScene()->selectedGraphicsItems()) {
-        auto *other = dynamic_cast<GraphicsPlaceItem *>(item);
-        if (!other || !other->m_draggedAlong)
-            continue;
-        other->m_draggedAlong = false;
-        if (!other->m_place)
-            layout->dropAt(other, other->sceneBodyRect().center());
-    }
 }
 
 QVariant GraphicsPlaceItem::itemChange(GraphicsItemChange change, const QVariant &value)

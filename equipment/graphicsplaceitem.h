@@ -54,6 +54,10 @@ public:
     // Moving takes the item out of its place; the layout shows where it
     // would drop.
     void transformChanged() override;
+    // At the end of a drag: whether the drag took the item out of its
+    // place, and the point to drop it at (the cursor for the item under the
+    // mouse, else its centre). Forgets the drag.
+    bool endDrag(QPointF &dropPoint);
 
     Place *place() const { return m_place; }
     // While loading: the saved identity of the item's place; 0 for none.
@@ -113,9 +117,8 @@ private:
     // Where the mouse drags the item, while it does.
     QPointF m_dragPoint;
     bool m_dragging = false;
-    // Moved along with the item the mouse drags: dropped where it stands
-    // when that one is released.
-    bool m_draggedAlong = false;
+    // Moved by the drag of the mouse going on, this item or others with it.
+    bool m_inDrag = false;
 };
 
 #endif

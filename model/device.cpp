@@ -160,7 +160,9 @@ void Device::addressChanged()
     // that would follow the address is told, no sheet queues a repaint.
     if (project() && project()->isClosing())
         return;
-    const bool placed = address() != nullptr;
+    // A load places a board's devices before or after the board itself:
+    // the links the file holds are kept whatever the order.
+    const bool placed = address() != nullptr || (project() && project()->isLoading());
     const DeviceKindEntry *row = project() ? project()->kindEntry(kind()) : nullptr;
     const bool renames = row && row->renamesPinsOnAddressChange;
     for (ObjItem *item : items()) {

@@ -71,6 +71,7 @@ public:
     // with it, so what dies need not tidy up what dies too (partners,
     // links, index entries).
     bool isClosing() const { return m_closing; }
+    bool isLoading() const { return m_loading; }
 
     // Object index.
     Obj *findObj(int kind, const QString &name) const;

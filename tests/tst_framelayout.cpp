@@ -10,6 +10,7 @@
 #include "equipment/graphicsframepart.h"
 #include "equipment/graphicsplaceitemdevice.h"
 #include "equipment/place.h"
+#include "graphics/graphicsline.h"
 #include "graphics/rcombobox.h"
 #include "graphics/rlineedit.h"
 #include "graphics/sceneitem.h"
@@ -303,7 +304,8 @@ private slots:
         QVERIFY(carryInto(resistor, below));
     }
 
-    // Devices dragged together each go into the place where they stand.
+    // Devices dragged together each go into the place where they stand,
+    // whatever item the mouse holds.
     void devicesDraggedTogether()
     {
         MainWindow w;
@@ -316,23 +318,33 @@ private slots:
         edit.setScene(frame->layout());
         edit.resize(900, 900);
         edit.show();
-        edit.centerOn(bodyPlace(frame, 10)->sceneBoundingRect().center());
-        k1->placeItem()->setSelected(true);
-        k2->placeItem()->setSelected(true);
         // Mouse points from the sheet's, the events handled between moves as
         // the window handles them.
-        const QPointF from = bodyPlace(frame, 9)->sceneRect().center();
-        const QPointF to = bodyPlace(frame, 11)->sceneRect().center();
-        QTest::mousePress(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(from));
-        for (int step = 1; step <= 4; ++step) {
-            QMouseEvent move(QEvent::MouseMove, edit.mapFromScene(from + (to - from) * step / 4), QPointF(),
-                             Qt::NoButton, Qt::LeftButton, {});
-            QApplication::sendEvent(edit.viewport(), &move);
-            QApplication::processEvents();
-        }
-        QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(to));
+        const auto drag = [&edit](const QPointF &from, const QPointF &to) {
+            edit.centerOn(from);
+            QTest::mousePress(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(from));
+            for (int step = 1; step <= 4; ++step) {
+                QMouseEvent move(QEvent::MouseMove, edit.mapFromScene(from + (to - from) * step / 4), QPointF(),
+                                 Qt::NoButton, Qt::LeftButton, {});
+                QApplication::sendEvent(edit.viewport(), &move);
+                QApplication::processEvents();
+            }
+            QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(to));
+        };
+        const auto centre = [frame](int place) { return bodyPlace(frame, place)->sceneRect().center(); };
+        k1->placeItem()->setSelected(true);
+        k2->placeItem()->setSelected(true);
+        drag(centre(9), centre(11));
         QCOMPARE(bodyPlace(frame, 11)->item(), k1->placeItem());
         QCOMPARE(bodyPlace(frame, 12)->item(), k2->placeItem());
+        // Held by a line drawn on the sheet.
+        auto *line = new GraphicsLine(frame->layout(), nullptr);
+        line->setPoints(centre(20) - QPointF(100, 0), centre(20) + QPointF(100, 0));
+        QVERIFY(frame->layout()->addGraphicsItem(line));
+        k2->placeItem()->setSelected(false);
+        line->setSelected(true);
+        drag(centre(20), centre(22));
+        QCOMPARE(bodyPlace(frame, 13)->item(), k1->placeItem());
         QVERIFY(k1->address() && k2->address());
     }
 
