@@ -561,6 +561,12 @@ bool GraphicsNet::attachPin(Pin *own, const QPointF &centre)
     return done != Follow::Failed;
 }
 
+void GraphicsNet::keepLargerSection(int section)
+{
+    if (crossSectionOf(section) > crossSectionOf(m_section))
+        setSection(section);
+}
+
 GraphicsNet::Follow GraphicsNet::mergeAt(Pin *end, Pin *other, const QPointF &t)
 {
     // The moved pin is the end of another net on the same line, or this
@@ -571,6 +577,7 @@ GraphicsNet::Follow GraphicsNet::mergeAt(Pin *end, Pin *other, const QPointF &t)
     if (!neighbour || neighbour == this
         || !(samePoint(t, qc) || onSameAxis(neighbour->line(), QLineF(qc, t))))
         return Follow::NotApplied;
+    neighbour->keepLargerSection(m_section);
     if (Pin *far = other->partner())
         moved->resolder(far);
     else
@@ -594,6 +601,7 @@ GraphicsNet::Follow GraphicsNet::mergeAtOther(Pin *end, Pin *other, const QPoint
     Pin *moved = end->partner();
     if (!CHECK(moved != nullptr))
         return Follow::Done;
+    neighbour->keepLargerSection(m_section);
     behind->resolder(moved);
     neighbour->movePinTo(behind, neighbour->mapFromItem(this, t));
     if (GraphicsScene *sheet = graphicsScene())

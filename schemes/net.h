@@ -169,6 +169,8 @@ private:
 
     Follow mergeAt(Pin *end, Pin *other, const QPointF &t);
     Follow mergeAtOther(Pin *end, Pin *other, const QPointF &t);
+    // One net of two fused: the wire is as thick as the thicker of them.
+    void keepLargerSection(int section);
     Follow dragOtherEnd(Pin *end, Pin *other, const QPointF &t);
     Follow routeThreeSegments(Pin *end, Pin *other, const QPointF &t);
     Follow routeTwoSegments(Pin *end, const QPointF &t);

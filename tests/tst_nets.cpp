@@ -593,10 +593,12 @@ private slots:
         TestDevice *d = device(scheme(), QPointF(400, 0));
         n->pin(1)->solder(m->pin(0));
         m->pin(1)->solder(d->pin(0));
+        m->setSection(7);
         n->setSelected(true);
         moveBy(n, QPointF(80, 0));
-        // M went; N now runs to the device.
+        // M went; N now runs to the device, a wire as thick as M was.
         QVERIFY(!scheme().graphicsItems().contains(m));
+        QCOMPARE(n->section(), 7);
         QVERIFY(soldered(n->pin(1), d->pin(0)));
         QCOMPARE(end(n, 0), QPointF(80, 0));
         QCOMPARE(end(n, 1), QPointF(400, 0));
