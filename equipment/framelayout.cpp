@@ -558,33 +558,47 @@ void FrameLayout::dropItem(GraphicsPlaceItem *item)
     putInto(item, target, m_highlightPoint);
 }
 
-void FrameLayout::finishDrag()
+void FrameLayout::finishDrag(bool cutShort)
 {
     setHighlighted(nullptr);
-    QList<std::pair<GraphicsPlaceItem *, QPointF>> containers;
-    QList<std::pair<GraphicsPlaceItem *, QPointF>> others;
+    struct Moved
+    {
+        GraphicsPlaceItem *item;
+        QPointF at;
+        QPointF origin;
+    };
+    QList<Moved> containers;
+    QList<Moved> others;
     for (GraphicsItem *item : graphicsItems()) {
         auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
-        QPointF at;
-        if (placeItem && placeItem->endDrag(at))
-            (GraphicsPlaceContainer::asContainer(placeItem) ? containers : others).append({placeItem, at});
+        Moved moved{placeItem, QPointF(), QPointF()};
+        if (placeItem && placeItem->endDrag(moved.at, &moved.origin))
+            (GraphicsPlaceContainer::asContainer(placeItem) ? containers : others).append(moved);
     }
     // Containers first, so that what they hold finds their places; each
     // group again while a pass places one, for containers in containers.
-    for (auto *group : {&containers, &others}) {
-        for (bool placed = true; placed && !group->isEmpty();) {
+    const auto dropAll = [this](QList<Moved> &group, bool back) {
+        for (bool placed = true; placed && !group.isEmpty();) {
             placed = false;
-            for (qsizetype i = 0; i < group->size();) {
-                const auto [item, at] = group->at(i);
-                putInto(item, findDropPlace(item, at), at);
-                if (item->place()) {
-                    group->removeAt(i);
+            for (qsizetype i = 0; i < group.size();) {
+                const Moved &moved = group.at(i);
+                const QPointF at = back ? moved.origin : moved.at;
+                if (!qIsNaN(at.x()))
+                    putInto(moved.item, findDropPlace(moved.item, at), at);
+                if (moved.item->place()) {
+                    group.removeAt(i);
                     placed = true;
                 } else {
                     ++i;
                 }
             }
         }
+    };
+    for (bool back : {false, true}) {
+        if (back && !cutShort)
+            break;
+        dropAll(containers, back);
+        dropAll(others, back);
     }
 }
 
