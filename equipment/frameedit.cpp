@@ -109,7 +109,7 @@ void FrameEdit::mouseReleaseEvent(QMouseEvent *event)
 void FrameEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     if (FrameLayout *layout = FrameLayout::of(graphicsScene()))
-        layout->finishDrag(true);
+        layout->finishDrag();
     GraphicsEdit::contextMenuEvent(event);
 }
 

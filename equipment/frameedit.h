@@ -38,8 +38,7 @@ protected:
     // cursor at every move.
     void mouseMoveEvent(QMouseEvent *event) override;
     // A drag ends at the release, whatever item the mouse held, or at a
-    // menu opened meanwhile: the place items it moved are dropped (back
-    // where they were, for the menu, when no place takes them).
+    // menu opened meanwhile: the place items it moved are dropped.
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     // A frame part takes no press (a drag over it selects), so the sheet

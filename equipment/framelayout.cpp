@@ -558,47 +558,33 @@ void FrameLayout::dropItem(GraphicsPlaceItem *item)
     putInto(item, target, m_highlightPoint);
 }
 
-void FrameLayout::finishDrag(bool cutShort)
+void FrameLayout::finishDrag()
 {
     setHighlighted(nullptr);
-    struct Moved
-    {
-        GraphicsPlaceItem *item;
-        QPointF at;
-        QPointF origin;
-    };
-    QList<Moved> containers;
-    QList<Moved> others;
+    QList<std::pair<GraphicsPlaceItem *, QPointF>> containers;
+    QList<std::pair<GraphicsPlaceItem *, QPointF>> others;
     for (GraphicsItem *item : graphicsItems()) {
         auto *placeItem = dynamic_cast<GraphicsPlaceItem *>(item);
-        Moved moved{placeItem, QPointF(), QPointF()};
-        if (placeItem && placeItem->endDrag(moved.at, &moved.origin))
-            (GraphicsPlaceContainer::asContainer(placeItem) ? containers : others).append(moved);
+        QPointF at;
+        if (placeItem && placeItem->endDrag(at))
+            (GraphicsPlaceContainer::asContainer(placeItem) ? containers : others).append({placeItem, at});
     }
     // Containers first, so that what they hold finds their places; each
     // group again while a pass places one, for containers in containers.
-    const auto dropAll = [this](QList<Moved> &group, bool back) {
-        for (bool placed = true; placed && !group.isEmpty();) {
+    for (auto *group : {&containers, &others}) {
+        for (bool placed = true; placed && !group->isEmpty();) {
             placed = false;
-            for (qsizetype i = 0; i < group.size();) {
-                const Moved &moved = group.at(i);
-                const QPointF at = back ? moved.origin : moved.at;
-                if (!qIsNaN(at.x()))
-                    putInto(moved.item, findDropPlace(moved.item, at), at);
-                if (moved.item->place()) {
-                    group.removeAt(i);
+            for (qsizetype i = 0; i < group->size();) {
+                const auto [item, at] = group->at(i);
+                putInto(item, findDropPlace(item, at), at);
+                if (item->place()) {
+                    group->removeAt(i);
                     placed = true;
                 } else {
                     ++i;
                 }
             }
         }
-    };
-    for (bool back : {false, true}) {
-        if (back && !cutShort)
-            break;
-        dropAll(containers, back);
-        dropAll(others, back);
     }
 }
 

@@ -103,9 +103,8 @@ public:
     void dropItem(GraphicsPlaceItem *item);
     // Ends a drag of the mouse (released, or cut short by a menu): every
     // place item it moved goes into the place where it stands, when that
-    // takes it, and nothing is lit. Cut short, one that no place takes goes
-    // back to the place it left.
-    void finishDrag(bool cutShort = false);
+    // takes it, and nothing is lit.
+    void finishDrag();
     Place *highlightedPlace() const { return m_highlighted; }
     void forgetPlace(Place *place);
     // Whether an item whose body takes the sheet rectangle may stand in the

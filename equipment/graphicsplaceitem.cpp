@@ -57,34 +57,25 @@ void GraphicsPlaceItem::loadGeometry(DataStream &)
 
 void GraphicsPlaceItem::transformChanged()
 {
-    // Moved by the mouse, the item is dropped when the drag ends
-    // (FrameLayout::finishDrag), or goes back to the place it left.
-    const bool mouseDrags = scene() && scene()->mouseGrabberItem();
-    if (mouseDrags && !m_inDrag) {
-        m_inDrag = true;
-        m_hasOrigin = m_place && !staysInPlace();
-        if (m_hasOrigin)
-            m_origin = sceneBodyIn(m_place).center();
-    }
     removeFromPlace();
     FrameLayout *layout = frameLayout();
     if (!layout)
         return;
-    // Of several items dragged at once, the one under the mouse shows its
-    // place.
+    // Moved by the mouse, the item is dropped when the drag ends
+    // (FrameLayout::finishDrag). Of several items dragged at once, the one
+    // under the mouse shows its place.
+    const bool mouseDrags = scene() && scene()->mouseGrabberItem();
+    m_inDrag = m_inDrag || mouseDrags;
     if (m_dragging || !mouseDrags)
         layout->trackDrop(this, m_dragging ? m_dragPoint : sceneBodyRect().center());
 }
 
-bool GraphicsPlaceItem::endDrag(QPointF &dropPoint, QPointF *origin)
+bool GraphicsPlaceItem::endDrag(QPointF &dropPoint)
 {
     const bool moved = m_inDrag && !m_place;
     dropPoint = m_dragging ? m_dragPoint : sceneBodyRect().center();
-    if (origin)
-        *origin = m_hasOrigin ? m_origin : QPointF(qQNaN(), qQNaN());
     m_inDrag = false;
     m_dragging = false;
-    m_hasOrigin = false;
     return moved;
 }
 

@@ -55,10 +55,9 @@ public:
     // would drop.
     void transformChanged() override;
     // At the end of a drag: whether the drag took the item out of its
-    // place, the point to drop it at (the cursor for the item under the
-    // mouse, else its centre) and the centre it had in the place it left
-    // (not a number when it stood in none). Forgets the drag.
-    bool endDrag(QPointF &dropPoint, QPointF *origin = nullptr);
+    // place, and the point to drop it at (the cursor for the item under the
+    // mouse, else its centre). Forgets the drag.
+    bool endDrag(QPointF &dropPoint);
 
     Place *place() const { return m_place; }
     // While loading: the saved identity of the item's place; 0 for none.
@@ -118,11 +117,8 @@ private:
     // Where the mouse drags the item, while it does.
     QPointF m_dragPoint;
     bool m_dragging = false;
-    // Moved by the drag of the mouse going on, this item or others with it,
-    // from the place whose centre is kept.
+    // Moved by the drag of the mouse going on, this item or others with it.
     bool m_inDrag = false;
-    bool m_hasOrigin = false;
-    QPointF m_origin;
 };
 
 #endif

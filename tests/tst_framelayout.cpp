@@ -320,7 +320,7 @@ private slots:
         edit.show();
         // Mouse points from the sheet's, the events handled between moves as
         // the window handles them.
-        const auto drag = [&edit](const QPointF &from, const QPointF &to, bool release = true) {
+        const auto drag = [&edit](const QPointF &from, const QPointF &to) {
             edit.centerOn(from);
             QTest::mousePress(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(from));
             for (int step = 1; step <= 4; ++step) {
@@ -329,8 +329,7 @@ private slots:
                 QApplication::sendEvent(edit.viewport(), &move);
                 QApplication::processEvents();
             }
-            if (release)
-                QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(to));
+            QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(to));
         };
         const auto centre = [frame](int place) { return bodyPlace(frame, place)->sceneRect().center(); };
         k1->placeItem()->setSelected(true);
@@ -347,13 +346,6 @@ private slots:
         drag(centre(20), centre(22));
         QCOMPARE(bodyPlace(frame, 13)->item(), k1->placeItem());
         QVERIFY(k1->address() && k2->address());
-        // Cut short by a menu over a place that is taken: back where it was.
-        line->setSelected(false);
-        drag(centre(13), centre(12), false);
-        QVERIFY(!k1->address());
-        frame->layout()->finishDrag(true);
-        QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(centre(12)));
-        QCOMPARE(bodyPlace(frame, 13)->item(), k1->placeItem());
     }
 
     // A place marked 1 that a panel comes to hang over is covered by it, and
