@@ -82,6 +82,9 @@ DlgPropFuse::DlgPropFuse(GraphicsScene *scene)
     // No class is current while the types follow the class combo.
     m_classCombo->setCurrentIndex(-1);
     connect(m_classCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &DlgPropFuse::changeFuseClassType);
+    // A type picked by the user goes into the fuse at the Ok, as Repl puts it.
+    connect(m_classCombo, qOverload<int>(&QComboBox::activated), this, [this](int) { m_typeChosen = true; });
+    connect(m_typeCombo, qOverload<int>(&QComboBox::activated), this, [this](int) { m_typeChosen = true; });
     m_classCombo->setCurrentIndex(0);
     m_typeCombo->setCurrentIndex(0);
     m_rbReservation->setChecked(true);
@@ -140,6 +143,7 @@ void DlgPropFuse::objSelected(Obj *obj, QTreeWidgetItem *)
     if (!CHECK(typeEntry >= 0))
         return;
     m_typeCombo->setCurrentIndex(typeEntry);
+    m_typeChosen = false;
 }
 
 void DlgPropFuse::loadFromItem(GraphicsItem *graphics)
@@ -183,6 +187,8 @@ void DlgPropFuse::saveToItem(GraphicsItem *graphics)
     Project *owner = project();
     if (!item->obj() && owner && !owner->findObj(FuseKind, name))
         applyObj(item);
+    else if (item->obj() && m_typeChosen)
+        saveObj(item->obj());
     // The fuse decides again whether it takes the item in its role: the
     // role may have changed while the item stayed bound.
     if (item->obj()) {

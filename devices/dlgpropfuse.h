@@ -58,6 +58,8 @@ private:
     QRadioButton *m_rbReservation = nullptr;
     QRadioButton *m_rbFusion = nullptr;
     QCheckBox *m_chkPrintName = nullptr;
+    // The user picked a class or type since the fields last showed a fuse.
+    bool m_typeChosen = false;
 };
 
 // The dialog factory of the scheme item registry.

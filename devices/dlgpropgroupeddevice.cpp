@@ -234,6 +234,4 @@ void DlgPropGroupedDevice::saveObj(Obj *obj)
         return;
     // Every item is given a group of the new type, or none.
     device->setModelIndex(type);
-    if (!device->name().isEmpty() && project())
-        project()->updateObj(device);
 }

@@ -247,6 +247,9 @@ bool Device::setModelIndex(int index)
         m_showAddress = false;
         // The device has no address any more: its pins and its row follow.
         addressChanged();
+    } else if (isIndexed() && project() && !project()->isLoading() && !project()->isClosing()) {
+        // Its row in the devices table shows the model.
+        project()->updateObj(this);
     }
     modelIndexChanged();
     // Every item draws the model's name or marks: the ones not edited too.

@@ -98,7 +98,9 @@ QStringList comboTexts(QComboBox *combo)
 void chooseType(DlgPropFuse &dialog, int row)
 {
     dialog.classCombo()->setCurrentIndex(dialog.classCombo()->findData(fuseTypes[row].fuseClass));
-    dialog.typeCombo()->setCurrentIndex(dialog.typeCombo()->findData(row));
+    const int entry = dialog.typeCombo()->findData(row);
+    dialog.typeCombo()->setCurrentIndex(entry);
+    emit dialog.typeCombo()->activated(entry);
 }
 
 } // namespace
@@ -971,6 +973,17 @@ private slots:
         QCOMPARE(f3->name(), QString("F4"));
         QCOMPARE(project.findObj(FuseKind, "F3"), nullptr);
         QCOMPARE(f3->modelIndex(), 61);
+        // A type picked for a bound fuse goes into it, and the devices
+        // table hears of it.
+        DlgPropFuse retype(&sheet);
+        boundtest::SignalCount updated(project, &Project::objUpdate);
+        rec.handle([&](QDialog *) {
+            chooseType(retype, 62);
+            pressOk(&retype);
+        });
+        retype.execDialog(item, GraphicsFuse::Type);
+        QCOMPARE(f3->modelIndex(), 62);
+        QVERIFY(updated.count() > 0);
 
         // Cancel changes nothing.
         DlgPropFuse cancelled(&sheet);
