@@ -102,19 +102,26 @@ bool copyWhole(const QString &from, const QString &to)
     const bool ok = target.open(QIODevice::WriteOnly | QIODevice::NewOnly) && target.write(bytes) == bytes.size()
         && target.flush();
     target.close();
-    return ok && syncToDisk(to);
+    if (ok && syncToDisk(to))
+        return true;
+    // A copy cut short by a full disk is no copy.
+    if (target.exists())
+        removeFile(to);
+    return false;
 }
 
 // Puts a file in the place of another, for an open that finishes or undoes
 // a save: renamed within a folder, copied whole to the disk into another
 // folder, where a rename may reach the disk as a removal from one folder
 // without the name in the other. A copy leaves its source to be removed
-// once the folders are synced.
+// once the folders are synced. Without room for the copy (a save that
+// failed for a full disk), the file is renamed: both folders are synced
+// before the next step.
 bool moveInto(const QString &from, const QString &to)
 {
     if (QFileInfo(from).absolutePath() == QFileInfo(to).absolutePath())
         return replaceFile(from, to);
-    return copyWhole(from, to);
+    return copyWhole(from, to) || replaceFile(from, to);
 }
 
 } // namespace

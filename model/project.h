@@ -190,6 +190,8 @@ public:
     enum LockResult { LockHeld, LockHeldElsewhere, LockUnavailable };
     LockResult lockFiles();
     QString lockHolder() const;
+    // Why a lock could not be taken where no program holds it (LockUnavailable).
+    QString lockUnavailableText() const;
     // Opened read-only: every save under the name it was opened with is
     // refused in words, and no load or save of it changes the files there.
     void setReadOnly(bool readOnly);

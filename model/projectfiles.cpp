@@ -145,6 +145,20 @@ QString Project::lockHolder() const
     return ProjectLock(fileName()).holder();
 }
 
+QString Project::lockUnavailableText() const
+{
+    // Its folder renamed or removed while the project was open, made
+    // read-only, or a full disk.
+    const QString folder = m_files[MainFile]->absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return tr("The folder %1 does not exist: nothing was saved. Save your changes with \"Save as\" into "
+                  "a folder that exists.")
+            .arg(folder);
+    if (!QFileInfo(folder).isWritable())
+        return syncFailureText(folder, EACCES);
+    return tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName()));
+}
+
 void Project::setReadOnly(bool readOnly)
 {
     m_readOnlyPath = readOnly ? fileName() : QString();
@@ -275,16 +289,7 @@ bool Project::save()
         return false;
     }
     if (lock == LockUnavailable) {
-        // Its folder renamed or removed while the project was open.
-        const QString folder = m_files[MainFile]->absolutePath();
-        if (!QFileInfo(folder).isDir())
-            showError(tr("The folder %1 does not exist: nothing was saved. Save your changes with \"Save as\" into "
-                         "a folder that exists.")
-                          .arg(folder));
-        else if (!QFileInfo(folder).isWritable())
-            showError(syncFailureText(folder, EACCES));
-        else
-            showError(tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName())));
+        showError(lockUnavailableText());
         return false;
     }
     // What an interrupted save left beside the main file is finished or
@@ -570,7 +575,10 @@ bool Project::load()
     // the holder of the project's lock alone.
     m_tidyBeside.clear();
     bool beingSaved = false;
-    if (!main.fileName().isEmpty() && !isReadOnly() && lockFiles() == LockHeld) {
+    LockResult lock = LockHeldElsewhere;
+    if (!main.fileName().isEmpty() && !isReadOnly())
+        lock = lockFiles();
+    if (lock == LockHeld) {
         CommitRecord commit(main.fileName(), sideFileNames());
         const CommitRecord::Outcome outcome = commit.recover();
         if (commit.isTidy())
@@ -589,7 +597,11 @@ bool Project::load()
     bool tooOld = false;
     const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)
         && CHECK_PTR(m_specificationCable);
-    if (beingSaved) {
+    if (beingSaved && lock == LockUnavailable) {
+        // No program saves it: its save cut short waits for a lock this
+        // program cannot write.
+        message = lockUnavailableText();
+    } else if (beingSaved) {
         message = tr("The project %1 is being saved by %2. Open it again once the save is over.")
                       .arg(main.fileName(), lockHolder());
     } else if (!managers || !main.load(*streams[MainFile])) {

@@ -1493,6 +1493,59 @@ private slots:
         QCOMPARE(loaded.specificationCable()->cables().value(7).size(), 8000);
     }
 
+    void aSaveFailedForRoomIsUndone()
+    {
+        // The old main file cannot be copied aside for lack of room after
+        // an old sheet was moved aside: the sheet goes back without room,
+        // and the folder is as the last save left it.
+        const QString d = dir() + "/noroom";
+        QDir().mkpath(d);
+        ModalRecorder rec;
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const auto limitFileSize = [&](rlim_t bytes) {
+            struct rlimit limited = saved;
+            limited.rlim_cur = bytes;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        };
+        Snapshot old;
+        {
+            Project p(nullptr, nullptr);
+            fillProject(p);
+            fillSheets(p);
+            Scheme *sheet = p.schemes()->itemList()[0]->itemList()[0];
+            auto *text = new GraphicsText(sheet, nullptr);
+            text->setText(QString(40000, QChar('x')));
+            sheet->addGraphicsItem(text);
+            p.setProjectProperty(1, QString(40000, QChar('x')));
+            p.setFileName(d + "/plant.rlay");
+            QVERIFY(p.save());
+            old = filesBelow(d);
+
+            // Both shrink: their new files fit under the limit, the old ones not.
+            text->setText("x");
+            sheet->setModified(true);
+            p.setProjectProperty(1, "x");
+            limitFileSize(64 * 1024);
+            const bool written = p.save();
+            limitFileSize(saved.rlim_cur);
+            QVERIFY(!written);
+            QCOMPARE(rec.count(), 1);
+            QCOMPARE(filesBelow(d), old);
+        }
+        // A save record left while no lock can be written: the open says
+        // so, not that another program saves.
+        writeRaw(d + "/plant.rlay.commit", "saving");
+        Project reopened(nullptr, nullptr);
+        QStringList texts;
+        limitFileSize(0);
+        const bool opened = loadInto(reopened, d + "/plant.rlay", &texts);
+        limitFileSize(saved.rlim_cur);
+        QVERIFY(!opened);
+        QCOMPARE(texts, QStringList({"Cannot open file " + d + "/.plant.rlay.lock!"}));
+    }
+
     void sideFilesNamedUpToTheLastDot()
     {
         const QString d = dir() + "/versions";
