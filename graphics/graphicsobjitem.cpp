@@ -356,16 +356,19 @@ void GraphicsObjItem::loadClipboardData(DataStream &stream)
     }
     // Items that shared an object may each choose another one (the first
     // refused one of them): the first choice stands for the identity. An
-    // object of its own, though, no other item claims.
+    // item that owns its object keeps its own choice: the windings of one
+    // relay may go to two.
     if (chosen && m_pendingId != 0 && !project->registerOldId(m_pendingId, chosen) && m_bindMode == BindOwned)
-        stream.setStatus(QDataStream::ReadCorruptData);
+        project->notePasteChoice(this, chosen);
 }
 
 bool GraphicsObjItem::resolveLinks()
 {
     if (m_pendingId != 0) {
         Project *project = sceneProject();
-        Obj *found = project ? project->objByOldId(m_pendingId) : nullptr;
+        Obj *found = project ? project->pasteChoiceOf(this) : nullptr;
+        if (!found && project)
+            found = project->objByOldId(m_pendingId);
         m_pendingId = 0;
         if (!found)
             return false;

@@ -723,6 +723,7 @@ void Project::clearOldIds()
 {
     m_oldIds.clear();
     m_pasteIdOf.clear();
+    m_pasteChoices.clear();
     m_oldItems.clear();
 }
 

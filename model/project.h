@@ -251,6 +251,11 @@ public:
     // During a paste: whether the object stands for an identity other than
     // the one given (another copied object became it).
     bool standsForOtherId(const Obj *obj, int id) const;
+    // During a paste: an item whose copied object its fellows took to
+    // another one (a relay's second winding, refused by the relay that took
+    // the first) keeps the object it chose.
+    void notePasteChoice(const ObjItem *item, Obj *obj) { m_pasteChoices.insert(item, obj); }
+    Obj *pasteChoiceOf(const ObjItem *item) const { return m_pasteChoices.value(item, nullptr); }
     // The same for the scene items that other items of their sheet refer
     // to (passages): an identity is looked up on the sheet that asks, so
     // that sheets written apart never take each other's items.
@@ -368,6 +373,7 @@ private:
     IdentityTable<Obj> m_oldIds;
     // During a paste, the identity each object registered stands for.
     QHash<const Obj *, int> m_pasteIdOf;
+    QHash<const ObjItem *, Obj *> m_pasteChoices;
     QMultiHash<int, GraphicsItem *> m_oldItems;
     QHash<int, Pin *> m_pinMap;
     PinIndex m_readPins;
