@@ -83,6 +83,15 @@ MainWindow::MainWindow()
     connect(closeButton, &QPushButton::released, this, &MainWindow::closeTabWidget);
     connect(m_tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tabWidgetChanged);
     setCentralWidget(m_tabWidget);
+    // The keys that edit a selection act on the document that has the
+    // keyboard: Delete or Select all pressed in the project tree or a dock
+    // never reaches the sheet shown beside it. The menus keep them all.
+    for (int id : {13, 14, 15, 17, 23}) {
+        if (QAction *a = action(id)) {
+            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            m_tabWidget->addAction(a);
+        }
+    }
 
     m_statusLabel = new QLabel(statusBar());
     m_statusLabel->setFrameShape(QFrame::StyledPanel);
@@ -301,6 +310,8 @@ void MainWindow::showGraphicsScene(GraphicsScene &scene, GraphicsItem *item)
         connect(view, &GraphicsEdit::cursorPosChanged, this, &MainWindow::setCursorPos);
     }
     m_tabWidget->setCurrentWidget(view);
+    // The document opened takes the keyboard, as it would by a click.
+    view->setFocus();
     // What stands selected on the sheet (an item found or carried before
     // the view opened) can be cut, copied or deleted at once.
     view->updateSelectionActions(scene.selectedGraphicsItems());

@@ -69,6 +69,8 @@ void DlgPropGraphicsObjItem::createChoiseButton(QBoxLayout *layout, const QStrin
     if (withButton) {
         auto *choose = new QPushButton(tr("V"), this);
         choose->setFixedSize(25, 25);
+        // Enter is the dialog's Ok wherever the focus stands.
+        choose->setAutoDefault(false);
         connect(choose, &QPushButton::clicked, this, qOverload<>(&DlgPropGraphicsObjItem::btnChoiseClick));
         layout->addWidget(choose);
     }
@@ -85,6 +87,9 @@ void DlgPropGraphicsObjItem::createObjButtons(QGridLayout *grid, QWidget *parent
     const QList<QPushButton *> buttons = {add, del, repl};
     for (int column = 0; column < buttons.size(); ++column) {
         buttons[column]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        // They change the project at once: Enter, the dialog's Ok, never
+        // presses one that merely has the focus.
+        buttons[column]->setAutoDefault(false);
         grid->addWidget(buttons[column], row, column);
     }
     connect(add, &QPushButton::clicked, this, &DlgPropGraphicsObjItem::btnAddObjClick);

@@ -46,6 +46,8 @@ DlgPropPassage::DlgPropPassage(GraphicsScene *scene)
     int row = 0;
     for (QPushButton *button : {add, del, repl}) {
         button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        // Enter is the dialog's Ok wherever the focus stands.
+        button->setAutoDefault(false);
         grid->addWidget(button, row++, 2);
     }
     layout->addLayout(grid);

@@ -1041,6 +1041,10 @@ private slots:
         buttonOf(&dialog, "Del")->click();
         QCOMPARE(project.findObj(FuseKind, "F1"), nullptr);
         QCOMPARE(dialog.objTable()->topLevelItemCount(), 1);
+        // Return with the focus on Del is the dialog's Ok, not Del.
+        dialog.selectTreeItem(dialog.objTable(), dialog.objTable()->topLevelItem(0));
+        QTest::keyClick(buttonOf(&dialog, "Del"), Qt::Key_Return);
+        QVERIFY(project.findObj(FuseKind, "F4"));
 
         // A double click in the table chooses and accepts.
         DlgPropFuse clicking(&sheet);

@@ -510,6 +510,19 @@ private slots:
         QCOMPARE(tabs(w)->currentWidget(), firstView.data());
         QVERIFY(firstView->viewport()->rect().contains(firstView->mapFromScene(item->pos())));
 
+        // Select all reaches the sheet from its view, not from the project
+        // tree beside it.
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *tree = w.findChild<QTreeWidget *>();
+        QVERIFY(tree && !tabs(w)->isAncestorOf(tree));
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!item->isSelected());
+        QCOMPARE(QApplication::focusWidget(), tree);
+        firstView->setFocus();
+        QTest::keyClick(firstView, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(item->isSelected());
+
         // Tab texts follow the sheets' names and modified marks.
         first->setModified(false);
         QCOMPARE(tabs(w)->tabText(tabs(w)->indexOf(firstView)), QString("First"));
