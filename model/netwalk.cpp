@@ -59,7 +59,17 @@ struct NetWalkState
 
 namespace {
 
-NetWalkState walksOfKind[NetWalk::KindCount];
+// The walks' state lies in the second half of a page of its own: the
+// marks at the heads of the pin slabs, which a walk reads at every step,
+// fill the cache sets of the first quarter of every page, and state there
+// would be evicted by them over and over.
+struct alignas(4096) WalkStates
+{
+    char firstHalf[2048];
+    NetWalkState kinds[NetWalk::KindCount];
+};
+WalkStates walkStates;
+NetWalkState *const walksOfKind = walkStates.kinds;
 
 } // namespace
 
