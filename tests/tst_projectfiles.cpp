@@ -80,6 +80,25 @@ Snapshot snapshot(const QString &dir)
     return files;
 }
 
+// Runs a step while no file may grow beyond the limit, as on a full disk.
+struct FileSizeLimit
+{
+    rlim_t bytes;
+    template <class Step>
+    bool run(Step step) const
+    {
+        struct rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const bool result = step();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        return result;
+    }
+};
+
 void writeRaw(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -1430,15 +1449,7 @@ private slots:
 
         // No file may grow beyond 64 KB: a cable specification or a main
         // file larger than that fails to be written.
-        struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const auto limitFileSize = [&](bool on) {
-            struct rlimit l = saved;
-            if (on)
-                l.rlim_cur = 64 * 1024;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &l), 0);
-        };
+        const FileSizeLimit full{64 * 1024};
 
         // The last side file fails after the others were written.
         for (int i = 0; i < 8000; ++i)
@@ -1447,10 +1458,7 @@ private slots:
         QVERIFY(extra->setName("HL9"));
         p.setSchemesChanged();
         p.setSpecificationCableChanged();
-        limitFileSize(true);
-        const bool firstTry = p.save();
-        limitFileSize(false);
-        QVERIFY(!firstTry);
+        QVERIFY(!full.run([&] { return p.save(); }));
         QCOMPARE(rec.count(), 1);
         QVERIFY(rec.shown[0].text.contains("Promptly need save as project!"));
         QCOMPARE(snapshot(d), old);
@@ -1464,10 +1472,7 @@ private slots:
             Project q(nullptr, nullptr);
             q.setFileName(d + "/plant.rlay");
             q.setProjectProperty(1, QString(40000, QChar('x')));
-            limitFileSize(true);
-            const bool saved = q.save();
-            limitFileSize(false);
-            QVERIFY(!saved);
+            QVERIFY(!full.run([&] { return q.save(); }));
             QCOMPARE(rec.count(), 1);
             QCOMPARE(snapshot(d), old);
         }
@@ -1501,14 +1506,6 @@ private slots:
         const QString d = dir() + "/noroom";
         QDir().mkpath(d);
         ModalRecorder rec;
-        struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const auto limitFileSize = [&](rlim_t bytes) {
-            struct rlimit limited = saved;
-            limited.rlim_cur = bytes;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        };
         Snapshot old;
         {
             Project p(nullptr, nullptr);
@@ -1522,27 +1519,19 @@ private slots:
             p.setFileName(d + "/plant.rlay");
             QVERIFY(p.save());
             old = filesBelow(d);
-
             // Both shrink: their new files fit under the limit, the old ones not.
             text->setText("x");
             sheet->setModified(true);
             p.setProjectProperty(1, "x");
-            limitFileSize(64 * 1024);
-            const bool written = p.save();
-            limitFileSize(saved.rlim_cur);
-            QVERIFY(!written);
-            QCOMPARE(rec.count(), 1);
-            QCOMPARE(filesBelow(d), old);
+            QVERIFY(!FileSizeLimit{64 * 1024}.run([&] { return p.save(); }));
+            QVERIFY(rec.count() == 1 && filesBelow(d) == old);
         }
         // A save record left while no lock can be written: the open says
         // so, not that another program saves.
         writeRaw(d + "/plant.rlay.commit", "saving");
         Project reopened(nullptr, nullptr);
         QStringList texts;
-        limitFileSize(0);
-        const bool opened = loadInto(reopened, d + "/plant.rlay", &texts);
-        limitFileSize(saved.rlim_cur);
-        QVERIFY(!opened);
+        QVERIFY(!FileSizeLimit{0}.run([&] { return loadInto(reopened, d + "/plant.rlay", &texts); }));
         QCOMPARE(texts, QStringList({"Cannot open file " + d + "/.plant.rlay.lock!"}));
     }
 
