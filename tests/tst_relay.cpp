@@ -919,20 +919,6 @@ private slots:
         QCOMPARE(contact->windingItem(), k1);
         QCOMPARE(relayNamed(project, "K1")->items().size(), 1);
         QCOMPARE(boxTexts(rec), QStringList());
-
-        // Both windings of a relay copied, one deleted: the relay takes its
-        // winding back, and the other winding gets a relay of its own.
-        const int d3 = typeIndex("D3-2700");
-        GraphicsRelayWinding *a = runRelayDialog(sheet, rec, "K5", "K5a", d3, 0, 0);
-        GraphicsRelayWinding *b = runRelayDialog(sheet, rec, "K5", "K5b", d3, 1, 0);
-        const QByteArray pair = copyItems(project, sheet, {a, b});
-        delete a;
-        const QList<GraphicsItem *> again = pasteItems(project, target, pair);
-        QCOMPARE(again.size(), 2);
-        QCOMPARE(dynamic_cast<GraphicsRelayWinding *>(again[0])->relay(), relayNamed(project, "K5"));
-        QCOMPARE(dynamic_cast<GraphicsRelayWinding *>(again[1])->relay(), relayNamed(project, "K5?"));
-        QCOMPARE(relayNamed(project, "K5")->items().size(), 2);
-        QCOMPARE(boxTexts(rec), QStringList());
     }
 
     void editingAWindingRebindsItsContacts()

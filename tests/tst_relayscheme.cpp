@@ -653,6 +653,36 @@ private slots:
         QCOMPARE(pinNames(contacts.first()), QStringList({"61", "62", "63"}));
     }
 
+    // Both windings of a relay copied, one deleted, pasted in the editor:
+    // the relay takes its winding back, and the other winding gets a relay
+    // of its own.
+    void twoWindingsPastedWhereTheRelayTakesOne()
+    {
+        ModalRecorder rec;
+        openScheme();
+        GraphicsRelayWinding *a = placeRelay(rec, {"K5", "K5a", "D3-2700", 0, 0, false}, QPointF(800, 800));
+        GraphicsRelayWinding *b = placeRelay(rec, {"K5", "K5b", "D3-2700", 1, 0, false, true}, QPointF(1400, 800));
+        QVERIFY(a && b && a->relay() == b->relay());
+        m_scheme->clearSelectionFast();
+        a->setSelected(true);
+        b->setSelected(true);
+        m_view->copy();
+        b->setSelected(false);
+        m_view->del();
+        // The sheet deletes what it let go once the events are taken.
+        QTest::qWait(10);
+        hover(QPointF(800, 1400));
+        m_view->paste();
+        click(QPointF(800, 1400));
+        const QList<GraphicsRelayWinding *> again = itemsOf<GraphicsRelayWinding>(*m_scheme);
+        QCOMPARE(again.size(), 3);
+        QCOMPARE(again[1]->relay(), m_project->findObj(RelayKind, "K5"));
+        QCOMPARE(again[2]->relay(), m_project->findObj(RelayKind, "K5?"));
+        QCOMPARE(m_project->findObj(RelayKind, "K5")->items().size(), 2);
+        QCOMPARE(boxTexts(rec), QStringList());
+        closeScheme();
+    }
+
     void everyRefusalOfTheRelayDialog()
     {
         ModalRecorder rec;
