@@ -57,6 +57,10 @@ DlgProjectProp::DlgProjectProp(QWidget *parent)
     m_objectName->setFixedHeight(2 * lineHeight);
     m_organization = new QTextEdit(basic);
     m_organization->setFixedHeight(2 * lineHeight);
+    // Several lines each, but Tab moves on to the next field, as in the
+    // single-line ones: a tab in a title prints as a gap on every sheet.
+    for (QTextEdit *edit : {m_title, m_objectName, m_organization})
+        edit->setTabChangesFocus(true);
     auto *membersGrid = new RGridLayout();
     for (int row = 0; row < MemberRows; ++row) {
         for (int column = 0; column < 2; ++column) {

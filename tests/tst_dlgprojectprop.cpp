@@ -77,6 +77,11 @@ private slots:
         QCOMPARE(dialog.titleEdit()->maximumHeight(), 3 * line);
         QCOMPARE(dialog.objectNameEdit()->maximumHeight(), 2 * line);
         QCOMPARE(dialog.organizationEdit()->maximumHeight(), 2 * line);
+        // Tab leaves a title field for the next one, typing no tab.
+        for (QTextEdit *edit : {dialog.titleEdit(), dialog.objectNameEdit(), dialog.organizationEdit()}) {
+            QTest::keyClick(edit, Qt::Key_Tab);
+            QVERIFY(edit->toPlainText().isEmpty());
+        }
         QCOMPARE(dialog.dateEdit()->displayFormat(), QString("MM.yy"));
         QCOMPARE(dialog.languageCombo()->count(), 2);
         QCOMPARE(dialog.languageCombo()->itemText(0), QString("Russian"));
