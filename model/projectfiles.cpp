@@ -375,6 +375,9 @@ bool Project::save()
     }
     if (taken)
         m_lock = std::move(taken);
+    // Saved, so held under this name: a copy opened read-only under
+    // another name may come back to that one once its holder let it go.
+    m_readOnlyPath.clear();
     clearChangeFlags();
     m_modified = false;
     return true;

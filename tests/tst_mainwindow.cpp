@@ -832,6 +832,12 @@ private slots:
         QVERIFY(!w.saveProject() && recorder.texts().last().contains("open read-only"));
         files.answers << dir.path() + "/./plant.rlay"; // once the holder has let it go too
         QVERIFY(QFile::remove(dir.path() + "/.plant.rlay.lock") && !w.saveAsProject());
+        // Saved under another name, the copy is that project's holder, and
+        // may take the old name back.
+        files.answers << dir.path() + "/three.rlay" << name;
+        recorder.clickButton("&Yes");
+        QVERIFY(w.saveAsProject() && w.saveAsProject());
+        QCOMPARE(w.windowTitle(), QString("plant - R-LAY"));
     }
 
     void propertiesOfTheProject()
