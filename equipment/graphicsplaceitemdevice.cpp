@@ -5,6 +5,7 @@
 #include "model/device.h"
 
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 
 GraphicsPlaceItemDevice::GraphicsPlaceItemDevice(GraphicsScene *scene, GraphicsItem *parent, Device *device)
     : GraphicsPlaceItem(scene, parent, ItemIsMovable | ItemIsSelectable)
@@ -30,7 +31,9 @@ void GraphicsPlaceItemDevice::draw(QPainter *painter, const QStyleOptionGraphics
     // draws nothing.
     if (!painter || !m_device || m_model == -1)
         return;
-    painter->setPen(isSelected() ? penBlue : penBlack);
+    // Blue as a view marks the selection; a print passes no such state.
+    const bool selected = option && (option->state & QStyle::State_Selected);
+    painter->setPen(selected ? penBlue : penBlack);
     painter->setBrush(Qt::NoBrush);
     m_device->paintInPlace(painter, itemRect(), option, place(), hideHelp);
 }

@@ -117,10 +117,11 @@ QString pinName(GraphicsDevice *item, int index)
     return pin && pin->name() ? QString::fromUtf8(pin->name()) : QString();
 }
 
-PaintRecorder *paint(PaintRecorder *recorder, GraphicsItem *item)
+PaintRecorder *paint(PaintRecorder *recorder, GraphicsItem *item, QStyle::State state = QStyle::State_None)
 {
     QPainter painter(recorder);
     QStyleOptionGraphicsItem option;
+    option.state = state;
     item->draw(&painter, &option, false);
     return recorder;
 }
@@ -643,11 +644,15 @@ private slots:
         paint(&plain, item);
         QCOMPARE(plain.texts, QStringList({"F1", "FU-2A"}));
         QCOMPARE(plain.shapesOf("rect").first().pen, penBlack.color());
-        // Selected: blue.
+        // Selected: blue in a view, black on paper, which draws with a
+        // default option.
         item->setSelected(true);
         PaintRecorder selected;
-        paint(&selected, item);
+        paint(&selected, item, QStyle::State_Selected);
         QCOMPARE(selected.shapesOf("rect").first().pen, penBlue.color());
+        PaintRecorder printed;
+        paint(&printed, item);
+        QCOMPARE(printed.shapesOf("rect").first().pen, penBlack.color());
 
         // A device without a place type draws nothing.
         Device *relay = named(project, RelayKind, "K1");
