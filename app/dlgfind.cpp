@@ -397,12 +397,15 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName, const QString &
     }
     // A clamp is renamed with its clamp name: it binds to the panel of the
     // new address, or, the only clamp of its panel, takes the panel along.
+    const bool wasBound = bound->obj() != nullptr;
     if (auto *clamp = graphicsClampCast(item)) {
         const char *pinName = clamp->firstPinName();
         clamp->setClampName(pinName ? joinName(newName, pinName) : newName);
     } else {
         bound->setName(newName);
     }
+    if (m_windingsFirst && wasBound && !bound->obj())
+        m_leftBehind.append(bound);
     // The sheet's file holds the name of an item of no object: it is
     // written again whether or not the item found an object.
     bound->setDocumentModified();
@@ -476,10 +479,17 @@ void DlgFind::btnReplaceAllClick()
     // relay of the new name and be left unbound.
     const QScopedValueRollback<bool> windingsFirst(m_windingsFirst, true);
     m_refusedWindings.clear();
+    m_leftBehind.clear();
     replace(true);
     while (m_hasCurrent)
         replace(false);
     m_refusedWindings.clear();
+    // Renames only: none of these items went meanwhile.
+    for (GraphicsObjItem *bound : std::as_const(m_leftBehind)) {
+        if (!bound->obj())
+            bound->rebindByName();
+    }
+    m_leftBehind.clear();
 }
 
 void DlgFind::findParent()

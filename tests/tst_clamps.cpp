@@ -252,6 +252,18 @@ private slots:
         find.replaceCombo()->setEditText("12B3");
         find.replaceAllButton()->click();
         QVERIFY(clamp->clampPanel() == other && other->name() == "12B3" && other->modelIndex() == 1);
+        // Two clamps of one panel renamed together keep it: the last takes
+        // it along, and the first, left behind, is bound to it again.
+        QList<GraphicsClamp *> pair;
+        for (const QString name : {"1", "2"}) {
+            pair << dynamic_cast<GraphicsClamp *>(editor.place(
+                ClampAction, rec, [name](QDialog *d) { fillClamp(d, name); }, QPointF(1200, 800 + 400 * pair.size())));
+        }
+        QVERIFY(pair[0]->clampPanel() && pair[0]->clampPanel() == pair[1]->clampPanel());
+        find.findCombo()->setEditText("12V21");
+        find.replaceCombo()->setEditText("12V22");
+        find.replaceAllButton()->click();
+        QVERIFY(pair[0]->clampPanel() == pair[1]->clampPanel() && pair[1]->clampPanel()->name() == "12V22");
         // A bottom's clamps are found, checked, not renamed; its panel refused.
         GraphicsBottom *bottom = placeBottom(editor, rec, QPointF(2000, 1600));
         find.findCombo()->setEditText("K12N21");
