@@ -16,6 +16,7 @@ ModalHook &modalHook()
     return hook;
 }
 
+HeldErrors *heldErrors = nullptr;
 int quietDepth = 0;
 long long quietFailures = 0;
 
@@ -97,8 +98,25 @@ void showInformation(const QString &text)
     execModal(&box);
 }
 
+HeldErrors::HeldErrors()
+    : m_outer(heldErrors)
+{
+    heldErrors = this;
+}
+
+HeldErrors::~HeldErrors()
+{
+    heldErrors = m_outer;
+    for (const QString &text : std::as_const(m_texts))
+        showError(text);
+}
+
 void showError(const QString &text)
 {
+    if (heldErrors) {
+        heldErrors->hold(text);
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, tq("Error"), text, QMessageBox::Ok);
     execModal(&box);
 }

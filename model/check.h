@@ -6,6 +6,7 @@
 // back, and the caller leaves its current step.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -53,6 +54,25 @@ public:
 
 private:
     long long m_start;
+};
+
+// While a HeldErrors lives, error boxes wait in it, to be shown when it
+// ends, unless it was dropped: its opener decides once it knows whether
+// they stand. Scopes nest; questions and information are never held.
+class HeldErrors
+{
+public:
+    HeldErrors();
+    ~HeldErrors();
+    HeldErrors(const HeldErrors &) = delete;
+    HeldErrors &operator=(const HeldErrors &) = delete;
+
+    void drop() { m_texts.clear(); }
+    void hold(const QString &text) { m_texts.append(text); }
+
+private:
+    QStringList m_texts;
+    HeldErrors *m_outer;
 };
 
 void showInformation(const QString &text);

@@ -192,6 +192,8 @@ public:
     QString lockHolder() const;
     // Why a lock could not be taken where no program holds it (LockUnavailable).
     QString lockUnavailableText() const;
+    // Why an open waits for the lock's holder to end its save.
+    QString beingSavedText() const;
     // Opened read-only: every save under the name it was opened with is
     // refused in words, and no load or save of it changes the files there.
     void setReadOnly(bool readOnly);

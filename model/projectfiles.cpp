@@ -22,8 +22,33 @@
 #include <sys/stat.h>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
+
+// What tells one version of a file from the next: a save puts a new file
+// in its place.
+struct FileStamp
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    bool operator!=(const FileStamp &o) const
+    {
+        return device != o.device || inode != o.inode || size != o.size || modified.tv_sec != o.modified.tv_sec
+            || modified.tv_nsec != o.modified.tv_nsec;
+    }
+};
+
+FileStamp fileStamp(const QString &path)
+{
+    FileStamp stamp;
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        stamp = {info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    return stamp;
+}
 
 // Sorts the rows below the item, at every depth, as a sort of the whole
 // tree by the first column does; a row whose children stand in that order
@@ -157,6 +182,12 @@ QString Project::lockUnavailableText() const
     if (!QFileInfo(folder).isWritable())
         return syncFailureText(folder, EACCES);
     return tq("Cannot open file %1!").arg(ProjectLock::lockPath(fileName()));
+}
+
+QString Project::beingSavedText() const
+{
+    return tr("The project %1 is being saved by %2. Open it again once the save is over.")
+        .arg(fileName(), lockHolder());
 }
 
 void Project::setReadOnly(bool readOnly)
@@ -596,6 +627,14 @@ bool Project::load()
         // save is over (or finished by its holder's next open or save).
         beingSaved = QFile::exists(CommitRecord(main.fileName(), {}).recordPath());
     }
+    // A program that does not hold the lock reads while the holder may
+    // save: a file found torn then is that save's doing, not damage.
+    std::optional<HeldErrors> held;
+    FileStamp readStamp;
+    if (lock == LockHeldElsewhere && !beingSaved && !main.fileName().isEmpty()) {
+        held.emplace();
+        readStamp = fileStamp(main.fileName());
+    }
     QString message;
     bool tooOld = false;
     const bool managers = CHECK_PTR(m_schemes) && CHECK_PTR(m_equipment) && CHECK_PTR(m_specificationDevice)
@@ -605,8 +644,7 @@ bool Project::load()
         // program cannot write.
         message = lockUnavailableText();
     } else if (beingSaved) {
-        message = tr("The project %1 is being saved by %2. Open it again once the save is over.")
-                      .arg(main.fileName(), lockHolder());
+        message = beingSavedText();
     } else if (!managers || !main.load(*streams[MainFile])) {
         message = tr("Cannot load project file %1!").arg(main.fileName());
     } else {
@@ -664,6 +702,13 @@ bool Project::load()
             m_files[size_t(i)]->changeFileName(path);
     }
 
+    if (held && !message.isEmpty()
+        && (fileStamp(main.fileName()) != readStamp
+            || QFile::exists(CommitRecord(main.fileName(), {}).recordPath()))) {
+        held->drop();
+        message = beingSavedText();
+    }
+    held.reset();
     // What the wiring generation had to skip, in one box.
     for (ItemMenagerBase *branch : {m_schemes, m_equipment, m_specificationDevice, m_specificationCable}) {
         if (branch)
