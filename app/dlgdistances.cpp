@@ -174,9 +174,12 @@ void DlgDistances::btnAddClick()
 
 void DlgDistances::btnRemoveClick()
 {
-    const int c = m_table->currentColumn();
-    if (c < 0)
+    // The frame of the cell the user chose: a table given the focus makes
+    // its first cell current, unselected, without any choice.
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || !m_table->selectionModel()->isSelected(current))
         return;
+    const int c = current.column();
     m_table->removeRow(c);
     m_table->removeColumn(c);
 }

@@ -162,6 +162,17 @@ void TestDistances::okPathSavedAndReloaded()
     QCOMPARE(loaded.equipment()->equipmentScheme()->distances(), scheme->distances());
     DlgDistances again(nullptr, &loaded);
     QCOMPARE(cell(again.table(), 0, 1), QString("25"));
+    // Delete takes the frame the user chose, none before: a table that takes
+    // the focus gets a current cell nobody chose.
+    QTableWidget *shown = again.table();
+    const int frames = shown->columnCount();
+    shown->selectionModel()->setCurrentIndex(shown->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    again.btnRemoveClick();
+    QCOMPARE(shown->columnCount(), frames);
+    shown->setCurrentCell(0, 1);
+    again.btnRemoveClick();
+    QVERIFY(shown->columnCount() == frames - 1 && shown->horizontalHeaderItem(0)->text() == "11");
+    again.fillDistanceTable(loaded.equipment()->equipmentScheme()->distances());
 
     // A frame that stands only as the far end of a pair is shown too.
     EquipmentScheme::DistanceTable farEnd;
