@@ -48,6 +48,13 @@ void FrameEdit::placingDevice(Device &device)
     GraphicsScene *sheet = graphicsScene();
     if (!CHECK_PTR(sheet))
         return;
+    // A device picked while another rides the cursor unplaced takes its
+    // turn: the other goes back to the table, unplaced, rather than stay
+    // free on the sheet, which keeps no free device.
+    if (GraphicsPlaceItem *previous = carriedPlaceItem()) {
+        dropCarriedItems();
+        delete previous;
+    }
     GraphicsPlaceItemDevice *item = device.createPlaceItem(sheet);
     if (!CHECK_PTR(item))
         return;

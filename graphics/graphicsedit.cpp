@@ -138,6 +138,7 @@ GraphicsEdit::~GraphicsEdit()
     // The shared actions may be gone already: nothing here touches them.
     m_moveTimer.stop();
     if (GraphicsScene *former = m_scene.data()) {
+        former->noteCarried(m_carriedItems, false);
         dropPictureCaches(former);
         // The sheet gives back its scene once no view shows it.
         QGraphicsView::setScene(nullptr);
@@ -156,9 +157,13 @@ void GraphicsEdit::setScene(GraphicsScene *scene)
     if (former)
         dropPictureCaches(former);
     dropCarriedItems();
+    if (former)
+        disconnect(former, &GraphicsScene::carriedItemGone, this, &GraphicsEdit::carriedItemGone);
     m_scene = scene;
-    if (scene)
+    if (scene) {
+        connect(scene, &GraphicsScene::carriedItemGone, this, &GraphicsEdit::carriedItemGone);
         scene->useItemIndex();
+    }
     QGraphicsView::setScene(scene ? scene->liveScene() : nullptr);
     if (former && former != scene)
         former->releaseUnseenScene();
@@ -171,14 +176,26 @@ double GraphicsEdit::zoomScale() const
 
 void GraphicsEdit::dropCarriedItems()
 {
-    m_moveTimer.stop();
-    m_carriedItems.clear();
+    setCarriedItems({});
 }
 
 void GraphicsEdit::setCarriedItems(const QList<GraphicsItem *> &items)
 {
     m_moveTimer.stop();
+    // The sheet names a carried item that goes (a device deleted while it
+    // rides the cursor), so that no move reaches it after.
+    if (GraphicsScene *scene = m_scene.data()) {
+        scene->noteCarried(m_carriedItems, false);
+        scene->noteCarried(items, true);
+    }
     m_carriedItems = items;
+}
+
+void GraphicsEdit::carriedItemGone(GraphicsItem *item)
+{
+    m_carriedItems.removeAll(item);
+    if (m_carriedItems.isEmpty())
+        m_moveTimer.stop();
 }
 
 void GraphicsEdit::centreUnder(GraphicsItem *item, const QPoint &viewPoint)

@@ -113,6 +113,7 @@ protected:
     // Empties the list of carried items and stops the move timer.
     void dropCarriedItems();
     void setCarriedItems(const QList<GraphicsItem *> &items);
+    void carriedItemGone(GraphicsItem *item);
     // Puts a new carried item where it can be seen: centred under the mouse
     // when the mouse is over the view, else in the middle of the view.
     void showCarriedItem(GraphicsItem *item);

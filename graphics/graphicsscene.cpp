@@ -525,6 +525,7 @@ bool GraphicsScene::removeGraphicsItem(GraphicsItem *item)
     item->setOwnedBySheet(false);
     m_items.removeAll(item);
     dropQueuedDescendants(item);
+    letGoOfCarried(item);
 
     const QRectF former = item->sceneBoundingRect();
     if (holds(item))
@@ -581,6 +582,23 @@ void GraphicsScene::forgetItem(GraphicsItem *item)
     }
     if (m_queued.remove(item))
         m_pendingDeletes.removeAll(item);
+    letGoOfCarried(item);
+}
+
+void GraphicsScene::letGoOfCarried(GraphicsItem *item)
+{
+    if (!m_carried.isEmpty() && m_carried.remove(item))
+        emit carriedItemGone(item);
+}
+
+void GraphicsScene::noteCarried(const QList<GraphicsItem *> &items, bool carried)
+{
+    for (const GraphicsItem *item : items) {
+        if (carried)
+            m_carried.insert(item);
+        else
+            m_carried.remove(item);
+    }
 }
 
 void GraphicsScene::deleteGraphicsItemsLater()

@@ -284,6 +284,12 @@ public:
     // Called from the item's destructor: a kind of sheet that lists items
     // of its own drops them too.
     virtual void forgetItem(GraphicsItem *item);
+    // The items a view carries under the cursor: one that goes is named to
+    // the views, which let go of it.
+    void noteCarried(const QList<GraphicsItem *> &items, bool carried);
+
+signals:
+    void carriedItemGone(GraphicsItem *item);
 
 public slots:
     void deleteGraphicsItemsLater();
@@ -363,6 +369,8 @@ private:
     bool m_deletingApart = false;
     GraphicsItem *m_deletingNow = nullptr;
     QSet<const GraphicsItem *> m_goneApart;
+    QSet<const GraphicsItem *> m_carried;
+    void letGoOfCarried(GraphicsItem *item);
 };
 
 #endif

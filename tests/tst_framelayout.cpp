@@ -302,6 +302,17 @@ private slots:
         resistor->setModelIndex(11);
         resistor->setName("R1");
         QVERIFY(carryInto(resistor, below));
+        // One picked while another rides the cursor takes its turn: the
+        // other goes back to the table. A device deleted while it rides is
+        // let go of.
+        Device *first = newDevice(p, BlockKind, "DEK-A", 207);
+        Device *second = newDevice(p, BlockKind, "DEK-B", 207);
+        edit.placingDevice(*first);
+        edit.placingDevice(*second);
+        QVERIFY(!first->placeItem() && edit.carriedItems() == QList<GraphicsItem *>({second->placeItem()}));
+        delete second;
+        QVERIFY(edit.carriedItems().isEmpty());
+        QTest::mouseMove(edit.viewport(), edit.viewport()->rect().center());
     }
 
     // Devices dragged together each go into the place where they stand,
