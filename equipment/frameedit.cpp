@@ -91,6 +91,10 @@ void FrameEdit::mousePressEvent(QMouseEvent *event)
         // hear the release.
         if (layout) {
             layout->dropItem(item);
+            // A device no place took would stay free, and a save keeps no
+            // free device: it goes back to the table, unplaced, at once.
+            if (!item->place() && dynamic_cast<GraphicsPlaceItemDevice *>(item))
+                delete item;
             event->accept();
             return;
         }

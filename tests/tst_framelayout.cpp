@@ -310,6 +310,10 @@ private slots:
         edit.placingDevice(*first);
         edit.placingDevice(*second);
         QVERIFY(!first->placeItem() && edit.carriedItems() == QList<GraphicsItem *>({second->placeItem()}));
+        // Dropped where no place takes it, it goes back to the table too.
+        QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, edit.mapFromScene(relayCase->sceneRect().center()));
+        QVERIFY(!second->placeItem() && edit.carriedItems().isEmpty());
+        edit.placingDevice(*second);
         delete second;
         QVERIFY(edit.carriedItems().isEmpty());
         QTest::mouseMove(edit.viewport(), edit.viewport()->rect().center());
