@@ -51,7 +51,7 @@ void FrameEdit::placingDevice(Device &device)
     // A device picked while another rides the cursor unplaced takes its
     // turn: the other goes back to the table, unplaced, rather than stay
     // free on the sheet, which keeps no free device.
-    if (GraphicsPlaceItem *previous = carriedPlaceItem()) {
+    if (auto *previous = dynamic_cast<GraphicsPlaceItemDevice *>(carriedPlaceItem())) {
         dropCarriedItems();
         delete previous;
     }
