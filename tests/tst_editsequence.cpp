@@ -936,10 +936,11 @@ private:
         const QList<Place *> free = item ? freePlaces(frame, item) : QList<Place *>();
         click(view, free.isEmpty() ? somewhere(frame->layout()) : pickFrom(free)->sceneRect().center());
         if (!view->carriedItems().isEmpty()) return "!a device is carried still";
-        if (item && item->place())
-            return edit + QString(" through the table into %1").arg(addressText(item->place()->address()));
-        // Put down nowhere: the user deletes it.
-        if (item && item->isSelected()) command(23);
+        // Put down nowhere, it went back to the table, unplaced.
+        GraphicsPlaceItemDevice *placed = device->placeItem();
+        if (placed && placed->place())
+            return edit + QString(" through the table into %1").arg(addressText(placed->place()->address()));
+        if (placed) return "!a device put down nowhere stands free";
         return edit + " through the table nowhere";
     }
 
