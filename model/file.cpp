@@ -509,13 +509,27 @@ bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
     return true;
 }
 
-FolderStamp folderStamp(const QString &path)
+namespace {
+
+FolderStamp stampOf(const QString &path, bool folder)
 {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISDIR(info.st_mode) != folder)
         return FolderStamp();
     return FolderStamp{quint64(info.st_dev), quint64(info.st_ino),
                        qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+} // namespace
+
+FolderStamp folderStamp(const QString &path)
+{
+    return stampOf(path, true);
+}
+
+FolderStamp fileStamp(const QString &path)
+{
+    return stampOf(path, false);
 }
 
 bool isSameFile(const QString &a, const QString &b)

@@ -187,6 +187,9 @@ struct FolderStamp
     }
 };
 FolderStamp folderStamp(const QString &path);
+// The same for a file: it changes when the file is written or another is
+// put in its place. Null when no file stands at the path.
+FolderStamp fileStamp(const QString &path);
 // Whether two paths name the same file, however spelled (a doubled slash,
 // "." or "..", a folder reached through a link): the same name in the same
 // folder, as a project's lock beside its main file is known.

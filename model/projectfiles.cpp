@@ -26,30 +26,6 @@
 
 namespace {
 
-// What tells one version of a file from the next: a save puts a new file
-// in its place.
-struct FileStamp
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    bool operator!=(const FileStamp &o) const
-    {
-        return device != o.device || inode != o.inode || size != o.size || modified.tv_sec != o.modified.tv_sec
-            || modified.tv_nsec != o.modified.tv_nsec;
-    }
-};
-
-FileStamp fileStamp(const QString &path)
-{
-    FileStamp stamp;
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
-        stamp = {info.st_dev, info.st_ino, info.st_size, info.st_mtim};
-    return stamp;
-}
-
 // Sorts the rows below the item, at every depth, as a sort of the whole
 // tree by the first column does; a row whose children stand in that order
 // already is left as it is (the sort is stable).
@@ -630,7 +606,7 @@ bool Project::load()
     // A program that does not hold the lock reads while the holder may
     // save: a file found torn then is that save's doing, not damage.
     std::optional<HeldErrors> held;
-    FileStamp readStamp;
+    FolderStamp readStamp;
     if (lock == LockHeldElsewhere && !beingSaved && !main.fileName().isEmpty()) {
         held.emplace();
         readStamp = fileStamp(main.fileName());
@@ -703,7 +679,7 @@ bool Project::load()
     }
 
     if (held && !message.isEmpty()
-        && (fileStamp(main.fileName()) != readStamp
+        && (!(fileStamp(main.fileName()) == readStamp)
             || QFile::exists(CommitRecord(main.fileName(), {}).recordPath()))) {
         held->drop();
         message = beingSavedText();
