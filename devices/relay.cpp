@@ -31,6 +31,10 @@ bool Relay::canAppend(ObjItem *item)
     auto *winding = dynamic_cast<GraphicsRelayWinding *>(item);
     if (!winding)
         return true;
+    // A winding drawn for another type (one pasted from a relay of that
+    // name elsewhere) would show pins and contacts this relay has not.
+    if (winding->relayType() >= 0 && winding->relayType() != modelIndex())
+        return false;
     return canAddWinding(winding->winding());
 }
 

@@ -679,6 +679,27 @@ private slots:
         QCOMPARE(again[1]->relay(), m_project->findObj(RelayKind, "K5"));
         QCOMPARE(again[2]->relay(), m_project->findObj(RelayKind, "K5?"));
         QCOMPARE(m_project->findObj(RelayKind, "K5")->items().size(), 2);
+
+        // A winding of another type is refused by the relay that took its
+        // name meanwhile, though that one shows no such winding: it keeps
+        // its type on a relay of its own.
+        GraphicsRelayWinding *c = placeRelay(rec, {"K6", "K6", "REL1-1600", 0, 0, false}, QPointF(2000, 800));
+        QVERIFY(c);
+        const int rel1 = c->relayType();
+        m_scheme->clearSelectionFast();
+        c->setSelected(true);
+        m_view->copy();
+        m_view->del();
+        QTest::qWait(10);
+        QVERIFY(placeRelay(rec, {"K6", "K6b", "D3-2700", 1, 0, false}, QPointF(2000, 1400)));
+        hover(QPointF(2000, 2000));
+        m_view->paste();
+        click(QPointF(2000, 2000));
+        auto *pasted = dynamic_cast<GraphicsRelayWinding *>(m_scheme->graphicsItems().last());
+        QVERIFY(pasted);
+        QCOMPARE(pasted->relay(), m_project->findObj(RelayKind, "K6?"));
+        QCOMPARE(pasted->relay()->modelIndex(), rel1);
+        QCOMPARE(m_project->findObj(RelayKind, "K6")->items().size(), 1);
         QCOMPARE(boxTexts(rec), QStringList());
         closeScheme();
     }
