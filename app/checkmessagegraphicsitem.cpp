@@ -82,10 +82,7 @@ void CheckMessageGraphicsItem::activate()
     scene->clearSelectionFast();
     // An item never selected on its own (a clamp of a bottom) is shown
     // with the item it stands in.
-    GraphicsItem *shown = item;
-    while (!(shown->flags() & QGraphicsItem::ItemIsSelectable) && dynamic_cast<GraphicsItem *>(shown->parentItem()))
-        shown = static_cast<GraphicsItem *>(shown->parentItem());
-    shown->setSelectedTree(true);
+    item->shownSelected()->setSelectedTree(true);
     scene->showInProject(item);
     item->updateInViews();
 }

@@ -42,17 +42,6 @@ GraphicsObjItem *boundItem(GraphicsItem *item)
     return item && isBoundType(item->type()) ? dynamic_cast<GraphicsObjItem *>(item) : nullptr;
 }
 
-// The item that shows a match as selected: the match itself, or, for one
-// that is never selected on its own (a clamp of a bottom), the item it
-// stands in. A match shown through another item is not renamed.
-GraphicsItem *shownSelected(GraphicsItem *item)
-{
-    GraphicsItem *shown = item;
-    while (!(shown->flags() & QGraphicsItem::ItemIsSelectable) && dynamic_cast<GraphicsItem *>(shown->parentItem()))
-        shown = static_cast<GraphicsItem *>(shown->parentItem());
-    return shown;
-}
-
 void gatherTree(const GraphicsItem *item, QSet<const GraphicsItem *> &items)
 {
     items.insert(item);
@@ -224,6 +213,7 @@ void DlgFind::startSearch()
 
     m_results.clear();
     m_next = 0;
+    m_leftBehind.clear();
     if (!CHECK(!m_project.isNull()))
         return;
     const Qt::CaseSensitivity sensitivity = m_storedMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
@@ -300,7 +290,9 @@ void DlgFind::findNext()
     }
     GraphicsScene *scene = match.scene;
     scene->clearSelectionFast();
-    shownSelected(item)->setSelectedTree(true);
+    // A match never selected on its own (a clamp of a bottom or of a
+    // passage) is shown with the item it stands in, and not renamed.
+    item->shownSelected()->setSelectedTree(true);
     scene->showInProject(item);
     item->updateInViews();
     m_current = match;
@@ -344,6 +336,10 @@ void DlgFind::replace(bool checkFindText)
                 showError(tr("New name is empty!"));
             else
                 rename(item, newName, replacement);
+            // Step by step, the item that takes the object along is
+            // renamed last of all, by the step the user makes last.
+            if (!m_windingsFirst)
+                rebindLeftBehind();
         }
     }
     findNext();
@@ -404,8 +400,8 @@ void DlgFind::rename(GraphicsItem *item, const QString &newName, const QString &
     } else {
         bound->setName(newName);
     }
-    if (m_windingsFirst && wasBound && !bound->obj())
-        m_leftBehind.append(bound);
+    if (wasBound && !bound->obj())
+        m_leftBehind.append(matchOf(item));
     // The sheet's file holds the name of an item of no object: it is
     // written again whether or not the item found an object.
     bound->setDocumentModified();
@@ -479,17 +475,20 @@ void DlgFind::btnReplaceAllClick()
     // relay of the new name and be left unbound.
     const QScopedValueRollback<bool> windingsFirst(m_windingsFirst, true);
     m_refusedWindings.clear();
-    m_leftBehind.clear();
     replace(true);
     while (m_hasCurrent)
         replace(false);
     m_refusedWindings.clear();
-    // Renames only: none of these items went meanwhile.
-    for (GraphicsObjItem *bound : std::as_const(m_leftBehind)) {
-        if (!bound->obj())
+    rebindLeftBehind();
+}
+
+void DlgFind::rebindLeftBehind()
+{
+    for (const Match &match : std::as_const(m_leftBehind)) {
+        GraphicsObjItem *bound = boundItem(liveItem(match));
+        if (bound && !bound->obj())
             bound->rebindByName();
     }
-    m_leftBehind.clear();
 }
 
 void DlgFind::findParent()

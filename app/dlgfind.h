@@ -141,10 +141,11 @@ private:
     // The windings of the relays whose renaming Replace All refused: their
     // contacts stay.
     QSet<const Obj *> m_refusedWindings;
-    // The items Replace All renamed away from an object that kept others
-    // (a clamp of a panel, a source drawn twice): bound again by name once
-    // the last of them has taken the object along.
-    QList<GraphicsObjItem *> m_leftBehind;
+    // The items this search renamed away from an object that kept others
+    // (a clamp of a panel, a footnote drawn twice): bound again by name
+    // once the last of them has taken the object along.
+    QList<Match> m_leftBehind;
+    void rebindLeftBehind();
 
     int m_actionDepth = 0;
     QHash<const GraphicsScene *, QSet<const GraphicsItem *>> m_sheetItems;

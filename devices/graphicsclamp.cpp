@@ -476,6 +476,13 @@ QString GraphicsClamp::clampText(bool full) const
     return joinName(at < 0 ? panel : panel.mid(at + prefix.size() - 1), first->name());
 }
 
+GraphicsItem *GraphicsClamp::standsIn() const
+{
+    if (m_passage)
+        return m_passage;
+    return GraphicsItem::standsIn();
+}
+
 void GraphicsClamp::setPassage(GraphicsPassage *passage)
 {
     if (passage == m_passage)

@@ -75,6 +75,8 @@ public:
     QString clampText(bool full) const;
 
     GraphicsPassage *passage() const { return m_passage; }
+    // A clamp of a passage is shown selected with its passage.
+    GraphicsItem *standsIn() const override;
     // Called by the passage as it takes or releases the clamp.
     void setPassage(GraphicsPassage *passage);
     bool symmetryView() const { return m_symmetryView; }

@@ -610,6 +610,14 @@ void GraphicsItem::setMatrixQuiet(const QTransform &matrix, bool combine)
         m_scene->setModified(true);
 }
 
+GraphicsItem *GraphicsItem::shownSelected()
+{
+    GraphicsItem *shown = this;
+    while (!(shown->flags() & QGraphicsItem::ItemIsSelectable) && shown->standsIn())
+        shown = shown->standsIn();
+    return shown;
+}
+
 void GraphicsItem::setSelectedTree(bool selected)
 {
     if (isSelected() == selected)

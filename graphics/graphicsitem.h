@@ -215,6 +215,10 @@ public:
     // Selects or deselects the item and its children without signals; an
     // item already in that state is left alone with its children.
     void setSelectedTree(bool selected);
+    // The item that shows this one as selected: itself, or, for one never
+    // selected on its own, the item it stands in (its parent by default).
+    GraphicsItem *shownSelected();
+    virtual GraphicsItem *standsIn() const { return m_parent; }
     void reparent(GraphicsItem *newParent);
     // Repaints the item's sheet area grown by 3.5 in every view.
     void updateInViews();

@@ -264,6 +264,12 @@ private slots:
         find.replaceCombo()->setEditText("12V22");
         find.replaceAllButton()->click();
         QVERIFY(pair[0]->clampPanel() == pair[1]->clampPanel() && pair[1]->clampPanel()->name() == "12V22");
+        // The same step by step with Replace.
+        find.findCombo()->setEditText("12V22");
+        find.replaceCombo()->setEditText("12V23");
+        for (int step = 0; step < 3; ++step)
+            find.replaceButton()->click();
+        QVERIFY(pair[0]->clampPanel() == pair[1]->clampPanel() && pair[1]->clampPanel()->name() == "12V23");
         // A bottom's clamps are found, checked, not renamed; its panel refused.
         GraphicsBottom *bottom = placeBottom(editor, rec, QPointF(2000, 1600));
         find.findCombo()->setEditText("K12N21");
@@ -322,6 +328,16 @@ private slots:
         QCOMPARE(first->clamps()[0]->pos(), QPointF(x, 80));
         QCOMPARE(first->clamps()[1]->pos(), QPointF(x, 120));
         QCOMPARE(third->clamps()[0]->pos(), QPointF(x, 200));
+        // Find shows a passage's clamp with its passage selected.
+        DlgFind find(nullptr);
+        find.setProject(editor.project());
+        find.setScene(&sheet);
+        find.scopeCombo()->setCurrentIndex(DlgFind::ScopeCurrentScheme);
+        sheet.clearSelectionFast();
+        find.findCombo()->setEditText("12V21");
+        find.findButton()->click();
+        QVERIFY(find.currentItem() == first->clamps()[0] && first->isSelected());
+        sheet.clearSelectionFast();
 
         // The sheet copied and pasted whole lays its table out at once.
         SchemeGroup *group = editor.project()->schemes()->itemList().first();
