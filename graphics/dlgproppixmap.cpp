@@ -85,6 +85,7 @@ void DlgPropPixmap::btnOkClick()
     }
     // A file whose content is no image the reader knows, or whose image
     // cannot be decoded, would leave the picture without an image.
+    allowPictureMemory();
     QImageReader reader(name);
     if (QImageReader::imageFormat(name).isEmpty() || reader.read().isNull()) {
         showInformation(tr("File format is not supported"));

@@ -1,11 +1,14 @@
 #include "graphics/graphicspixmap.h"
 
+#include "graphics/graphicsedit.h"
+
 #include "model/check.h"
 #include "model/datastream.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QMimeData>
 #include <QPainter>
 #include <QVariant>
@@ -25,8 +28,10 @@ QRectF GraphicsPixmap::boundingRect() const
 
 void GraphicsPixmap::draw(QPainter *painter, const QStyleOptionGraphicsItem *option, bool)
 {
-    if (m_cachedPixmap.isNull() && !m_imageData.isEmpty())
+    if (m_cachedPixmap.isNull() && !m_imageData.isEmpty()) {
+        allowPictureMemory();
         m_cachedPixmap.loadFromData(m_imageData, "PNG");
+    }
     const QRectF r(QPointF(0, 0), QSizeF(m_cachedPixmap.size()));
     const QTransform t = painter->combinedTransform();
     const bool turnedOver = t.type() <= QTransform::TxScale && (t.m11() < 0 || t.m22() < 0);
@@ -93,6 +98,7 @@ QPixmap GraphicsPixmap::pixmap() const
     if (!m_cachedPixmap.isNull())
         return m_cachedPixmap;
     QPixmap decoded;
+    allowPictureMemory();
     decoded.loadFromData(m_imageData, "PNG");
     return decoded;
 }
@@ -152,4 +158,11 @@ void dropCachedPixmaps(const QList<GraphicsItem *> &items)
         if (item && item->type() == GraphicsPixmap::Type)
             static_cast<GraphicsPixmap *>(item)->dropCachedPixmap();
     }
+}
+
+void allowPictureMemory()
+{
+    const int megabytes = int(GraphicsEdit::maxGrabPixels * 8 / (1024 * 1024));
+    if (QImageReader::allocationLimit() < megabytes)
+        QImageReader::setAllocationLimit(megabytes);
 }

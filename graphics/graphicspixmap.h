@@ -62,5 +62,9 @@ private:
 
 // Every picture among the items drops its decoded image.
 void dropCachedPixmaps(const QList<GraphicsItem *> &items);
+// Lets the image reader decode the largest picture the editor makes (a
+// grabbed selection, at up to 8 bytes a pixel); the toolkit's own limit
+// would refuse to draw again a picture the program stored.
+void allowPictureMemory();
 
 #endif

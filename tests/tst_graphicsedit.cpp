@@ -5,6 +5,7 @@
 #include "graphics/dlgpropgraphicsitem.h"
 #include "graphics/font.h"
 #include "graphics/graphicsedit.h"
+#include "graphics/graphicspixmap.h"
 #include "graphics/graphicstext.h"
 #include "graphics/graphicspins.h"
 #include "graphics/graphicsscene.h"
@@ -1074,6 +1075,15 @@ private slots:
         const QSize big = QGuiApplication::clipboard()->image().size();
         QVERIFY(big.width() * double(big.height()) <= GraphicsEdit::maxGrabPixels);
         QCOMPARE(qRound(10.0 * big.width() / big.height()), 20); // 12040 by 6030
+        // A picture larger than the toolkit decodes by default (128 MB) is
+        // drawn again from its stored bytes once its decoded image went.
+        QImage large(6000, 6000, QImage::Format_RGB32);
+        large.fill(Qt::white);
+        GraphicsPixmap picture(m_scene.get(), nullptr);
+        picture.setPixmap(QPixmap::fromImage(large));
+        large = QImage();
+        dropCachedPixmaps({&picture});
+        QCOMPARE(picture.pixmap().size(), QSize(6000, 6000));
 
         // Nothing selected, or a text with nothing written: no picture and
         // no message.
