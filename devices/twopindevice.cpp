@@ -88,8 +88,19 @@ bool TwoPinDevice::setNominalIndex(int index)
 {
     if (index != -1 && !m_catalogue.isNominal(modelIndex(), index))
         return false;
-    m_nominalIndex = index;
+    if (index != m_nominalIndex) {
+        m_nominalIndex = index;
+        announceChange();
+    }
     return true;
+}
+
+void TwoPinDevice::setNumber(int number)
+{
+    if (number == m_number)
+        return;
+    m_number = number;
+    announceChange();
 }
 
 QString TwoPinDevice::nominalName() const

@@ -40,7 +40,7 @@ public:
     // The translated nominal; empty without a type and nominal.
     QString nominalName() const;
     int number() const { return m_number; }
-    void setNumber(int number) { m_number = number; }
+    void setNumber(int number);
 
     // The frame kind of the device's address; -1 when unplaced.
     int frameKind() const;

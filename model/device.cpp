@@ -235,6 +235,12 @@ bool Device::hasModel(int) const
     return true;
 }
 
+void Device::announceChange()
+{
+    if (isIndexed() && project() && !project()->isLoading() && !project()->isClosing())
+        project()->updateObj(this);
+}
+
 bool Device::setModelIndex(int index)
 {
     if (index != -1 && !hasModel(index))
@@ -247,9 +253,8 @@ bool Device::setModelIndex(int index)
         m_showAddress = false;
         // The device has no address any more: its pins and its row follow.
         addressChanged();
-    } else if (isIndexed() && project() && !project()->isLoading() && !project()->isClosing()) {
-        // Its row in the devices table shows the model.
-        project()->updateObj(this);
+    } else {
+        announceChange();
     }
     modelIndexChanged();
     // Every item draws the model's name or marks: the ones not edited too.

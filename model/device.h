@@ -143,6 +143,9 @@ public:
     static void setEquipment(DeviceEquipment *equipment);
 
 protected:
+    // Its row in the devices table and its frame's pages show a change of
+    // what the device is (its model, number or nominal).
+    void announceChange();
     // After setModelIndex changed the type; nothing in the base. A device
     // whose items show parts of its type gives them parts of the new one.
     virtual void modelIndexChanged();

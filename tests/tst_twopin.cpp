@@ -516,6 +516,25 @@ private slots:
         QCOMPARE(second.keys(), first.keys());
         for (const QString &name : first.keys())
             QVERIFY2(second[name] == first[name], qPrintable(name));
+        // A number or nominal changed in the dialog reaches the devices
+        // table and the frame's pages at once, as a type does.
+        QSignalSpy updated(&loaded, &Project::objUpdate);
+        int changes = 0;
+        for (GraphicsTwoPin *item : items) {
+            rec.handle([&](QDialog *d) {
+                auto *dialog = qobject_cast<DlgPropTwoPin *>(d);
+                QVERIFY(dialog);
+                if (QSpinBox *number = dialog->numberSpin())
+                    number->setValue((number->value() + 1) % (number->maximum() + 1));
+                else if (RComboBox *nominals = dialog->nominalCombo())
+                    nominals->setCurrentIndex(nominals->count() - 1 - nominals->currentIndex());
+                changes += dialog->numberSpin() || dialog->nominalCombo();
+                pressOk(d);
+            });
+            item->showDialog();
+        }
+        QVERIFY(changes > 2);
+        QCOMPARE(updated.size(), changes);
         if (qEnvironmentVariableIsSet("RLAY_SAVE_RENDERS"))
             renderPart(*sheet, QRectF(200, 600, 4200, 400), "rlay_twopin.png");
     }
