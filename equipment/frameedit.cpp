@@ -18,6 +18,11 @@ FrameEdit::FrameEdit(QList<QAction *> *actions)
     addHandler(117, this, SLOT(showDlgProp()), true);
 }
 
+FrameEdit::~FrameEdit()
+{
+    stopCarrying();
+}
+
 int FrameEdit::itemTypeForMode(int actionId) const
 {
     switch (actionId) {
@@ -49,12 +54,9 @@ void FrameEdit::placingDevice(Device &device)
     if (!CHECK_PTR(sheet))
         return;
     // A device picked while another rides the cursor unplaced takes its
-    // turn: the other goes back to the table, unplaced, rather than stay
-    // free on the sheet, which keeps no free device.
-    if (auto *previous = dynamic_cast<GraphicsPlaceItemDevice *>(carriedPlaceItem())) {
-        dropCarriedItems();
-        delete previous;
-    }
+    // turn.
+    if (dynamic_cast<GraphicsPlaceItemDevice *>(carriedPlaceItem()))
+        stopCarrying();
     GraphicsPlaceItemDevice *item = device.createPlaceItem(sheet);
     if (!CHECK_PTR(item))
         return;
@@ -100,6 +102,16 @@ void FrameEdit::mousePressEvent(QMouseEvent *event)
         }
     }
     GraphicsEdit::mousePressEvent(event);
+}
+
+void FrameEdit::stopCarrying()
+{
+    auto *device = dynamic_cast<GraphicsPlaceItemDevice *>(carriedPlaceItem());
+    const GraphicsScene *sheet = graphicsScene();
+    GraphicsEdit::stopCarrying();
+    // A sheet being destroyed takes it along.
+    if (sheet && !sheet->isGoing())
+        delete device;
 }
 
 void FrameEdit::mouseMoveEvent(QMouseEvent *event)

@@ -18,6 +18,7 @@ class FrameEdit : public GraphicsEdit
 
 public:
     explicit FrameEdit(QList<QAction *> *actions);
+    ~FrameEdit() override;
 
     // Panel (116) and Board (117); other ids go to the base.
     int itemTypeForMode(int actionId) const override;
@@ -44,6 +45,9 @@ protected:
     // A frame part takes no press (a drag over it selects), so the sheet
     // would not hand it the double click that marks one of its places.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // A device that rode the cursor unplaced goes back to the table: the
+    // sheet keeps no free device.
+    void stopCarrying() override;
 
 private:
     // The place item carried alone and standing in no place; null otherwise.

@@ -156,7 +156,7 @@ void GraphicsEdit::setScene(GraphicsScene *scene)
     GraphicsScene *former = m_scene.data();
     if (former)
         dropPictureCaches(former);
-    dropCarriedItems();
+    stopCarrying();
     if (former)
         disconnect(former, &GraphicsScene::carriedItemGone, this, &GraphicsEdit::carriedItemGone);
     m_scene = scene;
@@ -177,6 +177,11 @@ double GraphicsEdit::zoomScale() const
 void GraphicsEdit::dropCarriedItems()
 {
     setCarriedItems({});
+}
+
+void GraphicsEdit::stopCarrying()
+{
+    dropCarriedItems();
 }
 
 void GraphicsEdit::setCarriedItems(const QList<GraphicsItem *> &items)
@@ -254,7 +259,7 @@ void GraphicsEdit::setEditMode(int id)
     } else {
         setDragMode(RubberBandDrag);
     }
-    dropCarriedItems();
+    stopCarrying();
     if (m_editMode >= 0 && m_editMode != id)
         setActionChecked(m_editMode, false);
     setActionChecked(id, true);

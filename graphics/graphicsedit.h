@@ -112,6 +112,9 @@ protected:
 
     // Empties the list of carried items and stops the move timer.
     void dropCarriedItems();
+    // Carrying ends without a drop (another mode, another sheet, the view
+    // closing): the carried items stay where they are.
+    virtual void stopCarrying();
     void setCarriedItems(const QList<GraphicsItem *> &items);
     void carriedItemGone(GraphicsItem *item);
     // Puts a new carried item where it can be seen: centred under the mouse

@@ -88,6 +88,8 @@ public:
     Project *project() const { return m_project; }
     // Whether the sheet goes because its whole project does.
     bool isClosing() const;
+    // Whether the sheet is being destroyed, its items with it.
+    bool isGoing() const { return m_going; }
     SceneItem *sceneItem() const { return m_sceneItem; }
     // Takes a row that stood for the sheet before it was built as its own,
     // where that row stands in the tree, in place of the one it made.

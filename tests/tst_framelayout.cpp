@@ -317,6 +317,17 @@ private slots:
         delete second;
         QVERIFY(edit.carriedItems().isEmpty());
         QTest::mouseMove(edit.viewport(), edit.viewport()->rect().center());
+        // Another mode, or the view closing, sends a riding device back.
+        edit.placingDevice(*first);
+        edit.setEditMode(GraphicsEdit::ModeLine);
+        QVERIFY(!first->placeItem());
+        {
+            FrameEdit closing(w.actionList());
+            closing.setScene(relayCase);
+            closing.placingDevice(*first);
+            QVERIFY(first->placeItem());
+        }
+        QVERIFY(!first->placeItem());
     }
 
     // Devices dragged together each go into the place where they stand,
