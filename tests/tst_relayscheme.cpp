@@ -684,7 +684,6 @@ private slots:
         // name meanwhile, though that one shows no such winding: it keeps
         // its type on a relay of its own.
         GraphicsRelayWinding *c = placeRelay(rec, {"K6", "K6", "REL1-1600", 0, 0, false}, QPointF(2000, 800));
-        QVERIFY(c);
         const int rel1 = c->relayType();
         m_scheme->clearSelectionFast();
         c->setSelected(true);
@@ -696,9 +695,7 @@ private slots:
         m_view->paste();
         click(QPointF(2000, 2000));
         auto *pasted = dynamic_cast<GraphicsRelayWinding *>(m_scheme->graphicsItems().last());
-        QVERIFY(pasted);
-        QCOMPARE(pasted->relay(), m_project->findObj(RelayKind, "K6?"));
-        QCOMPARE(pasted->relay()->modelIndex(), rel1);
+        QVERIFY(pasted && pasted->relay() == m_project->findObj(RelayKind, "K6?") && pasted->relay()->modelIndex() == rel1);
         QCOMPARE(m_project->findObj(RelayKind, "K6")->items().size(), 1);
         QCOMPARE(boxTexts(rec), QStringList());
         closeScheme();

@@ -522,8 +522,7 @@ private slots:
         int changes = 0;
         for (GraphicsTwoPin *item : items) {
             rec.handle([&](QDialog *d) {
-                auto *dialog = qobject_cast<DlgPropTwoPin *>(d);
-                QVERIFY(dialog);
+                auto *dialog = static_cast<DlgPropTwoPin *>(d);
                 if (QSpinBox *number = dialog->numberSpin())
                     number->setValue((number->value() + 1) % (number->maximum() + 1));
                 else if (RComboBox *nominals = dialog->nominalCombo())
