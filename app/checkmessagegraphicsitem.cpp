@@ -80,8 +80,8 @@ void CheckMessageGraphicsItem::activate()
     if (!project->schemes()->hasGraphicsItem(scene, item))
         return;
     scene->clearSelectionFast();
-    // An item never selected on its own (a clamp of a bottom) is shown
-    // with the item it stands in.
+    // An item never selected on its own (a clamp of a bottom or of a
+    // passage) is shown with the item it stands in.
     item->shownSelected()->setSelectedTree(true);
     scene->showInProject(item);
     item->updateInViews();

@@ -1,7 +1,6 @@
 #include "graphics/graphicspixmap.h"
 
 #include "graphics/graphicsedit.h"
-
 #include "model/check.h"
 #include "model/datastream.h"
 
@@ -163,6 +162,8 @@ void dropCachedPixmaps(const QList<GraphicsItem *> &items)
 void allowPictureMemory()
 {
     const int megabytes = int(GraphicsEdit::maxGrabPixels * 8 / (1024 * 1024));
-    if (QImageReader::allocationLimit() < megabytes)
+    // Zero is no limit at all.
+    const int limit = QImageReader::allocationLimit();
+    if (limit != 0 && limit < megabytes)
         QImageReader::setAllocationLimit(megabytes);
 }
