@@ -55,8 +55,7 @@ void FrameEdit::placingDevice(Device &device)
         return;
     // A device picked while another rides the cursor unplaced takes its
     // turn.
-    if (dynamic_cast<GraphicsPlaceItemDevice *>(carriedPlaceItem()))
-        stopCarrying();
+    stopCarrying();
     GraphicsPlaceItemDevice *item = device.createPlaceItem(sheet);
     if (!CHECK_PTR(item))
         return;
