@@ -626,14 +626,22 @@ bool FrameLayout::isAreaFree(const QRectF &sceneRect, const Place *target) const
         const Place *place = tree.places[size_t(i)].place;
         if (chain.contains(place) || !tree.places[size_t(i)].rect.intersects(area))
             continue;
-        if (place->item() || place->mark() != Place::Normal)
+        if (place->mark() != Place::Normal)
             return false;
+        // A container standing there lets the area be taken where its own
+        // places are free: they follow it in the tree. So a panel spanning
+        // rows of NSH panels stands over a neighbour's empty places.
+        if (GraphicsPlaceItem *item = place->item()) {
+            if (!GraphicsPlaceContainer::asContainer(item))
+                return false;
+            continue;
+        }
         meeting.append(i);
     }
     for (const PlacementTree::Held &held : tree.items) {
         if (holders.contains(held.item))
             continue;
-        if (held.body.intersects(sceneRect))
+        if (!GraphicsPlaceContainer::asContainer(held.item) && held.body.intersects(sceneRect))
             return false;
         for (int i : std::as_const(meeting)) {
             if (!PlacementTree::holds(held, i) && tree.places[size_t(i)].rect.intersects(held.body))

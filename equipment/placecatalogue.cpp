@@ -787,12 +787,14 @@ const EquipmentModelInfo equipmentModels[equipmentModelCount] = {
     {QT_TRANSLATE_NOOP("Place", "Panel NMSH RC"), 0, 0, 2360, 640, false}, // 131
     {QT_TRANSLATE_NOOP("Place", "Board-RC-2-AVM"), 0, 0, 295, 600, false}, // 132
     {QT_TRANSLATE_NOOP("Place", "AVM"), 0, 0, 147.5, 160, false}, // 133
-    {QT_TRANSLATE_NOOP("Place", "Panel DSSH in 2NSH"), 0, -160, 295, 320, true}, // 134
-    {QT_TRANSLATE_NOOP("Place", "Panel DSSH in 3NSH"), 0, -320, 295, 480, true}, // 135
+    // The panels spanning NSH rows stand on their place and reach up over
+    // the rows above, where their numbering goes on.
+    {QT_TRANSLATE_NOOP("Place", "Panel DSSH in 2NSH"), 0, -320, 295, 320, true}, // 134
+    {QT_TRANSLATE_NOOP("Place", "Panel DSSH in 3NSH"), 0, -480, 295, 480, true}, // 135
     {QT_TRANSLATE_NOOP("Place", "Board DSSH C Reduction"), 0, 0, 295, 160, false}, // 136
-    {QT_TRANSLATE_NOOP("Place", "Panel PT-PRT-SOBS in 2NSH"), 0, -160, 295, 320, true}, // 137
-    {QT_TRANSLATE_NOOP("Place", "Panel PT-PRT-SOBS in 3NSH"), 0, -320, 295, 480, true}, // 138
-    {QT_TRANSLATE_NOOP("Place", "Panel-PTM-ST-ROBS in 2NSH"), 0, -160, 295, 320, true}, // 139
+    {QT_TRANSLATE_NOOP("Place", "Panel PT-PRT-SOBS in 2NSH"), 0, -320, 295, 320, true}, // 137
+    {QT_TRANSLATE_NOOP("Place", "Panel PT-PRT-SOBS in 3NSH"), 0, -480, 295, 480, true}, // 138
+    {QT_TRANSLATE_NOOP("Place", "Panel-PTM-ST-ROBS in 2NSH"), 0, -320, 295, 320, true}, // 139
     {nullptr, 300, 1640, 3570, 480, false}, // 140
     {QT_TRANSLATE_NOOP("Place", "Panel Console Control"), 0, 0, 1700, 480, false}, // 141
     {QT_TRANSLATE_NOOP("Place", "Console Control"), 0, 0, 110, 87, false}, // 142

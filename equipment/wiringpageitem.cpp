@@ -1,6 +1,7 @@
 #include "equipment/wiringpageitem.h"
 
 #include "equipment/frame.h"
+#include "equipment/wiringlayout.h"
 #include "graphics/graphicsscene.h"
 
 WiringPageItem::WiringPageItem(Frame *frame, int pageClass, int kind, const QString &name, int number)
@@ -45,9 +46,32 @@ void WiringPageItem::setData(int column, int role, const QVariant &value)
 
 void WiringPageItem::doubleClicked()
 {
-    // A list that no longer matches the frame gives way to the pages built
-    // now, this row with it: nothing is shown then.
-    if (isListedOnly() && (!m_frame || !m_frame->buildWiringPages()))
+    if (!isListedOnly()) {
+        SceneItem::doubleClicked();
         return;
-    SceneItem::doubleClicked();
+    }
+    Frame *frame = m_frame;
+    QTreeWidgetItem *frameRow = frame ? frame->treeItem() : nullptr;
+    if (!frameRow)
+        return;
+    // A list that no longer matches the frame gives way to the pages built
+    // now, this row with it: the page shown is then the one built in its
+    // stead, the same in turn among the pages of its class, kind and name.
+    const int pageClass = m_pageClass;
+    const int kind = m_kind;
+    const QString name = m_name;
+    int turn = 0;
+    for (int i = 0; i < frameRow->childCount() && frameRow->child(i) != this; ++i) {
+        auto *row = dynamic_cast<WiringPageItem *>(frameRow->child(i));
+        turn += row && row->m_pageClass == pageClass && row->m_kind == kind && row->m_name == name ? 1 : 0;
+    }
+    frame->buildWiringPages();
+    for (int i = 0; i < frameRow->childCount(); ++i) {
+        auto *row = dynamic_cast<SceneItem *>(frameRow->child(i));
+        auto *page = row ? qobject_cast<WiringLayout *>(row->owner()) : nullptr;
+        if (page && page->pageClass() == pageClass && page->kind() == kind && page->name() == name && turn-- == 0) {
+            row->doubleClicked();
+            return;
+        }
+    }
 }

@@ -557,18 +557,31 @@ void GraphicsEdit::selectAll()
 
 void GraphicsEdit::rotateLeft()
 {
-    const QList<GraphicsItem *> items = selectedTopItems();
-    for (GraphicsItem *item : items)
-        item->rotateBy(1, false);
-    viewport()->update();
+    rotateSelection(false);
 }
 
 void GraphicsEdit::rotateRight()
 {
+    rotateSelection(true);
+}
+
+void GraphicsEdit::rotateSelection(bool clockwise)
+{
     const QList<GraphicsItem *> items = selectedTopItems();
     for (GraphicsItem *item : items)
-        item->rotateBy(1, true);
+        item->rotateBy(1, clockwise);
+    rejoinPartedPins(items);
     viewport()->update();
+}
+
+void GraphicsEdit::rejoinPartedPins(const QList<GraphicsItem *> &items)
+{
+    // Items turned together each about their own point part where they
+    // were joined.
+    for (GraphicsItem *item : items) {
+        if (GraphicsPins *pinned = toNonPrimitiveItem(item))
+            pinned->rejoinPartedPins();
+    }
 }
 
 void GraphicsEdit::mirrorHorozontal()
@@ -619,6 +632,7 @@ void GraphicsEdit::mirrorVertical()
         const QPointF target = item->scenePos() + QPointF(0, middle - item->sceneBoundingRect().center().y());
         item->setPosQuiet(item->parentItem() ? item->parentItem()->mapFromScene(target) : target);
     }
+    rejoinPartedPins(items);
     viewport()->update();
 }
 

@@ -29,6 +29,12 @@ GraphicsObjItem::~GraphicsObjItem()
 
 void GraphicsObjItem::setBoundObj(Obj *obj)
 {
+    // An item that loses its object is drawn unbound at once, unless its
+    // project is closing.
+    if (!obj && m_obj) {
+        if (const Project *project = sceneProject(); project && !project->isClosing())
+            update();
+    }
     m_obj = obj;
     if (obj && !obj->name().isEmpty())
         m_name = obj->name();

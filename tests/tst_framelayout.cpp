@@ -467,36 +467,39 @@ private slots:
         QCOMPARE(rec.count(), 0);
     }
 
-    // A panel reaching beyond its place stands only where nothing does,
-    // whichever came first; one an older editor hung over a board's places
-    // reopens, covering them and covered by the board where they meet.
+    // A panel reaching beyond its place stands over the empty places of
+    // the containers it meets, not over a held or marked one, and reopens
+    // covering them.
     void hangingPanels()
     {
         ModalRecorder rec;
         Project p(nullptr, nullptr);
         Frame *frame = newFrame(p, 1, 2, 38);
-        QList<GraphicsPlaceContainer *> items; // DSSH, DSSH-NSH, DSSH-C-Reduction, DSSH in 2NSH
-        for (int type : {19, 20, -45, 49}) {
+        QList<GraphicsPlaceContainer *> items; // DSSH, DSSH-NSH, DSSH-C-Reduction, DSSH in 2NSH, NSH
+        for (int type : {19, 20, -45, 49, 18}) {
             items << (type < 0 ? static_cast<GraphicsPlaceContainer *>(new GraphicsBoard(frame->layout()))
                                : new GraphicsFramePanel(frame->layout()));
             items.last()->setContainerType(qAbs(type));
             frame->layout()->addGraphicsItem(items.last());
         }
         const auto fits = [](auto *item, Place *place) { return place->canDrop(item, place->sceneRect().center()); };
-        QVERIFY(bodyPlace(frame, 10)->putItem(items[0]) && !fits(items[1], bodyPlace(frame, 9)));
-        items[0]->removeFromPlace();
-        QVERIFY(bodyPlace(frame, 8)->putItem(items[0]) && items[0]->places().at(5)->putItem(items[2]));
-        QVERIFY(bodyPlace(frame, 9)->putItem(items[1]) && !fits(items[3], items[1]->places().at(13)));
-        QVERIFY(items[1]->places().at(13)->putItem(items[3])); // as an older editor let it
+        QVERIFY(bodyPlace(frame, 10)->putItem(items[0]) && fits(items[1], bodyPlace(frame, 9)));
+        QVERIFY(items[0]->places().at(5)->putItem(items[2]) && bodyPlace(frame, 9)->putItem(items[4]));
+        items[2]->places().first()->setState(Place::Marked);
+        QVERIFY(!fits(items[3], items[4]->places().at(5)));
+        items[2]->places().first()->setState(Place::Normal);
+        QVERIFY(fits(items[3], items[4]->places().at(5)) && items[4]->places().at(5)->putItem(items[3]));
         QCOMPARE(items[2]->places().first()->coveringItem(), items[3]);
-        QCOMPARE(items[3]->places().first()->state(), int(Place::CoveredByContainer));
+        QCOMPARE(items[3]->places().at(1)->state(), int(Place::CoveredByContainer));
+        // Its first place, numbered on from the one it stands in, lies there.
+        QVERIFY(items[4]->places().at(5)->sceneRect().contains(items[3]->places().first()->sceneRect().center()));
         QTemporaryDir dir;
         Project loaded(nullptr, nullptr);
         p.setFileName(dir.path() + "/plant.rlay");
         loaded.setFileName(p.fileName());
         QVERIFY(p.save() && loaded.load());
         Frame *again = loaded.equipment()->itemList().first()->itemList().first();
-        Place *slot = static_cast<GraphicsPlaceContainer *>(bodyPlace(again, 8)->item())->places().at(5);
+        Place *slot = static_cast<GraphicsPlaceContainer *>(bodyPlace(again, 10)->item())->places().at(5);
         QCOMPARE(static_cast<GraphicsPlaceContainer *>(slot->item())->places().first()->state(), int(Place::CoveredByContainer));
         // Taken out, the board leaves its place under the panel.
         slot->item()->removeFromPlace();

@@ -475,6 +475,14 @@ private slots:
         QVERIFY(soldered(onDevice, c->pin(0)));
         QVERIFY(onNode->isFree());
         QCOMPARE(clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
+        // Turned together, each about its own point: the net's end follows
+        // the pin it is soldered to.
+        for (int turn = 0; turn < 3; ++turn) {
+            turn == 1 ? view().mirrorVertical() : view().rotateLeft();
+            Pin *end = c->pin(0)->partner();
+            QVERIFY(end && at(end) == at(c->pin(0)));
+        }
+        QVERIFY(wellDrawn(scheme()));
         QCOMPARE(recorder.count(), 0);
     }
 

@@ -608,8 +608,14 @@ private slots:
         QVERIFY(fourth.load());
         Frame *typed = fourth.equipment()->itemList().first()->itemList().value(1);
         typed->setFrameType(39);
+        // The page double-clicked is shown, built anew in its row's stead.
+        GraphicsScene *shown = nullptr;
+        connect(&fourth, &Project::showGraphicsScene, this, [&](GraphicsScene &scene) { shown = &scene; });
+        const QString clicked = typed->treeItem()->child(50)->text(1);
         emit fourth.itemDoubleClicked(typed->treeItem()->child(50), 0);
         QCOMPARE(tree(typed).mid(8, 4), QStringList({"10 Cable", "100 Cable", "101 Cable", "102 Cable"}));
+        QVERIFY(shown && shown->sceneItem() && shown->sceneItem()->parent() == typed->treeItem());
+        QCOMPARE(static_cast<WiringLayout *>(shown)->name(), clicked);
     }
 
     // A relay case read with its left-side heating part flagged but not
