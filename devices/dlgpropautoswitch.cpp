@@ -57,7 +57,7 @@ void DlgPropAutoSwitch::loadFromItem(GraphicsItem *graphics)
         return;
     m_typeCombo->setCurrentIndex(entry);
     m_edName->setText(device->name());
-    findInTree(m_objTable, device->name(), Qt::MatchFixedString, 0);
+    findInTree(m_objTable, device->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
 }
 
 void DlgPropAutoSwitch::saveToItem(GraphicsItem *graphics)

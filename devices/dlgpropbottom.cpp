@@ -65,7 +65,7 @@ void DlgPropBottom::loadFromItem(GraphicsItem *item)
         return;
     if (panel->stripType() >= 0)
         setClampPanelObjWidgets(panel->name(), panel->stripType(), m_model, m_frame, m_place, m_strip);
-    findInTree(m_tree, panel->name(), Qt::MatchFixedString, 0);
+    findInTree(m_tree, panel->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
 }
 
 void DlgPropBottom::btnOkClick()

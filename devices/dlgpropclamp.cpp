@@ -464,9 +464,9 @@ void DlgPropClamp::loadFromItem(GraphicsItem *graphics)
     setClampPanelWidgets(item->name(), item->clampName(), m_frame, m_place, m_model, m_name);
     m_symmetry->setChecked(item->symmetryView());
     m_external->setChecked(item->showExternalPart());
-    findInTree(m_objTable, item->name(), Qt::MatchFixedString, PanelNameColumn);
+    findInTree(m_objTable, item->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, PanelNameColumn);
     if (item->obj()) {
-        findInTree(m_clampTree, QString::fromLatin1(item->clampName()), Qt::MatchFixedString, ClampNameColumn);
+        findInTree(m_clampTree, QString::fromLatin1(item->clampName()), Qt::MatchFixedString | Qt::MatchCaseSensitive, ClampNameColumn);
         m_clampTree->setFocus();
     }
 }

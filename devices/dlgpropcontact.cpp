@@ -163,7 +163,7 @@ void DlgPropContact::loadFromItem(GraphicsItem *graphics)
         button->setChecked(true);
     const QString name = item->name();
     edName()->setText(name);
-    findInTree(m_objTable, name, Qt::MatchFixedString, 0);
+    findInTree(m_objTable, name, Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
     if (item->obj()) {
         GraphicsRelayWinding *winding = item->windingItem();
         if (!CHECK_PTR(winding ? winding->relay() : nullptr))

@@ -158,7 +158,7 @@ void DlgPropFuse::loadFromItem(GraphicsItem *graphics)
     (item->isReservation() ? m_rbReservation : m_rbFusion)->setChecked(true);
     edName()->setText(item->name());
     if (item->obj())
-        findInTree(m_objTable, item->name(), Qt::MatchFixedString, NameColumn);
+        findInTree(m_objTable, item->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, NameColumn);
 }
 
 void DlgPropFuse::btnOkClick()

@@ -134,7 +134,7 @@ void DlgPropGroupedDevice::loadFromItem(GraphicsItem *graphics)
     edName()->setText(name);
     if (m_catalogue.isKind(item->contactKind()))
         m_kindCombo->setCurrentIndex(item->contactKind());
-    findInTree(m_objTable, name, Qt::MatchFixedString, 0);
+    findInTree(m_objTable, name, Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
     if (item->obj())
         findInTree(m_contactsTable, QString::number(item->contactNumber() + 1), Qt::MatchFixedString, 0);
     m_spinNumber->setValue(item->contactNumber() + 1);

@@ -86,7 +86,7 @@ void DlgPropInterrupter::loadFromItem(GraphicsItem *graphics)
         }
     }
     edName()->setText(item->name());
-    findInTree(m_objTable, item->name(), Qt::MatchFixedString, InterrupterNameColumn);
+    findInTree(m_objTable, item->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, InterrupterNameColumn);
 }
 
 void DlgPropInterrupter::saveToItem(GraphicsItem *graphics)

@@ -94,7 +94,7 @@ void DlgPropMeasuringPanel::loadFromItem(GraphicsItem *graphics)
     if (!CHECK_PTR(item))
         return;
     if (MeasuringPanel *panel = item->panel()) {
-        findInTree(m_objTable, panel->name(), Qt::MatchFixedString, 0);
+        findInTree(m_objTable, panel->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
         findInTree(m_pinsTable, QString::number(item->number()), Qt::MatchFixedString, 0);
     }
     m_edName->setText(item->name());

@@ -96,7 +96,7 @@ void DlgPropPinRows::showItem(int width, int rows, Obj *device, const QString &o
     m_rowsSpin->setValue(rows);
     edName()->setText(device ? device->name() : ownName);
     if (device)
-        findInTree(m_objTable, device->name(), Qt::MatchFixedString, 0);
+        findInTree(m_objTable, device->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
 }
 
 QString DlgPropPinRows::cellText(int row, int column) const

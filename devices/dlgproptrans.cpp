@@ -167,7 +167,7 @@ void DlgPropTrans::loadFromItem(GraphicsItem *graphics)
     edName()->setText(item->name());
     m_jumpersEdit->setText(item->jumpers());
     if (item->obj())
-        findInTree(m_objTable, item->name(), Qt::MatchFixedString, TransNameColumn);
+        findInTree(m_objTable, item->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, TransNameColumn);
     for (const TransTerminal &terminal : item->terminals()) {
         QTableWidgetItem *cell = m_windingTable->item(terminal.row, terminal.left ? LeftColumn : RightColumn);
         if (!CHECK_PTR(cell))

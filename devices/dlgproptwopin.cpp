@@ -138,7 +138,7 @@ void DlgPropTwoPin::loadFromItem(GraphicsItem *graphics)
     if (device && m_numberSpin)
         m_numberSpin->setValue(device->number());
     edName()->setText(item->name());
-    findInTree(m_objTable, item->name(), Qt::MatchFixedString, 0);
+    findInTree(m_objTable, item->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
 }
 
 void DlgPropTwoPin::saveToItem(GraphicsItem *graphics)

@@ -50,7 +50,7 @@ void DlgPropTypedDevice::loadFromItem(GraphicsItem *graphics)
     // An item whose device is gone gets a new one on Ok.
     if (!device)
         return;
-    findInTree(m_objTable, device->name(), Qt::MatchFixedString, 0);
+    findInTree(m_objTable, device->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
     const int entry = m_typeCombo->findData(device->modelIndex());
     if (entry < 0) {
         // No type, or one this catalogue does not know: shown as none and

@@ -671,9 +671,19 @@ void FrameLayout::updateCovering()
     for (const PlacementTree::Held &held : tree.items) {
         if (held.body.isEmpty())
             continue;
+        // A place that lies within the item's own place, of a panel that
+        // reaches there from a place of its own (one spanning NSH rows over
+        // the panel of the row above), stands over the item: not covered.
+        const QRectF own = tree.places[size_t(held.place)].rect;
+        const auto standsOver = [&own](const Place *place, const QRectF &rect) {
+            const GraphicsPlaceContainer *container = place->container();
+            return container && container->place() && GraphicsPlaceItem::asksForArea(container->modelId())
+                && own.contains(shrunk(rect));
+        };
         tree.forPlacesMeeting(held.body, [&](int i) {
             auto &cover = covers[size_t(i)];
-            if (cover.first || PlacementTree::holds(held, i))
+            if (cover.first || PlacementTree::holds(held, i)
+                || standsOver(tree.places[size_t(i)].place, tree.places[size_t(i)].rect))
                 return;
             cover.first = held.item;
             cover.second = placesMeet(held.item, tree.places[size_t(i)].rect) ? Place::CoveredByContainer

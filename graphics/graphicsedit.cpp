@@ -568,20 +568,20 @@ void GraphicsEdit::rotateRight()
 void GraphicsEdit::rotateSelection(bool clockwise)
 {
     const QList<GraphicsItem *> items = selectedTopItems();
-    for (GraphicsItem *item : items)
-        item->rotateBy(1, clockwise);
-    rejoinPartedPins(items);
-    viewport()->update();
-}
-
-void GraphicsEdit::rejoinPartedPins(const QList<GraphicsItem *> &items)
-{
-    // Items turned together each about their own point part where they
-    // were joined.
+    if (items.isEmpty())
+        return;
+    // The selection turns as one about its first item's origin: what is
+    // joined within it stays joined, a turn back gives it back, and the
+    // ends of items outside it follow.
+    const QPointF c = items.first()->scenePos();
+    const QTransform turn = QTransform::fromTranslate(-c.x(), -c.y()) * QTransform().rotate(clockwise ? 90 : -90)
+        * QTransform::fromTranslate(c.x(), c.y());
     for (GraphicsItem *item : items) {
-        if (GraphicsPins *pinned = toNonPrimitiveItem(item))
-            pinned->rejoinPartedPins();
+        const QPointF target = turn.map(item->scenePos());
+        item->setPosQuiet(item->parentItem() ? item->parentItem()->mapFromScene(target) : target);
+        item->rotateBy(1, clockwise);
     }
+    viewport()->update();
 }
 
 void GraphicsEdit::mirrorHorozontal()
@@ -620,19 +620,22 @@ void GraphicsEdit::mirrorHorozontal()
 void GraphicsEdit::mirrorVertical()
 {
     const QList<GraphicsItem *> items = selectedTopItems();
-    // Up and down on the screen: in its own coordinates left and right for
-    // a quarter-turned item, across an axis that need not pass through its
-    // middle, which it keeps.
+    if (items.isEmpty())
+        return;
+    // Up and down on the screen, as one across the line of the first
+    // item's origin: each item about its own origin (in its own
+    // coordinates left and right for a quarter-turned item), then its
+    // origin reflected; what is joined within stays joined.
+    const double axis = items.first()->scenePos().y();
     for (GraphicsItem *item : items) {
         const bool quarterTurned = GraphicsItem::rotationIndexOf(item->sceneTransform()) % 2 == 1;
-        const double middle = item->sceneBoundingRect().center().y();
-        item->mirror(!quarterTurned);
-        if (!quarterTurned)
-            continue;
-        const QPointF target = item->scenePos() + QPointF(0, middle - item->sceneBoundingRect().center().y());
+        const QPointF origin = item->scenePos();
+        const QPointF target(origin.x(), 2 * axis - origin.y());
         item->setPosQuiet(item->parentItem() ? item->parentItem()->mapFromScene(target) : target);
+        item->mirror(!quarterTurned);
+        if (quarterTurned)
+            item->transformChanged();
     }
-    rejoinPartedPins(items);
     viewport()->update();
 }
 

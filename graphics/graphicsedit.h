@@ -125,9 +125,8 @@ protected:
     QList<GraphicsItem *> selectedTopItems() const;
 
 private:
-    // Turns each selected item a quarter about its own point.
+    // Turns the selection a quarter as one.
     void rotateSelection(bool clockwise);
-    static void rejoinPartedPins(const QList<GraphicsItem *> &items);
     // The clipboard record of the items: format index, the items with their
     // types and data, their geometry, end mark.
     QByteArray clipboardRecord(const QList<GraphicsItem *> &items);

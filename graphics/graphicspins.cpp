@@ -256,25 +256,6 @@ void GraphicsPins::unsolderOutside()
         child->unsolderOutside();
 }
 
-void GraphicsPins::rejoinPartedPins()
-{
-    for (Pin *p : m_pins) {
-        Pin *partner = p->partner();
-        GraphicsPins *other = partner ? ownerItem(partner) : nullptr;
-        if (!other)
-            continue;
-        const QPointF here = mapToScene(p->center());
-        const QPointF there = other->mapToScene(partner->center());
-        if (QLineF(here, there).length() < 0.01)
-            continue;
-        if (!other->attachPin(partner, other->mapFromScene(here)) && !attachPin(p, mapFromScene(there)))
-            p->unsolder();
-    }
-    const QList<GraphicsPins *> children = pinnedChildren(this);
-    for (GraphicsPins *child : children)
-        child->rejoinPartedPins();
-}
-
 void GraphicsPins::unsolderAll()
 {
     for (Pin *p : m_pins)

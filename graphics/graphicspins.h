@@ -70,10 +70,6 @@ public:
     static void moveAll(const QList<GraphicsItem *> &items, const QPointF &delta);
     // Drops the connections to items that are not selected.
     void unsolderOutside();
-    // After items turned or mirrored each about its own point: a joint
-    // whose ends came apart is made again by the net in it, whose end
-    // follows the other's; a joint without a net is dropped.
-    void rejoinPartedPins();
     void unsolderAll();
     void savePins(DataStream &stream);
     void loadPins(DataStream &stream, Project &project);

@@ -178,7 +178,7 @@ void DlgPropConductor::loadFromItem(GraphicsItem *graphics)
         sort = ReaddressId;
     m_duplicateGroup->button(sort)->setChecked(true);
     if (Obj *bound = item->obj())
-        findInTree(m_objTable, bound->name(), Qt::MatchFixedString, 0);
+        findInTree(m_objTable, bound->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
     m_edName->setText(item->name());
 }
 

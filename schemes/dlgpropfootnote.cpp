@@ -86,7 +86,7 @@ void DlgPropFootnote::loadFromItem(GraphicsItem *graphics)
     if (!CHECK_PTR(item))
         return;
     if (Obj *bound = item->obj())
-        findInTree(m_objTable, bound->name(), Qt::MatchFixedString, 0);
+        findInTree(m_objTable, bound->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
     m_edName->setText(item->name());
 }
 

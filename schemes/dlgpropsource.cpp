@@ -172,7 +172,7 @@ void DlgPropSource::loadFromItem(GraphicsItem *graphics)
         m_chkAddToName->setChecked(item->addToName());
     }
     if (Obj *bound = item->obj())
-        findInTree(m_objTable, bound->name(), Qt::MatchFixedString, 0);
+        findInTree(m_objTable, bound->name(), Qt::MatchFixedString | Qt::MatchCaseSensitive, 0);
     m_edName->setText(item->name());
 }
 

@@ -440,6 +440,13 @@ private slots:
         QCOMPARE(second->panel()->itemByNumber(6), second);
         QCOMPARE(first->panel()->itemByNumber(4), first);
         QCOMPARE(boxTexts(rec).size(), 1);
+        // A panel named alike but for the case is another: its item's dialog shows its own.
+        static_cast<Device *>(project.createDevice(MeasuringPanelKind))->setName("ip1");
+        GraphicsMeasuringPanel *lower = terminalItem(sheet, "ip1", 3);
+        DlgPropMeasuringPanel other(&sheet);
+        other.execDialog(lower, lower->type());
+        other.loadFromItem(lower);
+        QCOMPARE(other.edName()->text(), QString("ip1"));
     }
 
     // The three kinds placed through their toolbox entries and dialogs,

@@ -201,7 +201,11 @@ struct FillWalk
                     for (GraphicsPlaceContainer *up = place->container(); up && !within; up = up->place() ? up->place()->container() : nullptr)
                         within = up == item;
                     const QRectF body = item->sceneBodyRect().normalized().adjusted(1.75, 1.75, -1.75, -1.75);
-                    if (!expected && !within && !body.isEmpty() && body.intersects(place->sceneRect()))
+                    // A panel reaching from a place of its own over the item's place stands over it.
+                    const GraphicsPlaceContainer *over = place->container();
+                    const bool standsOver = over && over->place() && GraphicsPlaceItem::asksForArea(over->modelId())
+                        && item->place()->sceneRect().contains(place->sceneRect().adjusted(1.75, 1.75, -1.75, -1.75));
+                    if (!expected && !within && !standsOver && !body.isEmpty() && body.intersects(place->sceneRect()))
                         expected = item;
                 }
                 if (place->item() || place->mark() == Place::Marked || place->placeType() == -1)

@@ -475,12 +475,23 @@ private slots:
         QVERIFY(soldered(onDevice, c->pin(0)));
         QVERIFY(onNode->isFree());
         QCOMPARE(clew(a->pin(1)), QList<Pin *>({b->pin(0)}));
-        // Turned together, each about its own point: the net's end follows
-        // the pin it is soldered to.
-        for (int turn = 0; turn < 3; ++turn) {
-            turn == 1 ? view().mirrorVertical() : view().rotateLeft();
-            Pin *end = c->pin(0)->partner();
-            QVERIFY(end && at(end) == at(c->pin(0)));
+        // Turned or mirrored together, as one: the net stays on the pin,
+        // and a turn or mirror back gives both back.
+        GraphicsNet *onA = nullptr;
+        for (GraphicsNet *n : nets(scheme()))
+            if (n->pin(0)->partner() == a->pin(1) || n->pin(1)->partner() == a->pin(1))
+                onA = n;
+        QVERIFY(onA);
+        Pin *joined = a->pin(1)->partner();
+        scheme().clearSelection();
+        a->setSelected(true);
+        onA->setSelected(true);
+        const QPointF before = at(a->pin(1));
+        for (int turn = 0; turn < 4; ++turn) {
+            turn < 2 ? view().mirrorVertical() : turn == 2 ? view().rotateLeft() : view().rotateRight();
+            QVERIFY(soldered(joined, a->pin(1)) && at(joined) == at(a->pin(1)));
+            if (turn % 2 == 1)
+                QCOMPARE(at(a->pin(1)), before);
         }
         QVERIFY(wellDrawn(scheme()));
         QCOMPARE(recorder.count(), 0);
