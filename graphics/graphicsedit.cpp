@@ -570,10 +570,10 @@ void GraphicsEdit::rotateSelection(bool clockwise)
     const QList<GraphicsItem *> items = selectedTopItems();
     if (items.isEmpty())
         return;
-    // The selection turns as one about its first item's origin: what is
-    // joined within it stays joined, a turn back gives it back, and the
-    // ends of items outside it follow.
-    const QPointF c = items.first()->scenePos();
+    // The selection turns as one about a point of the grid: what is joined
+    // within it stays joined, a turn back gives it back, and the ends of
+    // items outside it follow.
+    const QPointF c = turningPoint(items);
     const QTransform turn = QTransform::fromTranslate(-c.x(), -c.y()) * QTransform().rotate(clockwise ? 90 : -90)
         * QTransform::fromTranslate(c.x(), c.y());
     for (GraphicsItem *item : items) {
@@ -581,7 +581,33 @@ void GraphicsEdit::rotateSelection(bool clockwise)
         item->setPosQuiet(item->parentItem() ? item->parentItem()->mapFromScene(target) : target);
         item->rotateBy(1, clockwise);
     }
+    selectionTransformed(items);
     viewport()->update();
+}
+
+QPointF GraphicsEdit::turningPoint(const QList<GraphicsItem *> &items) const
+{
+    // The origin of the first item kept on the grid (a text or a picture is
+    // not), so that every such item stays on it.
+    const auto placed = std::find_if(items.begin(), items.end(), [](const GraphicsItem *item) {
+        return !(item->itemFlags() & GraphicsItem::FreePlacement);
+    });
+    if (placed == items.end() || !m_scene)
+        return items.first()->scenePos();
+    return m_scene->snapToGrid((*placed)->scenePos());
+}
+
+void GraphicsEdit::selectionTransformed(const QList<GraphicsItem *> &items)
+{
+    // Each item was turned while the others still stood where they were:
+    // the free pins find what touches them now.
+    for (GraphicsItem *item : items) {
+        GraphicsPins *pinned = toNonPrimitiveItem(item);
+        for (int i = 0; pinned && i < pinned->pinCount(); ++i) {
+            if (pinned->pin(i)->isFree())
+                pinned->updatePinContact(pinned->pin(i));
+        }
+    }
 }
 
 void GraphicsEdit::mirrorHorozontal()
@@ -622,11 +648,11 @@ void GraphicsEdit::mirrorVertical()
     const QList<GraphicsItem *> items = selectedTopItems();
     if (items.isEmpty())
         return;
-    // Up and down on the screen, as one across the line of the first
-    // item's origin: each item about its own origin (in its own
-    // coordinates left and right for a quarter-turned item), then its
-    // origin reflected; what is joined within stays joined.
-    const double axis = items.first()->scenePos().y();
+    // Up and down on the screen, as one across a line of the grid: each
+    // item about its own origin (in its own coordinates left and right for
+    // a quarter-turned item), then its origin reflected; what is joined
+    // within stays joined.
+    const double axis = turningPoint(items).y();
     for (GraphicsItem *item : items) {
         const bool quarterTurned = GraphicsItem::rotationIndexOf(item->sceneTransform()) % 2 == 1;
         const QPointF origin = item->scenePos();
@@ -636,6 +662,7 @@ void GraphicsEdit::mirrorVertical()
         if (quarterTurned)
             item->transformChanged();
     }
+    selectionTransformed(items);
     viewport()->update();
 }
 

@@ -123,10 +123,16 @@ protected:
     // The selected items without those whose ancestor is selected too:
     // those turn and mirror with their ancestor.
     QList<GraphicsItem *> selectedTopItems() const;
+    // After the selection turned or mirrored as one: the free pins' contact
+    // marks anew; a scheme also solders them where they landed, as after a
+    // drag.
+    virtual void selectionTransformed(const QList<GraphicsItem *> &items);
 
 private:
     // Turns the selection a quarter as one.
     void rotateSelection(bool clockwise);
+    // The point the selection turns about, the line it mirrors across.
+    QPointF turningPoint(const QList<GraphicsItem *> &items) const;
     // The clipboard record of the items: format index, the items with their
     // types and data, their geometry, end mark.
     QByteArray clipboardRecord(const QList<GraphicsItem *> &items);

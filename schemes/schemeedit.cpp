@@ -145,6 +145,12 @@ void SchemeEdit::mouseReleaseEvent(QMouseEvent *event)
     GraphicsEdit::mouseReleaseEvent(event);
 }
 
+void SchemeEdit::selectionTransformed(const QList<GraphicsItem *> &items)
+{
+    GraphicsPins::joinAllPins(items);
+    GraphicsEdit::selectionTransformed(items);
+}
+
 // ---------------------------------------------------------------------------
 // Drawing connections
 

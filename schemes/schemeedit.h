@@ -43,6 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void selectionTransformed(const QList<GraphicsItem *> &items) override;
 
 private:
     // The connection modes' handling of a left press in the sheet; false

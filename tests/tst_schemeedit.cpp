@@ -482,11 +482,13 @@ private slots:
         a->setSelected(true);
         joined->owner()->graphicsItem()->setSelected(true);
         const QPointF before = at(a->pin(1));
+        Pin *far = joined->owner()->pin(joined == joined->owner()->pin(0) ? 1 : 0);
+        QVERIFY(far->partner());
         for (int turn = 0; turn < 4; ++turn) {
             turn < 2 ? view().mirrorVertical() : turn == 2 ? view().rotateLeft() : view().rotateRight();
             QVERIFY(soldered(joined, a->pin(1)) && at(joined) == at(a->pin(1)));
             if (turn % 2 == 1)
-                QCOMPARE(at(a->pin(1)), before);
+                QVERIFY(at(a->pin(1)) == before && far->partner());
         }
         QVERIFY(wellDrawn(scheme()));
         QCOMPARE(recorder.count(), 0);
