@@ -570,7 +570,7 @@ void GraphicsEdit::rotateSelection(bool clockwise)
     const QList<GraphicsItem *> items = selectedTopItems();
     if (items.isEmpty())
         return;
-    // The selection turns as one about a point of the grid: what is joined
+    // The selection turns as one about a point it stands on: what is joined
     // within it stays joined, a turn back gives it back, and the ends of
     // items outside it follow.
     const QPointF c = turningPoint(items);
@@ -585,16 +585,15 @@ void GraphicsEdit::rotateSelection(bool clockwise)
     viewport()->update();
 }
 
-QPointF GraphicsEdit::turningPoint(const QList<GraphicsItem *> &items) const
+QPointF GraphicsEdit::turningPoint(const QList<GraphicsItem *> &items)
 {
     // The origin of the first item kept on the grid (a text or a picture is
-    // not), so that every such item stays on it.
+    // not), so that every such item stays on the points it stood on, and
+    // that item in its place: a turn back goes about the same point.
     const auto placed = std::find_if(items.begin(), items.end(), [](const GraphicsItem *item) {
         return !(item->itemFlags() & GraphicsItem::FreePlacement);
     });
-    if (placed == items.end() || !m_scene)
-        return items.first()->scenePos();
-    return m_scene->snapToGrid((*placed)->scenePos());
+    return (placed == items.end() ? items.first() : *placed)->scenePos();
 }
 
 void GraphicsEdit::selectionTransformed(const QList<GraphicsItem *> &items)
@@ -648,7 +647,7 @@ void GraphicsEdit::mirrorVertical()
     const QList<GraphicsItem *> items = selectedTopItems();
     if (items.isEmpty())
         return;
-    // Up and down on the screen, as one across a line of the grid: each
+    // Up and down on the screen, as one across a line it stands on: each
     // item about its own origin (in its own coordinates left and right for
     // a quarter-turned item), then its origin reflected; what is joined
     // within stays joined.

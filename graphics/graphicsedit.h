@@ -132,7 +132,7 @@ private:
     // Turns the selection a quarter as one.
     void rotateSelection(bool clockwise);
     // The point the selection turns about, the line it mirrors across.
-    QPointF turningPoint(const QList<GraphicsItem *> &items) const;
+    static QPointF turningPoint(const QList<GraphicsItem *> &items);
     // The clipboard record of the items: format index, the items with their
     // types and data, their geometry, end mark.
     QByteArray clipboardRecord(const QList<GraphicsItem *> &items);
